@@ -1,0 +1,468 @@
+#include "host/host.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+
+namespace simhost {
+
+namespace {
+Host* g_current = nullptr;
+
+// Stand-in window handles: the module only tests them for null.
+char g_fs98main_window;
+}  // namespace
+
+std::string NormalizeExpression(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  }
+  return out;
+}
+
+// The service table's slots: plain functions that forward to the current host.
+struct ServiceSlots {
+  static Host& H() { return *g_current; }
+
+  static int32_t IsPanelWindowVisible(uint32_t ident) { return H().WindowShown(ident) ? 1 : 0; }
+  static int32_t TogglePanelWindow(uint32_t ident) {
+    H().SetWindowShown(ident, !H().WindowShown(ident));
+    return 1;
+  }
+  static void TriggerKeyEvent(uint32_t event_id, int32_t value) {
+    Host& h = H();
+    h.key_events_.push_back({event_id, value, h.frame_});
+    h.echo_queue_.emplace_back(event_id, static_cast<uint32_t>(value));
+  }
+  static void* QueryModuleInterface(const char*, uint32_t) { return nullptr; }
+  static void ReadToken(gauge::TokenVar* var) {
+    var->value.n = H().Token(var->id);
+  }
+  static void UnregisterNamedVar(const char* name) {
+    Host& h = H();
+    ++h.unregister_calls_;
+    auto it = h.named_index_.find(name);
+    if (it != h.named_index_.end()) h.named_[it->second].registered = false;
+  }
+  static uint32_t LookupNamedVar(const char* name) { return H().NamedId(name); }
+  static uint32_t RegisterNamedVar(const char* name) {
+    Host& h = H();
+    ++h.register_calls_;
+    uint32_t id = h.NamedId(name);
+    if (!h.named_[id].registered) {
+      h.named_[id].registered = true;
+      if (std::find(h.registration_order_.begin(), h.registration_order_.end(), name) ==
+          h.registration_order_.end()) {
+        h.registration_order_.push_back(name);
+      }
+    }
+    return id;
+  }
+  static double GetNamedVar(uint32_t id) {
+    Host& h = H();
+    return id < h.named_.size() ? h.named_[id].value : 0.0;
+  }
+  static void SetNamedVar(uint32_t id, double value) {
+    Host& h = H();
+    if (id < h.named_.size()) h.named_[id].value = value;
+  }
+  static int32_t ExecuteExpression(const char* text, double* f, int32_t* i, const char** s) {
+    Host& h = H();
+    std::string key = NormalizeExpression(text);
+    double v = 0.0;
+    if (auto it = h.expressions_.find(key); it != h.expressions_.end()) v = it->second;
+    if (f != nullptr) *f = v;
+    if (i != nullptr) *i = static_cast<int32_t>(v);
+    if (s != nullptr) {
+      auto it = h.expression_texts_.find(key);
+      h.expression_text_result_ = (it != h.expression_texts_.end()) ? it->second : std::string();
+      *s = h.expression_text_result_.c_str();
+    }
+    return 1;
+  }
+  static int32_t RegisterKeyHandler(host::KeyEventHandler handler, void* user) {
+    Host& h = H();
+    ++h.key_handler_register_calls_;
+    h.key_handler_ = handler;
+    h.key_handler_user_ = user;
+    return 1;
+  }
+  static int32_t UnregisterKeyHandler(host::KeyEventHandler handler, void*) {
+    Host& h = H();
+    if (h.key_handler_ == handler) h.key_handler_ = nullptr;
+    return 1;
+  }
+  template <int kSlot>
+  static void ElementService(gauge::ElementHeader* element, void*) {
+    Host& h = H();
+    ++h.element_service_calls_[kSlot];
+    h.last_element_arg_ = element;
+  }
+  static uint32_t GetCurrentDirectory(uint32_t capacity, char* buffer) {
+    const std::string& d = H().current_directory_;
+    if (capacity == 0 || d.size() + 1 > capacity) return static_cast<uint32_t>(d.size() + 1);
+    std::memcpy(buffer, d.c_str(), d.size() + 1);
+    return static_cast<uint32_t>(d.size());
+  }
+  static int32_t GetAppDataFolder(char* buffer) {
+    const std::string& d = H().app_data_folder_;
+    if (d.empty() || d.size() >= 260) return -1;
+    std::memcpy(buffer, d.c_str(), d.size() + 1);
+    return 0;
+  }
+  static void GetSystemTime(host::SystemTime* out) {
+    Host& h = H();
+    if (h.fixed_time_) {
+      *out = h.system_time_;
+      return;
+    }
+    auto now = std::chrono::system_clock::now();
+    std::time_t t = std::chrono::system_clock::to_time_t(now);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    *out = {static_cast<uint16_t>(tm.tm_year + 1900), static_cast<uint16_t>(tm.tm_mon + 1),
+            static_cast<uint16_t>(tm.tm_wday), static_cast<uint16_t>(tm.tm_mday),
+            static_cast<uint16_t>(tm.tm_hour), static_cast<uint16_t>(tm.tm_min),
+            static_cast<uint16_t>(tm.tm_sec), static_cast<uint16_t>(ms)};
+  }
+  static void* FindWindow(const char* class_name, const char*) {
+    if (class_name != nullptr && std::strcmp(class_name, "FS98MAIN") == 0) return &g_fs98main_window;
+    return nullptr;
+  }
+  static int32_t SimConnectOpen(void** handle, const char*) {
+    Host& h = H();
+    ++h.simconnect_opens_;
+    *handle = &h.simconnect_opens_;
+    return 0;
+  }
+  static int32_t SimConnectClose(void*) {
+    ++H().simconnect_closes_;
+    return 0;
+  }
+  static int32_t SimConnectFlightPlanLoad(void*, const char* path) {
+    H().flight_plan_loads_.push_back(path != nullptr ? path : "");
+    return 0;
+  }
+  static int32_t SoundDeviceCreate(void** device) {
+    Host& h = H();
+    if (h.sound_device_fails_) {
+      *device = nullptr;
+      return -1;
+    }
+    ++h.sound_devices_created_;
+    *device = &h.sound_devices_created_;
+    return 0;
+  }
+  static void SoundDeviceRelease(void*) { ++H().sound_devices_released_; }
+};
+
+template <typename Fn>
+static host::AnyFn AsSlot(Fn fn) {
+  return reinterpret_cast<host::AnyFn>(fn);
+}
+
+Host::Host() {
+  g_current = this;
+  shown_windows_.insert(0);
+  auto& s = table_.slot;
+  s[host::kIsPanelWindowVisible] = AsSlot(&ServiceSlots::IsPanelWindowVisible);
+  s[host::kElementQuery] = AsSlot(&ServiceSlots::ElementService<host::kElementQuery>);
+  s[host::kElementInstall] = AsSlot(&ServiceSlots::ElementService<host::kElementInstall>);
+  s[host::kElementInitialize] = AsSlot(&ServiceSlots::ElementService<host::kElementInitialize>);
+  s[host::kElementUpdate] = AsSlot(&ServiceSlots::ElementService<host::kElementUpdate>);
+  s[host::kElementGenerate] = AsSlot(&ServiceSlots::ElementService<host::kElementGenerate>);
+  s[host::kElementDraw] = AsSlot(&ServiceSlots::ElementService<host::kElementDraw>);
+  s[host::kElementKill] = AsSlot(&ServiceSlots::ElementService<host::kElementKill>);
+  s[host::kTogglePanelWindow] = AsSlot(&ServiceSlots::TogglePanelWindow);
+  s[host::kTriggerKeyEvent] = AsSlot(&ServiceSlots::TriggerKeyEvent);
+  s[host::kQueryModuleInterface] = AsSlot(&ServiceSlots::QueryModuleInterface);
+  s[host::kReadToken] = AsSlot(&ServiceSlots::ReadToken);
+  s[host::kUnregisterNamedVar] = AsSlot(&ServiceSlots::UnregisterNamedVar);
+  s[host::kLookupNamedVar] = AsSlot(&ServiceSlots::LookupNamedVar);
+  s[host::kRegisterNamedVar] = AsSlot(&ServiceSlots::RegisterNamedVar);
+  s[host::kGetNamedVar] = AsSlot(&ServiceSlots::GetNamedVar);
+  s[host::kSetNamedVar] = AsSlot(&ServiceSlots::SetNamedVar);
+  s[host::kExecuteExpression] = AsSlot(&ServiceSlots::ExecuteExpression);
+  s[host::kRegisterKeyHandler] = AsSlot(&ServiceSlots::RegisterKeyHandler);
+  s[host::kUnregisterKeyHandler] = AsSlot(&ServiceSlots::UnregisterKeyHandler);
+  s[host::kGetCurrentDirectory] = AsSlot(&ServiceSlots::GetCurrentDirectory);
+  s[host::kGetAppDataFolder] = AsSlot(&ServiceSlots::GetAppDataFolder);
+  s[host::kGetSystemTime] = AsSlot(&ServiceSlots::GetSystemTime);
+  s[host::kFindWindow] = AsSlot(&ServiceSlots::FindWindow);
+  s[host::kSimConnectOpen] = AsSlot(&ServiceSlots::SimConnectOpen);
+  s[host::kSimConnectClose] = AsSlot(&ServiceSlots::SimConnectClose);
+  s[host::kSimConnectFlightPlanLoad] = AsSlot(&ServiceSlots::SimConnectFlightPlanLoad);
+  s[host::kSoundDeviceCreate] = AsSlot(&ServiceSlots::SoundDeviceCreate);
+  s[host::kSoundDeviceRelease] = AsSlot(&ServiceSlots::SoundDeviceRelease);
+}
+
+Host::~Host() {
+  if (import_table_ != nullptr && import_table_->services == &table_) import_table_->services = nullptr;
+  if (g_current == this) g_current = nullptr;
+}
+
+Host* Host::Current() { return g_current; }
+
+void Host::Attach(gauge::ImportTableRecord* import_table, gauge::LinkageRecord* linkage) {
+  import_table_ = import_table;
+  linkage_ = linkage;
+  if (import_table_ != nullptr) import_table_->services = &table_;
+}
+
+void Host::SetToken(uint32_t id, double value) { tokens_[id] = value; }
+
+double Host::Token(uint32_t id) const {
+  auto it = tokens_.find(id);
+  return it == tokens_.end() ? 0.0 : it->second;
+}
+
+void Host::SetExpression(const std::string& text, double value) {
+  expressions_[NormalizeExpression(text)] = value;
+}
+
+void Host::SetExpressionText(const std::string& text, const std::string& value) {
+  expression_texts_[NormalizeExpression(text)] = value;
+}
+
+double Host::Expression(const std::string& text) const {
+  auto it = expressions_.find(NormalizeExpression(text));
+  return it == expressions_.end() ? 0.0 : it->second;
+}
+
+uint32_t Host::NamedId(const std::string& name) {
+  auto it = named_index_.find(name);
+  if (it != named_index_.end()) return it->second;
+  uint32_t id = static_cast<uint32_t>(named_.size());
+  named_.push_back({name, 0.0, false});
+  named_index_[name] = id;
+  return id;
+}
+
+void Host::SetNamed(const std::string& name, double value) { named_[NamedId(name)].value = value; }
+
+double Host::Named(const std::string& name) const {
+  auto it = named_index_.find(name);
+  return it == named_index_.end() ? 0.0 : named_[it->second].value;
+}
+
+bool Host::IsRegistered(const std::string& name) const {
+  auto it = named_index_.find(name);
+  return it != named_index_.end() && named_[it->second].registered;
+}
+
+int Host::registered_count() const {
+  return static_cast<int>(std::count_if(named_.begin(), named_.end(),
+                                        [](const NamedVar& v) { return v.registered; }));
+}
+
+void Host::SetWindowShown(uint32_t ident, bool shown) {
+  if (shown) {
+    shown_windows_.insert(ident);
+  } else {
+    shown_windows_.erase(ident);
+  }
+}
+
+bool Host::WindowShown(uint32_t ident) const { return shown_windows_.count(ident) != 0; }
+
+void Host::SendKeyEvent(uint32_t event_id, uint32_t value) {
+  if (key_handler_ != nullptr) key_handler_(event_id, value, key_handler_user_);
+  DrainKeyEvents();
+}
+
+// A simulator echoes each event the module sends back to the registered handler once the send call
+// has returned, one at a time; events sent while echoing are echoed in turn.
+void Host::DrainKeyEvents() {
+  if (draining_) return;
+  draining_ = true;
+  while (!echo_queue_.empty()) {
+    auto [id, value] = echo_queue_.front();
+    echo_queue_.pop_front();
+    if (key_handler_ != nullptr) key_handler_(id, value, key_handler_user_);
+  }
+  draining_ = false;
+}
+
+int Host::element_service_calls(int slot) const {
+  auto it = element_service_calls_.find(slot);
+  return it == element_service_calls_.end() ? 0 : it->second;
+}
+
+const gauge::GaugeHeader* Host::FindTemplate(gauge::LinkageRecord* linkage, const std::string& name) {
+  if (linkage == nullptr) return nullptr;
+  for (int i = 0; i < gauge::kMaxGauges && linkage->gauges[i] != nullptr; ++i) {
+    const gauge::GaugeHeader* g = linkage->gauges[i];
+    if (g->gauge_name != nullptr && name == g->gauge_name) return g;
+  }
+  return nullptr;
+}
+
+void Host::CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src) {
+  // Depth-first copy; each copied element gets its own child list pointing at copies.
+  struct Frame {
+    const gauge::ElementHeader* src;
+    gauge::ElementHeader* dst;
+  };
+  auto clone = [&](const gauge::ElementHeader* s) {
+    auto e = std::make_unique<gauge::ElementHeader>(*s);
+    e->gauge = &inst->header;
+    e->children = nullptr;
+    if (s->element_type == gauge::kElementString && s->string_capacity > 0) {
+      inst->string_buffers.push_back(std::make_unique<char[]>(s->string_capacity));
+      e->string = inst->string_buffers.back().get();
+      e->string[0] = '\0';
+    }
+    if ((s->image_flags & gauge::kImageDrawSurface) != 0 && s->dim != nullptr && s->dim->width > 0 &&
+        s->dim->height > 0) {
+      const size_t n = static_cast<size_t>(s->dim->width) * static_cast<size_t>(s->dim->height);
+      inst->pixels.push_back(std::make_unique<uint32_t[]>(n));
+      auto dc = std::make_unique<gauge::DeviceContext>();
+      dc->pixels = inst->pixels.back().get();
+      dc->width = s->dim->width;
+      dc->height = s->dim->height;
+      dc->stride_bytes = s->dim->width * 4;
+      e->hdc = dc.get();
+      inst->surfaces.push_back(std::move(dc));
+    }
+    gauge::ElementHeader* raw = e.get();
+    inst->elements.push_back(std::move(e));
+    return raw;
+  };
+  std::vector<Frame> stack{{src, clone(src)}};
+  while (!stack.empty()) {
+    Frame f = stack.back();
+    stack.pop_back();
+    if (f.src->children == nullptr) continue;
+    size_t n = 0;
+    while (f.src->children[n] != nullptr) ++n;
+    inst->child_lists.push_back(std::make_unique<gauge::ElementHeader*[]>(n + 1));
+    gauge::ElementHeader** list = inst->child_lists.back().get();
+    for (size_t i = 0; i < n; ++i) {
+      list[i] = clone(f.src->children[i]);
+      stack.push_back({f.src->children[i], list[i]});
+    }
+    list[n] = nullptr;
+    f.dst->children = list;
+  }
+}
+
+GaugeInstance* Host::CreateInstance(const std::string& gauge_name, const std::string& parameter,
+                                    int32_t window) {
+  const gauge::GaugeHeader* tmpl = FindTemplate(linkage_, gauge_name);
+  if (tmpl == nullptr) return nullptr;
+  auto inst = std::make_unique<GaugeInstance>();
+  inst->name = gauge_name;
+  inst->parameter = parameter;
+  inst->window = window;
+  inst->header = *tmpl;
+  inst->header.parameters = inst->parameter.c_str();
+  inst->child_lists.push_back(std::make_unique<gauge::ElementHeader*[]>(2));
+  gauge::ElementHeader** root_list = inst->child_lists.back().get();
+  root_list[0] = nullptr;
+  root_list[1] = nullptr;
+  if (tmpl->elements_list != nullptr && tmpl->elements_list[0] != nullptr) {
+    CopyElementTree(inst.get(), tmpl->elements_list[0]);
+    root_list[0] = inst->elements.front().get();
+  }
+  inst->header.elements_list = root_list;
+  instances_.push_back(std::move(inst));
+  return instances_.back().get();
+}
+
+GaugeInstance* Host::FindInstance(const std::string& gauge_name, const std::string& parameter) {
+  for (auto& i : instances_) {
+    if (i->name == gauge_name && i->parameter == parameter) return i.get();
+  }
+  return nullptr;
+}
+
+void Host::Message(GaugeInstance* instance, int32_t service) {
+  gauge::GaugeHeader* g = &instance->header;
+  gauge::GaugeServiceRoutine routine = nullptr;
+  switch (service) {
+    case gauge::kPreQuery: routine = g->query_routine; break;
+    case gauge::kPreInstall: routine = g->install_routine; break;
+    case gauge::kPreInitialize: routine = g->initialize_routine; break;
+    case gauge::kPreUpdate: routine = g->update_routine; break;
+    case gauge::kPreGenerate: routine = g->generate_routine; break;
+    case gauge::kPreDraw: routine = g->draw_routine; break;
+    case gauge::kPreKill: routine = g->kill_routine; break;
+    default: break;
+  }
+  if (routine != nullptr) routine(g, nullptr);
+  if (g->gauge_callback != nullptr) g->gauge_callback(g, service, 0);
+  DrainKeyEvents();
+}
+
+void Host::MessageAll(int32_t service) {
+  for (auto& i : instances_) Message(i.get(), service);
+}
+
+void Host::Startup() {
+  for (int32_t m : {gauge::kPreQuery, gauge::kPostQuery, gauge::kPreInstall, gauge::kPostInstall,
+                    gauge::kPreInitialize, gauge::kPostInitialize, gauge::kPreGenerate,
+                    gauge::kPostGenerate, gauge::kConnectToWindow}) {
+    MessageAll(m);
+  }
+}
+
+void Host::RunFrame() {
+  ++frame_;
+  SetToken(1, Token(1) + 1.0);
+  MessageAll(gauge::kPreUpdate);
+  MessageAll(gauge::kPostUpdate);
+  for (auto& i : instances_) {
+    if (i->window >= 0 && !WindowShown(static_cast<uint32_t>(i->window))) continue;
+    Message(i.get(), gauge::kPreDraw);
+    Message(i.get(), gauge::kPostDraw);
+  }
+}
+
+void Host::Shutdown() {
+  MessageAll(gauge::kPreKill);
+  MessageAll(gauge::kPostKill);
+  MessageAll(gauge::kDisconnect);
+}
+
+static bool Inside(const gauge::MouseRect& r, int32_t x, int32_t y) {
+  return x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height;
+}
+
+bool Host::Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags) {
+  const gauge::MouseRect* rows = instance->header.mouse_rect;
+  if (rows == nullptr) return false;
+  // The last matching row wins: children follow their parent and lie on top of it.
+  const gauge::MouseRect* hit = nullptr;
+  for (const gauge::MouseRect* r = rows; r->rect_type != gauge::kMouseEnd; ++r) {
+    if (r->function != nullptr && Inside(*r, x, y)) hit = r;
+  }
+  if (hit == nullptr) return false;
+  gauge::PixelPoint p{x - hit->x, y - hit->y};
+  hit->function(&p, mouse_flags);
+  DrainKeyEvents();
+  return true;
+}
+
+bool Host::ClickFunction(GaugeInstance* instance, int n, uint32_t mouse_flags) {
+  const gauge::MouseRect* rows = instance->header.mouse_rect;
+  if (rows == nullptr) return false;
+  int k = 0;
+  for (const gauge::MouseRect* r = rows; r->rect_type != gauge::kMouseEnd; ++r) {
+    if (r->function == nullptr) continue;
+    if (k++ == n) {
+      gauge::PixelPoint p{r->width / 2, r->height / 2};
+      r->function(&p, mouse_flags);
+      DrainKeyEvents();
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace simhost

@@ -1,0 +1,183 @@
+// The simulator stand-in's core: the host service table with its variable stores, panel windows, key
+// events and gauge instances, and the panel-service life cycle that drives them. simhost wraps it
+// around the shared library; unit tests use it in-process as the fake host of the statically linked
+// module. One Host is active per process at a time (the service table's slots are plain functions).
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/gauge.h"
+#include "platform/host_api.h"
+
+namespace simhost {
+
+struct KeyEventRecord {
+  uint32_t event_id;
+  int32_t value;
+  int64_t frame;
+};
+
+// One gauge as the host runs it: a copy of the module's header and element tree.
+struct GaugeInstance {
+  std::string name;
+  std::string parameter;
+  int32_t window;  // panel window it sits in; -1 for the 3-D cockpit (drawn whenever it is active)
+  gauge::GaugeHeader header{};
+  std::vector<std::unique_ptr<gauge::ElementHeader>> elements;  // depth-first, [0] = root
+  std::vector<std::unique_ptr<gauge::ElementHeader*[]>> child_lists;
+  std::vector<std::unique_ptr<char[]>> string_buffers;
+  std::vector<std::unique_ptr<uint32_t[]>> pixels;  // one ARGB32 buffer per drawing surface
+  std::vector<std::unique_ptr<gauge::DeviceContext>> surfaces;
+
+  gauge::ElementHeader* Element(int n) { return gauge::NthElement(&header, n); }
+  bool ElementHidden(int n) {
+    gauge::ElementHeader* e = Element(n);
+    return e == nullptr || (e->image_flags & gauge::kImageHidden) != 0;
+  }
+};
+
+class Host {
+ public:
+  Host();
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  static Host* Current();
+
+  gauge::HostServiceTable* table() { return &table_; }
+
+  // Writes the service table into the module's import table and remembers its linkage.
+  void Attach(gauge::ImportTableRecord* import_table, gauge::LinkageRecord* linkage);
+  gauge::LinkageRecord* linkage() const { return linkage_; }
+
+  // Simulator variables. A missing variable reads 0.
+  void SetToken(uint32_t id, double value);
+  double Token(uint32_t id) const;
+  void SetExpression(const std::string& text, double value);
+  void SetExpressionText(const std::string& text, const std::string& value);
+  double Expression(const std::string& text) const;
+
+  // Named variables by name; a lookup of an unknown name creates it (unregistered).
+  void SetNamed(const std::string& name, double value);
+  double Named(const std::string& name) const;
+  bool IsRegistered(const std::string& name) const;
+  int registered_count() const;
+  int register_calls() const { return register_calls_; }
+  int unregister_calls() const { return unregister_calls_; }
+  // Names in the order of their first registration.
+  const std::vector<std::string>& registration_order() const { return registration_order_; }
+
+  // Panel windows. Window 0 (the main 2-D panel) is shown at start.
+  void SetWindowShown(uint32_t ident, bool shown);
+  bool WindowShown(uint32_t ident) const;
+
+  // Key events the module sent, in order, and the handler it registered.
+  const std::vector<KeyEventRecord>& key_events() const { return key_events_; }
+  bool key_handler_registered() const { return key_handler_ != nullptr; }
+  int key_handler_register_calls() const { return key_handler_register_calls_; }
+  // Delivers a simulator key event to the module's handler (as the pilot's input would).
+  void SendKeyEvent(uint32_t event_id, uint32_t value);
+
+  // Element services 24..31: how often each was called and with which element last.
+  int element_service_calls(int slot) const;
+  gauge::ElementHeader* last_element_service_arg() const { return last_element_arg_; }
+
+  // Extension services.
+  void set_current_directory(const std::string& dir) { current_directory_ = dir; }
+  const std::string& current_directory() const { return current_directory_; }
+  void set_app_data_folder(const std::string& dir) { app_data_folder_ = dir; }
+  void set_system_time(const host::SystemTime& t) { system_time_ = t; fixed_time_ = true; }
+  void set_sound_device_fails(bool fails) { sound_device_fails_ = fails; }
+  int sound_devices_created() const { return sound_devices_created_; }
+  int sound_devices_released() const { return sound_devices_released_; }
+  int simconnect_opens() const { return simconnect_opens_; }
+  int simconnect_closes() const { return simconnect_closes_; }
+  const std::vector<std::string>& flight_plan_loads() const { return flight_plan_loads_; }
+
+  // Gauge instances, in panel order.
+  GaugeInstance* CreateInstance(const std::string& gauge_name, const std::string& parameter,
+                                int32_t window = 0);
+  const std::vector<std::unique_ptr<GaugeInstance>>& instances() const { return instances_; }
+  GaugeInstance* FindInstance(const std::string& gauge_name, const std::string& parameter = "");
+  static const gauge::GaugeHeader* FindTemplate(gauge::LinkageRecord* linkage, const std::string& name);
+
+  // One panel-service message to one instance (its header routine first where the message has one),
+  // then the key events it queued are echoed to the handler.
+  void Message(GaugeInstance* instance, int32_t service);
+  void MessageAll(int32_t service);
+
+  // The life cycle: start-up messages, one frame (tick advance, update and draw messages), shutdown.
+  void Startup();
+  void RunFrame();
+  void Shutdown();
+  int64_t frame() const { return frame_; }
+
+  // Clicks a mouse rectangle of an instance at a point of the gauge (pixels); returns false when no
+  // rectangle with a function contains it.
+  bool Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags = gauge::kMouseLeftSingle);
+  // Clicks the n-th rectangle (0-based, counting only rows with a function).
+  bool ClickFunction(GaugeInstance* instance, int n, uint32_t mouse_flags = gauge::kMouseLeftSingle);
+
+ private:
+  friend struct ServiceSlots;
+  void DrainKeyEvents();
+  void CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src);
+
+  gauge::HostServiceTable table_{};
+  gauge::ImportTableRecord* import_table_ = nullptr;
+  gauge::LinkageRecord* linkage_ = nullptr;
+
+  std::map<uint32_t, double> tokens_;
+  std::map<std::string, double> expressions_;
+  std::map<std::string, std::string> expression_texts_;
+  std::string expression_text_result_;
+
+  struct NamedVar {
+    std::string name;
+    double value = 0.0;
+    bool registered = false;
+  };
+  std::vector<NamedVar> named_;
+  std::map<std::string, uint32_t> named_index_;
+  std::vector<std::string> registration_order_;
+  int register_calls_ = 0;
+  int unregister_calls_ = 0;
+  uint32_t NamedId(const std::string& name);
+
+  std::set<uint32_t> shown_windows_;
+  std::vector<KeyEventRecord> key_events_;
+  std::deque<std::pair<uint32_t, uint32_t>> echo_queue_;
+  bool draining_ = false;
+  host::KeyEventHandler key_handler_ = nullptr;
+  void* key_handler_user_ = nullptr;
+  int key_handler_register_calls_ = 0;
+
+  std::map<int, int> element_service_calls_;
+  gauge::ElementHeader* last_element_arg_ = nullptr;
+
+  std::string current_directory_;
+  std::string app_data_folder_;
+  host::SystemTime system_time_{};
+  bool fixed_time_ = false;
+  bool sound_device_fails_ = false;
+  int sound_devices_created_ = 0;
+  int sound_devices_released_ = 0;
+  int simconnect_opens_ = 0;
+  int simconnect_closes_ = 0;
+  std::vector<std::string> flight_plan_loads_;
+
+  std::vector<std::unique_ptr<GaugeInstance>> instances_;
+  int64_t frame_ = 0;
+};
+
+// Normalises a simulator-variable expression for lookup: case and spaces do not matter.
+std::string NormalizeExpression(const std::string& text);
+
+}  // namespace simhost

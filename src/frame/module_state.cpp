@@ -1,0 +1,3 @@
+#include "frame/module_state.h"
+
+void ResetModuleState() {}

@@ -1,0 +1,80 @@
+#include "platform/host_api.h"
+
+#include "frame/module_entry.h"
+
+namespace host {
+
+gauge::HostServiceTable* Services() { return ImportTable.services; }
+
+int32_t IsPanelWindowVisible(uint32_t ident) {
+  auto fn = SlotAs<IsPanelWindowVisibleFn>(kIsPanelWindowVisible);
+  return fn ? fn(ident) : 0;
+}
+
+void TogglePanelWindow(uint32_t ident) {
+  if (auto fn = SlotAs<TogglePanelWindowFn>(kTogglePanelWindow)) fn(ident);
+}
+
+void TriggerKeyEvent(uint32_t event_id, int32_t value) {
+  if (auto fn = SlotAs<TriggerKeyEventFn>(kTriggerKeyEvent)) fn(event_id, value);
+}
+
+void* QueryModuleInterface(const char* identity, uint32_t interface_version) {
+  auto fn = SlotAs<QueryModuleInterfaceFn>(kQueryModuleInterface);
+  return fn ? fn(identity, interface_version) : nullptr;
+}
+
+void ReadToken(gauge::TokenVar* var) {
+  if (auto fn = SlotAs<ReadTokenFn>(kReadToken)) fn(var);
+}
+
+void UnregisterNamedVar(const char* name) {
+  if (auto fn = SlotAs<UnregisterNamedVarFn>(kUnregisterNamedVar)) fn(name);
+}
+
+uint32_t LookupNamedVar(const char* name) {
+  auto fn = SlotAs<LookupNamedVarFn>(kLookupNamedVar);
+  return fn ? fn(name) : 0xFFFFFFFFu;
+}
+
+uint32_t RegisterNamedVar(const char* name) {
+  auto fn = SlotAs<RegisterNamedVarFn>(kRegisterNamedVar);
+  return fn ? fn(name) : 0xFFFFFFFFu;
+}
+
+double GetNamedVar(uint32_t id) {
+  auto fn = SlotAs<GetNamedVarFn>(kGetNamedVar);
+  return fn ? fn(id) : 0.0;
+}
+
+void SetNamedVar(uint32_t id, double value) {
+  if (auto fn = SlotAs<SetNamedVarFn>(kSetNamedVar)) fn(id, value);
+}
+
+void ExecuteExpression(const char* text, double* f_result, int32_t* i_result, const char** s_result) {
+  if (auto fn = SlotAs<ExecuteExpressionFn>(kExecuteExpression)) fn(text, f_result, i_result, s_result);
+}
+
+void RegisterKeyHandler(KeyEventHandler handler, void* user_data) {
+  if (auto fn = SlotAs<RegisterKeyHandlerFn>(kRegisterKeyHandler)) fn(handler, user_data);
+}
+
+void UnregisterKeyHandler(KeyEventHandler handler, void* user_data) {
+  if (auto fn = SlotAs<RegisterKeyHandlerFn>(kUnregisterKeyHandler)) fn(handler, user_data);
+}
+
+void ElementService(int slot, gauge::ElementHeader* element, void* arg) {
+  if (auto fn = SlotAs<ElementServiceFn>(slot)) fn(element, arg);
+}
+
+double ReadNamedVar(const char* name, uint32_t* id_cache) {
+  *id_cache = LookupNamedVar(name);
+  return GetNamedVar(*id_cache);
+}
+
+void WriteNamedVar(const char* name, uint32_t* id_cache, double value) {
+  *id_cache = LookupNamedVar(name);
+  SetNamedVar(*id_cache, value);
+}
+
+}  // namespace host
