@@ -327,6 +327,7 @@ void Host::CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src)
       dc->width = s->dim->width;
       dc->height = s->dim->height;
       dc->stride_bytes = s->dim->width * 4;
+      dc->recording = nullptr;
       e->hdc = dc.get();
       inst->surfaces.push_back(std::move(dc));
     }

@@ -68,12 +68,14 @@ struct PixelPoint {
 
 // The "device context" the host gives a drawing element: a plain ARGB32 pixel buffer (premultiplied,
 // native-endian words, as Cairo's ARGB32 format has them). The module's drawing layer paints into it;
-// the host writes it out as PNG.
+// the host writes it out as PNG. When `recording` is set (tests), graphics made on this context
+// also record every call there.
 struct DeviceContext {
   uint32_t* pixels;
   int32_t width;
   int32_t height;
   int32_t stride_bytes;
+  void* recording;
 };
 
 using GaugeServiceRoutine = void (*)(GaugeHeader* gauge, void* arg);
