@@ -4,7 +4,9 @@
 #include <cctype>
 #include <chrono>
 #include <cstring>
-#include <ctime>
+
+#include "host/token_types.h"
+#include "platform/system_time.h"
 
 namespace simhost {
 
@@ -14,6 +16,13 @@ Host* g_current = nullptr;
 // Stand-in window handles: the module only tests them for null.
 char g_fs98main_window;
 }  // namespace
+
+// Out-of-range and fractional values are cut the way a 32-bit simulator variable would hold them.
+int32_t ToInt32(double v) {
+  if (!(v > -2147483649.0)) return INT32_MIN;
+  if (!(v < 2147483648.0)) return INT32_MAX;
+  return static_cast<int32_t>(v);
+}
 
 std::string NormalizeExpression(const std::string& text) {
   std::string out;
@@ -41,7 +50,14 @@ struct ServiceSlots {
   }
   static void* QueryModuleInterface(const char*, uint32_t) { return nullptr; }
   static void ReadToken(gauge::TokenVar* var) {
-    var->value.n = H().Token(var->id);
+    const Host& h = H();
+    const double v = h.Token(var->id);
+    if (h.TokenIsInteger(var->id)) {
+      var->value.n = 0.0;
+      var->value.d = ToInt32(v);
+    } else {
+      var->value.n = v;
+    }
   }
   static void UnregisterNamedVar(const char* name) {
     Host& h = H();
@@ -121,15 +137,7 @@ struct ServiceSlots {
       *out = h.system_time_;
       return;
     }
-    auto now = std::chrono::system_clock::now();
-    std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    *out = {static_cast<uint16_t>(tm.tm_year + 1900), static_cast<uint16_t>(tm.tm_mon + 1),
-            static_cast<uint16_t>(tm.tm_wday), static_cast<uint16_t>(tm.tm_mday),
-            static_cast<uint16_t>(tm.tm_hour), static_cast<uint16_t>(tm.tm_min),
-            static_cast<uint16_t>(tm.tm_sec), static_cast<uint16_t>(ms)};
+    *out = host::ToSystemTime(std::chrono::system_clock::now());
   }
   static void* FindWindow(const char* class_name, const char*) {
     if (class_name != nullptr && std::strcmp(class_name, "FS98MAIN") == 0) return &g_fs98main_window;
@@ -217,6 +225,16 @@ void Host::Attach(gauge::ImportTableRecord* import_table, gauge::LinkageRecord* 
 
 void Host::SetToken(uint32_t id, double value) { tokens_[id] = value; }
 
+void Host::SetTokenInteger(uint32_t id, bool integer) {
+  if (integer) {
+    integer_tokens_.insert(id);
+  } else {
+    integer_tokens_.erase(id);
+  }
+}
+
+bool Host::TokenIsInteger(uint32_t id) const { return IsIntegerToken(id) || integer_tokens_.count(id) != 0; }
+
 double Host::Token(uint32_t id) const {
   auto it = tokens_.find(id);
   return it == tokens_.end() ? 0.0 : it->second;
@@ -233,6 +251,11 @@ void Host::SetExpressionText(const std::string& text, const std::string& value) 
 double Host::Expression(const std::string& text) const {
   auto it = expressions_.find(NormalizeExpression(text));
   return it == expressions_.end() ? 0.0 : it->second;
+}
+
+std::string Host::ExpressionText(const std::string& text) const {
+  auto it = expression_texts_.find(NormalizeExpression(text));
+  return it == expression_texts_.end() ? std::string() : it->second;
 }
 
 uint32_t Host::NamedId(const std::string& name) {
@@ -413,13 +436,22 @@ void Host::Startup() {
   }
 }
 
+bool Host::InstanceActive(const GaugeInstance& instance) const {
+  return instance.window < 0 || WindowShown(static_cast<uint32_t>(instance.window));
+}
+
 void Host::RunFrame() {
   ++frame_;
   SetToken(1, Token(1) + 1.0);
-  MessageAll(gauge::kPreUpdate);
-  MessageAll(gauge::kPostUpdate);
+  // A gauge in a closed window is not serviced; a window the module opens or closes during the frame
+  // takes effect for the messages that follow.
+  for (int32_t service : {gauge::kPreUpdate, gauge::kPostUpdate}) {
+    for (auto& i : instances_) {
+      if (InstanceActive(*i)) Message(i.get(), service);
+    }
+  }
   for (auto& i : instances_) {
-    if (i->window >= 0 && !WindowShown(static_cast<uint32_t>(i->window))) continue;
+    if (!InstanceActive(*i)) continue;
     Message(i.get(), gauge::kPreDraw);
     Message(i.get(), gauge::kPostDraw);
   }

@@ -57,12 +57,16 @@ class Host {
   void Attach(gauge::ImportTableRecord* import_table, gauge::LinkageRecord* linkage);
   gauge::LinkageRecord* linkage() const { return linkage_; }
 
-  // Simulator variables. A missing variable reads 0.
+  // Simulator variables. A missing variable reads 0. Tokens are held as doubles; those typed as
+  // integers (token_types.cpp, or SetTokenInteger) reach the module as an i32 in TokenVar::value.
   void SetToken(uint32_t id, double value);
   double Token(uint32_t id) const;
+  void SetTokenInteger(uint32_t id, bool integer);
+  bool TokenIsInteger(uint32_t id) const;
   void SetExpression(const std::string& text, double value);
   void SetExpressionText(const std::string& text, const std::string& value);
   double Expression(const std::string& text) const;
+  std::string ExpressionText(const std::string& text) const;
 
   // Named variables by name; a lookup of an unknown name creates it (unregistered).
   void SetNamed(const std::string& name, double value);
@@ -114,6 +118,7 @@ class Host {
   void MessageAll(int32_t service);
 
   // The life cycle: start-up messages, one frame (tick advance, update and draw messages), shutdown.
+  // A frame services only instances whose window is shown (the 3-D cockpit's, window -1, always).
   void Startup();
   void RunFrame();
   void Shutdown();
@@ -128,6 +133,7 @@ class Host {
  private:
   friend struct ServiceSlots;
   void DrainKeyEvents();
+  bool InstanceActive(const GaugeInstance& instance) const;
   void CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src);
 
   gauge::HostServiceTable table_{};
@@ -135,6 +141,7 @@ class Host {
   gauge::LinkageRecord* linkage_ = nullptr;
 
   std::map<uint32_t, double> tokens_;
+  std::set<uint32_t> integer_tokens_;
   std::map<std::string, double> expressions_;
   std::map<std::string, std::string> expression_texts_;
   std::string expression_text_result_;
@@ -176,6 +183,8 @@ class Host {
   std::vector<std::unique_ptr<GaugeInstance>> instances_;
   int64_t frame_ = 0;
 };
+
+int32_t ToInt32(double v);
 
 // Normalises a simulator-variable expression for lookup: case and spaces do not matter.
 std::string NormalizeExpression(const std::string& text);

@@ -1,1 +1,17 @@
-int main() { return 0; }
+#include <iostream>
+
+#include "host/simhost_app.h"
+
+int main(int argc, char** argv) {
+  simhost::SimhostOptions options;
+  std::string error;
+  if (!simhost::ParseSimhostOptions(argc, argv, &options, &error)) {
+    std::cerr << "simhost: " << error << "\n" << simhost::SimhostUsage();
+    return 2;
+  }
+  if (options.help) {
+    std::cout << simhost::SimhostUsage();
+    return 0;
+  }
+  return simhost::RunSimhost(options, std::cout, std::cerr);
+}

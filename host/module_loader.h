@@ -1,0 +1,30 @@
+// Loads the module's shared library as a simulator does: dlopen, then the two exported records.
+#pragma once
+
+#include <string>
+
+#include "platform/gauge.h"
+
+namespace simhost {
+
+class LoadedModule {
+ public:
+  LoadedModule() = default;
+  ~LoadedModule();
+  LoadedModule(const LoadedModule&) = delete;
+  LoadedModule& operator=(const LoadedModule&) = delete;
+
+  // False with *error when the library cannot be loaded, lacks ImportTable or Linkage, or its linkage
+  // is not a gauge module's.
+  bool Load(const std::string& path, std::string* error);
+
+  gauge::ImportTableRecord* import_table() const { return import_table_; }
+  gauge::LinkageRecord* linkage() const { return linkage_; }
+
+ private:
+  void* handle_ = nullptr;
+  gauge::ImportTableRecord* import_table_ = nullptr;
+  gauge::LinkageRecord* linkage_ = nullptr;
+};
+
+}  // namespace simhost

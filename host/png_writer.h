@@ -1,0 +1,14 @@
+// Writes a gauge's drawing surface (a premultiplied ARGB32 device context) to a PNG file.
+#pragma once
+
+#include <string>
+
+#include "platform/gauge.h"
+
+namespace simhost {
+
+// The file is written whole or not at all; false with *error set when the surface is unusable or the
+// file cannot be written.
+bool WritePng(const gauge::DeviceContext& dc, const std::string& path, std::string* error);
+
+}  // namespace simhost

@@ -1,0 +1,434 @@
+#include "host/scenario.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace simhost {
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+// Splits a line into words: blanks separate, "double quotes" make one word (\" and \\ inside), and a
+// '#' that begins a word starts a comment.
+bool SplitWords(std::string_view line, Words* out, std::string* error) {
+  size_t i = 0;
+  while (i < line.size()) {
+    char c = line[i];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++i;
+      continue;
+    }
+    if (c == '#') break;
+    std::string word;
+    if (c == '"') {
+      ++i;
+      bool closed = false;
+      while (i < line.size()) {
+        char q = line[i++];
+        if (q == '"') {
+          closed = true;
+          break;
+        }
+        if (q == '\\' && i < line.size() && (line[i] == '"' || line[i] == '\\')) q = line[i++];
+        word.push_back(q);
+      }
+      if (!closed) {
+        *error = "unterminated quoted text";
+        return false;
+      }
+      if (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+        *error = "quoted text must be followed by a blank";
+        return false;
+      }
+    } else {
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') word.push_back(line[i++]);
+    }
+    out->push_back(std::move(word));
+  }
+  return true;
+}
+
+bool ParseDouble(const std::string& w, double* v) {
+  const char* end = w.data() + w.size();
+  auto [p, ec] = std::from_chars(w.data(), end, *v);
+  return ec == std::errc() && p == end && std::isfinite(*v);
+}
+
+bool ParseInt64(const std::string& w, int64_t* v) {
+  if (w.size() > 2 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X')) {
+    uint64_t u = 0;
+    const char* end = w.data() + w.size();
+    auto [p, ec] = std::from_chars(w.data() + 2, end, u, 16);
+    if (ec != std::errc() || p != end || u > static_cast<uint64_t>(INT64_MAX)) return false;
+    *v = static_cast<int64_t>(u);
+    return true;
+  }
+  const char* end = w.data() + w.size();
+  auto [p, ec] = std::from_chars(w.data(), end, *v);
+  return ec == std::errc() && p == end;
+}
+
+bool ParseRange(const std::string& w, int64_t lo, int64_t hi, int64_t* v) {
+  return ParseInt64(w, v) && *v >= lo && *v <= hi;
+}
+
+bool IsInteger(const std::string& w) {
+  int64_t v;
+  return ParseInt64(w, &v);
+}
+
+class LineParser {
+ public:
+  LineParser(const Words& words, size_t start, ScenarioCommand* cmd) : w_(words), i_(start), cmd_(cmd) {}
+
+  bool Parse(std::string* error) {
+    const std::string verb = Next();
+    if (verb == "frames") return Count() && End(error);
+    if (verb == "set") return ParseSet(error);
+    if (verb == "key") return ParseKey(error);
+    if (verb == "click") return ParseClick(false, error);
+    if (verb == "clickfn") return ParseClick(true, error);
+    if (verb == "window") return ParseWindow(error);
+    if (verb == "print" || verb == "watch") {
+      cmd_->kind = verb == "print" ? CommandKind::kPrint : CommandKind::kWatch;
+      return ParseVariable(verb, error) && End(error);
+    }
+    if (verb == "snapshot") return ParseSnapshot(error);
+    *error = "unknown command '" + verb + "'";
+    return false;
+  }
+
+ private:
+  bool More() const { return i_ < w_.size(); }
+  std::string Next() { return More() ? w_[i_++] : std::string(); }
+  const std::string& Peek() const { return w_[i_]; }
+
+  bool Missing(const std::string& what, std::string* error) {
+    *error = "missing " + what;
+    return false;
+  }
+  bool End(std::string* error) {
+    if (!More()) return true;
+    *error = "unexpected '" + Peek() + "' at the end of the line";
+    return false;
+  }
+
+  bool Count() {
+    cmd_->kind = CommandKind::kFrames;
+    return More() && ParseRange(Next(), 0, kMaxFrames, &cmd_->count);
+  }
+
+  bool Id(const std::string& what, std::string* error) {
+    if (!More()) return Missing(what, error);
+    const std::string w = Next();
+    int64_t v;
+    if (!ParseRange(w, 0, UINT32_MAX, &v)) {
+      *error = "'" + w + "' is not a valid " + what;
+      return false;
+    }
+    cmd_->id = static_cast<uint32_t>(v);
+    return true;
+  }
+
+  bool Number(std::string* error) {
+    if (!More()) return Missing("value", error);
+    const std::string w = Next();
+    if (!ParseDouble(w, &cmd_->value)) {
+      *error = "'" + w + "' is not a finite number";
+      return false;
+    }
+    return true;
+  }
+
+  bool Word(const std::string& what, std::string* out, std::string* error) {
+    if (!More()) return Missing(what, error);
+    *out = Next();
+    return true;
+  }
+
+  bool ParseVariable(const std::string& verb, std::string* error) {
+    if (!More()) return Missing("variable kind after '" + verb + "' (token, expr, text or named)", error);
+    const std::string kind = Next();
+    if (kind == "token") {
+      cmd_->var = VarKind::kToken;
+      return Id("token id", error);
+    }
+    if (kind == "expr" || kind == "text" || kind == "named") {
+      cmd_->var = kind == "expr" ? VarKind::kExpression
+                                 : (kind == "text" ? VarKind::kExpressionText : VarKind::kNamed);
+      if (!Word(kind == "named" ? "variable name" : "expression", &cmd_->name, error)) return false;
+      if (cmd_->name.empty()) {
+        *error = "empty variable name";
+        return false;
+      }
+      return true;
+    }
+    *error = "unknown variable kind '" + kind + "' (token, expr, text or named)";
+    return false;
+  }
+
+  bool ParseSet(std::string* error) {
+    if (!ParseVariable("set", error)) return false;
+    switch (cmd_->var) {
+      case VarKind::kToken: cmd_->kind = CommandKind::kSetToken; break;
+      case VarKind::kExpression: cmd_->kind = CommandKind::kSetExpression; break;
+      case VarKind::kExpressionText: cmd_->kind = CommandKind::kSetExpressionText; break;
+      case VarKind::kNamed: cmd_->kind = CommandKind::kSetNamed; break;
+    }
+    if (cmd_->var == VarKind::kExpressionText) return Word("text value", &cmd_->text, error) && End(error);
+    return Number(error) && End(error);
+  }
+
+  bool ParseKey(std::string* error) {
+    cmd_->kind = CommandKind::kKey;
+    if (!Id("key event id", error)) return false;
+    if (More()) {
+      const std::string w = Next();
+      int64_t v;
+      if (!ParseRange(w, INT32_MIN, UINT32_MAX, &v)) {
+        *error = "'" + w + "' is not a valid key event value";
+        return false;
+      }
+      cmd_->key_value = static_cast<uint32_t>(v);
+    }
+    return End(error);
+  }
+
+  bool Gauge(std::string* error) {
+    if (!Word("gauge name", &cmd_->name, error)) return false;
+    if (FindKnownGauge(cmd_->name) == nullptr) {
+      *error = "unknown gauge '" + cmd_->name + "'";
+      return false;
+    }
+    return true;
+  }
+
+  bool Button(std::string* error) {
+    cmd_->mouse_flags = gauge::kMouseLeftSingle;
+    if (!More()) return true;
+    const std::string b = Next();
+    if (b == "right") {
+      cmd_->mouse_flags = gauge::kMouseRightSingle;
+    } else if (b != "left") {
+      *error = "unknown mouse button '" + b + "' (left or right)";
+      return false;
+    }
+    return End(error);
+  }
+
+  bool Coordinate(int32_t* out, const std::string& what, std::string* error) {
+    if (!More()) return Missing(what, error);
+    const std::string w = Next();
+    int64_t v;
+    if (!ParseRange(w, INT32_MIN, INT32_MAX, &v)) {
+      *error = "'" + w + "' is not a valid " + what;
+      return false;
+    }
+    *out = static_cast<int32_t>(v);
+    return true;
+  }
+
+  bool ParseClick(bool by_function, std::string* error) {
+    cmd_->kind = by_function ? CommandKind::kClickFunction : CommandKind::kClick;
+    if (!Gauge(error)) return false;
+    if (More() && !IsInteger(Peek())) cmd_->parameter = Next();
+    if (by_function) {
+      if (!Coordinate(&cmd_->function, "mouse function index", error)) return false;
+      if (cmd_->function < 0) {
+        *error = "mouse function index must be 0 or more";
+        return false;
+      }
+    } else if (!Coordinate(&cmd_->x, "x", error) || !Coordinate(&cmd_->y, "y", error)) {
+      return false;
+    }
+    return Button(error);
+  }
+
+  bool ParseWindow(std::string* error) {
+    cmd_->kind = CommandKind::kWindow;
+    if (!More()) return Missing("window action (show, hide or toggle)", error);
+    const std::string a = Next();
+    if (a == "show") {
+      cmd_->action = WindowAction::kShow;
+    } else if (a == "hide") {
+      cmd_->action = WindowAction::kHide;
+    } else if (a == "toggle") {
+      cmd_->action = WindowAction::kToggle;
+    } else {
+      *error = "unknown window action '" + a + "' (show, hide or toggle)";
+      return false;
+    }
+    return Id("window ident", error) && End(error);
+  }
+
+  bool ParseSnapshot(std::string* error) {
+    cmd_->kind = CommandKind::kSnapshot;
+    if (!Gauge(error)) return false;
+    auto is_png = [](const std::string& s) { return s.size() > 4 && s.compare(s.size() - 4, 4, ".png") == 0; };
+    if (More() && !is_png(Peek())) cmd_->parameter = Next();
+    if (More()) {
+      cmd_->text = Next();
+      if (!is_png(cmd_->text) || cmd_->text.find('/') != std::string::npos || cmd_->text.find("..") != std::string::npos) {
+        *error = "snapshot file '" + cmd_->text + "' must be a plain name ending in .png";
+        return false;
+      }
+    }
+    return End(error);
+  }
+
+  const Words& w_;
+  size_t i_;
+  ScenarioCommand* cmd_;
+};
+
+bool ParsePanelLine(const Words& words, Scenario* s, int line, std::string* error) {
+  if (words[0] == "panel") {
+    if (words.size() != 2 || words[1] != "default") {
+      *error = "'panel' takes one word: default";
+      return false;
+    }
+    s->custom_panel = true;
+    s->default_panel = true;
+    return true;
+  }
+  // gauge NAME [PARAM] [window W]
+  if (words.size() < 2) {
+    *error = "missing gauge name";
+    return false;
+  }
+  const KnownGauge* known = FindKnownGauge(words[1]);
+  if (known == nullptr) {
+    *error = "unknown gauge '" + words[1] + "'";
+    return false;
+  }
+  ScenarioPanelEntry e;
+  e.line = line;
+  e.entry.gauge = words[1];
+  size_t i = 2;
+  if (i < words.size() && words[i] != "window") e.entry.parameter = words[i++];
+  e.entry.window = DefaultWindow(*known, e.entry.parameter);
+  if (i < words.size()) {
+    if (words[i] != "window" || i + 2 != words.size()) {
+      *error = "expected 'window IDENT' after the gauge";
+      return false;
+    }
+    int64_t w;
+    if (words[i + 1] == "vc") {
+      e.entry.window = kVirtualCockpit;
+    } else if (ParseRange(words[i + 1], 0, INT32_MAX, &w)) {
+      e.entry.window = static_cast<int32_t>(w);
+    } else {
+      *error = "'" + words[i + 1] + "' is not a window ident (a number or vc)";
+      return false;
+    }
+  } else if (e.entry.window == kNoPopup && e.entry.parameter == "WN") {
+    *error = "gauge '" + e.entry.gauge + "' has no pop-up window; give one with 'window IDENT'";
+    return false;
+  }
+  s->custom_panel = true;
+  s->panel.push_back(std::move(e));
+  return true;
+}
+
+}  // namespace
+
+std::string AtLine(const std::string& file, int line, const std::string& message) {
+  return file + ":" + std::to_string(line) + ": " + message;
+}
+
+bool ParseScenario(std::string_view text, const std::string& file, Scenario* out, std::string* error) {
+  Scenario s;
+  s.file = file;
+  int line_no = 0;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    ++line_no;
+
+    Words words;
+    std::string msg;
+    if (!SplitWords(line, &words, &msg)) {
+      *error = AtLine(file, line_no, msg);
+      return false;
+    }
+    if (words.empty()) continue;
+
+    if (words[0] == "panel" || words[0] == "gauge") {
+      if (!s.commands.empty()) {
+        *error = AtLine(file, line_no, "panel lines must come before the first command");
+        return false;
+      }
+      if (!ParsePanelLine(words, &s, line_no, &msg)) {
+        *error = AtLine(file, line_no, msg);
+        return false;
+      }
+      continue;
+    }
+
+    size_t start = 0;
+    if (words[0] == "at") {
+      int64_t at = 0;
+      if (words.size() < 3 || !ParseRange(words[1], 0, kMaxFrames, &at)) {
+        *error = AtLine(file, line_no, "'at' needs a frame number (0 to " + std::to_string(kMaxFrames) +
+                                           ") and a command");
+        return false;
+      }
+      if (words[2] == "at") {
+        *error = AtLine(file, line_no, "'at' cannot hold another 'at'");
+        return false;
+      }
+      if (at < s.frames) {
+        *error = AtLine(file, line_no, "frame " + std::to_string(at) + " is already past (earlier lines reach frame " +
+                                           std::to_string(s.frames) + ")");
+        return false;
+      }
+      if (at > s.frames) {
+        ScenarioCommand run;
+        run.kind = CommandKind::kFrames;
+        run.line = line_no;
+        run.count = at - s.frames;
+        s.commands.push_back(run);
+        s.frames = at;
+      }
+      start = 2;
+    }
+
+    ScenarioCommand cmd;
+    cmd.line = line_no;
+    LineParser parser(words, start, &cmd);
+    if (!parser.Parse(&msg)) {
+      if (msg.empty()) msg = "'frames' needs a count from 0 to " + std::to_string(kMaxFrames);
+      *error = AtLine(file, line_no, msg);
+      return false;
+    }
+    if (cmd.kind == CommandKind::kFrames) {
+      if (s.frames + cmd.count > kMaxFrames) {
+        *error = AtLine(file, line_no, "the scenario runs more than " + std::to_string(kMaxFrames) + " frames");
+        return false;
+      }
+      s.frames += cmd.count;
+    }
+    s.commands.push_back(std::move(cmd));
+  }
+  *out = std::move(s);
+  return true;
+}
+
+bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    *error = "simhost: cannot open scenario file '" + path + "'";
+    return false;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  return ParseScenario(text.str(), path, out, error);
+}
+
+}  // namespace simhost

@@ -1,0 +1,74 @@
+// Scenario files of simhost: a line-based script of what the simulator and the pilot do while the
+// module runs (the format is described in host/README.md). Parsing checks every line completely, so a
+// scenario that parses can only fail at run time on what the loaded module offers (a gauge missing
+// from the panel, a click outside every mouse area).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/panel_config.h"
+
+namespace simhost {
+
+enum class CommandKind {
+  kFrames,
+  kSetToken,
+  kSetExpression,
+  kSetExpressionText,
+  kSetNamed,
+  kKey,
+  kClick,
+  kClickFunction,
+  kWindow,
+  kPrint,
+  kWatch,
+  kSnapshot,
+};
+
+enum class VarKind { kToken, kExpression, kExpressionText, kNamed };
+enum class WindowAction { kShow, kHide, kToggle };
+
+struct ScenarioCommand {
+  CommandKind kind = CommandKind::kFrames;
+  int line = 0;
+  int64_t count = 0;        // kFrames
+  VarKind var = VarKind::kToken;
+  uint32_t id = 0;          // token id, key event id, window ident
+  std::string name;         // expression text, named variable, gauge name
+  std::string parameter;    // gauge parameter
+  std::string text;         // text value, snapshot file name
+  double value = 0.0;
+  uint32_t key_value = 0;
+  int32_t x = 0, y = 0;     // kClick
+  int32_t function = 0;     // kClickFunction
+  uint32_t mouse_flags = 0;
+  WindowAction action = WindowAction::kShow;
+};
+
+struct ScenarioPanelEntry {
+  PanelEntry entry;
+  int line = 0;
+};
+
+struct Scenario {
+  std::string file;
+  bool custom_panel = false;   // the scenario defines the panel
+  bool default_panel = false;  // ... starting from the default one
+  std::vector<ScenarioPanelEntry> panel;
+  std::vector<ScenarioCommand> commands;
+  int64_t frames = 0;  // frames the commands run in all
+};
+
+constexpr int64_t kMaxFrames = 10'000'000;
+
+// Parses scenario text; on failure returns false with *error = "FILE:LINE: what is wrong".
+bool ParseScenario(std::string_view text, const std::string& file, Scenario* out, std::string* error);
+bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error);
+
+// "FILE:LINE: message".
+std::string AtLine(const std::string& file, int line, const std::string& message);
+
+}  // namespace simhost

@@ -1,0 +1,236 @@
+#include "platform/winfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "platform/paths.h"
+
+namespace platform {
+
+namespace {
+
+struct Mode {
+  char kind = 0;  // 'r', 'w' or 'a'
+  bool text = true;
+};
+
+bool ParseMode(const char* mode, Mode* out) {
+  if (mode == nullptr || (mode[0] != 'r' && mode[0] != 'w' && mode[0] != 'a')) return false;
+  out->kind = mode[0];
+  for (const char* c = mode + 1; *c != '\0'; ++c) {
+    if (*c == 't') {
+      out->text = true;
+    } else if (*c == 'b') {
+      out->text = false;
+    } else {
+      return false;  // '+' and anything unknown
+    }
+  }
+  return true;
+}
+
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// ---- reading text: CR LF becomes LF ----
+
+ssize_t ReadText(void* cookie, char* buf, size_t size) {
+  FILE* f = static_cast<FILE*>(cookie);
+  // A chunk made only of a CR that belongs to a CR LF yields nothing; read on so that 0 still means
+  // end of file.
+  for (;;) {
+    size_t got = std::fread(buf, 1, size, f);
+    if (got == 0) return std::ferror(f) ? -1 : 0;
+    size_t out = 0;
+    for (size_t i = 0; i < got; ++i) {
+      if (buf[i] == '\r') {
+        if (i + 1 < got) {
+          if (buf[i + 1] == '\n') continue;
+        } else {
+          int next = std::getc(f);
+          if (next != EOF) std::ungetc(next, f);
+          if (next == '\n') continue;
+        }
+      }
+      buf[out++] = buf[i];
+    }
+    if (out > 0) return static_cast<ssize_t>(out);
+  }
+}
+
+int CloseRead(void* cookie) { return std::fclose(static_cast<FILE*>(cookie)) == 0 ? 0 : EOF; }
+
+FILE* OpenTextReader(const std::string& path) {
+  FILE* raw = std::fopen(path.c_str(), "rb");
+  if (raw == nullptr) return nullptr;
+  cookie_io_functions_t io{};
+  io.read = &ReadText;
+  io.close = &CloseRead;
+  FILE* f = ::fopencookie(raw, "r", io);
+  if (f == nullptr) std::fclose(raw);
+  return f;
+}
+
+// ---- writing: LF becomes CR LF in text mode; whole or nothing unless streaming ----
+
+struct Writer {
+  int fd = -1;
+  bool text = true;
+  bool failed = false;
+  std::string temp_path;  // empty when writing in place
+  std::string target_path;
+  std::string scratch;
+};
+
+ssize_t WriteCookie(void* cookie, const char* buf, size_t size) {
+  Writer* w = static_cast<Writer*>(cookie);
+  if (w->failed) return -1;
+  const char* data = buf;
+  size_t n = size;
+  if (w->text) {
+    w->scratch.clear();
+    w->scratch.reserve(size + size / 16 + 2);
+    for (size_t i = 0; i < size; ++i) {
+      if (buf[i] == '\n') w->scratch.push_back('\r');
+      w->scratch.push_back(buf[i]);
+    }
+    data = w->scratch.data();
+    n = w->scratch.size();
+  }
+  if (!WriteAll(w->fd, data, n)) {
+    w->failed = true;
+    return -1;
+  }
+  return static_cast<ssize_t>(size);
+}
+
+int CloseWriter(void* cookie) {
+  std::unique_ptr<Writer> w(static_cast<Writer*>(cookie));
+  bool ok = !w->failed;
+  if (!w->temp_path.empty() && ok) ok = ::fsync(w->fd) == 0;
+  if (::close(w->fd) != 0) ok = false;
+  if (w->temp_path.empty()) return ok ? 0 : EOF;
+  if (ok && std::rename(w->temp_path.c_str(), w->target_path.c_str()) != 0) ok = false;
+  if (!ok) {
+    int saved = errno;
+    ::unlink(w->temp_path.c_str());
+    errno = saved;
+    return EOF;
+  }
+  return 0;
+}
+
+// Copies the target's bytes into the temporary, so that an append is whole or nothing as well.
+bool CopyExisting(const std::string& from, int to_fd) {
+  int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return errno == ENOENT;
+  char buf[16384];
+  bool ok = true;
+  for (;;) {
+    ssize_t n = ::read(in, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    if (!WriteAll(to_fd, buf, static_cast<size_t>(n))) {
+      ok = false;
+      break;
+    }
+  }
+  ::close(in);
+  return ok;
+}
+
+FILE* WrapWriter(std::unique_ptr<Writer> w) {
+  cookie_io_functions_t io{};
+  io.write = &WriteCookie;
+  io.close = &CloseWriter;
+  FILE* f = ::fopencookie(w.get(), "w", io);
+  if (f == nullptr) {
+    ::close(w->fd);
+    if (!w->temp_path.empty()) ::unlink(w->temp_path.c_str());
+    return nullptr;
+  }
+  w.release();
+  return f;
+}
+
+FILE* OpenWholeWriter(const std::string& target, const Mode& mode) {
+  auto w = std::make_unique<Writer>();
+  w->text = mode.text;
+  w->target_path = target;
+  size_t slash = target.rfind('/');
+  std::string folder = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
+  std::string name = (slash == std::string::npos) ? target : target.substr(slash + 1);
+  std::string temp = folder + "." + name + ".XXXXXX";
+  w->fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (w->fd < 0) return nullptr;
+  w->temp_path = temp;
+  // The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
+  struct stat st;
+  mode_t perms = (::stat(target.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
+  bool ok = ::fchmod(w->fd, perms) == 0;
+  if (ok && mode.kind == 'a') ok = CopyExisting(target, w->fd);
+  if (!ok) {
+    int saved = errno;
+    ::close(w->fd);
+    ::unlink(temp.c_str());
+    errno = saved;
+    return nullptr;
+  }
+  return WrapWriter(std::move(w));
+}
+
+FILE* OpenInPlaceWriter(const std::string& target, const Mode& mode) {
+  auto w = std::make_unique<Writer>();
+  w->text = mode.text;
+  w->target_path = target;
+  int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode.kind == 'a' ? O_APPEND : O_TRUNC);
+  w->fd = ::open(target.c_str(), flags, 0644);
+  if (w->fd < 0) return nullptr;
+  return WrapWriter(std::move(w));
+}
+
+FILE* Open(std::string_view module_path, const char* mode, bool streaming) {
+  Mode m;
+  if (!ParseMode(mode, &m)) {
+    errno = EINVAL;
+    return nullptr;
+  }
+  ResolvedPath resolved = ResolvePath(module_path);
+  if (resolved.path.empty()) {
+    errno = ENOENT;
+    return nullptr;
+  }
+  if (m.kind == 'r') {
+    return m.text ? OpenTextReader(resolved.path) : std::fopen(resolved.path.c_str(), "rb");
+  }
+  return streaming ? OpenInPlaceWriter(resolved.path, m) : OpenWholeWriter(resolved.path, m);
+}
+
+}  // namespace
+
+FILE* OpenFile(std::string_view module_path, const char* mode) { return Open(module_path, mode, false); }
+
+FILE* OpenStreamingFile(std::string_view module_path, const char* mode) {
+  return Open(module_path, mode, true);
+}
+
+}  // namespace platform

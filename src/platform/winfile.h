@@ -1,0 +1,24 @@
+// The module's files are Windows text files. OpenFile opens one by its module path (through the path
+// resolver) as fopen would on Windows, and returns a stdio stream for fgets, fscanf, fprintf and fclose.
+//
+// Modes: "r", "w" or "a", optionally followed by "t" (text, the default) or "b" (bytes as they are).
+// - Text reading delivers CR LF as LF (a lone CR stays); LF-only files read the same.
+// - Text writing puts CR LF on disk for every "\n".
+// - Writing is whole or nothing: the bytes go to a temporary file beside the target, which replaces
+//   the target only when fclose succeeds. A failed write or close returns EOF from fclose and leaves
+//   the previous file as it was.
+// Update modes ("r+", "w+", "a+") are refused: null with errno EINVAL.
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+namespace platform {
+
+FILE* OpenFile(std::string_view module_path, const char* mode);
+
+// For a file that stays open and grows line by line (the debug log, which the module never closes):
+// the same text conversion, but written in place, so that what was written survives without fclose.
+FILE* OpenStreamingFile(std::string_view module_path, const char* mode);
+
+}  // namespace platform
