@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/findfile.h"
 #include "platform/system_time.h"
 
 namespace win32 {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/findfile.h"  // kMaxPath
 #include "platform/host_api.h"
 
 namespace win32 {
