@@ -7,4 +7,4 @@ build=build-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRO757_BUILD_TESTS=OFF
 cmake --build "$build" -j "$(nproc)"
 mkdir -p out
-"$build/simhost" --sim-root examples/sim --frames 200 --out out "$@"
+"$build/simhost" --sim-root examples/sim --scenario examples/scenarios/demo.scn --frames 200 --out out "$@"

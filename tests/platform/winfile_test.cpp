@@ -66,36 +66,50 @@ TEST(TextFileRead, MissingFileGivesNull) {
   EXPECT_EQ(platform::OpenFile(dir / "Orvantel\\Navdata\\ints.txt", "r"), nullptr);
 }
 
-TEST(TextFileWrite, EachLfIsWrittenAsCrLf) {
-  TempDir dir;
-  dir.MakeDir("Orvantel/FlightPlans");
-  FILE* f = platform::OpenFile(dir / "orvantel\\flightplans\\KSEAKPDX.rte", "w");
-  ASSERT_NE(f, nullptr);
-  std::fprintf(f, "[FlightPlan]\n%s=%d\n", "CruiseAlt", 35000);
-  ASSERT_EQ(std::fclose(f), 0);
-  EXPECT_EQ(ReadBytes(dir / "Orvantel/FlightPlans/KSEAKPDX.rte"), "[FlightPlan]\r\nCruiseAlt=35000\r\n");
+struct WriteCase {
+  const char* before;  // file contents before, or null when there is no file
+  const char* mode;
+  const char* written;
+  const char* after;
+};
+
+TEST(TextFileWrite, BytesOnDiskFollowTheMode) {
+  const WriteCase cases[] = {
+      {nullptr, "w", "[FlightPlan]\nCruiseAlt=35000\n", "[FlightPlan]\r\nCruiseAlt=35000\r\n"},
+      {"old\r\n", "wt", "a\n\n", "a\r\n\r\n"},
+      {nullptr, "wb", "a\nb\r\n", "a\nb\r\n"},
+      {"a\r\n", "a", "b\n", "a\r\nb\r\n"},
+      {nullptr, "a", "b\n", "b\r\n"},
+      {"a\n", "ab", "b\n", "a\nb\n"},
+  };
+  for (const WriteCase& c : cases) {
+    TempDir dir;
+    dir.MakeDir("Orvantel/FlightPlans");
+    if (c.before != nullptr) dir.Write("Orvantel/FlightPlans/KSEAKPDX.rte", c.before);
+    FILE* f = platform::OpenFile(dir / "orvantel\\flightplans\\KSEAKPDX.rte", c.mode);
+    ASSERT_NE(f, nullptr) << c.mode;
+    std::fputs(c.written, f);
+    ASSERT_EQ(std::fclose(f), 0);
+    EXPECT_EQ(ReadBytes(dir / "Orvantel/FlightPlans/KSEAKPDX.rte"), c.after) << c.mode;
+  }
 }
 
-TEST(TextFileWrite, BinaryWriteKeepsBytes) {
-  TempDir dir;
-  FILE* f = platform::OpenFile(dir / "raw.bin", "wb");
-  ASSERT_NE(f, nullptr);
-  std::fputs("a\nb\r\n", f);
-  ASSERT_EQ(std::fclose(f), 0);
-  EXPECT_EQ(ReadBytes(dir / "raw.bin"), "a\nb\r\n");
-}
-
-TEST(TextFileWrite, TargetAppearsOnlyAtClose) {
-  TempDir dir;
-  dir.Write("LastSavedPanelState.pnl", "old\r\n");
-  FILE* f = platform::OpenFile(dir / "lastsavedpanelstate.PNL", "w");
-  ASSERT_NE(f, nullptr);
-  std::fputs("new\n", f);
-  std::fflush(f);
-  EXPECT_EQ(ReadBytes(dir / "LastSavedPanelState.pnl"), "old\r\n");
-  ASSERT_EQ(std::fclose(f), 0);
-  EXPECT_EQ(ReadBytes(dir / "LastSavedPanelState.pnl"), "new\r\n");
-  EXPECT_EQ(CountEntries(dir.path()), 1);  // no temporary left behind
+// A whole-file write shows nothing until fclose; the streaming file (the debug log, never closed)
+// has its lines on disk as soon as they are flushed.
+TEST(TextFileWrite, WholeFileAppearsAtCloseStreamingFileAtOnce) {
+  for (bool streaming : {false, true}) {
+    TempDir dir;
+    dir.Write("ze752_data.log", "old\r\n");
+    FILE* f = streaming ? platform::OpenStreamingFile(dir / "ZE752_DATA.LOG", "w")
+                        : platform::OpenFile(dir / "ZE752_DATA.LOG", "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("PANEL_SERVICE_PRE_INSTALL: \n\n", f);
+    std::fflush(f);
+    EXPECT_EQ(ReadBytes(dir / "ze752_data.log"), streaming ? "PANEL_SERVICE_PRE_INSTALL: \r\n\r\n" : "old\r\n");
+    ASSERT_EQ(std::fclose(f), 0);
+    EXPECT_EQ(ReadBytes(dir / "ze752_data.log"), "PANEL_SERVICE_PRE_INSTALL: \r\n\r\n");
+    EXPECT_EQ(CountEntries(dir.path()), 1);  // no temporary left behind
+  }
 }
 
 TEST(TextFileWrite, FailedWriteLeavesTheOldFile) {
@@ -126,16 +140,6 @@ TEST(TextFileWrite, FailedWriteLeavesTheOldFile) {
   EXPECT_EQ(CountEntries(dir.path()), 1);
 }
 
-TEST(TextFileWrite, AppendKeepsWhatWasThere) {
-  TempDir dir;
-  dir.Write("list.txt", "a\r\n");
-  FILE* f = platform::OpenFile(dir / "LIST.txt", "a");
-  ASSERT_NE(f, nullptr);
-  std::fputs("b\n", f);
-  ASSERT_EQ(std::fclose(f), 0);
-  EXPECT_EQ(ReadBytes(dir / "list.txt"), "a\r\nb\r\n");
-}
-
 TEST(TextFileWrite, MissingFolderGivesNull) {
   TempDir dir;
   EXPECT_EQ(platform::OpenFile(dir / "Orvantel\\PanelStates\\x.pnl", "w"), nullptr);
@@ -151,16 +155,6 @@ TEST(TextFileWrite, UpdateAndUnknownModesAreRefused) {
     EXPECT_EQ(errno, EINVAL) << mode;
   }
   EXPECT_EQ(platform::OpenFile(dir / "a.txt", nullptr), nullptr);
-}
-
-TEST(StreamingFile, LinesAreOnDiskBeforeClose) {
-  TempDir dir;
-  FILE* f = platform::OpenStreamingFile(dir / "ze752_data.log", "w");
-  ASSERT_NE(f, nullptr);
-  std::fputs("PANEL_SERVICE_PRE_INSTALL: \n\n", f);
-  std::fflush(f);
-  EXPECT_EQ(ReadBytes(dir / "ze752_data.log"), "PANEL_SERVICE_PRE_INSTALL: \r\n\r\n");
-  EXPECT_EQ(std::fclose(f), 0);
 }
 
 }  // namespace

@@ -1,0 +1,142 @@
+#include "host/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using simhost::CommandKind;
+using simhost::Scenario;
+using simhost::VarKind;
+
+Scenario Parse(const std::string& text) {
+  Scenario s;
+  std::string error;
+  EXPECT_TRUE(simhost::ParseScenario(text, "t.scn", &s, &error)) << error;
+  return s;
+}
+
+TEST(ScenarioParse, TimedCommandsRunFramesUpToTheirFrame) {
+  Scenario s = Parse(
+      "# start-up values\n"
+      "set token 61 250.5\n"
+      "set expr \"(A:TOTAL WEIGHT, pounds)\" 210000   # trailing comment\n"
+      "at 10 key 0x101F5 200\n"
+      "at 10 print named ias_show\n"
+      "frames 5\n"
+      "at 40 window show 5000\n");
+  ASSERT_EQ(s.commands.size(), 8u);
+  EXPECT_EQ(s.commands[0].kind, CommandKind::kSetToken);
+  EXPECT_EQ(s.commands[0].id, 61u);
+  EXPECT_EQ(s.commands[0].value, 250.5);
+  EXPECT_EQ(s.commands[1].name, "(A:TOTAL WEIGHT, pounds)");
+  EXPECT_EQ(s.commands[2].kind, CommandKind::kFrames);
+  EXPECT_EQ(s.commands[2].count, 10);
+  EXPECT_EQ(s.commands[3].kind, CommandKind::kKey);
+  EXPECT_EQ(s.commands[3].id, 0x101F5u);
+  EXPECT_EQ(s.commands[3].key_value, 200u);
+  EXPECT_EQ(s.commands[4].kind, CommandKind::kPrint);  // same frame: no frames in between
+  EXPECT_EQ(s.commands[4].var, VarKind::kNamed);
+  EXPECT_EQ(s.commands[5].count, 5);
+  EXPECT_EQ(s.commands[6].count, 25);
+  EXPECT_EQ(s.commands[7].kind, CommandKind::kWindow);
+  EXPECT_EQ(s.commands[7].id, 5000u);
+  EXPECT_EQ(s.commands[7].line, 7);
+  EXPECT_EQ(s.frames, 40);
+}
+
+TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
+  Scenario s = Parse(
+      "click FMS 120 700\n"
+      "click FMS VC 120 700 right\n"
+      "clickfn EFIS_CTRL \"\" 3\n"
+      "snapshot FMS_NB WN cdu.png\n"
+      "snapshot ND\n"
+      "set text \"(A:TITLE,string)\" \"Orvantel 757-200 \\\"House\\\"\"\n");
+  EXPECT_EQ(s.commands[0].parameter, "");
+  EXPECT_EQ(s.commands[0].x, 120);
+  EXPECT_EQ(s.commands[0].mouse_flags, gauge::kMouseLeftSingle);
+  EXPECT_EQ(s.commands[1].parameter, "VC");
+  EXPECT_EQ(s.commands[1].mouse_flags, gauge::kMouseRightSingle);
+  EXPECT_EQ(s.commands[2].kind, CommandKind::kClickFunction);
+  EXPECT_EQ(s.commands[2].function, 3);
+  EXPECT_EQ(s.commands[3].parameter, "WN");
+  EXPECT_EQ(s.commands[3].text, "cdu.png");
+  EXPECT_EQ(s.commands[4].text, "");
+  EXPECT_EQ(s.commands[5].text, "Orvantel 757-200 \"House\"");
+}
+
+TEST(ScenarioParse, PanelLinesPlaceInstancesInTheirWindows) {
+  Scenario s = Parse(
+      "panel default\n"
+      "gauge FMS_NB WN\n"
+      "gauge ND VC\n"
+      "gauge EADI \"\" window 20000\n"
+      "gauge SERVER WN window 7\n"
+      "frames 1\n");
+  EXPECT_TRUE(s.custom_panel);
+  EXPECT_TRUE(s.default_panel);
+  ASSERT_EQ(s.panel.size(), 4u);
+  EXPECT_EQ(s.panel[0].entry.window, 5000);
+  EXPECT_EQ(s.panel[1].entry.window, simhost::kVirtualCockpit);
+  EXPECT_EQ(s.panel[2].entry.window, 20000);
+  EXPECT_EQ(s.panel[3].entry.window, 7);
+  EXPECT_EQ(s.panel[3].line, 5);
+}
+
+struct BadLine {
+  const char* text;
+  const char* message;  // expected "t.scn:LINE: ..." prefix of the error
+};
+
+TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
+  const BadLine cases[] = {
+      {"frames 2\njump 3\n", "t.scn:2: unknown command 'jump'"},
+      {"click FMC 1 2\n", "t.scn:1: unknown gauge 'FMC'"},
+      {"set token 61\n", "t.scn:1: missing value"},
+      {"set token 61 fast\n", "t.scn:1: 'fast' is not a finite number"},
+      {"set token 61 inf\n", "t.scn:1: 'inf' is not a finite number"},
+      {"set named x nan\n", "t.scn:1: 'nan' is not a finite number"},
+      {"set token -1 3\n", "t.scn:1: '-1' is not a valid token id"},
+      {"set speed 1 2\n", "t.scn:1: unknown variable kind 'speed'"},
+      {"key 0x1zz\n", "t.scn:1: '0x1zz' is not a valid key event id"},
+      {"key 5 1 2\n", "t.scn:1: unexpected '2' at the end of the line"},
+      {"frames -4\n", "t.scn:1: 'frames' needs a count"},
+      {"frames 99999999999\n", "t.scn:1: 'frames' needs a count"},
+      {"at 20 frames 1\nat 5 key 1\n", "t.scn:2: frame 5 is already past"},
+      {"at 3\n", "t.scn:1: 'at' needs a frame number"},
+      {"at 3 at 4 key 1\n", "t.scn:1: 'at' cannot hold another 'at'"},
+      {"set expr \"(A:TITLE,string) 3\n", "t.scn:1: unterminated quoted text"},
+      {"window open 50\n", "t.scn:1: unknown window action 'open'"},
+      {"click FMS 1\n", "t.scn:1: missing y"},
+      {"click FMS 1 2 middle\n", "t.scn:1: unknown mouse button 'middle'"},
+      {"clickfn FMS -2\n", "t.scn:1: mouse function index must be 0 or more"},
+      {"snapshot ND ../x.png\n", "t.scn:1: snapshot file '../x.png' must be a plain name"},
+      {"frames 1\ngauge ND\n", "t.scn:2: panel lines must come before the first command"},
+      {"gauge SERVER WN\n", "t.scn:1: gauge 'SERVER' has no pop-up window"},
+      {"gauge ND VC window x\n", "t.scn:1: 'x' is not a window ident"},
+      {"panel custom\n", "t.scn:1: 'panel' takes one word: default"},
+  };
+  for (const BadLine& c : cases) {
+    Scenario s;
+    std::string error;
+    EXPECT_FALSE(simhost::ParseScenario(c.text, "t.scn", &s, &error)) << c.text;
+    EXPECT_EQ(error.rfind(c.message, 0), 0u) << "got: " << error;
+  }
+}
+
+TEST(ScenarioParse, MissingFileIsReported) {
+  Scenario s;
+  std::string error;
+  EXPECT_FALSE(simhost::LoadScenarioFile("/nonexistent/x.scn", &s, &error));
+  EXPECT_NE(error.find("/nonexistent/x.scn"), std::string::npos);
+}
+
+TEST(ScenarioParse, CrLfLinesAndBlankLinesParse) {
+  Scenario s = Parse("\r\n  \t\r\nframes 3\r\n");
+  ASSERT_EQ(s.commands.size(), 1u);
+  EXPECT_EQ(s.frames, 3);
+}
+
+}  // namespace

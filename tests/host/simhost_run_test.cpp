@@ -1,0 +1,119 @@
+// Runs the real simhost program on the real shared library, as the demo does.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "frame/module_entry.h"
+#include "host/panel_config.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+
+struct Result {
+  int status = -1;
+  std::string output;  // stdout and stderr together
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+Result RunSimhost(const std::string& args) {
+  Result r;
+  const std::string cmd = Quote(RO757_SIMHOST) + " --module " + Quote(RO757_MODULE_SO) + " " + args + " 2>&1";
+  FILE* p = ::popen(cmd.c_str(), "r");
+  if (p == nullptr) return r;
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.output.append(buf, n);
+  int raw = ::pclose(p);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return r;
+}
+
+// The example simulator folder, copied so that whatever the module writes stays out of the sources.
+class SimhostRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy(fs::path(RO757_SOURCE_DIR) / "examples/sim", sim_ / "sim", fs::copy_options::recursive);
+  }
+  std::string Demo(const std::string& extra = "") {
+    return "--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+           Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/demo.scn") + " --frames 200 --out " +
+           Quote(sim_ / "out") + extra;
+  }
+  TempDir sim_;
+};
+
+TEST_F(SimhostRun, DemoLoadsEveryGaugeTheModuleLinks) {
+  Result r = RunSimhost(Demo());
+  EXPECT_EQ(r.status, 0) << r.output;
+  const int linked = simhost::CountLinkedGauges(&Linkage);
+  EXPECT_NE(r.output.find(std::to_string(linked) + " gauges loaded, " + std::to_string(linked) + " instances"),
+            std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("200 frames run"), std::string::npos) << r.output;
+  EXPECT_TRUE(fs::exists(sim_ / "out/key_events.log"));
+}
+
+TEST_F(SimhostRun, DemoLoadsAll21Gauges) {
+  if (simhost::CountLinkedGauges(&Linkage) == 0) GTEST_SKIP() << "the module links no gauges yet";
+  Result r = RunSimhost(Demo());
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("21 gauges loaded"), std::string::npos) << r.output;
+}
+
+TEST_F(SimhostRun, KeyEventLogListsWhatTheSummaryCounts) {
+  Result r = RunSimhost(Demo());
+  ASSERT_EQ(r.status, 0) << r.output;
+  const std::string log = ReadBytes(sim_ / "out/key_events.log");
+  size_t lines = 0;
+  for (char c : log) lines += (c == '\n');
+  EXPECT_NE(r.output.find(std::to_string(lines) + " key events sent by the module"), std::string::npos) << r.output;
+}
+
+TEST_F(SimhostRun, BadScenarioFailsNamingFileAndLine) {
+  sim_.Write("bad.scn", "frames 2\n# fine so far\nfly to KPDX\n");
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "bad.scn"));
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.output.find(sim_ / "bad.scn" + ":3: unknown command 'fly'"), std::string::npos) << r.output;
+}
+
+TEST_F(SimhostRun, GaugeMissingFromThePanelFailsAtItsLine) {
+  sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "click.scn"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.output.find("click.scn:2: no instance of gauge 'RADIO_STACK' with parameter \"VC\""), std::string::npos)
+      << r.output;
+}
+
+TEST_F(SimhostRun, SetupErrorsAreReportedAndExitNonZero) {
+  struct Case {
+    std::string args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"--sim-root " + Quote(sim_ / "nowhere"), "simulator folder '" + sim_ / "nowhere" + "' does not exist"},
+      {"--sim-root " + Quote(sim_ / "sim") + " --module " + Quote(sim_ / "none.so"), "cannot load module"},
+      {"--sim-root " + Quote(sim_ / "sim") + " --frames many", "--frames needs a count"},
+      {"--frames 3", "--sim-root is required"},
+      {"--sim-root " + Quote(sim_ / "sim") + " --fast", "unknown option '--fast'"},
+      {"--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "none.scn"), "cannot open scenario file"},
+  };
+  for (const Case& c : cases) {
+    Result r = RunSimhost(c.args);
+    EXPECT_EQ(r.status, 2) << c.args;
+    EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+  }
+}
+
+}  // namespace
