@@ -83,8 +83,8 @@ FindHandle FindFirstFileA(const char* pattern, FindData* data) {
   std::string p(pattern);
   std::replace(p.begin(), p.end(), '\\', '/');
   size_t slash = p.rfind('/');
-  std::string folder = (slash == std::string::npos) ? "." : p.substr(0, slash);
-  if (slash == 0) folder = "/";
+  // "\x.pnl" lists the root folder: keep its slash.
+  std::string folder = (slash == std::string::npos) ? std::string(".") : p.substr(0, slash == 0 ? 1 : slash);
   std::string name_pattern = (slash == std::string::npos) ? p : p.substr(slash + 1);
   if (name_pattern.empty()) return kInvalidFindHandle;
 

@@ -55,20 +55,30 @@ ssize_t ReadText(void* cookie, char* buf, size_t size) {
   // A chunk made only of a CR that belongs to a CR LF yields nothing; read on so that 0 still means
   // end of file.
   for (;;) {
-    size_t got = std::fread(buf, 1, size, f);
+    const size_t got = std::fread(buf, 1, size, f);
     if (got == 0) return std::ferror(f) ? -1 : 0;
-    size_t out = 0;
-    for (size_t i = 0; i < got; ++i) {
-      if (buf[i] == '\r') {
-        if (i + 1 < got) {
-          if (buf[i + 1] == '\n') continue;
-        } else {
-          int next = std::getc(f);
-          if (next != EOF) std::ungetc(next, f);
-          if (next == '\n') continue;
-        }
+    // Compact in place, moving the runs between dropped CRs; most chunks of an LF file have no CR.
+    size_t out = 0, run = 0;
+    while (const void* hit = std::memchr(buf + run, '\r', got - run)) {
+      const size_t cr = static_cast<size_t>(static_cast<const char*>(hit) - buf);
+      bool drop;
+      if (cr + 1 < got) {
+        drop = buf[cr + 1] == '\n';
+      } else {
+        const int next = std::getc(f);
+        if (next != EOF) std::ungetc(next, f);
+        drop = next == '\n';
       }
-      buf[out++] = buf[i];
+      // A kept CR stays inside the run that is moved.
+      const size_t end = drop ? cr : cr + 1;
+      if (out != run) std::memmove(buf + out, buf + run, end - run);
+      out += end - run;
+      run = cr + 1;
+      if (run >= got) break;
+    }
+    if (run < got) {
+      if (out != run) std::memmove(buf + out, buf + run, got - run);
+      out += got - run;
     }
     if (out > 0) return static_cast<ssize_t>(out);
   }
