@@ -291,6 +291,14 @@ Status GdiplusStartup(uintptr_t* token, const GdiplusStartupInput* /*input*/, vo
   return Ok;
 }
 
-void GdiplusShutdown(uintptr_t /*token*/) { ReleaseFontFaces(); }
+void GdiplusShutdown(uintptr_t /*token*/) {
+  ReleaseFontFaces();
+  // Cairo's font maps and fontconfig's configuration are released too, so that a module unloaded
+  // after its shut-down leaves nothing behind (fontconfig loads its configuration again on the
+  // next use).
+  LibraryFpuGuard fpu;
+  cairo_debug_reset_static_data();
+  FcFini();
+}
 
 }  // namespace gfx

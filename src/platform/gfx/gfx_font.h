@@ -122,7 +122,7 @@ class StringFormat {
 };
 
 // GDI+ start-up and shut-down, once per module. Drawing works without them; the shut-down releases
-// the cached faces.
+// the cached faces and the font libraries' static data (no font object may outlive it).
 struct GdiplusStartupInput {
   uint32_t GdiplusVersion = 1;
 };
