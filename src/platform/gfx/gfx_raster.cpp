@@ -137,13 +137,19 @@ void RasterBackend::Stroke(const DrawState& state, const std::vector<PathPoint>&
   cairo_set_antialias(cr_, state.antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
   SetSource(pen.argb);
 
-  // Pens thinner than a device pixel (and width 0) draw one pixel wide, as in GDI+.
+  // Pens thinner than a device pixel (and width 0) draw one pixel wide, as in GDI+. Under a
+  // rotation with a uniform scale the pen stays round and is stroked in device space, which is
+  // Cairo's fast path; any other transform shapes the pen in world space.
+  const Matrix& w = *state.world;
+  const double device_width = DevicePenWidth(w, pen.width);
+  const bool similarity = w.M11() == w.M22() && w.M12() == -w.M21();
   cairo_matrix_t m;
-  const bool hairline = pen.width <= 0.0 || DevicePenWidth(*state.world, pen.width) < 1.0 ||
-                        !WorldMatrix(*state.world, false, &m);
   double unit = 1.0;
-  if (hairline) {
+  if (pen.width <= 0.0 || device_width < 1.0 || !WorldMatrix(w, false, &m)) {
     cairo_set_line_width(cr_, 1.0);
+  } else if (similarity) {
+    cairo_set_line_width(cr_, device_width);
+    unit = device_width;
   } else {
     cairo_set_matrix(cr_, &m);
     cairo_set_line_width(cr_, pen.width);
