@@ -164,6 +164,21 @@ TEST(GfxPen, WidthIsInWorldUnitsAndScalesWithTheTransform) {
   EXPECT_EQ(s.At(50, 34), 0u);
 }
 
+TEST(GfxPen, NonUniformScaleStretchesThePen) {
+  TestSurface s(100, 100);
+  gfx::Graphics g(s.dc());
+  g.ScaleTransform(1.0f, 4.0f);
+  gfx::Pen pen(gfx::Color(kGreen), 2.0f);
+  g.DrawLine(&pen, 10, 10, 90, 10);  // horizontal: 8 device rows, 36..43
+  g.DrawLine(&pen, 50, 15, 50, 24);  // vertical: 2 device columns, 49..50
+  EXPECT_EQ(s.At(30, 36), kGreen);
+  EXPECT_EQ(s.At(30, 43), kGreen);
+  EXPECT_EQ(s.At(30, 45), 0u);
+  EXPECT_EQ(s.At(49, 80), kGreen);
+  EXPECT_EQ(s.At(50, 80), kGreen);
+  EXPECT_EQ(s.At(52, 80), 0u);
+}
+
 TEST(GfxPen, HairlinesDrawOnePixel) {
   TestSurface s(40, 40);
   gfx::Graphics g(s.dc());
