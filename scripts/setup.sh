@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs (only those missing).
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcairo2-dev
-      fontconfig fonts-liberation2)
+      libfontconfig-dev fontconfig fonts-liberation2)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

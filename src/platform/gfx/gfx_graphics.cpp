@@ -1,0 +1,487 @@
+#include "platform/gfx/gfx_graphics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace gfx {
+
+namespace {
+
+// Cairo holds device coordinates in 24.8 fixed point; beyond this they would wrap.
+constexpr double kMaxDeviceCoordinate = 8.0e6;
+
+bool DeviceGeometryUsable(const std::vector<PathPoint>& pts) {
+  for (const PathPoint& p : pts) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::fabs(p.x) > kMaxDeviceCoordinate ||
+        std::fabs(p.y) > kMaxDeviceCoordinate) {
+      return false;
+    }
+  }
+  return true;
+}
+
+RectF Intersect(const RectF& a, const RectF& b) {
+  const REAL x0 = std::max(a.X, b.X);
+  const REAL y0 = std::max(a.Y, b.Y);
+  const REAL x1 = std::min(a.GetRight(), b.GetRight());
+  const REAL y1 = std::min(a.GetBottom(), b.GetBottom());
+  return RectF(x0, y0, std::max(0.0f, x1 - x0), std::max(0.0f, y1 - y0));
+}
+
+TextLayout& ScratchLayout() {
+  static thread_local TextLayout layout;
+  return layout;
+}
+
+}  // namespace
+
+Graphics::Graphics(gauge::DeviceContext* dc) {
+  if (dc == nullptr) {
+    last_status_ = InvalidParameter;
+    return;
+  }
+  if (raster_.Open(dc->pixels, dc->width, dc->height, dc->stride_bytes)) {
+    backends_[backend_count_++] = &raster_;
+  }
+  if (dc->recording != nullptr) {
+    recording_ = RecordingBackend(static_cast<Recording*>(dc->recording));
+    backends_[backend_count_++] = &recording_;
+  }
+  surface_ = RectF(0.0f, 0.0f, static_cast<REAL>(std::max(0, dc->width)),
+                   static_cast<REAL>(std::max(0, dc->height)));
+  valid_ = backend_count_ > 0;
+  if (!valid_) last_status_ = InvalidParameter;
+}
+
+Status Graphics::GetLastStatus() {
+  const Status s = last_status_;
+  last_status_ = Ok;
+  return s;
+}
+
+DrawState Graphics::State(Shape shape) const {
+  DrawState s;
+  s.world = &world_;
+  s.antialias = smoothing_ == SmoothingModeHighQuality || smoothing_ == SmoothingModeAntiAlias ||
+                smoothing_ == SmoothingModeAntiAlias8x8;
+  s.text_antialias = text_hint_ != TextRenderingHintSingleBitPerPixel &&
+                     text_hint_ != TextRenderingHintSingleBitPerPixelGridFit;
+  s.shape = shape;
+  s.clip_active = clip_active_;
+  s.clip_bounds = clip_bounds_;
+  return s;
+}
+
+PathData& Graphics::Scratch() {
+  static thread_local PathData scratch;
+  scratch.Reset();
+  return scratch;
+}
+
+Status Graphics::SetSmoothingMode(SmoothingMode mode) {
+  if (!valid_) return Keep(InvalidParameter);
+  if (mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias8x8) {
+    return Keep(InvalidParameter);
+  }
+  smoothing_ = mode;
+  return Ok;
+}
+
+Status Graphics::SetTextRenderingHint(TextRenderingHint hint) {
+  if (!valid_) return Keep(InvalidParameter);
+  if (hint < TextRenderingHintSystemDefault || hint > TextRenderingHintClearTypeGridFit) {
+    return Keep(InvalidParameter);
+  }
+  text_hint_ = hint;
+  return Ok;
+}
+
+// Transform.
+
+Status Graphics::ResetTransform() {
+  if (!valid_) return Keep(InvalidParameter);
+  return world_.Reset();
+}
+
+Status Graphics::TranslateTransform(REAL dx, REAL dy, MatrixOrder order) {
+  if (!valid_) return Keep(InvalidParameter);
+  return world_.Translate(dx, dy, order);
+}
+
+Status Graphics::ScaleTransform(REAL sx, REAL sy, MatrixOrder order) {
+  if (!valid_) return Keep(InvalidParameter);
+  return world_.Scale(sx, sy, order);
+}
+
+Status Graphics::RotateTransform(REAL angle_deg, MatrixOrder order) {
+  if (!valid_) return Keep(InvalidParameter);
+  return world_.Rotate(angle_deg, order);
+}
+
+Status Graphics::MultiplyTransform(const Matrix* m, MatrixOrder order) {
+  if (!valid_ || m == nullptr) return Keep(InvalidParameter);
+  return world_.Multiply(m, order);
+}
+
+Status Graphics::SetTransform(const Matrix* m) {
+  if (!valid_ || m == nullptr) return Keep(InvalidParameter);
+  world_ = *m;
+  return Ok;
+}
+
+Status Graphics::GetTransform(Matrix* m) const {
+  if (!valid_ || m == nullptr) return InvalidParameter;
+  *m = world_;
+  return Ok;
+}
+
+// Clip.
+
+Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
+  if (!valid_) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddRectangle(rect.X, rect.Y, rect.Width, rect.Height);
+  return ApplyClip(path, FillModeAlternate, mode, Shape::Rectangle);
+}
+
+Status Graphics::SetClip(const GraphicsPath* gp, CombineMode mode) {
+  if (!valid_ || gp == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.Append(gp->data());
+  return ApplyClip(path, gp->GetFillMode(), mode, Shape::Path);
+}
+
+Status Graphics::ApplyClip(PathData& path, FillMode fill, CombineMode mode, Shape shape) {
+  if (mode != CombineModeReplace && mode != CombineModeIntersect && mode != CombineModeExclude) {
+    return Keep(NotImplemented);
+  }
+  path.Transform(world_);
+  if (!DeviceGeometryUsable(path.points())) return Keep(ValueOverflow);
+  const RectF shape_bounds = PathBounds(path.points().data(), path.points().size());
+  switch (mode) {
+    case CombineModeReplace:
+      clip_bounds_ = shape_bounds;
+      break;
+    case CombineModeIntersect:
+      clip_bounds_ = clip_active_ ? Intersect(clip_bounds_, shape_bounds) : shape_bounds;
+      break;
+    default:  // exclude: the bounding box cannot shrink
+      if (!clip_active_) clip_bounds_ = surface_;
+      break;
+  }
+  clip_active_ = true;
+  const DrawState state = State(shape);
+  for (int i = 0; i < backend_count_; ++i) backends_[i]->Clip(state, &path.points(), fill, mode);
+  return Ok;
+}
+
+Status Graphics::ResetClip() {
+  if (!valid_) return Keep(InvalidParameter);
+  clip_active_ = false;
+  clip_bounds_ = RectF();
+  const DrawState state = State(Shape::Surface);
+  for (int i = 0; i < backend_count_; ++i) {
+    backends_[i]->Clip(state, nullptr, FillModeAlternate, CombineModeReplace);
+  }
+  return Ok;
+}
+
+bool Graphics::IsClipEmpty() const {
+  return clip_active_ && (clip_bounds_.Width <= 0.0f || clip_bounds_.Height <= 0.0f);
+}
+
+// Drawing.
+
+Status Graphics::Clear(const Color& color) {
+  if (!valid_) return Keep(InvalidParameter);
+  const DrawState state = State(Shape::Surface);
+  for (int i = 0; i < backend_count_; ++i) backends_[i]->Clear(state, color.GetValue());
+  return Ok;
+}
+
+Status Graphics::StrokePath(PathData& path, const Pen* pen, Shape shape) {
+  path.Transform(world_);
+  if (!DeviceGeometryUsable(path.points())) return Keep(ValueOverflow);
+  StrokeParams params;
+  params.argb = pen->argb();
+  params.width = pen->GetWidth();
+  params.dash_style = pen->GetDashStyle();
+  params.dashes = pen->dashes();
+  params.dash_count = pen->dash_count();
+  params.dash_offset = pen->GetDashOffset();
+  const DrawState state = State(shape);
+  for (int i = 0; i < backend_count_; ++i) backends_[i]->Stroke(state, path.points(), params);
+  return Ok;
+}
+
+Status Graphics::FillPathData(PathData& path, const Brush* brush, Shape shape, FillMode mode) {
+  path.Transform(world_);
+  if (!DeviceGeometryUsable(path.points())) return Keep(ValueOverflow);
+  const DrawState state = State(shape);
+  for (int i = 0; i < backend_count_; ++i) {
+    backends_[i]->Fill(state, path.points(), mode, brush->argb());
+  }
+  return Ok;
+}
+
+Status Graphics::DrawLine(const Pen* pen, REAL x1, REAL y1, REAL x2, REAL y2) {
+  if (!valid_ || pen == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddLine(x1, y1, x2, y2);
+  return StrokePath(path, pen, Shape::Line);
+}
+
+Status Graphics::DrawLine(const Pen* pen, INT x1, INT y1, INT x2, INT y2) {
+  return DrawLine(pen, static_cast<REAL>(x1), static_cast<REAL>(y1), static_cast<REAL>(x2),
+                  static_cast<REAL>(y2));
+}
+
+template <typename P>
+Status Graphics::DrawLinesT(const Pen* pen, const P* pts, INT count) {
+  if (!valid_ || pen == nullptr || pts == nullptr || count < 2) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddLines(pts, count);
+  return StrokePath(path, pen, Shape::Lines);
+}
+
+Status Graphics::DrawLines(const Pen* pen, const PointF* pts, INT count) {
+  return DrawLinesT(pen, pts, count);
+}
+
+Status Graphics::DrawLines(const Pen* pen, const Point* pts, INT count) {
+  return DrawLinesT(pen, pts, count);
+}
+
+Status Graphics::DrawRectangle(const Pen* pen, REAL x, REAL y, REAL w, REAL h) {
+  if (!valid_ || pen == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddRectangle(x, y, w, h);
+  return StrokePath(path, pen, Shape::Rectangle);
+}
+
+Status Graphics::DrawRectangle(const Pen* pen, INT x, INT y, INT w, INT h) {
+  return DrawRectangle(pen, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                       static_cast<REAL>(h));
+}
+
+Status Graphics::FillRectangle(const Brush* brush, REAL x, REAL y, REAL w, REAL h) {
+  if (!valid_ || brush == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddRectangle(x, y, w, h);
+  return FillPathData(path, brush, Shape::Rectangle, FillModeWinding);
+}
+
+Status Graphics::FillRectangle(const Brush* brush, INT x, INT y, INT w, INT h) {
+  return FillRectangle(brush, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                       static_cast<REAL>(h));
+}
+
+Status Graphics::DrawEllipse(const Pen* pen, REAL x, REAL y, REAL w, REAL h) {
+  if (!valid_ || pen == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddEllipse(x, y, w, h);
+  return StrokePath(path, pen, Shape::Ellipse);
+}
+
+Status Graphics::DrawEllipse(const Pen* pen, INT x, INT y, INT w, INT h) {
+  return DrawEllipse(pen, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                     static_cast<REAL>(h));
+}
+
+Status Graphics::FillEllipse(const Brush* brush, REAL x, REAL y, REAL w, REAL h) {
+  if (!valid_ || brush == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddEllipse(x, y, w, h);
+  return FillPathData(path, brush, Shape::Ellipse, FillModeWinding);
+}
+
+Status Graphics::FillEllipse(const Brush* brush, INT x, INT y, INT w, INT h) {
+  return FillEllipse(brush, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                     static_cast<REAL>(h));
+}
+
+Status Graphics::DrawArc(const Pen* pen, REAL x, REAL y, REAL w, REAL h, REAL start_deg,
+                         REAL sweep_deg) {
+  if (!valid_ || pen == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddArc(x, y, w, h, start_deg, sweep_deg);
+  return StrokePath(path, pen, Shape::Arc);
+}
+
+Status Graphics::DrawArc(const Pen* pen, INT x, INT y, INT w, INT h, REAL start_deg,
+                         REAL sweep_deg) {
+  return DrawArc(pen, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                 static_cast<REAL>(h), start_deg, sweep_deg);
+}
+
+Status Graphics::DrawPie(const Pen* pen, REAL x, REAL y, REAL w, REAL h, REAL start_deg,
+                         REAL sweep_deg) {
+  if (!valid_ || pen == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddPie(x, y, w, h, start_deg, sweep_deg);
+  return StrokePath(path, pen, Shape::Pie);
+}
+
+Status Graphics::DrawPie(const Pen* pen, INT x, INT y, INT w, INT h, REAL start_deg,
+                         REAL sweep_deg) {
+  return DrawPie(pen, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                 static_cast<REAL>(h), start_deg, sweep_deg);
+}
+
+Status Graphics::FillPie(const Brush* brush, REAL x, REAL y, REAL w, REAL h, REAL start_deg,
+                         REAL sweep_deg) {
+  if (!valid_ || brush == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddPie(x, y, w, h, start_deg, sweep_deg);
+  return FillPathData(path, brush, Shape::Pie, FillModeWinding);
+}
+
+Status Graphics::FillPie(const Brush* brush, INT x, INT y, INT w, INT h, REAL start_deg,
+                         REAL sweep_deg) {
+  return FillPie(brush, static_cast<REAL>(x), static_cast<REAL>(y), static_cast<REAL>(w),
+                 static_cast<REAL>(h), start_deg, sweep_deg);
+}
+
+template <typename P>
+Status Graphics::DrawPolygonT(const Pen* pen, const P* pts, INT count) {
+  if (!valid_ || pen == nullptr || pts == nullptr || count < 2) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddPolygon(pts, count);
+  return StrokePath(path, pen, Shape::Polygon);
+}
+
+template <typename P>
+Status Graphics::FillPolygonT(const Brush* brush, const P* pts, INT count, FillMode mode) {
+  if (!valid_ || brush == nullptr || pts == nullptr || count < 3) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddPolygon(pts, count);
+  return FillPathData(path, brush, Shape::Polygon, mode);
+}
+
+Status Graphics::DrawPolygon(const Pen* pen, const PointF* pts, INT count) {
+  return DrawPolygonT(pen, pts, count);
+}
+
+Status Graphics::DrawPolygon(const Pen* pen, const Point* pts, INT count) {
+  return DrawPolygonT(pen, pts, count);
+}
+
+Status Graphics::FillPolygon(const Brush* brush, const PointF* pts, INT count, FillMode mode) {
+  return FillPolygonT(brush, pts, count, mode);
+}
+
+Status Graphics::FillPolygon(const Brush* brush, const Point* pts, INT count, FillMode mode) {
+  return FillPolygonT(brush, pts, count, mode);
+}
+
+Status Graphics::DrawBezier(const Pen* pen, REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3,
+                            REAL x4, REAL y4) {
+  if (!valid_ || pen == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.AddBezier(x1, y1, x2, y2, x3, y3, x4, y4);
+  return StrokePath(path, pen, Shape::Bezier);
+}
+
+Status Graphics::DrawBezier(const Pen* pen, INT x1, INT y1, INT x2, INT y2, INT x3, INT y3,
+                            INT x4, INT y4) {
+  return DrawBezier(pen, static_cast<REAL>(x1), static_cast<REAL>(y1), static_cast<REAL>(x2),
+                    static_cast<REAL>(y2), static_cast<REAL>(x3), static_cast<REAL>(y3),
+                    static_cast<REAL>(x4), static_cast<REAL>(y4));
+}
+
+template <typename P>
+Status Graphics::DrawBeziersT(const Pen* pen, const P* pts, INT count) {
+  if (!valid_ || pen == nullptr || pts == nullptr || count < 4 || (count - 1) % 3 != 0) {
+    return Keep(InvalidParameter);
+  }
+  PathData& path = Scratch();
+  path.AddBeziers(pts, count);
+  return StrokePath(path, pen, Shape::Bezier);
+}
+
+Status Graphics::DrawBeziers(const Pen* pen, const PointF* pts, INT count) {
+  return DrawBeziersT(pen, pts, count);
+}
+
+Status Graphics::DrawBeziers(const Pen* pen, const Point* pts, INT count) {
+  return DrawBeziersT(pen, pts, count);
+}
+
+Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* gp) {
+  if (!valid_ || pen == nullptr || gp == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.Append(gp->data());
+  return StrokePath(path, pen, Shape::Path);
+}
+
+Status Graphics::FillPath(const Brush* brush, const GraphicsPath* gp) {
+  if (!valid_ || brush == nullptr || gp == nullptr) return Keep(InvalidParameter);
+  PathData& path = Scratch();
+  path.Append(gp->data());
+  return FillPathData(path, brush, Shape::Path, gp->GetFillMode());
+}
+
+// Text.
+
+Status Graphics::LayoutString(const char* text, INT length, const Font* font, const RectF& layout,
+                              const StringFormat* format, std::string_view* bytes) {
+  if (!valid_ || text == nullptr || font == nullptr || !font->IsAvailable() || length < -1) {
+    return InvalidParameter;
+  }
+  *bytes = (length == -1) ? std::string_view(text) : std::string_view(text, static_cast<size_t>(length));
+  if (format == nullptr) format = StringFormat::GenericDefault();
+  LayoutText(*bytes, *font, layout, *format, &ScratchLayout());
+  return Ok;
+}
+
+Status Graphics::DrawString(const char* text, INT length, const Font* font, const PointF& origin,
+                            const Brush* brush) {
+  return DrawString(text, length, font, RectF(origin.X, origin.Y, 0.0f, 0.0f), nullptr, brush);
+}
+
+Status Graphics::DrawString(const char* text, INT length, const Font* font, const PointF& origin,
+                            const StringFormat* format, const Brush* brush) {
+  return DrawString(text, length, font, RectF(origin.X, origin.Y, 0.0f, 0.0f), format, brush);
+}
+
+Status Graphics::DrawString(const char* text, INT length, const Font* font, const RectF& layout,
+                            const StringFormat* format, const Brush* brush) {
+  if (brush == nullptr) return Keep(InvalidParameter);
+  std::string_view bytes;
+  const Status s = LayoutString(text, length, font, layout, format, &bytes);
+  if (s != Ok) return Keep(s);
+  if (bytes.empty()) return Ok;
+  TextDraw td;
+  td.text = bytes;
+  td.font = font;
+  td.format = (format != nullptr) ? format : StringFormat::GenericDefault();
+  td.argb = brush->argb();
+  td.layout = &ScratchLayout();
+  const DrawState state = State(Shape::Text);
+  for (int i = 0; i < backend_count_; ++i) backends_[i]->Text(state, td);
+  return Ok;
+}
+
+Status Graphics::MeasureString(const char* text, INT length, const Font* font, const RectF& layout,
+                               const StringFormat* format, RectF* bounding_box,
+                               INT* codepoints_fitted, INT* lines_filled) {
+  if (bounding_box == nullptr) return Keep(InvalidParameter);
+  std::string_view bytes;
+  const Status s = LayoutString(text, length, font, layout, format, &bytes);
+  if (s != Ok) return Keep(s);
+  const TextLayout& tl = ScratchLayout();
+  *bounding_box = tl.box;
+  if (codepoints_fitted != nullptr) *codepoints_fitted = static_cast<INT>(bytes.size());
+  if (lines_filled != nullptr) *lines_filled = static_cast<INT>(tl.lines.size());
+  return Ok;
+}
+
+Status Graphics::MeasureString(const char* text, INT length, const Font* font,
+                               const PointF& origin, const StringFormat* format,
+                               RectF* bounding_box) {
+  return MeasureString(text, length, font, RectF(origin.X, origin.Y, 0.0f, 0.0f), format,
+                       bounding_box);
+}
+
+}  // namespace gfx

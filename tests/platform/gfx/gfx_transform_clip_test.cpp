@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "gfx_test_surface.h"
+#include "platform/gfx/gfx.h"
+
+namespace {
+
+using gfx_test::TestSurface;
+
+constexpr uint32_t kGreen = 0xFF00FA00;
+constexpr uint32_t kMagenta = 0xFFFF13D5;
+
+TEST(GfxTransform, CallsComposeInPrependOrder) {
+  // Scale, translate, rotate: a point is rotated first, then translated, then scaled.
+  TestSurface s(100, 100);
+  gfx::Graphics g(s.dc());
+  g.ScaleTransform(2.0f, 2.0f);
+  g.TranslateTransform(10.0f, 0.0f);
+  g.RotateTransform(90.0f);
+  gfx::SolidBrush green{gfx::Color(kGreen)};
+  // World (5, 0) -> rotated (0, 5) -> translated (10, 5) -> scaled (20, 10).
+  ASSERT_EQ(g.FillRectangle(&green, 4.0f, -1.0f, 2.0f, 2.0f), gfx::Ok);
+
+  const gfx::Op& op = s.recording().ops().back();
+  EXPECT_EQ(op.kind, gfx::OpKind::Fill);
+  EXPECT_NEAR(op.bounds.X + op.bounds.Width / 2, 20.0f, 1e-4);
+  EXPECT_NEAR(op.bounds.Y + op.bounds.Height / 2, 10.0f, 1e-4);
+  EXPECT_EQ(s.At(20, 10), kGreen);
+  EXPECT_EQ(s.At(10, 20), 0u);  // where the other order would have put it
+}
+
+TEST(GfxTransform, AppendOrderActsLast) {
+  gfx::Matrix m;
+  m.Translate(10.0f, 0.0f);
+  m.Scale(2.0f, 2.0f, gfx::MatrixOrderAppend);
+  gfx::PointF p(1.0f, 1.0f);
+  m.TransformPoints(&p);
+  EXPECT_FLOAT_EQ(p.X, 22.0f);
+  EXPECT_FLOAT_EQ(p.Y, 2.0f);
+}
+
+TEST(GfxTransform, GetSetAndResetRoundTrip) {
+  TestSurface s(10, 10, false, true);
+  gfx::Graphics g(s.dc());
+  g.RotateTransform(30.0f);
+  g.TranslateTransform(5.0f, 7.0f);
+  gfx::Matrix saved;
+  ASSERT_EQ(g.GetTransform(&saved), gfx::Ok);
+  g.ResetTransform();
+  gfx::Matrix now;
+  g.GetTransform(&now);
+  EXPECT_TRUE(now.IsIdentity());
+  g.SetTransform(&saved);
+  g.GetTransform(&now);
+  EXPECT_TRUE(now.Equals(&saved));
+}
+
+TEST(GfxTransform, SingularMatrixDoesNotInvert) {
+  gfx::Matrix m(1.0f, 2.0f, 2.0f, 4.0f, 0.0f, 0.0f);
+  EXPECT_FALSE(m.IsInvertible());
+  EXPECT_EQ(m.Invert(), gfx::InvalidParameter);
+  gfx::Matrix t;
+  t.Rotate(37.0f);
+  t.Translate(3.0f, -4.0f);
+  gfx::Matrix inv = t;
+  ASSERT_EQ(inv.Invert(), gfx::Ok);
+  gfx::PointF p(11.0f, 13.0f);
+  t.TransformPoints(&p);
+  inv.TransformPoints(&p);
+  EXPECT_NEAR(p.X, 11.0f, 1e-4);
+  EXPECT_NEAR(p.Y, 13.0f, 1e-4);
+}
+
+TEST(GfxTransform, DegenerateScaleDrawsNothingAndKeepsTheSurfaceUsable) {
+  TestSurface s(40, 40);
+  gfx::Graphics g(s.dc());
+  gfx::SolidBrush green{gfx::Color(kGreen)};
+  gfx::Pen pen(gfx::Color(kGreen), 2.0f);
+  gfx::Font font("Arial", 12.0f, gfx::FontStyleRegular, gfx::UnitPixel);
+  g.ScaleTransform(0.0f, 0.0f);
+  g.DrawLine(&pen, 0, 0, 10, 10);
+  g.DrawString("X", -1, &font, gfx::PointF(1.0f, 1.0f), &green);
+  EXPECT_FALSE(s.AnyInk().any);
+  g.ResetTransform();
+  g.FillRectangle(&green, 5, 5, 10, 10);
+  EXPECT_EQ(s.At(10, 10), kGreen);
+}
+
+TEST(GfxClip, ClipStaysFixedInDeviceSpaceWhenTheTransformChanges) {
+  TestSurface s(60, 60);
+  gfx::Graphics g(s.dc());
+  g.ScaleTransform(2.0f, 2.0f);
+  g.SetClip(gfx::RectF(0.0f, 0.0f, 10.0f, 10.0f));  // device 0..20
+  g.ResetTransform();
+  g.TranslateTransform(5.0f, 5.0f);
+  gfx::SolidBrush green{gfx::Color(kGreen)};
+  g.FillRectangle(&green, -5, -5, 60, 60);
+
+  const gfx::Op& op = s.recording().ops().back();
+  EXPECT_TRUE(op.clipped);
+  EXPECT_FLOAT_EQ(op.clip_bounds.X, 0.0f);
+  EXPECT_FLOAT_EQ(op.clip_bounds.GetRight(), 20.0f);
+  EXPECT_FLOAT_EQ(op.clip_bounds.GetBottom(), 20.0f);
+  EXPECT_EQ(s.At(0, 0), kGreen);
+  EXPECT_EQ(s.At(19, 19), kGreen);
+  EXPECT_EQ(s.At(20, 19), 0u);
+  EXPECT_EQ(s.At(30, 30), 0u);
+}
+
+TEST(GfxClip, CombineModesShapeTheDrawableArea) {
+  TestSurface s(40, 40);
+  gfx::Graphics g(s.dc());
+  g.SetClip(gfx::Rect(0, 0, 30, 30));
+  g.SetClip(gfx::Rect(10, 10, 30, 30), gfx::CombineModeIntersect);  // 10..30
+  g.ExcludeClip(gfx::Rect(15, 15, 5, 5));                            // hole 15..20
+  gfx::SolidBrush green{gfx::Color(kGreen)};
+  g.FillRectangle(&green, 0, 0, 40, 40);
+  EXPECT_EQ(s.At(5, 5), 0u);
+  EXPECT_EQ(s.At(12, 12), kGreen);
+  EXPECT_EQ(s.At(17, 17), 0u);
+  EXPECT_EQ(s.At(29, 29), kGreen);
+  EXPECT_EQ(s.At(31, 31), 0u);
+  EXPECT_EQ(g.SetClip(gfx::Rect(0, 0, 5, 5), gfx::CombineModeUnion), gfx::NotImplemented);
+  EXPECT_EQ(g.GetLastStatus(), gfx::NotImplemented);
+  EXPECT_EQ(g.GetLastStatus(), gfx::Ok);
+
+  g.ResetClip();
+  g.FillRectangle(&green, 0, 0, 40, 40);
+  EXPECT_EQ(s.At(5, 5), kGreen);
+  EXPECT_FALSE(s.recording().ops().back().clipped);
+}
+
+TEST(GfxClip, PathClipOfArcsAndLinesLimitsTheFill) {
+  // A rounded rectangle as the attitude painters build it: arcs joined by straight edges.
+  TestSurface s(100, 100);
+  gfx::Graphics g(s.dc());
+  gfx::GraphicsPath path;
+  path.AddArc(10, 10, 30, 30, 180.0f, 90.0f);
+  path.AddArc(60, 10, 30, 30, 270.0f, 90.0f);
+  path.AddArc(60, 60, 30, 30, 0.0f, 90.0f);
+  path.AddArc(10, 60, 30, 30, 90.0f, 90.0f);
+  path.CloseFigure();
+  g.SetClip(&path);
+  gfx::SolidBrush green{gfx::Color(kGreen)};
+  g.FillRectangle(&green, 0, 0, 100, 100);
+  EXPECT_EQ(s.At(50, 50), kGreen);
+  EXPECT_EQ(s.At(50, 11), kGreen);   // straight top edge
+  EXPECT_EQ(s.At(11, 11), 0u);       // rounded corner
+  EXPECT_EQ(s.At(5, 50), 0u);
+}
+
+TEST(GfxPen, WidthIsInWorldUnitsAndScalesWithTheTransform) {
+  TestSurface s(100, 100);
+  gfx::Graphics g(s.dc());
+  g.ScaleTransform(3.0f, 3.0f);
+  gfx::Pen pen(gfx::Color(kMagenta), 2.0f);
+  g.DrawLine(&pen, 2, 10, 30, 10);  // device y 30, 6 px wide: rows 27..32
+
+  const gfx::Op& op = s.recording().ops().back();
+  EXPECT_FLOAT_EQ(op.pen_width, 2.0f);
+  EXPECT_FLOAT_EQ(op.device_pen_width, 6.0f);
+  for (int y = 27; y <= 32; ++y) EXPECT_EQ(s.At(50, y), kMagenta) << "row " << y;
+  EXPECT_EQ(s.At(50, 25), 0u);
+  EXPECT_EQ(s.At(50, 34), 0u);
+}
+
+TEST(GfxPen, NonUniformScaleStretchesThePen) {
+  TestSurface s(100, 100);
+  gfx::Graphics g(s.dc());
+  g.ScaleTransform(1.0f, 4.0f);
+  gfx::Pen pen(gfx::Color(kGreen), 2.0f);
+  g.DrawLine(&pen, 10, 10, 90, 10);  // horizontal: 8 device rows, 36..43
+  g.DrawLine(&pen, 50, 15, 50, 24);  // vertical: 2 device columns, 49..50
+  EXPECT_EQ(s.At(30, 36), kGreen);
+  EXPECT_EQ(s.At(30, 43), kGreen);
+  EXPECT_EQ(s.At(30, 45), 0u);
+  EXPECT_EQ(s.At(49, 80), kGreen);
+  EXPECT_EQ(s.At(50, 80), kGreen);
+  EXPECT_EQ(s.At(52, 80), 0u);
+}
+
+TEST(GfxPen, HairlinesDrawOnePixel) {
+  TestSurface s(40, 40);
+  gfx::Graphics g(s.dc());
+  g.ScaleTransform(0.25f, 0.25f);
+  gfx::Pen thin(gfx::Color(kGreen), 1.0f);  // a quarter pixel after the transform
+  g.DrawLine(&thin, 0, 40, 160, 40);         // device row 10
+  EXPECT_EQ(s.At(20, 10), kGreen);
+  EXPECT_EQ(s.At(20, 9), 0u);
+  EXPECT_EQ(s.At(20, 11), 0u);
+}
+
+TEST(GfxPen, DashedLineLeavesGapsInMultiplesOfItsWidth) {
+  TestSurface s(60, 10);
+  gfx::Graphics g(s.dc());
+  gfx::Pen pen(gfx::Color(kGreen), 2.0f);
+  pen.SetDashStyle(gfx::DashStyleDash);  // 6 on, 2 off
+  g.DrawLine(&pen, 0, 5, 60, 5);
+  EXPECT_EQ(s.recording().ops().back().dash, gfx::DashStyleDash);
+  EXPECT_EQ(s.At(3, 5), kGreen);
+  EXPECT_EQ(s.At(7, 5), 0u);
+  EXPECT_EQ(s.At(10, 5), kGreen);
+  EXPECT_EQ(s.At(15, 5), 0u);
+}
+
+}  // namespace
