@@ -31,7 +31,8 @@ class TestSurface {
   ~TestSurface() {
     if (::testing::Test::HasFailure() && dc_.pixels != nullptr) {
       const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-      if (info != nullptr) simhost::WritePng(dc_, std::string(info->name()) + ".png");
+      std::string error;
+      if (info != nullptr) simhost::WritePng(dc_, std::string(info->name()) + ".png", &error);
     }
   }
 
