@@ -1,3 +1,15 @@
 #include "frame/module_state.h"
 
-void ResetModuleState() {}
+#include "afds/afds_pending.h"
+#include "fmc/fmc_pending.h"
+#include "state/aircraft_id.h"
+#include "state/config_globals.h"
+#include "state/state_pending.h"
+
+void ResetModuleState() {
+  ResetConfigGlobals();
+  ResetAircraftIdGlobals();
+  ResetStatePendingGlobals();
+  ResetFmcPendingGlobals();
+  ResetAfdsPendingGlobals();
+}

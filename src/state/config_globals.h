@@ -1,0 +1,199 @@
+// The configuration globals: one list row per key of "\Orvantel\ro757.cfg" with the key text, how its
+// value is taken, the global it writes and that global's built-in value (the value before the file is
+// read). The same rows give the declarations, the definitions, the reset and the key table of the
+// reader (config_keys.cpp), so a key and its global cannot drift apart.
+//
+// Value kinds: I32 (decimal integer), F64 (decimal number), I32F64 (a number truncated toward zero),
+// Text (as written), Upper (upper-cased), Font (display font family, at most 51 characters) and
+// Special (a handler of its own in config_keys.cpp).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "frame/globals_macros.h"
+
+#define CONFIG_KEYS(K)                                                            \
+  /* Display selection and drawing. */                                            \
+  K("EadiMode", I32, int32_t, EadiMode, 0)                                        \
+  K("EadiFMA", I32, int32_t, EadiFMA, 0)                                          \
+  K("FlightDirectorType", I32, int32_t, FlightDirectorType, 0)                    \
+  K("DispFPV", I32, int32_t, DispFPV, 0)                                          \
+  K("ShowRoundEadiVSpeeds", I32, int32_t, ShowRoundEadiVSpeeds, 0)                \
+  K("EfisLinesize", I32, int32_t, EfisLinesize, 1)                                \
+  K("DisplayFont", Font, std::string, display_font, "Orvantel757")                \
+  K("MapModeDispHdgAlways", I32, int32_t, MapModeDispHdgAlways, 0)                \
+  K("ShowExtDestCtrlineRwyId", I32, int32_t, ShowExtDestCtrlineRwyId, 0)          \
+  K("DrawAPTarget", I32, int32_t, DrawAPTarget, 0)                                \
+  K("BodArcAPRestrictions", I32, int32_t, BodArcAPRestrictions, 0)                \
+  K("WindVectorDegVar", Upper, std::string, wind_vector_deg_var, "TRUE")          \
+  K("TcasVertRange", Special, int32_t, TcasVertRange, 30)                         \
+  K("ShowLiteModeStatus", I32, int32_t, ShowLiteModeStatus, 0)                    \
+  K("LdgChecklist", I32, int32_t, ldg_checklist, 0)                               \
+  K("DisplayLdgChkLst", Special, int32_t, DisplayLdgChkLst, 0)                    \
+  /* Display refresh rates, draws per 18-tick cycle. */                           \
+  K("EadiRefreshRate", I32, int32_t, EadiRefreshRate, 18)                         \
+  K("FmsRefreshRate", I32, int32_t, FmsRefreshRate, 12)                           \
+  K("RetroEhsiRefreshRate", I32, int32_t, RetroEhsiRefreshRate, 18)               \
+  K("RetroPfdRefreshRate", I32, int32_t, RetroPfdRefreshRate, 18)                 \
+  K("RetroNdRefreshRate", I32, int32_t, RetroNdRefreshRate, 18)                   \
+  K("NdRefreshRate", I32, int32_t, NdRefreshRate, 18)                             \
+  K("StdbyPfdRefreshRate", I32, int32_t, StdbyPfdRefreshRate, 9)                  \
+  K("LowerEicasRefreshRate", I32, int32_t, LowerEicasRefreshRate, 18)             \
+  K("UpperEicasRefreshRate", I32, int32_t, UpperEicasRefreshRate, 18)             \
+  /* Flight management defaults (speeds kt, altitudes ft). */                     \
+  K("V1", I32, int32_t, cfg_v1, 0)                                                \
+  K("VR", I32, int32_t, cfg_vr, 0)                                                \
+  K("V2", I32, int32_t, cfg_v2, 0)                                                \
+  K("VREF", I32, int32_t, cfg_vref, 0)                                            \
+  K("ToFlaps", I32, int32_t, ToFlaps, 15)                                         \
+  K("LdgFlaps", I32, int32_t, LdgFlaps, 30)                                       \
+  K("AccelHt", I32, int32_t, accel_ht, 1000)                                      \
+  K("TransAlt", I32, int32_t, trans_alt, 18000)                                   \
+  K("CostIndex", I32F64, int32_t, cost_index, -1)                                 \
+  K("ClbSpdRest", F64, double, ClbSpdRest, 250.0)                                 \
+  K("ClbAltRest", F64, double, ClbAltRest, 10000.0)                               \
+  K("DescSpdRest", F64, double, DescSpdRest, 250.0)                               \
+  K("DescAltRest", F64, double, DescAltRest, 10000.0)                             \
+  K("ClimbIas", Special, int32_t, ClimbIas, 280)                                  \
+  K("ClimbMach", F64, double, climb_mach, 0.74)                                   \
+  K("CruiseIas", Special, int32_t, CruiseIas, 300)                                \
+  K("CruiseMach", F64, double, cruise_mach, 0.78)                                 \
+  K("DescentIas", Special, int32_t, DescentIas, 290)                              \
+  K("DescentMach", F64, double, descent_mach, 0.74)                               \
+  K("VnavDescFPA", F64, double, VnavDescFPA, 2.75)                                \
+  K("WeightUnit", Upper, std::string, weight_unit, "LBS")                         \
+  K("FmcShowResetMCPMsg", I32, int32_t, FmcShowResetMCPMsg, 1)                    \
+  K("FmcDispDragReqMsg", I32, int32_t, FmcDispDragReqMsg, 1)                      \
+  K("synchfplanwithfsgps", I32, int32_t, synchfplanwithfsgps, 0)                  \
+  K("SetMCPCruiseAltonFlightPlanLoad", I32, int32_t, SetMCPCruiseAltonFlightPlanLoad, 0) \
+  K("LoadFuelonFlightPlanLoad", I32, int32_t, LoadFuelonFlightPlanLoad, 1)        \
+  /* Pause and simulation rate at the top of descent and near the destination. */ \
+  K("ArmPauseAtTod", I32, int32_t, ArmPauseAtTod, 0)                              \
+  K("ArmPauseAtDistFromDest", I32, int32_t, ArmPauseAtDistFromDest, 0)            \
+  K("Arm1xAtTod", I32, int32_t, Arm1xAtTod, 0)                                    \
+  K("PauseAtTod", Special, int32_t, PauseAtTod, 0)                                \
+  K("1xAtTod", Special, int32_t, one_x_at_tod, 0)                                 \
+  K("PauseAtDistFromDest", Special, int32_t, PauseAtDistFromDest, 20)             \
+  /* Autoflight. */                                                               \
+  K("SetClbThrAtAccelHt", I32, int32_t, SetClbThrAtAccelHt, 1)                    \
+  K("SetSpdOffwhenAPMasterSetOff", I32, int32_t, SetSpdOffwhenAPMasterSetOff, 0)  \
+  K("AutoLandApDiscSpd", I32, int32_t, AutoLandApDiscSpd, 85)                     \
+  K("FlchMinIas", I32, int32_t, FlchMinIas, 140)                                  \
+  K("FlchMaxIas", I32, int32_t, FlchMaxIas, 350)                                  \
+  K("UseATForVnavDesc", I32, int32_t, UseATForVnavDesc, 0)                        \
+  K("ActLnavWoIntHdg", I32, int32_t, ActLnavWoIntHdg, 0)                          \
+  K("SynchMCPWinToAP", I32, int32_t, SynchMCPWinToAP, 0)                          \
+  K("AltWinRightClickIncr", Special, int32_t, AltWinRightClickIncr, 500)          \
+  /* Aircraft systems (IrsAlignSecs holds simulator ticks). */                    \
+  K("IrsAlignSecs", Special, int32_t, IrsAlignSecs, 300)                          \
+  K("LiteMode", I32, int32_t, lite_mode, 0)                                       \
+  K("BurnFuelFromCtrFirst", I32, int32_t, BurnFuelFromCtrFirst, 1)                \
+  K("ExtPwrAvailWithApuOn", I32, int32_t, ExtPwrAvailWithApuOn, 0)                \
+  K("AutoExtPwrAvail", I32, int32_t, AutoExtPwrAvail, 0)                          \
+  K("UseDefAutoBrakes", I32, int32_t, UseDefAutoBrakes, 0)                        \
+  K("UseAxisAutoBraking", I32, int32_t, UseAxisAutoBraking, 0)                    \
+  K("EnableManualEngStart", I32, int32_t, EnableManualEngStart, 0)                \
+  /* Sounds; volumes 1 to 100 (the spool volume's 300 lies above on purpose). */  \
+  K("PlayCockpitSounds", I32, int32_t, PlayCockpitSounds, 1)                      \
+  K("PlayEventSounds", I32, int32_t, PlayEventSounds, 1)                          \
+  K("PlayGpwsSounds", I32, int32_t, PlayGpwsSounds, 1)                            \
+  K("PlaySpoilersSounds", I32, int32_t, PlaySpoilersSounds, 1)                    \
+  K("PlayCoolingSounds", I32, int32_t, PlayCoolingSounds, 1)                      \
+  K("PlayPacksSounds", I32, int32_t, PlayPacksSounds, 1)                          \
+  K("PlayStbyPwrOnSounds", I32, int32_t, PlayStbyPwrOnSounds, 1)                  \
+  K("PlayGearDragSounds", I32, int32_t, PlayGearDragSounds, 1)                    \
+  K("PlayWarningSounds", I32, int32_t, PlayWarningSounds, 1)                      \
+  K("PlayTakeoffCalloutSounds", I32, int32_t, PlayTakeoffCalloutSounds, 1)        \
+  K("PlayFlapHandleSounds", I32, int32_t, PlayFlapHandleSounds, 1)                \
+  K("PlayAnnouncements", I32, int32_t, play_announcements, 0)                     \
+  K("InhibitCockpitSoundsOnStopSound", I32, int32_t, InhibitCockpitSoundsOnStopSound, 0) \
+  K("VolumeCoolingFan", I32, int32_t, VolumeCoolingFan, 100)                      \
+  K("VolumeCrewCallouts", I32, int32_t, VolumeCrewCallouts, 100)                  \
+  K("VolumeWarnings", I32, int32_t, VolumeWarnings, 100)                          \
+  K("VolumeStbyPwrOn", I32, int32_t, VolumeStbyPwrOn, 100)                        \
+  K("VolumePacksOn", I32, int32_t, VolumePacksOn, 100)                            \
+  K("VolumeSpoilers", I32, int32_t, VolumeSpoilers, 100)                          \
+  K("VolumeEvents", I32, int32_t, VolumeEvents, 100)                              \
+  K("VolumeStbyAttSpool", I32, int32_t, VolumeStbyAttSpool, 300)                  \
+  K("VolumeGpws", I32, int32_t, VolumeGpws, 100)                                  \
+  K("VolumeGearDrag", I32, int32_t, VolumeGearDrag, 100)                          \
+  K("AltCallApprMins", I32, int32_t, AltCallApprMins, 1)                          \
+  K("AltCallMins", I32, int32_t, AltCallMins, 1)                                  \
+  K("AltCall10", I32, int32_t, AltCall10, 1)                                      \
+  K("AltCall20", I32, int32_t, AltCall20, 1)                                      \
+  K("AltCall30", I32, int32_t, AltCall30, 1)                                      \
+  K("AltCall40", I32, int32_t, AltCall40, 1)                                      \
+  K("AltCall50", I32, int32_t, AltCall50, 1)                                      \
+  K("AltCall100", I32, int32_t, AltCall100, 1)                                    \
+  K("AltCall200", I32, int32_t, AltCall200, 1)                                    \
+  K("AltCall300", I32, int32_t, AltCall300, 1)                                    \
+  K("AltCall400", I32, int32_t, AltCall400, 1)                                    \
+  K("AltCall500", I32, int32_t, AltCall500, 1)                                    \
+  K("AltCall1000", I32, int32_t, AltCall1000, 1)                                  \
+  K("AltCall2500", I32, int32_t, AltCall2500, 1)                                  \
+  /* Panel state, files and start-up. */                                          \
+  K("LoadPanelStateonAcLoad", I32, int32_t, LoadPanelStateonAcLoad, 1)            \
+  K("PanelState", Text, std::string, PanelState, "")                              \
+  K("SavePanelStateonFlightSave", I32, int32_t, SavePanelStateonFlightSave, 1)    \
+  K("LoadFuelonAircraftLoad", I32, int32_t, LoadFuelonAircraftLoad, 1)            \
+  K("DisplayVCOnLoad", I32, int32_t, DisplayVCOnLoad, 1)                          \
+  K("DisplayWVOnLoad", I32, int32_t, DisplayWVOnLoad, 1)                          \
+  K("LogFlightData", I32, int32_t, LogFlightData, 0)                              \
+  K("simver", Special, int32_t, simver, 9)
+
+// Colour keys: "r, g, b" into three integer globals <name>_r, _g, _b, of which the painters use the
+// low 8 bits (the EADI ground's blue 280 is 24 on screen).
+#define CONFIG_COLOUR_KEYS(C)                              \
+  C("EADISkyColor", eadi_sky_color, 40, 117, 197)          \
+  C("EADIGndColor", eadi_gnd_color, 120, 102, 280)         \
+  C("PfdSkyColor", pfd_sky_color, 65, 67, 238)             \
+  C("PFDGndColor", pfd_gnd_color, 97, 31, 5)               \
+  C("PFDTapeColor", pfd_tape_color, 62, 62, 62)
+
+// Keys without a global of their own: a value of 1 runs a start-up action of the systems.
+#define CONFIG_ACTION_KEYS(A) \
+  A("Irs", ApplyIrsKey)       \
+  A("YawDampers", ApplyYawDampersKey) \
+  A("Packs", ApplyPacksKey)
+
+// Globals the reader derives or keeps besides the keys' own:
+// - climb_ias, cruise_ias, descent_ias: working speeds (kt) that CDU entries change; the IAS keys set
+//   them together with their stored defaults ClimbIas, CruiseIas, DescentIas;
+// - pause_at_dist_on: the "PauseAtDistFromDest" switch;
+// - the Mach twins of the PERF LIMITS speeds at 30000 ft, and the climb and descent reference true
+//   airspeeds (kt) at 15000 ft;
+// - navdata_cycle ("AIRAC 2401") and navdata_valid ("JAN25FEB21/24") from the ";AIRAC" line of
+//   navs.txt, empty without one;
+// - cfg_loaded: 1 once the file has been read; ldg_chklst_key_seen: a "DisplayLdgChkLst" line was
+//   read; freighter_title_checked: the freighter-title rule has seen a non-empty title.
+#define CONFIG_SCALARS(X)                       \
+  X(int32_t, climb_ias, 280)                    \
+  X(int32_t, cruise_ias, 300)                   \
+  X(int32_t, descent_ias, 290)                  \
+  X(int32_t, pause_at_dist_on, 0)               \
+  X(double, clb_min_mach, 0.0)                  \
+  X(double, clb_max_mach, 0.0)                  \
+  X(double, crz_min_mach, 0.0)                  \
+  X(double, crz_max_mach, 0.0)                  \
+  X(double, des_min_mach, 0.0)                  \
+  X(double, des_max_mach, 0.0)                  \
+  X(double, climb_tas, 0.0)                     \
+  X(double, descent_tas, 0.0)                   \
+  X(std::string, navdata_cycle, "")             \
+  X(std::string, navdata_valid, "")             \
+  X(int32_t, cfg_loaded, 0)                     \
+  X(int32_t, ldg_chklst_key_seen, 0)            \
+  X(int32_t, freighter_title_checked, 0)
+
+#define CONFIG_DECLARE_KEY_(key, kind, type, name, init) RO_DECLARE_GLOBAL_(type, name, init)
+#define CONFIG_DECLARE_COLOUR_(key, name, r, g, b) \
+  extern int32_t name##_r;                         \
+  extern int32_t name##_g;                         \
+  extern int32_t name##_b;
+
+CONFIG_KEYS(CONFIG_DECLARE_KEY_)
+CONFIG_COLOUR_KEYS(CONFIG_DECLARE_COLOUR_)
+RO_DECLARE_GLOBALS(CONFIG_SCALARS)
+
+void ResetConfigGlobals();

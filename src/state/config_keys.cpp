@@ -1,0 +1,221 @@
+#include "state/config_keys.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <limits>
+#include <string>
+
+#include "afds/afds_pending.h"
+#include "state/config_globals.h"
+
+namespace {
+
+bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+int32_t SaturateI32(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+// Stores of the plain kinds, one instance per global.
+template <int32_t* G>
+void StoreI32(std::string_view v) {
+  *G = ParseConfigI32(v);
+}
+template <double* G>
+void StoreF64(std::string_view v) {
+  *G = ParseConfigF64(v);
+}
+// A fractional cost index is truncated toward zero; beyond the i32 range it stops at the ends.
+template <int32_t* G>
+void StoreI32F64(std::string_view v) {
+  double d = ParseConfigF64(v);
+  if (d >= 2147483647.0) {
+    *G = std::numeric_limits<int32_t>::max();
+  } else if (d <= -2147483648.0) {
+    *G = std::numeric_limits<int32_t>::min();
+  } else {
+    *G = static_cast<int32_t>(d);
+  }
+}
+template <std::string* G>
+void StoreText(std::string_view v) {
+  G->assign(v);
+}
+template <std::string* G>
+void StoreUpper(std::string_view v) {
+  G->assign(v);
+  std::transform(G->begin(), G->end(), G->begin(), UpperAscii);
+}
+// The family name goes to the font creation of the painters; it is kept to the 51 characters the
+// name buffer of the drawing side holds.
+template <std::string* G>
+void StoreFont(std::string_view v) {
+  G->assign(v.substr(0, kDisplayFontMaxChars));
+}
+
+// "r, g, b": components in order up to the first comma that is missing or leads the rest; those not
+// reached keep their values, so "200" sets only red and ",5,6" nothing.
+template <int32_t* R, int32_t* G, int32_t* B>
+void StoreColour(std::string_view v) {
+  int32_t* const components[] = {R, G, B};
+  std::string rest(v);
+  rest += ", ";
+  std::string_view scan(rest);
+  for (int32_t* component : components) {
+    size_t comma = scan.find(',');
+    if (comma == std::string_view::npos || comma == 0) return;
+    *component = ParseConfigI32(scan.substr(0, comma));
+    scan.remove_prefix(comma + 1);
+  }
+}
+
+// Special keys.
+void Apply_simver(std::string_view v) { simver = std::clamp(ParseConfigI32(v), 9, 10); }
+
+void Apply_PauseAtTod(std::string_view v) {
+  PauseAtTod = ParseConfigI32(v);
+  ArmPauseAtTod = 1;
+}
+
+void Apply_one_x_at_tod(std::string_view v) {
+  one_x_at_tod = ParseConfigI32(v);
+  Arm1xAtTod = 1;
+}
+
+// A distance of 0 or less is taken as the switch alone and keeps the distance.
+void Apply_PauseAtDistFromDest(std::string_view v) {
+  int32_t nm = ParseConfigI32(v);
+  pause_at_dist_on = nm;
+  if (nm > 0) {
+    PauseAtDistFromDest = nm;
+    pause_at_dist_on = 1;
+    ArmPauseAtDistFromDest = 1;
+  }
+}
+
+// Feet in the file, hundreds of feet in the global; below 1000 ft the built-in range stands.
+void Apply_TcasVertRange(std::string_view v) {
+  int32_t ft = ParseConfigI32(v);
+  if (ft >= 1000) TcasVertRange = ft / 100;
+}
+
+void Apply_AltWinRightClickIncr(std::string_view v) { AltWinRightClickIncr = ParseConfigI32(v) / 100 * 100; }
+
+// Seconds in the file, simulator ticks (18 a second) in the global.
+void Apply_IrsAlignSecs(std::string_view v) { IrsAlignSecs = SaturateI32(int64_t{ParseConfigI32(v)} * 18); }
+
+// Each IAS key sets the working speed and the default that route execution restores.
+void Apply_ClimbIas(std::string_view v) { climb_ias = ClimbIas = ParseConfigI32(v); }
+void Apply_CruiseIas(std::string_view v) { cruise_ias = CruiseIas = ParseConfigI32(v); }
+void Apply_DescentIas(std::string_view v) { descent_ias = DescentIas = ParseConfigI32(v); }
+
+void Apply_DisplayLdgChkLst(std::string_view v) {
+  DisplayLdgChkLst = ParseConfigI32(v);
+  ldg_chklst_key_seen = 1;
+}
+
+void ApplyIrsKey(std::string_view v) {
+  if (ParseConfigI32(v) == 1) UpdateIrsAnnunciatorVars();
+}
+void ApplyYawDampersKey(std::string_view v) {
+  if (ParseConfigI32(v) == 1) SyncYawDamperVars();
+}
+void ApplyPacksKey(std::string_view v) {
+  if (ParseConfigI32(v) == 1) InitPacks();
+}
+
+#define CONFIG_STORE_I32(name) &StoreI32<&name>
+#define CONFIG_STORE_F64(name) &StoreF64<&name>
+#define CONFIG_STORE_I32F64(name) &StoreI32F64<&name>
+#define CONFIG_STORE_Text(name) &StoreText<&name>
+#define CONFIG_STORE_Upper(name) &StoreUpper<&name>
+#define CONFIG_STORE_Font(name) &StoreFont<&name>
+#define CONFIG_STORE_Special(name) &Apply_##name
+#define CONFIG_KEY_ROW_(key, kind, type, name, init) ConfigKey{key, CONFIG_STORE_##kind(name)},
+#define CONFIG_COLOUR_ROW_(key, name, r, g, b) \
+  ConfigKey{key, &StoreColour<&name##_r, &name##_g, &name##_b>},
+#define CONFIG_ACTION_ROW_(key, fn) ConfigKey{key, &fn},
+
+constexpr ConfigKey kConfigKeys[] = {
+    CONFIG_KEYS(CONFIG_KEY_ROW_) CONFIG_COLOUR_KEYS(CONFIG_COLOUR_ROW_) CONFIG_ACTION_KEYS(CONFIG_ACTION_ROW_)};
+constexpr size_t kConfigKeyCount = std::size(kConfigKeys);
+
+int CompareIgnoreCase(std::string_view a, std::string_view b) {
+  size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    char ca = LowerAscii(a[i]);
+    char cb = LowerAscii(b[i]);
+    if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// The rows ordered by key without regard to case, for a binary search per line.
+const std::array<const ConfigKey*, kConfigKeyCount>& SortedKeys() {
+  static const std::array<const ConfigKey*, kConfigKeyCount> sorted = [] {
+    std::array<const ConfigKey*, kConfigKeyCount> rows{};
+    for (size_t i = 0; i < kConfigKeyCount; ++i) rows[i] = &kConfigKeys[i];
+    std::sort(rows.begin(), rows.end(), [](const ConfigKey* a, const ConfigKey* b) {
+      return CompareIgnoreCase(a->key, b->key) < 0;
+    });
+    return rows;
+  }();
+  return sorted;
+}
+
+}  // namespace
+
+std::span<const ConfigKey> ConfigKeyTable() { return kConfigKeys; }
+
+const ConfigKey* FindConfigKey(std::string_view key) {
+  const auto& sorted = SortedKeys();
+  auto it = std::lower_bound(sorted.begin(), sorted.end(), key, [](const ConfigKey* row, std::string_view k) {
+    return CompareIgnoreCase(row->key, k) < 0;
+  });
+  if (it == sorted.end() || CompareIgnoreCase((*it)->key, key) != 0) return nullptr;
+  return *it;
+}
+
+int32_t ParseConfigI32(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int64_t magnitude = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    magnitude = std::min<int64_t>(magnitude * 10 + (text[i] - '0'), int64_t{1} << 32);
+  }
+  return SaturateI32(negative ? -magnitude : magnitude);
+}
+
+double ParseConfigF64(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const size_t start = i;
+  size_t digits = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+  }
+  if (digits == 0) return 0.0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t e = i + 1;
+    if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+    if (e < text.size() && IsDigit(text[e])) {
+      for (i = e; i < text.size() && IsDigit(text[i]); ++i) {
+      }
+    }
+  }
+  double value = 0.0;
+  auto [end, ec] = std::from_chars(text.data() + start, text.data() + i, value);
+  (void)end;
+  if (ec != std::errc{}) return 0.0;
+  return negative ? -value : value;
+}

@@ -1,0 +1,28 @@
+// The key table of the configuration reader, generated from the rows of config_globals.h, and the
+// value conversions of its keys. Keys are found without regard to the case of letters.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+struct ConfigKey {
+  std::string_view key;
+  void (*apply)(std::string_view value);  // converts the value and stores it in the key's globals
+};
+
+std::span<const ConfigKey> ConfigKeyTable();
+
+// The row whose key equals `key` ignoring case, or null.
+const ConfigKey* FindConfigKey(std::string_view key);
+
+// Decimal integer: leading white space, an optional sign, then digits up to the first other
+// character; no digits gives 0, and values beyond the i32 range stop at its ends.
+int32_t ParseConfigI32(std::string_view text);
+
+// The longest leading decimal number (optional sign, digits, decimal point, exponent); none, or one
+// beyond the range of a double, gives 0.0. "inf", "nan" and hexadecimal forms are not numbers here.
+double ParseConfigF64(std::string_view text);
+
+// The largest display font family name the reader keeps; a longer one is cut.
+inline constexpr size_t kDisplayFontMaxChars = 51;

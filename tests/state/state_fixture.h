@@ -1,0 +1,44 @@
+// Test bed of the configuration and identification: a freshly reset module on an in-process host,
+// whose simulator folder is a scratch directory the tests lay their files into.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "frame/module_entry.h"
+#include "frame/module_state.h"
+#include "host/host.h"
+#include "state/state_pending.h"
+#include "support/temp_dir.h"
+
+class StateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetModuleState();
+    host_.Attach(&ImportTable, &Linkage);
+    SetSimRoot(dir_.path());
+  }
+  void TearDown() override { ResetModuleState(); }
+
+  static void SetSimRoot(const std::string& path) {
+    ASSERT_LT(path.size(), sizeof sim_root);
+    std::snprintf(sim_root, sizeof sim_root, "%s", path.c_str());
+  }
+
+  // Writes a file of the simulator folder as a Windows text file: every "\n" becomes CR LF.
+  void WriteText(const std::string& rel, std::string_view text) const {
+    std::string bytes;
+    for (char c : text) {
+      if (c == '\n') bytes += '\r';
+      bytes += c;
+    }
+    dir_.Write(rel, bytes);
+  }
+  void WriteConfig(std::string_view text) const { WriteText("Orvantel/ro757.cfg", text); }
+
+  testing_support::TempDir dir_;
+  simhost::Host host_;
+};
