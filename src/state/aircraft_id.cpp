@@ -109,10 +109,11 @@ bool FindAircraftSection(const std::string& wanted, AircraftSection* section) {
   bool found = false;
   for (int32_t taken = 0; !found && taken < kMaxAircraftFolders && win32::FindNextFileA(listing, &fd) != 0;
        ++taken) {
-    std::string name(fd.file_name);
+    std::string_view name(fd.file_name);
     if (name == "." || name == "..") continue;
-    std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
-    FILE* f = platform::OpenFile(folder + name + "\\Aircraft.cfg", "r");
+    // The name as listed: paths match without regard to case, and the listed spelling resolves at
+    // once where a lower-cased one would search its folder.
+    FILE* f = platform::OpenFile(folder + std::string(name) + "\\Aircraft.cfg", "r");
     if (f == nullptr) continue;
     found = ScanAircraftCfg(f, wanted, section);
     std::fclose(f);
