@@ -205,17 +205,16 @@ double ParseConfigF64(std::string_view text) {
     for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
   }
   if (digits == 0) return 0.0;
+  // An exponent counts only with at least one digit: "1e" and "1e+" read as 1.
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     size_t e = i + 1;
     if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
     if (e < text.size() && IsDigit(text[e])) {
-      for (i = e; i < text.size() && IsDigit(text[i]); ++i) {
-      }
+      i = e;
+      while (i < text.size() && IsDigit(text[i])) ++i;
     }
   }
   double value = 0.0;
-  auto [end, ec] = std::from_chars(text.data() + start, text.data() + i, value);
-  (void)end;
-  if (ec != std::errc{}) return 0.0;
+  if (std::from_chars(text.data() + start, text.data() + i, value).ec != std::errc{}) return 0.0;
   return negative ? -value : value;
 }
