@@ -45,32 +45,21 @@ void BM_LoadNavDatabase(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadNavDatabase)->Unit(benchmark::kMillisecond);
 
-// "MA" is among the most frequent idents of the world data (navaids and fixes alike).
-void BM_FindWaypointCandidatesCommonIdent(benchmark::State& state) {
+// An identifier search ("MA" is among the most frequent idents of the world data, navaids and fixes
+// alike) and the place-bearing-distance form.
+void BM_FindWaypointCandidates(benchmark::State& state, const char* entry) {
   if (!LoadWorld(state)) return;
   plane_lat = 47.45;
   plane_lon = -122.31;
   for (auto _ : state) {
-    cdu_lookup_ident = "MA";
+    cdu_lookup_ident = entry;
     FindWaypointCandidates(0);
     benchmark::DoNotOptimize(nav_search_cnt);
   }
   state.counters["candidates"] = nav_search_cnt;
 }
-BENCHMARK(BM_FindWaypointCandidatesCommonIdent)->Unit(benchmark::kMicrosecond);
-
-void BM_FindWaypointCandidatesPlaceBearingDistance(benchmark::State& state) {
-  if (!LoadWorld(state)) return;
-  plane_lat = 47.45;
-  plane_lon = -122.31;
-  for (auto _ : state) {
-    cdu_lookup_ident = "SEA330/10";
-    FindWaypointCandidates(0);
-    benchmark::DoNotOptimize(nav_search_cnt);
-  }
-  state.counters["candidates"] = nav_search_cnt;
-}
-BENCHMARK(BM_FindWaypointCandidatesPlaceBearingDistance)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FindWaypointCandidates, CommonIdent, "MA")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FindWaypointCandidates, PlaceBearingDistance, "SEA330/10")->Unit(benchmark::kMicrosecond);
 
 void BM_FindNearestAirport(benchmark::State& state) {
   if (!LoadWorld(state)) return;

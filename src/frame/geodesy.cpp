@@ -100,7 +100,7 @@ int32_t CalcGreatCircle(double lat1, double lon1, double crs1_deg, double lat2, 
   // undefined: there is no single intersection to report.
   double den1 = std::sin(d12) * std::cos(phi1);
   double den2 = std::sin(d12) * std::cos(phi2);
-  if (den1 == 0.0 || den2 == 0.0) return kNoIntersection;
+  if (std::fabs(den1) < 1e-12 || std::fabs(den2) < 1e-12) return kNoIntersection;
 
   double a = std::acos(ClampUnit((std::sin(phi2) - std::sin(phi1) * std::cos(d12)) / den1));
   double crs12 = std::sin(w2 - w1) < 0.0 ? a : kTwoPi - a;

@@ -65,6 +65,13 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Leading blanks and the sign, as the C conversions skip them; true for a minus.
+bool SkipBlanksAndSign(std::string_view text, size_t* i) {
+  while (*i < text.size() && IsBlank(text[*i])) ++*i;
+  if (*i < text.size() && (text[*i] == '+' || text[*i] == '-')) return text[(*i)++] == '-';
+  return false;
+}
+
 constexpr double kPow10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
@@ -73,9 +80,7 @@ constexpr double kPow10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1
 double ParseLeadingDouble(std::string_view text) {
   size_t i = 0;
   size_t n = text.size();
-  while (i < n && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  bool negative = SkipBlanksAndSign(text, &i);
 
   // Up to 19 significant digits in an integer, the rest of the scale in a decimal exponent.
   uint64_t mantissa = 0;
@@ -138,9 +143,7 @@ double ParseLeadingDouble(std::string_view text) {
 int32_t ParseLeadingInt(std::string_view text) {
   size_t i = 0;
   size_t n = text.size();
-  while (i < n && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  bool negative = SkipBlanksAndSign(text, &i);
   int64_t value = 0;
   while (i < n && IsDigit(text[i])) {
     value = std::min<int64_t>(value * 10 + (text[i++] - '0'), int64_t{1} << 32);
