@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -258,6 +259,28 @@ TEST(NavLoaderWorld, LoadsTheWorldDatabase) {
   EXPECT_EQ(nav_awy_fixes_cnt, std::min(fixes, kNavAwyFixesCapacity));
   EXPECT_GT(nav_awy_fixes_cnt, 0);
   ResetModuleState();
+}
+
+// Random bytes in every file: the loader stays inside its tables and yields finite coordinates.
+TEST_F(NavLoader, ArbitraryBytesLoadWithoutHarm) {
+  uint32_t seed = 777;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0xff; };
+  for (const char* name : {"ints.txt", "awys.txt", "apts.txt", "navs.txt"}) {
+    std::string bytes(200000, '\0');
+    for (char& c : bytes) {
+      uint32_t r = next();
+      c = r < 40 ? ' ' : (r < 48 ? '\n' : static_cast<char>(r));
+    }
+    WriteNavFile(name, bytes);
+  }
+  LoadNavDatabase();
+  for (auto [table, count] : {std::pair{nav_ints, nav_ints_cnt}, std::pair{nav_awy_fixes, nav_awy_fixes_cnt},
+                              std::pair{nav_apts, nav_apts_cnt}, std::pair{nav_navaids, nav_navaids_cnt}}) {
+    EXPECT_GT(count, 0);
+    for (int32_t i = 1; i <= count; ++i) {
+      ASSERT_TRUE(std::isfinite(table[i].lat) && std::isfinite(table[i].lon)) << i;
+    }
+  }
 }
 
 }  // namespace

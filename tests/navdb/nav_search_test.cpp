@@ -234,4 +234,19 @@ TEST_F(NavSearch, NearestAirportWithoutAirports) {
   EXPECT_EQ(nearest_apt_ident, "KOLD");
 }
 
+// Arbitrary scratchpad texts (the characters of every entry form, in any order and length) resolve
+// to a bounded list without reading outside the entry.
+TEST_F(NavSearch, ArbitraryEntriesStayInBounds) {
+  const std::string alphabet = "NSEW0123456789./-SEAOLM ";
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
+  for (int i = 0; i < 3000; ++i) {
+    std::string entry(next() % 34, ' ');
+    for (char& c : entry) c = alphabet[next() % alphabet.size()];
+    Find(entry);
+    ASSERT_GE(nav_search_cnt, 0) << entry;
+    ASSERT_LE(nav_search_cnt, kNavSearchCapacity) << entry;
+  }
+}
+
 }  // namespace
