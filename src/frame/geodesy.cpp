@@ -31,14 +31,14 @@ void HeadingBearingAngle(double heading, double bearing, double* d, bool* left) 
   *left = heading_clockwise && diff > 0.0;
 }
 
+// The one distance formula, shared so that CalcDistNm and CalcDistBrg agree to the last bit.
+double ArcNm(double sin_phi1, double cos_phi1, double sin_phi2, double cos_phi2, double cos_dlon) {
+  return std::acos(ClampUnit(sin_phi2 * sin_phi1 + cos_phi2 * cos_phi1 * cos_dlon)) * kEarthRadiusNm;
+}
+
 }  // namespace
 
 double FmodPositive(double a, double b) { return a - std::floor(a / b) * b; }
-
-// The one distance formula, shared so that CalcDistNm and CalcDistBrg agree to the last bit.
-static double ArcNm(double sin_phi1, double cos_phi1, double sin_phi2, double cos_phi2, double cos_dlon) {
-  return std::acos(ClampUnit(sin_phi2 * sin_phi1 + cos_phi2 * cos_phi1 * cos_dlon)) * kEarthRadiusNm;
-}
 
 double CalcDistNm(double lat1, double lon1, double lat2, double lon2) {
   if (lat1 == lat2 && lon1 == lon2) return 0.0;
