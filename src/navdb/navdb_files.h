@@ -1,6 +1,5 @@
-// Opening the navigation files: turns a module path ("<sim_root>\Orvantel\navdata\ints.txt") into a
-// real path, backslashes as separators and each component matched without regard to case, and opens
-// it for reading. A stand-in for the platform's path resolver and text files.
+// Opening the navigation files by their module paths ("<sim_root>\Orvantel\navdata\ints.txt"),
+// through the platform path resolver.
 #pragma once
 
 #include <cstdio>
