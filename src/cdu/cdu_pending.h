@@ -1,9 +1,11 @@
-// CDU services that the frame already calls and the CDU builds later: the mouse functions of the
-// "FMS" gauge's keys. Each will record its key (or toggle the CDU pop-up window) and return 0.
+// CDU services that the frame names or calls and the CDU builds later: the mouse functions of the
+// "FMS" gauge's keys (each will record its key, or toggle the CDU pop-up window, and return 0) and
+// the key-flag reset of the CDU paint.
 #pragma once
 
 #include <cstdint>
 
+#include "frame/display_surface.h"
 #include "platform/gauge.h"
 
 #define CDU_KEY_FUNCTIONS(X)                                                               \
@@ -24,3 +26,6 @@
 #define RO_DECLARE_CDU_KEY_(name) int32_t name(const gauge::PixelPoint* point, uint32_t mouse_flags);
 CDU_KEY_FUNCTIONS(RO_DECLARE_CDU_KEY_)
 #undef RO_DECLARE_CDU_KEY_
+
+// Will reset the one-shot key flags after a CDU page has run.
+void ClearCduKeyFlags(DisplaySurface* surface);

@@ -6,7 +6,7 @@
 #include "frame/frame_globals.h"
 #include "frame/gauge_table.h"
 #include "frame/module_entry.h"
-#include "frame_fixture.h"
+#include "frame/frame_fixture.h"
 
 namespace {
 

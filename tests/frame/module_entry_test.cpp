@@ -7,7 +7,7 @@
 #include "frame/frame_pending.h"
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
-#include "frame_fixture.h"
+#include "frame/frame_fixture.h"
 #include "platform/gdiplus_session.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "frame/frame_globals.h"
 #include "frame/named_vars.h"
-#include "frame_fixture.h"
+#include "frame/frame_fixture.h"
 #include "nd/nd_globals.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "frame/frame_globals.h"
 #include "frame/frame_pending.h"
 #include "frame/server_gauge.h"
-#include "frame_fixture.h"
+#include "frame/frame_fixture.h"
 #include "navdb/navdb_pending.h"
 #include "platform/gdiplus_session.h"
 #include "state/state_globals.h"
