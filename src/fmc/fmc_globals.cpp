@@ -14,7 +14,8 @@ namespace {
 
 void ResetStoreRows(FplStoreEntry* table, int32_t* rows_used) {
   const int64_t listed = int64_t{fpl_list_loaded} + 2;  // rows 0..fpl_list_loaded + 1
-  const int32_t rows = static_cast<int32_t>(std::clamp<int64_t>(std::max<int64_t>(*rows_used, listed), 0, kFplStoreRows));
+  const int64_t used = std::max<int64_t>(*rows_used, listed);
+  const int32_t rows = static_cast<int32_t>(std::clamp<int64_t>(used, 0, kFplStoreRows));
   for (int32_t i = 0; i < rows; ++i) {
     FplStoreEntry& e = table[i];
     e.name.clear();

@@ -23,8 +23,11 @@ constexpr gauge::MouseRect Child(int32_t x, int32_t y, int32_t w, int32_t h, uin
                                  gauge::MouseFunction fn) {
   return {gauge::kMouseChild, x, y, w, h, cursor, 0, flags, 0, fn, 0};
 }
-constexpr gauge::MouseRect ParentEnd() { return {gauge::kMouseParentEnd, 0, 0, 0, 0, gauge::kCursorNone, 0, 0, 0, nullptr, 0}; }
-constexpr gauge::MouseRect End() { return {gauge::kMouseEnd, 0, 0, 0, 0, gauge::kCursorNone, 0, 0, 0, nullptr, 0}; }
+constexpr gauge::MouseRect Closing(int32_t type) {
+  return {type, 0, 0, 0, 0, gauge::kCursorNone, 0, 0, 0, nullptr, 0};
+}
+constexpr gauge::MouseRect ParentEnd() { return Closing(gauge::kMouseParentEnd); }
+constexpr gauge::MouseRect End() { return Closing(gauge::kMouseEnd); }
 
 // A panel button that sends one key event with value 0.
 template <uint32_t kEvent>

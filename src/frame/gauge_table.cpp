@@ -19,7 +19,7 @@ constexpr uint32_t kSurfaceFlags = 0x24u | gauge::kImageDrawSurface;  // bright,
 constexpr uint32_t kIconFlags = 0x40000003u;                            // hidden, transparent, erase
 constexpr uint32_t kLampFlags = 0x40000027u;                            // hidden lamp image
 
-struct ElementSpec {
+struct ElementDef {
   int32_t type = gauge::kElementStaticImage;
   int32_t resource = 0;
   int32_t x = 0, y = 0;
@@ -29,16 +29,16 @@ struct ElementSpec {
   int32_t max_chars = 0;
 };
 
-constexpr ElementSpec Image(int32_t res, int32_t w, int32_t h, int32_t x = 0, int32_t y = 0, uint32_t flags = 0) {
+constexpr ElementDef Image(int32_t res, int32_t w, int32_t h, int32_t x = 0, int32_t y = 0, uint32_t flags = 0) {
   return {gauge::kElementStaticImage, res, x, y, w, h, flags, nullptr, 0};
 }
-constexpr ElementSpec Surface(int32_t res, int32_t w, int32_t h, int32_t x = 0, int32_t y = 0) {
+constexpr ElementDef Surface(int32_t res, int32_t w, int32_t h, int32_t x = 0, int32_t y = 0) {
   return Image(res, w, h, x, y, kSurfaceFlags);
 }
-constexpr ElementSpec Icon(int32_t res, int32_t w, int32_t h, int32_t x, int32_t y) {
+constexpr ElementDef Icon(int32_t res, int32_t w, int32_t h, int32_t x, int32_t y) {
   return {gauge::kElementIcon, res, x, y, w, h, kIconFlags, nullptr, 0};
 }
-constexpr ElementSpec Text(int32_t x, int32_t y, int32_t w, int32_t h, int32_t max_chars, gauge::StringCallback cb) {
+constexpr ElementDef Text(int32_t x, int32_t y, int32_t w, int32_t h, int32_t max_chars, gauge::StringCallback cb) {
   return {gauge::kElementString, 0, x, y, w, h, 0, cb, max_chars};
 }
 
@@ -51,9 +51,9 @@ struct ElementChain {
   gauge::PixelSize dims[N];
   gauge::ElementHeader* list[1];
 
-  constexpr explicit ElementChain(const std::array<ElementSpec, N>& specs) : e{}, links{}, dims{}, list{} {
+  constexpr explicit ElementChain(const std::array<ElementDef, N>& defs) : e{}, links{}, dims{}, list{} {
     for (size_t i = 0; i < N; ++i) {
-      const ElementSpec& s = specs[i];
+      const ElementDef& s = defs[i];
       dims[i] = {s.width, s.height};
       const bool last = i + 1 == N;
       links[i][0] = last ? nullptr : &e[i + 1];
@@ -67,50 +67,50 @@ struct ElementChain {
 };
 
 template <size_t N>
-constexpr std::array<ElementSpec, N> Specs(const ElementSpec (&a)[N]) {
-  std::array<ElementSpec, N> out{};
+constexpr std::array<ElementDef, N> Defs(const ElementDef (&a)[N]) {
+  std::array<ElementDef, N> out{};
   for (size_t i = 0; i < N; ++i) out[i] = a[i];
   return out;
 }
 
-constinit ElementChain<1> server_elements{Specs({Image(0, 0, 0)})};
+constinit ElementChain<1> server_elements{Defs({Image(0, 0, 0)})};
 
-constinit ElementChain<3> fms_elements{Specs({
+constinit ElementChain<3> fms_elements{Defs({
     Image(262, 558, 864),
     Surface(260, 399, 320, 81, 52),  // CDU screen
     Icon(266, 61, 43, 436, 461),     // EXEC light
 })};
 
-constinit ElementChain<1> fms_nb_elements{Specs({Surface(260, 399, 320)})};
-constinit ElementChain<1> nd_elements{Specs({Surface(544, 358, 440)})};
-constinit ElementChain<1> upper_eicas_elements{Specs({Surface(268, 250, 213)})};
-constinit ElementChain<1> lower_eicas_elements{Specs({Surface(268, 250, 213)})};
-constinit ElementChain<1> eadi_elements{Specs({Surface(270, 217, 173)})};
-constinit ElementChain<1> tmsp_elements{Specs({Image(272, 132, 99)})};
-constinit ElementChain<1> eicas_msg_sw_elements{Specs({Image(274, 112, 73)})};
-constinit ElementChain<1> eicas_eng_sts_elements{Specs({Image(276, 40, 19)})};
-constinit ElementChain<1> fp_pfd_elements{Specs({Surface(5008, 318, 232)})};
-constinit ElementChain<1> fp_ehsi_elements{Specs({Surface(544, 358, 440)})};
-constinit ElementChain<1> fp_nd_elements{Specs({Surface(544, 358, 440)})};
+constinit ElementChain<1> fms_nb_elements{Defs({Surface(260, 399, 320)})};
+constinit ElementChain<1> nd_elements{Defs({Surface(544, 358, 440)})};
+constinit ElementChain<1> upper_eicas_elements{Defs({Surface(268, 250, 213)})};
+constinit ElementChain<1> lower_eicas_elements{Defs({Surface(268, 250, 213)})};
+constinit ElementChain<1> eadi_elements{Defs({Surface(270, 217, 173)})};
+constinit ElementChain<1> tmsp_elements{Defs({Image(272, 132, 99)})};
+constinit ElementChain<1> eicas_msg_sw_elements{Defs({Image(274, 112, 73)})};
+constinit ElementChain<1> eicas_eng_sts_elements{Defs({Image(276, 40, 19)})};
+constinit ElementChain<1> fp_pfd_elements{Defs({Surface(5008, 318, 232)})};
+constinit ElementChain<1> fp_ehsi_elements{Defs({Surface(544, 358, 440)})};
+constinit ElementChain<1> fp_nd_elements{Defs({Surface(544, 358, 440)})};
 
-constinit ElementChain<3> autoland_status_elements{Specs({
+constinit ElementChain<3> autoland_status_elements{Defs({
     Image(278, 44, 29),
     Icon(336, 44, 14, 0, 15),
     Icon(334, 44, 14, 0, 0),
 })};
 
-constinit ElementChain<2> stby_pfd_elements{Specs({
+constinit ElementChain<2> stby_pfd_elements{Defs({
     Surface(5010, 101, 90),
     Icon(5012, 26, 15, 79, 79),  // knob picture
 })};
 
-constinit ElementChain<3> flch_elements{Specs({
+constinit ElementChain<3> flch_elements{Defs({
     Image(304, 73, 73),
     Image(306, 73, 73, 0, 0, kLampFlags),  // lamp of the "757 - 200"
     Image(342, 73, 73, 0, 0, kLampFlags),  // lamp of the "757 - 300"
 })};
 
-constinit ElementChain<2> alt_alert_elements{Specs({
+constinit ElementChain<2> alt_alert_elements{Defs({
     Image(554, 78, 42),
     Icon(556, 78, 42, 0, 0),
 })};
@@ -120,7 +120,7 @@ constinit ElementChain<2> alt_alert_elements{Specs({
   Icon(282, 110, 111, x, y), Icon(284, 104, 108, x, y), Icon(286, 111, 112, x, y),             \
       Icon(288, 112, 111, x, y), Icon(290, 109, 105, x, y), Icon(292, 109, 105, x, y)
 
-constinit ElementChain<16> efis_ctrl_elements{Specs({
+constinit ElementChain<16> efis_ctrl_elements{Defs({
     Image(264, 454, 699),
     RANGE_PICTURES(54, 418),                                                  // 1..6
     Icon(294, 107, 109, 301, 414), Icon(296, 109, 112, 301, 414),            // 7, 8: modes
@@ -130,7 +130,7 @@ constinit ElementChain<16> efis_ctrl_elements{Specs({
     Text(183, 96, 103, 48, 4, &FormatDecisionHeightText),                    // 15
 })};
 
-constinit ElementChain<26> retro_efis_ctrl_elements{Specs({
+constinit ElementChain<26> retro_efis_ctrl_elements{Defs({
     Image(312, 454, 699),
     RANGE_PICTURES(43, 248),                                                  // 1..6 EHSI range
     Icon(324, 105, 109, 43, 400), Icon(326, 111, 113, 43, 400),              // 7..9 EHSI mode
@@ -146,7 +146,7 @@ constinit ElementChain<26> retro_efis_ctrl_elements{Specs({
 
 #undef RANGE_PICTURES
 
-constinit ElementChain<24> radio_stack_elements{Specs({
+constinit ElementChain<24> radio_stack_elements{Defs({
     Image(546, 579, 1385),
     Text(77, 62, 165, 44, 6, &FormatTokenVar23Text),
     Text(340, 62, 165, 44, 6, &FormatTokenVar617Text),
@@ -176,7 +176,7 @@ struct ChecklistPage {
 
 constexpr int32_t kChecklistY[8] = {90, 161, 223, 287, 349, 413, 476, 538};
 
-constexpr std::array<ElementSpec, 53> ChecklistSpecs() {
+constexpr std::array<ElementDef, 53> ChecklistDefs() {
   constexpr ChecklistPage pages[4] = {
       {68, {{344, 346}, {348, 350}, {352, 354}, {356, 358}, {360, 368}, {370, 372}}},
       {68, {{382, 384}, {386, 380}, {388, 376}, {390, 392}, {394, 396}, {398, 400}}},
@@ -184,7 +184,7 @@ constexpr std::array<ElementSpec, 53> ChecklistSpecs() {
       {215, {{516, 518}, {520, 522}, {524, 526}, {528, 530}, {536, 400}, {538, 540}}},
   };
   constexpr int32_t page1_items_6_7[2][2] = {{374, 376}, {378, 380}};
-  std::array<ElementSpec, 53> out{};
+  std::array<ElementDef, 53> out{};
   size_t n = 0;
   out[n++] = Image(542, 373, 650);
   for (int p = 0; p < 4; ++p) {
@@ -198,7 +198,7 @@ constexpr std::array<ElementSpec, 53> ChecklistSpecs() {
   return out;
 }
 
-constinit ElementChain<53> elec_chklist_elements{ChecklistSpecs()};
+constinit ElementChain<53> elec_chklist_elements{ChecklistDefs()};
 
 constexpr gauge::GaugeHeader Header(const char* name, gauge::ElementHeader* const* elements, uint32_t size,
                                     const gauge::MouseRect* mouse, gauge::GaugeCallback callback) {
@@ -219,10 +219,12 @@ constexpr gauge::GaugeHeader Header(const char* name, gauge::ElementHeader* cons
   return h;
 }
 
-// The root element the shared routines hand to the host: always the "SERVER" gauge's.
-gauge::ElementHeader* ServerRootElement() {
+// The shared routines hand the host the "SERVER" gauge's root element, whichever gauge they serve.
+void HandServerRootToHost(int slot, void* arg) {
   const gauge::GaugeHeader* server = Linkage.gauges[0];
-  return (server != nullptr && server->elements_list != nullptr) ? server->elements_list[0] : nullptr;
+  gauge::ElementHeader* root =
+      (server != nullptr && server->elements_list != nullptr) ? server->elements_list[0] : nullptr;
+  host::ElementService(slot, root, arg);
 }
 
 }  // namespace
@@ -264,16 +266,10 @@ constinit gauge::GaugeHeader elec_chklist_gauge =
 constinit gauge::GaugeHeader alt_alert_gauge =
     Header("ALT_ALERT", alt_alert_elements.list, 1332, alt_alert_mouse, &AltAlertGaugeCallback);
 
-void GaugeQuery(gauge::GaugeHeader*, void*) { host::ElementService(host::kElementQuery, ServerRootElement(), nullptr); }
-void GaugeInstall(gauge::GaugeHeader*, void* arg) {
-  host::ElementService(host::kElementInstall, ServerRootElement(), arg);
-}
-void GaugeInitialize(gauge::GaugeHeader*, void*) {
-  host::ElementService(host::kElementInitialize, ServerRootElement(), nullptr);
-}
-void GaugeUpdate(gauge::GaugeHeader*, void*) { host::ElementService(host::kElementUpdate, ServerRootElement(), nullptr); }
-void GaugeGenerate(gauge::GaugeHeader*, void* arg) {
-  host::ElementService(host::kElementGenerate, ServerRootElement(), arg);
-}
-void GaugeDraw(gauge::GaugeHeader*, void*) { host::ElementService(host::kElementDraw, ServerRootElement(), nullptr); }
-void GaugeKill(gauge::GaugeHeader*, void*) { host::ElementService(host::kElementKill, ServerRootElement(), nullptr); }
+void GaugeQuery(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementQuery, nullptr); }
+void GaugeInstall(gauge::GaugeHeader*, void* arg) { HandServerRootToHost(host::kElementInstall, arg); }
+void GaugeInitialize(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementInitialize, nullptr); }
+void GaugeUpdate(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementUpdate, nullptr); }
+void GaugeGenerate(gauge::GaugeHeader*, void* arg) { HandServerRootToHost(host::kElementGenerate, arg); }
+void GaugeDraw(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementDraw, nullptr); }
+void GaugeKill(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementKill, nullptr); }

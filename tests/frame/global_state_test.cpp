@@ -53,7 +53,9 @@ TEST_F(GlobalStateTest, NoRouteIsActiveAndTheCduOpensOnIdent) {
 }
 
 TEST_F(GlobalStateTest, DefaultFlapListAcceptsFiveFifteenTwentyOnly) {
-  auto listed = [](const char* entry) { return to_flap_list.find("," + std::string(entry) + ",") != std::string::npos; };
+  auto listed = [](const char* entry) {
+    return to_flap_list.find("," + std::string(entry) + ",") != std::string::npos;
+  };
   EXPECT_TRUE(listed("5"));
   EXPECT_TRUE(listed("15"));
   EXPECT_TRUE(listed("20"));
