@@ -11,7 +11,10 @@
 #include "navdb/nav_records.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
-#include "navdb/navdb_pending.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
 #include "navdb/nearby_lists.h"
 
 namespace {
@@ -25,7 +28,7 @@ bool UseWorldData(benchmark::State& state) {
     return false;
   }
   ResetModuleState();
-  SetText(sim_root, dir);
+  sim_root = dir;
   return true;
 }
 

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "navdb/navdb_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/frame_pending.h"
 
 RO_DEFINE_GLOBALS(GEODESY_SCALARS)
 RO_DEFINE_ARRAYS(GEODESY_ARRAYS)

@@ -1,13 +1,37 @@
 #include "frame/module_state.h"
 
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/display_surface.h"
+#include "frame/frame_globals.h"
+#include "frame/frame_pending.h"
 #include "frame/geodesy.h"
+#include "frame/named_vars.h"
+#include "frame/pending_calls.h"
+#include "frame/sim_readers.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
-#include "navdb/navdb_pending.h"
+#include "nd/nd_globals.h"
+#include "platform/gdiplus_session.h"
+#include "state/state_globals.h"
 
 void ResetModuleState() {
+  ResetFrameGlobals();
+  ResetFramePendingGlobals();
+  ResetNamedVarIds();
+  ResetSimReaders();
+  ResetDisplaySurfaces();
+  ResetGdiplusSession();
+  ResetPendingCalls();
   ResetGeodesyGlobals();
   ResetNavdbGlobals();
   ResetMagModelGlobals();
-  ResetNavdbPendingGlobals();
+  ResetFmcGlobals();
+  ResetCduGlobals();
+  ResetAfdsGlobals();
+  ResetDisplaysGlobals();
+  ResetNdGlobals();
+  ResetStateGlobals();
 }

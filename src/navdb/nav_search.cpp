@@ -8,7 +8,10 @@
 #include "frame/geodesy.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
-#include "navdb/navdb_pending.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
 #include "navdb/navdb_text.h"
 
 namespace {

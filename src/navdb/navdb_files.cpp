@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "navdb/navdb_pending.h"
+#include "frame/frame_globals.h"
 #include "platform/winfile.h"
 
 // Bytes as they are: the navigation readers split lines themselves and drop the CR of CR LF.
@@ -11,5 +11,5 @@ std::FILE* OpenModuleFileForReading(const std::string& module_path) {
 }
 
 std::string SimRootPath(const char* suffix) {
-  return std::string(sim_root, strnlen(sim_root, sizeof sim_root)) + suffix;
+  return sim_root + suffix;
 }

@@ -7,7 +7,8 @@
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
 #include "host/host.h"
-#include "navdb/navdb_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/frame_pending.h"
 
 namespace {
 

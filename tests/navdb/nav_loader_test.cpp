@@ -249,7 +249,7 @@ TEST(NavLoaderWorld, LoadsTheWorldDatabase) {
   std::string dir = WorldDataDir();
   if (dir.empty()) GTEST_SKIP() << "world navigation data not found (../shared/data/world or RO757_WORLD_DATA)";
   ResetModuleState();
-  SetText(sim_root, dir);
+  sim_root = dir;
   LoadNavDatabase();
   EXPECT_EQ(nav_ints_cnt, 119720);
   EXPECT_EQ(nav_navaids_cnt, 14987);

@@ -13,7 +13,10 @@
 #include "frame/module_state.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
-#include "navdb/navdb_pending.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
 
 class NavdbTest : public ::testing::Test {
  protected:
@@ -24,7 +27,7 @@ class NavdbTest : public ::testing::Test {
     root_ = pattern;
     // The files live in "Navdata" while the loader asks for "navdata": names match without case.
     std::filesystem::create_directories(root_ / "Orvantel" / "Navdata");
-    SetText(sim_root, root_.string());
+    sim_root = root_.string();
   }
   void TearDown() override {
     ResetModuleState();

@@ -133,7 +133,7 @@ TEST(NearbyListsWorld, CoarseAndFineListsAroundFrankfurt) {
   std::string dir = WorldDataDir();
   if (dir.empty()) GTEST_SKIP() << "world navigation data not found";
   ResetModuleState();
-  SetText(sim_root, dir);
+  sim_root = dir;
   LoadNavDatabase();
   FilterStationsCoarse(50.03, 8.57);
   FilterStationsFine(50.03, 8.57);
