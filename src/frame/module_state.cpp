@@ -1,3 +1,9 @@
 #include "frame/module_state.h"
 
-void ResetModuleState() {}
+#include "frame/sim_access.h"
+#include "state/state_pending.h"
+
+void ResetModuleState() {
+  ResetSimAccessGlobals();
+  ResetStatePendingGlobals();
+}
