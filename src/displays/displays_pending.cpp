@@ -1,0 +1,3 @@
+#include "displays/displays_pending.h"
+
+void UpdateStandbyGyro() {}
