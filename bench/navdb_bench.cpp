@@ -15,6 +15,8 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/fmc_pending.h"
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "navdb/nearby_lists.h"
 
 namespace {

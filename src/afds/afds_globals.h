@@ -70,6 +70,9 @@
   X(int32_t, speed_mode_select_prev, 0)                                                  \
   X(int32_t, apleft, 0)                                                                  \
   X(int32_t, flch, 0)                                                                    \
+  X(int32_t, vnav, 0)                                                                    \
+  X(int32_t, thrust_hold, 0)       /* 1 while the autothrottle drives the levers */       \
+  X(int32_t, apu_spool_dir, 0)     /* 0 steady, 1 spooling up, 2 down */                  \
   X(double, target_ias, 0.0)                                                             \
   X(double, target_mach, 0.0)                                                            \
   X(double, vnav_last_set_spd, -999.0)                                                   \

@@ -1,4 +1,6 @@
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 
 RO_DEFINE_GLOBALS(FRAME_SCALARS)
 

@@ -1,6 +1,6 @@
 // Global state of the module frame: the module entry's handles, the server gauge's life-cycle
-// flags, the update driver's counters and the samples other subsystems read before the driver
-// runs. Units in the names' comments; all plain globals, reset by ResetFrameGlobals().
+// flags, the route look-ahead and the thrust reference (the update driver's own state and samples
+// are in tick_globals.h). Units in the names' comments; all plain globals, reset by ResetFrameGlobals().
 #pragma once
 
 #include <cstdint>
@@ -29,18 +29,9 @@
   X(int32_t, named_vars_registered, 0)                                                            \
   X(int32_t, initialize_server, 0)      /* 1 once the initial panel state has run */             \
   X(std::string, aircraft, "")          /* simulator aircraft title, lower-cased */              \
-  /* update driver */                                                                             \
-  X(double, last_tick18, -999.0)        /* so that the first run always happens */              \
-  X(double, last_clock_second, -99.0)                                                             \
-  X(int32_t, redraw_tick, 0)            /* display redraw slot 0..17 */                          \
-  X(int32_t, tick36_counter, 0)                                                                   \
-  X(int32_t, mcp_knob_idle_ticks, 100)                                                            \
+  /* route look-ahead */                                                                          \
   X(double, dist_per_tick, 3.0)         /* NM, route look-ahead */                               \
   X(int32_t, vnav_near_wpt_dist, 25)    /* NM */                                                 \
-  /* samples of the simulator state */                                                            \
-  X(double, ground_speed, 0.0)          /* kt */                                                 \
-  X(double, plane_lat, 33.6229)         /* deg, until the first sample */                        \
-  X(double, plane_lon, -111.9104)       /* deg */                                                \
   /* thrust reference of the thrust-mode panel */                                                 \
   X(double, to_epr_temp_sel, -99.0)     /* assumed temperature; -99 = none selected */           \
   X(double, epr_bug, 0.0)                                                                         \

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "frame/pending_calls.h"
-#include "platform/host_api.h"
 
 RO_DEFINE_GLOBALS(FRAME_TCAS_SCALARS)
 
@@ -37,11 +36,9 @@ bool FsuipcProcess(uint32_t* error) {
 void FsuipcClose() {}
 void FsuipcClear32F8() { CountPendingCall(PendingCall::kFsuipcClear32F8); }
 
-void MainUpdate() { CountPendingCall(PendingCall::kMainUpdate); }
 void PaintCdu(DisplaySurface*, gauge::DeviceContext*, const gauge::PixelSize*, int32_t) {
   CountPendingCall(PendingCall::kPaintCdu);
 }
-double ReadAdfFrequency() { return 0.0; }
 
 #define RO_STUB_GAUGE_CALLBACK_(name) \
   void name(gauge::GaugeHeader*, int32_t, uintptr_t) {}
@@ -61,11 +58,23 @@ void ResetFramePendingGlobals() {
   fsuipc_open_ok = 0;
 }
 
-double ReadTokenVar9() {
-  gauge::TokenVar var{};
-  var.id = 9;
-  host::ReadToken(&var);
-  return var.value.n;
-}
 
-double ReadAirspeedSmoothed() { return 0.0; }
+void StepHydraulicPressures() {}
+void StepApuSpool() {}
+void StepEarlyTurnSequencing() {}
+void StepAbeamPassage() {}
+void StepLookAhead() {}
+void StepLegTimeStamp() {}
+void StepHoldUpkeep() {}
+void RunRouteBlock() {}
+void RunTocTodBlock() {}
+void StepLandingLightFollowUp() {}
+void StepAutopilotFollowUp() {}
+void StepSoundDelays() {}
+void StepIrsAlignment() {}
+void StepSystemsTimers() {}
+void StepFmaAndToga() {}
+void StepAutolandAndAutobrake() {}
+void StepSimRateAndPauses() {}
+void StepEndOfTick() {}
+void StepOncePerSecondTimers() {}

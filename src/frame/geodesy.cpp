@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "frame/frame_globals.h"
-#include "frame/frame_pending.h"
+#include "frame/readers_flight.h"
+#include "frame/tick_globals.h"
 
 RO_DEFINE_GLOBALS(GEODESY_SCALARS)
 RO_DEFINE_ARRAYS(GEODESY_ARRAYS)

@@ -2,6 +2,8 @@
 
 #include "afds/afds_pending.h"
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "frame/frame_pending.h"
 #include "frame/gauge_table.h"
 #include "platform/gdiplus_session.h"

@@ -10,7 +10,9 @@
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
 #include "frame/pending_calls.h"
-#include "frame/sim_readers.h"
+#include "frame/sim_access.h"
+#include "frame/readers_flight.h"
+#include "frame/tick_globals.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
 #include "nd/nd_globals.h"
@@ -21,7 +23,8 @@ void ResetModuleState() {
   ResetFrameGlobals();
   ResetFramePendingGlobals();
   ResetNamedVarIds();
-  ResetSimReaders();
+  ResetSimAccessGlobals();
+  ResetTickGlobals();
   ResetDisplaySurfaces();
   ResetGdiplusSession();
   ResetPendingCalls();

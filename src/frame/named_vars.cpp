@@ -3,6 +3,8 @@
 #include <iterator>
 
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "frame/int_conversion.h"
 #include "nd/nd_globals.h"
 

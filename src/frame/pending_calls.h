@@ -4,7 +4,6 @@
 #pragma once
 
 enum class PendingCall {
-  kMainUpdate,
   kUpdateOverheadVars,
   kProcMcpKnobs,
   kProcSounds,

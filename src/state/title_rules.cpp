@@ -1,6 +1,8 @@
 #include "state/title_rules.h"
 
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "state/state_globals.h"
 
 void ApplyFreighterTitleRule() {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "frame/gauge_table.h"
 #include "frame/module_entry.h"
 #include "frame/frame_fixture.h"

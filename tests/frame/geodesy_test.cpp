@@ -8,6 +8,8 @@
 #include "frame/module_state.h"
 #include "host/host.h"
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "frame/frame_pending.h"
 
 namespace {

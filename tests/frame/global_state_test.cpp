@@ -6,11 +6,14 @@
 #include "fmc/fmc_globals.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "frame/frame_pending.h"
 #include "frame/module_state.h"
 #include "frame/named_vars.h"
 #include "frame/pending_calls.h"
-#include "frame/sim_readers.h"
+#include "frame/readers_flight.h"
+#include "frame/sim_access.h"
 #include "nd/nd_globals.h"
 #include "state/state_globals.h"
 
@@ -111,7 +114,7 @@ TEST_F(GlobalStateTest, ResetRestoresChangedValuesInEverySubsystem) {
   tcas_flag = 21;
   sim_vars.value.n = 250.0;
   cdu_surface.width = 399;
-  CountPendingCall(PendingCall::kMainUpdate);
+  CountPendingCall(PendingCall::kProcSounds);
 
   ResetModuleState();
 
@@ -134,7 +137,7 @@ TEST_F(GlobalStateTest, ResetRestoresChangedValuesInEverySubsystem) {
   EXPECT_EQ(tcas_flag, 0);
   EXPECT_EQ(sim_vars.value.n, 0.0);
   EXPECT_EQ(cdu_surface.width, 0u);
-  EXPECT_EQ(PendingCalls(PendingCall::kMainUpdate), 0);
+  EXPECT_EQ(PendingCalls(PendingCall::kProcSounds), 0);
 }
 
 TEST_F(GlobalStateTest, ResetClearsNotedAndListedStoredPlanRows) {

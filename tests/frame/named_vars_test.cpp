@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
 #include "frame/named_vars.h"
 #include "frame/frame_fixture.h"
 #include "nd/nd_globals.h"
