@@ -10,14 +10,12 @@
 #include "state/config_file.h"
 #include "state/config_globals.h"
 #include "state/config_keys.h"
-#include "state/state_pending.h"
+#include "frame/frame_globals.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-void UseSimRoot(const testing_support::TempDir& dir) {
-  std::snprintf(sim_root, sizeof sim_root, "%s", dir.path().c_str());
-}
+void UseSimRoot(const testing_support::TempDir& dir) { sim_root = dir.path(); }
 
 // Every key with a comment line above it, CR LF line ends, as a user's full file would be.
 std::string FullConfigText() {

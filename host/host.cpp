@@ -470,13 +470,24 @@ static bool Inside(const gauge::MouseRect& r, int32_t x, int32_t y) {
 bool Host::Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags) {
   const gauge::MouseRect* rows = instance->header.mouse_rect;
   if (rows == nullptr) return false;
-  // The last matching row wins: children follow their parent and lie on top of it.
+  // A child's box is relative to the parent row that encloses it; parents nest. Only child rows
+  // are clickable. The last matching row wins: children follow their parent and lie on top of it.
+  std::vector<gauge::PixelPoint> origins{{0, 0}};
   const gauge::MouseRect* hit = nullptr;
+  gauge::PixelPoint hit_origin{0, 0};
   for (const gauge::MouseRect* r = rows; r->rect_type != gauge::kMouseEnd; ++r) {
-    if (r->function != nullptr && Inside(*r, x, y)) hit = r;
+    const gauge::PixelPoint o = origins.back();
+    if (r->rect_type == gauge::kMouseParentBegin) {
+      origins.push_back({o.x + r->x, o.y + r->y});
+    } else if (r->rect_type == gauge::kMouseParentEnd) {
+      if (origins.size() > 1) origins.pop_back();
+    } else if (r->rect_type == gauge::kMouseChild && r->function != nullptr && Inside(*r, x - o.x, y - o.y)) {
+      hit = r;
+      hit_origin = o;
+    }
   }
   if (hit == nullptr) return false;
-  gauge::PixelPoint p{x - hit->x, y - hit->y};
+  gauge::PixelPoint p{x - hit_origin.x - hit->x, y - hit_origin.y - hit->y};
   hit->function(&p, mouse_flags);
   DrainKeyEvents();
   return true;
@@ -487,7 +498,7 @@ bool Host::ClickFunction(GaugeInstance* instance, int n, uint32_t mouse_flags) {
   if (rows == nullptr) return false;
   int k = 0;
   for (const gauge::MouseRect* r = rows; r->rect_type != gauge::kMouseEnd; ++r) {
-    if (r->function == nullptr) continue;
+    if (r->rect_type != gauge::kMouseChild || r->function == nullptr) continue;
     if (k++ == n) {
       gauge::PixelPoint p{r->width / 2, r->height / 2};
       r->function(&p, mouse_flags);

@@ -124,10 +124,11 @@ class Host {
   void Shutdown();
   int64_t frame() const { return frame_; }
 
-  // Clicks a mouse rectangle of an instance at a point of the gauge (pixels); returns false when no
-  // rectangle with a function contains it.
+  // Clicks a mouse rectangle of an instance at a point of the gauge (pixels; child boxes lie
+  // relative to their enclosing parent rows); returns false when no child row with a function
+  // contains it.
   bool Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags = gauge::kMouseLeftSingle);
-  // Clicks the n-th rectangle (0-based, counting only rows with a function).
+  // Clicks the n-th child rectangle (0-based, counting only child rows with a function).
   bool ClickFunction(GaugeInstance* instance, int n, uint32_t mouse_flags = gauge::kMouseLeftSingle);
 
  private:

@@ -30,6 +30,7 @@ bool LoadedModule::Load(const std::string& path, std::string* error) {
     *error = "module '" + path + "' is not a gauge module (unexpected import table or linkage identifier)";
     return false;
   }
+  status_ = reinterpret_cast<gauge::ModuleStatusFn>(::dlsym(handle_, "ro757_module_status"));
   return true;
 }
 

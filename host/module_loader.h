@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/gauge.h"
+#include "platform/module_status.h"
 
 namespace simhost {
 
@@ -20,11 +21,14 @@ class LoadedModule {
 
   gauge::ImportTableRecord* import_table() const { return import_table_; }
   gauge::LinkageRecord* linkage() const { return linkage_; }
+  // The module's optional status export; null when the library has none.
+  gauge::ModuleStatusFn status() const { return status_; }
 
  private:
   void* handle_ = nullptr;
   gauge::ImportTableRecord* import_table_ = nullptr;
   gauge::LinkageRecord* linkage_ = nullptr;
+  gauge::ModuleStatusFn status_ = nullptr;
 };
 
 }  // namespace simhost

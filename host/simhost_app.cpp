@@ -66,8 +66,13 @@ class Run {
     if (!BuildPanel(error)) {
       status = 1;
     } else {
+      // The leading settings describe the simulator as the module finds it when the panel loads.
+      const auto& commands = scenario_.commands;
+      size_t first = 0;
+      while (first < commands.size() && IsSetting(commands[first].kind)) Perform(commands[first++], error);
       host_.Startup();
-      for (const ScenarioCommand& c : scenario_.commands) {
+      for (size_t i = first; i < commands.size(); ++i) {
+        const ScenarioCommand& c = commands[i];
         if (!Perform(c, error)) {
           *error = AtLine(scenario_.file, c.line, *error);
           status = 1;
@@ -76,6 +81,10 @@ class Run {
       }
       while (status == 0 && host_.frame() < options_.frames) host_.RunFrame();
       for (const ScenarioCommand* w : watches_) watched_.push_back(Describe(*w));
+      if (module_.status() != nullptr) {
+        module_.status()(&status_);
+        have_status_ = true;
+      }
       host_.Shutdown();
     }
     if (module_.linkage()->module_deinit != nullptr) module_.linkage()->module_deinit();
@@ -86,6 +95,11 @@ class Run {
   }
 
  private:
+  static bool IsSetting(CommandKind k) {
+    return k == CommandKind::kSetToken || k == CommandKind::kSetExpression ||
+           k == CommandKind::kSetExpressionText || k == CommandKind::kSetNamed;
+  }
+
   bool BuildPanel(std::string* error) {
     gauge::LinkageRecord* linkage = module_.linkage();
     gauges_loaded_ = CountLinkedGauges(linkage);
@@ -205,6 +219,13 @@ class Run {
     out_ << "  simulator folder: " << options_.sim_root << "\n";
     out_ << "  " << gauges_loaded_ << " gauges loaded, " << host_.instances().size() << " instances on the panel\n";
     out_ << "  " << names_registered_ << " named variables registered\n";
+    if (have_status_) {
+      out_ << "  server start-up state " << status_.server_start_state << ", configuration "
+           << (status_.cfg_loaded != 0 ? "read" : "not read") << ", aircraft "
+           << (status_.aircraft_identified != 0 ? "identified" : "not identified") << "\n";
+      out_ << "  navigation database: " << status_.nav_ints_cnt << " fixes, " << status_.nav_navaids_cnt
+           << " navaids, " << status_.nav_apts_cnt << " airports\n";
+    }
     out_ << "  " << host_.frame() << " frames run" << (ok ? "" : " (scenario stopped by an error)") << "\n";
     const auto& keys = host_.key_events();
     out_ << "  " << keys.size() << " key events sent by the module\n";
@@ -229,6 +250,8 @@ class Run {
   Host host_;
   int gauges_loaded_ = 0;
   size_t names_registered_ = 0;
+  gauge::ModuleStatus status_{};
+  bool have_status_ = false;
   int snapshots_written_ = 0;
   int snapshots_skipped_ = 0;
   std::vector<const ScenarioCommand*> watches_;

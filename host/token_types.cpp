@@ -4,7 +4,21 @@ namespace simhost {
 
 bool IsIntegerToken(uint32_t id) {
   switch (id) {
-    // Integer-typed tokens go here, one case per token number, as the readers that need them arrive.
+    // Radio words in packed decimal: the frequencies and token 38's four-digit code.
+    case 16:
+    case 18:
+    case 23:
+    case 24:
+    case 27:
+    case 38:
+    case 617:
+    case 870:
+    case 871:
+    // The navigation receiver's flag bits.
+    case 46:
+    // A plain 32-bit integer variable.
+    case 743:
+      return true;
     default:
       return false;
   }

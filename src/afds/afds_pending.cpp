@@ -1,19 +1,33 @@
 #include "afds/afds_pending.h"
 
-#include "platform/host_api.h"
+#include "frame/pending_calls.h"
 
-RO_DEFINE_GLOBALS(AFDS_PENDING_GLOBALS)
-
-void ResetAfdsPendingGlobals() { RO_RESET_GLOBALS(AFDS_PENDING_GLOBALS) }
-
-void SetPanelStatusInit() {
-  uint32_t id = 0;
-  host::WriteNamedVar("ov_panelstatus_init", &id, 1.0);
-  panelstatus_init_done = 1;
-}
-
+void KeyEventHandler(uint32_t, uint32_t, void*) {}
+void UpdateOverheadVars() { CountPendingCall(PendingCall::kUpdateOverheadVars); }
+void ProcMcpKnobs() { CountPendingCall(PendingCall::kProcMcpKnobs); }
+void ProcSounds() { CountPendingCall(PendingCall::kProcSounds); }
+int32_t ToggleFlch(const gauge::PixelPoint*, uint32_t) { return 0; }
+void PollClickedVars() {}
+void ProcFlch() {}
+void UpdateSpeedTrend() {}
+void ProcVnavDescent() {}
+void ComputeLnavGeometry(int32_t*, double*, int32_t*, double*, int32_t*, double*, int32_t) {}
+void ToggleHdgHold() {}
+void ToggleHdgSel() {}
+void ToggleAltHold(int32_t) {}
+void ProcAutothrottle() {}
+void DisconnectAutopilot() {}
+void UpdateModeButtonLights() {}
+void UpdateThrustModeLights() {}
+void ClearAfdsModes() {}
+void UpdateEicasMessages() {}
+void ProcAutoland() {}
+void ProcAutoBrake() {}
+void UpdateHydPressVals() {}
+void UpdateOverheadLights() {}
+void UpdateLandingLightVars(int32_t) {}
+void ProcOverheadClicksB() {}
+double GetTotalFuelWeight() { return 0.0; }
 void UpdateIrsAnnunciatorVars() {}
-
 void SyncYawDamperVars() {}
-
 void InitPacks() {}

@@ -2,13 +2,12 @@
 
 #include <cmath>
 
-RO_DEFINE_GLOBALS(FMC_PENDING_GLOBALS)
+#include "frame/pending_calls.h"
 
-void ResetFmcPendingGlobals() { RO_RESET_GLOBALS(FMC_PENDING_GLOBALS) }
-
-void InitThrustLimitTables() {}
-
+void InitPerformanceTables() { CountPendingCall(PendingCall::kInitPerformanceTables); }
+void LoadFplList() { CountPendingCall(PendingCall::kLoadFplList); }
 double GetThrustLimitEpr(double) { return 0.0; }
+void InitThrustLimitTables() {}
 
 // 1.5 % of the IAS per 1000 ft.
 double ConvertIasToTas(double ias_kt, double alt_ft) { return ias_kt + ias_kt * 1.5 * (alt_ft / 1000.0) / 100.0; }
@@ -17,3 +16,14 @@ double ConvertIasToTas(double ias_kt, double alt_ft) { return ias_kt + ias_kt * 
 double ConvertIasToMach(double ias_kt, double alt_ft) {
   return (ias_kt + ias_kt * 0.019 * alt_ft / 1000.0) / (38.967854 * std::sqrt(273.15));
 }
+int32_t IsActiveWptPassed() { return 0; }
+void ComputeRouteDistances() {}
+int32_t PredictToc(int32_t) { return 0; }
+void PredictTod(int32_t) {}
+void get_vnav_info() {}
+void BuildTrafficPattern() {}
+void DeleteLegHolds(int32_t, int32_t) {}
+
+int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
+
+void InsertAirwayWpts() {}

@@ -1,27 +1,39 @@
-// State and services of the flight management core that the configuration reader uses, declared here
-// until the core lands; each moves to its owner at merge.
+// Flight-management services that the frame already calls or will call from its update driver.
 #pragma once
 
-#include "frame/globals_macros.h"
+#include <cstdint>
 
-// Speed limits of the PERF LIMITS page, knots.
-#define FMC_PENDING_GLOBALS(X)   \
-  X(double, clb_min_ias, 180.0)  \
-  X(double, clb_max_ias, 300.0)  \
-  X(double, crz_min_ias, 230.0)  \
-  X(double, crz_max_ias, 330.0)  \
-  X(double, des_min_ias, 180.0)  \
-  X(double, des_max_ias, 300.0)
+#include "fmc/route_types.h"
 
-RO_DECLARE_GLOBALS(FMC_PENDING_GLOBALS)
-
-void ResetFmcPendingGlobals();
-
+// Will fill the performance tables for the present variant.
+void InitPerformanceTables();
+// Will build the stored-flight-plan list and set fpl_list_loaded.
+void LoadFplList();
+// Will return the thrust-limit EPR of the thrust reference mode at the given temperature.
+double GetThrustLimitEpr(double temperature);
 // Will fill the EPR thrust-limit tables that GetThrustLimitEpr reads.
 void InitThrustLimitTables();
-// Will return the thrust-limit EPR of the thrust-reference mode for temp_c and the pressure altitude.
-double GetThrustLimitEpr(double temp_c);
-
 // The two fixed-rule airspeed conversions (they depend on the speed and the altitude alone).
 double ConvertIasToTas(double ias_kt, double alt_ft);
 double ConvertIasToMach(double ias_kt, double alt_ft);
+
+// Per-tick route services the update driver calls.
+// Will return 1 once the aircraft has crossed the line through the active waypoint square to the
+// active leg.
+int32_t IsActiveWptPassed();
+// Will recompute the distances to the destination and to the T/C, T/D and constraint points.
+void ComputeRouteDistances();
+// Will recompute the T/C point; returns the route row it falls at (or the first constrained row).
+int32_t PredictToc(int32_t flag);
+// Will start a descent segment at the active row and recompute the T/D point.
+void PredictTod(int32_t flag);
+// Will run the per-tick VNAV target pass.
+void get_vnav_info();
+// Will rebuild the traffic-pattern points of the first hold.
+void BuildTrafficPattern();
+// Will remove every hold attached to a leg.
+void DeleteLegHolds(int32_t leg, int32_t flag);
+// Will delete the n-th VIA/TO segment of the modified route; returns its first leg index, 0 when none.
+int32_t DeleteRouteSegment(int32_t n, RteRow& row);
+// Will insert search-list rows awy_entry_idx..awy_exit_idx into the modified route after mod_stpos.
+void InsertAirwayWpts();

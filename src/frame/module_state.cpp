@@ -1,15 +1,44 @@
 #include "frame/module_state.h"
 
-#include "afds/afds_pending.h"
-#include "fmc/fmc_pending.h"
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/display_surface.h"
+#include "frame/frame_globals.h"
+#include "frame/frame_pending.h"
+#include "frame/geodesy.h"
+#include "frame/named_vars.h"
+#include "frame/pending_calls.h"
+#include "frame/sim_access.h"
+#include "frame/readers_flight.h"
+#include "frame/tick_globals.h"
+#include "navdb/mag_model.h"
+#include "navdb/navdb_globals.h"
+#include "nd/nd_globals.h"
+#include "platform/gdiplus_session.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
-#include "state/state_pending.h"
+#include "state/state_globals.h"
 
 void ResetModuleState() {
+  ResetFrameGlobals();
+  ResetFramePendingGlobals();
+  ResetNamedVarIds();
+  ResetSimAccessGlobals();
+  ResetTickGlobals();
+  ResetDisplaySurfaces();
+  ResetGdiplusSession();
+  ResetPendingCalls();
+  ResetGeodesyGlobals();
+  ResetNavdbGlobals();
+  ResetMagModelGlobals();
+  ResetFmcGlobals();
+  ResetCduGlobals();
+  ResetAfdsGlobals();
+  ResetDisplaysGlobals();
+  ResetNdGlobals();
+  ResetStateGlobals();
   ResetConfigGlobals();
   ResetAircraftIdGlobals();
-  ResetStatePendingGlobals();
-  ResetFmcPendingGlobals();
-  ResetAfdsPendingGlobals();
 }

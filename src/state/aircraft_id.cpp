@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "afds/afds_pending.h"
+#include "afds/afds_services.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
-#include "state/state_pending.h"
+#include "frame/frame_globals.h"
 
 namespace {
 

@@ -4,14 +4,15 @@
 #include <array>
 #include <cstdio>
 
-#include "afds/afds_pending.h"
+#include "fmc/fmc_globals.h"
 #include "fmc/fmc_pending.h"
-#include "frame/frame_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/readers_flight.h"
 #include "platform/paths.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
 #include "state/config_keys.h"
-#include "state/state_pending.h"
+#include "state/title_rules.h"
 
 namespace {
 
@@ -86,12 +87,6 @@ void ReadNavdataHeader(const std::string& path) {
   std::fclose(f);
 }
 
-// Cabin announcements stay off for the freighter titles.
-void ApplyFreighterTitleRule() {
-  if (play_announcements == 1 && aircraft.find("757-200f") != std::string::npos) play_announcements = 0;
-  if (play_announcements == 1 && aircraft.find("757-200sf") != std::string::npos) play_announcements = 0;
-}
-
 }  // namespace
 
 bool KeyValueLine::Split(std::string_view line) {
@@ -140,10 +135,4 @@ void ReadConfigFile() {
   InitThrustLimitTables();
   epr_bug = GetThrustLimitEpr(ReadTokenVar350());
   epr_bug_2 = epr_bug;
-}
-
-void ApplyFreighterTitleRuleOnFirstTitle() {
-  if (freighter_title_checked != 0 || aircraft.empty()) return;
-  freighter_title_checked = 1;
-  ApplyFreighterTitleRule();
 }

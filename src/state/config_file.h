@@ -11,11 +11,6 @@
 // nothing is reported. Sets cfg_loaded.
 void ReadConfigFile();
 
-// The server gauge calls this after each read of the aircraft title: the first time the title is
-// not empty, the freighter-title rule runs again, because the file is normally read before the
-// simulator has published the title.
-void ApplyFreighterTitleRuleOnFirstTitle();
-
 // One line of the Key=Value files (configuration, fuel load, panel states) split by their shared
 // grammar: a line starting with ";" is a comment; blanks become "*", the first "=" separates key and
 // value, and "*" in the value turns back into a blank (so "Key = 1" has the key "Key*"). A line without

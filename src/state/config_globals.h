@@ -166,7 +166,7 @@
 // - navdata_cycle ("AIRAC 2401") and navdata_valid ("JAN25FEB21/24") from the ";AIRAC" line of
 //   navs.txt, empty without one;
 // - cfg_loaded: 1 once the file has been read; ldg_chklst_key_seen: a "DisplayLdgChkLst" line was
-//   read; freighter_title_checked: the freighter-title rule has seen a non-empty title.
+//   read.
 #define CONFIG_SCALARS(X)                       \
   X(int32_t, climb_ias, 280)                    \
   X(int32_t, cruise_ias, 300)                   \
@@ -183,8 +183,7 @@
   X(std::string, navdata_cycle, "")             \
   X(std::string, navdata_valid, "")             \
   X(int32_t, cfg_loaded, 0)                     \
-  X(int32_t, ldg_chklst_key_seen, 0)            \
-  X(int32_t, freighter_title_checked, 0)
+  X(int32_t, ldg_chklst_key_seen, 0)
 
 #define CONFIG_DECLARE_KEY_(key, kind, type, name, init) RO_DECLARE_GLOBAL_(type, name, init)
 #define CONFIG_DECLARE_COLOUR_(key, name, r, g, b) \

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "afds/afds_pending.h"
+#include "afds/afds_globals.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 #include "state/state_fixture.h"

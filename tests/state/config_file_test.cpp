@@ -4,7 +4,6 @@
 #include <functional>
 #include <string>
 
-#include "afds/afds_pending.h"
 #include "state/config_file.h"
 #include "state/config_globals.h"
 #include "state/state_fixture.h"
@@ -206,37 +205,21 @@ TEST_F(ConfigFileTest, OverLongFontNameIsCut) {
   EXPECT_EQ(display_font, std::string(51, 'F'));
 }
 
-class FreighterTitleTest : public StateTest,
+class ConfigFreighterTitleTest : public StateTest,
                            public ::testing::WithParamInterface<std::pair<const char*, int32_t>> {};
 
-TEST_P(FreighterTitleTest, AnnouncementsFollowTheTitle) {
+TEST_P(ConfigFreighterTitleTest, AnnouncementsFollowTheTitle) {
   aircraft = GetParam().first;
   WriteConfig("PlayAnnouncements=1\n");
   ReadConfigFile();
   EXPECT_EQ(play_announcements, GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Titles, FreighterTitleTest,
+INSTANTIATE_TEST_SUITE_P(Titles, ConfigFreighterTitleTest,
                          ::testing::Values(std::make_pair("orvantel 757-200f cargo", 0),
                                            std::make_pair("orvantel 757-200sf", 0),
                                            std::make_pair("orvantel 757-200 house", 1),
                                            std::make_pair("", 1)));
-
-// The file is read before the simulator publishes the title; the rule runs again on the first title.
-TEST_F(ConfigFileTest, FreighterRuleRunsOnTheFirstTitleRead) {
-  WriteConfig("PlayAnnouncements=1\n");
-  ReadConfigFile();
-  ApplyFreighterTitleRuleOnFirstTitle();  // still no title: not the first one
-  EXPECT_EQ(play_announcements, 1);
-
-  aircraft = "orvantel 757-200sf";
-  ApplyFreighterTitleRuleOnFirstTitle();
-  EXPECT_EQ(play_announcements, 0);
-
-  play_announcements = 1;  // switched on again later (a panel state)
-  ApplyFreighterTitleRuleOnFirstTitle();
-  EXPECT_EQ(play_announcements, 1);
-}
 
 // The navigation data header.
 

@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
 #include "host/host.h"
-#include "state/state_pending.h"
+#include "frame/frame_globals.h"
 #include "support/temp_dir.h"
 
 class StateTest : public ::testing::Test {
@@ -23,10 +22,7 @@ class StateTest : public ::testing::Test {
   }
   void TearDown() override { ResetModuleState(); }
 
-  static void SetSimRoot(const std::string& path) {
-    ASSERT_LT(path.size(), sizeof sim_root);
-    std::snprintf(sim_root, sizeof sim_root, "%s", path.c_str());
-  }
+  static void SetSimRoot(const std::string& path) { sim_root = path; }
 
   // Writes a file of the simulator folder as a Windows text file: every "\n" becomes CR LF.
   void WriteText(const std::string& rel, std::string_view text) const {

@@ -31,8 +31,10 @@ class TestSurface {
   ~TestSurface() {
     if (::testing::Test::HasFailure() && dc_.pixels != nullptr) {
       const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-      std::string error;
-      if (info != nullptr) simhost::WritePng(dc_, std::string(info->name()) + ".png", &error);
+      if (info != nullptr) {
+        std::string error;
+        simhost::WritePng(dc_, std::string(info->name()) + ".png", &error);
+      }
     }
   }
 

@@ -1,0 +1,9 @@
+#include "afds/afds_globals.h"
+
+RO_DEFINE_GLOBALS(AFDS_SCALARS)
+RO_DEFINE_ARRAYS(AFDS_ARRAYS)
+
+void ResetAfdsGlobals() {
+  RO_RESET_GLOBALS(AFDS_SCALARS)
+  RO_RESET_ARRAYS(AFDS_ARRAYS)
+}

@@ -1,0 +1,19 @@
+// Small services of the autoflight and systems logic that other subsystems call: the speed-mode
+// read, the token flag test, the autopilot disconnect bar and left channel, and the retro-panel
+// status.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/gauge.h"
+
+// speed_mode_select := 1 when the named variable "SPEED MODE SELECT" is not 0.0, else 0.
+void ReadSpeedModeSelect();
+// 1 when the first 32 bits of the record's value share a set bit with the mask, else 0.
+int32_t TestTokenFlag(gauge::TokenVar tv, uint32_t mask);
+// "apdisc_bar" := 1.0 when value is 0, else 0.0.
+void SetApDiscBar(int32_t value);
+// apleft := 1 and "apleft" := 1.0.
+void EngageApLeft();
+// "ov_panelstatus_init" := 1.0; panelstatus_init_done := 1 (the server's start-up then leaves it).
+void SetPanelStatusInit();

@@ -1,0 +1,9 @@
+#include "cdu/cdu_globals.h"
+
+RO_DEFINE_GLOBALS(CDU_SCALARS)
+RO_DEFINE_ARRAYS(CDU_ARRAYS)
+
+void ResetCduGlobals() {
+  RO_RESET_GLOBALS(CDU_SCALARS)
+  RO_RESET_ARRAYS(CDU_ARRAYS)
+}

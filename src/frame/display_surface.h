@@ -1,0 +1,22 @@
+// One object per display the module draws, handed to the display's paint entry and painters. The
+// entry stores the bitmap's pixel size at every paint; the painters own anything further.
+#pragma once
+
+#include <cstdint>
+
+struct DisplaySurface {
+  uint32_t width;   // pixels of the gauge bitmap
+  uint32_t height;
+};
+
+extern DisplaySurface eadi_surface;
+extern DisplaySurface cdu_surface;  // shared by the "FMS" and "FMS_NB" gauges
+extern DisplaySurface fp_ehsi_surface;
+extern DisplaySurface fp_nd_surface;
+extern DisplaySurface fp_pfd_surface;
+extern DisplaySurface lower_eicas_surface;
+extern DisplaySurface nd_surface;
+extern DisplaySurface stby_pfd_surface;
+extern DisplaySurface upper_eicas_surface;
+
+void ResetDisplaySurfaces();

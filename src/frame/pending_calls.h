@@ -1,0 +1,25 @@
+// Services that other subsystems (or later parts of this one) will provide are stand-ins for now;
+// the few whose calls the frame's life cycle must be seen to make count them here. An entry goes
+// when its service is built.
+#pragma once
+
+enum class PendingCall {
+  kUpdateOverheadVars,
+  kProcMcpKnobs,
+  kProcSounds,
+  kConnectTcasModule,
+  kInitPerformanceTables,
+  kLoadFplList,
+  kListPanelStates,
+  kInitPanelState,
+  kPaintCdu,
+  kFsuipcClear32F8,
+  kCount
+};
+
+extern int pending_calls[static_cast<int>(PendingCall::kCount)];
+
+inline void CountPendingCall(PendingCall c) { ++pending_calls[static_cast<int>(c)]; }
+inline int PendingCalls(PendingCall c) { return pending_calls[static_cast<int>(c)]; }
+
+void ResetPendingCalls();

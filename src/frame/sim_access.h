@@ -1,0 +1,41 @@
+// Access to the simulator's own variables: the one shared TokenVar `sim_vars`, the flag test on a
+// token's bit word, and the small primitives every reader is built from (one token read or one
+// expression evaluation through the host service table, on a zeroed record or result).
+//
+// Reads: host slots 40 (token read) and 69 (expression evaluation). Writes: nothing but `sim_vars`,
+// and only ReadAirspeedSmoothed writes that.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/globals_macros.h"
+#include "frame/int_conversion.h"
+#include "platform/gauge.h"
+
+// The record at load: token 61 (indicated airspeed), every other field 0.
+gauge::TokenVar SimVarsAtLoad();
+
+#define FRAME_SIM_ACCESS_GLOBALS(X) X(gauge::TokenVar, sim_vars, SimVarsAtLoad())
+
+RO_DECLARE_GLOBALS(FRAME_SIM_ACCESS_GLOBALS)
+
+void ResetSimAccessGlobals();
+
+
+namespace sim {
+
+// A fresh zeroed record with `id` set, filled by one token read.
+gauge::TokenVar ReadTokenRecord(uint32_t id);
+
+// The record's value: as a double; truncated to i32; its first 4 bytes as a signed or unsigned
+// 32-bit word.
+double TokenF64(uint32_t id);
+int32_t TokenTruncated(uint32_t id);
+int32_t TokenRawI32(uint32_t id);
+uint32_t TokenWord(uint32_t id);
+
+// One evaluation with a single result pointer, the result zeroed beforehand.
+double ExpressionF64(const char* text);
+int32_t ExpressionI32(const char* text);
+
+}  // namespace sim

@@ -1,0 +1,82 @@
+#include "navdb/airways.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "navdb/navdb_files.h"
+#include "navdb/navdb_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
+#include "navdb/navdb_text.h"
+
+namespace {
+
+// The reader's line buffer holds 200 characters: longer lines continue as the next line.
+constexpr size_t kAirwayLineChars = 199;
+
+LineReader reader;
+
+}  // namespace
+
+void LoadAirway(std::string name) {
+  nav_search_cnt = 0;
+  awy_entry_idx = 0;
+  awy_exit_idx = 0;
+  // Without a modified route there is no joining fix.
+  std::string entry_fix = mod_stpos >= 0 && mod_stpos <= 200 ? fms_fpln_mod[mod_stpos].ident : std::string();
+  if (!name.empty() && name[0] == '#') name.erase(0, 1);
+
+  std::FILE* f = OpenModuleFileForReading(SimRootPath("\\Orvantel\\navdata\\awys.txt"));
+  if (f == nullptr) return;
+  reader.Start(f, kAirwayLineChars);
+  bool entry_found = false;
+  std::string_view line;
+  std::string_view t[5];
+  while (reader.Next(&line)) {
+    if (SplitTokens(line, t, 5) < 5) continue;
+    if (t[0] != name) {
+      if (entry_found) break;  // the airway's block has ended
+      continue;
+    }
+    // A fix beyond the list's capacity cannot be an entry row either.
+    if (nav_search_cnt >= kNavSearchCapacity) continue;
+    NavRecord& row = nav_search_list[++nav_search_cnt];
+    ClearRecord(row);
+    SetText(row.ident, t[2]);
+    row.lat = ParseLeadingDouble(t[3]);
+    row.lon = ParseLeadingDouble(t[4]);
+    SetText(row.airway, name);
+    if (t[2] == entry_fix) {
+      awy_entry_idx = awy_exit_idx = nav_search_cnt;
+      entry_found = true;
+    }
+  }
+  std::fclose(f);
+}
+
+int32_t FindAirwayFix(const std::string& fix) {
+  for (int32_t i = 1; i <= nav_search_cnt && i <= kNavSearchCapacity; ++i) {
+    if (TextIs(nav_search_list[i].ident, fix)) return i;
+  }
+  return 0;
+}
+
+int32_t FindAirwayFix2(const std::string& fix) { return FindAirwayFix(fix); }
+
+int32_t SelectAirwayExitFix(int32_t n) {
+  if (nav_search_cnt < 1 || n < 0 || n > 200) return 0;
+  const std::string& exit_fix = rte_rows[n].to_fix;
+  for (int32_t i = 1; i <= nav_search_cnt && i <= kNavSearchCapacity; ++i) {
+    if (i == awy_entry_idx || !TextIs(nav_search_list[i].ident, exit_fix)) continue;
+    awy_exit_set = 1;
+    awy_exit_idx = i;
+    DeleteRouteSegment(n, rte_rows[n]);
+    InsertAirwayWpts();
+    return 1;
+  }
+  return 0;
+}

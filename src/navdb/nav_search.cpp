@@ -1,0 +1,278 @@
+#include "navdb/nav_search.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "frame/geodesy.h"
+#include "navdb/mag_model.h"
+#include "navdb/navdb_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
+#include "navdb/navdb_text.h"
+
+namespace {
+
+// Farther than any two points on the earth: the start value of the nearest-point scans.
+constexpr double kFarNm = 99999.0;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IdentIs(const NavRecord& row, std::string_view entry) {
+  // The first byte rejects almost every row before the full compare.
+  if (entry.empty() || row.ident[0] != entry[0]) return entry.empty() && row.ident[0] == '\0';
+  return TextIs(row.ident, entry);
+}
+
+void AppendMatches(const NavRecord* table, int32_t count, int32_t capacity, std::string_view entry) {
+  count = std::min(count, capacity);
+  for (int32_t i = 1; i <= count; ++i) {
+    const NavRecord& src = table[i];
+    if (!IdentIs(src, entry)) continue;
+    if (nav_search_cnt >= kNavSearchCapacity) return;
+    NavRecord& row = nav_search_list[++nav_search_cnt];
+    ClearRecord(row);
+    std::memcpy(row.ident, src.ident, sizeof row.ident);
+    row.lat = src.lat;
+    row.lon = src.lon;
+    std::memcpy(row.type, src.type, sizeof row.type);
+    std::memcpy(row.extra, src.extra, sizeof row.extra);
+    std::memcpy(row.info, src.info, sizeof row.info);  // only airports carry one
+  }
+}
+
+void SearchPass(int32_t kind, std::string_view entry) {
+  if (kind > 3) return;
+  if (kind < 1 || kind == 1) AppendMatches(nav_navaids, nav_navaids_cnt, kNavNavaidsCapacity, entry);
+  if (kind < 1 || kind == 2) AppendMatches(nav_ints, nav_ints_cnt, kNavIntsCapacity, entry);
+  if (kind < 1 || kind == 3) AppendMatches(nav_apts, nav_apts_cnt, kNavAptsCapacity, entry);
+}
+
+// The candidate nearest to the aircraft; ties keep the earlier row.
+int32_t NearestCandidate() {
+  double best = kFarNm;
+  int32_t best_row = 1;
+  for (int32_t i = 1; i <= nav_search_cnt; ++i) {
+    double d = CalcDistNm(plane_lat, plane_lon, nav_search_list[i].lat, nav_search_list[i].lon);
+    if (d < best) {
+      best = d;
+      best_row = i;
+    }
+  }
+  return best_row;
+}
+
+void SetSingleResult(std::string_view ident, double lat, double lon, const char* type) {
+  NavRecord& row = nav_search_list[1];
+  ClearRecord(row);
+  SetText(row.ident, ident);
+  row.lat = lat;
+  row.lon = lon;
+  SetText(row.type, type);
+  nav_search_cnt = 1;
+}
+
+bool IsLatLonForm(std::string_view e) {
+  return e.size() >= 15 && e.size() <= 29 && (e[0] == 'N' || e[0] == 'S') && (e[7] == 'E' || e[7] == 'W') &&
+         e[5] == '.' && e[13] == '.';
+}
+
+// "WPT" and one more than the highest two-digit number of a "WPTnn" leg of the MOD route.
+std::string NextWaypointName() {
+  bool found = false;
+  int32_t highest = 0;
+  int32_t last = std::min(fp_mod_cnt - 1, 200);
+  for (int32_t i = 1; i <= last; ++i) {
+    const std::string& ident = fms_fpln_mod[i].ident;
+    if (ident.size() != 5 || ident.compare(0, 3, "WPT") != 0) continue;
+    int32_t nn = ParseLeadingInt(std::string_view(ident).substr(3, 2));
+    if (!found || nn > highest) highest = nn;
+    found = true;
+  }
+  char name[24];
+  std::snprintf(name, sizeof name, "%3s%02d", "WPT", found ? highest + 1 : 1);
+  return name;
+}
+
+void ResolveLatLon(std::string_view e) {
+  double lat = ParseLeadingDouble(e.substr(1, 2)) +
+               (ParseLeadingDouble(e.substr(3, 2)) + ParseLeadingDouble(e.substr(5, 2))) / 60.0;
+  double lon = ParseLeadingDouble(e.substr(8, 3)) +
+               (ParseLeadingDouble(e.substr(11, 2)) + ParseLeadingDouble(e.substr(13, 2))) / 60.0;
+  if (e[0] == 'S') lat = -lat;
+  if (e[7] == 'W') lon = -lon;
+  SetSingleResult(NextWaypointName(), lat, lon, "I");
+}
+
+// "5275N" = 52N 75W, "75N70" = 75N 170W; the letter gives both hemispheres.
+void ResolveShorthand(std::string_view e) {
+  auto is_hemisphere = [](char c) { return c == 'N' || c == 'E' || c == 'S' || c == 'W'; };
+  if (e.size() != 5 || !IsDigit(e[0]) || !IsDigit(e[1]) || !IsDigit(e[3])) return;
+  double lat = ParseLeadingDouble(e.substr(0, 2));
+  double lon;
+  char letter;
+  if (is_hemisphere(e[4])) {
+    lon = ParseLeadingDouble(e.substr(2, 2));
+    letter = e[4];
+  } else if (is_hemisphere(e[2])) {
+    lon = 100.0 + ParseLeadingDouble(e.substr(3, 2));
+    letter = e[2];
+  } else {
+    return;
+  }
+  if (letter == 'S' || letter == 'W') lat = -lat;
+  if (letter == 'N' || letter == 'W') lon = -lon;
+  SetSingleResult(e, lat, lon, "O");
+}
+
+double MagneticBearing(double lat1, double lon1, double lat2, double lon2, int32_t var) {
+  double dist, brg;
+  CalcDistBrg(lat1, lon1, lat2, lon2, &dist, &brg);
+  return norm360(brg - var);
+}
+
+// Row 1 (the second place) moves to where the first place's radial crosses the second's; false
+// when the radials have no intersection.
+bool PlaceCrossingPoint() {
+  const double lat1 = cur_fix_lat, lon1 = cur_fix_lon;
+  const double lat2 = nav_search_list[1].lat, lon2 = nav_search_list[1].lon;
+  int32_t var1 = GetMagVar(TruncToI32(lat1), TruncToI32(lon1));
+  int32_t var2 = GetMagVar(TruncToI32(lat2), TruncToI32(lon2));
+  double d12 = CalcDistNm(lat1, lon1, lat2, lon2);
+  double crs1 = pbd_brg + var1;
+  double crs2 = pbd_brg2 + var2;
+
+  bool found = false;
+  double lat = 0.0, lon = 0.0;
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    double ilat, ilon;
+    int32_t r = attempt == 1 ? CalcGreatCircle(lat1, lon1, crs1, lat2, lon2, crs2, &ilat, &ilon)
+                             : CalcGreatCircle(lat2, lon2, crs2, lat1, lon1, crs1, &ilat, &ilon);
+    found = r != kNoIntersection;
+    if (!found) continue;
+    lat = ilat;
+    lon = ilon;
+    int32_t diff = CalcHeadingDiff(MagneticBearing(lat1, lon1, lat, lon, var1), pbd_brg);
+    if (diff > 1) {
+      // The mirrored points, when the great-circle solution fell on the wrong side of a pole or
+      // meridian; one too far from the places counts as a miss.
+      const double variants[2][2] = {{-ilat, ilon}, {ilat, -ilon}};
+      for (const auto& v : variants) {
+        lat = v[0];
+        lon = v[1];
+        diff = CalcDistNm(lat1, lon1, lat, lon) <= 3.0 * d12
+                   ? CalcHeadingDiff(MagneticBearing(lat1, lon1, lat, lon, var1), pbd_brg)
+                   : 99;
+        if (diff < 7) break;
+      }
+    }
+    if (diff < 7) break;
+  }
+  if (!found) return false;
+  nav_search_list[1].lat = lat;
+  nav_search_list[1].lon = lon;
+  return true;
+}
+
+void SortByDistanceFromAircraft() {
+  static double dist[kNavSearchCapacity + 1];
+  static int32_t order[kNavSearchCapacity];
+  static NavRecord sorted[kNavSearchCapacity + 1];
+  int32_t n = nav_search_cnt;
+  for (int32_t i = 1; i <= n; ++i) {
+    dist[i] = CalcDistNm(plane_lat, plane_lon, nav_search_list[i].lat, nav_search_list[i].lon);
+    order[i - 1] = i;
+  }
+  std::stable_sort(order, order + n, [](int32_t a, int32_t b) { return dist[a] < dist[b]; });
+  for (int32_t i = 1; i <= n; ++i) sorted[i] = nav_search_list[order[i - 1]];
+  std::copy(sorted + 1, sorted + n + 1, nav_search_list + 1);
+}
+
+}  // namespace
+
+void FindWaypointCandidates(int32_t kind) {
+  nav_search_cnt = 0;
+  const std::string original = cdu_lookup_ident;
+  std::string_view e = original;
+  const size_t len = e.size();
+
+  if (IsLatLonForm(e)) {
+    ResolveLatLon(e);
+    return;
+  }
+
+  std::string entry = original;
+  std::string place2;
+  bool two_places = false;
+  size_t p = e.find('/');
+  if (len >= 8 && len <= 29 && p != std::string_view::npos) {
+    // Place, three bearing digits, '/': shorter prefixes leave no place to read.
+    if (p < 3) return;
+    std::string_view place = e.substr(0, p - 3);
+    double bearing = ParseLeadingDouble(e.substr(p - 3, 3));
+    double distance = ParseLeadingDouble(e.substr(p + 1));
+    int32_t bearing2 = -1;
+    if (len > 12) {
+      if (len < p + 4) return;
+      place2 = std::string(e.substr(p + 1, len - p - 4));
+      bearing2 = ParseLeadingInt(e.substr(len - 3));
+    }
+    if (bearing < 0.0) return;
+    if (distance > 0.0) {
+      pbd_brg = bearing;
+      pbd_dist = TruncToI32(distance);
+    } else if (bearing2 >= 0) {
+      pbd_brg = bearing;
+      pbd_brg2 = bearing2;
+      two_places = true;
+    } else {
+      return;
+    }
+    entry = std::string(place);
+    cdu_lookup_ident = entry;
+  }
+
+  SearchPass(kind, entry);
+
+  if (two_places) {
+    if (nav_search_cnt == 0) return;
+    const NavRecord& first = nav_search_list[NearestCandidate()];
+    cur_fix_ident = std::string(TextOf(first.ident));
+    cur_fix_lat = first.lat;
+    cur_fix_lon = first.lon;
+    cur_fix_type = std::string(TextOf(first.type));
+    cur_fix_extra = std::string(TextOf(first.extra));
+    cur_fix_info = std::string(TextOf(first.info));
+    cdu_lookup_ident = place2;
+    nav_search_cnt = 0;
+    SearchPass(kind, place2);
+    if (nav_search_cnt == 0) return;
+    int32_t nearest = NearestCandidate();
+    if (nearest != 1) nav_search_list[1] = nav_search_list[nearest];
+    nav_search_cnt = 1;
+    if (!PlaceCrossingPoint()) nav_search_cnt = 0;
+    return;
+  }
+
+  if (nav_search_cnt == 0) ResolveShorthand(entry);
+  if (nav_search_cnt > 1) SortByDistanceFromAircraft();
+}
+
+int32_t FindNearestAirport() {
+  if (nav_apts_cnt < 1) return 0;
+  double best = kFarNm;
+  int32_t count = std::min(nav_apts_cnt, kNavAptsCapacity);
+  for (int32_t i = 1; i <= count; ++i) {
+    double d = CalcDistNm(plane_lat, plane_lon, nav_apts[i].lat, nav_apts[i].lon);
+    if (best > d) {
+      nearest_apt_ident = std::string(TextOf(nav_apts[i].ident));
+      best = d;
+    }
+  }
+  return best < kFarNm ? 1 : 0;
+}

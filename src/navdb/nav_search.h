@@ -1,0 +1,17 @@
+// Resolving CDU waypoint entries and finding the nearest airport.
+//
+// FindWaypointCandidates reads `cdu_lookup_ident` (an ident, "N4736.5W12218.3", a place-bearing-
+// distance "SEA330/10", a place-bearing/place-bearing "SEA330/OLM090" or a shorthand "5275N") and
+// writes the candidates into nav_search_list rows 1..nav_search_cnt, nearest to the aircraft first;
+// the place-bearing forms also set pbd_brg, pbd_brg2, pbd_dist and write the place looked up back
+// into cdu_lookup_ident (and the first place into the current fix).
+#pragma once
+
+#include <cstdint>
+
+// kind: 0 (or below 1) every kind, 1 navaids, 2 intersections, 3 airports; above 3 no table.
+void FindWaypointCandidates(int32_t kind);
+
+// Sets nearest_apt_ident to the airport nearest to (plane_lat, plane_lon); 1 when one was found,
+// 0 (ident unchanged) when no airport is loaded.
+int32_t FindNearestAirport();

@@ -1,0 +1,50 @@
+// Bounded, allocation-free reading of the navigation text files: a line reader that hands out lines
+// in pieces of at most a given length (as a fixed line buffer would: the rest of a longer line comes
+// as the next piece), a tokeniser into at most N blank-separated tokens, and the leading-prefix
+// number conversions the files use (a token without a numeric prefix gives 0).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+class LineReader {
+ public:
+  // Starts reading `file` (not owned); `max_piece` is the line buffer's capacity minus its terminator.
+  void Start(std::FILE* file, size_t max_piece);
+  // Next piece without its line end; false at the end of the file.
+  bool Next(std::string_view* line);
+
+ private:
+  bool Fill();
+
+  static constexpr size_t kBufferSize = 1 << 16;
+  std::FILE* file_ = nullptr;
+  size_t max_piece_ = 0;
+  size_t pos_ = 0;
+  size_t end_ = 0;
+  bool eof_ = true;
+  char buffer_[kBufferSize];
+};
+
+// Blanks as the C library's %s conversion skips them.
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Splits `line` into at most `max_tokens` blank-separated tokens (views into the line); returns how
+// many were found. Text after the last wanted token is ignored.
+int SplitTokens(std::string_view line, std::string_view* tokens, int max_tokens);
+
+// Decimal number at the start of `text` (optional sign, digits, fraction, exponent), 0.0 when there
+// is none. Only decimal forms count (no "nan", "inf" or hexadecimal), and a value beyond the double
+// range gives 0.0, so a malformed file never yields a non-finite coordinate.
+double ParseLeadingDouble(std::string_view text);
+
+// Integer at the start of `text` (optional sign and digits), 0 when there is none; saturates at the
+// i32 range.
+int32_t ParseLeadingInt(std::string_view text);
+
+// ASCII comparison without regard to case.
+bool EqualsNoCase(std::string_view a, std::string_view b);

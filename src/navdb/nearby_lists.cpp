@@ -1,0 +1,84 @@
+#include "navdb/nearby_lists.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/geodesy.h"
+
+namespace {
+
+enum class Fields { kPosition, kWithTypeAndExtra };
+
+// One degree of latitude is 60 NM and no two points are closer than their latitude difference, so
+// rows outside the latitude band are skipped before the distance is computed; the 1 NM margin
+// keeps rounding from dropping a row on the radius itself. (A latitude beyond +-90, which only a
+// malformed file gives, is not a place on the meridian, so such rows always get the full test.)
+int32_t Filter(const NavRecord* source, int32_t source_count, int32_t source_rows, NavRecord* target,
+               int32_t limit, double lat, double lon, double radius_nm, Fields fields) {
+  const double band_deg = (radius_nm + 1.0) / 60.0;
+  const bool centre_on_sphere = std::fabs(lat) <= 90.0;
+  source_count = std::min(source_count, source_rows - 1);
+  int32_t count = 0;
+  for (int32_t i = 1; i <= source_count && count < limit; ++i) {
+    const NavRecord& src = source[i];
+    if (centre_on_sphere && std::fabs(src.lat) <= 90.0 && std::fabs(src.lat - lat) > band_deg) continue;
+    if (CalcDistNm(lat, lon, src.lat, src.lon) > radius_nm) continue;
+    NavRecord& row = target[++count];
+    ClearRecord(row);
+    std::memcpy(row.ident, src.ident, sizeof row.ident);
+    row.lat = src.lat;
+    row.lon = src.lon;
+    if (fields == Fields::kWithTypeAndExtra) {
+      std::memcpy(row.type, src.type, sizeof row.type);
+      std::memcpy(row.extra, src.extra, sizeof row.extra);
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+void FilterAirportsCoarse(double lat, double lon) {
+  near_apts_coarse_cnt = Filter(nav_apts, nav_apts_cnt, kNavAptsCapacity + 1, near_apts_coarse,
+                                kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kPosition);
+  near_apt_ref_lat = lat;
+  near_apt_ref_lon = lon;
+}
+
+void FilterAirportsFine(double lat, double lon) {
+  near_apt_count = Filter(near_apts_coarse, near_apts_coarse_cnt, kNearCoarseCapacity + 1, near_apts_fine,
+                          kNearAptsFineCapacity, lat, lon, kNearAptsFineRadiusNm, Fields::kPosition);
+  near_apt_ref_lat2 = lat;
+  near_apt_ref_lon2 = lon;
+}
+
+void FilterWaypointsCoarse(double lat, double lon) {
+  near_wpts_coarse_cnt = Filter(nav_awy_fixes, nav_awy_fixes_cnt, kNavAwyFixesCapacity + 1, near_wpts_coarse,
+                                kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kWithTypeAndExtra);
+  near_wpts_coarse_ctr = {lat, lon};
+}
+
+void FilterWaypointsFine(double lat, double lon) {
+  int32_t limit = std::clamp(near_wpts_max, 0, kNearWptsFineRows - 1);
+  near_wpts_fine_cnt = Filter(near_wpts_coarse, near_wpts_coarse_cnt, kNearCoarseCapacity + 1, near_wpts_fine,
+                              limit, lat, lon, kNearWptsFineRadiusNm, Fields::kPosition);
+  near_wpts_fine_ctr = {lat, lon};
+}
+
+void FilterStationsCoarse(double lat, double lon) {
+  near_stations_coarse_cnt = Filter(nav_navaids, nav_navaids_cnt, kNavNavaidsCapacity + 1, near_stations_coarse,
+                                    kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kWithTypeAndExtra);
+  near_stations_coarse_ctr = {lat, lon};
+}
+
+void FilterStationsFine(double lat, double lon) {
+  near_stations_fine_cnt = Filter(near_stations_coarse, near_stations_coarse_cnt, kNearCoarseCapacity + 1,
+                                  near_stations_fine, kNearStationsFineCapacity, lat, lon,
+                                  kNearStationsFineRadiusNm, Fields::kWithTypeAndExtra);
+  near_stations_fine_ctr = {lat, lon};
+}
+
+bool NearbyListStale(const NavCentre& centre, double lat, double lon, double threshold_nm) {
+  if (centre.lat == kNoNavCentre.lat && centre.lon == kNoNavCentre.lon) return true;
+  return CalcDistNm(centre.lat, centre.lon, lat, lon) > threshold_nm;
+}

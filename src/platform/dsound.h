@@ -1,0 +1,40 @@
+// The DirectSound 8 device as the module entry uses it: creation on the default device, the
+// cooperative level on the simulator's window, and release. The device itself lives in the host
+// (extension slots 108 and 109); creation fails when the host has no sound device to give.
+#pragma once
+
+#include <cstdint>
+
+namespace directsound {
+
+constexpr int32_t kOk = 0;
+constexpr int32_t kErrNoDriver = static_cast<int32_t>(0x88780078u);  // negative, as an HRESULT
+constexpr uint32_t kCoopNormal = 1;
+constexpr uint32_t kCoopPriority = 2;
+
+class DirectSound8 {
+ public:
+  explicit DirectSound8(void* host_device) : host_device_(host_device) {}
+  DirectSound8(const DirectSound8&) = delete;
+  DirectSound8& operator=(const DirectSound8&) = delete;
+
+  int32_t SetCooperativeLevel(void* window, uint32_t level);
+  // Gives the device back to the host and deletes this object; returns the remaining references (0).
+  uint32_t Release();
+
+  void* host_device() const { return host_device_; }
+  void* window() const { return window_; }
+  uint32_t cooperative_level() const { return level_; }
+
+ private:
+  ~DirectSound8() = default;
+  void* host_device_;
+  void* window_ = nullptr;
+  uint32_t level_ = 0;
+};
+
+// device_guid null = the default device; outer must be null. A negative result is a failure, and
+// *device is then null.
+int32_t DirectSoundCreate8(const void* device_guid, DirectSound8** device, void* outer);
+
+}  // namespace directsound

@@ -1,0 +1,9 @@
+#include "state/state_globals.h"
+
+RO_DEFINE_GLOBALS(STATE_SCALARS)
+RO_DEFINE_ARRAYS(STATE_ARRAYS)
+
+void ResetStateGlobals() {
+  RO_RESET_GLOBALS(STATE_SCALARS)
+  RO_RESET_ARRAYS(STATE_ARRAYS)
+}

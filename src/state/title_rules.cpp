@@ -1,0 +1,18 @@
+#include "state/title_rules.h"
+
+#include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
+#include "state/state_globals.h"
+
+void ApplyFreighterTitleRule() {
+  for (const char* freighter : {"757-200f", "757-200sf"}) {
+    if (play_announcements == 1 && aircraft.find(freighter) != std::string::npos) play_announcements = 0;
+  }
+}
+
+void ApplyFreighterTitleRuleOnFirstTitle() {
+  if (freighter_rule_applied != 0 || aircraft.empty()) return;
+  freighter_rule_applied = 1;
+  ApplyFreighterTitleRule();
+}

@@ -1,0 +1,53 @@
+// Test bed of the navigation database: a freshly reset module whose simulator folder is a temporary
+// directory, into which each test writes the small navigation files it needs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+#include "frame/module_state.h"
+#include "navdb/nav_records.h"
+#include "navdb/navdb_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/main_update.h"
+#include "frame/tick_globals.h"
+
+class NavdbTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetModuleState();
+    char pattern[] = "/tmp/ro757_navdb_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    root_ = pattern;
+    // The files live in "Navdata" while the loader asks for "navdata": names match without case.
+    std::filesystem::create_directories(root_ / "Orvantel" / "Navdata");
+    sim_root = root_.string();
+  }
+  void TearDown() override {
+    ResetModuleState();
+    std::filesystem::remove_all(root_);
+  }
+
+  void WriteNavFile(const std::string& name, const std::string& text) {
+    std::ofstream out(root_ / "Orvantel" / "Navdata" / name, std::ios::binary);
+    out << text;
+  }
+
+  std::filesystem::path root_;
+};
+
+// The world-size database in ../shared/data/world (or $RO757_WORLD_DATA); empty when absent.
+inline std::string WorldDataDir() {
+  const char* env = std::getenv("RO757_WORLD_DATA");
+  std::string dir = env != nullptr ? env : RO757_SOURCE_DIR "/../shared/data/world";
+  struct stat st;
+  return ::stat(dir.c_str(), &st) == 0 ? dir : std::string();
+}
