@@ -15,8 +15,9 @@ enum class PendingCall {
   kInitPanelState,
   kFindAircraftCfg,
   kDetectSimVersion,
-  kPaintCdu,
   kFsuipcClear32F8,
+  kClearCduKeyFlags,
+  kDrawStandbyDisplay,
   kCount
 };
 
