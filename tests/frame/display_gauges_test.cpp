@@ -5,7 +5,6 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "cdu/cdu_globals.h"
 #include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/frame_globals.h"
@@ -218,16 +217,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoreCase{"FP_ND", gauge::kConnectToWindow, true, true, true, true},
                       ChoreCase{"STBY_PFD", gauge::kConnectToWindow, false, true, true, false},
                       ChoreCase{"STBY_PFD", gauge::kPreInitialize, false, false, false, false}));
-
-TEST_F(DisplayGaugeTest, FmsNbConnectOpensTheIdentPageOnlyFromPageZero) {
-  simhost::GaugeInstance* g = Create("FMS_NB");
-  fms_page = 0;
-  Send(g, gauge::kConnectToWindow);
-  EXPECT_EQ(fms_page, 25);
-  fms_page = 6;
-  Send(g, gauge::kConnectToWindow);
-  EXPECT_EQ(fms_page, 6);
-}
 
 TEST_F(DisplayGaugeTest, DisconnectStopsTheDrawingLibraryOnlyWhenStarted) {
   simhost::GaugeInstance* eadi = Create("EADI");

@@ -9,7 +9,6 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_pending.h"
-#include "displays/displays_globals.h"
 #include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/tick_globals.h"
@@ -345,20 +344,10 @@ INSTANTIATE_TEST_SUITE_P(Paints, UpperEicasRequestTest,
                                            RequestCase{"BackgroundOnly", 5, kPaintBackgroundOnly, 1, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PaintEntryTest, UpperEicasRequestsWaitWhileTheRateSkipsTheSlot) {
-  UpperEicasRefreshRate = 1;
-  redraw_tick = 3;
-  eicas_cancel_req = 1;
-  TestSurface s(250, 213);
-  const gauge::PixelSize size{250, 213};
-  PaintUpperEicas(&upper_eicas_surface, s.dc(), &size, kPaintNormal);
-  EXPECT_EQ(eicas_cancel_req, 1);
-}
-
 TEST_F(PaintEntryTest, FpNdCentresHigherInPlan) {
   TestSurface s(358, 440);
   const gauge::PixelSize size{358, 440};
-  for (const auto& [mode, centre] : {std::pair{4, 170}, std::pair{3, 272}, std::pair{4, 170}, std::pair{1, 272}}) {
+  for (const auto& [mode, centre] : {std::pair{4, 170}, std::pair{3, 272}}) {
     fpnd_mode = mode;
     PaintFpNd(&fp_nd_surface, s.dc(), &size, kPaintNormal);
     EXPECT_EQ(fp_nd_centre_y, centre) << mode;
