@@ -29,3 +29,18 @@ CDU_KEY_FUNCTIONS(RO_DECLARE_CDU_KEY_)
 
 // Will reset the one-shot key flags after a CDU page has run.
 void ClearCduKeyFlags(DisplaySurface* surface);
+
+// The page routines the CDU paint dispatches by fms_page (the id beside each): each will draw its
+// page in the 399 x 320 canvas and apply the key pressed since the last CDU paint.
+#define CDU_PAGE_ROUTINES(X)                                                                 \
+  X(DrawStoredFlightPlansPage, 1) X(DrawPerfInitPage, 3) X(DrawLegsPage, 6)                  \
+  X(DrawSelectWaypointPage, 9) X(DrawDeparturesPage, 10) X(DrawArrivalsPage, 11)             \
+  X(DrawApproachRefPage, 12) X(DrawVnavPage, 15) X(DrawStoredPanelsPage, 20)                 \
+  X(DrawRtePage, 22) X(DrawInitRefIndexPage, 23) X(DrawDepArrIndexPage, 24)                  \
+  X(DrawIdentPage, 25) X(DrawPosInitPage, 26) X(DrawTakeoffRefPage, 27)                      \
+  X(DrawRefNavDataPage, 28) X(DrawProgressPage, 33) X(DrawFixInfoPage, 37)                   \
+  X(DrawRteHoldPage, 39) X(DrawNavRadioPage, 49) X(DrawAnnouncementStatusPage, 50)
+
+#define RO_DECLARE_CDU_PAGE_(name, id) void name(DisplaySurface* surface, gfx::Graphics* graphics);
+CDU_PAGE_ROUTINES(RO_DECLARE_CDU_PAGE_)
+#undef RO_DECLARE_CDU_PAGE_

@@ -1,6 +1,7 @@
 // Display services that the frame names or will call (gauge tables, update driver, readouts).
 #pragma once
 
+#include "frame/display_surface.h"
 #include "platform/gauge.h"
 
 // Will write the first radio readout (token 23 frequency, or empty without power); returns 0.0.
@@ -13,3 +14,17 @@ double ReadFreqTokenVar23();
 double ReadFreqTokenVar617();
 double ReadFreqTokenVar870();
 double ReadFreqTokenVar871();
+
+// Painters of the flight and engine displays; each will draw its display on the graphics object.
+// The EADI and flat-panel PFD painters draw in the canvas their paint entry prepared; the others
+// will set their own scale from the surface's size.
+void DrawEadiFormatA(DisplaySurface* surface, gfx::Graphics* graphics);  // EadiMode 0
+void DrawEadiFormatB(DisplaySurface* surface, gfx::Graphics* graphics);
+void DrawFpPfd(DisplaySurface* surface, gfx::Graphics* graphics);
+void DrawEicasEngineSecondary(DisplaySurface* surface, gfx::Graphics* graphics);  // lower EICAS page 1
+void DrawLowerEicasStatus(DisplaySurface* surface, gfx::Graphics* graphics);      // lower EICAS page 2
+void DrawStandbyDisplay(DisplaySurface* surface, gfx::Graphics* graphics);
+// Will also run the EICAS CANCEL and RECALL requests.
+void DrawUpperEicasText(DisplaySurface* surface, gfx::Graphics* graphics);
+// Will also set the thrust reference mode automatically.
+void DrawUpperEicasEngines(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+namespace gfx {
+class Graphics;
+}
+
 struct DisplaySurface {
   uint32_t width;   // pixels of the gauge bitmap
   uint32_t height;
@@ -20,3 +24,6 @@ extern DisplaySurface stby_pfd_surface;
 extern DisplaySurface upper_eicas_surface;
 
 void ResetDisplaySurfaces();
+
+// A painter or CDU page routine: draws its display on the graphics object of one paint.
+using DisplayPainter = void (*)(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -36,10 +36,6 @@ bool FsuipcProcess(uint32_t* error) {
 void FsuipcClose() {}
 void FsuipcClear32F8() { CountPendingCall(PendingCall::kFsuipcClear32F8); }
 
-void PaintCdu(DisplaySurface*, gauge::DeviceContext*, const gauge::PixelSize*, int32_t) {
-  CountPendingCall(PendingCall::kPaintCdu);
-}
-
 #define RO_STUB_GAUGE_CALLBACK_(name) \
   void name(gauge::GaugeHeader*, int32_t, uintptr_t) {}
 #define RO_STUB_MOUSE_FUNCTION_(name) \

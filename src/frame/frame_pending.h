@@ -1,13 +1,11 @@
 // Services of this subsystem that are not built yet, as the life cycle already calls them: the
-// TCAS link, the debug log, the FSUIPC client, the per-tick driver, the CDU paint entry, the
-// gauge callbacks, mouse functions and string callbacks of the display and panel gauges, and the
-// ADF reader. Each stub does nothing and returns the neutral value.
+// TCAS link, the debug log, the FSUIPC client, the per-tick driver, the gauge callbacks, mouse
+// functions and string callbacks of the panel gauges, and the ADF reader. Each stub does nothing and returns the neutral value.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 
-#include "frame/display_surface.h"
 #include "frame/globals_macros.h"
 #include "platform/gauge.h"
 
@@ -51,25 +49,15 @@ void FsuipcClose();
 // Will write 0 to the hydraulic-failure byte 0x32F8 on a link of its own.
 void FsuipcClear32F8();
 
-// Will paint the CDU screen (mode 1 normal, 2 background only).
-void PaintCdu(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode);
-
-// Gauge callbacks of the display and panel gauges: will act on their panel-service messages.
+// Gauge callbacks of the panel gauges: will act on their panel-service messages.
 #define FRAME_PENDING_GAUGE_CALLBACKS(X)                                                   \
-  X(FmsNbGaugeCallback) X(NdGaugeCallback) X(EfisCtrlGaugeCallback)                        \
-  X(RadioStackGaugeCallback) X(UpperEicasGaugeCallback) X(LowerEicasGaugeCallback)         \
-  X(EadiGaugeCallback) X(TmspGaugeCallback) X(EicasMsgSwGaugeCallback)                     \
-  X(EicasEngStsGaugeCallback) X(FpPfdGaugeCallback) X(FpEhsiGaugeCallback)                 \
-  X(FpNdGaugeCallback) X(AutolandStatusGaugeCallback) X(StbyPfdGaugeCallback)              \
+  X(EfisCtrlGaugeCallback) X(RadioStackGaugeCallback) X(TmspGaugeCallback)                 \
+  X(EicasMsgSwGaugeCallback) X(EicasEngStsGaugeCallback) X(AutolandStatusGaugeCallback)    \
   X(FlchGaugeCallback) X(RetroEfisCtrlGaugeCallback) X(ElecChklistGaugeCallback)           \
   X(AltAlertGaugeCallback)
 
-// Mouse functions of those gauges: will act on a click and return 0 (the pop-up toggles return
-// the host's result).
+// Mouse functions of those gauges: will act on a click and return 0.
 #define FRAME_PENDING_MOUSE_FUNCTIONS(X)                                                   \
-  /* display pop-ups */                                                                    \
-  X(FmsNbScreenClick) X(NdScreenClick) X(UpperEicasScreenClick) X(LowerEicasScreenClick)   \
-  X(EadiScreenClick) X(FpPfdScreenClick) X(FpNdScreenClick)                                \
   /* EFIS controls */                                                                      \
   X(EfisRangeDownClick) X(EfisRangeUpClick) X(EfisModeDownClick) X(EfisModeUpClick)       \
   X(EfisStaClick) X(EfisArptClick) X(EfisDataClick) X(EfisWptClick) X(EfisBtnToggleClick) \

@@ -4,6 +4,7 @@
 // and release for the rows that repeat while held.
 #include "afds/afds_pending.h"
 #include "cdu/cdu_pending.h"
+#include "frame/display_gauges.h"
 #include "frame/frame_pending.h"
 #include "frame/gauge_mouse.h"
 #include "frame/gauge_table.h"

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "displays/displays_pending.h"
+#include "frame/display_gauges.h"
 #include "frame/frame_pending.h"
 #include "frame/gauge_mouse.h"
 #include "frame/server_gauge.h"

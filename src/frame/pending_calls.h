@@ -12,8 +12,9 @@ enum class PendingCall {
   kLoadFplList,
   kListPanelStates,
   kInitPanelState,
-  kPaintCdu,
   kFsuipcClear32F8,
+  kClearCduKeyFlags,
+  kDrawStandbyDisplay,
   kCount
 };
 

@@ -8,7 +8,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/fmc_pending.h"
-#include "frame/display_surface.h"
+#include "frame/display_gauges.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
@@ -29,12 +29,9 @@
 
 namespace {
 
-constexpr uint32_t kMainPanelWindow = 0;
 constexpr uint32_t kWindow37 = 37;  // while shown beside the 2-D panel, the panel is toggled
-constexpr uint32_t kCduPopupWindow = 5000;
 constexpr uint32_t kGroundStartEvent = 0x101F5;
 constexpr int32_t kGroundStartValue = 200;
-constexpr int kMaxIdentificationAttempts = 10;
 constexpr int kMaxTcasAttempts = 20;
 constexpr int kLastServerPhase = 17;
 
@@ -64,8 +61,6 @@ void ReadAircraftTitle() {
   ApplyFreighterTitleRuleOnFirstTitle();
 }
 
-bool IdentificationPending() { return aircraft_identified == 0 && acfg_attempts < kMaxIdentificationAttempts; }
-
 void StartupState0() {
   if (named_vars_registered == 0) RegisterNamedVars();
   NV_SET(ias_show, 1.0);
@@ -85,8 +80,7 @@ void StartupState0() {
     ReadConfigFile();
     InitPerformanceTables();
   }
-  if (nav_apts_cnt == 0) LoadNavDatabase();
-  if (fpl_list_loaded == 0) LoadFplList();
+  LoadMissingData();
   if (pnl_list_cnt == 0) ListPanelStates();
   NV_SET(ldg_checklist, ldg_checklist);
   if (DisplayVCOnLoad == 1) NV_SET(ov_vc_show, 1.0);
@@ -124,9 +118,9 @@ void ServerPreUpdate(const gauge::GaugeHeader* gauge) {
     aircraft_identified = FindAircraftCfg();
   }
   bool systems_pass = true;
-  if (WindowShown(kMainPanelWindow)) {
+  if (WindowShown(panel_window::kMain)) {
     const bool is_vc = GaugeParameterIs(gauge, "VC");
-    if (WindowShown(kWindow37)) host::TogglePanelWindow(kMainPanelWindow);
+    if (WindowShown(kWindow37)) host::TogglePanelWindow(panel_window::kMain);
     // The 3-D cockpit instance leaves the systems pass to the 2-D panel's instance.
     systems_pass = !is_vc;
   }
@@ -159,7 +153,7 @@ void ServerConnectToWindow() {
   connect_stuff();
   if (named_vars_registered == 0) RegisterNamedVars();
   ReadAircraftTitle();
-  if (IdentificationPending()) aircraft_identified = FindAircraftCfg();
+  RunIdentificationStep();
 }
 
 // Clears the hydraulic-failure bits this module set in the simulator, on a link of its own.
@@ -189,20 +183,8 @@ void ServerDisconnect() {
   disconnect_seen = 1;
   dis_connect_stuff();
   if (named_vars_registered != 0) UnregisterNamedVars();
-  if (gdiplus_token != 0) gdiplus_token = StopGdiplus(gdiplus_token);
+  StopGdiplusIfStarted();
   ClearHydraulicFailures();
-}
-
-void FmsPreDraw(gauge::GaugeHeader* gauge) {
-  gauge::ElementHeader* screen = gauge::NthElement(gauge, 1);
-  if (screen == nullptr) return;
-  if (screen->hdc != nullptr) {
-    const bool is_vc = GaugeParameterIs(gauge, "VC");
-    bool paint = !(is_vc && WindowShown(kMainPanelWindow));
-    if (is_vc && WindowShown(kCduPopupWindow)) paint = false;
-    if (paint) PaintCdu(&cdu_surface, static_cast<gauge::DeviceContext*>(screen->hdc), screen->dim, 1);
-  }
-  screen->image_flags &= ~gauge::kImageDirty;
 }
 
 }  // namespace
@@ -217,7 +199,7 @@ void ServerGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_
     case gauge::kPreInstall:
       LogServiceName(service_id);
       FillSimRootIfEmpty();
-      if (gdiplus_token == 0) gdiplus_token = StartGdiplus();
+      StartGdiplusOnce();
       connect_stuff();
       break;
     case gauge::kPostInstall:
@@ -260,12 +242,7 @@ void ServerGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_
 void FmsGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t /*extra*/) {
   switch (service_id) {
     case gauge::kConnectToWindow:
-      if (IdentificationPending()) aircraft_identified = FindAircraftCfg();
-      FillSimRootIfEmpty();
-      if (gdiplus_token == 0) gdiplus_token = StartGdiplus();
-      if (nav_apts_cnt == 0) LoadNavDatabase();
-      if (fpl_list_loaded == 0) LoadFplList();
-      if (fms_page == 0) fms_page = 25;
+      CduConnectToWindow();
       break;
     case gauge::kPreUpdate:
       MainUpdate();
@@ -277,10 +254,10 @@ void FmsGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t /
       }
       break;
     case gauge::kPreDraw:
-      FmsPreDraw(gauge);
+      CduScreenPreDraw(gauge, 1);
       break;
     case gauge::kDisconnect:
-      if (gdiplus_token != 0) gdiplus_token = StopGdiplus(gdiplus_token);
+      StopGdiplusIfStarted();
       break;
     default:
       break;

@@ -11,8 +11,9 @@ int32_t IsPanelWindowVisible(uint32_t ident) {
   return fn ? fn(ident) : 0;
 }
 
-void TogglePanelWindow(uint32_t ident) {
-  if (auto fn = SlotAs<TogglePanelWindowFn>(kTogglePanelWindow)) fn(ident);
+int32_t TogglePanelWindow(uint32_t ident) {
+  auto fn = SlotAs<TogglePanelWindowFn>(kTogglePanelWindow);
+  return fn ? fn(ident) : 0;
 }
 
 void TriggerKeyEvent(uint32_t event_id, int32_t value) {

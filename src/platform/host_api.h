@@ -102,7 +102,7 @@ inline Fn SlotAs(int slot) {
 }
 
 int32_t IsPanelWindowVisible(uint32_t ident);
-void TogglePanelWindow(uint32_t ident);
+int32_t TogglePanelWindow(uint32_t ident);
 void TriggerKeyEvent(uint32_t event_id, int32_t value);
 void* QueryModuleInterface(const char* identity, uint32_t interface_version);
 void ReadToken(gauge::TokenVar* var);

@@ -190,7 +190,9 @@ TEST_F(GaugeInstanceTest, DrawingSurfacesGetADeviceContextOfTheirSize) {
   };
   for (const Surface& s : {Surface{"FMS", 1, 399, 320}, Surface{"FMS_NB", 0, 399, 320}, Surface{"ND", 0, 358, 440},
                            Surface{"EADI", 0, 217, 173}, Surface{"FP_PFD", 0, 318, 232},
-                           Surface{"STBY_PFD", 0, 101, 90}, Surface{"UPPER_EICAS", 0, 250, 213}}) {
+                           Surface{"STBY_PFD", 0, 101, 90}, Surface{"UPPER_EICAS", 0, 250, 213},
+                           Surface{"LOWER_EICAS", 0, 250, 213}, Surface{"FP_EHSI", 0, 358, 440},
+                           Surface{"FP_ND", 0, 358, 440}}) {
     simhost::GaugeInstance* g = Create(s.gauge);
     auto* dc = static_cast<gauge::DeviceContext*>(g->Element(s.element)->hdc);
     ASSERT_NE(dc, nullptr) << s.gauge;

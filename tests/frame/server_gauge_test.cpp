@@ -3,6 +3,7 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "frame/display_surface.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
@@ -371,7 +372,8 @@ TEST_P(CduPaintTest, PaintsUnlessTheVcInstanceIsHiddenByAPanel) {
   host().SetWindowShown(5000, c.cdu_popup);
   fms->Element(1)->image_flags |= gauge::kImageDirty;
   Send(fms, gauge::kPreDraw);
-  EXPECT_EQ(Calls(PendingCall::kPaintCdu), c.paints);
+  // A paint takes the screen's pixel size into the CDU surface.
+  EXPECT_EQ(cdu_surface.width, c.paints == 1 ? 399u : 0u);
   EXPECT_EQ(fms->Element(1)->image_flags & gauge::kImageDirty, 0u);
 }
 
@@ -385,7 +387,7 @@ TEST_F(ServerGaugeTest, CduScreenWithoutDeviceContextOnlyClearsItsMark) {
   fms->Element(1)->hdc = nullptr;
   fms->Element(1)->image_flags |= gauge::kImageDirty;
   Send(fms, gauge::kPreDraw);
-  EXPECT_EQ(Calls(PendingCall::kPaintCdu), 0);
+  EXPECT_EQ(cdu_surface.width, 0u);
   EXPECT_EQ(fms->Element(1)->image_flags & gauge::kImageDirty, 0u);
 }
 

@@ -1,10 +1,14 @@
 // Runs the real simhost program on the real shared library, as the demo does.
+#include <cairo.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "frame/module_entry.h"
 #include "host/panel_config.h"
@@ -79,6 +83,62 @@ TEST_F(SimhostRun, KeyEventLogListsWhatTheSummaryCounts) {
   size_t lines = 0;
   for (char c : log) lines += (c == '\n');
   EXPECT_NE(r.output.find(std::to_string(lines) + " key events sent by the module"), std::string::npos) << r.output;
+}
+
+// A PNG read back: its size and premultiplied ARGB32 pixels.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x]; }
+};
+
+bool ReadPng(const fs::path& path, Picture* out) {
+  cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+  const bool ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
+                  cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32;
+  if (ok) {
+    cairo_surface_flush(s);
+    out->width = cairo_image_surface_get_width(s);
+    out->height = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    out->pixels.resize(static_cast<size_t>(out->width) * static_cast<size_t>(out->height));
+    for (int y = 0; y < out->height; ++y) {
+      std::memcpy(&out->pixels[static_cast<size_t>(y) * static_cast<size_t>(out->width)], data + y * stride,
+                  static_cast<size_t>(out->width) * 4);
+    }
+  }
+  cairo_surface_destroy(s);
+  return ok;
+}
+
+// With the painters still to come, each display shows what its paint entry draws on a powered
+// aircraft: black where it fills its background, transparent where it only clears.
+TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
+  Result r = RunSimhost(Demo());
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("9 snapshots written"), std::string::npos) << r.output;
+  constexpr uint32_t kBlack = 0xFF000000u, kClear = 0u;
+  const struct {
+    const char* file;
+    int width, height;
+    int x, y;
+    uint32_t pixel;
+  } kProbes[] = {
+      {"eadi.png", 217, 173, 108, 86, kBlack},           {"eadi.png", 217, 173, 2, 170, kBlack},
+      {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 440, 179, 220, kClear},
+      {"fp_nd.png", 358, 440, 179, 10, kClear},          {"fp_nd.png", 358, 440, 179, 300, kBlack},
+      {"fp_pfd.png", 318, 232, 159, 116, kBlack},        {"lower_eicas.png", 250, 213, 125, 106, kClear},
+      {"nd.png", 358, 440, 179, 220, kClear},            {"stby_pfd.png", 101, 90, 50, 45, kClear},
+      {"upper_eicas.png", 250, 213, 125, 106, kClear},
+  };
+  for (const auto& p : kProbes) {
+    Picture pic;
+    ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / p.file, &pic)) << p.file;
+    EXPECT_EQ(pic.width, p.width) << p.file;
+    EXPECT_EQ(pic.height, p.height) << p.file;
+    EXPECT_EQ(pic.At(p.x, p.y), p.pixel) << p.file << " at " << p.x << ", " << p.y;
+  }
 }
 
 TEST_F(SimhostRun, BadScenarioFailsNamingFileAndLine) {

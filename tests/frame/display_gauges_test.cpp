@@ -1,0 +1,284 @@
+#include "frame/display_gauges.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "frame/display_surface.h"
+#include "frame/frame_fixture.h"
+#include "frame/frame_globals.h"
+#include "frame/tick_globals.h"
+#include "platform/gdiplus_session.h"
+#include "platform/gfx/gfx.h"
+#include "state/aircraft_id.h"
+
+namespace {
+
+// What one pre-draw of an instance did to its screen.
+enum class Painted { kNothing, kBackground, kNormal };
+
+class DisplayGaugeTest : public FrameTest {
+ protected:
+  // Records the instance's screen, sends one pre-draw and tells what it painted: the EADI and the
+  // flat-panel PFD fill their black background only on a normal paint, so a clear alone is a
+  // background-only paint.
+  Painted PreDraw(simhost::GaugeInstance* g) {
+    gfx::Recording rec;
+    auto* dc = static_cast<gauge::DeviceContext*>(g->Element(0)->hdc);
+    dc->recording = &rec;
+    Send(g, gauge::kPreDraw);
+    dc->recording = nullptr;
+    if (rec.ops().empty()) return Painted::kNothing;
+    return rec.Count(gfx::OpKind::Fill) > 0 ? Painted::kNormal : Painted::kBackground;
+  }
+  void Windows(bool main_panel, uint32_t popup, bool popup_shown) {
+    host().SetWindowShown(panel_window::kMain, main_panel);
+    host().SetWindowShown(popup, popup_shown);
+  }
+};
+
+struct InstanceCase {
+  const char* gauge;
+  uint32_t popup;
+  const char* parameter;
+  bool main_panel, popup_shown;
+  Painted painted;
+};
+
+class InstanceRuleTest : public DisplayGaugeTest, public ::testing::WithParamInterface<InstanceCase> {};
+
+TEST_P(InstanceRuleTest, InstanceDrawsAsItsParameterAndTheWindowsSay) {
+  const InstanceCase& c = GetParam();
+  simhost::GaugeInstance* g = Create(c.gauge, c.parameter);
+  Windows(c.main_panel, c.popup, c.popup_shown);
+  EXPECT_EQ(PreDraw(g), c.painted);
+}
+
+constexpr InstanceCase Eadi(const char* p, bool main_panel, bool popup, Painted painted) {
+  return {"EADI", panel_window::kEadi, p, main_panel, popup, painted};
+}
+constexpr InstanceCase FpPfd(const char* p, bool main_panel, bool popup, Painted painted) {
+  return {"FP_PFD", panel_window::kFpPfdEhsi, p, main_panel, popup, painted};
+}
+constexpr InstanceCase FpNd(const char* p, bool main_panel, bool popup) {
+  return {"FP_ND", panel_window::kFpNd, p, main_panel, popup, Painted::kNormal};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Instances, InstanceRuleTest,
+    ::testing::Values(Eadi("", true, false, Painted::kNormal), Eadi("", true, true, Painted::kBackground),
+                      Eadi("VC", true, false, Painted::kNothing), Eadi("VC", true, true, Painted::kBackground),
+                      Eadi("VC", false, false, Painted::kNormal), Eadi("VC", false, true, Painted::kBackground),
+                      Eadi("WN", true, true, Painted::kNormal), Eadi("WN", false, false, Painted::kNormal),
+                      // Case matters: "vc" is a 2-D panel instance.
+                      Eadi("vc", true, false, Painted::kNormal), Eadi("VC ", true, false, Painted::kNormal),
+                      FpPfd("", true, true, Painted::kBackground), FpPfd("VC", true, false, Painted::kNothing),
+                      // "FP_ND" draws fully in every case, the "VC" instance behind the 2-D panel too.
+                      FpNd("", true, false), FpNd("", true, true), FpNd("VC", true, false), FpNd("VC", true, true),
+                      FpNd("WN", true, true)));
+
+TEST_F(DisplayGaugeTest, VcNdPaintsNothingBehindThePanelAndTheBackgroundWhileItsPopupIsOpen) {
+  simhost::GaugeInstance* nd = Create("ND", "VC");
+  Windows(true, panel_window::kNd, false);
+  EXPECT_EQ(PreDraw(nd), Painted::kNothing);
+  EXPECT_EQ(nd_surface.width, 0u);
+  Windows(true, panel_window::kNd, true);
+  EXPECT_NE(PreDraw(nd), Painted::kNothing);
+  EXPECT_EQ(nd_surface.width, 358u);
+}
+
+// The upper EICAS spends its requests only in a normal paint, which tells mode 1 from mode 2.
+TEST_F(DisplayGaugeTest, UpperEicasOutsideItsOpenPopupPaintsOnlyTheBackground) {
+  simhost::GaugeInstance* panel = Create("UPPER_EICAS");
+  simhost::GaugeInstance* popup = Create("UPPER_EICAS", "WN", panel_window::kUpperEicas);
+  Windows(true, panel_window::kUpperEicas, true);
+  eicas_recall_req = 1;
+  Send(panel, gauge::kPreDraw);
+  EXPECT_EQ(eicas_recall_req, 1);
+  Send(popup, gauge::kPreDraw);
+  EXPECT_EQ(eicas_recall_req, 0);
+}
+
+struct CduCase {
+  const char* parameter;
+  bool main_panel, cdu_popup;
+  int key_flag_clears;  // a normal paint resets the CDU key flags; the CDU never paints mode 2
+};
+
+class FmsNbInstanceTest : public DisplayGaugeTest, public ::testing::WithParamInterface<CduCase> {};
+
+TEST_P(FmsNbInstanceTest, VcSkipsWhileEitherWindowIsShownAndOthersPaintNormally) {
+  const CduCase& c = GetParam();
+  simhost::GaugeInstance* g = Create("FMS_NB", c.parameter);
+  Windows(c.main_panel, panel_window::kCdu, c.cdu_popup);
+  Send(g, gauge::kPreDraw);
+  EXPECT_EQ(Calls(PendingCall::kClearCduKeyFlags), c.key_flag_clears);
+  EXPECT_EQ(cdu_surface.width, c.key_flag_clears == 1 ? 399u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Instances, FmsNbInstanceTest,
+                         ::testing::Values(CduCase{"", true, true, 1}, CduCase{"WN", true, true, 1},
+                                           CduCase{"VC", false, true, 0}, CduCase{"VC", true, false, 0},
+                                           CduCase{"VC", false, false, 1}));
+
+struct StbyCase {
+  const char* parameter;
+  bool main_panel, popup_shown;
+  bool paints;
+};
+
+class StbyInstanceTest : public DisplayGaugeTest, public ::testing::WithParamInterface<StbyCase> {};
+
+TEST_P(StbyInstanceTest, StandbyPaintsUnlessAHiddenVcInstanceHasNoPopupToServe) {
+  const StbyCase& c = GetParam();
+  simhost::GaugeInstance* g = Create("STBY_PFD", c.parameter);
+  Windows(c.main_panel, panel_window::kStby, c.popup_shown);
+  Send(g, gauge::kPreDraw);
+  EXPECT_EQ(Calls(PendingCall::kDrawStandbyDisplay), c.paints ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Instances, StbyInstanceTest,
+                         ::testing::Values(StbyCase{"", true, true, true}, StbyCase{"VC", true, false, false},
+                                           StbyCase{"VC", true, true, true}, StbyCase{"VC", false, false, true},
+                                           StbyCase{"WN", true, true, true}));
+
+TEST_F(DisplayGaugeTest, StandbyKnobPictureShowsFromTheFirstPreDraw) {
+  simhost::GaugeInstance* g = Create("STBY_PFD", "VC");  // behind the 2-D panel: paints nothing
+  EXPECT_TRUE(g->ElementHidden(1));
+  Send(g, gauge::kPreDraw);
+  EXPECT_FALSE(g->ElementHidden(1));
+}
+
+TEST_F(DisplayGaugeTest, PreDrawClearsTheOnScreenMarkWithOrWithoutADeviceContext) {
+  for (const char* name : {"ND", "EADI", "FP_ND", "STBY_PFD", "FMS_NB"}) {
+    simhost::GaugeInstance* g = Create(name, "VC");
+    g->Element(0)->image_flags |= gauge::kImageDirty;
+    Send(g, gauge::kPreDraw);
+    EXPECT_EQ(g->Element(0)->image_flags & gauge::kImageDirty, 0u) << name;
+    g->Element(0)->hdc = nullptr;
+    g->Element(0)->image_flags |= gauge::kImageDirty;
+    Send(g, gauge::kPreDraw);
+    EXPECT_EQ(g->Element(0)->image_flags & gauge::kImageDirty, 0u) << name;
+  }
+}
+
+TEST_F(DisplayGaugeTest, GaugeWithoutRootElementIsLeftAlone) {
+  simhost::GaugeInstance* g = Create("EADI");
+  gauge::ElementHeader* const no_root[] = {nullptr};
+  g->header.elements_list = no_root;
+  Send(g, gauge::kPreDraw);
+  EXPECT_EQ(eadi_surface.width, 0u);
+}
+
+TEST_F(DisplayGaugeTest, NdRunsTheTickFromItsDrawMessage) {
+  simhost::GaugeInstance* nd = Create("ND");
+  Send(nd, gauge::kPreUpdate);
+  EXPECT_EQ(last_tick18, -999.0);
+  Send(nd, gauge::kPreDraw);
+  EXPECT_NE(last_tick18, -999.0);
+  ResetModuleState();
+  Send(Create("FP_EHSI"), gauge::kPreUpdate);
+  EXPECT_NE(last_tick18, -999.0);
+}
+
+// The start-up chores each message of each gauge runs.
+struct ChoreCase {
+  const char* gauge;
+  int32_t message;
+  bool identifies, fills_folder, starts_gdiplus, loads_data;
+};
+
+class StartupChoreTest : public DisplayGaugeTest, public ::testing::WithParamInterface<ChoreCase> {};
+
+TEST_P(StartupChoreTest, MessageRunsTheChoresOfItsGauge) {
+  const ChoreCase& c = GetParam();
+  host().set_current_directory("/sim");
+  aircraft = "orvantel 757-200";  // a known title: each identification counts one attempt
+  simhost::GaugeInstance* g = Create(c.gauge);
+  Send(g, c.message);
+  EXPECT_EQ(acfg_attempts, c.identifies ? 1 : 0);
+  EXPECT_EQ(sim_root.empty(), !c.fills_folder);
+  EXPECT_EQ(gdiplus_token != 0, c.starts_gdiplus);
+  EXPECT_EQ(Calls(PendingCall::kLoadFplList), c.loads_data ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gauges, StartupChoreTest,
+    ::testing::Values(ChoreCase{"FMS_NB", gauge::kConnectToWindow, true, true, true, true},
+                      ChoreCase{"FMS_NB", gauge::kPreInstall, false, false, false, false},
+                      ChoreCase{"ND", gauge::kPreInstall, true, true, true, false},
+                      ChoreCase{"ND", gauge::kPreInitialize, false, true, false, true},
+                      ChoreCase{"ND", gauge::kConnectToWindow, false, false, false, false},
+                      ChoreCase{"UPPER_EICAS", gauge::kConnectToWindow, false, true, true, false},
+                      ChoreCase{"LOWER_EICAS", gauge::kConnectToWindow, false, false, true, false},
+                      ChoreCase{"EADI", gauge::kConnectToWindow, false, false, true, false},
+                      ChoreCase{"FP_PFD", gauge::kConnectToWindow, false, true, true, false},
+                      ChoreCase{"FP_EHSI", gauge::kPreInstall, true, true, true, true},
+                      ChoreCase{"FP_EHSI", gauge::kConnectToWindow, false, false, false, false},
+                      ChoreCase{"FP_ND", gauge::kConnectToWindow, true, true, true, true},
+                      ChoreCase{"STBY_PFD", gauge::kConnectToWindow, false, true, true, false},
+                      ChoreCase{"STBY_PFD", gauge::kPreInitialize, false, false, false, false}));
+
+TEST_F(DisplayGaugeTest, DisconnectStopsTheDrawingLibraryOnlyWhenStarted) {
+  simhost::GaugeInstance* eadi = Create("EADI");
+  simhost::GaugeInstance* nd = Create("ND");
+  Send(nd, gauge::kDisconnect);  // token 0: nothing to stop
+  EXPECT_EQ(gdiplus::OpenSessions(), 0);
+  Send(eadi, gauge::kConnectToWindow);
+  ASSERT_EQ(gdiplus::OpenSessions(), 1);
+  Send(nd, gauge::kDisconnect);
+  EXPECT_EQ(gdiplus::OpenSessions(), 0);
+  EXPECT_EQ(gdiplus_token, 0u);
+  Send(eadi, gauge::kConnectToWindow);  // a later connect starts it again
+  EXPECT_EQ(gdiplus::OpenSessions(), 1);
+}
+
+struct ClickCase {
+  const char* name;
+  gauge::MouseFunction click;
+  uint32_t popup;
+  bool blocked_by_window_20000;
+};
+
+class ScreenClickTest : public DisplayGaugeTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(ScreenClickTest, ClickTogglesThePopupUnlessBlocked) {
+  const ClickCase& c = GetParam();
+  const gauge::PixelPoint p{5, 5};
+  EXPECT_EQ(c.click(&p, gauge::kMouseLeftSingle), 1);
+  EXPECT_TRUE(host().WindowShown(c.popup));
+  EXPECT_EQ(c.click(&p, gauge::kMouseLeftSingle), 1);
+  EXPECT_FALSE(host().WindowShown(c.popup));
+  host().SetWindowShown(panel_window::kClickBlock, true);
+  EXPECT_EQ(c.click(&p, gauge::kMouseLeftSingle), c.blocked_by_window_20000 ? 0 : 1);
+  EXPECT_EQ(host().WindowShown(c.popup), !c.blocked_by_window_20000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, ScreenClickTest,
+                         ::testing::Values(ClickCase{"FmsNb", FmsNbScreenClick, 5000, false},
+                                           ClickCase{"Nd", NdScreenClick, 80, true},
+                                           ClickCase{"UpperEicas", UpperEicasScreenClick, 90, true},
+                                           ClickCase{"LowerEicas", LowerEicasScreenClick, 95, false},
+                                           ClickCase{"Eadi", EadiScreenClick, 70, true},
+                                           ClickCase{"FpPfd", FpPfdScreenClick, 5014, true},
+                                           ClickCase{"FpNd", FpNdScreenClick, 5016, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DisplayGaugeTest, ScreenAreasLieWhereTheGaugeTableSays) {
+  struct Area {
+    const char* gauge;
+    int x, y;
+    uint32_t popup;
+  };
+  for (const Area& a : {Area{"FMS_NB", 83 + 200, 65 + 170, 5000}, Area{"ND", 100 + 5, 160 + 5, 80},
+                        Area{"EADI", 60 + 79, 50 + 59, 70}, Area{"FP_ND", 125, 100, 5016}}) {
+    simhost::GaugeInstance* g = Create(a.gauge);
+    EXPECT_TRUE(host().Click(g, a.x, a.y)) << a.gauge;
+    EXPECT_TRUE(host().WindowShown(a.popup)) << a.gauge;
+  }
+  // The flat-panel EHSI has no area: its pop-up is the one the PFD's screen opens.
+  EXPECT_FALSE(host().ClickFunction(Create("FP_EHSI"), 0));
+}
+
+}  // namespace

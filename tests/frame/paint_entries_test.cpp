@@ -1,0 +1,365 @@
+#include "frame/paint_entries.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "cdu/cdu_pending.h"
+#include "frame/display_surface.h"
+#include "frame/frame_fixture.h"
+#include "frame/tick_globals.h"
+#include "nd/nd_globals.h"
+#include "platform/gfx/gfx_test_surface.h"
+#include "state/state_globals.h"
+
+namespace {
+
+using gfx_test::TestSurface;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kTransparent = 0u;
+
+// The Part's slot table, written out again as sets.
+struct RateSlots {
+  int32_t rate;
+  std::set<int> slots;
+};
+
+std::set<int> AllBut(std::set<int> excluded) {
+  std::set<int> s;
+  for (int i = 0; i < 18; ++i) {
+    if (excluded.count(i) == 0) s.insert(i);
+  }
+  return s;
+}
+
+const RateSlots kRateTable[] = {
+    {1, {0}},
+    {2, {0, 11}},
+    {3, {0, 6, 11}},
+    {4, {0, 6, 11, 13}},
+    {5, {0, 6, 8, 11, 13}},
+    {6, {0, 6, 8, 11, 13, 15}},
+    {7, {0, 2, 6, 8, 11, 13, 15}},
+    {8, {0, 2, 6, 8, 11, 13, 15, 17}},
+    {9, {0, 2, 4, 6, 8, 11, 13, 15, 17}},
+    {10, {0, 2, 4, 6, 8, 9, 11, 13, 15, 17}},
+    {11, {0, 2, 4, 6, 7, 9, 10, 12, 13, 15, 17}},
+    {12, AllBut({2, 5, 8, 11, 14, 17})},
+    {13, AllBut({2, 5, 8, 12, 15})},
+    {14, AllBut({3, 7, 11, 14})},
+    {15, AllBut({4, 9, 13})},
+    {16, AllBut({5, 7})},
+    {17, AllBut({9})},
+};
+
+class RedrawTickTest : public ::testing::TestWithParam<RateSlots> {
+ protected:
+  void SetUp() override { ResetModuleState(); }
+};
+
+TEST_P(RedrawTickTest, RatePaintsOnExactlyItsSlots) {
+  const RateSlots& r = GetParam();
+  std::set<int> painted;
+  for (redraw_tick = 0; redraw_tick < 18; ++redraw_tick) {
+    if (IsRedrawTick(r.rate)) painted.insert(redraw_tick);
+  }
+  EXPECT_EQ(painted, r.slots);
+  EXPECT_EQ(painted.size(), static_cast<size_t>(r.rate));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, RedrawTickTest, ::testing::ValuesIn(kRateTable),
+                         [](const auto& info) { return "Rate" + std::to_string(info.param.rate); });
+
+class RedrawTickOutOfTable : public ::testing::TestWithParam<int32_t> {
+ protected:
+  void SetUp() override { ResetModuleState(); }
+};
+
+TEST_P(RedrawTickOutOfTable, RateOutsideTheTablePaintsEverySlot) {
+  for (redraw_tick = 0; redraw_tick < 18; ++redraw_tick) EXPECT_TRUE(IsRedrawTick(GetParam())) << redraw_tick;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, RedrawTickOutOfTable, ::testing::Values(0, -5, 18, 19, INT_MIN, INT_MAX));
+
+TEST(RedrawTick, SlotOutsideTheCycleMatchesNoRatedSlot) {
+  ResetModuleState();
+  for (int32_t slot : {-1, 18, INT_MAX}) {
+    redraw_tick = slot;
+    EXPECT_FALSE(IsRedrawTick(17)) << slot;
+    EXPECT_TRUE(IsRedrawTick(18)) << slot;
+  }
+}
+
+TEST(CduPageDispatch, EachPageIdHasItsRoutineAndOtherIdsNone) {
+  const struct {
+    int32_t id;
+    DisplayPainter routine;
+  } kPages[] = {{1, DrawStoredFlightPlansPage}, {3, DrawPerfInitPage},       {6, DrawLegsPage},
+                {9, DrawSelectWaypointPage},    {10, DrawDeparturesPage},    {11, DrawArrivalsPage},
+                {12, DrawApproachRefPage},      {15, DrawVnavPage},          {20, DrawStoredPanelsPage},
+                {22, DrawRtePage},              {23, DrawInitRefIndexPage},  {24, DrawDepArrIndexPage},
+                {25, DrawIdentPage},            {26, DrawPosInitPage},       {27, DrawTakeoffRefPage},
+                {28, DrawRefNavDataPage},       {33, DrawProgressPage},      {37, DrawFixInfoPage},
+                {39, DrawRteHoldPage},          {49, DrawNavRadioPage},      {50, DrawAnnouncementStatusPage}};
+  for (const auto& p : kPages) EXPECT_EQ(CduPageRoutine(p.id), p.routine) << p.id;
+  for (int32_t id : {0, 2, 4, 21, 51, -1}) EXPECT_EQ(CduPageRoutine(id), nullptr) << id;
+}
+
+// The paint entries, driven directly on a test surface that paints and records.
+class PaintEntryTest : public FrameTest {
+ protected:
+  // Pixels start opaque white, so that a clear is seen.
+  static void Fill(TestSurface& s, int w, int h) {
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) s.dc()->pixels[y * w + x] = 0xFFFFFFFFu;
+    }
+  }
+  static std::vector<gfx::OpKind> Kinds(const TestSurface& s) {
+    std::vector<gfx::OpKind> k;
+    for (const gfx::Op& op : s.recording().ops()) k.push_back(op.kind);
+    return k;
+  }
+};
+
+struct EntryCase {
+  const char* name;
+  PaintEntry paint;
+  DisplaySurface* surface;
+  int32_t* rate;  // null: no refresh rate
+  int width, height;
+  uint32_t clear;
+};
+
+const EntryCase kEntries[] = {
+    {"Eadi", PaintEadi, &eadi_surface, &EadiRefreshRate, 217, 173, 0u},
+    {"Cdu", PaintCdu, &cdu_surface, &FmsRefreshRate, 399, 320, 0u},
+    {"FpEhsi", PaintFpEhsi, &fp_ehsi_surface, nullptr, 358, 440, 0u},
+    {"FpNd", PaintFpNd, &fp_nd_surface, &RetroNdRefreshRate, 358, 440, 0u},
+    {"FpPfd", PaintFpPfd, &fp_pfd_surface, &RetroPfdRefreshRate, 318, 232, 0x0072BD61u},
+    {"LowerEicas", PaintLowerEicas, &lower_eicas_surface, &LowerEicasRefreshRate, 250, 213, 0u},
+    {"Nd", PaintNd, &nd_surface, &NdRefreshRate, 358, 440, 0u},
+    {"StbyPfd", PaintStbyPfd, &stby_pfd_surface, &StdbyPfdRefreshRate, 101, 90, 0x0072BD61u},
+    {"UpperEicas", PaintUpperEicas, &upper_eicas_surface, &UpperEicasRefreshRate, 250, 213, 0u},
+};
+
+class EveryEntryTest : public PaintEntryTest, public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(EveryEntryTest, WithoutPowerClearsToItsColourAndDrawsNothing) {
+  const EntryCase& c = GetParam();
+  ac_power = 0;
+  TestSurface s(c.width, c.height);
+  Fill(s, c.width, c.height);
+  const gauge::PixelSize size{c.width, c.height};
+  c.paint(c.surface, s.dc(), &size, kPaintNormal);
+  EXPECT_EQ(c.surface->width, static_cast<uint32_t>(c.width));
+  EXPECT_EQ(c.surface->height, static_cast<uint32_t>(c.height));
+  for (const gfx::Op& op : s.recording().ops()) {
+    EXPECT_EQ(op.kind, gfx::OpKind::Clear);
+    EXPECT_EQ(op.color, c.clear);
+  }
+  EXPECT_FALSE(s.recording().ops().empty());
+  EXPECT_FALSE(s.AnyInk().any);  // both clear colours have alpha 0
+}
+
+TEST_P(EveryEntryTest, NullDeviceContextOrSizeLeavesTheSurfaceAlone) {
+  const EntryCase& c = GetParam();
+  const gauge::PixelSize size{c.width, c.height};
+  TestSurface s(c.width, c.height);
+  c.paint(c.surface, nullptr, &size, kPaintNormal);
+  c.paint(c.surface, s.dc(), nullptr, kPaintNormal);
+  EXPECT_EQ(c.surface->width, 0u);
+  EXPECT_TRUE(s.recording().ops().empty());
+}
+
+// Every rate shares slot 0; in slot 5 only the rates that contain it paint, and the flat-panel EHSI
+// paints on every call.
+TEST_P(EveryEntryTest, RateSkipsSlotsOutsideItsSet) {
+  const EntryCase& c = GetParam();
+  if (c.rate != nullptr) *c.rate = 4;  // slots 0, 6, 11, 13
+  redraw_tick = 5;
+  TestSurface s(c.width, c.height);
+  const gauge::PixelSize size{c.width, c.height};
+  c.paint(c.surface, s.dc(), &size, kPaintNormal);
+  EXPECT_EQ(s.recording().ops().empty(), c.rate != nullptr);
+  redraw_tick = 6;
+  c.paint(c.surface, s.dc(), &size, kPaintNormal);
+  EXPECT_FALSE(s.recording().ops().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, EveryEntryTest, ::testing::ValuesIn(kEntries),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What a powered paint leaves while the painters draw nothing: the entry's own background.
+struct BackgroundCase {
+  const char* name;
+  PaintEntry paint;
+  int width, height;
+  int x, y;
+  uint32_t pixel;
+};
+
+class PoweredBackgroundTest : public PaintEntryTest, public ::testing::WithParamInterface<BackgroundCase> {};
+
+TEST_P(PoweredBackgroundTest, EntryPaintsItsBackground) {
+  const BackgroundCase& c = GetParam();
+  TestSurface s(c.width, c.height);
+  Fill(s, c.width, c.height);
+  const gauge::PixelSize size{c.width, c.height};
+  DisplaySurface surface{};
+  c.paint(&surface, s.dc(), &size, kPaintNormal);
+  EXPECT_EQ(s.At(c.x, c.y), c.pixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Displays, PoweredBackgroundTest,
+    ::testing::Values(BackgroundCase{"EadiCentre", PaintEadi, 217, 173, 108, 86, kBlack},
+                      BackgroundCase{"EadiScaledCorner", PaintEadi, 434, 346, 430, 340, kBlack},
+                      BackgroundCase{"FpPfd", PaintFpPfd, 318, 232, 159, 116, kBlack},
+                      // The map area starts 30 canvas units down: 31 pixels on the 440-pixel bitmap.
+                      BackgroundCase{"FpNdMap", PaintFpNd, 358, 440, 179, 300, kBlack},
+                      BackgroundCase{"FpNdTopStrip", PaintFpNd, 358, 440, 179, 10, kTransparent},
+                      BackgroundCase{"Cdu", PaintCdu, 399, 320, 200, 160, kTransparent},
+                      BackgroundCase{"FpEhsi", PaintFpEhsi, 358, 440, 179, 220, kTransparent},
+                      BackgroundCase{"LowerEicas", PaintLowerEicas, 250, 213, 125, 106, kTransparent},
+                      BackgroundCase{"Nd", PaintNd, 358, 440, 179, 220, kTransparent},
+                      BackgroundCase{"StbyPfd", PaintStbyPfd, 101, 90, 50, 45, kTransparent},
+                      BackgroundCase{"UpperEicas", PaintUpperEicas, 250, 213, 125, 106, kTransparent}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PaintEntryTest, FpNdBackgroundIsScaledFromItsCanvas) {
+  TestSurface s(358, 440);
+  const gauge::PixelSize size{358, 440};
+  PaintFpNd(&fp_nd_surface, s.dc(), &size, kPaintNormal);
+  const auto& ops = s.recording().ops();
+  ASSERT_EQ(ops.size(), 2u);
+  EXPECT_EQ(ops[1].kind, gfx::OpKind::Fill);
+  EXPECT_EQ(ops[1].color, kBlack);
+  EXPECT_NEAR(ops[1].bounds.Y, 30.0 * 440 / 424, 0.01);
+  EXPECT_NEAR(ops[1].bounds.GetBottom(), 440.0, 0.01);
+  EXPECT_NEAR(ops[1].bounds.GetRight(), 358.0, 0.01);
+}
+
+TEST_F(PaintEntryTest, EadiWithStandbyPowerIsClearedAndTheStandbyStillPaints) {
+  ac_power = 1;
+  TestSurface eadi(217, 173);
+  Fill(eadi, 217, 173);
+  const gauge::PixelSize eadi_size{217, 173};
+  PaintEadi(&eadi_surface, eadi.dc(), &eadi_size, kPaintNormal);
+  EXPECT_EQ(Kinds(eadi), std::vector<gfx::OpKind>{gfx::OpKind::Clear});
+  EXPECT_EQ(eadi.At(108, 86), kTransparent);
+
+  TestSurface stby(101, 90);
+  const gauge::PixelSize stby_size{101, 90};
+  PaintStbyPfd(&stby_pfd_surface, stby.dc(), &stby_size, kPaintBackgroundOnly);  // the mode is ignored
+  EXPECT_EQ(Calls(PendingCall::kDrawStandbyDisplay), 1);
+  EXPECT_EQ(Kinds(stby), std::vector<gfx::OpKind>{gfx::OpKind::Clear});
+}
+
+TEST_F(PaintEntryTest, StandbyRunsOnTheStandbyBusAlone) {
+  ac_power = 0;
+  TestSurface stby(101, 90);
+  const gauge::PixelSize size{101, 90};
+  PaintStbyPfd(&stby_pfd_surface, stby.dc(), &size, kPaintNormal);
+  EXPECT_EQ(Calls(PendingCall::kDrawStandbyDisplay), 0);
+  EXPECT_EQ(stby.recording().Count(gfx::OpKind::Clear), 2u);  // cleared, and cleared once more
+
+  host().SetToken(364, 1.0);
+  PaintStbyPfd(&stby_pfd_surface, stby.dc(), &size, kPaintNormal);
+  EXPECT_EQ(Calls(PendingCall::kDrawStandbyDisplay), 1);
+}
+
+struct CduKeyCase {
+  const char* name;
+  int32_t power;
+  int32_t mode;
+  int32_t page;
+  int key_flag_clears;
+};
+
+class CduKeyTest : public PaintEntryTest, public ::testing::WithParamInterface<CduKeyCase> {};
+
+// The page routine consumes the key and the flags are reset after it; a paint that only clears
+// leaves the key for the next powered paint.
+TEST_P(CduKeyTest, KeyFlagsAreResetOnlyByAPoweredNormalPaint) {
+  const CduKeyCase& c = GetParam();
+  ac_power = c.power;
+  fms_page = c.page;
+  TestSurface s(399, 320);
+  const gauge::PixelSize size{399, 320};
+  PaintCdu(&cdu_surface, s.dc(), &size, c.mode);
+  EXPECT_EQ(Calls(PendingCall::kClearCduKeyFlags), c.key_flag_clears);
+  EXPECT_EQ(Kinds(s), std::vector<gfx::OpKind>{gfx::OpKind::Clear});
+}
+
+INSTANTIATE_TEST_SUITE_P(Paints, CduKeyTest,
+                         ::testing::Values(CduKeyCase{"Normal", 2, kPaintNormal, 25, 1},
+                                           CduKeyCase{"BackgroundOnly", 2, kPaintBackgroundOnly, 25, 0},
+                                           CduKeyCase{"StandbyPower", 1, kPaintNormal, 25, 0},
+                                           CduKeyCase{"PageWithoutRoutineDropsTheKey", 2, kPaintNormal, 2, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PaintEntryTest, CduKeyPaintsOnTheNextTickAtTheDefaultRate) {
+  simhost::GaugeInstance* fms = Create("FMS");
+  RunTicks(1);
+  redraw_tick = 14;  // as a CDU key leaves it
+  cdu_surface = {};
+  Send(fms, gauge::kPreDraw);
+  EXPECT_EQ(cdu_surface.width, 0u);  // slot 14 is not in rate 12's set
+  RunTicks(1);
+  EXPECT_EQ(redraw_tick, 15);
+  EXPECT_EQ(cdu_surface.width, 399u);
+}
+
+struct RequestCase {
+  const char* name;
+  int32_t power;
+  int32_t mode;
+  int32_t before;
+  int32_t after;
+};
+
+class UpperEicasRequestTest : public PaintEntryTest, public ::testing::WithParamInterface<RequestCase> {};
+
+TEST_P(UpperEicasRequestTest, RequestOfOneIsSpentOnlyByAPoweredPaint) {
+  const RequestCase& c = GetParam();
+  ac_power = c.power;
+  int32_t* const requests[] = {&to_temp_decr_req, &to_temp_incr_req, &thr_ref_to_req,
+                               &thr_ref_crz_req,  &eicas_cancel_req, &eicas_recall_req};
+  for (int32_t* r : requests) *r = c.before;
+  TestSurface s(250, 213);
+  const gauge::PixelSize size{250, 213};
+  PaintUpperEicas(&upper_eicas_surface, s.dc(), &size, c.mode);
+  for (int32_t* r : requests) EXPECT_EQ(*r, c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paints, UpperEicasRequestTest,
+                         ::testing::Values(RequestCase{"Powered", 2, kPaintNormal, 1, 0},
+                                           RequestCase{"ValueTwoIsKept", 2, kPaintNormal, 2, 2},
+                                           RequestCase{"StandbyPower", 1, kPaintNormal, 1, 1},
+                                           RequestCase{"BackgroundOnly", 5, kPaintBackgroundOnly, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PaintEntryTest, FpNdCentresHigherInPlan) {
+  TestSurface s(358, 440);
+  const gauge::PixelSize size{358, 440};
+  for (const auto& [mode, centre] : {std::pair{4, 170}, std::pair{3, 272}}) {
+    fpnd_mode = mode;
+    PaintFpNd(&fp_nd_surface, s.dc(), &size, kPaintNormal);
+    EXPECT_EQ(fp_nd_centre_y, centre) << mode;
+  }
+}
+
+TEST_F(PaintEntryTest, NegativePixelSizeIsTakenAsEmpty) {
+  TestSurface s(20, 20);
+  const gauge::PixelSize size{-5, 20};
+  PaintEadi(&eadi_surface, s.dc(), &size, kPaintNormal);
+  EXPECT_EQ(eadi_surface.width, 0u);
+  EXPECT_EQ(eadi_surface.height, 20u);
+}
+
+}  // namespace
