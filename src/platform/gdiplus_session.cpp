@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/gfx/gfx.h"
+
 GdiplusSession gdiplus_session = {0};
 
 namespace gdiplus {
@@ -21,7 +23,10 @@ int32_t GdiplusStartup(uintptr_t* token, const StartupInput* input, void* /*outp
 
 void GdiplusShutdown(uintptr_t token) {
   auto it = std::find(g_open.begin(), g_open.end(), token);
-  if (it != g_open.end()) g_open.erase(it);
+  if (it == g_open.end()) return;
+  g_open.erase(it);
+  // The last session lets the drawing layer release its cached fonts.
+  if (g_open.empty()) gfx::GdiplusShutdown(token);
 }
 
 int OpenSessions() { return static_cast<int>(g_open.size()); }

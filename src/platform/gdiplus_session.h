@@ -1,6 +1,5 @@
-// Start and stop of the drawing library, as the module's life cycle drives them. The drawing layer
-// on Linux needs no global start, so this stand-in only hands out tokens and counts the sessions
-// that are open, which is what the life cycle can be checked by.
+// Start and stop of the drawing library, as the module's life cycle drives them: tokens and the count
+// of open sessions; when the last session ends, the drawing layer releases its cached fonts.
 #pragma once
 
 #include <cstdint>
