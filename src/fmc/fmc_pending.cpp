@@ -5,13 +5,10 @@
 void InitPerformanceTables() { CountPendingCall(PendingCall::kInitPerformanceTables); }
 void LoadFplList() { CountPendingCall(PendingCall::kLoadFplList); }
 double GetThrustLimitEpr(double) { return 0.0; }
-int32_t IsActiveWptPassed() { return 0; }
-void ComputeRouteDistances() {}
 int32_t PredictToc(int32_t) { return 0; }
 void PredictTod(int32_t) {}
 void get_vnav_info() {}
 void BuildTrafficPattern() {}
-void DeleteLegHolds(int32_t, int32_t) {}
 
 int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
 

@@ -129,7 +129,8 @@
   X(int32_t, SavePanelStateonFlightSave, 1)                                           \
   X(int32_t, DisplayVCOnLoad, 1)                                                      \
   X(int32_t, DisplayWVOnLoad, 1)                                                      \
-  X(int32_t, pnl_list_cnt, 0)
+  X(int32_t, pnl_list_cnt, 0)                                                         \
+  X(int32_t, SetMCPCruiseAltonFlightPlanLoad, 0)  /* 1: a plan's cruise altitude sets the MCP */
 
 #define STATE_ARRAYS(X) X(std::string, pnl_list, 203)  /* saved panel-state names */
 

@@ -10,3 +10,4 @@ int32_t FindAircraftCfg() {
 void DetectSimVersion() { CountPendingCall(PendingCall::kDetectSimVersion); }
 void ListPanelStates() { CountPendingCall(PendingCall::kListPanelStates); }
 void InitPanelState() { CountPendingCall(PendingCall::kInitPanelState); }
+void LoadFuel(double) {}
