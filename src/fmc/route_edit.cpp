@@ -165,8 +165,8 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   }
   ins_pos = pos;
   if (mod_stpos == 999) mod_stpos = 1;
-  ShiftModLegsUp(ins_pos, 1);
 
+  // Named before the gap opens, so that every leg between origin and destination is looked at.
   NavRecord& cand = nav_search_list[sel];
   if (!along) {
     bool renamed = false;
@@ -184,6 +184,7 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   }
   ClearEntryOffsets();
 
+  ShiftModLegsUp(ins_pos, 1);
   fp_mod_cnt = cnt + 1;
   FillLegFromCandidate(fms_fpln_mod[ins_pos], cand);
 
