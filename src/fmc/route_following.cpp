@@ -39,20 +39,37 @@ Relative RelativeToCourse(double bearing, double course) {
   return {ccw > 180.0 ? 360.0 - ccw : ccw, ccw > 0.0 && ccw <= 180.0};
 }
 
-// Walks back from `start` through the legs first, first-1, ... lowest ("DISCO" skipped) towards
-// `target`: each segment adds its length until the target is no farther than the next leg, then
-// the distance to the target ends the walk.
-double BackwardWalk(Point start, int32_t first, int32_t lowest, Point target) {
+// Leg lengths (from the previous non-"DISCO" leg) are computed at most once per distance pass:
+// the forward walk and the backward walks share them.
+uint64_t pass_id = 0;
+uint64_t segment_pass[kRouteRows];
+double segment_nm[kRouteRows];
+
+// Length from leg `from` to leg `to`, cached under `to` (the caller passes the previous real leg).
+double SegmentNm(int32_t from, int32_t to) {
+  if (segment_pass[to] != pass_id) {
+    segment_nm[to] = Dist(LegPoint(from), LegPoint(to));
+    segment_pass[to] = pass_id;
+  }
+  return segment_nm[to];
+}
+
+// Walks back from `start` (leg `start_leg`, or -1 for the present position) through the legs
+// first, first-1, ... lowest ("DISCO" skipped) towards `target`: each segment adds its length until
+// the target is no farther than the next leg, then the distance to the target ends the walk.
+double BackwardWalk(Point start, int32_t start_leg, int32_t first, int32_t lowest, Point target) {
   double acc = 0.0;
   Point current = start;
+  int32_t current_leg = start_leg;
   for (int32_t k = std::min(first, ClampedLastRow(fp_cnt)); k >= lowest; --k) {
     if (IsDisco(fms_fpln_act[k])) continue;
     Point leg = LegPoint(k);
-    double d = Dist(current, leg);
+    double d = current_leg >= 0 ? SegmentNm(k, current_leg) : Dist(current, leg);
     double to_target = Dist(current, target);
     if (d >= to_target) return acc + to_target;
     acc += d;
     current = leg;
+    current_leg = k;
   }
   return acc;
 }
@@ -62,20 +79,7 @@ double BackwardWalkFromLeg(int32_t from, Point target) {
   from = std::min(from, ClampedLastRow(fp_cnt));
   while (from >= 0 && IsDisco(fms_fpln_act[from])) --from;
   if (from < 0) return 0.0;
-  return BackwardWalk(LegPoint(from), from - 1, 0, target);
-}
-
-// Along the route from the present position through legs stpos..last.
-double ForwardDistance(int32_t last) {
-  double acc = 0.0;
-  Point prev = PresentPosition();
-  for (int32_t i = std::max(stpos, 0); i <= last; ++i) {
-    if (IsDisco(fms_fpln_act[i])) continue;
-    Point leg = LegPoint(i);
-    acc += Dist(prev, leg);
-    prev = leg;
-  }
-  return acc;
+  return BackwardWalk(LegPoint(from), from, from - 1, 0, target);
 }
 
 }  // namespace
@@ -114,15 +118,20 @@ void ComputeRouteDistances() {
   const Point toc_pt{toc_lat, toc_lon};
   const Point tod_pt{tod_lat, tod_lon};
   const Point tod_start{last_restr_lat, last_restr_lon};
+  ++pass_id;
+  const int32_t constraint_leg = std::min(next_restr_leg, last);
   double forward_sum = 0.0;
+  double forward_to_constraint = 0.0;
   bool toc_met = false;
   bool tod_met = false;
   Point prev = PresentPosition();
-  for (int32_t i = stpos < 0 ? 0 : stpos; i <= last; ++i) {
+  int32_t prev_leg = -1;
+  for (int32_t i = std::max(stpos, 0); i <= last; ++i) {
     if (IsDisco(fms_fpln_act[i])) continue;
     const Point leg = LegPoint(i);
-    const double d = Dist(prev, leg);
+    const double d = prev_leg >= 0 ? SegmentNm(prev_leg, i) : Dist(prev, leg);
     forward_sum += d;
+    if (i <= constraint_leg) forward_to_constraint = forward_sum;
     if (toc == 1) {
       if (!tod_met) {
         double to_tod = Dist(prev, tod_pt);
@@ -144,13 +153,14 @@ void ComputeRouteDistances() {
       }
     }
     prev = leg;
+    prev_leg = i;
   }
 
   if (toc_dist_done == 1) route_dist_acc = BackwardWalkFromLeg(last, tod_start);
   route_dist_sum = BackwardWalkFromLeg(next_restr_leg, tod_start);
   if (init_tod == 1) {
-    tod_dist_acc = ForwardDistance(std::min(next_restr_leg, last));
-    if (stpos != 999) tod_path_dist = BackwardWalk(PresentPosition(), tod_stpos - 1, 1, tod_start);
+    tod_dist_acc = forward_to_constraint;
+    if (stpos != 999) tod_path_dist = BackwardWalk(PresentPosition(), -1, tod_stpos - 1, 1, tod_start);
   }
   dest_dtg = forward_sum;
   if (cruise_alt <= 1000) return;
