@@ -9,6 +9,7 @@
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
 #include "frame/frame_globals.h"
+#include "frame/module_state.h"
 #include "frame/tick_globals.h"
 #include "state/state_globals.h"
 
@@ -140,6 +141,18 @@ TEST_F(RouteState, ResetActiveRouteEmptiesTheRouteAndRestoresConfiguredValues) {
   EXPECT_EQ(rte_rows[2].via, "");
   EXPECT_EQ(annuncement_mode, 0);
   EXPECT_EQ(lnav_leg[0].ToId, "");
+}
+
+TEST_F(RouteState, ModuleResetRestoresTheRouteLoadValues) {
+  climb_rate = 2000;
+  hold_page_cnt = 4;
+  plan_arr_texts[2] = "ILS16R";
+  plan_orig_key = "KSEA";
+  ResetModuleState();
+  EXPECT_EQ(climb_rate, 3300);
+  EXPECT_EQ(hold_page_cnt, 1);
+  EXPECT_EQ(plan_arr_texts[2], "------");
+  EXPECT_EQ(plan_orig_key, "------");
 }
 
 TEST_F(RouteState, AltCalloutResetLeavesTheHighCallouts) {
