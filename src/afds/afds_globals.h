@@ -87,7 +87,21 @@
   X(int32_t, eicas_cancel_req, 0)                                                        \
   X(int32_t, eicas_recall_req, 0)                                                        \
   /* sound */                                                                            \
-  X(int32_t, sound_event_code, 0)      /* 2 = panel click */
+  X(int32_t, sound_event_code, 0)      /* 2 = panel click */                              \
+  X(int32_t, annuncement_mode, 0)      /* cabin announcement stage; 0 none */             \
+  /* radio-altitude callout once-flags: 1 = already called on this approach */           \
+  X(int32_t, alt_call_500_done, 0)                                                       \
+  X(int32_t, alt_call_400_done, 0)                                                       \
+  X(int32_t, alt_call_300_done, 0)                                                       \
+  X(int32_t, alt_call_200_done, 0)                                                       \
+  X(int32_t, alt_call_100_done, 0)                                                       \
+  X(int32_t, alt_call_50_done, 0)                                                        \
+  X(int32_t, alt_call_40_done, 0)                                                        \
+  X(int32_t, alt_call_30_done, 0)                                                        \
+  X(int32_t, alt_call_20_done, 0)                                                        \
+  X(int32_t, alt_call_10_done, 0)                                                        \
+  X(int32_t, alt_call_appr_mins_done, 0)                                                 \
+  X(int32_t, alt_call_mins_done, 0)
 
 #define AFDS_ARRAYS(X)                                   \
   X(EicasMessage, warning_msgs, kEicasMessageRows)       \

@@ -1,9 +1,14 @@
 #include "fmc/fmc_globals.h"
 
 #include <algorithm>
+#include <iterator>
 
 RO_DEFINE_GLOBALS(FMC_SCALARS)
 RO_DEFINE_ARRAYS(FMC_ARRAYS)
+RO_DEFINE_GLOBALS(FMC_ROUTE_SCALARS)
+
+std::string plan_dep_texts[2] = {"------", "------"};
+std::string plan_arr_texts[3] = {"------", "------", "------"};
 
 FplStoreEntry fpl_store[kFplStoreRows];
 FplStoreEntry fpl_edit_store[kFplStoreRows];
@@ -35,4 +40,7 @@ void ResetFmcGlobals() {
   ResetStoreRows(fpl_edit_store, &fpl_edit_store_rows_used);
   RO_RESET_GLOBALS(FMC_SCALARS)
   RO_RESET_ARRAYS(FMC_ARRAYS)
+  RO_RESET_GLOBALS(FMC_ROUTE_SCALARS)
+  std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), "------");
+  std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), "------");
 }

@@ -77,8 +77,82 @@
   X(LnavLeg, lnav_leg, 3)                    \
   X(NavNameIndexEntry, nav_name_index, 75)
 
+// Route model, editing, holds and following, with the profile points the following reads.
+// Units: NM, degrees, ft, lb; i32 indices are rows of the route tables.
+#define FMC_ROUTE_SCALARS(X)                                                                 \
+  /* route indices */                                                                        \
+  X(int32_t, saved_stpos, 0)            /* stpos when the active route was first modified */  \
+  X(int32_t, next_restr_leg, 0)         /* first altitude-constrained active leg, or fp_cnt */ \
+  X(int32_t, next_restr_leg_mod, 0)     /* the same leg in the modified route */               \
+  X(int32_t, map_ctr_leg, 0)                                                                 \
+  /* values of a loaded plan that the first entry applies */                                 \
+  X(double, plan_fuel, 0.0)             /* lb */                                              \
+  X(int32_t, plan_fuel_set, 0)                                                               \
+  X(int32_t, pending_cruise_alt, 0)     /* ft */                                              \
+  X(int32_t, pending_cruise_alt_set, 0)                                                      \
+  /* plan keys and DEP/ARR selection state */                                                \
+  X(std::string, plan_orig_key, "------")                                                    \
+  X(std::string, plan_dest_key, "------")                                                    \
+  X(int32_t, dep_sel_state, 0)                                                               \
+  X(int32_t, arr_sel_state, 0)                                                               \
+  X(int32_t, dep_rwy_chosen, 0)                                                              \
+  X(int32_t, arr_rwy_chosen, 0)                                                              \
+  X(int32_t, fms_dep_rwy_pos, 0)        /* runway row of the origin record; 0 none */         \
+  X(int32_t, fms_dest_rwy_pos, 0)                                                            \
+  /* speeds and vertical profile */                                                          \
+  X(int32_t, man_climb_spd, 0)          /* 1 while the pilot's speed overrides the economy one */ \
+  X(int32_t, man_cruise_spd, 0)                                                              \
+  X(int32_t, man_descent_spd, 0)                                                             \
+  X(int32_t, climb_rate, 3300)          /* ft/min */                                          \
+  X(int32_t, cruise_alt, 0)             /* ft */                                              \
+  X(int32_t, init_cruise_alt, 0)                                                             \
+  X(int32_t, init_tod, 0)               /* 1 once the first T/D at init_cruise_alt was met */ \
+  X(int32_t, toc_dist_done, 0)                                                               \
+  X(double, toc_lat, 0.0)                                                                    \
+  X(double, toc_lon, 0.0)                                                                    \
+  X(double, tod_lat, 0.0)                                                                    \
+  X(double, tod_lon, 0.0)                                                                    \
+  X(double, tod_alt, 0.0)               /* ft */                                              \
+  X(double, last_restr_lat, 0.0)        /* T/D start point */                                 \
+  X(double, last_restr_lon, 0.0)                                                             \
+  X(int32_t, tod_stpos, 0)                                                                   \
+  X(double, cross_at_elev, 0.0)         /* ft */                                              \
+  /* route editing */                                                                        \
+  X(double, along_track_offset, 0.0)    /* NM; + along the next leg, - back along the previous */ \
+  X(int32_t, cdu_prompt_mode, 0)        /* RTE LEGS line 6: 1 intercept course */             \
+  X(int32_t, direct_pending, 0)                                                              \
+  X(double, tmp_fr_lat, 0.0)            /* present position of a pending direct-to */         \
+  X(double, tmp_fr_lon, 0.0)                                                                 \
+  X(double, found_apt_lat, 0.0)                                                              \
+  X(double, found_apt_lon, 0.0)                                                              \
+  /* holds */                                                                                \
+  X(int32_t, clear_holds_on_exec, 0)                                                         \
+  X(int32_t, hold_page_cnt, 1)                                                               \
+  X(int32_t, hold_at_leg, 0)                                                                 \
+  X(int32_t, edit_leg_idx, 0)           /* leg of the last CDU deletion or EXIT HOLD */       \
+  /* route following outputs, NM unless stated */                                           \
+  X(double, dest_dtg, 0.0)              /* along the route to the destination */             \
+  X(double, dest_brg, 0.0)              /* deg true, direct to the destination */            \
+  X(double, route_dist_total, 0.0)      /* to the T/C */                                      \
+  X(double, dist_to_tod, 0.0)                                                                \
+  X(double, dist_to_cross_at, 0.0)                                                           \
+  X(double, route_dist_acc, 0.0)        /* destination back to the T/D start point */         \
+  X(double, route_dist_sum, 0.0)        /* next_restr_leg back to the T/D start point */      \
+  X(double, tod_path_dist, 0.0)                                                              \
+  X(double, tod_dist_acc, 0.0)                                                               \
+  X(double, vnav_path_alt, 0.0)         /* ft */
+
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)
+RO_DECLARE_GLOBALS(FMC_ROUTE_SCALARS)
+
+// The departure and arrival texts of a loaded plan ("------" = none).
+extern std::string plan_dep_texts[2];
+extern std::string plan_arr_texts[3];
+
+// The frame's names for the destination distance and bearing that the route following computes.
+inline double& to_wpt_dtg = dest_dtg;
+inline double& act_leg_crs = dest_brg;
 
 // The stored-plan tables are large (203 routes of 201 legs each), so a reset clears only the rows
 // that may have been written: rows below the row count noted here, and the rows of the built

@@ -13,16 +13,8 @@ void LoadFplList();
 double GetThrustLimitEpr(double temperature);
 // Will fill the EPR thrust-limit tables that GetThrustLimitEpr reads.
 void InitThrustLimitTables();
-// The two fixed-rule airspeed conversions (they depend on the speed and the altitude alone).
-double ConvertIasToTas(double ias_kt, double alt_ft);
-double ConvertIasToMach(double ias_kt, double alt_ft);
 
 // Per-tick route services the update driver calls.
-// Will return 1 once the aircraft has crossed the line through the active waypoint square to the
-// active leg.
-int32_t IsActiveWptPassed();
-// Will recompute the distances to the destination and to the T/C, T/D and constraint points.
-void ComputeRouteDistances();
 // Will recompute the T/C point; returns the route row it falls at (or the first constrained row).
 int32_t PredictToc(int32_t flag);
 // Will start a descent segment at the active row and recompute the T/D point.
@@ -31,8 +23,6 @@ void PredictTod(int32_t flag);
 void get_vnav_info();
 // Will rebuild the traffic-pattern points of the first hold.
 void BuildTrafficPattern();
-// Will remove every hold attached to a leg.
-void DeleteLegHolds(int32_t leg, int32_t flag);
 // Will delete the n-th VIA/TO segment of the modified route; returns its first leg index, 0 when none.
 int32_t DeleteRouteSegment(int32_t n, RteRow& row);
 // Will insert search-list rows awy_entry_idx..awy_exit_idx into the modified route after mod_stpos.

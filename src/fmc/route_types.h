@@ -18,15 +18,15 @@ struct RouteLeg {
   std::string type;          // "APT", "VOR", "NDB", "INT", "WPT", "V", "N", "OAWY"
   std::string via;           // airway or procedure name; empty = direct
   std::string proc;          // "SID", "STAR", "APPR", "SIDSTAR", "AWY" or empty
-  std::string dep_position;
+  std::string dep_position;  // departure position text; nothing fills it, plan writers print row 0's
   std::string aux_text;      // role of an approach leg ("IAF", "FAF", ...)
   std::string eta;           // "%02.0f:%02.0f" when the leg was reached
   double alt = 0.0;          // ft constraint; -999.0 none
   double ias = 0.0;          // kt constraint; -999.0 none
-  double mach = 0.0;
-  double intc_crs = 0.0;     // deg magnetic; above -1.0 a course
-  int32_t leg_code = 0;
-  int32_t restr = 0;         // bit 1 altitude, bit 2 speed
+  double mach = 0.0;         // planned Mach of the active route (vertical profile)
+  double intc_crs = 0.0;     // deg magnetic; above -1.0 a course (-1.0 inserted, -999.0 reset: none)
+  int32_t leg_code = 0;      // leg code of a procedure leg, carried with the leg; 0 otherwise
+  int32_t restr = 0;         // bit 1 altitude, bit 2 speed; 0 (or -999 from airways) none
   int32_t hold_idx = 0;      // row of route_holds; 0 none
   std::string freq;          // navaid frequency text
 };

@@ -35,7 +35,12 @@
   /* thrust reference of the thrust-mode panel */                                                 \
   X(double, to_epr_temp_sel, -99.0)     /* assumed temperature; -99 = none selected */           \
   X(double, epr_bug, 0.0)                                                                         \
-  X(double, epr_bug_2, 0.0)
+  X(double, epr_bug_2, 0.0)                                                                       \
+  /* route following and the T/D once-flags */                                                    \
+  X(double, rel_leg_course, 0.0)        /* deg magnetic, LNAV from-point to the active waypoint */ \
+  X(int32_t, tod_pause_done, 0)                                                                   \
+  X(int32_t, tod_1x_done, 0)                                                                      \
+  X(int32_t, dest_dist_pause_done, 0)
 
 RO_DECLARE_GLOBALS(FRAME_SCALARS)
 

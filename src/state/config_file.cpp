@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "fmc/fmc_globals.h"
+#include "fmc/airspeed.h"
 #include "fmc/fmc_pending.h"
 #include "frame/frame_globals.h"
 #include "frame/readers_flight.h"

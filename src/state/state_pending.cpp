@@ -4,3 +4,4 @@
 
 void ListPanelStates() { CountPendingCall(PendingCall::kListPanelStates); }
 void InitPanelState() { CountPendingCall(PendingCall::kInitPanelState); }
+void LoadFuel(double) {}

@@ -5,3 +5,5 @@
 void ListPanelStates();
 // Will set the initial panel state and initialize_server.
 void InitPanelState();
+// Will distribute a total fuel load (lb) over the tanks and report it in cdu_message.
+void LoadFuel(double fuel_lb);

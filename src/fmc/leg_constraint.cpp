@@ -1,0 +1,95 @@
+#include "fmc/leg_constraint.h"
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/route_model.h"
+#include "fmc/route_state.h"
+#include "navdb/navdb_text.h"
+
+namespace {
+
+constexpr size_t kEntryChars = 140;
+constexpr int32_t kMaxAltFt = 99000;
+constexpr int32_t kMaxFlightLevelFt = 50000;
+constexpr int32_t kMinSpeedKt = 100;
+constexpr int32_t kMaxSpeedKt = 400;
+
+// A word that is a whole decimal number with an optional sign; an empty word is 0. Anything else
+// (letters left over, a fraction, an overflow) is not an entry.
+bool ParseWholeNumber(std::string_view word, int32_t* value) {
+  *value = 0;
+  if (word.empty()) return true;
+  if (word.front() == '+') word.remove_prefix(1);
+  if (word.empty()) return false;
+  const char* end = word.data() + word.size();
+  auto [ptr, ec] = std::from_chars(word.data(), end, *value);
+  return ec == std::errc() && ptr == end;
+}
+
+struct Constraint {
+  int32_t alt_ft = 0;  // 0 none
+  int32_t spd_kt = 0;  // 0 none
+};
+
+bool ParseEntry(const std::string& scratchpad, Constraint* out) {
+  std::string buffer = scratchpad.substr(0, kEntryChars);
+  for (char& c : buffer) {
+    if (c == '/' || c == 'F' || c == 'L') c = ' ';
+  }
+  std::string_view words[2];
+  int n = SplitTokens(buffer, words, 2);
+  std::string_view spd_text = words[0];
+  std::string_view alt_text = words[1];
+  // A single word is a speed only when typed as one ("250/").
+  if (n == 1 && scratchpad.back() != '/') {
+    alt_text = spd_text;
+    spd_text = {};
+  }
+  int32_t spd, alt;
+  if (!ParseWholeNumber(spd_text, &spd) || !ParseWholeNumber(alt_text, &alt)) return false;
+
+  if (alt < 0 || alt > kMaxAltFt) return false;
+  if (alt > 0) {
+    // Three digits or fewer without a leading zero are a flight level: 350 is FL350, 050 is 50 ft.
+    if (alt < 1000 && alt_text.front() != '0') {
+      if (alt * 100 > kMaxFlightLevelFt) return false;
+      alt *= 100;
+    }
+  } else if (spd < kMinSpeedKt) {
+    return false;
+  }
+  if (spd > 0 && (spd < kMinSpeedKt || spd > kMaxSpeedKt)) return false;
+  out->alt_ft = alt;
+  out->spd_kt = spd > 0 ? spd : 0;
+  return true;
+}
+
+}  // namespace
+
+void ParseLegConstraint(int32_t leg) {
+  // In state 3 the entry applies to the copy of the active route that the edit starts.
+  const int32_t last = fms_fpln_active == 3 ? fp_cnt : fp_mod_cnt;
+  Constraint c;
+  if (leg < 0 || leg > ClampedLastRow(last) || cdu_scratchpad.empty() || !ParseEntry(cdu_scratchpad, &c)) {
+    cdu_message = "INVALID ENTRY";
+    return;
+  }
+  if (fms_fpln_active == 3) CopyActiveToModRoute();
+  RouteLeg& l = fms_fpln_mod[leg];
+  int32_t bits = l.restr >= 0 && l.restr <= 3 ? l.restr : 0;  // airway legs carry -999: none
+  if (c.alt_ft > 0) {
+    l.alt = c.alt_ft;
+    bits |= 1;
+  }
+  if (c.spd_kt > 0) {
+    l.ias = c.spd_kt;
+    bits |= 2;
+  }
+  l.restr = bits;
+  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+  cdu_scratchpad.clear();
+}

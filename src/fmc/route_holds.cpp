@@ -1,0 +1,180 @@
+#include "fmc/route_holds.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/route_model.h"
+#include "fmc/route_state.h"
+#include "frame/geodesy.h"
+#include "frame/tick_globals.h"
+
+namespace {
+
+constexpr int32_t kRteHoldPage = 39;
+constexpr int32_t kRteLegsPage = 6;
+
+int32_t UsedHoldRows() { return std::clamp(hold_cnt, 0, kMaxHolds); }
+
+// The hold's own fields; the traffic-pattern points stay with their row.
+void CopyHoldFields(const RouteHold& from, RouteHold& to) {
+  to.fix = from.fix;
+  to.leg = from.leg;
+  to.saved_leg = from.saved_leg;
+  to.turn = from.turn;
+  to.leg_dist = from.leg_dist;
+  to.leg_time = from.leg_time;
+  to.inbd_crs = from.inbd_crs;
+  to.leg_mode = from.leg_mode;
+  to.lat = from.lat;
+  to.lon = from.lon;
+}
+
+void SwapHoldFields(RouteHold& a, RouteHold& b) {
+  std::swap(a.fix, b.fix);
+  std::swap(a.leg, b.leg);
+  std::swap(a.saved_leg, b.saved_leg);
+  std::swap(a.turn, b.turn);
+  std::swap(a.leg_dist, b.leg_dist);
+  std::swap(a.leg_time, b.leg_time);
+  std::swap(a.inbd_crs, b.inbd_crs);
+  std::swap(a.leg_mode, b.leg_mode);
+  std::swap(a.lat, b.lat);
+  std::swap(a.lon, b.lon);
+}
+
+// Points the hold's leg in the modified route back at `row`. While a modification is open the
+// pending leg is the one in the modified route; otherwise the active one.
+void LinkModLegToHold(int32_t row) {
+  const RouteHold& h = route_holds[row];
+  int32_t leg = h.saved_leg > 0 ? h.saved_leg : h.leg;
+  if (leg >= 0 && leg <= kLastRouteRow) fms_fpln_mod[leg].hold_idx = row;
+}
+
+// After row `removed` left the table, legs that named it name no hold and later rows move down.
+void RenumberLegHoldRefs(RouteLeg* legs, int32_t count, int32_t removed) {
+  for (int32_t i = 0; i <= ClampedLastRow(count); ++i) {
+    int32_t& idx = legs[i].hold_idx;
+    if (idx == removed) {
+      idx = 0;
+    } else if (idx > removed) {
+      --idx;
+    }
+  }
+}
+
+void RemoveHoldRow(int32_t r) {
+  const int32_t last = UsedHoldRows();
+  for (int32_t i = r; i < last; ++i) CopyHoldFields(route_holds[i + 1], route_holds[i]);
+  // The vacated row is marked unused, as the removed hold's row would be.
+  route_holds[last].leg = 0;
+  route_holds[last].fix.clear();
+  hold_cnt = last - 1;
+  RenumberLegHoldRefs(fms_fpln_mod, fp_mod_cnt, r);
+  RenumberLegHoldRefs(fms_fpln_act, fp_cnt, r);
+  if (holds_present == 1) {
+    if (pattern_leg >= 1) pattern_phase = 4;
+    pattern_leg = 0;
+    if (hold_cnt == 0) holds_present = 0;
+  }
+}
+
+}  // namespace
+
+void AddLegHold(int32_t leg_no, int32_t flag) {
+  if (hold_cnt < 0 || hold_cnt >= kMaxHolds || leg_no < 1 || leg_no > ClampedLastRow(fp_mod_cnt)) {
+    cdu_message = "INVALID ENTRY";
+    return;
+  }
+  int32_t row = ++hold_cnt;
+  const RouteLeg& leg = fms_fpln_mod[leg_no];
+  const RouteLeg& prev = fms_fpln_mod[leg_no - 1];
+  RouteHold& h = route_holds[row];
+  h.leg = leg_no;
+  h.saved_leg = leg_no;
+  h.fix = leg.ident;
+  h.lat = leg.lat;
+  h.lon = leg.lon;
+  double dist_nm, brg_deg;
+  CalcDistBrg(prev.lat, prev.lon, leg.lat, leg.lon, &dist_nm, &brg_deg);
+  h.inbd_crs = norm360(brg_deg - mag_var);
+  fms_fpln_mod[leg_no].hold_idx = row;
+  h.turn = 1;
+  h.leg_mode = 1;
+  h.leg_time = 1.0;
+  holds_present = 1;
+
+  // Neighbour exchanges until the rows are in ascending leg order; equal legs keep their order.
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (int32_t i = 1; i < hold_cnt; ++i) {
+      if (route_holds[i].leg <= route_holds[i + 1].leg) continue;
+      SwapHoldFields(route_holds[i], route_holds[i + 1]);
+      LinkModLegToHold(i);
+      LinkModLegToHold(i + 1);
+      if (row == i) {
+        row = i + 1;
+      } else if (row == i + 1) {
+        row = i;
+      }
+      swapped = true;
+    }
+  }
+
+  if (flag == 1 && (fms_fpln_active == 2 || fms_fpln_active == 3)) {
+    // Only an active route becomes modified; an activated one stays waiting for EXEC.
+    if (fms_fpln_active == 3) StepFplnState();
+    hold_page = row;
+  }
+  hold_page_cnt = hold_cnt;
+  hold_at_leg = 0;
+}
+
+void DeleteLegHolds(int32_t leg_no, int32_t flag) {
+  if (flag < 2) {
+    int32_t found = 0;
+    for (int32_t i = 1; i <= UsedHoldRows() && found == 0; ++i) {
+      if (route_holds[i].leg == leg_no) found = i;
+    }
+    if (found > 0) RemoveHoldRow(found);
+    hold_page_cnt = hold_cnt;
+    edit_leg_idx = 0;
+  }
+  if (leg_no >= 0 && leg_no <= kLastRouteRow) fms_fpln_mod[leg_no].hold_idx = 0;
+  if (flag > 0 && fms_fpln_active == 3) StepFplnState();
+  cdu_message.clear();
+  if (hold_cnt == 0 && fms_page == kRteHoldPage) fms_page = kRteLegsPage;
+}
+
+void RenumberHoldLeg(int32_t new_leg, int32_t old_leg) {
+  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
+    if (route_holds[i].saved_leg == old_leg) {
+      route_holds[i].saved_leg = new_leg;
+      return;
+    }
+  }
+}
+
+void RenumberActiveHoldLeg(int32_t new_leg, int32_t old_leg) {
+  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
+    if (route_holds[i].leg == old_leg) {
+      route_holds[i].leg = new_leg;
+      return;
+    }
+  }
+}
+
+void SaveHoldLegs() {
+  for (int32_t i = 1; i <= UsedHoldRows(); ++i) route_holds[i].saved_leg = route_holds[i].leg;
+}
+
+void RestoreHoldLegs() {
+  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
+    RouteHold& h = route_holds[i];
+    if (h.saved_leg > 0) {
+      h.leg = h.saved_leg;
+      h.saved_leg = 0;
+    }
+  }
+}

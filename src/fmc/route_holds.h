@@ -1,0 +1,34 @@
+// Holds attached to route legs: the table route_holds (rows 1..hold_cnt, at most 10, in ascending
+// order of `leg`) and the leg numbers that follow the legs while the modified route is edited.
+//
+// Each row carries two leg numbers: `leg` for the active route and `saved_leg`, the pending number
+// in the modified route while a modification is open; EXEC makes the pending one current. The
+// legs point back with `hold_idx`. The traffic-pattern tail of a row is never moved or cleared here.
+//
+// Writes: route_holds, hold_cnt, holds_present, hold_page, hold_page_cnt, hold_at_leg, edit_leg_idx,
+// pattern_leg, pattern_phase, the hold_idx of route legs, cdu_message and fms_page (RTE HOLD -> LEGS).
+#pragma once
+
+#include <cstdint>
+
+#include "fmc/route_types.h"
+
+inline constexpr int32_t kMaxHolds = kRouteHoldRows - 1;  // 10
+
+// Appends a hold at modified-route leg `leg_no` (1..fp_mod_cnt); flag 1 is the RTE LEGS HOLD AT
+// entry. An eleventh hold, or a leg without a leg before it, is refused with "INVALID ENTRY".
+void AddLegHold(int32_t leg_no, int32_t flag);
+
+// Removes the hold whose active `leg` is leg_no (flag 0 or 1) and clears the modified leg's
+// hold_idx; flag 2 or more only clears the leg's hold_idx. A flag above 0 is a pilot's edit.
+void DeleteLegHolds(int32_t leg_no, int32_t flag);
+
+// The first row whose pending leg is old_leg gets new_leg.
+void RenumberHoldLeg(int32_t new_leg, int32_t old_leg);
+// The first row whose active leg is old_leg gets new_leg.
+void RenumberActiveHoldLeg(int32_t new_leg, int32_t old_leg);
+
+// Start of a modification: every pending leg := its active leg.
+void SaveHoldLegs();
+// EXEC: every row with a pending leg makes it active; the pending leg returns to 0.
+void RestoreHoldLegs();

@@ -1,0 +1,123 @@
+#include "fmc/route_state.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/airspeed.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/route_model.h"
+#include "frame/frame_globals.h"
+#include "frame/tick_globals.h"
+#include "platform/host_api.h"
+#include "state/state_globals.h"
+#include "state/state_pending.h"
+
+namespace {
+
+constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
+constexpr double kGroundLoadMaxSpeedKt = 5.0;
+constexpr double kDefaultMachAltFt = 30000.0;
+constexpr const char* kNoSelection = "------";
+
+// What a loaded plan left waiting is applied on the first entry while the aircraft stands.
+void ApplyWaitingPlanValues() {
+  if (!(ground_speed < kGroundLoadMaxSpeedKt)) return;
+  if (LoadFuelonFlightPlanLoad == 1 && plan_fuel > 5.0 && plan_fuel_set == 1) {
+    LoadFuel(plan_fuel);
+    plan_fuel_set = 0;
+  }
+  if (SetMCPCruiseAltonFlightPlanLoad == 1 && pending_cruise_alt >= 1000 && pending_cruise_alt_set == 1) {
+    host::TriggerKeyEvent(kMcpAltitudeEvent, pending_cruise_alt);
+    pending_cruise_alt_set = 0;
+  }
+}
+
+}  // namespace
+
+void StepFplnState() {
+  switch (fms_fpln_active) {
+    case 0:
+      fms_fpln_active = 1;
+      ApplyWaitingPlanValues();
+      break;
+    case 1:
+      fms_fpln_active = 2;
+      break;
+    case 2:
+      fms_fpln_active = 3;
+      break;
+    case 3:
+      fms_fpln_active = 4;
+      saved_stpos = stpos;
+      break;
+    case 4:
+      fms_fpln_active = 3;
+      break;
+    default:
+      break;
+  }
+}
+
+void ResetActiveRoute() {
+  for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) ResetRouteLeg(fms_fpln_act[i]);
+  fp_cnt = 0;
+  stpos = 999;
+  for (int32_t i = 0; i <= ClampedLastRow(rte_row_cnt); ++i) {
+    rte_rows[i].to_fix.clear();
+    rte_rows[i].via.clear();
+  }
+
+  v1 = v1_set = cfg_v1;
+  vr = vr_set = cfg_vr;
+  v2 = v2_set = cfg_v2;
+  vref = cfg_vref;
+  ldg_flaps = LdgFlaps;
+  to_flaps = ToFlaps;
+
+  rte_row_cnt = 0;
+  clear_holds_on_exec = 0;
+  hold_cnt = 0;
+  route_holds[1].leg = 0;
+  co_route = "----------";
+
+  climb_ias = ClimbIas;
+  cruise_ias = CruiseIas;
+  descent_ias = DescentIas;
+  climb_mach = ConvertIasToMach(climb_ias, kDefaultMachAltFt);
+  cruise_mach = ConvertIasToMach(cruise_ias, kDefaultMachAltFt);
+  descent_mach = ConvertIasToMach(descent_ias, kDefaultMachAltFt);
+  climb_rate = 3300;
+
+  cruise_alt = 0;
+  init_cruise_alt = 0;
+  man_climb_spd = man_cruise_spd = man_descent_spd = 0;
+  tod_pause_done = dest_dist_pause_done = tod_1x_done = 0;
+  toc = tod = init_tod = 0;
+
+  for (std::string* s : {&sid_sel, &sid_trans_sel, &orig_ident, &dep_rwy_sel, &plan_orig_key, &rte_rwy_entry,
+                         &star_sel, &star_trans_sel, &dest_ident, &arr_rwy_sel}) {
+    *s = kNoSelection;
+  }
+  std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNoSelection);
+  std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoSelection);
+  orig_entry.clear();
+  dest_entry.clear();
+
+  arr_sel_state = dep_sel_state = dep_rwy_chosen = arr_rwy_chosen = 0;
+  fms_dep_rwy_pos = fms_dest_rwy_pos = 0;
+
+  fms_fpln_active = 0;
+  lnav_leg[0].FrId.clear();
+  lnav_leg[0].ToId.clear();
+  annuncement_mode = 0;
+}
+
+void ResetAltCalloutFlags() {
+  for (int32_t* flag : {&alt_call_500_done, &alt_call_400_done, &alt_call_300_done, &alt_call_200_done,
+                        &alt_call_100_done, &alt_call_50_done, &alt_call_40_done, &alt_call_30_done,
+                        &alt_call_20_done, &alt_call_10_done, &alt_call_appr_mins_done, &alt_call_mins_done}) {
+    *flag = 0;
+  }
+}

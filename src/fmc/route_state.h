@@ -1,0 +1,17 @@
+// The route state fms_fpln_active and the route resets.
+//
+// 0 no route, 1 entered, 2 activated (EXEC lit), 3 active, 4 active route modified (EXEC lit).
+// The first entry makes 0 -> 1 and, on the ground, applies what a loaded plan left waiting (fuel,
+// MCP cruise altitude); ACTIVATE makes 1 -> 2, EXEC 2 -> 3 and 4 -> 3, the first edit of an active
+// route 3 -> 4.
+#pragma once
+
+// One step of the route state; other values stay.
+void StepFplnState();
+
+// Empties the active route (stpos 999) and puts the route's selections, speeds, take-off data and
+// profile back to their configured or empty values; the state becomes 0.
+void ResetActiveRoute();
+
+// Clears the once-flags of the low radio-altitude callouts (500 ft down to 10 ft and the minimums).
+void ResetAltCalloutFlags();
