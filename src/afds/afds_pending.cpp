@@ -31,3 +31,4 @@ double GetTotalFuelWeight() { return 0.0; }
 void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}
 void InitPacks() {}
+void UpdateAsiBugVars() {}

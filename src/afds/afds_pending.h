@@ -62,3 +62,5 @@ void UpdateIrsAnnunciatorVars();
 void SyncYawDamperVars();
 // Will switch both packs on and publish them.
 void InitPacks();
+// Will publish asi_bug1..asi_bug3 as the named variables of the same names.
+void UpdateAsiBugVars();

@@ -2,10 +2,7 @@
 
 #include "frame/pending_calls.h"
 
-void InitPerformanceTables() { CountPendingCall(PendingCall::kInitPerformanceTables); }
 void LoadFplList() { CountPendingCall(PendingCall::kLoadFplList); }
-double GetThrustLimitEpr(double) { return 0.0; }
-void InitThrustLimitTables() {}
 int32_t PredictToc(int32_t) { return 0; }
 void PredictTod(int32_t) {}
 void get_vnav_info() {}

@@ -3,7 +3,10 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
+#include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/perf_tables.h"
+#include "fmc/thrust_limits.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
 #include "frame/frame_pending.h"
@@ -41,4 +44,7 @@ void ResetModuleState() {
   ResetStateGlobals();
   ResetConfigGlobals();
   ResetAircraftIdGlobals();
+  ResetThrustLimitGlobals();
+  ResetEngineEprGlobals();
+  ResetPerfTableGlobals();
 }

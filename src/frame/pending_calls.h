@@ -8,7 +8,6 @@ enum class PendingCall {
   kProcMcpKnobs,
   kProcSounds,
   kConnectTcasModule,
-  kInitPerformanceTables,
   kLoadFplList,
   kListPanelStates,
   kInitPanelState,

@@ -6,7 +6,7 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/airspeed.h"
-#include "fmc/fmc_pending.h"
+#include "fmc/thrust_limits.h"
 #include "frame/frame_globals.h"
 #include "frame/readers_flight.h"
 #include "platform/paths.h"

@@ -2,7 +2,9 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
+#include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/perf_tables.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
@@ -148,6 +150,8 @@ TEST_F(ServerGaugeTest, LaterPreInitialiseOnlyConnectsAndRefreshesTheSpeedMode) 
 TEST_F(ServerGaugeTest, StartupCopiesBuiltInTakeoffDataBeforeReadingTheConfiguration) {
   cfg_v1 = 140;
   cfg_vref = 132;
+  host().SetExpression("(A:EMPTY WEIGHT,pounds)", 130000.0);
+  host().SetExpression("(A:Payload Station Weight:3,pounds)", 20000.0);
   Server();
   Startup();
   EXPECT_EQ(to_flaps, 15);
@@ -157,7 +161,10 @@ TEST_F(ServerGaugeTest, StartupCopiesBuiltInTakeoffDataBeforeReadingTheConfigura
   EXPECT_EQ(vr_set, 0);
   EXPECT_EQ(vref, 132);
   EXPECT_EQ(cfg_loaded, 1);
-  EXPECT_EQ(Calls(PendingCall::kInitPerformanceTables), 1);
+  // The performance tables are filled after the read, and the weight without fuel taken.
+  EXPECT_DOUBLE_EQ(gross_weight, 150000.0);
+  EXPECT_EQ(perf_tables.vref_weight[0], 260000.0);
+  EXPECT_GT(ComputeEngineEpr(80.0), 1.0);
   EXPECT_EQ(tmsp, 1);
   EXPECT_EQ(thr_ref_to_req, 1);
 }
