@@ -111,6 +111,8 @@ double ComputeEngineEpr(double n1_pct) {
     lo = 63.0;
     hi = 107.0;
   }
-  x = std::min(std::max(x, lo), hi);
+  // The lower bound first, as a maximum that also catches a value that is not a number.
+  if (!(x >= lo)) x = lo;
+  if (x > hi) x = hi;
   return LookUp(n1_epr_tables[id], x);
 }
