@@ -4,14 +4,17 @@
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
+#include "frame/debug_log.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
 #include "frame/frame_pending.h"
+#include "frame/fsuipc_client.h"
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
 #include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
+#include "frame/tcas_link.h"
 #include "frame/tick_globals.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
@@ -41,4 +44,7 @@ void ResetModuleState() {
   ResetStateGlobals();
   ResetConfigGlobals();
   ResetAircraftIdGlobals();
+  ResetFsuipcClient();
+  ResetTcasLink();
+  ResetDebugLog();
 }

@@ -7,12 +7,10 @@ enum class PendingCall {
   kUpdateOverheadVars,
   kProcMcpKnobs,
   kProcSounds,
-  kConnectTcasModule,
   kInitPerformanceTables,
   kLoadFplList,
   kListPanelStates,
   kInitPanelState,
-  kFsuipcClear32F8,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kCount
