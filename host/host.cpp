@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/token_types.h"
+#include "platform/fsuipc_ipc.h"
 #include "platform/system_time.h"
 
 namespace simhost {
@@ -13,8 +14,9 @@ namespace simhost {
 namespace {
 Host* g_current = nullptr;
 
-// Stand-in window handles: the module only tests them for null.
+// Stand-in window handles: the module only tests them for null and hands them back.
 char g_fs98main_window;
+char g_uipcmain_window;
 }  // namespace
 
 // Out-of-range and fractional values are cut the way a 32-bit simulator variable would hold them.
@@ -48,7 +50,9 @@ struct ServiceSlots {
     h.key_events_.push_back({event_id, value, h.frame_});
     h.echo_queue_.emplace_back(event_id, static_cast<uint32_t>(value));
   }
-  static void* QueryModuleInterface(const char*, uint32_t) { return nullptr; }
+  static void QueryModuleInterface(host::ModuleInterfaceRecord* out, const char* identity) {
+    H().tcas_.Lookup(out, identity);
+  }
   static void ReadToken(gauge::TokenVar* var) {
     const Host& h = H();
     const double v = h.Token(var->id);
@@ -140,8 +144,15 @@ struct ServiceSlots {
     *out = host::ToSystemTime(std::chrono::system_clock::now());
   }
   static void* FindWindow(const char* class_name, const char*) {
-    if (class_name != nullptr && std::strcmp(class_name, "FS98MAIN") == 0) return &g_fs98main_window;
+    if (class_name == nullptr) return nullptr;
+    if (std::strcmp(class_name, "FS98MAIN") == 0) return &g_fs98main_window;
+    if (std::strcmp(class_name, fsuipc_ipc::kWindowClass) == 0 && H().fsuipc_.present()) return &g_uipcmain_window;
     return nullptr;
+  }
+  static intptr_t SendWindowMessage(void* window, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+    Host& h = H();
+    if (window != &g_uipcmain_window || message != fsuipc_ipc::kMessage || !h.fsuipc_.present()) return 0;
+    return h.fsuipc_.Process(reinterpret_cast<uint8_t*>(lparam), wparam, h.frame_);
   }
   static int32_t SimConnectOpen(void** handle, const char*) {
     Host& h = H();
@@ -203,6 +214,7 @@ Host::Host() {
   s[host::kGetAppDataFolder] = AsSlot(&ServiceSlots::GetAppDataFolder);
   s[host::kGetSystemTime] = AsSlot(&ServiceSlots::GetSystemTime);
   s[host::kFindWindow] = AsSlot(&ServiceSlots::FindWindow);
+  s[host::kSendWindowMessage] = AsSlot(&ServiceSlots::SendWindowMessage);
   s[host::kSimConnectOpen] = AsSlot(&ServiceSlots::SimConnectOpen);
   s[host::kSimConnectClose] = AsSlot(&ServiceSlots::SimConnectClose);
   s[host::kSimConnectFlightPlanLoad] = AsSlot(&ServiceSlots::SimConnectFlightPlanLoad);
@@ -443,6 +455,7 @@ bool Host::InstanceActive(const GaugeInstance& instance) const {
 void Host::RunFrame() {
   ++frame_;
   SetToken(1, Token(1) + 1.0);
+  tcas_.Publish();
   // A gauge in a closed window is not serviced; a window the module opens or closes during the frame
   // takes effect for the messages that follow.
   for (int32_t service : {gauge::kPreUpdate, gauge::kPostUpdate}) {

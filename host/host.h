@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "host/fsuipc_server.h"
+#include "host/tcas_server.h"
 #include "platform/gauge.h"
 #include "platform/host_api.h"
 
@@ -105,6 +107,12 @@ class Host {
   int simconnect_closes() const { return simconnect_closes_; }
   const std::vector<std::string>& flight_plan_loads() const { return flight_plan_loads_; }
 
+  // The FSUIPC server (present by default) and the TCAS module (off by default) the module may find.
+  FsuipcServer& fsuipc() { return fsuipc_; }
+  const FsuipcServer& fsuipc() const { return fsuipc_; }
+  TcasServer& tcas() { return tcas_; }
+  const TcasServer& tcas() const { return tcas_; }
+
   // Gauge instances, in panel order.
   GaugeInstance* CreateInstance(const std::string& gauge_name, const std::string& parameter,
                                 int32_t window = 0);
@@ -117,7 +125,8 @@ class Host {
   void Message(GaugeInstance* instance, int32_t service);
   void MessageAll(int32_t service);
 
-  // The life cycle: start-up messages, one frame (tick advance, update and draw messages), shutdown.
+  // The life cycle: start-up messages, one frame (tick advance, the TCAS module's publication, update
+  // and draw messages), shutdown.
   // A frame services only instances whose window is shown (the 3-D cockpit's, window -1, always).
   void Startup();
   void RunFrame();
@@ -180,6 +189,8 @@ class Host {
   int simconnect_opens_ = 0;
   int simconnect_closes_ = 0;
   std::vector<std::string> flight_plan_loads_;
+  FsuipcServer fsuipc_;
+  TcasServer tcas_;
 
   std::vector<std::unique_ptr<GaugeInstance>> instances_;
   int64_t frame_ = 0;

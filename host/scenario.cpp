@@ -97,6 +97,8 @@ class LineParser {
       return ParseVariable(verb, error) && End(error);
     }
     if (verb == "snapshot") return ParseSnapshot(error);
+    if (verb == "fsuipc") return ParseFsuipcServer(error);
+    if (verb == "tcas") return ParseTcas(error);
     *error = "unknown command '" + verb + "'";
     return false;
   }
@@ -150,11 +152,15 @@ class LineParser {
   }
 
   bool ParseVariable(const std::string& verb, std::string* error) {
-    if (!More()) return Missing("variable kind after '" + verb + "' (token, expr, text or named)", error);
+    if (!More()) return Missing("variable kind after '" + verb + "' (token, expr, text, named or fsuipc)", error);
     const std::string kind = Next();
     if (kind == "token") {
       cmd_->var = VarKind::kToken;
       return Id("token id", error);
+    }
+    if (kind == "fsuipc") {
+      cmd_->var = VarKind::kFsuipc;
+      return FsuipcOffset(error);
     }
     if (kind == "expr" || kind == "text" || kind == "named") {
       cmd_->var = kind == "expr" ? VarKind::kExpression
@@ -166,7 +172,7 @@ class LineParser {
       }
       return true;
     }
-    *error = "unknown variable kind '" + kind + "' (token, expr, text or named)";
+    *error = "unknown variable kind '" + kind + "' (token, expr, text, named or fsuipc)";
     return false;
   }
 
@@ -177,8 +183,18 @@ class LineParser {
       case VarKind::kExpression: cmd_->kind = CommandKind::kSetExpression; break;
       case VarKind::kExpressionText: cmd_->kind = CommandKind::kSetExpressionText; break;
       case VarKind::kNamed: cmd_->kind = CommandKind::kSetNamed; break;
+      case VarKind::kFsuipc: cmd_->kind = CommandKind::kSetFsuipc; break;
     }
     if (cmd_->var == VarKind::kExpressionText) return Word("text value", &cmd_->text, error) && End(error);
+    if (cmd_->var == VarKind::kFsuipc) {
+      if (!More()) return Missing("value", error);
+      const std::string w = Next();
+      if (!ParseInt64(w, &cmd_->raw)) {
+        *error = "'" + w + "' is not an integer value";
+        return false;
+      }
+      return End(error);
+    }
     return Number(error) && End(error);
   }
 
@@ -262,6 +278,75 @@ class LineParser {
       return false;
     }
     return Id("window ident", error) && End(error);
+  }
+
+  // OFFSET BYTES: an offset 0..0xFFFF and a count of 1, 2, 4 or 8 bytes.
+  bool FsuipcOffset(std::string* error) {
+    if (!More()) return Missing("FSUIPC offset", error);
+    std::string w = Next();
+    int64_t v;
+    if (!ParseRange(w, 0, 0xFFFF, &v)) {
+      *error = "'" + w + "' is not an FSUIPC offset (0 to 0xFFFF)";
+      return false;
+    }
+    cmd_->offset = static_cast<uint32_t>(v);
+    if (!More()) return Missing("byte count (1, 2, 4 or 8)", error);
+    w = Next();
+    if (!ParseRange(w, 1, 8, &v) || (v != 1 && v != 2 && v != 4 && v != 8)) {
+      *error = "'" + w + "' is not a byte count (1, 2, 4 or 8)";
+      return false;
+    }
+    cmd_->size = static_cast<uint32_t>(v);
+    return true;
+  }
+
+  bool ParseFsuipcServer(std::string* error) {
+    cmd_->kind = CommandKind::kFsuipcServer;
+    const std::string a = Next();
+    if (a != "on" && a != "off") {
+      *error = "'fsuipc' takes on or off";
+      return false;
+    }
+    cmd_->on = a == "on";
+    return End(error);
+  }
+
+  bool Signed4(const std::string& what, int* out, std::string* error) {
+    const std::string w = Next();
+    int64_t v;
+    if (!ParseRange(w, -8, 7, &v)) {
+      *error = "'" + w + "' is not a " + what + " index (-8 to 7)";
+      return false;
+    }
+    *out = static_cast<int>(v);
+    return true;
+  }
+
+  // tcas on | off | clear | add DIST_NM BEARING_DEG REL_ALT_FT [THREAT [TREND]]
+  bool ParseTcas(std::string* error) {
+    cmd_->kind = CommandKind::kTcas;
+    const std::string a = Next();
+    if (a == "on" || a == "off" || a == "clear") {
+      cmd_->tcas = a == "on" ? TcasAction::kOn : (a == "off" ? TcasAction::kOff : TcasAction::kClear);
+      return End(error);
+    }
+    if (a != "add") {
+      *error = "'tcas' takes on, off, clear or add";
+      return false;
+    }
+    cmd_->tcas = TcasAction::kAdd;
+    TcasIntruderSpec& t = cmd_->intruder;
+    for (double* field : {&t.dist_nm, &t.rel_brg_deg, &t.rel_alt_ft}) {
+      if (!Number(error)) return false;
+      *field = cmd_->value;
+    }
+    if (t.dist_nm < 0.0) {
+      *error = "an intruder's distance cannot be negative";
+      return false;
+    }
+    if (More() && !Signed4("threat", &t.threat, error)) return false;
+    if (More() && !Signed4("trend", &t.trend, error)) return false;
+    return End(error);
   }
 
   bool ParseSnapshot(std::string* error) {

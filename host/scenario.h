@@ -26,10 +26,23 @@ enum class CommandKind {
   kPrint,
   kWatch,
   kSnapshot,
+  kSetFsuipc,
+  kFsuipcServer,
+  kTcas,
 };
 
-enum class VarKind { kToken, kExpression, kExpressionText, kNamed };
+enum class VarKind { kToken, kExpression, kExpressionText, kNamed, kFsuipc };
 enum class WindowAction { kShow, kHide, kToggle };
+enum class TcasAction { kOn, kOff, kAdd, kClear };
+
+// One intruder of `tcas add`.
+struct TcasIntruderSpec {
+  double dist_nm = 0.0;
+  double rel_brg_deg = 0.0;
+  double rel_alt_ft = 0.0;
+  int threat = 0;
+  int trend = 0;
+};
 
 struct ScenarioCommand {
   CommandKind kind = CommandKind::kFrames;
@@ -46,6 +59,12 @@ struct ScenarioCommand {
   int32_t function = 0;     // kClickFunction
   uint32_t mouse_flags = 0;
   WindowAction action = WindowAction::kShow;
+  uint32_t offset = 0;      // FSUIPC offset (kFsuipc variables)
+  uint32_t size = 0;        // its byte count
+  int64_t raw = 0;          // kSetFsuipc: the value, taken modulo 2^(8 x size)
+  bool on = true;           // kFsuipcServer
+  TcasAction tcas = TcasAction::kOn;
+  TcasIntruderSpec intruder;
 };
 
 struct ScenarioPanelEntry {

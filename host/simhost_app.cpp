@@ -69,9 +69,14 @@ class Run {
       // The leading settings describe the simulator as the module finds it when the panel loads.
       const auto& commands = scenario_.commands;
       size_t first = 0;
-      while (first < commands.size() && IsSetting(commands[first].kind)) Perform(commands[first++], error);
+      for (; first < commands.size() && IsSetting(commands[first].kind) && status == 0; ++first) {
+        if (!Perform(commands[first], error)) {
+          *error = AtLine(scenario_.file, commands[first].line, *error);
+          status = 1;
+        }
+      }
       host_.Startup();
-      for (size_t i = first; i < commands.size(); ++i) {
+      for (size_t i = first; status == 0 && i < commands.size(); ++i) {
         const ScenarioCommand& c = commands[i];
         if (!Perform(c, error)) {
           *error = AtLine(scenario_.file, c.line, *error);
@@ -97,7 +102,8 @@ class Run {
  private:
   static bool IsSetting(CommandKind k) {
     return k == CommandKind::kSetToken || k == CommandKind::kSetExpression ||
-           k == CommandKind::kSetExpressionText || k == CommandKind::kSetNamed;
+           k == CommandKind::kSetExpressionText || k == CommandKind::kSetNamed || k == CommandKind::kSetFsuipc ||
+           k == CommandKind::kFsuipcServer || k == CommandKind::kTcas;
   }
 
   bool BuildPanel(std::string* error) {
@@ -129,6 +135,11 @@ class Run {
       case VarKind::kExpression: return "expr \"" + c.name + "\" = " + FormatNumber(host_.Expression(c.name));
       case VarKind::kExpressionText: return "text \"" + c.name + "\" = \"" + host_.ExpressionText(c.name) + "\"";
       case VarKind::kNamed: return "named " + c.name + " = " + FormatNumber(host_.Named(c.name));
+      case VarKind::kFsuipc: {
+        char head[32];
+        std::snprintf(head, sizeof head, "fsuipc 0x%04X:%u = ", c.offset, c.size);
+        return head + std::to_string(host_.fsuipc().Value(c.offset, c.size));
+      }
     }
     return {};
   }
@@ -142,6 +153,11 @@ class Run {
       case CommandKind::kSetExpression: host_.SetExpression(c.name, c.value); return true;
       case CommandKind::kSetExpressionText: host_.SetExpressionText(c.name, c.text); return true;
       case CommandKind::kSetNamed: host_.SetNamed(c.name, c.value); return true;
+      case CommandKind::kSetFsuipc:
+        host_.fsuipc().SetValue(c.offset, c.size, static_cast<uint64_t>(c.raw));
+        return true;
+      case CommandKind::kFsuipcServer: host_.fsuipc().set_present(c.on); return true;
+      case CommandKind::kTcas: return Tcas(c, error);
       case CommandKind::kKey: host_.SendKeyEvent(c.id, c.key_value); return true;
       case CommandKind::kWindow: {
         bool shown = c.action == WindowAction::kShow ||
@@ -170,6 +186,22 @@ class Run {
       case CommandKind::kPrint: out_ << "frame " << host_.frame() << ": " << Describe(c) << "\n"; return true;
       case CommandKind::kWatch: watches_.push_back(&c); return true;
       case CommandKind::kSnapshot: return Snapshot(c, error);
+    }
+    return true;
+  }
+
+  bool Tcas(const ScenarioCommand& c, std::string* error) {
+    TcasServer& t = host_.tcas();
+    switch (c.tcas) {
+      case TcasAction::kOn: t.Enable(); return true;
+      case TcasAction::kOff: t.Disable(); return true;
+      case TcasAction::kClear: t.Clear(); return true;
+      case TcasAction::kAdd: {
+        const TcasIntruderSpec& i = c.intruder;
+        if (t.Add(i.dist_nm, i.rel_brg_deg, i.rel_alt_ft, i.threat, i.trend)) return true;
+        *error = "the TCAS module lists 255 intruders already";
+        return false;
+      }
     }
     return true;
   }

@@ -101,7 +101,20 @@
   X(int32_t, alt_call_20_done, 0)                                                        \
   X(int32_t, alt_call_10_done, 0)                                                        \
   X(int32_t, alt_call_appr_mins_done, 0)                                                 \
-  X(int32_t, alt_call_mins_done, 0)
+  X(int32_t, alt_call_mins_done, 0)                                                      \
+  /* autoflight state the debug dump prints (vs_chg and autoland_cmd it also consumes) */ \
+  X(double, ias_trend, 0.0)            /* kt per tick, positive accelerating */           \
+  X(double, ias_target_dev, 0.0)       /* kt, |smoothed ias - (target_ias + 0.5)| */       \
+  X(int32_t, vs_chg, 0)                /* FLCH controller branch of the last pass */      \
+  X(double, spdhld_vs, 0.0)            /* ft/min commanded by the last FLCH pass */       \
+  X(int32_t, spdhld_flsh_ctr, 0)       /* FLCH pass counter 0..17 */                      \
+  X(int32_t, autoland_mode, 0)         /* 2 and above = autoland armed or active */       \
+  X(int32_t, autoland_cmd, 0)          /* last autoland action code */                    \
+  X(int32_t, auto_brake_status, 0)     /* 0 not armed, 1 armed or braking */              \
+  X(int32_t, loc_mode, 0)                                                                \
+  X(int32_t, app_mode, 0)                                                                \
+  X(int32_t, loc_capture, 0)                                                             \
+  X(int32_t, gs_capture, 0)
 
 #define AFDS_ARRAYS(X)                                   \
   X(EicasMessage, warning_msgs, kEicasMessageRows)       \

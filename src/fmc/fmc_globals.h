@@ -140,7 +140,8 @@
   X(double, route_dist_sum, 0.0)        /* next_restr_leg back to the T/D start point */      \
   X(double, tod_path_dist, 0.0)                                                              \
   X(double, tod_dist_acc, 0.0)                                                               \
-  X(double, vnav_path_alt, 0.0)         /* ft */
+  X(double, vnav_path_alt, 0.0)         /* ft */                                              \
+  X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */
 
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)

@@ -9,7 +9,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/frame_pending.h"
+#include "frame/debug_log.h"
 #include "frame/geodesy.h"
 #include "frame/tick_globals.h"
 #include "navdb/navdb_globals.h"

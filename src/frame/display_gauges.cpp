@@ -5,6 +5,7 @@
 #include "fmc/fmc_pending.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
+#include "frame/debug_log.h"
 #include "frame/frame_pending.h"
 #include "frame/main_update.h"
 #include "frame/module_entry.h"

@@ -40,7 +40,10 @@
   X(double, rel_leg_course, 0.0)        /* deg magnetic, LNAV from-point to the active waypoint */ \
   X(int32_t, tod_pause_done, 0)                                                                   \
   X(int32_t, tod_1x_done, 0)                                                                      \
-  X(int32_t, dest_dist_pause_done, 0)
+  X(int32_t, dest_dist_pause_done, 0)                                                             \
+  /* pitch the FLCH gauge samples (deg, token 77) and its change since the previous sample */      \
+  X(double, flch_pitch, 0.0)                                                                      \
+  X(double, flch_pitch_rate, 0.0)
 
 RO_DECLARE_GLOBALS(FRAME_SCALARS)
 

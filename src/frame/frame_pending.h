@@ -1,53 +1,11 @@
 // Services of this subsystem that are not built yet, as the life cycle already calls them: the
-// TCAS link, the debug log, the FSUIPC client, the per-tick driver, the gauge callbacks, mouse
-// functions and string callbacks of the panel gauges, and the ADF reader. Each stub does nothing and returns the neutral value.
+// per-tick driver, the gauge callbacks, mouse functions and string callbacks of the panel gauges,
+// and the ADF reader. Each stub does nothing and returns the neutral value.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 
-#include "frame/globals_macros.h"
 #include "platform/gauge.h"
-
-// TCAS link state.
-#define FRAME_TCAS_SCALARS(X)                                                      \
-  X(int32_t, tcas_server_connect, 0)  /* 1 once a service record was delivered */  \
-  X(void*, tcas_serv, nullptr)        /* the TCAS module's service record */       \
-  X(int32_t, tcas_flag, 0)            /* attempt counter of attempt B; 21 connected */ \
-  X(double, tcas_callback_tick, 0.0)
-
-RO_DECLARE_GLOBALS(FRAME_TCAS_SCALARS)
-
-using TcasCallback = void (*)(void* service_record);
-// Will look the TCAS module up (host slot 39, interface version 38) and call its connect routine;
-// 0 connected, 1 module not found.
-int32_t ConnectTcasModule(const void* client_arg, TcasCallback callback, uint32_t user_word);
-// Will keep the delivered service record and mark the link connected.
-void TcasConnectCallback(void* service_record);
-
-// Debug log. The log opens only with LogFlightData 1; until then no line is written.
-extern FILE* log_file;
-// Will open "ze752_data.log" (mode "w") when LogFlightData is 1 and the log is not open.
-void OpenDebugLogIfEnabled();
-// Will write one printf-style line while LogFlightData is 1 and the log is open.
-void LogLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
-// Will write the THR_LOG block of the systems pass.
-void WriteThrLog();
-
-// FSUIPC client state and calls.
-extern uint8_t fsuipc_buffer[1024];
-extern uint32_t fsuipc_result;
-extern int32_t fsuipc_open_ok;
-// Will open the link on a request buffer; false with an error code when it cannot.
-bool FsuipcOpen(uint32_t required_sim, uint32_t* error, void* buffer, uint32_t size);
-// Will queue a write of n bytes to an offset.
-bool FsuipcWrite(uint32_t offset, uint32_t n, const void* source, uint32_t* error);
-// Will send the queued requests.
-bool FsuipcProcess(uint32_t* error);
-// Will forget the link.
-void FsuipcClose();
-// Will write 0 to the hydraulic-failure byte 0x32F8 on a link of its own.
-void FsuipcClear32F8();
 
 // Gauge callbacks of the panel gauges: will act on their panel-service messages.
 #define FRAME_PENDING_GAUGE_CALLBACKS(X)                                                   \

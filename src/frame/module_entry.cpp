@@ -4,7 +4,9 @@
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
+#include "frame/debug_log.h"
 #include "frame/frame_pending.h"
+#include "frame/tcas_link.h"
 #include "frame/gauge_table.h"
 #include "platform/gdiplus_session.h"
 #include "platform/host_api.h"
@@ -77,7 +79,7 @@ uintptr_t StopGdiplus(uintptr_t token) {
 }
 
 void TryConnectTcas(char attempt) {
-  const int32_t result = ConnectTcasModule(nullptr, &TcasConnectCallback, 0);
+  const int32_t result = ConnectTcasModule(tcas::kClientName, &TcasConnectCallback, 0);
   if (result == 0) {
     LogLine("TCAS Connect Attempt-%c == %d - TCAS_Valid , tcas_flag=%d !\n", attempt, result, tcas_flag);
   } else if (result == 1) {

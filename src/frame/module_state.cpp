@@ -7,14 +7,17 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/thrust_limits.h"
+#include "frame/debug_log.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
 #include "frame/frame_pending.h"
+#include "frame/fsuipc_client.h"
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
 #include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
+#include "frame/tcas_link.h"
 #include "frame/tick_globals.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
@@ -47,4 +50,7 @@ void ResetModuleState() {
   ResetThrustLimitGlobals();
   ResetEngineEprGlobals();
   ResetPerfTableGlobals();
+  ResetFsuipcClient();
+  ResetTcasLink();
+  ResetDebugLog();
 }

@@ -7,11 +7,9 @@ enum class PendingCall {
   kUpdateOverheadVars,
   kProcMcpKnobs,
   kProcSounds,
-  kConnectTcasModule,
   kLoadFplList,
   kListPanelStates,
   kInitPanelState,
-  kFsuipcClear32F8,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kCount

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "frame/frame_pending.h"
+#include "frame/tcas_link.h"
 #include "frame/named_vars.h"
 #include "nd/nd_globals.h"
 

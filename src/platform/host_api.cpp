@@ -20,9 +20,8 @@ void TriggerKeyEvent(uint32_t event_id, int32_t value) {
   if (auto fn = SlotAs<TriggerKeyEventFn>(kTriggerKeyEvent)) fn(event_id, value);
 }
 
-void* QueryModuleInterface(const char* identity, uint32_t interface_version) {
-  auto fn = SlotAs<QueryModuleInterfaceFn>(kQueryModuleInterface);
-  return fn ? fn(identity, interface_version) : nullptr;
+void QueryModuleInterface(ModuleInterfaceRecord* out, const char* identity) {
+  if (auto fn = SlotAs<QueryModuleInterfaceFn>(kQueryModuleInterface)) fn(out, identity);
 }
 
 void ReadToken(gauge::TokenVar* var) {

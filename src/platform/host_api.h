@@ -49,6 +49,12 @@ enum Slot : int {
 
 using AnyFn = void (*)();
 
+// What the interface lookup (slot 39) reports of another module: seven words, of which word 1 is the
+// address of its connect routine and word 2 its interface version. Words are pointer-sized.
+struct ModuleInterfaceRecord {
+  uintptr_t word[7];
+};
+
 struct SystemTime {
   uint16_t year, month, day_of_week, day, hour, minute, second, milliseconds;
 };
@@ -60,7 +66,10 @@ using IsPanelWindowVisibleFn = int32_t (*)(uint32_t ident);
 using ElementServiceFn = void (*)(gauge::ElementHeader* element, void* arg);
 using TogglePanelWindowFn = int32_t (*)(uint32_t ident);
 using TriggerKeyEventFn = void (*)(uint32_t event_id, int32_t value);
-using QueryModuleInterfaceFn = void* (*)(const char* identity, uint32_t interface_version);
+// Fills the record of the module whose identity text is given; a module the host does not know
+// leaves it as it was.
+struct ModuleInterfaceRecord;
+using QueryModuleInterfaceFn = void (*)(ModuleInterfaceRecord* out, const char* identity);
 using ReadTokenFn = void (*)(gauge::TokenVar* var);
 using UnregisterNamedVarFn = void (*)(const char* name);
 using LookupNamedVarFn = uint32_t (*)(const char* name);
@@ -104,7 +113,7 @@ inline Fn SlotAs(int slot) {
 int32_t IsPanelWindowVisible(uint32_t ident);
 int32_t TogglePanelWindow(uint32_t ident);
 void TriggerKeyEvent(uint32_t event_id, int32_t value);
-void* QueryModuleInterface(const char* identity, uint32_t interface_version);
+void QueryModuleInterface(ModuleInterfaceRecord* out, const char* identity);
 void ReadToken(gauge::TokenVar* var);
 void UnregisterNamedVar(const char* name);
 uint32_t LookupNamedVar(const char* name);

@@ -31,4 +31,9 @@ void* FindWindowA(const char* class_name, const char* title) {
   return fn ? fn(class_name, title) : nullptr;
 }
 
+intptr_t SendMessageA(void* window, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+  auto fn = host::SlotAs<host::SendWindowMessageFn>(host::kSendWindowMessage);
+  return fn ? fn(window, message, wparam, lparam) : 0;
+}
+
 }  // namespace win32

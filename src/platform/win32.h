@@ -1,6 +1,7 @@
-// The two Windows services the module entry uses, with the Windows calling shapes: the current
-// directory (the simulator folder at load) and the lookup of a top-level window by class.
-// Both reach the host through its extension slots; without a host the directory comes from the
+// The Windows services the module entry and the FSUIPC client use, with the Windows calling shapes:
+// the current directory (the simulator folder at load), the lookup of a top-level window by class and
+// a synchronous window message.
+// They reach the host through its extension slots; without a host the directory comes from the
 // process and no window is found.
 #pragma once
 
@@ -15,5 +16,8 @@ uint32_t GetCurrentDirectoryA(uint32_t capacity, char* buffer);
 
 // The window of the given class (and title, when not null); null when there is none.
 void* FindWindowA(const char* class_name, const char* title);
+
+// Sends a window message and waits for the answer; 0 when there is no host or no such window.
+intptr_t SendMessageA(void* window, uint32_t message, uintptr_t wparam, intptr_t lparam);
 
 }  // namespace win32

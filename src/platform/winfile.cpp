@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/paths.h"
 
@@ -130,8 +132,40 @@ ssize_t WriteCookie(void* cookie, const char* buf, size_t size) {
   return static_cast<ssize_t>(size);
 }
 
+// Streams written in place that are still open. A Windows library's C runtime closes its streams
+// when the library is unloaded; here the streams live in the shared C library, which would flush them
+// at exit through this library's code after it is gone. So the library closes them as it unloads.
+class OpenStreams {
+ public:
+  ~OpenStreams() {
+    while (!streams_.empty()) {
+      FILE* f = streams_.back().second;
+      streams_.pop_back();
+      std::fclose(f);
+    }
+  }
+  void Add(const Writer* w, FILE* f) { streams_.emplace_back(w, f); }
+  void Remove(const Writer* w) {
+    for (auto it = streams_.begin(); it != streams_.end(); ++it) {
+      if (it->first == w) {
+        streams_.erase(it);
+        return;
+      }
+    }
+  }
+
+ private:
+  std::vector<std::pair<const Writer*, FILE*>> streams_;
+};
+
+OpenStreams& Streams() {
+  static OpenStreams streams;
+  return streams;
+}
+
 int CloseWriter(void* cookie) {
   std::unique_ptr<Writer> w(static_cast<Writer*>(cookie));
+  if (w->temp_path.empty()) Streams().Remove(w.get());
   bool ok = !w->failed;
   if (!w->temp_path.empty() && ok) ok = ::fsync(w->fd) == 0;
   if (::close(w->fd) != 0) ok = false;
@@ -215,7 +249,10 @@ FILE* OpenInPlaceWriter(const std::string& target, const Mode& mode) {
   int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode.kind == 'a' ? O_APPEND : O_TRUNC);
   w->fd = ::open(target.c_str(), flags, 0644);
   if (w->fd < 0) return nullptr;
-  return WrapWriter(std::move(w));
+  const Writer* cookie = w.get();
+  FILE* f = WrapWriter(std::move(w));
+  if (f != nullptr) Streams().Add(cookie, f);
+  return f;
 }
 
 FILE* Open(std::string_view module_path, const char* mode, bool streaming) {

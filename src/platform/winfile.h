@@ -19,6 +19,7 @@ FILE* OpenFile(std::string_view module_path, const char* mode);
 
 // For a file that stays open and grows line by line (the debug log, which the module never closes):
 // the same text conversion, but written in place, so that what was written survives without fclose.
+// A stream still open when the library unloads is closed then, as a Windows C runtime would.
 FILE* OpenStreamingFile(std::string_view module_path, const char* mode);
 
 }  // namespace platform

@@ -8,7 +8,7 @@
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
-#include "frame/frame_pending.h"
+#include "frame/tcas_link.h"
 #include "frame/module_state.h"
 #include "frame/named_vars.h"
 #include "frame/pending_calls.h"

@@ -7,6 +7,8 @@
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
 #include "frame/frame_pending.h"
+#include "frame/fsuipc_client.h"
+#include "frame/tcas_link.h"
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
 #include "frame/frame_fixture.h"
@@ -80,13 +82,13 @@ TEST_F(ModuleEntryTest, ConnectStuffRegistersTheKeyHandlerOnceButTriesTcasEachTi
   for (int i = 0; i < 5; ++i) connect_stuff();
   EXPECT_EQ(host().key_handler_register_calls(), 1);
   EXPECT_TRUE(host().key_handler_registered());
-  EXPECT_EQ(Calls(PendingCall::kConnectTcasModule), 5);
+  EXPECT_EQ(host().tcas().lookups(), 5);
 }
 
 TEST_F(ModuleEntryTest, ConnectedTcasIsNotTriedAgain) {
   tcas_server_connect = 1;
   connect_stuff();
-  EXPECT_EQ(Calls(PendingCall::kConnectTcasModule), 0);
+  EXPECT_EQ(host().tcas().lookups(), 0);
 }
 
 TEST_F(ModuleEntryTest, DisconnectStuffThenConnectStuffRegistersAgain) {

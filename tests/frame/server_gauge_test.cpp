@@ -10,6 +10,8 @@
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
 #include "frame/frame_pending.h"
+#include "frame/fsuipc_client.h"
+#include "frame/tcas_link.h"
 #include "frame/server_gauge.h"
 #include "frame/frame_fixture.h"
 #include "support/temp_dir.h"
@@ -243,10 +245,10 @@ TEST_F(ServerGaugeTest, PostGenerateRunsTheInitialPanelStateUntilItIsDone) {
 TEST_F(ServerGaugeTest, TcasRetriesCountTwentyPostUpdatesInSlotZeroEvenWithoutLog) {
   Server();
   Startup();
-  const int attempts_a = Calls(PendingCall::kConnectTcasModule);
+  const int attempts_a = host().tcas().lookups();
   RunTicks(18 * 25);  // one retry per redraw cycle, in slot 0
   EXPECT_EQ(tcas_flag, 20);
-  EXPECT_EQ(Calls(PendingCall::kConnectTcasModule), attempts_a + 20);
+  EXPECT_EQ(host().tcas().lookups(), attempts_a + 20);
 }
 
 TEST_F(ServerGaugeTest, TcasRetriesWaitForSlotZeroAndStopOnceConnected) {
@@ -258,7 +260,7 @@ TEST_F(ServerGaugeTest, TcasRetriesWaitForSlotZeroAndStopOnceConnected) {
   tcas_server_connect = 1;  // reported, record not yet delivered: counted, not attempted
   Send(s, gauge::kPostUpdate);
   EXPECT_EQ(tcas_flag, 1);
-  EXPECT_EQ(Calls(PendingCall::kConnectTcasModule), 0);
+  EXPECT_EQ(host().tcas().lookups(), 0);
   int record = 0;
   tcas_serv = &record;
   Send(s, gauge::kPostUpdate);
@@ -315,11 +317,53 @@ TEST_F(ServerGaugeTest, GdiplusStartsOnceAndStopsAtDisconnect) {
 }
 
 TEST_F(ServerGaugeTest, DisconnectWithoutFsuipcLeavesTheFailureFlags) {
+  host().fsuipc().set_present(false);
   hyd_fail_l_sent = 1;
   Send(Server(), gauge::kDisconnect);
   EXPECT_EQ(fsuipc_open_ok, 0);
   EXPECT_EQ(hyd_fail_l_sent, 1);
-  EXPECT_EQ(Calls(PendingCall::kFsuipcClear32F8), 0);
+  EXPECT_EQ(host().fsuipc().sends(), 0);
+}
+
+TEST_F(ServerGaugeTest, DisconnectClearsTheHydraulicFailureBitsThisModuleSet) {
+  host().fsuipc().SetValue(0x32F8, 1, 0x42);
+  hyd_fail_c_sent = 1;
+  Send(Server(), gauge::kDisconnect);
+  EXPECT_EQ(host().fsuipc().Value(0x32F8, 1), 0u);
+  EXPECT_EQ(host().fsuipc().WritesTo(0x32F8).size(), 3u);  // its own write, then FsuipcClear32F8 twice
+  EXPECT_EQ(hyd_fail_c_sent, 0);
+  EXPECT_EQ(fsuipc_open_ok, 1);
+}
+
+TEST_F(ServerGaugeTest, DisconnectWithoutFailureBitsOnlyOpensAndCloses) {
+  Send(Server(), gauge::kDisconnect);
+  EXPECT_EQ(fsuipc_open_ok, 1);
+  EXPECT_TRUE(host().fsuipc().WritesTo(0x32F8).empty());
+  EXPECT_EQ(host().fsuipc().sends(), 1);  // the open's own identification
+}
+
+TEST_F(ServerGaugeTest, TcasRetriesConnectOnceTheHostOffersTheModule) {
+  Server();
+  Startup();
+  EXPECT_EQ(tcas_server_connect, 0);
+  host().tcas().Enable();
+  RunTicks(18 * 3);
+  EXPECT_EQ(host().tcas().connects(), 1);
+  EXPECT_EQ(tcas_server_connect, 1);
+  EXPECT_EQ(tcas_flag, 22);  // 21 from the callback, then the retry's own count
+  EXPECT_EQ(tcas_serv, &host().tcas().record());
+  const int lookups = host().tcas().lookups();
+  RunTicks(18 * 3);
+  EXPECT_EQ(host().tcas().lookups(), lookups);
+}
+
+TEST_F(ServerGaugeTest, TcasConnectsAtStartupWhenOffered) {
+  host().tcas().Enable();
+  Server();
+  Startup();
+  EXPECT_EQ(host().tcas().connects(), 1);  // attempt A of the first connect_stuff; later ones skip
+  EXPECT_EQ(tcas_server_connect, 1);
+  EXPECT_NE(tcas_serv, nullptr);
 }
 
 TEST_F(ServerGaugeTest, UnknownMessageNumbersAreIgnored) {

@@ -85,6 +85,39 @@ TEST(ScenarioParse, PanelLinesPlaceInstancesInTheirWindows) {
   EXPECT_EQ(s.panel[3].line, 5);
 }
 
+TEST(ScenarioParse, FsuipcAndTcasCommands) {
+  Scenario s = Parse(
+      "set fsuipc 0x32F8 1 7\n"
+      "fsuipc off\n"
+      "tcas on\n"
+      "tcas add 5.5 -30 1200 2 -1\n"
+      "tcas add 3 0 -400\n"
+      "at 5 watch fsuipc 0x0B7C 4\n"
+      "tcas clear\n"
+      "tcas off\n");
+  ASSERT_EQ(s.commands.size(), 9u);
+  EXPECT_EQ(s.commands[0].kind, CommandKind::kSetFsuipc);
+  EXPECT_EQ(s.commands[0].offset, 0x32F8u);
+  EXPECT_EQ(s.commands[0].size, 1u);
+  EXPECT_EQ(s.commands[0].raw, 7);
+  EXPECT_EQ(s.commands[1].kind, CommandKind::kFsuipcServer);
+  EXPECT_FALSE(s.commands[1].on);
+  EXPECT_EQ(s.commands[2].tcas, simhost::TcasAction::kOn);
+  EXPECT_EQ(s.commands[3].tcas, simhost::TcasAction::kAdd);
+  EXPECT_EQ(s.commands[3].intruder.dist_nm, 5.5);
+  EXPECT_EQ(s.commands[3].intruder.rel_brg_deg, -30.0);
+  EXPECT_EQ(s.commands[3].intruder.rel_alt_ft, 1200.0);
+  EXPECT_EQ(s.commands[3].intruder.threat, 2);
+  EXPECT_EQ(s.commands[3].intruder.trend, -1);
+  EXPECT_EQ(s.commands[4].intruder.threat, 0);
+  EXPECT_EQ(s.commands[4].intruder.trend, 0);
+  EXPECT_EQ(s.commands[6].kind, CommandKind::kWatch);
+  EXPECT_EQ(s.commands[6].var, VarKind::kFsuipc);
+  EXPECT_EQ(s.commands[6].size, 4u);
+  EXPECT_EQ(s.commands[7].tcas, simhost::TcasAction::kClear);
+  EXPECT_EQ(s.commands[8].tcas, simhost::TcasAction::kOff);
+}
+
 struct BadLine {
   const char* text;
   const char* message;  // expected "t.scn:LINE: ..." prefix of the error
@@ -117,6 +150,17 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
       {"gauge SERVER WN\n", "t.scn:1: gauge 'SERVER' has no pop-up window"},
       {"gauge ND VC window x\n", "t.scn:1: 'x' is not a window ident"},
       {"panel custom\n", "t.scn:1: 'panel' takes one word: default"},
+      {"set fsuipc 0x10000 1 3\n", "t.scn:1: '0x10000' is not an FSUIPC offset"},
+      {"set fsuipc 0x32F8 3 1\n", "t.scn:1: '3' is not a byte count"},
+      {"set fsuipc 0x32F8 1 1.5\n", "t.scn:1: '1.5' is not an integer value"},
+      {"print fsuipc 0x32F8\n", "t.scn:1: missing byte count"},
+      {"fsuipc maybe\n", "t.scn:1: 'fsuipc' takes on or off"},
+      {"tcas fly\n", "t.scn:1: 'tcas' takes on, off, clear or add"},
+      {"tcas add 5 10\n", "t.scn:1: missing value"},
+      {"tcas add -1 0 0\n", "t.scn:1: an intruder's distance cannot be negative"},
+      {"tcas add 5 10 100 9\n", "t.scn:1: '9' is not a threat index"},
+      {"tcas add 5 10 100 1 -9\n", "t.scn:1: '-9' is not a trend index"},
+      {"tcas on now\n", "t.scn:1: unexpected 'now' at the end of the line"},
   };
   for (const BadLine& c : cases) {
     Scenario s;

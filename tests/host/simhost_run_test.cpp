@@ -141,6 +141,33 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
   }
 }
 
+// The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
+// and the log lands in the simulator folder.
+TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
+  const fs::path cfg = sim_ / "sim/Orvantel/ro757.cfg";
+  std::string text = ReadBytes(cfg.string());
+  const size_t at = text.find("LogFlightData=0");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 15, "LogFlightData=1");
+  sim_.Write("sim/Orvantel/ro757.cfg", text);
+  sim_.Write("more.scn", "set fsuipc 0x0B24 2 0x1234\nframes 3\nprint fsuipc 0x0B24 2\nfsuipc off\n");
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/traffic.scn") +
+                        " --frames 100 --out " + Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("fsuipc 0x32F8:1 = 0"), std::string::npos) << r.output;
+  const std::string log = ReadBytes(sim_ / "sim/ze752_data.log");
+  // Connected by the first attempt, before the configuration switched the log on.
+  EXPECT_NE(log.find("tcas_serv != NULL ***\r\ntcas_server_connect=1 , tcas_flag=21\r\n"), std::string::npos) << log;
+  EXPECT_EQ(log.find("Attempt-"), std::string::npos);
+  // The module never closes the log; what it wrote last is there all the same once it is unloaded.
+  EXPECT_TRUE(log.ends_with("dis_connect_stuff(): \r\n\r\n")) << log.substr(log.size() > 200 ? log.size() - 200 : 0);
+
+  r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "more.scn"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("frame 3: fsuipc 0x0B24:2 = 4660"), std::string::npos) << r.output;
+}
+
 TEST_F(SimhostRun, BadScenarioFailsNamingFileAndLine) {
   sim_.Write("bad.scn", "frames 2\n# fine so far\nfly to KPDX\n");
   Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "bad.scn"));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frame/frame_pending.h"
+#include "frame/tcas_link.h"
 #include "frame/frame_fixture.h"
 #include "nd/efis_options.h"
 #include "nd/nd_globals.h"

@@ -1,0 +1,310 @@
+#include "frame/fsuipc_client.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "frame/frame_fixture.h"
+
+namespace {
+
+class FsuipcTest : public FrameTest {
+ protected:
+  bool OpenShared() { return FsuipcOpen(0, &err_, fsuipc_buffer, sizeof fsuipc_buffer); }
+  uint32_t WordAt(const uint8_t* buffer, size_t at) const {
+    uint32_t v;
+    std::memcpy(&v, buffer + at, sizeof v);
+    return v;
+  }
+  simhost::FsuipcServer& server() { return host().fsuipc(); }
+
+  uint32_t err_ = 99;
+};
+
+TEST_F(FsuipcTest, OpenReadsTheServerIdentityAndWritesTheClientVersion) {
+  ASSERT_TRUE(OpenShared());
+  EXPECT_EQ(err_, 0u);
+  EXPECT_EQ(fsuipc_version, simhost::FsuipcServer::kDefaultVersion);
+  EXPECT_EQ(fs_version, simhost::FsuipcServer::kDefaultSimId);  // check word dropped
+  EXPECT_EQ(server().client_version(), 0x04B0);
+  FsuipcClose();
+  ASSERT_TRUE(OpenShared());  // the identity survives the client-version write
+}
+
+struct OpenCase {
+  const char* what;
+  bool present;
+  uint32_t version;
+  uint16_t check_word;
+  uint32_t required_sim;
+  uint32_t error;
+};
+
+class FsuipcOpenErrorTest : public FsuipcTest, public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(FsuipcOpenErrorTest, FailsWithItsCodeAndLeavesTheLinkClosed) {
+  const OpenCase& c = GetParam();
+  server().set_present(c.present);
+  server().set_version(c.version);
+  server().set_check_word(c.check_word);
+  EXPECT_FALSE(FsuipcOpen(c.required_sim, &err_, fsuipc_buffer, sizeof fsuipc_buffer));
+  EXPECT_EQ(err_, c.error);
+  const uint8_t b = 1;
+  EXPECT_FALSE(FsuipcWrite(0x310A, 1, &b, &err_));
+  EXPECT_EQ(err_, kFsuipcNotOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, FsuipcOpenErrorTest,
+    ::testing::Values(OpenCase{"no server window", false, 0x49740000, 0xFADE, 0, kFsuipcNoServer},
+                      OpenCase{"old server", true, 0x19980004, 0xFADE, 0, kFsuipcWrongVersion},
+                      OpenCase{"bad check word", true, 0x49740000, 0xFADF, 0, kFsuipcWrongVersion},
+                      OpenCase{"other simulator", true, 0x49740000, 0xFADE, 8, kFsuipcWrongSim}),
+    [](const auto& info) {
+      std::string name = info.param.what;
+      for (char& ch : name) ch = (ch == ' ') ? '_' : ch;
+      return name;
+    });
+
+TEST_F(FsuipcTest, RequiredSimulatorThatMatchesOpens) {
+  EXPECT_TRUE(FsuipcOpen(simhost::FsuipcServer::kDefaultSimId, &err_, fsuipc_buffer, sizeof fsuipc_buffer));
+  EXPECT_EQ(err_, 0u);
+}
+
+TEST_F(FsuipcTest, BadBufferFailsWithSixBeforeLookingForTheServer) {
+  std::vector<uint8_t> small(31);
+  EXPECT_FALSE(FsuipcOpen(0, &err_, small.data(), 31));
+  EXPECT_EQ(err_, kFsuipcBadBuffer);
+  EXPECT_FALSE(FsuipcOpen(0, &err_, nullptr, 1024));
+  EXPECT_EQ(err_, kFsuipcBadBuffer);
+  EXPECT_EQ(server().sends(), 0);
+}
+
+TEST_F(FsuipcTest, AlreadyOpenFailsWithOneAndKeepsTheEarlierLink) {
+  ASSERT_TRUE(OpenShared());
+  std::vector<uint8_t> other(1024);
+  EXPECT_FALSE(FsuipcOpen(0, &err_, other.data(), 1024));
+  EXPECT_EQ(err_, kFsuipcAlreadyOpen);
+  const uint8_t b = 9;
+  ASSERT_TRUE(FsuipcWrite(0x310A, 1, &b, &err_));
+  ASSERT_TRUE(FsuipcProcess(&err_));
+  EXPECT_EQ(server().Value(0x310A, 1), 9u);
+}
+
+// The open's own requests need 66 bytes: two 4-byte reads (28 bytes of room each) and a 2-byte write.
+class FsuipcOpenRoomTest : public FsuipcTest, public ::testing::WithParamInterface<std::pair<uint32_t, uint32_t>> {};
+
+TEST_P(FsuipcOpenRoomTest, OpenNeedsRoomForItsOwnRequests) {
+  std::vector<uint8_t> buffer(GetParam().first);
+  const bool ok = FsuipcOpen(0, &err_, buffer.data(), GetParam().first);
+  EXPECT_EQ(err_, GetParam().second);
+  EXPECT_EQ(ok, GetParam().second == 0);
+  FsuipcClose();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FsuipcOpenRoomTest,
+                         ::testing::Values(std::pair{32u, uint32_t{kFsuipcNoRoom}},
+                                           std::pair{65u, uint32_t{kFsuipcNoRoom}}, std::pair{66u, 0u}));
+
+struct RoomCase {
+  uint32_t size;
+  bool write;  // else a read
+  uint32_t n;
+  bool fits;
+};
+
+class FsuipcRoomTest : public FsuipcTest, public ::testing::WithParamInterface<RoomCase> {};
+
+TEST_P(FsuipcRoomTest, RequestFitsOnlyWithinTheUsableSize) {
+  const RoomCase& c = GetParam();
+  static std::vector<uint8_t> buffer(40000);
+  static std::vector<uint8_t> data(40000);
+  ASSERT_TRUE(FsuipcOpen(0, &err_, buffer.data(), c.size));
+  const bool ok = c.write ? FsuipcWrite(0x4000, c.n, data.data(), &err_) : IpcRead(0x4000, c.n, data.data(), &err_);
+  EXPECT_EQ(ok, c.fits);
+  EXPECT_EQ(err_, c.fits ? 0u : uint32_t{kFsuipcNoRoom});
+  FsuipcClose();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, FsuipcRoomTest,
+    ::testing::Values(RoomCase{1024, true, 1000, true}, RoomCase{1024, true, 1001, false},
+                      RoomCase{1024, false, 996, true}, RoomCase{1024, false, 997, false},
+                      // 20000 is used as given; 40000 is cut to 32512.
+                      RoomCase{20000, true, 19976, true}, RoomCase{20000, true, 19977, false},
+                      RoomCase{40000, true, 32488, true}, RoomCase{40000, true, 32489, false},
+                      // A count that would wrap 32-bit arithmetic is refused, not written.
+                      RoomCase{1024, true, 0xFFFFFFF0u, false}, RoomCase{1024, false, 0xFFFFFFF0u, false}));
+
+TEST_F(FsuipcTest, ClosedLinkRefusesEveryRequestWithNine) {
+  uint8_t b = 0;
+  EXPECT_FALSE(IpcRead(0x0264, 1, &b, &err_));
+  EXPECT_EQ(err_, kFsuipcNotOpen);
+  err_ = 0;
+  EXPECT_FALSE(FsuipcWrite(0x0264, 1, &b, &err_));
+  EXPECT_EQ(err_, kFsuipcNotOpen);
+  err_ = 0;
+  EXPECT_FALSE(FsuipcProcess(&err_));
+  EXPECT_EQ(err_, kFsuipcNotOpen);
+}
+
+TEST_F(FsuipcTest, SendWithNothingQueuedFailsWithTenAndKeepsTheLinkOpen) {
+  ASSERT_TRUE(OpenShared());
+  const int sends = server().sends();
+  EXPECT_FALSE(FsuipcProcess(&err_));
+  EXPECT_EQ(err_, kFsuipcNothingQueued);
+  EXPECT_EQ(server().sends(), sends);
+  const uint8_t b = 3;
+  EXPECT_TRUE(FsuipcWrite(0x310A, 1, &b, &err_));
+  EXPECT_TRUE(FsuipcProcess(&err_));
+}
+
+TEST_F(FsuipcTest, AnswerOtherThanOneFailsWithThirteenEmptiesTheQueueAndDeliversNothing) {
+  server().SetValue(0x0264, 2, 0x1234);
+  ASSERT_TRUE(OpenShared());
+  server().set_answer(0);
+  uint16_t into = 0x5555;
+  ASSERT_TRUE(IpcRead(0x0264, 2, &into, &err_));
+  EXPECT_FALSE(FsuipcProcess(&err_));
+  EXPECT_EQ(err_, kFsuipcSendFailed);
+  EXPECT_EQ(into, 0x5555);
+  EXPECT_FALSE(FsuipcProcess(&err_));
+  EXPECT_EQ(err_, kFsuipcNothingQueued);
+}
+
+TEST_F(FsuipcTest, ReadsAreDeliveredAndANullDestinationIsSkipped) {
+  server().SetValue(0x0264, 2, 0x1234);
+  server().SetValue(0x8320, 1, 5);
+  ASSERT_TRUE(OpenShared());
+  uint16_t pause = 0;
+  uint8_t state = 0;
+  ASSERT_TRUE(IpcRead(0x8320, 1, nullptr, &err_));
+  ASSERT_TRUE(IpcRead(0x0264, 2, &pause, &err_));
+  ASSERT_TRUE(IpcRead(0x8320, 1, &state, &err_));
+  ASSERT_TRUE(FsuipcProcess(&err_));
+  EXPECT_EQ(pause, 0x1234);
+  EXPECT_EQ(state, 5);
+}
+
+TEST_F(FsuipcTest, RequestBufferHoldsTheEntriesBackToBack) {
+  ASSERT_TRUE(OpenShared());
+  uint32_t copied = 0xA1B2C3D4;
+  const uint8_t bytes[3] = {7, 8, 9};
+  ASSERT_TRUE(FsuipcQueueRead(1, 0x0B7C, 4, &copied, &err_));
+  ASSERT_TRUE(IpcRead(0x05DC, 2, nullptr, &err_));
+  ASSERT_TRUE(FsuipcWrite(0x7B91, 3, bytes, &err_));
+  const uint8_t* b = fsuipc_buffer;
+  // Read with a copy of the destination's bytes.
+  EXPECT_EQ(WordAt(b, 4), 1u);
+  EXPECT_EQ(WordAt(b, 8), 0x0B7Cu);
+  EXPECT_EQ(WordAt(b, 12), 4u);
+  EXPECT_NE(WordAt(b, 16), 0u);  // a handle, not the 64-bit address
+  EXPECT_EQ(WordAt(b, 20), 0xA1B2C3D4u);
+  // Read with zeroed data and no destination.
+  EXPECT_EQ(WordAt(b, 24), 1u);
+  EXPECT_EQ(WordAt(b, 28), 0x05DCu);
+  EXPECT_EQ(WordAt(b, 32), 2u);
+  EXPECT_EQ(WordAt(b, 36), 0u);
+  EXPECT_EQ(b[40], 0);
+  EXPECT_EQ(b[41], 0);
+  // Write.
+  EXPECT_EQ(WordAt(b, 42), 2u);
+  EXPECT_EQ(WordAt(b, 46), 0x7B91u);
+  EXPECT_EQ(WordAt(b, 50), 3u);
+  EXPECT_EQ(std::memcmp(b + 54, bytes, 3), 0);
+  ASSERT_TRUE(FsuipcProcess(&err_));
+  EXPECT_EQ(WordAt(b, 57), 0u);  // end of requests
+  EXPECT_NE(WordAt(b, 0), 0u);   // caller word
+  EXPECT_EQ(server().Value(0x7B91, 3), 0x090807u);
+}
+
+TEST_F(FsuipcTest, IdentificationOffsetsAreNotWritable) {
+  ASSERT_TRUE(OpenShared());
+  const uint32_t junk = 0;
+  ASSERT_TRUE(FsuipcWrite(0x3308, 4, &junk, &err_));
+  ASSERT_TRUE(FsuipcProcess(&err_));
+  FsuipcClose();
+  EXPECT_TRUE(OpenShared());
+}
+
+// The state poll.
+
+struct PollCase {
+  int32_t before;
+  uint8_t state;    // 0x8320
+  uint16_t pause;   // 0x0264
+  uint16_t b24;     // 0x0B24
+  uint16_t w5dc;    // 0x05DC
+  int32_t after;
+};
+
+class PollFsuipcStateTest : public FsuipcTest, public ::testing::WithParamInterface<PollCase> {};
+
+TEST_P(PollFsuipcStateTest, SoundStoppedFollowsThePolledOffsets) {
+  const PollCase& c = GetParam();
+  server().SetValue(0x8320, 1, c.state);
+  server().SetValue(0x0264, 2, c.pause);
+  server().SetValue(0x0B24, 2, c.b24);
+  server().SetValue(0x05DC, 2, c.w5dc);
+  sim_sound_stopped = c.before;
+  PollFsuipcState();
+  EXPECT_EQ(sim_sound_stopped, c.after);
+  EXPECT_EQ(fsuipc_poll_flag, 0);  // never leaves its load value
+  EXPECT_TRUE(OpenShared());      // the poll closed its link
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Offsets, PollFsuipcStateTest,
+    ::testing::Values(PollCase{0, 0, 0, 1, 0, 0}, PollCase{0, 3, 0, 1, 0, 1}, PollCase{0, 0, 1, 1, 0, 1},
+                      PollCase{0, 0, 0, 0, 0, 1}, PollCase{0, 0, 0, 1, 1, 1}, PollCase{1, 0, 0, 1, 0, 0},
+                      PollCase{1, 2, 0, 1, 0, 0}, PollCase{1, 3, 0, 1, 0, 1}, PollCase{1, 0, 0, 2, 0, 1},
+                      PollCase{1, 0, 2, 1, 0, 1}, PollCase{2, 3, 1, 0, 1, 2}, PollCase{2, 0, 0, 1, 0, 2}));
+
+TEST_F(FsuipcTest, PollWithoutServerKeepsTheState) {
+  server().set_present(false);
+  sim_sound_stopped = 1;
+  PollFsuipcState();
+  EXPECT_EQ(sim_sound_stopped, 1);
+  EXPECT_EQ(fsuipc_open_ok, 0);
+  EXPECT_EQ(fsuipc_result, uint32_t{kFsuipcNoServer});
+}
+
+TEST_F(FsuipcTest, OneByteUsersWriteTheirOffsets) {
+  FsuipcSet32F8();
+  EXPECT_EQ(server().Value(0x32F8, 1), 7u);
+  FsuipcClear32F8();
+  EXPECT_EQ(server().Value(0x32F8, 1), 0u);
+  server().SetValue(0x310A, 1, 8);
+  thr_disc_set = 1;
+  FsuipcClear310A();
+  EXPECT_EQ(server().Value(0x310A, 1), 0u);
+  EXPECT_EQ(thr_disc_set, 0);
+  EXPECT_EQ(fsuipc_open_ok, 1);
+  EXPECT_TRUE(OpenShared());
+}
+
+// A stale link (opened and never closed) makes the next user's open fail with code 1; every user
+// closes it then, so the user after that works again.
+using StaleLinkUser = void (*)();
+
+class FsuipcStaleLinkTest : public FsuipcTest, public ::testing::WithParamInterface<StaleLinkUser> {};
+
+TEST_P(FsuipcStaleLinkTest, UserClosesAStaleLinkAfterItsFailedOpen) {
+  ASSERT_TRUE(OpenShared());
+  thr_disc_set = 1;
+  GetParam()();
+  EXPECT_EQ(fsuipc_open_ok, 0);
+  EXPECT_EQ(fsuipc_result, uint32_t{kFsuipcAlreadyOpen});
+  EXPECT_EQ(thr_disc_set, 1);
+  EXPECT_TRUE(server().WritesTo(0x32F8).empty());
+  FsuipcSet32F8();
+  EXPECT_EQ(fsuipc_open_ok, 1);
+  EXPECT_EQ(server().Value(0x32F8, 1), 7u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Users, FsuipcStaleLinkTest,
+                         ::testing::Values(&PollFsuipcState, &FsuipcSet32F8, &FsuipcClear32F8, &FsuipcClear310A));
+
+}  // namespace
