@@ -31,3 +31,5 @@ double GetTotalFuelWeight() { return 0.0; }
 void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}
 void InitPacks() {}
+void ToggleSpdHold() {}
+void UpdateFuelSelectors() {}

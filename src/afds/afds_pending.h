@@ -62,3 +62,7 @@ void UpdateIrsAnnunciatorVars();
 void SyncYawDamperVars();
 // Will switch both packs on and publish them.
 void InitPacks();
+// Will toggle the SPD autothrottle mode (engaging it drops the competing thrust and pitch modes).
+void ToggleSpdHold();
+// Will set the simulator's fuel selectors from the pump and crossfeed switches by key events.
+void UpdateFuelSelectors();

@@ -140,7 +140,16 @@
   X(double, route_dist_sum, 0.0)        /* next_restr_leg back to the T/D start point */      \
   X(double, tod_path_dist, 0.0)                                                              \
   X(double, tod_dist_acc, 0.0)                                                               \
-  X(double, vnav_path_alt, 0.0)         /* ft */
+  X(double, vnav_path_alt, 0.0)         /* ft */                                              \
+  /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
+  X(int32_t, toc_stpos, 0)              /* route row of the T/C */                            \
+  X(double, tod_rod, 0.0)               /* ft/min, planned descent rate */                    \
+  X(int32_t, lnav_init_mode, 0)         /* 0 LNAV engaged, 1 armed with a pending intercept */ \
+  X(double, lnav_init_lat, 0.0)         /* intercept point */                                 \
+  X(double, lnav_init_lon, 0.0)                                                              \
+  X(double, lnav_join_trk_lat, 0.0)                                                          \
+  X(double, lnav_join_trk_lon, 0.0)                                                          \
+  X(double, lnav_join_trk, 0.0)         /* deg, course of the track being joined */
 
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)

@@ -14,3 +14,5 @@ void BuildTrafficPattern() {}
 int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
 
 void InsertAirwayWpts() {}
+
+void ExecRoute() { CountPendingCall(PendingCall::kExecRoute); }

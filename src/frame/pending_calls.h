@@ -10,11 +10,10 @@ enum class PendingCall {
   kConnectTcasModule,
   kInitPerformanceTables,
   kLoadFplList,
-  kListPanelStates,
-  kInitPanelState,
   kFsuipcClear32F8,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
+  kExecRoute,
   kCount
 };
 
