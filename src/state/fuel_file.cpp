@@ -133,26 +133,32 @@ std::string FuelLoadedMessage(double lb) {
   return text;
 }
 
-void LoadFuelCfg() {
+bool ReadFuelLoadFile(FuelFileAmounts* out) {
   FILE* f = platform::OpenFile(FuelFilePath(), "r");
-  if (f == nullptr) return;
-  double left = 0.0, right = 0.0, center = 0.0;
+  if (f == nullptr) return false;
+  *out = {};
   char buf[kFuelReadChars + 1];
   KeyValueLine line;
   while (std::fgets(buf, kFuelReadChars, f) != nullptr) {
     if (!line.Split(buf)) continue;
-    double* amount = platform::EqualsIgnoreCase(line.key(), "LeftMain")    ? &left
-                     : platform::EqualsIgnoreCase(line.key(), "RightMain") ? &right
-                     : platform::EqualsIgnoreCase(line.key(), "Center")    ? &center
+    double* amount = platform::EqualsIgnoreCase(line.key(), "LeftMain")    ? &out->left_lb
+                     : platform::EqualsIgnoreCase(line.key(), "RightMain") ? &out->right_lb
+                     : platform::EqualsIgnoreCase(line.key(), "Center")    ? &out->center_lb
                                                                           : nullptr;
     if (amount != nullptr) *amount = ParseConfigI32(line.value());
   }
   std::fclose(f);
+  return true;
+}
 
+void LoadFuelCfg() {
+  FuelFileAmounts amounts;
+  if (!ReadFuelLoadFile(&amounts)) return;
   const bool open = OpenLink();
   const FuelCapacities cap = ReadCapacities();
+  // Reported only once the simulator has the levels.
   if (!open) return;
-  const FuelLoadPlan plan = PlanTankAmounts(left, right, center, cap);
+  const FuelLoadPlan plan = PlanTankAmounts(amounts.left_lb, amounts.right_lb, amounts.center_lb, cap);
   if (WritePlan(plan)) cdu_message = FuelLoadedMessage(plan.placed_lb);
 }
 

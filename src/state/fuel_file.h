@@ -44,6 +44,15 @@ FuelLoadPlan PlanTankAmounts(double left_lb, double right_lb, double center_lb, 
 // fuel unless fuel is left over for it.
 FuelLoadPlan PlanTotalFuel(double total_lb, const FuelCapacities& cap);
 
+// The fuel-load file's amounts in pounds ("LeftMain", "RightMain", "Center"; a missing key is 0).
+struct FuelFileAmounts {
+  double left_lb = 0.0;
+  double right_lb = 0.0;
+  double center_lb = 0.0;
+};
+// False when the file does not open.
+bool ReadFuelLoadFile(FuelFileAmounts* out);
+
 // "%.0f Lbs of Fuel Loaded" when weight_unit is "LBS", else the kilograms "%.0f Kgs of Fuel Loaded".
 std::string FuelLoadedMessage(double lb);
 
