@@ -108,7 +108,8 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
     const RouteLeg& m = fms_fpln_mod[i];
     EXPECT_EQ(std::tie(m.ident, m.type, m.freq, m.aux_text, m.via, m.proc, m.eta),
               std::tie(a.ident, a.type, a.freq, a.aux_text, a.via, a.proc, a.eta));
-    EXPECT_EQ(std::tie(m.alt, m.restr, m.ias, m.intc_crs, m.hold_idx), std::tie(a.alt, a.restr, a.ias, a.intc_crs, a.hold_idx));
+    EXPECT_EQ(std::tie(m.alt, m.restr, m.ias, m.intc_crs, m.hold_idx),
+              std::tie(a.alt, a.restr, a.ias, a.intc_crs, a.hold_idx));
   }
   EXPECT_EQ(stpos, 2);
   EXPECT_EQ(fms_fpln_active, 4);  // the active route waits for EXEC
