@@ -121,7 +121,66 @@
   X(EicasMessage, caution_msgs, kEicasMessageRows)       \
   X(EicasMessage, advisory_msgs, kEicasMessageRows)
 
+// Switch, light and mode state that the initial panel state publishes and the panel-state file
+// moves (0 at load unless stated).
+#define AFDS_PANEL_SCALARS(X)                                                            \
+  /* autoflight modes: 1 engaged (or armed where the name says so) */                    \
+  X(int32_t, apcenter, 0)                                                                \
+  X(int32_t, apright, 0)                                                                 \
+  X(int32_t, alt_hold_mode, 0)                                                           \
+  X(int32_t, hdg_hold_mode, 0)                                                           \
+  X(int32_t, hdg_sel_mode, 0)                                                            \
+  X(int32_t, lnav, 0)                                                                    \
+  X(int32_t, vnav_armed, 0)                                                              \
+  X(int32_t, to_roll_mode, 0)                                                            \
+  X(int32_t, to_pitch_mode, 0)                                                           \
+  X(int32_t, vs_hold_mode, 0)                                                            \
+  X(int32_t, spd_hold, 0)                                                                \
+  X(int32_t, vnav_pnl_restored, 0)     /* one-shot: a panel state restored VNAV */       \
+  X(int32_t, vnav_des_active, 0)                                                         \
+  X(int32_t, vnav_init_flag, 0)                                                          \
+  /* callouts, checklist and cabin */                                                    \
+  X(int32_t, alt_call_2500_done, 0)                                                      \
+  X(int32_t, alt_call_1000_done, 0)                                                      \
+  X(int32_t, ldg_checklist_mode, 0)                                                      \
+  X(int32_t, to_callout_mode, 0)                                                         \
+  X(int32_t, cargo_doors_anun, 0)                                                        \
+  X(int32_t, l_entry_doors_anun, 0)                                                      \
+  X(int32_t, r_entry_doors_anun, 0)                                                      \
+  /* start-up */                                                                         \
+  X(int32_t, beg_start_button, 0)      /* set-up button, 1 or 2 */                       \
+  X(int32_t, flaps_handle_pos_prev, 0) /* token 328, truncated */                        \
+  X(double, init_sim_time, 0.0)        /* s, token 604 when the panel was set up */      \
+  /* overhead */                                                                         \
+  X(int32_t, aft_xfeed_fuel_pump, 0)                                                     \
+  X(int32_t, fwd_xfeed_fuel_pump, 0)                                                     \
+  X(int32_t, l_yaw_damper_mode, 0)                                                       \
+  X(int32_t, r_yaw_damper_mode, 0)                                                       \
+  X(int32_t, apu_bleed, 0)                                                               \
+  X(int32_t, apu_fault_light, 0)                                                         \
+  X(int32_t, apu_mode, 0)              /* 0 off, 1 starting, 2 running */                \
+  X(int32_t, apu_run_light, 0)                                                           \
+  X(int32_t, apu_switch, 0)                                                              \
+  X(int32_t, battery_button, 0)        /* 0..7 */                                        \
+  X(int32_t, isol_air_valve, 0)                                                          \
+  X(int32_t, irs_l_anun_mode, 0)       /* 3 aligned and navigating */                    \
+  X(int32_t, irs_c_anun_mode, 0)                                                         \
+  X(int32_t, irs_r_anun_mode, 0)                                                         \
+  X(int32_t, irs_l_anun_knob, 0)                                                         \
+  X(int32_t, irs_c_anun_knob, 0)                                                         \
+  X(int32_t, irs_r_anun_knob, 0)                                                         \
+  X(int32_t, l_eng_start_light, 0)                                                       \
+  X(int32_t, r_eng_start_light, 0)                                                       \
+  X(int32_t, l_gen_disc_drive, 0)                                                        \
+  X(int32_t, r_gen_disc_drive, 0)                                                        \
+  X(int32_t, noseldglt, 0)                                                               \
+  X(int32_t, wingldglt, 0)                                                               \
+  X(int32_t, wing_anti_ice_valve, 0)                                                     \
+  X(int32_t, l_eng_anti_ice_valve, 0)  /* 2 open */                                      \
+  X(int32_t, r_eng_anti_ice_valve, 0)
+
 RO_DECLARE_GLOBALS(AFDS_SCALARS)
 RO_DECLARE_ARRAYS(AFDS_ARRAYS)
+RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
 
 void ResetAfdsGlobals();

@@ -32,3 +32,5 @@ void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}
 void InitPacks() {}
 void UpdateAsiBugVars() {}
+void ToggleSpdHold() {}
+void UpdateFuelSelectors() {}

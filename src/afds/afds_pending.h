@@ -64,3 +64,7 @@ void SyncYawDamperVars();
 void InitPacks();
 // Will publish asi_bug1..asi_bug3 as the named variables of the same names.
 void UpdateAsiBugVars();
+// Will toggle the SPD autothrottle mode (engaging it drops the competing thrust and pitch modes).
+void ToggleSpdHold();
+// Will set the simulator's fuel selectors from the pump and crossfeed switches by key events.
+void UpdateFuelSelectors();

@@ -141,7 +141,16 @@
   X(double, tod_path_dist, 0.0)                                                              \
   X(double, tod_dist_acc, 0.0)                                                               \
   X(double, vnav_path_alt, 0.0)         /* ft */                                              \
-  X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */
+  X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */ \
+  /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
+  X(int32_t, toc_stpos, 0)              /* route row of the T/C */                            \
+  X(double, tod_rod, 0.0)               /* ft/min, planned descent rate */                    \
+  X(int32_t, lnav_init_mode, 0)         /* 0 LNAV engaged, 1 armed with a pending intercept */ \
+  X(double, lnav_init_lat, 0.0)         /* intercept point */                                 \
+  X(double, lnav_init_lon, 0.0)                                                              \
+  X(double, lnav_join_trk_lat, 0.0)                                                          \
+  X(double, lnav_join_trk_lon, 0.0)                                                          \
+  X(double, lnav_join_trk, 0.0)         /* deg, course of the track being joined */
 
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)

@@ -11,3 +11,5 @@ void BuildTrafficPattern() {}
 int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
 
 void InsertAirwayWpts() {}
+
+void ExecRoute() { CountPendingCall(PendingCall::kExecRoute); }

@@ -12,7 +12,7 @@
 #include "frame/tick_globals.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
-#include "state/state_pending.h"
+#include "state/fuel_file.h"
 
 namespace {
 

@@ -15,7 +15,6 @@
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
-#include "state/state_pending.h"
 
 namespace {
 

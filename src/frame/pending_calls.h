@@ -8,10 +8,9 @@ enum class PendingCall {
   kProcMcpKnobs,
   kProcSounds,
   kLoadFplList,
-  kListPanelStates,
-  kInitPanelState,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
+  kExecRoute,
   kCount
 };
 

@@ -27,8 +27,9 @@
 #include "platform/host_api.h"
 #include "state/aircraft_id.h"
 #include "state/config_file.h"
+#include "state/initial_panel_state.h"
+#include "state/panel_state_files.h"
 #include "state/state_globals.h"
-#include "state/state_pending.h"
 #include "state/title_rules.h"
 
 namespace {

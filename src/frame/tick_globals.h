@@ -67,7 +67,8 @@
   X(double, true_airspeed, 0.0)        \
   X(double, drift_angle, 0.0)          \
   X(double, plane_trk_mag, 0.0)        \
-  X(double, gross_weight, 0.0)
+  X(double, gross_weight, 0.0)         \
+  X(double, ap_master, 0.0)            /* token 103: exactly 1.0 engaged, 0.0 off */
 
 RO_DECLARE_GLOBALS(FRAME_TICK_DRIVER_GLOBALS)
 RO_DECLARE_GLOBALS(FRAME_TICK_SAMPLE_GLOBALS)

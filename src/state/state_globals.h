@@ -1,6 +1,6 @@
 // Global state of the configuration, identification and panel-state subsystem: the configuration
 // globals (config_globals.h) and the identification's (aircraft_id.h), here with the flag of the
-// title rule and the stored panel-state list.
+// title rule, the stored panel-state list and the tank data of the fuel loaders.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,12 @@
 
 #define STATE_SCALARS(X)                                                              \
   X(int32_t, freighter_rule_applied, 0)  /* title rule run on the first known title */ \
-  X(int32_t, pnl_list_cnt, 0)
+  X(int32_t, pnl_list_cnt, 0)                                                        \
+  /* tank data of the last fuel load: lb per gallon, capacities in gallons */         \
+  X(double, fuel_weight_per_gal, 0.0)                                                \
+  X(double, fuel_cap_l_main, 0.0)                                                    \
+  X(double, fuel_cap_r_main, 0.0)                                                    \
+  X(double, fuel_cap_center, 0.0)
 
 #define STATE_ARRAYS(X) X(std::string, pnl_list, 203)  /* saved panel-state names */
 

@@ -180,7 +180,7 @@ TEST_F(ServerGaugeTest, StartupSkipsWhatIsAlreadyLoaded) {
   Startup();
   EXPECT_EQ(climb_tas, 0.0);  // the configuration was not read again
   EXPECT_EQ(Calls(PendingCall::kLoadFplList), 0);
-  EXPECT_EQ(Calls(PendingCall::kListPanelStates), 0);
+  EXPECT_EQ(pnl_list_cnt, 2);  // not listed again (a listing here would find no folder)
   EXPECT_EQ(to_flaps, 0);  // the built-in data are copied only before a first read
 }
 
@@ -189,6 +189,7 @@ TEST_F(ServerGaugeTest, EmptyTablesAreLoadedOnceByTheServerAndAgainByTheFmsConne
   // connect-to-window loads it.
   testing_support::TempDir sim;
   host().set_current_directory(sim.path());
+  sim.Write("Orvantel/PanelStates/first.pnl", "");
   simhost::GaugeInstance* server = Server();
   simhost::GaugeInstance* fms = Create("FMS");
   for (int32_t m : {gauge::kPreInstall, gauge::kPreInitialize}) {
@@ -197,12 +198,15 @@ TEST_F(ServerGaugeTest, EmptyTablesAreLoadedOnceByTheServerAndAgainByTheFmsConne
   }
   EXPECT_EQ(nav_apts_cnt, 0);
   sim.Write("Orvantel/Navdata/apts.txt", "KSEA SEATTLE 433 47.449 -122.309\n");
+  sim.Write("Orvantel/PanelStates/second.pnl", "");
   Send(server, gauge::kConnectToWindow);
   EXPECT_EQ(nav_apts_cnt, 0);
   Send(fms, gauge::kConnectToWindow);
   EXPECT_EQ(nav_apts_cnt, 1);
   EXPECT_EQ(Calls(PendingCall::kLoadFplList), 2);
-  EXPECT_EQ(Calls(PendingCall::kListPanelStates), 1);
+  // The panel-state list was built once, at the server's pre-initialise.
+  EXPECT_EQ(pnl_list_cnt, 1);
+  EXPECT_EQ(pnl_list[1], "FIRST.PNL");
 }
 
 TEST_F(ServerGaugeTest, StartupWritesTheFirstValues) {
@@ -226,20 +230,23 @@ TEST_F(ServerGaugeTest, StartupLeavesValuesOthersOwn) {
   host().SetNamed("ov_panelstatus_init", 1.0);
   lite_mode = 1;
   panelstatus_init_done = 1;
-  Server();
-  Startup();
+  simhost::GaugeInstance* s = Server();
+  Send(s, gauge::kPreInstall);
+  Send(s, gauge::kPreInitialize);
   EXPECT_EQ(host().Named("vs_show"), 5.0);
   EXPECT_EQ(host().Named("ov_panelstatus_init"), 1.0);
 }
 
 TEST_F(ServerGaugeTest, PostGenerateRunsTheInitialPanelStateUntilItIsDone) {
+  constexpr uint32_t kStartupApOff = 0x100FF;  // the first start-up key event of the full panel
   simhost::GaugeInstance* s = Server();
   Send(s, gauge::kPostGenerate);
+  EXPECT_EQ(initialize_server, 1);
   Send(s, gauge::kPostGenerate);
-  EXPECT_EQ(Calls(PendingCall::kInitPanelState), 2);  // the stand-in never sets initialize_server
-  initialize_server = 1;
+  EXPECT_EQ(KeyEvents(kStartupApOff), 1);
+  initialize_server = 0;
   Send(s, gauge::kPostGenerate);
-  EXPECT_EQ(Calls(PendingCall::kInitPanelState), 2);
+  EXPECT_EQ(KeyEvents(kStartupApOff), 2);
 }
 
 TEST_F(ServerGaugeTest, TcasRetriesCountTwentyPostUpdatesInSlotZeroEvenWithoutLog) {

@@ -1,0 +1,180 @@
+#include "state/panel_state_files.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "frame/frame_globals.h"
+#include "frame/geodesy.h"
+#include "frame/readers_flight.h"
+#include "navdb/navdb_pending.h"
+#include "platform/findfile.h"
+#include "platform/paths.h"
+#include "platform/win32_env.h"
+#include "platform/winfile.h"
+#include "state/config_file.h"
+#include "state/config_globals.h"
+#include "state/config_keys.h"
+#include "state/panel_state_format.h"
+#include "state/state_globals.h"
+
+namespace {
+
+constexpr char kPanelFolder[] = "\\Orvantel\\PanelStates\\";
+constexpr char kSnapshotSaveName[] = "lastsaved";
+constexpr char kSnapshotBaseName[] = "LastSavedPanelState";
+constexpr size_t kMaxPathChars = win32::kMaxPath - 1;  // 259 and the terminator
+// Lines are read with a 299-character buffer: at most 298 characters at once.
+constexpr int kReadChars = 299;
+constexpr int32_t kValidationPassed = 4;  // aircraft, position, altitude and heading
+constexpr int32_t kNoActiveLeg = 999;
+constexpr int32_t kPanelListRows = 203;   // pnl_list rows 0..202, row 0 unused
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Upper(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), UpperAscii);
+  return s;
+}
+
+// A save name typed on the CDU must stay a file of the panel-state folder.
+bool IsPlainFileName(std::string_view name) {
+  if (name.find("..") != std::string_view::npos) return false;
+  return std::none_of(name.begin(), name.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return c == '/' || c == '\\' || c == ':' || u < 0x20 || u == 0x7F;
+  });
+}
+
+std::string DateName(std::string_view prefix) {
+  win32::SystemTime t{};
+  win32::GetSystemTime(&t);
+  const int year = t.year >= 2000 ? t.year - 2000 : t.year - 1900;
+  char date[40];
+  std::snprintf(date, sizeof date, "_%02d%02d%02d", year, t.month, t.day);
+  return std::string(prefix) + date;
+}
+
+// The file name (without extension) a save writes.
+std::string SaveBaseName(const std::string& name) {
+  if (name == kSnapshotSaveName) return kSnapshotBaseName;
+  if (!name.empty()) return name;
+  if (dest_ident == "------" && orig_ident == "------") return DateName("SavPnl");
+  return DateName(orig_ident + dest_ident);
+}
+
+// The checks an automatic snapshot must pass before any of it is applied: the same aircraft, and
+// the aircraft within 2 NM, 200 ft and 12 degrees of where the snapshot was taken.
+struct SnapshotCheck {
+  int32_t passed = 0;
+  bool position_counted = false;
+  double lat = 0.0;
+  double lon = 0.0;
+
+  void Take(std::string_view key, std::string_view value) {
+    if (platform::EqualsIgnoreCase(key, "aircraft")) {
+      std::string title(value);
+      std::transform(title.begin(), title.end(), title.begin(), LowerAscii);
+      if (title == aircraft) ++passed;
+    }
+    if (platform::EqualsIgnoreCase(key, "lat")) lat = ParseConfigF64(value);
+    if (platform::EqualsIgnoreCase(key, "lon")) lon = ParseConfigF64(value);
+    // A saved position of exactly 0.0 counts as none.
+    if (!position_counted && lat != 0.0 && lon != 0.0 &&
+        CalcDistNm(lat, lon, ReadPlaneLat(), ReadPlaneLon()) < 2.0) {
+      ++passed;
+      position_counted = true;
+    }
+    if (platform::EqualsIgnoreCase(key, "alt") && std::fabs(ParseConfigF64(value) - GetIndicatedAltitude()) < 200.0) {
+      ++passed;
+    }
+    if (platform::EqualsIgnoreCase(key, "hdg") && CalcHeadingDiff(ParseConfigF64(value), ReadPlaneHdg()) <= 12) {
+      ++passed;
+    }
+  }
+};
+
+// After the start-up phase a load ends with the configured speeds, not the saved ones.
+void ResetWorkingSpeeds() {
+  if (startup_phase != 0) return;
+  climb_ias = ClimbIas;
+  cruise_ias = CruiseIas;
+  descent_ias = DescentIas;
+}
+
+}  // namespace
+
+void SavePanelState(std::string name) {
+  const std::string base = SaveBaseName(name);
+  const std::string path = std::string(sim_root) + Upper(kPanelFolder + base + ".pnl");
+  FILE* f = nullptr;
+  if (IsPlainFileName(base) && path.size() <= kMaxPathChars) f = platform::OpenFile(path, "w");
+  if (f != nullptr) {
+    WritePanelStateFile(f);
+    // The file replaces an earlier one only once it is complete.
+    if (std::fclose(f) == 0) {
+      cdu_message = Upper(base) + ".PNL OK";
+      return;
+    }
+  }
+  cdu_message = "PANEL STATE SAVE FAIL";
+}
+
+int32_t LoadPanelState(std::string name) {
+  const bool snapshot = name.empty();
+  const std::string path = std::string(sim_root) + kPanelFolder + (snapshot ? kPanelStateSnapshotFile : name);
+  FILE* f = path.size() <= kMaxPathChars ? platform::OpenFile(path, "r") : nullptr;
+  if (f == nullptr) {
+    if (!snapshot) cdu_message = "PANEL STATE LOAD FAIL";
+    return 0;
+  }
+
+  SnapshotCheck check;
+  if (!snapshot) check.passed = kValidationPassed;
+  // The pending modified route goes only once the file is known to apply.
+  if (check.passed >= kValidationPassed) fp_mod_cnt = -1;
+  char buf[kReadChars + 1];
+  KeyValueLine line;
+  while (std::fgets(buf, kReadChars, f) != nullptr) {
+    if (!line.Split(buf)) continue;
+    if (check.passed < kValidationPassed) {
+      check.Take(line.key(), line.value());
+      if (check.passed >= kValidationPassed) fp_mod_cnt = -1;
+      continue;
+    }
+    ResetWorkingSpeeds();
+    ApplyPanelStateKey(line.key(), line.value());
+  }
+  std::fclose(f);
+  if (check.passed < kValidationPassed) return 0;
+
+  // The active leg must lie on the restored route.
+  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
+  if (stpos != kNoActiveLeg && fp_mod_cnt > 1) {
+    LoadAirport(fms_fpln_mod[0].ident, 1);
+    LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
+    ExecRoute();
+  }
+  cdu_message = "PANEL STATE LOADED OK";
+  return 1;
+}
+
+void ListPanelStates() {
+  pnl_list_cnt = 0;
+  const std::string pattern = std::string(sim_root) + kPanelFolder + "*.pnl";
+  if (pattern.size() > kMaxPathChars) return;
+  win32::FindData found{};
+  win32::FindHandle h = win32::FindFirstFileA(pattern.c_str(), &found);
+  if (h == win32::kInvalidFindHandle) return;
+  const int32_t limit = std::min(fpl_list_max, kPanelListRows - 1);
+  do {
+    if (pnl_list_cnt < limit) pnl_list[++pnl_list_cnt] = Upper(found.file_name);
+  } while (win32::FindNextFileA(h, &found) != 0);
+  win32::FindClose(h);
+}

@@ -1,0 +1,479 @@
+#include "state/panel_state_format.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "afds/afds_services.h"
+#include "cdu/cdu_globals.h"
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/route_model.h"
+#include "frame/frame_globals.h"
+#include "frame/int_conversion.h"
+#include "frame/named_vars.h"
+#include "frame/readers_flight.h"
+#include "frame/readers_systems.h"
+#include "frame/tick_globals.h"
+#include "nd/nd_globals.h"
+#include "platform/host_api.h"
+#include "state/config_globals.h"
+#include "state/config_keys.h"
+
+namespace {
+
+constexpr int32_t kNoActiveLeg = 999;
+constexpr int32_t kFplnFields = 14;
+constexpr int32_t kMaxHoldRow = 10;
+constexpr int32_t kMaxRunwayRow = 22;
+
+// Key events a restored state sends (value 0 unless stated).
+constexpr uint32_t kEventEng1Cutoff = 0x101C3;
+constexpr uint32_t kEventEng2Cutoff = 0x101C8;
+constexpr uint32_t kEventApMasterOn = 0x10100;
+constexpr uint32_t kEventApSpeed = 0x101F5;  // value: the speed, kt
+constexpr uint32_t kEventApMach = 0x1017C;
+constexpr uint32_t kEventBattery = 0x102C1;
+
+using WriteFn = void (*)(FILE* f, const char* key);
+using ReadFn = void (*)(std::string_view value);
+
+enum class Row { kSection, kValue };
+
+struct PanelKey {
+  Row kind;
+  const char* key;
+  WriteFn write;
+  ReadFn read;  // null: the reader has no entry (written only, or a repeat of an earlier key)
+};
+
+// ---- values as written ----
+
+void PutI32(FILE* f, const char* key, int32_t v) { std::fprintf(f, "%s=%d\n", key, v); }
+void PutF64(FILE* f, const char* key, int decimals, double v) { std::fprintf(f, "%s=%.*f\n", key, decimals, v); }
+void PutText(FILE* f, const char* key, const std::string& v) { std::fprintf(f, "%s=%s\n", key, v.c_str()); }
+
+int32_t I32(std::string_view v) { return ParseConfigI32(v); }
+double F64(std::string_view v) { return ParseConfigF64(v); }
+
+template <int32_t* V>
+void WriteI32(FILE* f, const char* key) {
+  PutI32(f, key, *V);
+}
+template <double* V, int Decimals>
+void WriteF64(FILE* f, const char* key) {
+  PutF64(f, key, Decimals, *V);
+}
+
+template <int32_t* V>
+void ReadI32(std::string_view v) {
+  *V = I32(v);
+}
+template <double* V>
+void ReadF64(std::string_view v) {
+  *V = F64(v);
+}
+// The variable and its named variable.
+template <int32_t* V, uint32_t* Id, const char* const* Name>
+void ReadI32Nv(std::string_view v) {
+  *V = I32(v);
+  host::WriteNamedVar(*Name, Id, *V);
+}
+// Values used elsewhere as indexes or modes: one outside lo..hi keeps the previous value.
+template <int32_t* V, int32_t Lo, int32_t Hi>
+void ReadI32InRange(std::string_view v) {
+  const int32_t x = I32(v);
+  if (x >= Lo && x <= Hi) *V = x;
+}
+// Runway rows: one outside 0..22 means no runway.
+template <int32_t* V>
+void ReadRunwayRow(std::string_view v) {
+  const int32_t x = I32(v);
+  *V = (x >= 0 && x <= kMaxRunwayRow) ? x : 0;
+}
+
+#define RO_NV(ident) &ident##_id, &nv::ident
+
+#define PK_SECTION(text) {Row::kSection, text, nullptr, nullptr}
+#define PK_I32(v) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>}
+#define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
+#define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
+#define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
+#define PK_SAVED_I32(v) {Row::kValue, #v, &WriteI32<&v>, nullptr}
+#define PK_SAVED_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, nullptr}
+// An overhead switch or light: the variable and the named variable of the same name.
+#define PK_OVH(v) PK_I32_NV(v, v)
+
+// ---- rows with their own writer or reader ----
+
+bool RouteActive() { return stpos != kNoActiveLeg; }
+
+void WriteFplnRows(FILE* f, const char* key) {
+  if (!RouteActive() || fp_cnt < 0) return;
+  const int32_t last = ClampedLastRow(fp_cnt);
+  for (int32_t i = 0; i <= last; ++i) {
+    const RouteLeg& r = fms_fpln_act[i];
+    std::fprintf(f, "%s=%s,%.6f,%.6f,%s", key, r.ident.c_str(), r.lat, r.lon, r.type.c_str());
+    std::fprintf(f, ",%s,%s,%s,%s", r.freq.c_str(), r.aux_text.c_str(), r.via.c_str(), r.proc.c_str());
+    std::fprintf(f, ",%s,%.0f,%d,%.0f", r.eta.c_str(), r.alt, r.restr, r.ias);
+    std::fprintf(f, ",%.0f,%d\n", r.intc_crs, r.hold_idx);
+  }
+}
+
+void ReadFplnRow(std::string_view v) {
+  const int32_t row = std::max(fp_mod_cnt, -1) + 1;
+  if (row > kLastRouteRow) return;  // the table is full; the writer never gets here
+  fp_mod_cnt = row;
+  ParseFplnRow(v, &fms_fpln_mod[row]);
+}
+
+void ReadNdRange(std::string_view v) {
+  const double nm = F64(v);
+  for (double r : {10.0, 20.0, 40.0, 80.0, 160.0, 320.0}) {
+    if (nm == r) nd_rng_nm = nm;
+  }
+}
+
+void ReadBattery(std::string_view v) {
+  battery_button = I32(v);
+  NV_SET(battery_button, battery_button);
+  // The simulator's battery follows the switch: toggle it when the two disagree.
+  const bool switch_on = battery_button >= 2 && battery_button <= 5;
+  const bool sim_on = ReadTokenVar364() != 0.0;
+  const bool switch_off = battery_button == 0 || battery_button == 1 || battery_button == 6 || battery_button == 7;
+  if ((switch_off && sim_on) || (switch_on && !sim_on)) host::TriggerKeyEvent(kEventBattery, 0);
+}
+
+// The MCP speed and V/S windows live only in their named variables.
+void WriteMcpWindow(FILE* f, const char* key, bool vs) {
+  int32_t ias_window = 0, vs_window = 0;
+  GetIasVsShowVars(&ias_window, &vs_window);
+  PutI32(f, key, vs ? vs_window : ias_window);
+}
+
+template <int32_t* V, uint32_t Event>
+void ReadFuelLever(std::string_view v) {
+  *V = I32(v);
+  if (*V == 2) host::TriggerKeyEvent(Event, 0);
+}
+
+// The whole file in order. Keys that stand twice are read at their first place only.
+constexpr PanelKey kPanelKeys[] = {
+    PK_SECTION("[FLTSIM]"),
+    {Row::kValue, "aircraft", [](FILE* f, const char* k) { PutText(f, k, aircraft); }, nullptr},
+    {Row::kValue, "alt", [](FILE* f, const char* k) { PutF64(f, k, 0, GetIndicatedAltitude()); }, nullptr},
+    {Row::kValue, "gsp", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadGroundSpeed()); }, nullptr},
+    {Row::kValue, "hdg", [](FILE* f, const char* k) { std::fprintf(f, "%s=%03.0f\n", k, ReadPlaneHdg()); }, nullptr},
+    {Row::kValue, "ias", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadAirspeedSmoothed()); }, nullptr},
+    {Row::kValue, "lat", [](FILE* f, const char* k) { PutF64(f, k, 6, ReadPlaneLat()); }, nullptr},
+    {Row::kValue, "lon", [](FILE* f, const char* k) { PutF64(f, k, 6, ReadPlaneLon()); }, nullptr},
+
+    PK_SECTION("[FLTPLN]"),
+    PK_I32(toc),
+    PK_F64(toc_lat, 6),
+    PK_F64(toc_lon, 6),
+    PK_I32(tod),
+    PK_I32(init_tod),
+    PK_F64(tod_lat, 6),
+    PK_F64(tod_lon, 6),
+    PK_F64(tod_rod, 0),
+    PK_I32_RANGE(toc_stpos, 0, kLastRouteRow),
+    PK_I32_RANGE(tod_stpos, 0, kLastRouteRow),
+    // A restored active route waits for EXEC (or for the loader's own execution).
+    {Row::kValue, "fms_fpln_active", &WriteI32<&fms_fpln_active>,
+     [](std::string_view v) { fms_fpln_active = I32(v) == 3 ? 4 : I32(v); }},
+    PK_SAVED_I32(fp_cnt),
+    PK_I32(stpos),
+    PK_F64(cross_at_elev, 0),
+    {Row::kValue, "FPLN", &WriteFplnRows, &ReadFplnRow},
+
+    PK_SECTION("[EFIS]"),
+    PK_I32_RANGE(ctr_mode, 0, 1),
+    {Row::kValue, "lower_eicas_mode", &WriteI32<&lower_eicas_mode>,
+     [](std::string_view v) {
+       const int32_t x = I32(v);
+       if (x < 0 || x > 2) return;
+       lower_eicas_mode = x;
+       NV_SET(eng_lwr_eicas, x);
+     }},
+    {Row::kValue, "nd_rng_nm", &WriteF64<&nd_rng_nm, 1>, &ReadNdRange},
+    PK_I32_RANGE(nd_mode, 1, 4),
+    PK_I32_NV(EadiMode, eadi_style),
+
+    PK_SECTION("[FMS]"),
+    PK_I32(cruise_alt),
+    PK_I32(init_cruise_alt),
+    {Row::kValue, "fms_dep_rwy_pos", &WriteI32<&fms_dep_rwy_pos>, &ReadRunwayRow<&fms_dep_rwy_pos>},
+    {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
+    PK_I32(fms_page),
+    PK_I32(ldg_flaps),
+    PK_I32(lnav_init_mode),
+    PK_F64(lnav_init_lat, 6),
+    PK_F64(lnav_init_lon, 6),
+    PK_F64(lnav_join_trk_lat, 6),
+    PK_F64(lnav_join_trk_lon, 6),
+    PK_F64(lnav_join_trk, 0),
+    PK_I32(to_flaps),
+    PK_I32(v1),
+    PK_I32(vr),
+    PK_I32(v2),
+    PK_I32(vref),
+    PK_I32(cost_index),
+    PK_I32(climb_ias),
+    PK_F64(climb_mach, 2),
+    PK_I32(cruise_ias),
+    PK_F64(cruise_mach, 2),
+    PK_I32(descent_ias),
+    PK_F64(descent_mach, 2),
+    PK_I32(man_climb_spd),
+    PK_I32(man_cruise_spd),
+    PK_I32(man_descent_spd),
+    // The LNAV leg only while a route is active.
+    {Row::kValue, "ToId", [](FILE* f, const char* k) { if (RouteActive()) PutText(f, k, lnav_leg[0].ToId); },
+     [](std::string_view v) { lnav_leg[0].ToId.assign(v); }},
+    {Row::kValue, "to_lat", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].to_lat); },
+     [](std::string_view v) { lnav_leg[0].to_lat = F64(v); }},
+    {Row::kValue, "to_lon", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].to_lon); },
+     [](std::string_view v) { lnav_leg[0].to_lon = F64(v); }},
+    {Row::kValue, "FrId", [](FILE* f, const char* k) { if (RouteActive()) PutText(f, k, lnav_leg[0].FrId); },
+     [](std::string_view v) { lnav_leg[0].FrId.assign(v); }},
+    {Row::kValue, "fr_lat", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].fr_lat); },
+     [](std::string_view v) { lnav_leg[0].fr_lat = F64(v); }},
+    {Row::kValue, "fr_lon", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].fr_lon); },
+     [](std::string_view v) { lnav_leg[0].fr_lon = F64(v); }},
+
+    PK_SECTION("[PEDESTAL]"),
+    {Row::kValue, "eng1_thrott", &WriteI32<&eng1_thrott>, &ReadFuelLever<&eng1_thrott, kEventEng1Cutoff>},
+    {Row::kValue, "eng2_thrott", &WriteI32<&eng2_thrott>, &ReadFuelLever<&eng2_thrott, kEventEng2Cutoff>},
+
+    PK_SECTION("[MCP]"),
+    // Written as a real and read as an integer; only an engaged master acts.
+    {Row::kValue, "ap_master", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadApMaster()); },
+     [](std::string_view v) {
+       if (I32(v) != 1) return;
+       host::TriggerKeyEvent(kEventApMasterOn, 0);
+       SetApDiscBar(0);
+       ap_master = 1.0;
+     }},
+    PK_I32_NV(alt_hold_mode, alt_hold),
+    PK_I32_NV(alt_sel_num, alt_sel_num),
+    {Row::kValue, "ap_spdbug", &WriteF64<&ap_spdbug, 0>,
+     [](std::string_view v) {
+       ap_spdbug = F64(v);
+       host::TriggerKeyEvent(kEventApSpeed, TruncToI32(ap_spdbug));
+     }},
+    {Row::kValue, "ap_mach_bug", &WriteF64<&ap_mach_bug, 2>,
+     [](std::string_view v) {
+       ap_mach_bug = F64(v);
+       host::TriggerKeyEvent(kEventApMach, 0);
+     }},
+    PK_I32_NV(apleft, apleft),
+    PK_I32_NV(apcenter, apcenter),
+    PK_I32_NV(apright, apright),
+    PK_I32_NV(app_mode, app),
+    {Row::kValue, "epr_bug", &WriteF64<&epr_bug, 2>, [](std::string_view v) { epr_bug_2 = epr_bug = F64(v); }},
+    PK_I32(flch),
+    PK_I32(gs_capture),
+    PK_I32_NV(hdg_hold_mode, hdg_hold),
+    {Row::kValue, "hdg_sel_dir", &WriteF64<&hdg_sel_dir, 0>,
+     [](std::string_view v) {
+       hdg_sel_dir = F64(v);
+       NV_SET(hdg_sel_dir, std::trunc(hdg_sel_dir));
+     }},
+    PK_I32(hdg_sel_mode),
+    PK_SAVED_I32(loc_capture),
+    PK_I32_NV(loc_mode, loc),
+    PK_I32_NV(lnav, lnav),
+    PK_I32(nav_radio_mode),
+    PK_I32(speed_mode_select),
+    PK_I32_RANGE(tmsp, 0, 7),
+    PK_I32_NV(thrust_hold, thrust),
+    // Restoring VNAV in any state makes the VNAV logic run a fresh pass.
+    {Row::kValue, "vnav", &WriteI32<&vnav>,
+     [](std::string_view v) {
+       vnav = I32(v);
+       NV_SET(vnav, vnav);
+       vnav_pnl_restored = 1;
+       vnav_des_active = 0;
+       vnav_init_flag = 1;
+     }},
+    PK_I32(vnav_armed),
+    PK_I32(to_roll_mode),
+    PK_I32(to_pitch_mode),
+    PK_I32_NV(vs_hold_mode, vs_hold),
+    {Row::kValue, "spd_hold_mode", &WriteI32<&spd_hold>, &ReadI32Nv<&spd_hold, RO_NV(spd_hold)>},
+    PK_F64(crs_dir, 0),
+    {Row::kValue, "spd_window", [](FILE* f, const char* k) { WriteMcpWindow(f, k, false); },
+     [](std::string_view v) { NV_SET(ias_show, I32(v)); }},
+    {Row::kValue, "vs_window", [](FILE* f, const char* k) { WriteMcpWindow(f, k, true); },
+     [](std::string_view v) { NV_SET(vs_show, I32(v)); }},
+    PK_SAVED_I32(annuncement_mode),
+
+    PK_SECTION("[MAIN]"),
+    PK_I32(auto_brake_status),
+    PK_I32_NV(auto_brake_switch, auto_brake_switch),
+    PK_SAVED_F64(epr_bug, 2),
+    PK_I32(ldg_checklist_mode),
+    PK_I32_NV(ldg_checklist, ldg_checklist),
+    PK_I32(to_callout_mode),
+    PK_I32_NV(asi_bug1, asi_bug1),
+    PK_I32_NV(asi_bug2, asi_bug2),
+    PK_I32_NV(asi_bug3, asi_bug3),
+    PK_I32(autoland_mode),
+    PK_F64(to_epr_temp_sel, 0),
+
+    PK_SECTION("[OVERHEAD]"),
+    PK_OVH(beg_start_button),
+    PK_OVH(aft_xfeed_fuel_pump),
+    PK_OVH(fwd_xfeed_fuel_pump),
+    PK_OVH(apu_bleed),
+    PK_OVH(apu_fault_light),
+    PK_I32(apu_mode),
+    PK_OVH(apu_run_light),
+    PK_OVH(apu_switch),
+    {Row::kValue, "battery_button", &WriteI32<&battery_button>, &ReadBattery},
+    PK_OVH(isol_air_valve),
+    PK_OVH(l_eng_hyd_pump_mode),
+    PK_OVH(r_eng_hyd_pump_mode),
+    PK_OVH(l_elec_hyd_pump_mode),
+    PK_OVH(r_elec_hyd_pump_mode),
+    PK_OVH(c_elec_hyd1_pump_mode),
+    PK_OVH(c_elec_hyd2_pump_mode),
+    PK_OVH(irs_l_anun_mode),
+    PK_OVH(irs_c_anun_mode),
+    PK_OVH(irs_r_anun_mode),
+    PK_OVH(irs_l_anun_knob),
+    PK_OVH(irs_c_anun_knob),
+    PK_OVH(irs_r_anun_knob),
+    PK_OVH(l_aft_fuel_pump),
+    PK_OVH(r_aft_fuel_pump),
+    PK_OVH(l_ctr_fuel_pump),
+    PK_OVH(r_ctr_fuel_pump),
+    PK_OVH(l_fwd_fuel_pump),
+    PK_OVH(r_fwd_fuel_pump),
+    PK_OVH(l_eng_bleed),
+    PK_OVH(r_eng_bleed),
+    PK_OVH(l_eng_start_light),
+    PK_OVH(r_eng_start_light),
+    PK_OVH(l_eng_start_switch),
+    PK_OVH(r_eng_start_switch),
+    PK_OVH(l_gen_cont),
+    PK_OVH(r_gen_cont),
+    PK_OVH(l_gen_disc_drive),
+    PK_OVH(r_gen_disc_drive),
+    PK_OVH(l_pack_reset),
+    PK_OVH(r_pack_reset),
+    PK_OVH(l_pack_switch),
+    PK_OVH(r_pack_switch),
+    PK_OVH(l_utility_bus),
+    PK_OVH(r_utility_bus),
+    PK_OVH(l_yaw_damper_mode),
+    PK_OVH(r_yaw_damper_mode),
+    PK_OVH(no_smoking_sign),
+    PK_OVH(seatbelt_sign),
+    PK_OVH(noseldglt),
+    PK_OVH(wingldglt),
+    PK_OVH(stdby_power_switch),
+    PK_OVH(ext_power_button),
+    PK_OVH(emer_lights_switch),
+    PK_OVH(wing_anti_ice_valve),
+    PK_OVH(l_eng_anti_ice_valve),
+    PK_OVH(r_eng_anti_ice_valve),
+    PK_I32(ac_power),
+
+    PK_SECTION("[OVCP]"),
+    PK_I32(cargo_doors_anun),
+    PK_SAVED_I32(EadiMode),
+    PK_I32_NV(FlightDirectorType, fd_style),
+    PK_I32(l_entry_doors_anun),
+    PK_I32(r_entry_doors_anun),
+    PK_I32_NV(lite_mode, panel_mode),
+    PK_SAVED_I32(to_callout_mode),
+    PK_I32_NV(play_announcements, ov_cabin_announcements),
+};
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Lowered(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(), LowerAscii);
+  return out;
+}
+
+// The readable keys, lower-cased and sorted, for the reader's look-up.
+struct KeyIndexEntry {
+  std::string key;
+  ReadFn read;
+};
+
+const std::vector<KeyIndexEntry>& KeyIndex() {
+  static const std::vector<KeyIndexEntry> index = [] {
+    std::vector<KeyIndexEntry> v;
+    for (const PanelKey& k : kPanelKeys) {
+      if (k.read != nullptr) v.push_back({Lowered(k.key), k.read});
+    }
+    std::sort(v.begin(), v.end(), [](const KeyIndexEntry& a, const KeyIndexEntry& b) { return a.key < b.key; });
+    return v;
+  }();
+  return index;
+}
+
+}  // namespace
+
+void WritePanelStateFile(FILE* f) {
+  for (const PanelKey& k : kPanelKeys) {
+    if (k.kind == Row::kSection) {
+      std::fprintf(f, "%s%s\n", &k == &kPanelKeys[0] ? "" : "\n", k.key);
+      continue;
+    }
+    k.write(f, k.key);
+  }
+}
+
+void ApplyPanelStateKey(std::string_view key, std::string_view value) {
+  const std::vector<KeyIndexEntry>& index = KeyIndex();
+  const std::string lowered = Lowered(key);
+  auto it = std::lower_bound(index.begin(), index.end(), lowered,
+                             [](const KeyIndexEntry& e, const std::string& k) { return e.key < k; });
+  if (it != index.end() && it->key == lowered) it->read(value);
+}
+
+void ParseFplnRow(std::string_view value, RouteLeg* leg) {
+  // Rows of earlier routes must not show through the fields this line leaves empty.
+  ResetRouteLeg(*leg);
+  int32_t field = 0;
+  size_t start = 0;
+  while (field < kFplnFields) {
+    const size_t comma = value.find(',', start);
+    const std::string_view text = value.substr(start, comma == std::string_view::npos ? value.npos : comma - start);
+    if (!text.empty()) {
+      switch (field) {
+        case 0: leg->ident.assign(text); break;
+        case 1: leg->lat = F64(text); break;
+        case 2: leg->lon = F64(text); break;
+        case 3: leg->type.assign(text); break;
+        case 4: leg->freq.assign(text); break;
+        case 5: leg->aux_text.assign(text); break;
+        case 6: leg->via.assign(text); break;
+        case 7: leg->proc.assign(text); break;
+        case 8: leg->eta.assign(text); break;
+        case 9: leg->alt = F64(text); break;
+        case 10: leg->restr = I32(text); break;
+        case 11: leg->ias = F64(text); break;
+        case 12: leg->intc_crs = F64(text); break;
+        case 13: {
+          const int32_t hold = TruncToI32(F64(text));
+          leg->hold_idx = (hold >= 0 && hold <= kMaxHoldRow) ? hold : 0;
+          break;
+        }
+      }
+    }
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+    ++field;
+  }
+}
