@@ -22,6 +22,14 @@ constexpr double kDmeStepNm = 0.1;
 constexpr double kDmeSearchNm = 50.0;
 constexpr double kDmeToleranceNm = 0.1;
 
+// A procedure-turn course kept within 0..360 (north stays 360, as its leg's name shows it).
+double TurnCourse(double deg) {
+  double r = std::fmod(deg, 360.0);
+  if (r < 0.0) r += 360.0;
+  if (r == 0.0) r = deg > 0.0 ? 360.0 : 0.0;
+  return r;
+}
+
 bool IsTurnOntoTrack(std::string_view code) {
   return StartsWith(code, "/RT/T") || StartsWith(code, "/LT/T") || StartsWith(code, "/RT/H") ||
          StartsWith(code, "/LT/H");
@@ -92,7 +100,7 @@ int32_t BuildApproachLegs(std::string_view code, double prev_lat, double prev_lo
     if (slash != std::string_view::npos) term = code.substr(slash + 1);
     std::string first_ident;
     if (StartsWith(field, "H")) {
-      crs = Fold360(ParseLeadingDouble(field.substr(1)) + (right ? -180.0 : 180.0));
+      crs = TurnCourse(ParseLeadingDouble(field.substr(1)) + (right ? -180.0 : 180.0));
       first_ident = "PT";
       first_ident += field.substr(1);
     }
@@ -101,12 +109,12 @@ int32_t BuildApproachLegs(std::string_view code, double prev_lat, double prev_lo
     double lat1, lon1;
     CalcDestPoint(prev_lat, prev_lon, crs, kTurnOutboundNm, &lat1, &lon1);
     if (rec != nullptr) AppendTurnLeg(*rec, first_ident, lat1, lon1, trans, runway);
-    crs = Fold360(crs + (right ? 90.0 : -90.0));
+    crs = TurnCourse(crs + (right ? 90.0 : -90.0));
     char second_ident[8];
     std::snprintf(second_ident, sizeof second_ident, "PT%03.0f", crs);
     CalcDestPoint(lat1, lon1, crs, kTurnAcrossNm, &lat0, &lon0);
     if (rec != nullptr) AppendTurnLeg(*rec, second_ident, lat0, lon0, trans, runway);
-    crs = Fold360(crs + (right ? 90.0 : -90.0));
+    crs = TurnCourse(crs + (right ? 90.0 : -90.0));
   } else {
     if (StartsWith(code, "/")) code.remove_prefix(1);
     size_t slash = code.find('/');
