@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr size_t kLineChars = 499;
 constexpr int kTokens = 11;
 
 // Procedure turn: outbound 3.0 NM, then 1.5 NM at 90 degrees before turning inbound.
@@ -146,7 +145,6 @@ namespace {
 
 struct ApprState {
   AirportRecord* apt;
-  bool in_section = false;
   int32_t cur = 0;  // the approach that took the previous leg; 0 none
   std::string generated;
 };
@@ -284,21 +282,9 @@ void LoadApproaches(std::string icao) {
     dest_magvar = GetMagVar(TruncToI32(apt.lat), TruncToI32(apt.lon));
     ApprState s;
     s.apt = &apt;
-    LineReader& reader = ProcedureLineReader();
-    reader.Start(f, kLineChars);
-    std::string_view line;
-    std::string_view t[kTokens + 1];
-    while (reader.Next(&line)) {
-      for (std::string_view& tok : t) tok = std::string_view();
-      SplitTokens(line, t + 1, kTokens);
-      if (IsCommentToken(t[1])) continue;
-      if (StartsWith(t[1], "[")) {
-        if (s.in_section) break;  // the next header ends the airport's section
-        s.in_section = EqualsNoCase(HeaderFirstWord(t[1]), icao);
-        continue;
-      }
-      if (s.in_section) LegLine(s, t);
-    }
+    ReadSection(
+        f, kTokens, [&](std::string_view header) { return EqualsNoCase(HeaderFirstWord(header), icao); },
+        [&](std::string_view* t) { LegLine(s, t); });
     std::fclose(f);
   }
   BuildApproachList("------");

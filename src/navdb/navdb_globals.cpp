@@ -40,13 +40,17 @@ void ClearProcedureRows(ProcedureRecord* records, int32_t array_rows, int32_t co
   for (int32_t i = 1; i <= UsedRows(count, array_rows); ++i) {
     ProcedureRecord& r = records[i];
     for (int32_t k = 1; k <= UsedRows(r.leg_cnt, kProcedureLegRows); ++k) ClearRecord(r.legs[k]);
-    ClearRecord(r.name);
-    ClearRecord(r.id);
-    ClearRecord(r.kind);
-    ClearRecord(r.runway);
-    r.spare = 0;
-    r.leg_cnt = 0;
+    ClearProcedureHeader(r);
   }
+}
+
+void ClearProcedureHeader(ProcedureRecord& record) {
+  ClearRecord(record.name);
+  ClearRecord(record.id);
+  ClearRecord(record.kind);
+  ClearRecord(record.runway);
+  record.spare = 0;
+  record.leg_cnt = 0;
 }
 
 void ClearUsedRows(NavRecord* table, int32_t array_rows, int32_t count) {

@@ -104,6 +104,9 @@ void ResetNavdbGlobals();
 // Empties rows 1..count of a table, the count clamped to the array.
 void ClearUsedRows(NavRecord* table, int32_t array_rows, int32_t count);
 
+// Empties a procedure's texts and numbers, leaving its leg rows as they are.
+void ClearProcedureHeader(ProcedureRecord& record);
+
 // Empties records 1..count of a procedure table with their used legs, the count clamped to the array.
 void ClearProcedureRows(ProcedureRecord* records, int32_t array_rows, int32_t count);
 

@@ -22,6 +22,11 @@ std::FILE* OpenNavdataFile(std::string_view file_name) {
   return OpenModuleFileForReading(path);
 }
 
+void SplitLineTokens(std::string_view line, std::string_view* t, int n) {
+  for (int i = 0; i <= n; ++i) t[i] = std::string_view();
+  SplitTokens(line, t + 1, n);
+}
+
 bool HeaderMatches(std::string_view token, std::string_view icao) {
   size_t b = 0;
   size_t e = token.size();
@@ -47,12 +52,7 @@ std::string_view HeaderFirstWord(std::string_view token) {
 ProcedureRecord* AppendProcedure(ProcedureRecord* table, int32_t array_rows, int32_t* count) {
   if (*count < 0 || *count >= array_rows - 1) return nullptr;
   ProcedureRecord& r = table[++*count];
-  ClearRecord(r.name);
-  ClearRecord(r.id);
-  ClearRecord(r.kind);
-  ClearRecord(r.runway);
-  r.spare = 0;
-  r.leg_cnt = 0;
+  ClearProcedureHeader(r);
   return &r;
 }
 

@@ -73,3 +73,49 @@ inline void EmptyList(Row (&rows)[N], int32_t* count) {
   ClearListRows(rows, *count);
   *count = 0;
 }
+
+// The procedure files' line buffer: a longer line is read in pieces, each taken as a line.
+inline constexpr size_t kProcedureLineChars = 499;
+
+// Splits a line into the tokens t[1..n]; t[0] and the tokens the line lacks are empty.
+void SplitLineTokens(std::string_view line, std::string_view* t, int n);
+
+// Reads the airport's section from `main_file` or, when that file lacks it (or cannot be read),
+// from `user_file`. `read_file` reads an opened file and returns whether it found the section;
+// `after_pass` runs after each file, read or not.
+template <typename ReadFile, typename AfterPass>
+void ReadMainOrUserFile(const char* main_file, const char* user_file, ReadFile read_file, AfterPass after_pass) {
+  for (const char* name : {main_file, user_file}) {
+    bool found = false;
+    if (std::FILE* f = OpenNavdataFile(name)) {
+      found = read_file(f);
+      std::fclose(f);
+    }
+    after_pass();
+    if (found) return;
+  }
+}
+
+// Reads `f` to the end of the first section whose header token `opens` accepts, handing every
+// other line of it (tokens t[1..n], comments left out) to `on_line`; returns whether the section
+// was found. The next header ends the section.
+template <typename Opens, typename OnLine>
+bool ReadSection(std::FILE* f, int n, Opens opens, OnLine on_line) {
+  LineReader& reader = ProcedureLineReader();
+  reader.Start(f, kProcedureLineChars);
+  std::string_view line;
+  std::string_view t[16];
+  if (n > 15) n = 15;
+  bool in_section = false;
+  while (reader.Next(&line)) {
+    SplitLineTokens(line, t, in_section ? n : 1);  // outside the section only headers count
+    if (IsCommentToken(t[1])) continue;
+    if (StartsWith(t[1], "[")) {
+      if (in_section) break;
+      in_section = opens(t[1]);
+      continue;
+    }
+    if (in_section) on_line(t);
+  }
+  return in_section;
+}

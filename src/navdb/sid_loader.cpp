@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr size_t kLineChars = 499;
 constexpr int kTokens = 8;
 
 // A fly-over fix followed by a turn: the turn starts this far abeam, 4 × 26400 / (tan 25° × 11.29)
@@ -30,15 +29,19 @@ struct SidState {
   double heading = 0.0;
 };
 
-// The last leg of a record without transitions closes its common route.
-void MarkCommonEnd(ProcedureRecord& r) {
+// The last leg of a common route carries its own ident as its transition.
+void MarkCommonEnd(ProcedureLeg& leg) {
+  SetText(leg.trans, TextOf(leg.ident));
+  SetText(leg.marker, "*");
+}
+
+// A record without transitions so far ends its common route at its last leg.
+void CloseCommonRoute(ProcedureRecord& r) {
   if (r.leg_cnt <= 0) return;
   for (int32_t k = 1; k <= r.leg_cnt; ++k) {
     if (r.legs[k].trans[0] != '\0') return;
   }
-  ProcedureLeg& last = r.legs[r.leg_cnt];
-  SetText(last.trans, TextOf(last.ident));
-  SetText(last.marker, "*");
+  MarkCommonEnd(r.legs[r.leg_cnt]);
 }
 
 // A runway named exactly: its threshold starts the next leg and its heading is flown.
@@ -201,27 +204,24 @@ void LegLine(SidState& s, std::string_view* t) {
 
   if (!trans.empty() && rec->leg_cnt > 1) {
     ProcedureLeg& prev = rec->legs[rec->leg_cnt - 1];
-    if (prev.trans[0] == '\0') {
-      SetText(prev.trans, TextOf(prev.ident));
-      SetText(prev.marker, "*");
-    }
+    if (prev.trans[0] == '\0') MarkCommonEnd(prev);
   }
 }
 
-// Reads one file up to the end of the airport's section.
-void ReadFile(SidState& s, std::FILE* f, std::string_view icao) {
+// Reads one file up to the end of the airport's section; true when it found the section. Every
+// line but a procedure's own closes the common route of the record before it.
+bool ReadFile(SidState& s, std::FILE* f, std::string_view icao) {
   LineReader& reader = ProcedureLineReader();
-  reader.Start(f, kLineChars);
+  reader.Start(f, kProcedureLineChars);
   std::string_view line;
   std::string_view t[kTokens + 1];
   while (reader.Next(&line)) {
-    for (std::string_view& tok : t) tok = std::string_view();
-    SplitTokens(line, t + 1, kTokens);
+    SplitLineTokens(line, t, s.in_section ? kTokens : 1);  // outside the section only headers count
     bool header = StartsWith(t[1], "[");
     if (IsCommentToken(t[1]) || header || !s.in_section) {
-      if (s.cur > 0) MarkCommonEnd(s.apt->sids[s.cur]);
+      if (s.cur > 0) CloseCommonRoute(s.apt->sids[s.cur]);
       if (header) {
-        if (s.in_section) return;  // the airport's section has ended
+        if (s.in_section) return true;  // the airport's section has ended
         s.in_section = HeaderMatches(t[1], icao);
       }
       continue;
@@ -232,6 +232,7 @@ void ReadFile(SidState& s, std::FILE* f, std::string_view icao) {
       LegLine(s, t);
     }
   }
+  return s.in_section;
 }
 
 }  // namespace
@@ -242,20 +243,17 @@ void LoadSids(std::string icao) {
   EmptyList(apt.trans_list, &apt.trans_list_cnt);
   SidState s;
   s.apt = &apt;
-  for (const char* file : {"sids.txt", "sids_user.txt"}) {
-    std::FILE* f = OpenNavdataFile(file);
-    if (f != nullptr) {
-      origin_magvar = GetMagVar(TruncToI32(apt.lat), TruncToI32(apt.lon));
-      ReadFile(s, f, icao);
-      std::fclose(f);
-    }
-    for (int32_t i = 1; i <= apt.sid_cnt; ++i) {
-      ProcedureRecord& r = apt.sids[i];
-      if (r.leg_cnt > 0 && r.legs[r.leg_cnt].trans[0] == '\0') {
-        SetText(r.legs[r.leg_cnt].trans, TextOf(r.legs[r.leg_cnt].ident));
-        SetText(r.legs[r.leg_cnt].marker, "*");
-      }
-    }
-    if (s.in_section) break;  // the user file is read only for an airport the main file lacks
-  }
+  ReadMainOrUserFile(
+      "sids.txt", "sids_user.txt",
+      [&](std::FILE* f) {
+        origin_magvar = GetMagVar(TruncToI32(apt.lat), TruncToI32(apt.lon));
+        return ReadFile(s, f, icao);
+      },
+      [&] {
+        // A record whose last leg has no transition ends its common route there.
+        for (int32_t i = 1; i <= apt.sid_cnt; ++i) {
+          ProcedureRecord& r = apt.sids[i];
+          if (r.leg_cnt > 0 && r.legs[r.leg_cnt].trans[0] == '\0') MarkCommonEnd(r.legs[r.leg_cnt]);
+        }
+      });
 }

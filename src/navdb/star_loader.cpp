@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr size_t kLineChars = 499;
 constexpr int kTokens = 7;
 // The name list has 250 rows of which 1..249 are usable.
 constexpr int32_t kNameListCapacity = kAirportNameListRows - 1;
@@ -29,7 +28,6 @@ struct PendingLeg {
 
 struct StarState {
   AirportRecord* apt;
-  bool in_section = false;
   std::string generated;
   double heading = 0.0;  // inbound course of the last stored leg, magnetic: flown into a path leg
   PendingLeg pending;
@@ -187,29 +185,13 @@ void LegLine(StarState& s, std::string_view* t) {
   FinishLeg(s, *rec, n, trans);
 }
 
-void ReadFile(StarState& s, std::FILE* f, std::string_view icao) {
-  LineReader& reader = ProcedureLineReader();
-  reader.Start(f, kLineChars);
-  std::string_view line;
-  std::string_view t[kTokens + 1];
-  while (reader.Next(&line)) {
-    for (std::string_view& tok : t) tok = std::string_view();
-    SplitTokens(line, t + 1, kTokens);
-    if (IsCommentToken(t[1])) continue;
-    if (StartsWith(t[1], "[")) {
-      if (s.in_section) break;  // the airport's section has ended
-      s.in_section = HeaderMatches(t[1], icao);
-      continue;
-    }
-    if (!s.in_section || t[1].empty()) continue;
-    if (EqualsNoCase(t[1], "T")) {
-      HeaderLine(s, t);
-    } else {
-      LegLine(s, t);
-    }
+void StarLine(StarState& s, std::string_view* t) {
+  if (t[1].empty()) return;
+  if (EqualsNoCase(t[1], "T")) {
+    HeaderLine(s, t);
+  } else {
+    LegLine(s, t);
   }
-  // A leg still waiting for the course into a next fix has no end point.
-  DropPending(s);
 }
 
 bool InNameList(const AirportRecord& apt, std::string_view text) {
@@ -244,14 +226,15 @@ void LoadStars(std::string icao) {
   EmptyList(apt.trans_list, &apt.trans_list_cnt);
   StarState s;
   s.apt = &apt;
-  for (const char* file : {"stars.txt", "stars_user.txt"}) {
-    std::FILE* f = OpenNavdataFile(file);
-    if (f != nullptr) {
-      dest_magvar = GetMagVar(TruncToI32(apt.lat), TruncToI32(apt.lon));
-      ReadFile(s, f, icao);
-      std::fclose(f);
-    }
-    RebuildNameList(apt);
-    if (s.in_section) break;  // the user file is read only for an airport the main file lacks
-  }
+  ReadMainOrUserFile(
+      "stars.txt", "stars_user.txt",
+      [&](std::FILE* f) {
+        dest_magvar = GetMagVar(TruncToI32(apt.lat), TruncToI32(apt.lon));
+        bool found = ReadSection(
+            f, kTokens, [&](std::string_view header) { return HeaderMatches(header, icao); },
+            [&](std::string_view* t) { StarLine(s, t); });
+        DropPending(s);  // a leg still waiting for the course into a next fix has no end point
+        return found;
+      },
+      [&] { RebuildNameList(apt); });
 }

@@ -217,14 +217,4 @@ TEST_F(ApproachLoader, MissingFileKeepsVariationAndEmptiesTheList) {
   EXPECT_EQ(appr_list[1].identifier, "");
 }
 
-TEST_F(ApproachLoader, BuilderAppendsNoTurnLegsToAFullApproach) {
-  ProcedureRecord& r = airport_recs[2].approaches[1];
-  airport_recs[2].appr_cnt = 1;
-  r.leg_cnt = 400;
-  double lat = 45.5, lon = -122.0;
-  BuildApproachLegs("/LT-H180/UD3.0", 45.5, -122.0, &lat, &lon, 1, "T", "16L");
-  EXPECT_EQ(r.leg_cnt, 400);
-  BuildApproachLegs("/LT-H180/UD3.0", 45.5, -122.0, &lat, &lon, 141, "T", "16L");  // no such approach row
-}
-
 }  // namespace

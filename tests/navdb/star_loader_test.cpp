@@ -86,14 +86,6 @@ TEST_F(StarLoader, InterceptWithoutEndPointIsDroppedAtTheNextFix) {
   EXPECT_EQ(LegIdents(Star(1)), "AAA BBB");
 }
 
-TEST_F(StarLoader, DmeLegFromItsReference) {
-  LoadStars("[KTST]\nABC1 AAA 9000 --- 45.5 -122.0\nABC1 /T180/UD10.0 6000 --- 45.0 -122.0\n");
-  ASSERT_EQ(Star(1).leg_cnt, 2);
-  EXPECT_EQ(Text(Star(1).legs[2].ident), "TR180");
-  EXPECT_NEAR(DistNm(45.0, -122.0, Star(1).legs[2].lat, Star(1).legs[2].lon), 10.0, 0.1);
-  EXPECT_DOUBLE_EQ(proc_ref_lat, 45.0);
-}
-
 // A path leg that begins the common route is listed under its own name, as a fix would be.
 TEST_F(StarLoader, PathLegStartingTheCommonRouteIsListedByItsName) {
   LoadStars("[KTST]\nAAA.ABC1 AAA 9000 --- 45.5 -122.0\nABC1 /T180/UD10.0 6000 --- 45.0 -122.0\n");
