@@ -17,9 +17,6 @@ constexpr int kTokens = 11;
 // Procedure turn: outbound 3.0 NM, then 1.5 NM at 90 degrees before turning inbound.
 constexpr double kTurnOutboundNm = 3.0;
 constexpr double kTurnAcrossNm = 1.5;
-constexpr double kDmeStepNm = 0.1;
-constexpr double kDmeSearchNm = 50.0;
-constexpr double kDmeToleranceNm = 0.1;
 
 // A procedure-turn course kept within 0..360 (north stays 360, as its leg's name shows it).
 double TurnCourse(double deg) {
@@ -126,17 +123,10 @@ int32_t BuildApproachLegs(std::string_view code, double prev_lat, double prev_lo
   }
 
   if (StartsWith(term, "UD")) {
-    double d_nm = ParseLeadingDouble(term.substr(2));
-    for (double r = kDmeStepNm; r < kDmeSearchNm; r += kDmeStepNm) {
-      double lat, lon;
-      CalcDestPoint(lat0, lon0, crs + dest_magvar, r, &lat, &lon);
-      if (std::fabs(CalcDistNm(lat, lon, *ref_lat, *ref_lon) - d_nm) < kDmeToleranceNm) {
-        *ref_lat = lat;
-        *ref_lon = lon;
-        return 1;
-      }
-    }
-    return 0;
+    return FindDmePoint(lat0, lon0, crs + dest_magvar, *ref_lat, *ref_lon, ParseLeadingDouble(term.substr(2)), ref_lat,
+                        ref_lon)
+               ? 1
+               : 0;
   }
   return Intercept(lat0, lon0, crs, term, ref_lat, ref_lon);
 }

@@ -60,17 +60,10 @@ int32_t BuildPathLeg(std::string_view code, double lat0, double lon0, double* io
   const double fix_lon = *io_lon;
 
   if (StartsWith(p.cond, "UD")) {
-    double d_nm = ParseLeadingDouble(p.cond.substr(2));
-    for (double r = kDmeStepNm; r < kDmeSearchNm; r += kDmeStepNm) {
-      double lat, lon;
-      CalcDestPoint(lat0, lon0, p.crs + var, r, &lat, &lon);
-      if (std::fabs(CalcDistNm(lat, lon, proc_ref_lat, proc_ref_lon) - d_nm) < kDmeToleranceNm) {
-        *io_lat = lat;
-        *io_lon = lon;
-        break;
-      }
-    }
-    return 0;  // not met within 50 NM: the leg ends at its reference position
+    // Not met within 50 NM, the leg ends at its reference position.
+    FindDmePoint(lat0, lon0, p.crs + var, proc_ref_lat, proc_ref_lon, ParseLeadingDouble(p.cond.substr(2)), io_lat,
+                 io_lon);
+    return 0;
   }
 
   if (climb_legs && StartsWith(p.cond, "UA")) {
@@ -134,6 +127,20 @@ double MagneticBearing(double lat0, double lon0, double lat1, double lon1, doubl
   double dist_nm, brg_deg;
   CalcDistBrg(lat0, lon0, lat1, lon1, &dist_nm, &brg_deg);
   return Fold360(brg_deg - var_deg);
+}
+
+bool FindDmePoint(double lat0, double lon0, double crs_true_deg, double ref_lat, double ref_lon, double dme_nm,
+                  double* lat, double* lon) {
+  for (double r = kDmeStepNm; r < kDmeSearchNm; r += kDmeStepNm) {
+    double p_lat, p_lon;
+    CalcDestPoint(lat0, lon0, crs_true_deg, r, &p_lat, &p_lon);
+    if (std::fabs(CalcDistNm(p_lat, p_lon, ref_lat, ref_lon) - dme_nm) < kDmeToleranceNm) {
+      *lat = p_lat;
+      *lon = p_lon;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool TakeIntersection(double lat0, double lon0, double crs_deg, double var_deg, double* lat, double* lon) {

@@ -38,6 +38,12 @@ double Fold360(double deg);
 // Magnetic bearing, in [0, 360), from one position to another, for a variation `var_deg`.
 double MagneticBearing(double lat0, double lon0, double lat1, double lon1, double var_deg);
 
+// The DME search of "UD" legs: the first point, in 0.1 NM steps below 50 NM along the true course
+// `crs_true_deg`, whose distance from (ref_lat, ref_lon) is within 0.1 NM of `dme_nm`. False, leaving
+// *lat/*lon alone, when there is none.
+bool FindDmePoint(double lat0, double lon0, double crs_true_deg, double ref_lat, double ref_lon, double dme_nm,
+                  double* lat, double* lon);
+
 // Whether an intersection found for a course `crs_deg` flown from (lat0, lon0) lies ahead on that
 // course: within 1 degree it is taken as it is; otherwise the point mirrored in latitude, then in
 // longitude, is taken when it coincides with the start and lies within 7 degrees. On true

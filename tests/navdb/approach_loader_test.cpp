@@ -187,7 +187,7 @@ TEST_F(ApproachLoader, PathCodeOpeningAnApproachStartsAtItsReference) {
   EXPECT_EQ(Text(r.legs[2].appr_id), "I16L");
 }
 
-// Kept as specified: a line repeating the last leg's fix, with token 8 equal to that leg's role,
+// By design: a line repeating the last leg's fix, with token 8 equal to that leg's role,
 // adds no leg and takes the reference position from tokens 7 and 8.
 TEST_F(ApproachLoader, RepeatedLineAddsNoLeg) {
   LoadApps(

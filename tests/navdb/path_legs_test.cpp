@@ -51,7 +51,7 @@ TEST_F(PathLegs, RightTurnOfNinetyDegreesLaysChordAlongCourseLessFortyFive) {
   EXPECT_NEAR(out_lon, end.lon, 1e-9);
 }
 
-// Kept as specified: a left turn lays its chord along crs - A/2 too.
+// By design: a left turn lays its chord along crs - A/2 too.
 TEST_F(PathLegs, LeftTurnUsesTheRightTurnChordDirection) {
   origin_magvar = 0.0;
   ASSERT_EQ(Sid("/LT/H270/UA", kLat0, kLon0, 0.0, 0.0, 5000, 0.0), 0);  // A = 0 - 270 = 90
