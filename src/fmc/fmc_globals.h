@@ -66,7 +66,12 @@
   X(double, crz_min_ias, 230.0)                                                         \
   X(double, crz_max_ias, 330.0)                                                         \
   X(double, des_min_ias, 180.0)                                                         \
-  X(double, des_max_ias, 300.0)
+  X(double, des_max_ias, 300.0)                                                         \
+  /* next vertical target: altitude (ft) and position, and its route row */             \
+  X(double, cross_at_elev, 0.0)                                                         \
+  X(double, cross_at_lat, 0.0)                                                          \
+  X(double, cross_at_lon, 0.0)                                                          \
+  X(int32_t, next_restr_leg, 0)
 
 #define FMC_ARRAYS(X)                        \
   X(RouteLeg, fms_fpln_act, kRouteRows)      \

@@ -156,7 +156,7 @@ static_assert(std::is_trivially_copyable_v<AirportRecord>);
 template <size_t N>
 inline void SetText(char (&field)[N], std::string_view text) {
   size_t n = text.size() < N - 1 ? text.size() : N - 1;
-  std::memcpy(field, text.data(), n);
+  if (n > 0) std::memcpy(field, text.data(), n);  // an empty view may carry no address
   field[n] = '\0';
 }
 

@@ -10,31 +10,13 @@ namespace {
 
 int32_t UsedRows(int32_t count, int32_t array_rows) { return std::clamp(count, 0, array_rows - 1); }
 
-void ClearProcedures(ProcedureRecord* records, int32_t array_rows, int32_t count) {
-  for (int32_t i = 1; i <= UsedRows(count, array_rows); ++i) {
-    ProcedureRecord& r = records[i];
-    for (int32_t k = 1; k <= UsedRows(r.leg_cnt, kProcedureLegRows); ++k) ClearRecord(r.legs[k]);
-    ClearRecord(r.name);
-    ClearRecord(r.id);
-    ClearRecord(r.kind);
-    ClearRecord(r.runway);
-    r.spare = 0;
-    r.leg_cnt = 0;
-  }
-}
-
-template <typename Row, size_t N>
-void ClearListRows(Row (&rows)[N], int32_t count) {
-  for (int32_t i = 1; i <= UsedRows(count, static_cast<int32_t>(N)); ++i) ClearRecord(rows[i]);
-}
-
 // Only the used parts of the 38 MB block are touched.
 void ClearAirportRecord(AirportRecord& a) {
   ClearListRows(a.runways, a.rwy_cnt);
-  ClearProcedures(a.stars, kAirportStarRows, a.star_cnt);
-  ClearProcedures(a.sids, kAirportSidRows, a.sid_cnt);
-  ClearProcedures(a.approaches, kAirportApproachRows, a.appr_cnt);
-  ClearProcedures(a.appr_transitions, kAirportApprTransRows, a.appr_trans_cnt);
+  ClearProcedureRows(a.stars, kAirportStarRows, a.star_cnt);
+  ClearProcedureRows(a.sids, kAirportSidRows, a.sid_cnt);
+  ClearProcedureRows(a.approaches, kAirportApproachRows, a.appr_cnt);
+  ClearProcedureRows(a.appr_transitions, kAirportApprTransRows, a.appr_trans_cnt);
   ClearListRows(a.trans_list, a.trans_list_cnt);
   ClearListRows(a.iaf_list, a.iaf_cnt);
   ClearListRows(a.sid_list, a.sid_list_cnt);
@@ -53,6 +35,23 @@ void ClearAirportRecord(AirportRecord& a) {
 }
 
 }  // namespace
+
+void ClearProcedureRows(ProcedureRecord* records, int32_t array_rows, int32_t count) {
+  for (int32_t i = 1; i <= UsedRows(count, array_rows); ++i) {
+    ProcedureRecord& r = records[i];
+    for (int32_t k = 1; k <= UsedRows(r.leg_cnt, kProcedureLegRows); ++k) ClearRecord(r.legs[k]);
+    ClearProcedureHeader(r);
+  }
+}
+
+void ClearProcedureHeader(ProcedureRecord& record) {
+  ClearRecord(record.name);
+  ClearRecord(record.id);
+  ClearRecord(record.kind);
+  ClearRecord(record.runway);
+  record.spare = 0;
+  record.leg_cnt = 0;
+}
 
 void ClearUsedRows(NavRecord* table, int32_t array_rows, int32_t count) {
   for (int32_t i = 1; i <= UsedRows(count, array_rows); ++i) ClearRecord(table[i]);

@@ -8,6 +8,7 @@
 // in an array of 8,001).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -102,3 +103,16 @@ void ResetNavdbGlobals();
 
 // Empties rows 1..count of a table, the count clamped to the array.
 void ClearUsedRows(NavRecord* table, int32_t array_rows, int32_t count);
+
+// Empties a procedure's texts and numbers, leaving its leg rows as they are.
+void ClearProcedureHeader(ProcedureRecord& record);
+
+// Empties records 1..count of a procedure table with their used legs, the count clamped to the array.
+void ClearProcedureRows(ProcedureRecord* records, int32_t array_rows, int32_t count);
+
+// Empties rows 1..count of a list of an airport block, the count clamped to the list.
+template <typename Row, size_t N>
+void ClearListRows(Row (&rows)[N], int32_t count) {
+  int32_t used = count < 0 ? 0 : (count > static_cast<int32_t>(N) - 1 ? static_cast<int32_t>(N) - 1 : count);
+  for (int32_t i = 1; i <= used; ++i) ClearRecord(rows[i]);
+}

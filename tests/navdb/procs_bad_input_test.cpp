@@ -1,0 +1,142 @@
+// Malformed and oversized procedure files: the loaders keep within their tables and never fail.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/module_state.h"
+#include "navdb/procs_fixture.h"
+
+namespace {
+
+using ProcsBadInput = ProcsTest;
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+TEST_F(ProcsBadInput, TruncatedLinesAddNothingOrEmptyLegs) {
+  LoadOriginWith("[KTST]\nT\nT DEP1\nDEP1\nDEP1 /H180/UA\nDEP1 RW16L /H180/UA\nDEP1 FIX\n");
+  ASSERT_EQ(Origin().sid_cnt, 2);
+  EXPECT_EQ(Text(Sid(2).name), "DEP1");
+  EXPECT_EQ(LegIdents(Sid(2)), "FIX");
+  LoadDestWith("[KTST]\nT\nSTAR1\nSTAR1 FIX\nSTAR1 /H180/IC\n.\n",
+               "[KTST]\n16L\n16L I16L\n16L I16L /\n16L I16L /RT\n16L I16L /LT/H\n16L I16L FIX IAF\n");
+  // A STAR leg line needs only its first token (an empty leg, as the format allows); the waiting
+  // intercept is dropped at the end.
+  EXPECT_EQ(LegIdents(Star(2)), " FIX");
+  EXPECT_EQ(Dest().appr_cnt, 1);
+  EXPECT_GE(Appr(1).leg_cnt, 1);
+}
+
+TEST_F(ProcsBadInput, ShortAirportLineLoadsWhatItHas) {
+  WriteNavFile("apts.txt", "KTST NAME_ONLY\nKABC N 1 2 3 __________ _1 09_\n");
+  ASSERT_EQ(LoadAirport("KTST", 1), 1);
+  EXPECT_EQ(Text(Origin().name), "NAME_ONLY");
+  EXPECT_EQ(Origin().rwy_cnt, 0);
+  EXPECT_EQ(Origin().lat, 0.0);
+  ASSERT_EQ(LoadAirport("KABC", 2), 1);
+  EXPECT_EQ(Dest().rwy_cnt, 3);
+  EXPECT_EQ(Text(Dest().runways[1].ident), "");
+  EXPECT_EQ(Text(Dest().runways[2].ident), "1");
+}
+
+// Numbers beyond the double range read as 0; courses far outside 0..360 stay finite (the test main
+// traps invalid operations and overflows).
+TEST_F(ProcsBadInput, HugeAndMalformedNumbers) {
+  WriteNavFile("apts.txt", "KTST T 1e999 1e300 -1e300 16L_1e99_1e400_1e308_1e300_X_X_-1e300\n");
+  LoadOriginWith(
+      "[KTST]\nT DEP1 SID 16L\nDEP1 RW16L /RT/H1e300/UA 2147483647 16L 1e300 -1e300\n"
+      "DEP1 /LT/T-1e300/UD1e300 1 --- 1e300 1e300 FO\nDEP1 /RT/T1e300/IC1e300 1 --- 45 -122\n"
+      "DEP1 /T1e300/UD1e300 1 --- 0 0\nDEP1 FIX nan inf 1e309 -1e309\n");
+  EXPECT_GE(Sid(1).leg_cnt, 1);
+  LoadDestWith("[KTST]\nS1 A 1 --- 1e300 1e300\nS1 /H1e300/IC1e300 1 --- 0 0\nS1 B 1 --- 45 -122\n",
+               "[KTST]\n16L I /RT-H1e300/UD1e300 IAF 1 1e300 -1e300 - 1e300 -1e300\n"
+               "16L I /LT-H-1e300/IC1e300 IAF 1 45 -122\n16L I /T1e300/XX1e300 IAF 1 45 -122\n");
+  EXPECT_EQ(Dest().appr_cnt, 1);
+}
+
+// An over-long name is kept cut to its field, and later lines still find its record.
+TEST_F(ProcsBadInput, OverLongTokensAreCutAndStillMatch) {
+  std::string name = Repeat("N", 300);
+  LoadOriginWith("[KTST]\n" + name + " FIX1 1 --- 1 1\n" + name + "." + Repeat("T", 100) + " FIX2 1 --- 1 1\n" +
+                 name + " " + Repeat("F", 150) + " " + Repeat("9", 100) + " --- 1 1\n");
+  ASSERT_EQ(Origin().sid_cnt, 1);
+  EXPECT_EQ(Text(Sid(1).name), Repeat("N", 31));
+  EXPECT_EQ(Sid(1).leg_cnt, 3);
+  EXPECT_EQ(Text(Sid(1).legs[2].trans), Repeat("T", 23));
+  EXPECT_EQ(Text(Sid(1).legs[3].ident), Repeat("F", 23));
+  LoadDestWith("[KTST]\n" + Repeat("X", 100) + "." + name + " FIX 1 --- 1 1\n" + name + " FIX 1 --- 1 1\n",
+               "[KTST]\n" + Repeat("R", 100) + " " + Repeat("I", 100) + " FIX IAF 1 1 1\n" + Repeat("R", 100) + " " +
+                   Repeat("I", 100) + " FIX2 IAF 1 1 1\n");
+  EXPECT_EQ(Dest().star_cnt, 1);
+  EXPECT_EQ(Star(1).leg_cnt, 2);
+  EXPECT_EQ(Dest().appr_cnt, 1);
+  EXPECT_EQ(Appr(1).leg_cnt, 2);
+  EXPECT_EQ(Dest().trans_list_cnt, 2);
+}
+
+// A line longer than the 499-character buffer is read in pieces, each taken as a line; a piece
+// that starts in the middle of a token is a line like any other.
+TEST_F(ProcsBadInput, OverLongLinesAreReadInPieces) {
+  std::string pad = Repeat("P", 495);
+  LoadOriginWith("[KTST]\nDEP1 FIX1 1 --- 1 1 " + pad + " DEP2 FIX2 1 --- 1 1\nDEP3 FIX3 1 --- 1 1\n");
+  EXPECT_EQ(Text(Sid(Origin().sid_cnt).name), "DEP3");
+  WriteNavFile("apts.txt", std::string("KTST T 1 2 3 ") + Repeat("09_1_1_1_90_0_X_90 ", 120) + "\nKXYZ N 1 2 3\n");
+  ASSERT_EQ(LoadAirport("KTST", 1), 1);
+  EXPECT_EQ(Origin().rwy_cnt, 20);
+  EXPECT_EQ(LoadAirport("KXYZ", 2), 1);
+}
+
+TEST_F(ProcsBadInput, MoreSidsAndLegsThanTheTablesHold) {
+  std::string text = "[KTST]\n";
+  for (int i = 1; i <= 150; ++i) text += "T S" + std::to_string(i) + " SID 16L\n";
+  for (int i = 1; i <= 150; ++i) text += "X" + std::to_string(i) + " FIX 1 --- 1 1\n";
+  text += Repeat("S1 FIX 1 --- 45 -122\nS1 /H180/UD1 1 16B 0 0\n", 210);
+  LoadOriginWith(text);
+  EXPECT_EQ(Origin().sid_cnt, 140);
+  EXPECT_EQ(Text(Sid(140).name), "S140");
+  EXPECT_EQ(Sid(1).leg_cnt, 400);
+  EXPECT_EQ(Text(Sid(1).legs[400].ident), "HD180");
+  EXPECT_EQ(Text(Sid(1).legs[400].trans), "HD180");
+  EXPECT_EQ(Text(Sid(1).legs[400].marker), "*");
+}
+
+TEST_F(ProcsBadInput, MoreStarLegsThanARecordHolds) {
+  std::string text = "[KTST]\n" + Repeat("S1 FIX 1 --- 45 -122\nS1 /H180/UD1 1 --- 0 0\n", 210) + "S1 END 1 --- 44 -121\n";
+  LoadDestWith(text, "");
+  EXPECT_EQ(Star(1).leg_cnt, 400);
+}
+
+TEST_F(ProcsBadInput, MoreApproachesLegsAndIdentifiersThanTheTablesHold) {
+  std::string apps = "[KTST]\n";
+  for (int i = 1; i <= 150; ++i) apps += "R" + std::to_string(i) + " A" + std::to_string(i) + " FIX IAF 1 45 -122\n";
+  apps += Repeat("R1 A1 FIX --- 1 45 -122\nR1 A1 FIX2 --- 1 45 -122\n", 199);  // 399 legs
+  apps += "R1 A1 /LT-H180/UD1.0 --- 1 45 -122\n";                           // no room for three
+  apps += "R1 A1 LAST --- 1 45 -122\n";
+  apps += "R1 A1 OVER --- 1 45 -122\n";
+  LoadDestWith("", apps);
+  EXPECT_EQ(Dest().appr_cnt, 140);
+  EXPECT_EQ(Dest().appr_trans_cnt, 20);
+  EXPECT_EQ(Appr(1).leg_cnt, 400);
+  EXPECT_EQ(Text(Appr(1).legs[400].ident), "LAST");
+  EXPECT_EQ(appr_list_cnt, 50);
+}
+
+// A reset after full tables leaves every used row empty again.
+TEST_F(ProcsBadInput, ResetClearsFullTables) {
+  std::string text = "[KTST]\n";
+  for (int i = 1; i <= 140; ++i) text += "S" + std::to_string(i) + " FIX 1 --- 1 1\n";
+  text += Repeat("S1 FIX 1 --- 1 1\n", 420);
+  LoadOriginWith(text);
+  ASSERT_EQ(Origin().sid_cnt, 140);
+  ResetModuleState();
+  EXPECT_EQ(Origin().sid_cnt, 0);
+  EXPECT_EQ(Text(Origin().sids[140].name), "");
+  EXPECT_EQ(Text(Origin().sids[1].legs[400].ident), "");
+  EXPECT_EQ(Origin().sids[1].leg_cnt, 0);
+  EXPECT_EQ(Text(Origin().runways[1].ident), "");
+}
+
+}  // namespace
