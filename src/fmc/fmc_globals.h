@@ -67,11 +67,9 @@
   X(double, crz_max_ias, 330.0)                                                         \
   X(double, des_min_ias, 180.0)                                                         \
   X(double, des_max_ias, 300.0)                                                         \
-  /* next vertical target: altitude (ft) and position, and its route row */             \
-  X(double, cross_at_elev, 0.0)                                                         \
+  /* position of the next vertical target (its altitude is cross_at_elev) */            \
   X(double, cross_at_lat, 0.0)                                                          \
-  X(double, cross_at_lon, 0.0)                                                          \
-  X(int32_t, next_restr_leg, 0)
+  X(double, cross_at_lon, 0.0)
 
 #define FMC_ARRAYS(X)                        \
   X(RouteLeg, fms_fpln_act, kRouteRows)      \

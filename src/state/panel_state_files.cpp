@@ -12,7 +12,7 @@
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/readers_flight.h"
-#include "navdb/navdb_pending.h"
+#include "navdb/airport_loader.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
 #include "platform/win32_env.h"
