@@ -140,7 +140,12 @@
   X(double, route_dist_sum, 0.0)        /* next_restr_leg back to the T/D start point */      \
   X(double, tod_path_dist, 0.0)                                                              \
   X(double, tod_dist_acc, 0.0)                                                               \
-  X(double, vnav_path_alt, 0.0)         /* ft */
+  X(double, vnav_path_alt, 0.0)         /* ft */                                              \
+  /* route files, plan list and uplink */                                                    \
+  X(int32_t, fpl_scratch_cnt, -1)       /* last row of fpl_scratch; -1 empty */               \
+  X(int32_t, new_fpln_loaded, 0)        /* 1 after a plan load until EXEC consumes it */      \
+  X(int32_t, nav_name_index_cnt, 0)     /* rows of nav_name_index; nothing fills it */        \
+  X(const uint8_t*, gps_data_block, nullptr) /* the simulator's GPS block once bound */
 
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)

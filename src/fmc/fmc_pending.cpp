@@ -3,7 +3,6 @@
 #include "frame/pending_calls.h"
 
 void InitPerformanceTables() { CountPendingCall(PendingCall::kInitPerformanceTables); }
-void LoadFplList() { CountPendingCall(PendingCall::kLoadFplList); }
 double GetThrustLimitEpr(double) { return 0.0; }
 void InitThrustLimitTables() {}
 int32_t PredictToc(int32_t) { return 0; }

@@ -40,7 +40,8 @@
   X(double, rel_leg_course, 0.0)        /* deg magnetic, LNAV from-point to the active waypoint */ \
   X(int32_t, tod_pause_done, 0)                                                                   \
   X(int32_t, tod_1x_done, 0)                                                                      \
-  X(int32_t, dest_dist_pause_done, 0)
+  X(int32_t, dest_dist_pause_done, 0)                                                             \
+  X(int32_t, lnav_init_done, 0)         /* 1 once LNAV has joined the route; a plan load clears it */
 
 RO_DECLARE_GLOBALS(FRAME_SCALARS)
 

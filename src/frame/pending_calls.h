@@ -9,7 +9,6 @@ enum class PendingCall {
   kProcSounds,
   kConnectTcasModule,
   kInitPerformanceTables,
-  kLoadFplList,
   kListPanelStates,
   kInitPanelState,
   kFsuipcClear32F8,
