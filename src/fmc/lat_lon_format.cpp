@@ -28,15 +28,17 @@ std::string DmsText(double v, char negative_letter, char positive_letter) {
   return buf;
 }
 
-// Degrees and minutes to the nearest tenth of a minute.
+// Degrees and minutes to the nearest tenth of a minute. The rounding works on the magnitude, so
+// that a southern or eastern position rounds as a northern or western one does.
 std::string DmTenthsText(double v, char negative_letter, char positive_letter) {
-  const double d = std::trunc(v);
-  const double f = (v - d) * 60.0;
+  const double a = std::fabs(v);
+  const double d = std::trunc(a);
+  const double f = (a - d) * 60.0;
   const double m = std::trunc(f + 0.05);
   const double t = std::trunc((f - m) * 10.0 + 0.05);
-  long long dd = std::llabs(static_cast<long long>(TruncToI32(d)));
-  int mm = std::abs(static_cast<int>(m));
-  const int tt = std::abs(static_cast<int>(t));
+  long long dd = TruncToI32(d);
+  int mm = static_cast<int>(m);
+  const int tt = static_cast<int>(t);
   if (mm >= 60) {  // 59.95 minutes and more show as the next whole degree
     mm = 0;
     ++dd;
