@@ -153,7 +153,12 @@
   X(double, lnav_init_lon, 0.0)                                                              \
   X(double, lnav_join_trk_lat, 0.0)                                                          \
   X(double, lnav_join_trk_lon, 0.0)                                                          \
-  X(double, lnav_join_trk, 0.0)         /* deg, course of the track being joined */
+  X(double, lnav_join_trk, 0.0)         /* deg, course of the track being joined */ \
+  /* route files, plan list and uplink */                                                    \
+  X(int32_t, fpl_scratch_cnt, -1)       /* last row of fpl_scratch; -1 empty */               \
+  X(int32_t, new_fpln_loaded, 0)        /* 1 after a plan load until EXEC consumes it */      \
+  X(int32_t, nav_name_index_cnt, 0)     /* rows of nav_name_index; nothing fills it */        \
+  X(const uint8_t*, gps_data_block, nullptr) /* the simulator's GPS block once bound */
 
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)

@@ -5,8 +5,6 @@
 
 #include "fmc/route_types.h"
 
-// Will build the stored-flight-plan list and set fpl_list_loaded.
-void LoadFplList();
 
 // Per-tick route services the update driver calls.
 // Will recompute the T/C point; returns the route row it falls at (or the first constrained row).

@@ -1,10 +1,12 @@
 #include "fmc/lat_lon_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "frame/int_conversion.h"
+#include "navdb/navdb_text.h"
 
 namespace {
 
@@ -26,6 +28,39 @@ std::string DmsText(double v, char negative_letter, char positive_letter) {
   return buf;
 }
 
+// Degrees and minutes to the nearest tenth of a minute. The rounding works on the magnitude, so
+// that a southern or eastern position rounds as a northern or western one does.
+std::string DmTenthsText(double v, char negative_letter, char positive_letter) {
+  const double a = std::fabs(v);
+  const double d = std::trunc(a);
+  const double f = (a - d) * 60.0;
+  const double m = std::trunc(f + 0.05);
+  const double t = std::trunc((f - m) * 10.0 + 0.05);
+  long long dd = TruncToI32(d);
+  int mm = static_cast<int>(m);
+  const int tt = static_cast<int>(t);
+  if (mm >= 60) {  // 59.95 minutes and more show as the next whole degree
+    mm = 0;
+    ++dd;
+  }
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%c%s%lld:%s%d:%d%s", v < 0.0 ? negative_letter : positive_letter,
+                dd < 10 ? "0" : "", dd, mm < 10 ? "0" : "", mm, tt, "0");
+  return buf;
+}
+
+std::string ThreeWordsText(std::string_view text) {
+  if (text.empty()) return std::string();
+  std::string words(text);
+  words[0] = ' ';
+  std::replace(words.begin(), words.end(), ':', ' ');
+  std::string_view w[3];
+  SplitTokens(words, w, 3);
+  std::string out(1, text[0]);
+  out.append(w[0]).append("\xB0 ").append(w[1]).append("' ").append(w[2]).append(".00");
+  return out;
+}
+
 }  // namespace
 
 void FormatLatLonDms(double lat, double lon_west, std::string* lat_text, std::string* lon_text, int32_t unit) {
@@ -35,4 +70,19 @@ void FormatLatLonDms(double lat, double lon_west, std::string* lat_text, std::st
   }
   if (lat_text != nullptr) *lat_text = DmsText(lat, 'S', 'N');
   if (lon_text != nullptr) *lon_text = DmsText(lon_west, 'E', 'W');
+}
+
+void FormatLatLonDms2(double lat, double lon_west, std::string* lat_text, std::string* lon_text, int32_t unit) {
+  if (unit != 1) {
+    lat *= kDegPerRad;
+    lon_west *= kDegPerRad;
+  }
+  if (lat_text != nullptr) *lat_text = DmTenthsText(lat, 'S', 'N');
+  if (lon_text != nullptr) *lon_text = DmTenthsText(lon_west, 'E', 'W');
+}
+
+void SplitThreeWords(std::string_view lat_text, std::string_view lon_text, std::string* lat_out,
+                     std::string* lon_out) {
+  if (lat_out != nullptr) *lat_out = ThreeWordsText(lat_text);
+  if (lon_out != nullptr) *lon_out = ThreeWordsText(lon_text);
 }

@@ -7,7 +7,6 @@ enum class PendingCall {
   kUpdateOverheadVars,
   kProcMcpKnobs,
   kProcSounds,
-  kLoadFplList,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kExecRoute,

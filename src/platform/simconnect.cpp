@@ -18,3 +18,9 @@ int32_t SimConnect_Close(SimConnectHandle handle) {
   auto fn = host::SlotAs<host::SimConnectCloseFn>(host::kSimConnectClose);
   return fn ? fn(handle) : kSimConnectFail;
 }
+
+int32_t SimConnect_FlightPlanLoad(SimConnectHandle handle, const char* path) {
+  if (handle == nullptr || path == nullptr) return kSimConnectFail;
+  auto fn = host::SlotAs<host::SimConnectFlightPlanLoadFn>(host::kSimConnectFlightPlanLoad);
+  return fn ? fn(handle, path) : kSimConnectFail;
+}

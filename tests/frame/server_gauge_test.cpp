@@ -179,14 +179,15 @@ TEST_F(ServerGaugeTest, StartupSkipsWhatIsAlreadyLoaded) {
   Server();
   Startup();
   EXPECT_EQ(climb_tas, 0.0);  // the configuration was not read again
-  EXPECT_EQ(Calls(PendingCall::kLoadFplList), 0);
+  EXPECT_EQ(fpl_list_loaded, 3);  // the stored-plan list was not rebuilt
   EXPECT_EQ(pnl_list_cnt, 2);  // not listed again (a listing here would find no folder)
   EXPECT_EQ(to_flaps, 0);  // the built-in data are copied only before a first read
 }
 
 TEST_F(ServerGaugeTest, EmptyTablesAreLoadedOnceByTheServerAndAgainByTheFmsConnect) {
   // The airports file appears only after the server's start-up load found none: the FMS
-  // connect-to-window loads it.
+  // connect-to-window loads it. The stored-plan list is built once: an empty plan folder still
+  // gives its "NEW FPL" row, so a plan saved later is listed only when the pilot asks.
   testing_support::TempDir sim;
   host().set_current_directory(sim.path());
   sim.Write("Orvantel/PanelStates/first.pnl", "");
@@ -197,13 +198,16 @@ TEST_F(ServerGaugeTest, EmptyTablesAreLoadedOnceByTheServerAndAgainByTheFmsConne
     Send(fms, m);
   }
   EXPECT_EQ(nav_apts_cnt, 0);
+  EXPECT_EQ(fpl_list_loaded, 1);
   sim.Write("Orvantel/Navdata/apts.txt", "KSEA SEATTLE 433 47.449 -122.309\n");
   sim.Write("Orvantel/PanelStates/second.pnl", "");
+  sim.Write("Orvantel/flightplans/KSEAKPDX.rte", "[FlightPlan]\nKSEA 47.4 -122.3 APT\nKPDX 45.5 -122.5 APT\n");
   Send(server, gauge::kConnectToWindow);
   EXPECT_EQ(nav_apts_cnt, 0);
   Send(fms, gauge::kConnectToWindow);
   EXPECT_EQ(nav_apts_cnt, 1);
-  EXPECT_EQ(Calls(PendingCall::kLoadFplList), 2);
+  EXPECT_EQ(fpl_list_loaded, 1);
+  EXPECT_EQ(fpl_store[1].name, "NEW FPL");
   // The panel-state list was built once, at the server's pre-initialise.
   EXPECT_EQ(pnl_list_cnt, 1);
   EXPECT_EQ(pnl_list[1], "FIRST.PNL");

@@ -1,0 +1,260 @@
+#include "fmc/plan_import.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "fmc/plan_text.h"
+#include "frame/frame_globals.h"
+#include "navdb/navdb_text.h"
+#include "platform/winfile.h"
+
+namespace {
+
+constexpr size_t kPlanLineMax = 998;
+constexpr unsigned char kUtf8Lead = 0xC2;
+constexpr unsigned char kDegreeSign = 0xB0;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The digits of positions first..last (fewer when the text ends or a non-digit comes first); a
+// group that does not begin with a digit reads 0.
+int32_t GroupInt(std::string_view text, size_t first, size_t last) {
+  int32_t v = 0;
+  for (size_t i = first; i <= last && i < text.size() && IsDigit(text[i]); ++i) v = v * 10 + (text[i] - '0');
+  return v;
+}
+
+double DmsValue(int32_t deg, int32_t min, int32_t sec) { return deg + (min + sec / 60.0) / 60.0; }
+
+void EraseFirst(std::string* s, unsigned char byte) {
+  const size_t at = s->find(static_cast<char>(byte));
+  if (at != std::string::npos) s->erase(at, 1);
+}
+
+// Text between `tag` and `end_tag` (to the end of the line when the end tag is missing).
+std::string AfterTag(const std::string& line, size_t tag_at, std::string_view tag, std::string_view end_tag) {
+  std::string text = line.substr(tag_at + tag.size());
+  const size_t end = text.find(end_tag);
+  if (end != std::string::npos) text.resize(end);
+  return text;
+}
+
+// One waypoint position text of the XML form ("N47° 26' 42.00"") rebuilt as "N47:26:42": the degree
+// sign starts the minutes, "'" the seconds; the fraction of a second is dropped.
+std::string RebuildXmlCoordinate(std::string_view text) {
+  if (text.empty()) return std::string();
+  std::string fields[3];
+  int field = 0;
+  for (size_t i = 1; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == kDegreeSign) {
+      field = 1;
+    } else if (c == '\'') {
+      field = 2;
+    } else if (c == '.' || c == ',' || c == '"') {
+      break;
+    } else if (!IsBlank(static_cast<char>(c))) {
+      fields[field] += static_cast<char>(c);
+    }
+  }
+  std::string out(1, text[0]);
+  for (int f = 0; f < 3; ++f) {
+    if (f > 0) out += ':';
+    if (fields[f].size() == 1) out += '0';
+    out += fields[f];
+  }
+  return out;
+}
+
+std::string XmlTypeOf(const std::string& type_text, const std::string& previous) {
+  if (type_text == "Airport") return "APT";
+  if (type_text == "Intersection") return "INT";
+  if (type_text == "VOR") return "VOR";
+  if (type_text == "NDB") return "NDB";
+  return previous;
+}
+
+class PlanConverter {
+ public:
+  explicit PlanConverter(std::FILE* out) : out_(out) {}
+
+  void Line(const std::string& line) {
+    if (line.find("<DepartureID>") != std::string::npos) xml_ = true;
+    if (xml_) {
+      XmlLine(line);
+      return;
+    }
+    const size_t dep = line.find("departure_id=");
+    if (dep != std::string::npos) {
+      std::string id = line.size() > 13 ? line.substr(13, 4) : std::string();
+      std::erase_if(id, [](char c) { return c == ' ' || c == ','; });
+      departure_id_ = id;
+    }
+    IniWaypointLine(line);
+  }
+
+ private:
+  void Write(std::string_view ident, double lat, double lon, const std::string& type) {
+    // A waypoint without a name would shift every column of its temp.rte line.
+    if (ident.empty()) return;
+    std::fprintf(out_, "%-8.*s %-3.5f %-3.5f  %s\n", static_cast<int>(ident.size()), ident.data(), lat, lon,
+                 type.c_str());
+  }
+
+  void IniWaypointLine(const std::string& line) {
+    if (line.find("waypoint.0") != std::string::npos) {
+      std::string value = line.size() > 11 ? line.substr(11) : std::string();
+      std::erase(value, ' ');
+      ident_from_second_ = !value.starts_with(departure_id_);
+    }
+    if (line.find("waypoint.") == std::string::npos) return;
+    const size_t eq = line.find('=');
+    std::string text = eq != std::string::npos ? line.substr(eq + 1) : (line.size() > 11 ? line.substr(11) : "");
+
+    size_t comma = text.find(',');
+    if (comma == std::string::npos) return;
+    std::string ident_field = text.substr(0, comma);
+    text.erase(0, comma + 1);
+    if (ident_from_second_ && (comma = text.find(',')) != std::string::npos) {
+      ident_field = text.substr(0, comma);
+      text.erase(0, comma + 1);
+    }
+    std::string_view ident_words[1];
+    const std::string_view ident = SplitTokens(ident_field, ident_words, 1) == 1 ? ident_words[0] : "";
+
+    type_ = "INT";
+    while (!text.empty()) {
+      std::string_view words[1];
+      const std::string_view w = SplitTokens(text, words, 1) == 1 ? words[0] : "";
+      if (EqualsNoCase(w, "A,")) type_ = "APT";
+      if (EqualsNoCase(w, "V,")) type_ = "VOR";
+      if (EqualsNoCase(w, "N,")) type_ = "NDB";
+      if (!w.empty() && w.back() == '*') {
+        const size_t c1 = text.find(',');
+        const size_t c2 = c1 == std::string::npos ? c1 : text.find(',', c1 + 1);
+        if (c2 == std::string::npos) return;
+        const double lat = ParseIniCoordinate(std::string_view(text).substr(0, c1));
+        const double lon = ParseIniCoordinate(std::string_view(text).substr(c1 + 1, c2 - c1 - 1));
+        Write(ident, lat, lon, type_);
+        text.erase(0, c2 + 1);
+      }
+      const size_t next = text.find(',');
+      if (next == std::string::npos) return;
+      text.erase(0, next + 1);
+    }
+  }
+
+  void XmlLine(const std::string& line) {
+    if (element_state_ == 1) {
+      static constexpr std::string_view kType = "<ATCWaypointType>";
+      static constexpr std::string_view kPos = "<WorldPosition>";
+      if (size_t at = line.find(kType); at != std::string::npos) {
+        type_text_ = AfterTag(line, at, kType, "</ATCWaypointType>");
+      }
+      if (size_t at = line.find(kPos); at != std::string::npos) {
+        std::string pos = line.substr(at + kPos.size());
+        EraseFirst(&pos, kUtf8Lead);
+        if (size_t end = pos.find("</WorldPosition>"); end != std::string::npos) pos.resize(end);
+        if (size_t comma = pos.find(','); comma != std::string::npos) {
+          lon_text_ = pos.substr(comma + 1, 15);
+          lat_text_ = pos.substr(0, 15);
+          EraseFirst(&lat_text_, kUtf8Lead);
+          EraseFirst(&lon_text_, kUtf8Lead);
+        }
+      }
+      if (line.find("</ATCWaypoint>") != std::string::npos) element_state_ = 2;
+    }
+    static constexpr std::string_view kId = "<ATCWaypoint id=";
+    if (size_t at = line.find(kId); at != std::string::npos) {
+      element_state_ = 1;
+      ident_ = line.substr(at + kId.size());
+      for (int n = 0; n < 2; ++n) EraseFirst(&ident_, '"');
+      if (size_t gt = ident_.find('>'); gt != std::string::npos) {
+        std::string tail = ident_.substr(gt + 1);
+        std::erase_if(tail, IsBlank);
+        ident_.resize(gt);
+        ident_ += tail;
+      }
+    }
+    if (element_state_ == 2) {
+      const std::string lat_dms = RebuildXmlCoordinate(lat_text_);
+      const std::string lon_dms = RebuildXmlCoordinate(lon_text_);
+      double lat = 0.0;
+      double lon = 0.0;
+      ParseDmsText(lat_dms, lon_dms, &lat, &lon);
+      if (lat_dms.starts_with('S')) lat = -lat;
+      if (lon_dms.starts_with('W')) lon = -lon;
+      type_ = XmlTypeOf(type_text_, type_);
+      Write(ident_, lat, lon, type_);
+      element_state_ = 0;
+    }
+  }
+
+  std::FILE* out_;
+  bool xml_ = false;
+  bool ident_from_second_ = false;
+  std::string departure_id_;
+  std::string type_ = "I";
+  int element_state_ = 0;
+  std::string ident_, type_text_, lat_text_, lon_text_;
+};
+
+}  // namespace
+
+void ParseDmsText(std::string_view lat_text, std::string_view lon_text, double* lat_out, double* lon_out) {
+  *lat_out = DmsValue(GroupInt(lat_text, 1, 2), GroupInt(lat_text, 4, 5), GroupInt(lat_text, 7, 8));
+  if (lon_text.size() > 3 && lon_text[3] == ':') {
+    *lon_out = DmsValue(GroupInt(lon_text, 1, 2), GroupInt(lon_text, 4, 5), GroupInt(lon_text, 7, 8));
+  } else {
+    *lon_out = DmsValue(GroupInt(lon_text, 1, 3), GroupInt(lon_text, 5, 6), GroupInt(lon_text, 8, 9));
+  }
+}
+
+void ParseLatLonText(std::string_view lat_text, std::string_view lon_text, double* lat_out, double* lon_out) {
+  // Tenths of a minute become whole seconds, truncated.
+  const auto value = [](int32_t deg, int32_t min, int32_t tenths) {
+    const int32_t sec = static_cast<int32_t>(tenths / 10.0 * 60.0);
+    return deg + (sec / 60.0 + min) / 60.0;
+  };
+  *lat_out = value(GroupInt(lat_text, 1, 2), GroupInt(lat_text, 3, 4), GroupInt(lat_text, 6, 6));
+  *lon_out = value(GroupInt(lon_text, 1, 3), GroupInt(lon_text, 4, 5), GroupInt(lon_text, 7, 7));
+}
+
+double ParseIniCoordinate(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && !IsDigit(text[i])) {
+    negative = text[i] == 'S' || text[i] == 's' || text[i] == 'W' || text[i] == 'w';
+    ++i;
+  }
+  const std::string_view rest = text.substr(i);
+  // Whole degrees as an integer and minutes as a fraction keep any text's value finite.
+  const double deg = std::fabs(static_cast<double>(ParseLeadingInt(rest)));
+  const size_t star = rest.find('*');
+  const double min = star == std::string_view::npos ? 0.0 : std::fabs(ParseLeadingDouble(rest.substr(star + 1)));
+  const double v = deg + min / 60.0;
+  return negative ? -v : v;
+}
+
+int32_t ImportPlnToTempRte(const std::string& name) {
+  std::FILE* in = platform::OpenFile(PlanFolderPath(name), "r");
+  if (in == nullptr) return kPlanNotFound;
+  std::FILE* out = platform::OpenFile(PlanFolderPath("temp.rte"), "w");
+  if (out == nullptr) {
+    std::fclose(in);
+    return kPlanNotFound;
+  }
+  std::fputs("[FlightPlan]\n", out);
+  static LineReader reader;
+  reader.Start(in, kPlanLineMax);
+  PlanConverter converter(out);
+  std::string_view piece;
+  std::string line;
+  while (reader.Next(&piece)) {
+    line.assign(piece);
+    converter.Line(line);
+  }
+  std::fclose(in);
+  return std::fclose(out) == 0 ? 0 : kPlanNotFound;
+}
