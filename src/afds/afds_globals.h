@@ -101,7 +101,14 @@
   X(int32_t, alt_call_20_done, 0)                                                        \
   X(int32_t, alt_call_10_done, 0)                                                        \
   X(int32_t, alt_call_appr_mins_done, 0)                                                 \
-  X(int32_t, alt_call_mins_done, 0)
+  X(int32_t, alt_call_mins_done, 0)                                                     \
+  /* transponder IDENT, annunciators of the panel gauges */                              \
+  X(int32_t, xpdr_ident_timer, 0)      /* ticks until "859id" is cleared; 108 at a press */ \
+  X(int32_t, irs_l_anun_mode, 0)       /* 3 = aligned */                                  \
+  X(int32_t, irs_c_anun_mode, 0)                                                         \
+  X(int32_t, irs_r_anun_mode, 0)                                                         \
+  X(int32_t, autoland_mode, 0)         /* 2 and above = autoland active */                \
+  X(int32_t, alt_alert_state, 0)       /* 0..3, 3 = alert */
 
 #define AFDS_ARRAYS(X)                                   \
   X(EicasMessage, warning_msgs, kEicasMessageRows)       \

@@ -9,6 +9,7 @@
 #include "frame/frame_pending.h"
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
+#include "frame/panel_gauge_globals.h"
 #include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
@@ -41,4 +42,5 @@ void ResetModuleState() {
   ResetStateGlobals();
   ResetConfigGlobals();
   ResetAircraftIdGlobals();
+  ResetPanelGaugeGlobals();
 }
