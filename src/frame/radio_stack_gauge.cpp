@@ -1,6 +1,7 @@
 #include "frame/radio_stack_gauge.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "afds/afds_globals.h"
 #include "displays/displays_pending.h"
@@ -37,7 +38,9 @@ void PreDraw(gauge::GaugeHeader* g) {
   const GaugeElements<kElementCount> el(g);
   if (gauge::ElementHeader* first = el[kFirstReadout]) first->image_flags &= ~gauge::kImageDirty;
   // A NaN reading counts as lit.
-  for (int i = 0; i < 8; ++i) el.Show(kFirstLamp + i, kLampTokens[i]() != 0.0);
+  for (int i = 0; i < static_cast<int>(std::size(kLampTokens)); ++i) {
+    el.Show(kFirstLamp + i, kLampTokens[i]() != 0.0);
+  }
   el.Show(kBtn1Lamp, radio_btn1_lamp != 0);
   el.Show(kBtn2Lamp, radio_btn2_lamp != 0);
   if (xpdr_mode >= 0 && xpdr_mode <= 2) {
@@ -46,10 +49,14 @@ void PreDraw(gauge::GaugeHeader* g) {
   }
 }
 
-// One byte through FSUIPC on a link of its own; an unreachable server leaves the link unopened.
+// One byte through FSUIPC on a link of its own. A failed open may be the "already open" case of a
+// stale link: closing it lets the next user open again.
 void WriteFsuipcByte(uint32_t offset, uint8_t value) {
   fsuipc_open_ok = FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer) ? 1 : 0;
-  if (fsuipc_open_ok == 0) return;
+  if (fsuipc_open_ok == 0) {
+    FsuipcClose();
+    return;
+  }
   FsuipcWrite(offset, 1, &value, &fsuipc_result);
   FsuipcProcess(&fsuipc_result);
   FsuipcClose();
