@@ -114,7 +114,13 @@
   X(int32_t, loc_mode, 0)                                                                \
   X(int32_t, app_mode, 0)                                                                \
   X(int32_t, loc_capture, 0)                                                             \
-  X(int32_t, gs_capture, 0)
+  X(int32_t, gs_capture, 0) \
+  /* transponder IDENT, annunciators of the panel gauges */                              \
+  X(int32_t, xpdr_ident_timer, 0)      /* ticks until "859id" is cleared; 108 at a press */ \
+  X(int32_t, irs_l_anun_mode, 0)       /* 3 = aligned */                                  \
+  X(int32_t, irs_c_anun_mode, 0)                                                         \
+  X(int32_t, irs_r_anun_mode, 0)                                                         \
+  X(int32_t, alt_alert_state, 0)       /* 0..3, 3 = alert */
 
 #define AFDS_ARRAYS(X)                                   \
   X(EicasMessage, warning_msgs, kEicasMessageRows)       \
@@ -163,9 +169,6 @@
   X(int32_t, apu_switch, 0)                                                              \
   X(int32_t, battery_button, 0)        /* 0..7 */                                        \
   X(int32_t, isol_air_valve, 0)                                                          \
-  X(int32_t, irs_l_anun_mode, 0)       /* 3 aligned and navigating */                    \
-  X(int32_t, irs_c_anun_mode, 0)                                                         \
-  X(int32_t, irs_r_anun_mode, 0)                                                         \
   X(int32_t, irs_l_anun_knob, 0)                                                         \
   X(int32_t, irs_c_anun_knob, 0)                                                         \
   X(int32_t, irs_r_anun_knob, 0)                                                         \

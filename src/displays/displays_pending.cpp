@@ -8,6 +8,9 @@ double ReadFreqTokenVar23() { return 0.0; }
 double ReadFreqTokenVar617() { return 0.0; }
 double ReadFreqTokenVar870() { return 0.0; }
 double ReadFreqTokenVar871() { return 0.0; }
+double ReadTokenVar874() { return 0.0; }
+double ReadTokenVar875() { return 0.0; }
+double ReadTokenVar876() { return 0.0; }
 
 void DrawEadiFormatA(DisplaySurface*, gfx::Graphics*) {}
 void DrawEadiFormatB(DisplaySurface*, gfx::Graphics*) {}

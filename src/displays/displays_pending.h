@@ -14,6 +14,10 @@ double ReadFreqTokenVar23();
 double ReadFreqTokenVar617();
 double ReadFreqTokenVar870();
 double ReadFreqTokenVar871();
+// Will return tokens 874, 875 and 876: the radio stack shows lamp pictures 10, 11, 12 while non-zero.
+double ReadTokenVar874();
+double ReadTokenVar875();
+double ReadTokenVar876();
 
 // Painters of the flight and engine displays; each will draw its display on the graphics object.
 // The EADI and flat-panel PFD painters draw in the canvas their paint entry prepared; the others

@@ -7,6 +7,7 @@
 #include "afds/afds_pending.h"
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"
+#include "frame/panel_gauge_globals.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
 #include "frame/readers_systems.h"

@@ -73,12 +73,12 @@ void ScreenPreDraw(gauge::GaugeHeader* gauge, int element, PreDrawRule rule, uin
   screen->image_flags &= ~gauge::kImageDirty;
 }
 
-int32_t TogglePopupUnlessBlocked(uint32_t popup) {
+}  // namespace
+
+int32_t TogglePanelWindowUnlessBlocked(uint32_t popup) {
   if (WindowShown(panel_window::kClickBlock)) return 0;
   return host::TogglePanelWindow(popup);
 }
-
-}  // namespace
 
 bool IdentificationPending() { return aircraft_identified == 0 && acfg_attempts < kMaxIdentificationAttempts; }
 
@@ -227,15 +227,21 @@ void StbyPfdGaugeCallback(gauge::GaugeHeader* g, int32_t service, uintptr_t) {
 }
 
 int32_t FmsNbScreenClick(const gauge::PixelPoint*, uint32_t) { return host::TogglePanelWindow(panel_window::kCdu); }
-int32_t NdScreenClick(const gauge::PixelPoint*, uint32_t) { return TogglePopupUnlessBlocked(panel_window::kNd); }
+int32_t NdScreenClick(const gauge::PixelPoint*, uint32_t) {
+  return TogglePanelWindowUnlessBlocked(panel_window::kNd);
+}
 int32_t UpperEicasScreenClick(const gauge::PixelPoint*, uint32_t) {
-  return TogglePopupUnlessBlocked(panel_window::kUpperEicas);
+  return TogglePanelWindowUnlessBlocked(panel_window::kUpperEicas);
 }
 int32_t LowerEicasScreenClick(const gauge::PixelPoint*, uint32_t) {
   return host::TogglePanelWindow(panel_window::kLowerEicas);
 }
-int32_t EadiScreenClick(const gauge::PixelPoint*, uint32_t) { return TogglePopupUnlessBlocked(panel_window::kEadi); }
-int32_t FpPfdScreenClick(const gauge::PixelPoint*, uint32_t) {
-  return TogglePopupUnlessBlocked(panel_window::kFpPfdEhsi);
+int32_t EadiScreenClick(const gauge::PixelPoint*, uint32_t) {
+  return TogglePanelWindowUnlessBlocked(panel_window::kEadi);
 }
-int32_t FpNdScreenClick(const gauge::PixelPoint*, uint32_t) { return TogglePopupUnlessBlocked(panel_window::kFpNd); }
+int32_t FpPfdScreenClick(const gauge::PixelPoint*, uint32_t) {
+  return TogglePanelWindowUnlessBlocked(panel_window::kFpPfdEhsi);
+}
+int32_t FpNdScreenClick(const gauge::PixelPoint*, uint32_t) {
+  return TogglePanelWindowUnlessBlocked(panel_window::kFpNd);
+}

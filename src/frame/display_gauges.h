@@ -20,6 +20,7 @@
 namespace panel_window {
 constexpr uint32_t kMain = 0;            // the 2-D panel
 constexpr uint32_t kClickBlock = 20000;  // while shown, most display clicks do nothing
+constexpr uint32_t kRadioStack = 50;
 constexpr uint32_t kEadi = 70;
 constexpr uint32_t kNd = 80;
 constexpr uint32_t kUpperEicas = 90;
@@ -58,6 +59,10 @@ void FpPfdGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t
 void FpEhsiGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 void FpNdGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 void StbyPfdGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
+
+// Toggles a pop-up window and returns the host's result; does nothing (0) while window 20000 is
+// shown.
+int32_t TogglePanelWindowUnlessBlocked(uint32_t popup);
 
 // Screen clicks: toggle the display's pop-up window and return the host's result. All but
 // "FMS_NB" and "LOWER_EICAS" do nothing (and return 0) while window 20000 is shown.

@@ -41,9 +41,6 @@
   X(int32_t, tod_pause_done, 0)                                                                   \
   X(int32_t, tod_1x_done, 0)                                                                      \
   X(int32_t, dest_dist_pause_done, 0)                                                             \
-  /* pitch the FLCH gauge samples (deg, token 77) and its change since the previous sample */      \
-  X(double, flch_pitch, 0.0)                                                                      \
-  X(double, flch_pitch_rate, 0.0) \
   X(int32_t, lnav_init_done, 0)         /* 1 once LNAV has joined the route; a plan load clears it */
 
 RO_DECLARE_GLOBALS(FRAME_SCALARS)

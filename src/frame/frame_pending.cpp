@@ -1,17 +1,6 @@
 #include "frame/frame_pending.h"
 
-#define RO_STUB_GAUGE_CALLBACK_(name) \
-  void name(gauge::GaugeHeader*, int32_t, uintptr_t) {}
-#define RO_STUB_MOUSE_FUNCTION_(name) \
-  int32_t name(const gauge::PixelPoint*, uint32_t) { return 0; }
-#define RO_STUB_STRING_CALLBACK_(name) \
-  double name(gauge::ElementHeader*) { return 0.0; }
-FRAME_PENDING_GAUGE_CALLBACKS(RO_STUB_GAUGE_CALLBACK_)
-FRAME_PENDING_MOUSE_FUNCTIONS(RO_STUB_MOUSE_FUNCTION_)
-FRAME_PENDING_STRING_CALLBACKS(RO_STUB_STRING_CALLBACK_)
-
 void ResetFramePendingGlobals() {}
-
 
 void StepHydraulicPressures() {}
 void StepApuSpool() {}

@@ -1,54 +1,10 @@
-// Services of this subsystem that are not built yet, as the life cycle already calls them: the
-// per-tick driver, the gauge callbacks, mouse functions and string callbacks of the panel gauges,
-// and the ADF reader. Each stub does nothing and returns the neutral value.
+// Services of this subsystem that are not built yet, as the update driver already calls them: the
+// per-tick steps. Each stub does nothing.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/gauge.h"
-
-// Gauge callbacks of the panel gauges: will act on their panel-service messages.
-#define FRAME_PENDING_GAUGE_CALLBACKS(X)                                                   \
-  X(EfisCtrlGaugeCallback) X(RadioStackGaugeCallback) X(TmspGaugeCallback)                 \
-  X(EicasMsgSwGaugeCallback) X(EicasEngStsGaugeCallback) X(AutolandStatusGaugeCallback)    \
-  X(FlchGaugeCallback) X(RetroEfisCtrlGaugeCallback) X(ElecChklistGaugeCallback)           \
-  X(AltAlertGaugeCallback)
-
-// Mouse functions of those gauges: will act on a click and return 0.
-#define FRAME_PENDING_MOUSE_FUNCTIONS(X)                                                   \
-  /* EFIS controls */                                                                      \
-  X(EfisRangeDownClick) X(EfisRangeUpClick) X(EfisModeDownClick) X(EfisModeUpClick)       \
-  X(EfisStaClick) X(EfisArptClick) X(EfisDataClick) X(EfisWptClick) X(EfisBtnToggleClick) \
-  X(EfisCtrClick) X(EfisRangeRingsClick) X(EfisTfcClick) X(DhDownClick) X(DhUpClick)      \
-  X(RetroEhsiRangeDownClick) X(RetroEhsiRangeUpClick) X(RetroEhsiModeDownClick)           \
-  X(RetroEhsiModeUpClick) X(RetroNdMapClick) X(RetroNdPlanClick) X(RetroSideClick)        \
-  X(RetroRangeRingsClick) X(RetroStaClick) X(RetroArptClick) X(RetroDataClick)            \
-  X(RetroWptClick) X(RetroTrafficLampClick)                                                \
-  /* radio stack */                                                                        \
-  X(RadioPopupClick) X(RadioLamp8Click) X(XpdrModeKnobClick) X(XpdrIdentClick)            \
-  X(RadioBtn1Click) X(RadioBtn2Click)                                                      \
-  /* thrust mode, EICAS switches */                                                        \
-  X(TmspToClick) X(TmspMode3Click) X(TmspMode4Click) X(TmspMode5Click) X(TmspMode7Click)  \
-  X(TmspCrzClick) X(TmspTempDownClick) X(TmspTempUpClick) X(EicasCancelClick)             \
-  X(EicasRecallClick) X(EicasEngClick) X(EicasStsClick)                                    \
-  /* checklist */                                                                          \
-  X(ChkLeftPageClick) X(ChkLeftItem1Click) X(ChkLeftItem2Click) X(ChkLeftItem3Click)      \
-  X(ChkLeftItem4Click) X(ChkLeftItem5Click) X(ChkLeftItem6Click) X(ChkLeftItem7Click)     \
-  X(ChkRightPageClick) X(ChkRightItem1Click) X(ChkRightItem2Click) X(ChkRightItem3Click)  \
-  X(ChkRightItem4Click) X(ChkRightItem5Click) X(ChkRightItem6Click) X(ChkRightItem7Click)
-
-// String callbacks of the readouts: will write the readout text and return 0.0.
-#define FRAME_PENDING_STRING_CALLBACKS(X)                                                  \
-  X(FormatTokenVar617Text) X(FormatTokenVar870Text) X(FormatTokenVar871Text)              \
-  X(FormatAdf1Text) X(FormatAdf2Text) X(FormatXpdrCodeText) X(FormatToken27Text)          \
-  X(FormatTokenVar54Text) X(FormatDecisionHeightText)
-
-#define RO_DECLARE_GAUGE_CALLBACK_(name) void name(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
-#define RO_DECLARE_MOUSE_FUNCTION_(name) int32_t name(const gauge::PixelPoint* point, uint32_t mouse_flags);
-#define RO_DECLARE_STRING_CALLBACK_(name) double name(gauge::ElementHeader* element);
-FRAME_PENDING_GAUGE_CALLBACKS(RO_DECLARE_GAUGE_CALLBACK_)
-FRAME_PENDING_MOUSE_FUNCTIONS(RO_DECLARE_MOUSE_FUNCTION_)
-FRAME_PENDING_STRING_CALLBACKS(RO_DECLARE_STRING_CALLBACK_)
 
 void ResetFramePendingGlobals();
 

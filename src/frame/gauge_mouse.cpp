@@ -4,10 +4,15 @@
 // and release for the rows that repeat while held.
 #include "afds/afds_pending.h"
 #include "cdu/cdu_pending.h"
+#include "frame/checklist_gauges.h"
 #include "frame/display_gauges.h"
-#include "frame/frame_pending.h"
+#include "frame/efis_ctrl_gauges.h"
+#include "nd/efis_options.h"
 #include "frame/gauge_mouse.h"
 #include "frame/gauge_table.h"
+#include "frame/panel_gauge_globals.h"
+#include "frame/radio_stack_gauge.h"
+#include "frame/tmsp_eicas_flch_gauges.h"
 #include "platform/host_api.h"
 
 namespace {
@@ -29,6 +34,13 @@ constexpr gauge::MouseRect Closing(int32_t type) {
 }
 constexpr gauge::MouseRect ParentEnd() { return Closing(gauge::kMouseParentEnd); }
 constexpr gauge::MouseRect End() { return Closing(gauge::kMouseEnd); }
+
+// A panel control whose click runs one action (its result, if any, is not the click's).
+template <auto kAction>
+int32_t Press(const gauge::PixelPoint*, uint32_t) {
+  kAction();
+  return 0;
+}
 
 // A panel button that sends one key event with value 0.
 template <uint32_t kEvent>
@@ -112,34 +124,34 @@ const gauge::MouseRect stby_pfd_mouse[] = {
 
 const gauge::MouseRect efis_ctrl_mouse[] = {
     Parent(0, 0, 0, 0),
-    HALVES(20, 383, 170, 148, 85, 86, 85, kLeft, EfisRangeDownClick, EfisRangeUpClick),
-    HALVES(265, 389, 170, 152, 85, 86, 85, kLeft, EfisModeDownClick, EfisModeUpClick),
-    ALONE(103, 559, 85, 85, kHand, kLeft, EfisStaClick),
-    ALONE(188, 559, 85, 85, kHand, kLeft, EfisArptClick),
-    ALONE(274, 559, 85, 85, kHand, kLeft, EfisDataClick),
-    ALONE(358, 559, 85, 85, kHand, kLeft, EfisWptClick),
-    ALONE(122, 174, 34, 36, kHand, kLeft, EfisBtnToggleClick),
-    ALONE(335, 448, 42, 42, kHand, kLeft, EfisCtrClick),
-    ALONE(335, 264, 85, 93, kHand, kLeft, EfisRangeRingsClick),
-    HALVES(183, 96, 90, 100, 45, 46, 45, kLeftRepeat, DhDownClick, DhUpClick),
-    ALONE(89, 450, 50, 50, kHand, kLeft, EfisTfcClick),
+    HALVES(20, 383, 170, 148, 85, 86, 85, kLeft, Press<DecreaseNdRange>, Press<IncreaseNdRange>),
+    HALVES(265, 389, 170, 152, 85, 86, 85, kLeft, Press<DecrementEfisMode>, Press<IncrementEfisMode>),
+    ALONE(103, 559, 85, 85, kHand, kLeft, Press<ToggleNdSta>),
+    ALONE(188, 559, 85, 85, kHand, kLeft, Press<ToggleNdArpt>),
+    ALONE(274, 559, 85, 85, kHand, kLeft, Press<FlipNdData>),
+    ALONE(358, 559, 85, 85, kHand, kLeft, Press<ToggleNdWpt>),
+    ALONE(122, 174, 34, 36, kHand, kLeft, Press<FlipEfisBtnToggle>),
+    ALONE(335, 448, 42, 42, kHand, kLeft, Press<PressCentreButton>),
+    ALONE(335, 264, 85, 93, kHand, kLeft, Press<FlipNdRangeRings>),
+    HALVES(183, 96, 90, 100, 45, 46, 45, kLeftRepeat, Press<DecisionHeightDown>, Press<DecisionHeightUp>),
+    ALONE(89, 450, 50, 50, kHand, kLeft, Press<ToggleEfisTfc>),
     ParentEnd(), End()};
 
 const gauge::MouseRect retro_efis_ctrl_mouse[] = {
     Parent(0, 0, 0, 0),
-    HALVES(22, 210, 164, 144, 82, 83, 82, kLeft, RetroEhsiRangeDownClick, RetroEhsiRangeUpClick),
-    HALVES(22, 369, 164, 144, 82, 83, 82, kLeft, RetroEhsiModeDownClick, RetroEhsiModeUpClick),
-    HALVES(265, 210, 164, 144, 82, 83, 82, kLeft, EfisRangeDownClick, EfisRangeUpClick),
-    HALVES(265, 369, 164, 144, 82, 83, 82, kLeft, RetroNdMapClick, RetroNdPlanClick),
-    ALONE(193, 427, 85, 85, kHand, kLeft, RetroSideClick),
-    ALONE(15, 559, 85, 85, kHand, kLeft, RetroRangeRingsClick),
-    ALONE(103, 559, 85, 85, kHand, kLeft, RetroStaClick),
-    ALONE(188, 559, 85, 85, kHand, kLeft, RetroArptClick),
-    ALONE(274, 559, 85, 85, kHand, kLeft, RetroDataClick),
-    ALONE(358, 559, 85, 85, kHand, kLeft, RetroWptClick),
-    HALVES(183, 96, 90, 80, 45, 46, 45, kLeftRepeat, DhDownClick, DhUpClick),
-    ALONE(77, 281, 50, 50, kHand, kLeft, RetroTrafficLampClick),
-    ALONE(327, 281, 50, 50, kHand, kLeft, EfisTfcClick),
+    HALVES(22, 210, 164, 144, 82, 83, 82, kLeft, Press<EhsiRangeDown>, Press<EhsiRangeUp>),
+    HALVES(22, 369, 164, 144, 82, 83, 82, kLeft, Press<EhsiModeDown>, Press<EhsiModeUp>),
+    HALVES(265, 210, 164, 144, 82, 83, 82, kLeft, Press<DecreaseNdRange>, Press<IncreaseNdRange>),
+    HALVES(265, 369, 164, 144, 82, 83, 82, kLeft, Press<SelectFpNdMap>, Press<SelectFpNdPlan>),
+    ALONE(193, 427, 85, 85, kHand, kLeft, Press<FlipEfisSide>),
+    ALONE(15, 559, 85, 85, kHand, kLeft, Press<ToggleRangeRingsBySide>),
+    ALONE(103, 559, 85, 85, kHand, kLeft, Press<ToggleStaBySide>),
+    ALONE(188, 559, 85, 85, kHand, kLeft, Press<ToggleArptBySide>),
+    ALONE(274, 559, 85, 85, kHand, kLeft, Press<ToggleDataBySide>),
+    ALONE(358, 559, 85, 85, kHand, kLeft, Press<ToggleWptBySide>),
+    HALVES(183, 96, 90, 80, 45, 46, 45, kLeftRepeat, Press<DecisionHeightDown>, Press<DecisionHeightUp>),
+    ALONE(77, 281, 50, 50, kHand, kLeft, Press<PressTrafficLamp>),
+    ALONE(327, 281, 50, 50, kHand, kLeft, Press<ToggleEfisTfc>),
     ParentEnd(), End()};
 
 // Radio rows outside the four knob parents lie at gauge coordinates.
@@ -174,11 +186,11 @@ const gauge::MouseRect radio_stack_mouse[] = {
     RADIO_LAMP_KEY(83, 0x1039F), RADIO_LAMP_KEY(138, 0x103A0), RADIO_LAMP_KEY(193, 0x103A1),
     RADIO_LAMP_KEY(248, 0x10132), RADIO_LAMP_KEY(303, 0x10133), RADIO_LAMP_KEY(358, 0x103AD),
     RADIO_LAMP_KEY(413, 0x10134),
-    Child(468, 1330, 36, 36, kHand, kLeft, RadioLamp8Click),
+    Child(468, 1330, 36, 36, kHand, kLeft, Press<PressRadioLamp8>),
     Child(92, 813, 60, 60, kHand, kLeftOrRight, XpdrModeKnobClick),
-    Child(273, 930, 31, 31, kHand, kLeft, XpdrIdentClick),
-    Child(259, 54, 71, 61, kHand, kLeft, RadioBtn1Click),
-    Child(259, 305, 71, 61, kHand, kLeft, RadioBtn2Click),
+    Child(273, 930, 31, 31, kHand, kLeft, Press<PressXpdrIdent>),
+    Child(259, 54, 71, 61, kHand, kLeft, Press<PressRadioBtn1>),
+    Child(259, 305, 71, 61, kHand, kLeft, Press<PressRadioBtn2>),
     ParentEnd(), End()};
 #undef RADIO_KEY
 #undef RADIO_LAMP_KEY
@@ -186,20 +198,20 @@ const gauge::MouseRect radio_stack_mouse[] = {
 #define TMSP_BUTTON(x, y, fn) ALONE(x, y, 19, 19, kHand, kLeft, fn)
 const gauge::MouseRect tmsp_mouse[] = {
     Parent(0, 0, 0, 0),
-    TMSP_BUTTON(20, 18, TmspToClick), TMSP_BUTTON(45, 18, TmspMode3Click),
-    TMSP_BUTTON(71, 18, TmspMode4Click), TMSP_BUTTON(97, 18, TmspMode5Click),
-    TMSP_BUTTON(20, 59, TmspMode7Click), TMSP_BUTTON(45, 59, TmspCrzClick),
-    HALVES(79, 55, 30, 28, 15, 16, 15, kLeftRepeat, TmspTempDownClick, TmspTempUpClick),
+    TMSP_BUTTON(20, 18, Press<PressTmspTo>), TMSP_BUTTON(45, 18, Press<PressTmspMode<3>>),
+    TMSP_BUTTON(71, 18, Press<PressTmspMode<4>>), TMSP_BUTTON(97, 18, Press<PressTmspMode<5>>),
+    TMSP_BUTTON(20, 59, Press<PressTmspMode<7>>), TMSP_BUTTON(45, 59, Press<PressTmspCrz>),
+    HALVES(79, 55, 30, 28, 15, 16, 15, kLeftRepeat, Press<PressTmspTempDown>, Press<PressTmspTempUp>),
     ParentEnd(), End()};
 #undef TMSP_BUTTON
 
 const gauge::MouseRect eicas_msg_sw_mouse[] = {
-    Parent(0, 0, 0, 0), ALONE(42, 28, 23, 23, kHand, kLeft, EicasCancelClick),
-    ALONE(72, 28, 23, 23, kHand, kLeft, EicasRecallClick), ParentEnd(), End()};
+    Parent(0, 0, 0, 0), ALONE(42, 28, 23, 23, kHand, kLeft, Press<PressEicasCancel>),
+    ALONE(72, 28, 23, 23, kHand, kLeft, Press<PressEicasRecall>), ParentEnd(), End()};
 
 const gauge::MouseRect eicas_eng_sts_mouse[] = {
-    Parent(0, 0, 0, 0), ALONE(0, 0, 20, 20, kHand, kLeft, EicasEngClick),
-    ALONE(21, 0, 20, 20, kHand, kLeft, EicasStsClick), ParentEnd(), End()};
+    Parent(0, 0, 0, 0), ALONE(0, 0, 20, 20, kHand, kLeft, Press<PressEicasEng>),
+    ALONE(21, 0, 20, 20, kHand, kLeft, Press<PressEicasSts>), ParentEnd(), End()};
 
 const char kFlchTooltip[] = "Flight Level Change";
 // The tooltip row carries its text where a function would be; the cast keeps the host's layout.
@@ -210,16 +222,20 @@ const gauge::MouseRect flch_mouse[] = {
     ALONE(0, 0, 180, 180, kHand, kLeft, ToggleFlch),
     ParentEnd(), End()};
 
+// A checklist column: its page button, then the buttons of items 1..7.
 #define CHK(x, y, fn) ALONE(x, y, 28, 28, kHand, kLeft, fn)
+#define CHK_ITEM(x, y, ticks, item) CHK(x, y, (Press<PressChecklistItem<ticks, item>>))
+#define CHK_COLUMN(x, page_fn, ticks)                                                                 \
+  CHK(x, 102, Press<page_fn>), CHK_ITEM(x, 169, ticks, 1), CHK_ITEM(x, 232, ticks, 2),              \
+      CHK_ITEM(x, 294, ticks, 3), CHK_ITEM(x, 358, ticks, 4), CHK_ITEM(x, 421, ticks, 5),           \
+      CHK_ITEM(x, 483, ticks, 6), CHK_ITEM(x, 547, ticks, 7)
 const gauge::MouseRect elec_chklist_mouse[] = {
     Parent(0, 0, 0, 0),
-    CHK(20, 102, ChkLeftPageClick), CHK(20, 169, ChkLeftItem1Click), CHK(20, 232, ChkLeftItem2Click),
-    CHK(20, 294, ChkLeftItem3Click), CHK(20, 358, ChkLeftItem4Click), CHK(20, 421, ChkLeftItem5Click),
-    CHK(20, 483, ChkLeftItem6Click), CHK(20, 547, ChkLeftItem7Click),
-    CHK(320, 102, ChkRightPageClick), CHK(320, 169, ChkRightItem1Click), CHK(320, 232, ChkRightItem2Click),
-    CHK(320, 294, ChkRightItem3Click), CHK(320, 358, ChkRightItem4Click), CHK(320, 421, ChkRightItem5Click),
-    CHK(320, 483, ChkRightItem6Click), CHK(320, 547, ChkRightItem7Click),
+    CHK_COLUMN(20, PressChecklistLeftPage, chk_left_item),
+    CHK_COLUMN(320, PressChecklistRightPage, chk_right_item),
     ParentEnd(), End()};
+#undef CHK_COLUMN
+#undef CHK_ITEM
 #undef CHK
 #undef ALONE
 #undef HALVES

@@ -7,11 +7,14 @@
 #include <array>
 
 #include "displays/displays_pending.h"
+#include "frame/checklist_gauges.h"
 #include "frame/display_gauges.h"
-#include "frame/frame_pending.h"
+#include "frame/efis_ctrl_gauges.h"
 #include "frame/gauge_mouse.h"
-#include "frame/server_gauge.h"
 #include "frame/module_entry.h"
+#include "frame/radio_stack_gauge.h"
+#include "frame/server_gauge.h"
+#include "frame/tmsp_eicas_flch_gauges.h"
 #include "platform/host_api.h"
 
 namespace {
@@ -150,9 +153,9 @@ constinit ElementChain<26> retro_efis_ctrl_elements{Defs({
 constinit ElementChain<24> radio_stack_elements{Defs({
     Image(546, 579, 1385),
     Text(77, 62, 165, 44, 6, &FormatTokenVar23Text),
-    Text(340, 62, 165, 44, 6, &FormatTokenVar617Text),
-    Text(77, 316, 165, 44, 6, &FormatTokenVar870Text),
-    Text(340, 316, 165, 44, 6, &FormatTokenVar871Text),
+    Text(340, 62, 165, 44, 6, &FormatFreqTokenVar617Text),
+    Text(77, 316, 165, 44, 6, &FormatFreqTokenVar870Text),
+    Text(340, 316, 165, 44, 6, &FormatFreqTokenVar871Text),
     Text(103, 559, 138, 40, 6, &FormatAdf1Text),
     Text(338, 559, 138, 40, 6, &FormatAdf2Text),
     Text(229, 822, 120, 40, 4, &FormatXpdrCodeText),

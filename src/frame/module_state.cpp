@@ -14,6 +14,7 @@
 #include "frame/fsuipc_client.h"
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
+#include "frame/panel_gauge_globals.h"
 #include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
@@ -53,4 +54,5 @@ void ResetModuleState() {
   ResetFsuipcClient();
   ResetTcasLink();
   ResetDebugLog();
+  ResetPanelGaugeGlobals();
 }

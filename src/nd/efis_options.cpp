@@ -11,22 +11,9 @@ namespace {
 constexpr double kRangeLadderNm[] = {10.0, 20.0, 40.0, 80.0, 160.0, 320.0};
 constexpr int kRungs = static_cast<int>(std::size(kRangeLadderNm));
 
-// Moves the range one rung (exact match of the rung value); true when it moved.
-bool StepRange(double* range_nm, int direction) {
-  for (int i = 0; i < kRungs; ++i) {
-    if (*range_nm != kRangeLadderNm[i]) continue;
-    const int to = i + direction;
-    if (to < 0 || to >= kRungs) return false;
-    *range_nm = kRangeLadderNm[to];
-    NV_SET(efis_range_switch, to);
-    return true;
-  }
-  return false;
-}
-
 void StepRanges(int direction) {
-  StepRange(&nd_rng_nm, direction);
-  StepRange(&fpnd_rng_nm, direction);
+  StepRangeOnLadder(&nd_rng_nm, direction);
+  StepRangeOnLadder(&fpnd_rng_nm, direction);
 }
 
 void StepMode(int direction) {
@@ -43,6 +30,18 @@ int32_t FlipBySide(int32_t* nd_side_flag, int32_t* ehsi_side_flag) {
 }
 
 }  // namespace
+
+bool StepRangeOnLadder(double* range_nm, int direction) {
+  for (int i = 0; i < kRungs; ++i) {
+    if (*range_nm != kRangeLadderNm[i]) continue;
+    const int to = i + direction;
+    if (to < 0 || to >= kRungs) return false;
+    *range_nm = kRangeLadderNm[to];
+    NV_SET(efis_range_switch, to);
+    return true;
+  }
+  return false;
+}
 
 void SetEhsiMode() { NV_SET(ehsi_mode, nd_mode); }
 void DecrementEfisMode() { StepMode(-1); }

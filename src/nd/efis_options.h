@@ -16,6 +16,9 @@ void SetEhsiMode();
 // "efis_range_switch" (0..5) is written for each range that moved. A range off the ladder stays.
 void DecreaseNdRange();
 void IncreaseNdRange();
+// One range one rung down (-1) or up (+1), matching the rung exactly; writes "efis_range_switch"
+// (0..5) and returns true when it moved.
+bool StepRangeOnLadder(double* range_nm, int direction);
 
 // Flips the traffic flags of both display sets, writes "efis_TFC_switch" and "tcas_knob", and
 // reopens the TCAS connection attempts (tcas_flag := 10) while the module is not connected.

@@ -1,4 +1,5 @@
 #include "frame/debug_log.h"
+#include "frame/panel_gauge_globals.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

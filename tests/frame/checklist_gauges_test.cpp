@@ -1,0 +1,157 @@
+#include "frame/checklist_gauges.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "frame/panel_fixture.h"
+#include "frame/panel_gauge_globals.h"
+
+namespace {
+
+constexpr int kLeftX = 20, kRightX = 320, kPageY = 102;
+constexpr int kItemY[8] = {0, 169, 232, 294, 358, 421, 483, 547};
+
+class ChecklistTest : public PanelGaugeTest {
+ protected:
+  void SetUp() override {
+    PanelGaugeTest::SetUp();
+    chk_ = Create("ELEC_CHKLIST");
+  }
+  void PressPage(int x) { ASSERT_TRUE(Click(chk_, x + 5, kPageY + 5)); }
+  void Tick(int x, int item) { ASSERT_TRUE(Click(chk_, x + 5, kItemY[item] + 5)); }
+  void TickItems(int x, int first, int last) {
+    for (int k = first; k <= last; ++k) Tick(x, k);
+  }
+  void Pass() { Send(chk_, gauge::kPreUpdate); }
+  std::vector<int> Shown(int first, int last) { return PanelGaugeTest::Shown(chk_, first, last); }
+  // Open pictures of a page's items: first_item, first_item + 2, ...
+  static std::vector<int> OpenPictures(int header, int first_item, int items) {
+    std::vector<int> v{header};
+    for (int k = 0; k < items; ++k) v.push_back(first_item + 2 * k);
+    return v;
+  }
+
+  simhost::GaugeInstance* chk_ = nullptr;
+};
+
+TEST_F(ChecklistTest, TicksBeforeAnyPageChangeNothingOnTheScreen) {
+  TickItems(kLeftX, 1, 3);
+  Tick(kRightX, 6);
+  Pass();
+  EXPECT_EQ(Shown(1, 52), std::vector<int>{});
+  EXPECT_EQ(chk_left_item[0], 1);
+  EXPECT_EQ(chk_right_item[5], 1);
+  EXPECT_EQ(sound_event_code, 2);
+}
+
+TEST_F(ChecklistTest, FirstPageButtonPressShowsTheFirstPageOpen) {
+  PressPage(kLeftX);
+  EXPECT_EQ(chk_left_page, 1);
+  Pass();
+  EXPECT_EQ(Shown(1, 28), OpenPictures(1, 3, 7));
+  PressPage(kRightX);
+  Pass();
+  EXPECT_EQ(Shown(29, 52), OpenPictures(29, 31, 5));
+}
+
+// Unticking clears the completion in the same pass; the open header shows from the next pass on.
+TEST_F(ChecklistTest, UntickingACompletedPageReopensItsHeaderOnePassLater) {
+  PressPage(kLeftX);
+  TickItems(kLeftX, 1, 6);
+  Pass();
+  EXPECT_EQ(chk_left_done, 0);
+  EXPECT_EQ(Shown(13, 16), (std::vector<int>{14, 15}));  // item 6 done, item 7 open
+  Tick(kLeftX, 7);
+  Pass();
+  EXPECT_EQ(chk_left_done, 1);
+  EXPECT_EQ(Shown(1, 2), std::vector<int>{2});
+  Tick(kLeftX, 4);
+  Pass();
+  EXPECT_EQ(chk_left_done, 0);
+  EXPECT_EQ(Shown(1, 2), std::vector<int>{2});
+  Pass();
+  EXPECT_EQ(Shown(1, 2), std::vector<int>{1});
+}
+
+TEST_F(ChecklistTest, SecondPageCompletesWithItsFiveItemsWhateverSixAndSevenHold) {
+  PressPage(kLeftX);
+  PressPage(kLeftX);
+  EXPECT_EQ(chk_left_page, 2);
+  Tick(kLeftX, 6);
+  TickItems(kLeftX, 1, 5);
+  Pass();
+  EXPECT_EQ(chk_left_done, 1);
+  EXPECT_EQ(Shown(1, 28), (std::vector<int>{18, 20, 22, 24, 26, 28}));
+}
+
+TEST_F(ChecklistTest, PageButtonSwitchesPagesAndClearsTheTicks) {
+  PressPage(kLeftX);
+  TickItems(kLeftX, 1, 7);
+  PressPage(kLeftX);  // to page 2: items 1..5 cleared, 6 and 7 kept
+  EXPECT_EQ(std::vector<int32_t>(chk_left_item, chk_left_item + 7), (std::vector<int32_t>{0, 0, 0, 0, 0, 1, 1}));
+  EXPECT_EQ(chk_left_done, 0);
+  PressPage(kLeftX);  // back to page 1: all seven cleared
+  EXPECT_EQ(chk_left_page, 1);
+  EXPECT_EQ(std::vector<int32_t>(chk_left_item, chk_left_item + 7), std::vector<int32_t>(7, 0));
+}
+
+TEST_F(ChecklistTest, ShowingAPageHidesTheOtherPageOfItsColumn) {
+  PressPage(kRightX);
+  Pass();
+  PressPage(kRightX);
+  Pass();
+  EXPECT_EQ(chk_right_page, 4);
+  EXPECT_EQ(Shown(29, 52), OpenPictures(41, 43, 5));
+  EXPECT_EQ(Shown(1, 28), std::vector<int>{});  // the left column stays empty
+}
+
+TEST_F(ChecklistTest, RightItemsSixAndSevenNeverBlockCompletion) {
+  PressPage(kRightX);
+  Tick(kRightX, 7);
+  TickItems(kRightX, 1, 5);
+  Pass();
+  EXPECT_EQ(chk_right_done, 1);
+  EXPECT_EQ(Shown(29, 30), std::vector<int>{30});
+}
+
+using AnnunciatorTest = PanelGaugeTest;
+
+struct AutolandCase {
+  int32_t irs_l, irs_c, irs_r, power, autoland;
+  std::vector<int> shown;
+};
+
+class AutolandStatusTest : public PanelGaugeTest, public ::testing::WithParamInterface<AutolandCase> {};
+
+TEST_P(AutolandStatusTest, AnnunciatorsFollowIrsPowerAndAutoland) {
+  const AutolandCase& c = GetParam();
+  irs_l_anun_mode = c.irs_l;
+  irs_c_anun_mode = c.irs_c;
+  irs_r_anun_mode = c.irs_r;
+  ac_power = c.power;
+  autoland_mode = c.autoland;
+  simhost::GaugeInstance* g = Create("AUTOLAND_STATUS");
+  Send(g, gauge::kPreUpdate);
+  EXPECT_EQ(Shown(g, 1, 2), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, AutolandStatusTest,
+                         ::testing::Values(AutolandCase{3, 3, 3, 5, 0, {}}, AutolandCase{3, 1, 3, 2, 0, {1}},
+                                           AutolandCase{3, 1, 3, 1, 0, {}}, AutolandCase{0, 0, 0, 0, 2, {2}},
+                                           AutolandCase{3, 3, 3, 5, 4, {2}}, AutolandCase{3, 3, 2, 5, 1, {1}}));
+
+TEST_F(AnnunciatorTest, AltitudeAlertLightShowsOnlyInTheAlertStateAtPreDraw) {
+  simhost::GaugeInstance* g = Create("ALT_ALERT");
+  alt_alert_state = 3;
+  Send(g, gauge::kPreUpdate);
+  EXPECT_TRUE(g->ElementHidden(1));
+  Send(g, gauge::kPreDraw);
+  EXPECT_FALSE(g->ElementHidden(1));
+  alt_alert_state = 2;
+  Send(g, gauge::kPreDraw);
+  EXPECT_TRUE(g->ElementHidden(1));
+}
+
+}  // namespace
