@@ -146,6 +146,16 @@ RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)
 RO_DECLARE_GLOBALS(FMC_ROUTE_SCALARS)
 
+// The VNAV crossing point (the next altitude target) with the descent-restriction and T/D-event
+// state that the per-tick driver keeps beside it. Degrees, ft.
+#define FMC_CROSSING_SCALARS(X)                                                             \
+  X(double, cross_at_lat, 0.0)                                                               \
+  X(double, cross_at_lon, 0.0)                                                               \
+  X(double, desc_spd_restr_set, 0.0)    /* 1.0 once the descent restriction speed was sent */ \
+  X(int32_t, tod_alt_send_cnt, 0)       /* MCP-altitude events sent at the T/D */
+
+RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
+
 // The departure and arrival texts of a loaded plan ("------" = none).
 extern std::string plan_dep_texts[2];
 extern std::string plan_arr_texts[3];

@@ -54,23 +54,5 @@ void ResetFramePendingGlobals() {
   fsuipc_open_ok = 0;
 }
 
-
-void StepHydraulicPressures() {}
-void StepApuSpool() {}
-void StepEarlyTurnSequencing() {}
-void StepAbeamPassage() {}
-void StepLookAhead() {}
-void StepLegTimeStamp() {}
-void StepHoldUpkeep() {}
-void RunRouteBlock() {}
-void RunTocTodBlock() {}
-void StepLandingLightFollowUp() {}
-void StepAutopilotFollowUp() {}
-void StepSoundDelays() {}
-void StepIrsAlignment() {}
-void StepSystemsTimers() {}
-void StepFmaAndToga() {}
-void StepAutolandAndAutobrake() {}
-void StepSimRateAndPauses() {}
-void StepEndOfTick() {}
-void StepOncePerSecondTimers() {}
+void FsuipcClear310A() { CountPendingCall(PendingCall::kFsuipcClear310A); }
+void DumpFplVnavLog() { CountPendingCall(PendingCall::kDumpFplVnavLog); }

@@ -12,7 +12,10 @@
 #include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
+#include "frame/tick_autoflight.h"
 #include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "frame/tick_vnav.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
 #include "nd/nd_globals.h"
@@ -27,6 +30,9 @@ void ResetModuleState() {
   ResetNamedVarIds();
   ResetSimAccessGlobals();
   ResetTickGlobals();
+  ResetTickRouteGlobals();
+  ResetTickVnavGlobals();
+  ResetTickAutoflightGlobals();
   ResetDisplaySurfaces();
   ResetGdiplusSession();
   ResetPendingCalls();

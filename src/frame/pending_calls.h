@@ -15,6 +15,28 @@ enum class PendingCall {
   kFsuipcClear32F8,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
+  // the per-tick driver's calls into systems, autoflight, VNAV and the log
+  kUpdateHydPressVals,
+  kUpdateOverheadLights,
+  kUpdateLandingLightVars,
+  kPollClickedVars,
+  kProcOverheadClicksB,
+  kProcVnavDescent,
+  kProcFlch,
+  kToggleHdgHold,
+  kToggleHdgSel,
+  kToggleAltHold,
+  kDisconnectAutopilot,
+  kUpdateEicasMessages,
+  kClearAfdsModes,
+  kProcAutoland,
+  kProcAutoBrake,
+  kPredictToc,
+  kPredictTod,
+  kBuildTrafficPattern,
+  kGetVnavInfo,
+  kFsuipcClear310A,
+  kDumpFplVnavLog,
   kCount
 };
 
