@@ -96,16 +96,6 @@ TEST_F(AutoflightTest, AutopilotOnBelow400FtIsHeldOffUntil400Ft) {
   EXPECT_EQ(ap_master, 1.0);
 }
 
-TEST_F(AutoflightTest, LowEngagementEndsWhenTheAutopilotGoesOff) {
-  SetRadioHeightFt(300.0);
-  host_.SetToken(103, 1.0);
-  RunTicks(2);
-  host_.SetToken(103, 0.0);
-  RunTicks(1);
-  EXPECT_EQ(ap_engage_low_ra, 0);
-  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 2);
-}
-
 TEST_F(AutoflightTest, AutopilotOnBelow400FtInLiteModeEngagesAtOnce) {
   lite_mode = 1;
   SetRadioHeightFt(300.0);
@@ -116,17 +106,6 @@ TEST_F(AutoflightTest, AutopilotOnBelow400FtInLiteModeEngagesAtOnce) {
   EXPECT_EQ(host_.Named("apleft"), 1.0);
   EXPECT_EQ(ap_cmd, 179);
   EXPECT_EQ(ap_master, 1.0);
-}
-
-TEST_F(AutoflightTest, AutopilotOnDuringATrafficPatternOnlyClearsTheFlag) {
-  pattern_flag = 1;
-  SetRadioHeightFt(1000.0);
-  host_.SetToken(103, 1.0);
-  RunTicks(1);
-  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 0);
-  EXPECT_EQ(ap_cmd, 0);
-  EXPECT_EQ(pattern_flag, 0);
-  EXPECT_EQ(apleft, 1);  // the left channel is engaged above 400 ft all the same
 }
 
 TEST_F(AutoflightTest, AutothrottleDisarmedInTheSimulatorDropsTheThrustModes) {
@@ -143,11 +122,6 @@ TEST_F(AutoflightTest, AutothrottleDisarmedInTheSimulatorDropsTheThrustModes) {
   EXPECT_EQ(Calls(PendingCall::kFsuipcClear310A), 1);
   EXPECT_EQ(Calls(PendingCall::kUpdateEicasMessages), 1);
   EXPECT_EQ(at_arm, 0.0);
-}
-
-TEST_F(AutoflightTest, EicasPassRunsOnSlotZeroOfEachCycle) {
-  RunTicks(36);
-  EXPECT_EQ(Calls(PendingCall::kUpdateEicasMessages), 2);
 }
 
 TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
@@ -167,23 +141,6 @@ TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
   EXPECT_EQ(to_pitch_mode, 0);
   EXPECT_EQ(ap_cmd, 0);
   EXPECT_EQ(Calls(PendingCall::kClearAfdsModes), 1);
-}
-
-TEST_F(AutoflightTest, TogaInTheAirOnlyShowsCmd) {
-  host_.SetToken(792, 1.0);
-  RunTicks(1);
-  EXPECT_EQ(KeyEvents(kSimToga), 0);
-  EXPECT_EQ(to_roll_mode, 0);
-  EXPECT_EQ(ap_cmd, 180);
-}
-
-TEST_F(AutoflightTest, TogaInLiteModeIsLeftToTheSimulator) {
-  lite_mode = 1;
-  host_.SetToken(60, 1.0);
-  host_.SetToken(792, 1.0);
-  RunTicks(1);
-  EXPECT_EQ(KeyEvents(kSimToga), 0);
-  EXPECT_EQ(ap_cmd, 0);
 }
 
 struct TakeoffEndCase {
@@ -211,8 +168,7 @@ TEST_P(TakeoffModesEnd, WhenTheCrewEngagesAModeOfThatAxisAirborne) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TakeoffModesEnd,
-    ::testing::Values(TakeoffEndCase{"Lnav", 50.0, &lnav, 0, 1}, TakeoffEndCase{"Loc", 50.0, &loc_mode, 0, 1},
-                      TakeoffEndCase{"Vnav", 50.0, &vnav, 1, 0}, TakeoffEndCase{"Flch", 50.0, &flch, 1, 0},
+    ::testing::Values(TakeoffEndCase{"Lnav", 50.0, &lnav, 0, 1}, TakeoffEndCase{"Vnav", 50.0, &vnav, 1, 0},
                       TakeoffEndCase{"Autoland", 50.0, &autoland_mode, 1, 0},
                       TakeoffEndCase{"OnTheRunway", 5.0, &lnav, 1, 1}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -240,38 +196,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, VsCapture,
                                            VsCaptureCase{"AtIt", 0.0, 0}, VsCaptureCase{"AtTheEdge", 35.0, 0}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(AutoflightTest, AutolandRunsWhileTheAutopilotIsOn) {
-  SetRadioHeightFt(1000.0);
-  ApWas(1.0);
-  autoland_mode = 2;
-  RunTicks(2);
-  EXPECT_EQ(Calls(PendingCall::kProcAutoland), 2);
-  ApWas(0.0);
-  RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kProcAutoland), 2);
-}
-
-struct AutobrakeCase {
-  const char* label;
-  int32_t selector;
-  int32_t use_sim_autobrakes;
-  int passes;
-};
-
-class Autobrake : public AutoflightTest, public ::testing::WithParamInterface<AutobrakeCase> {};
-
-TEST_P(Autobrake, RunsUnlessOffOrLeftToTheSimulator) {
-  auto_brake_switch = GetParam().selector;
-  UseDefAutoBrakes = GetParam().use_sim_autobrakes;
-  RunTicks(2);
-  EXPECT_EQ(Calls(PendingCall::kProcAutoBrake), GetParam().passes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Autobrake,
-                         ::testing::Values(AutobrakeCase{"Selected", 3, 0, 2}, AutobrakeCase{"Off", 1, 0, 0},
-                                           AutobrakeCase{"SimulatorAutobrakes", 3, 1, 0}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
 TEST_F(AutoflightTest, FlapsThirtyAbovePlacardGoUpUntilSlowedDown) {
   host_.SetToken(907, 30.0);
   SetIasKt(170.0);
@@ -284,15 +208,6 @@ TEST_F(AutoflightTest, FlapsThirtyAbovePlacardGoUpUntilSlowedDown) {
   EXPECT_EQ(KeyEvents(kFlapsDown), 1);
   EXPECT_EQ(flap30_latch, 0);
   EXPECT_EQ(KeyEvents(kFlapsUp), 3);
-}
-
-TEST_F(AutoflightTest, FlapsRetractedBelow24ReleaseTheLatchQuietly) {
-  flap30_latch = 1;
-  host_.SetToken(907, 20.0);
-  SetIasKt(150.0);
-  RunTicks(1);
-  EXPECT_EQ(flap30_latch, 0);
-  EXPECT_EQ(KeyEvents(kFlapsDown), 0);
 }
 
 struct DhCase {
@@ -347,29 +262,6 @@ TEST_F(AutoflightTest, WarningTimersCountSimulatorSecondsDownToOne) {
   EXPECT_EQ(host_.Named("apdisc_bar"), 1.0);  // the bar's reset value
 }
 
-struct MachPendingCase {
-  const char* label;
-  int32_t vnav_on;
-  double sim_speed_hold;
-  int events;
-};
-
-class VnavMachSet : public AutoflightTest, public ::testing::WithParamInterface<MachPendingCase> {};
-
-TEST_P(VnavMachSet, AsksForTheSpeedHoldOnceWithVnav) {
-  vnav_mach_set_pending = 1;
-  vnav = GetParam().vnav_on;
-  host_.SetToken(115, GetParam().sim_speed_hold);
-  RunTicks(2);
-  EXPECT_EQ(vnav_mach_set_pending, 0);
-  EXPECT_EQ(KeyEvents(kSpeedHoldOn), GetParam().events);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, VnavMachSet,
-                         ::testing::Values(MachPendingCase{"Vnav", 1, 0.0, 1}, MachPendingCase{"NoVnav", 0, 0.0, 0},
-                                           MachPendingCase{"SpeedHoldOn", 1, 1.0, 0}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
 TEST_F(AutoflightTest, LiteModeFollowsTheSimulatorsHeadingAndAltitudeHolds) {
   lite_mode = 1;
   host_.SetToken(106, 1.0);
@@ -388,27 +280,6 @@ TEST_F(AutoflightTest, LiteModeFollowsTheSimulatorsHeadingAndAltitudeHolds) {
   EXPECT_EQ(hdg_hold_mode, 1);
   EXPECT_EQ(hdg_sel_mode, 1);
   EXPECT_EQ(alt_hold_mode, 1);
-}
-
-TEST_F(AutoflightTest, SimulatorHoldsAreNotFollowedOutsideLiteMode) {
-  host_.SetToken(106, 1.0);
-  RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 0);
-  EXPECT_EQ(ap_nav_hold, 1.0);
-}
-
-TEST_F(AutoflightTest, DumpIsWrittenOnSlotZeroDuringAnApproachWithoutAutoland) {
-  LogFlightData = 1;
-  app_mode = 1;
-  log_file = std::tmpfile();
-  ASSERT_NE(log_file, nullptr);
-  RunTicks(36);
-  EXPECT_EQ(Calls(PendingCall::kDumpFplVnavLog), 2);
-  autoland_mode = 1;
-  RunTicks(18);
-  EXPECT_EQ(Calls(PendingCall::kDumpFplVnavLog), 2);
-  std::fclose(log_file);
-  log_file = nullptr;
 }
 
 }  // namespace

@@ -49,9 +49,14 @@ TEST_F(RouteProgressTest, AbeamPassageIsActedOnAtTheNextRouteSlot) {
   EXPECT_NEAR(dist_to_active_wpt, 28.5, 0.01);
 }
 
-TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedAndStamped) {
-  host_.SetToken(3, 9.0);
+TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecorded) {
+  host_.SetToken(3, 9.0);  // local clock for the leg time, zulu for the PROGRESS FROM line
   host_.SetToken(4, 5.0);
+  host_.SetToken(6, 12.0);
+  host_.SetToken(7, 34.0);
+  SetAltitudeFt(12000.0);
+  fms_fpln_act[1].restr = 3;
+  init_tod = 1;
   SetGroundSpeedKt(480.0);  // 4 NM look-ahead
   PlaceNearWp1(-3.0);
   RunToRouteSlot();
@@ -63,22 +68,12 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedAndStamped) {
   RunToRouteSlot();
   EXPECT_EQ(stpos, 2);
   EXPECT_EQ(fms_fpln_act[1].eta, "09:05");
-}
-
-TEST_F(RouteProgressTest, EtaIsNotStampedAtTaxiSpeed) {
-  SetGroundSpeedKt(60.0);
-  PlaceNearWp1(-0.2);
-  RunToRouteSlot();
-  RunToRouteSlot();
-  EXPECT_EQ(fms_fpln_act[1].eta, "");
-}
-
-TEST_F(RouteProgressTest, WithoutGroundSpeedOnlyAForcedPassageSequences) {
-  SetGroundSpeedKt(0.0);
-  PlaceNearWp1(-0.2);
-  for (int i = 0; i < 4; ++i) RunToRouteSlot();
-  EXPECT_EQ(stpos, 1);
-  EXPECT_EQ(dist_per_tick, 0.0);
+  EXPECT_EQ(prog_from_ata, "1234Z");
+  EXPECT_EQ(prog_from_alt, 12000.0);
+  // The altitude constraint is used up and the next descent segment is measured from it.
+  EXPECT_EQ(fms_fpln_act[1].restr, 0);
+  EXPECT_DOUBLE_EQ(last_restr_lat, 47.5);
+  EXPECT_EQ(tod_stpos, 1);
 }
 
 struct DiscoCase {
@@ -92,7 +87,7 @@ class DiscoLeg : public RouteProgressTest, public ::testing::WithParamInterface<
 TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
   fms_fpln_act[2].ident = "DISCO";
   stpos = 2;
-  SetGroundSpeedKt(0.0);
+  SetGroundSpeedKt(0.0);  // no look-ahead: only the forced passage can sequence
   PlaceNearWp1(10.0);
   SetRadioHeightFt(GetParam().radio_height_ft);
   RunToRouteSlot();
@@ -115,24 +110,6 @@ TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
   EXPECT_EQ(stpos, 4);
   EXPECT_EQ(vnav_near_restr_done, 0);
   EXPECT_EQ(prog_from_ident, "");
-}
-
-TEST_F(RouteProgressTest, PassageRecordsTheFromLineAndUsesUpTheConstraint) {
-  host_.SetToken(6, 12.0);
-  host_.SetToken(7, 34.0);
-  SetAltitudeFt(12000.0);
-  fms_fpln_act[1].restr = 3;
-  init_tod = 1;
-  SetGroundSpeedKt(480.0);
-  PlaceNearWp1(-3.0);
-  RunToRouteSlot();
-  RunToRouteSlot();
-  ASSERT_EQ(stpos, 2);
-  EXPECT_EQ(prog_from_ata, "1234Z");
-  EXPECT_EQ(prog_from_alt, 12000.0);
-  EXPECT_EQ(fms_fpln_act[1].restr, 0);
-  EXPECT_DOUBLE_EQ(last_restr_lat, 47.5);
-  EXPECT_EQ(tod_stpos, 1);
 }
 
 TEST_F(RouteProgressTest, SequencingWhileAnInterceptIsArmedEngagesLnav) {
@@ -247,8 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, EarlyTurn,
     ::testing::Values(EarlyTurnCase{"WaypointBehind", 1.0, 1, 1, true},
                       EarlyTurnCase{"WaypointAhead", -1.0, 1, 1, false},
-                      EarlyTurnCase{"LastButOneLeg", 1.0, 3, 1, false},
-                      EarlyTurnCase{"LnavOff", 1.0, 1, 0, false}),
+                      EarlyTurnCase{"LastButOneLeg", 1.0, 3, 1, false}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class LnavSteering : public tick_test::TickTest {
@@ -275,14 +251,6 @@ TEST_F(LnavSteering, HeadingEventGoesOutOnlyWhenTheWholeDegreeChanges) {
   EXPECT_EQ(lnav_hdg_sent, 108);
 }
 
-TEST_F(LnavSteering, NoHeadingEventOnATrafficPatternLeg) {
-  holds_present = 1;
-  pattern_leg = 1;
-  SetPosition(0.0, 0.2);
-  RunToRouteSlot();
-  EXPECT_EQ(KeyEvents(kHeadingBug), 0);
-}
-
 // A leg of true course 5.25 with 5 degrees of east variation: magnetic bearings of about 0.25.
 class BearingWrap : public tick_test::TickTest {
  protected:
@@ -299,12 +267,6 @@ class BearingWrap : public tick_test::TickTest {
     lnav = 1;
   }
 };
-
-TEST_F(BearingWrap, ActiveBearingJustPastNorthIsKeptAbove360) {
-  RunToRouteSlot();
-  EXPECT_GT(active_wpt_brg, 360.0);
-  EXPECT_LT(active_wpt_brg, 360.5);
-}
 
 TEST_F(BearingWrap, AimHeadingWrapsToZeroOnTheLeg) {
   RunToRouteSlot();
@@ -326,18 +288,6 @@ TEST_F(BearingWrap, AimHeadingStaysAbove360OnTheIntercept) {
   EXPECT_GT(lnav_aim_brg, 360.0);
   EXPECT_LT(lnav_aim_brg, 360.5);
   EXPECT_EQ(KeyEventValues(kHeadingBug), std::vector<int32_t>{360});
-}
-
-TEST_F(RouteProgressTest, ResetRestoresTheRouteStepState) {
-  dist_to_active_wpt = -1.0;
-  lnav_hdg_sent = 42;
-  early_seq_in_cruise = 1;
-  prog_from_ident = "WP1";
-  ResetModuleState();
-  EXPECT_EQ(dist_to_active_wpt, 999.0);
-  EXPECT_EQ(lnav_hdg_sent, 999);
-  EXPECT_EQ(early_seq_in_cruise, 0);
-  EXPECT_EQ(prog_from_ident, "");
 }
 
 }  // namespace

@@ -52,14 +52,6 @@ TEST_F(SystemsTest, CentrePumpTwoAtOneKeepsPublishingWithoutFalling) {
   EXPECT_EQ(Calls(PendingCall::kUpdateHydPressVals), 5);
 }
 
-TEST_F(SystemsTest, EngineDrivenPumpHoldsTheLeftSystemWithElectricPumpOff) {
-  l_elec_hyd_pump_mode = 0;
-  l_eng_hyd_pump_mode = 2;
-  l_hyd_press = 2000;
-  RunTicks(10);
-  EXPECT_EQ(l_hyd_press, 2300);  // still rising on the engine pump
-}
-
 TEST_F(SystemsTest, ApuSpoolsUpInFiftyAndTwoHundredTicks) {
   apu_spool_dir = 1;
   RunTicks(50);
@@ -106,16 +98,6 @@ TEST_F(SystemsTest, ApuStartRunsItsLightSequence) {
     EXPECT_EQ(apu_spool_dir, s.spool_dir) << "tick " << tick;
     EXPECT_EQ(apu_mode, s.mode) << "tick " << tick;
   }
-}
-
-TEST_F(SystemsTest, ApuFaultLightGoesOutWithTheStartTimer) {
-  apu_fault_light = 1;
-  apu_start_timer = 3;
-  RunTicks(2);
-  EXPECT_EQ(apu_fault_light, 1);
-  RunTicks(1);
-  EXPECT_EQ(apu_fault_light, 0);
-  EXPECT_EQ(apu_start_timer, 0);
 }
 
 struct ValveCase {
@@ -171,16 +153,6 @@ TEST_F(SystemsTest, WingAntiIceOpeningWaitsOnTheGroundWithPower) {
   EXPECT_EQ(wing_anti_ice_valve, 2);
 }
 
-TEST_F(SystemsTest, AntiIceTimersRunWithoutAnyPower) {
-  host_.SetToken(60, 1.0);
-  ac_power = 1;
-  wing_anti_ice_on_timer = 5;
-  l_eng_anti_ice_open_timer = 5;
-  RunTicks(5);
-  EXPECT_EQ(wing_anti_ice_valve, 2);
-  EXPECT_EQ(l_eng_anti_ice_valve, 2);
-}
-
 TEST_F(SystemsTest, EngineAntiIceOpensOnlyWhileItsEngineRuns) {
   host_.SetToken(566, 0.0);
   host_.SetToken(576, 1.0);
@@ -189,22 +161,6 @@ TEST_F(SystemsTest, EngineAntiIceOpensOnlyWhileItsEngineRuns) {
   RunTicks(5);
   EXPECT_EQ(l_eng_anti_ice_valve, 0);
   EXPECT_EQ(r_eng_anti_ice_valve, 2);
-}
-
-TEST_F(SystemsTest, RightEngineValveClosesOnItsOwnTimer) {
-  host_.SetToken(576, 1.0);
-  r_eng_anti_ice_valve = 2;
-  l_eng_anti_ice_open_timer = 50;
-  r_eng_anti_ice_off_timer = 3;
-  RunTicks(3);
-  EXPECT_EQ(r_eng_anti_ice_valve, 0);
-}
-
-TEST_F(SystemsTest, EngineStartCountsRiseOnlyOnceStarted) {
-  l_eng_start_count = 1;
-  RunTicks(4);
-  EXPECT_EQ(l_eng_start_count, 5);
-  EXPECT_EQ(r_eng_start_count, 0);
 }
 
 class IrsAlignment : public SystemsTest {
@@ -301,20 +257,6 @@ TEST_F(SystemsTest, ClickedLandingLightSkipsOneFollowUp) {
   EXPECT_EQ(ldg_light_clicked, 0);
   RunTicks(1);
   EXPECT_EQ(wingldglt, 1);
-}
-
-TEST_F(SystemsTest, SoundDelaysAndTheChecklistTimerCountDown) {
-  gpws_sound_delay = 2;
-  chime_delay = 1;
-  ldg_checklist_done_timer = 3;
-  RunTicks(2);
-  EXPECT_EQ(gpws_sound_delay, 0);
-  EXPECT_EQ(chime_delay, 0);
-  EXPECT_EQ(ldg_checklist_mode, 0);
-  RunTicks(1);
-  EXPECT_EQ(ldg_checklist_mode, 10);
-  RunTicks(1);
-  EXPECT_EQ(gpws_sound_delay, 0);
 }
 
 }  // namespace

