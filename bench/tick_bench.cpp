@@ -1,11 +1,18 @@
 // The per-tick driver with the simulator stand-in in-process: one full tick (token 1 advancing every
-// iteration) and the cheap repeat call that every further gauge of the same tick makes.
+// iteration), the same on an active route in cruise (every tick, and the route-block ticks alone),
+// and the cheap repeat call that every further gauge of the same tick makes.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/route_model.h"
 #include "frame/main_update.h"
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
 #include "frame/tick_globals.h"
+#include "frame/tick_route.h"
 #include "host/host.h"
 
 namespace {
@@ -32,20 +39,67 @@ void SetCruise(simhost::Host& h) {
   h.SetExpression("(A:Payload Station Weight:1,pounds)", 30000.0);
 }
 
-void BM_MainUpdateTick(benchmark::State& state) {
+// One tick per iteration; with `every_tick_a_route_slot` each tick runs the route block with the
+// T/C and T/D steps (slot 8 of the display cycle).
+void TickLoop(benchmark::State& state, void (*setup)(simhost::Host&), bool every_tick_a_route_slot) {
   ResetModuleState();
   simhost::Host h;
   h.Attach(&ImportTable, &Linkage);
-  SetCruise(h);
+  setup(h);
   double tick = 0.0;
   for (auto _ : state) {
     tick += 1.0;
     h.SetToken(1, tick);
+    if (every_tick_a_route_slot) redraw_tick = 7;
     MainUpdate();
   }
   benchmark::DoNotOptimize(plane_trk_mag);
+  benchmark::DoNotOptimize(dist_to_active_wpt);
 }
+
+void BM_MainUpdateTick(benchmark::State& state) { TickLoop(state, SetCruise, false); }
 BENCHMARK(BM_MainUpdateTick)->Unit(benchmark::kMicrosecond);
+
+// An active 50-leg route eastbound along 47 N, flown with LNAV and VNAV in cruise, the aircraft on
+// leg 11 (the route following walks the 40 legs ahead).
+void SetActiveRouteInCruise(simhost::Host& h) {
+  SetCruise(h);
+  h.SetToken(71, 47.0 * 111130.555557);
+  h.SetToken(72, (360.0 - 122.0 + 5.2) * 781874935307.4);
+  h.SetToken(103, 1.0);
+  constexpr int kLegs = 50;
+  for (int i = 0; i <= kLegs; ++i) {
+    RouteLeg& leg = fms_fpln_act[i];
+    ResetRouteLeg(leg);
+    leg.ident = "WP" + std::to_string(i);
+    leg.lat = 47.0;
+    leg.lon = -122.0 + 0.5 * i;
+  }
+  fms_fpln_act[40].restr = 1;
+  fms_fpln_act[40].alt = 11000.0;
+  fp_cnt = kLegs;
+  stpos = 11;
+  fms_fpln_active = 3;
+  lnav_leg[0].FrId = fms_fpln_act[10].ident;
+  lnav_leg[0].fr_lat = fms_fpln_act[10].lat;
+  lnav_leg[0].fr_lon = fms_fpln_act[10].lon;
+  lnav = 1;
+  vnav = 1;
+  cruise_alt = init_cruise_alt = 35000;
+  toc = 1;
+  toc_dist_done = 1;
+  tod_lat = 47.0;
+  tod_lon = -122.0 + 0.5 * 35;
+  last_restr_lat = tod_lat;
+  last_restr_lon = tod_lon;
+  ap_master = 1.0;
+}
+
+void BM_MainUpdateTickOnActiveRoute(benchmark::State& state) { TickLoop(state, SetActiveRouteInCruise, false); }
+BENCHMARK(BM_MainUpdateTickOnActiveRoute)->Unit(benchmark::kMicrosecond);
+
+void BM_MainUpdateRouteBlockTick(benchmark::State& state) { TickLoop(state, SetActiveRouteInCruise, true); }
+BENCHMARK(BM_MainUpdateRouteBlockTick)->Unit(benchmark::kMicrosecond);
 
 void BM_MainUpdateRepeatCallInTick(benchmark::State& state) {
   ResetModuleState();

@@ -186,4 +186,82 @@ RO_DECLARE_GLOBALS(AFDS_SCALARS)
 RO_DECLARE_ARRAYS(AFDS_ARRAYS)
 RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
 
+// Autoflight modes and the state that the per-tick driver follows, counts down and brings to its
+// end states (the mode switches and click handlers that set it are built with this subsystem).
+#define AFDS_MODE_SCALARS(X)                                                             \
+  /* roll and pitch modes, channels */                                                   \
+  X(int32_t, lnav_init_mode, 0)      /* 1 armed with a pending intercept */               \
+  X(int32_t, lnav_init_done, 0)                                                          \
+  /* LNAV intercept: arming position, intercept point and course (deg magnetic), NM */   \
+  X(double, lnav_init_lat, 0.0)                                                          \
+  X(double, lnav_init_lon, 0.0)                                                          \
+  X(double, lnav_join_trk_lat, 0.0)                                                      \
+  X(double, lnav_join_trk_lon, 0.0)                                                      \
+  X(double, lnav_join_trk, 0.0)                                                          \
+  X(double, lnav_init_dist, 0.0)                                                         \
+  X(double, xtk_dist, 0.0)           /* NM from the LNAV leg; -99.0 without a route */    \
+  X(int32_t, xtk_side, 0)            /* 1 or 2 */                                         \
+  /* VNAV sub-states and the climb and descent restrictions */                           \
+  X(int32_t, vnav_cruise, 0)                                                             \
+  X(int32_t, vnav_mach_set_pending, 0)                                                   \
+  X(double, dist_to_desc_alt_rest, 0.0)  /* NM */                                         \
+  /* engagement flags and one-shot requests */                                           \
+  X(int32_t, pattern_flag, 0)                                                            \
+  X(int32_t, ap_engage_low_ra, 0)    /* master came on at or below 400 ft RA */           \
+  X(int32_t, own_key_event_pending, 0)                                                   \
+  X(int32_t, thr_release_pending, 0)                                                     \
+  X(int32_t, to_spd_key_sent, 0)                                                         \
+  /* annunciation boxes and CMD (ticks), disconnect warnings (simulator seconds) */      \
+  X(int32_t, ap_cmd, 0)                                                                  \
+  X(int32_t, fma_thr_box_timer, 0)                                                       \
+  X(int32_t, fma_pitch_box_timer, 0)                                                     \
+  X(int32_t, fma_roll_box_timer, 0)                                                      \
+  X(int32_t, ap_disc_timer, 0)                                                           \
+  X(int32_t, apdisc_bar_timer, 0)                                                        \
+  X(int32_t, at_disc_timer, 0)                                                           \
+  /* autobrake */                                                                        \
+  X(int32_t, autobrake_appl, 0)
+
+// Systems state that the per-tick driver ramps and counts down; timers in ticks, 0 = at rest.
+// Valves: 0 closed, 2 open. Lights and switch positions as their named variables show them.
+#define AFDS_SYSTEMS_TICK_SCALARS(X)                                                     \
+  X(double, apu_egt, 0.0)            /* deg C */                                          \
+  X(double, apu_rpm, 0.0)            /* percent */                                        \
+  X(int32_t, apu_start_timer, 0)                                                         \
+  X(int32_t, apu_run_light_seq, 0)                                                       \
+  X(int32_t, apu_run_delay, 0)                                                           \
+  X(int32_t, apu_start_step_timer, 0)                                                    \
+  X(int32_t, apu_bleed_on_timer, 0)                                                      \
+  X(int32_t, apu_bleed_off_timer, 0)                                                     \
+  X(int32_t, isol_valve_on_timer, 0)                                                     \
+  X(int32_t, isol_valve_off_timer, 0)                                                    \
+  X(int32_t, fwd_xfeed_on_timer, 0)                                                      \
+  X(int32_t, fwd_xfeed_off_timer, 0)                                                     \
+  X(int32_t, aft_xfeed_on_timer, 0)                                                      \
+  X(int32_t, aft_xfeed_off_timer, 0)                                                     \
+  X(int32_t, wing_anti_ice_on_timer, 0)                                                  \
+  X(int32_t, wing_anti_ice_off_timer, 0)                                                 \
+  X(int32_t, l_eng_anti_ice_open_timer, 0)                                               \
+  X(int32_t, l_eng_anti_ice_close_timer, 0)                                              \
+  X(int32_t, r_eng_anti_ice_open_timer, 0)                                               \
+  X(int32_t, r_eng_anti_ice_off_timer, 0)                                                \
+  X(int32_t, l_eng_start_light_timer, 0)                                                 \
+  X(int32_t, r_eng_start_light_timer, 0)                                                 \
+  X(int32_t, l_eng_start_count, 0)   /* counts up while above 0 */                        \
+  X(int32_t, r_eng_start_count, 0)                                                       \
+  X(int32_t, irs_l_align_count, 0)   /* ticks left of the alignment */                    \
+  X(int32_t, irs_c_align_count, 0)                                                       \
+  X(int32_t, irs_r_align_count, 0)                                                       \
+  X(int32_t, yaw_damper_sync_pending, 0)                                                 \
+  X(int32_t, ldg_light_clicked, 0)   /* a switch was clicked this tick */                 \
+  X(int32_t, gpws_sound_delay, 0)    /* re-trigger delays of the sound logic */           \
+  X(int32_t, alt_callout_delay, 0)                                                       \
+  X(int32_t, crew_callout_delay, 0)                                                      \
+  X(int32_t, chime_delay, 0)                                                             \
+  X(int32_t, spoiler_sound_delay, 0)                                                     \
+  X(int32_t, ldg_checklist_done_timer, 0)
+
+RO_DECLARE_GLOBALS(AFDS_MODE_SCALARS)
+RO_DECLARE_GLOBALS(AFDS_SYSTEMS_TICK_SCALARS)
+
 void ResetAfdsGlobals();

@@ -7,26 +7,26 @@ void UpdateOverheadVars() { CountPendingCall(PendingCall::kUpdateOverheadVars); 
 void ProcMcpKnobs() { CountPendingCall(PendingCall::kProcMcpKnobs); }
 void ProcSounds() { CountPendingCall(PendingCall::kProcSounds); }
 int32_t ToggleFlch(const gauge::PixelPoint*, uint32_t) { return 0; }
-void PollClickedVars() {}
-void ProcFlch() {}
+void PollClickedVars() { CountPendingCall(PendingCall::kPollClickedVars); }
+void ProcFlch() { CountPendingCall(PendingCall::kProcFlch); }
 void UpdateSpeedTrend() {}
-void ProcVnavDescent() {}
+void ProcVnavDescent() { CountPendingCall(PendingCall::kProcVnavDescent); }
 void ComputeLnavGeometry(int32_t*, double*, int32_t*, double*, int32_t*, double*, int32_t) {}
-void ToggleHdgHold() {}
-void ToggleHdgSel() {}
-void ToggleAltHold(int32_t) {}
+void ToggleHdgHold() { CountPendingCall(PendingCall::kToggleHdgHold); }
+void ToggleHdgSel() { CountPendingCall(PendingCall::kToggleHdgSel); }
+void ToggleAltHold(int32_t) { CountPendingCall(PendingCall::kToggleAltHold); }
 void ProcAutothrottle() {}
-void DisconnectAutopilot() {}
+void DisconnectAutopilot() { CountPendingCall(PendingCall::kDisconnectAutopilot); }
 void UpdateModeButtonLights() {}
 void UpdateThrustModeLights() {}
-void ClearAfdsModes() {}
-void UpdateEicasMessages() {}
-void ProcAutoland() {}
-void ProcAutoBrake() {}
-void UpdateHydPressVals() {}
-void UpdateOverheadLights() {}
-void UpdateLandingLightVars(int32_t) {}
-void ProcOverheadClicksB() {}
+void ClearAfdsModes() { CountPendingCall(PendingCall::kClearAfdsModes); }
+void UpdateEicasMessages() { CountPendingCall(PendingCall::kUpdateEicasMessages); }
+void ProcAutoland() { CountPendingCall(PendingCall::kProcAutoland); }
+void ProcAutoBrake() { CountPendingCall(PendingCall::kProcAutoBrake); }
+void UpdateHydPressVals() { CountPendingCall(PendingCall::kUpdateHydPressVals); }
+void UpdateOverheadLights() { CountPendingCall(PendingCall::kUpdateOverheadLights); }
+void UpdateLandingLightVars(int32_t) { CountPendingCall(PendingCall::kUpdateLandingLightVars); }
+void ProcOverheadClicksB() { CountPendingCall(PendingCall::kProcOverheadClicksB); }
 double GetTotalFuelWeight() { return 0.0; }
 void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}

@@ -6,6 +6,7 @@
 RO_DEFINE_GLOBALS(FMC_SCALARS)
 RO_DEFINE_ARRAYS(FMC_ARRAYS)
 RO_DEFINE_GLOBALS(FMC_ROUTE_SCALARS)
+RO_DEFINE_GLOBALS(FMC_CROSSING_SCALARS)
 
 std::string plan_dep_texts[2] = {"------", "------"};
 std::string plan_arr_texts[3] = {"------", "------", "------"};
@@ -41,6 +42,7 @@ void ResetFmcGlobals() {
   RO_RESET_GLOBALS(FMC_SCALARS)
   RO_RESET_ARRAYS(FMC_ARRAYS)
   RO_RESET_GLOBALS(FMC_ROUTE_SCALARS)
+  RO_RESET_GLOBALS(FMC_CROSSING_SCALARS)
   std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), "------");
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), "------");
 }

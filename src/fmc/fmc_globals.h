@@ -148,12 +148,6 @@
   /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
   X(int32_t, toc_stpos, 0)              /* route row of the T/C */                            \
   X(double, tod_rod, 0.0)               /* ft/min, planned descent rate */                    \
-  X(int32_t, lnav_init_mode, 0)         /* 0 LNAV engaged, 1 armed with a pending intercept */ \
-  X(double, lnav_init_lat, 0.0)         /* intercept point */                                 \
-  X(double, lnav_init_lon, 0.0)                                                              \
-  X(double, lnav_join_trk_lat, 0.0)                                                          \
-  X(double, lnav_join_trk_lon, 0.0)                                                          \
-  X(double, lnav_join_trk, 0.0)         /* deg, course of the track being joined */ \
   /* route files, plan list and uplink */                                                    \
   X(int32_t, fpl_scratch_cnt, -1)       /* last row of fpl_scratch; -1 empty */               \
   X(int32_t, new_fpln_loaded, 0)        /* 1 after a plan load until EXEC consumes it */      \
@@ -163,6 +157,14 @@
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)
 RO_DECLARE_GLOBALS(FMC_ROUTE_SCALARS)
+
+// The VNAV crossing point (the next altitude target) with the descent-restriction and T/D-event
+// state that the per-tick driver keeps beside it. Degrees, ft.
+#define FMC_CROSSING_SCALARS(X)                                                             \
+  X(double, desc_spd_restr_set, 0.0)    /* 1.0 once the descent restriction speed was sent */ \
+  X(int32_t, tod_alt_send_cnt, 0)       /* MCP-altitude events sent at the T/D */
+
+RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
 
 // The departure and arrival texts of a loaded plan ("------" = none).
 extern std::string plan_dep_texts[2];

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "cdu/cdu_globals.h"
+#include "afds/afds_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/navaid_resolve.h"
 #include "fmc/plan_import.h"

@@ -3,7 +3,6 @@
 #include "afds/afds_globals.h"
 #include "frame/display_gauges.h"
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/fsuipc_client.h"
 #include "frame/tcas_link.h"
 #include "frame/gauge_elements.h"

@@ -7,7 +7,6 @@
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/main_update.h"
 #include "frame/module_entry.h"
 #include "frame/paint_entries.h"

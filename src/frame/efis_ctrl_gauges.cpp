@@ -1,7 +1,6 @@
 #include "frame/efis_ctrl_gauges.h"
 
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/fsuipc_client.h"
 #include "frame/tcas_link.h"
 #include "frame/gauge_elements.h"

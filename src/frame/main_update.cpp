@@ -7,11 +7,14 @@
 #include "displays/displays_pending.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/fmc_pending.h"
-#include "frame/frame_pending.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
 #include "frame/readers_systems.h"
+#include "frame/tick_autoflight.h"
 #include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "frame/tick_systems.h"
+#include "frame/tick_vnav.h"
 
 namespace {
 

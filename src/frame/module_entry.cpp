@@ -5,7 +5,6 @@
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/tcas_link.h"
 #include "frame/gauge_table.h"
 #include "platform/gdiplus_session.h"

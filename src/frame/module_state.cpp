@@ -10,7 +10,6 @@
 #include "frame/debug_log.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"
-#include "frame/frame_pending.h"
 #include "frame/fsuipc_client.h"
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
@@ -19,7 +18,10 @@
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
 #include "frame/tcas_link.h"
+#include "frame/tick_autoflight.h"
 #include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "frame/tick_vnav.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
 #include "nd/nd_globals.h"
@@ -30,10 +32,12 @@
 
 void ResetModuleState() {
   ResetFrameGlobals();
-  ResetFramePendingGlobals();
   ResetNamedVarIds();
   ResetSimAccessGlobals();
   ResetTickGlobals();
+  ResetTickRouteGlobals();
+  ResetTickVnavGlobals();
+  ResetTickAutoflightGlobals();
   ResetDisplaySurfaces();
   ResetGdiplusSession();
   ResetPendingCalls();

@@ -10,6 +10,26 @@ enum class PendingCall {
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kExecRoute,
+  // the per-tick driver's calls into systems, autoflight, VNAV and the log
+  kUpdateHydPressVals,
+  kUpdateOverheadLights,
+  kUpdateLandingLightVars,
+  kPollClickedVars,
+  kProcOverheadClicksB,
+  kProcVnavDescent,
+  kProcFlch,
+  kToggleHdgHold,
+  kToggleHdgSel,
+  kToggleAltHold,
+  kDisconnectAutopilot,
+  kUpdateEicasMessages,
+  kClearAfdsModes,
+  kProcAutoland,
+  kProcAutoBrake,
+  kPredictToc,
+  kPredictTod,
+  kBuildTrafficPattern,
+  kGetVnavInfo,
   kCount
 };
 

@@ -7,7 +7,6 @@
 #include "displays/displays_pending.h"
 #include "frame/display_gauges.h"
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/fsuipc_client.h"
 #include "frame/tcas_link.h"
 #include "frame/gauge_elements.h"

@@ -14,7 +14,6 @@
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/fsuipc_client.h"
 #include "frame/tcas_link.h"
 #include "frame/int_conversion.h"

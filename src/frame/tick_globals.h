@@ -70,7 +70,16 @@
   X(double, gross_weight, 0.0)         \
   X(double, ap_master, 0.0)            /* token 103: exactly 1.0 engaged, 0.0 off */
 
+// Samples taken late in the run: until then each holds the previous run's reading, so that the
+// autoflight follow-up can act on a change. 1.0 = on.
+#define FRAME_TICK_LATE_SAMPLE_GLOBALS(X) \
+  X(double, at_arm, 0.0)                  \
+  X(double, ap_nav_hold, 0.0)             \
+  X(double, tok108_flag, 0.0)  /* the simulator's altitude hold */ \
+  X(double, tok792_flag, 0.0)  /* take-off/go-around state */
+
 RO_DECLARE_GLOBALS(FRAME_TICK_DRIVER_GLOBALS)
 RO_DECLARE_GLOBALS(FRAME_TICK_SAMPLE_GLOBALS)
+RO_DECLARE_GLOBALS(FRAME_TICK_LATE_SAMPLE_GLOBALS)
 
 void ResetTickGlobals();

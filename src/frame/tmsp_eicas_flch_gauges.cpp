@@ -9,7 +9,6 @@
 #include "frame/display_gauges.h"
 #include "frame/frame_globals.h"
 #include "frame/debug_log.h"
-#include "frame/frame_pending.h"
 #include "frame/fsuipc_client.h"
 #include "frame/tcas_link.h"
 #include "frame/gauge_elements.h"

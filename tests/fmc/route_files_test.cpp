@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cdu/cdu_globals.h"
+#include "afds/afds_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/plan_files_fixture.h"
 #include "fmc/route_model.h"

@@ -10,7 +10,6 @@
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
-#include "frame/frame_pending.h"
 
 namespace {
 

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "afds/afds_globals.h"
+#include "frame/tick_autoflight.h"
+#include "state/config_globals.h"
+#include "tick_fixture.h"
+
+namespace {
+
+constexpr uint32_t kSimHeadingHoldOff = 0x10117;
+constexpr uint32_t kSimAltitudeHoldOff = 0x10118;
+constexpr uint32_t kSimToga = 0x10110;
+constexpr uint32_t kFlapsUp = 0x100DF;
+constexpr uint32_t kFlapsDown = 0x100DE;
+constexpr uint32_t kDhBelow = 0x10311;
+constexpr uint32_t kDhAbove = 0x10312;
+constexpr uint32_t kSpeedHoldOn = 0x1022D;
+
+class AutoflightTest : public tick_test::TickTest {
+ protected:
+  // The simulator's autopilot as the previous tick saw it, with no change pending.
+  void ApWas(double on) {
+    ap_master = on;
+    host_.SetToken(103, on);
+  }
+};
+
+struct OffCase {
+  const char* label;
+  int32_t lite;
+  int32_t hold_modes_after;
+};
+
+class AutopilotSwitchedOff : public AutoflightTest, public ::testing::WithParamInterface<OffCase> {};
+
+TEST_P(AutopilotSwitchedOff, DisconnectsAndDropsTheModes) {
+  lite_mode = GetParam().lite;
+  ApWas(1.0);
+  lnav = vnav = alt_hold_mode = vs_hold_mode = hdg_hold_mode = hdg_sel_mode = 1;
+  ap_cmd = fma_roll_box_timer = fma_pitch_box_timer = 100;
+  host_.SetToken(103, 0.0);
+  RunTicks(1);
+  EXPECT_EQ(Calls(PendingCall::kDisconnectAutopilot), 1);
+  EXPECT_EQ(Calls(PendingCall::kUpdateEicasMessages), 1);
+  EXPECT_EQ(own_key_event_pending, 1);
+  EXPECT_EQ(lnav, 0);
+  EXPECT_EQ(vnav, 0);
+  EXPECT_EQ(alt_hold_mode, GetParam().hold_modes_after);
+  EXPECT_EQ(hdg_sel_mode, GetParam().hold_modes_after);
+  EXPECT_EQ(ap_cmd, 0);
+  EXPECT_EQ(fma_roll_box_timer, 0);
+  EXPECT_EQ(ap_master, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AutopilotSwitchedOff,
+                         ::testing::Values(OffCase{"Full", 0, 0}, OffCase{"LiteMode", 1, 1}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AutoflightTest, AutopilotOnInTheAirEngagesTheLeftChannel) {
+  SetRadioHeightFt(1000.0);
+  ApWas(0.0);
+  host_.SetToken(103, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(KeyEventOrder({kSimHeadingHoldOff, kSimAltitudeHoldOff}),
+            (std::vector<uint32_t>{kSimHeadingHoldOff, kSimAltitudeHoldOff}));
+  EXPECT_EQ(apleft, 1);
+  EXPECT_EQ(host_.Named("apleft"), 1.0);
+  EXPECT_EQ(ap_cmd, 179);  // 180 at the engagement, one tick counted
+  EXPECT_EQ(ap_master, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 1);
+}
+
+// The engagement below 400 ft is repeated every tick until the aircraft climbs through 400 ft.
+TEST_F(AutoflightTest, AutopilotOnBelow400FtIsHeldOffUntil400Ft) {
+  SetRadioHeightFt(300.0);
+  host_.SetToken(103, 1.0);
+  RunTicks(3);
+  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 3);
+  EXPECT_EQ(KeyEvents(kSimAltitudeHoldOff), 3);
+  EXPECT_EQ(ap_engage_low_ra, 1);
+  EXPECT_EQ(apleft, 0);
+  EXPECT_EQ(ap_cmd, 0);
+  EXPECT_EQ(ap_master, 0.0);
+  EXPECT_EQ(host_.Named("apleft"), 0.0);
+
+  SetRadioHeightFt(500.0);
+  RunTicks(2);
+  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 4);
+  EXPECT_EQ(ap_engage_low_ra, 0);
+  EXPECT_EQ(apleft, 1);
+  EXPECT_EQ(host_.Named("apleft"), 1.0);
+  EXPECT_EQ(ap_master, 1.0);
+}
+
+TEST_F(AutoflightTest, AutopilotOnBelow400FtInLiteModeEngagesAtOnce) {
+  lite_mode = 1;
+  SetRadioHeightFt(300.0);
+  host_.SetToken(103, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 0);
+  EXPECT_EQ(apleft, 1);
+  EXPECT_EQ(host_.Named("apleft"), 1.0);
+  EXPECT_EQ(ap_cmd, 179);
+  EXPECT_EQ(ap_master, 1.0);
+}
+
+TEST_F(AutoflightTest, AutothrottleDisarmedInTheSimulatorDropsTheThrustModes) {
+  at_arm = 1.0;
+  thrust_hold = spd_hold = flch = thr_release_pending = 1;
+  fma_thr_box_timer = 50;
+  host_.SetToken(123, 0.0);
+  RunTicks(1);
+  EXPECT_EQ(thrust_hold, 0);
+  EXPECT_EQ(spd_hold, 0);
+  EXPECT_EQ(flch, 0);
+  EXPECT_EQ(thr_release_pending, 0);
+  EXPECT_EQ(fma_thr_box_timer, 0);
+  EXPECT_EQ(host_.fsuipc().WritesTo(0x310A).size(), 1u);  // the autothrottle disconnect byte cleared
+  EXPECT_EQ(Calls(PendingCall::kUpdateEicasMessages), 1);
+  EXPECT_EQ(at_arm, 0.0);
+}
+
+TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
+  host_.SetToken(60, 1.0);
+  host_.SetToken(792, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(KeyEvents(kSimToga), 1);
+  EXPECT_EQ(to_roll_mode, 1);
+  EXPECT_EQ(to_pitch_mode, 1);
+  EXPECT_EQ(ap_cmd, 180);
+  EXPECT_EQ(tok792_flag, 1.0);
+
+  host_.SetToken(792, 0.0);
+  RunTicks(1);
+  EXPECT_EQ(KeyEvents(kSimAltitudeHoldOff), 1);
+  EXPECT_EQ(to_roll_mode, 0);
+  EXPECT_EQ(to_pitch_mode, 0);
+  EXPECT_EQ(ap_cmd, 0);
+  EXPECT_EQ(Calls(PendingCall::kClearAfdsModes), 1);
+}
+
+struct TakeoffEndCase {
+  const char* label;
+  double radio_height_ft;
+  int32_t* mode;
+  int32_t roll_after;
+  int32_t pitch_after;
+};
+
+class TakeoffModesEnd : public AutoflightTest, public ::testing::WithParamInterface<TakeoffEndCase> {};
+
+TEST_P(TakeoffModesEnd, WhenTheCrewEngagesAModeOfThatAxisAirborne) {
+  const TakeoffEndCase& c = GetParam();
+  tok792_flag = 1.0;
+  host_.SetToken(792, 1.0);
+  to_roll_mode = 1;
+  to_pitch_mode = 1;
+  *c.mode = 1;
+  SetRadioHeightFt(c.radio_height_ft);
+  RunTicks(1);
+  EXPECT_EQ(to_roll_mode, c.roll_after);
+  EXPECT_EQ(to_pitch_mode, c.pitch_after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TakeoffModesEnd,
+    ::testing::Values(TakeoffEndCase{"Lnav", 50.0, &lnav, 0, 1}, TakeoffEndCase{"Vnav", 50.0, &vnav, 1, 0},
+                      TakeoffEndCase{"Autoland", 50.0, &autoland_mode, 1, 0},
+                      TakeoffEndCase{"OnTheRunway", 5.0, &lnav, 1, 1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct VsCaptureCase {
+  const char* label;
+  double above_selected_ft;
+  int captures;
+};
+
+class VsCapture : public AutoflightTest, public ::testing::WithParamInterface<VsCaptureCase> {};
+
+TEST_P(VsCapture, CapturesTheSelectedAltitudeStrictlyWithin35Ft) {
+  SetRadioHeightFt(5000.0);
+  ApWas(1.0);
+  vs_hold_mode = 1;
+  alt_sel_num = 10000;
+  SetAltitudeFt(10000.0 + GetParam().above_selected_ft);
+  RunTicks(1);
+  EXPECT_EQ(Calls(PendingCall::kToggleAltHold), GetParam().captures);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, VsCapture,
+                         ::testing::Values(VsCaptureCase{"Above", 20.0, 1}, VsCaptureCase{"Below", -34.0, 1},
+                                           VsCaptureCase{"AtIt", 0.0, 0}, VsCaptureCase{"AtTheEdge", 35.0, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AutoflightTest, FlapsThirtyAbovePlacardGoUpUntilSlowedDown) {
+  host_.SetToken(907, 30.0);
+  SetIasKt(170.0);
+  RunTicks(3);
+  EXPECT_EQ(KeyEvents(kFlapsUp), 3);
+  EXPECT_EQ(flap30_latch, 1);
+
+  SetIasKt(150.0);
+  RunTicks(3);
+  EXPECT_EQ(KeyEvents(kFlapsDown), 1);
+  EXPECT_EQ(flap30_latch, 0);
+  EXPECT_EQ(KeyEvents(kFlapsUp), 3);
+}
+
+struct DhCase {
+  const char* label;
+  std::vector<double> readings;  // one per tick, the last repeated
+  int below_events;
+  int above_events;
+};
+
+class DecisionHeight : public AutoflightTest, public ::testing::WithParamInterface<DhCase> {};
+
+TEST_P(DecisionHeight, IsSteppedTo200FtAndThenLeftAlone) {
+  const DhCase& c = GetParam();
+  for (double dh : c.readings) {
+    host_.SetToken(615, dh);
+    RunTicks(1);
+  }
+  RunTicks(5);
+  EXPECT_EQ(dh_set_done, 1);
+  EXPECT_EQ(KeyEvents(kDhBelow), c.below_events);
+  EXPECT_EQ(KeyEvents(kDhAbove), c.above_events);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DecisionHeight,
+    ::testing::Values(DhCase{"AtTarget", {200.0}, 0, 0}, DhCase{"WithinHalfAFoot", {200.4}, 0, 0},
+                      DhCase{"StepsUp", {198.0, 199.0, 200.0}, 2, 0},
+                      DhCase{"StepsDown", {205.0, 201.0, 200.0}, 0, 2},
+                      // A reading that jumps across 200 ft ends the setting without another event.
+                      DhCase{"StepsAcross", {198.0, 202.0}, 1, 0},
+                      DhCase{"StepsAcrossDownwards", {210.0, 190.0}, 0, 1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AutoflightTest, DecisionHeightThatNeverMovesStopsAfter1000Events) {
+  host_.SetToken(615, 0.0);
+  RunTicks(1005);
+  EXPECT_EQ(KeyEvents(kDhBelow), 1000);
+  EXPECT_EQ(dh_set_done, 1);
+}
+
+TEST_F(AutoflightTest, WarningTimersCountSimulatorSecondsDownToOne) {
+  ap_disc_timer = 3;
+  at_disc_timer = 2;
+  apdisc_bar_timer = 2;
+  for (double second : {1.0, 1.0, 2.0, 3.0, 4.0}) {
+    host_.SetToken(5, second);
+    RunTicks(1);
+  }
+  EXPECT_EQ(ap_disc_timer, 1);
+  EXPECT_EQ(at_disc_timer, 1);
+  EXPECT_EQ(apdisc_bar_timer, 0);
+  EXPECT_EQ(host_.Named("apdisc_bar"), 1.0);  // the bar's reset value
+}
+
+TEST_F(AutoflightTest, LiteModeFollowsTheSimulatorsHeadingAndAltitudeHolds) {
+  lite_mode = 1;
+  host_.SetToken(106, 1.0);
+  host_.SetToken(108, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 1);
+  EXPECT_EQ(Calls(PendingCall::kToggleAltHold), 1);
+  EXPECT_EQ(hdg_hold_mode, 0);
+  EXPECT_EQ(alt_hold_mode, 0);
+
+  host_.SetToken(106, 0.0);
+  host_.SetToken(108, 0.0);
+  RunTicks(1);
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 2);
+  EXPECT_EQ(Calls(PendingCall::kToggleAltHold), 2);
+  EXPECT_EQ(hdg_hold_mode, 1);
+  EXPECT_EQ(hdg_sel_mode, 1);
+  EXPECT_EQ(alt_hold_mode, 1);
+}
+
+}  // namespace

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "state/config_globals.h"
+#include "tick_fixture.h"
+
+namespace {
+
+constexpr uint32_t kYawDamperEngage = 0x10215;
+
+class SystemsTest : public tick_test::TickTest {};
+
+struct HydCase {
+  const char* label;
+  int32_t ac;
+  int32_t start_l, start_c, start_r;
+  int32_t end_l, end_c, end_r;
+};
+
+class HydraulicPressure : public SystemsTest, public ::testing::WithParamInterface<HydCase> {};
+
+// The load-time pumps (left and right electric on, centre pump 1 on, pump 2 at 1, engine pumps at 1).
+TEST_P(HydraulicPressure, RampsToRestWithTheLoadTimePumps) {
+  const HydCase& c = GetParam();
+  ac_power = c.ac;
+  l_hyd_press = c.start_l;
+  c_hyd_press = c.start_c;
+  r_hyd_press = c.start_r;
+  RunTicks(250);
+  EXPECT_EQ(l_hyd_press, c.end_l);
+  EXPECT_EQ(c_hyd_press, c.end_c);
+  EXPECT_EQ(r_hyd_press, c.end_r);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HydraulicPressure,
+    ::testing::Values(
+        // Rising, the last step may go past the target.
+        HydCase{"PoweredFromLoadValues", 5, 100, 0, 50, 2980, 3060, 3170},
+        // Without AC power every system falls, engine pumps included; the centre stops at 0.
+        HydCase{"PowerLost", 0, 2960, 3040, 3150, 80, 0, 30},
+        HydCase{"PowerLostFromOddValues", 1, 2975, 3055, 3160, 95, 0, 40},
+        HydCase{"CentreAlreadyEmpty", 0, 100, 0, 50, 100, 0, 50}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(SystemsTest, CentrePumpTwoAtOneKeepsPublishingWithoutFalling) {
+  c_hyd_press = 3060;
+  l_hyd_press = 2980;
+  r_hyd_press = 3170;
+  RunTicks(5);
+  EXPECT_EQ(c_hyd_press, 3060);
+  EXPECT_EQ(Calls(PendingCall::kUpdateHydPressVals), 5);
+}
+
+TEST_F(SystemsTest, ApuSpoolsUpInFiftyAndTwoHundredTicks) {
+  apu_spool_dir = 1;
+  RunTicks(50);
+  EXPECT_EQ(apu_rpm, 99.0);
+  EXPECT_EQ(apu_egt, 100.0);
+  RunTicks(149);
+  EXPECT_EQ(apu_spool_dir, 1);
+  RunTicks(1);
+  EXPECT_EQ(apu_egt, 400.0);
+  EXPECT_EQ(apu_spool_dir, 0);
+}
+
+TEST_F(SystemsTest, ApuSpoolsDownToZero) {
+  apu_spool_dir = 2;
+  apu_egt = 401.0;
+  apu_rpm = 99.0;
+  RunTicks(201);
+  EXPECT_EQ(apu_egt, 0.0);
+  EXPECT_EQ(apu_rpm, 0.0);
+  EXPECT_EQ(apu_spool_dir, 0);
+}
+
+// Ticks counted from the one in which the switch reaches START.
+TEST_F(SystemsTest, ApuStartRunsItsLightSequence) {
+  apu_switch = 1;
+  apu_start_step_timer = 1;
+  RunTicks(1);
+  ASSERT_EQ(apu_switch, 2);
+  ASSERT_EQ(apu_mode, 1);
+
+  struct Seen {
+    int tick;
+    int32_t switch_pos, run_light, spool_dir, mode;
+  };
+  const Seen expected[] = {{8, 2, 0, 0, 1},  {9, 1, 0, 0, 1},   {46, 1, 0, 0, 1}, {47, 1, 1, 0, 1},
+                           {65, 1, 0, 0, 1}, {83, 1, 1, 1, 1},  {100, 1, 0, 1, 1}, {299, 1, 0, 0, 1},
+                           {300, 1, 1, 0, 2}};
+  int tick = 0;
+  for (const Seen& s : expected) {
+    RunTicks(s.tick - tick);
+    tick = s.tick;
+    EXPECT_EQ(apu_switch, s.switch_pos) << "tick " << tick;
+    EXPECT_EQ(apu_run_light, s.run_light) << "tick " << tick;
+    EXPECT_EQ(apu_spool_dir, s.spool_dir) << "tick " << tick;
+    EXPECT_EQ(apu_mode, s.mode) << "tick " << tick;
+  }
+}
+
+struct ValveCase {
+  const char* label;
+  int32_t* timer;
+  int32_t* valve;
+  int32_t end_state;
+};
+
+class ValveTimer : public SystemsTest, public ::testing::WithParamInterface<ValveCase> {};
+
+TEST_P(ValveTimer, SetsItsValveWhenItRunsOut) {
+  const ValveCase& c = GetParam();
+  host_.SetToken(566, 1.0);  // engines running, in the air: every timer counts
+  host_.SetToken(576, 1.0);
+  *c.valve = c.end_state == 2 ? 0 : 2;
+  *c.timer = 36;
+  RunTicks(35);
+  EXPECT_NE(*c.valve, c.end_state);
+  RunTicks(1);
+  EXPECT_EQ(*c.valve, c.end_state);
+  EXPECT_EQ(*c.timer, 0);
+  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadLights), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValveTimer,
+    ::testing::Values(ValveCase{"ApuBleedOn", &apu_bleed_on_timer, &apu_bleed, 2},
+                      ValveCase{"ApuBleedOff", &apu_bleed_off_timer, &apu_bleed, 0},
+                      ValveCase{"IsolOn", &isol_valve_on_timer, &isol_air_valve, 2},
+                      ValveCase{"IsolOff", &isol_valve_off_timer, &isol_air_valve, 0},
+                      ValveCase{"FwdXfeedOn", &fwd_xfeed_on_timer, &fwd_xfeed_fuel_pump, 2},
+                      ValveCase{"FwdXfeedOff", &fwd_xfeed_off_timer, &fwd_xfeed_fuel_pump, 0},
+                      ValveCase{"AftXfeedOn", &aft_xfeed_on_timer, &aft_xfeed_fuel_pump, 2},
+                      ValveCase{"AftXfeedOff", &aft_xfeed_off_timer, &aft_xfeed_fuel_pump, 0},
+                      ValveCase{"WingOn", &wing_anti_ice_on_timer, &wing_anti_ice_valve, 2},
+                      ValveCase{"WingOff", &wing_anti_ice_off_timer, &wing_anti_ice_valve, 0},
+                      ValveCase{"LeftEngOpen", &l_eng_anti_ice_open_timer, &l_eng_anti_ice_valve, 2},
+                      ValveCase{"LeftEngClose", &l_eng_anti_ice_close_timer, &l_eng_anti_ice_valve, 0},
+                      ValveCase{"RightEngOpen", &r_eng_anti_ice_open_timer, &r_eng_anti_ice_valve, 2},
+                      ValveCase{"RightEngOff", &r_eng_anti_ice_off_timer, &r_eng_anti_ice_valve, 0},
+                      ValveCase{"LeftStartLight", &l_eng_start_light_timer, &l_eng_start_light, 0},
+                      ValveCase{"RightStartLight", &r_eng_start_light_timer, &r_eng_start_light, 0}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(SystemsTest, WingAntiIceOpeningWaitsOnTheGroundWithPower) {
+  host_.SetToken(60, 1.0);
+  wing_anti_ice_on_timer = 10;
+  RunTicks(20);
+  EXPECT_EQ(wing_anti_ice_on_timer, 10);
+  host_.SetToken(60, 0.0);
+  RunTicks(10);
+  EXPECT_EQ(wing_anti_ice_valve, 2);
+}
+
+TEST_F(SystemsTest, EngineAntiIceOpensOnlyWhileItsEngineRuns) {
+  host_.SetToken(566, 0.0);
+  host_.SetToken(576, 1.0);
+  l_eng_anti_ice_open_timer = 5;
+  r_eng_anti_ice_open_timer = 5;
+  RunTicks(5);
+  EXPECT_EQ(l_eng_anti_ice_valve, 0);
+  EXPECT_EQ(r_eng_anti_ice_valve, 2);
+}
+
+class IrsAlignment : public SystemsTest {
+ protected:
+  void StartAlignment(int32_t ticks) {
+    IrsAlignSecs = ticks;
+    for (int32_t* count : {&irs_l_align_count, &irs_c_align_count, &irs_r_align_count}) *count = ticks;
+    for (int32_t* mode : {&irs_l_anun_mode, &irs_c_anun_mode, &irs_r_anun_mode}) *mode = 1;
+  }
+};
+
+// The configuration stores "IrsAlignSecs" 30 as 540 ticks; two thirds of that is 361.8.
+TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
+  StartAlignment(540);
+  l_yaw_damper_mode = 1;
+  r_yaw_damper_mode = 1;
+  RunTicks(179);  // the count is 361 before the next tick
+  EXPECT_EQ(irs_l_anun_mode, 1);
+  RunTicks(1);
+  EXPECT_EQ(irs_l_anun_mode, 2);
+  EXPECT_EQ(irs_r_anun_mode, 2);
+
+  RunTicks(537 - 180);  // the count is 3 before the next tick
+  EXPECT_EQ(irs_r_anun_mode, 2);
+  EXPECT_EQ(Calls(PendingCall::kPollClickedVars), 0);
+  RunTicks(1);
+  EXPECT_EQ(irs_l_anun_mode, 3);
+  EXPECT_EQ(irs_c_anun_mode, 3);
+  EXPECT_EQ(irs_r_anun_mode, 3);
+  // The yaw dampers engage once all three are aligned, which the right IRS completes.
+  EXPECT_EQ(l_yaw_damper_mode, 2);
+  EXPECT_EQ(r_yaw_damper_mode, 2);
+  EXPECT_EQ(yaw_damper_sync_pending, 1);
+  EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
+  EXPECT_EQ(Calls(PendingCall::kPollClickedVars), 3);
+
+  RunTicks(10);
+  EXPECT_EQ(irs_l_align_count, 0);
+  EXPECT_EQ(irs_r_align_count, 0);
+  EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
+}
+
+TEST_F(IrsAlignment, LoadTimeValueIsAlreadyATickCount) {
+  StartAlignment(300);
+  RunTicks(99);  // count 201 before the next tick: 0.67 x 300
+  EXPECT_EQ(irs_c_anun_mode, 1);
+  RunTicks(1);
+  EXPECT_EQ(irs_c_anun_mode, 2);
+}
+
+TEST_F(IrsAlignment, MovingStopsTheCountsExceptTheRightOneInLiteMode) {
+  StartAlignment(540);
+  SetGroundSpeedKt(150.0);
+  lite_mode = 1;
+  RunTicks(540);
+  EXPECT_EQ(irs_l_align_count, 540);
+  EXPECT_EQ(irs_c_align_count, 540);
+  EXPECT_EQ(irs_r_align_count, 0);
+  EXPECT_EQ(irs_r_anun_mode, 3);
+  EXPECT_EQ(Calls(PendingCall::kProcOverheadClicksB), 1);
+}
+
+struct LightCase {
+  const char* label;
+  double sim_switch;
+  int32_t start;
+  int32_t end;
+  int publishes;
+};
+
+class LandingLights : public SystemsTest, public ::testing::WithParamInterface<LightCase> {};
+
+TEST_P(LandingLights, FollowTheSimulatorsSwitch) {
+  const LightCase& c = GetParam();
+  wingldglt = c.start;
+  noseldglt = c.start;
+  host_.SetToken(14, c.sim_switch);
+  RunTicks(1);
+  EXPECT_EQ(wingldglt, c.end);
+  EXPECT_EQ(noseldglt, c.end);
+  EXPECT_EQ(Calls(PendingCall::kUpdateLandingLightVars), c.publishes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LandingLights,
+                         ::testing::Values(LightCase{"On", 1.0, 0, 1, 2}, LightCase{"Off", 0.0, 1, 0, 2},
+                                           LightCase{"HalfWay", 0.5, 0, 0, 0}, LightCase{"HalfWayOn", 0.5, 1, 1, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(SystemsTest, ClickedLandingLightSkipsOneFollowUp) {
+  ldg_light_clicked = 1;
+  host_.SetToken(14, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(wingldglt, 0);
+  EXPECT_EQ(ldg_light_clicked, 0);
+  RunTicks(1);
+  EXPECT_EQ(wingldglt, 1);
+}
+
+}  // namespace
