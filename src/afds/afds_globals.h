@@ -101,7 +101,15 @@
   X(int32_t, alt_call_20_done, 0)                                                        \
   X(int32_t, alt_call_10_done, 0)                                                        \
   X(int32_t, alt_call_appr_mins_done, 0)                                                 \
-  X(int32_t, alt_call_mins_done, 0)
+  X(int32_t, alt_call_mins_done, 0)                                                     \
+  /* inertial reference units: selectors 0 off, 1 on; modes 0 off .. 3 aligned */        \
+  X(int32_t, irs_l_anun_knob, 0)                                                         \
+  X(int32_t, irs_c_anun_knob, 0)                                                         \
+  X(int32_t, irs_r_anun_knob, 0)                                                         \
+  X(int32_t, irs_l_anun_mode, 0)                                                         \
+  X(int32_t, irs_c_anun_mode, 0)                                                         \
+  X(int32_t, irs_r_anun_mode, 0)                                                         \
+  X(int32_t, irs_1_align, 0)
 
 #define AFDS_ARRAYS(X)                                   \
   X(EicasMessage, warning_msgs, kEicasMessageRows)       \

@@ -28,6 +28,5 @@ void UpdateOverheadLights() {}
 void UpdateLandingLightVars(int32_t) {}
 void ProcOverheadClicksB() {}
 double GetTotalFuelWeight() { return 0.0; }
-void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}
 void InitPacks() {}

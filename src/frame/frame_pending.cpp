@@ -12,6 +12,9 @@ int32_t ConnectTcasModule(const void*, TcasCallback, uint32_t) {
   return 1;
 }
 void TcasConnectCallback(void*) {}
+TcasTarget tcas_targets[kTcasTargetRows] = {};
+int32_t tcas_target_cnt = 0;
+void TakeTcasIntruderList() {}
 
 FILE* log_file = nullptr;
 void OpenDebugLogIfEnabled() {}
@@ -52,6 +55,8 @@ void ResetFramePendingGlobals() {
   std::fill(std::begin(fsuipc_buffer), std::end(fsuipc_buffer), uint8_t{0});
   fsuipc_result = 0;
   fsuipc_open_ok = 0;
+  std::fill(std::begin(tcas_targets), std::end(tcas_targets), TcasTarget{});
+  tcas_target_cnt = 0;
 }
 
 

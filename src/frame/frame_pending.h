@@ -25,6 +25,21 @@ int32_t ConnectTcasModule(const void* client_arg, TcasCallback callback, uint32_
 // Will keep the delivered service record and mark the link connected.
 void TcasConnectCallback(void* service_record);
 
+// Traffic targets taken from the TCAS module's intruder list: rows 1..tcas_target_cnt (at most 5).
+struct TcasTarget {
+  double brg_deg;  // true bearing from the aircraft
+  double dist_nm;
+  double rel_alt;  // hundreds of feet, positive above
+  char threat;     // 'O', 'P', 'T' or 'R'
+  char zero;
+  char trend;      // '-', '^' or 'v'
+};
+inline constexpr int32_t kTcasTargetRows = 6;
+extern TcasTarget tcas_targets[kTcasTargetRows];
+extern int32_t tcas_target_cnt;
+// Will take a new intruder list from the TCAS module's service record when one has arrived.
+void TakeTcasIntruderList();
+
 // Debug log. The log opens only with LogFlightData 1; until then no line is written.
 extern FILE* log_file;
 // Will open "ze752_data.log" (mode "w") when LogFlightData is 1 and the log is not open.

@@ -15,6 +15,7 @@
 #include "frame/tick_globals.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
+#include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 #include "platform/gdiplus_session.h"
 #include "state/aircraft_id.h"
@@ -41,4 +42,5 @@ void ResetModuleState() {
   ResetStateGlobals();
   ResetConfigGlobals();
   ResetAircraftIdGlobals();
+  ResetMapGeometryGlobals();
 }

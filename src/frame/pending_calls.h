@@ -15,6 +15,8 @@ enum class PendingCall {
   kFsuipcClear32F8,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
+  kDrawMapRoute,
+  kDrawMapFixInfo,
   kCount
 };
 

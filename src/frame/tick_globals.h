@@ -67,7 +67,9 @@
   X(double, true_airspeed, 0.0)        \
   X(double, drift_angle, 0.0)          \
   X(double, plane_trk_mag, 0.0)        \
-  X(double, gross_weight, 0.0)
+  X(double, gross_weight, 0.0)         \
+  X(double, ap_master, 0.0)            /* token 103 of the previous run; 1.0 engaged */ \
+  X(double, tok108_flag, 0.0)          /* token 108 (altitude hold) of the previous run */
 
 RO_DECLARE_GLOBALS(FRAME_TICK_DRIVER_GLOBALS)
 RO_DECLARE_GLOBALS(FRAME_TICK_SAMPLE_GLOBALS)
