@@ -1,5 +1,7 @@
 #include "nd/ehsi_parts.h"
 
+#include <iterator>
+
 #include "frame/tick_globals.h"
 #include "nd/map_frame.h"
 #include "nd/map_geometry.h"
