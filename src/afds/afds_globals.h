@@ -120,7 +120,12 @@
   X(int32_t, irs_l_anun_mode, 0)       /* 3 = aligned */                                  \
   X(int32_t, irs_c_anun_mode, 0)                                                         \
   X(int32_t, irs_r_anun_mode, 0)                                                         \
-  X(int32_t, alt_alert_state, 0)       /* 0..3, 3 = alert */
+  X(int32_t, alt_alert_state, 0)       /* 0..3, 3 = alert */ \
+  /* inertial reference units: selectors 0 off, 1 on; modes 0 off .. 3 aligned */        \
+  X(int32_t, irs_l_anun_knob, 0)                                                         \
+  X(int32_t, irs_c_anun_knob, 0)                                                         \
+  X(int32_t, irs_r_anun_knob, 0)                                                         \
+  X(int32_t, irs_1_align, 0)
 
 #define AFDS_ARRAYS(X)                                   \
   X(EicasMessage, warning_msgs, kEicasMessageRows)       \
@@ -169,9 +174,6 @@
   X(int32_t, apu_switch, 0)                                                              \
   X(int32_t, battery_button, 0)        /* 0..7 */                                        \
   X(int32_t, isol_air_valve, 0)                                                          \
-  X(int32_t, irs_l_anun_knob, 0)                                                         \
-  X(int32_t, irs_c_anun_knob, 0)                                                         \
-  X(int32_t, irs_r_anun_knob, 0)                                                         \
   X(int32_t, l_eng_start_light, 0)                                                       \
   X(int32_t, r_eng_start_light, 0)                                                       \
   X(int32_t, l_gen_disc_drive, 0)                                                        \

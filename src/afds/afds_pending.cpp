@@ -28,7 +28,6 @@ void UpdateOverheadLights() { CountPendingCall(PendingCall::kUpdateOverheadLight
 void UpdateLandingLightVars(int32_t) { CountPendingCall(PendingCall::kUpdateLandingLightVars); }
 void ProcOverheadClicksB() { CountPendingCall(PendingCall::kProcOverheadClicksB); }
 double GetTotalFuelWeight() { return 0.0; }
-void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}
 void InitPacks() {}
 void UpdateAsiBugVars() {}

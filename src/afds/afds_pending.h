@@ -56,8 +56,6 @@ void UpdateLandingLightVars(int32_t which);
 void ProcOverheadClicksB();
 // Will return the total fuel in pounds.
 double GetTotalFuelWeight();
-// Will align the three IRSs (selectors 1, modes 3) and publish them.
-void UpdateIrsAnnunciatorVars();
 // Will engage both yaw dampers (aligning the IRSs first when needed) and publish them.
 void SyncYawDamperVars();
 // Will switch both packs on and publish them.

@@ -1,6 +1,6 @@
 // Small services of the autoflight and systems logic that other subsystems call: the speed-mode
-// read, the token flag test, the autopilot disconnect bar and left channel, and the retro-panel
-// status.
+// read, the token flag test, the autopilot disconnect bar and left channel, the retro-panel
+// status and the instant IRS alignment.
 #pragma once
 
 #include <cstdint>
@@ -17,3 +17,6 @@ void SetApDiscBar(int32_t value);
 void EngageApLeft();
 // "ov_panelstatus_init" := 1.0; panelstatus_init_done := 1 (the server's start-up then leaves it).
 void SetPanelStatusInit();
+// The three IRS selectors := 1, modes := 3 (aligned) and irs_1_align := 1, each published as its
+// named variable.
+void UpdateIrsAnnunciatorVars();

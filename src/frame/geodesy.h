@@ -33,7 +33,11 @@ inline constexpr int32_t kNoIntersection = -99;
   X(double, ias_predicted_prev, 0.0)  \
   X(std::string, date_month_name, "") \
   X(int32_t, date_month, 0)           \
-  X(int32_t, date_day, 0)
+  X(int32_t, date_day, 0)             \
+  /* scratch outputs of CalcDistBrg that the map layers leave behind; no value survives a user */ \
+  X(double, calc_dist, 0.0)           \
+  X(double, calc_dist2, 0.0)          \
+  X(double, calc_brg, 0.0)
 
 #define GEODESY_ARRAYS(X) X(double, ias_ring, 18)
 

@@ -24,6 +24,7 @@
 #include "frame/tick_vnav.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
+#include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 #include "platform/gdiplus_session.h"
 #include "state/aircraft_id.h"
@@ -59,4 +60,5 @@ void ResetModuleState() {
   ResetTcasLink();
   ResetDebugLog();
   ResetPanelGaugeGlobals();
+  ResetMapGeometryGlobals();
 }

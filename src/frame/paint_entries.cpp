@@ -11,7 +11,9 @@
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"
+#include "nd/map_frame.h"
 #include "nd/nd_pending.h"
+#include "nd/roses.h"
 #include "platform/gfx/gfx.h"
 #include "state/state_globals.h"
 

@@ -30,6 +30,8 @@ enum class PendingCall {
   kPredictTod,
   kBuildTrafficPattern,
   kGetVnavInfo,
+  kDrawMapRoute,
+  kDrawMapFixInfo,
   kCount
 };
 

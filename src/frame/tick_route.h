@@ -27,8 +27,6 @@ struct LatLon {
   X(double, active_leg_dist, 0.0)       /* from the LNAV from-point to the active waypoint */   \
   X(LatLon, lnav_aim_pt, LatLon{})                                                              \
   X(double, lnav_aim_brg, 0.0)          /* heading to fly to the aim point, drift included */   \
-  X(double, calc_dist, 0.0)             /* scratch outputs of the distance computations */      \
-  X(double, calc_brg, 0.0)                                                                      \
   X(double, act_wpt_lat, 0.0)                                                                   \
   X(double, act_wpt_lon, 0.0)                                                                   \
   X(int32_t, lnav_hdg_sent, 999)        /* last heading sent with 0x101FA */                    \

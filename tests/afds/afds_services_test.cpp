@@ -41,4 +41,18 @@ TEST_F(AfdsServicesTest, LeftChannelAndPanelStatusPublishThemselves) {
   EXPECT_EQ(host().Named("ov_panelstatus_init"), 1.0);
 }
 
+// The configuration's "Irs" key and the click poller align all three at once and publish them.
+TEST_F(AfdsServicesTest, InstantIrsAlignmentSetsAndPublishesAllThree) {
+  UpdateIrsAnnunciatorVars();
+  EXPECT_EQ(irs_l_anun_mode + irs_c_anun_mode + irs_r_anun_mode, 9);
+  EXPECT_EQ(irs_l_anun_knob + irs_c_anun_knob + irs_r_anun_knob, 3);
+  EXPECT_EQ(irs_1_align, 1);
+  for (const char* name : {"irs_l_anun_mode", "irs_c_anun_mode", "irs_r_anun_mode"}) {
+    EXPECT_EQ(host().Named(name), 3.0) << name;
+  }
+  for (const char* name : {"irs_l_anun_knob", "irs_c_anun_knob", "irs_r_anun_knob", "irs_1_align"}) {
+    EXPECT_EQ(host().Named(name), 1.0) << name;
+  }
+}
+
 }  // namespace

@@ -226,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BackgroundCase{"Cdu", PaintCdu, 399, 320, 200, 160, kTransparent},
                       BackgroundCase{"FpEhsi", PaintFpEhsi, 358, 440, 179, 220, kTransparent},
                       BackgroundCase{"LowerEicas", PaintLowerEicas, 250, 213, 125, 106, kTransparent},
-                      BackgroundCase{"Nd", PaintNd, 358, 440, 179, 220, kTransparent},
+                      // Left of the ND's aircraft symbol and track line, which it draws without the IRS.
+                      BackgroundCase{"Nd", PaintNd, 358, 440, 20, 220, kTransparent},
                       BackgroundCase{"StbyPfd", PaintStbyPfd, 101, 90, 50, 45, kTransparent},
                       BackgroundCase{"UpperEicas", PaintUpperEicas, 250, 213, 125, 106, kTransparent}),
     [](const auto& info) { return std::string(info.param.name); });

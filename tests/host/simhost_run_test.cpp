@@ -112,8 +112,8 @@ bool ReadPng(const fs::path& path, Picture* out) {
   return ok;
 }
 
-// With the painters still to come, each display shows what its paint entry draws on a powered
-// aircraft: black where it fills its background, transparent where it only clears.
+// Each display shows what its paint entry draws on a powered aircraft: black where it fills its
+// background, transparent where it only clears; the maps draw their frames over that.
 TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
   Result r = RunSimhost(Demo());
   ASSERT_EQ(r.status, 0) << r.output;
@@ -126,10 +126,10 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
     uint32_t pixel;
   } kProbes[] = {
       {"eadi.png", 217, 173, 108, 86, kBlack},           {"eadi.png", 217, 173, 2, 170, kBlack},
-      {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 440, 179, 220, kClear},
-      {"fp_nd.png", 358, 440, 179, 10, kClear},          {"fp_nd.png", 358, 440, 179, 300, kBlack},
+      {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 440, 5, 5, kClear},
+      {"fp_nd.png", 358, 440, 179, 10, kClear},          {"fp_nd.png", 358, 440, 20, 420, kBlack},
       {"fp_pfd.png", 318, 232, 159, 116, kBlack},        {"lower_eicas.png", 250, 213, 125, 106, kClear},
-      {"nd.png", 358, 440, 179, 220, kClear},            {"stby_pfd.png", 101, 90, 50, 45, kClear},
+      {"nd.png", 358, 440, 8, 435, kClear},              {"stby_pfd.png", 101, 90, 50, 45, kClear},
       {"upper_eicas.png", 250, 213, 125, 106, kClear},
   };
   for (const auto& p : kProbes) {
@@ -139,6 +139,10 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
     EXPECT_EQ(pic.height, p.height) << p.file;
     EXPECT_EQ(pic.At(p.x, p.y), p.pixel) << p.file << " at " << p.x << ", " << p.y;
   }
+  // The FP_ND map around Seattle: its track line runs up the middle from the aircraft symbol.
+  Picture fp_nd;
+  ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / "fp_nd.png", &fp_nd));
+  EXPECT_NE(fp_nd.At(179, 200) | fp_nd.At(178, 200), kBlack);
 }
 
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up

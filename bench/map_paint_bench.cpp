@@ -1,0 +1,66 @@
+// One raster paint of each moving map in MAP at 40 NM around Seattle with the example database,
+// stations, airports and waypoints shown, through its paint entry (frame, layers and overlay).
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "afds/afds_services.h"
+#include "frame/display_surface.h"
+#include "frame/frame_globals.h"
+#include "frame/module_entry.h"
+#include "frame/module_state.h"
+#include "frame/paint_entries.h"
+#include "frame/tick_globals.h"
+#include "host/host.h"
+#include "navdb/nav_loader.h"
+#include "nd/nd_globals.h"
+
+namespace {
+
+struct MapDisplay {
+  const char* name;
+  PaintEntry paint;
+  DisplaySurface* surface;
+};
+
+const MapDisplay kMaps[] = {
+    {"FP_ND", PaintFpNd, &fp_nd_surface},
+    {"ND", PaintNd, &nd_surface},
+    {"FP_EHSI", PaintFpEhsi, &fp_ehsi_surface},
+};
+
+void AtSeattleInMap(simhost::Host* h) {
+  ResetModuleState();
+  h->Attach(&ImportTable, &Linkage);
+  sim_root = RO757_SOURCE_DIR "/examples/sim";
+  LoadNavDatabase();
+  UpdateIrsAnnunciatorVars();
+  redraw_tick = 0;
+  plane_lat = 47.45;
+  plane_lon = -122.311;
+  plane_hdg_mag = plane_trk_mag = 164.0;
+  plane_hdg_true = 180.0;
+  ground_speed = 250.0;
+  plane_bank = 15.0;
+  nd_mode = fpnd_mode = fp_ehsi_mode = 3;
+  nd_rng_nm = fpnd_rng_nm = fp_ehsi_rng_nm = 40.0;
+  nd_sta_on = nd_arpt_on = nd_wpt_on = 1;
+  ehsi_sta_on = ehsi_arpt_on = ehsi_wpt_on = 1;
+  nd_range_rings_on = ehsi_range_rings_on = 1;
+}
+
+void BM_PaintMap(benchmark::State& state) {
+  const MapDisplay& d = kMaps[state.range(0)];
+  simhost::Host h;
+  AtSeattleInMap(&h);
+  constexpr int kWidth = 358;  // the gauge table's bitmaps of the three maps
+  constexpr int kHeight = 440;
+  std::vector<uint32_t> pixels(static_cast<size_t>(kWidth) * kHeight);
+  gauge::DeviceContext dc{pixels.data(), kWidth, kHeight, kWidth * 4, nullptr};
+  const gauge::PixelSize size{kWidth, kHeight};
+  for (auto _ : state) d.paint(d.surface, &dc, &size, kPaintNormal);
+  state.SetLabel(d.name);
+}
+BENCHMARK(BM_PaintMap)->DenseRange(0, 2, 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

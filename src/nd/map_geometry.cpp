@@ -1,0 +1,111 @@
+#include "nd/map_geometry.h"
+
+#include <algorithm>
+
+#include "afds/afds_globals.h"
+#include "frame/draw_helpers.h"
+#include "frame/tick_globals.h"
+
+RO_DEFINE_GLOBALS(MAP_GEOMETRY_SCALARS)
+
+void ResetMapGeometryGlobals() { RO_RESET_GLOBALS(MAP_GEOMETRY_SCALARS) }
+
+namespace {
+
+using gfx::REAL;
+
+constexpr double kTickWindowDeg = 55.0;
+constexpr int32_t kArcStepDeg = 5;
+
+// W + H, kept above 0 so that a gauge without pixels draws nothing instead of dividing by zero.
+double SizeSum(const DisplaySurface* s) { return std::max(1.0, static_cast<double>(s->width) + s->height); }
+
+void DrawCompassLabel(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brush, int32_t bearing_deg,
+                      double x, double y) {
+  DrawTextAt(g, font, brush, x, y, "%d", bearing_deg / 10);
+}
+
+}  // namespace
+
+LayerFactors LayerFactorsOf(const DisplaySurface* surface, MapCanvas canvas) {
+  const double sum = SizeSum(surface);
+  return {sum / canvas.width, sum / canvas.height};
+}
+
+LayerFactors SetLayerTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx,
+                               double cy) {
+  const double sum = SizeSum(surface);
+  const LayerFactors f = LayerFactorsOf(surface, canvas);
+  g->ResetTransform();
+  g->ScaleTransform(static_cast<REAL>(surface->width / sum), static_cast<REAL>(surface->height / sum));
+  g->TranslateTransform(static_cast<REAL>(cx * f.fx), static_cast<REAL>(cy * f.fy));
+  g->RotateTransform(0.0f);
+  return f;
+}
+
+void SetCanvasTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
+                        double rotation_deg) {
+  g->ResetTransform();
+  g->ScaleTransform(static_cast<REAL>(surface->width / canvas.width),
+                    static_cast<REAL>(surface->height / canvas.height));
+  g->TranslateTransform(static_cast<REAL>(cx), static_cast<REAL>(cy));
+  if (rotation_deg != 0.0) g->RotateTransform(static_cast<REAL>(rotation_deg));
+}
+
+bool IrsAligned() { return irs_l_anun_mode == 3 && irs_c_anun_mode == 3 && irs_r_anun_mode == 3; }
+
+bool CompassTickVisible(double bearing_deg, double heading_deg) {
+  const double d = bearing_deg - heading_deg;
+  return (d > 360.0 - kTickWindowDeg && d < 360.0) || (d > -360.0 && d < kTickWindowDeg - 360.0) ||
+         (d > -kTickWindowDeg && d < kTickWindowDeg);
+}
+
+void DrawCompassArc(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
+                    const CompassArc& arc, bool track_up, const gfx::Pen* pen, const gfx::Font* font,
+                    const gfx::Brush* brush) {
+  const double reference = track_up ? plane_trk_mag : plane_hdg_mag;
+  SetCanvasTransform(g, surface, canvas, cx, cy);
+  gfx::Matrix centre;
+  g->GetTransform(&centre);
+  const REAL top = static_cast<REAL>(-arc.radius);
+  for (int32_t b = 0; b < 360; b += kArcStepDeg) {
+    if (!CompassTickVisible(b, plane_hdg_mag)) continue;
+    g->SetTransform(&centre);
+    g->RotateTransform(static_cast<REAL>(b - reference));
+    const double len = (b % 10 == 0) ? arc.long_tick : arc.short_tick;
+    g->DrawLine(pen, 0.0f, static_cast<REAL>(-arc.radius + len), 0.0f, top);
+    if (b % 30 == 0) DrawCompassLabel(g, font, brush, b, b < 100 ? -6.0 : -9.0, arc.label_y);
+  }
+}
+
+void DrawCompassRose(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
+                     const CompassRose& rose, const gfx::Pen* pen, const gfx::Font* font, const gfx::Brush* brush) {
+  SetCanvasTransform(g, surface, canvas, cx, cy);
+  gfx::Matrix centre;
+  g->GetTransform(&centre);
+  for (int32_t b = 0; b < 360; b += rose.step_deg) {
+    g->SetTransform(&centre);
+    g->RotateTransform(static_cast<REAL>(b - plane_hdg_mag));
+    const bool labelled = b % 30 == 0;
+    if (!(labelled && rose.label_replaces_tick)) {
+      const double from = (b % 10 == 0) ? rose.long_from : rose.short_from;
+      g->DrawLine(pen, 0.0f, static_cast<REAL>(from), 0.0f, static_cast<REAL>(rose.to));
+    }
+    if (labelled) DrawCompassLabel(g, font, brush, b, rose.label_x(b), rose.label_y);
+  }
+}
+
+void SetArcClip(gfx::Graphics* g, double radius, double start_deg, double sweep_deg,
+                std::initializer_list<gfx::PointF> points) {
+  gfx::GraphicsPath path;
+  const REAL r = static_cast<REAL>(radius);
+  path.AddArc(-r, -r, 2.0f * r, 2.0f * r, static_cast<REAL>(start_deg), static_cast<REAL>(sweep_deg));
+  path.AddLines(points.begin(), static_cast<gfx::INT>(points.size()));
+  path.CloseFigure();
+  g->SetClip(&path, gfx::CombineModeReplace);
+}
+
+void DrawUpperHalfCircle(gfx::Graphics* g, const gfx::Pen* pen, double radius) {
+  const REAL r = static_cast<REAL>(radius);
+  g->DrawArc(pen, -r, -r, 2.0f * r, 2.0f * r, 180.0f, 180.0f);
+}

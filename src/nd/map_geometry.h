@@ -1,0 +1,94 @@
+// Geometry shared by the three moving maps and their layers: the map scale and pixel radii, the
+// canvas and layer transforms, the compass arc, the clip outlines and the test for an aligned IRS.
+//
+// Canvas units are each display's fixed logical units (FP_ND 318 x 424, ND 215 x 252, FP_EHSI
+// 318 x 192); the gauge bitmap of W x H pixels is the DisplaySurface's size.
+//
+// The layer transform (what every map layer draws under): reset, scale (W / (W + H), H / (W + H)),
+// translate (cx fx, cy fy) with fx = (W + H) / canvas width and fy = (W + H) / canvas height. A layer
+// multiplies its x by fx and its y by fy, so that it draws in canvas units around the map centre.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "frame/display_surface.h"
+#include "frame/globals_macros.h"
+#include "platform/gfx/gfx.h"
+
+#define MAP_GEOMETRY_SCALARS(X)                                                            \
+  X(double, map_px_per_nm, 0.0)   /* scale of the map being painted; valid during its paint */ \
+  X(int32_t, fp_nd_centre_x, 159) /* FP_ND map centre, canvas x */                         \
+  X(int32_t, fp_nd_radius_px, 236) /* FP_ND: 236 in MAP, 120 in PLAN; the last one written */ \
+  X(int32_t, nd_radius_px, 189)                                                            \
+  X(int32_t, ehsi_radius_px, 134)
+
+RO_DECLARE_GLOBALS(MAP_GEOMETRY_SCALARS)
+
+void ResetMapGeometryGlobals();
+
+struct MapCanvas {
+  double width;
+  double height;
+};
+inline constexpr MapCanvas kFpNdCanvas{318.0, 424.0};
+inline constexpr MapCanvas kNdCanvas{215.0, 252.0};
+inline constexpr MapCanvas kFpEhsiCanvas{318.0, 192.0};
+
+struct LayerFactors {
+  double fx;
+  double fy;
+};
+
+// The layer factors of a surface on a canvas.
+LayerFactors LayerFactorsOf(const DisplaySurface* surface, MapCanvas canvas);
+// Sets the layer transform about the canvas point (cx, cy) and returns its factors.
+LayerFactors SetLayerTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx,
+                               double cy);
+// Reset, scale to the canvas, translate to (cx, cy), rotate by `rotation_deg`.
+void SetCanvasTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
+                        double rotation_deg = 0.0);
+
+// All three IRSs in mode 3.
+bool IrsAligned();
+
+// A bearing's compass tick is drawn when it lies within 55 degrees of the heading, either side,
+// across the 0/360 seam (d = bearing - heading, not wrapped).
+bool CompassTickVisible(double bearing_deg, double heading_deg);
+
+// The compass arc of the map frames: ticks every 5 degrees (long every 10, labelled every 30 with
+// the bearing / 10) within 55 degrees of the magnetic heading, ending on the arc at the top after
+// the rotation of the bearing against the track (track up) or the heading.
+struct CompassArc {
+  double radius;
+  double long_tick;   // length
+  double short_tick;
+  double label_y;
+};
+void DrawCompassArc(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
+                    const CompassArc& arc, bool track_up, const gfx::Pen* pen, const gfx::Font* font,
+                    const gfx::Brush* brush);
+
+// A compass rose: ticks every `step_deg` over the full circle, rotated against the heading, long from
+// `long_from` (multiples of 10) or short from `short_from` to `to`, and labels at multiples of 30 at
+// (label_x(b), label_y). `label_replaces_tick` leaves out the tick where a label stands.
+struct CompassRose {
+  int32_t step_deg;
+  double long_from;
+  double short_from;
+  double to;
+  double label_y;
+  bool label_replaces_tick;
+  double (*label_x)(int32_t bearing_deg);
+};
+void DrawCompassRose(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
+                     const CompassRose& rose, const gfx::Pen* pen, const gfx::Font* font, const gfx::Brush* brush);
+
+// Replaces the clip with the outline of an arc of the circle of `radius` (start and sweep in GDI+
+// degrees) followed by straight lines through `points`, closed; in canvas units around the centre
+// of the transform in force.
+void SetArcClip(gfx::Graphics* g, double radius, double start_deg, double sweep_deg,
+                std::initializer_list<gfx::PointF> points);
+
+// The upper half of the circle of `radius` about the origin.
+void DrawUpperHalfCircle(gfx::Graphics* g, const gfx::Pen* pen, double radius);

@@ -1,0 +1,109 @@
+#include "nd/trend_vector.h"
+
+#include <gtest/gtest.h>
+
+#include "nd/map_fixture.h"
+
+namespace {
+
+using gfx::OpKind;
+
+TEST(TrendTurn, Bank25At250KnotsTurnsTwoDegreesASecond) {
+  TrendTurn t{};
+  ASSERT_TRUE(ComputeTrendTurn(250.0, 25.0, 236.0 / 40.0, &t));
+  const double radius_ft = 62500.0 / (11.23 * std::tan(25.0 * 0.01745));
+  EXPECT_NEAR(radius_ft, 11938.0, 1.0);
+  EXPECT_NEAR(t.radius_nm, radius_ft / 6076.1, 1e-9);
+  EXPECT_NEAR(t.rate_deg_s, 2.03, 0.01);
+  EXPECT_EQ(TruncToI32(30.0 * t.rate_deg_s), 60);
+  EXPECT_EQ(t.diameter, std::trunc(2.0 * t.radius_nm * 236.0 / 40.0));
+}
+
+// No bank, no ground speed or a circle too big to draw: nothing.
+TEST(TrendTurn, UndrawableTurnsAreRefused) {
+  TrendTurn t{};
+  EXPECT_FALSE(ComputeTrendTurn(250.0, 0.0, 5.9, &t));
+  EXPECT_FALSE(ComputeTrendTurn(0.0, 20.0, 5.9, &t));
+  EXPECT_FALSE(ComputeTrendTurn(-10.0, 20.0, 5.9, &t));
+  EXPECT_FALSE(ComputeTrendTurn(250.0, 1e-6, 5.9, &t));   // diameter far above 100,000 units
+  EXPECT_FALSE(ComputeTrendTurn(1e200, 20.0, 5.9, &t));   // beyond the doubles
+  EXPECT_TRUE(ComputeTrendTurn(250.0, -20.0, 5.9, &t));
+}
+
+TEST(TrendTurn, SlowTurnTruncatesTheFirstSweepToNothing) {
+  TrendTurn t{};
+  ASSERT_TRUE(ComputeTrendTurn(250.0, 0.4, 236.0 / 320.0, &t));
+  EXPECT_LT(t.rate_deg_s, 1.0 / 30.0);
+  EXPECT_EQ(TruncToI32(30.0 * t.rate_deg_s), 0);
+}
+
+class TrendVectorTest : public MapTest {
+ protected:
+  void SetUp() override {
+    MapTest::SetUp();
+    ground_speed = 250.0;
+    plane_bank = 25.0;
+  }
+  std::vector<const gfx::Op*> Arcs() {
+    fpnd_rng_nm = range_;
+    map_px_per_nm = 236.0 / range_;
+    Record(kFpNdCanvas.width, kFpNdCanvas.height, [](DisplaySurface* s, gfx::Graphics* g) {
+      const LayerFactors f = SetLayerTransform(g, s, kFpNdCanvas, 159.0, 272.0);
+      DrawTrendVectorFpNd(s, g, f.fx, f.fy);
+    });
+    return Ops(OpKind::Stroke, kWhiteInk);
+  }
+  double range_ = 40.0;
+};
+
+struct SegmentCase {
+  double range;
+  size_t arcs;
+};
+
+class TrendSegments : public TrendVectorTest, public ::testing::WithParamInterface<SegmentCase> {};
+
+// 0-30 s always, 33-60 s from 20 NM, 63-90 s above 20 NM.
+TEST_P(TrendSegments, SegmentsByRange) {
+  range_ = GetParam().range;
+  EXPECT_EQ(Arcs().size(), GetParam().arcs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, TrendSegments,
+                         ::testing::Values(SegmentCase{10.0, 1}, SegmentCase{20.0, 2}, SegmentCase{40.0, 3},
+                                           SegmentCase{320.0, 3}));
+
+// A positive bank turns left: the circle lies left of the aircraft, and the other way round.
+TEST_F(TrendVectorTest, CircleLiesOnTheSideOfTheTurn) {
+  for (const gfx::Op* op : Arcs()) {
+    EXPECT_LE(op->bounds.GetRight(), 159.0 + 1e-3);
+    EXPECT_LE(op->bounds.GetBottom(), 272.0 + 1.0);  // forward of the aircraft (boxes are whole units)
+  }
+  plane_bank = -25.0;
+  for (const gfx::Op* op : Arcs()) {
+    EXPECT_GE(op->bounds.X, 159.0 - 1e-3);
+    EXPECT_LE(op->bounds.GetBottom(), 272.0 + 1.0);
+  }
+  // The first segment starts at the aircraft.
+  const auto first = rec().PointsOf(*Arcs().front());
+  EXPECT_NEAR(first[0].x, 159.0, 0.01);
+  EXPECT_NEAR(first[0].y, 272.0, 1.0);
+}
+
+TEST_F(TrendVectorTest, LevelWingsOrNoSpeedDrawNothing) {
+  plane_bank = 0.0;
+  EXPECT_TRUE(Arcs().empty());
+  plane_bank = 10.0;
+  ground_speed = 0.0;
+  EXPECT_TRUE(Arcs().empty());
+}
+
+TEST_F(TrendVectorTest, LeavesRadiusAndDiameterInTheScratchValues) {
+  Arcs();
+  TrendTurn t{};
+  ASSERT_TRUE(ComputeTrendTurn(250.0, 25.0, 236.0 / 40.0, &t));
+  EXPECT_DOUBLE_EQ(calc_dist2, t.radius_nm);
+  EXPECT_DOUBLE_EQ(calc_dist, t.diameter);
+}
+
+}  // namespace
