@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "host/sim_model.h"
 #include "host/token_types.h"
 #include "platform/fsuipc_ipc.h"
 #include "platform/system_time.h"
@@ -48,6 +49,7 @@ struct ServiceSlots {
   static void TriggerKeyEvent(uint32_t event_id, int32_t value) {
     Host& h = H();
     h.key_events_.push_back({event_id, value, h.frame_});
+    if (h.simulator_model_) ApplyKeyEventToSimulator(h, event_id, value);
     h.echo_queue_.emplace_back(event_id, static_cast<uint32_t>(value));
   }
   static void QueryModuleInterface(host::ModuleInterfaceRecord* out, const char* identity) {

@@ -88,6 +88,9 @@ class Host {
   const std::vector<KeyEventRecord>& key_events() const { return key_events_; }
   bool key_handler_registered() const { return key_handler_ != nullptr; }
   int key_handler_register_calls() const { return key_handler_register_calls_; }
+  // Whether the key events the module sends change the simulator state the stand-in models (see
+  // sim_model.h). simhost turns it on; unit tests set every reading themselves.
+  void set_simulator_model(bool on) { simulator_model_ = on; }
   // Delivers a simulator key event to the module's handler (as the pilot's input would).
   void SendKeyEvent(uint32_t event_id, uint32_t value);
 
@@ -172,6 +175,7 @@ class Host {
   std::vector<KeyEventRecord> key_events_;
   std::deque<std::pair<uint32_t, uint32_t>> echo_queue_;
   bool draining_ = false;
+  bool simulator_model_ = false;
   host::KeyEventHandler key_handler_ = nullptr;
   void* key_handler_user_ = nullptr;
   int key_handler_register_calls_ = 0;

@@ -59,6 +59,7 @@ class Run {
   // Returns the exit status; *error holds the message of a failure.
   int Execute(std::string* error) {
     host_.set_current_directory(options_.sim_root);
+    host_.set_simulator_model(true);
     host_.Attach(module_.import_table(), module_.linkage());
     if (module_.linkage()->module_init != nullptr) module_.linkage()->module_init();
 
