@@ -15,7 +15,7 @@
 #include "fmc/route_state.h"
 #include "frame/frame_globals.h"
 #include "navdb/navdb_globals.h"
-#include "navdb/navdb_pending.h"
+#include "navdb/airport_loader.h"
 #include "navdb/navdb_text.h"
 #include "platform/findfile.h"
 #include "platform/winfile.h"
