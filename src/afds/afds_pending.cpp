@@ -32,3 +32,4 @@ void UpdateIrsAnnunciatorVars() {}
 void SyncYawDamperVars() {}
 void InitPacks() {}
 void UpdateAsiBugVars() {}
+void ResetVnavSubmodes() {}

@@ -64,3 +64,6 @@ void SyncYawDamperVars();
 void InitPacks();
 // Will publish asi_bug1..asi_bug3 as the named variables of the same names.
 void UpdateAsiBugVars();
+// Will clear the VNAV sub-modes (thrust hold, throttle release, "thrust" := 0), set vnav_init_flag,
+// clear vnav_des_active and vnav_cruise, and clear vnav_armed at or above 10 ft radio height.
+void ResetVnavSubmodes();
