@@ -189,26 +189,17 @@ class ProfileDetails : public vnav_test::VnavTest {
   }
 };
 
-TEST_F(ProfileDetails, SpeedOnlyLegKeepsItsSpeedAboveTheClimbRestriction) {
-  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0, 2, kNoConstraint, 230.0},
+TEST_F(ProfileDetails, SpeedOnlyLegKeepsItsSpeedInTheClimbExceptTheRestriction) {
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0, 2, kNoConstraint, 310.0},
                   {"C", 48.0, -122.0, 2, kNoConstraint, 310.0}, {"KDDD", kFar, -122.0}});
-  fms_fpln_act[2].mach = 0.7;
+  fms_fpln_act[1].mach = fms_fpln_act[2].mach = 0.7;
   Plan(20000);
-  // B at 8800 ft (below 9975): its 230 kt is within the 250 kt restriction, Mach dropped by nothing.
-  EXPECT_DOUBLE_EQ(fms_fpln_act[1].alt, 8800.0);
-  EXPECT_DOUBLE_EQ(fms_fpln_act[1].ias, 230.0);
-  // C at 17600 ft keeps 310 kt and its Mach.
-  EXPECT_DOUBLE_EQ(fms_fpln_act[2].ias, 310.0);
-  EXPECT_DOUBLE_EQ(fms_fpln_act[2].mach, 0.7);
-}
-
-TEST_F(ProfileDetails, SpeedOnlyLegBelowTheRestrictionAltitudeIsCut) {
-  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0, 2, kNoConstraint, 310.0}, {"KDDD", kFar, -122.0}});
-  fms_fpln_act[1].mach = 0.7;
-  Plan(20000);
+  // B at 8800 ft, below 10000 - 25 ft: cut to 250 kt without Mach; C at 17600 ft keeps its own.
   EXPECT_DOUBLE_EQ(fms_fpln_act[1].alt, 8800.0);
   EXPECT_DOUBLE_EQ(fms_fpln_act[1].ias, 250.0);
   EXPECT_DOUBLE_EQ(fms_fpln_act[1].mach, 0.0);
+  EXPECT_DOUBLE_EQ(fms_fpln_act[2].ias, 310.0);
+  EXPECT_DOUBLE_EQ(fms_fpln_act[2].mach, 0.7);
 }
 
 TEST_F(ProfileDetails, PlannedAltitudesAreWholeHundredsAbove1000Ft) {
@@ -318,21 +309,40 @@ TEST_F(ProfileDetails, ConstraintWithoutSpeedTakesTheDescentSpeed) {
   EXPECT_DOUBLE_EQ(fms_fpln_act[2].mach, descent_mach);
 }
 
-TEST_F(ProfileDetails, TocClearsTheTodAltitudeEventsOnlyBeforeTheTod) {
-  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"KDDD", 48.0, -122.0}});
-  tod_alt_send_cnt = 3;
-  tod = 1;
+TEST_F(ProfileDetails, DiscontinuityIsBridgedFromTheFixBeforeIt) {
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0}, {"D", 48.5, -122.0},
+                  {"KDDD", 49.5, -122.0}});
   Plan(20000);
+  const double toc_lat_plain = toc_lat, tod_lat_plain = tod_lat;
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"DISCO", 0.0, 0.0}, {"C", 48.0, -122.0},
+                  {"D", 48.5, -122.0}, {"KDDD", 49.5, -122.0}});
+  Plan(20000);
+  EXPECT_NEAR(toc_lat, toc_lat_plain, 1e-9);
+  EXPECT_NEAR(tod_lat, tod_lat_plain, 1e-9);
+  EXPECT_DOUBLE_EQ(fms_fpln_act[3].alt, 17600.0);  // C: 60 NM of climb, as without the DISCO
+}
+
+TEST_F(ProfileDetails, ConstraintLegOutsideTheRouteReadsTheDestination) {
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0}, {"D", 48.5, -122.0},
+                  {"KDDD", 49.5, -122.0}});
+  init_cruise_alt = 20000;
+  next_restr_leg = 250;
+  CalcRouteProfile(20000);
+  // 20000 ft of descent at 271.1 ft/NM: 73.8 NM back from KDDD, 13.8 NM before D.
+  EXPECT_NEAR(DistNm(tod_lat, tod_lon, 48.5, -122.0), 20000.0 / 1900.0 * 420.5 / 60.0 - 60.0, 0.05);
+}
+
+TEST_F(ProfileDetails, ReachedTocIsNoLongerPlanned) {
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"KDDD", 48.0, -122.0}});
+  toc = 1;
+  toc_dist = 5;
+  tod_alt_send_cnt = 3;
+  Plan(20000);
+  EXPECT_EQ(toc_dist, 5);
   EXPECT_EQ(tod_alt_send_cnt, 3);
-  tod = 0;
+  toc = 0;
   Plan(20000);
   EXPECT_EQ(tod_alt_send_cnt, 0);
-  toc = 1;
-  tod_alt_send_cnt = 3;
-  toc_dist = 5;
-  Plan(20000);
-  EXPECT_EQ(tod_alt_send_cnt, 3);
-  EXPECT_EQ(toc_dist, 5);  // the T/C is no longer planned once reached
 }
 
 }  // namespace
