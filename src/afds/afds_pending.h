@@ -66,3 +66,6 @@ void UpdateAsiBugVars();
 void ToggleSpdHold();
 // Will set the simulator's fuel selectors from the pump and crossfeed switches by key events.
 void UpdateFuelSelectors();
+// Will clear the VNAV sub-modes (thrust hold, throttle release, "thrust" := 0), set vnav_init_flag,
+// clear vnav_des_active and vnav_cruise, and clear vnav_armed at or above 10 ft radio height.
+void ResetVnavSubmodes();

@@ -67,9 +67,7 @@
   X(double, crz_max_ias, 330.0)                                                         \
   X(double, des_min_ias, 180.0)                                                         \
   X(double, des_max_ias, 300.0)                                                         \
-  /* position of the next vertical target (its altitude is cross_at_elev) */            \
-  X(double, cross_at_lat, 0.0)                                                          \
-  X(double, cross_at_lon, 0.0)
+  /* position of the next vertical target (its altitude is cross_at_elev) */
 
 #define FMC_ARRAYS(X)                        \
   X(RouteLeg, fms_fpln_act, kRouteRows)      \
@@ -146,8 +144,6 @@
   X(double, vnav_path_alt, 0.0)         /* ft */                                              \
   X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */ \
   /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
-  X(int32_t, toc_stpos, 0)              /* route row of the T/C */                            \
-  X(double, tod_rod, 0.0)               /* ft/min, planned descent rate */                    \
   /* route files, plan list and uplink */                                                    \
   X(int32_t, fpl_scratch_cnt, -1)       /* last row of fpl_scratch; -1 empty */               \
   X(int32_t, new_fpln_loaded, 0)        /* 1 after a plan load until EXEC consumes it */      \
@@ -161,8 +157,7 @@ RO_DECLARE_GLOBALS(FMC_ROUTE_SCALARS)
 // The VNAV crossing point (the next altitude target) with the descent-restriction and T/D-event
 // state that the per-tick driver keeps beside it. Degrees, ft.
 #define FMC_CROSSING_SCALARS(X)                                                             \
-  X(double, desc_spd_restr_set, 0.0)    /* 1.0 once the descent restriction speed was sent */ \
-  X(int32_t, tod_alt_send_cnt, 0)       /* MCP-altitude events sent at the T/D */
+  X(double, desc_spd_restr_set, 0.0)    /* 1.0 once the descent restriction speed was sent */
 
 RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
 

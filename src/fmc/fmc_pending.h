@@ -6,15 +6,6 @@
 #include "fmc/route_types.h"
 
 
-// Per-tick route services the update driver calls.
-// Will recompute the T/C point; returns the route row it falls at (or the first constrained row).
-int32_t PredictToc(int32_t flag);
-// Will start a descent segment at the active row and recompute the T/D point.
-void PredictTod(int32_t flag);
-// Will run the per-tick VNAV target pass.
-void get_vnav_info();
-// Will rebuild the traffic-pattern points of the first hold.
-void BuildTrafficPattern();
 // Will delete the n-th VIA/TO segment of the modified route; returns its first leg index, 0 when none.
 int32_t DeleteRouteSegment(int32_t n, RteRow& row);
 // Will insert search-list rows awy_entry_idx..awy_exit_idx into the modified route after mod_stpos.

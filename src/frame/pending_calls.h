@@ -1,4 +1,7 @@
 // Services that other subsystems (or later parts of this one) will provide are stand-ins for now;
+#include "fmc/traffic_pattern.h"
+#include "fmc/vnav_targets.h"
+#include "fmc/vertical_profile.h"
 // the few whose calls the frame's life cycle must be seen to make count them here. An entry goes
 // when its service is built.
 #pragma once
@@ -26,10 +29,6 @@ enum class PendingCall {
   kClearAfdsModes,
   kProcAutoland,
   kProcAutoBrake,
-  kPredictToc,
-  kPredictTod,
-  kBuildTrafficPattern,
-  kGetVnavInfo,
   kDrawMapRoute,
   kDrawMapFixInfo,
   kCount

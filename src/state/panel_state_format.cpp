@@ -13,6 +13,7 @@
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
+#include "fmc/vertical_profile.h"
 #include "frame/frame_globals.h"
 #include "frame/int_conversion.h"
 #include "frame/named_vars.h"

@@ -3,6 +3,9 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/traffic_pattern.h"
+#include "fmc/vertical_profile.h"
+#include "fmc/vnav_targets.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/tick_route.h"
@@ -182,7 +185,6 @@ TEST_F(RouteProgressTest, HoldsBehindTheActiveLegGoOneRowPerScanPass) {
   hold_cnt = 4;
   PlaceNearWp1(-10.0);
   RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kBuildTrafficPattern), 1);
   ASSERT_EQ(hold_cnt, 2);  // legs 1 and 3 went; leg 2 moved up into row 1 and waits
   EXPECT_EQ(route_holds[1].leg, 2);
   EXPECT_EQ(route_holds[2].leg, 5);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "fmc/fmc_globals.h"
+#include "fmc/vertical_profile.h"
 #include "navdb/procs_fixture.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/vertical_profile.h"
 #include "frame/frame_globals.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"

@@ -1,0 +1,166 @@
+#include "fmc/traffic_pattern.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "afds/afds_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/route_holds.h"
+#include "frame/debug_log.h"
+#include "frame/frame_globals.h"
+#include "frame/fsuipc_client.h"
+#include "frame/geodesy.h"
+#include "frame/int_conversion.h"
+#include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "platform/host_api.h"
+
+RO_DEFINE_GLOBALS(FMC_TRAFFIC_PATTERN_GLOBALS)
+
+void ResetTrafficPatternGlobals() { RO_RESET_GLOBALS(FMC_TRAFFIC_PATTERN_GLOBALS) }
+
+namespace {
+
+constexpr int32_t kTimedLegs = 1;
+// Timed legs are sized for at least this ground speed, so that a slow aircraft still flies a
+// circuit of useful size.
+constexpr double kMinPatternSpeedKt = 150.0;
+constexpr double kLeadNm = 1.0;
+constexpr const char* kPointNames[kPatternPoints] = {"", "Xwind", "Dwind", "Base", "Final"};
+
+struct Pos {
+  double lat = 0.0;
+  double lon = 0.0;
+};
+
+struct Circuit {
+  Pos pt[kPatternPoints];       // 0 the fix
+  double course[kPatternPoints];  // deg true of the side that starts at the point
+  double size_nm = 0.0;          // W
+};
+
+Pos Dest(Pos from, double crs_deg, double dist_nm) {
+  Pos p;
+  CalcDestPoint(from.lat, from.lon, crs_deg, dist_nm, &p.lat, &p.lon);
+  return p;
+}
+
+// The circuit: crosswind 0.2 W past the fix, downwind 0.75 W to the side, base W back, final
+// 0.75 W onto the extended inbound course, 0.8 W before the fix.
+Circuit LayOutCircuit(RouteHold& hold) {
+  double final_crs = hold.inbd_crs + mag_var;
+  if (final_crs == 360.0) final_crs = 0.0;
+  double leg_nm = hold.leg_dist;
+  if (hold.leg_mode == kTimedLegs) {
+    leg_nm = std::max(ground_speed, kMinPatternSpeedKt) / 60.0 * hold.leg_time;
+    hold.leg_dist = leg_nm;
+  }
+  Circuit c;
+  c.size_nm = 1.5 * leg_nm;
+  const double turn = hold.turn == 1 ? 90.0 : -90.0;
+  const double w = c.size_nm;
+  c.pt[0] = {hold.lat, hold.lon};
+  c.course[0] = final_crs;
+  c.course[1] = norm360(final_crs + turn);
+  c.course[2] = norm360(c.course[1] + turn);
+  c.course[3] = norm360(c.course[2] + turn);
+  c.course[4] = final_crs;
+  c.pt[1] = Dest(c.pt[0], final_crs, 0.2 * w);
+  c.pt[2] = Dest(c.pt[1], c.course[1], 0.75 * w);
+  c.pt[3] = Dest(c.pt[2], c.course[2], w);
+  c.pt[4] = Dest(c.pt[3], c.course[3], 0.75 * w);
+  return c;
+}
+
+// Distance and bearing from the aircraft to the target point, and length and course of the side
+// that leads to it.
+struct SideView {
+  double d = 0.0;
+  double b = 0.0;
+  double s = 0.0;
+  double c = 0.0;
+};
+
+SideView ViewSide(const Circuit& circuit, int32_t from, int32_t to) {
+  SideView v;
+  const Pos& target = circuit.pt[to];
+  const Pos& start = circuit.pt[from];
+  CalcDistBrg(plane_lat, plane_lon, target.lat, target.lon, &v.d, &v.b);
+  CalcDistBrg(start.lat, start.lon, target.lat, target.lon, &v.s, &v.c);
+  return v;
+}
+
+double AngleBetween(double a_deg, double b_deg) {
+  const double diff = std::fabs(norm360(a_deg) - norm360(b_deg));
+  return diff > 180.0 ? 360.0 - diff : diff;
+}
+
+// The aircraft is done with a point when close to it, when the point has fallen behind the side's
+// course, or when it has strayed far from a side.
+bool ReachedPoint(const SideView& v, int32_t target, double size_nm) {
+  if (v.d <= 0.25 * size_nm) return true;
+  if (target == 0) return false;
+  return AngleBetween(v.b, v.c) > 90.0 || v.d > 2.5 * v.s;
+}
+
+int32_t ValidPoint(int32_t n) { return n >= 0 && n < kPatternPoints ? n : 0; }
+
+}  // namespace
+
+void BuildTrafficPattern() {
+  if (hold_cnt < 1) return;
+  RouteHold& hold = route_holds[1];
+  const Circuit circuit = LayOutCircuit(hold);
+  if (lnav != 1) return;
+
+  for (int32_t n = 1; n < kPatternPoints; ++n) {
+    PatternPoint& p = hold.pattern_pts[n];
+    p.lat = circuit.pt[n].lat;
+    p.lon = circuit.pt[n].lon;
+    p.name = kPointNames[n];
+    p.course = circuit.course[n];
+  }
+
+  const int32_t start_leg = ValidPoint(pattern_leg);
+  int32_t k = start_leg;
+  int32_t p = ValidPoint(pattern_prev);
+  SideView view = ViewSide(circuit, p, k);
+  const bool at_point = ReachedPoint(view, k, circuit.size_nm);
+
+  bool ended = false;
+  if (at_point && k > 0) {
+    if (pattern_phase == kPatternLastCircuitRequested && k == 1) {
+      pattern_phase = kPatternLastCircuit;
+      ended = true;
+    } else if (pattern_phase == kPatternLastCircuit) {
+      ended = true;
+    }
+    if (ended) {
+      holds_present = 0;
+      DeleteLegHolds(hold.leg, 0);  // moves the next hold into row 1; the circuit above is a copy
+      k = 0;
+    }
+  }
+
+  if (at_point || (k == 0 && view.d <= dist_per_tick)) {
+    if (start_leg == 0 && !ended) {
+      holds_present = 1;
+      pattern_phase = 0;
+    }
+    k = k == kPatternPoints - 1 ? 1 : k + 1;
+    pattern_leg = k;
+    p = k - 1 == 0 ? kPatternPoints - 1 : k - 1;
+    pattern_prev = p;
+    view = ViewSide(circuit, p, k);
+  }
+
+  const Pos lead = Dest(circuit.pt[p], view.c, view.s - view.d + kLeadNm);
+  double dist_nm, brg;
+  CalcDistBrg(plane_lat, plane_lon, lead.lat, lead.lon, &dist_nm, &brg);
+  pattern_hdg = norm360(brg - mag_var);
+
+  if (holds_present == 1 && pattern_leg > 0 && TruncToI32(pattern_hdg) != TruncToI32(pattern_hdg_sent)) {
+    host::TriggerKeyEvent(kApHeadingEvent, TruncToI32(pattern_hdg));
+    pattern_hdg_sent = pattern_hdg;
+  }
+}

@@ -1,0 +1,52 @@
+// Vertical path of the active route: the profile that plans an altitude, IAS and Mach for every leg
+// at execution and places the top of climb (T/C) and top of descent (T/D), and the in-flight
+// predictions of the two points from the present position.
+//
+// Reads: fms_fpln_act rows 0..fp_cnt (positions, restr, alt, ias), stpos, next_restr_leg, the speed
+// schedule (climb_ias, cruise_ias, descent_ias and their Mach numbers), the climb and descent
+// restrictions and VnavDescFPA of the configuration, plane_lat/lon/alt, the weight (total fuel +
+// gross_weight), active_wpt_brg, mag_var, toc, tod, cruise_alt, init_cruise_alt.
+// Writes: the legs' alt/ias/mach, the globals below, climb_rate, climb_tas, descent_tas, toc_lat/lon,
+// tod_lat/lon, tod_alt, tod_stpos, tod, cruise_alt, descent_ias (a constraint speed lowers it) and
+// fms_page (34 or 36 -> 35); runs ComputeRouteDistances.
+// Units: ft, kt, NM, ft/min, degrees (true unless named otherwise).
+//
+// A climb or descent whose rate or true airspeed is not positive cannot be planned: the distances
+// and points that depend on it keep their values.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/globals_macros.h"
+
+#define FMC_VERTICAL_PROFILE_GLOBALS(X)                                                        \
+  X(double, clb_path_angle, 3.0)   /* deg, lowered by 0.25 from 194000 lb */                    \
+  X(double, tod_rod, 0.0)          /* ft/min, planned descent rate */                           \
+  X(int32_t, toc_stpos, 0)         /* route row of the leg the T/C lies on */                   \
+  X(double, toc_alt, 0.0)          /* ft, target of the climb */                                \
+  X(int32_t, toc_dist, 0)          /* NM, planned climb distance, truncated */                  \
+  X(double, cross_at_lat, 0.0)     /* position of the next vertical target (cross_at_elev) */   \
+  X(double, cross_at_lon, 0.0)                                                                 \
+  X(int32_t, tod_alt_send_cnt, 0)  /* altitude events the update driver sent at the T/D */
+
+RO_DECLARE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
+
+// Weight at and above which the climb is planned 0.25 degrees shallower.
+inline constexpr double kHeavyClimbWeightLb = 194000.0;
+// Highest planned descent rate.
+inline constexpr int32_t kMaxDescentRateFpm = 2100;
+
+// Plans the whole active route for cruise altitude `cruise_alt_ft` (1000 or more), with
+// init_cruise_alt as the level the climb and descent passes plan against.
+void CalcRouteProfile(int32_t cruise_alt_ft);
+
+// Predicts the T/C from the present position (flag 1: the active leg has just been passed).
+// Returns the route row the climb ends at or the last constrained row of the climb; callers
+// compare it with next_restr_leg.
+int32_t PredictToc(int32_t flag);
+
+// Predicts the T/D of the next descent segment. Flag 1 starts a new segment at the active leg,
+// whose altitude becomes cruise_alt.
+void PredictTod(int32_t flag);
+
+void ResetVerticalProfileGlobals();
