@@ -3,7 +3,6 @@
 #include "frame/pending_calls.h"
 
 void KeyEventHandler(uint32_t, uint32_t, void*) {}
-void UpdateOverheadVars() { CountPendingCall(PendingCall::kUpdateOverheadVars); }
 void ProcMcpKnobs() { CountPendingCall(PendingCall::kProcMcpKnobs); }
 void ProcSounds() { CountPendingCall(PendingCall::kProcSounds); }
 int32_t ToggleFlch(const gauge::PixelPoint*, uint32_t) { return 0; }
@@ -20,17 +19,25 @@ void DisconnectAutopilot() { CountPendingCall(PendingCall::kDisconnectAutopilot)
 void UpdateModeButtonLights() {}
 void UpdateThrustModeLights() {}
 void ClearAfdsModes() { CountPendingCall(PendingCall::kClearAfdsModes); }
-void UpdateEicasMessages() { CountPendingCall(PendingCall::kUpdateEicasMessages); }
 void ProcAutoland() { CountPendingCall(PendingCall::kProcAutoland); }
 void ProcAutoBrake() { CountPendingCall(PendingCall::kProcAutoBrake); }
-void UpdateHydPressVals() { CountPendingCall(PendingCall::kUpdateHydPressVals); }
-void UpdateOverheadLights() { CountPendingCall(PendingCall::kUpdateOverheadLights); }
-void UpdateLandingLightVars(int32_t) { CountPendingCall(PendingCall::kUpdateLandingLightVars); }
-void ProcOverheadClicksB() { CountPendingCall(PendingCall::kProcOverheadClicksB); }
-double GetTotalFuelWeight() { return 0.0; }
-void SyncYawDamperVars() {}
-void InitPacks() {}
-void UpdateAsiBugVars() {}
 void ToggleSpdHold() {}
-void UpdateFuelSelectors() {}
 void ResetVnavSubmodes() {}
+void AfdsLateralMode() {}
+void AfdsVertModeSwitch() {}
+void ToggleVsMode() {}
+void LnavIntercept() {}
+void SetApdisc(int32_t) {}
+void SetAtdisc(int32_t) {}
+void WatchCduMessage() {}
+void ClearResetMcpMessage() {}
+void UpdateEngineStartLatches() {}
+void KeepApproachHoldAlive() {}
+void FollowCabinAnnouncementSwitch() {}
+void RearmAltitudeCallouts() {}
+void UpdateTakeoffPhase() {}
+void UpdateSpoilerAndHfSounds() {}
+void UpdateSoundLoops() {}
+void UpdateGearDragLoop() {}
+void StopStandbySpoolSound() {}
+void StopSpoilerSound() {}

@@ -8,8 +8,6 @@
 
 // Will turn the simulator's MCP, EFIS and pedestal key events into click and request variables.
 void KeyEventHandler(uint32_t event_id, uint32_t event_data, void* user_data);
-// Will publish the systems' named variables (once per frame, not from a "VC" instance).
-void UpdateOverheadVars();
 // Will act on the knob, sound and click requests of the panels.
 void ProcMcpKnobs();
 // Will run the sound pass.
@@ -42,30 +40,48 @@ void UpdateModeButtonLights();
 void UpdateThrustModeLights();
 // Will drop the heading, altitude, V/S, LOC and APP modes.
 void ClearAfdsModes();
-// Will run the EICAS alert manager pass.
-void UpdateEicasMessages();
 // Will step the autoland and the autobrake.
 void ProcAutoland();
 void ProcAutoBrake();
-// Will publish the hydraulic pressures and overhead lights.
-void UpdateHydPressVals();
-void UpdateOverheadLights();
-// Will publish the wing (1) or nose (2) landing light.
-void UpdateLandingLightVars(int32_t which);
-// Will run the overhead click handler pass.
-void ProcOverheadClicksB();
-// Will return the total fuel in pounds.
-double GetTotalFuelWeight();
-// Will engage both yaw dampers (aligning the IRSs first when needed) and publish them.
-void SyncYawDamperVars();
-// Will switch both packs on and publish them.
-void InitPacks();
-// Will publish asi_bug1..asi_bug3 as the named variables of the same names.
-void UpdateAsiBugVars();
 // Will toggle the SPD autothrottle mode (engaging it drops the competing thrust and pitch modes).
 void ToggleSpdHold();
-// Will set the simulator's fuel selectors from the pump and crossfeed switches by key events.
-void UpdateFuelSelectors();
 // Will clear the VNAV sub-modes (thrust hold, throttle release, "thrust" := 0), set vnav_init_flag,
 // clear vnav_des_active and vnav_cruise, and clear vnav_armed at or above 10 ft radio height.
 void ResetVnavSubmodes();
+// Will react to a new nav_button value (NAV / GPS / off).
+void AfdsLateralMode();
+// Will engage, arm or drop VNAV (the VNAV button).
+void AfdsVertModeSwitch();
+// Will engage V/S at the present vertical speed, or drop it.
+void ToggleVsMode();
+// Will engage LNAV or arm its intercept (the LNAV button).
+void LnavIntercept();
+// Will set "apdisc" / "atdisc" to 1.0 for a non-zero value, else 0.0.
+void SetApdisc(int32_t value);
+void SetAtdisc(int32_t value);
+
+// The watches the electrical pass runs between its power steps (panel input, sound).
+// Will light fmc_anun / acars_anun from the CDU message line and publish the status annunciators.
+void WatchCduMessage();
+// Will empty a "RESET MCP" message below the cruise altitude.
+void ClearResetMcpMessage();
+// Will raise and drop the engine start latches by spool value (sound 9 on a drop).
+void UpdateEngineStartLatches();
+// Will re-arm the simulator's approach hold while APP or LOC is on with the autopilot engaged.
+void KeepApproachHoldAlive();
+// Will follow the cabin announcement switch 15 s after set-up.
+void FollowCabinAnnouncementSwitch();
+// Will re-arm the low height callouts above 1000 ft or below 30 kt.
+void RearmAltitudeCallouts();
+// Will step the take-off phase of the GPWS and height callouts.
+void UpdateTakeoffPhase();
+// Will request, stop and repeat the spoiler rumble and the HF static.
+void UpdateSpoilerAndHfSounds();
+// Will start and stop the equipment cooling, packs and speaker buzz loops.
+void UpdateSoundLoops();
+// Will start and stop the gear-drag loop.
+void UpdateGearDragLoop();
+// Will stop the standby attitude spool sound and drop its buffer.
+void StopStandbySpoolSound();
+// Will stop the spoiler / HF static sound when it holds a buffer (last code and delay to 0).
+void StopSpoilerSound();

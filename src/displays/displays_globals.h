@@ -9,7 +9,9 @@
 #define DISPLAYS_SCALARS(X)                                                      \
   X(int32_t, lower_eicas_mode, 1)       /* 1 engine secondary, 2 status, else blank */ \
   X(std::string, baro_units, "INCHES")  /* standby altimeter units */         \
-  X(double, pfd_ias_trend, 0.0)         /* kt per sample, kept by the PFD and EADI painters */
+  X(double, pfd_ias_trend, 0.0)         /* kt per sample, kept by the PFD and EADI painters */ \
+  X(double, epr1, 0.0)                  /* EPR of the upper EICAS, engine 1 */  \
+  X(double, epr2, 0.0)
 
 RO_DECLARE_GLOBALS(DISPLAYS_SCALARS)
 

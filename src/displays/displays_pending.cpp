@@ -20,3 +20,11 @@ void DrawLowerEicasStatus(DisplaySurface*, gfx::Graphics*) {}
 void DrawStandbyDisplay(DisplaySurface*, gfx::Graphics*) { CountPendingCall(PendingCall::kDrawStandbyDisplay); }
 void DrawUpperEicasText(DisplaySurface*, gfx::Graphics*) {}
 void DrawUpperEicasEngines(DisplaySurface*, gfx::Graphics*) {}
+double ReadCom1ActiveFreqDigit1() { return 0.0; }
+double ReadCom1ActiveFreqDigit2() { return 0.0; }
+double ReadCom1StandbyFreqDigit1() { return 0.0; }
+double ReadCom1StandbyFreqDigit2() { return 0.0; }
+double ReadCom2ActiveFreqDigit1() { return 0.0; }
+double ReadCom2ActiveFreqDigit2() { return 0.0; }
+double ReadCom2StandbyFreqDigit1() { return 0.0; }
+double ReadCom2StandbyFreqDigit2() { return 0.0; }

@@ -32,3 +32,14 @@ void DrawStandbyDisplay(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawUpperEicasText(DisplaySurface* surface, gfx::Graphics* graphics);
 // Will also set the thrust reference mode automatically.
 void DrawUpperEicasEngines(DisplaySurface* surface, gfx::Graphics* graphics);
+
+// Will return a digit (0..9) of a COM frequency: Digit1 the 100 kHz digit, Digit2 the 10 kHz digit
+// (4 reads as 5, 9 as 0).
+double ReadCom1ActiveFreqDigit1();
+double ReadCom1ActiveFreqDigit2();
+double ReadCom1StandbyFreqDigit1();
+double ReadCom1StandbyFreqDigit2();
+double ReadCom2ActiveFreqDigit1();
+double ReadCom2ActiveFreqDigit2();
+double ReadCom2StandbyFreqDigit1();
+double ReadCom2StandbyFreqDigit2();

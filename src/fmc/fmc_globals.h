@@ -148,7 +148,8 @@
   X(int32_t, fpl_scratch_cnt, -1)       /* last row of fpl_scratch; -1 empty */               \
   X(int32_t, new_fpln_loaded, 0)        /* 1 after a plan load until EXEC consumes it */      \
   X(int32_t, nav_name_index_cnt, 0)     /* rows of nav_name_index; nothing fills it */        \
-  X(const uint8_t*, gps_data_block, nullptr) /* the simulator's GPS block once bound */
+  X(const uint8_t*, gps_data_block, nullptr) /* the simulator's GPS block once bound */ \
+  X(double, reserves, 0.0)              /* lb, PERF INIT reserve fuel */
 
 RO_DECLARE_GLOBALS(FMC_SCALARS)
 RO_DECLARE_ARRAYS(FMC_ARRAYS)

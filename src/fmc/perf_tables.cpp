@@ -2,6 +2,8 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/annunciators.h"
+#include "afds/fuel_system.h"
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"

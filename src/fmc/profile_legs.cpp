@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "afds/afds_pending.h"
+#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"

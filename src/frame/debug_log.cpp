@@ -5,6 +5,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"
 #include "frame/panel_gauge_globals.h"

@@ -7,25 +7,19 @@
 #pragma once
 
 enum class PendingCall {
-  kUpdateOverheadVars,
   kProcMcpKnobs,
   kProcSounds,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kExecRoute,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
-  kUpdateHydPressVals,
-  kUpdateOverheadLights,
-  kUpdateLandingLightVars,
   kPollClickedVars,
-  kProcOverheadClicksB,
   kProcVnavDescent,
   kProcFlch,
   kToggleHdgHold,
   kToggleHdgSel,
   kToggleAltHold,
   kDisconnectAutopilot,
-  kUpdateEicasMessages,
   kClearAfdsModes,
   kProcAutoland,
   kProcAutoBrake,

@@ -4,6 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/eicas_messages.h"
 #include "afds/afds_services.h"
 #include "frame/debug_log.h"
 #include "frame/fsuipc_client.h"

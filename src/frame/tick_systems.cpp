@@ -5,6 +5,8 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/annunciators.h"
+#include "afds/setup_sequences.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "afds/afds_pending.h"
+#include "afds/annunciators.h"
 #include "afds/afds_services.h"
 #include "state/config_globals.h"
 

@@ -4,6 +4,8 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/annunciators.h"
+#include "afds/fuel_system.h"
 #include "afds/afds_services.h"
 #include "frame/frame_globals.h"
 #include "frame/int_conversion.h"

@@ -83,11 +83,12 @@ TEST_P(ServerInstanceTest, OnlyTheVcInstanceBesideTheTwoDPanelSkipsTheSystemsPas
   host().SetWindowShown(0, c.main_panel_shown);
   sound_available = 1;
   server_phase = 4;
+  xpdr_ident_timer = 10;  // the systems pass counts it down
   Send(s, gauge::kPreUpdate);
   EXPECT_EQ(last_tick18, 0.0);  // the update driver ran
   EXPECT_EQ(Calls(PendingCall::kProcSounds), 1);
   const int pass = c.systems_pass ? 1 : 0;
-  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadVars), pass);
+  EXPECT_EQ(xpdr_ident_timer, 10 - pass);
   EXPECT_EQ(Calls(PendingCall::kProcMcpKnobs), pass);
   EXPECT_EQ(server_phase, 4 + pass);
 }

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "afds/afds_globals.h"
+#include "afds/eicas_messages.h"
+#include "afds/systems_globals.h"
 #include "frame/tick_autoflight.h"
 #include "state/config_globals.h"
 #include "tick_fixture.h"
@@ -43,7 +45,7 @@ TEST_P(AutopilotSwitchedOff, DisconnectsAndDropsTheModes) {
   host_.SetToken(103, 0.0);
   RunTicks(1);
   EXPECT_EQ(Calls(PendingCall::kDisconnectAutopilot), 1);
-  EXPECT_EQ(Calls(PendingCall::kUpdateEicasMessages), 1);
+  EXPECT_EQ(eicas_msg_shown[kMsgAutopilotDisc], 1);  // the EICAS pass ran
   EXPECT_EQ(own_key_event_pending, 1);
   EXPECT_EQ(lnav, 0);
   EXPECT_EQ(vnav, 0);
@@ -119,7 +121,7 @@ TEST_F(AutoflightTest, AutothrottleDisarmedInTheSimulatorDropsTheThrustModes) {
   EXPECT_EQ(thr_release_pending, 0);
   EXPECT_EQ(fma_thr_box_timer, 0);
   EXPECT_EQ(host_.fsuipc().WritesTo(0x310A).size(), 1u);  // the autothrottle disconnect byte cleared
-  EXPECT_EQ(Calls(PendingCall::kUpdateEicasMessages), 1);
+  EXPECT_EQ(eicas_msg_shown[kMsgAutothrotDisc], 1);  // the EICAS pass ran
   EXPECT_EQ(at_arm, 0.0);
 }
 

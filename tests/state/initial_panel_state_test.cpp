@@ -82,9 +82,10 @@ TEST_F(InitialPanelStateTest, PublishesTheStartValuesAndTakesOverTheSimulator) {
   EXPECT_EQ(crs_dir, 123.0);
   EXPECT_EQ(flaps_handle_pos_prev, 2);
   EXPECT_EQ(init_sim_time, 812.5);
-  // The full panel starts with the simulator's autopilot holds and autothrottle off.
+  // The full panel starts with the simulator's autopilot holds and autothrottle off; the fuel
+  // selectors (0x101AA, 0x103DB) then take the centre tank first.
   EXPECT_EQ(SentEvents(), (std::vector<uint32_t>{kEventAltSel, 0x100FF, 0x10115, 0x10116, 0x10118, 0x10117,
-                                                 0x1022E, 0x10231}));
+                                                 0x1022E, 0x10231, 0x101AA, 0x103DB}));
 }
 
 TEST_F(InitialPanelStateTest, AllCalloutsButForty) {
@@ -104,7 +105,7 @@ TEST_F(InitialPanelStateTest, LiteModeTakesTheModesOverInsteadOfResettingThem) {
   host_.SetToken(103, 1.0);  // autopilot master
   host_.SetToken(112, 1.0);  // approach hold
   InitPanelState();
-  EXPECT_EQ(SentEvents(), std::vector<uint32_t>{kEventAltSel});
+  EXPECT_EQ(SentEvents(), (std::vector<uint32_t>{kEventAltSel, 0x101AA, 0x103DB}));
   EXPECT_EQ(apleft, 1);
   EXPECT_EQ(host_.Named("apleft"), 1.0);
   EXPECT_EQ(app_mode, 1);
@@ -151,6 +152,7 @@ TEST_F(InitialPanelStateTest, AutobrakeSelectorFromTheSimulator) {
 TEST_F(InitialPanelStateTest, FuelFileIsReadOnlyOnTheGround) {
   app_data_.Write("Orvantel/ro757_fuel.cfg", "LeftMain=1000\n");
   host_.SetToken(306, 6.7);  // lb per gallon, read by the fuel load
+  BurnFuelFromCtrFirst = 0;  // the fuel selectors would read the tank data as well
   InitPanelState();
   EXPECT_EQ(fuel_weight_per_gal, 0.0);
   OnGroundAtRest();

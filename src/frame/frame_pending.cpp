@@ -1,0 +1,3 @@
+#include "frame/frame_pending.h"
+
+void StoreTimeEntry() {}

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "afds/eicas_messages.h"
+#include "systems_fixture.h"
+
+namespace {
+
+class EicasTest : public systems_test::SystemsFixture {
+ protected:
+  void SetUp() override {
+    SystemsFixture::SetUp();
+    QuietAircraft();
+  }
+  static std::vector<std::string> Texts(const EicasMessage* rows, int32_t count) {
+    std::vector<std::string> v;
+    for (int32_t r = 1; r <= count; ++r) v.push_back(rows[r].text);
+    return v;
+  }
+  static std::vector<std::string> Cautions() { return Texts(caution_msgs, caution_msg_count); }
+  static std::vector<std::string> Advisories() { return Texts(advisory_msgs, advisory_msg_count); }
+  static void Fill(EicasMessage* rows, int32_t& count, int32_t n) {
+    for (int32_t r = 1; r <= n; ++r) rows[r] = EicasMessage{"ROW " + std::to_string(r), 0};
+    count = n;
+  }
+};
+
+TEST_F(EicasTest, QuietAircraftRaisesNothing) {
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msg_count + caution_msg_count + advisory_msg_count, 0);
+}
+
+TEST_F(EicasTest, BothEnginesStoppedEnterOnePerPassWithoutMasterCaution) {
+  SetEngines(false, false);
+  for (int i = 0; i < 3; ++i) UpdateEicasMessages();
+  EXPECT_EQ(Cautions(), (std::vector<std::string>{"R ENG SHUTDOWN", "L ENG SHUTDOWN"}));
+  EXPECT_EQ(Advisories(), std::vector<std::string>{"PROBE HEAT"});
+  EXPECT_EQ(probe_heat_anun, 1);
+  EXPECT_EQ(master_caution_req, 0);
+  EXPECT_EQ(chime_code, 0);
+}
+
+TEST_F(EicasTest, NoAuralWhileTheLeftEngineIsStopped) {
+  host_.SetToken(566, 0.0);
+  eicas_msg_shown[21] = 1;  // L ENG SHUTDOWN already dealt with
+  c_elec_hyd1_pump_mode = c_elec_hyd2_pump_mode = 0;
+  UpdateEicasMessages();  // C HYD ELEC 1 first, then the caution
+  UpdateEicasMessages();
+  UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
+  EXPECT_EQ(master_caution_req, 1);
+  EXPECT_EQ(chime_code, 0);
+  EXPECT_EQ(c_hyd_sys_press, 1);
+  EXPECT_EQ(Named("c_hyd_sys_press"), 1.0);
+}
+
+TEST_F(EicasTest, WarningRaisesMasterWarningAndAural) {
+  host_.SetToken(68, 1.0);
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msgs[1].text, "OVERSPEED");
+  EXPECT_EQ(master_warning_req, 1);
+  EXPECT_EQ(chime_code, 0);  // overspeed has its own clacker
+  host_.SetToken(68, 0.0);
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msg_count, 0);
+  EXPECT_EQ(eicas_msg_shown[3], 0);
+}
+
+TEST_F(EicasTest, ConfigurationWarningLightsConfigAndChimes) {
+  host_.SetToken(60, 1.0);
+  host_.SetToken(128, 12000.0);  // thrust lever advanced
+  host_.SetToken(323, 32767.0);  // parking brake set
+  host_.SetToken(907, 10.0);     // take-off flaps
+  flap_angle = 10.0;
+  for (int i = 0; i < 3; ++i) UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[7], 1);
+  EXPECT_EQ(config_anun, 1);
+  EXPECT_EQ(Named("config_anun"), 1.0);
+  EXPECT_EQ(chime_code, 5);
+  host_.SetToken(323, 0.0);
+  UpdateEicasMessages();
+  UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[7], 0);
+  EXPECT_EQ(config_anun, 0);
+}
+
+TEST_F(EicasTest, AutopilotDiscLeavesByItsTimerOnly) {
+  ap_master = 1.0;  // sampled engaged, token 103 now 0
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msgs[1].text, "AUTOPILOT DISC");
+  EXPECT_EQ(ap_disc_timer, 6);
+  ap_master = 0.0;
+  ap_disc_timer = 2;
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msg_count, 1);
+  ap_disc_timer = 1;
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msg_count, 0);
+  EXPECT_EQ(ap_disc_timer, 0);
+}
+
+TEST_F(EicasTest, AutothrottleDisengagedWithoutAThrustModeEndsTheAddingPhase) {
+  at_arm = 1.0;
+  host_.SetToken(68, 1.0);  // OVERSPEED would come next in the order
+  UpdateEicasMessages();
+  EXPECT_EQ(warning_msg_count + caution_msg_count, 0);
+  spd_hold = 1;
+  UpdateEicasMessages();
+  EXPECT_EQ(Cautions(), std::vector<std::string>{"AUTOTHROT DISC"});
+  EXPECT_EQ(at_disc_timer, 6);
+}
+
+TEST_F(EicasTest, AdvisoryLeavesBeforeACautionClearedInTheSamePass) {
+  l_pack_switch = 0;
+  c_elec_hyd1_pump_mode = c_elec_hyd2_pump_mode = 0;
+  for (int i = 0; i < 4; ++i) UpdateEicasMessages();  // C HYD ELEC 1, C HYD ELEC 2, C HYD SYS PRESS, L PACK OFF
+  ASSERT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
+  ASSERT_EQ(eicas_msg_shown[56], 1);
+  l_pack_switch = 1;
+  c_elec_hyd1_pump_mode = 2;
+  UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[56], 0);
+  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
+  UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 0);
+  EXPECT_EQ(c_hyd_sys_press, 0);
+}
+
+TEST_F(EicasTest, CancelHidesUpToTenRowsWithTheWarningsAndRecallShowsThemAgain) {
+  Fill(warning_msgs, warning_msg_count, 3);
+  Fill(caution_msgs, caution_msg_count, 5);
+  Fill(advisory_msgs, advisory_msg_count, 6);
+  CancelEicasMessages();
+  for (int32_t r = 1; r <= 5; ++r) EXPECT_EQ(caution_msgs[r].inhibit, 1) << r;
+  EXPECT_EQ(advisory_msgs[2].inhibit, 1);
+  EXPECT_EQ(advisory_msgs[3].inhibit, 0);
+  CancelEicasMessages();
+  for (int32_t r = 3; r <= 6; ++r) EXPECT_EQ(advisory_msgs[r].inhibit, 1) << r;
+  ResetEicasCancelFlags();
+  CountVisibleEicasMessages();
+  EXPECT_EQ(caution_visible_count, 5);
+  EXPECT_EQ(advisory_visible_count, 6);
+  EXPECT_EQ(caution_msgs[1].inhibit, 0);
+}
+
+TEST_F(EicasTest, NewCautionAboveACancelledRowIsShown) {
+  Fill(caution_msgs, caution_msg_count, 1);
+  CancelEicasMessages();
+  host_.SetToken(576, 0.0);  // R ENG SHUTDOWN
+  UpdateEicasMessages();
+  EXPECT_EQ(caution_msgs[1].text, "R ENG SHUTDOWN");
+  EXPECT_EQ(caution_msgs[1].inhibit, 0);
+  EXPECT_EQ(caution_msgs[2].inhibit, 1);
+  EXPECT_EQ(caution_visible_count, 1);
+}
+
+TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
+  Fill(advisory_msgs, advisory_msg_count, kEicasListCapacity);
+  l_pack_switch = 0;             // L PACK OFF, an advisory
+  host_.SetToken(576, 0.0);      // R ENG SHUTDOWN comes earlier in the order
+  eicas_msg_shown[22] = 1;       // ... but already stands
+  host_.SetExpression("(A:INDICATED ALTITUDE, feet)", 0.0);
+  l_pack_reset = r_pack_reset = 0;
+  plane_alt = 12000.0;           // CABIN ALTITUDE, a warning, comes after the packs
+  UpdateEicasMessages();
+  EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
+  EXPECT_EQ(eicas_msg_shown[56], 0);
+  EXPECT_EQ(warning_msgs[1].text, "CABIN ALTITUDE");
+  EXPECT_EQ(cabalt_anun, 1);
+  advisory_msg_count = 28;
+  UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[56], 1);  // retried once there is room
+  EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
+}
+
+TEST_F(EicasTest, ManagerRunsOnTheFirstTickOfEachRedrawCycle) {
+  host_.SetToken(68, 1.0);
+  RunFrames(18);
+  EXPECT_EQ(eicas_msg_shown[3], 1);
+}
+
+}  // namespace

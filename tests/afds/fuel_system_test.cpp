@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "afds/fuel_system.h"
+#include "fmc/fmc_globals.h"
+#include "state/state_globals.h"
+#include "systems_fixture.h"
+
+namespace {
+
+constexpr uint32_t kEngine1 = 0x101AA;
+constexpr uint32_t kEngine2 = 0x103DB;
+
+class FuelTest : public systems_test::SystemsFixture {
+ protected:
+  // Centre tank of 1000 gal at 5 lb/gal, holding `lb`.
+  void SetCentreLb(double lb) {
+    host_.SetToken(306, 5.0);
+    host_.SetToken(290, 1000.0);
+    host_.SetToken(289, lb / 5000.0 * 8388608.0);
+  }
+  std::vector<int32_t> Selectors() const {
+    std::vector<int32_t> v = KeyValues(kEngine1);
+    for (int32_t x : KeyValues(kEngine2)) v.push_back(x);
+    return v;
+  }
+};
+
+struct SelectorCase {
+  const char* label;
+  double centre_lb;
+  int32_t l_ctr, r_ctr;
+  int32_t fwd_xfeed;
+  int32_t l_fwd, l_aft, r_fwd, r_aft;
+  std::vector<int32_t> sent;  // engine 1 values, then engine 2 values
+};
+
+class FuelSelectors : public FuelTest, public ::testing::WithParamInterface<SelectorCase> {};
+
+TEST_P(FuelSelectors, FeedTheCentreTankFirst) {
+  const SelectorCase& c = GetParam();
+  SetCentreLb(c.centre_lb);
+  l_ctr_fuel_pump = c.l_ctr;
+  r_ctr_fuel_pump = c.r_ctr;
+  fwd_xfeed_fuel_pump = c.fwd_xfeed;
+  l_fwd_fuel_pump = c.l_fwd;
+  l_aft_fuel_pump = c.l_aft;
+  r_fwd_fuel_pump = c.r_fwd;
+  r_aft_fuel_pump = c.r_aft;
+  UpdateFuelSelectors();
+  EXPECT_EQ(Selectors(), c.sent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FuelSelectors,
+    ::testing::Values(SelectorCase{"CentreAboveTwoHundred", 200.5, 1, 1, 0, 1, 1, 1, 1, {6, 6}},
+                      SelectorCase{"ExactlyTwoHundredIsNotEnough", 200.0, 1, 1, 0, 1, 1, 1, 1, {1, 1}},
+                      SelectorCase{"CentrePumpsOffOwnSides", 5000.0, 0, 0, 2, 0, 0, 1, 1, {2, 3}},
+                      SelectorCase{"CrossfeedToTheLeftEngine", 0.0, 1, 1, 2, 0, 0, 1, 1, {15}},
+                      SelectorCase{"CrossfeedToTheRightEngine", 0.0, 1, 1, 2, 1, 0, 0, 0, {14}},
+                      SelectorCase{"CrossfeedWithAllPumpsOn", 0.0, 1, 1, 2, 1, 1, 1, 1, {1, 1}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(FuelTest, TankDataIsReadOnceWithTheWeightPerGallon) {
+  SetCentreLb(0.0);
+  host_.SetToken(294, 50.0);
+  UpdateFuelSelectors();
+  EXPECT_EQ(fuel_weight_per_gal, 5.0);
+  EXPECT_EQ(fuel_cap_l_aux, 50.0);
+  host_.SetToken(294, 70.0);
+  UpdateFuelSelectors();
+  EXPECT_EQ(fuel_cap_l_aux, 50.0);
+}
+
+TEST_F(FuelTest, QuantitiesSumTheirSides) {
+  host_.SetToken(306, 6.0);
+  const uint32_t tanks[][2] = {{289, 290}, {291, 292}, {293, 294}, {295, 296}, {297, 298}, {299, 300}, {301, 302}};
+  double gal = 100.0;
+  for (const auto& t : tanks) {
+    host_.SetToken(t[0], 8388608.0 / 2.0);  // half full
+    host_.SetToken(t[1], gal);
+    gal += 100.0;
+  }
+  EXPECT_DOUBLE_EQ(FuelQtyA(), 300.0);
+  EXPECT_DOUBLE_EQ(GetFuelLeftTanks(), 600.0 + 900.0 + 1200.0);
+  EXPECT_DOUBLE_EQ(GetFuel3tanks(), 1500.0 + 1800.0 + 2100.0);
+  EXPECT_DOUBLE_EQ(GetTotalFuelWeight(), 8400.0);
+}
+
+TEST_F(FuelTest, AReserveAboveTheFuelOnBoardIsLowered) {
+  SetCentreLb(3000.0);
+  reserves = 5000.0;
+  EXPECT_DOUBLE_EQ(GetTotalFuelWeight(), 3000.0);
+  EXPECT_DOUBLE_EQ(reserves, 3000.0);
+  reserves = 2000.0;
+  GetTotalFuelWeight();
+  EXPECT_DOUBLE_EQ(reserves, 2000.0);
+}
+
+TEST_F(FuelTest, NoWeightPerGallonGivesNoFuel) {
+  host_.SetToken(290, 1000.0);
+  host_.SetToken(289, 8388608.0);
+  EXPECT_EQ(GetTotalFuelWeight(), 0.0);
+}
+
+}  // namespace

@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/named_vars.h"
+#include "frame/sim_access.h"
+#include "state/config_globals.h"
+#include "systems_fixture.h"
+
+namespace {
+
+constexpr uint32_t kStarter1 = 0x102FC;
+constexpr uint32_t kSpeedBug = 0x101F5;
+
+class OverheadPassTest : public systems_test::SystemsFixture {
+ protected:
+  void Click(const char* name) { host_.SetNamed(name, 1.0); }
+  // Start conditions of the left engine: APU running with its bleed, packs off, resets lit.
+  void ReadyForLeftStart() {
+    apu_mode = 2;
+    apu_bleed = 2;
+    l_pack_switch = r_pack_switch = 0;
+    l_pack_reset = r_pack_reset = 0;
+  }
+};
+
+TEST_F(OverheadPassTest, FailedStartSwitchReturnsAfterThirtySixTicks) {
+  Click("l_eng_start_switch_clicked");
+  RunFrames(1);
+  EXPECT_EQ(l_eng_start_switch, 0);
+  EXPECT_EQ(l_eng_start_count, 1);  // the APU bleed is not there
+  EXPECT_EQ(Named("l_eng_start_switch"), 0.0);
+  EXPECT_EQ(Named("l_eng_start_switch_clicked"), 0.0);
+  EXPECT_EQ(sound_event_code, 2);
+  RunFrames(35);
+  EXPECT_EQ(l_eng_start_switch, 0);
+  RunFrames(2);
+  EXPECT_EQ(l_eng_start_switch, 1);
+  EXPECT_EQ(l_eng_start_count, 0);
+  EXPECT_EQ(Named("l_eng_start_switch"), 1.0);
+}
+
+TEST_F(OverheadPassTest, StartRunsThroughItsPhasesToTheLatch) {
+  ReadyForLeftStart();
+  simver = 10;
+  Click("l_eng_start_switch_clicked");
+  RunFrames(1);
+  EXPECT_EQ(l_eng_start_phase, 1);
+  EXPECT_EQ(l_eng_start_light, 1);
+  EXPECT_EQ(KeyEvents(kStarter1), 1);  // on the click below 23
+  host_.SetToken(627, 21.0);
+  RunFrames(1);
+  EXPECT_EQ(KeyEvents(0x101BF), 1);  // fuel on from 20
+  host_.SetToken(627, 30.0);
+  RunFrames(1);
+  EXPECT_EQ(l_eng_start_phase, 2);
+  EXPECT_EQ(KeyEvents(kStarter1), 2);  // cut-out for this simulator version
+  host_.SetToken(627, 55.0);
+  RunFrames(1);
+  EXPECT_EQ(l_eng_start_phase, 0);
+  EXPECT_EQ(l_eng_start_done, 1);
+  EXPECT_EQ(sound_event_code, 9);
+  EXPECT_EQ(l_eng_start_switch, 1);  // back to normal above 42
+}
+
+TEST_F(OverheadPassTest, OlderSimulatorEngagesTheStarterOnEveryPassOfPhaseOne) {
+  ReadyForLeftStart();
+  simver = 9;
+  Click("l_eng_start_switch_clicked");
+  RunFrames(1);
+  EXPECT_EQ(KeyEvents(kStarter1), 1);  // from phase 1 in the same pass, not from the click
+  RunFrames(3);
+  EXPECT_EQ(KeyEvents(kStarter1), 4);
+  host_.SetToken(627, 25.0);
+  RunFrames(2);
+  EXPECT_EQ(KeyEvents(kStarter1), 4);
+}
+
+TEST_F(OverheadPassTest, SpeedBugResyncSendsTheRestrictionSpeedForAtMostFourPasses) {
+  spd_resync_state = 1;
+  spd_resync_ticks = 4;
+  RunFrames(18 * 2);
+  EXPECT_EQ(KeyValues(kSpeedBug), (std::vector<int32_t>{250, 250, 250, 250}));
+  EXPECT_EQ(spd_resync_state, 0);
+}
+
+TEST_F(OverheadPassTest, SpeedBugResyncStopsSendingOnceTheBugIsClose) {
+  spd_resync_state = 2;
+  spd_resync_ticks = 4;
+  descent_ias = 290;
+  host_.SetToken(116, 288.0);  // the bug within 5 kt
+  RunFrames(18);
+  EXPECT_EQ(KeyEvents(kSpeedBug), 0);
+}
+
+TEST_F(OverheadPassTest, MasterWarningIsNotLoweredByACautionInTheSamePass) {
+  warning_msg_count = caution_msg_count = 1;
+  master_warning_req = master_caution_req = 1;
+  RunFrames(1);
+  EXPECT_EQ(master_light_state, 2);
+  EXPECT_EQ(Named("master_warning_light"), 2.0);
+  EXPECT_EQ(master_caution_req, 0);
+  warning_msg_count = 0;
+  RunFrames(1);
+  EXPECT_EQ(master_light_state, 0);
+}
+
+TEST_F(OverheadPassTest, CautionLightGoesOutWithTheLastCaution) {
+  caution_msg_count = 1;
+  master_caution_req = 1;
+  RunFrames(1);
+  EXPECT_EQ(Named("master_warning_light"), 1.0);
+  caution_msg_count = 0;
+  RunFrames(1);
+  EXPECT_EQ(Named("master_warning_light"), 0.0);
+}
+
+struct ExtPowerCase {
+  const char* label;
+  double brake;
+  double on_ground;
+  double ground_speed_kt;
+  int32_t avail_after;
+};
+
+class ExternalPowerClick : public OverheadPassTest, public ::testing::WithParamInterface<ExtPowerCase> {};
+
+TEST_P(ExternalPowerClick, ConnectsOnlyParkedOnTheGround) {
+  const ExtPowerCase& c = GetParam();
+  host_.SetToken(323, c.brake);
+  host_.SetToken(60, c.on_ground);
+  ground_speed = c.ground_speed_kt;
+  host_.SetToken(551, c.ground_speed_kt * 1.68781);
+  Click("ext_power_avail_clicked");
+  RunFrames(1);
+  EXPECT_EQ(ext_power_avail, c.avail_after);
+  EXPECT_EQ(Named("ext_power_avail_clicked"), 0.0);
+  EXPECT_EQ(sound_event_code, c.avail_after == 1 ? 9 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExternalPowerClick,
+                         ::testing::Values(ExtPowerCase{"Parked", 32767.0, 1.0, 0.0, 1},
+                                           ExtPowerCase{"Moving", 32767.0, 1.0, 2.0, 0},
+                                           ExtPowerCase{"InTheAir", 32767.0, 0.0, 0.0, 0},
+                                           ExtPowerCase{"BrakeNotSet", 32000.0, 1.0, 0.0, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
+  ldg_checklist = 1;
+  ldg_checklist_mode = 4;
+  host_.SetNamed("ldg_checklist", 5.0);  // the EFIS control's centre button
+  RunFrames(3);
+  EXPECT_EQ(ldg_checklist, 0);
+  EXPECT_EQ(ldg_checklist_mode, 0);
+  EXPECT_EQ(Named("ldg_checklist"), 0.0);
+  host_.SetNamed("ldg_checklist", 1.0);  // a panel switch
+  RunFrames(3);
+  EXPECT_EQ(ldg_checklist, 1);
+}
+
+TEST_F(OverheadPassTest, HfSwitchTogglesAndRequestsStatic) {
+  Click("hf_comm_switch_clicked");
+  RunFrames(1);
+  EXPECT_EQ(hf_comm_switch, 1);
+  EXPECT_EQ(spoiler_sound_request, 8);
+  spoiler_sound_request = 0;
+  Click("hf_comm_switch_clicked");
+  RunFrames(1);
+  EXPECT_EQ(hf_comm_switch, 0);
+  EXPECT_EQ(Named("hf_comm_switch"), 0.0);
+  EXPECT_EQ(spoiler_sound_request, 8);
+}
+
+TEST_F(OverheadPassTest, NavButtonCyclesThroughNavAndGps) {
+  for (int32_t expected : {1, 2, 0}) {
+    Click("nav_button_clicked");
+    RunFrames(1);
+    EXPECT_EQ(nav_button, expected);
+    EXPECT_EQ(Named("nav_button"), expected);
+  }
+  EXPECT_EQ(sound_event_code, 2);
+}
+
+TEST_F(OverheadPassTest, DoorsAndGearAreReadOnPhasesZeroAndNineOnly) {
+  host_.SetExpression("(A:EXIT OPEN:1,bool)", 1.0);
+  host_.SetExpression("(A:GEAR LEFT POSITION,percent)", 100.0);
+  server_phase = 0;  // the next frames run phases 1..8
+  RunFrames(8);
+  EXPECT_EQ(l_entry_doors_anun, 0);
+  RunFrames(1);
+  EXPECT_EQ(server_phase, 9);
+  EXPECT_EQ(l_entry_doors_anun, 1);
+  EXPECT_EQ(Named("gear_left_position"), 100.0);
+}
+
+TEST_F(OverheadPassTest, GearReadsZeroWithoutPower) {
+  host_.SetExpression("(A:GEAR LEFT POSITION,percent)", 100.0);
+  ac_power = 0;
+  RunToPhase0();
+  EXPECT_EQ(gear_left_position, 0);
+}
+
+TEST_F(OverheadPassTest, MarkerLightsCycleWhileTheStandbyAttitudeErects) {
+  stdby_att_erecting = 1;
+  host_.SetToken(354, 2.0);
+  std::vector<int32_t> lit;
+  for (int i = 0; i < 4; ++i) {
+    RunFrames(3);  // the marker lights run on every third phase
+    lit.push_back(static_cast<int32_t>(Named("outer_marker") + 2 * Named("middle_marker") + 3 * Named("inner_marker")));
+  }
+  EXPECT_EQ(lit, (std::vector<int32_t>{1, 2, 3, 0}));
+  stdby_att_erecting = 0;
+  RunFrames(3);
+  EXPECT_EQ(Named("middle_marker"), 1.0);  // the receiver again
+}
+
+TEST_F(OverheadPassTest, TakeoffCalloutsArmOnTheRollWithTakeoffFlaps) {
+  vr = 140;
+  host_.SetToken(907, 15.0);  // flap angle
+  host_.SetToken(61, 60.0);
+  sim_vars.old = 60.0;
+  pfd_ias_trend = 0.5;
+  RunFrames(3);
+  EXPECT_EQ(to_callout_mode, 1);
+}
+
+TEST_F(OverheadPassTest, StartUpPhaseEndsOnTheThirtySixTickCheck) {
+  host_.SetToken(60, 1.0);
+  host_.SetNamed("gearleverpos", 1.0);
+  RunFrames(36);
+  EXPECT_EQ(startup_phase, 0);
+  EXPECT_EQ(Named("gearleverpos"), 0.0);
+  EXPECT_EQ(KeyEvents(0x10220), 1);
+}
+
+TEST_F(OverheadPassTest, McpWindowsFollowTheAutopilotWhenConfigured) {
+  SynchMCPWinToAP = 1;
+  host_.SetToken(107, 270.0);
+  host_.SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 12000.0);
+  RunFrames(2);
+  EXPECT_EQ(hdg_sel_dir, 270.0);
+  EXPECT_EQ(alt_sel_num, 12000);
+  EXPECT_EQ(Named("alt_sel_num"), 12000.0);
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "fmc/fmc_globals.h"
+#include "navdb/navdb_globals.h"
+#include "state/config_globals.h"
+#include "systems_fixture.h"
+
+namespace {
+
+class Phase0Test : public systems_test::SystemsFixture {
+ protected:
+  void SetGearDown(bool down) {
+    for (uint32_t t : {332u, 333u, 334u}) host_.SetToken(t, down ? 16383.0 : 0.0);
+  }
+  void SetAltitude(double ft) { host_.SetExpression("(A:INDICATED ALTITUDE, feet)", ft); }
+};
+
+TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
+  alt_sel_num = 10000;
+  const struct {
+    double alt;
+    int32_t state;
+  } steps[] = {{8000.0, 0}, {9200.0, 1}, {9990.0, 2}, {10200.0, 2}, {10400.0, 3}, {10250.0, 0}};
+  for (const auto& s : steps) {
+    SetAltitude(s.alt);
+    RunToPhase0();
+    EXPECT_EQ(alt_alert_state, s.state) << s.alt;
+  }
+}
+
+TEST_F(Phase0Test, AltitudeAlertLeavesBeyondNineHundredFeet) {
+  alt_sel_num = 10000;
+  alt_alert_state = 3;
+  SetAltitude(11000.0);
+  RunToPhase0();
+  EXPECT_EQ(alt_alert_state, 0);
+}
+
+TEST_F(Phase0Test, GearDownKeepsTheAltitudeAlertAtRest) {
+  alt_sel_num = 3000;
+  SetGearDown(true);
+  for (double alt : {2300.0, 2990.0, 3400.0}) {
+    SetAltitude(alt);
+    RunToPhase0();
+    EXPECT_EQ(alt_alert_state, 0);
+  }
+  alt_alert_state = 2;
+  RunToPhase0();
+  EXPECT_EQ(alt_alert_state, 0);
+}
+
+TEST_F(Phase0Test, WingAntiIceTimerDoesNotRunOnTheGround) {
+  host_.SetToken(60, 1.0);
+  wing_anti_ice_valve = 3;
+  wing_anti_ice_timer = 1;
+  isol_air_valve = 3;
+  isol_air_valve_timer = 1;
+  RunToPhase0();
+  EXPECT_EQ(wing_anti_ice_valve, 3);
+  EXPECT_EQ(isol_air_valve, 0);
+}
+
+TEST_F(Phase0Test, OpenValveRearmsItsTimerWhenWarm) {
+  host_.SetToken(643, 25.0);
+  l_eng_anti_ice_valve = 2;
+  RunToPhase0();
+  EXPECT_EQ(l_eng_anti_ice_timer, 20);
+  for (int i = 0; i < 20; ++i) RunToPhase0();
+  EXPECT_EQ(l_eng_anti_ice_valve, 2);  // an open valve is only re-timed
+}
+
+struct NavCase {
+  const char* label;
+  double master;
+  double needle;
+  int drops;
+};
+
+class NavButtonFollowUp : public Phase0Test, public ::testing::WithParamInterface<NavCase> {};
+
+TEST_P(NavButtonFollowUp, DropsTheHeadingModeOnlyEngagedAndNearTheCourse) {
+  const NavCase& c = GetParam();
+  nav_button = 1;
+  hdg_hold_mode = 1;
+  host_.SetToken(103, c.master);
+  host_.SetToken(614, (3000.0 + 9.0) / 3.2808399);  // above 400 ft the master stays engaged
+  host_.SetToken(40, c.needle);
+  RunToPhase0();
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), c.drops);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NavButtonFollowUp,
+                         ::testing::Values(NavCase{"Engaged", 1.0, 40.0, 1}, NavCase{"Off", 0.0, 40.0, 0},
+                                           NavCase{"FarOff", 1.0, 50.0, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Phase0Test, PowerLossResetsTheActiveRoute) {
+  ac_power = 1;
+  stpos = 2;
+  fp_cnt = 3;
+  RunToPhase0();
+  EXPECT_EQ(stpos, 999);
+}
+
+TEST_F(Phase0Test, FuelImbalanceIsTheSideDifference) {
+  SetMainTanksFull();
+  host_.SetToken(297, 8388608.0 / 2.0);
+  RunToPhase0();
+  EXPECT_NEAR(fuel_imbalance, 3350.0, 1e-9);
+}
+
+TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
+  app_mode = 1;
+  alt_hold_mode = 1;
+  host_.SetToken(46, 0xC0);
+  host_.SetToken(40, 10.0);
+  host_.SetToken(41, 50.0);  // glideslope still far
+  RunToPhase0();
+  EXPECT_EQ(loc_capture, 1);
+  EXPECT_EQ(gs_capture, 0);
+  EXPECT_GT(fma_roll_box_timer, 0);
+  host_.SetToken(41, 10.0);
+  RunToPhase0();
+  EXPECT_EQ(gs_capture, 1);
+  EXPECT_EQ(alt_hold_mode, 0);
+  EXPECT_GT(fma_pitch_box_timer, 0);
+}
+
+struct FinalCase {
+  const char* label;
+  int32_t runway;
+  double lat;  // aircraft on the runway's extended centreline south of it
+  int32_t mode_after;
+};
+
+class LandingChecklistArming : public Phase0Test, public ::testing::WithParamInterface<FinalCase> {};
+
+TEST_P(LandingChecklistArming, ArmsWithinFiveMilesLinedUpWithTheSelectedRunway) {
+  const FinalCase& c = GetParam();
+  ldg_checklist = 1;
+  host_.SetNamed("ldg_checklist", 1.0);
+  RunwayRecord& rwy = airport_recs[2].runways[1];
+  rwy.lat = 47.0;
+  rwy.lon = -122.0;
+  rwy.heading = 360.0;
+  fms_dest_rwy_pos = c.runway;
+  dest_dtg = 5.0;
+  host_.SetToken(71, c.lat * 111130.555557);
+  host_.SetToken(72, (360.0 - 122.0) * 781874935307.4);
+  host_.SetToken(614, (1000.0 + 9.0) / 3.2808399);
+  RunToPhase0();
+  EXPECT_EQ(ldg_checklist_mode, c.mode_after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LandingChecklistArming,
+                         ::testing::Values(FinalCase{"FourMilesOut", 1, 47.0 - 4.0 / 60.0, 1},
+                                           FinalCase{"SixMilesOut", 1, 47.0 - 6.0 / 60.0, 0},
+                                           FinalCase{"NoRunwaySelected", 0, 47.0 - 4.0 / 60.0, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Phase0Test, HousekeepingLeavesOneChannelOutsideApproach) {
+  apleft = apcenter = apright = 1;
+  autoland_mode = 1;
+  RunToPhase0();
+  EXPECT_EQ(apleft, 1);
+  EXPECT_EQ(apcenter, 0);
+  EXPECT_EQ(apright, 0);
+  EXPECT_EQ(autoland_mode, 0);
+}
+
+}  // namespace
