@@ -33,3 +33,4 @@ void InitPacks() {}
 void UpdateAsiBugVars() {}
 void ToggleSpdHold() {}
 void UpdateFuelSelectors() {}
+void InterpolateEconSpeeds() {}

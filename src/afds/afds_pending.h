@@ -66,3 +66,5 @@ void UpdateAsiBugVars();
 void ToggleSpdHold();
 // Will set the simulator's fuel selectors from the pump and crossfeed switches by key events.
 void UpdateFuelSelectors();
+// Will set the economy climb, cruise and descent speeds from cost_index (pairs with a manual flag stay).
+void InterpolateEconSpeeds();

@@ -12,6 +12,4 @@ void BuildTrafficPattern() { CountPendingCall(PendingCall::kBuildTrafficPattern)
 
 int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
 
-void InsertAirwayWpts() {}
-
-void ExecRoute() { CountPendingCall(PendingCall::kExecRoute); }
+void CalcRouteProfile(int32_t) {}

@@ -6,6 +6,7 @@
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
+#include "fmc/proc_route.h"
 #include "fmc/thrust_limits.h"
 #include "frame/debug_log.h"
 #include "frame/display_surface.h"
@@ -61,4 +62,5 @@ void ResetModuleState() {
   ResetDebugLog();
   ResetPanelGaugeGlobals();
   ResetMapGeometryGlobals();
+  ResetProcSelectGlobals();
 }

@@ -9,7 +9,6 @@ enum class PendingCall {
   kProcSounds,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
-  kExecRoute,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
   kUpdateHydPressVals,
   kUpdateOverheadLights,

@@ -1,0 +1,57 @@
+// What the departure and arrival inserters share: their working state, the writing of a procedure
+// leg into a route row (with the navaid behind its fix), the altitude a leg's altitude text gives,
+// and the merge of a repeated fix.
+//
+// Writes the modified route rows it is handed; moves carry next_restr_leg_mod and the holds' pending
+// legs with their rows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fmc/route_types.h"
+#include "frame/globals_macros.h"
+#include "navdb/nav_records.h"
+
+#define FMC_PROC_SELECT_GLOBALS(X)                                                      \
+  X(int32_t, sid_idx, 0)            /* chosen SID record of the origin block; 0 none */  \
+  X(int32_t, star_idx, 0)           /* chosen STAR record of the destination block */    \
+  X(std::string, sid_trans_cur, "") /* transition key of the SID leg builder */          \
+  X(int32_t, dep_trans_chosen, 0)   /* 1 once a SID transition was chosen */
+
+RO_DECLARE_GLOBALS(FMC_PROC_SELECT_GLOBALS)
+
+void ResetProcSelectGlobals();
+
+inline constexpr const char* kNoProcSelection = "------";
+inline constexpr int32_t kProcLegListCapacity = 80;
+
+// Whether a selection text names something ("------" and the empty text name nothing).
+inline bool IsChosen(std::string_view sel) { return !sel.empty() && sel != kNoProcSelection; }
+
+// Writes a procedure leg as a fresh route row: ident, position and leg code from the list row, `proc`,
+// via := the row's procedure label, no constraint (intercept course -1.0), no hold; the type and
+// frequency of the navaid at the fix when there is one ("V" written "VOR", "N" "NDB").
+void WriteProcedureLeg(RouteLeg& leg, const ApproachLegEntry& e, std::string_view proc);
+
+// The navaid at the leg's fix, if any: its frequency and type.
+void ApplyFixNavaid(RouteLeg& leg);
+
+// The integer an altitude text begins with, 0 when it begins with none; constraints need >= 100 ft.
+int32_t LeadingAltitude(std::string_view alt_text);
+inline constexpr int32_t kMinAltitudeConstraint = 100;
+
+// Legs `from`..fp_mod_cnt of the modified route move down by `n` rows, every field with the
+// departure position included; fp_mod_cnt shrinks by n.
+void MoveModLegsDown(int32_t from, int32_t n);
+
+// Merges row i into row i - 1 of the modified route (row i's data wins; a hold of row i - 1 stays
+// when row i has none).
+void MergeRepeatedFix(int32_t i);
+
+// Appends a fresh row to the modified route; the caller has checked the capacity.
+RouteLeg& AppendModRow();
+
+// The destination block's airport as a route row: identifier, reference position, "APT".
+void WriteDestinationRow(RouteLeg& leg);
