@@ -73,14 +73,13 @@ void BuildTransList(const Side& s, std::string_view proc_name, std::string_view 
   AirportRecord& a = s.apt;
   ClearListRows(a.trans_list, a.trans_list_cnt);
   a.trans_list_cnt = 0;
-  for (int32_t i = 1; i <= s.proc_cnt; ++i) {
+  for (int32_t i = 1; i <= s.proc_cnt && a.trans_list_cnt < kTransListCapacity; ++i) {
     const ProcedureRecord& r = s.procs[i];
     if (!PassesRunwayFilter(r, rwy) || (proc_name != kNone && !TextIs(r.name, proc_name))) continue;
     const int32_t legs = std::clamp<int32_t>(r.leg_cnt, 0, kProcedureLegRows - 1);
-    for (int32_t k = 1; k <= legs; ++k) {
+    for (int32_t k = 1; k <= legs && a.trans_list_cnt < kTransListCapacity; ++k) {
       std::string_view trans = TextOf(r.legs[k].trans);
       if (trans.empty() || TextIs(r.legs[k].marker, "*") || Listed(a, trans)) continue;
-      if (a.trans_list_cnt >= kTransListCapacity) return;
       SetText(a.trans_list[++a.trans_list_cnt].name, trans);
     }
   }
