@@ -13,6 +13,7 @@
 #include "frame/tick_globals.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
+#include "navdb/procedure_common.h"
 
 namespace {
 
@@ -22,19 +23,6 @@ constexpr int32_t kApproachListCapacity = 50;
 
 bool IsArrivalRow(const RouteLeg& leg) {
   return leg.proc == "STAR" || leg.proc == "APPR" || leg.type == "APT" || IsDisco(leg);
-}
-
-int32_t DestRunwayRow(std::string_view rwy) {
-  const AirportRecord& a = airport_recs[2];
-  const int32_t n = std::clamp<int32_t>(a.rwy_cnt, 0, kAirportRunwayRows - 1);
-  for (int32_t i = 1; i <= n; ++i) {
-    if (TextIs(a.runways[i].ident, rwy)) return i;
-  }
-  return 0;
-}
-
-bool LegFitsRunway(std::string_view leg_rwy, std::string_view rwy) {
-  return leg_rwy.empty() || leg_rwy == "---" || leg_rwy.find(rwy) != std::string_view::npos;
 }
 
 // A STAR leg's altitude text of 100 ft or more is an altitude constraint.
@@ -82,7 +70,7 @@ void SelectArrRunway(int32_t i) {
   const AirportRecord& a = airport_recs[2];
   if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return;
   arr_rwy_sel = TextOf(a.rwy_list[i]);
-  fms_dest_rwy_pos = DestRunwayRow(arr_rwy_sel);
+  fms_dest_rwy_pos = RunwayTableRow(a, arr_rwy_sel);
   arr_rwy_chosen = 1;
   arr_rwy_cur = arr_rwy_sel;
   arr_page = 1;
@@ -111,12 +99,8 @@ void SelectArrProcedure(int32_t index, int32_t by_name) {
 
 void SelectStar(std::string name) {
   const AirportRecord& a = airport_recs[2];
-  const int32_t n = std::clamp<int32_t>(a.star_cnt, 0, kAirportStarRows - 1);
-  for (int32_t i = 1; i <= n; ++i) {
-    if (TextIs(a.stars[i].name, name)) {
-      star_idx = i;
-      return;
-    }
+  if (int32_t i = FindProcedureByName(a.stars, std::clamp<int32_t>(a.star_cnt, 0, kAirportStarRows - 1), name)) {
+    star_idx = i;
   }
 }
 
@@ -124,8 +108,9 @@ void BuildStarApprList() {
   for (int32_t i = 1; i <= std::clamp<int32_t>(appr_list_cnt, 0, kApproachListCapacity); ++i) appr_list[i] = {};
   appr_list_cnt = 0;
   const AirportRecord& a = airport_recs[2];
-  if (star_idx < 1 || star_idx > a.star_cnt || star_idx >= kAirportStarRows) return;
-  std::string field(TextOf(a.stars[star_idx].runway));
+  const ProcedureRecord* star = ProcedureAt(a.stars, a.star_cnt, kAirportStarRows, star_idx);
+  if (star == nullptr) return;
+  std::string field(TextOf(star->runway));
   field += ',';
   std::string remembered;
   std::string key;
@@ -153,26 +138,10 @@ void BuildStarApprList() {
 }
 
 void BuildStarLegList() {
-  for (int32_t i = 1; i <= std::clamp<int32_t>(star_leg_cnt, 0, kProcLegListCapacity); ++i) star_leg_list[i] = {};
-  star_leg_cnt = 0;
   const AirportRecord& a = airport_recs[2];
-  if (star_idx < 1 || star_idx > a.star_cnt || star_idx >= kAirportStarRows) return;
-  const ProcedureRecord& star = a.stars[star_idx];
   const std::string label = IsChosen(star_trans_cur) ? star_trans_cur + "." + star_sel : star_sel;
-  const int32_t legs = std::clamp<int32_t>(star.leg_cnt, 0, kProcedureLegRows - 1);
-  for (int32_t k = 1; k <= legs && star_leg_cnt < kProcLegListCapacity; ++k) {
-    const ProcedureLeg& leg = star.legs[k];
-    std::string_view trans = TextOf(leg.trans);
-    if (!(trans.empty() || trans == star_trans_cur || TextIs(leg.marker, "*"))) continue;
-    if (!LegFitsRunway(TextOf(leg.runway), arr_rwy_cur)) continue;
-    ApproachLegEntry& row = star_leg_list[++star_leg_cnt];
-    row.ident = TextOf(leg.ident);
-    row.lat = leg.lat;
-    row.lon = leg.lon;
-    row.fly_over = leg.fly_over;
-    row.alt_text = TextOf(leg.alt_text);
-    row.proc_label = star_leg_cnt == 1 ? std::string() : label;
-  }
+  BuildProcedureLegList(ProcedureAt(a.stars, a.star_cnt, kAirportStarRows, star_idx), star_trans_cur, arr_rwy_cur,
+                        label, star_leg_list, &star_leg_cnt);
 }
 
 void InsertStarApprLegs() {

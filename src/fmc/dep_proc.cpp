@@ -11,27 +11,13 @@
 #include "fmc/route_state.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
+#include "navdb/procedure_common.h"
 
 namespace {
 
 constexpr int32_t kDeparturesPage = 10;
 constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kInfoModOrigin = 5;  // LoadAirportInfo: the airport as row 0 of the modified route
-
-// Row 1..rwy_cnt of the origin's runway table named `rwy`, 0 when none.
-int32_t OriginRunwayRow(std::string_view rwy) {
-  const AirportRecord& a = airport_recs[1];
-  const int32_t n = std::clamp<int32_t>(a.rwy_cnt, 0, kAirportRunwayRows - 1);
-  for (int32_t i = 1; i <= n; ++i) {
-    if (TextIs(a.runways[i].ident, rwy)) return i;
-  }
-  return 0;
-}
-
-// A leg restricted to runways passes when its runway text holds the chosen one (a plain substring).
-bool LegFitsRunway(std::string_view leg_rwy, std::string_view rwy) {
-  return leg_rwy.empty() || leg_rwy == "---" || leg_rwy.find(rwy) != std::string_view::npos;
-}
 
 bool IsSidLeg(const RouteLeg& leg) { return leg.proc == "SID"; }
 
@@ -58,7 +44,7 @@ void SelectDepRunway(int32_t i) {
   const AirportRecord& a = airport_recs[1];
   if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return;
   dep_rwy_sel = TextOf(a.rwy_list[i]);
-  fms_dep_rwy_pos = OriginRunwayRow(dep_rwy_sel);
+  fms_dep_rwy_pos = RunwayTableRow(a, dep_rwy_sel);
   dep_rwy_chosen = 1;
   sid_legs_rwy = dep_rwy_sel;
   dep_page_no = 1;
@@ -86,43 +72,22 @@ void SelectDepProcedure(int32_t index, int32_t by_name) {
 
 void SelectSid(std::string name) {
   const AirportRecord& a = airport_recs[1];
-  const int32_t n = std::clamp<int32_t>(a.sid_cnt, 0, kAirportSidRows - 1);
-  for (int32_t i = 1; i <= n; ++i) {
-    if (TextIs(a.sids[i].name, name)) {
-      sid_idx = i;
-      return;
-    }
+  if (int32_t i = FindProcedureByName(a.sids, std::clamp<int32_t>(a.sid_cnt, 0, kAirportSidRows - 1), name)) {
+    sid_idx = i;
   }
 }
 
 void BuildSidLegList() {
-  for (int32_t i = 1; i <= std::clamp<int32_t>(sid_leg_cnt, 0, kProcLegListCapacity); ++i) sid_leg_list[i] = {};
-  sid_leg_cnt = 0;
   const AirportRecord& a = airport_recs[1];
-  if (sid_idx < 1 || sid_idx > a.sid_cnt || sid_idx >= kAirportSidRows) return;
-  const ProcedureRecord& sid = a.sids[sid_idx];
-  std::string label = sid_sel;
-  if (IsChosen(sid_trans_cur)) label += "." + sid_trans_cur;
-  const int32_t legs = std::clamp<int32_t>(sid.leg_cnt, 0, kProcedureLegRows - 1);
-  for (int32_t k = 1; k <= legs && sid_leg_cnt < kProcLegListCapacity; ++k) {
-    const ProcedureLeg& leg = sid.legs[k];
-    std::string_view trans = TextOf(leg.trans);
-    if (!(trans.empty() || trans == sid_trans_cur || TextIs(leg.marker, "*"))) continue;
-    if (!LegFitsRunway(TextOf(leg.runway), sid_legs_rwy)) continue;
-    ApproachLegEntry& row = sid_leg_list[++sid_leg_cnt];
-    row.ident = TextOf(leg.ident);
-    row.lat = leg.lat;
-    row.lon = leg.lon;
-    row.fly_over = leg.fly_over;
-    row.alt_text = TextOf(leg.alt_text);
-    row.proc_label = sid_leg_cnt == 1 ? std::string() : label;
-  }
+  const std::string label = IsChosen(sid_trans_cur) ? sid_sel + "." + sid_trans_cur : sid_sel;
+  BuildProcedureLegList(ProcedureAt(a.sids, a.sid_cnt, kAirportSidRows, sid_idx), sid_trans_cur, sid_legs_rwy, label,
+                        sid_leg_list, &sid_leg_cnt);
 }
 
 void InsertSidLegs() {
   const int32_t legs = std::clamp<int32_t>(sid_leg_cnt, 0, kProcLegListCapacity);
   // The whole edit is refused when its route would pass row 200.
-  const int32_t base = mod_stpos == kNoActiveLeg ? 0 : std::max(fp_mod_cnt, 0);
+  const int32_t base = mod_stpos == kNoActiveLeg ? 0 : std::max(ClampedLastRow(fp_mod_cnt), 0);
   if (base - LeadingSidRows(base) + legs > kLastRouteRow) {
     cdu_message = "INVALID ENTRY";
     return;

@@ -1,5 +1,7 @@
 #include "fmc/proc_route.h"
 
+#include <algorithm>
+
 #include "fmc/fmc_globals.h"
 #include "fmc/navaid_resolve.h"
 #include "fmc/route_holds.h"
@@ -54,6 +56,40 @@ RouteLeg& AppendModRow() {
   RouteLeg& leg = fms_fpln_mod[++fp_mod_cnt];
   ResetRouteLeg(leg);
   return leg;
+}
+
+int32_t RunwayTableRow(const AirportRecord& apt, std::string_view rwy) {
+  const int32_t n = std::clamp<int32_t>(apt.rwy_cnt, 0, kAirportRunwayRows - 1);
+  for (int32_t i = 1; i <= n; ++i) {
+    if (TextIs(apt.runways[i].ident, rwy)) return i;
+  }
+  return 0;
+}
+
+const ProcedureRecord* ProcedureAt(const ProcedureRecord* table, int32_t count, int32_t array_rows, int32_t idx) {
+  return idx >= 1 && idx <= count && idx < array_rows ? &table[idx] : nullptr;
+}
+
+void BuildProcedureLegList(const ProcedureRecord* proc, std::string_view trans_key, std::string_view rwy_key,
+                           const std::string& label, ApproachLegEntry* list, int32_t* count) {
+  for (int32_t i = 1; i <= std::clamp<int32_t>(*count, 0, kProcLegListCapacity); ++i) list[i] = {};
+  *count = 0;
+  if (proc == nullptr) return;
+  const int32_t legs = std::clamp<int32_t>(proc->leg_cnt, 0, kProcedureLegRows - 1);
+  for (int32_t k = 1; k <= legs && *count < kProcLegListCapacity; ++k) {
+    const ProcedureLeg& leg = proc->legs[k];
+    std::string_view trans = TextOf(leg.trans);
+    if (!(trans.empty() || trans == trans_key || TextIs(leg.marker, "*"))) continue;
+    std::string_view leg_rwy = TextOf(leg.runway);
+    if (!(leg_rwy.empty() || leg_rwy == "---" || leg_rwy.find(rwy_key) != std::string_view::npos)) continue;
+    ApproachLegEntry& row = list[++*count];
+    row.ident = TextOf(leg.ident);
+    row.lat = leg.lat;
+    row.lon = leg.lon;
+    row.fly_over = leg.fly_over;
+    row.alt_text = TextOf(leg.alt_text);
+    row.proc_label = *count == 1 ? std::string() : label;
+  }
 }
 
 void WriteDestinationRow(RouteLeg& leg) {

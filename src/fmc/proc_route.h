@@ -55,3 +55,15 @@ RouteLeg& AppendModRow();
 
 // The destination block's airport as a route row: identifier, reference position, "APT".
 void WriteDestinationRow(RouteLeg& leg);
+
+// Row 1..rwy_cnt of an airport block's runway table whose ident is `rwy`; 0 when none.
+int32_t RunwayTableRow(const AirportRecord& apt, std::string_view rwy);
+
+// The procedure record `idx` of a table of `count` records (row 0 unused), null when it is none.
+const ProcedureRecord* ProcedureAt(const ProcedureRecord* table, int32_t count, int32_t array_rows, int32_t idx);
+
+// Fills `list` (rows 1..*count, at most 80) with the legs of `proc` that belong to transition
+// `trans_key` (or to every transition) and whose runway text is empty, "---" or holds `rwy_key` as
+// a plain substring. Row 1 carries no procedure label, every later row `label`.
+void BuildProcedureLegList(const ProcedureRecord* proc, std::string_view trans_key, std::string_view rwy_key,
+                           const std::string& label, ApproachLegEntry* list, int32_t* count);

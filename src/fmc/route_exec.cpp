@@ -9,6 +9,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/fmc_pending.h"
 #include "fmc/plan_handover.h"
+#include "fmc/proc_route.h"
 #include "fmc/route_following.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
@@ -32,15 +33,6 @@ constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
 constexpr int32_t kInfoOrigin = 0;
 constexpr int32_t kInfoDestination = 1;
 constexpr int32_t kInfoNewDestination = 2;
-
-// Row 1..rwy_cnt of the airport block's runway table whose ident is `rwy`; 0 when none.
-int32_t RunwayRow(const AirportRecord& apt, const std::string& rwy) {
-  const int32_t n = std::clamp<int32_t>(apt.rwy_cnt, 0, kAirportRunwayRows - 1);
-  for (int32_t i = 1; i <= n; ++i) {
-    if (TextIs(apt.runways[i].ident, rwy)) return i;
-  }
-  return 0;
-}
 
 const RunwayRecord* RunwayAt(const AirportRecord& apt, int32_t row) {
   if (row < 1 || row > apt.rwy_cnt || row >= kAirportRunwayRows) return nullptr;
@@ -71,10 +63,10 @@ void CopyPendingSelections() {
   star_trans_sel_act = star_trans_sel;
   arr_rwy_sel_act = arr_rwy_sel;
   if (dep_rwy_sel_act != kNone) {
-    if (int32_t row = RunwayRow(airport_recs[1], dep_rwy_sel_act)) fms_dep_rwy_pos = row;
+    if (int32_t row = RunwayTableRow(airport_recs[1], dep_rwy_sel_act)) fms_dep_rwy_pos = row;
   }
   if (arr_rwy_sel_act != kNone) {
-    if (int32_t row = RunwayRow(airport_recs[2], arr_rwy_sel_act)) fms_dest_rwy_pos = row;
+    if (int32_t row = RunwayTableRow(airport_recs[2], arr_rwy_sel_act)) fms_dest_rwy_pos = row;
   }
 }
 

@@ -171,6 +171,17 @@ TEST_F(Departures, ASidThatWouldPassRow200IsRefused) {
   EXPECT_EQ(fms_fpln_mod[1].ident, "OLM");
 }
 
+TEST_F(Departures, TheLegListStopsAtEightyLegs) {
+  std::string sids = "[KSEA]\nT LONG1 SID\n";
+  for (int i = 1; i <= 85; ++i) sids += "LONG1 L" + std::to_string(i) + " 5000 --- 47.0 -122.0\n";
+  sim_.Write("Orvantel/Navdata/sids.txt", sids);
+  ASSERT_EQ(LoadAirport("KSEA", 1), 1);
+  SelectSid("LONG1");
+  BuildSidLegList();
+  EXPECT_EQ(sid_leg_cnt, 80);
+  EXPECT_EQ(sid_leg_list[80].ident, "L80");
+}
+
 TEST_F(Departures, ReopeningThePageClearsTheChoicesButNotTheSelections) {
   ChooseRunway("16L");
   ChooseSid("DEP1");
