@@ -59,6 +59,28 @@ TEST_F(Exec, FirstActivationCopiesTheRouteAndLoadsItsAirports) {
   EXPECT_EQ(dist_to_active_wpt, 999.0);
 }
 
+TEST_F(Exec, ModifiedRouteToAnotherAirportLoadsItsArrivals) {
+  ExecRoute();
+  star_sel = arr_rwy_sel = "WILAM1";
+  ModLeg(6, "KBFI", 47.5300, -122.3020, "APT");
+  fms_fpln_active = 4;
+  ExecRoute();
+  EXPECT_EQ(fms_fpln_active, 3);
+  EXPECT_EQ(fms_fpln_act[6].ident, "KBFI");
+  EXPECT_EQ(dest_ident, "KBFI");
+  EXPECT_EQ(airport_recs[2].star_cnt, 0);
+  EXPECT_EQ(star_sel, "------");
+  EXPECT_EQ(arr_rwy_sel, "------");
+  EXPECT_EQ(orig_ident, "KSEA");
+  EXPECT_EQ(airport_recs[1].sid_cnt, 2);  // the origin stays loaded
+
+  // Back to KSEA, whose arrivals come from the user file.
+  ModLeg(6, "KSEA", 47.4500, -122.3110, "APT");
+  fms_fpln_active = 4;
+  ExecRoute();
+  EXPECT_EQ(airport_recs[2].star_cnt, 1);
+}
+
 TEST_F(Exec, ALeadingDiscontinuityIsSkippedAndTheLegStartsAtThePresentPosition) {
   ModLeg(1, "DISCO", 0.0, 0.0);
   ExecRoute();
