@@ -39,8 +39,8 @@ void StepStateAfterArrivalEdit() {
   if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
 }
 
-// Row 1.. of the active leg's predecessor: arrival rows are looked for behind it only.
-int32_t FirstEditableRowBelow() { return stpos == kNoActiveLeg ? 0 : std::max(stpos - 1, 0); }
+// The leg the aircraft comes from (0 without an active route): the arrival is looked for after it.
+int32_t LegBehindActive() { return stpos == kNoActiveLeg ? 0 : std::max(stpos - 1, 0); }
 
 void MergeRepeatedFixesFrom(int32_t s) {
   for (int32_t i = s + 1; i - 1 < fp_mod_cnt; ++i) {
@@ -147,7 +147,7 @@ void BuildStarLegList() {
 void InsertStarApprLegs() {
   if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return;
   const int32_t legs = std::clamp<int32_t>(star_leg_cnt, 0, kProcLegListCapacity);
-  const int32_t lo = std::min(FirstEditableRowBelow(), fp_mod_cnt);
+  const int32_t lo = std::min(LegBehindActive(), fp_mod_cnt);
   const int32_t count_before = fp_mod_cnt;
   if (fms_fpln_mod[fp_mod_cnt].type != "APT") LoadAirportInfo(orig_entry, kInfoModAppend);
 
