@@ -41,3 +41,4 @@ void UpdateSoundLoops() {}
 void UpdateGearDragLoop() {}
 void StopStandbySpoolSound() {}
 void StopSpoilerSound() {}
+void InterpolateEconSpeeds() {}

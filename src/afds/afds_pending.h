@@ -85,3 +85,5 @@ void UpdateGearDragLoop();
 void StopStandbySpoolSound();
 // Will stop the spoiler / HF static sound when it holds a buffer (last code and delay to 0).
 void StopSpoilerSound();
+// Will set the economy climb, cruise and descent speeds from cost_index (pairs with a manual flag stay).
+void InterpolateEconSpeeds();

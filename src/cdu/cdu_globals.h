@@ -34,7 +34,21 @@
   X(double, cur_fix_lon, 0.0)                                                       \
   X(std::string, cur_fix_type, "")                                                  \
   X(std::string, cur_fix_extra, "")                                                 \
-  X(std::string, cur_fix_info, "")
+  X(std::string, cur_fix_info, "")                                                  \
+  /* ARRIVALS rows of the chosen approach and approach transition (0 none), and the copies */ \
+  /* EXEC keeps for ERASE */                                                        \
+  X(int32_t, arr_appr_sel, 0)                                                       \
+  X(int32_t, arr_appr_trans_sel, 0)                                                 \
+  X(int32_t, arr_appr_sel_saved, 0)                                                 \
+  X(int32_t, arr_appr_trans_sel_saved, 0)                                           \
+  /* values before the last CLB / CRZ / DES speed and CRZ ALT entries; 0 = no pending edit */ \
+  X(double, clb_spd_prev, 0.0)      /* kt */                                        \
+  X(double, clb_mach_prev, 0.0)                                                     \
+  X(double, crz_spd_prev, 0.0)                                                      \
+  X(double, crz_mach_prev, 0.0)                                                     \
+  X(double, des_spd_prev, 0.0)                                                      \
+  X(double, des_mach_prev, 0.0)                                                     \
+  X(int32_t, cruise_alt_prev, 0)    /* ft */
 
 #define CDU_ARRAYS(X)               \
   X(FixInfoEntry, fix_info, 3)      \

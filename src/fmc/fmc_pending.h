@@ -8,7 +8,3 @@
 
 // Will delete the n-th VIA/TO segment of the modified route; returns its first leg index, 0 when none.
 int32_t DeleteRouteSegment(int32_t n, RteRow& row);
-// Will insert search-list rows awy_entry_idx..awy_exit_idx into the modified route after mod_stpos.
-void InsertAirwayWpts();
-// Will make the modified route the active one (the EXEC key; the panel-state loader after a route).
-void ExecRoute();

@@ -7,6 +7,7 @@
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
+#include "fmc/proc_route.h"
 #include "fmc/thrust_limits.h"
 #include "frame/debug_log.h"
 #include "frame/display_surface.h"
@@ -63,4 +64,5 @@ void ResetModuleState() {
   ResetPanelGaugeGlobals();
   ResetMapGeometryGlobals();
   ResetSystemsGlobals();
+  ResetProcSelectGlobals();
 }

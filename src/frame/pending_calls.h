@@ -11,7 +11,6 @@ enum class PendingCall {
   kProcSounds,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
-  kExecRoute,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
   kPollClickedVars,
   kProcVnavDescent,

@@ -8,7 +8,7 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
+#include "fmc/route_exec.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/readers_flight.h"

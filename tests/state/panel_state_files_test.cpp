@@ -11,7 +11,7 @@
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
-#include "frame/pending_calls.h"
+#include "frame/tick_route.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
@@ -112,9 +112,11 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
               std::tie(a.alt, a.restr, a.ias, a.intc_crs, a.hold_idx));
   }
   EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(fms_fpln_active, 4);  // the active route waits for EXEC
-  EXPECT_EQ(PendingCalls(PendingCall::kExecRoute), 1);
+  EXPECT_EQ(fms_fpln_active, 3);  // the restored route is executed
+  EXPECT_EQ(fp_cnt, 3);
+  EXPECT_EQ(dist_to_active_wpt, 999.0);
   EXPECT_EQ(lnav_leg[0].ToId, "ELN");
+  EXPECT_EQ(lnav_leg[0].FrId, "RW 16L");
   EXPECT_EQ(nd_rng_nm, 40.0);
   EXPECT_EQ(fms_page, 20);  // the CDU shows the page of the save
   EXPECT_EQ(ac_power, 4);
@@ -213,7 +215,8 @@ TEST_F(PanelFilesTest, RefusedSnapshotAppliesNothingAndKeepsThePendingRoute) {
   EXPECT_EQ(cruise_alt, 0);
   EXPECT_EQ(fp_mod_cnt, 0);
   EXPECT_EQ(fms_fpln_mod[0].ident, "KSEA");
-  EXPECT_EQ(PendingCalls(PendingCall::kExecRoute), 0);
+  EXPECT_EQ(fms_fpln_active, 0);  // nothing was executed
+  EXPECT_EQ(fp_cnt, 0);
 }
 
 struct SnapshotCase {
@@ -298,12 +301,15 @@ TEST_F(PanelFilesTest, ARouteOfThreeRowsIsExecutedOneOfTwoIsNot) {
   SavePanelState("two");
   SetActiveRoute(3);
   SavePanelState("three");
+  fp_cnt = 0;
   ASSERT_EQ(LoadPanelState("TWO.PNL"), 1);
   EXPECT_EQ(fp_mod_cnt, 1);
-  EXPECT_EQ(PendingCalls(PendingCall::kExecRoute), 0);
+  EXPECT_EQ(fp_cnt, 0);  // not executed
+  EXPECT_NE(fms_fpln_active, 3);
   ASSERT_EQ(LoadPanelState("THREE.PNL"), 1);
   EXPECT_EQ(fp_mod_cnt, 2);
-  EXPECT_EQ(PendingCalls(PendingCall::kExecRoute), 1);
+  EXPECT_EQ(fp_cnt, 2);
+  EXPECT_EQ(fms_fpln_active, 3);
 }
 
 TEST_F(PanelFilesTest, ListHoldsAtMost199UpperCasedNames) {

@@ -1,0 +1,264 @@
+#include "fmc/arr_proc.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/proc_lists.h"
+#include "fmc/proc_route.h"
+#include "fmc/route_model.h"
+#include "fmc/route_state.h"
+#include "frame/debug_log.h"
+#include "frame/tick_globals.h"
+#include "navdb/airport_loader.h"
+#include "navdb/navdb_globals.h"
+#include "navdb/procedure_common.h"
+
+namespace {
+
+constexpr int32_t kNoActiveLeg = 999;
+constexpr int32_t kInfoModAppend = 6;  // LoadAirportInfo: the airport appended to the modified route
+constexpr int32_t kApproachListCapacity = 50;
+
+bool IsArrivalRow(const RouteLeg& leg) {
+  return leg.proc == "STAR" || leg.proc == "APPR" || leg.type == "APT" || IsDisco(leg);
+}
+
+// A STAR leg's altitude text of 100 ft or more is an altitude constraint.
+void WriteStarLeg(RouteLeg& leg, const ApproachLegEntry& e) {
+  WriteProcedureLeg(leg, e, "STAR");
+  const int32_t n = LeadingAltitude(e.alt_text);
+  if (n >= kMinAltitudeConstraint) {
+    leg.alt = n;
+    leg.restr = 1;
+  }
+}
+
+void StepStateAfterArrivalEdit() {
+  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+}
+
+// The leg the aircraft comes from (0 without an active route): the arrival is looked for after it.
+int32_t LegBehindActive() { return stpos == kNoActiveLeg ? 0 : std::max(stpos - 1, 0); }
+
+void MergeRepeatedFixesFrom(int32_t s) {
+  for (int32_t i = s + 1; i - 1 < fp_mod_cnt; ++i) {
+    if (fms_fpln_mod[i].ident != fms_fpln_mod[i - 1].ident) continue;
+    const bool after_sid = fms_fpln_mod[i - 1].proc == "SID";
+    MergeRepeatedFix(i);
+    if (after_sid) fms_fpln_mod[i - 1].proc = "SIDSTAR";
+  }
+}
+
+// One discontinuity between two rows of the same fix at the same position goes, with the repeat.
+void DropDiscoBetweenRepeatedFix() {
+  for (int32_t i = 2; i < fp_mod_cnt; ++i) {
+    const RouteLeg& before = fms_fpln_mod[i - 1];
+    const RouteLeg& after = fms_fpln_mod[i + 1];
+    if (IsDisco(fms_fpln_mod[i]) && before.ident == after.ident && before.lat == after.lat &&
+        before.lon == after.lon) {
+      MoveModLegsDown(i + 1, 2);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void SelectArrRunway(int32_t i) {
+  const AirportRecord& a = airport_recs[2];
+  if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return;
+  arr_rwy_sel = TextOf(a.rwy_list[i]);
+  fms_dest_rwy_pos = RunwayTableRow(a, arr_rwy_sel);
+  arr_rwy_chosen = 1;
+  arr_rwy_cur = arr_rwy_sel;
+  arr_page = 1;
+  if (star_sel != kNoProcSelection) SelectArrProcedure(star_idx, 1);  // the STAR again, for this runway
+  BuildStarList(arr_rwy_sel);
+  if (fms_fpln_active == 3) StepFplnState();
+}
+
+void SelectArrProcedure(int32_t index, int32_t by_name) {
+  if (by_name == 0) {
+    const AirportRecord& a = airport_recs[2];
+    if (index < 1 || index > a.star_list_cnt || index >= kAirportStarListRows) return;
+    star_sel = TextOf(a.star_list[index]);
+  }
+  BuildStarTransList(star_sel, arr_rwy_sel);
+  SelectStar(star_sel);
+  BuildArrRunwayList(star_sel);
+  arr_rwy_cur = arr_rwy_sel;
+  star_trans_cur = star_trans_sel;
+  BuildStarApprList();
+  BuildStarLegList();
+  InsertStarApprLegs();
+  BuildRteRows();
+  StepStateAfterArrivalEdit();
+}
+
+void SelectStar(std::string name) {
+  const AirportRecord& a = airport_recs[2];
+  if (int32_t i = FindProcedureByName(a.stars, std::clamp<int32_t>(a.star_cnt, 0, kAirportStarRows - 1), name)) {
+    star_idx = i;
+  }
+}
+
+void BuildStarApprList() {
+  for (int32_t i = 1; i <= std::clamp<int32_t>(appr_list_cnt, 0, kApproachListCapacity); ++i) appr_list[i] = {};
+  appr_list_cnt = 0;
+  const AirportRecord& a = airport_recs[2];
+  const ProcedureRecord* star = ProcedureAt(a.stars, a.star_cnt, kAirportStarRows, star_idx);
+  if (star == nullptr) return;
+  std::string field(TextOf(star->runway));
+  field += ',';
+  std::string remembered;
+  std::string key;
+  const int32_t approaches = std::clamp<int32_t>(a.appr_cnt, 0, kAirportApproachRows - 1);
+  for (size_t comma; !field.empty() && (comma = field.find(',')) != 0 && comma != std::string::npos;) {
+    const std::string token = field.substr(0, comma);
+    field.erase(0, comma + 1);
+    remembered = "INIT";
+    for (int32_t i = 1; i <= approaches; ++i) {
+      const ProcedureRecord& r = a.approaches[i];
+      if (token != kNoProcSelection && !TextIs(r.runway, token)) continue;
+      const int32_t legs = std::clamp<int32_t>(r.leg_cnt, 0, kProcedureLegRows - 1);
+      for (int32_t k = 1; k <= legs; ++k) {
+        const ProcedureLeg& leg = r.legs[k];
+        key.assign(TextOf(leg.appr_id)).append(" ").append(TextOf(leg.runway));
+        if (key != remembered && appr_list_cnt < kApproachListCapacity) {
+          ApproachListRow& row = appr_list[++appr_list_cnt];
+          row.identifier = TextOf(leg.appr_id);
+          row.runway = TextOf(leg.runway);
+        }
+        remembered.swap(key);
+      }
+    }
+  }
+}
+
+void BuildStarLegList() {
+  const AirportRecord& a = airport_recs[2];
+  const std::string label = IsChosen(star_trans_cur) ? star_trans_cur + "." + star_sel : star_sel;
+  BuildProcedureLegList(ProcedureAt(a.stars, a.star_cnt, kAirportStarRows, star_idx), star_trans_cur, arr_rwy_cur,
+                        label, star_leg_list, &star_leg_cnt);
+}
+
+void InsertStarApprLegs() {
+  if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return;
+  const int32_t legs = std::clamp<int32_t>(star_leg_cnt, 0, kProcLegListCapacity);
+  const int32_t lo = std::min(LegBehindActive(), fp_mod_cnt);
+  const int32_t count_before = fp_mod_cnt;
+  if (fms_fpln_mod[fp_mod_cnt].type != "APT") LoadAirportInfo(orig_entry, kInfoModAppend);
+
+  int32_t a = lo;
+  for (int32_t r = fp_mod_cnt; r > lo; --r) {
+    if (!IsArrivalRow(fms_fpln_mod[r])) {
+      a = r;
+      break;
+    }
+  }
+  const bool before_approach = a + 1 < fp_mod_cnt && fms_fpln_mod[a + 1].proc == "APPR";
+  const bool last_is_apt = fms_fpln_mod[fp_mod_cnt].type == "APT";
+  const int32_t result_rows = before_approach ? fp_mod_cnt + legs + (last_is_apt ? 0 : 1) : a + legs + 1;
+  if (result_rows > kLastRouteRow) {
+    fp_mod_cnt = count_before;  // the placeholder airport row goes again
+    cdu_message = "INVALID ENTRY";
+    return;
+  }
+
+  if (before_approach) {
+    for (int32_t j = 1, p = a + 1; j <= legs; ++j, ++p) {
+      ShiftModLegsUp(p, 1);
+      ++fp_mod_cnt;
+      WriteStarLeg(fms_fpln_mod[p], star_leg_list[j]);
+    }
+    RouteLeg& dest = last_is_apt ? fms_fpln_mod[fp_mod_cnt] : AppendModRow();
+    WriteDestinationRow(dest);
+    dest.intc_crs = kNoInterceptCourse;
+  } else {
+    // The destination's own altitude constraint survives the rebuild.
+    const bool keep_dest_alt = next_restr_leg_mod == fp_mod_cnt;
+    const double dest_alt = fms_fpln_mod[fp_mod_cnt].alt;
+    fp_mod_cnt = a;  // older arrival legs, discontinuities and the destination go
+    for (int32_t j = 1; j <= legs; ++j) WriteStarLeg(AppendModRow(), star_leg_list[j]);
+    RouteLeg& dest = AppendModRow();
+    WriteDestinationRow(dest);
+    dest.intc_crs = kNoInterceptCourse;
+    if (keep_dest_alt) {
+      next_restr_leg_mod = fp_mod_cnt;
+      dest.alt = dest_alt;
+    }
+  }
+
+  // Without an active leg the whole route is looked at.
+  MergeRepeatedFixesFrom(stpos == kNoActiveLeg ? 1 : std::max(stpos, 1));
+  DropDiscoBetweenRepeatedFix();
+}
+
+void InsertTmpApprRoute(int32_t flag) {
+  if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return;
+  const int32_t legs = std::clamp<int32_t>(appr_leg_cnt, 0, kProcLegListCapacity);
+  int32_t insert_legs = 0;
+  while (insert_legs < legs && appr_legs[insert_legs + 1].role != "MAP") ++insert_legs;
+  const std::string first_ident = legs >= 1 ? appr_legs[1].ident : std::string();
+
+  int32_t kept = fp_mod_cnt;
+  while (kept >= 1 && (fms_fpln_mod[kept].proc == "APPR" || fms_fpln_mod[kept].type == "APT")) --kept;
+  if (kept >= 1 && IsDisco(fms_fpln_mod[kept])) --kept;
+  const bool add_disco = flag == 1 && kept > 1 && fms_fpln_mod[kept].ident != first_ident;
+  const bool replace_last = !add_disco && legs >= 1 && kept >= 1 && fms_fpln_mod[kept].ident == first_ident;
+  if (kept + (add_disco ? 1 : 0) - (replace_last ? 1 : 0) + insert_legs + 1 > kLastRouteRow) {
+    cdu_message = "INVALID ENTRY";
+    return;
+  }
+
+  fp_mod_cnt = kept;
+  int32_t disco_row = 0;
+  if (add_disco) {
+    RouteLeg& d = AppendModRow();
+    d.ident = "DISCO";
+    d.intc_crs = kNoInterceptCourse;
+    disco_row = fp_mod_cnt;
+    StepStateAfterArrivalEdit();
+  }
+  if (replace_last) --fp_mod_cnt;  // the approach's first leg takes its place
+
+  for (int32_t j = 1; j <= insert_legs; ++j) {
+    const ApproachLegEntry& e = appr_legs[j];
+    RouteLeg& leg = AppendModRow();
+    leg.ident = e.ident;
+    leg.lat = e.lat;
+    leg.lon = e.lon;
+    leg.leg_code = e.fly_over;
+    leg.proc = "APPR";
+    leg.aux_text = e.role;
+    leg.ias = e.role == "IAF" ? 190.0 : e.role == "FAF" ? 170.0 : 180.0;
+    leg.restr = 2;
+    const int32_t n = LeadingAltitude(e.alt_text);
+    if (n >= kMinAltitudeConstraint) {
+      leg.alt = n;
+      leg.restr = 3;
+    }
+    ApplyFixNavaid(leg);
+    if (j == 1 && disco_row > 0) {
+      RouteLeg& d = fms_fpln_mod[disco_row];
+      d.lat = leg.lat;
+      d.lon = leg.lon;
+      d.ias = leg.ias;
+      d.alt = leg.alt;
+      d.restr = leg.restr;
+    }
+  }
+  WriteDestinationRow(AppendModRow());
+
+  if (stpos == fp_cnt && fms_fpln_active >= 3) {
+    TmpFrId = "DIRECT";
+    tmp_fr_lat = plane_lat;
+    tmp_fr_lon = plane_lon;
+    cdu_prompt_mode = 1;
+    LogLine("InsertTmpApprRoute() stpos =%d  - TmpFrId = 'DIRECT' , fms_fpln_active=%d\n", stpos, fms_fpln_active);
+  }
+  appr_legs_pending = 0;
+  StepStateAfterArrivalEdit();
+}

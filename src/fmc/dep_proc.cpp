@@ -1,0 +1,124 @@
+#include "fmc/dep_proc.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/proc_lists.h"
+#include "fmc/proc_route.h"
+#include "fmc/route_model.h"
+#include "fmc/route_state.h"
+#include "navdb/airport_loader.h"
+#include "navdb/navdb_globals.h"
+#include "navdb/procedure_common.h"
+
+namespace {
+
+constexpr int32_t kDeparturesPage = 10;
+constexpr int32_t kNoActiveLeg = 999;
+constexpr int32_t kInfoModOrigin = 5;  // LoadAirportInfo: the airport as row 0 of the modified route
+
+bool IsSidLeg(const RouteLeg& leg) { return leg.proc == "SID"; }
+
+// Rows 1.. that are SID legs, counted from row 1 while they last (all rows when every row is one).
+int32_t LeadingSidRows(int32_t count) {
+  int32_t i = 1;
+  while (i <= count && IsSidLeg(fms_fpln_mod[i])) ++i;
+  return i - 1;
+}
+
+}  // namespace
+
+void ResetDepArrSelection() {
+  fms_page = kDeparturesPage;
+  dep_page_no = 1;
+  if (dep_sel_state == 1) dep_sel_state = 2;
+  dep_trans_chosen = 0;
+  dep_rwy_chosen = 0;
+  BuildSidList(kNoProcSelection);
+  BuildDepRunwayList(kNoProcSelection);
+}
+
+void SelectDepRunway(int32_t i) {
+  const AirportRecord& a = airport_recs[1];
+  if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return;
+  dep_rwy_sel = TextOf(a.rwy_list[i]);
+  fms_dep_rwy_pos = RunwayTableRow(a, dep_rwy_sel);
+  dep_rwy_chosen = 1;
+  sid_legs_rwy = dep_rwy_sel;
+  dep_page_no = 1;
+  if (sid_sel != kNoProcSelection) SelectDepProcedure(sid_idx, 1);  // the SID again, for this runway
+  BuildSidList(dep_rwy_sel);
+  if (fms_fpln_active == 3) StepFplnState();
+}
+
+void SelectDepProcedure(int32_t index, int32_t by_name) {
+  if (by_name == 0) {
+    const AirportRecord& a = airport_recs[1];
+    if (index < 1 || index > a.sid_list_cnt || index >= kAirportSidListRows) return;
+    sid_sel = TextOf(a.sid_list[index]);
+  }
+  BuildSidTransList(sid_sel, dep_rwy_sel);
+  SelectSid(sid_sel);
+  BuildDepRunwayList(sid_sel);
+  sid_legs_rwy = dep_rwy_sel;
+  sid_trans_cur = sid_trans_sel;
+  BuildSidLegList();
+  InsertSidLegs();
+  BuildRteRows();
+  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+}
+
+void SelectSid(std::string name) {
+  const AirportRecord& a = airport_recs[1];
+  if (int32_t i = FindProcedureByName(a.sids, std::clamp<int32_t>(a.sid_cnt, 0, kAirportSidRows - 1), name)) {
+    sid_idx = i;
+  }
+}
+
+void BuildSidLegList() {
+  const AirportRecord& a = airport_recs[1];
+  const std::string label = IsChosen(sid_trans_cur) ? sid_sel + "." + sid_trans_cur : sid_sel;
+  BuildProcedureLegList(ProcedureAt(a.sids, a.sid_cnt, kAirportSidRows, sid_idx), sid_trans_cur, sid_legs_rwy, label,
+                        sid_leg_list, &sid_leg_cnt);
+}
+
+void InsertSidLegs() {
+  const int32_t legs = std::clamp<int32_t>(sid_leg_cnt, 0, kProcLegListCapacity);
+  // The whole edit is refused when its route would pass row 200.
+  const int32_t base = mod_stpos == kNoActiveLeg ? 0 : std::max(ClampedLastRow(fp_mod_cnt), 0);
+  if (base - LeadingSidRows(base) + legs > kLastRouteRow) {
+    cdu_message = "INVALID ENTRY";
+    return;
+  }
+  fp_mod_cnt = base;
+  if (fms_fpln_mod[0].type != "APT") LoadAirportInfo(orig_entry, kInfoModOrigin);
+
+  // Old SID legs go; when every row is one, all of them (a shorter SID must not leave the rest).
+  const int32_t old_sid_rows = LeadingSidRows(fp_mod_cnt);
+  if (old_sid_rows > 0) MoveModLegsDown(old_sid_rows + 1, old_sid_rows);
+
+  const AirportRecord& origin = airport_recs[1];
+  RouteLeg& row0 = fms_fpln_mod[0];
+  row0.ident = TextOf(origin.icao);
+  row0.lat = origin.lat;
+  row0.lon = origin.lon;
+  row0.type = "APT";
+  row0.freq.clear();
+
+  for (int32_t j = 1, k = 0; j <= legs; ++j) {
+    if (!(k + 1 <= fp_mod_cnt && IsSidLeg(fms_fpln_mod[k + 1]))) {
+      ShiftModLegsUp(k + 1, 1);
+      ++fp_mod_cnt;
+    }
+    WriteProcedureLeg(fms_fpln_mod[++k], sid_leg_list[j], "SID");
+  }
+
+  for (int32_t i = 2; i - 1 < fp_mod_cnt; ++i) {
+    if (fms_fpln_mod[i].ident != fms_fpln_mod[i - 1].ident) continue;
+    const bool after_star = fms_fpln_mod[i - 1].proc == "STAR";
+    MergeRepeatedFix(i);
+    if (after_star) fms_fpln_mod[i - 1].proc = "SIDSTAR";
+  }
+}

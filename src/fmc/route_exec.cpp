@@ -1,0 +1,300 @@
+#include "fmc/route_exec.h"
+
+#include <algorithm>
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "afds/afds_pending.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/fmc_pending.h"
+#include "fmc/plan_handover.h"
+#include "fmc/proc_route.h"
+#include "fmc/route_following.h"
+#include "fmc/route_holds.h"
+#include "fmc/route_model.h"
+#include "fmc/vertical_profile.h"
+#include "frame/frame_globals.h"
+#include "frame/int_conversion.h"
+#include "frame/readers_flight.h"
+#include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "navdb/airport_loader.h"
+#include "navdb/navdb_globals.h"
+#include "platform/host_api.h"
+#include "state/config_globals.h"
+
+namespace {
+
+constexpr const char* kNone = "------";
+constexpr int32_t kNoActiveLeg = 999;
+constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
+// LoadAirportInfo modes: runways, then the origin row's altitude / the last row's constraint / the
+// crossing altitude.
+constexpr int32_t kInfoOrigin = 0;
+constexpr int32_t kInfoDestination = 1;
+constexpr int32_t kInfoNewDestination = 2;
+
+const RunwayRecord* RunwayAt(const AirportRecord& apt, int32_t row) {
+  if (row < 1 || row > apt.rwy_cnt || row >= kAirportRunwayRows) return nullptr;
+  return &apt.runways[row];
+}
+
+// A pending edit of a speed pair makes that pair the pilot's own.
+void SettlePendingSpeed(double* spd_prev, double* mach_prev, int32_t* manual_flag) {
+  if (*spd_prev > 0.0 || *mach_prev > 0.0) {
+    *spd_prev = 0.0;
+    *mach_prev = 0.0;
+    *manual_flag = 1;
+  }
+}
+
+void ClearManualSpeeds() { man_climb_spd = man_cruise_spd = man_descent_spd = 0; }
+
+void CopyPendingSelections() {
+  if (rte_rwy_entry != kNone && !rte_rwy_entry.empty()) {
+    dep_rwy_sel = rte_rwy_entry;
+    rte_rwy_entry = kNone;
+    sid_legs_rwy = kNone;
+  }
+  sid_sel_act = sid_sel;
+  sid_trans_sel_act = sid_trans_sel;
+  dep_rwy_sel_act = dep_rwy_sel;
+  star_sel_act = star_sel;
+  star_trans_sel_act = star_trans_sel;
+  arr_rwy_sel_act = arr_rwy_sel;
+  if (dep_rwy_sel_act != kNone) {
+    if (int32_t row = RunwayTableRow(airport_recs[1], dep_rwy_sel_act)) fms_dep_rwy_pos = row;
+  }
+  if (arr_rwy_sel_act != kNone) {
+    if (int32_t row = RunwayTableRow(airport_recs[2], arr_rwy_sel_act)) fms_dest_rwy_pos = row;
+  }
+}
+
+void SettlePendingPerformanceEdits() {
+  SettlePendingSpeed(&clb_spd_prev, &clb_mach_prev, &man_climb_spd);
+  SettlePendingSpeed(&crz_spd_prev, &crz_mach_prev, &man_cruise_spd);
+  SettlePendingSpeed(&des_spd_prev, &des_mach_prev, &man_descent_spd);
+  if (cruise_alt_prev > 0) {
+    const int32_t old_alt = cruise_alt_prev;
+    cruise_alt_prev = 0;
+    if (old_alt < cruise_alt) toc = 0;  // a higher cruise altitude re-arms the T/C
+  }
+  if (cost_index_prev > -1) {
+    cost_index_prev = -1;
+    ClearManualSpeeds();
+  }
+  if (new_fpln_loaded == 1) {
+    new_fpln_loaded = 0;
+    if (fms_fpln_active >= 3) cruise_alt = 0;
+    ClearManualSpeeds();
+    stpos = 1;
+    tod_pause_done = tod_1x_done = dest_dist_pause_done = 0;
+    toc = tod = init_tod = 0;
+  }
+  if (cost_index > -1) InterpolateEconSpeeds();
+}
+
+void CopyModifiedToActive() {
+  const int32_t last = ClampedLastRow(fp_mod_cnt);
+  for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
+  if (clear_holds_on_exec == 1) {
+    hold_cnt = 0;
+    clear_holds_on_exec = 0;
+  }
+  RestoreHoldLegs();
+  if (stpos == kNoActiveLeg || stpos < 1) stpos = 1;
+  fp_cnt = last;
+  if (stpos < fp_cnt && IsDisco(fms_fpln_act[stpos])) ++stpos;
+  // The active leg must lie on the route just executed.
+  if (stpos > fp_cnt) stpos = fp_cnt;
+}
+
+void SettleLnavLeg() {
+  const RouteLeg& to = fms_fpln_act[stpos];
+  LnavLeg& lnav = lnav_leg[0];
+  act_wpt_lat = to.lat;
+  act_wpt_lon = to.lon;
+  lnav.ToId = to.ident;
+  lnav.to_lat = to.lat;
+  lnav.to_lon = to.lon;
+  if (TmpFrId == "DIRECT") {
+    lnav.FrId = "DIRECT";
+    lnav.fr_lat = tmp_fr_lat;
+    lnav.fr_lon = tmp_fr_lon;
+    tmp_fr_lat = tmp_fr_lon = 0.0;
+    TmpFrId.clear();
+  } else if (lnav.FrId != "DIRECT") {
+    const RouteLeg& from = fms_fpln_act[stpos - 1];
+    if (IsDisco(from)) {
+      // A discontinuity has no position to fly from: the leg starts where the aircraft is.
+      lnav.FrId = "DIRECT";
+      lnav.fr_lat = plane_lat;
+      lnav.fr_lon = plane_lon;
+    } else {
+      lnav.FrId = from.ident;
+      lnav.fr_lat = from.lat;
+      lnav.fr_lon = from.lon;
+    }
+  }
+}
+
+void PlaceRunwayThresholds() {
+  if (const RunwayRecord* r = RunwayAt(airport_recs[1], fms_dep_rwy_pos)) {
+    fms_fpln_act[0].lat = r->lat;
+    fms_fpln_act[0].lon = r->lon;
+  }
+  if (const RunwayRecord* r = RunwayAt(airport_recs[2], fms_dest_rwy_pos)) {
+    fms_fpln_act[fp_cnt].lat = r->lat;
+    fms_fpln_act[fp_cnt].lon = r->lon;
+  }
+}
+
+void LoadChangedDestination() {
+  const RouteLeg& last = fms_fpln_act[fp_cnt];
+  if (last.type != "APT") return;
+  if (fms_fpln_active < 3) {
+    LoadAirportInfo(last.ident, kInfoDestination);
+    ClearDisplayTables(0);
+  }
+  if (fms_fpln_active == 4 && !dest_entry.empty()) {
+    dest_ident = dest_entry;
+    dest_entry.clear();
+    LoadAirportInfo(last.ident, kInfoNewDestination);
+  }
+  if (last.ident != dest_ident) {
+    dest_ident = last.ident;
+    LoadAirport(dest_ident, 2);
+    for (std::string* s : {&star_sel, &star_trans_sel, &arr_rwy_sel, &plan_dest_key}) *s = kNone;
+    std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNone);
+  }
+}
+
+void RemoveAllHolds() {
+  while (hold_cnt > 0) {
+    const int32_t before = hold_cnt;
+    DeleteLegHolds(route_holds[1].leg, 0);
+    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
+  }
+}
+
+void LoadChangedOrigin() {
+  const RouteLeg& origin = fms_fpln_act[0];
+  if (origin.type != "APT") return;
+  if (fms_fpln_active < 3) {
+    LoadAirportInfo(origin.ident, kInfoOrigin);
+    apt_info_loaded = 1;
+  }
+  if (!orig_entry.empty()) {
+    orig_ident = orig_entry;
+    orig_entry.clear();
+    if (fms_fpln_active == 3) LoadAirportInfo(origin.ident, kInfoOrigin);
+  }
+  if (origin.ident != orig_ident) {
+    orig_ident = origin.ident;
+    LoadAirport(orig_ident, 1);
+    for (std::string* s : {&sid_sel, &sid_trans_sel, &dep_rwy_sel, &plan_orig_key, &rte_rwy_entry}) *s = kNone;
+    std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNone);
+    if (startup_phase == 0) {
+      climb_ias = ClimbIas;
+      cruise_ias = CruiseIas;
+      descent_ias = DescentIas;
+    }
+    RemoveAllHolds();
+  }
+}
+
+void SetCrossingPoint(double alt_ft, double lat, double lon) {
+  cross_at_elev = alt_ft;
+  cross_at_lat = lat;
+  cross_at_lon = lon;
+}
+
+void RecomputeProfile() {
+  if (init_tod == 0) init_cruise_alt = cruise_alt;
+  CalcRouteProfile(cruise_alt);
+  PredictToc(0);
+  ComputeRouteDistances();
+  PredictTod(0);
+  ComputeRouteDistances();
+  SetCrossingPoint(cruise_alt, toc_lat, toc_lon);
+  if (stpos <= fp_cnt) {
+    next_restr_leg = fp_cnt;
+    for (int32_t i = stpos; i <= fp_cnt; ++i) {
+      const int32_t r = fms_fpln_act[i].restr;
+      if (r == 1 || r == 3) {
+        next_restr_leg = i;
+        break;
+      }
+    }
+  }
+  const bool restr_leg_valid = next_restr_leg >= 0 && next_restr_leg <= fp_cnt;
+  if (toc == 0) {
+    const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];
+    if (next_restr_leg < PredictToc(1)) SetCrossingPoint(leg.alt, leg.lat, leg.lon);
+  } else {
+    if (tod == 0) PredictTod(0);
+    const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];
+    SetCrossingPoint(leg.alt, leg.lat, leg.lon);
+    if (vnav == 1 && tod == 1) {
+      host::TriggerKeyEvent(kMcpAltitudeEvent, std::max(alt_sel_num, TruncToI32(cross_at_elev)));
+    }
+  }
+  CopyActiveToModRoute();
+  BuildRteRows();
+}
+
+}  // namespace
+
+void ClearDisplayTables(int32_t n) {
+  for (int32_t row = 1; row <= 2; ++row) {
+    if (n >= 1 && row != n) continue;
+    FixInfoEntry& e = fix_info[row];
+    const std::string type = e.type;
+    e = FixInfoEntry{};
+    e.type = type;
+  }
+}
+
+void ExecRoute() {
+  next_restr_leg = next_restr_leg == 0 ? fp_mod_cnt : next_restr_leg_mod;
+  if (stpos != kNoActiveLeg) map_ctr_leg = stpos;
+  CopyPendingSelections();
+  cdu_prompt_mode = 0;
+  if (edit_leg_idx > 0) DeleteLegHolds(edit_leg_idx, 0);
+  SettlePendingPerformanceEdits();
+  arr_appr_sel_saved = arr_appr_sel;
+  arr_appr_trans_sel_saved = arr_appr_trans_sel;
+  cdu_prompt_mode = 0;
+  direct_pending = 0;
+
+  if (fp_mod_cnt >= 1) {
+    CopyModifiedToActive();
+    SettleLnavLeg();
+    PlaceRunwayThresholds();
+    LoadChangedDestination();
+    LoadChangedOrigin();
+    const int32_t old_state = fms_fpln_active;
+    fms_fpln_active = 3;
+    if (pending_cruise_alt > 0) {
+      cruise_alt = pending_cruise_alt;
+      pending_cruise_alt = 0;
+    }
+    if (cruise_alt >= 1000) RecomputeProfile();
+    if (vnav == 1 && old_state == 4) {
+      vnav_des_active = 0;
+      vnav_cruise = 0;
+      vnav_init_flag = 1;
+      exec_reset_word = -999;
+      vnav_last_set_spd = -999.0;
+    }
+    pending_cruise_alt = 0;
+    dist_to_active_wpt = kNoActiveWpt;
+  }
+
+  if (cdu_message == "RTE UPLINK OK") cdu_message.clear();
+  if (fms_fpln_active == 3 && stpos != kNoActiveLeg && annuncement_mode == 0 && ReadOnGround() != 0) {
+    annuncement_mode = 1;
+  }
+  if (synchfplanwithfsgps == 1) LoadPlanIntoSim();
+}

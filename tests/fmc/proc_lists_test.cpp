@@ -1,0 +1,176 @@
+#include "fmc/proc_lists.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "fmc/fmc_globals.h"
+#include "navdb/procs_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+std::vector<std::string> SidNames() {
+  std::vector<std::string> out;
+  for (int i = 1; i <= airport_recs[1].sid_list_cnt; ++i) out.emplace_back(airport_recs[1].sid_list[i]);
+  return out;
+}
+std::vector<std::string> DepRunways() {
+  std::vector<std::string> out;
+  for (int i = 1; i <= airport_recs[1].rwy_list_cnt; ++i) out.emplace_back(airport_recs[1].rwy_list[i]);
+  return out;
+}
+std::vector<std::string> SidTransitions() {
+  std::vector<std::string> out;
+  for (int i = 1; i <= airport_recs[1].trans_list_cnt; ++i) out.emplace_back(airport_recs[1].trans_list[i].name);
+  return out;
+}
+
+// KTST (runways 16L, 34R, 16R, 34L) with SIDs for each kind of runway field.
+class PickLists : public ProcsTest {
+ protected:
+  void SetUp() override {
+    ProcsTest::SetUp();
+    LoadOriginWith(
+        "[KTST]\n"
+        "T EAST1 SID 16L,16R\n"
+        "EAST1.ZULU ZULU 5000 --- 45.5 -121.5\n"
+        "EAST1.ALFA ALFA 5000 --- 45.5 -121.6\n"
+        "EAST1 EASTR 4000 --- 45.3 -121.8\n"
+        "T EAST1 SID 34L\n"
+        "T ANY1 SID\n"
+        "ANY1 ANYFX 4000 --- 45.2 -122.0\n"
+        "T NUM1 SID 19,27\n"
+        "T WEST1 SID 34R\n"
+        "WEST1.AB ABFIX 5000 --- 45.1 -122.5\n"
+        "WEST1.ABC ABCFX 5000 --- 45.1 -122.6\n"
+        "WEST1.AB ABFX2 5000 --- 45.1 -122.7\n");
+  }
+};
+
+TEST_F(PickLists, NoRunwayChosenListsEveryRecordDuplicatesIncluded) {
+  BuildSidList("------");
+  EXPECT_THAT(SidNames(), ElementsAre("EAST1", "EAST1", "ANY1", "NUM1", "WEST1"));
+}
+
+struct RunwayFilterCase {
+  const char* runway;
+  std::vector<std::string> sids;
+};
+
+class SidRunwayFilter : public PickLists, public ::testing::WithParamInterface<RunwayFilterCase> {};
+
+TEST_P(SidRunwayFilter, OnlyProceduresServingTheRunwayAreListed) {
+  BuildSidList(GetParam().runway);
+  EXPECT_EQ(SidNames(), GetParam().sids);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runways, SidRunwayFilter,
+    ::testing::Values(RunwayFilterCase{"16R", {"EAST1", "ANY1"}}, RunwayFilterCase{"34L", {"EAST1", "ANY1"}},
+                      RunwayFilterCase{"9", {"ANY1"}},  // 19 is not runway 9
+                      RunwayFilterCase{"27", {"ANY1", "NUM1"}}, RunwayFilterCase{"16", {"ANY1"}}));
+
+TEST_F(PickLists, RunwayListFollowsTheFirstRecordOfTheName) {
+  BuildDepRunwayList("EAST1");  // the 34L record of the same name does not count
+  EXPECT_THAT(DepRunways(), ElementsAre("16L", "16R"));
+  BuildDepRunwayList("ANY1");
+  EXPECT_THAT(DepRunways(), ElementsAre("16L", "34R", "16R", "34L"));
+  BuildDepRunwayList("NOSUCH");
+  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 4);
+  BuildDepRunwayList("------");
+  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 4);
+}
+
+TEST_F(PickLists, TransitionsAreListedOnceInByteOrder) {
+  BuildSidTransList("WEST1", "------");
+  EXPECT_THAT(SidTransitions(), ElementsAre("AB", "ABC"));
+  BuildSidTransList("EAST1", "16L");
+  EXPECT_THAT(SidTransitions(), ElementsAre("ALFA", "ZULU"));  // the common route's closing leg adds none
+  BuildSidTransList("EAST1", "34R");
+  EXPECT_TRUE(SidTransitions().empty());
+  BuildSidTransList("------", "------");
+  EXPECT_THAT(SidTransitions(), ElementsAre("AB", "ABC", "ALFA", "ZULU"));
+}
+
+TEST_F(PickLists, AnAirportWithoutSidsStillListsItsRunways) {
+  LoadOriginWith("[KXXX]\nT OTHER1 SID 16L\n");
+  BuildSidList("------");
+  BuildSidTransList("------", "------");
+  BuildDepRunwayList("------");
+  EXPECT_EQ(airport_recs[1].sid_list_cnt, 0);
+  EXPECT_EQ(airport_recs[1].trans_list_cnt, 0);
+  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 4);
+}
+
+TEST_F(PickLists, ListsStopAtTheirCapacity) {
+  std::string sids = "[KTST]\n";
+  for (int i = 1; i <= 105; ++i) sids += "T S" + std::to_string(i) + " SID\n";
+  char line[64];
+  for (int i = 1; i <= 125; ++i) {
+    std::snprintf(line, sizeof line, "S1.T%03d FX%03d 5000 --- 45.0 -122.0\n", 126 - i, i);
+    sids += line;
+  }
+  LoadOriginWith(sids);
+  BuildSidList("------");
+  EXPECT_EQ(airport_recs[1].sid_list_cnt, 100);
+  EXPECT_EQ(SidNames().back(), "S100");
+  BuildSidTransList("S1", "------");
+  ASSERT_EQ(airport_recs[1].trans_list_cnt, 118);
+  EXPECT_EQ(SidTransitions().front(), "T008");  // the first 118 met, then sorted
+  EXPECT_EQ(SidTransitions().back(), "T125");
+}
+
+// The arrival side: the destination's STARs and runways.
+class ArrivalPickLists : public ProcsTest {
+ protected:
+  void SetUp() override {
+    ProcsTest::SetUp();
+    LoadDestWith(
+        "[KTST]\n"
+        "T NORTH1 STAR 34R\n"
+        "OLM.NORTH1 OLM 12000 --- 46.0 -122.0\n"
+        "NORTH1 NRTH 8000 --- 45.5 -122.0\n"
+        "T SOUTH1 STAR\n"
+        "SOUTH1 STH 8000 --- 44.5 -122.0\n",
+        "");
+  }
+};
+
+TEST_F(ArrivalPickLists, StarListsFilterByRunwayAndStar) {
+  BuildStarList("16L");
+  ASSERT_EQ(airport_recs[2].star_list_cnt, 1);
+  EXPECT_STREQ(airport_recs[2].star_list[1], "SOUTH1");
+  BuildArrRunwayList("NORTH1");
+  ASSERT_EQ(airport_recs[2].rwy_list_cnt, 1);
+  EXPECT_STREQ(airport_recs[2].rwy_list[1], "34R");
+  BuildStarTransList("NORTH1", "34R");
+  ASSERT_EQ(airport_recs[2].trans_list_cnt, 1);
+  EXPECT_STREQ(airport_recs[2].trans_list[1].name, "OLM");
+}
+
+TEST_F(ArrivalPickLists, ArrivalRunwayIndexIsTheRowOfTheChosenRunway) {
+  EXPECT_EQ(FindArrRunwayIndex(), 0);  // list empty
+  BuildArrRunwayList("------");
+  arr_rwy_sel = "16R";
+  EXPECT_EQ(FindArrRunwayIndex(), 3);
+  arr_rwy_sel = "09";
+  EXPECT_EQ(FindArrRunwayIndex(), 0);
+  arr_rwy_sel = "------";
+  EXPECT_EQ(FindArrRunwayIndex(), 0);
+}
+
+TEST(RunwayField, CommasDelimitRunways) {
+  EXPECT_TRUE(ProcedureServesRunway("", "27"));
+  EXPECT_TRUE(ProcedureServesRunway("19,27", "27"));
+  EXPECT_TRUE(ProcedureServesRunway("19,27", "19"));
+  EXPECT_FALSE(ProcedureServesRunway("19,27", "9"));
+  EXPECT_FALSE(ProcedureServesRunway("19,27", "19,2"));
+  EXPECT_FALSE(ProcedureServesRunway("16B", "16L"));
+}
+
+}  // namespace
