@@ -8,8 +8,16 @@
 
 #define DISPLAYS_SCALARS(X)                                                      \
   X(int32_t, lower_eicas_mode, 1)       /* 1 engine secondary, 2 status, else blank */ \
-  X(std::string, baro_units, "INCHES")  /* standby altimeter units */
+  X(std::string, baro_units, "INCHES")  /* standby altimeter units */ \
+  /* kept by the attitude painters from paint to paint, read by the callouts and VNAV */ \
+  X(double, pfd_ias_trend, 0.0)         /* kt per sample: (newest - oldest of 16) / 14 */ \
+  X(double, fd_roll_bar, 0.0)           /* deg, flight-director bars as last drawn */ \
+  X(double, fd_pitch_bar, 0.0)
+
+inline constexpr int kPfdIasHistRows = 16;
+#define DISPLAYS_ARRAYS(X) X(double, pfd_ias_hist, kPfdIasHistRows) /* kt, row 0 newest */
 
 RO_DECLARE_GLOBALS(DISPLAYS_SCALARS)
+RO_DECLARE_ARRAYS(DISPLAYS_ARRAYS)
 
 void ResetDisplaysGlobals();
