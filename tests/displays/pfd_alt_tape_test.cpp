@@ -45,12 +45,6 @@ TEST_F(PfdTest, AltitudeTicksIgnoreTheFractionOfAFoot) {
   EXPECT_EQ(ticks, 10);
 }
 
-TEST_F(PfdTest, AltitudeLabelsAroundZero) {
-  plane_alt = 0.0;
-  Paint();
-  for (const char* t : {"00", "200", "400", "-200", "-400"}) EXPECT_NE(Text(t), nullptr) << t;
-}
-
 // Before any selection the window shows -99 and the bug lies far below the scale, hidden by its clip.
 TEST_F(PfdTest, UnselectedAltitudeShowsMinus99AndNoVisibleBug) {
   plane_alt = 5000.0;
@@ -64,23 +58,6 @@ TEST_F(PfdTest, UnselectedAltitudeShowsMinus99AndNoVisibleBug) {
   ASSERT_NE(bug, nullptr);
   ASSERT_TRUE(bug->clipped);
   EXPECT_GT(bug->bounds.Y, bug->clip_bounds.GetBottom());
-}
-
-TEST_F(PfdTest, SelectedAltitudeBugNearTheAircraft) {
-  plane_alt = 5000.0;
-  alt_sel_num = 5200;
-  Paint();
-  bool found = false;
-  for (const gfx::Op* op : Ops(OpKind::Stroke, kPfdMagenta)) {
-    const auto p = Points(op);
-    if (p.size() == 6 && std::fabs(p[0].x - FineX(108)) < 1e-3) {
-      EXPECT_NEAR(p[0].y, FineY(-46), 1e-3);  // trunc(-46.5)
-      EXPECT_NEAR(p[1].y, FineY(-56), 1e-3);
-      found = true;
-    }
-  }
-  EXPECT_TRUE(found);
-  EXPECT_NE(Text("5200"), nullptr);
 }
 
 struct RadioCase {

@@ -112,17 +112,6 @@ TEST_F(PfdSpeedTape, MaximumFarAboveGivesThirtyDashesOffTheTape) {
   EXPECT_NEAR(Points(dashes[0])[0].y, FineY(-139), 1e-3);
 }
 
-TEST_F(PfdSpeedTape, FlapPlacardLimitsTheMaximum) {
-  ias = 230.0;
-  ground_speed = 150.0;
-  SetToken(63, 350.0 * 128.0);
-  SetToken(907, 4.99);
-  aircraft_model = "757 - 300";
-  Paint();
-  ASSERT_FALSE(RedDashes().empty());
-  EXPECT_NEAR(Points(RedDashes()[0])[0].y, FineY(TruncToI32(-(225 - 230.0) * 1.55)), 1e-3);
-}
-
 TEST_F(PfdSpeedTape, MinimumSpeedBarAboveTheReferenceSpeed) {
   ias = 100.0;
   ground_speed = 150.0;
@@ -146,19 +135,6 @@ TEST_F(PfdSpeedTape, NoLimitsAtOrBelow100KnotsOverTheGround) {
   Paint();
   EXPECT_TRUE(RedDashes().empty());
   EXPECT_TRUE(Ops(OpKind::Stroke, kPfdAmber).empty());
-}
-
-TEST_F(PfdSpeedTape, SpeedBugAtTheMcpSpeed) {
-  ias = 250.0;
-  ap_spdbug = 260.0;
-  Paint();
-  const auto bugs = Ops(OpKind::Stroke, kPfdMagenta);
-  ASSERT_GE(bugs.size(), 1u);
-  const auto p = Points(bugs[0]);
-  ASSERT_EQ(p.size(), 6u);
-  EXPECT_NEAR(p[0].x, FineX(-110), 1e-3);
-  EXPECT_NEAR(p[0].y, FineY(-15), 1e-3);  // trunc(-15.5)
-  EXPECT_NEAR(p[2].y, FineY(-20), 1e-3);
 }
 
 struct VSpeedCase {
@@ -200,19 +176,6 @@ TEST_F(PfdSpeedTape, VrStandsInForAMissingV1) {
   EXPECT_EQ(v1, 150);
   EXPECT_EQ(AmberTexts(), std::vector<std::string>{"R"});
   EXPECT_TEXT_AT(Text("R"), FineX(-102), FineY(-(150 - 120.0) * 1.55 - 3));
-}
-
-TEST_F(PfdSpeedTape, VSpeedLabelsSitThreeUnitsAboveTheirSpeeds) {
-  ias = 120.0;
-  v1 = 130;
-  vr = 140;
-  v2 = 150;
-  radio_height = 0.0;
-  Paint();
-  EXPECT_TEXT_AT(Text("V1"), FineX(-105), FineY(-10 * 1.55 - 3));
-  EXPECT_TEXT_AT(Text("VR"), FineX(-105), FineY(-20 * 1.55 - 3));
-  EXPECT_NEAR(Text("V2")->device_em_size, 7.0, 1e-3);
-  EXPECT_EQ(Text("NO"), nullptr);
 }
 
 TEST_F(PfdSpeedTape, ReferenceSpeedAbove300Feet) {

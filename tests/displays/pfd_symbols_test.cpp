@@ -56,14 +56,6 @@ TEST_F(PfdDirector, TakeoffOnTheGroundSettlesTheBars) {
   EXPECT_NEAR(bars[0]->device_pen_width, 2.0, 1e-3);
 }
 
-TEST_F(PfdDirector, CrossedRollBarMovesByTwoPointFourUnitsADegree) {
-  FlightDirectorType = 1;
-  fd_roll_bar = -10.0;
-  fd_bank_cmd = 10.0;  // target -10: no move
-  Paint();
-  EXPECT_NEAR(Points(Ops(OpKind::Stroke, kPfdMagenta)[0])[0].x, CanvasX(-24), 1e-3);
-}
-
 // The V-bar cue turns with the roll bar about the centre: its apex stays on the pitch bar.
 TEST_F(PfdDirector, VBarTurnsAboutTheCentre) {
   fd_roll_bar = 90.0;
@@ -102,39 +94,6 @@ TEST_F(PfdDirector, HiddenDirectorLeavesTheBarsAlone) {
   Paint();
   EXPECT_NEAR(fd_roll_bar, 3.0 - 0.33, 1e-12);
   EXPECT_NEAR(fd_pitch_bar, 2.0 - 0.11, 1e-12);
-}
-
-TEST(PfdBars, StepLandsOnTargetsNearerThanAStep) {
-  fd_roll_bar = 0.0;
-  fd_bank_cmd = 0.3;  // whole degrees only: target 0
-  plane_bank = -0.2;  // trunc(0 - -0.2) = 0
-  fd_pitch_bar = 1.0;
-  fd_pitch_cmd = 1.05;
-  plane_pitch = 0.0;
-  StepFdBars();
-  EXPECT_EQ(fd_roll_bar, 0.0);
-  EXPECT_EQ(fd_pitch_bar, 1.05);
-  fd_pitch_cmd = 1.2;
-  StepFdBars();
-  EXPECT_DOUBLE_EQ(fd_pitch_bar, 1.16);
-  fd_bank_cmd = fd_pitch_bar = fd_pitch_cmd = plane_bank = 0.0;
-}
-
-TEST_F(PfdTest, AircraftSymbolStyles) {
-  Paint();
-  const auto black = Ops(OpKind::Fill, 0xFF000000u);
-  bool v_bar = false;
-  for (const gfx::Op* op : black) v_bar |= Points(op).size() == 7 && Points(op)[1].x == CanvasX(40);
-  EXPECT_TRUE(v_bar);
-  FlightDirectorType = 2;
-  Paint();
-  int parts = 0;
-  for (const gfx::Op* op : Ops(OpKind::Fill, 0xFF000000u)) {
-    const auto p = Points(op);
-    if (p.size() == 8 && (p[2].x == CanvasX(-60) || p[2].x == CanvasX(60))) ++parts;
-    if (p.size() == 5 && p[0].x == CanvasX(-2)) ++parts;
-  }
-  EXPECT_EQ(parts, 3);
 }
 
 class PfdFpv : public PfdTest {
@@ -229,10 +188,6 @@ TEST_F(PfdDeviation, ScalesFollowTheirReceiverBits) {
   Paint();
   ASSERT_EQ(Diamonds().size(), 1u);
   EXPECT_NEAR(Points(Diamonds()[0])[0].y, CanvasY(86), 1e-3);
-}
-
-TEST_F(PfdDeviation, NoScalesWithoutAlignedIrs) {
-  SetToken(46, 0x40);
   irs_l_anun_mode = 0;
   Paint();
   EXPECT_TRUE(Diamonds().empty());
