@@ -31,7 +31,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, stdby_att_erecting, 0)                                                         \
   X(int32_t, stdby_att_toppling, 0)                                                         \
   X(int32_t, stdby_att_erect_count, 0)                                                      \
-  X(int32_t, marker_state, 0)       /* 0 none, 1 outer, 2 middle, 3 inner */                \
   X(int32_t, marker_test_step, 0)   /* lamp test cycle while the standby attitude erects */ \
   /* overhead pass */                                                                       \
   X(int32_t, spoiler_touchdown_armed, 0)                                                    \
@@ -47,7 +46,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, master_warning_req, 0)                                                         \
   X(int32_t, master_caution_req, 0)                                                         \
   X(int32_t, hf_comm_switch, 0)                                                             \
-  X(int32_t, nav_button, 0)         /* 0 off, 1 NAV, 2 GPS */                               \
   X(int32_t, gear_left_position, 0) /* percent */                                           \
   X(int32_t, gear_center_position, 0)                                                       \
   X(int32_t, gear_right_position, 0)                                                        \

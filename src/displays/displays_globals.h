@@ -11,8 +11,15 @@
   X(std::string, baro_units, "INCHES")  /* standby altimeter units */         \
   X(double, pfd_ias_trend, 0.0)         /* kt per sample, kept by the PFD and EADI painters */ \
   X(double, epr1, 0.0)                  /* EPR of the upper EICAS, engine 1 */  \
-  X(double, epr2, 0.0)
+  X(double, epr2, 0.0) \
+  /* kept by the attitude painters from paint to paint, read by the callouts and VNAV */ \
+  X(double, fd_roll_bar, 0.0)           /* deg, flight-director bars as last drawn */ \
+  X(double, fd_pitch_bar, 0.0)
+
+inline constexpr int kPfdIasHistRows = 16;
+#define DISPLAYS_ARRAYS(X) X(double, pfd_ias_hist, kPfdIasHistRows) /* kt, row 0 newest */
 
 RO_DECLARE_GLOBALS(DISPLAYS_SCALARS)
+RO_DECLARE_ARRAYS(DISPLAYS_ARRAYS)
 
 void ResetDisplaysGlobals();

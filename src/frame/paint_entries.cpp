@@ -8,6 +8,7 @@
 #include "cdu/cdu_pending.h"
 #include "displays/displays_globals.h"
 #include "displays/displays_pending.h"
+#include "displays/pfd_frame.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"

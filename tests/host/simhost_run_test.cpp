@@ -119,6 +119,7 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("9 snapshots written"), std::string::npos) << r.output;
   constexpr uint32_t kBlack = 0xFF000000u, kClear = 0u;
+  constexpr uint32_t kPfdSky = 0xFF4143EEu, kPfdGround = 0xFF611F05u;  // the example configuration's
   const struct {
     const char* file;
     int width, height;
@@ -128,7 +129,9 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
       {"eadi.png", 217, 173, 108, 86, kBlack},           {"eadi.png", 217, 173, 2, 170, kBlack},
       {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 440, 5, 5, kClear},
       {"fp_nd.png", 358, 440, 179, 10, kClear},          {"fp_nd.png", 358, 440, 20, 420, kBlack},
-      {"fp_pfd.png", 318, 232, 159, 116, kBlack},        {"lower_eicas.png", 250, 213, 125, 106, kClear},
+      {"fp_pfd.png", 318, 232, 5, 5, kBlack},            {"lower_eicas.png", 250, 213, 125, 106, kClear},
+      // Aligned and level on the runway: sky above the aircraft symbol, ground below.
+      {"fp_pfd.png", 318, 232, 159, 116, kPfdSky},       {"fp_pfd.png", 318, 232, 159, 150, kPfdGround},
       {"nd.png", 358, 440, 8, 435, kClear},              {"stby_pfd.png", 101, 90, 50, 45, kClear},
       {"upper_eicas.png", 250, 213, 125, 106, kClear},
   };

@@ -1,0 +1,99 @@
+// The PFD's altitude side: the moving scale right of the attitude display with its readout and
+// selected-altitude bug, the MCP altitude window, the decision height and the radio altitude.
+// Reads plane_alt, alt_sel_num, radio_height and the decision height.
+#include <cmath>
+
+#include "afds/afds_globals.h"
+#include "displays/pfd_frame.h"
+#include "frame/draw_helpers.h"
+#include "frame/int_conversion.h"
+#include "frame/readers_flight.h"
+#include "frame/tick_globals.h"
+
+namespace {
+
+using gfx::PointF;
+
+constexpr double kAltUnitsPerFt = 0.2325;
+constexpr double kHalfScaleFt = 500.0;
+// The walk of 1000 ft takes at most 4 + 1 + 4 + 20 positions; far beyond that the altitude is too
+// large for a foot to change it, and the walk stops.
+constexpr int32_t kMaxScalePositions = 1001;
+constexpr double kRadioShownBelowFt = 2500.0;
+constexpr double kRadioTensAboveFt = 10.0;
+
+void DrawScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
+  // Each position keeps the fraction of the altitude, so ticks sit a whole number of feet from the
+  // aircraft; the step grows to 5, 10 and 50 ft as the walk meets their multiples.
+  double a = plane_alt + kHalfScaleFt;
+  int32_t level = 0;
+  for (int32_t i = 0; i < kMaxScalePositions && a >= plane_alt - kHalfScaleFt; ++i) {
+    const int32_t n = TruncToI32(a);
+    const double y = (plane_alt - a) * kAltUnitsPerFt;
+    if (n % 100 == 0) FineLine(g, f, &r.scale, 108, y, 118, y);
+    if (n % 200 == 0) {
+      const PointF p = f.Fine(120, y - 5);
+      DrawTextAt(g, &r.fine11, &r.white, p.X, p.Y, "%02.0f", std::trunc(a / 100.0) * 100.0);
+    }
+    if (level < 1 && n % 5 == 0) level = 1;
+    if (level < 2 && n % 10 == 0) level = 2;
+    if (level < 3 && n % 50 == 0) level = 3;
+    static constexpr double kStepFt[] = {1.0, 5.0, 10.0, 50.0};
+    a -= kStepFt[level];
+  }
+}
+
+void DrawReadout(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
+  const PointF box[] = {f.Fine(106, 0),  f.Fine(116, -5), f.Fine(116, -15), f.Fine(156, -15),
+                        f.Fine(156, 15), f.Fine(116, 15), f.Fine(116, 5),   f.Fine(106, 0)};
+  g->FillPolygon(&r.black, box, 8);
+  gfx::GraphicsPath clip;
+  clip.AddPolygon(box, 8);
+  g->SetClip(&clip);
+  // Tens of feet and a fixed 0: at least five digits.
+  const PointF p = f.Fine(115, -7);
+  DrawTextAt(g, &r.fine13, &r.white, p.X, p.Y, "%04.0f0", plane_alt / 10.0);
+  g->ResetClip();
+  g->DrawPolygon(&r.scale, box, 8);
+}
+
+void DrawSelectedAltitudeBug(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
+  FineClipRect(g, f, 95, -94, 58, 188);
+  const double y = TruncToI32(-(alt_sel_num - plane_alt) * kAltUnitsPerFt);
+  const PointF bug[] = {f.Fine(108, y),      f.Fine(103, y - 10), f.Fine(113, y - 10),
+                        f.Fine(113, y + 10), f.Fine(103, y + 10), f.Fine(108, y)};
+  g->DrawLines(&r.bug, bug, 6);
+  g->ResetClip();
+}
+
+}  // namespace
+
+void DrawPfdAltitudeTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
+  f.SetFine(g);
+  FineClipRect(g, f, 95, -94, 58, 188);
+  FineFillRect(g, f, &r.tape, 108, -94, 45, 188);
+  DrawScale(g, f, r);
+  g->ResetClip();
+  DrawReadout(g, f, r);
+  DrawSelectedAltitudeBug(g, f, r);
+}
+
+void DrawPfdAltitudeWindow(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
+  f.SetCanvas(g);
+  DrawTextAt(g, &r.canvas13, &r.magenta, 110, -110, "%d", alt_sel_num);
+  if (radio_height < kRadioShownBelowFt) {
+    DrawTextAt(g, &r.canvas9, &r.green, 75, 80, "RAD");
+    DrawTextAt(g, &r.canvas9, &r.green, 80, 90, "%3.0f", GetDecisionHeight());
+  }
+}
+
+void DrawPfdRadioAltitude(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
+  if (!(radio_height < kRadioShownBelowFt)) return;
+  f.SetCanvas(g);
+  g->FillRectangle(&r.black, -20, 58, 40, 15);
+  if (radio_height > kRadioTensAboveFt) {
+    DrawTextAt(g, &r.canvas15, &r.white, -20, 58, "%4.0f0", radio_height / 10.0);
+  } else {
+    DrawTextAt(g, &r.canvas15, &r.white, -20, 58, "%4.0f", radio_height);
+  }
+}

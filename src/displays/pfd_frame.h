@@ -1,0 +1,118 @@
+// The flat-panel PFD ("FP_PFD"): the painter DrawFpPfd and what its sections share.
+//
+// The canvas is 318 x 232 units; every section places its elements relative to the attitude centre
+// (159, 132), x right, y down. Two frames map those units to the gauge's w x h pixels:
+// - canvas frame: scale (sx, sy) = (w / 318, h / 232), then translate to the centre; integer
+//   coordinates as they stand;
+// - fine frame: uniform scale k = h / (16 (w + h)), centre at (159 sx / k, 132 sy / k); a point
+//   (x, y) is drawn at the integers (x sx / k, y sy / k) truncated, which gives sub-pixel placement
+//   with whole-number drawing calls. Tapes, ladder, sky and ground and the tape texts use it; its
+//   fonts are n sy / k world units, so they show at n sy pixels.
+//
+// Reads the sampled flight state, the mode flags, the route's reference speeds and the PFD colour
+// keys of the configuration. Writes pfd_ias_hist, pfd_ias_trend, fd_roll_bar, fd_pitch_bar,
+// fd_pitch_cmd (take-off on the ground), v1 (from vr when unset) and marker_state (back to 0).
+#pragma once
+
+#include <cstdint>
+
+#include "frame/display_surface.h"
+#include "platform/gfx/gfx.h"
+
+// Paints the whole display on a graphics object whose transform the paint entry left alone.
+void DrawFpPfd(DisplaySurface* surface, gfx::Graphics* graphics);
+
+inline constexpr double kPfdCanvasWidth = 318.0;
+inline constexpr double kPfdCanvasHeight = 232.0;
+inline constexpr double kPfdCentreX = 159.0;
+inline constexpr double kPfdCentreY = 132.0;
+
+struct PfdFrame {
+  double sx = 1.0;  // pixels per canvas unit
+  double sy = 1.0;
+  double k = 1.0;   // pixels per fine unit
+  double fx = 1.0;  // fine units per canvas unit: sx / k, sy / k
+  double fy = 1.0;
+
+  // Undefined for an empty surface; the painter draws nothing then.
+  static PfdFrame Of(const DisplaySurface& surface);
+
+  // Reset, canvas (or fine) frame about the centre, then rotated by `rotation_deg` (clockwise).
+  void SetCanvas(gfx::Graphics* g, double rotation_deg = 0.0) const;
+  void SetFine(gfx::Graphics* g, double rotation_deg = 0.0) const;
+
+  // A canvas offset in fine units, truncated.
+  gfx::REAL FineX(double x) const;
+  gfx::REAL FineY(double y) const;
+  gfx::PointF Fine(double x, double y) const { return gfx::PointF(FineX(x), FineY(y)); }
+};
+
+// Everything one paint draws with, made at its start and gone at its end. Colours: the display
+// palette (draw_helpers.h) and the three configured ones.
+struct PfdResources {
+  explicit PfdResources(const PfdFrame& f);
+  PfdResources(const PfdResources&) = delete;
+  PfdResources& operator=(const PfdResources&) = delete;
+
+  // Canvas-frame pens (widths in canvas units).
+  gfx::Pen outline;        // black 2
+  gfx::Pen box;            // green 1
+  gfx::Pen outer_marker;   // red 2
+  gfx::Pen middle_marker;  // amber 2
+  gfx::Pen v_bar;          // magenta 1
+  gfx::Pen cross_bar;      // magenta 2
+  gfx::Pen symbol;         // white 1
+  gfx::Pen thick;          // white 2
+  // Fine-frame pens (widths in fine units).
+  gfx::Pen trend;          // green, 2 sx-units
+  gfx::Pen limit_dash;     // red, 3 sy-units
+  gfx::Pen scale;          // white, 1 sy-unit
+  gfx::Pen bracket;        // amber, 2 sx-units
+  gfx::Pen bug;            // magenta, 1 sy-unit
+
+  gfx::SolidBrush white;
+  gfx::SolidBrush green;
+  gfx::SolidBrush magenta;
+  gfx::SolidBrush amber;
+  gfx::SolidBrush red;
+  gfx::SolidBrush black;
+  gfx::SolidBrush sky;
+  gfx::SolidBrush ground;
+  gfx::SolidBrush tape;
+
+  gfx::Font canvas9;   // mode annunciations, decision height
+  gfx::Font canvas13;  // MCP windows
+  gfx::Font canvas15;  // radio altitude
+  gfx::Font canvas18;  // marker letters
+  gfx::Font fine7;     // V-speed labels
+  gfx::Font fine11;    // scale labels
+  gfx::Font fine13;    // altitude readout
+  gfx::Font fine15;    // airspeed readout
+
+  gfx::GraphicsPath attitude_clip;  // canvas units
+  gfx::GraphicsPath ladder_clip;
+};
+
+// A configured colour (sky, ground, tape): opaque, from the low 8 bits of each component.
+gfx::ARGB PfdConfiguredColour(int32_t r, int32_t g, int32_t b);
+
+// Fine-frame drawing: coordinates in canvas units, placed by PfdFrame::Fine.
+void FineLine(gfx::Graphics* g, const PfdFrame& f, const gfx::Pen* pen, double x1, double y1, double x2, double y2);
+void FineFillRect(gfx::Graphics* g, const PfdFrame& f, const gfx::Brush* brush, double x, double y, double w,
+                  double h);
+void FineClipRect(gfx::Graphics* g, const PfdFrame& f, double x, double y, double w, double h);
+
+// The sections, in painting order (each sets the frame it draws in).
+void DrawPfdAttitude(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);  // sky to bracket
+void DrawPfdAircraftSymbol(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdFlightDirector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdFlightPathVector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdSpeedTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdAltitudeTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdBankScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdModeAnnunciations(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdSpeedWindow(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdAltitudeWindow(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);  // and decision height
+void DrawPfdDeviation(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdRadioAltitude(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdMarkers(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);

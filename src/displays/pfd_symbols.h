@@ -1,0 +1,12 @@
+// The PFD's guidance symbols: the aircraft symbol, the flight-director bars (V-bar or crossed), the
+// flight path vector, the localizer and glideslope deviation scales and the marker beacon.
+//
+// Reads FlightDirectorType, DispFPV, the attitude, the flight-director commands, the take-off modes,
+// the NAV needles, ground speed, altitude, drift, redraw_tick and marker_state; tokens 792, 65, 46
+// and 354. Writes fd_roll_bar, fd_pitch_bar (moved while the director shows), fd_pitch_cmd (-8 in
+// the take-off pitch mode on the ground) and marker_state (back to 0 after each paint).
+#pragma once
+
+// One paint's move of the flight-director bars toward their targets (degrees): at most 0.33 a
+// paint in roll and 0.11 in pitch, landing on the target when nearer than that.
+void StepFdBars();
