@@ -5,7 +5,6 @@
 void KeyEventHandler(uint32_t, uint32_t, void*) {}
 void UpdateOverheadVars() { CountPendingCall(PendingCall::kUpdateOverheadVars); }
 void ProcMcpKnobs() { CountPendingCall(PendingCall::kProcMcpKnobs); }
-void ProcSounds() { CountPendingCall(PendingCall::kProcSounds); }
 int32_t ToggleFlch(const gauge::PixelPoint*, uint32_t) { return 0; }
 void PollClickedVars() { CountPendingCall(PendingCall::kPollClickedVars); }
 void ProcFlch() { CountPendingCall(PendingCall::kProcFlch); }

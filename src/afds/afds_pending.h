@@ -12,8 +12,6 @@ void KeyEventHandler(uint32_t event_id, uint32_t event_data, void* user_data);
 void UpdateOverheadVars();
 // Will act on the knob, sound and click requests of the panels.
 void ProcMcpKnobs();
-// Will run the sound pass.
-void ProcSounds();
 // Will engage or disengage FLCH (the FLCH gauge's push button); returns 0.
 int32_t ToggleFlch(const gauge::PixelPoint* point, uint32_t mouse_flags);
 

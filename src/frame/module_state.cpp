@@ -1,6 +1,7 @@
 #include "frame/module_state.h"
 
 #include "afds/afds_globals.h"
+#include "afds/sound_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/engine_epr.h"
@@ -61,4 +62,5 @@ void ResetModuleState() {
   ResetDebugLog();
   ResetPanelGaugeGlobals();
   ResetMapGeometryGlobals();
+  ResetSoundGlobals();
 }

@@ -6,7 +6,6 @@
 enum class PendingCall {
   kUpdateOverheadVars,
   kProcMcpKnobs,
-  kProcSounds,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kExecRoute,
