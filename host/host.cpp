@@ -181,6 +181,16 @@ struct ServiceSlots {
     return 0;
   }
   static void SoundDeviceRelease(void*) { ++H().sound_devices_released_; }
+  // Simulated time: one frame is one simulator tick, 18 to the second.
+  static int64_t SoundClock(void*, int32_t sample_rate) {
+    return sample_rate > 0 ? H().frame_ * sample_rate / SoundMixdown::kFramesPerSecond : 0;
+  }
+  static void SoundOutput(void*, int64_t first_sample, int32_t sample_rate, const int16_t* samples, int32_t count) {
+    H().sound_.AddSamples(first_sample, sample_rate, samples, count);
+  }
+  static void SoundEvent(void*, const host::SoundEvent* e) {
+    if (e != nullptr) H().sound_.AddEvent(*e);
+  }
 };
 
 template <typename Fn>
@@ -222,6 +232,9 @@ Host::Host() {
   s[host::kSimConnectFlightPlanLoad] = AsSlot(&ServiceSlots::SimConnectFlightPlanLoad);
   s[host::kSoundDeviceCreate] = AsSlot(&ServiceSlots::SoundDeviceCreate);
   s[host::kSoundDeviceRelease] = AsSlot(&ServiceSlots::SoundDeviceRelease);
+  s[host::kSoundClock] = AsSlot(&ServiceSlots::SoundClock);
+  s[host::kSoundOutput] = AsSlot(&ServiceSlots::SoundOutput);
+  s[host::kSoundEvent] = AsSlot(&ServiceSlots::SoundEvent);
 }
 
 Host::~Host() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/fsuipc_server.h"
+#include "host/sound_mixdown.h"
 #include "host/tcas_server.h"
 #include "platform/gauge.h"
 #include "platform/host_api.h"
@@ -106,6 +107,9 @@ class Host {
   void set_sound_device_fails(bool fails) { sound_device_fails_ = fails; }
   int sound_devices_created() const { return sound_devices_created_; }
   int sound_devices_released() const { return sound_devices_released_; }
+  // What the module's sound device played: its log and the mixed track of the run.
+  SoundMixdown& sound() { return sound_; }
+  const SoundMixdown& sound() const { return sound_; }
   int simconnect_opens() const { return simconnect_opens_; }
   int simconnect_closes() const { return simconnect_closes_; }
   const std::vector<std::string>& flight_plan_loads() const { return flight_plan_loads_; }
@@ -190,6 +194,7 @@ class Host {
   bool sound_device_fails_ = false;
   int sound_devices_created_ = 0;
   int sound_devices_released_ = 0;
+  SoundMixdown sound_;
   int simconnect_opens_ = 0;
   int simconnect_closes_ = 0;
   std::vector<std::string> flight_plan_loads_;

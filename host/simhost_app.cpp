@@ -96,6 +96,7 @@ class Run {
     if (module_.linkage()->module_deinit != nullptr) module_.linkage()->module_deinit();
     names_registered_ = host_.registration_order().size();
     if (!WriteKeyLog(error) && status == 0) status = 1;
+    if (!WriteSound(error) && status == 0) status = 1;
     PrintSummary(status == 0);
     return status;
   }
@@ -246,6 +247,17 @@ class Run {
     return true;
   }
 
+  // The sound log and the run's mixed track, beside the key-event log.
+  bool WriteSound(std::string* error) {
+    if (options_.out_dir.empty()) return true;
+    std::string e;
+    const SoundMixdown& sound = host_.sound();
+    bool ok = sound.WriteLog((fs::path(options_.out_dir) / "sound_events.log").string(), &e);
+    ok = ok && sound.WriteWav((fs::path(options_.out_dir) / "sound.wav").string(), host_.frame(), &e);
+    if (!ok && error->empty()) *error = "simhost: " + e;
+    return ok;
+  }
+
   void PrintSummary(bool ok) {
     out_ << "simhost summary\n";
     out_ << "  module: " << options_.module << "\n";
@@ -267,6 +279,8 @@ class Run {
       out_ << "    ... " << keys.size() - kSummaryKeyEvents << " more"
            << (options_.out_dir.empty() ? "" : " in key_events.log") << "\n";
     }
+    out_ << "  " << host_.sound().starts() << " sounds started"
+         << (options_.out_dir.empty() ? "" : " (sound_events.log, sound.wav)") << "\n";
     out_ << "  " << snapshots_written_ << " snapshots written";
     if (snapshots_skipped_ > 0) out_ << " (" << snapshots_skipped_ << " skipped: no --out)";
     out_ << "\n";
@@ -298,7 +312,7 @@ std::string SimhostUsage() {
          "  --sim-root DIR   the simulator folder (becomes the current directory)\n"
          "  --scenario FILE  timed commands to run (see host/README.md)\n"
          "  --frames N       run at least N frames in all (default 0: the scenario's own)\n"
-         "  --out DIR        write key_events.log and snapshots there\n"
+         "  --out DIR        write key_events.log, sound_events.log, sound.wav and snapshots there\n"
          "  --module PATH    the module library (default: libro757.so beside simhost)\n";
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing).
+# Installs the Debian packages the build needs (only those missing); espeak-ng only serves
+# scripts/make_sounds.py, which remakes the example sounds.
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcairo2-dev
-      libfontconfig-dev fontconfig fonts-liberation2)
+      libfontconfig-dev fontconfig fonts-liberation2 espeak-ng)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,7 +4,6 @@
 
 void KeyEventHandler(uint32_t, uint32_t, void*) {}
 void ProcMcpKnobs() { CountPendingCall(PendingCall::kProcMcpKnobs); }
-void ProcSounds() { CountPendingCall(PendingCall::kProcSounds); }
 int32_t ToggleFlch(const gauge::PixelPoint*, uint32_t) { return 0; }
 void PollClickedVars() { CountPendingCall(PendingCall::kPollClickedVars); }
 void ProcFlch() { CountPendingCall(PendingCall::kProcFlch); }
@@ -34,11 +33,4 @@ void ClearResetMcpMessage() {}
 void UpdateEngineStartLatches() {}
 void KeepApproachHoldAlive() {}
 void FollowCabinAnnouncementSwitch() {}
-void RearmAltitudeCallouts() {}
-void UpdateTakeoffPhase() {}
-void UpdateSpoilerAndHfSounds() {}
-void UpdateSoundLoops() {}
-void UpdateGearDragLoop() {}
-void StopStandbySpoolSound() {}
-void StopSpoilerSound() {}
 void InterpolateEconSpeeds() {}

@@ -10,8 +10,6 @@
 void KeyEventHandler(uint32_t event_id, uint32_t event_data, void* user_data);
 // Will act on the knob, sound and click requests of the panels.
 void ProcMcpKnobs();
-// Will run the sound pass.
-void ProcSounds();
 // Will engage or disengage FLCH (the FLCH gauge's push button); returns 0.
 int32_t ToggleFlch(const gauge::PixelPoint* point, uint32_t mouse_flags);
 
@@ -71,19 +69,5 @@ void UpdateEngineStartLatches();
 void KeepApproachHoldAlive();
 // Will follow the cabin announcement switch 15 s after set-up.
 void FollowCabinAnnouncementSwitch();
-// Will re-arm the low height callouts above 1000 ft or below 30 kt.
-void RearmAltitudeCallouts();
-// Will step the take-off phase of the GPWS and height callouts.
-void UpdateTakeoffPhase();
-// Will request, stop and repeat the spoiler rumble and the HF static.
-void UpdateSpoilerAndHfSounds();
-// Will start and stop the equipment cooling, packs and speaker buzz loops.
-void UpdateSoundLoops();
-// Will start and stop the gear-drag loop.
-void UpdateGearDragLoop();
-// Will stop the standby attitude spool sound and drop its buffer.
-void StopStandbySpoolSound();
-// Will stop the spoiler / HF static sound when it holds a buffer (last code and delay to 0).
-void StopSpoilerSound();
 // Will set the economy climb, cruise and descent speeds from cost_index (pairs with a manual flag stay).
 void InterpolateEconSpeeds();

@@ -6,6 +6,7 @@
 #include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/fuel_system.h"
+#include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_systems.h"

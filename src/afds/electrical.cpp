@@ -8,6 +8,8 @@
 #include "afds/annunciators.h"
 #include "afds/eicas_messages.h"
 #include "afds/fuel_system.h"
+#include "afds/gpws_callouts.h"
+#include "afds/panel_sounds.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_pending.h"
 #include "frame/frame_globals.h"
@@ -82,7 +84,7 @@ void StartStandbyErecting() {
 void ToppleStandbyAttitude() {
   stdby_att_toppling = 1;
   stdby_att_erecting = 0;
-  StopStandbySpoolSound();
+  StopSpoolSound();
   UpdateStandbyGyro();
 }
 
@@ -419,14 +421,14 @@ void RunElectricalPass() {
   UpdateExternalPower();
   UpdateStandbyPower();
   WatchCduMessage();
-  RearmAltitudeCallouts();
+  ReArmAltCallouts();
   ClearResetMcpMessage();
   UpdateSpoilerAndHfSounds();
   UpdateBatteryDischargeLight();
   UpdateBatteryButton();
   UpdateGeneratorsAndUtilityBuses();
   DropAutopilotChannels();
-  UpdateSoundLoops();
+  UpdateEquipmentLoops();
   UpdateEngineStartLatches();
   UpdateGearDragLoop();
   KeepApproachHoldAlive();

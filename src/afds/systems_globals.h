@@ -45,7 +45,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, master_light_state, 0) /* 0 off, 1 caution, 2 warning */                       \
   X(int32_t, master_warning_req, 0)                                                         \
   X(int32_t, master_caution_req, 0)                                                         \
-  X(int32_t, hf_comm_switch, 0)                                                             \
   X(int32_t, gear_left_position, 0) /* percent */                                           \
   X(int32_t, gear_center_position, 0)                                                       \
   X(int32_t, gear_right_position, 0)                                                        \
@@ -68,8 +67,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, fuelconfig_anun, 0)                                                            \
   X(int32_t, fmc_anun, 0)                                                                   \
   X(int32_t, acars_anun, 0)                                                                 \
-  X(int32_t, chime_code, 0)         /* 5 warning, 1 caution, 4 cabin sign */                \
-  X(int32_t, spoiler_sound_request, 0) /* 20 spoiler rumble, 8 HF static */                 \
   X(int32_t, warning_msg_count, 0)                                                          \
   X(int32_t, caution_msg_count, 0)                                                          \
   X(int32_t, caution_visible_count, 0)                                                      \

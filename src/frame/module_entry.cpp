@@ -1,6 +1,7 @@
 #include "frame/module_entry.h"
 
 #include "afds/afds_pending.h"
+#include "afds/sound_engine.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
@@ -55,6 +56,7 @@ void ModuleInit() {
 
 void ModuleDeinit() {
   if (sound_available != 0) {
+    ReleaseAllSoundBuffers();
     if (dsound != nullptr) dsound->Release();
     dsound = nullptr;
     sound_available = 0;

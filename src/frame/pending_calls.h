@@ -8,7 +8,6 @@
 
 enum class PendingCall {
   kProcMcpKnobs,
-  kProcSounds,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log

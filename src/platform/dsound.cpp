@@ -10,7 +10,20 @@ int32_t DirectSound8::SetCooperativeLevel(void* window, uint32_t level) {
   return kOk;
 }
 
+int32_t DirectSound8::CreateSoundBuffer(const BufferDescription* desc, DirectSoundBuffer** buffer, void* outer) {
+  if (buffer == nullptr) return kErrInvalidParam;
+  *buffer = nullptr;
+  if (desc == nullptr || outer != nullptr) return kErrInvalidParam;
+  if (desc->size != kBufferDescriptionSize && desc->size != sizeof(BufferDescription)) return kErrInvalidParam;
+  if ((desc->flags & kBufferPrimary) != 0 || desc->format == nullptr) return kErrInvalidParam;
+  if (desc->buffer_bytes < kBufferBytesMin || desc->buffer_bytes > kBufferBytesMax) return kErrInvalidParam;
+  if (!IsPlayableFormat(*desc->format)) return kErrBadFormat;
+  *buffer = mixer_.CreateBuffer(*desc->format, desc->flags, desc->buffer_bytes);
+  return *buffer != nullptr ? kOk : kErrOutOfMemory;
+}
+
 uint32_t DirectSound8::Release() {
+  mixer_.ReleaseAll();
   if (auto fn = host::SlotAs<host::SoundDeviceReleaseFn>(host::kSoundDeviceRelease)) fn(host_device_);
   delete this;
   return 0;

@@ -1,9 +1,13 @@
-// The DirectSound 8 device as the module entry uses it: creation on the default device, the
-// cooperative level on the simulator's window, and release. The device itself lives in the host
-// (extension slots 108 and 109); creation fails when the host has no sound device to give.
+// The DirectSound 8 device: creation on the default device, the cooperative level on the
+// simulator's window, secondary buffers (platform/sound/) and release. The host gives the device
+// (extension slots 108 and 109; creation fails when it has none to give), keeps its clock and takes
+// its mixed output (slots 110 to 112, see sound_mixer.h).
 #pragma once
 
 #include <cstdint>
+
+#include "platform/sound/sound_buffer.h"
+#include "platform/sound/sound_mixer.h"
 
 namespace directsound {
 
@@ -14,15 +18,21 @@ constexpr uint32_t kCoopPriority = 2;
 
 class DirectSound8 {
  public:
-  explicit DirectSound8(void* host_device) : host_device_(host_device) {}
+  explicit DirectSound8(void* host_device) : host_device_(host_device), mixer_(host_device) {}
   DirectSound8(const DirectSound8&) = delete;
   DirectSound8& operator=(const DirectSound8&) = delete;
 
   int32_t SetCooperativeLevel(void* window, uint32_t level);
-  // Gives the device back to the host and deletes this object; returns the remaining references (0).
+  // A secondary buffer of desc->buffer_bytes (kBufferBytesMin .. kBufferBytesMax) in a playable
+  // format (IsPlayableFormat), empty (silence), stopped, at full volume; outer must be null. On
+  // failure *buffer is null: kErrInvalidParam, kErrBadFormat or kErrOutOfMemory.
+  int32_t CreateSoundBuffer(const BufferDescription* desc, DirectSoundBuffer** buffer, void* outer);
+  // Stops and deletes the buffers still alive, gives the device back to the host and deletes this
+  // object; returns the remaining references (0).
   uint32_t Release();
 
   void* host_device() const { return host_device_; }
+  Mixer& mixer() { return mixer_; }
   void* window() const { return window_; }
   uint32_t cooperative_level() const { return level_; }
 
@@ -31,6 +41,7 @@ class DirectSound8 {
   void* host_device_;
   void* window_ = nullptr;
   uint32_t level_ = 0;
+  Mixer mixer_;
 };
 
 // device_guid null = the default device; outer must be null. A negative result is a failure, and

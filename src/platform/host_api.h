@@ -44,6 +44,9 @@ enum Slot : int {
   kSimConnectFlightPlanLoad = 107,
   kSoundDeviceCreate = 108,
   kSoundDeviceRelease = 109,
+  kSoundClock = 110,
+  kSoundOutput = 111,
+  kSoundEvent = 112,
   kSlotCount = 128,
 };
 
@@ -90,6 +93,30 @@ using SimConnectCloseFn = int32_t (*)(void* handle);
 using SimConnectFlightPlanLoadFn = int32_t (*)(void* handle, const char* path);
 using SoundDeviceCreateFn = int32_t (*)(void** device);
 using SoundDeviceReleaseFn = void (*)(void* device);
+
+// The sound device's seam: the host keeps simulated time and receives what the device mixes.
+// Simulated time in samples at the given rate since the host started.
+using SoundClockFn = int64_t (*)(void* device, int32_t sample_rate);
+// Mixed mono 16-bit samples from first_sample on (samples at sample_rate; spans where nothing
+// sounds are never sent and count as silence).
+using SoundOutputFn = void (*)(void* device, int64_t first_sample, int32_t sample_rate, const int16_t* samples,
+                               int32_t count);
+enum SoundEventKind : int32_t {
+  kSoundStarted = 1,
+  kSoundStopped = 2,   // stopped or released while playing
+  kSoundEnded = 3,     // a one-shot buffer reached its end
+  kSoundVolume = 4,    // the volume of a playing buffer changed
+};
+struct SoundEvent {
+  int32_t kind;
+  uint32_t buffer_id;
+  int64_t sample;       // when, in samples at sample_rate
+  int32_t sample_rate;
+  int32_t volume;       // hundredths of a decibel
+  int32_t looping;
+  const char* label;    // the buffer's label, never null
+};
+using SoundEventFn = void (*)(void* device, const SoundEvent* event);
 
 }  // namespace host
 

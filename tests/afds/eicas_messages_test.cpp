@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "afds/eicas_messages.h"
+#include "afds/sound_globals.h"
 #include "systems_fixture.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "afds/sound_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "frame/named_vars.h"

@@ -175,6 +175,34 @@ TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
   EXPECT_NE(r.output.find("frame 3: fsuipc 0x0B24:2 = 4660"), std::string::npos) << r.output;
 }
 
+// The sound example: every start and end in the log with its frame, and a track of the whole run
+// that is silent between the sounds.
+TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/sounds.scn") + " --out " +
+                        Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("7 sounds started (sound_events.log, sound.wav)"), std::string::npos) << r.output;
+  const std::string log = ReadBytes(sim_ / "out/sound_events.log");
+  for (const char* line : {"frame 1: start #1 \"Pull Up.wav\" volume 0\n", "frame 55: start #2 \"Pull Up.wav\"",
+                           "frame 71: start #3 \"Bank Angle, Bank Angle.wav\"", "\"OV Panel Click.wav\"",
+                           "frame 171: start #6 \"Too Low, Terrain.wav\""}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+  }
+  const std::string wav = ReadBytes(sim_ / "out/sound.wav");
+  ASSERT_GT(wav.size(), 44u);
+  const size_t frames = 250;
+  EXPECT_EQ(wav.size(), 44 + frames * 1225 * 2);
+  auto sample = [&](size_t frame) {
+    const size_t at = 44 + (frame * 1225 + 300) * 2;
+    return static_cast<int16_t>(static_cast<uint8_t>(wav[at]) | (static_cast<uint8_t>(wav[at + 1]) << 8));
+  };
+  EXPECT_EQ(sample(20), 0);  // between the first two calls of "Pull Up"
+  int loud = 0;
+  for (size_t f = 1; f < 8; ++f) loud += sample(f) != 0 ? 1 : 0;
+  EXPECT_GT(loud, 3);
+}
+
 TEST_F(SimhostRun, BadScenarioFailsNamingFileAndLine) {
   sim_.Write("bad.scn", "frames 2\n# fine so far\nfly to KPDX\n");
   Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "bad.scn"));

@@ -1,0 +1,255 @@
+#include "afds/gpws_callouts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "afds/sound_fixture.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace {
+
+constexpr double kGearDown = 16383.0;
+const char* kDh = "(A:DECISION HEIGHT,FEET)";
+
+class GpwsTest : public SoundTest {
+ protected:
+  void SetUp() override {
+    SoundTest::SetUp();
+    simver = 10;  // the decision height comes from the expression
+    gear1_pos = kGearDown;  // configured for landing: no too-low alerts
+    flap_angle = 30.0;
+    ias = 140.0;
+  }
+  void Descend(double ra_ft, double vs_fpm) {
+    radio_height = ra_ft;
+    vert_speed = vs_fpm;
+  }
+  // The glideslope receiver flags (token 46 bits 0x80 and 0x40) and deviations.
+  void GlideslopeValid(double gsi, double cdi = 0.0) {
+    host().SetToken(46, 0xC0);
+    gsi_needle = gsi;
+    cdi_needle = cdi;
+  }
+};
+
+struct GpwsCase {
+  const char* name;
+  int32_t phase;
+  double ra, vs, ias_kt, gear, flaps;
+  const char* expected;  // "" = no alert
+};
+
+class GpwsAlertTest : public GpwsTest, public ::testing::WithParamInterface<GpwsCase> {};
+
+TEST_P(GpwsAlertTest, ChoosesTheFirstRuleThatHolds) {
+  const GpwsCase& c = GetParam();
+  takeoff_phase = c.phase;
+  Descend(c.ra, c.vs);
+  ias = c.ias_kt;
+  gear1_pos = c.gear;
+  flap_angle = c.flaps;
+  PlayGpws();
+  EXPECT_EQ(LastStarted(), c.expected);
+  EXPECT_EQ(gpws_sound_delay, std::string(c.expected).empty() ? 0 : 54);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GpwsAlertTest,
+    ::testing::Values(
+        GpwsCase{"PullUpSteepDive", -1, 2400, -6000, 250, 0, 0, "Pull Up.wav"},
+        GpwsCase{"NothingAbove2450", -1, 2500, -6000, 250, 0, 0, ""},
+        GpwsCase{"PullUpLow", 2, 400, -2100, 250, kGearDown, 30, "Pull Up.wav"},
+        GpwsCase{"SinkrateMiddle", 0, 1500, -3600, 250, kGearDown, 30, "Sinkrate.wav"},
+        GpwsCase{"SinkrateHigh", 0, 2200, -4300, 250, kGearDown, 30, "Sinkrate.wav"},
+        GpwsCase{"NoTerrainWhenSinkingSlowly", 0, 800, -250, 250, 0, 0, ""},
+        GpwsCase{"TooLowTerrain", 0, 800, -400, 250, 0, 0, "Too Low, Terrain.wav"},
+        GpwsCase{"TooLowGear", 0, 450, -400, 180, 0, 0, "Too Low, Gear.wav"},
+        GpwsCase{"TooLowFlaps", 0, 200, -500, 150, kGearDown, 15, "Too Low, Flaps.wav"},
+        GpwsCase{"FlapsTwentyIsEnough", 0, 200, -500, 150, kGearDown, 20, ""},
+        GpwsCase{"DontSinkInTheInitialClimb", 1, 500, -100, 180, 0, 5, "Don't Sink, Don't Sink.wav"},
+        GpwsCase{"OnlyDontSinkInTheInitialClimb", 1, 2400, -6000, 250, 0, 0, ""},
+        GpwsCase{"LevelInTheInitialClimb", 1, 500, -50, 180, 0, 5, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GpwsTest, PullUpRepeatsEvery54TicksWhileTheDiveLasts) {
+  Descend(2400.0, -6000.0);
+  Tick(1);
+  EXPECT_EQ(Starts("Pull Up.wav"), 1);
+  Tick(53);
+  EXPECT_EQ(Starts("Pull Up.wav"), 1);
+  Tick(1);
+  EXPECT_EQ(Starts("Pull Up.wav"), 2);
+}
+
+struct GlideslopeCase {
+  const char* name;
+  double ra, gsi, cdi, dh;
+  int flags;
+  bool alert;
+};
+
+class GlideslopeTest : public GpwsTest, public ::testing::WithParamInterface<GlideslopeCase> {};
+
+TEST_P(GlideslopeTest, BelowTheBeamOnTheLocalizerAboveTheDecisionHeight) {
+  const GlideslopeCase& c = GetParam();
+  Descend(c.ra, -500.0);
+  gear1_pos = kGearDown;
+  flap_angle = 30.0;
+  ias = 140.0;
+  GlideslopeValid(c.gsi, c.cdi);
+  host().SetToken(46, c.flags);
+  host().SetExpression(kDh, c.dh);
+  PlayGpws();
+  EXPECT_EQ(LastStarted(), c.alert ? "Glideslope.wav" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GlideslopeTest,
+                         ::testing::Values(GlideslopeCase{"FarBelow", 800, -120, 0, 200, 0xC0, true},
+                                           GlideslopeCase{"SlightlyBelowHigh", 800, -100, 0, 200, 0xC0, false},
+                                           GlideslopeCase{"SlightlyBelowLow", 450, -100, 0, 200, 0xC0, true},
+                                           GlideslopeCase{"OffTheLocalizer", 800, -120, 50, 200, 0xC0, false},
+                                           GlideslopeCase{"OneFlagMissing", 800, -120, 0, 200, 0x80, false},
+                                           GlideslopeCase{"BelowTheDecisionHeight", 150, -120, 0, 200, 0xC0, false},
+                                           GlideslopeCase{"Above1000", 1000, -120, 0, 200, 0xC0, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- altitude callouts ----
+
+TEST_F(GpwsTest, BankAngleRepeatsInEveryTakeoffPhase) {
+  takeoff_phase = 1;
+  plane_bank = -50.0;
+  vert_speed = 1500.0;
+  Tick(1);
+  EXPECT_EQ(Starts("Bank Angle, Bank Angle.wav"), 1);
+  Tick(54);
+  EXPECT_EQ(Starts("Bank Angle, Bank Angle.wav"), 2);
+}
+
+TEST_F(GpwsTest, MinimumsFollowApproachingMinimumsThreeTicksLaterThenTwoHundred) {
+  host().SetExpression(kDh, 200.0);
+  takeoff_phase = 2;
+  Descend(280.0, -700.0);
+  Tick(1);
+  EXPECT_EQ(LastStarted(), "Approaching Minimums.wav");
+  Descend(230.0, -700.0);
+  Tick(2);
+  EXPECT_EQ(Started().size(), 1u);
+  Tick(1);
+  EXPECT_EQ(LastStarted(), "Minimums Minimums.wav");
+  Descend(205.0, -700.0);
+  Tick(27);
+  EXPECT_EQ(LastStarted(), "200.wav");
+  EXPECT_EQ(alt_call_appr_mins_done + alt_call_mins_done + alt_call_200_done, 3);
+}
+
+struct HeightCase {
+  double ra;
+  const char* expected;
+};
+
+class HeightWindowTest : public GpwsTest, public ::testing::WithParamInterface<HeightCase> {};
+
+TEST_P(HeightWindowTest, WindowsAreOpenIntervals) {
+  host().SetExpression(kDh, -500.0);  // keeps the minimums windows out of the way
+  Descend(GetParam().ra, -600.0);
+  PlayAltitudeCallouts();
+  EXPECT_EQ(LastStarted(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, HeightWindowTest,
+                         ::testing::Values(HeightCase{2500, "2500.wav"}, HeightCase{1000, "1000.wav"},
+                                           HeightCase{514, "500.wav"}, HeightCase{55, "50.wav"},
+                                           HeightCase{50, ""}, HeightCase{45, "40.wav"}, HeightCase{40, ""},
+                                           HeightCase{30, ""}, HeightCase{15, "10.wav"}, HeightCase{10, ""},
+                                           HeightCase{700, ""}));
+
+TEST_F(GpwsTest, CalloutNeedsItsSwitchAtExactlyOneAndSoundsOnce) {
+  host().SetExpression(kDh, -500.0);
+  Descend(500.0, -600.0);
+  AltCall500 = 2;
+  PlayAltitudeCallouts();
+  EXPECT_TRUE(Started().empty());
+  AltCall500 = 1;
+  PlayAltitudeCallouts();
+  alt_callout_delay = 0;
+  PlayAltitudeCallouts();
+  EXPECT_EQ(Starts("500.wav"), 1);
+}
+
+TEST_F(GpwsTest, NoHeightCalloutsClimbingOrInTheInitialClimb) {
+  host().SetExpression(kDh, -500.0);
+  Descend(500.0, -10.0);
+  PlayAltitudeCallouts();
+  Descend(500.0, -600.0);
+  takeoff_phase = 1;
+  PlayAltitudeCallouts();
+  EXPECT_TRUE(Started().empty());
+  EXPECT_EQ(alt_call_500_done, 0);
+}
+
+// ---- take-off phase and re-arming ----
+
+TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
+  init_sim_time = 100.0;
+  host().SetToken(604, 110.0);
+  host().SetToken(60, 1.0);
+  radio_height = 0.0;
+  UpdateTakeoffPhase();
+  EXPECT_EQ(takeoff_phase, -1);  // left alone until the first climb above 1300 ft
+  host().SetToken(60, 0.0);
+  radio_height = 1400.0;
+  UpdateTakeoffPhase();
+  EXPECT_EQ(takeoff_phase, 2);
+  radio_height = 0.0;
+  host().SetToken(60, 1.0);
+  UpdateTakeoffPhase();
+  EXPECT_EQ(takeoff_phase, 2);  // within 15 s of the panel state
+  host().SetToken(604, 116.0);
+  UpdateTakeoffPhase();
+  EXPECT_EQ(takeoff_phase, 0);
+  host().SetToken(60, 0.0);
+  radio_height = 100.0;
+  vert_speed = 1500.0;
+  UpdateTakeoffPhase();
+  EXPECT_EQ(takeoff_phase, 1);
+}
+
+TEST_F(GpwsTest, LowFlagsStaySetThroughALevelOffAndGoAroundUntilAbove1000) {
+  alt_call_500_done = 1;
+  ground_speed = 160.0;
+  radio_height = 450.0;
+  ReArmAltCallouts();
+  radio_height = 900.0;
+  ReArmAltCallouts();
+  EXPECT_EQ(alt_call_500_done, 1);
+  radio_height = 1001.0;
+  ReArmAltCallouts();
+  EXPECT_EQ(alt_call_500_done, 0);
+}
+
+TEST_F(GpwsTest, HighCalloutsReArmAboveTheirOwnHeights) {
+  alt_call_2500_done = 1;
+  alt_call_1000_done = 1;
+  alt_call_10_done = 1;
+  ground_speed = 10.0;
+  radio_height = 1600.0;
+  ReArmAltCallouts();
+  EXPECT_EQ(alt_call_10_done, 0);  // slow on the ground (or anywhere) re-arms the low ones
+  EXPECT_EQ(alt_call_1000_done, 0);
+  EXPECT_EQ(alt_call_2500_done, 1);
+  radio_height = 3001.0;
+  ReArmAltCallouts();
+  EXPECT_EQ(alt_call_2500_done, 0);
+}
+
+TEST_F(GpwsTest, ResetFmcStateVarsLeavesThe2500And1000Flags) {
+  alt_call_2500_done = alt_call_1000_done = alt_call_mins_done = alt_call_40_done = 1;
+  ResetFmcStateVars();
+  EXPECT_EQ(alt_call_2500_done + alt_call_1000_done, 2);
+  EXPECT_EQ(alt_call_mins_done + alt_call_40_done, 0);
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+#include "afds/sound_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "afds/sound_fixture.h"
+#include "afds/sound_globals.h"
+#include "frame/fsuipc_client.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace {
+
+namespace ds = directsound;
+
+// ---- .wav files ----
+
+struct WavCase {
+  const char* name;
+  std::string bytes;
+  int64_t buffer_bytes;  // -1: no buffer
+};
+
+std::string Replace(std::string s, size_t at, const std::string& with) { return s.replace(at, with.size(), with); }
+
+const std::string kData(400, '\x90');
+const std::string kGood = WavBytes(kData);
+
+class WavFileTest : public ScratchSoundTest, public ::testing::WithParamInterface<WavCase> {};
+
+TEST_P(WavFileTest, LoadsOnlyTheCanonicalHeaderAndNeverReadsPastTheFile) {
+  WriteSound("t.wav", GetParam().bytes);
+  ds::DirectSoundBuffer8* b = LoadWavBuffer(SoundFolderPath("t.wav"));
+  if (GetParam().buffer_bytes < 0) {
+    EXPECT_EQ(b, nullptr);
+    return;
+  }
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->size_bytes(), static_cast<uint32_t>(GetParam().buffer_bytes));
+  EXPECT_EQ(b->data()[b->size_bytes() - 1], 0x90);  // filled to its end from the file
+  EXPECT_EQ(b->label(), "t.wav");
+  b->Release();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, WavFileTest,
+    ::testing::Values(
+        WavCase{"Canonical", kGood, 400},
+        WavCase{"AudioFormatIgnored", WavBytes(kData, 1, 8000, 8, -1, 3), 400},
+        WavCase{"Stereo16Bit", WavBytes(kData, 2, 11025, 16), 400},
+        WavCase{"DataSizeBeyondTheFile", WavBytes(kData, 1, 8000, 8, 1000), 400},
+        WavCase{"HugeDataSize", WavBytes(kData, 1, 8000, 8, 0xFFFFFFF0), 400},
+        WavCase{"DataSizeShorterThanTheFile", WavBytes(kData, 1, 8000, 8, 100), 100},
+        WavCase{"NotRiff", Replace(kGood, 0, "RIFX"), -1}, WavCase{"NotWave", Replace(kGood, 8, "AVI "), -1},
+        WavCase{"NoFmt", Replace(kGood, 12, "junk"), -1}, WavCase{"NoDataAt36", Replace(kGood, 36, "LIST"), -1},
+        // A longer fmt chunk moves "data" away from byte 36.
+        WavCase{"LongFmtChunk", Replace(kGood, 16, std::string("\x12\0\0\0", 4)).insert(36, std::string(2, '\0')), -1},
+        WavCase{"ShorterThanAHeader", kGood.substr(0, 43), -1}, WavCase{"NoData", WavBytes(""), -1},
+        WavCase{"UnplayableFormat", WavBytes(kData, 1, 8000, 12), -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScratchSoundTest, MissingFileAndOverlongPathGiveNoBuffer) {
+  EXPECT_EQ(LoadWavBuffer(SoundFolderPath("none.wav")), nullptr);
+  const std::string name = std::string(300, 'a') + ".wav";
+  WriteSound("x.wav", kGood);
+  EXPECT_EQ(LoadWavBuffer(SoundFolderPath(name.c_str())), nullptr);
+}
+
+// ---- volumes ----
+
+struct VolumeCase {
+  int32_t setting;
+  int32_t attenuation;
+};
+
+class VolumeMappingTest : public ::testing::TestWithParam<VolumeCase> {};
+
+TEST_P(VolumeMappingTest, HundredIsFullAndEachStepIsThirtyHundredthsOfADecibel) {
+  EXPECT_EQ(VolumeAttenuation(GetParam().setting), GetParam().attenuation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, VolumeMappingTest,
+                         ::testing::Values(VolumeCase{100, 0}, VolumeCase{1, -2970}, VolumeCase{50, -1500},
+                                           VolumeCase{300, 6000}, VolumeCase{2147483647, 2147483647}));
+
+TEST_F(SoundTest, VolumeSettingsAreClampedAndWrittenBack) {
+  VolumeGpws = 0;
+  radio_height = 2400.0;
+  vert_speed = -6000.0;
+  ProcSounds();
+  EXPECT_EQ(VolumeGpws, 1);
+  int32_t v = 0;
+  gpws_buffer->GetVolume(&v);
+  EXPECT_EQ(v, -2970);
+
+  VolumeCrewCallouts = 250;
+  ProcSounds();
+  EXPECT_EQ(VolumeCrewCallouts, 100);
+}
+
+TEST_F(SoundTest, AboveHundredTheDeviceRefusesTheVolumeAndTheSoundPlaysAtFull) {
+  VolumeEvents = 250;
+  sound_event_code = 2;
+  ProcSounds();
+  EXPECT_EQ(VolumeEvents, 250);
+  ASSERT_TRUE(Sounding(event_buffer));
+  int32_t v = 1;
+  event_buffer->GetVolume(&v);
+  EXPECT_EQ(v, 0);
+}
+
+// ---- buffer lifetime ----
+
+TEST_F(SoundTest, ASoundStillPlayingIsNotCutByTheNextPlayOfItsGroup) {
+  radio_height = 2400.0;
+  vert_speed = -6000.0;
+  ProcSounds();
+  ds::DirectSoundBuffer8* first = gpws_buffer;
+  gpws_sound_delay = 0;  // as if the delay had run out at once
+  ProcSounds();
+  EXPECT_NE(gpws_buffer, first);
+  EXPECT_TRUE(Sounding(first));
+  EXPECT_TRUE(Sounding(gpws_buffer));
+  EXPECT_EQ(Starts("Pull Up.wav"), 2);
+  EXPECT_EQ(Stops("Pull Up.wav"), 0);
+  EXPECT_EQ(RetiredSoundBufferCount(), 1);
+}
+
+TEST_F(SoundTest, AReplacedBufferIsReleasedAtTheGroupsNextPlayOnceItHasEnded) {
+  radio_height = 2400.0;
+  vert_speed = -6000.0;
+  ProcSounds();
+  gpws_sound_delay = 0;
+  ProcSounds();
+  ASSERT_EQ(RetiredSoundBufferCount(), 1);
+  const int alive = dsound->mixer().buffer_count();
+  Tick(54);  // both have ended and the delay has run out: the next play sweeps
+  EXPECT_EQ(RetiredSoundBufferCount(), 0);
+  EXPECT_EQ(dsound->mixer().buffer_count(), alive - 1);
+  EXPECT_EQ(host().sound().Count(host::kSoundEnded, "Pull Up.wav"), 2);
+}
+
+TEST_F(SoundTest, StoppingAGroupReleasesItsBuffer) {
+  sound_event_code = 7;
+  ProcSounds();
+  ASSERT_TRUE(Sounding(spool_buffer));
+  const int alive = dsound->mixer().buffer_count();
+  StopGroupSound(SoundGroup::kSpool);
+  EXPECT_EQ(spool_buffer, nullptr);
+  EXPECT_EQ(dsound->mixer().buffer_count(), alive - 1);
+  EXPECT_EQ(Stops("RO757_StbyAttSpool.wav"), 1);
+}
+
+TEST_F(SoundTest, ShutdownReleasesEveryBufferSoundingOrNot) {
+  radio_height = 2400.0;
+  vert_speed = -6000.0;
+  ProcSounds();
+  gpws_sound_delay = 0;
+  ProcSounds();
+  sound_event_code = 2;
+  ProcSounds();
+  ReleaseAllSoundBuffers();
+  EXPECT_EQ(dsound->mixer().buffer_count(), 0);
+  EXPECT_EQ(gpws_buffer, nullptr);
+  EXPECT_EQ(event_buffer, nullptr);
+  EXPECT_EQ(RetiredSoundBufferCount(), 0);
+}
+
+TEST_F(SoundTest, EveryRequestPlaysTheSoundAgain) {
+  sound_event_code = 2;
+  ProcSounds();
+  Tick(2);
+  sound_event_code = 2;
+  ProcSounds();
+  EXPECT_EQ(Starts("OV Panel Click.wav"), 2);
+}
+
+// ---- dispatcher gates ----
+
+TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
+  PlayCockpitSounds = 0;
+  sound_event_code = 2;
+  chime_code = 1;
+  spoiler_sound_request = 8;
+  radio_height = 2400.0;
+  vert_speed = -6000.0;
+  ProcSounds();
+  EXPECT_TRUE(Started().empty());
+  EXPECT_EQ(sound_event_code, 2);
+  EXPECT_EQ(chime_code, 1);
+  EXPECT_EQ(spoiler_sound_request, 8);
+  PlayCockpitSounds = 1;
+  ProcSounds();
+  EXPECT_EQ(Started(), (std::vector<std::string>{"Pull Up.wav", "OV Panel Click.wav", "757LEVELBWARN.wav",
+                                                  "HF Static.wav"}));
+}
+
+TEST_F(SoundTest, SimulatorSoundStoppedWithInhibitLetsOnlyChimesThrough) {
+  sim_sound_stopped = 1;
+  InhibitCockpitSoundsOnStopSound = 1;
+  sound_event_code = 2;
+  chime_code = 1;
+  ProcSounds();
+  EXPECT_EQ(Started(), std::vector<std::string>{"757LEVELBWARN.wav"});
+  EXPECT_EQ(sound_event_code, 2);
+  InhibitCockpitSoundsOnStopSound = 0;  // without the inhibit a stopped simulator sound changes nothing
+  ProcSounds();
+  EXPECT_EQ(LastStarted(), "OV Panel Click.wav");
+}
+
+TEST_F(ScratchSoundTest, AMissingFileStillConsumesTheRequestAndSetsTheDelay) {
+  radio_height = 2400.0;
+  vert_speed = -6000.0;
+  sound_event_code = 2;
+  ProcSounds();
+  EXPECT_EQ(gpws_sound_delay, 54);
+  EXPECT_EQ(gpws_buffer, nullptr);
+  EXPECT_EQ(sound_event_code, 0);
+  EXPECT_TRUE(Started().empty());
+}
+
+class NoDeviceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetModuleState(); }
+  simhost::Host host_;
+};
+
+TEST_F(NoDeviceTest, NoSoundAtAllWhenTheDeviceCannotBeCreated) {
+  host_.Attach(&ImportTable, &Linkage);
+  host_.set_current_directory(std::string(RO757_SOURCE_DIR) + "/examples/sim");
+  host_.set_sound_device_fails(true);
+  ModuleInit();
+  ASSERT_EQ(sound_available, 0);
+  simhost::GaugeInstance* server = host_.CreateInstance("SERVER", "");
+  ASSERT_NE(server, nullptr);
+  host_.SetToken(614, 2400.0 / 3.2808399);  // m
+  host_.SetToken(65, -6000.0 * 1.30048);
+  sound_event_code = 2;
+  for (int i = 0; i < 40; ++i) host_.RunFrame();
+  EXPECT_EQ(host_.sound().log().size(), 0u);
+  EXPECT_EQ(gpws_sound_delay, 0);  // no player ran
+  EXPECT_EQ(sound_event_code, 2);
+  ModuleDeinit();
+}
+
+TEST_F(NoDeviceTest, TheServerGaugeRunsThePlayersOncePerFrameWithTheDevice) {
+  host_.Attach(&ImportTable, &Linkage);
+  host_.set_current_directory(std::string(RO757_SOURCE_DIR) + "/examples/sim");
+  ModuleInit();
+  ASSERT_EQ(sound_available, 1);
+  ASSERT_NE(host_.CreateInstance("SERVER", ""), nullptr);
+  host_.SetToken(614, 2409.0 / 3.2808399);  // 2400 ft once the 9 ft are taken off
+  host_.SetToken(65, -6000.0 * 1.30048);
+  for (int i = 0; i < 55; ++i) host_.RunFrame();
+  // Once at the first frame, again when the 54-tick delay has run out.
+  EXPECT_EQ(host_.sound().Count(host::kSoundStarted, "Pull Up.wav"), 2);
+  EXPECT_EQ(host_.sound().log().front().frame, 1);
+  ModuleDeinit();
+}
+
+}  // namespace
