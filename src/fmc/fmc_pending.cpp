@@ -15,3 +15,8 @@ int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
 void InsertAirwayWpts() {}
 
 void ExecRoute() { CountPendingCall(PendingCall::kExecRoute); }
+
+void BuildSidList(std::string) {}
+void BuildDepRunwayList(std::string) {}
+void BuildStarList(std::string) {}
+void BuildArrRunwayList(std::string) {}

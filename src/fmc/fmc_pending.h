@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "fmc/route_types.h"
 
@@ -21,3 +22,13 @@ int32_t DeleteRouteSegment(int32_t n, RteRow& row);
 void InsertAirwayWpts();
 // Will make the modified route the active one (the EXEC key; the panel-state loader after a route).
 void ExecRoute();
+
+// Procedure pick lists of the origin and destination records ("------" = no filter).
+// Will fill the origin's SID list with the SIDs that serve the runway.
+void BuildSidList(std::string runway);
+// Will fill the origin's runway list with the runways the SID serves.
+void BuildDepRunwayList(std::string sid_name);
+// Will fill the destination's STAR list with the STARs that serve the runway.
+void BuildStarList(std::string runway);
+// Will fill the destination's runway list with the runways the STAR serves.
+void BuildArrRunwayList(std::string star_name);

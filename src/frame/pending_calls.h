@@ -7,7 +7,6 @@ enum class PendingCall {
   kUpdateOverheadVars,
   kProcMcpKnobs,
   kProcSounds,
-  kClearCduKeyFlags,
   kDrawStandbyDisplay,
   kExecRoute,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
