@@ -185,8 +185,8 @@ class CduTest : public testing_support::SimFixture {
 };
 
 // The route as the active one (state 3, active leg 1) and its modified copy.
-inline void SetActiveRoute(std::initializer_list<std::string> idents) {
-  route_test::SetActLegs(idents);
+inline void SetActiveRoute(const std::vector<std::string>& idents) {
+  route_test::SetLegs(fms_fpln_act, &fp_cnt, idents);
   CopyActiveToModRoute();
   fms_fpln_active = 3;
   stpos = 1;
