@@ -356,6 +356,15 @@ TEST_F(LegsPageTest, PagesWrapAndTheCounterMovesBeforeTheLegs) {
   EXPECT_EQ(legs_page, 3);
 }
 
+TEST_F(LegsPageTest, PageLeftFromALongerRouteStartsAgainAtOne) {
+  SetActiveRoute(kRoute);
+  legs_page = 3;
+  fms_page = 6;
+  Paint();
+  EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 1");
+  EXPECT_EQ(Line(1).left, "SEA");
+}
+
 TEST_F(LegsPageTest, RouteWithoutActiveLegHasOnePage) {
   route_test::SetModLegs({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "KPDX"});
   fms_fpln_active = 1;

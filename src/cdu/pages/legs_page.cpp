@@ -275,10 +275,11 @@ void DrawLegsPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   if ((cdu_legs_key == 1 || cdu_hold_key == 1) && (fms_fpln_active == 0 || fms_fpln_active == 3)) {
     CopyActiveToModRoute();
   }
-  if (legs_page < 1) legs_page = 1;
-  const int32_t first = FirstLegOfPage(legs_page);
   const int32_t last = LastLeg();
   legs_page_cnt = PageCount(last);
+  // A page left over from a longer route would list nothing.
+  if (legs_page < 1 || legs_page > legs_page_cnt) legs_page = 1;
+  const int32_t first = FirstLegOfPage(legs_page);
   const bool next = cdu_next_page == 1;
   const bool prev = cdu_prev_page == 1;
   // The counter shows the new page at once; its legs come with the next paint.
