@@ -99,6 +99,7 @@ class LineParser {
     if (verb == "snapshot") return ParseSnapshot(error);
     if (verb == "fsuipc") return ParseFsuipcServer(error);
     if (verb == "tcas") return ParseTcas(error);
+    if (verb == "cdu") return ParseCdu(error);
     *error = "unknown command '" + verb + "'";
     return false;
   }
@@ -364,6 +365,30 @@ class LineParser {
     return End(error);
   }
 
+  // cdu WORD...: a word that names a CDU key is that key; any other word, or a word after a leading
+  // '=', is typed character by character. A key that the next CDU paint applies runs one frame.
+  bool ParseCdu(std::string* error) {
+    cmd_->kind = CommandKind::kCdu;
+    if (!More()) return Missing("CDU keys", error);
+    while (More()) {
+      const std::string w = Next();
+      CduKeyPoint key;
+      if (!w.empty() && w[0] != '=' && FindCduKey(w, &key)) {
+        cmd_->cdu_keys.push_back(key);
+        if (key.applied_at_paint) ++cmd_->count;
+        continue;
+      }
+      const std::string_view text = !w.empty() && w[0] == '=' ? std::string_view(w).substr(1) : std::string_view(w);
+      std::vector<CduKeyPoint> typed;
+      if (text.empty() || !CduKeysOfText(text, &typed)) {
+        *error = "'" + w + "' is neither a CDU key nor text the CDU keys can type";
+        return false;
+      }
+      cmd_->cdu_keys.insert(cmd_->cdu_keys.end(), typed.begin(), typed.end());
+    }
+    return true;
+  }
+
   const Words& w_;
   size_t i_;
   ScenarioCommand* cmd_;
@@ -492,7 +517,7 @@ bool ParseScenario(std::string_view text, const std::string& file, Scenario* out
       *error = AtLine(file, line_no, msg);
       return false;
     }
-    if (cmd.kind == CommandKind::kFrames) {
+    if (cmd.kind == CommandKind::kFrames || cmd.kind == CommandKind::kCdu) {
       if (s.frames + cmd.count > kMaxFrames) {
         *error = AtLine(file, line_no, "the scenario runs more than " + std::to_string(kMaxFrames) + " frames");
         return false;

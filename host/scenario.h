@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/cdu_keyboard.h"
 #include "host/panel_config.h"
 
 namespace simhost {
@@ -29,6 +30,7 @@ enum class CommandKind {
   kSetFsuipc,
   kFsuipcServer,
   kTcas,
+  kCdu,
 };
 
 enum class VarKind { kToken, kExpression, kExpressionText, kNamed, kFsuipc };
@@ -47,7 +49,7 @@ struct TcasIntruderSpec {
 struct ScenarioCommand {
   CommandKind kind = CommandKind::kFrames;
   int line = 0;
-  int64_t count = 0;        // kFrames
+  int64_t count = 0;        // kFrames; kCdu: the frames it runs
   VarKind var = VarKind::kToken;
   uint32_t id = 0;          // token id, key event id, window ident
   std::string name;         // expression text, named variable, gauge name
@@ -65,6 +67,7 @@ struct ScenarioCommand {
   bool on = true;           // kFsuipcServer
   TcasAction tcas = TcasAction::kOn;
   TcasIntruderSpec intruder;
+  std::vector<CduKeyPoint> cdu_keys;  // kCdu, in order
 };
 
 struct ScenarioPanelEntry {

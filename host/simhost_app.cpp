@@ -188,6 +188,7 @@ class Run {
       case CommandKind::kPrint: out_ << "frame " << host_.frame() << ": " << Describe(c) << "\n"; return true;
       case CommandKind::kWatch: watches_.push_back(&c); return true;
       case CommandKind::kSnapshot: return Snapshot(c, error);
+      case CommandKind::kCdu: return TypeOnCdu(c, error);
     }
     return true;
   }
@@ -204,6 +205,24 @@ class Run {
         *error = "the TCAS module lists 255 intruders already";
         return false;
       }
+    }
+    return true;
+  }
+
+  // Clicks the keys on the panel's "FMS" instance; a key the CDU applies at its next paint gets
+  // that frame before the next key, as a pilot's pace gives it.
+  bool TypeOnCdu(const ScenarioCommand& c, std::string* error) {
+    GaugeInstance* fms = host_.FindInstance("FMS", "");
+    if (fms == nullptr) {
+      *error = "no instance of gauge 'FMS' with parameter \"\" on the panel";
+      return false;
+    }
+    for (const CduKeyPoint& k : c.cdu_keys) {
+      if (!host_.Click(fms, k.x, k.y)) {
+        *error = "no mouse area of 'FMS' at (" + std::to_string(k.x) + ", " + std::to_string(k.y) + ")";
+        return false;
+      }
+      if (k.applied_at_paint) host_.RunFrame();
     }
     return true;
   }

@@ -57,4 +57,34 @@
 RO_DECLARE_GLOBALS(CDU_SCALARS)
 RO_DECLARE_ARRAYS(CDU_ARRAYS)
 
+// The keyboard's pending state (one-shot flags that the CDU paint clears after the page ran), the
+// hand-off of a look-up with several matches to SELECT WAYPOINT, and the paging of the RTE LEGS and
+// SELECT WAYPOINT pages.
+#define CDU_KEY_SCALARS(X)                                                                \
+  X(int32_t, cdu_prev_page, 0)                                                            \
+  X(int32_t, cdu_next_page, 0)                                                            \
+  X(int32_t, cdu_legs_key, 0)                                                             \
+  X(int32_t, cdu_hold_key, 0)                                                             \
+  X(int32_t, cdu_rte_key, 0)                                                              \
+  X(int32_t, cdu_key_spare, 0)      /* cleared with the others; no key sets it */         \
+  X(int32_t, intc_leg, 0)           /* RTE LEGS: leg chosen for the intercept; 0 none */  \
+  X(int32_t, wpt_pick_row, 0)       /* nav_search_list row of a HOLD AT entry */          \
+  X(int32_t, cdu_return_page, 0)    /* page that handed candidates to SELECT WAYPOINT */  \
+  X(int32_t, cdu_return_index, 0)   /* its leg or RTE row; 0 or below none */             \
+  X(int32_t, legs_page_cnt, 1)                                                            \
+  X(int32_t, sel_wpt_page, 1)                                                             \
+  X(int32_t, sel_wpt_page_cnt, 1)
+
+// What ERASE takes back: the values before the last pending speed, cruise-altitude entry (0 none;
+// speeds in kt, Mach), and the arrival-page choice (rows, 0 none) with the copies EXEC saved; with
+// the DEP/ARR pages' choice flags that ERASE clears.
+#define CDU_ENTRY_UNDO_SCALARS(X)                                                         \
+  X(int32_t, dep_trans_chosen, 0)                                                         \
+  X(int32_t, star_trans_chosen, 0)                                                        \
+  X(int32_t, appr_chosen, 0)                                                              \
+  X(int32_t, appr_trans_chosen, 0)
+
+RO_DECLARE_GLOBALS(CDU_KEY_SCALARS)
+RO_DECLARE_GLOBALS(CDU_ENTRY_UNDO_SCALARS)
+
 void ResetCduGlobals();

@@ -17,8 +17,7 @@
 #define FMC_PROC_SELECT_GLOBALS(X)                                                      \
   X(int32_t, sid_idx, 0)            /* chosen SID record of the origin block; 0 none */  \
   X(int32_t, star_idx, 0)           /* chosen STAR record of the destination block */    \
-  X(std::string, sid_trans_cur, "") /* transition key of the SID leg builder */          \
-  X(int32_t, dep_trans_chosen, 0)   /* 1 once a SID transition was chosen */
+  X(std::string, sid_trans_cur, "") /* transition key of the SID leg builder */
 
 RO_DECLARE_GLOBALS(FMC_PROC_SELECT_GLOBALS)
 

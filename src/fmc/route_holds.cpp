@@ -64,6 +64,18 @@ void RenumberLegHoldRefs(RouteLeg* legs, int32_t count, int32_t removed) {
   }
 }
 
+// Rows a and b exchanged their holds: the active legs that named one name the other.
+void SwapActiveLegHoldRefs(int32_t a, int32_t b) {
+  for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) {
+    int32_t& idx = fms_fpln_act[i].hold_idx;
+    if (idx == a) {
+      idx = b;
+    } else if (idx == b) {
+      idx = a;
+    }
+  }
+}
+
 void RemoveHoldRow(int32_t r) {
   const int32_t last = UsedHoldRows();
   for (int32_t i = r; i < last; ++i) CopyHoldFields(route_holds[i + 1], route_holds[i]);
@@ -113,6 +125,8 @@ void AddLegHold(int32_t leg_no, int32_t flag) {
       SwapHoldFields(route_holds[i], route_holds[i + 1]);
       LinkModLegToHold(i);
       LinkModLegToHold(i + 1);
+      // The active route keeps naming its own holds, which ERASE relies on.
+      SwapActiveLegHoldRefs(i, i + 1);
       if (row == i) {
         row = i + 1;
       } else if (row == i + 1) {
@@ -145,6 +159,12 @@ void DeleteLegHolds(int32_t leg_no, int32_t flag) {
   if (flag > 0 && fms_fpln_active == 3) StepFplnState();
   cdu_message.clear();
   if (hold_cnt == 0 && fms_page == kRteHoldPage) fms_page = kRteLegsPage;
+}
+
+void DeleteHoldRow(int32_t row) {
+  if (row < 1 || row > UsedHoldRows()) return;
+  RemoveHoldRow(row);
+  hold_page_cnt = hold_cnt;
 }
 
 void RenumberHoldLeg(int32_t new_leg, int32_t old_leg) {

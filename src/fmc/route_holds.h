@@ -23,6 +23,10 @@ void AddLegHold(int32_t leg_no, int32_t flag);
 // hold_idx; flag 2 or more only clears the leg's hold_idx. A flag above 0 is a pilot's edit.
 void DeleteLegHolds(int32_t leg_no, int32_t flag);
 
+// Removes hold row `row` (1..hold_cnt) itself: later rows move down and the legs of both routes
+// follow their rows; legs that named the row name no hold. Other rows are refused silently.
+void DeleteHoldRow(int32_t row);
+
 // The first row whose pending leg is old_leg gets new_leg.
 void RenumberHoldLeg(int32_t new_leg, int32_t old_leg);
 // The first row whose active leg is old_leg gets new_leg.

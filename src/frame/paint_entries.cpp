@@ -5,7 +5,8 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "cdu/cdu_pending.h"
+#include "cdu/cdu_keys.h"
+#include "cdu/cdu_pages.h"
 #include "displays/displays_globals.h"
 #include "displays/displays_pending.h"
 #include "displays/pfd_frame.h"

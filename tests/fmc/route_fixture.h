@@ -19,7 +19,7 @@ namespace route_test {
 inline double LegLat(int i) { return 47.0 + 0.5 * i; }
 inline constexpr double kLegLon = -122.0;
 
-inline void SetLegs(RouteLeg* table, int32_t* count, std::initializer_list<std::string> idents) {
+inline void SetLegs(RouteLeg* table, int32_t* count, const std::vector<std::string>& idents) {
   int i = 0;
   for (const std::string& ident : idents) {
     RouteLeg& leg = table[i];

@@ -8,7 +8,8 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "cdu/cdu_pending.h"
+#include "cdu/cdu_keys.h"
+#include "cdu/cdu_pages.h"
 #include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/tick_globals.h"
@@ -290,18 +291,21 @@ TEST_P(CduKeyTest, KeyFlagsAreResetOnlyByAPoweredNormalPaint) {
   const CduKeyCase& c = GetParam();
   ac_power = c.power;
   fms_page = c.page;
+  cdu_lsk = 1;
+  cdu_next_page = 1;
   TestSurface s(399, 320);
   const gauge::PixelSize size{399, 320};
   PaintCdu(&cdu_surface, s.dc(), &size, c.mode);
-  EXPECT_EQ(Calls(PendingCall::kClearCduKeyFlags), c.key_flag_clears);
+  EXPECT_EQ(cdu_lsk, c.key_flag_clears == 1 ? 0 : 1);
+  EXPECT_EQ(cdu_next_page, c.key_flag_clears == 1 ? 0 : 1);
   EXPECT_EQ(Kinds(s), std::vector<gfx::OpKind>{gfx::OpKind::Clear});
 }
 
 INSTANTIATE_TEST_SUITE_P(Paints, CduKeyTest,
-                         ::testing::Values(CduKeyCase{"Normal", 2, kPaintNormal, 25, 1},
-                                           CduKeyCase{"BackgroundOnly", 2, kPaintBackgroundOnly, 25, 0},
-                                           CduKeyCase{"StandbyPower", 1, kPaintNormal, 25, 0},
-                                           CduKeyCase{"PageWithoutRoutineDropsTheKey", 2, kPaintNormal, 2, 1}),
+                         ::testing::Values(CduKeyCase{"Normal", 2, kPaintNormal, 2, 1},
+                                           CduKeyCase{"BackgroundOnly", 2, kPaintBackgroundOnly, 2, 0},
+                                           CduKeyCase{"StandbyPower", 1, kPaintNormal, 2, 0},
+                                           CduKeyCase{"PageWithoutRoutineDropsTheKey", 2, kPaintNormal, 34, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PaintEntryTest, CduKeyPaintsOnTheNextTickAtTheDefaultRate) {

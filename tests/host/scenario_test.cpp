@@ -67,6 +67,35 @@ TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
   EXPECT_EQ(s.commands[5].text, "Orvantel 757-200 \"House\"");
 }
 
+TEST(ScenarioParse, CduKeysAndTypedWordsBecomeClicksWithAFrameAfterEachAppliedKey) {
+  Scenario s = Parse(
+      "cdu legs KSEA 1L\n"
+      "at 10 cdu =FIX 250/10000 2R EXEC\n");
+  ASSERT_EQ(s.commands.size(), 3u);
+  const auto& first = s.commands[0];
+  EXPECT_EQ(first.kind, CommandKind::kCdu);
+  ASSERT_EQ(first.cdu_keys.size(), 6u);  // LEGS, K, S, E, A, 1L
+  EXPECT_EQ(first.cdu_keys[0].x, 140 + 29);
+  EXPECT_EQ(first.cdu_keys[0].y, 466 + 18);
+  EXPECT_TRUE(first.cdu_keys[0].applied_at_paint);
+  EXPECT_FALSE(first.cdu_keys[1].applied_at_paint);
+  EXPECT_EQ(first.count, 2);  // LEGS and 1L each get their paint
+  EXPECT_EQ(s.commands[1].kind, CommandKind::kFrames);
+  EXPECT_EQ(s.commands[1].count, 8);
+  EXPECT_EQ(s.commands[2].cdu_keys.size(), 3u + 9u + 2u);  // F I X, the entry, 2R, EXEC
+  EXPECT_EQ(s.frames, 11);
+}
+
+TEST(ScenarioParse, CduWordsWithoutAKeyAreRejected) {
+  Scenario s;
+  std::string error;
+  EXPECT_FALSE(simhost::ParseScenario("cdu LEGS KS#A\n", "t.scn", &s, &error));
+  EXPECT_FALSE(simhost::ParseScenario("cdu K_SEA\n", "t.scn", &s, &error));
+  EXPECT_EQ(error, "t.scn:1: 'K_SEA' is neither a CDU key nor text the CDU keys can type");
+  EXPECT_FALSE(simhost::ParseScenario("cdu\n", "t.scn", &s, &error));
+  EXPECT_FALSE(simhost::ParseScenario("cdu =\n", "t.scn", &s, &error));
+}
+
 TEST(ScenarioParse, PanelLinesPlaceInstancesInTheirWindows) {
   Scenario s = Parse(
       "panel default\n"

@@ -148,6 +148,23 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
   EXPECT_NE(fp_nd.At(179, 200) | fp_nd.At(178, 200), kBlack);
 }
 
+// A route typed on the CDU of the "FMS" gauge: each stage of the page is a green CDU screen.
+TEST_F(SimhostRun, CduScenarioTypesARouteAndSnapshotsThePage) {
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/cdu_route.scn") + " --out " +
+                        Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("3 snapshots written"), std::string::npos) << r.output;
+  for (const char* file : {"cdu_legs_entered.png", "cdu_legs_activated.png", "cdu_legs_executed.png"}) {
+    Picture pic;
+    ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / file, &pic)) << file;
+    EXPECT_EQ(pic.width, 399) << file;
+    size_t green = 0;
+    for (uint32_t p : pic.pixels) green += p == 0xFF00FA00u ? 1 : 0;
+    EXPECT_GT(green, 1000u) << file;  // five legs, their labels and the prompts
+  }
+}
+
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
 // and the log lands in the simulator folder.
 TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {

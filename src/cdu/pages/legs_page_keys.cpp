@@ -1,0 +1,350 @@
+// The RTE LEGS page's line-select keys and the leg deletion it shares with the RTE page.
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "cdu/cdu_globals.h"
+#include "cdu/cdu_keys.h"
+#include "cdu/cdu_page_framework.h"
+#include "cdu/cdu_pages.h"
+#include "cdu/pages/legs_page.h"
+#include "cdu/pages/legs_page_rows.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/leg_constraint.h"
+#include "fmc/route_edit.h"
+#include "fmc/route_holds.h"
+#include "fmc/route_model.h"
+#include "fmc/route_state.h"
+#include "frame/debug_log.h"
+#include "frame/geodesy.h"
+#include "frame/tick_globals.h"
+#include "navdb/nav_records.h"
+#include "navdb/nav_search.h"
+#include "navdb/navdb_globals.h"
+#include "nd/nd_globals.h"
+
+namespace rte_legs {
+
+namespace {
+
+constexpr int32_t kNoActiveLeg = 999;
+constexpr int32_t kPlanMode = 4;
+constexpr double kMachAltFt = 30000.0;
+constexpr double kInterceptFromPointNm = 25.0;
+constexpr std::string_view kHoldAtPrefix = "HOLD AT ";
+constexpr size_t kMinAlongTrackIdent = 2;
+constexpr size_t kMaxAlongTrackIdent = 5;
+
+bool IsModLeg(int32_t leg) { return leg >= 0 && leg <= ClampedLastRow(fp_mod_cnt); }
+
+// An entry that is a whole number with an optional sign, nothing else.
+bool ParseWholeNumber(std::string_view text, int32_t* value) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return false;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, *value);
+  return ec == std::errc() && ptr == end;
+}
+
+// The leading decimal number of an entry ("123.5ABC" gives 123.5); text that is no number gives 0.
+// Only plain digits count, so the value stays finite whatever was typed.
+double LeadingDecimal(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  double sign = 1.0;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) sign = text[i++] == '-' ? -1.0 : 1.0;
+  double value = 0.0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10.0 + (text[i] - '0');
+  if (i < text.size() && text[i] == '.') {
+    double scale = 0.1;
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10.0) value += (text[i] - '0') * scale;
+  }
+  return sign * value;
+}
+
+// Looks the scratchpad up among navaids, fixes and airports; returns the candidate count.
+int32_t LookUpScratchpad() {
+  cdu_lookup_ident = cdu_scratchpad;
+  FindWaypointCandidates(0);
+  if (nav_search_cnt < 1) cdu::RefuseEntry(cdu::kNotInDatabase);
+  return nav_search_cnt;
+}
+
+void HandToSelectWaypoint(int32_t return_index) {
+  cdu_return_index = return_index;
+  cdu_return_page = kCduPageRteLegs;
+  fms_page = kCduPageSelectWaypoint;
+}
+
+// Inserts candidate `sel` as leg `pos`; true when the route took it (a refused insertion leaves
+// "INVALID ENTRY" and the scratchpad).
+bool Insert(int32_t pos, int32_t sel) {
+  const int32_t before = fp_mod_cnt;
+  InsertTmpFplanWpt(pos, sel);
+  return fp_mod_cnt > before;
+}
+
+void DeleteOnLeft(const Row& row) {
+  const int32_t L = row.leg;
+  if (row.kind == RowKind::kHold) {
+    // Only the leg forgets its hold now; EXEC removes the hold itself.
+    DeleteLegHolds(L, 2);
+    edit_leg_idx = L;
+  } else if (L >= 0 && L < fp_mod_cnt) {
+    DeleteLegInsertDisco(L, 0);
+  } else {
+    cdu::RefuseEntry(cdu::kInvalidDelete);
+  }
+}
+
+// "IDENT/NM": a point NM along the leg after (or before, negative) the line's own fix.
+void AlongTrackEntry(int32_t L, size_t slash) {
+  cdu_lookup_ident = cdu_scratchpad.substr(0, slash);
+  cdu_scratchpad.erase(0, slash + 1);
+  int32_t offset_nm = 0;
+  if (!cdu_scratchpad.empty() && IsModLeg(L) && cdu_lookup_ident == fms_fpln_mod[L].ident &&
+      ParseWholeNumber(cdu_scratchpad, &offset_nm) && offset_nm != 0) {
+    along_track_offset = offset_nm;
+    if (Insert(L, 0)) cdu::AcceptEntry();
+  } else {
+    cdu::RefuseEntry(cdu::kInvalidEntry);
+  }
+}
+
+void LeftKey(const Row& row) {
+  const int32_t L = row.leg;
+  if (cdu::DeleteRequested()) {
+    DeleteOnLeft(row);
+    return;
+  }
+  if (cdu_scratchpad.empty()) {
+    if (L >= 0 && L < fp_mod_cnt) {
+      cdu_scratchpad = fms_fpln_mod[L].ident;
+      if (cdu_prompt_mode == 1) intc_leg = L;
+      if (cdu_prompt_mode == 2) hold_at_leg = L;
+    }
+    return;
+  }
+  if (cdu_prompt_mode == 2 && cdu_scratchpad.starts_with(kHoldAtPrefix)) {
+    // The hold goes on the fix that was just inserted, never on the leg that was there.
+    if (Insert(L, wpt_pick_row)) {
+      AddLegHold(L, 1);
+      cdu::AcceptEntry();
+    }
+    return;
+  }
+  for (int32_t j = std::max(L, 0); j <= ClampedLastRow(fp_mod_cnt); ++j) {
+    if (fms_fpln_mod[j].ident == cdu_scratchpad) {
+      RemoveFPWpts(L, j);  // the fix moves up to this line
+      return;
+    }
+  }
+  const size_t slash = cdu_scratchpad.find('/');
+  if (slash != std::string::npos && slash >= kMinAlongTrackIdent && slash <= kMaxAlongTrackIdent) {
+    AlongTrackEntry(L, slash);
+    return;
+  }
+  const int32_t found = LookUpScratchpad();
+  if (found == 1) {
+    if (Insert(L, 1)) cdu::AcceptEntry();
+  } else if (found > 1) {
+    HandToSelectWaypoint(L);
+    cdu::AcceptEntry();
+  }
+}
+
+void RightKey(int32_t L) {
+  if (!IsModLeg(L)) return;
+  RouteLeg& leg = fms_fpln_mod[L];
+  if (cdu::DeleteRequested()) {
+    leg.alt = kNoConstraint;
+    leg.ias = kNoConstraint;
+    leg.mach = kNoConstraint;
+    leg.restr = 0;
+    cdu_message.clear();
+    if (fms_fpln_active == 3) StepFplnState();
+  } else if (!cdu_scratchpad.empty()) {
+    ParseLegConstraint(L);
+  } else if (leg.alt > 0.0 && (leg.ias > 0.0 || leg.mach > 0.0)) {
+    // The constraint comes back as an entry that can be edited and typed onto another leg.
+    cdu_scratchpad = leg.alt >= kMachAltFt && leg.mach > 0.0 ? cdu::Format("%1.2f/%-3.0f", leg.mach, leg.alt)
+                                                             : cdu::Format("%5.0f/%-3.0f", leg.ias, leg.alt);
+  }
+}
+
+void InterceptEntry6L() {
+  if (intc_leg == 0) {
+    const int32_t found = LookUpScratchpad();
+    if (found == 1) {
+      if (Insert(stpos, 1)) cdu::AcceptEntry();
+    } else if (found > 1) {
+      // The choice goes where a single match would: the active leg.
+      HandToSelectWaypoint(stpos >= 1 && stpos <= kLastRouteRow ? stpos : 0);
+      cdu::AcceptEntry();
+    }
+    return;
+  }
+  if (fms_fpln_active == 3) StepFplnState();
+  direct_pending = 1;
+  saved_stpos = intc_leg;
+  if (intc_leg >= 1 && intc_leg <= ClampedLastRow(fp_mod_cnt)) {
+    RouteLeg& leg = fms_fpln_mod[intc_leg];
+    if (leg.intc_crs <= -1.0) {
+      const RouteLeg& prev = fms_fpln_mod[intc_leg - 1];
+      double dist_nm = 0.0, brg_deg = 0.0;
+      CalcDistBrg(prev.lat, prev.lon, leg.lat, leg.lon, &dist_nm, &brg_deg);
+      leg.intc_crs = norm360(brg_deg - mag_var);
+    }
+  }
+  intc_leg = 0;
+  cdu::AcceptEntry();
+}
+
+void HoldAtEntry6L() {
+  if (hold_at_leg == 0) {
+    const int32_t found = LookUpScratchpad();
+    if (found == 1) {
+      // The pilot then chooses the line the fix goes in front of.
+      wpt_pick_row = 1;
+      cdu_scratchpad = std::string(kHoldAtPrefix) + cdu_scratchpad;
+    } else if (found > 1) {
+      HandToSelectWaypoint(0);
+    }
+    return;
+  }
+  const int32_t before = hold_cnt;
+  AddLegHold(hold_at_leg, 1);
+  if (hold_cnt > before) {
+    cdu::AcceptEntry();
+    fms_page = kCduPageRteHold;
+  }
+}
+
+void Key6L() {
+  if (fms_fpln_active == 4) {
+    EraseRouteModification();
+  } else if (!cdu_scratchpad.empty() && cdu_prompt_mode == 1) {
+    InterceptEntry6L();
+  } else if (!cdu_scratchpad.empty() && cdu_prompt_mode == 2) {
+    HoldAtEntry6L();
+  }
+}
+
+// The intercept course onto leg 1: the direct-to starts from a point 25 NM beyond the aircraft's
+// distance, back along the course.
+void InterceptCourse6R() {
+  RouteLeg& leg1 = fms_fpln_mod[1];
+  leg1.intc_crs = LeadingDecimal(cdu_scratchpad);
+  double dist_nm = 0.0, brg_deg = 0.0;
+  CalcDistBrg(plane_lat, plane_lon, leg1.lat, leg1.lon, &dist_nm, &brg_deg);
+  double back_deg = leg1.intc_crs - 180.0;
+  if (back_deg < 0.0) back_deg += 360.0;
+  CalcDestPoint(leg1.lat, leg1.lon, norm360(back_deg + mag_var), dist_nm + kInterceptFromPointNm, &tmp_fr_lat,
+                &tmp_fr_lon);
+  TmpFrId = "DIRECT";
+  LogLine("DrawLegsPage R6() - TmpFrId = 'DIRECT'\n");
+  cdu::AcceptEntry();
+}
+
+void HoldPresentPosition6R() {
+  nav_search_cnt = 1;
+  NavRecord& point = nav_search_list[1];
+  ClearRecord(point);
+  SetText(point.ident, "HOLD PPOS");
+  point.lat = plane_lat;
+  point.lon = plane_lon;
+  SetText(point.type, "I");
+  cdu::AcceptEntry();
+  if (fms_fpln_active == 3) {
+    CopyActiveToModRoute();
+    StepFplnState();
+  }
+  if (Insert(stpos, 1)) {
+    AddLegHold(stpos, 0);
+    fms_page = kCduPageRteHold;
+  }
+}
+
+// STEP: the plan map's centre moves to the next leg, turning the page past its fifth leg and
+// starting again from the active leg at the end of the route.
+void StepMapCentre(const Layout& layout) {
+  const int32_t restart_leg = stpos == kNoActiveLeg ? 1 : stpos;
+  ++map_ctr_leg;
+  if (map_ctr_leg > layout.first + 4) {
+    ++legs_page;
+    map_ctr_leg = 0;  // the next paint centres on the new page's first leg
+    if (legs_page > legs_page_cnt) {
+      legs_page = 1;
+      map_ctr_leg = restart_leg;
+    }
+  }
+  if (map_ctr_leg >= layout.last) {
+    legs_page = 1;
+    map_ctr_leg = restart_leg;
+  }
+}
+
+void Key6R(const Layout& layout) {
+  if (cdu_prompt_mode == 1) {
+    InterceptCourse6R();
+  } else if (cdu_prompt_mode == 2 && stpos != kNoActiveLeg) {
+    HoldPresentPosition6R();
+  } else if (nd_mode == kPlanMode || fpnd_mode == kPlanMode) {
+    StepMapCentre(layout);
+  } else if (fms_fpln_active == 1) {
+    StepFplnState();  // ACTIVATE: EXEC lights
+  } else {
+    fms_page = kCduPageRte;  // RTE DATA
+  }
+}
+
+}  // namespace
+
+void ApplyLegsKey(const Layout& layout) {
+  const int32_t line = cdu::PendingLine();
+  if (line == 0) return;
+  if (line == cdu::kLines) {
+    if (cdu::PendingLeft()) {
+      Key6L();
+    } else {
+      Key6R(layout);
+    }
+    return;
+  }
+  const Row& row = layout.rows[line - 1];
+  if (cdu::PendingLeft()) {
+    // Line 1 may insert in front of the next leg of an empty route; lines below it act only on legs
+    // of the route.
+    if (line >= 2 && row.leg > fp_mod_cnt) return;
+    LeftKey(row);
+  } else {
+    RightKey(row.leg);
+  }
+}
+
+}  // namespace rte_legs
+
+void DeleteLegInsertDisco(int32_t leg, int32_t keep_flag) {
+  const int32_t n = leg;
+  const int32_t cnt = fp_mod_cnt;
+  if (cnt > 1 && cnt <= kLastRouteRow && n >= 1 && n <= cnt) {
+    DeleteLegHolds(n, 0);
+    RouteLeg& l = fms_fpln_mod[n];
+    const bool middle = n > 1 && n < cnt - 1;
+    if (middle && keep_flag == 0 && !IsDisco(l) && !IsDisco(fms_fpln_mod[n - 1]) && !IsDisco(fms_fpln_mod[n + 1])) {
+      // The gap stays in the route as a discontinuity; its Mach and frequency are kept.
+      const std::string freq = l.freq;
+      ResetRouteLeg(l);
+      l.ident = "DISCO";
+      l.intc_crs = kNoInterceptCourse;
+      l.freq = freq;
+    } else {
+      for (int32_t k = n + 1; k <= cnt; ++k) MoveModLeg(k, k - 1);
+      fp_mod_cnt = cnt - 1;
+    }
+  }
+  cdu_message.clear();
+  if (fms_fpln_active == 3) StepFplnState();
+}

@@ -1,0 +1,41 @@
+// The RTE LEGS page's rows and what its keys act on, shared by its drawing and its key handling.
+#pragma once
+
+#include <cstdint>
+
+#include "fmc/route_types.h"
+
+namespace rte_legs {
+
+inline constexpr int kRows = 5;
+
+enum class RowKind {
+  kNone,  // past the end of the listing
+  kLeg,   // a leg (a discontinuity included)
+  kHold,  // the hold of `leg`, drawn after it
+  kEnd,   // the last leg, drawn as the end line
+};
+
+struct Row {
+  RowKind kind = RowKind::kNone;
+  int32_t leg = 0;
+};
+
+struct Layout {
+  bool active_listing = false;  // state 3: the active route is listed
+  int32_t first = 1;            // the page's first leg
+  int32_t last = 0;             // the listed route's last leg (0..200)
+  Row rows[kRows];
+};
+
+// The route listed in the current state.
+const RouteLeg* ListedRoute();
+
+// The five rows from `first`: each leg a row, followed by its hold's row when it carries one; the
+// hold of the leg before `first` leads; the last leg ends the listing.
+Layout WorkOutRows(int32_t first);
+
+// Applies the pending line-select key to the modified route (the page has worked out `layout`).
+void ApplyLegsKey(const Layout& layout);
+
+}  // namespace rte_legs

@@ -1,0 +1,158 @@
+#include "cdu/pages/select_wpt_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cdu/cdu_fixture.h"
+
+namespace cdu_test {
+namespace {
+
+using Idents = std::vector<std::string>;
+
+class SelectWaypointTest : public CduTest {
+ protected:
+  void SetUp() override {
+    CduTest::SetUp();
+    fms_page = 9;
+  }
+  // n candidates C1..Cn, 0.1 degrees apart.
+  static void Candidates(int n) {
+    nav_search_cnt = 0;
+    for (int i = 1; i <= n; ++i) SetCandidate(i, "C" + std::to_string(i), 47.0 + 0.1 * i, -122.0);
+  }
+  void HandOff(int32_t page, int32_t index) {
+    cdu_return_page = page;
+    cdu_return_index = index;
+  }
+};
+
+TEST_F(SelectWaypointTest, SixCandidatesFillOneSubPageAndASeventhMakesTwo) {
+  Candidates(6);
+  Paint();
+  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
+  EXPECT_EQ(Line(6).left, "C6      INT");
+  Candidates(7);
+  Paint();
+  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 2");
+  PressAndPaint("PREV_PAGE");  // PREV moves forward on this page
+  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 2/ 2");
+  EXPECT_EQ(Line(1).left, "C7      INT");
+  EXPECT_EQ(Line(2).left, "");
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(sel_wpt_page, 1);
+  PressAndPaint("NEXT_PAGE");  // and NEXT back, wrapping
+  EXPECT_EQ(sel_wpt_page, 2);
+}
+
+TEST_F(SelectWaypointTest, CandidateLinesShowTypeFrequencyAndPosition) {
+  nav_search_cnt = 0;
+  SetCandidate(1, "SEA", 47.4354, -122.3097, "V", "116.80");
+  SetCandidate(2, "NOLLA", 47.548, -122.495, "N", "362");
+  SetCandidate(3, "KSEA", 47.45, -122.311, "APT");
+  Paint();
+  EXPECT_EQ(TextAt(43), "SEA     VOR  116.80");
+  EXPECT_EQ(TextAt(63), "N47:26:07    W122:18:34");
+  EXPECT_EQ(TextAt(87), "NOLLA   NDB     362");
+  EXPECT_EQ(TextAt(131), "KSEA    INT");
+}
+
+TEST_F(SelectWaypointTest, SubPageLeftFromALongerListStartsAgainAtOne) {
+  Candidates(2);
+  sel_wpt_page = 3;
+  Paint();
+  EXPECT_EQ(sel_wpt_page, 1);
+  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
+  EXPECT_EQ(Line(1).left, "C1      INT");
+  Candidates(14);
+  sel_wpt_page = 2;
+  Paint();
+  EXPECT_EQ(sel_wpt_page, 2);  // in range: kept
+}
+
+TEST_F(SelectWaypointTest, EmptyListShowsNoLineAndRteLegsHandOffStillReturns) {
+  nav_search_cnt = 0;
+  HandOff(28, 0);
+  PressAndPaint("1L");
+  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
+  EXPECT_EQ(fms_page, 9);
+  HandOff(6, 2);
+  PressAndPaint("1L");
+  EXPECT_EQ(fms_page, 9);  // nothing chosen: the page stays
+  cdu_prompt_mode = 2;
+  HandOff(6, 0);
+  cdu_scratchpad = "OLM";
+  PressAndPaint("1L");
+  EXPECT_EQ(fms_page, 6);  // HOLD AT returns whatever the line
+  EXPECT_EQ(cdu_scratchpad, "HOLD AT OLM");
+}
+
+TEST_F(SelectWaypointTest, LineWithoutCandidateChoosesNothing) {
+  Candidates(3);
+  route_test::SetModLegs({"KSEA", "SEA", "KPDX"});
+  for (int32_t page : {22, 28}) {
+    HandOff(page, 1);
+    PressAndPaint("4L");
+    EXPECT_EQ(fms_page, 9);
+  }
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "KPDX"}));
+  EXPECT_EQ(cur_fix_ident, "");
+}
+
+TEST_F(SelectWaypointTest, RefNavDataTakesTheChosenFix) {
+  Candidates(8);
+  HandOff(28, 0);
+  sel_wpt_page = 2;
+  PressAndPaint("2R");
+  EXPECT_EQ(cur_fix_ident, "C8");
+  EXPECT_DOUBLE_EQ(cur_fix_lat, 47.8);
+  EXPECT_EQ(fms_page, 28);
+}
+
+TEST_F(SelectWaypointTest, RteLegsInsertsTheChoiceAsTheLeg) {
+  route_test::SetModLegs({"KSEA", "SEA", "TACMA", "KPDX"});
+  fms_fpln_active = 1;
+  Candidates(3);
+  HandOff(6, 2);
+  PressAndPaint("3L");
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "C3", "DISCO", "TACMA", "KPDX"}));
+  EXPECT_EQ(fms_page, 6);
+  EXPECT_EQ(rte_rows[2].to_fix, "C3");
+}
+
+TEST_F(SelectWaypointTest, RteInsertsTheChoiceWithADiscontinuity) {
+  route_test::SetModLegs({"KSEA", "SEA", "TACMA", "CENTR", "KPDX"});
+  BuildRteRows();  // rows: SEA, TACMA, CENTR
+  Candidates(2);
+  HandOff(22, 2);  // the entry on the RTE row of TACMA
+  cdu_scratchpad = "C";
+  PressAndPaint("1L");
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "C1", "DISCO", "TACMA", "CENTR", "KPDX"}));
+  EXPECT_EQ(fms_fpln_active, 1);
+  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(fms_page, 22);
+}
+
+TEST_F(SelectWaypointTest, HoldAtTakesTheChosenRow) {
+  Candidates(3);
+  cdu_prompt_mode = 2;
+  HandOff(6, 0);
+  cdu_scratchpad = "C";
+  PressAndPaint("2L");
+  EXPECT_EQ(wpt_pick_row, 2);
+  EXPECT_EQ(fms_page, 6);
+  EXPECT_EQ(cdu_scratchpad, "HOLD AT C");
+}
+
+TEST_F(SelectWaypointTest, OtherHandOffsIgnoreTheKey) {
+  Candidates(3);
+  cdu_prompt_mode = 0;
+  HandOff(6, 0);
+  PressAndPaint("1L");
+  EXPECT_EQ(fms_page, 9);
+}
+
+}  // namespace
+}  // namespace cdu_test
