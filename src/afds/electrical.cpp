@@ -8,6 +8,7 @@
 #include "afds/annunciators.h"
 #include "afds/eicas_messages.h"
 #include "afds/fuel_system.h"
+#include "afds/panel_mode.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_pending.h"
 #include "frame/frame_globals.h"

@@ -1,6 +1,7 @@
 #include "frame/module_entry.h"
 
 #include "afds/afds_pending.h"
+#include "afds/key_handler.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"

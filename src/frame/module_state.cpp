@@ -2,6 +2,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
+#include "afds/panel_input_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/engine_epr.h"
@@ -65,4 +66,5 @@ void ResetModuleState() {
   ResetMapGeometryGlobals();
   ResetSystemsGlobals();
   ResetProcSelectGlobals();
+  ResetPanelInputGlobals();
 }

@@ -7,12 +7,10 @@
 #pragma once
 
 enum class PendingCall {
-  kProcMcpKnobs,
   kProcSounds,
   kClearCduKeyFlags,
   kDrawStandbyDisplay,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
-  kPollClickedVars,
   kProcVnavDescent,
   kProcFlch,
   kToggleHdgHold,
@@ -24,6 +22,22 @@ enum class PendingCall {
   kProcAutoBrake,
   kDrawMapRoute,
   kDrawMapFixInfo,
+  // the autoflight, systems and sound services the panel input calls
+  kLnavIntercept,
+  kAfdsVertModeSwitch,
+  kToggleThrustHold,
+  kEngageSpeedHold,
+  kToggleVsMode,
+  kOverheadClickA,
+  kSyncYawIrsL,
+  kSyncYawIrsC,
+  kSyncYawIrsR,
+  kSyncYawDampers2,
+  kSyncYawDampersR,
+  kDisengageAutobrakes,
+  kUpdateStatusAnun,
+  kStopStandbySpoolSound,
+  kUpdateStandbyGyro,
   kCount
 };
 

@@ -188,8 +188,12 @@ TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
 
   RunTicks(537 - 180);  // the count is 3 before the next tick
   EXPECT_EQ(irs_r_anun_mode, 2);
-  EXPECT_EQ(Calls(PendingCall::kPollClickedVars), 0);
+  // A click left for the poller waits for it: the alignment's completion runs a pass at once.
+  host_.SetNamed("nav_radio_mode_clicked", 1.0);
+  EXPECT_EQ(Calls(PendingCall::kElectricalPass), 0);
   RunTicks(1);
+  EXPECT_EQ(host_.Named("nav_radio_mode_clicked"), 0.0);
+  EXPECT_EQ(nav_radio_mode, 0);
   EXPECT_EQ(irs_l_anun_mode, 3);
   EXPECT_EQ(irs_c_anun_mode, 3);
   EXPECT_EQ(irs_r_anun_mode, 3);
@@ -198,7 +202,8 @@ TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
   EXPECT_EQ(r_yaw_damper_mode, 2);
   EXPECT_EQ(yaw_damper_sync_pending, 1);
   EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
-  EXPECT_EQ(Calls(PendingCall::kPollClickedVars), 3);
+  // One pass per IRS; with server_phase at 0 each ends in the electrical pass.
+  EXPECT_EQ(Calls(PendingCall::kElectricalPass), 3);
 
   RunTicks(10);
   EXPECT_EQ(irs_l_align_count, 0);
