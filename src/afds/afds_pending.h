@@ -73,4 +73,3 @@ void InterpolateEconSpeeds();
 // Will engage or drop THR, SPD and V/S (their buttons).
 void ToggleThrustHold();
 void EngageSpeedHold();
-// Will stop the standby attitude spool sound when its buffer exists and drop the buffer.

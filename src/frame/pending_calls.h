@@ -22,20 +22,12 @@ enum class PendingCall {
   kProcAutoBrake,
   kDrawMapRoute,
   kDrawMapFixInfo,
-  // the autoflight, systems and sound services the panel input calls
+  // the autoflight and sound services the panel input calls
   kLnavIntercept,
   kAfdsVertModeSwitch,
   kToggleThrustHold,
   kEngageSpeedHold,
   kToggleVsMode,
-  kOverheadClickA,
-  kSyncYawIrsL,
-  kSyncYawIrsC,
-  kSyncYawIrsR,
-  kSyncYawDampers2,
-  kSyncYawDampersR,
-  kDisengageAutobrakes,
-  kUpdateStatusAnun,
   kStopStandbySpoolSound,
   kUpdateStandbyGyro,
   kCount

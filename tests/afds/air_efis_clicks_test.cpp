@@ -31,20 +31,24 @@ class AirClicksTest : public PanelInputTest {
 };
 
 TEST_F(AirClicksTest, PackSwitchOffLightsItsResetLightOnlyWithPower) {
+  SetNamed("l_pack_reset", -1.0);
   Click("l_pack_switch_clicked");
   EXPECT_EQ(l_pack_switch, 0);
   EXPECT_EQ(l_pack_reset, 0);
   EXPECT_EQ(Named("l_pack_switch"), 0.0);
+  EXPECT_EQ(Named("l_pack_reset"), 0.0);
   EXPECT_EQ(sound_event_code, 2);
-  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadLights), 1);
   Click("l_pack_switch_clicked");
   EXPECT_EQ(l_pack_switch, 1);
   EXPECT_EQ(l_pack_reset, 2);
+  EXPECT_EQ(Named("l_pack_reset"), 2.0);
   Dead();
+  SetNamed("r_pack_reset", -1.0);
   Click("r_pack_switch_clicked");
   EXPECT_EQ(r_pack_switch, 0);
   EXPECT_EQ(r_pack_reset, 2);
-  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadLights), 2);
+  EXPECT_EQ(Named("r_pack_switch"), 0.0);
+  EXPECT_EQ(Named("r_pack_reset"), -1.0);  // the lights are left as they were
 }
 
 TEST_F(AirClicksTest, IsolationValveTravelsWithPowerAndJumpsWithout) {
@@ -99,17 +103,20 @@ TEST_F(AirClicksTest, EngineAntiIceValvesUseTheirOwnTimers) {
   EXPECT_EQ(r_eng_anti_ice_off_timer, 36);
 }
 
+// Only the left switch republishes the overhead lights, the other bleed among them.
 TEST_F(AirClicksTest, EngineBleedsPublishTheirSwitches) {
   SetNamed("l_eng_bleed", -1.0);
+  SetNamed("r_eng_bleed", -1.0);
   l_eng_bleed = 0;
   Click("l_eng_bleed_clicked");
   EXPECT_EQ(l_eng_bleed, 2);
-  EXPECT_EQ(Named("l_eng_bleed"), 2.0);  // written under its own name even when the lights are not
-  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadLights), 1);
+  EXPECT_EQ(Named("l_eng_bleed"), 2.0);
+  EXPECT_EQ(Named("r_eng_bleed"), r_eng_bleed);
+  SetNamed("l_eng_bleed", -1.0);
   Click("r_eng_bleed_clicked");
   EXPECT_EQ(r_eng_bleed, 0);
   EXPECT_EQ(Named("r_eng_bleed"), 0.0);
-  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadLights), 1);
+  EXPECT_EQ(Named("l_eng_bleed"), -1.0);
   EXPECT_EQ(sound_event_code, 3);
 }
 
@@ -140,21 +147,29 @@ INSTANTIATE_TEST_SUITE_P(States, ApuBleedTest,
                                            ApuBleedCase{2, 2, false, 3, 0, 36}, ApuBleedCase{2, 1, false, 0, 0, 0},
                                            ApuBleedCase{2, 2, true, 0, 0, 0}, ApuBleedCase{3, 2, false, 3, 0, 0}));
 
-TEST_F(AirClicksTest, IrsKnobsAndYawDampersCallTheirRoutines) {
+// The routines switch on from off, publish and queue their own sound. The yaw dampers come on
+// lit (2) because the IRS switched on above are still aligning.
+TEST_F(AirClicksTest, IrsKnobsAndYawDampersRunTheirRoutines) {
   const struct {
     const char* click;
-    PendingCall routine;
-  } rows[] = {{"irs_l_anun_knob_clicked", PendingCall::kSyncYawIrsL},
-              {"irs_c_anun_knob_clicked", PendingCall::kSyncYawIrsC},
-              {"irs_r_anun_knob_clicked", PendingCall::kSyncYawIrsR},
-              {"l_yaw_damper_clicked", PendingCall::kSyncYawDampers2},
-              {"r_yaw_damper_clicked", PendingCall::kSyncYawDampersR}};
+    int32_t* state;
+    const char* variable;
+    int32_t on;
+    int32_t sound;
+  } rows[] = {{"irs_l_anun_knob_clicked", &irs_l_anun_knob, "irs_l_anun_knob", 1, 2},
+              {"irs_c_anun_knob_clicked", &irs_c_anun_knob, "irs_c_anun_knob", 1, 2},
+              {"irs_r_anun_knob_clicked", &irs_r_anun_knob, "irs_r_anun_knob", 1, 2},
+              {"l_yaw_damper_clicked", &l_yaw_damper_mode, "l_yaw_damper_mode", 2, 3},
+              {"r_yaw_damper_clicked", &r_yaw_damper_mode, "r_yaw_damper_mode", 2, 3}};
   for (const auto& r : rows) {
+    *r.state = 0;
+    sound_event_code = 0;
     Click(r.click);
-    EXPECT_EQ(Calls(r.routine), 1) << r.click;
+    EXPECT_EQ(*r.state, r.on) << r.click;
+    EXPECT_EQ(Named(r.variable), r.on) << r.click;
+    EXPECT_EQ(sound_event_code, r.sound) << r.click;
     EXPECT_EQ(Named(r.click), 0.0) << r.click;
   }
-  EXPECT_EQ(sound_event_code, 0);  // the routines queue their own
 }
 
 struct ThrustModeCase {

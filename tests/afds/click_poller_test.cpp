@@ -15,6 +15,8 @@
 namespace {
 
 constexpr uint32_t kApMasterOn = 0x10100;
+// Each electrical pass sends it while token variable 13 reads 0, as it does on the host's defaults.
+constexpr uint32_t kElectricalPassEvent = 0x10218;
 
 // One poller pass at a phase that leaves out the electrical pass.
 class ClickPollerTest : public PanelInputTest {
@@ -52,11 +54,17 @@ TEST_F(ClickPollerTest, TheLastClickOfThePassChoosesTheSound) {
 }
 
 TEST_F(ClickPollerTest, ElectricalPassEndsOnlyThePassOfFrameZero) {
+  // A cold aircraft with battery and the standby switch on powers up on the first electrical pass.
+  ac_power = 0;
+  stdby_power_switch = 1;
+  SetToken(364, 1.0);
   PollClickedVars();
-  EXPECT_EQ(Calls(PendingCall::kElectricalPass), 0);
+  EXPECT_EQ(ac_power, 0);
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 0);
   server_phase = 0;
   PollClickedVars();
-  EXPECT_EQ(Calls(PendingCall::kElectricalPass), 1);
+  EXPECT_EQ(ac_power, 1);
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 1);
 }
 
 TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {

@@ -133,15 +133,26 @@ TEST_F(KeyHandlerTest, ApMasterSetEngagesTheYawDamperOnlyWithTheMasterExactlyOn)
 
 TEST_F(KeyHandlerTest, PilotBrakingDisarmsTheAutobrakeButItsOwnBrakeEventOnlyAcknowledges) {
   auto_brake_status = 1;
+  auto_brake_switch = 3;
   autobrake_appl = 1;
+  const size_t mark = Mark();
   Key(kBrakesAxis);
-  EXPECT_EQ(Calls(PendingCall::kDisengageAutobrakes), 0);
+  EXPECT_EQ(auto_brake_status, 1);
   EXPECT_EQ(autobrake_appl, 0);
+  EXPECT_TRUE(SentSince(mark).empty());
+
+  // Disarming turns the selector to OFF and lets both brakes go.
+  const size_t disarm = Mark();
   Key(kBrakes);
-  EXPECT_EQ(Calls(PendingCall::kDisengageAutobrakes), 1);
-  auto_brake_status = 0;
+  EXPECT_EQ(auto_brake_status, 0);
+  EXPECT_EQ(auto_brake_switch, 1);
+  EXPECT_EQ(Named("auto_brake_switch"), 1.0);
+  EXPECT_EQ(SentSince(disarm), (std::vector<uint32_t>{0x10353, 0x10354}));
+  EXPECT_EQ(ValuesOf(0x10354), std::vector<int32_t>{-16383});
+
+  const size_t disarmed = Mark();
   Key(kBrakes);
-  EXPECT_EQ(Calls(PendingCall::kDisengageAutobrakes), 1);
+  EXPECT_TRUE(SentSince(disarmed).empty());
 }
 
 struct HeadingCase {

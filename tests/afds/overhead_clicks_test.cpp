@@ -320,7 +320,10 @@ TEST_F(OverheadClicksTest, ApuStartClickArmsTheStartSequenceAndTheBleedWithoutAS
   EXPECT_EQ(apu_bleed, 1);
   EXPECT_EQ(apu_bleed_on_timer, 36);
   EXPECT_EQ(sound_event_code, 0);
-  EXPECT_EQ(Calls(PendingCall::kUpdateOverheadLights), 1);
+  // The overhead lights publish the switch, its fault light and the bleed.
+  EXPECT_EQ(Named("apu_switch"), 1.0);
+  EXPECT_EQ(Named("apu_fault_light"), 1.0);
+  EXPECT_EQ(Named("apu_bleed"), 1.0);
   EXPECT_EQ(Named("apu_switch_clicked"), 0.0);
 }
 

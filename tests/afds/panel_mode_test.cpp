@@ -118,22 +118,25 @@ TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
   WatchCduMessage();
   EXPECT_EQ(fmc_anun, 1);
   EXPECT_EQ(acars_anun, 0);
-  EXPECT_EQ(Calls(PendingCall::kUpdateStatusAnun), 1);
+  EXPECT_EQ(Named("fmc_anun"), 1.0);
+  EXPECT_EQ(Named("acars_anun"), 0.0);
   cdu_message = "RTE UPLINK OK";  // changed without an empty line between: no uplink light
   WatchCduMessage();
   EXPECT_EQ(acars_anun, 0);
-  EXPECT_EQ(Calls(PendingCall::kUpdateStatusAnun), 1);
+  EXPECT_EQ(Named("acars_anun"), 0.0);
   cdu_message.clear();
   WatchCduMessage();
   EXPECT_EQ(fmc_anun, 0);
-  EXPECT_EQ(Calls(PendingCall::kUpdateStatusAnun), 2);
+  EXPECT_EQ(Named("fmc_anun"), 0.0);
   cdu_message = "RTE UPLINK OK";
   WatchCduMessage();
   EXPECT_EQ(fmc_anun, 1);
   EXPECT_EQ(acars_anun, 1);
+  EXPECT_EQ(Named("acars_anun"), 1.0);
   cdu_message.clear();
   WatchCduMessage();
   EXPECT_EQ(acars_anun, 0);
+  EXPECT_EQ(Named("acars_anun"), 0.0);
 }
 
 TEST_F(PanelModeTest, ResetMcpMessageClearsOnceWellBelowTheCruiseAltitude) {
