@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"

@@ -2,10 +2,7 @@
 
 #include "frame/pending_calls.h"
 
-void KeyEventHandler(uint32_t, uint32_t, void*) {}
-void ProcMcpKnobs() { CountPendingCall(PendingCall::kProcMcpKnobs); }
 int32_t ToggleFlch(const gauge::PixelPoint*, uint32_t) { return 0; }
-void PollClickedVars() { CountPendingCall(PendingCall::kPollClickedVars); }
 void ProcFlch() { CountPendingCall(PendingCall::kProcFlch); }
 void UpdateSpeedTrend() {}
 void ProcVnavDescent() { CountPendingCall(PendingCall::kProcVnavDescent); }
@@ -23,14 +20,14 @@ void ProcAutoBrake() { CountPendingCall(PendingCall::kProcAutoBrake); }
 void ToggleSpdHold() {}
 void ResetVnavSubmodes() {}
 void AfdsLateralMode() {}
-void AfdsVertModeSwitch() {}
-void ToggleVsMode() {}
-void LnavIntercept() {}
 void SetApdisc(int32_t) {}
 void SetAtdisc(int32_t) {}
-void WatchCduMessage() {}
-void ClearResetMcpMessage() {}
-void UpdateEngineStartLatches() {}
-void KeepApproachHoldAlive() {}
-void FollowCabinAnnouncementSwitch() {}
+void RearmAltitudeCallouts() {}
+void UpdateSoundLoops() {}
 void InterpolateEconSpeeds() {}
+void LnavIntercept() { CountPendingCall(PendingCall::kLnavIntercept); }
+void AfdsVertModeSwitch() { CountPendingCall(PendingCall::kAfdsVertModeSwitch); }
+void ToggleThrustHold() { CountPendingCall(PendingCall::kToggleThrustHold); }
+void EngageSpeedHold() { CountPendingCall(PendingCall::kEngageSpeedHold); }
+void ToggleVsMode() { CountPendingCall(PendingCall::kToggleVsMode); }
+void StopStandbySpoolSound() { CountPendingCall(PendingCall::kStopStandbySpoolSound); }

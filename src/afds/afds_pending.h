@@ -6,15 +6,11 @@
 
 #include "platform/gauge.h"
 
-// Will turn the simulator's MCP, EFIS and pedestal key events into click and request variables.
-void KeyEventHandler(uint32_t event_id, uint32_t event_data, void* user_data);
-// Will act on the knob, sound and click requests of the panels.
-void ProcMcpKnobs();
+// Will run the sound pass.
+void ProcSounds();
 // Will engage or disengage FLCH (the FLCH gauge's push button); returns 0.
 int32_t ToggleFlch(const gauge::PixelPoint* point, uint32_t mouse_flags);
 
-// Will run one pass of the panel click poller.
-void PollClickedVars();
 // Will run one pass of the FLCH speed and thrust control.
 void ProcFlch();
 // Will keep the 15-sample airspeed history and trend.
@@ -58,16 +54,14 @@ void LnavIntercept();
 void SetApdisc(int32_t value);
 void SetAtdisc(int32_t value);
 
-// The watches the electrical pass runs between its power steps (panel input, sound).
-// Will light fmc_anun / acars_anun from the CDU message line and publish the status annunciators.
-void WatchCduMessage();
-// Will empty a "RESET MCP" message below the cruise altitude.
-void ClearResetMcpMessage();
-// Will raise and drop the engine start latches by spool value (sound 9 on a drop).
-void UpdateEngineStartLatches();
-// Will re-arm the simulator's approach hold while APP or LOC is on with the autopilot engaged.
-void KeepApproachHoldAlive();
-// Will follow the cabin announcement switch 15 s after set-up.
-void FollowCabinAnnouncementSwitch();
+// Will re-arm the low height callouts above 1000 ft or below 30 kt.
+void RearmAltitudeCallouts();
+// Will start and stop the equipment cooling, packs and speaker buzz loops.
+void UpdateSoundLoops();
+// Will stop the standby attitude spool sound and drop its buffer.
+void StopStandbySpoolSound();
 // Will set the economy climb, cruise and descent speeds from cost_index (pairs with a manual flag stay).
 void InterpolateEconSpeeds();
+// Will engage or drop THR, SPD and V/S (their buttons).
+void ToggleThrustHold();
+void EngageSpeedHold();

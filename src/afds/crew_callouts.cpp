@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
 #include "displays/displays_globals.h"

@@ -10,6 +10,7 @@
 #include "afds/fuel_system.h"
 #include "afds/gpws_callouts.h"
 #include "afds/panel_sounds.h"
+#include "afds/panel_mode.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_pending.h"
 #include "frame/frame_globals.h"

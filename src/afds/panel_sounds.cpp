@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
 #include "frame/debug_log.h"

@@ -9,6 +9,7 @@
 #include "afds/afds_globals.h"
 #include "afds/crew_callouts.h"
 #include "afds/gpws_callouts.h"
+#include "afds/panel_input_globals.h"
 #include "afds/panel_sounds.h"
 #include "afds/sound_globals.h"
 #include "frame/frame_globals.h"

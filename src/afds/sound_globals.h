@@ -23,11 +23,8 @@
   X(directsound::DirectSoundBuffer8*, buzz_buffer, nullptr)                                 \
   X(directsound::DirectSoundBuffer8*, gear_drag_buffer, nullptr)                            \
   /* requests: 0 = none */                                                                  \
-  X(int32_t, sound_event_followup, 0)   /* panel sound queued behind sound_event_code */    \
-  X(int32_t, chime_code, 0)             /* 5 warning, 1 caution, 4 cabin sign */            \
   X(int32_t, spoiler_sound_request, 0)  /* 20 spoiler rumble, 8 HF static */                \
   X(int32_t, spoiler_sound_last, 0)     /* 20 or 8: the last of the two started */          \
-  X(int32_t, seatbelt_announce_request, 0)                                                  \
   X(int32_t, hf_comm_switch, 0)         /* HF communication switch, 1 = on */               \
   /* loops: 1 = started (also when the file failed to load) */                             \
   X(int32_t, cooling_sound_on, 0)                                                           \

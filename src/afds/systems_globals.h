@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "afds/panel_input_globals.h"
 #include "frame/globals_macros.h"
 
 // Message ids of the EICAS manager run 1..81 (warnings below 20, cautions 20..41, advisories above).
@@ -20,7 +21,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, circuit_gen_pwr, 0)                                                            \
   X(int32_t, stdby_power_light, 0)                                                          \
   X(int32_t, batdisch_light, 0)                                                             \
-  X(int32_t, ext_power_avail, 0)                                                            \
   /* hydraulic system pressure lights: 1 lit */                                             \
   X(int32_t, l_hyd_sys_press, 0)                                                            \
   X(int32_t, c_hyd_sys_press, 0)                                                            \
@@ -28,32 +28,20 @@ constexpr int kEicasMessageIds = 82;
   /* standby attitude model: degrees, and its erect / run-down state */                     \
   X(double, stdby_att_pitch, 0.0)                                                           \
   X(double, stdby_att_bank, 0.0)                                                            \
-  X(int32_t, stdby_att_erecting, 0)                                                         \
-  X(int32_t, stdby_att_toppling, 0)                                                         \
-  X(int32_t, stdby_att_erect_count, 0)                                                      \
   X(int32_t, marker_test_step, 0)   /* lamp test cycle while the standby attitude erects */ \
   /* overhead pass */                                                                       \
   X(int32_t, spoiler_touchdown_armed, 0)                                                    \
   X(int32_t, l_eng_start_phase, 0)  /* 0 idle, 1 starter engaged, 2 past 25 */              \
   X(int32_t, r_eng_start_phase, 0)                                                          \
-  X(int32_t, l_eng_start_done, 0)                                                           \
-  X(int32_t, r_eng_start_done, 0)                                                           \
-  X(int32_t, auto_eng_start_req, 0)                                                         \
   X(int32_t, spd_resync_state, 0)   /* 1 descent restriction, 2 descent_ias, 3+ ias */      \
   X(int32_t, spd_resync_ticks, 0)                                                           \
   X(double, flaps_angle, 0.0)       /* degrees, frozen while the left hydraulics failed */  \
-  X(int32_t, master_light_state, 0) /* 0 off, 1 caution, 2 warning */                       \
   X(int32_t, master_warning_req, 0)                                                         \
   X(int32_t, master_caution_req, 0)                                                         \
   X(int32_t, gear_left_position, 0) /* percent */                                           \
   X(int32_t, gear_center_position, 0)                                                       \
   X(int32_t, gear_right_position, 0)                                                        \
-  X(int32_t, probe_heat_anun, 0)                                                            \
   /* phase-0 block: valve time-outs in phase-0 passes, fuel imbalance in lb */              \
-  X(int32_t, isol_air_valve_timer, 0)                                                       \
-  X(int32_t, wing_anti_ice_timer, 0)                                                        \
-  X(int32_t, l_eng_anti_ice_timer, 0)                                                       \
-  X(int32_t, r_eng_anti_ice_timer, 0)                                                       \
   X(double, fuel_imbalance, 0.0)                                                            \
   /* tank capacities (gal) the fuel selectors read once with the weight per gallon */       \
   X(double, fuel_cap_l_aux, 0.0)                                                            \
@@ -65,8 +53,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, cabalt_anun, 0)                                                                \
   X(int32_t, fuelcfg_anun, 0)                                                               \
   X(int32_t, fuelconfig_anun, 0)                                                            \
-  X(int32_t, fmc_anun, 0)                                                                   \
-  X(int32_t, acars_anun, 0)                                                                 \
   X(int32_t, warning_msg_count, 0)                                                          \
   X(int32_t, caution_msg_count, 0)                                                          \
   X(int32_t, caution_visible_count, 0)                                                      \

@@ -3,7 +3,7 @@
 #include "frame/pending_calls.h"
 
 double FormatTokenVar23Text(gauge::ElementHeader*) { return 0.0; }
-void UpdateStandbyGyro() {}
+void UpdateStandbyGyro() { CountPendingCall(PendingCall::kUpdateStandbyGyro); }
 double ReadFreqTokenVar23() { return 0.0; }
 double ReadFreqTokenVar617() { return 0.0; }
 double ReadFreqTokenVar870() { return 0.0; }

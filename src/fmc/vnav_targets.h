@@ -17,9 +17,7 @@
 
 #include "frame/globals_macros.h"
 
-#define FMC_VNAV_TARGET_GLOBALS(X)                                                    \
-  X(int32_t, vnav_tgt_vs, 0)  /* ft/min, target vertical speed; 0 or negative */        \
-  X(int32_t, vnav_vs_ref, 0)  /* ft/min, last vertical speed sent: one send per change */
+#define FMC_VNAV_TARGET_GLOBALS(X)
 
 RO_DECLARE_GLOBALS(FMC_VNAV_TARGET_GLOBALS)
 

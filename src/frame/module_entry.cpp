@@ -2,6 +2,7 @@
 
 #include "afds/afds_pending.h"
 #include "afds/sound_engine.h"
+#include "afds/key_handler.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"

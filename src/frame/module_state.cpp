@@ -3,6 +3,7 @@
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
 #include "afds/sound_globals.h"
+#include "afds/panel_input_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/engine_epr.h"
@@ -67,4 +68,5 @@ void ResetModuleState() {
   ResetSystemsGlobals();
   ResetProcSelectGlobals();
   ResetSoundGlobals();
+  ResetPanelInputGlobals();
 }

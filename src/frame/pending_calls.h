@@ -1,17 +1,11 @@
 // Services that other subsystems (or later parts of this one) will provide are stand-ins for now;
-#include "fmc/traffic_pattern.h"
-#include "fmc/vnav_targets.h"
-#include "fmc/vertical_profile.h"
 // the few whose calls the frame's life cycle must be seen to make count them here. An entry goes
 // when its service is built.
 #pragma once
 
 enum class PendingCall {
-  kProcMcpKnobs,
-  kClearCduKeyFlags,
   kDrawStandbyDisplay,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
-  kPollClickedVars,
   kProcVnavDescent,
   kProcFlch,
   kToggleHdgHold,
@@ -23,6 +17,14 @@ enum class PendingCall {
   kProcAutoBrake,
   kDrawMapRoute,
   kDrawMapFixInfo,
+  // the autoflight and sound services the panel input calls
+  kLnavIntercept,
+  kAfdsVertModeSwitch,
+  kToggleThrustHold,
+  kEngageSpeedHold,
+  kToggleVsMode,
+  kStopStandbySpoolSound,
+  kUpdateStandbyGyro,
   kCount
 };
 

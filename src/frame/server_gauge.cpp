@@ -7,6 +7,7 @@
 #include "afds/afds_pending.h"
 #include "afds/overhead_pass.h"
 #include "afds/sound_engine.h"
+#include "afds/mcp_knobs.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"

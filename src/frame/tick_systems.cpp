@@ -7,6 +7,7 @@
 #include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/setup_sequences.h"
+#include "afds/click_poller.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"

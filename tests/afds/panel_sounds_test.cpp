@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
 #include "frame/debug_log.h"
 #include "frame/fsuipc_client.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
 #include "afds/sound_globals.h"
 #include "frame/fsuipc_client.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/vnav_fixture.h"

@@ -85,12 +85,13 @@ TEST_P(ServerInstanceTest, OnlyTheVcInstanceBesideTheTwoDPanelSkipsTheSystemsPas
   sound_event_code = 2;  // a queued click: the sound pass serves it (no device, so nothing sounds)
   server_phase = 4;
   xpdr_ident_timer = 10;  // the systems pass counts it down
+  host().SetNamed("crs_dir_incr", 1.0);  // a knob request that only the systems pass consumes
   Send(s, gauge::kPreUpdate);
   EXPECT_EQ(last_tick18, 0.0);  // the update driver ran
   EXPECT_EQ(sound_event_code, 0);
   const int pass = c.systems_pass ? 1 : 0;
   EXPECT_EQ(xpdr_ident_timer, 10 - pass);
-  EXPECT_EQ(Calls(PendingCall::kProcMcpKnobs), pass);
+  EXPECT_EQ(host().Named("crs_dir_incr"), c.systems_pass ? 0.0 : 1.0);
   EXPECT_EQ(server_phase, 4 + pass);
 }
 

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr uint32_t kYawDamperEngage = 0x10215;
+// Each electrical pass sends it while token variable 13 reads 0, as it does on the host's defaults.
+constexpr uint32_t kElectricalPassEvent = 0x10218;
 
 class SystemsTest : public tick_test::TickTest {};
 
@@ -188,17 +190,23 @@ TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
 
   RunTicks(537 - 180);  // the count is 3 before the next tick
   EXPECT_EQ(irs_r_anun_mode, 2);
-  EXPECT_EQ(Calls(PendingCall::kPollClickedVars), 0);
+  // A click left for the poller waits for it: the alignment's completion runs a pass at once.
+  host_.SetNamed("nav_radio_mode_clicked", 1.0);
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 0);
   RunTicks(1);
+  EXPECT_EQ(host_.Named("nav_radio_mode_clicked"), 0.0);
+  EXPECT_EQ(nav_radio_mode, 0);
   EXPECT_EQ(irs_l_anun_mode, 3);
   EXPECT_EQ(irs_c_anun_mode, 3);
   EXPECT_EQ(irs_r_anun_mode, 3);
-  // The yaw dampers engage once all three are aligned, which the right IRS completes.
-  EXPECT_EQ(l_yaw_damper_mode, 2);
-  EXPECT_EQ(r_yaw_damper_mode, 2);
+  // The yaw dampers engage once all three are aligned, which the right IRS completes; the
+  // electrical pass that ends its poller pass finds AC power and brings them to working (3).
+  EXPECT_EQ(l_yaw_damper_mode, 3);
+  EXPECT_EQ(r_yaw_damper_mode, 3);
   EXPECT_EQ(yaw_damper_sync_pending, 1);
   EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
-  EXPECT_EQ(Calls(PendingCall::kPollClickedVars), 3);
+  // One pass per IRS; with server_phase at 0 each ends in the electrical pass.
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 3);
 
   RunTicks(10);
   EXPECT_EQ(irs_l_align_count, 0);

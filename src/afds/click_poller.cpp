@@ -1,0 +1,141 @@
+#include "afds/click_poller.h"
+
+#include "afds/afds_globals.h"
+#include "afds/afds_pending.h"
+#include "afds/click_poller_steps.h"
+#include "afds/click_protocol.h"
+#include "afds/electrical.h"
+#include "afds/panel_input_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/frame_globals.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace click_poller {
+
+namespace {
+
+using panel_input::OnRequest;
+
+constexpr uint32_t kApMasterOn = 0x10100;
+constexpr uint32_t kApMasterOff = 0x100ff;
+constexpr uint32_t kHeadingHoldOff = 0x10117;
+constexpr uint32_t kAltitudeHoldOff = 0x10118;
+constexpr double kApEngageMinRadioHeightFt = 400.0;
+
+enum class Channel { kLeft, kCenter, kRight };
+
+int32_t& ChannelFlag(Channel c) {
+  switch (c) {
+    case Channel::kLeft: return apleft;
+    case Channel::kCenter: return apcenter;
+    default: return apright;
+  }
+}
+
+// Engages the simulator's autopilot on the channel. The L button leaves the master-on reaction of
+// the main update to pattern_flag; C and R avoid it by taking ap_master at once.
+void EngageChannel(Channel c) {
+  host::TriggerKeyEvent(kApMasterOn, 0);
+  if (c == Channel::kLeft) {
+    pattern_flag = 1;
+  } else {
+    ap_master = 1.0;
+  }
+  ChannelFlag(c) = 1;
+  if (lite_mode != 0) return;
+  if (vnav == 0 && vs_hold_mode == 0) ToggleVsMode();
+  if (lnav == 0 && hdg_sel_mode == 0) ToggleHdgHold();
+}
+
+// With the simulator's approach hold on, a channel joins the approach; L and C arm autoland when the
+// other two channels are already in.
+void JoinApproach(Channel c) {
+  switch (c) {
+    case Channel::kLeft:
+      apleft = 1;
+      if (autoland_mode == 0 && lite_mode == 0 && apcenter == 1 && apright == 1) {
+        autoland_mode = 1;
+        autoland_spoiler_stage = 0;
+      }
+      break;
+    case Channel::kCenter:
+      if (lite_mode != 0) break;
+      apcenter = 1;
+      if (autoland_mode == 0 && apleft == 1 && apright == 1) autoland_mode = 1;
+      break;
+    case Channel::kRight:
+      if (lite_mode == 0) apright = 1;
+      break;
+  }
+}
+
+void ApButton(Channel c, const char* name, uint32_t* id, const char* light, uint32_t* light_id) {
+  const bool clicked = OnRequest(name, id, [c](double) {
+    sound_event_code = kSoundClick;
+    if (ap_master == 0.0 && (radio_height > kApEngageMinRadioHeightFt || lite_mode == 1)) {
+      EngageChannel(c);
+    } else if (lite_mode == 1 && ap_master == 1.0) {
+      host::TriggerKeyEvent(kApMasterOff, 0);
+      host::TriggerKeyEvent(kHeadingHoldOff, 0);
+      host::TriggerKeyEvent(kAltitudeHoldOff, 0);
+    } else if (sim_app_hold == 1.0) {
+      JoinApproach(c);
+    }
+    // R completing the three channels arms autoland, but only on an approach: outside one the
+    // flare, retard and spoilers must not run.
+    if (c == Channel::kRight && sim_app_hold == 1.0 && autoland_mode == 0 && apleft == 1 && apcenter == 1) {
+      autoland_mode = 1;
+    }
+  });
+  if (clicked) panel_input::Publish(light, light_id, ChannelFlag(c));
+}
+
+// A button whose routine runs when `allowed`; the sound is queued whether or not it runs.
+template <typename Allowed>
+void ModeButton(const char* name, uint32_t* id, void (*routine)(), Allowed allowed) {
+  OnRequest(name, id, [routine, allowed](double) {
+    sound_event_code = kSoundClick;
+    if (allowed()) routine();
+  });
+}
+
+bool Always() { return true; }
+
+}  // namespace
+
+void PollMcpButtons() {
+  ApButton(Channel::kLeft, RO_REQ(apleft_clicked), RO_REQ(apleft));
+  ApButton(Channel::kCenter, RO_REQ(apcenter_clicked), RO_REQ(apcenter));
+  ApButton(Channel::kRight, RO_REQ(apright_clicked), RO_REQ(apright));
+
+  ModeButton(RO_REQ(lnav_clicked), LnavIntercept, Always);
+  // VNAV stores its sound after the reset; the order is invisible to the sound pass.
+  ModeButton(RO_REQ(vnav_clicked), AfdsVertModeSwitch, [] { return stpos != 999 || lite_mode == 0; });
+  ModeButton(RO_REQ(thrust_clicked), ToggleThrustHold, [] { return at_arm == 1.0 && lite_mode == 0; });
+  ModeButton(RO_REQ(hdg_clicked), ToggleHdgHold, Always);
+  ModeButton(RO_REQ(hdg_sel_clicked), ToggleHdgSel, Always);
+  ModeButton(RO_REQ(spd_clicked), EngageSpeedHold,
+             [] { return at_arm == 1.0 && (radio_height > kApEngageMinRadioHeightFt || lite_mode == 1); });
+  ModeButton(RO_REQ(vs_clicked), ToggleVsMode, Always);
+  ModeButton(RO_REQ(alt_clicked), [] { ToggleAltHold(0); }, [] { return ap_master == 1.0 || lite_mode == 1; });
+}
+
+}  // namespace click_poller
+
+void PollClickedVars() {
+  using namespace click_poller;
+  PollMcpButtons();
+  UpdateHydraulicPumpLights();
+  PollHydraulicApuBusClicks();
+  UpdateGeneratorLights();
+  PollGeneratorBatteryFuelClicks();
+  UpdateFuelPumpLights();
+  PollAirIrsTmspEicasClicks();
+  UpdateProbeHeatLight();
+  PollEfisClicks();
+  PollPanelModeClicks();
+  // The power-state logic runs once per 18 SERVER frames.
+  if (server_phase != 0) return;
+  RunElectricalPass();
+}

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "afds/click_poller.h"
+#include "afds/panel_input_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/frame_globals.h"
+#include "frame/tick_globals.h"
+#include "panel_input_fixture.h"
+#include "state/config_globals.h"
+
+namespace {
+
+constexpr uint32_t kApMasterOn = 0x10100;
+// Each electrical pass sends it while token variable 13 reads 0, as it does on the host's defaults.
+constexpr uint32_t kElectricalPassEvent = 0x10218;
+
+// One poller pass at a phase that leaves out the electrical pass.
+class ClickPollerTest : public PanelInputTest {
+ protected:
+  void SetUp() override {
+    PanelInputTest::SetUp();
+    server_phase = 3;
+  }
+  void Click(const char* name, double value = 1.0) {
+    SetNamed(name, value);
+    PollClickedVars();
+  }
+};
+
+TEST_F(ClickPollerTest, AnyNonZeroValueIsOneClick) {
+  for (double value : {-1.0, 0.25, std::numeric_limits<double>::quiet_NaN()}) {
+    Click("hdg_clicked", value);
+    EXPECT_EQ(Named("hdg_clicked"), 0.0);
+  }
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 3);
+  Click("hdg_clicked", 0.0);
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 3);
+}
+
+TEST_F(ClickPollerTest, TheLastClickOfThePassChoosesTheSound) {
+  SetNamed("hdg_clicked", 1.0);              // 2
+  SetNamed("l_eng_hyd_pump_clicked", 1.0);   // 3
+  PollClickedVars();
+  EXPECT_EQ(sound_event_code, 3);
+  SetNamed("hdg_clicked", 1.0);
+  SetNamed("l_eng_hyd_pump_clicked", 1.0);
+  SetNamed("nav_radio_mode_clicked", 1.0);   // 2, later in the pass
+  PollClickedVars();
+  EXPECT_EQ(sound_event_code, 2);
+}
+
+TEST_F(ClickPollerTest, ElectricalPassEndsOnlyThePassOfFrameZero) {
+  // A cold aircraft with battery and the standby switch on powers up on the first electrical pass.
+  ac_power = 0;
+  stdby_power_switch = 1;
+  SetToken(364, 1.0);
+  PollClickedVars();
+  EXPECT_EQ(ac_power, 0);
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 0);
+  server_phase = 0;
+  PollClickedVars();
+  EXPECT_EQ(ac_power, 1);
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 1);
+}
+
+TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {
+  radio_height = 300.0;
+  SetNamed("apleft", -1.0);
+  Click("apleft_clicked");
+  EXPECT_EQ(Named("apleft_clicked"), 0.0);
+  EXPECT_EQ(sound_event_code, 2);
+  EXPECT_TRUE(host().key_events().empty());
+  EXPECT_EQ(apleft, 0);
+  EXPECT_EQ(Named("apleft"), 0.0);  // the channel is written back as it is
+}
+
+TEST_F(ClickPollerTest, ApCenterEngagesTheAutopilotWithVsAndHeadingHold) {
+  radio_height = 1000.0;
+  Click("apcenter_clicked");
+  EXPECT_EQ(SentSince(0), std::vector<uint32_t>{kApMasterOn});
+  EXPECT_EQ(ap_master, 1.0);
+  EXPECT_EQ(apcenter, 1);
+  EXPECT_EQ(Named("apcenter"), 1.0);
+  EXPECT_EQ(pattern_flag, 0);
+  EXPECT_EQ(Calls(PendingCall::kToggleVsMode), 1);
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 1);
+}
+
+TEST_F(ClickPollerTest, ApLeftLeavesTheMasterToTheMainUpdateThroughPatternFlag) {
+  radio_height = 1000.0;
+  vnav = 1;
+  lnav = 1;
+  Click("apleft_clicked");
+  EXPECT_EQ(pattern_flag, 1);
+  EXPECT_EQ(ap_master, 0.0);
+  EXPECT_EQ(apleft, 1);
+  EXPECT_EQ(Calls(PendingCall::kToggleVsMode), 0);
+  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 0);
+}
+
+TEST_F(ClickPollerTest, LiteModeEngagesAtAnyHeightWithoutTheModuleModes) {
+  lite_mode = 1;
+  radio_height = 0.0;
+  Click("apright_clicked");
+  EXPECT_EQ(apright, 1);
+  EXPECT_EQ(Calls(PendingCall::kToggleVsMode), 0);
+}
+
+TEST_F(ClickPollerTest, ApButtonsInLiteModeWithTheMasterOnDisconnectTheSimulatorOnly) {
+  lite_mode = 1;
+  ap_master = 1.0;
+  apleft = 1;
+  for (const char* click : {"apleft_clicked", "apcenter_clicked", "apright_clicked"}) {
+    const size_t mark = Mark();
+    Click(click);
+    EXPECT_EQ(SentSince(mark), (std::vector<uint32_t>{0x100ff, 0x10117, 0x10118})) << click;
+  }
+  EXPECT_EQ(apleft, 1);
+  EXPECT_EQ(apcenter + apright, 0);
+}
+
+struct ApproachCase {
+  const char* click;
+  int32_t left, center, right;
+  double app_hold;
+  int32_t lite;
+  int32_t left_to, center_to, right_to;
+  int32_t autoland_to;
+};
+
+class ApButtonApproachTest : public ClickPollerTest, public ::testing::WithParamInterface<ApproachCase> {};
+
+// With the autopilot already on, a channel joins only an approach, and the third channel in arms
+// autoland; outside an approach nothing arms it.
+TEST_P(ApButtonApproachTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
+  const ApproachCase& c = GetParam();
+  ap_master = 1.0;
+  apleft = c.left;
+  apcenter = c.center;
+  apright = c.right;
+  sim_app_hold = c.app_hold;
+  lite_mode = c.lite;
+  autoland_spoiler_stage = 2;
+  Click(c.click);
+  EXPECT_EQ(apleft, c.left_to);
+  EXPECT_EQ(apcenter, c.center_to);
+  EXPECT_EQ(apright, c.right_to);
+  EXPECT_EQ(autoland_mode, c.autoland_to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Channels, ApButtonApproachTest,
+    ::testing::Values(ApproachCase{"apright_clicked", 1, 1, 0, 1.0, 0, 1, 1, 1, 1},
+                      ApproachCase{"apright_clicked", 1, 1, 0, 0.0, 0, 1, 1, 0, 0},
+                      ApproachCase{"apleft_clicked", 0, 1, 1, 0.0, 0, 0, 1, 1, 0},
+                      ApproachCase{"apcenter_clicked", 1, 0, 1, 0.0, 0, 1, 0, 1, 0},
+                      ApproachCase{"apcenter_clicked", 1, 0, 1, 1.0, 0, 1, 1, 1, 1},
+                      ApproachCase{"apleft_clicked", 0, 1, 1, 1.0, 0, 1, 1, 1, 1},
+                      ApproachCase{"apcenter_clicked", 1, 0, 0, 1.0, 0, 1, 1, 0, 0},
+                      ApproachCase{"apright_clicked", 1, 0, 0, 1.0, 0, 1, 0, 1, 0}));
+
+TEST_F(ClickPollerTest, LeftButtonArmingAutolandResetsTheSpoilerStage) {
+  ap_master = 1.0;
+  apcenter = apright = 1;
+  sim_app_hold = 1.0;
+  autoland_spoiler_stage = 2;
+  Click("apleft_clicked");
+  EXPECT_EQ(autoland_mode, 1);
+  EXPECT_EQ(autoland_spoiler_stage, 0);
+}
+
+struct ModeButtonCase {
+  const char* click;
+  PendingCall routine;
+  double at_arm;
+  double radio_height;
+  double ap_master;
+  int32_t stpos;
+  int32_t lite;
+  bool calls;
+};
+
+class McpButtonTest : public ClickPollerTest, public ::testing::WithParamInterface<ModeButtonCase> {};
+
+TEST_P(McpButtonTest, ButtonCallsItsSwitchWhenAllowedAndClicksEitherWay) {
+  const ModeButtonCase& c = GetParam();
+  at_arm = c.at_arm;
+  radio_height = c.radio_height;
+  ap_master = c.ap_master;
+  stpos = c.stpos;
+  lite_mode = c.lite;
+  Click(c.click);
+  EXPECT_EQ(Calls(c.routine), c.calls ? 1 : 0);
+  EXPECT_EQ(sound_event_code, 2);
+  EXPECT_EQ(Named(c.click), 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, McpButtonTest,
+    ::testing::Values(ModeButtonCase{"lnav_clicked", PendingCall::kLnavIntercept, 0, 0, 0, 999, 1, true},
+                      ModeButtonCase{"vnav_clicked", PendingCall::kAfdsVertModeSwitch, 0, 0, 0, 999, 0, true},
+                      ModeButtonCase{"vnav_clicked", PendingCall::kAfdsVertModeSwitch, 0, 0, 0, 999, 1, false},
+                      ModeButtonCase{"vnav_clicked", PendingCall::kAfdsVertModeSwitch, 0, 0, 0, 3, 1, true},
+                      ModeButtonCase{"thrust_clicked", PendingCall::kToggleThrustHold, 1, 0, 0, 999, 0, true},
+                      ModeButtonCase{"thrust_clicked", PendingCall::kToggleThrustHold, 1, 0, 0, 999, 1, false},
+                      ModeButtonCase{"thrust_clicked", PendingCall::kToggleThrustHold, 0, 0, 0, 999, 0, false},
+                      ModeButtonCase{"hdg_sel_clicked", PendingCall::kToggleHdgSel, 0, 0, 0, 999, 0, true},
+                      ModeButtonCase{"spd_clicked", PendingCall::kEngageSpeedHold, 1, 200, 0, 999, 0, false},
+                      ModeButtonCase{"spd_clicked", PendingCall::kEngageSpeedHold, 1, 200, 0, 999, 1, true},
+                      ModeButtonCase{"spd_clicked", PendingCall::kEngageSpeedHold, 1, 401, 0, 999, 0, true},
+                      ModeButtonCase{"spd_clicked", PendingCall::kEngageSpeedHold, 0, 401, 0, 999, 0, false},
+                      ModeButtonCase{"vs_clicked", PendingCall::kToggleVsMode, 0, 0, 0, 999, 0, true},
+                      ModeButtonCase{"alt_clicked", PendingCall::kToggleAltHold, 0, 0, 1, 999, 0, true},
+                      ModeButtonCase{"alt_clicked", PendingCall::kToggleAltHold, 0, 0, 0, 999, 1, true},
+                      ModeButtonCase{"alt_clicked", PendingCall::kToggleAltHold, 0, 0, 0, 999, 0, false}));
+
+// The simulator's own commands take the same road as the panel's clicks.
+TEST_F(ClickPollerTest, SimulatorCommandReachesTheSwitchOnTheNextPass) {
+  Key(0x10337);  // LNAV
+  EXPECT_EQ(Calls(PendingCall::kLnavIntercept), 0);
+  PollClickedVars();
+  EXPECT_EQ(Calls(PendingCall::kLnavIntercept), 1);
+  EXPECT_EQ(Named("lnav_clicked"), 0.0);
+}
+
+}  // namespace
