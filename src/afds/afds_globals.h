@@ -222,7 +222,9 @@ RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
   X(int32_t, apdisc_bar_timer, 0)                                                        \
   X(int32_t, at_disc_timer, 0)                                                           \
   /* autobrake */                                                                        \
-  X(int32_t, autobrake_appl, 0)
+  X(int32_t, autobrake_appl, 0)                                                          \
+  /* navigation source button: 0 off, 1 NAV (radio), 2 GPS */                            \
+  X(int32_t, nav_button, 0)
 
 // Systems state that the per-tick driver ramps and counts down; timers in ticks, 0 = at rest.
 // Valves: 0 closed, 2 open. Lights and switch positions as their named variables show them.

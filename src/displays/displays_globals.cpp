@@ -1,5 +1,9 @@
 #include "displays/displays_globals.h"
 
 RO_DEFINE_GLOBALS(DISPLAYS_SCALARS)
+RO_DEFINE_ARRAYS(DISPLAYS_ARRAYS)
 
-void ResetDisplaysGlobals() { RO_RESET_GLOBALS(DISPLAYS_SCALARS) }
+void ResetDisplaysGlobals() {
+  RO_RESET_GLOBALS(DISPLAYS_SCALARS)
+  RO_RESET_ARRAYS(DISPLAYS_ARRAYS)
+}

@@ -19,6 +19,8 @@ inline constexpr gfx::ARGB kGrey = 0xFFC0C0C0u;
 inline constexpr gfx::ARGB kBlack = 0xFF000000u;
 inline constexpr gfx::ARGB kTrafficTextRed = 0xFFF10101u;
 inline constexpr gfx::ARGB kTrafficSymbolRed = 0xFFC90101u;
+inline constexpr gfx::ARGB kAmber = 0xFFE9B73Eu;
+inline constexpr gfx::ARGB kRed = 0xFFFF0000u;
 }  // namespace palette
 
 // A bold (or regular) font of `size_px` pixels of the family; the painters make theirs per paint.

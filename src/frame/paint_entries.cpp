@@ -7,6 +7,8 @@
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_pending.h"
 #include "displays/displays_globals.h"
+#include "displays/eadi_format_a.h"
+#include "displays/eadi_format_b.h"
 #include "displays/displays_pending.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"
