@@ -226,7 +226,8 @@ RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
   X(int32_t, exec_reset_word, 0)     /* -999 after an EXEC or engagement resets VNAV */ \
   /* NAV roll mode 0 off, 1 NAV, 2 GPS; marker beacon shown 0 none, 1 outer, 2 middle, 3 inner */ \
   X(int32_t, nav_button, 0)                                                              \
-  X(int32_t, marker_state, 0)
+  X(int32_t, marker_state, 0) \
+  /* navigation source button: 0 off, 1 NAV (radio), 2 GPS */
 
 // Systems state that the per-tick driver ramps and counts down; timers in ticks, 0 = at rest.
 // Valves: 0 closed, 2 open. Lights and switch positions as their named variables show them.

@@ -12,8 +12,6 @@ double ReadTokenVar874() { return 0.0; }
 double ReadTokenVar875() { return 0.0; }
 double ReadTokenVar876() { return 0.0; }
 
-void DrawEadiFormatA(DisplaySurface*, gfx::Graphics*) {}
-void DrawEadiFormatB(DisplaySurface*, gfx::Graphics*) {}
 void DrawEicasEngineSecondary(DisplaySurface*, gfx::Graphics*) {}
 void DrawLowerEicasStatus(DisplaySurface*, gfx::Graphics*) {}
 void DrawStandbyDisplay(DisplaySurface*, gfx::Graphics*) { CountPendingCall(PendingCall::kDrawStandbyDisplay); }

@@ -22,8 +22,6 @@ double ReadTokenVar876();
 // Painters of the flight and engine displays; each will draw its display on the graphics object.
 // The EADI painters draw in the canvas their paint entry prepared; the others will set their own
 // scale from the surface's size.
-void DrawEadiFormatA(DisplaySurface* surface, gfx::Graphics* graphics);  // EadiMode 0
-void DrawEadiFormatB(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawEicasEngineSecondary(DisplaySurface* surface, gfx::Graphics* graphics);  // lower EICAS page 1
 void DrawLowerEicasStatus(DisplaySurface* surface, gfx::Graphics* graphics);      // lower EICAS page 2
 void DrawStandbyDisplay(DisplaySurface* surface, gfx::Graphics* graphics);
@@ -42,3 +40,6 @@ double ReadCom2ActiveFreqDigit1();
 double ReadCom2ActiveFreqDigit2();
 double ReadCom2StandbyFreqDigit1();
 double ReadCom2StandbyFreqDigit2();
+
+// The flat-panel PFD painter draws in the canvas its paint entry prepared; the others will set
+// their own scale from the surface's size.

@@ -8,6 +8,8 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_pages.h"
 #include "displays/displays_globals.h"
+#include "displays/eadi_format_a.h"
+#include "displays/eadi_format_b.h"
 #include "displays/displays_pending.h"
 #include "displays/pfd_frame.h"
 #include "frame/readers_systems.h"

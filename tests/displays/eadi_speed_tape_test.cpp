@@ -1,0 +1,148 @@
+#include "displays/eadi_speed_tape.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "displays/eadi_fixture.h"
+#include "displays/eadi_format_a.h"
+#include "fmc/fmc_globals.h"
+#include "frame/geodesy.h"
+#include "state/aircraft_id.h"
+
+namespace {
+
+using gfx::OpKind;
+
+class SpeedTapeTest : public EadiTest {
+ protected:
+  void SetUp() override {
+    EadiTest::SetUp();
+    irs_l_anun_mode = 0;  // no sphere: the tape's own strokes only
+  }
+  void PaintAt(double kt, double bug_kt) {
+    ias = kt;
+    ap_spdbug = bug_kt;
+    Paint(DrawEadiFormatA);
+  }
+  // Rows (y about the centre) of the horizontal strokes centred at x.
+  std::vector<double> Rows(gfx::ARGB colour, double x) const {
+    std::vector<double> ys;
+    for (const gfx::Op* op : Ops(OpKind::Stroke, colour)) {
+      if (op->bounds.Height < 0.05f && std::abs(op->bounds.X + op->bounds.Width / 2.0 - 108.0 - x) < 0.1) {
+        ys.push_back(op->bounds.Y - 86.0);
+      }
+    }
+    return ys;
+  }
+};
+
+TEST_F(SpeedTapeTest, AtRestTheScaleAndReadoutStartAtThirty) {
+  PaintAt(0.0, 0.0);
+  EXPECT_EQ(Rows(kWhite, -80.5).size(), 5u);  // 30 to 70
+  EXPECT_EQ(TextsAt(" 40").size() + TextsAt(" 60").size() + TextsAt(" 80").size(), 2u);
+  EXPECT_TRUE(TextNear("3", -101.0, -5.0, 0.05));
+  EXPECT_TRUE(TextNear("0", -94.0, -5.0, 0.05));  // tenths taken as 0: the drum 5 units up
+  PaintAt(99.5, 99.5);
+  EXPECT_TRUE(TextNear("1", -108.0, -10.0, 0.05));  // the next hundred above the blank
+  EXPECT_TRUE(TextNear(" ", -108.0, 0.0, 0.05));
+  EXPECT_TRUE(TextNear("0", -101.0, -10.0, 0.05));
+}
+
+struct LimitCase {
+  const char* model;
+  double flaps_deg;
+  bool gear_down;
+  double radio_height;
+  double limit_kt;  // 0: no barber pole
+};
+class SpeedLimitTest : public SpeedTapeTest, public ::testing::WithParamInterface<LimitCase> {};
+
+// 20 kt below the limit, the first dash lies 28 units above the centre.
+TEST_P(SpeedLimitTest, BarberPoleStartsAtTheLowestLimit) {
+  const LimitCase& c = GetParam();
+  aircraft_model = c.model;
+  host_.SetToken(907, c.flaps_deg);
+  host_.SetToken(63, 300.0 * 128.0);
+  gear1_pos = c.gear_down ? 16383.0 : 0.0;
+  radio_height = c.radio_height;
+  PaintAt(c.limit_kt > 0.0 ? c.limit_kt - 20.0 : 150.0, 0.0);
+  const auto dashes = Rows(kRed, -74.5);
+  ASSERT_EQ(dashes.empty(), c.limit_kt == 0.0);
+  if (!dashes.empty()) {
+    EXPECT_NEAR(dashes[0], -28.0, 0.05);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Eadi, SpeedLimitTest,
+                         ::testing::Values(LimitCase{"757 - 300", 25.0, false, 1000.0, 190.0},
+                                           LimitCase{"757 - 300", 30.0, false, 1000.0, 168.0},
+                                           LimitCase{"757 - 300 ", 30.0, false, 1000.0, 162.0},
+                                           LimitCase{"757 - 300", 4.98, false, 1000.0, 245.0},
+                                           LimitCase{"757 - 200", 0.0, true, 1000.0, 270.0},
+                                           LimitCase{"757 - 200", 30.0, false, 200.0, 0.0}));
+
+TEST_F(SpeedTapeTest, VrFillsAnUnsetV1AndCloseSpeedsShowOnlyR) {
+  vr = 140;
+  radio_height = 5000.0;
+  PaintAt(250.0, 250.0);
+  EXPECT_EQ(v1, 140);  // also in flight
+  v1 = 130;
+  vr = 133;
+  radio_height = 0.0;
+  PaintAt(120.0, 120.0);
+  EXPECT_TRUE(TextNear("-R", -75.0, -1.4 * 13.0 - 4.0));
+  EXPECT_TRUE(TextsAt("-1").empty());
+}
+
+TEST_F(SpeedTapeTest, NoVrShowsV1InopAndLiftsTheClip) {
+  vr = 140;
+  PaintAt(100.0, 100.0);
+  EXPECT_TRUE(Ops(OpKind::Stroke, kGreen)[0]->clipped);  // the trend arrow
+  vr = v1 = 0;
+  PaintAt(100.0, 100.0);
+  EXPECT_EQ(rec_.FindText("V1")->color, kAmber);
+  EXPECT_TRUE(TextNear("INOP", -78.0, -48.0));
+  EXPECT_FALSE(Ops(OpKind::Stroke, kGreen)[0]->clipped);
+}
+
+struct TrendCase {
+  double a;  // (smoothed airspeed - predicted) x 1.4
+  double arrow_to;
+};
+class TrendArrowTest : public SpeedTapeTest, public ::testing::WithParamInterface<TrendCase> {};
+
+TEST_P(TrendArrowTest, ArrowLength) {
+  SteadyAirspeed(150.0);
+  ias_predicted = 150.0 - GetParam().a / 1.4;
+  PaintAt(150.0, 150.0);
+  const gfx::Op* shaft = Ops(OpKind::Stroke, kGreen)[0];
+  EXPECT_NEAR(shaft->bounds.X - 108.0, -81.0, 0.05);
+  EXPECT_NEAR(shaft->bounds.Y + shaft->bounds.Height - 86.0, std::max(0.0, GetParam().arrow_to), 0.05);
+  EXPECT_NEAR(shaft->bounds.Y - 86.0, std::min(0.0, GetParam().arrow_to), 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Eadi, TrendArrowTest,
+                         ::testing::Values(TrendCase{49.9, 49.9}, TrendCase{50.5, 58.0}, TrendCase{-70.0, -58.0}));
+
+struct BugCase {
+  double above_kt;
+  double digits_y;  // 0: the marker lines instead
+};
+class SpeedBugTest : public SpeedTapeTest, public ::testing::WithParamInterface<BugCase> {};
+
+TEST_P(SpeedBugTest, MarkerWithin44KnotsElseDigits) {
+  PaintAt(200.0, 200.0 + GetParam().above_kt);
+  const auto digits = Ops(OpKind::Text, kMagenta);
+  EXPECT_EQ(Ops(OpKind::Stroke, kMagenta).size(), GetParam().digits_y == 0.0 ? 2u : 0u);
+  ASSERT_EQ(digits.size(), GetParam().digits_y == 0.0 ? 0u : 1u);
+  if (!digits.empty()) {
+    EXPECT_NEAR(rec_.TextOf(*digits[0])->position.Y - 86.0, GetParam().digits_y, 0.05);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Eadi, SpeedBugTest,
+                         ::testing::Values(BugCase{44.0, 0.0}, BugCase{44.5, -72.0}, BugCase{-44.5, 61.0}));
+
+}  // namespace
