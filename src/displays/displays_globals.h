@@ -14,7 +14,8 @@
   X(double, epr2, 0.0) \
   /* kept by the attitude painters from paint to paint, read by the callouts and VNAV */ \
   X(double, fd_roll_bar, 0.0)           /* deg, flight-director bars as last drawn */ \
-  X(double, fd_pitch_bar, 0.0)
+  X(double, fd_pitch_bar, 0.0) \
+  X(int32_t, thr_limit_refresh_cnt, 0)  /* upper-EICAS paints 0..540 between climb/cruise reference refreshes */
 
 inline constexpr int kPfdIasHistRows = 16;
 #define DISPLAYS_ARRAYS(X) X(double, pfd_ias_hist, kPfdIasHistRows) /* kt, row 0 newest */

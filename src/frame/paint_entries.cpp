@@ -9,6 +9,7 @@
 #include "cdu/cdu_pages.h"
 #include "displays/displays_globals.h"
 #include "displays/displays_pending.h"
+#include "displays/eicas_pages.h"
 #include "displays/pfd_frame.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"
