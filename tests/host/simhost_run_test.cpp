@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -162,6 +163,37 @@ TEST_F(SimhostRun, CduScenarioTypesARouteAndSnapshotsThePage) {
     size_t green = 0;
     for (uint32_t p : pic.pixels) green += p == 0xFF00FA00u ? 1 : 0;
     EXPECT_GT(green, 1000u) << file;  // five legs, their labels and the prompts
+  }
+}
+
+// The EICAS example: sinking with flaps 20, the upper EICAS takes the G/A reference once, and the
+// three pages are drawn (green reference line, white dials, cyan labels of the status page).
+TEST_F(SimhostRun, EicasScenarioSwitchesToGoAroundOnce) {
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/eicas.scn") + " --out " +
+                        Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("3 snapshots written"), std::string::npos) << r.output;
+  const std::string log = ReadBytes(sim_ / "out/key_events.log");
+  const size_t first = log.find("event 0x101F4");
+  EXPECT_NE(first, std::string::npos) << log;
+  EXPECT_EQ(log.find("event 0x101F4", first + 1), std::string::npos) << log;
+  const struct {
+    const char* file;
+    uint32_t colour;
+  } kInks[] = {{"upper_eicas.png", 0xFF00FA00u},
+               {"lower_eicas.png", 0xFFDEE6E9u},
+               {"lower_eicas_status.png", 0xFF02A7EBu}};
+  for (const auto& ink : kInks) {
+    Picture pic;
+    ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / ink.file, &pic)) << ink.file;
+    size_t n = 0;  // opaque enough and of the ink's colour, as smoothed edges and text leave it
+    for (uint32_t p : pic.pixels) {
+      int d = 0;
+      for (int shift : {0, 8, 16}) d += std::abs(int((p >> shift) & 0xFF) - int((ink.colour >> shift) & 0xFF));
+      n += (p >> 24) > 0xC0 && d < 60 ? 1 : 0;
+    }
+    EXPECT_GT(n, 50u) << ink.file;
   }
 }
 
