@@ -82,7 +82,7 @@ void DrawVerticalScale(gfx::Graphics* g, const Resources& r, double x0, int32_t 
 
 void DrawLowerEicasStatus(DisplaySurface* surface, gfx::Graphics* graphics) {
   if (surface == nullptr || graphics == nullptr) return;
-  const EicasCanvas canvas(*surface, graphics);
+  const EicasCanvas canvas(*surface, graphics);  // the plain canvas scale for the whole page
   const Resources r;
   DrawTextBlock(graphics, r);
   DrawRudder(graphics, r);

@@ -123,7 +123,7 @@ void DrawReverser(gfx::Graphics* g, const Resources& r, double position, double 
 
 void DrawUpperEicasText(DisplaySurface* surface, gfx::Graphics* graphics) {
   if (surface == nullptr || graphics == nullptr) return;
-  const EicasCanvas canvas(*surface, graphics);
+  const EicasCanvas canvas(*surface, graphics);  // the plain canvas scale for the whole page
   const Resources r;
   DrawTextAt(graphics, &r.font8, &r.cyan, 100, 4, "TAT");
   DrawTextAt(graphics, &r.font10, &r.white, 120, 0, "%2.0fc", ReadTokenVar350());

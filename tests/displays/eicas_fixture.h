@@ -1,6 +1,5 @@
 // Test bed of the EICAS pages: a freshly loaded, powered module with the in-process host, painting
-// the upper and lower EICAS through their paint entries onto recording surfaces of the canvas size,
-// so that device pixels equal canvas units.
+// through the paint entries onto recording surfaces of the canvas size (device pixels = canvas units).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,29 +10,24 @@
 
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
-#include "frame/display_surface.h"
 #include "frame/draw_helpers.h"
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
 #include "frame/paint_entries.h"
 #include "frame/tick_globals.h"
 #include "host/host.h"
-#include "platform/gfx/gfx.h"
 
-// A text as drawn: its bytes, top-left corner (device pixels = canvas units) and colour.
+// A text as drawn: its bytes, top-left corner and colour.
 struct EicasShown {
   std::string text;
-  double x, y;
-  gfx::ARGB colour;
+  double x = 0, y = 0;
+  gfx::ARGB colour = 0;
   bool operator==(const EicasShown&) const = default;
 };
 
-inline void PrintTo(const EicasShown& s, std::ostream* os) {
-  *os << '"' << s.text << "\"@" << s.x << "," << s.y << " #" << std::hex << s.colour << std::dec;
-}
-
 class EicasTest : public ::testing::Test {
  protected:
+  using Shown = EicasShown;
   void SetUp() override {
     ResetModuleState();
     host_.Attach(&ImportTable, &Linkage);
@@ -43,14 +37,10 @@ class EicasTest : public ::testing::Test {
   void TearDown() override { ResetModuleState(); }
 
   void SetToken(uint32_t id, double v) { host_.SetToken(id, v); }
-  // Token 350 arrives in 1/256 degrees.
-  void SetTat(double deg_c) { SetToken(350, deg_c / 256.0); }
+  void SetTat(double deg_c) { SetToken(350, deg_c / 256.0); }  // the token counts 1/256 degrees
+  void PaintUpper() { Paint(PaintUpperEicas, &upper_eicas_surface); }
+  void PaintLower() { Paint(PaintLowerEicas, &lower_eicas_surface); }
 
-  const gfx::Recording& PaintUpper() { return Paint(PaintUpperEicas, &upper_eicas_surface); }
-  const gfx::Recording& PaintLower() { return Paint(PaintLowerEicas, &lower_eicas_surface); }
-
-  using Shown = EicasShown;
-  // Every text drawn, in drawing order.
   std::vector<Shown> Texts() const {
     std::vector<Shown> out;
     for (const gfx::Op* op : rec_.TextOps()) {
@@ -59,8 +49,7 @@ class EicasTest : public ::testing::Test {
     }
     return out;
   }
-  // The first text drawn at (x, y); text empty when none.
-  Shown TextAt(double x, double y) const {
+  Shown TextAt(double x, double y) const {  // empty when nothing is drawn there
     for (const Shown& s : Texts()) {
       if (std::fabs(s.x - x) < 0.01 && std::fabs(s.y - y) < 0.01) return s;
     }
@@ -68,8 +57,8 @@ class EicasTest : public ::testing::Test {
   }
   bool Has(const std::string& text) const { return rec_.HasText(text); }
 
-  // Angles (degrees clockwise from +x) of the straight strokes of a colour that run outwards from
-  // radius r0 to radius r1 about the centre (cx, cy): the marks drawn along +x at a rotation.
+  // Angles (degrees clockwise from +x) of the strokes of a colour running out from radius r0 to r1
+  // about (cx, cy): the marks drawn along +x at a rotation.
   std::vector<double> MarkAngles(double cx, double cy, double r0, double r1, gfx::ARGB colour = palette::kWhite) const {
     std::vector<double> out;
     for (const gfx::Op& op : rec_.ops()) {
@@ -84,16 +73,13 @@ class EicasTest : public ::testing::Test {
     }
     return out;
   }
-  // The angle of a needle of that length from the centre; -1 when there is none.
-  double NeedleDeg(double cx, double cy, double length) const {
+  double NeedleDeg(double cx, double cy, double length) const {  // -1 when there is none
     const std::vector<double> a = MarkAngles(cx, cy, 0.0, length);
     return a.empty() ? -1.0 : a.front();
   }
-  // Colour of the rectangle stroked at (x, y); 0 when none.
-  gfx::ARGB BoxColour(double x, double y) const {
+  gfx::ARGB BoxColour(double x, double y) const {  // of the rectangle stroked at (x, y); 0 when none
     for (const gfx::Op& op : rec_.ops()) {
-      if (op.kind == gfx::OpKind::Stroke && op.shape == gfx::Shape::Rectangle &&
-          std::fabs(op.bounds.X - x) < 1.0 && std::fabs(op.bounds.Y - y) < 1.0) {
+      if (op.shape == gfx::Shape::Rectangle && std::fabs(op.bounds.X - x) < 1 && std::fabs(op.bounds.Y - y) < 1) {
         return op.color;
       }
     }
@@ -103,9 +89,8 @@ class EicasTest : public ::testing::Test {
   std::vector<double> PointerTipsAt(double x) const {
     std::vector<double> out;
     for (const gfx::Op& op : rec_.ops()) {
-      if (op.kind != gfx::OpKind::Stroke || op.shape != gfx::Shape::Lines) continue;
       const auto p = rec_.PointsOf(op);
-      if (p.size() == 4 && std::fabs(p[0].x - x) < 0.01 && p[0].x == p[3].x && p[0].y == p[3].y) {
+      if (op.shape == gfx::Shape::Lines && p.size() == 4 && std::fabs(p[0].x - x) < 0.01 && p[0].y == p[3].y) {
         out.push_back(p[0].y);
       }
     }
@@ -116,11 +101,10 @@ class EicasTest : public ::testing::Test {
   gfx::Recording rec_;
 
  private:
-  const gfx::Recording& Paint(PaintEntry entry, DisplaySurface* surface) {
+  void Paint(PaintEntry entry, DisplaySurface* surface) {
     rec_.Reset();
     gauge::DeviceContext dc{nullptr, 250, 213, 250 * 4, &rec_};
     const gauge::PixelSize size{250, 213};
     entry(surface, &dc, &size, kPaintNormal);
-    return rec_;
   }
 };
