@@ -12,11 +12,7 @@ double ReadTokenVar874() { return 0.0; }
 double ReadTokenVar875() { return 0.0; }
 double ReadTokenVar876() { return 0.0; }
 
-void DrawEicasEngineSecondary(DisplaySurface*, gfx::Graphics*) {}
-void DrawLowerEicasStatus(DisplaySurface*, gfx::Graphics*) {}
 void DrawStandbyDisplay(DisplaySurface*, gfx::Graphics*) { CountPendingCall(PendingCall::kDrawStandbyDisplay); }
-void DrawUpperEicasText(DisplaySurface*, gfx::Graphics*) {}
-void DrawUpperEicasEngines(DisplaySurface*, gfx::Graphics*) {}
 double ReadCom1ActiveFreqDigit1() { return 0.0; }
 double ReadCom1ActiveFreqDigit2() { return 0.0; }
 double ReadCom1StandbyFreqDigit1() { return 0.0; }

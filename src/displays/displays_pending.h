@@ -22,13 +22,7 @@ double ReadTokenVar876();
 // Painters of the flight and engine displays; each will draw its display on the graphics object.
 // The EADI painters draw in the canvas their paint entry prepared; the others will set their own
 // scale from the surface's size.
-void DrawEicasEngineSecondary(DisplaySurface* surface, gfx::Graphics* graphics);  // lower EICAS page 1
-void DrawLowerEicasStatus(DisplaySurface* surface, gfx::Graphics* graphics);      // lower EICAS page 2
 void DrawStandbyDisplay(DisplaySurface* surface, gfx::Graphics* graphics);
-// Will also run the EICAS CANCEL and RECALL requests.
-void DrawUpperEicasText(DisplaySurface* surface, gfx::Graphics* graphics);
-// Will also set the thrust reference mode automatically.
-void DrawUpperEicasEngines(DisplaySurface* surface, gfx::Graphics* graphics);
 
 // Will return a digit (0..9) of a COM frequency: Digit1 the 100 kHz digit, Digit2 the 10 kHz digit
 // (4 reads as 5, 9 as 0).

@@ -11,6 +11,7 @@
 #include "displays/eadi_format_a.h"
 #include "displays/eadi_format_b.h"
 #include "displays/displays_pending.h"
+#include "displays/eicas_pages.h"
 #include "displays/pfd_frame.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"

@@ -165,6 +165,20 @@ TEST_F(SimhostRun, CduScenarioTypesARouteAndSnapshotsThePage) {
   }
 }
 
+// The EICAS example: sinking with flaps 20, the upper EICAS takes the G/A reference once (the module's
+// only 0x101F4 of the run) and the three pages are drawn.
+TEST_F(SimhostRun, EicasScenarioSwitchesToGoAroundOnce) {
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/eicas.scn") + " --out " +
+                        Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("3 snapshots written"), std::string::npos) << r.output;
+  const std::string log = ReadBytes(sim_ / "out/key_events.log");
+  const size_t first = log.find("event 0x101F4");
+  EXPECT_NE(first, std::string::npos) << log;
+  EXPECT_EQ(log.find("event 0x101F4", first + 1), std::string::npos) << log;
+}
+
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
 // and the log lands in the simulator folder.
 TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
