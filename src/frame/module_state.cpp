@@ -4,6 +4,8 @@
 #include "afds/systems_globals.h"
 #include "afds/sound_globals.h"
 #include "cdu/cdu_globals.h"
+#include "cdu/pages/index_pages.h"
+#include "cdu/pages/pos_init_page.h"
 #include "displays/displays_globals.h"
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
@@ -67,4 +69,6 @@ void ResetModuleState() {
   ResetSystemsGlobals();
   ResetProcSelectGlobals();
   ResetSoundGlobals();
+  ResetIndexPageGlobals();
+  ResetPosInitGlobals();
 }
