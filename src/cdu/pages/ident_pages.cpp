@@ -83,7 +83,9 @@ void DrawIdentPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   cdu.TextRight(26, "E N G I N E S", Font::kSmall, kIdentRight);
   cdu.Text(0, 43, aircraft_model);
   cdu.TextRight(43, engine_type, Font::kLarge, kIdentRight);
-  cdu.Text(0, 73, "  N A V    D A T A                                         A C T I V E", Font::kSmall);
+  // One label in the panel's narrow font; set as two here so that ACTIVE stays on the screen.
+  cdu.Text(0, 73, "  N A V    D A T A", Font::kSmall);
+  cdu.TextRight(73, "A C T I V E", Font::kSmall, kIdentRight);
   cdu.Text(0, 88, cdu::Format("%9s", navdata_cycle.c_str()));
   cdu.TextRight(88, navdata_valid, Font::kLarge, kIdentRight);
   cdu.Text(5, 160, "  O P    P R O G R A M", Font::kSmall);
