@@ -86,12 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"MinutesCarryIntoTheDegree", 47.99999, 5.999999, "N4800.0E00600.0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PosInitTest, LastPosLeavesATypedEntryAlone) {
-  Entry("ABC");
-  PressAndPaint("1R");
-  EXPECT_EQ(cdu_scratchpad, "ABC");
-}
-
 TEST_F(PosInitTest, SetIrsPosRefusesMalformedEntries) {
   for (const char* text : {"N4727.0W12218", "N4727.0W12218.60", "4727.0NW12218.6", "N4727.0X12218.6",
                            "N4727.0 12218.6"}) {
@@ -102,9 +96,11 @@ TEST_F(PosInitTest, SetIrsPosRefusesMalformedEntries) {
   }
 }
 
+// Without an aligning IRS the entry waits; LAST POS does not overwrite it either.
 TEST_F(PosInitTest, SetIrsPosWaitsUntilAnIrsAligns) {
   Entry("N4727.0W12218.6");
   PressAndPaint("4R");
+  PressAndPaint("1R");
   EXPECT_EQ(cdu_message, "");
   EXPECT_EQ(cdu_scratchpad, "N4727.0W12218.6");
   EXPECT_EQ(irs_set_lat, 0.0);
@@ -146,14 +142,6 @@ TEST_F(PosInitTest, RefAirportTakesAFourLetterAirportAndDeleteBlanksIt) {
   EXPECT_EQ(nearest_apt_ident, "");
   EXPECT_EQ(Line(2).left, "");
   EXPECT_EQ(Line(2).right, "");
-}
-
-TEST_F(PosInitTest, PromptsOpenIndexAndRoute) {
-  PressAndPaint("6L");
-  EXPECT_EQ(fms_page, kCduPageInitRefIndex);
-  fms_page = kCduPagePosInit;
-  PressAndPaint("6R");
-  EXPECT_EQ(fms_page, kCduPageRte);
 }
 
 }  // namespace
