@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -41,7 +42,8 @@ constexpr size_t kLatPartChars = 7;
 constexpr double kMaxOriginOffsetNm = 6.0;
 constexpr const char* kNoOrigin = "------";
 
-// A coordinate as hemisphere, whole degrees and minutes to the nearest tenth.
+// A coordinate as hemisphere, whole degrees, minutes and a tenth of a minute. The minute goes up
+// from .95 on, but the tenth is only cut after adding five hundredths: 18.66 shows as 18.6.
 struct DegMinTenths {
   char hemisphere;
   int32_t deg;
