@@ -6,22 +6,15 @@
 #include "cdu/cdu_pages.h"
 
 #define CDU_PENDING_PAGE_ROUTINES(X) \
-  X(DrawStoredFlightPlansPage)       \
   X(DrawPerfInitPage)                \
   X(DrawDeparturesPage)              \
   X(DrawArrivalsPage)                \
   X(DrawApproachRefPage)             \
   X(DrawVnavPage)                    \
-  X(DrawStoredPanelsPage)            \
   X(DrawRtePage)                     \
-  X(DrawInitRefIndexPage)            \
   X(DrawDepArrIndexPage)             \
-  X(DrawIdentPage)                   \
-  X(DrawPosInitPage)                 \
   X(DrawTakeoffRefPage)              \
-  X(DrawRefNavDataPage)              \
   X(DrawProgressPage)                \
   X(DrawFixInfoPage)                 \
   X(DrawRteHoldPage)                 \
-  X(DrawNavRadioPage)                \
-  X(DrawAnnouncementStatusPage)
+  X(DrawNavRadioPage)

@@ -5,6 +5,8 @@
 #include "afds/sound_globals.h"
 #include "afds/panel_input_globals.h"
 #include "cdu/cdu_globals.h"
+#include "cdu/pages/index_pages.h"
+#include "cdu/pages/pos_init_page.h"
 #include "displays/displays_globals.h"
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
@@ -69,4 +71,6 @@ void ResetModuleState() {
   ResetProcSelectGlobals();
   ResetSoundGlobals();
   ResetPanelInputGlobals();
+  ResetIndexPageGlobals();
+  ResetPosInitGlobals();
 }

@@ -1,0 +1,187 @@
+#include "cdu/pages/index_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "cdu/cdu_fixture.h"
+#include "cdu/cdu_pages.h"
+#include "frame/frame_globals.h"
+#include "state/state_globals.h"
+#include "support/temp_dir.h"
+
+namespace cdu_test {
+namespace {
+
+class IndexPagesTest : public CduTest {
+ protected:
+  void SetUp() override {
+    CduTest::SetUp();
+    sim_.MakeDir("Orvantel/flightplans");
+    sim_.MakeDir("Orvantel/PanelStates");
+    sim_root = sim_.path();
+    fms_page = kCduPageInitRefIndex;
+  }
+  bool PlanExists(const std::string& name) const {
+    return std::filesystem::exists(sim_ / ("Orvantel/flightplans/" + name));
+  }
+  int PlanCount() const { return testing_support::CountEntries(sim_ / "Orvantel/flightplans"); }
+
+  testing_support::TempDir sim_;
+};
+
+// The prompts that do more than open their page.
+TEST_F(IndexPagesTest, PromptsPrepareThePagesTheyOpen) {
+  NavRecord& ksea = nav_apts[++nav_apts_cnt];
+  ClearRecord(ksea);
+  SetText(ksea.ident, "KSEA");
+  perf_page = 2;
+  for (const char* key : {"2L", "3L", "1R", "2R"}) {
+    fms_page = kCduPageInitRefIndex;
+    PressAndPaint(key);
+  }
+  EXPECT_EQ(nearest_apt_ident, "KSEA");  // POS on the ground
+  EXPECT_EQ(perf_page, 1);
+  EXPECT_EQ(cur_fix_ident, "----");      // NAV DATA starts without a fix
+  EXPECT_EQ(fms_page, kCduPageStoredFlightPlans);
+  EXPECT_EQ(fpl_list_loaded, 1);         // FLIGHT PLANS lists the folder: only "NEW FPL"
+}
+
+TEST_F(IndexPagesTest, PagingKeysSwitchSubPagesAndCancelWhenPressedTogether) {
+  Paint();
+  EXPECT_EQ(TitleLine(), "INIT/REF  INDEX 1 / 2");
+  PressAndPaint("PREV_PAGE NEXT_PAGE");
+  EXPECT_EQ(init_ref_page, 1);
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(init_ref_page, 2);
+  Paint();
+  EXPECT_EQ(TitleLine(), "INIT/REF  INDEX 2 / 2");
+  EXPECT_EQ(Line(1).left, "<LOAD FUEL>");
+  EXPECT_EQ(Line(6).left, "");
+  PressAndPaint("6L");
+  EXPECT_EQ(fms_page, kCduPageInitRefIndex);
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(init_ref_page, 1);
+}
+
+TEST_F(IndexPagesTest, TakeoffPromptComputesSpeedsOnlyWithTakeoffFlaps) {
+  v1 = 142;
+  v1_set = 142;  // an entered V1 stays; the computation still copies it into bug 1
+  PressAndPaint("4L");
+  EXPECT_EQ(asi_bug1, 60);
+  fms_page = kCduPageInitRefIndex;
+  to_flaps = 15;
+  PressAndPaint("4L");
+  EXPECT_EQ(asi_bug1, 142);
+}
+
+struct SaveCase {
+  const char* name;
+  int32_t state;
+  const char* entry;
+  bool folder;
+  const char* message;
+  const char* file;  // "" = nothing written
+  const char* scratchpad_after;
+};
+
+class SaveFlightPlanTest : public IndexPagesTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveFlightPlanTest, SavesTheActiveRouteUnderASafeName) {
+  const SaveCase& c = GetParam();
+  SetActiveRoute({"KSEA", "SEA", "KPDX"});
+  fms_fpln_active = c.state;
+  if (!c.folder) std::filesystem::remove_all(sim_ / "Orvantel/flightplans");
+  Entry(c.entry);
+  PressAndPaint("6R");
+  EXPECT_EQ(cdu_message, c.message);
+  EXPECT_EQ(cdu_scratchpad, c.scratchpad_after);
+  if (*c.file != '\0') {
+    EXPECT_TRUE(PlanExists(c.file));
+  } else if (c.folder) {
+    EXPECT_EQ(PlanCount(), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SaveFlightPlanTest,
+    ::testing::Values(
+        SaveCase{"NoActiveRoute", 2, "MINE", true, "NO ACTIVE FLIGHT PLAN", "", "MINE"},
+        SaveCase{"NamedByItsAirports", 3, "", true, "KSEAKPDX.RTE Saved", "KSEAKPDX.RTE", ""},
+        SaveCase{"TypedNameGetsTheExtension", 4, "MINE", true, "MINE.RTE Saved", "MINE.RTE", ""},
+        SaveCase{"NameWithAPointIsKept", 3, "MY.PLAN", true, "MY.PLAN Saved", "MY.PLAN", ""},
+        SaveCase{"SlashIsRefused", 3, "A/B", true, "INVALID ENTRY", "", "A/B"},
+        SaveCase{"TwoPointsAreRefused", 3, "..X", true, "INVALID ENTRY", "", "..X"},
+        SaveCase{"UnwritableFolder", 3, "", false, "KSEAKPDX.RTEUnable to Save", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(IndexPagesTest, SavePanelHandsTheScratchpadToThePanelStateSave) {
+  Entry("TEST");
+  PressAndPaint("5R");
+  EXPECT_EQ(cdu_message, "TEST.PNL OK");
+  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_TRUE(std::filesystem::exists(sim_ / "Orvantel/PanelStates/TEST.PNL"));
+}
+
+TEST_F(IndexPagesTest, SevenStoredPlansMakeTwoSubPages) {
+  for (int i = 1; i <= 7; ++i) fpl_store[i].name = "P" + std::to_string(i) + ".RTE";
+  fpl_list_loaded = 7;
+  fms_page = kCduPageStoredFlightPlans;
+  cdu_scratchpad = "X";
+  Paint();
+  EXPECT_EQ(TitleLine(), "STORED FLIGHT PLANS 1 / 2");
+  EXPECT_EQ(Line(6).left, "P6.RTE");
+  EXPECT_EQ(BottomLine(), "");  // this page has no scratchpad line
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(Line(1).left, "P7.RTE");
+  EXPECT_EQ(Line(2).left, "");
+  PressAndPaint("2L");
+  EXPECT_EQ(fms_page, kCduPageStoredFlightPlans);
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(fpl_list_page, 1);
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(fpl_list_page, 2);
+}
+
+TEST_F(IndexPagesTest, EmptyListStaysOnSubPageOne) {
+  fms_page = kCduPageStoredPanels;
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(pnl_list_page, 1);
+  EXPECT_EQ(TitleLine(), "STORED PANELS 1 / 0");
+  PressAndPaint("1L");
+  EXPECT_EQ(cdu_message, "");
+}
+
+TEST_F(IndexPagesTest, ChosenPlanIsLoadedIntoTheModifiedRouteAndShownOnRte) {
+  sim_.Write("Orvantel/flightplans/KSEAKPDX.RTE",
+             "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nSEA 47.4354 -122.3097 VOR 116.80\n"
+             "KPDX 45.589 -122.597 APT ---\n");
+  rte_page = 3;
+  PressAndPaint("2R");
+  Paint();
+  EXPECT_EQ(Line(1).left, "KSEAKPDX.RTE");
+  EXPECT_EQ(Line(2).left, "NEW FPL");
+  PressAndPaint("1L");
+  EXPECT_EQ(ModIdents(), (std::vector<std::string>{"KSEA", "SEA", "KPDX"}));
+  EXPECT_EQ(fms_fpln_active, 1);
+  EXPECT_EQ(dest_entry, "KPDX");  // set up as the list page's load does
+  EXPECT_EQ(fms_page, kCduPageRte);
+  EXPECT_EQ(rte_page, 1);
+}
+
+TEST_F(IndexPagesTest, StoredPanelsWrapAndRestoreTheChosenName) {
+  for (int i = 1; i <= 7; ++i) pnl_list[i] = "GONE" + std::to_string(i) + ".PNL";
+  pnl_list_cnt = 7;
+  pnl_list_page = 2;
+  fms_page = kCduPageStoredPanels;
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(pnl_list_page, 1);
+  PressAndPaint("3L");
+  EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");  // the file went since the list was made
+  EXPECT_EQ(BottomLine(), "PANEL STATE LOAD FAIL");
+}
+
+}  // namespace
+}  // namespace cdu_test
