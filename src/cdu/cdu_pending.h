@@ -8,14 +8,10 @@
 #define CDU_PENDING_PAGE_ROUTINES(X) \
   X(DrawStoredFlightPlansPage)       \
   X(DrawPerfInitPage)                \
-  X(DrawDeparturesPage)              \
-  X(DrawArrivalsPage)                \
   X(DrawApproachRefPage)             \
   X(DrawVnavPage)                    \
   X(DrawStoredPanelsPage)            \
-  X(DrawRtePage)                     \
   X(DrawInitRefIndexPage)            \
-  X(DrawDepArrIndexPage)             \
   X(DrawIdentPage)                   \
   X(DrawPosInitPage)                 \
   X(DrawTakeoffRefPage)              \
