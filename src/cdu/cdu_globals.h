@@ -58,8 +58,8 @@ RO_DECLARE_GLOBALS(CDU_SCALARS)
 RO_DECLARE_ARRAYS(CDU_ARRAYS)
 
 // The keyboard's pending state (one-shot flags that the CDU paint clears after the page ran), the
-// hand-off of a look-up with several matches to SELECT WAYPOINT, and the paging of the RTE LEGS and
-// SELECT WAYPOINT pages.
+// hand-off of a look-up with several matches to SELECT WAYPOINT, and the paging of the RTE LEGS,
+// SELECT WAYPOINT, RTE, DEPARTURES and ARRIVALS pages.
 #define CDU_KEY_SCALARS(X)                                                                \
   X(int32_t, cdu_prev_page, 0)                                                            \
   X(int32_t, cdu_next_page, 0)                                                            \
@@ -73,7 +73,10 @@ RO_DECLARE_ARRAYS(CDU_ARRAYS)
   X(int32_t, cdu_return_index, 0)   /* its leg or RTE row; 0 or below none */             \
   X(int32_t, legs_page_cnt, 1)                                                            \
   X(int32_t, sel_wpt_page, 1)                                                             \
-  X(int32_t, sel_wpt_page_cnt, 1)
+  X(int32_t, sel_wpt_page_cnt, 1)                                                         \
+  X(int32_t, rte_page_cnt, 0)       /* sub-page counts of RTE, DEPARTURES and ARRIVALS */ \
+  X(int32_t, dep_page_cnt, 0)                                                             \
+  X(int32_t, arr_page_cnt, 0)
 
 // What ERASE takes back: the values before the last pending speed, cruise-altitude entry (0 none;
 // speeds in kt, Mach), and the arrival-page choice (rows, 0 none) with the copies EXEC saved; with

@@ -76,9 +76,9 @@ void CduScreen::Text(double x, double y, std::string_view text, Font f, Ink ink)
                  gfx::PointF(static_cast<gfx::REAL>(x), static_cast<gfx::REAL>(y)), &brush(ink));
 }
 
-void CduScreen::TextRight(double y, std::string_view text, Font f, double right) {
+void CduScreen::TextRight(double y, std::string_view text, Font f, double right, double cell) {
   if (text.empty()) return;
-  const double w = kRightCell * static_cast<double>(text.size());
+  const double w = cell * static_cast<double>(text.size());
   const gfx::RectF box(static_cast<gfx::REAL>(right - w), static_cast<gfx::REAL>(y), static_cast<gfx::REAL>(w),
                        static_cast<gfx::REAL>(kRightBoxHeight));
   g_->DrawString(text.data(), static_cast<gfx::INT>(text.size()), &font(f), box, &right_, &green_);
@@ -107,12 +107,13 @@ void CduScreen::HighlightedText(double x, double y, std::string_view text, int32
   Text(x, y, text, Font::kLarge, Ink::kBlack);
 }
 
-void CduScreen::EntryBox(double x, double y, int32_t cells, double cell_width, double height) {
+void CduScreen::EntryBox(double x, double y, int32_t cells, double cell_width, double height, int pen_width) {
   const auto X = [](double v) { return static_cast<gfx::REAL>(v); };
-  g_->DrawRectangle(&pen1_, X(x), X(y), X(cell_width * cells), X(height));
+  const gfx::Pen& p = pen(pen_width);
+  g_->DrawRectangle(&p, X(x), X(y), X(cell_width * cells), X(height));
   for (int32_t i = 1; i < cells; ++i) {
     const double dx = x + cell_width * i;
-    g_->DrawLine(&pen1_, X(dx), X(y), X(dx), X(y + height));
+    g_->DrawLine(&p, X(dx), X(y), X(dx), X(y + height));
   }
 }
 

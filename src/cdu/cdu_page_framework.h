@@ -75,9 +75,10 @@ class CduScreen {
 
   // Text with its top-left corner at (x, y).
   void Text(double x, double y, std::string_view text, Font f = Font::kLarge, Ink ink = Ink::kGreen);
-  // Text that ends at `right` (default 375): the right-to-left format in the box right - 14n, 14n
-  // wide and 30 high, for a text of n characters.
-  void TextRight(double y, std::string_view text, Font f = Font::kLarge, double right = kRightEdge);
+  // Text that ends at `right` (default 375): the right-to-left format in the box right - cell * n,
+  // cell * n wide and 30 high, for a text of n characters (cell 14 unless a page says otherwise).
+  void TextRight(double y, std::string_view text, Font f = Font::kLarge, double right = kRightEdge,
+                 double cell = kRightCell);
 
   // Line n's label (small) at x and its data (large) at x, or ending at 375.
   void Label(int line, double x, std::string_view text) { Text(x, LabelY(line), text, Font::kSmall); }
@@ -95,8 +96,9 @@ class CduScreen {
   void Highlight(double x, double y, int32_t cells);
   void HighlightedText(double x, double y, std::string_view text, int32_t cells);
 
-  // An entry box of `cells` cells: the rectangle and the dividers between the cells.
-  void EntryBox(double x, double y, int32_t cells, double cell_width, double height);
+  // An entry box of `cells` cells: the rectangle and the dividers between the cells, drawn with the
+  // green pen of `pen_width` (1 or 2).
+  void EntryBox(double x, double y, int32_t cells, double cell_width, double height, int pen_width = 1);
   // A run of n dots (large), the dotted separator lines of line 6.
   void Dots(double x, double y, int n);
 

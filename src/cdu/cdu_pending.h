@@ -7,12 +7,8 @@
 
 #define CDU_PENDING_PAGE_ROUTINES(X) \
   X(DrawPerfInitPage)                \
-  X(DrawDeparturesPage)              \
-  X(DrawArrivalsPage)                \
   X(DrawApproachRefPage)             \
   X(DrawVnavPage)                    \
-  X(DrawRtePage)                     \
-  X(DrawDepArrIndexPage)             \
   X(DrawTakeoffRefPage)              \
   X(DrawProgressPage)                \
   X(DrawFixInfoPage)                 \

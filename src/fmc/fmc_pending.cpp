@@ -4,5 +4,3 @@
 #include "frame/pending_calls.h"
 
 
-int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
-

@@ -6,9 +6,9 @@
 #include "navdb/navdb_files.h"
 #include "navdb/navdb_globals.h"
 #include "cdu/cdu_globals.h"
+#include "cdu/pages/rte_page.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/airway_insert.h"
-#include "fmc/fmc_pending.h"
 #include "frame/frame_globals.h"
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
@@ -75,7 +75,7 @@ int32_t SelectAirwayExitFix(int32_t n) {
     if (i == awy_entry_idx || !TextIs(nav_search_list[i].ident, exit_fix)) continue;
     awy_exit_set = 1;
     awy_exit_idx = i;
-    DeleteRouteSegment(n, rte_rows[n]);
+    DeleteRouteSegment(n);
     InsertAirwayWpts();
     return 1;
   }

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "cdu/cdu_pages.h"
+#include "cdu/route_pages_fixture.h"
+#include "fmc/proc_lists.h"
+#include "navdb/airport_loader.h"
+
+namespace cdu_test {
+namespace {
+
+// Twelve SIDs serving every runway; S01 has thirteen transitions T01..T13.
+std::string TwelveSids() {
+  std::string text = "[KSEA]\n";
+  for (int i = 1; i <= 12; ++i) {
+    const std::string name = cdu::Format("S%02d", i);
+    text += "T " + name + " SID\n" + name + " SEA 5000 --- 47.4354 -122.3097\n";
+    if (i == 1) {
+      for (int t = 1; t <= 13; ++t) text += cdu::Format("S01.T%02d TACMA 6000 --- 47.2010 -122.3460\n", t);
+    }
+  }
+  return text;
+}
+
+// ILS 10R with nine initial approach fixes, ILS 28R with one; KPDX's runways 10R 28L 10L 28R.
+std::string Approaches() {
+  std::string text = "[KPDX]\n";
+  for (int i = 1; i <= 9; ++i) text += cdu::Format("10R I10R FIX%d IAF 5000 45.7 -122.6 - 0 0\n", i);
+  text += "10R I10R LAVAS FAF 2200 45.6370 -122.7294 - 0 0\n10R I10R RW10R MAP 80 45.5950 -122.6210 - 0 0\n";
+  text += "28R I28R BTG IAF 4000 45.7476 -122.5925 - 0 0\n28R I28R RW28R MAP 80 45.5842 -122.5683 - 0 0\n";
+  return text;
+}
+
+class DepArrPagesTest : public RoutePagesTest {
+ protected:
+  void SetUp() override {
+    RoutePagesTest::SetUp();
+    WriteNavFile("sids.txt", TwelveSids());
+    WriteNavFile("apps.txt", Approaches());
+    route_test::SetModLegs({"KSEA", "SEA", "KPDX"});
+    fms_fpln_active = 1;
+  }
+  void Origin() {
+    ASSERT_EQ(LoadAirport("KSEA", 1), 1);
+    orig_ident = "KSEA";
+  }
+  void Destination() {
+    ASSERT_EQ(LoadAirport("KPDX", 2), 1);
+    dest_ident = "KPDX";
+  }
+  void Index() {
+    fms_page = kCduPageDepArrIndex;
+    Paint();
+  }
+};
+
+TEST_F(DepArrPagesTest, IndexOpensEachPageOnlyForAnAirportOfTheRoute) {
+  Index();
+  EXPECT_EQ(Line(1).left, "< DEP ------");
+  EXPECT_EQ(Line(2).left, "------");
+  EXPECT_EQ(Line(2).right, "ARR>");
+  PressAndPaint("1L");
+  PressAndPaint("2R");
+  EXPECT_EQ(fms_page, kCduPageDepArrIndex);
+  Origin();
+  Destination();
+  arr_sel_state = 1;
+  appr_chosen = 1;
+  PressAndPaint("2R");
+  EXPECT_EQ(fms_page, kCduPageArrivals);
+  EXPECT_EQ(arr_sel_state, 2);
+  EXPECT_EQ(appr_chosen, 0);
+  Index();
+  PressAndPaint("1L");
+  EXPECT_EQ(fms_page, kCduPageDepartures);
+}
+
+TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesWithTheRunwaysAlongside) {
+  Origin();
+  Index();
+  PressAndPaint("1L");
+  Paint();
+  EXPECT_EQ(TitleLine(), "KSEA DEPARTURES 1 /  3");
+  EXPECT_EQ(Line(1).label, "S I D S R U N W A Y S");
+  EXPECT_EQ(Line(1).left, "S01");
+  EXPECT_EQ(Line(1).right, "16L");
+  EXPECT_EQ(Line(5).left, "S05");
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(Line(1).left, "S06");
+  EXPECT_EQ(Line(1).right, "34L");
+  EXPECT_EQ(Line(2).right, "");
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(Line(2).left, "S12");
+  EXPECT_EQ(Line(1).right, "");
+  EXPECT_EQ(Line(6).left, "<INDEX");
+  EXPECT_EQ(Line(6).right, "ROUTE>");
+  PressAndPaint("3L");  // past the list
+  EXPECT_EQ(dep_sel_state, 0);
+}
+
+TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFive) {
+  Origin();
+  Index();
+  PressAndPaint("1L");
+  PressAndPaint("1L");
+  EXPECT_EQ(sid_sel, "S01");
+  EXPECT_EQ(dep_sel_state, 1);
+  EXPECT_EQ(TitleLine(), "KSEA DEPARTURES 1 /  3");
+  EXPECT_EQ(Line(1).left, "S01 <SEL>");
+  EXPECT_EQ(Line(2).label, "T R A N S");
+  EXPECT_EQ(Line(2).left, "T01");
+  EXPECT_EQ(Line(5).left, "T04");
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(Line(1).left, "T05");
+  EXPECT_EQ(Line(5).left, "T09");
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(Line(1).left, "T10");
+  EXPECT_EQ(Line(4).left, "T13");
+  PressAndPaint("PREV_PAGE 2L");
+  EXPECT_EQ(sid_trans_sel, "T06");
+  EXPECT_EQ(dep_trans_chosen, 1);
+  EXPECT_EQ(dep_page_no, 1);
+  EXPECT_EQ(Line(2).left, "T06 <SEL>");
+  EXPECT_EQ(Line(3).left, "");
+}
+
+TEST_F(DepArrPagesTest, RunwayChoiceKeepsTheRunwayTableRowAndShowsItAlone) {
+  Origin();
+  Index();
+  PressAndPaint("1L");
+  PressAndPaint("5R");
+  EXPECT_EQ(dep_rwy_sel, "16R");
+  EXPECT_EQ(fms_dep_rwy_pos, 5);
+  EXPECT_EQ(Line(1).right, "<SEL> 16R");
+  EXPECT_EQ(Line(2).right, "");
+}
+
+TEST_F(DepArrPagesTest, TagAndLineSixFollowTheRouteState) {
+  Origin();
+  BuildSidList("------");
+  sid_sel = "S02";
+  fms_page = kCduPageDepartures;
+  for (const auto& [state, tag, left] : {std::tuple{3, "<ACT>", "<INDEX"}, std::tuple{4, "<SEL>", "<ERASE"}}) {
+    fms_fpln_active = state;
+    Paint();
+    EXPECT_EQ(Line(2).left, std::string("S02 ") + tag) << state;
+    EXPECT_EQ(Line(6).left, left) << state;
+  }
+  fms_fpln_active = 1;
+  PressAndPaint("6L");
+  EXPECT_EQ(fms_page, kCduPageDepArrIndex);
+}
+
+TEST_F(DepArrPagesTest, PagingWithoutAnyListStaysOnTheFirstSubPage) {
+  fms_page = kCduPageDepartures;
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(dep_page_no, 1);
+  EXPECT_EQ(Line(1).left, "- N O N E -");
+  fms_page = kCduPageArrivals;
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(arr_page, 1);
+}
+
+TEST_F(DepArrPagesTest, ArrivalsListApproachesThenRunways) {
+  Destination();
+  Index();
+  PressAndPaint("2R");
+  Paint();
+  EXPECT_EQ(TitleLine(), "KPDX ARRIVALS 1 / 2");
+  EXPECT_EQ(Line(1).label, "S T A R S A P P R O A C H E S");
+  EXPECT_EQ(Line(1).left, "WILAM1");
+  EXPECT_EQ(Line(1).right, "I10R10R");
+  EXPECT_EQ(Line(2).right, "I28R28R");
+  EXPECT_EQ(Line(3).label, "R U N W A Y S");
+  EXPECT_EQ(Line(3).right, "10R");
+  EXPECT_EQ(Line(5).right, "10L");
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(Line(1).right, "28R");
+  EXPECT_EQ(Line(1).label, "S T A R S");  // no approach on this sub-page
+  // A runway line chooses the runway, which is then shown alone.
+  PressAndPaint("1R");
+  EXPECT_EQ(arr_rwy_sel, "28R");
+  EXPECT_EQ(fms_dest_rwy_pos, 4);
+  EXPECT_EQ(Line(1).right, "<SEL> 28R");
+  EXPECT_EQ(Line(2).right, "");
+}
+
+TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {
+  Destination();
+  Index();
+  PressAndPaint("2R");
+  PressAndPaint("1R");
+  EXPECT_EQ(appr_chosen, 1);
+  EXPECT_EQ(appr_sel, "I10R");
+  EXPECT_EQ(arr_rwy_sel, "10R");
+  EXPECT_EQ(Line(1).right, "<SEL> I10R10R");
+  EXPECT_EQ(Line(2).label, "T R A N S");
+  EXPECT_EQ(Line(2).right, "FIX1");
+  EXPECT_EQ(Line(5).right, "FIX4");
+  // Nine transitions need three sub-pages of four.
+  EXPECT_EQ(arr_page_cnt, 3);
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(Line(2).right, "FIX9");
+  EXPECT_EQ(Line(3).right, "");
+  PressAndPaint("2R");
+  EXPECT_EQ(appr_trans_sel, "FIX9");
+  EXPECT_EQ(arr_appr_trans_sel, 9);
+  EXPECT_EQ(appr_trans_chosen, 1);
+  Paint();
+  EXPECT_EQ(Line(2).right, "<SEL> FIX9");
+  EXPECT_EQ(Line(3).right, "");
+  EXPECT_EQ(fms_fpln_mod[fp_mod_cnt].ident, "KPDX");
+}
+
+}  // namespace
+}  // namespace cdu_test

@@ -1,0 +1,371 @@
+#include "cdu/pages/rte_page.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cdu/cdu_pages.h"
+#include "cdu/route_pages_fixture.h"
+#include "fmc/route_files.h"
+#include "frame/tick_route.h"
+#include "navdb/airport_loader.h"
+#include "navdb/airways.h"
+
+namespace cdu_test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using Legs = std::vector<std::pair<std::string, std::string>>;  // ident, airway
+
+class RtePageTest : public RoutePagesTest {
+ protected:
+  // The modified route with airways (their legs tagged "AWY"), in `state`; from state 3 on it is
+  // also the active route, flown from leg 1.
+  void Route(const Legs& legs, int32_t state) {
+    std::vector<std::string> idents;
+    for (const auto& [ident, via] : legs) idents.push_back(ident);
+    route_test::SetLegs(fms_fpln_mod, &fp_mod_cnt, idents);
+    for (size_t i = 0; i < legs.size(); ++i) {
+      fms_fpln_mod[i].via = legs[i].second;
+      fms_fpln_mod[i].proc = legs[i].second.empty() ? "" : "AWY";
+    }
+    if (state >= 3) {
+      for (int32_t i = 0; i <= fp_mod_cnt; ++i) fms_fpln_act[i] = fms_fpln_mod[i];
+      fp_cnt = fp_mod_cnt;
+      stpos = 1;
+    }
+    mod_stpos = 1;
+    fms_fpln_active = state;
+    BuildRteRows();
+  }
+  // The VIA/TO rows as "VIA TO".
+  static std::vector<std::string> Rows() {
+    std::vector<std::string> out;
+    for (int32_t j = 1; j <= rte_row_cnt; ++j) out.push_back(rte_rows[j].via + " " + rte_rows[j].to_fix);
+    return out;
+  }
+  void OnPage(int32_t page) {
+    fms_page = kCduPageRte;
+    rte_page = page;
+    Paint();
+  }
+};
+
+const Legs kDirect{{"KSEA", ""}, {"SEA", ""}, {"TACMA", ""}, {"CENTR", ""}, {"KELSO", ""}, {"KPDX", ""}};
+const Legs kThen{{"KSEA", ""}, {"SEA", ""}, {"THEN", "J5"}, {"KPDX", ""}};
+const Legs kAlongJ5{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KELSO", "J5"}, {"KPDX", ""}};
+
+TEST_F(RtePageTest, PagingCountsTheRowsAndTheEntryLine) {
+  for (const auto& [rows, pages] : std::vector<std::pair<int, int>>{{0, 2}, {4, 2}, {5, 3}, {10, 4}}) {
+    Legs legs{{"KSEA", ""}};
+    for (int i = 0; i < rows; ++i) legs.push_back({"F" + std::to_string(i), ""});
+    legs.push_back({"KPDX", ""});
+    Route(legs, 1);
+    OnPage(1);
+    EXPECT_EQ(rte_page_cnt, pages) << rows;
+  }
+  PressAndPaint("PREV_PAGE");
+  EXPECT_EQ(rte_page, 4);
+  EXPECT_EQ(Line(1).left, "------");  // the entry line after row 10
+  EXPECT_EQ(Line(1).right, "-----");
+  PressAndPaint("NEXT_PAGE");
+  EXPECT_EQ(rte_page, 1);
+}
+
+TEST_F(RtePageTest, OriginStartsANewRouteWhateverTheStateAndTheDestinationEndsIt) {
+  for (int32_t state : {0, 3}) {
+    Route(kDirect, state);
+    dest_ident = "KPDX";
+    dep_rwy_sel = "16L";
+    appr_chosen = 1;
+    OnPage(1);
+    EnterAt("KSEA", "1L");
+    EXPECT_EQ(fms_fpln_active, 0) << state;
+    EXPECT_EQ(stpos, 999);
+    EXPECT_EQ(fms_fpln_act[0].alt, 433.0);
+    EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt), ElementsAre("KSEA", ""));
+    EXPECT_THAT(ModIdents(), ElementsAre("KSEA", ""));
+    EXPECT_EQ(dest_ident + dep_rwy_sel, "------------");
+    EXPECT_EQ(appr_chosen, 0);
+    EXPECT_EQ(cdu_scratchpad, "");
+  }
+  EXPECT_EQ(Line(1).left, "KSEA");
+  EXPECT_EQ(Line(2).label, "R U N W A Y C O   R O U T E");
+  // The destination then ends the new route, flown from it.
+  EnterAt("KPDX", "1R");
+  EXPECT_EQ(stpos, 1);
+  EXPECT_EQ(fms_fpln_act[1].alt, 31.0);
+  EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt), ElementsAre("KSEA", "KPDX"));
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "KPDX"));
+  EXPECT_GT(dist_to_active_wpt, 100.0);
+  EXPECT_EQ(Line(1).right, "KPDX");
+}
+
+struct RefusedCase {
+  const char* name;
+  int32_t page;
+  const Legs* legs;
+  const char* entry;  // "DEL": the DELETE request
+  const char* key;
+  const char* message;
+  const char* scratchpad_after;
+};
+
+class RteRefusalTest : public RtePageTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RteRefusalTest, LeavesTheRouteAlone) {
+  const RefusedCase& c = GetParam();
+  WritePlan("ALPHA.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nKPDX 45.589 -122.597 APT ---\n");
+  LoadFplList();
+  ASSERT_EQ(LoadAirport("KSEA", 1), 1);
+  Route(*c.legs, 3);
+  orig_ident = "KSEA";
+  const std::vector<std::string> before = ModIdents();
+  OnPage(c.page);
+  if (std::string_view(c.entry) == "DEL") {
+    Entry("");
+    Press("DEL");
+  } else {
+    Entry(c.entry);
+  }
+  PressAndPaint(c.key);
+  EXPECT_EQ(cdu_message, c.message);
+  EXPECT_EQ(cdu_scratchpad, c.scratchpad_after);
+  EXPECT_EQ(fms_fpln_active, 3);
+  EXPECT_EQ(ModIdents(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rte, RteRefusalTest,
+    ::testing::Values(RefusedCase{"UnknownOrigin", 1, &kDirect, "ZZZZ", "1L", "NOT IN DATABASE", "ZZZZ"},
+                      RefusedCase{"UnknownDestination", 1, &kDirect, "ZZZZ", "1R", "NOT IN DATABASE", "ZZZZ"},
+                      RefusedCase{"RunwayNotAtOrigin", 1, &kDirect, "10R", "2L", "NOT IN DATABASE", "10R"},
+                      RefusedCase{"NoStoredPlan", 1, &kDirect, "BRAVO", "2R", "NOT IN DATABASE", "BRAVO"},
+                      RefusedCase{"OneAirportIsNoCityPair", 1, &kDirect, "KSEA", "2R", "NOT IN DATABASE", "KSEA"},
+                      RefusedCase{"ListRowIsNoPlan", 1, &kDirect, "NEW", "2R", "NOT IN DATABASE", "NEW"},
+                      RefusedCase{"AirwayOnTheFirstRow", 2, &kDirect, "J5", "1L", "INVALID ENTRY", "J5"},
+                      RefusedCase{"UnknownAirway", 2, &kDirect, "J99", "2L", "INVALID ENTRY", "J99"},
+                      RefusedCase{"AirwayMissesTheFixBefore", 2, &kDirect, "V4", "2L", "INVALID ENTRY", "V4"},
+                      RefusedCase{"ExitOffTheAirwayIsLost", 2, &kThen, "ELN", "2R", "INVALID ENTRY", ""},
+                      RefusedCase{"ExitAtTheEntryIsLost", 2, &kThen, "SEA", "2R", "INVALID ENTRY", ""},
+                      RefusedCase{"ToTheRowsOwnFix", 2, &kDirect, "TACMA", "2R", "INVALID ENTRY", "TACMA"},
+                      RefusedCase{"UnknownDirectFix", 2, &kDirect, "NOWHERE", "5R", "NOT IN DATABASE", "NOWHERE"},
+                      RefusedCase{"DeleteOnATo", 2, &kDirect, "DEL", "3R", "INVALID DELETE", ""},
+                      RefusedCase{"DeleteOfTheDestination", 2, &kDirect, "DEL", "5L", "INVALID DELETE", ""},
+                      RefusedCase{"DeleteOnLineSix", 2, &kDirect, "DEL", "6R", "INVALID DELETE", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RtePageTest, DestinationKeepsTheLegsBuiltInTheModifiedRoute) {
+  Route({{"KSEA", ""}, {"SEA", ""}, {"TACMA", ""}, {"KELSO", "WILAM1"}, {"KPDX", ""}}, 1);
+  fms_fpln_mod[3].proc = "STAR";
+  OnPage(1);
+  EnterAt("KGEG", "1R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "KGEG"));
+  EXPECT_EQ(fp_cnt, 0);  // the active route was not written
+  EXPECT_EQ(dest_ident, "KGEG");
+}
+
+TEST_F(RtePageTest, DestinationOfAnActiveRouteReplacesItsArrivalInTheModifiedRoute) {
+  Route({{"KSEA", ""}, {"SEA", ""}, {"CENTR", "WILAM1"}, {"KELSO", "WILAM1"}, {"KPDX", ""}}, 3);
+  fms_fpln_act[2].proc = fms_fpln_act[3].proc = "STAR";
+  dest_ident = "KPDX";
+  PressAndPaint("RTE");
+  EnterAt("KGEG", "1R");
+  EXPECT_EQ(fms_fpln_active, 4);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KGEG"));
+  EXPECT_EQ(fms_fpln_act[fp_cnt].ident, "KPDX");
+  Paint();
+  EXPECT_EQ(TitleLine(), "MOD RTE 1 / 2");
+  ASSERT_TRUE(rec().HasText("KGEG"));
+  EXPECT_EQ(rec().FindText("KGEG")->color, cdu::kBlack);  // the entry in reverse video
+}
+
+struct RunwayCase {
+  const char* name;
+  int32_t state;
+  const char* before;  // dep_rwy_sel
+  const char* sel;     // dep_rwy_sel after 16R
+  int32_t row;         // fms_dep_rwy_pos after
+  const char* entry;   // rte_rwy_entry after
+  int32_t state_after;
+};
+
+class RteRunwayTest : public RtePageTest, public ::testing::WithParamInterface<RunwayCase> {};
+
+TEST_P(RteRunwayTest, RunwayEntryBySelectionAndState) {
+  const RunwayCase& c = GetParam();
+  ASSERT_EQ(LoadAirport("KSEA", 1), 1);  // runways 16L 34R 16C 34C 16R 34L
+  orig_ident = "KSEA";
+  fms_fpln_active = c.state;
+  dep_rwy_sel = c.before;
+  fms_dep_rwy_pos = 1;
+  OnPage(1);
+  EnterAt("16R", "2L");
+  EXPECT_EQ(dep_rwy_sel, c.sel);
+  EXPECT_EQ(fms_dep_rwy_pos, c.row);
+  EXPECT_EQ(rte_rwy_entry, c.entry);
+  EXPECT_EQ(fms_fpln_active, c.state_after);
+  EXPECT_EQ(cdu_scratchpad, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rte, RteRunwayTest,
+    ::testing::Values(RunwayCase{"First", 1, "------", "16R", 5, "------", 1},
+                      RunwayCase{"ChangedBeforeActivation", 2, "16L", "16R", 5, "", 2},
+                      RunwayCase{"ChangedOnActiveRoute", 3, "16L", "16L", 1, "16R", 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RtePageTest, CompanyRouteByNameFirstThenByCityPair) {
+  WritePlan("ALPHA.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nSEA 47.4354 -122.3097 VOR ---\n"
+                         "KPDX 45.589 -122.597 APT ---\n");
+  WritePlan("KSEAKPDX.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nKGEG 47.62 -117.534 APT ---\n");
+  LoadFplList();
+  OnPage(1);
+  // The plan named so wins over the plan from KSEA to KPDX.
+  EnterAt("KSEAKPDX", "2R");
+  EXPECT_EQ(co_route, "KSEAKPDX");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "KGEG"));
+  EXPECT_EQ(fms_fpln_active, 1);
+  EXPECT_EQ(cdu_scratchpad, "");
+  fms_fpln_active = 3;
+  EnterAt("KSEAKPDXX", "2R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KPDX"));
+  EXPECT_EQ(fms_fpln_active, 4);
+}
+
+TEST_F(RtePageTest, AirwayWithoutTheRowsFixWaitsForItsExit) {
+  Route({{"KSEA", ""}, {"SEA", ""}, {"KPDX", ""}}, 1);
+  OnPage(2);
+  EnterAt("J5", "2L");
+  EXPECT_THAT(Rows(), ElementsAre("DIRECT SEA", "J5 THEN"));
+  EXPECT_EQ(Line(2).left, "J5");
+  EXPECT_EQ(Line(2).label, "THEN");
+  LoadAirway("#V4");  // another look-up used the search list meanwhile
+  EnterAt("BTG", "2R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"));
+  EXPECT_THAT(Rows(), ElementsAre("DIRECT SEA", "J5 BTG"));
+  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(Line(2).right, "BTG");
+}
+
+// An airway row's exit moves along the airway from the fix the airway is joined at.
+TEST_F(RtePageTest, NewExitOfAnAirwayRowKeepsItsFixes) {
+  struct Case {
+    Legs legs;
+    const char* exit;
+    const char* key;
+    std::vector<std::string> route;
+  };
+  const std::vector<Case> cases{
+      {kAlongJ5, "BTG", "2R", {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"}},
+      {{{"KSEA", ""}, {"X1", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KELSO", "J5"}, {"KPDX", ""}},
+       "TACMA",
+       "3R",
+       {"KSEA", "X1", "SEA", "TACMA", "KPDX"}},
+      // A route read from a file carries the airway's first fix on the airway.
+      {{{"KSEA", ""}, {"SEA", "J5"}, {"TACMA", "J5"}, {"KPDX", ""}}, "KELSO", "1R",
+       {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}},
+  };
+  for (const Case& c : cases) {
+    Route(c.legs, 1);
+    OnPage(2);
+    EnterAt(c.exit, c.key);
+    EXPECT_THAT(ModIdents(), ElementsAreArray(c.route)) << c.exit;
+    EXPECT_EQ(cdu_scratchpad, "");
+  }
+}
+
+TEST_F(RtePageTest, FixFurtherDownTheRouteDropsTheLegsBetween) {
+  Route(kDirect, 1);
+  OnPage(2);
+  PressAndPaint("4R");  // copies the row's fix down
+  PressAndPaint("2R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KELSO", "KPDX"));
+  EXPECT_EQ(cdu_scratchpad, "");
+}
+
+TEST_F(RtePageTest, DirectFixGoesBeforeTheRowsFixOrToSelectWaypoint) {
+  WriteNavFile("ints.txt", testing_support::ReadBytes(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata/ints.txt") +
+                               "DUPLI DUPLI 47.1000 -122.1000\nDUPLI DUPLI 45.0000 -120.0000\n");
+  LoadNavDatabase();
+  Route(kDirect, 1);
+  OnPage(2);
+  EnterAt("OLM", "2R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "DISCO", "TACMA", "CENTR", "KELSO", "KPDX"));
+  EXPECT_EQ(Line(3).left, "- - - - - -");
+  EXPECT_EQ(Line(4).label, "- -   R O U T E    D I S C O N T I N U I T Y  -");
+  EnterAt("DUPLI", "4R");
+  EXPECT_EQ(fms_page, kCduPageSelectWaypoint);
+  EXPECT_EQ(cdu_return_page, kCduPageRte);
+  EXPECT_EQ(cdu_return_index, 4);
+  EXPECT_EQ(cdu_scratchpad, "");
+}
+
+struct SegmentCase {
+  const char* name;
+  Legs legs;
+  int32_t n;
+  int32_t result;
+  std::vector<std::string> route;
+};
+
+class DeleteRouteSegmentTest : public RtePageTest, public ::testing::WithParamInterface<SegmentCase> {};
+
+TEST_P(DeleteRouteSegmentTest, DeletesWholeSegmentsButNeverTheEnd) {
+  const SegmentCase& c = GetParam();
+  Route(c.legs, 3);
+  for (int32_t i = 1; i < fp_mod_cnt; ++i) {
+    if (fms_fpln_mod[i].via == "WILAM1") fms_fpln_mod[i].proc = "STAR";
+  }
+  star_sel = "WILAM1";
+  EXPECT_EQ(DeleteRouteSegment(c.n), c.result);
+  EXPECT_THAT(ModIdents(), ElementsAreArray(c.route));
+  EXPECT_EQ(fms_fpln_active, c.result > 0 ? 4 : 3);
+  // Only a deleted STAR leg takes the STAR choice with it.
+  const bool star_leg_deleted = c.result > 0 && c.legs[c.result].second == "WILAM1";
+  EXPECT_EQ(star_sel, star_leg_deleted ? "------" : "WILAM1");
+}
+
+const Legs kWithStar{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"},
+                     {"KELSO", "WILAM1"}, {"WILAM", "WILAM1"}, {"KPDX", ""}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rte, DeleteRouteSegmentTest,
+    ::testing::Values(
+        SegmentCase{"Airway", kWithStar, 2, 2, {"KSEA", "SEA", "KELSO", "WILAM", "KPDX"}},
+        SegmentCase{"Direct", kWithStar, 1, 1, {"KSEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"}},
+        SegmentCase{"StarOneLegAtATime", kWithStar, 3, 4, {"KSEA", "SEA", "TACMA", "CENTR", "WILAM", "KPDX"}},
+        SegmentCase{"RunningOnToTheDestination",
+                    {{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KPDX", "J5"}},
+                    2,
+                    0,
+                    {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
+        SegmentCase{"BeyondTheRoute", kDirect, 6, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RtePageTest, LineSixByState) {
+  struct Case {
+    int32_t state;
+    const char* left;
+    const char* right;
+    int32_t state_after_6r;
+    int32_t page_after_6r;
+  };
+  for (const Case& c : {Case{0, "", "", 0, 3}, Case{1, "", "ACTIVATE>", 2, 22}, Case{2, "", "PERF INIT>", 2, 3},
+                        Case{4, "<ERASE", "PERF INIT>", 4, 3}}) {
+    Route(kDirect, c.state);
+    OnPage(1);
+    EXPECT_EQ(Line(6).left, c.left) << c.state;
+    EXPECT_EQ(Line(6).right, c.right) << c.state;
+    PressAndPaint("6R");
+    EXPECT_EQ(fms_fpln_active, c.state_after_6r) << c.state;
+    EXPECT_EQ(fms_page, c.page_after_6r) << c.state;
+  }
+}
+
+}  // namespace
+}  // namespace cdu_test
