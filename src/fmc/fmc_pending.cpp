@@ -6,3 +6,4 @@
 
 int32_t DeleteRouteSegment(int32_t, RteRow&) { return 0; }
 
+

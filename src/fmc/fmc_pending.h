@@ -9,3 +9,4 @@
 
 // Will delete the n-th VIA/TO segment of the modified route; returns its first leg index, 0 when none.
 int32_t DeleteRouteSegment(int32_t n, RteRow& row);
+

@@ -6,24 +6,9 @@
 enum class PendingCall {
   kDrawStandbyDisplay,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
-  kProcVnavDescent,
-  kProcFlch,
-  kToggleHdgHold,
-  kToggleHdgSel,
-  kToggleAltHold,
-  kDisconnectAutopilot,
-  kClearAfdsModes,
-  kProcAutoland,
-  kProcAutoBrake,
   kDrawMapRoute,
   kDrawMapFixInfo,
   // the autoflight and sound services the panel input calls
-  kLnavIntercept,
-  kAfdsVertModeSwitch,
-  kToggleThrustHold,
-  kEngageSpeedHold,
-  kToggleVsMode,
-  kStopStandbySpoolSound,
   kUpdateStandbyGyro,
   kCount
 };

@@ -4,6 +4,8 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/flch_thrust.h"
+#include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"

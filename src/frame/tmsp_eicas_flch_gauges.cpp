@@ -2,6 +2,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
+#include "afds/flch_thrust.h"
 #include "afds/afds_services.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_pending.h"
