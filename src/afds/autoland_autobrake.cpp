@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"
 #include "afds/ap_key_events.h"

@@ -2,7 +2,6 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
-#include "afds/afds_pending.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
 #include "afds/electrical.h"

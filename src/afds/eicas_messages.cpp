@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"
 #include "afds/fuel_system.h"

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"

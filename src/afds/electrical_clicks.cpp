@@ -2,7 +2,6 @@
 // handlers and the light logic between them. Switch values encode position and light together;
 // a click flips the position and keeps the light, the light steps then correct the light.
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"

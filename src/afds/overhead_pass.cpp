@@ -5,7 +5,6 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/panel_sounds.h"
 #include "afds/phase0.h"

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/panel_input_globals.h"
 #include "afds/vnav_speed.h"
 #include "displays/displays_globals.h"

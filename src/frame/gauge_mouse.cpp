@@ -3,7 +3,6 @@
 // row that encloses it. Cursors: 5 hand, 1 up arrow, 2 down arrow. Flags: left click, or left click
 // and release for the rows that repeat while held.
 #include "afds/afds_modes.h"
-#include "afds/afds_pending.h"
 #include "cdu/cdu_keys.h"
 #include "frame/checklist_gauges.h"
 #include "frame/display_gauges.h"

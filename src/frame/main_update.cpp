@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/flch_thrust.h"
 #include "displays/displays_pending.h"
 #include "fmc/fmc_globals.h"

@@ -4,7 +4,6 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
-#include "afds/afds_pending.h"
 #include "afds/eicas_messages.h"
 #include "afds/ap_engage.h"
 #include "afds/autoland_autobrake.h"

@@ -5,7 +5,6 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
-#include "afds/afds_pending.h"
 #include "afds/fuel_system.h"
 #include "afds/lnav_engage.h"
 #include "afds/vnav_speed.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/flch_thrust.h"
 #include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"

@@ -1,7 +1,6 @@
 #include "frame/tmsp_eicas_flch_gauges.h"
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/flch_thrust.h"
 #include "afds/afds_services.h"
 #include "displays/displays_globals.h"

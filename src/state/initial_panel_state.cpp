@@ -4,7 +4,6 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/fuel_system.h"
 #include "afds/afds_services.h"

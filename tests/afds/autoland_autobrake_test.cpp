@@ -3,7 +3,6 @@
 #include "afds/afds_globals.h"
 #include "afds/autoland_autobrake.h"
 #include "afds_fixture.h"
-#include "frame/pending_calls.h"
 #include "frame/tick_globals.h"
 #include "state/config_globals.h"
 
@@ -29,8 +28,8 @@ class AutolandTest : public afds_test::AfdsTest {
     alt_rate = pitch_rate;
     vert_speed = vs_fpm;
   }
-  // Until the systems' disarm exists the stand-in counts its calls.
-  static bool AutobrakeDisengaged() { return PendingCalls(PendingCall::kDisengageAutobrakes) > 0; }
+  // The disarm moves the selector to OFF.
+  bool AutobrakeDisengaged() const { return auto_brake_switch == 1 && Named("auto_brake_switch") == 1.0; }
 };
 
 TEST_F(AutolandTest, ModesStepDownOnePerTick) {

@@ -1,4 +1,0 @@
-#include "afds/afds_pending.h"
-
-#include "frame/pending_calls.h"
-
