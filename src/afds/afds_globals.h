@@ -271,4 +271,21 @@ RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
 RO_DECLARE_GLOBALS(AFDS_MODE_SCALARS)
 RO_DECLARE_GLOBALS(AFDS_SYSTEMS_TICK_SCALARS)
 
+// State of the mode switches, the FLCH and thrust loop, the VNAV speed logic and the autoland.
+// Lever units run 0..16383; speeds kt; ias_trend_hist holds the smoothed airspeed, newest first.
+#define AFDS_AUTOFLIGHT_SCALARS(X)                                                       \
+  X(int32_t, hdg_sync_skip_once, 0)     /* the heading echo must not move hdg_sel_dir */  \
+  X(int32_t, spd_resync_state, 0)       /* 1 DescSpdRest, 2 descent_ias, 3 ias */         \
+  X(int32_t, spd_resync_ticks, 0)       /* re-send passes left */                         \
+  X(double, thrust_target, 0.0)                                                          \
+  X(double, thrust_target_prev, 0.0)    /* target of the last pass that acted */          \
+  X(double, drag_msg_stamp, 0.0)        /* token 604 at the last "DRAG REQUIRED" change */ \
+  X(int32_t, autoland_retard_done, 0)                                                    \
+  X(int32_t, autoland_spoiler_stage, 0) /* 0 stowed, 1 deployed, 2 stowed after landing */
+
+#define AFDS_AUTOFLIGHT_ARRAYS(X) X(double, ias_trend_hist, kIasTrendSamples)
+
+RO_DECLARE_GLOBALS(AFDS_AUTOFLIGHT_SCALARS)
+RO_DECLARE_ARRAYS(AFDS_AUTOFLIGHT_ARRAYS)
+
 void ResetAfdsGlobals();

@@ -5,6 +5,7 @@
 #include <string>
 
 constexpr int kEicasMessageRows = 30;
+constexpr int kIasTrendSamples = 16;
 
 struct EicasMessage {
   std::string text;

@@ -1,7 +1,6 @@
 // Air conditioning, anti-ice and bleed valves, NAV radio tuning mode, IRS knobs and yaw dampers,
 // the thrust mode select panel and the EICAS buttons; then the probe heat light.
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"

@@ -1,10 +1,11 @@
 #include "afds/click_poller.h"
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
 #include "afds/electrical.h"
+#include "afds/lnav_engage.h"
 #include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"

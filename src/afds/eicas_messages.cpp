@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
+#include "afds/ap_engage.h"
 #include "afds/fuel_system.h"
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"

@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
+#include "afds/ap_engage.h"
 #include "afds/eicas_messages.h"
 #include "afds/fuel_system.h"
 #include "afds/gpws_callouts.h"

@@ -2,11 +2,11 @@
 // handlers and the light logic between them. Switch values encode position and light together;
 // a click flips the position and keeps the light, the light steps then correct the light.
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"
+#include "afds/panel_sounds.h"
 #include "displays/displays_pending.h"
 #include "frame/int_conversion.h"
 #include "frame/readers_systems.h"
@@ -186,7 +186,7 @@ void StandbyPowerClick() {
       stdby_power_switch = 0;
       stdby_att_toppling = 1;
       stdby_att_erecting = 0;
-      StopStandbySpoolSound();
+      StopSpoolSound();
       UpdateStandbyGyro();
     }
     NV_SET(stdby_power_switch, stdby_power_switch);

@@ -1,7 +1,6 @@
 #include "afds/key_handler.h"
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"

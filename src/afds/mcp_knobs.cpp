@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/click_poller.h"
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"

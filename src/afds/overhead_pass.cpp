@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/annunciators.h"
 #include "afds/panel_sounds.h"
 #include "afds/phase0.h"

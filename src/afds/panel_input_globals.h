@@ -10,7 +10,6 @@
 #include "frame/globals_macros.h"
 
 #define AFDS_PANEL_INPUT_SCALARS(X)                                                        \
-  X(int32_t, hdg_sync_skip_once, 0)   /* the next heading event leaves hdg_sel_dir alone */ \
   X(int32_t, auto_eng_start_req, 0)   /* fuel levers follow the start sequence */          \
   X(int32_t, fmc_anun, 0)             /* 1 while the CDU message line is not empty */      \
   X(int32_t, acars_anun, 0)           /* 1 when that message was the uplink's */           \
@@ -26,7 +25,6 @@
   X(int32_t, master_light_state, 0)   /* 0 off, 1 caution, 2 warning */                    \
   X(int32_t, ext_power_avail, 0)                                                           \
   X(int32_t, probe_heat_anun, 0)                                                           \
-  X(int32_t, autoland_spoiler_stage, 0) /* 0 before touchdown, 1 extended, 2 retracted */  \
   X(int32_t, stdby_att_erecting, 0)                                                        \
   X(int32_t, stdby_att_toppling, 0)                                                        \
   X(int32_t, stdby_att_erect_count, 0)                                                     \

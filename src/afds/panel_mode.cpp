@@ -1,7 +1,7 @@
 #include "afds/panel_mode.h"
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
 #include "afds/click_poller_steps.h"

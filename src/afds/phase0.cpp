@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
 #include "afds/fuel_system.h"
+#include "afds/lnav_engage.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"

@@ -33,8 +33,6 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, spoiler_touchdown_armed, 0)                                                    \
   X(int32_t, l_eng_start_phase, 0)  /* 0 idle, 1 starter engaged, 2 past 25 */              \
   X(int32_t, r_eng_start_phase, 0)                                                          \
-  X(int32_t, spd_resync_state, 0)   /* 1 descent restriction, 2 descent_ias, 3+ ias */      \
-  X(int32_t, spd_resync_ticks, 0)                                                           \
   X(double, flaps_angle, 0.0)       /* degrees, frozen while the left hydraulics failed */  \
   X(int32_t, master_warning_req, 0)                                                         \
   X(int32_t, master_caution_req, 0)                                                         \

@@ -5,7 +5,6 @@
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/proc_lists.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"

@@ -6,7 +6,6 @@
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_pages.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_exec.h"
 #include "frame/readers_flight.h"

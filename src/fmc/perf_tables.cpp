@@ -1,7 +1,6 @@
 #include "fmc/perf_tables.h"
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/fuel_system.h"
 #include "fmc/engine_epr.h"

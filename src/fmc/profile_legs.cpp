@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "afds/afds_pending.h"
 #include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"

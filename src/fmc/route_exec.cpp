@@ -4,10 +4,9 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/plan_handover.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_following.h"

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/fuel_system.h"
 #include "frame/tick_globals.h"
 #include "state/aircraft_id.h"

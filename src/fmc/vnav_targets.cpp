@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/panel_input_globals.h"
+#include "afds/vnav_speed.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "frame/debug_log.h"

@@ -4,7 +4,6 @@
 #include <cstdarg>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"

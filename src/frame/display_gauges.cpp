@@ -2,7 +2,6 @@
 
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/route_files.h"
 #include "frame/display_surface.h"
 #include "frame/frame_globals.h"

@@ -2,7 +2,7 @@
 // and closes with that parent's end row and the end row; a child's box is relative to the parent
 // row that encloses it. Cursors: 5 hand, 1 up arrow, 2 down arrow. Flags: left click, or left click
 // and release for the rows that repeat while held.
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "cdu/cdu_keys.h"
 #include "frame/checklist_gauges.h"
 #include "frame/display_gauges.h"
@@ -219,7 +219,7 @@ const gauge::MouseRect flch_mouse[] = {
     Parent(0, 0, 0, 0),
     {kMouseTooltip, 0, 0, 0, 0, gauge::kCursorNone, 0, 0, 0,
      reinterpret_cast<gauge::MouseFunction>(const_cast<char*>(kFlchTooltip)), 0},
-    ALONE(0, 0, 180, 180, kHand, kLeft, ToggleFlch),
+    ALONE(0, 0, 180, 180, kHand, kLeft, FlchMouseCallback),
     ParentEnd(), End()};
 
 // A checklist column: its page button, then the buttons of items 1..7.

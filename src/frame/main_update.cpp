@@ -3,10 +3,9 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/flch_thrust.h"
 #include "displays/displays_pending.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
 #include "frame/readers_systems.h"

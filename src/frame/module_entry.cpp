@@ -1,6 +1,5 @@
 #include "frame/module_entry.h"
 
-#include "afds/afds_pending.h"
 #include "afds/sound_engine.h"
 #include "afds/key_handler.h"
 #include "frame/frame_globals.h"

@@ -5,25 +5,10 @@
 
 enum class PendingCall {
   kDrawStandbyDisplay,
-  // the per-tick driver's calls into systems, autoflight, VNAV and the log
-  kProcVnavDescent,
-  kProcFlch,
-  kToggleHdgHold,
-  kToggleHdgSel,
-  kToggleAltHold,
-  kDisconnectAutopilot,
-  kClearAfdsModes,
-  kProcAutoland,
-  kProcAutoBrake,
+  // the map painters' route and fix-information layers
   kDrawMapRoute,
   kDrawMapFixInfo,
-  // the autoflight and sound services the panel input calls
-  kLnavIntercept,
-  kAfdsVertModeSwitch,
-  kToggleThrustHold,
-  kEngageSpeedHold,
-  kToggleVsMode,
-  kStopStandbySpoolSound,
+  // the standby gyro the standby power switch erects and topples
   kUpdateStandbyGyro,
   kCount
 };

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/overhead_pass.h"
 #include "afds/sound_engine.h"
 #include "afds/mcp_knobs.h"

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/eicas_messages.h"
+#include "afds/ap_engage.h"
+#include "afds/autoland_autobrake.h"
 #include "afds/afds_services.h"
 #include "frame/debug_log.h"
 #include "frame/fsuipc_client.h"

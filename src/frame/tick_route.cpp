@@ -4,10 +4,11 @@
 #include <cstdio>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/fuel_system.h"
+#include "afds/lnav_engage.h"
+#include "afds/vnav_speed.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/route_following.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
@@ -248,9 +249,7 @@ void RunRouteBlock() {
   }
   const RouteLeg& to = fms_fpln_act[stpos];
 
-  int32_t wpt_brg_side = 0, track_side = 0;
-  double wpt_brg_angle = 0.0, track_angle = 0.0;
-  ComputeLnavGeometry(&wpt_brg_side, &wpt_brg_angle, &xtk_side, &xtk_dist, &track_side, &track_angle, 0);
+  ComputeLnavGeometry(&xtk_side, &xtk_dist);
 
   CalcDistBrg(plane_lat, plane_lon, to.lat, to.lon, &dist_to_active_wpt, &active_wpt_brg);
   active_wpt_brg = WrapBearing(active_wpt_brg - mag_var, 0.5);

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/setup_sequences.h"
 #include "afds/click_poller.h"

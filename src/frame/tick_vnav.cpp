@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/flch_thrust.h"
+#include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/traffic_pattern.h"

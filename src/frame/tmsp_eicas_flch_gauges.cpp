@@ -1,10 +1,9 @@
 #include "frame/tmsp_eicas_flch_gauges.h"
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/flch_thrust.h"
 #include "afds/afds_services.h"
 #include "displays/displays_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/thrust_limits.h"
 #include "frame/display_gauges.h"
 #include "frame/frame_globals.h"

@@ -2,7 +2,7 @@
 // logic: "TMSP" (thrust mode select and assumed temperature), "EICAS_MSG_SW" (CANCEL / RECALL; it
 // also repeats the server gauge's connection chores), "EICAS_ENG_STS" (lower EICAS page) and "FLCH"
 // (its lamp, and the FLCH target kept on the MCP speed bug while FLCH is engaged). The push
-// button of "FLCH" itself is ToggleFlch of the autoflight logic.
+// button of "FLCH" itself is FlchMouseCallback of the autoflight logic.
 //
 // Writes: tmsp, the one-shot requests (1 = pending, spent by the upper-EICAS paint), epr_bug,
 // epr_bug_2, to_epr_temp_sel, lower_eicas_mode with "eng_lwr_eicas" / "sts_lwr_eicas",

@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 
-#include "afds/afds_pending.h"
 #include "afds/annunciators.h"
 #include "afds/afds_services.h"
 #include "state/config_globals.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "afds/afds_pending.h"
+#include "afds/afds_modes.h"
 #include "afds/annunciators.h"
 #include "afds/fuel_system.h"
 #include "afds/afds_services.h"
@@ -92,7 +92,7 @@ void TakeOverAutopilotModes() {
     app_mode = 1;
     NV_SET(app, 1.0);
   }
-  if (ReadApSpeed() == 1.0) ToggleSpdHold();
+  if (ReadApSpeed() == 1.0) EngageSpeedHold();
   if (ReadApAltHold() == 1.0) ToggleAltHold(0);
   if (stdby_power_switch == 0) {
     stdby_power_switch = 1;

@@ -227,17 +227,21 @@ TEST_F(ElectricalTest, AutomaticExternalPowerNeedsTheParkingBrakeOnTheGround) {
 TEST_F(ElectricalTest, LeftChannelIsSparedForTenSecondsAfterSetUp) {
   init_sim_time = 95.0;  // the run time is 100 s
   apleft = apcenter = 1;
+  vnav = 1;
   irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 1;
   Pass();
   EXPECT_EQ(apleft, 1);
   EXPECT_EQ(apcenter, 0);
   EXPECT_EQ(KeyEvents(kAutopilotOff), 0);
+  EXPECT_EQ(vnav, 1);
   host_.SetToken(604, 106.0);
   Pass();
   EXPECT_EQ(apleft, 0);
   EXPECT_EQ(Named("apleft"), 0.0);
   EXPECT_EQ(KeyEvents(kAutopilotOff), 1);
-  EXPECT_EQ(Calls(PendingCall::kDisconnectAutopilot), 1);
+  // The last channel out disconnects: the modes drop and the disconnect bar starts.
+  EXPECT_EQ(vnav, 0);
+  EXPECT_EQ(apdisc_bar_timer, 3);
 }
 
 TEST_F(ElectricalTest, ChannelDropsWithItsHydraulicCaution) {

@@ -306,7 +306,6 @@ TEST_F(OverheadClicksTest, StandbyPowerOnRaisesDeadPowerToStandbyAndErectsTheAtt
   EXPECT_EQ(stdby_power_switch, 0);
   EXPECT_EQ(stdby_att_toppling, 1);
   EXPECT_EQ(stdby_att_erecting, 0);
-  EXPECT_EQ(Calls(PendingCall::kStopStandbySpoolSound), 1);
   EXPECT_EQ(Calls(PendingCall::kUpdateStandbyGyro), 2);
   EXPECT_EQ(Named("stdby_power_switch"), 0.0);
 }

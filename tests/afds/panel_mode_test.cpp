@@ -66,14 +66,18 @@ TEST_F(PanelModeTest, EnteringTheReducedModeHandsTheAutoflightToTheSimulator) {
   EXPECT_EQ(Named("ias_show"), 1.0);
   EXPECT_EQ(flch + hdg_sel_mode + to_roll_mode + to_pitch_mode, 0);
   EXPECT_EQ(thr_disc_set, 0);
-  EXPECT_EQ(Calls(PendingCall::kAfdsVertModeSwitch), 1);
+  EXPECT_EQ(vnav, 0);
+  EXPECT_EQ(Named("vnav"), 0.0);
   EXPECT_EQ(stdby_power_switch, 1);
   EXPECT_EQ(Named("stdby_power_switch"), 1.0);
   EXPECT_EQ(irs_l_anun_mode + irs_c_anun_mode + irs_r_anun_mode, 9);
   EXPECT_EQ(beg_start_button, 2);
   EXPECT_EQ(Named("beg_start_button"), 2.0);
-  // Each simulator hold that no module mode claims is switched off: APP is armed here.
-  EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x10117, 0x10115, 0x10118}));
+  // Dropping VNAV hands the thrust to SPD at the present speed (airspeed target, Mach hold off,
+  // airspeed hold on); then each simulator hold that no module mode claims is switched off: APP is
+  // armed here.
+  EXPECT_EQ(spd_hold, 1);
+  EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x101f5, 0x10231, 0x1022d, 0x10117, 0x10115, 0x10118}));
   EXPECT_EQ(l_yaw_damper_mode, 2);
   EXPECT_EQ(Named("r_yaw_damper_mode"), 2.0);
 }
@@ -83,7 +87,7 @@ TEST_F(PanelModeTest, ReducedModeOnLowPowerStartsAtTheFirstSetupStep) {
   alt_hold_mode = 1;
   Click("panel_mode_clicked");
   EXPECT_EQ(beg_start_button, 1);
-  EXPECT_EQ(Calls(PendingCall::kAfdsVertModeSwitch), 0);
+  EXPECT_EQ(vnav_init_flag, 0);  // VNAV's switch did not run
   EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x10117, 0x10116, 0x10115}));
 }
 

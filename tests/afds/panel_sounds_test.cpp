@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/click_poller.h"
 #include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
 #include "frame/debug_log.h"
@@ -74,6 +75,19 @@ TEST_F(SoundTest, SpoolVolumeAboveHundredPlaysAtFull) {
   int32_t v = -1;
   spool_buffer->GetVolume(&v);
   EXPECT_EQ(v, 0);
+}
+
+TEST_F(SoundTest, StandbyPowerSwitchedOffCutsTheSpoolShort) {
+  sound_event_code = 7;
+  ProcSounds();
+  ASSERT_TRUE(Sounding(spool_buffer));
+  stdby_power_switch = 1;
+  server_phase = 3;  // a poller pass without the electrical pass
+  host().SetNamed("stdby_power_switch_clicked", 1.0);
+  PollClickedVars();
+  EXPECT_EQ(stdby_power_switch, 0);
+  EXPECT_EQ(spool_buffer, nullptr);
+  EXPECT_EQ(Stops("RO757_StbyAttSpool.wav"), 1);
 }
 
 class EventLogTest : public SoundTest {

@@ -73,7 +73,7 @@ struct NavCase {
   const char* label;
   double master;
   double needle;
-  int drops;
+  bool drops;
 };
 
 class NavButtonFollowUp : public Phase0Test, public ::testing::WithParamInterface<NavCase> {};
@@ -86,12 +86,12 @@ TEST_P(NavButtonFollowUp, DropsTheHeadingModeOnlyEngagedAndNearTheCourse) {
   host_.SetToken(614, (3000.0 + 9.0) / 3.2808399);  // above 400 ft the master stays engaged
   host_.SetToken(40, c.needle);
   RunToPhase0();
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), c.drops);
+  EXPECT_EQ(hdg_hold_mode, c.drops ? 0 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NavButtonFollowUp,
-                         ::testing::Values(NavCase{"Engaged", 1.0, 40.0, 1}, NavCase{"Off", 0.0, 40.0, 0},
-                                           NavCase{"FarOff", 1.0, 50.0, 0}),
+                         ::testing::Values(NavCase{"Engaged", 1.0, 40.0, true}, NavCase{"Off", 0.0, 40.0, false},
+                                           NavCase{"FarOff", 1.0, 50.0, false}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(Phase0Test, PowerLossResetsTheActiveRoute) {

@@ -12,7 +12,6 @@
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
 #include "frame/frame_globals.h"
-#include "frame/pending_calls.h"
 #include "frame/tick_globals.h"
 #include "support/sim_fixture.h"
 
@@ -75,7 +74,6 @@ class SystemsFixture : public testing_support::SimFixture {
     return v;
   }
   double Named(const std::string& name) const { return host_.Named(name); }
-  static int Calls(PendingCall c) { return PendingCalls(c); }
 
   simhost::GaugeInstance* server_ = nullptr;
 };

@@ -41,10 +41,16 @@ TEST_P(AutopilotSwitchedOff, DisconnectsAndDropsTheModes) {
   lite_mode = GetParam().lite;
   ApWas(1.0);
   lnav = vnav = alt_hold_mode = vs_hold_mode = hdg_hold_mode = hdg_sel_mode = 1;
+  apleft = apright = 1;
   ap_cmd = fma_roll_box_timer = fma_pitch_box_timer = 100;
   host_.SetToken(103, 0.0);
   RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kDisconnectAutopilot), 1);
+  // The disconnect: channels off and published, the disconnect bar down for three seconds.
+  EXPECT_EQ(apleft + apcenter + apright, 0);
+  EXPECT_EQ(host_.Named("apleft"), 0.0);
+  EXPECT_EQ(host_.Named("apright"), 0.0);
+  EXPECT_EQ(host_.Named("apdisc_bar"), 0.0);
+  EXPECT_EQ(apdisc_bar_timer, 3);
   EXPECT_EQ(eicas_msg_shown[kMsgAutopilotDisc], 1);  // the EICAS pass ran
   EXPECT_EQ(own_key_event_pending, 1);
   EXPECT_EQ(lnav, 0);
@@ -135,13 +141,17 @@ TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
   EXPECT_EQ(ap_cmd, 180);
   EXPECT_EQ(tok792_flag, 1.0);
 
+  // With the autopilot off, switching the flight director off clears the modes it showed.
+  hdg_hold_mode = 1;
   host_.SetToken(792, 0.0);
   RunTicks(1);
   EXPECT_EQ(KeyEvents(kSimAltitudeHoldOff), 1);
   EXPECT_EQ(to_roll_mode, 0);
   EXPECT_EQ(to_pitch_mode, 0);
   EXPECT_EQ(ap_cmd, 0);
-  EXPECT_EQ(Calls(PendingCall::kClearAfdsModes), 1);
+  EXPECT_EQ(hdg_hold_mode, 0);
+  EXPECT_EQ(host_.Named("hdg_hold"), 0.0);
+  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 1);
 }
 
 struct TakeoffEndCase {
@@ -189,7 +199,9 @@ TEST_P(VsCapture, CapturesTheSelectedAltitudeStrictlyWithin35Ft) {
   alt_sel_num = 10000;
   SetAltitudeFt(10000.0 + GetParam().above_selected_ft);
   RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kToggleAltHold), GetParam().captures);
+  EXPECT_EQ(alt_hold_mode, GetParam().captures);
+  EXPECT_EQ(vs_hold_mode, 1 - GetParam().captures);
+  EXPECT_EQ(KeyEventValues(0x1024C), GetParam().captures == 1 ? std::vector<int32_t>{10000} : std::vector<int32_t>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VsCapture,
@@ -268,19 +280,22 @@ TEST_F(AutoflightTest, LiteModeFollowsTheSimulatorsHeadingAndAltitudeHolds) {
   host_.SetToken(106, 1.0);
   host_.SetToken(108, 1.0);
   RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 1);
-  EXPECT_EQ(Calls(PendingCall::kToggleAltHold), 1);
-  EXPECT_EQ(hdg_hold_mode, 0);
-  EXPECT_EQ(alt_hold_mode, 0);
+  EXPECT_EQ(hdg_hold_mode, 1);
+  EXPECT_EQ(hdg_sel_mode, 1);
+  EXPECT_EQ(alt_hold_mode, 1);
+  EXPECT_EQ(vs_hold_mode, 1);
+  EXPECT_EQ(host_.Named("hdg_hold"), 1.0);
+  EXPECT_EQ(host_.Named("alt_hold"), 1.0);
 
   host_.SetToken(106, 0.0);
   host_.SetToken(108, 0.0);
   RunTicks(1);
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 2);
-  EXPECT_EQ(Calls(PendingCall::kToggleAltHold), 2);
-  EXPECT_EQ(hdg_hold_mode, 1);
-  EXPECT_EQ(hdg_sel_mode, 1);
-  EXPECT_EQ(alt_hold_mode, 1);
+  EXPECT_EQ(hdg_hold_mode, 0);
+  EXPECT_EQ(hdg_sel_mode, 0);
+  EXPECT_EQ(alt_hold_mode, 0);
+  EXPECT_EQ(vs_hold_mode, 0);
+  EXPECT_EQ(host_.Named("hdg_hold"), 0.0);
+  EXPECT_EQ(host_.Named("alt_hold"), 0.0);
 }
 
 }  // namespace

@@ -128,8 +128,9 @@ TEST_F(RouteProgressTest, SequencingWhileAnInterceptIsArmedEngagesLnav) {
   EXPECT_EQ(stpos, 2);
   EXPECT_EQ(lnav_init_mode, 0);
   EXPECT_EQ(lnav_init_done, 1);
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgHold), 1);
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgSel), 0);
+  EXPECT_EQ(hdg_hold_mode, 0);  // dropped through its switch, LNAV flies on
+  EXPECT_EQ(host_.Named("hdg_hold"), 0.0);
+  EXPECT_EQ(lnav, 1);
 }
 
 struct InterceptCase {
@@ -149,16 +150,18 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
   SetGroundSpeedKt(240.0);  // 2 NM in 30 s
   PlaceNearWp1(-15.0, c.xtk_nm);
   lnav_init_lat = plane_lat;
-  xtk_dist = c.xtk_nm;
+  // The leg distances of the previous block: 15 NM along the 30 NM leg.
+  active_leg_dist = 30.0;
+  dist_to_active_wpt = 15.0;
   RunToRouteSlot();
   EXPECT_EQ(lnav_init_mode, c.captured ? 0 : 1);
-  EXPECT_EQ(Calls(PendingCall::kToggleHdgSel), c.captured ? 1 : 0);
+  EXPECT_EQ(hdg_sel_mode, c.captured ? 0 : 1);
   EXPECT_EQ(lnav_leg[0].FrId, c.captured ? "WP0" : "DIRECT");
   EXPECT_EQ(KeyEvents(kHeadingBug), c.captured ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LnavIntercept,
-                         ::testing::Values(InterceptCase{"OnTheLeg", 0.5, true}, InterceptCase{"AtLookAhead", 2.0, true},
+                         ::testing::Values(InterceptCase{"OnTheLeg", 0.5, true}, InterceptCase{"JustInsideLookAhead", 1.95, true},
                                            InterceptCase{"FarOff", 5.0, false}),
                          [](const auto& info) { return std::string(info.param.label); });
 
@@ -285,7 +288,9 @@ TEST_F(BearingWrap, AimHeadingStaysAbove360OnTheIntercept) {
   lnav_init_lat = plane_lat;
   lnav_init_lon = plane_lon;
   CalcDestPoint(plane_lat, plane_lon, 5.25, 10.0, &lnav_join_trk_lat, &lnav_join_trk_lon);
-  xtk_dist = 0.0;
+  // The leg distances of the previous block put the along-track point on the aircraft.
+  active_leg_dist = 30.0;
+  dist_to_active_wpt = 20.0;
   RunToRouteSlot();
   EXPECT_GT(lnav_aim_brg, 360.0);
   EXPECT_LT(lnav_aim_brg, 360.5);

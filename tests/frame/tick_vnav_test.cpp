@@ -261,7 +261,7 @@ TEST_P(ClimbRestrictionEnd, SendsTheLegOrClimbSpeedAboveTheRestrictionAltitude) 
   EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{GetParam().expected_kt});
   EXPECT_EQ(target_ias, GetParam().expected_kt);
   EXPECT_EQ(clb_spd_restr_active, 0);
-  EXPECT_EQ(Calls(PendingCall::kProcFlch), 1);
+  EXPECT_EQ(spdhld_flsh_ctr, 1);  // one FLCH pass
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ClimbRestrictionEnd,

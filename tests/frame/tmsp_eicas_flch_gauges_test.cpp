@@ -8,7 +8,6 @@
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/fmc_pending.h"
 #include "fmc/thrust_limits.h"
 #include "frame/frame_globals.h"
 #include "frame/panel_fixture.h"

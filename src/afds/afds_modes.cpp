@@ -1,0 +1,445 @@
+#include "afds/afds_modes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "afds/afds_globals.h"
+#include "afds/afds_services.h"
+#include "afds/ap_key_events.h"
+#include "fmc/fmc_globals.h"
+#include "frame/fsuipc_client.h"
+#include "frame/int_conversion.h"
+#include "frame/main_update.h"
+#include "frame/named_vars.h"
+#include "frame/readers_flight.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace {
+
+// Above this the VNAV descent speed gives way to the Mach of the MCP window.
+constexpr double kMachAltitudeFt = 29500.0;
+// SPD may not take the thrust this close to the ground (outside lite mode).
+constexpr double kSpdMinRadioHeightFt = 400.0;
+// FLCH engages only this far from the sampled altitude-hold value (so above about 400 ft).
+constexpr double kFlchAltitudeWindowFt = 400.0;
+constexpr double kFlchMaxMach = 0.87;
+constexpr double kFlchMaxIasKt = 300.0;
+// VNAV engages in the air and only arms on the runway.
+constexpr double kVnavArmRadioHeightFt = 10.0;
+// A simulator V/S target this far from zero keeps the V/S window open when VNAV drops.
+constexpr double kVsWindowFpm = 50.0;
+constexpr int32_t kSpdResyncPasses = 4;
+constexpr int32_t kFlchPassCounterStart = 21;
+constexpr int32_t kPanelClickSound = 2;
+
+enum SpdResync : int32_t { kResyncDescSpdRest = 1, kResyncDescentIas = 2, kResyncIas = 3 };
+
+using ap_event::Send;
+
+// "Speed hold on" in the window the MCP shows.
+void SpeedHoldOn() {
+  ReadSpeedModeSelect();
+  Send(speed_mode_select != 0 ? ap_event::kMachHoldOn : ap_event::kAirspeedHoldOn);
+}
+
+void RequestSpeedResync(int32_t state) {
+  spd_resync_state = state;
+  spd_resync_ticks = kSpdResyncPasses;
+}
+
+// HDG HOLD on the present heading: the flags, the hold, the bug and the roll box.
+void EngageHeadingHoldFlags() {
+  hdg_hold_mode = 1;
+  hdg_sel_mode = 0;
+  lnav = 0;
+  lnav_init_mode = 0;
+  Send(ap_event::kHeadingHoldOn);
+}
+
+// The V/S target of an engagement at the present vertical speed, towards the selected altitude.
+void SendVsTarget() {
+  const double v = vert_speed;
+  const double a = plane_alt;
+  const double s = alt_sel_num;
+  const bool climbing_to_sel = s > a && v > 0.0;
+  const bool descending_to_sel = a > s && v < 0.0;
+  int32_t target = 0;
+  bool send_alt = false;
+  if (v >= -100.0 && v <= 100.0) {
+    target = 0;
+  } else if ((s > a && v < 0.0) || (a > s && v > 0.0)) {
+    target = 0;  // moving away from the selected altitude
+  } else if (v > 3000.0) {
+    send_alt = s > a;
+    target = 3000;
+  } else if (v < -3000.0) {
+    send_alt = a > s;
+    target = -3000;
+  } else {
+    send_alt = climbing_to_sel || descending_to_sel;
+    target = TruncToI32(v);
+  }
+  if (send_alt) Send(ap_event::kAltitudeTarget, alt_sel_num);
+  Send(ap_event::kVerticalSpeed, target);
+}
+
+void ResetVnavController() {
+  if (toc == 0) clb_spd_restr_active = 1;
+  vnav_last_set_spd = -999.0;
+  vnav_last_set_mach_spd = -999.0;
+  vnav_des_active = 0;
+  vnav_cruise = 0;
+  vnav_init_flag = 1;
+  exec_reset_word = -999;
+  desc_spd_restr_set = 0.0;
+}
+
+void EngageVnav() {
+  vnav = 1;
+  spdhld_flsh_ctr = kFlchPassCounterStart;
+  fma_pitch_box_timer = kFmaBoxTicks;
+  alt_hold_mode = 0;
+  vs_hold_mode = 0;
+  flch = 0;
+  FsuipcClear310A();
+  Send(ap_event::kAltitudeHoldOn);
+  NV_SET(vs_show, 0.0);
+  NV_SET(alt_hold, alt_hold_mode);
+  NV_SET(vs_hold, vs_hold_mode);
+  NV_SET(ias_show, 0.0);
+}
+
+// After the top of descent below the Mach altitude SPD flies the descent speed (the restriction
+// once it has been commanded and lies below the descent speed).
+void SendDescentSpeedForSpd() {
+  speed_mode_select = 0;
+  Send(ap_event::kAirspeedHoldOn);
+  if (desc_spd_restr_set == 1.0 && descent_ias > DescSpdRest) {
+    Send(ap_event::kAirspeedTarget, TruncToI32(DescSpdRest));
+    RequestSpeedResync(kResyncDescSpdRest);
+  } else {
+    Send(ap_event::kAirspeedTarget, descent_ias);
+    RequestSpeedResync(kResyncDescentIas);
+  }
+}
+
+// Dropping VNAV with its own button hands the thrust to SPD at a speed for the phase of flight.
+void HandVnavThrustToSpd() {
+  spd_hold = 1;
+  NV_SET(spd_hold, spd_hold);
+  ReadSpeedModeSelect();
+  if (tod != 1 && init_tod != 1) {
+    Send(ap_event::kAirspeedTarget, TruncToI32(ias));
+    RequestSpeedResync(kResyncIas);
+  } else if (plane_alt < kMachAltitudeFt) {
+    Send(ap_event::kAirspeedTarget, descent_ias);
+    RequestSpeedResync(kResyncDescentIas);
+  }
+  if (speed_mode_select != 0 && plane_alt >= kMachAltitudeFt) {
+    Send(ap_event::kMachHoldOn);
+  } else {
+    Send(ap_event::kMachHoldOff);
+    Send(ap_event::kAirspeedHoldOn);
+  }
+}
+
+void DropVnav() {
+  vnav = 0;
+  fma_pitch_box_timer = 0;
+  FsuipcClear310A();
+  if (thrust_hold == 0) {
+    NV_SET(ias_show, 1.0);
+    if (vnav_armed == 0) HandVnavThrustToSpd();
+  }
+  if (std::fabs(ReadTokenVar120()) >= kVsWindowFpm) NV_SET(vs_show, 1.0);
+  if (startup_phase == 0) vnav_armed = 0;
+}
+
+// Leaving FLCH through SPD or THR hands the pitch axis to V/S at the present vertical speed.
+void HandFlchPitchToVs() {
+  flch = 0;
+  ToggleVsMode();
+  fma_pitch_box_timer = kFmaBoxTicks;
+  NV_SET(vs_show, 1.0);
+}
+
+void EngageFlch() {
+  Send(ap_event::kAirspeedHoldOff);
+  Send(ap_event::kMachHoldOff);
+  ReadSpeedModeSelect();
+  if (speed_mode_select == 1) {
+    target_mach = std::min(plane_mach, kFlchMaxMach);
+    Send(ap_event::kMachTarget, TruncToI32(target_mach * 100.0));
+  } else {
+    target_ias = std::min(ias, kFlchMaxIasKt);
+    Send(ap_event::kAirspeedTarget, TruncToI32(target_ias));
+  }
+  thrust_target = 0.0;
+  thrust_target_prev = -1.0;
+  flch = 1;
+  fma_thr_box_timer = kFmaBoxTicks;
+  fma_pitch_box_timer = kFmaBoxTicks;
+  thr_release_pending = 0;
+
+  NV_SET(vs_show, 0.0);
+  NV_SET(ias_show, 1.0);
+  vs_hold_mode = 0;
+  NV_SET(vs_hold, vs_hold_mode);
+  alt_hold_mode = 0;
+  NV_SET(alt_hold, alt_hold_mode);
+  vnav = 0;
+  spd_hold = 0;
+  NV_SET(vnav, 0.0);
+  NV_SET(spd_hold, spd_hold);
+  thrust_hold = 0;
+  NV_SET(thrust, thrust_hold);
+
+  // FLCH flies the MCP altitude: LOC, APP and the autoland give way.
+  app_mode = 0;
+  loc_mode = 0;
+  autoland_mode = 0;
+  Send(ap_event::kLocalizerHoldOff);
+  Send(ap_event::kApproachHoldOff);
+  Send(ap_event::kAltitudeTarget, alt_sel_num);
+  NV_SET(app, app_mode);
+  NV_SET(loc, loc_mode);
+
+  spdhld_vs = 0.0;
+  Send(ap_event::kVerticalSpeed, 0);
+  spdhld_flsh_ctr = kFlchPassCounterStart;
+}
+
+}  // namespace
+
+void DropNavSourceButton() {
+  if (nav_button <= 0) return;
+  nav_button = 0;
+  NV_SET(nav_button, nav_button);
+  Send(ap_event::kNavHoldOff);
+  if (ReadTokenVar848() != 0) Send(ap_event::kToggleGpsDrivesNav);
+}
+
+void ToggleHdgHold() {
+  if (lite_mode == 1) {
+    // The reduced panel has one heading mode.
+    ToggleHdgSel();
+    hdg_hold_mode = hdg_sel_mode;
+  } else if (hdg_hold_mode == 0) {
+    EngageHeadingHoldFlags();
+    hdg_sync_skip_once = 1;  // the bug's echo is not a pilot's heading selection
+    Send(ap_event::kHeadingBug, TruncToI32(plane_hdg_mag));
+    NV_SET(lnav, lnav);
+    fma_roll_box_timer = kFmaBoxTicks;
+    DropNavSourceButton();
+  } else {
+    if (lnav == 0) Send(ap_event::kHeadingHoldOff);
+    hdg_hold_mode = 0;
+    fma_roll_box_timer = 0;
+  }
+  NV_SET(hdg_hold, hdg_hold_mode);
+}
+
+void ToggleHdgSel() {
+  if (hdg_sel_mode == 0) {
+    hdg_sel_mode = 1;
+    hdg_hold_mode = 0;
+    lnav = 0;
+    lnav_init_mode = 0;
+    Send(ap_event::kHeadingHoldOn);
+    Send(ap_event::kHeadingBug, TruncToI32(hdg_sel_dir));
+    NV_SET(hdg_hold, hdg_hold_mode);
+    NV_SET(lnav, lnav);
+    DropNavSourceButton();
+    fma_roll_box_timer = kFmaBoxTicks;
+  } else {
+    hdg_sel_mode = 0;
+    fma_roll_box_timer = 0;
+    if (lnav == 0) Send(ap_event::kHeadingHoldOff);
+  }
+  if (lite_mode == 1) {
+    hdg_hold_mode = hdg_sel_mode;
+    NV_SET(hdg_hold, hdg_hold_mode);
+  }
+}
+
+void AfdsLateralMode() {
+  if (nav_button > 0 && lite_mode == 0 && hdg_hold_mode == 0 && hdg_sel_mode == 0) {
+    // A navigation source needs a heading mode to fly the aircraft until its course is captured.
+    EngageHeadingHoldFlags();
+    fma_roll_box_timer = kFmaBoxTicks;
+    Send(ap_event::kHeadingBug, TruncToI32(plane_hdg_mag));
+    NV_SET(lnav, lnav);
+    NV_SET(hdg_hold, hdg_hold_mode);
+  }
+  const bool gps_drives_nav = ReadTokenVar848() != 0;
+  if (nav_button == 1) {
+    if (gps_drives_nav) Send(ap_event::kToggleGpsDrivesNav);
+    Send(ap_event::kNavHoldOn);
+  } else if (nav_button == 2) {
+    if (!gps_drives_nav) Send(ap_event::kToggleGpsDrivesNav);
+    Send(ap_event::kNavHoldOn);
+  } else {
+    if (ap_master == 1.0 && lite_mode == 0) ToggleHdgHold();
+    Send(ap_event::kNavHoldOff);
+    if (ReadTokenVar848() != 0) Send(ap_event::kToggleGpsDrivesNav);
+  }
+}
+
+void ToggleAltHold(int32_t altitude_ft) {
+  if (alt_hold_mode == 0) {
+    if (vnav == 1) {
+      vnav = 0;
+      if (vnav_armed == 0) {
+        spd_hold = 1;
+        NV_SET(spd_hold, spd_hold);
+        SpeedHoldOn();
+        NV_SET(ias_show, 1.0);
+      }
+    }
+    if (flch == 1) flch = 0;
+    alt_hold_mode = 1;
+    fma_pitch_box_timer = kFmaBoxTicks;
+    Send(ap_event::kAltitudeHoldOn);
+    if (lite_mode == 0) {
+      if (altitude_ft == 0) {
+        Send(ap_event::kAltitudeTarget, TruncToI32(plane_alt));
+        Send(ap_event::kVerticalSpeed, 0);
+      } else {
+        Send(ap_event::kAltitudeTarget, altitude_ft);
+      }
+      NV_SET(vnav, vnav);
+      NV_SET(vs_show, 0.0);
+      vs_hold_mode = 0;
+    } else {
+      vs_hold_mode = 1;  // the reduced panel lights V/S with ALT HOLD
+    }
+    NV_SET(vs_hold, vs_hold_mode);
+  } else {
+    Send(ap_event::kAltitudeHoldOff);
+    alt_hold_mode = 0;
+    fma_pitch_box_timer = 0;
+    if (lite_mode == 1) {
+      vs_hold_mode = 0;
+      NV_SET(vs_hold, vs_hold_mode);
+    }
+  }
+  NV_SET(alt_hold, alt_hold_mode);
+}
+
+void ToggleVsMode() {
+  if (vs_hold_mode == 0) {
+    // The speed mode takes the thrust over from VNAV or FLCH.
+    if (vnav == 1 || flch == 1) EngageSpeedHold();
+    vnav = 0;
+    flch = 0;
+    alt_hold_mode = 0;
+    vs_hold_mode = 1;
+    fma_pitch_box_timer = kFmaBoxTicks;
+    Send(ap_event::kAltitudeHoldOn);
+    NV_SET(alt_hold, alt_hold_mode);
+    NV_SET(vnav, vnav);
+    NV_SET(vs_show, 1.0);
+    SendVsTarget();
+  } else {
+    vs_hold_mode = 0;
+    fma_pitch_box_timer = 0;
+    Send(ap_event::kVerticalSpeed, 0);
+    NV_SET(vs_show, 0.0);
+  }
+  NV_SET(vs_hold, vs_hold_mode);
+}
+
+void AfdsVertModeSwitch() {
+  if (vnav == 0) {
+    const bool can_engage = lite_mode == 0 && stpos != 999;
+    if (can_engage) EngageVnav();
+    ResetVnavController();
+    if (can_engage) {
+      MainUpdate();
+      if (radio_height > kVnavArmRadioHeightFt) {
+        spd_hold = 0;
+        thrust_hold = 0;
+        thr_release_pending = 0;
+        NV_SET(spd_hold, spd_hold);
+        NV_SET(thrust, thrust_hold);
+        if (startup_phase == 0) vnav_armed = 0;
+      } else {
+        vnav_armed = 1;
+      }
+    }
+  } else {
+    DropVnav();
+  }
+  NV_SET(vnav, vnav);
+}
+
+int32_t FlchMouseCallback(const gauge::PixelPoint*, uint32_t) {
+  sound_event_code = kPanelClickSound;
+  if (flch == 0) {
+    if (ias < FlchMinIas || ias > FlchMaxIas) return 0;
+    target_mach = 0.0;
+    if (lite_mode != 0) return 0;
+    if (!(std::fabs(plane_alt - tok108_flag) > kFlchAltitudeWindowFt)) return 0;
+    EngageFlch();
+  } else {
+    flch = 0;
+    FsuipcClear310A();
+    ToggleVsMode();
+    fma_pitch_box_timer = kFmaBoxTicks;
+    NV_SET(vs_show, 1.0);
+  }
+  return 0;
+}
+
+void EngageSpeedHold() {
+  if (spd_hold == 0 && (radio_height > kSpdMinRadioHeightFt || lite_mode == 1)) {
+    spd_hold = 1;
+    fma_thr_box_timer = kFmaBoxTicks;
+    thrust_hold = 0;
+    thr_release_pending = 0;
+    if (vnav == 1) {
+      vnav = 0;
+      if ((tod == 1 || init_tod == 1) && plane_alt < kMachAltitudeFt) SendDescentSpeedForSpd();
+      // Leaving VNAV through SPD hands the pitch axis to V/S.
+      ToggleVsMode();
+    }
+    if (flch == 1) HandFlchPitchToVs();
+    FsuipcClear310A();
+    NV_SET(ias_show, 1.0);
+    SpeedHoldOn();
+    NV_SET(vnav, vnav);
+    NV_SET(thrust, thrust_hold);
+    NV_SET(spd_hold, spd_hold);
+  } else {
+    Send(ap_event::kAirspeedHoldOff);
+    Send(ap_event::kMachHoldOff);
+    spd_hold = 0;
+    fma_thr_box_timer = 0;
+    if (vnav == 1) NV_SET(ias_show, 0.0);
+    NV_SET(spd_hold, spd_hold);
+  }
+}
+
+void ToggleThrustHold() {
+  if (thrust_hold == 0) {
+    Send(ap_event::kAirspeedHoldOff);
+    Send(ap_event::kMachHoldOff);
+    fma_thr_box_timer = kFmaBoxTicks;
+    if (vnav_armed != 1) vnav = 0;
+    thrust_hold = 1;
+    spd_hold = 0;
+    if (flch == 1) HandFlchPitchToVs();
+    if (vnav == 0) NV_SET(vnav, 0.0);
+    NV_SET(spd_hold, spd_hold);
+    NV_SET(ias_show, 1.0);
+    Send(ap_event::kAirspeedHoldOff);
+    tick36_counter = 99;  // the 36-tick cycle (and its FSUIPC write) completes on the next tick
+  } else {
+    thrust_hold = 0;
+    FsuipcClear310A();
+    thr_release_pending = 0;
+    fma_thr_box_timer = 0;
+  }
+  NV_SET(thrust, thrust_hold);
+}

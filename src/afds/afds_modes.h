@@ -1,0 +1,41 @@
+// The AFDS mode switches: HDG HOLD, HDG SEL, the NAV source button, ALT HOLD, V/S, VNAV, FLCH, SPD
+// and THR. The module's modes sit on top of the simulator's own autopilot, which it drives only by
+// key events. Each switch tests its own flag, engages the mode when it is off and drops it when it
+// is on, keeps the modes of its axis exclusive, sends its key events at once, publishes the MCP
+// lights and windows and starts (or ends) the FMA box of its axis.
+//
+// Reads: plane_hdg_mag, plane_alt, vert_speed, ias, plane_mach, radio_height, ap_master, hdg_sel_dir,
+// alt_sel_num, stpos, toc, tod, init_tod, descent_ias, DescSpdRest, desc_spd_restr_set, FlchMinIas,
+// FlchMaxIas, lite_mode, startup_phase, tok108_flag (the sampled simulator altitude hold), tokens
+// 120 and 848. Writes: the mode flags, the FMA box timers, the VNAV and FLCH controller state at
+// engagement, spd_resync_state / spd_resync_ticks, hdg_sync_skip_once, sound_event_code, and the
+// named variables hdg_hold, lnav, nav_button, vnav, alt_hold, vs_hold, spd_hold, thrust, app, loc,
+// ias_show, vs_show. Altitudes ft, speeds kt, vertical speeds ft/min, headings deg magnetic.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/gauge.h"
+
+// Ticks an FMA change box stays up (ten seconds).
+inline constexpr int32_t kFmaBoxTicks = 180;
+
+void ToggleHdgHold();
+void ToggleHdgSel();
+// Reaction to a new nav_button value (the overhead pass cycles it 0, 1, 2, 0 first).
+void AfdsLateralMode();
+// altitude_ft 0 holds the present altitude; any other value becomes the altitude target.
+void ToggleAltHold(int32_t altitude_ft);
+void ToggleVsMode();
+// VNAV: engages in the air, arms on the ground (10 ft radio height or less), or drops.
+void AfdsVertModeSwitch();
+// The FLCH push button of the gauge "FLCH"; the arguments are unused. Returns 0.
+int32_t FlchMouseCallback(const gauge::PixelPoint* point, uint32_t mouse_flags);
+// SPD.
+void EngageSpeedHold();
+// THR (EPR).
+void ToggleThrustHold();
+
+// Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
+// its GPS source when that drives NAV).
+void DropNavSourceButton();

@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
+#include "afds_fixture.h"
+#include "fmc/fmc_globals.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using afds_test::Events;
+
+constexpr uint32_t kHdgHoldOn = 0x1010F, kHdgHoldOff = 0x10117, kHdgBug = 0x101FA;
+constexpr uint32_t kNavHoldOn = 0x10113, kNavHoldOff = 0x1011B, kGpsToggle = 0x10347;
+constexpr uint32_t kAltHoldOn = 0x10110, kAltTarget = 0x1024C, kVs = 0x101F4;
+constexpr uint32_t kIas = 0x101F5, kMach = 0x101F6, kSpdOn = 0x1022D, kSpdOff = 0x1022E;
+constexpr uint32_t kMachOn = 0x10230, kMachOff = 0x10231;
+
+class AfdsModesTest : public afds_test::AfdsTest {
+ protected:
+  void Airborne(double radio_height_ft = 5000.0) {
+    SetRadioHeightFt(radio_height_ft);
+    RunTicks(1);
+    startup_phase = 0;
+    Mark();
+  }
+};
+
+TEST_F(AfdsModesTest, HdgHoldEngagesOnThePresentHeadingAndReleasesTheNavSource) {
+  host_.SetToken(848, 1.0);  // the GPS drives NAV
+  nav_button = 2;
+  lnav = lnav_init_mode = hdg_sel_mode = 1;
+  plane_hdg_mag = 123.7;
+  ToggleHdgHold();
+  EXPECT_EQ(Sent(), (Events{{kHdgHoldOn, 0}, {kHdgBug, 123}, {kNavHoldOff, 0}, {kGpsToggle, 0}}));
+  EXPECT_EQ(hdg_hold_mode, 1);
+  EXPECT_EQ(hdg_sel_mode + lnav + lnav_init_mode + nav_button, 0);
+  EXPECT_EQ(hdg_sync_skip_once, 1);
+  EXPECT_EQ(Named("hdg_hold") - Named("lnav") - Named("nav_button"), 1.0);
+}
+
+// The simulator's heading hold stays on while LNAV flies with it.
+TEST_F(AfdsModesTest, HeadingModeDropReleasesTheSimulatorHoldOnlyWithoutLnav) {
+  for (int32_t lnav_on : {0, 1}) {
+    Mark();
+    lnav = lnav_on;
+    hdg_hold_mode = hdg_sel_mode = 1;
+    ToggleHdgHold();
+    ToggleHdgSel();
+    EXPECT_EQ(Count(kHdgHoldOff), lnav_on == 1 ? 0 : 2) << lnav_on;
+    EXPECT_EQ(hdg_hold_mode + hdg_sel_mode + fma_roll_box_timer, 0);
+  }
+}
+
+TEST_F(AfdsModesTest, LiteModeHasOneHeadingModeAndAltHoldLightsVs) {
+  lite_mode = 1;
+  ToggleHdgHold();
+  EXPECT_EQ(hdg_sel_mode + hdg_hold_mode, 2);
+  EXPECT_EQ(Named("hdg_hold"), 1.0);
+  ToggleHdgSel();
+  EXPECT_EQ(hdg_sel_mode + hdg_hold_mode, 0);
+  ToggleAltHold(0);
+  EXPECT_EQ(SentOf({kAltTarget, kVs}), Events{});  // the simulator's own hold keeps its altitude
+  EXPECT_EQ(Named("vs_hold") + Named("alt_hold"), 2.0);
+  ToggleAltHold(0);
+  EXPECT_EQ(vs_hold_mode + alt_hold_mode, 0);
+}
+
+TEST_F(AfdsModesTest, NavSourceButtonNeedsAHeadingModeUntilTheCourseIsCaptured) {
+  plane_hdg_mag = 10.0;
+  nav_button = 1;
+  host_.SetToken(848, 1.0);
+  AfdsLateralMode();
+  EXPECT_EQ(Sent(), (Events{{kHdgHoldOn, 0}, {kHdgBug, 10}, {kGpsToggle, 0}, {kNavHoldOn, 0}}));
+  EXPECT_EQ(hdg_hold_mode, 1);
+  Mark();
+  ap_master = 1.0;
+  nav_button = 0;
+  AfdsLateralMode();
+  EXPECT_EQ(Sent(), (Events{{kHdgHoldOff, 0}, {kNavHoldOff, 0}, {kGpsToggle, 0}}));
+  EXPECT_EQ(hdg_hold_mode, 0);
+}
+
+struct VsCase {
+  const char* label;
+  double vs_fpm;
+  int32_t selected_ft;  // the aircraft is at 9000 ft
+  Events events;
+};
+
+class VsEngagement : public AfdsModesTest, public ::testing::WithParamInterface<VsCase> {};
+
+TEST_P(VsEngagement, TargetsThePresentVerticalSpeedTowardsTheSelectedAltitude) {
+  const VsCase& c = GetParam();
+  vert_speed = c.vs_fpm;
+  plane_alt = 9000.0;
+  alt_sel_num = c.selected_ft;
+  alt_hold_mode = 1;
+  ToggleVsMode();
+  EXPECT_EQ(SentOf({kAltTarget, kVs}), c.events);
+  EXPECT_EQ(vs_hold_mode - alt_hold_mode, 1);
+  EXPECT_EQ(Named("vs_hold") + Named("vs_show"), 2.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VsEngagement,
+    ::testing::Values(VsCase{"ClimbTowardsSelected", 2500.0, 12000, {{kAltTarget, 12000}, {kVs, 2500}}},
+                      VsCase{"FastClimbAwayFromSelected", 4000.0, 5000, {{kVs, 0}}},
+                      VsCase{"FastClimbTowardsSelected", 4000.0, 12000, {{kAltTarget, 12000}, {kVs, 3000}}},
+                      VsCase{"FastDescentTowardsSelected", -4200.0, 5000, {{kAltTarget, 5000}, {kVs, -3000}}},
+                      VsCase{"DescentAwayFromSelected", -1500.0, 12000, {{kVs, 0}}},
+                      VsCase{"NearlyLevel", 80.0, 12000, {{kVs, 0}}},
+                      VsCase{"TruncatedTowardsZero", -1234.7, 5000, {{kAltTarget, 5000}, {kVs, -1234}}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// V/S out of VNAV runs SPD, which (VNAV having been on) engages V/S itself; the outer engagement
+// then sends its events a second time.
+TEST_F(AfdsModesTest, VsOutOfVnavHandsTheThrustToSpd) {
+  Airborne();
+  vnav = 1;
+  vert_speed = -1800.0;
+  plane_alt = 20000.0;
+  alt_sel_num = 10000;
+  ToggleVsMode();
+  EXPECT_EQ(spd_hold + vs_hold_mode - vnav, 2);
+  EXPECT_EQ(SentOf({kVs}), (Events{{kVs, -1800}, {kVs, -1800}}));
+}
+
+// The button holds the present altitude (and V/S 0); the capture holds the selected one.
+TEST_F(AfdsModesTest, AltHoldHoldsThePresentOrTheGivenAltitude) {
+  plane_alt = 12345.6;
+  vs_hold_mode = flch = 1;
+  ToggleAltHold(0);
+  EXPECT_EQ(Sent(), (Events{{kAltHoldOn, 0}, {kAltTarget, 12345}, {kVs, 0}}));
+  EXPECT_EQ(vs_hold_mode + flch, 0);
+  EXPECT_EQ(Named("alt_hold") - Named("vs_hold"), 1.0);
+  ToggleAltHold(0);
+  EXPECT_EQ(alt_hold_mode, 0);
+  Mark();
+  ToggleAltHold(11000);
+  EXPECT_EQ(Sent(), (Events{{kAltHoldOn, 0}, {kAltTarget, 11000}}));
+}
+
+TEST_F(AfdsModesTest, AltHoldOverAnEngagedVnavHandsTheThrustToSpdInTheMachWindow) {
+  host_.SetNamed("SPEED MODE SELECT", 1.0);
+  vnav = 1;
+  ToggleAltHold(0);
+  EXPECT_EQ(spd_hold, 1);
+  EXPECT_EQ(Count(kMachOn), 1);
+}
+
+TEST_F(AfdsModesTest, VnavEngagesInTheAirAndArmsOnTheGround) {
+  for (double radio_height : {5000.0, 5.0}) {
+    vnav = 0;
+    SetActiveRoute(NorthboundRoute(3));
+    Airborne(radio_height);
+    spd_hold = alt_hold_mode = 1;
+    AfdsVertModeSwitch();
+    const bool air = radio_height > 10.0;
+    EXPECT_EQ(vnav, 1);
+    EXPECT_EQ(vnav_armed, air ? 0 : 1);
+    EXPECT_EQ(spd_hold, air ? 0 : 1);  // on the ground SPD and THR stay as they were
+    EXPECT_EQ(alt_hold_mode, 0);
+    EXPECT_EQ(Sent(), (Events{{kAltHoldOn, 0}}));
+    EXPECT_EQ(vnav_last_set_spd, -999.0);  // the controller starts afresh
+    EXPECT_EQ(Named("vnav") - Named("ias_show"), 1.0);
+  }
+}
+
+TEST_F(AfdsModesTest, VnavWithoutARouteOrInLiteModeStaysOff) {
+  AfdsVertModeSwitch();
+  SetActiveRoute(NorthboundRoute(3));
+  lite_mode = 1;
+  AfdsVertModeSwitch();
+  EXPECT_EQ(vnav, 0);
+  EXPECT_EQ(Sent(), Events{});
+}
+
+struct VnavDropCase {
+  const char* label;
+  int32_t tod_reached;
+  double alt_ft;
+  double mach_window;
+  Events events;
+};
+
+class VnavDrop : public AfdsModesTest, public ::testing::WithParamInterface<VnavDropCase> {};
+
+TEST_P(VnavDrop, HandsTheThrustToSpdAtThePhasesSpeed) {
+  const VnavDropCase& c = GetParam();
+  host_.SetNamed("SPEED MODE SELECT", c.mach_window);
+  vnav = 1;
+  tod = c.tod_reached;
+  plane_alt = c.alt_ft;
+  ias = 271.6;
+  descent_ias = 290;
+  AfdsVertModeSwitch();
+  EXPECT_EQ(spd_hold - vnav, 1);
+  EXPECT_EQ(SentOf({kIas, kSpdOn, kMachOn, kMachOff}), c.events);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VnavDrop,
+    ::testing::Values(VnavDropCase{"BeforeTod", 0, 20000.0, 0.0, {{kIas, 271}, {kMachOff, 0}, {kSpdOn, 0}}},
+                      VnavDropCase{"AfterTodLow", 1, 20000.0, 0.0, {{kIas, 290}, {kMachOff, 0}, {kSpdOn, 0}}},
+                      VnavDropCase{"AfterTodHighMach", 1, 31000.0, 1.0, {{kMachOn, 0}}},
+                      VnavDropCase{"AfterTodHighIas", 1, 31000.0, 0.0, {{kMachOff, 0}, {kSpdOn, 0}}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AfdsModesTest, VnavDroppedWhileArmedOrUnderThrLeavesTheThrustAlone) {
+  vnav = vnav_armed = 1;
+  AfdsVertModeSwitch();
+  vnav = thrust_hold = 1;
+  AfdsVertModeSwitch();
+  EXPECT_EQ(spd_hold, 0);
+  EXPECT_EQ(SentOf({kIas, kSpdOn}), Events{});
+}
+
+struct FlchCase {
+  const char* label;
+  double mach_window, ias_kt, mach;
+  afds_test::Event target;
+};
+
+class FlchEngagement : public AfdsModesTest, public ::testing::WithParamInterface<FlchCase> {};
+
+TEST_P(FlchEngagement, TakesThePresentSpeedAndClearsTheOtherModes) {
+  const FlchCase& c = GetParam();
+  host_.SetNamed("SPEED MODE SELECT", c.mach_window);
+  ias = c.ias_kt;
+  plane_mach = c.mach;
+  plane_alt = 20000.0;
+  alt_sel_num = 30000;
+  vnav = spd_hold = thrust_hold = alt_hold_mode = app_mode = loc_mode = autoland_mode = 1;
+  EXPECT_EQ(FlchMouseCallback(nullptr, 0), 0);
+  EXPECT_EQ(flch, 1);
+  EXPECT_EQ(Sent(), (Events{{kSpdOff, 0}, {kMachOff, 0}, c.target, {0x10115, 0}, {0x10116, 0}, {kAltTarget, 30000},
+                            {kVs, 0}}));
+  EXPECT_EQ(vnav + spd_hold + thrust_hold + alt_hold_mode + app_mode + loc_mode + autoland_mode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FlchEngagement,
+                         ::testing::Values(FlchCase{"IasLimited", 0.0, 320.0, 0.6, {kIas, 300}},
+                                           FlchCase{"MachLimited", 1.0, 300.0, 0.89, {kMach, 87}}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeInLiteModeAndLow) {
+  plane_alt = 20000.0;
+  ias = 139.0;  // below FlchMinIas
+  FlchMouseCallback(nullptr, 0);
+  ias = 250.0;
+  lite_mode = 1;
+  FlchMouseCallback(nullptr, 0);
+  lite_mode = 0;
+  plane_alt = 350.0;  // within 400 ft of the simulator's altitude-hold value
+  FlchMouseCallback(nullptr, 0);
+  EXPECT_EQ(flch, 0);
+  EXPECT_EQ(Sent(), Events{});
+  EXPECT_EQ(sound_event_code, 2);  // the click is heard anyway
+}
+
+TEST_F(AfdsModesTest, FlchPressedAgainHandsThePitchToVs) {
+  flch = 1;
+  vert_speed = 1500.0;
+  plane_alt = 20000.0;
+  alt_sel_num = 30000;
+  FlchMouseCallback(nullptr, 0);
+  EXPECT_EQ(vs_hold_mode - flch - spd_hold, 1);  // FLCH was already off when V/S engaged
+  EXPECT_EQ(SentOf({kVs}), (Events{{kVs, 1500}}));
+}
+
+TEST_F(AfdsModesTest, SpdBelow400FtOnlyReleasesTheSimulatorsSpeedHoldsOutsideLiteMode) {
+  Airborne(300.0);
+  EngageSpeedHold();
+  EXPECT_EQ(spd_hold, 0);
+  EXPECT_EQ(Sent(), (Events{{kSpdOff, 0}, {kMachOff, 0}}));
+  lite_mode = 1;
+  Mark();
+  EngageSpeedHold();
+  EXPECT_EQ(spd_hold, 1);
+  EXPECT_EQ(Sent(), (Events{{kSpdOn, 0}}));
+}
+
+struct SpdOutOfVnavCase {
+  const char* label;
+  int32_t tod_reached;
+  double restriction_set;
+  Events speed_events;
+};
+
+class SpdOutOfVnav : public AfdsModesTest, public ::testing::WithParamInterface<SpdOutOfVnavCase> {};
+
+TEST_P(SpdOutOfVnav, FliesTheDescentSpeedAndHandsThePitchToVs) {
+  const SpdOutOfVnavCase& c = GetParam();
+  Airborne();
+  vnav = 1;
+  tod = c.tod_reached;
+  desc_spd_restr_set = c.restriction_set;
+  descent_ias = 290;
+  plane_alt = 15000.0;
+  EngageSpeedHold();
+  EXPECT_EQ(spd_hold + vs_hold_mode - vnav, 2);
+  EXPECT_EQ(SentOf({kIas}), c.speed_events);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SpdOutOfVnav,
+                         ::testing::Values(SpdOutOfVnavCase{"BeforeTod", 0, 0.0, {}},
+                                           SpdOutOfVnavCase{"DescentSpeed", 1, 0.0, {{kIas, 290}}},
+                                           SpdOutOfVnavCase{"RestrictionSpeed", 1, 1.0, {{kIas, 250}}}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AfdsModesTest, ThrOutOfFlchHandsThePitchToVsAndForcesThe36TickCycle) {
+  flch = spd_hold = 1;
+  ToggleThrustHold();
+  EXPECT_EQ(thrust_hold + vs_hold_mode - spd_hold - flch, 2);
+  EXPECT_EQ(tick36_counter, 99);
+  ToggleThrustHold();
+  EXPECT_EQ(thrust_hold, 0);
+  EXPECT_EQ(ThrottleDisconnectWrites(), std::vector<uint64_t>{0});
+  for (int32_t armed : {1, 0}) {  // an armed VNAV survives THR, an engaged one does not
+    vnav = 1;
+    vnav_armed = armed;
+    thrust_hold = 0;
+    ToggleThrustHold();
+    EXPECT_EQ(vnav, armed) << armed;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "afds/autoland_autobrake.h"
+#include "afds_fixture.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using afds_test::Events;
+
+constexpr uint32_t kPitchDown = 0x10417, kPitchUp = 0x10418, kBrakes = 0x10034;
+
+class AutolandTest : public afds_test::AfdsTest {
+ protected:
+  // The autopilot engaged on this and the previous tick.
+  void Engaged(double radio_height_ft) {
+    host_.SetToken(103, 1.0);
+    ap_master = 1.0;
+    SetRadioHeightFt(radio_height_ft);
+  }
+  // The flare state of one pass, called directly.
+  void InFlare(double pitch, double pitch_rate, double vs_fpm) {
+    autoland_mode = 3;
+    radio_height = 40.0;
+    plane_pitch = pitch;
+    alt_rate = pitch_rate;
+    vert_speed = vs_fpm;
+  }
+  // The disarm moves the selector to OFF.
+  bool AutobrakeDisengaged() const { return auto_brake_switch == 1 && Named("auto_brake_switch") == 1.0; }
+};
+
+TEST_F(AutolandTest, ModesStepDownOnePerTick) {
+  autoland_mode = 1;
+  Engaged(1499.0);
+  RunTicks(1);
+  EXPECT_EQ(autoland_mode, 2);
+  SetRadioHeightFt(56.0);
+  RunTicks(1);
+  EXPECT_EQ(autoland_mode, 2);
+  SetRadioHeightFt(4.0);  // below the flare height and at touchdown: still one step
+  RunTicks(1);
+  EXPECT_EQ(autoland_mode, 3);
+  RunTicks(1);
+  EXPECT_EQ(autoland_mode, 4);
+}
+
+TEST_F(AutolandTest, WithTheAutopilotOffTheAutolandWaits) {
+  autoland_mode = 2;
+  SetRadioHeightFt(40.0);
+  RunTicks(3);
+  EXPECT_EQ(autoland_mode, 2);
+}
+
+struct FlareCase {
+  const char* label;
+  double pitch, pitch_rate, vs;
+  Events events;
+  int32_t cmd;
+};
+
+class FlarePitch : public AutolandTest, public ::testing::WithParamInterface<FlareCase> {};
+
+TEST_P(FlarePitch, HoldsTheFlareAttitudeAndSinkRate) {
+  const FlareCase& c = GetParam();
+  InFlare(c.pitch, c.pitch_rate, c.vs);
+  autoland_cmd = 0;
+  ProcAutoland();
+  EXPECT_EQ(SentOf({kPitchDown, kPitchUp}), c.events);
+  EXPECT_EQ(autoland_cmd, c.cmd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FlarePitch,
+    ::testing::Values(FlareCase{"NoseTooHigh", -4.0, 0.0, -500.0, {{kPitchUp, 0}}, 4},
+                      FlareCase{"NoseLowPitchingDown", -2.0, -0.03, -500.0, {{kPitchUp, 0}}, 4},
+                      FlareCase{"NoseLow", -2.0, 0.0, -500.0, {{kPitchDown, 0}}, 5},
+                      FlareCase{"InBandSinkingSlowly", -3.5, 0.0, -300.0, {{kPitchUp, 0}}, 6},
+                      FlareCase{"InBandOnSinkRate", -3.5, 0.0, -500.0, {}, 0},
+                      FlareCase{"InBandSinkingFast", -3.5, 0.0, -800.0, {{kPitchDown, 0}}, 7}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(AutolandTest, ThrustIsRetardedOnceBelowTenFeet) {
+  spd_hold = thrust_hold = 1;
+  for (int i = 0; i < 4; ++i) {
+    InFlare(-3.5, 0.0, -500.0);
+    radio_height = 8.0;
+    ProcAutoland();
+  }
+  EXPECT_EQ(SentOf({0x1022E, 0x100E5, 0x100A1}), (Events{{0x1022E, 0}, {0x100E5, 0}, {0x100A1, 0}}));
+  EXPECT_EQ(spd_hold + thrust_hold, 0);
+  EXPECT_EQ(Named("spd_hold") + Named("thrust"), 0.0);
+}
+
+TEST_F(AutolandTest, RolloutDeploysAndStowsTheSpoilersAndDisconnectsAtTheConfiguredSpeed) {
+  autoland_mode = 1;
+  autoland_spoiler_stage = 2;  // from an earlier landing
+  AutoLandApDiscSpd = 40;
+  host_.SetToken(123, 1.0);
+  Engaged(1000.0);
+  RunTicks(1);  // armed pass: a new approach
+  autoland_mode = 4;
+  SetRadioHeightFt(2.0);
+  SetIasKt(120.0);
+  RunTicks(1);
+  EXPECT_EQ(Count(0x10210), 1);
+  EXPECT_EQ(Count(0x10114), 1);
+  SetIasKt(59.0);
+  RunTicks(1);
+  EXPECT_EQ(Count(0x10211), 1);
+  EXPECT_EQ(autoland_mode, 4);
+  SetIasKt(39.0);
+  RunTicks(1);
+  EXPECT_EQ(autoland_mode, 0);
+  EXPECT_EQ(autoland_cmd, 14);
+  EXPECT_EQ(SentOf({0x100FF, 0x10144}), (Events{{0x100FF, 0}, {0x10144, 0}}));
+}
+
+class AutobrakeTest : public AutolandTest {
+ protected:
+  void Levers(double left, double right) {
+    host_.SetToken(128, left);
+    host_.SetToken(163, right);
+  }
+  // The key-event handler clears the application flag when it sees the brake event.
+  void BrakeEventEchoed() { autobrake_appl = 0; }
+};
+
+TEST_F(AutobrakeTest, RtoArmsAtSpeedWithIdleThrustAndBrakes) {
+  auto_brake_switch = 0;
+  SetGroundSpeedKt(90.0);
+  Levers(500.0, 500.0);
+  RunTicks(1);
+  EXPECT_EQ(auto_brake_status, 1);
+  EXPECT_EQ(SentOf({kBrakes}), (Events{{kBrakes, 0}}));
+  RunTicks(1);  // no echo yet: no second application
+  EXPECT_EQ(Count(kBrakes), 1);
+  BrakeEventEchoed();
+  SetGroundSpeedKt(2.0);
+  RunTicks(1);
+  EXPECT_EQ(Count(kBrakes), 2);
+  EXPECT_TRUE(AutobrakeDisengaged());
+}
+
+TEST_F(AutobrakeTest, RtoSelectorIsReleasedClimbingWithTakeoffThrust) {
+  auto_brake_switch = 0;
+  SetRadioHeightFt(301.0);
+  SetGroundSpeedKt(160.0);
+  Levers(6001.0, 6001.0);
+  RunTicks(1);
+  EXPECT_EQ(auto_brake_status, 0);
+  EXPECT_TRUE(AutobrakeDisengaged());
+}
+
+TEST_F(AutobrakeTest, LandingLevelTwoBrakesInPulsesBelowItsLimit) {
+  auto_brake_switch = 3;
+  host_.SetToken(60, 1.0);
+  SetGroundSpeedKt(120.0);
+  for (double brake : {0.0, 6552.0, 6553.0, 9000.0}) {
+    host_.SetToken(320, brake);
+    BrakeEventEchoed();
+    RunTicks(1);
+  }
+  EXPECT_EQ(auto_brake_status, 1);
+  EXPECT_EQ(Count(kBrakes), 2);
+  EXPECT_FALSE(AutobrakeDisengaged());
+}
+
+TEST_F(AutobrakeTest, MaxBrakesWithoutALimitUntilStopped) {
+  auto_brake_switch = 6;
+  host_.SetToken(60, 1.0);
+  host_.SetToken(320, 30000.0);
+  SetGroundSpeedKt(120.0);
+  RunTicks(1);
+  BrakeEventEchoed();
+  SetGroundSpeedKt(2.0);
+  RunTicks(1);
+  EXPECT_EQ(Count(kBrakes), 2);
+  EXPECT_TRUE(AutobrakeDisengaged());
+}
+
+struct ArmCase {
+  const char* label;
+  double pitch, bank;
+  int32_t on_ground;
+  int32_t armed;
+};
+
+class LandingArming : public AutobrakeTest, public ::testing::WithParamInterface<ArmCase> {};
+
+TEST_P(LandingArming, NeedsTheAircraftLevelOnTheGroundAtSpeed) {
+  const ArmCase& c = GetParam();
+  auto_brake_switch = 4;
+  host_.SetToken(60, c.on_ground);
+  ground_speed = 120.0;
+  plane_pitch = c.pitch;
+  plane_bank = c.bank;
+  ProcAutoBrake();
+  EXPECT_EQ(auto_brake_status, c.armed);
+  EXPECT_EQ(Count(kBrakes), c.armed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LandingArming,
+                         ::testing::Values(ArmCase{"Level", 0.0, 0.0, 1, 1}, ArmCase{"Banked", 0.0, 0.6, 1, 0},
+                                           ArmCase{"NoseHigh", -4.0, 0.0, 1, 0}, ArmCase{"NoseDown", 2.0, 0.0, 1, 1},
+                                           ArmCase{"Airborne", 0.0, 0.0, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace

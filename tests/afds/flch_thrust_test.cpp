@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "afds/flch_thrust.h"
+#include "afds_fixture.h"
+#include "frame/frame_globals.h"
+#include "frame/tick_globals.h"
+#include "state/aircraft_id.h"
+
+namespace {
+
+using afds_test::Events;
+
+constexpr uint32_t kStepUp = 0x10049, kStepDown = 0x10051, kLeverSet = 0x100A1, kVs = 0x101F4, kIas = 0x101F5;
+constexpr double kFullLever = 16383.0;
+
+class FlchTest : public afds_test::AfdsTest {
+ protected:
+  // A FLCH climb from 20000 ft to a lock at 30000 ft, autopilot and autothrottle engaged, on the
+  // lever slot of the display cycle, with the speed on target and steady.
+  void Climb() {
+    SetRadioHeightFt(20000.0);
+    RunTicks(1);
+    plane_alt = 20000.0;
+    ap_alt_lock = 30000.0;
+    ap_master = 1.0;
+    at_arm = 1.0;
+    redraw_tick = 0;
+    tick36_counter = 5;
+    flch = 1;
+    tmsp = 3;
+    target_ias = 280.0;
+    SetIasKt(280.0);
+    ias = 280.0;
+    Mark();
+  }
+  void Descent() {
+    Climb();
+    ap_alt_lock = 10000.0;
+  }
+  void Lever(double units) { host_.SetToken(128, units); }
+};
+
+TEST_F(FlchTest, TrendIsTheChangeOverSixteenSamplesDividedByFourteen) {
+  vnav = 1;  // the per-tick run keeps the trend while VNAV or FLCH is on
+  for (int i = 0; i < 17; ++i) {  // the trend of a call looks at the samples of earlier calls
+    SetIasKt(250.0);
+    RunTicks(1);
+  }
+  EXPECT_EQ(ias_trend, 0.0);
+  for (int i = 1; i <= 16; ++i) {
+    SetIasKt(250.0 + i);
+    RunTicks(1);
+  }
+  EXPECT_DOUBLE_EQ(ias_trend, 15.0 / 14.0);
+  target_ias = 260.0;
+  SetIasKt(270.0);
+  RunTicks(1);
+  EXPECT_DOUBLE_EQ(ias_target_dev, 9.5);
+}
+
+TEST_F(FlchTest, WithinNinetyFeetOfTheAltitudeLockNothingHappens) {
+  Climb();
+  plane_alt = 29910.1;
+  spdhld_flsh_ctr = 5;
+  ProcFlch();
+  EXPECT_EQ(Sent(), Events{});
+  EXPECT_EQ(spdhld_flsh_ctr, 5);
+}
+
+struct LeverCase {
+  const char* label;
+  double offset;  // lever minus target
+  Events events;
+};
+
+class ClimbLevers : public FlchTest, public ::testing::WithParamInterface<LeverCase> {};
+
+// The first pass moves the levers and notes the target; the second sees the lever off by `offset`.
+TEST_P(ClimbLevers, StepOrSetTowardsTheThrustLimitLever) {
+  Climb();
+  epr_bug = 1.5;
+  Lever(0.0);
+  ProcFlch();
+  const double target = thrust_target;
+  ASSERT_NEAR(target, (1.5 + 0.00125 - 1.0) / 0.9 * kFullLever, 1e-6);
+  Lever(target + GetParam().offset);
+  Mark();
+  ProcFlch();
+  EXPECT_EQ(SentOf({kStepUp, kStepDown, kLeverSet}), GetParam().events);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ClimbLevers,
+                         ::testing::Values(LeverCase{"WithinDeadband", -150.0, {}},
+                                           LeverCase{"JustOutsideDeadband", -150.5, {{kLeverSet, 9124}}},
+                                           LeverCase{"SetBand", -300.0, {{kLeverSet, 9124}}},
+                                           LeverCase{"StepUp", -301.0, {{kStepUp, 0}}},
+                                           LeverCase{"StepDown", 301.0, {{kStepDown, 0}}}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// A thrust limit beyond the lever's travel is flown at full lever, not chased by step events.
+TEST_F(FlchTest, ThrustTargetIsKeptWithinTheLeverTravel) {
+  Climb();
+  epr_bug = 2.2;
+  Lever(kFullLever);
+  ProcFlch();
+  ProcFlch();
+  EXPECT_EQ(thrust_target, kFullLever);
+  EXPECT_EQ(SentOf({kStepUp, kLeverSet}), (Events{{kLeverSet, 16383}}));
+}
+
+TEST_F(FlchTest, OnlyPwEnginesDoubleTheEprMargin) {
+  Climb();
+  epr_bug = 1.2;
+  for (const char* engine : {"PW2043", "RB211-535E4B"}) {
+    engine_type = engine;
+    ProcFlch();
+    const double e = 1.2 + 0.00125 - 1.0;
+    EXPECT_NEAR(thrust_target, engine[0] == 'P' ? e * 2.0 * kFullLever : e / 0.9 * kFullLever, 1e-6) << engine;
+  }
+}
+
+TEST_F(FlchTest, DescentDrivesTheLeversToIdleOnEveryThirdSlot) {
+  Descent();
+  struct Step {
+    int32_t slot;
+    double lever;
+    Events events;
+  };
+  for (const Step& s : {Step{3, 500.0, {{kStepDown, 0}}}, Step{4, 500.0, {}}, Step{6, 5.0, {{kLeverSet, 0}}},
+                        Step{9, 0.5, {}}}) {
+    redraw_tick = s.slot;
+    Lever(s.lever);
+    Mark();
+    ProcFlch();
+    EXPECT_EQ(SentOf({kStepDown, kLeverSet}), s.events) << s.slot;
+  }
+  EXPECT_EQ(thr_release_pending, 1);
+}
+
+struct MachCase {
+  const char* label;
+  double mach;
+  double alt_ft;
+  Events events;
+  double target_after;
+};
+
+class MachTarget : public FlchTest, public ::testing::WithParamInterface<MachCase> {};
+
+TEST_P(MachTarget, IsConvertedToAnAirspeedWithinTheLimits) {
+  const MachCase& c = GetParam();
+  Climb();
+  ias = 300.0;
+  plane_mach = c.mach;
+  plane_alt = c.alt_ft;
+  ap_alt_lock = c.alt_ft + 5000.0;
+  target_mach = 0.7;
+  ProcFlch();
+  EXPECT_EQ(SentOf({kIas}), c.events);
+  EXPECT_DOUBLE_EQ(target_ias, c.target_after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MachTarget,
+    ::testing::Values(MachCase{"Converted", 0.75, 20000.0, {{kIas, 280}}, 280.0},
+                      MachCase{"LimitedLow", 0.6, 20000.0, {{kIas, 350}, {kIas, 320}}, 320.0},
+                      MachCase{"LimitedHigh", 0.6, 31000.0, {{kIas, 350}, {kIas, 300}}, 300.0},
+                      // On the ground the Mach reads 0: the target stands and nothing is sent.
+                      MachCase{"NoMach", 0.0, 20000.0, {}, 280.0}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct PitchCase {
+  const char* label;
+  bool climb;
+  double vs, dev, trend, ias;  // target 280
+  double lever;
+  int32_t branch;
+  double commanded;
+};
+
+class PitchCommand : public FlchTest, public ::testing::WithParamInterface<PitchCase> {};
+
+TEST_P(PitchCommand, FliesTheSpeedWithTheVerticalSpeed) {
+  const PitchCase& c = GetParam();
+  if (c.climb) {
+    Climb();
+  } else {
+    Descent();
+  }
+  at_arm = 0.0;
+  vert_speed = c.vs;
+  ias_target_dev = c.dev;
+  ias_trend = c.trend;
+  SetIasKt(c.ias);
+  Lever(c.lever);
+  ProcFlch();
+  EXPECT_EQ(vs_chg, c.branch);
+  EXPECT_EQ(SentOf({kVs}), (Events{{kVs, static_cast<int32_t>(c.commanded)}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PitchCommand,
+    ::testing::Values(PitchCase{"SlowTrendDownAboveIdle", false, -2000, 5, -0.1, 270, 500, 402, -2500},
+                      PitchCase{"FarFastDecelerating", true, 1000, 8, -0.06, 290, 0, 32, 700},
+                      PitchCase{"NearSlowSteady", true, 1000, 3, 0.015, 270, 0, 6, 1000},
+                      PitchCase{"OnSpeedSlowing", true, 1000, 0.5, -0.01, 280, 0, 7, 700},
+                      PitchCase{"ClimbAtLeast300", true, 200, 0.5, 0.0, 280, 0, 9, 300},
+                      PitchCase{"DescentFarSlow", false, -3000, 8, 0.0, 270, 0, 314, -3300},
+                      PitchCase{"DescentAtLeast1000Down", false, -600, 0.5, 0.0, 280, 0, 19, -1000},
+                      PitchCase{"DescentWaitsForIdle", false, -2000, 0.5, 0.0, 280, 151, 501, 0}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct CaptureCase {
+  const char* label;
+  double from_selected_ft;
+  int32_t alt_hold_after;
+};
+
+class FlchCapture : public FlchTest, public ::testing::WithParamInterface<CaptureCase> {};
+
+TEST_P(FlchCapture, HandsOverToAltHoldOrVsAndSelectsCruiseThrust) {
+  const CaptureCase& c = GetParam();
+  Climb();
+  plane_alt = 29301.0;  // 699 ft below the lock
+  alt_sel_num = static_cast<int32_t>(plane_alt + c.from_selected_ft);
+  vert_speed = 1500.0;
+  ProcFlch();
+  EXPECT_EQ(flch, 0);
+  EXPECT_EQ(alt_hold_mode, c.alt_hold_after);
+  EXPECT_EQ(vs_hold_mode, 1 - c.alt_hold_after);
+  EXPECT_EQ(spd_hold, 1);  // the autothrottle is armed
+  EXPECT_EQ(tmsp, 6);
+  EXPECT_EQ(thr_ref_crz_req, 1);
+  if (c.alt_hold_after == 1) {
+    EXPECT_EQ(SentOf({0x1024C}), (Events{{0x1024C, alt_sel_num}}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FlchCapture,
+                         ::testing::Values(CaptureCase{"NearSelected", 20.0, 1}, CaptureCase{"BelowSelected", -35.0, 0}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// THR: the driver steps, sets or only refreshes the disconnect bit, once per tick.
+TEST_F(FlchTest, AutothrottleDriverMovesTheLeversTowardsTheEprLever) {
+  epr_bug = 1.5;
+  thrust_hold = 1;
+  const double target = (1.5 + 0.00125 - 1.0) / 0.9 * kFullLever;
+  struct Step {
+    double lever;
+    Events events;
+  };
+  for (const Step& s : {Step{0.0, {{kStepUp, 0}}}, Step{target + 350.0, {{kStepDown, 0}}},
+                        Step{target - 100.0, {{kLeverSet, 9124}}}, Step{target - 5.0, {}}}) {
+    Lever(s.lever);
+    tick36_counter = 10;
+    thrust_target_prev = -1.0;
+    Mark();
+    RunTicks(1);
+    EXPECT_EQ(SentOf({kStepUp, kStepDown, kLeverSet}), s.events) << s.lever;
+  }
+  // Twice a set-band pass, never a step pass.
+  EXPECT_EQ(ThrottleDisconnectWrites(), (std::vector<uint64_t>{0, 8, 8}));
+}
+
+TEST_F(FlchTest, AutothrottleAtFullLeverDoesNotChaseAnUnreachableTarget) {
+  epr_bug = 2.2;
+  thrust_hold = 1;
+  Lever(kFullLever);
+  RunTicks(40);
+  EXPECT_EQ(Count(kStepUp), 0);
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
+#include "afds/lnav_engage.h"
+#include "afds_fixture.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/frame_globals.h"
+#include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using afds_test::Events;
+
+constexpr double kNmPerDeg = 60.0;
+constexpr const char* kNotOnIntercept = "NOT ON INTERCEPT HEADING";
+
+// An eastbound route along the equator (every course 090 true, no variation): A, B 60 NM east, C.
+class LnavTest : public afds_test::AfdsTest {
+ protected:
+  void SetUp() override {
+    AfdsTest::SetUp();
+    SetActiveRoute({{"A", 0.0, 0.0}, {"B", 0.0, 1.0}, {"C", 0.0, 2.0}});
+    SetRadioHeightFt(3000.0);
+  }
+  // The aircraft `east_nm` along the leg and `south_nm` right of it, with the route distances the
+  // route following keeps (measured along the leg, so the along-track point is abeam).
+  void Place(double east_nm, double south_nm) {
+    SetPosition(-south_nm / kNmPerDeg, east_nm / kNmPerDeg);
+    RunTicks(1);
+    active_leg_dist = 60.0;
+    dist_to_active_wpt = 60.0 - east_nm;
+    rel_leg_course = 90.0;
+    Mark();
+  }
+  void Headings(double heading, double wpt_brg, double leg_course) {
+    plane_hdg_mag = heading;
+    active_wpt_brg = wpt_brg;
+    rel_leg_course = leg_course;
+  }
+  bool Direct() const { return lnav == 1 && lnav_init_mode == 0 && lnav_leg[0].FrId == "DIRECT"; }
+  bool Armed() const { return lnav == 1 && lnav_init_mode == 1; }
+};
+
+struct HeadingCase {
+  const char* label;
+  double heading, wpt_brg, leg_course, xtk_nm;
+  int32_t lite, act_without_heading;
+  const char* outcome;  // "direct", "search" (intercept search, armed or refused) or "refused"
+};
+
+class LnavButton : public LnavTest, public ::testing::WithParamInterface<HeadingCase> {};
+
+TEST_P(LnavButton, TestsTheHeadingThenEngagesDirectOrSearchesAnIntercept) {
+  const HeadingCase& c = GetParam();
+  Place(10.0, c.xtk_nm);
+  lite_mode = c.lite;
+  ActLnavWoIntHdg = c.act_without_heading;
+  Headings(c.heading, c.wpt_brg, c.leg_course);
+  LnavIntercept();
+  const std::string outcome = c.outcome;
+  if (outcome == "direct") {
+    EXPECT_TRUE(Direct());
+    EXPECT_EQ(Sent(), (Events{{0x1010F, 0}}));
+    EXPECT_EQ(fma_roll_box_timer, kFmaBoxTicks);
+  } else if (outcome == "search") {
+    EXPECT_FALSE(Direct());
+    EXPECT_EQ(Sent(), Events{});
+  } else {
+    EXPECT_EQ(lnav, 0);
+    EXPECT_EQ(cdu_message, kNotOnIntercept);
+  }
+  EXPECT_EQ(Named("lnav"), static_cast<double>(lnav));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LnavButton,
+    ::testing::Values(HeadingCase{"BothTurnsRightFarFromTheLeg", 60, 80, 100, 5.0, 0, 0, "search"},
+                      HeadingCase{"BothTurnsRightNearTheLeg", 60, 80, 100, 2.0, 0, 0, "direct"},
+                      HeadingCase{"WaypointJustLeftOfTheNose", 100, 90, 120, 5.0, 0, 0, "direct"},
+                      HeadingCase{"WaypointFarLeftOfTheNose", 100, 70, 120, 5.0, 0, 0, "refused"},
+                      HeadingCase{"WaypointFarLeftAllowedByConfig", 100, 70, 120, 5.0, 0, 1, "direct"},
+                      HeadingCase{"WaypointFarLeftInLiteMode", 100, 70, 120, 5.0, 1, 0, "direct"},
+                      HeadingCase{"LegCourse95Off", 0, 10, 95, 5.0, 0, 0, "refused"},
+                      HeadingCase{"LegCourse90Off", 0, 10, 90, 5.0, 0, 0, "search"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(LnavTest, ArmsWithTheInterceptWhereThePresentHeadingMeetsTheLeg) {
+  Place(10.0, 10.0);
+  Headings(45.0, 80.0, 90.0);
+  hdg_sel_mode = 1;
+  LnavIntercept();
+  ASSERT_TRUE(Armed());
+  EXPECT_NEAR(lnav_join_trk_lat, 0.0, 1e-3);
+  EXPECT_NEAR(lnav_join_trk_lon * kNmPerDeg, 20.0, 0.05);
+  EXPECT_NEAR(lnav_init_dist, 14.142, 0.05);
+  EXPECT_EQ(lnav_leg[0].FrId, "A");
+  EXPECT_EQ(hdg_sel_mode, 1);  // HDG SEL flies to the intercept
+  EXPECT_EQ(Sent(), Events{});
+}
+
+// The intercept lies 14.14 NM ahead; it may be at most 1.5 NM farther than the active waypoint.
+TEST_F(LnavTest, InterceptBeyondTheWaypointIsRefused) {
+  for (double beyond_nm : {1.4, 1.6}) {
+    lnav = 0;
+    cdu_message.clear();
+    Place(10.0, 10.0);
+    Headings(45.0, 80.0, 90.0);
+    dist_to_active_wpt = 14.142 - beyond_nm;
+    active_leg_dist = dist_to_active_wpt + 10.0;
+    LnavIntercept();
+    EXPECT_EQ(Armed(), beyond_nm < 1.5) << beyond_nm;
+    EXPECT_EQ(cdu_message, beyond_nm < 1.5 ? "" : kNotOnIntercept) << beyond_nm;
+  }
+}
+
+TEST_F(LnavTest, PressingLnavAgainSwitchesItOff) {
+  lnav = lnav_init_mode = 1;
+  LnavIntercept();
+  EXPECT_EQ(lnav + lnav_init_mode, 0);
+  EXPECT_EQ(Sent(), (Events{{0x10117, 0}}));
+  EXPECT_EQ(Named("lnav"), 0.0);
+}
+
+TEST_F(LnavTest, DirectEngagementReleasesTheHeadingModesAndNavSource) {
+  Place(10.0, 1.0);
+  Headings(90.0, 90.0, 90.0);
+  hdg_hold_mode = 1;
+  nav_button = 1;
+  lnav_init_mode = 1;  // left over from an intercept the master-off dropped
+  LnavIntercept();
+  EXPECT_TRUE(Direct());
+  EXPECT_EQ(hdg_hold_mode + nav_button, 0);
+  EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lat, plane_lat);
+  EXPECT_EQ(Sent(), (Events{{0x1010F, 0}, {0x1011B, 0}}));
+}
+
+struct XtkCase {
+  const char* label;
+  double east_nm, south_nm;
+  double ahead_nm;  // of the along-track point
+  double xtk_nm;
+  int32_t side;
+};
+
+class CrossTrack : public LnavTest, public ::testing::WithParamInterface<XtkCase> {};
+
+TEST_P(CrossTrack, IsMeasuredFromTheAlongTrackPoint) {
+  const XtkCase& c = GetParam();
+  Place(c.east_nm, c.south_nm);
+  dist_to_active_wpt += c.ahead_nm;
+  int32_t side = 0;
+  double dist = 0.0;
+  ComputeLnavGeometry(&side, &dist);
+  EXPECT_NEAR(dist, c.xtk_nm, 0.01);
+  EXPECT_EQ(side, c.side);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CrossTrack,
+                         ::testing::Values(XtkCase{"Right", 20.0, 4.0, 0.0, 4.0, 1},
+                                           XtkCase{"Left", 20.0, -4.0, 0.0, 4.0, 2},
+                                           XtkCase{"BehindTheAircraft", 20.0, 3.0, 4.0, 5.0, 1},
+                                           XtkCase{"Limited", 20.0, 200.0, 0.0, 125.0, 1}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
+  stpos = 999;
+  int32_t side = 7;
+  double dist = 0.0;
+  ComputeLnavGeometry(&side, &dist);
+  EXPECT_EQ(dist, -99.0);
+  EXPECT_EQ(side, 7);
+  LnavIntercept();
+  EXPECT_EQ(lnav, 0);
+  EXPECT_EQ(Sent(), Events{});
+  EXPECT_EQ(cdu_message, "");
+}
+
+// Armed on HDG SEL, the aircraft flies onto the leg; the route block then captures it, drops
+// HDG SEL and starts steering the heading bug.
+TEST_F(LnavTest, ArmedInterceptIsCapturedByTheRouteBlock) {
+  SetGroundSpeedKt(240.0);
+  Place(10.0, 10.0);
+  Headings(45.0, 80.0, 90.0);
+  hdg_sel_mode = 1;
+  LnavIntercept();
+  ASSERT_TRUE(Armed());
+  SetPosition(-0.5 / kNmPerDeg, 19.5 / kNmPerDeg);
+  RunToRouteSlot();
+  RunToRouteSlot();
+  EXPECT_EQ(lnav_init_mode, 0);
+  EXPECT_EQ(hdg_sel_mode, 0);
+  EXPECT_EQ(Count(0x10117), 0);  // LNAV keeps the simulator's heading hold on
+  EXPECT_GE(Count(0x101FA), 1);
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "afds/vnav_speed.h"
+#include "afds_fixture.h"
+#include "cdu/cdu_globals.h"
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/thrust_limits.h"
+#include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using afds_test::Events;
+
+constexpr uint32_t kIas = 0x101F5, kMach = 0x101F6, kSpdOn = 0x1022D, kSpdOff = 0x1022E;
+constexpr uint32_t kMachOn = 0x10230, kMachOff = 0x10231;
+
+// VNAV engaged on an active northbound route; the active leg carries a (non-speed) profile value
+// so that the speed pass runs.
+class VnavSpeedTest : public afds_test::AfdsTest {
+ protected:
+  void SetUp() override {
+    AfdsTest::SetUp();
+    SetActiveRoute(NorthboundRoute(4));
+    for (int i = 0; i <= 4; ++i) {
+      fms_fpln_act[i].alt = 0.0;
+      fms_fpln_act[i].ias = 0.0;
+    }
+    vnav = 1;
+    climb_ias = 290;
+    cruise_ias = 300;
+    descent_ias = 290;
+    climb_mach = 0.78;
+    cruise_mach = 0.8;
+    descent_mach = 0.76;
+    cross_at_elev = 35000.0;
+    dist_to_active_wpt = 10.0;
+    next_restr_leg = 4;
+  }
+  // A pass with the speed selection due.
+  void Pass() {
+    vnav_des_active = 0;
+    ProcVnavDescent();
+  }
+};
+
+TEST_F(VnavSpeedTest, ClimbBelowTheRestrictionAltitudeFliesTheRestrictionSpeed) {
+  SetAltitudeFt(8000.0);
+  RunToRouteSlot();
+  EXPECT_EQ(SentOf({kIas}).front(), (afds_test::Event{kIas, 250}));
+  EXPECT_EQ(clb_spd_restr_active, 1);
+  EXPECT_EQ(vnav_last_set_spd, 250.0);
+  EXPECT_EQ(vnav_des_active, 1);
+}
+
+TEST_F(VnavSpeedTest, ClimbMachIsSentOnceAndNotAgainWhileItStands) {
+  plane_alt = 29500.0;
+  cross_at_elev = 29600.0;  // near the level-off: the simulator's Mach hold takes the pitch
+  Pass();
+  Pass();
+  EXPECT_EQ(SentOf({kMach}), (Events{{kMach, 78}}));
+  EXPECT_EQ(Count(kMachOn), 2);
+  EXPECT_EQ(vnav_mach_set_pending, 1);
+}
+
+TEST_F(VnavSpeedTest, ClimbWellBelowTheTargetHandsThePitchToFlch) {
+  plane_alt = 12000.0;
+  ap_alt_lock = 35000.0;
+  target_mach = 0.7;
+  Pass();
+  EXPECT_EQ(target_mach, 0.0);
+  EXPECT_EQ(target_ias, 290.0);
+  EXPECT_EQ(spdhld_flsh_ctr, 1);  // one FLCH pass
+}
+
+struct CruiseCase {
+  const char* label;
+  double alt_ft;
+  double sim_vs_fpm;
+  Events events;
+};
+
+class CruiseSpeed : public VnavSpeedTest, public ::testing::WithParamInterface<CruiseCase> {};
+
+TEST_P(CruiseSpeed, HoldsTheCruiseSpeedOrStartsTheDescentSpeed) {
+  const CruiseCase& c = GetParam();
+  toc = 1;
+  plane_alt = c.alt_ft;
+  host_.SetToken(120, c.sim_vs_fpm);
+  Pass();
+  EXPECT_EQ(SentOf({kIas, kMach, kSpdOn, kSpdOff, kMachOn, kMachOff}), c.events);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CruiseSpeed,
+    ::testing::Values(CruiseCase{"Low", 20000.0, 0.0, {{kMachOff, 0}, {kSpdOn, 0}, {kIas, 300}}},
+                      CruiseCase{"High", 35000.0, 0.0, {{kSpdOff, 0}, {kMachOn, 0}, {kMach, 80}}},
+                      CruiseCase{"DescendingAt100", 35000.0, -100.0, {{kMachOff, 0}, {kSpdOn, 0}, {kIas, 290}}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
+  tod = 1;
+  plane_alt = 14000.0;
+  cross_at_elev = 11000.0;
+  dist_to_cross_at = 15.0;
+  fms_fpln_act[1].restr = 3;
+  fms_fpln_act[1].ias = 240.0;
+  UseATForVnavDesc = 1;
+  Pass();
+  EXPECT_EQ(SentOf({kIas}), (Events{{kIas, 240}}));
+  EXPECT_EQ(descent_ias, 240);
+  EXPECT_EQ(cruise_ias, 240);
+  EXPECT_EQ(dist_to_desc_alt_rest, 15.0);
+  EXPECT_EQ(Count(kSpdOn), 1);  // the simulator's speed hold flies the descent
+}
+
+// A level aircraft never reaches the restriction altitude: no distance, no message.
+TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
+  tod = 1;
+  plane_alt = 15000.0;
+  cross_at_elev = 10000.0;
+  ground_speed = 300.0;
+  vert_speed = 0.4;  // whole feet per minute: 0
+  dist_to_active_wpt = 40.0;
+  vnav_des_active = 1;
+  ProcVnavDescent();
+  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
+  vert_speed = 0.0;
+  Pass();  // the descent speed pass measures it again
+  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
+  EXPECT_EQ(cdu_message, "");
+}
+
+// 5000 ft to go at 2500 ft/min and 360 kt: 12 NM. 15 kt fast and still accelerating.
+TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooFast) {
+  tod = 1;
+  plane_alt = 15000.0;
+  cross_at_elev = 10000.0;
+  vert_speed = -2500.0;
+  ground_speed = 360.0;
+  vnav_last_set_spd = 250.0;
+  ias = 265.0;
+  pfd_ias_trend = 0.01;
+  dist_to_active_wpt = 40.0;
+  vnav_des_active = 1;  // no speed pass: only the message logic runs
+  struct Step {
+    double token604;
+    const char* message;
+  };
+  for (const Step& s : {Step{100.0, "DRAG REQUIRED"}, Step{160.0, "DRAG REQUIRED"}, Step{160.5, ""},
+                        Step{221.0, "DRAG REQUIRED"}}) {
+    host_.SetToken(604, s.token604);
+    ProcVnavDescent();
+    EXPECT_NEAR(dist_to_desc_alt_rest, 12.0, 1e-9);
+    EXPECT_EQ(cdu_message, s.message) << s.token604;
+  }
+  ias = 255.0;  // slowed down: the message goes at its next change
+  host_.SetToken(604, 290.0);
+  ProcVnavDescent();
+  EXPECT_EQ(cdu_message, "");
+}
+
+TEST_F(VnavSpeedTest, FarFromTheWaypointTheSpeedIsResentOnlyAfterThePilotMovesIt) {
+  plane_alt = 12000.0;
+  dist_to_active_wpt = 40.0;
+  vnav_init_flag = 0;
+  Pass();
+  ASSERT_EQ(Count(kIas), 1);
+  ap_spdbug = 290.0;  // what VNAV set
+  tick36_counter = 0;
+  ProcVnavDescent();
+  EXPECT_EQ(Count(kIas), 1);
+  ap_spdbug = 300.0;
+  ProcVnavDescent();
+  EXPECT_EQ(Count(kIas), 2);
+}
+
+TEST_F(VnavSpeedTest, LegWithoutProfileValuesCommandsNothing) {
+  plane_alt = 8000.0;
+  fms_fpln_act[1].alt = -999.0;
+  vnav_pnl_restored = 1;
+  redraw_tick = 7;
+  Pass();
+  EXPECT_EQ(Sent(), Events{});
+  EXPECT_EQ(vnav_des_active, 1);
+  EXPECT_EQ(vnav_pnl_restored, 0);
+  EXPECT_EQ(redraw_tick, 0);  // a restored panel restarts the display cycle
+}
+
+TEST_F(VnavSpeedTest, ResetOfTheSubmodesDropsThrAndDisarmsVnavInTheAir) {
+  RunTicks(1);
+  radio_height = 10.0;
+  startup_phase = 0;
+  thrust_hold = thr_release_pending = vnav_armed = vnav_cruise = vnav_des_active = 1;
+  ResetVnavSubmodes();
+  EXPECT_EQ(thrust_hold + thr_release_pending + vnav_armed + vnav_cruise + vnav_des_active, 0);
+  EXPECT_EQ(vnav_init_flag, 1);
+  EXPECT_EQ(Named("thrust"), 0.0);
+}
+
+struct EconCase {
+  const char* label;
+  int32_t cost_index;
+  int32_t climb_ias;
+  double climb_mach;
+  int32_t descent_ias;
+};
+
+class EconSpeeds : public afds_test::AfdsTest, public ::testing::WithParamInterface<EconCase> {};
+
+TEST_P(EconSpeeds, AreInterpolatedByCostIndex) {
+  const EconCase& c = GetParam();
+  InitThrustLimitTables();
+  climb_ias = 1;
+  climb_mach = 0.1;
+  descent_ias = 1;
+  cost_index = c.cost_index;
+  InterpolateEconSpeeds();
+  EXPECT_EQ(climb_ias, c.climb_ias);
+  EXPECT_NEAR(climb_mach, c.climb_mach, 1e-9);
+  EXPECT_EQ(cruise_ias, c.cost_index < 0 || c.cost_index > 999 ? 300 : c.climb_ias);
+  EXPECT_EQ(descent_ias, c.descent_ias);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EconSpeeds,
+                         ::testing::Values(EconCase{"Between", 15, 293, 0.7875, 250}, EconCase{"First", 0, 290, 0.778, 250},
+                                           EconCase{"Last", 999, 345, 0.847, 334},
+                                           EconCase{"InterpolatedDescent", 45, 305, 0.802, 259},
+                                           EconCase{"None", -1, 1, 0.1, 1}, EconCase{"AboveTable", 1000, 1, 0.1, 1}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
