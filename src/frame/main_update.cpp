@@ -170,3 +170,5 @@ void MainUpdate() {
   AdvanceCounters();
   RunTickSteps();
 }
+
+void StoreTimeEntry() {}

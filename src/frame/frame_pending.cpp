@@ -1,3 +1,0 @@
-#include "frame/frame_pending.h"
-
-void StoreTimeEntry() {}
