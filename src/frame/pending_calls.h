@@ -21,8 +21,6 @@ enum class PendingCall {
   kClearAfdsModes,
   kProcAutoland,
   kProcAutoBrake,
-  kDrawMapRoute,
-  kDrawMapFixInfo,
   kCount
 };
 

@@ -128,7 +128,7 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
   } kProbes[] = {
       {"eadi.png", 217, 173, 108, 86, kBlack},           {"eadi.png", 217, 173, 2, 170, kBlack},
       {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 440, 5, 5, kClear},
-      {"fp_nd.png", 358, 440, 179, 10, kClear},          {"fp_nd.png", 358, 440, 20, 420, kBlack},
+      {"fp_nd.png", 358, 440, 120, 25, kClear},          {"fp_nd.png", 358, 440, 20, 420, kBlack},
       {"fp_pfd.png", 318, 232, 5, 5, kBlack},            {"lower_eicas.png", 250, 213, 125, 106, kClear},
       // Aligned and level on the runway: sky above the aircraft symbol, ground below.
       {"fp_pfd.png", 318, 232, 159, 116, kPfdSky},       {"fp_pfd.png", 318, 232, 159, 150, kPfdGround},
