@@ -105,8 +105,7 @@ void DrawDistanceLabel(gfx::Graphics* g, const FixInfoResources& r, int32_t x, i
 
 void DrawRadial(gfx::Graphics* g, const DisplaySurface* s, const FixInfoMap& m, const FixInfoResources& r,
                 double cx, double cy, int32_t x, int32_t y, const FixPlacement& at, double radial0) {
-  double radial = radial0 + 360.0;
-  if (radial >= 360.0) radial -= 360.0;
+  const double radial = FmodPositive(radial0, 360.0);  // 360 reads 000
   SetCanvasTransform(g, s, m.canvas, cx + x, cy + y);
   const double length = kRadialLengthNm * map_px_per_nm;
   const double range = *m.range_nm;
