@@ -166,20 +166,37 @@ void DrawVnavScale(const Overlay& o, const VnavScale& v) {
   }
 }
 
+// The TCAS status on a black box: "TFC" in green while traffic is shown, else "TCAS" over "OFF".
+struct TcasBox {
+  double x, y;
+  double line_dy;
+  double off_w, off_h;
+  double on_w, on_h;
+  bool small;  // 9 px, else 13 px
+};
+
+constexpr TcasBox kFpNdTcasBox{0, 120, 15, 40, 30, 40, 15, false};
+constexpr TcasBox kNdTcasBox{10, 80, 10, 30, 20, 20, 10, true};
+
+void DrawTcasBox(const Overlay& o, bool traffic_on, const TcasBox& b) {
+  const gfx::Font* font = b.small ? &o.ink.f9 : &o.ink.f13;
+  if (traffic_on) {
+    o.Fill(b.x, b.y, b.on_w, b.on_h);
+    DrawTextAt(o.g, font, &o.ink.green, b.x, b.y, "TFC");
+    return;
+  }
+  o.Fill(b.x, b.y, b.off_w, b.off_h);
+  DrawTextAt(o.g, font, &o.ink.white, b.x, b.y, "TCAS");
+  DrawTextAt(o.g, font, &o.ink.white, b.x, b.y + b.line_dy, "OFF");
+}
+
 bool VnavScaleShown(int32_t mode) { return tod == 1 && HasActiveRoute() && mode == kModeMap; }
 
 // --- FP_ND ---
 
 void DrawFpNdTcasBox(const Overlay& o) {
   if (tcas_server_connect != 1 || fpnd_mode != kModeMap) return;
-  if (fp_nd_tfc_on != 1) {
-    o.Fill(0, 120, 40, 30);
-    DrawTextAt(o.g, &o.ink.f13, &o.ink.white, 0, 120, "TCAS");
-    DrawTextAt(o.g, &o.ink.f13, &o.ink.white, 0, 135, "OFF");
-  } else {
-    o.Fill(0, 120, 40, 15);
-    DrawTextAt(o.g, &o.ink.f13, &o.ink.green, 0, 120, "TFC");
-  }
+  DrawTcasBox(o, fp_nd_tfc_on == 1, kFpNdTcasBox);
 }
 
 void DrawFpNdSpeedBlock(const Overlay& o) {
@@ -243,14 +260,7 @@ void DrawFpNdHeadingMarks(const Overlay& o, bool aligned) {
 
 void DrawNdTcasBox(const Overlay& o) {
   if (nd_mode > kModeMap || ctr_mode != 0) return;
-  if (nd_tfc_on != 1) {
-    o.Fill(10, 80, 30, 20);
-    DrawTextAt(o.g, &o.ink.f9, &o.ink.white, 10, 80, "TCAS");
-    DrawTextAt(o.g, &o.ink.f9, &o.ink.white, 10, 90, "OFF");
-  } else {
-    o.Fill(10, 80, 20, 10);
-    DrawTextAt(o.g, &o.ink.f9, &o.ink.green, 10, 80, "TFC");
-  }
+  DrawTcasBox(o, nd_tfc_on == 1, kNdTcasBox);
 }
 
 void DrawNdSpeedBlock(const Overlay& o) {
