@@ -165,6 +165,22 @@ TEST_F(SimhostRun, CduScenarioTypesARouteAndSnapshotsThePage) {
   }
 }
 
+// The route example: after EXEC the three maps draw the route in magenta.
+TEST_F(SimhostRun, RouteScenarioDrawsTheRouteOnTheMaps) {
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/route_maps.scn") + " --out " +
+                        Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("3 snapshots written"), std::string::npos) << r.output;
+  for (const char* file : {"nd_route.png", "fp_nd_route.png", "fp_ehsi_route.png"}) {
+    Picture pic;
+    ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / file, &pic)) << file;
+    size_t magenta = 0;
+    for (uint32_t p : pic.pixels) magenta += p == 0xFFFF13D5u ? 1 : 0;
+    EXPECT_GT(magenta, 250u) << file;  // the route; the heading bug and its line alone make about 100
+  }
+}
+
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
 // and the log lands in the simulator folder.
 TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
