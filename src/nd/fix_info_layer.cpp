@@ -27,7 +27,7 @@ constexpr int32_t kColourCyan = 1;
 struct FixInfoMap {
   MapCanvas canvas;
   double (*centre_y)();
-  double centre_x;
+  double centre_x;  // the FP_ND's fp_nd_centre_x never changes from 159
   const int32_t* mode;
   const int32_t* radius_px;
   const double* range_nm;
@@ -40,6 +40,7 @@ double NdCentreY() { return nd_mode == kModeMap && ctr_mode == 0 ? 209.0 : 126.0
 
 const FixInfoMap kEhsiFixInfo{kFpEhsiCanvas, EhsiCentreY, 159.0, &fp_ehsi_mode, &ehsi_radius_px, &fp_ehsi_rng_nm,
                               false};
+const FixInfoMap kFpNdFixInfo{kFpNdCanvas, FpNdCentreY, 159.0, &fpnd_mode, &fp_nd_radius_px, &fpnd_rng_nm, false};
 const FixInfoMap kNdFixInfo{kNdCanvas, NdCentreY, 107.0, &nd_mode, &nd_radius_px, &nd_rng_nm, true};
 
 struct FixInfoResources {
@@ -103,8 +104,8 @@ void DrawDistanceLabel(gfx::Graphics* g, const FixInfoResources& r, int32_t x, i
   DrawTextCut(g, &r.font, &r.brush, lx, ly, text, chars);
 }
 
-void DrawRadial(gfx::Graphics* g, const DisplaySurface* s, const FixInfoMap& m, const FixInfoResources& r,
-                double cx, double cy, int32_t x, int32_t y, const FixPlacement& at, double radial0) {
+void DrawRadial(gfx::Graphics* g, const DisplaySurface* s, const FixInfoMap& m, const FixInfoResources& r, double cx,
+                double cy, int32_t x, int32_t y, const FixPlacement& at, double radial0) {
   const double radial = FmodPositive(radial0, 360.0);  // 360 reads 000
   SetCanvasTransform(g, s, m.canvas, cx + x, cy + y);
   const double length = kRadialLengthNm * map_px_per_nm;
@@ -170,9 +171,5 @@ void DrawFixInfo(const FixInfoMap& m, const DisplaySurface* s, gfx::Graphics* g)
 }  // namespace
 
 void DrawMapFixInfoEhsi(DisplaySurface* s, gfx::Graphics* g) { DrawFixInfo(kEhsiFixInfo, s, g); }
-void DrawMapFixInfoFpNd(DisplaySurface* s, gfx::Graphics* g) {
-  const FixInfoMap fp_nd{kFpNdCanvas, FpNdCentreY, static_cast<double>(fp_nd_centre_x), &fpnd_mode,
-                         &fp_nd_radius_px, &fpnd_rng_nm, false};
-  DrawFixInfo(fp_nd, s, g);
-}
+void DrawMapFixInfoFpNd(DisplaySurface* s, gfx::Graphics* g) { DrawFixInfo(kFpNdFixInfo, s, g); }
 void DrawMapFixInfoNd(DisplaySurface* s, gfx::Graphics* g) { DrawFixInfo(kNdFixInfo, s, g); }

@@ -97,8 +97,7 @@ void DrawTrueAirspeed(const Overlay& o, double x, double y) {
 void DrawEta(const Overlay& o, double dist_nm, double x, double y, double z_y) {
   const ArrivalClock eta = ArrivalClockAt(dist_nm, ground_speed);
   // The tenths field has no source of its own and stays 0.
-  const int32_t n = DrawTextAt(o.g, &o.ink.f12, &o.ink.white, x, y, "%02.0f%02.0f.%01.0f", eta.hours, eta.minutes,
-                               0.0);
+  const int32_t n = DrawTextAt(o.g, &o.ink.f12, &o.ink.white, x, y, "%02.0f%02.0f.%01.0f", eta.hours, eta.minutes, 0.0);
   DrawTextAt(o.g, &o.ink.f9, &o.ink.white, x + 6.5 * n, z_y, "Z");
 }
 
@@ -251,8 +250,8 @@ void DrawFpNdHeadingMarks(const Overlay& o, bool aligned) {
   DrawLineD(o.g, &o.ink.white_line, -7, -250, 0, -236);
   o.Canvas(cx, cy, hdg_sel_dir - (MapModeDispHdgAlways == 1 ? plane_hdg_mag : plane_trk_mag));
   DrawPolyline(o.g, &o.ink.magenta_line,
-               {PointF(0, -236), PointF(10, -236), PointF(10, -246), PointF(4, -246), PointF(0, -236),
-                PointF(-4, -246), PointF(-10, -246), PointF(-10, -236), PointF(0, -236)});
+               {PointF(0, -236), PointF(10, -236), PointF(10, -246), PointF(4, -246), PointF(0, -236), PointF(-4, -246),
+                PointF(-10, -246), PointF(-10, -236), PointF(0, -236)});
   if (aligned) o.g->DrawLine(&o.ink.magenta_dashed, 0.0f, 0.0f, 0.0f, -236.0f);
 }
 
@@ -340,8 +339,8 @@ void DrawNdHeadingMarks(const Overlay& o) {
     reach = -92.0;
   } else if (nd_mode != kModePlan) {
     o.Canvas(cx, y0, hdg_sel_dir - ref);
-    const PointF outline[] = {PointF(0, -190),   PointF(-7, -196), PointF(-10, -196), PointF(-10, -190),
-                              PointF(10, -190),  PointF(10, -196), PointF(6, -196),   PointF(0, -190)};
+    const PointF outline[] = {PointF(0, -190),  PointF(-7, -196), PointF(-10, -196), PointF(-10, -190),
+                              PointF(10, -190), PointF(10, -196), PointF(6, -196),   PointF(0, -190)};
     for (size_t i = 0; i + 1 < std::size(outline); ++i) o.g->DrawLine(&o.ink.magenta_line, outline[i], outline[i + 1]);
   }
   if (nd_mode != kModePlan) DrawLineD(o.g, &o.ink.magenta_dashed, 0, 0, 0, reach);
@@ -402,8 +401,9 @@ void DrawNdOverlay(DisplaySurface* s, gfx::Graphics* g) {
   o.Canvas();
   DrawNdTcasBox(o);
   DrawNdSpeedBlock(o);
-  DrawPolyline(g, &ink.white1, {PointF(91, 2), PointF(91, 14), PointF(100, 14), PointF(107, 20), PointF(114, 14),
-                                PointF(123, 14), PointF(123, 2)});
+  DrawPolyline(g, &ink.white1,
+               {PointF(91, 2), PointF(91, 14), PointF(100, 14), PointF(107, 20), PointF(114, 14), PointF(123, 14),
+                PointF(123, 2)});
   if (VnavScaleShown(nd_mode)) DrawVnavScale(o, kNdVnav);
   DrawNdHeading(o, aligned);
   if (HasActiveRoute() && ground_speed > 30.0 && nd_mode >= kModeMap) DrawEta(o, dist_to_active_wpt, 165, 0, 2);

@@ -37,7 +37,7 @@ using RunwayLayer = void (*)(DisplaySurface*, gfx::Graphics*, double, double, do
 
 enum class RouteMap { kEhsi, kFpNd, kNd };
 
-struct RouteMapSpec {
+struct RouteMapTraits {
   RouteMap map;
   const int32_t* mode;
   const double* range_nm;
@@ -51,26 +51,56 @@ struct RouteMapSpec {
   RunwayLayer runways;
 };
 
-const RouteMapSpec kEhsiRoute{RouteMap::kEhsi, &fp_ehsi_mode, &fp_ehsi_rng_nm, &ehsi_radius_px, false, false,
-                              kDataLabelMinGs, false, true, false, DrawMapRunwaysEhsi};
-const RouteMapSpec kFpNdRoute{RouteMap::kFpNd, &fpnd_mode, &fpnd_rng_nm, &fp_nd_radius_px, true, true,
-                              kDataLabelMinGs, true, false, false, DrawMapRunwaysFpNd};
-const RouteMapSpec kNdRoute{RouteMap::kNd, &nd_mode, &nd_rng_nm, &nd_radius_px, true, true, 100.0, false, true,
-                            true, DrawMapRunwaysNd};
+const RouteMapTraits kEhsiRoute{.map = RouteMap::kEhsi,
+                                .mode = &fp_ehsi_mode,
+                                .range_nm = &fp_ehsi_rng_nm,
+                                .radius_px = &ehsi_radius_px,
+                                .intercept = false,
+                                .data_labels = false,
+                                .active_label_min_gs = kDataLabelMinGs,
+                                .origin_label_in_loop = false,
+                                .dest_label_on_disco = true,
+                                .lnav_aim = false,
+                                .runways = DrawMapRunwaysEhsi};
+const RouteMapTraits kFpNdRoute{.map = RouteMap::kFpNd,
+                                .mode = &fpnd_mode,
+                                .range_nm = &fpnd_rng_nm,
+                                .radius_px = &fp_nd_radius_px,
+                                .intercept = true,
+                                .data_labels = true,
+                                .active_label_min_gs = kDataLabelMinGs,
+                                .origin_label_in_loop = true,
+                                .dest_label_on_disco = false,
+                                .lnav_aim = false,
+                                .runways = DrawMapRunwaysFpNd};
+const RouteMapTraits kNdRoute{.map = RouteMap::kNd,
+                              .mode = &nd_mode,
+                              .range_nm = &nd_rng_nm,
+                              .radius_px = &nd_radius_px,
+                              .intercept = true,
+                              .data_labels = true,
+                              .active_label_min_gs = 100.0,
+                              .origin_label_in_loop = false,
+                              .dest_label_on_disco = true,
+                              .lnav_aim = true,
+                              .runways = DrawMapRunwaysNd};
 
 struct RouteResources {
-  RouteResources(const RouteMapSpec& spec, double fx, double fy)
-      : font(PixelFont(spec.map == RouteMap::kNd ? display_font.c_str() : "Arial",
-                       12.0 * (spec.map == RouteMap::kEhsi ? fx : fy))),
-        active(gfx::Color(palette::kMagenta), static_cast<gfx::REAL>(ActiveWidth(spec.map, fx, fy))),
-        modified(DashedPen(palette::kCyan, spec.map == RouteMap::kNd ? EfisLinesize * fy : 2.0)),
+  RouteResources(const RouteMapTraits& traits, double fx, double fy)
+      : font(PixelFont(traits.map == RouteMap::kNd ? display_font.c_str() : "Arial",
+                       12.0 * (traits.map == RouteMap::kEhsi ? fx : fy))),
+        active(gfx::Color(palette::kMagenta), static_cast<gfx::REAL>(ActiveWidth(traits.map, fx, fy))),
+        modified(DashedPen(palette::kCyan, traits.map == RouteMap::kNd ? EfisLinesize * fy : 2.0)),
         white(gfx::Color(palette::kWhite)),
         magenta(gfx::Color(palette::kMagenta)) {}
   static double ActiveWidth(RouteMap map, double fx, double fy) {
     switch (map) {
-      case RouteMap::kEhsi: return 2.0 * fx;
-      case RouteMap::kFpNd: return 2.0 * fy;
-      case RouteMap::kNd: break;
+      case RouteMap::kEhsi:
+        return 2.0 * fx;
+      case RouteMap::kFpNd:
+        return 2.0 * fy;
+      case RouteMap::kNd:
+        break;
     }
     return EfisLinesize * fy;
   }
@@ -82,7 +112,7 @@ struct RouteResources {
 };
 
 struct RouteLayer {
-  const RouteMapSpec& spec;
+  const RouteMapTraits& traits;
   gfx::Graphics* g;
   double fx, fy;
   double centre_lat, centre_lon;
@@ -129,8 +159,8 @@ void DrawDataLabels(const RouteLayer& l, const RouteLeg& leg, LayerPoint p, doub
     eta_dy = 16.0;
   }
   const ArrivalClock eta = ArrivalClockAt(dist_to_go_nm, ground_speed);
-  DrawTextAt(l.g, &l.r.font, active ? &l.r.magenta : &l.r.white, p.x + 7.0 * l.fx, p.y + eta_dy * l.fy,
-             "%02.0f%02.0fZ", eta.hours, eta.minutes);
+  DrawTextAt(l.g, &l.r.font, active ? &l.r.magenta : &l.r.white, p.x + 7.0 * l.fx, p.y + eta_dy * l.fy, "%02.0f%02.0fZ",
+             eta.hours, eta.minutes);
 }
 
 void DrawActiveRoute(const RouteLayer& l) {
@@ -139,9 +169,9 @@ void DrawActiveRoute(const RouteLayer& l) {
   const LnavLeg& lnav_now = lnav_leg[0];
   const bool direct = !l.plan && lnav_now.FrId == "DIRECT";
   const LayerPoint start = direct ? l.Point(lnav_now.fr_lat, lnav_now.fr_lon) : l.Point(fms_fpln_act[first]);
-  const bool labels_on = l.spec.data_labels && *l.spec.mode == kModeMap && nd_data_on == 1;
+  const bool labels_on = l.traits.data_labels && *l.traits.mode == kModeMap && nd_data_on == 1;
 
-  if (!l.spec.origin_label_in_loop && fms_dep_rwy_pos > 0) {
+  if (!l.traits.origin_label_in_loop && fms_dep_rwy_pos > 0) {
     l.RunwayIdent(1, fms_dep_rwy_pos, l.Point(fms_fpln_act[0]));
   }
   LayerPoint prev = start;
@@ -153,7 +183,7 @@ void DrawActiveRoute(const RouteLayer& l) {
     const bool disco = IsDisco(leg);
     if (i == stpos) {
       LayerPoint from = prev;
-      if (l.spec.intercept && leg.intc_crs > kNoInterceptCourse) from = l.Point(lnav_now.fr_lat, lnav_now.fr_lon);
+      if (l.traits.intercept && leg.intc_crs > kNoInterceptCourse) from = l.Point(lnav_now.fr_lat, lnav_now.fr_lon);
       l.Line(&l.r.active, from, p);
       l.Label(&l.r.magenta, p, label);
       if (i == fp_cnt) l.RunwayIdent(2, fms_dest_rwy_pos, p);
@@ -162,10 +192,10 @@ void DrawActiveRoute(const RouteLayer& l) {
       if (i > 0 && !disco && !IsDisco(fms_fpln_act[i - 1])) l.Line(&l.r.active, prev, p);
       if (!disco) {
         l.Label(&l.r.white, p, label);
-        if (l.spec.origin_label_in_loop && i == 0) l.RunwayIdent(1, fms_dep_rwy_pos, p);
+        if (l.traits.origin_label_in_loop && i == 0) l.RunwayIdent(1, fms_dep_rwy_pos, p);
         l.Star(p, kColourWhite);
       }
-      if (i == fp_cnt && (!disco || l.spec.dest_label_on_disco)) l.RunwayIdent(2, fms_dest_rwy_pos, p);
+      if (i == fp_cnt && (!disco || l.traits.dest_label_on_disco)) l.RunwayIdent(2, fms_dest_rwy_pos, p);
     }
     if (labels_on && i >= stpos) {
       // Along the route: to the active waypoint direct, then leg by leg.
@@ -175,7 +205,7 @@ void DrawActiveRoute(const RouteLayer& l) {
       } else {
         dist_to_go += LegDistance(fms_fpln_act[i - 1], leg);
       }
-      const double min_gs = i == stpos ? l.spec.active_label_min_gs : kDataLabelMinGs;
+      const double min_gs = i == stpos ? l.traits.active_label_min_gs : kDataLabelMinGs;
       if (i > first && ground_speed > min_gs) DrawDataLabels(l, leg, p, dist_to_go, i == stpos);
     }
     prev = p;
@@ -223,7 +253,7 @@ void DrawModifiedRoute(const RouteLayer& l) {
     const RouteLeg& leg = fms_fpln_mod[i];
     const LayerPoint p = l.Point(leg);
     if (i == mod_stpos) {
-      if (l.spec.intercept && leg.intc_crs > kNoInterceptCourse) {
+      if (l.traits.intercept && leg.intc_crs > kNoInterceptCourse) {
         DrawModifiedIntercept(l, leg, p);
       } else {
         l.Line(&l.r.modified, prev, p);
@@ -239,10 +269,10 @@ void DrawModifiedRoute(const RouteLayer& l) {
   }
 }
 
-void DrawMapRoute(const RouteMapSpec& spec, DisplaySurface* s, gfx::Graphics* g, double fx, double fy) {
+void DrawMapRoute(const RouteMapTraits& traits, DisplaySurface* s, gfx::Graphics* g, double fx, double fy) {
   // Without an active route there is neither a route nor a pending modification to draw.
   if (stpos == kNoActiveRoute || stpos < 0 || stpos >= kRouteRows) return;
-  const int32_t mode = *spec.mode;
+  const int32_t mode = *traits.mode;
   const bool plan = mode == kModePlan;
   double centre_lat = plane_lat;
   double centre_lon = plane_lon;
@@ -255,20 +285,24 @@ void DrawMapRoute(const RouteMapSpec& spec, DisplaySurface* s, gfx::Graphics* g,
   } else {
     up = MapUpDirection(mode);
   }
-  const RouteResources r(spec, fx, fy);
-  const RouteLayer l{spec, g, fx, fy, centre_lat, centre_lon, up, plan, r};
+  const RouteResources r(traits, fx, fy);
+  const RouteLayer l{traits, g, fx, fy, centre_lat, centre_lon, up, plan, r};
 
   DrawActiveRoute(l);
-  if (spec.lnav_aim && DrawAPTarget == 1 && lnav == 1) DrawLnavAim(l);
+  if (traits.lnav_aim && DrawAPTarget == 1 && lnav == 1) DrawLnavAim(l);
   if (ModifiedRouteShown()) DrawModifiedRoute(l);
-  spec.runways(s, g, fx, fy, centre_lat, centre_lon, up);
+  traits.runways(s, g, fx, fy, centre_lat, centre_lon, up);
   if (mode == kModeMap) {
-    DrawRouteMarks(g, *spec.radius_px, *spec.range_nm, 0.0, fx, fy, plane_lat, plane_lon, up);
+    DrawRouteMarks(g, *traits.radius_px, *traits.range_nm, 0.0, fx, fy, plane_lat, plane_lon, up);
   }
 }
 
 }  // namespace
 
-void DrawMapRouteEhsi(DisplaySurface* s, gfx::Graphics* g, double fx, double fy) { DrawMapRoute(kEhsiRoute, s, g, fx, fy); }
-void DrawMapRouteFpNd(DisplaySurface* s, gfx::Graphics* g, double fx, double fy) { DrawMapRoute(kFpNdRoute, s, g, fx, fy); }
+void DrawMapRouteEhsi(DisplaySurface* s, gfx::Graphics* g, double fx, double fy) {
+  DrawMapRoute(kEhsiRoute, s, g, fx, fy);
+}
+void DrawMapRouteFpNd(DisplaySurface* s, gfx::Graphics* g, double fx, double fy) {
+  DrawMapRoute(kFpNdRoute, s, g, fx, fy);
+}
 void DrawMapRouteNd(DisplaySurface* s, gfx::Graphics* g, double fx, double fy) { DrawMapRoute(kNdRoute, s, g, fx, fy); }

@@ -67,11 +67,8 @@ TEST_F(RouteLayerTest, PlanDrawsTheWholeRouteNorthUpAboutTheCentreLeg) {
   map_ctr_leg = 3;
   nd_data_on = 1;
   ground_speed = 250.0;
-  cruise_alt = 30000;
-  toc_lat = plane_lat - 0.1;
-  toc_lon = plane_lon;
   RecordLayer(kFpNdMap, 40.0, 120, DrawMapRouteFpNd);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"KSEA", "AAA", "BBB", "CCC", "DDD"}));  // no data labels, no T/C
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"KSEA", "AAA", "BBB", "CCC", "DDD"}));  // no data labels
   const RouteLeg& ctr = fms_fpln_act[3];
   const gfx::PointF p = At(kFpNdMap, 0.0, fms_fpln_act[1].lat, fms_fpln_act[1].lon, ctr.lat, ctr.lon);
   ExpectTextAt("AAA", gfx::PointF(p.X + 7.0f, p.Y - 7.0f));
@@ -123,12 +120,7 @@ TEST_F(RouteLayerTest, DiscontinuityBreaksOnlyTheActiveRoute) {
   EXPECT_EQ(dashed[0]->dash, gfx::DashStyleDash);
   EXPECT_EQ(Stars(kWhiteInk), 3u + 4u);
   EXPECT_EQ(rec().FindText("DISCO")->color, kWhiteInk);
-}
-
-TEST_F(RouteLayerTest, ExecutedRouteHasNoDashedCopy) {
-  SetRoute(1);
-  fms_fpln_mod[0] = fms_fpln_act[0];
-  fp_mod_cnt = 0;
+  fms_fpln_active = 3;  // executed: no pending modification
   RecordFpNd();
   EXPECT_EQ(Count(OpKind::Stroke, kCyanInk), 0u);
 }
@@ -213,30 +205,15 @@ TEST_P(RouteDataLabels, AltitudeAndEtaNeedSpeedAndRouteData) {
 // 18 NM to CCC: 36 minutes at 30 kt, 10.8 at 100 kt; the ND wants 100 kt for the active waypoint.
 INSTANTIATE_TEST_SUITE_P(
     Speeds, RouteDataLabels,
-    ::testing::Values(DataLabelCase{"FpNd30", DrawMapRouteFpNd, kFpNdMap, 30.0, 1, {"BBB", "CCC"}},
-                      DataLabelCase{"FpNd31", DrawMapRouteFpNd, kFpNdMap, 31.0, 0, {"BBB", "CCC", "1035Z"}},
-                      DataLabelCase{"FpNdAltitude", DrawMapRouteFpNd, kFpNdMap, 100.0, 1,
-                                    {"BBB", "CCC", "12000", "1011Z"}},
-                      DataLabelCase{"FpNdBothConstraints", DrawMapRouteFpNd, kFpNdMap, 100.0, 3,
-                                    {"BBB", "CCC", "1011Z"}},
-                      DataLabelCase{"NdActive100", DrawMapRouteNd, kNdMap, 100.0, 0, {"BBB", "CCC"}},
-                      DataLabelCase{"NdActive101", DrawMapRouteNd, kNdMap, 101.0, 0, {"BBB", "CCC", "1011Z"}},
-                      DataLabelCase{"Ehsi", DrawMapRouteEhsi, kEhsiMap, 250.0, 1, {"BBB", "CCC"}}),
+    ::testing::Values(
+        DataLabelCase{"FpNd30", DrawMapRouteFpNd, kFpNdMap, 30.0, 1, {"BBB", "CCC"}},
+        DataLabelCase{"FpNd31", DrawMapRouteFpNd, kFpNdMap, 31.0, 0, {"BBB", "CCC", "1035Z"}},
+        DataLabelCase{"FpNdAltitude", DrawMapRouteFpNd, kFpNdMap, 100.0, 1, {"BBB", "CCC", "12000", "1011Z"}},
+        DataLabelCase{"FpNdBothConstraints", DrawMapRouteFpNd, kFpNdMap, 100.0, 3, {"BBB", "CCC", "1011Z"}},
+        DataLabelCase{"NdActive100", DrawMapRouteNd, kNdMap, 100.0, 0, {"BBB", "CCC"}},
+        DataLabelCase{"NdActive101", DrawMapRouteNd, kNdMap, 101.0, 0, {"BBB", "CCC", "1011Z"}},
+        DataLabelCase{"Ehsi", DrawMapRouteEhsi, kEhsiMap, 250.0, 1, {"BBB", "CCC"}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(RouteLayerTest, EtaGoesBelowTheAltitudeAndIsMagentaOnTheActiveRow) {
-  SetRoute(2);
-  nd_data_on = 1;
-  ground_speed = 360.0;  // 6 NM a minute
-  fms_fpln_act[3].restr = 1;
-  fms_fpln_act[3].alt = 8000.0;
-  RecordFpNd();
-  EXPECT_EQ(TextOp("0002Z")->color, kMagentaInk);  // BBB, 12 NM direct
-  ExpectTextAt("0002Z", LabelAt(kFpNdMap, 180.0, fms_fpln_act[2], 4.0), 1e-2);
-  ExpectTextAt(" 8000", LabelAt(kFpNdMap, 180.0, fms_fpln_act[3], 4.0), 1e-2);
-  ExpectTextAt("0003Z", LabelAt(kFpNdMap, 180.0, fms_fpln_act[3], 16.0), 1e-2);  // CCC, 12 + 6 NM
-  EXPECT_EQ(TextOp("0003Z")->color, kWhiteInk);
-}
 
 struct EtaCase {
   double minutes_to_go;
@@ -287,20 +264,6 @@ TEST_F(RouteLayerTest, LongIdentifiersAreCutToTheLabelWidth) {
   fms_fpln_act[1].ident = std::string(40, 'X');
   RecordFpNd();
   EXPECT_NE(Text(std::string(19, 'X')), nullptr);
-}
-
-// T/C and T/D in MAP only.
-TEST_F(RouteLayerTest, ClimbAndDescentMarksOnlyInMap) {
-  SetRoute(1);
-  cruise_alt = 30000;
-  toc_lat = tod_lat = plane_lat - 0.2;
-  toc_lon = tod_lon = plane_lon;
-  RecordFpNd();
-  EXPECT_NE(Text("T/C"), nullptr);
-  EXPECT_NE(Text("T/D"), nullptr);
-  fpnd_mode = 4;
-  RecordLayer(kFpNdMap, 40.0, 120, DrawMapRouteFpNd);
-  EXPECT_EQ(Text("T/C"), nullptr);
 }
 
 // The LNAV aim dot sits on its line also where the layer factors differ (ND canvas 215 x 252).

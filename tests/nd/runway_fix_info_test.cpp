@@ -107,33 +107,30 @@ class FixInfoLayerTest : public LayerTest {
     f.distance1 = distance;
   }
   void RecordFpNd() {
-    Record(kFpNdCanvas.width, kFpNdCanvas.height, [](DisplaySurface* s, gfx::Graphics* g) { DrawMapFixInfoFpNd(s, g); });
+    Record(kFpNdCanvas.width, kFpNdCanvas.height,
+           [](DisplaySurface* s, gfx::Graphics* g) { DrawMapFixInfoFpNd(s, g); });
   }
 };
 
 struct FixDistCase {
   double dist_nm;
+  double line_dist_nm;  // 0: the line has no distance
   bool drawn;
 };
 
 class FixInfoReach : public FixInfoLayerTest, public ::testing::WithParamInterface<FixDistCase> {};
 
-TEST_P(FixInfoReach, FixesBeyond380NmAreLeftOut) {
+// Fixes beyond 380 NM are left out, and so are lines without a distance (a radial alone).
+TEST_P(FixInfoReach, OnlyLinesWithADistanceToFixesWithin380Nm) {
   fpnd_rng_nm = 320.0;
-  SetFix(1, "V", 180.0, GetParam().dist_nm, 90.0, 10.0);
+  SetFix(1, "V", 180.0, GetParam().dist_nm, 90.0, GetParam().line_dist_nm);
   RecordFpNd();
   EXPECT_EQ(!rec().ops().empty(), GetParam().drawn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Distances, FixInfoReach,
-                         ::testing::Values(FixDistCase{379.99, true}, FixDistCase{380.01, false}));
-
-TEST_F(FixInfoLayerTest, LinesWithoutDistanceDrawNothing) {
-  SetFix(1, "V", 180.0, 10.0, 90.0, 0.0);
-  fix_info[1].radial2 = 120.0;
-  RecordFpNd();
-  EXPECT_TRUE(rec().ops().empty());
-}
+                         ::testing::Values(FixDistCase{379.99, 10.0, true}, FixDistCase{380.01, 10.0, false},
+                                           FixDistCase{10.0, 0.0, false}));
 
 // Symbol, 16-unit circle, dashed distance circle and its label, then the radial and its label; a
 // radial of 360 reads 000.
