@@ -41,3 +41,10 @@ void DrawTextCut(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brus
 void DrawPolyline(gfx::Graphics* g, const gfx::Pen* pen, std::initializer_list<gfx::PointF> points);
 void FillPolygon(gfx::Graphics* g, const gfx::Brush* brush, std::initializer_list<gfx::PointF> points);
 void DrawLineD(gfx::Graphics* g, const gfx::Pen* pen, double x1, double y1, double x2, double y2);
+
+// A solid pen given the GDI+ dash style "dash".
+inline gfx::Pen DashedPen(gfx::ARGB argb, double width) {
+  gfx::Pen pen(gfx::Color(argb), static_cast<gfx::REAL>(width));
+  pen.SetDashStyle(gfx::DashStyleDash);
+  return pen;
+}

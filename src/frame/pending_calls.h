@@ -5,9 +5,6 @@
 
 enum class PendingCall {
   kDrawStandbyDisplay,
-  // the map painters' route and fix-information layers
-  kDrawMapRoute,
-  kDrawMapFixInfo,
   // the standby gyro the standby power switch erects and topples
   kUpdateStandbyGyro,
   kCount

@@ -15,9 +15,10 @@
 #include "nd/ehsi_parts.h"
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
-#include "nd/nd_pending.h"
+#include "nd/fix_info_layer.h"
 #include "nd/nearby_layers.h"
 #include "nd/roses.h"
+#include "nd/route_layer.h"
 #include "nd/trend_vector.h"
 #include "state/config_globals.h"
 

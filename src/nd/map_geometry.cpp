@@ -4,6 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "frame/draw_helpers.h"
+#include "frame/geodesy.h"
 #include "frame/tick_globals.h"
 
 RO_DEFINE_GLOBALS(MAP_GEOMETRY_SCALARS)
@@ -108,4 +109,14 @@ void SetArcClip(gfx::Graphics* g, double radius, double start_deg, double sweep_
 void DrawUpperHalfCircle(gfx::Graphics* g, const gfx::Pen* pen, double radius) {
   const REAL r = static_cast<REAL>(radius);
   g->DrawArc(pen, -r, -r, 2.0f * r, 2.0f * r, 180.0f, 180.0f);
+}
+
+LayerPoint ProjectToLayer(double centre_lat, double centre_lon, double up_deg, double fx, double fy, double lat,
+                          double lon) {
+  CalcDistBrg(centre_lat, centre_lon, lat, lon, &calc_dist2, &calc_brg);
+  calc_dist = calc_dist2 * map_px_per_nm;
+  double x = 0.0;
+  double y = 0.0;
+  CalcMapPoint(up_deg, calc_brg, 0.0, 0.0, calc_dist, &x, &y);
+  return {x * fx, y * fy};
 }

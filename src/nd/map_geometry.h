@@ -92,3 +92,13 @@ void SetArcClip(gfx::Graphics* g, double radius, double start_deg, double sweep_
 
 // The upper half of the circle of `radius` about the origin.
 void DrawUpperHalfCircle(gfx::Graphics* g, const gfx::Pen* pen, double radius);
+
+// A position's point on a map layer: distance and true bearing from the map centre C (written to
+// calc_dist2 and calc_brg, the scaled radius to calc_dist), projected with the up direction U at
+// map_px_per_nm and multiplied by the layer factors.
+struct LayerPoint {
+  double x;
+  double y;
+};
+LayerPoint ProjectToLayer(double centre_lat, double centre_lon, double up_deg, double fx, double fy, double lat,
+                          double lon);

@@ -1,0 +1,20 @@
+// The text overlay of the flat-panel FP_EHSI, drawn by its paint entry over the rose or map: the
+// TCAS status, the Mach number, the altimeter setting, the heading or track readout (or the heading
+// failure flag), the NAV 1 and DME data and, in the rose presentations, the heading pointer.
+// Canvas 318 x 192, "Arial".
+//
+// Reads: tcas_server_connect, fp_ehsi_mode, tcas_display_on, plane_mach, baro_hpa, baro_inhg, the
+// IRS modes, plane_hdg_mag, plane_trk_mag, dme_dist, the NAV 1 receiver, MapModeDispHdgAlways.
+// Writes: nothing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "frame/display_surface.h"
+
+void DrawEhsiOverlay(DisplaySurface* surface, gfx::Graphics* graphics);
+
+// The Mach readout: ".785" below Mach 1, "1.020" from Mach 1 and from wherever the short form
+// would round up to ".1000". Returns the number of characters written (cut to `size` - 1).
+int32_t FormatMachText(double mach, char* out, size_t size);

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/tcas_link.h"
+#include "frame/tick_route.h"
+#include "nd/ehsi_overlay.h"
+#include "nd/map_fixture.h"
+#include "nd/nd_overlay.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using gfx::OpKind;
+
+constexpr gfx::ARGB kYellowInk = 0xFFFFFF00u;
+
+class OverlayTest : public MapTest {
+ protected:
+  void SetUp() override {
+    MapTest::SetUp();
+    plane_hdg_mag = plane_trk_mag = 164.0;
+    nd_mode = 3;
+    fp_ehsi_mode = 3;
+    baro_hpa = 1013.25;
+  }
+};
+
+// An active leg 60 NM north of the aircraft.
+void SetActiveLeg() {
+  fms_fpln_act[1].ident = "AAA";
+  fms_fpln_act[1].lat = plane_lat + 1.0;
+  fms_fpln_act[1].lon = plane_lon;
+  fp_cnt = 1;
+  stpos = 1;
+  dist_to_active_wpt = 60.0;
+}
+
+struct TextCase {
+  const char* name;
+  void (*painter)(DisplaySurface*, gfx::Graphics*);
+  MapCanvas canvas;
+  void (*setup)();
+  std::vector<std::string> present;
+  std::vector<std::string> absent;
+};
+
+class OverlayTexts : public OverlayTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(OverlayTexts, ShowsWhatItsStateAsksFor) {
+  const TextCase& c = GetParam();
+  c.setup();
+  Record(c.canvas, c.painter);
+  for (const std::string& t : c.present) EXPECT_NE(Text(t), nullptr) << t;
+  for (const std::string& t : c.absent) EXPECT_EQ(Text(t), nullptr) << t;
+}
+
+const MapCanvas kFpNd = kFpNdCanvas;
+const MapCanvas kNd = kNdCanvas;
+const MapCanvas kEhsi = kFpEhsiCanvas;
+
+INSTANTIATE_TEST_SUITE_P(
+    FpNd, OverlayTexts,
+    ::testing::Values(
+        TextCase{"NoRouteKeepsSpeeds", DrawFpNdOverlay, kFpNd, [] { ground_speed = 250.0; true_airspeed = 300.0; },
+                 {"GS", "250", "TAS", "300", "TRK", "164", "MAG"}, {"NM", "Z"}},
+        TextCase{"Tas100IsDashes", DrawFpNdOverlay, kFpNd, [] { true_airspeed = 100.0; }, {"---"}, {"100"}},
+        TextCase{"EtaNeedsAbove80Kt", DrawFpNdOverlay, kFpNd, [] { SetActiveLeg(); ground_speed = 80.0; },
+                 {"AAA", "60.0", "NM"}, {"Z"}},
+        // 23:50 with 15 minutes to go.
+        TextCase{"EtaPastMidnight", DrawFpNdOverlay, kFpNd,
+                 [] { SetActiveLeg(); ground_speed = 240.0; zulu_hour = 23.0; zulu_min = 50.0; }, {"0005.0", "Z"}, {}},
+        TextCase{"WindCorrectedToMagnetic", DrawFpNdOverlay, kFpNd,
+                 [] { wind_vector_deg_var = "MAG"; wind_dir = 5.0; wind_speed = 20.0; mag_var = 10.0; },
+                 {"355\xB0/20"}, {}},
+        TextCase{"WindTrue", DrawFpNdOverlay, kFpNd, [] { wind_dir = 5.0; wind_speed = 20.0; mag_var = 10.0; },
+                 {"005\xB0/20"}, {}},
+        TextCase{"CalmWind", DrawFpNdOverlay, kFpNd, [] { wind_speed = 0.9; }, {"---\xB0/---"}, {}},
+        TextCase{"IrsFlags", DrawFpNdOverlay, kFpNd, [] { irs_c_anun_mode = 2; }, {"HDG", "MAP"},
+                 {"TRK", "164", "MAG", "VOR 1", "DME"}},
+        TextCase{"TcasNeedsTheLink", DrawFpNdOverlay, kFpNd, [] { fp_nd_tfc_on = 1; }, {}, {"TFC", "TCAS"}},
+        TextCase{"TcasOff", DrawFpNdOverlay, kFpNd, [] { tcas_server_connect = 1; }, {"TCAS", "OFF"}, {"TFC"}},
+        TextCase{"VnavDeviationLimited", DrawFpNdOverlay, kFpNd,
+                 [] { SetActiveLeg(); tod = 1; plane_alt = 22345.0; vnav_path_alt = 10000.0; route_dist_sum = 5.0; },
+                 {"9999"}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Nd, OverlayTexts,
+    ::testing::Values(
+        TextCase{"MapBlock", DrawNdOverlay, kNd, [] { SetActiveLeg(); true_airspeed = 280.0; },
+                 {"60.0", "NM", "TAS", "280", "TRK", "M"}, {"GS", "AAA", "DME"}},
+        TextCase{"EtaNeedsAbove30Kt", DrawNdOverlay, kNd, [] { SetActiveLeg(); ground_speed = 30.0; }, {}, {"Z"}},
+        TextCase{"RoseDmeAndRadio", DrawNdOverlay, kNd, [] { nd_mode = 1; dme_dist = 12.0; },
+                 {"DME", "- - -", "HDG", "VOR 1"}, {"TAS"}},
+        TextCase{"TcasBoxWithoutLink", DrawNdOverlay, kNd, [] { ctr_mode = 0; }, {"TCAS", "OFF"}, {}},
+        TextCase{"NoTcasBoxCentred", DrawNdOverlay, kNd, [] { ctr_mode = 1; }, {}, {"TCAS"}},
+        TextCase{"PlanNorthArrow", DrawNdOverlay, kNd, [] { nd_mode = 4; }, {"N"}, {"TCAS", "---\xB0/---"}},
+        TextCase{"VnavDeviationInTens", DrawNdOverlay, kNd,
+                 [] { SetActiveLeg(); tod = 1; plane_alt = 22345.0; vnav_path_alt = 10000.0; route_dist_sum = 5.0; },
+                 {" 9990"}, {}},
+        TextCase{"IrsFlags", DrawNdOverlay, kNd, [] { irs_l_anun_mode = 0; ctr_mode = 1; }, {"TRK", "MAP"},
+                 {"164", "M"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Ehsi, OverlayTexts,
+    ::testing::Values(
+        TextCase{"MachBelow04", DrawEhsiOverlay, kEhsi, [] { plane_mach = 0.39; }, {}, {".390"}},
+        TextCase{"Mach", DrawEhsiOverlay, kEhsi, [] { plane_mach = 0.9996; }, {"1.000"}, {}},
+        TextCase{"Standard", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.2; baro_inhg = 29.92; }, {"STD"},
+                 {"29.92 IN"}},
+        TextCase{"Altimeter", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.4; baro_inhg = 29.92; },
+                 {"29.92 IN", "1013 HPA"}, {"STD"}},
+        TextCase{"MapIsTrackUp", DrawEhsiOverlay, kEhsi, [] { plane_trk_mag = 170.0; }, {"TRK", "170", "MAG"}, {"HDG"}},
+        TextCase{"RoseIsHeading", DrawEhsiOverlay, kEhsi, [] { fp_ehsi_mode = 2; plane_trk_mag = 170.0; },
+                 {"HDG", "164"}, {"TRK"}},
+        TextCase{"TcasNotInRose1", DrawEhsiOverlay, kEhsi, [] { tcas_server_connect = 1; fp_ehsi_mode = 1; }, {},
+                 {"TCAS", "TFC"}},
+        TextCase{"NoHeadingWithoutIrs", DrawEhsiOverlay, kEhsi, [] { irs_r_anun_mode = 1; }, {"HDG"},
+                 {"MAG", "VOR 1", "----"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The NAV 1 frequency word holds the digits after the leading 1; a glideslope makes it an ILS.
+TEST_F(OverlayTest, RadioBlockReadsTheNav1Receiver) {
+  host_.SetToken(49, 1.0);
+  host_.SetToken(24, 0x1090);
+  host_.SetToken(46, 0x40);
+  Record(kFpEhsiCanvas, DrawEhsiOverlay);
+  EXPECT_NE(Text("ILS 1"), nullptr);
+  EXPECT_NE(Text("110.90"), nullptr);
+  nd_mode = 1;
+  host_.SetToken(20, 2.0);
+  host_.SetToken(16, 0x0350);
+  Record(kNdCanvas, DrawNdOverlay);
+  EXPECT_NE(Text("110.90"), nullptr);
+  EXPECT_EQ(rec().FindText("350.0")->color, kCyanInk);
+}
+
+// Without the IRS the FP_ND keeps its heading pointer and selected-heading bug but loses the dashed
+// line; the ND loses both.
+TEST_F(OverlayTest, HeadingMarksWithoutTheIrs) {
+  irs_l_anun_mode = 0;
+  Record(kFpNdCanvas, DrawFpNdOverlay);
+  const auto magenta = Ops(OpKind::Stroke, kMagentaInk);
+  ASSERT_EQ(magenta.size(), 1u);
+  EXPECT_EQ(magenta[0]->dash, gfx::DashStyleSolid);
+  EXPECT_GT(Count(OpKind::Stroke, kYellowInk), 0u);
+  Record(kNdCanvas, DrawNdOverlay);
+  EXPECT_EQ(Count(OpKind::Stroke, kMagentaInk), 0u);
+  irs_l_anun_mode = 3;
+  Record(kNdCanvas, DrawNdOverlay);
+  EXPECT_EQ(Ops(OpKind::Stroke, kMagentaInk).back()->dash, gfx::DashStyleDash);
+}
+
+struct DiamondCase {
+  double alt, path, dist_sum;
+  int32_t y;
+  bool text;
+};
+
+class VnavDiamondPlace : public OverlayTest, public ::testing::WithParamInterface<DiamondCase> {};
+
+TEST_P(VnavDiamondPlace, DiamondFollowsTheDeviation) {
+  const DiamondCase& c = GetParam();
+  plane_alt = c.alt;
+  vnav_path_alt = c.path;
+  route_dist_sum = c.dist_sum;
+  const VnavDiamond d = PlaceVnavDiamond(101, 133, 69);
+  EXPECT_EQ(d.y, c.y);
+  EXPECT_EQ(d.text, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Deviations, VnavDiamondPlace,
+                         ::testing::Values(DiamondCase{12000, 11800, 10.0, 116, false},
+                                           DiamondCase{11800, 12000, 10.0, 86, false},
+                                           DiamondCase{12000, 11600, 10.0, 133, true},
+                                           DiamondCase{9000, 12000, 10.0, 69, true},
+                                           DiamondCase{9000, 12000, 0.0, 101, false},
+                                           DiamondCase{12000, 12000, 10.0, 101, false}));
+
+struct MachCase {
+  double mach;
+  const char* text;
+};
+
+class MachText : public ::testing::TestWithParam<MachCase> {};
+
+// The short form stops where it would print ".1000".
+TEST_P(MachText, ThreeDigitsEitherSideOfOne) {
+  char text[32];
+  FormatMachText(GetParam().mach, text, sizeof text);
+  EXPECT_STREQ(text, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Machs, MachText,
+                         ::testing::Values(MachCase{0.785, ".785"}, MachCase{1.02, "1.020"}, MachCase{0.9994, ".999"},
+                                           MachCase{0.9996, "1.000"}, MachCase{0.4, ".400"}));
+
+}  // namespace

@@ -1,0 +1,293 @@
+#include "nd/route_layer.h"
+
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "frame/tick_route.h"
+#include "navdb/navdb_globals.h"
+#include "nd/layer_fixture.h"
+#include "nd/nav_readouts.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using gfx::OpKind;
+using gfx::Shape;
+
+class RouteLayerTest : public LayerTest {
+ protected:
+  void RecordFpNd() { RecordLayer(kFpNdMap, 40.0, 236, DrawMapRouteFpNd); }
+  // The label of a position: 7 right of and 7 above its point.
+  static gfx::PointF LabelAt(const LayerMap& m, double up, const RouteLeg& leg, double dy = -7.0) {
+    const gfx::PointF p = At(m, up, leg.lat, leg.lon);
+    return gfx::PointF(p.X + 7.0f, p.Y + static_cast<float>(dy));
+  }
+  size_t Stars(gfx::ARGB colour) const {
+    size_t n = 0;
+    for (const gfx::Op* op : Strokes(colour, Shape::Lines)) n += rec().PointsOf(*op).size() == 9 ? 1 : 0;
+    return n;
+  }
+};
+
+TEST_F(RouteLayerTest, NothingWithoutAnActiveRoute) {
+  SetRoute(2);
+  stpos = 999;
+  fms_fpln_active = 4;
+  fms_fpln_mod[0] = fms_fpln_act[0];
+  fp_mod_cnt = 0;
+  cruise_alt = 30000;
+  fms_dep_rwy_pos = 1;
+  RecordFpNd();
+  EXPECT_TRUE(rec().ops().empty());
+}
+
+// MAP starts at the leg before the active one: the active waypoint magenta, the others white, each
+// with a star centred on it; the origin behind stays off.
+TEST_F(RouteLayerTest, MapDrawsFromTheLegBeforeTheActiveOne) {
+  SetRoute(2);
+  RecordFpNd();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"AAA", "BBB", "CCC", "DDD"}));
+  ExpectTextAt("BBB", LabelAt(kFpNdMap, 180.0, fms_fpln_act[2]));
+  EXPECT_EQ(TextOp("BBB")->color, kMagentaInk);
+  EXPECT_EQ(TextOp("CCC")->color, kWhiteInk);
+  EXPECT_EQ(Stars(kMagentaInk), 1u);
+  EXPECT_EQ(Stars(kWhiteInk), 3u);
+  // A star's top point lies 6 above its waypoint.
+  const gfx::PointF b = At(kFpNdMap, 180.0, fms_fpln_act[2].lat, fms_fpln_act[2].lon);
+  for (const gfx::Op* op : Strokes(kMagentaInk, Shape::Lines)) {
+    EXPECT_NEAR(rec().PointsOf(*op)[0].y, b.Y - 6.0, 1e-3);
+  }
+  // AAA->AAA (no length), AAA->BBB, BBB->CCC, CCC->DDD.
+  EXPECT_EQ(Strokes(kMagentaInk, Shape::Line).size(), 4u);
+}
+
+TEST_F(RouteLayerTest, PlanDrawsTheWholeRouteNorthUpAboutTheCentreLeg) {
+  SetRoute(2);
+  fpnd_mode = 4;
+  map_ctr_leg = 3;
+  nd_data_on = 1;
+  ground_speed = 250.0;
+  RecordLayer(kFpNdMap, 40.0, 120, DrawMapRouteFpNd);
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"KSEA", "AAA", "BBB", "CCC", "DDD"}));  // no data labels
+  const RouteLeg& ctr = fms_fpln_act[3];
+  const gfx::PointF p = At(kFpNdMap, 0.0, fms_fpln_act[1].lat, fms_fpln_act[1].lon, ctr.lat, ctr.lon);
+  ExpectTextAt("AAA", gfx::PointF(p.X + 7.0f, p.Y - 7.0f));
+  EXPECT_LT(p.Y, 272.0f);  // north of the centre leg: above it
+}
+
+struct DirectCase {
+  const char* from_id;
+  const char* first_label;
+};
+
+class RouteDirectTo : public RouteLayerTest, public ::testing::WithParamInterface<DirectCase> {};
+
+// Only "DIRECT" itself turns the first point into the direct-to start.
+TEST_P(RouteDirectTo, FirstPointIsTheDirectToStart) {
+  SetRoute(2);
+  lnav_leg[0].FrId = GetParam().from_id;
+  lnav_leg[0].fr_lat = plane_lat - 0.02;
+  lnav_leg[0].fr_lon = plane_lon + 0.05;
+  RecordFpNd();
+  ASSERT_NE(Text(GetParam().first_label), nullptr);
+  EXPECT_EQ(TextOp(GetParam().first_label)->color, kWhiteInk);
+  if (std::string(GetParam().first_label) == "DCT") {
+    EXPECT_EQ(Text("AAA"), nullptr);
+    const gfx::PointF p = At(kFpNdMap, 180.0, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon);
+    ExpectTextAt("DCT", gfx::PointF(p.X + 7.0f, p.Y - 7.0f));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(FromIds, RouteDirectTo,
+                         ::testing::Values(DirectCase{"DIRECT", "DCT"}, DirectCase{"direct", "AAA"},
+                                           DirectCase{"AAA", "AAA"}));
+
+// A "DISCO" row breaks the active route's line on both sides and shows nothing; the modified route
+// runs its dashed line through it and labels it.
+TEST_F(RouteLayerTest, DiscontinuityBreaksOnlyTheActiveRoute) {
+  SetRoute(1);
+  SetLeg(fms_fpln_act, 2, "DISCO", 18.0);
+  for (int i = 0; i <= 4; ++i) fms_fpln_mod[i] = fms_fpln_act[i];
+  fp_mod_cnt = 4;
+  mod_stpos = 1;
+  fms_fpln_active = 4;
+  RecordFpNd();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"KSEA", "AAA", "CCC", "DDD", "KSEA", "AAA", "DISCO", "CCC", "DDD"}));
+  // Active: KSEA->AAA and CCC->DDD; nothing into or out of the DISCO row.
+  EXPECT_EQ(Strokes(kMagentaInk, Shape::Line).size(), 2u);
+  const auto dashed = Strokes(kCyanInk, Shape::Line);
+  ASSERT_EQ(dashed.size(), 4u);
+  EXPECT_EQ(dashed[0]->dash, gfx::DashStyleDash);
+  EXPECT_EQ(Stars(kWhiteInk), 3u + 4u);
+  EXPECT_EQ(rec().FindText("DISCO")->color, kWhiteInk);
+  fms_fpln_active = 3;  // executed: no pending modification
+  RecordFpNd();
+  EXPECT_EQ(Count(OpKind::Stroke, kCyanInk), 0u);
+}
+
+struct InterceptCase {
+  const char* name;
+  LayerMap map;
+  MapLayer layer;
+  int32_t radius;
+  bool from_lnav_point;
+};
+
+class RouteIntercept : public RouteLayerTest, public ::testing::WithParamInterface<InterceptCase> {};
+
+// With an intercept course on the active leg the FP_ND and ND start its line at the LNAV leg's
+// from-point; the FP_EHSI keeps the previous waypoint.
+TEST_P(RouteIntercept, ActiveLineStartsAtTheLnavFromPoint) {
+  const InterceptCase& c = GetParam();
+  SetRoute(2);
+  fms_fpln_act[2].intc_crs = 90.0;
+  lnav_leg[0].fr_lat = plane_lat - 0.05;
+  lnav_leg[0].fr_lon = plane_lon - 0.1;
+  RecordLayer(c.map, 40.0, c.radius, c.layer);
+  const auto lines = Strokes(kMagentaInk, Shape::Line);
+  ASSERT_GE(lines.size(), 2u);
+  const auto start = rec().PointsOf(*lines[1])[0];  // the line into BBB
+  const gfx::PointF from = c.from_lnav_point ? At(c.map, 180.0, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon)
+                                             : At(c.map, 180.0, fms_fpln_act[1].lat, fms_fpln_act[1].lon);
+  EXPECT_NEAR(start.x, from.X, 1.0);  // end points are whole layer units
+  EXPECT_NEAR(start.y, from.Y, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, RouteIntercept,
+                         ::testing::Values(InterceptCase{"FpNd", kFpNdMap, DrawMapRouteFpNd, 236, true},
+                                           InterceptCase{"Nd", kNdMap, DrawMapRouteNd, 189, true},
+                                           InterceptCase{"Ehsi", kEhsiMap, DrawMapRouteEhsi, 134, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The modified route's active row with an intercept course (stored in the modified route) gets a
+// magenta course line instead of its dashed line in.
+TEST_F(RouteLayerTest, ModifiedInterceptCourseReplacesTheDashedLineIn) {
+  SetRoute(1);
+  for (int i = 0; i <= 2; ++i) fms_fpln_mod[i] = fms_fpln_act[i];
+  fp_mod_cnt = 2;
+  mod_stpos = 1;
+  fms_fpln_mod[1].intc_crs = 90.0;
+  fms_fpln_active = 4;
+  RecordFpNd();
+  EXPECT_EQ(Strokes(kCyanInk, Shape::Line).size(), 1u);  // AAA->BBB only
+  const auto magenta = Strokes(kMagentaInk, Shape::Line);
+  const auto course = rec().PointsOf(*magenta.back());
+  const gfx::PointF a = At(kFpNdMap, 180.0, fms_fpln_mod[1].lat, fms_fpln_mod[1].lon);
+  EXPECT_NEAR(course[0].x, a.X, 1.0);
+  EXPECT_NEAR(course[0].y, a.Y, 1.0);
+  EXPECT_LT(course[1].x, a.X - 500.0);  // east on a south-up map: far to the left
+}
+
+struct DataLabelCase {
+  const char* name;
+  MapLayer layer;
+  LayerMap map;
+  double gs;
+  int32_t restr;
+  std::vector<std::string> texts;
+};
+
+class RouteDataLabels : public RouteLayerTest, public ::testing::WithParamInterface<DataLabelCase> {};
+
+TEST_P(RouteDataLabels, AltitudeAndEtaNeedSpeedAndRouteData) {
+  const DataLabelCase& c = GetParam();
+  SetRoute(3);
+  fp_cnt = 3;
+  nd_data_on = 1;
+  ground_speed = c.gs;
+  zulu_hour = 10.0;
+  fms_fpln_act[3].restr = c.restr;
+  fms_fpln_act[3].alt = 12000.0;
+  RecordLayer(c.map, 40.0, 189, c.layer);
+  EXPECT_EQ(Texts(), c.texts);
+}
+
+// 18 NM to CCC: 36 minutes at 30 kt, 10.8 at 100 kt; the ND wants 100 kt for the active waypoint.
+INSTANTIATE_TEST_SUITE_P(
+    Speeds, RouteDataLabels,
+    ::testing::Values(
+        DataLabelCase{"FpNd30", DrawMapRouteFpNd, kFpNdMap, 30.0, 1, {"BBB", "CCC"}},
+        DataLabelCase{"FpNd31", DrawMapRouteFpNd, kFpNdMap, 31.0, 0, {"BBB", "CCC", "1035Z"}},
+        DataLabelCase{"FpNdAltitude", DrawMapRouteFpNd, kFpNdMap, 100.0, 1, {"BBB", "CCC", "12000", "1011Z"}},
+        DataLabelCase{"FpNdBothConstraints", DrawMapRouteFpNd, kFpNdMap, 100.0, 3, {"BBB", "CCC", "1011Z"}},
+        DataLabelCase{"NdActive100", DrawMapRouteNd, kNdMap, 100.0, 0, {"BBB", "CCC"}},
+        DataLabelCase{"NdActive101", DrawMapRouteNd, kNdMap, 101.0, 0, {"BBB", "CCC", "1011Z"}},
+        DataLabelCase{"Ehsi", DrawMapRouteEhsi, kEhsiMap, 250.0, 1, {"BBB", "CCC"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct EtaCase {
+  double minutes_to_go;
+  double zulu_h, zulu_m;
+  double h, m;
+};
+
+class ArrivalClockCases : public MapTest, public ::testing::WithParamInterface<EtaCase> {};
+
+TEST_P(ArrivalClockCases, WholeMinutesCarryIntoTheHourAndHoursWrap) {
+  const EtaCase& c = GetParam();
+  zulu_hour = c.zulu_h;
+  zulu_min = c.zulu_m;
+  const ArrivalClock eta = ArrivalClockAt(c.minutes_to_go * 2.0, 120.0);  // 2 NM a minute
+  EXPECT_DOUBLE_EQ(eta.hours, c.h);
+  EXPECT_DOUBLE_EQ(eta.minutes, c.m);
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, ArrivalClockCases,
+                         ::testing::Values(EtaCase{20.0, 23.0, 50.0, 0.0, 10.0}, EtaCase{90.0, 10.0, 45.0, 12.0, 15.0},
+                                           EtaCase{59.6, 10.0, 0.0, 11.0, 0.0},  // never ":60"
+                                           EtaCase{59.4, 10.0, 0.0, 10.0, 59.0},
+                                           EtaCase{26.0 * 60.0, 23.0, 0.0, 1.0, 0.0},  // two days' wrap
+                                           EtaCase{-0.5, 8.0, 30.0, 8.0, 30.0}));
+
+// ND and FP_EHSI label the origin runway before the loop, also with row 0 behind the aircraft; the
+// FP_ND only while row 0 is drawn. The destination runway goes beside the last row.
+TEST_F(RouteLayerTest, RunwayIdentsBesideTheRoutesEnds) {
+  SetRoute(2);
+  fms_dep_rwy_pos = 1;
+  fms_dest_rwy_pos = 2;
+  SetText(airport_recs[1].runways[1].ident, "16L");
+  SetText(airport_recs[2].runways[2].ident, "10R");
+  RecordLayer(kNdMap, 40.0, 189, DrawMapRouteNd);
+  const RouteLeg& origin = fms_fpln_act[0];
+  ExpectTextAt("16L", LabelAt(kNdMap, 180.0, origin, -19.0), 1e-2);
+  ExpectTextAt("10R", LabelAt(kNdMap, 180.0, fms_fpln_act[4], -19.0), 1e-2);
+  RecordFpNd();
+  EXPECT_EQ(Text("16L"), nullptr);
+  EXPECT_NE(Text("10R"), nullptr);
+  stpos = 1;
+  RecordFpNd();
+  ExpectTextAt("16L", LabelAt(kFpNdMap, 180.0, origin, -19.0), 1e-2);
+}
+
+TEST_F(RouteLayerTest, LongIdentifiersAreCutToTheLabelWidth) {
+  SetRoute(1);
+  fms_fpln_act[1].ident = std::string(40, 'X');
+  RecordFpNd();
+  EXPECT_NE(Text(std::string(19, 'X')), nullptr);
+}
+
+// The LNAV aim dot sits on its line also where the layer factors differ (ND canvas 215 x 252).
+TEST_F(RouteLayerTest, LnavAimDotLiesOnItsLine) {
+  SetRoute(1);
+  DrawAPTarget = 1;
+  lnav_aim_brg = 200.0;
+  mag_var = 15.0;  // true 215: 35 degrees right of the south-up map's top
+  CalcDestPoint(plane_lat, plane_lon, 215.0, 3.0, &lnav_aim_pt.lat, &lnav_aim_pt.lon);
+  RecordLayer(kNdMap, 40.0, 189, DrawMapRouteNd);
+  EXPECT_EQ(Count(OpKind::Fill, kGreenInk), 0u);  // LNAV off
+  lnav = 1;
+  RecordLayer(kNdMap, 40.0, 189, DrawMapRouteNd);
+  const auto line = Strokes(kGreenInk, Shape::Line);
+  const auto dot = Ops(OpKind::Fill, kGreenInk);
+  ASSERT_EQ(line.size(), 1u);
+  ASSERT_EQ(dot.size(), 1u);
+  EXPECT_EQ(line[0]->dash, gfx::DashStyleDash);
+  const double px = 189.0 / 40.0;
+  const double a = 35.0 * kDegToRad;
+  EXPECT_NEAR(dot[0]->bounds.X + dot[0]->bounds.Width / 2, 107.0 + 3.0 * px * std::sin(a), 0.05);
+  EXPECT_NEAR(dot[0]->bounds.Y + dot[0]->bounds.Height / 2, 209.0 - 3.0 * px * std::cos(a), 0.05);
+  EXPECT_NEAR(dot[0]->bounds.Width, 8.0, 0.01);
+  EXPECT_NEAR(dot[0]->bounds.Height, 8.0, 0.01);
+}
+
+}  // namespace

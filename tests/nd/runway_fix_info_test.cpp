@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "cdu/cdu_globals.h"
+#include "navdb/navdb_globals.h"
+#include "nd/fix_info_layer.h"
+#include "nd/layer_fixture.h"
+#include "nd/runway_layer.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using gfx::OpKind;
+using gfx::Shape;
+
+// --- runways ---
+
+class RunwayLayerTest : public LayerTest {
+ protected:
+  void SetUp() override {
+    LayerTest::SetUp();
+    SetRoute(1);
+  }
+  // Runway `row` of block `block`: threshold `dist_nm` south of the aircraft, heading 160 magnetic.
+  static void SetRunway(int block, int row, const char* ident, double dist_nm, int32_t length_ft) {
+    RunwayRecord& r = airport_recs[block].runways[row];
+    SetText(r.ident, ident);
+    CalcDestPoint(plane_lat, plane_lon, 180.0, dist_nm, &r.lat, &r.lon);
+    r.length_ft = length_ft;
+    r.heading = 160.0;
+  }
+  void RecordFpNd() {
+    RecordLayer(kFpNdMap, 40.0, 236, [](DisplaySurface* s, gfx::Graphics* g, double fx, double fy) {
+      DrawMapRunwaysFpNd(s, g, fx, fy, plane_lat, plane_lon, 180.0);
+    });
+  }
+  size_t DashedWhiteLines() const {
+    size_t n = 0;
+    for (const gfx::Op* op : Strokes(kWhiteInk, Shape::Line)) n += op->dash == gfx::DashStyleDash ? 1 : 0;
+    return n;
+  }
+};
+
+struct ReachCase {
+  double dist_nm;
+  int dep, dest;
+  size_t lines;
+};
+
+class RunwayReach : public RunwayLayerTest, public ::testing::WithParamInterface<ReachCase> {};
+
+// Four lines for a departure runway, five for an arrival runway (its centreline too), within 100 NM
+// of the map centre only.
+TEST_P(RunwayReach, RunwaysWithinReachAreDrawn) {
+  const ReachCase& c = GetParam();
+  SetRunway(1, 3, "16L", c.dist_nm, 11900);
+  SetRunway(2, 4, "10R", c.dist_nm, 11000);
+  fms_dep_rwy_pos = c.dep;
+  fms_dest_rwy_pos = c.dest;
+  RecordFpNd();
+  EXPECT_EQ(DashedWhiteLines(), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RunwayReach,
+                         ::testing::Values(ReachCase{99.9, 3, 0, 4u}, ReachCase{99.9, 0, 4, 5u},
+                                           ReachCase{99.9, 3, 4, 9u}, ReachCase{100.001, 3, 4, 0u},
+                                           ReachCase{5.0, 23, 0, 0u},  // past the 22 runway rows
+                                           ReachCase{5.0, -1, 0, 0u}));
+
+// Length in feet over 5280, taken as NM: 10,560 ft gives side lines of 2 NM.
+TEST_F(RunwayLayerTest, SideLinesAreLengthOver5280Long) {
+  SetRunway(1, 1, "16L", 3.0, 10560);
+  fms_dep_rwy_pos = 1;
+  RecordFpNd();
+  const auto lines = Strokes(kWhiteInk, Shape::Line);
+  ASSERT_EQ(lines.size(), 4u);
+  for (int i : {2, 3}) {  // the left and right side
+    const auto p = rec().PointsOf(*lines[i]);
+    EXPECT_NEAR(std::hypot(p[1].x - p[0].x, p[1].y - p[0].y), 2.0 * 236.0 / 40.0, 1.0);
+  }
+}
+
+TEST_F(RunwayLayerTest, OnlyTheArrivalRunwayIsLabelledWhenConfigured) {
+  SetRunway(1, 1, "16L", 3.0, 11900);
+  SetRunway(2, 2, "10R", 20.0, 11000);
+  fms_dep_rwy_pos = 1;
+  fms_dest_rwy_pos = 2;
+  RecordFpNd();
+  EXPECT_TRUE(rec().TextOps().empty());
+  ShowExtDestCtrlineRwyId = 1;
+  RecordFpNd();
+  EXPECT_EQ(Texts(), std::vector<std::string>{"10R"});
+  EXPECT_EQ(Text("10R")->family, display_font);
+}
+
+// --- FIX INFO ---
+
+class FixInfoLayerTest : public LayerTest {
+ protected:
+  // Fix `row` `dist_nm` from the aircraft on the true bearing `brg`.
+  static void SetFix(int row, const char* type, double brg, double dist_nm, double radial, double distance) {
+    FixInfoEntry& f = fix_info[row];
+    f = FixInfoEntry{};
+    f.ident = "FIX";
+    f.type = type;
+    CalcDestPoint(plane_lat, plane_lon, brg, dist_nm, &f.lat, &f.lon);
+    f.radial1 = radial;
+    f.distance1 = distance;
+  }
+  void RecordFpNd() {
+    Record(kFpNdCanvas.width, kFpNdCanvas.height,
+           [](DisplaySurface* s, gfx::Graphics* g) { DrawMapFixInfoFpNd(s, g); });
+  }
+};
+
+struct FixDistCase {
+  double dist_nm;
+  double line_dist_nm;  // 0: the line has no distance
+  bool drawn;
+};
+
+class FixInfoReach : public FixInfoLayerTest, public ::testing::WithParamInterface<FixDistCase> {};
+
+// Fixes beyond 380 NM are left out, and so are lines without a distance (a radial alone).
+TEST_P(FixInfoReach, OnlyLinesWithADistanceToFixesWithin380Nm) {
+  fpnd_rng_nm = 320.0;
+  SetFix(1, "V", 180.0, GetParam().dist_nm, 90.0, GetParam().line_dist_nm);
+  RecordFpNd();
+  EXPECT_EQ(!rec().ops().empty(), GetParam().drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Distances, FixInfoReach,
+                         ::testing::Values(FixDistCase{379.99, 10.0, true}, FixDistCase{380.01, 10.0, false},
+                                           FixDistCase{10.0, 0.0, false}));
+
+// Symbol, 16-unit circle, dashed distance circle and its label, then the radial and its label; a
+// radial of 360 reads 000.
+TEST_F(FixInfoLayerTest, FixWithRadialAndDistance) {
+  plane_hdg_mag = 180.0;
+  SetFix(1, "V", 180.0, 10.0, 360.0, 5.0);
+  RecordFpNd();
+  const double px = 236.0 / 40.0;
+  const int32_t y = static_cast<int32_t>(-10.0 * px);  // straight up on the south-up map
+  const auto symbol = Strokes(kCyanInk, Shape::Lines);
+  ASSERT_EQ(symbol.size(), 1u);
+  EXPECT_EQ(rec().PointsOf(*symbol[0]).size(), 19u);  // the VOR symbol
+  const auto ellipses = Strokes(kGreenInk, Shape::Ellipse);
+  ASSERT_EQ(ellipses.size(), 2u);
+  EXPECT_NEAR(ellipses[0]->bounds.Width, 16.0, 1e-3);
+  const int32_t r = static_cast<int32_t>(5.0 * px);
+  EXPECT_EQ(ellipses[1]->dash, gfx::DashStyleDash);
+  EXPECT_NEAR(ellipses[1]->bounds.Y, 272.0 + y - r, 1e-3);
+  // The whole circle lies more than 10 above the centre (y + r = -30): the label goes below it.
+  ExpectTextAt("5.0", gfx::PointF(159.0f - 6.0f, 272.0f + y + r + 1.0f));
+  EXPECT_NE(Text("000"), nullptr);
+  const auto radial = Strokes(kGreenInk, Shape::Line);
+  ASSERT_EQ(radial.size(), 1u);
+  // North from a fix that lies south of the aircraft on a south-up map: the line runs down.
+  const auto pts = rec().PointsOf(*radial[0]);
+  EXPECT_NEAR(pts[0].y, 272.0 + y, 1e-3);
+  EXPECT_NEAR(pts[1].y, 272.0 + y + 360.0 * px, 1e-2);
+}
+
+// Beyond the range the radial's label moves out to half-way between the range and the fix.
+TEST_F(FixInfoLayerTest, RadialLabelMovesOutForAFixBeyondTheRange) {
+  plane_hdg_mag = 180.0;
+  SetFix(1, "I", 180.0, 60.0, 90.0, 5.0);
+  RecordFpNd();
+  const double px = 236.0 / 40.0;
+  const gfx::RecordedText* t = Text("090");
+  ASSERT_NE(t, nullptr);
+  const double fix_y = 272.0 + static_cast<int32_t>(-60.0 * px);
+  // From 180 to 090 is a left turn: rotated by -90 + 90 = 0, the label at (-o - 10, 0).
+  EXPECT_NEAR(t->position.X, 159.0 - 50.0 * px - 10.0, 1e-2);
+  EXPECT_NEAR(t->position.Y, fix_y, 1e-2);
+}
+
+// PLAN places the fixes about the active leg while no centre leg is chosen, north up.
+TEST_F(FixInfoLayerTest, PlanCentresOnTheActiveLegWithoutACentreLeg) {
+  SetRoute(2);
+  fpnd_mode = 4;
+  fp_nd_centre_y = 170;
+  fp_nd_radius_px = 120;
+  fix_info[2] = FixInfoEntry{};
+  fix_info[2].ident = "FIX";
+  fix_info[2].lat = fms_fpln_act[2].lat + 0.1;  // 6 NM north of BBB
+  fix_info[2].lon = fms_fpln_act[2].lon;
+  fix_info[2].distance1 = 2.0;
+  RecordFpNd();
+  const double px = 120.0 / 40.0;
+  const gfx::Op* circle = Strokes(kGreenInk, Shape::Ellipse)[0];
+  EXPECT_NEAR(circle->bounds.Y + 8.0, 170.0 - 6.0 * px, 1.0);  // whole units
+  EXPECT_NEAR(circle->bounds.X + 8.0, 159.0, 1.0);
+}
+
+}  // namespace
