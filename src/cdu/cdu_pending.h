@@ -7,7 +7,6 @@
 
 #define CDU_PENDING_PAGE_ROUTINES(X) \
   X(DrawStoredFlightPlansPage)       \
-  X(DrawPerfInitPage)                \
   X(DrawDeparturesPage)              \
   X(DrawArrivalsPage)                \
   X(DrawApproachRefPage)             \
