@@ -9,7 +9,6 @@
   X(DrawStoredFlightPlansPage)       \
   X(DrawDeparturesPage)              \
   X(DrawArrivalsPage)                \
-  X(DrawApproachRefPage)             \
   X(DrawVnavPage)                    \
   X(DrawStoredPanelsPage)            \
   X(DrawRtePage)                     \
@@ -17,7 +16,6 @@
   X(DrawDepArrIndexPage)             \
   X(DrawIdentPage)                   \
   X(DrawPosInitPage)                 \
-  X(DrawTakeoffRefPage)              \
   X(DrawRefNavDataPage)              \
   X(DrawProgressPage)                \
   X(DrawFixInfoPage)                 \
