@@ -9,7 +9,6 @@
   X(DrawStoredFlightPlansPage)       \
   X(DrawDeparturesPage)              \
   X(DrawArrivalsPage)                \
-  X(DrawVnavPage)                    \
   X(DrawStoredPanelsPage)            \
   X(DrawRtePage)                     \
   X(DrawInitRefIndexPage)            \
