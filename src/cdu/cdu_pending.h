@@ -16,7 +16,6 @@
   X(DrawIdentPage)                   \
   X(DrawPosInitPage)                 \
   X(DrawRefNavDataPage)              \
-  X(DrawProgressPage)                \
   X(DrawFixInfoPage)                 \
   X(DrawRteHoldPage)                 \
   X(DrawNavRadioPage)                \
