@@ -153,7 +153,8 @@ TEST_F(PerfInitTest, PrevPageShowsTheLimitsWhoseIndexKeyIgnoresTheRouteState) {
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(perf_page, 2);
   EXPECT_EQ(TitleLine(), "PERF  LIMITS 2 /  2");
-  EXPECT_EQ(TextAt(88), "180 /.550                              300 / .800");
+  EXPECT_EQ(Line(2).left, "180 /.550");
+  EXPECT_EQ(Line(2).right, "300 / .800");
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(perf_page, 1);
   perf_page = 2;

@@ -64,7 +64,7 @@ TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
   Paint();
   EXPECT_EQ(TitleLine(), "PROGRESS 1 / 2");
   EXPECT_EQ(Line(1).left, "");  // nothing passed yet at the first leg
-  EXPECT_EQ(Line(2).label, "D T G           E T A            F U E L T O");
+  EXPECT_EQ(Line(2).label, "T O D T G E T A F U E L");
   EXPECT_EQ(Line(2).left, "SEA 12");
   EXPECT_EQ(Line(2).right, "1202Z 19.8");
   EXPECT_EQ(Line(3).left, "TACMA 42");
@@ -169,8 +169,8 @@ TEST_F(ProgressPageTest, SecondPageShowsWindComponentsTemperatureAndTrack) {
   true_airspeed = 312.0;
   prog_page = 2;
   Paint();
-  EXPECT_EQ(Line(1).label, "T A I L W I N D                         C R O S S W I N D");
-  EXPECT_EQ(TextAt(43), "12 KT                                R   7 KT");
+  EXPECT_EQ(Line(1).label, "T A I L W I N D C R O S S W I N D");
+  EXPECT_EQ(TextAt(43), "12 KT R   7 KT");
   EXPECT_EQ(TextAt(88), "250\xB0/ 15 -20\xB0" "c /-15\xB0" "c");
   EXPECT_EQ(TextAt(132), "L 0.25 NM");
   EXPECT_EQ(TextAt(175), "312 KT");

@@ -153,9 +153,11 @@ void DrawPerfInit(cdu::CduScreen& cdu) {
   cdu.Text(261, cdu::kPromptY, "TAKEOFF>");
 }
 
-std::string LimitsLine(double min_ias, double min_mach, double max_ias, double max_mach) {
-  return cdu::Format("%3.0f /.%3.0f                              %3.0f / .%3.0f", min_ias, min_mach * 1000.0,
-                     max_ias, max_mach * 1000.0);
+// One phase's limits: the minimum under MIN SPD, the maximum under MAX SPD at the right edge (the
+// blanks between them would push the maximum off the screen in the CDU font).
+void DrawLimits(cdu::CduScreen& cdu, double y, double min_ias, double min_mach, double max_ias, double max_mach) {
+  cdu.Text(0, y, cdu::Format("%3.0f /.%3.0f", min_ias, min_mach * 1000.0));
+  cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, y, cdu::Format("%3.0f / .%3.0f", max_ias, max_mach * 1000.0));
 }
 
 void DrawPerfLimits(cdu::CduScreen& cdu) {
@@ -164,11 +166,11 @@ void DrawPerfLimits(cdu::CduScreen& cdu) {
   cdu.Text(30, 26, "  T I M E    E R R O R    T O L E R A N C E", Font::kSmall);
   cdu.Text(42, 43, "   1 5    S E C    A T    R T A    W P T", Font::kSmall);
   cdu.Text(0, 73, "  M I N    S P D     - - C L B - -           M A X    S P D", Font::kSmall);
-  cdu.Text(0, 88, LimitsLine(clb_min_ias, clb_min_mach, clb_max_ias, clb_max_mach));
+  DrawLimits(cdu, 88, clb_min_ias, clb_min_mach, clb_max_ias, clb_max_mach);
   cdu.Text(0, 118, "                            - -  C R Z - -", Font::kSmall);
-  cdu.Text(0, 132, LimitsLine(crz_min_ias, crz_min_mach, crz_max_ias, crz_max_mach));
+  DrawLimits(cdu, 132, crz_min_ias, crz_min_mach, crz_max_ias, crz_max_mach);
   cdu.Text(0, 160, "                            - -  D E S - -", Font::kSmall);
-  cdu.Text(0, 175, LimitsLine(des_min_ias, des_min_mach, des_max_ias, des_max_mach));
+  DrawLimits(cdu, 175, des_min_ias, des_min_mach, des_max_ias, des_max_mach);
 }
 
 }  // namespace

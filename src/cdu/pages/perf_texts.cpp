@@ -13,6 +13,7 @@ namespace {
 
 constexpr double kBoxCell = 20.0;
 constexpr double kBoxHeight = 15.0;
+constexpr double kTextBoxHeight = 30.0;
 constexpr double kFinalApproachNm = 100.0;
 constexpr double kFinalApproachSpeedShare = 0.85;
 
@@ -46,6 +47,17 @@ void BoxPrompt(cdu::CduScreen& cdu, double x, double y, int32_t cells) {
     const double dx = x + kBoxCell * i;
     g->DrawLine(&pen, F(dx), F(y), F(dx), F(y + kBoxHeight));
   }
+}
+
+void TextEndingAt(cdu::CduScreen& cdu, double right, double y, std::string_view text, cdu::Font font) {
+  if (text.empty()) return;
+  gfx::StringFormat far;
+  far.SetAlignment(gfx::StringAlignmentFar);
+  const double w = cdu::kRightCell * static_cast<double>(text.size());
+  const gfx::RectF box(static_cast<gfx::REAL>(right - w), static_cast<gfx::REAL>(y), static_cast<gfx::REAL>(w),
+                       static_cast<gfx::REAL>(kTextBoxHeight));
+  cdu.graphics()->DrawString(text.data(), static_cast<gfx::INT>(text.size()), &cdu.font(font), box, &far,
+                             &cdu.brush(cdu::Ink::kGreen));
 }
 
 std::string EtaText(double minutes) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "cdu/cdu_page_framework.h"
 
@@ -41,6 +42,11 @@ std::string CruiseAltText();
 // An entry prompt: a rectangle `cells` x 20 units wide and 15 high in the 2-px pen, with dividers
 // between the cells.
 void BoxPrompt(cdu::CduScreen& cdu, double x, double y, int32_t cells);
+
+// Text that ends at `right`, aligned far in a box 14 units per character wide. Unlike the CDU's
+// right-to-left fields it keeps the reading order of a text that mixes digits and letters.
+void TextEndingAt(cdu::CduScreen& cdu, double right, double y, std::string_view text,
+                  cdu::Font font = cdu::Font::kLarge);
 
 // The zulu time after `minutes` from now, "HHMMZ". The minute is rounded before it carries into the
 // hour, and the hour wraps at 24 however far ahead; a time behind now counts as now.

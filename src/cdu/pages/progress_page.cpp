@@ -67,6 +67,15 @@ int32_t NextLeg() {
   return n;
 }
 
+// A label row over the page's columns, each word over its own column (a single text with blanks
+// between the words would run off the screen in the CDU font).
+void DrawColumnLabels(cdu::CduScreen& cdu, double y, const char* first, const char* second, const char* third) {
+  if (first != nullptr) cdu.Text(12, y, first, Font::kSmall);
+  cdu.Text(125, y, second, Font::kSmall);
+  cdu.Text(215, y, third, Font::kSmall);
+  cdu.Text(330, y, "F U E L", Font::kSmall);
+}
+
 void DrawFromLine(cdu::CduScreen& cdu) {
   cdu.Text(10, 43, cdu::Format("%5s", prog_from_ident.c_str()));
   if (prog_from_alt >= trans_alt) {
@@ -127,9 +136,9 @@ void DrawTocTodLine(cdu::CduScreen& cdu) {
 void DrawPageOne(cdu::CduScreen& cdu) {
   const FuelNow fuel{GetTotalFuelWeight(), ReadTokenVarGroup()};
   cdu.Title(5, "      PROGRESS");
-  cdu.Text(0, 26, "  F R O M            A L T           A T A            F U E L", Font::kSmall);
+  DrawColumnLabels(cdu, 26, "F R O M", "A L T", "A T A");
   if (stpos > 1 && stpos != kNoActiveLeg) DrawFromLine(cdu);
-  cdu.Text(0, 73, "                          D T G           E T A            F U E L", Font::kSmall);
+  DrawColumnLabels(cdu, 73, nullptr, "D T G", "E T A");
   if (fp_cnt > 0 && stpos != kNoActiveLeg && stpos <= fp_cnt && fp_cnt <= kLastRouteRow) {
     DrawRouteLines(cdu, fuel);
   }
@@ -150,18 +159,17 @@ std::string VertDevText() {
 
 void DrawPageTwo(cdu::CduScreen& cdu) {
   cdu.Title(120, "PROGRESS");
-  cdu.Text(0, 26,
-           head_wind >= 0.0 ? "  H E A D W I N D                         C R O S S W I N D"
-                            : "  T A I L W I N D                         C R O S S W I N D",
-           Font::kSmall);
+  cdu.Text(0, 26, head_wind >= 0.0 ? "  H E A D W I N D" : "  T A I L W I N D", Font::kSmall);
+  cdu.Text(280, 26, "C R O S S W I N D", Font::kSmall);
   const int64_t head_kt = TruncToI32(head_wind);
   const int64_t cross_kt = TruncToI32(cross_wind);
   const char* side = cross_kt > 0 ? "L" : cross_kt < 0 ? "R" : "";
-  cdu.Text(5, 43,
-           cdu::Format("%2lld KT                                %s %3lld KT", static_cast<long long>(std::llabs(head_kt)),
-                       side, static_cast<long long>(std::llabs(cross_kt))));
+  cdu.Text(5, 43, cdu::Format("%2lld KT", static_cast<long long>(std::llabs(head_kt))));
+  cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, 43,
+                         cdu::Format("%s %3lld KT", side, static_cast<long long>(std::llabs(cross_kt))));
 
-  cdu.Text(0, 73, "  W I N D                                S A T / I S A    D E V", Font::kSmall);
+  cdu.Text(0, 73, "  W I N D", Font::kSmall);
+  cdu.Text(250, 73, "S A T / I S A    D E V", Font::kSmall);
   cdu.Text(0, 88, cdu::Format("%03.0f%s/%3.0f", wind_dir, kDegree, wind_speed));
   const int32_t isa_dev_c = TruncToI32(static_air_temp - (15.0 - 1.98 * plane_alt / 1000.0));
   cdu.Text(250, 88, cdu::Format("%2.0f%sc /%-2d%sc", static_air_temp, kDegree, isa_dev_c, kDegree));
@@ -173,7 +181,7 @@ void DrawPageTwo(cdu::CduScreen& cdu) {
     cdu.Text(270, 132, VertDevText());
   }
   cdu.Text(330, 160, "T A S", Font::kSmall);
-  cdu.Text(330, 175, cdu::Format("%3.0f KT", true_airspeed));
+  cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, 175, cdu::Format("%3.0f KT", true_airspeed));
 }
 
 }  // namespace

@@ -214,7 +214,9 @@ void DrawTakeoffRefPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   cdu.Text(150, 160, "G R   W T", Font::kSmall);
   cdu.Text(150, 185, cdu::Format("%-3.1f", cdu_perf::GrossWeightThousands()));
 
-  cdu.Text(2, 245, "- - - - - - - - - - - - - - - - - - - - - - - - - P R E - F L T", Font::kSmall);
+  // The dashes and the cue apart, so that the cue ends on the screen in the CDU font.
+  cdu.Text(2, 245, "- - - - - - - - - - - - - - - - - - - - - - - -", Font::kSmall);
+  cdu_perf::TextEndingAt(cdu, 397, 245, "P R E - F L T", Font::kSmall);
   if (PreflightComplete()) cdu.Text(250, cdu::kPromptY, "COMPLETE");
   cdu.Text(5, cdu::kPromptY, "<INDEX");
   cdu.ScratchpadLine();

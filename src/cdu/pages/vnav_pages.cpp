@@ -225,7 +225,8 @@ void DrawDestinationEtaFuel(cdu::CduScreen& cdu) {
   if (!p.valid) return;
   // Always pounds here, whatever weight_unit says.
   const double fuel_left_lb = GetTotalFuelWeight() - p.fuel_burned_lb;
-  cdu.Text(250, 175, cdu::Format("%s / %3.1f", cdu_perf::EtaText(p.minutes).c_str(), fuel_left_lb / 1000.0));
+  cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, 175,
+                         cdu::Format("%s / %3.1f", cdu_perf::EtaText(p.minutes).c_str(), fuel_left_lb / 1000.0));
 }
 
 void DrawCrzPage(cdu::CduScreen& cdu) {
@@ -299,9 +300,11 @@ void DrawDesPage(cdu::CduScreen& cdu) {
 
   if (fms_fpln_active == 4) cdu.Text(5, cdu::kPromptY, "<ERASE");
   if (stpos != kNoActiveLeg && ArmPauseAtDistFromDest == 1) {
+    // The medium font keeps the longest form on the screen.
     cdu.Text(40, cdu::kPromptY,
              cdu::Format(pause_at_dist_on == 1 ? "PAUSE %d NM From (%s)(ON)" : "PAUSE %d NM From (%s)(OFF)",
-                         PauseAtDistFromDest, dest_ident.c_str()));
+                         PauseAtDistFromDest, dest_ident.c_str()),
+             Font::kMedium);
   }
 }
 
