@@ -105,17 +105,6 @@ TEST_F(PerfInitTest, EmptyValuesShowBoxPrompts) {
   EXPECT_EQ(Count(gfx::OpKind::Stroke, cdu::kGreen), 5u + 3u + 3u + 4u + 3u);
 }
 
-TEST_F(PerfInitTest, CruiseAltitudeAtTheTransitionAltitudeStaysInFeet) {
-  trans_alt = 18000;
-  cruise_alt = 18000;
-  fms_page = 3;
-  Paint();
-  EXPECT_EQ(Line(1).right, "18000");
-  cruise_alt = 18100;
-  Paint();
-  EXPECT_EQ(Line(1).right, "FL181");
-}
-
 TEST_F(PerfInitTest, CruiseEntryModifiesAnActiveRouteAndEraseTakesItBack) {
   SetActiveRoute({"KSEA", "SEA", "KPDX"});
   EnterOn(3, "FL370", "1R");

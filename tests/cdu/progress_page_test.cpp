@@ -118,12 +118,6 @@ TEST_F(ProgressPageTest, TimeToTheTopOfClimbOrDescent) {
   EXPECT_EQ(TextAt(220), "----Z/150 NM");
 }
 
-TEST_F(ProgressPageTest, KilogramsConvertTheFuelOnBoard) {
-  weight_unit = "KGS";
-  Paint();
-  EXPECT_EQ(Line(6).right, "9.1");
-}
-
 TEST_F(ProgressPageTest, PagingWrapsAndPrevWinsOverNext) {
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(prog_page, 2);

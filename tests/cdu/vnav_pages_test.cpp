@@ -136,6 +136,9 @@ TEST_F(VnavPagesTest, ClimbPageShowsCruiseSpeedsRestrictionAndTransition) {
   EXPECT_EQ(Line(2).left, "290 / 0.78");
   EXPECT_EQ(Line(3).left, "250 / 10000");
   EXPECT_EQ(Line(3).right, "18000");
+  cruise_alt = 18000;  // at the transition altitude still feet
+  Paint();
+  EXPECT_EQ(Line(1).left, "18000");
   cruise_alt = 18100;
   Paint();
   EXPECT_EQ(Line(1).left, "FL181");

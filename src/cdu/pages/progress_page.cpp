@@ -139,7 +139,7 @@ void DrawPageOne(cdu::CduScreen& cdu) {
   DrawColumnLabels(cdu, 26, "F R O M", "A L T", "A T A");
   if (stpos > 1 && stpos != kNoActiveLeg) DrawFromLine(cdu);
   DrawColumnLabels(cdu, 73, nullptr, "D T G", "E T A");
-  if (fp_cnt > 0 && stpos != kNoActiveLeg && stpos <= fp_cnt && fp_cnt <= kLastRouteRow) {
+  if (fp_cnt > 0 && stpos != kNoActiveLeg && stpos >= 0 && stpos <= fp_cnt && fp_cnt <= kLastRouteRow) {
     DrawRouteLines(cdu, fuel);
   }
   DrawTocTodLine(cdu);
