@@ -6,11 +6,6 @@
 #include "cdu/cdu_pages.h"
 
 #define CDU_PENDING_PAGE_ROUTINES(X) \
-  X(DrawPerfInitPage)                \
-  X(DrawApproachRefPage)             \
-  X(DrawVnavPage)                    \
-  X(DrawTakeoffRefPage)              \
-  X(DrawProgressPage)                \
   X(DrawFixInfoPage)                 \
   X(DrawRteHoldPage)                 \
   X(DrawNavRadioPage)

@@ -82,4 +82,8 @@ RO_DECLARE_GLOBALS(FRAME_TICK_DRIVER_GLOBALS)
 RO_DECLARE_GLOBALS(FRAME_TICK_SAMPLE_GLOBALS)
 RO_DECLARE_GLOBALS(FRAME_TICK_LATE_SAMPLE_GLOBALS)
 
+// The token-341 sample under the name the CDU's PROGRESS page reads it by: the outside air
+// temperature, deg C (the take-off speeds read the same token as such).
+inline double& static_air_temp = xtk_error;
+
 void ResetTickGlobals();

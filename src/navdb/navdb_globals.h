@@ -97,6 +97,9 @@ RO_DECLARE_GLOBALS(NAVDB_SCALARS)
 RO_DECLARE_ARRAYS(NAVDB_ARRAYS)
 RO_DECLARE_ARRAYS(NAVDB_LARGE_TABLES)
 
+// The destination's elevation (ft), as the airport loader stores it in the destination block.
+inline int32_t& dest_elev = airport_recs[2].elevation_ft;
+
 // Restores the load values: counts and scalars, the small tables whole, and the used rows of the
 // large ones (rows beyond a count are never read, so they may keep what an earlier load left).
 void ResetNavdbGlobals();

@@ -1,0 +1,94 @@
+#include "cdu/pages/perf_texts.h"
+
+#include <cmath>
+
+#include "afds/fuel_system.h"
+#include "fmc/fmc_globals.h"
+#include "frame/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace cdu_perf {
+
+namespace {
+
+constexpr double kBoxCell = 20.0;
+constexpr double kBoxHeight = 15.0;
+constexpr double kTextBoxHeight = 30.0;
+constexpr double kFinalApproachNm = 100.0;
+constexpr double kFinalApproachSpeedShare = 0.85;
+
+bool WeightInKg() { return weight_unit == "KGS"; }
+
+}  // namespace
+
+double ShownWeight(double lb) { return WeightInKg() ? lb * kKgPerLb : lb; }
+
+double EnteredWeightLb(double value) { return WeightInKg() ? value * kLbPerKg : value; }
+
+double GrossWeightThousands() { return ShownWeight(GetTotalFuelWeight() + gross_weight) / 1000.0; }
+
+std::string CruiseAltText() {
+  if (cruise_alt == 0 && pending_cruise_alt == 0) return {};
+  int32_t alt_ft = 0;
+  if (cruise_alt != 0) {
+    alt_ft = cruise_alt;
+  } else if (pending_cruise_alt >= 1000) {
+    alt_ft = pending_cruise_alt;
+  }
+  return alt_ft > trans_alt ? cdu::Format("FL%03d", alt_ft / 100) : cdu::Format("%5d", alt_ft);
+}
+
+void BoxPrompt(cdu::CduScreen& cdu, double x, double y, int32_t cells) {
+  const auto F = [](double v) { return static_cast<gfx::REAL>(v); };
+  gfx::Graphics* g = cdu.graphics();
+  const gfx::Pen& pen = cdu.pen(2);
+  g->DrawRectangle(&pen, F(x), F(y), F(kBoxCell * cells), F(kBoxHeight));
+  for (int32_t i = 1; i < cells; ++i) {
+    const double dx = x + kBoxCell * i;
+    g->DrawLine(&pen, F(dx), F(y), F(dx), F(y + kBoxHeight));
+  }
+}
+
+void TextEndingAt(cdu::CduScreen& cdu, double right, double y, std::string_view text, cdu::Font font) {
+  if (text.empty()) return;
+  gfx::StringFormat far;
+  far.SetAlignment(gfx::StringAlignmentFar);
+  const double w = cdu::kRightCell * static_cast<double>(text.size());
+  const gfx::RectF box(static_cast<gfx::REAL>(right - w), static_cast<gfx::REAL>(y), static_cast<gfx::REAL>(w),
+                       static_cast<gfx::REAL>(kTextBoxHeight));
+  cdu.graphics()->DrawString(text.data(), static_cast<gfx::INT>(text.size()), &cdu.font(font), box, &far,
+                             &cdu.brush(cdu::Ink::kGreen));
+}
+
+std::string EtaText(double minutes) {
+  if (!(minutes > 0.0)) minutes = 0.0;
+  double hours = minutes / 60.0 >= 1.0 ? std::trunc(minutes / 60.0) : 0.0;
+  double mins = minutes - 60.0 * hours;
+  mins = std::round(mins + zulu_min);
+  hours += zulu_hour;
+  if (mins >= 60.0) {
+    mins -= 60.0;
+    hours += 1.0;
+  }
+  hours = std::fmod(std::trunc(hours), 24.0);
+  // + 0.0 turns a negative zero into one that prints without a sign.
+  return cdu::Format("%02.0f%02.0fZ", hours + 0.0, std::trunc(mins) + 0.0);
+}
+
+DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per_h) {
+  DestinationPrediction p;
+  p.avg_speed_kt = ground_speed;
+  if (dist_nm > kFinalApproachNm) {
+    p.avg_speed_kt = ((dist_nm - kFinalApproachNm) * ground_speed +
+                      kFinalApproachSpeedShare * descent_ias * kFinalApproachNm) / dist_nm;
+  }
+  if (!(p.avg_speed_kt >= kMinEtaGroundSpeedKt)) return p;
+  p.valid = true;
+  p.minutes = dist_nm / p.avg_speed_kt * 60.0;
+  p.fuel_burned_lb = fuel_flow_lb_per_h * p.minutes / 60.0;
+  // The present flow, scaled down for the slower final part.
+  if (ground_speed > p.avg_speed_kt) p.fuel_burned_lb *= p.avg_speed_kt / ground_speed;
+  return p;
+}
+
+}  // namespace cdu_perf
