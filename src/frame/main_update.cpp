@@ -4,7 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_pending.h"
-#include "displays/displays_pending.h"
+#include "displays/standby_gyro.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/fmc_pending.h"
 #include "frame/readers_flight.h"

@@ -12,6 +12,7 @@
 #include "displays/eadi_format_b.h"
 #include "displays/displays_pending.h"
 #include "displays/pfd_frame.h"
+#include "displays/standby_display.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"

@@ -4,7 +4,6 @@
 #pragma once
 
 enum class PendingCall {
-  kDrawStandbyDisplay,
   // the per-tick driver's calls into systems, autoflight, VNAV and the log
   kProcVnavDescent,
   kProcFlch,
@@ -24,7 +23,6 @@ enum class PendingCall {
   kEngageSpeedHold,
   kToggleVsMode,
   kStopStandbySpoolSound,
-  kUpdateStandbyGyro,
   kCount
 };
 

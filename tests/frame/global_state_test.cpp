@@ -114,7 +114,7 @@ TEST_F(GlobalStateTest, ResetRestoresChangedValuesInEverySubsystem) {
   tcas_flag = 21;
   sim_vars.value.n = 250.0;
   cdu_surface.width = 399;
-  CountPendingCall(PendingCall::kDrawStandbyDisplay);
+  CountPendingCall(PendingCall::kProcFlch);
 
   ResetModuleState();
 
@@ -137,7 +137,7 @@ TEST_F(GlobalStateTest, ResetRestoresChangedValuesInEverySubsystem) {
   EXPECT_EQ(tcas_flag, 0);
   EXPECT_EQ(sim_vars.value.n, 0.0);
   EXPECT_EQ(cdu_surface.width, 0u);
-  EXPECT_EQ(PendingCalls(PendingCall::kDrawStandbyDisplay), 0);
+  EXPECT_EQ(PendingCalls(PendingCall::kProcFlch), 0);
 }
 
 TEST_F(GlobalStateTest, ResetClearsNotedAndListedStoredPlanRows) {
