@@ -12,7 +12,7 @@
 #include "afds/panel_sounds.h"
 #include "afds/panel_mode.h"
 #include "afds/systems_globals.h"
-#include "displays/displays_pending.h"
+#include "displays/standby_gyro.h"
 #include "frame/frame_globals.h"
 #include "frame/int_conversion.h"
 #include "frame/named_vars.h"

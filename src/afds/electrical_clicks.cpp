@@ -7,7 +7,8 @@
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"
 #include "afds/panel_sounds.h"
-#include "displays/displays_pending.h"
+#include "displays/standby_gyro.h"
+#include "frame/geodesy.h"
 #include "frame/int_conversion.h"
 #include "frame/readers_systems.h"
 

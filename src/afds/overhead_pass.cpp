@@ -11,7 +11,7 @@
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_globals.h"
-#include "displays/displays_pending.h"
+#include "displays/radio_readers.h"
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"
 #include "frame/fsuipc_client.h"

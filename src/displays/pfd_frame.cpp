@@ -104,28 +104,35 @@ gfx::ARGB PfdConfiguredColour(int32_t r, int32_t g, int32_t b) {
 }
 
 PfdFrame PfdFrame::Of(const DisplaySurface& s) {
+  return Of(s, kPfdCanvasWidth, kPfdCanvasHeight, kPfdCentreX, kPfdCentreY);
+}
+
+PfdFrame PfdFrame::Of(const DisplaySurface& s, double canvas_width, double canvas_height, double centre_x,
+                      double centre_y) {
   PfdFrame f;
   const double w = s.width;
   const double h = s.height;
-  f.sx = w / kPfdCanvasWidth;
-  f.sy = h / kPfdCanvasHeight;
+  f.sx = w / canvas_width;
+  f.sy = h / canvas_height;
   f.k = h / (16.0 * (w + h));
   f.fx = f.sx / f.k;
   f.fy = f.sy / f.k;
+  f.cx = centre_x;
+  f.cy = centre_y;
   return f;
 }
 
 void PfdFrame::SetCanvas(gfx::Graphics* g, double rotation_deg) const {
   g->ResetTransform();
   g->ScaleTransform(R(sx), R(sy));
-  g->TranslateTransform(R(kPfdCentreX), R(kPfdCentreY));
+  g->TranslateTransform(R(cx), R(cy));
   if (rotation_deg != 0.0) g->RotateTransform(R(rotation_deg));
 }
 
 void PfdFrame::SetFine(gfx::Graphics* g, double rotation_deg) const {
   g->ResetTransform();
   g->ScaleTransform(R(k), R(k));
-  g->TranslateTransform(R(kPfdCentreX * fx), R(kPfdCentreY * fy));
+  g->TranslateTransform(R(cx * fx), R(cy * fy));
   if (rotation_deg != 0.0) g->RotateTransform(R(rotation_deg));
 }
 

@@ -27,15 +27,20 @@ inline constexpr double kPfdCanvasHeight = 232.0;
 inline constexpr double kPfdCentreX = 159.0;
 inline constexpr double kPfdCentreY = 132.0;
 
+// The standby display uses the same two frames on its own canvas and centre.
 struct PfdFrame {
   double sx = 1.0;  // pixels per canvas unit
   double sy = 1.0;
   double k = 1.0;   // pixels per fine unit
   double fx = 1.0;  // fine units per canvas unit: sx / k, sy / k
   double fy = 1.0;
+  double cx = kPfdCentreX;  // the centre, in canvas units
+  double cy = kPfdCentreY;
 
   // Undefined for an empty surface; the painter draws nothing then.
   static PfdFrame Of(const DisplaySurface& surface);
+  static PfdFrame Of(const DisplaySurface& surface, double canvas_width, double canvas_height, double centre_x,
+                     double centre_y);
 
   // Reset, canvas (or fine) frame about the centre, then rotated by `rotation_deg` (clockwise).
   void SetCanvas(gfx::Graphics* g, double rotation_deg = 0.0) const;

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "displays/displays_pending.h"
+#include "displays/radio_readers.h"
 #include "frame/checklist_gauges.h"
 #include "frame/display_gauges.h"
 #include "frame/efis_ctrl_gauges.h"

@@ -4,7 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/flch_thrust.h"
-#include "displays/displays_pending.h"
+#include "displays/standby_gyro.h"
 #include "fmc/fmc_globals.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"

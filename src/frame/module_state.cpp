@@ -20,7 +20,6 @@
 #include "frame/geodesy.h"
 #include "frame/named_vars.h"
 #include "frame/panel_gauge_globals.h"
-#include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/readers_flight.h"
 #include "frame/tcas_link.h"
@@ -47,7 +46,6 @@ void ResetModuleState() {
   ResetTickAutoflightGlobals();
   ResetDisplaySurfaces();
   ResetGdiplusSession();
-  ResetPendingCalls();
   ResetGeodesyGlobals();
   ResetNavdbGlobals();
   ResetMagModelGlobals();

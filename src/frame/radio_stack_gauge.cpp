@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
-#include "displays/displays_pending.h"
+#include "displays/radio_readers.h"
 #include "frame/display_gauges.h"
 #include "frame/debug_log.h"
 #include "frame/fsuipc_client.h"

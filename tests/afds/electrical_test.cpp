@@ -2,6 +2,7 @@
 
 #include "afds/electrical.h"
 #include "afds/eicas_messages.h"
+#include "displays/displays_globals.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
 
@@ -53,6 +54,8 @@ TEST_F(ElectricalTest, ColdAircraftWaitsForTheBatteryThenErectsTheStandbyAttitud
   ac_power = 0;
   AllSourcesOff();
   SetBattery(false);
+  stdby_att_pitch = -55.0;  // at rest
+  stdby_att_bank_deg = -30.0;
   Pass();
   EXPECT_EQ(ac_power, 0);
   EXPECT_EQ(stdby_att_erecting, 0);
@@ -60,6 +63,7 @@ TEST_F(ElectricalTest, ColdAircraftWaitsForTheBatteryThenErectsTheStandbyAttitud
   Pass();
   EXPECT_EQ(ac_power, 1);
   EXPECT_EQ(stdby_att_erecting, 1);
+  EXPECT_EQ(stdby_att_pitch, -54.0);  // its first step, at once
   EXPECT_EQ(sound_event_code, 7);
   EXPECT_EQ(stdby_att_erect_count, 0);
 }

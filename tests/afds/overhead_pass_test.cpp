@@ -203,6 +203,8 @@ TEST_F(OverheadPassTest, GearReadsZeroWithoutPower) {
 
 TEST_F(OverheadPassTest, MarkerLightsCycleWhileTheStandbyAttitudeErects) {
   stdby_att_erecting = 1;
+  stdby_att_pitch = -55.0;  // from rest: the erection outlasts the test
+  stdby_att_bank_deg = -30.0;
   host_.SetToken(354, 2.0);
   std::vector<int32_t> lit;
   for (int i = 0; i < 4; ++i) {

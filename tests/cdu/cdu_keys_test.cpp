@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cdu/cdu_fixture.h"
-#include "frame/pending_calls.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {

@@ -138,8 +138,7 @@ TEST_P(StbyInstanceTest, StandbyPaintsUnlessAHiddenVcInstanceHasNoPopupToServe) 
   const StbyCase& c = GetParam();
   simhost::GaugeInstance* g = Create("STBY_PFD", c.parameter);
   Windows(c.main_panel, panel_window::kStby, c.popup_shown);
-  Send(g, gauge::kPreDraw);
-  EXPECT_EQ(Calls(PendingCall::kDrawStandbyDisplay), c.paints ? 1 : 0);
+  EXPECT_EQ(PreDraw(g), c.paints ? Painted::kNormal : Painted::kNothing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Instances, StbyInstanceTest,

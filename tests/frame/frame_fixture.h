@@ -10,7 +10,6 @@
 
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
-#include "frame/pending_calls.h"
 #include "host/host.h"
 
 class FrameTest : public ::testing::Test {
@@ -37,7 +36,6 @@ class FrameTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) host_->RunFrame();
   }
 
-  static int Calls(PendingCall c) { return PendingCalls(c); }
 
   int KeyEvents(uint32_t event_id) const {
     int n = 0;

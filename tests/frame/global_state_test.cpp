@@ -11,7 +11,6 @@
 #include "frame/tcas_link.h"
 #include "frame/module_state.h"
 #include "frame/named_vars.h"
-#include "frame/pending_calls.h"
 #include "frame/readers_flight.h"
 #include "frame/sim_access.h"
 #include "nd/nd_globals.h"
@@ -114,7 +113,6 @@ TEST_F(GlobalStateTest, ResetRestoresChangedValuesInEverySubsystem) {
   tcas_flag = 21;
   sim_vars.value.n = 250.0;
   cdu_surface.width = 399;
-  CountPendingCall(PendingCall::kDrawStandbyDisplay);
 
   ResetModuleState();
 
@@ -137,7 +135,6 @@ TEST_F(GlobalStateTest, ResetRestoresChangedValuesInEverySubsystem) {
   EXPECT_EQ(tcas_flag, 0);
   EXPECT_EQ(sim_vars.value.n, 0.0);
   EXPECT_EQ(cdu_surface.width, 0u);
-  EXPECT_EQ(PendingCalls(PendingCall::kDrawStandbyDisplay), 0);
 }
 
 TEST_F(GlobalStateTest, ResetClearsNotedAndListedStoredPlanRows) {

@@ -14,7 +14,6 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "frame/main_update.h"
-#include "frame/pending_calls.h"
 #include "frame/sim_access.h"
 #include "frame/tick_globals.h"
 #include "support/sim_fixture.h"
@@ -124,7 +123,6 @@ class TickTest : public testing_support::SimFixture {
     return v;
   }
 
-  static int Calls(PendingCall c) { return PendingCalls(c); }
 
   double tick_ = 1000.0;
 };

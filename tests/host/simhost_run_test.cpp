@@ -120,6 +120,7 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
   EXPECT_NE(r.output.find("9 snapshots written"), std::string::npos) << r.output;
   constexpr uint32_t kBlack = 0xFF000000u, kClear = 0u;
   constexpr uint32_t kPfdSky = 0xFF4143EEu, kPfdGround = 0xFF611F05u;  // the example configuration's
+  constexpr uint32_t kStbySky = 0xFF0F9AF5u;
   const struct {
     const char* file;
     int width, height;
@@ -132,7 +133,7 @@ TEST_F(SimhostRun, DemoWritesOnePictureOfEachDisplay) {
       {"fp_pfd.png", 318, 232, 5, 5, kBlack},            {"lower_eicas.png", 250, 213, 125, 106, kClear},
       // Aligned and level on the runway: sky above the aircraft symbol, ground below.
       {"fp_pfd.png", 318, 232, 159, 116, kPfdSky},       {"fp_pfd.png", 318, 232, 159, 150, kPfdGround},
-      {"nd.png", 358, 440, 8, 435, kClear},              {"stby_pfd.png", 101, 90, 50, 45, kClear},
+      {"nd.png", 358, 440, 8, 435, kClear},              {"stby_pfd.png", 101, 90, 60, 25, kStbySky},
       {"upper_eicas.png", 250, 213, 125, 106, kClear},
   };
   for (const auto& p : kProbes) {
