@@ -21,7 +21,4 @@
   X(DrawTakeoffRefPage)              \
   X(DrawRefNavDataPage)              \
   X(DrawProgressPage)                \
-  X(DrawFixInfoPage)                 \
-  X(DrawRteHoldPage)                 \
-  X(DrawNavRadioPage)                \
   X(DrawAnnouncementStatusPage)
