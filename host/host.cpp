@@ -57,6 +57,11 @@ struct ServiceSlots {
   }
   static void ReadToken(gauge::TokenVar* var) {
     const Host& h = H();
+    if (IsTextToken(var->id)) {
+      auto it = h.token_texts_.find(var->id);
+      var->value.s = it == h.token_texts_.end() ? "" : it->second.c_str();
+      return;
+    }
     const double v = h.Token(var->id);
     if (h.TokenIsInteger(var->id)) {
       var->value.n = 0.0;
@@ -258,6 +263,13 @@ void Host::SetTokenInteger(uint32_t id, bool integer) {
   } else {
     integer_tokens_.erase(id);
   }
+}
+
+void Host::SetTokenText(uint32_t id, const std::string& text) { token_texts_[id] = text; }
+
+std::string Host::TokenText(uint32_t id) const {
+  auto it = token_texts_.find(id);
+  return it == token_texts_.end() ? std::string() : it->second;
 }
 
 bool Host::TokenIsInteger(uint32_t id) const { return IsIntegerToken(id) || integer_tokens_.count(id) != 0; }

@@ -66,6 +66,9 @@ class Host {
   double Token(uint32_t id) const;
   void SetTokenInteger(uint32_t id, bool integer);
   bool TokenIsInteger(uint32_t id) const;
+  // Text tokens (token_types.cpp) such as the VOR 1 station ident; an unset one reads "".
+  void SetTokenText(uint32_t id, const std::string& text);
+  std::string TokenText(uint32_t id) const;
   void SetExpression(const std::string& text, double value);
   void SetExpressionText(const std::string& text, const std::string& value);
   double Expression(const std::string& text) const;
@@ -159,6 +162,7 @@ class Host {
 
   std::map<uint32_t, double> tokens_;
   std::set<uint32_t> integer_tokens_;
+  std::map<uint32_t, std::string> token_texts_;
   std::map<std::string, double> expressions_;
   std::map<std::string, std::string> expression_texts_;
   std::string expression_text_result_;

@@ -153,10 +153,10 @@ class LineParser {
   }
 
   bool ParseVariable(const std::string& verb, std::string* error) {
-    if (!More()) return Missing("variable kind after '" + verb + "' (token, expr, text, named or fsuipc)", error);
+    if (!More()) return Missing("variable kind after '" + verb + "' (token, tokentext, expr, text, named or fsuipc)", error);
     const std::string kind = Next();
-    if (kind == "token") {
-      cmd_->var = VarKind::kToken;
+    if (kind == "token" || kind == "tokentext") {
+      cmd_->var = kind == "token" ? VarKind::kToken : VarKind::kTokenText;
       return Id("token id", error);
     }
     if (kind == "fsuipc") {
@@ -173,7 +173,7 @@ class LineParser {
       }
       return true;
     }
-    *error = "unknown variable kind '" + kind + "' (token, expr, text, named or fsuipc)";
+    *error = "unknown variable kind '" + kind + "' (token, tokentext, expr, text, named or fsuipc)";
     return false;
   }
 
@@ -181,12 +181,15 @@ class LineParser {
     if (!ParseVariable("set", error)) return false;
     switch (cmd_->var) {
       case VarKind::kToken: cmd_->kind = CommandKind::kSetToken; break;
+      case VarKind::kTokenText: cmd_->kind = CommandKind::kSetTokenText; break;
       case VarKind::kExpression: cmd_->kind = CommandKind::kSetExpression; break;
       case VarKind::kExpressionText: cmd_->kind = CommandKind::kSetExpressionText; break;
       case VarKind::kNamed: cmd_->kind = CommandKind::kSetNamed; break;
       case VarKind::kFsuipc: cmd_->kind = CommandKind::kSetFsuipc; break;
     }
-    if (cmd_->var == VarKind::kExpressionText) return Word("text value", &cmd_->text, error) && End(error);
+    if (cmd_->var == VarKind::kExpressionText || cmd_->var == VarKind::kTokenText) {
+      return Word("text value", &cmd_->text, error) && End(error);
+    }
     if (cmd_->var == VarKind::kFsuipc) {
       if (!More()) return Missing("value", error);
       const std::string w = Next();

@@ -17,6 +17,7 @@ namespace simhost {
 enum class CommandKind {
   kFrames,
   kSetToken,
+  kSetTokenText,
   kSetExpression,
   kSetExpressionText,
   kSetNamed,
@@ -33,7 +34,7 @@ enum class CommandKind {
   kCdu,
 };
 
-enum class VarKind { kToken, kExpression, kExpressionText, kNamed, kFsuipc };
+enum class VarKind { kToken, kTokenText, kExpression, kExpressionText, kNamed, kFsuipc };
 enum class WindowAction { kShow, kHide, kToggle };
 enum class TcasAction { kOn, kOff, kAdd, kClear };
 

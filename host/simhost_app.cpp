@@ -103,7 +103,7 @@ class Run {
 
  private:
   static bool IsSetting(CommandKind k) {
-    return k == CommandKind::kSetToken || k == CommandKind::kSetExpression ||
+    return k == CommandKind::kSetToken || k == CommandKind::kSetTokenText || k == CommandKind::kSetExpression ||
            k == CommandKind::kSetExpressionText || k == CommandKind::kSetNamed || k == CommandKind::kSetFsuipc ||
            k == CommandKind::kFsuipcServer || k == CommandKind::kTcas;
   }
@@ -134,6 +134,7 @@ class Run {
   std::string Describe(const ScenarioCommand& c) const {
     switch (c.var) {
       case VarKind::kToken: return "token " + std::to_string(c.id) + " = " + FormatNumber(host_.Token(c.id));
+      case VarKind::kTokenText: return "tokentext " + std::to_string(c.id) + " = \"" + host_.TokenText(c.id) + "\"";
       case VarKind::kExpression: return "expr \"" + c.name + "\" = " + FormatNumber(host_.Expression(c.name));
       case VarKind::kExpressionText: return "text \"" + c.name + "\" = \"" + host_.ExpressionText(c.name) + "\"";
       case VarKind::kNamed: return "named " + c.name + " = " + FormatNumber(host_.Named(c.name));
@@ -152,6 +153,7 @@ class Run {
         for (int64_t n = 0; n < c.count; ++n) host_.RunFrame();
         return true;
       case CommandKind::kSetToken: host_.SetToken(c.id, c.value); return true;
+      case CommandKind::kSetTokenText: host_.SetTokenText(c.id, c.text); return true;
       case CommandKind::kSetExpression: host_.SetExpression(c.name, c.value); return true;
       case CommandKind::kSetExpressionText: host_.SetExpressionText(c.name, c.text); return true;
       case CommandKind::kSetNamed: host_.SetNamed(c.name, c.value); return true;

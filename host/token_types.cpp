@@ -24,4 +24,8 @@ bool IsIntegerToken(uint32_t id) {
   }
 }
 
+bool IsTextToken(uint32_t id) {
+  return id == 47;  // VOR 1 station ident
+}
+
 }  // namespace simhost

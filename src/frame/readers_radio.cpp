@@ -62,3 +62,5 @@ double ReadTokenVar878() { return TokenF64(878); }
 double ReadTokenVar879() { return TokenF64(879); }
 double ReadTokenVar880() { return TokenF64(880); }
 double ReadTokenVar881() { return TokenF64(881); }
+double ReadFreqToken24() { return PackedDecimal(24) / 100.0 + 100.0; }
+std::string ReadVor1Ident() { return sim::TokenText(47); }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 double ReadAdfFrequency();        // kHz, from tokens 16 (digits) and 18 (tenths, 100 = +1000 kHz)
 double GetAdf2ActiveFrequency();  // kHz
@@ -33,3 +34,5 @@ double ReadTokenVar878();
 double ReadTokenVar879();
 double ReadTokenVar880();
 double ReadTokenVar881();
+double ReadFreqToken24();         // MHz, VOR 1 active frequency
+std::string ReadVor1Ident();      // token 47, the received VOR 1 station's ident

@@ -44,6 +44,14 @@ int32_t TokenRawI32(uint32_t id) { return static_cast<int32_t>(TokenWord(id)); }
 
 uint32_t TokenWord(uint32_t id) { return FirstWord(ReadTokenRecord(id)); }
 
+std::string TokenText(uint32_t id) {
+  gauge::TokenVar tv{};  // a host that writes nothing leaves the pointer null
+  tv.id = id;
+  host::ReadToken(&tv);
+  const char* s = tv.value.s;
+  return s == nullptr ? std::string() : std::string(s, strnlen(s, kTokenTextMax));
+}
+
 double ExpressionF64(const char* text) {
   double result = 0.0;
   host::ExecuteExpression(text, &result, nullptr, nullptr);

@@ -6,7 +6,9 @@
 // and only ReadAirspeedSmoothed writes that.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "frame/globals_macros.h"
 #include "frame/int_conversion.h"
@@ -33,6 +35,9 @@ double TokenF64(uint32_t id);
 int32_t TokenTruncated(uint32_t id);
 int32_t TokenRawI32(uint32_t id);
 uint32_t TokenWord(uint32_t id);
+// A text token's characters (at most kTokenTextMax of them); "" when the host gives none.
+inline constexpr size_t kTokenTextMax = 64;
+std::string TokenText(uint32_t id);
 
 // One evaluation with a single result pointer, the result zeroed beforehand.
 double ExpressionF64(const char* text);

@@ -158,8 +158,9 @@ struct LinkageRecord {
   GaugeHeader* gauges[kMaxGauges + 1];  // null-terminated
 };
 
-// The block handed to the token-read service. `value` holds a double for most tokens and a 32-bit
-// integer in its first 4 bytes for some.
+// The block handed to the token-read service. `value` holds a double for most tokens, a 32-bit
+// integer in its first 4 bytes for some, and for text tokens a pointer to the host's NUL-terminated
+// characters (valid until the host's next change of that token).
 struct TokenVar {
   uint32_t id;
   void* var_ptr;
@@ -168,6 +169,7 @@ struct TokenVar {
     double n;
     int32_t d;
     uint32_t u;
+    const char* s;
     uint8_t bytes[8];
   } value;
   double old;

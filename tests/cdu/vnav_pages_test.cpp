@@ -171,7 +171,7 @@ TEST_F(VnavPagesTest, CruisePageEstimatesTheDestinationAndTheTopOfDescent) {
   EXPECT_EQ(Line(1).right, "1212Z/80 NM");
   EXPECT_EQ(Line(2).left, "300 / 0.57");
   EXPECT_EQ(Line(4).label, "KPDX  E T A / F U E L");
-  EXPECT_EQ(Line(4).right, "1238Z / 15.0");
+  EXPECT_EQ(Line(4).right, "1237Z / 15.0");
 
   ground_speed = 0.0;  // standing: no time to the T/D
   Paint();

@@ -5,6 +5,7 @@
 
 #include "frame/module_entry.h"
 #include "frame/module_state.h"
+#include "frame/readers_radio.h"
 #include "host/host.h"
 #include "host/panel_config.h"
 
@@ -165,6 +166,16 @@ TEST(TokenRead, IntegerTokensArriveAsInt32InTheFirstFourBytes) {
   v.id = 62;
   host::ReadToken(&v);
   EXPECT_EQ(v.value.n, 250.25);
+}
+
+TEST(TokenRead, TextTokensArriveAsTextAndUnsetOnesAsEmpty) {
+  ResetModuleState();
+  simhost::Host h;
+  h.Attach(&ImportTable, &Linkage);
+  EXPECT_EQ(ReadVor1Ident(), "");
+  h.SetTokenText(47, "SEA");
+  h.SetToken(47, 3.0);  // a number set on a text token does not change what it reads
+  EXPECT_EQ(ReadVor1Ident(), "SEA");
 }
 
 }  // namespace

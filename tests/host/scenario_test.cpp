@@ -53,7 +53,8 @@ TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
       "clickfn EFIS_CTRL \"\" 3\n"
       "snapshot FMS_NB WN cdu.png\n"
       "snapshot ND\n"
-      "set text \"(A:TITLE,string)\" \"Orvantel 757-200 \\\"House\\\"\"\n");
+      "set text \"(A:TITLE,string)\" \"Orvantel 757-200 \\\"House\\\"\"\n"
+      "set tokentext 47 \"SEA\"\n");
   EXPECT_EQ(s.commands[0].parameter, "");
   EXPECT_EQ(s.commands[0].x, 120);
   EXPECT_EQ(s.commands[0].mouse_flags, gauge::kMouseLeftSingle);
@@ -65,6 +66,9 @@ TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
   EXPECT_EQ(s.commands[3].text, "cdu.png");
   EXPECT_EQ(s.commands[4].text, "");
   EXPECT_EQ(s.commands[5].text, "Orvantel 757-200 \"House\"");
+  EXPECT_EQ(s.commands[6].kind, CommandKind::kSetTokenText);
+  EXPECT_EQ(s.commands[6].id, 47u);
+  EXPECT_EQ(s.commands[6].text, "SEA");
 }
 
 TEST(ScenarioParse, CduKeysAndTypedWordsBecomeClicksWithAFrameAfterEachAppliedKey) {

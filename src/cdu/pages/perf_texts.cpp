@@ -60,21 +60,6 @@ void TextEndingAt(cdu::CduScreen& cdu, double right, double y, std::string_view 
                              &cdu.brush(cdu::Ink::kGreen));
 }
 
-std::string EtaText(double minutes) {
-  if (!(minutes > 0.0)) minutes = 0.0;
-  double hours = minutes / 60.0 >= 1.0 ? std::trunc(minutes / 60.0) : 0.0;
-  double mins = minutes - 60.0 * hours;
-  mins = std::round(mins + zulu_min);
-  hours += zulu_hour;
-  if (mins >= 60.0) {
-    mins -= 60.0;
-    hours += 1.0;
-  }
-  hours = std::fmod(std::trunc(hours), 24.0);
-  // + 0.0 turns a negative zero into one that prints without a sign.
-  return cdu::Format("%02.0f%02.0fZ", hours + 0.0, std::trunc(mins) + 0.0);
-}
-
 DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per_h) {
   DestinationPrediction p;
   p.avg_speed_kt = ground_speed;

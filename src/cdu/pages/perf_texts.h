@@ -48,9 +48,6 @@ void BoxPrompt(cdu::CduScreen& cdu, double x, double y, int32_t cells);
 void TextEndingAt(cdu::CduScreen& cdu, double right, double y, std::string_view text,
                   cdu::Font font = cdu::Font::kLarge);
 
-// The zulu time after `minutes` from now, "HHMMZ". The minute is rounded before it carries into the
-// hour, and the hour wraps at 24 however far ahead; a time behind now counts as now.
-std::string EtaText(double minutes);
 
 // Time and fuel to the destination `dist_nm` along the route, at the present ground speed except
 // for the last 100 NM, flown at 85 % of the descent speed.

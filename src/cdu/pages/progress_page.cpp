@@ -18,6 +18,7 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
+#include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
@@ -56,7 +57,7 @@ double PredictedFuelThousands(const FuelNow& fuel, double minutes) {
 void DrawLegPrediction(cdu::CduScreen& cdu, const FuelNow& fuel, double y, double dist_nm) {
   if (!(ground_speed > kLegEtaMinGroundSpeedKt)) return;
   const double minutes = dist_nm / ground_speed * 60.0;
-  cdu.Text(200, y, cdu_perf::EtaText(minutes));
+  cdu.Text(200, y, EtaTextAfterMinutes(minutes));
   cdu.Text(320, y, cdu::Format("%3.1f", PredictedFuelThousands(fuel, minutes)));
 }
 
@@ -111,7 +112,7 @@ void DrawRouteLines(cdu::CduScreen& cdu, const FuelNow& fuel) {
   cdu.Text(110, 175, cdu::Format("%4.0f", dest_dtg));
   const cdu_perf::DestinationPrediction p = cdu_perf::PredictDestination(dest_dtg, fuel.flow_lb_per_h);
   if (p.valid && p.avg_speed_kt > kDestEtaMinSpeedKt) {
-    cdu.Text(200, 175, cdu_perf::EtaText(p.minutes));
+    cdu.Text(200, 175, EtaTextAfterMinutes(p.minutes));
     cdu.Text(320, 175, cdu::Format("%3.1f", cdu_perf::ShownWeight(fuel.on_board_lb - p.fuel_burned_lb) / 1000.0));
   }
 }
@@ -128,7 +129,7 @@ void DrawTocTodLine(cdu::CduScreen& cdu) {
     return;
   }
   const std::string eta = ground_speed >= cdu_perf::kMinEtaGroundSpeedKt
-                              ? cdu_perf::EtaText(dist_nm / ground_speed * 60.0)
+                              ? EtaTextAfterMinutes(dist_nm / ground_speed * 60.0)
                               : std::string("----Z");
   cdu.Text(235, 220, cdu::Format("%s/%-3.0f NM", eta.c_str(), dist_nm));
 }

@@ -17,6 +17,7 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
+#include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
@@ -226,7 +227,7 @@ void DrawDestinationEtaFuel(cdu::CduScreen& cdu) {
   // Always pounds here, whatever weight_unit says.
   const double fuel_left_lb = GetTotalFuelWeight() - p.fuel_burned_lb;
   cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, 175,
-                         cdu::Format("%s / %3.1f", cdu_perf::EtaText(p.minutes).c_str(), fuel_left_lb / 1000.0));
+                         cdu::Format("%s / %3.1f", EtaTextAfterMinutes(p.minutes).c_str(), fuel_left_lb / 1000.0));
 }
 
 void DrawCrzPage(cdu::CduScreen& cdu) {
@@ -245,7 +246,7 @@ void DrawCrzPage(cdu::CduScreen& cdu) {
   if (toc == 1 && tod == 0) {
     cdu.Text(275, 26, "T O  T/D", Font::kSmall);
     const std::string eta = ground_speed >= cdu_perf::kMinEtaGroundSpeedKt
-                                ? cdu_perf::EtaText(dist_to_tod / ground_speed * 60.0)
+                                ? EtaTextAfterMinutes(dist_to_tod / ground_speed * 60.0)
                                 : std::string("----Z");
     cdu.Text(235, 43, cdu::Format("%s/%-.0f NM", eta.c_str(), dist_to_tod));
   }

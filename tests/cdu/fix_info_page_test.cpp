@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "cdu/cdu_fixture.h"
+#include "frame/frame_globals.h"
+#include "navdb/nav_loader.h"
+
+namespace cdu_test {
+namespace {
+
+class FixInfoPageTest : public CduTest {
+ protected:
+  void SetUp() override {
+    CduTest::SetUp();
+    sim_root = RO757_SOURCE_DIR "/examples/sim";
+    LoadNavDatabase();
+    Press("FIX");
+  }
+  // A fix on row n at 47 N 122 W, with the aircraft 30 NM south of it.
+  static void SetFix(int n, const char* ident) {
+    fix_info[n] = FixInfoEntry{};
+    fix_info[n].ident = ident;
+    fix_info[n].lat = 47.0;
+    fix_info[n].lon = -122.0;
+    plane_lat = 46.5;
+    plane_lon = -122.0;
+  }
+};
+
+TEST_F(FixInfoPageTest, WithoutAFixOnlyTheLabelsAndTheEntryBoxesShow) {
+  Paint();
+  EXPECT_EQ(TitleLine(), "FIX INFO 1 / 2");
+  EXPECT_EQ(Line(1).left, "");
+  size_t boxes = 0;
+  for (const gfx::Op& op : rec().ops()) boxes += op.kind == gfx::OpKind::Stroke && op.pen_width == 2.0f;
+  EXPECT_EQ(boxes, 5u);  // the box and its four dividers
+}
+
+TEST_F(FixInfoPageTest, FixShowsTheAircraftRadialAndEachPointsEtaAndDistanceToGo) {
+  SetFix(1, "SEA");
+  fix_info[1].radial1 = 360.0;  // 10 NM north of the fix: 40 NM to go
+  fix_info[1].distance1 = 10.0;
+  fix_info[1].distance2 = 25.0;  // no radial: no ETA
+  ground_speed = 320.0;          // 7.5 minutes
+  zulu_hour = 23.0;
+  zulu_min = 50.0;
+  Paint();
+  EXPECT_EQ(Line(1).left, "SEA 180/ 30.0");
+  EXPECT_EQ(TextAt(88), "360 10.0 2357Z 40.0");
+  EXPECT_EQ(TextAt(130), "--- 25.0");
+  ground_speed = 75.0;
+  Paint();
+  EXPECT_EQ(TextAt(88), "360 10.0");
+  PressAndPaint("NEXT_PAGE");  // the other fix, which is empty
+  EXPECT_EQ(TitleLine(), "FIX INFO 2 / 2");
+  EXPECT_EQ(Line(1).left, "");
+}
+
+TEST_F(FixInfoPageTest, FixEntryTakesTheFirstMatchAndClearsOnlyThisRowsPoints) {
+  SetFix(1, "OLD");
+  fix_info[1].radial1 = 90.0;
+  SetFix(2, "OLM");
+  fix_info[2].radial1 = 45.0;
+  Entry("ZZZZZ");
+  PressAndPaint("1L");
+  EXPECT_EQ(cdu_message, "NOT IN DATABASE");
+  EXPECT_EQ(fix_info[1].ident, "OLD");
+  Entry("SEA");
+  PressAndPaint("1L");
+  EXPECT_EQ(fix_info[1].ident, "SEA");
+  EXPECT_DOUBLE_EQ(fix_info[1].lat, 47.4354);
+  EXPECT_EQ(fix_info[1].radial1, 0.0);
+  EXPECT_EQ(fix_info[2].radial1, 45.0);
+  EXPECT_EQ(cdu_scratchpad, "");
+}
+
+TEST_F(FixInfoPageTest, DeleteEmptiesAPointPairOrTheFixOfThisPageOnly) {
+  SetFix(1, "SEA");
+  fix_info[1].radial2 = 90.0;
+  fix_info[1].distance2 = 12.0;
+  SetFix(2, "OLM");
+  Press("DEL");
+  PressAndPaint("3L");
+  EXPECT_EQ(fix_info[1].distance2, 0.0);
+  Press("DEL");
+  PressAndPaint("1L");
+  EXPECT_EQ(fix_info[1].ident, "");
+  EXPECT_EQ(fix_info[2].ident, "OLM");
+  EXPECT_EQ(cdu_message, "");
+  Entry("090/10");  // points need a fix
+  PressAndPaint("2L");
+  EXPECT_EQ(cdu_scratchpad, "090/10");
+  EXPECT_EQ(fix_info[1].radial1, 0.0);
+}
+
+// Entries at 2L onto a pair that holds radial 100 and distance 50.
+struct PointCase {
+  const char* entry;
+  double radial;  // -1: refused with INVALID ENTRY, pair unchanged
+  double distance;
+};
+
+class FixInfoPointTest : public FixInfoPageTest, public ::testing::WithParamInterface<PointCase> {};
+
+TEST_P(FixInfoPointTest, StoresTheEnteredPartsOrRefusesTheWholeEntry) {
+  const PointCase& c = GetParam();
+  SetFix(1, "SEA");
+  fix_info[1].radial1 = 100.0;
+  fix_info[1].distance1 = 50.0;
+  Entry(c.entry);
+  PressAndPaint("2L");
+  const bool refused = c.radial < 0.0;
+  EXPECT_EQ(cdu_message, refused ? "INVALID ENTRY" : "");
+  EXPECT_EQ(cdu_scratchpad, refused ? c.entry : "");
+  EXPECT_EQ(fix_info[1].radial1, refused ? 100.0 : c.radial);
+  EXPECT_EQ(fix_info[1].distance1, refused ? 50.0 : c.distance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, FixInfoPointTest,
+    ::testing::Values(PointCase{"000", 360.0, 50.0}, PointCase{"360", 360.0, 50.0}, PointCase{"/12.5", 100.0, 12.5},
+                      PointCase{"045/12.5", 45.0, 12.5}, PointCase{"90", -1, 0}, PointCase{"361", -1, 0},
+                      PointCase{"045/", -1, 0}, PointCase{"/", -1, 0}, PointCase{"/999", -1, 0},
+                      PointCase{"ABC", -1, 0}, PointCase{"1234567890123", -1, 0},
+                      PointCase{"/1234567890", -1, 0}));  // a word beyond its 9 characters
+
+}  // namespace
+}  // namespace cdu_test
