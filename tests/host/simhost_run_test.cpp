@@ -197,8 +197,8 @@ TEST_F(SimhostRun, RouteScenarioDrawsTheRouteOnTheMaps) {
 }
 
 // The flight example: the route built on the CDU is executed ("ACT" in the RTE title, which the
-// activated route does not show yet) and drawn on the ND, where it turns right of the heading bug's
-// line towards CENTR.
+// activated route does not show yet), drawn on the ND, where it turns right of the heading bug's
+// line towards CENTR, and, executed at the gate with a door open, starts the boarding announcement.
 TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
   Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
                         Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/flight.scn") + " --out " +
@@ -217,6 +217,7 @@ TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
   EXPECT_EQ(count("cdu_rte_activated.png", kGreen, 20, 0, 85, 25), 0u);
   EXPECT_GT(count("cdu_rte_executed.png", kGreen, 20, 0, 85, 25), 30u);
   EXPECT_GT(count("nd.png", kMagenta, 200, 0, 358, 440), 150u);
+  EXPECT_NE(ReadBytes(sim_ / "out/sound_events.log").find("start #1 \"Announce - Boarding.wav\""), std::string::npos);
 }
 
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
