@@ -83,7 +83,7 @@ TEST_F(ExampleProcedures, SeattleToPortland) {
 TEST_F(ExampleProcedures, ReturnFlightUsesTheUserFiles) {
   ASSERT_EQ(LoadAirport("KPDX", 1), 1);
   ASSERT_EQ(LoadAirport("KSEA", 2), 1);
-  EXPECT_EQ(LegIdents(airport_recs[1].sids[1]), "HD282 HD020 HD282 HD020 BTG KELSO");
+  EXPECT_EQ(LegIdents(airport_recs[1].sids[1]), "HD282 HD282 HD020 BTG KELSO");
   EXPECT_EQ(LegIdents(airport_recs[2].stars[1]), "OLM TACMA HD340 FOURT");
   EXPECT_EQ(Text(airport_recs[2].approaches[1].id), "ILS");
 }
