@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -194,6 +195,30 @@ TEST_F(SimhostRun, RouteScenarioDrawsTheRouteOnTheMaps) {
     for (uint32_t p : pic.pixels) magenta += p == 0xFFFF13D5u ? 1 : 0;
     EXPECT_GT(magenta, 250u) << file;  // the route; the heading bug and its line alone make about 100
   }
+}
+
+// The flight example: the route built on the CDU is executed ("ACT" in the RTE title, which the
+// activated route does not show yet), drawn on the ND, where it turns right of the heading bug's
+// line towards CENTR, and, executed at the gate with a door open, starts the boarding announcement.
+TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " +
+                        Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/flight.scn") + " --out " +
+                        Quote(sim_ / "out"));
+  ASSERT_EQ(r.status, 0) << r.output;
+  auto count = [&](const char* file, uint32_t colour, int x0, int y0, int x1, int y1) {
+    Picture pic;
+    EXPECT_TRUE(ReadPng(fs::path(sim_ / "out") / file, &pic)) << file;
+    size_t n = 0;
+    for (int y = y0; y < std::min(y1, pic.height); ++y) {
+      for (int x = x0; x < std::min(x1, pic.width); ++x) n += pic.At(x, y) == colour ? 1 : 0;
+    }
+    return n;
+  };
+  constexpr uint32_t kGreen = 0xFF00FA00u, kMagenta = 0xFFFF13D5u;
+  EXPECT_EQ(count("cdu_rte_activated.png", kGreen, 20, 0, 85, 25), 0u);
+  EXPECT_GT(count("cdu_rte_executed.png", kGreen, 20, 0, 85, 25), 30u);
+  EXPECT_GT(count("nd.png", kMagenta, 200, 0, 358, 440), 150u);
+  EXPECT_NE(ReadBytes(sim_ / "out/sound_events.log").find("start #1 \"Announce - Boarding.wav\""), std::string::npos);
 }
 
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cdu/cdu_globals.h"
+#include "fmc/proc_lists.h"
 #include "navdb/approach_lists.h"
 #include "navdb/procs_fixture.h"
 
@@ -36,34 +37,42 @@ TEST_F(ExampleProcedures, SeattleToPortland) {
   ASSERT_EQ(sea.sid_cnt, 2);
   const ProcedureRecord& sid = sea.sids[1];
   EXPECT_EQ(Text(sid.name), "TACMA1");
-  EXPECT_EQ(LegIdents(sid), "HD162 HD200 TR230 HD342 HD220 TR120 TACMA TR190 CENTR OLM");
-  EXPECT_EQ(Text(sid.legs[8].marker), "*");
-  EXPECT_EQ(Text(sid.legs[9].trans), "CENTR");
+  EXPECT_EQ(LegIdents(sid), "HD162 HD162 HD162 HD200 TR230 HD342 HD342 HD342 HD220 TR120 TACMA TR190 CENTR OLM");
+  EXPECT_EQ(Text(sid.legs[12].marker), "*");
+  EXPECT_EQ(Text(sid.legs[13].trans), "CENTR");
   EXPECT_EQ(LegIdents(sea.sids[2]), "HD342 PAE");  // the vectors leg is dropped
   ExpectNear(sea, sid, 60.0);
+  // The runway fields of the procedure headers are lists of runways the pick lists understand.
+  BuildSidList("16R");
+  ASSERT_EQ(sea.sid_list_cnt, 1);
+  EXPECT_EQ(Text(sea.sid_list[1]), "TACMA1");
+  BuildSidList("34L");
+  EXPECT_EQ(sea.sid_list_cnt, 2);
 
   ASSERT_EQ(pdx.star_cnt, 2);
   const ProcedureRecord& star = pdx.stars[1];
   EXPECT_EQ(Text(star.name), "WILAM1");
-  EXPECT_EQ(LegIdents(star), "CENTR KELSO OLM KELSO WILAM HD200 TIMBR");
-  EXPECT_EQ(Text(star.legs[2].trans), "CENTR");
-  EXPECT_EQ(Text(star.legs[5].marker), "*");
+  EXPECT_EQ(LegIdents(star), "KELSO OLM KELSO WILAM HD200 TIMBR BTG");
+  EXPECT_EQ(Text(star.legs[2].trans), "OLM");
+  EXPECT_EQ(Text(star.legs[4].marker), "*");
   ExpectNear(pdx, star, 90.0);
   EXPECT_EQ(LegIdents(pdx.stars[2]), "DALLS TR260 BTG");
+  BuildStarList("10R");
+  EXPECT_EQ(pdx.star_list_cnt, 2);
 
   ASSERT_EQ(appr_list_cnt, 3);
-  EXPECT_EQ(appr_list[1].identifier, "I10R");
+  EXPECT_EQ(appr_list[1].identifier + appr_list[1].runway, "ILS10R");
   const ProcedureRecord& ils = pdx.approaches[1];
-  EXPECT_EQ(LegIdents(ils), "BTG TIMBR KOOTS PT102 PT192 HD102 TIMBR LAVAS RW10R HD102 BTG");
+  EXPECT_EQ(LegIdents(ils), "TIMBR BTG TIMBR KOOTS PT102 PT192 HD102 TIMBR LAVAS RW10R HD102 BTG");
   ExpectNear(pdx, ils, 30.0);
 
-  appr_sel = "I10R";
+  appr_sel = "ILS";
   arr_rwy_cur = "10R";
   appr_trans_sel = "------";
   BuildIafList();
-  ASSERT_EQ(pdx.iaf_cnt, 2);
-  EXPECT_EQ(Text(pdx.iaf_list[1].name), "BTG");
-  EXPECT_EQ(Text(pdx.iaf_list[2].name), "KOOTS");
+  ASSERT_EQ(pdx.iaf_cnt, 3);
+  EXPECT_EQ(Text(pdx.iaf_list[1].name), "TIMBR");
+  EXPECT_EQ(Text(pdx.iaf_list[3].name), "KOOTS");
   appr_trans_sel = "KOOTS";
   BuildApproachLegList();
   std::string legs;
@@ -74,9 +83,9 @@ TEST_F(ExampleProcedures, SeattleToPortland) {
 TEST_F(ExampleProcedures, ReturnFlightUsesTheUserFiles) {
   ASSERT_EQ(LoadAirport("KPDX", 1), 1);
   ASSERT_EQ(LoadAirport("KSEA", 2), 1);
-  EXPECT_EQ(LegIdents(airport_recs[1].sids[1]), "HD282 HD020 BTG KELSO");
+  EXPECT_EQ(LegIdents(airport_recs[1].sids[1]), "HD282 HD282 HD020 BTG KELSO");
   EXPECT_EQ(LegIdents(airport_recs[2].stars[1]), "OLM TACMA HD340 FOURT");
-  EXPECT_EQ(Text(airport_recs[2].approaches[1].id), "I16L");
+  EXPECT_EQ(Text(airport_recs[2].approaches[1].id), "ILS");
 }
 
 TEST_F(ExampleProcedures, PortlandRunwayPatterns) {
