@@ -28,14 +28,6 @@ TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
   }
 }
 
-TEST_F(Phase0Test, AltitudeAlertLeavesBeyondNineHundredFeet) {
-  alt_sel_num = 10000;
-  alt_alert_state = 3;
-  SetAltitude(11000.0);
-  RunToPhase0();
-  EXPECT_EQ(alt_alert_state, 0);
-}
-
 TEST_F(Phase0Test, GearDownKeepsTheAltitudeAlertAtRest) {
   alt_sel_num = 3000;
   SetGearDown(true);
@@ -49,21 +41,15 @@ TEST_F(Phase0Test, GearDownKeepsTheAltitudeAlertAtRest) {
   EXPECT_EQ(alt_alert_state, 0);
 }
 
-TEST_F(Phase0Test, WingAntiIceTimerDoesNotRunOnTheGround) {
+TEST_F(Phase0Test, ValveTimersCloseClosingValvesButNotTheWingOnTheGroundNorAnOpenValve) {
   host_.SetToken(60, 1.0);
-  wing_anti_ice_valve = 3;
-  wing_anti_ice_timer = 1;
-  isol_air_valve = 3;
-  isol_air_valve_timer = 1;
+  host_.SetToken(643, 25.0);
+  wing_anti_ice_valve = isol_air_valve = 3;
+  wing_anti_ice_timer = isol_air_valve_timer = 1;
+  l_eng_anti_ice_valve = 2;
   RunToPhase0();
   EXPECT_EQ(wing_anti_ice_valve, 3);
   EXPECT_EQ(isol_air_valve, 0);
-}
-
-TEST_F(Phase0Test, OpenValveRearmsItsTimerWhenWarm) {
-  host_.SetToken(643, 25.0);
-  l_eng_anti_ice_valve = 2;
-  RunToPhase0();
   EXPECT_EQ(l_eng_anti_ice_timer, 20);
   for (int i = 0; i < 20; ++i) RunToPhase0();
   EXPECT_EQ(l_eng_anti_ice_valve, 2);  // an open valve is only re-timed
