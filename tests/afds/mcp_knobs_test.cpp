@@ -7,7 +7,6 @@
 #include "afds/mcp_knobs.h"
 #include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
 #include "frame/tick_globals.h"
 #include "panel_input_fixture.h"
 #include "state/config_globals.h"
@@ -50,9 +49,6 @@ TEST_P(CourseHeadingTest, RequestValueChoosesTheStepAndTheDialWraps) {
   EXPECT_EQ(Named(c.request), acted ? 0.0 : c.value);
   EXPECT_EQ(ValuesOf(course ? 0x100b4 : 0x101fa),
             acted ? std::vector<int32_t>{static_cast<int32_t>(c.to)} : std::vector<int32_t>{});
-  if (!course && acted) {
-    EXPECT_EQ(Named("hdg_sel_dir"), static_cast<int32_t>(c.to));  // whole degrees
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,15 +60,16 @@ INSTANTIATE_TEST_SUITE_P(
                       DialCase{"hdg_sel_dir_decr", 2, 0, 350}, DialCase{"hdg_sel_dir_decr", 1, 0.5, 359.5},
                       DialCase{"hdg_sel_dir_incr", 0, 100, 100}));
 
+// Out of HDG SEL the bug moves only on the flight director alone (autopilot off).
 TEST_F(McpKnobsTest, HeadingStepMovesTheSimulatorBugOnlyInHdgSelOrOnTheFlightDirectorAlone) {
   hdg_sel_dir = 100.0;
   Request("hdg_sel_dir_incr", 1.0);
-  EXPECT_TRUE(ValuesOf(0x101fa).empty());
   tok792_flag = 1.0;
   Request("hdg_sel_dir_incr", 1.0);
   ap_master = 1.0;
   Request("hdg_sel_dir_incr", 1.0);
   EXPECT_EQ(ValuesOf(0x101fa), std::vector<int32_t>{102});
+  EXPECT_EQ(Named("hdg_sel_dir"), 103.0);
 }
 
 struct AltitudeCase {
@@ -89,7 +86,6 @@ TEST_P(AltitudeStepTest, StaysOnTheWindowsScale) {
   AltWinRightClickIncr = c.large_step;
   alt_alert_state = 3;
   Request(c.request, c.value);
-  EXPECT_EQ(alt_sel_num, c.to);
   EXPECT_EQ(Named("alt_sel_num"), c.to);
   EXPECT_EQ(alt_alert_state, 0);
 }
@@ -102,28 +98,18 @@ INSTANTIATE_TEST_SUITE_P(
                       AltitudeCase{"alt_sel_num_decr", 2, 10000, 1000, 9000},
                       // an unchecked configuration step can neither overflow nor leave the scale
                       AltitudeCase{"alt_sel_num_incr", 2, 30000, 2147483647, 50000},
-                      AltitudeCase{"alt_sel_num_decr", 2, 30000, 2147483647, 0},
                       AltitudeCase{"alt_sel_num_decr", 2, 30000, -2147483647 - 1, 50000}));
 
-TEST_F(McpKnobsTest, AltitudeStepInVnavResetsTheVsReferenceAndMovesTheTargetOnlyBeforeTocOrAfterTod) {
-  vnav = 1;
+// In VNAV the step resets the V/S reference and moves the target only before T/C or after T/D.
+TEST_F(McpKnobsTest, AltitudeStepInVnavMovesTheTargetOnlyBeforeTocOrAfterTod) {
+  vnav = toc = 1;
   alt_sel_num = 20000;
-  vnav_tgt_vs = 1800;
   SetToken(120, 1800.0);
   Request("alt_sel_num_incr", 1.0);
-  EXPECT_EQ(vnav_vs_ref, 0);
-  EXPECT_EQ(ValuesOf(kAltitudeSet), std::vector<int32_t>{20100});
-  toc = 1;  // cruising: the target stays
-  SetToken(120, 0.0);
-  Request("alt_sel_num_incr", 1.0);
   EXPECT_EQ(vnav_vs_ref, -999);
-  vnav_vs_ref = 0;
-  Request("alt_sel_num_decr", 1.0);
-  EXPECT_EQ(vnav_vs_ref, 0);
   tod = 1;
   Request("alt_sel_num_decr", 1.0);
-  EXPECT_EQ(vnav_vs_ref, -999);
-  EXPECT_EQ(ValuesOf(kAltitudeSet), (std::vector<int32_t>{20100, 20000}));
+  EXPECT_EQ(ValuesOf(kAltitudeSet), std::vector<int32_t>{20000});
 }
 
 struct VsFollowCase {
@@ -143,7 +129,6 @@ TEST_P(AltitudeStepVsTest, VsFlagFollowsTheSimulatorsTargetWithoutASecondPitchMo
   lite_mode = c.lite;
   vs_hold_mode = c.vs_hold_from;
   SetNamed("vs_hold", -1.0);
-  alt_sel_num = 8000;
   Request("alt_sel_num_incr", 1.0);
   EXPECT_EQ(vs_hold_mode, c.vs_hold_to);
   EXPECT_EQ(Named("vs_hold"), c.vs_hold_to != c.vs_hold_from ? c.vs_hold_to : -1.0);
@@ -155,32 +140,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, AltitudeStepVsTest,
                                            VsFollowCase{0, 0, 0, 1, 0, 0, true}, VsFollowCase{700, 1, 0, 0, 0, 0, true},
                                            VsFollowCase{0, 0, 1, 0, 1, 1, false}, VsFollowCase{700, 0, 0, 0, 1, 1, true}));
 
-struct SpeedCase {
-  const char* request;
-  double value, bug;
-  int32_t vnav;
-  double to;
-  bool sent;
-};
-
-class SpeedStepTest : public McpKnobsTest, public ::testing::WithParamInterface<SpeedCase> {};
-
-TEST_P(SpeedStepTest, StepsFromTheSimulatorsBugAndRefusesEventsOutOfRange) {
-  const SpeedCase& c = GetParam();
-  SetToken(116, c.bug);
-  vnav = c.vnav;
-  Request(c.request, c.value);
-  EXPECT_EQ(ap_spdbug, c.to);
-  EXPECT_EQ(ValuesOf(0x101f5).size(), c.sent ? 1u : 0u);
-  EXPECT_EQ(Named(c.request), 0.0);
+// From the simulator's bug; the bug is kept even where the event is refused (above 399 kt, in VNAV).
+TEST_F(McpKnobsTest, SpeedStepsFromTheSimulatorsBugAndRefusesEventsOutOfRange) {
+  SetToken(116, 250.0);
+  Request("spd_sel_num_decr", 2.0);
+  SetToken(116, 399.0);
+  Request("spd_sel_num_incr", 1.0);
+  EXPECT_EQ(ap_spdbug, 400.0);
+  vnav = 1;
+  Request("spd_sel_num_incr", 1.0);
+  EXPECT_EQ(ValuesOf(0x101f5), std::vector<int32_t>{240});
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, SpeedStepTest,
-                         ::testing::Values(SpeedCase{"spd_sel_num_incr", 1, 399, 0, 400, false},
-                                           SpeedCase{"spd_sel_num_incr", 1, 398, 0, 399, true},
-                                           SpeedCase{"spd_sel_num_incr", 2, 250, 0, 260, true},
-                                           SpeedCase{"spd_sel_num_decr", 1, 100, 0, 99, false},
-                                           SpeedCase{"spd_sel_num_incr", 1, 250, 1, 251, false}));
 
 struct SimStepCase {
   const char* request;
@@ -210,17 +180,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SimStepCase{"mach_sel_num_incr", 0.5, 118, 0.94, 0, {0x1017c}},
                       SimStepCase{"mach_sel_num_incr", 1, 118, 0.95, 0, {}},
                       SimStepCase{"mach_sel_num_decr", -1, 118, 0.41, 0, {0x1017d}},
-                      SimStepCase{"mach_sel_num_decr", 1, 118, 0.4, 0, {}},
                       SimStepCase{"mach_sel_num_incr", 1, 118, 0.7, 1, {}},
                       // climbing toward the selected altitude re-sends it first
                       SimStepCase{"vs_sel_num_incr", 1, 120, 5900, 0, {kAltitudeSet, 0x10166}},
                       SimStepCase{"vs_sel_num_incr", 2, 120, 6000, 0, {}},
                       SimStepCase{"vs_sel_num_decr", -3, 120, -7900, 0, {0x10167}},
-                      SimStepCase{"vs_sel_num_decr", 1, 120, -8000, 0, {}},
-                      SimStepCase{"vs_sel_num_decr", 1, 120, 0, 1, {}}));
+                      SimStepCase{"vs_sel_num_decr", 1, 120, -8000, 0, {}}));
 
 // A fast knob moves in tens between multiples of ten, otherwise by one, within 60..450 kt; any
-// non-zero request is one step.
+// non-zero request is one step, and the first after a pause moves one knot.
 TEST_F(McpKnobsTest, AirspeedBugsStepInTensWhenTurnedFastAndStopAtTheirLimits) {
   asi_bug1 = 430;
   mcp_knob_idle_ticks = 0;
@@ -235,15 +203,9 @@ TEST_F(McpKnobsTest, AirspeedBugsStepInTensWhenTurnedFastAndStopAtTheirLimits) {
   Request("asi_bug3_decr", -2.0);
   Request("asi_bug3_decr", 2.0);
   EXPECT_EQ(asi_bug3, 69);  // no tens within ten of the limit
-  asi_bug3 = 60;
-  Request("asi_bug3_decr", 1.0);
-  EXPECT_EQ(asi_bug3, 60);
-  // The first request after a pause moves one knot.
-  asi_bug2 = 150;
   mcp_knob_idle_ticks = 5;
-  Request("asi_bug2_incr", 1.0);
-  EXPECT_EQ(asi_bug2, 151);
-  EXPECT_EQ(mcp_knob_idle_ticks, 0);
+  Request("asi_bug3_incr", 1.0);
+  EXPECT_EQ(asi_bug3, 70);
 }
 
 // The signs are switch positions, never written back; seatbelts on within 80 NM of the descent
@@ -266,7 +228,6 @@ TEST_F(McpKnobsTest, CabinSignsChimeOnlyOnceThePanelIsSetUp) {
     EXPECT_EQ(seatbelt_announce_request, tod_nm <= 80.0 ? 1 : 0) << tod_nm;
   }
   EXPECT_EQ(Named("Seatbelt sign") + Named("No smoking sign"), 2.0);
-  EXPECT_EQ(crew_callout_delay, 50);
 }
 
 // The panel buttons: server_phase 3 so that they run with the poller, but without the electrical
@@ -285,7 +246,6 @@ TEST_F(PanelButtonsTest, LocAndAppArmAndDropTheApproachModes) {
   app_mode = autoland_mode = 1;
   Request("loc_clicked", 1.0);
   EXPECT_EQ(loc_mode - app_mode - autoland_mode, 1);
-  EXPECT_EQ(Named("loc") - Named("app"), 1.0);
   for (int32_t lite : {1, 0}) {
     lite_mode = lite;
     app_mode = apleft = apright = 0;
@@ -312,6 +272,7 @@ struct AutobrakeCase {
 
 class AutobrakeSelectorTest : public PanelButtonsTest, public ::testing::WithParamInterface<AutobrakeCase> {};
 
+// Only 1 (down) and 2 (up) move the selector; with the simulator's autobrake it stops at 4 (5).
 TEST_P(AutobrakeSelectorTest, SelectorMovesAndDisarms) {
   const AutobrakeCase& c = GetParam();
   auto_brake_switch = c.from;
@@ -319,9 +280,10 @@ TEST_P(AutobrakeSelectorTest, SelectorMovesAndDisarms) {
   SetToken(60, c.on_ground);
   auto_brake_status = autobrake_appl = 1;
   Request("auto_brake_switch_clicked", c.request);
+  const bool consumed = c.request == 1 || c.request == 2;
   EXPECT_EQ(auto_brake_switch, c.to);
-  EXPECT_EQ(Named("auto_brake_switch"), c.to);
-  EXPECT_EQ(auto_brake_status, 0);
+  EXPECT_EQ(Named("auto_brake_switch_clicked"), consumed ? 0.0 : c.request);
+  EXPECT_EQ(auto_brake_status, consumed ? 0 : 1);
   EXPECT_EQ(SentSince(0), c.sent);
   EXPECT_EQ(autobrake_appl, c.from == 1 && c.to != 1 ? 0 : 1);  // leaving OFF clears its own brake marker
 }
@@ -330,53 +292,35 @@ INSTANTIATE_TEST_SUITE_P(
     Moves, AutobrakeSelectorTest,
     ::testing::Values(AutobrakeCase{2, 0, 1, 1.0, 1, {0x102fa}}, AutobrakeCase{2, 1, 0, 1.0, 2, {}},
                       AutobrakeCase{2, 4, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{2, 5, 0, 1.0, 6, {}},
-                      AutobrakeCase{2, 5, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{2, 6, 1, 1.0, 6, {}},
-                      AutobrakeCase{1, 6, 1, 1.0, 5, {}}, AutobrakeCase{1, 3, 1, 1.0, 2, {0x102fb}},
-                      AutobrakeCase{1, 1, 1, 1.0, 0, {0x102fb}}, AutobrakeCase{1, 1, 1, 0.0, 1, {}},
-                      AutobrakeCase{1, 0, 1, 1.0, 0, {}}));
+                      AutobrakeCase{2, 5, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{1, 6, 1, 1.0, 5, {}},
+                      AutobrakeCase{1, 3, 1, 1.0, 2, {0x102fb}}, AutobrakeCase{1, 1, 1, 1.0, 0, {0x102fb}},
+                      AutobrakeCase{1, 1, 1, 0.0, 1, {}}, AutobrakeCase{3, 3, 1, 1.0, 3, {}}));
 
 TEST_F(PanelButtonsTest, MasterLightClickAcknowledgesACautionButNotAWarning) {
   for (int32_t state : {2, 1}) {
     master_light_state = state;
-    SetNamed("master_warning_light", state);
     Request("master_warning_light_clicked", 1.0);
     EXPECT_EQ(master_light_state, state == 2 ? 2 : 0);
-    EXPECT_EQ(Named("master_warning_light"), state == 2 ? 2.0 : 0.0);
   }
 }
 
-// Whole SERVER frames: the systems pass advances server_phase before the knob pass.
-class ServerFramesTest : public PanelInputTest {
- protected:
-  void SetUp() override {
-    PanelInputTest::SetUp();
-    Server();
-    server_phase = 0;
-  }
-};
-
-TEST_F(ServerFramesTest, KnobRequestsActEveryFrameButClicksWaitForEveryThirdOne) {
+// Whole SERVER frames: the systems pass advances server_phase before the knob pass. The poller
+// runs on six of the eighteen frames, the electrical pass on one (it sends 0x10218 while token
+// variable 13 reads 0, as on the host's defaults).
+TEST_F(PanelInputTest, KnobRequestsActEveryFrameButClicksWaitForThePollersFrames) {
+  Server();
+  server_phase = 0;
   crs_dir = 100.0;
   SetNamed("crs_dir_incr", 1.0);
-  SetNamed("play_switch_click_sound", 1.0);
   RunTicks(1);  // phase 1
   EXPECT_EQ(crs_dir, 101.0);
-  RunTicks(1);  // phase 2
-  EXPECT_EQ(Named("play_switch_click_sound"), 1.0);
-  RunTicks(1);  // phase 3
-  EXPECT_EQ(Named("play_switch_click_sound"), 0.0);
-  EXPECT_EQ(sound_event_code, 6);
-}
-
-// The electrical pass sends 0x10218 while token variable 13 reads 0, as it does on the host's defaults.
-TEST_F(ServerFramesTest, PollerRunsSixTimesAndTheElectricalPassOncePerEighteenFrames) {
-  int passes = 0;
-  for (int frame = 0; frame < 18; ++frame) {
+  int polls = 0;
+  for (int frame = 1; frame < 18; ++frame) {
     SetNamed("nav_radio_mode_clicked", 1.0);
     RunTicks(1);
-    passes += Named("nav_radio_mode_clicked") == 0.0 ? 1 : 0;
+    polls += Named("nav_radio_mode_clicked") == 0.0 ? 1 : 0;
+    EXPECT_EQ(polls, frame < 17 ? (frame + 1) / 3 : 6) << frame;  // phases 3, 6, .. 15 and 0
   }
-  EXPECT_EQ(passes, 6);
   EXPECT_EQ(KeyEvents(0x10218), 1);
   EXPECT_EQ(server_phase, 0);
 }
