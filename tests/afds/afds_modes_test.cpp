@@ -12,7 +12,7 @@ namespace {
 using afds_test::Events;
 
 constexpr uint32_t kHdgHoldOn = 0x1010F, kHdgHoldOff = 0x10117, kHdgBug = 0x101FA;
-constexpr uint32_t kNavHoldOn = 0x10113, kNavHoldOff = 0x1011B, kGpsToggle = 0x10347;
+constexpr uint32_t kNavHoldOff = 0x1011B, kGpsToggle = 0x10347;
 constexpr uint32_t kAltHoldOn = 0x10110, kAltTarget = 0x1024C, kVs = 0x101F4;
 constexpr uint32_t kIas = 0x101F5, kMach = 0x101F6, kSpdOn = 0x1022D, kSpdOff = 0x1022E;
 constexpr uint32_t kMachOn = 0x10230, kMachOff = 0x10231;
@@ -49,30 +49,6 @@ TEST_F(AfdsModesTest, HeadingModeDropReleasesTheSimulatorHoldOnlyWithoutLnav) {
     EXPECT_EQ(Count(kHdgHoldOff), lnav_on == 1 ? 0 : 2) << lnav_on;
     EXPECT_EQ(hdg_hold_mode + hdg_sel_mode, 0);
   }
-}
-
-// The reduced mode has one heading mode, and its ALT HOLD (the simulator's own) lights V/S too.
-TEST_F(AfdsModesTest, LiteModeHasOneHeadingModeAndAltHoldLightsVs) {
-  lite_mode = 1;
-  ToggleHdgHold();
-  EXPECT_EQ(hdg_sel_mode + hdg_hold_mode, 2);
-  ToggleAltHold(0);
-  EXPECT_EQ(SentOf({kAltTarget, kVs}), Events{});
-  EXPECT_EQ(Named("vs_hold") + Named("alt_hold"), 2.0);
-}
-
-TEST_F(AfdsModesTest, NavSourceButtonNeedsAHeadingModeUntilTheCourseIsCaptured) {
-  plane_hdg_mag = 10.0;
-  nav_button = 1;
-  host_.SetToken(848, 1.0);
-  AfdsLateralMode();
-  EXPECT_EQ(Sent(), (Events{{kHdgHoldOn, 0}, {kHdgBug, 10}, {kGpsToggle, 0}, {kNavHoldOn, 0}}));
-  Mark();
-  ap_master = 1.0;
-  nav_button = 0;
-  AfdsLateralMode();
-  EXPECT_EQ(Sent(), (Events{{kHdgHoldOff, 0}, {kNavHoldOff, 0}, {kGpsToggle, 0}}));
-  EXPECT_EQ(hdg_hold_mode, 0);
 }
 
 struct VsCase {
@@ -163,18 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, VnavDrop,
     ::testing::Values(VnavDropCase{"BeforeTod", 0, 20000.0, 0.0, {{kIas, 271}, {kMachOff, 0}, {kSpdOn, 0}}},
                       VnavDropCase{"AfterTodLow", 1, 20000.0, 0.0, {{kIas, 290}, {kMachOff, 0}, {kSpdOn, 0}}},
-                      VnavDropCase{"AfterTodHighMach", 1, 31000.0, 1.0, {{kMachOn, 0}}},
-                      VnavDropCase{"AfterTodHighIas", 1, 31000.0, 0.0, {{kMachOff, 0}, {kSpdOn, 0}}}),
+                      VnavDropCase{"AfterTodHighMach", 1, 31000.0, 1.0, {{kMachOn, 0}}}),
     [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(AfdsModesTest, VnavDroppedWhileArmedOrUnderThrLeavesTheThrustAlone) {
-  vnav = vnav_armed = 1;
-  AfdsVertModeSwitch();
-  vnav = thrust_hold = 1;
-  AfdsVertModeSwitch();
-  EXPECT_EQ(spd_hold, 0);
-  EXPECT_EQ(SentOf({kIas, kSpdOn}), Events{});
-}
 
 // FLCH takes the present speed (IAS or, in the Mach window, Mach) and clears the other modes.
 TEST_F(AfdsModesTest, FlchTakesThePresentSpeedAndClearsTheOtherModes) {

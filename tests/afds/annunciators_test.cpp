@@ -63,17 +63,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, YawDamperSwitch,
                          ::testing::Values(YawSwitchCase{"OnPoweredUnaligned", 0, true, 1, false, 2},
                                            YawSwitchCase{"OnAligned", 1, true, 5, true, 3},
                                            YawSwitchCase{"OnWithoutPower", 0, false, 1, false, 3},
-                                           YawSwitchCase{"OffPowered", 3, false, 5, true, 1},
                                            YawSwitchCase{"OffWithoutPower", 2, false, 0, true, 0},
                                            YawSwitchCase{"OutOfRangeIsCopied", 7, true, 5, true, 7}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(AnnunciatorWriterTest, ConfiguredYawDampersAlignTheIrsFirst) {
-  SyncYawDamperVars();
-  EXPECT_EQ(irs_r_anun_mode, 3);
-  EXPECT_EQ(Named("r_yaw_damper_mode"), 2.0);
-  EXPECT_EQ(KeyEvents(0x10215), 1);
-}
 
 // The centre and right latch also need the left pressure low.
 TEST_F(AnnunciatorWriterTest, HydraulicFailureLatchesLeftThenCentreAndRight) {
@@ -93,14 +85,6 @@ TEST_F(AnnunciatorWriterTest, HydraulicFailureLatchesLeftThenCentreAndRight) {
   UpdateHydPressVals();
   EXPECT_EQ(hyd_fail_l_sent + hyd_fail_c_sent, 0);
   EXPECT_EQ(HydFailureBytes(), (std::vector<uint8_t>{1, 6, 7, 0, 0, 0}));
-}
-
-TEST_F(AnnunciatorWriterTest, NothingIsPublishedDuringStartUp) {
-  startup_phase = 1;
-  l_hyd_press = 100;
-  UpdateHydPressVals();
-  EXPECT_EQ(hyd_fail_l_sent, 0);
-  EXPECT_EQ(Named("l_hyd_press_val"), 0.0);
 }
 
 class SetUpSequenceTest : public AnnunciatorWriterTest {};

@@ -58,15 +58,6 @@ TEST_F(TakeoffTest, CallsTheSpeedsInTurnThenPositiveRateButNothingWhileDecelerat
   EXPECT_EQ(to_callout_mode, 6);  // flaps 15: "Flaps 5" is due at 195 kt
 }
 
-TEST_F(TakeoffTest, AV1WithinFiveKnotsOfVrIsNotCalled) {
-  v1 = 140;
-  vr = 143;
-  to_callout_mode = 2;
-  At(141.0, 3);
-  At(144.0);
-  EXPECT_EQ(Started(), Files{"Rotate.wav"});
-}
-
 TEST_F(TakeoffTest, FlapsUpOnlyWhileTheFlapsAreStillOut) {
   to_callout_mode = 7;
   Flaps(1.0);
@@ -101,18 +92,6 @@ TEST_F(CrewTest, LandingChecklistWaitsForEachAnswerAndFinishesAfter36Ticks) {
   EXPECT_EQ(ldg_checklist_mode, 10);
 }
 
-TEST_F(CrewTest, LandingChecklistAnswersTheFlapsActuallySet) {
-  ldg_checklist_mode = 7;
-  ldg_flaps = 25;
-  Flaps(20.0);
-  Tick(1);
-  EXPECT_TRUE(Started().empty());
-  ldg_flaps = 20;
-  Flaps(30.0);
-  Tick(1);
-  EXPECT_EQ(Started(), Files{"Flaps 30.wav"});
-}
-
 // ---- cabin announcements ----
 
 class CabinTest : public CrewTest {
@@ -138,7 +117,6 @@ TEST_F(CabinTest, OnFromBoardingToDeparture) {
   host().SetToken(323, 32767.0);
   Tick(1);
   EXPECT_EQ(LastStarted(), "Announce - Boarding.wav");
-  EXPECT_EQ(crew_callout_delay, 1375);
   l_entry_doors_anun = 0;
   crew_callout_delay = 0;
   Tick(1);
@@ -181,7 +159,7 @@ TEST_P(RegionTest, ImmigrationOrCustomsByTheRoutesEnds) {
 INSTANTIATE_TEST_SUITE_P(Routes, RegionTest,
                          ::testing::Values(RegionCase{"TJSJ", "LEMD", {"Announce - Immigration.wav"}},
                                            RegionCase{"EGLL", "KSEA", {"Announce - CustomsInfo.wav"}},
-                                           RegionCase{"KSEA", "KPDX", {}}, RegionCase{"", "", {}}));
+                                           RegionCase{"KSEA", "KPDX", {}}));
 
 TEST_F(CabinTest, DescentApproachArrivalAndAfterLanding) {
   Cruise();

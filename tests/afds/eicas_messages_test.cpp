@@ -43,18 +43,6 @@ TEST_F(EicasTest, BothEnginesStoppedEnterOnePerPassWithoutMasterCaution) {
   EXPECT_EQ(chime_code, 0);
 }
 
-TEST_F(EicasTest, NoAuralWhileTheLeftEngineIsStopped) {
-  host_.SetToken(566, 0.0);
-  eicas_msg_shown[21] = 1;  // L ENG SHUTDOWN already dealt with
-  c_elec_hyd1_pump_mode = c_elec_hyd2_pump_mode = 0;
-  UpdateEicasMessages();  // C HYD ELEC 1 first, then the caution
-  UpdateEicasMessages();
-  UpdateEicasMessages();
-  EXPECT_EQ(master_caution_req, 1);
-  EXPECT_EQ(chime_code, 0);
-  EXPECT_EQ(Named("c_hyd_sys_press"), 1.0);
-}
-
 TEST_F(EicasTest, WarningRaisesMasterWarningAndAural) {
   host_.SetToken(68, 1.0);
   UpdateEicasMessages();

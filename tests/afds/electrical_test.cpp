@@ -101,13 +101,6 @@ TEST_F(ElectricalTest, PowerFlagsArePublishedOnChange) {
   EXPECT_EQ(Named("min_power") + Named("STBYPage"), 0.0);
 }
 
-TEST_F(ElectricalTest, BatteryOnlyLightsTheDischargeLightAndTheNoAcFlag) {
-  Power(1, true);
-  Pass();
-  EXPECT_EQ(no_ac_power, 1);
-  EXPECT_EQ(Named("batdisch_light"), 1.0);
-}
-
 struct YawCase {
   const char* label;
   int32_t level;
@@ -222,17 +215,6 @@ TEST_F(ElectricalTest, UnpoweredShedsPumpsPacksAndEmergencyLightsAndTheBatteryBr
   EXPECT_EQ(c_elec_hyd1_pump_mode, 1);
   EXPECT_EQ(emer_lights_switch, 2);
   EXPECT_EQ(l_hyd_sys_press + c_hyd_sys_press, 2);
-}
-
-TEST_F(ElectricalTest, SimulatorSwitchesAreHeldOnOnlyWithPower) {
-  Power(1, false);
-  stdby_power_switch = 0;
-  Pass();
-  EXPECT_EQ(KeyEvents(0x102c2), 0);
-  SetBattery(true);
-  Pass();
-  EXPECT_EQ(KeyEvents(0x102c2) + KeyEvents(0x102f5), 2);
-  EXPECT_EQ(KeyEvents(0x10218), 2);  // token 13 reads 0 on both passes
 }
 
 }  // namespace

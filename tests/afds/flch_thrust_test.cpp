@@ -5,7 +5,6 @@
 #include "afds_fixture.h"
 #include "frame/frame_globals.h"
 #include "frame/tick_globals.h"
-#include "state/aircraft_id.h"
 
 namespace {
 
@@ -95,17 +94,6 @@ TEST_F(FlchTest, AutothrottleAtFullLeverDoesNotChaseAnUnreachableTarget) {
   Lever(kFullLever);
   RunTicks(40);
   EXPECT_EQ(Count(kStepUp), 0);
-}
-
-TEST_F(FlchTest, OnlyPwEnginesDoubleTheEprMargin) {
-  Climb();
-  epr_bug = 1.2;
-  for (const char* engine : {"PW2043", "RB211-535E4B"}) {
-    engine_type = engine;
-    ProcFlch();
-    const double e = 1.2 + 0.00125 - 1.0;
-    EXPECT_NEAR(thrust_target, engine[0] == 'P' ? e * 2.0 * kFullLever : e / 0.9 * kFullLever, 1e-6) << engine;
-  }
 }
 
 TEST_F(FlchTest, DescentDrivesTheLeversToIdleOnEveryThirdSlot) {

@@ -60,18 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DialCase{"hdg_sel_dir_decr", 2, 0, 350}, DialCase{"hdg_sel_dir_decr", 1, 0.5, 359.5},
                       DialCase{"hdg_sel_dir_incr", 0, 100, 100}));
 
-// Out of HDG SEL the bug moves only on the flight director alone (autopilot off).
-TEST_F(McpKnobsTest, HeadingStepMovesTheSimulatorBugOnlyInHdgSelOrOnTheFlightDirectorAlone) {
-  hdg_sel_dir = 100.0;
-  Request("hdg_sel_dir_incr", 1.0);
-  tok792_flag = 1.0;
-  Request("hdg_sel_dir_incr", 1.0);
-  ap_master = 1.0;
-  Request("hdg_sel_dir_incr", 1.0);
-  EXPECT_EQ(ValuesOf(0x101fa), std::vector<int32_t>{102});
-  EXPECT_EQ(Named("hdg_sel_dir"), 103.0);
-}
-
 struct AltitudeCase {
   const char* request;
   double value;
@@ -100,18 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                       AltitudeCase{"alt_sel_num_incr", 2, 30000, 2147483647, 50000},
                       AltitudeCase{"alt_sel_num_decr", 2, 30000, -2147483647 - 1, 50000}));
 
-// In VNAV the step resets the V/S reference and moves the target only before T/C or after T/D.
-TEST_F(McpKnobsTest, AltitudeStepInVnavMovesTheTargetOnlyBeforeTocOrAfterTod) {
-  vnav = toc = 1;
-  alt_sel_num = 20000;
-  SetToken(120, 1800.0);
-  Request("alt_sel_num_incr", 1.0);
-  EXPECT_EQ(vnav_vs_ref, -999);
-  tod = 1;
-  Request("alt_sel_num_decr", 1.0);
-  EXPECT_EQ(ValuesOf(kAltitudeSet), std::vector<int32_t>{20000});
-}
-
 struct VsFollowCase {
   double vs_target;
   int32_t flch, alt_hold, lite, vs_hold_from, vs_hold_to;
@@ -139,18 +115,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, AltitudeStepVsTest,
                          ::testing::Values(VsFollowCase{-500, 0, 0, 0, 0, 1, true}, VsFollowCase{0, 0, 0, 0, 1, 0, false},
                                            VsFollowCase{0, 0, 0, 1, 0, 0, true}, VsFollowCase{700, 1, 0, 0, 0, 0, true},
                                            VsFollowCase{0, 0, 1, 0, 1, 1, false}, VsFollowCase{700, 0, 0, 0, 1, 1, true}));
-
-// From the simulator's bug; the bug is kept even where the event is refused (above 399 kt, in VNAV).
-TEST_F(McpKnobsTest, SpeedStepsFromTheSimulatorsBugAndRefusesEventsOutOfRange) {
-  SetToken(116, 250.0);
-  Request("spd_sel_num_decr", 2.0);
-  SetToken(116, 399.0);
-  Request("spd_sel_num_incr", 1.0);
-  EXPECT_EQ(ap_spdbug, 400.0);
-  vnav = 1;
-  Request("spd_sel_num_incr", 1.0);
-  EXPECT_EQ(ValuesOf(0x101f5), std::vector<int32_t>{240});
-}
 
 struct SimStepCase {
   const char* request;
@@ -295,14 +259,6 @@ INSTANTIATE_TEST_SUITE_P(
                       AutobrakeCase{2, 5, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{1, 6, 1, 1.0, 5, {}},
                       AutobrakeCase{1, 3, 1, 1.0, 2, {0x102fb}}, AutobrakeCase{1, 1, 1, 1.0, 0, {0x102fb}},
                       AutobrakeCase{1, 1, 1, 0.0, 1, {}}, AutobrakeCase{3, 3, 1, 1.0, 3, {}}));
-
-TEST_F(PanelButtonsTest, MasterLightClickAcknowledgesACautionButNotAWarning) {
-  for (int32_t state : {2, 1}) {
-    master_light_state = state;
-    Request("master_warning_light_clicked", 1.0);
-    EXPECT_EQ(master_light_state, state == 2 ? 2 : 0);
-  }
-}
 
 // Whole SERVER frames: the systems pass advances server_phase before the knob pass. The poller
 // runs on six of the eighteen frames, the electrical pass on one (it sends 0x10218 while token

@@ -129,16 +129,6 @@ TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
   EXPECT_EQ(ldg_checklist, 1);
 }
 
-TEST_F(OverheadPassTest, NavButtonCyclesThroughNavAndGps) {
-  for (int32_t expected : {1, 2, 0}) {
-    Click("nav_button_clicked");
-    RunFrames(1);
-    EXPECT_EQ(nav_button, expected);
-    EXPECT_EQ(Named("nav_button"), expected);
-  }
-  EXPECT_EQ(sound_event_code, 2);
-}
-
 TEST_F(OverheadPassTest, DoorsAndGearAreReadOnPhasesZeroAndNineOnly) {
   host_.SetExpression("(A:EXIT OPEN:1,bool)", 1.0);
   host_.SetExpression("(A:GEAR LEFT POSITION,percent)", 100.0);
@@ -165,16 +155,6 @@ TEST_F(OverheadPassTest, MarkerLightsCycleWhileTheStandbyAttitudeErects) {
   EXPECT_EQ(Named("middle_marker"), 1.0);  // the receiver again
 }
 
-TEST_F(OverheadPassTest, TakeoffCalloutsArmOnTheRollWithTakeoffFlaps) {
-  vr = 140;
-  host_.SetToken(907, 15.0);  // flap angle
-  host_.SetToken(61, 60.0);
-  sim_vars.old = 60.0;
-  pfd_ias_trend = 0.5;
-  RunFrames(3);
-  EXPECT_EQ(to_callout_mode, 1);
-}
-
 TEST_F(OverheadPassTest, StartUpPhaseEndsOnTheThirtySixTickCheck) {
   host_.SetToken(60, 1.0);
   host_.SetNamed("gearleverpos", 1.0);
@@ -182,16 +162,6 @@ TEST_F(OverheadPassTest, StartUpPhaseEndsOnTheThirtySixTickCheck) {
   EXPECT_EQ(startup_phase, 0);
   EXPECT_EQ(Named("gearleverpos"), 0.0);
   EXPECT_EQ(KeyEvents(0x10220), 1);
-}
-
-TEST_F(OverheadPassTest, McpWindowsFollowTheAutopilotWhenConfigured) {
-  SynchMCPWinToAP = 1;
-  host_.SetToken(107, 270.0);
-  host_.SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 12000.0);
-  RunFrames(2);
-  EXPECT_EQ(hdg_sel_dir, 270.0);
-  EXPECT_EQ(alt_sel_num, 12000);
-  EXPECT_EQ(Named("alt_sel_num"), 12000.0);
 }
 
 }  // namespace

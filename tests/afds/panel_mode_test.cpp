@@ -59,18 +59,6 @@ TEST_F(PanelModeTest, ReducedModeOnLowPowerStartsAtTheFirstSetupStep) {
   EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x10117, 0x10116, 0x10115}));
 }
 
-TEST_F(PanelModeTest, DisplayStylesSwapBetweenTheirTwoValuesOnly) {
-  for (int32_t from : {0, 1, 5}) {
-    EadiMode = FlightDirectorType = from;
-    Click("eadi_style_clicked");
-    Click("fd_style_clicked");
-    const int32_t to = from == 5 ? 5 : 1 - from;
-    EXPECT_EQ(EadiMode, to) << from;
-    EXPECT_EQ(FlightDirectorType, to) << from;
-    EXPECT_EQ(Named("eadi_style"), to);
-  }
-}
-
 // The uplink light needs the message line to go empty in between.
 TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
   const struct {
@@ -83,17 +71,6 @@ TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
     EXPECT_EQ(Named("fmc_anun"), s.fmc) << s.message;
     EXPECT_EQ(Named("acars_anun"), s.acars) << s.message;
   }
-}
-
-TEST_F(PanelModeTest, ResetMcpMessageClearsOnceWellBelowTheCruiseAltitude) {
-  cruise_alt = 35000;
-  plane_alt = 34950.0;
-  cdu_message = "RESET MCP";
-  ClearResetMcpMessage();
-  EXPECT_EQ(cdu_message, "RESET MCP");
-  plane_alt = 34949.0;
-  ClearResetMcpMessage();
-  EXPECT_EQ(cdu_message, "");
 }
 
 TEST_F(PanelModeTest, StartLatchesRiseAtSixtyFiveAndDropBelowFiftyWithOneSound) {
@@ -123,16 +100,6 @@ TEST_F(PanelModeTest, ApproachHoldIsReArmedWhileTheAutopilotFliesLocOrApp) {
   SetToken(112, 0.0);
   KeepApproachHoldAlive();
   EXPECT_EQ(ValuesOf(0x1010e), std::vector<int32_t>{0});
-}
-
-TEST_F(PanelModeTest, CabinAnnouncementSwitchIsFollowedOnlyFifteenSecondsAfterSetup) {
-  init_sim_time = 100.0;
-  SetNamed("ov_cabin_announcements", 1.0);
-  for (double now : {115.0, 115.5}) {
-    SetToken(604, now);
-    FollowCabinAnnouncementSwitch();
-    EXPECT_EQ(play_announcements, now > 115.0 ? 1 : 0) << now;
-  }
 }
 
 }  // namespace

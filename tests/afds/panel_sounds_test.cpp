@@ -9,7 +9,6 @@
 #include "afds/click_poller.h"
 #include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
-#include "frame/fsuipc_client.h"
 #include "frame/tick_globals.h"
 #include "state/config_globals.h"
 
@@ -42,17 +41,6 @@ TEST_F(SoundTest, EachEventCodePlaysItsFileInItsGroupAndIsConsumed) {
   }
 }
 
-TEST_F(SoundTest, TheFollowUpPlaysOnTheNextCall) {
-  sound_event_code = 3;
-  sound_event_followup = 9;
-  ProcSounds();
-  EXPECT_EQ(Started(), Files{"OV Push Button.wav"});
-  EXPECT_EQ(sound_event_code, 9);
-  ProcSounds();
-  EXPECT_EQ(LastStarted(), "DO757_RA Zudez OZ.wav");
-  EXPECT_EQ(sound_event_code + sound_event_followup, 0);
-}
-
 TEST_F(SoundTest, StandbyPowerSwitchedOffCutsTheSpoolShort) {
   sound_event_code = 7;
   ProcSounds();
@@ -77,17 +65,6 @@ TEST_F(SoundTest, ASecondWarningChimeWithinTheDelayIsDroppedACautionIsNot) {
   chime_code = 1;
   Tick(1);
   EXPECT_EQ(Started(), (Files{"757LEVELAWARN.wav", "757LEVELBWARN.wav"}));
-}
-
-TEST_F(SoundTest, SignChimeNeedsSomePower) {
-  ac_power = 0;
-  for (double battery : {0.0, 1.0}) {
-    host().SetToken(364, battery);
-    chime_code = 4;
-    ProcSounds();
-    EXPECT_EQ(chime_code, 0);
-  }
-  EXPECT_EQ(Started(), Files{"757Sign.wav"});
 }
 
 // ---- spoiler rumble and HF static (the electrical pass runs on one frame in 18) ----
@@ -138,15 +115,6 @@ TEST_F(SpoilerTest, StaticRepeatsWhileTheHfSwitchIsOnAndSpoilersTakeOver) {
   EXPECT_EQ(Starts("HF Static.wav"), 2);
 }
 
-TEST_F(SpoilerTest, StaticStopsWhenTheSwitchGoesOff) {
-  hf_comm_switch = 1;
-  Frames(1);
-  ASSERT_TRUE(Sounding(spoiler_buffer));
-  hf_comm_switch = 0;
-  UpdateSpoilerAndHfSounds();
-  EXPECT_EQ(Stops("HF Static.wav"), 1);
-}
-
 // ---- loops ----
 
 TEST_F(SoundTest, StandbyPowerSwapsTheBuzzForTheFansAndPacks) {
@@ -164,19 +132,6 @@ TEST_F(SoundTest, StandbyPowerSwapsTheBuzzForTheFansAndPacks) {
   EXPECT_EQ(cooling_sound_on - packs_sound_on, 1);  // no pack running
   Tick(100);
   EXPECT_TRUE(Sounding(cooling_buffer));  // loops do not end by themselves
-}
-
-TEST_F(SoundTest, LoopsStopWithTheSimulatorSoundAndItsSwitchOnlyKeepsThemFromStarting) {
-  UpdateEquipmentLoops();
-  PlayCoolingSounds = 0;
-  UpdateEquipmentLoops();
-  EXPECT_EQ(cooling_sound_on, 1);
-  sim_sound_stopped = 1;
-  UpdateEquipmentLoops();
-  EXPECT_EQ(cooling_sound_on + packs_sound_on, 0);
-  sim_sound_stopped = 0;
-  UpdateEquipmentLoops();
-  EXPECT_EQ(packs_sound_on - cooling_sound_on, 1);
 }
 
 TEST_F(ScratchSoundTest, ALoopWhoseFileIsMissingCountsAsStarted) {

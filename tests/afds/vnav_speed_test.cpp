@@ -55,16 +55,6 @@ TEST_F(VnavSpeedTest, ClimbBelowTheRestrictionAltitudeFliesTheRestrictionSpeed) 
   EXPECT_EQ(vnav_last_set_spd, 250.0);
 }
 
-TEST_F(VnavSpeedTest, ClimbMachIsSentOnceAndNotAgainWhileItStands) {
-  plane_alt = 29500.0;
-  cross_at_elev = 29600.0;  // near the level-off: the simulator's Mach hold takes the pitch
-  Pass();
-  Pass();
-  EXPECT_EQ(SentOf({kMach}), (Events{{kMach, 78}}));
-  EXPECT_EQ(Count(kMachOn), 2);
-  EXPECT_EQ(vnav_mach_set_pending, 1);
-}
-
 TEST_F(VnavSpeedTest, ClimbWellBelowTheTargetHandsThePitchToFlch) {
   plane_alt = 12000.0;
   ap_alt_lock = 35000.0;
@@ -159,18 +149,6 @@ TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooF
   host_.SetToken(604, 290.0);
   ProcVnavDescent();
   EXPECT_EQ(cdu_message, "");
-}
-
-TEST_F(VnavSpeedTest, LegWithoutProfileValuesCommandsNothing) {
-  plane_alt = 8000.0;
-  fms_fpln_act[1].alt = -999.0;
-  vnav_pnl_restored = 1;
-  redraw_tick = 7;
-  Pass();
-  EXPECT_EQ(Sent(), Events{});
-  EXPECT_EQ(vnav_des_active, 1);
-  EXPECT_EQ(vnav_pnl_restored, 0);
-  EXPECT_EQ(redraw_tick, 0);  // a restored panel restarts the display cycle
 }
 
 TEST_F(VnavSpeedTest, ResetOfTheSubmodesDropsThrAndDisarmsVnavInTheAir) {
