@@ -86,18 +86,6 @@ INSTANTIATE_TEST_SUITE_P(Values, EfisRangeSelectorTest,
                                            RangeCase{3, 40, 40, -1, true}, RangeCase{0.5, 40, 40, -1, false},
                                            RangeCase{-1, 40, 40, -1, false}));
 
-TEST_F(AirClicksTest, ModeSelectorStopsAtItsEndsButConsumesTheClick) {
-  SetNamed("efis_mode_switch", -1.0);
-  Click("efis_mode_switch_clicked", 1.0);
-  EXPECT_EQ(nd_mode, 1);
-  EXPECT_EQ(Named("efis_mode_switch"), -1.0);
-  EXPECT_EQ(Named("efis_mode_switch_clicked"), 0.0);
-  Click("efis_mode_switch_clicked", 2.0);
-  EXPECT_EQ(Named("efis_mode_switch"), 1.0);
-  Click("efis_mode_switch_clicked", -2.0);
-  EXPECT_EQ(Named("efis_mode_switch_clicked"), -2.0);
-}
-
 TEST_F(AirClicksTest, TrafficSwitchTogglesTheVariantsOwnDisplayAndReopensTcasAttempts) {
   tcas_flag = 20;
   Click("efis_TFC_switch_clicked");

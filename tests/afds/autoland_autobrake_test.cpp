@@ -139,16 +139,6 @@ TEST_F(AutobrakeTest, RtoArmsAtSpeedWithIdleThrustAndBrakes) {
   EXPECT_TRUE(AutobrakeDisengaged());
 }
 
-TEST_F(AutobrakeTest, RtoSelectorIsReleasedClimbingWithTakeoffThrust) {
-  auto_brake_switch = 0;
-  SetRadioHeightFt(301.0);
-  SetGroundSpeedKt(160.0);
-  Levers(6001.0, 6001.0);
-  RunTicks(1);
-  EXPECT_EQ(auto_brake_status, 0);
-  EXPECT_TRUE(AutobrakeDisengaged());
-}
-
 TEST_F(AutobrakeTest, LandingLevelTwoBrakesInPulsesBelowItsLimit) {
   auto_brake_switch = 3;
   host_.SetToken(60, 1.0);

@@ -32,12 +32,6 @@ TEST_F(ClickPollerTest, AnyNonZeroValueIsOneClick) {
   EXPECT_TRUE(SentSince(mark).empty());
 }
 
-TEST_F(ClickPollerTest, TheLastClickOfThePassChoosesTheSound) {
-  SetNamed("l_eng_hyd_pump_clicked", 1.0);  // 3, later in the pass
-  Click("hdg_clicked");                     // 2
-  EXPECT_EQ(sound_event_code, 3);
-}
-
 TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {
   radio_height = 300.0;
   SetNamed("apleft", -1.0);
@@ -164,15 +158,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 1, 999, 0, true},
                       ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 0, 999, 1, true},
                       ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 0, 999, 0, false}));
-
-// The simulator's own commands take the same road as the panel's clicks.
-TEST_F(ClickPollerTest, SimulatorCommandReachesTheSwitchOnTheNextPass) {
-  lnav = 1;
-  Key(0x10337);  // LNAV
-  EXPECT_EQ(lnav, 1);
-  PollClickedVars();
-  EXPECT_EQ(lnav, 0);
-  EXPECT_EQ(Named("lnav_clicked"), 0.0);
-}
 
 }  // namespace

@@ -58,19 +58,6 @@ TEST_F(TakeoffTest, CallsTheSpeedsInTurnThenPositiveRateButNothingWhileDecelerat
   EXPECT_EQ(to_callout_mode, 6);  // flaps 15: "Flaps 5" is due at 195 kt
 }
 
-TEST_F(TakeoffTest, FlapsUpOnlyWhileTheFlapsAreStillOut) {
-  to_callout_mode = 7;
-  Flaps(1.0);
-  At(201.0);
-  EXPECT_EQ(to_callout_mode, 8);  // flaps 1 at 200 kt: silently on
-  Flaps(0.0);
-  At(230.0);
-  EXPECT_EQ(to_callout_mode, 8);  // already up: "Flaps Up" never comes
-  Flaps(1.0);
-  At(230.0);
-  EXPECT_EQ(Started(), Files{"Flaps Up.wav"});
-}
-
 // ---- landing checklist ----
 
 TEST_F(CrewTest, LandingChecklistWaitsForEachAnswerAndFinishesAfter36Ticks) {
@@ -122,17 +109,6 @@ TEST_F(CabinTest, OnFromBoardingToDeparture) {
   Tick(1);
   EXPECT_EQ(LastStarted(), "Announce - Departure.wav");
   EXPECT_EQ(annuncement_mode, 3);
-}
-
-TEST_F(CabinTest, SeatbeltsOnAnswersTheRequestOnce) {
-  Cruise();
-  dist_to_tod = 100.0;
-  annuncement_mode = 9;
-  seatbelt_announce_request = 1;
-  Tick(2);
-  EXPECT_EQ(Started(), Files{"Announce - Seatbelts On.wav"});
-  EXPECT_EQ(seatbelt_announce_request, 0);
-  EXPECT_EQ(annuncement_mode, 9);
 }
 
 struct RegionCase {

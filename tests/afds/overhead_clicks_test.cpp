@@ -117,17 +117,6 @@ TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
   EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x102c1, 0x102c1}));
 }
 
-TEST_F(OverheadClicksTest, UtilityBusOnBatteryOnlyGoesToItsDarkOffPosition) {
-  Power(1, true);
-  Click("l_utility_bus_clicked");
-  Click("l_utility_bus_clicked");
-  EXPECT_EQ(l_utility_bus, 2);
-  Power(5, true);
-  r_utility_bus = 0;
-  Click("r_utility_bus_clicked");
-  EXPECT_EQ(Named("r_utility_bus"), 1.0);
-}
-
 TEST_F(OverheadClicksTest, StandbyPowerOnRaisesDeadPowerToStandbyAndErectsTheAttitude) {
   Dead();
   stdby_power_switch = 0;

@@ -155,13 +155,4 @@ TEST_F(OverheadPassTest, MarkerLightsCycleWhileTheStandbyAttitudeErects) {
   EXPECT_EQ(Named("middle_marker"), 1.0);  // the receiver again
 }
 
-TEST_F(OverheadPassTest, StartUpPhaseEndsOnTheThirtySixTickCheck) {
-  host_.SetToken(60, 1.0);
-  host_.SetNamed("gearleverpos", 1.0);
-  RunFrames(36);
-  EXPECT_EQ(startup_phase, 0);
-  EXPECT_EQ(Named("gearleverpos"), 0.0);
-  EXPECT_EQ(KeyEvents(0x10220), 1);
-}
-
 }  // namespace

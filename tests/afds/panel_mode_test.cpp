@@ -50,15 +50,6 @@ TEST_F(PanelModeTest, EnteringTheReducedModeHandsTheAutoflightToTheSimulator) {
   EXPECT_EQ(Named("r_yaw_damper_mode"), 2.0);
 }
 
-TEST_F(PanelModeTest, ReducedModeOnLowPowerStartsAtTheFirstSetupStep) {
-  ac_power = 3;
-  alt_hold_mode = 1;
-  Click("panel_mode_clicked");
-  EXPECT_EQ(beg_start_button, 1);
-  EXPECT_EQ(vnav_init_flag, 0);  // VNAV's switch did not run
-  EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x10117, 0x10116, 0x10115}));
-}
-
 // The uplink light needs the message line to go empty in between.
 TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
   const struct {
@@ -88,18 +79,6 @@ TEST_F(PanelModeTest, StartLatchesRiseAtSixtyFiveAndDropBelowFiftyWithOneSound) 
   UpdateEngineStartLatches();
   EXPECT_EQ(l_eng_start_done + r_eng_start_done, 0);
   EXPECT_EQ(sound_event_code, 9);
-}
-
-TEST_F(PanelModeTest, ApproachHoldIsReArmedWhileTheAutopilotFliesLocOrApp) {
-  SetToken(103, 1.0);
-  loc_mode = 1;
-  KeepApproachHoldAlive();
-  SetToken(112, 1.0);
-  KeepApproachHoldAlive();
-  loc_mode = 0;
-  SetToken(112, 0.0);
-  KeepApproachHoldAlive();
-  EXPECT_EQ(ValuesOf(0x1010e), std::vector<int32_t>{0});
 }
 
 }  // namespace

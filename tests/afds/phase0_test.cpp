@@ -30,17 +30,6 @@ TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
   }
 }
 
-TEST_F(Phase0Test, GearDownKeepsTheAltitudeAlertAtRest) {
-  alt_sel_num = 3000;
-  alt_alert_state = 2;
-  SetGearDown(true);
-  for (double alt : {2300.0, 2990.0, 3400.0}) {
-    SetAltitude(alt);
-    RunToPhase0();
-    EXPECT_EQ(alt_alert_state, 0);
-  }
-}
-
 TEST_F(Phase0Test, ValveTimersCloseClosingValvesButNotTheWingOnTheGroundNorAnOpenValve) {
   host_.SetToken(60, 1.0);
   host_.SetToken(643, 25.0);
@@ -125,16 +114,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, LandingChecklistArming,
                                            FinalCase{"SixMilesOut", 1, 47.0 - 6.0 / 60.0, 0},
                                            FinalCase{"NoRunwaySelected", 0, 47.0 - 4.0 / 60.0, 0}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(Phase0Test, HousekeepingLeavesOneChannelOutsideApproach) {
-  QuietAircraft();  // aligned IRS and working hydraulics: the electrical pass keeps the channels
-  apleft = apcenter = apright = 1;
-  autoland_mode = 1;
-  RunToPhase0();
-  EXPECT_EQ(apleft, 1);
-  EXPECT_EQ(apcenter, 0);
-  EXPECT_EQ(apright, 0);
-  EXPECT_EQ(autoland_mode, 0);
-}
 
 }  // namespace

@@ -165,19 +165,6 @@ TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
                                                   "HF Static.wav"}));
 }
 
-TEST_F(SoundTest, SimulatorSoundStoppedWithInhibitLetsOnlyChimesThrough) {
-  sim_sound_stopped = 1;
-  InhibitCockpitSoundsOnStopSound = 1;
-  sound_event_code = 2;
-  chime_code = 1;
-  ProcSounds();
-  EXPECT_EQ(Started(), std::vector<std::string>{"757LEVELBWARN.wav"});
-  EXPECT_EQ(sound_event_code, 2);
-  InhibitCockpitSoundsOnStopSound = 0;  // without the inhibit a stopped simulator sound changes nothing
-  ProcSounds();
-  EXPECT_EQ(LastStarted(), "OV Panel Click.wav");
-}
-
 TEST_F(ScratchSoundTest, AMissingFileStillConsumesTheRequestAndSetsTheDelay) {
   radio_height = 2400.0;
   vert_speed = -6000.0;

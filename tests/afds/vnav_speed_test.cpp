@@ -55,16 +55,6 @@ TEST_F(VnavSpeedTest, ClimbBelowTheRestrictionAltitudeFliesTheRestrictionSpeed) 
   EXPECT_EQ(vnav_last_set_spd, 250.0);
 }
 
-TEST_F(VnavSpeedTest, ClimbWellBelowTheTargetHandsThePitchToFlch) {
-  plane_alt = 12000.0;
-  ap_alt_lock = 35000.0;
-  target_mach = 0.7;
-  Pass();
-  EXPECT_EQ(target_mach, 0.0);
-  EXPECT_EQ(target_ias, 290.0);
-  EXPECT_EQ(spdhld_flsh_ctr, 1);  // one FLCH pass
-}
-
 struct CruiseCase {
   const char* label;
   double alt_ft;
@@ -149,17 +139,6 @@ TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooF
   host_.SetToken(604, 290.0);
   ProcVnavDescent();
   EXPECT_EQ(cdu_message, "");
-}
-
-TEST_F(VnavSpeedTest, ResetOfTheSubmodesDropsThrAndDisarmsVnavInTheAir) {
-  RunTicks(1);
-  radio_height = 10.0;
-  startup_phase = 0;
-  thrust_hold = thr_release_pending = vnav_armed = vnav_cruise = vnav_des_active = 1;
-  ResetVnavSubmodes();
-  EXPECT_EQ(thrust_hold + thr_release_pending + vnav_armed + vnav_cruise + vnav_des_active, 0);
-  EXPECT_EQ(vnav_init_flag, 1);
-  EXPECT_EQ(Named("thrust"), 0.0);
 }
 
 struct EconCase {
