@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "afds/eicas_messages.h"
 #include "afds/electrical.h"
 #include "state/config_globals.h"
@@ -27,56 +29,41 @@ class ElectricalTest : public systems_test::SystemsFixture {
   }
 };
 
-TEST_F(ElectricalTest, ApuLevelHoldsWhileAnEngineGeneratorComesOnAndDropsThroughWhenTheApuStops) {
-  ac_power = 3;
-  apu_mode = 2;
-  SetEngines(false, true);
-  r_gen_cont = 2;
-  Pass();
-  EXPECT_EQ(ac_power, 3);
-  apu_mode = 0;
-  Pass();
-  EXPECT_EQ(ac_power, 5);  // 3 -> 2 -> 1, then the highest source
-}
-
-TEST_F(ElectricalTest, ColdAircraftWaitsForTheBatteryThenErectsTheStandbyAttitude) {
-  Power(0, false);
-  Pass();
-  EXPECT_EQ(ac_power + stdby_att_erecting, 0);
-  SetBattery(true);
-  Pass();
-  EXPECT_EQ(ac_power, 1);
-  EXPECT_EQ(stdby_att_erecting, 1);
-  EXPECT_EQ(sound_event_code, 7);
-}
-
-TEST_F(ElectricalTest, EnginesStoppedDropThroughToTheStandbyRecompute) {
-  for (int32_t standby : {0, 1}) {
-    Power(5, true);
-    SetEngines(false, false);
-    stdby_power_switch = standby;
-    stdby_att_toppling = 0;
+// One pass from a level: an APU level holds while an engine generator comes on and drops through
+// to the highest source when the APU stops; without sources the level drops to the standby
+// recompute; a loaded level holds during the first ten seconds; drops test the spool, the
+// recompute the running flag.
+TEST_F(ElectricalTest, PowerLevelTransitions) {
+  const struct {
+    const char* label;
+    int32_t level, apu;
+    bool right_running;
+    double right_spool;
+    bool battery;
+    int32_t standby;
+    double run_s;
+    int32_t after;
+  } rows[] = {{"Cold", 0, 0, false, 0, false, 0, 100, 0},          {"ColdBattery", 0, 0, false, 0, true, 1, 100, 1},
+              {"ApuHolds", 3, 2, true, 80, true, 0, 100, 3},       {"ApuStops", 3, 0, true, 80, true, 0, 100, 5},
+              {"NoSource", 5, 0, false, 0, true, 0, 100, 0},       {"NoSourceStandby", 5, 0, false, 0, true, 1, 100, 1},
+              {"FirstTenSeconds", 5, 0, false, 0, true, 0, 5, 5}, {"SpoolBelowTen", 5, 0, true, 5, true, 0, 100, 5}};
+  for (const auto& r : rows) {
+    Power(r.level, r.battery);
+    SetEngines(false, r.right_running);
+    host_.SetToken(646, r.right_spool);
+    apu_mode = r.apu;
+    stdby_power_switch = r.standby;
+    host_.SetToken(604, r.run_s);
     Pass();
-    EXPECT_EQ(ac_power, standby) << standby;
-    EXPECT_EQ(stdby_att_toppling, 1 - standby) << standby;
+    EXPECT_EQ(ac_power, r.after) << r.label;
   }
 }
 
-TEST_F(ElectricalTest, ALoadedLevelHoldsDuringTheFirstTenSeconds) {
-  host_.SetToken(604, 5.0);
-  Power(5, true);
-  SetEngines(false, false);
+TEST_F(ElectricalTest, BatteryPowerErectsTheStandbyAttitude) {
+  Power(0, true);
   Pass();
-  EXPECT_EQ(ac_power, 5);
-}
-
-TEST_F(ElectricalTest, DropsTestTheSpoolAndTheRecomputeTestsTheRunningFlag) {
-  Power(5, true);
-  SetEngines(false, false);
-  host_.SetToken(576, 1.0);  // still flagged running, spool below 10
-  host_.SetToken(646, 5.0);
-  Pass();
-  EXPECT_EQ(ac_power, 5);
+  EXPECT_EQ(stdby_att_erecting, 1);
+  EXPECT_EQ(sound_event_code, 7);
 }
 
 TEST_F(ElectricalTest, PowerFlagsArePublishedOnChange) {
@@ -101,32 +88,23 @@ TEST_F(ElectricalTest, PowerFlagsArePublishedOnChange) {
   EXPECT_EQ(Named("min_power") + Named("STBYPage"), 0.0);
 }
 
-struct YawCase {
-  const char* label;
-  int32_t level;
-  bool battery;
-  int32_t l_before, r_before, l_after, r_after;
-};
-
-class YawDamperPower : public ElectricalTest, public ::testing::WithParamInterface<YawCase> {};
-
-TEST_P(YawDamperPower, MovesOnlyWithinTheSwitchPosition) {
-  const YawCase& c = GetParam();
-  Power(c.level, c.battery);
-  l_yaw_damper_mode = c.l_before;
-  r_yaw_damper_mode = c.r_before;
-  Pass();
-  Pass();
-  EXPECT_EQ(l_yaw_damper_mode, c.l_after);
-  EXPECT_EQ(r_yaw_damper_mode, c.r_after);
+// Power moves a yaw damper only within its switch position: on lit/dark, off lit/dark.
+TEST_F(ElectricalTest, YawDampersMoveOnlyWithinTheirSwitchPosition) {
+  const struct {
+    int32_t level;
+    bool battery;
+    int32_t l_before, r_before, l_after, r_after;
+  } rows[] = {{5, true, 2, 2, 3, 3}, {1, true, 3, 3, 2, 2}, {1, false, 1, 0, 1, 0}, {1, false, 1, 2, 0, 3}};
+  for (const auto& r : rows) {
+    Power(r.level, r.battery);
+    l_yaw_damper_mode = r.l_before;
+    r_yaw_damper_mode = r.r_before;
+    Pass();
+    Pass();
+    EXPECT_EQ(std::make_pair(l_yaw_damper_mode, r_yaw_damper_mode), std::make_pair(r.l_after, r.r_after))
+        << r.level << r.battery << r.l_before << r.r_before;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, YawDamperPower,
-    ::testing::Values(YawCase{"AcWorks", 5, true, 2, 2, 3, 3}, YawCase{"BatteryOnlyLights", 1, true, 3, 3, 2, 2},
-                      YawCase{"UnpoweredNeedsBothOnOrLit", 1, false, 1, 0, 1, 0},
-                      YawCase{"UnpoweredDarkens", 1, false, 1, 2, 0, 3}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(ElectricalTest, IrsDropsOnPowerLossAndRealignsAtOnceWhenPowerReturns) {
   irs_l_anun_knob = irs_c_anun_knob = irs_r_anun_knob = 1;
