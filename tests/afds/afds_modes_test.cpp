@@ -51,6 +51,20 @@ TEST_F(AfdsModesTest, HeadingModeDropReleasesTheSimulatorHoldOnlyWithoutLnav) {
   }
 }
 
+// NAV needs a heading mode until the course is captured; without the button both go.
+TEST_F(AfdsModesTest, NavSourceButtonNeedsAHeadingModeUntilTheCourseIsCaptured) {
+  plane_hdg_mag = 10.0;
+  nav_button = 1;
+  host_.SetToken(848, 1.0);
+  AfdsLateralMode();
+  EXPECT_EQ(Sent(), (Events{{kHdgHoldOn, 0}, {kHdgBug, 10}, {kGpsToggle, 0}, {0x10113, 0}}));
+  Mark();
+  ap_master = 1.0;
+  nav_button = 0;
+  AfdsLateralMode();
+  EXPECT_EQ(Sent(), (Events{{kHdgHoldOff, 0}, {kNavHoldOff, 0}, {kGpsToggle, 0}}));
+}
+
 struct VsCase {
   const char* label;
   double vs_fpm;
@@ -174,17 +188,6 @@ TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeInLiteModeAndLow) {
   EXPECT_EQ(flch, 0);
   EXPECT_EQ(Sent(), Events{});
   EXPECT_EQ(sound_event_code, 2);  // the click is heard anyway
-}
-
-TEST_F(AfdsModesTest, SpdBelow400FtOnlyReleasesTheSimulatorsSpeedHoldsOutsideLiteMode) {
-  Airborne(300.0);
-  EngageSpeedHold();
-  EXPECT_EQ(spd_hold, 0);
-  EXPECT_EQ(Sent(), (Events{{kSpdOff, 0}, {kMachOff, 0}}));
-  lite_mode = 1;
-  Mark();
-  EngageSpeedHold();
-  EXPECT_EQ(Sent(), (Events{{kSpdOn, 0}}));
 }
 
 // Out of VNAV after T/D, SPD flies the descent (or restriction) speed and V/S takes the pitch.

@@ -86,20 +86,4 @@ INSTANTIATE_TEST_SUITE_P(Values, EfisRangeSelectorTest,
                                            RangeCase{3, 40, 40, -1, true}, RangeCase{0.5, 40, 40, -1, false},
                                            RangeCase{-1, 40, 40, -1, false}));
 
-TEST_F(AirClicksTest, TrafficSwitchTogglesTheVariantsOwnDisplayAndReopensTcasAttempts) {
-  tcas_flag = 20;
-  Click("efis_TFC_switch_clicked");
-  EXPECT_EQ(nd_tfc_on - fp_nd_tfc_on, 1);
-  EXPECT_EQ(Named("tcas_knob"), 2.0);
-  EXPECT_EQ(tcas_flag, 10);
-  panelstatus_init_done = 1;
-  int connected = 0;
-  tcas_serv = &connected;
-  tcas_flag = 21;
-  Click("efis_TFC_switch_clicked");
-  EXPECT_EQ(fp_nd_tfc_on + nd_tfc_on, 2);
-  EXPECT_EQ(tcas_flag, 21);
-  tcas_serv = nullptr;
-}
-
 }  // namespace

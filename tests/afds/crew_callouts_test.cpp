@@ -96,21 +96,6 @@ class CabinTest : public CrewTest {
   }
 };
 
-TEST_F(CabinTest, OnFromBoardingToDeparture) {
-  annuncement_mode = 1;
-  stpos = 1;
-  l_entry_doors_anun = 1;
-  host().SetToken(60, 1.0);
-  host().SetToken(323, 32767.0);
-  Tick(1);
-  EXPECT_EQ(LastStarted(), "Announce - Boarding.wav");
-  l_entry_doors_anun = 0;
-  crew_callout_delay = 0;
-  Tick(1);
-  EXPECT_EQ(LastStarted(), "Announce - Departure.wav");
-  EXPECT_EQ(annuncement_mode, 3);
-}
-
 struct RegionCase {
   const char* from;
   const char* to;

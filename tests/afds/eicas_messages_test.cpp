@@ -85,17 +85,6 @@ TEST_F(EicasTest, AutopilotDiscLeavesByItsTimerOnly) {
   EXPECT_EQ(warning_msg_count + ap_disc_timer, 0);
 }
 
-TEST_F(EicasTest, AutothrottleDisengagedWithoutAThrustModeEndsTheAddingPhase) {
-  at_arm = 1.0;
-  host_.SetToken(68, 1.0);  // OVERSPEED would come next in the order
-  UpdateEicasMessages();
-  EXPECT_EQ(warning_msg_count + caution_msg_count, 0);
-  spd_hold = 1;
-  UpdateEicasMessages();
-  EXPECT_EQ(Cautions(), std::vector<std::string>{"AUTOTHROT DISC"});
-  EXPECT_EQ(at_disc_timer, 6);
-}
-
 TEST_F(EicasTest, AdvisoryLeavesBeforeACautionClearedInTheSamePass) {
   l_pack_switch = 0;
   c_elec_hyd1_pump_mode = c_elec_hyd2_pump_mode = 0;

@@ -152,16 +152,6 @@ TEST_F(ElectricalTest, UnalignedIrsDropTheChannelsButTheLeftIsSparedForTenSecond
   EXPECT_EQ(apdisc_bar_timer, 3);
 }
 
-TEST_F(ElectricalTest, ChannelDropsWithItsHydraulicCaution) {
-  Power(5, true);
-  irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
-  apright = apcenter = 1;
-  eicas_msg_shown[kMsgRHydSysPress] = 1;
-  Pass();
-  EXPECT_EQ(apcenter - apright, 1);
-  EXPECT_EQ(KeyEvents(kAutopilotOff), 0);  // another channel still holds
-}
-
 TEST_F(ElectricalTest, BatteryButtonFollowsThePower) {
   const struct {
     int32_t before;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/flch_thrust.h"
 #include "afds_fixture.h"
@@ -98,18 +100,13 @@ TEST_F(FlchTest, AutothrottleAtFullLeverDoesNotChaseAnUnreachableTarget) {
 
 TEST_F(FlchTest, DescentDrivesTheLeversToIdleOnEveryThirdSlot) {
   Climb(10000.0);
-  struct Step {
-    int32_t slot;
-    double lever;
-    Events events;
-  };
-  for (const Step& s : {Step{3, 500.0, {{kStepDown, 0}}}, Step{4, 500.0, {}}, Step{6, 5.0, {{kLeverSet, 0}}},
-                        Step{9, 0.5, {}}}) {
-    redraw_tick = s.slot;
-    Lever(s.lever);
+  for (const auto& [slot, lever, events] : {std::tuple{3, 500.0, Events{{kStepDown, 0}}}, std::tuple{4, 500.0, Events{}},
+                                            std::tuple{6, 5.0, Events{{kLeverSet, 0}}}}) {
+    redraw_tick = slot;
+    Lever(lever);
     Mark();
     ProcFlch();
-    EXPECT_EQ(SentOf({kStepDown, kLeverSet}), s.events) << s.slot;
+    EXPECT_EQ(SentOf({kStepDown, kLeverSet}), events) << slot;
   }
   EXPECT_EQ(thr_release_pending, 1);
 }

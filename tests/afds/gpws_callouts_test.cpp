@@ -27,12 +27,6 @@ class GpwsTest : public SoundTest {
     radio_height = ra_ft;
     vert_speed = vs_fpm;
   }
-  // The glideslope receiver flags (token 46 bits 0x80 and 0x40) and deviations.
-  void GlideslopeValid(double gsi, double cdi = 0.0) {
-    host().SetToken(46, 0xC0);
-    gsi_needle = gsi;
-    cdi_needle = cdi;
-  }
 };
 
 struct GpwsCase {
@@ -40,6 +34,8 @@ struct GpwsCase {
   int32_t phase;
   double ra, vs, ias_kt, gear, flaps;
   const char* expected;  // "" = no alert
+  double gsi = 0.0;  // glideslope deviation, with the receiver flags (token 46 bits 0x80, 0x40)
+  int32_t flags = 0;
 };
 
 class GpwsAlertTest : public GpwsTest, public ::testing::WithParamInterface<GpwsCase> {};
@@ -51,6 +47,9 @@ TEST_P(GpwsAlertTest, ChoosesTheFirstRuleThatHolds) {
   ias = c.ias_kt;
   gear1_pos = c.gear;
   flap_angle = c.flaps;
+  gsi_needle = c.gsi;
+  host().SetToken(46, c.flags);
+  host().SetExpression(kDh, 200.0);
   PlayGpws();
   EXPECT_EQ(LastStarted(), c.expected);
   EXPECT_EQ(gpws_sound_delay, std::string(c.expected).empty() ? 0 : 54);
@@ -69,7 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         GpwsCase{"FlapsTwentyIsEnough", 0, 200, -500, 150, kGearDown, 20, ""},
         GpwsCase{"DontSinkInTheInitialClimb", 1, 500, -100, 180, 0, 5, "Don't Sink, Don't Sink.wav"},
         GpwsCase{"OnlyDontSinkInTheInitialClimb", 1, 2400, -6000, 250, 0, 0, ""},
-        GpwsCase{"LevelInTheInitialClimb", 1, 500, -50, 180, 0, 5, ""}),
+        GpwsCase{"LevelInTheInitialClimb", 1, 500, -50, 180, 0, 5, ""},
+        // Glideslope: below the beam above the decision height and under 1000 ft, both flags valid.
+        GpwsCase{"GlideslopeFarBelow", 0, 800, -500, 140, kGearDown, 30, "Glideslope.wav", -120, 0xC0},
+        GpwsCase{"GlideslopeSlightlyBelowLow", 0, 450, -500, 140, kGearDown, 30, "Glideslope.wav", -100, 0xC0},
+        GpwsCase{"GlideslopeSlightlyBelowHigh", 0, 800, -500, 140, kGearDown, 30, "", -100, 0xC0},
+        GpwsCase{"GlideslopeOneFlagMissing", 0, 800, -500, 140, kGearDown, 30, "", -120, 0x80},
+        GpwsCase{"GlideslopeBelowTheDecisionHeight", 0, 150, -500, 140, kGearDown, 30, "", -120, 0xC0},
+        GpwsCase{"GlideslopeAbove1000", 0, 1000, -500, 140, kGearDown, 30, "", -120, 0xC0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GpwsTest, PullUpRepeatsEvery54TicksWhileTheDiveLasts) {
@@ -82,36 +88,6 @@ TEST_F(GpwsTest, PullUpRepeatsEvery54TicksWhileTheDiveLasts) {
   EXPECT_EQ(Starts("Pull Up.wav"), 2);
 }
 
-struct GlideslopeCase {
-  const char* name;
-  double ra, gsi, cdi, dh;
-  int flags;
-  bool alert;
-};
-
-class GlideslopeTest : public GpwsTest, public ::testing::WithParamInterface<GlideslopeCase> {};
-
-TEST_P(GlideslopeTest, BelowTheBeamOnTheLocalizerAboveTheDecisionHeight) {
-  const GlideslopeCase& c = GetParam();
-  Descend(c.ra, -500.0);
-  gear1_pos = kGearDown;
-  flap_angle = 30.0;
-  ias = 140.0;
-  GlideslopeValid(c.gsi, c.cdi);
-  host().SetToken(46, c.flags);
-  host().SetExpression(kDh, c.dh);
-  PlayGpws();
-  EXPECT_EQ(LastStarted(), c.alert ? "Glideslope.wav" : "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, GlideslopeTest,
-                         ::testing::Values(GlideslopeCase{"FarBelow", 800, -120, 0, 200, 0xC0, true},
-                                           GlideslopeCase{"SlightlyBelowLow", 450, -100, 0, 200, 0xC0, true},
-                                           GlideslopeCase{"OffTheLocalizer", 800, -120, 50, 200, 0xC0, false},
-                                           GlideslopeCase{"OneFlagMissing", 800, -120, 0, 200, 0x80, false},
-                                           GlideslopeCase{"BelowTheDecisionHeight", 150, -120, 0, 200, 0xC0, false},
-                                           GlideslopeCase{"Above1000", 1000, -120, 0, 200, 0xC0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- altitude callouts ----
 

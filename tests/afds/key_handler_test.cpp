@@ -170,15 +170,4 @@ TEST_F(KeyHandlerTest, SpeedbrakeAndFlapSoundsFollowTheirConditions) {
   EXPECT_EQ(flaps_handle_pos_prev, 4096);
 }
 
-TEST_F(KeyHandlerTest, FlightSaveWritesTheLastSavedPanelStateWhenConfigured) {
-  testing_support::TempDir dir;
-  dir.MakeDir("Orvantel/PanelStates");
-  sim_root = dir.path();
-  for (int32_t configured : {0, 1}) {
-    SavePanelStateonFlightSave = configured;
-    Key(kFlightSaved);
-    EXPECT_EQ(testing_support::CountEntries(dir / "Orvantel/PanelStates"), configured);
-  }
-}
-
 }  // namespace

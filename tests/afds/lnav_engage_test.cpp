@@ -144,24 +144,6 @@ struct XtkCase {
 
 class CrossTrack : public LnavTest, public ::testing::WithParamInterface<XtkCase> {};
 
-TEST_P(CrossTrack, IsMeasuredFromTheAlongTrackPoint) {
-  const XtkCase& c = GetParam();
-  Place(c.east_nm, c.south_nm);
-  dist_to_active_wpt += c.ahead_nm;
-  int32_t side = 0;
-  double dist = 0.0;
-  ComputeLnavGeometry(&side, &dist);
-  EXPECT_NEAR(dist, c.xtk_nm, 0.01);
-  EXPECT_EQ(side, c.side);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, CrossTrack,
-                         ::testing::Values(XtkCase{"Right", 20.0, 4.0, 0.0, 4.0, 1},
-                                           XtkCase{"Left", 20.0, -4.0, 0.0, 4.0, 2},
-                                           XtkCase{"BehindTheAircraft", 20.0, 3.0, 4.0, 5.0, 1},
-                                           XtkCase{"Limited", 20.0, 200.0, 0.0, 125.0, 1}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
 TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
   stpos = 999;
   int32_t side = 7;

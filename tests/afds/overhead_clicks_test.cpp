@@ -132,20 +132,4 @@ TEST_F(OverheadClicksTest, StandbyPowerOnRaisesDeadPowerToStandbyAndErectsTheAtt
   EXPECT_EQ(Calls(PendingCall::kUpdateStandbyGyro), 2);
 }
 
-TEST_F(OverheadClicksTest, ApuSwitchStartsWithTheBatteryAndStopsWithTheBleed) {
-  Click("apu_switch_clicked");
-  EXPECT_EQ(apu_start_timer, 40);
-  EXPECT_EQ(apu_bleed_on_timer, 36);
-  EXPECT_EQ(sound_event_code, 0);
-  // The overhead lights publish the switch, its fault light and the bleed.
-  EXPECT_EQ(Named("apu_switch") + Named("apu_fault_light") + Named("apu_bleed"), 3.0);
-  apu_mode = 2;
-  apu_run_light = 1;
-  apu_bleed = 2;
-  Click("apu_switch_clicked");
-  EXPECT_EQ(apu_switch + apu_mode + apu_run_light, 0);
-  EXPECT_EQ(apu_spool_dir, 2);
-  EXPECT_EQ(apu_bleed, 3);
-}
-
 }  // namespace

@@ -64,21 +64,27 @@ TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
   }
 }
 
-TEST_F(PanelModeTest, StartLatchesRiseAtSixtyFiveAndDropBelowFiftyWithOneSound) {
+// A latch rises at 65 by its own engine and drops below 50; both dropping make one sound.
+TEST_F(PanelModeTest, StartLatchesRiseAtSixtyFiveAndDropBelowFifty) {
   SetToken(627, 60.0);
   SetToken(646, 65.0);
   UpdateEngineStartLatches();
   EXPECT_EQ(r_eng_start_done - l_eng_start_done, 1);
-  SetToken(646, 50.0);  // between the thresholds a latch keeps its value
-  UpdateEngineStartLatches();
-  EXPECT_EQ(r_eng_start_done, 1);
-  EXPECT_EQ(sound_event_code, 0);
   l_eng_start_done = 1;
   SetToken(627, 49.0);
   SetToken(646, 20.0);
   UpdateEngineStartLatches();
   EXPECT_EQ(l_eng_start_done + r_eng_start_done, 0);
   EXPECT_EQ(sound_event_code, 9);
+}
+
+TEST_F(PanelModeTest, ApproachHoldIsReArmedWhileTheAutopilotFliesLocOrApp) {
+  SetToken(103, 1.0);
+  loc_mode = 1;
+  KeepApproachHoldAlive();
+  SetToken(112, 1.0);  // already on: nothing more
+  KeepApproachHoldAlive();
+  EXPECT_EQ(ValuesOf(0x1010e), std::vector<int32_t>{0});
 }
 
 }  // namespace

@@ -58,14 +58,6 @@ TEST_F(Phase0Test, NavButtonDropsTheHeadingModeOnlyEngagedAndNearTheCourse) {
   }
 }
 
-TEST_F(Phase0Test, PowerLossResetsTheActiveRoute) {
-  ac_power = 1;
-  stpos = 2;
-  fp_cnt = 3;
-  RunToPhase0();
-  EXPECT_EQ(stpos, 999);
-}
-
 TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
   app_mode = 1;
   alt_hold_mode = 1;

@@ -76,20 +76,6 @@ TEST(VolumeMapping, HundredIsFullAndEachStepIsThirtyHundredthsOfADecibelWithoutO
   EXPECT_EQ(VolumeAttenuation(2147483647), 2147483647);
 }
 
-TEST_F(SoundTest, VolumeSettingsAreClampedAndWrittenBack) {
-  VolumeGpws = 0;
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
-  ProcSounds();
-  EXPECT_EQ(VolumeGpws, 1);
-  int32_t v = 0;
-  gpws_buffer->GetVolume(&v);
-  EXPECT_EQ(v, -2970);
-  VolumeCrewCallouts = 250;
-  ProcSounds();
-  EXPECT_EQ(VolumeCrewCallouts, 100);
-}
-
 TEST_F(SoundTest, AboveHundredTheDeviceRefusesTheVolumeAndTheSoundPlaysAtFull) {
   VolumeEvents = 250;
   sound_event_code = 2;

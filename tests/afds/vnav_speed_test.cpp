@@ -141,6 +141,16 @@ TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooF
   EXPECT_EQ(cdu_message, "");
 }
 
+TEST_F(VnavSpeedTest, ResetOfTheSubmodesDropsThrAndDisarmsVnavInTheAir) {
+  radio_height = 10.0;
+  startup_phase = 0;
+  thrust_hold = thr_release_pending = vnav_armed = vnav_cruise = vnav_des_active = 1;
+  ResetVnavSubmodes();
+  EXPECT_EQ(thrust_hold + thr_release_pending + vnav_armed + vnav_cruise + vnav_des_active, 0);
+  EXPECT_EQ(vnav_init_flag, 1);
+  EXPECT_EQ(Named("thrust"), 0.0);
+}
+
 struct EconCase {
   const char* label;
   int32_t cost_index;
