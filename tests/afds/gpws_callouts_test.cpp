@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "afds/sound_fixture.h"
@@ -139,29 +140,22 @@ INSTANTIATE_TEST_SUITE_P(Heights, HeightWindowTest,
 
 // ---- take-off phase and re-arming ----
 
+// Left alone until the first climb above 1300 ft; on the ground 15 s after the panel state it is 0,
+// and 30..1300 ft climbing faster than 300 ft/min from 0 it is 1.
 TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
   init_sim_time = 100.0;
-  host().SetToken(604, 110.0);
-  host().SetToken(60, 1.0);
-  radio_height = 0.0;
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, -1);  // left alone until the first climb above 1300 ft
-  host().SetToken(60, 0.0);
-  radio_height = 1400.0;
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 2);
-  radio_height = 0.0;
-  host().SetToken(60, 1.0);
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 2);  // within 15 s of the panel state
-  host().SetToken(604, 116.0);
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 0);
-  host().SetToken(60, 0.0);
-  radio_height = 100.0;
-  vert_speed = 1500.0;
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 1);
+  const struct {
+    double now, on_ground, ra, vs;
+    int32_t phase;
+  } steps[] = {{110, 1, 0, 0, -1}, {110, 0, 1400, 0, 2}, {110, 1, 0, 0, 2}, {116, 1, 0, 0, 0}, {116, 0, 100, 1500, 1}};
+  for (const auto& s : steps) {
+    host().SetToken(604, s.now);
+    host().SetToken(60, s.on_ground);
+    radio_height = s.ra;
+    vert_speed = s.vs;
+    UpdateTakeoffPhase();
+    EXPECT_EQ(takeoff_phase, s.phase) << s.now << " " << s.ra;
+  }
 }
 
 // Slow (on the ground) re-arms the low callouts; in flight each re-arms above its own height, the
@@ -169,18 +163,16 @@ TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
 TEST_F(GpwsTest, CalloutsReArmAboveTheirOwnHeightsOrWhenSlow) {
   alt_call_2500_done = alt_call_1000_done = alt_call_500_done = 1;
   ground_speed = 160.0;
-  for (double ra : {450.0, 900.0}) {
-    radio_height = ra;
+  const struct {
+    double ra;
+    int32_t f500, f1000, f2500;
+  } steps[] = {{900, 1, 1, 1}, {1600, 0, 0, 1}, {3001, 0, 0, 0}};
+  for (const auto& s : steps) {
+    radio_height = s.ra;
     ReArmAltCallouts();
-    EXPECT_EQ(alt_call_500_done, 1) << ra;
+    EXPECT_EQ(std::tuple(alt_call_500_done, alt_call_1000_done, alt_call_2500_done), std::tuple(s.f500, s.f1000, s.f2500))
+        << s.ra;
   }
-  radio_height = 1600.0;
-  ReArmAltCallouts();
-  EXPECT_EQ(alt_call_500_done + alt_call_1000_done, 0);
-  EXPECT_EQ(alt_call_2500_done, 1);
-  radio_height = 3001.0;
-  ReArmAltCallouts();
-  EXPECT_EQ(alt_call_2500_done, 0);
   alt_call_10_done = 1;
   ground_speed = 10.0;
   radio_height = 0.0;

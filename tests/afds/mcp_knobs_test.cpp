@@ -156,13 +156,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(McpKnobsTest, AirspeedBugsStepInTensWhenTurnedFastAndStopAtTheirLimits) {
   asi_bug1 = 430;
   mcp_knob_idle_ticks = 0;
-  std::vector<int32_t> up;
-  for (int i = 0; i < 12; ++i) {
+  for (int32_t expected : {440, 441, 442, 443, 444, 445, 446, 447, 448, 449, 450, 450}) {
     Request("asi_bug1_incr", 1.0);
-    up.push_back(asi_bug1);
+    EXPECT_EQ(Named("asi_bug1"), expected);
   }
-  EXPECT_EQ(up, (std::vector<int32_t>{440, 441, 442, 443, 444, 445, 446, 447, 448, 449, 450, 450}));
-  EXPECT_EQ(Named("asi_bug1"), 450.0);
   asi_bug3 = 80;
   Request("asi_bug3_decr", -2.0);
   Request("asi_bug3_decr", 2.0);
@@ -175,7 +172,7 @@ TEST_F(McpKnobsTest, AirspeedBugsStepInTensWhenTurnedFastAndStopAtTheirLimits) {
 // The signs are switch positions, never written back; seatbelts on within 80 NM of the descent
 // request the cabin announcement.
 TEST_F(McpKnobsTest, CabinSignsChimeOnlyOnceThePanelIsSetUp) {
-  SetNamed("No smoking sign", 1.0);
+  SetNamed("Seatbelt sign", 1.0);
   ProcMcpKnobs();
   EXPECT_EQ(chime_code, 0);
   initialize_server = 1;
@@ -191,7 +188,7 @@ TEST_F(McpKnobsTest, CabinSignsChimeOnlyOnceThePanelIsSetUp) {
     EXPECT_EQ(chime_code, 4);
     EXPECT_EQ(seatbelt_announce_request, tod_nm <= 80.0 ? 1 : 0) << tod_nm;
   }
-  EXPECT_EQ(Named("Seatbelt sign") + Named("No smoking sign"), 2.0);
+  EXPECT_EQ(Named("Seatbelt sign"), 1.0);
 }
 
 // The panel buttons: server_phase 3 so that they run with the poller, but without the electrical

@@ -11,9 +11,6 @@ namespace {
 
 class Phase0Test : public systems_test::SystemsFixture {
  protected:
-  void SetGearDown(bool down) {
-    for (uint32_t t : {332u, 333u, 334u}) host_.SetToken(t, down ? 16383.0 : 0.0);
-  }
   void SetAltitude(double ft) { host_.SetExpression("(A:INDICATED ALTITUDE, feet)", ft); }
 };
 
