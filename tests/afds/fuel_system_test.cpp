@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr uint32_t kEngine1 = 0x101AA;
-constexpr uint32_t kEngine2 = 0x103DB;
-
 class FuelTest : public systems_test::SystemsFixture {
  protected:
   // Centre tank of 1000 gal at 5 lb/gal, holding `lb`.
@@ -18,19 +15,12 @@ class FuelTest : public systems_test::SystemsFixture {
     host_.SetToken(290, 1000.0);
     host_.SetToken(289, lb / 5000.0 * 8388608.0);
   }
-  std::vector<int32_t> Selectors() const {
-    std::vector<int32_t> v = KeyValues(kEngine1);
-    for (int32_t x : KeyValues(kEngine2)) v.push_back(x);
-    return v;
-  }
 };
 
 struct SelectorCase {
   const char* label;
   double centre_lb;
-  int32_t l_ctr, r_ctr;
-  int32_t fwd_xfeed;
-  int32_t l_fwd, l_aft, r_fwd, r_aft;
+  int32_t l_ctr, r_ctr, fwd_xfeed, l_fwd, l_aft, r_fwd, r_aft;
   std::vector<int32_t> sent;  // engine 1 values, then engine 2 values
 };
 
@@ -47,7 +37,9 @@ TEST_P(FuelSelectors, FeedTheCentreTankFirst) {
   r_fwd_fuel_pump = c.r_fwd;
   r_aft_fuel_pump = c.r_aft;
   UpdateFuelSelectors();
-  EXPECT_EQ(Selectors(), c.sent);
+  std::vector<int32_t> sent = KeyValues(0x101AA);
+  for (int32_t v : KeyValues(0x103DB)) sent.push_back(v);
+  EXPECT_EQ(sent, c.sent);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,19 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectorCase{"CrossfeedWithAllPumpsOn", 0.0, 1, 1, 2, 1, 1, 1, 1, {1, 1}}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(FuelTest, TankDataIsReadOnceWithTheWeightPerGallon) {
-  SetCentreLb(0.0);
-  host_.SetToken(294, 50.0);
-  UpdateFuelSelectors();
-  EXPECT_EQ(fuel_weight_per_gal, 5.0);
-  EXPECT_EQ(fuel_cap_l_aux, 50.0);
-  host_.SetToken(294, 70.0);
-  UpdateFuelSelectors();
-  EXPECT_EQ(fuel_cap_l_aux, 50.0);
-}
-
-TEST_F(FuelTest, QuantitiesSumTheirSides) {
-  host_.SetToken(306, 6.0);
+TEST_F(FuelTest, QuantitiesSumTheirSidesAndNeedAWeightPerGallon) {
   const uint32_t tanks[][2] = {{289, 290}, {291, 292}, {293, 294}, {295, 296}, {297, 298}, {299, 300}, {301, 302}};
   double gal = 100.0;
   for (const auto& t : tanks) {
@@ -80,6 +60,8 @@ TEST_F(FuelTest, QuantitiesSumTheirSides) {
     host_.SetToken(t[1], gal);
     gal += 100.0;
   }
+  EXPECT_EQ(GetTotalFuelWeight(), 0.0);
+  host_.SetToken(306, 6.0);
   EXPECT_DOUBLE_EQ(FuelQtyA(), 300.0);
   EXPECT_DOUBLE_EQ(GetFuelLeftTanks(), 600.0 + 900.0 + 1200.0);
   EXPECT_DOUBLE_EQ(GetFuel3tanks(), 1500.0 + 1800.0 + 2100.0);
@@ -94,12 +76,6 @@ TEST_F(FuelTest, AReserveAboveTheFuelOnBoardIsLowered) {
   reserves = 2000.0;
   GetTotalFuelWeight();
   EXPECT_DOUBLE_EQ(reserves, 2000.0);
-}
-
-TEST_F(FuelTest, NoWeightPerGallonGivesNoFuel) {
-  host_.SetToken(290, 1000.0);
-  host_.SetToken(289, 8388608.0);
-  EXPECT_EQ(GetTotalFuelWeight(), 0.0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "afds/sound_fixture.h"
@@ -27,12 +28,6 @@ class GpwsTest : public SoundTest {
     radio_height = ra_ft;
     vert_speed = vs_fpm;
   }
-  // The glideslope receiver flags (token 46 bits 0x80 and 0x40) and deviations.
-  void GlideslopeValid(double gsi, double cdi = 0.0) {
-    host().SetToken(46, 0xC0);
-    gsi_needle = gsi;
-    cdi_needle = cdi;
-  }
 };
 
 struct GpwsCase {
@@ -40,6 +35,8 @@ struct GpwsCase {
   int32_t phase;
   double ra, vs, ias_kt, gear, flaps;
   const char* expected;  // "" = no alert
+  double gsi = 0.0;  // glideslope deviation, with the receiver flags (token 46 bits 0x80, 0x40)
+  int32_t flags = 0;
 };
 
 class GpwsAlertTest : public GpwsTest, public ::testing::WithParamInterface<GpwsCase> {};
@@ -51,6 +48,9 @@ TEST_P(GpwsAlertTest, ChoosesTheFirstRuleThatHolds) {
   ias = c.ias_kt;
   gear1_pos = c.gear;
   flap_angle = c.flaps;
+  gsi_needle = c.gsi;
+  host().SetToken(46, c.flags);
+  host().SetExpression(kDh, 200.0);
   PlayGpws();
   EXPECT_EQ(LastStarted(), c.expected);
   EXPECT_EQ(gpws_sound_delay, std::string(c.expected).empty() ? 0 : 54);
@@ -61,9 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         GpwsCase{"PullUpSteepDive", -1, 2400, -6000, 250, 0, 0, "Pull Up.wav"},
         GpwsCase{"NothingAbove2450", -1, 2500, -6000, 250, 0, 0, ""},
-        GpwsCase{"PullUpLow", 2, 400, -2100, 250, kGearDown, 30, "Pull Up.wav"},
         GpwsCase{"SinkrateMiddle", 0, 1500, -3600, 250, kGearDown, 30, "Sinkrate.wav"},
-        GpwsCase{"SinkrateHigh", 0, 2200, -4300, 250, kGearDown, 30, "Sinkrate.wav"},
         GpwsCase{"NoTerrainWhenSinkingSlowly", 0, 800, -250, 250, 0, 0, ""},
         GpwsCase{"TooLowTerrain", 0, 800, -400, 250, 0, 0, "Too Low, Terrain.wav"},
         GpwsCase{"TooLowGear", 0, 450, -400, 180, 0, 0, "Too Low, Gear.wav"},
@@ -71,7 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
         GpwsCase{"FlapsTwentyIsEnough", 0, 200, -500, 150, kGearDown, 20, ""},
         GpwsCase{"DontSinkInTheInitialClimb", 1, 500, -100, 180, 0, 5, "Don't Sink, Don't Sink.wav"},
         GpwsCase{"OnlyDontSinkInTheInitialClimb", 1, 2400, -6000, 250, 0, 0, ""},
-        GpwsCase{"LevelInTheInitialClimb", 1, 500, -50, 180, 0, 5, ""}),
+        GpwsCase{"LevelInTheInitialClimb", 1, 500, -50, 180, 0, 5, ""},
+        // Glideslope: below the beam above the decision height and under 1000 ft, both flags valid.
+        GpwsCase{"GlideslopeFarBelow", 0, 800, -500, 140, kGearDown, 30, "Glideslope.wav", -120, 0xC0},
+        GpwsCase{"GlideslopeSlightlyBelowLow", 0, 450, -500, 140, kGearDown, 30, "Glideslope.wav", -100, 0xC0},
+        GpwsCase{"GlideslopeSlightlyBelowHigh", 0, 800, -500, 140, kGearDown, 30, "", -100, 0xC0},
+        GpwsCase{"GlideslopeOneFlagMissing", 0, 800, -500, 140, kGearDown, 30, "", -120, 0x80},
+        GpwsCase{"GlideslopeBelowTheDecisionHeight", 0, 150, -500, 140, kGearDown, 30, "", -120, 0xC0},
+        GpwsCase{"GlideslopeAbove1000", 0, 1000, -500, 140, kGearDown, 30, "", -120, 0xC0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GpwsTest, PullUpRepeatsEvery54TicksWhileTheDiveLasts) {
@@ -84,48 +89,15 @@ TEST_F(GpwsTest, PullUpRepeatsEvery54TicksWhileTheDiveLasts) {
   EXPECT_EQ(Starts("Pull Up.wav"), 2);
 }
 
-struct GlideslopeCase {
-  const char* name;
-  double ra, gsi, cdi, dh;
-  int flags;
-  bool alert;
-};
-
-class GlideslopeTest : public GpwsTest, public ::testing::WithParamInterface<GlideslopeCase> {};
-
-TEST_P(GlideslopeTest, BelowTheBeamOnTheLocalizerAboveTheDecisionHeight) {
-  const GlideslopeCase& c = GetParam();
-  Descend(c.ra, -500.0);
-  gear1_pos = kGearDown;
-  flap_angle = 30.0;
-  ias = 140.0;
-  GlideslopeValid(c.gsi, c.cdi);
-  host().SetToken(46, c.flags);
-  host().SetExpression(kDh, c.dh);
-  PlayGpws();
-  EXPECT_EQ(LastStarted(), c.alert ? "Glideslope.wav" : "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, GlideslopeTest,
-                         ::testing::Values(GlideslopeCase{"FarBelow", 800, -120, 0, 200, 0xC0, true},
-                                           GlideslopeCase{"SlightlyBelowHigh", 800, -100, 0, 200, 0xC0, false},
-                                           GlideslopeCase{"SlightlyBelowLow", 450, -100, 0, 200, 0xC0, true},
-                                           GlideslopeCase{"OffTheLocalizer", 800, -120, 50, 200, 0xC0, false},
-                                           GlideslopeCase{"OneFlagMissing", 800, -120, 0, 200, 0x80, false},
-                                           GlideslopeCase{"BelowTheDecisionHeight", 150, -120, 0, 200, 0xC0, false},
-                                           GlideslopeCase{"Above1000", 1000, -120, 0, 200, 0xC0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- altitude callouts ----
 
-TEST_F(GpwsTest, BankAngleRepeatsInEveryTakeoffPhase) {
+TEST_F(GpwsTest, BankAngleBeyond45DegreesIsCalledEvenInTheInitialClimb) {
   takeoff_phase = 1;
   plane_bank = -50.0;
   vert_speed = 1500.0;
-  Tick(1);
-  EXPECT_EQ(Starts("Bank Angle, Bank Angle.wav"), 1);
-  Tick(54);
-  EXPECT_EQ(Starts("Bank Angle, Bank Angle.wav"), 2);
+  PlayAltitudeCallouts();
+  EXPECT_EQ(LastStarted(), "Bank Angle, Bank Angle.wav");
 }
 
 TEST_F(GpwsTest, MinimumsFollowApproachingMinimumsThreeTicksLaterThenTwoHundred) {
@@ -166,90 +138,46 @@ INSTANTIATE_TEST_SUITE_P(Heights, HeightWindowTest,
                                            HeightCase{30, ""}, HeightCase{15, "10.wav"}, HeightCase{10, ""},
                                            HeightCase{700, ""}));
 
-TEST_F(GpwsTest, CalloutNeedsItsSwitchAtExactlyOneAndSoundsOnce) {
-  host().SetExpression(kDh, -500.0);
-  Descend(500.0, -600.0);
-  AltCall500 = 2;
-  PlayAltitudeCallouts();
-  EXPECT_TRUE(Started().empty());
-  AltCall500 = 1;
-  PlayAltitudeCallouts();
-  alt_callout_delay = 0;
-  PlayAltitudeCallouts();
-  EXPECT_EQ(Starts("500.wav"), 1);
-}
-
-TEST_F(GpwsTest, NoHeightCalloutsClimbingOrInTheInitialClimb) {
-  host().SetExpression(kDh, -500.0);
-  Descend(500.0, -10.0);
-  PlayAltitudeCallouts();
-  Descend(500.0, -600.0);
-  takeoff_phase = 1;
-  PlayAltitudeCallouts();
-  EXPECT_TRUE(Started().empty());
-  EXPECT_EQ(alt_call_500_done, 0);
-}
-
 // ---- take-off phase and re-arming ----
 
+// Left alone until the first climb above 1300 ft; on the ground 15 s after the panel state it is 0,
+// and 30..1300 ft climbing faster than 300 ft/min from 0 it is 1.
 TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
   init_sim_time = 100.0;
-  host().SetToken(604, 110.0);
-  host().SetToken(60, 1.0);
-  radio_height = 0.0;
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, -1);  // left alone until the first climb above 1300 ft
-  host().SetToken(60, 0.0);
-  radio_height = 1400.0;
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 2);
-  radio_height = 0.0;
-  host().SetToken(60, 1.0);
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 2);  // within 15 s of the panel state
-  host().SetToken(604, 116.0);
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 0);
-  host().SetToken(60, 0.0);
-  radio_height = 100.0;
-  vert_speed = 1500.0;
-  UpdateTakeoffPhase();
-  EXPECT_EQ(takeoff_phase, 1);
+  const struct {
+    double now, on_ground, ra, vs;
+    int32_t phase;
+  } steps[] = {{110, 1, 0, 0, -1}, {110, 0, 1400, 0, 2}, {110, 1, 0, 0, 2}, {116, 1, 0, 0, 0}, {116, 0, 100, 1500, 1}};
+  for (const auto& s : steps) {
+    host().SetToken(604, s.now);
+    host().SetToken(60, s.on_ground);
+    radio_height = s.ra;
+    vert_speed = s.vs;
+    UpdateTakeoffPhase();
+    EXPECT_EQ(takeoff_phase, s.phase) << s.now << " " << s.ra;
+  }
 }
 
-TEST_F(GpwsTest, LowFlagsStaySetThroughALevelOffAndGoAroundUntilAbove1000) {
-  alt_call_500_done = 1;
+// Slow (on the ground) re-arms the low callouts; in flight each re-arms above its own height, the
+// low ones only above 1000 ft, so a level-off or go-around below keeps them set.
+TEST_F(GpwsTest, CalloutsReArmAboveTheirOwnHeightsOrWhenSlow) {
+  alt_call_2500_done = alt_call_1000_done = alt_call_500_done = 1;
   ground_speed = 160.0;
-  radio_height = 450.0;
-  ReArmAltCallouts();
-  radio_height = 900.0;
-  ReArmAltCallouts();
-  EXPECT_EQ(alt_call_500_done, 1);
-  radio_height = 1001.0;
-  ReArmAltCallouts();
-  EXPECT_EQ(alt_call_500_done, 0);
-}
-
-TEST_F(GpwsTest, HighCalloutsReArmAboveTheirOwnHeights) {
-  alt_call_2500_done = 1;
-  alt_call_1000_done = 1;
+  const struct {
+    double ra;
+    int32_t f500, f1000, f2500;
+  } steps[] = {{900, 1, 1, 1}, {1600, 0, 0, 1}, {3001, 0, 0, 0}};
+  for (const auto& s : steps) {
+    radio_height = s.ra;
+    ReArmAltCallouts();
+    EXPECT_EQ(std::tuple(alt_call_500_done, alt_call_1000_done, alt_call_2500_done), std::tuple(s.f500, s.f1000, s.f2500))
+        << s.ra;
+  }
   alt_call_10_done = 1;
   ground_speed = 10.0;
-  radio_height = 1600.0;
+  radio_height = 0.0;
   ReArmAltCallouts();
-  EXPECT_EQ(alt_call_10_done, 0);  // slow on the ground (or anywhere) re-arms the low ones
-  EXPECT_EQ(alt_call_1000_done, 0);
-  EXPECT_EQ(alt_call_2500_done, 1);
-  radio_height = 3001.0;
-  ReArmAltCallouts();
-  EXPECT_EQ(alt_call_2500_done, 0);
-}
-
-TEST_F(GpwsTest, ResetFmcStateVarsLeavesThe2500And1000Flags) {
-  alt_call_2500_done = alt_call_1000_done = alt_call_mins_done = alt_call_40_done = 1;
-  ResetFmcStateVars();
-  EXPECT_EQ(alt_call_2500_done + alt_call_1000_done, 2);
-  EXPECT_EQ(alt_call_mins_done + alt_call_40_done, 0);
+  EXPECT_EQ(alt_call_10_done, 0);
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "afds/click_poller.h"
 #include "afds/key_handler.h"
 #include "frame/frame_fixture.h"
+#include "frame/frame_globals.h"
 #include "platform/host_api.h"
 
 class PanelInputTest : public FrameTest {
@@ -39,5 +41,18 @@ class PanelInputTest : public FrameTest {
       if (e.event_id == event_id) v.push_back(e.value);
     }
     return v;
+  }
+};
+
+// One click-poller pass per click, at a phase that leaves out the electrical pass of frame 0.
+class ClickTest : public PanelInputTest {
+ protected:
+  void SetUp() override {
+    PanelInputTest::SetUp();
+    server_phase = 3;
+  }
+  void Click(const std::string& name, double value = 1.0) {
+    SetNamed(name, value);
+    PollClickedVars();
   }
 };

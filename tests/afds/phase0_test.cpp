@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fmc/fmc_globals.h"
 #include "navdb/navdb_globals.h"
 #include "state/config_globals.h"
@@ -9,9 +11,6 @@ namespace {
 
 class Phase0Test : public systems_test::SystemsFixture {
  protected:
-  void SetGearDown(bool down) {
-    for (uint32_t t : {332u, 333u, 334u}) host_.SetToken(t, down ? 16383.0 : 0.0);
-  }
   void SetAltitude(double ft) { host_.SetExpression("(A:INDICATED ALTITUDE, feet)", ft); }
 };
 
@@ -28,85 +27,32 @@ TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
   }
 }
 
-TEST_F(Phase0Test, AltitudeAlertLeavesBeyondNineHundredFeet) {
-  alt_sel_num = 10000;
-  alt_alert_state = 3;
-  SetAltitude(11000.0);
-  RunToPhase0();
-  EXPECT_EQ(alt_alert_state, 0);
-}
-
-TEST_F(Phase0Test, GearDownKeepsTheAltitudeAlertAtRest) {
-  alt_sel_num = 3000;
-  SetGearDown(true);
-  for (double alt : {2300.0, 2990.0, 3400.0}) {
-    SetAltitude(alt);
-    RunToPhase0();
-    EXPECT_EQ(alt_alert_state, 0);
-  }
-  alt_alert_state = 2;
-  RunToPhase0();
-  EXPECT_EQ(alt_alert_state, 0);
-}
-
-TEST_F(Phase0Test, WingAntiIceTimerDoesNotRunOnTheGround) {
+TEST_F(Phase0Test, ValveTimersCloseClosingValvesButNotTheWingOnTheGroundNorAnOpenValve) {
   host_.SetToken(60, 1.0);
-  wing_anti_ice_valve = 3;
-  wing_anti_ice_timer = 1;
-  isol_air_valve = 3;
-  isol_air_valve_timer = 1;
+  host_.SetToken(643, 25.0);
+  wing_anti_ice_valve = isol_air_valve = 3;
+  wing_anti_ice_timer = isol_air_valve_timer = 1;
+  l_eng_anti_ice_valve = 2;
   RunToPhase0();
   EXPECT_EQ(wing_anti_ice_valve, 3);
   EXPECT_EQ(isol_air_valve, 0);
-}
-
-TEST_F(Phase0Test, OpenValveRearmsItsTimerWhenWarm) {
-  host_.SetToken(643, 25.0);
-  l_eng_anti_ice_valve = 2;
-  RunToPhase0();
   EXPECT_EQ(l_eng_anti_ice_timer, 20);
   for (int i = 0; i < 20; ++i) RunToPhase0();
   EXPECT_EQ(l_eng_anti_ice_valve, 2);  // an open valve is only re-timed
 }
 
-struct NavCase {
-  const char* label;
-  double master;
-  double needle;
-  bool drops;
-};
-
-class NavButtonFollowUp : public Phase0Test, public ::testing::WithParamInterface<NavCase> {};
-
-TEST_P(NavButtonFollowUp, DropsTheHeadingModeOnlyEngagedAndNearTheCourse) {
-  const NavCase& c = GetParam();
+// With the NAV source engaged, near the course (needle within 40), the heading mode drops.
+TEST_F(Phase0Test, NavButtonDropsTheHeadingModeOnlyEngagedAndNearTheCourse) {
   nav_button = 1;
-  hdg_hold_mode = 1;
-  host_.SetToken(103, c.master);
   host_.SetToken(614, (3000.0 + 9.0) / 3.2808399);  // above 400 ft the master stays engaged
-  host_.SetToken(40, c.needle);
-  RunToPhase0();
-  EXPECT_EQ(hdg_hold_mode, c.drops ? 0 : 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, NavButtonFollowUp,
-                         ::testing::Values(NavCase{"Engaged", 1.0, 40.0, true}, NavCase{"Off", 0.0, 40.0, false},
-                                           NavCase{"FarOff", 1.0, 50.0, false}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(Phase0Test, PowerLossResetsTheActiveRoute) {
-  ac_power = 1;
-  stpos = 2;
-  fp_cnt = 3;
-  RunToPhase0();
-  EXPECT_EQ(stpos, 999);
-}
-
-TEST_F(Phase0Test, FuelImbalanceIsTheSideDifference) {
-  SetMainTanksFull();
-  host_.SetToken(297, 8388608.0 / 2.0);
-  RunToPhase0();
-  EXPECT_NEAR(fuel_imbalance, 3350.0, 1e-9);
+  for (const auto& [master, needle, drops] : {std::tuple{0.0, 40.0, false}, std::tuple{1.0, 50.0, false},
+                                              std::tuple{1.0, 40.0, true}}) {
+    hdg_hold_mode = 1;
+    host_.SetToken(103, master);
+    host_.SetToken(40, needle);
+    RunToPhase0();
+    EXPECT_EQ(hdg_hold_mode, drops ? 0 : 1) << master << " " << needle;
+  }
 }
 
 TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
@@ -157,16 +103,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, LandingChecklistArming,
                                            FinalCase{"SixMilesOut", 1, 47.0 - 6.0 / 60.0, 0},
                                            FinalCase{"NoRunwaySelected", 0, 47.0 - 4.0 / 60.0, 0}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(Phase0Test, HousekeepingLeavesOneChannelOutsideApproach) {
-  QuietAircraft();  // aligned IRS and working hydraulics: the electrical pass keeps the channels
-  apleft = apcenter = apright = 1;
-  autoland_mode = 1;
-  RunToPhase0();
-  EXPECT_EQ(apleft, 1);
-  EXPECT_EQ(apcenter, 0);
-  EXPECT_EQ(apright, 0);
-  EXPECT_EQ(autoland_mode, 0);
-}
 
 }  // namespace
