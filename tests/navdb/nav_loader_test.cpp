@@ -76,7 +76,8 @@ TEST_F(NavLoader, OverlongTextsAndLines) {
   std::string head = std::string(40, 'X') + " " + std::string(300, 'N') + " 1 2 ";
   WriteNavFile("ints.txt", head + std::string(1698 - head.size(), ' ') + "FIX2 NAME 3 4\n");
   LoadNavDatabase();
-  EXPECT_EQ(Column(nav_ints, nav_ints_cnt, &NavRecord::ident), std::string(sizeof(NavRecord::ident) - 1, 'X') + "|FIX2");
+  EXPECT_EQ(Column(nav_ints, nav_ints_cnt, &NavRecord::ident),
+            std::string(sizeof(NavRecord::ident) - 1, 'X') + "|FIX2");
   EXPECT_EQ(TextOf(nav_ints[1].name), std::string(sizeof(NavRecord::name) - 1, 'N'));
   EXPECT_DOUBLE_EQ(nav_ints[1].lat, 1.0);
 }
@@ -113,9 +114,9 @@ TEST_F(NavLoader, LoadForgetsTheNearbyListCentres) {
     filter(47.0, -122.0);
   }
   LoadNavDatabase();
-  for (const NavCentre& c : {NavCentre{near_apt_ref_lat, near_apt_ref_lon}, NavCentre{near_apt_ref_lat2, near_apt_ref_lon2},
-                             near_wpts_coarse_ctr, near_wpts_fine_ctr, near_stations_coarse_ctr,
-                             near_stations_fine_ctr}) {
+  for (const NavCentre& c :
+       {NavCentre{near_apt_ref_lat, near_apt_ref_lon}, NavCentre{near_apt_ref_lat2, near_apt_ref_lon2},
+        near_wpts_coarse_ctr, near_wpts_fine_ctr, near_stations_coarse_ctr, near_stations_fine_ctr}) {
     EXPECT_EQ(std::pair(c.lat, c.lon), std::pair(-999.0, -999.0));
   }
 }

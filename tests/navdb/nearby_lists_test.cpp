@@ -33,7 +33,7 @@ TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
   ASSERT_EQ(near_apt_count, 1000);
   EXPECT_TRUE(TextIs(near_apts_fine[1000].ident, "A1000"));
   // The fine waypoint list stops at `near_wpts_max`.
-  for (int i = 1; i <= 20; ++i) AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "F" + std::to_string(i), 10.0, 10.0 + i * 0.01);
+  for (int i = 1; i <= 20; ++i) AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "F", 10.0, 10.0 + i * 0.01);
   FilterWaypointsCoarse(10.0, 10.0);
   near_wpts_max = 5;
   FilterWaypointsFine(10.0, 10.0);

@@ -98,7 +98,8 @@ TEST_F(ProcsBadInput, MoreApproachesLegsAndIdentifiersThanTheTablesHold) {
   std::string apps = "[KTST]\n";
   for (int i = 1; i <= 150; ++i) apps += "R" + std::to_string(i) + " A" + std::to_string(i) + " FIX IAF 1 45 -122\n";
   apps += Repeat("R1 A1 FIX --- 1 45 -122\nR1 A1 FIX2 --- 1 45 -122\n", 199);  // 399 legs
-  apps += "R1 A1 /LT-H180/UD1.0 --- 1 45 -122\nR1 A1 LAST --- 1 45 -122\nR1 A1 OVER --- 1 45 -122\n";  // no room for three
+  // No room for the three legs of the procedure turn, room for one more.
+  apps += "R1 A1 /LT-H180/UD1.0 --- 1 45 -122\nR1 A1 LAST --- 1 45 -122\nR1 A1 OVER --- 1 45 -122\n";
   LoadDestWith("", apps);
   EXPECT_EQ(std::tuple(Dest().appr_cnt, Dest().appr_trans_cnt, Appr(1).leg_cnt, appr_list_cnt),
             std::tuple(140, 20, 400, 50));

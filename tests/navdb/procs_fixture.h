@@ -77,4 +77,6 @@ inline LatLon PointAt(double lat, double lon, double crs_deg, double dist_nm) {
   return p;
 }
 // How far (in degrees of either coordinate) a leg lies from a point.
-inline double Off(const ProcedureLeg& leg, LatLon p) { return std::max(std::fabs(leg.lat - p.lat), std::fabs(leg.lon - p.lon)); }
+inline double Off(const ProcedureLeg& leg, LatLon p) {
+  return std::max(std::fabs(leg.lat - p.lat), std::fabs(leg.lon - p.lon));
+}

@@ -78,7 +78,8 @@ TEST_F(SidLoader, DroppedLegs) {
 
 // A leg flown over and followed by a turn starts its turn 3.3 NM abeam.
 TEST_F(SidLoader, TurnAfterFlyOverFixStartsAbeam) {
-  LoadOriginWith("[KTST]\nT DEP1 SID 16L\nDEP1 ALPHA 3000 16L 44.8 -122.0 FO\nDEP1 /RT/T270/UD20.0 4000 --- 45.0 -122.0\n");
+  LoadOriginWith(
+      "[KTST]\nT DEP1 SID 16L\nDEP1 ALPHA 3000 16L 44.8 -122.0 FO\nDEP1 /RT/T270/UD20.0 4000 --- 45.0 -122.0\n");
   ASSERT_EQ(Sid(1).leg_cnt, 2);
   // The heading flown is the runway's (180); d = 90, so the bearing is 180 - 90 + 90 = 180.
   LatLon moved = PointAt(44.8, -122.0, 180.0, 3.301194295752146);
