@@ -43,6 +43,14 @@ class NavdbTest : public ::testing::Test {
   std::filesystem::path root_;
 };
 
+// One text field of rows 1..count of a table, joined by "|".
+template <size_t N>
+std::string Column(const NavRecord* table, int32_t count, char (NavRecord::*field)[N]) {
+  std::string s;
+  for (int32_t i = 1; i <= count; ++i) s += (i > 1 ? "|" : "") + std::string(TextOf(table[i].*field));
+  return s;
+}
+
 // The world-size database in ../shared/data/world (or $RO757_WORLD_DATA); empty when absent.
 inline std::string WorldDataDir() {
   const char* env = std::getenv("RO757_WORLD_DATA");

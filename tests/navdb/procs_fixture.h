@@ -2,6 +2,7 @@
 // "KTST" (elevation 100 ft, four runways) in apts.txt and helpers to read the loaded procedures.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -43,33 +44,27 @@ class ProcsTest : public NavdbTest {
 
 inline std::string Text(const char* field) { return std::string(field); }
 
-// Idents of a procedure's legs, joined by blanks.
-inline std::string LegIdents(const ProcedureRecord& r) {
+// One text field of every leg of a procedure, joined by blanks (`LegIdents` for the idents).
+template <size_t N>
+std::string Joined(const ProcedureRecord& r, char (ProcedureLeg::*field)[N]) {
   std::string s;
-  for (int k = 1; k <= r.leg_cnt; ++k) {
-    if (k > 1) s += ' ';
-    s += r.legs[k].ident;
-  }
+  for (int k = 1; k <= r.leg_cnt; ++k) s += (k > 1 ? " " : "") + std::string(r.legs[k].*field);
   return s;
 }
+inline std::string LegIdents(const ProcedureRecord& r) { return Joined(r, &ProcedureLeg::ident); }
 
 inline double DistNm(double lat1, double lon1, double lat2, double lon2) {
   double d, b;
   CalcDistBrg(lat1, lon1, lat2, lon2, &d, &b);
   return d;
 }
-
 inline double BearingDeg(double lat1, double lon1, double lat2, double lon2) {
   double d, b;
   CalcDistBrg(lat1, lon1, lat2, lon2, &d, &b);
   return b;
 }
-
 // Difference of two courses, -180..180.
-inline double CourseDiff(double a, double b) {
-  double d = std::fmod(a - b + 540.0, 360.0) - 180.0;
-  return d;
-}
+inline double CourseDiff(double a, double b) { return std::fmod(a - b + 540.0, 360.0) - 180.0; }
 
 // The point at `dist_nm` on true course `crs_deg` from a position.
 struct LatLon {
@@ -80,4 +75,8 @@ inline LatLon PointAt(double lat, double lon, double crs_deg, double dist_nm) {
   LatLon p;
   CalcDestPoint(lat, lon, crs_deg, dist_nm, &p.lat, &p.lon);
   return p;
+}
+// How far (in degrees of either coordinate) a leg lies from a point.
+inline double Off(const ProcedureLeg& leg, LatLon p) {
+  return std::max(std::fabs(leg.lat - p.lat), std::fabs(leg.lon - p.lon));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
@@ -34,69 +35,56 @@ class InitialPanelStateTest : public PanelStateTest {
   testing_support::TempDir app_data_;
 };
 
-TEST_F(InitialPanelStateTest, OnTheGroundAtRestTheAltitudeWindowShows10000) {
+// The altitude window shows 10000 on the ground at rest, the autopilot altitude in the air, and a
+// window already set is left alone (nothing published, nothing sent).
+TEST_F(InitialPanelStateTest, AltitudeAndHeadingWindows) {
   OnGroundAtRest();
   host_.SetToken(107, 273.9);
   InitPanelState();
-  EXPECT_EQ(alt_sel_num, 10000);
-  EXPECT_EQ(host_.Named("alt_sel_num"), 10000.0);
+  EXPECT_EQ(std::tuple(alt_sel_num, host_.Named("alt_sel_num"), hdg_sel_dir, host_.Named("hdg_sel_dir")),
+            std::tuple(10000, 10000.0, 273.9, 273.0));
   EXPECT_EQ(KeyEventValues(kEventAltSel), std::vector<int32_t>{10000});
-  EXPECT_EQ(hdg_sel_dir, 273.9);
-  EXPECT_EQ(host_.Named("hdg_sel_dir"), 273.0);
   EXPECT_EQ(initialize_server, 1);
-}
 
-TEST_F(InitialPanelStateTest, AirborneTheAltitudeWindowTakesTheAutopilotAltitude) {
+  Restart();
+  host_.SetToken(60, 0.0);
   host_.SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 23000.7);
   InitPanelState();
   EXPECT_EQ(alt_sel_num, 23000);
-  EXPECT_EQ(KeyEventValues(kEventAltSel), std::vector<int32_t>{23000});
-}
+  EXPECT_EQ(KeyEventValues(kEventAltSel), (std::vector<int32_t>{10000, 23000}));
 
-TEST_F(InitialPanelStateTest, SetWindowsAreLeftAlone) {
+  Restart();
   alt_sel_num = 8000;
   hdg_sel_dir = 90.0;
-  host_.SetToken(107, 273.0);
+  host_.SetNamed("alt_sel_num", 0.0);
   InitPanelState();
-  EXPECT_EQ(alt_sel_num, 8000);
-  EXPECT_EQ(host_.Named("alt_sel_num"), 0.0);  // not published
-  EXPECT_TRUE(KeyEventValues(kEventAltSel).empty());
-  EXPECT_EQ(hdg_sel_dir, 90.0);
+  EXPECT_EQ(std::tuple(alt_sel_num, host_.Named("alt_sel_num"), hdg_sel_dir), std::tuple(8000, 0.0, 90.0));
+  EXPECT_EQ(KeyEventValues(kEventAltSel).size(), 2u);
 }
 
+// The full panel publishes its start values and takes the simulator's autopilot holds and
+// autothrottle off; the fuel selectors (0x101AA, 0x103DB) then take the centre tank first.
 TEST_F(InitialPanelStateTest, PublishesTheStartValuesAndTakesOverTheSimulator) {
   host_.SetToken(45, 123.0);
   host_.SetToken(328, 2.9);
   host_.SetToken(604, 812.5);
   EadiMode = 1;
+  alt_call_40_done = 0;
+  UseDefAutoBrakes = 1;
+  host_.SetToken(743, 4.0);  // the simulator's autobrake selector
   InitPanelState();
-  EXPECT_EQ(host_.Named("l_hyd_press_val"), 100.0);
-  EXPECT_EQ(host_.Named("r_hyd_press_val"), 50.0);
-  EXPECT_EQ(host_.Named("c_elec_hyd2_pump_mode"), 1.0);
-  EXPECT_EQ(host_.Named("asi_bug3"), 150.0);
-  EXPECT_EQ(host_.Named("Seatbelt sign"), -1.0);
-  EXPECT_EQ(host_.Named("eadi_style"), 1.0);
-  EXPECT_EQ(host_.Named("l_pack_switch"), 1.0);
-  EXPECT_EQ(host_.Named("apdisc_bar"), 1.0);  // the autopilot is off: the bar at rest
-  EXPECT_EQ(apleft, 0);
-  EXPECT_EQ(crs_dir, 123.0);
-  EXPECT_EQ(flaps_handle_pos_prev, 2);
-  EXPECT_EQ(init_sim_time, 812.5);
-  // The full panel starts with the simulator's autopilot holds and autothrottle off; the fuel
-  // selectors (0x101AA, 0x103DB) then take the centre tank first.
+  for (auto [name, value] : {std::pair{"l_hyd_press_val", 100.0}, std::pair{"r_hyd_press_val", 50.0},
+                             std::pair{"asi_bug3", 150.0}, std::pair{"Seatbelt sign", -1.0},
+                             std::pair{"eadi_style", 1.0}, std::pair{"apdisc_bar", 1.0},
+                             std::pair{"auto_brake_switch", 4.0}}) {
+    EXPECT_EQ(host_.Named(name), value) << name;
+  }
+  EXPECT_EQ(std::tuple(apleft, crs_dir, flaps_handle_pos_prev, init_sim_time, auto_brake_switch),
+            std::tuple(0, 123.0, 2, 812.5, 4));
   EXPECT_EQ(SentEvents(), (std::vector<uint32_t>{kEventAltSel, 0x100FF, 0x10115, 0x10116, 0x10118, 0x10117,
                                                  0x1022E, 0x10231, 0x101AA, 0x103DB}));
-}
-
-TEST_F(InitialPanelStateTest, AllCalloutsButForty) {
-  alt_call_40_done = 0;
-  InitPanelState();
-  for (int32_t flag : {alt_call_appr_mins_done, alt_call_mins_done, alt_call_2500_done, alt_call_1000_done,
-                       alt_call_500_done, alt_call_400_done, alt_call_300_done, alt_call_200_done, alt_call_100_done,
-                       alt_call_50_done, alt_call_30_done, alt_call_20_done, alt_call_10_done}) {
-    EXPECT_EQ(flag, 1);
-  }
-  EXPECT_EQ(alt_call_40_done, 0);
+  // The callouts are marked done, all but the 40 ft one (kept: nothing reads it on the ground).
+  EXPECT_EQ(std::tuple(alt_call_2500_done, alt_call_50_done, alt_call_40_done), std::tuple(1, 1, 0));
 }
 
 TEST_F(InitialPanelStateTest, LiteModeTakesTheModesOverInsteadOfResettingThem) {
@@ -106,47 +94,25 @@ TEST_F(InitialPanelStateTest, LiteModeTakesTheModesOverInsteadOfResettingThem) {
   host_.SetToken(112, 1.0);  // approach hold
   InitPanelState();
   EXPECT_EQ(SentEvents(), (std::vector<uint32_t>{kEventAltSel, 0x101AA, 0x103DB}));
-  EXPECT_EQ(apleft, 1);
-  EXPECT_EQ(host_.Named("apleft"), 1.0);
-  EXPECT_EQ(app_mode, 1);
-  EXPECT_EQ(host_.Named("app"), 1.0);
-  EXPECT_EQ(host_.Named("vs_show"), 1.0);
-  EXPECT_EQ(l_yaw_damper_mode, 2);
-  EXPECT_EQ(host_.Named("r_yaw_damper_mode"), 2.0);
-  EXPECT_EQ(beg_start_button, 1);
-  EXPECT_EQ(stdby_power_switch, 1);
-  EXPECT_EQ(host_.Named("panel_mode"), 1.0);
+  EXPECT_EQ(std::tuple(apleft, app_mode, l_yaw_damper_mode, beg_start_button, stdby_power_switch),
+            std::tuple(1, 1, 2, 1, 1));
+  for (const char* name : {"apleft", "app", "vs_show", "panel_mode"}) EXPECT_EQ(host_.Named(name), 1.0) << name;
 }
 
-TEST_F(InitialPanelStateTest, ConfiguredPanelStateNeedsItsExtension) {
-  PanelState = "Stored.pnl";
+// The configured panel state loads when its name has the extension and loading is switched on.
+TEST_F(InitialPanelStateTest, ConfiguredPanelState) {
   WritePanel("stored.pnl", "cruise_alt=33000\n");
-  InitPanelState();
-  EXPECT_EQ(cruise_alt, 33000);
-  EXPECT_EQ(cdu_message, "PANEL STATE LOADED OK");
-
-  cruise_alt = 0;
-  PanelState = "stored";
-  InitPanelState();
-  EXPECT_EQ(cruise_alt, 0);
-  EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");
-}
-
-TEST_F(InitialPanelStateTest, NoSavedStateIsTriedWhenSwitchedOff) {
-  LoadPanelStateonAcLoad = 0;
-  PanelState = "stored.pnl";
-  WritePanel("stored.pnl", "cruise_alt=33000\n");
-  InitPanelState();
-  EXPECT_EQ(cruise_alt, 0);
-  EXPECT_EQ(cdu_message, "");
-}
-
-TEST_F(InitialPanelStateTest, AutobrakeSelectorFromTheSimulator) {
-  UseDefAutoBrakes = 1;
-  host_.SetToken(743, 4.0);
-  InitPanelState();
-  EXPECT_EQ(auto_brake_switch, 4);
-  EXPECT_EQ(host_.Named("auto_brake_switch"), 4.0);
+  for (auto [name, on, loaded, message] : {std::tuple{"Stored.pnl", 1, 33000, "PANEL STATE LOADED OK"},
+                                           std::tuple{"stored", 1, 0, "PANEL STATE LOAD FAIL"},
+                                           std::tuple{"stored.pnl", 0, 0, ""}}) {
+    Restart();
+    dir_.MakeDir("Orvantel/PanelStates");
+    PanelState = name;
+    LoadPanelStateonAcLoad = on;
+    InitPanelState();
+    EXPECT_EQ(cruise_alt, loaded) << name;
+    EXPECT_EQ(cdu_message, message) << name;
+  }
 }
 
 TEST_F(InitialPanelStateTest, FuelFileIsReadOnlyOnTheGround) {

@@ -15,7 +15,9 @@
 
 class StateTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Restart(); }
+  // A fresh module on the same host and folder, for cases that run one after another.
+  void Restart() {
     ResetModuleState();
     host_.Attach(&ImportTable, &Linkage);
     SetSimRoot(dir_.path());
