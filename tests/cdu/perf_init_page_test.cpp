@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "cdu/perf_page_fixture.h"
+#include "cdu/cdu_fixture.h"
 #include "fmc/perf_tables.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {
 namespace {
 
-class PerfInitTest : public PerfPageTest {
+class PerfInitTest : public CduTest {
  protected:
   void SetUp() override {
-    PerfPageTest::SetUp();
+    CduTest::SetUp();
     SetFuelLb(20000.0);
     gross_weight = 100000.0;
     reserves = 3000.0;

@@ -5,17 +5,17 @@
 #include "afds/afds_globals.h"
 #include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
-#include "cdu/perf_page_fixture.h"
+#include "cdu/cdu_fixture.h"
 #include "frame/tick_route.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {
 namespace {
 
-class ProgressPageTest : public PerfPageTest {
+class ProgressPageTest : public CduTest {
  protected:
   void SetUp() override {
-    PerfPageTest::SetUp();
+    CduTest::SetUp();
     SetFuelLb(20000.0);
     SetFuelFlow(6000.0);
     zulu_hour = 12.0;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "cdu/perf_page_fixture.h"
+#include "cdu/cdu_fixture.h"
 #include "fmc/perf_tables.h"
 #include "navdb/navdb_globals.h"
 #include "state/config_globals.h"
@@ -11,10 +11,10 @@
 namespace cdu_test {
 namespace {
 
-class RefPagesTest : public PerfPageTest {
+class RefPagesTest : public CduTest {
  protected:
   void SetUp() override {
-    PerfPageTest::SetUp();
+    CduTest::SetUp();
     SetFuelLb(20000.0);
     gross_weight = 130000.0;
     InitPerformanceTables();

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "cdu/perf_page_fixture.h"
+#include "cdu/cdu_fixture.h"
 #include "frame/frame_globals.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {
 namespace {
 
-class VnavPagesTest : public PerfPageTest {
+class VnavPagesTest : public CduTest {
  protected:
   void OnSubPage(int32_t sub_page) {
     fms_page = 15;
