@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
@@ -42,36 +43,20 @@ TEST_F(AnnStatusTest, SwitchesOffShowOffAndStillTheTakeoffStage) {
   EXPECT_EQ(Line(5).left, "");
 }
 
-struct DepartureCase {
-  const char* name;
-  int32_t stage;
-  int32_t rwy_row;
-  double nm;
-  const char* line2;
-};
-
-class AnnDepartureTest : public AnnStatusTest, public ::testing::WithParamInterface<DepartureCase> {};
-
-TEST_P(AnnDepartureTest, DepartureDistanceWhileTheAnnouncementsAreEarly) {
+// The distance to the departure runway shows within 8 NM while the announcements are early, to the
+// arrival runway while the checklist is on; a runway row outside the table shows nothing.
+TEST_F(AnnStatusTest, RunwayDistancesWhileTheAnnouncementsOrChecklistAreOn) {
   play_announcements = 1;
-  annuncement_mode = GetParam().stage;
-  fms_dep_rwy_pos = GetParam().rwy_row;
-  NorthOfTheRunways(GetParam().nm);
-  Paint();
-  EXPECT_EQ(Line(1).left, "ON - MODE: " + std::to_string(GetParam().stage));
-  EXPECT_EQ(Line(2).left, GetParam().line2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AnnDepartureTest,
-    ::testing::Values(DepartureCase{"EightMiles", 4, 2, 8.0, "DIST FROM 16L 48608FT"},
-                      DepartureCase{"NineMilesIsTooFar", 1, 2, 9.0, ""},
-                      DepartureCase{"StageFiveShowsNone", 5, 2, 1.0, ""},
-                      DepartureCase{"NoRunwaySelected", 1, 0, 1.0, ""},
-                      DepartureCase{"RowBeyondTheTable", 1, 40, 1.0, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(AnnStatusTest, ArrivalDistanceWhileTheChecklistIsOn) {
+  for (const auto& [stage, row, nm, line2] :
+       {std::tuple{4, 2, 8.0, "DIST FROM 16L 48608FT"}, std::tuple{1, 2, 9.0, ""}, std::tuple{5, 2, 1.0, ""},
+        std::tuple{1, 0, 1.0, ""}, std::tuple{1, 40, 1.0, ""}}) {
+    annuncement_mode = stage;
+    fms_dep_rwy_pos = row;
+    NorthOfTheRunways(nm);
+    Paint();
+    EXPECT_EQ(Line(1).left, "ON - MODE: " + std::to_string(stage));
+    EXPECT_EQ(Line(2).left, line2) << stage << " " << row << " " << nm;
+  }
   ldg_checklist = 1;
   ldg_checklist_mode = 2;
   fms_dest_rwy_pos = 3;
@@ -79,7 +64,7 @@ TEST_F(AnnStatusTest, ArrivalDistanceWhileTheChecklistIsOn) {
   Paint();
   EXPECT_EQ(Line(4).left, "ON - MODE: 2");
   EXPECT_EQ(Line(5).left, "DIST FROM 10R - 12152FT");
-  fms_dest_rwy_pos = -1;  // a row outside the table shows nothing
+  fms_dest_rwy_pos = -1;
   Paint();
   EXPECT_EQ(Line(5).left, "");
 }

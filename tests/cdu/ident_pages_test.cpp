@@ -47,15 +47,11 @@ TEST_F(IdentPagesTest, IdentShowsTheVariantsTheDataCycleAndItsPrompts) {
   cdu_scratchpad = "ABC";
   Paint();
   EXPECT_EQ(TitleLine(), "IDENT 1 / 1");
-  EXPECT_EQ(Line(1).left, "757 - 300");
-  EXPECT_EQ(Line(1).right, "PW2043");
+  EXPECT_EQ(Row(1), "757 - 300 | PW2043");
   EXPECT_EQ(Line(2).label, "N A V    D A T A A C T I V E");
-  EXPECT_EQ(Line(2).left, "AIRAC 2401");
-  EXPECT_EQ(Line(2).right, "JAN25FEB21/24");
+  EXPECT_EQ(Row(2), "AIRAC 2401 | JAN25FEB21/24");
   EXPECT_EQ(Line(4).left, "2478485-2-10  (OV 1.4.2)");
-  EXPECT_EQ(Line(6).left, "<INDEX");
-  EXPECT_EQ(Line(6).right, "<POS INIT");  // drawn right to left: a prompt pointing right
-  EXPECT_EQ(BottomLine(), "ABC");
+  EXPECT_EQ(Row(6), "<INDEX | <POS INIT");  // drawn right to left: a prompt pointing right
   PressAndPaint("6L");
   EXPECT_EQ(fms_page, kCduPageInitRefIndex);
   EXPECT_EQ(cdu_scratchpad, "ABC");  // IDENT never reads it
@@ -77,83 +73,52 @@ TEST_F(IdentPagesTest, PosInitPromptFindsTheNearestAirportBelow30Kt) {
   }
 }
 
-TEST_F(IdentPagesTest, RefNavDataWithoutAFixShowsOnlyTheIdentLine) {
+// Degrees and minutes with the tenth of a minute from the seconds (30" is .5, not .3).
+TEST_F(IdentPagesTest, RefNavDataShowsDegreesMinutesAndTenths) {
+  struct Case {
+    double lat, lon;
+    const char* type;
+    const char* position;
+    const char* elevation;  // "" = no elevation line
+  };
+  fms_page = kCduPageRefNavData;
+  cur_fix_ident = "FIX";
+  cur_fix_extra = "116.80";
+  cur_fix_info = "433";
+  for (const Case& c : {Case{47.4354, -122.3097, "V", "N47\xB0" "26.1 | W122\xB0" "18.5", ""},
+                        Case{0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0 | E005\xB0" "30.5", ""},
+                        Case{-33.9461, 151.1772, "APT", "S33\xB0" "56.7 | E151\xB0" "10.6", "433 FT"}}) {
+    cur_fix_lat = c.lat;
+    cur_fix_lon = c.lon;
+    cur_fix_type = c.type;
+    Paint();
+    EXPECT_EQ(Line(1).right, "116.80");
+    EXPECT_EQ(Row(2), c.position);
+    EXPECT_EQ(TextAt(142), c.elevation);
+  }
+}
+
+TEST_F(IdentPagesTest, RefNavDataLooksTheEntryUpOrHandsSeveralMatchesToSelectWaypoint) {
   fms_page = kCduPageRefNavData;
   cur_fix_ident = "----";
   Paint();
-  EXPECT_EQ(TitleLine(), "REF NAV DATA");
-  EXPECT_EQ(Line(1).left, "----");
-  EXPECT_EQ(Line(2).label, "");
-  EXPECT_EQ(Line(2).left, "");
-  EXPECT_EQ(Line(6).label, "- - - - - - - - - - - - -");
-  EXPECT_EQ(Line(6).left, "< INDEX");
-  PressAndPaint("6L");
-  EXPECT_EQ(fms_page, kCduPageInitRefIndex);
-}
-
-struct FixCase {
-  const char* name;
-  double lat, lon;
-  const char* type;
-  const char* lat_text;
-  const char* lon_text;
-  const char* elevation;  // "" = no elevation line
-};
-
-class RefNavDataPositionTest : public IdentPagesTest, public ::testing::WithParamInterface<FixCase> {};
-
-// Degrees and minutes with the tenth of a minute from the seconds (30" is .5, not .3).
-TEST_P(RefNavDataPositionTest, ShowsDegreesMinutesAndTenths) {
-  const FixCase& c = GetParam();
-  fms_page = kCduPageRefNavData;
-  cur_fix_ident = "FIX";
-  cur_fix_lat = c.lat;
-  cur_fix_lon = c.lon;
-  cur_fix_type = c.type;
-  cur_fix_extra = "116.80";
-  cur_fix_info = "433";
-  Paint();
-  EXPECT_EQ(Line(1).right, "116.80");
-  EXPECT_EQ(Line(2).left, c.lat_text);
-  EXPECT_EQ(Line(2).right, c.lon_text);
-  EXPECT_EQ(TextAt(142), c.elevation);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fixes, RefNavDataPositionTest,
-    ::testing::Values(FixCase{"Navaid", 47.4354, -122.3097, "V", "N47\xB0" "26.1", "W122\xB0" "18.5", ""},
-                      FixCase{"EastOfGreenwich", 0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0",
-                              "E005\xB0" "30.5", ""},
-                      FixCase{"SouthernAirport", -33.9461, 151.1772, "APT", "S33\xB0" "56.7", "E151\xB0" "10.6",
-                              "433 FT"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(IdentPagesTest, RefNavDataLooksTheEntryUp) {
-  fms_page = kCduPageRefNavData;
-  Entry("NOSUCH");
-  PressAndPaint("1L");
-  EXPECT_EQ(cdu_message, "NOT IN DATABASE");
-  EXPECT_EQ(cdu_scratchpad, "NOSUCH");
-  EXPECT_EQ(cur_fix_ident, "");
-
-  Entry("KSEA");
-  PressAndPaint("1L");
+  EXPECT_EQ(Row(2), " | ");  // no fix: only the ident line
+  EnterAt("NOSUCH", "1L");
+  ExpectTaken("NOSUCH", false, "NOT IN DATABASE");
+  EXPECT_EQ(cur_fix_ident, "----");
+  EnterAt("KSEA", "1L");
   EXPECT_EQ(cdu_scratchpad, "");
   EXPECT_EQ(Line(1).left, "KSEA");
   EXPECT_EQ(TextAt(142), "433 FT");
-}
 
-TEST_F(IdentPagesTest, SeveralMatchesAreChosenOnSelectWaypoint) {
-  fms_page = kCduPageRefNavData;
-  Entry("DUPLI");
-  PressAndPaint("1L");
+  EnterAt("DUPLI", "1L");
   EXPECT_EQ(fms_page, kCduPageSelectWaypoint);
-  EXPECT_EQ(cdu_scratchpad, "");
   PressAndPaint("2L");  // the farther one
   EXPECT_EQ(fms_page, kCduPageRefNavData);
   Paint();
-  EXPECT_EQ(Line(1).left, "DUPLI");
-  EXPECT_EQ(Line(2).left, "N45\xB0" "00.0");
+  EXPECT_EQ(Row(2), "N45\xB0" "00.0 | W120\xB0" "00.0");
+  PressAndPaint("6L");
+  EXPECT_EQ(fms_page, kCduPageInitRefIndex);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
@@ -40,69 +41,44 @@ TEST_F(PosInitTest, ShowsThePositionsTheZuluTimeAndTheEmptyIrsField) {
   Paint();
   EXPECT_EQ(TitleLine(), "POS  INIT 1 / 1");
   // 18.66 minutes: the tenth is taken after adding five thousandths, as the formula gives it.
-  EXPECT_EQ(Line(1).left, "N47\xB0" "27.0");
-  EXPECT_EQ(Line(1).right, "W122\xB0" "18.6");
-  EXPECT_EQ(Line(2).right, "");  // no reference airport position yet
-  EXPECT_EQ(Line(3).left, "N47\xB0" "27.0");
-  EXPECT_EQ(Line(3).right, "W122\xB0" "18.6");
+  EXPECT_EQ(Row(1), "N47\xB0" "27.0 | W122\xB0" "18.6");
+  EXPECT_EQ(Row(2), " | ");  // no reference airport position yet
+  EXPECT_EQ(Row(3), "N47\xB0" "27.0 | W122\xB0" "18.6");
   EXPECT_EQ(Line(5).left, "1405.5z  04/09");
-  EXPECT_EQ(Line(6).left, "<INDEX");
-  EXPECT_EQ(Line(6).right, "<ROUTE");
-  EXPECT_EQ(Count(gfx::OpKind::Stroke, cdu::kGreen), 13u);  // the SET IRS POS boxes and dividers
+  EXPECT_EQ(Row(6), "<INDEX | <ROUTE");
 }
 
-struct FormCase {
-  const char* name;
-  double lat, lon;
-  const char* entry;
-};
-
-class PosInitFormTest : public PosInitTest, public ::testing::WithParamInterface<FormCase> {};
-
-// LAST POS offers the position in the entry form, which SET IRS POS takes back unchanged.
-TEST_P(PosInitFormTest, LastPosOffersTheEntryFormThatSetIrsPosTakesBack) {
-  plane_lat = GetParam().lat;
-  plane_lon = GetParam().lon;
-  cdu_scratchpad.clear();
-  PressAndPaint("1R");
-  EXPECT_EQ(cdu_scratchpad, GetParam().entry);
-  SetIrs(cdu_scratchpad);
-  EXPECT_EQ(cdu_scratchpad, "");
-  PressAndPaint("3R");
-  EXPECT_EQ(cdu_scratchpad, GetParam().entry);
-  // The same tenths come back; a latitude of exactly 0.0 counts as not set.
-  if (GetParam().lat != 0.0) {
-    EXPECT_EQ(Line(4).left, Line(3).left);
-    EXPECT_EQ(Line(4).right, Line(3).right);
+// LAST POS offers the position in the entry form, which SET IRS POS takes back unchanged; minutes
+// that would read 60.0 carry into the degree.
+TEST_F(PosInitTest, LastPosOffersTheEntryFormThatSetIrsPosTakesBack) {
+  for (const auto& [lat, lon, entry] :
+       {std::tuple{47.4500, -122.3110, "N4727.0W12218.6"}, std::tuple{0.0, 0.0, "N0000.0W00000.0"},
+        std::tuple{-33.5, -5.0, "S3330.0W00500.0"}, std::tuple{10.2525, 151.125, "N1015.1E15107.5"},
+        std::tuple{47.99999, 5.999999, "N4800.0E00600.0"}}) {
+    plane_lat = lat;
+    plane_lon = lon;
+    EnterAt("", "1R");
+    EXPECT_EQ(cdu_scratchpad, entry);
+    SetIrs(cdu_scratchpad);
+    EXPECT_EQ(cdu_scratchpad, "");
+    PressAndPaint("3R");
+    EXPECT_EQ(cdu_scratchpad, entry);
+    if (lat != 0.0) {  // a latitude of exactly 0.0 counts as not set
+      EXPECT_EQ(Row(4), Row(3));
+    }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, PosInitFormTest,
-    ::testing::Values(FormCase{"NorthWest", 47.4500, -122.3110, "N4727.0W12218.6"},
-                      FormCase{"ZeroIsNorthAndWest", 0.0, 0.0, "N0000.0W00000.0"},
-                      FormCase{"FiveDegreesWest", -33.5, -5.0, "S3330.0W00500.0"},
-                      FormCase{"EastTenths", 10.2525, 151.125, "N1015.1E15107.5"},
-                      FormCase{"MinutesCarryIntoTheDegree", 47.99999, 5.999999, "N4800.0E00600.0"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PosInitTest, SetIrsPosRefusesMalformedEntries) {
+TEST_F(PosInitTest, SetIrsPosRefusesMalformedEntriesAndWaitsForAnAligningIrs) {
   for (const char* text : {"N4727.0W12218", "N4727.0W12218.60", "4727.0NW12218.6", "N4727.0X12218.6",
                            "N4727.0 12218.6"}) {
     SetIrs(text);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << text;
-    EXPECT_EQ(cdu_scratchpad, text);
-    EXPECT_EQ(irs_set_lat, 0.0);
+    ExpectTaken(text, false);
   }
-}
-
-// Without an aligning IRS the entry waits; LAST POS does not overwrite it either.
-TEST_F(PosInitTest, SetIrsPosWaitsUntilAnIrsAligns) {
-  Entry("N4727.0W12218.6");
-  PressAndPaint("4R");
-  PressAndPaint("1R");
-  EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(cdu_scratchpad, "N4727.0W12218.6");
+  irs_l_align_count = 0;
+  EnterAt("N4727.0W12218.6", "4R");
+  PressAndPaint("1R");  // LAST POS does not overwrite a waiting entry either
+  ExpectTaken("N4727.0W12218.6", false, "");
   EXPECT_EQ(irs_set_lat, 0.0);
 }
 
@@ -115,33 +91,26 @@ TEST_F(PosInitTest, SetIrsPosFarFromTheOriginAsksForTheInertialPosition) {
   orig_entry = "KSEA";
   SetIrs("N4733.1W12218.6");
   EXPECT_EQ(cdu_message, "ENTER INERTIAL POSITION");
-  EXPECT_EQ(cdu_scratchpad, "");
   EXPECT_DOUBLE_EQ(irs_set_lat, 47.0 + 33.1 / 60.0);  // stored all the same
   EXPECT_DOUBLE_EQ(irs_set_lon, -(122.0 + 18.6 / 60.0));
   orig_entry.clear();
   SetIrs("S3330.0E15107.5");
   EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(Line(4).left, "S33\xB0" "30.0");
-  EXPECT_EQ(Line(4).right, "E151\xB0" "07.5");
+  EXPECT_EQ(Row(4), "S33\xB0" "30.0 | E151\xB0" "07.5");
 }
 
 TEST_F(PosInitTest, RefAirportTakesAFourLetterAirportAndDeleteBlanksIt) {
   for (const char* text : {"", "KSE", "KSEAX", "KBFI"}) {
-    Entry(text);
-    PressAndPaint("2L");
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << text;
-    EXPECT_EQ(cdu_scratchpad, text);
+    EnterAt(text, "2L");
+    ExpectTaken(text, false);
   }
-  Entry("KSEA");
-  PressAndPaint("2L");
+  EnterAt("KSEA", "2L");
   EXPECT_EQ(cdu_scratchpad, "");
-  EXPECT_EQ(Line(2).left, "KSEA N47\xB0" "27.0");
-  EXPECT_EQ(Line(2).right, "W122\xB0" "18.6");
+  EXPECT_EQ(Row(2), "KSEA N47\xB0" "27.0 | W122\xB0" "18.6");
   PressAndPaint("DEL 2L");
   EXPECT_EQ(cdu_message, "");
   EXPECT_EQ(nearest_apt_ident, "");
-  EXPECT_EQ(Line(2).left, "");
-  EXPECT_EQ(Line(2).right, "");
+  EXPECT_EQ(Row(2), " | ");
 }
 
 }  // namespace
