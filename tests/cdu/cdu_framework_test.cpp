@@ -1,5 +1,3 @@
-#include "cdu/cdu_page_framework.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,29 +41,7 @@ TEST_F(CduFrameworkTest, TitleShowsTheRouteStateAndHighlightsMod) {
     Paint();
     EXPECT_EQ(TitleLine(), title);
   }
-  EXPECT_EQ(rec().FindText("MOD")->color, cdu::kBlack);  // reverse video on the green box behind it
-  bool box = false;
-  for (const gfx::Op& op : rec().ops()) {
-    box = box || (op.kind == gfx::OpKind::Fill && op.color == cdu::kGreen && op.bounds.X == 28.0f &&
-                  op.bounds.GetRight() == 79.0f);
-  }
-  EXPECT_TRUE(box);
-}
-
-TEST_F(CduFrameworkTest, NextAndPrevWrapAround) {
-  struct Case {
-    int32_t page, count;
-    bool next, prev;
-    int32_t expected;
-  };
-  for (const Case& c : {Case{1, 3, true, false, 2}, Case{3, 3, true, false, 1}, Case{1, 3, false, true, 3},
-                        Case{2, 3, false, true, 1}, Case{5, 3, false, false, 1}, Case{1, 0, false, true, 1}}) {
-    int32_t page = c.page;
-    cdu_next_page = c.next ? 1 : 0;
-    cdu_prev_page = c.prev ? 1 : 0;
-    cdu::ApplyPaging(&page, c.count);
-    EXPECT_EQ(page, c.expected) << c.page << " of " << c.count;
-  }
+  EXPECT_EQ(rec().FindText("MOD")->color, cdu::kBlack);  // reverse video
 }
 
 // ERASE.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -41,12 +42,6 @@ class RtePageTest : public RoutePagesTest {
     mod_stpos = 1;
     fms_fpln_active = state;
     BuildRteRows();
-  }
-  // The VIA/TO rows as "VIA TO".
-  static std::vector<std::string> Rows() {
-    std::vector<std::string> out;
-    for (int32_t j = 1; j <= rte_row_cnt; ++j) out.push_back(rte_rows[j].via + " " + rte_rows[j].to_fix);
-    return out;
   }
   void OnPage(int32_t page) {
     fms_page = kCduPageRte;
@@ -130,12 +125,9 @@ TEST_F(RtePageTest, RefusedEntriesLeaveTheRouteAlone) {
     Route(*c.legs, 3);
     const std::vector<std::string> before = ModIdents();
     OnPage(c.page);
-    if (std::string_view(c.entry) == "DEL") {
-      EnterAt("", "DEL");
-    } else {
-      Entry(c.entry);
-    }
-    PressAndPaint(c.key);
+    const bool del = std::string_view(c.entry) == "DEL";
+    Entry(del ? "" : c.entry);
+    PressAndPaint(del ? std::string("DEL ") + c.key : std::string(c.key));
     EXPECT_EQ(cdu_message, c.message) << c.entry << " " << c.key;
     EXPECT_EQ(cdu_scratchpad, c.kept) << c.entry << " " << c.key;
     EXPECT_EQ(fms_fpln_active, 3);
@@ -214,12 +206,13 @@ TEST_F(RtePageTest, AirwayWithoutTheRowsFixWaitsForItsExit) {
   Route({{"KSEA", ""}, {"SEA", ""}, {"KPDX", ""}}, 1);
   OnPage(2);
   EnterAt("J5", "2L");
-  EXPECT_THAT(Rows(), ElementsAre("DIRECT SEA", "J5 THEN"));
+  EXPECT_EQ(rte_row_cnt, 2);
+  EXPECT_EQ(Line(2).left, "J5");
   EXPECT_EQ(Line(2).label, "THEN");
   LoadAirway("#V4");  // another look-up used the search list meanwhile
   EnterAt("BTG", "2R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"));
-  EXPECT_THAT(Rows(), ElementsAre("DIRECT SEA", "J5 BTG"));
+  EXPECT_EQ(rte_row_cnt, 2);
   EXPECT_EQ(Row(2), "J5 | BTG");
 }
 
@@ -266,44 +259,29 @@ TEST_F(RtePageTest, DirectFixGoesBeforeTheRowsFixOrToSelectWaypointAndALaterOneD
   EXPECT_EQ(cdu_scratchpad, "");
 }
 
-struct SegmentCase {
-  const char* name;
-  Legs legs;
-  int32_t n;
-  int32_t result;
-  std::vector<std::string> route;
-};
-
-class DeleteRouteSegmentTest : public RtePageTest, public ::testing::WithParamInterface<SegmentCase> {};
-
-TEST_P(DeleteRouteSegmentTest, DeletesWholeSegmentsButNeverTheEnd) {
-  const SegmentCase& c = GetParam();
-  Route(c.legs, 3);
-  for (int32_t i = 1; i < fp_mod_cnt; ++i) {
-    if (fms_fpln_mod[i].via == "WILAM1") fms_fpln_mod[i].proc = "STAR";
+// A segment goes whole, a STAR one leg at a time, the destination never; only a deleted STAR leg
+// takes the STAR choice with it.
+TEST_F(RtePageTest, DeleteRouteSegmentDeletesWholeSegmentsButNeverTheEnd) {
+  const Legs with_star{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"},
+                       {"KELSO", "WILAM1"}, {"WILAM", "WILAM1"}, {"KPDX", ""}};
+  const Legs to_dest{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KPDX", "J5"}};
+  for (const auto& [legs, n, result, route] : std::vector<std::tuple<Legs, int32_t, int32_t, std::vector<std::string>>>{
+           {with_star, 2, 2, {"KSEA", "SEA", "KELSO", "WILAM", "KPDX"}},
+           {with_star, 1, 1, {"KSEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"}},
+           {with_star, 3, 4, {"KSEA", "SEA", "TACMA", "CENTR", "WILAM", "KPDX"}},
+           {to_dest, 2, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
+           {kDirect, 6, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}}) {
+    Route(legs, 3);
+    for (int32_t i = 1; i < fp_mod_cnt; ++i) {
+      if (fms_fpln_mod[i].via == "WILAM1") fms_fpln_mod[i].proc = "STAR";
+    }
+    star_sel = "WILAM1";
+    EXPECT_EQ(DeleteRouteSegment(n), result) << n;
+    EXPECT_THAT(ModIdents(), ElementsAreArray(route));
+    EXPECT_EQ(fms_fpln_active, result > 0 ? 4 : 3);
+    EXPECT_EQ(star_sel, result > 0 && legs[result].second == "WILAM1" ? "------" : "WILAM1");
   }
-  star_sel = "WILAM1";
-  EXPECT_EQ(DeleteRouteSegment(c.n), c.result);
-  EXPECT_THAT(ModIdents(), ElementsAreArray(c.route));
-  EXPECT_EQ(fms_fpln_active, c.result > 0 ? 4 : 3);
-  // Only a deleted STAR leg takes the STAR choice with it.
-  const bool star_leg_deleted = c.result > 0 && c.legs[c.result].second == "WILAM1";
-  EXPECT_EQ(star_sel, star_leg_deleted ? "------" : "WILAM1");
 }
-
-const Legs kWithStar{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"},
-                     {"KELSO", "WILAM1"}, {"WILAM", "WILAM1"}, {"KPDX", ""}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Rte, DeleteRouteSegmentTest,
-    ::testing::Values(
-        SegmentCase{"Airway", kWithStar, 2, 2, {"KSEA", "SEA", "KELSO", "WILAM", "KPDX"}},
-        SegmentCase{"Direct", kWithStar, 1, 1, {"KSEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"}},
-        SegmentCase{"StarOneLegAtATime", kWithStar, 3, 4, {"KSEA", "SEA", "TACMA", "CENTR", "WILAM", "KPDX"}},
-        SegmentCase{"RunningOnToTheDestination", {{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"},
-                    {"KPDX", "J5"}}, 2, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
-        SegmentCase{"BeyondTheRoute", kDirect, 6, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RtePageTest, LineSixByState) {
   struct Case {
