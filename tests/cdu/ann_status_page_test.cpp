@@ -30,22 +30,14 @@ class AnnStatusTest : public CduTest {
   static void NorthOfTheRunways(double nm) { plane_lat = 47.0 + nm / 60.0; }
 };
 
-TEST_F(AnnStatusTest, SwitchesOffShowOffAndStillTheTakeoffStage) {
-  to_callout_mode = 3;
-  fms_dep_rwy_pos = 2;
-  NorthOfTheRunways(1.0);
-  Paint();
-  EXPECT_EQ(TitleLine(), "ANNOUNCEMENT STATUS 1 / 1");
-  EXPECT_EQ(Line(1).left, "OFF");
-  EXPECT_EQ(Line(2).left, "");
-  EXPECT_EQ(Line(3).left, "MODE: 3");
-  EXPECT_EQ(Line(4).left, "OFF");
-  EXPECT_EQ(Line(5).left, "");
-}
-
 // The distance to the departure runway shows within 8 NM while the announcements are early, to the
 // arrival runway while the checklist is on; a runway row outside the table shows nothing.
 TEST_F(AnnStatusTest, RunwayDistancesWhileTheAnnouncementsOrChecklistAreOn) {
+  to_callout_mode = 3;
+  fms_dep_rwy_pos = 2;
+  NorthOfTheRunways(1.0);
+  Paint();  // switches off: OFF and no distance, the take-off stage all the same
+  EXPECT_EQ(Lefts(), (std::vector<std::string>{"OFF", "", "MODE: 3", "OFF", ""}));
   play_announcements = 1;
   for (const auto& [stage, row, nm, line2] :
        {std::tuple{4, 2, 8.0, "DIST FROM 16L 48608FT"}, std::tuple{1, 2, 9.0, ""}, std::tuple{5, 2, 1.0, ""},

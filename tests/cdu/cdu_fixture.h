@@ -141,6 +141,12 @@ class CduTest : public testing_support::SimFixture {
   std::string TextAt(double y) const {
     return Join(y - 2.0, y + 2.0, [](const gfx::RecordedText&) { return true; });
   }
+  // The left fields of lines 1 to 5.
+  std::vector<std::string> Lefts() const {
+    std::vector<std::string> out;
+    for (int n = 1; n <= 5; ++n) out.push_back(Line(n).left);
+    return out;
+  }
   // "left | right" of line n.
   std::string Row(int n) const {
     const LineText l = Line(n);

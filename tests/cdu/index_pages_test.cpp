@@ -74,45 +74,25 @@ TEST_F(IndexPagesTest, TakeoffPromptComputesSpeedsOnlyWithTakeoffFlaps) {
   EXPECT_EQ(asi_bug1, 142);
 }
 
-struct SaveCase {
-  const char* name;
-  int32_t state;
-  const char* entry;
-  bool folder;
-  const char* message;
-  const char* file;  // "" = nothing written
-  const char* scratchpad_after;
-};
-
-class SaveFlightPlanTest : public IndexPagesTest, public ::testing::WithParamInterface<SaveCase> {};
-
 // A name that could leave the plan folder is refused and nothing is written.
-TEST_P(SaveFlightPlanTest, SavesTheActiveRouteUnderASafeName) {
-  const SaveCase& c = GetParam();
+TEST_F(IndexPagesTest, SaveFlightPlanSavesTheActiveRouteUnderASafeName) {
   SetActiveRoute({"KSEA", "SEA", "KPDX"});
-  fms_fpln_active = c.state;
-  if (!c.folder) std::filesystem::remove_all(sim_ / "Orvantel/flightplans");
-  EnterAt(c.entry, "6R");
-  EXPECT_EQ(cdu_message, c.message);
-  EXPECT_EQ(cdu_scratchpad, c.scratchpad_after);
-  if (*c.file != '\0') {
-    EXPECT_TRUE(PlanExists(c.file));
-  } else if (c.folder) {
-    EXPECT_EQ(PlanCount(), 0);
+  for (const auto& [state, entry, message, file] :
+       {std::tuple{2, "MINE", "NO ACTIVE FLIGHT PLAN", ""}, std::tuple{3, "A/B", "INVALID ENTRY", ""},
+        std::tuple{3, "..X", "INVALID ENTRY", ""}, std::tuple{3, "", "KSEAKPDX.RTE Saved", "KSEAKPDX.RTE"},
+        std::tuple{4, "MINE", "MINE.RTE Saved", "MINE.RTE"}, std::tuple{3, "MY.PLAN", "MY.PLAN Saved", "MY.PLAN"}}) {
+    fms_fpln_active = state;
+    const int before = PlanCount();
+    EnterAt(entry, "6R");
+    EXPECT_EQ(cdu_message, message) << entry;
+    EXPECT_EQ(cdu_scratchpad, *file == '\0' ? entry : "") << entry;
+    EXPECT_EQ(PlanCount(), before + (*file == '\0' ? 0 : 1)) << entry;
+    EXPECT_TRUE(*file == '\0' || PlanExists(file)) << entry;
   }
+  std::filesystem::remove_all(sim_ / "Orvantel/flightplans");
+  EnterAt("", "6R");
+  EXPECT_EQ(cdu_message, "KSEAKPDX.RTEUnable to Save");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, SaveFlightPlanTest,
-    ::testing::Values(
-        SaveCase{"NoActiveRoute", 2, "MINE", true, "NO ACTIVE FLIGHT PLAN", "", "MINE"},
-        SaveCase{"NamedByItsAirports", 3, "", true, "KSEAKPDX.RTE Saved", "KSEAKPDX.RTE", ""},
-        SaveCase{"TypedNameGetsTheExtension", 4, "MINE", true, "MINE.RTE Saved", "MINE.RTE", ""},
-        SaveCase{"NameWithAPointIsKept", 3, "MY.PLAN", true, "MY.PLAN Saved", "MY.PLAN", ""},
-        SaveCase{"SlashIsRefused", 3, "A/B", true, "INVALID ENTRY", "", "A/B"},
-        SaveCase{"TwoPointsAreRefused", 3, "..X", true, "INVALID ENTRY", "", "..X"},
-        SaveCase{"UnwritableFolder", 3, "", false, "KSEAKPDX.RTEUnable to Save", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(IndexPagesTest, SavePanelHandsTheScratchpadToThePanelStateSave) {
   EnterAt("TEST", "5R");

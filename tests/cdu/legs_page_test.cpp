@@ -31,7 +31,7 @@ class LegsPageTest : public RoutePagesTest {
   }
 };
 
-TEST_F(LegsPageTest, ActiveRouteListsEachLegWithCourseDistanceAndConstraint) {
+TEST_F(LegsPageTest, ActiveRouteListsEachLegWithCourseDistanceAndConstraints) {
   Legs();
   EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 1");
   // The active leg is flown from the aircraft: 0.3 degrees north is 18 NM.
@@ -44,16 +44,12 @@ TEST_F(LegsPageTest, ActiveRouteListsEachLegWithCourseDistanceAndConstraint) {
   mag_var = -15.0;  // west variation: a track due north is 015 magnetic
   Paint();
   EXPECT_EQ(Line(2).label, "015\xB0 30 NM");
-}
-
-TEST_F(LegsPageTest, ConstraintColumnShowsSpeedAndAltitudeByRestriction) {
+  // The constraint column by restriction and route state.
   struct Case {
     double alt, ias, mach;
     int32_t restr, state;
     const char* right;
   };
-  SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
-  fms_page = 6;
   for (const Case& c : {Case{35000.0, -999.0, 0.0, 1, 4, "---- / FL350"}, Case{-999.0, 250.0, 0.0, 2, 4, "250 / -----"},
                         Case{-999.0, 250.0, 0.0, 0, 4, "250 / ------"}, Case{10000.0, 250.0, 0.0, 0, 4, "250 / 10000"},
                         Case{35000.0, 250.0, 0.80, 1, 3, "0.80 / FL350"}, Case{35000.0, 250.0, 0.80, 1, 4, "250 / FL350"},
@@ -86,7 +82,7 @@ TEST_F(LegsPageTest, HoldRowFollowsItsLegAndDeleteTellsTheTwoApart) {
   EXPECT_EQ(ModIdents(), kRoute);
 }
 
-TEST_F(LegsPageTest, DeleteLeavesADiscontinuityWhereOneFits) {
+TEST_F(LegsPageTest, DeleteLeavesADiscontinuityWhereOneFitsButNeverTakesTheEnd) {
   for (const auto& [route, key, after] : std::vector<std::tuple<Idents, const char*, Idents>>{
            {kRoute, "2L", {"KSEA", "SEA", "DISCO", "CENTR", "KELSO", "KPDX"}},
            {{"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}, "1L", {"KSEA", "TACMA", "CENTR", "KPDX"}},
@@ -103,9 +99,7 @@ TEST_F(LegsPageTest, DeleteLeavesADiscontinuityWhereOneFits) {
   PressAndPaint("DEL 3L");  // the end line
   EXPECT_EQ(cdu_message, "INVALID DELETE");
   EXPECT_EQ(fp_mod_cnt, 3);
-}
-
-TEST_F(LegsPageTest, DeletionKeepsNoDiscontinuityOnRequestNorDropsTheLastTwoLegs) {
+  // No discontinuity on request, and a route of origin and destination keeps both.
   SetActiveRoute(kRoute);
   DeleteLegInsertDisco(2, 1);
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "CENTR", "KELSO", "KPDX"}));
@@ -116,20 +110,13 @@ TEST_F(LegsPageTest, DeletionKeepsNoDiscontinuityOnRequestNorDropsTheLastTwoLegs
   EXPECT_EQ(cdu_message, "");
 }
 
-TEST_F(LegsPageTest, EmptyScratchpadCopiesTheLegsIdentAndALaterIdentRemovesTheLegsBetween) {
+// A bad along-track entry keeps only the part after the slash; a slash after one or six characters
+// makes an ident search.
+TEST_F(LegsPageTest, LeftKeyCopiesTheLegOrTakesAnAlongTrackPointOrALaterLegAndRefusesBadEntries) {
   Legs();
   PressAndPaint("3L");
   EXPECT_EQ(BottomLine(), "CENTR");
   EXPECT_EQ(fms_fpln_active, 3);
-  EnterAt("KELSO", "2L");
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "KELSO", "KPDX"}));
-  ExpectTaken("", true);
-}
-
-// A bad along-track entry keeps only the part after the slash; a slash after one or six characters
-// makes an ident search.
-TEST_F(LegsPageTest, AlongTrackEntryMakesAPointOnTheNextLegAndBadOrUnknownEntriesAreRefused) {
-  Legs();
   for (const auto& [entry, kept, message] :
        {std::tuple{"TACMA/0", "0", "INVALID ENTRY"}, std::tuple{"SEA/10", "10", "INVALID ENTRY"},
         std::tuple{"TACMA/", "", "INVALID ENTRY"}, std::tuple{"TACMA/1X", "1X", "INVALID ENTRY"},
@@ -142,6 +129,9 @@ TEST_F(LegsPageTest, AlongTrackEntryMakesAPointOnTheNextLegAndBadOrUnknownEntrie
   EnterAt("TACMA/10", "2L");
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "TACMA", "TAC01", "CENTR", "KELSO", "KPDX"}));
   EXPECT_NEAR(fms_fpln_mod[3].lat, 48.0 + 10.0 / 60.0, 1e-3);
+  ExpectTaken("", true);
+  EnterAt("KELSO", "2L");
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "KELSO", "KPDX"}));
   ExpectTaken("", true);
 }
 
@@ -162,32 +152,24 @@ TEST_F(LegsPageTest, OneMatchIsInsertedInFrontOfTheLineWithADiscontinuityAndSeve
   EXPECT_EQ(nav_search_cnt, 2);
 }
 
-TEST_F(LegsPageTest, RightKeyCopiesAConstraintBackAsAnEntry) {
-  SetActiveRoute({"KSEA", "SEA", "TACMA", "CENTR", "KPDX"});
-  fms_fpln_mod[1].alt = 10000;
-  fms_fpln_mod[1].ias = 250;
-  fms_fpln_mod[2].alt = 35000;
-  fms_fpln_mod[2].mach = 0.80;
-  fms_fpln_mod[2].ias = 300;
-  fms_fpln_mod[3].alt = 12000;
-  fms_fpln_active = 4;
-  fms_page = 6;
-  for (const auto& [key, copy] : {std::pair{"1R", "  250/10000"}, std::pair{"2R", "0.80/35000"}, std::pair{"3R", ""}}) {
-    EnterAt("", key);
-    EXPECT_EQ(cdu_scratchpad, copy) << key;
-  }
-}
-
-TEST_F(LegsPageTest, RightKeyEntersAndDeletesAConstraint) {
+// An empty scratchpad copies a constraint with a speed back as an entry.
+TEST_F(LegsPageTest, RightKeyEntersCopiesBackAndDeletesAConstraint) {
   Legs();
   EnterAt("250/10000", "2R");
   EXPECT_EQ(fms_fpln_mod[2].alt + fms_fpln_mod[2].ias, 10250.0);
   EXPECT_EQ(fms_fpln_mod[2].restr, 3);
   EXPECT_EQ(fms_fpln_active, 4);
+  fms_fpln_mod[3].alt = 35000;
+  fms_fpln_mod[3].mach = 0.80;
+  fms_fpln_mod[3].ias = 300;
+  fms_fpln_mod[4].alt = 12000;
+  for (const auto& [key, copy] : {std::pair{"2R", "  250/10000"}, std::pair{"3R", "0.80/35000"}, std::pair{"4R", ""}}) {
+    EnterAt("", key);
+    EXPECT_EQ(cdu_scratchpad, copy) << key;
+  }
   PressAndPaint("DEL 2R");
   EXPECT_EQ(fms_fpln_mod[2].alt + fms_fpln_mod[2].ias, -1998.0);
   EXPECT_EQ(fms_fpln_mod[2].restr, 0);
-
   EnterAt("600/5", "2R");
   ExpectTaken("600/5", false);
   Legs({"KSEA", "SEA", "KPDX"});  // lines past the route do nothing

@@ -64,7 +64,6 @@ TEST_F(PerfInitTest, ShowsWeightsFuelCruiseAndCostIndexOrBoxPrompts) {
   EXPECT_EQ(Row(2), "20.0 | 50");
   EXPECT_EQ(Line(3).left, "100.0");
   EXPECT_EQ(Line(4).left, "3.0");
-  EXPECT_EQ(Row(6), "<INDEX | TAKEOFF>");
   weight_unit = "KGS";
   Paint();
   EXPECT_EQ(Line(3).left, "45.4");

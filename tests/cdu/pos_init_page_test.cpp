@@ -39,13 +39,11 @@ TEST_F(PosInitTest, ShowsThePositionsTheZuluTimeAndTheEmptyIrsField) {
   host_.SetToken(9, 2024.0);
   clock_second_b = 30.0;
   Paint();
-  EXPECT_EQ(TitleLine(), "POS  INIT 1 / 1");
   // 18.66 minutes: the tenth is taken after adding five thousandths, as the formula gives it.
   EXPECT_EQ(Row(1), "N47\xB0" "27.0 | W122\xB0" "18.6");
   EXPECT_EQ(Row(2), " | ");  // no reference airport position yet
   EXPECT_EQ(Row(3), "N47\xB0" "27.0 | W122\xB0" "18.6");
   EXPECT_EQ(Line(5).left, "1405.5z  04/09");
-  EXPECT_EQ(Row(6), "<INDEX | <ROUTE");
 }
 
 // LAST POS offers the position in the entry form, which SET IRS POS takes back unchanged; minutes

@@ -30,7 +30,7 @@ class ProgressPageTest : public CduTest {
   }
 };
 
-TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
+TEST_F(ProgressPageTest, ListsFromToNextAndDestinationWithEtaAndFuel) {
   Route();
   ground_speed = 360.0;  // 6 NM a minute
   dist_to_active_wpt = 12.0;
@@ -38,12 +38,20 @@ TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
   Paint();
   EXPECT_EQ(TitleLine(), "PROGRESS 1 / 2");
   EXPECT_EQ(Line(1).left, "");  // nothing passed yet at the first leg
+  EXPECT_EQ(Line(2).label, "T O D T G E T A F U E L");
   EXPECT_EQ(Row(2), "SEA 12 | 1202Z 19.8");
   EXPECT_EQ(Row(3), "TACMA 42 | 1206Z 19.3");
   EXPECT_EQ(Row(4), "KPDX 72 | 1212Z 18.8");
   EXPECT_EQ(Line(6).right, "20.0");
   ground_speed = 70.0;  // too slow for a time on the waypoint lines
+  stpos = 2;
+  trans_alt = 18000;
+  prog_from_ident = "SEA";
+  prog_from_alt = 21000.0;
+  prog_from_ata = "1155Z";
+  prog_from_fuel = 21500.0;
   Paint();
+  EXPECT_EQ(Row(1), "SEA FL210 | 1155Z 21.5");
   EXPECT_EQ(Line(2).right, "");
   EXPECT_EQ(Line(4).right, "1301Z 13.8");  // the destination's own speed rule still gives one
 }
@@ -57,31 +65,17 @@ TEST_F(ProgressPageTest, NextSkipsADiscontinuityAndIsBlankBeforeTheDestination) 
   EXPECT_EQ(Row(3), " | ");
 }
 
-TEST_F(ProgressPageTest, FromLineAfterTheFirstPassage) {
-  Route();
-  stpos = 2;
-  trans_alt = 18000;
-  prog_from_ident = "SEA";
-  prog_from_alt = 21000.0;
-  prog_from_ata = "1155Z";
-  prog_from_fuel = 21500.0;
-  Paint();
-  EXPECT_EQ(Row(1), "SEA FL210 | 1155Z 21.5");
-}
-
 TEST_F(ProgressPageTest, TimeToTheTopOfClimbOrDescent) {
   Route();
   ground_speed = 300.0;
   route_dist_total = 25.0;
   Paint();
-  EXPECT_EQ(TextAt(205), "T O  T/C");
-  EXPECT_EQ(TextAt(220), "1205Z/25  NM");
+  EXPECT_EQ(TextAt(205) + " " + TextAt(220), "T O  T/C 1205Z/25  NM");
   toc = 1;
   dist_to_tod = 150.0;
   ground_speed = 0.0;  // no time from a standstill
   Paint();
-  EXPECT_EQ(TextAt(205), "T O  T/D");
-  EXPECT_EQ(TextAt(220), "----Z/150 NM");
+  EXPECT_EQ(TextAt(205) + " " + TextAt(220), "T O  T/D ----Z/150 NM");
 }
 
 TEST_F(ProgressPageTest, PagingWrapsAndPrevWinsOverNext) {
