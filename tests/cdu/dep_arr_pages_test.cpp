@@ -74,7 +74,7 @@ TEST_F(DepArrPagesTest, IndexOpensEachPageOnlyForAnAirportOfTheRoute) {
   EXPECT_EQ(fms_page, kCduPageDepartures);
 }
 
-TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesWithTheRunwaysAlongside) {
+TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesWithTheRunwaysAlongsideAndARunwayIsChosenAlone) {
   Origin();
   Index();
   PressAndPaint("1L");
@@ -87,6 +87,13 @@ TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesWithTheRunwaysAlongside) {
   EXPECT_EQ(Row(2), "S12 | ");
   PressAndPaint("3L");  // past the list
   EXPECT_EQ(dep_sel_state, 0);
+  // A runway keeps its row of the airport's runway table, not of the list, and shows alone.
+  PressAndPaint("NEXT_PAGE");
+  PressAndPaint("5R");
+  EXPECT_EQ(dep_rwy_sel, "16R");
+  EXPECT_EQ(fms_dep_rwy_pos, 5);
+  EXPECT_EQ(Row(1), "S01 | <SEL> 16R");
+  EXPECT_EQ(Line(2).right, "");
 }
 
 TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFive) {
@@ -109,18 +116,6 @@ TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFiv
   EXPECT_EQ(dep_page_no, 1);
   EXPECT_EQ(Line(2).left, "T06 <SEL>");
   EXPECT_EQ(Line(3).left, "");
-}
-
-// The chosen runway's row is that of the airport's runway table, not of the list shown.
-TEST_F(DepArrPagesTest, RunwayChoiceKeepsTheRunwayTableRowAndShowsItAlone) {
-  Origin();
-  Index();
-  PressAndPaint("1L");
-  PressAndPaint("5R");
-  EXPECT_EQ(dep_rwy_sel, "16R");
-  EXPECT_EQ(fms_dep_rwy_pos, 5);
-  EXPECT_EQ(Line(1).right, "<SEL> 16R");
-  EXPECT_EQ(Line(2).right, "");
 }
 
 TEST_F(DepArrPagesTest, TagAndLineSixFollowTheRouteStateAndPagingWithoutAListStays) {

@@ -91,25 +91,20 @@ TEST_F(SelectWaypointTest, LineWithoutCandidateOrHandOffChoosesNothingButHoldAtR
   EXPECT_EQ(cdu_scratchpad, "HOLD AT OLM");
 }
 
+// REF NAV DATA's hand-off is with the IDENT pages.
 TEST_F(SelectWaypointTest, EachHandOffTakesTheChosenCandidate) {
   Candidates(8);
-  HandOff(28, 0);  // REF NAV DATA
-  sel_wpt_page = 2;
-  PressAndPaint("2R");
-  EXPECT_EQ(cur_fix_ident, "C8");
-  EXPECT_DOUBLE_EQ(cur_fix_lat, 47.8);
-  EXPECT_EQ(fms_page, 28);
-
-  cdu_prompt_mode = 2;  // HOLD AT
-  sel_wpt_page = 1;
+  cdu_prompt_mode = 2;  // HOLD AT, from sub-page 2
   HandOff(6, 0);
+  sel_wpt_page = 2;
   cdu_scratchpad = "C";
   PressAndPaint("2L");
-  EXPECT_EQ(wpt_pick_row, 2);
+  EXPECT_EQ(wpt_pick_row, 8);
   EXPECT_EQ(fms_page, 6);
   EXPECT_EQ(cdu_scratchpad, "HOLD AT C");
 
   cdu_prompt_mode = 0;  // RTE LEGS line 2
+  sel_wpt_page = 1;
   route_test::SetModLegs({"KSEA", "SEA", "TACMA", "KPDX"});
   fms_fpln_active = 1;
   HandOff(6, 2);
