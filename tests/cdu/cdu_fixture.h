@@ -104,6 +104,24 @@ class CduTest : public testing_support::SimFixture {
     Press(names);
     return Paint();
   }
+  // An entry typed into an empty scratchpad, then the keys, then one paint.
+  const gfx::Recording& EnterAt(std::string_view text, std::string_view keys) {
+    Entry(text);
+    return PressAndPaint(keys);
+  }
+  // The scratchpad holds `text` (any characters) when `key` is pressed on page `page`.
+  void EnterOn(int32_t page, std::string_view text, std::string_view key) {
+    fms_page = page;
+    cdu_scratchpad = std::string(text);
+    cdu_message.clear();
+    PressAndPaint(key);
+  }
+  // The entry `text` was taken (scratchpad emptied, no message) or refused with `message`, the
+  // scratchpad kept.
+  static void ExpectTaken(std::string_view text, bool taken, std::string_view message = "INVALID ENTRY") {
+    EXPECT_EQ(cdu_scratchpad, taken ? "" : text);
+    EXPECT_EQ(cdu_message, taken ? "" : message);
+  }
 
   const gfx::Recording& rec() const { return rec_; }
 
@@ -123,20 +141,22 @@ class CduTest : public testing_support::SimFixture {
   std::string TextAt(double y) const {
     return Join(y - 2.0, y + 2.0, [](const gfx::RecordedText&) { return true; });
   }
+  // The left fields of lines 1 to 5.
+  std::vector<std::string> Lefts() const {
+    std::vector<std::string> out;
+    for (int n = 1; n <= 5; ++n) out.push_back(Line(n).left);
+    return out;
+  }
+  // "left | right" of line n.
+  std::string Row(int n) const {
+    const LineText l = Line(n);
+    return l.left + " | " + l.right;
+  }
   std::string TitleLine() const {
     return Join(-5.0, 20.0, [](const gfx::RecordedText&) { return true; });
   }
   std::string BottomLine() const {
     return Join(285.0, 320.0, [](const gfx::RecordedText&) { return true; });
-  }
-  // Every text of the last paint in drawing order, one a line, with its point (for messages).
-  std::string Dump() const {
-    std::string out;
-    for (const gfx::Op* op : rec_.TextOps()) {
-      const gfx::RecordedText* t = rec_.TextOf(*op);
-      out += cdu::Format("(%.0f, %.0f) '%s'\n", t->position.X, t->position.Y, t->text.c_str());
-    }
-    return out;
   }
   // Operations of a kind in a colour.
   size_t Count(gfx::OpKind kind, gfx::ARGB colour) const {
@@ -146,6 +166,15 @@ class CduTest : public testing_support::SimFixture {
   }
 
   simhost::GaugeInstance* fms() { return fms_; }
+
+  // All the fuel in the centre tank: full level, a capacity of `lb` gallons of 1 lb each.
+  void SetFuelLb(double lb) {
+    host_.SetToken(289, 8388608.0);
+    host_.SetToken(290, lb);
+    host_.SetToken(306, 1.0);
+  }
+  // Total fuel flow of the engines, lb per hour.
+  void SetFuelFlow(double lb_per_h) { host_.SetToken(421, lb_per_h); }
 
  private:
   simhost::GaugeInstance* fms_ = nullptr;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_fixture.h"
 #include "state/config_globals.h"
@@ -13,41 +14,34 @@ namespace {
 class CduKeysTest : public CduTest {};
 
 TEST_F(CduKeysTest, CharacterKeysStopAtTwentyFourButSpaceGoesOn) {
-  Type("ABCDEFGHIJKLMNOPQRSTUVWXY");
-  EXPECT_EQ(cdu_scratchpad, "ABCDEFGHIJKLMNOPQRSTUVWX");
+  Type("0123456789./DZABCDEFGHIJK");  // D reacts only in the top-left part of its box
+  EXPECT_EQ(cdu_scratchpad, "0123456789./DZABCDEFGHIJ");
   Press("SP");
-  EXPECT_EQ(cdu_scratchpad, "ABCDEFGHIJKLMNOPQRSTUVWX ");
   Type("Z");
-  EXPECT_EQ(cdu_scratchpad.size(), 25u);
-}
-
-TEST_F(CduKeysTest, EveryCharacterKeyTypesItsCharacter) {
-  Type("0123456789./");
-  EXPECT_EQ(cdu_scratchpad, "0123456789./");
-  Entry("DZ");  // D reacts only in the top-left part of its box
-  EXPECT_EQ(cdu_scratchpad, "DZ");
+  EXPECT_EQ(cdu_scratchpad, "0123456789./DZABCDEFGHIJ ");
 }
 
 TEST_F(CduKeysTest, SignKeyAppendsAMinusAndThenTogglesIt) {
   Press("+/-");
   EXPECT_EQ(cdu_scratchpad, "-");
   Entry("250");
-  const char* expected[] = {"250-", "250+", "250-"};
-  for (const char* e : expected) {
+  for (const char* expected : {"250-", "250+", "250-"}) {
     Press("+/-");
-    EXPECT_EQ(cdu_scratchpad, e);
+    EXPECT_EQ(cdu_scratchpad, expected);
   }
   Entry("ABCDEFGHIJKLMNOPQRSTUVWX");
   Press("+/-");
   EXPECT_EQ(cdu_scratchpad.size(), 24u);  // full: no sign
 }
 
-TEST_F(CduKeysTest, ClrClearsTheMessageFirstThenOneCharacterAtATime) {
+TEST_F(CduKeysTest, MessageShowsOverTheScratchpadAndClrClearsItFirstThenOneCharacterAtATime) {
   Entry("AB");
   cdu_message = "NOT IN DATABASE";
-  Press("CLR");
+  Paint();
+  EXPECT_EQ(BottomLine(), "NOT IN DATABASE");
+  PressAndPaint("CLR");
   EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(cdu_scratchpad, "AB");
+  EXPECT_EQ(BottomLine(), "AB");
   Press("CLR CLR CLR");
   EXPECT_EQ(cdu_scratchpad, "");
 }
@@ -58,8 +52,7 @@ TEST_F(CduKeysTest, DelRequestsADeleteAndSpCancelsItWithTheScratchpad) {
   EXPECT_EQ(cdu_message, "DELETE");
   EXPECT_EQ(cdu_scratchpad, "KSEA");
   Press("SP");
-  EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(cdu_message + cdu_scratchpad, "");
   cdu_message = "INVALID ENTRY";
   Press("DEL");
   EXPECT_EQ(cdu_message, "DELETE");
@@ -67,63 +60,38 @@ TEST_F(CduKeysTest, DelRequestsADeleteAndSpCancelsItWithTheScratchpad) {
   EXPECT_EQ(cdu_message, "");
 }
 
-struct PageKeyCase {
-  const char* key;
-  int32_t page;
-  int32_t* sub_page;  // set to 1 by the key; null when the key has none
-  int32_t* flag;      // one-shot flag set by the key; null when none
-};
-
-class PageKeyTest : public CduTest, public ::testing::WithParamInterface<PageKeyCase> {};
-
-TEST_P(PageKeyTest, OpensItsPageAtSubPageOne) {
-  const PageKeyCase& c = GetParam();
-  if (c.sub_page != nullptr) *c.sub_page = 3;
-  redraw_tick = 5;
-  Press(c.key);
-  EXPECT_EQ(fms_page, c.page);
-  if (c.sub_page != nullptr) {
-    EXPECT_EQ(*c.sub_page, 1);
+// Each page key opens its page at sub-page 1, sets its one-shot flag and asks for a redraw.
+TEST_F(CduKeysTest, PageKeysOpenTheirPageAtSubPageOne) {
+  int32_t none = 0;  // stands for the sub-page or flag a key does not have
+  for (const auto& [key, page, sub_page, flag] :
+       {std::tuple{"RTE", 22, &rte_page, &cdu_rte_key}, std::tuple{"DEP_ARR", 24, &none, &none},
+        std::tuple{"FIX", 37, &fix_page, &none}, std::tuple{"LEGS", 6, &legs_page, &cdu_legs_key},
+        std::tuple{"PROG", 33, &prog_page, &none}, std::tuple{"NAV_RAD", 49, &none, &none},
+        std::tuple{"PREV_PAGE", 49, &none, &cdu_prev_page}, std::tuple{"NEXT_PAGE", 49, &none, &cdu_next_page}}) {
+    *sub_page = 3;
+    none = 1;
+    redraw_tick = 5;
+    Press(key);
+    EXPECT_EQ(fms_page, page) << key;
+    EXPECT_EQ(*sub_page, 1) << key;
+    EXPECT_EQ(*flag, 1) << key;
+    EXPECT_EQ(redraw_tick, 14) << key;
   }
-  if (c.flag != nullptr) {
-    EXPECT_EQ(*c.flag, 1);
-  }
-  EXPECT_EQ(redraw_tick, 14);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, PageKeyTest,
-                         ::testing::Values(PageKeyCase{"RTE", 22, &rte_page, &cdu_rte_key},
-                                           PageKeyCase{"DEP_ARR", 24, nullptr, nullptr},
-                                           PageKeyCase{"FIX", 37, &fix_page, nullptr},
-                                           PageKeyCase{"LEGS", 6, &legs_page, &cdu_legs_key},
-                                           PageKeyCase{"PROG", 33, &prog_page, nullptr},
-                                           PageKeyCase{"NAV_RAD", 49, nullptr, nullptr},
-                                           PageKeyCase{"PREV_PAGE", 25, nullptr, &cdu_prev_page},
-                                           PageKeyCase{"NEXT_PAGE", 25, nullptr, &cdu_next_page}),
-                         [](const auto& info) { return std::string(info.param.key); });
-
-TEST_F(CduKeysTest, LegsKeyDropsThePromptsOfRteLegs) {
-  cdu_prompt_mode = 2;
-  intc_leg = 3;
-  hold_at_leg = 4;
-  Press("LEGS");
-  EXPECT_EQ(cdu_prompt_mode, 0);
-  EXPECT_EQ(intc_leg, 0);
-  EXPECT_EQ(hold_at_leg, 0);
-}
-
-TEST_F(CduKeysTest, HoldKeyOffersHoldAtWithoutHoldsAndRteHoldWithOne) {
+// HOLD offers HOLD AT on RTE LEGS without holds and RTE HOLD with one; LEGS drops the prompts.
+TEST_F(CduKeysTest, HoldKeyOffersHoldAtWithoutHoldsAndRteHoldWithOneAndLegsDropsThePrompts) {
   map_ctr_leg = 5;
-  hold_page = 2;
   Press("HOLD");
   EXPECT_EQ(fms_page, 6);
   EXPECT_EQ(cdu_prompt_mode, 2);
   EXPECT_EQ(map_ctr_leg, 0);
-  EXPECT_EQ(hold_page, 1);
   EXPECT_EQ(cdu_hold_key, 1);
-
+  intc_leg = 3;
+  hold_at_leg = 4;
+  Press("LEGS");
+  EXPECT_EQ(cdu_prompt_mode + intc_leg + hold_at_leg, 0);
   hold_cnt = 1;
-  cdu_prompt_mode = 0;
   hold_page = 2;
   Press("HOLD");
   EXPECT_EQ(fms_page, 39);
@@ -142,110 +110,60 @@ TEST_F(CduKeysTest, InitRefOpensPerfInitOnTheGroundAndApproachRefInTheAir) {
   EXPECT_EQ(fms_page, 12);
 }
 
-struct VnavCase {
-  int32_t toc, tod, before, expected;
-};
-
-class VnavKeyTest : public CduTest, public ::testing::WithParamInterface<VnavCase> {};
-
-TEST_P(VnavKeyTest, OpensTheSubPageOfTheFlightPhase) {
-  const VnavCase& c = GetParam();
-  toc = c.toc;
-  tod = c.tod;
-  vnav_page = c.before;
-  Press("VNAV");
-  EXPECT_EQ(fms_page, 15);
-  EXPECT_EQ(vnav_page, c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Phases, VnavKeyTest,
-                         ::testing::Values(VnavCase{0, 0, 3, 1}, VnavCase{1, 0, 1, 2}, VnavCase{1, 1, 1, 3},
-                                           VnavCase{0, 1, 1, 3}, VnavCase{2, 0, 2, 2}));
-
-TEST_F(CduKeysTest, VnavKeyOnTheVnavPageCyclesClimbCruiseDescent) {
-  fms_page = 15;
-  vnav_page = 2;
-  std::vector<int32_t> seen;
-  for (int i = 0; i < 3; ++i) {
+TEST_F(CduKeysTest, VnavKeyOpensTheSubPageOfTheFlightPhaseThenCycles) {
+  struct Case {
+    int32_t toc, tod, before, expected;
+  };
+  for (const Case& c : {Case{0, 0, 3, 1}, Case{1, 0, 1, 2}, Case{1, 1, 1, 3}, Case{0, 1, 1, 3}, Case{2, 0, 2, 2}}) {
+    fms_page = 25;
+    toc = c.toc;
+    tod = c.tod;
+    vnav_page = c.before;
     Press("VNAV");
-    seen.push_back(vnav_page);
+    EXPECT_EQ(fms_page, 15);
+    EXPECT_EQ(vnav_page, c.expected) << c.toc << c.tod;
   }
-  EXPECT_EQ(seen, (std::vector<int32_t>{3, 1, 2}));
-}
-
-TEST_F(CduKeysTest, LineSelectKeysStoreTheirCodeAndTheLastPressWins) {
-  const char* names[] = {"1L", "2L", "3L", "4L", "5L", "1R", "2R", "3R", "4R", "5R", "6L", "6R"};
-  for (int32_t code = 1; code <= 12; ++code) {
-    Press(names[code - 1]);
-    EXPECT_EQ(cdu_lsk, code) << names[code - 1];
+  for (const int32_t expected : {3, 1, 2}) {  // on the page: CLB, CRZ, DES in turn
+    Press("VNAV");
+    EXPECT_EQ(vnav_page, expected);
   }
-  Press("2L 4R");
-  EXPECT_EQ(cdu_lsk, 9);
 }
 
-TEST_F(CduKeysTest, ExecInStateTwoTakesTheConfiguredTakeoffDataThenExecutes) {
-  fp_mod_cnt = 1;  // an origin and one leg to execute
-  fms_fpln_active = 2;
-  cfg_v1 = 0;
-  cfg_vr = 142;
-  cfg_v2 = 150;
-  cfg_vref = 131;
-  ToFlaps = 5;
-  LdgFlaps = 25;
-  v1 = v1_set = 120;
-  Press("EXEC");
-  EXPECT_EQ(v1, 0);
-  EXPECT_EQ(v1_set, 0);  // a V1 of 0 is not marked as set
-  EXPECT_EQ(vr, 142);
-  EXPECT_EQ(vr_set, 142);
-  EXPECT_EQ(v2_set, 150);
-  EXPECT_EQ(vref, 131);
-  EXPECT_EQ(to_flaps, 5);
-  EXPECT_EQ(ldg_flaps, 25);
-  EXPECT_EQ(fms_fpln_active, 3);  // executed
-  EXPECT_EQ(redraw_tick, 14);
-}
-
-TEST_F(CduKeysTest, ExecRunsOnlyWhileARouteWaitsForIt) {
+// EXEC runs only while a route waits for it; in state 2 it first takes the configured take-off data.
+TEST_F(CduKeysTest, ExecTakesTheConfiguredTakeoffDataInStateTwoAndExecutesInTwoAndFour) {
   fp_mod_cnt = 1;  // an origin and one leg to execute
   cfg_vr = 142;
   for (int32_t state : {0, 1, 3, 4}) {
     fms_fpln_active = state;
     Press("EXEC");
-    EXPECT_EQ(fms_fpln_active, state == 4 ? 3 : state);  // executed in state 4 only
+    EXPECT_EQ(fms_fpln_active, state == 4 ? 3 : state);
   }
-  EXPECT_EQ(vr, 0);  // no take-off data outside state 2
+  EXPECT_EQ(vr, 0);
+  fms_fpln_active = 2;
+  cfg_v1 = 0;
+  cfg_vref = 131;
+  ToFlaps = 5;
+  v1 = v1_set = 120;
+  Press("EXEC");
+  EXPECT_EQ(v1, 0);
+  EXPECT_EQ(v1_set, 0);  // a V1 of 0 is not marked as set
+  EXPECT_EQ(vr_set, 142);
+  EXPECT_EQ(vref, 131);
+  EXPECT_EQ(to_flaps, 5);
+  EXPECT_EQ(fms_fpln_active, 3);
+  EXPECT_EQ(redraw_tick, 14);
 }
 
-TEST_F(CduKeysTest, KeysWithoutAPageEffectLeaveTheRedrawSlot) {
+TEST_F(CduKeysTest, KeysWithoutAPageEffectLeaveTheRedrawSlotAndTheScreenTogglesTheWindow) {
   redraw_tick = 5;
   EXPECT_TRUE(host_.Click(fms(), 70 + 29, 519 + 18));  // the unassigned key
-  EXPECT_EQ(redraw_tick, 5);
-  EXPECT_FALSE(host_.Click(fms(), 286, 409));  // between DEP ARR and VNAV
+  EXPECT_FALSE(host_.Click(fms(), 286, 409));          // between DEP ARR and VNAV
   EXPECT_EQ(fms_page, 25);
-  EXPECT_EQ(redraw_tick, 5);
-}
-
-TEST_F(CduKeysTest, ScreenAreaTogglesTheCduWindowWithoutARedraw) {
-  redraw_tick = 5;
   ASSERT_TRUE(host_.Click(fms(), 200, 200));
   EXPECT_TRUE(host_.WindowShown(5000));
   ASSERT_TRUE(host_.Click(fms(), 200, 200));
   EXPECT_FALSE(host_.WindowShown(5000));
   EXPECT_EQ(redraw_tick, 5);
-}
-
-TEST_F(CduKeysTest, ClearingResetsOnlyFlagsOfOneAndPositiveLineKeys) {
-  cdu_prev_page = cdu_next_page = cdu_legs_key = cdu_hold_key = cdu_key_spare = 1;
-  cdu_rte_key = 2;
-  cdu_lsk = 7;
-  ClearCduKeyFlags(&cdu_surface);
-  EXPECT_EQ(cdu_prev_page + cdu_next_page + cdu_legs_key + cdu_hold_key + cdu_key_spare, 0);
-  EXPECT_EQ(cdu_rte_key, 2);
-  EXPECT_EQ(cdu_lsk, 0);
-  cdu_lsk = -1;
-  ClearCduKeyFlags(&cdu_surface);
-  EXPECT_EQ(cdu_lsk, -1);
 }
 
 }  // namespace

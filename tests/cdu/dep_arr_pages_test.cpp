@@ -59,45 +59,41 @@ class DepArrPagesTest : public RoutePagesTest {
 TEST_F(DepArrPagesTest, IndexOpensEachPageOnlyForAnAirportOfTheRoute) {
   Index();
   EXPECT_EQ(Line(1).left, "< DEP ------");
-  EXPECT_EQ(Line(2).left, "------");
-  EXPECT_EQ(Line(2).right, "ARR>");
+  EXPECT_EQ(Row(2), "------ | ARR>");
   PressAndPaint("1L");
   PressAndPaint("2R");
   EXPECT_EQ(fms_page, kCduPageDepArrIndex);
   Origin();
   Destination();
   arr_sel_state = 1;
-  appr_chosen = 1;
   PressAndPaint("2R");
   EXPECT_EQ(fms_page, kCduPageArrivals);
   EXPECT_EQ(arr_sel_state, 2);
-  EXPECT_EQ(appr_chosen, 0);
   Index();
   PressAndPaint("1L");
   EXPECT_EQ(fms_page, kCduPageDepartures);
 }
 
-TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesWithTheRunwaysAlongside) {
+TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesWithTheRunwaysAlongsideAndARunwayIsChosenAlone) {
   Origin();
   Index();
   PressAndPaint("1L");
   Paint();
-  EXPECT_EQ(TitleLine(), "KSEA DEPARTURES 1 /  3");
-  EXPECT_EQ(Line(1).label, "S I D S R U N W A Y S");
-  EXPECT_EQ(Line(1).left, "S01");
-  EXPECT_EQ(Line(1).right, "16L");
-  EXPECT_EQ(Line(5).left, "S05");
+  EXPECT_EQ(Row(1), "S01 | 16L");
   PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(Line(1).left, "S06");
-  EXPECT_EQ(Line(1).right, "34L");
+  EXPECT_EQ(Row(1), "S06 | 34L");
   EXPECT_EQ(Line(2).right, "");
   PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(Line(2).left, "S12");
-  EXPECT_EQ(Line(1).right, "");
-  EXPECT_EQ(Line(6).left, "<INDEX");
-  EXPECT_EQ(Line(6).right, "ROUTE>");
+  EXPECT_EQ(Row(2), "S12 | ");
   PressAndPaint("3L");  // past the list
   EXPECT_EQ(dep_sel_state, 0);
+  // A runway keeps its row of the airport's runway table, not of the list, and shows alone.
+  PressAndPaint("NEXT_PAGE");
+  PressAndPaint("5R");
+  EXPECT_EQ(dep_rwy_sel, "16R");
+  EXPECT_EQ(fms_dep_rwy_pos, 5);
+  EXPECT_EQ(Row(1), "S01 | <SEL> 16R");
+  EXPECT_EQ(Line(2).right, "");
 }
 
 TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFive) {
@@ -109,14 +105,10 @@ TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFiv
   EXPECT_EQ(dep_sel_state, 1);
   EXPECT_EQ(TitleLine(), "KSEA DEPARTURES 1 /  3");
   EXPECT_EQ(Line(1).left, "S01 <SEL>");
-  EXPECT_EQ(Line(2).label, "T R A N S");
-  EXPECT_EQ(Line(2).left, "T01");
   EXPECT_EQ(Line(5).left, "T04");
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(Line(1).left, "T05");
-  EXPECT_EQ(Line(5).left, "T09");
   PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(Line(1).left, "T10");
   EXPECT_EQ(Line(4).left, "T13");
   PressAndPaint("PREV_PAGE 2L");
   EXPECT_EQ(sid_trans_sel, "T06");
@@ -126,18 +118,7 @@ TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFiv
   EXPECT_EQ(Line(3).left, "");
 }
 
-TEST_F(DepArrPagesTest, RunwayChoiceKeepsTheRunwayTableRowAndShowsItAlone) {
-  Origin();
-  Index();
-  PressAndPaint("1L");
-  PressAndPaint("5R");
-  EXPECT_EQ(dep_rwy_sel, "16R");
-  EXPECT_EQ(fms_dep_rwy_pos, 5);
-  EXPECT_EQ(Line(1).right, "<SEL> 16R");
-  EXPECT_EQ(Line(2).right, "");
-}
-
-TEST_F(DepArrPagesTest, TagAndLineSixFollowTheRouteState) {
+TEST_F(DepArrPagesTest, TagAndLineSixFollowTheRouteStateAndPagingWithoutAListStays) {
   Origin();
   BuildSidList("------");
   sid_sel = "S02";
@@ -151,16 +132,10 @@ TEST_F(DepArrPagesTest, TagAndLineSixFollowTheRouteState) {
   fms_fpln_active = 1;
   PressAndPaint("6L");
   EXPECT_EQ(fms_page, kCduPageDepArrIndex);
-}
-
-TEST_F(DepArrPagesTest, PagingWithoutAnyListStaysOnTheFirstSubPage) {
-  fms_page = kCduPageDepartures;
-  PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(dep_page_no, 1);
-  EXPECT_EQ(Line(1).left, "- N O N E -");
   fms_page = kCduPageArrivals;
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(arr_page, 1);
+  EXPECT_EQ(Line(1).left, "- N O N E -");
 }
 
 TEST_F(DepArrPagesTest, ArrivalsListApproachesThenRunways) {
@@ -169,18 +144,12 @@ TEST_F(DepArrPagesTest, ArrivalsListApproachesThenRunways) {
   PressAndPaint("2R");
   Paint();
   EXPECT_EQ(TitleLine(), "KPDX ARRIVALS 1 / 2");
-  EXPECT_EQ(Line(1).label, "S T A R S A P P R O A C H E S");
-  EXPECT_EQ(Line(1).left, "WILAM1");
-  EXPECT_EQ(Line(1).right, "I10R10R");
+  EXPECT_EQ(Row(1), "WILAM1 | I10R10R");
   EXPECT_EQ(Line(2).right, "I28R28R");
-  EXPECT_EQ(Line(3).label, "R U N W A Y S");
-  EXPECT_EQ(Line(3).right, "10R");
   EXPECT_EQ(Line(5).right, "10L");
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(Line(1).right, "28R");
-  EXPECT_EQ(Line(1).label, "S T A R S");  // no approach on this sub-page
-  // A runway line chooses the runway, which is then shown alone.
-  PressAndPaint("1R");
+  PressAndPaint("1R");  // a runway line chooses the runway, which is then shown alone
   EXPECT_EQ(arr_rwy_sel, "28R");
   EXPECT_EQ(fms_dest_rwy_pos, 4);
   EXPECT_EQ(Line(1).right, "<SEL> 28R");
@@ -196,21 +165,16 @@ TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {
   EXPECT_EQ(appr_sel, "I10R");
   EXPECT_EQ(arr_rwy_sel, "10R");
   EXPECT_EQ(Line(1).right, "<SEL> I10R10R");
-  EXPECT_EQ(Line(2).label, "T R A N S");
-  EXPECT_EQ(Line(2).right, "FIX1");
   EXPECT_EQ(Line(5).right, "FIX4");
-  // Nine transitions need three sub-pages of four.
-  EXPECT_EQ(arr_page_cnt, 3);
+  EXPECT_EQ(arr_page_cnt, 3);  // nine transitions
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(Line(2).right, "FIX9");
-  EXPECT_EQ(Line(3).right, "");
   PressAndPaint("2R");
   EXPECT_EQ(appr_trans_sel, "FIX9");
   EXPECT_EQ(arr_appr_trans_sel, 9);
   EXPECT_EQ(appr_trans_chosen, 1);
   Paint();
   EXPECT_EQ(Line(2).right, "<SEL> FIX9");
-  EXPECT_EQ(Line(3).right, "");
   EXPECT_EQ(fms_fpln_mod[fp_mod_cnt].ident, "KPDX");
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cdu/cdu_fixture.h"
 #include "frame/frame_globals.h"
 #include "navdb/nav_loader.h"
@@ -26,16 +28,12 @@ class FixInfoPageTest : public CduTest {
   }
 };
 
-TEST_F(FixInfoPageTest, WithoutAFixOnlyTheLabelsAndTheEntryBoxesShow) {
+TEST_F(FixInfoPageTest, FixShowsTheAircraftRadialAndEachPointsEtaAndDistanceToGo) {
   Paint();
   EXPECT_EQ(TitleLine(), "FIX INFO 1 / 2");
-  EXPECT_EQ(Line(1).left, "");
   size_t boxes = 0;
   for (const gfx::Op& op : rec().ops()) boxes += op.kind == gfx::OpKind::Stroke && op.pen_width == 2.0f;
-  EXPECT_EQ(boxes, 5u);  // the box and its four dividers
-}
-
-TEST_F(FixInfoPageTest, FixShowsTheAircraftRadialAndEachPointsEtaAndDistanceToGo) {
+  EXPECT_EQ(boxes, 5u);  // no fix: the entry box and its four dividers
   SetFix(1, "SEA");
   fix_info[1].radial1 = 360.0;  // 10 NM north of the fix: 40 NM to go
   fix_info[1].distance1 = 10.0;
@@ -60,12 +58,10 @@ TEST_F(FixInfoPageTest, FixEntryTakesTheFirstMatchAndClearsOnlyThisRowsPoints) {
   fix_info[1].radial1 = 90.0;
   SetFix(2, "OLM");
   fix_info[2].radial1 = 45.0;
-  Entry("ZZZZZ");
-  PressAndPaint("1L");
-  EXPECT_EQ(cdu_message, "NOT IN DATABASE");
+  EnterAt("ZZZZZ", "1L");
+  ExpectTaken("ZZZZZ", false, "NOT IN DATABASE");
   EXPECT_EQ(fix_info[1].ident, "OLD");
-  Entry("SEA");
-  PressAndPaint("1L");
+  EnterAt("SEA", "1L");
   EXPECT_EQ(fix_info[1].ident, "SEA");
   EXPECT_DOUBLE_EQ(fix_info[1].lat, 47.4354);
   EXPECT_EQ(fix_info[1].radial1, 0.0);
@@ -75,53 +71,37 @@ TEST_F(FixInfoPageTest, FixEntryTakesTheFirstMatchAndClearsOnlyThisRowsPoints) {
 
 TEST_F(FixInfoPageTest, DeleteEmptiesAPointPairOrTheFixOfThisPageOnly) {
   SetFix(1, "SEA");
-  fix_info[1].radial2 = 90.0;
   fix_info[1].distance2 = 12.0;
   SetFix(2, "OLM");
-  Press("DEL");
-  PressAndPaint("3L");
+  PressAndPaint("DEL 3L");
   EXPECT_EQ(fix_info[1].distance2, 0.0);
-  Press("DEL");
-  PressAndPaint("1L");
+  PressAndPaint("DEL 1L");
   EXPECT_EQ(fix_info[1].ident, "");
   EXPECT_EQ(fix_info[2].ident, "OLM");
   EXPECT_EQ(cdu_message, "");
-  Entry("090/10");  // points need a fix
-  PressAndPaint("2L");
+  EnterAt("090/10", "2L");  // points need a fix
   EXPECT_EQ(cdu_scratchpad, "090/10");
   EXPECT_EQ(fix_info[1].radial1, 0.0);
 }
 
-// Entries at 2L onto a pair that holds radial 100 and distance 50.
-struct PointCase {
-  const char* entry;
-  double radial;  // -1: refused with INVALID ENTRY, pair unchanged
-  double distance;
-};
-
-class FixInfoPointTest : public FixInfoPageTest, public ::testing::WithParamInterface<PointCase> {};
-
-TEST_P(FixInfoPointTest, StoresTheEnteredPartsOrRefusesTheWholeEntry) {
-  const PointCase& c = GetParam();
+// Entries at 2L onto a pair that holds radial 100 and distance 50; a refusal changes neither, and
+// no word may pass its 9 characters.
+TEST_F(FixInfoPageTest, PointEntryStoresTheEnteredPartsOrRefusesTheWholeEntry) {
   SetFix(1, "SEA");
-  fix_info[1].radial1 = 100.0;
-  fix_info[1].distance1 = 50.0;
-  Entry(c.entry);
-  PressAndPaint("2L");
-  const bool refused = c.radial < 0.0;
-  EXPECT_EQ(cdu_message, refused ? "INVALID ENTRY" : "");
-  EXPECT_EQ(cdu_scratchpad, refused ? c.entry : "");
-  EXPECT_EQ(fix_info[1].radial1, refused ? 100.0 : c.radial);
-  EXPECT_EQ(fix_info[1].distance1, refused ? 50.0 : c.distance);
+  for (const auto& [entry, radial, distance] :
+       {std::tuple{"000", 360.0, 50.0}, std::tuple{"/12.5", 100.0, 12.5}, std::tuple{"045/12.5", 45.0, 12.5},
+        std::tuple{"90", -1.0, 0.0}, std::tuple{"361", -1.0, 0.0}, std::tuple{"045/", -1.0, 0.0},
+        std::tuple{"/", -1.0, 0.0}, std::tuple{"/999", -1.0, 0.0}, std::tuple{"ABC", -1.0, 0.0},
+        std::tuple{"1234567890123", -1.0, 0.0}, std::tuple{"/1234567890", -1.0, 0.0}}) {
+    fix_info[1].radial1 = 100.0;
+    fix_info[1].distance1 = 50.0;
+    EnterAt(entry, "2L");
+    const bool refused = radial < 0.0;
+    ExpectTaken(entry, !refused);
+    EXPECT_EQ(fix_info[1].radial1, refused ? 100.0 : radial) << entry;
+    EXPECT_EQ(fix_info[1].distance1, refused ? 50.0 : distance) << entry;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, FixInfoPointTest,
-    ::testing::Values(PointCase{"000", 360.0, 50.0}, PointCase{"360", 360.0, 50.0}, PointCase{"/12.5", 100.0, 12.5},
-                      PointCase{"045/12.5", 45.0, 12.5}, PointCase{"90", -1, 0}, PointCase{"361", -1, 0},
-                      PointCase{"045/", -1, 0}, PointCase{"/", -1, 0}, PointCase{"/999", -1, 0},
-                      PointCase{"ABC", -1, 0}, PointCase{"1234567890123", -1, 0},
-                      PointCase{"/1234567890", -1, 0}));  // a word beyond its 9 characters
 
 }  // namespace
 }  // namespace cdu_test

@@ -1,8 +1,10 @@
 #include "cdu/pages/ident_pages.h"
+#include "cdu/pages/pos_init_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
@@ -46,16 +48,11 @@ TEST_F(IdentPagesTest, IdentShowsTheVariantsTheDataCycleAndItsPrompts) {
   navdata_valid = "JAN25FEB21/24";
   cdu_scratchpad = "ABC";
   Paint();
-  EXPECT_EQ(TitleLine(), "IDENT 1 / 1");
-  EXPECT_EQ(Line(1).left, "757 - 300");
-  EXPECT_EQ(Line(1).right, "PW2043");
+  EXPECT_EQ(Row(1), "757 - 300 | PW2043");
   EXPECT_EQ(Line(2).label, "N A V    D A T A A C T I V E");
-  EXPECT_EQ(Line(2).left, "AIRAC 2401");
-  EXPECT_EQ(Line(2).right, "JAN25FEB21/24");
+  EXPECT_EQ(Row(2), "AIRAC 2401 | JAN25FEB21/24");
   EXPECT_EQ(Line(4).left, "2478485-2-10  (OV 1.4.2)");
-  EXPECT_EQ(Line(6).left, "<INDEX");
-  EXPECT_EQ(Line(6).right, "<POS INIT");  // drawn right to left: a prompt pointing right
-  EXPECT_EQ(BottomLine(), "ABC");
+  EXPECT_EQ(Row(6), "<INDEX | <POS INIT");  // drawn right to left: a prompt pointing right
   PressAndPaint("6L");
   EXPECT_EQ(fms_page, kCduPageInitRefIndex);
   EXPECT_EQ(cdu_scratchpad, "ABC");  // IDENT never reads it
@@ -77,83 +74,148 @@ TEST_F(IdentPagesTest, PosInitPromptFindsTheNearestAirportBelow30Kt) {
   }
 }
 
-TEST_F(IdentPagesTest, RefNavDataWithoutAFixShowsOnlyTheIdentLine) {
+// Degrees and minutes with the tenth of a minute from the seconds (30" is .5, not .3).
+TEST_F(IdentPagesTest, RefNavDataShowsDegreesMinutesAndTenths) {
+  struct Case {
+    double lat, lon;
+    const char* type;
+    const char* position;
+    const char* elevation;  // "" = no elevation line
+  };
+  fms_page = kCduPageRefNavData;
+  cur_fix_ident = "FIX";
+  cur_fix_extra = "116.80";
+  cur_fix_info = "433";
+  for (const Case& c : {Case{47.4354, -122.3097, "V", "N47\xB0" "26.1 | W122\xB0" "18.5", ""},
+                        Case{0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0 | E005\xB0" "30.5", ""},
+                        Case{-33.9461, 151.1772, "APT", "S33\xB0" "56.7 | E151\xB0" "10.6", "433 FT"}}) {
+    cur_fix_lat = c.lat;
+    cur_fix_lon = c.lon;
+    cur_fix_type = c.type;
+    Paint();
+    EXPECT_EQ(Line(1).right, "116.80");
+    EXPECT_EQ(Row(2), c.position);
+    EXPECT_EQ(TextAt(142), c.elevation);
+  }
+}
+
+TEST_F(IdentPagesTest, RefNavDataLooksTheEntryUpOrHandsSeveralMatchesToSelectWaypoint) {
   fms_page = kCduPageRefNavData;
   cur_fix_ident = "----";
   Paint();
-  EXPECT_EQ(TitleLine(), "REF NAV DATA");
-  EXPECT_EQ(Line(1).left, "----");
-  EXPECT_EQ(Line(2).label, "");
-  EXPECT_EQ(Line(2).left, "");
-  EXPECT_EQ(Line(6).label, "- - - - - - - - - - - - -");
-  EXPECT_EQ(Line(6).left, "< INDEX");
+  EXPECT_EQ(Row(2), " | ");  // no fix: only the ident line
+  EnterAt("NOSUCH", "1L");
+  ExpectTaken("NOSUCH", false, "NOT IN DATABASE");
+  EXPECT_EQ(cur_fix_ident, "----");
+  EnterAt("KSEA", "1L");
+  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(Line(1).left, "KSEA");
+  EXPECT_EQ(TextAt(142), "433 FT");
+
+  EnterAt("DUPLI", "1L");
+  EXPECT_EQ(fms_page, kCduPageSelectWaypoint);
+  PressAndPaint("2L");  // the farther one
+  EXPECT_EQ(fms_page, kCduPageRefNavData);
+  Paint();
+  EXPECT_EQ(Row(2), "N45\xB0" "00.0 | W120\xB0" "00.0");
   PressAndPaint("6L");
   EXPECT_EQ(fms_page, kCduPageInitRefIndex);
 }
 
-struct FixCase {
-  const char* name;
-  double lat, lon;
-  const char* type;
-  const char* lat_text;
-  const char* lon_text;
-  const char* elevation;  // "" = no elevation line
+// POS INIT with the aircraft at KSEA.
+class PosInitTest : public IdentPagesTest {
+ protected:
+  void SetUp() override {
+    IdentPagesTest::SetUp();
+    fms_page = kCduPagePosInit;
+    plane_lat = 47.4500;
+    plane_lon = -122.3110;
+  }
+  // Leaves `text` in the scratchpad and presses 4R while the left IRS aligns.
+  void SetIrs(std::string text) {
+    irs_l_align_count = 100;
+    Entry(text);
+    PressAndPaint("4R");
+  }
 };
 
-class RefNavDataPositionTest : public IdentPagesTest, public ::testing::WithParamInterface<FixCase> {};
-
-// Degrees and minutes with the tenth of a minute from the seconds (30" is .5, not .3).
-TEST_P(RefNavDataPositionTest, ShowsDegreesMinutesAndTenths) {
-  const FixCase& c = GetParam();
-  fms_page = kCduPageRefNavData;
-  cur_fix_ident = "FIX";
-  cur_fix_lat = c.lat;
-  cur_fix_lon = c.lon;
-  cur_fix_type = c.type;
-  cur_fix_extra = "116.80";
-  cur_fix_info = "433";
+TEST_F(PosInitTest, ShowsThePositionsTheZuluTimeAndTheEmptyIrsField) {
+  host_.SetToken(6, 14.0);
+  host_.SetToken(7, 5.0);
+  host_.SetToken(8, 100.0);  // 9 April in a leap year
+  host_.SetToken(9, 2024.0);
+  clock_second_b = 30.0;
   Paint();
-  EXPECT_EQ(Line(1).right, "116.80");
-  EXPECT_EQ(Line(2).left, c.lat_text);
-  EXPECT_EQ(Line(2).right, c.lon_text);
-  EXPECT_EQ(TextAt(142), c.elevation);
+  // 18.66 minutes: the tenth is taken after adding five thousandths, as the formula gives it.
+  EXPECT_EQ(Row(1), "N47\xB0" "27.0 | W122\xB0" "18.6");
+  EXPECT_EQ(Row(2), " | ");  // no reference airport position yet
+  EXPECT_EQ(Row(3), "N47\xB0" "27.0 | W122\xB0" "18.6");
+  EXPECT_EQ(Line(5).left, "1405.5z  04/09");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fixes, RefNavDataPositionTest,
-    ::testing::Values(FixCase{"Navaid", 47.4354, -122.3097, "V", "N47\xB0" "26.1", "W122\xB0" "18.5", ""},
-                      FixCase{"EastOfGreenwich", 0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0",
-                              "E005\xB0" "30.5", ""},
-                      FixCase{"SouthernAirport", -33.9461, 151.1772, "APT", "S33\xB0" "56.7", "E151\xB0" "10.6",
-                              "433 FT"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(IdentPagesTest, RefNavDataLooksTheEntryUp) {
-  fms_page = kCduPageRefNavData;
-  Entry("NOSUCH");
-  PressAndPaint("1L");
-  EXPECT_EQ(cdu_message, "NOT IN DATABASE");
-  EXPECT_EQ(cdu_scratchpad, "NOSUCH");
-  EXPECT_EQ(cur_fix_ident, "");
-
-  Entry("KSEA");
-  PressAndPaint("1L");
-  EXPECT_EQ(cdu_scratchpad, "");
-  EXPECT_EQ(Line(1).left, "KSEA");
-  EXPECT_EQ(TextAt(142), "433 FT");
+// LAST POS offers the position in the entry form, which SET IRS POS takes back unchanged; minutes
+// that would read 60.0 carry into the degree.
+TEST_F(PosInitTest, LastPosOffersTheEntryFormThatSetIrsPosTakesBack) {
+  for (const auto& [lat, lon, entry] :
+       {std::tuple{47.4500, -122.3110, "N4727.0W12218.6"}, std::tuple{0.0, 0.0, "N0000.0W00000.0"},
+        std::tuple{-33.5, -5.0, "S3330.0W00500.0"}, std::tuple{10.2525, 151.125, "N1015.1E15107.5"},
+        std::tuple{47.99999, 5.999999, "N4800.0E00600.0"}}) {
+    plane_lat = lat;
+    plane_lon = lon;
+    EnterAt("", "1R");
+    EXPECT_EQ(cdu_scratchpad, entry);
+    SetIrs(cdu_scratchpad);
+    EXPECT_EQ(cdu_scratchpad, "");
+    PressAndPaint("3R");
+    EXPECT_EQ(cdu_scratchpad, entry);
+    if (lat != 0.0) {  // a latitude of exactly 0.0 counts as not set
+      EXPECT_EQ(Row(4), Row(3));
+    }
+  }
 }
 
-TEST_F(IdentPagesTest, SeveralMatchesAreChosenOnSelectWaypoint) {
-  fms_page = kCduPageRefNavData;
-  Entry("DUPLI");
-  PressAndPaint("1L");
-  EXPECT_EQ(fms_page, kCduPageSelectWaypoint);
+TEST_F(PosInitTest, SetIrsPosRefusesMalformedEntriesAndWaitsForAnAligningIrs) {
+  for (const char* text : {"N4727.0W12218", "N4727.0W12218.60", "4727.0NW12218.6", "N4727.0X12218.6",
+                           "N4727.0 12218.6"}) {
+    SetIrs(text);
+    ExpectTaken(text, false);
+  }
+  irs_l_align_count = 0;
+  EnterAt("N4727.0W12218.6", "4R");
+  PressAndPaint("1R");  // LAST POS does not overwrite a waiting entry either
+  ExpectTaken("N4727.0W12218.6", false, "");
+  EXPECT_EQ(irs_set_lat, 0.0);
+}
+
+// The set position is compared with the origin airport's only when the route has an origin.
+TEST_F(PosInitTest, SetIrsPosFarFromTheOriginAsksForTheInertialPosition) {
+  airport_recs[1].lat = 47.4500;
+  airport_recs[1].lon = -122.3110;
+  SetIrs("N4733.0W12218.6");  // 6 NM north: near enough
+  EXPECT_EQ(cdu_message, "");
+  orig_entry = "KSEA";
+  SetIrs("N4733.1W12218.6");
+  EXPECT_EQ(cdu_message, "ENTER INERTIAL POSITION");
+  EXPECT_DOUBLE_EQ(irs_set_lat, 47.0 + 33.1 / 60.0);  // stored all the same
+  EXPECT_DOUBLE_EQ(irs_set_lon, -(122.0 + 18.6 / 60.0));
+  orig_entry.clear();
+  SetIrs("S3330.0E15107.5");
+  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(Row(4), "S33\xB0" "30.0 | E151\xB0" "07.5");
+}
+
+TEST_F(PosInitTest, RefAirportTakesAFourLetterAirportAndDeleteBlanksIt) {
+  for (const char* text : {"", "KSE", "KSEAX", "KBFI"}) {
+    EnterAt(text, "2L");
+    ExpectTaken(text, false);
+  }
+  EnterAt("KSEA", "2L");
   EXPECT_EQ(cdu_scratchpad, "");
-  PressAndPaint("2L");  // the farther one
-  EXPECT_EQ(fms_page, kCduPageRefNavData);
-  Paint();
-  EXPECT_EQ(Line(1).left, "DUPLI");
-  EXPECT_EQ(Line(2).left, "N45\xB0" "00.0");
+  EXPECT_EQ(Row(2), "KSEA N47\xB0" "27.0 | W122\xB0" "18.6");
+  PressAndPaint("DEL 2L");
+  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(nearest_apt_ident, "");
+  EXPECT_EQ(Row(2), " | ");
 }
 
 }  // namespace

@@ -1,14 +1,17 @@
+#include "cdu/pages/ann_status_page.h"
 #include "cdu/pages/index_pages.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
 #include "frame/frame_globals.h"
+#include "state/config_globals.h"
 #include "state/state_globals.h"
 #include "support/temp_dir.h"
 
@@ -37,12 +40,15 @@ TEST_F(IndexPagesTest, PromptsPrepareThePagesTheyOpen) {
   NavRecord& ksea = nav_apts[++nav_apts_cnt];
   ClearRecord(ksea);
   SetText(ksea.ident, "KSEA");
+  ksea.lat = 47.45;
+  found_apt_lat = 45.0;  // the last entered airport's
   perf_page = 2;
   for (const char* key : {"2L", "3L", "1R", "2R"}) {
     fms_page = kCduPageInitRefIndex;
     PressAndPaint(key);
   }
-  EXPECT_EQ(nearest_apt_ident, "KSEA");  // POS on the ground
+  EXPECT_EQ(nearest_apt_ident, "KSEA");  // POS on the ground, with that airport's own position
+  EXPECT_DOUBLE_EQ(found_apt_lat, 47.45);
   EXPECT_EQ(perf_page, 1);
   EXPECT_EQ(cur_fix_ident, "----");      // NAV DATA starts without a fix
   EXPECT_EQ(fms_page, kCduPageStoredFlightPlans);
@@ -50,18 +56,12 @@ TEST_F(IndexPagesTest, PromptsPrepareThePagesTheyOpen) {
 }
 
 TEST_F(IndexPagesTest, PagingKeysSwitchSubPagesAndCancelWhenPressedTogether) {
-  Paint();
-  EXPECT_EQ(TitleLine(), "INIT/REF  INDEX 1 / 2");
   PressAndPaint("PREV_PAGE NEXT_PAGE");
   EXPECT_EQ(init_ref_page, 1);
   PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(init_ref_page, 2);
   Paint();
   EXPECT_EQ(TitleLine(), "INIT/REF  INDEX 2 / 2");
   EXPECT_EQ(Line(1).left, "<LOAD FUEL>");
-  EXPECT_EQ(Line(6).left, "");
-  PressAndPaint("6L");
-  EXPECT_EQ(fms_page, kCduPageInitRefIndex);
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(init_ref_page, 1);
 }
@@ -77,51 +77,30 @@ TEST_F(IndexPagesTest, TakeoffPromptComputesSpeedsOnlyWithTakeoffFlaps) {
   EXPECT_EQ(asi_bug1, 142);
 }
 
-struct SaveCase {
-  const char* name;
-  int32_t state;
-  const char* entry;
-  bool folder;
-  const char* message;
-  const char* file;  // "" = nothing written
-  const char* scratchpad_after;
-};
-
-class SaveFlightPlanTest : public IndexPagesTest, public ::testing::WithParamInterface<SaveCase> {};
-
-TEST_P(SaveFlightPlanTest, SavesTheActiveRouteUnderASafeName) {
-  const SaveCase& c = GetParam();
+// A name that could leave the plan folder is refused and nothing is written.
+TEST_F(IndexPagesTest, SaveFlightPlanSavesTheActiveRouteUnderASafeName) {
   SetActiveRoute({"KSEA", "SEA", "KPDX"});
-  fms_fpln_active = c.state;
-  if (!c.folder) std::filesystem::remove_all(sim_ / "Orvantel/flightplans");
-  Entry(c.entry);
-  PressAndPaint("6R");
-  EXPECT_EQ(cdu_message, c.message);
-  EXPECT_EQ(cdu_scratchpad, c.scratchpad_after);
-  if (*c.file != '\0') {
-    EXPECT_TRUE(PlanExists(c.file));
-  } else if (c.folder) {
-    EXPECT_EQ(PlanCount(), 0);
+  for (const auto& [state, entry, message, file] :
+       {std::tuple{2, "MINE", "NO ACTIVE FLIGHT PLAN", ""}, std::tuple{3, "A/B", "INVALID ENTRY", ""},
+        std::tuple{3, "..X", "INVALID ENTRY", ""}, std::tuple{3, "", "KSEAKPDX.RTE Saved", "KSEAKPDX.RTE"},
+        std::tuple{4, "MINE", "MINE.RTE Saved", "MINE.RTE"}, std::tuple{3, "MY.PLAN", "MY.PLAN Saved", "MY.PLAN"}}) {
+    fms_fpln_active = state;
+    const int before = PlanCount();
+    EnterAt(entry, "6R");
+    EXPECT_EQ(cdu_message, message) << entry;
+    EXPECT_EQ(cdu_scratchpad, *file == '\0' ? entry : "") << entry;
+    EXPECT_EQ(PlanCount(), before + (*file == '\0' ? 0 : 1)) << entry;
+    EXPECT_TRUE(*file == '\0' || PlanExists(file)) << entry;
   }
+  std::filesystem::remove_all(sim_ / "Orvantel/flightplans");
+  EnterAt("", "6R");
+  EXPECT_EQ(cdu_message, "KSEAKPDX.RTEUnable to Save");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, SaveFlightPlanTest,
-    ::testing::Values(
-        SaveCase{"NoActiveRoute", 2, "MINE", true, "NO ACTIVE FLIGHT PLAN", "", "MINE"},
-        SaveCase{"NamedByItsAirports", 3, "", true, "KSEAKPDX.RTE Saved", "KSEAKPDX.RTE", ""},
-        SaveCase{"TypedNameGetsTheExtension", 4, "MINE", true, "MINE.RTE Saved", "MINE.RTE", ""},
-        SaveCase{"NameWithAPointIsKept", 3, "MY.PLAN", true, "MY.PLAN Saved", "MY.PLAN", ""},
-        SaveCase{"SlashIsRefused", 3, "A/B", true, "INVALID ENTRY", "", "A/B"},
-        SaveCase{"TwoPointsAreRefused", 3, "..X", true, "INVALID ENTRY", "", "..X"},
-        SaveCase{"UnwritableFolder", 3, "", false, "KSEAKPDX.RTEUnable to Save", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(IndexPagesTest, SavePanelHandsTheScratchpadToThePanelStateSave) {
-  Entry("TEST");
-  PressAndPaint("5R");
-  EXPECT_EQ(cdu_message, "TEST.PNL OK");
+  EnterAt("TEST", "5R");
   EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(cdu_message, "TEST.PNL OK");
   EXPECT_TRUE(std::filesystem::exists(sim_ / "Orvantel/PanelStates/TEST.PNL"));
 }
 
@@ -132,26 +111,13 @@ TEST_F(IndexPagesTest, SevenStoredPlansMakeTwoSubPages) {
   cdu_scratchpad = "X";
   Paint();
   EXPECT_EQ(TitleLine(), "STORED FLIGHT PLANS 1 / 2");
-  EXPECT_EQ(Line(6).left, "P6.RTE");
   EXPECT_EQ(BottomLine(), "");  // this page has no scratchpad line
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(Line(1).left, "P7.RTE");
-  EXPECT_EQ(Line(2).left, "");
-  PressAndPaint("2L");
+  PressAndPaint("2L");  // no plan on the line
   EXPECT_EQ(fms_page, kCduPageStoredFlightPlans);
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(fpl_list_page, 1);
-  PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(fpl_list_page, 2);
-}
-
-TEST_F(IndexPagesTest, EmptyListStaysOnSubPageOne) {
-  fms_page = kCduPageStoredPanels;
-  PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(pnl_list_page, 1);
-  EXPECT_EQ(TitleLine(), "STORED PANELS 1 / 0");
-  PressAndPaint("1L");
-  EXPECT_EQ(cdu_message, "");
 }
 
 TEST_F(IndexPagesTest, ChosenPlanIsLoadedIntoTheModifiedRouteAndShownOnRte) {
@@ -171,16 +137,69 @@ TEST_F(IndexPagesTest, ChosenPlanIsLoadedIntoTheModifiedRouteAndShownOnRte) {
   EXPECT_EQ(rte_page, 1);
 }
 
-TEST_F(IndexPagesTest, StoredPanelsWrapAndRestoreTheChosenName) {
+TEST_F(IndexPagesTest, StoredPanelsWrapAndReportAPanelThatCannotBeLoaded) {
+  fms_page = kCduPageStoredPanels;
+  PressAndPaint("PREV_PAGE 1L");  // an empty list stays on sub-page 1 and its lines do nothing
+  EXPECT_EQ(pnl_list_page, 1);
+  EXPECT_EQ(cdu_message, "");
   for (int i = 1; i <= 7; ++i) pnl_list[i] = "GONE" + std::to_string(i) + ".PNL";
   pnl_list_cnt = 7;
   pnl_list_page = 2;
-  fms_page = kCduPageStoredPanels;
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(pnl_list_page, 1);
   PressAndPaint("3L");
-  EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");  // the file went since the list was made
-  EXPECT_EQ(BottomLine(), "PANEL STATE LOAD FAIL");
+  EXPECT_EQ(BottomLine(), "PANEL STATE LOAD FAIL");  // the file went since the list was made
+}
+
+// ANNOUNCEMENT STATUS.
+
+class AnnStatusTest : public CduTest {
+ protected:
+  void SetUp() override {
+    CduTest::SetUp();
+    fms_page = kCduPageAnnouncementStatus;
+    SetRunway(airport_recs[1], 2, "16L");
+    SetRunway(airport_recs[2], 3, "10R");
+    plane_lon = -122.0;
+  }
+  static void SetRunway(AirportRecord& apt, int32_t row, const char* ident) {
+    SetText(apt.runways[row].ident, ident);
+    apt.runways[row].lat = 47.0;
+    apt.runways[row].lon = -122.0;
+  }
+  // The aircraft `nm` due north of both runways (one minute of latitude is one mile).
+  static void NorthOfTheRunways(double nm) { plane_lat = 47.0 + nm / 60.0; }
+};
+
+// The distance to the departure runway shows within 8 NM while the announcements are early, to the
+// arrival runway while the checklist is on; a runway row outside the table shows nothing.
+TEST_F(AnnStatusTest, RunwayDistancesWhileTheAnnouncementsOrChecklistAreOn) {
+  to_callout_mode = 3;
+  fms_dep_rwy_pos = 2;
+  NorthOfTheRunways(1.0);
+  Paint();  // switches off: OFF and no distance, the take-off stage all the same
+  EXPECT_EQ(Lefts(), (std::vector<std::string>{"OFF", "", "MODE: 3", "OFF", ""}));
+  play_announcements = 1;
+  for (const auto& [stage, row, nm, line2] :
+       {std::tuple{4, 2, 8.0, "DIST FROM 16L 48608FT"}, std::tuple{1, 2, 9.0, ""}, std::tuple{5, 2, 1.0, ""},
+        std::tuple{1, 0, 1.0, ""}, std::tuple{1, 40, 1.0, ""}}) {
+    annuncement_mode = stage;
+    fms_dep_rwy_pos = row;
+    NorthOfTheRunways(nm);
+    Paint();
+    EXPECT_EQ(Line(1).left, "ON - MODE: " + std::to_string(stage));
+    EXPECT_EQ(Line(2).left, line2) << stage << " " << row << " " << nm;
+  }
+  ldg_checklist = 1;
+  ldg_checklist_mode = 2;
+  fms_dest_rwy_pos = 3;
+  NorthOfTheRunways(2.0);
+  Paint();
+  EXPECT_EQ(Line(4).left, "ON - MODE: 2");
+  EXPECT_EQ(Line(5).left, "DIST FROM 10R - 12152FT");
+  fms_dest_rwy_pos = -1;
+  Paint();
+  EXPECT_EQ(Line(5).left, "");
 }
 
 }  // namespace

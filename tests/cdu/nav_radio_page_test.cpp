@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "cdu/cdu_fixture.h"
 
@@ -26,62 +28,44 @@ class NavRadioPageTest : public CduTest {
 
 TEST_F(NavRadioPageTest, IdentAndRadialShowOnlyWhileAStationIsReceived) {
   Paint();
-  EXPECT_EQ(Line(1).left, "116.80");
-  EXPECT_EQ(Line(1).right, "M 113.50");
+  EXPECT_EQ(Row(1), "116.80 | M 113.50");
   EXPECT_EQ(TextAt(88), "");
   mag_var = 16.0;
   Receive(356.0);
   Paint();
   EXPECT_EQ(Line(1).left, "116.80   SEA");
   EXPECT_EQ(TextAt(88), "340");
-  mag_var = -6.0;
-  Receive(355.0);  // 361 folds to 001
-  Paint();
-  EXPECT_EQ(TextAt(88), "001");
-  mag_var = 5.0;
-  Receive(2.0);  // -3 folds to 357
-  Paint();
-  EXPECT_EQ(TextAt(88), "357");
-}
-
-struct TuneCase {
-  const char* entry;
-  int32_t event_value;  // 0: refused with INVALID ENTRY
-};
-
-class NavRadioTuneTest : public NavRadioPageTest, public ::testing::WithParamInterface<TuneCase> {};
-
-TEST_P(NavRadioTuneTest, OnlyThreeDigitsPointAndOneOrTwoDigitsAreSent) {
-  const TuneCase& c = GetParam();
-  const size_t before = TuneEvents();
-  Entry(c.entry);
-  PressAndPaint("1L");
-  if (c.event_value != 0) {
-    ASSERT_EQ(TuneEvents(), before + 1);
-    EXPECT_EQ(host_.key_events().back().event_id, 0x100ACu);
-    EXPECT_EQ(host_.key_events().back().value, c.event_value);
-    EXPECT_EQ(cdu_scratchpad, "");
-  } else {
-    EXPECT_EQ(TuneEvents(), before);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY");
-    EXPECT_EQ(cdu_scratchpad, c.entry);
+  for (const auto& [var, bearing, radial] : {std::tuple{-6.0, 355.0, "001"}, std::tuple{5.0, 2.0, "357"}}) {
+    mag_var = var;
+    Receive(bearing);
+    Paint();
+    EXPECT_EQ(TextAt(88), radial);  // folded into one turn
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, NavRadioTuneTest,
-                         ::testing::Values(TuneCase{"113.50", 0x11350}, TuneCase{"113.5", 0x11350},
-                                           TuneCase{"113", 0}, TuneCase{"113.505", 0}, TuneCase{"11.350", 0},
-                                           TuneCase{"1A3.50", 0}));
+// Only three digits, a point and one or two digits go out as a frequency; anything else is refused.
+TEST_F(NavRadioPageTest, TuningEntryIsSentOnlyWhenWellFormed) {
+  for (const auto& [entry, event_value] : {std::pair{"113.50", 0x11350}, std::pair{"113.5", 0x11350},
+                                           std::pair{"113", 0}, std::pair{"113.505", 0}, std::pair{"11.350", 0},
+                                           std::pair{"1A3.50", 0}}) {
+    const size_t before = TuneEvents();
+    EnterAt(entry, "1L");
+    ExpectTaken(entry, event_value != 0);
+    ASSERT_EQ(TuneEvents(), before + (event_value != 0 ? 1 : 0)) << entry;
+    if (event_value != 0) {
+      EXPECT_EQ(host_.key_events().back().event_id, 0x100ACu);
+      EXPECT_EQ(host_.key_events().back().value, event_value);
+    }
+  }
+}
 
 TEST_F(NavRadioPageTest, ManualModeRefusesAndOtherKeysDoNothing) {
   const size_t before = TuneEvents();
   nav_radio_mode = 0;
-  Entry("113.50");
-  PressAndPaint("1R");
+  EnterAt("113.50", "1R");
   EXPECT_EQ(cdu_message, "");
   PressAndPaint("1L");
-  EXPECT_EQ(cdu_message, "MANUALLY TUNED");
-  EXPECT_EQ(cdu_scratchpad, "113.50");
+  ExpectTaken("113.50", false, "MANUALLY TUNED");
   EXPECT_EQ(TuneEvents(), before);
 }
 

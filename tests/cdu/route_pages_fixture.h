@@ -35,10 +35,11 @@ class RoutePagesTest : public CduTest {
   void WriteNavFile(const std::string& name, const std::string& text) { sim_.Write("Orvantel/Navdata/" + name, text); }
   void WritePlan(const std::string& name, const std::string& text) { sim_.Write("Orvantel/flightplans/" + name, text); }
 
-  // An entry typed into an empty scratchpad, then the keys, then one CDU paint.
-  const gfx::Recording& EnterAt(std::string_view text, std::string_view keys) {
-    Entry(text);
-    return PressAndPaint(keys);
+  // One more fix named DUPLI in two places, and the database read again.
+  void AddDuplicateFix() {
+    WriteNavFile("ints.txt", testing_support::ReadBytes(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata/ints.txt") +
+                                 "DUPLI DUPLI 47.1000 -122.1000\nDUPLI DUPLI 45.0000 -120.0000\n");
+    LoadNavDatabase();
   }
 
   testing_support::TempDir sim_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "cdu/cdu_fixture.h"
@@ -27,69 +28,56 @@ class RteHoldPageTest : public CduTest {
   }
 };
 
+// The fix ETA shows the tenth of its minute.
 TEST_F(RteHoldPageTest, ShowsTheHoldOfTheSubPageAndItsFixEta) {
   Holds({2, 4});
   EXPECT_EQ(TitleLine(), "ACT RTE    HOLD 1 / 2");
-  EXPECT_EQ(Line(1).left, "TACMA");
+  EXPECT_EQ(Row(1), "TACMA | ");
   EXPECT_EQ(Line(2).right, ". . / . . .");  // not moving
   EXPECT_EQ(TextAt(132), "000 / R  T U R N");
   EXPECT_EQ(TextAt(175), "1.0   M I N");
   EXPECT_EQ(TextAt(220), "--.-  - N M 230 K T");
-  EXPECT_EQ(Line(6).left, "< NEXT HOLD");
-  EXPECT_EQ(Line(6).right, "EXIT HOLD >");
+  EXPECT_EQ(Row(6), "< NEXT HOLD | EXIT HOLD >");
   zulu_hour = 12.0;
   ground_speed = 470.0;  // TACMA 60 NM north: 7.66 minutes
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(Line(1).left, "KELSO");
   PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(Line(1).left, "TACMA");
   EXPECT_EQ(Line(2).right, "1207.6Z");
   stpos = 999;
   Paint();
   EXPECT_EQ(Line(2).right, ". . / . . .");
 }
 
-struct CourseCase {
-  const char* entry;
-  double course;  // -1: refused
-  int32_t turn;
-};
-
-class RteHoldCourseTest : public RteHoldPageTest, public ::testing::WithParamInterface<CourseCase> {};
-
-TEST_P(RteHoldCourseTest, CourseAndTurnChangeTogetherOrNotAtAll) {
-  const CourseCase& c = GetParam();
+// Course and turn change together or not at all; no word may pass its 19 characters.
+TEST_F(RteHoldPageTest, CourseEntrySetsCourseAndTurnOrIsRefusedWhole) {
   Holds({2});
-  route_holds[1].inbd_crs = 180.0;
-  cdu_scratchpad = c.entry;
-  PressAndPaint("3L");
-  const bool refused = c.course < 0.0;
-  EXPECT_EQ(cdu_message, refused ? "INVALID ENTRY" : "");
-  EXPECT_EQ(route_holds[1].inbd_crs, refused ? 180.0 : c.course);
-  EXPECT_EQ(route_holds[1].turn, refused ? 1 : c.turn);
+  for (const auto& [entry, course, turn] :
+       {std::tuple{"361/L", -1.0, 0}, std::tuple{"090L", -1.0, 0}, std::tuple{"090/X", -1.0, 0},
+        std::tuple{"ABC/L", -1.0, 0}, std::tuple{"12345678901234567890/L", -1.0, 0}, std::tuple{"090/r", 90.0, 1},
+        std::tuple{"360/L", 360.0, 2}}) {
+    const double course_before = route_holds[1].inbd_crs;
+    const int32_t turn_before = route_holds[1].turn;
+    EnterAt(entry, "3L");
+    const bool refused = course < 0.0;
+    ExpectTaken(entry, !refused);
+    EXPECT_EQ(route_holds[1].inbd_crs, refused ? course_before : course) << entry;
+    EXPECT_EQ(route_holds[1].turn, refused ? turn_before : turn) << entry;
+  }
   EXPECT_EQ(fms_fpln_active, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, RteHoldCourseTest,
-    ::testing::Values(CourseCase{"090/r", 90.0, 1}, CourseCase{"360/L", 360.0, 2}, CourseCase{"361/L", -1, 0},
-                      CourseCase{"090L", -1, 0}, CourseCase{"090/X", -1, 0}, CourseCase{"ABC/L", -1, 0},
-                      CourseCase{"12345678901234567890/L", -1, 0}));  // a word beyond its 19 characters
-
 TEST_F(RteHoldPageTest, LegDistanceAndLegTimeSwitchTheLegMode) {
   Holds({2});
-  Entry("4");
-  PressAndPaint("5L");
-  PressAndPaint("");
+  EnterAt("4", "5L");
+  Paint();
   EXPECT_EQ(TextAt(175), "-.-  M I N");
   EXPECT_EQ(TextAt(220), "4.0 - N M 230 K T");
-  Entry("1.5");
-  PressAndPaint("4L");
+  EnterAt("1.5", "4L");
   EXPECT_EQ(route_holds[1].leg_mode, 1);
   EXPECT_EQ(route_holds[1].leg_time, 1.5);
-  Entry("0");
-  PressAndPaint("5L");
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EnterAt("0", "5L");
+  ExpectTaken("0", false);
   EXPECT_EQ(route_holds[1].leg_mode, 1);
 }
 
@@ -113,8 +101,7 @@ TEST_F(RteHoldPageTest, ModifiedRouteOffersEraseInsteadOfNextHoldAndStillExits) 
   fms_fpln_active = 4;
   Paint();
   EXPECT_EQ(TitleLine(), "MOD RTE    HOLD 1 / 1");
-  EXPECT_EQ(Line(6).left, "< ERASE");
-  EXPECT_EQ(Line(6).right, "");
+  EXPECT_EQ(Row(6), "< ERASE | ");
   PressAndPaint("6L");
   EXPECT_EQ(fms_fpln_active, 3);
   fms_fpln_active = 4;
@@ -123,10 +110,10 @@ TEST_F(RteHoldPageTest, ModifiedRouteOffersEraseInsteadOfNextHoldAndStillExits) 
   EXPECT_EQ(fms_page, 6);
 }
 
+// EXIT HOLD does nothing with five holds; DELETE on the hold row of RTE LEGS still removes one.
 TEST_F(RteHoldPageTest, FiveHoldsOfferNoNextHoldAndCannotBeExited) {
   Holds({1, 2, 3, 4, 5});
-  EXPECT_EQ(Line(6).left, "");
-  EXPECT_EQ(Line(6).right, "EXIT HOLD >");
+  EXPECT_EQ(Row(6), " | EXIT HOLD >");
   PressAndPaint("6L");
   PressAndPaint("6R");
   EXPECT_EQ(fms_page, 39);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -42,12 +43,6 @@ class RtePageTest : public RoutePagesTest {
     fms_fpln_active = state;
     BuildRteRows();
   }
-  // The VIA/TO rows as "VIA TO".
-  static std::vector<std::string> Rows() {
-    std::vector<std::string> out;
-    for (int32_t j = 1; j <= rte_row_cnt; ++j) out.push_back(rte_rows[j].via + " " + rte_rows[j].to_fix);
-    return out;
-  }
   void OnPage(int32_t page) {
     fms_page = kCduPageRte;
     rte_page = page;
@@ -76,88 +71,69 @@ TEST_F(RtePageTest, PagingCountsTheRowsAndTheEntryLine) {
   EXPECT_EQ(rte_page, 1);
 }
 
+// A new origin starts a new route at once, even over an active one; the destination then ends it.
 TEST_F(RtePageTest, OriginStartsANewRouteWhateverTheStateAndTheDestinationEndsIt) {
   for (int32_t state : {0, 3}) {
     Route(kDirect, state);
     dest_ident = "KPDX";
     dep_rwy_sel = "16L";
-    appr_chosen = 1;
     OnPage(1);
     EnterAt("KSEA", "1L");
     EXPECT_EQ(fms_fpln_active, 0) << state;
     EXPECT_EQ(stpos, 999);
     EXPECT_EQ(fms_fpln_act[0].alt, 433.0);
-    EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt), ElementsAre("KSEA", ""));
     EXPECT_THAT(ModIdents(), ElementsAre("KSEA", ""));
     EXPECT_EQ(dest_ident + dep_rwy_sel, "------------");
-    EXPECT_EQ(appr_chosen, 0);
-    EXPECT_EQ(cdu_scratchpad, "");
   }
   EXPECT_EQ(Line(1).left, "KSEA");
-  EXPECT_EQ(Line(2).label, "R U N W A Y C O   R O U T E");
-  // The destination then ends the new route, flown from it.
   EnterAt("KPDX", "1R");
   EXPECT_EQ(stpos, 1);
-  EXPECT_EQ(fms_fpln_act[1].alt, 31.0);
   EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt), ElementsAre("KSEA", "KPDX"));
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "KPDX"));
   EXPECT_GT(dist_to_active_wpt, 100.0);
-  EXPECT_EQ(Line(1).right, "KPDX");
+  EXPECT_EQ(Row(1), "KSEA | KPDX");
 }
 
-struct RefusedCase {
-  const char* name;
-  int32_t page;
-  const Legs* legs;
-  const char* entry;  // "DEL": the DELETE request
-  const char* key;
-  const char* message;
-  const char* scratchpad_after;
-};
-
-class RteRefusalTest : public RtePageTest, public ::testing::WithParamInterface<RefusedCase> {};
-
-TEST_P(RteRefusalTest, LeavesTheRouteAlone) {
-  const RefusedCase& c = GetParam();
+TEST_F(RtePageTest, RefusedEntriesLeaveTheRouteAlone) {
+  struct Case {
+    int32_t page;
+    const Legs* legs;
+    const char* entry;  // "DEL": the DELETE request
+    const char* key;
+    const char* message;
+    const char* kept;  // the scratchpad after
+  };
   WritePlan("ALPHA.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nKPDX 45.589 -122.597 APT ---\n");
   LoadFplList();
   ASSERT_EQ(LoadAirport("KSEA", 1), 1);
-  Route(*c.legs, 3);
   orig_ident = "KSEA";
-  const std::vector<std::string> before = ModIdents();
-  OnPage(c.page);
-  if (std::string_view(c.entry) == "DEL") {
-    Entry("");
-    Press("DEL");
-  } else {
-    Entry(c.entry);
+  const char* kNotIn = "NOT IN DATABASE";
+  const char* kInvalid = "INVALID ENTRY";
+  for (const Case& c : {
+           Case{1, &kDirect, "ZZZZ", "1L", kNotIn, "ZZZZ"}, Case{1, &kDirect, "ZZZZ", "1R", kNotIn, "ZZZZ"},
+           Case{1, &kDirect, "10R", "2L", kNotIn, "10R"},  // not a runway of the origin
+           Case{1, &kDirect, "BRAVO", "2R", kNotIn, "BRAVO"}, Case{1, &kDirect, "KSEA", "2R", kNotIn, "KSEA"},
+           Case{1, &kDirect, "NEW", "2R", kNotIn, "NEW"},    // the list's "NEW FPL" row is no plan
+           Case{2, &kDirect, "J5", "1L", kInvalid, "J5"},    // an airway needs a fix before it
+           Case{2, &kDirect, "J99", "2L", kInvalid, "J99"},  // unknown airway
+           Case{2, &kDirect, "V4", "2L", kInvalid, "V4"},    // V4 does not pass SEA
+           Case{2, &kThen, "ELN", "2R", kInvalid, ""},       // an exit off the airway is lost
+           Case{2, &kThen, "SEA", "2R", kInvalid, ""},       // so is the entry fix
+           Case{2, &kDirect, "TACMA", "2R", kInvalid, "TACMA"}, Case{2, &kDirect, "NOWHERE", "5R", kNotIn, "NOWHERE"},
+           Case{2, &kDirect, "DEL", "3R", "INVALID DELETE", ""}, Case{2, &kDirect, "DEL", "5L", "INVALID DELETE", ""},
+           Case{2, &kDirect, "DEL", "6R", "INVALID DELETE", ""}}) {
+    Route(*c.legs, 3);
+    const std::vector<std::string> before = ModIdents();
+    OnPage(c.page);
+    const bool del = std::string_view(c.entry) == "DEL";
+    Entry(del ? "" : c.entry);
+    PressAndPaint(del ? std::string("DEL ") + c.key : std::string(c.key));
+    EXPECT_EQ(cdu_message, c.message) << c.entry << " " << c.key;
+    EXPECT_EQ(cdu_scratchpad, c.kept) << c.entry << " " << c.key;
+    EXPECT_EQ(fms_fpln_active, 3);
+    EXPECT_EQ(ModIdents(), before);
   }
-  PressAndPaint(c.key);
-  EXPECT_EQ(cdu_message, c.message);
-  EXPECT_EQ(cdu_scratchpad, c.scratchpad_after);
-  EXPECT_EQ(fms_fpln_active, 3);
-  EXPECT_EQ(ModIdents(), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rte, RteRefusalTest,
-    ::testing::Values(RefusedCase{"UnknownOrigin", 1, &kDirect, "ZZZZ", "1L", "NOT IN DATABASE", "ZZZZ"},
-                      RefusedCase{"UnknownDestination", 1, &kDirect, "ZZZZ", "1R", "NOT IN DATABASE", "ZZZZ"},
-                      RefusedCase{"RunwayNotAtOrigin", 1, &kDirect, "10R", "2L", "NOT IN DATABASE", "10R"},
-                      RefusedCase{"NoStoredPlan", 1, &kDirect, "BRAVO", "2R", "NOT IN DATABASE", "BRAVO"},
-                      RefusedCase{"OneAirportIsNoCityPair", 1, &kDirect, "KSEA", "2R", "NOT IN DATABASE", "KSEA"},
-                      RefusedCase{"ListRowIsNoPlan", 1, &kDirect, "NEW", "2R", "NOT IN DATABASE", "NEW"},
-                      RefusedCase{"AirwayOnTheFirstRow", 2, &kDirect, "J5", "1L", "INVALID ENTRY", "J5"},
-                      RefusedCase{"UnknownAirway", 2, &kDirect, "J99", "2L", "INVALID ENTRY", "J99"},
-                      RefusedCase{"AirwayMissesTheFixBefore", 2, &kDirect, "V4", "2L", "INVALID ENTRY", "V4"},
-                      RefusedCase{"ExitOffTheAirwayIsLost", 2, &kThen, "ELN", "2R", "INVALID ENTRY", ""},
-                      RefusedCase{"ExitAtTheEntryIsLost", 2, &kThen, "SEA", "2R", "INVALID ENTRY", ""},
-                      RefusedCase{"ToTheRowsOwnFix", 2, &kDirect, "TACMA", "2R", "INVALID ENTRY", "TACMA"},
-                      RefusedCase{"UnknownDirectFix", 2, &kDirect, "NOWHERE", "5R", "NOT IN DATABASE", "NOWHERE"},
-                      RefusedCase{"DeleteOnATo", 2, &kDirect, "DEL", "3R", "INVALID DELETE", ""},
-                      RefusedCase{"DeleteOfTheDestination", 2, &kDirect, "DEL", "5L", "INVALID DELETE", ""},
-                      RefusedCase{"DeleteOnLineSix", 2, &kDirect, "DEL", "6R", "INVALID DELETE", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RtePageTest, DestinationKeepsTheLegsBuiltInTheModifiedRoute) {
   Route({{"KSEA", ""}, {"SEA", ""}, {"TACMA", ""}, {"KELSO", "WILAM1"}, {"KPDX", ""}}, 1);
@@ -180,44 +156,34 @@ TEST_F(RtePageTest, DestinationOfAnActiveRouteReplacesItsArrivalInTheModifiedRou
   EXPECT_EQ(fms_fpln_act[fp_cnt].ident, "KPDX");
   Paint();
   EXPECT_EQ(TitleLine(), "MOD RTE 1 / 2");
-  ASSERT_TRUE(rec().HasText("KGEG"));
-  EXPECT_EQ(rec().FindText("KGEG")->color, cdu::kBlack);  // the entry in reverse video
 }
 
-struct RunwayCase {
-  const char* name;
-  int32_t state;
-  const char* before;  // dep_rwy_sel
-  const char* sel;     // dep_rwy_sel after 16R
-  int32_t row;         // fms_dep_rwy_pos after
-  const char* entry;   // rte_rwy_entry after
-  int32_t state_after;
-};
-
-class RteRunwayTest : public RtePageTest, public ::testing::WithParamInterface<RunwayCase> {};
-
-TEST_P(RteRunwayTest, RunwayEntryBySelectionAndState) {
-  const RunwayCase& c = GetParam();
+// The runway's row of the airport's runway table is kept wherever the runway is chosen.
+TEST_F(RtePageTest, RunwayEntryBySelectionAndState) {
+  struct Case {
+    int32_t state;
+    const char* before;  // dep_rwy_sel
+    const char* sel;     // dep_rwy_sel after 16R
+    int32_t row;         // fms_dep_rwy_pos after
+    const char* entry;   // rte_rwy_entry after
+    int32_t state_after;
+  };
   ASSERT_EQ(LoadAirport("KSEA", 1), 1);  // runways 16L 34R 16C 34C 16R 34L
   orig_ident = "KSEA";
-  fms_fpln_active = c.state;
-  dep_rwy_sel = c.before;
-  fms_dep_rwy_pos = 1;
-  OnPage(1);
-  EnterAt("16R", "2L");
-  EXPECT_EQ(dep_rwy_sel, c.sel);
-  EXPECT_EQ(fms_dep_rwy_pos, c.row);
-  EXPECT_EQ(rte_rwy_entry, c.entry);
-  EXPECT_EQ(fms_fpln_active, c.state_after);
-  EXPECT_EQ(cdu_scratchpad, "");
+  for (const Case& c : {Case{1, "------", "16R", 5, "------", 1}, Case{2, "16L", "16R", 5, "", 2},
+                        Case{3, "16L", "16L", 1, "16R", 4}}) {
+    fms_fpln_active = c.state;
+    dep_rwy_sel = c.before;
+    fms_dep_rwy_pos = 1;
+    rte_rwy_entry.clear();
+    OnPage(1);
+    EnterAt("16R", "2L");
+    EXPECT_EQ(dep_rwy_sel, c.sel) << c.state;
+    EXPECT_EQ(fms_dep_rwy_pos, c.row) << c.state;
+    EXPECT_EQ(rte_rwy_entry, c.entry) << c.state;
+    EXPECT_EQ(fms_fpln_active, c.state_after) << c.state;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rte, RteRunwayTest,
-    ::testing::Values(RunwayCase{"First", 1, "------", "16R", 5, "------", 1},
-                      RunwayCase{"ChangedBeforeActivation", 2, "16L", "16R", 5, "", 2},
-                      RunwayCase{"ChangedOnActiveRoute", 3, "16L", "16L", 1, "16R", 4}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RtePageTest, CompanyRouteByNameFirstThenByCityPair) {
   WritePlan("ALPHA.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nSEA 47.4354 -122.3097 VOR ---\n"
@@ -230,7 +196,6 @@ TEST_F(RtePageTest, CompanyRouteByNameFirstThenByCityPair) {
   EXPECT_EQ(co_route, "KSEAKPDX");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "KGEG"));
   EXPECT_EQ(fms_fpln_active, 1);
-  EXPECT_EQ(cdu_scratchpad, "");
   fms_fpln_active = 3;
   EnterAt("KSEAKPDXX", "2R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KPDX"));
@@ -241,15 +206,14 @@ TEST_F(RtePageTest, AirwayWithoutTheRowsFixWaitsForItsExit) {
   Route({{"KSEA", ""}, {"SEA", ""}, {"KPDX", ""}}, 1);
   OnPage(2);
   EnterAt("J5", "2L");
-  EXPECT_THAT(Rows(), ElementsAre("DIRECT SEA", "J5 THEN"));
+  EXPECT_EQ(rte_row_cnt, 2);
   EXPECT_EQ(Line(2).left, "J5");
   EXPECT_EQ(Line(2).label, "THEN");
   LoadAirway("#V4");  // another look-up used the search list meanwhile
   EnterAt("BTG", "2R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"));
-  EXPECT_THAT(Rows(), ElementsAre("DIRECT SEA", "J5 BTG"));
-  EXPECT_EQ(cdu_scratchpad, "");
-  EXPECT_EQ(Line(2).right, "BTG");
+  EXPECT_EQ(rte_row_cnt, 2);
+  EXPECT_EQ(Row(2), "J5 | BTG");
 }
 
 // An airway row's exit moves along the airway from the fix the airway is joined at.
@@ -263,23 +227,30 @@ TEST_F(RtePageTest, NewExitOfAnAirwayRowKeepsItsFixes) {
   const std::vector<Case> cases{
       {kAlongJ5, "BTG", "2R", {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"}},
       {{{"KSEA", ""}, {"X1", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KELSO", "J5"}, {"KPDX", ""}},
-       "TACMA",
-       "3R",
-       {"KSEA", "X1", "SEA", "TACMA", "KPDX"}},
+       "TACMA", "3R", {"KSEA", "X1", "SEA", "TACMA", "KPDX"}},
       // A route read from a file carries the airway's first fix on the airway.
       {{{"KSEA", ""}, {"SEA", "J5"}, {"TACMA", "J5"}, {"KPDX", ""}}, "KELSO", "1R",
-       {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}},
-  };
+       {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}};
   for (const Case& c : cases) {
     Route(c.legs, 1);
     OnPage(2);
     EnterAt(c.exit, c.key);
     EXPECT_THAT(ModIdents(), ElementsAreArray(c.route)) << c.exit;
-    EXPECT_EQ(cdu_scratchpad, "");
   }
 }
 
-TEST_F(RtePageTest, FixFurtherDownTheRouteDropsTheLegsBetween) {
+TEST_F(RtePageTest, DirectFixGoesBeforeTheRowsFixOrToSelectWaypointAndALaterOneDropsTheLegsBetween) {
+  AddDuplicateFix();
+  Route(kDirect, 1);
+  OnPage(2);
+  EnterAt("OLM", "2R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "DISCO", "TACMA", "CENTR", "KELSO", "KPDX"));
+  EXPECT_EQ(Line(4).label, "- -   R O U T E    D I S C O N T I N U I T Y  -");
+  EnterAt("DUPLI", "4R");
+  EXPECT_EQ(fms_page, kCduPageSelectWaypoint);
+  EXPECT_EQ(cdu_return_page, kCduPageRte);
+  EXPECT_EQ(cdu_return_index, 4);
+  EXPECT_EQ(cdu_scratchpad, "");
   Route(kDirect, 1);
   OnPage(2);
   PressAndPaint("4R");  // copies the row's fix down
@@ -288,64 +259,29 @@ TEST_F(RtePageTest, FixFurtherDownTheRouteDropsTheLegsBetween) {
   EXPECT_EQ(cdu_scratchpad, "");
 }
 
-TEST_F(RtePageTest, DirectFixGoesBeforeTheRowsFixOrToSelectWaypoint) {
-  WriteNavFile("ints.txt", testing_support::ReadBytes(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata/ints.txt") +
-                               "DUPLI DUPLI 47.1000 -122.1000\nDUPLI DUPLI 45.0000 -120.0000\n");
-  LoadNavDatabase();
-  Route(kDirect, 1);
-  OnPage(2);
-  EnterAt("OLM", "2R");
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "DISCO", "TACMA", "CENTR", "KELSO", "KPDX"));
-  EXPECT_EQ(Line(3).left, "- - - - - -");
-  EXPECT_EQ(Line(4).label, "- -   R O U T E    D I S C O N T I N U I T Y  -");
-  EnterAt("DUPLI", "4R");
-  EXPECT_EQ(fms_page, kCduPageSelectWaypoint);
-  EXPECT_EQ(cdu_return_page, kCduPageRte);
-  EXPECT_EQ(cdu_return_index, 4);
-  EXPECT_EQ(cdu_scratchpad, "");
-}
-
-struct SegmentCase {
-  const char* name;
-  Legs legs;
-  int32_t n;
-  int32_t result;
-  std::vector<std::string> route;
-};
-
-class DeleteRouteSegmentTest : public RtePageTest, public ::testing::WithParamInterface<SegmentCase> {};
-
-TEST_P(DeleteRouteSegmentTest, DeletesWholeSegmentsButNeverTheEnd) {
-  const SegmentCase& c = GetParam();
-  Route(c.legs, 3);
-  for (int32_t i = 1; i < fp_mod_cnt; ++i) {
-    if (fms_fpln_mod[i].via == "WILAM1") fms_fpln_mod[i].proc = "STAR";
+// A segment goes whole, a STAR one leg at a time, the destination never; only a deleted STAR leg
+// takes the STAR choice with it.
+TEST_F(RtePageTest, DeleteRouteSegmentDeletesWholeSegmentsButNeverTheEnd) {
+  const Legs with_star{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"},
+                       {"KELSO", "WILAM1"}, {"WILAM", "WILAM1"}, {"KPDX", ""}};
+  const Legs to_dest{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KPDX", "J5"}};
+  for (const auto& [legs, n, result, route] : std::vector<std::tuple<Legs, int32_t, int32_t, std::vector<std::string>>>{
+           {with_star, 2, 2, {"KSEA", "SEA", "KELSO", "WILAM", "KPDX"}},
+           {with_star, 1, 1, {"KSEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"}},
+           {with_star, 3, 4, {"KSEA", "SEA", "TACMA", "CENTR", "WILAM", "KPDX"}},
+           {to_dest, 2, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
+           {kDirect, 6, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}}) {
+    Route(legs, 3);
+    for (int32_t i = 1; i < fp_mod_cnt; ++i) {
+      if (fms_fpln_mod[i].via == "WILAM1") fms_fpln_mod[i].proc = "STAR";
+    }
+    star_sel = "WILAM1";
+    EXPECT_EQ(DeleteRouteSegment(n), result) << n;
+    EXPECT_THAT(ModIdents(), ElementsAreArray(route));
+    EXPECT_EQ(fms_fpln_active, result > 0 ? 4 : 3);
+    EXPECT_EQ(star_sel, result > 0 && legs[result].second == "WILAM1" ? "------" : "WILAM1");
   }
-  star_sel = "WILAM1";
-  EXPECT_EQ(DeleteRouteSegment(c.n), c.result);
-  EXPECT_THAT(ModIdents(), ElementsAreArray(c.route));
-  EXPECT_EQ(fms_fpln_active, c.result > 0 ? 4 : 3);
-  // Only a deleted STAR leg takes the STAR choice with it.
-  const bool star_leg_deleted = c.result > 0 && c.legs[c.result].second == "WILAM1";
-  EXPECT_EQ(star_sel, star_leg_deleted ? "------" : "WILAM1");
 }
-
-const Legs kWithStar{{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"},
-                     {"KELSO", "WILAM1"}, {"WILAM", "WILAM1"}, {"KPDX", ""}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Rte, DeleteRouteSegmentTest,
-    ::testing::Values(
-        SegmentCase{"Airway", kWithStar, 2, 2, {"KSEA", "SEA", "KELSO", "WILAM", "KPDX"}},
-        SegmentCase{"Direct", kWithStar, 1, 1, {"KSEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"}},
-        SegmentCase{"StarOneLegAtATime", kWithStar, 3, 4, {"KSEA", "SEA", "TACMA", "CENTR", "WILAM", "KPDX"}},
-        SegmentCase{"RunningOnToTheDestination",
-                    {{"KSEA", ""}, {"SEA", ""}, {"TACMA", "J5"}, {"CENTR", "J5"}, {"KPDX", "J5"}},
-                    2,
-                    0,
-                    {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
-        SegmentCase{"BeyondTheRoute", kDirect, 6, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RtePageTest, LineSixByState) {
   struct Case {

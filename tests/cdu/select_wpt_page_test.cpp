@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cdu/cdu_fixture.h"
@@ -23,27 +24,27 @@ class SelectWaypointTest : public CduTest {
     nav_search_cnt = 0;
     for (int i = 1; i <= n; ++i) SetCandidate(i, "C" + std::to_string(i), 47.0 + 0.1 * i, -122.0);
   }
+  // The page opened by `page` for its line or leg `index`.
   void HandOff(int32_t page, int32_t index) {
+    fms_page = 9;
     cdu_return_page = page;
     cdu_return_index = index;
   }
 };
 
+// PREV moves forward on this page and NEXT back, both wrapping.
 TEST_F(SelectWaypointTest, SixCandidatesFillOneSubPageAndASeventhMakesTwo) {
   Candidates(6);
   Paint();
   EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
-  EXPECT_EQ(Line(6).left, "C6      INT");
   Candidates(7);
-  Paint();
-  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 2");
-  PressAndPaint("PREV_PAGE");  // PREV moves forward on this page
+  PressAndPaint("PREV_PAGE");
   EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 2/ 2");
   EXPECT_EQ(Line(1).left, "C7      INT");
   EXPECT_EQ(Line(2).left, "");
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(sel_wpt_page, 1);
-  PressAndPaint("NEXT_PAGE");  // and NEXT back, wrapping
+  PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(sel_wpt_page, 2);
 }
 
@@ -59,62 +60,53 @@ TEST_F(SelectWaypointTest, CandidateLinesShowTypeFrequencyAndPosition) {
   EXPECT_EQ(TextAt(131), "KSEA    INT");
 }
 
+// A sub-page left over from a longer list starts again at 1; one in range is kept.
 TEST_F(SelectWaypointTest, SubPageLeftFromALongerListStartsAgainAtOne) {
   Candidates(2);
   sel_wpt_page = 3;
   Paint();
   EXPECT_EQ(sel_wpt_page, 1);
-  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
   EXPECT_EQ(Line(1).left, "C1      INT");
   Candidates(14);
   sel_wpt_page = 2;
   Paint();
-  EXPECT_EQ(sel_wpt_page, 2);  // in range: kept
+  EXPECT_EQ(sel_wpt_page, 2);
 }
 
-TEST_F(SelectWaypointTest, EmptyListShowsNoLineAndRteLegsHandOffStillReturns) {
+TEST_F(SelectWaypointTest, LineWithoutCandidateOrHandOffChoosesNothingButHoldAtReturns) {
+  Candidates(3);
+  route_test::SetModLegs({"KSEA", "SEA", "KPDX"});
+  for (const auto& [page, index, key] : {std::tuple{22, 1, "4L"}, std::tuple{28, 1, "4L"}, std::tuple{6, 0, "1L"}}) {
+    HandOff(page, index);
+    PressAndPaint(key);
+    EXPECT_EQ(fms_page, 9) << page;
+  }
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "KPDX"}));
+  EXPECT_EQ(cur_fix_ident, "");
   nav_search_cnt = 0;
-  HandOff(28, 0);
-  PressAndPaint("1L");
-  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
-  EXPECT_EQ(fms_page, 9);
-  HandOff(6, 2);
-  PressAndPaint("1L");
-  EXPECT_EQ(fms_page, 9);  // nothing chosen: the page stays
   cdu_prompt_mode = 2;
-  HandOff(6, 0);
   cdu_scratchpad = "OLM";
   PressAndPaint("1L");
   EXPECT_EQ(fms_page, 6);  // HOLD AT returns whatever the line
   EXPECT_EQ(cdu_scratchpad, "HOLD AT OLM");
 }
 
-TEST_F(SelectWaypointTest, LineWithoutCandidateChoosesNothing) {
-  Candidates(3);
-  route_test::SetModLegs({"KSEA", "SEA", "KPDX"});
-  for (int32_t page : {22, 28}) {
-    HandOff(page, 1);
-    PressAndPaint("4L");
-    EXPECT_EQ(fms_page, 9);
-  }
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "KPDX"}));
-  EXPECT_EQ(cur_fix_ident, "");
-}
-
-TEST_F(SelectWaypointTest, RefNavDataTakesTheChosenFix) {
+// REF NAV DATA's hand-off is with the IDENT pages.
+TEST_F(SelectWaypointTest, EachHandOffTakesTheChosenCandidate) {
   Candidates(8);
-  HandOff(28, 0);
+  cdu_prompt_mode = 2;  // HOLD AT, from sub-page 2
+  HandOff(6, 0);
   sel_wpt_page = 2;
-  PressAndPaint("2R");
-  EXPECT_EQ(cur_fix_ident, "C8");
-  EXPECT_DOUBLE_EQ(cur_fix_lat, 47.8);
-  EXPECT_EQ(fms_page, 28);
-}
+  cdu_scratchpad = "C";
+  PressAndPaint("2L");
+  EXPECT_EQ(wpt_pick_row, 8);
+  EXPECT_EQ(fms_page, 6);
+  EXPECT_EQ(cdu_scratchpad, "HOLD AT C");
 
-TEST_F(SelectWaypointTest, RteLegsInsertsTheChoiceAsTheLeg) {
+  cdu_prompt_mode = 0;  // RTE LEGS line 2
+  sel_wpt_page = 1;
   route_test::SetModLegs({"KSEA", "SEA", "TACMA", "KPDX"});
   fms_fpln_active = 1;
-  Candidates(3);
   HandOff(6, 2);
   PressAndPaint("3L");
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "C3", "DISCO", "TACMA", "KPDX"}));
@@ -133,25 +125,6 @@ TEST_F(SelectWaypointTest, RteInsertsTheChoiceWithADiscontinuity) {
   EXPECT_EQ(fms_fpln_active, 1);
   EXPECT_EQ(cdu_scratchpad, "");
   EXPECT_EQ(fms_page, 22);
-}
-
-TEST_F(SelectWaypointTest, HoldAtTakesTheChosenRow) {
-  Candidates(3);
-  cdu_prompt_mode = 2;
-  HandOff(6, 0);
-  cdu_scratchpad = "C";
-  PressAndPaint("2L");
-  EXPECT_EQ(wpt_pick_row, 2);
-  EXPECT_EQ(fms_page, 6);
-  EXPECT_EQ(cdu_scratchpad, "HOLD AT C");
-}
-
-TEST_F(SelectWaypointTest, OtherHandOffsIgnoreTheKey) {
-  Candidates(3);
-  cdu_prompt_mode = 0;
-  HandOff(6, 0);
-  PressAndPaint("1L");
-  EXPECT_EQ(fms_page, 9);
 }
 
 }  // namespace
