@@ -22,7 +22,6 @@ using palette::kAmber;
 using palette::kBlack;
 using palette::kGreen;
 using palette::kMagenta;
-using palette::kRed;
 using palette::kWhite;
 inline constexpr gfx::ARGB kEadiSky = 0xFF2875C5u;  // 40, 117, 197
 

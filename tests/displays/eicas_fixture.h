@@ -11,11 +11,9 @@
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
 #include "frame/draw_helpers.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
 #include "frame/paint_entries.h"
 #include "frame/tick_globals.h"
-#include "host/host.h"
+#include "support/sim_fixture.h"
 
 // A text as drawn: its bytes, top-left corner and colour.
 struct EicasShown {
@@ -25,16 +23,14 @@ struct EicasShown {
   bool operator==(const EicasShown&) const = default;
 };
 
-class EicasTest : public ::testing::Test {
+class EicasTest : public testing_support::SimFixture {
  protected:
   using Shown = EicasShown;
   void SetUp() override {
-    ResetModuleState();
-    host_.Attach(&ImportTable, &Linkage);
+    SimFixture::SetUp();
     ac_power = 2;
     redraw_tick = 0;  // every refresh rate paints on slot 0
   }
-  void TearDown() override { ResetModuleState(); }
 
   void SetToken(uint32_t id, double v) { host_.SetToken(id, v); }
   void SetTat(double deg_c) { SetToken(350, deg_c / 256.0); }  // the token counts 1/256 degrees
@@ -55,7 +51,6 @@ class EicasTest : public ::testing::Test {
     }
     return {};
   }
-  bool Has(const std::string& text) const { return rec_.HasText(text); }
 
   // Angles (degrees clockwise from +x) of the strokes of a colour running out from radius r0 to r1
   // about (cx, cy): the marks drawn along +x at a rotation.
@@ -97,7 +92,6 @@ class EicasTest : public ::testing::Test {
     return out;
   }
 
-  simhost::Host host_;
   gfx::Recording rec_;
 
  private:

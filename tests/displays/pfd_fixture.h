@@ -14,29 +14,23 @@
 #include "displays/displays_globals.h"
 #include "displays/pfd_frame.h"
 #include "frame/int_conversion.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
 #include "frame/tick_globals.h"
-#include "host/host.h"
 #include "platform/gfx/gfx.h"
+#include "support/sim_fixture.h"
 
 inline constexpr gfx::ARGB kPfdWhite = 0xFFDEE6E9u;
 inline constexpr gfx::ARGB kPfdGreen = 0xFF00FA00u;
 inline constexpr gfx::ARGB kPfdMagenta = 0xFFFF13D5u;
 inline constexpr gfx::ARGB kPfdAmber = 0xFFE9B73Eu;
 inline constexpr gfx::ARGB kPfdRed = 0xFFFF0000u;
-inline constexpr gfx::ARGB kPfdSky = 0xFF4143EEu;     // the built-in sky and ground
-inline constexpr gfx::ARGB kPfdGround = 0xFF611F05u;
 
-class PfdTest : public ::testing::Test {
+class PfdTest : public testing_support::SimFixture {
  protected:
   void SetUp() override {
-    ResetModuleState();
-    host_.Attach(&ImportTable, &Linkage);
+    SimFixture::SetUp();
     irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
     radio_height = 3000.0;  // no radio altitude, decision height or V-speed labels unless a test wants them
   }
-  void TearDown() override { ResetModuleState(); }
 
   void SetToken(uint32_t id, double v) { host_.SetToken(id, v); }
 
@@ -64,14 +58,9 @@ class PfdTest : public ::testing::Test {
     }
     return out;
   }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
-    for (const gfx::Op* op : rec_.TextOps()) out.push_back(rec_.TextOf(*op)->text);
-    return out;
-  }
   int CountText(const std::string& text) const {
     int n = 0;
-    for (const std::string& t : Texts()) n += t == text ? 1 : 0;
+    for (const gfx::Op* op : rec_.TextOps()) n += rec_.TextOf(*op)->text == text ? 1 : 0;
     return n;
   }
   const gfx::RecordedText* Text(const std::string& text) const {
@@ -101,17 +90,16 @@ class PfdTest : public ::testing::Test {
   }
   std::span<const gfx::PathPoint> Points(const gfx::Op* op) const { return rec_.PointsOf(*op); }
 
-  simhost::Host host_;
   gfx::Recording rec_;
   DisplaySurface surface_{};
   PfdFrame frame_{};
 };
 
 // Expects a recorded text at a device position (within a hundredth of a pixel).
-#define EXPECT_TEXT_AT(fixture_text, x, y)                         \
-  do {                                                             \
-    const gfx::RecordedText* t_ = (fixture_text);                  \
-    ASSERT_NE(t_, nullptr);                                        \
-    EXPECT_NEAR(t_->position.X, (x), 0.01);                        \
-    EXPECT_NEAR(t_->position.Y, (y), 0.01);                        \
+#define EXPECT_TEXT_AT(fixture_text, x, y)        \
+  do {                                            \
+    const gfx::RecordedText* t_ = (fixture_text); \
+    ASSERT_NE(t_, nullptr);                       \
+    EXPECT_NEAR(t_->position.X, (x), 0.01);       \
+    EXPECT_NEAR(t_->position.Y, (y), 0.01);       \
   } while (0)
