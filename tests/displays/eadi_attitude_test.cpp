@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "displays/attitude_state.h"
-#include "displays/eadi_fixture.h"
+#include "displays/display_fixtures.h"
 #include "displays/eadi_format_a.h"
 #include "displays/eadi_format_b.h"
 #include "fmc/fmc_globals.h"
@@ -86,12 +86,10 @@ TEST_F(EadiTest, FormatALadderAtTenDegreesNoseUp) {
 
 TEST_F(EadiTest, FormatAWithoutIrsDrawsOnlyTheFixedPartsAndTheBarsStay) {
   irs_c_anun_mode = 0;
-  host_.SetToken(792, 1);
-  host_.SetToken(907, 10.0);  // flaps out
+  SetToken(792, 1);
+  SetToken(907, 10.0);  // flaps out
   to_pitch_mode = 1;
-  fd_bank_cmd = 20.0;
-  fd_pitch_cmd = 3.0;
-  fd_pitch_bar = 1.5;
+  std::tie(fd_bank_cmd, fd_pitch_cmd, fd_pitch_bar) = std::tuple(20.0, 3.0, 1.5);
   ap_spdbug = 100.0;  // digits, not marker lines
   Paint(DrawEadiFormatA);
   EXPECT_TRUE(Ops(OpKind::Fill, kEadiSky).empty());
@@ -106,7 +104,7 @@ TEST_F(EadiTest, FormatAWithoutIrsDrawsOnlyTheFixedPartsAndTheBarsStay) {
 // The bars step on each paint and are clipped with the aircraft symbol to the sphere (radius 65,
 // sides flat from the 210 and 330 degree points); with the director off, no bars and no steps.
 TEST_F(EadiTest, FormatACommandBarsStepOnEachPaintClippedToTheSphere) {
-  host_.SetToken(792, 1);
+  SetToken(792, 1);
   fd_bank_cmd = 20.0;   // bank target -20
   fd_pitch_cmd = -5.0;  // pitch target -5
   for (int i = 0; i < 30; ++i) Paint(DrawEadiFormatA);
@@ -116,7 +114,7 @@ TEST_F(EadiTest, FormatACommandBarsStepOnEachPaintClippedToTheSphere) {
   ASSERT_TRUE(roll_bar->clipped);
   EXPECT_NEAR(roll_bar->clip_bounds.X, 108.0 - 65.0 * std::cos(M_PI / 6.0), 0.1);
   EXPECT_TRUE(Ops(OpKind::Fill, kBlack)[0]->clipped);
-  host_.SetToken(792, 0);
+  SetToken(792, 0);
   Paint(DrawEadiFormatA);
   EXPECT_NEAR(fd_roll_bar, -9.9, 1e-9);
   EXPECT_EQ(StrokeCentredAt(kMagenta, -17.0, 0.0), nullptr);
@@ -126,8 +124,8 @@ TEST_F(EadiTest, FormatACommandBarsStepOnEachPaintClippedToTheSphere) {
 TEST_F(EadiTest, FlapBracketFeetFollowToken349) {
   for (const auto& [flaps, t349, base] : {std::tuple{5.0, 0.0, 37.0}, {5.0, 12500.0, -3.0}, {5.0, 25000.0, -40.0},
                                           {5.0, 40000.0, -40.0}, {0.0, 12500.0, 0.0}}) {
-    host_.SetToken(907, flaps);
-    host_.SetToken(349, t349);
+    SetToken(907, flaps);
+    SetToken(349, t349);
     Paint(DrawEadiFormatA);
     const auto amber = Ops(OpKind::Stroke, kAmber);
     ASSERT_EQ(amber.size(), flaps > 0.0 ? 10u : 0u) << t349;
@@ -160,17 +158,15 @@ TEST_F(EadiTest, FormatAMachAndRadioAltitudeReadouts) {
 // Without the IRS: no sphere or window outline, the bracket unclipped, the command state untouched
 // while the airspeed trend is still stepped.
 TEST_F(EadiTest, FormatBRoundWindowClipsTheSphereAndWithoutIrsOnlyTheBracketAndTrendRemain) {
-  host_.SetToken(907, 5.0);
+  SetToken(907, 5.0);
   Paint(DrawEadiFormatB);
-  ASSERT_EQ(Ops(OpKind::Fill, kEadiSky).size(), 1u);
-  const gfx::Op* sky = Ops(OpKind::Fill, kEadiSky)[0];
+  const gfx::Op* sky = Ops(OpKind::Fill, kEadiSky).at(0);
   ASSERT_TRUE(sky->clipped);
   EXPECT_NEAR(sky->clip_bounds.X, 48.0, 0.1);
   EXPECT_NEAR(sky->clip_bounds.Width, 120.0, 0.2);
   EXPECT_TRUE(Ops(OpKind::Stroke, kAmber)[0]->clipped);
-
   irs_r_anun_mode = 2;
-  host_.SetToken(792, 1);
+  SetToken(792, 1);
   to_pitch_mode = 1;
   fd_pitch_cmd = 3.0;
   SteadyAirspeed(180.0);
@@ -194,47 +190,39 @@ TEST_F(EadiTest, FormatBSpeedPointerWithin50KnotsOfTheBug) {
   }
 }
 
-struct MarkerCase {
-  const char* name;
-  int32_t show;
-  double ias, radio_height;
-  int32_t v1, vr, vref;
-  int32_t v1_after;
-  const char* text;  // drawn at (x, y) about the centre; null: no V-speed text at all
-  double x, y;
-};
-class VSpeedTest : public EadiTest, public ::testing::WithParamInterface<MarkerCase> {};
-
-TEST_P(VSpeedTest, FormatBSpeedMarkersAndReadouts) {
-  const MarkerCase& c = GetParam();
-  ShowRoundEadiVSpeeds = c.show;
-  ias = ap_spdbug = c.ias;
-  std::tie(radio_height, v1, vr, vref) = std::tuple(c.radio_height, c.v1, c.vr, c.vref);
-  Paint(DrawEadiFormatB);
-  EXPECT_EQ(v1, c.v1_after);
-  if (c.text == nullptr) {
-    EXPECT_TRUE(Ops(OpKind::Text, kAmber).empty());
-    EXPECT_TRUE(TextsAt("REF").empty() && TextsAt("REF 140").empty());
-  } else {
-    EXPECT_TRUE(TextNear(c.text, c.x, c.y));
+// V-speed markers (when shown) at trunc(trunc(ias - V) / 1.25) with the label 3 units higher; V1
+// left at 0 takes VR. Far speeds show as readouts; REF only from 301 to 3999 ft.
+TEST_F(EadiTest, FormatBSpeedMarkersAndReadouts) {
+  struct Case {
+    int32_t show;
+    double ias, radio_ft;
+    int32_t v1, vr, vref, v1_after;
+    const char* text;  // at (x, y) about the centre; null: no V-speed text at all
+    double x, y;
+  };
+  const Case cases[] = {{1, 100.0, 0.0, 0, 140, 0, 140, "R", -78.0, -35.0},
+                        {1, 100.0, 0.0, 135, 140, 0, 135, "V1", -78.0, -31.0},
+                        {1, 60.0, 0.0, 135, 145, 0, 135, "V1 135", -92.0, -48.0},
+                        {1, 60.0, 30.0, 135, 145, 0, 135, nullptr, 0.0, 0.0},
+                        {0, 100.0, 0.0, 0, 140, 0, 0, nullptr, 0.0, 0.0},
+                        {1, 150.0, 300.0, 0, 0, 140, 0, nullptr, 0.0, 0.0},
+                        {1, 150.0, 4000.0, 0, 0, 140, 0, nullptr, 0.0, 0.0},
+                        {1, 150.0, 301.0, 0, 0, 140, 0, "REF", -78.0, 5.0},
+                        {1, 250.0, 3999.0, 0, 0, 140, 0, "REF 140", -92.0, 35.0}};
+  for (const Case& c : cases) {
+    ShowRoundEadiVSpeeds = c.show;
+    ias = ap_spdbug = c.ias;
+    std::tie(radio_height, v1, vr, vref) = std::tuple(c.radio_ft, c.v1, c.vr, c.vref);
+    Paint(DrawEadiFormatB);
+    EXPECT_EQ(v1, c.v1_after) << c.ias << " " << c.radio_ft;
+    if (c.text != nullptr) {
+      EXPECT_TRUE(TextNear(c.text, c.x, c.y)) << c.text;
+      continue;
+    }
+    EXPECT_TRUE(Ops(OpKind::Text, kAmber).empty()) << c.ias << " " << c.radio_ft;
+    EXPECT_TRUE(TextsAt("REF").empty() && TextsAt("REF 140").empty()) << c.ias << " " << c.radio_ft;
   }
 }
-
-// A marker for V sits at trunc(trunc(ias - V) / 1.25), its label 3 units higher.
-const MarkerCase kMarkerCases[] = {
-    {"VrFillsV1AndShowsR", 1, 100.0, 0.0, 0, 140, 0, 140, "R", -78.0, -32.0 - 3.0},
-    {"DistinctV1ShowsV1", 1, 100.0, 0.0, 135, 140, 0, 135, "V1", -78.0, -28.0 - 3.0},
-    {"FarV1AboveShowsItsValue", 1, 60.0, 0.0, 135, 145, 0, 135, "V1 135", -92.0, -48.0},
-    {"FarV1NotShownFrom30Feet", 1, 60.0, 30.0, 135, 145, 0, 135, nullptr, 0.0, 0.0},
-    {"MarkersOffNoCopy", 0, 100.0, 0.0, 0, 140, 0, 0, nullptr, 0.0, 0.0},
-    {"NoRefAt300Feet", 1, 150.0, 300.0, 0, 0, 140, 0, nullptr, 0.0, 0.0},
-    {"NoRefAt4000Feet", 1, 150.0, 4000.0, 0, 0, 140, 0, nullptr, 0.0, 0.0},
-    {"RefMarker", 1, 150.0, 301.0, 0, 0, 140, 0, "REF", -78.0, 8.0 - 3.0},
-    {"FarRefBelow", 1, 250.0, 3999.0, 0, 0, 140, 0, "REF 140", -92.0, 35.0},
-};
-
-INSTANTIATE_TEST_SUITE_P(Eadi, VSpeedTest, ::testing::ValuesIn(kMarkerCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EadiTest, FormatBUpperLayoutMovesTheRadioTextsDown) {
   radio_height = 100.0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-#include "displays/eadi_fixture.h"
+#include "displays/display_fixtures.h"
 #include "fmc/fmc_globals.h"
 
 namespace {

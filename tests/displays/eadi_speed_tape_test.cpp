@@ -6,7 +6,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "displays/eadi_fixture.h"
+#include "displays/display_fixtures.h"
 #include "displays/eadi_format_a.h"
 #include "fmc/fmc_globals.h"
 #include "frame/geodesy.h"

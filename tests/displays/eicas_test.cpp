@@ -8,7 +8,7 @@
 
 #include "afds/panel_input_globals.h"
 #include "afds/systems_globals.h"
-#include "displays/eicas_fixture.h"
+#include "displays/display_fixtures.h"
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"

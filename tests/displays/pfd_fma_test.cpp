@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "displays/pfd_fixture.h"
+#include "displays/display_fixtures.h"
 #include "fmc/fmc_globals.h"
 
 namespace {
