@@ -7,7 +7,6 @@
 
 #include "displays/display_fixtures.h"
 #include "platform/gfx/gfx_test_surface.h"
-#include "state/config_globals.h"
 
 namespace {
 

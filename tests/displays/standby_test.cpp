@@ -10,13 +10,11 @@
 
 #include "afds/afds_globals.h"
 #include "afds/overhead_pass.h"
-#include "afds/panel_input_globals.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_globals.h"
 #include "displays/radio_readers.h"
 #include "displays/standby_display.h"
 #include "displays/standby_gyro.h"
-#include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/frame_globals.h"
 #include "frame/tick_globals.h"

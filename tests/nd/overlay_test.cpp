@@ -2,8 +2,6 @@
 
 #include <tuple>
 
-#include "afds/afds_globals.h"
-#include "fmc/fmc_globals.h"
 #include "frame/tcas_link.h"
 #include "frame/tick_route.h"
 #include "nd/ehsi_overlay.h"

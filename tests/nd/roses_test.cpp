@@ -8,7 +8,6 @@
 #include "nd/map_fixture.h"
 #include "nd/map_frame.h"
 #include "platform/tcas_module.h"
-#include "state/config_globals.h"
 
 namespace {
 

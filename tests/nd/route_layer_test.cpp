@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "afds/afds_globals.h"
 #include "frame/tick_route.h"
 #include "navdb/navdb_globals.h"
 #include "nd/map_fixture.h"
