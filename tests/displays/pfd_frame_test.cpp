@@ -7,6 +7,7 @@
 
 #include "displays/display_fixtures.h"
 #include "platform/gfx/gfx_test_surface.h"
+#include "state/config_globals.h"
 
 namespace {
 
@@ -139,6 +140,13 @@ TEST_F(PfdTest, BankScaleStaysWhileTheSlipBoxTurns) {
     slip_boxes += std::fabs(p[0].x - (159.0 - c + 62 * sn)) < 1e-3 && std::fabs(p[0].y - (132.0 - sn - 62 * c)) < 1e-3;
   }
   EXPECT_EQ(slip_boxes, 1);
+}
+
+// Configured colour components out of range keep their low 8 bits, as the panel files expect.
+TEST_F(PfdTest, ConfiguredColoursUseTheirLowEightBits) {
+  std::tie(pfd_sky_color_r, pfd_sky_color_g, pfd_sky_color_b) = std::tuple(256 + 10, 20, 30);
+  Paint();
+  EXPECT_EQ(Ops(OpKind::Fill, 0xFF0A141Eu).size(), 1u);
 }
 
 }  // namespace
