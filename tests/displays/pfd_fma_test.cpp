@@ -3,9 +3,10 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "displays/pfd_fixture.h"
+#include "displays/display_fixtures.h"
 #include "fmc/fmc_globals.h"
 
 namespace {
@@ -32,48 +33,35 @@ struct FmaCase {
   std::vector<Shown> shown;  // in drawing order: CMD, pitch, roll, FD, autothrottle
 };
 
-class PfdFma : public PfdTest, public ::testing::WithParamInterface<FmaCase> {
- protected:
-  std::vector<Shown> Annunciations() const {
-    std::vector<Shown> out;
-    for (const gfx::Op* op : rec_.TextOps()) {
-      const gfx::RecordedText* t = rec_.TextOf(*op);
-      const double x = t->position.X - 159.0, y = t->position.Y - 132.0;
-      if (std::fabs(t->device_em_size - 9.0f) > 1e-3f) continue;  // ladder labels pass under the panel
-      if (x >= -102 && x <= 102 && y >= -132 && y <= -98) out.push_back({t->text, x, y, op->color});
-    }
-    return out;
-  }
-};
+class PfdFma : public PfdTest, public ::testing::WithParamInterface<FmaCase> {};
 
 TEST_P(PfdFma, ShowsTheFirstMatchingRowOfEachList) {
   GetParam().setup(host_);
   Paint();
-  EXPECT_EQ(Annunciations(), GetParam().shown);
+  std::vector<Shown> shown;
+  for (const gfx::Op* op : rec_.TextOps()) {
+    const gfx::RecordedText* t = rec_.TextOf(*op);
+    const double x = t->position.X - 159.0, y = t->position.Y - 132.0;
+    if (std::fabs(t->device_em_size - 9.0f) > 1e-3f) continue;  // ladder labels pass under the panel
+    if (x >= -102 && x <= 102 && y >= -132 && y <= -98) shown.push_back({t->text, x, y, op->color});
+  }
+  EXPECT_EQ(shown, GetParam().shown);
 }
 
 // One case a line: what is set, then what shows.
 // clang-format off
 const FmaCase kFmaCases[] = {
     {"Nothing", [](simhost::Host&) {}, {}},
-    // FLCH shows in both the pitch and the autothrottle columns.
-    {"Flch", [](simhost::Host&) { flch = 1; }, {{"FLCH", 10, E, G}, {"FLCH", -100, E, G}}},
-    // The take-off pitch mode hides an engaged glideslope.
+    {"FlchInPitchAndThrottle", [](simhost::Host&) { flch = 1; }, {{"FLCH", 10, E, G}, {"FLCH", -100, E, G}}},
     {"TakeoffHidesGlideslope", [](simhost::Host&) { to_pitch_mode = app_mode = gs_capture = loc_capture = 1; },
      {{"TO", 10, E, G}, {"LOC", -35, E, G}}},
     {"GlideslopeArmedLocalizerArmed", [](simhost::Host&) { app_mode = 1; }, {{"G/S", 15, A, W}, {"LOC", -35, A, W}}},
-    {"GlideslopeCaptured", [](simhost::Host&) { app_mode = gs_capture = loc_capture = 1; },
-     {{"G/S", 15, E, G}, {"LOC", -35, E, G}}},
-    // NAV wins over a heading mode and LNAV.
-    {"NavButton", [](simhost::Host&) { nav_button = hdg_sel_mode = lnav = 1; }, {{"NAV", -35, E, G}}},
+    {"NavButtonWinsOverHeadingAndLnav", [](simhost::Host&) { nav_button = hdg_sel_mode = lnav = 1; },
+     {{"NAV", -35, E, G}}},
     {"LnavArmedUnderHeadingHold", [](simhost::Host&) { lnav = lnav_init_mode = hdg_hold_mode = 1; },
      {{"HDG HOLD", -52, E, G}, {"LNAV", -35, A, W}}},
-    {"TakeoffRollWithLnav", [](simhost::Host&) { to_roll_mode = lnav = 1; }, {{"TO", -35, E, G}, {"LNAV", -35, A, W}}},
-    {"LocalizerCaptured", [](simhost::Host&) { loc_mode = loc_capture = 1; }, {{"LOC", -35, E, G}}},
-    {"AltHoldAndVs", [](simhost::Host&) { alt_hold_mode = vs_hold_mode = 1; }, {{"ALT HOLD", 1, E, G}}},
     {"FlareArmedAt1500", [](simhost::Host&) { autoland_mode = 2; radio_height = 1500.0; }, {{"FLARE", 5, A, W}}},
     {"FlareNotArmedAbove1500", [](simhost::Host&) { autoland_mode = 1; radio_height = 1500.5; }, {}},
-    {"VnavArmed", [](simhost::Host&) { vnav_armed = 1; }, {{"VNAV", 5, A, W}}},
     {"VnavBeforeTopOfClimb", [](simhost::Host&) { vnav = 1; }, {{"VNAV SPD", 1, E, G}, {"SPD", -90, E, G}}},
     // After T/C with T/D reached, within 400 ft of the path: on the path.
     {"VnavOnThePath", [](simhost::Host&) {
@@ -85,12 +73,10 @@ const FmaCase kFmaCases[] = {
     // No more than 100 ft above the MCP altitude: on the path whatever the path says.
     {"VnavAtTheMcpAltitude", [](simhost::Host&) { vnav = toc = 1; tod = 0; plane_alt = 5100.0; ap_alt_lock = 5000.0; },
      {{"VNAV PTH", 1, E, G}, {"SPD", -90, E, G}}},
-    {"VnavOtherTocValue", [](simhost::Host&) { vnav = 1; toc = 2; }, {{"VNAV PTH", 1, E, G}, {"SPD", -90, E, G}}},
     {"CommandWithMasterOn", [](simhost::Host& h) { ap_master = 1.0; h.SetToken(792, 1.0); }, {{"CMD", 60, E, G}}},
     {"FlightDirectorWithMasterOff", [](simhost::Host& h) { h.SetToken(792, 1.0); }, {{"FD", 60, E, G}}},
-    // A master value other than 0.0 and 1.0 shows neither.
-    {"OddMasterValue", [](simhost::Host& h) { ap_master = 0.5; h.SetToken(792, 1.0); }, {}},
-    {"SpeedHoldAndArm", [](simhost::Host& h) { spd_hold = thrust_hold = 1; h.SetToken(123, 1.0); },
+    {"OddMasterValueShowsNeither", [](simhost::Host& h) { ap_master = 0.5; h.SetToken(792, 1.0); }, {}},
+    {"SpeedHoldArmedInGreen", [](simhost::Host& h) { spd_hold = thrust_hold = 1; h.SetToken(123, 1.0); },
      {{"SPD", -90, E, G}, {"A/T", -90, A, G}}},
 };
 // clang-format on
@@ -98,41 +84,27 @@ const FmaCase kFmaCases[] = {
 INSTANTIATE_TEST_SUITE_P(Modes, PfdFma, ::testing::ValuesIn(kFmaCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct BoxCase {
-  int32_t* timer;
-  double x, w;
-};
-
-class PfdFmaBox : public PfdTest, public ::testing::WithParamInterface<BoxCase> {
- protected:
-  // Green outlines in the panel (the trend arrow is green as well).
-  std::vector<const gfx::Op*> Boxes() const {
+// A timer of 1 still draws its column's box; at 0 it is gone.
+TEST_F(PfdTest, FmaBoxDrawnWhileItsTimerRuns) {
+  const auto boxes = [&] {  // green outlines in the panel (the trend arrow is green as well)
     std::vector<const gfx::Op*> out;
     for (const gfx::Op* op : Ops(OpKind::Stroke, kPfdGreen)) {
       if (op->bounds.GetBottom() < CanvasY(-98)) out.push_back(op);
     }
     return out;
+  };
+  for (const auto& [timer, x, w] : {std::tuple{&fma_thr_box_timer, -100, 40}, {&fma_roll_box_timer, -48, 45},
+                                    {&fma_pitch_box_timer, 2, 47}, {&ap_cmd, 55, 40}}) {
+    *timer = 1;
+    Paint();
+    ASSERT_EQ(boxes().size(), 1u) << x;
+    EXPECT_NEAR(boxes()[0]->bounds.X, CanvasX(x), 1e-3);
+    EXPECT_NEAR(boxes()[0]->bounds.Width, w, 1e-3);
+    EXPECT_NEAR(boxes()[0]->bounds.Y, CanvasY(-130), 1e-3);
+    *timer = 0;
+    Paint();
+    EXPECT_TRUE(boxes().empty()) << x;
   }
-};
-
-// A timer of 1 still draws its box; at 0 it is gone.
-TEST_P(PfdFmaBox, DrawnWhileItsTimerRuns) {
-  const BoxCase& c = GetParam();
-  *c.timer = 1;
-  Paint();
-  const auto boxes = Boxes();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NEAR(boxes[0]->bounds.X, CanvasX(c.x), 1e-3);
-  EXPECT_NEAR(boxes[0]->bounds.Width, c.w, 1e-3);
-  EXPECT_NEAR(boxes[0]->bounds.Y, CanvasY(-130), 1e-3);
-  EXPECT_NEAR(boxes[0]->bounds.Height, 10, 1e-3);
-  *c.timer = 0;
-  Paint();
-  EXPECT_TRUE(Boxes().empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Columns, PfdFmaBox,
-                         ::testing::Values(BoxCase{&fma_thr_box_timer, -100, 40}, BoxCase{&fma_roll_box_timer, -48, 45},
-                                           BoxCase{&fma_pitch_box_timer, 2, 47}, BoxCase{&ap_cmd, 55, 40}));
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/tcas_link.h"
 #include "frame/frame_fixture.h"
 #include "nd/efis_options.h"
@@ -9,39 +11,23 @@ namespace {
 
 using EfisOptionsTest = FrameTest;
 
-struct RangeCase {
-  double nd_from, fpnd_from;
-  int direction;
-  double nd_to, fpnd_to;
-  int switch_writes;  // how often "efis_range_switch" was written
-  double switch_value;
-};
-
-class RangeStepTest : public FrameTest, public ::testing::WithParamInterface<RangeCase> {};
-
-TEST_P(RangeStepTest, EachRangeStepsFromItsOwnRung) {
-  const RangeCase& c = GetParam();
-  nd_rng_nm = c.nd_from;
-  fpnd_rng_nm = c.fpnd_from;
-  host().SetNamed("efis_range_switch", -1.0);
-  if (c.direction > 0) {
-    IncreaseNdRange();
-  } else {
-    DecreaseNdRange();
+// Each range steps on the ladder from its own rung and stops at its ends; an off-ladder range stays.
+// The knob variable is written with the new index only when a range moved (-1: not written).
+TEST_F(EfisOptionsTest, EachRangeStepsFromItsOwnRung) {
+  for (const auto& [nd_from, fpnd_from, up, nd_to, fpnd_to, knob] :
+       {std::tuple{10.0, 10.0, true, 20.0, 20.0, 1.0}, {320.0, 160.0, true, 320.0, 320.0, 5.0},
+        {320.0, 320.0, true, 320.0, 320.0, -1.0}, {10.0, 10.0, false, 10.0, 10.0, -1.0},
+        {40.0, 80.0, false, 20.0, 40.0, 2.0}, {15.0, 15.0, true, 15.0, 15.0, -1.0},
+        {15.0, 160.0, false, 15.0, 80.0, 3.0}}) {
+    nd_rng_nm = nd_from;
+    fpnd_rng_nm = fpnd_from;
+    host().SetNamed("efis_range_switch", -1.0);
+    up ? IncreaseNdRange() : DecreaseNdRange();
+    EXPECT_EQ(nd_rng_nm, nd_to) << nd_from << " " << fpnd_from << " " << up;
+    EXPECT_EQ(fpnd_rng_nm, fpnd_to) << nd_from << " " << fpnd_from << " " << up;
+    EXPECT_EQ(host().Named("efis_range_switch"), knob) << nd_from << " " << fpnd_from << " " << up;
   }
-  EXPECT_EQ(nd_rng_nm, c.nd_to);
-  EXPECT_EQ(fpnd_rng_nm, c.fpnd_to);
-  EXPECT_EQ(host().Named("efis_range_switch"), c.switch_writes > 0 ? c.switch_value : -1.0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ladder, RangeStepTest,
-                         ::testing::Values(RangeCase{10, 10, +1, 20, 20, 2, 1.0},
-                                           RangeCase{320, 160, +1, 320, 320, 1, 5.0},
-                                           RangeCase{320, 320, +1, 320, 320, 0, 0.0},
-                                           RangeCase{10, 10, -1, 10, 10, 0, 0.0},
-                                           RangeCase{40, 80, -1, 20, 40, 2, 2.0},
-                                           RangeCase{15, 15, +1, 15, 15, 0, 0.0},
-                                           RangeCase{15, 160, -1, 15, 80, 1, 3.0}));
 
 TEST_F(EfisOptionsTest, ModeStepsWriteTheKnobOnlyWhenTheyMoveButAlwaysTheEhsiMode) {
   nd_mode = 4;

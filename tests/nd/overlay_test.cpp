@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "afds/afds_globals.h"
-#include "fmc/fmc_globals.h"
+#include <tuple>
+
 #include "frame/tcas_link.h"
 #include "frame/tick_route.h"
 #include "nd/ehsi_overlay.h"
@@ -153,48 +153,27 @@ TEST_F(OverlayTest, HeadingMarksWithoutTheIrs) {
   EXPECT_EQ(Ops(OpKind::Stroke, kMagentaInk).back()->dash, gfx::DashStyleDash);
 }
 
-struct DiamondCase {
-  double alt, path, dist_sum;
-  int32_t y;
-  bool text;
-};
-
-class VnavDiamondPlace : public OverlayTest, public ::testing::WithParamInterface<DiamondCase> {};
-
-TEST_P(VnavDiamondPlace, DiamondFollowsTheDeviation) {
-  const DiamondCase& c = GetParam();
-  plane_alt = c.alt;
-  vnav_path_alt = c.path;
-  route_dist_sum = c.dist_sum;
-  const VnavDiamond d = PlaceVnavDiamond(101, 133, 69);
-  EXPECT_EQ(d.y, c.y);
-  EXPECT_EQ(d.text, c.text);
+// The diamond stands at the deviation over the scale, parked at either end with the figures shown;
+// without a distance to go it stays centred.
+TEST_F(OverlayTest, VnavDiamondFollowsTheDeviation) {
+  for (const auto& [alt, path, dist_sum, y, text] :
+       {std::tuple{12000, 11800, 10.0, 116, false}, {11800, 12000, 10.0, 86, false}, {12000, 11600, 10.0, 133, true},
+        {9000, 12000, 10.0, 69, true}, {9000, 12000, 0.0, 101, false}, {12000, 12000, 10.0, 101, false}}) {
+    std::tie(plane_alt, vnav_path_alt, route_dist_sum) = std::tuple(alt, path, dist_sum);
+    const VnavDiamond d = PlaceVnavDiamond(101, 133, 69);
+    EXPECT_EQ(d.y, y) << alt << " " << path << " " << dist_sum;
+    EXPECT_EQ(d.text, text) << alt << " " << path << " " << dist_sum;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Deviations, VnavDiamondPlace,
-                         ::testing::Values(DiamondCase{12000, 11800, 10.0, 116, false},
-                                           DiamondCase{11800, 12000, 10.0, 86, false},
-                                           DiamondCase{12000, 11600, 10.0, 133, true},
-                                           DiamondCase{9000, 12000, 10.0, 69, true},
-                                           DiamondCase{9000, 12000, 0.0, 101, false},
-                                           DiamondCase{12000, 12000, 10.0, 101, false}));
-
-struct MachCase {
-  double mach;
-  const char* text;
-};
-
-class MachText : public ::testing::TestWithParam<MachCase> {};
 
 // The short form stops where it would print ".1000".
-TEST_P(MachText, ThreeDigitsEitherSideOfOne) {
+TEST(EhsiMachText, ThreeDigitsEitherSideOfOne) {
   char text[32];
-  FormatMachText(GetParam().mach, text, sizeof text);
-  EXPECT_STREQ(text, GetParam().text);
+  for (const auto& [mach, expected] :
+       {std::pair{0.785, ".785"}, {1.02, "1.020"}, {0.9994, ".999"}, {0.9996, "1.000"}, {0.4, ".400"}}) {
+    FormatMachText(mach, text, sizeof text);
+    EXPECT_STREQ(text, expected) << mach;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Machs, MachText,
-                         ::testing::Values(MachCase{0.785, ".785"}, MachCase{1.02, "1.020"}, MachCase{0.9994, ".999"},
-                                           MachCase{0.9996, "1.000"}, MachCase{0.4, ".400"}));
 
 }  // namespace

@@ -2,24 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "nd/map_frame.h"
 #include "platform/tcas_module.h"
-#include "state/config_globals.h"
 
 namespace {
 
 using gfx::OpKind;
 
-TEST(RoseGeometry, ToFromByTheUnfoldedDifference) {
-  EXPECT_FALSE(ShowsTo(355.0, 0.0, 5.0));  // difference 350: FROM
-  EXPECT_TRUE(ShowsTo(40.0, 0.0, 10.0));
-  EXPECT_TRUE(ShowsTo(30.0, 340.0, 0.0));  // station 10 (370 less 360), course 0
-  EXPECT_FALSE(ShowsTo(200.0, 0.0, 20.0));
-}
-
-TEST(RoseGeometry, LateralDeviationTruncates) {
+// TO or FROM by the unfolded difference of station bearing and course; the deviation truncates.
+TEST(RoseGeometry, ToFromAndLateralDeviation) {
+  for (const auto& [brg, crs, hdg, to] : {std::tuple{355.0, 0.0, 5.0, false}, {40.0, 0.0, 10.0, true},
+                                          {30.0, 340.0, 0.0, true}, {200.0, 0.0, 20.0, false}}) {
+    EXPECT_EQ(ShowsTo(brg, crs, hdg), to) << brg << " " << crs << " " << hdg;
+  }
   EXPECT_EQ(LateralDeviation(127.0), 37);
   EXPECT_EQ(LateralDeviation(-127.0), -37);
   EXPECT_EQ(LateralDeviation(3.4), 0);
@@ -64,14 +63,13 @@ TEST_F(RoseTest, FullScaleNeedleBarOverTheOuterDot) {
   EXPECT_TRUE(Bar(&x0, &x1));
 }
 
-TEST_F(RoseTest, EhsiRoseNeedsTheIrs) {
+// Without aligned IRS the EHSI rose draws nothing, the ND's only the aircraft, keeping the scale.
+TEST_F(RoseTest, RosesWithoutIrs) {
   irs_l_anun_mode = 1;
   fp_ehsi_mode = 1;
   Record(kFpEhsiCanvas, DrawEhsiRose);
   EXPECT_TRUE(rec().ops().empty());
-}
-
-TEST_F(RoseTest, NdFullRoseWithoutIrsDrawsOnlyTheAircraft) {
+  irs_l_anun_mode = 3;
   irs_c_anun_mode = 0;
   nd_mode = 1;
   map_px_per_nm = 3.0;
@@ -97,49 +95,35 @@ TEST_F(RoseTest, RosePointerOneNeedsToken20AboveOne) {
   EXPECT_EQ(Count(OpKind::Stroke, kCyanInk), 4u);
 }
 
-struct LateralCase {
-  int32_t mode;
-  double flags;  // token 46
-  bool bar;
-  bool glideslope;
-};
-
-class NdRoseLateral : public RoseTest, public ::testing::WithParamInterface<LateralCase> {};
-
-// VOR mode shows the bar without the localizer bit, approach mode with it; the glideslope scale
-// needs bit 0x40.
-TEST_P(NdRoseLateral, BarAndGlideslopeByReceiverBits) {
-  const LateralCase& c = GetParam();
-  nd_mode = c.mode;
+// VOR mode shows the bar without the localizer bit (0x80), approach mode with it; the glideslope
+// diamond and its four dots need bit 0x40 in approach mode.
+TEST_F(RoseTest, NdRoseBarAndGlideslopeByReceiverBits) {
   host_.SetToken(49, 1.0);
-  host_.SetToken(46, c.flags);
   host_.SetToken(852, 1.0);
-  Record(kNdCanvas, DrawNdRose);
-  double x0 = 0.0, x1 = 0.0;
-  EXPECT_EQ(Bar(&x0, &x1), c.bar);
-  EXPECT_EQ(Count(OpKind::Fill, kMagentaInk), c.glideslope ? 1u : 0u);  // the diamond
-  size_t ellipses = 0;
-  for (const gfx::Op& op : rec().ops()) ellipses += op.shape == gfx::Shape::Ellipse ? 1 : 0;
-  EXPECT_EQ(ellipses, c.glideslope ? 8u : 4u);  // four deviation dots, four glideslope dots
+  for (const auto& [mode, flags, bar, glideslope] : {std::tuple{1, 0x00, true, false}, {1, 0x80, false, false},
+                                                     {2, 0x00, false, false}, {2, 0x80, true, false},
+                                                     {2, 0xC0, true, true}, {1, 0xC0, false, false}}) {
+    nd_mode = mode;
+    host_.SetToken(46, flags);
+    Record(kNdCanvas, DrawNdRose);
+    double x0 = 0.0, x1 = 0.0;
+    EXPECT_EQ(Bar(&x0, &x1), bar) << mode << " " << flags;
+    EXPECT_EQ(Count(OpKind::Fill, kMagentaInk), glideslope ? 1u : 0u) << mode << " " << flags;
+    size_t ellipses = 0;
+    for (const gfx::Op& op : rec().ops()) ellipses += op.shape == gfx::Shape::Ellipse ? 1 : 0;
+    EXPECT_EQ(ellipses, glideslope ? 8u : 4u) << mode << " " << flags;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Modes, NdRoseLateral,
-                         ::testing::Values(LateralCase{1, 0x00, true, false}, LateralCase{1, 0x80, false, false},
-                                           LateralCase{2, 0x00, false, false}, LateralCase{2, 0x80, true, false},
-                                           LateralCase{2, 0xC0, true, true}, LateralCase{1, 0xC0, false, false}));
 
 // The ND full rose stays heading up whatever the drift and the MAP orientation setting.
 TEST_F(RoseTest, NdFullRoseIsHeadingUp) {
   nd_mode = 1;
   Record(kNdCanvas, DrawNdRose);
-  const gfx::PointF nine = Text("9")->position;
+  ExpectTextAt("9", gfx::PointF(107.0f - 8.0f, 126.0f - 60.0f));  // bearing 90 on the heading: at the top
   plane_trk_mag = 80.0;
   drift_angle = 10.0;
   Record(kNdCanvas, DrawNdRose);
-  EXPECT_NEAR(Text("9")->position.X, nine.X, 1e-4);
-  EXPECT_NEAR(Text("9")->position.Y, nine.Y, 1e-4);
-  EXPECT_NEAR(nine.X, 107.0 - 8.0, 1e-3);  // bearing 90 on the heading: at the top
-  EXPECT_NEAR(nine.Y, 126.0 - 60.0, 1e-3);
+  ExpectTextAt("9", gfx::PointF(107.0f - 8.0f, 126.0f - 60.0f));
 }
 
 TEST_F(RoseTest, NdExpandedVorShowsToOrFromInGreen) {
@@ -148,15 +132,11 @@ TEST_F(RoseTest, NdExpandedVorShowsToOrFromInGreen) {
   host_.SetToken(49, 1.0);
   nav_rel_brg = 0.0;  // station on the nose, course 90: TO
   Record(kNdCanvas, DrawNdMap);
-  const gfx::Op* to = rec().FindText("TO");
-  ASSERT_NE(to, nullptr);
-  EXPECT_EQ(to->color, kGreenInk);
-  EXPECT_NEAR(rec().TextOf(*to)->position.X, 107.0 + 70.0, 1e-3);
-  EXPECT_NEAR(rec().TextOf(*to)->position.Y, 209.0 + 5.0, 1e-3);
+  EXPECT_EQ(TextColour("TO"), kGreenInk);
+  ExpectTextAt("TO", gfx::PointF(107.0f + 70.0f, 209.0f + 5.0f));
   nav_rel_brg = 180.0;
   Record(kNdCanvas, DrawNdMap);
   EXPECT_TRUE(rec().HasText("FROM"));
-  // The course line magenta, its tail dashed.
   const auto magenta = Ops(OpKind::Stroke, kMagentaInk);
   ASSERT_GE(magenta.size(), 3u);
   EXPECT_EQ(magenta.back()->dash, gfx::DashStyleDash);
@@ -177,11 +157,8 @@ TEST_F(RoseTest, EhsiExpandedRoseTrafficUsesItsOwnScale) {
   plane_hdg_true = 90.0;
   Record(kFpEhsiCanvas, DrawEhsiRose);
   EXPECT_DOUBLE_EQ(map_px_per_nm, 134.0 / 20.0);
-  const gfx::RecordedText* alt = Text("-3");
-  ASSERT_NE(alt, nullptr);
   // 5 NM ahead: 33.5 units up from (159, 170), the text 13 left and 12 below the symbol.
-  EXPECT_NEAR(alt->position.X, 159.0 - 13.0, 1e-3);
-  EXPECT_NEAR(alt->position.Y, 170.0 - 33.0 + 12.0, 1e-3);
+  ExpectTextAt("-3", gfx::PointF(159.0f - 13.0f, 170.0f - 33.0f + 12.0f));
 }
 
 }  // namespace

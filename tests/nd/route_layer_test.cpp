@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "afds/afds_globals.h"
+#include <tuple>
+
 #include "frame/tick_route.h"
 #include "navdb/navdb_globals.h"
-#include "nd/layer_fixture.h"
+#include "nd/map_fixture.h"
 #include "nd/nav_readouts.h"
 #include "state/config_globals.h"
 
@@ -48,8 +49,8 @@ TEST_F(RouteLayerTest, MapDrawsFromTheLegBeforeTheActiveOne) {
   RecordFpNd();
   EXPECT_EQ(Texts(), (std::vector<std::string>{"AAA", "BBB", "CCC", "DDD"}));
   ExpectTextAt("BBB", LabelAt(kFpNdMap, 180.0, fms_fpln_act[2]));
-  EXPECT_EQ(TextOp("BBB")->color, kMagentaInk);
-  EXPECT_EQ(TextOp("CCC")->color, kWhiteInk);
+  EXPECT_EQ(TextColour("BBB"), kMagentaInk);
+  EXPECT_EQ(TextColour("CCC"), kWhiteInk);
   EXPECT_EQ(Stars(kMagentaInk), 1u);
   EXPECT_EQ(Stars(kWhiteInk), 3u);
   // A star's top point lies 6 above its waypoint.
@@ -75,32 +76,20 @@ TEST_F(RouteLayerTest, PlanDrawsTheWholeRouteNorthUpAboutTheCentreLeg) {
   EXPECT_LT(p.Y, 272.0f);  // north of the centre leg: above it
 }
 
-struct DirectCase {
-  const char* from_id;
-  const char* first_label;
-};
-
-class RouteDirectTo : public RouteLayerTest, public ::testing::WithParamInterface<DirectCase> {};
-
-// Only "DIRECT" itself turns the first point into the direct-to start.
-TEST_P(RouteDirectTo, FirstPointIsTheDirectToStart) {
+// Only "DIRECT" itself turns the first point into the direct-to start, labelled "DCT".
+TEST_F(RouteLayerTest, FirstPointIsTheDirectToStart) {
   SetRoute(2);
-  lnav_leg[0].FrId = GetParam().from_id;
   lnav_leg[0].fr_lat = plane_lat - 0.02;
   lnav_leg[0].fr_lon = plane_lon + 0.05;
-  RecordFpNd();
-  ASSERT_NE(Text(GetParam().first_label), nullptr);
-  EXPECT_EQ(TextOp(GetParam().first_label)->color, kWhiteInk);
-  if (std::string(GetParam().first_label) == "DCT") {
-    EXPECT_EQ(Text("AAA"), nullptr);
-    const gfx::PointF p = At(kFpNdMap, 180.0, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon);
-    ExpectTextAt("DCT", gfx::PointF(p.X + 7.0f, p.Y - 7.0f));
+  for (const auto& [from_id, first_label] : {std::pair{"direct", "AAA"}, {"AAA", "AAA"}, {"DIRECT", "DCT"}}) {
+    lnav_leg[0].FrId = from_id;
+    RecordFpNd();
+    EXPECT_EQ(TextColour(first_label), kWhiteInk) << from_id;
   }
+  EXPECT_EQ(Text("AAA"), nullptr);
+  const gfx::PointF p = At(kFpNdMap, 180.0, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon);
+  ExpectTextAt("DCT", gfx::PointF(p.X + 7.0f, p.Y - 7.0f));
 }
-
-INSTANTIATE_TEST_SUITE_P(FromIds, RouteDirectTo,
-                         ::testing::Values(DirectCase{"DIRECT", "DCT"}, DirectCase{"direct", "AAA"},
-                                           DirectCase{"AAA", "AAA"}));
 
 // A "DISCO" row breaks the active route's line on both sides and shows nothing; the modified route
 // runs its dashed line through it and labels it.
@@ -119,45 +108,32 @@ TEST_F(RouteLayerTest, DiscontinuityBreaksOnlyTheActiveRoute) {
   ASSERT_EQ(dashed.size(), 4u);
   EXPECT_EQ(dashed[0]->dash, gfx::DashStyleDash);
   EXPECT_EQ(Stars(kWhiteInk), 3u + 4u);
-  EXPECT_EQ(rec().FindText("DISCO")->color, kWhiteInk);
+  EXPECT_EQ(TextColour("DISCO"), kWhiteInk);
   fms_fpln_active = 3;  // executed: no pending modification
   RecordFpNd();
   EXPECT_EQ(Count(OpKind::Stroke, kCyanInk), 0u);
 }
 
-struct InterceptCase {
-  const char* name;
-  LayerMap map;
-  MapLayer layer;
-  int32_t radius;
-  bool from_lnav_point;
-};
-
-class RouteIntercept : public RouteLayerTest, public ::testing::WithParamInterface<InterceptCase> {};
-
 // With an intercept course on the active leg the FP_ND and ND start its line at the LNAV leg's
 // from-point; the FP_EHSI keeps the previous waypoint.
-TEST_P(RouteIntercept, ActiveLineStartsAtTheLnavFromPoint) {
-  const InterceptCase& c = GetParam();
+TEST_F(RouteLayerTest, ActiveInterceptLineStartsAtTheLnavFromPoint) {
   SetRoute(2);
   fms_fpln_act[2].intc_crs = 90.0;
   lnav_leg[0].fr_lat = plane_lat - 0.05;
   lnav_leg[0].fr_lon = plane_lon - 0.1;
-  RecordLayer(c.map, 40.0, c.radius, c.layer);
-  const auto lines = Strokes(kMagentaInk, Shape::Line);
-  ASSERT_GE(lines.size(), 2u);
-  const auto start = rec().PointsOf(*lines[1])[0];  // the line into BBB
-  const gfx::PointF from = c.from_lnav_point ? At(c.map, 180.0, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon)
-                                             : At(c.map, 180.0, fms_fpln_act[1].lat, fms_fpln_act[1].lon);
-  EXPECT_NEAR(start.x, from.X, 1.0);  // end points are whole layer units
-  EXPECT_NEAR(start.y, from.Y, 1.0);
+  for (const auto& [map, layer, radius, from_lnav] :
+       {std::tuple{kFpNdMap, MapLayer{DrawMapRouteFpNd}, 236, true}, {kNdMap, MapLayer{DrawMapRouteNd}, 189, true},
+        {kEhsiMap, MapLayer{DrawMapRouteEhsi}, 134, false}}) {
+    RecordLayer(map, 40.0, radius, layer);
+    const auto lines = Strokes(kMagentaInk, Shape::Line);
+    ASSERT_GE(lines.size(), 2u);
+    const auto start = rec().PointsOf(*lines[1])[0];  // the line into BBB
+    const gfx::PointF from = from_lnav ? At(map, 180.0, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon)
+                                       : At(map, 180.0, fms_fpln_act[1].lat, fms_fpln_act[1].lon);
+    EXPECT_NEAR(start.x, from.X, 1.0) << radius;  // end points are whole layer units
+    EXPECT_NEAR(start.y, from.Y, 1.0) << radius;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Displays, RouteIntercept,
-                         ::testing::Values(InterceptCase{"FpNd", kFpNdMap, DrawMapRouteFpNd, 236, true},
-                                           InterceptCase{"Nd", kNdMap, DrawMapRouteNd, 189, true},
-                                           InterceptCase{"Ehsi", kEhsiMap, DrawMapRouteEhsi, 134, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // The modified route's active row with an intercept course (stored in the modified route) gets a
 // magenta course line instead of its dashed line in.
@@ -178,66 +154,42 @@ TEST_F(RouteLayerTest, ModifiedInterceptCourseReplacesTheDashedLineIn) {
   EXPECT_LT(course[1].x, a.X - 500.0);  // east on a south-up map: far to the left
 }
 
-struct DataLabelCase {
-  const char* name;
-  MapLayer layer;
-  LayerMap map;
-  double gs;
-  int32_t restr;
-  std::vector<std::string> texts;
-};
-
-class RouteDataLabels : public RouteLayerTest, public ::testing::WithParamInterface<DataLabelCase> {};
-
-TEST_P(RouteDataLabels, AltitudeAndEtaNeedSpeedAndRouteData) {
-  const DataLabelCase& c = GetParam();
+// 18 NM to CCC: 36 minutes at 30 kt, 10.8 at 100 kt. Labels need more than 30 kt (the ND more than
+// 100 for the active waypoint); the altitude only with restriction 1; none on the FP_EHSI.
+TEST_F(RouteLayerTest, AltitudeAndEtaLabelsNeedSpeedAndRouteData) {
   SetRoute(3);
   fp_cnt = 3;
   nd_data_on = 1;
-  ground_speed = c.gs;
   zulu_hour = 10.0;
-  fms_fpln_act[3].restr = c.restr;
   fms_fpln_act[3].alt = 12000.0;
-  RecordLayer(c.map, 40.0, 189, c.layer);
-  EXPECT_EQ(Texts(), c.texts);
+  using V = std::vector<std::string>;
+  for (const auto& [layer, map, gs, restr, texts] :
+       {std::tuple{MapLayer{DrawMapRouteFpNd}, kFpNdMap, 30.0, 1, V{"BBB", "CCC"}},
+        {MapLayer{DrawMapRouteFpNd}, kFpNdMap, 31.0, 0, V{"BBB", "CCC", "1035Z"}},
+        {MapLayer{DrawMapRouteFpNd}, kFpNdMap, 100.0, 1, V{"BBB", "CCC", "12000", "1011Z"}},
+        {MapLayer{DrawMapRouteFpNd}, kFpNdMap, 100.0, 3, V{"BBB", "CCC", "1011Z"}},
+        {MapLayer{DrawMapRouteNd}, kNdMap, 100.0, 0, V{"BBB", "CCC"}},
+        {MapLayer{DrawMapRouteNd}, kNdMap, 101.0, 0, V{"BBB", "CCC", "1011Z"}},
+        {MapLayer{DrawMapRouteEhsi}, kEhsiMap, 250.0, 1, V{"BBB", "CCC"}}}) {
+    ground_speed = gs;
+    fms_fpln_act[3].restr = restr;
+    RecordLayer(map, 40.0, 189, layer);
+    EXPECT_EQ(Texts(), texts) << gs << " " << restr;
+  }
 }
 
-// 18 NM to CCC: 36 minutes at 30 kt, 10.8 at 100 kt; the ND wants 100 kt for the active waypoint.
-INSTANTIATE_TEST_SUITE_P(
-    Speeds, RouteDataLabels,
-    ::testing::Values(
-        DataLabelCase{"FpNd30", DrawMapRouteFpNd, kFpNdMap, 30.0, 1, {"BBB", "CCC"}},
-        DataLabelCase{"FpNd31", DrawMapRouteFpNd, kFpNdMap, 31.0, 0, {"BBB", "CCC", "1035Z"}},
-        DataLabelCase{"FpNdAltitude", DrawMapRouteFpNd, kFpNdMap, 100.0, 1, {"BBB", "CCC", "12000", "1011Z"}},
-        DataLabelCase{"FpNdBothConstraints", DrawMapRouteFpNd, kFpNdMap, 100.0, 3, {"BBB", "CCC", "1011Z"}},
-        DataLabelCase{"NdActive100", DrawMapRouteNd, kNdMap, 100.0, 0, {"BBB", "CCC"}},
-        DataLabelCase{"NdActive101", DrawMapRouteNd, kNdMap, 101.0, 0, {"BBB", "CCC", "1011Z"}},
-        DataLabelCase{"Ehsi", DrawMapRouteEhsi, kEhsiMap, 250.0, 1, {"BBB", "CCC"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct EtaCase {
-  double minutes_to_go;
-  double zulu_h, zulu_m;
-  double h, m;
-};
-
-class ArrivalClockCases : public MapTest, public ::testing::WithParamInterface<EtaCase> {};
-
-TEST_P(ArrivalClockCases, WholeMinutesCarryIntoTheHourAndHoursWrap) {
-  const EtaCase& c = GetParam();
-  zulu_hour = c.zulu_h;
-  zulu_min = c.zulu_m;
-  const ArrivalClock eta = ArrivalClockAt(c.minutes_to_go * 2.0, 120.0);  // 2 NM a minute
-  EXPECT_DOUBLE_EQ(eta.hours, c.h);
-  EXPECT_DOUBLE_EQ(eta.minutes, c.m);
+// Minutes rounded before the carry, so 59.6 never reads ":60"; hours wrap modulo 24.
+TEST_F(MapTest, ArrivalClockCarriesWholeMinutesAndWrapsHours) {
+  for (const auto& [minutes_to_go, zulu_h, zulu_m, h, m] :
+       {std::tuple{20.0, 23.0, 50.0, 0.0, 10.0}, {90.0, 10.0, 45.0, 12.0, 15.0}, {59.6, 10.0, 0.0, 11.0, 0.0},
+        {59.4, 10.0, 0.0, 10.0, 59.0}, {26.0 * 60.0, 23.0, 0.0, 1.0, 0.0}, {-0.5, 8.0, 30.0, 8.0, 30.0}}) {
+    zulu_hour = zulu_h;
+    zulu_min = zulu_m;
+    const ArrivalClock eta = ArrivalClockAt(minutes_to_go * 2.0, 120.0);  // 2 NM a minute
+    EXPECT_DOUBLE_EQ(eta.hours, h) << minutes_to_go;
+    EXPECT_DOUBLE_EQ(eta.minutes, m) << minutes_to_go;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Times, ArrivalClockCases,
-                         ::testing::Values(EtaCase{20.0, 23.0, 50.0, 0.0, 10.0}, EtaCase{90.0, 10.0, 45.0, 12.0, 15.0},
-                                           EtaCase{59.6, 10.0, 0.0, 11.0, 0.0},  // never ":60"
-                                           EtaCase{59.4, 10.0, 0.0, 10.0, 59.0},
-                                           EtaCase{26.0 * 60.0, 23.0, 0.0, 1.0, 0.0},  // two days' wrap
-                                           EtaCase{-0.5, 8.0, 30.0, 8.0, 30.0}));
 
 // ND and FP_EHSI label the origin runway before the loop, also with row 0 behind the aircraft; the
 // FP_ND only while row 0 is drawn. The destination runway goes beside the last row.

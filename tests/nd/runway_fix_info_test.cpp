@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cdu/cdu_globals.h"
 #include "navdb/navdb_globals.h"
 #include "nd/fix_info_layer.h"
-#include "nd/layer_fixture.h"
+#include "nd/map_fixture.h"
 #include "nd/runway_layer.h"
 #include "state/config_globals.h"
 
@@ -33,38 +35,23 @@ class RunwayLayerTest : public LayerTest {
       DrawMapRunwaysFpNd(s, g, fx, fy, plane_lat, plane_lon, 180.0);
     });
   }
-  size_t DashedWhiteLines() const {
-    size_t n = 0;
-    for (const gfx::Op* op : Strokes(kWhiteInk, Shape::Line)) n += op->dash == gfx::DashStyleDash ? 1 : 0;
-    return n;
+};
+
+// Four dashed lines for a departure runway, five for an arrival runway (its centreline too), within
+// 100 NM of the map centre only; rows outside the table draw nothing.
+TEST_F(RunwayLayerTest, RunwaysWithinReachAreDrawn) {
+  for (const auto& [dist_nm, dep, dest, lines] : {std::tuple{99.9, 3, 0, 4u}, {99.9, 0, 4, 5u}, {99.9, 3, 4, 9u},
+                                                  {100.001, 3, 4, 0u}, {5.0, 23, 0, 0u}, {5.0, -1, 0, 0u}}) {
+    SetRunway(1, 3, "16L", dist_nm, 11900);
+    SetRunway(2, 4, "10R", dist_nm, 11000);
+    fms_dep_rwy_pos = dep;
+    fms_dest_rwy_pos = dest;
+    RecordFpNd();
+    size_t dashed = 0;
+    for (const gfx::Op* op : Strokes(kWhiteInk, Shape::Line)) dashed += op->dash == gfx::DashStyleDash ? 1 : 0;
+    EXPECT_EQ(dashed, lines) << dist_nm << " " << dep << " " << dest;
   }
-};
-
-struct ReachCase {
-  double dist_nm;
-  int dep, dest;
-  size_t lines;
-};
-
-class RunwayReach : public RunwayLayerTest, public ::testing::WithParamInterface<ReachCase> {};
-
-// Four lines for a departure runway, five for an arrival runway (its centreline too), within 100 NM
-// of the map centre only.
-TEST_P(RunwayReach, RunwaysWithinReachAreDrawn) {
-  const ReachCase& c = GetParam();
-  SetRunway(1, 3, "16L", c.dist_nm, 11900);
-  SetRunway(2, 4, "10R", c.dist_nm, 11000);
-  fms_dep_rwy_pos = c.dep;
-  fms_dest_rwy_pos = c.dest;
-  RecordFpNd();
-  EXPECT_EQ(DashedWhiteLines(), c.lines);
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, RunwayReach,
-                         ::testing::Values(ReachCase{99.9, 3, 0, 4u}, ReachCase{99.9, 0, 4, 5u},
-                                           ReachCase{99.9, 3, 4, 9u}, ReachCase{100.001, 3, 4, 0u},
-                                           ReachCase{5.0, 23, 0, 0u},  // past the 22 runway rows
-                                           ReachCase{5.0, -1, 0, 0u}));
 
 // Length in feet over 5280, taken as NM: 10,560 ft gives side lines of 2 NM.
 TEST_F(RunwayLayerTest, SideLinesAreLengthOver5280Long) {
@@ -112,25 +99,16 @@ class FixInfoLayerTest : public LayerTest {
   }
 };
 
-struct FixDistCase {
-  double dist_nm;
-  double line_dist_nm;  // 0: the line has no distance
-  bool drawn;
-};
-
-class FixInfoReach : public FixInfoLayerTest, public ::testing::WithParamInterface<FixDistCase> {};
-
 // Fixes beyond 380 NM are left out, and so are lines without a distance (a radial alone).
-TEST_P(FixInfoReach, OnlyLinesWithADistanceToFixesWithin380Nm) {
+TEST_F(FixInfoLayerTest, OnlyLinesWithADistanceToFixesWithin380Nm) {
   fpnd_rng_nm = 320.0;
-  SetFix(1, "V", 180.0, GetParam().dist_nm, 90.0, GetParam().line_dist_nm);
-  RecordFpNd();
-  EXPECT_EQ(!rec().ops().empty(), GetParam().drawn);
+  for (const auto& [dist_nm, line_dist_nm, drawn] :
+       {std::tuple{379.99, 10.0, true}, {380.01, 10.0, false}, {10.0, 0.0, false}}) {
+    SetFix(1, "V", 180.0, dist_nm, 90.0, line_dist_nm);
+    RecordFpNd();
+    EXPECT_EQ(!rec().ops().empty(), drawn) << dist_nm << " " << line_dist_nm;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Distances, FixInfoReach,
-                         ::testing::Values(FixDistCase{379.99, 10.0, true}, FixDistCase{380.01, 10.0, false},
-                                           FixDistCase{10.0, 0.0, false}));
 
 // Symbol, 16-unit circle, dashed distance circle and its label, then the radial and its label; a
 // radial of 360 reads 000.
@@ -140,9 +118,8 @@ TEST_F(FixInfoLayerTest, FixWithRadialAndDistance) {
   RecordFpNd();
   const double px = 236.0 / 40.0;
   const int32_t y = static_cast<int32_t>(-10.0 * px);  // straight up on the south-up map
-  const auto symbol = Strokes(kCyanInk, Shape::Lines);
-  ASSERT_EQ(symbol.size(), 1u);
-  EXPECT_EQ(rec().PointsOf(*symbol[0]).size(), 19u);  // the VOR symbol
+  ASSERT_EQ(Strokes(kCyanInk, Shape::Lines).size(), 1u);
+  EXPECT_EQ(rec().PointsOf(*Strokes(kCyanInk, Shape::Lines)[0]).size(), 19u);  // the VOR symbol
   const auto ellipses = Strokes(kGreenInk, Shape::Ellipse);
   ASSERT_EQ(ellipses.size(), 2u);
   EXPECT_NEAR(ellipses[0]->bounds.Width, 16.0, 1e-3);
@@ -166,12 +143,9 @@ TEST_F(FixInfoLayerTest, RadialLabelMovesOutForAFixBeyondTheRange) {
   SetFix(1, "I", 180.0, 60.0, 90.0, 5.0);
   RecordFpNd();
   const double px = 236.0 / 40.0;
-  const gfx::RecordedText* t = Text("090");
-  ASSERT_NE(t, nullptr);
-  const double fix_y = 272.0 + static_cast<int32_t>(-60.0 * px);
   // From 180 to 090 is a left turn: rotated by -90 + 90 = 0, the label at (-o - 10, 0).
-  EXPECT_NEAR(t->position.X, 159.0 - 50.0 * px - 10.0, 1e-2);
-  EXPECT_NEAR(t->position.Y, fix_y, 1e-2);
+  ExpectTextAt("090", gfx::PointF(static_cast<float>(159.0 - 50.0 * px - 10.0),
+                                  static_cast<float>(272.0 + static_cast<int32_t>(-60.0 * px))), 1e-2);
 }
 
 // PLAN places the fixes about the active leg while no centre leg is chosen, north up.
@@ -180,7 +154,6 @@ TEST_F(FixInfoLayerTest, PlanCentresOnTheActiveLegWithoutACentreLeg) {
   fpnd_mode = 4;
   fp_nd_centre_y = 170;
   fp_nd_radius_px = 120;
-  fix_info[2] = FixInfoEntry{};
   fix_info[2].ident = "FIX";
   fix_info[2].lat = fms_fpln_act[2].lat + 0.1;  // 6 NM north of BBB
   fix_info[2].lon = fms_fpln_act[2].lon;

@@ -1,0 +1,289 @@
+// The upper EICAS (engine dials with the thrust-reference state the painter keeps, alert lists,
+// memo, TAT and reversers) and the lower EICAS pages (secondary engines and status).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "afds/systems_globals.h"
+#include "displays/display_fixtures.h"
+#include "fmc/engine_epr.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/thrust_limits.h"
+#include "frame/frame_globals.h"
+#include "state/aircraft_id.h"
+#include "state/config_globals.h"
+
+namespace {
+
+class UpperEicasEngines : public EicasTest {
+ protected:
+  void SetUp() override {
+    EicasTest::SetUp();
+    InitThrustLimitTables();
+    FillN1EprTables();
+    thr_ref_to_req = 0;  // its load value asks the first paint for the take-off reference
+  }
+};
+
+// Flaps out, below 2500 ft radio, above 100 kt and sinking faster than 200 ft/min: CLB becomes G/A
+// once, with the reference recomputed and 0x101F4 sent. The switching row comes last, so that no
+// latch it might leave hides a wrong switch of the others.
+TEST_F(UpperEicasEngines, AutomaticGoAroundSwitchesOnceWithItsKeyEvent) {
+  vnav_tgt_vs = -1800;
+  for (const auto& [radio_ft, ias_kt, vs_fpm, switches] :
+       {std::tuple{2500.0, 150.0, -700.0, false}, {1000.0, 100.0, -700.0, false}, {1000.0, 150.0, -200.0, false},
+        {1000.0, 150.0, -700.0, true}}) {
+    tmsp = 3;
+    std::tie(flap_angle, ias, radio_height, vert_speed) = std::tuple(20.0, ias_kt, radio_ft, vs_fpm);
+    thr_limit_refresh_cnt = 1;  // no periodic refresh
+    epr_bug = epr_bug_2 = 9.99;
+    PaintUpper();
+    PaintUpper();
+    EXPECT_EQ(tmsp, switches ? 2 : 3) << radio_ft << " " << ias_kt << " " << vs_fpm;
+    ASSERT_EQ(host_.key_events().size(), switches ? 1u : 0u);
+    EXPECT_DOUBLE_EQ(epr_bug, switches ? GetThrustLimitEpr(0.0) : 9.99);
+    EXPECT_DOUBLE_EQ(epr_bug_2, epr_bug);
+  }
+  EXPECT_EQ(host_.key_events()[0].event_id, 0x101F4u);
+  EXPECT_EQ(host_.key_events()[0].value, -1800);
+}
+
+TEST_F(UpperEicasEngines, ClimbAboveAccelerationHeightSwitchesToClb) {
+  accel_ht = 1000;
+  radio_height = 1001.0;
+  vert_speed = 499.0;
+  PaintUpper();
+  EXPECT_EQ(tmsp, 1);
+  vert_speed = 500.0;
+  PaintUpper();
+  EXPECT_EQ(tmsp, 3);
+  EXPECT_TRUE(host_.key_events().empty());
+}
+
+// A raise from below the measured 15 C starts from it; raises stop at 71, lowering stops at the
+// measured value and acts outside TO only together with a raise. Each request acts once.
+TEST_F(UpperEicasEngines, AssumedTemperatureStepsOncePerRequest) {
+  SetTat(15.0);
+  for (const auto& [mode, incr, decr, before, after] :
+       {std::tuple{3, 1, 0, 10.0, 17.0}, {1, 1, 0, 70.5, 71.0}, {1, 0, 1, 40.0, 39.0}, {1, 0, 1, 15.5, 15.0},
+        {3, 0, 1, 40.0, 40.0}, {3, 1, 1, 40.0, 39.0}}) {
+    tmsp = mode;
+    to_epr_temp_sel = before;
+    to_temp_incr_req = incr;
+    to_temp_decr_req = decr;
+    PaintUpper();
+    PaintUpper();
+    EXPECT_DOUBLE_EQ(to_epr_temp_sel, after) << mode << incr << decr << before;
+  }
+}
+
+TEST_F(UpperEicasEngines, ReferenceLineAndItsRefreshes) {
+  SetTat(15.0);
+  to_epr_temp_sel = 40.0;
+  thr_ref_to_req = 1;
+  PaintUpper();
+  const double takeoff_ref = epr_bug;
+  EXPECT_DOUBLE_EQ(takeoff_ref, GetThrustLimitEpr(40.0));
+  EXPECT_EQ(TextAt(172, 0), (Shown{"40c", 172, 0, palette::kGreen}));
+  EXPECT_EQ(TextAt(166, 8).text + TextAt(174, 8).text, "D-TO");
+  to_epr_temp_sel = 15.5;  // within half a degree of the measured temperature: no derate
+  tmsp = 3;                // and the climb reference is refreshed on every 541st paint
+  thr_limit_refresh_cnt = 540;
+  PaintUpper();
+  EXPECT_FALSE(rec_.HasText("D-"));
+  EXPECT_EQ(epr_bug, takeoff_ref);
+  PaintUpper();
+  EXPECT_DOUBLE_EQ(epr_bug, GetThrustLimitEpr(0.0));
+  EXPECT_EQ(TextAt(174, 8).text, "CLB");
+}
+
+// PW engines: 1.0 / 1.4 / 1.8 with 8 ticks, full scale 131 degrees; others 1.0 / 1.5 / 2.0 with 10
+// ticks and 189. Without tables EPR reads 0.00 and parks the needle at the start.
+TEST_F(UpperEicasEngines, EprScaleByEngineFamily) {
+  for (const auto& [engine, n1_full_scale, full_scale_deg, mid, ticks] :
+       {std::tuple{"PW2037", 100.0, 131.0, "1.4", 8u}, {"RB211-535E4B", 106.0, 189.0, "1.5", 10u}}) {
+    FillN1EprTables();
+    engine_type = engine;
+    SetToken(627, n1_full_scale);
+    PaintUpper();
+    EXPECT_EQ(TextAt(128, 50).text, mid);
+    EXPECT_EQ(MarkAngles(138, 38, 23, 28).size(), ticks);
+    EXPECT_NEAR(NeedleDeg(138, 38, 34), full_scale_deg, 0.01) << engine;
+    ResetEngineEprGlobals();
+    PaintUpper();
+    EXPECT_EQ(TextAt(138, 21).text, "0.00");
+    EXPECT_NEAR(NeedleDeg(138, 38, 34), 0.0, 0.01);
+  }
+}
+
+TEST_F(UpperEicasEngines, N1AndEgtLimitsAndNeedles) {
+  SetToken(626, 109.5);
+  SetToken(645, 120.0);
+  SetToken(567, 491.69);  // 0 C (the token is in Rankine)
+  PaintUpper();
+  EXPECT_EQ(BoxColour(138, 88), palette::kWhite);
+  EXPECT_EQ(TextAt(138, 91), (Shown{"109.5", 138, 91, palette::kWhite}));
+  EXPECT_EQ(BoxColour(211, 88), palette::kAmber);
+  EXPECT_EQ(TextAt(211, 91).colour, palette::kAmber);
+  EXPECT_NEAR(NeedleDeg(211, 108, 28), 210.0, 0.01);
+  EXPECT_NEAR(NeedleDeg(138, 178, 28), 0.0, 0.01);
+}
+
+TEST_F(UpperEicasEngines, ReferenceChevronsFollowEngine2sBugOnlyUnderVnavSpeed) {
+  epr_bug = 1.5;    // 105 degrees on the 1.9 scale
+  epr_bug_2 = 1.2;  // 42 degrees
+  PaintUpper();
+  EXPECT_NEAR(MarkAngles(211, 38, 29, 31, palette::kGreen).at(0), 105.0, 0.01);
+  vnav = 1;
+  PaintUpper();
+  EXPECT_NEAR(MarkAngles(138, 38, 29, 31, palette::kMagenta).at(0), 105.0, 0.01);
+  EXPECT_NEAR(MarkAngles(211, 38, 29, 31, palette::kMagenta).at(0), 42.0, 0.01);
+}
+
+class UpperEicasText : public EicasTest {
+ protected:
+  static void Fill(EicasMessage* rows, int32_t* count, int32_t n, const char* prefix) {
+    for (int32_t i = 1; i <= n; ++i) rows[i] = {prefix + std::to_string(i), 0};
+    *count = n;
+  }
+  std::vector<Shown> Lines(double y0 = 0, double y1 = 130) const {  // texts left of the TAT, between y0 and y1
+    std::vector<Shown> out;
+    for (const Shown& s : Texts()) {
+      if (s.x < 100 && s.y >= y0 && s.y < y1) out.push_back(s);
+    }
+    return out;
+  }
+  bool Cue() const { return TextAt(0, 137).text == "        PAGE 1"; }
+};
+
+TEST_F(UpperEicasText, ListsInOrderWithoutGapsForInhibitedRows) {
+  Fill(warning_msgs, &warning_msg_count, 1, "W");
+  Fill(caution_msgs, &caution_msg_count, 3, "C");
+  Fill(advisory_msgs, &advisory_msg_count, 1, "A");
+  caution_msgs[2].inhibit = 1;
+  PaintUpper();
+  EXPECT_EQ(Lines(), (std::vector<Shown>{{"W1", 0, 7, palette::kRed},
+                                         {"C1", 0, 20, palette::kAmber},
+                                         {"C3", 0, 33, palette::kAmber},
+                                         {"A1", 7, 46, palette::kAmber}}));
+}
+
+TEST_F(UpperEicasText, TwelveWarningsFillTenLinesAndCueOnlyForAWaitingCaution) {
+  Fill(warning_msgs, &warning_msg_count, 12, "W");
+  PaintUpper();
+  ASSERT_EQ(Lines().size(), 10u);
+  EXPECT_EQ(Lines().back().y, 124.0);
+  EXPECT_FALSE(Cue());
+  Fill(caution_msgs, &caution_msg_count, 1, "C");
+  PaintUpper();
+  EXPECT_TRUE(Cue());
+}
+
+TEST_F(UpperEicasText, CancelPagesOnceAndRecallShowsAllAgain) {
+  Fill(warning_msgs, &warning_msg_count, 3, "W");
+  Fill(caution_msgs, &caution_msg_count, 12, "C");
+  eicas_cancel_req = 1;
+  PaintUpper();
+  PaintUpper();  // the request was spent by the first paint
+  ASSERT_EQ(Lines().size(), 8u);  // three warnings and the five cautions left
+  EXPECT_EQ(Lines()[3].text, "C8");
+  EXPECT_FALSE(Cue());
+  eicas_recall_req = 1;
+  PaintUpper();
+  EXPECT_EQ(Lines().back().text, "C7");
+  EXPECT_TRUE(Cue());
+}
+
+// The memo shows below seven messages, its lines coloured by the checklist state: title,
+// speedbrakes, gear, flaps.
+TEST_F(UpperEicasText, LandingMemoBelowSevenMessagesColouredByState) {
+  constexpr gfx::ARGB W = palette::kWhite, G = palette::kGreen, Y = palette::kYellow;
+  DisplayLdgChkLst = 1;
+  ldg_flaps = 30;
+  for (const auto& [messages, state, expected] :
+       {std::tuple{6, 5, std::vector{W, G, Y, W}}, {0, 7, std::vector{W, G, G, Y}}, {0, 9, std::vector{G, G, G, G}},
+        {7, 5, std::vector<gfx::ARGB>{}}, {0, 0, std::vector<gfx::ARGB>{}}}) {
+    ldg_checklist_mode = state;
+    Fill(caution_msgs, &caution_msg_count, messages, "C");
+    PaintUpper();
+    std::vector<gfx::ARGB> colours;
+    for (const Shown& s : Lines(140, 213)) colours.push_back(s.colour);
+    EXPECT_EQ(colours, expected) << messages << " " << state;
+    EXPECT_EQ(TextAt(0, 180).text, colours.empty() ? "" : "FLAPS 30");
+  }
+}
+
+TEST_F(UpperEicasText, TatAndReversers) {
+  SetTat(-5.0);
+  SetToken(641, 0.5);
+  SetToken(660, 0.98);
+  PaintUpper();
+  EXPECT_EQ(TextAt(120, 0), (Shown{"-5c", 120, 0, palette::kWhite}));
+  EXPECT_EQ(TextAt(140, 0).colour, palette::kAmber);
+  EXPECT_EQ(TextAt(210, 0), (Shown{"REV", 210, 0, palette::kGreen}));
+  SetToken(641, 0.01);
+  PaintUpper();
+  EXPECT_EQ(TextAt(140, 0).text, "");
+}
+
+using LowerEicas = EicasTest;
+
+TEST_F(LowerEicas, OnlyPw2043DropsTheN3Row) {
+  SetToken(627, 80.0);
+  SetToken(421, 4200.0);  // engine 1 fuel flow, from the first token family
+  SetToken(657, 5100.0);  // engine 2, from the second while 460 reads 0
+  engine_type = "PW2043";
+  PaintLower();
+  EXPECT_EQ(TextAt(138, 91).text + TextAt(211, 91).text + TextAt(165, 130).text, "4.25.1FF");
+  engine_type = "PW2037";
+  PaintLower();
+  EXPECT_EQ(TextAt(138, 91).text + TextAt(138, 161).text + TextAt(165, 200).text, " 834.2FF");
+}
+
+// A white box from 109.6 is red, the readout red from 110; the needle parks at 210 degrees.
+TEST_F(LowerEicas, N2BoxReadoutAndNeedle) {
+  constexpr gfx::ARGB W = palette::kWhite, R = palette::kRed;
+  for (const auto& [n2, box, text, needle_deg] : {std::tuple{55.0, W, W, 105.0}, {109.6, R, W, 109.6 / 110 * 210},
+                                                  {110.0, R, R, 210.0}, {120.0, R, R, 210.0}}) {
+    SetToken(627, n2);
+    PaintLower();
+    EXPECT_EQ(BoxColour(138, 18), box) << n2;
+    EXPECT_EQ(TextAt(138, 21).colour, text) << n2;
+    EXPECT_NEAR(NeedleDeg(138, 38, 28), needle_deg, 0.01) << n2;
+  }
+}
+
+TEST_F(LowerEicas, OilPointersFollowTheirScales) {
+  SetToken(562, 0.0);            // engine 1 oil pressure 0 psi: on the red line
+  SetToken(572, 145.0 * 144.0);  // engine 2 at full scale (pounds per square foot)
+  SetToken(561, 491.69);         // engine 1 oil at 0 C (Rankine)
+  PaintLower();
+  EXPECT_EQ(PointerTipsAt(57), (std::vector<double>{50, 100, 122}));  // pressure, temperature, quantity
+  EXPECT_EQ(PointerTipsAt(62).front(), 10.0);
+}
+
+TEST_F(LowerEicas, StatusPointersCentreAtNeutralAndAileronsMoveOppositely) {
+  lower_eicas_mode = 2;
+  PaintLower();
+  EXPECT_EQ(PointerTipsAt(80), std::vector<double>{99});  // rudder
+  for (double tip : {39.0, 41.0, 79.0, 81.0, 119.0, 121.0}) EXPECT_EQ(PointerTipsAt(tip), std::vector<double>{155});
+  ov_l_aileron_position = ov_r_aileron_position = 371;
+  ov_elevator_position = 229;
+  ov_rudder_position = 331;  // 92.4: truncated
+  PaintLower();
+  EXPECT_EQ(PointerTipsAt(39).front(), 180.0);
+  EXPECT_EQ(PointerTipsAt(119).front(), 129.0);
+  EXPECT_EQ(PointerTipsAt(79).front(), 180.0);
+  EXPECT_EQ(PointerTipsAt(92).size(), 1u);
+}
+
+TEST_F(LowerEicas, StatusHydraulicPressuresRightAligned) {
+  lower_eicas_mode = 2;
+  std::tie(l_hyd_press, c_hyd_press, r_hyd_press) = std::tuple(3150, 3040, 50);
+  PaintLower();
+  EXPECT_EQ(TextAt(80, 26), (Shown{"3150  3040    50", 80, 26, palette::kWhite}));
+}
+
+}  // namespace

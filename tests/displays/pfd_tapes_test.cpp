@@ -1,0 +1,211 @@
+// The PFD's speed tape with its window and the shared airspeed trend, and the altitude tape with
+// its window and the radio altitude.
+#include "displays/pfd_speed_tape.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "displays/display_fixtures.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/perf_tables.h"
+#include "frame/geodesy.h"
+
+namespace {
+
+using gfx::OpKind;
+
+TEST(PfdPlacard, FirstRowWhoseBoundTheAngleReaches) {
+  for (const auto& [deg, model, kt] : {std::tuple{30.0, "757 - 300", 168}, {4.99, "757 - 300", 225},
+                                       {4.98, "757 - 300", 245}, {4.98, "757 - 200", 240}, {0.0, "757 - 300", 999}}) {
+    EXPECT_EQ(PfdPlacardSpeed(deg, model), kt) << deg << model;
+  }
+}
+
+class PfdSpeedTape : public PfdTest {
+ protected:
+  std::vector<const gfx::Op*> RedDashes() const { return Ops(OpKind::Stroke, kPfdRed); }
+  std::vector<std::string> AmberTexts() const {
+    std::vector<std::string> out;
+    for (const gfx::Op* op : rec_.TextOps()) {
+      if (op->color == kPfdAmber) out.push_back(rec_.TextOf(*op)->text);
+    }
+    return out;
+  }
+};
+
+// Labels every 20 kt within the tape; at 0 kt the scale and readout are drawn as for 30 while the
+// shared airspeed keeps its value.
+TEST_F(PfdSpeedTape, ScaleLabelsAroundTheSpeedFrom30Knots) {
+  ias = 250.4;
+  Paint();
+  EXPECT_TEXT_AT(Text("180"), FineX(-140), FineY((250 - 180 + 0.4) * 1.55 - 5));
+  EXPECT_EQ(Text("160"), nullptr);
+  ias = 0.0;
+  Paint();
+  EXPECT_TEXT_AT(Text(" 40"), FineX(-140), FineY(-10 * 1.55 - 5));
+  EXPECT_EQ(Text(" 20"), nullptr);
+  EXPECT_NE(Text(" 30"), nullptr);
+  EXPECT_EQ(ias, 0.0);
+}
+
+// More than 70 kt above the speed: thirty dashes, all above the tape; gear down caps the maximum at
+// 270. The minimum-speed bar stands 5 kt above the weight's reference speed. Neither at or below
+// 100 kt over the ground.
+TEST_F(PfdSpeedTape, SpeedLimitDashesAndMinimumSpeedBar) {
+  ias = 250.0;
+  ground_speed = 150.0;
+  SetToken(63, 340.0 * 128.0);
+  Paint();
+  ASSERT_EQ(RedDashes().size(), 30u);
+  EXPECT_NEAR(Points(RedDashes()[0])[0].y, FineY(-139), 1e-3);
+  gear1_pos = 16383.0;
+  SetToken(63, 300.0 * 128.0);
+  Paint();
+  ASSERT_EQ(RedDashes().size(), 12u);  // (250 + 70 - 270) / 4
+  EXPECT_NEAR(Points(RedDashes()[0])[0].y, FineY(-31), 1e-3);
+  ias = 100.0;
+  Paint();
+  const double y = -((SelectRefSpeedsByWeight() + 5.0) - 100.0) * 1.55;
+  const auto amber = Ops(OpKind::Stroke, kPfdAmber);
+  ASSERT_EQ(amber.size(), 2u);
+  EXPECT_NEAR(Points(amber[0])[0].y, FineY(y), 1e-3);
+  EXPECT_NEAR(Points(amber[0])[1].y, FineY(y - 20), 1e-3);
+  ground_speed = 100.0;
+  Paint();
+  EXPECT_TRUE(RedDashes().empty());
+  EXPECT_TRUE(Ops(OpKind::Stroke, kPfdAmber).empty());
+}
+
+// V1 left at 0 takes VR (the callouts read it); close speeds show only "R", at the VR position.
+TEST_F(PfdSpeedTape, VSpeedLabelsBySpeedsAndHeight) {
+  struct Case {
+    int32_t v1, vr, v2;
+    double radio_ft;
+    std::vector<std::string> labels;
+  };
+  const Case cases[] = {{130, 140, 150, 0.0, {"V1", "VR", "V2"}}, {130, 140, 150, 500.0, {"V2"}},
+                        {130, 140, 150, 900.0, {}},               {138, 140, 150, 0.0, {"R"}},
+                        {130, 140, 142, 0.0, {"R"}},              {130, 140, 0, 0.0, {"V1", "VR"}},
+                        {0, 150, 160, 0.0, {"R"}},                {0, 0, 0, 0.0, {"NO", "V", "S", "P", "D"}},
+                        {0, 0, 0, 40.0, {}}};
+  for (const Case& c : cases) {
+    ias = 120.0;
+    std::tie(v1, vr, v2, radio_height) = std::tuple(c.v1, c.vr, c.v2, c.radio_ft);
+    Paint();
+    EXPECT_EQ(AmberTexts(), c.labels) << c.v1 << " " << c.vr << " " << c.radio_ft;
+    EXPECT_EQ(v1, c.v1 != 0 ? c.v1 : c.vr);
+    if (c.labels == std::vector<std::string>{"R"}) {
+      EXPECT_TEXT_AT(Text("R"), FineX(-102), FineY(-(c.vr - 120.0) * 1.55 - 3));
+    }
+  }
+}
+
+TEST_F(PfdSpeedTape, ReferenceSpeedAbove300Feet) {
+  ias = 150.0;
+  vref = 140;
+  radio_height = 301.0;
+  Paint();
+  EXPECT_EQ(TextColour("REF"), kPfdGreen);
+  EXPECT_TEXT_AT(Text("REF"), FineX(-105), FineY(15.5 - 3));
+  radio_height = 300.0;
+  Paint();
+  EXPECT_EQ(Text("REF"), nullptr);
+}
+
+TEST_F(PfdSpeedTape, HistoryShiftsAndTrendComparesNewestWithOldest) {
+  for (int i = 0; i < kPfdIasHistRows; ++i) pfd_ias_hist[i] = 110.0 - 4.0 * i;  // oldest 50
+  SetToken(61, 100.0);
+  const double smoothed = 0.7 * sim_vars.old + 0.3 * 100.0;
+  Paint();
+  EXPECT_DOUBLE_EQ(pfd_ias_trend, (110.0 - 50.0) / 14.0);
+  EXPECT_DOUBLE_EQ(pfd_ias_hist[0], smoothed);
+  EXPECT_DOUBLE_EQ(pfd_ias_hist[1], 110.0);
+  EXPECT_DOUBLE_EQ(pfd_ias_hist[15], 54.0);
+}
+
+// From the centre toward the prediction, limited to 92 units; no head without a trend.
+TEST_F(PfdSpeedTape, TrendArrowPointsTowardThePrediction) {
+  for (const auto& [predicted, d] : {std::pair{10.0, -15.5}, {-100.0, 92.0}, {0.0, 0.0}}) {
+    ias_predicted = predicted;  // the smoothed reads stay at 0
+    Paint();
+    const auto green = Ops(OpKind::Stroke, kPfdGreen);
+    ASSERT_EQ(green.size(), d == 0.0 ? 1u : 3u) << predicted;
+    EXPECT_NEAR(Points(green[0])[1].y, FineY(d), 1e-3);
+    if (d == 0.0) continue;
+    EXPECT_NEAR(Points(green[1])[1].y, FineY(d < 0 ? d - 1 : d + 1), 1e-3);
+  }
+}
+
+// Near Mach 1 the short form would read ".1000": the window spells the number out instead.
+TEST_F(PfdSpeedTape, WindowShowsTheMcpSpeedOrMach) {
+  for (const auto& [mach_mode, mach, text, x] : {std::tuple{1, 0.78, ".780", -130}, {1, 0.9994, ".999", -130},
+                                                 {1, 0.9996, "1.000", -130}, {0, 0.78, "250", -150}}) {
+    speed_mode_select = mach_mode;
+    ap_mach_bug = mach;
+    ap_spdbug = 250.0;
+    Paint();
+    EXPECT_EQ(TextColour(text), kPfdMagenta) << text;
+    EXPECT_TEXT_AT(Text(text), CanvasX(x), CanvasY(-110));
+  }
+}
+
+// --- altitude ---
+
+TEST_F(PfdTest, AltitudeReadoutRoundsToTensWithAtLeastFiveDigits) {
+  for (const auto& [alt, text] : {std::pair{35000.0, "35000"}, {123.0, "00120"}, {-50.0, "-0050"}}) {
+    plane_alt = alt;
+    Paint();
+    const gfx::RecordedText* readout = nullptr;  // the scale may show the same figures in a smaller font
+    for (const gfx::Op* op : rec_.TextOps()) {
+      const gfx::RecordedText* t = rec_.TextOf(*op);
+      if (t->text == text && std::fabs(t->device_em_size - 13.0f) < 1e-3f) readout = t;
+    }
+    EXPECT_TEXT_AT(readout, FineX(115), FineY(-7));
+  }
+}
+
+// Ticks sit a whole number of feet from the aircraft: at 1234.5 ft the 1200 tick is 34 ft down.
+TEST_F(PfdTest, AltitudeTicksIgnoreTheFractionOfAFoot) {
+  plane_alt = 1234.5;
+  Paint();
+  EXPECT_TEXT_AT(Text("1200"), FineX(120), FineY(34 * 0.2325 - 5));
+  EXPECT_TEXT_AT(Text("800"), FineX(120), FineY(434 * 0.2325 - 5));
+  EXPECT_EQ(Text("1800"), nullptr);
+}
+
+// Before any selection the window shows -99 and the bug lies far below the scale, hidden by its clip.
+TEST_F(PfdTest, UnselectedAltitudeShowsMinus99AndNoVisibleBug) {
+  plane_alt = 5000.0;
+  Paint();
+  EXPECT_EQ(TextColour("-99"), kPfdMagenta);
+  EXPECT_TEXT_AT(Text("-99"), CanvasX(110), CanvasY(-110));
+  const gfx::Op* bug = nullptr;
+  for (const gfx::Op* op : Ops(OpKind::Stroke, kPfdMagenta)) {
+    if (Points(op).size() == 6 && std::fabs(Points(op)[0].x - FineX(108)) < 1e-3) bug = op;
+  }
+  ASSERT_NE(bug, nullptr);
+  ASSERT_TRUE(bug->clipped);
+  EXPECT_GT(bug->bounds.Y, bug->clip_bounds.GetBottom());
+}
+
+TEST_F(PfdTest, RadioAltitudeAndDecisionHeightBelow2500InTensAbove10Feet) {
+  SetToken(615, 250.0);  // the decision height where `simver` is 9
+  for (const auto& [radio_ft, readout] : {std::pair{2500.0, ""}, {2499.0, " 2500"}, {10.5, "   10"}, {10.0, "  10"},
+                                          {-9.0, "  -9"}}) {
+    radio_height = radio_ft;
+    Paint();
+    if (*readout == '\0') {
+      EXPECT_EQ(Text("RAD"), nullptr);
+      EXPECT_EQ(Text("250"), nullptr);
+      continue;
+    }
+    EXPECT_TEXT_AT(Text(readout), CanvasX(-20), CanvasY(58));
+    EXPECT_EQ(TextColour("RAD"), kPfdGreen);
+    EXPECT_TEXT_AT(Text("250"), CanvasX(80), CanvasY(90));
+  }
+}
+
+}  // namespace
