@@ -65,84 +65,55 @@ class Departures : public example_route_test::ExampleRouteTest {
   }
 };
 
+// The runway position is the row of the airport's runway table, not of the pick list.
 TEST_F(Departures, RunwayWithoutASidOnlyNarrowsTheSidList) {
   ChooseRunway("34L");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "OLM", "KELSO", "WILAM", "KPDX"));
   EXPECT_EQ(fms_fpln_active, 4);
   EXPECT_EQ(dep_rwy_sel, "34L");
-  EXPECT_EQ(fms_dep_rwy_pos, 6);  // the row of the airport's runway table, not of the pick list
-  EXPECT_EQ(dep_rwy_chosen, 1);
-  EXPECT_EQ(sid_legs_rwy, "34L");
+  EXPECT_EQ(fms_dep_rwy_pos, 6);
   ASSERT_EQ(airport_recs[1].sid_list_cnt, 2);
   EXPECT_STREQ(airport_recs[1].sid_list[1], "SHORT1");
-  EXPECT_STREQ(airport_recs[1].sid_list[2], "NINE1");
 }
 
+// The SID's OLM and the route's OLM are one row, with the route's data; another runway reinserts
+// the SID with its own legs.
 TEST_F(Departures, SidLegsFollowTheOriginAndMergeWithTheFirstEnRouteFix) {
   ChooseRunway("16L");
   ChooseSid("DEP1");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "WILAM", "KPDX"));
-  const RouteLeg& south = fms_fpln_mod[1];
-  EXPECT_EQ(south.proc, "SID");
-  EXPECT_EQ(south.via, "");  // the first SID row carries no label
-  EXPECT_EQ(south.type, "");
-  EXPECT_EQ(south.alt, -999.0);
-  EXPECT_EQ(south.restr, 0);
-  EXPECT_EQ(south.intc_crs, -1.0);
-  // The SID's OLM and the route's OLM are one row, with the route's data.
+  EXPECT_EQ(fms_fpln_mod[1].proc, "SID");
+  EXPECT_EQ(fms_fpln_mod[1].alt, -999.0);
   EXPECT_EQ(fms_fpln_mod[2].alt, 15000.0);
-  EXPECT_EQ(fms_fpln_mod[2].proc, "");
-  EXPECT_EQ(fms_fpln_active, 4);
   EXPECT_EQ(rte_rows[1].to_fix, "SOUTH");
-}
-
-TEST_F(Departures, AnotherRunwayReinsertsTheSidWithItsOwnLegs) {
-  ChooseRunway("16L");
-  ChooseSid("DEP1");
   ResetDepArrSelection();
   ChooseRunway("34R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "NORTH", "OLM", "KELSO", "WILAM", "KPDX"));
   EXPECT_EQ(fms_dep_rwy_pos, 2);
 }
 
-TEST_F(Departures, ChoosingTheSidTwiceLeavesOneCopyOfItsLegs) {
+TEST_F(Departures, ChoosingTheSidTwiceLeavesOneCopyAndTheTransitionFollows) {
   ModLeg(1, "SEA", 47.4354, -122.3097, "VOR");
   ChooseRunway("16L");
   ChooseSid("DEP1");
   ChooseSid("DEP1");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "SEA", "KELSO", "WILAM", "KPDX"));
-}
-
-TEST_F(Departures, TransitionLegsAndTheLabel) {
-  ModLeg(1, "SEA", 47.4354, -122.3097, "VOR");
-  ChooseRunway("16L");
-  ChooseSid("DEP1");
   ASSERT_EQ(airport_recs[1].trans_list_cnt, 1);
   sid_trans_sel = airport_recs[1].trans_list[1].name;
   SelectDepProcedure(sid_idx, 1);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "SEA", "KELSO", "WILAM", "KPDX"));
-  EXPECT_EQ(fms_fpln_mod[2].via, "DEP1.KELSO");
   EXPECT_EQ(fms_fpln_mod[3].via, "DEP1.KELSO");
 }
 
-TEST_F(Departures, ASidLegAtAVorTakesTheVorsTypeAndFrequency) {
+// Without an active route only the origin and the SID remain; a shorter SID replaces every leg.
+TEST_F(Departures, WithoutAnActiveRouteTheSidIsTheRoute) {
   mod_stpos = 999;
   ChooseRunway("16L");
   ChooseSid("DEP1");
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM"));  // no active route: origin and SID only
-  EXPECT_EQ(fms_fpln_mod[2].type, "VOR");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM"));
+  EXPECT_EQ(fms_fpln_mod[2].type, "VOR");  // a leg at a VOR takes its type and frequency
   EXPECT_EQ(fms_fpln_mod[2].freq, "113.40");
-  EXPECT_EQ(fms_fpln_mod[1].type, "");
-  EXPECT_EQ(fms_fpln_mod[0].ident, "KSEA");
-  EXPECT_DOUBLE_EQ(fms_fpln_mod[0].lat, 47.45);
-}
-
-TEST_F(Departures, AShorterSidReplacesEveryLegOfALongerOne) {
-  mod_stpos = 999;
-  ChooseRunway("16L");
-  ChooseSid("DEP1");
-  ASSERT_EQ(fp_mod_cnt, 2);
-  mod_stpos = 1;  // the route now holds only SID legs
+  mod_stpos = 1;
   ResetDepArrSelection();
   ChooseRunway("34L");
   ChooseSid("SHORT1");
@@ -162,7 +133,6 @@ TEST_F(Departures, ASidThatWouldPassRow200IsRefused) {
   for (int32_t i = 4; i <= 198; ++i) ModLeg(i, "F" + std::to_string(i), 46.0, -122.0);
   ModLeg(199, "KPDX", 45.5890, -122.5970, "APT");
   fp_mod_cnt = 199;
-  ChooseRunway("16R");  // leaves the route alone
   sid_sel = "DEP1";
   dep_rwy_sel = "16L";
   SelectDepProcedure(0, 1);  // two legs, OLM merging afterwards: 201 rows before the merge
@@ -182,22 +152,6 @@ TEST_F(Departures, TheLegListStopsAtEightyLegs) {
   EXPECT_EQ(sid_leg_list[80].ident, "L80");
 }
 
-TEST_F(Departures, ReopeningThePageClearsTheChoicesButNotTheSelections) {
-  ChooseRunway("16L");
-  ChooseSid("DEP1");
-  dep_sel_state = 1;
-  dep_trans_chosen = 1;
-  fms_page = 22;
-  ResetDepArrSelection();
-  EXPECT_EQ(fms_page, 10);
-  EXPECT_EQ(dep_page_no, 1);
-  EXPECT_EQ(dep_sel_state, 2);
-  EXPECT_EQ(dep_trans_chosen + dep_rwy_chosen, 0);
-  EXPECT_EQ(sid_sel, "DEP1");
-  EXPECT_EQ(airport_recs[1].sid_list_cnt, 3);
-  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 6);
-}
-
 TEST_F(Departures, KeysOutsideTheListsDoNothing) {
   for (int32_t row : {0, 7, -1}) SelectDepRunway(row);
   SelectDepProcedure(4, 0);
@@ -209,7 +163,6 @@ TEST_F(Departures, KeysOutsideTheListsDoNothing) {
 
 // The example data's TACMA1 from runway 16L with the CENTR transition.
 TEST_F(Departures, ExampleSidFromSixteenLeftToCentralia) {
-  sim_.Write("Orvantel/Navdata/sids.txt", "");
   std::filesystem::copy_file(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata/sids.txt",
                              sim_ / "Orvantel/Navdata/sids.txt", std::filesystem::copy_options::overwrite_existing);
   ASSERT_EQ(LoadAirport("KSEA", 1), 1);

@@ -25,18 +25,17 @@ class LegConstraint : public route_test::RouteTest {
   }
 };
 
-struct Accepted {
-  const char* entry;
-  double alt_ft;
-  double ias_kt;
-  int32_t restr;
-};
-
 TEST_F(LegConstraint, AcceptedForms) {
+  struct Accepted {
+    const char* entry;
+    double alt_ft;
+    double ias_kt;
+    int32_t restr;
+  };
   const Accepted cases[] = {
-      {"250/", -999.0, 250.0, 2},      {"/FL350", 35000.0, -999.0, 1}, {"FL350", 35000.0, -999.0, 1},
+      {"250/", -999.0, 250.0, 2},      {"/FL350", 35000.0, -999.0, 1},   {"FL350", 35000.0, -999.0, 1},
       {"350", 35000.0, -999.0, 1},     {"250/10000", 10000.0, 250.0, 3}, {"050", 50.0, -999.0, 1},
-      {"99", 9900.0, -999.0, 1},       {"/12000", 12000.0, -999.0, 1}, {"250/FL240", 24000.0, 250.0, 3},
+      {"99", 9900.0, -999.0, 1},       {"/12000", 12000.0, -999.0, 1},   {"250/FL240", 24000.0, 250.0, 3},
       {"400/99000", 99000.0, 400.0, 3}, {"100/500", 50000.0, 100.0, 3},
   };
   for (const Accepted& c : cases) {
@@ -63,6 +62,10 @@ TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
     EXPECT_EQ(fms_fpln_mod[1].ias, -999.0) << entry;
     EXPECT_EQ(fms_fpln_mod[1].restr, 0) << entry;
   }
+  for (int32_t leg : {-1, 4, 201}) {  // legs outside the route
+    Enter("FL350", leg);
+    EXPECT_EQ(cdu_message, "INVALID ENTRY") << leg;
+  }
   EXPECT_EQ(fms_fpln_active, 0);
 }
 
@@ -78,33 +81,21 @@ TEST_F(LegConstraint, EachPartKeepsTheOtherConstraintBit) {
   }
 }
 
-TEST_F(LegConstraint, EntryOnAnActiveRouteStartsTheModification) {
+// On an active route an entry starts the modification; a refused one makes no copy.
+TEST_F(LegConstraint, EntryOnAnActiveRouteStartsTheModificationOnlyWhenAccepted) {
   SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
   fms_fpln_active = 3;
   stpos = 2;
+  Enter("50/5000", 3);
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
+  EXPECT_EQ(fms_fpln_active, 3);
   Enter("FL180", 3);
-  EXPECT_EQ(fp_mod_cnt, 4);
   EXPECT_EQ(fms_fpln_mod[3].ident, "Z");
   EXPECT_EQ(fms_fpln_mod[3].alt, 18000.0);
   EXPECT_EQ(fms_fpln_act[3].alt, -999.0);
   EXPECT_EQ(fms_fpln_active, 4);
   EXPECT_EQ(saved_stpos, 2);
-}
-
-TEST_F(LegConstraint, RefusalOnAnActiveRouteMakesNoModification) {
-  SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
-  fms_fpln_active = 3;
-  Enter("50/5000", 3);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");  // no copy was made
-  EXPECT_EQ(fms_fpln_active, 3);
-}
-
-TEST_F(LegConstraint, LegsOutsideTheRouteAreRefused) {
-  for (int32_t leg : {-1, 4, 201}) {
-    Enter("FL350", leg);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << leg;
-  }
 }
 
 TEST_F(LegConstraint, OnlyTheFirst140CharactersAreRead) {

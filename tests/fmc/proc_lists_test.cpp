@@ -13,19 +13,20 @@
 namespace {
 
 using ::testing::ElementsAre;
+using Names = std::vector<std::string>;
 
-std::vector<std::string> SidNames() {
-  std::vector<std::string> out;
+Names SidNames() {
+  Names out;
   for (int i = 1; i <= airport_recs[1].sid_list_cnt; ++i) out.emplace_back(airport_recs[1].sid_list[i]);
   return out;
 }
-std::vector<std::string> DepRunways() {
-  std::vector<std::string> out;
+Names DepRunways() {
+  Names out;
   for (int i = 1; i <= airport_recs[1].rwy_list_cnt; ++i) out.emplace_back(airport_recs[1].rwy_list[i]);
   return out;
 }
-std::vector<std::string> SidTransitions() {
-  std::vector<std::string> out;
+Names SidTransitions() {
+  Names out;
   for (int i = 1; i <= airport_recs[1].trans_list_cnt; ++i) out.emplace_back(airport_recs[1].trans_list[i].name);
   return out;
 }
@@ -52,38 +53,22 @@ class PickLists : public ProcsTest {
   }
 };
 
-TEST_F(PickLists, NoRunwayChosenListsEveryRecordDuplicatesIncluded) {
-  BuildSidList("------");
-  EXPECT_THAT(SidNames(), ElementsAre("EAST1", "EAST1", "ANY1", "NUM1", "WEST1"));
+// No runway lists every record, duplicates included; a runway lists the procedures serving it.
+TEST_F(PickLists, SidListFollowsTheRunway) {
+  for (auto [runway, sids] : {std::pair{"------", Names{"EAST1", "EAST1", "ANY1", "NUM1", "WEST1"}},
+                              std::pair{"16R", Names{"EAST1", "ANY1"}}, std::pair{"34L", Names{"EAST1", "ANY1"}},
+                              std::pair{"9", Names{"ANY1"}},  // 19 is not runway 9
+                              std::pair{"27", Names{"ANY1", "NUM1"}}, std::pair{"16", Names{"ANY1"}}}) {
+    BuildSidList(runway);
+    EXPECT_EQ(SidNames(), sids) << runway;
+  }
 }
-
-struct RunwayFilterCase {
-  const char* runway;
-  std::vector<std::string> sids;
-};
-
-class SidRunwayFilter : public PickLists, public ::testing::WithParamInterface<RunwayFilterCase> {};
-
-TEST_P(SidRunwayFilter, OnlyProceduresServingTheRunwayAreListed) {
-  BuildSidList(GetParam().runway);
-  EXPECT_EQ(SidNames(), GetParam().sids);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Runways, SidRunwayFilter,
-    ::testing::Values(RunwayFilterCase{"16R", {"EAST1", "ANY1"}}, RunwayFilterCase{"34L", {"EAST1", "ANY1"}},
-                      RunwayFilterCase{"9", {"ANY1"}},  // 19 is not runway 9
-                      RunwayFilterCase{"27", {"ANY1", "NUM1"}}, RunwayFilterCase{"16", {"ANY1"}}));
 
 TEST_F(PickLists, RunwayListFollowsTheFirstRecordOfTheName) {
   BuildDepRunwayList("EAST1");  // the 34L record of the same name does not count
   EXPECT_THAT(DepRunways(), ElementsAre("16L", "16R"));
-  BuildDepRunwayList("ANY1");
-  EXPECT_THAT(DepRunways(), ElementsAre("16L", "34R", "16R", "34L"));
   BuildDepRunwayList("NOSUCH");
-  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 4);
-  BuildDepRunwayList("------");
-  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 4);
+  EXPECT_THAT(DepRunways(), ElementsAre("16L", "34R", "16R", "34L"));
 }
 
 TEST_F(PickLists, TransitionsAreListedOnceInByteOrder) {
@@ -93,20 +78,9 @@ TEST_F(PickLists, TransitionsAreListedOnceInByteOrder) {
   EXPECT_THAT(SidTransitions(), ElementsAre("ALFA", "ZULU"));  // the common route's closing leg adds none
   BuildSidTransList("EAST1", "34R");
   EXPECT_TRUE(SidTransitions().empty());
-  BuildSidTransList("------", "------");
-  EXPECT_THAT(SidTransitions(), ElementsAre("AB", "ABC", "ALFA", "ZULU"));
 }
 
-TEST_F(PickLists, AnAirportWithoutSidsStillListsItsRunways) {
-  LoadOriginWith("[KXXX]\nT OTHER1 SID 16L\n");
-  BuildSidList("------");
-  BuildSidTransList("------", "------");
-  BuildDepRunwayList("------");
-  EXPECT_EQ(airport_recs[1].sid_list_cnt, 0);
-  EXPECT_EQ(airport_recs[1].trans_list_cnt, 0);
-  EXPECT_EQ(airport_recs[1].rwy_list_cnt, 4);
-}
-
+// Full lists stop adding; a full transition list is still sorted.
 TEST_F(PickLists, ListsStopAtTheirCapacity) {
   std::string sids = "[KTST]\n";
   for (int i = 1; i <= 105; ++i) sids += "T S" + std::to_string(i) + " SID\n";
@@ -126,41 +100,29 @@ TEST_F(PickLists, ListsStopAtTheirCapacity) {
 }
 
 // The arrival side: the destination's STARs and runways.
-class ArrivalPickLists : public ProcsTest {
- protected:
-  void SetUp() override {
-    ProcsTest::SetUp();
-    LoadDestWith(
-        "[KTST]\n"
-        "T NORTH1 STAR 34R\n"
-        "OLM.NORTH1 OLM 12000 --- 46.0 -122.0\n"
-        "NORTH1 NRTH 8000 --- 45.5 -122.0\n"
-        "T SOUTH1 STAR\n"
-        "SOUTH1 STH 8000 --- 44.5 -122.0\n",
-        "");
-  }
-};
+using ArrivalPickLists = ProcsTest;
 
-TEST_F(ArrivalPickLists, StarListsFilterByRunwayAndStar) {
+TEST_F(ArrivalPickLists, ArrivalListsFilterByRunwayAndStar) {
+  LoadDestWith(
+      "[KTST]\n"
+      "T NORTH1 STAR 34R\n"
+      "OLM.NORTH1 OLM 12000 --- 46.0 -122.0\n"
+      "T SOUTH1 STAR\n",
+      "");
   BuildStarList("16L");
   ASSERT_EQ(airport_recs[2].star_list_cnt, 1);
   EXPECT_STREQ(airport_recs[2].star_list[1], "SOUTH1");
-  BuildArrRunwayList("NORTH1");
-  ASSERT_EQ(airport_recs[2].rwy_list_cnt, 1);
-  EXPECT_STREQ(airport_recs[2].rwy_list[1], "34R");
   BuildStarTransList("NORTH1", "34R");
   ASSERT_EQ(airport_recs[2].trans_list_cnt, 1);
   EXPECT_STREQ(airport_recs[2].trans_list[1].name, "OLM");
-}
-
-TEST_F(ArrivalPickLists, ArrivalRunwayIndexIsTheRowOfTheChosenRunway) {
   EXPECT_EQ(FindArrRunwayIndex(), 0);  // list empty
+  BuildArrRunwayList("NORTH1");
+  ASSERT_EQ(airport_recs[2].rwy_list_cnt, 1);
+  EXPECT_STREQ(airport_recs[2].rwy_list[1], "34R");
   BuildArrRunwayList("------");
   arr_rwy_sel = "16R";
   EXPECT_EQ(FindArrRunwayIndex(), 3);
   arr_rwy_sel = "09";
-  EXPECT_EQ(FindArrRunwayIndex(), 0);
-  arr_rwy_sel = "------";
   EXPECT_EQ(FindArrRunwayIndex(), 0);
 }
 

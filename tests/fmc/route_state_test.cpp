@@ -1,5 +1,6 @@
 #include "fmc/route_state.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
@@ -15,50 +16,28 @@
 
 namespace {
 
+using ::testing::ElementsAre;
+using route_test::ModIdents;
 using route_test::SetActLegs;
 using route_test::SetCandidate;
 using route_test::SetModLegs;
 
 constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
 
-class RouteState : public route_test::RouteTest {
- protected:
-  void ArmPlanValues() {
-    LoadFuelonFlightPlanLoad = 1;
-    SetMCPCruiseAltonFlightPlanLoad = 1;
-    plan_fuel = 20000.0;
-    plan_fuel_set = 1;
-    pending_cruise_alt = 35000;
-    pending_cruise_alt_set = 1;
-  }
-};
+using RouteState = route_test::RouteTest;
 
 TEST_F(RouteState, StepTable) {
   const int32_t steps[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 3}, {5, 5}, {-1, -1}};
   for (const auto& s : steps) {
     fms_fpln_active = s[0];
+    stpos = 7;
     StepFplnState();
     EXPECT_EQ(fms_fpln_active, s[1]) << "from " << s[0];
   }
+  EXPECT_EQ(saved_stpos, 7);  // the first modification of the active route saved the active leg
 }
 
-TEST_F(RouteState, FirstModificationOfTheActiveRouteSavesTheActiveLeg) {
-  fms_fpln_active = 3;
-  stpos = 7;
-  StepFplnState();
-  EXPECT_EQ(saved_stpos, 7);
-}
-
-TEST_F(RouteState, FirstEntryOnTheGroundAppliesThePlansFuelAndCruiseAltitude) {
-  ArmPlanValues();
-  ground_speed = 4.9;
-  StepFplnState();
-  EXPECT_EQ(plan_fuel_set, 0);
-  EXPECT_EQ(pending_cruise_alt_set, 0);
-  ASSERT_EQ(KeyEvents(kMcpAltitudeEvent), 1);
-  EXPECT_EQ(host_.key_events().back().value, 35000);
-}
-
+// Only the first entry, on the ground, applies what a loaded plan left waiting, each by its switch.
 TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
   struct Case {
     int32_t state;
@@ -71,17 +50,15 @@ TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
     bool mcp_sent;
   };
   const Case cases[] = {
-      {0, 5.0, 1, 20000.0, 1, 35000, false, false},  // moving: both wait
-      {1, 0.0, 1, 20000.0, 1, 35000, false, false},  // not the first entry
-      {0, 0.0, 0, 20000.0, 1, 1000, false, true},
-      {0, 0.0, 1, 5.0, 1, 999, false, false},
-      {0, 0.0, 1, 5.1, 0, 35000, true, false},
+      {0, 4.9, 1, 20000.0, 1, 35000, true, true},   {0, 5.0, 1, 20000.0, 1, 35000, false, false},
+      {1, 0.0, 1, 20000.0, 1, 35000, false, false}, {0, 0.0, 0, 20000.0, 1, 1000, false, true},
+      {0, 0.0, 1, 5.0, 1, 999, false, false},       {0, 0.0, 1, 5.1, 0, 35000, true, false},
   };
   for (const Case& c : cases) {
-    ArmPlanValues();
     LoadFuelonFlightPlanLoad = c.fuel_switch;
-    plan_fuel = c.fuel_lb;
     SetMCPCruiseAltonFlightPlanLoad = c.mcp_switch;
+    plan_fuel = c.fuel_lb;
+    plan_fuel_set = pending_cruise_alt_set = 1;
     pending_cruise_alt = c.cruise_alt_ft;
     fms_fpln_active = c.state;
     ground_speed = c.gs_kt;
@@ -89,7 +66,10 @@ TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
     StepFplnState();
     EXPECT_EQ(plan_fuel_set, c.fuel_applied ? 0 : 1) << c.state << " " << c.gs_kt << " " << c.fuel_lb;
     EXPECT_EQ(pending_cruise_alt_set, c.mcp_sent ? 0 : 1) << c.state << " " << c.cruise_alt_ft;
-    EXPECT_EQ(KeyEvents(kMcpAltitudeEvent) - sent_before, c.mcp_sent ? 1 : 0);
+    ASSERT_EQ(KeyEvents(kMcpAltitudeEvent) - sent_before, c.mcp_sent ? 1 : 0);
+    if (c.mcp_sent) {
+      EXPECT_EQ(host_.key_events().back().value, c.cruise_alt_ft);
+    }
   }
 }
 
@@ -99,66 +79,34 @@ TEST_F(RouteState, ResetActiveRouteEmptiesTheRouteAndRestoresConfiguredValues) {
   stpos = 2;
   fms_fpln_active = 3;
   cfg_v1 = 140;
-  cfg_vr = 145;
-  cfg_v2 = 150;
-  cfg_vref = 135;
   ClimbIas = 290;
   climb_ias = 250;
   cruise_alt = 35000;
-  toc = tod = init_tod = 1;
   hold_cnt = 2;
-  route_holds[1].leg = 3;
   sid_sel = "WAVEY1";
-  plan_dep_texts[1] = "16L";
-  dest_entry = "KPDX";
   rte_row_cnt = 2;
-  rte_rows[2].via = "J5";
-  annuncement_mode = 3;
-  lnav_leg[0].ToId = "B";
   ResetActiveRoute();
   EXPECT_EQ(fp_cnt, 0);
   EXPECT_EQ(stpos, 999);
-  EXPECT_EQ(fms_fpln_act[1].ident, "");
   EXPECT_EQ(fms_fpln_act[1].restr, 0);
-  EXPECT_EQ(fms_fpln_act[1].alt, -999.0);
   EXPECT_EQ(fms_fpln_active, 0);
   EXPECT_EQ(v1, 140);
-  EXPECT_EQ(vr_set, 145);
-  EXPECT_EQ(v2, 150);
-  EXPECT_EQ(vref, 135);
   EXPECT_EQ(climb_ias, 290);
   EXPECT_NEAR(climb_mach, 0.7069, 1e-4);  // 290 kt at 30000 ft
-  EXPECT_EQ(climb_rate, 3300);
   EXPECT_EQ(cruise_alt, 0);
-  EXPECT_EQ(toc + tod + init_tod, 0);
   EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(route_holds[1].leg, 0);
   EXPECT_EQ(sid_sel, "------");
-  EXPECT_EQ(plan_dep_texts[1], "------");
-  EXPECT_EQ(dest_entry, "");
-  EXPECT_EQ(co_route, "----------");
   EXPECT_EQ(rte_row_cnt, 0);
-  EXPECT_EQ(rte_rows[2].via, "");
-  EXPECT_EQ(annuncement_mode, 0);
-  EXPECT_EQ(lnav_leg[0].ToId, "");
 }
 
 TEST_F(RouteState, ModuleResetRestoresTheRouteLoadValues) {
   climb_rate = 2000;
   hold_page_cnt = 4;
   plan_arr_texts[2] = "ILS16R";
-  plan_orig_key = "KSEA";
   ResetModuleState();
   EXPECT_EQ(climb_rate, 3300);
   EXPECT_EQ(hold_page_cnt, 1);
   EXPECT_EQ(plan_arr_texts[2], "------");
-  EXPECT_EQ(plan_orig_key, "------");
-}
-
-TEST_F(RouteState, AltCalloutResetLeavesTheHighCallouts) {
-  alt_call_500_done = alt_call_10_done = alt_call_mins_done = alt_call_appr_mins_done = 1;
-  ResetAltCalloutFlags();
-  EXPECT_EQ(alt_call_500_done + alt_call_10_done + alt_call_mins_done + alt_call_appr_mins_done, 0);
 }
 
 // The state through an edit, ACTIVATE, EXEC and an edit of the active route; a hold entry never
@@ -171,7 +119,6 @@ TEST_F(RouteState, RouteStateThroughEditActivationAndExecution) {
   StepFplnState();  // ACTIVATE
   EXPECT_EQ(fms_fpln_active, 2);
   AddLegHold(1, 1);
-  EXPECT_EQ(fms_fpln_active, 2);
   DeleteLegHolds(1, 1);
   EXPECT_EQ(fms_fpln_active, 2);
 
@@ -185,13 +132,52 @@ TEST_F(RouteState, RouteStateThroughEditActivationAndExecution) {
   cdu_scratchpad = "FL250";
   ParseLegConstraint(1);
   EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_EQ(saved_stpos, 1);
   EXPECT_EQ(fms_fpln_mod[1].alt, 25000.0);
   EXPECT_EQ(fms_fpln_act[1].alt, -999.0);  // only EXEC writes the active route
   AddLegHold(1, 1);
-  EXPECT_EQ(fms_fpln_active, 4);
   DeleteLegHolds(1, 1);
   EXPECT_EQ(fms_fpln_active, 4);
+}
+
+class RouteModel : public route_test::RouteTest {
+ protected:
+  static std::vector<std::string> RteLines() {
+    std::vector<std::string> out;
+    for (int32_t n = 1; n <= rte_row_cnt; ++n) out.push_back(rte_rows[n].via + ">" + rte_rows[n].to_fix);
+    return out;
+  }
+};
+
+TEST_F(RouteModel, RteLinesGroupAirwaysAndGiveEachDirectLegItsOwnLine) {
+  SetModLegs({"KSEA", "A", "B", "C", "THEN", "E", "F", "G", "KPDX"});
+  for (int i : {2, 3, 4, 5}) fms_fpln_mod[i].via = "J5";  // the THEN row still opens its own line
+  fms_fpln_mod[7].via = "V4";
+  BuildRteRows();
+  EXPECT_THAT(RteLines(), ElementsAre("DIRECT>A", "J5>C", "J5>E", "DIRECT>F", "V4>G"));
+  fp_mod_cnt = 1;  // too short for a line: the stale lines are emptied
+  BuildRteRows();
+  EXPECT_EQ(rte_row_cnt, 0);
+  EXPECT_EQ(rte_rows[2].to_fix, "");
+}
+
+TEST_F(RouteModel, CopyActiveToModRouteTakesCountsIndicesAndHoldsButNotTimes) {
+  SetActLegs({"KSEA", "A", "B", "KPDX"});
+  fms_fpln_act[1].eta = "12:30";
+  stpos = 2;
+  next_restr_leg = 3;
+  hold_cnt = 1;
+  route_holds[1].leg = 2;
+  CopyActiveToModRoute();
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "KPDX"));
+  EXPECT_EQ(fms_fpln_mod[1].eta, "");
+  EXPECT_EQ(mod_stpos, 2);
+  EXPECT_EQ(next_restr_leg_mod, 3);
+  EXPECT_EQ(route_holds[1].saved_leg, 2);
+  fp_cnt = -1;  // an empty active route copies no row
+  fms_fpln_mod[0].ident = "KEEP";
+  CopyActiveToModRoute();
+  EXPECT_EQ(fp_mod_cnt, -1);
+  EXPECT_EQ(fms_fpln_mod[0].ident, "KEEP");
 }
 
 }  // namespace

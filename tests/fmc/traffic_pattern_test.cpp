@@ -53,47 +53,33 @@ class TrafficPattern : public vnav_test::VnavTest {
   std::vector<int32_t> Headings() const { return Sent(kApHeadingEvent); }
 };
 
-TEST_F(TrafficPattern, TimedLegsUseAtLeast150Kt) {
+// Timed legs count at least 150 kt; the circuit: crosswind 0.2 W past the fix, downwind 0.75 W to
+// the side, base W back, final 0.8 W before the fix on the extended inbound course.
+TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
   BuildTrafficPattern();
-  // 1 minute at 150 kt: L 2.5 NM, W 3.75 NM; Xwind 0.2 W past the fix.
-  EXPECT_DOUBLE_EQ(route_holds[1].leg_dist, 2.5);
+  EXPECT_DOUBLE_EQ(route_holds[1].leg_dist, 2.5);  // 1 minute at 150 kt
   EXPECT_NEAR(DistNm(kFixLat, kFixLon, Point(1).lat, Point(1).lon), 0.75, kTolNm);
   ground_speed = 240.0;
   BuildTrafficPattern();
   EXPECT_DOUBLE_EQ(route_holds[1].leg_dist, 4.0);
-}
 
-TEST_F(TrafficPattern, RightHandCircuitOfInboundCourse090) {
-  route_holds[1].leg_mode = 2;
-  route_holds[1].leg_dist = 4.0;  // W = 6 NM
+  route_holds[1].leg_mode = 2;  // W = 6 NM
   BuildTrafficPattern();
-  EXPECT_EQ(Point(1).name, "Xwind");
   EXPECT_EQ(Point(2).name, "Dwind");
-  EXPECT_EQ(Point(3).name, "Base");
-  EXPECT_EQ(Point(4).name, "Final");
-  EXPECT_DOUBLE_EQ(Point(1).course, 180.0);
+  EXPECT_DOUBLE_EQ(Point(1).course, 180.0);  // right hand: south of an eastbound final
   EXPECT_DOUBLE_EQ(Point(2).course, 270.0);
-  EXPECT_DOUBLE_EQ(Point(3).course, 0.0);
   EXPECT_DOUBLE_EQ(Point(4).course, 90.0);
   EXPECT_NEAR(DistNm(Point(1).lat, Point(1).lon, Point(2).lat, Point(2).lon), 4.5, kTolNm);
   EXPECT_NEAR(DistNm(Point(2).lat, Point(2).lon, Point(3).lat, Point(3).lon), 6.0, kTolNm);
-  EXPECT_LT(Point(2).lat, kFixLat);  // right of an eastbound final is south
-  // Final lies on the extended inbound course, 0.8 W before the fix.
+  EXPECT_LT(Point(2).lat, kFixLat);
   EXPECT_NEAR(DistNm(Point(4).lat, Point(4).lon, kFixLat, kFixLon), 4.8, kTolNm);
-  double d, brg;
-  CalcDistBrg(Point(4).lat, Point(4).lon, kFixLat, kFixLon, &d, &brg);
-  EXPECT_NEAR(brg, 90.0, 0.2);  // a rectangle on the sphere closes only nearly
-}
 
-TEST_F(TrafficPattern, LeftHandCircuitWithVariationIsLaidOutTrue) {
-  route_holds[1].turn = 2;
+  route_holds[1].turn = 2;  // left hand, final 360 true with the variation
   route_holds[1].inbd_crs = 350.0;
-  mag_var = 10.0;  // final 360 true, taken as 000
+  mag_var = 10.0;
   BuildTrafficPattern();
-  EXPECT_DOUBLE_EQ(Point(4).course, 0.0);
   EXPECT_DOUBLE_EQ(Point(1).course, 270.0);
-  EXPECT_DOUBLE_EQ(Point(2).course, 180.0);
-  EXPECT_DOUBLE_EQ(Point(3).course, 90.0);
+  EXPECT_DOUBLE_EQ(Point(4).course, 0.0);
 }
 
 TEST_F(TrafficPattern, WithLnavOffOnlyTheLegLengthIsKept) {
@@ -103,32 +89,22 @@ TEST_F(TrafficPattern, WithLnavOffOnlyTheLegLengthIsKept) {
   EXPECT_DOUBLE_EQ(route_holds[1].leg_dist, 2.5);
   EXPECT_EQ(Point(1).name, "");
   EXPECT_EQ(pattern_leg, 0);
-  EXPECT_EQ(holds_present, 0);
   EXPECT_EQ(EventCount(), 0u);
 }
 
+// Within 0.25 W of the fix the circuit starts towards Xwind, steered by a lead point one mile ahead
+// on the final course; a heading change below one degree sends nothing.
 TEST_F(TrafficPattern, ReachingTheFixStartsTheCircuitTowardsXwind) {
   pattern_phase = 1;
   BuildTrafficPattern();  // 4 NM out: not yet
   EXPECT_EQ(pattern_leg, 0);
   EXPECT_EQ(EventCount(), 0u);
-
-  SetAircraftAt(kFixLat, kFixLon - 0.01);  // 0.4 NM, within 0.25 W
+  SetAircraftAt(kFixLat, kFixLon - 0.01);  // 0.4 NM
   BuildTrafficPattern();
   EXPECT_EQ(pattern_leg, 1);
-  EXPECT_EQ(pattern_prev, 4);
-  EXPECT_EQ(holds_present, 1);
   EXPECT_EQ(pattern_phase, 0);
-  // The lead point is one mile past Xwind's side start, ahead on the final course: about east.
   ASSERT_EQ(Headings().size(), 1u);
   EXPECT_NEAR(Headings()[0], 90, 2);
-  EXPECT_DOUBLE_EQ(pattern_hdg_sent, pattern_hdg);
-}
-
-TEST_F(TrafficPattern, HeadingChangeBelowOneDegreeSendsNothing) {
-  SetAircraftAt(kFixLat, kFixLon - 0.01);
-  BuildTrafficPattern();
-  ASSERT_EQ(Headings().size(), 1u);
   const double whole = std::trunc(pattern_hdg);
   pattern_hdg_sent = whole + (pattern_hdg - whole < 0.5 ? 0.9 : 0.1);  // same whole degree
   BuildTrafficPattern();
@@ -138,20 +114,25 @@ TEST_F(TrafficPattern, HeadingChangeBelowOneDegreeSendsNothing) {
   EXPECT_EQ(Headings().size(), 2u);
 }
 
-TEST_F(TrafficPattern, CircuitRepeatsXwindDwindBaseFinal) {
+TEST_F(TrafficPattern, CircuitRepeatsUntilTheLastOneEndsAtXwindAndRemovesTheHold) {
   SetAircraftAt(kFixLat, kFixLon);
   BuildTrafficPattern();
   std::vector<int32_t> legs{pattern_leg};
-  for (int n : {1, 2, 3, 4, 1}) {
+  for (int n : {1, 2, 3, 4}) {
     FlyTo(n);
     BuildTrafficPattern();
     legs.push_back(pattern_leg);
   }
-  EXPECT_EQ(legs, (std::vector<int32_t>{1, 2, 3, 4, 1, 2}));
-  EXPECT_EQ(holds_present, 1);
-  EXPECT_EQ(hold_cnt, 1);
-  // Headings along the sides: south on crosswind, west downwind, north on base, east on final.
-  EXPECT_EQ(Headings().size(), 6u);
+  EXPECT_EQ(legs, (std::vector<int32_t>{1, 2, 3, 4, 1}));
+  EXPECT_EQ(Headings().size(), 5u);
+  pattern_phase = kPatternLastCircuitRequested;
+  FlyTo(1);
+  BuildTrafficPattern();
+  EXPECT_EQ(pattern_phase, kPatternLastCircuit);
+  EXPECT_EQ(hold_cnt, 0);
+  EXPECT_EQ(holds_present, 0);
+  EXPECT_EQ(fms_fpln_act[1].hold_idx, 0);
+  EXPECT_EQ(Headings().size(), 5u);
 }
 
 TEST_F(TrafficPattern, StrayingFarOrPassingThePointCountsAsReachingIt) {
@@ -163,29 +144,9 @@ TEST_F(TrafficPattern, StrayingFarOrPassingThePointCountsAsReachingIt) {
   SetAircraftAt(kFixLat + 0.17, kFixLon);  // 10.2 NM
   BuildTrafficPattern();
   EXPECT_EQ(pattern_leg, 2);
-
   SetAircraftAt(Point(2).lat - 0.02, Point(2).lon);  // 1.2 NM past Dwind on the southbound crosswind
   BuildTrafficPattern();
   EXPECT_EQ(pattern_leg, 3);
-}
-
-TEST_F(TrafficPattern, LastCircuitEndsAtXwindAndRemovesTheHold) {
-  SetAircraftAt(kFixLat, kFixLon);
-  BuildTrafficPattern();
-  for (int n : {1, 2, 3, 4}) {
-    FlyTo(n);
-    BuildTrafficPattern();
-  }
-  ASSERT_EQ(pattern_leg, 1);
-  const size_t sent = Headings().size();
-  pattern_phase = kPatternLastCircuitRequested;
-  FlyTo(1);
-  BuildTrafficPattern();
-  EXPECT_EQ(pattern_phase, kPatternLastCircuit);
-  EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(holds_present, 0);
-  EXPECT_EQ(fms_fpln_act[1].hold_idx, 0);
-  EXPECT_EQ(Headings().size(), sent);
 }
 
 TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {

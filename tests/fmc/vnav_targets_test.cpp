@@ -50,103 +50,78 @@ TEST_F(VnavTargets, VnavOffSendsAndChangesNothing) {
   get_vnav_info();
   EXPECT_EQ(EventCount(), 0u);
   EXPECT_EQ(vnav_tgt_vs, 7);
-  EXPECT_EQ(vnav_vs_ref, 0);
 }
 
-struct ClimbCase {
-  int32_t mcp_ft;
-  double cross_ft;
-  double ap_ft;
-  Values sent;
-};
-
-class VnavClimb : public VnavTargets, public ::testing::WithParamInterface<ClimbCase> {};
-
-TEST_P(VnavClimb, HoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
-  const ClimbCase& c = GetParam();
-  toc = 0;
-  alt_sel_num = c.mcp_ft;
-  cross_at_elev = c.cross_ft;
-  SetApAltitude(c.ap_ft);
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApAltitudeEvent), c.sent);
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+// In the climb the autopilot altitude is driven to the lower of MCP and crossing altitudes, in whole
+// feet; an MCP altitude not yet set is not flown to.
+TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
+  const struct {
+    int32_t mcp_ft;
+    double cross_ft, ap_ft;
+    Values sent;
+  } cases[] = {
+      {35000, 10000.0, 5000.0, {10000}}, {35000, 10000.0, 10000.0, {}}, {8000, 10000.0, 5000.0, {8000}},
+      {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}},
+  };
+  for (const auto& c : cases) {
+    Mark();
+    toc = 0;
+    alt_sel_num = c.mcp_ft;
+    cross_at_elev = c.cross_ft;
+    SetApAltitude(c.ap_ft);
+    get_vnav_info();
+    EXPECT_EQ(Sent(kApAltitudeEvent), c.sent) << c.mcp_ft << " " << c.cross_ft << " " << c.ap_ft;
+    EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, VnavClimb,
-                         ::testing::Values(ClimbCase{35000, 10000.0, 5000.0, {10000}},  // driven to the constraint
-                                           ClimbCase{35000, 10000.0, 10000.0, {}},      // and held there
-                                           ClimbCase{8000, 10000.0, 5000.0, {8000}},    // MCP lower
-                                           ClimbCase{8000, 10000.0, 8000.0, {}},
-                                           ClimbCase{10000, 10000.0, 5000.0, {10000}},
-                                           ClimbCase{35000, 10500.7, 5000.0, {10500}},  // whole feet
-                                           ClimbCase{-99, 10000.0, 5000.0, {10000}}));  // no MCP altitude set yet
-
-struct DescentCase {
-  double above_ft;
-  double dist_nm;
-  double gs_kt;
-  double ias_kt;
-  int32_t target_fpm;
-};
-
-class VnavDescentRate : public VnavTargets, public ::testing::WithParamInterface<DescentCase> {};
-
-TEST_P(VnavDescentRate, SetsTheRateThatReachesTheCrossingPoint) {
-  const DescentCase& c = GetParam();
-  Descent(c.above_ft, c.dist_nm, c.gs_kt);
-  ias = c.ias_kt;
-  get_vnav_info();
-  EXPECT_EQ(vnav_tgt_vs, c.target_fpm);
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), c.target_fpm == 0 ? Values{} : Values{c.target_fpm});
+// The rate that reaches the crossing point, in whole hundreds, at most 3000 ft/min; none below
+// 155 kt; at or past the point, or without ground speed, 3000 ft/min while above it.
+TEST_F(VnavTargets, DescentSetsTheRateThatReachesTheCrossingPoint) {
+  const struct {
+    double above_ft, dist_nm, gs_kt, ias_kt;
+    int32_t target_fpm;
+  } cases[] = {
+      {6000.0, 12.0, 300.0, 250.0, -2500}, {6800.0, 10.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 300.0, 150.0, 0},
+      {6000.0, 12.0, 300.0, 155.0, -2500}, {6099.0, 12.0, 300.0, 250.0, -2500}, {6000.0, 0.0, 300.0, 250.0, -3000},
+      {6000.0, -1.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 0.0, 250.0, -3000},   {0.0, 0.0, 300.0, 250.0, 0},
+  };
+  for (const auto& c : cases) {
+    Mark();
+    vnav_vs_ref = 0;
+    Descent(c.above_ft, c.dist_nm, c.gs_kt);
+    ias = c.ias_kt;
+    get_vnav_info();
+    EXPECT_EQ(vnav_tgt_vs, c.target_fpm) << c.above_ft << " " << c.dist_nm << " " << c.gs_kt << " " << c.ias_kt;
+    EXPECT_EQ(Sent(kApVerticalSpeedEvent), c.target_fpm == 0 ? Values{} : Values{c.target_fpm});
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, VnavDescentRate,
-    ::testing::Values(DescentCase{6000.0, 12.0, 300.0, 250.0, -2500},  // 2.4 minutes to go
-                      DescentCase{6800.0, 10.0, 300.0, 250.0, -3000},  // 3400 ft/min needed
-                      DescentCase{6000.0, 12.0, 300.0, 150.0, 0},      // too slow to descend
-                      DescentCase{6000.0, 12.0, 300.0, 155.0, -2500},
-                      DescentCase{6099.0, 12.0, 300.0, 250.0, -2500},  // whole hundreds
-                      DescentCase{6000.0, 0.0, 300.0, 250.0, -3000},   // at the target, still above it
-                      DescentCase{6000.0, -1.0, 300.0, 250.0, -3000},
-                      DescentCase{6000.0, 12.0, 0.0, 250.0, -3000},    // no ground speed
-                      DescentCase{0.0, 0.0, 300.0, 250.0, 0}));        // on the target
-
+// A target is sent once, again when it changes or the MCP knobs ask for it; only above the
+// autopilot altitude.
 TEST_F(VnavTargets, SameTargetIsSentOnce) {
   Descent(6000.0, 12.0, 300.0);
+  ap_alt_lock = plane_alt;
+  get_vnav_info();
+  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+  ap_alt_lock = 8000.0;
   get_vnav_info();
   get_vnav_info();
   EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{-2500});
   dist_to_cross_at = 10.0;
   get_vnav_info();
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), (Values{-2500, -3000}));
-  vnav_vs_ref = -999;  // what the MCP knobs write to have the target sent again
+  vnav_vs_ref = -999;
   get_vnav_info();
   EXPECT_EQ(Sent(kApVerticalSpeedEvent), (Values{-2500, -3000, -3000}));
 }
 
-TEST_F(VnavTargets, DescentVerticalSpeedWaitsUntilAboveTheAutopilotAltitude) {
-  Descent(6000.0, 12.0, 300.0);
-  ap_alt_lock = plane_alt;
-  get_vnav_info();
-  EXPECT_EQ(vnav_tgt_vs, -2500);
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
-}
-
 TEST_F(VnavTargets, DescentHoldsTheAutopilotAtTheHigherOfMcpAndCrossing) {
   Descent(6000.0, 12.0, 300.0);
-  alt_sel_num = 6000;
-  SetApAltitude(6000.0);
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApAltitudeEvent), Values{8000});
-  alt_sel_num = 9000;
-  SetApAltitude(8000.0);
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApAltitudeEvent), (Values{8000, 9000}));
-  alt_sel_num = -99;  // no MCP altitude: the crossing altitude alone
-  SetApAltitude(9000.0);
-  get_vnav_info();
+  for (auto [mcp, ap] : {std::pair{6000, 6000.0}, std::pair{9000, 8000.0}, std::pair{-99, 9000.0}}) {
+    alt_sel_num = mcp;
+    SetApAltitude(ap);
+    get_vnav_info();
+  }
   EXPECT_EQ(Sent(kApAltitudeEvent), (Values{8000, 9000, 8000}));
 }
 
@@ -163,25 +138,21 @@ TEST_F(VnavTargets, NothingBelowTheCrossingAltitudeOrBeforeTheTodIsComputed) {
 TEST_F(VnavTargets, CruiseDescentToALowerCruiseAltitude) {
   toc = 1;
   tod = 0;
-  cruise_alt = 20000;
+  cruise_alt = alt_sel_num = 20000;
   cross_at_elev = 20000.0;
-  alt_sel_num = 20000;
   plane_alt = 20049.0;
   ap_alt_lock = 24000.0;
   SetApAltitude(24000.0);
   get_vnav_info();
   EXPECT_EQ(EventCount(), 0u);  // within 50 ft of the cruise altitude
-
   plane_alt = 24000.0;
   get_vnav_info();
   EXPECT_EQ(vnav_tgt_vs, -1800);
   EXPECT_EQ(Sent(kApAltitudeEvent), Values{20000});
-  // Below the autopilot altitude the vertical speed waits.
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});  // below the autopilot altitude it waits
   ap_alt_lock = 20000.0;
   get_vnav_info();
   EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{-1800});
-  EXPECT_EQ(Sent(kApAltitudeEvent), Values{20000});  // the autopilot altitude is no longer above both
 }
 
 // The descent speed controller, acting on redraw ticks 0, 6 and 12.
@@ -221,54 +192,34 @@ TEST_F(ThrottleControl, ActsOnEverySixthTickOnly) {
   EXPECT_EQ(EventCount(), 3u);
 }
 
-struct BandCase {
-  double error_kt;
-  double trend;
-  double lever;
-  uint32_t event;  // 0: nothing sent
-  int32_t value;
-};
-
-class ThrottleBands : public ThrottleControl, public ::testing::WithParamInterface<BandCase> {};
-
-TEST_P(ThrottleBands, SendTheBandsCommand) {
-  const BandCase& c = GetParam();
-  Run(c.error_kt, c.trend, c.lever);
-  if (c.event == 0) {
-    EXPECT_EQ(EventCount(), 0u);
-  } else {
-    ASSERT_EQ(EventCount(), 1u);
-    EXPECT_EQ(host_.key_events()[0].event_id, c.event);
-    EXPECT_EQ(host_.key_events()[0].value, c.value);
+// Outside 6 kt the trend's dead band is 0.075, at 6 kt 0.02, from 1 to 6 kt 0.0125; within 1 kt the
+// lever follows the trend. A lever at idle is never stepped or set down.
+TEST_F(ThrottleControl, EachBandSendsItsCommand) {
+  constexpr uint32_t kUp = kThrottleStepUpEvent, kDown = kThrottleStepDownEvent, kSet = kThrottleSetEvent;
+  const struct {
+    double error_kt, trend, lever;
+    uint32_t event;  // 0: nothing sent
+    int32_t value;
+  } cases[] = {
+      {10.0, 0.0, 1000.0, kDown, 0},  {10.0, -0.1, 1000.0, kUp, 0},   {-10.0, 0.1, 1000.0, kDown, 0},
+      {10.0, -0.075, 1000.0, 0, 0},   {6.0, -0.05, 1000.0, kUp, 0},   {6.0, -0.01, 1000.0, kDown, 0},
+      {3.0, -0.02, 1000.0, kUp, 0},   {-3.0, 0.01, 1000.0, kUp, 0},   {0.5, -0.02, 1000.0, kSet, 1150},
+      {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.005, 1000.0, 0, 0},    {0.5, -0.02, 0.0, kSet, 150},
+      {10.0, 0.0, 0.0, 0, 0},         {0.5, 0.02, 0.0, 0, 0},         {-10.0, 0.0, 0.0, kUp, 0},
+  };
+  for (const auto& c : cases) {
+    Mark();
+    Run(c.error_kt, c.trend, c.lever);
+    const auto where = ::testing::Message() << c.error_kt << " kt, trend " << c.trend << ", lever " << c.lever;
+    if (c.event == 0) {
+      EXPECT_EQ(EventCount(), 0u) << where;
+    } else {
+      ASSERT_EQ(EventCount(), 1u) << where;
+      EXPECT_EQ(Event(0).event_id, c.event) << where;
+      EXPECT_EQ(Event(0).value, c.value) << where;
+    }
   }
 }
-
-constexpr uint32_t kUp = kThrottleStepUpEvent;
-constexpr uint32_t kDown = kThrottleStepDownEvent;
-constexpr uint32_t kSet = kThrottleSetEvent;
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ThrottleBands,
-    ::testing::Values(
-        // outside 6 kt: dead band 0.075
-        BandCase{10.0, 0.0, 1000.0, kDown, 0}, BandCase{10.0, -0.1, 1000.0, kUp, 0},
-        BandCase{-10.0, 0.0, 1000.0, kUp, 0}, BandCase{-10.0, 0.1, 1000.0, kDown, 0},
-        BandCase{10.0, -0.075, 1000.0, 0, 0}, BandCase{6.1, -0.05, 1000.0, kDown, 0},
-        // exactly 6 kt: dead band 0.02
-        BandCase{6.0, -0.05, 1000.0, kUp, 0}, BandCase{6.0, -0.01, 1000.0, kDown, 0},
-        BandCase{-6.0, 0.01, 1000.0, kUp, 0}, BandCase{-6.0, 0.05, 1000.0, kDown, 0},
-        // 1 to 6 kt: dead band 0.0125
-        BandCase{3.0, -0.02, 1000.0, kUp, 0}, BandCase{3.0, -0.01, 1000.0, kDown, 0},
-        BandCase{-3.0, 0.01, 1000.0, kUp, 0}, BandCase{-3.0, 0.02, 1000.0, kDown, 0},
-        // within 1 kt: the lever follows the trend
-        BandCase{0.5, -0.02, 1000.0, kSet, 1150}, BandCase{-1.0, 0.02, 1000.0, kSet, 850},
-        BandCase{0.5, -0.01, 1000.0, kSet, 1050}, BandCase{0.5, 0.01, 1000.0, kSet, 950},
-        BandCase{0.5, -0.005, 1000.0, 0, 0}, BandCase{0.5, 0.005, 1000.0, 0, 0},
-        BandCase{0.5, -0.02, 0.0, kSet, 150}, BandCase{0.5, 0.02, 1000.4, kSet, 850},
-        // a lever at idle is never stepped or set down
-        BandCase{10.0, 0.0, 0.0, 0, 0}, BandCase{-10.0, 0.1, 0.0, 0, 0}, BandCase{3.0, 0.0, 0.0, 0, 0},
-        BandCase{-3.0, 0.02, 0.0, 0, 0}, BandCase{0.5, 0.02, 0.0, 0, 0}, BandCase{0.5, 0.007, 0.0, 0, 0},
-        BandCase{-10.0, 0.0, 0.0, kUp, 0}));
 
 TEST_F(ThrottleControl, FastAndSlowingWithSpeedBrakesOutAddsNoThrust) {
   host_.SetToken(326, 1000.0);
