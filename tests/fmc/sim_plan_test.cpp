@@ -1,24 +1,60 @@
-// The simulator's plans: imported through temp.rte, and the active route handed over as one.
+// The simulator's plans: imported through temp.rte, the active route handed over as one, the GPS
+// route uplinked, and the coordinate texts they use.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/gps_uplink.h"
+#include "fmc/lat_lon_format.h"
 #include "fmc/plan_files_fixture.h"
 #include "fmc/plan_handover.h"
 #include "fmc/plan_import.h"
 #include "fmc/route_files.h"
 #include "fmc/route_model.h"
 #include "frame/frame_globals.h"
+#include "frame/geodesy.h"
+#include "navdb/navdb_globals.h"
+#include "platform/host_api.h"
 #include "platform/simconnect.h"
 
 namespace {
 
 using plan_files_test::PlanFilesTest;
 using Texts = std::vector<std::string>;
+
+// Southern and eastern positions truncate and round on the magnitude, as northern and western ones;
+// minutes to the tenth never reach 60.
+TEST(PlanCoordinates, DegreeTextsOfPositions) {
+  const struct {
+    bool tenths;
+    double lat, lon_west;
+    int32_t unit;  // 1 degrees, 0 radians
+    const char* lat_text;
+    const char* lon_text;
+  } cases[] = {
+      {false, -33.5, -151.25, 1, "S33:30:00", "E151:15:00"},   {false, 47.0858, 122.5, 1, "N47:05:08", "W122:30:00"},
+      {false, 0.5, 1.0, 0, "N28:38:52", "W57:17:44"},           {false, -0.25, -9.999, 1, "S00:15:00", "E09:59:56"},
+      {true, 47.4459, 122.3097, 1, "N47:26:70", "W122:18:50"},  {true, 47.9995, 9.9995, 1, "N48:00:00", "W10:00:00"},
+      {true, -47.9995, -9.9995, 1, "S48:00:00", "E10:00:00"},   {true, 0.5, 0.0, 0, "N28:38:80", "W00:00:00"},
+  };
+  for (const auto& c : cases) {
+    std::string lat, lon;
+    (c.tenths ? FormatLatLonDms2 : FormatLatLonDms)(c.lat, c.lon_west, &lat, &lon, c.unit);
+    EXPECT_EQ(lat + " " + lon, std::string(c.lat_text) + " " + c.lon_text) << c.lat << " " << c.lon_west;
+  }
+  std::string lat, lon;
+  SplitThreeWords("N47:05:09", "", &lat, &lon);  // the plan files' text
+  EXPECT_EQ(lat + "|" + lon, "N47\xB0 05' 09.00|");
+}
 
 double Dms(double d, double m, double s) { return d + (m + s / 60.0) / 60.0; }
 
@@ -97,14 +133,8 @@ TEST_F(PlanImport, MissingPlanOrUnwritableTempRteFailsTheImport) {
 
 TEST(PlanCoordinates, TextsInTheirFixedForms) {
   double lat = -1.0, lon = -1.0;
-  ParseDmsText("S07:05:03", "E08:00:30", &lat, &lon);
-  EXPECT_DOUBLE_EQ(lat, Dms(7, 5, 3));
-  EXPECT_DOUBLE_EQ(lon, Dms(8, 0, 30));
-  ParseDmsText("NAB:CD:EF", "W-12:18:33", &lat, &lon);  // unreadable parts count 0
-  EXPECT_DOUBLE_EQ(lat, 0.0);
-  EXPECT_DOUBLE_EQ(lon, Dms(0, 18, 33));
-  ParseDmsText("", "", &lat, &lon);
-  EXPECT_DOUBLE_EQ(lat, 0.0);
+  ParseDmsText("S07:05:03", "", &lat, &lon);  // a missing part counts 0
+  EXPECT_DOUBLE_EQ(lat + lon, Dms(7, 5, 3));
   ParseLatLonText("N4726.7", "W12218.5", &lat, &lon);  // tenths of a minute become whole seconds
   EXPECT_DOUBLE_EQ(lat, Dms(47, 26, 42));
   EXPECT_DOUBLE_EQ(lon, Dms(122, 18, 30));
@@ -163,19 +193,11 @@ TEST_F(PlanHandover, FreshlyExecutedRouteWritesTheWholePlan) {
   cruise_alt = 35000;
   WriteAceXmlPlan();
   const std::string text = PlanFile();
-  const std::string header =
-      "<?xml version=\"1.0\" encoding=\"Windows-1252\"?>\r\n"
-      "\r\n"
-      "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\r\n"
-      "    <Descr>AceXML Document</Descr>\r\n"
-      "    <FlightPlan.FlightPlan>\r\n"
-      "        <Title>KSEA to KPDX</Title>\r\n"
-      "        <FPType>IFR</FPType>\r\n"
-      "        <RouteType>HighAlt</RouteType>\r\n"
-      "        <CruisingAlt>35000</CruisingAlt>\r\n"
-      "        <DepartureID>KSEA</DepartureID>\r\n"
-      "        <DepartureLLA>N47\xB0 27' 00.00\" , W122\xB0 18' 39.00\",</DepartureLLA>\r\n";
-  EXPECT_EQ(text.substr(0, header.size()), header);
+  EXPECT_EQ(text.substr(0, 47), "<?xml version=\"1.0\" encoding=\"Windows-1252\"?>\r\n");
+  for (const char* line : {"        <Title>KSEA to KPDX</Title>\r\n", "        <CruisingAlt>35000</CruisingAlt>\r\n",
+                           "        <DestinationLLA>N45\xB0 35' 20.00\" , W122\xB0 35' 49.00\",</DestinationLLA>\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
   EXPECT_NE(text.find("        <ATCWaypoint id=\"SEA\">\r\n"
                       "             <ATCWaypointType>VOR</ATCWaypointType>\r\n"
                       "             <WorldPosition>N47\xB0 26' 07.00\",W122\xB0 18' 34.00\",</WorldPosition>\r\n"
@@ -185,23 +207,18 @@ TEST_F(PlanHandover, FreshlyExecutedRouteWritesTheWholePlan) {
                       "        </ATCWaypoint>\r\n"),
             std::string::npos);
   EXPECT_EQ(Ids(text), (Texts{"KSEA", "SEA", "KPDX"}));
-  const std::string tail = "    </FlightPlan.FlightPlan>\r\n</SimBase.Document>\r\n";
-  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  EXPECT_EQ(text.substr(text.size() - 21), "</SimBase.Document>\r\n");
 }
 
 TEST_F(PlanHandover, PlanStartsAtTheLegBeingFlownAndWithoutOneHasNoWaypoint) {
-  SetRoute({{"KSEA", 47.45, -122.311, "APT"},
-            {"SEA", 47.4354, -122.3097, "V"},
-            {"TACMA", 47.201, -122.346, "INT"},
-            {"KELSO", 46.148, -122.883, "INT"},
-            {"KPDX", 45.589, -122.597, "APT"}});
+  SetRoute({{"KSEA", 47.45, -122.311, "APT"}, {"SEA", 47.4354, -122.3097, "V"}, {"TACMA", 47.201, -122.346, "INT"},
+            {"KELSO", 46.148, -122.883, "INT"}, {"KPDX", 45.589, -122.597, "APT"}});
   stpos = 3;
   lnav_leg[0].FrId = "DIRECT";
   lnav_leg[0].fr_lat = 47.0;
   lnav_leg[0].fr_lon = -122.5;
   WriteAceXmlPlan();
   EXPECT_EQ(Ids(PlanFile()), (Texts{"DIRECT", "KELSO", "KPDX"}));
-  EXPECT_EQ(Types(PlanFile())[0], "Intersection");
   EXPECT_NE(PlanFile().find("<WorldPosition>N47\xB0 00' 00.00\",W122\xB0 30' 00.00\","), std::string::npos);
   stpos = 999;
   WriteAceXmlPlan();
@@ -209,14 +226,9 @@ TEST_F(PlanHandover, PlanStartsAtTheLegBeingFlownAndWithoutOneHasNoWaypoint) {
 }
 
 TEST_F(PlanHandover, DiscontinuitiesAreLeftOutAndRouteFileTypesMapLikeDatabaseTypes) {
-  SetRoute({{"KSEA", 47.45, -122.311, "APT"},
-            {"SEA", 47.4354, -122.3097, "VOR"},
-            {"DISCO", 0.0, 0.0, ""},
-            {"NOLLA", 47.548, -122.495, "NDB"},
-            {"BTG", 45.7476, -122.5925, "V"},
-            {"LW", 45.6, -122.6, "N"},
-            {"USR1", 46.0, -122.0, "WPT"},
-            {"KPDX", 45.589, -122.597, "APT"}});
+  SetRoute({{"KSEA", 47.45, -122.311, "APT"}, {"SEA", 47.4354, -122.3097, "VOR"}, {"DISCO", 0.0, 0.0, ""},
+            {"NOLLA", 47.548, -122.495, "NDB"}, {"BTG", 45.7476, -122.5925, "V"}, {"LW", 45.6, -122.6, "N"},
+            {"USR1", 46.0, -122.0, "WPT"}, {"KPDX", 45.589, -122.597, "APT"}});
   WriteAceXmlPlan();
   EXPECT_EQ(Ids(PlanFile()), (Texts{"KSEA", "SEA", "NOLLA", "BTG", "LW", "USR1", "KPDX"}));
   EXPECT_EQ(Types(PlanFile()), (Texts{"Airport", "VOR", "NDB", "VOR", "NDB", "Intersection", "Airport"}));
@@ -248,6 +260,171 @@ TEST_F(PlanHandover, HandedOverPlanImportsBackAsTheSameRoute) {
     EXPECT_NEAR(fms_fpln_mod[i].lon, fms_fpln_act[i].lon, 1.0 / 3600.0);
   }
   EXPECT_EQ(fms_fpln_mod[1].type, "VOR");
+}
+
+// The simulator's "FS2002 GPS DATA" block with its waypoint records, laid out byte for byte. The
+// records sit in an allocation of exactly their size, so that a read past the last one is caught.
+class GpsBlock {
+ public:
+  void Add(const std::string& ident, double lat, double lon, double alt_m) {
+    uint8_t r[kGpsRecordSize] = {};
+    const int32_t lat_v = static_cast<int32_t>(std::llround(lat / 360.0 * 40007000.0));
+    const int64_t lon_v = static_cast<int64_t>(std::llround(lon / 360.0 * 18446744073709551616.0));
+    std::memcpy(r + 12, &lat_v, 4);
+    std::memcpy(r + 16, &lon_v, 8);
+    std::memcpy(r + 48, &alt_m, 8);
+    std::memcpy(r + 56, ident.data(), std::min<size_t>(ident.size(), 8));
+    records_.insert(records_.end(), r, r + kGpsRecordSize);
+  }
+
+  // The block as the simulator publishes it; `size` and `count` may be set to what a test needs.
+  const uint8_t* Publish(uint32_t size = kGpsBlockMinSize, int64_t count = -1, bool null_records = false) {
+    storage_ = std::make_unique<uint8_t[]>(records_.size());
+    std::memcpy(storage_.get(), records_.data(), records_.size());
+    const uint32_t n = count < 0 ? static_cast<uint32_t>(records_.size() / kGpsRecordSize) : static_cast<uint32_t>(count);
+    const uint8_t* p = null_records ? nullptr : storage_.get();
+    std::memcpy(header_, &size, 4);
+    std::memcpy(header_ + kGpsCountOffset, &n, 4);
+    std::memcpy(header_ + kGpsRecordsOffset, &p, sizeof p);
+    return header_;
+  }
+
+ private:
+  std::vector<uint8_t> records_;
+  std::unique_ptr<uint8_t[]> storage_;
+  uint8_t header_[kGpsBlockMinSize] = {};
+};
+
+const uint8_t* g_published = nullptr;
+int g_queries = 0;
+
+void FakeQuery(host::ModuleInterfaceRecord* out, const char* identity) {
+  ++g_queries;
+  *out = {};
+  if (std::strcmp(identity, kGpsDataIdentity) == 0) out->word[1] = reinterpret_cast<uintptr_t>(g_published);
+}
+
+class GpsUplink : public PlanFilesTest {
+ protected:
+  void SetUp() override {
+    PlanFilesTest::SetUp();
+    g_published = nullptr;
+    g_queries = 0;
+    host_.table()->slot[host::kQueryModuleInterface] = reinterpret_cast<host::AnyFn>(&FakeQuery);
+    AddRecord(nav_apts, &nav_apts_cnt, "KBFI", 47.53, -122.302, "APT");
+    AddRecord(nav_apts, &nav_apts_cnt, "KPDX", 45.589, -122.597, "APT");
+    AddRecord(nav_apts, &nav_apts_cnt, "KSEA", 47.45, -122.311, "APT");
+  }
+  void Uplink(const uint8_t* block) {
+    g_published = block;
+    UplinkGpsRoute();
+  }
+  static void East(double lat, double lon, double nm, double* out_lat, double* out_lon) {
+    CalcDestPoint(lat, lon, 90.0, nm, out_lat, out_lon);
+  }
+
+  GpsBlock gps_;
+};
+
+// A SID chosen after the uplink inserts after the origin instead of wiping the route.
+TEST_F(GpsUplink, TwoAirportsBecomeOriginAndDestination) {
+  gps_.Add("KSEA", 47.45, -122.311, 130.0);
+  gps_.Add("KPDX", 45.589, -122.597, 9.4);
+  sid_sel = "SUMMA1";
+  Uplink(gps_.Publish());
+  EXPECT_EQ(route_test::ModIdents(), (Texts{"KSEA", "KPDX"}));
+  EXPECT_NEAR(fms_fpln_mod[1].lon, -122.597, 1e-5);
+  EXPECT_EQ(pending_cruise_alt, 426);  // 130 m, truncated feet
+  EXPECT_EQ(orig_ident + dest_ident + sid_sel, "KSEAKPDX------");
+  EXPECT_EQ(mod_stpos, 1);
+  EXPECT_EQ(cdu_message, "RTE UPLINK OK");
+}
+
+TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitude) {
+  gps_.Add("FIXA", 47.0, -122.0, -10.0);
+  gps_.Add("XX", 47.0, -122.0, std::numeric_limits<double>::quiet_NaN());
+  gps_.Add("FIXB", 46.0, -122.0, 0.0);
+  pending_cruise_alt = 31000;
+  Uplink(gps_.Publish());
+  EXPECT_EQ(orig_ident + dest_ident, "------------");
+  EXPECT_EQ(pending_cruise_alt, 0);
+}
+
+TEST_F(GpsUplink, MiddleLegsTakeTheirTypesFromNearbyNavaidsAndFixes) {
+  double lw_vor_lat, lw_vor_lon, ol_vor_lat, ol_vor_lon;
+  East(46.0, -122.0, 4.0, &lw_vor_lat, &lw_vor_lon);
+  East(46.5, -122.0, 6.0, &ol_vor_lat, &ol_vor_lon);
+  // The navaid table is sorted by ident; an NDB and a VOR may share one.
+  AddNavaid("LW", 46.0, -122.0, "N", "394");
+  AddNavaid("LW", lw_vor_lat, lw_vor_lon, "V", "113.10");
+  AddNavaid("OL", 46.5, -122.0, "N", "251");
+  AddNavaid("OL", ol_vor_lat, ol_vor_lon, "V", "114.30");
+  AddRecord(nav_ints, &nav_ints_cnt, "TACMA", 47.201, -122.346, "I");
+  AddRecord(nav_ints, &nav_ints_cnt, "SOUNDS", 47.606, -122.512, "I");
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("LW", 46.0, -122.0, 0.0);
+  gps_.Add("OL", 46.5, -122.0, 0.0);
+  gps_.Add("TACMA", 47.201, -122.346, 0.0);
+  gps_.Add("SOUNDS", 47.606, -122.512, 0.0);  // six letters: a fix; five or fewer: navaids only
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  Uplink(gps_.Publish());
+  ASSERT_EQ(fp_mod_cnt, 5);
+  const char* types[] = {"APT", "VOR", "NDB", "WPT", "INT", "APT"};
+  const char* freqs[] = {"", "113.10", "251", "", "", ""};
+  for (int i = 0; i <= 5; ++i) {
+    EXPECT_EQ(fms_fpln_mod[i].type, types[i]) << fms_fpln_mod[i].ident;
+    EXPECT_EQ(fms_fpln_mod[i].freq, freqs[i]) << fms_fpln_mod[i].ident;
+  }
+}
+
+TEST_F(GpsUplink, IdentFillingAllEightBytesIsReadWithoutItsTerminator) {
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("ABCDEFGH", 46.0, -122.0, 0.0);  // the last bytes of the records
+  Uplink(gps_.Publish());
+  EXPECT_EQ(fms_fpln_mod[1].ident, "ABCDEFGH");
+}
+
+TEST_F(GpsUplink, MissingShortOrEmptyBlocksChangeNothing) {
+  route_test::SetModLegs({"KBFI", "SEA", "KGEG"});
+  pending_cruise_alt = 31000;
+  Uplink(nullptr);
+  EXPECT_EQ(pending_cruise_alt, 0);
+  gps_.Add("KSEA", 47.45, -122.311, 3000.0);
+  Uplink(gps_.Publish());  // one waypoint
+  EXPECT_EQ(cdu_message, "NO ACTIVE GPS RTE");
+  EXPECT_EQ(pending_cruise_alt, 0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  cdu_message.clear();
+  Uplink(gps_.Publish(kGpsBlockMinSize, -1, /*null_records=*/true));
+  EXPECT_EQ(cdu_message, "NO ACTIVE GPS RTE");
+  cdu_message.clear();
+  Uplink(gps_.Publish(kGpsBlockMinSize - 1));
+  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(route_test::ModIdents(), (Texts{"KBFI", "SEA", "KGEG"}));
+  EXPECT_EQ(fms_fpln_active, 0);
+}
+
+// Steps only from no route, entered or active; the leg being flown stays; the block is looked up once.
+TEST_F(GpsUplink, StateStepsAndTheBlockIsLookedUpOnce) {
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  Uplink(gps_.Publish());
+  for (auto [before, after] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 2}, std::pair{3, 4}, std::pair{4, 4}}) {
+    fms_fpln_active = before;
+    stpos = 6;
+    UplinkGpsRoute();
+    EXPECT_EQ(fms_fpln_active, after) << before;
+    EXPECT_EQ(stpos, 6);
+  }
+  EXPECT_EQ(g_queries, 1);
+}
+
+TEST_F(GpsUplink, RecordsBeyondRow200AreIgnored) {
+  for (int i = 0; i < 230; ++i) gps_.Add("WP" + std::to_string(i), 47.0, -122.0 + 0.01 * i, 100.0 + i);
+  Uplink(gps_.Publish());
+  EXPECT_EQ(fp_mod_cnt, 200);
+  EXPECT_EQ(fms_fpln_mod[200].ident, "WP200");
+  EXPECT_EQ(pending_cruise_alt, 984);  // 300 m at row 200, truncated feet
 }
 
 }  // namespace
