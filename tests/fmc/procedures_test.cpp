@@ -35,8 +35,7 @@ constexpr const char* kTestSids =
     "DEP1.KELSO KELSO 10000 --- 46.1480 -122.8830\n"
     "T SHORT1 SID 34L\n"
     "SHORT1 ONLY 3000 --- 47.50 -122.40\n"
-    "T NINE1 SID\n"
-    "NINE1 R19 3000 19 47.20 -122.30\n";
+    "T NINE1 SID\n";
 
 constexpr const char* kTestStars =
     "[KPDX]\n"
@@ -126,7 +125,6 @@ TEST_F(Departures, SidLegsFollowTheOriginAndMergeWithTheFirstEnRouteFix) {
 }
 
 // Without an active route only the origin and the SID remain; a shorter SID replaces every leg.
-// A leg's runway field is matched as a substring ("9" in "19").
 TEST_F(Departures, WithoutAnActiveRouteTheSidIsTheRoute) {
   mod_stpos = 999;
   ChooseRunway("16L");
@@ -138,11 +136,6 @@ TEST_F(Departures, WithoutAnActiveRouteTheSidIsTheRoute) {
   ChooseRunway("34L");
   ChooseSid("SHORT1");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "ONLY"));
-  mod_stpos = 999;
-  sid_sel = "NINE1";
-  dep_rwy_sel = "9";
-  SelectDepProcedure(0, 1);
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "R19"));
 }
 
 TEST_F(Departures, SidsPastRow200AndLegListsPast80LegsAreRefusedOrCut) {
@@ -252,24 +245,12 @@ TEST_F(Arrivals, ApproachAfterTheRouteIsSeparatedByADiscontinuity) {
   EXPECT_DOUBLE_EQ(Row(4).lat, 45.7476);
   EXPECT_EQ(Row(4).restr, 3);
   EXPECT_EQ(Row(5).freq, "116.60");
-  const struct {
-    double ias, alt;
-    int32_t restr;
-  } legs[] = {{190.0, 5000.0, 3}, {180.0, -999.0, 2}, {170.0, 2000.0, 3}};
+  const double legs[][3] = {{190.0, 5000.0, 3}, {180.0, -999.0, 2}, {170.0, 2000.0, 3}};  // IAF, none, FAF
   for (int32_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(Row(5 + i).ias, legs[i].ias) << i;
-    EXPECT_EQ(Row(5 + i).alt, legs[i].alt) << i;
-    EXPECT_EQ(Row(5 + i).restr, legs[i].restr) << i;
+    EXPECT_EQ(Row(5 + i).ias, legs[i][0]) << i;
+    EXPECT_EQ(Row(5 + i).alt, legs[i][1]) << i;
+    EXPECT_EQ(Row(5 + i).restr, legs[i][2]) << i;
   }
-}
-
-// An approach starting at the last fix takes its place; another replaces it whole.
-TEST_F(Arrivals, ApproachStartingAtTheLastFixTakesItsPlace) {
-  ModLeg(3, "BTG", 45.7476, -122.5925, "VOR");
-  ChooseApproach("I10R", "10R", "BTG");
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "BTG", "TIMBR", "LAVAS", "KPDX"));
-  ChooseApproach("I28R", "28R", "WILAM");
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "DISCO", "WILAM", "KPDX"));
 }
 
 // A STAR after an approach goes before its first leg; another STAR builds the arrival again from the
@@ -298,16 +279,6 @@ TEST_F(Arrivals, StarWithoutRunwayJoinsTheRouteAndKeepsTheDestinationConstraint)
   EXPECT_EQ(Row(5).alt, 1031.0);
 }
 
-TEST_F(Arrivals, OnTheLastActiveLegAnApproachStartsWithADirectTo) {
-  stpos = fp_cnt = 4;
-  fms_fpln_active = 3;
-  plane_lat = 45.9;
-  ChooseApproach("I28R", "28R", "WILAM");
-  EXPECT_EQ(TmpFrId, "DIRECT");
-  EXPECT_DOUBLE_EQ(tmp_fr_lat, 45.9);
-  EXPECT_EQ(fms_fpln_active, 4);
-}
-
 TEST_F(Arrivals, ArrivalsThatWouldPassRow200AreRefused) {
   for (int32_t i = 3; i <= 197; ++i) ModLeg(i, "F" + std::to_string(i), 46.0, -122.0);
   ModLeg(198, "KPDX", 45.5890, -122.5970, "APT");
@@ -324,16 +295,6 @@ TEST_F(Arrivals, ArrivalsThatWouldPassRow200AreRefused) {
   ChooseStar("ARR3");  // one leg
   EXPECT_EQ(cdu_message, "");
   EXPECT_EQ(fp_mod_cnt, 199);
-}
-
-TEST_F(Arrivals, ApproachListFollowsTheRunwaysOfTheStar) {
-  star_idx = 1;
-  BuildStarApprList();
-  ASSERT_EQ(appr_list_cnt, 2);
-  EXPECT_EQ(appr_list[2].identifier, "I28R");
-  star_idx = 3;  // no runway field: no approach
-  BuildStarApprList();
-  EXPECT_EQ(appr_list_cnt, 0);
 }
 
 Names SidNames() {

@@ -193,6 +193,12 @@ TEST_F(RouteEdit, RemovingTheActiveLegOfAnActiveRouteStartsADirectTo) {
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "C", "KPDX"));
 }
 
+TEST_F(RouteEdit, RemovingADiscontinuityJoinsItsNeighbours) {
+  SetModLegs({"KSEA", "A", "DISCO", "B", "KPDX"});
+  RemoveFPWpts(2, 3);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "KPDX"));
+}
+
 TEST_F(RouteEdit, RemovalBeyondTheLastLegCutsTheRouteAndImpossibleRangesAreRefused) {
   RemoveFPWpts(2, 9);
   EXPECT_EQ(fp_mod_cnt, 2);
