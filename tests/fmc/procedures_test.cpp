@@ -10,7 +10,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/arr_proc.h"
 #include "fmc/dep_proc.h"
-#include "fmc/example_route_fixture.h"
+#include "fmc/plan_files_fixture.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_fixture.h"
@@ -162,7 +162,7 @@ TEST_F(Departures, KeysOutsideTheListsDoNothing) {
   for (int32_t row : {0, 7, -1}) SelectDepRunway(row);
   SelectDepProcedure(4, 0);
   SelectDepProcedure(0, 0);
-  EXPECT_EQ(dep_rwy_sel + sid_sel, "------------");
+  EXPECT_EQ(dep_rwy_sel + "|" + sid_sel, "------|------");
   EXPECT_EQ(fms_fpln_active, 3);
 }
 

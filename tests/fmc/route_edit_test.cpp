@@ -163,7 +163,7 @@ TEST_F(RouteEdit, InsertDiscoTakesTheFollowingLegsPositionAndConstraint) {
 TEST_F(RouteEdit, AirwayJoinRowsAreInsertedAndRemoved) {
   cdu_scratchpad = "J5";
   InsertAirwayJoin(2);
-  EXPECT_EQ(fms_fpln_mod[2].ident + fms_fpln_mod[2].type + fms_fpln_mod[2].via, "THENOAWYJ5");
+  EXPECT_EQ(fms_fpln_mod[2].ident + " " + fms_fpln_mod[2].type + " " + fms_fpln_mod[2].via, "THEN OAWY J5");
   InsertAirwayJoin(4);
   RemoveThenRows();
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "C", "KPDX"));
@@ -305,7 +305,7 @@ TEST_F(AirwayInsert, InsertedLegsCarryTheAirwayAndMovedLegsTheirConstraintRowAnd
   hold_cnt = 1;
   route_holds[1].saved_leg = 2;
   Insert(1, 2);
-  EXPECT_EQ(fms_fpln_mod[2].ident + fms_fpln_mod[2].proc + fms_fpln_mod[2].via, "W2AWYJ9");
+  EXPECT_EQ(fms_fpln_mod[2].ident + " " + fms_fpln_mod[2].proc + " " + fms_fpln_mod[2].via, "W2 AWY J9");
   EXPECT_EQ(fms_fpln_mod[2].alt, -999.0);
   EXPECT_EQ(fms_fpln_mod[2].hold_idx, 0);
   EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);

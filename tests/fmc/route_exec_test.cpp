@@ -8,7 +8,7 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "fmc/example_route_fixture.h"
+#include "fmc/plan_files_fixture.h"
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
 #include "fmc/vertical_profile.h"

@@ -66,7 +66,8 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
   const char* types[] = {"APT", "WPT", "WPT", "INT", "APT"};
   for (int i = 0; i <= 4; ++i) {
     const RouteLeg& m = fms_fpln_mod[i];
-    EXPECT_EQ(m.ident + m.freq + m.via, fms_fpln_act[i].ident + fms_fpln_act[i].freq + fms_fpln_act[i].via);
+    EXPECT_EQ(m.ident, fms_fpln_act[i].ident);
+    EXPECT_EQ(m.freq + "|" + m.via, fms_fpln_act[i].freq + "|" + fms_fpln_act[i].via) << m.ident;
     EXPECT_NEAR(m.lat, fms_fpln_act[i].lat, 5e-6);
     EXPECT_NEAR(m.lon, fms_fpln_act[i].lon, 5e-6);
     EXPECT_EQ(m.type, types[i]);
@@ -198,8 +199,8 @@ TEST_F(RouteFiles, AirportEndsBecomeOriginAndDestination) {
   sid_sel = star_sel = "SUMMA1";
   fms_page = 22;
   LoadFlightPlanFile("P.RTE", 0);
-  EXPECT_EQ(orig_ident + dest_ident, "KSEAKPDX");
-  EXPECT_EQ(sid_sel + star_sel, "------------");
+  EXPECT_EQ(orig_ident + ">" + dest_ident, "KSEA>KPDX");
+  EXPECT_EQ(sid_sel + "|" + star_sel, "------|------");
   EXPECT_EQ(fms_fpln_mod[2].alt, -999.0);  // an airport the database does not know has no elevation
 
   // From the stored-plans page the destination of an active route stays until EXEC.
@@ -248,7 +249,7 @@ TEST_F(PlanList, ListsRouteAndSimulatorPlansThenNewFpl) {
   pending_cruise_alt = 35000;
   LoadFplList();
   ASSERT_EQ(fpl_list_loaded, 3);
-  EXPECT_EQ(fpl_store[1].name + fpl_store[2].name + fpl_store[3].name, "A.plnb.RteNEW FPL");
+  EXPECT_EQ(fpl_store[1].name + "|" + fpl_store[2].name + "|" + fpl_store[3].name, "A.pln|b.Rte|NEW FPL");
   EXPECT_EQ(fpl_store[2].legs[1].via, "J5");
   EXPECT_EQ(pending_cruise_alt, 35000);
 
@@ -285,7 +286,7 @@ TEST_F(PlanList, ExamplePlansAreListedAndLoad) {
   EXPECT_EQ(fms_fpln_active, 2);
   EXPECT_EQ(pending_cruise_alt, 24000);
   EXPECT_DOUBLE_EQ(plan_fuel, 16000.0);
-  EXPECT_EQ(fms_fpln_mod[6].ident + fms_fpln_mod[6].via, "BTGJ5");
+  EXPECT_EQ(fms_fpln_mod[6].ident + " " + fms_fpln_mod[6].via, "BTG J5");
 }
 
 }  // namespace

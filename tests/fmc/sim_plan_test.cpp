@@ -134,7 +134,8 @@ TEST_F(PlanImport, MissingPlanOrUnwritableTempRteFailsTheImport) {
 TEST(PlanCoordinates, TextsInTheirFixedForms) {
   double lat = -1.0, lon = -1.0;
   ParseDmsText("S07:05:03", "", &lat, &lon);  // a missing part counts 0
-  EXPECT_DOUBLE_EQ(lat + lon, Dms(7, 5, 3));
+  EXPECT_DOUBLE_EQ(lat, Dms(7, 5, 3));
+  EXPECT_DOUBLE_EQ(lon, 0.0);
   ParseLatLonText("N4726.7", "W12218.5", &lat, &lon);  // tenths of a minute become whole seconds
   EXPECT_DOUBLE_EQ(lat, Dms(47, 26, 42));
   EXPECT_DOUBLE_EQ(lon, Dms(122, 18, 30));
@@ -335,7 +336,8 @@ TEST_F(GpsUplink, TwoAirportsBecomeOriginAndDestination) {
   EXPECT_EQ(route_test::ModIdents(), (Texts{"KSEA", "KPDX"}));
   EXPECT_NEAR(fms_fpln_mod[1].lon, -122.597, 1e-5);
   EXPECT_EQ(pending_cruise_alt, 426);  // 130 m, truncated feet
-  EXPECT_EQ(orig_ident + dest_ident + sid_sel, "KSEAKPDX------");
+  EXPECT_EQ(orig_ident + ">" + dest_ident, "KSEA>KPDX");
+  EXPECT_EQ(sid_sel, "------");
   EXPECT_EQ(mod_stpos, 1);
   EXPECT_EQ(cdu_message, "RTE UPLINK OK");
 }
@@ -346,7 +348,7 @@ TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitud
   gps_.Add("FIXB", 46.0, -122.0, 0.0);
   pending_cruise_alt = 31000;
   Uplink(gps_.Publish());
-  EXPECT_EQ(orig_ident + dest_ident, "------------");
+  EXPECT_EQ(orig_ident + ">" + dest_ident, "------>------");
   EXPECT_EQ(pending_cruise_alt, 0);
 }
 
