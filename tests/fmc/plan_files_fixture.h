@@ -17,6 +17,18 @@
 
 namespace plan_files_test {
 
+// Row `row` of a route table reset to a leg at a position, typed as the route code types it.
+inline RouteLeg& PlaceLeg(RouteLeg* table, int32_t row, const std::string& ident, double lat, double lon,
+                          const std::string& type = "") {
+  RouteLeg& leg = table[row];
+  ResetRouteLeg(leg);
+  leg.ident = ident;
+  leg.lat = lat;
+  leg.lon = lon;
+  leg.type = type;
+  return leg;
+}
+
 class PlanFilesTest : public route_test::RouteTest {
  protected:
   void SetUp() override {
@@ -77,15 +89,8 @@ class ExampleRouteTest : public plan_files_test::PlanFilesTest {
     }
   }
 
-  // A leg of the modified route at a position, typed as the route code types it.
   static RouteLeg& ModLeg(int32_t row, const std::string& ident, double lat, double lon, const std::string& type = "") {
-    RouteLeg& leg = fms_fpln_mod[row];
-    ResetRouteLeg(leg);
-    leg.ident = ident;
-    leg.lat = lat;
-    leg.lon = lon;
-    leg.type = type;
-    return leg;
+    return plan_files_test::PlaceLeg(fms_fpln_mod, row, ident, lat, lon, type);
   }
 
   // KSEA - SEA - TACMA - CENTR - KELSO - WILAM - KPDX as the modified route (a route not yet active).

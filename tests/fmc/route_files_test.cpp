@@ -29,12 +29,7 @@ const std::string kKseaKpdx =
 
 void SetActLeg(int row, const std::string& ident, double lat, double lon, const std::string& type,
                const std::string& freq = "", const std::string& via = "", const std::string& proc = "") {
-  RouteLeg& leg = fms_fpln_act[row];
-  ResetRouteLeg(leg);
-  leg.ident = ident;
-  leg.lat = lat;
-  leg.lon = lon;
-  leg.type = type;
+  RouteLeg& leg = plan_files_test::PlaceLeg(fms_fpln_act, row, ident, lat, lon, type);
   leg.freq = freq;
   leg.via = via;
   leg.proc = proc;

@@ -156,14 +156,7 @@ class PlanHandover : public PlanFilesTest {
  protected:
   void SetRoute(std::initializer_list<Leg> legs) {
     int i = 0;
-    for (const Leg& l : legs) {
-      RouteLeg& leg = fms_fpln_act[i++];
-      ResetRouteLeg(leg);
-      leg.ident = l.ident;
-      leg.lat = l.lat;
-      leg.lon = l.lon;
-      leg.type = l.type;
-    }
+    for (const Leg& l : legs) plan_files_test::PlaceLeg(fms_fpln_act, i++, l.ident, l.lat, l.lon, l.type);
     fp_cnt = i - 1;
     fms_fpln_active = 3;
     stpos = 1;
