@@ -1,17 +1,33 @@
-// Test bed of the route files, plan import and hand-over: the route test bed with a scratch
-// simulator folder holding "Orvantel/flightplans" and "Orvantel/Navdata".
+// Test beds of the route files, plan import and hand-over: the route test bed with a scratch
+// simulator folder holding "Orvantel/flightplans" and "Orvantel/Navdata"; and, for route execution
+// and the procedures, that folder with a copy of the example simulator's navigation data (KSEA, KPDX
+// and their procedures), so that the plan the hand-over writes stays in the scratch folder.
 #pragma once
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_fixture.h"
 #include "frame/frame_globals.h"
+#include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
 #include "support/temp_dir.h"
 
 namespace plan_files_test {
+
+// Row `row` of a route table reset to a leg at a position, typed as the route code types it.
+inline RouteLeg& PlaceLeg(RouteLeg* table, int32_t row, const std::string& ident, double lat, double lon,
+                          const std::string& type = "") {
+  RouteLeg& leg = table[row];
+  ResetRouteLeg(leg);
+  leg.ident = ident;
+  leg.lat = lat;
+  leg.lon = lon;
+  leg.type = type;
+  return leg;
+}
 
 class PlanFilesTest : public route_test::RouteTest {
  protected:
@@ -60,3 +76,34 @@ class PlanFilesTest : public route_test::RouteTest {
 };
 
 }  // namespace plan_files_test
+
+namespace example_route_test {
+
+class ExampleRouteTest : public plan_files_test::PlanFilesTest {
+ protected:
+  void SetUp() override {
+    PlanFilesTest::SetUp();
+    const std::filesystem::path from = RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata";
+    for (const auto& e : std::filesystem::directory_iterator(from)) {
+      std::filesystem::copy_file(e.path(), std::filesystem::path(sim_ / "Orvantel/Navdata") / e.path().filename());
+    }
+  }
+
+  static RouteLeg& ModLeg(int32_t row, const std::string& ident, double lat, double lon, const std::string& type = "") {
+    return plan_files_test::PlaceLeg(fms_fpln_mod, row, ident, lat, lon, type);
+  }
+
+  // KSEA - SEA - TACMA - CENTR - KELSO - WILAM - KPDX as the modified route (a route not yet active).
+  static void SeattlePortlandRoute() {
+    ModLeg(0, "KSEA", 47.4500, -122.3110, "APT");
+    ModLeg(1, "SEA", 47.4354, -122.3097, "VOR");
+    ModLeg(2, "TACMA", 47.2010, -122.3460);
+    ModLeg(3, "CENTR", 46.7190, -122.6020);
+    ModLeg(4, "KELSO", 46.1480, -122.8830);
+    ModLeg(5, "WILAM", 45.9050, -122.7040);
+    ModLeg(6, "KPDX", 45.5890, -122.5970, "APT");
+    fp_mod_cnt = 6;
+  }
+};
+
+}  // namespace example_route_test

@@ -1,13 +1,15 @@
+// Editing the modified route: insertions in every form, discontinuities, deletions and airways.
 #include "fmc/route_edit.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "cdu/cdu_globals.h"
+#include "fmc/airway_insert.h"
+#include "fmc/plan_files_fixture.h"
 #include "fmc/route_fixture.h"
 #include "frame/geodesy.h"
+#include "navdb/airways.h"
 #include "navdb/nav_loader.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_fixture.h"
@@ -15,10 +17,12 @@
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using route_test::LegLat;
 using route_test::ModIdents;
 using route_test::SetCandidate;
 using route_test::SetModLegs;
+using Idents = std::vector<std::string>;
 
 // Entries resolved by the real search over a few made navigation files.
 class RouteEdit : public NavdbTest {
@@ -43,52 +47,34 @@ class RouteEdit : public NavdbTest {
     ASSERT_GE(nav_search_cnt, 1) << entry;
     InsertTmpFplanWpt(pos, 1);
   }
-
-  static void FillModRoute(int32_t last_row) {
-    for (int32_t i = 0; i <= last_row; ++i) {
-      char ident[16];
-      std::snprintf(ident, sizeof ident, "W%03d", i);
-      ResetRouteLeg(fms_fpln_mod[i]);
-      fms_fpln_mod[i].ident = ident;
-      fms_fpln_mod[i].lat = 40.0 + 0.01 * i;
-      fms_fpln_mod[i].lon = -100.0;
-    }
-    fp_mod_cnt = last_row;
+  void ExpectRefused(const char* what) {
+    EXPECT_EQ(cdu_message, "INVALID ENTRY") << what;
+    cdu_message.clear();
   }
 };
 
-TEST_F(RouteEdit, WaypointInFrontOfAnOrdinaryLegIsFollowedByADiscontinuity) {
-  InsertEntry("SEA", 2);
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "SEA", "DISCO", "B", "C", "KPDX"));
-  const RouteLeg& sea = fms_fpln_mod[2];
-  EXPECT_EQ(sea.type, "V");
-  EXPECT_EQ(sea.freq, "116.80");
-  EXPECT_EQ(sea.alt, -999.0);
-  EXPECT_EQ(sea.intc_crs, -1.0);
-  EXPECT_EQ(sea.restr, 0);
-  const RouteLeg& disco = fms_fpln_mod[3];
-  EXPECT_EQ(disco.lat, 0.0);
-  EXPECT_EQ(disco.type, "");
-  EXPECT_EQ(disco.intc_crs, -1.0);
-  EXPECT_EQ(mod_stpos, 1);
-  EXPECT_EQ(fms_fpln_active, 1);
-}
-
-TEST_F(RouteEdit, NoDiscontinuityInFrontOfADiscoOrTheLastLegOrAfterTheEnd) {
+// A waypoint is followed by a discontinuity unless it goes in front of a DISCO or the last leg,
+// or after the end.
+TEST_F(RouteEdit, WaypointInsertionAndItsDiscontinuity) {
   struct Case {
+    Idents route;
     int32_t pos;
-    std::vector<std::string> expected;
+    Idents expected;
   };
   const Case cases[] = {
-      {3, {"KSEA", "A", "B", "SEA", "DISCO", "KPDX"}},
-      {4, {"KSEA", "A", "B", "DISCO", "SEA", "KPDX"}},
-      {5, {"KSEA", "A", "B", "DISCO", "KPDX", "SEA"}},
+      {{"KSEA", "A", "B", "C", "KPDX"}, 2, {"KSEA", "A", "SEA", "DISCO", "B", "C", "KPDX"}},
+      {{"KSEA", "A", "B", "DISCO", "KPDX"}, 3, {"KSEA", "A", "B", "SEA", "DISCO", "KPDX"}},
+      {{"KSEA", "A", "B", "DISCO", "KPDX"}, 4, {"KSEA", "A", "B", "DISCO", "SEA", "KPDX"}},
+      {{"KSEA", "A", "B", "DISCO", "KPDX"}, 5, {"KSEA", "A", "B", "DISCO", "KPDX", "SEA"}},
   };
   for (const Case& c : cases) {
-    SetModLegs({"KSEA", "A", "B", "DISCO", "KPDX"});
+    route_test::SetLegs(fms_fpln_mod, &fp_mod_cnt, c.route);
     InsertEntry("SEA", c.pos);
     EXPECT_EQ(ModIdents(), c.expected) << c.pos;
+    EXPECT_EQ(fms_fpln_mod[c.pos].freq, "116.80");
   }
+  EXPECT_EQ(mod_stpos, 1);
+  EXPECT_EQ(fms_fpln_active, 1);
 }
 
 TEST_F(RouteEdit, HoldAtPresentPositionIsNamedAfterTheHighestWptLegWithoutDiscontinuity) {
@@ -100,36 +86,33 @@ TEST_F(RouteEdit, HoldAtPresentPositionIsNamedAfterTheHighestWptLegWithoutDiscon
   EXPECT_EQ(fms_fpln_mod[2].lat, plane_lat);
 }
 
+// The point lies on the leg's true bearing whatever the variation; it is named after the leg's fix.
 TEST_F(RouteEdit, AlongTrackPointsAreNamedInTurnAndLieOnTheLeg) {
   fms_fpln_mod[1].ident = "ABCDE";
-  mag_var = 20.0;  // the point stays on the leg whatever the variation
+  mag_var = 20.0;
   along_track_offset = 10.0;
   InsertTmpFplanWpt(1, 1);
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "ABCDE", "ABC01", "B", "C", "KPDX"));
   EXPECT_NEAR(fms_fpln_mod[2].lat, LegLat(1) + 10.0 / 60.0, 1e-6);
   EXPECT_NEAR(fms_fpln_mod[2].lon, route_test::kLegLon, 1e-6);
   EXPECT_EQ(along_track_offset, 0.0);
-
   along_track_offset = 5.0;
   InsertTmpFplanWpt(1, 1);
   along_track_offset = -5.0;
   InsertTmpFplanWpt(1, 1);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "ABC03", "ABCDE", "ABC02", "ABC01", "B", "C", "KPDX"));
   EXPECT_NEAR(fms_fpln_mod[1].lat, LegLat(1) - 5.0 / 60.0, 1e-6);
-}
 
-TEST_F(RouteEdit, AlongTrackWithoutTheLegItRunsAlongIsRefused) {
-  for (auto [pos, offset] : {std::pair{4, 5.0}, std::pair{0, -5.0}, std::pair{5, 5.0}}) {
+  for (auto [pos, offset] : {std::pair{7, 5.0}, std::pair{0, -5.0}, std::pair{8, 5.0}}) {  // no leg to run along
     along_track_offset = offset;
-    cdu_message.clear();
     InsertTmpFplanWpt(pos, 1);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << pos;
-    EXPECT_EQ(fp_mod_cnt, 4);
+    ExpectRefused("along track");
+    EXPECT_EQ(fp_mod_cnt, 7);
     EXPECT_EQ(along_track_offset, 0.0);
   }
 }
 
-TEST_F(RouteEdit, PlaceBearingDistancePointIsMovedAndNumberedFromThePlace) {
+// The magnetic bearing turns true with the variation; the numbering counts on from the place.
+TEST_F(RouteEdit, PlaceBearingDistanceAndCrossingPointsAreNumberedFromThePlace) {
   mag_var = 16.0;
   InsertEntry("SEA330/10", 4);
   ASSERT_EQ(fms_fpln_mod[4].ident, "SEA01");
@@ -137,83 +120,59 @@ TEST_F(RouteEdit, PlaceBearingDistancePointIsMovedAndNumberedFromThePlace) {
   CalcDestPoint(47.435, -122.310, 346.0, 10.0, &lat, &lon);
   EXPECT_NEAR(fms_fpln_mod[4].lat, lat, 1e-9);
   EXPECT_NEAR(fms_fpln_mod[4].lon, lon, 1e-9);
-  EXPECT_EQ(fms_fpln_mod[4].type, "WPT");
-  EXPECT_EQ(pbd_dist, 0);
-  EXPECT_EQ(pbd_brg, -1.0);
   InsertEntry("SEA090/5", 5);
   EXPECT_EQ(fms_fpln_mod[5].ident, "SEA02");
-  // A later plain insertion is not moved by the consumed bearing and distance.
-  InsertEntry("ALPHA", 6);
+  InsertEntry("ALPHA", 6);  // not moved by the consumed bearing and distance
   EXPECT_EQ(fms_fpln_mod[6].lat, 47.2);
-}
 
-TEST_F(RouteEdit, PlaceBearingCrossingKeepsItsPositionAndTakesANewName) {
   cdu_lookup_ident = "SEA240/OLM000";
   FindWaypointCandidates(0);
   ASSERT_EQ(nav_search_cnt, 1);
-  const double lat = nav_search_list[1].lat;
+  const double crossing_lat = nav_search_list[1].lat;
   InsertTmpFplanWpt(4, 1);
   EXPECT_EQ(fms_fpln_mod[4].ident, "OLM01");
-  EXPECT_EQ(fms_fpln_mod[4].lat, lat);
-  EXPECT_EQ(pbd_brg2, -1.0);
+  EXPECT_EQ(fms_fpln_mod[4].lat, crossing_lat);
 }
 
+// Only an insertion at the active leg of an active route is a direct-to.
 TEST_F(RouteEdit, InsertingAtTheActiveLegStartsADirectTo) {
-  fms_fpln_active = 3;
-  stpos = 2;
-  InsertEntry("ALPHA", 2);
-  EXPECT_EQ(TmpFrId, "DIRECT");
-  EXPECT_EQ(tmp_fr_lat, plane_lat);
-  EXPECT_EQ(tmp_fr_lon, plane_lon);
-  EXPECT_EQ(cdu_prompt_mode, 1);
-  EXPECT_EQ(direct_pending, 1);
-  EXPECT_EQ(fms_fpln_active, 4);
-}
-
-TEST_F(RouteEdit, InsertingElsewhereOrWithoutAnActiveRouteIsNoDirectTo) {
-  for (auto [state, pos] : {std::pair{3, 3}, std::pair{2, 2}}) {
+  for (auto [state, pos, direct] : {std::tuple{3, 3, false}, std::tuple{2, 2, false}, std::tuple{3, 2, true}}) {
+    SetModLegs({"KSEA", "A", "B", "C", "KPDX"});
     fms_fpln_active = state;
     stpos = 2;
     InsertEntry("ALPHA", pos);
-    EXPECT_EQ(TmpFrId, "") << state;
-    EXPECT_EQ(direct_pending, 0);
+    EXPECT_EQ(TmpFrId, direct ? "DIRECT" : "") << state << " " << pos;
+    EXPECT_EQ(direct_pending, direct ? 1 : 0);
   }
+  EXPECT_EQ(tmp_fr_lat, plane_lat);
+  EXPECT_EQ(cdu_prompt_mode, 1);
+  EXPECT_EQ(fms_fpln_active, 4);
 }
 
-TEST_F(RouteEdit, InsertDiscoAddsTheDiscontinuityOnlyInsideTheRoute) {
+TEST_F(RouteEdit, InsertDiscoTakesTheFollowingLegsPositionAndConstraint) {
   SetCandidate(1, "OLM", 46.972, -122.902, "V", "113.40");
   fms_fpln_mod[2].alt = 12000.0;
   fms_fpln_mod[2].restr = 1;
   InsertDisco(2);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "OLM", "DISCO", "B", "C", "KPDX"));
-  EXPECT_EQ(fms_fpln_mod[3].lat, LegLat(2));  // from the leg that follows
+  EXPECT_EQ(fms_fpln_mod[3].lat, LegLat(2));
   EXPECT_EQ(fms_fpln_mod[3].alt, 12000.0);
   EXPECT_EQ(fms_fpln_mod[3].restr, 1);
-  InsertDisco(fp_mod_cnt);      // becomes the second-to-last leg
-  InsertDisco(fp_mod_cnt + 1);  // becomes the last leg
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "OLM", "DISCO", "B", "C", "OLM", "KPDX", "OLM"));
 }
 
 TEST_F(RouteEdit, AirwayJoinRowsAreInsertedAndRemoved) {
   cdu_scratchpad = "J5";
   InsertAirwayJoin(2);
-  const RouteLeg& then = fms_fpln_mod[2];
-  EXPECT_EQ(then.ident, "THEN");
-  EXPECT_EQ(then.type, "OAWY");
-  EXPECT_EQ(then.via, "J5");
-  EXPECT_EQ(then.ias, -1.0);
-  EXPECT_EQ(then.alt, -999.0);
+  EXPECT_EQ(fms_fpln_mod[2].ident + " " + fms_fpln_mod[2].type + " " + fms_fpln_mod[2].via, "THEN OAWY J5");
   InsertAirwayJoin(4);
   RemoveThenRows();
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "C", "KPDX"));
-  RemoveThenRows();
-  EXPECT_EQ(fp_mod_cnt, 4);
   fp_mod_cnt = -3;
   RemoveThenRows();
   EXPECT_EQ(fp_mod_cnt, -1);
 }
 
-TEST_F(RouteEdit, RemovingLegsClosesTheGapEmptiesTheScratchpadAndRebuildsTheRows) {
+TEST_F(RouteEdit, RemovingLegsClosesTheGapCarriesHoldsAndRebuildsTheRows) {
   cdu_scratchpad = "C";
   fms_fpln_mod[3].hold_idx = 1;
   hold_cnt = 1;
@@ -223,9 +182,7 @@ TEST_F(RouteEdit, RemovingLegsClosesTheGapEmptiesTheScratchpadAndRebuildsTheRows
   EXPECT_EQ(fms_fpln_mod[1].hold_idx, 1);
   EXPECT_EQ(route_holds[1].saved_leg, 1);
   EXPECT_EQ(cdu_scratchpad, "");
-  EXPECT_EQ(rte_row_cnt, 1);
   EXPECT_EQ(rte_rows[1].to_fix, "C");
-  EXPECT_EQ(fms_fpln_active, 1);
 }
 
 TEST_F(RouteEdit, RemovingTheActiveLegOfAnActiveRouteStartsADirectTo) {
@@ -233,8 +190,13 @@ TEST_F(RouteEdit, RemovingTheActiveLegOfAnActiveRouteStartsADirectTo) {
   stpos = 2;
   RemoveFPWpts(2, 3);
   EXPECT_EQ(TmpFrId, "DIRECT");
-  EXPECT_EQ(cdu_prompt_mode, 1);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "C", "KPDX"));
+}
+
+TEST_F(RouteEdit, RemovingADiscontinuityJoinsItsNeighbours) {
+  SetModLegs({"KSEA", "A", "DISCO", "B", "KPDX"});
+  RemoveFPWpts(2, 3);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "KPDX"));
 }
 
 TEST_F(RouteEdit, RemovalBeyondTheLastLegCutsTheRouteAndImpossibleRangesAreRefused) {
@@ -260,45 +222,148 @@ TEST_F(RouteEdit, CollapseDropsTheAirwayLegsButNotTheLastLeg) {
 
 // Rows 0..200: an edit that would pass row 200 changes nothing.
 TEST_F(RouteEdit, TheRouteNeverGrowsPastRow200) {
-  FillModRoute(199);
+  for (int32_t i = 0; i <= 199; ++i) {
+    ResetRouteLeg(fms_fpln_mod[i]);
+    fms_fpln_mod[i].ident = "W" + std::to_string(i);
+  }
+  fp_mod_cnt = 199;
   SetCandidate(1, "ALPHA", 47.2, -121.5);
   InsertTmpFplanWpt(100, 1);  // would need a DISCO as well
-  InsertDisco(100);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  EXPECT_EQ(fp_mod_cnt, 199);
+  ExpectRefused("waypoint and DISCO");
   EXPECT_EQ(fms_fpln_mod[100].ident, "W100");
   InsertTmpFplanWpt(199, 1);  // in front of the last leg: one row
   EXPECT_EQ(fp_mod_cnt, 200);
-  EXPECT_EQ(fms_fpln_mod[200].ident, "W199");
-
-  cdu_message.clear();
-  InsertTmpFplanWpt(200, 1);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  cdu_message.clear();
   InsertDisco(200);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  cdu_message.clear();
+  ExpectRefused("DISCO");
   InsertAirwayJoin(1);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  EXPECT_EQ(fp_mod_cnt, 200);
+  ExpectRefused("THEN");
   EXPECT_EQ(fms_fpln_mod[200].ident, "W199");
 }
 
-TEST_F(RouteEdit, RowsOutsideTheRouteAreRefused) {
+TEST_F(RouteEdit, RowsOutsideTheRouteOrTheListAreRefused) {
   SetCandidate(1, "ALPHA", 47.2, -121.5);
   for (auto [pos, sel] : {std::pair{-1, 1}, std::pair{6, 1}, std::pair{2, 0}, std::pair{2, 251}}) {
-    cdu_message.clear();
     InsertTmpFplanWpt(pos, sel);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << pos << " " << sel;
+    ExpectRefused("waypoint");
   }
   for (int32_t pos : {-1, 6}) {
-    cdu_message.clear();
     InsertDisco(pos);
+    ExpectRefused("DISCO");
     InsertAirwayJoin(pos);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << pos;
+    ExpectRefused("THEN");
   }
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "C", "KPDX"));
   EXPECT_EQ(fms_fpln_active, 0);
+}
+
+// An airway of seven fixes W1..W7 in the search list, as LoadAirway leaves it (no type text).
+class AirwayInsert : public plan_files_test::PlanFilesTest {
+ protected:
+  void SetUp() override {
+    PlanFilesTest::SetUp();
+    for (int i = 1; i <= 7; ++i) {
+      route_test::SetCandidate(i, "W" + std::to_string(i), 46.0 + 0.1 * i, -121.0, "");
+      SetText(nav_search_list[i].airway, "J9");
+    }
+    SetModLegs({"KSEA", "A", "B", "KPDX"});
+    mod_stpos = 1;
+  }
+
+  void Insert(int32_t entry, int32_t exit) {
+    awy_entry_idx = entry;
+    awy_exit_idx = exit;
+    InsertAirwayWpts();
+  }
+};
+
+// The fixes after the entry up to the exit follow the insertion point, in either direction.
+TEST_F(AirwayInsert, FixesFromEntryToExitFollowTheInsertionPoint) {
+  struct Case {
+    int32_t entry;
+    int32_t exit;
+    std::vector<std::string> route;
+  };
+  const Case cases[] = {
+      {3, 6, {"KSEA", "A", "W4", "W5", "W6", "B", "KPDX"}},
+      {6, 3, {"KSEA", "A", "W5", "W4", "W3", "B", "KPDX"}},
+      {4, 4, {"KSEA", "A", "W4", "B", "KPDX"}},
+      {0, 2, {"KSEA", "A", "W1", "W2", "B", "KPDX"}},  // no entry row: from the airway's start
+  };
+  for (const Case& c : cases) {
+    SetModLegs({"KSEA", "A", "B", "KPDX"});
+    Insert(c.entry, c.exit);
+    EXPECT_THAT(ModIdents(), ElementsAreArray(c.route)) << c.entry << " " << c.exit;
+    EXPECT_EQ(fms_fpln_mod[fp_mod_cnt + 1].ident, kRouteEndMark);
+    EXPECT_EQ(cdu_message, "");
+  }
+}
+
+// Inserted legs carry the airway and no constraint or hold; moved legs keep theirs.
+TEST_F(AirwayInsert, InsertedLegsCarryTheAirwayAndMovedLegsTheirConstraintRowAndHold) {
+  fms_fpln_mod[2].hold_idx = 1;
+  next_restr_leg_mod = 2;
+  hold_cnt = 1;
+  route_holds[1].saved_leg = 2;
+  Insert(1, 2);
+  EXPECT_EQ(fms_fpln_mod[2].ident + " " + fms_fpln_mod[2].proc + " " + fms_fpln_mod[2].via, "W2 AWY J9");
+  EXPECT_EQ(fms_fpln_mod[2].alt, -999.0);
+  EXPECT_EQ(fms_fpln_mod[2].hold_idx, 0);
+  EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);
+  EXPECT_EQ(next_restr_leg_mod, 3);
+  EXPECT_EQ(route_holds[1].saved_leg, 3);
+}
+
+// A navaid of the same ident within the fix's whole degree gives its type, unless the fix is an airport.
+TEST_F(AirwayInsert, AVorOfTheAirwayTakesTheNavaidsTypeAndFrequency) {
+  AddNavaid("W3", 46.3, -121.0, "V", "116.80");
+  AddNavaid("W4", 46.4, -121.0, "V", "117.00");
+  AddNavaid("W5", 47.5, -121.0, "N", "362");  // another whole degree of latitude: not this fix
+  route_test::SetCandidate(4, "W4", 46.4, -121.0, "APT");
+  Insert(2, 5);
+  EXPECT_EQ(fms_fpln_mod[2].type, "VOR");
+  EXPECT_EQ(fms_fpln_mod[2].freq, "116.80");
+  EXPECT_EQ(fms_fpln_mod[3].type, "APT");
+  EXPECT_EQ(fms_fpln_mod[3].freq, "");
+  EXPECT_EQ(fms_fpln_mod[4].type, "");
+}
+
+TEST_F(AirwayInsert, EndMarkMayReachRow200ButNotPassIt) {
+  fp_mod_cnt = 196;
+  for (int32_t i = 4; i <= 196; ++i) fms_fpln_mod[i].ident = "F" + std::to_string(i);
+  Insert(1, 4);  // three legs: the last leg at 199, the end mark at 200
+  EXPECT_EQ(fp_mod_cnt, 199);
+  EXPECT_EQ(fms_fpln_mod[200].ident, kRouteEndMark);
+  EXPECT_EQ(cdu_message, "");
+  Insert(4, 5);
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_EQ(fp_mod_cnt, 199);
+  EXPECT_EQ(fms_fpln_mod[2].ident, "W2");
+}
+
+TEST_F(AirwayInsert, RowsOutsideTheListOrTheRouteAreRefused) {
+  const std::vector<std::string> before = ModIdents();
+  struct Bad {
+    int32_t entry, exit, stpos;
+  };
+  for (Bad b : {Bad{1, 0, 1}, Bad{1, 8, 1}, Bad{-1, 2, 1}, Bad{9, 2, 1}, Bad{1, 2, 4}, Bad{1, 2, 999}, Bad{1, 2, -1}}) {
+    cdu_message.clear();
+    mod_stpos = b.stpos;
+    Insert(b.entry, b.exit);
+    EXPECT_EQ(cdu_message, "INVALID ENTRY") << b.entry << " " << b.exit << " " << b.stpos;
+    EXPECT_EQ(ModIdents(), before);
+  }
+}
+
+// The RTE page's path on the example airway J5: VIA J5 after SEA, then TO WILAM.
+TEST_F(AirwayInsert, ExitFixOnTheExampleAirwayInsertsTheSegment) {
+  sim_root = RO757_SOURCE_DIR "/examples/sim";
+  SetModLegs({"KSEA", "SEA", "KPDX"});
+  LoadAirway("J5");
+  ASSERT_EQ(awy_entry_idx, 1);
+  rte_rows[2].to_fix = "WILAM";
+  ASSERT_EQ(SelectAirwayExitFix(2), 1);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(fms_fpln_mod[5].via, "J5");
 }
 
 }  // namespace

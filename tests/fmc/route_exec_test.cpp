@@ -8,7 +8,7 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "fmc/example_route_fixture.h"
+#include "fmc/plan_files_fixture.h"
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
 #include "fmc/vertical_profile.h"
@@ -21,8 +21,6 @@
 namespace {
 
 using ::testing::ElementsAre;
-using route_test::Idents;
-using route_test::ModIdents;
 
 class Exec : public example_route_test::ExampleRouteTest {
  protected:
@@ -33,290 +31,195 @@ class Exec : public example_route_test::ExampleRouteTest {
     plane_lat = 47.44;
     plane_lon = -122.30;
   }
-  static std::vector<std::string> ActIdents() { return Idents(fms_fpln_act, fp_cnt); }
+  // EXEC of a modification of the active route.
+  static void ExecAgain() {
+    fms_fpln_active = 4;
+    ExecRoute();
+  }
 };
 
+// New airports: their procedures are loaded and the pending choices start again, the executed ones
+// stay with the active route. A new origin drops the holds and takes the configured speeds.
 TEST_F(Exec, FirstActivationCopiesTheRouteAndLoadsItsAirports) {
   sid_sel = "TACMA1";
-  star_sel = "WILAM1";
+  hold_cnt = 2;
+  route_holds[1].leg = 2;
+  route_holds[2].leg = 4;
+  startup_phase = 0;
+  ClimbIas = 270;
   ExecRoute();
   EXPECT_EQ(fms_fpln_active, 3);
-  EXPECT_THAT(ActIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"));
-  EXPECT_EQ(fms_fpln_act[1].type, "VOR");
+  EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt),
+              ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"));
   EXPECT_EQ(stpos, 1);
-  EXPECT_EQ(lnav_leg[0].ToId, "SEA");
-  EXPECT_EQ(lnav_leg[0].FrId, "KSEA");
-  EXPECT_DOUBLE_EQ(act_wpt_lat, 47.4354);
-  // New airports: their procedures are loaded and the pending choices start again; the executed
-  // choices stay with the active route.
-  EXPECT_EQ(orig_ident, "KSEA");
-  EXPECT_EQ(dest_ident, "KPDX");
+  EXPECT_EQ(lnav_leg[0].FrId + ">" + lnav_leg[0].ToId, "KSEA>SEA");
   EXPECT_EQ(airport_recs[1].sid_cnt, 2);
   EXPECT_EQ(airport_recs[2].star_cnt, 2);
   EXPECT_EQ(sid_sel, "------");
-  EXPECT_EQ(star_sel, "------");
   EXPECT_EQ(sid_sel_act, "TACMA1");
-  EXPECT_EQ(star_sel_act, "WILAM1");
-  EXPECT_EQ(dist_to_active_wpt, 999.0);
+  EXPECT_EQ(hold_cnt, 0);
+  EXPECT_EQ(climb_ias, 270);
 }
 
 TEST_F(Exec, ModifiedRouteToAnotherAirportLoadsItsArrivals) {
   ExecRoute();
-  star_sel = arr_rwy_sel = "WILAM1";
+  star_sel = "WILAM1";
   ModLeg(6, "KBFI", 47.5300, -122.3020, "APT");
-  fms_fpln_active = 4;
-  ExecRoute();
-  EXPECT_EQ(fms_fpln_active, 3);
-  EXPECT_EQ(fms_fpln_act[6].ident, "KBFI");
+  ExecAgain();
   EXPECT_EQ(dest_ident, "KBFI");
   EXPECT_EQ(airport_recs[2].star_cnt, 0);
   EXPECT_EQ(star_sel, "------");
-  EXPECT_EQ(arr_rwy_sel, "------");
-  EXPECT_EQ(orig_ident, "KSEA");
   EXPECT_EQ(airport_recs[1].sid_cnt, 2);  // the origin stays loaded
-
-  // Back to KSEA, whose arrivals come from the user file.
-  ModLeg(6, "KSEA", 47.4500, -122.3110, "APT");
-  fms_fpln_active = 4;
-  ExecRoute();
+  ModLeg(6, "KSEA", 47.4500, -122.3110, "APT");  // back to KSEA, whose arrivals come from the user file
+  ExecAgain();
   EXPECT_EQ(airport_recs[2].star_cnt, 1);
 }
 
-TEST_F(Exec, ALeadingDiscontinuityIsSkippedAndTheLegStartsAtThePresentPosition) {
+// The active leg never is a DISCO nor lies beyond the route; from a DISCO the leg starts at the
+// present position.
+TEST_F(Exec, ActiveLegSkipsALeadingDiscontinuityAndStaysOnTheRoute) {
   ModLeg(1, "DISCO", 0.0, 0.0);
   ExecRoute();
   EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(lnav_leg[0].ToId, "TACMA");
-  EXPECT_EQ(lnav_leg[0].FrId, "DIRECT");
+  EXPECT_EQ(lnav_leg[0].FrId + ">" + lnav_leg[0].ToId, "DIRECT>TACMA");
   EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lat, 47.44);
-  EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lon, -122.30);
-}
-
-TEST_F(Exec, ActiveLegBeyondTheShortenedRouteBecomesItsLastLeg) {
-  ExecRoute();
   stpos = 6;
-  fms_fpln_active = 4;
   fp_mod_cnt = 3;
   ModLeg(3, "KPDX", 45.5890, -122.5970, "APT");
-  ExecRoute();
-  EXPECT_EQ(fp_cnt, 3);
+  ExecAgain();
   EXPECT_EQ(stpos, 3);
   EXPECT_EQ(lnav_leg[0].ToId, "KPDX");
-  EXPECT_EQ(lnav_leg[0].FrId, "TACMA");
 }
 
-TEST_F(Exec, DirectToStartsAtTheStoredPresentPosition) {
+TEST_F(Exec, DirectToStartsAtTheStoredPresentPositionAndStaysThroughTheNextExec) {
   TmpFrId = "DIRECT";
   tmp_fr_lat = 47.3;
-  tmp_fr_lon = -122.2;
   ExecRoute();
   EXPECT_EQ(lnav_leg[0].FrId, "DIRECT");
   EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lat, 47.3);
-  EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lon, -122.2);
   EXPECT_EQ(TmpFrId, "");
-  EXPECT_EQ(tmp_fr_lat, 0.0);
-
-  // A direct leg being flown stays as it is through the next EXEC.
-  fms_fpln_active = 4;
-  ExecRoute();
-  EXPECT_EQ(lnav_leg[0].FrId, "DIRECT");
+  ExecAgain();
   EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lat, 47.3);
 }
 
+// A loaded plan starts again from leg 1 only at EXEC; the leg being flown is kept until then.
 TEST_F(Exec, NewPlanLoadMakesLegOneActiveAgain) {
   ExecRoute();
   stpos = 4;
-  fms_fpln_active = 4;
   new_fpln_loaded = 1;
   cruise_alt = 31000;
-  toc = tod = init_tod = 1;
-  tod_pause_done = 1;
-  ExecRoute();
+  toc = 1;
+  ExecAgain();
   EXPECT_EQ(stpos, 1);
   EXPECT_EQ(new_fpln_loaded, 0);
   EXPECT_EQ(cruise_alt, 0);  // an active route's cruise altitude is entered again
-  EXPECT_EQ(toc + tod + init_tod + tod_pause_done, 0);
+  EXPECT_EQ(toc, 0);
 }
 
+// Runway positions are rows of the airports' runway tables, whatever list the runway came from.
 TEST_F(Exec, ChosenRunwaysPlaceTheEndsOfTheRouteAtTheirThresholds) {
   ExecRoute();  // loads both airports
   dep_rwy_sel = "34R";
   arr_rwy_sel = "10R";
-  fms_fpln_active = 4;
-  ExecRoute();
-  EXPECT_EQ(fms_dep_rwy_pos, 2);  // rows of the airports' runway tables
+  ExecAgain();
+  EXPECT_EQ(fms_dep_rwy_pos, 2);
   EXPECT_EQ(fms_dest_rwy_pos, 1);
   EXPECT_DOUBLE_EQ(fms_fpln_act[0].lat, 47.4312);
-  EXPECT_DOUBLE_EQ(fms_fpln_act[6].lat, 45.5950);
   EXPECT_DOUBLE_EQ(fms_fpln_act[6].lon, -122.6210);
-}
-
-TEST_F(Exec, RunwayEnteredOnTheRtePageBecomesTheDepartureRunway) {
-  ExecRoute();
-  rte_rwy_entry = "16L";
-  sid_legs_rwy = "34R";
-  fms_fpln_active = 4;
-  ExecRoute();
+  rte_rwy_entry = "16L";  // the RTE page's runway
+  ExecAgain();
   EXPECT_EQ(dep_rwy_sel_act, "16L");
-  EXPECT_EQ(rte_rwy_entry, "------");
-  EXPECT_EQ(sid_legs_rwy, "------");
   EXPECT_EQ(fms_dep_rwy_pos, 1);
-
-  // The empty entry of a fresh module is no runway.
-  rte_rwy_entry = "";
-  fms_fpln_active = 4;
-  ExecRoute();
+  rte_rwy_entry = "";  // the empty entry of a fresh module is no runway
+  ExecAgain();
   EXPECT_EQ(dep_rwy_sel_act, "16L");
 }
 
-TEST_F(Exec, BelowOneThousandFeetNoProfileAndTheModifiedRouteStays) {
+// With a cruise altitude of 1000 ft or more the profile is planned and the modified route starts
+// again from the active one; below, the modified route stays as it was.
+TEST_F(Exec, CruiseAltitudePlansTheProfileAndRestartsTheModifiedRoute) {
   fms_fpln_mod[2].eta = "12:34";
   cruise_alt = 900;
   ExecRoute();
-  EXPECT_EQ(fms_fpln_active, 3);
-  EXPECT_EQ(fms_fpln_act[2].eta, "12:34");
   EXPECT_EQ(fms_fpln_mod[2].eta, "12:34");
-  EXPECT_EQ(rte_row_cnt, 0);
-}
-
-TEST_F(Exec, WithACruiseAltitudeTheModifiedRouteStartsAgainFromTheActiveOne) {
-  fms_fpln_mod[2].eta = "12:34";
   fms_fpln_mod[4].restr = 3;
   fms_fpln_mod[4].alt = 12000.0;
   pending_cruise_alt = 35000;
-  toc_lat = 47.0;
-  toc_lon = -122.4;
-  ExecRoute();
+  ExecAgain();
   EXPECT_EQ(cruise_alt, 35000);
-  EXPECT_EQ(init_cruise_alt, 35000);
-  EXPECT_EQ(pending_cruise_alt, 0);
   EXPECT_EQ(next_restr_leg, 4);
   // The climb to 35000 ft ends beyond the 12000 ft constraint: the constraint is the first target.
   EXPECT_EQ(cross_at_elev, 12000.0);
-  EXPECT_DOUBLE_EQ(cross_at_lat, fms_fpln_act[4].lat);
   EXPECT_EQ(fms_fpln_mod[2].eta, "");
-  EXPECT_EQ(fp_mod_cnt, 6);
-  EXPECT_EQ(mod_stpos, 1);
   EXPECT_EQ(rte_row_cnt, 5);
 }
 
 TEST_F(Exec, AfterTheTopOfDescentUnderVnavTheCrossingAltitudeGoesToTheMcp) {
   ExecRoute();
-  fms_fpln_active = 4;
   fms_fpln_mod[5].restr = 1;
   fms_fpln_mod[5].alt = 11000.0;
   cruise_alt = 35000;
-  toc = tod = 1;
-  vnav = 1;
+  toc = tod = vnav = 1;
   alt_sel_num = 8000;
-  ExecRoute();
-  EXPECT_EQ(next_restr_leg, 5);
-  EXPECT_EQ(cross_at_elev, 11000.0);
-  EXPECT_DOUBLE_EQ(cross_at_lat, 45.9050);
+  ExecAgain();
   ASSERT_EQ(KeyEvents(0x1024C), 1);
   EXPECT_EQ(host_.key_events().back().value, 11000);
-  // A modification under VNAV restarts its sub-modes.
-  EXPECT_EQ(vnav_init_flag, 1);
-  EXPECT_EQ(exec_reset_word, -999);
-  EXPECT_EQ(vnav_last_set_spd, -999.0);
+  EXPECT_EQ(vnav_init_flag, 1);  // a modification under VNAV restarts its sub-modes
 }
 
 TEST_F(Exec, NextConstraintLegTakesTheModifiedOneOrTheLastLegTheFirstTime) {
   next_restr_leg_mod = 4;
   ExecRoute();
   EXPECT_EQ(next_restr_leg, 6);  // it was 0
-  fms_fpln_active = 4;
-  ExecRoute();
+  ExecAgain();
   EXPECT_EQ(next_restr_leg, 4);
 }
 
 TEST_F(Exec, PendingPerformanceEditsAreSettled) {
   clb_spd_prev = 290.0;
-  des_mach_prev = 0.78;
   cruise_alt = 37000;
   cruise_alt_prev = 33000;
   toc = 1;
   ExecRoute();
   EXPECT_EQ(man_climb_spd, 1);
-  EXPECT_EQ(man_cruise_spd, 0);
-  EXPECT_EQ(man_descent_spd, 1);
-  EXPECT_EQ(clb_spd_prev + des_mach_prev, 0.0);
   EXPECT_EQ(cruise_alt_prev, 0);
   EXPECT_EQ(toc, 0);  // a higher cruise altitude re-arms the T/C
-
   cost_index_prev = 40;
-  fms_fpln_active = 4;
-  ExecRoute();
+  ExecAgain();
   EXPECT_EQ(cost_index_prev, -1);
-  EXPECT_EQ(man_climb_spd + man_descent_spd, 0);
+  EXPECT_EQ(man_climb_spd, 0);
 }
 
 TEST_F(Exec, ARouteOfOneRowChangesNothingButTheSelectionsAndTheUplinkMessage) {
   ExecRoute();
   fp_mod_cnt = 0;
-  fms_fpln_active = 4;
-  dist_to_active_wpt = 12.0;
   sid_sel = "SEA2";
   cdu_message = "RTE UPLINK OK";
-  ExecRoute();
+  ExecAgain();
   EXPECT_EQ(fms_fpln_active, 4);
   EXPECT_EQ(fp_cnt, 6);
   EXPECT_EQ(sid_sel_act, "SEA2");
   EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(dist_to_active_wpt, 12.0);
 }
 
-TEST_F(Exec, ExecutedPlanIsHandedToTheSimulatorOnlyWhenConfigured) {
+TEST_F(Exec, PlanGoesToTheSimulatorOnlyWhenConfiguredAndAnnouncementsStartOnTheGround) {
   ASSERT_GE(SimConnect_Open(&simconnect, "System Event", nullptr, 0, nullptr, 0), 0);
-  ExecRoute();
-  EXPECT_TRUE(host_.flight_plan_loads().empty());
-  synchfplanwithfsgps = 1;
-  fms_fpln_active = 4;
-  ExecRoute();
-  ASSERT_EQ(host_.flight_plan_loads().size(), 1u);
-  EXPECT_EQ(host_.flight_plan_loads()[0], sim_root + "\\Orvantel\\Navdata\\tmpfplan.pln");
-}
-
-TEST_F(Exec, OnTheGroundTheCabinAnnouncementsStart) {
   host_.SetToken(60, 0.0);
   ExecRoute();
+  EXPECT_TRUE(host_.flight_plan_loads().empty());
   EXPECT_EQ(annuncement_mode, 0);
+  synchfplanwithfsgps = 1;
   host_.SetToken(60, 1.0);
-  fms_fpln_active = 4;
-  ExecRoute();
+  ExecAgain();
+  EXPECT_EQ(host_.flight_plan_loads().size(), 1u);
   EXPECT_EQ(annuncement_mode, 1);
 }
 
-TEST_F(Exec, NewOriginDropsEveryHoldAndTakesTheConfiguredSpeeds) {
-  startup_phase = 0;
-  ClimbIas = 270;
-  climb_ias = 250;
-  hold_cnt = 2;
-  route_holds[1].leg = 2;
-  route_holds[2].leg = 4;
-  ExecRoute();
-  EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(climb_ias, 270);
-}
-
+// A new destination empties both FIX INFO rows; ClearDisplayTables(2) only the second.
 TEST_F(Exec, FixInfoRowsEmptyOneOrBoth) {
-  for (int i = 1; i <= 2; ++i) {
-    fix_info[i].ident = "F" + std::to_string(i);
-    fix_info[i].type = "V";
-    fix_info[i].lat = 1.0;
-    fix_info[i].radial1 = 90.0;
-  }
+  fix_info[1].ident = fix_info[2].ident = "F";
   ClearDisplayTables(2);
-  EXPECT_EQ(fix_info[1].ident, "F1");
-  EXPECT_EQ(fix_info[2].ident, "");
-  EXPECT_EQ(fix_info[2].type, "V");
-  EXPECT_EQ(fix_info[2].radial1, 0.0);
-  ClearDisplayTables(0);
-  EXPECT_EQ(fix_info[1].ident, "");
-  EXPECT_EQ(fix_info[1].lat, 0.0);
-
-  // The first EXEC with a new destination empties them.
-  fix_info[1].ident = "F1";
+  EXPECT_EQ(fix_info[1].ident + "|" + fix_info[2].ident, "F|");
   ExecRoute();
   EXPECT_EQ(fix_info[1].ident, "");
 }

@@ -88,14 +88,20 @@ class VnavTest : public testing_support::SimFixture {
     gross_weight = 150000.0;  // with no fuel on board: a 3.0 degree climb
   }
 
+  // Key events sent since the last Mark().
+  void Mark() { mark_ = host_.key_events().size(); }
   std::vector<int32_t> Sent(uint32_t event_id) const {
     std::vector<int32_t> values;
-    for (const auto& e : host_.key_events()) {
-      if (e.event_id == event_id) values.push_back(e.value);
+    for (size_t i = mark_; i < host_.key_events().size(); ++i) {
+      if (host_.key_events()[i].event_id == event_id) values.push_back(host_.key_events()[i].value);
     }
     return values;
   }
-  size_t EventCount() const { return host_.key_events().size(); }
+  size_t EventCount() const { return host_.key_events().size() - mark_; }
+  const auto& Event(size_t i) const { return host_.key_events()[mark_ + i]; }
+
+ private:
+  size_t mark_ = 0;
 };
 
 }  // namespace vnav_test

@@ -1,0 +1,375 @@
+// Procedures: the pick lists, and SIDs, STARs and approaches inserted into the modified route.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/arr_proc.h"
+#include "fmc/dep_proc.h"
+#include "fmc/plan_files_fixture.h"
+#include "fmc/proc_lists.h"
+#include "fmc/proc_route.h"
+#include "fmc/route_fixture.h"
+#include "frame/tick_globals.h"
+#include "navdb/approach_lists.h"
+#include "navdb/procs_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using route_test::ModIdents;
+using Names = std::vector<std::string>;
+
+// KSEA's runways are 16L, 34R, 16C, 34C, 16R, 34L; KPDX's 10R, 28L, 10L, 28R (rows of their
+// runway tables).
+constexpr const char* kTestSids =
+    "[KSEA]\n"
+    "T DEP1 SID 16L,34R\n"
+    "DEP1 SOUTH 3000 16L 47.30 -122.31\n"
+    "DEP1 NORTH 3000 34R 47.60 -122.31\n"
+    "DEP1 OLM 6000 --- 46.9710 -122.9020\n"
+    "DEP1.KELSO KELSO 10000 --- 46.1480 -122.8830\n"
+    "T SHORT1 SID 34L\n"
+    "SHORT1 ONLY 3000 --- 47.50 -122.40\n"
+    "T NINE1 SID\n";
+
+constexpr const char* kTestStars =
+    "[KPDX]\n"
+    "T ARR1 STAR 10R,28R\n"
+    "OLM.ARR1 OLM 16000 --- 46.9710 -122.9020\n"
+    "ARR1 KELSO 12000 --- 46.1480 -122.8830\n"
+    "ARR1 WILAM 80 --- 45.9050 -122.7040\n"
+    "ARR1 TIMBR 4000 10R 45.6756 -122.8296\n"
+    "T ARR2 STAR 10R\n"
+    "ARR2 DALLS 12000 --- 45.6020 -121.1850\n"
+    "ARR2 BTG 6000 --- 45.7476 -122.5925\n"
+    "T ARR3 STAR\n"
+    "ARR3 SOUTH 9000 --- 45.2 -122.6\n";
+
+constexpr const char* kTestApproaches =
+    "[KPDX]\n"
+    "10R I10R BTG IAF 5000 45.7476 -122.5925 - 0 0\n"
+    "10R I10R TIMBR --- ABC 45.6756 -122.8296 - 0 0\n"
+    "10R I10R LAVAS FAF 2000 45.6370 -122.7294 - 0 0\n"
+    "10R I10R RW10R MAP 80 45.5950 -122.6210 - 0 0\n"
+    "28R I28R WILAM IAF 4000 45.9050 -122.7040 - 0 0\n"
+    "28R I28R RW28R MAP 80 45.5842 -122.5683 - 0 0\n";
+
+class Departures : public example_route_test::ExampleRouteTest {
+ protected:
+  void SetUp() override {
+    ExampleRouteTest::SetUp();
+    sim_.Write("Orvantel/Navdata/sids.txt", kTestSids);
+    ASSERT_EQ(LoadAirport("KSEA", 1), 1);
+    AddNavaid("OLM", 46.9710, -122.9020, "V", "113.40");
+    // An active route KSEA - OLM - KELSO - WILAM - KPDX whose modification is being edited.
+    ModLeg(0, "KSEA", 47.4500, -122.3110, "APT");
+    ModLeg(1, "OLM", 46.9710, -122.9020, "VOR").alt = 15000.0;
+    ModLeg(2, "KELSO", 46.1480, -122.8830);
+    ModLeg(3, "WILAM", 45.9050, -122.7040);
+    ModLeg(4, "KPDX", 45.5890, -122.5970, "APT");
+    fp_mod_cnt = 4;
+    mod_stpos = 1;
+    fms_fpln_active = 3;
+    ResetDepArrSelection();
+  }
+  // The DEPARTURES page's keys for a runway or a SID of the lists shown.
+  void ChooseRunway(const std::string& rwy) {
+    for (int i = 1; i <= airport_recs[1].rwy_list_cnt; ++i) {
+      if (rwy == airport_recs[1].rwy_list[i]) return SelectDepRunway(i);
+    }
+    FAIL() << rwy << " not offered";
+  }
+  void ChooseSid(const std::string& name) {
+    for (int i = 1; i <= airport_recs[1].sid_list_cnt; ++i) {
+      if (name == airport_recs[1].sid_list[i]) return SelectDepProcedure(i, 0);
+    }
+    FAIL() << name << " not offered";
+  }
+};
+
+// The runway position is the row of the airport's runway table, not of the pick list. A runway
+// without the SID only narrows the SID list; with it, the SID is inserted again with its own legs.
+TEST_F(Departures, RunwayChoiceStoresTheRunwayTableRow) {
+  ChooseRunway("34L");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(fms_dep_rwy_pos, 6);
+  EXPECT_EQ(fms_fpln_active, 4);
+  ASSERT_EQ(airport_recs[1].sid_list_cnt, 2);
+  ResetDepArrSelection();
+  ChooseRunway("16L");
+  ChooseSid("DEP1");
+  ResetDepArrSelection();
+  ChooseRunway("34R");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "NORTH", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(fms_dep_rwy_pos, 2);
+}
+
+// The SID's OLM and the route's OLM are one row, with the route's data; a second choice leaves one
+// copy; the transition's legs follow under its label.
+TEST_F(Departures, SidLegsFollowTheOriginAndMergeWithTheFirstEnRouteFix) {
+  ChooseRunway("16L");
+  ChooseSid("DEP1");
+  ChooseSid("DEP1");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(fms_fpln_mod[1].proc, "SID");
+  EXPECT_EQ(fms_fpln_mod[2].alt, 15000.0);
+  sid_trans_sel = "KELSO";
+  SelectDepProcedure(sid_idx, 1);  // the transition ends at KELSO, not at the route's OLM
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(fms_fpln_mod[3].via, "DEP1.KELSO");
+}
+
+// Without an active route only the origin and the SID remain; a shorter SID replaces every leg.
+TEST_F(Departures, WithoutAnActiveRouteTheSidIsTheRoute) {
+  mod_stpos = 999;
+  ChooseRunway("16L");
+  ChooseSid("DEP1");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM"));
+  EXPECT_EQ(fms_fpln_mod[2].freq, "113.40");  // a leg at a VOR takes its type and frequency
+  mod_stpos = 1;
+  ResetDepArrSelection();
+  ChooseRunway("34L");
+  ChooseSid("SHORT1");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "ONLY"));
+}
+
+TEST_F(Departures, SidsPastRow200AndLegListsPast80LegsAreRefusedOrCut) {
+  for (int32_t i = 4; i <= 198; ++i) ModLeg(i, "F" + std::to_string(i), 46.0, -122.0);
+  ModLeg(199, "KPDX", 45.5890, -122.5970, "APT");
+  fp_mod_cnt = 199;
+  sid_sel = "DEP1";
+  dep_rwy_sel = "16L";
+  SelectDepProcedure(0, 1);  // two legs, OLM merging afterwards: 201 rows before the merge
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_EQ(fp_mod_cnt, 199);
+  EXPECT_EQ(fms_fpln_mod[1].ident, "OLM");
+
+  std::string sids = "[KSEA]\nT LONG1 SID\n";
+  for (int i = 1; i <= 85; ++i) sids += "LONG1 L" + std::to_string(i) + " 5000 --- 47.0 -122.0\n";
+  sim_.Write("Orvantel/Navdata/sids.txt", sids);
+  ASSERT_EQ(LoadAirport("KSEA", 1), 1);
+  SelectSid("LONG1");
+  BuildSidLegList();
+  EXPECT_EQ(sid_leg_cnt, 80);
+}
+
+TEST_F(Departures, KeysOutsideTheListsDoNothing) {
+  for (int32_t row : {0, 7, -1}) SelectDepRunway(row);
+  SelectDepProcedure(4, 0);
+  SelectDepProcedure(0, 0);
+  EXPECT_EQ(dep_rwy_sel + "|" + sid_sel, "------|------");
+  EXPECT_EQ(fms_fpln_active, 3);
+}
+
+// The example data's TACMA1 from runway 16L with the CENTR transition.
+TEST_F(Departures, ExampleSidFromSixteenLeftToCentralia) {
+  std::filesystem::copy_file(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata/sids.txt",
+                             sim_ / "Orvantel/Navdata/sids.txt", std::filesystem::copy_options::overwrite_existing);
+  ASSERT_EQ(LoadAirport("KSEA", 1), 1);
+  ModLeg(1, "CENTR", 46.7190, -122.6020);
+  SelectSid("TACMA1");
+  sid_sel = "TACMA1";
+  sid_trans_sel = "CENTR";
+  dep_rwy_sel = "16L";
+  SelectDepProcedure(0, 1);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "HD162", "HD200", "TR230", "TACMA", "TR190", "CENTR", "KELSO",
+                                       "WILAM", "KPDX"));
+  EXPECT_EQ(fms_fpln_mod[5].via, "TACMA1.CENTR");
+}
+
+class Arrivals : public example_route_test::ExampleRouteTest {
+ protected:
+  void SetUp() override {
+    ExampleRouteTest::SetUp();
+    sim_.Write("Orvantel/Navdata/stars.txt", kTestStars);
+    sim_.Write("Orvantel/Navdata/apps.txt", kTestApproaches);
+    ASSERT_EQ(LoadAirport("KPDX", 2), 1);
+    AddNavaid("BTG", 45.7476, -122.5925, "V", "116.60");
+    // KSEA - SEA - OLM - KELSO - KPDX, not yet active.
+    ModLeg(0, "KSEA", 47.4500, -122.3110, "APT");
+    ModLeg(1, "SEA", 47.4354, -122.3097, "VOR");
+    ModLeg(2, "OLM", 46.9710, -122.9020, "VOR");
+    ModLeg(3, "KELSO", 46.1480, -122.8830);
+    ModLeg(4, "KPDX", 45.5890, -122.5970, "APT");
+    fp_mod_cnt = 4;
+    fms_fpln_active = 1;
+    BuildStarList("------");
+    BuildArrRunwayList("------");
+  }
+  void ChooseStar(const std::string& name) {
+    for (int i = 1; i <= airport_recs[2].star_list_cnt; ++i) {
+      if (name == airport_recs[2].star_list[i]) return SelectArrProcedure(i, 0);
+    }
+    FAIL() << name << " not offered";
+  }
+  // What the ARRIVALS page does for an approach row: the legs of the approach, then their insertion.
+  void ChooseApproach(const std::string& id, const std::string& rwy, const std::string& trans) {
+    appr_sel = id;
+    arr_rwy_cur = rwy;
+    appr_trans_sel = trans;
+    BuildApproachLegList();
+    InsertTmpApprRoute(1);
+  }
+  static const RouteLeg& Row(int32_t i) { return fms_fpln_mod[i]; }
+};
+
+// The route's KELSO and the STAR's are one row, the STAR's; an altitude text below 100 is no
+// constraint. The runway position is the row of the airport's runway table.
+TEST_F(Arrivals, StarBeforeAnyApproachEndsTheRouteWithItsLegsAndTheDestination) {
+  ChooseStar("ARR1");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(Row(3).proc, "STAR");
+  EXPECT_EQ(Row(3).alt, 12000.0);
+  EXPECT_EQ(Row(4).alt, -999.0);
+  EXPECT_EQ(Row(4).restr, 0);
+  ASSERT_EQ(airport_recs[2].rwy_list_cnt, 2);  // the STAR serves 10R and 28R
+  SelectArrRunway(2);
+  EXPECT_EQ(fms_dest_rwy_pos, 4);
+  BuildArrRunwayList("------");
+  arr_rwy_sel = "10R";
+  SelectArrRunway(FindArrRunwayIndex());
+  EXPECT_EQ(fms_dest_rwy_pos, 1);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "WILAM", "TIMBR", "KPDX"));
+}
+
+// The discontinuity carries the first approach leg's position and constraints; each leg's role
+// gives its speed and its altitude text the constraint.
+TEST_F(Arrivals, ApproachAfterTheRouteIsSeparatedByADiscontinuity) {
+  ChooseApproach("I10R", "10R", "BTG");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "DISCO", "BTG", "TIMBR", "LAVAS", "KPDX"));
+  EXPECT_DOUBLE_EQ(Row(4).lat, 45.7476);
+  EXPECT_EQ(Row(4).restr, 3);
+  EXPECT_EQ(Row(5).freq, "116.60");
+  const double legs[][3] = {{190.0, 5000.0, 3}, {180.0, -999.0, 2}, {170.0, 2000.0, 3}};  // IAF, none, FAF
+  for (int32_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(Row(5 + i).ias, legs[i][0]) << i;
+    EXPECT_EQ(Row(5 + i).alt, legs[i][1]) << i;
+    EXPECT_EQ(Row(5 + i).restr, legs[i][2]) << i;
+  }
+}
+
+// A STAR after an approach goes before its first leg; another STAR builds the arrival again from the
+// last en-route leg and the approach goes.
+TEST_F(Arrivals, StarAfterAnApproachGoesBeforeItsFirstLeg) {
+  ModLeg(3, "BTG", 45.7476, -122.5925, "VOR");
+  ChooseApproach("I10R", "10R", "BTG");
+  arr_rwy_sel = "10R";
+  ChooseStar("ARR2");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "DALLS", "BTG", "TIMBR", "LAVAS", "KPDX"));
+  EXPECT_EQ(Row(4).proc, "APPR");  // one BTG row, the approach's
+  ChooseStar("ARR3");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "SOUTH", "KPDX"));
+}
+
+// A discontinuity between two rows of the same fix goes; the destination keeps its constraint.
+TEST_F(Arrivals, StarWithoutRunwayJoinsTheRouteAndKeepsTheDestinationConstraint) {
+  ModLeg(4, "DISCO", 0.0, 0.0);
+  ModLeg(5, "KELSO", 46.1480, -122.8830);
+  ModLeg(6, "KPDX", 45.5890, -122.5970, "APT").alt = 1031.0;
+  fp_mod_cnt = 6;
+  next_restr_leg_mod = 6;
+  ChooseStar("ARR3");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "SOUTH", "KPDX"));
+  EXPECT_EQ(next_restr_leg_mod, 5);
+  EXPECT_EQ(Row(5).alt, 1031.0);
+}
+
+TEST_F(Arrivals, ArrivalsThatWouldPassRow200AreRefused) {
+  for (int32_t i = 3; i <= 197; ++i) ModLeg(i, "F" + std::to_string(i), 46.0, -122.0);
+  ModLeg(198, "KPDX", 45.5890, -122.5970, "APT");
+  fp_mod_cnt = 198;
+  const Names before = ModIdents();
+  ChooseApproach("I10R", "10R", "BTG");  // a DISCO and three legs
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  cdu_message.clear();
+  star_trans_sel = "OLM";
+  ChooseStar("ARR1");  // three legs
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_EQ(ModIdents(), before);
+  cdu_message.clear();
+  ChooseStar("ARR3");  // one leg
+  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(fp_mod_cnt, 199);
+}
+
+Names SidNames() {
+  Names out;
+  for (int i = 1; i <= airport_recs[1].sid_list_cnt; ++i) out.emplace_back(airport_recs[1].sid_list[i]);
+  return out;
+}
+Names SidTransitions() {
+  Names out;
+  for (int i = 1; i <= airport_recs[1].trans_list_cnt; ++i) out.emplace_back(airport_recs[1].trans_list[i].name);
+  return out;
+}
+
+// KTST (runways 16L, 34R, 16R, 34L) with SIDs for each kind of runway field.
+class PickLists : public ProcsTest {
+ protected:
+  void SetUp() override {
+    ProcsTest::SetUp();
+    LoadOriginWith(
+        "[KTST]\n"
+        "T EAST1 SID 16L,16R\n"
+        "EAST1.ZULU ZULU 5000 --- 45.5 -121.5\n"
+        "EAST1.ALFA ALFA 5000 --- 45.5 -121.6\n"
+        "EAST1 EASTR 4000 --- 45.3 -121.8\n"
+        "T EAST1 SID 34L\n"
+        "T ANY1 SID\n"
+        "T NUM1 SID 19,27\n"
+        "T WEST1 SID 34R\n"
+        "WEST1.AB ABFIX 5000 --- 45.1 -122.5\n"
+        "WEST1.ABC ABCFX 5000 --- 45.1 -122.6\n"
+        "WEST1.AB ABFX2 5000 --- 45.1 -122.7\n");
+  }
+};
+
+// No runway lists every record, duplicates included; a runway lists the procedures serving it; the
+// runway list follows the first record of the name.
+TEST_F(PickLists, ListsFollowTheRunwayAndTheProcedure) {
+  for (auto [runway, sids] : {std::pair{"------", Names{"EAST1", "EAST1", "ANY1", "NUM1", "WEST1"}},
+                              std::pair{"34L", Names{"EAST1", "ANY1"}}, std::pair{"9", Names{"ANY1"}},
+                              std::pair{"27", Names{"ANY1", "NUM1"}}, std::pair{"16", Names{"ANY1"}}}) {
+    BuildSidList(runway);
+    EXPECT_EQ(SidNames(), sids) << runway;
+  }
+  BuildDepRunwayList("EAST1");
+  ASSERT_EQ(airport_recs[1].rwy_list_cnt, 2);
+  EXPECT_STREQ(airport_recs[1].rwy_list[2], "16R");
+  EXPECT_FALSE(ProcedureServesRunway("19,27", "19,2"));
+  EXPECT_FALSE(ProcedureServesRunway("16B", "16L"));
+}
+
+TEST_F(PickLists, TransitionsAreListedOnceInByteOrder) {
+  BuildSidTransList("WEST1", "------");
+  EXPECT_THAT(SidTransitions(), ElementsAre("AB", "ABC"));
+  BuildSidTransList("EAST1", "16L");
+  EXPECT_THAT(SidTransitions(), ElementsAre("ALFA", "ZULU"));  // the common route's closing leg adds none
+  BuildSidTransList("EAST1", "34R");
+  EXPECT_TRUE(SidTransitions().empty());
+}
+
+// Full lists stop adding; a full transition list is still sorted.
+TEST_F(PickLists, ListsStopAtTheirCapacity) {
+  std::string sids = "[KTST]\n";
+  for (int i = 1; i <= 105; ++i) sids += "T S" + std::to_string(i) + " SID\n";
+  char line[64];
+  for (int i = 1; i <= 125; ++i) {
+    std::snprintf(line, sizeof line, "S1.T%03d FX%03d 5000 --- 45.0 -122.0\n", 126 - i, i);
+    sids += line;
+  }
+  LoadOriginWith(sids);
+  BuildSidList("------");
+  EXPECT_EQ(airport_recs[1].sid_list_cnt, 100);
+  BuildSidTransList("S1", "------");
+  ASSERT_EQ(airport_recs[1].trans_list_cnt, 118);
+  EXPECT_EQ(SidTransitions().front(), "T008");  // the first 118 met, then sorted
+  EXPECT_EQ(SidTransitions().back(), "T125");
+}
+
+}  // namespace

@@ -1,0 +1,390 @@
+// The route core: the route state, the modified-route copy, constraint entries, holds and route
+// following.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/leg_constraint.h"
+#include "fmc/route_edit.h"
+#include "fmc/route_fixture.h"
+#include "fmc/route_following.h"
+#include "fmc/route_holds.h"
+#include "fmc/route_state.h"
+#include "frame/frame_globals.h"
+#include "frame/geodesy.h"
+#include "frame/module_state.h"
+#include "frame/tick_globals.h"
+#include "state/state_globals.h"
+
+namespace {
+
+using route_test::kLegLon;
+using route_test::SetActLegs;
+using route_test::SetCandidate;
+using route_test::SetModLegs;
+
+using RouteState = route_test::RouteTest;
+
+TEST_F(RouteState, StepTable) {
+  const int32_t steps[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 3}, {5, 5}, {-1, -1}};
+  for (const auto& s : steps) {
+    fms_fpln_active = s[0];
+    stpos = 7;
+    StepFplnState();
+    EXPECT_EQ(fms_fpln_active, s[1]) << "from " << s[0];
+  }
+  EXPECT_EQ(saved_stpos, 7);  // the first modification of the active route saved the active leg
+}
+
+// Only the first entry, on the ground, applies what a loaded plan left waiting, each by its switch.
+TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
+  // state, ground speed kt, fuel switch, fuel lb, MCP switch, cruise altitude ft; fuel applied, MCP set
+  const double cases[][8] = {
+      {0, 4.9, 1, 20000, 1, 35000, 1, 1}, {0, 5.0, 1, 20000, 1, 35000, 0, 0}, {1, 0.0, 1, 20000, 1, 35000, 0, 0},
+      {0, 0.0, 0, 20000, 1, 1000, 0, 1},  {0, 0.0, 1, 5.0, 1, 999, 0, 0},     {0, 0.0, 1, 5.1, 0, 35000, 1, 0},
+  };
+  for (const auto& c : cases) {
+    fms_fpln_active = static_cast<int32_t>(c[0]);
+    ground_speed = c[1];
+    LoadFuelonFlightPlanLoad = static_cast<int32_t>(c[2]);
+    plan_fuel = c[3];
+    SetMCPCruiseAltonFlightPlanLoad = static_cast<int32_t>(c[4]);
+    pending_cruise_alt = static_cast<int32_t>(c[5]);
+    plan_fuel_set = pending_cruise_alt_set = 1;
+    const int sent_before = KeyEvents(0x1024C);
+    StepFplnState();
+    EXPECT_EQ(plan_fuel_set, 1 - c[6]) << c[0] << " " << c[1] << " " << c[3];
+    EXPECT_EQ(pending_cruise_alt_set, 1 - c[7]) << c[0] << " " << c[5];
+    EXPECT_EQ(KeyEvents(0x1024C) - sent_before, c[7]);
+  }
+}
+
+TEST_F(RouteState, ResetActiveRouteEmptiesTheRouteAndRestoresConfiguredValues) {
+  SetActLegs({"KSEA", "A", "B", "KPDX"});
+  fms_fpln_act[1].restr = 3;
+  fms_fpln_active = 3;
+  cfg_v1 = 140;
+  ClimbIas = 290;
+  hold_cnt = 2;
+  ResetActiveRoute();
+  EXPECT_EQ(fp_cnt, 0);
+  EXPECT_EQ(fms_fpln_act[1].restr, 0);
+  EXPECT_EQ(fms_fpln_active, 0);
+  EXPECT_EQ(hold_cnt, 0);
+  EXPECT_EQ(stpos, 999);
+  EXPECT_EQ(v1, 140);
+  EXPECT_NEAR(climb_mach, 0.7069, 1e-4);  // 290 kt at 30000 ft
+}
+
+TEST_F(RouteState, ModuleResetRestoresTheRouteLoadValues) {
+  climb_rate = 2000;
+  plan_arr_texts[2] = "ILS16R";
+  ResetModuleState();
+  EXPECT_EQ(climb_rate, 3300);
+  EXPECT_EQ(plan_arr_texts[2], "------");
+}
+
+// The state through an edit, ACTIVATE, EXEC and an edit of the active route; a hold entry never
+// activates a route without EXEC and never takes a pending modification back to active.
+TEST_F(RouteState, RouteStateThroughEditActivationAndExecution) {
+  SetModLegs({"KSEA", "KPDX"});
+  SetCandidate(1, "ALPHA", 46.5, -122.5);
+  InsertTmpFplanWpt(1, 1);
+  EXPECT_EQ(fms_fpln_active, 1);
+  StepFplnState();  // ACTIVATE
+  EXPECT_EQ(fms_fpln_active, 2);
+  AddLegHold(1, 1);
+  DeleteLegHolds(1, 1);
+  EXPECT_EQ(fms_fpln_active, 2);
+
+  // What EXEC leaves: the modified route active, leg 1 flown.
+  for (int i = 0; i <= fp_mod_cnt; ++i) fms_fpln_act[i] = fms_fpln_mod[i];
+  fp_cnt = fp_mod_cnt;
+  stpos = 1;
+  StepFplnState();
+  EXPECT_EQ(fms_fpln_active, 3);
+
+  cdu_scratchpad = "FL250";
+  ParseLegConstraint(1);
+  EXPECT_EQ(fms_fpln_active, 4);
+  EXPECT_EQ(fms_fpln_mod[1].alt, 25000.0);
+  EXPECT_EQ(fms_fpln_act[1].alt, -999.0);  // only EXEC writes the active route
+  StepFplnState();                          // EXEC
+  EXPECT_EQ(fms_fpln_active, 3);
+  AddLegHold(1, 1);
+  EXPECT_EQ(fms_fpln_active, 4);
+  DeleteLegHolds(1, 1);
+  EXPECT_EQ(fms_fpln_active, 4);
+}
+
+class LegConstraint : public route_test::RouteTest {
+ protected:
+  void SetUp() override {
+    RouteTest::SetUp();
+    SetModLegs({"KSEA", "A", "B", "KPDX"});
+  }
+  void Enter(const std::string& entry, int32_t leg = 1) {
+    cdu_message.clear();
+    cdu_scratchpad = entry;
+    ParseLegConstraint(leg);
+  }
+};
+
+TEST_F(LegConstraint, AcceptedForms) {
+  const struct {
+    const char* entry;
+    double alt_ft, ias_kt;
+    int32_t restr;
+  } cases[] = {
+      {"250/", -999.0, 250.0, 2},      {"/FL350", 35000.0, -999.0, 1},   {"FL350", 35000.0, -999.0, 1},
+      {"350", 35000.0, -999.0, 1},     {"250/10000", 10000.0, 250.0, 3}, {"050", 50.0, -999.0, 1},
+      {"99", 9900.0, -999.0, 1},       {"/12000", 12000.0, -999.0, 1},   {"250/FL240", 24000.0, 250.0, 3},
+      {"400/99000", 99000.0, 400.0, 3}, {"100/500", 50000.0, 100.0, 3},
+  };
+  for (const auto& c : cases) {
+    SetModLegs({"KSEA", "A", "B", "KPDX"});
+    Enter(c.entry);
+    EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "|") << c.entry;
+    EXPECT_EQ(fms_fpln_mod[1].alt, c.alt_ft) << c.entry;
+    EXPECT_EQ(fms_fpln_mod[1].ias, c.ias_kt) << c.entry;
+    EXPECT_EQ(fms_fpln_mod[1].restr, c.restr) << c.entry;
+  }
+  EXPECT_EQ(fms_fpln_active, 1);
+}
+
+// A refused part refuses the whole entry: "50/5000" stores no altitude either.
+TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
+  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "50/", "0/", "", "FL", "ABC",
+                            "250/1O000", "35O", "250/10000.5", "99999999999"}) {
+    Enter(entry);
+    EXPECT_EQ(cdu_message, "INVALID ENTRY") << entry;
+    EXPECT_EQ(cdu_scratchpad, entry);
+    EXPECT_EQ(fms_fpln_mod[1].alt, -999.0) << entry;
+    EXPECT_EQ(fms_fpln_mod[1].ias, -999.0) << entry;
+    EXPECT_EQ(fms_fpln_mod[1].restr, 0) << entry;
+  }
+  for (int32_t leg : {-1, 4, 201}) {  // legs outside the route
+    Enter("FL350", leg);
+    EXPECT_EQ(cdu_message, "INVALID ENTRY") << leg;
+  }
+  Enter("FL350" + std::string(200, ' ') + "9");  // only the first 140 characters are read
+  EXPECT_EQ(fms_fpln_mod[1].alt, 35000.0);
+  EXPECT_EQ(fms_fpln_active, 1);
+}
+
+TEST_F(LegConstraint, EachPartKeepsTheOtherConstraintBit) {
+  const int32_t cases[][3] = {
+      // restr before, entry (0 speed, 1 altitude), restr after
+      {1, 0, 3}, {3, 0, 3}, {2, 1, 3}, {3, 1, 3}, {-999, 1, 1}, {-999, 0, 2},
+  };
+  for (const auto& c : cases) {
+    fms_fpln_mod[2].restr = c[0];
+    Enter(c[1] == 0 ? "250/" : "FL200", 2);
+    EXPECT_EQ(fms_fpln_mod[2].restr, c[2]) << c[0] << " " << c[1];
+  }
+}
+
+// A refused entry on an active route makes no modification (no copy of the active route).
+TEST_F(LegConstraint, RefusalOnAnActiveRouteMakesNoModification) {
+  SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
+  fms_fpln_active = 3;
+  Enter("50/5000", 3);
+  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
+  EXPECT_EQ(fms_fpln_active, 3);
+}
+
+class RouteHolds : public route_test::RouteTest {
+ protected:
+  void SetUp() override {
+    RouteTest::SetUp();
+    SetModLegs({"KSEA", "A", "B", "C", "D", "E", "KPDX"});
+  }
+  // Hold rows as "fix@leg", in table order; the hold index of every leg of a route.
+  static std::string Rows() {
+    std::string out;
+    for (int32_t i = 1; i <= hold_cnt; ++i) out += route_holds[i].fix + "@" + std::to_string(route_holds[i].leg) + " ";
+    return out;
+  }
+  static std::string HoldIdx(const RouteLeg* route) {
+    std::string out;
+    for (int32_t i = 0; i <= 6; ++i) out += std::to_string(route[i].hold_idx);
+    return out;
+  }
+};
+
+// Holds sort by leg and the legs follow their rows; the inbound course is magnetic.
+TEST_F(RouteHolds, HoldsSortByLegAndTheLegsFollowTheirRows) {
+  mag_var = 15.0;
+  AddLegHold(4, 0);
+  AddLegHold(5, 0);
+  AddLegHold(2, 0);
+  EXPECT_EQ(Rows(), "B@2 D@4 E@5 ");
+  EXPECT_NEAR(route_holds[1].inbd_crs, 345.0, 1e-6);  // due north from leg 1, less 15 degrees of east variation
+  EXPECT_EQ(HoldIdx(fms_fpln_mod), "0010230");
+  EXPECT_EQ(hold_page, 1);  // the new hold, followed through the exchanges
+}
+
+TEST_F(RouteHolds, EleventhHoldAndHoldsOffTheRouteAreRefused) {
+  for (int32_t leg : {0, 7, -1}) AddLegHold(leg, 0);
+  EXPECT_EQ(hold_cnt, 0);
+  for (int32_t i = 0; i < kMaxHolds; ++i) AddLegHold(1 + i % 5, 0);
+  ASSERT_EQ(hold_cnt, 10);
+  AddLegHold(3, 0);
+  EXPECT_EQ(hold_cnt, 10);
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+}
+
+// Insertions in front of held legs carry the pending leg numbers; EXEC's restore makes them current.
+TEST_F(RouteHolds, PendingLegsFollowInsertionsAndBecomeActiveOnRestore) {
+  AddLegHold(3, 0);
+  AddLegHold(5, 0);
+  SetCandidate(1, "NEW", 47.6, -121.0);
+  InsertTmpFplanWpt(2, 1);  // NEW and a DISCO in front of B
+  EXPECT_EQ(route_holds[1].saved_leg, 5);
+  EXPECT_EQ(route_holds[2].saved_leg, 7);
+  EXPECT_EQ(fms_fpln_mod[5].hold_idx, 1);
+  route_holds[2].saved_leg = 0;
+  RestoreHoldLegs();
+  EXPECT_EQ(route_holds[1].leg, 5);
+  EXPECT_EQ(route_holds[2].leg, 5);  // no pending leg: unchanged
+}
+
+TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes) {
+  for (int32_t leg : {2, 4, 5}) AddLegHold(leg, 0);
+  SetActLegs({"KSEA", "A", "B", "C", "D", "E", "KPDX"});
+  fms_fpln_act[2].hold_idx = 1;
+  fms_fpln_act[4].hold_idx = 2;
+  fms_fpln_act[5].hold_idx = 3;
+  DeleteLegHolds(4, 0);
+  EXPECT_EQ(Rows(), "B@2 E@5 ");
+  EXPECT_EQ(HoldIdx(fms_fpln_mod), "0010020");
+  EXPECT_EQ(HoldIdx(fms_fpln_act), "0010020");
+  EXPECT_EQ(route_holds[3].leg, 0);  // the vacated row is unused
+  fms_fpln_mod[4].hold_idx = 5;      // a leg without a hold row only loses its index
+  DeleteLegHolds(4, 0);
+  EXPECT_EQ(hold_cnt, 2);
+  EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
+}
+
+TEST_F(RouteHolds, DeletingTheLastHoldEndsThePatternAndLeavesTheHoldPage) {
+  AddLegHold(3, 0);
+  pattern_leg = 2;
+  fms_page = 39;
+  DeleteLegHolds(3, 0);
+  EXPECT_EQ(hold_cnt, 0);
+  EXPECT_EQ(holds_present, 0);
+  EXPECT_EQ(pattern_phase, 4);
+  EXPECT_EQ(fms_page, 6);
+}
+
+// Active waypoint W (leg 1) at 47 N 122 W on a leg flown due north.
+class AbeamPassage : public route_test::RouteTest {
+ protected:
+  void SetUp() override {
+    RouteTest::SetUp();
+    SetActLegs({"KSEA", "W", "KPDX"});
+    fms_fpln_act[1].lat = 47.0;
+    stpos = 1;
+    rel_leg_course = 0.0;
+  }
+  int32_t PassedFrom(double lat, double side_nm) {
+    plane_lat = lat;
+    plane_lon = kLegLon + side_nm / (60.0 * std::cos(47.0 * kDegToRad));
+    return IsActiveWptPassed();
+  }
+};
+
+// Passed: beyond the line square to the leg through the waypoint, within 22 NM of the leg. Exactly
+// abeam (the great-circle bearing square to the leg) is not passed at any distance.
+TEST_F(AbeamPassage, PassedBeyondTheAbeamLineWithin22Nm) {
+  const struct {
+    double lat, side_nm;
+    int32_t passed;
+  } cases[] = {
+      {46.9, 0.0, 0},   {46.999, 5.0, 0},  {47.01, 0.0, 1}, {47.01, 10.0, 1}, {47.01, -21.0, 1},
+      {47.01, 30.0, 0}, {47.01, -30.0, 0}, {47.0, 1.0, 0},  {47.0, 20.0, 0},  {47.0, -5.0, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PassedFrom(c.lat, c.side_nm), c.passed) << c.lat << " " << c.side_nm;
+}
+
+TEST_F(AbeamPassage, TheCourseIsMagneticAndNoActiveLegIsNeverPassed) {
+  mag_var = 20.0;
+  rel_leg_course = 340.0;  // due north true
+  EXPECT_EQ(PassedFrom(47.01, 3.0), 1);
+  EXPECT_EQ(PassedFrom(46.999, 0.0), 0);
+  stpos = 999;
+  EXPECT_EQ(PassedFrom(47.5, 0.0), 0);
+}
+
+// Legs along the 122 W meridian, 30 NM apart: KSEA 47.0, A 47.5, B 48.0, C 48.5, KPDX 49.0.
+class RouteDistances : public route_test::RouteTest {
+ protected:
+  void SetUp() override {
+    RouteTest::SetUp();
+    SetActLegs({"KSEA", "A", "B", "C", "KPDX"});
+    stpos = 1;
+    plane_lat = 47.0;
+    plane_lon = kLegLon;
+  }
+};
+
+// The destination distance skips discontinuities; without a cruise altitude the accumulators do not
+// grow from call to call.
+TEST_F(RouteDistances, DestinationDistanceSkipsDiscontinuities) {
+  route_dist_total = dist_to_tod = route_dist_acc = 500.0;
+  toc_lat = 47.75;
+  toc_lon = kLegLon;
+  for (int i = 0; i < 3; ++i) ComputeRouteDistances();
+  EXPECT_NEAR(route_dist_total, 45.0, 1e-6);
+  EXPECT_EQ(dist_to_tod, 0.0);
+  EXPECT_EQ(route_dist_acc, 0.0);
+  SetActLegs({"KSEA", "A", "DISCO", "B", "KPDX"});  // B at 48.5, the DISCO at 0, 0
+  plane_lat = 47.2;
+  ComputeRouteDistances();
+  EXPECT_NEAR(dest_dtg, 18.0 + 60.0 + 30.0, 1e-6);  // A straight on to B past the DISCO at 0, 0
+}
+
+// Before the T/C the distances end at the first constraint or the T/C; after it they run to the T/D.
+TEST_F(RouteDistances, DistancesRunToTheNextTargetOfTheFlight) {
+  cruise_alt = 35000;
+  toc_lat = 47.75;  // between A and B
+  toc_lon = kLegLon;
+  next_restr_leg = 1;
+  ComputeRouteDistances();
+  EXPECT_NEAR(dist_to_cross_at, 30.0, 1e-6);
+  next_restr_leg = 3;
+  ComputeRouteDistances();
+  EXPECT_NEAR(dist_to_cross_at, 45.0, 1e-6);
+
+  toc = 1;
+  tod_lat = 48.25;  // between B and C
+  tod_lon = kLegLon;
+  ComputeRouteDistances();
+  EXPECT_NEAR(dist_to_cross_at, 75.0, 1e-6);
+  EXPECT_EQ(tod, 0);
+}
+
+// With no distance to spread the descent over the path altitude stays.
+TEST_F(RouteDistances, DescentPathAltitudeFollowsTheDistanceFromTheDescentStart) {
+  cruise_alt = 35000;
+  toc = tod = init_tod = 1;
+  tod_alt = 35000.0;
+  cross_at_elev = 10000.0;
+  last_restr_lat = 47.75;  // T/D start between A and B
+  last_restr_lon = kLegLon;
+  next_restr_leg = 3;  // 45 NM along the route from the T/D start
+  plane_lat = 47.9;    // 9 NM past it
+  stpos = tod_stpos = 2;
+  ComputeRouteDistances();
+  EXPECT_NEAR(dist_to_cross_at, 36.0, 1e-6);
+  EXPECT_NEAR(vnav_path_alt, 30000.0, 1e-3);
+  next_restr_leg = 0;
+  ComputeRouteDistances();
+  EXPECT_EQ(route_dist_sum, 0.0);
+  EXPECT_NEAR(vnav_path_alt, 30000.0, 1e-3);
+}
+
+}  // namespace

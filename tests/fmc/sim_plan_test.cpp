@@ -1,0 +1,425 @@
+// The simulator's plans: imported through temp.rte, the active route handed over as one, the GPS
+// route uplinked, and the coordinate texts they use.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/gps_uplink.h"
+#include "fmc/lat_lon_format.h"
+#include "fmc/plan_files_fixture.h"
+#include "fmc/plan_handover.h"
+#include "fmc/plan_import.h"
+#include "fmc/route_files.h"
+#include "fmc/route_model.h"
+#include "frame/frame_globals.h"
+#include "frame/geodesy.h"
+#include "navdb/navdb_globals.h"
+#include "platform/host_api.h"
+#include "platform/simconnect.h"
+
+namespace {
+
+using plan_files_test::PlanFilesTest;
+using Texts = std::vector<std::string>;
+
+// Southern and eastern positions truncate and round on the magnitude, as northern and western ones;
+// minutes to the tenth never reach 60.
+TEST(PlanCoordinates, DegreeTextsOfPositions) {
+  const struct {
+    bool tenths;
+    double lat, lon_west;
+    int32_t unit;  // 1 degrees, 0 radians
+    const char* lat_text;
+    const char* lon_text;
+  } cases[] = {
+      {false, -33.5, -151.25, 1, "S33:30:00", "E151:15:00"},   {false, 47.0858, 122.5, 1, "N47:05:08", "W122:30:00"},
+      {false, 0.5, 1.0, 0, "N28:38:52", "W57:17:44"},           {false, -0.25, -9.999, 1, "S00:15:00", "E09:59:56"},
+      {true, 47.4459, 122.3097, 1, "N47:26:70", "W122:18:50"},  {true, 47.9995, 9.9995, 1, "N48:00:00", "W10:00:00"},
+      {true, -47.9995, -9.9995, 1, "S48:00:00", "E10:00:00"},   {true, 0.5, 0.0, 0, "N28:38:80", "W00:00:00"},
+  };
+  for (const auto& c : cases) {
+    std::string lat, lon;
+    (c.tenths ? FormatLatLonDms2 : FormatLatLonDms)(c.lat, c.lon_west, &lat, &lon, c.unit);
+    EXPECT_EQ(lat + " " + lon, std::string(c.lat_text) + " " + c.lon_text) << c.lat << " " << c.lon_west;
+  }
+  std::string lat, lon;
+  SplitThreeWords("N47:05:09", "", &lat, &lon);  // the plan files' text
+  EXPECT_EQ(lat + "|" + lon, "N47\xB0 05' 09.00|");
+}
+
+double Dms(double d, double m, double s) { return d + (m + s / 60.0) / 60.0; }
+
+class PlanImport : public PlanFilesTest {
+ protected:
+  std::string Convert(const std::string& plan) {
+    WritePlan("IN.PLN", plan);
+    EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), 0);
+    return PlanBytes("temp.rte");
+  }
+};
+
+// Ini coordinates are degrees and decimal minutes; waypoint 0 may carry its ident in the second field.
+TEST_F(PlanImport, IniPlanTakesIdentsTypesAndDecimalMinutes) {
+  EXPECT_EQ(Convert("[flightplan]\r\n"
+                    "title=KSEA to KPDX\r\n"
+                    "departure_id=KSEA, N47* 26.99', W122* 18.66', +000433.00\r\n"
+                    "waypoint.0=KSEA, A, N47* 26.99', W122* 18.66', +000433.00,\r\n"
+                    "waypoint.1=SEA, V, N47* 26.07', W122* 18.58', +000000.00, J5\r\n"
+                    "waypoint.2=NOLLA, N, N47* 32.88', W122* 29.70', +000000.00,\r\n"
+                    "waypoint.3=TACMA, I, N7* 5.3', E8* 0.5', +000000.00,\r\n"),
+            "[FlightPlan]\r\n"
+            "KSEA     47.44983 -122.31100  APT\r\n"
+            "SEA      47.43450 -122.30967  VOR\r\n"
+            "NOLLA    47.54800 -122.49500  NDB\r\n"
+            "TACMA    7.08833 8.00833  INT\r\n");
+  EXPECT_EQ(Convert("departure_id=KSEA,\n"
+                    "waypoint.0=, KSEA, , KSEA, A, N47* 26.99', W122* 18.66', +000433.00,\n"
+                    "waypoint.1=K1, SEA, J5, SEA, V, N47* 26.07', W122* 18.58', +000000.00,\n"),
+            "[FlightPlan]\r\nKSEA     47.44983 -122.31100  APT\r\nSEA      47.43450 -122.30967  VOR\r\n");
+}
+
+TEST_F(PlanImport, MalformedIniLinesGiveNoWaypointAndLongLinesAreReadInPieces) {
+  EXPECT_EQ(Convert("departure_id=KSEA,\n"
+                    "waypoint.0=KSEA\n"
+                    "waypoint.1=SEA, V, N47* 26.07'\n"
+                    "waypoint.2=OLM, V, N46* 58.26', W122* 54.12'\n"
+                    "waypoint.3=, V, N46* 58.26', W122* 54.12',\n"),  // no ident at all
+            "[FlightPlan]\r\n");
+  EXPECT_EQ(Convert("departure_id=KSEA,\n" + std::string(3000, ',') + "\nwaypoint.1=SEA, V, N47* 26.07', W122* 18.58',\n"),
+            "[FlightPlan]\r\nSEA      47.43450 -122.30967  VOR\r\n");
+}
+
+// UTF-8 or single-byte degree signs; a waypoint without a type or a whole position carries the
+// previous one's.
+TEST_F(PlanImport, XmlPlanReadsDegreesSecondsAndTypes) {
+  const std::string out = Convert(
+      "<DepartureID>KSEA</DepartureID>\n"
+      "<ATCWaypoint id=\"KSEA\">\n<ATCWaypointType>Airport</ATCWaypointType>\n"
+      "<WorldPosition>N47\xC2\xB0 26' 42.00\",W122\xC2\xB0 18' 33.00\",+000433.00</WorldPosition>\n</ATCWaypoint>\n"
+      "<ATCWaypoint id=\"USR01\">\n<ATCWaypointType>User</ATCWaypointType>\n"
+      "<WorldPosition>N47\xC2\xB0 5' 3.99\",W122\xC2\xB0 8' 9.00\",+000000.00</WorldPosition>\n</ATCWaypoint>\n"
+      "<ATCWaypoint id=\"SOUTH\">\n<ATCWaypointType>NDB</ATCWaypointType>\n"
+      "<WorldPosition>S33\xB0 30' 00.00\",E151\xB0 15' 00.00\",+0</WorldPosition>\n</ATCWaypoint>\n"
+      "<ATCWaypoint id=\"A2\">\n<WorldPosition>N48\xB0 0' 0.00\"</WorldPosition>\n</ATCWaypoint>\n");
+  char expected[256];
+  std::snprintf(expected, sizeof expected,
+                "[FlightPlan]\r\n%-8s %-3.5f %-3.5f  APT\r\n%-8s %-3.5f %-3.5f  APT\r\n%-8s %-3.5f %-3.5f  NDB\r\n"
+                "%-8s %-3.5f %-3.5f  NDB\r\n",
+                "KSEA", Dms(47, 26, 42), -Dms(122, 18, 33), "USR01", Dms(47, 5, 3), -Dms(122, 8, 9), "SOUTH", -33.5,
+                151.25, "A2", -33.5, 151.25);
+  EXPECT_EQ(out, expected);
+  // Without a departure id the plan is read in the ini form.
+  EXPECT_EQ(Convert("<ATCWaypoint id=\"KSEA\">\n<ATCWaypointType>Airport</ATCWaypointType>\n"
+                    "<WorldPosition>N47\xB0 26' 42.00\",W122\xB0 18' 33.00\",+0</WorldPosition>\n</ATCWaypoint>\n"),
+            "[FlightPlan]\r\n");
+}
+
+TEST_F(PlanImport, MissingPlanOrUnwritableTempRteFailsTheImport) {
+  EXPECT_EQ(ImportPlnToTempRte("NONE.PLN"), kPlanNotFound);
+  EXPECT_EQ(testing_support::CountEntries(sim_ / "Orvantel/flightplans"), 0);
+  WritePlan("IN.PLN", "departure_id=KSEA,\nwaypoint.0=KSEA, A, N47* 26.99', W122* 18.66',\n");
+  sim_.MakeDir("Orvantel/flightplans/temp.rte");
+  EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound);
+}
+
+TEST(PlanCoordinates, TextsInTheirFixedForms) {
+  double lat = -1.0, lon = -1.0;
+  ParseDmsText("S07:05:03", "", &lat, &lon);  // a missing part counts 0
+  EXPECT_DOUBLE_EQ(lat, Dms(7, 5, 3));
+  EXPECT_DOUBLE_EQ(lon, 0.0);
+  ParseLatLonText("N4726.7", "W12218.5", &lat, &lon);  // tenths of a minute become whole seconds
+  EXPECT_DOUBLE_EQ(lat, Dms(47, 26, 42));
+  EXPECT_DOUBLE_EQ(lon, Dms(122, 18, 30));
+  EXPECT_DOUBLE_EQ(ParseIniCoordinate(" N47* 26.07'"), 47.0 + 26.07 / 60.0);
+  EXPECT_DOUBLE_EQ(ParseIniCoordinate("W122* 18.58'"), -(122.0 + 18.58 / 60.0));
+  EXPECT_DOUBLE_EQ(ParseIniCoordinate("N7* 5.3'"), Dms(7, 5, 18));
+  EXPECT_DOUBLE_EQ(ParseIniCoordinate("S12"), -12.0);
+  EXPECT_DOUBLE_EQ(ParseIniCoordinate("N99999999999* 1e400'"), 2147483647.0);
+}
+
+struct Leg {
+  const char* ident;
+  double lat, lon;
+  const char* type;
+};
+
+class PlanHandover : public PlanFilesTest {
+ protected:
+  void SetRoute(std::initializer_list<Leg> legs) {
+    int i = 0;
+    for (const Leg& l : legs) plan_files_test::PlaceLeg(fms_fpln_act, i++, l.ident, l.lat, l.lon, l.type);
+    fp_cnt = i - 1;
+    fms_fpln_active = 3;
+    stpos = 1;
+    lnav_leg[0].FrId = fms_fpln_act[0].ident;
+    lnav_leg[0].fr_lat = fms_fpln_act[0].lat;
+    lnav_leg[0].fr_lon = fms_fpln_act[0].lon;
+  }
+  void Route() {
+    SetRoute({{"KSEA", 47.45, -122.311, "APT"}, {"SEA", 47.4354, -122.3097, "V"}, {"KPDX", 45.589, -122.597, "APT"}});
+  }
+  std::string PlanFile() const { return testing_support::ReadBytes(sim_ / "Orvantel/Navdata/tmpfplan.pln"); }
+
+  // The values of one tag of every waypoint block, in file order.
+  static Texts Values(const std::string& text, const std::string& open, const std::string& close) {
+    Texts out;
+    for (size_t at = text.find(open); at != std::string::npos; at = text.find(open, at + 1)) {
+      const size_t start = at + open.size();
+      out.push_back(text.substr(start, text.find(close, start) - start));
+    }
+    return out;
+  }
+  static Texts Ids(const std::string& text) { return Values(text, "<ATCWaypoint id=\"", "\">"); }
+  static Texts Types(const std::string& text) { return Values(text, "<ATCWaypointType>", "</ATCWaypointType>"); }
+};
+
+TEST_F(PlanHandover, FreshlyExecutedRouteWritesTheWholePlan) {
+  Route();
+  cruise_alt = 35000;
+  WriteAceXmlPlan();
+  const std::string text = PlanFile();
+  EXPECT_EQ(text.substr(0, 47), "<?xml version=\"1.0\" encoding=\"Windows-1252\"?>\r\n");
+  for (const char* line : {"        <Title>KSEA to KPDX</Title>\r\n", "        <CruisingAlt>35000</CruisingAlt>\r\n",
+                           "        <DestinationLLA>N45\xB0 35' 20.00\" , W122\xB0 35' 49.00\",</DestinationLLA>\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+  EXPECT_NE(text.find("        <ATCWaypoint id=\"SEA\">\r\n"
+                      "             <ATCWaypointType>VOR</ATCWaypointType>\r\n"
+                      "             <WorldPosition>N47\xB0 26' 07.00\",W122\xB0 18' 34.00\",</WorldPosition>\r\n"
+                      "             <ICAO>\r\n"
+                      "                 <ICAOIdent>SEA</ICAOIdent>\r\n"
+                      "             </ICAO>\r\n"
+                      "        </ATCWaypoint>\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Ids(text), (Texts{"KSEA", "SEA", "KPDX"}));
+  EXPECT_EQ(text.substr(text.size() - 21), "</SimBase.Document>\r\n");
+}
+
+TEST_F(PlanHandover, PlanStartsAtTheLegBeingFlownAndWithoutOneHasNoWaypoint) {
+  SetRoute({{"KSEA", 47.45, -122.311, "APT"}, {"SEA", 47.4354, -122.3097, "V"}, {"TACMA", 47.201, -122.346, "INT"},
+            {"KELSO", 46.148, -122.883, "INT"}, {"KPDX", 45.589, -122.597, "APT"}});
+  stpos = 3;
+  lnav_leg[0].FrId = "DIRECT";
+  lnav_leg[0].fr_lat = 47.0;
+  lnav_leg[0].fr_lon = -122.5;
+  WriteAceXmlPlan();
+  EXPECT_EQ(Ids(PlanFile()), (Texts{"DIRECT", "KELSO", "KPDX"}));
+  EXPECT_NE(PlanFile().find("<WorldPosition>N47\xB0 00' 00.00\",W122\xB0 30' 00.00\","), std::string::npos);
+  stpos = 999;
+  WriteAceXmlPlan();
+  EXPECT_TRUE(Ids(PlanFile()).empty());
+}
+
+TEST_F(PlanHandover, DiscontinuitiesAreLeftOutAndRouteFileTypesMapLikeDatabaseTypes) {
+  SetRoute({{"KSEA", 47.45, -122.311, "APT"}, {"SEA", 47.4354, -122.3097, "VOR"}, {"DISCO", 0.0, 0.0, ""},
+            {"NOLLA", 47.548, -122.495, "NDB"}, {"BTG", 45.7476, -122.5925, "V"}, {"LW", 45.6, -122.6, "N"},
+            {"USR1", 46.0, -122.0, "WPT"}, {"KPDX", 45.589, -122.597, "APT"}});
+  WriteAceXmlPlan();
+  EXPECT_EQ(Ids(PlanFile()), (Texts{"KSEA", "SEA", "NOLLA", "BTG", "LW", "USR1", "KPDX"}));
+  EXPECT_EQ(Types(PlanFile()), (Texts{"Airport", "VOR", "NDB", "VOR", "NDB", "Intersection", "Airport"}));
+}
+
+TEST_F(PlanHandover, ActiveRouteIsWrittenAndOfferedToAConnectedSimulator) {
+  Route();
+  fms_fpln_active = 2;
+  LoadPlanIntoSim();  // no connection
+  EXPECT_TRUE(host_.flight_plan_loads().empty());
+  ASSERT_GE(SimConnect_Open(&simconnect, "System Event", nullptr, 0, nullptr, 0), 0);
+  LoadPlanIntoSim();
+  EXPECT_FALSE(std::filesystem::exists(sim_ / "Orvantel/Navdata/tmpfplan.pln"));
+  fms_fpln_active = 3;
+  LoadPlanIntoSim();
+  EXPECT_EQ(Ids(PlanFile()).size(), 3u);
+  const std::string path = sim_root + "\\Orvantel\\Navdata\\tmpfplan.pln";
+  EXPECT_EQ(host_.flight_plan_loads(), (Texts{path, path}));
+}
+
+TEST_F(PlanHandover, HandedOverPlanImportsBackAsTheSameRoute) {
+  Route();
+  WriteAceXmlPlan();
+  std::filesystem::copy_file(sim_ / "Orvantel/Navdata/tmpfplan.pln", sim_ / "Orvantel/flightplans/BACK.PLN");
+  LoadFlightPlanFile("BACK.PLN", 0);
+  ASSERT_EQ(route_test::ModIdents(), (Texts{"KSEA", "SEA", "KPDX"}));
+  for (int i = 0; i <= 2; ++i) {
+    EXPECT_NEAR(fms_fpln_mod[i].lat, fms_fpln_act[i].lat, 1.0 / 3600.0);
+    EXPECT_NEAR(fms_fpln_mod[i].lon, fms_fpln_act[i].lon, 1.0 / 3600.0);
+  }
+  EXPECT_EQ(fms_fpln_mod[1].type, "VOR");
+}
+
+// The simulator's "FS2002 GPS DATA" block with its waypoint records, laid out byte for byte. The
+// records sit in an allocation of exactly their size, so that a read past the last one is caught.
+class GpsBlock {
+ public:
+  void Add(const std::string& ident, double lat, double lon, double alt_m) {
+    uint8_t r[kGpsRecordSize] = {};
+    const int32_t lat_v = static_cast<int32_t>(std::llround(lat / 360.0 * 40007000.0));
+    const int64_t lon_v = static_cast<int64_t>(std::llround(lon / 360.0 * 18446744073709551616.0));
+    std::memcpy(r + 12, &lat_v, 4);
+    std::memcpy(r + 16, &lon_v, 8);
+    std::memcpy(r + 48, &alt_m, 8);
+    std::memcpy(r + 56, ident.data(), std::min<size_t>(ident.size(), 8));
+    records_.insert(records_.end(), r, r + kGpsRecordSize);
+  }
+
+  // The block as the simulator publishes it; `size` and `count` may be set to what a test needs.
+  const uint8_t* Publish(uint32_t size = kGpsBlockMinSize, int64_t count = -1, bool null_records = false) {
+    storage_ = std::make_unique<uint8_t[]>(records_.size());
+    std::memcpy(storage_.get(), records_.data(), records_.size());
+    const uint32_t n = count < 0 ? static_cast<uint32_t>(records_.size() / kGpsRecordSize) : static_cast<uint32_t>(count);
+    const uint8_t* p = null_records ? nullptr : storage_.get();
+    std::memcpy(header_, &size, 4);
+    std::memcpy(header_ + kGpsCountOffset, &n, 4);
+    std::memcpy(header_ + kGpsRecordsOffset, &p, sizeof p);
+    return header_;
+  }
+
+ private:
+  std::vector<uint8_t> records_;
+  std::unique_ptr<uint8_t[]> storage_;
+  uint8_t header_[kGpsBlockMinSize] = {};
+};
+
+const uint8_t* g_published = nullptr;
+int g_queries = 0;
+
+void FakeQuery(host::ModuleInterfaceRecord* out, const char* identity) {
+  ++g_queries;
+  *out = {};
+  if (std::strcmp(identity, kGpsDataIdentity) == 0) out->word[1] = reinterpret_cast<uintptr_t>(g_published);
+}
+
+class GpsUplink : public PlanFilesTest {
+ protected:
+  void SetUp() override {
+    PlanFilesTest::SetUp();
+    g_published = nullptr;
+    g_queries = 0;
+    host_.table()->slot[host::kQueryModuleInterface] = reinterpret_cast<host::AnyFn>(&FakeQuery);
+    AddRecord(nav_apts, &nav_apts_cnt, "KBFI", 47.53, -122.302, "APT");
+    AddRecord(nav_apts, &nav_apts_cnt, "KPDX", 45.589, -122.597, "APT");
+    AddRecord(nav_apts, &nav_apts_cnt, "KSEA", 47.45, -122.311, "APT");
+  }
+  void Uplink(const uint8_t* block) {
+    g_published = block;
+    UplinkGpsRoute();
+  }
+  static void East(double lat, double lon, double nm, double* out_lat, double* out_lon) {
+    CalcDestPoint(lat, lon, 90.0, nm, out_lat, out_lon);
+  }
+
+  GpsBlock gps_;
+};
+
+// A SID chosen after the uplink inserts after the origin instead of wiping the route.
+TEST_F(GpsUplink, TwoAirportsBecomeOriginAndDestination) {
+  gps_.Add("KSEA", 47.45, -122.311, 130.0);
+  gps_.Add("KPDX", 45.589, -122.597, 9.4);
+  sid_sel = "SUMMA1";
+  Uplink(gps_.Publish());
+  EXPECT_EQ(route_test::ModIdents(), (Texts{"KSEA", "KPDX"}));
+  EXPECT_NEAR(fms_fpln_mod[1].lon, -122.597, 1e-5);
+  EXPECT_EQ(pending_cruise_alt, 426);  // 130 m, truncated feet
+  EXPECT_EQ(orig_ident + ">" + dest_ident, "KSEA>KPDX");
+  EXPECT_EQ(sid_sel, "------");
+  EXPECT_EQ(mod_stpos, 1);
+  EXPECT_EQ(cdu_message, "RTE UPLINK OK");
+}
+
+TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitude) {
+  gps_.Add("FIXA", 47.0, -122.0, -10.0);
+  gps_.Add("XX", 47.0, -122.0, std::numeric_limits<double>::quiet_NaN());
+  gps_.Add("FIXB", 46.0, -122.0, 0.0);
+  pending_cruise_alt = 31000;
+  Uplink(gps_.Publish());
+  EXPECT_EQ(orig_ident + ">" + dest_ident, "------>------");
+  EXPECT_EQ(pending_cruise_alt, 0);
+}
+
+TEST_F(GpsUplink, MiddleLegsTakeTheirTypesFromNearbyNavaidsAndFixes) {
+  double lw_vor_lat, lw_vor_lon, ol_vor_lat, ol_vor_lon;
+  East(46.0, -122.0, 4.0, &lw_vor_lat, &lw_vor_lon);
+  East(46.5, -122.0, 6.0, &ol_vor_lat, &ol_vor_lon);
+  // The navaid table is sorted by ident; an NDB and a VOR may share one.
+  AddNavaid("LW", 46.0, -122.0, "N", "394");
+  AddNavaid("LW", lw_vor_lat, lw_vor_lon, "V", "113.10");
+  AddNavaid("OL", 46.5, -122.0, "N", "251");
+  AddNavaid("OL", ol_vor_lat, ol_vor_lon, "V", "114.30");
+  AddRecord(nav_ints, &nav_ints_cnt, "TACMA", 47.201, -122.346, "I");
+  AddRecord(nav_ints, &nav_ints_cnt, "SOUNDS", 47.606, -122.512, "I");
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("LW", 46.0, -122.0, 0.0);
+  gps_.Add("OL", 46.5, -122.0, 0.0);
+  gps_.Add("TACMA", 47.201, -122.346, 0.0);
+  gps_.Add("SOUNDS", 47.606, -122.512, 0.0);  // six letters: a fix; five or fewer: navaids only
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  Uplink(gps_.Publish());
+  ASSERT_EQ(fp_mod_cnt, 5);
+  const char* types[] = {"APT", "VOR", "NDB", "WPT", "INT", "APT"};
+  const char* freqs[] = {"", "113.10", "251", "", "", ""};
+  for (int i = 0; i <= 5; ++i) {
+    EXPECT_EQ(fms_fpln_mod[i].type, types[i]) << fms_fpln_mod[i].ident;
+    EXPECT_EQ(fms_fpln_mod[i].freq, freqs[i]) << fms_fpln_mod[i].ident;
+  }
+}
+
+TEST_F(GpsUplink, IdentFillingAllEightBytesIsReadWithoutItsTerminator) {
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("ABCDEFGH", 46.0, -122.0, 0.0);  // the last bytes of the records
+  Uplink(gps_.Publish());
+  EXPECT_EQ(fms_fpln_mod[1].ident, "ABCDEFGH");
+}
+
+TEST_F(GpsUplink, MissingShortOrEmptyBlocksChangeNothing) {
+  route_test::SetModLegs({"KBFI", "SEA", "KGEG"});
+  pending_cruise_alt = 31000;
+  Uplink(nullptr);
+  EXPECT_EQ(pending_cruise_alt, 0);
+  gps_.Add("KSEA", 47.45, -122.311, 3000.0);
+  Uplink(gps_.Publish());  // one waypoint
+  EXPECT_EQ(cdu_message, "NO ACTIVE GPS RTE");
+  EXPECT_EQ(pending_cruise_alt, 0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  cdu_message.clear();
+  Uplink(gps_.Publish(kGpsBlockMinSize, -1, /*null_records=*/true));
+  EXPECT_EQ(cdu_message, "NO ACTIVE GPS RTE");
+  cdu_message.clear();
+  Uplink(gps_.Publish(kGpsBlockMinSize - 1));
+  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(route_test::ModIdents(), (Texts{"KBFI", "SEA", "KGEG"}));
+  EXPECT_EQ(fms_fpln_active, 0);
+}
+
+// Steps only from no route, entered or active; the leg being flown stays; the block is looked up once.
+TEST_F(GpsUplink, StateStepsAndTheBlockIsLookedUpOnce) {
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  Uplink(gps_.Publish());
+  for (auto [before, after] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 2}, std::pair{3, 4}, std::pair{4, 4}}) {
+    fms_fpln_active = before;
+    stpos = 6;
+    UplinkGpsRoute();
+    EXPECT_EQ(fms_fpln_active, after) << before;
+    EXPECT_EQ(stpos, 6);
+  }
+  EXPECT_EQ(g_queries, 1);
+}
+
+TEST_F(GpsUplink, RecordsBeyondRow200AreIgnored) {
+  for (int i = 0; i < 230; ++i) gps_.Add("WP" + std::to_string(i), 47.0, -122.0 + 0.01 * i, 100.0 + i);
+  Uplink(gps_.Publish());
+  EXPECT_EQ(fp_mod_cnt, 200);
+  EXPECT_EQ(fms_fpln_mod[200].ident, "WP200");
+  EXPECT_EQ(pending_cruise_alt, 984);  // 300 m at row 200, truncated feet
+}
+
+}  // namespace

@@ -1,0 +1,327 @@
+// The guidance sent to the autopilot: VNAV targets, the descent speed controller and the traffic
+// pattern flown around a hold fix.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/traffic_pattern.h"
+#include "fmc/vnav_fixture.h"
+#include "fmc/vnav_targets.h"
+#include "frame/debug_log.h"
+#include "frame/frame_globals.h"
+#include "frame/fsuipc_client.h"
+#include "frame/geodesy.h"
+#include "frame/tick_globals.h"
+#include "frame/tick_route.h"
+
+namespace {
+
+using vnav_test::DistNm;
+using Values = std::vector<int32_t>;
+
+constexpr const char* kApAltLockVar = "(A:AUTOPILOT ALTITUDE LOCK VAR, feet)";
+
+class VnavTargets : public vnav_test::VnavTest {
+ protected:
+  void SetUp() override {
+    VnavTest::SetUp();
+    vnav = 1;
+    startup_phase = 0;
+    ias = 250.0;
+    init_tod = 1;
+  }
+  void SetApAltitude(double ft) { host_.SetExpression(kApAltLockVar, ft); }
+  void Descent(double above_ft, double dist_nm, double gs_kt) {
+    toc = 1;
+    tod = 1;
+    cross_at_elev = 8000.0;
+    plane_alt = 8000.0 + above_ft;
+    dist_to_cross_at = dist_nm;
+    ground_speed = gs_kt;
+    ap_alt_lock = 8000.0;
+    alt_sel_num = 8000;
+    SetApAltitude(8000.0);
+  }
+};
+
+// In the climb the autopilot altitude is driven to the lower of MCP and crossing altitudes, in whole
+// feet; an MCP altitude not yet set is not flown to.
+TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
+  const struct {
+    int32_t mcp_ft;
+    double cross_ft, ap_ft;
+    Values sent;
+  } cases[] = {
+      {35000, 10000.0, 10000.0, {}}, {8000, 10000.0, 5000.0, {8000}}, {35000, 10500.7, 5000.0, {10500}},
+      {-99, 10000.0, 5000.0, {10000}},
+  };
+  for (const auto& c : cases) {
+    Mark();
+    toc = 0;
+    alt_sel_num = c.mcp_ft;
+    cross_at_elev = c.cross_ft;
+    SetApAltitude(c.ap_ft);
+    get_vnav_info();
+    EXPECT_EQ(Sent(kApAltitudeEvent), c.sent) << c.mcp_ft << " " << c.cross_ft << " " << c.ap_ft;
+    EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+  }
+}
+
+// The rate that reaches the crossing point, in whole hundreds, at most 3000 ft/min; none below
+// 155 kt; at or past the point, or without ground speed, 3000 ft/min while above it.
+TEST_F(VnavTargets, DescentSetsTheRateThatReachesTheCrossingPoint) {
+  const struct {
+    double above_ft, dist_nm, gs_kt, ias_kt;
+    int32_t target_fpm;
+  } cases[] = {
+      {6000.0, 12.0, 300.0, 250.0, -2500}, {6800.0, 10.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 300.0, 150.0, 0},
+      {6000.0, 12.0, 300.0, 155.0, -2500}, {6099.0, 12.0, 300.0, 250.0, -2500}, {6000.0, 0.0, 300.0, 250.0, -3000},
+      {6000.0, -1.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 0.0, 250.0, -3000},   {0.0, 0.0, 300.0, 250.0, 0},
+  };
+  for (const auto& c : cases) {
+    Mark();
+    vnav_vs_ref = 0;
+    Descent(c.above_ft, c.dist_nm, c.gs_kt);
+    ias = c.ias_kt;
+    get_vnav_info();
+    EXPECT_EQ(vnav_tgt_vs, c.target_fpm) << c.above_ft << " " << c.dist_nm << " " << c.gs_kt << " " << c.ias_kt;
+    EXPECT_EQ(Sent(kApVerticalSpeedEvent), c.target_fpm == 0 ? Values{} : Values{c.target_fpm});
+  }
+}
+
+// A target is sent once, again when it changes or the MCP knobs ask for it; only above the
+// autopilot altitude.
+TEST_F(VnavTargets, SameTargetIsSentOnce) {
+  Descent(6000.0, 12.0, 300.0);
+  vnav = 0;  // VNAV off: nothing
+  get_vnav_info();
+  EXPECT_EQ(EventCount(), 0u);
+  vnav = 1;
+  ap_alt_lock = plane_alt;
+  get_vnav_info();
+  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+  ap_alt_lock = 8000.0;
+  get_vnav_info();
+  get_vnav_info();
+  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{-2500});
+  dist_to_cross_at = 10.0;
+  get_vnav_info();
+  vnav_vs_ref = -999;
+  get_vnav_info();
+  EXPECT_EQ(Sent(kApVerticalSpeedEvent), (Values{-2500, -3000, -3000}));
+}
+
+TEST_F(VnavTargets, DescentHoldsTheAutopilotAtTheHigherOfMcpAndCrossing) {
+  Descent(6000.0, 12.0, 300.0);
+  for (auto [mcp, ap] : {std::pair{6000, 6000.0}, std::pair{9000, 8000.0}, std::pair{-99, 9000.0}}) {
+    alt_sel_num = mcp;
+    SetApAltitude(ap);
+    get_vnav_info();
+  }
+  EXPECT_EQ(Sent(kApAltitudeEvent), (Values{8000, 9000, 8000}));
+}
+
+TEST_F(VnavTargets, CruiseDescentToALowerCruiseAltitude) {
+  toc = 1;
+  tod = 0;
+  cruise_alt = alt_sel_num = 20000;
+  cross_at_elev = 20000.0;
+  plane_alt = 20049.0;
+  ap_alt_lock = 24000.0;
+  SetApAltitude(24000.0);
+  get_vnav_info();
+  EXPECT_EQ(EventCount(), 0u);  // within 50 ft of the cruise altitude
+  plane_alt = 24000.0;
+  get_vnav_info();
+  ap_alt_lock = 20000.0;
+  get_vnav_info();
+  EXPECT_EQ(Sent(kApAltitudeEvent), Values{20000});
+  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{-1800});  // once below the autopilot altitude
+}
+
+// The descent speed controller, acting on redraw ticks 0, 6 and 12.
+class ThrottleControl : public vnav_test::VnavTest {
+ protected:
+  void SetUp() override {
+    VnavTest::SetUp();
+    at_arm = 1.0;
+    redraw_tick = 6;
+    tick36_counter = 5;
+    host_.SetToken(116, 250.0);  // selected speed
+  }
+  void Run(double error_kt, double trend, double lever) {
+    ias = 250.0 + error_kt;
+    pfd_ias_trend = trend;
+    host_.SetToken(128, lever);
+    VnavDescent();
+  }
+};
+
+TEST_F(ThrottleControl, ActsOnEverySixthTickOnly) {
+  for (int32_t tick = 0; tick < 18; ++tick) {
+    redraw_tick = tick;
+    Run(10.0, 0.0, 1000.0);
+  }
+  EXPECT_EQ(Sent(kThrottleStepDownEvent).size(), 3u);
+  EXPECT_EQ(EventCount(), 3u);
+}
+
+// Outside 6 kt the trend's dead band is 0.075, at 6 kt 0.02, from 1 to 6 kt 0.0125; within 1 kt the
+// lever follows the trend. A lever at idle is never stepped or set down.
+TEST_F(ThrottleControl, EachBandSendsItsCommand) {
+  constexpr uint32_t kUp = kThrottleStepUpEvent, kDown = kThrottleStepDownEvent, kSet = kThrottleSetEvent;
+  const struct {
+    double error_kt, trend, lever;
+    uint32_t event;  // 0: nothing sent
+    int32_t value;
+  } cases[] = {
+      {10.0, -0.1, 1000.0, kUp, 0}, {-10.0, 0.1, 1000.0, kDown, 0}, {10.0, -0.075, 1000.0, 0, 0},
+      {6.0, -0.05, 1000.0, kUp, 0}, {6.0, -0.01, 1000.0, kDown, 0}, {3.0, -0.02, 1000.0, kUp, 0},
+      {-3.0, 0.01, 1000.0, kUp, 0}, {0.5, -0.02, 1000.0, kSet, 1150}, {0.5, 0.01, 1000.0, kSet, 950},
+      {0.5, -0.005, 1000.0, 0, 0},  {0.5, -0.02, 0.0, kSet, 150},    {10.0, 0.0, 0.0, 0, 0},
+      {0.5, 0.02, 0.0, 0, 0},       {-10.0, 0.0, 0.0, kUp, 0},
+  };
+  for (const auto& c : cases) {
+    Mark();
+    Run(c.error_kt, c.trend, c.lever);
+    const auto where = ::testing::Message() << c.error_kt << " kt, trend " << c.trend << ", lever " << c.lever;
+    if (c.event == 0) {
+      EXPECT_EQ(EventCount(), 0u) << where;
+    } else {
+      ASSERT_EQ(EventCount(), 1u) << where;
+      EXPECT_EQ(Event(0).event_id, c.event) << where;
+      EXPECT_EQ(Event(0).value, c.value) << where;
+    }
+  }
+}
+
+TEST_F(ThrottleControl, FastAndSlowingWithSpeedBrakesOutAddsNoThrust) {
+  host_.SetToken(326, 1000.0);
+  Run(10.0, -0.1, 1000.0);
+  EXPECT_EQ(EventCount(), 0u);
+  host_.SetToken(326, 999.0);
+  host_.SetToken(327, 999.0);
+  Run(10.0, -0.1, 1000.0);
+  EXPECT_EQ(Sent(kThrottleStepUpEvent), Values{0});
+}
+
+constexpr double kFixLat = 47.0;
+constexpr double kFixLon = -122.0;
+constexpr double kTolNm = 0.01;
+
+class TrafficPattern : public vnav_test::VnavTest {
+ protected:
+  void SetUp() override {
+    VnavTest::SetUp();
+    vnav_test::SetActiveRoute({{"KAAA", 46.5, -122.0}, {"FIX", kFixLat, kFixLon}, {"KBBB", 47.5, -122.0}});
+    RouteHold& h = route_holds[1];
+    h.fix = "FIX";
+    h.leg = 1;
+    h.turn = 1;
+    h.leg_mode = 1;
+    h.leg_time = 1.0;
+    h.inbd_crs = 90.0;
+    h.lat = kFixLat;
+    h.lon = kFixLon;
+    fms_fpln_act[1].hold_idx = 1;
+    hold_cnt = 1;
+    lnav = 1;
+    ground_speed = 120.0;
+    dist_per_tick = 0.05;
+    SetAircraftAt(kFixLat, kFixLon - 0.1);  // west of the fix, inbound
+  }
+  const PatternPoint& Point(int n) const { return route_holds[1].pattern_pts[n]; }
+  void SetAircraftAt(double lat, double lon) {
+    plane_lat = lat;
+    plane_lon = lon;
+  }
+  void FlyTo(int n) { SetAircraftAt(Point(n).lat, Point(n).lon); }
+  Values Headings() const { return Sent(kApHeadingEvent); }
+};
+
+// Timed legs count at least 150 kt; the circuit: crosswind 0.2 W past the fix, downwind 0.75 W to
+// the side, base W back, final 0.8 W before the fix on the extended inbound course.
+TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
+  BuildTrafficPattern();
+  EXPECT_DOUBLE_EQ(route_holds[1].leg_dist, 2.5);  // 1 minute at 150 kt
+  EXPECT_NEAR(DistNm(kFixLat, kFixLon, Point(1).lat, Point(1).lon), 0.75, kTolNm);
+  ground_speed = 240.0;
+  BuildTrafficPattern();
+  EXPECT_DOUBLE_EQ(route_holds[1].leg_dist, 4.0);
+
+  route_holds[1].leg_mode = 2;  // W = 6 NM
+  BuildTrafficPattern();
+  EXPECT_EQ(Point(2).name, "Dwind");
+  EXPECT_DOUBLE_EQ(Point(1).course, 180.0);  // right hand: south of an eastbound final
+  EXPECT_DOUBLE_EQ(Point(4).course, 90.0);
+  EXPECT_NEAR(DistNm(Point(1).lat, Point(1).lon, Point(2).lat, Point(2).lon), 4.5, kTolNm);
+  EXPECT_NEAR(DistNm(Point(2).lat, Point(2).lon, Point(3).lat, Point(3).lon), 6.0, kTolNm);
+  EXPECT_LT(Point(2).lat, kFixLat);
+  EXPECT_NEAR(DistNm(Point(4).lat, Point(4).lon, kFixLat, kFixLon), 4.8, kTolNm);
+
+  route_holds[1].turn = 2;  // left hand, final 360 true with the variation
+  route_holds[1].inbd_crs = 350.0;
+  mag_var = 10.0;
+  BuildTrafficPattern();
+  EXPECT_DOUBLE_EQ(Point(1).course, 270.0);
+  EXPECT_DOUBLE_EQ(Point(4).course, 0.0);
+}
+
+// Within 0.25 W of the fix the circuit starts towards Xwind, steered by a lead point one mile ahead
+// on the final course; a heading change below one degree sends nothing.
+TEST_F(TrafficPattern, ReachingTheFixStartsTheCircuitTowardsXwind) {
+  pattern_phase = 1;
+  BuildTrafficPattern();  // 4 NM out: not yet
+  EXPECT_EQ(pattern_leg, 0);
+  EXPECT_EQ(EventCount(), 0u);
+  SetAircraftAt(kFixLat, kFixLon - 0.01);  // 0.4 NM
+  BuildTrafficPattern();
+  EXPECT_EQ(pattern_leg, 1);
+  EXPECT_EQ(pattern_phase, 0);
+  ASSERT_EQ(Headings().size(), 1u);
+  EXPECT_NEAR(Headings()[0], 90, 2);
+  const double whole = std::trunc(pattern_hdg);
+  pattern_hdg_sent = whole + (pattern_hdg - whole < 0.5 ? 0.9 : 0.1);  // same whole degree
+  BuildTrafficPattern();
+  EXPECT_EQ(Headings().size(), 1u);
+  pattern_hdg_sent = whole - 0.5;
+  BuildTrafficPattern();
+  EXPECT_EQ(Headings().size(), 2u);
+}
+
+TEST_F(TrafficPattern, CircuitRepeatsUntilTheLastOneEndsAtXwindAndRemovesTheHold) {
+  SetAircraftAt(kFixLat, kFixLon);
+  BuildTrafficPattern();
+  std::vector<int32_t> legs{pattern_leg};
+  for (int n : {1, 2, 3, 4}) {
+    FlyTo(n);
+    BuildTrafficPattern();
+    legs.push_back(pattern_leg);
+  }
+  EXPECT_EQ(legs, (std::vector<int32_t>{1, 2, 3, 4, 1}));
+  EXPECT_EQ(Headings().size(), 5u);
+  pattern_phase = kPatternLastCircuitRequested;
+  FlyTo(1);
+  BuildTrafficPattern();
+  EXPECT_EQ(pattern_phase, kPatternLastCircuit);
+  EXPECT_EQ(hold_cnt, 0);
+  EXPECT_EQ(holds_present, 0);
+  EXPECT_EQ(fms_fpln_act[1].hold_idx, 0);
+  EXPECT_EQ(Headings().size(), 5u);
+}
+
+TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
+  pattern_leg = 7;
+  pattern_prev = -3;
+  SetAircraftAt(kFixLat, kFixLon);
+  BuildTrafficPattern();
+  EXPECT_EQ(pattern_leg, 1);
+  EXPECT_EQ(pattern_prev, 4);
+}
+
+}  // namespace
