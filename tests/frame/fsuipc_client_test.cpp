@@ -61,15 +61,11 @@ TEST_P(FsuipcOpenErrorTest, FailsWithItsCodeAndLeavesTheLinkClosed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, FsuipcOpenErrorTest,
-    ::testing::Values(OpenCase{"no server window", false, 0x49740000, 0xFADE, 0, kFsuipcNoServer},
-                      OpenCase{"old server", true, 0x19980004, 0xFADE, 0, kFsuipcWrongVersion},
-                      OpenCase{"bad check word", true, 0x49740000, 0xFADF, 0, kFsuipcWrongVersion},
-                      OpenCase{"other simulator", true, 0x49740000, 0xFADE, 8, kFsuipcWrongSim}),
-    [](const auto& info) {
-      std::string name = info.param.what;
-      for (char& ch : name) ch = (ch == ' ') ? '_' : ch;
-      return name;
-    });
+    ::testing::Values(OpenCase{"NoServerWindow", false, 0x49740000, 0xFADE, 0, kFsuipcNoServer},
+                      OpenCase{"OldServer", true, 0x19980004, 0xFADE, 0, kFsuipcWrongVersion},
+                      OpenCase{"BadCheckWord", true, 0x49740000, 0xFADF, 0, kFsuipcWrongVersion},
+                      OpenCase{"OtherSimulator", true, 0x49740000, 0xFADE, 8, kFsuipcWrongSim}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 // A buffer under 32 bytes (or none) fails with 6 before the server is looked for; the open's own
 // requests need 66 bytes: two 4-byte reads (28 bytes of room each) and a 2-byte write.
