@@ -45,20 +45,6 @@ TEST_F(ChecklistTest, TicksBeforeAnyPageChangeNothingOnTheScreen) {
   EXPECT_EQ(sound_event_code, 2);
 }
 
-// A page button shows its column's first page open, the next press the other page of the column.
-TEST_F(ChecklistTest, PageButtonsShowOnePageOfTheirColumn) {
-  PressPage(kLeftX);
-  Pass();
-  EXPECT_EQ(Shown(1, 28), OpenPictures(1, 3, 7));
-  PressPage(kRightX);
-  Pass();
-  PressPage(kRightX);
-  Pass();
-  EXPECT_EQ(chk_right_page, 4);
-  EXPECT_EQ(Shown(29, 52), OpenPictures(41, 43, 5));
-  EXPECT_EQ(Shown(1, 28), OpenPictures(1, 3, 7));
-}
-
 // Unticking clears the completion in the same pass; the open header shows from the next pass on.
 TEST_F(ChecklistTest, UntickingACompletedPageReopensItsHeaderOnePassLater) {
   PressPage(kLeftX);

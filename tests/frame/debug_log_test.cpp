@@ -93,28 +93,6 @@ TEST_F(DebugLogTest, EachLoadTruncatesTheLogAndAFailedOpenIsRetriedAtEveryServer
   EXPECT_EQ(Log(), "PANEL_SERVICE_PRE_QUERY: \r\n\r\n");
 }
 
-TEST_F(DebugLogTest, RouteListingComesOnceWithTheActiveLegMarked) {
-  OpenLog();
-  fp_cnt = 1;
-  stpos = 1;
-  fms_fpln_act[0].ident = "KSEA";
-  fms_fpln_act[1].ident = "SEA";
-  fms_fpln_act[1].lat = 47.435278;
-  fms_fpln_act[1].lon = -122.309722;
-  fms_fpln_act[1].restr = 3;
-  fms_fpln_act[1].ias = 250;
-  fms_fpln_act[1].alt = 10000;
-  radio_height = 500;
-  DumpFplVnavLog();
-  DumpFplVnavLog();
-  const std::string log = Log();
-  EXPECT_EQ(log.rfind("0 -    KSEA 0.000000 0.000000 Restr=0,IAS=0, ALT 0 \r\n"
-                      "***1 -     SEA 47.435278 -122.309722 Restr=3,IAS=250, ALT 10000 \r\n",
-                      0),
-            0u);
-  EXPECT_EQ(log.find("IAS   ACCEL"), log.rfind("IAS   ACCEL"));
-}
-
 struct DumpCase {
   const char* label;
   int32_t flch, vnav, autoland, app, loc;
@@ -155,25 +133,5 @@ INSTANTIATE_TEST_SUITE_P(
                       DumpCase{"LandingBelow20Ft", 0, 0, 0, 0, 0, 19.5, {"LND"}},
                       DumpCase{"NoLineAt20Ft", 0, 0, 0, 0, 0, 20.0, {}}),
     [](const auto& info) { return std::string(info.param.label); });
-
-// Several values print with integer conversions (a Mach bug of 0.78 shows as 1).
-TEST_F(DebugLogTest, FlchLineAndThrLogPrintTheirValuesInTheirConversions) {
-  OpenLog();
-  flch = 1;
-  ias = 250.456;
-  flch_pitch = -3.5;
-  target_ias = 260;
-  plane_alt = 12000;
-  vert_speed = 1800;
-  host().SetToken(103, 1.0);
-  radio_height = 500;
-  DumpFplVnavLog();
-  EXPECT_NE(Log().find("\r\n250.46   0.000   0.000    -3.50  1  FLCH  0  [260.0]-I [0.000]-M (0.000)M (12000FT) "
-                       "[   0]-A   0-T  1800-VS {  0}-V 0 (   0-VSB) AP=1\r\n"),
-            std::string::npos);
-  ap_mach_bug = 0.78;
-  WriteThrLog();
-  EXPECT_NE(Log().find("\r\nap_mach_bug=1\r\n"), std::string::npos);
-}
 
 }  // namespace

@@ -179,11 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoreCase{"FMS_NB", gauge::kPreInstall, false, false, false, false},
                       ChoreCase{"ND", gauge::kPreInstall, true, true, true, false},
                       ChoreCase{"ND", gauge::kPreInitialize, false, true, false, true},
-                      ChoreCase{"ND", gauge::kConnectToWindow, false, false, false, false},
-                      ChoreCase{"UPPER_EICAS", gauge::kConnectToWindow, false, true, true, false},
                       ChoreCase{"LOWER_EICAS", gauge::kConnectToWindow, false, false, true, false},
-                      ChoreCase{"FP_EHSI", gauge::kPreInstall, true, true, true, true},
-                      ChoreCase{"FP_ND", gauge::kConnectToWindow, true, true, true, true},
                       ChoreCase{"STBY_PFD", gauge::kConnectToWindow, false, true, true, false}));
 
 // Before the server has read the title an identification call costs no attempt.
@@ -233,11 +229,8 @@ TEST_P(ScreenClickTest, ClickTogglesThePopupUnlessBlocked) {
 INSTANTIATE_TEST_SUITE_P(Displays, ScreenClickTest,
                          ::testing::Values(ClickCase{"FmsNb", FmsNbScreenClick, 5000, false},
                                            ClickCase{"Nd", NdScreenClick, 80, true},
-                                           ClickCase{"UpperEicas", UpperEicasScreenClick, 90, true},
                                            ClickCase{"LowerEicas", LowerEicasScreenClick, 95, false},
-                                           ClickCase{"Eadi", EadiScreenClick, 70, true},
-                                           ClickCase{"FpPfd", FpPfdScreenClick, 5014, true},
-                                           ClickCase{"FpNd", FpNdScreenClick, 5016, true}),
+                                           ClickCase{"FpPfd", FpPfdScreenClick, 5014, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

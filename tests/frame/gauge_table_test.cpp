@@ -28,20 +28,6 @@ TEST(GaugeTable, EveryHeaderIsWellFormedAndTheListEnds) {
 
 using GaugeInstanceTest = FrameTest;
 
-TEST_F(GaugeInstanceTest, DrawingSurfacesGetADeviceContextOfTheirSize) {
-  const struct {
-    const char* gauge;
-    int element, width, height;
-  } kSurfaces[] = {{"FMS", 1, 399, 320}, {"ND", 0, 358, 440}, {"EADI", 0, 217, 173}, {"STBY_PFD", 0, 101, 90}};
-  for (const auto& s : kSurfaces) {
-    auto* dc = static_cast<gauge::DeviceContext*>(Create(s.gauge)->Element(s.element)->hdc);
-    ASSERT_NE(dc, nullptr) << s.gauge;
-    EXPECT_EQ(dc->width, s.width) << s.gauge;
-    EXPECT_EQ(dc->height, s.height) << s.gauge;
-  }
-  EXPECT_EQ(Create("TMSP")->Element(0)->hdc, nullptr);
-}
-
 // Kept as the gauges have it: the shared routines hand the SERVER root to the host whichever gauge
 // is called.
 TEST_F(GaugeInstanceTest, SharedRoutinesHandTheServerRootWhicheverGaugeIsCalled) {

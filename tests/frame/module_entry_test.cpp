@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -15,7 +14,6 @@
 #include "frame/tcas_link.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"
-#include "platform/gdiplus_session.h"
 #include "state/state_globals.h"
 
 namespace {
@@ -61,19 +59,6 @@ TEST_F(ModuleEntryTest, FolderThatDoesNotFitTheBufferLeavesSimRootEmpty) {
   ModuleDeinit();
 }
 
-TEST(ModuleEntryWithoutHost, FolderComesFromTheProcessAndNothingElseOpens) {
-  ResetModuleState();
-  ModuleInit();
-  char cwd[4096];
-  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-  if (std::string(cwd).size() < 260) {
-    EXPECT_EQ(sim_root, cwd);
-  }
-  EXPECT_EQ(sound_available, 0);
-  EXPECT_EQ(simconnect, nullptr);
-  ModuleDeinit();
-}
-
 TEST_F(ModuleEntryTest, ConnectStuffRegistersTheKeyHandlerOnceButTriesTcasUntilConnected) {
   for (int i = 0; i < 5; ++i) connect_stuff();
   EXPECT_EQ(host().key_handler_register_calls(), 1);
@@ -100,17 +85,6 @@ TEST_F(ModuleEntryTest, DisconnectStuffThenConnectStuffRegistersAgain) {
   connect_stuff();
   EXPECT_EQ(host().key_handler_register_calls(), 2);
   EXPECT_TRUE(host().key_handler_registered());
-}
-
-TEST_F(ModuleEntryTest, DrawingLibrarySessionsStartAndStopByToken) {
-  const uintptr_t a = StartGdiplus();
-  const uintptr_t b = StartGdiplus();
-  EXPECT_NE(a, b);
-  EXPECT_EQ(gdiplus::OpenSessions(), 2);
-  EXPECT_EQ(StopGdiplus(a), 0u);
-  StopGdiplus(b);
-  EXPECT_EQ(gdiplus::OpenSessions(), 0);
-  EXPECT_EQ(gdiplus_session.token, 0u);
 }
 
 // ResetModuleState runs before every case: it must restore every subsystem's load values.

@@ -169,18 +169,6 @@ TEST_F(ServerGaugeTest, EmptyTablesAreLoadedOnceByTheServerAndAgainByTheFmsConne
   EXPECT_EQ(pnl_list_cnt, 1);
 }
 
-TEST_F(ServerGaugeTest, StartupWritesTheFirstValuesOfTheNamedVariables) {
-  host().SetNamed("vs_show", 5.0);
-  ldg_checklist = 1;
-  DisplayWVOnLoad = 0;
-  Server();
-  Startup();
-  EXPECT_EQ(host().Named("ias_show"), 1.0);
-  EXPECT_EQ(host().Named("vs_show"), 0.0);
-  EXPECT_EQ(host().Named("ldg_checklist"), 1.0);
-  EXPECT_EQ(host().Named("ov_wv_show"), 0.0);
-}
-
 TEST_F(ServerGaugeTest, PostGenerateRunsTheInitialPanelStateUntilItIsDone) {
   constexpr uint32_t kStartupApOff = 0x100FF;  // the first start-up key event of the full panel
   simhost::GaugeInstance* s = Server();
