@@ -9,10 +9,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
-#include "fmc/fmc_globals.h"
 #include "frame/frame_fixture.h"
-#include "frame/frame_globals.h"
-#include "frame/panel_gauge_globals.h"
 #include "frame/server_gauge.h"
 #include "frame/tick_globals.h"
 #include "state/config_globals.h"

@@ -7,8 +7,6 @@
 
 #include "afds/afds_globals.h"
 #include "frame/panel_fixture.h"
-#include "frame/panel_gauge_globals.h"
-#include "frame/tcas_link.h"
 #include "nd/nd_globals.h"
 
 namespace {

@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
 #include "frame/tick_globals.h"
 #include "support/sim_fixture.h"
 

@@ -6,7 +6,6 @@
 #include "frame/tcas_link.h"
 #include "navdb/navdb_globals.h"
 #include "nd/map_fixture.h"
-#include "platform/tcas_module.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -4,7 +4,6 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "frame/display_surface.h"
 #include "frame/frame_fixture.h"

@@ -8,7 +8,6 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"

@@ -11,7 +11,6 @@
 #include "fmc/fmc_globals.h"
 #include "frame/frame_fixture.h"
 #include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
 #include "frame/tcas_link.h"
 #include "frame/tick_globals.h"
 #include "navdb/navdb_globals.h"

@@ -3,11 +3,6 @@
 #include "frame/tick_route.h"
 
 #include "afds/afds_globals.h"
-#include "cdu/cdu_globals.h"
-#include "fmc/fmc_globals.h"
-#include "fmc/traffic_pattern.h"
-#include "fmc/vertical_profile.h"
-#include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "tick_fixture.h"
 

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
-#include "cdu/cdu_globals.h"
-#include "fmc/fmc_globals.h"
-#include "fmc/vertical_profile.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/tick_route.h"
