@@ -12,7 +12,6 @@ namespace {
 
 using gfx::OpKind;
 
-constexpr gfx::ARGB kGreyInk = 0xFFC0C0C0u;
 constexpr gfx::ARGB kYellowInk = 0xFFFFFF00u;
 
 class MapToolkitTest : public MapTest {
@@ -25,29 +24,6 @@ class MapToolkitTest : public MapTest {
     });
   }
 };
-
-struct SymbolCase {
-  int32_t type, colour;
-  gfx::ARGB ink;
-  size_t points;
-};
-
-class MapSymbolColours : public MapToolkitTest, public ::testing::WithParamInterface<SymbolCase> {};
-
-TEST_P(MapSymbolColours, ColourAndOutlineByTypeAndSelector) {
-  const SymbolCase& c = GetParam();
-  Draw([&c](gfx::Graphics* g) { DrawMapSymbol(g, 0.0, 0.0, c.type, -99, 2.0, 1.5, c.colour); });
-  ASSERT_EQ(rec().ops().size(), 1u);
-  const gfx::Op& op = rec().ops()[0];
-  EXPECT_EQ(op.color, c.ink);
-  EXPECT_EQ(op.pen_width, 2.0f);
-  EXPECT_EQ(rec().PointsOf(op).size(), c.points);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, MapSymbolColours,
-    ::testing::Values(SymbolCase{20, 4, kMagentaInk, 9}, SymbolCase{20, 0, kWhiteInk, 9},
-                      SymbolCase{1, 3, kGreenInk, 19}, SymbolCase{3, 3, kGreyInk, 4}));
 
 TEST_F(MapToolkitTest, UnknownSymbolDrawsNothing) {
   Draw([](gfx::Graphics* g) { DrawMapSymbol(g, 0.0, 0.0, 64, 1, 1.0, 1.0, 0); });
@@ -83,21 +59,6 @@ TEST_F(TrafficTest, TargetsWithinTheVerticalRangeBothEndsIncluded) {
   tcas_server_connect = 0;  // nothing without the link
   Draw(DrawTcasTraffic);
   EXPECT_TRUE(rec().ops().empty());
-}
-
-TEST_F(TrafficTest, ThreatPicksSymbolAndColours) {
-  Target(1, 0.0, 2.0, 3.0, 'R', '-');
-  Target(2, 90.0, 2.0, 3.0, 'T', '-');
-  Target(3, 180.0, 2.0, 3.0, 'P', '-');
-  Target(4, 270.0, 2.0, 3.0, 'O', '-');
-  Draw(DrawTcasTraffic);
-  const auto& ops = rec().ops();
-  ASSERT_EQ(ops.size(), 8u);
-  EXPECT_EQ(ops[1].color, 0xFFC90101u);  // resolution: red circle
-  EXPECT_EQ(ops[1].shape, gfx::Shape::Ellipse);
-  EXPECT_EQ(ops[3].color, kYellowInk);  // advisory: yellow
-  EXPECT_EQ(ops[5].kind, OpKind::Fill);  // proximate: filled diamond
-  EXPECT_EQ(ops[7].kind, OpKind::Stroke);  // other: open diamond
 }
 
 // A level target after a climbing one has no arrow.
