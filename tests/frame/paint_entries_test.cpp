@@ -8,9 +8,6 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
-#include "cdu/cdu_keys.h"
-#include "cdu/cdu_pages.h"
-#include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/tick_globals.h"
 #include "nd/nd_globals.h"
@@ -24,38 +21,9 @@ using gfx_test::TestSurface;
 constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kTransparent = 0u;
 
-// The Part's slot table, written out again as sets.
 struct RateSlots {
   int32_t rate;
   std::set<int> slots;
-};
-
-std::set<int> AllBut(std::set<int> excluded) {
-  std::set<int> s;
-  for (int i = 0; i < 18; ++i) {
-    if (excluded.count(i) == 0) s.insert(i);
-  }
-  return s;
-}
-
-const RateSlots kRateTable[] = {
-    {1, {0}},
-    {2, {0, 11}},
-    {3, {0, 6, 11}},
-    {4, {0, 6, 11, 13}},
-    {5, {0, 6, 8, 11, 13}},
-    {6, {0, 6, 8, 11, 13, 15}},
-    {7, {0, 2, 6, 8, 11, 13, 15}},
-    {8, {0, 2, 6, 8, 11, 13, 15, 17}},
-    {9, {0, 2, 4, 6, 8, 11, 13, 15, 17}},
-    {10, {0, 2, 4, 6, 8, 9, 11, 13, 15, 17}},
-    {11, {0, 2, 4, 6, 7, 9, 10, 12, 13, 15, 17}},
-    {12, AllBut({2, 5, 8, 11, 14, 17})},
-    {13, AllBut({2, 5, 8, 12, 15})},
-    {14, AllBut({3, 7, 11, 14})},
-    {15, AllBut({4, 9, 13})},
-    {16, AllBut({5, 7})},
-    {17, AllBut({9})},
 };
 
 class RedrawTickTest : public ::testing::TestWithParam<RateSlots> {
@@ -64,31 +32,26 @@ class RedrawTickTest : public ::testing::TestWithParam<RateSlots> {
 };
 
 TEST_P(RedrawTickTest, RatePaintsOnExactlyItsSlots) {
-  const RateSlots& r = GetParam();
   std::set<int> painted;
   for (redraw_tick = 0; redraw_tick < 18; ++redraw_tick) {
-    if (IsRedrawTick(r.rate)) painted.insert(redraw_tick);
+    if (IsRedrawTick(GetParam().rate)) painted.insert(redraw_tick);
   }
-  EXPECT_EQ(painted, r.slots);
-  EXPECT_EQ(painted.size(), static_cast<size_t>(r.rate));
+  EXPECT_EQ(painted, GetParam().slots);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, RedrawTickTest, ::testing::ValuesIn(kRateTable),
-                         [](const auto& info) { return "Rate" + std::to_string(info.param.rate); });
+INSTANTIATE_TEST_SUITE_P(
+    Rates, RedrawTickTest,
+    ::testing::Values(RateSlots{1, {0}}, RateSlots{10, {0, 2, 4, 6, 8, 9, 11, 13, 15, 17}},
+                      RateSlots{11, {0, 2, 4, 6, 7, 9, 10, 12, 13, 15, 17}},
+                      RateSlots{17, {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17}}),
+    [](const auto& info) { return "Rate" + std::to_string(info.param.rate); });
 
-class RedrawTickOutOfTable : public ::testing::TestWithParam<int32_t> {
- protected:
-  void SetUp() override { ResetModuleState(); }
-};
-
-TEST_P(RedrawTickOutOfTable, RateOutsideTheTablePaintsEverySlot) {
-  for (redraw_tick = 0; redraw_tick < 18; ++redraw_tick) EXPECT_TRUE(IsRedrawTick(GetParam())) << redraw_tick;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rates, RedrawTickOutOfTable, ::testing::Values(0, -5, 18, 19, INT_MIN, INT_MAX));
-
-TEST(RedrawTick, SlotOutsideTheCycleMatchesNoRatedSlot) {
+// A rate outside 1..17 paints every slot; a slot outside the cycle matches no rated slot.
+TEST(RedrawTick, RateOrSlotOutsideTheTable) {
   ResetModuleState();
+  for (int32_t rate : {0, -5, 18, INT_MIN, INT_MAX}) {
+    for (redraw_tick = 0; redraw_tick < 18; ++redraw_tick) EXPECT_TRUE(IsRedrawTick(rate)) << rate;
+  }
   for (int32_t slot : {-1, 18, INT_MAX}) {
     redraw_tick = slot;
     EXPECT_FALSE(IsRedrawTick(17)) << slot;
@@ -96,29 +59,12 @@ TEST(RedrawTick, SlotOutsideTheCycleMatchesNoRatedSlot) {
   }
 }
 
-TEST(CduPageDispatch, EachPageIdHasItsRoutineAndOtherIdsNone) {
-  const struct {
-    int32_t id;
-    DisplayPainter routine;
-  } kPages[] = {{1, DrawStoredFlightPlansPage}, {3, DrawPerfInitPage},       {6, DrawLegsPage},
-                {9, DrawSelectWaypointPage},    {10, DrawDeparturesPage},    {11, DrawArrivalsPage},
-                {12, DrawApproachRefPage},      {15, DrawVnavPage},          {20, DrawStoredPanelsPage},
-                {22, DrawRtePage},              {23, DrawInitRefIndexPage},  {24, DrawDepArrIndexPage},
-                {25, DrawIdentPage},            {26, DrawPosInitPage},       {27, DrawTakeoffRefPage},
-                {28, DrawRefNavDataPage},       {33, DrawProgressPage},      {37, DrawFixInfoPage},
-                {39, DrawRteHoldPage},          {49, DrawNavRadioPage},      {50, DrawAnnouncementStatusPage}};
-  for (const auto& p : kPages) EXPECT_EQ(CduPageRoutine(p.id), p.routine) << p.id;
-  for (int32_t id : {0, 2, 4, 21, 51, -1}) EXPECT_EQ(CduPageRoutine(id), nullptr) << id;
-}
-
 // The paint entries, driven directly on a test surface that paints and records.
 class PaintEntryTest : public FrameTest {
  protected:
   // Pixels start opaque white, so that a clear is seen.
   static void Fill(TestSurface& s, int w, int h) {
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) s.dc()->pixels[y * w + x] = 0xFFFFFFFFu;
-    }
+    for (int i = 0; i < w * h; ++i) s.dc()->pixels[i] = 0xFFFFFFFFu;
   }
   static std::vector<gfx::OpKind> Kinds(const TestSurface& s) {
     std::vector<gfx::OpKind> k;
@@ -134,36 +80,46 @@ struct EntryCase {
   int32_t* rate;  // null: no refresh rate
   int width, height;
   uint32_t clear;
+  int x, y;         // a pixel of the powered background ...
+  uint32_t pixel;   // ... and its colour while the painters draw nothing there
 };
 
 const EntryCase kEntries[] = {
-    {"Eadi", PaintEadi, &eadi_surface, &EadiRefreshRate, 217, 173, 0u},
-    {"Cdu", PaintCdu, &cdu_surface, &FmsRefreshRate, 399, 320, 0u},
-    {"FpEhsi", PaintFpEhsi, &fp_ehsi_surface, nullptr, 358, 440, 0u},
-    {"FpNd", PaintFpNd, &fp_nd_surface, &RetroNdRefreshRate, 358, 440, 0u},
-    {"FpPfd", PaintFpPfd, &fp_pfd_surface, &RetroPfdRefreshRate, 318, 232, 0x0072BD61u},
-    {"LowerEicas", PaintLowerEicas, &lower_eicas_surface, &LowerEicasRefreshRate, 250, 213, 0u},
-    {"Nd", PaintNd, &nd_surface, &NdRefreshRate, 358, 440, 0u},
-    {"StbyPfd", PaintStbyPfd, &stby_pfd_surface, &StdbyPfdRefreshRate, 101, 90, 0x0072BD61u},
-    {"UpperEicas", PaintUpperEicas, &upper_eicas_surface, &UpperEicasRefreshRate, 250, 213, 0u},
+    {"Eadi", PaintEadi, &eadi_surface, &EadiRefreshRate, 217, 173, 0u, 108, 86, kBlack},
+    {"Cdu", PaintCdu, &cdu_surface, &FmsRefreshRate, 399, 320, 0u, 200, 160, kTransparent},
+    {"FpEhsi", PaintFpEhsi, &fp_ehsi_surface, nullptr, 358, 440, 0u, 179, 220, kTransparent},
+    // The map area starts 30 canvas units down: 31 pixels on the 440-pixel bitmap.
+    {"FpNd", PaintFpNd, &fp_nd_surface, &RetroNdRefreshRate, 358, 440, 0u, 179, 300, kBlack},
+    {"FpPfd", PaintFpPfd, &fp_pfd_surface, &RetroPfdRefreshRate, 318, 232, 0x0072BD61u, 159, 116, kBlack},
+    {"LowerEicas", PaintLowerEicas, &lower_eicas_surface, &LowerEicasRefreshRate, 250, 213, 0u, 125, 106,
+     kTransparent},
+    // Left of the ND's aircraft symbol and track line, which it draws without the IRS.
+    {"Nd", PaintNd, &nd_surface, &NdRefreshRate, 358, 440, 0u, 20, 220, kTransparent},
+    // The corner right of the altimeter setting, above the altitude tape.
+    {"StbyPfd", PaintStbyPfd, &stby_pfd_surface, &StdbyPfdRefreshRate, 101, 90, 0x0072BD61u, 99, 1, kTransparent},
+    {"UpperEicas", PaintUpperEicas, &upper_eicas_surface, &UpperEicasRefreshRate, 250, 213, 0u, 125, 106,
+     kTransparent},
 };
 
 class EveryEntryTest : public PaintEntryTest, public ::testing::WithParamInterface<EntryCase> {};
 
-TEST_P(EveryEntryTest, WithoutPowerClearsToItsColourAndDrawsNothing) {
+TEST_P(EveryEntryTest, PoweredPaintDrawsItsBackgroundAndWithoutPowerOnlyClears) {
   const EntryCase& c = GetParam();
+  const gauge::PixelSize size{c.width, c.height};
+  TestSurface powered(c.width, c.height);
+  Fill(powered, c.width, c.height);
+  c.paint(c.surface, powered.dc(), &size, kPaintNormal);
+  EXPECT_EQ(powered.At(c.x, c.y), c.pixel);
   ac_power = 0;
   TestSurface s(c.width, c.height);
   Fill(s, c.width, c.height);
-  const gauge::PixelSize size{c.width, c.height};
   c.paint(c.surface, s.dc(), &size, kPaintNormal);
   EXPECT_EQ(c.surface->width, static_cast<uint32_t>(c.width));
-  EXPECT_EQ(c.surface->height, static_cast<uint32_t>(c.height));
+  ASSERT_FALSE(s.recording().ops().empty());
   for (const gfx::Op& op : s.recording().ops()) {
     EXPECT_EQ(op.kind, gfx::OpKind::Clear);
     EXPECT_EQ(op.color, c.clear);
   }
-  EXPECT_FALSE(s.recording().ops().empty());
   EXPECT_FALSE(s.AnyInk().any);  // both clear colours have alpha 0
 }
 
@@ -195,58 +151,6 @@ TEST_P(EveryEntryTest, RateSkipsSlotsOutsideItsSet) {
 INSTANTIATE_TEST_SUITE_P(Entries, EveryEntryTest, ::testing::ValuesIn(kEntries),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// What a powered paint leaves while the painters draw nothing: the entry's own background.
-struct BackgroundCase {
-  const char* name;
-  PaintEntry paint;
-  int width, height;
-  int x, y;
-  uint32_t pixel;
-};
-
-class PoweredBackgroundTest : public PaintEntryTest, public ::testing::WithParamInterface<BackgroundCase> {};
-
-TEST_P(PoweredBackgroundTest, EntryPaintsItsBackground) {
-  const BackgroundCase& c = GetParam();
-  TestSurface s(c.width, c.height);
-  Fill(s, c.width, c.height);
-  const gauge::PixelSize size{c.width, c.height};
-  DisplaySurface surface{};
-  c.paint(&surface, s.dc(), &size, kPaintNormal);
-  EXPECT_EQ(s.At(c.x, c.y), c.pixel);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Displays, PoweredBackgroundTest,
-    ::testing::Values(BackgroundCase{"EadiCentre", PaintEadi, 217, 173, 108, 86, kBlack},
-                      BackgroundCase{"EadiScaledCorner", PaintEadi, 434, 346, 430, 340, kBlack},
-                      BackgroundCase{"FpPfd", PaintFpPfd, 318, 232, 159, 116, kBlack},
-                      // The map area starts 30 canvas units down: 31 pixels on the 440-pixel bitmap.
-                      BackgroundCase{"FpNdMap", PaintFpNd, 358, 440, 179, 300, kBlack},
-                      BackgroundCase{"FpNdTopStrip", PaintFpNd, 358, 440, 179, 10, kTransparent},
-                      BackgroundCase{"Cdu", PaintCdu, 399, 320, 200, 160, kTransparent},
-                      BackgroundCase{"FpEhsi", PaintFpEhsi, 358, 440, 179, 220, kTransparent},
-                      BackgroundCase{"LowerEicas", PaintLowerEicas, 250, 213, 125, 106, kTransparent},
-                      // Left of the ND's aircraft symbol and track line, which it draws without the IRS.
-                      BackgroundCase{"Nd", PaintNd, 358, 440, 20, 220, kTransparent},
-                      // The corner right of the altimeter setting, above the altitude tape.
-                      BackgroundCase{"StbyPfd", PaintStbyPfd, 101, 90, 99, 1, kTransparent},
-                      BackgroundCase{"UpperEicas", PaintUpperEicas, 250, 213, 125, 106, kTransparent}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PaintEntryTest, FpNdBackgroundIsScaledFromItsCanvas) {
-  TestSurface s(358, 440);
-  const gauge::PixelSize size{358, 440};
-  PaintFpNd(&fp_nd_surface, s.dc(), &size, kPaintNormal);
-  const auto& ops = s.recording().ops();
-  ASSERT_GE(ops.size(), 2u);  // the clear, the background, then the overlay's texts
-  EXPECT_EQ(ops[1].kind, gfx::OpKind::Fill);
-  EXPECT_EQ(ops[1].color, kBlack);
-  EXPECT_NEAR(ops[1].bounds.Y, 30.0 * 440 / 424, 0.01);
-  EXPECT_NEAR(ops[1].bounds.GetBottom(), 440.0, 0.01);
-  EXPECT_NEAR(ops[1].bounds.GetRight(), 358.0, 0.01);
-}
-
 TEST_F(PaintEntryTest, EadiWithStandbyPowerIsClearedAndTheStandbyStillPaints) {
   ac_power = 1;
   TestSurface eadi(217, 173);
@@ -255,23 +159,18 @@ TEST_F(PaintEntryTest, EadiWithStandbyPowerIsClearedAndTheStandbyStillPaints) {
   PaintEadi(&eadi_surface, eadi.dc(), &eadi_size, kPaintNormal);
   EXPECT_EQ(Kinds(eadi), std::vector<gfx::OpKind>{gfx::OpKind::Clear});
   EXPECT_EQ(eadi.At(108, 86), kTransparent);
-
   TestSurface stby(101, 90);
   const gauge::PixelSize stby_size{101, 90};
   PaintStbyPfd(&stby_pfd_surface, stby.dc(), &stby_size, kPaintBackgroundOnly);  // the mode is ignored
   EXPECT_TRUE(stby.recording().HasText("M"));
-}
-
-TEST_F(PaintEntryTest, StandbyRunsOnTheStandbyBusAlone) {
+  // Without any power the standby runs on its own bus, token 364.
   ac_power = 0;
-  TestSurface stby(101, 90);
-  const gauge::PixelSize size{101, 90};
-  PaintStbyPfd(&stby_pfd_surface, stby.dc(), &size, kPaintNormal);
-  EXPECT_EQ(Kinds(stby), (std::vector<gfx::OpKind>{gfx::OpKind::Clear, gfx::OpKind::Clear}));  // and once more
-
+  TestSurface dark(101, 90);
+  PaintStbyPfd(&stby_pfd_surface, dark.dc(), &stby_size, kPaintNormal);
+  EXPECT_FALSE(dark.recording().HasText("M"));
   host().SetToken(364, 1.0);
-  PaintStbyPfd(&stby_pfd_surface, stby.dc(), &size, kPaintNormal);
-  EXPECT_TRUE(stby.recording().HasText("M"));
+  PaintStbyPfd(&stby_pfd_surface, dark.dc(), &stby_size, kPaintNormal);
+  EXPECT_TRUE(dark.recording().HasText("M"));
 }
 
 struct CduKeyCase {
@@ -348,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Paints, UpperEicasRequestTest,
                                            RequestCase{"BackgroundOnly", 5, kPaintBackgroundOnly, 1, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PaintEntryTest, FpNdCentresHigherInPlan) {
+TEST_F(PaintEntryTest, FpNdCentresHigherInPlanAndANegativeSizeIsTakenAsEmpty) {
   TestSurface s(358, 440);
   const gauge::PixelSize size{358, 440};
   for (const auto& [mode, centre] : {std::pair{4, 170}, std::pair{3, 272}}) {
@@ -356,12 +255,8 @@ TEST_F(PaintEntryTest, FpNdCentresHigherInPlan) {
     PaintFpNd(&fp_nd_surface, s.dc(), &size, kPaintNormal);
     EXPECT_EQ(fp_nd_centre_y, centre) << mode;
   }
-}
-
-TEST_F(PaintEntryTest, NegativePixelSizeIsTakenAsEmpty) {
-  TestSurface s(20, 20);
-  const gauge::PixelSize size{-5, 20};
-  PaintEadi(&eadi_surface, s.dc(), &size, kPaintNormal);
+  const gauge::PixelSize negative{-5, 20};
+  PaintEadi(&eadi_surface, s.dc(), &negative, kPaintNormal);
   EXPECT_EQ(eadi_surface.width, 0u);
   EXPECT_EQ(eadi_surface.height, 20u);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "frame/frame_globals.h"
 #include "frame/panel_fixture.h"
@@ -11,58 +12,30 @@
 
 namespace {
 
-// Which message of each panel gauge runs the per-tick driver.
-struct TickCase {
-  const char* gauge;
-  int32_t ticking;  // -1: none
-};
+using PanelMessageTest = PanelGaugeTest;
 
-class PanelTickTest : public PanelGaugeTest, public ::testing::WithParamInterface<TickCase> {};
-
-TEST_P(PanelTickTest, OnlyItsOwnMessageRunsTheTick) {
-  simhost::GaugeInstance* g = Create(GetParam().gauge);
-  for (int32_t message : {gauge::kPreUpdate, gauge::kPostUpdate, gauge::kPreDraw, gauge::kPostDraw}) {
-    ResetModuleState();
-    Send(g, message);
-    EXPECT_EQ(last_tick18 != -999.0, message == GetParam().ticking) << message;
+// Each panel gauge runs the per-tick driver from one message only (the checklist from none).
+TEST_F(PanelMessageTest, OnlyItsOwnMessageRunsTheTick) {
+  const std::pair<const char*, int32_t> kGauges[] = {{"RADIO_STACK", gauge::kPreUpdate},
+                                                     {"RETRO_EFIS_CTRL", gauge::kPreDraw},
+                                                     {"ALT_ALERT", gauge::kPreDraw},
+                                                     {"ELEC_CHKLIST", -1}};
+  for (const auto& [name, ticking] : kGauges) {
+    simhost::GaugeInstance* g = Create(name);
+    for (int32_t message : {gauge::kPreUpdate, gauge::kPostUpdate, gauge::kPreDraw, gauge::kPostDraw}) {
+      ResetModuleState();
+      Send(g, message);
+      EXPECT_EQ(last_tick18 != -999.0, message == ticking) << name << " " << message;
+    }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Gauges, PanelTickTest,
-                         ::testing::Values(TickCase{"RADIO_STACK", gauge::kPreUpdate},
-                                           TickCase{"EFIS_CTRL", gauge::kPreUpdate},
-                                           TickCase{"RETRO_EFIS_CTRL", gauge::kPreDraw},
-                                           TickCase{"TMSP", gauge::kPreUpdate},
-                                           TickCase{"EICAS_MSG_SW", gauge::kPreUpdate},
-                                           TickCase{"EICAS_ENG_STS", gauge::kPreUpdate},
-                                           TickCase{"FLCH", gauge::kPreUpdate},
-                                           TickCase{"AUTOLAND_STATUS", gauge::kPreUpdate},
-                                           TickCase{"ALT_ALERT", gauge::kPreDraw},
-                                           TickCase{"ELEC_CHKLIST", -1}),
-                         [](const auto& info) { return std::string(info.param.gauge); });
-
-class FolderFillTest : public PanelGaugeTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(FolderFillTest, ConnectToWindowFillsTheSimulatorFolder) {
+TEST_F(PanelMessageTest, ConnectToWindowFillsTheFolderAndStartsTheAutolandStatusDrawing) {
   host().set_current_directory("/sim");
-  Send(Create(GetParam()), gauge::kConnectToWindow);
+  Send(Create("FLCH"), gauge::kConnectToWindow);
   EXPECT_EQ(sim_root, "/sim");
-}
-
-INSTANTIATE_TEST_SUITE_P(Gauges, FolderFillTest, ::testing::Values("TMSP", "EICAS_ENG_STS", "FLCH"));
-
-using PanelMessageTest = PanelGaugeTest;
-
-TEST_F(PanelMessageTest, AutolandStatusStartsAndStopsTheDrawingLibrary) {
-  host().set_current_directory("/sim");
-  simhost::GaugeInstance* g = Create("AUTOLAND_STATUS");
-  Send(g, gauge::kConnectToWindow);
-  EXPECT_EQ(sim_root, "/sim");
+  Send(Create("AUTOLAND_STATUS"), gauge::kConnectToWindow);
   EXPECT_EQ(gdiplus::OpenSessions(), 1);
-  Send(g, gauge::kConnectToWindow);
-  EXPECT_EQ(gdiplus::OpenSessions(), 1);
-  Send(g, gauge::kDisconnect);
-  EXPECT_EQ(gdiplus::OpenSessions(), 0);
 }
 
 }  // namespace

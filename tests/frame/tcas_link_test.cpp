@@ -21,23 +21,17 @@ class TcasLinkTest : public FrameTest {
   }
 };
 
-TEST_F(TcasLinkTest, ModuleNotOfferedIsNotFound) {
+// Codes: 1 when the module is not offered or has another interface version, else the module's own.
+TEST_F(TcasLinkTest, ConnectFailsWithTheCodeOfItsCause) {
   EXPECT_EQ(ConnectTcasModule(tcas::kClientName, &TcasConnectCallback, 0), 1);
   EXPECT_EQ(module().lookups(), 1);
-  EXPECT_EQ(module().connects(), 0);
-  EXPECT_EQ(tcas_serv, nullptr);
-}
-
-TEST_F(TcasLinkTest, OtherInterfaceVersionIsNotFound) {
   module().Enable();
   module().set_interface_version(37);
   EXPECT_EQ(ConnectTcasModule(tcas::kClientName, &TcasConnectCallback, 0), 1);
   EXPECT_EQ(module().connects(), 0);
-}
-
-TEST_F(TcasLinkTest, RefusalOfTheModuleIsPassedOn) {
-  module().Enable();
+  module().set_interface_version(38);
   EXPECT_EQ(ConnectTcasModule(tcas::kClientName, nullptr, 0), 2);  // the stand-in refuses a null callback
+  EXPECT_EQ(tcas_serv, nullptr);
 }
 
 TEST_F(TcasLinkTest, ConnectDeliversTheServiceRecordThroughTheCallback) {
@@ -48,23 +42,12 @@ TEST_F(TcasLinkTest, ConnectDeliversTheServiceRecordThroughTheCallback) {
   EXPECT_EQ(tcas_server_connect, 1);
   EXPECT_EQ(tcas_flag, 21);
   EXPECT_EQ(tcas_callback_tick, 1234.0);
-}
-
-TEST_F(TcasLinkTest, NullRecordOnlyClearsTheServiceRecord) {
-  int record = 0;
-  tcas_serv = &record;
-  TcasConnectCallback(nullptr);
-  EXPECT_EQ(tcas_serv, nullptr);
-  EXPECT_EQ(tcas_server_connect, 0);
-  EXPECT_EQ(tcas_flag, 0);
-}
-
-TEST_F(TcasLinkTest, ModuleWithdrawingLeavesTheLinkWithoutRecord) {
-  module().Enable();
-  ConnectTcasModule(tcas::kClientName, &TcasConnectCallback, 0);
-  module().Disable();
+  module().Disable();  // the module withdraws: no record, the link still counted as made
   EXPECT_EQ(tcas_serv, nullptr);
   EXPECT_EQ(tcas_server_connect, 1);
+  tcas_target_cnt = 3;
+  TakeTcasTargets();  // nothing to take from
+  EXPECT_EQ(tcas_target_cnt, 3);
 }
 
 TEST_F(TcasLinkTest, OnlyTheLastFiveIntrudersBecomeTargets) {
@@ -117,12 +100,6 @@ TEST_F(TcasLinkTest, ListDeliveredAtTickZeroIsTaken) {
   ConnectAndTake();
   EXPECT_EQ(tcas_callback_tick, 0.0);
   EXPECT_EQ(tcas_target_cnt, 1);
-}
-
-TEST_F(TcasLinkTest, NoRecordLeavesTheTableAsItWas) {
-  tcas_target_cnt = 3;
-  TakeTcasTargets();
-  EXPECT_EQ(tcas_target_cnt, 3);
 }
 
 struct BearingCase {

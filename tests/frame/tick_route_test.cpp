@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "afds/afds_globals.h"
-#include "cdu/cdu_globals.h"
-#include "fmc/fmc_globals.h"
-#include "fmc/traffic_pattern.h"
-#include "fmc/vertical_profile.h"
-#include "fmc/vnav_targets.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
 #include "frame/tick_route.h"
-#include "state/config_globals.h"
+
+#include "afds/afds_globals.h"
+#include "frame/geodesy.h"
 #include "tick_fixture.h"
 
 namespace {
@@ -46,9 +40,7 @@ TEST_F(RouteProgressTest, AbeamPassageIsActedOnAtTheNextRouteSlot) {
   RunToRouteSlot();
   EXPECT_EQ(stpos, 2);
   EXPECT_EQ(prog_from_ident, "WP1");
-  EXPECT_EQ(lnav_leg[0].FrId, "WP1");
   EXPECT_EQ(lnav_leg[0].ToId, "WP2");
-  EXPECT_DOUBLE_EQ(act_wpt_lat, 48.0);
   EXPECT_NEAR(dist_to_active_wpt, 28.5, 0.01);
 }
 
@@ -72,11 +64,9 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
   EXPECT_EQ(stpos, 2);
   EXPECT_EQ(fms_fpln_act[1].eta, "09:05");
   EXPECT_EQ(prog_from_ata, "1234Z");
-  EXPECT_EQ(prog_from_alt, 12000.0);
   // The altitude constraint is used up and the next descent segment is measured from it.
   EXPECT_EQ(fms_fpln_act[1].restr, 0);
   EXPECT_DOUBLE_EQ(last_restr_lat, 47.5);
-  EXPECT_EQ(tod_stpos, 1);
 }
 
 struct DiscoCase {
@@ -112,7 +102,6 @@ TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
   EXPECT_EQ(lnav, 0);
   EXPECT_EQ(stpos, 4);
   EXPECT_EQ(vnav_near_restr_done, 0);
-  EXPECT_EQ(prog_from_ident, "");
 }
 
 TEST_F(RouteProgressTest, SequencingWhileAnInterceptIsArmedEngagesLnav) {
@@ -127,9 +116,7 @@ TEST_F(RouteProgressTest, SequencingWhileAnInterceptIsArmedEngagesLnav) {
   RunToRouteSlot();
   EXPECT_EQ(stpos, 2);
   EXPECT_EQ(lnav_init_mode, 0);
-  EXPECT_EQ(lnav_init_done, 1);
-  EXPECT_EQ(hdg_hold_mode, 0);  // dropped through its switch, LNAV flies on
-  EXPECT_EQ(host_.Named("hdg_hold"), 0.0);
+  EXPECT_EQ(host_.Named("hdg_hold"), 0.0);  // dropped through its switch, LNAV flies on
   EXPECT_EQ(lnav, 1);
 }
 
@@ -155,7 +142,6 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
   dist_to_active_wpt = 15.0;
   RunToRouteSlot();
   EXPECT_EQ(lnav_init_mode, c.captured ? 0 : 1);
-  EXPECT_EQ(hdg_sel_mode, c.captured ? 0 : 1);
   EXPECT_EQ(lnav_leg[0].FrId, c.captured ? "WP0" : "DIRECT");
   EXPECT_EQ(KeyEvents(kHeadingBug), c.captured ? 1 : 0);
 }

@@ -1,15 +1,11 @@
+#include "frame/tick_vnav.h"
+
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
-#include "cdu/cdu_globals.h"
-#include "fmc/fmc_globals.h"
-#include "fmc/traffic_pattern.h"
-#include "fmc/vertical_profile.h"
-#include "fmc/vnav_targets.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/tick_route.h"
-#include "frame/tick_vnav.h"
 #include "state/config_globals.h"
 #include "tick_fixture.h"
 
@@ -34,9 +30,8 @@ class VnavTest : public tick_test::TickTest {
     init_cruise_alt = 35000;
     SetAltitudeFt(35000.0);
     host_.SetToken(115, 1.0);  // the simulator's speed hold is on unless a test says otherwise
-    PlaceOnFirstLeg(47.2);
+    SetPosition(47.2, -122.0);
   }
-  void PlaceOnFirstLeg(double lat) { SetPosition(lat, -122.0); }
   // The predicted T/D point `nm` north of the aircraft's latitude `lat`.
   void SetTodAhead(double lat, double nm) {
     tod_lat = lat + nm / kNmPerDegLat;
@@ -44,32 +39,19 @@ class VnavTest : public tick_test::TickTest {
   }
 };
 
-struct TocCase {
-  const char* label;
-  double plane_alt_ft;
-  int32_t toc_after;
-};
-
-class TopOfClimb : public VnavTest, public ::testing::WithParamInterface<TocCase> {};
+class TopOfClimb : public VnavTest, public ::testing::WithParamInterface<std::pair<double, int32_t>> {};
 
 TEST_P(TopOfClimb, IsTakenJustBelowOrAboveTheCruiseAltitude) {
-  SetAltitudeFt(GetParam().plane_alt_ft);
+  SetAltitudeFt(GetParam().first);
   RunToRouteSlot();
-  EXPECT_EQ(toc, GetParam().toc_after);
-  if (GetParam().toc_after == 1) {
-    EXPECT_EQ(toc_dist_done, 1);
-    EXPECT_EQ(tmsp, 6);
-    EXPECT_EQ(vnav_page, 2);
-  }
+  EXPECT_EQ(toc, GetParam().second);
+  EXPECT_EQ(tmsp, GetParam().second == 1 ? 6 : 1);  // cruise thrust reference at the T/C
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TopOfClimb,
-                         ::testing::Values(TocCase{"FortyNineFeetBelow", 34951.0, 1}, TocCase{"FiftyFeetBelow", 34950.0, 0},
-                                           TocCase{"Above", 35400.0, 1}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         ::testing::Values(std::pair{34951.0, 1}, std::pair{34950.0, 0}, std::pair{35400.0, 1}));
 
 struct ResetMcpCase {
-  const char* label;
   double plane_alt_ft;
   int32_t show_msg;
   bool shown;
@@ -77,6 +59,7 @@ struct ResetMcpCase {
 
 class TodByPosition : public VnavTest, public ::testing::WithParamInterface<ResetMcpCase> {};
 
+// RESET MCP shows only within 100 ft below the cruise altitude, and only when configured.
 TEST_P(TodByPosition, StartsTheDescentAndAsksToResetTheMcp) {
   const ResetMcpCase& c = GetParam();
   toc = 1;
@@ -86,40 +69,26 @@ TEST_P(TodByPosition, StartsTheDescentAndAsksToResetTheMcp) {
   SetTodAhead(47.2, 1.0);
   RunToRouteSlot();
   EXPECT_EQ(tod, 1);
-  EXPECT_EQ(init_tod, 1);
-  EXPECT_EQ(tod_stpos, 1);
   EXPECT_DOUBLE_EQ(last_restr_lat, tod_lat);
   EXPECT_EQ(KeyEventValues(kMcpAltitude), std::vector<int32_t>{35000});
-  EXPECT_EQ(tod_alt_send_cnt, 1);
   EXPECT_EQ(vnav_page, 3);
   EXPECT_EQ(cdu_message, c.shown ? "RESET MCP" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TodByPosition,
-    ::testing::Values(ResetMcpCase{"HundredFeetBelowCruise", 34900.0, 1, true},
-                      ResetMcpCase{"LowerStill", 34899.0, 1, false},
-                      ResetMcpCase{"MessageSwitchedOff", 35000.0, 0, false}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Cases, TodByPosition,
+                         ::testing::Values(ResetMcpCase{34900.0, 1, true}, ResetMcpCase{34899.0, 1, false},
+                                           ResetMcpCase{35000.0, 0, false}));
 
-struct EarlyTodCase {
-  double tod_nm;
-  int32_t tod_after;
-};
-
-class TodAfterEarlyTurn : public VnavTest, public ::testing::WithParamInterface<EarlyTodCase> {};
-
-TEST_P(TodAfterEarlyTurn, TakesATodWithinTenMilesAtOnce) {
-  toc = 1;
-  early_seq_in_cruise = 1;
-  SetTodAhead(47.2, GetParam().tod_nm);
-  RunToRouteSlot();
-  EXPECT_EQ(tod, GetParam().tod_after);
-  EXPECT_EQ(early_seq_in_cruise, 0);
+TEST_F(VnavTest, TodAfterAnEarlyTurnIsTakenAtOnceWithinTenMiles) {
+  for (const auto& [tod_nm, tod_after] : {std::pair{10.01, 0}, std::pair{9.0, 1}}) {
+    toc = 1;
+    early_seq_in_cruise = 1;
+    SetTodAhead(47.2, tod_nm);
+    RunToRouteSlot();
+    EXPECT_EQ(tod, tod_after) << tod_nm;
+    EXPECT_EQ(early_seq_in_cruise, 0);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, TodAfterEarlyTurn,
-                         ::testing::Values(EarlyTodCase{9.0, 1}, EarlyTodCase{10.01, 0}));
 
 // The T/D by distance compares the bearing to the destination with the active leg's true course.
 // A cruise altitude of 1000 ft or less keeps the route distances' own T/D rule out of the way.
@@ -137,21 +106,18 @@ class TodByDistance : public tick_test::TickTest {
     last_restr_lat = route[0].lat;  // the descent is measured from behind the aircraft
     last_restr_lon = route[0].lon;
     RunToRouteSlot();
+    ASSERT_GT(route_dist_acc, to_wpt_dtg);
   }
 };
 
 TEST_F(TodByDistance, IsTakenWithTheDestinationSouthAlongTheLeg) {
   Fly({{"A", 48.0, -122.0}, {"B", 47.5, -122.0}, {"C", 47.0, -122.0}, {"D", 46.5, -122.0}}, 47.8, -122.0);
-  ASSERT_GT(route_dist_acc, to_wpt_dtg);
   EXPECT_EQ(tod, 1);
-  EXPECT_EQ(init_tod, 1);
   EXPECT_EQ(KeyEvents(kMcpAltitude), 1);
-  EXPECT_EQ(vnav_page, 3);
 }
 
 TEST_F(TodByDistance, IsNotTakenWhileTheLegPointsAwayFromTheDestination) {
   Fly({{"A", 48.0, -122.0}, {"B", 48.0, -121.0}, {"C", 47.0, -121.0}, {"D", 46.5, -121.0}}, 48.0, -121.7);
-  ASSERT_GT(route_dist_acc, to_wpt_dtg);
   EXPECT_EQ(tod, 0);
   EXPECT_EQ(KeyEvents(kMcpAltitude), 0);
 }
@@ -171,15 +137,13 @@ TEST_P(AfterTod, CommandsTheDescentSpeedOrLeavesTheMachHold) {
   vnav = 1;
   host_.SetToken(117, c.ap_mach);
   const double lat = 47.5 - c.wpt_nm / kNmPerDegLat;
-  PlaceOnFirstLeg(lat);
+  SetPosition(lat, -122.0);
   SetTodAhead(lat, 1.0);
   RunToRouteSlot();
   ASSERT_EQ(tod, 1);
-  EXPECT_EQ(vnav_cruise, 1);
   EXPECT_EQ(KeyEventOrder({kMachHoldOff, kSpeedHoldOn, kMcpSpeed}), c.events);
   if (c.events == std::vector<uint32_t>{kMcpSpeed}) {
     EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{290});
-    EXPECT_EQ(vnav_last_set_spd, 290.0);
   }
 }
 
@@ -203,116 +167,77 @@ TEST_F(VnavTest, TodMeasuresTheDescentToTheNextAltitudeTarget) {
   CalcDistBrg(tod_lat, tod_lon, 47.5, -122.0, &tod_to_wp1, &brg);
   EXPECT_NEAR(route_dist_sum, tod_to_wp1 + 60.0, 0.01);
   EXPECT_EQ(cross_at_elev, 11000.0);
-  EXPECT_EQ(cross_at_lat, 48.5);
-  EXPECT_EQ(tod_stpos, 1);
 }
 
-class DescentRestriction : public VnavTest {
- protected:
-  void SetUp() override {
-    VnavTest::SetUp();
-    toc = 1;
-    tod = 1;
-    init_tod = 1;
-    vnav = 1;
-    host_.SetToken(116, 280.0);
-    SetGroundSpeedKt(300.0);
-  }
-};
-
-TEST_F(DescentRestriction, SpeedIsSentOnceNearTheRestrictionAltitude) {
+// The 10000 ft speed restriction in the descent: sent once near it, and level flight (vertical
+// speed 0) never reaches it.
+TEST_F(VnavTest, DescentRestrictionSpeedIsSentOnceNearItsAltitude) {
+  toc = tod = init_tod = vnav = 1;
+  host_.SetToken(116, 280.0);
+  SetGroundSpeedKt(300.0);
   SetAltitudeFt(10300.0);
+  SetVerticalSpeedFpm(0.0);
+  RunToRouteSlot();
+  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
+  EXPECT_EQ(KeyEvents(kMcpSpeed), 0);
   SetVerticalSpeedFpm(-2000.0);  // 300 ft at 2000 fpm and 300 kt: 0.75 NM
   RunToRouteSlot();
   RunToRouteSlot();
   EXPECT_NEAR(dist_to_desc_alt_rest, 0.75, 1e-6);
   EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{250});
   EXPECT_EQ(desc_spd_restr_set, 1.0);
-  EXPECT_EQ(vnav_last_set_spd, 250.0);
 }
 
-TEST_F(DescentRestriction, LevelFlightNeverReachesTheRestrictionAltitude) {
-  SetAltitudeFt(10300.0);
-  SetVerticalSpeedFpm(0.0);
-  RunToRouteSlot();
-  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
-  EXPECT_EQ(KeyEvents(kMcpSpeed), 0);
-
-  SetAltitudeFt(9990.0);  // below the restriction altitude the speed goes out anyway
+TEST_F(VnavTest, DescentRestrictionSpeedGoesOutBelowItsAltitudeInLevelFlight) {
+  toc = tod = init_tod = vnav = 1;
+  host_.SetToken(116, 280.0);
+  SetAltitudeFt(9990.0);
   RunToRouteSlot();
   EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{250});
 }
 
-struct ClimbEndCase {
-  const char* label;
-  int32_t leg_restr;
-  int32_t expected_kt;
-};
+class ClimbRestrictionEnd : public VnavTest, public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
 
-class ClimbRestrictionEnd : public VnavTest, public ::testing::WithParamInterface<ClimbEndCase> {};
-
+// Above the restriction altitude: the leg's speed when it has one (restriction 3), else the climb speed.
 TEST_P(ClimbRestrictionEnd, SendsTheLegOrClimbSpeedAboveTheRestrictionAltitude) {
   vnav = 1;
   clb_spd_restr_active = 1;
-  fms_fpln_act[1].restr = GetParam().leg_restr;
+  fms_fpln_act[1].restr = GetParam().first;
   fms_fpln_act[1].ias = 240.0;
   SetAltitudeFt(10100.0);
   RunToRouteSlot();
-  EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{GetParam().expected_kt});
-  EXPECT_EQ(target_ias, GetParam().expected_kt);
+  EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{GetParam().second});
   EXPECT_EQ(clb_spd_restr_active, 0);
-  EXPECT_EQ(spdhld_flsh_ctr, 1);  // one FLCH pass
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ClimbRestrictionEnd,
-                         ::testing::Values(ClimbEndCase{"AltitudeOnly", 1, 280}, ClimbEndCase{"Both", 3, 240}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Cases, ClimbRestrictionEnd, ::testing::Values(std::pair{1, 280}, std::pair{3, 240}));
 
-class CrossingPoint : public VnavTest {
- protected:
-  // Within the look-ahead of waypoint 1 for three ticks between route slots.
-  void RunWithinLookAhead() {
-    SetGroundSpeedKt(480.0);
-    PlaceOnFirstLeg(47.5 - 2.0 / kNmPerDegLat);
-    RunToRouteSlot();
-    RunOffSlotTicks(3);
-  }
-};
-
-TEST_F(CrossingPoint, PastTheTodWithVnavItSetsTheMcpAltitudeAndStartsTheNextSegment) {
-  toc = 1;
-  tod = 1;
-  init_tod = 1;
-  vnav = 1;
+TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegment) {
+  toc = tod = init_tod = vnav = 1;
   alt_sel_num = 5000;
   fms_fpln_act[1].restr = 1;
   fms_fpln_act[2].restr = 3;
   fms_fpln_act[2].alt = 11000.0;
-  RunWithinLookAhead();
-  EXPECT_EQ(cross_at_elev, 11000.0);
+  SetGroundSpeedKt(480.0);
+  SetPosition(47.5 - 2.0 / kNmPerDegLat, -122.0);  // within the look-ahead of waypoint 1
+  RunToRouteSlot();
+  RunOffSlotTicks(3);
   ASSERT_FALSE(KeyEventValues(kMcpAltitude).empty());
   EXPECT_EQ(KeyEventValues(kMcpAltitude).back(), 11000);
-  // The constrained active leg began a new descent segment: the T/D tests run again for it.
-  EXPECT_EQ(tod, 0);
+  EXPECT_EQ(tod, 0);  // the T/D tests run again for the new segment
   EXPECT_EQ(tod_stpos, stpos);
 }
 
-class TodPauses : public tick_test::TickTest {};
-
-TEST_F(TodPauses, PauseAtTodHappensOnceAndDisarms) {
+// The T/D pause and the step down to normal simulation rate each happen once; the destination
+// pause once inside its distance.
+TEST_F(VnavTest, TodPausesAndRateStepsHappenOnce) {
   PauseAtTod = 1;
-  tod = 1;
-  RunTicks(3);
-  EXPECT_EQ(KeyEvents(kPause), 1);
-  EXPECT_EQ(PauseAtTod, 0);
-  EXPECT_EQ(tod_pause_done, 1);
-}
-
-TEST_F(TodPauses, SimulationRateIsSteppedDownEveryTickUntilNormal) {
   one_x_at_tod = 1;
   tod = 1;
   host_.SetToken(336, 4.0);
   RunTicks(3);
+  EXPECT_EQ(KeyEvents(kPause), 1);
+  EXPECT_EQ(PauseAtTod, 0);
   EXPECT_EQ(KeyEvents(kSimRateDown), 3);
   host_.SetToken(336, 1.0);
   RunTicks(3);
@@ -320,24 +245,15 @@ TEST_F(TodPauses, SimulationRateIsSteppedDownEveryTickUntilNormal) {
   EXPECT_EQ(tod_1x_done, 1);
 }
 
-struct DestPauseCase {
-  double dest_nm;
-  int pauses;
-};
-
-class PauseNearDestination : public TodPauses, public ::testing::WithParamInterface<DestPauseCase> {};
-
-TEST_P(PauseNearDestination, PausesOnceInsideTheConfiguredDistance) {
+TEST_F(VnavTest, DestinationPauseComesOnceInsideTheConfiguredDistance) {
   init_tod = 1;
   pause_at_dist_on = 1;
   PauseAtDistFromDest = 20;
-  dest_dtg = GetParam().dest_nm;
-  RunTicks(3);
-  EXPECT_EQ(KeyEvents(kPause), GetParam().pauses);
-  EXPECT_EQ(pause_at_dist_on, GetParam().pauses == 1 ? 0 : 1);
+  for (const auto& [dest_nm, pauses] : {std::pair{20.0, 0}, std::pair{19.9, 1}, std::pair{10.0, 1}}) {
+    dest_dtg = dest_nm;
+    RunTicks(3);
+    EXPECT_EQ(KeyEvents(kPause), pauses) << dest_nm;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, PauseNearDestination,
-                         ::testing::Values(DestPauseCase{19.9, 1}, DestPauseCase{20.0, 0}));
 
 }  // namespace
