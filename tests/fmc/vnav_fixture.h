@@ -18,7 +18,7 @@
 
 namespace vnav_test {
 
-struct LegSpec {
+struct PlannedLeg {
   const char* ident;
   double lat;
   double lon;
@@ -28,17 +28,17 @@ struct LegSpec {
 };
 
 // Rows 0..n-1 of the active route; the first and last rows are airports. Leg 1 becomes active.
-inline void SetActiveRoute(std::initializer_list<LegSpec> legs) {
+inline void SetActiveRoute(std::initializer_list<PlannedLeg> legs) {
   int32_t i = 0;
-  for (const LegSpec& spec : legs) {
+  for (const PlannedLeg& planned : legs) {
     RouteLeg& leg = fms_fpln_act[i];
     ResetRouteLeg(leg);
-    leg.ident = spec.ident;
-    leg.lat = spec.lat;
-    leg.lon = spec.lon;
-    leg.restr = spec.restr;
-    leg.alt = spec.alt;
-    leg.ias = spec.ias;
+    leg.ident = planned.ident;
+    leg.lat = planned.lat;
+    leg.lon = planned.lon;
+    leg.restr = planned.restr;
+    leg.alt = planned.alt;
+    leg.ias = planned.ias;
     leg.type = i == 0 || i + 1 == static_cast<int32_t>(legs.size()) ? "APT" : "INT";
     ++i;
   }
