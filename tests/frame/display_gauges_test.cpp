@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
-#include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "frame/display_surface.h"
@@ -71,27 +71,11 @@ constexpr InstanceCase FpNd(const char* p, bool main_panel, bool popup) {
 INSTANTIATE_TEST_SUITE_P(
     Instances, InstanceRuleTest,
     ::testing::Values(Eadi("", true, false, Painted::kNormal), Eadi("", true, true, Painted::kBackground),
-                      Eadi("VC", true, false, Painted::kNothing), Eadi("VC", true, true, Painted::kBackground),
-                      Eadi("VC", false, false, Painted::kNormal), Eadi("WN", true, true, Painted::kNormal),
-                      Eadi("vc", true, false, Painted::kNormal), Eadi("VC ", true, false, Painted::kNormal),
-                      InstanceCase{"FP_PFD", panel_window::kFpPfdEhsi, "VC", true, false, Painted::kNothing},
+                      Eadi("VC", true, false, Painted::kNothing), Eadi("VC", false, false, Painted::kNormal),
+                      Eadi("WN", true, true, Painted::kNormal), Eadi("vc", true, false, Painted::kNormal),
                       // The standby and "FP_ND" never paint only their background.
-                      Stby("VC", true, false, Painted::kNothing), Stby("VC", true, true, Painted::kNormal),
-                      Stby("", true, true, Painted::kNormal), FpNd("", true, true), FpNd("VC", true, false),
-                      InstanceCase{"ND", panel_window::kNd, "VC", true, false, Painted::kNothing},
-                      InstanceCase{"ND", panel_window::kNd, "VC", true, true, Painted::kBackground}));
-
-// The upper EICAS spends its requests only in a normal paint, which tells mode 1 from mode 2.
-TEST_F(DisplayGaugeTest, UpperEicasOutsideItsOpenPopupPaintsOnlyTheBackground) {
-  simhost::GaugeInstance* panel = Create("UPPER_EICAS");
-  simhost::GaugeInstance* popup = Create("UPPER_EICAS", "WN", panel_window::kUpperEicas);
-  Windows(true, panel_window::kUpperEicas, true);
-  eicas_recall_req = 1;
-  Send(panel, gauge::kPreDraw);
-  EXPECT_EQ(eicas_recall_req, 1);
-  Send(popup, gauge::kPreDraw);
-  EXPECT_EQ(eicas_recall_req, 0);
-}
+                      Stby("VC", true, false, Painted::kNothing), Stby("", true, true, Painted::kNormal),
+                      FpNd("", true, true)));
 
 struct CduCase {
   const char* gauge;
@@ -115,11 +99,9 @@ TEST_P(CduInstanceTest, VcSkipsWhileEitherWindowIsShownAndOthersPaintNormally) {
 
 INSTANTIATE_TEST_SUITE_P(Instances, CduInstanceTest,
                          ::testing::Values(CduCase{"FMS_NB", "", true, true, true},
-                                           CduCase{"FMS_NB", "WN", true, true, true},
                                            CduCase{"FMS_NB", "VC", false, true, false},
-                                           CduCase{"FMS_NB", "VC", true, false, false},
                                            CduCase{"FMS_NB", "VC", false, false, true},
-                                           CduCase{"FMS", "", true, true, true}, CduCase{"FMS", "VC", true, false, false}));
+                                           CduCase{"FMS", "VC", true, false, false}));
 
 // The on-screen mark is cleared with or without a device context, and a gauge without a root
 // element is left alone.
@@ -141,16 +123,21 @@ TEST_F(DisplayGaugeTest, PreDrawClearsTheOnScreenMarkWithOrWithoutADeviceContext
   EXPECT_EQ(eadi_surface.width, 0u);
 }
 
-TEST_F(DisplayGaugeTest, NdRunsTheTickFromItsDrawMessageAndTheStandbyKnobShowsFromThen) {
-  simhost::GaugeInstance* nd = Create("ND");
-  Send(nd, gauge::kPreUpdate);
-  EXPECT_EQ(last_tick18, -999.0);
-  Send(nd, gauge::kPreDraw);
-  EXPECT_NE(last_tick18, -999.0);
-  simhost::GaugeInstance* stby = Create("STBY_PFD", "VC");  // behind the 2-D panel: paints nothing
-  EXPECT_TRUE(stby->ElementHidden(1));
-  Send(stby, gauge::kPreDraw);
-  EXPECT_FALSE(stby->ElementHidden(1));
+// Each gauge runs the per-tick driver from one message only (the checklist from none).
+TEST_F(DisplayGaugeTest, OnlyItsOwnMessageRunsTheTick) {
+  const std::pair<const char*, int32_t> kGauges[] = {{"ND", gauge::kPreDraw},
+                                                     {"RADIO_STACK", gauge::kPreUpdate},
+                                                     {"RETRO_EFIS_CTRL", gauge::kPreDraw},
+                                                     {"ALT_ALERT", gauge::kPreDraw},
+                                                     {"ELEC_CHKLIST", -1}};
+  for (const auto& [name, ticking] : kGauges) {
+    simhost::GaugeInstance* g = Create(name);
+    for (int32_t message : {gauge::kPreUpdate, gauge::kPostUpdate, gauge::kPreDraw, gauge::kPostDraw}) {
+      ResetModuleState();
+      Send(g, message);
+      EXPECT_EQ(last_tick18 != -999.0, message == ticking) << name << " " << message;
+    }
+  }
 }
 
 // The start-up chores each message of each gauge runs.
@@ -178,9 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ChoreCase{"FMS_NB", gauge::kConnectToWindow, true, true, true, true},
                       ChoreCase{"FMS_NB", gauge::kPreInstall, false, false, false, false},
                       ChoreCase{"ND", gauge::kPreInstall, true, true, true, false},
-                      ChoreCase{"ND", gauge::kPreInitialize, false, true, false, true},
-                      ChoreCase{"LOWER_EICAS", gauge::kConnectToWindow, false, false, true, false},
-                      ChoreCase{"STBY_PFD", gauge::kConnectToWindow, false, true, true, false}));
+                      ChoreCase{"ND", gauge::kPreInitialize, false, true, false, true}));
 
 // Before the server has read the title an identification call costs no attempt.
 TEST_F(DisplayGaugeTest, IdentificationWithoutATitleCountsNoAttempt) {
@@ -204,33 +189,5 @@ TEST_F(DisplayGaugeTest, DisconnectStopsTheDrawingLibraryOnlyWhenStarted) {
   EXPECT_EQ(gdiplus::OpenSessions(), 0);
   EXPECT_EQ(gdiplus_token, 0u);
 }
-
-struct ClickCase {
-  const char* name;
-  gauge::MouseFunction click;
-  uint32_t popup;
-  bool blocked_by_window_20000;
-};
-
-class ScreenClickTest : public DisplayGaugeTest, public ::testing::WithParamInterface<ClickCase> {};
-
-TEST_P(ScreenClickTest, ClickTogglesThePopupUnlessBlocked) {
-  const ClickCase& c = GetParam();
-  const gauge::PixelPoint p{5, 5};
-  EXPECT_EQ(c.click(&p, gauge::kMouseLeftSingle), 1);
-  EXPECT_TRUE(host().WindowShown(c.popup));
-  EXPECT_EQ(c.click(&p, gauge::kMouseLeftSingle), 1);
-  EXPECT_FALSE(host().WindowShown(c.popup));
-  host().SetWindowShown(panel_window::kClickBlock, true);
-  EXPECT_EQ(c.click(&p, gauge::kMouseLeftSingle), c.blocked_by_window_20000 ? 0 : 1);
-  EXPECT_EQ(host().WindowShown(c.popup), !c.blocked_by_window_20000);
-}
-
-INSTANTIATE_TEST_SUITE_P(Displays, ScreenClickTest,
-                         ::testing::Values(ClickCase{"FmsNb", FmsNbScreenClick, 5000, false},
-                                           ClickCase{"Nd", NdScreenClick, 80, true},
-                                           ClickCase{"LowerEicas", LowerEicasScreenClick, 95, false},
-                                           ClickCase{"FpPfd", FpPfdScreenClick, 5014, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

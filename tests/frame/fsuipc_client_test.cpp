@@ -36,36 +36,28 @@ TEST_F(FsuipcTest, OpenReadsTheServerIdentityAndWritesTheClientVersion) {
   EXPECT_TRUE(FsuipcOpen(simhost::FsuipcServer::kDefaultSimId, &err_, fsuipc_buffer, sizeof fsuipc_buffer));
 }
 
-struct OpenCase {
-  const char* what;
-  bool present;
-  uint32_t version;
-  uint16_t check_word;
-  uint32_t required_sim;
-  uint32_t error;
-};
-
-class FsuipcOpenErrorTest : public FsuipcTest, public ::testing::WithParamInterface<OpenCase> {};
-
-TEST_P(FsuipcOpenErrorTest, FailsWithItsCodeAndLeavesTheLinkClosed) {
-  const OpenCase& c = GetParam();
-  server().set_present(c.present);
-  server().set_version(c.version);
-  server().set_check_word(c.check_word);
-  EXPECT_FALSE(FsuipcOpen(c.required_sim, &err_, fsuipc_buffer, sizeof fsuipc_buffer));
-  EXPECT_EQ(err_, c.error);
+// Each failure leaves the link closed.
+TEST_F(FsuipcTest, OpenFailsWithTheCodeOfItsCause) {
+  const struct {
+    bool present;
+    uint32_t version;
+    uint16_t check_word;
+    uint32_t required_sim, error;
+  } kCases[] = {{false, 0x49740000, 0xFADE, 0, kFsuipcNoServer},
+                {true, 0x19980004, 0xFADE, 0, kFsuipcWrongVersion},
+                {true, 0x49740000, 0xFADF, 0, kFsuipcWrongVersion},
+                {true, 0x49740000, 0xFADE, 8, kFsuipcWrongSim}};
   const uint8_t b = 1;
-  EXPECT_FALSE(FsuipcWrite(0x310A, 1, &b, &err_));
-  EXPECT_EQ(err_, kFsuipcNotOpen);
+  for (const auto& c : kCases) {
+    server().set_present(c.present);
+    server().set_version(c.version);
+    server().set_check_word(c.check_word);
+    EXPECT_FALSE(FsuipcOpen(c.required_sim, &err_, fsuipc_buffer, sizeof fsuipc_buffer));
+    EXPECT_EQ(err_, c.error);
+    EXPECT_FALSE(FsuipcWrite(0x310A, 1, &b, &err_));
+    EXPECT_EQ(err_, kFsuipcNotOpen);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, FsuipcOpenErrorTest,
-    ::testing::Values(OpenCase{"NoServerWindow", false, 0x49740000, 0xFADE, 0, kFsuipcNoServer},
-                      OpenCase{"OldServer", true, 0x19980004, 0xFADE, 0, kFsuipcWrongVersion},
-                      OpenCase{"BadCheckWord", true, 0x49740000, 0xFADF, 0, kFsuipcWrongVersion},
-                      OpenCase{"OtherSimulator", true, 0x49740000, 0xFADE, 8, kFsuipcWrongSim}),
-    [](const auto& info) { return std::string(info.param.what); });
 
 // A buffer under 32 bytes (or none) fails with 6 before the server is looked for; the open's own
 // requests need 66 bytes: two 4-byte reads (28 bytes of room each) and a 2-byte write.
@@ -96,34 +88,26 @@ TEST_F(FsuipcTest, AlreadyOpenFailsWithOneAndKeepsTheEarlierLink) {
   EXPECT_EQ(server().Value(0x310A, 1), 9u);
 }
 
-struct RoomCase {
-  uint32_t size;
-  bool write;  // else a read
-  uint32_t n;
-  bool fits;
-};
-
-class FsuipcRoomTest : public FsuipcTest, public ::testing::WithParamInterface<RoomCase> {};
-
-TEST_P(FsuipcRoomTest, RequestFitsOnlyWithinTheUsableSize) {
-  const RoomCase& c = GetParam();
+// 40000 bytes are cut to 32512; a count that would wrap 32-bit arithmetic is refused, not written.
+TEST_F(FsuipcTest, RequestFitsOnlyWithinTheUsableSize) {
+  const struct {
+    uint32_t size;
+    bool write;  // else a read
+    uint32_t n;
+    bool fits;
+  } kCases[] = {{1024, true, 1000, true},        {1024, true, 1001, false},      {1024, false, 996, true},
+                {1024, false, 997, false},       {40000, true, 32488, true},     {40000, true, 32489, false},
+                {1024, true, 0xFFFFFFF0u, false}, {1024, false, 0xFFFFFFF0u, false}};
   static std::vector<uint8_t> buffer(40000);
   static std::vector<uint8_t> data(40000);
-  ASSERT_TRUE(FsuipcOpen(0, &err_, buffer.data(), c.size));
-  const bool ok = c.write ? FsuipcWrite(0x4000, c.n, data.data(), &err_) : IpcRead(0x4000, c.n, data.data(), &err_);
-  EXPECT_EQ(ok, c.fits);
-  EXPECT_EQ(err_, c.fits ? 0u : uint32_t{kFsuipcNoRoom});
-  FsuipcClose();
+  for (const auto& c : kCases) {
+    ASSERT_TRUE(FsuipcOpen(0, &err_, buffer.data(), c.size));
+    const bool ok = c.write ? FsuipcWrite(0x4000, c.n, data.data(), &err_) : IpcRead(0x4000, c.n, data.data(), &err_);
+    EXPECT_EQ(ok, c.fits) << c.size << " " << c.n;
+    EXPECT_EQ(err_, c.fits ? 0u : uint32_t{kFsuipcNoRoom}) << c.size << " " << c.n;
+    FsuipcClose();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, FsuipcRoomTest,
-    ::testing::Values(RoomCase{1024, true, 1000, true}, RoomCase{1024, true, 1001, false},
-                      RoomCase{1024, false, 996, true}, RoomCase{1024, false, 997, false},
-                      // 40000 is cut to 32512.
-                      RoomCase{40000, true, 32488, true}, RoomCase{40000, true, 32489, false},
-                      // A count that would wrap 32-bit arithmetic is refused, not written.
-                      RoomCase{1024, true, 0xFFFFFFF0u, false}, RoomCase{1024, false, 0xFFFFFFF0u, false}));
 
 // Closed link 9; nothing queued 10 (the link stays open); an answer other than 1 gives 13, delivers
 // nothing and empties the queue.
@@ -184,35 +168,26 @@ TEST_F(FsuipcTest, RequestBufferHoldsTheEntriesBackToBack) {
 
 // The state poll.
 
-struct PollCase {
-  int32_t before;
-  uint8_t state;    // 0x8320
-  uint16_t pause;   // 0x0264
-  uint16_t b24;     // 0x0B24
-  uint16_t w5dc;    // 0x05DC
-  int32_t after;
-};
-
-class PollFsuipcStateTest : public FsuipcTest, public ::testing::WithParamInterface<PollCase> {};
-
-TEST_P(PollFsuipcStateTest, SoundStoppedFollowsThePolledOffsets) {
-  const PollCase& c = GetParam();
-  server().SetValue(0x8320, 1, c.state);
-  server().SetValue(0x0264, 2, c.pause);
-  server().SetValue(0x0B24, 2, c.b24);
-  server().SetValue(0x05DC, 2, c.w5dc);
-  sim_sound_stopped = c.before;
-  PollFsuipcState();
-  EXPECT_EQ(sim_sound_stopped, c.after);
-  EXPECT_EQ(fsuipc_poll_flag, 0);  // never leaves its load value
-  EXPECT_TRUE(OpenShared());      // the poll closed its link
+TEST_F(FsuipcTest, SoundStoppedFollowsThePolledOffsets) {
+  const struct {
+    int32_t before;
+    uint8_t state;   // 0x8320
+    uint16_t pause;  // 0x0264
+    uint16_t b24;    // 0x0B24
+    uint16_t w5dc;   // 0x05DC
+    int32_t after;
+  } kCases[] = {{0, 3, 0, 1, 0, 1}, {0, 0, 0, 0, 0, 1}, {1, 2, 0, 1, 0, 0}, {1, 0, 0, 2, 0, 1}, {2, 3, 1, 0, 1, 2}};
+  for (const auto& c : kCases) {
+    server().SetValue(0x8320, 1, c.state);
+    server().SetValue(0x0264, 2, c.pause);
+    server().SetValue(0x0B24, 2, c.b24);
+    server().SetValue(0x05DC, 2, c.w5dc);
+    sim_sound_stopped = c.before;
+    PollFsuipcState();
+    EXPECT_EQ(sim_sound_stopped, c.after) << c.before << " " << int{c.state} << " " << c.b24;
+  }
+  EXPECT_TRUE(OpenShared());  // the poll closed its link
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Offsets, PollFsuipcStateTest,
-    ::testing::Values(PollCase{0, 0, 0, 1, 0, 0}, PollCase{0, 3, 0, 1, 0, 1}, PollCase{0, 0, 1, 1, 0, 1},
-                      PollCase{0, 0, 0, 0, 0, 1}, PollCase{0, 0, 0, 1, 1, 1}, PollCase{1, 2, 0, 1, 0, 0},
-                      PollCase{1, 0, 0, 2, 0, 1}, PollCase{2, 3, 1, 0, 1, 2}));
 
 TEST_F(FsuipcTest, OneByteUsersWriteTheirOffsetsAndThePollWithoutServerKeepsTheState) {
   FsuipcSet32F8();
@@ -234,24 +209,20 @@ TEST_F(FsuipcTest, OneByteUsersWriteTheirOffsetsAndThePollWithoutServerKeepsTheS
 
 // A stale link (opened and never closed) makes the next user's open fail with code 1; every user
 // closes it then, so the user after that works again.
-using StaleLinkUser = void (*)();
-
-class FsuipcStaleLinkTest : public FsuipcTest, public ::testing::WithParamInterface<StaleLinkUser> {};
-
-TEST_P(FsuipcStaleLinkTest, UserClosesAStaleLinkAfterItsFailedOpen) {
-  ASSERT_TRUE(OpenShared());
-  thr_disc_set = 1;
-  GetParam()();
-  EXPECT_EQ(fsuipc_open_ok, 0);
-  EXPECT_EQ(fsuipc_result, uint32_t{kFsuipcAlreadyOpen});
-  EXPECT_EQ(thr_disc_set, 1);
-  EXPECT_TRUE(server().WritesTo(0x32F8).empty());
-  FsuipcSet32F8();
-  EXPECT_EQ(fsuipc_open_ok, 1);
-  EXPECT_EQ(server().Value(0x32F8, 1), 7u);
+TEST_F(FsuipcTest, EveryUserClosesAStaleLinkAfterItsFailedOpen) {
+  for (void (*user)() : {&PollFsuipcState, &FsuipcSet32F8, &FsuipcClear32F8, &FsuipcClear310A}) {
+    ASSERT_TRUE(OpenShared());
+    thr_disc_set = 1;
+    const size_t writes = server().WritesTo(0x32F8).size();
+    user();
+    EXPECT_EQ(fsuipc_open_ok, 0);
+    EXPECT_EQ(fsuipc_result, uint32_t{kFsuipcAlreadyOpen});
+    EXPECT_EQ(thr_disc_set, 1);
+    EXPECT_EQ(server().WritesTo(0x32F8).size(), writes);
+    FsuipcSet32F8();
+    EXPECT_EQ(fsuipc_open_ok, 1);
+    EXPECT_EQ(server().Value(0x32F8, 1), 7u);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Users, FsuipcStaleLinkTest,
-                         ::testing::Values(&PollFsuipcState, &FsuipcSet32F8, &FsuipcClear32F8, &FsuipcClear310A));
 
 }  // namespace

@@ -28,23 +28,6 @@ TEST(GaugeTable, EveryHeaderIsWellFormedAndTheListEnds) {
 
 using GaugeInstanceTest = FrameTest;
 
-// Kept as the gauges have it: the shared routines hand the SERVER root to the host whichever gauge
-// is called.
-TEST_F(GaugeInstanceTest, SharedRoutinesHandTheServerRootWhicheverGaugeIsCalled) {
-  simhost::GaugeInstance* nd = Create("ND");
-  const struct {
-    int32_t message;
-    int slot;
-  } kRoutineSlots[] = {{gauge::kPreQuery, 24},  {gauge::kPreInstall, 25},  {gauge::kPreInitialize, 26},
-                       {gauge::kPreUpdate, 27}, {gauge::kPreGenerate, 28}, {gauge::kPreDraw, 29},
-                       {gauge::kPreKill, 31}};
-  for (const auto& rs : kRoutineSlots) {
-    Send(nd, rs.message);
-    EXPECT_EQ(host().element_service_calls(rs.slot), 1) << rs.slot;
-    EXPECT_EQ(host().last_element_service_arg(), server_gauge.elements_list[0]) << rs.slot;
-  }
-}
-
 // A child's box lies relative to its parent row; the CDU keys react only inside their own boxes.
 TEST_F(GaugeInstanceTest, ClickAreasLieRelativeToTheirParentBox) {
   simhost::GaugeInstance* radio = Create("RADIO_STACK");

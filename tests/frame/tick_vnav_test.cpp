@@ -69,9 +69,7 @@ TEST_P(TodByPosition, StartsTheDescentAndAsksToResetTheMcp) {
   SetTodAhead(47.2, 1.0);
   RunToRouteSlot();
   EXPECT_EQ(tod, 1);
-  EXPECT_DOUBLE_EQ(last_restr_lat, tod_lat);
   EXPECT_EQ(KeyEventValues(kMcpAltitude), std::vector<int32_t>{35000});
-  EXPECT_EQ(vnav_page, 3);
   EXPECT_EQ(cdu_message, c.shown ? "RESET MCP" : "");
 }
 
@@ -150,7 +148,6 @@ TEST_P(AfterTod, CommandsTheDescentSpeedOrLeavesTheMachHold) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, AfterTod,
     ::testing::Values(AfterTodCase{"FarNoMach", 30.0, 0.0, {kMcpSpeed}},
-                      AfterTodCase{"FarMach", 30.0, 1.0, {kMachHoldOff, kSpeedHoldOn}},
                       AfterTodCase{"NearNoMach", 20.0, 0.0, {}},
                       AfterTodCase{"NearMach", 20.0, 1.0, {kMachHoldOff, kSpeedHoldOn}}),
     [](const auto& info) { return std::string(info.param.label); });

@@ -2,79 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
-#include "fmc/fmc_globals.h"
-#include "fmc/thrust_limits.h"
-#include "frame/frame_globals.h"
 #include "frame/panel_fixture.h"
 #include "frame/panel_gauge_globals.h"
 #include "frame/tick_globals.h"
 #include "state/aircraft_id.h"
 
 namespace {
-
-class ThrustModeTest : public PanelGaugeTest {
- protected:
-  void SetUp() override {
-    PanelGaugeTest::SetUp();
-    tmsp_ = Create("TMSP");
-    thr_ref_to_req = 0;  // loads pending: the tests watch it being raised
-    epr_bug = 9.0;
-    epr_bug_2 = 8.0;
-  }
-  void Press(int x, int y) { ASSERT_TRUE(Click(tmsp_, x + 9, y + 9)); }
-
-  simhost::GaugeInstance* tmsp_ = nullptr;
-};
-
-// In the air TO gives the go-around reference and keeps the assumed temperature; on the ground it
-// resets the temperature from token 350. Both raise the TO request.
-TEST_F(ThrustModeTest, TakeOffReferenceDependsOnBeingOnTheGround) {
-  host().SetToken(350, 0.125);
-  Press(20, 18);
-  EXPECT_EQ(tmsp, 2);
-  EXPECT_EQ(to_epr_temp_sel, -99.0);
-  EXPECT_EQ(thr_ref_to_req, 1);
-  host().SetToken(60, 1.0);
-  Press(20, 18);
-  EXPECT_EQ(tmsp, 1);
-  EXPECT_EQ(to_epr_temp_sel, 32.0);
-}
-
-struct ModeButton {
-  int x, y;
-  int32_t mode;
-  bool cruise_request;
-};
-
-class ModeButtonTest : public ThrustModeTest, public ::testing::WithParamInterface<ModeButton> {};
-
-TEST_P(ModeButtonTest, ButtonSetsItsModeAndRecomputesBothReferences) {
-  Press(GetParam().x, GetParam().y);
-  EXPECT_EQ(tmsp, GetParam().mode);
-  EXPECT_EQ(thr_ref_crz_req, GetParam().cruise_request ? 1 : 0);
-  EXPECT_EQ(thr_ref_to_req, 0);
-  EXPECT_EQ(epr_bug, GetThrustLimitEpr(0.0));
-  EXPECT_EQ(epr_bug_2, epr_bug);
-}
-
-INSTANTIATE_TEST_SUITE_P(Buttons, ModeButtonTest,
-                         ::testing::Values(ModeButton{97, 18, 5, false}, ModeButton{45, 59, 6, true}));
-
-TEST_F(ThrustModeTest, TemperatureSelectorRaisesItsRequestsWithAClick) {
-  ASSERT_TRUE(Click(tmsp_, 79 + 5, 55 + 5));
-  EXPECT_EQ(to_temp_decr_req, 1);
-  EXPECT_EQ(to_temp_incr_req, 0);
-  EXPECT_EQ(sound_event_code, 2);
-  ASSERT_TRUE(Click(tmsp_, 79 + 25, 55 + 5));
-  EXPECT_EQ(to_temp_incr_req, 1);
-  EXPECT_EQ(tmsp, 1);  // the mode is not touched
-  EXPECT_FALSE(Click(tmsp_, 79 + 15, 55 + 5));  // the gap between the halves
-}
 
 using EicasSwitchTest = PanelGaugeTest;
 
@@ -83,36 +20,14 @@ TEST_F(EicasSwitchTest, EngTogglesTheEnginePageAndStsAlwaysShowsStatus) {
   const struct {
     int x;
     int32_t page;
-  } kPresses[] = {{21, 2}, {0, 1}, {0, 0}, {0, 1}, {21, 2}, {21, 2}, {0, 1}};
+  } kPresses[] = {{21, 2}, {0, 1}, {0, 0}, {21, 2}, {21, 2}, {0, 1}};
   for (const auto& p : kPresses) {
     ASSERT_TRUE(Click(g, p.x + 10, 10));
     EXPECT_EQ(lower_eicas_mode, p.page);
   }
-  EXPECT_EQ(host().Named("eng_lwr_eicas"), 1.0);
-  EXPECT_EQ(host().Named("sts_lwr_eicas"), 2.0);
-  lower_eicas_mode = 5;  // a page ENG does not know stays, and is published as it is
+  lower_eicas_mode = 5;  // a page ENG does not know stays
   ASSERT_TRUE(Click(g, 10, 10));
   EXPECT_EQ(lower_eicas_mode, 5);
-  EXPECT_EQ(host().Named("eng_lwr_eicas"), 5.0);
-}
-
-// The message switch: cancel and recall raise their requests; its pre-initialise runs the
-// connection chores and the data loads.
-TEST_F(EicasSwitchTest, CancelAndRecallRaiseTheirRequestsAndPreInitialiseLoadsTheData) {
-  host().set_current_directory("/sim");
-  simhost::GaugeInstance* sw = Create("EICAS_MSG_SW");
-  ASSERT_TRUE(Click(sw, 42 + 5, 28 + 5));
-  EXPECT_EQ(eicas_cancel_req, 1);
-  EXPECT_EQ(eicas_recall_req, 0);
-  ASSERT_TRUE(Click(sw, 72 + 5, 28 + 5));
-  EXPECT_EQ(eicas_recall_req, 1);
-  Send(sw, gauge::kPreInstall);
-  EXPECT_TRUE(host().key_handler_registered());
-  EXPECT_TRUE(sim_root.empty());
-  Send(sw, gauge::kPreInitialize);
-  EXPECT_EQ(host().key_handler_register_calls(), 1);
-  EXPECT_EQ(sim_root, "/sim");
-  EXPECT_EQ(fpl_list_loaded, 1);  // built: an empty plan folder gives the "NEW FPL" row
 }
 
 class FlchGaugeTest : public PanelGaugeTest {
