@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "cdu/cdu_globals.h"
-#include "fmc/fmc_globals.h"
 #include "frame/display_surface.h"
 #include "frame/frame_fixture.h"
 #include "frame/frame_globals.h"
@@ -139,33 +138,6 @@ TEST_F(DisplayGaugeTest, OnlyItsOwnMessageRunsTheTick) {
     }
   }
 }
-
-// The start-up chores each message of each gauge runs.
-struct ChoreCase {
-  const char* gauge;
-  int32_t message;
-  bool identifies, fills_folder, starts_gdiplus, loads_data;
-};
-
-class StartupChoreTest : public DisplayGaugeTest, public ::testing::WithParamInterface<ChoreCase> {};
-
-TEST_P(StartupChoreTest, MessageRunsTheChoresOfItsGauge) {
-  const ChoreCase& c = GetParam();
-  host().set_current_directory("/sim");
-  aircraft = "orvantel 757-200";  // a known title: each identification counts one attempt
-  Send(Create(c.gauge), c.message);
-  EXPECT_EQ(acfg_attempts, c.identifies ? 1 : 0);
-  EXPECT_EQ(sim_root.empty(), !c.fills_folder);
-  EXPECT_EQ(gdiplus_token != 0, c.starts_gdiplus);
-  EXPECT_EQ(fpl_list_loaded, c.loads_data ? 1 : 0);  // the stored-plan list holds its "NEW FPL" row
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gauges, StartupChoreTest,
-    ::testing::Values(ChoreCase{"FMS_NB", gauge::kConnectToWindow, true, true, true, true},
-                      ChoreCase{"FMS_NB", gauge::kPreInstall, false, false, false, false},
-                      ChoreCase{"ND", gauge::kPreInstall, true, true, true, false},
-                      ChoreCase{"ND", gauge::kPreInitialize, false, true, false, true}));
 
 // Before the server has read the title an identification call costs no attempt.
 TEST_F(DisplayGaugeTest, IdentificationWithoutATitleCountsNoAttempt) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "frame/tick_globals.h"
 #include "support/sim_fixture.h"
@@ -95,61 +96,43 @@ TEST_F(MainUpdateTest, GrossWeightIsRecomputedInTheRunThatWrapsTheSlowCounter) {
   EXPECT_DOUBLE_EQ(gross_weight, 120000.0);
 }
 
-struct WindCase {
-  const char* label;
-  double gs, hdg_mag, wind_kt, from_rel_deg;
-  double tas, trk, drift;
-};
-
-class WindTriangle : public MainUpdateTest, public ::testing::WithParamInterface<WindCase> {};
-
-TEST_P(WindTriangle, DerivesAirspeedTrackAndDriftFromGroundSpeedAndWind) {
-  const WindCase& c = GetParam();
-  host_.SetToken(86, c.hdg_mag + 10.0);
-  host_.SetToken(81, c.hdg_mag);
-  host_.SetToken(343, c.wind_kt);
-  host_.SetToken(344, c.hdg_mag + 10.0 + c.from_rel_deg);
-  SetGroundSpeedKt(c.gs);
-  RunTicks(1);
-  EXPECT_NEAR(true_airspeed, c.tas, 1e-9);
-  EXPECT_NEAR(plane_trk_mag, c.trk, 1e-9);
-  EXPECT_NEAR(drift_angle, c.drift, 1e-9);
+// 10 kt from the right at 120 kt gives 5 degrees of drift to the left, wrapping below 0 or at 360.
+// With no airspeed (a tailwind equal to the ground speed, or under 25 kt) the track is the heading
+// and there is no drift from a division by zero.
+TEST_F(MainUpdateTest, WindTriangleGivesAirspeedTrackAndDrift) {
+  const struct {
+    double gs, hdg_mag, wind_kt, from_rel_deg;
+    double tas, trk, drift;
+  } kCases[] = {{120.0, 2.0, 10.0, 90.0, 120.0, 357.0, 5.0},
+                {120.0, 359.0, 10.0, -90.0, 120.0, 4.0, -5.0},
+                {120.0, 45.0, 120.0, 180.0, 0.0, 45.0, 0.0},
+                {25.0, 80.0, 20.0, 90.0, 0.0, 80.0, 0.0}};
+  for (const auto& c : kCases) {
+    host_.SetToken(86, c.hdg_mag + 10.0);
+    host_.SetToken(81, c.hdg_mag);
+    host_.SetToken(343, c.wind_kt);
+    host_.SetToken(344, c.hdg_mag + 10.0 + c.from_rel_deg);
+    SetGroundSpeedKt(c.gs);
+    RunTicks(1);
+    EXPECT_NEAR(true_airspeed, c.tas, 1e-9) << c.hdg_mag;
+    EXPECT_NEAR(plane_trk_mag, c.trk, 1e-9) << c.hdg_mag;
+    EXPECT_NEAR(drift_angle, c.drift, 1e-9) << c.hdg_mag;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WindTriangle,
-    ::testing::Values(// 10 kt from the right at 120 kt: 5 degrees of drift to the left, wrapping below 0.
-                      WindCase{"CrosswindWrapsBelowZero", 120.0, 2.0, 10.0, 90.0, 120.0, 357.0, 5.0},
-                      WindCase{"CrosswindWrapsAt360", 120.0, 359.0, 10.0, -90.0, 120.0, 4.0, -5.0},
-                      // No airspeed: the track is the heading, and no drift from a division by zero.
-                      WindCase{"TailwindEqualToGroundSpeed", 120.0, 45.0, 120.0, 180.0, 0.0, 45.0, 0.0},
-                      WindCase{"GroundSpeedOf25KtGivesNoTriangle", 25.0, 80.0, 20.0, 90.0, 0.0, 80.0, 0.0}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-struct MachBugCase {
-  const char* label;
-  double mach;
-  bool follows_mach_bug;
-};
-
-class SpeedBugWithMachHold : public MainUpdateTest, public ::testing::WithParamInterface<MachBugCase> {};
-
-TEST_P(SpeedBugWithMachHold, FollowsTheMachBugOnlyFromMach01) {
-  const MachBugCase& c = GetParam();
+// Below Mach 0.1 the speed bug keeps the MCP speed rather than dividing by a Mach of about 0.
+TEST_F(MainUpdateTest, SpeedBugFollowsTheMachBugOnlyFromMach01) {
   host_.SetToken(61, 280.0);
   host_.SetToken(116, 250.0);
   host_.SetToken(117, 1.0);
   host_.SetToken(118, 0.8);
-  host_.SetToken(64, c.mach * kMachWord);
-  RunTicks(1);
-  ASSERT_NEAR(plane_mach, c.mach, 1e-12);
-  EXPECT_DOUBLE_EQ(ap_spdbug, c.follows_mach_bug ? ias / plane_mach * 0.8 : 250.0);
+  for (const auto& [mach, follows] : {std::pair{0.099, false}, std::pair{0.5, true}}) {
+    host_.SetToken(64, mach * kMachWord);
+    RunTicks(1);
+    ASSERT_NEAR(plane_mach, mach, 1e-12);
+    EXPECT_DOUBLE_EQ(ap_spdbug, follows ? ias / plane_mach * 0.8 : 250.0) << mach;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, SpeedBugWithMachHold,
-                         ::testing::Values(MachBugCase{"BelowMach01", 0.099, false},
-                                           MachBugCase{"AtCruiseMach", 0.5, true}),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(MainUpdateTest, NearLevelBankIsStoredAsZero) {
   for (const auto& [raw, stored] : {std::pair{-0.03, 0.0}, std::pair{-0.035, -0.035}, std::pair{0.0349, 0.0},

