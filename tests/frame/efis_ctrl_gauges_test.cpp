@@ -25,13 +25,6 @@ class EfisCtrlTest : public PanelGaugeTest {
   simhost::GaugeInstance* retro_ = nullptr;
 };
 
-// The centre button also writes the landing-checklist variable, as the panel has it.
-TEST_F(EfisCtrlTest, CentreButtonFlipsCentringAndWritesTheChecklistVariable) {
-  ASSERT_TRUE(Click(classic_, 335 + 20, 448 + 20));
-  EXPECT_EQ(ctr_mode, 1);
-  EXPECT_EQ(host().Named("ldg_checklist"), 5.0);
-}
-
 // Below 0 ft only the up half sends, at 990 ft only the down half.
 TEST_F(EfisCtrlTest, DecisionHeightKnobHalvesSendOnlyInsideTheRange) {
   const std::pair<double, uint32_t> kCases[] = {{0.0, 0x10311}, {990.0, 0x10312}, {-10.0, 0x10311}};

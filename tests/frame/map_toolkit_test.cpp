@@ -95,23 +95,6 @@ TEST_F(MapToolkitTest, AltitudeArcNeedsAVerticalSpeedAndADrawableDistance) {
   EXPECT_TRUE(rec().ops().empty());
 }
 
-// A left-turn hold lays its outbound leg on the left of the inbound course.
-TEST_F(MapToolkitTest, LeftHoldOutboundLegLiesLeftOfTheFix) {
-  plane_hdg_mag = 100.0;
-  route_holds[1].lat = plane_lat;  // the fix under the aircraft
-  route_holds[1].lon = plane_lon;
-  route_holds[1].turn = 2;
-  route_holds[1].leg_dist = 5.0;
-  route_holds[1].inbd_crs = 100.0;
-  map_px_per_nm = 2.0;
-  Draw([](gfx::Graphics* g) { DrawMapHoldFpNd(g, 1.0, 1.0); });
-  const auto lines = Ops(OpKind::Stroke, kMagentaInk);
-  ASSERT_EQ(lines.size(), 5u);
-  const auto outbound = rec().PointsOf(*lines[1]);
-  EXPECT_NEAR(outbound[0].x, 200.0 - 5.0, 1e-3);
-  EXPECT_NEAR(outbound[1].y, 200.0 + 8.0, 1e-3);
-}
-
 TEST_F(MapToolkitTest, RouteMarksSetTheScaleAndMarkTheProfilePoints) {
   cruise_alt = 35000;
   toc = 0;
