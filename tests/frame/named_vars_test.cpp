@@ -88,23 +88,19 @@ TEST_F(NamedVarsTest, ServerRegistersOncePerConnectionAndRewritesEhsiModeOnRecon
   EXPECT_EQ(host().Named("ehsi_mode"), 3.0);
 }
 
-struct ShowCase {
-  double ias, vs;
-  int32_t want_ias, want_vs;
-};
-
-class IasVsShowTest : public NamedVarsTest, public ::testing::WithParamInterface<ShowCase> {};
-
-TEST_P(IasVsShowTest, ReadsBothWindowsTruncatedTowardZero) {
-  host().SetNamed("ias_show", GetParam().ias);
-  host().SetNamed("vs_show", GetParam().vs);
-  int32_t ias = -7, vs = -7;
-  GetIasVsShowVars(&ias, &vs);
-  EXPECT_EQ(ias, GetParam().want_ias);
-  EXPECT_EQ(vs, GetParam().want_vs);
+TEST_F(NamedVarsTest, IasAndVsWindowsReadTruncatedTowardZeroAndSaturate) {
+  const struct {
+    double ias, vs;
+    int32_t want_ias, want_vs;
+  } kCases[] = {{1.9, -0.9, 1, 0}, {-2.5, 3e12, -2, 2147483647}};
+  for (const auto& c : kCases) {
+    host().SetNamed("ias_show", c.ias);
+    host().SetNamed("vs_show", c.vs);
+    int32_t ias = -7, vs = -7;
+    GetIasVsShowVars(&ias, &vs);
+    EXPECT_EQ(ias, c.want_ias) << c.ias;
+    EXPECT_EQ(vs, c.want_vs) << c.vs;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, IasVsShowTest,
-                         ::testing::Values(ShowCase{1.9, -0.9, 1, 0}, ShowCase{-2.5, 3e12, -2, 2147483647}));
 
 }  // namespace

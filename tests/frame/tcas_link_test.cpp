@@ -102,47 +102,31 @@ TEST_F(TcasLinkTest, ListDeliveredAtTickZeroIsTaken) {
   EXPECT_EQ(tcas_target_cnt, 1);
 }
 
-struct BearingCase {
-  double rel_brg_rad;
-  double hdg_true;
-  double brg;
-};
-
-class TcasBearingTest : public TcasLinkTest, public ::testing::WithParamInterface<BearingCase> {};
-
-TEST_P(TcasBearingTest, BearingIsRelativeBearingPlusTrueHeading) {
-  plane_hdg_true = GetParam().hdg_true;
-  module().Add(3.0, GetParam().rel_brg_rad * 180.0 / std::numbers::pi, 0.0);
+// Row 1 holds the last intruder. The bearing is the relative bearing plus the true heading, folded
+// at 360; the threat and trend indices pick their letters, and indices that would read outside the
+// letter text give other traffic and no arrow.
+TEST_F(TcasLinkTest, IntrudersDecodeToBearingAndLetters) {
+  plane_hdg_true = 359.0;
+  const struct {
+    double rel_brg_deg;
+    int threat, trend;
+    double brg;
+    char threat_letter, trend_letter;
+  } kCases[] = {{0.0, 0, 0, 359.0, 'O', '-'},
+                {180.0 / std::numbers::pi, 2, -1, 180.0 / std::numbers::pi - 1.0, 'T', 'v'},
+                {0.0, 6, -5, 359.0, '^', 'O'},
+                {0.0, 7, 2, 359.0, 'O', '-'},
+                {0.0, -1, -6, 359.0, 'O', '-'}};
+  for (const auto& c : kCases) module().Add(3.0, c.rel_brg_deg, 0.0, c.threat, c.trend);
   ConnectAndTake();
-  ASSERT_EQ(tcas_target_cnt, 1);
-  EXPECT_NEAR(tcas_targets[1].brg_deg, GetParam().brg, 1e-4);
+  ASSERT_EQ(tcas_target_cnt, 5);
+  for (int i = 0; i < 5; ++i) {
+    const auto& t = tcas_targets[5 - i];
+    EXPECT_NEAR(t.brg_deg, kCases[i].brg, 1e-4) << i;
+    EXPECT_EQ(t.threat, kCases[i].threat_letter) << i;
+    EXPECT_EQ(t.zero, 0) << i;
+    EXPECT_EQ(t.trend, kCases[i].trend_letter) << i;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Bearings, TcasBearingTest,
-                         ::testing::Values(BearingCase{0.0, 359.0, 359.0}, BearingCase{1.0, 350.0, 47.2958}));
-
-struct LetterCase {
-  int threat;
-  int trend;
-  char threat_letter;
-  char trend_letter;
-};
-
-class TcasLetterTest : public TcasLinkTest, public ::testing::WithParamInterface<LetterCase> {};
-
-TEST_P(TcasLetterTest, ThreatAndTrendIndicesPickTheirLetters) {
-  module().Add(3.0, 0.0, 0.0, GetParam().threat, GetParam().trend);
-  ConnectAndTake();
-  ASSERT_EQ(tcas_target_cnt, 1);
-  EXPECT_EQ(tcas_targets[1].threat, GetParam().threat_letter);
-  EXPECT_EQ(tcas_targets[1].zero, 0);
-  EXPECT_EQ(tcas_targets[1].trend, GetParam().trend_letter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Letters, TcasLetterTest,
-    ::testing::Values(LetterCase{0, 0, 'O', '-'}, LetterCase{2, -1, 'T', 'v'}, LetterCase{6, -5, '^', 'O'},
-                      // Indices that would read outside the letter text: other traffic, no arrow.
-                      LetterCase{7, 2, 'O', '-'}, LetterCase{-1, -6, 'O', '-'}));
 
 }  // namespace

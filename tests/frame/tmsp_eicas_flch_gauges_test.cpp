@@ -13,23 +13,6 @@
 
 namespace {
 
-using EicasSwitchTest = PanelGaugeTest;
-
-TEST_F(EicasSwitchTest, EngTogglesTheEnginePageAndStsAlwaysShowsStatus) {
-  simhost::GaugeInstance* g = Create("EICAS_ENG_STS");
-  const struct {
-    int x;
-    int32_t page;
-  } kPresses[] = {{21, 2}, {0, 1}, {0, 0}, {21, 2}, {21, 2}, {0, 1}};
-  for (const auto& p : kPresses) {
-    ASSERT_TRUE(Click(g, p.x + 10, 10));
-    EXPECT_EQ(lower_eicas_mode, p.page);
-  }
-  lower_eicas_mode = 5;  // a page ENG does not know stays
-  ASSERT_TRUE(Click(g, 10, 10));
-  EXPECT_EQ(lower_eicas_mode, 5);
-}
-
 class FlchGaugeTest : public PanelGaugeTest {
  protected:
   void SetUp() override {
