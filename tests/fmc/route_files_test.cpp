@@ -93,10 +93,9 @@ TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
     int32_t stpos_after;  // stpos was 7 before the load
   };
   const Case cases[] = {
-      {0, "", 1, 1},           {0, "CruiseAlt=1000\n", 1, 1}, {0, "CruiseAlt=1001\n", 2, 1},
-      {0, "cruisealt 35000\n", 2, 1}, {1, "CruiseAlt=1000\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1},
-      {2, "CruiseAlt=1000\n", 2, 7}, {2, "", 1, 1},           {3, "CruiseAlt=1000\n", 4, 7},
-      {3, "", 1, 7},           {4, "CruiseAlt=35000\n", 4, 7}, {4, "CruiseAlt=0\n", 1, 7},
+      {0, "", 1, 1},           {0, "CruiseAlt=1000\n", 1, 1}, {0, "cruisealt 1001\n", 2, 1},
+      {1, "CruiseAlt=1000\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1}, {2, "CruiseAlt=1000\n", 2, 7},
+      {3, "CruiseAlt=1000\n", 4, 7}, {3, "", 1, 7},           {4, "CruiseAlt=0\n", 1, 7},
   };
   for (const Case& c : cases) {
     WritePlan("P.RTE", std::string(c.header) + kKseaKpdx);
@@ -122,21 +121,6 @@ TEST_F(RouteFiles, HighCruiseAltitudeFromNoRouteAppliesTheWaitingValuesOnTheGrou
   EXPECT_EQ(plan_fuel_set, 0);
   ASSERT_EQ(KeyEvents(kMcpAltitudeEvent), 1);
   EXPECT_EQ(host_.key_events().back().value, 35000);
-}
-
-// Trip and reserve fuel add up, a plain fuel key replaces; only the trip fuel arms the fuel entry.
-TEST_F(RouteFiles, FuelKeysSumOrReplace) {
-  ground_speed = 100.0;  // moving: the ground-load step leaves the fuel waiting
-  for (auto [header, fuel, set] : {std::tuple{"TripFuel=20000\nResvFuel=5000\n", 25000.0, 1},
-                                   std::tuple{"Fuel=30000\nTripFuel=20000\n", 50000.0, 1},
-                                   std::tuple{"RESVFUEL 4000\nFlightLevel=350\n", 4000.0, 0}}) {
-    plan_fuel = 0.0;
-    plan_fuel_set = 0;
-    WritePlan("P.RTE", std::string(header) + kKseaKpdx);
-    LoadFlightPlanFile("P.RTE", 0);
-    EXPECT_DOUBLE_EQ(plan_fuel, fuel) << header;
-    EXPECT_EQ(plan_fuel_set, set) << header;
-  }
 }
 
 // A waypoint named FUEL is no fuel entry; blank and comment lines add no leg.
@@ -189,16 +173,8 @@ TEST_F(RouteFiles, MissingFilesAndSingleWaypoints) {
   EXPECT_EQ(orig_ident, "------");
 }
 
-TEST_F(RouteFiles, AirportEndsBecomeOriginAndDestination) {
-  WritePlan("P.RTE", kKseaKpdx);
-  sid_sel = star_sel = "SUMMA1";
-  fms_page = 22;
-  LoadFlightPlanFile("P.RTE", 0);
-  EXPECT_EQ(orig_ident + ">" + dest_ident, "KSEA>KPDX");
-  EXPECT_EQ(sid_sel + "|" + star_sel, "------|------");
-  EXPECT_EQ(fms_fpln_mod[2].alt, -999.0);  // an airport the database does not know has no elevation
-
-  // From the stored-plans page the destination of an active route stays until EXEC.
+// From the stored-plans page the destination of an active route stays until EXEC.
+TEST_F(RouteFiles, StoredPlanKeepsTheDestinationOfAnActiveRouteUntilExec) {
   WritePlan("P.RTE", "CruiseAlt=35000\n" + kKseaKpdx);
   fms_fpln_active = 4;
   dest_ident = "KGEG";
