@@ -318,7 +318,8 @@ TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitud
   EXPECT_EQ(pending_cruise_alt, 0);
 }
 
-TEST_F(GpsUplink, MiddleLegsTakeTheirTypesFromNearbyNavaidsAndFixes) {
+// Of two navaids sharing an ident the nearer one gives the type and frequency.
+TEST_F(GpsUplink, MiddleLegsTakeTheirTypesFromTheNearerNavaid) {
   double lw_vor_lat, lw_vor_lon, ol_vor_lat, ol_vor_lon;
   East(46.0, -122.0, 4.0, &lw_vor_lat, &lw_vor_lon);
   East(46.5, -122.0, 6.0, &ol_vor_lat, &ol_vor_lon);
@@ -327,19 +328,15 @@ TEST_F(GpsUplink, MiddleLegsTakeTheirTypesFromNearbyNavaidsAndFixes) {
   AddNavaid("LW", lw_vor_lat, lw_vor_lon, "V", "113.10");
   AddNavaid("OL", 46.5, -122.0, "N", "251");
   AddNavaid("OL", ol_vor_lat, ol_vor_lon, "V", "114.30");
-  AddRecord(nav_ints, &nav_ints_cnt, "TACMA", 47.201, -122.346, "I");
-  AddRecord(nav_ints, &nav_ints_cnt, "SOUNDS", 47.606, -122.512, "I");
   gps_.Add("KSEA", 47.45, -122.311, 0.0);
   gps_.Add("LW", 46.0, -122.0, 0.0);
   gps_.Add("OL", 46.5, -122.0, 0.0);
-  gps_.Add("TACMA", 47.201, -122.346, 0.0);
-  gps_.Add("SOUNDS", 47.606, -122.512, 0.0);  // six letters: a fix; five or fewer: navaids only
   gps_.Add("KPDX", 45.589, -122.597, 0.0);
   Uplink(gps_.Publish());
-  ASSERT_EQ(fp_mod_cnt, 5);
-  const char* types[] = {"APT", "VOR", "NDB", "WPT", "INT", "APT"};
-  const char* freqs[] = {"", "113.10", "251", "", "", ""};
-  for (int i = 0; i <= 5; ++i) {
+  ASSERT_EQ(fp_mod_cnt, 3);
+  const char* types[] = {"APT", "VOR", "NDB", "APT"};
+  const char* freqs[] = {"", "113.10", "251", ""};
+  for (int i = 0; i <= 3; ++i) {
     EXPECT_EQ(fms_fpln_mod[i].type, types[i]) << fms_fpln_mod[i].ident;
     EXPECT_EQ(fms_fpln_mod[i].freq, freqs[i]) << fms_fpln_mod[i].ident;
   }

@@ -220,11 +220,9 @@ TEST_F(Prediction, PassingAConstraintStartsTheNextDescentSegmentAtItsAltitude) {
   SetArrival(2, 5.0);  // HHOOD has become the active leg
   plane_alt = 11000.0;
   cruise_alt = 25000;
-  fms_page = 36;
   PredictTod(1);
   EXPECT_EQ(cruise_alt, 11000);
   EXPECT_EQ(tod_stpos, 2);
-  EXPECT_EQ(fms_page, 35);
   // 14.8 NM before MINNE on the leg from HHOOD.
   EXPECT_NEAR(DistNm(tod_lat, tod_lon, Row(3).lat, Row(3).lon), DescentNm(4000.0), kDistTolNm);
   EXPECT_NEAR(DistNm(tod_lat, tod_lon, Row(2).lat, Row(2).lon) + DescentNm(4000.0), RowDistNm(2, 3), kDistTolNm);
