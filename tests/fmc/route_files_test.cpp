@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "afds/afds_globals.h"
@@ -227,25 +226,6 @@ TEST_F(PlanList, TakesAtMost199PlansThenNewFpl) {
   ASSERT_EQ(fpl_list_loaded, 200);
   EXPECT_EQ(fpl_store[199].name, "P198.RTE");
   EXPECT_EQ(fpl_store[200].name, "NEW FPL");
-}
-
-TEST_F(PlanList, ExamplePlansAreListedAndLoad) {
-  for (const auto& e : std::filesystem::directory_iterator(RO757_SOURCE_DIR "/examples/sim/Orvantel/flightplans")) {
-    std::filesystem::copy_file(e.path(), sim_ / ("Orvantel/flightplans/" + e.path().filename().string()));
-  }
-  LoadFplList();
-  ASSERT_EQ(fpl_list_loaded, 4);
-  const char* expected[] = {"KPDXKSEA.PLN KPDX KSEA 7", "KSEAKGEG.PLN KSEA KGEG 9", "KSEAKPDX.RTE KSEA KPDX 7"};
-  for (int i = 0; i < 3; ++i) {
-    const FplStoreEntry& e = fpl_store[i + 1];
-    EXPECT_EQ(e.name + " " + e.orig + " " + e.dest + " " + std::to_string(e.leg_cnt), expected[i]);
-  }
-  fms_page = 1;
-  LoadFlightPlanFile(fpl_store[3].name, 0);
-  EXPECT_EQ(fms_fpln_active, 2);
-  EXPECT_EQ(pending_cruise_alt, 24000);
-  EXPECT_DOUBLE_EQ(plan_fuel, 16000.0);
-  EXPECT_EQ(fms_fpln_mod[6].ident + " " + fms_fpln_mod[6].via, "BTG J5");
 }
 
 }  // namespace
