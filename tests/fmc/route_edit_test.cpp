@@ -71,8 +71,6 @@ TEST_F(RouteEdit, WaypointInsertionAndItsDiscontinuity) {
     EXPECT_EQ(ModIdents(), c.expected) << c.pos;
     EXPECT_EQ(fms_fpln_mod[c.pos].freq, "116.80");
   }
-  EXPECT_EQ(mod_stpos, 1);
-  EXPECT_EQ(fms_fpln_active, 1);
 }
 
 TEST_F(RouteEdit, HoldAtPresentPositionIsNamedAfterTheHighestWptLegWithoutDiscontinuity) {
@@ -135,7 +133,6 @@ TEST_F(RouteEdit, InsertingAtTheActiveLegStartsADirectTo) {
     EXPECT_EQ(direct_pending, direct ? 1 : 0);
   }
   EXPECT_EQ(tmp_fr_lat, plane_lat);
-  EXPECT_EQ(fms_fpln_active, 4);
 }
 
 TEST_F(RouteEdit, InsertDiscoTakesTheFollowingLegsPositionAndConstraint) {
