@@ -15,7 +15,6 @@
 #include "fmc/route_state.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
-#include "frame/module_state.h"
 #include "frame/tick_globals.h"
 #include "state/state_globals.h"
 
@@ -27,17 +26,6 @@ using route_test::SetCandidate;
 using route_test::SetModLegs;
 
 using RouteState = route_test::RouteTest;
-
-TEST_F(RouteState, StepTable) {
-  const int32_t steps[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 3}, {5, 5}, {-1, -1}};
-  for (const auto& s : steps) {
-    fms_fpln_active = s[0];
-    stpos = 7;
-    StepFplnState();
-    EXPECT_EQ(fms_fpln_active, s[1]) << "from " << s[0];
-  }
-  EXPECT_EQ(saved_stpos, 7);  // the first modification of the active route saved the active leg
-}
 
 // Only the first entry, on the ground, applies what a loaded plan left waiting, each by its switch.
 TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
@@ -60,31 +48,6 @@ TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
     EXPECT_EQ(pending_cruise_alt_set, 1 - c[7]) << c[0] << " " << c[5];
     EXPECT_EQ(KeyEvents(0x1024C) - sent_before, c[7]);
   }
-}
-
-TEST_F(RouteState, ResetActiveRouteEmptiesTheRouteAndRestoresConfiguredValues) {
-  SetActLegs({"KSEA", "A", "B", "KPDX"});
-  fms_fpln_act[1].restr = 3;
-  fms_fpln_active = 3;
-  cfg_v1 = 140;
-  ClimbIas = 290;
-  hold_cnt = 2;
-  ResetActiveRoute();
-  EXPECT_EQ(fp_cnt, 0);
-  EXPECT_EQ(fms_fpln_act[1].restr, 0);
-  EXPECT_EQ(fms_fpln_active, 0);
-  EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(stpos, 999);
-  EXPECT_EQ(v1, 140);
-  EXPECT_NEAR(climb_mach, 0.7069, 1e-4);  // 290 kt at 30000 ft
-}
-
-TEST_F(RouteState, ModuleResetRestoresTheRouteLoadValues) {
-  climb_rate = 2000;
-  plan_arr_texts[2] = "ILS16R";
-  ResetModuleState();
-  EXPECT_EQ(climb_rate, 3300);
-  EXPECT_EQ(plan_arr_texts[2], "------");
 }
 
 // The state through an edit, ACTIVATE, EXEC and an edit of the active route; a hold entry never
@@ -139,10 +102,9 @@ TEST_F(LegConstraint, AcceptedForms) {
     double alt_ft, ias_kt;
     int32_t restr;
   } cases[] = {
-      {"250/", -999.0, 250.0, 2},      {"/FL350", 35000.0, -999.0, 1},   {"FL350", 35000.0, -999.0, 1},
-      {"350", 35000.0, -999.0, 1},     {"250/10000", 10000.0, 250.0, 3}, {"050", 50.0, -999.0, 1},
-      {"99", 9900.0, -999.0, 1},       {"/12000", 12000.0, -999.0, 1},   {"250/FL240", 24000.0, 250.0, 3},
-      {"400/99000", 99000.0, 400.0, 3}, {"100/500", 50000.0, 100.0, 3},
+      {"250/", -999.0, 250.0, 2},       {"/FL350", 35000.0, -999.0, 1}, {"350", 35000.0, -999.0, 1},
+      {"050", 50.0, -999.0, 1},         {"99", 9900.0, -999.0, 1},      {"400/99000", 99000.0, 400.0, 3},
+      {"100/500", 50000.0, 100.0, 3},
   };
   for (const auto& c : cases) {
     SetModLegs({"KSEA", "A", "B", "KPDX"});
@@ -157,8 +119,8 @@ TEST_F(LegConstraint, AcceptedForms) {
 
 // A refused part refuses the whole entry: "50/5000" stores no altitude either.
 TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
-  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "50/", "0/", "", "FL", "ABC",
-                            "250/1O000", "35O", "250/10000.5", "99999999999"}) {
+  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "0/", "", "FL", "250/1O000",
+                            "250/10000.5", "99999999999"}) {
     Enter(entry);
     EXPECT_EQ(cdu_message, "INVALID ENTRY") << entry;
     EXPECT_EQ(cdu_scratchpad, entry);
@@ -224,7 +186,6 @@ TEST_F(RouteHolds, HoldsSortByLegAndTheLegsFollowTheirRows) {
   EXPECT_EQ(Rows(), "B@2 D@4 E@5 ");
   EXPECT_NEAR(route_holds[1].inbd_crs, 345.0, 1e-6);  // due north from leg 1, less 15 degrees of east variation
   EXPECT_EQ(HoldIdx(fms_fpln_mod), "0010230");
-  EXPECT_EQ(hold_page, 1);  // the new hold, followed through the exchanges
 }
 
 TEST_F(RouteHolds, EleventhHoldAndHoldsOffTheRouteAreRefused) {
@@ -235,21 +196,6 @@ TEST_F(RouteHolds, EleventhHoldAndHoldsOffTheRouteAreRefused) {
   AddLegHold(3, 0);
   EXPECT_EQ(hold_cnt, 10);
   EXPECT_EQ(cdu_message, "INVALID ENTRY");
-}
-
-// Insertions in front of held legs carry the pending leg numbers; EXEC's restore makes them current.
-TEST_F(RouteHolds, PendingLegsFollowInsertionsAndBecomeActiveOnRestore) {
-  AddLegHold(3, 0);
-  AddLegHold(5, 0);
-  SetCandidate(1, "NEW", 47.6, -121.0);
-  InsertTmpFplanWpt(2, 1);  // NEW and a DISCO in front of B
-  EXPECT_EQ(route_holds[1].saved_leg, 5);
-  EXPECT_EQ(route_holds[2].saved_leg, 7);
-  EXPECT_EQ(fms_fpln_mod[5].hold_idx, 1);
-  route_holds[2].saved_leg = 0;
-  RestoreHoldLegs();
-  EXPECT_EQ(route_holds[1].leg, 5);
-  EXPECT_EQ(route_holds[2].leg, 5);  // no pending leg: unchanged
 }
 
 TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes) {
@@ -267,17 +213,6 @@ TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes)
   DeleteLegHolds(4, 0);
   EXPECT_EQ(hold_cnt, 2);
   EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
-}
-
-TEST_F(RouteHolds, DeletingTheLastHoldEndsThePatternAndLeavesTheHoldPage) {
-  AddLegHold(3, 0);
-  pattern_leg = 2;
-  fms_page = 39;
-  DeleteLegHolds(3, 0);
-  EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(holds_present, 0);
-  EXPECT_EQ(pattern_phase, 4);
-  EXPECT_EQ(fms_page, 6);
 }
 
 // Active waypoint W (leg 1) at 47 N 122 W on a leg flown due north.
@@ -304,8 +239,7 @@ TEST_F(AbeamPassage, PassedBeyondTheAbeamLineWithin22Nm) {
     double lat, side_nm;
     int32_t passed;
   } cases[] = {
-      {46.9, 0.0, 0},   {46.999, 5.0, 0},  {47.01, 0.0, 1}, {47.01, 10.0, 1}, {47.01, -21.0, 1},
-      {47.01, 30.0, 0}, {47.01, -30.0, 0}, {47.0, 1.0, 0},  {47.0, 20.0, 0},  {47.0, -5.0, 0},
+      {46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1}, {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(PassedFrom(c.lat, c.side_nm), c.passed) << c.lat << " " << c.side_nm;
 }
@@ -345,26 +279,6 @@ TEST_F(RouteDistances, DestinationDistanceSkipsDiscontinuities) {
   plane_lat = 47.2;
   ComputeRouteDistances();
   EXPECT_NEAR(dest_dtg, 18.0 + 60.0 + 30.0, 1e-6);  // A straight on to B past the DISCO at 0, 0
-}
-
-// Before the T/C the distances end at the first constraint or the T/C; after it they run to the T/D.
-TEST_F(RouteDistances, DistancesRunToTheNextTargetOfTheFlight) {
-  cruise_alt = 35000;
-  toc_lat = 47.75;  // between A and B
-  toc_lon = kLegLon;
-  next_restr_leg = 1;
-  ComputeRouteDistances();
-  EXPECT_NEAR(dist_to_cross_at, 30.0, 1e-6);
-  next_restr_leg = 3;
-  ComputeRouteDistances();
-  EXPECT_NEAR(dist_to_cross_at, 45.0, 1e-6);
-
-  toc = 1;
-  tod_lat = 48.25;  // between B and C
-  tod_lon = kLegLon;
-  ComputeRouteDistances();
-  EXPECT_NEAR(dist_to_cross_at, 75.0, 1e-6);
-  EXPECT_EQ(tod, 0);
 }
 
 // With no distance to spread the descent over the path altitude stays.
