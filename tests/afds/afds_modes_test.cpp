@@ -11,11 +11,9 @@ namespace {
 
 using afds_test::Events;
 
-constexpr uint32_t kHdgHoldOn = 0x1010F, kHdgHoldOff = 0x10117, kHdgBug = 0x101FA;
-constexpr uint32_t kNavHoldOff = 0x1011B, kGpsToggle = 0x10347;
+constexpr uint32_t kHdgHoldOn = 0x1010F, kHdgBug = 0x101FA, kNavHoldOff = 0x1011B, kGpsToggle = 0x10347;
 constexpr uint32_t kAltHoldOn = 0x10110, kAltTarget = 0x1024C, kVs = 0x101F4;
-constexpr uint32_t kIas = 0x101F5, kMach = 0x101F6, kSpdOn = 0x1022D, kSpdOff = 0x1022E;
-constexpr uint32_t kMachOn = 0x10230, kMachOff = 0x10231;
+constexpr uint32_t kIas = 0x101F5, kMach = 0x101F6, kSpdOff = 0x1022E, kMachOff = 0x10231;
 
 class AfdsModesTest : public afds_test::AfdsTest {
  protected:
@@ -83,34 +81,6 @@ TEST_F(AfdsModesTest, VnavEngagesInTheAirAndArmsOnTheGround) {
     EXPECT_EQ(vnav_last_set_spd, -999.0);  // the controller starts afresh
   }
 }
-
-struct VnavDropCase {
-  const char* label;
-  int32_t tod_reached;
-  double alt_ft, mach_window;
-  Events events;
-};
-
-class VnavDrop : public AfdsModesTest, public ::testing::WithParamInterface<VnavDropCase> {};
-
-TEST_P(VnavDrop, HandsTheThrustToSpdAtThePhasesSpeed) {
-  const VnavDropCase& c = GetParam();
-  host_.SetNamed("SPEED MODE SELECT", c.mach_window);
-  vnav = 1;
-  tod = c.tod_reached;
-  plane_alt = c.alt_ft;
-  ias = 271.6;
-  descent_ias = 290;
-  AfdsVertModeSwitch();
-  EXPECT_EQ(spd_hold - vnav, 1);
-  EXPECT_EQ(SentOf({kIas, kSpdOn, kMachOn, kMachOff}), c.events);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VnavDrop,
-    ::testing::Values(VnavDropCase{"BeforeTod", 0, 20000.0, 0.0, {{kIas, 271}, {kMachOff, 0}, {kSpdOn, 0}}},
-                      VnavDropCase{"AfterTodHighMach", 1, 31000.0, 1.0, {{kMachOn, 0}}}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // FLCH takes the present speed (in the Mach window as Mach) and clears the other modes.
 TEST_F(AfdsModesTest, FlchTakesThePresentSpeedAndClearsTheOtherModes) {

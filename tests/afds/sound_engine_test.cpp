@@ -41,7 +41,6 @@ TEST_P(WavFileTest, LoadsOnlyTheCanonicalHeaderAndNeverReadsPastTheFile) {
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->size_bytes(), static_cast<uint32_t>(GetParam().buffer_bytes));
   EXPECT_EQ(b->data()[b->size_bytes() - 1], 0x90);  // filled to its end from the file
-  EXPECT_EQ(b->label(), "t.wav");
   b->Release();
 }
 
