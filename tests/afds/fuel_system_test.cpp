@@ -67,14 +67,4 @@ TEST_F(FuelTest, QuantitiesSumTheirSidesAndNeedAWeightPerGallon) {
   EXPECT_DOUBLE_EQ(GetTotalFuelWeight(), 8400.0);
 }
 
-TEST_F(FuelTest, AReserveAboveTheFuelOnBoardIsLowered) {
-  SetCentreLb(3000.0);
-  reserves = 5000.0;
-  EXPECT_DOUBLE_EQ(GetTotalFuelWeight(), 3000.0);
-  EXPECT_DOUBLE_EQ(reserves, 3000.0);
-  reserves = 2000.0;
-  GetTotalFuelWeight();
-  EXPECT_DOUBLE_EQ(reserves, 2000.0);
-}
-
 }  // namespace

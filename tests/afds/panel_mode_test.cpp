@@ -76,13 +76,4 @@ TEST_F(PanelModeTest, StartLatchesRiseAtSixtyFiveAndDropBelowFifty) {
   EXPECT_EQ(sound_event_code, 9);
 }
 
-TEST_F(PanelModeTest, ApproachHoldIsReArmedWhileTheAutopilotFliesLocOrApp) {
-  SetToken(103, 1.0);
-  loc_mode = 1;
-  KeepApproachHoldAlive();
-  SetToken(112, 1.0);  // already on: nothing more
-  KeepApproachHoldAlive();
-  EXPECT_EQ(ValuesOf(0x1010e), std::vector<int32_t>{0});
-}
-
 }  // namespace

@@ -75,17 +75,6 @@ TEST(VolumeMapping, HundredIsFullAndEachStepIsThirtyHundredthsOfADecibelWithoutO
   EXPECT_EQ(VolumeAttenuation(2147483647), 2147483647);
 }
 
-TEST_F(SoundTest, AboveHundredTheDeviceRefusesTheVolumeAndTheSoundPlaysAtFull) {
-  VolumeEvents = 250;
-  sound_event_code = 2;
-  ProcSounds();
-  EXPECT_EQ(VolumeEvents, 250);
-  ASSERT_TRUE(Sounding(event_buffer));
-  int32_t v = 1;
-  event_buffer->GetVolume(&v);
-  EXPECT_EQ(v, 0);
-}
-
 // ---- buffer lifetime ----
 
 class BufferLifetimeTest : public SoundTest {
