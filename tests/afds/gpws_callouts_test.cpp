@@ -76,16 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
         GpwsCase{"GlideslopeAbove1000", 0, 1000, -500, 140, kGearDown, 30, "", -120, 0xC0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(GpwsTest, PullUpRepeatsEvery54TicksWhileTheDiveLasts) {
-  Descend(2400.0, -6000.0);
-  Tick(1);
-  EXPECT_EQ(Starts("Pull Up.wav"), 1);
-  Tick(53);
-  EXPECT_EQ(Starts("Pull Up.wav"), 1);
-  Tick(1);
-  EXPECT_EQ(Starts("Pull Up.wav"), 2);
-}
-
 // ---- altitude callouts ----
 
 TEST_F(GpwsTest, BankAngleBeyond45DegreesIsCalledEvenInTheInitialClimb) {
