@@ -81,9 +81,7 @@ TEST_P(EfisRangeSelectorTest, RangeWrapsAtEitherEnd) {
 
 INSTANTIATE_TEST_SUITE_P(Values, EfisRangeSelectorTest,
                          ::testing::Values(RangeCase{2, 320, 10, 0, true}, RangeCase{1, 10, 320, 5, true},
-                                           RangeCase{2, 40, 80, 3, true}, RangeCase{1, 160, 80, 3, true},
-                                           RangeCase{1, 15, 320, 5, true}, RangeCase{2, 15, 10, 0, true},
-                                           RangeCase{3, 40, 40, -1, true}, RangeCase{0.5, 40, 40, -1, false},
-                                           RangeCase{-1, 40, 40, -1, false}));
+                                           RangeCase{2, 40, 80, 3, true}, RangeCase{1, 15, 320, 5, true},
+                                           RangeCase{3, 40, 40, -1, true}));
 
 }  // namespace

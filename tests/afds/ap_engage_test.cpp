@@ -43,11 +43,4 @@ TEST_F(ApEngageTest, MasterOffDropsAnArmedInterceptAndTheBarReturnsOnTheThirdClo
   }
 }
 
-TEST_F(ApEngageTest, ClearAfdsModesDropsEachModeThroughItsSwitch) {
-  hdg_sel_mode = alt_hold_mode = vs_hold_mode = loc_mode = app_mode = 1;
-  ClearAfdsModes();
-  EXPECT_EQ(hdg_sel_mode + alt_hold_mode + vs_hold_mode + loc_mode + app_mode, 0);
-  EXPECT_EQ(Sent(), (Events{{0x10117, 0}, {0x10118, 0}, {0x101F4, 0}}));
-}
-
 }  // namespace

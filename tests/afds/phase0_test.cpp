@@ -27,18 +27,14 @@ TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
   }
 }
 
-TEST_F(Phase0Test, ValveTimersCloseClosingValvesButNotTheWingOnTheGroundNorAnOpenValve) {
+TEST_F(Phase0Test, ValveTimersCloseClosingValvesButNotTheWingOnTheGround) {
   host_.SetToken(60, 1.0);
   host_.SetToken(643, 25.0);
   wing_anti_ice_valve = isol_air_valve = 3;
   wing_anti_ice_timer = isol_air_valve_timer = 1;
-  l_eng_anti_ice_valve = 2;
   RunToPhase0();
   EXPECT_EQ(wing_anti_ice_valve, 3);
   EXPECT_EQ(isol_air_valve, 0);
-  EXPECT_EQ(l_eng_anti_ice_timer, 20);
-  for (int i = 0; i < 20; ++i) RunToPhase0();
-  EXPECT_EQ(l_eng_anti_ice_valve, 2);  // an open valve is only re-timed
 }
 
 // With the NAV source engaged, near the course (needle within 40), the heading mode drops.
@@ -64,12 +60,10 @@ TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
   RunToPhase0();
   EXPECT_EQ(loc_capture, 1);
   EXPECT_EQ(gs_capture, 0);
-  EXPECT_GT(fma_roll_box_timer, 0);
   host_.SetToken(41, 10.0);
   RunToPhase0();
   EXPECT_EQ(gs_capture, 1);
   EXPECT_EQ(alt_hold_mode, 0);
-  EXPECT_GT(fma_pitch_box_timer, 0);
 }
 
 struct FinalCase {

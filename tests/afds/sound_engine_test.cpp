@@ -41,7 +41,6 @@ TEST_P(WavFileTest, LoadsOnlyTheCanonicalHeaderAndNeverReadsPastTheFile) {
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->size_bytes(), static_cast<uint32_t>(GetParam().buffer_bytes));
   EXPECT_EQ(b->data()[b->size_bytes() - 1], 0x90);  // filled to its end from the file
-  EXPECT_EQ(b->label(), "t.wav");
   b->Release();
 }
 
@@ -74,17 +73,6 @@ TEST(VolumeMapping, HundredIsFullAndEachStepIsThirtyHundredthsOfADecibelWithoutO
   EXPECT_EQ(VolumeAttenuation(1), -2970);
   EXPECT_EQ(VolumeAttenuation(300), 6000);
   EXPECT_EQ(VolumeAttenuation(2147483647), 2147483647);
-}
-
-TEST_F(SoundTest, AboveHundredTheDeviceRefusesTheVolumeAndTheSoundPlaysAtFull) {
-  VolumeEvents = 250;
-  sound_event_code = 2;
-  ProcSounds();
-  EXPECT_EQ(VolumeEvents, 250);
-  ASSERT_TRUE(Sounding(event_buffer));
-  int32_t v = 1;
-  event_buffer->GetVolume(&v);
-  EXPECT_EQ(v, 0);
 }
 
 // ---- buffer lifetime ----
