@@ -93,19 +93,6 @@ TEST_F(IndexPagesTest, ChosenPlanIsLoadedIntoTheModifiedRouteAndShownOnRte) {
   EXPECT_EQ(rte_page, 1);
 }
 
-TEST_F(IndexPagesTest, StoredPanelsWrapAndReportAPanelThatCannotBeLoaded) {
-  fms_page = kCduPageStoredPanels;
-  PressAndPaint("PREV_PAGE 1L");  // an empty list stays on sub-page 1 and its lines do nothing
-  EXPECT_EQ(pnl_list_page, 1);
-  for (int i = 1; i <= 7; ++i) pnl_list[i] = "GONE" + std::to_string(i) + ".PNL";
-  pnl_list_cnt = 7;
-  pnl_list_page = 2;
-  PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(pnl_list_page, 1);
-  PressAndPaint("3L");
-  EXPECT_EQ(BottomLine(), "PANEL STATE LOAD FAIL");  // the file went since the list was made
-}
-
 // ANNOUNCEMENT STATUS.
 
 class AnnStatusTest : public CduTest {

@@ -158,11 +158,6 @@ TEST_F(LegsPageTest, PagesWrapAndTheCounterMovesBeforeTheLegs) {
   EXPECT_EQ(Line(1).left, "A1");  // the legs of page 2 come with the next paint
   Paint();
   EXPECT_EQ(Line(1).left, "A6");
-  PressAndPaint("NEXT_PAGE");
-  PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(legs_page, 1);
-  PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(legs_page, 3);
 
   SetActiveRoute(kRoute);  // a page left over from the longer route starts again at 1
   Paint();
@@ -231,20 +226,6 @@ TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
   CalcDistBrg(fms_fpln_mod[1].lat, fms_fpln_mod[1].lon, tmp_fr_lat, tmp_fr_lon, &d_nm, &brg);
   EXPECT_NEAR(d_nm, 18.0 + 25.0, 0.1);
   EXPECT_NEAR(brg, 280.0, 0.5);
-}
-
-TEST_F(LegsPageTest, InterceptPromptLooksUpAFixForTheActiveLeg) {
-  AddDuplicateFix();
-  Legs();
-  cdu_prompt_mode = 1;  // still active (state 3): 6L is no ERASE
-  EnterAt("OLM", "6L");
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "OLM", "DISCO", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}));
-  EXPECT_EQ(TmpFrId, "DIRECT");
-
-  fms_fpln_active = 3;
-  EnterAt("DUPLI", "6L");
-  EXPECT_EQ(fms_page, 9);
-  EXPECT_EQ(cdu_return_index, 1);  // the choice goes where a single match would
 }
 
 TEST_F(LegsPageTest, InterceptOnAChosenLegGivesItTheCourseFromThePreviousLeg) {

@@ -43,20 +43,6 @@ TEST_F(RefPagesTest, TakeoffEntriesAreTakenOrRefused) {
   }
 }
 
-// VR goes to bug 2 and V2 to bug 3, and a flap entry that computes the speeds keeps them there.
-TEST_F(RefPagesTest, EnteredSpeedsGoToTheirBugsAndSurviveAFlapEntry) {
-  EnterOn(27, "140", "2R");
-  EnterOn(27, "150", "3R");
-  EXPECT_EQ(asi_bug2, 140);
-  EXPECT_EQ(asi_bug3, 150);
-
-  EnterOn(27, "15", "1L");
-  EXPECT_GT(v1, 0);
-  EXPECT_EQ(vr, 140);
-  EXPECT_EQ(asi_bug2, 140);
-  EXPECT_EQ(asi_bug3, 150);
-}
-
 TEST_F(RefPagesTest, PreflightCompleteNeedsRouteReservesCruiseAndRunway) {
   fms_page = 27;
   fms_fpln_active = 1;

@@ -74,15 +74,6 @@ TEST_F(VnavPagesTest, RestrictionNeedsThreeCharactersBeforeTheSlashAndSaneValues
   EXPECT_EQ(DescAltRest, 10000.0);
 }
 
-TEST_F(VnavPagesTest, EmptyScratchpadIsRefusedOnlyAtTransAlt) {
-  EnterOnSubPage(1, "", "3R");
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  EnterOnSubPage(1, "", "2L");
-  EXPECT_EQ(cdu_message, "");
-  EnterOnSubPage(1, "5000", "3R");
-  EXPECT_EQ(trans_alt, 5000);
-}
-
 TEST_F(VnavPagesTest, SpeedEntryModifiesAnActiveRouteAndEraseTakesItBack) {
   SetActiveRoute({"KSEA", "SEA", "KPDX"});
   cruise_ias = 300;
