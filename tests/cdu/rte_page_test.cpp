@@ -69,7 +69,7 @@ TEST_F(RtePageTest, PagingCountsTheRowsAndTheEntryLine) {
 }
 
 // A new origin starts a new route at once, even over an active one; the destination then ends it.
-TEST_F(RtePageTest, OriginStartsANewRouteWhateverTheStateAndTheDestinationEndsIt) {
+TEST_F(RtePageTest, OriginStartsANewRouteEvenOverAnActiveOneAndTheDestinationEndsIt) {
   Route(kDirect, 3);
   dest_ident = "KPDX";
   dep_rwy_sel = "16L";
@@ -88,7 +88,6 @@ TEST_F(RtePageTest, OriginStartsANewRouteWhateverTheStateAndTheDestinationEndsIt
 TEST_F(RtePageTest, RefusedEntriesLeaveTheRouteAlone) {
   struct Case {
     int32_t page;
-    const Legs* legs;
     const char* entry;  // "DEL": the DELETE request
     const char* key;
     const char* message;
@@ -101,14 +100,12 @@ TEST_F(RtePageTest, RefusedEntriesLeaveTheRouteAlone) {
   const char* kNotIn = "NOT IN DATABASE";
   const char* kInvalid = "INVALID ENTRY";
   for (const Case& c : {
-           Case{1, &kDirect, "ZZZZ", "1L", kNotIn, "ZZZZ"},
-           Case{1, &kDirect, "10R", "2L", kNotIn, "10R"},  // not a runway of the origin
-           Case{1, &kDirect, "NEW", "2R", kNotIn, "NEW"},  // the list's "NEW FPL" row is no plan
-           Case{2, &kDirect, "J5", "1L", kInvalid, "J5"},  // an airway needs a fix before it
-           Case{2, &kDirect, "V4", "2L", kInvalid, "V4"},  // V4 does not pass SEA
-           Case{2, &kDirect, "NOWHERE", "5R", kNotIn, "NOWHERE"},
-           Case{2, &kDirect, "DEL", "6R", "INVALID DELETE", ""}}) {
-    Route(*c.legs, 3);
+           Case{1, "ZZZZ", "1L", kNotIn, "ZZZZ"}, Case{1, "10R", "2L", kNotIn, "10R"},  // not a runway of the origin
+           Case{1, "NEW", "2R", kNotIn, "NEW"},     // the list's "NEW FPL" row is no plan
+           Case{2, "J5", "1L", kInvalid, "J5"},     // an airway needs a fix before it
+           Case{2, "V4", "2L", kInvalid, "V4"},     // V4 does not pass SEA
+           Case{2, "NOWHERE", "5R", kNotIn, "NOWHERE"}, Case{2, "DEL", "6R", "INVALID DELETE", ""}}) {
+    Route(kDirect, 3);
     const std::vector<std::string> before = ModIdents();
     OnPage(c.page);
     const bool del = std::string_view(c.entry) == "DEL";
