@@ -43,19 +43,6 @@ TEST_F(RefPagesTest, TakeoffEntriesAreTakenOrRefused) {
   }
 }
 
-TEST_F(RefPagesTest, PreflightCompleteNeedsRouteReservesCruiseAndRunway) {
-  fms_page = 27;
-  fms_fpln_active = 1;
-  reserves = 5000.0;
-  cruise_alt = 35000;
-  dep_rwy_sel = "16R";
-  Paint();
-  EXPECT_EQ(Line(6).right, "COMPLETE");
-  dep_rwy_sel = "------";
-  Paint();
-  EXPECT_EQ(Line(6).right, "");
-}
-
 TEST_F(RefPagesTest, ApproachVrefOffersItselfForTheFlapSpeedLine) {
   vref25 = 142;
   EnterOn(12, "", "2R");
