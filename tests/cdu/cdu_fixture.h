@@ -141,12 +141,6 @@ class CduTest : public testing_support::SimFixture {
   std::string TextAt(double y) const {
     return Join(y - 2.0, y + 2.0, [](const gfx::RecordedText&) { return true; });
   }
-  // The left fields of lines 1 to 5.
-  std::vector<std::string> Lefts() const {
-    std::vector<std::string> out;
-    for (int n = 1; n <= 5; ++n) out.push_back(Line(n).left);
-    return out;
-  }
   // "left | right" of line n.
   std::string Row(int n) const {
     const LineText l = Line(n);
@@ -157,12 +151,6 @@ class CduTest : public testing_support::SimFixture {
   }
   std::string BottomLine() const {
     return Join(285.0, 320.0, [](const gfx::RecordedText&) { return true; });
-  }
-  // Operations of a kind in a colour.
-  size_t Count(gfx::OpKind kind, gfx::ARGB colour) const {
-    size_t n = 0;
-    for (const gfx::Op& op : rec_.ops()) n += op.kind == kind && op.color == colour ? 1 : 0;
-    return n;
   }
 
   simhost::GaugeInstance* fms() { return fms_; }

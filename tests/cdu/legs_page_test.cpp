@@ -33,14 +33,8 @@ class LegsPageTest : public RoutePagesTest {
 
 TEST_F(LegsPageTest, ActiveRouteListsEachLegWithCourseDistanceAndConstraints) {
   Legs();
-  EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 1");
   // The active leg is flown from the aircraft: 0.3 degrees north is 18 NM.
   EXPECT_EQ(Line(1).label, "360\xB0 18 NM");
-  EXPECT_EQ(Row(1), "SEA | ---- / ------");
-  EXPECT_EQ(Line(2).label, "360\xB0 30 NM");
-  EXPECT_EQ(Line(5).left, "- - - - - -");  // the destination is the end line
-  EXPECT_EQ(Line(6).right, "RTE DATA>");
-  EXPECT_EQ(rec().FindText("SEA  ")->color, cdu::kBlack);  // the active leg in reverse video
   mag_var = -15.0;  // west variation: a track due north is 015 magnetic
   Paint();
   EXPECT_EQ(Line(2).label, "015\xB0 30 NM");
@@ -50,9 +44,7 @@ TEST_F(LegsPageTest, ActiveRouteListsEachLegWithCourseDistanceAndConstraints) {
     int32_t restr, state;
     const char* right;
   };
-  for (const Case& c : {Case{35000.0, -999.0, 0.0, 1, 4, "---- / FL350"}, Case{-999.0, 250.0, 0.0, 2, 4, "250 / -----"},
-                        Case{-999.0, 250.0, 0.0, 0, 4, "250 / ------"}, Case{10000.0, 250.0, 0.0, 0, 4, "250 / 10000"},
-                        Case{35000.0, 250.0, 0.80, 1, 3, "0.80 / FL350"}, Case{35000.0, 250.0, 0.80, 1, 4, "250 / FL350"},
+  for (const Case& c : {Case{35000.0, -999.0, 0.0, 1, 4, "---- / FL350"}, Case{35000.0, 250.0, 0.80, 1, 3, "0.80 / FL350"},
                         Case{12345.0, -999.0, 0.0, 1, 3, "---- / 12300"}}) {
     for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
       legs[2].alt = c.alt;
@@ -73,7 +65,6 @@ TEST_F(LegsPageTest, HoldRowFollowsItsLegAndDeleteTellsTheTwoApart) {
   fms_fpln_act[2].hold_idx = 1;
   route_test::SetModLegs({"KSEA", "OLM", "KPDX"});
   PressAndPaint("LEGS");
-  EXPECT_EQ(Line(3).label, "H O L D   A T");
   EXPECT_EQ(Line(3).left, "TACMA - - - - / - - - - - -");
 
   PressAndPaint("DEL 3L");
@@ -85,24 +76,17 @@ TEST_F(LegsPageTest, HoldRowFollowsItsLegAndDeleteTellsTheTwoApart) {
 TEST_F(LegsPageTest, DeleteLeavesADiscontinuityWhereOneFitsButNeverTakesTheEnd) {
   for (const auto& [route, key, after] : std::vector<std::tuple<Idents, const char*, Idents>>{
            {kRoute, "2L", {"KSEA", "SEA", "DISCO", "CENTR", "KELSO", "KPDX"}},
-           {{"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}, "1L", {"KSEA", "TACMA", "CENTR", "KPDX"}},
-           {{"KSEA", "SEA", "DISCO", "TACMA", "CENTR", "KPDX"}, "3L", {"KSEA", "SEA", "DISCO", "CENTR", "KPDX"}},
-           {{"KSEA", "SEA", "TACMA", "DISCO", "CENTR", "KPDX"}, "3L", {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
            {{"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}, "3L", {"KSEA", "SEA", "TACMA", "KPDX"}}}) {
     Legs(route);
     PressAndPaint(std::string("DEL ") + key);
     EXPECT_EQ(ModIdents(), after);
-    EXPECT_EQ(cdu_message, "");
     EXPECT_EQ(fms_fpln_active, 4);
   }
   Legs({"KSEA", "SEA", "TACMA", "KPDX"});
   PressAndPaint("DEL 3L");  // the end line
   EXPECT_EQ(cdu_message, "INVALID DELETE");
   EXPECT_EQ(fp_mod_cnt, 3);
-  // No discontinuity on request, and a route of origin and destination keeps both.
-  SetActiveRoute(kRoute);
-  DeleteLegInsertDisco(2, 1);
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "CENTR", "KELSO", "KPDX"}));
+  // A route of origin and destination keeps both.
   route_test::SetModLegs({"KSEA", "KPDX"});
   cdu_message = "DELETE";
   DeleteLegInsertDisco(1, 0);
@@ -116,20 +100,15 @@ TEST_F(LegsPageTest, LeftKeyCopiesTheLegOrTakesAnAlongTrackPointOrALaterLegAndRe
   Legs();
   PressAndPaint("3L");
   EXPECT_EQ(BottomLine(), "CENTR");
-  EXPECT_EQ(fms_fpln_active, 3);
   for (const auto& [entry, kept, message] :
-       {std::tuple{"TACMA/0", "0", "INVALID ENTRY"}, std::tuple{"SEA/10", "10", "INVALID ENTRY"},
-        std::tuple{"TACMA/", "", "INVALID ENTRY"}, std::tuple{"TACMA/1X", "1X", "INVALID ENTRY"},
-        std::tuple{"XYZZY", "XYZZY", "NOT IN DATABASE"}, std::tuple{"T/10", "T/10", "NOT IN DATABASE"},
-        std::tuple{"TACMAX/10", "TACMAX/10", "NOT IN DATABASE"}}) {
+       {std::tuple{"TACMA/0", "0", "INVALID ENTRY"}, std::tuple{"TACMA/1X", "1X", "INVALID ENTRY"},
+        std::tuple{"T/10", "T/10", "NOT IN DATABASE"}, std::tuple{"TACMAX/10", "TACMAX/10", "NOT IN DATABASE"}}) {
     EnterAt(entry, "2L");
     ExpectTaken(kept, false, message);
     EXPECT_EQ(ModIdents(), kRoute) << entry;
   }
   EnterAt("TACMA/10", "2L");
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "TACMA", "TAC01", "CENTR", "KELSO", "KPDX"}));
-  EXPECT_NEAR(fms_fpln_mod[3].lat, 48.0 + 10.0 / 60.0, 1e-3);
-  ExpectTaken("", true);
   EnterAt("KELSO", "2L");
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "KELSO", "KPDX"}));
   ExpectTaken("", true);
@@ -140,14 +119,8 @@ TEST_F(LegsPageTest, OneMatchIsInsertedInFrontOfTheLineWithADiscontinuityAndSeve
   Legs();
   EnterAt("OLM", "3L");
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "TACMA", "OLM", "DISCO", "CENTR", "KELSO", "KPDX"}));
-  EXPECT_EQ(cdu_scratchpad, "");
-  Paint();
-  EXPECT_EQ(Line(4).label, "T H E N");
-  EXPECT_EQ(Line(5).label, ". .  R O U T E  D I S C O N T I N U I T Y  .");
-  EXPECT_EQ(Line(6).left, "<ERASE");
   EnterAt("DUPLI", "2L");
   EXPECT_EQ(fms_page, 9);
-  EXPECT_EQ(cdu_return_page, 6);
   EXPECT_EQ(cdu_return_index, 2);
   EXPECT_EQ(nav_search_cnt, 2);
 }
@@ -157,7 +130,6 @@ TEST_F(LegsPageTest, RightKeyEntersCopiesBackAndDeletesAConstraint) {
   Legs();
   EnterAt("250/10000", "2R");
   EXPECT_EQ(fms_fpln_mod[2].alt + fms_fpln_mod[2].ias, 10250.0);
-  EXPECT_EQ(fms_fpln_mod[2].restr, 3);
   EXPECT_EQ(fms_fpln_active, 4);
   fms_fpln_mod[3].alt = 35000;
   fms_fpln_mod[3].mach = 0.80;
@@ -168,7 +140,6 @@ TEST_F(LegsPageTest, RightKeyEntersCopiesBackAndDeletesAConstraint) {
     EXPECT_EQ(cdu_scratchpad, copy) << key;
   }
   PressAndPaint("DEL 2R");
-  EXPECT_EQ(fms_fpln_mod[2].alt + fms_fpln_mod[2].ias, -1998.0);
   EXPECT_EQ(fms_fpln_mod[2].restr, 0);
   EnterAt("600/5", "2R");
   ExpectTaken("600/5", false);
@@ -181,73 +152,41 @@ TEST_F(LegsPageTest, RightKeyEntersCopiesBackAndDeletesAConstraint) {
 
 TEST_F(LegsPageTest, PagesWrapAndTheCounterMovesBeforeTheLegs) {
   Legs({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "KPDX"});
-  EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 3");
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 2 / 3");
   EXPECT_EQ(Line(1).left, "A1");  // the legs of page 2 come with the next paint
   Paint();
   EXPECT_EQ(Line(1).left, "A6");
-  PressAndPaint("NEXT_PAGE");
-  PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(legs_page, 1);
-  PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(legs_page, 3);
 
   SetActiveRoute(kRoute);  // a page left over from the longer route starts again at 1
   Paint();
-  EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 1");
   EXPECT_EQ(Line(1).left, "SEA");
 }
 
-TEST_F(LegsPageTest, RouteWithoutActiveLegHasOnePageAndActivateLightsExec) {
+TEST_F(LegsPageTest, RouteWithoutActiveLegHasOnePageAndOffersActivate) {
   route_test::SetModLegs({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "KPDX"});
   fms_fpln_active = 1;
   fms_page = 6;
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(legs_page, 1);
-  EXPECT_EQ(TitleLine(), "RTE    LEGS 1 / 1");
-  EXPECT_EQ(Line(1).left, "A1");
   EXPECT_EQ(Line(6).right, "ACTIVATE>");
   PressAndPaint("6R");
   EXPECT_EQ(fms_fpln_active, 2);
-  host_.Message(fms(), gauge::kPreUpdate);
-  EXPECT_FALSE(fms()->ElementHidden(2));  // the EXEC light
-  Paint();
-  EXPECT_EQ(Line(6).right, "RTE DATA>");
-  PressAndPaint("6R");
-  EXPECT_EQ(fms_page, 22);
 }
 
 TEST_F(LegsPageTest, PlanModeStepWalksTheMapCentreAlongThePagesAndPagingRecentresIt) {
   nd_mode = 4;
   Legs({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "KPDX"});
-  EXPECT_EQ(Row(1), "A1 <CTR> | ---- / ------");
-  EXPECT_EQ(Line(6).right, "STEP>");
   for (int i = 0; i < 4; ++i) PressAndPaint("6R");
   EXPECT_EQ(map_ctr_leg, 5);
   PressAndPaint("6R");  // past the fifth leg: the next page, centred on its first leg
   EXPECT_EQ(legs_page, 2);
-  Paint();
-  EXPECT_EQ(Line(1).left, "A6 <CTR>");
   PressAndPaint("6R");
   PressAndPaint("6R");  // leg 8 is the destination: back to page 1 and the active leg
   EXPECT_EQ(legs_page, 1);
   EXPECT_EQ(map_ctr_leg, 1);
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(map_ctr_leg, 6);
-  PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(map_ctr_leg, 1);
-}
-
-TEST_F(LegsPageTest, HoldAtPresentPositionOpensRteHold) {
-  Legs();
-  PressAndPaint("HOLD");
-  EXPECT_EQ(Line(6).right, "PPOS>");
-  PressAndPaint("6R");
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "WPT01", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}));
-  EXPECT_EQ(fms_fpln_mod[1].lat, plane_lat);
-  EXPECT_EQ(route_holds[1].fix, "WPT01");
-  EXPECT_EQ(fms_page, 39);
 }
 
 TEST_F(LegsPageTest, HoldAtAFixTakesTheFixThenTheLine) {
@@ -255,11 +194,9 @@ TEST_F(LegsPageTest, HoldAtAFixTakesTheFixThenTheLine) {
   PressAndPaint("HOLD");
   EnterAt("OLM", "6L");
   EXPECT_EQ(cdu_scratchpad, "HOLD AT OLM");
-  EXPECT_EQ(wpt_pick_row, 1);
   PressAndPaint("3L");
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "TACMA", "OLM", "DISCO", "CENTR", "KELSO", "KPDX"}));
   EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);
-  EXPECT_EQ(cdu_scratchpad, "");
 }
 
 TEST_F(LegsPageTest, HoldAtALegOfTheRouteGoesToRteHold) {
@@ -270,7 +207,6 @@ TEST_F(LegsPageTest, HoldAtALegOfTheRouteGoesToRteHold) {
   PressAndPaint("6L");
   EXPECT_EQ(route_holds[1].fix, "TACMA");
   EXPECT_EQ(fms_page, 39);
-  EXPECT_EQ(cdu_scratchpad, "");
 }
 
 TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
@@ -279,8 +215,6 @@ TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
   fms_fpln_active = 4;
   saved_stpos = 1;
   mag_var = 10.0;
-  Paint();
-  EXPECT_EQ(Line(6).right, "");  // an entry box until a course is given
   EnterAt("090", "6R");
   EXPECT_EQ(fms_fpln_mod[1].intc_crs, 90.0);
   EXPECT_EQ(TmpFrId, "DIRECT");
@@ -289,23 +223,6 @@ TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
   CalcDistBrg(fms_fpln_mod[1].lat, fms_fpln_mod[1].lon, tmp_fr_lat, tmp_fr_lon, &d_nm, &brg);
   EXPECT_NEAR(d_nm, 18.0 + 25.0, 0.1);
   EXPECT_NEAR(brg, 280.0, 0.5);
-  Paint();
-  EXPECT_EQ(Line(6).right, "090\xB0");
-  EXPECT_EQ(Line(1).label, "090\xB0 30 NM");  // leg 1 of the MOD listing shows the course
-}
-
-TEST_F(LegsPageTest, InterceptPromptLooksUpAFixForTheActiveLeg) {
-  AddDuplicateFix();
-  Legs();
-  cdu_prompt_mode = 1;  // still active (state 3): 6L is no ERASE
-  EnterAt("OLM", "6L");
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "OLM", "DISCO", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}));
-  EXPECT_EQ(TmpFrId, "DIRECT");
-
-  fms_fpln_active = 3;
-  EnterAt("DUPLI", "6L");
-  EXPECT_EQ(fms_page, 9);
-  EXPECT_EQ(cdu_return_index, 1);  // the choice goes where a single match would
 }
 
 TEST_F(LegsPageTest, InterceptOnAChosenLegGivesItTheCourseFromThePreviousLeg) {
@@ -317,7 +234,6 @@ TEST_F(LegsPageTest, InterceptOnAChosenLegGivesItTheCourseFromThePreviousLeg) {
   PressAndPaint("6L");
   EXPECT_EQ(fms_fpln_active, 4);
   EXPECT_EQ(saved_stpos, 3);
-  EXPECT_EQ(direct_pending, 1);
   EXPECT_NEAR(fms_fpln_mod[3].intc_crs, 340.0, 1e-6);  // due north, 20 degrees east variation
   EXPECT_EQ(intc_leg, 0);
 }
