@@ -66,18 +66,4 @@ TEST_F(EfisOptionsTest, TrafficToggleFlipsEachFlagAndReopensTcasAttempts) {
   EXPECT_EQ(tcas_flag, 21);
 }
 
-TEST_F(EfisOptionsTest, OptionButtonsActOnTheSelectedSide) {
-  efis_side = 0;
-  EXPECT_EQ(ToggleArptBySide(), 1);
-  EXPECT_EQ(ehsi_arpt_on, 1);
-  EXPECT_EQ(nd_arpt_on, 0);
-  efis_side = 1;
-  EXPECT_EQ(ToggleRangeRingsBySide(), 1);
-  EXPECT_EQ(nd_range_rings_on, 1);
-  EXPECT_EQ(ehsi_range_rings_on, 0);
-  nd_sta_on = 5;  // any non-zero value flips to 0
-  EXPECT_EQ(ToggleNdSta(), 0);
-  EXPECT_EQ(ToggleNdSta(), 1);
-}
-
 }  // namespace
