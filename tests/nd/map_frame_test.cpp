@@ -121,31 +121,6 @@ TEST_F(MapTest, FpNdRadiusFollowsTheLastPresentation) {
   EXPECT_DOUBLE_EQ(map_px_per_nm, 23.6);
 }
 
-// Each painter sets its outline clip (bounds about its centre) and resets it at the end.
-TEST_F(MapTest, ClipOutlineIsSetThenReset) {
-  using Painter = void (*)(DisplaySurface*, gfx::Graphics*);
-  for (const auto& [nd, ctr, painter, canvas, bounds] :
-       {std::tuple{1, 0, Painter{DrawFpNdMap}, kFpNdCanvas, gfx::RectF{159 - 236, 272 - 236, 472, 388}},
-        {3, 1, Painter{DrawNdMap}, kNdCanvas, gfx::RectF{107 - 130, 126 - 105, 260, 260}},
-        {3, 0, Painter{DrawNdMap}, kNdCanvas, gfx::RectF{107 - 108.4f, 209 - 189, 216.8f, 232}},
-        {1, 0, Painter{DrawEhsiMap}, kFpEhsiCanvas, gfx::RectF{159 - 93, 170 - 134, 186, 164}}}) {
-    nd_mode = nd;
-    ctr_mode = ctr;
-    Record(canvas, painter);
-    std::vector<const gfx::Op*> clips;
-    for (const gfx::Op& op : rec().ops()) {
-      if (op.kind == OpKind::SetClip || op.kind == OpKind::ResetClip) clips.push_back(&op);
-    }
-    ASSERT_FALSE(clips.empty());
-    EXPECT_EQ(clips.front()->kind, OpKind::SetClip);
-    EXPECT_NEAR(clips.front()->bounds.X, bounds.X, 0.6) << nd << ctr;
-    EXPECT_NEAR(clips.front()->bounds.Y, bounds.Y, 0.6) << nd << ctr;
-    EXPECT_NEAR(clips.front()->bounds.Width, bounds.Width, 1.2) << nd << ctr;
-    EXPECT_NEAR(clips.front()->bounds.Height, bounds.Height, 1.2) << nd << ctr;
-    EXPECT_EQ(clips.back()->kind, OpKind::ResetClip);
-  }
-}
-
 // Range limits are inclusive: 160 still draws on the ND, the FP_ND stops airports above 80; the
 // ND's rose presentations draw neither.
 TEST_F(MapTest, StationAndAirportLayersFollowTheirRangeLimits) {
