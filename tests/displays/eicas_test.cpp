@@ -182,6 +182,15 @@ TEST_F(UpperEicasText, LandingMemoBelowSevenMessagesColouredByState) {
 
 using LowerEicas = EicasTest;
 
+// Only the exact PW2043 variant has no third spool: its fuel flow takes the N3 row.
+TEST_F(LowerEicas, OnlyPw2043DropsTheN3Row) {
+  for (const auto& [engine, ff_y] : {std::pair{"PW2043", 130.0}, {"PW2037", 200.0}}) {
+    engine_type = engine;
+    PaintLower();
+    EXPECT_EQ(TextAt(165, ff_y).text, "FF") << engine;
+  }
+}
+
 // A white box from 109.6 is red, the readout red from 110; the needle parks at 210 degrees.
 TEST_F(LowerEicas, N2BoxReadoutAndNeedle) {
   constexpr gfx::ARGB W = palette::kWhite, R = palette::kRed;
