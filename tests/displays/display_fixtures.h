@@ -109,7 +109,6 @@ class PfdTest : public DisplayTest {
 // at (108 + x, 86 + y).
 
 using palette::kAmber;
-using palette::kBlack;
 using palette::kGreen;
 using palette::kMagenta;
 using palette::kWhite;
@@ -217,17 +216,6 @@ class EicasTest : public DisplayTest {
       }
     }
     return 0u;
-  }
-  // Heights of the closed pointers (four-point polylines) whose tip is at x.
-  std::vector<double> PointerTipsAt(double x) const {
-    std::vector<double> out;
-    for (const gfx::Op& op : rec_.ops()) {
-      const auto p = rec_.PointsOf(op);
-      if (op.shape == gfx::Shape::Lines && p.size() == 4 && std::fabs(p[0].x - x) < 0.01 && p[0].y == p[3].y) {
-        out.push_back(p[0].y);
-      }
-    }
-    return out;
   }
 
  private:

@@ -15,9 +15,8 @@ using EfisOptionsTest = FrameTest;
 // The knob variable is written with the new index only when a range moved (-1: not written).
 TEST_F(EfisOptionsTest, EachRangeStepsFromItsOwnRung) {
   for (const auto& [nd_from, fpnd_from, up, nd_to, fpnd_to, knob] :
-       {std::tuple{10.0, 10.0, true, 20.0, 20.0, 1.0}, {320.0, 160.0, true, 320.0, 320.0, 5.0},
-        {320.0, 320.0, true, 320.0, 320.0, -1.0}, {10.0, 10.0, false, 10.0, 10.0, -1.0},
-        {40.0, 80.0, false, 20.0, 40.0, 2.0}, {15.0, 15.0, true, 15.0, 15.0, -1.0},
+       {std::tuple{320.0, 160.0, true, 320.0, 320.0, 5.0}, {320.0, 320.0, true, 320.0, 320.0, -1.0},
+        {10.0, 10.0, false, 10.0, 10.0, -1.0}, {40.0, 80.0, false, 20.0, 40.0, 2.0},
         {15.0, 160.0, false, 15.0, 80.0, 3.0}}) {
     nd_rng_nm = nd_from;
     fpnd_rng_nm = fpnd_from;
@@ -64,20 +63,6 @@ TEST_F(EfisOptionsTest, TrafficToggleFlipsEachFlagAndReopensTcasAttempts) {
   ToggleEfisTfc();
   EXPECT_EQ(host().Named("tcas_knob"), 2.0);
   EXPECT_EQ(tcas_flag, 21);
-}
-
-TEST_F(EfisOptionsTest, OptionButtonsActOnTheSelectedSide) {
-  efis_side = 0;
-  EXPECT_EQ(ToggleArptBySide(), 1);
-  EXPECT_EQ(ehsi_arpt_on, 1);
-  EXPECT_EQ(nd_arpt_on, 0);
-  efis_side = 1;
-  EXPECT_EQ(ToggleRangeRingsBySide(), 1);
-  EXPECT_EQ(nd_range_rings_on, 1);
-  EXPECT_EQ(ehsi_range_rings_on, 0);
-  nd_sta_on = 5;  // any non-zero value flips to 0
-  EXPECT_EQ(ToggleNdSta(), 0);
-  EXPECT_EQ(ToggleNdSta(), 1);
 }
 
 }  // namespace

@@ -66,19 +66,6 @@ TEST_F(RunwayLayerTest, SideLinesAreLengthOver5280Long) {
   }
 }
 
-TEST_F(RunwayLayerTest, OnlyTheArrivalRunwayIsLabelledWhenConfigured) {
-  SetRunway(1, 1, "16L", 3.0, 11900);
-  SetRunway(2, 2, "10R", 20.0, 11000);
-  fms_dep_rwy_pos = 1;
-  fms_dest_rwy_pos = 2;
-  RecordFpNd();
-  EXPECT_TRUE(rec().TextOps().empty());
-  ShowExtDestCtrlineRwyId = 1;
-  RecordFpNd();
-  EXPECT_EQ(Texts(), std::vector<std::string>{"10R"});
-  EXPECT_EQ(Text("10R")->family, display_font);
-}
-
 // --- FIX INFO ---
 
 class FixInfoLayerTest : public LayerTest {
@@ -110,21 +97,16 @@ TEST_F(FixInfoLayerTest, OnlyLinesWithADistanceToFixesWithin380Nm) {
   }
 }
 
-// Symbol, 16-unit circle, dashed distance circle and its label, then the radial and its label; a
-// radial of 360 reads 000.
+// The distance circle's label goes below a circle wholly above the centre; a radial of 360 reads 000.
 TEST_F(FixInfoLayerTest, FixWithRadialAndDistance) {
   plane_hdg_mag = 180.0;
   SetFix(1, "V", 180.0, 10.0, 360.0, 5.0);
   RecordFpNd();
   const double px = 236.0 / 40.0;
   const int32_t y = static_cast<int32_t>(-10.0 * px);  // straight up on the south-up map
-  ASSERT_EQ(Strokes(kCyanInk, Shape::Lines).size(), 1u);
-  EXPECT_EQ(rec().PointsOf(*Strokes(kCyanInk, Shape::Lines)[0]).size(), 19u);  // the VOR symbol
   const auto ellipses = Strokes(kGreenInk, Shape::Ellipse);
   ASSERT_EQ(ellipses.size(), 2u);
-  EXPECT_NEAR(ellipses[0]->bounds.Width, 16.0, 1e-3);
   const int32_t r = static_cast<int32_t>(5.0 * px);
-  EXPECT_EQ(ellipses[1]->dash, gfx::DashStyleDash);
   EXPECT_NEAR(ellipses[1]->bounds.Y, 272.0 + y - r, 1e-3);
   // The whole circle lies more than 10 above the centre (y + r = -30): the label goes below it.
   ExpectTextAt("5.0", gfx::PointF(159.0f - 6.0f, 272.0f + y + r + 1.0f));
