@@ -82,13 +82,6 @@ TEST_F(StarLoader, ShiftedLayoutAndPathLegNames) {
   EXPECT_EQ(TransList(), "AAA TR180");
 }
 
-TEST_F(StarLoader, MissingSectionLeavesNoStars) {
-  star_trans_cur = "------";
-  LoadStars("[KAAA]\nABC1 AAA 1 --- 1 1\n");
-  EXPECT_EQ(std::pair(Dest().star_cnt, Dest().name_list_cnt), std::pair(0, 0));
-  EXPECT_EQ(star_trans_cur, "------");
-}
-
 // The tables stop at their capacities: 90 STARs, 120 transitions, 249 names.
 TEST_F(StarLoader, TablesStopAtCapacity) {
   std::string text = "[KTST]\n";
