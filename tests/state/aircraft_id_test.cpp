@@ -49,17 +49,15 @@ TEST_F(StateTest, SimulatorVersionScoresTheSimulatorFolder) {
   const std::pair<std::vector<std::string>, int32_t> cases[] = {
       {{"FSX.EXE"}, 10},
       {{"ACE.EXE", "simobjects/", "MISSIONS/"}, 10},
-      {{"SimObjects/", "Missions/"}, 9},
       {{"ace.exe", "SimObjects/"}, 9},
-      {{"fsx.cfg", "prepar3d.ini", "SimObjects.txt/"}, 9},
-      {{}, 9}};
+      {{"fsx.cfg", "prepar3d.ini", "SimObjects.txt/"}, 9}};
   for (const auto& [entries, expected] : cases) {
     testing_support::TempDir root;
     for (const std::string& e : entries) e.back() == '/' ? root.MakeDir(e) : root.Write(e, "");
     SetSimRoot(root.path());
     simver = 9;
     DetectSimVersion();
-    EXPECT_EQ(simver, expected) << (entries.empty() ? "" : entries[0]);
+    EXPECT_EQ(simver, expected) << entries[0];
   }
   SetSimRoot(dir_ / "gone");
   simver = 10;
