@@ -246,17 +246,6 @@ void DrawDecisionHeightAndRadioAltitude(const EadiFrames& f, const EadiResources
   DrawTextAt(f.g(), &r.text9, &r.white, ra.X, ra.Y, "%s", text);
 }
 
-void FormatMachText(double mach, char* buffer, int32_t size) {
-  if (size <= 0) return;
-  const size_t n = static_cast<size_t>(size);
-  if (mach < 1.0) {
-    std::snprintf(buffer, n, ".%3.0f", mach * 1000.0);
-    // From 0.9995 the short form rounds up to ".1000"; the full form takes over there.
-    if (std::strlen(buffer) <= 4) return;
-  }
-  std::snprintf(buffer, n, "%.3f", mach);
-}
-
 void FormatRadioAltitudeText(double radio_height_ft, char* buffer, int32_t size) {
   if (size <= 0) return;
   const size_t n = static_cast<size_t>(size);

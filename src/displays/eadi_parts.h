@@ -100,7 +100,5 @@ void DrawDeviationScales(const EadiFrames& f, const EadiResources& r);
 void DrawDecisionHeightAndRadioAltitude(const EadiFrames& f, const EadiResources& r, gfx::PointF dh,
                                         gfx::PointF ra);
 
-// Mach text of the readout: a point and three digits below 1.0, else "%.3f".
-void FormatMachText(double mach, char* buffer, int32_t size);
 // Radio altitude text: "%4.0f" up to 10 ft, above that "%4.0f0" of the tens.
 void FormatRadioAltitudeText(double radio_height_ft, char* buffer, int32_t size);

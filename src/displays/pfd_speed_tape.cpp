@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "displays/attitude_state.h"
 #include "displays/displays_globals.h"
 #include "displays/pfd_frame.h"
 #include "fmc/fmc_globals.h"
@@ -165,13 +166,6 @@ int32_t PfdPlacardSpeed(double flap_angle_deg, std::string_view model) {
   return kFlapsUpKt;
 }
 
-void AdvancePfdIasHistory(double smoothed_kt) {
-  constexpr int kLast = kPfdIasHistRows - 1;
-  pfd_ias_trend = (pfd_ias_hist[0] - pfd_ias_hist[kLast]) / 14.0;  // 15 differences over 14: kept as tuned
-  for (int i = kLast; i > 0; --i) pfd_ias_hist[i] = pfd_ias_hist[i - 1];
-  pfd_ias_hist[0] = smoothed_kt;
-}
-
 void DrawPfdSpeedTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   f.SetFine(g);
   FineClipRect(g, f, -159, -94, 70, 188);
@@ -180,7 +174,7 @@ void DrawPfdSpeedTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r
   if (ground_speed > kLimitGroundSpeed) DrawSpeedLimits(g, f, r);
   DrawSpeedBug(g, f, r);
   DrawVSpeeds(g, f, r);
-  AdvancePfdIasHistory(ReadAirspeedSmoothed());
+  StepIasTrend();
   DrawTrendArrow(g, f, r);
   DrawReadout(g, f, r);
 }

@@ -15,7 +15,3 @@ inline constexpr double kSpeedUnitsPerKt = 1.55;
 
 // The flap placard speed (kt) for a flap angle (degrees) on the airframe; 999 with the flaps up.
 int32_t PfdPlacardSpeed(double flap_angle_deg, std::string_view model);
-
-// One paint's step of the airspeed history: the trend from the history as it stood, then the new
-// sample `smoothed_kt` in row 0.
-void AdvancePfdIasHistory(double smoothed_kt);

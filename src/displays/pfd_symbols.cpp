@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "afds/afds_globals.h"
+#include "displays/attitude_state.h"
 #include "displays/displays_globals.h"
 #include "displays/pfd_frame.h"
 #include "frame/draw_helpers.h"
@@ -18,11 +19,6 @@ namespace {
 
 using gfx::Point;
 
-constexpr double kRollBarStep = 0.33;
-constexpr double kPitchBarStep = 0.11;
-constexpr int32_t kRollCommandLimit = 25;
-constexpr double kTakeoffHeightFt = 10.0;
-constexpr double kTakeoffPitchCmd = -8.0;  // 8 degrees nose up
 constexpr double kFpvMinGroundSpeed = 60.0;
 constexpr int32_t kFpvLimitY = 70;
 constexpr int32_t kFpvLimitX = 65;
@@ -32,12 +28,6 @@ constexpr double kNeedleToUnits = 2.54;      // full-scale needle (127) = 50 uni
 
 bool VBarStyle() { return FlightDirectorType == 0; }
 bool DirectorShown() { return IrsAligned() && ReadTokenVar792() != 0; }
-
-double Approach(double bar, double target, double step) {
-  if (bar - target >= step) return bar - step;
-  if (target - bar >= step) return bar + step;
-  return target;
-}
 
 void FillAndOutline(gfx::Graphics* g, const gfx::Brush* fill, const gfx::Pen* pen, const Point* pts, int count) {
   g->FillPolygon(fill, pts, count);
@@ -54,16 +44,6 @@ void DeviationDots(gfx::Graphics* g, const gfx::Pen* pen, std::initializer_list<
 }
 
 }  // namespace
-
-void StepFdBars() {
-  const int32_t c = TruncToI32(fd_bank_cmd);
-  const int32_t d = std::clamp(TruncToI32(c - plane_bank), -kRollCommandLimit, kRollCommandLimit);
-  fd_roll_bar = Approach(fd_roll_bar, -d, kRollBarStep);
-  if (to_roll_mode == 1 && radio_height <= kTakeoffHeightFt) fd_roll_bar = 0.0;
-  // Held until the next sample of the command.
-  if (to_pitch_mode == 1 && radio_height <= kTakeoffHeightFt) fd_pitch_cmd = kTakeoffPitchCmd;
-  fd_pitch_bar = Approach(fd_pitch_bar, fd_pitch_cmd - plane_pitch, kPitchBarStep);
-}
 
 void DrawPfdAircraftSymbol(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   f.SetCanvas(g);
@@ -82,7 +62,7 @@ void DrawPfdAircraftSymbol(gfx::Graphics* g, const PfdFrame& f, const PfdResourc
 
 void DrawPfdFlightDirector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   if (!DirectorShown()) return;
-  StepFdBars();
+  StepFdCommandBars();
   f.SetCanvas(g);
   g->SetClip(&r.attitude_clip);
   const int32_t yb = TruncToI32(3.0 * fd_pitch_bar);

@@ -6,7 +6,3 @@
 // and 354. Writes fd_roll_bar, fd_pitch_bar (moved while the director shows), fd_pitch_cmd (-8 in
 // the take-off pitch mode on the ground) and marker_state (back to 0 after each paint).
 #pragma once
-
-// One paint's move of the flight-director bars toward their targets (degrees): at most 0.33 a
-// paint in roll and 0.11 in pitch, landing on the target when nearer than that.
-void StepFdBars();

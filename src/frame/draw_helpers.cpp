@@ -47,3 +47,12 @@ void FillPolygon(gfx::Graphics* g, const gfx::Brush* brush, std::initializer_lis
 void DrawLineD(gfx::Graphics* g, const gfx::Pen* pen, double x1, double y1, double x2, double y2) {
   g->DrawLine(pen, static_cast<REAL>(x1), static_cast<REAL>(y1), static_cast<REAL>(x2), static_cast<REAL>(y2));
 }
+
+void FormatMachText(double mach, char* buffer, size_t size) {
+  if (size == 0) return;
+  if (mach < 1.0) {
+    std::snprintf(buffer, size, ".%3.0f", mach * 1000.0);
+    if (std::strlen(buffer) <= 4) return;
+  }
+  std::snprintf(buffer, size, "%.3f", mach);
+}

@@ -38,6 +38,10 @@ int32_t DrawTextAt(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* br
 void DrawTextCut(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brush, double x, double y,
                  const char* text, int32_t max_chars);
 
+// The Mach readout of the attitude and map displays: ".785" below Mach 1, "1.020" from Mach 1 and
+// from wherever the short form would round up to ".1000".
+void FormatMachText(double mach, char* buffer, size_t size);
+
 void DrawPolyline(gfx::Graphics* g, const gfx::Pen* pen, std::initializer_list<gfx::PointF> points);
 void FillPolygon(gfx::Graphics* g, const gfx::Brush* brush, std::initializer_list<gfx::PointF> points);
 void DrawLineD(gfx::Graphics* g, const gfx::Pen* pen, double x1, double y1, double x2, double y2);

@@ -72,22 +72,14 @@ void DrawAlignedBlock(gfx::Graphics* g, const DisplaySurface* s, const EhsiInk& 
 
 }  // namespace
 
-int32_t FormatMachText(double mach, char* out, size_t size) {
-  // Three digits after the point; the short form would need four at 0.9995 and above.
-  int n = std::snprintf(out, size, ".%3.0f", mach * 1000.0);
-  if (mach >= 1.0 || n > 4) n = std::snprintf(out, size, "%.3f", mach);
-  if (n < 0) return 0;
-  return n < static_cast<int>(size) ? n : static_cast<int32_t>(size) - 1;
-}
-
 void DrawEhsiOverlay(DisplaySurface* s, gfx::Graphics* g) {
   const EhsiInk k;
   SetCanvasTransform(g, s, kFpEhsiCanvas, 0.0, 0.0);
   DrawTcasStatus(g, k);
   if (plane_mach >= kMachShown) {
     char text[32];
-    const int32_t n = FormatMachText(plane_mach, text, sizeof text);
-    DrawTextCut(g, &k.f13, &k.white, 10, 0, text, n);
+    FormatMachText(plane_mach, text, sizeof text);
+    DrawTextAt(g, &k.f13, &k.white, 10, 0, "%s", text);
   }
   DrawAltimeterSetting(g, k);
   g->DrawRectangle(&k.white2, 143.0f, 2.0f, 32.0f, 20.0f);

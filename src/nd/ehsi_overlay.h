@@ -14,7 +14,3 @@
 #include "frame/display_surface.h"
 
 void DrawEhsiOverlay(DisplaySurface* surface, gfx::Graphics* graphics);
-
-// The Mach readout: ".785" below Mach 1, "1.020" from Mach 1 and from wherever the short form
-// would round up to ".1000". Returns the number of characters written (cut to `size` - 1).
-int32_t FormatMachText(double mach, char* out, size_t size);

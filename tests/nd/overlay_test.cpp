@@ -4,6 +4,7 @@
 
 #include "frame/tcas_link.h"
 #include "frame/tick_route.h"
+#include "frame/draw_helpers.h"
 #include "nd/ehsi_overlay.h"
 #include "nd/map_fixture.h"
 #include "nd/nd_overlay.h"
