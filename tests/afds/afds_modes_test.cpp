@@ -2,6 +2,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
+#include "afds/ap_engage.h"
 #include "afds_fixture.h"
 #include "fmc/fmc_globals.h"
 #include "frame/tick_globals.h"
@@ -11,9 +12,7 @@ namespace {
 
 using afds_test::Events;
 
-constexpr uint32_t kHdgHoldOn = 0x1010F, kHdgBug = 0x101FA, kNavHoldOff = 0x1011B, kGpsToggle = 0x10347;
 constexpr uint32_t kAltHoldOn = 0x10110, kAltTarget = 0x1024C, kVs = 0x101F4;
-constexpr uint32_t kIas = 0x101F5, kMach = 0x101F6, kSpdOff = 0x1022E, kMachOff = 0x10231;
 
 class AfdsModesTest : public afds_test::AfdsTest {
  protected:
@@ -25,43 +24,26 @@ class AfdsModesTest : public afds_test::AfdsTest {
   }
 };
 
-TEST_F(AfdsModesTest, HdgHoldEngagesOnThePresentHeadingAndReleasesTheNavSource) {
-  host_.SetToken(848, 1.0);  // the GPS drives NAV
-  nav_button = 2;
-  lnav = lnav_init_mode = hdg_sel_mode = 1;
-  plane_hdg_mag = 123.7;
-  ToggleHdgHold();
-  EXPECT_EQ(Sent(), (Events{{kHdgHoldOn, 0}, {kHdgBug, 123}, {kNavHoldOff, 0}, {kGpsToggle, 0}}));
-  EXPECT_EQ(hdg_sel_mode + lnav + lnav_init_mode + nav_button, 0);
-  EXPECT_EQ(hdg_sync_skip_once, 1);
+// The aircraft is at 9000 ft; a fast rate towards the selected altitude is limited to 3000 ft/min.
+TEST_F(AfdsModesTest, VsTargetsThePresentVerticalSpeedTowardsTheSelectedAltitude) {
+  const struct {
+    double vs_fpm;
+    int32_t selected_ft;
+    Events events;
+  } rows[] = {{4000.0, 5000, {{kVs, 0}}}, {-4200.0, 5000, {{kAltTarget, 5000}, {kVs, -3000}}},
+              {-1234.7, 5000, {{kAltTarget, 5000}, {kVs, -1234}}}};
+  for (const auto& c : rows) {
+    vert_speed = c.vs_fpm;
+    plane_alt = 9000.0;
+    alt_sel_num = c.selected_ft;
+    alt_hold_mode = 1;
+    vs_hold_mode = 0;
+    Mark();
+    ToggleVsMode();
+    EXPECT_EQ(SentOf({kAltTarget, kVs}), c.events) << c.vs_fpm;
+    EXPECT_EQ(vs_hold_mode - alt_hold_mode, 1) << c.vs_fpm;
+  }
 }
-
-struct VsCase {
-  const char* label;
-  double vs_fpm;
-  int32_t selected_ft;  // the aircraft is at 9000 ft
-  Events events;
-};
-
-class VsEngagement : public AfdsModesTest, public ::testing::WithParamInterface<VsCase> {};
-
-TEST_P(VsEngagement, TargetsThePresentVerticalSpeedTowardsTheSelectedAltitude) {
-  const VsCase& c = GetParam();
-  vert_speed = c.vs_fpm;
-  plane_alt = 9000.0;
-  alt_sel_num = c.selected_ft;
-  alt_hold_mode = 1;
-  ToggleVsMode();
-  EXPECT_EQ(SentOf({kAltTarget, kVs}), c.events);
-  EXPECT_EQ(vs_hold_mode - alt_hold_mode, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VsEngagement,
-    ::testing::Values(VsCase{"FastClimbAwayFromSelected", 4000.0, 5000, {{kVs, 0}}},
-                      VsCase{"FastDescentTowardsSelected", -4200.0, 5000, {{kAltTarget, 5000}, {kVs, -3000}}},
-                      VsCase{"TruncatedTowardsZero", -1234.7, 5000, {{kAltTarget, 5000}, {kVs, -1234}}}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // On the ground VNAV only arms, and SPD and THR stay as they were; without a route it stays off.
 TEST_F(AfdsModesTest, VnavEngagesInTheAirAndArmsOnTheGround) {
@@ -82,20 +64,6 @@ TEST_F(AfdsModesTest, VnavEngagesInTheAirAndArmsOnTheGround) {
   }
 }
 
-// FLCH takes the present speed (in the Mach window as Mach) and clears the other modes.
-TEST_F(AfdsModesTest, FlchTakesThePresentSpeedAndClearsTheOtherModes) {
-  host_.SetNamed("SPEED MODE SELECT", 1.0);
-  ias = 300.0;
-  plane_mach = 0.89;
-  plane_alt = 20000.0;
-  alt_sel_num = 30000;
-  vnav = spd_hold = thrust_hold = alt_hold_mode = app_mode = loc_mode = autoland_mode = 1;
-  EXPECT_EQ(FlchMouseCallback(nullptr, 0), 0);
-  EXPECT_EQ(Sent(), (Events{{kSpdOff, 0}, {kMachOff, 0}, {kMach, 87}, {0x10115, 0}, {0x10116, 0}, {kAltTarget, 30000},
-                            {kVs, 0}}));
-  EXPECT_EQ(vnav + spd_hold + thrust_hold + alt_hold_mode + app_mode + loc_mode + autoland_mode - flch, -1);
-}
-
 TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeAndInLiteMode) {
   plane_alt = 20000.0;
   ias = 139.0;  // below FlchMinIas
@@ -106,18 +74,6 @@ TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeAndInLiteMode) {
   EXPECT_EQ(flch, 0);
   EXPECT_EQ(Sent(), Events{});
   EXPECT_EQ(sound_event_code, 2);  // the click is heard anyway
-}
-
-// Out of VNAV after T/D, SPD flies the restriction speed and V/S takes the pitch.
-TEST_F(AfdsModesTest, SpdOutOfVnavFliesTheRestrictionSpeedAndHandsThePitchToVs) {
-  Airborne();
-  descent_ias = 290;
-  plane_alt = 15000.0;
-  vnav = tod = 1;
-  desc_spd_restr_set = 1.0;
-  EngageSpeedHold();
-  EXPECT_EQ(spd_hold + vs_hold_mode - vnav, 2);
-  EXPECT_EQ(SentOf({kIas}), (Events{{kIas, 250}}));
 }
 
 TEST_F(AfdsModesTest, ThrOutOfFlchHandsThePitchToVsAndForcesThe36TickCycle) {
@@ -134,6 +90,23 @@ TEST_F(AfdsModesTest, ThrOutOfFlchHandsThePitchToVsAndForcesThe36TickCycle) {
     ToggleThrustHold();
     EXPECT_EQ(vnav, armed) << armed;
   }
+}
+
+// The speed modes drop only when configured so (with the autothrottle armed).
+TEST_F(AfdsModesTest, DisconnectDropsTheChannelsAndGuidanceButKeepsHeadingAltitudeAndSpeedModes) {
+  for (int32_t config : {0, 1}) {
+    apleft = apcenter = apright = 1;
+    lnav = lnav_init_mode = vnav = flch = loc_mode = app_mode = loc_capture = gs_capture = autoland_mode = 1;
+    hdg_sel_mode = alt_hold_mode = spd_hold = thrust_hold = 1;
+    SetSpdOffwhenAPMasterSetOff = config;
+    at_arm = 1.0;
+    DisconnectAutopilot();
+    EXPECT_EQ(apleft + apcenter + apright + Named("apleft") + Named("apdisc_bar"), 0);
+    EXPECT_EQ(lnav + lnav_init_mode + vnav + flch + loc_mode + app_mode + loc_capture + gs_capture + autoland_mode, 0);
+    EXPECT_EQ(hdg_sel_mode + alt_hold_mode, 2);
+    EXPECT_EQ(spd_hold + thrust_hold + Count(0x1022E), config == 1 ? 1 : 2) << config;
+  }
+  EXPECT_EQ(ThrottleDisconnectWrites(), std::vector<uint64_t>{0});  // THR keeps its byte unless it drops
 }
 
 }  // namespace

@@ -24,18 +24,6 @@ class AirClicksTest : public ClickTest {
   }
 };
 
-TEST_F(AirClicksTest, PackSwitchOffLightsItsResetLightOnlyWithPower) {
-  Click("l_pack_switch_clicked");
-  EXPECT_EQ(l_pack_switch + l_pack_reset, 0);
-  EXPECT_EQ(Named("l_pack_switch"), 0.0);
-  Dead();
-  SetNamed("r_pack_reset", -1.0);
-  Click("r_pack_switch_clicked");
-  EXPECT_EQ(r_pack_switch, 0);
-  EXPECT_EQ(r_pack_reset, 2);
-  EXPECT_EQ(Named("r_pack_reset"), -1.0);  // the lights are left as they were
-}
-
 struct ApuBleedCase {
   int32_t from, apu_mode;
   bool dead;

@@ -20,21 +20,6 @@ class AnnunciatorWriterTest : public systems_test::SystemsFixture {
   }
 };
 
-TEST_F(AnnunciatorWriterTest, IrsOffDropsTheYawDamperItFeedsAndOnStartsTheAlignment) {
-  irs_l_anun_knob = irs_c_anun_knob = 1;
-  l_yaw_damper_mode = r_yaw_damper_mode = 2;
-  SyncYawIrsL();  // the left IRS feeds the right damper
-  EXPECT_EQ(irs_l_anun_knob + irs_l_anun_mode, 0);
-  EXPECT_EQ(l_yaw_damper_mode, 2);
-  EXPECT_EQ(Named("r_yaw_damper_mode"), 1.0);
-  SyncYawIrsC();  // the centre both
-  EXPECT_EQ(l_yaw_damper_mode, 1);
-  IrsAlignSecs = 5400;
-  SyncYawIrsC();
-  EXPECT_EQ(irs_c_anun_mode, 1);
-  EXPECT_EQ(irs_c_align_count, 5400);
-}
-
 struct YawSwitchCase {
   const char* label;
   int32_t keyed;

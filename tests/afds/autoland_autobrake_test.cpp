@@ -50,31 +50,22 @@ TEST_F(AutolandTest, ModesStepDownOnePerTickOnlyWithTheAutopilotOn) {
   EXPECT_EQ(autoland_mode, 4);
 }
 
-struct FlareCase {
-  const char* label;
-  double pitch, pitch_rate, vs;
-  Events events;
-  int32_t cmd;
-};
-
-class FlarePitch : public AutolandTest, public ::testing::WithParamInterface<FlareCase> {};
-
-TEST_P(FlarePitch, HoldsTheFlareAttitudeAndSinkRate) {
-  const FlareCase& c = GetParam();
-  InFlare(c.pitch, c.pitch_rate, c.vs);
-  autoland_cmd = 0;
-  ProcAutoland();
-  EXPECT_EQ(SentOf({kPitchDown, kPitchUp}), c.events);
-  EXPECT_EQ(autoland_cmd, c.cmd);
+TEST_F(AutolandTest, FlareHoldsTheAttitudeAndSinkRate) {
+  const struct {
+    double pitch, pitch_rate, vs;
+    Events events;
+    int32_t cmd;
+  } rows[] = {{-4.0, 0.0, -500.0, {{kPitchUp, 0}}, 4}, {-2.0, -0.03, -500.0, {{kPitchUp, 0}}, 4},
+              {-3.5, 0.0, -500.0, {}, 0}, {-3.5, 0.0, -800.0, {{kPitchDown, 0}}, 7}};
+  for (const auto& c : rows) {
+    InFlare(c.pitch, c.pitch_rate, c.vs);
+    autoland_cmd = 0;
+    Mark();
+    ProcAutoland();
+    EXPECT_EQ(SentOf({kPitchDown, kPitchUp}), c.events) << c.pitch << " " << c.vs;
+    EXPECT_EQ(autoland_cmd, c.cmd) << c.pitch << " " << c.vs;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FlarePitch,
-    ::testing::Values(FlareCase{"NoseTooHigh", -4.0, 0.0, -500.0, {{kPitchUp, 0}}, 4},
-                      FlareCase{"NoseLowPitchingDown", -2.0, -0.03, -500.0, {{kPitchUp, 0}}, 4},
-                      FlareCase{"InBandOnSinkRate", -3.5, 0.0, -500.0, {}, 0},
-                      FlareCase{"InBandSinkingFast", -3.5, 0.0, -800.0, {{kPitchDown, 0}}, 7}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(AutolandTest, ThrustIsRetardedOnceBelowTenFeet) {
   spd_hold = thrust_hold = 1;
@@ -150,30 +141,23 @@ TEST_F(AutobrakeTest, LandingLevelTwoBrakesInPulsesBelowItsLimit) {
   EXPECT_FALSE(AutobrakeDisengaged());
 }
 
-struct ArmCase {
-  const char* label;
-  double pitch, bank;
-  int32_t on_ground;
-  int32_t armed;
-};
-
-class LandingArming : public AutobrakeTest, public ::testing::WithParamInterface<ArmCase> {};
-
-TEST_P(LandingArming, NeedsTheAircraftLevelOnTheGroundAtSpeed) {
-  const ArmCase& c = GetParam();
-  auto_brake_switch = 4;
-  host_.SetToken(60, c.on_ground);
-  ground_speed = 120.0;
-  plane_pitch = c.pitch;
-  plane_bank = c.bank;
-  ProcAutoBrake();
-  EXPECT_EQ(auto_brake_status, c.armed);
-  EXPECT_EQ(Count(kBrakes), c.armed);
+TEST_F(AutobrakeTest, LandingArmingNeedsTheAircraftLevelOnTheGroundAtSpeed) {
+  const struct {
+    double pitch, bank;
+    int32_t on_ground, armed;
+  } rows[] = {{0.0, 0.6, 1, 0}, {-4.0, 0.0, 1, 0}, {2.0, 0.0, 1, 1}, {0.0, 0.0, 0, 0}};
+  for (const auto& c : rows) {
+    auto_brake_switch = 4;
+    auto_brake_status = autobrake_appl = 0;
+    host_.SetToken(60, c.on_ground);
+    ground_speed = 120.0;
+    plane_pitch = c.pitch;
+    plane_bank = c.bank;
+    Mark();
+    ProcAutoBrake();
+    EXPECT_EQ(auto_brake_status, c.armed) << c.pitch << " " << c.bank << " " << c.on_ground;
+    EXPECT_EQ(Count(kBrakes), c.armed) << c.pitch << " " << c.bank << " " << c.on_ground;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, LandingArming,
-                         ::testing::Values(ArmCase{"Banked", 0.0, 0.6, 1, 0}, ArmCase{"NoseHigh", -4.0, 0.0, 1, 0},
-                                           ArmCase{"NoseDown", 2.0, 0.0, 1, 1}, ArmCase{"Airborne", 0.0, 0.0, 0, 0}),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

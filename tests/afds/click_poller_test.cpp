@@ -41,17 +41,6 @@ TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {
   EXPECT_EQ(Named("apleft"), 0.0);  // the channel is written back as it is
 }
 
-TEST_F(ClickPollerTest, ApLeftLeavesTheMasterToTheMainUpdateThroughPatternFlag) {
-  radio_height = 1000.0;
-  vnav = lnav = 1;
-  Click("apleft_clicked");
-  EXPECT_EQ(pattern_flag, 1);
-  EXPECT_EQ(ap_master, 0.0);
-  EXPECT_EQ(apleft, 1);
-  EXPECT_EQ(vs_hold_mode + hdg_hold_mode, 0);  // VNAV and LNAV keep the axes
-  EXPECT_EQ(SentSince(0), Ids{kApMasterOn});
-}
-
 TEST_F(ClickPollerTest, LiteModeEngagesAtAnyHeightWithoutTheModuleModesAndDisconnectsTheSimulatorOnly) {
   lite_mode = 1;
   radio_height = 0.0;

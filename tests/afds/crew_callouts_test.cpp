@@ -146,19 +146,4 @@ TEST_F(CabinTest, DescentApproachArrivalAndAfterLanding) {
   EXPECT_EQ(annuncement_mode, 14);
 }
 
-class AirlineTest : public ScratchSoundTest {};
-
-TEST_F(AirlineTest, AnAirlinesOwnFileReplacesOnlyThatAnnouncement) {
-  const std::string tone = WavBytes(std::string(800, '\xA0'));
-  dir_.Write("Orvantel/Sounds/RiVod/ORV/Announce - Boarding.wav", tone);
-  WriteSound("Announce - Boarding.wav", tone);
-  WriteSound("Announce - Departure.wav", tone);
-  pa_airline_code = "ORV";
-  EXPECT_EQ(CabinAnnouncementPath("Announce - Boarding.wav"),
-            sim_root + "\\Orvantel\\Sounds\\RIVOD\\ORV\\Announce - Boarding.wav");
-  EXPECT_EQ(CabinAnnouncementPath("Announce - Departure.wav"), sim_root + "\\Orvantel\\Sounds\\Announce - Departure.wav");
-  pa_airline_code = "";
-  EXPECT_EQ(CabinAnnouncementPath("Announce - Boarding.wav"), sim_root + "\\Orvantel\\Sounds\\Announce - Boarding.wav");
-}
-
 }  // namespace

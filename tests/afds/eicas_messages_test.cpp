@@ -28,45 +28,6 @@ class EicasTest : public systems_test::SystemsFixture {
   }
 };
 
-TEST_F(EicasTest, BothEnginesStoppedEnterOnePerPassWithoutMasterCaution) {
-  SetEngines(false, false);
-  for (int i = 0; i < 3; ++i) UpdateEicasMessages();
-  EXPECT_EQ(Cautions(), (std::vector<std::string>{"R ENG SHUTDOWN", "L ENG SHUTDOWN"}));
-  EXPECT_EQ(Advisories(), std::vector<std::string>{"PROBE HEAT"});
-  EXPECT_EQ(master_caution_req, 0);
-  EXPECT_EQ(chime_code, 0);
-}
-
-TEST_F(EicasTest, ConfigurationWarningLightsConfigAndChimes) {
-  host_.SetToken(60, 1.0);
-  host_.SetToken(128, 12000.0);  // thrust lever advanced
-  host_.SetToken(323, 32767.0);  // parking brake set
-  host_.SetToken(907, 10.0);     // take-off flaps
-  flap_angle = 10.0;
-  for (int i = 0; i < 3; ++i) UpdateEicasMessages();
-  EXPECT_EQ(warning_msgs[1].text, "PARKING BRAKE");
-  EXPECT_EQ(Named("config_anun"), 1.0);
-  EXPECT_EQ(chime_code, 5);
-  host_.SetToken(323, 0.0);
-  UpdateEicasMessages();
-  UpdateEicasMessages();
-  EXPECT_EQ(warning_msg_count + config_anun, 0);
-}
-
-TEST_F(EicasTest, AutopilotDiscLeavesByItsTimerOnly) {
-  ap_master = 1.0;  // sampled engaged, token 103 now 0
-  UpdateEicasMessages();
-  EXPECT_EQ(warning_msgs[1].text, "AUTOPILOT DISC");
-  EXPECT_EQ(ap_disc_timer, 6);
-  ap_master = 0.0;
-  ap_disc_timer = 2;  // the tick counts it down
-  UpdateEicasMessages();
-  EXPECT_EQ(warning_msg_count, 1);
-  ap_disc_timer = 1;
-  UpdateEicasMessages();
-  EXPECT_EQ(warning_msg_count + ap_disc_timer, 0);
-}
-
 TEST_F(EicasTest, AdvisoryLeavesBeforeACautionClearedInTheSamePass) {
   l_pack_switch = 0;
   c_elec_hyd1_pump_mode = c_elec_hyd2_pump_mode = 0;
@@ -99,17 +60,6 @@ TEST_F(EicasTest, CancelHidesUpToTenRowsWithTheWarningsAndRecallShowsThemAgain) 
   EXPECT_EQ(caution_msgs[1].inhibit, 0);
 }
 
-TEST_F(EicasTest, NewCautionAboveACancelledRowIsShown) {
-  Fill(caution_msgs, caution_msg_count, 1);
-  CancelEicasMessages();
-  host_.SetToken(576, 0.0);  // R ENG SHUTDOWN
-  UpdateEicasMessages();
-  EXPECT_EQ(caution_msgs[1].text, "R ENG SHUTDOWN");
-  EXPECT_EQ(caution_msgs[1].inhibit, 0);
-  EXPECT_EQ(caution_msgs[2].inhibit, 1);
-  EXPECT_EQ(caution_visible_count, 1);
-}
-
 TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
   Fill(advisory_msgs, advisory_msg_count, kEicasListCapacity);
   l_pack_switch = 0;             // L PACK OFF, an advisory
@@ -127,12 +77,6 @@ TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
   UpdateEicasMessages();
   EXPECT_EQ(eicas_msg_shown[56], 1);  // retried once there is room
   EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
-}
-
-TEST_F(EicasTest, ManagerRunsOnTheFirstTickOfEachRedrawCycle) {
-  host_.SetToken(68, 1.0);
-  RunFrames(18);
-  EXPECT_EQ(eicas_msg_shown[3], 1);
 }
 
 }  // namespace

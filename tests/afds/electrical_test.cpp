@@ -60,42 +60,6 @@ TEST_F(ElectricalTest, PowerLevelTransitions) {
   }
 }
 
-// Power moves a yaw damper only within its switch position: on lit/dark, off lit/dark.
-TEST_F(ElectricalTest, YawDampersMoveOnlyWithinTheirSwitchPosition) {
-  const struct {
-    int32_t level;
-    bool battery;
-    int32_t l_before, r_before, l_after, r_after;
-  } rows[] = {{5, true, 2, 2, 3, 3}, {1, true, 3, 3, 2, 2}, {1, false, 1, 0, 1, 0}, {1, false, 1, 2, 0, 3}};
-  for (const auto& r : rows) {
-    Power(r.level, r.battery);
-    l_yaw_damper_mode = r.l_before;
-    r_yaw_damper_mode = r.r_before;
-    Pass();
-    Pass();
-    EXPECT_EQ(std::make_pair(l_yaw_damper_mode, r_yaw_damper_mode), std::make_pair(r.l_after, r.r_after))
-        << r.level << r.battery << r.l_before << r.r_before;
-  }
-}
-
-TEST_F(ElectricalTest, AutomaticExternalPowerNeedsTheParkingBrakeOnTheGround) {
-  AutoExtPwrAvail = 1;
-  Power(1, true);
-  host_.SetToken(60, 1.0);
-  host_.SetToken(323, 30000.0);
-  Pass();
-  EXPECT_EQ(ext_power_avail, 0);
-  host_.SetToken(323, 32767.0);
-  Pass();
-  EXPECT_EQ(Named("ext_power_avail"), 1.0);
-  ground_speed = 2.0;
-  Pass();
-  EXPECT_EQ(ext_power_avail, 0);
-  EXPECT_EQ(ext_power_button, 1);  // follows on the next pass
-  Pass();
-  EXPECT_EQ(ext_power_button, 0);
-}
-
 TEST_F(ElectricalTest, UnalignedIrsDropTheChannelsButTheLeftIsSparedForTenSecondsAfterSetUp) {
   init_sim_time = 95.0;  // the run time is 100 s
   apleft = apcenter = vnav = 1;

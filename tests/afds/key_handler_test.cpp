@@ -17,15 +17,6 @@ using namespace key_event;
 using KeyHandlerTest = PanelInputTest;
 using Ids = std::vector<uint32_t>;
 
-// The speed-hold command is the SPD button only with the IAS/Mach selector unchanged.
-TEST_F(KeyHandlerTest, SpeedHoldCommandIsSpdOnlyWithTheSpeedSelectorUnchanged) {
-  SetNamed("SPEED MODE SELECT", 1.0);
-  Key(kAirspeedHoldA);
-  EXPECT_EQ(Named("spd_clicked"), 0.0);
-  Key(kAirspeedHoldB);
-  EXPECT_EQ(Named("spd_clicked"), 1.0);
-}
-
 // The module's own action makes the next event of any number; only its sounds still count.
 TEST_F(KeyHandlerTest, EchoRuleSwallowsTheNextEventButKeepsItsFlapSound) {
   own_key_event_pending = 1;
@@ -66,17 +57,6 @@ TEST_F(KeyHandlerTest, ApToggleIsRepeatedOnlyBelow400FtWithTheAutopilotOff) {
   EXPECT_EQ(SentSince(0).size(), 1u);
 }
 
-TEST_F(KeyHandlerTest, ApMasterSetEngagesTheYawDamperOnlyWithTheMasterExactlyOn) {
-  for (double master : {0.999, 1.0}) {
-    ap_master = master;
-    Key(kApMasterSet);
-  }
-  lite_mode = 1;
-  Key(kApMasterSet);
-  EXPECT_EQ(SentSince(0), Ids{kYawDamperOn});
-  EXPECT_EQ(own_key_event_pending, 0);  // taken by the echo of the yaw-damper event
-}
-
 TEST_F(KeyHandlerTest, PilotBrakingDisarmsTheAutobrakeButItsOwnBrakeEventOnlyAcknowledges) {
   auto_brake_status = autobrake_appl = 1;
   auto_brake_switch = 3;
@@ -88,23 +68,6 @@ TEST_F(KeyHandlerTest, PilotBrakingDisarmsTheAutobrakeButItsOwnBrakeEventOnlyAck
   EXPECT_EQ(Named("auto_brake_switch"), 1.0);
   EXPECT_EQ(SentSince(0), (Ids{0x10353, 0x10354}));
   EXPECT_EQ(ValuesOf(0x10354), std::vector<int32_t>{-16383});
-}
-
-TEST_F(KeyHandlerTest, HeadingBugFollowsUnlessLnavFliesOrTheModuleMovedItItself) {
-  const struct {
-    int32_t lnav, lnav_init_mode, skip_once;
-    bool follows;
-  } rows[] = {{0, 0, 0, true}, {1, 1, 0, true}, {1, 0, 0, false}, {0, 0, 1, false}};
-  SetToken(107, 123.7);
-  for (const auto& r : rows) {
-    lnav = r.lnav;
-    lnav_init_mode = r.lnav_init_mode;
-    hdg_sync_skip_once = r.skip_once;
-    hdg_sel_dir = 90.0;
-    Key(kHeadingBugInc);
-    EXPECT_EQ(hdg_sel_dir, r.follows ? 123.7 : 90.0) << r.lnav << r.lnav_init_mode << r.skip_once;
-    EXPECT_EQ(hdg_sync_skip_once, 0);
-  }
 }
 
 // A cut-off sends the starter event of an armed engine even with its lever already cut.

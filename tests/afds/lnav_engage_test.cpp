@@ -110,13 +110,6 @@ TEST_F(LnavTest, InterceptBeyondTheWaypointIsRefused) {
   }
 }
 
-TEST_F(LnavTest, PressingLnavAgainSwitchesItOff) {
-  lnav = lnav_init_mode = 1;
-  LnavIntercept();
-  EXPECT_EQ(lnav + lnav_init_mode, 0);
-  EXPECT_EQ(Sent(), (Events{{0x10117, 0}}));
-}
-
 TEST_F(LnavTest, DirectEngagementReleasesTheHeadingModesAndNavSource) {
   Place(10.0, 1.0);
   Headings(90.0, 90.0, 90.0);

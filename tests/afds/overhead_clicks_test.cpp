@@ -30,22 +30,6 @@ class OverheadClicksTest : public ClickTest {
   void Dead() { Power(0, false); }
 };
 
-TEST_F(OverheadClicksTest, FuelLightsFollowThePowerAndOpeningCrossfeedsFallBack) {
-  Dead();
-  l_aft_fuel_pump = 2;
-  r_aft_fuel_pump = 0;
-  aft_xfeed_fuel_pump = 1;
-  fwd_xfeed_fuel_pump = 3;
-  PollClickedVars();
-  EXPECT_EQ(l_aft_fuel_pump, 1);
-  EXPECT_EQ(Named("r_aft_fuel_pump"), 3.0);
-  EXPECT_EQ(aft_xfeed_fuel_pump, 0);
-  EXPECT_EQ(fwd_xfeed_fuel_pump, 3);
-  Power(1, true);  // battery only lights the running pumps and brings off lights back
-  PollClickedVars();
-  EXPECT_EQ(l_aft_fuel_pump + r_aft_fuel_pump, 2);
-}
-
 TEST_F(OverheadClicksTest, CrossfeedTravelsWithPowerJumpsWithoutAndIgnoresClicksInTransit) {
   Click("aft_xfeed_fuel_pump_clicked");
   EXPECT_EQ(aft_xfeed_on_timer, 36);
@@ -111,18 +95,6 @@ TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
   Click("battery_button_clicked", 1.0);
   EXPECT_EQ(battery_button, 7);
   EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x102c1, 0x102c1}));
-}
-
-TEST_F(OverheadClicksTest, StandbyPowerOnRaisesDeadPowerToStandbyAndErectsTheAttitude) {
-  Dead();
-  stdby_power_switch = 0;
-  stdby_att_toppling = 1;
-  Click("stdby_power_switch_clicked");
-  EXPECT_EQ(ac_power, 1);
-  EXPECT_EQ(stdby_att_erecting - stdby_att_toppling, 1);
-  stdby_att_pitch = 10.0;  // away from rest, so that it has somewhere to topple
-  Click("stdby_power_switch_clicked");
-  EXPECT_EQ(stdby_att_toppling - stdby_att_erecting, 1);
 }
 
 }  // namespace

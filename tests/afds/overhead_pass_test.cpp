@@ -117,32 +117,4 @@ TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
   EXPECT_EQ(ldg_checklist, 1);
 }
 
-TEST_F(OverheadPassTest, DoorsAndGearAreReadOnPhasesZeroAndNineOnly) {
-  host_.SetExpression("(A:EXIT OPEN:1,bool)", 1.0);
-  host_.SetExpression("(A:GEAR LEFT POSITION,percent)", 100.0);
-  server_phase = 0;  // the next frames run phases 1..8
-  RunFrames(8);
-  EXPECT_EQ(l_entry_doors_anun, 0);
-  RunFrames(1);
-  EXPECT_EQ(server_phase, 9);
-  EXPECT_EQ(l_entry_doors_anun, 1);
-  EXPECT_EQ(Named("gear_left_position"), 100.0);
-}
-
-TEST_F(OverheadPassTest, MarkerLightsCycleWhileTheStandbyAttitudeErects) {
-  stdby_att_erecting = 1;
-  stdby_att_pitch = -55.0;  // from rest: the erection outlasts the test
-  stdby_att_bank_deg = -30.0;
-  host_.SetToken(354, 2.0);
-  std::vector<int32_t> lit;
-  for (int i = 0; i < 4; ++i) {
-    RunFrames(3);  // the marker lights run on every third phase
-    lit.push_back(static_cast<int32_t>(Named("outer_marker") + 2 * Named("middle_marker") + 3 * Named("inner_marker")));
-  }
-  EXPECT_EQ(lit, (std::vector<int32_t>{1, 2, 3, 0}));
-  stdby_att_erecting = 0;
-  RunFrames(3);
-  EXPECT_EQ(Named("middle_marker"), 1.0);  // the receiver again
-}
-
 }  // namespace

@@ -15,22 +15,6 @@ namespace {
 
 using PanelModeTest = ClickTest;
 
-// Only 0 and 1 are modes: leaving 1 resets the setup button, any other value is republished.
-TEST_F(PanelModeTest, LeavingTheReducedModeResetsTheSetupButton) {
-  lite_mode = 2;
-  beg_start_button = 1;
-  Click("panel_mode_clicked");
-  EXPECT_EQ(lite_mode, 2);
-  EXPECT_EQ(Named("panel_mode"), 2.0);
-  EXPECT_EQ(Named("panel_mode_clicked"), 0.0);
-  lite_mode = 1;
-  beg_start_button = 2;
-  Click("panel_mode_clicked");
-  EXPECT_EQ(lite_mode + beg_start_button, 0);
-  EXPECT_EQ(Named("panel_mode") + Named("beg_start_button"), 0.0);
-  EXPECT_TRUE(host().key_events().empty());
-}
-
 TEST_F(PanelModeTest, EnteringTheReducedModeHandsTheAutoflightToTheSimulator) {
   ac_power = 4;
   flch = hdg_sel_mode = vnav = to_roll_mode = to_pitch_mode = app_mode = thr_disc_set = 1;
@@ -60,20 +44,6 @@ TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
     EXPECT_EQ(Named("fmc_anun"), s.fmc) << s.message;
     EXPECT_EQ(Named("acars_anun"), s.acars) << s.message;
   }
-}
-
-// A latch rises at 65 by its own engine and drops below 50; both dropping make one sound.
-TEST_F(PanelModeTest, StartLatchesRiseAtSixtyFiveAndDropBelowFifty) {
-  SetToken(627, 60.0);
-  SetToken(646, 65.0);
-  UpdateEngineStartLatches();
-  EXPECT_EQ(r_eng_start_done - l_eng_start_done, 1);
-  l_eng_start_done = 1;
-  SetToken(627, 49.0);
-  SetToken(646, 20.0);
-  UpdateEngineStartLatches();
-  EXPECT_EQ(l_eng_start_done + r_eng_start_done, 0);
-  EXPECT_EQ(sound_event_code, 9);
 }
 
 }  // namespace

@@ -19,13 +19,6 @@ using Files = std::vector<std::string>;
 
 // ---- panel events ----
 
-TEST_F(SoundTest, AnUnknownEventCodeIsConsumedSilently) {
-  sound_event_code = 5;
-  ProcSounds();
-  EXPECT_EQ(sound_event_code, 0);
-  EXPECT_TRUE(Started().empty());
-}
-
 TEST_F(SoundTest, StandbyPowerSwitchedOffCutsTheSpoolShort) {
   sound_event_code = 7;
   ProcSounds();
@@ -85,48 +78,12 @@ TEST_F(SpoilerTest, RumbleAbove180KnotsRepeatsWhileExtendedAndStopsAtOnceWhenRet
   EXPECT_EQ(spoiler_sound_last + spoiler_sound_delay, 0);
 }
 
-TEST_F(SpoilerTest, StaticRepeatsEveryFiftyTicksWhileTheHfSwitchIsOn) {
-  hf_comm_switch = 1;
-  Frames(55);
-  EXPECT_EQ(Starts("HF Static.wav"), 2);  // frame 0, then the first pass after 50 ticks: frame 54
-}
-
 // ---- loops ----
-
-TEST_F(SoundTest, StandbyPowerSwapsTheBuzzForTheFansAndPacks) {
-  UpdateEquipmentLoops();
-  EXPECT_EQ(Started(), (Files{"Equipment Cooling.wav", "PacksOn.wav"}));
-  ac_power = 1;
-  UpdateEquipmentLoops();
-  EXPECT_EQ(buzz_sound_on - cooling_sound_on - packs_sound_on, 1);
-  EXPECT_EQ(Stops("Equipment Cooling.wav") + Stops("PacksOn.wav"), 2);
-  l_pack_reset = r_pack_reset = 0;
-  ac_power = 5;
-  UpdateEquipmentLoops();
-  EXPECT_EQ(buzz_sound_on, 0);
-  EXPECT_EQ(cooling_sound_on - packs_sound_on, 1);  // no pack running
-}
 
 TEST_F(ScratchSoundTest, ALoopWhoseFileIsMissingCountsAsStarted) {
   UpdateEquipmentLoops();
   EXPECT_EQ(cooling_sound_on, 1);
   EXPECT_EQ(cooling_buffer, nullptr);
-}
-
-TEST_F(SoundTest, GearDragRisesWithSpeedOnTheRollAndStopsBelowItsSpeed) {
-  host().SetToken(332, 16383.0);
-  host().SetToken(60, 1.0);
-  for (auto [kt, volume] : {std::pair{65.0, -2700}, std::pair{150.0, 0}}) {
-    ias = kt;
-    UpdateGearDragLoop();
-    int32_t v = 1;
-    ASSERT_NE(gear_drag_buffer, nullptr);
-    gear_drag_buffer->GetVolume(&v);
-    EXPECT_EQ(v, volume) << kt;
-  }
-  ias = 50.0;
-  UpdateGearDragLoop();
-  EXPECT_EQ(Stops("Gear Drag.wav"), 1);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 #include "fmc/fmc_globals.h"
 #include "navdb/navdb_globals.h"
@@ -24,30 +23,6 @@ TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
     SetAltitude(s.alt);
     RunToPhase0();
     EXPECT_EQ(alt_alert_state, s.state) << s.alt;
-  }
-}
-
-TEST_F(Phase0Test, ValveTimersCloseClosingValvesButNotTheWingOnTheGround) {
-  host_.SetToken(60, 1.0);
-  host_.SetToken(643, 25.0);
-  wing_anti_ice_valve = isol_air_valve = 3;
-  wing_anti_ice_timer = isol_air_valve_timer = 1;
-  RunToPhase0();
-  EXPECT_EQ(wing_anti_ice_valve, 3);
-  EXPECT_EQ(isol_air_valve, 0);
-}
-
-// With the NAV source engaged, near the course (needle within 40), the heading mode drops.
-TEST_F(Phase0Test, NavButtonDropsTheHeadingModeOnlyEngagedAndNearTheCourse) {
-  nav_button = 1;
-  host_.SetToken(614, (3000.0 + 9.0) / 3.2808399);  // above 400 ft the master stays engaged
-  for (const auto& [master, needle, drops] : {std::tuple{0.0, 40.0, false}, std::tuple{1.0, 50.0, false},
-                                              std::tuple{1.0, 40.0, true}}) {
-    hdg_hold_mode = 1;
-    host_.SetToken(103, master);
-    host_.SetToken(40, needle);
-    RunToPhase0();
-    EXPECT_EQ(hdg_hold_mode, drops ? 0 : 1) << master << " " << needle;
   }
 }
 

@@ -47,14 +47,6 @@ class VnavSpeedTest : public afds_test::AfdsTest {
   }
 };
 
-TEST_F(VnavSpeedTest, ClimbBelowTheRestrictionAltitudeFliesTheRestrictionSpeed) {
-  SetAltitudeFt(8000.0);
-  RunToRouteSlot();
-  EXPECT_EQ(SentOf({kIas}).front(), (afds_test::Event{kIas, 250}));
-  EXPECT_EQ(clb_spd_restr_active, 1);
-  EXPECT_EQ(vnav_last_set_spd, 250.0);
-}
-
 struct CruiseCase {
   const char* label;
   double alt_ft;
