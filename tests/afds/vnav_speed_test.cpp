@@ -47,30 +47,23 @@ class VnavSpeedTest : public afds_test::AfdsTest {
   }
 };
 
-struct CruiseCase {
-  const char* label;
-  double alt_ft;
-  double sim_vs_fpm;
-  Events events;
-};
-
-class CruiseSpeed : public VnavSpeedTest, public ::testing::WithParamInterface<CruiseCase> {};
-
-TEST_P(CruiseSpeed, HoldsTheCruiseSpeedOrStartsTheDescentSpeed) {
-  const CruiseCase& c = GetParam();
+TEST_F(VnavSpeedTest, CruiseHoldsTheCruiseSpeedOrStartsTheDescentSpeed) {
+  const struct {
+    double alt_ft, sim_vs_fpm;
+    Events events;
+  } rows[] = {{20000.0, 0.0, {{kMachOff, 0}, {kSpdOn, 0}, {kIas, 300}}},
+              {35000.0, 0.0, {{kSpdOff, 0}, {kMachOn, 0}, {kMach, 80}}},
+              {35000.0, -100.0, {{kMachOff, 0}, {kSpdOn, 0}, {kIas, 290}}}};
   toc = 1;
-  plane_alt = c.alt_ft;
-  host_.SetToken(120, c.sim_vs_fpm);
-  Pass();
-  EXPECT_EQ(SentOf({kIas, kMach, kSpdOn, kSpdOff, kMachOn, kMachOff}), c.events);
+  for (const auto& c : rows) {
+    plane_alt = c.alt_ft;
+    host_.SetToken(120, c.sim_vs_fpm);
+    vnav_last_set_spd = -999.0;
+    Mark();
+    Pass();
+    EXPECT_EQ(SentOf({kIas, kMach, kSpdOn, kSpdOff, kMachOn, kMachOff}), c.events) << c.alt_ft << " " << c.sim_vs_fpm;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CruiseSpeed,
-    ::testing::Values(CruiseCase{"Low", 20000.0, 0.0, {{kMachOff, 0}, {kSpdOn, 0}, {kIas, 300}}},
-                      CruiseCase{"High", 35000.0, 0.0, {{kSpdOff, 0}, {kMachOn, 0}, {kMach, 80}}},
-                      CruiseCase{"DescendingAt100", 35000.0, -100.0, {{kMachOff, 0}, {kSpdOn, 0}, {kIas, 290}}}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
   tod = 1;
@@ -132,33 +125,24 @@ TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooF
   EXPECT_EQ(cdu_message, "");
 }
 
-struct EconCase {
-  const char* label;
-  int32_t cost_index;
-  int32_t climb_ias;
-  double climb_mach;
-  int32_t descent_ias;
-};
-
-class EconSpeeds : public afds_test::AfdsTest, public ::testing::WithParamInterface<EconCase> {};
-
-TEST_P(EconSpeeds, AreInterpolatedByCostIndex) {
-  const EconCase& c = GetParam();
+TEST_F(VnavSpeedTest, EconSpeedsAreInterpolatedByCostIndex) {
+  const struct {
+    int32_t cost_index, climb_ias;
+    double climb_mach;
+    int32_t descent_ias;
+  } rows[] = {{15, 293, 0.7875, 250}, {999, 345, 0.847, 334}, {-1, 1, 0.1, 1}, {1000, 1, 0.1, 1}};
   InitThrustLimitTables();
-  climb_ias = 1;
-  climb_mach = 0.1;
-  descent_ias = 1;
-  cost_index = c.cost_index;
-  InterpolateEconSpeeds();
-  EXPECT_EQ(climb_ias, c.climb_ias);
-  EXPECT_NEAR(climb_mach, c.climb_mach, 1e-9);
-  EXPECT_EQ(cruise_ias, c.cost_index < 0 || c.cost_index > 999 ? 300 : c.climb_ias);
-  EXPECT_EQ(descent_ias, c.descent_ias);
+  for (const auto& c : rows) {
+    climb_ias = descent_ias = 1;
+    climb_mach = 0.1;
+    cruise_ias = 300;
+    cost_index = c.cost_index;
+    InterpolateEconSpeeds();
+    EXPECT_EQ(climb_ias, c.climb_ias) << c.cost_index;
+    EXPECT_NEAR(climb_mach, c.climb_mach, 1e-9) << c.cost_index;
+    EXPECT_EQ(cruise_ias, c.cost_index < 0 || c.cost_index > 999 ? 300 : c.climb_ias) << c.cost_index;
+    EXPECT_EQ(descent_ias, c.descent_ias) << c.cost_index;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, EconSpeeds,
-                         ::testing::Values(EconCase{"Between", 15, 293, 0.7875, 250}, EconCase{"Last", 999, 345, 0.847, 334},
-                                           EconCase{"None", -1, 1, 0.1, 1}, EconCase{"AboveTable", 1000, 1, 0.1, 1}),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
