@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -51,12 +52,30 @@ class DisplayTest : public testing_support::SimFixture {
     for (const gfx::Op* op : rec_.TextOps()) n += rec_.TextOf(*op)->text == text ? 1 : 0;
     return n;
   }
+  // A recorded text's top-left corner at a device position.
+  static void ExpectTextAt(const gfx::RecordedText* t, double x, double y, double tol = 0.01) {
+    ASSERT_NE(t, nullptr);
+    EXPECT_NEAR(t->position.X, x, tol) << t->text;
+    EXPECT_NEAR(t->position.Y, y, tol) << t->text;
+  }
   gfx::ARGB TextColour(const std::string& text) const {  // 0 when absent
     const gfx::Op* op = rec_.FindText(text);
     return op != nullptr ? op->color : 0u;
   }
 
+  // Runs `paint` on a recording-only surface of w x h pixels.
+  const gfx::Recording& Record(double w, double h, const std::function<void(DisplaySurface*, gfx::Graphics*)>& paint) {
+    rec_.Reset();
+    surface_ = DisplaySurface{static_cast<uint32_t>(w), static_cast<uint32_t>(h)};
+    const auto iw = static_cast<int32_t>(w), ih = static_cast<int32_t>(h);
+    gauge::DeviceContext dc{nullptr, iw, ih, iw * 4, &rec_};
+    gfx::Graphics g(&dc);
+    paint(&surface_, &g);
+    return rec_;
+  }
+
   gfx::Recording rec_;
+  DisplaySurface surface_{};
 };
 
 // --- flat-panel PFD: the two frames' device mappings, so that a test names positions in canvas
@@ -77,13 +96,8 @@ class PfdTest : public DisplayTest {
 
   // One paint on a recording-only surface of w x h pixels.
   const gfx::Recording& Paint(int w = 318, int h = 232) {
-    rec_.Reset();
-    surface_ = DisplaySurface{static_cast<uint32_t>(w), static_cast<uint32_t>(h)};
-    if (w > 0 && h > 0) frame_ = PfdFrame::Of(surface_);
-    gauge::DeviceContext dc{nullptr, w, h, w * 4, &rec_};
-    gfx::Graphics g(&dc);
-    DrawFpPfd(&surface_, &g);
-    return rec_;
+    if (w > 0 && h > 0) frame_ = PfdFrame::Of(DisplaySurface{static_cast<uint32_t>(w), static_cast<uint32_t>(h)});
+    return Record(w, h, DrawFpPfd);
   }
 
   // Device position of a canvas-frame point, and of a fine-frame one (truncated to fine units).
@@ -92,18 +106,8 @@ class PfdTest : public DisplayTest {
   double FineX(double x) const { return frame_.k * TruncToI32(x * frame_.fx) + kPfdCentreX * frame_.sx; }
   double FineY(double y) const { return frame_.k * TruncToI32(y * frame_.fy) + kPfdCentreY * frame_.sy; }
 
-  DisplaySurface surface_{};
   PfdFrame frame_{};
 };
-
-// Expects a recorded text at a device position (within a hundredth of a pixel).
-#define EXPECT_TEXT_AT(fixture_text, x, y)        \
-  do {                                            \
-    const gfx::RecordedText* t_ = (fixture_text); \
-    ASSERT_NE(t_, nullptr);                       \
-    EXPECT_NEAR(t_->position.X, (x), 0.01);       \
-    EXPECT_NEAR(t_->position.Y, (y), 0.01);       \
-  } while (0)
 
 // --- EADI: the canvas at device scale, so a painter's point (x, y) about the attitude centre lands
 // at (108 + x, 86 + y).
@@ -116,14 +120,7 @@ inline constexpr gfx::ARGB kEadiSky = 0xFF2875C5u;  // 40, 117, 197
 
 class EadiTest : public DisplayTest {
  protected:
-  const gfx::Recording& Paint(DisplayPainter painter) {
-    rec_.Reset();
-    DisplaySurface surface{217, 173};
-    gauge::DeviceContext dc{nullptr, 217, 173, 217 * 4, &rec_};
-    gfx::Graphics g(&dc);
-    painter(&surface, &g);
-    return rec_;
-  }
+  const gfx::Recording& Paint(DisplayPainter painter) { return Record(217, 173, painter); }
 
   // Top-left corners of every drawing of `text`, relative to the attitude centre.
   std::vector<gfx::PointF> TextsAt(const std::string& text) const {
@@ -151,19 +148,19 @@ class EadiTest : public DisplayTest {
   }
 };
 
-// --- EICAS: powered, painting through the paint entries (device pixels = canvas units).
-
 // A text as drawn: its bytes, top-left corner and colour.
-struct EicasShown {
+struct Shown {
   std::string text;
   double x = 0, y = 0;
   gfx::ARGB colour = 0;
-  bool operator==(const EicasShown&) const = default;
+  bool operator==(const Shown&) const = default;
 };
+inline void PrintTo(const Shown& s, std::ostream* os) { *os << s.text << "@" << s.x << "," << s.y; }
+
+// --- EICAS: powered, painting through the paint entries (device pixels = canvas units).
 
 class EicasTest : public DisplayTest {
  protected:
-  using Shown = EicasShown;
   void SetUp() override {
     DisplayTest::SetUp();
     ac_power = 2;
@@ -189,25 +186,17 @@ class EicasTest : public DisplayTest {
     return {};
   }
 
-  // Angles (degrees clockwise from +x) of the strokes of a colour running out from radius r0 to r1
-  // about (cx, cy): the marks drawn along +x at a rotation.
-  std::vector<double> MarkAngles(double cx, double cy, double r0, double r1, gfx::ARGB colour = palette::kWhite) const {
-    std::vector<double> out;
+  // Angle (degrees clockwise from +x) of the white needle of `length` out from (cx, cy); -1 when none.
+  double NeedleDeg(double cx, double cy, double length) const {
     for (const gfx::Op& op : rec_.ops()) {
-      if (op.kind != gfx::OpKind::Stroke || op.shape != gfx::Shape::Line || op.color != colour) continue;
+      if (op.kind != gfx::OpKind::Stroke || op.shape != gfx::Shape::Line || op.color != palette::kWhite) continue;
       const auto p = rec_.PointsOf(op);
       const double dx = p[1].x - cx, dy = p[1].y - cy;
-      if (std::fabs(std::hypot(p[0].x - cx, p[0].y - cy) - r0) > 0.01 || std::fabs(std::hypot(dx, dy) - r1) > 0.01) {
-        continue;
-      }
+      if (std::hypot(p[0].x - cx, p[0].y - cy) > 0.01 || std::fabs(std::hypot(dx, dy) - length) > 0.01) continue;
       const double a = std::atan2(dy, dx) * 180.0 / M_PI;
-      out.push_back(a < -0.001 ? a + 360.0 : a);
+      return a < -0.001 ? a + 360.0 : a;
     }
-    return out;
-  }
-  double NeedleDeg(double cx, double cy, double length) const {  // -1 when there is none
-    const std::vector<double> a = MarkAngles(cx, cy, 0.0, length);
-    return a.empty() ? -1.0 : a.front();
+    return -1.0;
   }
   gfx::ARGB BoxColour(double x, double y) const {  // of the rectangle stroked at (x, y); 0 when none
     for (const gfx::Op& op : rec_.ops()) {

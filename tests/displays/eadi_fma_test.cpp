@@ -57,9 +57,4 @@ const ModeCase kModeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Eadi, FmaSelectionTest, ::testing::ValuesIn(kModeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EadiTest, FmaUpperLayoutArmsGlideslopeBeforeFlare) {
-  autoland_mode = app_mode = 1;
-  EXPECT_EQ(Str(FmaText(SelectPitchArmed(true))), "G/S");
-}
-
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "displays/display_fixtures.h"
@@ -12,15 +11,6 @@
 namespace {
 
 using gfx::OpKind;
-
-struct Shown {
-  std::string text;
-  double x, y;
-  gfx::ARGB colour;
-  bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& s, std::ostream* os) { *os << s.text << "@" << s.x << "," << s.y; }
 
 constexpr double E = -130.0;  // engaged row
 constexpr double A = -115.0;  // armed row
@@ -51,7 +41,6 @@ TEST_P(PfdFma, ShowsTheFirstMatchingRowOfEachList) {
 // One case a line: what is set, then what shows.
 // clang-format off
 const FmaCase kFmaCases[] = {
-    {"Nothing", [](simhost::Host&) {}, {}},
     {"TakeoffHidesGlideslope", [](simhost::Host&) { to_pitch_mode = app_mode = gs_capture = loc_capture = 1; },
      {{"TO", 10, E, G}, {"LOC", -35, E, G}}},
     {"GlideslopeArmedLocalizerArmed", [](simhost::Host&) { app_mode = 1; }, {{"G/S", 15, A, W}, {"LOC", -35, A, W}}},

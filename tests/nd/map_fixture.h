@@ -37,16 +37,7 @@ class MapTest : public DisplayTest {
     LoadNavDatabase();
   }
 
-  // Runs `paint` on a recording-only surface of w x h pixels.
-  const gfx::Recording& Record(double w, double h, const std::function<void(DisplaySurface*, gfx::Graphics*)>& paint) {
-    rec_.Reset();
-    surface_ = DisplaySurface{static_cast<uint32_t>(w), static_cast<uint32_t>(h)};
-    gauge::DeviceContext dc{nullptr, static_cast<int32_t>(w), static_cast<int32_t>(h), static_cast<int32_t>(w) * 4,
-                            &rec_};
-    gfx::Graphics g(&dc);
-    paint(&surface_, &g);
-    return rec_;
-  }
+  using DisplayTest::Record;
   const gfx::Recording& Record(MapCanvas c, void (*painter)(DisplaySurface*, gfx::Graphics*)) {
     return Record(c.width, c.height, painter);
   }
@@ -66,11 +57,10 @@ class MapTest : public DisplayTest {
     for (const gfx::Op* op : rec_.TextOps()) out.push_back(rec_.TextOf(*op)->text);
     return out;
   }
+  using DisplayTest::ExpectTextAt;
   void ExpectTextAt(const std::string& text, gfx::PointF p, double tol = 1e-3) const {
-    const gfx::RecordedText* t = Text(text);
-    ASSERT_NE(t, nullptr) << text;
-    EXPECT_NEAR(t->position.X, p.X, tol) << text;
-    EXPECT_NEAR(t->position.Y, p.Y, tol) << text;
+    SCOPED_TRACE(text);
+    ExpectTextAt(Text(text), p.X, p.Y, tol);
   }
   // Strokes of a colour and shape.
   std::vector<const gfx::Op*> Strokes(gfx::ARGB colour, gfx::Shape shape) const {
@@ -89,8 +79,6 @@ class MapTest : public DisplayTest {
     CalcMapPoint(up_deg, b, 0.0, 0.0, d * px_per_nm, &x, &y);
     return gfx::PointF(static_cast<float>(x + cx), static_cast<float>(y + cy));
   }
-
-  DisplaySurface surface_{};
 };
 
 // The route, runway and FIX INFO layers: a route flown south from Seattle (heading 180 true, no

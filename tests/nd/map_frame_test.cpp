@@ -4,10 +4,7 @@
 
 #include <tuple>
 
-#include "cdu/cdu_globals.h"
-#include "frame/tcas_link.h"
 #include "nd/map_fixture.h"
-#include "platform/tcas_module.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -151,7 +148,7 @@ TEST_F(MapTest, AltitudeArcNeedsTheHoldDescending) {
 }
 
 // Pointer 2's head while the station lies within 100 degrees of the nose, its tail beyond 90: both
-// from 90 to 100. Pointer 1 needs token 20 above 0.
+// from 90 to 100.
 TEST_F(MapTest, FpNdBearingPointers) {
   host_.SetToken(49, 1.0);
   for (const auto& [rel_brg, heading, head, tail] : {std::tuple{95.0, 10.0, 1, 1}, {180.0, 10.0, 0, 1}, {60.0, 300.0, 1, 0}, {265.0, 10.0, 1, 1}}) {
@@ -163,36 +160,12 @@ TEST_F(MapTest, FpNdBearingPointers) {
     EXPECT_EQ(heads, head) << rel_brg << " " << heading;
     EXPECT_EQ(tails, tail) << rel_brg << " " << heading;
   }
-  host_.SetToken(49, 0.0);
-  for (const auto& [token20, strokes] : {std::pair{0.0, 0u}, {0.5, 7u}}) {
-    host_.SetToken(20, token20);
-    Record(kFpNdCanvas, DrawFpNdMap);
-    EXPECT_EQ(Count(OpKind::Stroke, kGreenInk), strokes) << token20;
-  }
 }
 
 TEST_F(MapTest, VsNeedleAnglePiecewise) {
   for (const auto& [fpm, deg] : {std::pair{-1200.0, -27}, {7000.0, 48}, {500.0, 12}, {3000.0, 42}, {0.0, 0}}) {
     EXPECT_EQ(VsNeedleAngle(fpm), deg) << fpm;
   }
-}
-
-// The selected-heading bug turns with the map; the heading pointer stays on the top when the map is
-// heading up.
-TEST_F(MapTest, EhsiHeadingSymbolsFollowTheMapOrientation) {
-  plane_hdg_mag = 100.0;
-  plane_trk_mag = 90.0;
-  hdg_sel_dir = 90.0;
-  Record(kFpEhsiCanvas, DrawEhsiMap);
-  const auto bug = Ops(OpKind::Stroke, kMagentaInk);
-  ASSERT_EQ(bug.size(), 2u);
-  EXPECT_NEAR(rec().PointsOf(*bug[0])[0].x, 159.0, 1e-3);  // on the track: at the top
-  EXPECT_NEAR(rec().PointsOf(rec().ops().back())[0].x, 159.0 + 134.0 * std::sin(10.0 * kDegToRad), 1e-3);
-  MapModeDispHdgAlways = 1;
-  Record(kFpEhsiCanvas, DrawEhsiMap);
-  EXPECT_NEAR(rec().PointsOf(rec().ops().back())[0].x, 159.0, 1e-3);
-  EXPECT_NEAR(rec().PointsOf(*Ops(OpKind::Stroke, kMagentaInk)[0])[0].x, 159.0 - 134.0 * std::sin(10.0 * kDegToRad),
-              1e-3);
 }
 
 }  // namespace

@@ -90,22 +90,4 @@ TEST_F(NearbyLayerTest, PlanRefreshesAroundTheCentreLegAndProjectsAroundTheActiv
   ExpectTextAt("MID", gfx::PointF(159.0f + 5.0f, 170.0f - 14.0f));
 }
 
-// The fine list is rebuilt on the first paint after the centre has moved more than 50 NM from where
-// it was last built, not before; the coarse list waits for 200 NM.
-TEST_F(NearbyLayerTest, FineListIsRebuiltOnlyAfterA50NmMove) {
-  SetRow(nav_navaids[1], "SEA", 47.4354, -122.3097, "V");
-  nav_navaids_cnt = 1;
-  near_stations_coarse_ctr = near_stations_fine_ctr = kNoNavCentre;
-  RecordFpNd(DrawMapStationsFpNd);
-  EXPECT_EQ(near_stations_fine_cnt, 1);
-  const NavCentre built = near_stations_fine_ctr;
-  CalcDestPoint(built.lat, built.lon, 0.0, 49.9, &plane_lat, &plane_lon);
-  RecordFpNd(DrawMapStationsFpNd);
-  EXPECT_EQ(near_stations_fine_ctr.lat, built.lat);
-  CalcDestPoint(built.lat, built.lon, 0.0, 50.1, &plane_lat, &plane_lon);
-  RecordFpNd(DrawMapStationsFpNd);
-  EXPECT_EQ(near_stations_fine_ctr.lat, plane_lat);
-  EXPECT_EQ(near_stations_coarse_ctr.lat, built.lat);
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <tuple>
 
-#include "frame/tcas_link.h"
 #include "frame/tick_route.h"
 #include "frame/draw_helpers.h"
 #include "nd/ehsi_overlay.h"
@@ -59,47 +58,30 @@ const MapCanvas kNd = kNdCanvas;
 const MapCanvas kEhsi = kFpEhsiCanvas;
 
 INSTANTIATE_TEST_SUITE_P(
-    FpNd, OverlayTexts,
+    Displays, OverlayTexts,
     ::testing::Values(
-        TextCase{"Tas100IsDashes", DrawFpNdOverlay, kFpNd, [] { true_airspeed = 100.0; }, {"---"}, {"100"}},
-        TextCase{"EtaNeedsAbove80Kt", DrawFpNdOverlay, kFpNd, [] { SetActiveLeg(); ground_speed = 80.0; },
+        TextCase{"FpNdTas100IsDashes", DrawFpNdOverlay, kFpNd, [] { true_airspeed = 100.0; }, {"---"}, {"100"}},
+        TextCase{"FpNdEtaNeedsAbove80Kt", DrawFpNdOverlay, kFpNd, [] { SetActiveLeg(); ground_speed = 80.0; },
                  {"AAA", "60.0", "NM"}, {"Z"}},
-        // 23:50 with 15 minutes to go.
-        TextCase{"EtaPastMidnight", DrawFpNdOverlay, kFpNd,
-                 [] { SetActiveLeg(); ground_speed = 240.0; zulu_hour = 23.0; zulu_min = 50.0; }, {"0005.0", "Z"}, {}},
-        TextCase{"WindCorrectedToMagnetic", DrawFpNdOverlay, kFpNd,
+        TextCase{"FpNdWindCorrectedToMagnetic", DrawFpNdOverlay, kFpNd,
                  [] { wind_vector_deg_var = "MAG"; wind_dir = 5.0; wind_speed = 20.0; mag_var = 10.0; },
                  {"355\xB0/20"}, {}},
-        TextCase{"CalmWind", DrawFpNdOverlay, kFpNd, [] { wind_speed = 0.9; }, {"---\xB0/---"}, {}},
-        TextCase{"IrsFlags", DrawFpNdOverlay, kFpNd, [] { irs_c_anun_mode = 2; }, {"HDG", "MAP"},
-                 {"TRK", "164", "MAG", "VOR 1", "DME"}},
-        TextCase{"TcasNeedsTheLink", DrawFpNdOverlay, kFpNd, [] { fp_nd_tfc_on = 1; }, {}, {"TFC", "TCAS"}},
-        TextCase{"VnavDeviationLimited", DrawFpNdOverlay, kFpNd,
+        TextCase{"FpNdCalmWind", DrawFpNdOverlay, kFpNd, [] { wind_speed = 0.9; }, {"---\xB0/---"}, {}},
+        TextCase{"FpNdTcasNeedsTheLink", DrawFpNdOverlay, kFpNd, [] { fp_nd_tfc_on = 1; }, {}, {"TFC", "TCAS"}},
+        TextCase{"FpNdVnavDeviationLimited", DrawFpNdOverlay, kFpNd,
                  [] { SetActiveLeg(); tod = 1; plane_alt = 22345.0; vnav_path_alt = 10000.0; route_dist_sum = 5.0; },
-                 {"9999"}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Nd, OverlayTexts,
-    ::testing::Values(
-        TextCase{"EtaNeedsAbove30Kt", DrawNdOverlay, kNd, [] { SetActiveLeg(); ground_speed = 30.0; }, {}, {"Z"}},
-        TextCase{"VnavDeviationInTens", DrawNdOverlay, kNd,
+                 {"9999"}, {}},
+        TextCase{"NdEtaNeedsAbove30Kt", DrawNdOverlay, kNd, [] { SetActiveLeg(); ground_speed = 30.0; }, {}, {"Z"}},
+        TextCase{"NdVnavDeviationInTens", DrawNdOverlay, kNd,
                  [] { SetActiveLeg(); tod = 1; plane_alt = 22345.0; vnav_path_alt = 10000.0; route_dist_sum = 5.0; },
                  {" 9990"}, {}},
-        TextCase{"IrsFlags", DrawNdOverlay, kNd, [] { irs_l_anun_mode = 0; ctr_mode = 1; }, {"TRK", "MAP"},
-                 {"164", "M"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Ehsi, OverlayTexts,
-    ::testing::Values(
-        TextCase{"MachBelow04", DrawEhsiOverlay, kEhsi, [] { plane_mach = 0.39; }, {}, {".390"}},
-        TextCase{"Standard", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.2; baro_inhg = 29.92; }, {"STD"},
+        TextCase{"NdIrsFlags", DrawNdOverlay, kNd, [] { irs_l_anun_mode = 0; ctr_mode = 1; }, {"TRK", "MAP"},
+                 {"164", "M"}},
+        TextCase{"EhsiMachBelow04", DrawEhsiOverlay, kEhsi, [] { plane_mach = 0.39; }, {}, {".390"}},
+        TextCase{"EhsiStandard", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.2; baro_inhg = 29.92; }, {"STD"},
                  {"29.92 IN"}},
-        TextCase{"Altimeter", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.4; baro_inhg = 29.92; },
-                 {"29.92 IN", "1013 HPA"}, {"STD"}},
-        TextCase{"NoHeadingWithoutIrs", DrawEhsiOverlay, kEhsi, [] { irs_r_anun_mode = 1; }, {"HDG"},
-                 {"MAG", "VOR 1", "----"}}),
+        TextCase{"EhsiAltimeter", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.4; baro_inhg = 29.92; },
+                 {"29.92 IN", "1013 HPA"}, {"STD"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The NAV 1 frequency word holds the digits after the leading 1; a glideslope makes it an ILS.
@@ -110,27 +92,6 @@ TEST_F(OverlayTest, RadioBlockReadsTheNav1Receiver) {
   Record(kFpEhsiCanvas, DrawEhsiOverlay);
   EXPECT_NE(Text("ILS 1"), nullptr);
   EXPECT_NE(Text("110.90"), nullptr);
-  nd_mode = 1;
-  host_.SetToken(20, 2.0);
-  host_.SetToken(16, 0x0350);
-  Record(kNdCanvas, DrawNdOverlay);
-  EXPECT_NE(Text("110.90"), nullptr);
-  EXPECT_NE(Text("350.0"), nullptr);
-}
-
-// Without the IRS the FP_ND keeps its heading pointer and selected-heading bug but loses the dashed
-// line; the ND loses both.
-TEST_F(OverlayTest, HeadingMarksWithoutTheIrs) {
-  irs_l_anun_mode = 0;
-  Record(kFpNdCanvas, DrawFpNdOverlay);
-  const auto magenta = Ops(OpKind::Stroke, kMagentaInk);
-  ASSERT_EQ(magenta.size(), 1u);
-  EXPECT_EQ(magenta[0]->dash, gfx::DashStyleSolid);
-  Record(kNdCanvas, DrawNdOverlay);
-  EXPECT_EQ(Count(OpKind::Stroke, kMagentaInk), 0u);
-  irs_l_anun_mode = 3;
-  Record(kNdCanvas, DrawNdOverlay);
-  EXPECT_EQ(Ops(OpKind::Stroke, kMagentaInk).back()->dash, gfx::DashStyleDash);
 }
 
 // The diamond stands at the deviation over the scale, parked at either end with the figures shown;
@@ -146,8 +107,8 @@ TEST_F(OverlayTest, VnavDiamondFollowsTheDeviation) {
   }
 }
 
-// The short form stops where it would print ".1000".
-TEST(EhsiMachText, ThreeDigitsEitherSideOfOne) {
+// The attitude and map displays' short form stops where it would print ".1000".
+TEST(MachText, ThreeDigitsEitherSideOfOne) {
   char text[32];
   for (const auto& [mach, expected] :
        {std::pair{0.785, ".785"}, {0.9994, ".999"}, {0.9996, "1.000"}}) {

@@ -54,33 +54,6 @@ TEST_F(RoseTest, FullScaleNeedleBarOverTheOuterDot) {
   ASSERT_TRUE(Bar(&x0, &x1));
   EXPECT_NEAR(x0, 159.0 + 34.0, 1e-3);
   EXPECT_NEAR(x1, 159.0 + 40.0, 1e-3);
-
-  host_.SetToken(49, 0.0);  // no signal: no bar on the full rose
-  Record(kFpEhsiCanvas, DrawEhsiRose);
-  EXPECT_FALSE(Bar(&x0, &x1));
-  fp_ehsi_mode = 2;  // the expanded arc draws it whatever the signal
-  Record(kFpEhsiCanvas, DrawEhsiRose);
-  EXPECT_TRUE(Bar(&x0, &x1));
-}
-
-// Without aligned IRS the EHSI rose draws nothing, the ND's only the aircraft, keeping the scale.
-TEST_F(RoseTest, RosesWithoutIrs) {
-  irs_l_anun_mode = 1;
-  fp_ehsi_mode = 1;
-  Record(kFpEhsiCanvas, DrawEhsiRose);
-  EXPECT_TRUE(rec().ops().empty());
-  irs_l_anun_mode = 3;
-  irs_c_anun_mode = 0;
-  nd_mode = 1;
-  map_px_per_nm = 3.0;
-  Record(kNdCanvas, DrawNdRose);
-  EXPECT_EQ(rec().Count(OpKind::Stroke), 6u);
-  EXPECT_EQ(rec().Count(OpKind::Text), 0u);
-  EXPECT_DOUBLE_EQ(map_px_per_nm, 3.0);
-  irs_c_anun_mode = 3;
-  nd_rng_nm = 20.0;
-  Record(kNdCanvas, DrawNdRose);
-  EXPECT_DOUBLE_EQ(map_px_per_nm, 189.0 / 20.0);
 }
 
 // Pointer 1 needs token 20 above 1.0 on the roses (the FP_ND map draws it above 0).
@@ -123,18 +96,6 @@ TEST_F(RoseTest, NdFullRoseIsHeadingUp) {
   drift_angle = 10.0;
   Record(kNdCanvas, DrawNdRose);
   ExpectTextAt("9", gfx::PointF(107.0f - 8.0f, 126.0f - 60.0f));
-}
-
-TEST_F(RoseTest, NdExpandedVorShowsToOrFrom) {
-  nd_mode = 1;
-  ctr_mode = 0;
-  host_.SetToken(49, 1.0);
-  nav_rel_brg = 0.0;  // station on the nose, course 90: TO
-  Record(kNdCanvas, DrawNdMap);
-  EXPECT_TRUE(rec().HasText("TO"));
-  nav_rel_brg = 180.0;
-  Record(kNdCanvas, DrawNdMap);
-  EXPECT_TRUE(rec().HasText("FROM"));
 }
 
 // The expanded EHSI rose places traffic with its own scale, whatever map painted last.

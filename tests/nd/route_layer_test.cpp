@@ -54,6 +54,15 @@ TEST_F(RouteLayerTest, MapDrawsFromTheLegBeforeTheActiveOne) {
   EXPECT_EQ(Stars(kWhiteInk), 3u);
   // AAA->AAA (no length), AAA->BBB, BBB->CCC, CCC->DDD.
   EXPECT_EQ(Strokes(kMagentaInk, Shape::Line).size(), 4u);
+  // Only "DIRECT" itself turns the first point into the direct-to start, labelled "DCT".
+  lnav_leg[0].fr_lat = plane_lat - 0.02;
+  lnav_leg[0].fr_lon = plane_lon + 0.05;
+  for (const auto& [from_id, first_label] : {std::pair{"direct", "AAA"}, {"DIRECT", "DCT"}}) {
+    lnav_leg[0].FrId = from_id;
+    RecordFpNd();
+    EXPECT_EQ(TextColour(first_label), kWhiteInk) << from_id;
+  }
+  EXPECT_EQ(Text("AAA"), nullptr);
 }
 
 TEST_F(RouteLayerTest, PlanDrawsTheWholeRouteNorthUpAboutTheCentreLeg) {
@@ -68,19 +77,6 @@ TEST_F(RouteLayerTest, PlanDrawsTheWholeRouteNorthUpAboutTheCentreLeg) {
   const gfx::PointF p = At(kFpNdMap, 0.0, fms_fpln_act[1].lat, fms_fpln_act[1].lon, ctr.lat, ctr.lon);
   ExpectTextAt("AAA", gfx::PointF(p.X + 7.0f, p.Y - 7.0f));
   EXPECT_LT(p.Y, 272.0f);  // north of the centre leg: above it
-}
-
-// Only "DIRECT" itself turns the first point into the direct-to start, labelled "DCT".
-TEST_F(RouteLayerTest, FirstPointIsTheDirectToStart) {
-  SetRoute(2);
-  lnav_leg[0].fr_lat = plane_lat - 0.02;
-  lnav_leg[0].fr_lon = plane_lon + 0.05;
-  for (const auto& [from_id, first_label] : {std::pair{"direct", "AAA"}, {"DIRECT", "DCT"}}) {
-    lnav_leg[0].FrId = from_id;
-    RecordFpNd();
-    EXPECT_EQ(TextColour(first_label), kWhiteInk) << from_id;
-  }
-  EXPECT_EQ(Text("AAA"), nullptr);
 }
 
 // A "DISCO" row breaks the active route's line on both sides and shows nothing; the modified route
@@ -121,25 +117,6 @@ TEST_F(RouteLayerTest, ActiveInterceptLineStartsAtTheLnavFromPoint) {
     EXPECT_NEAR(start.x, from.X, 1.0) << radius;  // end points are whole layer units
     EXPECT_NEAR(start.y, from.Y, 1.0) << radius;
   }
-}
-
-// The modified route's active row with an intercept course (stored in the modified route) gets a
-// magenta course line instead of its dashed line in.
-TEST_F(RouteLayerTest, ModifiedInterceptCourseReplacesTheDashedLineIn) {
-  SetRoute(1);
-  for (int i = 0; i <= 2; ++i) fms_fpln_mod[i] = fms_fpln_act[i];
-  fp_mod_cnt = 2;
-  mod_stpos = 1;
-  fms_fpln_mod[1].intc_crs = 90.0;
-  fms_fpln_active = 4;
-  RecordFpNd();
-  EXPECT_EQ(Strokes(kCyanInk, Shape::Line).size(), 1u);  // AAA->BBB only
-  const auto magenta = Strokes(kMagentaInk, Shape::Line);
-  const auto course = rec().PointsOf(*magenta.back());
-  const gfx::PointF a = At(kFpNdMap, 180.0, fms_fpln_mod[1].lat, fms_fpln_mod[1].lon);
-  EXPECT_NEAR(course[0].x, a.X, 1.0);
-  EXPECT_NEAR(course[0].y, a.Y, 1.0);
-  EXPECT_LT(course[1].x, a.X - 500.0);  // east on a south-up map: far to the left
 }
 
 // 18 NM to CCC: 36 minutes at 30 kt, 10.8 at 100 kt. Labels need more than 30 kt (the ND more than

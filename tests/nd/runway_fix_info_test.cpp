@@ -53,19 +53,6 @@ TEST_F(RunwayLayerTest, RunwaysWithinReachAreDrawn) {
   }
 }
 
-// Length in feet over 5280, taken as NM: 10,560 ft gives side lines of 2 NM.
-TEST_F(RunwayLayerTest, SideLinesAreLengthOver5280Long) {
-  SetRunway(1, 1, "16L", 3.0, 10560);
-  fms_dep_rwy_pos = 1;
-  RecordFpNd();
-  const auto lines = Strokes(kWhiteInk, Shape::Line);
-  ASSERT_EQ(lines.size(), 4u);
-  for (int i : {2, 3}) {  // the left and right side
-    const auto p = rec().PointsOf(*lines[i]);
-    EXPECT_NEAR(std::hypot(p[1].x - p[0].x, p[1].y - p[0].y), 2.0 * 236.0 / 40.0, 1.0);
-  }
-}
-
 // --- FIX INFO ---
 
 class FixInfoLayerTest : public LayerTest {
@@ -117,34 +104,6 @@ TEST_F(FixInfoLayerTest, FixWithRadialAndDistance) {
   const auto pts = rec().PointsOf(*radial[0]);
   EXPECT_NEAR(pts[0].y, 272.0 + y, 1e-3);
   EXPECT_NEAR(pts[1].y, 272.0 + y + 360.0 * px, 1e-2);
-}
-
-// Beyond the range the radial's label moves out to half-way between the range and the fix.
-TEST_F(FixInfoLayerTest, RadialLabelMovesOutForAFixBeyondTheRange) {
-  plane_hdg_mag = 180.0;
-  SetFix(1, "I", 180.0, 60.0, 90.0, 5.0);
-  RecordFpNd();
-  const double px = 236.0 / 40.0;
-  // From 180 to 090 is a left turn: rotated by -90 + 90 = 0, the label at (-o - 10, 0).
-  ExpectTextAt("090", gfx::PointF(static_cast<float>(159.0 - 50.0 * px - 10.0),
-                                  static_cast<float>(272.0 + static_cast<int32_t>(-60.0 * px))), 1e-2);
-}
-
-// PLAN places the fixes about the active leg while no centre leg is chosen, north up.
-TEST_F(FixInfoLayerTest, PlanCentresOnTheActiveLegWithoutACentreLeg) {
-  SetRoute(2);
-  fpnd_mode = 4;
-  fp_nd_centre_y = 170;
-  fp_nd_radius_px = 120;
-  fix_info[2].ident = "FIX";
-  fix_info[2].lat = fms_fpln_act[2].lat + 0.1;  // 6 NM north of BBB
-  fix_info[2].lon = fms_fpln_act[2].lon;
-  fix_info[2].distance1 = 2.0;
-  RecordFpNd();
-  const double px = 120.0 / 40.0;
-  const gfx::Op* circle = Strokes(kGreenInk, Shape::Ellipse)[0];
-  EXPECT_NEAR(circle->bounds.Y + 8.0, 170.0 - 6.0 * px, 1.0);  // whole units
-  EXPECT_NEAR(circle->bounds.X + 8.0, 159.0, 1.0);
 }
 
 }  // namespace
