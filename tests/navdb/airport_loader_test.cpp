@@ -137,8 +137,8 @@ TEST_F(AirportInfo, LastRowOfTheActiveRouteTakesTheElevation) {
   EXPECT_DOUBLE_EQ(last.alt, 5000.0);
 }
 
-// Mode 4 appends the airport to the active route as the crossing point, mode 6 to the modified
-// route, each with its row reset first; neither writes into a full route.
+// Mode 4 appends the airport to the active route as the crossing point, its row reset first; mode
+// 6 appends it to the modified route; neither writes into a full route.
 TEST_F(AirportInfo, AppendedRowButNotToAFullRoute) {
   fp_cnt = 4;
   fms_fpln_act[5].via = "J5";
