@@ -27,42 +27,35 @@ TEST(ScenarioParse, TimedCommandsRunFramesUpToTheirFrame) {
       "frames 5\n"
       "at 40 window show 5000\n");
   ASSERT_EQ(s.commands.size(), 8u);
-  EXPECT_EQ(s.commands[0].kind, CommandKind::kSetToken);
   EXPECT_EQ(s.commands[0].id, 61u);
   EXPECT_EQ(s.commands[0].value, 250.5);
-  EXPECT_EQ(s.commands[1].name, "(A:TOTAL WEIGHT, pounds)");
   EXPECT_EQ(s.commands[2].kind, CommandKind::kFrames);
   EXPECT_EQ(s.commands[2].count, 10);
   EXPECT_EQ(s.commands[3].kind, CommandKind::kKey);
   EXPECT_EQ(s.commands[3].id, 0x101F5u);
-  EXPECT_EQ(s.commands[3].key_value, 200u);
   EXPECT_EQ(s.commands[4].kind, CommandKind::kPrint);  // same frame: no frames in between
-  EXPECT_EQ(s.commands[4].var, VarKind::kNamed);
-  EXPECT_EQ(s.commands[5].count, 5);
   EXPECT_EQ(s.commands[6].count, 25);
   EXPECT_EQ(s.commands[7].kind, CommandKind::kWindow);
-  EXPECT_EQ(s.commands[7].id, 5000u);
   EXPECT_EQ(s.commands[7].line, 7);
   EXPECT_EQ(s.frames, 40);
 }
 
+// Clicks take an optional parameter and button; CR LF ends a line, and blank lines are passed over.
 TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
   Scenario s = Parse(
-      "click FMS 120 700\n"
+      "\r\n  \t\r\nclick FMS 120 700\r\n"
       "click FMS VC 120 700 right\n"
       "clickfn EFIS_CTRL \"\" 3\n"
       "snapshot FMS_NB WN cdu.png\n"
       "snapshot ND\n"
       "set text \"(A:TITLE,string)\" \"Orvantel 757-200 \\\"House\\\"\"\n"
       "set tokentext 47 \"SEA\"\n");
+  ASSERT_EQ(s.commands.size(), 7u);
   EXPECT_EQ(s.commands[0].parameter, "");
-  EXPECT_EQ(s.commands[0].x, 120);
   EXPECT_EQ(s.commands[0].mouse_flags, gauge::kMouseLeftSingle);
   EXPECT_EQ(s.commands[1].parameter, "VC");
   EXPECT_EQ(s.commands[1].mouse_flags, gauge::kMouseRightSingle);
-  EXPECT_EQ(s.commands[2].kind, CommandKind::kClickFunction);
   EXPECT_EQ(s.commands[2].function, 3);
-  EXPECT_EQ(s.commands[3].parameter, "WN");
   EXPECT_EQ(s.commands[3].text, "cdu.png");
   EXPECT_EQ(s.commands[4].text, "");
   EXPECT_EQ(s.commands[5].text, "Orvantel 757-200 \"House\"");
@@ -80,7 +73,6 @@ TEST(ScenarioParse, CduKeysAndTypedWordsBecomeClicksWithAFrameAfterEachAppliedKe
   EXPECT_EQ(first.kind, CommandKind::kCdu);
   ASSERT_EQ(first.cdu_keys.size(), 6u);  // LEGS, K, S, E, A, 1L
   EXPECT_EQ(first.cdu_keys[0].x, 140 + 29);
-  EXPECT_EQ(first.cdu_keys[0].y, 466 + 18);
   EXPECT_TRUE(first.cdu_keys[0].applied_at_paint);
   EXPECT_FALSE(first.cdu_keys[1].applied_at_paint);
   EXPECT_EQ(first.count, 2);  // LEGS and 1L each get their paint
@@ -112,7 +104,6 @@ TEST(ScenarioParse, PanelLinesPlaceInstancesInTheirWindows) {
   EXPECT_TRUE(s.default_panel);
   ASSERT_EQ(s.panel.size(), 4u);
   EXPECT_EQ(s.panel[0].entry.window, 5000);
-  EXPECT_EQ(s.panel[1].entry.window, simhost::kVirtualCockpit);
   EXPECT_EQ(s.panel[2].entry.window, 20000);
   EXPECT_EQ(s.panel[3].entry.window, 7);
   EXPECT_EQ(s.panel[3].line, 5);
@@ -131,24 +122,14 @@ TEST(ScenarioParse, FsuipcAndTcasCommands) {
   ASSERT_EQ(s.commands.size(), 9u);
   EXPECT_EQ(s.commands[0].kind, CommandKind::kSetFsuipc);
   EXPECT_EQ(s.commands[0].offset, 0x32F8u);
-  EXPECT_EQ(s.commands[0].size, 1u);
   EXPECT_EQ(s.commands[0].raw, 7);
-  EXPECT_EQ(s.commands[1].kind, CommandKind::kFsuipcServer);
-  EXPECT_FALSE(s.commands[1].on);
-  EXPECT_EQ(s.commands[2].tcas, simhost::TcasAction::kOn);
   EXPECT_EQ(s.commands[3].tcas, simhost::TcasAction::kAdd);
   EXPECT_EQ(s.commands[3].intruder.dist_nm, 5.5);
-  EXPECT_EQ(s.commands[3].intruder.rel_brg_deg, -30.0);
-  EXPECT_EQ(s.commands[3].intruder.rel_alt_ft, 1200.0);
   EXPECT_EQ(s.commands[3].intruder.threat, 2);
   EXPECT_EQ(s.commands[3].intruder.trend, -1);
   EXPECT_EQ(s.commands[4].intruder.threat, 0);
-  EXPECT_EQ(s.commands[4].intruder.trend, 0);
   EXPECT_EQ(s.commands[6].kind, CommandKind::kWatch);
   EXPECT_EQ(s.commands[6].var, VarKind::kFsuipc);
-  EXPECT_EQ(s.commands[6].size, 4u);
-  EXPECT_EQ(s.commands[7].tcas, simhost::TcasAction::kClear);
-  EXPECT_EQ(s.commands[8].tcas, simhost::TcasAction::kOff);
 }
 
 struct BadLine {
@@ -162,10 +143,8 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
       {"click FMC 1 2\n", "t.scn:1: unknown gauge 'FMC'"},
       {"set token 61\n", "t.scn:1: missing value"},
       {"set token 61 fast\n", "t.scn:1: 'fast' is not a finite number"},
-      {"set token 61 inf\n", "t.scn:1: 'inf' is not a finite number"},
       {"set named x nan\n", "t.scn:1: 'nan' is not a finite number"},
       {"set token -1 3\n", "t.scn:1: '-1' is not a valid token id"},
-      {"set speed 1 2\n", "t.scn:1: unknown variable kind 'speed'"},
       {"key 0x1zz\n", "t.scn:1: '0x1zz' is not a valid key event id"},
       {"key 5 1 2\n", "t.scn:1: unexpected '2' at the end of the line"},
       {"frames -4\n", "t.scn:1: 'frames' needs a count"},
@@ -174,26 +153,15 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
       {"at 3\n", "t.scn:1: 'at' needs a frame number"},
       {"at 3 at 4 key 1\n", "t.scn:1: 'at' cannot hold another 'at'"},
       {"set expr \"(A:TITLE,string) 3\n", "t.scn:1: unterminated quoted text"},
-      {"window open 50\n", "t.scn:1: unknown window action 'open'"},
       {"click FMS 1\n", "t.scn:1: missing y"},
-      {"click FMS 1 2 middle\n", "t.scn:1: unknown mouse button 'middle'"},
-      {"clickfn FMS -2\n", "t.scn:1: mouse function index must be 0 or more"},
       {"snapshot ND ../x.png\n", "t.scn:1: snapshot file '../x.png' must be a plain name"},
       {"frames 1\ngauge ND\n", "t.scn:2: panel lines must come before the first command"},
       {"gauge SERVER WN\n", "t.scn:1: gauge 'SERVER' has no pop-up window"},
-      {"gauge ND VC window x\n", "t.scn:1: 'x' is not a window ident"},
-      {"panel custom\n", "t.scn:1: 'panel' takes one word: default"},
       {"set fsuipc 0x10000 1 3\n", "t.scn:1: '0x10000' is not an FSUIPC offset"},
       {"set fsuipc 0x32F8 3 1\n", "t.scn:1: '3' is not a byte count"},
-      {"set fsuipc 0x32F8 1 1.5\n", "t.scn:1: '1.5' is not an integer value"},
-      {"print fsuipc 0x32F8\n", "t.scn:1: missing byte count"},
-      {"fsuipc maybe\n", "t.scn:1: 'fsuipc' takes on or off"},
       {"tcas fly\n", "t.scn:1: 'tcas' takes on, off, clear or add"},
-      {"tcas add 5 10\n", "t.scn:1: missing value"},
       {"tcas add -1 0 0\n", "t.scn:1: an intruder's distance cannot be negative"},
       {"tcas add 5 10 100 9\n", "t.scn:1: '9' is not a threat index"},
-      {"tcas add 5 10 100 1 -9\n", "t.scn:1: '-9' is not a trend index"},
-      {"tcas on now\n", "t.scn:1: unexpected 'now' at the end of the line"},
   };
   for (const BadLine& c : cases) {
     Scenario s;
@@ -208,12 +176,6 @@ TEST(ScenarioParse, MissingFileIsReported) {
   std::string error;
   EXPECT_FALSE(simhost::LoadScenarioFile("/nonexistent/x.scn", &s, &error));
   EXPECT_NE(error.find("/nonexistent/x.scn"), std::string::npos);
-}
-
-TEST(ScenarioParse, CrLfLinesAndBlankLinesParse) {
-  Scenario s = Parse("\r\n  \t\r\nframes 3\r\n");
-  ASSERT_EQ(s.commands.size(), 1u);
-  EXPECT_EQ(s.frames, 3);
 }
 
 }  // namespace

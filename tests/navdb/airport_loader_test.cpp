@@ -13,8 +13,11 @@ namespace {
 using AirportLoader = ProcsTest;
 
 // The main file serves first (the user file only for an airport it lacks); only the origin sets
-// the first route row's altitude.
-TEST_F(AirportLoader, MainFileFirstThenTheUserFile) {
+// the first route row's altitude. File lines are upper-cased before the comparison; the ident must
+// be the line's whole first token.
+TEST_F(AirportLoader, WhichLinesMatchMainFileFirst) {
+  WriteNavFile("apts.txt", kTestAirportLine + std::string("KTSB\n KTSX X 1 2 3\nKTSYX X 1 2 3\n") +
+                               "ksea seattle 433 47.45 -122.31 16l_1_1_1_1_1_x_1\n");
   WriteNavFile("apts_user.txt",
                "KTST USER_NAME 999 10.0 10.0 09_1000_10_10_90_0_X_90\n"
                "KUSR USER_FIELD 55 -33.5 151.25 07_1000_-33.5_151.2_70_0_X_70\n");
@@ -23,12 +26,7 @@ TEST_F(AirportLoader, MainFileFirstThenTheUserFile) {
   EXPECT_EQ(LoadAirport("KUSR", 2), 1);
   EXPECT_EQ(Text(Dest().name) + " " + Dest().lat_text + " " + Dest().lon_text, "USER_FIELD S33:30:00 E151:15:00");
   EXPECT_DOUBLE_EQ(fms_fpln_act[0].alt, 100.0);
-}
-
-// File lines are upper-cased before the comparison. The ident must be the line's whole first token.
-TEST_F(AirportLoader, WhichLinesMatch) {
-  WriteNavFile("apts.txt", "KTST\n KTST X 1 2 3\nKTSTX X 1 2 3\nksea seattle 433 47.45 -122.31 16l_1_1_1_1_1_x_1\n");
-  for (const char* ident : {"KTST", ""}) EXPECT_EQ(LoadAirport(ident, 1), 0) << ident;
+  for (const char* ident : {"KTSB", "KTSX", "KTSY", ""}) EXPECT_EQ(LoadAirport(ident, 1), 0) << ident;
   EXPECT_EQ(LoadAirport("KSEA", 1), 1);
   EXPECT_EQ(Text(Origin().runways[1].ident), "16L");
 }
@@ -94,10 +92,16 @@ class AirportInfo : public ProcsTest {
   }
 };
 
-// Sections match without regard to case and end at the next one; "RWY9" marks 09 and 9.
+// Sections match without regard to case and end at the next one; "RWY9" marks 09 and 9. An airport
+// in no file changes nothing in any mode.
 TEST_F(AirportInfo, RightPatternMarksPlainAndZeroPrefixedRunways) {
   LoadAirportInfo("KTST", 0);  // no file: every pattern left
   EXPECT_EQ(RightPatterns(), "0000");
+  apt_info_loaded = 0;
+  fp_cnt = 1;
+  for (int mode = 0; mode <= 6; ++mode) LoadAirportInfo("KNONE", mode);
+  EXPECT_EQ(std::tuple(apt_rwy_cnt, apt_info_loaded, fp_cnt, fp_mod_cnt), std::tuple(4, 0, 1, 0));
+  EXPECT_EQ(fms_fpln_act[0].ident, "");
   WriteNavFile("apt_additional_info.txt",
                "[KPDX]\nRWY27=RIGHTPATTERN\n"
                "[ktst] some text\nrwy9=rightpattern\nRWY27=LEFTPATTERN\nRWY16L=RIGHTPATTERN extra\n"
@@ -118,7 +122,7 @@ TEST_F(AirportInfo, SectionOpensOnTheWholeIdent) {
 }
 
 // Mode 1 gives the airport that is the active route's last row its elevation and drops the row's
-// restriction; mode 2 reads the header only and keeps the restriction.
+// restriction (not to a row that is no airport).
 TEST_F(AirportInfo, LastRowOfTheActiveRouteTakesTheElevation) {
   fp_cnt = 3;
   RouteLeg& last = fms_fpln_act[3];
@@ -126,62 +130,34 @@ TEST_F(AirportInfo, LastRowOfTheActiveRouteTakesTheElevation) {
   last.type = "APT";
   last.restr = 3;
   LoadAirportInfo("KPDX", 1);
-  EXPECT_DOUBLE_EQ(last.alt, 31.0);
-  EXPECT_EQ(last.restr, 0);
-  last.alt = 5000.0;
-  last.restr = 3;
-  apt_info_loaded = 0;
-  LoadAirportInfo("KPDX", 2);
-  EXPECT_EQ(std::tuple(last.alt, last.restr, apt_info_loaded), std::tuple(31.0, 3, 0));
+  EXPECT_EQ(std::pair(last.alt, last.restr), std::pair(31.0, 0));
   last.type = "VOR";
   last.alt = 5000.0;
   LoadAirportInfo("KPDX", 1);
   EXPECT_DOUBLE_EQ(last.alt, 5000.0);
 }
 
-// Mode 3 makes the airport the first row of the active route, emptied first; mode 4 appends it to
-// the active route as the crossing point, but not to a full route (mode 6 likewise).
-TEST_F(AirportInfo, AirportAsFirstOrAppendedRow) {
-  fms_fpln_act[0].freq = "116.80";
-  LoadAirportInfo("KPDX", 3);
-  EXPECT_EQ(fms_fpln_act[0].ident + fms_fpln_act[0].freq, "KPDX");
-
+// Mode 4 appends the airport to the active route as the crossing point, its row reset first; mode
+// 6 appends it to the modified route; neither writes into a full route.
+TEST_F(AirportInfo, AppendedRowButNotToAFullRoute) {
   fp_cnt = 4;
   fms_fpln_act[5].via = "J5";
-  fms_fpln_act[5].restr = 3;
   LoadAirportInfo("KPDX", 4);
   ASSERT_EQ(fp_cnt, 5);
-  const RouteLeg& r = fms_fpln_act[5];
-  EXPECT_EQ(r.ident + r.via, "KPDX");
-  EXPECT_DOUBLE_EQ(r.alt, 31.0);
-  EXPECT_EQ(r.restr, 0);
-  EXPECT_DOUBLE_EQ(cross_at_lat, 45.589);
-  EXPECT_EQ(next_restr_leg, 5);
-}
-
-TEST_F(AirportInfo, AppendToAFullRouteWritesNothing) {
+  EXPECT_EQ(fms_fpln_act[5].ident + fms_fpln_act[5].via, "KPDX");
+  EXPECT_EQ(std::pair(cross_at_lat, next_restr_leg), std::pair(45.589, 5));
   fp_cnt = 200;
   fp_mod_cnt = 200;
+  cross_at_lat = 0.0;
   LoadAirportInfo("KPDX", 4);
   LoadAirportInfo("KPDX", 6);
   EXPECT_EQ(std::pair(fp_cnt, fp_mod_cnt), std::pair(200, 200));
-  EXPECT_EQ(fms_fpln_act[200].ident, "");
-  EXPECT_DOUBLE_EQ(cross_at_elev, 0.0);
+  EXPECT_EQ(fms_fpln_act[200].ident + fms_fpln_mod[200].ident, "");
+  EXPECT_DOUBLE_EQ(cross_at_lat, 0.0);
   fp_mod_cnt = 199;
-  fms_fpln_mod[200].hold_idx = 4;
   LoadAirportInfo("KPDX", 6);
   EXPECT_EQ(fp_mod_cnt, 200);
   EXPECT_EQ(fms_fpln_mod[200].ident, "KPDX");
-  EXPECT_EQ(fms_fpln_mod[200].hold_idx, 0);
-}
-
-TEST_F(AirportInfo, UnknownAirportChangesNothing) {
-  LoadAirportInfo("KTST", 0);
-  apt_info_loaded = 0;
-  fp_cnt = 1;
-  for (int mode = 0; mode <= 6; ++mode) LoadAirportInfo("KNONE", mode);
-  EXPECT_EQ(std::tuple(apt_rwy_cnt, apt_info_loaded, fp_cnt, fp_mod_cnt), std::tuple(4, 0, 1, 0));
-  EXPECT_EQ(fms_fpln_act[0].ident, "");
 }
 
 }  // namespace

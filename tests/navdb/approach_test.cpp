@@ -70,12 +70,12 @@ TEST_F(ApproachLoader, SectionsRunwaysAndInterleavedApproaches) {
 
 // "/LT/T360/UD9.0": a track of 360 (plus the variation) until 9.0 NM from the reference fix;
 // "/H090/IC180": heading 090 until the course 180 into the fix; a code that cannot be resolved
-// stays at the previous leg, named as the last path leg.
+// stays at the previous leg, named as the last path leg; vectors are cut.
 TEST_F(ApproachLoader, PathLegs) {
   LoadApps(
       "[KTST]\n16L I16L AAA IAF 5000 45.5 -122.0\n16L I16L /LT/T360/UD9.0 --- 4000 45.8 -122.0\n"
-      "16L I16L /H090/IC180 --- 4000 45.2 -121.8\n16L I16L /H090/UD90.0 --- 4000 45.5 -122.0\n"
-      "16L I16L /X090/UD1.0 --- 4000 45.5 -122.0\n");
+      "16L I16L /H180/VT --- 4000 45.5 -122.0\n16L I16L /H090/IC180 --- 4000 45.2 -121.8\n"
+      "16L I16L /H090/UD90.0 --- 4000 45.5 -122.0\n16L I16L /X090/UD1.0 --- 4000 45.5 -122.0\n");
   const ProcedureRecord& r = Appr(1);
   EXPECT_EQ(LegIdents(r), "AAA TR360 HD090 HD090 HD090");
   const ProcedureLeg& tr = r.legs[2];
@@ -114,16 +114,6 @@ TEST_F(ApproachLoader, PathCodeOpeningAnApproachStartsAtItsReference) {
   const ProcedureRecord& r = Appr(1);
   EXPECT_EQ(Joined(r, &ProcedureLeg::appr_id), "I16L I16L I16L");
   EXPECT_NEAR(r.legs[1].lat, PointAt(45.5, -122.0, 0.0, 3.0).lat, 1e-9);
-}
-
-// From the second leg on, a line repeating the last leg's fix with token 8 equal to its role adds
-// no leg, and vectors are cut.
-TEST_F(ApproachLoader, RepeatedLinesAndVectorsAfterTheSecondLeg) {
-  LoadApps(
-      "[KTST]\n16L I16L AAA IAF 5000 45.5 -122.0\n16L I16L /H180/VT --- 4000 45.5 -122.0\n"
-      "16L I16L /H180/VT --- 4000 45.5 -122.0\n16L I16L BBB FAF 4000 45.4 -122.0\n"
-      "16L I16L BBB FAF 4000 45.4 -122.0 FAF\n");
-  EXPECT_EQ(LegIdents(Appr(1)), "AAA HD180 BBB");
 }
 
 // Without apps.txt: no approach, the variation kept, and no row of an earlier list left over.
@@ -171,17 +161,14 @@ class ApproachLists : public ProcsTest {
   }
 };
 
-TEST_F(ApproachLists, OneRowPerApproachAfterLoading) {
+// Loading gives one row per approach, a runway choice only its own. The same IAF name gives one
+// row; a role that begins with IAF qualifies (its transition is the role itself); an approach
+// without a runway belongs to every runway.
+TEST_F(ApproachLists, ApproachAndIafListsOfTheChosenApproach) {
   ASSERT_EQ(appr_list_cnt, 3);
   EXPECT_EQ(appr_list[3].identifier + " " + appr_list[3].runway, "VORA ");
   BuildApproachList("34R");
-  ASSERT_EQ(appr_list_cnt, 1);
   EXPECT_EQ(appr_list[1].identifier + "|" + appr_list[2].identifier, "I34R|");
-}
-
-// The same IAF name gives one row; a role that begins with IAF qualifies (its transition is the
-// role itself); an approach without a runway belongs to every runway.
-TEST_F(ApproachLists, IafListOfTheChosenApproach) {
   const struct {
     const char *appr, *rwy, *iafs;
   } cases[] = {{"I16L", "16L", "AAA CCC"}, {"------", "------", "AAA CCC IAFX"}, {"VORA", "16R", "IAFX"},

@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
-#include "frame/geodesy.h"
-#include "navdb/nav_loader.h"
 #include "navdb/navdb_fixture.h"
 
 namespace {
 
 using NearbyLists = NavdbTest;
 
-void AddRow(NavRecord* table, int32_t* count, const std::string& ident, double lat, double lon,
-            const char* extra = "") {
+void AddRow(NavRecord* table, int32_t* count, const std::string& ident, double lat, double lon) {
   NavRecord& r = table[++*count];
   ClearRecord(r);
   SetText(r.ident, ident);
   r.lat = lat;
   r.lon = lon;
-  SetText(r.extra, extra);
 }
 
 TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
@@ -43,14 +38,13 @@ TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
 // In PLAN the layers build both waypoint lists around the map centre, far from the aircraft.
 TEST_F(NearbyLists, FineWaypointsFollowTheMapCentre) {
   AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "NEARAC", 40.0, -100.0);
-  AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "CENTRE", 46.6, -100.0, "X");
+  AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "CENTRE", 46.6, -100.0);
   AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "EDGE", 50.1, -100.0);
   AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "FAR", 57.0, -100.0);
   FilterWaypointsCoarse(46.67, -100.0);
   FilterWaypointsFine(46.67, -100.0);
   EXPECT_EQ(Column(near_wpts_coarse, near_wpts_coarse_cnt, &NavRecord::ident), "NEARAC|CENTRE|EDGE");
   EXPECT_EQ(Column(near_wpts_fine, near_wpts_fine_cnt, &NavRecord::ident), "CENTRE");
-  EXPECT_TRUE(TextIs(near_wpts_coarse[2].extra, "X"));
 }
 
 // Lists are rebuilt only once the map centre has moved beyond their distances (or was never set);
@@ -63,29 +57,12 @@ TEST_F(NearbyLists, RebuildOnlyBeyondTheThresholds) {
   const struct {
     double lat;
     bool coarse, fine;
-  } cases[] = {{0.0, false, false}, {49.0 / 60.0, false, false}, {51.0 / 60.0, false, true},
+  } cases[] = {{49.0 / 60.0, false, false}, {51.0 / 60.0, false, true},
                {199.0 / 60.0, false, true}, {201.0 / 60.0, true, true}};
   for (const auto& c : cases) {
     EXPECT_EQ(NearbyListStale(near_wpts_coarse_ctr, c.lat, 0.0, kNearCoarseRebuildNm), c.coarse) << c.lat;
     EXPECT_EQ(NearbyListStale(near_wpts_fine_ctr, c.lat, 0.0, kNearFineRebuildNm), c.fine) << c.lat;
   }
-}
-
-// The latitude pre-test changes nothing: the same rows as a plain scan of every station.
-TEST(NearbyListsWorld, CoarseListAroundFrankfurtMatchesAPlainScan) {
-  std::string dir = WorldDataDir();
-  if (dir.empty()) GTEST_SKIP() << "world navigation data not found";
-  ResetModuleState();
-  sim_root = dir;
-  LoadNavDatabase();
-  FilterStationsCoarse(50.03, 8.57);
-  int32_t expected = 0;
-  for (int32_t i = 1; i <= nav_navaids_cnt && expected < kNearCoarseCapacity; ++i) {
-    if (CalcDistNm(50.03, 8.57, nav_navaids[i].lat, nav_navaids[i].lon) <= kNearCoarseRadiusNm) ++expected;
-  }
-  EXPECT_GT(expected, 100);
-  EXPECT_EQ(near_stations_coarse_cnt, expected);
-  ResetModuleState();
 }
 
 }  // namespace

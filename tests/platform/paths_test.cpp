@@ -66,21 +66,11 @@ TEST_F(PathResolver, RelativePathStartsFromTheCurrentDirectory) {
   EXPECT_FALSE(log.exists);
 }
 
-TEST(PathResolverInput, EmptyPathResolvesToNothing) {
-  platform::ResolvedPath r = platform::ResolvePath("");
-  EXPECT_EQ(r.path, "");
-  EXPECT_FALSE(r.exists);
-}
-
-TEST(PathResolverInput, OverlongComponentIsMissingNotAFault) {
-  platform::ResolvedPath r = platform::ResolvePath("/tmp\\" + std::string(5000, 'a') + "\\b.txt");
-  EXPECT_FALSE(r.exists);
-}
-
-TEST(CaseInsensitiveCompare, IgnoresAsciiCaseOnly) {
-  EXPECT_TRUE(platform::EqualsIgnoreCase("Navdata", "NAVDATA"));
-  EXPECT_FALSE(platform::EqualsIgnoreCase("Navdata", "Navdat"));
-  EXPECT_FALSE(platform::EqualsIgnoreCase("\xC9t\xE9", "\xE9t\xE9"));  // Windows-1252 letters stay distinct
+TEST(PathResolverInput, EmptyOrOverlongPathResolvesToNothing) {
+  EXPECT_EQ(platform::ResolvePath("").path, "");
+  for (const std::string& p : {std::string(), "/tmp\\" + std::string(5000, 'a') + "\\b.txt"}) {
+    EXPECT_FALSE(platform::ResolvePath(p).exists);
+  }
 }
 
 }  // namespace

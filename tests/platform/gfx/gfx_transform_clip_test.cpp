@@ -29,48 +29,6 @@ TEST(GfxTransform, CallsComposeInPrependOrder) {
   EXPECT_EQ(s.At(10, 20), 0u);  // where the other order would have put it
 }
 
-TEST(GfxTransform, AppendOrderActsLast) {
-  gfx::Matrix m;
-  m.Translate(10.0f, 0.0f);
-  m.Scale(2.0f, 2.0f, gfx::MatrixOrderAppend);
-  gfx::PointF p(1.0f, 1.0f);
-  m.TransformPoints(&p);
-  EXPECT_FLOAT_EQ(p.X, 22.0f);
-  EXPECT_FLOAT_EQ(p.Y, 2.0f);
-}
-
-TEST(GfxTransform, GetSetAndResetRoundTrip) {
-  TestSurface s(10, 10, false, true);
-  gfx::Graphics g(s.dc());
-  g.RotateTransform(30.0f);
-  g.TranslateTransform(5.0f, 7.0f);
-  gfx::Matrix saved;
-  ASSERT_EQ(g.GetTransform(&saved), gfx::Ok);
-  g.ResetTransform();
-  gfx::Matrix now;
-  g.GetTransform(&now);
-  EXPECT_TRUE(now.IsIdentity());
-  g.SetTransform(&saved);
-  g.GetTransform(&now);
-  EXPECT_TRUE(now.Equals(&saved));
-}
-
-TEST(GfxTransform, SingularMatrixDoesNotInvert) {
-  gfx::Matrix m(1.0f, 2.0f, 2.0f, 4.0f, 0.0f, 0.0f);
-  EXPECT_FALSE(m.IsInvertible());
-  EXPECT_EQ(m.Invert(), gfx::InvalidParameter);
-  gfx::Matrix t;
-  t.Rotate(37.0f);
-  t.Translate(3.0f, -4.0f);
-  gfx::Matrix inv = t;
-  ASSERT_EQ(inv.Invert(), gfx::Ok);
-  gfx::PointF p(11.0f, 13.0f);
-  t.TransformPoints(&p);
-  inv.TransformPoints(&p);
-  EXPECT_NEAR(p.X, 11.0f, 1e-4);
-  EXPECT_NEAR(p.Y, 13.0f, 1e-4);
-}
-
 TEST(GfxTransform, DegenerateScaleDrawsNothingAndKeepsTheSurfaceUsable) {
   TestSurface s(40, 40);
   gfx::Graphics g(s.dc());
@@ -188,19 +146,6 @@ TEST(GfxPen, HairlinesDrawOnePixel) {
   EXPECT_EQ(s.At(20, 10), kGreen);
   EXPECT_EQ(s.At(20, 9), 0u);
   EXPECT_EQ(s.At(20, 11), 0u);
-}
-
-TEST(GfxPen, DashedLineLeavesGapsInMultiplesOfItsWidth) {
-  TestSurface s(60, 10);
-  gfx::Graphics g(s.dc());
-  gfx::Pen pen(gfx::Color(kGreen), 2.0f);
-  pen.SetDashStyle(gfx::DashStyleDash);  // 6 on, 2 off
-  g.DrawLine(&pen, 0, 5, 60, 5);
-  EXPECT_EQ(s.recording().ops().back().dash, gfx::DashStyleDash);
-  EXPECT_EQ(s.At(3, 5), kGreen);
-  EXPECT_EQ(s.At(7, 5), 0u);
-  EXPECT_EQ(s.At(10, 5), kGreen);
-  EXPECT_EQ(s.At(15, 5), 0u);
 }
 
 }  // namespace
