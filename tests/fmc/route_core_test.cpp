@@ -119,8 +119,7 @@ TEST_F(LegConstraint, AcceptedForms) {
 
 // A refused part refuses the whole entry: "50/5000" stores no altitude either.
 TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
-  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "0/", "", "FL", "250/1O000",
-                            "250/10000.5", "99999999999"}) {
+  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "", "250/1O000", "99999999999"}) {
     Enter(entry);
     EXPECT_EQ(cdu_message, "INVALID ENTRY") << entry;
     EXPECT_EQ(cdu_scratchpad, entry);
@@ -135,27 +134,23 @@ TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
   Enter("FL350" + std::string(200, ' ') + "9");  // only the first 140 characters are read
   EXPECT_EQ(fms_fpln_mod[1].alt, 35000.0);
   EXPECT_EQ(fms_fpln_active, 1);
+  // On an active route a refusal makes no modification (no copy of the active route).
+  SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
+  fms_fpln_active = 3;
+  Enter("50/5000", 3);
+  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
+  EXPECT_EQ(fms_fpln_active, 3);
 }
 
 TEST_F(LegConstraint, EachPartKeepsTheOtherConstraintBit) {
   const int32_t cases[][3] = {
-      // restr before, entry (0 speed, 1 altitude), restr after
-      {1, 0, 3}, {3, 0, 3}, {2, 1, 3}, {3, 1, 3}, {-999, 1, 1}, {-999, 0, 2},
+      {1, 0, 3}, {2, 1, 3}, {-999, 1, 1}, {-999, 0, 2},  // restr before, entry (0 speed, 1 altitude), after
   };
   for (const auto& c : cases) {
     fms_fpln_mod[2].restr = c[0];
     Enter(c[1] == 0 ? "250/" : "FL200", 2);
     EXPECT_EQ(fms_fpln_mod[2].restr, c[2]) << c[0] << " " << c[1];
   }
-}
-
-// A refused entry on an active route makes no modification (no copy of the active route).
-TEST_F(LegConstraint, RefusalOnAnActiveRouteMakesNoModification) {
-  SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
-  fms_fpln_active = 3;
-  Enter("50/5000", 3);
-  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
-  EXPECT_EQ(fms_fpln_active, 3);
 }
 
 class RouteHolds : public route_test::RouteTest {
@@ -209,10 +204,6 @@ TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes)
   EXPECT_EQ(HoldIdx(fms_fpln_mod), "0010020");
   EXPECT_EQ(HoldIdx(fms_fpln_act), "0010020");
   EXPECT_EQ(route_holds[3].leg, 0);  // the vacated row is unused
-  fms_fpln_mod[4].hold_idx = 5;      // a leg without a hold row only loses its index
-  DeleteLegHolds(4, 0);
-  EXPECT_EQ(hold_cnt, 2);
-  EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
 }
 
 // Active waypoint W (leg 1) at 47 N 122 W on a leg flown due north.
@@ -242,9 +233,7 @@ TEST_F(AbeamPassage, PassedBeyondTheAbeamLineWithin22Nm) {
       {46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1}, {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(PassedFrom(c.lat, c.side_nm), c.passed) << c.lat << " " << c.side_nm;
-}
-
-TEST_F(AbeamPassage, TheCourseIsMagneticAndNoActiveLegIsNeverPassed) {
+  // The course is magnetic; with no active leg nothing is passed.
   mag_var = 20.0;
   rel_leg_course = 340.0;  // due north true
   EXPECT_EQ(PassedFrom(47.01, 3.0), 1);
