@@ -45,25 +45,17 @@ class PerfLookups : public testing_support::SimFixture {
   }
 };
 
-// Nearest weight row (ties to the earlier row), the temperature band's altitude column (outside
-// every band: column 1); flap settings other than 15 and 20 use the flaps 5 table.
+// Nearest weight row, the temperature band's altitude column (outside every band: column 1); flap
+// settings other than 15 and 20 use the flaps 5 table.
 TEST_F(PerfLookups, TakeoffSpeedsByFlapsBandAndWeight) {
-  struct Case {
-    int32_t flaps;
-    double temp_c, alt_ft, weight_lb;
-    TakeoffSpeeds speeds;
-  };
-  const Case cases[] = {
-      {10, 10.0, 5000.0, 200000.0, {147, 151, 155}}, {20, -100.0, 99500.0, 160000.0, {122, 125, 117}},
-  };
-  for (const Case& c : cases) {
-    host_.SetToken(341, c.temp_c);
-    plane_alt = c.alt_ft;
-    SetSimWeight(c.weight_lb);
-    ComputeTakeoffSpeeds(c.flaps);
-    EXPECT_EQ(std::to_string(v1) + " " + std::to_string(vr) + " " + std::to_string(v2),
-              std::to_string(c.speeds.v1) + " " + std::to_string(c.speeds.vr) + " " + std::to_string(c.speeds.v2))
-        << c.flaps << " " << c.temp_c;
+  // flaps, temperature C, altitude ft, weight lb; "V1 VR V2"
+  for (auto [flaps, temp_c, alt_ft, weight_lb, speeds] : {std::tuple{10, 10.0, 5000.0, 200000.0, "147 151 155"},
+                                                          {20, -100.0, 99500.0, 160000.0, "122 125 117"}}) {
+    host_.SetToken(341, temp_c);
+    plane_alt = alt_ft;
+    SetSimWeight(weight_lb);
+    ComputeTakeoffSpeeds(flaps);
+    EXPECT_EQ(std::to_string(v1) + " " + std::to_string(vr) + " " + std::to_string(v2), speeds) << flaps;
   }
 }
 
@@ -110,14 +102,9 @@ TEST_F(PerfLookups, ReferenceSpeedAndClimbRateTakeTheNearestCell) {
 // The nearest cell of the mode's grid, ties to the earlier row or column; CON shares the G/A grid,
 // cruise rows go by gross weight; modes outside 1..7 give 0.
 TEST_F(PerfLookups, ThrustLimitTakesTheNearestCellOfTheModesGrid) {
-  const struct {
-    int32_t tmsp;
-    double temp_c, alt_ft, epr;
-  } cases[] = {
-      {1, 69.5, 0.0, 1.56}, {7, 55.0, 10000.0, 1.56}, {0, 15.0, 0.0, 0.0}, {8, 15.0, 0.0, 0.0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_DOUBLE_EQ(Limit(c.tmsp, c.temp_c, c.alt_ft), c.epr) << c.tmsp << " " << c.temp_c << " " << c.alt_ft;
+  for (auto [mode, temp_c, alt_ft, epr] :
+       {std::tuple{1, 69.5, 0.0, 1.56}, {7, 55.0, 10000.0, 1.56}, {0, 15.0, 0.0, 0.0}, {8, 15.0, 0.0, 0.0}}) {
+    EXPECT_DOUBLE_EQ(Limit(mode, temp_c, alt_ft), epr) << mode << " " << temp_c << " " << alt_ft;
   }
   gross_weight = 130000.0;  // equidistant from 140000 and 120000: the earlier row
   EXPECT_DOUBLE_EQ(Limit(6, 60.0, 35000.0), 1.68);
@@ -127,16 +114,11 @@ TEST_F(PerfLookups, ThrustLimitTakesTheNearestCellOfTheModesGrid) {
 
 // Four tables by engine family and token; each clamps N1 to its rows and interpolates between them.
 TEST_F(PerfLookups, EprInterpolatesBetweenRowsAndClampsTheInput) {
-  const struct {
-    const char* engine;
-    double token342, n1_pct, epr;
-  } cases[] = {
-      {"PW2037", kLowToken, 50.0, 1.00},
-      {"PW2037", kHighToken, 120.0, 1.42 + 0.01 / 1.2 * 9.8},  // clamped to 99.3 on the extended top segment
-      {"RB211-535E4B", kLowToken, 115.0, 1.90},
-  };
-  for (const auto& c : cases) {
-    EXPECT_NEAR(Epr(c.engine, c.token342, c.n1_pct), c.epr, 1e-9) << c.engine << " " << c.token342 << " " << c.n1_pct;
+  // The PW top row is clamped to 99.3 on the extended top segment.
+  for (auto [engine, token, n1_pct, epr] : {std::tuple{"PW2037", kLowToken, 50.0, 1.00},
+                                            {"PW2037", kHighToken, 120.0, 1.42 + 0.01 / 1.2 * 9.8},
+                                            {"RB211-535E4B", kLowToken, 115.0, 1.90}}) {
+    EXPECT_NEAR(Epr(engine, token, n1_pct), epr, 1e-9) << engine << " " << token << " " << n1_pct;
   }
   // The second table adds the token term (16383 - 3651) x 5.01e-05 back to the N1, and the airspeed.
   EXPECT_NEAR(Epr("PW2037", 3651.0, 63.9 + 12732.0 * 5.01e-05), 1.04 + 0.02 / 1.0 * 0.8, 1e-9);

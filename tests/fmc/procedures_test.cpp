@@ -55,6 +55,16 @@ constexpr const char* kTestApproaches =
     "28R I28R WILAM IAF 4000 45.9050 -122.7040 - 0 0\n"
     "28R I28R RW28R MAP 80 45.5842 -122.5683 - 0 0\n";
 
+// The row of `name` in a pick list (0, refused by the page, when it is not offered).
+template <class List>
+int32_t Offered(const List& list, int32_t count, const std::string& name) {
+  for (int32_t i = 1; i <= count; ++i) {
+    if (name == list[i]) return i;
+  }
+  ADD_FAILURE() << name << " not offered";
+  return 0;
+}
+
 class Departures : public example_route_test::ExampleRouteTest {
  protected:
   void SetUp() override {
@@ -74,17 +84,11 @@ class Departures : public example_route_test::ExampleRouteTest {
     ResetDepArrSelection();
   }
   // The DEPARTURES page's keys for a runway or a SID of the lists shown.
-  void ChooseRunway(const std::string& rwy) {
-    for (int i = 1; i <= airport_recs[1].rwy_list_cnt; ++i) {
-      if (rwy == airport_recs[1].rwy_list[i]) return SelectDepRunway(i);
-    }
-    FAIL() << rwy << " not offered";
+  static void ChooseRunway(const char* rwy) {
+    SelectDepRunway(Offered(airport_recs[1].rwy_list, airport_recs[1].rwy_list_cnt, rwy));
   }
-  void ChooseSid(const std::string& name) {
-    for (int i = 1; i <= airport_recs[1].sid_list_cnt; ++i) {
-      if (name == airport_recs[1].sid_list[i]) return SelectDepProcedure(i, 0);
-    }
-    FAIL() << name << " not offered";
+  static void ChooseSid(const char* name) {
+    SelectDepProcedure(Offered(airport_recs[1].sid_list, airport_recs[1].sid_list_cnt, name), 0);
   }
 };
 
@@ -160,11 +164,8 @@ class Arrivals : public example_route_test::ExampleRouteTest {
     BuildStarList("------");
     BuildArrRunwayList("------");
   }
-  void ChooseStar(const std::string& name) {
-    for (int i = 1; i <= airport_recs[2].star_list_cnt; ++i) {
-      if (name == airport_recs[2].star_list[i]) return SelectArrProcedure(i, 0);
-    }
-    FAIL() << name << " not offered";
+  static void ChooseStar(const char* name) {
+    SelectArrProcedure(Offered(airport_recs[2].star_list, airport_recs[2].star_list_cnt, name), 0);
   }
   // What the ARRIVALS page does for an approach row: the legs of the approach, then their insertion.
   void ChooseApproach(const std::string& id, const std::string& rwy, const std::string& trans) {

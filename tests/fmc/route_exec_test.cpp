@@ -109,34 +109,4 @@ TEST_F(Exec, ChosenRunwaysPlaceTheEndsOfTheRouteAtTheirThresholds) {
   EXPECT_EQ(dep_rwy_sel_act, "16L");
 }
 
-// With a cruise altitude of 1000 ft or more the profile is planned and the modified route starts
-// again from the active one; below, the modified route stays as it was.
-TEST_F(Exec, CruiseAltitudePlansTheProfileAndRestartsTheModifiedRoute) {
-  fms_fpln_mod[2].eta = "12:34";
-  cruise_alt = 900;
-  ExecRoute();
-  EXPECT_EQ(fms_fpln_mod[2].eta, "12:34");
-  fms_fpln_mod[4].restr = 3;
-  fms_fpln_mod[4].alt = 12000.0;
-  pending_cruise_alt = 35000;
-  ExecAgain();
-  EXPECT_EQ(cruise_alt, 35000);
-  EXPECT_EQ(next_restr_leg, 4);
-  // The climb to 35000 ft ends beyond the 12000 ft constraint: the constraint is the first target.
-  EXPECT_EQ(cross_at_elev, 12000.0);
-  EXPECT_EQ(fms_fpln_mod[2].eta, "");
-}
-
-TEST_F(Exec, ARouteOfOneRowChangesNothingButTheSelectionsAndTheUplinkMessage) {
-  ExecRoute();
-  fp_mod_cnt = 0;
-  sid_sel = "SEA2";
-  cdu_message = "RTE UPLINK OK";
-  ExecAgain();
-  EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_EQ(fp_cnt, 6);
-  EXPECT_EQ(sid_sel_act, "SEA2");
-  EXPECT_EQ(cdu_message, "");
-}
-
 }  // namespace
