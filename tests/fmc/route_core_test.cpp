@@ -97,22 +97,16 @@ class LegConstraint : public route_test::RouteTest {
 };
 
 TEST_F(LegConstraint, AcceptedForms) {
-  const struct {
-    const char* entry;
-    double alt_ft, ias_kt;
-    int32_t restr;
-  } cases[] = {
-      {"250/", -999.0, 250.0, 2},       {"/FL350", 35000.0, -999.0, 1}, {"350", 35000.0, -999.0, 1},
-      {"050", 50.0, -999.0, 1},         {"99", 9900.0, -999.0, 1},      {"400/99000", 99000.0, 400.0, 3},
-      {"100/500", 50000.0, 100.0, 3},
-  };
-  for (const auto& c : cases) {
+  for (auto [entry, alt_ft, ias_kt, restr] :
+       {std::tuple{"250/", -999.0, 250.0, 2}, {"/FL350", 35000.0, -999.0, 1}, {"350", 35000.0, -999.0, 1},
+        {"050", 50.0, -999.0, 1}, {"99", 9900.0, -999.0, 1}, {"400/99000", 99000.0, 400.0, 3},
+        {"100/500", 50000.0, 100.0, 3}}) {
     SetModLegs({"KSEA", "A", "B", "KPDX"});
-    Enter(c.entry);
-    EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "|") << c.entry;
-    EXPECT_EQ(fms_fpln_mod[1].alt, c.alt_ft) << c.entry;
-    EXPECT_EQ(fms_fpln_mod[1].ias, c.ias_kt) << c.entry;
-    EXPECT_EQ(fms_fpln_mod[1].restr, c.restr) << c.entry;
+    Enter(entry);
+    EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "|") << entry;
+    EXPECT_EQ(fms_fpln_mod[1].alt, alt_ft) << entry;
+    EXPECT_EQ(fms_fpln_mod[1].ias, ias_kt) << entry;
+    EXPECT_EQ(fms_fpln_mod[1].restr, restr) << entry;
   }
   EXPECT_EQ(fms_fpln_active, 1);
 }
@@ -226,13 +220,10 @@ class AbeamPassage : public route_test::RouteTest {
 // Passed: beyond the line square to the leg through the waypoint, within 22 NM of the leg. Exactly
 // abeam (the great-circle bearing square to the leg) is not passed at any distance.
 TEST_F(AbeamPassage, PassedBeyondTheAbeamLineWithin22Nm) {
-  const struct {
-    double lat, side_nm;
-    int32_t passed;
-  } cases[] = {
-      {46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1}, {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0},
-  };
-  for (const auto& c : cases) EXPECT_EQ(PassedFrom(c.lat, c.side_nm), c.passed) << c.lat << " " << c.side_nm;
+  for (auto [lat, side_nm, passed] : {std::tuple{46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1},
+                                      {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0}}) {
+    EXPECT_EQ(PassedFrom(lat, side_nm), passed) << lat << " " << side_nm;
+  }
   // The course is magnetic; with no active leg nothing is passed.
   mag_var = 20.0;
   rel_leg_course = 340.0;  // due north true

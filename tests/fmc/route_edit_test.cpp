@@ -15,7 +15,6 @@
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 using route_test::LegLat;
 using route_test::ModIdents;
 using route_test::SetCandidate;
@@ -54,21 +53,14 @@ class RouteEdit : public NavdbTest {
 // A waypoint is followed by a discontinuity unless it goes in front of a DISCO or the last leg,
 // or after the end.
 TEST_F(RouteEdit, WaypointInsertionAndItsDiscontinuity) {
-  struct Case {
-    Idents route;
-    int32_t pos;
-    Idents expected;
-  };
-  const Case cases[] = {
-      {{"KSEA", "A", "B", "DISCO", "KPDX"}, 3, {"KSEA", "A", "B", "SEA", "DISCO", "KPDX"}},
-      {{"KSEA", "A", "B", "DISCO", "KPDX"}, 4, {"KSEA", "A", "B", "DISCO", "SEA", "KPDX"}},
-      {{"KSEA", "A", "B", "DISCO", "KPDX"}, 5, {"KSEA", "A", "B", "DISCO", "KPDX", "SEA"}},
-  };
-  for (const Case& c : cases) {
-    route_test::SetLegs(fms_fpln_mod, &fp_mod_cnt, c.route);
-    InsertEntry("SEA", c.pos);
-    EXPECT_EQ(ModIdents(), c.expected) << c.pos;
-    EXPECT_EQ(fms_fpln_mod[c.pos].freq, "116.80");
+  for (auto [pos, expected] : {std::pair{2, Idents{"KSEA", "A", "SEA", "DISCO", "B", "DISCO", "KPDX"}},
+                                {3, {"KSEA", "A", "B", "SEA", "DISCO", "KPDX"}},
+                                {4, {"KSEA", "A", "B", "DISCO", "SEA", "KPDX"}},
+                                {5, {"KSEA", "A", "B", "DISCO", "KPDX", "SEA"}}}) {
+    SetModLegs({"KSEA", "A", "B", "DISCO", "KPDX"});
+    InsertEntry("SEA", pos);
+    EXPECT_EQ(ModIdents(), expected) << pos;
+    EXPECT_EQ(fms_fpln_mod[pos].freq, "116.80");
   }
 }
 
@@ -233,20 +225,12 @@ class AirwayInsert : public route_test::RouteTest {
 
 // The fixes after the entry up to the exit follow the insertion point, also against the airway's order.
 TEST_F(AirwayInsert, FixesFromEntryToExitFollowTheInsertionPoint) {
-  struct Case {
-    int32_t entry;
-    int32_t exit;
-    std::vector<std::string> route;
-  };
-  const Case cases[] = {
-      {6, 3, {"KSEA", "A", "W5", "W4", "W3", "B", "KPDX"}},
-      {4, 4, {"KSEA", "A", "W4", "B", "KPDX"}},
-      {0, 2, {"KSEA", "A", "W1", "W2", "B", "KPDX"}},  // no entry row: from the airway's start
-  };
-  for (const Case& c : cases) {
+  for (auto [entry, exit, route] : {std::tuple{6, 3, Idents{"KSEA", "A", "W5", "W4", "W3", "B", "KPDX"}},
+                                    {4, 4, {"KSEA", "A", "W4", "B", "KPDX"}},
+                                    {0, 2, {"KSEA", "A", "W1", "W2", "B", "KPDX"}}}) {  // 0: from the airway's start
     SetModLegs({"KSEA", "A", "B", "KPDX"});
-    Insert(c.entry, c.exit);
-    EXPECT_THAT(ModIdents(), ElementsAreArray(c.route)) << c.entry << " " << c.exit;
+    Insert(entry, exit);
+    EXPECT_EQ(ModIdents(), route) << entry << " " << exit;
     EXPECT_EQ(fms_fpln_mod[fp_mod_cnt + 1].ident, kRouteEndMark);
     EXPECT_EQ(cdu_message, "");
   }

@@ -59,11 +59,11 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
   const char* types[] = {"APT", "WPT", "WPT", "INT", "APT"};
   for (int i = 0; i <= 4; ++i) {
     const RouteLeg& m = fms_fpln_mod[i];
-    EXPECT_EQ(m.ident, fms_fpln_act[i].ident);
-    EXPECT_EQ(m.freq + "|" + m.via, fms_fpln_act[i].freq + "|" + fms_fpln_act[i].via) << m.ident;
-    EXPECT_NEAR(m.lat, fms_fpln_act[i].lat, 5e-6);
-    EXPECT_NEAR(m.lon, fms_fpln_act[i].lon, 5e-6);
-    EXPECT_EQ(m.type, types[i]);
+    const RouteLeg& a = fms_fpln_act[i];
+    EXPECT_EQ(m.ident + "|" + m.freq + "|" + m.via + "|" + m.type,
+              a.ident + "|" + a.freq + "|" + a.via + "|" + types[i]);
+    EXPECT_NEAR(m.lat, a.lat, 5e-6);
+    EXPECT_NEAR(m.lon, a.lon, 5e-6);
     EXPECT_EQ(m.restr, 0);
   }
   EXPECT_EQ(fms_fpln_mod[1].proc, "AWY");
@@ -84,23 +84,16 @@ TEST_F(RouteFiles, WriterRefusesNamesOutsideThePlanFolderAndAMissingFolder) {
 // The route state after a load follows the state before and the file's cruise altitude; an active
 // route keeps the leg being flown until EXEC.
 TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
-  struct Case {
-    int32_t before;
-    const char* header;  // "" = no CruiseAlt key
-    int32_t after;
-    int32_t stpos_after;  // stpos was 7 before the load
-  };
-  const Case cases[] = {
-      {0, "CruiseAlt=1000\n", 1, 1}, {0, "cruisealt 1001\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1},
-      {2, "CruiseAlt=1000\n", 2, 7}, {3, "CruiseAlt=1000\n", 4, 7}, {4, "", 1, 7},
-  };
-  for (const Case& c : cases) {
-    WritePlan("P.RTE", std::string(c.header) + kKseaKpdx);
-    fms_fpln_active = c.before;
+  // state before, header ("": no CruiseAlt key), state after, stpos after (7 before)
+  for (auto [before, header, after, stpos_after] :
+       {std::tuple{0, "CruiseAlt=1000\n", 1, 1}, {0, "cruisealt 1001\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1},
+        {2, "CruiseAlt=1000\n", 2, 7}, {3, "CruiseAlt=1000\n", 4, 7}, {4, "", 1, 7}}) {
+    WritePlan("P.RTE", std::string(header) + kKseaKpdx);
+    fms_fpln_active = before;
     stpos = 7;
     LoadFlightPlanFile("P.RTE", 0);
-    EXPECT_EQ(fms_fpln_active, c.after) << c.before << " " << c.header;
-    EXPECT_EQ(stpos, c.stpos_after) << c.before << " " << c.header;
+    EXPECT_EQ(fms_fpln_active, after) << before << " " << header;
+    EXPECT_EQ(stpos, stpos_after) << before << " " << header;
   }
   EXPECT_EQ(new_fpln_loaded, 1);
   EXPECT_EQ(clear_holds_on_exec, 1);

@@ -52,22 +52,16 @@ class VnavTargets : public vnav_test::VnavTest {
 // In the climb the autopilot altitude is driven to the lower of MCP and crossing altitudes, in whole
 // feet; an MCP altitude not yet set is not flown to.
 TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
-  const struct {
-    int32_t mcp_ft;
-    double cross_ft, ap_ft;
-    Values sent;
-  } cases[] = {
-      {35000, 10000.0, 10000.0, {}}, {8000, 10000.0, 5000.0, {8000}}, {35000, 10500.7, 5000.0, {10500}},
-      {-99, 10000.0, 5000.0, {10000}},
-  };
-  for (const auto& c : cases) {
+  for (auto [mcp_ft, cross_ft, ap_ft, sent] :
+       {std::tuple{35000, 10000.0, 10000.0, Values{}}, {8000, 10000.0, 5000.0, {8000}},
+        {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}}}) {
     Mark();
     toc = 0;
-    alt_sel_num = c.mcp_ft;
-    cross_at_elev = c.cross_ft;
-    SetApAltitude(c.ap_ft);
+    alt_sel_num = mcp_ft;
+    cross_at_elev = cross_ft;
+    SetApAltitude(ap_ft);
     get_vnav_info();
-    EXPECT_EQ(Sent(kApAltitudeEvent), c.sent) << c.mcp_ft << " " << c.cross_ft << " " << c.ap_ft;
+    EXPECT_EQ(Sent(kApAltitudeEvent), sent) << mcp_ft << " " << cross_ft << " " << ap_ft;
     EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
   }
 }
@@ -75,22 +69,18 @@ TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
 // The rate that reaches the crossing point, in whole hundreds, at most 3000 ft/min; none below
 // 155 kt; at or past the point, or without ground speed, 3000 ft/min while above it.
 TEST_F(VnavTargets, DescentSetsTheRateThatReachesTheCrossingPoint) {
-  const struct {
-    double above_ft, dist_nm, gs_kt, ias_kt;
-    int32_t target_fpm;
-  } cases[] = {
-      {6000.0, 12.0, 300.0, 250.0, -2500}, {6800.0, 10.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 300.0, 150.0, 0},
-      {6000.0, 12.0, 300.0, 155.0, -2500}, {6099.0, 12.0, 300.0, 250.0, -2500}, {6000.0, 0.0, 300.0, 250.0, -3000},
-      {6000.0, 12.0, 0.0, 250.0, -3000},   {0.0, 0.0, 300.0, 250.0, 0},
-  };
-  for (const auto& c : cases) {
+  // ft above the crossing altitude, NM to the crossing point, ground speed kt, IAS kt; target ft/min
+  for (auto [above_ft, dist_nm, gs_kt, ias_kt, target_fpm] :
+       {std::tuple{6000.0, 12.0, 300.0, 250.0, -2500}, {6800.0, 10.0, 300.0, 250.0, -3000},
+        {6000.0, 12.0, 300.0, 150.0, 0}, {6000.0, 12.0, 300.0, 155.0, -2500}, {6099.0, 12.0, 300.0, 250.0, -2500},
+        {6000.0, 0.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 0.0, 250.0, -3000}, {0.0, 0.0, 300.0, 250.0, 0}}) {
     Mark();
     vnav_vs_ref = 0;
-    Descent(c.above_ft, c.dist_nm, c.gs_kt);
-    ias = c.ias_kt;
+    Descent(above_ft, dist_nm, gs_kt);
+    ias = ias_kt;
     get_vnav_info();
-    EXPECT_EQ(vnav_tgt_vs, c.target_fpm) << c.above_ft << " " << c.dist_nm << " " << c.gs_kt << " " << c.ias_kt;
-    EXPECT_EQ(Sent(kApVerticalSpeedEvent), c.target_fpm == 0 ? Values{} : Values{c.target_fpm});
+    EXPECT_EQ(vnav_tgt_vs, target_fpm) << above_ft << " " << dist_nm << " " << gs_kt << " " << ias_kt;
+    EXPECT_EQ(Sent(kApVerticalSpeedEvent), target_fpm == 0 ? Values{} : Values{target_fpm});
   }
 }
 
@@ -116,25 +106,18 @@ class ThrottleControl : public vnav_test::VnavTest {
 // lever follows the trend. A lever at idle is never stepped or set down.
 TEST_F(ThrottleControl, EachBandSendsItsCommand) {
   constexpr uint32_t kUp = kThrottleStepUpEvent, kDown = kThrottleStepDownEvent, kSet = kThrottleSetEvent;
-  const struct {
-    double error_kt, trend, lever;
-    uint32_t event;  // 0: nothing sent
-    int32_t value;
-  } cases[] = {
-      {10.0, -0.1, 1000.0, kUp, 0},      {10.0, -0.075, 1000.0, 0, 0}, {6.0, -0.01, 1000.0, kDown, 0},
-      {-3.0, 0.01, 1000.0, kUp, 0},      {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.02, 0.0, kSet, 150},
-      {10.0, 0.0, 0.0, 0, 0},            {0.5, 0.02, 0.0, 0, 0},
-  };
-  for (const auto& c : cases) {
+  // error kt, trend, lever; the event sent (0: none) and its value
+  for (auto [error_kt, trend, lever, event, value] :
+       {std::tuple{10.0, -0.1, 1000.0, kUp, 0}, {10.0, -0.075, 1000.0, 0u, 0}, {6.0, -0.01, 1000.0, kDown, 0},
+        {-3.0, 0.01, 1000.0, kUp, 0}, {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.02, 0.0, kSet, 150},
+        {10.0, 0.0, 0.0, 0u, 0}, {0.5, 0.02, 0.0, 0u, 0}}) {
     Mark();
-    Run(c.error_kt, c.trend, c.lever);
-    const auto where = ::testing::Message() << c.error_kt << " kt, trend " << c.trend << ", lever " << c.lever;
-    if (c.event == 0) {
-      EXPECT_EQ(EventCount(), 0u) << where;
-    } else {
-      ASSERT_EQ(EventCount(), 1u) << where;
-      EXPECT_EQ(Event(0).event_id, c.event) << where;
-      EXPECT_EQ(Event(0).value, c.value) << where;
+    Run(error_kt, trend, lever);
+    const auto where = ::testing::Message() << error_kt << " kt, trend " << trend << ", lever " << lever;
+    ASSERT_EQ(EventCount(), event == 0 ? 0u : 1u) << where;
+    if (event != 0) {
+      EXPECT_EQ(Event(0).event_id, event) << where;
+      EXPECT_EQ(Event(0).value, value) << where;
     }
   }
 }
