@@ -45,27 +45,17 @@ class PerfLookups : public testing_support::SimFixture {
   }
 };
 
-// Nearest weight row (ties to the earlier row), the temperature band's altitude column (outside
-// every band: column 1); flap settings other than 15 and 20 use the flaps 5 table.
+// Nearest weight row, the temperature band's altitude column (outside every band: column 1); flap
+// settings other than 15 and 20 use the flaps 5 table.
 TEST_F(PerfLookups, TakeoffSpeedsByFlapsBandAndWeight) {
-  struct Case {
-    int32_t flaps;
-    double temp_c, alt_ft, weight_lb;
-    TakeoffSpeeds speeds;
-  };
-  const Case cases[] = {
-      {15, 15.0, 0.0, 250000.0, {150, 155, 160}},  {5, 25.0, 6000.0, 200000.0, {141, 148, 155}},
-      {10, 10.0, 5000.0, 200000.0, {147, 151, 155}}, {20, -100.0, 99500.0, 160000.0, {122, 125, 117}},
-  };
-  for (const Case& c : cases) {
-    host_.SetToken(341, c.temp_c);
-    plane_alt = c.alt_ft;
-    SetSimWeight(c.weight_lb);
-    ComputeTakeoffSpeeds(c.flaps);
-    const auto where = ::testing::Message() << c.flaps << " " << c.temp_c << " " << c.alt_ft << " " << c.weight_lb;
-    EXPECT_EQ(v1, c.speeds.v1) << where;
-    EXPECT_EQ(vr, c.speeds.vr) << where;
-    EXPECT_EQ(v2, c.speeds.v2) << where;
+  // flaps, temperature C, altitude ft, weight lb; "V1 VR V2"
+  for (auto [flaps, temp_c, alt_ft, weight_lb, speeds] : {std::tuple{10, 10.0, 5000.0, 200000.0, "147 151 155"},
+                                                          {20, -100.0, 99500.0, 160000.0, "122 125 117"}}) {
+    host_.SetToken(341, temp_c);
+    plane_alt = alt_ft;
+    SetSimWeight(weight_lb);
+    ComputeTakeoffSpeeds(flaps);
+    EXPECT_EQ(std::to_string(v1) + " " + std::to_string(vr) + " " + std::to_string(v2), speeds) << flaps;
   }
 }
 
@@ -76,7 +66,7 @@ TEST_F(PerfLookups, PicksReadTheirOwnWeight) {
   SetSimWeight(260000.0);
   gross_weight = 140000.0;
   host_.SetToken(341, 15.0);
-  SetFlaps(0.0);
+  SetFlaps(-5.0);  // below zero is the first column
   v2 = v2_set = 158;
   ComputeTakeoffSpeeds(15);
   SelectSpeedsByWeight();
@@ -91,78 +81,45 @@ TEST_F(PerfLookups, PicksReadTheirOwnWeight) {
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 5600);  // the 160000 lb row is nearest
 }
 
-TEST_F(PerfLookups, FlapReferenceSpeedByWeightAndFlapBand) {
-  const struct {
-    double weight_lb, flaps_deg;
-    int32_t kt;
-  } cases[] = {
-      {252500.0, 0.5, 161},  // 255000 and 250000 tie: 255000 is stored first
-      {252500.0, 2.0, 159},  // each band is closed above
-      {140000.0, 30.0, 94},  // the corrected cell
-      {140000.0, -5.0, 120},  // below zero is the first column
-  };
-  for (const auto& c : cases) {
-    gross_weight = c.weight_lb;
-    SetFlaps(c.flaps_deg);
-    EXPECT_EQ(SelectRefSpeedsByWeight(), c.kt) << c.weight_lb << " lb, flaps " << c.flaps_deg;
-  }
-}
-
-// The PW scale is mapped back onto the table's EPR columns.
-TEST_F(PerfLookups, ClimbRateByWeightFlapGroupAndEpr) {
-  const struct {
-    const char* engine;
-    double weight_lb, flaps_deg, epr;
-    int32_t fpm;
-  } cases[] = {
-      {"RB211-535E4B", 160000.0, 20.0, 1.71, 4150},  // 1.74 and 1.68 tie: the earlier column
-      {"RB211-535E4B", 200000.0, 5.0, 12.0, 5000},
-      {"PW2037", 220000.0, 20.0, 1.0 + 0.78 / 1.8, 3791},
-  };
-  for (const auto& c : cases) {
-    engine_type = c.engine;
-    gross_weight = c.weight_lb;
-    SetFlaps(c.flaps_deg);
-    epr_bug = c.epr;
-    EXPECT_EQ(LookupSpeedByWeightFlapEpr(), c.fpm) << c.engine << " " << c.flaps_deg << " " << c.epr;
-  }
+// Ties go to the earlier row or column; the PW scale is mapped back onto the climb table's EPR columns.
+TEST_F(PerfLookups, ReferenceSpeedAndClimbRateTakeTheNearestCell) {
+  gross_weight = 252500.0;  // 255000 and 250000 tie: 255000 is stored first
+  SetFlaps(0.5);
+  EXPECT_EQ(SelectRefSpeedsByWeight(), 161);
+  SetFlaps(2.0);  // each band is closed above
+  EXPECT_EQ(SelectRefSpeedsByWeight(), 159);
+  gross_weight = 160000.0;
+  SetFlaps(20.0);
+  engine_type = "RB211-535E4B";
+  epr_bug = 1.71;  // 1.74 and 1.68 tie
+  EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 4150);
+  engine_type = "PW2037";
+  gross_weight = 220000.0;
+  epr_bug = 1.0 + 0.78 / 1.8;
+  EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 3791);
 }
 
 // The nearest cell of the mode's grid, ties to the earlier row or column; CON shares the G/A grid,
 // cruise rows go by gross weight; modes outside 1..7 give 0.
 TEST_F(PerfLookups, ThrustLimitTakesTheNearestCellOfTheModesGrid) {
-  const struct {
-    int32_t tmsp;
-    double temp_c, alt_ft, epr;
-  } cases[] = {
-      {1, 69.5, 0.0, 1.56}, {7, 55.0, 10000.0, 1.56}, {1, 10.0, 120000.0, 1.77},
-      {0, 15.0, 0.0, 0.0},  {8, 15.0, 0.0, 0.0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_DOUBLE_EQ(Limit(c.tmsp, c.temp_c, c.alt_ft), c.epr) << c.tmsp << " " << c.temp_c << " " << c.alt_ft;
+  for (auto [mode, temp_c, alt_ft, epr] :
+       {std::tuple{1, 69.5, 0.0, 1.56}, {7, 55.0, 10000.0, 1.56}, {0, 15.0, 0.0, 0.0}, {8, 15.0, 0.0, 0.0}}) {
+    EXPECT_DOUBLE_EQ(Limit(mode, temp_c, alt_ft), epr) << mode << " " << temp_c << " " << alt_ft;
   }
   gross_weight = 130000.0;  // equidistant from 140000 and 120000: the earlier row
   EXPECT_DOUBLE_EQ(Limit(6, 60.0, 35000.0), 1.68);
   engine_type = "PW2043";
   EXPECT_NEAR(Limit(1, 71.0, -1000.0), 1.0 + 0.55 / 0.9 * 0.5, 1e-12);  // cell 1.55 on the PW scale
-  engine_type = "pw2043";                                               // the family test is exact
-  EXPECT_DOUBLE_EQ(Limit(1, 71.0, -1000.0), 1.55);
 }
 
 // Four tables by engine family and token; each clamps N1 to its rows and interpolates between them.
 TEST_F(PerfLookups, EprInterpolatesBetweenRowsAndClampsTheInput) {
-  const struct {
-    const char* engine;
-    double token342, n1_pct, epr;
-  } cases[] = {
-      {"PW2037", kLowToken, 50.0, 1.00},
-      {"PW2037", kHighToken, 120.0, 1.42 + 0.01 / 1.2 * 9.8},  // clamped to 99.3 on the extended top segment
-      {"RB211-535E4B", kLowToken, 115.0, 1.90},
-  };
-  for (const auto& c : cases) {
-    EXPECT_NEAR(Epr(c.engine, c.token342, c.n1_pct), c.epr, 1e-9) << c.engine << " " << c.token342 << " " << c.n1_pct;
+  // The PW top row is clamped to 99.3 on the extended top segment.
+  for (auto [engine, token, n1_pct, epr] : {std::tuple{"PW2037", kLowToken, 50.0, 1.00},
+                                            {"PW2037", kHighToken, 120.0, 1.42 + 0.01 / 1.2 * 9.8},
+                                            {"RB211-535E4B", kLowToken, 115.0, 1.90}}) {
+    EXPECT_NEAR(Epr(engine, token, n1_pct), epr, 1e-9) << engine << " " << token << " " << n1_pct;
   }
-  EXPECT_DOUBLE_EQ(Epr("PW2037", 3650.0, 63.9), 1.00);
   // The second table adds the token term (16383 - 3651) x 5.01e-05 back to the N1, and the airspeed.
   EXPECT_NEAR(Epr("PW2037", 3651.0, 63.9 + 12732.0 * 5.01e-05), 1.04 + 0.02 / 1.0 * 0.8, 1e-9);
   true_airspeed = 300.0;                                                        // +1.6 % on B
@@ -170,45 +127,13 @@ TEST_F(PerfLookups, EprInterpolatesBetweenRowsAndClampsTheInput) {
   EXPECT_DOUBLE_EQ(Epr("RB211-535E4B", kLowToken, 70.1), 1.30);                 // not on the first tables
 }
 
-TEST_F(PerfLookups, EprRisesWithN1OverTheWholeRangeOfEveryTable) {
-  for (const char* engine : {"PW2040", "RB211-535E4B"}) {
-    for (double token : {kLowToken, kHighToken}) {
-      double previous = Epr(engine, token, 40.0);
-      EXPECT_GE(previous, 1.0);
-      for (int32_t tenth = 401; tenth <= 1200; ++tenth) {
-        const double epr = Epr(engine, token, tenth / 10.0);
-        ASSERT_GE(epr, previous) << engine << " token " << token << " N1 " << tenth / 10.0;
-        previous = epr;
-      }
-      EXPECT_LT(previous, 2.0);
-    }
-  }
-}
-
-TEST_F(PerfLookups, LookupsBeforeTheTablesAreFilledFindZeros) {
-  ResetModuleState();
-  SetSimWeight(200000.0);
-  v1 = 99;
-  ComputeTakeoffSpeeds(15);
-  EXPECT_EQ(v1, 0);
-  gross_weight = 200000.0;
-  EXPECT_EQ(SelectRefSpeedsByWeight(), 0);
-  EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 0);
-  EXPECT_EQ(Limit(1, 15.0, 0.0), 0.0);
-  EXPECT_EQ(Epr("RB211-535E4B", kHighToken, 85.0), 0.0);
-  engine_type = "PW2040";
-  EXPECT_NEAR(Limit(1, 15.0, 0.0), 1.0 - 0.5 / 0.9, 1e-12);
-}
-
 // The rules' own examples: 1.5 % per 1000 ft for the true airspeed, 1.9 % inside the Mach rule.
 // Altitudes below sea level are not clamped.
 TEST(Airspeed, RulesOfThumb) {
   EXPECT_DOUBLE_EQ(ConvertIasToTas(250.0, 10000.0), 287.5);
-  EXPECT_DOUBLE_EQ(ConvertIasToTas(300.0, 35000.0), 457.5);
   EXPECT_DOUBLE_EQ(ConvertIasToTas(200.0, -1000.0), 197.0);
   EXPECT_NEAR(ConvertIasToMach(250.0, 10000.0), 0.4619, 1e-4);
   EXPECT_NEAR(ConvertIasToMach(290.0, 30000.0), 0.7069, 1e-4);
-  EXPECT_LT(ConvertIasToMach(250.0, -2000.0), ConvertIasToMach(250.0, 0.0));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Test beds of the route files, plan import and hand-over: the route test bed with a scratch
-// simulator folder holding "Orvantel/flightplans" and "Orvantel/Navdata"; and, for route execution
-// and the procedures, that folder with a copy of the example simulator's navigation data (KSEA, KPDX
-// and their procedures), so that the plan the hand-over writes stays in the scratch folder.
+// Test beds of the route files, plan import and hand-over: a scratch simulator folder with
+// "Orvantel/flightplans" and "Orvantel/Navdata", the latter, for route execution and the procedures,
+// holding a copy of the example simulator's navigation data (KSEA, KPDX and their procedures).
 #pragma once
 
 #include <cstring>

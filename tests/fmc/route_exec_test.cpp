@@ -15,7 +15,6 @@
 #include "frame/frame_globals.h"
 #include "frame/tick_globals.h"
 #include "frame/tick_route.h"
-#include "platform/simconnect.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -61,20 +60,6 @@ TEST_F(Exec, FirstActivationCopiesTheRouteAndLoadsItsAirports) {
   EXPECT_EQ(climb_ias, 270);
 }
 
-TEST_F(Exec, ModifiedRouteToAnotherAirportLoadsItsArrivals) {
-  ExecRoute();
-  star_sel = "WILAM1";
-  ModLeg(6, "KBFI", 47.5300, -122.3020, "APT");
-  ExecAgain();
-  EXPECT_EQ(dest_ident, "KBFI");
-  EXPECT_EQ(airport_recs[2].star_cnt, 0);
-  EXPECT_EQ(star_sel, "------");
-  EXPECT_EQ(airport_recs[1].sid_cnt, 2);  // the origin stays loaded
-  ModLeg(6, "KSEA", 47.4500, -122.3110, "APT");  // back to KSEA, whose arrivals come from the user file
-  ExecAgain();
-  EXPECT_EQ(airport_recs[2].star_cnt, 1);
-}
-
 // The active leg never is a DISCO nor lies beyond the route; from a DISCO the leg starts at the
 // present position.
 TEST_F(Exec, ActiveLegSkipsALeadingDiscontinuityAndStaysOnTheRoute) {
@@ -89,17 +74,6 @@ TEST_F(Exec, ActiveLegSkipsALeadingDiscontinuityAndStaysOnTheRoute) {
   ExecAgain();
   EXPECT_EQ(stpos, 3);
   EXPECT_EQ(lnav_leg[0].ToId, "KPDX");
-}
-
-TEST_F(Exec, DirectToStartsAtTheStoredPresentPositionAndStaysThroughTheNextExec) {
-  TmpFrId = "DIRECT";
-  tmp_fr_lat = 47.3;
-  ExecRoute();
-  EXPECT_EQ(lnav_leg[0].FrId, "DIRECT");
-  EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lat, 47.3);
-  EXPECT_EQ(TmpFrId, "");
-  ExecAgain();
-  EXPECT_DOUBLE_EQ(lnav_leg[0].fr_lat, 47.3);
 }
 
 // A loaded plan starts again from leg 1 only at EXEC; the leg being flown is kept until then.
@@ -133,58 +107,6 @@ TEST_F(Exec, ChosenRunwaysPlaceTheEndsOfTheRouteAtTheirThresholds) {
   rte_rwy_entry = "";  // the empty entry of a fresh module is no runway
   ExecAgain();
   EXPECT_EQ(dep_rwy_sel_act, "16L");
-}
-
-// With a cruise altitude of 1000 ft or more the profile is planned and the modified route starts
-// again from the active one; below, the modified route stays as it was.
-TEST_F(Exec, CruiseAltitudePlansTheProfileAndRestartsTheModifiedRoute) {
-  fms_fpln_mod[2].eta = "12:34";
-  cruise_alt = 900;
-  ExecRoute();
-  EXPECT_EQ(fms_fpln_mod[2].eta, "12:34");
-  fms_fpln_mod[4].restr = 3;
-  fms_fpln_mod[4].alt = 12000.0;
-  pending_cruise_alt = 35000;
-  ExecAgain();
-  EXPECT_EQ(cruise_alt, 35000);
-  EXPECT_EQ(next_restr_leg, 4);
-  // The climb to 35000 ft ends beyond the 12000 ft constraint: the constraint is the first target.
-  EXPECT_EQ(cross_at_elev, 12000.0);
-  EXPECT_EQ(fms_fpln_mod[2].eta, "");
-}
-
-TEST_F(Exec, AfterTheTopOfDescentUnderVnavTheCrossingAltitudeGoesToTheMcp) {
-  ExecRoute();
-  fms_fpln_mod[5].restr = 1;
-  fms_fpln_mod[5].alt = 11000.0;
-  cruise_alt = 35000;
-  toc = tod = vnav = 1;
-  alt_sel_num = 8000;
-  ExecAgain();
-  ASSERT_EQ(KeyEvents(0x1024C), 1);
-  EXPECT_EQ(host_.key_events().back().value, 11000);
-  EXPECT_EQ(vnav_init_flag, 1);  // a modification under VNAV restarts its sub-modes
-}
-
-TEST_F(Exec, ARouteOfOneRowChangesNothingButTheSelectionsAndTheUplinkMessage) {
-  ExecRoute();
-  fp_mod_cnt = 0;
-  sid_sel = "SEA2";
-  cdu_message = "RTE UPLINK OK";
-  ExecAgain();
-  EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_EQ(fp_cnt, 6);
-  EXPECT_EQ(sid_sel_act, "SEA2");
-  EXPECT_EQ(cdu_message, "");
-}
-
-TEST_F(Exec, PlanGoesToTheSimulatorOnlyWhenConfigured) {
-  ASSERT_GE(SimConnect_Open(&simconnect, "System Event", nullptr, 0, nullptr, 0), 0);
-  ExecRoute();
-  EXPECT_TRUE(host_.flight_plan_loads().empty());
-  synchfplanwithfsgps = 1;
-  ExecAgain();
-  EXPECT_EQ(host_.flight_plan_loads().size(), 1u);
 }
 
 }  // namespace

@@ -59,11 +59,11 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
   const char* types[] = {"APT", "WPT", "WPT", "INT", "APT"};
   for (int i = 0; i <= 4; ++i) {
     const RouteLeg& m = fms_fpln_mod[i];
-    EXPECT_EQ(m.ident, fms_fpln_act[i].ident);
-    EXPECT_EQ(m.freq + "|" + m.via, fms_fpln_act[i].freq + "|" + fms_fpln_act[i].via) << m.ident;
-    EXPECT_NEAR(m.lat, fms_fpln_act[i].lat, 5e-6);
-    EXPECT_NEAR(m.lon, fms_fpln_act[i].lon, 5e-6);
-    EXPECT_EQ(m.type, types[i]);
+    const RouteLeg& a = fms_fpln_act[i];
+    EXPECT_EQ(m.ident + "|" + m.freq + "|" + m.via + "|" + m.type,
+              a.ident + "|" + a.freq + "|" + a.via + "|" + types[i]);
+    EXPECT_NEAR(m.lat, a.lat, 5e-6);
+    EXPECT_NEAR(m.lon, a.lon, 5e-6);
     EXPECT_EQ(m.restr, 0);
   }
   EXPECT_EQ(fms_fpln_mod[1].proc, "AWY");
@@ -84,24 +84,16 @@ TEST_F(RouteFiles, WriterRefusesNamesOutsideThePlanFolderAndAMissingFolder) {
 // The route state after a load follows the state before and the file's cruise altitude; an active
 // route keeps the leg being flown until EXEC.
 TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
-  struct Case {
-    int32_t before;
-    const char* header;  // "" = no CruiseAlt key
-    int32_t after;
-    int32_t stpos_after;  // stpos was 7 before the load
-  };
-  const Case cases[] = {
-      {0, "", 1, 1},           {0, "CruiseAlt=1000\n", 1, 1}, {0, "cruisealt 1001\n", 2, 1},
-      {1, "CruiseAlt=1000\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1}, {2, "CruiseAlt=1000\n", 2, 7},
-      {3, "CruiseAlt=1000\n", 4, 7}, {3, "", 1, 7},           {4, "CruiseAlt=0\n", 1, 7},
-  };
-  for (const Case& c : cases) {
-    WritePlan("P.RTE", std::string(c.header) + kKseaKpdx);
-    fms_fpln_active = c.before;
+  // state before, header ("": no CruiseAlt key), state after, stpos after (7 before)
+  for (auto [before, header, after, stpos_after] :
+       {std::tuple{0, "CruiseAlt=1000\n", 1, 1}, {0, "cruisealt 1001\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1},
+        {2, "CruiseAlt=1000\n", 2, 7}, {3, "CruiseAlt=1000\n", 4, 7}, {4, "", 1, 7}}) {
+    WritePlan("P.RTE", std::string(header) + kKseaKpdx);
+    fms_fpln_active = before;
     stpos = 7;
     LoadFlightPlanFile("P.RTE", 0);
-    EXPECT_EQ(fms_fpln_active, c.after) << c.before << " " << c.header;
-    EXPECT_EQ(stpos, c.stpos_after) << c.before << " " << c.header;
+    EXPECT_EQ(fms_fpln_active, after) << before << " " << header;
+    EXPECT_EQ(stpos, stpos_after) << before << " " << header;
   }
   EXPECT_EQ(new_fpln_loaded, 1);
   EXPECT_EQ(clear_holds_on_exec, 1);
@@ -154,7 +146,7 @@ TEST_F(RouteFiles, OverLongLinesAndLegsBeyondRow200AreCut) {
   EXPECT_EQ(fms_fpln_mod[200].ident, "WP200");
 }
 
-TEST_F(RouteFiles, MissingFilesAndSingleWaypoints) {
+TEST_F(RouteFiles, MissingFilesChangeNothingOrEmptyTheRoute) {
   route_test::SetModLegs({"KSEA", "SEA", "KPDX"});
   fms_fpln_active = 3;
   pending_cruise_alt = 31000;
@@ -165,30 +157,6 @@ TEST_F(RouteFiles, MissingFilesAndSingleWaypoints) {
   LoadFlightPlanFile("NEW FPL", 0);  // a missing route file empties the route and still steps
   EXPECT_EQ(fp_mod_cnt, -1);
   EXPECT_EQ(fms_fpln_active, 1);
-  WritePlan("ONE.RTE", "[FlightPlan]\nKSEA 47.45 -122.31 APT ---\n");
-  LoadFlightPlanFile("ONE.RTE", 0);
-  EXPECT_EQ(fp_mod_cnt, 0);
-  EXPECT_EQ(orig_ident, "------");
-}
-
-TEST_F(RouteFiles, NavaidCompletionGivesIntersectionsTheirVorAndFrequency) {
-  AddNavaid("NOLLA", 47.548, -122.495, "N", "362");
-  AddNavaid("SEA", 47.4354, -122.3097, "V", "116.80");
-  WritePlan("P.RTE",
-            "[FlightPlan]\n"
-            "KSEA 47.45 -122.31 APT ---\n"
-            "SEA 47.43 -122.30 INT ---\n"
-            "NOLLA 47.54 -122.49 NDB ---\n"
-            "SEA 46.90 -122.30 INT ---\n"  // another whole degree of latitude
-            "NOLLA 47.54 -122.49 INT ---\n"
-            "KPDX 45.59 -122.60 APT ---\n");
-  LoadFlightPlanFile("P.RTE", 0);
-  const char* types[] = {"VOR", "NDB", "INT", "INT"};  // "INT" agrees with a VOR only
-  const char* freqs[] = {"116.80", "362", "", ""};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(fms_fpln_mod[i + 1].type, types[i]) << i + 1;
-    EXPECT_EQ(fms_fpln_mod[i + 1].freq, freqs[i]) << i + 1;
-  }
 }
 
 using PlanList = PlanFilesTest;
@@ -202,7 +170,6 @@ TEST_F(PlanList, ListsRouteAndSimulatorPlansThenNewFpl) {
             "waypoint.1=KSEA, A, N47* 26.99', W122* 18.66',\n");
   for (const char* name : {"Temp.RTE", "notes.txt", "c.rte.bak"}) WritePlan(name, kKseaKpdx);
   WritePlan("ONE.RTE", "[FlightPlan]\nKSEA 47.45 -122.31 APT ---\n");
-  WritePlan("X.RTE", "no section here\n");
   sim_.MakeDir("Orvantel/flightplans/dir.rte");
   pending_cruise_alt = 35000;
   LoadFplList();

@@ -72,15 +72,6 @@ inline double DistNm(double lat1, double lon1, double lat2, double lon2) {
   return CalcDistNm(lat1, lon1, lat2, lon2);
 }
 
-// Along-route distance from row `from` to row `to` (to > from).
-inline double RouteNm(int32_t from, int32_t to) {
-  double sum = 0.0;
-  for (int32_t i = from + 1; i <= to; ++i) {
-    sum += DistNm(fms_fpln_act[i - 1].lat, fms_fpln_act[i - 1].lon, fms_fpln_act[i].lat, fms_fpln_act[i].lon);
-  }
-  return sum;
-}
-
 class VnavTest : public testing_support::SimFixture {
  protected:
   void SetUp() override {

@@ -52,22 +52,16 @@ class VnavTargets : public vnav_test::VnavTest {
 // In the climb the autopilot altitude is driven to the lower of MCP and crossing altitudes, in whole
 // feet; an MCP altitude not yet set is not flown to.
 TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
-  const struct {
-    int32_t mcp_ft;
-    double cross_ft, ap_ft;
-    Values sent;
-  } cases[] = {
-      {35000, 10000.0, 10000.0, {}}, {8000, 10000.0, 5000.0, {8000}}, {35000, 10500.7, 5000.0, {10500}},
-      {-99, 10000.0, 5000.0, {10000}},
-  };
-  for (const auto& c : cases) {
+  for (auto [mcp_ft, cross_ft, ap_ft, sent] :
+       {std::tuple{35000, 10000.0, 10000.0, Values{}}, {8000, 10000.0, 5000.0, {8000}},
+        {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}}}) {
     Mark();
     toc = 0;
-    alt_sel_num = c.mcp_ft;
-    cross_at_elev = c.cross_ft;
-    SetApAltitude(c.ap_ft);
+    alt_sel_num = mcp_ft;
+    cross_at_elev = cross_ft;
+    SetApAltitude(ap_ft);
     get_vnav_info();
-    EXPECT_EQ(Sent(kApAltitudeEvent), c.sent) << c.mcp_ft << " " << c.cross_ft << " " << c.ap_ft;
+    EXPECT_EQ(Sent(kApAltitudeEvent), sent) << mcp_ft << " " << cross_ft << " " << ap_ft;
     EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
   }
 }
@@ -75,73 +69,19 @@ TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
 // The rate that reaches the crossing point, in whole hundreds, at most 3000 ft/min; none below
 // 155 kt; at or past the point, or without ground speed, 3000 ft/min while above it.
 TEST_F(VnavTargets, DescentSetsTheRateThatReachesTheCrossingPoint) {
-  const struct {
-    double above_ft, dist_nm, gs_kt, ias_kt;
-    int32_t target_fpm;
-  } cases[] = {
-      {6000.0, 12.0, 300.0, 250.0, -2500}, {6800.0, 10.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 300.0, 150.0, 0},
-      {6000.0, 12.0, 300.0, 155.0, -2500}, {6099.0, 12.0, 300.0, 250.0, -2500}, {6000.0, 0.0, 300.0, 250.0, -3000},
-      {6000.0, 12.0, 0.0, 250.0, -3000},   {0.0, 0.0, 300.0, 250.0, 0},
-  };
-  for (const auto& c : cases) {
+  // ft above the crossing altitude, NM to the crossing point, ground speed kt, IAS kt; target ft/min
+  for (auto [above_ft, dist_nm, gs_kt, ias_kt, target_fpm] :
+       {std::tuple{6000.0, 12.0, 300.0, 250.0, -2500}, {6800.0, 10.0, 300.0, 250.0, -3000},
+        {6000.0, 12.0, 300.0, 150.0, 0}, {6000.0, 12.0, 300.0, 155.0, -2500}, {6099.0, 12.0, 300.0, 250.0, -2500},
+        {6000.0, 0.0, 300.0, 250.0, -3000}, {6000.0, 12.0, 0.0, 250.0, -3000}, {0.0, 0.0, 300.0, 250.0, 0}}) {
     Mark();
     vnav_vs_ref = 0;
-    Descent(c.above_ft, c.dist_nm, c.gs_kt);
-    ias = c.ias_kt;
+    Descent(above_ft, dist_nm, gs_kt);
+    ias = ias_kt;
     get_vnav_info();
-    EXPECT_EQ(vnav_tgt_vs, c.target_fpm) << c.above_ft << " " << c.dist_nm << " " << c.gs_kt << " " << c.ias_kt;
-    EXPECT_EQ(Sent(kApVerticalSpeedEvent), c.target_fpm == 0 ? Values{} : Values{c.target_fpm});
+    EXPECT_EQ(vnav_tgt_vs, target_fpm) << above_ft << " " << dist_nm << " " << gs_kt << " " << ias_kt;
+    EXPECT_EQ(Sent(kApVerticalSpeedEvent), target_fpm == 0 ? Values{} : Values{target_fpm});
   }
-}
-
-// A target is sent once, again when it changes or the MCP knobs ask for it; only above the
-// autopilot altitude.
-TEST_F(VnavTargets, SameTargetIsSentOnce) {
-  Descent(6000.0, 12.0, 300.0);
-  vnav = 0;  // VNAV off: nothing
-  get_vnav_info();
-  EXPECT_EQ(EventCount(), 0u);
-  vnav = 1;
-  ap_alt_lock = plane_alt;
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
-  ap_alt_lock = 8000.0;
-  get_vnav_info();
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{-2500});
-  dist_to_cross_at = 10.0;
-  get_vnav_info();
-  vnav_vs_ref = -999;
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), (Values{-2500, -3000, -3000}));
-}
-
-TEST_F(VnavTargets, DescentHoldsTheAutopilotAtTheHigherOfMcpAndCrossing) {
-  Descent(6000.0, 12.0, 300.0);
-  for (auto [mcp, ap] : {std::pair{6000, 6000.0}, std::pair{9000, 8000.0}, std::pair{-99, 9000.0}}) {
-    alt_sel_num = mcp;
-    SetApAltitude(ap);
-    get_vnav_info();
-  }
-  EXPECT_EQ(Sent(kApAltitudeEvent), (Values{8000, 9000, 8000}));
-}
-
-TEST_F(VnavTargets, CruiseDescentToALowerCruiseAltitude) {
-  toc = 1;
-  tod = 0;
-  cruise_alt = alt_sel_num = 20000;
-  cross_at_elev = 20000.0;
-  plane_alt = 20049.0;
-  ap_alt_lock = 24000.0;
-  SetApAltitude(24000.0);
-  get_vnav_info();
-  EXPECT_EQ(EventCount(), 0u);  // within 50 ft of the cruise altitude
-  plane_alt = 24000.0;
-  get_vnav_info();
-  ap_alt_lock = 20000.0;
-  get_vnav_info();
-  EXPECT_EQ(Sent(kApAltitudeEvent), Values{20000});
-  EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{-1800});  // once below the autopilot altitude
 }
 
 // The descent speed controller, acting on redraw ticks 0, 6 and 12.
@@ -162,38 +102,22 @@ class ThrottleControl : public vnav_test::VnavTest {
   }
 };
 
-TEST_F(ThrottleControl, ActsOnEverySixthTickOnly) {
-  for (int32_t tick = 0; tick < 18; ++tick) {
-    redraw_tick = tick;
-    Run(10.0, 0.0, 1000.0);
-  }
-  EXPECT_EQ(Sent(kThrottleStepDownEvent).size(), 3u);
-  EXPECT_EQ(EventCount(), 3u);
-}
-
 // Outside 6 kt the trend's dead band is 0.075, at 6 kt 0.02, from 1 to 6 kt 0.0125; within 1 kt the
 // lever follows the trend. A lever at idle is never stepped or set down.
 TEST_F(ThrottleControl, EachBandSendsItsCommand) {
   constexpr uint32_t kUp = kThrottleStepUpEvent, kDown = kThrottleStepDownEvent, kSet = kThrottleSetEvent;
-  const struct {
-    double error_kt, trend, lever;
-    uint32_t event;  // 0: nothing sent
-    int32_t value;
-  } cases[] = {
-      {10.0, -0.1, 1000.0, kUp, 0},      {10.0, -0.075, 1000.0, 0, 0}, {6.0, -0.01, 1000.0, kDown, 0},
-      {-3.0, 0.01, 1000.0, kUp, 0},      {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.005, 1000.0, 0, 0},
-      {0.5, -0.02, 0.0, kSet, 150},      {10.0, 0.0, 0.0, 0, 0},         {0.5, 0.02, 0.0, 0, 0},
-  };
-  for (const auto& c : cases) {
+  // error kt, trend, lever; the event sent (0: none) and its value
+  for (auto [error_kt, trend, lever, event, value] :
+       {std::tuple{10.0, -0.1, 1000.0, kUp, 0}, {10.0, -0.075, 1000.0, 0u, 0}, {6.0, -0.01, 1000.0, kDown, 0},
+        {-3.0, 0.01, 1000.0, kUp, 0}, {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.02, 0.0, kSet, 150},
+        {10.0, 0.0, 0.0, 0u, 0}, {0.5, 0.02, 0.0, 0u, 0}}) {
     Mark();
-    Run(c.error_kt, c.trend, c.lever);
-    const auto where = ::testing::Message() << c.error_kt << " kt, trend " << c.trend << ", lever " << c.lever;
-    if (c.event == 0) {
-      EXPECT_EQ(EventCount(), 0u) << where;
-    } else {
-      ASSERT_EQ(EventCount(), 1u) << where;
-      EXPECT_EQ(Event(0).event_id, c.event) << where;
-      EXPECT_EQ(Event(0).value, c.value) << where;
+    Run(error_kt, trend, lever);
+    const auto where = ::testing::Message() << error_kt << " kt, trend " << trend << ", lever " << lever;
+    ASSERT_EQ(EventCount(), event == 0 ? 0u : 1u) << where;
+    if (event != 0) {
+      EXPECT_EQ(Event(0).event_id, event) << where;
+      EXPECT_EQ(Event(0).value, value) << where;
     }
   }
 }
@@ -258,15 +182,16 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
 }
 
 // Within 0.25 W of the fix the circuit starts towards Xwind, steered by a lead point one mile ahead
-// on the final course; a heading change below one degree sends nothing.
-TEST_F(TrafficPattern, ReachingTheFixStartsTheCircuitTowardsXwind) {
+// on the final course; a heading change below one degree sends nothing. The circuit repeats until
+// the last one ends at Xwind and removes the hold.
+TEST_F(TrafficPattern, CircuitStartsAtTheFixRepeatsAndTheLastOneRemovesTheHold) {
   pattern_phase = 1;
   BuildTrafficPattern();  // 4 NM out: not yet
   EXPECT_EQ(pattern_leg, 0);
   EXPECT_EQ(EventCount(), 0u);
   SetAircraftAt(kFixLat, kFixLon - 0.01);  // 0.4 NM
   BuildTrafficPattern();
-  EXPECT_EQ(pattern_leg, 1);
+  std::vector<int32_t> legs{pattern_leg};
   EXPECT_EQ(pattern_phase, 0);
   ASSERT_EQ(Headings().size(), 1u);
   EXPECT_NEAR(Headings()[0], 90, 2);
@@ -277,19 +202,13 @@ TEST_F(TrafficPattern, ReachingTheFixStartsTheCircuitTowardsXwind) {
   pattern_hdg_sent = whole - 0.5;
   BuildTrafficPattern();
   EXPECT_EQ(Headings().size(), 2u);
-}
-
-TEST_F(TrafficPattern, CircuitRepeatsUntilTheLastOneEndsAtXwindAndRemovesTheHold) {
-  SetAircraftAt(kFixLat, kFixLon);
-  BuildTrafficPattern();
-  std::vector<int32_t> legs{pattern_leg};
   for (int n : {1, 2, 3, 4}) {
     FlyTo(n);
     BuildTrafficPattern();
     legs.push_back(pattern_leg);
   }
   EXPECT_EQ(legs, (std::vector<int32_t>{1, 2, 3, 4, 1}));
-  EXPECT_EQ(Headings().size(), 5u);
+  EXPECT_EQ(Headings().size(), 6u);
   pattern_phase = kPatternLastCircuitRequested;
   FlyTo(1);
   BuildTrafficPattern();
@@ -297,7 +216,7 @@ TEST_F(TrafficPattern, CircuitRepeatsUntilTheLastOneEndsAtXwindAndRemovesTheHold
   EXPECT_EQ(hold_cnt, 0);
   EXPECT_EQ(holds_present, 0);
   EXPECT_EQ(fms_fpln_act[1].hold_idx, 0);
-  EXPECT_EQ(Headings().size(), 5u);
+  EXPECT_EQ(Headings().size(), 6u);
 }
 
 TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
