@@ -45,25 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         HydCase{"PowerLost", 0, 2960, 3040, 3150, 80, 0, 30}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(SystemsTest, ApuSpoolsUpInFiftyAndTwoHundredTicksAndDownToZero) {
-  apu_spool_dir = 1;
-  RunTicks(50);
-  EXPECT_EQ(apu_rpm, 99.0);
-  EXPECT_EQ(apu_egt, 100.0);
-  RunTicks(149);
-  EXPECT_EQ(apu_spool_dir, 1);
-  RunTicks(1);
-  EXPECT_EQ(apu_egt, 400.0);
-  EXPECT_EQ(apu_spool_dir, 0);
-  apu_spool_dir = 2;
-  apu_egt = 401.0;
-  RunTicks(201);
-  EXPECT_EQ(apu_egt + apu_rpm, 0.0);
-  EXPECT_EQ(apu_spool_dir, 0);
-}
-
-// Ticks counted from the one in which the switch reaches START.
-TEST_F(SystemsTest, ApuStartRunsItsLightSequence) {
+// Ticks counted from the one in which the switch reaches START; then the spool-down.
+TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
   apu_switch = 1;
   apu_start_step_timer = 1;
   RunTicks(1);
@@ -86,19 +69,10 @@ TEST_F(SystemsTest, ApuStartRunsItsLightSequence) {
     EXPECT_EQ(apu_spool_dir, s.spool_dir) << "tick " << tick;
     EXPECT_EQ(apu_mode, s.mode) << "tick " << tick;
   }
-}
-
-TEST_F(SystemsTest, ValveTimersSetTheirValvesWhenTheyRunOut) {
-  host_.SetToken(566, 1.0);  // engines running, in the air: every timer counts
-  host_.SetToken(576, 1.0);
-  apu_bleed_on_timer = r_eng_anti_ice_off_timer = 36;
-  r_eng_anti_ice_valve = 2;
-  RunTicks(35);
-  EXPECT_EQ(apu_bleed + r_eng_anti_ice_valve, 2);
-  RunTicks(1);
-  EXPECT_EQ(apu_bleed, 2);
-  EXPECT_EQ(r_eng_anti_ice_valve, 0);
-  EXPECT_EQ(apu_bleed_on_timer + r_eng_anti_ice_off_timer, 0);
+  apu_spool_dir = 2;  // spooling down stops at 0
+  RunTicks(201);
+  EXPECT_EQ(apu_egt + apu_rpm, 0.0);
+  EXPECT_EQ(apu_spool_dir, 0);
 }
 
 // The wing valve waits on the ground with power; an engine valve opens only while its engine runs.
