@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 #include "cdu/cdu_globals.h"
 #include "frame/display_surface.h"
@@ -120,23 +119,6 @@ TEST_F(DisplayGaugeTest, PreDrawClearsTheOnScreenMarkWithOrWithoutADeviceContext
   g->header.elements_list = no_root;
   Send(g, gauge::kPreDraw);
   EXPECT_EQ(eadi_surface.width, 0u);
-}
-
-// Each gauge runs the per-tick driver from one message only (the checklist from none).
-TEST_F(DisplayGaugeTest, OnlyItsOwnMessageRunsTheTick) {
-  const std::pair<const char*, int32_t> kGauges[] = {{"ND", gauge::kPreDraw},
-                                                     {"RADIO_STACK", gauge::kPreUpdate},
-                                                     {"RETRO_EFIS_CTRL", gauge::kPreDraw},
-                                                     {"ALT_ALERT", gauge::kPreDraw},
-                                                     {"ELEC_CHKLIST", -1}};
-  for (const auto& [name, ticking] : kGauges) {
-    simhost::GaugeInstance* g = Create(name);
-    for (int32_t message : {gauge::kPreUpdate, gauge::kPostUpdate, gauge::kPreDraw, gauge::kPostDraw}) {
-      ResetModuleState();
-      Send(g, message);
-      EXPECT_EQ(last_tick18 != -999.0, message == ticking) << name << " " << message;
-    }
-  }
 }
 
 // Before the server has read the title an identification call costs no attempt.

@@ -47,17 +47,6 @@ TEST_F(AutoflightTest, AutopilotSwitchedOffDisconnectsAndDropsTheModes) {
   }
 }
 
-TEST_F(AutoflightTest, AutothrottleDisarmedInTheSimulatorDropsTheThrustModes) {
-  at_arm = 1.0;
-  thrust_hold = spd_hold = flch = thr_release_pending = 1;
-  fma_thr_box_timer = 50;
-  host_.SetToken(123, 0.0);
-  RunTicks(1);
-  EXPECT_EQ(thrust_hold + spd_hold + flch + thr_release_pending + fma_thr_box_timer, 0);
-  EXPECT_EQ(host_.fsuipc().WritesTo(0x310A).size(), 1u);  // the autothrottle disconnect byte cleared
-  EXPECT_EQ(at_arm, 0.0);
-}
-
 TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
   host_.SetToken(60, 1.0);
   host_.SetToken(792, 1.0);
@@ -169,17 +158,6 @@ TEST_F(AutoflightTest, DecisionHeightThatNeverMovesStopsAfter1000Events) {
   RunTicks(1005);
   EXPECT_EQ(KeyEvents(kDhBelow), 1000);
   EXPECT_EQ(dh_set_done, 1);
-}
-
-TEST_F(AutoflightTest, WarningTimersCountSimulatorSecondsDownToOne) {
-  ap_disc_timer = 3;
-  at_disc_timer = 2;
-  for (double second : {1.0, 1.0, 2.0, 3.0, 4.0}) {
-    host_.SetToken(5, second);
-    RunTicks(1);
-  }
-  EXPECT_EQ(ap_disc_timer, 1);
-  EXPECT_EQ(at_disc_timer, 1);
 }
 
 }  // namespace

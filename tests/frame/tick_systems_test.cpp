@@ -75,22 +75,6 @@ TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
   EXPECT_EQ(apu_spool_dir, 0);
 }
 
-// The wing valve waits on the ground with power; an engine valve opens only while its engine runs.
-TEST_F(SystemsTest, AntiIceOpeningWaitsForItsConditions) {
-  host_.SetToken(60, 1.0);
-  host_.SetToken(576, 1.0);
-  wing_anti_ice_on_timer = 10;
-  l_eng_anti_ice_open_timer = 5;
-  r_eng_anti_ice_open_timer = 5;
-  RunTicks(20);
-  EXPECT_EQ(wing_anti_ice_on_timer, 10);
-  EXPECT_EQ(l_eng_anti_ice_valve, 0);
-  EXPECT_EQ(r_eng_anti_ice_valve, 2);
-  host_.SetToken(60, 0.0);
-  RunTicks(10);
-  EXPECT_EQ(wing_anti_ice_valve, 2);
-}
-
 class IrsAlignment : public SystemsTest {
  protected:
   void StartAlignment(int32_t ticks) {
