@@ -49,19 +49,16 @@ TEST_F(ServerGaugeTest, ServerPhaseWrapsAfterSeventeen) {
   EXPECT_EQ(server_phase, 0);
 }
 
-struct VcCase {
-  const char* parameter;
-  bool main_panel_shown, systems_pass;
-};
-
-class ServerInstanceTest : public FrameTest, public ::testing::WithParamInterface<VcCase> {};
+// (parameter, 2-D panel shown, systems pass runs)
+class ServerInstanceTest : public FrameTest,
+                           public ::testing::WithParamInterface<std::tuple<const char*, bool, bool>> {};
 
 // The sound pass runs in every instance (with a device); the systems pass counts the ident timer
 // down and steps the phase.
 TEST_P(ServerInstanceTest, OnlyTheVcInstanceBesideTheTwoDPanelSkipsTheSystemsPass) {
-  const VcCase& c = GetParam();
-  simhost::GaugeInstance* s = Server(c.parameter);
-  host().SetWindowShown(0, c.main_panel_shown);
+  const auto [parameter, main_panel_shown, systems_pass] = GetParam();
+  simhost::GaugeInstance* s = Server(parameter);
+  host().SetWindowShown(0, main_panel_shown);
   sound_available = 1;
   sound_event_code = 2;
   server_phase = 4;
@@ -69,13 +66,13 @@ TEST_P(ServerInstanceTest, OnlyTheVcInstanceBesideTheTwoDPanelSkipsTheSystemsPas
   Send(s, gauge::kPreUpdate);
   EXPECT_EQ(last_tick18, 0.0);
   EXPECT_EQ(sound_event_code, 0);
-  EXPECT_EQ(xpdr_ident_timer, c.systems_pass ? 9 : 10);
-  EXPECT_EQ(server_phase, c.systems_pass ? 5 : 4);
+  EXPECT_EQ(xpdr_ident_timer, systems_pass ? 9 : 10);
+  EXPECT_EQ(server_phase, systems_pass ? 5 : 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Instances, ServerInstanceTest,
-                         ::testing::Values(VcCase{"VC", true, false}, VcCase{"VC", false, true},
-                                           VcCase{"vc", true, true}));
+                         ::testing::Values(std::tuple{"VC", true, false}, std::tuple{"VC", false, true},
+                                           std::tuple{"vc", true, true}));
 
 class GroundKeyTest : public FrameTest, public ::testing::WithParamInterface<std::tuple<double, double, int>> {};
 

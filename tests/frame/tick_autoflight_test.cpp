@@ -64,11 +64,9 @@ TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
 }
 
 struct TakeoffEndCase {
-  const char* label;
   double radio_height_ft;
   int32_t* mode;
-  int32_t roll_after;
-  int32_t pitch_after;
+  int32_t roll_after, pitch_after;
 };
 
 class TakeoffModesEnd : public AutoflightTest, public ::testing::WithParamInterface<TakeoffEndCase> {};
@@ -77,20 +75,17 @@ TEST_P(TakeoffModesEnd, WhenTheCrewEngagesAModeOfThatAxisAirborne) {
   const TakeoffEndCase& c = GetParam();
   tok792_flag = 1.0;
   host_.SetToken(792, 1.0);
-  to_roll_mode = 1;
-  to_pitch_mode = 1;
-  *c.mode = 1;
+  to_roll_mode = to_pitch_mode = *c.mode = 1;
   SetRadioHeightFt(c.radio_height_ft);
   RunTicks(1);
   EXPECT_EQ(to_roll_mode, c.roll_after);
   EXPECT_EQ(to_pitch_mode, c.pitch_after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TakeoffModesEnd,
-    ::testing::Values(TakeoffEndCase{"Lnav", 50.0, &lnav, 0, 1}, TakeoffEndCase{"Vnav", 50.0, &vnav, 1, 0},
-                      TakeoffEndCase{"OnTheRunway", 5.0, &lnav, 1, 1}),
-    [](const auto& info) { return std::string(info.param.label); });
+// LNAV, VNAV, and LNAV on the runway.
+INSTANTIATE_TEST_SUITE_P(Cases, TakeoffModesEnd,
+                         ::testing::Values(TakeoffEndCase{50.0, &lnav, 0, 1}, TakeoffEndCase{50.0, &vnav, 1, 0},
+                                           TakeoffEndCase{5.0, &lnav, 1, 1}));
 
 // (altitude above the selected one, captured)
 class VsCapture : public AutoflightTest, public ::testing::WithParamInterface<std::pair<double, int>> {};

@@ -14,36 +14,25 @@ constexpr uint32_t kElectricalPassEvent = 0x10218;
 
 class SystemsTest : public tick_test::TickTest {};
 
-struct HydCase {
-  const char* label;
-  int32_t ac;
-  int32_t start_l, start_c, start_r;
-  int32_t end_l, end_c, end_r;
-};
-
-class HydraulicPressure : public SystemsTest, public ::testing::WithParamInterface<HydCase> {};
-
 // The load-time pumps (left and right electric on, centre pump 1 on, pump 2 at 1, engine pumps at 1).
-TEST_P(HydraulicPressure, RampsToRestWithTheLoadTimePumps) {
-  const HydCase& c = GetParam();
-  ac_power = c.ac;
-  l_hyd_press = c.start_l;
-  c_hyd_press = c.start_c;
-  r_hyd_press = c.start_r;
-  RunTicks(250);
-  EXPECT_EQ(l_hyd_press, c.end_l);
-  EXPECT_EQ(c_hyd_press, c.end_c);
-  EXPECT_EQ(r_hyd_press, c.end_r);
+TEST_F(SystemsTest, HydraulicPressureRampsToRestWithTheLoadTimePumps) {
+  const struct {
+    int32_t ac;
+    int32_t start[3], end[3];
+  } kCases[] = {
+      {5, {100, 0, 50}, {2980, 3060, 3170}},  // rising, the last step may go past the target
+      {0, {2960, 3040, 3150}, {80, 0, 30}}};  // without AC power all fall, engine pumps included; C stops at 0
+  for (const auto& c : kCases) {
+    ac_power = c.ac;
+    l_hyd_press = c.start[0];
+    c_hyd_press = c.start[1];
+    r_hyd_press = c.start[2];
+    RunTicks(250);
+    EXPECT_EQ(l_hyd_press, c.end[0]) << c.ac;
+    EXPECT_EQ(c_hyd_press, c.end[1]) << c.ac;
+    EXPECT_EQ(r_hyd_press, c.end[2]) << c.ac;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HydraulicPressure,
-    ::testing::Values(
-        // Rising, the last step may go past the target.
-        HydCase{"PoweredFromLoadValues", 5, 100, 0, 50, 2980, 3060, 3170},
-        // Without AC power every system falls, engine pumps included; the centre stops at 0.
-        HydCase{"PowerLost", 0, 2960, 3040, 3150, 80, 0, 30}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // Ticks counted from the one in which the switch reaches START; then the spool-down.
 TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
