@@ -63,26 +63,22 @@ TEST_F(ChecklistTest, FiveItemPagesCompleteWithoutItemsSixAndSeven) {
   EXPECT_EQ(std::vector<int32_t>(chk_left_item, chk_left_item + 7), std::vector<int32_t>(7, 0));
 }
 
-struct AutolandCase {
-  int32_t irs_c, power, autoland;
-  std::vector<int> shown;
-};
+using AutolandStatusTest = PanelGaugeTest;
 
-class AutolandStatusTest : public PanelGaugeTest, public ::testing::WithParamInterface<AutolandCase> {};
-
-TEST_P(AutolandStatusTest, AnnunciatorsFollowIrsPowerAndAutoland) {
-  const AutolandCase& c = GetParam();
-  irs_l_anun_mode = irs_r_anun_mode = 3;
-  irs_c_anun_mode = c.irs_c;
-  ac_power = c.power;
-  autoland_mode = c.autoland;
+TEST_F(AutolandStatusTest, AnnunciatorsFollowIrsPowerAndAutoland) {
+  const struct {
+    int32_t irs_c, power, autoland;
+    std::vector<int> shown;
+  } kCases[] = {{3, 5, 1, {}}, {1, 2, 0, {1}}, {1, 1, 0, {}}, {3, 0, 2, {2}}};
   simhost::GaugeInstance* g = Create("AUTOLAND_STATUS");
-  Send(g, gauge::kPreUpdate);
-  EXPECT_EQ(Shown(g, 1, 2), c.shown);
+  irs_l_anun_mode = irs_r_anun_mode = 3;
+  for (const auto& c : kCases) {
+    irs_c_anun_mode = c.irs_c;
+    ac_power = c.power;
+    autoland_mode = c.autoland;
+    Send(g, gauge::kPreUpdate);
+    EXPECT_EQ(Shown(g, 1, 2), c.shown) << c.irs_c << " " << c.power << " " << c.autoland;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, AutolandStatusTest,
-                         ::testing::Values(AutolandCase{3, 5, 1, {}}, AutolandCase{1, 2, 0, {1}},
-                                           AutolandCase{1, 1, 0, {}}, AutolandCase{3, 0, 2, {2}}));
 
 }  // namespace

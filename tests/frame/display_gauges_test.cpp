@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "cdu/cdu_globals.h"
 #include "frame/display_surface.h"
@@ -76,31 +76,27 @@ INSTANTIATE_TEST_SUITE_P(
                       Stby("VC", true, false, Painted::kNothing), Stby("", true, true, Painted::kNormal),
                       FpNd("", true, true)));
 
-struct CduCase {
-  const char* gauge;
-  const char* parameter;
-  bool main_panel, cdu_popup;
-  bool paints;  // a normal paint resets the CDU key flags; the CDU never paints the background only
-};
-
-class CduInstanceTest : public DisplayGaugeTest, public ::testing::WithParamInterface<CduCase> {};
+// (gauge, parameter, main panel shown, CDU pop-up shown, paints). A normal paint resets the CDU key
+// flags; the CDU never paints the background only.
+class CduInstanceTest : public DisplayGaugeTest,
+                        public ::testing::WithParamInterface<std::tuple<const char*, const char*, bool, bool, bool>> {};
 
 TEST_P(CduInstanceTest, VcSkipsWhileEitherWindowIsShownAndOthersPaintNormally) {
-  const CduCase& c = GetParam();
-  simhost::GaugeInstance* g = Create(c.gauge, c.parameter);
-  Windows(c.main_panel, panel_window::kCdu, c.cdu_popup);
+  const auto [name, parameter, main_panel, cdu_popup, paints] = GetParam();
+  simhost::GaugeInstance* g = Create(name, parameter);
+  Windows(main_panel, panel_window::kCdu, cdu_popup);
   fms_page = 2;  // a page id without a routine: only the paint's reset can spend the key
   cdu_lsk = 1;
   Send(g, gauge::kPreDraw);
-  EXPECT_EQ(cdu_lsk, c.paints ? 0 : 1);
-  EXPECT_EQ(cdu_surface.width, c.paints ? 399u : 0u);
+  EXPECT_EQ(cdu_lsk, paints ? 0 : 1);
+  EXPECT_EQ(cdu_surface.width, paints ? 399u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Instances, CduInstanceTest,
-                         ::testing::Values(CduCase{"FMS_NB", "", true, true, true},
-                                           CduCase{"FMS_NB", "VC", false, true, false},
-                                           CduCase{"FMS_NB", "VC", false, false, true},
-                                           CduCase{"FMS", "VC", true, false, false}));
+                         ::testing::Values(std::tuple{"FMS_NB", "", true, true, true},
+                                           std::tuple{"FMS_NB", "VC", false, true, false},
+                                           std::tuple{"FMS_NB", "VC", false, false, true},
+                                           std::tuple{"FMS", "VC", true, false, false}));
 
 // The on-screen mark is cleared with or without a device context, and a gauge without a root
 // element is left alone.
@@ -120,23 +116,6 @@ TEST_F(DisplayGaugeTest, PreDrawClearsTheOnScreenMarkWithOrWithoutADeviceContext
   g->header.elements_list = no_root;
   Send(g, gauge::kPreDraw);
   EXPECT_EQ(eadi_surface.width, 0u);
-}
-
-// Each gauge runs the per-tick driver from one message only (the checklist from none).
-TEST_F(DisplayGaugeTest, OnlyItsOwnMessageRunsTheTick) {
-  const std::pair<const char*, int32_t> kGauges[] = {{"ND", gauge::kPreDraw},
-                                                     {"RADIO_STACK", gauge::kPreUpdate},
-                                                     {"RETRO_EFIS_CTRL", gauge::kPreDraw},
-                                                     {"ALT_ALERT", gauge::kPreDraw},
-                                                     {"ELEC_CHKLIST", -1}};
-  for (const auto& [name, ticking] : kGauges) {
-    simhost::GaugeInstance* g = Create(name);
-    for (int32_t message : {gauge::kPreUpdate, gauge::kPostUpdate, gauge::kPreDraw, gauge::kPostDraw}) {
-      ResetModuleState();
-      Send(g, message);
-      EXPECT_EQ(last_tick18 != -999.0, message == ticking) << name << " " << message;
-    }
-  }
 }
 
 // Before the server has read the title an identification call costs no attempt.

@@ -26,21 +26,4 @@ TEST(GaugeTable, EveryHeaderIsWellFormedAndTheListEnds) {
   EXPECT_EQ(Linkage.gauges[kGaugeCount], nullptr);
 }
 
-using GaugeInstanceTest = FrameTest;
-
-// A child's box lies relative to its parent row; the CDU keys react only inside their own boxes.
-TEST_F(GaugeInstanceTest, ClickAreasLieRelativeToTheirParentBox) {
-  simhost::GaugeInstance* radio = Create("RADIO_STACK");
-  EXPECT_TRUE(host().Click(radio, 68 + 10, 148 + 40));  // first knob, left half
-  EXPECT_TRUE(host().Click(radio, 68 + 60, 148 + 40));  // right half
-  ASSERT_EQ(host().key_events().size(), 2u);
-  EXPECT_EQ(host().key_events()[0].event_id, 0x10064u);
-  EXPECT_EQ(host().key_events()[1].event_id, 0x10065u);
-  simhost::GaugeInstance* fms = Create("FMS");
-  EXPECT_FALSE(host().Click(fms, 286, 409));            // between DEP ARR and VNAV
-  EXPECT_TRUE(host().Click(fms, 456 + 20, 795 + 20));   // CLR
-  EXPECT_TRUE(host().Click(fms, 403 + 5, 520 + 5));     // D, top-left part
-  EXPECT_FALSE(host().Click(fms, 403 + 40, 520 + 40));  // D reacts only in its top-left 30 x 36
-}
-
 }  // namespace

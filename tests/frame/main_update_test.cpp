@@ -74,25 +74,6 @@ TEST_F(MainUpdateTest, PausedSimulatorMovesNoCounterOrTimer) {
   EXPECT_EQ(alt_rate, 0.0);
 }
 
-TEST_F(MainUpdateTest, RedrawSlotWrapsFrom17ToZeroAndKnobIdleCountStopsAt100) {
-  mcp_knob_idle_ticks = 97;
-  RunTicks(17);
-  EXPECT_EQ(redraw_tick, 17);
-  EXPECT_EQ(mcp_knob_idle_ticks, 100);
-  RunTicks(1);
-  EXPECT_EQ(redraw_tick, 0);
-}
-
-TEST_F(MainUpdateTest, GrossWeightIsRecomputedInTheRunThatWrapsTheSlowCounter) {
-  host_.SetExpression("(A:EMPTY WEIGHT,pounds)", 100000.0);
-  host_.SetExpression("(A:Payload Station Weight:1,pounds)", 20000.0);
-  RunTicks(35);
-  EXPECT_EQ(gross_weight, 0.0);
-  RunTicks(1);
-  EXPECT_EQ(tick36_counter, 0);
-  EXPECT_DOUBLE_EQ(gross_weight, 120000.0);
-}
-
 // 10 kt from the right at 120 kt gives 5 degrees of drift to the left, wrapping below 0 or at 360.
 // With no airspeed (a tailwind equal to the ground speed, or under 25 kt) the track is the heading
 // and there is no drift from a division by zero.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -13,21 +12,14 @@
 
 namespace {
 
-// Records the unregistrations and the writes (with how many names were registered then), then
-// forwards to the host.
+// Records the writes (with how many names were registered then), then forwards to the host.
 struct SlotRecorder {
   static inline std::vector<std::pair<double, int>> writes;
-  static inline std::vector<std::string> unregistered;
   static inline host::SetNamedVarFn set_forward = nullptr;
-  static inline host::UnregisterNamedVarFn unregister_forward = nullptr;
 
   static void Set(uint32_t id, double value) {
     writes.emplace_back(value, simhost::Host::Current()->registered_count());
     set_forward(id, value);
-  }
-  static void Unregister(const char* name) {
-    unregistered.emplace_back(name);
-    unregister_forward(name);
   }
 };
 
@@ -37,11 +29,8 @@ class NamedVarsTest : public FrameTest {
     FrameTest::SetUp();
     auto& slots = host().table()->slot;
     SlotRecorder::writes.clear();
-    SlotRecorder::unregistered.clear();
     SlotRecorder::set_forward = reinterpret_cast<host::SetNamedVarFn>(slots[host::kSetNamedVar]);
-    SlotRecorder::unregister_forward = reinterpret_cast<host::UnregisterNamedVarFn>(slots[host::kUnregisterNamedVar]);
     slots[host::kSetNamedVar] = reinterpret_cast<host::AnyFn>(&SlotRecorder::Set);
-    slots[host::kUnregisterNamedVar] = reinterpret_cast<host::AnyFn>(&SlotRecorder::Unregister);
   }
 };
 
@@ -59,18 +48,8 @@ TEST_F(NamedVarsTest, RegistersThe253NamesInOrderAndSetsEhsiModeAfterTheFirst250
   EXPECT_EQ(named_vars_registered, 1);
 }
 
-TEST_F(NamedVarsTest, UnregistersEachOfTheDistinctNamesOnce) {
-  RegisterNamedVars();
-  UnregisterNamedVars();
-  EXPECT_EQ(SlotRecorder::unregistered.size(), 253u);
-  const std::set<std::string> distinct(SlotRecorder::unregistered.begin(), SlotRecorder::unregistered.end());
-  EXPECT_EQ(distinct.size(), 253u);
-  EXPECT_EQ(host().registered_count(), 0);
-  EXPECT_EQ(named_vars_registered, 0);
-}
-
 // Registration follows the server's life cycle: once per connection, never twice, and a second
-// disconnect unregisters nothing.
+// disconnect unregisters nothing. 253 calls leaving no name registered unregister each name once.
 TEST_F(NamedVarsTest, ServerRegistersOncePerConnectionAndRewritesEhsiModeOnReconnect) {
   simhost::GaugeInstance* s = Server();
   Startup();
@@ -83,6 +62,7 @@ TEST_F(NamedVarsTest, ServerRegistersOncePerConnectionAndRewritesEhsiModeOnRecon
   Send(s, gauge::kDisconnect);
   EXPECT_EQ(host().unregister_calls(), 253);
   EXPECT_EQ(host().registered_count(), 0);
+  EXPECT_EQ(named_vars_registered, 0);
   Send(s, gauge::kConnectToWindow);
   EXPECT_EQ(host().register_calls(), 2 * 253);
   EXPECT_EQ(host().Named("ehsi_mode"), 3.0);

@@ -173,18 +173,6 @@ TEST_F(PaintEntryTest, CduKeyFlagsAreResetOnlyByAPoweredNormalPaint) {
   }
 }
 
-TEST_F(PaintEntryTest, CduKeyPaintsOnTheNextTickAtTheDefaultRate) {
-  simhost::GaugeInstance* fms = Create("FMS");
-  RunTicks(1);
-  redraw_tick = 14;  // as a CDU key leaves it
-  cdu_surface = {};
-  Send(fms, gauge::kPreDraw);
-  EXPECT_EQ(cdu_surface.width, 0u);  // slot 14 is not in rate 12's set
-  RunTicks(1);
-  EXPECT_EQ(redraw_tick, 15);
-  EXPECT_EQ(cdu_surface.width, 399u);
-}
-
 // A request of 1 is spent only by a powered normal paint; other values are kept.
 TEST_F(PaintEntryTest, UpperEicasRequestsAreSpentOnlyByAPoweredPaint) {
   const struct {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -28,17 +27,6 @@ class RadioStackTest : public PanelGaugeTest {
 
   simhost::GaugeInstance* radio_ = nullptr;
 };
-
-// Kept as the panel has it: the readouts blank only with token 364 exactly 0.0 and no AC power.
-TEST_F(RadioStackTest, ReadoutsBlankOnlyWithoutAnyPower) {
-  host().SetToken(54, 7.0);
-  const std::tuple<double, int32_t, bool> kCases[] = {{0.0, 0, true}, {0.0, 1, false}, {1e-9, 0, false}};
-  for (const auto& [token364, power, blank] : kCases) {
-    host().SetToken(364, token364);
-    ac_power = power;
-    for (int n = 2; n <= 9; ++n) EXPECT_EQ(Readout(radio_, n).empty(), blank) << n << " " << token364 << " " << power;
-  }
-}
 
 TEST_F(RadioStackTest, ReadoutsPrintTheirReadersWithinTheirCapacity) {
   host().SetToken(16, 0x0350);  // ADF 1: 350.0 kHz

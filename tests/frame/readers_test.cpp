@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <tuple>
 
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
@@ -72,19 +71,6 @@ TEST_F(SimFixture, PackedDecimalRadioWordsReadAsDecimal) {
   }
 }
 
-TEST_F(SimFixture, ReceiverFlagTestsSeeOnlyTheirBit) {
-  const struct {
-    uint32_t word;
-    int32_t bit08, bit40, bit80;
-  } kCases[] = {{0x40, 0, 1, 0}, {0x88, 1, 0, 1}, {0x137, 0, 0, 0}};
-  for (const auto& c : kCases) {
-    host_.SetToken(46, c.word);
-    EXPECT_EQ(TestTokenVar46Bit08(), c.bit08) << std::hex << c.word;
-    EXPECT_EQ(TestTokenVar46Bit40(), c.bit40) << std::hex << c.word;
-    EXPECT_EQ(TestTokenVar46Bit80(), c.bit80) << std::hex << c.word;
-  }
-}
-
 TEST_F(SimFixture, IntegerReadersTruncateTowardZeroAndSaturate) {
   const struct {
     uint32_t token;
@@ -120,23 +106,6 @@ TEST_F(SimFixture, PayloadWeightSumsTwentyStations) {
     host_.SetExpression("(A:Payload Station Weight:" + std::to_string(i) + ",pounds)", i * 10.0);
   }
   EXPECT_DOUBLE_EQ(GetPayloadWeight(), 2100.0);  // station 21 is not one of them
-}
-
-TEST_F(SimFixture, FirstEngineFamilyWinsOnlyAboveZero) {
-  for (const auto& [first, second, expected] : {std::tuple{0.0, -5.0, -5.0}, std::tuple{3.0, 7.0, 3.0}}) {
-    host_.SetToken(421, first);
-    host_.SetToken(638, second);
-    host_.SetToken(460, first);
-    host_.SetToken(657, second);
-    EXPECT_DOUBLE_EQ(ReadTokenVarPairA(), expected) << first;
-    EXPECT_DOUBLE_EQ(ReadTokenVarPairB(), expected) << first;
-  }
-  const uint32_t tokens[8] = {421, 460, 499, 538, 638, 657, 676, 695};
-  const double values[8] = {0.0, 1.0, 2.0, 3.0, 10.0, 20.0, 30.0, 40.0};
-  for (int i = 0; i < 8; ++i) host_.SetToken(tokens[i], values[i]);
-  EXPECT_DOUBLE_EQ(ReadTokenVarGroup(), 100.0);  // 460, 499, 538 ignored though non-zero
-  host_.SetToken(421, 5.0);
-  EXPECT_DOUBLE_EQ(ReadTokenVarGroup(), 11.0);
 }
 
 }  // namespace

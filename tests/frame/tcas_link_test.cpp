@@ -50,13 +50,6 @@ TEST_F(TcasLinkTest, ConnectDeliversTheServiceRecordThroughTheCallback) {
   EXPECT_EQ(tcas_target_cnt, 3);
 }
 
-TEST_F(TcasLinkTest, OnlyTheLastFiveIntrudersBecomeTargets) {
-  for (int i = 0; i < 6; ++i) module().Add(1.0 + i, 0.0, 0.0);
-  ConnectAndTake();
-  ASSERT_EQ(tcas_target_cnt, 5);
-  for (int row = 1; row <= 5; ++row) EXPECT_EQ(tcas_targets[row].dist_nm, 7.0 - row) << row;
-}
-
 TEST_F(TcasLinkTest, InvalidEntryAmongTheLastFiveFreesNoPlace) {
   for (int i = 0; i < 6; ++i) module().Add(1.0 + i, 0.0, 0.0, 0, 0, /*valid=*/i != 3);
   ConnectAndTake();
@@ -93,13 +86,6 @@ TEST_F(TcasLinkTest, SameTickIsNotTakenTwice) {
   TakeTcasTargets();
   EXPECT_EQ(module().record().taken, 0u);
   EXPECT_EQ(tcas_target_cnt, 2);
-}
-
-TEST_F(TcasLinkTest, ListDeliveredAtTickZeroIsTaken) {
-  module().Add(5.0, 0.0, 0.0);
-  ConnectAndTake();
-  EXPECT_EQ(tcas_callback_tick, 0.0);
-  EXPECT_EQ(tcas_target_cnt, 1);
 }
 
 // Row 1 holds the last intruder. The bearing is the relative bearing plus the true heading, folded

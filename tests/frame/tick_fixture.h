@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -112,18 +111,6 @@ class TickTest : public testing_support::SimFixture {
     }
     return v;
   }
-  // The ids in the order sent, restricted to those listed.
-  std::vector<uint32_t> KeyEventOrder(std::initializer_list<uint32_t> ids) const {
-    std::vector<uint32_t> v;
-    for (const auto& e : host_.key_events()) {
-      for (uint32_t id : ids) {
-        if (e.event_id == id) v.push_back(id);
-      }
-    }
-    return v;
-  }
-
-
   double tick_ = 1000.0;
 };
 

@@ -14,56 +14,28 @@ constexpr uint32_t kElectricalPassEvent = 0x10218;
 
 class SystemsTest : public tick_test::TickTest {};
 
-struct HydCase {
-  const char* label;
-  int32_t ac;
-  int32_t start_l, start_c, start_r;
-  int32_t end_l, end_c, end_r;
-};
-
-class HydraulicPressure : public SystemsTest, public ::testing::WithParamInterface<HydCase> {};
-
 // The load-time pumps (left and right electric on, centre pump 1 on, pump 2 at 1, engine pumps at 1).
-TEST_P(HydraulicPressure, RampsToRestWithTheLoadTimePumps) {
-  const HydCase& c = GetParam();
-  ac_power = c.ac;
-  l_hyd_press = c.start_l;
-  c_hyd_press = c.start_c;
-  r_hyd_press = c.start_r;
-  RunTicks(250);
-  EXPECT_EQ(l_hyd_press, c.end_l);
-  EXPECT_EQ(c_hyd_press, c.end_c);
-  EXPECT_EQ(r_hyd_press, c.end_r);
+TEST_F(SystemsTest, HydraulicPressureRampsToRestWithTheLoadTimePumps) {
+  const struct {
+    int32_t ac;
+    int32_t start[3], end[3];
+  } kCases[] = {
+      {5, {100, 0, 50}, {2980, 3060, 3170}},  // rising, the last step may go past the target
+      {0, {2960, 3040, 3150}, {80, 0, 30}}};  // without AC power all fall, engine pumps included; C stops at 0
+  for (const auto& c : kCases) {
+    ac_power = c.ac;
+    l_hyd_press = c.start[0];
+    c_hyd_press = c.start[1];
+    r_hyd_press = c.start[2];
+    RunTicks(250);
+    EXPECT_EQ(l_hyd_press, c.end[0]) << c.ac;
+    EXPECT_EQ(c_hyd_press, c.end[1]) << c.ac;
+    EXPECT_EQ(r_hyd_press, c.end[2]) << c.ac;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HydraulicPressure,
-    ::testing::Values(
-        // Rising, the last step may go past the target.
-        HydCase{"PoweredFromLoadValues", 5, 100, 0, 50, 2980, 3060, 3170},
-        // Without AC power every system falls, engine pumps included; the centre stops at 0.
-        HydCase{"PowerLost", 0, 2960, 3040, 3150, 80, 0, 30}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(SystemsTest, ApuSpoolsUpInFiftyAndTwoHundredTicksAndDownToZero) {
-  apu_spool_dir = 1;
-  RunTicks(50);
-  EXPECT_EQ(apu_rpm, 99.0);
-  EXPECT_EQ(apu_egt, 100.0);
-  RunTicks(149);
-  EXPECT_EQ(apu_spool_dir, 1);
-  RunTicks(1);
-  EXPECT_EQ(apu_egt, 400.0);
-  EXPECT_EQ(apu_spool_dir, 0);
-  apu_spool_dir = 2;
-  apu_egt = 401.0;
-  RunTicks(201);
-  EXPECT_EQ(apu_egt + apu_rpm, 0.0);
-  EXPECT_EQ(apu_spool_dir, 0);
-}
-
-// Ticks counted from the one in which the switch reaches START.
-TEST_F(SystemsTest, ApuStartRunsItsLightSequence) {
+// Ticks counted from the one in which the switch reaches START; then the spool-down.
+TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
   apu_switch = 1;
   apu_start_step_timer = 1;
   RunTicks(1);
@@ -86,35 +58,10 @@ TEST_F(SystemsTest, ApuStartRunsItsLightSequence) {
     EXPECT_EQ(apu_spool_dir, s.spool_dir) << "tick " << tick;
     EXPECT_EQ(apu_mode, s.mode) << "tick " << tick;
   }
-}
-
-TEST_F(SystemsTest, ValveTimersSetTheirValvesWhenTheyRunOut) {
-  host_.SetToken(566, 1.0);  // engines running, in the air: every timer counts
-  host_.SetToken(576, 1.0);
-  apu_bleed_on_timer = r_eng_anti_ice_off_timer = 36;
-  r_eng_anti_ice_valve = 2;
-  RunTicks(35);
-  EXPECT_EQ(apu_bleed + r_eng_anti_ice_valve, 2);
-  RunTicks(1);
-  EXPECT_EQ(apu_bleed, 2);
-  EXPECT_EQ(r_eng_anti_ice_valve, 0);
-  EXPECT_EQ(apu_bleed_on_timer + r_eng_anti_ice_off_timer, 0);
-}
-
-// The wing valve waits on the ground with power; an engine valve opens only while its engine runs.
-TEST_F(SystemsTest, AntiIceOpeningWaitsForItsConditions) {
-  host_.SetToken(60, 1.0);
-  host_.SetToken(576, 1.0);
-  wing_anti_ice_on_timer = 10;
-  l_eng_anti_ice_open_timer = 5;
-  r_eng_anti_ice_open_timer = 5;
-  RunTicks(20);
-  EXPECT_EQ(wing_anti_ice_on_timer, 10);
-  EXPECT_EQ(l_eng_anti_ice_valve, 0);
-  EXPECT_EQ(r_eng_anti_ice_valve, 2);
-  host_.SetToken(60, 0.0);
-  RunTicks(10);
-  EXPECT_EQ(wing_anti_ice_valve, 2);
+  apu_spool_dir = 2;  // spooling down stops at 0
+  RunTicks(201);
+  EXPECT_EQ(apu_egt + apu_rpm, 0.0);
+  EXPECT_EQ(apu_spool_dir, 0);
 }
 
 class IrsAlignment : public SystemsTest {

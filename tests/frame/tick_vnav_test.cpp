@@ -12,8 +12,6 @@
 namespace {
 
 constexpr uint32_t kMcpAltitude = 0x1024C;
-constexpr uint32_t kSpeedHoldOn = 0x1022D;
-constexpr uint32_t kMachHoldOff = 0x1023E;
 constexpr uint32_t kMcpSpeed = 0x101F5;
 constexpr uint32_t kPause = 0x10019;
 constexpr uint32_t kSimRateDown = 0x100FE;
@@ -77,93 +75,23 @@ INSTANTIATE_TEST_SUITE_P(Cases, TodByPosition,
                          ::testing::Values(ResetMcpCase{34900.0, 1, true}, ResetMcpCase{34899.0, 1, false},
                                            ResetMcpCase{35000.0, 0, false}));
 
-TEST_F(VnavTest, TodAfterAnEarlyTurnIsTakenAtOnceWithinTenMiles) {
-  for (const auto& [tod_nm, tod_after] : {std::pair{10.01, 0}, std::pair{9.0, 1}}) {
-    toc = 1;
-    early_seq_in_cruise = 1;
-    SetTodAhead(47.2, tod_nm);
-    RunToRouteSlot();
-    EXPECT_EQ(tod, tod_after) << tod_nm;
-    EXPECT_EQ(early_seq_in_cruise, 0);
-  }
-}
-
 // The T/D by distance compares the bearing to the destination with the active leg's true course.
 // A cruise altitude of 1000 ft or less keeps the route distances' own T/D rule out of the way.
-class TodByDistance : public tick_test::TickTest {
- protected:
-  void Fly(const std::vector<tick_test::RoutePoint>& route, double lat, double lon) {
-    SetActiveRoute(route);
-    SetRadioHeightFt(3000.0);
-    SetPosition(lat, lon);
-    cruise_alt = 900;
-    init_cruise_alt = 900;
-    SetAltitudeFt(900.0);
-    toc = 1;
-    toc_dist_done = 1;
-    last_restr_lat = route[0].lat;  // the descent is measured from behind the aircraft
-    last_restr_lon = route[0].lon;
-    RunToRouteSlot();
-    ASSERT_GT(route_dist_acc, to_wpt_dtg);
-  }
-};
+using TodByDistance = tick_test::TickTest;
 
 TEST_F(TodByDistance, IsTakenWithTheDestinationSouthAlongTheLeg) {
-  Fly({{"A", 48.0, -122.0}, {"B", 47.5, -122.0}, {"C", 47.0, -122.0}, {"D", 46.5, -122.0}}, 47.8, -122.0);
+  SetActiveRoute({{"A", 48.0, -122.0}, {"B", 47.5, -122.0}, {"C", 47.0, -122.0}, {"D", 46.5, -122.0}});
+  SetRadioHeightFt(3000.0);
+  SetPosition(47.8, -122.0);
+  cruise_alt = init_cruise_alt = 900;
+  SetAltitudeFt(900.0);
+  toc = toc_dist_done = 1;
+  last_restr_lat = 48.0;  // the descent is measured from behind the aircraft
+  last_restr_lon = -122.0;
+  RunToRouteSlot();
+  ASSERT_GT(route_dist_acc, to_wpt_dtg);
   EXPECT_EQ(tod, 1);
   EXPECT_EQ(KeyEvents(kMcpAltitude), 1);
-}
-
-TEST_F(TodByDistance, IsNotTakenWhileTheLegPointsAwayFromTheDestination) {
-  Fly({{"A", 48.0, -122.0}, {"B", 48.0, -121.0}, {"C", 47.0, -121.0}, {"D", 46.5, -121.0}}, 48.0, -121.7);
-  EXPECT_EQ(tod, 0);
-  EXPECT_EQ(KeyEvents(kMcpAltitude), 0);
-}
-
-struct AfterTodCase {
-  const char* label;
-  double wpt_nm;  // from the aircraft to the active waypoint
-  double ap_mach;
-  std::vector<uint32_t> events;
-};
-
-class AfterTod : public VnavTest, public ::testing::WithParamInterface<AfterTodCase> {};
-
-TEST_P(AfterTod, CommandsTheDescentSpeedOrLeavesTheMachHold) {
-  const AfterTodCase& c = GetParam();
-  toc = 1;
-  vnav = 1;
-  host_.SetToken(117, c.ap_mach);
-  const double lat = 47.5 - c.wpt_nm / kNmPerDegLat;
-  SetPosition(lat, -122.0);
-  SetTodAhead(lat, 1.0);
-  RunToRouteSlot();
-  ASSERT_EQ(tod, 1);
-  EXPECT_EQ(KeyEventOrder({kMachHoldOff, kSpeedHoldOn, kMcpSpeed}), c.events);
-  if (c.events == std::vector<uint32_t>{kMcpSpeed}) {
-    EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{290});
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AfterTod,
-    ::testing::Values(AfterTodCase{"FarNoMach", 30.0, 0.0, {kMcpSpeed}},
-                      AfterTodCase{"NearNoMach", 20.0, 0.0, {}},
-                      AfterTodCase{"NearMach", 20.0, 1.0, {kMachHoldOff, kSpeedHoldOn}}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(VnavTest, TodMeasuresTheDescentToTheNextAltitudeTarget) {
-  toc = 1;
-  fms_fpln_act[3].restr = 1;
-  fms_fpln_act[3].alt = 11000.0;
-  next_restr_leg = 3;
-  SetTodAhead(47.2, 1.0);
-  RunToRouteSlot();
-  ASSERT_EQ(tod, 1);
-  double tod_to_wp1 = 0.0, brg = 0.0;
-  CalcDistBrg(tod_lat, tod_lon, 47.5, -122.0, &tod_to_wp1, &brg);
-  EXPECT_NEAR(route_dist_sum, tod_to_wp1 + 60.0, 0.01);
-  EXPECT_EQ(cross_at_elev, 11000.0);
 }
 
 // The 10000 ft speed restriction in the descent: sent once near it, and level flight (vertical
@@ -185,30 +113,6 @@ TEST_F(VnavTest, DescentRestrictionSpeedIsSentOnceNearItsAltitude) {
   EXPECT_EQ(desc_spd_restr_set, 1.0);
 }
 
-TEST_F(VnavTest, DescentRestrictionSpeedGoesOutBelowItsAltitudeInLevelFlight) {
-  toc = tod = init_tod = vnav = 1;
-  host_.SetToken(116, 280.0);
-  SetAltitudeFt(9990.0);
-  RunToRouteSlot();
-  EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{250});
-}
-
-class ClimbRestrictionEnd : public VnavTest, public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
-
-// Above the restriction altitude: the leg's speed when it has one (restriction 3), else the climb speed.
-TEST_P(ClimbRestrictionEnd, SendsTheLegOrClimbSpeedAboveTheRestrictionAltitude) {
-  vnav = 1;
-  clb_spd_restr_active = 1;
-  fms_fpln_act[1].restr = GetParam().first;
-  fms_fpln_act[1].ias = 240.0;
-  SetAltitudeFt(10100.0);
-  RunToRouteSlot();
-  EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{GetParam().second});
-  EXPECT_EQ(clb_spd_restr_active, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, ClimbRestrictionEnd, ::testing::Values(std::pair{1, 280}, std::pair{3, 240}));
-
 TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegment) {
   toc = tod = init_tod = vnav = 1;
   alt_sel_num = 5000;
@@ -227,7 +131,7 @@ TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegmen
 
 // The T/D pause and the step down to normal simulation rate each happen once; the destination
 // pause once inside its distance.
-TEST_F(VnavTest, TodPausesAndRateStepsHappenOnce) {
+TEST_F(VnavTest, TodAndDestinationPausesAndRateStepsHappenOnce) {
   PauseAtTod = 1;
   one_x_at_tod = 1;
   tod = 1;
@@ -240,13 +144,10 @@ TEST_F(VnavTest, TodPausesAndRateStepsHappenOnce) {
   RunTicks(3);
   EXPECT_EQ(KeyEvents(kSimRateDown), 3);
   EXPECT_EQ(tod_1x_done, 1);
-}
-
-TEST_F(VnavTest, DestinationPauseComesOnceInsideTheConfiguredDistance) {
   init_tod = 1;
   pause_at_dist_on = 1;
   PauseAtDistFromDest = 20;
-  for (const auto& [dest_nm, pauses] : {std::pair{20.0, 0}, std::pair{19.9, 1}, std::pair{10.0, 1}}) {
+  for (const auto& [dest_nm, pauses] : {std::pair{20.0, 1}, std::pair{19.9, 2}, std::pair{10.0, 2}}) {
     dest_dtg = dest_nm;
     RunTicks(3);
     EXPECT_EQ(KeyEvents(kPause), pauses) << dest_nm;

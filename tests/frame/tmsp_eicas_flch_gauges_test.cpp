@@ -60,17 +60,4 @@ TEST_F(FlchGaugeTest, OnlyEngagedFlchFollowsTheMcpSpeedBugOfTheWindowsUnit) {
   EXPECT_EQ(target_ias, 250.0);
 }
 
-TEST_F(FlchGaugeTest, PitchRateIsTheChangeBetweenTwoPreUpdates) {
-  host().SetToken(77, 2.0);
-  PreUpdate();
-  EXPECT_EQ(flch_pitch, 2.0);
-  EXPECT_EQ(flch_pitch_rate, 2.0);
-  host().SetToken(77, -1.5);
-  PreUpdate();
-  EXPECT_EQ(flch_pitch, -1.5);
-  EXPECT_EQ(flch_pitch_rate, -3.5);
-  Send(flch_gauge_, gauge::kPreDraw);  // other messages leave the samples still
-  EXPECT_EQ(flch_pitch_rate, -3.5);
-}
-
 }  // namespace
