@@ -153,8 +153,6 @@ class CduTest : public testing_support::SimFixture {
     return Join(285.0, 320.0, [](const gfx::RecordedText&) { return true; });
   }
 
-  simhost::GaugeInstance* fms() { return fms_; }
-
   // All the fuel in the centre tank: full level, a capacity of `lb` gallons of 1 lb each.
   void SetFuelLb(double lb) {
     host_.SetToken(289, 8388608.0);
