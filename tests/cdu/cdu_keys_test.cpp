@@ -44,17 +44,11 @@ TEST_F(CduKeysTest, DelRequestsADeleteAndSpCancelsItWithTheScratchpad) {
 }
 
 TEST_F(CduKeysTest, VnavKeyOpensTheSubPageOfTheFlightPhaseThenCycles) {
-  struct Case {
-    int32_t toc, tod, before, expected;
-  };
-  for (const Case& c : {Case{0, 0, 3, 1}, Case{1, 0, 1, 2}, Case{1, 1, 1, 3}, Case{2, 0, 2, 2}}) {
-    fms_page = 25;
-    toc = c.toc;
-    tod = c.tod;
-    vnav_page = c.before;
+  for (const auto& [t_c, t_d, before, expected] : {std::tuple{0, 0, 3, 1}, std::tuple{1, 0, 1, 2},
+                                                   std::tuple{1, 1, 1, 3}, std::tuple{2, 0, 2, 2}}) {
+    std::tie(fms_page, toc, tod, vnav_page) = std::tuple(25, t_c, t_d, before);
     Press("VNAV");
-    EXPECT_EQ(fms_page, 15);
-    EXPECT_EQ(vnav_page, c.expected) << c.toc << c.tod;
+    EXPECT_EQ(std::pair(fms_page, vnav_page), std::pair(15, expected)) << t_c << t_d;
   }
   for (const int32_t expected : {3, 1, 2}) {  // on the page: CLB, CRZ, DES in turn
     Press("VNAV");

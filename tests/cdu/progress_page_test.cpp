@@ -60,19 +60,6 @@ TEST_F(ProgressPageTest, NextSkipsADiscontinuityAndIsBlankBeforeTheDestination) 
   EXPECT_EQ(Row(3), " | ");
 }
 
-TEST_F(ProgressPageTest, TimeToTheTopOfClimbOrDescent) {
-  Route();
-  ground_speed = 300.0;
-  route_dist_total = 25.0;
-  Paint();
-  EXPECT_EQ(TextAt(205) + " " + TextAt(220), "T O  T/C 1205Z/25  NM");
-  toc = 1;
-  dist_to_tod = 150.0;
-  ground_speed = 0.0;  // no time from a standstill
-  Paint();
-  EXPECT_EQ(TextAt(205) + " " + TextAt(220), "T O  T/D ----Z/150 NM");
-}
-
 // Past the T/D the second page shows the deviation from the path beside the track, from 3 ft up
 // to 9000.
 TEST_F(ProgressPageTest, SecondPageShowsTheVerticalDeviation) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_fixture.h"
 #include "frame/frame_globals.h"
@@ -24,14 +25,13 @@ class VnavPagesTest : public CduTest {
 TEST_F(VnavPagesTest, CruiseAltitudeEntrySetsTheCruiseAndPendingAltitude) {
   for (const auto& [text, taken] : {std::pair{"0", false}, std::pair{"99999", false}, std::pair{"FL350", true},
                                     std::pair{"370", true}}) {
-    cruise_alt = 31000;
-    cruise_alt_prev = pending_cruise_alt = 0;
+    std::tie(cruise_alt, cruise_alt_prev, pending_cruise_alt) = std::tuple(31000, 0, 0);
     EnterOnSubPage(2, text, "1L");
     ExpectTaken(text, taken);
     const int32_t expected = !taken ? 31000 : std::string(text) == "370" ? 37000 : 35000;
-    EXPECT_EQ(cruise_alt, expected) << text;
-    EXPECT_EQ(pending_cruise_alt, taken ? expected : 0);
-    EXPECT_EQ(cruise_alt_prev, taken ? 31000 : 0);
+    EXPECT_EQ(std::tuple(cruise_alt, pending_cruise_alt, cruise_alt_prev),
+              std::tuple(expected, taken ? expected : 0, taken ? 31000 : 0))
+        << text;
   }
 }
 
@@ -53,10 +53,11 @@ TEST_F(VnavPagesTest, SpeedEntriesAreTakenOrRefusedWithTheirSavedCopies) {
     EnterOnSubPage(c.sub_page, c.text, "2L");
     ExpectTaken(c.text, c.taken);
     const bool clb = c.sub_page == 1, crz = c.sub_page == 2;
-    EXPECT_EQ(clb ? climb_ias : crz ? cruise_ias : descent_ias, c.ias_kt) << c.text;
-    EXPECT_DOUBLE_EQ(clb ? climb_mach : crz ? cruise_mach : descent_mach, c.mach) << c.text;
-    EXPECT_EQ(clb ? clb_spd_prev : crz ? crz_spd_prev : des_spd_prev, c.ias_prev_kt) << c.text;
-    EXPECT_EQ(clb ? clb_mach_prev : crz ? crz_mach_prev : des_mach_prev, c.mach_prev) << c.text;
+    EXPECT_EQ(std::tuple(clb ? climb_ias : crz ? cruise_ias : descent_ias, clb ? climb_mach : crz ? cruise_mach : descent_mach,
+                         clb ? clb_spd_prev : crz ? crz_spd_prev : des_spd_prev,
+                         clb ? clb_mach_prev : crz ? crz_mach_prev : des_mach_prev),
+              std::tuple(c.ias_kt, c.mach, c.ias_prev_kt, c.mach_prev))
+        << c.text;
   }
 }
 
@@ -88,14 +89,9 @@ TEST_F(VnavPagesTest, CruisePageEstimatesTheDestinationAndTheTopOfDescent) {
   SetActiveRoute({"KSEA", "SEA", "KPDX"});
   SetFuelLb(20000.0);
   SetFuelFlow(10000.0);
-  ground_speed = 400.0;
-  descent_ias = 280;
-  dest_dtg = 200.0;  // 100 NM at 400 kt and 100 NM at 238 kt: 319 kt, 37.6 minutes
-  dest_ident = "KPDX";
-  zulu_hour = 12.0;
-  zulu_min = 0.0;
-  toc = 1;
-  dist_to_tod = 80.0;
+  // 100 NM at 400 kt and 100 NM at 238 kt: 319 kt, 37.6 minutes.
+  std::tie(ground_speed, descent_ias, dest_dtg, dest_ident) = std::tuple(400.0, 280, 200.0, "KPDX");
+  std::tie(zulu_hour, zulu_min, toc, dist_to_tod) = std::tuple(12.0, 0.0, 1, 80.0);
   OnSubPage(2);
   Paint();
   EXPECT_EQ(Line(1).right + "|" + Line(4).right, "1212Z/80 NM|1237Z / 15.0");
