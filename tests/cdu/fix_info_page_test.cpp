@@ -20,22 +20,16 @@ class FixInfoPageTest : public CduTest {
   // A fix on row n at 47 N 122 W, with the aircraft 30 NM south of it.
   static void SetFix(int n, const char* ident) {
     fix_info[n] = FixInfoEntry{};
-    fix_info[n].ident = ident;
-    fix_info[n].lat = 47.0;
-    fix_info[n].lon = -122.0;
-    plane_lat = 46.5;
-    plane_lon = -122.0;
+    std::tie(fix_info[n].ident, fix_info[n].lat, fix_info[n].lon) = std::tuple(ident, 47.0, -122.0);
+    std::tie(plane_lat, plane_lon) = std::tuple(46.5, -122.0);
   }
 };
 
 TEST_F(FixInfoPageTest, FixShowsTheAircraftRadialAndEachPointsEtaAndDistanceToGo) {
   SetFix(1, "SEA");
-  fix_info[1].radial1 = 360.0;  // 10 NM north of the fix: 40 NM to go
-  fix_info[1].distance1 = 10.0;
-  fix_info[1].distance2 = 25.0;  // no radial: no ETA
-  ground_speed = 320.0;          // 7.5 minutes
-  zulu_hour = 23.0;
-  zulu_min = 50.0;
+  // Point 1 10 NM north of the fix: 40 NM to go, 7.5 minutes; point 2 has no radial: no ETA.
+  std::tie(fix_info[1].radial1, fix_info[1].distance1, fix_info[1].distance2) = std::tuple(360.0, 10.0, 25.0);
+  std::tie(ground_speed, zulu_hour, zulu_min) = std::tuple(320.0, 23.0, 50.0);
   Paint();
   EXPECT_EQ(Line(1).left + "|" + TextAt(88) + "|" + TextAt(130), "SEA 180/ 30.0|360 10.0 2357Z 40.0|--- 25.0");
   ground_speed = 75.0;

@@ -44,10 +44,7 @@ class IdentPagesTest : public CduTest {
 // then shows that airport's own position rather than the one entered last.
 TEST_F(IdentPagesTest, PosInitPromptFindsTheNearestAirportBelow30Kt) {
   for (const double kt : {29.9, 30.0}) {
-    fms_page = kCduPageIdent;
-    nearest_apt_ident = "KPDX";
-    found_apt_lat = 45.5890;
-    ground_speed = kt;
+    std::tie(fms_page, nearest_apt_ident, found_apt_lat, ground_speed) = std::tuple(kCduPageIdent, "KPDX", 45.5890, kt);
     PressAndPaint("6R");
     const bool searched = kt < 30.0;
     EXPECT_EQ(std::tuple(fms_page, nearest_apt_ident, found_apt_lat),
@@ -68,9 +65,7 @@ TEST_F(IdentPagesTest, RefNavDataShowsDegreesMinutesAndTenths) {
   cur_fix_info = "433";
   for (const Case& c : {Case{0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0 | E005\xB0" "30.5", ""},
                         Case{-33.9461, 151.1772, "APT", "S33\xB0" "56.7 | E151\xB0" "10.6", "433 FT"}}) {
-    cur_fix_lat = c.lat;
-    cur_fix_lon = c.lon;
-    cur_fix_type = c.type;
+    std::tie(cur_fix_lat, cur_fix_lon, cur_fix_type) = std::tuple(c.lat, c.lon, c.type);
     Paint();
     EXPECT_EQ(Row(2) + "|" + TextAt(142), std::string(c.position) + "|" + c.elevation);
   }

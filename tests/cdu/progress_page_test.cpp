@@ -34,18 +34,11 @@ class ProgressPageTest : public CduTest {
 
 TEST_F(ProgressPageTest, ListsFromToNextAndDestinationWithEtaAndFuel) {
   Route();
-  ground_speed = 360.0;  // 6 NM a minute
-  dist_to_active_wpt = 12.0;
-  dest_dtg = 72.0;
+  std::tie(ground_speed, dist_to_active_wpt, dest_dtg) = std::tuple(360.0, 12.0, 72.0);  // 6 NM a minute
   Paint();
   EXPECT_EQ(Row(2) + "|" + Row(4), "SEA 12 | 1202Z 19.8|KPDX 72 | 1212Z 18.8");
-  ground_speed = 70.0;  // too slow for a time on the waypoint lines
-  stpos = 2;
-  trans_alt = 18000;
-  prog_from_ident = "SEA";
-  prog_from_alt = 21000.0;
-  prog_from_ata = "1155Z";
-  prog_from_fuel = 21500.0;
+  std::tie(ground_speed, stpos, trans_alt) = std::tuple(70.0, 2, 18000);  // too slow for a time on the waypoint lines
+  std::tie(prog_from_ident, prog_from_alt, prog_from_ata, prog_from_fuel) = std::tuple("SEA", 21000.0, "1155Z", 21500.0);
   Paint();
   EXPECT_EQ(Row(1), "SEA FL210 | 1155Z 21.5");
   EXPECT_EQ(Line(2).right + "|" + Line(4).right, "|1301Z 13.8");  // the destination's own speed rule gives one
@@ -64,11 +57,7 @@ TEST_F(ProgressPageTest, NextSkipsADiscontinuityAndIsBlankBeforeTheDestination) 
 // to 9000.
 TEST_F(ProgressPageTest, SecondPageShowsTheVerticalDeviation) {
   Route();
-  plane_alt = 10000.0;
-  xtk_dist = 0.25;
-  xtk_side = 1;
-  prog_page = 2;
-  tod = 1;
+  std::tie(plane_alt, xtk_dist, xtk_side, prog_page, tod) = std::tuple(10000.0, 0.25, 1, 2, 1);
   for (const auto& [dev_ft, text] : {std::pair{2.0, "----"}, std::pair{12000.0, "9000 HI"}, std::pair{-450.0, "450 LO"}}) {
     vnav_path_alt = plane_alt - dev_ft;
     Paint();

@@ -87,16 +87,5 @@ TEST_F(SelectWaypointTest, EachHandOffTakesTheChosenCandidate) {
   EXPECT_EQ(std::pair(fms_page, rte_rows[2].to_fix), std::pair(6, std::string("C3")));
 }
 
-TEST_F(SelectWaypointTest, RteInsertsTheChoiceWithADiscontinuity) {
-  route_test::SetModLegs({"KSEA", "SEA", "TACMA", "CENTR", "KPDX"});
-  BuildRteRows();  // rows: SEA, TACMA, CENTR
-  Candidates(2);
-  HandOff(22, 2);  // the entry on the RTE row of TACMA
-  cdu_scratchpad = "C";
-  PressAndPaint("1L");
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "C1", "DISCO", "TACMA", "CENTR", "KPDX"}));
-  EXPECT_EQ(fms_page, 22);
-}
-
 }  // namespace
 }  // namespace cdu_test
