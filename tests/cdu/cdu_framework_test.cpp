@@ -40,11 +40,8 @@ class EraseTest : public CduTest {
 TEST_F(EraseTest, EachSavedSpeedMemberComesBackOnlyWhenItHoldsAValue) {
   for (const auto& [spd_prev, mach_prev, ias_after, mach_after] :
        {std::tuple{250.7, 0.0, 250, 0.80}, std::tuple{0.0, 0.74, 300, 0.74}, std::tuple{0.0, 0.0, 300, 0.80}}) {
-    fms_fpln_active = 4;
-    climb_ias = 300;
-    climb_mach = 0.80;
-    clb_spd_prev = spd_prev;
-    clb_mach_prev = mach_prev;
+    std::tie(fms_fpln_active, climb_ias, climb_mach, clb_spd_prev, clb_mach_prev) =
+        std::tuple(4, 300, 0.80, spd_prev, mach_prev);
     EraseRouteModification();
     EXPECT_EQ(std::tuple(climb_ias, climb_mach, clb_spd_prev + clb_mach_prev), std::tuple(ias_after, mach_after, 0.0))
         << spd_prev << " " << mach_prev;

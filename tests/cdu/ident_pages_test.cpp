@@ -54,20 +54,14 @@ TEST_F(IdentPagesTest, PosInitPromptFindsTheNearestAirportBelow30Kt) {
 
 // Degrees and minutes with the tenth of a minute from the seconds (30" is .5, not .3).
 TEST_F(IdentPagesTest, RefNavDataShowsDegreesMinutesAndTenths) {
-  struct Case {
-    double lat, lon;
-    const char* type;
-    const char* position;
-    const char* elevation;  // "" = no elevation line
-  };
-  fms_page = kCduPageRefNavData;
-  cur_fix_ident = "FIX";
-  cur_fix_info = "433";
-  for (const Case& c : {Case{0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0 | E005\xB0" "30.5", ""},
-                        Case{-33.9461, 151.1772, "APT", "S33\xB0" "56.7 | E151\xB0" "10.6", "433 FT"}}) {
-    std::tie(cur_fix_lat, cur_fix_lon, cur_fix_type) = std::tuple(c.lat, c.lon, c.type);
+  std::tie(fms_page, cur_fix_ident, cur_fix_info) = std::tuple(kCduPageRefNavData, "FIX", "433");
+  // An airport's line shows its elevation.
+  for (const auto& [lat, lon, type, shown] :
+       {std::tuple{0.5, 5.0 + 30.0 / 60.0 + 30.5 / 3600.0, "I", "N00\xB0" "30.0 | E005\xB0" "30.5|"},
+        std::tuple{-33.9461, 151.1772, "APT", "S33\xB0" "56.7 | E151\xB0" "10.6|433 FT"}}) {
+    std::tie(cur_fix_lat, cur_fix_lon, cur_fix_type) = std::tuple(lat, lon, type);
     Paint();
-    EXPECT_EQ(Row(2) + "|" + TextAt(142), std::string(c.position) + "|" + c.elevation);
+    EXPECT_EQ(Row(2) + "|" + TextAt(142), shown);
   }
 }
 
@@ -90,8 +84,7 @@ class PosInitTest : public IdentPagesTest {
   void SetUp() override {
     IdentPagesTest::SetUp();
     fms_page = kCduPagePosInit;
-    plane_lat = 47.4500;
-    plane_lon = -122.3110;
+    std::tie(plane_lat, plane_lon) = std::tuple(47.4500, -122.3110);
   }
   // Leaves `text` in the scratchpad and presses 4R while the left IRS aligns.
   void SetIrs(std::string text) {

@@ -99,8 +99,7 @@ class AnnStatusTest : public CduTest {
   }
   static void SetRunway(AirportRecord& apt, int32_t row, const char* ident) {
     SetText(apt.runways[row].ident, ident);
-    apt.runways[row].lat = 47.0;
-    apt.runways[row].lon = -122.0;
+    std::tie(apt.runways[row].lat, apt.runways[row].lon) = std::tuple(47.0, -122.0);
   }
   // The aircraft `nm` due north of both runways (one minute of latitude is one mile).
   static void NorthOfTheRunways(double nm) { plane_lat = 47.0 + nm / 60.0; }
@@ -117,15 +116,12 @@ TEST_F(AnnStatusTest, RunwayDistancesWhileTheAnnouncementsOrChecklistAreOn) {
   for (const auto& [stage, row, nm, line2] :
        {std::tuple{4, 2, 8.0, "DIST FROM 16L 48608FT"}, std::tuple{1, 2, 9.0, ""}, std::tuple{5, 2, 1.0, ""},
         std::tuple{1, 40, 1.0, ""}}) {
-    annuncement_mode = stage;
-    fms_dep_rwy_pos = row;
+    std::tie(annuncement_mode, fms_dep_rwy_pos) = std::tuple(stage, row);
     NorthOfTheRunways(nm);
     Paint();
     EXPECT_EQ(Line(2).left, line2) << stage << " " << row << " " << nm;
   }
-  ldg_checklist = 1;
-  ldg_checklist_mode = 2;
-  fms_dest_rwy_pos = 3;
+  std::tie(ldg_checklist, ldg_checklist_mode, fms_dest_rwy_pos) = std::tuple(1, 2, 3);
   NorthOfTheRunways(2.0);
   Paint();
   const std::string shown = Line(5).left;

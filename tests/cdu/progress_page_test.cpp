@@ -68,20 +68,13 @@ TEST_F(ProgressPageTest, SecondPageShowsTheVerticalDeviation) {
 // At 300 kt one NM is 0.2 minutes. Whole minutes are cut, never rounded up to "60"; the tenths
 // are those of the minute.
 TEST(EtaTextTest, PrintsTheZuluTimeOfArrival) {
-  struct Case {
-    double dist_nm, zulu_hour, zulu_min;
-    const char* text;
-    const char* tenths;
-  };
   ResetModuleState();
   ground_speed = 300.0;
-  for (const Case& c : {Case{299.75, 10.0, 0.0, "1059Z", "1059.9Z"},
-                        Case{15000.0, 23.0, 0.0, "0100Z", "0100.0Z"},  // 50 hours on
-                        Case{2.5, 8.0, 30.0, "0830Z", "0830.5Z"}}) {
-    zulu_hour = c.zulu_hour;
-    zulu_min = c.zulu_min;
-    EXPECT_EQ(EtaText(c.dist_nm), c.text) << c.dist_nm;
-    EXPECT_EQ(EtaTextTenths(c.dist_nm), c.tenths) << c.dist_nm;
+  for (const auto& [dist_nm, hour, min, text] : {std::tuple{299.75, 10.0, 0.0, "1059Z 1059.9Z"},
+                                                 std::tuple{15000.0, 23.0, 0.0, "0100Z 0100.0Z"},  // 50 hours on
+                                                 std::tuple{2.5, 8.0, 30.0, "0830Z 0830.5Z"}}) {
+    std::tie(zulu_hour, zulu_min) = std::tuple(hour, min);
+    EXPECT_EQ(EtaText(dist_nm) + " " + EtaTextTenths(dist_nm), text) << dist_nm;
   }
 }
 

@@ -24,21 +24,17 @@ class RefPagesTest : public CduTest {
 };
 
 TEST_F(RefPagesTest, TakeoffEntriesAreTakenOrRefused) {
-  struct Case {
-    const char* key;
-    const char* text;
-    bool taken;
-    int32_t* field;
-    int32_t expected;  // the field after the entry
-  };
-  for (const Case& c : {Case{"1L", "25", false, &to_flaps, 0},        Case{"2L", "399", false, &accel_ht, 1000},
-                        Case{"2L", "2001", false, &accel_ht, 1000}, Case{"2L", "2000", true, &accel_ht, 2000},
-                        Case{"1R", "250", false, &v1, 0},           Case{"1R", "249", true, &v1, 249},
-                        Case{"2R", "0", false, &vr, 0},             Case{"3R", "265", true, &v2, 265},
-                        Case{"2L", "400", true, &accel_ht, 400}}) {
-    EnterOn(27, c.text, c.key);
-    ExpectTaken(c.text, c.taken);
-    EXPECT_EQ(*c.field, c.expected) << c.key << " " << c.text;
+  // Key, entry, taken, the field and its value after the entry.
+  using Case = std::tuple<const char*, const char*, bool, int32_t*, int32_t>;
+  for (const auto& [key, text, taken, field, expected] :
+       {Case{"1L", "25", false, &to_flaps, 0},        Case{"2L", "399", false, &accel_ht, 1000},
+        Case{"2L", "2001", false, &accel_ht, 1000}, Case{"2L", "2000", true, &accel_ht, 2000},
+        Case{"1R", "250", false, &v1, 0},           Case{"1R", "249", true, &v1, 249},
+        Case{"2R", "0", false, &vr, 0},             Case{"3R", "265", true, &v2, 265},
+        Case{"2L", "400", true, &accel_ht, 400}}) {
+    EnterOn(27, text, key);
+    ExpectTaken(text, taken);
+    EXPECT_EQ(*field, expected) << key << " " << text;
   }
 }
 

@@ -39,20 +39,17 @@ TEST_F(SelectWaypointTest, SixCandidatesFillOneSubPageAndASeventhMakesTwo) {
   EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 1/ 1");
   Candidates(7);
   PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(TitleLine(), "SELECT WAYPOINT 2/ 2");
-  EXPECT_EQ(Line(1).left, "C7      INT");
+  EXPECT_EQ(TitleLine() + "|" + Line(1).left, "SELECT WAYPOINT 2/ 2|C7      INT");
 }
 
 // A sub-page left over from a longer list starts again at 1; one in range is kept.
 TEST_F(SelectWaypointTest, SubPageLeftFromALongerListStartsAgainAtOne) {
-  Candidates(2);
-  sel_wpt_page = 3;
-  Paint();
-  EXPECT_EQ(sel_wpt_page, 1);
-  Candidates(14);
-  sel_wpt_page = 2;
-  Paint();
-  EXPECT_EQ(sel_wpt_page, 2);
+  for (const auto& [count, before, after] : {std::tuple{2, 3, 1}, std::tuple{14, 2, 2}}) {
+    Candidates(count);
+    sel_wpt_page = before;
+    Paint();
+    EXPECT_EQ(sel_wpt_page, after) << count;
+  }
 }
 
 TEST_F(SelectWaypointTest, LineWithoutCandidateOrHandOffChoosesNothing) {

@@ -37,18 +37,19 @@ TEST_F(VnavPagesTest, CruiseAltitudeEntrySetsTheCruiseAndPendingAltitude) {
 
 // A speed entry saves the values it replaces for ERASE; a refused one changes nothing.
 TEST_F(VnavPagesTest, SpeedEntriesAreTakenOrRefusedWithTheirSavedCopies) {
+  // Sub-page, entry, taken; the schedule after the entry (start: 280 / 0.74 on each) and the saved
+  // copies after it (start: 0 / 0).
   struct Case {
     int32_t sub_page;
     const char* text;
     bool taken;
-    double ias_kt, mach;            // the schedule after the entry (start: 280 / 0.74 on each)
-    double ias_prev_kt, mach_prev;  // the saved copies after it (start: 0 / 0)
+    double ias_kt, mach, ias_prev_kt, mach_prev;
   };
   for (const Case& c : {Case{2, "/.78", true, 280, 0.78, 0, 0.74}, Case{2, ".78", false, 280, 0.74, 0, 0},
                         Case{2, "300/1.3", false, 280, 0.74, 0, 0}, Case{1, "300/1.3", true, 300, 1.3, 280, 0.74},
                         Case{3, "250.7", true, 250, 0.74, 280, 0}, Case{1, "501", false, 280, 0.74, 0, 0}}) {
-    climb_ias = cruise_ias = descent_ias = 280;
-    climb_mach = cruise_mach = descent_mach = 0.74;
+    std::tie(climb_ias, cruise_ias, descent_ias) = std::tuple(280, 280, 280);
+    std::tie(climb_mach, cruise_mach, descent_mach) = std::tuple(0.74, 0.74, 0.74);
     clb_spd_prev = crz_spd_prev = des_spd_prev = clb_mach_prev = crz_mach_prev = des_mach_prev = 0.0;
     EnterOnSubPage(c.sub_page, c.text, "2L");
     ExpectTaken(c.text, c.taken);
