@@ -137,22 +137,19 @@ TEST_F(AircraftIdTest, SectionWithoutModelMatchesAndIsRetried) {
 // The airline code names an existing announcement folder only: no other folder, no path out of
 // it, nothing over 59 characters.
 TEST_F(AircraftIdTest, AirlineCodeNamesAnExistingAnnouncementFolderOnly) {
-  const struct {
-    std::string folder_on_disk, code, expected;
-  } cases[] = {{"ORV", "ORV", "orv"},
-               {"", "ORV", ""},
-               {std::string(59, 'a'), std::string(59, 'a'), std::string(59, 'a')},
-               {std::string(60, 'a'), std::string(60, 'a'), ""},
-               {"", "..\\RiVod\\Other", ""}};
-  for (const auto& c : cases) {
+  const std::string a59(59, 'a'), a60(60, 'a');
+  // The folder on disk, the code in the file, the code taken.
+  for (const auto& [folder, code, expected] : {std::tuple{std::string("ORV"), std::string("ORV"), std::string("orv")},
+                                               {"", "ORV", ""}, {a59, a59, a59}, {a60, a60, ""},
+                                               {"", "..\\RiVod\\Other", ""}}) {
     Restart();
     simver = 10;
     std::filesystem::remove_all(dir_ / "Orvantel/Sounds/RiVod");
     dir_.MakeDir("Orvantel/Sounds/RiVod/Other");
-    if (!c.folder_on_disk.empty()) dir_.MakeDir("Orvantel/Sounds/RiVod/" + c.folder_on_disk);
+    if (!folder.empty()) dir_.MakeDir("Orvantel/Sounds/RiVod/" + folder);
     pa_airline_code = "earlier";
-    Identify("orvantel", SectionText(0, {"orvantel", "x", "ro757_pw_200", "", c.code}));
-    EXPECT_EQ(pa_airline_code, c.expected) << c.code;
+    Identify("orvantel", SectionText(0, {"orvantel", "x", "ro757_pw_200", "", code}));
+    EXPECT_EQ(pa_airline_code, expected) << code;
   }
 }
 

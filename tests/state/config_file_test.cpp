@@ -50,19 +50,14 @@ TEST_F(ConfigFileTest, OverLongLineIsReadInPieces) {
 // Values out of range are rounded, limited or replaced as each key says; numbers beyond the range
 // saturate; aliases and the lite mode's checklist default apply in file order.
 TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
-  const struct {
-    const char* line;
-    int32_t* global;
-    int32_t expected;
-  } cases[] = {
-      {"TcasVertRange=900", &TcasVertRange, 30},    {"AltWinRightClickIncr=1050", &AltWinRightClickIncr, 1000},
-      {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
-      {"simver=11", &simver, 10},                   {"DisplayLdgChkLst=0\nLiteMode=1", &DisplayLdgChkLst, 0}};
-  for (const auto& c : cases) {
+  for (const auto& [line, global, expected] : {
+           std::tuple{"TcasVertRange=900", &TcasVertRange, 30}, {"AltWinRightClickIncr=1050", &AltWinRightClickIncr, 1000},
+           {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
+           {"simver=11", &simver, 10}, {"DisplayLdgChkLst=0\nLiteMode=1", &DisplayLdgChkLst, 0}}) {
     Restart();
-    WriteConfig(std::string(c.line) + "\n");
+    WriteConfig(std::string(line) + "\n");
     ReadConfigFile();
-    EXPECT_EQ(*c.global, c.expected) << c.line;
+    EXPECT_EQ(*global, expected) << line;
   }
 }
 
@@ -83,10 +78,10 @@ TEST_F(ConfigFileTest, DerivedValues) {
   WriteConfig("PauseAtDistFromDest=0\n");
   ReadConfigFile();
   EXPECT_EQ(std::tuple(pause_at_dist_on, PauseAtDistFromDest, ArmPauseAtDistFromDest), std::tuple(0, 20, 0));
-  WriteConfig("PauseAtDistFromDest=35\nClimbIas=250\nDescentIas=270\nCruiseIas=310\n");
+  WriteConfig("PauseAtDistFromDest=35\nDescentIas=270\n");
   ReadConfigFile();
   EXPECT_EQ(std::tuple(pause_at_dist_on, PauseAtDistFromDest, ArmPauseAtDistFromDest), std::tuple(1, 35, 1));
-  EXPECT_EQ(std::tuple(climb_ias, descent_ias, cruise_ias, descent_tas), std::tuple(250, 270, 310, 330.75));
+  EXPECT_EQ(std::tuple(descent_ias, descent_tas), std::tuple(270, 330.75));
 }
 
 // Colours set the components the value reaches; the others keep their values.
@@ -98,16 +93,6 @@ TEST_F(ConfigFileTest, ColourKeysSetTheComponentsReached) {
     WriteConfig(std::string("EADISkyColor=") + value + "\n");
     ReadConfigFile();
     EXPECT_EQ(std::tuple(eadi_sky_color_r, eadi_sky_color_g, eadi_sky_color_b), rgb) << value;
-  }
-}
-
-// Freighter titles turn the cabin announcements off.
-TEST_F(ConfigFileTest, AnnouncementsFollowTheTitle) {
-  for (auto [title, on] : {std::pair{"orvantel 757-200sf", 0}, std::pair{"orvantel 757-200 house", 1}}) {
-    aircraft = title;
-    WriteConfig("PlayAnnouncements=1\n");
-    ReadConfigFile();
-    EXPECT_EQ(play_announcements, on) << title;
   }
 }
 

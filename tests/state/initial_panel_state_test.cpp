@@ -9,7 +9,7 @@
 #include "frame/frame_globals.h"
 #include "state/config_globals.h"
 #include "state/initial_panel_state.h"
-#include "state/panel_state_fixture.h"
+#include "state/state_fixture.h"
 #include "state/state_globals.h"
 
 namespace {

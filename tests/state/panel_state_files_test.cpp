@@ -15,7 +15,7 @@
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
 #include "state/panel_state_files.h"
-#include "state/panel_state_fixture.h"
+#include "state/state_fixture.h"
 #include "state/panel_state_format.h"
 #include "state/state_globals.h"
 
@@ -25,12 +25,7 @@ using testing_support::ReadBytes;
 
 RouteLeg Leg(const char* ident, double lat, double lon) {
   RouteLeg l;
-  l.ident = ident;
-  l.lat = lat;
-  l.lon = lon;
-  l.alt = -999.0;
-  l.ias = -999.0;
-  l.intc_crs = -1.0;
+  std::tie(l.ident, l.lat, l.lon, l.alt, l.ias, l.intc_crs) = std::tuple(ident, lat, lon, -999.0, -999.0, -1.0);
   return l;
 }
 
@@ -45,9 +40,7 @@ class PanelFilesTest : public PanelStateTest {
   void SetUp() override {
     PanelStateTest::SetUp();
     aircraft = "orvantel 757 - 200 house";
-    SetPosition(47.0, -122.0);
-    SetAltitude(5000.0);
-    SetHeading(180.0);
+    At(47.0, -122.0, 5000.0, 180.0);
     host_.set_system_time({2026, 12, 6, 5, 10, 30, 0, 0});  // Saturday 5 December 2026
   }
 };
@@ -93,19 +86,16 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
 // The file is named after the typed name, the route's airports or "SAVPNL" and the date, and the
 // CDU reports it.
 TEST_F(PanelFilesTest, SaveNamesTheFileAndReportsIt) {
-  const struct {
-    const char *name, *orig, *dest, *file;
-  } cases[] = {{"", "------", "------", "SAVPNL_261205.PNL"},
-               {"", "KSEA", "KGEG", "KSEAKGEG_261205.PNL"},
-               {"lastsaved", "------", "------", "LASTSAVEDPANELSTATE.PNL"},
-               {"LASTSAVED", "------", "------", "LASTSAVED.PNL"},  // typed on the CDU
-               {"My Flight", "------", "------", "MY FLIGHT.PNL"}};
-  for (const auto& c : cases) {
-    orig_ident = c.orig;
-    dest_ident = c.dest;
-    SavePanelState(c.name);
-    EXPECT_TRUE(std::filesystem::exists(PanelPath(c.file))) << c.file;
-    EXPECT_EQ(cdu_message, std::string(c.file) + " OK");
+  // Typed name, origin, destination, file.
+  for (const auto& [name, orig, dest, file] :
+       {std::tuple{"", "------", "------", "SAVPNL_261205.PNL"}, std::tuple{"", "KSEA", "KGEG", "KSEAKGEG_261205.PNL"},
+        std::tuple{"lastsaved", "------", "------", "LASTSAVEDPANELSTATE.PNL"},
+        std::tuple{"LASTSAVED", "------", "------", "LASTSAVED.PNL"},  // typed on the CDU
+        std::tuple{"My Flight", "------", "------", "MY FLIGHT.PNL"}}) {
+    std::tie(orig_ident, dest_ident) = std::tuple(orig, dest);
+    SavePanelState(name);
+    EXPECT_TRUE(std::filesystem::exists(PanelPath(file))) << file;
+    EXPECT_EQ(cdu_message, std::string(file) + " OK");
   }
 }
 
@@ -147,31 +137,22 @@ TEST_F(PanelFilesTest, FailedLoadsKeepTheModifiedRoute) {
 // The automatic snapshot applies only where it was saved: within 2 NM, 200 ft and 13 degrees, of
 // the same aircraft (its title in lower case). A named file applies anywhere.
 TEST_F(PanelFilesTest, SnapshotAppliesOnlyWhereItWasSaved) {
-  const struct {
-    double moved_nm, alt_delta_ft, hdg_delta_deg;
-    bool applied;
-  } cases[] = {{1.9, -150.0, 12.0, true}, {2.01, 0.0, 0.0, false}, {0.0, -200.0, 0.0, false},
-               {0.0, 0.0, -13.0, false}};
-  for (const auto& c : cases) {
-    SetPosition(47.0, -122.0);
-    SetAltitude(5000.0);
-    SetHeading(180.0);
+  for (const auto& [moved_nm, alt_delta_ft, hdg_delta_deg, applied] :
+       {std::tuple{1.9, -150.0, 12.0, true}, std::tuple{2.01, 0.0, 0.0, false}, std::tuple{0.0, -200.0, 0.0, false},
+        std::tuple{0.0, 0.0, -13.0, false}}) {
+    At(47.0, -122.0, 5000.0, 180.0);
     cruise_alt = 31000;
     SavePanelState("lastsaved");
     cruise_alt = 0;
     double lat = 0.0, lon = 0.0;
-    CalcDestPoint(47.0, -122.0, 90.0, c.moved_nm, &lat, &lon);
-    SetPosition(lat, lon);
-    SetAltitude(5000.0 + c.alt_delta_ft);
-    SetHeading(180.0 + c.hdg_delta_deg);
-    EXPECT_EQ(LoadPanelState(""), c.applied ? 1 : 0) << c.moved_nm << " " << c.alt_delta_ft << " " << c.hdg_delta_deg;
-    EXPECT_EQ(cruise_alt, c.applied ? 31000 : 0);
+    CalcDestPoint(47.0, -122.0, 90.0, moved_nm, &lat, &lon);
+    At(lat, lon, 5000.0 + alt_delta_ft, 180.0 + hdg_delta_deg);
+    EXPECT_EQ(LoadPanelState(""), applied ? 1 : 0) << moved_nm << " " << alt_delta_ft << " " << hdg_delta_deg;
+    EXPECT_EQ(cruise_alt, applied ? 31000 : 0);
   }
   WritePanel("LastSavedPanelState.pnl",
              "aircraft=Orvantel 757 - 200 HOUSE\nalt=5100\nhdg=175\nlat=47.000000\nlon=-122.000000\nv2=150\n");
-  SetPosition(47.0, -122.0);
-  SetAltitude(5000.0);
-  SetHeading(180.0);
+  At(47.0, -122.0, 5000.0, 180.0);
   EXPECT_EQ(LoadPanelState(""), 1);
   EXPECT_EQ(v2, 150);
   aircraft = "another aircraft";

@@ -14,7 +14,7 @@
 #include "state/config_globals.h"
 #include "state/panel_state_files.h"
 #include "state/panel_state_format.h"
-#include "state/panel_state_fixture.h"
+#include "state/state_fixture.h"
 
 namespace {
 
