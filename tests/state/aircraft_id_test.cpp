@@ -46,12 +46,9 @@ class AircraftIdTest : public StateTest {
 // The simulator version from the entries of the simulator folder (a trailing "/" makes a folder);
 // a missing folder leaves the version.
 TEST_F(StateTest, SimulatorVersionScoresTheSimulatorFolder) {
-  const std::pair<std::vector<std::string>, int32_t> cases[] = {
-      {{"FSX.EXE"}, 10},
-      {{"ACE.EXE", "simobjects/", "MISSIONS/"}, 10},
-      {{"ace.exe", "SimObjects/"}, 9},
-      {{"fsx.cfg", "prepar3d.ini", "SimObjects.txt/"}, 9}};
-  for (const auto& [entries, expected] : cases) {
+  for (const auto& [entries, expected] : std::vector<std::pair<std::vector<std::string>, int32_t>>{
+           {{"FSX.EXE"}, 10}, {{"ACE.EXE", "simobjects/", "MISSIONS/"}, 10}, {{"ace.exe", "SimObjects/"}, 9},
+           {{"fsx.cfg", "prepar3d.ini", "SimObjects.txt/"}, 9}}) {
     testing_support::TempDir root;
     for (const std::string& e : entries) e.back() == '/' ? root.MakeDir(e) : root.Write(e, "");
     SetSimRoot(root.path());
@@ -68,23 +65,21 @@ TEST_F(StateTest, SimulatorVersionScoresTheSimulatorFolder) {
 // Each airframe and engine variant from the "model=" and "sim=" values, with mixed case on disk and
 // in the file (the simulator reports the title, lower-cased by the server).
 TEST_F(AircraftIdTest, IdentifiesEngineAndAirframe) {
-  const struct {
-    const char *model, *sim, *engine, *airframe;
-    int32_t result;
-  } cases[] = {{"RO757_PW_200", "ro757-200", "PW2043", "757 - 200", 1},
-               {"ro757_rr_300", "Ro757-300", "RB211-535E4B", "757 - 300", 1},
-               {"ro757_c32a", "ro757-300", "PW2043", "757 - 300", 1},
-               {"ro757_pw_300", "ro757-300-PW2037", "PW2037", "757 - 300", 1},
-               {"somebody_elses_757", "ro757-200", "RB211-535E4B", "757 - 200", 0},
-               {"ro757_pw_200", "", "RB211-535E4B", "757 - 200", 0}};
-  for (const auto& c : cases) {
+  // Model, sim, then the result and the engine / airframe found.
+  for (const auto& [model, sim, result, found] :
+       {std::tuple{"RO757_PW_200", "ro757-200", 1, "PW2043 / 757 - 200"},
+        std::tuple{"ro757_rr_300", "Ro757-300", 1, "RB211-535E4B / 757 - 300"},
+        std::tuple{"ro757_c32a", "ro757-300", 1, "PW2043 / 757 - 300"},
+        std::tuple{"ro757_pw_300", "ro757-300-PW2037", 1, "PW2037 / 757 - 300"},
+        std::tuple{"somebody_elses_757", "ro757-200", 0, "RB211-535E4B / 757 - 200"},
+        std::tuple{"ro757_pw_200", "", 0, "RB211-535E4B / 757 - 200"}}) {
     Restart();
     simver = 10;
-    WriteAircraft("ORVANTEL 757 Test", SectionText(0, {"Orvantel 757 Test", c.sim, c.model}), "SIMOBJECTS/airplanes/",
+    WriteAircraft("ORVANTEL 757 Test", SectionText(0, {"Orvantel 757 Test", sim, model}), "SIMOBJECTS/airplanes/",
                   "AIRCRAFT.CFG");
     aircraft = "orvantel 757 test";
-    EXPECT_EQ(FindAircraftCfg(), c.result) << c.model << " " << c.sim;
-    EXPECT_EQ(engine_type + " / " + aircraft_model, std::string(c.engine) + " / " + c.airframe) << c.model;
+    EXPECT_EQ(FindAircraftCfg(), result) << model << " " << sim;
+    EXPECT_EQ(engine_type + " / " + aircraft_model, found) << model;
   }
 }
 

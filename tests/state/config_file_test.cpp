@@ -15,8 +15,8 @@ using ConfigFileTest = StateTest;
 // Without a file the built-in values stay and the derived values still follow from them.
 TEST_F(ConfigFileTest, MissingFileKeepsBuiltInsAndStillDerives) {
   ReadConfigFile();
-  EXPECT_EQ(cfg_loaded, 1);
-  EXPECT_EQ(std::tuple(EadiMode, TcasVertRange, IrsAlignSecs, cost_index, simver), std::tuple(0, 30, 300, -1, 9));
+  EXPECT_EQ(std::tuple(cfg_loaded, EadiMode, TcasVertRange, IrsAlignSecs, cost_index, simver),
+            std::tuple(1, 0, 30, 300, -1, 9));
   // Mach limits from the PERF LIMITS speeds at 30000 ft; reference TAS at 15000 ft.
   EXPECT_NEAR(clb_min_mach, 0.4388, 1e-4);
   EXPECT_NEAR(crz_max_mach, 0.8045, 1e-4);
@@ -32,8 +32,7 @@ TEST_F(ConfigFileTest, LineGrammar) {
       "EadiFMA =1\nFlightDirectorType= 1\nEfisLinesize\nClbSpdRest=\nWeightUnit\nEADISkyColor=\nsimver\n");
   ReadConfigFile();
   EXPECT_EQ(std::tuple(EadiMode, FlchMinIas, EadiFMA, FlightDirectorType), std::tuple(2, 160, 0, 1));
-  EXPECT_EQ(std::tuple(EfisLinesize, ClbSpdRest, weight_unit), std::tuple(0, 0.0, ""));
-  EXPECT_EQ(std::tuple(eadi_sky_color_r, simver), std::tuple(40, 9));
+  EXPECT_EQ(std::tuple(EfisLinesize, ClbSpdRest, weight_unit, eadi_sky_color_r, simver), std::tuple(0, 0.0, "", 40, 9));
 }
 
 // A line longer than a read arrives in pieces, each taken as a line: the tail of a long comment
@@ -42,9 +41,8 @@ TEST_F(ConfigFileTest, OverLongLineIsReadInPieces) {
   WriteConfig(";" + std::string(297, 'x') + "EadiMode=1\nPanelState=" + std::string(5000, 'a') + "\nDisplayFont=" +
               std::string(80, 'F') + "\n");
   ReadConfigFile();
-  EXPECT_EQ(EadiMode, 1);
-  EXPECT_EQ(PanelState, std::string(298 - 11, 'a'));
-  EXPECT_EQ(display_font, std::string(51, 'F'));
+  EXPECT_EQ(std::tuple(EadiMode, PanelState, display_font),
+            std::tuple(1, std::string(298 - 11, 'a'), std::string(51, 'F')));
 }
 
 // Values out of range are rounded, limited or replaced as each key says; numbers beyond the range
@@ -64,8 +62,7 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
 // Reals take the longest leading decimal number; numbers a double cannot hold, and the "inf", "nan"
 // and hexadecimal forms, give 0.0: nothing that would turn into an infinity or NaN downstream.
 TEST_F(ConfigFileTest, RealKeysTakeTheLeadingDecimalNumber) {
-  const std::pair<const char*, double> cases[] = {{"-.5", -0.5}, {"1e+", 1.0}, {"nan", 0.0}, {"-1e999", 0.0}};
-  for (auto [value, expected] : cases) {
+  for (auto [value, expected] : {std::pair{"-.5", -0.5}, {"1e+", 1.0}, {"nan", 0.0}, {"-1e999", 0.0}}) {
     WriteConfig(std::string("ClbAltRest=") + value + "\n");
     ReadConfigFile();
     EXPECT_DOUBLE_EQ(ClbAltRest, expected) << value;
@@ -80,8 +77,8 @@ TEST_F(ConfigFileTest, DerivedValues) {
   EXPECT_EQ(std::tuple(pause_at_dist_on, PauseAtDistFromDest, ArmPauseAtDistFromDest), std::tuple(0, 20, 0));
   WriteConfig("PauseAtDistFromDest=35\nDescentIas=270\n");
   ReadConfigFile();
-  EXPECT_EQ(std::tuple(pause_at_dist_on, PauseAtDistFromDest, ArmPauseAtDistFromDest), std::tuple(1, 35, 1));
-  EXPECT_EQ(std::tuple(descent_ias, descent_tas), std::tuple(270, 330.75));
+  EXPECT_EQ(std::tuple(pause_at_dist_on, PauseAtDistFromDest, ArmPauseAtDistFromDest, descent_ias, descent_tas),
+            std::tuple(1, 35, 1, 270, 330.75));
 }
 
 // Colours set the components the value reaches; the others keep their values.
@@ -107,8 +104,7 @@ TEST_F(ConfigFileTest, AiracHeaderGivesCycleAndValidity) {
   WriteText("Orvantel/Navdata/navs.txt",
             ";AIRAC CYCLE : " + std::string(100, '9') + " (25-JAN" + std::string(100, 'x') + " TO 21-FEB-2024)\n");
   ReadConfigFile();
-  EXPECT_EQ(navdata_cycle, "AIRAC " + std::string(39, '9'));
-  EXPECT_EQ(navdata_valid, "JAN25FEB21/24");
+  EXPECT_EQ(navdata_cycle + " " + navdata_valid, "AIRAC " + std::string(39, '9') + " JAN25FEB21/24");
   for (const char* header : {";AIRAC CYCLE : 2401 (25-JAN TO 21-FEB-202", "AIRAC CYCLE : 2401 (25-JAN TO 21-FEB-2024)"}) {
     Restart();
     WriteText("Orvantel/Navdata/navs.txt", std::string(header) + "\n");

@@ -22,25 +22,21 @@ class FuelFileTest : public StateTest {
   testing_support::TempDir app_data_;
 };
 
-// Keys without regard to case, the last line winning; a missing key or a value that is no number
-// reads 0 (no Center line empties the centre tank).
+// Without the file nothing is asked of the simulator and nothing is reported. Keys without regard
+// to case, the last line winning; a missing key or a value that is no number reads 0 (no Center
+// line empties the centre tank).
 TEST_F(FuelFileTest, FileKeysAndValues) {
-  WriteFuelFile(";Center=9\r\nleftmain=100\r\nLEFTMAIN=10000\r\nRightMain=10000\r\nCenter=5000\r\nTail=7\r\n");
-  FuelFileAmounts a;
-  ASSERT_TRUE(ReadFuelLoadFile(&a));
-  EXPECT_EQ(std::tuple(a.left_lb, a.right_lb, a.center_lb), std::tuple(10000.0, 10000.0, 5000.0));
-  WriteFuelFile("LeftMain=\nRightMain=lots\n");
-  ASSERT_TRUE(ReadFuelLoadFile(&a));
-  EXPECT_EQ(std::tuple(a.left_lb, a.right_lb, a.center_lb), std::tuple(0.0, 0.0, 0.0));
-}
-
-// Without the file nothing is asked of the simulator and nothing is reported.
-TEST_F(FuelFileTest, MissingFileDoesNothing) {
   host_.SetToken(306, 6.7);
   FuelFileAmounts a;
   EXPECT_FALSE(ReadFuelLoadFile(&a));
   LoadFuelCfg();
   EXPECT_EQ(std::tuple(fuel_weight_per_gal, cdu_message), std::tuple(0.0, ""));
+  WriteFuelFile(";Center=9\r\nleftmain=100\r\nLEFTMAIN=10000\r\nRightMain=10000\r\nCenter=5000\r\nTail=7\r\n");
+  ASSERT_TRUE(ReadFuelLoadFile(&a));
+  EXPECT_EQ(std::tuple(a.left_lb, a.right_lb, a.center_lb), std::tuple(10000.0, 10000.0, 5000.0));
+  WriteFuelFile("LeftMain=\nRightMain=lots\n");
+  ASSERT_TRUE(ReadFuelLoadFile(&a));
+  EXPECT_EQ(std::tuple(a.left_lb, a.right_lb, a.center_lb), std::tuple(0.0, 0.0, 0.0));
 }
 
 // Each tank takes its own fraction; the message reports the sum placed, in the configured unit.

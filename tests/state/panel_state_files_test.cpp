@@ -48,10 +48,8 @@ class PanelFilesTest : public PanelStateTest {
 TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
   SetActiveRoute(4);
   ParseFplnRow("ELN,47.023,-120.567,,117.00,IAF,J5,STAR,12:34,14000,3,250,-1,2", &fms_fpln_act[2]);
-  fms_fpln_act[1].ident = "RW 16L";
-  std::tie(stpos, fms_fpln_active, lnav_leg[0].ToId, nd_rng_nm, fms_page) = std::tuple(2, 3, "ELN", 40.0, 20);
-  ac_power = 4;
-  lnav_init_lat = 47.1234567;
+  std::tie(fms_fpln_act[1].ident, stpos, fms_fpln_active, lnav_leg[0].ToId) = std::tuple("RW 16L", 2, 3, "ELN");
+  std::tie(nd_rng_nm, fms_page, ac_power, lnav_init_lat) = std::tuple(40.0, 20, 4, 47.1234567);
   host_.SetNamed("ias_show", 1.0);
 
   SavePanelState("trip");
@@ -64,9 +62,7 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
 
   // Another state in between, then the file.
   std::tie(stpos, fms_fpln_active, lnav_leg[0].ToId, nd_rng_nm, fms_page) = std::tuple(999, 0, "", 10.0, 25);
-  ac_power = 5;
-  fms_fpln_mod[2].freq = "999.99";
-
+  std::tie(ac_power, fms_fpln_mod[2].freq) = std::tuple(5, "999.99");
   ASSERT_EQ(LoadPanelState("TRIP.PNL"), 1);
   ASSERT_EQ(fp_mod_cnt, 3);
   for (int i = 0; i <= 3; ++i) {
@@ -116,15 +112,12 @@ TEST_F(PanelFilesTest, UnsafeNamesAndFailedSavesAreReported) {
 // A failed load keeps the pending modified route: a missing named file (reported), no snapshot
 // (silent), a path too long to open, a snapshot refused by its checks (nothing of it applied).
 TEST_F(PanelFilesTest, FailedLoadsKeepTheModifiedRoute) {
-  fms_fpln_mod[0] = Leg("KSEA", 47.4, -122.3);
-  fms_fpln_mod[1] = Leg("ELN", 47.0, -120.6);
-  fp_mod_cnt = 1;
+  std::tie(fms_fpln_mod[0], fms_fpln_mod[1], fp_mod_cnt) = std::tuple(Leg("KSEA", 47.4, -122.3), Leg("ELN", 47.0, -120.6), 1);
   EXPECT_EQ(LoadPanelState("missing.pnl"), 0);
   EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");
   cdu_message.clear();
   EXPECT_EQ(LoadPanelState(""), 0);
-  EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_mod[1].ident), std::pair(1, std::string("ELN")));
+  EXPECT_EQ(std::tuple(cdu_message, fp_mod_cnt, fms_fpln_mod[1].ident), std::tuple("", 1, "ELN"));
   stpos = 1;
   WritePanel("LastSavedPanelState.pnl",
              "[FLTSIM]\naircraft=another aircraft\nalt=5000\nhdg=180\nlat=47.000000\nlon=-122.000000\n"
@@ -185,8 +178,7 @@ TEST_F(PanelFilesTest, RoutesThatComeBackExecuted) {
   EXPECT_EQ(std::tuple(fp_mod_cnt, fp_cnt, fms_fpln_active == 3), std::tuple(1, 0, false));
   lnav_leg[0].ToId = "KEEP";
   ASSERT_EQ(LoadPanelState("PLAIN.PNL"), 1);
-  EXPECT_EQ(fp_mod_cnt, -1);
-  EXPECT_EQ(lnav_leg[0].ToId, "KEEP");
+  EXPECT_EQ(std::pair(fp_mod_cnt, lnav_leg[0].ToId), std::pair(-1, std::string("KEEP")));
 }
 
 // The list holds at most 199 names, upper-cased, of ".pnl" files only; a missing folder gives none.
@@ -195,8 +187,8 @@ TEST_F(PanelFilesTest, PanelStateList) {
   for (int i = 1; i < 250; ++i) dir_.Write("Orvantel/PanelStates/p" + std::to_string(1000 + i).substr(1) + ".pnl", "");
   dir_.Write("Orvantel/PanelStates/notes.txt", "");
   ListPanelStates();
-  EXPECT_EQ(pnl_list_cnt, 199);
-  EXPECT_EQ(pnl_list[1] + " " + pnl_list[199] + " " + pnl_list[200], "P000.PNL P198.PNL ");
+  EXPECT_EQ(std::to_string(pnl_list_cnt) + " " + pnl_list[1] + " " + pnl_list[199] + " " + pnl_list[200],
+            "199 P000.PNL P198.PNL ");
   std::filesystem::remove_all(dir_ / "Orvantel/PanelStates");
   ListPanelStates();
   EXPECT_EQ(pnl_list_cnt, 0);

@@ -37,8 +37,7 @@ TEST_F(PanelFormatTest, GrammarOfTheLines) {
             1);
   EXPECT_EQ(std::tuple(cruise_alt, init_cruise_alt, v1, toc, cost_index, climb_ias),
             std::tuple(31000, 0, 140, 0, 85, 250));
-  EXPECT_EQ(lnav_leg[0].FrId, " SEA VOR");
-  EXPECT_EQ(lnav_leg[0].ToId, pad);
+  EXPECT_EQ(lnav_leg[0].FrId + "|" + lnav_leg[0].ToId, " SEA VOR|" + pad);
 }
 
 TEST_F(PanelFormatTest, KeysThatSendKeyEvents) {
@@ -61,18 +60,14 @@ TEST_F(PanelFormatTest, KeysThatSendKeyEvents) {
 // Values used elsewhere as indexes, modes or divisors: out of range, they keep the variable;
 // runway rows out of the runway table mean no runway.
 TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
-  const struct {
-    const char* line;
-    int32_t* i32;
-    double* f64;
-    double expected;
-  } cases[] = {{"nd_rng_nm=0.0", nullptr, &nd_rng_nm, 40.0},   {"nd_rng_nm=320.0", nullptr, &nd_rng_nm, 320.0},
-               {"nd_mode=5", &nd_mode, nullptr, 3},             {"toc_stpos=201", &toc_stpos, nullptr, 4},
-               {"fms_dep_rwy_pos=23", &fms_dep_rwy_pos, nullptr, 0}, {"fms_dest_rwy_pos=22", &fms_dest_rwy_pos, nullptr, 22}};
-  for (const auto& c : cases) {
-    std::tie(nd_rng_nm, nd_mode, toc_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos) = std::tuple(40.0, 3, 4, 6, 7);
-    ASSERT_EQ(Load(std::string(c.line) + "\n"), 1);
-    EXPECT_EQ(c.i32 != nullptr ? *c.i32 : *c.f64, c.expected) << c.line;
+  const auto start = std::tuple(40.0, 3, 4, 6, 7);  // nd_rng_nm, nd_mode, toc_stpos and the two runway rows
+  for (const auto& [line, after] :
+       {std::pair{"nd_rng_nm=0.0", start}, {"nd_rng_nm=320.0", std::tuple(320.0, 3, 4, 6, 7)}, {"nd_mode=5", start},
+        {"toc_stpos=201", start}, {"fms_dep_rwy_pos=23", std::tuple(40.0, 3, 4, 0, 7)},
+        {"fms_dest_rwy_pos=22", std::tuple(40.0, 3, 4, 6, 22)}}) {
+    std::tie(nd_rng_nm, nd_mode, toc_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos) = start;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(std::tuple(nd_rng_nm, nd_mode, toc_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos), after) << line;
   }
 }
 
@@ -90,12 +85,10 @@ TEST(FplnRow, FieldsByPositionAndResetValues) {
   EXPECT_EQ(leg.ident + leg.freq + leg.aux_text + leg.via + leg.eta, "NEW");
   EXPECT_EQ(std::tie(leg.lat, leg.alt, leg.restr, leg.ias, leg.intc_crs, leg.hold_idx, leg.mach),
             std::tuple(0.0, -999.0, 0, -999.0, -999.0, 0, 0.7));  // the Mach is not carried by the row
-  for (const char* hold : {"11", "-1"}) {
+  for (auto [hold, idx] : {std::pair{"11", 0}, {"-1", 0}, {"3.7", 3}}) {  // a real is truncated
     ParseFplnRow(std::string("A,,,,,,,,,,,,,") + hold, &leg);
-    EXPECT_EQ(leg.hold_idx, 0) << hold;
+    EXPECT_EQ(leg.hold_idx, idx) << hold;
   }
-  ParseFplnRow("A,,,,,,,,,,,,,3.7", &leg);
-  EXPECT_EQ(leg.hold_idx, 3);  // a real, truncated
 }
 
 // Every FPLN line adds a row, an empty one too, up to the table's 201 rows; an active leg off the
