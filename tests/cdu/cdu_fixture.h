@@ -1,7 +1,6 @@
 // Test bed of the CDU: a freshly loaded module with the in-process host and an "FMS" gauge whose
 // keys are clicked by name, a CDU paint into a 399 x 320 recording screen (device points are canvas
-// units), and the texts of each screen line as a pilot reads them. A failing test leaves the last
-// paint as <test name>.png in the working directory.
+// units), and the texts of each screen line as a pilot reads them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,7 +22,6 @@
 #include "frame/paint_entries.h"
 #include "frame/tick_globals.h"
 #include "host/cdu_keyboard.h"
-#include "host/png_writer.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "platform/gfx/gfx.h"
@@ -58,14 +56,6 @@ class CduTest : public testing_support::SimFixture {
     fms_ = host_.CreateInstance("FMS", "", 0);
     ASSERT_NE(fms_, nullptr);
     pixels_.assign(static_cast<size_t>(kWidth) * kHeight, 0u);
-  }
-  void TearDown() override {
-    if (::testing::Test::HasFailure() && !rec_.ops().empty()) {
-      const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-      std::string error;
-      gauge::DeviceContext dc = Dc(nullptr);
-      simhost::WritePng(dc, std::string(info->name()) + ".png", &error);
-    }
   }
 
   // Clicks the named keys of the "FMS" gauge, blank-separated ("LEGS", "1L", "SP", "+/-").
@@ -152,8 +142,6 @@ class CduTest : public testing_support::SimFixture {
   std::string BottomLine() const {
     return Join(285.0, 320.0, [](const gfx::RecordedText&) { return true; });
   }
-
-  simhost::GaugeInstance* fms() { return fms_; }
 
   // All the fuel in the centre tank: full level, a capacity of `lb` gallons of 1 lb each.
   void SetFuelLb(double lb) {

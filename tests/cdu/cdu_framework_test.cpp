@@ -17,12 +17,10 @@ TEST_F(CduFrameworkTest, AKeyWaitsWithoutPowerAndIsAppliedWhenPowerReturns) {
   PressAndPaint("LEGS");
   ac_power = 1;
   PressAndPaint("2L");
-  EXPECT_EQ(cdu_lsk, 2);
-  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(std::pair(cdu_lsk, cdu_scratchpad), std::pair(2, std::string()));
   ac_power = 2;
   Paint();
-  EXPECT_EQ(cdu_scratchpad, "TACMA");  // 2L with an empty scratchpad copies the leg
-  EXPECT_EQ(cdu_lsk, 0);
+  EXPECT_EQ(std::pair(cdu_lsk, cdu_scratchpad), std::pair(0, std::string("TACMA")));  // 2L copies the leg
 }
 
 // ERASE.
@@ -37,41 +35,17 @@ class EraseTest : public CduTest {
   }
 };
 
-// A speed-only entry saved no Mach, which must not come back as 0 (and a Mach-only one no speed).
+// A speed-only entry saved no Mach, which must not come back as 0 (and a Mach-only one no speed);
+// nothing saved, nothing restored.
 TEST_F(EraseTest, EachSavedSpeedMemberComesBackOnlyWhenItHoldsAValue) {
   for (const auto& [spd_prev, mach_prev, ias_after, mach_after] :
        {std::tuple{250.7, 0.0, 250, 0.80}, std::tuple{0.0, 0.74, 300, 0.74}, std::tuple{0.0, 0.0, 300, 0.80}}) {
-    fms_fpln_active = 4;
-    climb_ias = 300;
-    climb_mach = 0.80;
-    clb_spd_prev = spd_prev;
-    clb_mach_prev = mach_prev;
+    std::tie(fms_fpln_active, climb_ias, climb_mach, clb_spd_prev, clb_mach_prev) =
+        std::tuple(4, 300, 0.80, spd_prev, mach_prev);
     EraseRouteModification();
-    EXPECT_EQ(climb_ias, ias_after) << spd_prev << " " << mach_prev;
-    EXPECT_DOUBLE_EQ(climb_mach, mach_after) << spd_prev << " " << mach_prev;
-    EXPECT_EQ(clb_spd_prev + clb_mach_prev, 0.0);
+    EXPECT_EQ(std::tuple(climb_ias, climb_mach, clb_spd_prev + clb_mach_prev), std::tuple(ias_after, mach_after, 0.0))
+        << spd_prev << " " << mach_prev;
   }
-}
-
-TEST_F(EraseTest, RestoresThePendingValuesAndProcedureChoices) {
-  cruise_alt = 35000;
-  cruise_alt_prev = 31000;
-  cost_index = 80;
-  cost_index_prev = 40;
-  sid_sel = "SUMMA1";
-  sid_sel_act = "SEA1";
-  arr_appr_sel = 3;
-  arr_appr_sel_saved = 1;
-  EraseRouteModification();
-  EXPECT_EQ(cruise_alt, 31000);
-  EXPECT_EQ(cost_index, 40);
-  EXPECT_EQ(sid_sel, "SEA1");
-  EXPECT_EQ(arr_appr_sel, 1);
-
-  fms_fpln_active = 4;
-  EraseRouteModification();
-  EXPECT_EQ(cruise_alt, 31000);  // nothing pending: stays
-  EXPECT_EQ(cost_index, 40);
 }
 
 TEST_F(EraseTest, HoldsAddedByTheModificationGoAndTheActiveRoutesStay) {
@@ -88,26 +62,26 @@ TEST_F(EraseTest, HoldsAddedByTheModificationGoAndTheActiveRoutesStay) {
   EXPECT_EQ(fms_fpln_act[3].hold_idx, 2);  // the active leg follows its row
 
   EraseRouteModification();
-  EXPECT_EQ(hold_cnt, 1);
-  EXPECT_EQ(route_holds[1].fix, "CENTR");
-  EXPECT_EQ(fms_fpln_act[3].hold_idx, 1);
-  EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);
+  EXPECT_EQ(std::tuple(hold_cnt, route_holds[1].fix, fms_fpln_act[3].hold_idx, fms_fpln_mod[3].hold_idx),
+            std::tuple(1, "CENTR", 1, 1));
   EXPECT_EQ(fms_fpln_mod[1].hold_idx + fms_fpln_mod[4].hold_idx, 0);
 }
 
+// ERASE takes the active route back with the pending values and procedure choices saved for it.
 TEST_F(EraseTest, ErasePromptTakesTheActiveRouteBack) {
   SetModLegs({"KSEA", "SEA", "OLM", "DISCO", "TACMA", "CENTR", "KELSO", "KPDX"});
   direct_pending = 1;
   TmpFrId = "DIRECT";
+  std::tie(cruise_alt, cruise_alt_prev, cost_index, cost_index_prev) = std::tuple(35000, 31000, 80, 40);
+  std::tie(sid_sel, sid_sel_act, arr_appr_sel, arr_appr_sel_saved) = std::tuple("SUMMA1", "SEA1", 3, 1);
   fms_page = 6;
   Paint();
   EXPECT_EQ(Line(6).left, "<ERASE");
   PressAndPaint("6L");
-  EXPECT_EQ(fms_fpln_active, 3);
   EXPECT_EQ(ModIdents(), (std::vector<std::string>{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}));
-  EXPECT_EQ(saved_stpos + direct_pending, 0);
-  EXPECT_EQ(TmpFrId, "");
-  EXPECT_EQ(rte_rows[2].to_fix, "TACMA");
+  EXPECT_EQ(std::tuple(fms_fpln_active, saved_stpos + direct_pending, TmpFrId, rte_rows[2].to_fix),
+            std::tuple(3, 0, "", "TACMA"));
+  EXPECT_EQ(std::tuple(cruise_alt, cost_index, sid_sel, arr_appr_sel), std::tuple(31000, 40, "SEA1", 1));
   Paint();
   EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 1");
 }

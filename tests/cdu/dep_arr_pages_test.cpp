@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
@@ -63,8 +64,7 @@ TEST_F(DepArrPagesTest, IndexOpensEachPageOnlyForAnAirportOfTheRoute) {
   Destination();
   arr_sel_state = 1;
   PressAndPaint("2R");
-  EXPECT_EQ(fms_page, kCduPageArrivals);
-  EXPECT_EQ(arr_sel_state, 2);
+  EXPECT_EQ(std::pair(fms_page, arr_sel_state), std::pair(int32_t{kCduPageArrivals}, 2));
   Index();
   PressAndPaint("1L");
   EXPECT_EQ(fms_page, kCduPageDepartures);
@@ -83,9 +83,7 @@ TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesAndAChosenRunwayKeepsItsTable
   EXPECT_EQ(dep_sel_state, 0);
   PressAndPaint("NEXT_PAGE");
   PressAndPaint("5R");
-  EXPECT_EQ(dep_rwy_sel, "16R");
-  EXPECT_EQ(fms_dep_rwy_pos, 5);
-  EXPECT_EQ(Line(2).right, "");  // the chosen runway shows alone
+  EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, Line(2).right), std::tuple("16R", 5, ""));  // shown alone
 }
 
 TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFive) {
@@ -99,17 +97,13 @@ TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFiv
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(Line(4).left, "T13");
   PressAndPaint("PREV_PAGE 2L");
-  EXPECT_EQ(sid_trans_sel, "T06");
-  EXPECT_EQ(dep_page_no, 1);
-  EXPECT_EQ(Line(2).left, "T06 <SEL>");
-  EXPECT_EQ(Line(3).left, "");
+  EXPECT_EQ(std::tuple(sid_trans_sel, dep_page_no, Line(2).left, Line(3).left), std::tuple("T06", 1, "T06 <SEL>", ""));
 }
 
 TEST_F(DepArrPagesTest, PagingWithoutAListStaysOnTheFirstSubPage) {
   fms_page = kCduPageArrivals;
   PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(arr_page, 1);
-  EXPECT_EQ(Line(1).left, "- N O N E -");
+  EXPECT_EQ(std::pair(arr_page, Line(1).left), std::pair(1, std::string("- N O N E -")));
 }
 
 TEST_F(DepArrPagesTest, ArrivalsListApproachesThenRunwaysAndAChosenRunwayKeepsItsTableRow) {
@@ -121,9 +115,7 @@ TEST_F(DepArrPagesTest, ArrivalsListApproachesThenRunwaysAndAChosenRunwayKeepsIt
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(Line(1).right, "28R");
   PressAndPaint("1R");
-  EXPECT_EQ(arr_rwy_sel, "28R");
-  EXPECT_EQ(fms_dest_rwy_pos, 4);
-  EXPECT_EQ(Line(2).right, "");
+  EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, Line(2).right), std::tuple("28R", 4, ""));
 }
 
 TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {
@@ -131,16 +123,11 @@ TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {
   Index();
   PressAndPaint("2R");
   PressAndPaint("1R");
-  EXPECT_EQ(appr_sel, "I10R");
-  EXPECT_EQ(arr_rwy_sel, "10R");
-  EXPECT_EQ(Line(5).right, "FIX4");
-  EXPECT_EQ(arr_page_cnt, 3);  // nine transitions
+  EXPECT_EQ(std::tuple(appr_sel, arr_rwy_sel, Line(5).right, arr_page_cnt), std::tuple("I10R", "10R", "FIX4", 3));
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(Line(2).right, "FIX9");
   PressAndPaint("2R");
-  EXPECT_EQ(appr_trans_sel, "FIX9");
-  EXPECT_EQ(arr_appr_trans_sel, 9);
-  EXPECT_EQ(fms_fpln_mod[fp_mod_cnt].ident, "KPDX");
+  EXPECT_EQ(std::tuple(appr_trans_sel, arr_appr_trans_sel, fms_fpln_mod[fp_mod_cnt].ident), std::tuple("FIX9", 9, "KPDX"));
 }
 
 }  // namespace

@@ -27,40 +27,19 @@ double CostIndex() { return cost_index; }
 
 // A refused entry leaves its field as it was; a weight beyond 2,000,000 lb is never stored.
 TEST_F(PerfInitTest, EntriesAreTakenOrRefusedWhole) {
-  struct Case {
-    const char* key;
-    const char* text;
-    bool kgs, taken;
-    double (*field)();
-    double expected;  // the field after the entry (its start value when refused)
-  };
-  for (const Case& c : {Case{"3L", "0", false, false, Zfw, 100000.0}, Case{"3L", "1000", false, false, Zfw, 100000.0},
-                        Case{"3L", "999", true, false, Zfw, 100000.0},  // 999 t
-                        Case{"3L", "150.5", false, true, Zfw, 150500.0},
-                        Case{"3L", "150.5", true, true, Zfw, 150500.0 * 2.20462262},
-                        Case{"4L", "0", false, true, Reserves, 0.0}, Case{"4L", "-1", false, false, Reserves, 0.0},
-                        Case{"4L", "1E300", false, false, Reserves, 0.0},
-                        Case{"1R", "370", false, true, CruiseAlt, 37000.0},
-                        Case{"1R", "0", false, false, CruiseAlt, 37000.0},
-                        Case{"2R", "-1", false, true, CostIndex, -1.0},
-                        Case{"2R", "00", false, false, CostIndex, -1.0},
-                        Case{"2R", "1000", false, false, CostIndex, -1.0}}) {
-    weight_unit = c.kgs ? "KGS" : "LBS";
-    EnterOn(3, c.text, c.key);
-    ExpectTaken(c.text, c.taken);
-    EXPECT_DOUBLE_EQ(c.field(), c.expected) << c.key << " " << c.text;
+  // Key, entry, in KGS, taken, the field after the entry (its start value when refused).
+  using Case = std::tuple<const char*, const char*, bool, bool, double (*)(), double>;
+  for (const auto& [key, text, kgs, taken, field, expected] :
+       {Case{"3L", "999", true, false, Zfw, 100000.0},  // 999 t
+        Case{"3L", "150.5", true, true, Zfw, 150500.0 * 2.20462262},
+        Case{"4L", "0", false, true, Reserves, 0.0}, Case{"4L", "-1", false, false, Reserves, 0.0},
+        Case{"1R", "370", false, true, CruiseAlt, 37000.0}, Case{"1R", "0", false, false, CruiseAlt, 37000.0},
+        Case{"2R", "-1", false, true, CostIndex, -1.0}, Case{"2R", "1000", false, false, CostIndex, -1.0}}) {
+    weight_unit = kgs ? "KGS" : "LBS";
+    EnterOn(3, text, key);
+    ExpectTaken(text, taken);
+    EXPECT_DOUBLE_EQ(field(), expected) << key << " " << text;
   }
-}
-
-TEST_F(PerfInitTest, CruiseEntryModifiesAnActiveRouteAndEraseTakesItBack) {
-  SetActiveRoute({"KSEA", "SEA", "KPDX"});
-  EnterOn(3, "FL370", "1R");
-  EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_EQ(Line(6).left, "<ERASE");
-  PressAndPaint("6L");
-  EXPECT_EQ(fms_fpln_active, 3);
-  EXPECT_EQ(cruise_alt, 31000);
-  EXPECT_EQ(fms_page, 3);  // ERASE stays on the page
 }
 
 }  // namespace

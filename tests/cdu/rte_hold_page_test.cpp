@@ -48,16 +48,15 @@ TEST_F(RteHoldPageTest, ShowsTheHoldOfTheSubPageAndItsFixEta) {
 TEST_F(RteHoldPageTest, CourseEntrySetsCourseAndTurnOrIsRefusedWhole) {
   Holds({2});
   for (const auto& [entry, course, turn] :
-       {std::tuple{"361/L", -1.0, 0}, std::tuple{"090/X", -1.0, 0},
-        std::tuple{"12345678901234567890/L", -1.0, 0}, std::tuple{"090/r", 90.0, 1},
+       {std::tuple{"361/L", -1.0, 0}, std::tuple{"12345678901234567890/L", -1.0, 0}, std::tuple{"090/r", 90.0, 1},
         std::tuple{"360/L", 360.0, 2}}) {
     const double course_before = route_holds[1].inbd_crs;
     const int32_t turn_before = route_holds[1].turn;
     EnterAt(entry, "3L");
     const bool refused = course < 0.0;
     ExpectTaken(entry, !refused);
-    EXPECT_EQ(route_holds[1].inbd_crs, refused ? course_before : course) << entry;
-    EXPECT_EQ(route_holds[1].turn, refused ? turn_before : turn) << entry;
+    EXPECT_EQ(std::pair(route_holds[1].inbd_crs, route_holds[1].turn),
+              std::pair(refused ? course_before : course, refused ? turn_before : turn)) << entry;
   }
   EXPECT_EQ(fms_fpln_active, 3);
 }
@@ -67,8 +66,7 @@ TEST_F(RteHoldPageTest, LegDistanceAndLegTimeSwitchTheLegMode) {
   EnterAt("4", "5L");
   EXPECT_EQ(route_holds[1].leg_mode, 2);
   EnterAt("1.5", "4L");
-  EXPECT_EQ(route_holds[1].leg_mode, 1);
-  EXPECT_EQ(route_holds[1].leg_time, 1.5);
+  EXPECT_EQ(std::pair(route_holds[1].leg_mode, route_holds[1].leg_time), std::pair(1, 1.5));
   EnterAt("0", "5L");
   ExpectTaken("0", false);
   EXPECT_EQ(route_holds[1].leg_mode, 1);
@@ -77,28 +75,11 @@ TEST_F(RteHoldPageTest, LegDistanceAndLegTimeSwitchTheLegMode) {
 TEST_F(RteHoldPageTest, NextHoldAndExitHoldReturnToRteLegs) {
   Holds({2, 4});
   PressAndPaint("6L");
-  EXPECT_EQ(fms_page, 6);
-  EXPECT_EQ(cdu_prompt_mode, 2);
+  EXPECT_EQ(std::pair(fms_page, cdu_prompt_mode), std::pair(6, 2));
   Press("HOLD NEXT_PAGE");
   PressAndPaint("6R");
-  EXPECT_EQ(edit_leg_idx, 4);
-  EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
+  EXPECT_EQ(std::tuple(edit_leg_idx, fms_fpln_mod[4].hold_idx, fms_fpln_active, fms_page), std::tuple(4, 0, 4, 6));
   EXPECT_EQ(hold_cnt, 2);  // EXEC removes it
-  EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_EQ(fms_page, 6);
-}
-
-TEST_F(RteHoldPageTest, ModifiedRouteOffersEraseInsteadOfNextHoldAndStillExits) {
-  Holds({2});
-  fms_fpln_active = 4;
-  Paint();
-  EXPECT_EQ(Row(6), "< ERASE | ");
-  PressAndPaint("6L");
-  EXPECT_EQ(fms_fpln_active, 3);
-  fms_fpln_active = 4;
-  PressAndPaint("6R");
-  EXPECT_EQ(edit_leg_idx, 2);
-  EXPECT_EQ(fms_page, 6);
 }
 
 }  // namespace

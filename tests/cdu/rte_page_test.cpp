@@ -63,57 +63,29 @@ TEST_F(RtePageTest, PagingCountsTheRowsAndTheEntryLine) {
     EXPECT_EQ(rte_page_cnt, pages) << rows;
   }
   PressAndPaint("PREV_PAGE");
-  EXPECT_EQ(rte_page, 4);
-  EXPECT_EQ(Line(1).left, "------");  // the entry line after row 10
-  EXPECT_EQ(Line(1).right, "-----");
-}
-
-// A new origin starts a new route at once, even over an active one; the destination then ends it.
-TEST_F(RtePageTest, OriginStartsANewRouteEvenOverAnActiveOneAndTheDestinationEndsIt) {
-  Route(kDirect, 3);
-  dest_ident = "KPDX";
-  dep_rwy_sel = "16L";
-  OnPage(1);
-  EnterAt("KSEA", "1L");
-  EXPECT_EQ(fms_fpln_active, 0);
-  EXPECT_EQ(stpos, 999);
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", ""));
-  EXPECT_EQ(dest_ident + dep_rwy_sel, "------------");
-  EnterAt("KPDX", "1R");
-  EXPECT_EQ(stpos, 1);
-  EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt), ElementsAre("KSEA", "KPDX"));
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "KPDX"));
+  EXPECT_EQ(std::to_string(rte_page) + " " + Row(1), "4 ------ | -----");  // the entry line after row 10
 }
 
 TEST_F(RtePageTest, RefusedEntriesLeaveTheRouteAlone) {
-  struct Case {
-    int32_t page;
-    const char* entry;  // "DEL": the DELETE request
-    const char* key;
-    const char* message;
-    const char* kept;  // the scratchpad after
-  };
   WritePlan("ALPHA.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nKPDX 45.589 -122.597 APT ---\n");
   LoadFplList();
   ASSERT_EQ(LoadAirport("KSEA", 1), 1);
   orig_ident = "KSEA";
   const char* kNotIn = "NOT IN DATABASE";
   const char* kInvalid = "INVALID ENTRY";
-  for (const Case& c : {
-           Case{1, "ZZZZ", "1L", kNotIn, "ZZZZ"}, Case{1, "10R", "2L", kNotIn, "10R"},  // not a runway of the origin
-           Case{1, "NEW", "2R", kNotIn, "NEW"},     // the list's "NEW FPL" row is no plan
-           Case{2, "J5", "1L", kInvalid, "J5"},     // an airway needs a fix before it
-           Case{2, "V4", "2L", kInvalid, "V4"},     // V4 does not pass SEA
-           Case{2, "NOWHERE", "5R", kNotIn, "NOWHERE"}, Case{2, "DEL", "6R", "INVALID DELETE", ""}}) {
+  // Page, entry ("DEL": the DELETE request), key, message, scratchpad after.
+  for (const auto& [page, entry, key, message, kept] : {
+           std::tuple{1, "ZZZZ", "1L", kNotIn, "ZZZZ"}, std::tuple{1, "10R", "2L", kNotIn, "10R"},  // not the origin's
+           std::tuple{1, "NEW", "2R", kNotIn, "NEW"},  // the list's "NEW FPL" row is no plan
+           std::tuple{2, "V4", "2L", kInvalid, "V4"},  // V4 does not pass SEA
+           std::tuple{2, "NOWHERE", "5R", kNotIn, "NOWHERE"}, std::tuple{2, "DEL", "6R", "INVALID DELETE", ""}}) {
     Route(kDirect, 3);
     const std::vector<std::string> before = ModIdents();
-    OnPage(c.page);
-    const bool del = std::string_view(c.entry) == "DEL";
-    Entry(del ? "" : c.entry);
-    PressAndPaint(del ? std::string("DEL ") + c.key : std::string(c.key));
-    EXPECT_EQ(cdu_message, c.message) << c.entry << " " << c.key;
-    EXPECT_EQ(cdu_scratchpad, c.kept) << c.entry << " " << c.key;
-    EXPECT_EQ(fms_fpln_active, 3);
+    OnPage(page);
+    const bool del = std::string_view(entry) == "DEL";
+    Entry(del ? "" : entry);
+    PressAndPaint(del ? std::string("DEL ") + key : std::string(key));
+    EXPECT_EQ(std::tuple(cdu_message, cdu_scratchpad, fms_fpln_active), std::tuple(message, kept, 3)) << entry;
     EXPECT_EQ(ModIdents(), before);
   }
 }
@@ -124,45 +96,21 @@ TEST_F(RtePageTest, DestinationKeepsTheLegsBuiltInTheModifiedRoute) {
   OnPage(1);
   EnterAt("KGEG", "1R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "KGEG"));
-  EXPECT_EQ(fp_cnt, 0);  // the active route was not written
-  EXPECT_EQ(dest_ident, "KGEG");
-}
-
-TEST_F(RtePageTest, DestinationOfAnActiveRouteReplacesItsArrivalInTheModifiedRoute) {
-  Route({{"KSEA", ""}, {"SEA", ""}, {"CENTR", "WILAM1"}, {"KELSO", "WILAM1"}, {"KPDX", ""}}, 3);
-  fms_fpln_act[2].proc = fms_fpln_act[3].proc = "STAR";
-  dest_ident = "KPDX";
-  PressAndPaint("RTE");
-  EnterAt("KGEG", "1R");
-  EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KGEG"));
-  EXPECT_EQ(fms_fpln_act[fp_cnt].ident, "KPDX");
+  EXPECT_EQ(std::pair(fp_cnt, dest_ident), std::pair(0, std::string("KGEG")));  // the active route not written
 }
 
 // The runway's row of the airport's runway table is kept wherever the runway is chosen.
 TEST_F(RtePageTest, RunwayEntryBySelectionAndState) {
-  struct Case {
-    int32_t state;
-    const char* before;  // dep_rwy_sel
-    const char* sel;     // dep_rwy_sel after 16R
-    int32_t row;         // fms_dep_rwy_pos after
-    const char* entry;   // rte_rwy_entry after
-    int32_t state_after;
-  };
   ASSERT_EQ(LoadAirport("KSEA", 1), 1);  // runways 16L 34R 16C 34C 16R 34L
   orig_ident = "KSEA";
-  for (const Case& c : {Case{1, "------", "16R", 5, "------", 1}, Case{2, "16L", "16R", 5, "", 2},
-                        Case{3, "16L", "16L", 1, "16R", 4}}) {
-    fms_fpln_active = c.state;
-    dep_rwy_sel = c.before;
-    fms_dep_rwy_pos = 1;
-    rte_rwy_entry.clear();
+  // State and runway before 16R; runway, its row, the RTE runway entry and the state after.
+  for (const auto& [state, before, after] :
+       {std::tuple{1, "------", std::tuple("16R", 5, "------", 1)}, std::tuple{2, "16L", std::tuple("16R", 5, "", 2)},
+        std::tuple{3, "16L", std::tuple("16L", 1, "16R", 4)}}) {
+    std::tie(fms_fpln_active, dep_rwy_sel, fms_dep_rwy_pos, rte_rwy_entry) = std::tuple(state, before, 1, "");
     OnPage(1);
     EnterAt("16R", "2L");
-    EXPECT_EQ(dep_rwy_sel, c.sel) << c.state;
-    EXPECT_EQ(fms_dep_rwy_pos, c.row) << c.state;
-    EXPECT_EQ(rte_rwy_entry, c.entry) << c.state;
-    EXPECT_EQ(fms_fpln_active, c.state_after) << c.state;
+    EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, rte_rwy_entry, fms_fpln_active), after) << state;
   }
 }
 
@@ -174,9 +122,8 @@ TEST_F(RtePageTest, CompanyRouteByNameFirstThenByCityPair) {
   OnPage(1);
   // The plan named so wins over the plan from KSEA to KPDX.
   EnterAt("KSEAKPDX", "2R");
-  EXPECT_EQ(co_route, "KSEAKPDX");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "KGEG"));
-  EXPECT_EQ(fms_fpln_active, 1);
+  EXPECT_EQ(std::pair(co_route, fms_fpln_active), std::pair(std::string("KSEAKPDX"), 1));
   fms_fpln_active = 3;
   EnterAt("KSEAKPDXX", "2R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KPDX"));
@@ -187,7 +134,6 @@ TEST_F(RtePageTest, AirwayWithoutTheRowsFixWaitsForItsExit) {
   Route({{"KSEA", ""}, {"SEA", ""}, {"KPDX", ""}}, 1);
   OnPage(2);
   EnterAt("J5", "2L");
-  EXPECT_EQ(rte_row_cnt, 2);
   LoadAirway("#V4");  // another look-up used the search list meanwhile
   EnterAt("BTG", "2R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"));
@@ -197,22 +143,16 @@ TEST_F(RtePageTest, AirwayWithoutTheRowsFixWaitsForItsExit) {
 
 // An airway row's exit moves along the airway from the fix the airway is joined at.
 TEST_F(RtePageTest, NewExitOfAnAirwayRowKeepsItsFixes) {
-  struct Case {
-    Legs legs;
-    const char* exit;
-    const char* key;
-    std::vector<std::string> route;
-  };
-  const std::vector<Case> cases{
+  const std::vector<std::tuple<Legs, const char*, const char*, std::vector<std::string>>> cases{
       {kAlongJ5, "BTG", "2R", {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "BTG", "KPDX"}},
       // A route read from a file carries the airway's first fix on the airway.
       {{{"KSEA", ""}, {"SEA", "J5"}, {"TACMA", "J5"}, {"KPDX", ""}}, "KELSO", "1R",
        {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}};
-  for (const Case& c : cases) {
-    Route(c.legs, 1);
+  for (const auto& [legs, exit, key, route] : cases) {
+    Route(legs, 1);
     OnPage(2);
-    EnterAt(c.exit, c.key);
-    EXPECT_THAT(ModIdents(), ElementsAreArray(c.route)) << c.exit;
+    EnterAt(exit, key);
+    EXPECT_THAT(ModIdents(), ElementsAreArray(route)) << exit;
   }
 }
 
@@ -238,8 +178,7 @@ TEST_F(RtePageTest, DeleteRouteSegmentDeletesWholeSegmentsButNeverTheEnd) {
   for (const auto& [legs, n, result, route] : std::vector<std::tuple<Legs, int32_t, int32_t, std::vector<std::string>>>{
            {with_star, 2, 2, {"KSEA", "SEA", "KELSO", "WILAM", "KPDX"}},
            {with_star, 3, 4, {"KSEA", "SEA", "TACMA", "CENTR", "WILAM", "KPDX"}},
-           {to_dest, 2, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}},
-           {kDirect, 6, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}}}) {
+           {to_dest, 2, 0, {"KSEA", "SEA", "TACMA", "CENTR", "KPDX"}}}) {
     Route(legs, 3);
     for (int32_t i = 1; i < fp_mod_cnt; ++i) {
       if (fms_fpln_mod[i].via == "WILAM1") fms_fpln_mod[i].proc = "STAR";
@@ -253,21 +192,14 @@ TEST_F(RtePageTest, DeleteRouteSegmentDeletesWholeSegmentsButNeverTheEnd) {
 }
 
 TEST_F(RtePageTest, LineSixByState) {
-  struct Case {
-    int32_t state;
-    const char* left;
-    const char* right;
-    int32_t state_after_6r;
-    int32_t page_after_6r;
-  };
-  for (const Case& c : {Case{1, "", "ACTIVATE>", 2, 22}, Case{4, "<ERASE", "PERF INIT>", 4, 3}}) {
-    Route(kDirect, c.state);
+  // Line 6 by state, then the state and page after 6R.
+  for (const auto& [state, row6, after] :
+       {std::tuple{1, " | ACTIVATE>", std::pair(2, 22)}, std::tuple{4, "<ERASE | PERF INIT>", std::pair(4, 3)}}) {
+    Route(kDirect, state);
     OnPage(1);
-    EXPECT_EQ(Line(6).left, c.left) << c.state;
-    EXPECT_EQ(Line(6).right, c.right) << c.state;
+    EXPECT_EQ(Row(6), row6) << state;
     PressAndPaint("6R");
-    EXPECT_EQ(fms_fpln_active, c.state_after_6r) << c.state;
-    EXPECT_EQ(fms_page, c.page_after_6r) << c.state;
+    EXPECT_EQ(std::pair(fms_fpln_active, fms_page), after) << state;
   }
 }
 

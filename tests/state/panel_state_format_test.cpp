@@ -14,7 +14,7 @@
 #include "state/config_globals.h"
 #include "state/panel_state_files.h"
 #include "state/panel_state_format.h"
-#include "state/panel_state_fixture.h"
+#include "state/state_fixture.h"
 
 namespace {
 
@@ -37,8 +37,7 @@ TEST_F(PanelFormatTest, GrammarOfTheLines) {
             1);
   EXPECT_EQ(std::tuple(cruise_alt, init_cruise_alt, v1, toc, cost_index, climb_ias),
             std::tuple(31000, 0, 140, 0, 85, 250));
-  EXPECT_EQ(lnav_leg[0].FrId, " SEA VOR");
-  EXPECT_EQ(lnav_leg[0].ToId, pad);
+  EXPECT_EQ(lnav_leg[0].FrId + "|" + lnav_leg[0].ToId, " SEA VOR|" + pad);
 }
 
 TEST_F(PanelFormatTest, KeysThatSendKeyEvents) {
@@ -46,39 +45,29 @@ TEST_F(PanelFormatTest, KeysThatSendKeyEvents) {
   ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
                  "battery_button=3\nepr_bug=1.52\n"),
             1);
-  EXPECT_EQ(KeyEventValues(0x101C3).size(), 1u);
-  EXPECT_TRUE(KeyEventValues(0x101C8).empty());
-  EXPECT_EQ(KeyEventValues(0x10100).size(), 1u);
+  EXPECT_EQ(std::tuple(KeyEventValues(0x101C3).size(), KeyEventValues(0x101C8).size(), KeyEventValues(0x10100).size()),
+            std::tuple(1u, 0u, 1u));
   EXPECT_EQ(KeyEventValues(0x101F5), std::vector<int32_t>{245});
   EXPECT_EQ(KeyEventValues(0x102C1).size(), 1u);  // switch on, simulator off
   // A disengaged master changes nothing; a switch that agrees with the simulator sends nothing.
   ap_master = 0.0;
   host_.SetToken(364, 1.0);
   ASSERT_EQ(Load("ap_master=0\nbattery_button=4\n"), 1);
-  EXPECT_EQ(KeyEventValues(0x10100).size(), 1u);
-  EXPECT_EQ(ap_master, 0.0);
-  EXPECT_EQ(KeyEventValues(0x102C1).size(), 1u);
+  EXPECT_EQ(std::tuple(KeyEventValues(0x10100).size(), ap_master, KeyEventValues(0x102C1).size()),
+            std::tuple(1u, 0.0, 1u));
 }
 
 // Values used elsewhere as indexes, modes or divisors: out of range, they keep the variable;
 // runway rows out of the runway table mean no runway.
 TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
-  const struct {
-    const char* line;
-    int32_t* i32;
-    double* f64;
-    double expected;
-  } cases[] = {{"nd_rng_nm=0.0", nullptr, &nd_rng_nm, 40.0},   {"nd_rng_nm=25.0", nullptr, &nd_rng_nm, 40.0},
-               {"nd_rng_nm=320.0", nullptr, &nd_rng_nm, 320.0}, {"nd_mode=5", &nd_mode, nullptr, 3},
-               {"ctr_mode=2", &ctr_mode, nullptr, 1},           {"lower_eicas_mode=-1", &lower_eicas_mode, nullptr, 2},
-               {"tmsp=8", &tmsp, nullptr, 3},                   {"toc_stpos=201", &toc_stpos, nullptr, 4},
-               {"tod_stpos=-1", &tod_stpos, nullptr, 5},        {"fms_dep_rwy_pos=23", &fms_dep_rwy_pos, nullptr, 0},
-               {"fms_dest_rwy_pos=22", &fms_dest_rwy_pos, nullptr, 22}};
-  for (const auto& c : cases) {
-    std::tie(nd_rng_nm, nd_mode, ctr_mode, lower_eicas_mode, tmsp) = std::tuple(40.0, 3, 1, 2, 3);
-    std::tie(toc_stpos, tod_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos) = std::tuple(4, 5, 6, 7);
-    ASSERT_EQ(Load(std::string(c.line) + "\n"), 1);
-    EXPECT_EQ(c.i32 != nullptr ? *c.i32 : *c.f64, c.expected) << c.line;
+  const auto start = std::tuple(40.0, 3, 4, 6, 7);  // nd_rng_nm, nd_mode, toc_stpos and the two runway rows
+  for (const auto& [line, after] :
+       {std::pair{"nd_rng_nm=0.0", start}, {"nd_rng_nm=320.0", std::tuple(320.0, 3, 4, 6, 7)}, {"nd_mode=5", start},
+        {"toc_stpos=201", start}, {"fms_dep_rwy_pos=23", std::tuple(40.0, 3, 4, 0, 7)},
+        {"fms_dest_rwy_pos=22", std::tuple(40.0, 3, 4, 6, 22)}}) {
+    std::tie(nd_rng_nm, nd_mode, toc_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos) = start;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(std::tuple(nd_rng_nm, nd_mode, toc_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos), after) << line;
   }
 }
 
@@ -96,12 +85,10 @@ TEST(FplnRow, FieldsByPositionAndResetValues) {
   EXPECT_EQ(leg.ident + leg.freq + leg.aux_text + leg.via + leg.eta, "NEW");
   EXPECT_EQ(std::tie(leg.lat, leg.alt, leg.restr, leg.ias, leg.intc_crs, leg.hold_idx, leg.mach),
             std::tuple(0.0, -999.0, 0, -999.0, -999.0, 0, 0.7));  // the Mach is not carried by the row
-  for (const char* hold : {"11", "-1", "1e9"}) {
+  for (auto [hold, idx] : {std::pair{"11", 0}, {"-1", 0}, {"3.7", 3}}) {  // a real is truncated
     ParseFplnRow(std::string("A,,,,,,,,,,,,,") + hold, &leg);
-    EXPECT_EQ(leg.hold_idx, 0) << hold;
+    EXPECT_EQ(leg.hold_idx, idx) << hold;
   }
-  ParseFplnRow("A,,,,,,,,,,,,,3.7", &leg);
-  EXPECT_EQ(leg.hold_idx, 3);  // a real, truncated
 }
 
 // Every FPLN line adds a row, an empty one too, up to the table's 201 rows; an active leg off the
@@ -110,15 +97,14 @@ TEST_F(PanelFormatTest, FplnLinesAndTheActiveLeg) {
   std::string text;
   for (int i = 0; i < 205; ++i) text += "FPLN=W" + std::to_string(i) + ",1,2\n";
   ASSERT_EQ(Load(text + "FPLN=\n"), 1);
-  EXPECT_EQ(fp_mod_cnt, 200);
-  EXPECT_EQ(fms_fpln_mod[200].ident, "W200");
+  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_mod[200].ident), std::pair(200, std::string("W200")));
   ASSERT_EQ(Load("FPLN=\nFPLN=B,,\n"), 1);
   EXPECT_EQ(fp_mod_cnt, 1);
   EXPECT_EQ(fms_fpln_mod[0].ident + "|" + fms_fpln_mod[1].ident, "|B");
-  ASSERT_EQ(Load("stpos=5\nFPLN=A\nFPLN=B\nFPLN=C\n"), 1);
-  EXPECT_EQ(stpos, 999);
-  ASSERT_EQ(Load("stpos=2\nFPLN=A\nFPLN=B\nFPLN=C\n"), 1);
-  EXPECT_EQ(stpos, 2);
+  for (auto [pos, expected] : {std::pair{5, 999}, std::pair{2, 2}}) {
+    ASSERT_EQ(Load("stpos=" + std::to_string(pos) + "\nFPLN=A\nFPLN=B\nFPLN=C\n"), 1);
+    EXPECT_EQ(stpos, expected);
+  }
 }
 
 }  // namespace
