@@ -156,7 +156,7 @@ void DropVnav() {
   if (startup_phase == 0) vnav_armed = 0;
 }
 
-// Leaving FLCH through SPD or THR hands the pitch axis to V/S at the present vertical speed.
+// Leaving FLCH (its own button, SPD or THR) hands the pitch axis to V/S at the present vertical speed.
 void HandFlchPitchToVs() {
   flch = 0;
   ToggleVsMode();
@@ -383,11 +383,8 @@ int32_t FlchMouseCallback(const gauge::PixelPoint*, uint32_t) {
     if (!(std::fabs(plane_alt - tok108_flag) > kFlchAltitudeWindowFt)) return 0;
     EngageFlch();
   } else {
-    flch = 0;
     FsuipcClear310A();
-    ToggleVsMode();
-    fma_pitch_box_timer = kFmaBoxTicks;
-    NV_SET(vs_show, 1.0);
+    HandFlchPitchToVs();
   }
   return 0;
 }
