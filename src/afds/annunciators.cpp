@@ -2,6 +2,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_services.h"
+#include "afds/ap_key_events.h"
 #include "afds/systems_globals.h"
 #include "fmc/perf_tables.h"
 #include "frame/fsuipc_client.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr uint32_t kYawDamperEngage = 0x10215;
 constexpr uint32_t kTakeoffSpeed = 0x101F4;
-constexpr uint32_t kLeftBrake = 0x10353;
-constexpr uint32_t kRightBrake = 0x10354;
 constexpr int32_t kBrakeRelease = -16383;
 
 constexpr uint32_t kOffsetHydFailures = 0x32F8;
@@ -258,7 +257,7 @@ void disengage_autobrakes() {
   auto_brake_switch = 1;
   NV_SET(auto_brake_switch, auto_brake_switch);
   auto_brake_status = 0;
-  host::TriggerKeyEvent(kLeftBrake, kBrakeRelease);
-  host::TriggerKeyEvent(kRightBrake, kBrakeRelease);
+  ap_event::Send(ap_event::kLeftBrakeAxis, kBrakeRelease);
+  ap_event::Send(ap_event::kRightBrakeAxis, kBrakeRelease);
   if (autobrake_appl == 1) autobrake_appl = 0;
 }

@@ -24,8 +24,11 @@ inline constexpr uint32_t kAirspeedHoldOn = 0x1022D;
 inline constexpr uint32_t kAirspeedHoldOff = 0x1022E;
 inline constexpr uint32_t kMachHoldOn = 0x10230;
 inline constexpr uint32_t kMachHoldOff = 0x10231;
+inline constexpr uint32_t kLocalizerArm = 0x1010D;
 inline constexpr uint32_t kLocalizerHoldOff = 0x10115;
+inline constexpr uint32_t kApproachHoldArm = 0x1010E;
 inline constexpr uint32_t kApproachHoldOff = 0x10116;
+inline constexpr uint32_t kAutopilotOn = 0x10100;
 inline constexpr uint32_t kAutopilotOff = 0x100FF;
 // Thrust levers.
 inline constexpr uint32_t kThrottleStepUp = 0x10049;

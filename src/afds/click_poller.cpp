@@ -2,6 +2,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
+#include "afds/ap_key_events.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
 #include "afds/electrical.h"
@@ -16,12 +17,9 @@ namespace click_poller {
 
 namespace {
 
+using ap_event::Send;
 using panel_input::OnRequest;
 
-constexpr uint32_t kApMasterOn = 0x10100;
-constexpr uint32_t kApMasterOff = 0x100ff;
-constexpr uint32_t kHeadingHoldOff = 0x10117;
-constexpr uint32_t kAltitudeHoldOff = 0x10118;
 constexpr double kApEngageMinRadioHeightFt = 400.0;
 
 enum class Channel { kLeft, kCenter, kRight };
@@ -37,7 +35,7 @@ int32_t& ChannelFlag(Channel c) {
 // Engages the simulator's autopilot on the channel. The L button leaves the master-on reaction of
 // the main update to pattern_flag; C and R avoid it by taking ap_master at once.
 void EngageChannel(Channel c) {
-  host::TriggerKeyEvent(kApMasterOn, 0);
+  Send(ap_event::kAutopilotOn);
   if (c == Channel::kLeft) {
     pattern_flag = 1;
   } else {
@@ -77,9 +75,9 @@ void ApButton(Channel c, const char* name, uint32_t* id, const char* light, uint
     if (ap_master == 0.0 && (radio_height > kApEngageMinRadioHeightFt || lite_mode == 1)) {
       EngageChannel(c);
     } else if (lite_mode == 1 && ap_master == 1.0) {
-      host::TriggerKeyEvent(kApMasterOff, 0);
-      host::TriggerKeyEvent(kHeadingHoldOff, 0);
-      host::TriggerKeyEvent(kAltitudeHoldOff, 0);
+      Send(ap_event::kAutopilotOff);
+      Send(ap_event::kHeadingHoldOff);
+      Send(ap_event::kAltitudeHoldOff);
     } else if (sim_app_hold == 1.0) {
       JoinApproach(c);
     }

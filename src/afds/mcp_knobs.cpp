@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
+#include "afds/ap_key_events.h"
 #include "afds/click_poller.h"
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"
@@ -17,23 +18,17 @@
 
 namespace {
 
+using ap_event::Send;
 using panel_input::ClearRequest;
 using panel_input::OnRequest;
 using panel_input::Positive;
 using panel_input::ReadRequest;
 
 constexpr uint32_t kCourseSet = 0x100b4;
-constexpr uint32_t kHeadingBugSet = 0x101fa;
-constexpr uint32_t kAltitudeSet = 0x1024c;
-constexpr uint32_t kAirspeedSet = 0x101f5;
 constexpr uint32_t kMachInc = 0x1017c;
 constexpr uint32_t kMachDec = 0x1017d;
 constexpr uint32_t kVsInc = 0x10166;
 constexpr uint32_t kVsDec = 0x10167;
-constexpr uint32_t kLocArm = 0x1010d;
-constexpr uint32_t kLocOff = 0x10115;
-constexpr uint32_t kAppArm = 0x1010e;
-constexpr uint32_t kAppOff = 0x10116;
 constexpr uint32_t kLandingLightOn = 0x1020b;
 constexpr uint32_t kLandingLightOff = 0x1020c;
 constexpr uint32_t kRunwayTurnoffLight = 0x102c0;
@@ -96,7 +91,7 @@ void StepHeading(const char* name, uint32_t* id, Direction dir) {
   const int32_t heading = TruncToI32(hdg_sel_dir);
   NV_SET(hdg_sel_dir, heading);
   ClearRequest(name, id);
-  if (hdg_sel_mode == 1 || (ap_master == 0.0 && tok792_flag == 1.0)) host::TriggerKeyEvent(kHeadingBugSet, heading);
+  if (hdg_sel_mode == 1 || (ap_master == 0.0 && tok792_flag == 1.0)) Send(ap_event::kHeadingBug, heading);
 }
 
 bool AltitudeTargetMayMove() { return toc == 0 || (toc == 1 && tod == 1); }
@@ -112,7 +107,7 @@ void FollowVsTargetAfterAltitudeStep() {
       NV_SET(vs_hold, vs_hold_mode);
     }
   }
-  if (vs_target || lite_mode == 1) host::TriggerKeyEvent(kAltitudeSet, alt_sel_num);
+  if (vs_target || lite_mode == 1) Send(ap_event::kAltitudeTarget, alt_sel_num);
 }
 
 void StepAltitude(const char* name, uint32_t* id, Direction dir) {
@@ -128,9 +123,9 @@ void StepAltitude(const char* name, uint32_t* id, Direction dir) {
   if (vnav == 1) {
     if (dir == kUp) {
       if (ReadTokenVar120() != static_cast<double>(vnav_tgt_vs)) vnav_vs_ref = -999;
-      if (AltitudeTargetMayMove()) host::TriggerKeyEvent(kAltitudeSet, alt_sel_num);
+      if (AltitudeTargetMayMove()) Send(ap_event::kAltitudeTarget, alt_sel_num);
     } else if (AltitudeTargetMayMove()) {
-      host::TriggerKeyEvent(kAltitudeSet, alt_sel_num);
+      Send(ap_event::kAltitudeTarget, alt_sel_num);
       vnav_vs_ref = -999;
     }
   } else {
@@ -145,7 +140,7 @@ void StepSpeed(const char* name, uint32_t* id, Direction dir) {
   if (step == 0.0) return;
   ap_spdbug = ReadApSpdBug() + (dir == kUp ? step : -step);
   const bool in_range = dir == kUp ? ap_spdbug <= kMaxSpeedEventKt : ap_spdbug >= kMinSpeedEventKt;
-  if (vnav == 0 && in_range) host::TriggerKeyEvent(kAirspeedSet, TruncToI32(ap_spdbug));
+  if (vnav == 0 && in_range) Send(ap_event::kAirspeedTarget, TruncToI32(ap_spdbug));
   ClearRequest(name, id);
 }
 
@@ -165,10 +160,10 @@ void StepVerticalSpeed(const char* name, uint32_t* id, Direction dir) {
     if (vnav != 0) return;
     const double alt = static_cast<double>(alt_sel_num);
     if (dir == kUp && vs < kMaxVsEventFpm) {
-      if (alt > plane_alt) host::TriggerKeyEvent(kAltitudeSet, alt_sel_num);
+      if (alt > plane_alt) Send(ap_event::kAltitudeTarget, alt_sel_num);
       host::TriggerKeyEvent(kVsInc, 0);
     } else if (dir == kDown && vs > kMinVsEventFpm) {
-      if (plane_alt > alt) host::TriggerKeyEvent(kAltitudeSet, alt_sel_num);
+      if (plane_alt > alt) Send(ap_event::kAltitudeTarget, alt_sel_num);
       host::TriggerKeyEvent(kVsDec, 0);
     }
   });
@@ -249,11 +244,11 @@ void LocButton() {
     if (loc_mode == 0) {
       loc_mode = 1;
       app_mode = 0;
-      host::TriggerKeyEvent(kLocArm, 0);
+      Send(ap_event::kLocalizerArm);
       autoland_mode = 0;
     } else if (loc_mode == 1) {
       loc_mode = 0;
-      host::TriggerKeyEvent(kLocOff, 0);
+      Send(ap_event::kLocalizerHoldOff);
       loc_capture = 0;
     }
     PublishApproachModes();
@@ -267,7 +262,7 @@ void AppButton() {
     if (app_mode == 0) {
       app_mode = 1;
       loc_mode = 0;
-      host::TriggerKeyEvent(kAppArm, 0);
+      Send(ap_event::kApproachHoldArm);
       if (lite_mode == 0 && (apleft == 1 || apcenter == 1 || apright == 1)) {
         apleft = apcenter = apright = 1;
         autoland_mode = 1;
@@ -278,7 +273,7 @@ void AppButton() {
       }
     } else if (app_mode == 1) {
       app_mode = 0;
-      host::TriggerKeyEvent(kAppOff, 0);
+      Send(ap_event::kApproachHoldOff);
       gs_capture = 0;
       loc_capture = 0;
     }

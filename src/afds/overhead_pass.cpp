@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/annunciators.h"
+#include "afds/ap_key_events.h"
 #include "afds/panel_sounds.h"
 #include "afds/phase0.h"
 #include "afds/sound_globals.h"
@@ -32,7 +33,6 @@ constexpr int32_t kAcPowerSound = 9;
 constexpr int32_t kSpeedbrakeSound = 10;
 constexpr int32_t kHfStaticRequest = 8;
 
-constexpr uint32_t kSpeedBugEvent = 0x101F5;
 constexpr uint32_t kGearLeverUpOnGround = 0x10220;
 constexpr double kParkingBrakeSet = 32000.0;
 constexpr double kSpoilerStowed = 16000.0;
@@ -229,7 +229,7 @@ void StepAutoFuelLevers() {
 void StepSpeedBugResync() {
   if (spd_resync_state <= 0 || spd_resync_ticks <= 0) return;
   const double target = spd_resync_state == 1 ? DescSpdRest : spd_resync_state == 2 ? descent_ias : ias;
-  if (std::fabs(ap_spdbug - target) > 5.0) host::TriggerKeyEvent(kSpeedBugEvent, TruncToI32(target));
+  if (std::fabs(ap_spdbug - target) > 5.0) ap_event::Send(ap_event::kAirspeedTarget, TruncToI32(target));
   if (--spd_resync_ticks == 0) spd_resync_state = 0;
 }
 

@@ -4,6 +4,7 @@
 #include "afds/afds_modes.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
+#include "afds/ap_key_events.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"
@@ -18,13 +19,8 @@
 
 namespace {
 
+using ap_event::Send;
 using panel_input::OnRequest;
-
-constexpr uint32_t kHeadingHoldOff = 0x10117;
-constexpr uint32_t kApproachHoldOff = 0x10116;
-constexpr uint32_t kLocHoldOff = 0x10115;
-constexpr uint32_t kAltitudeHoldOff = 0x10118;
-constexpr uint32_t kApproachHoldArm = 0x1010e;
 
 constexpr double kStartLatchDrop = 49.0;
 constexpr double kStartLatchRise = 65.0;
@@ -50,10 +46,10 @@ void EnterLiteMode() {
   to_pitch_mode = 0;
   if (!(irs_l_anun_mode == 3 && irs_c_anun_mode == 3 && irs_r_anun_mode == 3)) UpdateIrsAnnunciatorVars();
   beg_start_button = ac_power >= 4 ? 2 : 1;
-  host::TriggerKeyEvent(kHeadingHoldOff, 0);
-  if (app_mode == 0) host::TriggerKeyEvent(kApproachHoldOff, 0);
-  if (loc_mode == 0) host::TriggerKeyEvent(kLocHoldOff, 0);
-  if (alt_hold_mode == 0) host::TriggerKeyEvent(kAltitudeHoldOff, 0);
+  Send(ap_event::kHeadingHoldOff);
+  if (app_mode == 0) Send(ap_event::kApproachHoldOff);
+  if (loc_mode == 0) Send(ap_event::kLocalizerHoldOff);
+  if (alt_hold_mode == 0) Send(ap_event::kAltitudeHoldOff);
   l_yaw_damper_mode = 2;
   r_yaw_damper_mode = 2;
   NV_SET(l_yaw_damper_mode, l_yaw_damper_mode);
@@ -122,7 +118,7 @@ void UpdateEngineStartLatches() {
 
 void KeepApproachHoldAlive() {
   if (ReadApMaster() == 1.0 && (app_mode == 1 || loc_mode == 1) && ReadApAppHold() == 0.0) {
-    host::TriggerKeyEvent(kApproachHoldArm, 0);
+    Send(ap_event::kApproachHoldArm);
   }
 }
 
