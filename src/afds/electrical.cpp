@@ -5,6 +5,8 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
+#include "afds/ap_key_events.h"
+#include "afds/click_poller_steps.h"
 #include "afds/ap_engage.h"
 #include "afds/eicas_messages.h"
 #include "afds/fuel_system.h"
@@ -40,18 +42,17 @@ constexpr double kParkingBrakeSet = 32000.0;
 constexpr double kCentrePumpDryLb = 1.0;
 
 constexpr uint32_t kToken13Event = 0x10218;
-constexpr uint32_t kAutopilotOff = 0x100ff;
 constexpr uint32_t kToken363Event = 0x102c2;
 constexpr uint32_t kToken773Event = 0x102f5;
 
-bool Battery() { return ReadTokenVar364() != 0.0; }
 bool Engine1Runs() { return ReadTokenVar566() != 0.0; }
 bool Engine2Runs() { return ReadTokenVar576() != 0.0; }
 bool Settled() { return ReadTokenVar604() > kSettleTimeS; }
 
-bool Powered() { return ac_power > 1 || Battery(); }
-bool Unpowered() { return ac_power <= 1 && !Battery(); }
-bool BatteryOnly() { return ac_power <= 1 && Battery(); }
+using click_poller::BatteryOn;
+using click_poller::BatteryOnly;
+using click_poller::Dead;
+using click_poller::Powered;
 
 bool ExternalOn() { return ext_power_avail > 0 && ext_power_button == 2; }
 bool ApuGeneratorOn() { return apu_mode == 2; }
@@ -91,15 +92,15 @@ void ToppleStandbyAttitude() {
 
 void PowerUpFromNothing() {
   if (ac_power != 0) return;
-  const bool standby = stdby_power_switch == 1 && Battery();
+  const bool standby = stdby_power_switch == 1 && BatteryOn();
   if (!standby && !ExternalOn() && !LeftGeneratorOn() && !RightGeneratorOn() && !ApuGeneratorOn()) return;
   ac_power = HighestSource(0);
-  if (ac_power == 0 && Battery() && stdby_power_switch == 1) ac_power = kStandby;
+  if (ac_power == 0 && BatteryOn() && stdby_power_switch == 1) ac_power = kStandby;
   if (ac_power > 0 && stdby_power_switch == 1 && stdby_att_erecting == 0) StartStandbyErecting();
 }
 
 void UpdateMinAndGenPower() {
-  const int32_t min_now = (Battery() || ac_power > 0) ? 1 : 0;
+  const int32_t min_now = (BatteryOn() || ac_power > 0) ? 1 : 0;
   if (min_now != min_power) {
     min_power = min_now;
     NV_SET(min_power, min_power);
@@ -138,7 +139,7 @@ void DropLevels() {
 void UpdateCircuitFlags() {
   if (Powered() && Move(circuit_gen_pwr, 0, 1)) NV_SET(circuit_gen_pwr, circuit_gen_pwr);
   if (ac_power > 1) return;
-  if (circuit_gen_pwr == 1 && !Battery()) {
+  if (circuit_gen_pwr == 1 && !BatteryOn()) {
     if (Move(flag_ac_power, 1, 0)) {
       NV_SET(flag_ac_power, flag_ac_power);
     } else if (flag_ac_power == 0) {
@@ -148,7 +149,7 @@ void UpdateCircuitFlags() {
   } else if (Move(flag_ac_power, 1, 0)) {
     NV_SET(flag_ac_power, flag_ac_power);
   }
-  if (Battery() ? Move(no_ac_power, 0, 1) : Move(no_ac_power, 1, 0)) NV_SET(no_ac_power, no_ac_power);
+  if (BatteryOn() ? Move(no_ac_power, 0, 1) : Move(no_ac_power, 1, 0)) NV_SET(no_ac_power, no_ac_power);
 }
 
 void UpdateEngineDrivenPumps() {
@@ -158,14 +159,14 @@ void UpdateEngineDrivenPumps() {
 }
 
 void UpdateBleedLight(int32_t& bleed, bool engine_runs) {
-  const bool moved = (engine_runs || Unpowered()) ? Move(bleed, 1, 2) : Powered() && Move(bleed, 2, 1);
+  const bool moved = (engine_runs || Dead()) ? Move(bleed, 1, 2) : Powered() && Move(bleed, 2, 1);
   if (moved) UpdateOverheadLights();
 }
 
 // Returns true when the pump's light changed.
 bool UpdateCentrePumpLight(int32_t& pump, bool engine_runs, double centre_lb) {
   if (pump == 1) return centre_lb <= kCentrePumpDryLb && Powered() && Move(pump, 1, 2);
-  if (pump == 2) return ((engine_runs && centre_lb > kCentrePumpDryLb) || Unpowered()) && Move(pump, 2, 1);
+  if (pump == 2) return ((engine_runs && centre_lb > kCentrePumpDryLb) || Dead()) && Move(pump, 2, 1);
   return false;
 }
 
@@ -204,7 +205,7 @@ bool ZeroOrThree(int32_t m) { return m == 0 || m == 3; }
 
 void UpdateYawDampers() {
   bool moved = false;
-  if (Unpowered() && OneOrTwo(l_yaw_damper_mode) && OneOrTwo(r_yaw_damper_mode)) {
+  if (Dead() && OneOrTwo(l_yaw_damper_mode) && OneOrTwo(r_yaw_damper_mode)) {
     for (int32_t* m : {&l_yaw_damper_mode, &r_yaw_damper_mode}) *m = *m == 1 ? 0 : 3;
     moved = true;
   } else if (BatteryOnly() && ZeroOrThree(l_yaw_damper_mode) && ZeroOrThree(r_yaw_damper_mode)) {
@@ -239,7 +240,7 @@ void UpdateHydSysPressLights() {
     c_hyd_sys_press = 0;
     UpdateOverheadLights();
   }
-  if (Unpowered() && (l_hyd_sys_press == 1 || c_hyd_sys_press == 1 || r_hyd_sys_press == 1)) {
+  if (Dead() && (l_hyd_sys_press == 1 || c_hyd_sys_press == 1 || r_hyd_sys_press == 1)) {
     SetAllHydSysPress(0);
   } else if (BatteryOnly() && (l_hyd_sys_press == 0 || c_hyd_sys_press == 0 || r_hyd_sys_press == 0)) {
     SetAllHydSysPress(1);
@@ -263,7 +264,7 @@ void ShedPumpsPacksAndEmergencyLights() {
   int32_t* const all_pumps[] = {&l_elec_hyd_pump_mode, &c_elec_hyd1_pump_mode, &c_elec_hyd2_pump_mode,
                                 &r_elec_hyd_pump_mode, &l_eng_hyd_pump_mode,   &r_eng_hyd_pump_mode};
   bool moved = false;
-  if (Unpowered()) {
+  if (Dead()) {
     for (int32_t* p : all_pumps) moved = (Move(*p, 0, 3) || Move(*p, 1, 2)) || moved;
     moved = Move(emer_lights_switch, 2, 0) || moved;
     moved = Move(l_pack_reset, 0, 2) || moved;
@@ -313,14 +314,14 @@ void UpdateStandbyPower() {
     light = 1;
   } else if (light == 1 && stdby_power_switch == 1) {
     light = 0;
-  } else if (light == 1 && stdby_power_switch == 0 && ac_power < 1 && !Battery()) {
+  } else if (light == 1 && stdby_power_switch == 0 && ac_power < 1 && !BatteryOn()) {
     light = 0;
   }
   if (light != stdby_power_light) {
     stdby_power_light = light;
     NV_SET(stdby_power_light, stdby_power_light);
   }
-  if (stdby_power_switch == 1 && !Battery() && ac_power == kStandby) {
+  if (stdby_power_switch == 1 && !BatteryOn() && ac_power == kStandby) {
     ac_power = 0;
     ToppleStandbyAttitude();
   }
@@ -328,14 +329,14 @@ void UpdateStandbyPower() {
 
 void UpdateBatteryDischargeLight() {
   const bool moved = BatteryOnly() ? Move(batdisch_light, 0, 1)
-                                   : (!Battery() || ac_power > 1) && Move(batdisch_light, 1, 0);
+                                   : (!BatteryOn() || ac_power > 1) && Move(batdisch_light, 1, 0);
   if (moved) NV_SET(batdisch_light, batdisch_light);
 }
 
 void UpdateBatteryButton() {
   const int32_t before = battery_button;
   int32_t& b = battery_button;
-  if (Battery()) {
+  if (BatteryOn()) {
     if (!Move(b, 0, 2) && !Move(b, 4, 2) && !Move(b, 5, 3) && !Move(b, 6, 0)) Move(b, 7, 1);
   } else if (ac_power <= 1) {
     if (!Move(b, 2, 6) && !Move(b, 3, 7) && !Move(b, 0, 6)) Move(b, 1, 7);
@@ -346,20 +347,27 @@ void UpdateBatteryButton() {
 }
 
 void UpdateGeneratorsAndUtilityBuses() {
-  if (Unpowered()) {
+  if (Dead()) {
     if (Move(l_gen_cont, 0, 3) || Move(l_gen_cont, 1, 2)) NV_SET(l_gen_cont, l_gen_cont);
     if (Move(r_gen_cont, 0, 3) || Move(r_gen_cont, 1, 2)) NV_SET(r_gen_cont, r_gen_cont);
   } else {
     if (Move(l_gen_cont, 3, 0)) NV_SET(l_gen_cont, l_gen_cont);
     if (Move(r_gen_cont, 3, 0)) NV_SET(r_gen_cont, r_gen_cont);
   }
-  const int32_t from = Unpowered() ? 0 : 2;
-  const int32_t to = Unpowered() ? 2 : 0;
+  const int32_t from = Dead() ? 0 : 2;
+  const int32_t to = Dead() ? 2 : 0;
   if (l_utility_bus == from || r_utility_bus == from) {
     Move(l_utility_bus, from, to);
     Move(r_utility_bus, from, to);
     NV_SET(l_utility_bus, l_utility_bus);
     NV_SET(r_utility_bus, r_utility_bus);
+  }
+}
+
+void DisconnectIfNoChannel() {
+  if (apleft == 0 && apcenter == 0 && apright == 0) {
+    ap_event::Send(ap_event::kAutopilotOff);
+    DisconnectAutopilot();
   }
 }
 
@@ -372,26 +380,17 @@ void DropAutopilotChannels() {
   if (apleft == 1 && left_may_drop && (eicas_msg_shown[kMsgLHydSysPress] == 1 || irs_unaligned)) {
     apleft = 0;
     NV_SET(apleft, apleft);
-    if (apcenter == 0 && apright == 0) {
-      host::TriggerKeyEvent(kAutopilotOff, 0);
-      DisconnectAutopilot();
-    }
+    DisconnectIfNoChannel();
   }
   if (apcenter == 1 && (eicas_msg_shown[kMsgCHydSysPress] == 1 || irs_unaligned)) {
     apcenter = 0;
     NV_SET(apcenter, apcenter);
-    if (apleft == 0 && apright == 0) {
-      host::TriggerKeyEvent(kAutopilotOff, 0);
-      DisconnectAutopilot();
-    }
+    DisconnectIfNoChannel();
   }
   if (apright == 1 && (eicas_msg_shown[kMsgRHydSysPress] == 1 || irs_unaligned)) {
     apright = 0;
     NV_SET(apright, apright);
-    if (apleft == 0 && apcenter == 0) {
-      host::TriggerKeyEvent(kAutopilotOff, 0);
-      DisconnectAutopilot();
-    }
+    DisconnectIfNoChannel();
   }
 }
 
