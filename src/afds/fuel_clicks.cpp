@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
+#include "afds/fuel_system.h"
 #include "frame/readers_systems.h"
 
 namespace click_poller {
@@ -15,7 +16,6 @@ namespace {
 using panel_input::OnRequest;
 using panel_input::Publish;
 
-constexpr double kTankLevelFull = 8388608.0;  // 2^23
 constexpr double kTankEmptyLb = 1.0;
 
 constexpr int32_t kMainOnDark = 1;
@@ -26,7 +26,7 @@ constexpr int32_t kCentreOnDark = 1;
 constexpr int32_t kCentreOnLit = 2;
 
 bool TankEmpty(double level, double capacity_gal) {
-  return level / kTankLevelFull * capacity_gal * ReadFuelWeightPerGallon() <= kTankEmptyLb;
+  return TankLb(level, capacity_gal) <= kTankEmptyLb;
 }
 bool CentreTankEmpty() { return TankEmpty(ReadCenterTankLevel(), ReadCenterTankCapacity()); }
 bool LeftMainEmpty() { return TankEmpty(ReadLeftMainTankLevel(), ReadLeftMainTankCapacity()); }

@@ -24,11 +24,6 @@ constexpr int32_t kSelectDefault = 1;
 constexpr int32_t kSelectCrossfeedLeft = 15;
 constexpr int32_t kSelectCrossfeedRight = 14;
 
-// Level / 2^23 x capacity x weight per gallon, in that order, as the tanks' own gauges compute it.
-double TankLb(double level, double capacity_gal) {
-  return level / kFullTankLevel * capacity_gal * ReadFuelWeightPerGallon();
-}
-
 void ReadTankData() {
   fuel_weight_per_gal = ReadFuelWeightPerGallon();
   fuel_cap_center = ReadCenterTankCapacity();
@@ -46,6 +41,11 @@ void SendSelectors(int32_t engine1, int32_t engine2) {
 }
 
 }  // namespace
+
+// Level / 2^23 x capacity x weight per gallon, in that order, as the tanks' own gauges compute it.
+double TankLb(double level, double capacity_gal) {
+  return level / kFullTankLevel * capacity_gal * ReadFuelWeightPerGallon();
+}
 
 double FuelQtyA() { return TankLb(ReadCenterTankLevel(), ReadCenterTankCapacity()); }
 

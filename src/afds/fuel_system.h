@@ -6,6 +6,8 @@
 // (`fuel_weight_per_gal`, the seven capacities), key events 0x101AA (engine 1) and 0x103DB (engine 2).
 #pragma once
 
+// One tank's pounds from its level (2^23 = full) and capacity (gal).
+double TankLb(double level, double capacity_gal);
 // Centre tank, lb.
 double FuelQtyA();
 // Left main, second and third left tanks, lb.
