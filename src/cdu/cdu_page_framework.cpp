@@ -5,6 +5,7 @@
 
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
+#include "frame/draw_helpers.h"
 #include "fmc/fmc_globals.h"
 
 namespace cdu {
@@ -20,8 +21,6 @@ constexpr double kRightBoxHeight = 30.0;
 constexpr double kHighlightHeight = 23.0;
 constexpr double kPrefixTextX = 26.0;
 constexpr double kCounterX = 310.0;
-
-gfx::Font CduFont(const char* family, float em) { return gfx::Font(family, em, gfx::FontStyleBold, gfx::UnitPixel); }
 
 }  // namespace
 
@@ -47,10 +46,10 @@ CduScreen::CduScreen(DisplaySurface* surface, gfx::Graphics* graphics)
       black_(gfx::Color(kBlack)),
       pen1_(gfx::Color(kGreen), 1.0f),
       pen2_(gfx::Color(kGreen), 2.0f),
-      large_(CduFont(kCduFamily, kLargeEm)),
-      medium_(CduFont(kCduFamily, kMediumEm)),
-      small_(CduFont(kCduFamily, kSmallEm)),
-      dash_(CduFont(kDashFamily, kLargeEm)),
+      large_(PixelFont(kCduFamily, kLargeEm)),
+      medium_(PixelFont(kCduFamily, kMediumEm)),
+      small_(PixelFont(kCduFamily, kSmallEm)),
+      dash_(PixelFont(kDashFamily, kLargeEm)),
       right_(gfx::StringFormatFlagsDirectionRightToLeft) {
   right_.SetLineAlignment(gfx::StringAlignmentNear);
   if (surface != nullptr && surface->width > 0 && surface->height > 0) {
@@ -172,6 +171,5 @@ void FillCduHighlightBox(int32_t x, int32_t y, gfx::Graphics* graphics, int32_t 
   const double x1 = x0 + cdu::kHighlightCell * n;
   const double y0 = y + 2.0;
   const double y1 = y0 + cdu::kHighlightHeight;
-  const gfx::PointF pts[] = {{F(x0), F(y0)}, {F(x1), F(y0)}, {F(x1), F(y1)}, {F(x0), F(y1)}, {F(x0), F(y0)}};
-  graphics->FillPolygon(&green, pts, 5);
+  FillPolygon(graphics, &green, {{F(x0), F(y0)}, {F(x1), F(y0)}, {F(x1), F(y1)}, {F(x0), F(y1)}, {F(x0), F(y0)}});
 }
