@@ -23,13 +23,9 @@ namespace {
 using cdu::Font;
 
 constexpr int32_t kNoActiveLeg = 999;
-constexpr int32_t kPlanMode = 4;
-constexpr double kMachAltFt = 30000.0;
 constexpr const char* kDegree = "\xB0";
 
 bool CarriesHold(int32_t leg) { return leg >= 1 && leg <= kLastRouteRow && fms_fpln_mod[leg].hold_idx > 0; }
-
-bool PlanMap() { return nd_mode == kPlanMode || fpnd_mode == kPlanMode; }
 
 int32_t LastLeg() { return ClampedLastRow(fms_fpln_active == 3 ? fp_cnt : fp_mod_cnt); }
 
@@ -51,7 +47,7 @@ int32_t FirstLegOfPage(int32_t page) {
   int32_t first = PageBase(page);
   if (page <= 1) return first;
   const bool active = fms_fpln_active == 3;
-  const RouteLeg* route = active ? fms_fpln_act : fms_fpln_mod;
+  const RouteLeg* route = ListedRoute();
   for (int32_t i = std::max(active ? stpos : 1, 0); i < first && i <= kLastRouteRow; ++i) {
     if (route[i].hold_idx > 0) --first;
   }
@@ -241,6 +237,8 @@ void DrawLine6(cdu::CduScreen& cdu) {
 }
 
 }  // namespace
+
+bool PlanMap() { return nd_mode == kPlanMode || fpnd_mode == kPlanMode; }
 
 const RouteLeg* ListedRoute() { return fms_fpln_active == 3 ? fms_fpln_act : fms_fpln_mod; }
 

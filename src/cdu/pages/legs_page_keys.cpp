@@ -23,15 +23,12 @@
 #include "navdb/nav_records.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
-#include "nd/nd_globals.h"
 
 namespace rte_legs {
 
 namespace {
 
 constexpr int32_t kNoActiveLeg = 999;
-constexpr int32_t kPlanMode = 4;
-constexpr double kMachAltFt = 30000.0;
 constexpr double kInterceptFromPointNm = 25.0;
 constexpr std::string_view kHoldAtPrefix = "HOLD AT ";
 constexpr size_t kMinAlongTrackIdent = 2;
@@ -291,7 +288,7 @@ void Key6R(const Layout& layout) {
     InterceptCourse6R();
   } else if (cdu_prompt_mode == 2 && stpos != kNoActiveLeg) {
     HoldPresentPosition6R();
-  } else if (nd_mode == kPlanMode || fpnd_mode == kPlanMode) {
+  } else if (PlanMap()) {
     StepMapCentre(layout);
   } else if (fms_fpln_active == 1) {
     StepFplnState();  // ACTIVATE: EXEC lights

@@ -8,6 +8,8 @@
 namespace rte_legs {
 
 inline constexpr int kRows = 5;
+inline constexpr int32_t kPlanMode = 4;      // the map mode whose centre the page steps
+inline constexpr double kMachAltFt = 30000.0;  // a constraint from here up shows its Mach
 
 enum class RowKind {
   kNone,  // past the end of the listing
@@ -27,6 +29,9 @@ struct Layout {
   int32_t last = 0;             // the listed route's last leg (0..200)
   Row rows[kRows];
 };
+
+// Either map shows PLAN.
+bool PlanMap();
 
 // The route listed in the current state.
 const RouteLeg* ListedRoute();
