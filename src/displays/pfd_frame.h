@@ -98,9 +98,6 @@ struct PfdResources {
   gfx::GraphicsPath ladder_clip;
 };
 
-// A configured colour (sky, ground, tape): opaque, from the low 8 bits of each component.
-gfx::ARGB PfdConfiguredColour(int32_t r, int32_t g, int32_t b);
-
 // Fine-frame drawing: coordinates in canvas units, placed by PfdFrame::Fine.
 void FineLine(gfx::Graphics* g, const PfdFrame& f, const gfx::Pen* pen, double x1, double y1, double x2, double y2);
 void FineFillRect(gfx::Graphics* g, const PfdFrame& f, const gfx::Brush* brush, double x, double y, double w,
