@@ -94,10 +94,6 @@ int32_t DigitAt(const char* text, int32_t index) {
 
 int32_t Wrap10(int32_t d) { return ((d % 10) + 10) % 10; }
 
-void FineFill(gfx::Graphics* g, const gfx::Brush* brush, std::initializer_list<PointF> points) {
-  g->FillPolygon(brush, points.begin(), static_cast<gfx::INT>(points.size()));
-}
-
 void FineChar(gfx::Graphics* g, const PfdFrame& f, const gfx::Font* font, const StandbyResources& r, double x,
               double y, const char* c) {
   const PointF p = f.Fine(x, y);
@@ -123,8 +119,8 @@ void DrawSkyAndGround(gfx::Graphics* g, const PfdFrame& f, const StandbyResource
   FineClipRect(g, f, -30, -35, 60, 70);
   f.SetFine(g, plane_bank);
   // Both reach past the clip at every bank; the clip alone shapes the sphere.
-  FineFill(g, &r.sky, {f.Fine(-147, -146), f.Fine(53, -46), f.Fine(53, yh), f.Fine(-147, yh), f.Fine(-147, -146)});
-  FineFill(g, &r.ground, {f.Fine(-147, yh), f.Fine(53, yh), f.Fine(53, 54), f.Fine(-147, 54), f.Fine(-147, yh)});
+  FillPolygon(g, &r.sky, {f.Fine(-147, -146), f.Fine(53, -46), f.Fine(53, yh), f.Fine(-147, yh), f.Fine(-147, -146)});
+  FillPolygon(g, &r.ground, {f.Fine(-147, yh), f.Fine(53, yh), f.Fine(53, 54), f.Fine(-147, 54), f.Fine(-147, yh)});
   g->ResetClip();
 }
 
@@ -290,7 +286,7 @@ void DrawAltitudeDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResource
 void DrawHeadingScale(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& r) {
   f.SetFine(g);
   FineClipRect(g, f, -30, 30, 60, 20);
-  FineFill(g, &r.white, {f.Fine(0, 35), f.Fine(-2, 28), f.Fine(2, 28)});
+  FillPolygon(g, &r.white, {f.Fine(0, 35), f.Fine(-2, 28), f.Fine(2, 28)});
   // Whole degrees unwrapped around the heading, so the difference runs through north; labels wrap.
   const int64_t h0 = TruncToI32(plane_hdg_mag);
   for (int64_t i = h0 - kHdgHalfScaleDeg; i <= h0 + kHdgHalfScaleDeg; ++i) {
