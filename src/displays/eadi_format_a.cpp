@@ -7,6 +7,7 @@
 #include "frame/draw_helpers.h"
 #include "frame/readers_flight.h"
 #include "frame/tick_globals.h"
+#include "nd/map_geometry.h"
 #include "platform/gfx/gfx.h"
 #include "state/config_globals.h"
 
@@ -61,7 +62,7 @@ void DrawEadiFormatA(DisplaySurface* surface, gfx::Graphics* graphics) {
   const SpeedTapeResources t(f);
   f.Canvas();
 
-  const bool aligned = EadiIrsAligned();
+  const bool aligned = IrsAligned();
   if (aligned) {
     SetSphereClip(graphics);
     DrawAttitudeSphere(f, r);

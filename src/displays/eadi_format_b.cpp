@@ -10,6 +10,7 @@
 #include "frame/draw_helpers.h"
 #include "frame/int_conversion.h"
 #include "frame/tick_globals.h"
+#include "nd/map_geometry.h"
 #include "platform/gfx/gfx.h"
 #include "state/config_globals.h"
 
@@ -101,7 +102,7 @@ void DrawEadiFormatB(DisplaySurface* surface, gfx::Graphics* graphics) {
   f.Canvas();
 
   // The window's clip also holds the bracket, the aircraft symbol and the bars.
-  const bool aligned = EadiIrsAligned();
+  const bool aligned = IrsAligned();
   if (aligned) {
     SetWindowClip(graphics);
     DrawAttitudeSphere(f, r);

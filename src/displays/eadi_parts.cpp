@@ -14,6 +14,7 @@
 #include "frame/readers_radio.h"
 #include "frame/readers_systems.h"
 #include "frame/tick_globals.h"
+#include "nd/map_geometry.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -134,8 +135,6 @@ EadiResources::EadiResources(const EadiFrames& f)
       small8(PixelFont(display_font.c_str(), 8.0)),
       ladder11(PixelFont(display_font.c_str(), 11.0 * f.kx())) {}
 
-bool EadiIrsAligned() { return irs_l_anun_mode == 3 && irs_c_anun_mode == 3 && irs_r_anun_mode == 3; }
-
 void DrawAttitudeSphere(const EadiFrames& f, const EadiResources& r) {
   f.Fine(plane_bank);
   const double h = -kPitchUnitsPerDeg * plane_pitch;
@@ -199,7 +198,7 @@ void DrawAircraftSymbol(const EadiFrames& f, const EadiResources& r) {
 }
 
 void DrawCommandBars(const EadiFrames& f, const EadiResources& r) {
-  if (!EadiIrsAligned() || ReadTokenVar792() == 0) return;
+  if (!IrsAligned() || ReadTokenVar792() == 0) return;
   StepFdCommandBars();
   const double b = fd_roll_bar;
   const int32_t y = TruncToI32(kPitchUnitsPerDeg * fd_pitch_bar);
@@ -219,7 +218,7 @@ void DrawCommandBars(const EadiFrames& f, const EadiResources& r) {
 }
 
 void DrawDeviationScales(const EadiFrames& f, const EadiResources& r) {
-  if (!EadiIrsAligned()) return;
+  if (!IrsAligned()) return;
   f.Canvas();
   gfx::Graphics* g = f.g();
   if (TestTokenVar46Bit40() != 0) {

@@ -82,8 +82,6 @@ struct EadiResources {
   gfx::Font ladder11;  // fine: pitch-ladder labels
 };
 
-bool EadiIrsAligned();
-
 // Sky, ground and pitch ladder, in the fine frame rotated by the bank; the clip is the caller's.
 void DrawAttitudeSphere(const EadiFrames& f, const EadiResources& r);
 // The amber brackets while the flaps are out, placed by token 349; fine frame, unrotated.

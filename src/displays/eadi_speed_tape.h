@@ -14,6 +14,7 @@
 #include "platform/gfx/gfx.h"
 
 // The flap placard speed (kt) for a flap angle, 999 with the flaps up; the "757 - 300" has its own.
+// The PFD's tape limits by it too.
 int32_t FlapPlacardSpeed(double flap_angle_deg, std::string_view aircraft_model);
 
 // Values the painter reads once at the start of its paint.

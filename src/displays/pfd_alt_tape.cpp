@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "displays/eadi_parts.h"
 #include "displays/pfd_frame.h"
 #include "frame/draw_helpers.h"
 #include "frame/int_conversion.h"
@@ -16,31 +17,17 @@ using gfx::PointF;
 
 constexpr double kAltUnitsPerFt = 0.2325;
 constexpr double kHalfScaleFt = 500.0;
-// The walk of 1000 ft takes at most 4 + 1 + 4 + 20 positions; far beyond that the altitude is too
-// large for a foot to change it, and the walk stops.
-constexpr int32_t kMaxScalePositions = 1001;
 constexpr double kRadioShownBelowFt = 2500.0;
-constexpr double kRadioTensAboveFt = 10.0;
 
 void DrawScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
-  // Each position keeps the fraction of the altitude, so ticks sit a whole number of feet from the
-  // aircraft; the step grows to 5, 10 and 50 ft as the walk meets their multiples.
-  double a = plane_alt + kHalfScaleFt;
-  int32_t level = 0;
-  for (int32_t i = 0; i < kMaxScalePositions && a >= plane_alt - kHalfScaleFt; ++i) {
-    const int32_t n = TruncToI32(a);
+  WalkAltitudeScale(plane_alt, kHalfScaleFt, [&](double a, int32_t n) {
     const double y = (plane_alt - a) * kAltUnitsPerFt;
     if (n % 100 == 0) FineLine(g, f, &r.scale, 108, y, 118, y);
     if (n % 200 == 0) {
       const PointF p = f.Fine(120, y - 5);
       DrawTextAt(g, &r.fine11, &r.white, p.X, p.Y, "%02.0f", std::trunc(a / 100.0) * 100.0);
     }
-    if (level < 1 && n % 5 == 0) level = 1;
-    if (level < 2 && n % 10 == 0) level = 2;
-    if (level < 3 && n % 50 == 0) level = 3;
-    static constexpr double kStepFt[] = {1.0, 5.0, 10.0, 50.0};
-    a -= kStepFt[level];
-  }
+  });
 }
 
 void DrawReadout(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
@@ -91,9 +78,7 @@ void DrawPfdRadioAltitude(gfx::Graphics* g, const PfdFrame& f, const PfdResource
   if (!(radio_height < kRadioShownBelowFt)) return;
   f.SetCanvas(g);
   g->FillRectangle(&r.black, -20, 58, 40, 15);
-  if (radio_height > kRadioTensAboveFt) {
-    DrawTextAt(g, &r.canvas15, &r.white, -20, 58, "%4.0f0", radio_height / 10.0);
-  } else {
-    DrawTextAt(g, &r.canvas15, &r.white, -20, 58, "%4.0f", radio_height);
-  }
+  char text[64];
+  FormatRadioAltitudeText(radio_height, text, sizeof text);
+  DrawTextAt(g, &r.canvas15, &r.white, -20, 58, "%s", text);
 }

@@ -1,9 +1,11 @@
 // The PFD's flight mode annunciator: four columns (autothrottle, roll, pitch, autopilot status),
 // each with an engaged row and an armed row, and a green box round a column while its box timer
 // runs. Chosen from the mode flags alone; the annunciator changes nothing.
+#include <iterator>
+
 #include "afds/afds_globals.h"
+#include "displays/eadi_fma.h"
 #include "displays/pfd_frame.h"
-#include "fmc/fmc_globals.h"
 #include "frame/draw_helpers.h"
 #include "frame/readers_flight.h"
 #include "frame/tick_globals.h"
@@ -12,9 +14,6 @@ namespace {
 
 constexpr double kEngagedY = -130.0;
 constexpr double kArmedY = -115.0;
-// VNAV shows SPD while more than this above the MCP altitude and off the path by more than the band.
-constexpr double kVnavAboveLockFt = 100.0;
-constexpr double kVnavPathBandFt = 400.0;
 
 struct Annunciation {
   const char* text;  // null: nothing in this row
@@ -26,28 +25,22 @@ struct ColumnBox {
   const int32_t* timer;
 };
 
-const char* VnavEngagedText() {
-  if (toc == 0) return "VNAV SPD";
-  if (toc != 1) return "VNAV PTH";
-  const bool off_path = tod == 0 || plane_alt < vnav_path_alt - kVnavPathBandFt ||
-                        plane_alt > vnav_path_alt + kVnavPathBandFt;
-  return plane_alt - kVnavAboveLockFt > ap_alt_lock && off_path ? "VNAV SPD" : "VNAV PTH";
-}
+// Column x of each engaged text, in the order of the mode enums.
+constexpr double kPitchX[] = {0, 10, 10, 1, 1, 1, 15, 5, 15};
+constexpr double kRollX[] = {0, -35, -35, -35, -35, -52, -45, -35};
+constexpr double kThrottleX[] = {0, -100, -90, -90};
+constexpr double kRollArmedX = -35;
+static_assert(std::size(kPitchX) == static_cast<size_t>(PitchActive::kCount));
+static_assert(std::size(kRollX) == static_cast<size_t>(RollActive::kCount));
 
-bool LocalizerMode() { return loc_mode == 1 || app_mode == 1; }
-
+// The EADI's choice of format A: the same VNAV SPD / PTH rule.
 Annunciation PitchEngaged() {
-  if (to_pitch_mode == 1) return {"TO", 10};
-  if (flch == 1) return {"FLCH", 10};
-  if (alt_hold_mode == 1) return {"ALT HOLD", 1};
-  if (vnav == 1 && vnav_armed == 0) return {VnavEngagedText(), 1};
-  if (vs_hold_mode == 1) return {"V/S", 15};
-  if (autoland_mode >= 3) return {"FLARE", 5};
-  if (app_mode == 1 && gs_capture == 1) return {"G/S", 15};
-  return {nullptr, 0};
+  const PitchActive m = SelectPitchActive(VnavRules::kFormatA);
+  return {FmaText(m), kPitchX[static_cast<int>(m)]};
 }
 
-Annunciation PitchArmed() {
+// Unlike the EADI's, FLARE arms here at 1500 ft itself.
+Annunciation PitchArmedText() {
   if ((autoland_mode == 1 || autoland_mode == 2) && radio_height <= 1500.0) return {"FLARE", 5};
   if (app_mode == 1 && gs_capture == 0) return {"G/S", 15};
   if (vnav_armed == 1) return {"VNAV", 5};
@@ -55,27 +48,15 @@ Annunciation PitchArmed() {
 }
 
 Annunciation RollEngaged() {
-  if (to_roll_mode == 1) return {"TO", -35};
-  if (nav_button == 1) return {"NAV", -35};
-  if (nav_button == 2) return {"GPS", -35};
-  if (lnav == 1 && lnav_init_mode == 0) return {"LNAV", -35};
-  if (hdg_hold_mode == 1) return {"HDG HOLD", -52};
-  if (hdg_sel_mode == 1) return {"HDG SEL", -45};
-  if (LocalizerMode() && loc_capture == 1) return {"LOC", -35};
-  return {nullptr, 0};
+  const RollActive m = SelectRollActive();
+  return {FmaText(m), kRollX[static_cast<int>(m)]};
 }
 
-Annunciation RollArmed() {
-  if (LocalizerMode() && loc_capture == 0) return {"LOC", -35};
-  if ((to_roll_mode == 1 && lnav == 1) || lnav_init_mode == 1) return {"LNAV", -35};
-  return {nullptr, 0};
-}
+Annunciation RollArmedText() { return {FmaText(SelectRollArmed()), kRollArmedX}; }
 
 Annunciation ThrottleEngaged() {
-  if (flch == 1) return {"FLCH", -100};
-  if (spd_hold == 1 || vnav == 1) return {"SPD", -90};
-  if (thrust_hold == 1) return {"EPR", -90};
-  return {nullptr, 0};
+  const ThrustActive m = SelectThrustActive();
+  return {FmaText(m), kThrottleX[static_cast<int>(m)]};
 }
 
 void Show(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brush, Annunciation a, double y) {
@@ -97,9 +78,9 @@ void DrawPfdModeAnnunciations(gfx::Graphics* g, const PfdFrame& f, const PfdReso
   const gfx::Font* font = &r.canvas9;
   if (ap_master == 1.0) DrawTextAt(g, font, &r.green, 60, kEngagedY, "CMD");
   Show(g, font, &r.green, PitchEngaged(), kEngagedY);
-  Show(g, font, &r.white, PitchArmed(), kArmedY);
+  Show(g, font, &r.white, PitchArmedText(), kArmedY);
   Show(g, font, &r.green, RollEngaged(), kEngagedY);
-  Show(g, font, &r.white, RollArmed(), kArmedY);
+  Show(g, font, &r.white, RollArmedText(), kArmedY);
   if (ap_master == 0.0 && ReadTokenVar792() != 0) DrawTextAt(g, font, &r.green, 60, kEngagedY, "FD");
   Show(g, font, &r.green, ThrottleEngaged(), kEngagedY);
   if (ReadAtArm() != 0.0) DrawTextAt(g, font, &r.green, -90, kArmedY, "A/T");

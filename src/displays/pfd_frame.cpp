@@ -1,6 +1,7 @@
 #include "displays/pfd_frame.h"
 
 #include "afds/afds_globals.h"
+#include "displays/eadi_parts.h"
 #include "frame/draw_helpers.h"
 #include "frame/int_conversion.h"
 #include "frame/readers_flight.h"
@@ -98,11 +99,6 @@ void DrawLimitBracket(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r
 
 }  // namespace
 
-gfx::ARGB PfdConfiguredColour(int32_t r, int32_t g, int32_t b) {
-  return gfx::Color::MakeARGB(0xFF, static_cast<uint8_t>(r & 0xFF), static_cast<uint8_t>(g & 0xFF),
-                              static_cast<uint8_t>(b & 0xFF));
-}
-
 PfdFrame PfdFrame::Of(const DisplaySurface& s) {
   return Of(s, kPfdCanvasWidth, kPfdCanvasHeight, kPfdCentreX, kPfdCentreY);
 }
@@ -159,9 +155,9 @@ PfdResources::PfdResources(const PfdFrame& f)
       amber(gfx::Color(palette::kAmber)),
       red(gfx::Color(palette::kRed)),
       black(gfx::Color(palette::kBlack)),
-      sky(gfx::Color(PfdConfiguredColour(pfd_sky_color_r, pfd_sky_color_g, pfd_sky_color_b))),
-      ground(gfx::Color(PfdConfiguredColour(pfd_gnd_color_r, pfd_gnd_color_g, pfd_gnd_color_b))),
-      tape(gfx::Color(PfdConfiguredColour(pfd_tape_color_r, pfd_tape_color_g, pfd_tape_color_b))),
+      sky(gfx::Color(ConfiguredColour(pfd_sky_color_r, pfd_sky_color_g, pfd_sky_color_b))),
+      ground(gfx::Color(ConfiguredColour(pfd_gnd_color_r, pfd_gnd_color_g, pfd_gnd_color_b))),
+      tape(gfx::Color(ConfiguredColour(pfd_tape_color_r, pfd_tape_color_g, pfd_tape_color_b))),
       canvas9(PixelFont(kFamily, 9)),
       canvas13(PixelFont(kFamily, 13)),
       canvas15(PixelFont(kFamily, 15)),

@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "frame/display_surface.h"
+#include "frame/int_conversion.h"
 #include "platform/gfx/gfx.h"
 
 // Paints the whole display on a graphics object whose transform the paint entry left alone.
@@ -52,8 +53,29 @@ struct PfdFrame {
   gfx::PointF Fine(double x, double y) const { return gfx::PointF(FineX(x), FineY(y)); }
 };
 
+// The altitude scale's positions from alt + half_scale down to alt - half_scale, each given to
+// visit(a, whole_feet). Each position keeps the fraction of the altitude, so ticks sit a whole number
+// of feet from the aircraft; the step grows to 5, 10 and 50 ft as the walk meets their multiples.
+template <typename Visit>
+void WalkAltitudeScale(double alt_ft, double half_scale_ft, Visit&& visit) {
+  // The walk of 1000 ft takes at most 4 + 1 + 4 + 20 positions; far beyond that the altitude is too
+  // large for a foot to change it, and the walk stops.
+  constexpr int32_t kMaxPositions = 1001;
+  constexpr double kStepFt[] = {1.0, 5.0, 10.0, 50.0};
+  double a = alt_ft + half_scale_ft;
+  int32_t level = 0;
+  for (int32_t i = 0; i < kMaxPositions && a >= alt_ft - half_scale_ft; ++i) {
+    const int32_t n = TruncToI32(a);
+    visit(a, n);
+    if (level < 1 && n % 5 == 0) level = 1;
+    if (level < 2 && n % 10 == 0) level = 2;
+    if (level < 3 && n % 50 == 0) level = 3;
+    a -= kStepFt[level];
+  }
+}
+
 // Everything one paint draws with, made at its start and gone at its end. Colours: the display
-// palette (draw_helpers.h) and the three configured ones.
+// palette (draw_helpers.h) and the three configured ones (ConfiguredColour).
 struct PfdResources {
   explicit PfdResources(const PfdFrame& f);
   PfdResources(const PfdResources&) = delete;
@@ -97,9 +119,6 @@ struct PfdResources {
   gfx::GraphicsPath attitude_clip;  // canvas units
   gfx::GraphicsPath ladder_clip;
 };
-
-// A configured colour (sky, ground, tape): opaque, from the low 8 bits of each component.
-gfx::ARGB PfdConfiguredColour(int32_t r, int32_t g, int32_t b);
 
 // Fine-frame drawing: coordinates in canvas units, placed by PfdFrame::Fine.
 void FineLine(gfx::Graphics* g, const PfdFrame& f, const gfx::Pen* pen, double x1, double y1, double x2, double y2);

@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "displays/attitude_state.h"
 #include "displays/displays_globals.h"
+#include "displays/eadi_speed_tape.h"
 #include "displays/pfd_frame.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
@@ -31,19 +32,6 @@ constexpr int32_t kDashSpacing = 8;
 constexpr int32_t kFarLimitDashes = 30;   // also the minimum bar's dash count
 constexpr double kTrendLimit = 92.0;      // the arrow stays on the tape
 constexpr double kMachShortLimit = 999.5;  // x 1000: the short Mach form would print four digits
-constexpr char kThreeHundred[] = "757 - 300";
-
-struct PlacardRow {
-  double from_deg;  // the first row whose bound the angle reaches
-  int32_t kt_300;
-  int32_t kt_other;
-};
-constexpr PlacardRow kPlacards[] = {
-    {29.99, 168, 162}, {24.99, 190, 190}, {19.99, 205, 195}, {14.99, 215, 210}, {4.99, 225, 220},
-};
-constexpr int32_t kFirstStageKt300 = 245;
-constexpr int32_t kFirstStageKtOther = 240;
-constexpr int32_t kFlapsUpKt = 999;
 
 double SpeedY(double kt) { return -(kt - ias) * kSpeedUnitsPerKt; }
 
@@ -68,7 +56,7 @@ void DrawScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
 void DrawSpeedLimits(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   double limit = ReadTokenVar63() / 128.0;
   if (gear1_pos > kGearDownPos) limit = std::min(kGearDownLimitKt, limit);
-  const double m = std::min(static_cast<double>(PfdPlacardSpeed(ReadFlapsAngle(), aircraft_model)), limit);
+  const double m = std::min(static_cast<double>(FlapPlacardSpeed(ReadFlapsAngle(), aircraft_model)), limit);
   if (std::fabs(m - ias) < kLimitRangeKt) {
     const int32_t yt = TruncToI32(SpeedY(m));
     int32_t dashes = TruncToI32((ias + static_cast<double>(kHalfScaleKt) - m) * 0.25);
@@ -156,15 +144,6 @@ void DrawReadout(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
 }
 
 }  // namespace
-
-int32_t PfdPlacardSpeed(double flap_angle_deg, std::string_view model) {
-  const bool dash_300 = model == kThreeHundred;
-  for (const PlacardRow& row : kPlacards) {
-    if (flap_angle_deg >= row.from_deg) return dash_300 ? row.kt_300 : row.kt_other;
-  }
-  if (flap_angle_deg > 0.0) return dash_300 ? kFirstStageKt300 : kFirstStageKtOther;
-  return kFlapsUpKt;
-}
 
 void DrawPfdSpeedTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   f.SetFine(g);

@@ -8,10 +8,5 @@
 // Writes pfd_ias_hist, pfd_ias_trend and v1 := vr while v1 is 0.
 #pragma once
 
-#include <cstdint>
-#include <string_view>
 
 inline constexpr double kSpeedUnitsPerKt = 1.55;
-
-// The flap placard speed (kt) for a flap angle (degrees) on the airframe; 999 with the flaps up.
-int32_t PfdPlacardSpeed(double flap_angle_deg, std::string_view model);

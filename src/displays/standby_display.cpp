@@ -39,9 +39,6 @@ constexpr int32_t kSpeedFloorKt = 30;
 constexpr int64_t kSpeedHalfScaleKt = 70;
 constexpr double kAltUnitsPerFt = 0.1;
 constexpr double kAltHalfScaleFt = 500.0;
-// The walk over 1000 ft takes at most 4 + 1 + 4 + 20 positions; far beyond that an altitude is too
-// large for a foot to change it, and the walk stops there.
-constexpr int32_t kMaxScalePositions = 1001;
 constexpr double kHdgUnitsPerDeg = 1.9;
 constexpr int64_t kHdgHalfScaleDeg = 55;
 constexpr double kRadioShownToFt = 2500.0;
@@ -94,10 +91,6 @@ int32_t DigitAt(const char* text, int32_t index) {
 
 int32_t Wrap10(int32_t d) { return ((d % 10) + 10) % 10; }
 
-void FineFill(gfx::Graphics* g, const gfx::Brush* brush, std::initializer_list<PointF> points) {
-  g->FillPolygon(brush, points.begin(), static_cast<gfx::INT>(points.size()));
-}
-
 void FineChar(gfx::Graphics* g, const PfdFrame& f, const gfx::Font* font, const StandbyResources& r, double x,
               double y, const char* c) {
   const PointF p = f.Fine(x, y);
@@ -123,8 +116,8 @@ void DrawSkyAndGround(gfx::Graphics* g, const PfdFrame& f, const StandbyResource
   FineClipRect(g, f, -30, -35, 60, 70);
   f.SetFine(g, plane_bank);
   // Both reach past the clip at every bank; the clip alone shapes the sphere.
-  FineFill(g, &r.sky, {f.Fine(-147, -146), f.Fine(53, -46), f.Fine(53, yh), f.Fine(-147, yh), f.Fine(-147, -146)});
-  FineFill(g, &r.ground, {f.Fine(-147, yh), f.Fine(53, yh), f.Fine(53, 54), f.Fine(-147, 54), f.Fine(-147, yh)});
+  FillPolygon(g, &r.sky, {f.Fine(-147, -146), f.Fine(53, -46), f.Fine(53, yh), f.Fine(-147, yh), f.Fine(-147, -146)});
+  FillPolygon(g, &r.ground, {f.Fine(-147, yh), f.Fine(53, yh), f.Fine(53, 54), f.Fine(-147, 54), f.Fine(-147, yh)});
   g->ResetClip();
 }
 
@@ -235,32 +228,21 @@ void DrawSpeedDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& 
 }
 
 void DrawAltitudeScale(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& r) {
-  // Each position keeps the fraction of the altitude; the step grows to 5, 10 and 50 ft as the walk
-  // meets their multiples.
-  double a = plane_alt + kAltHalfScaleFt;
-  int32_t level = 0;
-  for (int32_t i = 0; i < kMaxScalePositions && a >= plane_alt - kAltHalfScaleFt; ++i) {
-    const int32_t n = TruncToI32(a);
-    if (n % 100 == 0) {
-      const double y = (plane_alt - a) * kAltUnitsPerFt;
-      if (n % 200 == 0) {
-        const double hundreds = std::trunc(a / 100.0) * 100.0;
-        const PointF at = f.Fine(hundreds == 0.0 ? 40.0 : 32.0, y - 5.0);
-        if (hundreds == 0.0) {
-          DrawTextAt(g, &r.alt_label7, &r.white, at.X, at.Y, "000");
-        } else {
-          DrawTextAt(g, &r.alt_label7, &r.white, at.X, at.Y, "%5.0f", hundreds);
-        }
-      } else {
-        FineLine(g, f, &r.thin_fine, 30, y, 35, y);
-      }
+  WalkAltitudeScale(plane_alt, kAltHalfScaleFt, [&](double a, int32_t n) {
+    if (n % 100 != 0) return;
+    const double y = (plane_alt - a) * kAltUnitsPerFt;
+    if (n % 200 != 0) {
+      FineLine(g, f, &r.thin_fine, 30, y, 35, y);
+      return;
     }
-    if (level < 1 && n % 5 == 0) level = 1;
-    if (level < 2 && n % 10 == 0) level = 2;
-    if (level < 3 && n % 50 == 0) level = 3;
-    static constexpr double kStepFt[] = {1.0, 5.0, 10.0, 50.0};
-    a -= kStepFt[level];
-  }
+    const double hundreds = std::trunc(a / 100.0) * 100.0;
+    const PointF at = f.Fine(hundreds == 0.0 ? 40.0 : 32.0, y - 5.0);
+    if (hundreds == 0.0) {
+      DrawTextAt(g, &r.alt_label7, &r.white, at.X, at.Y, "000");
+    } else {
+      DrawTextAt(g, &r.alt_label7, &r.white, at.X, at.Y, "%5.0f", hundreds);
+    }
+  });
 }
 
 void DrawAltitudeTape(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& r) {
@@ -290,7 +272,7 @@ void DrawAltitudeDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResource
 void DrawHeadingScale(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& r) {
   f.SetFine(g);
   FineClipRect(g, f, -30, 30, 60, 20);
-  FineFill(g, &r.white, {f.Fine(0, 35), f.Fine(-2, 28), f.Fine(2, 28)});
+  FillPolygon(g, &r.white, {f.Fine(0, 35), f.Fine(-2, 28), f.Fine(2, 28)});
   // Whole degrees unwrapped around the heading, so the difference runs through north; labels wrap.
   const int64_t h0 = TruncToI32(plane_hdg_mag);
   for (int64_t i = h0 - kHdgHalfScaleDeg; i <= h0 + kHdgHalfScaleDeg; ++i) {

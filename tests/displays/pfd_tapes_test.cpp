@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "displays/display_fixtures.h"
+#include "displays/eadi_speed_tape.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "frame/geodesy.h"
@@ -20,7 +21,7 @@ using gfx::OpKind;
 TEST(PfdPlacard, FirstRowWhoseBoundTheAngleReaches) {
   for (const auto& [deg, model, kt] : {std::tuple{30.0, "757 - 300", 168}, {4.99, "757 - 300", 225},
                                        {4.98, "757 - 300", 245}, {4.98, "757 - 200", 240}, {0.0, "757 - 300", 999}}) {
-    EXPECT_EQ(PfdPlacardSpeed(deg, model), kt) << deg << model;
+    EXPECT_EQ(FlapPlacardSpeed(deg, model), kt) << deg << model;
   }
 }
 
