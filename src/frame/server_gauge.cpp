@@ -23,6 +23,7 @@
 #include "frame/named_vars.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
+#include "frame/sim_access.h"
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
@@ -58,9 +59,7 @@ bool WindowShown(uint32_t ident) { return host::IsPanelWindowVisible(ident) != 0
 
 // The simulator's aircraft title, lower-cased byte by byte (ASCII letters only).
 void ReadAircraftTitle() {
-  const char* title = nullptr;
-  host::ExecuteExpression("(A:TITLE,string)", nullptr, nullptr, &title);
-  aircraft = (title != nullptr) ? title : "";
+  aircraft = sim::ExpressionText("(A:TITLE,string)");
   for (char& c : aircraft) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
