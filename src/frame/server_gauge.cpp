@@ -163,24 +163,14 @@ void ServerConnectToWindow() {
 
 // Clears the hydraulic-failure bits this module set in the simulator, on a link of its own.
 void ClearHydraulicFailures() {
-  fsuipc_open_ok = FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer) ? 1 : 0;
-  if (fsuipc_open_ok == 0) {
-    // A failed open may be the "already open" case; closing ends that stale link, as the other
-    // users do, so the next user can open again.
-    FsuipcClose();
+  if (hyd_fail_l_sent != 1 && hyd_fail_r_sent != 1 && hyd_fail_c_sent != 1) {
+    if (FsuipcOpenShared()) FsuipcClose();
     return;
   }
-  if (hyd_fail_l_sent == 1 || hyd_fail_r_sent == 1 || hyd_fail_c_sent == 1) {
-    const uint8_t zero = 0;
-    FsuipcWrite(0x32F8, 1, &zero, &fsuipc_result);
-    FsuipcProcess(&fsuipc_result);
-    FsuipcClose();
-    FsuipcClear32F8();
-    hyd_fail_l_sent = hyd_fail_r_sent = hyd_fail_c_sent = 0;
-    FsuipcClear32F8();
-  } else {
-    FsuipcClose();
-  }
+  if (!FsuipcWriteByte(0x32F8, 0)) return;
+  FsuipcClear32F8();
+  hyd_fail_l_sent = hyd_fail_r_sent = hyd_fail_c_sent = 0;
+  FsuipcClear32F8();
 }
 
 void ServerDisconnect() {
