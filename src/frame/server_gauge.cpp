@@ -27,6 +27,7 @@
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
+#include "platform/paths.h"
 #include "state/aircraft_id.h"
 #include "state/config_file.h"
 #include "state/initial_panel_state.h"
@@ -60,9 +61,7 @@ bool WindowShown(uint32_t ident) { return host::IsPanelWindowVisible(ident) != 0
 // The simulator's aircraft title, lower-cased byte by byte (ASCII letters only).
 void ReadAircraftTitle() {
   aircraft = sim::ExpressionText("(A:TITLE,string)");
-  for (char& c : aircraft) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : aircraft) c = platform::LowerAscii(c);
   ApplyFreighterTitleRuleOnFirstTitle();
 }
 
