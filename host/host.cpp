@@ -15,9 +15,11 @@ namespace simhost {
 namespace {
 Host* g_current = nullptr;
 
-// Stand-in window handles: the module only tests them for null and hands them back.
+// Stand-in handles (windows, the SimConnect session): the module only tests them for null and hands
+// them back.
 char g_fs98main_window;
 char g_uipcmain_window;
+char g_simconnect_session;
 }  // namespace
 
 // Out-of-range and fractional values are cut the way a 32-bit simulator variable would hold them.
@@ -124,12 +126,7 @@ struct ServiceSlots {
     if (h.key_handler_ == handler) h.key_handler_ = nullptr;
     return 1;
   }
-  template <int kSlot>
-  static void ElementService(gauge::ElementHeader* element, void*) {
-    Host& h = H();
-    ++h.element_service_calls_[kSlot];
-    h.last_element_arg_ = element;
-  }
+  static void ElementService(gauge::ElementHeader*, void*) {}
   static uint32_t GetCurrentDirectory(uint32_t capacity, char* buffer) {
     const std::string& d = H().current_directory_;
     if (capacity == 0 || d.size() + 1 > capacity) return static_cast<uint32_t>(d.size() + 1);
@@ -162,19 +159,14 @@ struct ServiceSlots {
     return h.fsuipc_.Process(reinterpret_cast<uint8_t*>(lparam), wparam, h.frame_);
   }
   static int32_t SimConnectOpen(void** handle, const char*) {
-    Host& h = H();
-    ++h.simconnect_opens_;
-    *handle = &h.simconnect_opens_;
+    *handle = &g_simconnect_session;
     return 0;
   }
   static int32_t SimConnectClose(void*) {
     ++H().simconnect_closes_;
     return 0;
   }
-  static int32_t SimConnectFlightPlanLoad(void*, const char* path) {
-    H().flight_plan_loads_.push_back(path != nullptr ? path : "");
-    return 0;
-  }
+  static int32_t SimConnectFlightPlanLoad(void*, const char*) { return 0; }
   static int32_t SoundDeviceCreate(void** device) {
     Host& h = H();
     if (h.sound_device_fails_) {
@@ -208,13 +200,13 @@ Host::Host() {
   shown_windows_.insert(0);
   auto& s = table_.slot;
   s[host::kIsPanelWindowVisible] = AsSlot(&ServiceSlots::IsPanelWindowVisible);
-  s[host::kElementQuery] = AsSlot(&ServiceSlots::ElementService<host::kElementQuery>);
-  s[host::kElementInstall] = AsSlot(&ServiceSlots::ElementService<host::kElementInstall>);
-  s[host::kElementInitialize] = AsSlot(&ServiceSlots::ElementService<host::kElementInitialize>);
-  s[host::kElementUpdate] = AsSlot(&ServiceSlots::ElementService<host::kElementUpdate>);
-  s[host::kElementGenerate] = AsSlot(&ServiceSlots::ElementService<host::kElementGenerate>);
-  s[host::kElementDraw] = AsSlot(&ServiceSlots::ElementService<host::kElementDraw>);
-  s[host::kElementKill] = AsSlot(&ServiceSlots::ElementService<host::kElementKill>);
+  s[host::kElementQuery] = AsSlot(&ServiceSlots::ElementService);
+  s[host::kElementInstall] = AsSlot(&ServiceSlots::ElementService);
+  s[host::kElementInitialize] = AsSlot(&ServiceSlots::ElementService);
+  s[host::kElementUpdate] = AsSlot(&ServiceSlots::ElementService);
+  s[host::kElementGenerate] = AsSlot(&ServiceSlots::ElementService);
+  s[host::kElementDraw] = AsSlot(&ServiceSlots::ElementService);
+  s[host::kElementKill] = AsSlot(&ServiceSlots::ElementService);
   s[host::kTogglePanelWindow] = AsSlot(&ServiceSlots::TogglePanelWindow);
   s[host::kTriggerKeyEvent] = AsSlot(&ServiceSlots::TriggerKeyEvent);
   s[host::kQueryModuleInterface] = AsSlot(&ServiceSlots::QueryModuleInterface);
@@ -349,11 +341,6 @@ void Host::DrainKeyEvents() {
     if (key_handler_ != nullptr) key_handler_(id, value, key_handler_user_);
   }
   draining_ = false;
-}
-
-int Host::element_service_calls(int slot) const {
-  auto it = element_service_calls_.find(slot);
-  return it == element_service_calls_.end() ? 0 : it->second;
 }
 
 const gauge::GaugeHeader* Host::FindTemplate(gauge::LinkageRecord* linkage, const std::string& name) {

@@ -98,13 +98,8 @@ class Host {
   // Delivers a simulator key event to the module's handler (as the pilot's input would).
   void SendKeyEvent(uint32_t event_id, uint32_t value);
 
-  // Element services 24..31: how often each was called and with which element last.
-  int element_service_calls(int slot) const;
-  gauge::ElementHeader* last_element_service_arg() const { return last_element_arg_; }
-
   // Extension services.
   void set_current_directory(const std::string& dir) { current_directory_ = dir; }
-  const std::string& current_directory() const { return current_directory_; }
   void set_app_data_folder(const std::string& dir) { app_data_folder_ = dir; }
   void set_system_time(const host::SystemTime& t) { system_time_ = t; fixed_time_ = true; }
   void set_sound_device_fails(bool fails) { sound_device_fails_ = fails; }
@@ -113,9 +108,7 @@ class Host {
   // What the module's sound device played: its log and the mixed track of the run.
   SoundMixdown& sound() { return sound_; }
   const SoundMixdown& sound() const { return sound_; }
-  int simconnect_opens() const { return simconnect_opens_; }
   int simconnect_closes() const { return simconnect_closes_; }
-  const std::vector<std::string>& flight_plan_loads() const { return flight_plan_loads_; }
 
   // The FSUIPC server (present by default) and the TCAS module (off by default) the module may find.
   FsuipcServer& fsuipc() { return fsuipc_; }
@@ -188,9 +181,6 @@ class Host {
   void* key_handler_user_ = nullptr;
   int key_handler_register_calls_ = 0;
 
-  std::map<int, int> element_service_calls_;
-  gauge::ElementHeader* last_element_arg_ = nullptr;
-
   std::string current_directory_;
   std::string app_data_folder_;
   host::SystemTime system_time_{};
@@ -199,9 +189,7 @@ class Host {
   int sound_devices_created_ = 0;
   int sound_devices_released_ = 0;
   SoundMixdown sound_;
-  int simconnect_opens_ = 0;
   int simconnect_closes_ = 0;
-  std::vector<std::string> flight_plan_loads_;
   FsuipcServer fsuipc_;
   TcasServer tcas_;
 

@@ -13,7 +13,6 @@
 #include "frame/readers_systems.h"
 #include "frame/sim_access.h"
 #include "frame/tick_globals.h"
-#include "platform/host_api.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
 
@@ -26,11 +25,7 @@ constexpr double kLandingLineBelowFt = 20.0;
 constexpr double kSpoilerDeployed = 1000.0;
 
 // The NAV 1 receiver's station as the simulator reports it.
-const char* TunedNavIdent() {
-  const char* ident = nullptr;
-  host::ExecuteExpression("(A:NAV IDENT:1,string)", nullptr, nullptr, &ident);
-  return ident != nullptr ? ident : "";
-}
+const char* TunedNavIdent() { return sim::ExpressionText("(A:NAV IDENT:1,string)"); }
 double TunedNavFrequency() { return sim::ExpressionF64("(A:NAV ACTIVE FREQUENCY:1,MHz)"); }
 
 void WriteRouteListing() {

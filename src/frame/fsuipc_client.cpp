@@ -56,20 +56,6 @@ uint32_t* Sink(uint32_t* error) {
   return error != nullptr ? error : &unused;
 }
 
-// Opens the link on the shared buffer; a failed open closes it too, so that a stale link (the
-// "already open" case) does not make every later user fail.
-bool OpenShared() {
-  fsuipc_open_ok = FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer) ? 1 : 0;
-  if (fsuipc_open_ok == 0) FsuipcClose();
-  return fsuipc_open_ok != 0;
-}
-
-void WriteOneByte(uint32_t offset, uint8_t value) {
-  FsuipcWrite(offset, 1, &value, &fsuipc_result);
-  FsuipcProcess(&fsuipc_result);
-  FsuipcClose();
-}
-
 // Walks the answered entries and copies each read's data to its destination. The walk stays inside
 // the entries that were sent, whatever the server left in the buffer.
 void DeliverReads(uint32_t end) {
@@ -243,8 +229,24 @@ void FsuipcClose() {
   link.destination_cnt = 0;
 }
 
+bool FsuipcOpenShared() {
+  fsuipc_open_ok = FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer) ? 1 : 0;
+  // A failed open may be the "already open" case: closing ends that stale link, so that it does not
+  // make every later user fail.
+  if (fsuipc_open_ok == 0) FsuipcClose();
+  return fsuipc_open_ok != 0;
+}
+
+bool FsuipcWriteByte(uint32_t offset, uint8_t value) {
+  if (!FsuipcOpenShared()) return false;
+  FsuipcWrite(offset, 1, &value, &fsuipc_result);
+  FsuipcProcess(&fsuipc_result);
+  FsuipcClose();
+  return true;
+}
+
 void PollFsuipcState() {
-  if (!OpenShared()) return;
+  if (!FsuipcOpenShared()) return;
   uint8_t state = 0;
   uint16_t pause = 0, b24 = 0, w5dc = 0;
   IpcRead(kOffsetPollState, sizeof state, &state, &fsuipc_result);
@@ -266,18 +268,12 @@ void PollFsuipcState() {
   }
 }
 
-void FsuipcSet32F8() {
-  if (OpenShared()) WriteOneByte(kOffsetHydFailures, 7);
-}
+void FsuipcSet32F8() { FsuipcWriteByte(kOffsetHydFailures, 7); }
 
-void FsuipcClear32F8() {
-  if (OpenShared()) WriteOneByte(kOffsetHydFailures, 0);
-}
+void FsuipcClear32F8() { FsuipcWriteByte(kOffsetHydFailures, 0); }
 
 void FsuipcClear310A() {
-  if (!OpenShared()) return;
-  WriteOneByte(kOffsetThrottleDisconnect, 0);
-  thr_disc_set = 0;
+  if (FsuipcWriteByte(kOffsetThrottleDisconnect, 0)) thr_disc_set = 0;
 }
 
 void ResetFsuipcClient() {

@@ -58,6 +58,13 @@ bool FsuipcProcess(uint32_t* error);
 // Forgets the window and the buffer.
 void FsuipcClose();
 
+// Opens the link on the shared buffer (fsuipc_open_ok and fsuipc_result record the outcome); a
+// failed open also closes the link.
+bool FsuipcOpenShared();
+// One byte through a link of its own on the shared buffer: open, write, send, close. False when the
+// link did not open.
+bool FsuipcWriteByte(uint32_t offset, uint8_t value);
+
 // The simulator-state poll of the systems publisher.
 void PollFsuipcState();
 // Sets (7) or clears (0) the hydraulic-failure bits of offset 0x32F8.

@@ -22,15 +22,21 @@ namespace {
 // points; the arc functions would then give NaN.
 double ClampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
 
+// The unsigned angle between two headings, 0..180, untruncated.
+double HeadingGap(double h1, double h2) {
+  double diff = h2 > h1 ? h2 - h1 : h1 - h2;
+  if (diff > 180.0) diff = 360.0 - diff;
+  return diff;
+}
+
+// h1 lies clockwise of h2 by up to 180 degrees.
+bool ClockwiseOf(double h1, double h2) { return (h1 > h2 && h1 - h2 <= 180.0) || (h2 > h1 && h2 - h1 > 180.0); }
+
 // Shared by the map-point helpers: the unsigned angle between heading and bearing, and whether the
 // bearing lies anticlockwise of the heading (0 < d <= 180 to the left).
 void HeadingBearingAngle(double heading, double bearing, double* d, bool* left) {
-  double diff = bearing > heading ? bearing - heading : heading - bearing;
-  if (diff > 180.0) diff = 360.0 - diff;
-  *d = diff;
-  bool heading_clockwise = (heading > bearing && heading - bearing <= 180.0) ||
-                           (bearing > heading && bearing - heading > 180.0);
-  *left = heading_clockwise && diff > 0.0;
+  *d = HeadingGap(heading, bearing);
+  *left = ClockwiseOf(heading, bearing) && *d > 0.0;
 }
 
 // The one distance formula, shared so that CalcDistNm and CalcDistBrg agree to the last bit.
@@ -127,17 +133,11 @@ int32_t CalcGreatCircle(double lat1, double lon1, double crs1_deg, double lat2, 
   return 0;
 }
 
-int32_t CalcHeadingDiff(double h1_deg, double h2_deg) {
-  double d = h2_deg > h1_deg ? h2_deg - h1_deg : h1_deg - h2_deg;
-  if (d > 180.0) d = 360.0 - d;
-  return TruncToI32(d);
-}
+int32_t CalcHeadingDiff(double h1_deg, double h2_deg) { return TruncToI32(HeadingGap(h1_deg, h2_deg)); }
 
 void CalcTurnDirAndAngle(double h1_deg, double h2_deg, int32_t* dir, int32_t* angle_deg) {
   *angle_deg = CalcHeadingDiff(h1_deg, h2_deg);
-  bool h1_clockwise = (h1_deg > h2_deg && h1_deg - h2_deg <= 180.0) ||
-                      (h2_deg > h1_deg && h2_deg - h1_deg > 180.0);
-  *dir = h1_clockwise ? 1 : 2;
+  *dir = ClockwiseOf(h1_deg, h2_deg) ? 1 : 2;
 }
 
 void CalcMapPoint(double heading_deg, double bearing_deg, double centre_x, double centre_y,

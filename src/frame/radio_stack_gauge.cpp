@@ -51,19 +51,6 @@ void PreDraw(gauge::GaugeHeader* g) {
   }
 }
 
-// One byte through FSUIPC on a link of its own. A failed open may be the "already open" case of a
-// stale link: closing it lets the next user open again.
-void WriteFsuipcByte(uint32_t offset, uint8_t value) {
-  fsuipc_open_ok = FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer) ? 1 : 0;
-  if (fsuipc_open_ok == 0) {
-    FsuipcClose();
-    return;
-  }
-  FsuipcWrite(offset, 1, &value, &fsuipc_result);
-  FsuipcProcess(&fsuipc_result);
-  FsuipcClose();
-}
-
 const char* AdfPrefix(double khz) { return std::isless(khz, 1000.0) ? "0" : ""; }
 
 }  // namespace
@@ -110,13 +97,13 @@ int32_t XpdrModeKnobClick(const gauge::PixelPoint*, uint32_t mouse_flags) {
     ++xpdr_mode;
   }
   NV_SET(xpdr_mode, xpdr_mode == 0 ? 0.0 : 1.0);
-  WriteFsuipcByte(kFsuipcXpdrStandby, xpdr_mode == 0 ? 1 : 0);
+  FsuipcWriteByte(kFsuipcXpdrStandby, xpdr_mode == 0 ? 1 : 0);
   sound_event_code = 2;
   return 0;
 }
 
 void PressXpdrIdent() {
-  WriteFsuipcByte(kFsuipcXpdrIdent, 1);
+  FsuipcWriteByte(kFsuipcXpdrIdent, 1);
   NV_SET(xpdr_ident, 1.0);
   xpdr_ident_timer = kIdentTicks;
 }

@@ -23,9 +23,11 @@
 #include "frame/named_vars.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
+#include "frame/sim_access.h"
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
+#include "platform/paths.h"
 #include "state/aircraft_id.h"
 #include "state/config_file.h"
 #include "state/initial_panel_state.h"
@@ -58,12 +60,8 @@ bool WindowShown(uint32_t ident) { return host::IsPanelWindowVisible(ident) != 0
 
 // The simulator's aircraft title, lower-cased byte by byte (ASCII letters only).
 void ReadAircraftTitle() {
-  const char* title = nullptr;
-  host::ExecuteExpression("(A:TITLE,string)", nullptr, nullptr, &title);
-  aircraft = (title != nullptr) ? title : "";
-  for (char& c : aircraft) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  aircraft = sim::ExpressionText("(A:TITLE,string)");
+  for (char& c : aircraft) c = platform::LowerAscii(c);
   ApplyFreighterTitleRuleOnFirstTitle();
 }
 
@@ -164,24 +162,14 @@ void ServerConnectToWindow() {
 
 // Clears the hydraulic-failure bits this module set in the simulator, on a link of its own.
 void ClearHydraulicFailures() {
-  fsuipc_open_ok = FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer) ? 1 : 0;
-  if (fsuipc_open_ok == 0) {
-    // A failed open may be the "already open" case; closing ends that stale link, as the other
-    // users do, so the next user can open again.
-    FsuipcClose();
+  if (hyd_fail_l_sent != 1 && hyd_fail_r_sent != 1 && hyd_fail_c_sent != 1) {
+    if (FsuipcOpenShared()) FsuipcClose();
     return;
   }
-  if (hyd_fail_l_sent == 1 || hyd_fail_r_sent == 1 || hyd_fail_c_sent == 1) {
-    const uint8_t zero = 0;
-    FsuipcWrite(0x32F8, 1, &zero, &fsuipc_result);
-    FsuipcProcess(&fsuipc_result);
-    FsuipcClose();
-    FsuipcClear32F8();
-    hyd_fail_l_sent = hyd_fail_r_sent = hyd_fail_c_sent = 0;
-    FsuipcClear32F8();
-  } else {
-    FsuipcClose();
-  }
+  if (!FsuipcWriteByte(0x32F8, 0)) return;
+  FsuipcClear32F8();
+  hyd_fail_l_sent = hyd_fail_r_sent = hyd_fail_c_sent = 0;
+  FsuipcClear32F8();
 }
 
 void ServerDisconnect() {

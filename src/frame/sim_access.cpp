@@ -45,10 +45,7 @@ int32_t TokenRawI32(uint32_t id) { return static_cast<int32_t>(TokenWord(id)); }
 uint32_t TokenWord(uint32_t id) { return FirstWord(ReadTokenRecord(id)); }
 
 std::string TokenText(uint32_t id) {
-  gauge::TokenVar tv{};  // a host that writes nothing leaves the pointer null
-  tv.id = id;
-  host::ReadToken(&tv);
-  const char* s = tv.value.s;
+  const char* s = ReadTokenRecord(id).value.s;  // a host that writes nothing leaves it null
   return s == nullptr ? std::string() : std::string(s, strnlen(s, kTokenTextMax));
 }
 
@@ -62,6 +59,12 @@ int32_t ExpressionI32(const char* text) {
   int32_t result = 0;
   host::ExecuteExpression(text, nullptr, &result, nullptr);
   return result;
+}
+
+const char* ExpressionText(const char* text) {
+  const char* result = nullptr;
+  host::ExecuteExpression(text, nullptr, nullptr, &result);
+  return result != nullptr ? result : "";
 }
 
 }  // namespace sim

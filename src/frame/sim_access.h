@@ -42,5 +42,7 @@ std::string TokenText(uint32_t id);
 // One evaluation with a single result pointer, the result zeroed beforehand.
 double ExpressionF64(const char* text);
 int32_t ExpressionI32(const char* text);
+// A string evaluation's text ("" when the host gives none); valid until the next string evaluation.
+const char* ExpressionText(const char* text);
 
 }  // namespace sim

@@ -1,6 +1,5 @@
 #include "frame/tick_route.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "afds/afds_globals.h"
@@ -177,9 +176,7 @@ void StepEarlyTurnSequencing() {
 
   // The active waypoint has fallen more than 90 degrees off the leg: the turn onto the next leg
   // began before the waypoint, so the waypoint counts as passed.
-  double d = std::fabs(active_wpt_brg - rel_leg_course);
-  if (d > 180.0) d = 360.0 - d;
-  if (TruncToI32(d) <= 90) return;
+  if (CalcHeadingDiff(active_wpt_brg, rel_leg_course) <= 90) return;
   dist_to_active_wpt = kSequenceNow;
   vnav_cruise = 0;
   vnav_des_active = 0;

@@ -148,6 +148,14 @@ void StepApuRunDelayAndStartSwitch() {
   });
 }
 
+// A switch the simulator turned on or off (token 14 reads exactly 1 or 0) follows it.
+void FollowSimLandingLight(int32_t& light, double sim_lights, int32_t which) {
+  if ((light == 1 && sim_lights == 0.0) || (light == 0 && sim_lights == 1.0)) {
+    light = 1 - light;
+    UpdateLandingLightVars(which);
+  }
+}
+
 }  // namespace
 
 void StepHydraulicPressures() {
@@ -203,22 +211,9 @@ void StepLandingLightFollowUp() {
     ldg_light_clicked = 0;
     return;
   }
-  if (wingldglt == 1 && ReadTokenVar14() == 0.0) {
-    wingldglt = 0;
-    UpdateLandingLightVars(1);
-  }
-  if (wingldglt == 0 && ReadTokenVar14() == 1.0) {
-    wingldglt = 1;
-    UpdateLandingLightVars(1);
-  }
-  if (noseldglt == 1 && ReadTokenVar14() == 0.0) {
-    noseldglt = 0;
-    UpdateLandingLightVars(2);
-  }
-  if (noseldglt == 0 && ReadTokenVar14() == 1.0) {
-    noseldglt = 1;
-    UpdateLandingLightVars(2);
-  }
+  const double sim_lights = ReadTokenVar14();
+  FollowSimLandingLight(wingldglt, sim_lights, 1);
+  FollowSimLandingLight(noseldglt, sim_lights, 2);
 }
 
 void StepSoundDelays() {

@@ -4,11 +4,7 @@
 
 namespace directsound {
 
-int32_t DirectSound8::SetCooperativeLevel(void* window, uint32_t level) {
-  window_ = window;
-  level_ = level;
-  return kOk;
-}
+int32_t DirectSound8::SetCooperativeLevel(void*, uint32_t) { return kOk; }
 
 int32_t DirectSound8::CreateSoundBuffer(const BufferDescription* desc, DirectSoundBuffer** buffer, void* outer) {
   if (buffer == nullptr) return kErrInvalidParam;

@@ -22,6 +22,7 @@ class DirectSound8 {
   DirectSound8(const DirectSound8&) = delete;
   DirectSound8& operator=(const DirectSound8&) = delete;
 
+  // The stand-in mixes for the host whatever the level: it only accepts the call.
   int32_t SetCooperativeLevel(void* window, uint32_t level);
   // A secondary buffer of desc->buffer_bytes (kBufferBytesMin .. kBufferBytesMax) in a playable
   // format (IsPlayableFormat), empty (silence), stopped, at full volume; outer must be null. On
@@ -33,14 +34,10 @@ class DirectSound8 {
 
   void* host_device() const { return host_device_; }
   Mixer& mixer() { return mixer_; }
-  void* window() const { return window_; }
-  uint32_t cooperative_level() const { return level_; }
 
  private:
   ~DirectSound8() = default;
   void* host_device_;
-  void* window_ = nullptr;
-  uint32_t level_ = 0;
   Mixer mixer_;
 };
 

@@ -15,14 +15,14 @@ namespace win32 {
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+using platform::LowerAscii;
 
 // Iterative glob with one backtrack point: after a '*', a mismatch retries one character further on.
 bool Glob(std::string_view p, std::string_view n) {
   size_t pi = 0, ni = 0;
   size_t star = std::string_view::npos, resume = 0;
   while (ni < n.size()) {
-    if (pi < p.size() && (p[pi] == '?' || (p[pi] != '*' && Lower(p[pi]) == Lower(n[ni])))) {
+    if (pi < p.size() && (p[pi] == '?' || (p[pi] != '*' && LowerAscii(p[pi]) == LowerAscii(n[ni])))) {
       ++pi;
       ++ni;
     } else if (pi < p.size() && p[pi] == '*') {
@@ -43,7 +43,7 @@ bool NtfsOrder(const std::string& a, const std::string& b) {
   auto rank = [](const std::string& s) { return s == "." ? 0 : (s == ".." ? 1 : 2); };
   if (rank(a) != rank(b)) return rank(a) < rank(b);
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Lower(x) < Lower(y); });
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
 }
 
 }  // namespace

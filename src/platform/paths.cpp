@@ -9,8 +9,6 @@ namespace platform {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string Join(const std::string& folder, std::string_view name) {
   std::string out = folder;
   if (!out.empty() && out.back() != '/') out.push_back('/');

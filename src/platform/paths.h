@@ -19,6 +19,9 @@ struct ResolvedPath {
 // be created keeps the name the module gave it. A relative path starts from the current directory.
 ResolvedPath ResolvePath(std::string_view module_path);
 
+// ASCII-only, locale-independent: the lower-case letter, any other byte as it is.
+inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 // ASCII-only, locale-independent comparison without regard to case.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
