@@ -60,7 +60,7 @@ int32_t Intercept(double lat0, double lon0, double crs, std::string_view term, d
   const double var = dest_magvar;
   double num = ParseLeadingDouble(term.substr(std::min<size_t>(2, term.size())));
   double first = 0.0;
-  if (StartsWith(term, "IC")) first = Fold360(num + 180.0);
+  if (StartsWith(term, "IC")) first = norm360(num + 180.0);
   const double fix_lat = *ref_lat;
   const double fix_lon = *ref_lon;
   for (int attempt = 0; attempt < 4; ++attempt) {
