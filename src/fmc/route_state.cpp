@@ -60,6 +60,10 @@ void StepFplnState() {
   }
 }
 
+void StepFplnStateAfterEdit() {
+  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+}
+
 void ResetActiveRoute() {
   for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) ResetRouteLeg(fms_fpln_act[i]);
   fp_cnt = 0;

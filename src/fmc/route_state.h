@@ -9,6 +9,9 @@
 // One step of the route state; other values stay.
 void StepFplnState();
 
+// What a route edit does to the state: an empty route becomes entered, an active one modified.
+void StepFplnStateAfterEdit();
+
 // Empties the active route (stpos 999) and puts the route's selections, speeds, take-off data and
 // profile back to their configured or empty values; the state becomes 0.
 void ResetActiveRoute();
