@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr const char* kNoSelection = "------";
 constexpr size_t kPlanLineMax = 498;
 constexpr size_t kListLineMax = 1498;
 constexpr int32_t kStoredPagePage = 1;  // STORED FLIGHT PLANS
@@ -179,15 +178,12 @@ void SetUpLoadedOrigin() {
   const RouteLeg& origin = fms_fpln_mod[0];
   if (origin.type != "APT") return;
   plan_orig_key = orig_entry = orig_ident = origin.ident;
-  sid_sel = sid_trans_sel = dep_rwy_sel = kNoSelection;
+  ClearDepartureSelections();
   LoadAirport(plan_orig_key, 1);
-  std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNoSelection);
-  rte_rwy_entry = kNoSelection;
 }
 
 int32_t ClearArrivalAndLoadDestination() {
-  star_sel = star_trans_sel = arr_rwy_sel = kNoSelection;
-  std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoSelection);
+  ClearArrivalSelections();
   return LoadAirport(plan_dest_key, 2);
 }
 
