@@ -18,6 +18,7 @@
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_text.h"
 #include "platform/findfile.h"
+#include "platform/paths.h"
 #include "platform/winfile.h"
 
 namespace {
@@ -54,8 +55,9 @@ bool ReadLine(std::FILE* f, std::string* line, size_t max) {
 }
 
 bool IsHeaderKey(std::string_view key) {
-  return EqualsNoCase(key, "CruiseAlt") || EqualsNoCase(key, "TripFuel") || EqualsNoCase(key, "ResvFuel") ||
-         EqualsNoCase(key, "Fuel");
+  using platform::EqualsIgnoreCase;
+  return EqualsIgnoreCase(key, "CruiseAlt") || EqualsIgnoreCase(key, "TripFuel") || EqualsIgnoreCase(key, "ResvFuel") ||
+         EqualsIgnoreCase(key, "Fuel");
 }
 
 // A header line: a key and its value split at "=" or blanks. Inside the section only a line of at
@@ -69,13 +71,13 @@ bool ReadHeaderLine(const std::string& line, bool in_section, bool apply) {
   if (!apply) return true;
   const std::string_view value = n >= 2 ? w[1] : std::string_view();
   const double fuel = std::clamp(ParseLeadingDouble(value), -kFuelValueLimitLb, kFuelValueLimitLb);
-  if (EqualsNoCase(w[0], "CruiseAlt")) {
+  if (platform::EqualsIgnoreCase(w[0], "CruiseAlt")) {
     pending_cruise_alt = ParseLeadingInt(value);
     pending_cruise_alt_set = 1;
-  } else if (EqualsNoCase(w[0], "TripFuel")) {
+  } else if (platform::EqualsIgnoreCase(w[0], "TripFuel")) {
     plan_fuel += fuel;
     plan_fuel_set = 1;
-  } else if (EqualsNoCase(w[0], "ResvFuel")) {
+  } else if (platform::EqualsIgnoreCase(w[0], "ResvFuel")) {
     plan_fuel += fuel;
   } else {
     plan_fuel = fuel;
@@ -133,7 +135,7 @@ bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
     const bool maybe_header = !in_section || n <= 2 || line.find('=') != std::string::npos;
     const bool header = maybe_header && ReadHeaderLine(line, in_section, t.plan_load);
     if (!in_section) {
-      if (n > 0 && EqualsNoCase(w[0], "[FlightPlan]")) {
+      if (n > 0 && platform::EqualsIgnoreCase(w[0], "[FlightPlan]")) {
         in_section = true;
         if (t.plan_load) {
           clear_holds_on_exec = 1;
@@ -250,8 +252,8 @@ void LoadFplList() {
     const std::string_view n(data.file_name, strnlen(data.file_name, sizeof data.file_name));
     if ((data.file_attributes & win32::kFileAttributeDirectory) != 0 || n.size() < 4) continue;
     const std::string_view ext = n.substr(n.size() - 4);
-    if (!EqualsNoCase(ext, ".PLN") && !EqualsNoCase(ext, ".RTE")) continue;
-    if (EqualsNoCase(n, "temp.rte") || fpl_list_loaded >= max_files) continue;
+    if (!platform::EqualsIgnoreCase(ext, ".PLN") && !platform::EqualsIgnoreCase(ext, ".RTE")) continue;
+    if (platform::EqualsIgnoreCase(n, "temp.rte") || fpl_list_loaded >= max_files) continue;
 
     const int32_t row = ++fpl_list_loaded;
     NoteFplStoreRow(&fpl_store_rows_used, row);
