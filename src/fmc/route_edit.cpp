@@ -28,21 +28,13 @@ void StartDirectTo() {
 }
 
 void FillLegFromCandidate(RouteLeg& leg, const NavRecord& c) {
+  ResetRouteLeg(leg);
   leg.ident = TextOf(c.ident);
   leg.lat = c.lat;
   leg.lon = c.lon;
   leg.type = TextOf(c.type);
   leg.freq = TextOf(c.extra);
-  leg.via.clear();
-  leg.proc.clear();
-  leg.aux_text.clear();
-  leg.eta.clear();
-  leg.leg_code = 0;
-  leg.alt = kNoConstraint;
-  leg.ias = kNoConstraint;
-  leg.restr = 0;
   leg.intc_crs = kNoInterceptCourse;
-  leg.hold_idx = 0;
 }
 
 // The fields a discontinuity row sets; its position, constraints and freq are the caller's.
