@@ -18,8 +18,7 @@ void ApplyFixNavaid(RouteLeg& leg) {
   if (n <= 0) return;
   const NavRecord& navaid = nav_navaids[n];
   leg.freq = TextOf(navaid.extra);
-  std::string_view type = TextOf(navaid.type);
-  leg.type = type == "V" ? "VOR" : type == "N" ? "NDB" : std::string(type);
+  leg.type = RouteNavaidType(TextOf(navaid.type));
 }
 
 void WriteProcedureLeg(RouteLeg& leg, const ApproachLegEntry& e, std::string_view proc) {

@@ -96,15 +96,7 @@ void FillLeg(RouteLeg& leg, const std::string_view* w, int n) {
   leg.via = word(5);
   leg.proc = word(6);
   leg.intc_crs = kNoInterceptCourse;
-  if (!leg.freq.empty() || leg.type == "APT") return;
-  const int32_t k = ResolveWaypointInNavIndex(leg.ident, leg.type, leg.lat);
-  if (k < 1) return;
-  const NavRecord& navaid = nav_navaids[k];
-  leg.freq = TextOf(navaid.extra);
-  if (leg.type == "INT" || leg.type.empty()) {
-    const std::string_view kind = TextOf(navaid.type);
-    leg.type = kind == "V" ? "VOR" : kind == "N" ? "NDB" : std::string(kind);
-  }
+  if (leg.freq.empty() && leg.type != "APT") TakeFixNavaid(leg);
 }
 
 // Reads plan file `name` into the target; ".PLN" plans are converted into "Temp.rte" first. False
