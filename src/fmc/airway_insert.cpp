@@ -12,12 +12,6 @@
 namespace {
 
 // Navaid kinds as the route writes them.
-std::string_view RouteNavaidType(std::string_view navaid_type) {
-  if (navaid_type == "V") return "VOR";
-  if (navaid_type == "N") return "NDB";
-  return navaid_type;
-}
-
 void FillAirwayLeg(RouteLeg& leg, const NavRecord& c) {
   ResetRouteLeg(leg);  // also drops the hold reference of the leg that moved up out of this row
   leg.ident = TextOf(c.ident);
@@ -27,12 +21,7 @@ void FillAirwayLeg(RouteLeg& leg, const NavRecord& c) {
   leg.proc = "AWY";
   leg.via = TextOf(c.airway);
   leg.restr = -999;
-  if (leg.type == "APT") return;
-  const int32_t k = ResolveWaypointInNavIndex(leg.ident, leg.type, leg.lat);
-  if (k <= 0) return;
-  const NavRecord& navaid = nav_navaids[k];
-  leg.freq = TextOf(navaid.extra);
-  if (leg.type == "INT" || leg.type.empty()) leg.type = RouteNavaidType(TextOf(navaid.type));
+  if (leg.type != "APT") TakeFixNavaid(leg);
 }
 
 }  // namespace

@@ -35,21 +35,8 @@ void WriteStarLeg(RouteLeg& leg, const ApproachLegEntry& e) {
   }
 }
 
-void StepStateAfterArrivalEdit() {
-  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
-}
-
 // The leg the aircraft comes from (0 without an active route): the arrival is looked for after it.
 int32_t LegBehindActive() { return stpos == kNoActiveLeg ? 0 : std::max(stpos - 1, 0); }
-
-void MergeRepeatedFixesFrom(int32_t s) {
-  for (int32_t i = s + 1; i - 1 < fp_mod_cnt; ++i) {
-    if (fms_fpln_mod[i].ident != fms_fpln_mod[i - 1].ident) continue;
-    const bool after_sid = fms_fpln_mod[i - 1].proc == "SID";
-    MergeRepeatedFix(i);
-    if (after_sid) fms_fpln_mod[i - 1].proc = "SIDSTAR";
-  }
-}
 
 // One discontinuity between two rows of the same fix at the same position goes, with the repeat.
 void DropDiscoBetweenRepeatedFix() {
@@ -94,7 +81,7 @@ void SelectArrProcedure(int32_t index, int32_t by_name) {
   BuildStarLegList();
   InsertStarApprLegs();
   BuildRteRows();
-  StepStateAfterArrivalEdit();
+  StepFplnStateAfterEdit();
 }
 
 void SelectStar(std::string name) {
@@ -192,7 +179,7 @@ void InsertStarApprLegs() {
   }
 
   // Without an active leg the whole route is looked at.
-  MergeRepeatedFixesFrom(stpos == kNoActiveLeg ? 1 : std::max(stpos, 1));
+  MergeRepeatedFixes(stpos == kNoActiveLeg ? 1 : std::max(stpos, 1), "SID");
   DropDiscoBetweenRepeatedFix();
 }
 
@@ -220,7 +207,7 @@ void InsertTmpApprRoute(int32_t flag) {
     d.ident = "DISCO";
     d.intc_crs = kNoInterceptCourse;
     disco_row = fp_mod_cnt;
-    StepStateAfterArrivalEdit();
+    StepFplnStateAfterEdit();
   }
   if (replace_last) --fp_mod_cnt;  // the approach's first leg takes its place
 
@@ -260,5 +247,5 @@ void InsertTmpApprRoute(int32_t flag) {
     LogLine("InsertTmpApprRoute() stpos =%d  - TmpFrId = 'DIRECT' , fms_fpln_active=%d\n", stpos, fms_fpln_active);
   }
   appr_legs_pending = 0;
-  StepStateAfterArrivalEdit();
+  StepFplnStateAfterEdit();
 }

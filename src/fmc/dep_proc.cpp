@@ -67,7 +67,7 @@ void SelectDepProcedure(int32_t index, int32_t by_name) {
   BuildSidLegList();
   InsertSidLegs();
   BuildRteRows();
-  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+  StepFplnStateAfterEdit();
 }
 
 void SelectSid(std::string name) {
@@ -115,10 +115,5 @@ void InsertSidLegs() {
     WriteProcedureLeg(fms_fpln_mod[++k], sid_leg_list[j], "SID");
   }
 
-  for (int32_t i = 2; i - 1 < fp_mod_cnt; ++i) {
-    if (fms_fpln_mod[i].ident != fms_fpln_mod[i - 1].ident) continue;
-    const bool after_star = fms_fpln_mod[i - 1].proc == "STAR";
-    MergeRepeatedFix(i);
-    if (after_star) fms_fpln_mod[i - 1].proc = "SIDSTAR";
-  }
+  MergeRepeatedFixes(1, "STAR");
 }

@@ -5,12 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "frame/geodesy.h"
 #include "frame/int_conversion.h"
 #include "navdb/navdb_text.h"
 
 namespace {
-
-constexpr double kDegPerRad = 57.29577951308232;
 
 std::string DmsText(double v, char negative_letter, char positive_letter) {
   // Degrees, minutes and seconds are each truncated from the value, not rounded; a value far
@@ -61,24 +60,26 @@ std::string ThreeWordsText(std::string_view text) {
   return out;
 }
 
+using CoordinateText = std::string (*)(double v, char negative_letter, char positive_letter);
+
+void FormatLatLon(CoordinateText text_of, double lat, double lon_west, std::string* lat_text,
+                  std::string* lon_text, int32_t unit) {
+  if (unit != 1) {
+    lat *= kRadToDeg;
+    lon_west *= kRadToDeg;
+  }
+  if (lat_text != nullptr) *lat_text = text_of(lat, 'S', 'N');
+  if (lon_text != nullptr) *lon_text = text_of(lon_west, 'E', 'W');
+}
+
 }  // namespace
 
 void FormatLatLonDms(double lat, double lon_west, std::string* lat_text, std::string* lon_text, int32_t unit) {
-  if (unit != 1) {
-    lat *= kDegPerRad;
-    lon_west *= kDegPerRad;
-  }
-  if (lat_text != nullptr) *lat_text = DmsText(lat, 'S', 'N');
-  if (lon_text != nullptr) *lon_text = DmsText(lon_west, 'E', 'W');
+  FormatLatLon(&DmsText, lat, lon_west, lat_text, lon_text, unit);
 }
 
 void FormatLatLonDms2(double lat, double lon_west, std::string* lat_text, std::string* lon_text, int32_t unit) {
-  if (unit != 1) {
-    lat *= kDegPerRad;
-    lon_west *= kDegPerRad;
-  }
-  if (lat_text != nullptr) *lat_text = DmTenthsText(lat, 'S', 'N');
-  if (lon_text != nullptr) *lon_text = DmTenthsText(lon_west, 'E', 'W');
+  FormatLatLon(&DmTenthsText, lat, lon_west, lat_text, lon_text, unit);
 }
 
 void SplitThreeWords(std::string_view lat_text, std::string_view lon_text, std::string* lat_out,

@@ -90,6 +90,6 @@ void ParseLegConstraint(int32_t leg) {
     bits |= 2;
   }
   l.restr = bits;
-  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+  StepFplnStateAfterEdit();
   cdu_scratchpad.clear();
 }

@@ -39,3 +39,17 @@ int32_t ResolveWaypointInNavIndex(std::string_view ident, std::string_view type,
   }
   return 0;
 }
+
+std::string_view RouteNavaidType(std::string_view navaid_type) {
+  if (navaid_type == "V") return "VOR";
+  if (navaid_type == "N") return "NDB";
+  return navaid_type;
+}
+
+void TakeFixNavaid(RouteLeg& leg) {
+  const int32_t k = ResolveWaypointInNavIndex(leg.ident, leg.type, leg.lat);
+  if (k <= 0) return;
+  const NavRecord& navaid = nav_navaids[k];
+  leg.freq = TextOf(navaid.extra);
+  if (leg.type == "INT" || leg.type.empty()) leg.type = RouteNavaidType(TextOf(navaid.type));
+}

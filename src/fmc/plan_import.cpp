@@ -6,6 +6,7 @@
 #include "fmc/plan_text.h"
 #include "frame/frame_globals.h"
 #include "navdb/navdb_text.h"
+#include "platform/paths.h"
 #include "platform/winfile.h"
 
 namespace {
@@ -126,9 +127,9 @@ class PlanConverter {
     while (!text.empty()) {
       std::string_view words[1];
       const std::string_view w = SplitTokens(text, words, 1) == 1 ? words[0] : "";
-      if (EqualsNoCase(w, "A,")) type_ = "APT";
-      if (EqualsNoCase(w, "V,")) type_ = "VOR";
-      if (EqualsNoCase(w, "N,")) type_ = "NDB";
+      if (platform::EqualsIgnoreCase(w, "A,")) type_ = "APT";
+      if (platform::EqualsIgnoreCase(w, "V,")) type_ = "VOR";
+      if (platform::EqualsIgnoreCase(w, "N,")) type_ = "NDB";
       if (!w.empty() && w.back() == '*') {
         const size_t c1 = text.find(',');
         const size_t c2 = c1 == std::string::npos ? c1 : text.find(',', c1 + 1);

@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_route.h"
 #include "navdb/navdb_globals.h"
 
 namespace {
 
-constexpr std::string_view kNone = "------";
 constexpr int32_t kProcListCapacity = kAirportSidListRows - 1;   // 100
 constexpr int32_t kTransListCapacity = 118;                       // row 119 was the sort's exchange slot
 constexpr int32_t kRwyListCapacity = kAirportRwyListRows - 1;     // 22
@@ -33,7 +33,7 @@ Side Arrival() {
 }
 
 bool PassesRunwayFilter(const ProcedureRecord& r, std::string_view rwy) {
-  return rwy == kNone || ProcedureServesRunway(TextOf(r.runway), rwy);
+  return rwy == kNoProcSelection || ProcedureServesRunway(TextOf(r.runway), rwy);
 }
 
 void BuildProcList(const Side& s, std::string_view rwy) {
@@ -75,7 +75,7 @@ void BuildTransList(const Side& s, std::string_view proc_name, std::string_view 
   a.trans_list_cnt = 0;
   for (int32_t i = 1; i <= s.proc_cnt && a.trans_list_cnt < kTransListCapacity; ++i) {
     const ProcedureRecord& r = s.procs[i];
-    if (!PassesRunwayFilter(r, rwy) || (proc_name != kNone && !TextIs(r.name, proc_name))) continue;
+    if (!PassesRunwayFilter(r, rwy) || (proc_name != kNoProcSelection && !TextIs(r.name, proc_name))) continue;
     const int32_t legs = std::clamp<int32_t>(r.leg_cnt, 0, kProcedureLegRows - 1);
     for (int32_t k = 1; k <= legs && a.trans_list_cnt < kTransListCapacity; ++k) {
       std::string_view trans = TextOf(r.legs[k].trans);

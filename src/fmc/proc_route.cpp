@@ -18,8 +18,7 @@ void ApplyFixNavaid(RouteLeg& leg) {
   if (n <= 0) return;
   const NavRecord& navaid = nav_navaids[n];
   leg.freq = TextOf(navaid.extra);
-  std::string_view type = TextOf(navaid.type);
-  leg.type = type == "V" ? "VOR" : type == "N" ? "NDB" : std::string(type);
+  leg.type = RouteNavaidType(TextOf(navaid.type));
 }
 
 void WriteProcedureLeg(RouteLeg& leg, const ApproachLegEntry& e, std::string_view proc) {
@@ -46,10 +45,16 @@ void MoveModLegsDown(int32_t from, int32_t n) {
   fp_mod_cnt -= n;
 }
 
-void MergeRepeatedFix(int32_t i) {
-  const int32_t kept_hold = fms_fpln_mod[i].hold_idx == 0 ? fms_fpln_mod[i - 1].hold_idx : 0;
-  MoveModLegsDown(i, 1);
-  if (kept_hold != 0) fms_fpln_mod[i - 1].hold_idx = kept_hold;
+void MergeRepeatedFixes(int32_t first, std::string_view other_proc) {
+  for (int32_t i = first + 1; i - 1 < fp_mod_cnt; ++i) {
+    RouteLeg& before = fms_fpln_mod[i - 1];
+    if (fms_fpln_mod[i].ident != before.ident) continue;
+    const bool shared = before.proc == other_proc;
+    const int32_t kept_hold = fms_fpln_mod[i].hold_idx == 0 ? before.hold_idx : 0;
+    MoveModLegsDown(i, 1);
+    if (kept_hold != 0) before.hold_idx = kept_hold;
+    if (shared) before.proc = "SIDSTAR";
+  }
 }
 
 RouteLeg& AppendModRow() {

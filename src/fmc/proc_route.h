@@ -45,9 +45,10 @@ inline constexpr int32_t kMinAltitudeConstraint = 100;
 // departure position included; fp_mod_cnt shrinks by n.
 void MoveModLegsDown(int32_t from, int32_t n);
 
-// Merges row i into row i - 1 of the modified route (row i's data wins; a hold of row i - 1 stays
-// when row i has none).
-void MergeRepeatedFix(int32_t i);
+// From row `first` + 1 on, a row of the modified route that repeats the fix of the row before merges
+// into it (the later row's data wins; a hold of the earlier row stays when the later has none). A
+// merged row that came from procedure `other_proc` becomes "SIDSTAR": the SID and STAR share it.
+void MergeRepeatedFixes(int32_t first, std::string_view other_proc);
 
 // Appends a fresh row to the modified route; the caller has checked the capacity.
 RouteLeg& AppendModRow();

@@ -19,10 +19,6 @@ namespace {
 
 void Refuse(const char* message) { cdu_message = message; }
 
-void StepStateAfterEdit() {
-  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
-}
-
 // A direct-to from the present position, which EXEC takes as the LNAV from-point.
 void StartDirectTo() {
   tmp_fr_lat = plane_lat;
@@ -32,21 +28,13 @@ void StartDirectTo() {
 }
 
 void FillLegFromCandidate(RouteLeg& leg, const NavRecord& c) {
+  ResetRouteLeg(leg);
   leg.ident = TextOf(c.ident);
   leg.lat = c.lat;
   leg.lon = c.lon;
   leg.type = TextOf(c.type);
   leg.freq = TextOf(c.extra);
-  leg.via.clear();
-  leg.proc.clear();
-  leg.aux_text.clear();
-  leg.eta.clear();
-  leg.leg_code = 0;
-  leg.alt = kNoConstraint;
-  leg.ias = kNoConstraint;
-  leg.restr = 0;
   leg.intc_crs = kNoInterceptCourse;
-  leg.hold_idx = 0;
 }
 
 // The fields a discontinuity row sets; its position, constraints and freq are the caller's.
@@ -207,7 +195,7 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
     disco.restr = 0;
   }
 
-  StepStateAfterEdit();
+  StepFplnStateAfterEdit();
   if (cdu_prompt_mode == 1) direct_pending = 1;
   if (cdu_prompt_mode == 2) cdu_prompt_mode = 1;
 }
@@ -235,7 +223,7 @@ void InsertDisco(int32_t pos) {
     disco.ias = following.ias;
     disco.restr = following.restr;
   }
-  StepStateAfterEdit();
+  StepFplnStateAfterEdit();
 }
 
 void InsertAirwayJoin(int32_t pos) {
@@ -260,7 +248,7 @@ void InsertAirwayJoin(int32_t pos) {
   then.ias = -1.0;
   then.hold_idx = 0;
   then.via = cdu_scratchpad;
-  StepStateAfterEdit();
+  StepFplnStateAfterEdit();
 }
 
 void RemoveThenRows() {
@@ -275,7 +263,7 @@ void RemoveThenRows() {
     }
     fp_mod_cnt = k - 1;
   }
-  StepStateAfterEdit();
+  StepFplnStateAfterEdit();
 }
 
 void RemoveFPWpts(int32_t dlpos, int32_t to) {
@@ -294,7 +282,7 @@ void RemoveFPWpts(int32_t dlpos, int32_t to) {
     for (int32_t k = to; k <= cnt; ++k) MoveModLeg(k, dlpos + (k - to));
     fp_mod_cnt = dlpos + (cnt - to);
   }
-  StepStateAfterEdit();
+  StepFplnStateAfterEdit();
   cdu_scratchpad.clear();
   BuildRteRows();
 }
@@ -307,5 +295,5 @@ void CollapseFollowingLegs(int32_t n, const std::string& via) {
       --fp_mod_cnt;
     }
   }
-  StepStateAfterEdit();
+  StepFplnStateAfterEdit();
 }

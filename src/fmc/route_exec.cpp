@@ -12,6 +12,7 @@
 #include "fmc/route_following.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "fmc/vertical_profile.h"
 #include "frame/frame_globals.h"
 #include "frame/int_conversion.h"
@@ -25,7 +26,6 @@
 
 namespace {
 
-constexpr const char* kNone = "------";
 constexpr int32_t kNoActiveLeg = 999;
 constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
 // LoadAirportInfo modes: runways, then the origin row's altitude / the last row's constraint / the
@@ -51,10 +51,10 @@ void SettlePendingSpeed(double* spd_prev, double* mach_prev, int32_t* manual_fla
 void ClearManualSpeeds() { man_climb_spd = man_cruise_spd = man_descent_spd = 0; }
 
 void CopyPendingSelections() {
-  if (rte_rwy_entry != kNone && !rte_rwy_entry.empty()) {
+  if (rte_rwy_entry != kNoProcSelection && !rte_rwy_entry.empty()) {
     dep_rwy_sel = rte_rwy_entry;
-    rte_rwy_entry = kNone;
-    sid_legs_rwy = kNone;
+    rte_rwy_entry = kNoProcSelection;
+    sid_legs_rwy = kNoProcSelection;
   }
   sid_sel_act = sid_sel;
   sid_trans_sel_act = sid_trans_sel;
@@ -62,10 +62,10 @@ void CopyPendingSelections() {
   star_sel_act = star_sel;
   star_trans_sel_act = star_trans_sel;
   arr_rwy_sel_act = arr_rwy_sel;
-  if (dep_rwy_sel_act != kNone) {
+  if (dep_rwy_sel_act != kNoProcSelection) {
     if (int32_t row = RunwayTableRow(airport_recs[1], dep_rwy_sel_act)) fms_dep_rwy_pos = row;
   }
-  if (arr_rwy_sel_act != kNone) {
+  if (arr_rwy_sel_act != kNoProcSelection) {
     if (int32_t row = RunwayTableRow(airport_recs[2], arr_rwy_sel_act)) fms_dest_rwy_pos = row;
   }
 }
@@ -164,8 +164,8 @@ void LoadChangedDestination() {
   if (last.ident != dest_ident) {
     dest_ident = last.ident;
     LoadAirport(dest_ident, 2);
-    for (std::string* s : {&star_sel, &star_trans_sel, &arr_rwy_sel, &plan_dest_key}) *s = kNone;
-    std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNone);
+    ClearArrivalSelections();
+    plan_dest_key = kNoProcSelection;
   }
 }
 
@@ -192,8 +192,8 @@ void LoadChangedOrigin() {
   if (origin.ident != orig_ident) {
     orig_ident = origin.ident;
     LoadAirport(orig_ident, 1);
-    for (std::string* s : {&sid_sel, &sid_trans_sel, &dep_rwy_sel, &plan_orig_key, &rte_rwy_entry}) *s = kNone;
-    std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNone);
+    ClearDepartureSelections();
+    plan_orig_key = kNoProcSelection;
     if (startup_phase == 0) {
       climb_ias = ClimbIas;
       cruise_ias = CruiseIas;

@@ -18,11 +18,11 @@
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_text.h"
 #include "platform/findfile.h"
+#include "platform/paths.h"
 #include "platform/winfile.h"
 
 namespace {
 
-constexpr const char* kNoSelection = "------";
 constexpr size_t kPlanLineMax = 498;
 constexpr size_t kListLineMax = 1498;
 constexpr int32_t kStoredPagePage = 1;  // STORED FLIGHT PLANS
@@ -55,8 +55,9 @@ bool ReadLine(std::FILE* f, std::string* line, size_t max) {
 }
 
 bool IsHeaderKey(std::string_view key) {
-  return EqualsNoCase(key, "CruiseAlt") || EqualsNoCase(key, "TripFuel") || EqualsNoCase(key, "ResvFuel") ||
-         EqualsNoCase(key, "Fuel");
+  using platform::EqualsIgnoreCase;
+  return EqualsIgnoreCase(key, "CruiseAlt") || EqualsIgnoreCase(key, "TripFuel") || EqualsIgnoreCase(key, "ResvFuel") ||
+         EqualsIgnoreCase(key, "Fuel");
 }
 
 // A header line: a key and its value split at "=" or blanks. Inside the section only a line of at
@@ -70,13 +71,13 @@ bool ReadHeaderLine(const std::string& line, bool in_section, bool apply) {
   if (!apply) return true;
   const std::string_view value = n >= 2 ? w[1] : std::string_view();
   const double fuel = std::clamp(ParseLeadingDouble(value), -kFuelValueLimitLb, kFuelValueLimitLb);
-  if (EqualsNoCase(w[0], "CruiseAlt")) {
+  if (platform::EqualsIgnoreCase(w[0], "CruiseAlt")) {
     pending_cruise_alt = ParseLeadingInt(value);
     pending_cruise_alt_set = 1;
-  } else if (EqualsNoCase(w[0], "TripFuel")) {
+  } else if (platform::EqualsIgnoreCase(w[0], "TripFuel")) {
     plan_fuel += fuel;
     plan_fuel_set = 1;
-  } else if (EqualsNoCase(w[0], "ResvFuel")) {
+  } else if (platform::EqualsIgnoreCase(w[0], "ResvFuel")) {
     plan_fuel += fuel;
   } else {
     plan_fuel = fuel;
@@ -95,15 +96,7 @@ void FillLeg(RouteLeg& leg, const std::string_view* w, int n) {
   leg.via = word(5);
   leg.proc = word(6);
   leg.intc_crs = kNoInterceptCourse;
-  if (!leg.freq.empty() || leg.type == "APT") return;
-  const int32_t k = ResolveWaypointInNavIndex(leg.ident, leg.type, leg.lat);
-  if (k < 1) return;
-  const NavRecord& navaid = nav_navaids[k];
-  leg.freq = TextOf(navaid.extra);
-  if (leg.type == "INT" || leg.type.empty()) {
-    const std::string_view kind = TextOf(navaid.type);
-    leg.type = kind == "V" ? "VOR" : kind == "N" ? "NDB" : std::string(kind);
-  }
+  if (leg.freq.empty() && leg.type != "APT") TakeFixNavaid(leg);
 }
 
 // Reads plan file `name` into the target; ".PLN" plans are converted into "Temp.rte" first. False
@@ -134,7 +127,7 @@ bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
     const bool maybe_header = !in_section || n <= 2 || line.find('=') != std::string::npos;
     const bool header = maybe_header && ReadHeaderLine(line, in_section, t.plan_load);
     if (!in_section) {
-      if (n > 0 && EqualsNoCase(w[0], "[FlightPlan]")) {
+      if (n > 0 && platform::EqualsIgnoreCase(w[0], "[FlightPlan]")) {
         in_section = true;
         if (t.plan_load) {
           clear_holds_on_exec = 1;
@@ -179,15 +172,12 @@ void SetUpLoadedOrigin() {
   const RouteLeg& origin = fms_fpln_mod[0];
   if (origin.type != "APT") return;
   plan_orig_key = orig_entry = orig_ident = origin.ident;
-  sid_sel = sid_trans_sel = dep_rwy_sel = kNoSelection;
+  ClearDepartureSelections();
   LoadAirport(plan_orig_key, 1);
-  std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNoSelection);
-  rte_rwy_entry = kNoSelection;
 }
 
 int32_t ClearArrivalAndLoadDestination() {
-  star_sel = star_trans_sel = arr_rwy_sel = kNoSelection;
-  std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoSelection);
+  ClearArrivalSelections();
   return LoadAirport(plan_dest_key, 2);
 }
 
@@ -254,8 +244,8 @@ void LoadFplList() {
     const std::string_view n(data.file_name, strnlen(data.file_name, sizeof data.file_name));
     if ((data.file_attributes & win32::kFileAttributeDirectory) != 0 || n.size() < 4) continue;
     const std::string_view ext = n.substr(n.size() - 4);
-    if (!EqualsNoCase(ext, ".PLN") && !EqualsNoCase(ext, ".RTE")) continue;
-    if (EqualsNoCase(n, "temp.rte") || fpl_list_loaded >= max_files) continue;
+    if (!platform::EqualsIgnoreCase(ext, ".PLN") && !platform::EqualsIgnoreCase(ext, ".RTE")) continue;
+    if (platform::EqualsIgnoreCase(n, "temp.rte") || fpl_list_loaded >= max_files) continue;
 
     const int32_t row = ++fpl_list_loaded;
     NoteFplStoreRow(&fpl_store_rows_used, row);

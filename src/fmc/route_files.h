@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
-// A plan file name that stays inside the plan folder: not empty, shorter than 260 characters, no
-// "/", "\", ":", ".." or control character.
+// A file name that stays inside the folder it is joined to (plan and panel-state files): not empty,
+// shorter than 260 characters, no "/", "\", ":", ".." or control character.
 bool IsSafePlanFileName(std::string_view name);
 
 // Writes rows 0..fp_cnt of the active route to plan file `name` (replaced whole). 1 when written,

@@ -8,6 +8,7 @@
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/tick_globals.h"
+#include "navdb/path_legs.h"
 
 namespace {
 
@@ -23,11 +24,7 @@ double Dist(Point a, Point b) { return CalcDistNm(a.lat, a.lon, b.lat, b.lon); }
 Point LegPoint(int32_t i) { return {fms_fpln_act[i].lat, fms_fpln_act[i].lon}; }
 Point PresentPosition() { return {plane_lat, plane_lon}; }
 
-double MagneticBearingFromAircraft(Point p) {
-  double dist_nm, brg_true;
-  CalcDistBrg(plane_lat, plane_lon, p.lat, p.lon, &dist_nm, &brg_true);
-  return norm360(brg_true - mag_var);
-}
+double MagneticBearingFromAircraft(Point p) { return MagneticBearing(plane_lat, plane_lon, p.lat, p.lon, mag_var); }
 
 struct Relative {
   double angle;  // 0..180 from the course

@@ -9,6 +9,7 @@
 #include "fmc/route_state.h"
 #include "frame/geodesy.h"
 #include "frame/tick_globals.h"
+#include "navdb/path_legs.h"
 
 namespace {
 
@@ -108,9 +109,7 @@ void AddLegHold(int32_t leg_no, int32_t flag) {
   h.fix = leg.ident;
   h.lat = leg.lat;
   h.lon = leg.lon;
-  double dist_nm, brg_deg;
-  CalcDistBrg(prev.lat, prev.lon, leg.lat, leg.lon, &dist_nm, &brg_deg);
-  h.inbd_crs = norm360(brg_deg - mag_var);
+  h.inbd_crs = MagneticBearing(prev.lat, prev.lon, leg.lat, leg.lon, mag_var);
   fms_fpln_mod[leg_no].hold_idx = row;
   h.turn = 1;
   h.leg_mode = 1;

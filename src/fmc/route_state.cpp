@@ -7,6 +7,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/airspeed.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_route.h"
 #include "fmc/route_model.h"
 #include "frame/frame_globals.h"
 #include "frame/tick_globals.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
 constexpr double kGroundLoadMaxSpeedKt = 5.0;
 constexpr double kDefaultMachAltFt = 30000.0;
-constexpr const char* kNoSelection = "------";
 
 // What a loaded plan left waiting is applied on the first entry while the aircraft stands.
 void ApplyWaitingPlanValues() {
@@ -60,6 +60,20 @@ void StepFplnState() {
   }
 }
 
+void StepFplnStateAfterEdit() {
+  if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+}
+
+void ClearDepartureSelections() {
+  for (std::string* s : {&sid_sel, &sid_trans_sel, &dep_rwy_sel, &rte_rwy_entry}) *s = kNoProcSelection;
+  std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNoProcSelection);
+}
+
+void ClearArrivalSelections() {
+  for (std::string* s : {&star_sel, &star_trans_sel, &arr_rwy_sel}) *s = kNoProcSelection;
+  std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoProcSelection);
+}
+
 void ResetActiveRoute() {
   for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) ResetRouteLeg(fms_fpln_act[i]);
   fp_cnt = 0;
@@ -96,12 +110,9 @@ void ResetActiveRoute() {
   tod_pause_done = dest_dist_pause_done = tod_1x_done = 0;
   toc = tod = init_tod = 0;
 
-  for (std::string* s : {&sid_sel, &sid_trans_sel, &orig_ident, &dep_rwy_sel, &plan_orig_key, &rte_rwy_entry,
-                         &star_sel, &star_trans_sel, &dest_ident, &arr_rwy_sel}) {
-    *s = kNoSelection;
-  }
-  std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNoSelection);
-  std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoSelection);
+  ClearDepartureSelections();
+  ClearArrivalSelections();
+  orig_ident = dest_ident = plan_orig_key = kNoProcSelection;
   orig_entry.clear();
   dest_entry.clear();
 

@@ -9,6 +9,15 @@
 // One step of the route state; other values stay.
 void StepFplnState();
 
+// What a route edit does to the state: an empty route becomes entered, an active one modified.
+void StepFplnStateAfterEdit();
+
+// The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
+// departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
+// "------": a new airport invalidates them.
+void ClearDepartureSelections();
+void ClearArrivalSelections();
+
 // Empties the active route (stpos 999) and puts the route's selections, speeds, take-off data and
 // profile back to their configured or empty values; the state becomes 0.
 void ResetActiveRoute();

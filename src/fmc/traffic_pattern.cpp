@@ -13,6 +13,7 @@
 #include "frame/int_conversion.h"
 #include "frame/tick_globals.h"
 #include "frame/tick_route.h"
+#include "navdb/path_legs.h"
 #include "platform/host_api.h"
 
 RO_DEFINE_GLOBALS(FMC_TRAFFIC_PATTERN_GLOBALS)
@@ -155,9 +156,7 @@ void BuildTrafficPattern() {
   }
 
   const Pos lead = Dest(circuit.pt[p], view.c, view.s - view.d + kLeadNm);
-  double dist_nm, brg;
-  CalcDistBrg(plane_lat, plane_lon, lead.lat, lead.lon, &dist_nm, &brg);
-  pattern_hdg = norm360(brg - mag_var);
+  pattern_hdg = MagneticBearing(plane_lat, plane_lon, lead.lat, lead.lon, mag_var);
 
   if (holds_present == 1 && pattern_leg > 0 && TruncToI32(pattern_hdg) != TruncToI32(pattern_hdg_sent)) {
     host::TriggerKeyEvent(kApHeadingEvent, TruncToI32(pattern_hdg));

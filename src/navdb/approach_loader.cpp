@@ -9,6 +9,7 @@
 #include "navdb/navdb_globals.h"
 #include "navdb/path_legs.h"
 #include "navdb/procedure_common.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int32_t Intercept(double lat0, double lon0, double crs, std::string_view term, d
   const double var = dest_magvar;
   double num = ParseLeadingDouble(term.substr(std::min<size_t>(2, term.size())));
   double first = 0.0;
-  if (StartsWith(term, "IC")) first = Fold360(num + 180.0);
+  if (StartsWith(term, "IC")) first = norm360(num + 180.0);
   const double fix_lat = *ref_lat;
   const double fix_lon = *ref_lon;
   for (int attempt = 0; attempt < 4; ++attempt) {
@@ -142,7 +143,8 @@ struct ApprState {
 void RegisterIdentifier(AirportRecord& apt, std::string_view id) {
   for (int32_t i = 1; i <= apt.appr_trans_cnt; ++i) {
     std::string_view kind = TextOf(apt.appr_transitions[i].kind);
-    if (EqualsNoCase(kind, id.substr(0, std::min(id.size(), sizeof apt.appr_transitions[i].kind - 1)))) return;
+    const size_t kind_chars = std::min(id.size(), sizeof apt.appr_transitions[i].kind - 1);
+    if (platform::EqualsIgnoreCase(kind, id.substr(0, kind_chars))) return;
   }
   // The register only keeps identifiers from repeating; a full one takes no more.
   ProcedureRecord* r = AppendProcedure(apt.appr_transitions, kAirportApprTransRows, &apt.appr_trans_cnt);
@@ -151,16 +153,17 @@ void RegisterIdentifier(AirportRecord& apt, std::string_view id) {
 
 std::string_view TransitionName(const std::string_view* t) {
   std::string_view role = t[4];
-  if (EqualsNoCase(role, "FAF") || EqualsNoCase(role, "MAF") || EqualsNoCase(role, "MAP")) return {};
+  using platform::EqualsIgnoreCase;
+  if (EqualsIgnoreCase(role, "FAF") || EqualsIgnoreCase(role, "MAF") || EqualsIgnoreCase(role, "MAP")) return {};
   std::string_view name;
   std::string_view compared = role;
-  if (EqualsNoCase(role, "IAF")) {
+  if (platform::EqualsIgnoreCase(role, "IAF")) {
     name = t[3];
     compared = t[3];
   } else if (role != "---") {
     name = role;
   }
-  if (!t[8].empty() && t[8][0] != '-' && !EqualsNoCase(t[8], compared)) name = t[8];
+  if (!t[8].empty() && t[8][0] != '-' && !platform::EqualsIgnoreCase(t[8], compared)) name = t[8];
   return name;
 }
 
@@ -255,7 +258,7 @@ void LegLine(ApprState& s, std::string_view* t) {
   SetText(leg.code1, code1);
   SetText(leg.code2, code2);
   SetText(leg.appr_id, t[2]);
-  leg.fly_over = EqualsNoCase(t[11], "FO") ? 1 : 0;
+  leg.fly_over = platform::EqualsIgnoreCase(t[11], "FO") ? 1 : 0;
   proc_ref_lat = lat;
   proc_ref_lon = lon;
 }
@@ -273,7 +276,7 @@ void LoadApproaches(std::string icao) {
     ApprState s;
     s.apt = &apt;
     ReadSection(
-        f, kTokens, [&](std::string_view header) { return EqualsNoCase(HeaderFirstWord(header), icao); },
+        f, kTokens, [&](std::string_view header) { return platform::EqualsIgnoreCase(HeaderFirstWord(header), icao); },
         [&](std::string_view* t) { LegLine(s, t); });
     std::fclose(f);
   }

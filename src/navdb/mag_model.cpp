@@ -253,8 +253,6 @@ void EvalMagModel(float alt_km, float lat_deg, float lon_deg, float year, float*
   RunMagModel(1, nullptr, alt_km, lat_deg, lon_deg, year, dec_deg, dip_deg, total_nt, grid_var_deg);
 }
 
-const MagModelInfo& CurrentMagModelInfo() { return model.info; }
-
 int32_t WholeDegreesOfDeclination(float dec_deg) {
   int32_t whole = static_cast<int32_t>(dec_deg);
   if (static_cast<double>(dec_deg) > 0.54) whole += 1;

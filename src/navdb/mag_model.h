@@ -44,7 +44,6 @@ struct MagModelInfo {
   float dip_change_min;
   float total_change_nt;
 };
-const MagModelInfo& CurrentMagModelInfo();
 
 // Magnetic variation in whole degrees, east positive, at whole-degree latitude and longitude.
 int32_t GetMagVar(int32_t lat_deg, int32_t lon_deg);

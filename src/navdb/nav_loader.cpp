@@ -7,6 +7,7 @@
 #include "navdb/navdb_files.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void WriteRow(NavKind kind, const std::string_view* t, int n, NavRecord& row) {
       SetText(row.name, t[1]);
       row.lat = ParseLeadingDouble(t[2]);
       row.lon = ParseLeadingDouble(t[3]);
-      SetText(row.type, EqualsNoCase(t[4], "VOR") ? "V" : "N");
+      SetText(row.type, platform::EqualsIgnoreCase(t[4], "VOR") ? "V" : "N");
       if (n > 5) SetText(row.extra, t[5]);  // no sixth token: no frequency
       break;
   }

@@ -14,6 +14,7 @@
 #include "frame/main_update.h"
 #include "frame/tick_globals.h"
 #include "navdb/navdb_text.h"
+#include "navdb/path_legs.h"
 
 namespace {
 
@@ -127,12 +128,6 @@ void ResolveShorthand(std::string_view e) {
   if (letter == 'S' || letter == 'W') lat = -lat;
   if (letter == 'N' || letter == 'W') lon = -lon;
   SetSingleResult(e, lat, lon, "O");
-}
-
-double MagneticBearing(double lat1, double lon1, double lat2, double lon2, int32_t var) {
-  double dist, brg;
-  CalcDistBrg(lat1, lon1, lat2, lon2, &dist, &brg);
-  return norm360(brg - var);
 }
 
 // Row 1 (the second place) moves to where the first place's radial crosses the second's; false

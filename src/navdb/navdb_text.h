@@ -45,6 +45,3 @@ double ParseLeadingDouble(std::string_view text);
 // Integer at the start of `text` (optional sign and digits), 0 when there is none; saturates at the
 // i32 range.
 int32_t ParseLeadingInt(std::string_view text);
-
-// ASCII comparison without regard to case.
-bool EqualsNoCase(std::string_view a, std::string_view b);

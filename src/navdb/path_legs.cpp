@@ -43,7 +43,7 @@ PathCode ParsePathCode(std::string_view code) {
 
 // Turn angle from the heading flown before the leg onto its course, in [0, 360).
 double TurnAngle(std::string_view turn, double crs, double hdg) {
-  return Fold360(turn == "RT" ? crs - hdg : hdg - crs);
+  return norm360(turn == "RT" ? crs - hdg : hdg - crs);
 }
 
 double TurnChordNm(double a) {
@@ -117,16 +117,10 @@ int32_t BuildPathLeg(std::string_view code, double lat0, double lon0, double* io
 
 }  // namespace
 
-double Fold360(double deg) {
-  double r = std::fmod(deg, 360.0);
-  if (r < 0.0) r += 360.0;
-  return r >= 360.0 ? 0.0 : r;
-}
-
 double MagneticBearing(double lat0, double lon0, double lat1, double lon1, double var_deg) {
   double dist_nm, brg_deg;
   CalcDistBrg(lat0, lon0, lat1, lon1, &dist_nm, &brg_deg);
-  return Fold360(brg_deg - var_deg);
+  return norm360(brg_deg - var_deg);
 }
 
 bool FindDmePoint(double lat0, double lon0, double crs_true_deg, double ref_lat, double ref_lon, double dme_nm,

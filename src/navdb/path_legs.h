@@ -30,10 +30,7 @@ int32_t BuildStarLegs(std::string_view code, double lat0, double lon0, double* i
 // leaving *name as it was, when the code has no such letter.
 bool PathLegName(std::string_view code, std::string* name);
 
-// Helpers shared with the approach builder.
-
-// An angle brought into [0, 360).
-double Fold360(double deg);
+// Helpers shared with the approach builder and the waypoint search.
 
 // Magnetic bearing, in [0, 360), from one position to another, for a variation `var_deg`.
 double MagneticBearing(double lat0, double lon0, double lat1, double lon1, double var_deg);

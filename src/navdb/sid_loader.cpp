@@ -7,6 +7,7 @@
 #include "navdb/navdb_globals.h"
 #include "navdb/path_legs.h"
 #include "navdb/procedure_common.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ bool PathLeg(SidState& s, ProcedureRecord& rec, ProcedureLeg& leg, std::string_v
 }
 
 void LegLine(SidState& s, std::string_view* t) {
-  if (t[1].empty() || t[2].empty() || EqualsNoCase(t[2], "---")) return;
+  if (t[1].empty() || t[2].empty() || platform::EqualsIgnoreCase(t[2], "---")) return;
   s.prev_rwy = s.cur_rwy;
 
   std::string_view base = t[1];
@@ -200,7 +201,7 @@ void LegLine(SidState& s, std::string_view* t) {
   SetText(leg->trans, trans);
   SetText(leg->alt_text, t[3]);
   SetText(leg->runway, t[4]);
-  leg->fly_over = EqualsNoCase(t[7], "FO") ? 1 : 0;
+  leg->fly_over = platform::EqualsIgnoreCase(t[7], "FO") ? 1 : 0;
 
   if (!trans.empty() && rec->leg_cnt > 1) {
     ProcedureLeg& prev = rec->legs[rec->leg_cnt - 1];
@@ -226,7 +227,7 @@ bool ReadFile(SidState& s, std::FILE* f, std::string_view icao) {
       }
       continue;
     }
-    if (EqualsNoCase(t[1], "T")) {
+    if (platform::EqualsIgnoreCase(t[1], "T")) {
       HeaderLine(s, t);
     } else {
       LegLine(s, t);

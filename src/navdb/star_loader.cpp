@@ -8,6 +8,7 @@
 #include "navdb/navdb_globals.h"
 #include "navdb/path_legs.h"
 #include "navdb/procedure_common.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ void CompletePending(StarState& s, const std::string_view* t) {
   leg.lon = io_lon;
   SetText(leg.alt_text, t[3]);
   SetText(leg.runway, t[4]);
-  leg.fly_over = EqualsNoCase(t[7], "FO") ? 1 : 0;
+  leg.fly_over = platform::EqualsIgnoreCase(t[7], "FO") ? 1 : 0;
   ClearRecord(leg.marker);
   FinishLeg(s, rec, rec.leg_cnt, p.trans);
 }
@@ -150,7 +151,7 @@ void LegLine(StarState& s, std::string_view* t) {
   SetText(leg->trans, trans);
   SetText(leg->alt_text, t[3]);
   SetText(leg->runway, t[4]);
-  leg->fly_over = EqualsNoCase(t[7], "FO") ? 1 : 0;
+  leg->fly_over = platform::EqualsIgnoreCase(t[7], "FO") ? 1 : 0;
 
   if (n > 1 && StartsWith(t[2], "/")) {
     std::string_view code = t[2];
@@ -187,7 +188,7 @@ void LegLine(StarState& s, std::string_view* t) {
 
 void StarLine(StarState& s, std::string_view* t) {
   if (t[1].empty()) return;
-  if (EqualsNoCase(t[1], "T")) {
+  if (platform::EqualsIgnoreCase(t[1], "T")) {
     HeaderLine(s, t);
   } else {
     LegLine(s, t);

@@ -8,6 +8,7 @@
 
 #include "afds/annunciators.h"
 #include "afds/afds_services.h"
+#include "frame/int_conversion.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -34,14 +35,7 @@ void StoreF64(std::string_view v) {
 // A fractional cost index is truncated toward zero; beyond the i32 range it stops at the ends.
 template <int32_t* G>
 void StoreI32F64(std::string_view v) {
-  double d = ParseConfigF64(v);
-  if (d >= 2147483647.0) {
-    *G = std::numeric_limits<int32_t>::max();
-  } else if (d <= -2147483648.0) {
-    *G = std::numeric_limits<int32_t>::min();
-  } else {
-    *G = static_cast<int32_t>(d);
-  }
+  *G = TruncToI32(ParseConfigF64(v));
 }
 template <std::string* G>
 void StoreText(std::string_view v) {

@@ -9,6 +9,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_exec.h"
+#include "fmc/route_files.h"
 #include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "frame/readers_flight.h"
@@ -41,15 +42,6 @@ char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 std::string Upper(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), UpperAscii);
   return s;
-}
-
-// A save name typed on the CDU must stay a file of the panel-state folder.
-bool IsPlainFileName(std::string_view name) {
-  if (name.find("..") != std::string_view::npos) return false;
-  return std::none_of(name.begin(), name.end(), [](char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return c == '/' || c == '\\' || c == ':' || u < 0x20 || u == 0x7F;
-  });
 }
 
 std::string DateName(std::string_view prefix) {
@@ -114,7 +106,8 @@ void SavePanelState(std::string name) {
   const std::string base = SaveBaseName(name);
   const std::string path = std::string(sim_root) + Upper(kPanelFolder + base + ".pnl");
   FILE* f = nullptr;
-  if (IsPlainFileName(base) && path.size() <= kMaxPathChars) f = platform::OpenFile(path, "w");
+  // A save name typed on the CDU must stay a file of the panel-state folder.
+  if (IsSafePlanFileName(base) && path.size() <= kMaxPathChars) f = platform::OpenFile(path, "w");
   if (f != nullptr) {
     WritePanelStateFile(f);
     // The file replaces an earlier one only once it is complete.
