@@ -5,6 +5,7 @@
 #include "afds/afds_globals.h"
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
+#include "fmc/route_state.h"
 #include "frame/readers_flight.h"
 #include "frame/readers_radio.h"
 #include "frame/readers_systems.h"
@@ -46,7 +47,7 @@ const Callout kCallouts[] = {
     {"10.wav", &AltCall10, &alt_call_10_done, 10.0, 20.0, false, 3},
 };
 
-// The flags ResetFmcStateVars clears: all but the 2500 and 1000 ft ones.
+// The flags ResetAltCalloutFlags clears: all but the 2500 and 1000 ft ones.
 int32_t* const kLowFlags[] = {&alt_call_appr_mins_done, &alt_call_mins_done, &alt_call_500_done, &alt_call_400_done,
                               &alt_call_300_done,       &alt_call_200_done,  &alt_call_100_done, &alt_call_50_done,
                               &alt_call_40_done,        &alt_call_30_done,   &alt_call_20_done,  &alt_call_10_done};
@@ -124,14 +125,10 @@ void PlayAltitudeCallouts() {
   }
 }
 
-void ResetFmcStateVars() {
-  for (int32_t* flag : kLowFlags) *flag = 0;
-}
-
 void ReArmAltCallouts() {
   bool any_low = false;
   for (int32_t* flag : kLowFlags) any_low = any_low || *flag == 1;
-  if (any_low && (radio_height > 1000.0 || ground_speed < 30.0)) ResetFmcStateVars();
+  if (any_low && (radio_height > 1000.0 || ground_speed < 30.0)) ResetAltCalloutFlags();
   if (alt_call_2500_done == 1 && radio_height > 3000.0) alt_call_2500_done = 0;
   if (alt_call_1000_done == 1 && radio_height > 1500.0) alt_call_1000_done = 0;
 }

@@ -16,9 +16,6 @@ void PlayGpws();
 // has not been called on this approach.
 void PlayAltitudeCallouts();
 
-// Clears the once-flags of approaching minimums, minimums and 500 ft down to 10 ft (not 2500 and
-// 1000 ft).
-void ResetFmcStateVars();
 // Electrical pass: re-arms the low callouts above 1000 ft or below 30 kt, the 1000 ft callout above
 // 1500 ft and the 2500 ft callout above 3000 ft.
 void ReArmAltCallouts();
