@@ -21,6 +21,7 @@ ResolvedPath ResolvePath(std::string_view module_path);
 
 // ASCII-only, locale-independent: the lower-case letter, any other byte as it is.
 inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // ASCII-only, locale-independent comparison without regard to case.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

@@ -32,7 +32,7 @@ constexpr RrModelName kRrModels[] = {
 // Lines of Aircraft.cfg are read at most 499 characters at a time.
 constexpr int kAcfgReadChars = 500;
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+using platform::LowerAscii;
 
 // The values of the section being scanned, each with its flag (the section gave the key).
 struct AircraftSection {

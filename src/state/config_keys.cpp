@@ -10,13 +10,14 @@
 #include "afds/afds_services.h"
 #include "frame/int_conversion.h"
 #include "state/config_globals.h"
+#include "platform/paths.h"
 
 namespace {
 
 bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+using platform::LowerAscii;
+using platform::UpperAscii;
 
 int32_t SaturateI32(int64_t v) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),

@@ -33,11 +33,10 @@ constexpr size_t kMaxPathChars = win32::kMaxPath - 1;  // 259 and the terminator
 // Lines are read with a 299-character buffer: at most 298 characters at once.
 constexpr int kReadChars = 299;
 constexpr int32_t kValidationPassed = 4;  // aircraft, position, altitude and heading
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kPanelListRows = 203;   // pnl_list rows 0..202, row 0 unused
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+using platform::UpperAscii;
+using platform::LowerAscii;
 
 std::string Upper(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), UpperAscii);

@@ -24,10 +24,10 @@
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 #include "state/config_keys.h"
+#include "platform/paths.h"
 
 namespace {
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kFplnFields = 14;
 constexpr int32_t kMaxHoldRow = 10;
 constexpr int32_t kMaxRunwayRow = 22;
@@ -397,7 +397,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(play_announcements, ov_cabin_announcements),
 };
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+using platform::LowerAscii;
 
 std::string Lowered(std::string_view s) {
   std::string out(s);
