@@ -258,9 +258,3 @@ double PressureRatioInverse(double alt_ft) {
   return std::pow(1.0 - alt_ft * 3.566 / 518670.0, -5.2563);
 }
 
-int32_t TruncToI32(double value) {
-  if (!(value == value)) return 0;
-  if (value >= 2147483647.0) return INT32_MAX;
-  if (value <= -2147483648.0) return INT32_MIN;
-  return static_cast<int32_t>(value);
-}

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "frame/globals_macros.h"
+#include "frame/int_conversion.h"
 
 inline constexpr double kEarthRadiusNm = 3437.7467707849396;
 inline constexpr double kDegToRad = 0.017453292519943295;
@@ -109,6 +110,3 @@ double norm360(double degrees);
 
 // Ratio of sea-level pressure to the standard pressure at `alt_ft`; 0.0 above 140000 ft.
 double PressureRatioInverse(double alt_ft);
-
-// Truncation toward zero that saturates at the i32 range instead of overflowing.
-int32_t TruncToI32(double value);
