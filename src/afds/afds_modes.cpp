@@ -352,7 +352,7 @@ void ToggleVsMode() {
 
 void AfdsVertModeSwitch() {
   if (vnav == 0) {
-    const bool can_engage = lite_mode == 0 && stpos != 999;
+    const bool can_engage = lite_mode == 0 && stpos != kNoActiveLeg;
     if (can_engage) EngageVnav();
     ResetVnavController();
     if (can_engage) {

@@ -110,7 +110,7 @@ void PollMcpButtons() {
 
   ModeButton(RO_REQ(lnav_clicked), LnavIntercept, Always);
   // VNAV stores its sound after the reset; the order is invisible to the sound pass.
-  ModeButton(RO_REQ(vnav_clicked), AfdsVertModeSwitch, [] { return stpos != 999 || lite_mode == 0; });
+  ModeButton(RO_REQ(vnav_clicked), AfdsVertModeSwitch, [] { return stpos != kNoActiveLeg || lite_mode == 0; });
   ModeButton(RO_REQ(thrust_clicked), ToggleThrustHold, [] { return at_arm == 1.0 && lite_mode == 0; });
   ModeButton(RO_REQ(hdg_clicked), ToggleHdgHold, Always);
   ModeButton(RO_REQ(hdg_sel_clicked), ToggleHdgSel, Always);

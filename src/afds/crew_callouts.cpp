@@ -143,7 +143,7 @@ const char* StepCabinAnnouncements() {
   const bool l_door_open = l_entry_doors_anun == 1;
   const bool r_door_open = r_entry_doors_anun == 1;
 
-  if (st == 1 && (l_door_open || r_door_open) && stpos != 999 && brake_set && on_ground) {
+  if (st == 1 && (l_door_open || r_door_open) && stpos != kNoActiveLeg && brake_set && on_ground) {
     return Next(s, 2, 1375, "Announce - Boarding.wav");
   }
   if (st == 2 && !l_door_open && !r_door_open && cargo_doors_anun != 1 && brake_set && on_ground) {

@@ -138,7 +138,7 @@ void ArmIntercept() {
 }
 
 void PressWithLnavOff() {
-  if (stpos == 999 || !HasActiveLeg()) return;
+  if (stpos == kNoActiveLeg || !HasActiveLeg()) return;
   int32_t wpt_dir = 0, wpt_angle = 0, leg_dir = 0, leg_angle = 0;
   CalcTurnDirAndAngle(plane_hdg_mag, active_wpt_brg, &wpt_dir, &wpt_angle);
   CalcTurnDirAndAngle(plane_hdg_mag, rel_leg_course, &leg_dir, &leg_angle);
@@ -172,7 +172,7 @@ void LnavIntercept() {
 }
 
 void ComputeLnavGeometry(int32_t* xtk_side_out, double* xtk_dist_out) {
-  if (stpos == 999) {
+  if (stpos == kNoActiveLeg) {
     *xtk_dist_out = kNoXtkDist;
     return;
   }

@@ -174,7 +174,7 @@ void RunPhase0Housekeeping() {
   AutoflightHousekeeping();
   PollFsuipcState();
   StepValveTimeouts();
-  if (ac_power <= 1 && stpos != 999) ResetActiveRoute();
+  if (ac_power <= 1 && stpos != kNoActiveLeg) ResetActiveRoute();
   CaptureLocalizer();
   CaptureGlideslope();
   ArmLandingChecklist();

@@ -278,7 +278,7 @@ void ProcVnavDescent() {
   DetectPilotSpeedChange();
   StepDescentDistance();
   if (!SpeedPassDue()) return;
-  if (stpos != 999 && InRoute(stpos) && vnav == 1 && fms_fpln_active >= 3) SpeedPass();
+  if (stpos != kNoActiveLeg && InRoute(stpos) && vnav == 1 && fms_fpln_active >= 3) SpeedPass();
   if (vnav_pnl_restored == 1) vnav_pnl_restored = 0;
 }
 

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kInfoModAppend = 6;  // LoadAirportInfo: the airport appended to the modified route
 constexpr int32_t kApproachListCapacity = 50;
 

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int32_t kDeparturesPage = 10;
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kInfoModOrigin = 5;  // LoadAirportInfo: the airport as row 0 of the modified route
 
 bool IsSidLeg(const RouteLeg& leg) { return leg.proc == "SID"; }

@@ -8,6 +8,9 @@
 #include "fmc/route_types.h"
 #include "frame/globals_macros.h"
 
+// The value of `stpos` while no route is active.
+inline constexpr int32_t kNoActiveLeg = 999;
+
 #define FMC_SCALARS(X)                                                                  \
   /* route state */                                                                     \
   X(int32_t, fms_fpln_active, 0)   /* 0 none, 1 entered, 2 activated, 3 active, 4 mod */ \

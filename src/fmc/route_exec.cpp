@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
 // LoadAirportInfo modes: runways, then the origin row's altitude / the last row's constraint / the
 // crossing altitude.

@@ -157,7 +157,7 @@ void ComputeRouteDistances() {
   route_dist_sum = BackwardWalkFromLeg(next_restr_leg, tod_start);
   if (init_tod == 1) {
     tod_dist_acc = forward_to_constraint;
-    if (stpos != 999) tod_path_dist = BackwardWalk(PresentPosition(), -1, tod_stpos - 1, 1, tod_start);
+    if (stpos != kNoActiveLeg) tod_path_dist = BackwardWalk(PresentPosition(), -1, tod_stpos - 1, 1, tod_start);
   }
   dest_dtg = forward_sum;
   if (cruise_alt <= 1000) return;

@@ -77,7 +77,7 @@ void ClearArrivalSelections() {
 void ResetActiveRoute() {
   for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) ResetRouteLeg(fms_fpln_act[i]);
   fp_cnt = 0;
-  stpos = 999;
+  stpos = kNoActiveLeg;
   for (int32_t i = 0; i <= ClampedLastRow(rte_row_cnt); ++i) {
     rte_rows[i].to_fix.clear();
     rte_rows[i].via.clear();

@@ -139,7 +139,7 @@ void RunTickSteps() {
   StepLegTimeStamp();
   if (hold_cnt > 0) StepHoldUpkeep();
   if (vnav == 1 || flch == 1) UpdateSpeedTrend();
-  if (stpos != 999 && IsRouteSlotTick()) {
+  if (stpos != kNoActiveLeg && IsRouteSlotTick()) {
     RunRouteBlock();
     RunTocTodBlock();
   }

@@ -21,7 +21,6 @@ using gfx::REAL;
 
 constexpr int32_t kModeMap = 3;
 constexpr int32_t kModePlan = 4;
-constexpr int32_t kNoActiveRoute = 999;
 constexpr int32_t kAirportIdentChars = 5;
 constexpr double kAirportReachMarginNm = 10.0;
 
@@ -45,7 +44,7 @@ void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, dou
   double ref_lon = plane_lon;
   double up = 0.0;
   if (*layer.mode == kModePlan) {
-    if (stpos != kNoActiveRoute) {
+    if (stpos != kNoActiveLeg) {
       if (const RouteLeg* leg = ActiveRouteRow(map_ctr_leg > 0 ? map_ctr_leg : stpos)) {
         ref_lat = leg->lat;
         ref_lon = leg->lon;

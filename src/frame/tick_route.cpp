@@ -169,7 +169,7 @@ void SendHeadingCommand() {
 }  // namespace
 
 void StepEarlyTurnSequencing() {
-  if (stpos == 999) return;
+  if (stpos == kNoActiveLeg) return;
   if (redraw_tick != 0 && redraw_tick != 8 && tick36_counter != 0) return;
   if (lnav != 1 || ap_nav_hold != 1.0 || dist_to_active_wpt >= kEarlyTurnRangeNm) return;
   if (stpos >= fp_cnt - 1 || route_holds[1].leg == stpos) return;
@@ -215,7 +215,7 @@ void StepLegTimeStamp() {
 void StepHoldUpkeep() {
   if (hold_cnt <= 0) return;
   if (route_holds[1].leg > 0) BuildTrafficPattern();
-  if (route_holds[1].leg >= stpos || stpos == 999) return;
+  if (route_holds[1].leg >= stpos || stpos == kNoActiveLeg) return;
 
   // After a removal the scan goes on at row 2, so a hold that moved up into row 1 waits a tick.
   int32_t row = 1;

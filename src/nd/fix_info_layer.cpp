@@ -18,7 +18,6 @@ namespace {
 using gfx::REAL;
 
 constexpr int32_t kModeMap = 3;
-constexpr int32_t kNoActiveRoute = 999;
 constexpr double kMaxFixDistNm = 380.0;
 constexpr double kRadialLengthNm = 360.0;
 constexpr double kRadialLabelMin = 25.0;
@@ -71,7 +70,7 @@ FixPlacement PlaceFix(const FixInfoEntry& fix, bool map) {
   if (map) {
     at.heading_ref = plane_hdg_mag;
     at.up = MapUpDirection(kModeMap);
-  } else if (stpos != kNoActiveRoute) {
+  } else if (stpos != kNoActiveLeg) {
     if (const RouteLeg* leg = ActiveRouteRow(map_ctr_leg > 0 ? map_ctr_leg : stpos)) {
       ref_lat = leg->lat;
       ref_lon = leg->lon;

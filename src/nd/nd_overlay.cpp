@@ -27,7 +27,6 @@ using gfx::REAL;
 
 constexpr int32_t kModeMap = 3;
 constexpr int32_t kModePlan = 4;
-constexpr int32_t kNoActiveRoute = 999;
 constexpr uint32_t kAdfFrequencyToken = 16;
 constexpr double kVnavFullScaleFt = 400.0;
 constexpr double kVnavMaxShownFt = 9999.0;
@@ -75,7 +74,7 @@ struct Overlay {
   }
 };
 
-bool HasActiveRoute() { return stpos != kNoActiveRoute; }
+bool HasActiveRoute() { return stpos != kNoActiveLeg; }
 
 // Heading readout value: the magnetic heading when the label is "HDG", else the magnetic track.
 double ReadoutValue(bool heading) { return heading ? HeadingReadout() : plane_trk_mag; }

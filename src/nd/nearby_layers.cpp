@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int32_t kModePlan = 4;
-constexpr int32_t kNoActiveRoute = 999;
 constexpr double kReachMarginNm = 50.0;
 // The identifier goes through a 7-character wide buffer: six characters and the terminator.
 constexpr int32_t kIdentChars = 6;
@@ -75,7 +74,7 @@ void DrawNearby(const NearbyKind& kind, const NearbyDisplay& display, gfx::Graph
   const int32_t mode = *display.mode;
   const Position aircraft{plane_lat, plane_lon};
   const bool plan = mode == kModePlan;
-  const bool routed_plan = plan && stpos != kNoActiveRoute;
+  const bool routed_plan = plan && stpos != kNoActiveLeg;
   // The lists follow the centre leg; the items are placed around the plan's centre row, which is
   // the active leg while no centre leg is chosen.
   const Position centre = routed_plan ? LegPosition(map_ctr_leg, aircraft) : aircraft;

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int32_t kModeMap = 3;
 constexpr int32_t kModePlan = 4;
-constexpr int32_t kNoActiveRoute = 999;
 constexpr int32_t kColourWhite = 0;
 constexpr int32_t kColourMagenta = 4;
 constexpr double kNoInterceptCourse = -1.0;
@@ -271,7 +270,7 @@ void DrawModifiedRoute(const RouteLayer& l) {
 
 void DrawMapRoute(const RouteMapTraits& traits, DisplaySurface* s, gfx::Graphics* g, double fx, double fy) {
   // Without an active route there is neither a route nor a pending modification to draw.
-  if (stpos == kNoActiveRoute || stpos < 0 || stpos >= kRouteRows) return;
+  if (stpos == kNoActiveLeg || stpos < 0 || stpos >= kRouteRows) return;
   const int32_t mode = *traits.mode;
   const bool plan = mode == kModePlan;
   double centre_lat = plane_lat;

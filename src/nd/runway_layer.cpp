@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int32_t kNoActiveRoute = 999;
 constexpr double kFeetPerLengthUnit = 5280.0;
 constexpr double kReachNm = 100.0;
 constexpr double kExtensionNm = 18.0;
@@ -80,7 +79,7 @@ struct RunwayMap {
 
 void DrawRunways(const RunwayMap& map, gfx::Graphics* g, double fx, double fy, double centre_lat, double centre_lon,
                  double up) {
-  if (stpos == kNoActiveRoute) return;
+  if (stpos == kNoActiveLeg) return;
   const gfx::Font font = PixelFont(display_font.c_str(), map.font_px * fy);
   const gfx::Pen pen = DashedPen(palette::kWhite, (map.efis_pen ? EfisLinesize : 2.0) * fy);
   const gfx::SolidBrush brush{gfx::Color(palette::kWhite)};

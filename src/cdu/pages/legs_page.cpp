@@ -22,7 +22,6 @@ namespace {
 
 using cdu::Font;
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr const char* kDegree = "\xB0";
 
 bool CarriesHold(int32_t leg) { return leg >= 1 && leg <= kLastRouteRow && fms_fpln_mod[leg].hold_idx > 0; }

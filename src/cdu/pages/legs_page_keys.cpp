@@ -28,7 +28,6 @@ namespace rte_legs {
 
 namespace {
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr double kInterceptFromPointNm = 25.0;
 constexpr std::string_view kHoldAtPrefix = "HOLD AT ";
 constexpr size_t kMinAlongTrackIdent = 2;

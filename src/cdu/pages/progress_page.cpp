@@ -34,7 +34,6 @@ namespace {
 using cdu::Font;
 
 constexpr int32_t kProgPageCount = 2;
-constexpr int32_t kNoActiveLeg = 999;
 constexpr double kLegEtaMinGroundSpeedKt = 75.0;
 constexpr double kDestEtaMinSpeedKt = 60.0;
 constexpr double kTocMinGroundSpeedKt = 80.0;

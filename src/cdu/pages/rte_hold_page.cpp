@@ -27,7 +27,6 @@ namespace {
 
 using cdu::Font;
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kHoldsForMorePrompts = 5;  // from 5 holds on there is no further hold and no exit
 constexpr double kEtaMinGroundSpeedKt = 60.0;
 constexpr size_t kCourseWordField = 19;

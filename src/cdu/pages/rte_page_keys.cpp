@@ -33,7 +33,6 @@ namespace rte {
 
 namespace {
 
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kOrigin = 1;
 constexpr int32_t kDestination = 2;
 constexpr size_t kAirportIdentChars = 4;

@@ -38,7 +38,6 @@ namespace lsk = cdu_perf::lsk;
 constexpr int32_t kClb = 1;
 constexpr int32_t kCrz = 2;
 constexpr int32_t kDes = 3;
-constexpr int32_t kNoActiveLeg = 999;
 constexpr int32_t kMinSpeedKt = 50;
 constexpr int32_t kMaxSpeedKt = 500;
 constexpr double kMinMach = 0.4;
