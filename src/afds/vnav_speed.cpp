@@ -51,8 +51,6 @@ constexpr double kMinConstraintIasKt = 50.0;
 
 using ap_event::Send;
 
-bool IsSpeedConstraint(int32_t restr) { return restr == 2 || restr == 3; }
-bool IsAltitudeConstraint(int32_t restr) { return restr == 1 || restr == 3; }
 bool InRoute(int32_t row) { return row >= 0 && row <= kLastRouteRow; }
 
 void CommandIas(double kt) {

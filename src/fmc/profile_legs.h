@@ -8,8 +8,8 @@
 
 namespace profile {
 
-inline bool HasAltConstraint(const RouteLeg& leg) { return leg.restr == 1 || leg.restr == 3; }
-inline bool HasSpeed(const RouteLeg& leg) { return leg.restr == 2 || leg.restr == 3; }
+inline bool HasAltConstraint(const RouteLeg& leg) { return IsAltitudeConstraint(leg.restr); }
+inline bool HasSpeed(const RouteLeg& leg) { return IsSpeedConstraint(leg.restr); }
 
 // Leg i of the active route runs from row from[i] to row i. A discontinuity has no length: the leg
 // after it is measured from the last row before it, so that the plan and the route-following

@@ -31,6 +31,10 @@ struct RouteLeg {
   std::string freq;          // navaid frequency text
 };
 
+// The constraint bits of `RouteLeg::restr` (1 altitude, 2 speed, 3 both).
+inline bool IsAltitudeConstraint(int32_t restr) { return restr == 1 || restr == 3; }
+inline bool IsSpeedConstraint(int32_t restr) { return restr == 2 || restr == 3; }
+
 struct FplStoreEntry {
   std::string name;          // plan file name
   std::string orig;          // ident of the plan's row 0

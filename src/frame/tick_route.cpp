@@ -42,7 +42,6 @@ constexpr double kAimPointAheadNm = 3.0;
 constexpr double kLookAheadSeconds = 30.0;
 constexpr double kKgPerLb = 0.45359237;
 
-bool IsAltitudeConstraint(int32_t restr) { return restr == 1 || restr == 3; }
 
 // The active leg, or nullptr when stpos lies outside the table (999 included).
 RouteLeg* ActiveLeg() {

@@ -45,8 +45,6 @@ constexpr double kEarlyTurnTodNm = 10.0;
 constexpr int32_t kTodCourseAgreementDeg = 20;
 constexpr double kSimRateScaleV10 = 0.00390625;  // that generation reports the rate x 256
 
-bool IsAltitudeConstraint(int32_t restr) { return restr == 1 || restr == 3; }
-bool IsSpeedConstraint(int32_t restr) { return restr == 2 || restr == 3; }
 
 bool InTable(int32_t row) { return row >= 0 && row <= kLastRouteRow; }
 
