@@ -59,7 +59,8 @@ void DrawPfdAltitudeTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources
   f.SetFine(g);
   FineClipRect(g, f, 95, -94, 58, 188);
   FineFillRect(g, f, &r.tape, 108, -94, 45, 188);
-  DrawScale(g, f, r);
+  // As on the standby tape: a non-finite altitude has no scale position to walk from.
+  if (std::isfinite(plane_alt)) DrawScale(g, f, r);
   g->ResetClip();
   DrawReadout(g, f, r);
   DrawSelectedAltitudeBug(g, f, r);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -157,6 +158,13 @@ TEST_F(PfdTest, RadioAltitudeAndDecisionHeightBelow2500InTensAbove10Feet) {
     EXPECT_NE(Text("RAD"), nullptr);
     ExpectTextAt(Text("250"), CanvasX(80), CanvasY(90));
   }
+}
+
+TEST_F(PfdTest, NonFiniteAltitudeStillEndsThePaint) {
+  plane_alt = std::numeric_limits<double>::infinity();
+  radio_height = 100.0;
+  Paint();
+  EXPECT_NE(Text("RAD"), nullptr);
 }
 
 }  // namespace
