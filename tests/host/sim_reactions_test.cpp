@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "host/host.h"
@@ -19,6 +22,14 @@ TEST(SimReactions, TableIsInEventOrderWithOneNamedRowAnEventAndAReason) {
     }
   }
   EXPECT_STREQ(simhost::KeyEventName(0x101FA), "HEADING_BUG_SET");
+  // host/README.md shows the same table.
+  std::ifstream in(std::string(RO757_SOURCE_DIR) + "/host/README.md");
+  const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const auto& r : rows) {
+    char row[64];
+    std::snprintf(row, sizeof row, "| 0x%05X | %s | ", r.event, r.name);
+    EXPECT_NE(readme.find(row), std::string::npos) << row;
+  }
   EXPECT_EQ(simhost::KeyEventName(0x10001), nullptr);
 }
 

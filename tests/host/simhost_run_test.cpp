@@ -1,7 +1,6 @@
 // Runs the real simhost program on the real shared library, as the demo does.
 #include <cairo.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +13,7 @@
 
 #include "frame/module_entry.h"
 #include "host/panel_config.h"
+#include "support/simhost_runner.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -22,31 +22,9 @@ namespace fs = std::filesystem;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
-struct Result {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-// The built module is the default unless the arguments name one.
-Result RunSimhost(const std::string& args) {
-  Result r;
-  const std::string module = args.find("--module") == std::string::npos ? " --module " + Quote(RO757_MODULE_SO) : "";
-  const std::string cmd = Quote(RO757_SIMHOST) + module + " " + args + " 2>&1";
-  FILE* p = ::popen(cmd.c_str(), "r");
-  if (p == nullptr) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.output.append(buf, n);
-  int raw = ::pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
+using Result = testing_support::SimhostResult;
+using testing_support::Quote;
+using testing_support::RunSimhost;
 
 // The example simulator folder, copied so that whatever the module writes stays out of the sources.
 class SimhostRun : public ::testing::Test {
@@ -60,9 +38,10 @@ class SimhostRun : public ::testing::Test {
                       Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/" + scenario) + extra + " --out " +
                       Quote(sim_ / "out"));
   }
-  // Runs a scenario file of the test's own.
-  Result Own(const std::string& scenario) {
-    return RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / scenario));
+  // Runs a scenario file of the test's own, with pictures and logs going to "out" when asked.
+  Result Own(const std::string& scenario, bool out = false) {
+    return RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / scenario) +
+                      (out ? " --out " + Quote(sim_ / "out") : ""));
   }
   TempDir sim_;
 };
@@ -92,6 +71,19 @@ bool ReadPng(const fs::path& path, Picture* out) {
   }
   cairo_surface_destroy(s);
   return ok;
+}
+
+constexpr uint32_t kCduGreen = 0xFF00FA00u;
+
+// Pixels of one colour in a box of a picture.
+size_t CountColour(const std::string& file, uint32_t colour, int x0, int y0, int x1, int y1) {
+  Picture pic;
+  EXPECT_TRUE(ReadPng(file, &pic)) << file;
+  size_t n = 0;
+  for (int y = y0; y < std::min(y1, pic.height); ++y) {
+    for (int x = x0; x < std::min(x1, pic.width); ++x) n += pic.At(x, y) == colour ? 1 : 0;
+  }
+  return n;
 }
 
 // The demo loads all 21 gauges and counts the key events it logs. Each display shows what its paint
@@ -161,8 +153,7 @@ TEST_F(SimhostRun, EhsiRoseIsRound) {
   std::string demo = ReadBytes(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/demo.scn");
   demo.resize(demo.find("\nwatch"));  // the aircraft as the demo sets it up, in the EHSI's default rose
   sim_.Write("rose.scn", demo + "\nat 40 snapshot FP_EHSI rose.png\n");
-  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "rose.scn") + " --out " +
-                        Quote(sim_ / "out"));
+  Result r = Own("rose.scn", true);
   ASSERT_EQ(r.status, 0) << r.output;
   Picture pic;
   ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / "rose.png", &pic));
@@ -234,20 +225,31 @@ TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
   Result r = Example("flight.scn");
   ASSERT_EQ(r.status, 0) << r.output;
   auto count = [&](const char* file, uint32_t colour, int x0, int y0, int x1, int y1) {
-    Picture pic;
-    EXPECT_TRUE(ReadPng(fs::path(sim_ / "out") / file, &pic)) << file;
-    size_t n = 0;
-    for (int y = y0; y < std::min(y1, pic.height); ++y) {
-      for (int x = x0; x < std::min(x1, pic.width); ++x) n += pic.At(x, y) == colour ? 1 : 0;
-    }
-    return n;
+    return CountColour(sim_ / ("out/" + std::string(file)), colour, x0, y0, x1, y1);
   };
-  constexpr uint32_t kGreen = 0xFF00FA00u, kMagenta = 0xFFFF13D5u;
+  constexpr uint32_t kGreen = kCduGreen, kMagenta = 0xFFFF13D5u;
   EXPECT_EQ(count("cdu_rte_activated.png", kGreen, 20, 0, 85, 25), 0u);
   EXPECT_GT(count("cdu_rte_executed.png", kGreen, 20, 0, 85, 25), 30u);
   EXPECT_GT(count("nd.png", kMagenta, 200, 0, 358, 440), 150u);
   const std::string sounds = ReadBytes(sim_ / "out/sound_events.log");
   EXPECT_NE(sounds.find("\"Announce - Boarding.wav\" volume"), std::string::npos) << sounds;
+}
+
+// The README's five-line scenario executes KSEA to KPDX: "ACT" stands in the RTE page's title.
+TEST_F(SimhostRun, ReadmeRouteScenarioExecutesTheRoute) {
+  const std::string readme = ReadBytes(std::string(RO757_SOURCE_DIR) + "/README.md");
+  const size_t from = readme.find("      set token 60 1\n");
+  const size_t to = readme.find("\n\n", from);
+  ASSERT_NE(from, std::string::npos);
+  std::string scenario;
+  for (size_t at = from; at < to; at = readme.find('\n', at) + 1) {
+    scenario += readme.substr(at + 6, readme.find('\n', at) - at - 6) + "\n";
+  }
+  EXPECT_EQ(std::count(scenario.begin(), scenario.end(), '\n'), 5) << scenario;
+  sim_.Write("route.scn", scenario + "at 40 snapshot FMS_NB rte.png\n");
+  Result r = Own("route.scn", true);
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_GT(CountColour(sim_ / "out/rte.png", kCduGreen, 20, 0, 85, 25), 30u);
 }
 
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
