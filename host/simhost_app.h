@@ -3,10 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
 namespace simhost {
+
+class Host;
+class LoadedModule;
+class PaintRecorder;
 
 struct SimhostOptions {
   std::string sim_root;
@@ -14,6 +19,7 @@ struct SimhostOptions {
   std::string out_dir;
   std::string module;  // empty: libro757.so beside the simhost binary
   int64_t frames = 0;  // at least this many frames run in all
+  bool record = false;  // beside each snapshot its operation list; values.log
   bool help = false;
 };
 
@@ -24,5 +30,13 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
 
 // Exit status: 0 success, 1 the scenario failed at run time, 2 the run could not start.
 int RunSimhost(const SimhostOptions& options, std::ostream& out, std::ostream& err);
+
+// Sees the host and every surface's paints at the end of each frame of a run.
+using FrameObserver = std::function<void(const Host&, const PaintRecorder&)>;
+
+// The same run on a module already in hand (the tests' linked one), without loading a library;
+// `observer`, when set, is called after every frame.
+int RunModule(const SimhostOptions& options, LoadedModule& module, std::ostream& out, std::ostream& err,
+              const FrameObserver& observer = {});
 
 }  // namespace simhost
