@@ -495,6 +495,7 @@ void Host::RunFrame() {
     Message(i.get(), gauge::kPreDraw);
     Message(i.get(), gauge::kPostDraw);
   }
+  if (after_frame_) after_frame_();
 }
 
 void Host::Shutdown() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -157,6 +158,8 @@ class Host {
   void RunFrame();
   void Shutdown();
   int64_t frame() const { return frame_; }
+  // Runs at the end of every frame, when all its draw messages are done.
+  void set_after_frame(std::function<void()> hook) { after_frame_ = std::move(hook); }
 
   // Clicks a mouse rectangle of an instance at a point of the gauge (pixels; child boxes lie
   // relative to their enclosing parent rows); returns false when no child row with a function
@@ -217,6 +220,7 @@ class Host {
 
   std::vector<std::unique_ptr<GaugeInstance>> instances_;
   int64_t frame_ = 0;
+  std::function<void()> after_frame_;
 };
 
 int32_t ToInt32(double v);

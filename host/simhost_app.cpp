@@ -18,6 +18,7 @@
 
 #include "host/host.h"
 #include "host/module_loader.h"
+#include "host/paint_record.h"
 #include "host/panel_config.h"
 #include "host/png_writer.h"
 #include "host/scenario.h"
@@ -39,11 +40,16 @@ volatile std::sig_atomic_t g_interrupted = 0;
 
 void OnInterrupt(int) { g_interrupted = 1; }
 
-std::string FormatNumber(double v) {
+std::string FormatNumber(double v, int digits) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.10g", v);
+  std::snprintf(buf, sizeof buf, "%.*g", digits, v);
   return buf;
 }
+
+// values.log keeps fewer digits than the summary: enough to compare runs, and the same from every
+// build type and compiler.
+constexpr int kSummaryDigits = 10;
+constexpr int kValuesLogDigits = 6;
 
 // "frame 12: event 0x101FA HEADING_BUG_SET (66042) value 92"; an event the stand-in does not list
 // has no name.
@@ -91,8 +97,8 @@ bool PrepareOutputFolder(const std::string& dir, std::string* error) {
 class Run {
  public:
   Run(const SimhostOptions& options, const Scenario& scenario, LoadedModule& module, std::ostream& out,
-      std::ostream& err)
-      : options_(options), scenario_(scenario), module_(module), out_(out), err_(err) {}
+      std::ostream& err, const FrameObserver& observer)
+      : options_(options), scenario_(scenario), module_(module), out_(out), err_(err), observer_(observer) {}
 
   // Returns the exit status; *error holds the message of a failure.
   int Execute(std::string* error) {
@@ -109,6 +115,13 @@ class Run {
     if (!BuildPanel(error)) {
       status = 1;
     } else {
+      if (options_.record || observer_) {
+        recorder_.Attach(host_);
+        host_.set_after_frame([this] {
+          recorder_.EndFrame(host_.frame());
+          if (observer_) observer_(host_, recorder_);
+        });
+      }
       // The leading settings describe the simulator as the module finds it when the panel loads.
       const auto& commands = scenario_.commands;
       size_t first = 0;
@@ -131,7 +144,8 @@ class Run {
       }
       for (const ScenarioCommand* w : watches_) {
         WarnUnknownNamed(*w);
-        watched_.push_back(Describe(*w));
+        watched_.push_back(Describe(*w, kSummaryDigits));
+        values_.push_back("watch " + Describe(*w, kValuesLogDigits));
       }
       if (module_.status() != nullptr) {
         module_.status()(&status_);
@@ -143,6 +157,7 @@ class Run {
     names_registered_ = host_.registration_order().size();
     if (!WriteKeyLog(error) && status == 0) status = 1;
     if (!WriteSound(error) && status == 0) status = 1;
+    if (!WriteValues(error) && status == 0) status = 1;
     PrintSummary(status == 0);
     return status == 0 && g_interrupted ? kInterruptedStatus : status;
   }
@@ -206,13 +221,13 @@ class Run {
     return i;
   }
 
-  std::string Describe(const ScenarioCommand& c) const {
+  std::string Describe(const ScenarioCommand& c, int digits) const {
     switch (c.var) {
-      case VarKind::kToken: return "token " + std::to_string(c.id) + " = " + FormatNumber(host_.Token(c.id));
+      case VarKind::kToken: return "token " + std::to_string(c.id) + " = " + FormatNumber(host_.Token(c.id), digits);
       case VarKind::kTokenText: return "tokentext " + std::to_string(c.id) + " = \"" + host_.TokenText(c.id) + "\"";
-      case VarKind::kExpression: return "expr \"" + c.name + "\" = " + FormatNumber(host_.Expression(c.name));
+      case VarKind::kExpression: return "expr \"" + c.name + "\" = " + FormatNumber(host_.Expression(c.name), digits);
       case VarKind::kExpressionText: return "text \"" + c.name + "\" = \"" + host_.ExpressionText(c.name) + "\"";
-      case VarKind::kNamed: return "named " + c.name + " = " + FormatNumber(host_.Named(c.name));
+      case VarKind::kNamed: return "named " + c.name + " = " + FormatNumber(host_.Named(c.name), digits);
       case VarKind::kFsuipc: {
         char head[32];
         std::snprintf(head, sizeof head, "fsuipc 0x%04X:%u = ", c.offset, c.size);
@@ -269,10 +284,13 @@ class Run {
         }
         return true;
       }
-      case CommandKind::kPrint:
+      case CommandKind::kPrint: {
         WarnUnknownNamed(c);
-        out_ << EscapeControlBytes("frame " + std::to_string(host_.frame()) + ": " + Describe(c)) << "\n";
+        const std::string frame = "frame " + std::to_string(host_.frame()) + ": ";
+        out_ << EscapeControlBytes(frame + Describe(c, kSummaryDigits)) << "\n";
+        values_.push_back(frame + Describe(c, kValuesLogDigits));
         return true;
+      }
       case CommandKind::kWatch: watches_.push_back(&c); return true;
       case CommandKind::kSnapshot: return Snapshot(c, error);
       case CommandKind::kCdu: return TypeOnCdu(c, error);
@@ -345,11 +363,41 @@ class Run {
     }
     const std::string stem = base.substr(0, base.size() - 4);
     for (size_t s = 0; s < i->surfaces.size(); ++s) {
-      std::string name = s == 0 ? base : stem + "_s" + std::to_string(s) + ".png";
+      const std::string surface_stem = s == 0 ? stem : stem + "_s" + std::to_string(s);
+      const std::string name = surface_stem + ".png";
       if (!WritePng(*i->surfaces[s], (fs::path(options_.out_dir) / name).string(), error)) return false;
       snapshot_files_.push_back(name);
+      if (options_.record && !WriteOpList(c, *i->surfaces[s], name, surface_stem + ".ops", error)) return false;
     }
     return true;
+  }
+
+  bool WriteText(const std::string& file, const std::string& text, std::string* error) {
+    const std::string path = (fs::path(options_.out_dir) / file).string();
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << text;
+    f.close();
+    if (!f) {
+      if (error->empty()) *error = "simhost: cannot write '" + path + "'";
+      return false;
+    }
+    return true;
+  }
+
+  // The drawing of the surface's latest paint as text, beside its PNG.
+  bool WriteOpList(const ScenarioCommand& c, const gauge::DeviceContext& dc, const std::string& png,
+                   const std::string& file, std::string* error) {
+    const std::string title = png + " (" + c.name + (c.parameter.empty() ? "" : " " + c.parameter) +
+                              ", painted in frame " + std::to_string(recorder_.LatestFrame(&dc)) + ")";
+    return WriteText(file, FormatOpList(recorder_.Latest(&dc), title, dc.width, dc.height), error);
+  }
+
+  // The printed values, then the watched ones at the end of the run.
+  bool WriteValues(std::string* error) {
+    if (!options_.record || options_.out_dir.empty()) return true;
+    std::string text;
+    for (const std::string& v : values_) text += v + "\n";
+    return WriteText("values.log", text, error);
   }
 
   bool WriteKeyLog(std::string* error) {
@@ -434,7 +482,9 @@ class Run {
   LoadedModule& module_;
   std::ostream& out_;
   std::ostream& err_;
+  const FrameObserver& observer_;
   Host host_;
+  PaintRecorder recorder_;
   std::chrono::steady_clock::time_point start_, last_progress_;
   int64_t frames_planned_ = 0;
   int gauges_loaded_ = 0;
@@ -445,6 +495,7 @@ class Run {
   int snapshots_skipped_ = 0;
   std::vector<const ScenarioCommand*> watches_;
   std::vector<std::string> watched_;
+  std::vector<std::string> values_;
 };
 
 }  // namespace
@@ -474,13 +525,15 @@ void InstallInterruptHandler() {
 }
 
 std::string SimhostUsage() {
-  return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH]\n"
+  return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH] [--record]\n"
          "       simhost --list-gauges | --list-areas GAUGE [--module PATH]\n"
          "  --sim-root DIR     the simulator folder (becomes the current directory)\n"
          "  --scenario FILE    timed commands to run (see host/README.md)\n"
          "  --frames N         run at least N frames in all (default 0: the scenario's own)\n"
          "  --out DIR          write key_events.log, sound_events.log, sound.wav and snapshots there\n"
          "  --module PATH      the module library (default: libro757.so beside simhost)\n"
+         "  --record           with --out: each snapshot's drawing as a text list of operations\n"
+         "                     beside its PNG (.ops), and the printed and watched values (values.log)\n"
          "  --list-gauges      list the gauges, their parameters, windows and surfaces\n"
          "  --list-areas GAUGE list the gauge's mouse areas by the number clickfn takes\n"
          "An option's value follows it or an '=' (--frames=200).\n";
@@ -512,6 +565,7 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
     bool* flag = nullptr;
     if (name == "--help") flag = &o.help;
     if (name == "--list-gauges") flag = &o.list_gauges;
+    if (name == "--record") flag = &o.record;
     if (flag != nullptr) {
       if (has_value) {
         *error = "option '" + name + "' takes no value";
@@ -560,7 +614,11 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
   return true;
 }
 
-int RunSimhost(const SimhostOptions& given, std::ostream& out, std::ostream& err) {
+namespace {
+
+// A run from its options; `linked` is the module when it need not be loaded.
+int Start(const SimhostOptions& given, LoadedModule* linked, std::ostream& out, std::ostream& err,
+          const FrameObserver& observer) {
   SimhostOptions options = given;
   options.module = options.module.empty() ? DefaultModulePath() : Absolute(options.module);
   if (options.list_gauges) return PrintGauges(options, out, err);
@@ -587,11 +645,12 @@ int RunSimhost(const SimhostOptions& given, std::ostream& out, std::ostream& err
     return 2;
   }
 
-  LoadedModule module;
-  if (!module.Load(options.module, &error)) {
+  LoadedModule loaded;
+  if (linked == nullptr && !loaded.Load(options.module, &error)) {
     err << EscapeControlBytes("simhost: " + error) << "\n";
     return 2;
   }
+  LoadedModule& module = linked != nullptr ? *linked : loaded;
   // A simulator runs with its own folder as the current directory; the module takes its folder from it.
   if (::chdir(options.sim_root.c_str()) != 0) {
     err << EscapeControlBytes("simhost: cannot enter simulator folder '" + options.sim_root + "': " +
@@ -601,11 +660,22 @@ int RunSimhost(const SimhostOptions& given, std::ostream& out, std::ostream& err
   }
   int status = 0;
   {
-    Run run(options, scenario, module, out, err);
+    Run run(options, scenario, module, out, err, observer);
     status = run.Execute(&error);
   }
   if (status != 0 && !error.empty()) err << EscapeControlBytes(error) << "\n";
   return status;
+}
+
+}  // namespace
+
+int RunSimhost(const SimhostOptions& options, std::ostream& out, std::ostream& err) {
+  return Start(options, nullptr, out, err, {});
+}
+
+int RunModule(const SimhostOptions& options, LoadedModule& module, std::ostream& out, std::ostream& err,
+              const FrameObserver& observer) {
+  return Start(options, &module, out, err, observer);
 }
 
 }  // namespace simhost

@@ -3,11 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace simhost {
+
+class Host;
+class LoadedModule;
+class PaintRecorder;
 
 struct SimhostOptions {
   std::string sim_root;
@@ -15,6 +20,7 @@ struct SimhostOptions {
   std::string out_dir;
   std::string module;  // empty: libro757.so beside the simhost binary
   int64_t frames = 0;  // at least this many frames run in all
+  bool record = false;  // beside each snapshot its operation list; values.log
   bool help = false;
   bool list_gauges = false;
   std::string list_areas;  // a gauge whose mouse areas to list
@@ -41,5 +47,12 @@ std::string EscapeControlBytes(std::string_view text);
 // act. Exit status as RunSimhost's.
 int PrintGauges(const SimhostOptions& options, std::ostream& out, std::ostream& err);
 int PrintMouseAreas(const SimhostOptions& options, std::ostream& out, std::ostream& err);
+// Sees the host and every surface's paints at the end of each frame of a run.
+using FrameObserver = std::function<void(const Host&, const PaintRecorder&)>;
+
+// The same run on a module already in hand (the tests' linked one), without loading a library;
+// `observer`, when set, is called after every frame.
+int RunModule(const SimhostOptions& options, LoadedModule& module, std::ostream& out, std::ostream& err,
+              const FrameObserver& observer = {});
 
 }  // namespace simhost

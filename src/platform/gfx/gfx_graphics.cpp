@@ -458,6 +458,7 @@ Status Graphics::DrawString(const char* text, INT length, const Font* font, cons
   td.format = (format != nullptr) ? format : StringFormat::GenericDefault();
   td.argb = brush->argb();
   td.layout = &ScratchLayout();
+  td.requested = layout;
   const DrawState state = State(Shape::Text);
   for (int i = 0; i < backend_count_; ++i) backends_[i]->Text(state, td);
   return Ok;
