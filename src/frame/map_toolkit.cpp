@@ -36,7 +36,7 @@ struct AirportLayer {
 
 void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, double sy) {
   const gfx::Pen pen(gfx::Color(palette::kCyan), 4.0f);
-  const gfx::SolidBrush brush(gfx::Color(palette::kCyan));
+  const gfx::SolidBrush brush{gfx::Color(palette::kCyan)};
   const gfx::Font font = PixelFont(FamilyOf(layer.display_family), 10.0 * sx);
 
   // PLAN is north up also without a route, like the other layers of the plan map.

@@ -104,9 +104,8 @@ TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
   }
 }
 
-// Short routes north along 122 W from 47 N. Routes that look at the climb end far away (kFar), so
-// that the descent meets the planning level long before the legs under test.
-constexpr double kFar = 52.0;
+// Short routes north along 122 W from 47 N. Routes that look at the climb end far away, so that the
+// descent meets the planning level long before the legs under test.
 
 class ProfileDetails : public vnav_test::VnavTest {
  protected:
