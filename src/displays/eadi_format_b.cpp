@@ -57,7 +57,7 @@ void DrawSpeedDeviationScale(gfx::Graphics* g, const EadiResources& r, const For
   const double d = ap_spdbug - ias;
   if (std::abs(d) < kScaleRangeKt) {
     // The pointer sinks as the airspeed falls below the MCP speed.
-    const int32_t p = TruncToI32(std::trunc(d) / kKtPerUnit);
+    const int32_t p = TruncToPixel(std::trunc(d) / kKtPerUnit);
     const gfx::Point outline[] = {{-92, p}, {-92, p - 4}, {-80, p - 4}, {-80, p + 4}, {-92, p + 4}, {-92, p}};
     g->DrawLines(&r.magenta_line, outline, 6);
   }
@@ -69,7 +69,7 @@ void DrawSpeedDeviationScale(gfx::Graphics* g, const EadiResources& r, const For
 bool DrawSpeedMarker(gfx::Graphics* g, const EadiResources& r, const gfx::Pen* pen, const gfx::Brush* label_brush,
                      double speed_kt, const char* label) {
   if (!(std::abs(ias - speed_kt) < kScaleRangeKt)) return false;
-  const int32_t m = TruncToI32(std::trunc(ias - speed_kt) / kKtPerUnit);
+  const int32_t m = TruncToPixel(std::trunc(ias - speed_kt) / kKtPerUnit);
   g->DrawLine(pen, -92, m, -80, m);
   DrawTextAt(g, &r.text9, label_brush, -78.0, m - 3.0, "%s", label);
   return true;

@@ -152,7 +152,7 @@ void DrawSpeedBug(const EadiFrames& f, const SpeedTapeResources& t, double ias) 
     f.Text(&t.digits12, &t.magenta, -110.0, ap_spdbug > ias ? -72.0 : 61.0, text);
     return;
   }
-  const double y = TruncToI32(MarkerY(ap_spdbug, ias));
+  const double y = TruncToPixel(MarkerY(ap_spdbug, ias));
   f.Line(&t.magenta_fine, -77.0, y, -70.0, y);
   f.Line(&t.magenta_fine, -77.0, y + 3.0, -70.0, y + 3.0);
   f.g()->ResetClip();

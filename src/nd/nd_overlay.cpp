@@ -364,7 +364,7 @@ VnavDiamond PlaceVnavDiamond(int32_t centre_y, int32_t above_y, int32_t below_y)
   if (!(route_dist_sum > 0.0) || plane_alt == vnav_path_alt) return d;
   if (deviation < kVnavFullScaleFt) {
     const double shift = deviation / kVnavFullScaleFt * 30.0;
-    d.y = TruncToI32(above ? centre_y + shift : centre_y - shift);
+    d.y = TruncToPixel(above ? centre_y + shift : centre_y - shift);
   } else {
     d.y = above ? above_y : below_y;
     d.text = true;
