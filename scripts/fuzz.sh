@@ -4,20 +4,26 @@
 # of fuzz/regressions, plus what earlier runs kept in build-fuzz/corpus/TARGET. A fault stops that
 # target; its input lands in build-fuzz/crashes/TARGET/ and the script fails once all have run.
 #
-#   scripts/fuzz.sh [--seconds N] [--jobs N] [TARGET...]
+# Then the random soak runs on the same build (Clang's sanitizer also catches conversions of doubles
+# beyond an integer's range, which GCC's does not).
 #
-# --seconds: run time of each target (default 10); --jobs: targets run at once (default 1).
+#   scripts/fuzz.sh [--seconds N] [--jobs N] [--soak-seconds N] [TARGET...]
+#
+# --seconds: run time of each target (default 10); --jobs: targets run at once (default 1);
+# --soak-seconds: run time of the soak (default 30; 0 leaves it out).
 # Without Clang (scripts/setup.sh installs it) the script says so and does nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=10
 jobs=1
+soak_seconds=30
 only=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --jobs) jobs=$2; shift 2 ;;
-    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+    --soak-seconds) soak_seconds=$2; shift 2 ;;
+    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
     *) only+=("$1"); shift ;;
   esac
 done
@@ -80,6 +86,18 @@ failed=()
 for name in "${names[@]}"; do
   [ "$(cat "$build/logs/$name.status" 2>/dev/null)" = "0" ] || failed+=("$name")
 done
+if [ "$soak_seconds" -gt 0 ]; then
+  names+=(soak)
+  soak_log="$build/logs/soak.log"
+  if "$build/fuzz/ro757_soak" --module "$build/libro757.so" --sim-root examples/sim --source-dir . --seed 1 \
+      --frames 1000000000 --seconds "$soak_seconds" --scenario-out "$build/logs/soak.scn" >"$soak_log" 2>&1; then
+    tail -1 "$soak_log"
+  else
+    echo "soak: FAILED; see $soak_log and the scenario $build/logs/soak.scn"
+    tail -30 "$soak_log"
+    failed+=(soak)
+  fi
+fi
 [ ${#failed[@]} -eq 0 ] || echo "fuzz: faults in ${failed[*]}"
 echo "fuzz: $((${#names[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
 [ ${#failed[@]} -eq 0 ]
