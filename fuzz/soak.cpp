@@ -358,6 +358,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   o.sim_root = scratch;
+  o.module = fs::absolute(o.module).string();
   if (!o.scenario_out.empty()) o.scenario_out = fs::absolute(o.scenario_out).string();
   if (::chdir(scratch.c_str()) != 0) return 2;
 
