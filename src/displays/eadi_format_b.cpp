@@ -1,6 +1,7 @@
 #include "displays/eadi_format_b.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 
 #include "displays/attitude_state.h"
@@ -78,7 +79,7 @@ bool DrawSpeedMarker(gfx::Graphics* g, const EadiResources& r, const gfx::Pen* p
 void DrawVSpeedMarkers(gfx::Graphics* g, const EadiResources& r, const FormatBResources& b) {
   if (radio_height <= kTakeoffMarkersToFt && vr > 0) {
     if (v1 == 0) v1 = vr;
-    const bool rotate = std::abs(vr - v1) < 4;
+    const bool rotate = std::llabs(int64_t{vr} - v1) < 4;
     const int32_t speed = rotate ? vr : v1;
     if (!DrawSpeedMarker(g, r, &b.amber_marker, &r.amber, speed, rotate ? "R" : "V1") &&
         radio_height < kTakeoffReadoutBelowFt && speed > ias) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -115,7 +116,7 @@ void DrawTakeoffSpeeds(const EadiFrames& f, const EadiResources& r, const SpeedT
   if (v1 == 0) v1 = vr;  // also in flight: the callouts work with it
   if (!low) return;
   if (std::abs(v1 - ias) <= kV1NearKt) {
-    if (std::abs(vr - v1) < 4) {
+    if (std::llabs(int64_t{vr} - v1) < 4) {
       f.Text(&t.labels8, &r.green, -75.0, MarkerY(vr, ias) - 4.0, "-R");
     } else {
       f.Text(&t.labels8, &r.green, -78.0, MarkerY(v1, ias) - 4.0, "-1");
