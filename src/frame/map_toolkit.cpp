@@ -36,7 +36,7 @@ struct AirportLayer {
 
 void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, double sy) {
   const gfx::Pen pen(gfx::Color(palette::kCyan), 4.0f);
-  const gfx::SolidBrush brush(gfx::Color(palette::kCyan));
+  const gfx::SolidBrush brush{gfx::Color(palette::kCyan)};
   const gfx::Font font = PixelFont(FamilyOf(layer.display_family), 10.0 * sx);
 
   // PLAN is north up also without a route, like the other layers of the plan map.
@@ -71,8 +71,8 @@ void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, dou
     double x = 0.0;
     double y = 0.0;
     CalcMapPoint(up, calc_brg, 0.0, 0.0, calc_dist, &x, &y);
-    g->DrawEllipse(&pen, TruncToI32((x - 5.0) * sx), TruncToI32((y - 3.0) * sy), TruncToI32(10.0 * sx),
-                   TruncToI32(10.0 * sy));
+    g->DrawEllipse(&pen, TruncToPixel((x - 5.0) * sx), TruncToPixel((y - 3.0) * sy), TruncToPixel(10.0 * sx),
+                   TruncToPixel(10.0 * sy));
     DrawTextCut(g, &font, &brush, (x - 5.0) * sx + 2.0 * sx, (y - 3.0) * sy - 15.0 * sy, apt.ident,
                 kAirportIdentChars);
   }
@@ -89,7 +89,7 @@ void DrawAltRangeArc(gfx::Graphics* g, double target_alt_ft, double pen_width) {
   const double y = minutes * (ground_speed / 60.0) * map_px_per_nm;
   if (!std::isfinite(y) || y < -kArcLimit || y > kArcLimit) return;
   const gfx::Pen pen(gfx::Color(palette::kGreen), static_cast<REAL>(pen_width));
-  g->DrawArc(&pen, -108, TruncToI32(y), 217, 217, 240.0f, 60.0f);
+  g->DrawArc(&pen, -108, TruncToPixel(y), 217, 217, 240.0f, 60.0f);
 }
 
 // --- holding pattern ---
@@ -122,17 +122,17 @@ void DrawMapHold(const HoldLayer& layer, int32_t mode, gfx::Graphics* g, double 
   const gfx::Pen pen(gfx::Color(palette::kMagenta), static_cast<REAL>(width));
 
   const bool right = hold.turn == 1;
-  const int32_t outbound_x = TruncToI32(right ? side : -side);
-  const int32_t box_x = right ? 0 : TruncToI32(-side);
-  const int32_t top = TruncToI32(-0.2 * leg);
-  const int32_t bottom = TruncToI32(0.8 * leg);
+  const int32_t outbound_x = TruncToPixel(right ? side : -side);
+  const int32_t box_x = right ? 0 : TruncToPixel(-side);
+  const int32_t top = TruncToPixel(-0.2 * leg);
+  const int32_t bottom = TruncToPixel(0.8 * leg);
   g->DrawLine(&pen, 0, 0, 0, top);
   g->DrawLine(&pen, outbound_x, top, outbound_x, bottom);
   g->DrawLine(&pen, 0, bottom, 0, 0);
-  const int32_t turn_w = TruncToI32(side);
-  const int32_t turn_h = TruncToI32(0.25 * leg);
-  g->DrawArc(&pen, box_x, TruncToI32(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
-  g->DrawArc(&pen, box_x, TruncToI32(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
+  const int32_t turn_w = TruncToPixel(side);
+  const int32_t turn_h = TruncToPixel(0.25 * leg);
+  g->DrawArc(&pen, box_x, TruncToPixel(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
+  g->DrawArc(&pen, box_x, TruncToPixel(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
 }
 
 constexpr HoldLayer kHoldFlatPanel{1.0, 0.5, 0.0, false};
