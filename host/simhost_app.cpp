@@ -334,7 +334,8 @@ std::string SimhostUsage() {
          "  --scenario FILE  timed commands to run (see host/README.md)\n"
          "  --frames N       run at least N frames in all (default 0: the scenario's own)\n"
          "  --out DIR        write key_events.log, sound_events.log, sound.wav and snapshots there\n"
-         "  --module PATH    the module library (default: libro757.so beside simhost)\n";
+         "  --module PATH    the module library (default: libro757.so beside simhost)\n"
+         "  --version        print simhost's version and exit\n";
 }
 
 bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out, std::string* error) {
@@ -343,6 +344,10 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       o.help = true;
+      continue;
+    }
+    if (arg == "--version") {
+      o.version = true;
       continue;
     }
     std::string* target = nullptr;
@@ -370,7 +375,7 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
       return false;
     }
   }
-  if (!o.help && o.sim_root.empty()) {
+  if (!o.help && !o.version && o.sim_root.empty()) {
     *error = "--sim-root is required";
     return false;
   }

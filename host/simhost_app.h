@@ -15,6 +15,7 @@ struct SimhostOptions {
   std::string module;  // empty: libro757.so beside the simhost binary
   int64_t frames = 0;  // at least this many frames run in all
   bool help = false;
+  bool version = false;
 };
 
 std::string SimhostUsage();
