@@ -48,6 +48,8 @@ struct FinalCase {
   int32_t mode_after;
 };
 
+void PrintTo(const FinalCase& c, std::ostream* os) { *os << c.label; }
+
 class LandingChecklistArming : public Phase0Test, public ::testing::WithParamInterface<FinalCase> {};
 
 TEST_P(LandingChecklistArming, ArmsWithinFiveMilesLinedUpWithTheSelectedRunway) {

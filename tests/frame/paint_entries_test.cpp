@@ -69,6 +69,8 @@ struct EntryCase {
   uint32_t clear;
 };
 
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+
 const EntryCase kEntries[] = {
     {"Eadi", PaintEadi, &eadi_surface, &EadiRefreshRate, 217, 173, 0u},
     {"Cdu", PaintCdu, &cdu_surface, &FmsRefreshRate, 399, 320, 0u},

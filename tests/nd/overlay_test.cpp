@@ -43,6 +43,8 @@ struct TextCase {
   std::vector<std::string> absent;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+
 class OverlayTexts : public OverlayTest, public ::testing::WithParamInterface<TextCase> {};
 
 TEST_P(OverlayTexts, ShowsWhatItsStateAsksFor) {
