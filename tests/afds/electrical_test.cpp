@@ -198,6 +198,34 @@ TEST_F(ElectricalTest, CentrePumpLightsGoOutWithFuelAndTheirOwnEngine) {
   }
 }
 
+// With the option set, ground power comes while parked with the engines off (and the APU off unless
+// allowed), and goes when the aircraft moves, leaves the ground or the brake is released.
+TEST_F(ElectricalTest, GroundPowerComesWhenParkedAndGoesWhenMoving) {
+  const struct {
+    int32_t option, apu, avail;
+    double brake, on_ground, speed_kt;
+    bool engines;
+    int32_t after;
+  } rows[] = {{1, 0, 0, 32767, 1, 0, false, 1},   {0, 0, 0, 32767, 1, 0, false, 0}, {1, 2, 0, 32767, 1, 0, false, 0},
+              {1, 0, 0, 32000, 1, 0, false, 0},   {1, 0, 0, 32767, 0, 0, false, 0}, {1, 0, 0, 32767, 1, 0, true, 0},
+              {0, 0, 1, 32767, 1, 1.9, false, 1}, {0, 0, 1, 32767, 1, 2.0, false, 0}, {0, 0, 1, 0, 1, 0, false, 0},
+              {0, 0, 1, 32767, 0, 0, false, 0}};
+  for (const auto& r : rows) {
+    Power(1, true);
+    stdby_power_switch = 1;
+    SetEngines(r.engines, r.engines);
+    l_gen_cont = r_gen_cont = 2;
+    AutoExtPwrAvail = r.option;
+    apu_mode = r.apu;
+    ext_power_avail = r.avail;
+    host_.SetToken(323, r.brake);
+    host_.SetToken(60, r.on_ground);
+    ground_speed = r.speed_kt;
+    Pass();
+    EXPECT_EQ(ext_power_avail, r.after) << r.option << r.apu << r.avail << " " << r.brake << " " << r.speed_kt;
+  }
+}
+
 // A hydraulic failure drops its own channel; the last one out disconnects.
 TEST_F(ElectricalTest, HydraulicFailureDropsItsOwnChannel) {
   const int32_t messages[] = {kMsgLHydSysPress, kMsgCHydSysPress, kMsgRHydSysPress};

@@ -101,7 +101,11 @@ TEST_F(OverheadPassTest, ExternalPowerConnectsOnlyParkedOnTheGround) {
     RunFrames(1);
     EXPECT_EQ(ext_power_avail, r.avail_after) << r.brake << r.on_ground << r.ground_speed_kt;
     EXPECT_EQ(sound_event_code, r.avail_after == 1 ? 9 : 0);
+    EXPECT_EQ(Named("ext_power_avail_clicked"), 0.0);
   }
+  Click("ext_power_avail_clicked");
+  RunFrames(1);
+  EXPECT_EQ(ext_power_avail, 0);  // a second click disconnects
 }
 
 TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
