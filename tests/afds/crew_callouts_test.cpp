@@ -11,6 +11,7 @@
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "frame/tick_globals.h"
+#include "navdb/navdb_globals.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 
@@ -214,6 +215,54 @@ TEST_F(CabinTest, EachStageHasItsOwnThresholds) {
     Tick(1);
     EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.stage << " " << c.ra_ft;
     EXPECT_EQ(annuncement_mode, c.next) << c.stage << " " << c.ra_ft;
+  }
+}
+
+// On the ground: boarding with a door open, departure with every door shut, the safety demonstration
+// while more than 0.56 NM from the departure runway, the attendants' call rolling close to it.
+TEST_F(CabinTest, GroundStagesNeedTheirDoorsBrakeAndRunwayDistance) {
+  const struct {
+    int32_t stage, l_door, r_door, cargo, active_leg;
+    double brake, rwy_nm, gs_kt;
+    const char* heard;
+    int32_t next;
+  } rows[] = {{1, 1, 0, 0, 1, 32767, 2, 0, "Announce - Boarding.wav", 2},
+              {1, 0, 1, 0, 1, 32767, 2, 0, "Announce - Boarding.wav", 2},
+              {1, 0, 0, 0, 1, 32767, 2, 0, "", 1},
+              {1, 1, 0, 0, kNoActiveLeg, 32767, 2, 0, "", 1},
+              {1, 1, 0, 0, 1, 0, 2, 0, "", 1},
+              {2, 0, 0, 0, 1, 32767, 2, 0, "Announce - Departure.wav", 3},
+              {2, 1, 0, 0, 1, 32767, 2, 0, "", 2},
+              {2, 0, 1, 0, 1, 32767, 2, 0, "", 2},
+              {2, 0, 0, 1, 1, 32767, 2, 0, "", 2},
+              {2, 0, 0, 0, 1, 0, 2, 0, "", 2},
+              {3, 0, 0, 0, 1, 0, 0.6, 0, "OVSafetyDemo.wav", 4},
+              {3, 0, 0, 0, 1, 0, 0.5, 0, "", 4},
+              {3, 1, 0, 0, 1, 0, 0.6, 0, "", 3},
+              {4, 0, 0, 0, 1, 0, 0.27, 30, "FA Departure.wav", 5},
+              {4, 0, 0, 0, 1, 0, 0.29, 30, "", 4},
+              {4, 0, 0, 0, 1, 0, 0.27, 5, "", 4},
+              {4, 0, 0, 0, 1, 0, 0.27, 70, "", 4}};
+  plane_lat = 47.0;
+  plane_lon = -122.0;
+  fms_dep_rwy_pos = 1;
+  host().SetToken(60, 1.0);
+  for (const auto& c : rows) {
+    annuncement_mode = c.stage;
+    l_entry_doors_anun = c.l_door;
+    r_entry_doors_anun = c.r_door;
+    cargo_doors_anun = c.cargo;
+    stpos = c.active_leg;
+    host().SetToken(323, c.brake);
+    airport_recs[1].runways[1].lat = 47.0 + c.rwy_nm / 60.0;
+    airport_recs[1].runways[1].lon = -122.0;
+    ground_speed = c.gs_kt;
+    radio_height = 0.0;
+    crew_callout_delay = 0;
+    const size_t before = Started().size();
+    Tick(1);
+    EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.stage << " " << c.rwy_nm;
+    EXPECT_EQ(annuncement_mode, c.next) << c.stage << " " << c.l_door << c.r_door << c.cargo << " " << c.rwy_nm;
   }
 }
 
