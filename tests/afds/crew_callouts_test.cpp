@@ -266,28 +266,4 @@ TEST_F(CabinTest, GroundStagesNeedTheirDoorsBrakeAndRunwayDistance) {
   }
 }
 
-TEST_F(CabinTest, DescentApproachArrivalAndAfterLanding) {
-  Cruise();
-  tod = 1;
-  annuncement_mode = 10;
-  Tick(1);
-  radio_height = 5000.0;
-  flap_angle = 5.0;
-  crew_callout_delay = 0;
-  Tick(1);
-  radio_height = 1500.0;
-  flap_angle = 20.0;
-  gear1_pos = 16383.0;
-  crew_callout_delay = 0;
-  Tick(1);
-  host().SetToken(60, 1.0);
-  radio_height = 0.0;
-  ground_speed = 30.0;
-  crew_callout_delay = 0;
-  Tick(1);
-  EXPECT_EQ(Started(), (Files{"Announce - Initial Descent.wav", "Announce - Final Approach.wav", "FA Arrival.wav",
-                              "Announce - After Landing.wav"}));
-  EXPECT_EQ(annuncement_mode, 14);
-}
-
 }  // namespace
