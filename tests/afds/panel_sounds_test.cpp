@@ -79,6 +79,16 @@ TEST_F(SpoilerTest, RumbleAbove180KnotsRepeatsWhileExtendedAndStopsAtOnceWhenRet
   EXPECT_EQ(spoiler_sound_last + spoiler_sound_delay, 0);
 }
 
+// With the HF switch on, the static plays and waits 50 ticks before it may play again.
+TEST_F(SpoilerTest, HfStaticRepeatsAfterItsDelay) {
+  hf_comm_switch = 1;
+  Frames(1);
+  EXPECT_EQ(Starts("HF Static.wav"), 1);
+  EXPECT_EQ(spoiler_sound_delay, 50);
+  Frames(71);
+  EXPECT_EQ(Starts("HF Static.wav"), 2);
+}
+
 // ---- loops ----
 
 // Cooling runs on AC, the packs' loop on AC with a pack running, the speaker buzz on standby power
