@@ -101,19 +101,23 @@ struct HoldLayer {
   bool efis_pen;  // EfisLinesize x sx instead of 2 x sx
 };
 
-void DrawMapHold(const HoldLayer& layer, gfx::Graphics* g, double sx, double sy) {
+void DrawMapHold(const HoldLayer& layer, int32_t mode, gfx::Graphics* g, double sx, double sy) {
   const RouteHold& hold = route_holds[1];
   double dist_nm = 0.0;
   double brg = 0.0;
   CalcDistBrg(plane_lat, plane_lon, hold.lat, hold.lon, &dist_nm, &brg);
+  // Placed and turned like the rest of the map: on a track-up map the heading would put the pattern
+  // beside its fix and skew it off its inbound course by the drift.
+  const double up = MapUpDirection(mode);
+  const double up_mag = plane_hdg_mag - (plane_hdg_true - up);
   double x = 0.0;
   double y = 0.0;
-  CalcMapPoint(plane_hdg_true, brg, 0.0, 0.0, map_px_per_nm * dist_nm, &x, &y);
+  CalcMapPoint(up, brg, 0.0, 0.0, map_px_per_nm * dist_nm, &x, &y);
   const double leg = hold.leg_dist * map_px_per_nm * sy * layer.leg_factor;
   const double side = hold.leg_dist * map_px_per_nm * sy * layer.outbound_factor;
 
   g->TranslateTransform(static_cast<REAL>(x * sx), static_cast<REAL>(y * sy));
-  g->RotateTransform(static_cast<REAL>(hold.inbd_crs - plane_hdg_mag + layer.rotation_offset_deg));
+  g->RotateTransform(static_cast<REAL>(hold.inbd_crs - up_mag + layer.rotation_offset_deg));
   const double width = layer.efis_pen ? EfisLinesize * sx : 2.0 * sx;
   const gfx::Pen pen(gfx::Color(palette::kMagenta), static_cast<REAL>(width));
 
@@ -142,6 +146,7 @@ const RouteLeg* ActiveRouteRow(int32_t row) {
 }
 
 double MapUpDirection(int32_t mode) {
+  if (mode == kModePlan) return 0.0;
   if (mode != kModeMap || MapModeDispHdgAlways != 0) return plane_hdg_true;
   double up = plane_hdg_true - drift_angle;
   if (up < 0.0) {
@@ -169,6 +174,10 @@ void DrawAltRangeArcNd(gfx::Graphics* graphics) {
                   EfisLinesize);
 }
 
-void DrawMapHoldEhsi(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldFlatPanel, graphics, sx, sy); }
-void DrawMapHoldFpNd(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldFlatPanel, graphics, sx, sy); }
-void DrawMapHoldNd(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldNd, graphics, sx, sy); }
+void DrawMapHoldEhsi(gfx::Graphics* graphics, double sx, double sy) {
+  DrawMapHold(kHoldFlatPanel, fp_ehsi_mode, graphics, sx, sy);
+}
+void DrawMapHoldFpNd(gfx::Graphics* graphics, double sx, double sy) {
+  DrawMapHold(kHoldFlatPanel, fpnd_mode, graphics, sx, sy);
+}
+void DrawMapHoldNd(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldNd, nd_mode, graphics, sx, sy); }

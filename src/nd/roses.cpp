@@ -161,7 +161,7 @@ void DrawEhsiExpandedArc(DisplaySurface* s, gfx::Graphics* g, const EhsiResource
     // The traffic is placed with this display's own scale, not the one the last map left behind.
     if (fp_ehsi_rng_nm > 0.0) map_px_per_nm = ehsi_radius_px / fp_ehsi_rng_nm;
     SetCanvasTransform(g, s, kFpEhsiCanvas, kEhsiCentreX, kEhsiMapCentreY);
-    DrawTcasTraffic(g);
+    DrawTcasTraffic(g, MapUpDirection(fp_ehsi_mode));
   }
   DrawEhsiAircraftAndMarks(g, s, r, -15.0);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ class EicasTest : public systems_test::SystemsFixture {
     std::vector<std::string> v;
     for (int32_t r = 1; r <= count; ++r) v.push_back(rows[r].text);
     return v;
+  }
+  void Spoilers(double pos) {
+    host_.SetToken(326, pos);
+    host_.SetToken(327, pos);
   }
   static std::vector<std::string> Cautions() { return Texts(caution_msgs, caution_msg_count); }
   static std::vector<std::string> Advisories() { return Texts(advisory_msgs, advisory_msg_count); }
@@ -95,7 +100,8 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
       {"Overspeed", token(68, 1.0), 3, token(68, 0.0)},
       {"NoseGearUpFlaps25", [] { flap_angle = 25.0, gear1_pos = 15999.0; }, 2, [] { gear1_pos = 16383.0; }},
       {"LeftGearUpFlaps25", [] { flap_angle = 25.0, gear2_pos = 15999.0; }, 2, [] { gear2_pos = 16001.0; }},
-      {"GearUpFlaps24", [] { flap_angle = 24.9, gear2_pos = 15999.0; }, 0, [] { flap_angle = 0.0, gear2_pos = 16383.0; }},
+      {"GearUpFlaps24", [] { flap_angle = 24.9, gear2_pos = 15999.0; }, 0,
+       [] { flap_angle = 0.0, gear2_pos = 16383.0; }},
       {"GearInTransitLowAndSinking", [] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 15000.0; }, 2,
        [] { radio_height = 801.0; }},
       {"GearInTransitAt801Ft", [] { vert_speed = -100.0, radio_height = 801.0, gear2_pos = 15000.0; }, 0,
@@ -130,22 +136,22 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
       {"FuelImbalanceAtItsBound", [] { fuel_imbalance = 1800.0; }, 0, [] { fuel_imbalance = 0.0; }},
       {"AltitudeAlert", set(alt_alert_state, 3), 31, set(alt_alert_state, 2)},
       {"AltitudeAlertBelow3", set(alt_alert_state, 2), 0, set(alt_alert_state, 0)},
-      {"CabinAltitude", [] { l_pack_reset = r_pack_reset = 0, plane_alt = 10001.0; }, 8, [] { plane_alt = 9999.0; }},
-      {"CabinAltitudeAt10000", [] { l_pack_reset = r_pack_reset = 0, plane_alt = 10000.0; }, 0, [] { plane_alt = 0.0; }},
+      {"CabinAltitude", [] { l_pack_reset = r_pack_reset = 0, plane_alt = 10001.0; }, 8,
+       [] { plane_alt = 9999.0; }},
+      {"CabinAltitudeAt10000", [] { l_pack_reset = r_pack_reset = 0, plane_alt = 10000.0; }, 0,
+       [] { plane_alt = 0.0; }},
       {"TakeoffFlaps", [this] { host_.SetToken(128, 8192.0), flap_angle = 4.8; }, 4, [] { flap_angle = 5.0; }},
       {"TakeoffFlapsSet", [this] { host_.SetToken(128, 8192.0), flap_angle = 20.5; }, 0, token(128, 0.0)},
       {"TakeoffFlapsLeverBack", [this] { host_.SetToken(128, 8191.0), flap_angle = 0.0; }, 0, [] {}},
       {"TakeoffStabilizer", [this] { host_.SetToken(128, 8192.0), flap_angle = 10.0, host_.SetToken(783, 0.07); }, 5,
        [this] { host_.SetToken(783, 0.06); }},
       {"TakeoffSpoilers",
-       [this] { host_.SetToken(128, 8192.0), flap_angle = 10.0, host_.SetToken(326, 1001.0), host_.SetToken(327, 1001.0); },
-       6, [this] { host_.SetToken(326, 1000.0), host_.SetToken(327, 1000.0); }},
+       [this] { host_.SetToken(128, 8192.0), flap_angle = 10.0, Spoilers(1001.0); },
+       6, [this] { Spoilers(1000.0); }},
       {"SpeedbrakesAirborne",
-       [this] { host_.SetToken(60, 0.0), host_.SetToken(326, 1001.0), host_.SetToken(327, 1001.0), radio_height = 51.0; },
-       20, [this] { host_.SetToken(326, 999.0), host_.SetToken(327, 999.0); }},
+       [this] { host_.SetToken(60, 0.0), Spoilers(1001.0), radio_height = 51.0; }, 20, [this] { Spoilers(999.0); }},
       {"SpeedbrakesAt50Ft",
-       [this] { host_.SetToken(60, 0.0), host_.SetToken(326, 1001.0), host_.SetToken(327, 1001.0), radio_height = 50.0; },
-       0, [this] { host_.SetToken(326, 0.0), host_.SetToken(327, 0.0); }},
+       [this] { host_.SetToken(60, 0.0), Spoilers(1001.0), radio_height = 50.0; }, 0, [this] { Spoilers(0.0); }},
   };
   auto total = [] { return warning_msg_count + caution_msg_count + advisory_msg_count; };
   for (const auto& r : rows) {
@@ -161,12 +167,53 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
     r.raise();
     UpdateEicasMessages();
     EXPECT_EQ(total(), r.id == 0 ? 0 : 1);
-    if (r.id != 0) EXPECT_EQ(eicas_msg_shown[r.id], 1);
+    if (r.id != 0) {
+      EXPECT_EQ(eicas_msg_shown[r.id], 1);
+    }
     r.undo();
     UpdateEicasMessages();
     EXPECT_EQ(total(), 0);
-    if (r.id != 0) EXPECT_EQ(eicas_msg_shown[r.id], 0);
+    if (r.id != 0) {
+      EXPECT_EQ(eicas_msg_shown[r.id], 0);
+    }
   }
 }
+
+// FUEL SYS PRESS of a side without a pump on: with both crossfeeds short of open (closed or
+// opening), or with one open while the other side has no pump on either. A valve closing (3) is
+// neither, so the caution, its master caution and chime wait for it and the pump advisories stay.
+struct FuelSysPressCase {
+  bool left;
+  int32_t aft_xfeed, fwd_xfeed;
+  bool other_side_pumps;
+  bool caution;
+};
+void PrintTo(const FuelSysPressCase& c, std::ostream* os) {
+  *os << (c.left ? "L" : "R") << " xfeed " << c.aft_xfeed << "/" << c.fwd_xfeed << " other pumps "
+      << c.other_side_pumps;
+}
+
+class FuelSysPressTest : public EicasTest, public testing::WithParamInterface<FuelSysPressCase> {};
+
+TEST_P(FuelSysPressTest, CautionFollowsTheCrossfeedValves) {
+  const FuelSysPressCase& c = GetParam();
+  aft_xfeed_fuel_pump = c.aft_xfeed;
+  fwd_xfeed_fuel_pump = c.fwd_xfeed;
+  const int32_t other = c.other_side_pumps ? 1 : 0;
+  (c.left ? l_aft_fuel_pump : r_aft_fuel_pump) = (c.left ? l_fwd_fuel_pump : r_fwd_fuel_pump) = 0;
+  (c.left ? r_aft_fuel_pump : l_aft_fuel_pump) = (c.left ? r_fwd_fuel_pump : l_fwd_fuel_pump) = other;
+  for (int i = 0; i < 10; ++i) UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[c.left ? 29 : 30], c.caution ? 1 : 0);
+  EXPECT_EQ(eicas_msg_shown[c.left ? 71 : 73], c.caution ? 0 : 1);  // the aft pump advisory
+  EXPECT_EQ(master_caution_req, c.caution ? 1 : 0);
+  EXPECT_EQ(chime_code, c.caution ? 1 : 0);
+}
+
+constexpr FuelSysPressCase kFuelSysPressCases[] = {
+    {true, 3, 0, true, false},  {true, 3, 0, false, false},  {true, 0, 1, true, true},
+    {true, 2, 0, true, false},  {true, 2, 3, false, true},   {false, 0, 3, true, false},
+    {false, 3, 3, false, false}, {false, 1, 0, true, true},  {false, 0, 2, true, false},
+    {false, 3, 2, false, true}};
+INSTANTIATE_TEST_SUITE_P(Crossfeeds, FuelSysPressTest, testing::ValuesIn(kFuelSysPressCases));
 
 }  // namespace
