@@ -300,13 +300,14 @@ def run(cmd, cwd, timeout, env=None):
 
 
 def sync(src_root, dst_root):
-    """Copies what differs, so that the copy's build stays incremental."""
+    """Copies what differs, so that the copy's build stays incremental. A copied file takes the time of the
+    copy, not its source's, so that the build sees it as newer than what was built from the old one."""
     for top in COPIED:
         src = src_root / top
         dst = dst_root / top
         if src.is_file():
             if not dst.exists() or dst.read_bytes() != src.read_bytes():
-                shutil.copy2(src, dst)
+                shutil.copyfile(src, dst)
             continue
         seen = set()
         for path in src.rglob("*"):
@@ -317,7 +318,7 @@ def sync(src_root, dst_root):
                 target.mkdir(parents=True, exist_ok=True)
             elif not target.exists() or target.read_bytes() != path.read_bytes():
                 target.parent.mkdir(parents=True, exist_ok=True)
-                shutil.copy2(path, target)
+                shutil.copyfile(path, target)
         if dst.exists():
             for path in sorted(dst.rglob("*"), reverse=True):
                 if path.relative_to(dst) not in seen:
