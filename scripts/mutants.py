@@ -27,7 +27,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 EQUIVALENT = Path(__file__).resolve().parent / "mutants_equivalent.txt"
-COPIED = ("CMakeLists.txt", "src", "host", "tests", "examples")
+LEFT_OUT = (".git", "out")  # and build folders: what the tests read is everything else
 KINDS = ("cmp", "op", "const", "neg", "del", "ret")
 KIND_NAMES = {
     "cmp": "flipped comparison",
@@ -302,9 +302,10 @@ def run(cmd, cwd, timeout, env=None):
 def sync(src_root, dst_root):
     """Copies what differs, so that the copy's build stays incremental. A copied file takes the time of the
     copy, not its source's, so that the build sees it as newer than what was built from the old one."""
-    for top in COPIED:
-        src = src_root / top
-        dst = dst_root / top
+    for src in sorted(src_root.iterdir()):
+        if src.name in LEFT_OUT or src.name.startswith("build"):
+            continue
+        dst = dst_root / src.name
         if src.is_file():
             if not dst.exists() or dst.read_bytes() != src.read_bytes():
                 shutil.copyfile(src, dst)
@@ -348,14 +349,15 @@ class Worker:
                        "-DCMAKE_EXE_LINKER_FLAGS=" + linker[0], "-DCMAKE_SHARED_LINKER_FLAGS=" + linker[0],
                        "-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"], self.home, None)
         if rc != 0:
-            sys.exit("configure failed in %s:\n%s" % (self.home, out))
+            return "configure failed in %s:\n%s" % (self.home, out)
         rc, out = self.build_tests(None)
         if rc != 0:
-            sys.exit("the unmutated tree does not build in %s:\n%s" % (self.home, out[-3000:]))
+            return "the unmutated tree does not build in %s:\n%s" % (self.home, out[-3000:])
         began = time.time()
         if not self.suite_passes(None):
-            sys.exit("the unmutated tree fails its tests in %s" % self.home)
+            return "the unmutated tree fails its tests in %s" % self.home
         self.test_timeout = self.args.timeout or max(60.0, 6 * (time.time() - began))
+        return None
 
     def build_tests(self, timeout):
         return run(["ninja", "-C", str(self.build), "-j", str(self.args.build_jobs), "ro757_tests"], self.home,
@@ -421,11 +423,18 @@ def main():
 
     began = time.time()
     workers = [Worker(args, i) for i in range(max(1, args.j))]
-    threads = [threading.Thread(target=w.prepare) for w in workers]
+    failures = [None] * len(workers)
+
+    def prepare(i):
+        failures[i] = workers[i].prepare()
+
+    threads = [threading.Thread(target=prepare, args=(i,)) for i in range(len(workers))]
     for t in threads:
         t.start()
     for t in threads:
         t.join()
+    if any(failures):
+        sys.exit("\n".join(f for f in failures if f))
     done, nobuild = [], []
 
     def loop(worker):
