@@ -5,6 +5,8 @@
 #include "frame/tick_route.h"
 
 #include "afds/afds_globals.h"
+#include "fmc/fmc_globals.h"
+#include "frame/frame_globals.h"
 #include "frame/geodesy.h"
 #include "tick_fixture.h"
 
@@ -124,6 +126,48 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LnavIntercept, ::testing::Values(std::pair{1.95, true}, std::pair{5.0, false}));
+
+// The early turn sequences a waypoint that has fallen more than 90 degrees off the leg within 10 NM,
+// on its slots, under LNAV with NAV hold, short of the last row and of a hold; each guard's failing
+// side keeps the waypoint.
+TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
+  const struct {
+    const char* label;
+    void (*change)();
+    bool sequenced;
+  } rows[] = {{"AllMet", [] {}, true},
+              {"NoActiveLeg", [] { stpos = kNoActiveLeg; }, false},
+              {"OffSlot", [] { redraw_tick = 1, tick36_counter = 1; }, false},
+              {"SlotEight", [] { redraw_tick = 8, tick36_counter = 1; }, true},
+              {"Tick36Slot", [] { redraw_tick = 1, tick36_counter = 0; }, true},
+              {"NoLnav", [] { lnav = 0; }, false},
+              {"NoNavHold", [] { ap_nav_hold = 0.0; }, false},
+              {"At10Nm", [] { dist_to_active_wpt = 10.0; }, false},
+              {"LastLeg", [] { stpos = fp_cnt - 1; }, false},
+              {"HoldAhead", [] { route_holds[1].leg = stpos; }, false},
+              {"Only90Off", [] { active_wpt_brg = 90.0; }, false},
+              {"91Off", [] { active_wpt_brg = 91.0; }, true}};
+  for (const auto& r : rows) {
+    stpos = 1;
+    redraw_tick = tick36_counter = 0;
+    lnav = 1;
+    ap_nav_hold = 1.0;
+    dist_to_active_wpt = 9.9;
+    route_holds[1].leg = 0;
+    active_wpt_brg = 120.0;
+    rel_leg_course = 0.0;
+    toc = 1;
+    tod = 0;
+    early_seq_in_cruise = 0;
+    vnav_cruise = 1;
+    r.change();
+    const double before = dist_to_active_wpt;
+    StepEarlyTurnSequencing();
+    EXPECT_EQ(dist_to_active_wpt, r.sequenced ? kSequenceNow : before) << r.label;
+    EXPECT_EQ(early_seq_in_cruise, r.sequenced ? 1 : 0) << r.label;
+    EXPECT_EQ(vnav_cruise, r.sequenced ? 0 : 1) << r.label;
+  }
+}
 
 TEST_F(RouteProgressTest, HoldsBehindTheActiveLegAreRemoved) {
   stpos = 4;
