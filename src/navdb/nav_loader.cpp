@@ -1,6 +1,7 @@
 #include "navdb/nav_loader.h"
 
 #include <cstdio>
+#include <emmintrin.h>
 #include <string_view>
 
 #include "navdb/mag_model.h"
@@ -8,6 +9,7 @@
 #include "navdb/navdb_files.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
+#include "platform/large_pages.h"
 #include "platform/paths.h"
 
 namespace {
@@ -29,8 +31,19 @@ struct KindFiles {
 // The one reader of the loader, static: its 64 KB buffer stays off the stack.
 LineReader reader;
 
+// Empties a row with plain 16-byte stores: for rows this small, faster than the string instruction
+// a memset of the record becomes.
+void ClearRow(NavRecord& row) {
+  static_assert(sizeof(NavRecord) % 8 == 0);
+  char* p = reinterpret_cast<char*>(&row);
+  const __m128i zero = _mm_setzero_si128();
+  size_t i = 0;
+  for (; i + 16 <= sizeof(NavRecord); i += 16) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), zero);
+  if (i < sizeof(NavRecord)) _mm_storel_epi64(reinterpret_cast<__m128i*>(p + i), zero);
+}
+
 void WriteRow(NavTable kind, const std::string_view* t, int n, NavRecord& row) {
-  ClearRecord(row);
+  ClearRow(row);
   switch (kind) {
     case NavTable::kIntersections:
       SetText(row.ident, t[0]);
@@ -88,6 +101,15 @@ void LoadFile(const KindFiles& k, const char* file_name) {
 }  // namespace
 
 void LoadNavDatabase() {
+  // Before the first rows touch them.
+  static const bool advised = [] {
+    platform::AdviseLargePages(nav_ints, sizeof nav_ints);
+    platform::AdviseLargePages(nav_awy_fixes, sizeof nav_awy_fixes);
+    platform::AdviseLargePages(nav_apts, sizeof nav_apts);
+    platform::AdviseLargePages(nav_navaids, sizeof nav_navaids);
+    return true;
+  }();
+  (void)advised;
   navdb_loaded = 1;
   DropNavIndexes();
   InitWmmCoefficients();
