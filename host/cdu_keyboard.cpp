@@ -72,6 +72,13 @@ bool FindCduKey(std::string_view name, CduKeyPoint* out) {
   return false;
 }
 
+const char* CduKeyNameOfBox(int32_t x, int32_t y) {
+  for (const NamedBox& k : kKeys) {
+    if (k.x == x && k.y == y) return k.name;
+  }
+  return nullptr;
+}
+
 bool CduKeysOfText(std::string_view text, std::vector<CduKeyPoint>* out) {
   out->clear();
   for (char c : text) {

@@ -20,6 +20,9 @@ struct CduKeyPoint {
 // Names match without regard to case. False for an unknown name.
 bool FindCduKey(std::string_view name, CduKeyPoint* out);
 
+// The name of the key whose mouse box starts at (x, y) on the gauge bitmap, or null.
+const char* CduKeyNameOfBox(int32_t x, int32_t y);
+
 // The keys that type `text`, one character each (a blank is SP); false when a character has no key.
 bool CduKeysOfText(std::string_view text, std::vector<CduKeyPoint>* out);
 

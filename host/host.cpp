@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "host/sim_model.h"
+#include "host/sim_reactions.h"
 #include "host/token_types.h"
 #include "platform/fsuipc_ipc.h"
 #include "platform/system_time.h"
@@ -51,7 +51,6 @@ struct ServiceSlots {
   static void TriggerKeyEvent(uint32_t event_id, int32_t value) {
     Host& h = H();
     h.key_events_.push_back({event_id, value, h.frame_});
-    if (h.simulator_model_) ApplyKeyEventToSimulator(h, event_id, value);
     h.echo_queue_.emplace_back(event_id, static_cast<uint32_t>(value));
   }
   static void QueryModuleInterface(host::ModuleInterfaceRecord* out, const char* identity) {
@@ -98,7 +97,10 @@ struct ServiceSlots {
   }
   static void SetNamedVar(uint32_t id, double value) {
     Host& h = H();
-    if (id < h.named_.size()) h.named_[id].value = value;
+    if (id < h.named_.size()) {
+      h.named_[id].value = value;
+      h.named_[id].module_wrote = true;
+    }
   }
   static int32_t ExecuteExpression(const char* text, double* f, int32_t* i, const char** s) {
     Host& h = H();
@@ -106,7 +108,7 @@ struct ServiceSlots {
     double v = 0.0;
     if (auto it = h.expressions_.find(key); it != h.expressions_.end()) v = it->second;
     if (f != nullptr) *f = v;
-    if (i != nullptr) *i = static_cast<int32_t>(v);
+    if (i != nullptr) *i = ToInt32(v);
     if (s != nullptr) {
       auto it = h.expression_texts_.find(key);
       h.expression_text_result_ = (it != h.expression_texts_.end()) ? it->second : std::string();
@@ -310,6 +312,12 @@ bool Host::IsRegistered(const std::string& name) const {
   return it != named_index_.end() && named_[it->second].registered;
 }
 
+bool Host::ModuleUses(const std::string& name) const {
+  auto it = named_index_.find(name);
+  if (it != named_index_.end() && named_[it->second].module_wrote) return true;
+  return std::find(registration_order_.begin(), registration_order_.end(), name) != registration_order_.end();
+}
+
 int Host::registered_count() const {
   return static_cast<int>(std::count_if(named_.begin(), named_.end(),
                                         [](const NamedVar& v) { return v.registered; }));
@@ -326,18 +334,20 @@ void Host::SetWindowShown(uint32_t ident, bool shown) {
 bool Host::WindowShown(uint32_t ident) const { return shown_windows_.count(ident) != 0; }
 
 void Host::SendKeyEvent(uint32_t event_id, uint32_t value) {
+  if (simulator_model_) ApplyKeyEventToSimulator(*this, event_id, static_cast<int32_t>(value));
   if (key_handler_ != nullptr) key_handler_(event_id, value, key_handler_user_);
-  DrainKeyEvents();
+  DeliverKeyEvents();
 }
 
-// A simulator echoes each event the module sends back to the registered handler once the send call
-// has returned, one at a time; events sent while echoing are echoed in turn.
-void Host::DrainKeyEvents() {
+// A simulator acts on each event the module sends once the send call has returned, and then reports
+// it back to the registered handler, one at a time; events sent while echoing are handled in turn.
+void Host::DeliverKeyEvents() {
   if (draining_) return;
   draining_ = true;
   while (!echo_queue_.empty()) {
     auto [id, value] = echo_queue_.front();
     echo_queue_.pop_front();
+    if (simulator_model_) ApplyKeyEventToSimulator(*this, id, static_cast<int32_t>(value));
     if (key_handler_ != nullptr) key_handler_(id, value, key_handler_user_);
   }
   draining_ = false;
@@ -352,7 +362,7 @@ const gauge::GaugeHeader* Host::FindTemplate(gauge::LinkageRecord* linkage, cons
   return nullptr;
 }
 
-void Host::CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src) {
+void Host::CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src, gauge::PixelSize surface_size) {
   // Depth-first copy; each copied element gets its own child list pointing at copies.
   struct Frame {
     const gauge::ElementHeader* src;
@@ -369,13 +379,16 @@ void Host::CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src)
     }
     if ((s->image_flags & gauge::kImageDrawSurface) != 0 && s->dim != nullptr && s->dim->width > 0 &&
         s->dim->height > 0) {
-      const size_t n = static_cast<size_t>(s->dim->width) * static_cast<size_t>(s->dim->height);
+      const gauge::PixelSize size = surface_size.width > 0 && surface_size.height > 0 ? surface_size : *s->dim;
+      const size_t n = static_cast<size_t>(size.width) * static_cast<size_t>(size.height);
       inst->pixels.push_back(std::make_unique<uint32_t[]>(n));
+      inst->surface_sizes.push_back(std::make_unique<gauge::PixelSize>(size));
+      e->dim = inst->surface_sizes.back().get();
       auto dc = std::make_unique<gauge::DeviceContext>();
       dc->pixels = inst->pixels.back().get();
-      dc->width = s->dim->width;
-      dc->height = s->dim->height;
-      dc->stride_bytes = s->dim->width * 4;
+      dc->width = size.width;
+      dc->height = size.height;
+      dc->stride_bytes = size.width * 4;
       dc->recording = nullptr;
       e->hdc = dc.get();
       inst->surfaces.push_back(std::move(dc));
@@ -403,7 +416,7 @@ void Host::CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src)
 }
 
 GaugeInstance* Host::CreateInstance(const std::string& gauge_name, const std::string& parameter,
-                                    int32_t window) {
+                                    int32_t window, gauge::PixelSize surface_size) {
   const gauge::GaugeHeader* tmpl = FindTemplate(linkage_, gauge_name);
   if (tmpl == nullptr) return nullptr;
   auto inst = std::make_unique<GaugeInstance>();
@@ -417,7 +430,7 @@ GaugeInstance* Host::CreateInstance(const std::string& gauge_name, const std::st
   root_list[0] = nullptr;
   root_list[1] = nullptr;
   if (tmpl->elements_list != nullptr && tmpl->elements_list[0] != nullptr) {
-    CopyElementTree(inst.get(), tmpl->elements_list[0]);
+    CopyElementTree(inst.get(), tmpl->elements_list[0], surface_size);
     root_list[0] = inst->elements.front().get();
   }
   inst->header.elements_list = root_list;
@@ -447,7 +460,7 @@ void Host::Message(GaugeInstance* instance, int32_t service) {
   }
   if (routine != nullptr) routine(g, nullptr);
   if (g->gauge_callback != nullptr) g->gauge_callback(g, service, 0);
-  DrainKeyEvents();
+  DeliverKeyEvents();
 }
 
 void Host::MessageAll(int32_t service) {
@@ -482,6 +495,7 @@ void Host::RunFrame() {
     Message(i.get(), gauge::kPreDraw);
     Message(i.get(), gauge::kPostDraw);
   }
+  if (after_frame_) after_frame_();
 }
 
 void Host::Shutdown() {
@@ -490,50 +504,62 @@ void Host::Shutdown() {
   MessageAll(gauge::kDisconnect);
 }
 
-static bool Inside(const gauge::MouseRect& r, int32_t x, int32_t y) {
-  return x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height;
-}
-
-bool Host::Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags) {
-  const gauge::MouseRect* rows = instance->header.mouse_rect;
-  if (rows == nullptr) return false;
-  // A child's box is relative to the parent row that encloses it; parents nest. Only child rows
-  // are clickable. The last matching row wins: children follow their parent and lie on top of it.
+std::vector<MouseArea> ListMouseAreas(const gauge::MouseRect* rows) {
+  std::vector<MouseArea> areas;
+  if (rows == nullptr) return areas;
+  // A child's box is relative to the parent row that encloses it; parents nest. Only child rows with
+  // a function are clickable.
   std::vector<gauge::PixelPoint> origins{{0, 0}};
-  const gauge::MouseRect* hit = nullptr;
-  gauge::PixelPoint hit_origin{0, 0};
   for (const gauge::MouseRect* r = rows; r->rect_type != gauge::kMouseEnd; ++r) {
     const gauge::PixelPoint o = origins.back();
     if (r->rect_type == gauge::kMouseParentBegin) {
       origins.push_back({o.x + r->x, o.y + r->y});
     } else if (r->rect_type == gauge::kMouseParentEnd) {
       if (origins.size() > 1) origins.pop_back();
-    } else if (r->rect_type == gauge::kMouseChild && r->function != nullptr && Inside(*r, x - o.x, y - o.y)) {
-      hit = r;
-      hit_origin = o;
+    } else if (r->rect_type == gauge::kMouseChild && r->function != nullptr) {
+      areas.push_back({static_cast<int>(areas.size()), o.x + r->x, o.y + r->y, r->width, r->height, r});
     }
   }
+  return areas;
+}
+
+gauge::PixelSize SurfaceBitmap(const gauge::GaugeHeader* tmpl) {
+  if (tmpl == nullptr || tmpl->elements_list == nullptr) return {0, 0};
+  std::vector<const gauge::ElementHeader*> stack{tmpl->elements_list[0]};
+  while (!stack.empty()) {
+    const gauge::ElementHeader* e = stack.back();
+    stack.pop_back();
+    if (e == nullptr) continue;
+    if ((e->image_flags & gauge::kImageDrawSurface) != 0 && e->dim != nullptr && e->dim->width > 0 &&
+        e->dim->height > 0) {
+      return *e->dim;
+    }
+    for (size_t i = 0; e->children != nullptr && e->children[i] != nullptr; ++i) stack.push_back(e->children[i]);
+  }
+  return {0, 0};
+}
+
+bool Host::Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags) {
+  // The last matching area wins: children follow their parent and lie on top of it.
+  const MouseArea* hit = nullptr;
+  const std::vector<MouseArea> areas = ListMouseAreas(instance->header.mouse_rect);
+  for (const MouseArea& a : areas) {
+    if (x >= a.x && y >= a.y && x < a.x + a.width && y < a.y + a.height) hit = &a;
+  }
   if (hit == nullptr) return false;
-  gauge::PixelPoint p{x - hit_origin.x - hit->x, y - hit_origin.y - hit->y};
-  hit->function(&p, mouse_flags);
-  DrainKeyEvents();
+  gauge::PixelPoint p{x - hit->x, y - hit->y};
+  hit->row->function(&p, mouse_flags);
+  DeliverKeyEvents();
   return true;
 }
 
 bool Host::ClickFunction(GaugeInstance* instance, int n, uint32_t mouse_flags) {
-  const gauge::MouseRect* rows = instance->header.mouse_rect;
-  if (rows == nullptr) return false;
-  int k = 0;
-  for (const gauge::MouseRect* r = rows; r->rect_type != gauge::kMouseEnd; ++r) {
-    if (r->rect_type != gauge::kMouseChild || r->function == nullptr) continue;
-    if (k++ == n) {
-      gauge::PixelPoint p{r->width / 2, r->height / 2};
-      r->function(&p, mouse_flags);
-      DrainKeyEvents();
-      return true;
-    }
-  }
-  return false;
+  const std::vector<MouseArea> areas = ListMouseAreas(instance->header.mouse_rect);
+  if (n < 0 || static_cast<size_t>(n) >= areas.size()) return false;
+  gauge::PixelPoint p{areas[n].width / 2, areas[n].height / 2};
+  areas[n].row->function(&p, mouse_flags);
+  DeliverKeyEvents();
+  return true;
 }
 
 }  // namespace simhost

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -37,6 +38,7 @@ struct GaugeInstance {
   std::vector<std::unique_ptr<char[]>> string_buffers;
   std::vector<std::unique_ptr<uint32_t[]>> pixels;  // one ARGB32 buffer per drawing surface
   std::vector<std::unique_ptr<gauge::DeviceContext>> surfaces;
+  std::vector<std::unique_ptr<gauge::PixelSize>> surface_sizes;  // what the surfaces' elements report
 
   gauge::ElementHeader* Element(int n) { return gauge::NthElement(&header, n); }
   bool ElementHidden(int n) {
@@ -44,6 +46,20 @@ struct GaugeInstance {
     return e == nullptr || (e->image_flags & gauge::kImageHidden) != 0;
   }
 };
+
+// A mouse area of a gauge that has a function, in gauge pixels (child boxes lie relative to their
+// enclosing parent rows; this is where they lie on the gauge). `index` is what ClickFunction takes.
+struct MouseArea {
+  int index;
+  int32_t x, y, width, height;
+  const gauge::MouseRect* row;
+};
+
+// A gauge's mouse areas with a function, in row order.
+std::vector<MouseArea> ListMouseAreas(const gauge::MouseRect* rows);
+
+// The bitmap size of a gauge template's first drawing surface; 0 x 0 when it has none.
+gauge::PixelSize SurfaceBitmap(const gauge::GaugeHeader* tmpl);
 
 class Host {
  public:
@@ -83,6 +99,8 @@ class Host {
   int unregister_calls() const { return unregister_calls_; }
   // Names in the order of their first registration.
   const std::vector<std::string>& registration_order() const { return registration_order_; }
+  // Whether the module ever registered the name or wrote the variable.
+  bool ModuleUses(const std::string& name) const;
 
   // Panel windows. Window 0 (the main 2-D panel) is shown at start.
   void SetWindowShown(uint32_t ident, bool shown);
@@ -92,11 +110,15 @@ class Host {
   const std::vector<KeyEventRecord>& key_events() const { return key_events_; }
   bool key_handler_registered() const { return key_handler_ != nullptr; }
   int key_handler_register_calls() const { return key_handler_register_calls_; }
-  // Whether the key events the module sends change the simulator state the stand-in models (see
-  // sim_model.h). simhost turns it on; unit tests set every reading themselves.
+  // Whether key events change the simulator state the stand-in models (sim_reactions.h), as a
+  // simulator applies each event before it reports it to the handler. simhost turns it on; unit tests
+  // set every reading themselves.
   void set_simulator_model(bool on) { simulator_model_ = on; }
   // Delivers a simulator key event to the module's handler (as the pilot's input would).
   void SendKeyEvent(uint32_t event_id, uint32_t value);
+  // Applies and echoes the events the module has sent, one at a time; every call into the module
+  // through the host ends with it.
+  void DeliverKeyEvents();
 
   // Extension services.
   void set_current_directory(const std::string& dir) { current_directory_ = dir; }
@@ -116,9 +138,10 @@ class Host {
   TcasServer& tcas() { return tcas_; }
   const TcasServer& tcas() const { return tcas_; }
 
-  // Gauge instances, in panel order.
+  // Gauge instances, in panel order. Drawing surfaces take `surface_size`, or their bitmap's size
+  // when it is 0 x 0.
   GaugeInstance* CreateInstance(const std::string& gauge_name, const std::string& parameter,
-                                int32_t window = 0);
+                                int32_t window = 0, gauge::PixelSize surface_size = {0, 0});
   const std::vector<std::unique_ptr<GaugeInstance>>& instances() const { return instances_; }
   GaugeInstance* FindInstance(const std::string& gauge_name, const std::string& parameter = "");
   static const gauge::GaugeHeader* FindTemplate(gauge::LinkageRecord* linkage, const std::string& name);
@@ -135,6 +158,8 @@ class Host {
   void RunFrame();
   void Shutdown();
   int64_t frame() const { return frame_; }
+  // Runs at the end of every frame, when all its draw messages are done.
+  void set_after_frame(std::function<void()> hook) { after_frame_ = std::move(hook); }
 
   // Clicks a mouse rectangle of an instance at a point of the gauge (pixels; child boxes lie
   // relative to their enclosing parent rows); returns false when no child row with a function
@@ -145,9 +170,8 @@ class Host {
 
  private:
   friend struct ServiceSlots;
-  void DrainKeyEvents();
   bool InstanceActive(const GaugeInstance& instance) const;
-  void CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src);
+  void CopyElementTree(GaugeInstance* inst, const gauge::ElementHeader* src, gauge::PixelSize surface_size);
 
   gauge::HostServiceTable table_{};
   gauge::ImportTableRecord* import_table_ = nullptr;
@@ -164,6 +188,7 @@ class Host {
     std::string name;
     double value = 0.0;
     bool registered = false;
+    bool module_wrote = false;
   };
   std::vector<NamedVar> named_;
   std::map<std::string, uint32_t> named_index_;
@@ -195,6 +220,7 @@ class Host {
 
   std::vector<std::unique_ptr<GaugeInstance>> instances_;
   int64_t frame_ = 0;
+  std::function<void()> after_frame_;
 };
 
 int32_t ToInt32(double v);

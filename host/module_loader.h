@@ -18,6 +18,12 @@ class LoadedModule {
   // False with *error when the library cannot be loaded, lacks ImportTable or Linkage, or its linkage
   // is not a gauge module's.
   bool Load(const std::string& path, std::string* error);
+  // A module linked into the process instead (the tests link it statically): nothing to load.
+  void Adopt(gauge::ImportTableRecord* import_table, gauge::LinkageRecord* linkage, gauge::ModuleStatusFn status) {
+    import_table_ = import_table;
+    linkage_ = linkage;
+    status_ = status;
+  }
 
   gauge::ImportTableRecord* import_table() const { return import_table_; }
   gauge::LinkageRecord* linkage() const { return linkage_; }

@@ -19,6 +19,9 @@ constexpr int32_t kNoPopup = -1;
 struct KnownGauge {
   const char* name;
   int32_t popup_window;  // the display's pop-up window, which holds its "WN" instance; kNoPopup if none
+  // The fixed logical canvas the display's painters scale to its surface; 0 x 0 for a gauge that
+  // draws nothing of its own.
+  gauge::PixelSize canvas;
 };
 
 // The module's gauges by name, in the order of its gauge table.
@@ -32,6 +35,7 @@ struct PanelEntry {
   std::string gauge;
   std::string parameter;
   int32_t window = kMainPanelWindow;
+  gauge::PixelSize size{0, 0};  // its drawing surface's; 0 x 0: SurfaceSize's choice
 };
 
 // One "" instance of every gauge the linkage lists, in window 0, in linkage order.
@@ -40,6 +44,16 @@ std::vector<PanelEntry> DefaultPanel(const gauge::LinkageRecord* linkage);
 // The window an instance with this parameter goes to when the panel definition names none: "VC" the
 // 3-D cockpit, "WN" the gauge's pop-up (kNoPopup when it has none), anything else window 0.
 int32_t DefaultWindow(const KnownGauge& gauge, std::string_view parameter);
+
+// The pixel size of a display's drawing surface: the canvas's aspect at the width of the surface's
+// bitmap (`bitmap`), so that the painters scale both axes alike; the bitmap itself for a gauge without
+// a canvas.
+gauge::PixelSize SurfaceSize(const KnownGauge* gauge, gauge::PixelSize bitmap);
+
+// The nearest gauge name to a mistyped one (by edit distance, ignoring case).
+const char* NearestGaugeName(std::string_view name);
+// "SERVER, FMS, ..." in table order.
+std::string GaugeNameList();
 
 // Gauges the linkage lists (up to its null entry).
 int CountLinkedGauges(const gauge::LinkageRecord* linkage);

@@ -1,9 +1,12 @@
 #include "host/scenario.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <cstring>
 
 namespace simhost {
 
@@ -73,6 +76,19 @@ bool ParseInt64(const std::string& w, int64_t* v) {
 
 bool ParseRange(const std::string& w, int64_t lo, int64_t hi, int64_t* v) {
   return ParseInt64(w, v) && *v >= lo && *v <= hi;
+}
+
+std::string UnknownGauge(const std::string& name) {
+  return "unknown gauge '" + name + "'; did you mean '" + NearestGaugeName(name) + "'? The gauges: " + GaugeNameList();
+}
+
+constexpr uint32_t kFsuipcOffsetEnd = 0x10000;
+constexpr uint32_t kFsuipcReadOnlyFirst = 0x3304, kFsuipcReadOnlyEnd = 0x330C;
+
+std::string Hex(uint32_t v) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%04X", v);
+  return buf;
 }
 
 bool IsInteger(const std::string& w) {
@@ -191,6 +207,10 @@ class LineParser {
       return Word("text value", &cmd_->text, error) && End(error);
     }
     if (cmd_->var == VarKind::kFsuipc) {
+      if (cmd_->offset < kFsuipcReadOnlyEnd && cmd_->offset + cmd_->size > kFsuipcReadOnlyFirst) {
+        *error = "FSUIPC offsets 0x3304 to 0x330B are read-only (the server's version and simulator)";
+        return false;
+      }
       if (!More()) return Missing("value", error);
       const std::string w = Next();
       if (!ParseInt64(w, &cmd_->raw)) {
@@ -220,7 +240,7 @@ class LineParser {
   bool Gauge(std::string* error) {
     if (!Word("gauge name", &cmd_->name, error)) return false;
     if (FindKnownGauge(cmd_->name) == nullptr) {
-      *error = "unknown gauge '" + cmd_->name + "'";
+      *error = UnknownGauge(cmd_->name);
       return false;
     }
     return true;
@@ -301,6 +321,10 @@ class LineParser {
       return false;
     }
     cmd_->size = static_cast<uint32_t>(v);
+    if (cmd_->offset + cmd_->size > kFsuipcOffsetEnd) {
+      *error = "FSUIPC offset " + Hex(cmd_->offset) + " with " + w + " bytes runs past the last offset 0xFFFF";
+      return false;
+    }
     return true;
   }
 
@@ -353,15 +377,18 @@ class LineParser {
     return End(error);
   }
 
+  // A word with a dot or a slash is the file name, never a gauge parameter.
   bool ParseSnapshot(std::string* error) {
     cmd_->kind = CommandKind::kSnapshot;
     if (!Gauge(error)) return false;
-    auto is_png = [](const std::string& s) { return s.size() > 4 && s.compare(s.size() - 4, 4, ".png") == 0; };
-    if (More() && !is_png(Peek())) cmd_->parameter = Next();
+    auto is_file = [](const std::string& s) { return s.find_first_of("./") != std::string::npos; };
+    if (More() && !is_file(Peek())) cmd_->parameter = Next();
     if (More()) {
       cmd_->text = Next();
-      if (!is_png(cmd_->text) || cmd_->text.find('/') != std::string::npos || cmd_->text.find("..") != std::string::npos) {
-        *error = "snapshot file '" + cmd_->text + "' must be a plain name ending in .png";
+      const std::string& f = cmd_->text;
+      const bool png = f.size() > 4 && f.compare(f.size() - 4, 4, ".png") == 0;
+      if (!png || f.find('/') != std::string::npos || f.find("..") != std::string::npos) {
+        *error = "snapshot file '" + f + "' must be a plain name ending in .png";
         return false;
       }
     }
@@ -414,30 +441,47 @@ bool ParsePanelLine(const Words& words, Scenario* s, int line, std::string* erro
   }
   const KnownGauge* known = FindKnownGauge(words[1]);
   if (known == nullptr) {
-    *error = "unknown gauge '" + words[1] + "'";
+    *error = UnknownGauge(words[1]);
     return false;
   }
   ScenarioPanelEntry e;
   e.line = line;
   e.entry.gauge = words[1];
   size_t i = 2;
-  if (i < words.size() && words[i] != "window") e.entry.parameter = words[i++];
+  if (i < words.size() && words[i] != "window" && words[i] != "size") e.entry.parameter = words[i++];
   e.entry.window = DefaultWindow(*known, e.entry.parameter);
-  if (i < words.size()) {
-    if (words[i] != "window" || i + 2 != words.size()) {
-      *error = "expected 'window IDENT' after the gauge";
+  bool window_given = false;
+  while (i < words.size()) {
+    const std::string& key = words[i];
+    if ((key != "window" && key != "size") || i + 1 >= words.size()) {
+      *error = "expected 'window IDENT' or 'size WxH' after the gauge";
       return false;
+    }
+    const std::string& value = words[i + 1];
+    i += 2;
+    if (key == "size") {
+      const size_t x = value.find('x');
+      int64_t w = 0, h = 0;
+      if (x == std::string::npos || !ParseRange(value.substr(0, x), 1, kMaxSurfaceSide, &w) ||
+          !ParseRange(value.substr(x + 1), 1, kMaxSurfaceSide, &h)) {
+        *error = "'" + value + "' is not a surface size (WxH, 1 to " + std::to_string(kMaxSurfaceSide) + " pixels)";
+        return false;
+      }
+      e.entry.size = {static_cast<int32_t>(w), static_cast<int32_t>(h)};
+      continue;
     }
     int64_t w;
-    if (words[i + 1] == "vc") {
+    window_given = true;
+    if (value == "vc") {
       e.entry.window = kVirtualCockpit;
-    } else if (ParseRange(words[i + 1], 0, INT32_MAX, &w)) {
+    } else if (ParseRange(value, 0, INT32_MAX, &w)) {
       e.entry.window = static_cast<int32_t>(w);
     } else {
-      *error = "'" + words[i + 1] + "' is not a window ident (a number or vc)";
+      *error = "'" + value + "' is not a window ident (a number or vc)";
       return false;
     }
-  } else if (e.entry.window == kNoPopup && e.entry.parameter == "WN") {
+  }
+  if (!window_given && e.entry.window == kNoPopup && e.entry.parameter == "WN") {
     *error = "gauge '" + e.entry.gauge + "' has no pop-up window; give one with 'window IDENT'";
     return false;
   }
@@ -456,7 +500,7 @@ bool ParseScenario(std::string_view text, const std::string& file, Scenario* out
   Scenario s;
   s.file = file;
   int line_no = 0;
-  size_t pos = 0;
+  size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;  // a UTF-8 byte-order mark
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
@@ -534,14 +578,41 @@ bool ParseScenario(std::string_view text, const std::string& file, Scenario* out
 }
 
 bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *error = "simhost: cannot open scenario file '" + path + "'";
+  const std::string prefix = "simhost: scenario file '" + path + "'";
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    *error = "simhost: cannot open scenario file '" + path + "': " + std::strerror(errno);
     return false;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ParseScenario(text.str(), path, out, error);
+  if (S_ISDIR(st.st_mode)) {
+    *error = prefix + " is a folder, not a file";
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    *error = prefix + " is not a regular file";
+    return false;
+  }
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) {
+    *error = "simhost: cannot open scenario file '" + path + "': " + std::strerror(errno);
+    return false;
+  }
+  // One byte more than the limit tells a file that is too large.
+  std::string text(kMaxScenarioBytes + 1, '\0');
+  const size_t n = std::fread(text.data(), 1, text.size(), f);
+  const bool failed = std::ferror(f) != 0;
+  const int read_errno = errno;
+  std::fclose(f);
+  if (failed) {
+    *error = "simhost: cannot read scenario file '" + path + "': " + std::strerror(read_errno);
+    return false;
+  }
+  if (n > kMaxScenarioBytes) {
+    *error = prefix + " is larger than " + std::to_string(kMaxScenarioBytes >> 20) + " MiB";
+    return false;
+  }
+  text.resize(n);
+  return ParseScenario(text, path, out, error);
 }
 
 }  // namespace simhost

@@ -86,9 +86,13 @@ struct Scenario {
 };
 
 constexpr int64_t kMaxFrames = 10'000'000;
+constexpr int64_t kMaxSurfaceSide = 4096;  // pixels, a `gauge ... size` side
+constexpr size_t kMaxScenarioBytes = size_t{16} << 20;
 
-// Parses scenario text; on failure returns false with *error = "FILE:LINE: what is wrong".
+// Parses scenario text (a leading UTF-8 byte-order mark is skipped); on failure returns false with
+// *error = "FILE:LINE: what is wrong".
 bool ParseScenario(std::string_view text, const std::string& file, Scenario* out, std::string* error);
+// Reads and parses a regular file of at most kMaxScenarioBytes; a file error names the system's reason.
 bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error);
 
 // "FILE:LINE: message".

@@ -2,19 +2,27 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
-#include <sstream>
+#include <vector>
 
 #include "host/host.h"
 #include "host/module_loader.h"
+#include "host/paint_record.h"
 #include "host/panel_config.h"
 #include "host/png_writer.h"
 #include "host/scenario.h"
+#include "host/sim_reactions.h"
 
 namespace simhost {
 
@@ -23,17 +31,33 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kSummaryKeyEvents = 20;
+constexpr int kInterruptedStatus = 130;  // as a shell reports a program ended by SIGINT
+// A running simulator's sound is on: FSUIPC 0x0B24 (two bytes) reads 1.
+constexpr uint32_t kSoundOnOffset = 0x0B24;
+constexpr uint32_t kSoundOnBytes = 2;
 
-std::string FormatNumber(double v) {
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
+std::string FormatNumber(double v, int digits) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.10g", v);
+  std::snprintf(buf, sizeof buf, "%.*g", digits, v);
   return buf;
 }
 
+// values.log keeps fewer digits than the summary: enough to compare runs, and the same from every
+// build type and compiler.
+constexpr int kSummaryDigits = 10;
+constexpr int kValuesLogDigits = 6;
+
+// "frame 12: event 0x101FA HEADING_BUG_SET (66042) value 92"; an event the stand-in does not list
+// has no name.
 std::string FormatKeyEvent(const KeyEventRecord& k) {
-  char buf[96];
-  std::snprintf(buf, sizeof buf, "frame %lld: event 0x%05X (%u) value %d", static_cast<long long>(k.frame),
-                k.event_id, k.event_id, k.value);
+  const char* name = KeyEventName(k.event_id);
+  char buf[128];
+  std::snprintf(buf, sizeof buf, "frame %lld: event 0x%05X%s%s (%u) value %d", static_cast<long long>(k.frame),
+                k.event_id, name != nullptr ? " " : "", name != nullptr ? name : "", k.event_id, k.value);
   return buf;
 }
 
@@ -50,16 +74,40 @@ std::string Absolute(const std::string& p) {
   return ec ? p : a.lexically_normal().string();
 }
 
+// The output folder exists, or is made, and takes a file.
+bool PrepareOutputFolder(const std::string& dir, std::string* error) {
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec || !fs::is_directory(dir)) {
+    *error = "simhost: cannot create output folder '" + dir + "': " + (ec ? ec.message() : "not a folder");
+    return false;
+  }
+  std::string probe = (fs::path(dir) / ".simhost_XXXXXX").string();
+  const int fd = ::mkstemp(probe.data());
+  if (fd < 0) {
+    *error = "simhost: output folder '" + dir + "' is not writable: " + std::strerror(errno);
+    return false;
+  }
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}
+
 // One simhost run after its inputs have been checked.
 class Run {
  public:
-  Run(const SimhostOptions& options, const Scenario& scenario, LoadedModule& module, std::ostream& out)
-      : options_(options), scenario_(scenario), module_(module), out_(out) {}
+  Run(const SimhostOptions& options, const Scenario& scenario, LoadedModule& module, std::ostream& out,
+      std::ostream& err, const FrameObserver& observer)
+      : options_(options), scenario_(scenario), module_(module), out_(out), err_(err), observer_(observer) {}
 
   // Returns the exit status; *error holds the message of a failure.
   int Execute(std::string* error) {
+    start_ = std::chrono::steady_clock::now();
+    last_progress_ = start_;
+    frames_planned_ = std::max(options_.frames, scenario_.frames);
     host_.set_current_directory(options_.sim_root);
     host_.set_simulator_model(true);
+    host_.fsuipc().SetValue(kSoundOnOffset, kSoundOnBytes, 1);
     host_.Attach(module_.import_table(), module_.linkage());
     if (module_.linkage()->module_init != nullptr) module_.linkage()->module_init();
 
@@ -67,6 +115,13 @@ class Run {
     if (!BuildPanel(error)) {
       status = 1;
     } else {
+      if (options_.record || observer_) {
+        recorder_.Attach(host_);
+        host_.set_after_frame([this] {
+          recorder_.EndFrame(host_.frame());
+          if (observer_) observer_(host_, recorder_);
+        });
+      }
       // The leading settings describe the simulator as the module finds it when the panel loads.
       const auto& commands = scenario_.commands;
       size_t first = 0;
@@ -77,7 +132,7 @@ class Run {
         }
       }
       host_.Startup();
-      for (size_t i = first; status == 0 && i < commands.size(); ++i) {
+      for (size_t i = first; status == 0 && !g_interrupted && i < commands.size(); ++i) {
         const ScenarioCommand& c = commands[i];
         if (!Perform(c, error)) {
           *error = AtLine(scenario_.file, c.line, *error);
@@ -85,8 +140,13 @@ class Run {
           break;
         }
       }
-      while (status == 0 && host_.frame() < options_.frames) host_.RunFrame();
-      for (const ScenarioCommand* w : watches_) watched_.push_back(Describe(*w));
+      while (status == 0 && host_.frame() < options_.frames && Frame()) {
+      }
+      for (const ScenarioCommand* w : watches_) {
+        WarnUnknownNamed(*w);
+        watched_.push_back(Describe(*w, kSummaryDigits));
+        values_.push_back("watch " + Describe(*w, kValuesLogDigits));
+      }
       if (module_.status() != nullptr) {
         module_.status()(&status_);
         have_status_ = true;
@@ -97,8 +157,9 @@ class Run {
     names_registered_ = host_.registration_order().size();
     if (!WriteKeyLog(error) && status == 0) status = 1;
     if (!WriteSound(error) && status == 0) status = 1;
+    if (!WriteValues(error) && status == 0) status = 1;
     PrintSummary(status == 0);
-    return status;
+    return status == 0 && g_interrupted ? kInterruptedStatus : status;
   }
 
  private:
@@ -108,19 +169,48 @@ class Run {
            k == CommandKind::kFsuipcServer || k == CommandKind::kTcas;
   }
 
+  double Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  }
+
+  // One frame, with a progress line on standard error at most once a second; false once Ctrl-C has
+  // asked the run to end.
+  bool Frame() {
+    if (g_interrupted) return false;
+    host_.RunFrame();
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_progress_ >= std::chrono::seconds(1)) {
+      last_progress_ = now;
+      const int64_t total = std::max(frames_planned_, host_.frame());
+      err_ << "simhost: frame " << host_.frame() << " of " << total << " (" << host_.frame() * 100 / total << "%), "
+           << static_cast<int64_t>(Seconds()) << " s\n"
+           << std::flush;
+    }
+    return !g_interrupted;
+  }
+
   bool BuildPanel(std::string* error) {
     gauge::LinkageRecord* linkage = module_.linkage();
     gauges_loaded_ = CountLinkedGauges(linkage);
     std::vector<PanelEntry> base;
     if (!scenario_.custom_panel || scenario_.default_panel) base = DefaultPanel(linkage);
-    for (const PanelEntry& e : base) host_.CreateInstance(e.gauge, e.parameter, e.window);
+    for (const PanelEntry& e : base) Place(e);
     for (const ScenarioPanelEntry& e : scenario_.panel) {
-      if (host_.CreateInstance(e.entry.gauge, e.entry.parameter, e.entry.window) == nullptr) {
+      if (Place(e.entry) == nullptr) {
         *error = AtLine(scenario_.file, e.line, "the module has no gauge '" + e.entry.gauge + "'");
         return false;
       }
     }
     return true;
+  }
+
+  // A display's surface takes its canvas's aspect at its bitmap's width unless the panel line sizes it.
+  GaugeInstance* Place(const PanelEntry& e) {
+    gauge::PixelSize size = e.size;
+    if (size.width <= 0 || size.height <= 0) {
+      size = SurfaceSize(FindKnownGauge(e.gauge), SurfaceBitmap(Host::FindTemplate(module_.linkage(), e.gauge)));
+    }
+    return host_.CreateInstance(e.gauge, e.parameter, e.window, size);
   }
 
   GaugeInstance* Instance(const ScenarioCommand& c, std::string* error) {
@@ -131,13 +221,13 @@ class Run {
     return i;
   }
 
-  std::string Describe(const ScenarioCommand& c) const {
+  std::string Describe(const ScenarioCommand& c, int digits) const {
     switch (c.var) {
-      case VarKind::kToken: return "token " + std::to_string(c.id) + " = " + FormatNumber(host_.Token(c.id));
+      case VarKind::kToken: return "token " + std::to_string(c.id) + " = " + FormatNumber(host_.Token(c.id), digits);
       case VarKind::kTokenText: return "tokentext " + std::to_string(c.id) + " = \"" + host_.TokenText(c.id) + "\"";
-      case VarKind::kExpression: return "expr \"" + c.name + "\" = " + FormatNumber(host_.Expression(c.name));
+      case VarKind::kExpression: return "expr \"" + c.name + "\" = " + FormatNumber(host_.Expression(c.name), digits);
       case VarKind::kExpressionText: return "text \"" + c.name + "\" = \"" + host_.ExpressionText(c.name) + "\"";
-      case VarKind::kNamed: return "named " + c.name + " = " + FormatNumber(host_.Named(c.name));
+      case VarKind::kNamed: return "named " + c.name + " = " + FormatNumber(host_.Named(c.name), digits);
       case VarKind::kFsuipc: {
         char head[32];
         std::snprintf(head, sizeof head, "fsuipc 0x%04X:%u = ", c.offset, c.size);
@@ -147,10 +237,22 @@ class Run {
     return {};
   }
 
+  void Warn(const ScenarioCommand& c, const std::string& message) {
+    err_ << EscapeControlBytes("simhost: warning: " + AtLine(scenario_.file, c.line, message)) << "\n";
+  }
+
+  // A named variable the module never registered nor wrote is most likely a misspelt one.
+  void WarnUnknownNamed(const ScenarioCommand& c) {
+    if (c.var == VarKind::kNamed && !host_.ModuleUses(c.name)) {
+      Warn(c, "the module never registered nor wrote the named variable '" + c.name + "'");
+    }
+  }
+
   bool Perform(const ScenarioCommand& c, std::string* error) {
     switch (c.kind) {
       case CommandKind::kFrames:
-        for (int64_t n = 0; n < c.count; ++n) host_.RunFrame();
+        for (int64_t n = 0; n < c.count && Frame(); ++n) {
+        }
         return true;
       case CommandKind::kSetToken: host_.SetToken(c.id, c.value); return true;
       case CommandKind::kSetTokenText: host_.SetTokenText(c.id, c.text); return true;
@@ -163,12 +265,7 @@ class Run {
       case CommandKind::kFsuipcServer: host_.fsuipc().set_present(c.on); return true;
       case CommandKind::kTcas: return Tcas(c, error);
       case CommandKind::kKey: host_.SendKeyEvent(c.id, c.key_value); return true;
-      case CommandKind::kWindow: {
-        bool shown = c.action == WindowAction::kShow ||
-                     (c.action == WindowAction::kToggle && !host_.WindowShown(c.id));
-        host_.SetWindowShown(c.id, shown);
-        return true;
-      }
+      case CommandKind::kWindow: return Window(c);
       case CommandKind::kClick: {
         GaugeInstance* i = Instance(c, error);
         if (i == nullptr) return false;
@@ -187,10 +284,28 @@ class Run {
         }
         return true;
       }
-      case CommandKind::kPrint: out_ << "frame " << host_.frame() << ": " << Describe(c) << "\n"; return true;
+      case CommandKind::kPrint: {
+        WarnUnknownNamed(c);
+        const std::string frame = "frame " + std::to_string(host_.frame()) + ": ";
+        out_ << EscapeControlBytes(frame + Describe(c, kSummaryDigits)) << "\n";
+        values_.push_back(frame + Describe(c, kValuesLogDigits));
+        return true;
+      }
       case CommandKind::kWatch: watches_.push_back(&c); return true;
       case CommandKind::kSnapshot: return Snapshot(c, error);
       case CommandKind::kCdu: return TypeOnCdu(c, error);
+    }
+    return true;
+  }
+
+  bool Window(const ScenarioCommand& c) {
+    const bool shown =
+        c.action == WindowAction::kShow || (c.action == WindowAction::kToggle && !host_.WindowShown(c.id));
+    host_.SetWindowShown(c.id, shown);
+    if (shown) {
+      bool used = false;
+      for (const auto& i : host_.instances()) used = used || i->window == static_cast<int64_t>(c.id);
+      if (!used) Warn(c, "no gauge instance of the panel sits in window " + std::to_string(c.id));
     }
     return true;
   }
@@ -224,7 +339,7 @@ class Run {
         *error = "no mouse area of 'FMS' at (" + std::to_string(k.x) + ", " + std::to_string(k.y) + ")";
         return false;
       }
-      if (k.applied_at_paint) host_.RunFrame();
+      if (k.applied_at_paint && !Frame()) return true;
     }
     return true;
   }
@@ -248,21 +363,52 @@ class Run {
     }
     const std::string stem = base.substr(0, base.size() - 4);
     for (size_t s = 0; s < i->surfaces.size(); ++s) {
-      std::string name = s == 0 ? base : stem + "_s" + std::to_string(s) + ".png";
+      const std::string surface_stem = s == 0 ? stem : stem + "_s" + std::to_string(s);
+      const std::string name = surface_stem + ".png";
       if (!WritePng(*i->surfaces[s], (fs::path(options_.out_dir) / name).string(), error)) return false;
-      ++snapshots_written_;
+      snapshot_files_.push_back(name);
+      if (options_.record && !WriteOpList(c, *i->surfaces[s], name, surface_stem + ".ops", error)) return false;
     }
     return true;
+  }
+
+  bool WriteText(const std::string& file, const std::string& text, std::string* error) {
+    const std::string path = (fs::path(options_.out_dir) / file).string();
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << text;
+    f.close();
+    if (!f) {
+      if (error->empty()) *error = "simhost: cannot write '" + path + "'";
+      return false;
+    }
+    return true;
+  }
+
+  // The drawing of the surface's latest paint as text, beside its PNG.
+  bool WriteOpList(const ScenarioCommand& c, const gauge::DeviceContext& dc, const std::string& png,
+                   const std::string& file, std::string* error) {
+    const std::string title = png + " (" + c.name + (c.parameter.empty() ? "" : " " + c.parameter) +
+                              ", painted in frame " + std::to_string(recorder_.LatestFrame(&dc)) + ")";
+    return WriteText(file, FormatOpList(recorder_.Latest(&dc), title, dc.width, dc.height), error);
+  }
+
+  // The printed values, then the watched ones at the end of the run.
+  bool WriteValues(std::string* error) {
+    if (!options_.record || options_.out_dir.empty()) return true;
+    std::string text;
+    for (const std::string& v : values_) text += v + "\n";
+    return WriteText("values.log", text, error);
   }
 
   bool WriteKeyLog(std::string* error) {
     if (options_.out_dir.empty()) return true;
     const std::string path = (fs::path(options_.out_dir) / "key_events.log").string();
     std::ofstream log(path, std::ios::binary | std::ios::trunc);
+    const int open_errno = errno;
     for (const KeyEventRecord& k : host_.key_events()) log << FormatKeyEvent(k) << "\n";
     log.close();
     if (!log) {
-      if (error->empty()) *error = "simhost: cannot write '" + path + "'";
+      if (error->empty()) *error = "simhost: cannot write '" + path + "': " + std::strerror(open_errno);
       return false;
     }
     return true;
@@ -283,6 +429,8 @@ class Run {
     out_ << "simhost summary\n";
     out_ << "  module: " << options_.module << "\n";
     out_ << "  simulator folder: " << options_.sim_root << "\n";
+    out_ << "  output folder: " << (options_.out_dir.empty() ? "none (no --out: nothing written)" : options_.out_dir)
+         << "\n";
     out_ << "  " << gauges_loaded_ << " gauges loaded, " << host_.instances().size() << " instances on the panel\n";
     out_ << "  " << names_registered_ << " named variables registered\n";
     if (have_status_) {
@@ -292,7 +440,11 @@ class Run {
       out_ << "  navigation database: " << status_.nav_ints_cnt << " fixes, " << status_.nav_navaids_cnt
            << " navaids, " << status_.nav_apts_cnt << " airports\n";
     }
-    out_ << "  " << host_.frame() << " frames run" << (ok ? "" : " (scenario stopped by an error)") << "\n";
+    out_ << "  " << host_.frame() << " frames run" << (ok ? "" : " (scenario stopped by an error)")
+         << (g_interrupted ? " (interrupted by Ctrl-C)" : "") << "\n";
+    char run_time[48];
+    std::snprintf(run_time, sizeof run_time, "  run time %.1f s\n", Seconds());
+    out_ << run_time;
     const auto& keys = host_.key_events();
     out_ << "  " << keys.size() << " key events sent by the module\n";
     for (size_t k = 0; k < keys.size() && k < kSummaryKeyEvents; ++k) out_ << "    " << FormatKeyEvent(keys[k]) << "\n";
@@ -302,75 +454,159 @@ class Run {
     }
     out_ << "  " << host_.sound().starts() << " sounds started"
          << (options_.out_dir.empty() ? "" : " (sound_events.log, sound.wav)") << "\n";
-    out_ << "  " << snapshots_written_ << " snapshots written";
+    PrintWavLimit();
+    out_ << "  " << snapshot_files_.size() << " snapshots written";
     if (snapshots_skipped_ > 0) out_ << " (" << snapshots_skipped_ << " skipped: no --out)";
-    out_ << "\n";
+    out_ << (snapshot_files_.empty() ? "\n" : ":\n");
+    for (const std::string& f : snapshot_files_) out_ << "    " << f << "\n";
     if (!watched_.empty()) {
       out_ << "  watched variables:\n";
-      for (const std::string& w : watched_) out_ << "    " << w << "\n";
+      for (const std::string& w : watched_) out_ << "    " << EscapeControlBytes(w) << "\n";
     }
+  }
+
+  // sound.wav keeps at most SoundMixdown::kMaxSamples; a longer run is told so.
+  void PrintWavLimit() {
+    if (options_.out_dir.empty()) return;
+    const SoundMixdown& sound = host_.sound();
+    const int64_t rate = sound.sample_rate() > 0 ? sound.sample_rate() : 22050;
+    const int64_t run_samples = host_.frame() * rate / SoundMixdown::kFramesPerSecond;
+    if (run_samples <= SoundMixdown::kMaxSamples && sound.dropped_samples() == 0) return;
+    out_ << "  sound.wav stops at its limit of " << SoundMixdown::kMaxSamples / rate / 60 << " minutes; the last "
+         << (std::max(run_samples, SoundMixdown::kMaxSamples) - SoundMixdown::kMaxSamples) / rate
+         << " s of the run are not in it\n";
   }
 
   const SimhostOptions& options_;
   const Scenario& scenario_;
   LoadedModule& module_;
   std::ostream& out_;
+  std::ostream& err_;
+  const FrameObserver& observer_;
   Host host_;
+  PaintRecorder recorder_;
+  std::chrono::steady_clock::time_point start_, last_progress_;
+  int64_t frames_planned_ = 0;
   int gauges_loaded_ = 0;
   size_t names_registered_ = 0;
   gauge::ModuleStatus status_{};
   bool have_status_ = false;
-  int snapshots_written_ = 0;
+  std::vector<std::string> snapshot_files_;
   int snapshots_skipped_ = 0;
   std::vector<const ScenarioCommand*> watches_;
   std::vector<std::string> watched_;
+  std::vector<std::string> values_;
 };
 
 }  // namespace
 
+std::string EscapeControlBytes(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\x%02X", u);
+      out += buf;
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+void InstallInterruptHandler() {
+  struct sigaction sa {};
+  sa.sa_handler = &OnInterrupt;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESETHAND;  // a second Ctrl-C ends the program at once
+  ::sigaction(SIGINT, &sa, nullptr);
+}
+
 std::string SimhostUsage() {
-  return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH]\n"
-         "  --sim-root DIR   the simulator folder (becomes the current directory)\n"
-         "  --scenario FILE  timed commands to run (see host/README.md)\n"
-         "  --frames N       run at least N frames in all (default 0: the scenario's own)\n"
-         "  --out DIR        write key_events.log, sound_events.log, sound.wav and snapshots there\n"
-         "  --module PATH    the module library (default: libro757.so beside simhost)\n";
+  return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH] [--record]\n"
+         "       simhost --list-gauges | --list-areas GAUGE [--module PATH]\n"
+         "  --sim-root DIR     the simulator folder (becomes the current directory)\n"
+         "  --scenario FILE    timed commands to run (see host/README.md)\n"
+         "  --frames N         run at least N frames in all (default 0: the scenario's own)\n"
+         "  --out DIR          write key_events.log, sound_events.log, sound.wav and snapshots there\n"
+         "  --module PATH      the module library (default: libro757.so beside simhost)\n"
+         "  --record           with --out: each snapshot's drawing as a text list of operations\n"
+         "                     beside its PNG (.ops), and the printed and watched values (values.log)\n"
+         "  --list-gauges      list the gauges, their parameters, windows and surfaces\n"
+         "  --list-areas GAUGE list the gauge's mouse areas by the number clickfn takes\n"
+         "An option's value follows it or an '=' (--frames=200).\n";
 }
 
 bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out, std::string* error) {
   SimhostOptions o;
+  std::vector<std::string> seen;
+  std::string frames_text;
   for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      o.help = true;
+    std::string arg = argv[i];
+    std::string value;
+    bool has_value = false;
+    if (arg.starts_with("--")) {
+      if (const size_t eq = arg.find('='); eq != std::string::npos) {
+        value = arg.substr(eq + 1);
+        arg.resize(eq);
+        has_value = true;
+      }
+    }
+    const std::string name = arg == "-h" ? "--help" : arg;
+    for (const std::string& s : seen) {
+      if (s == name) {
+        *error = "option '" + name + "' is given twice";
+        return false;
+      }
+    }
+    seen.push_back(name);
+    bool* flag = nullptr;
+    if (name == "--help") flag = &o.help;
+    if (name == "--list-gauges") flag = &o.list_gauges;
+    if (name == "--record") flag = &o.record;
+    if (flag != nullptr) {
+      if (has_value) {
+        *error = "option '" + name + "' takes no value";
+        return false;
+      }
+      *flag = true;
       continue;
     }
     std::string* target = nullptr;
-    if (arg == "--sim-root") target = &o.sim_root;
-    else if (arg == "--scenario") target = &o.scenario;
-    else if (arg == "--out") target = &o.out_dir;
-    else if (arg == "--module") target = &o.module;
-    else if (arg != "--frames") {
+    if (name == "--sim-root") target = &o.sim_root;
+    else if (name == "--scenario") target = &o.scenario;
+    else if (name == "--out") target = &o.out_dir;
+    else if (name == "--module") target = &o.module;
+    else if (name == "--list-areas") target = &o.list_areas;
+    else if (name == "--frames") target = &frames_text;
+    else {
       *error = "unknown option '" + arg + "'";
       return false;
     }
-    if (i + 1 >= argc) {
-      *error = "option '" + arg + "' needs a value";
+    if (!has_value) {
+      if (i + 1 >= argc) {
+        *error = "option '" + name + "' needs a value";
+        return false;
+      }
+      value = argv[++i];
+    }
+    if (value.empty()) {
+      *error = "option '" + name + "' needs a value";
       return false;
     }
-    const std::string value = argv[++i];
-    if (target != nullptr) {
-      *target = value;
-      continue;
-    }
-    const char* end = value.data() + value.size();
-    auto [p, ec] = std::from_chars(value.data(), end, o.frames);
+    *target = value;
+  }
+  if (!frames_text.empty()) {
+    const char* end = frames_text.data() + frames_text.size();
+    auto [p, ec] = std::from_chars(frames_text.data(), end, o.frames);
     if (ec != std::errc() || p != end || o.frames < 0 || o.frames > kMaxFrames) {
-      *error = "--frames needs a count from 0 to " + std::to_string(kMaxFrames) + ", not '" + value + "'";
+      *error = "--frames needs a count from 0 to " + std::to_string(kMaxFrames) + ", not '" + frames_text + "'";
       return false;
     }
   }
-  if (!o.help && o.sim_root.empty()) {
+  if (!o.help && !o.list_gauges && o.list_areas.empty() && o.sim_root.empty()) {
     *error = "--sim-root is required";
     return false;
   }
@@ -378,48 +614,68 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
   return true;
 }
 
-int RunSimhost(const SimhostOptions& given, std::ostream& out, std::ostream& err) {
+namespace {
+
+// A run from its options; `linked` is the module when it need not be loaded.
+int Start(const SimhostOptions& given, LoadedModule* linked, std::ostream& out, std::ostream& err,
+          const FrameObserver& observer) {
   SimhostOptions options = given;
+  options.module = options.module.empty() ? DefaultModulePath() : Absolute(options.module);
+  if (options.list_gauges) return PrintGauges(options, out, err);
+  if (!options.list_areas.empty()) return PrintMouseAreas(options, out, err);
   std::error_code ec;
   if (!fs::is_directory(options.sim_root, ec)) {
-    err << "simhost: simulator folder '" << options.sim_root << "' does not exist or is not a folder\n";
+    err << EscapeControlBytes("simhost: simulator folder '" + options.sim_root + "' does not exist or is not a folder")
+        << "\n";
     return 2;
   }
   options.sim_root = Absolute(options.sim_root);
-  options.module = options.module.empty() ? DefaultModulePath() : Absolute(options.module);
+  std::string error;
   if (!options.out_dir.empty()) {
     options.out_dir = Absolute(options.out_dir);
-    fs::create_directories(options.out_dir, ec);
-    if (!fs::is_directory(options.out_dir, ec)) {
-      err << "simhost: cannot create output folder '" << options.out_dir << "'\n";
+    if (!PrepareOutputFolder(options.out_dir, &error)) {
+      err << EscapeControlBytes(error) << "\n";
       return 2;
     }
   }
 
   Scenario scenario;
-  std::string error;
   if (!options.scenario.empty() && !LoadScenarioFile(options.scenario, &scenario, &error)) {
-    err << error << "\n";
+    err << EscapeControlBytes(error) << "\n";
     return 2;
   }
 
-  LoadedModule module;
-  if (!module.Load(options.module, &error)) {
-    err << "simhost: " << error << "\n";
+  LoadedModule loaded;
+  if (linked == nullptr && !loaded.Load(options.module, &error)) {
+    err << EscapeControlBytes("simhost: " + error) << "\n";
     return 2;
   }
+  LoadedModule& module = linked != nullptr ? *linked : loaded;
   // A simulator runs with its own folder as the current directory; the module takes its folder from it.
   if (::chdir(options.sim_root.c_str()) != 0) {
-    err << "simhost: cannot enter simulator folder '" << options.sim_root << "'\n";
+    err << EscapeControlBytes("simhost: cannot enter simulator folder '" + options.sim_root + "': " +
+                              std::strerror(errno))
+        << "\n";
     return 2;
   }
   int status = 0;
   {
-    Run run(options, scenario, module, out);
+    Run run(options, scenario, module, out, err, observer);
     status = run.Execute(&error);
   }
-  if (status != 0) err << error << "\n";
+  if (status != 0 && !error.empty()) err << EscapeControlBytes(error) << "\n";
   return status;
+}
+
+}  // namespace
+
+int RunSimhost(const SimhostOptions& options, std::ostream& out, std::ostream& err) {
+  return Start(options, nullptr, out, err, {});
+}
+
+int RunModule(const SimhostOptions& options, LoadedModule& module, std::ostream& out, std::ostream& err,
+              const FrameObserver& observer) {
+  return Start(options, &module, out, err, observer);
 }
 
 }  // namespace simhost

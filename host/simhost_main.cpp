@@ -6,12 +6,13 @@ int main(int argc, char** argv) {
   simhost::SimhostOptions options;
   std::string error;
   if (!simhost::ParseSimhostOptions(argc, argv, &options, &error)) {
-    std::cerr << "simhost: " << error << "\n" << simhost::SimhostUsage();
+    std::cerr << simhost::EscapeControlBytes("simhost: " + error) << "\n" << simhost::SimhostUsage();
     return 2;
   }
   if (options.help) {
     std::cout << simhost::SimhostUsage();
     return 0;
   }
+  simhost::InstallInterruptHandler();
   return simhost::RunSimhost(options, std::cout, std::cerr);
 }

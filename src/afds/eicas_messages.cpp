@@ -48,6 +48,13 @@ bool XfeedOpen() { return fwd_xfeed_fuel_pump == 2 || aft_xfeed_fuel_pump == 2; 
 bool BothXfeedOpen() { return fwd_xfeed_fuel_pump == 2 && aft_xfeed_fuel_pump == 2; }
 bool LeftPumpOn() { return l_aft_fuel_pump == 1 || l_fwd_fuel_pump == 1; }
 bool RightPumpOn() { return r_aft_fuel_pump == 1 || r_fwd_fuel_pump == 1; }
+// A side without pumps has lost pressure while both crossfeeds are closed or opening, or while one
+// is open and the other side has no pump on either. A closing valve (3) is neither: the caution
+// waits until it has closed.
+bool FuelSysPressLost(bool own_pumps, bool other_pumps) {
+  const bool xfeeds_shut = fwd_xfeed_fuel_pump < 2 && aft_xfeed_fuel_pump < 2;
+  return !own_pumps && (xfeeds_shut || (XfeedOpen() && !other_pumps));
+}
 // The standby and utility buses gate the electrical and later tests.
 bool BusesNormal() { return stdby_power_light != 1 && l_utility_bus == 1 && r_utility_bus == 1; }
 bool BatteryOn() { return ReadTokenVar364() != 0.0; }
@@ -143,7 +150,7 @@ const Message kMessages[] = {
      nullptr, nullptr},
     // Tested only when the left centre pump is not at 2 (then 54 takes its turn).
     {29, "L FUEL SYS PRESS",
-     ADD(l_ctr_fuel_pump != 2 && !LeftPumpOn() && (!XfeedOpen() || !RightPumpOn())),
+     ADD(l_ctr_fuel_pump != 2 && FuelSysPressLost(LeftPumpOn(), RightPumpOn())),
      CLEAR(LeftPumpOn() || (BothXfeedOpen() && RightPumpOn())), nullptr, nullptr},
     // Skipped while the crossfeed feeds the left engine from a right aft pump.
     {73, "R AFT FUEL PUMP",
@@ -154,7 +161,7 @@ const Message kMessages[] = {
     {55, "CTR R FUEL PUMP", ADD(r_ctr_fuel_pump == 2 && !Shown(30)), CLEAR(r_ctr_fuel_pump < 2 || Shown(30)),
      nullptr, nullptr},
     {30, "R FUEL SYS PRESS",
-     ADD(r_ctr_fuel_pump != 2 && !RightPumpOn() && (!XfeedOpen() || !LeftPumpOn())),
+     ADD(r_ctr_fuel_pump != 2 && FuelSysPressLost(RightPumpOn(), LeftPumpOn())),
      CLEAR(RightPumpOn() || (BothXfeedOpen() && LeftPumpOn())), nullptr, nullptr},
     {56, "L PACK OFF", ADD(l_pack_switch == 0), CLEAR(l_pack_switch == 1), nullptr, nullptr},
     {57, "R PACK OFF", ADD(r_pack_switch == 0), CLEAR(r_pack_switch == 1), nullptr, nullptr},

@@ -16,6 +16,7 @@
 #include "fmc/fmc_globals.h"
 #include "frame/frame_globals.h"
 #include "frame/fsuipc_client.h"
+#include "frame/geodesy.h"
 #include "frame/int_conversion.h"
 #include "frame/main_update.h"
 #include "frame/named_vars.h"
@@ -372,6 +373,8 @@ void UpdateOverheadVars() {
 
   StepMasterLight();
   if (NV_GET(probe_heat_anun) != static_cast<double>(probe_heat_anun)) NV_SET(probe_heat_anun, probe_heat_anun);
+  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it.
+  UpdateIasPrediction();
   FollowLandingChecklistSwitch();
   ClickExternalPower();
   ClickHf();

@@ -212,7 +212,7 @@ void DrawRouteMarks(gfx::Graphics* g, int32_t radius_px, double range_nm, double
   if (init_tod == 0) DrawRouteMark(g, r, tod_lat, tod_lon, "T/D", fx, fy, ref_lat, ref_lon, rotation_deg);
 }
 
-void DrawTcasTraffic(gfx::Graphics* g) {
+void DrawTcasTraffic(gfx::Graphics* g, double up_deg) {
   // Without the link the table may still hold the last targets seen: they are not current.
   if (tcas_server_connect != 1 || tcas_serv == nullptr) return;
   TakeTcasTargets();
@@ -228,7 +228,7 @@ void DrawTcasTraffic(gfx::Graphics* g) {
     calc_dist = map_px_per_nm * t.dist_nm;
     int32_t x = 0;
     int32_t y = 0;
-    CalcMapPointInt(plane_hdg_true, t.brg_deg, 0, 0, calc_dist, &x, &y);
+    CalcMapPointInt(up_deg, t.brg_deg, 0, 0, calc_dist, &x, &y);
     const gfx::SolidBrush* brush = t.threat == 'T' ? &yellow : (t.threat == 'R' ? &red : &white);
     DrawTextAt(g, &font, brush, x - 13.0, y + 12.0, "%+02.0f", t.rel_alt_hft);
     const int32_t arrow = t.trend == 'v' ? kArrowDown : (t.trend == '^' ? kArrowUp : 0);

@@ -36,7 +36,7 @@ struct AirportLayer {
 
 void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, double sy) {
   const gfx::Pen pen(gfx::Color(palette::kCyan), 4.0f);
-  const gfx::SolidBrush brush(gfx::Color(palette::kCyan));
+  const gfx::SolidBrush brush{gfx::Color(palette::kCyan)};
   const gfx::Font font = PixelFont(FamilyOf(layer.display_family), 10.0 * sx);
 
   // PLAN is north up also without a route, like the other layers of the plan map.
@@ -66,8 +66,8 @@ void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, dou
   // The ring's box and the identifier's corner of an airport at (x, y), world units; the ring's
   // ink stays within its 4-unit pen's width around the box.
   const auto ring_at = [&](double x, double y) {
-    return gfx::Rect(TruncToI32((x - 5.0) * sx), TruncToI32((y - 3.0) * sy), TruncToI32(10.0 * sx),
-                     TruncToI32(10.0 * sy));
+    return gfx::Rect(TruncToPixel((x - 5.0) * sx), TruncToPixel((y - 3.0) * sy), TruncToPixel(10.0 * sx),
+                     TruncToPixel(10.0 * sy));
   };
   const auto ring_ink = [](const gfx::Rect& r) {
     constexpr gfx::REAL kPenSpill = 4.0f;
@@ -115,7 +115,7 @@ void DrawAltRangeArc(gfx::Graphics* g, double target_alt_ft, double pen_width) {
   const double y = minutes * (ground_speed / 60.0) * map_px_per_nm;
   if (!std::isfinite(y) || y < -kArcLimit || y > kArcLimit) return;
   const gfx::Pen pen(gfx::Color(palette::kGreen), static_cast<REAL>(pen_width));
-  g->DrawArc(&pen, -108, TruncToI32(y), 217, 217, 240.0f, 60.0f);
+  g->DrawArc(&pen, -108, TruncToPixel(y), 217, 217, 240.0f, 60.0f);
 }
 
 // --- holding pattern ---
@@ -127,34 +127,38 @@ struct HoldLayer {
   bool efis_pen;  // EfisLinesize x sx instead of 2 x sx
 };
 
-void DrawMapHold(const HoldLayer& layer, gfx::Graphics* g, double sx, double sy) {
+void DrawMapHold(const HoldLayer& layer, int32_t mode, gfx::Graphics* g, double sx, double sy) {
   const RouteHold& hold = route_holds[1];
   double dist_nm = 0.0;
   double brg = 0.0;
   CalcDistBrg(plane_lat, plane_lon, hold.lat, hold.lon, &dist_nm, &brg);
+  // Placed and turned like the rest of the map: on a track-up map the heading would put the pattern
+  // beside its fix and skew it off its inbound course by the drift.
+  const double up = MapUpDirection(mode);
+  const double up_mag = plane_hdg_mag - (plane_hdg_true - up);
   double x = 0.0;
   double y = 0.0;
-  CalcMapPoint(plane_hdg_true, brg, 0.0, 0.0, map_px_per_nm * dist_nm, &x, &y);
+  CalcMapPoint(up, brg, 0.0, 0.0, map_px_per_nm * dist_nm, &x, &y);
   const double leg = hold.leg_dist * map_px_per_nm * sy * layer.leg_factor;
   const double side = hold.leg_dist * map_px_per_nm * sy * layer.outbound_factor;
 
   g->TranslateTransform(static_cast<REAL>(x * sx), static_cast<REAL>(y * sy));
-  g->RotateTransform(static_cast<REAL>(hold.inbd_crs - plane_hdg_mag + layer.rotation_offset_deg));
+  g->RotateTransform(static_cast<REAL>(hold.inbd_crs - up_mag + layer.rotation_offset_deg));
   const double width = layer.efis_pen ? EfisLinesize * sx : 2.0 * sx;
   const gfx::Pen pen(gfx::Color(palette::kMagenta), static_cast<REAL>(width));
 
   const bool right = hold.turn == 1;
-  const int32_t outbound_x = TruncToI32(right ? side : -side);
-  const int32_t box_x = right ? 0 : TruncToI32(-side);
-  const int32_t top = TruncToI32(-0.2 * leg);
-  const int32_t bottom = TruncToI32(0.8 * leg);
+  const int32_t outbound_x = TruncToPixel(right ? side : -side);
+  const int32_t box_x = right ? 0 : TruncToPixel(-side);
+  const int32_t top = TruncToPixel(-0.2 * leg);
+  const int32_t bottom = TruncToPixel(0.8 * leg);
   g->DrawLine(&pen, 0, 0, 0, top);
   g->DrawLine(&pen, outbound_x, top, outbound_x, bottom);
   g->DrawLine(&pen, 0, bottom, 0, 0);
-  const int32_t turn_w = TruncToI32(side);
-  const int32_t turn_h = TruncToI32(0.25 * leg);
-  g->DrawArc(&pen, box_x, TruncToI32(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
-  g->DrawArc(&pen, box_x, TruncToI32(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
+  const int32_t turn_w = TruncToPixel(side);
+  const int32_t turn_h = TruncToPixel(0.25 * leg);
+  g->DrawArc(&pen, box_x, TruncToPixel(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
+  g->DrawArc(&pen, box_x, TruncToPixel(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
 }
 
 constexpr HoldLayer kHoldFlatPanel{1.0, 0.5, 0.0, false};
@@ -168,6 +172,7 @@ const RouteLeg* ActiveRouteRow(int32_t row) {
 }
 
 double MapUpDirection(int32_t mode) {
+  if (mode == kModePlan) return 0.0;
   if (mode != kModeMap || MapModeDispHdgAlways != 0) return plane_hdg_true;
   double up = plane_hdg_true - drift_angle;
   if (up < 0.0) {
@@ -195,6 +200,10 @@ void DrawAltRangeArcNd(gfx::Graphics* graphics) {
                   EfisLinesize);
 }
 
-void DrawMapHoldEhsi(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldFlatPanel, graphics, sx, sy); }
-void DrawMapHoldFpNd(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldFlatPanel, graphics, sx, sy); }
-void DrawMapHoldNd(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldNd, graphics, sx, sy); }
+void DrawMapHoldEhsi(gfx::Graphics* graphics, double sx, double sy) {
+  DrawMapHold(kHoldFlatPanel, fp_ehsi_mode, graphics, sx, sy);
+}
+void DrawMapHoldFpNd(gfx::Graphics* graphics, double sx, double sy) {
+  DrawMapHold(kHoldFlatPanel, fpnd_mode, graphics, sx, sy);
+}
+void DrawMapHoldNd(gfx::Graphics* graphics, double sx, double sy) { DrawMapHold(kHoldNd, nd_mode, graphics, sx, sy); }

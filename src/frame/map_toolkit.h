@@ -21,9 +21,9 @@
 // Row `row` of the active route; null for an index outside the table.
 const RouteLeg* ActiveRouteRow(int32_t row);
 
-// The map's up direction in true degrees for a display mode: the true heading, less the drift
-// (track up) in MAP (mode 3) while MapModeDispHdgAlways is 0, brought into [0, 360) once. PLAN
-// callers use north (0) themselves.
+// The map's up direction in true degrees for a display mode: north (0) in PLAN (mode 4); the true
+// heading, less the drift (track up) in MAP (mode 3) while MapModeDispHdgAlways is 0, brought into
+// [0, 360) once.
 double MapUpDirection(int32_t mode);
 
 // Nearby airports: a cyan ring and the first five characters of the identifier for each airport of
@@ -39,15 +39,15 @@ void DrawAltRangeArcEhsi(gfx::Graphics* graphics);  // target ap_alt_lock
 void DrawAltRangeArcFpNd(gfx::Graphics* graphics);  // target alt_sel_num
 void DrawAltRangeArcNd(gfx::Graphics* graphics);    // ap_alt_lock with BodArcAPRestrictions 1, else alt_sel_num
 
-// Hold row 1 as a racetrack at its fix, turned to its inbound course. Leaves the world transform
-// translated and rotated; the caller resets it.
+// Hold row 1 as a racetrack at its fix, turned to its inbound course, both with the display's map up
+// direction. Leaves the world transform translated and rotated; the caller resets it.
 void DrawMapHoldEhsi(gfx::Graphics* graphics, double sx, double sy);
 void DrawMapHoldFpNd(gfx::Graphics* graphics, double sx, double sy);
 void DrawMapHoldNd(gfx::Graphics* graphics, double sx, double sy);
 
-// The TCAS targets within TcasVertRange of the aircraft, heading up around the origin; nothing while
-// the TCAS link is not connected.
-void DrawTcasTraffic(gfx::Graphics* graphics);
+// The TCAS targets within TcasVertRange of the aircraft around the origin, placed with the map's up
+// direction `up_deg` (true degrees); nothing while the TCAS link is not connected.
+void DrawTcasTraffic(gfx::Graphics* graphics, double up_deg);
 
 // Symbol codes of DrawMapSymbol.
 enum MapSymbol : int32_t {

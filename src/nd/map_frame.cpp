@@ -43,15 +43,18 @@ struct MapLayerSet {
   SurfaceLayer trend;  // null: the display has none
   HoldLayer hold;
   ArcLayer alt_arc;
+  const int32_t* mode;  // the display's, for the traffic's up direction
 };
 
 constexpr MapLayerSet kEhsiLayers{DrawMapStationsEhsi, DrawMapAirportsEhsi, DrawMapWaypointsEhsi, DrawMapRouteEhsi,
-                                  DrawMapFixInfoEhsi,  nullptr,             DrawMapHoldEhsi,      DrawAltRangeArcEhsi};
+                                  DrawMapFixInfoEhsi,  nullptr,             DrawMapHoldEhsi,      DrawAltRangeArcEhsi,
+                                  &fp_ehsi_mode};
 constexpr MapLayerSet kFpNdLayers{DrawMapStationsFpNd, DrawMapAirportsFpNd,  DrawMapWaypointsFpNd,
                                   DrawMapRouteFpNd,    DrawMapFixInfoFpNd,   DrawTrendVectorFpNd,
-                                  DrawMapHoldFpNd,     DrawAltRangeArcFpNd};
+                                  DrawMapHoldFpNd,     DrawAltRangeArcFpNd,  &fpnd_mode};
 constexpr MapLayerSet kNdLayers{DrawMapStationsNd, DrawMapAirportsNd,  DrawMapWaypointsNd, DrawMapRouteNd,
-                                DrawMapFixInfoNd,  DrawTrendVectorNd,  DrawMapHoldNd,      DrawAltRangeArcNd};
+                                DrawMapFixInfoNd,  DrawTrendVectorNd,  DrawMapHoldNd,      DrawAltRangeArcNd,
+                                &nd_mode};
 
 struct LayerGates {
   bool stations, airports, waypoints, route, fix_info, tcas, trend, hold, alt_arc;
@@ -88,7 +91,7 @@ void RunMapLayers(const MapLayerSet& set, const LayerGates& on, DisplaySurface* 
   }
   if (on.tcas) {
     SetCanvasTransform(g, s, at.canvas, at.cx, at.cy);
-    DrawTcasTraffic(g);
+    DrawTcasTraffic(g, MapUpDirection(*set.mode));
   }
   if (on.trend && set.trend != nullptr) {
     layer_transform();
@@ -260,8 +263,8 @@ void DrawFpNdMap(DisplaySurface* s, gfx::Graphics* g) {
   const gfx::Pen white1(gfx::Color(palette::kWhite), 1.0f);
   const gfx::Pen white2(gfx::Color(palette::kWhite), 2.0f);
   const gfx::Pen green2(gfx::Color(palette::kGreen), 2.0f);
-  const gfx::SolidBrush text(gfx::Color(palette::kWhite));
-  const gfx::SolidBrush black(gfx::Color(palette::kBlack));
+  const gfx::SolidBrush text{gfx::Color(palette::kWhite)};
+  const gfx::SolidBrush black{gfx::Color(palette::kBlack)};
   const gfx::Font label = PixelFont("Arial", 12.0);
   const gfx::Font range_font = PixelFont("Arial", 12.0, false);
   const gfx::Font cardinal = PixelFont("Arial", 15.0);

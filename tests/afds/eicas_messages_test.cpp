@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -78,5 +79,42 @@ TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
   EXPECT_EQ(eicas_msg_shown[56], 1);  // retried once there is room
   EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
 }
+
+// FUEL SYS PRESS of a side without a pump on: with both crossfeeds short of open (closed or
+// opening), or with one open while the other side has no pump on either. A valve closing (3) is
+// neither, so the caution, its master caution and chime wait for it and the pump advisories stay.
+struct FuelSysPressCase {
+  bool left;
+  int32_t aft_xfeed, fwd_xfeed;
+  bool other_side_pumps;
+  bool caution;
+};
+void PrintTo(const FuelSysPressCase& c, std::ostream* os) {
+  *os << (c.left ? "L" : "R") << " xfeed " << c.aft_xfeed << "/" << c.fwd_xfeed << " other pumps "
+      << c.other_side_pumps;
+}
+
+class FuelSysPressTest : public EicasTest, public testing::WithParamInterface<FuelSysPressCase> {};
+
+TEST_P(FuelSysPressTest, CautionFollowsTheCrossfeedValves) {
+  const FuelSysPressCase& c = GetParam();
+  aft_xfeed_fuel_pump = c.aft_xfeed;
+  fwd_xfeed_fuel_pump = c.fwd_xfeed;
+  const int32_t other = c.other_side_pumps ? 1 : 0;
+  (c.left ? l_aft_fuel_pump : r_aft_fuel_pump) = (c.left ? l_fwd_fuel_pump : r_fwd_fuel_pump) = 0;
+  (c.left ? r_aft_fuel_pump : l_aft_fuel_pump) = (c.left ? r_fwd_fuel_pump : l_fwd_fuel_pump) = other;
+  for (int i = 0; i < 10; ++i) UpdateEicasMessages();
+  EXPECT_EQ(eicas_msg_shown[c.left ? 29 : 30], c.caution ? 1 : 0);
+  EXPECT_EQ(eicas_msg_shown[c.left ? 71 : 73], c.caution ? 0 : 1);  // the aft pump advisory
+  EXPECT_EQ(master_caution_req, c.caution ? 1 : 0);
+  EXPECT_EQ(chime_code, c.caution ? 1 : 0);
+}
+
+constexpr FuelSysPressCase kFuelSysPressCases[] = {
+    {true, 3, 0, true, false},  {true, 3, 0, false, false},  {true, 0, 1, true, true},
+    {true, 2, 0, true, false},  {true, 2, 3, false, true},   {false, 0, 3, true, false},
+    {false, 3, 3, false, false}, {false, 1, 0, true, true},  {false, 0, 2, true, false},
+    {false, 3, 2, false, true}};
+INSTANTIATE_TEST_SUITE_P(Crossfeeds, FuelSysPressTest, testing::ValuesIn(kFuelSysPressCases));
 
 }  // namespace

@@ -3,8 +3,11 @@
 #include "afds/sound_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
+#include "frame/geodesy.h"
 #include "frame/named_vars.h"
 #include "frame/sim_access.h"
+#include "frame/tick_globals.h"
+#include "host/panel_config.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
 
@@ -115,6 +118,40 @@ TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
   host_.SetNamed("ldg_checklist", 1.0);  // a panel switch
   RunFrames(3);
   EXPECT_EQ(ldg_checklist, 1);
+}
+
+// The trend arrows' prediction on the whole default panel, frame after frame: it settles on a
+// steady airspeed and runs ahead of a changing one, by about ten knots at one knot a second.
+class IasPredictionOnPanel : public testing_support::SimFixture {
+ protected:
+  void SetUp() override {
+    SimFixture::SetUp();
+    for (const simhost::PanelEntry& e : simhost::DefaultPanel(&Linkage)) {
+      ASSERT_NE(host_.CreateInstance(e.gauge, e.parameter, e.window), nullptr) << e.gauge;
+    }
+    host_.Startup();
+  }
+  // Airspeed (token 61) from `start` kt changing by `kt_per_s`, for `seconds` of frames.
+  void Fly(double start, double kt_per_s, int seconds) {
+    for (int f = 0; f < seconds * 18; ++f) {
+      host_.SetToken(61, start + kt_per_s * f / 18.0);
+      host_.RunFrame();
+    }
+  }
+};
+
+TEST_F(IasPredictionOnPanel, SettlesOnASteadySpeedAndLeadsAChangingOne) {
+  const struct {
+    double kt_per_s;
+    double lead_min, lead_max;  // ias_predicted - ias
+  } rows[] = {{0.0, -2.0, 2.0}, {1.0, 7.0, 12.0}, {-1.0, -12.0, -7.0}};
+  for (const auto& r : rows) {
+    Fly(250.0, 0.0, 3);
+    Fly(250.0, r.kt_per_s, 4);
+    EXPECT_NEAR(ias, 250.0 + r.kt_per_s * 4.0, 1.0) << r.kt_per_s;
+    EXPECT_GE(ias_predicted - ias, r.lead_min) << r.kt_per_s;
+    EXPECT_LE(ias_predicted - ias, r.lead_max) << r.kt_per_s;
+  }
 }
 
 }  // namespace

@@ -38,10 +38,11 @@ TEST_F(MapToolkitTest, TrafficWithinTheVerticalRangeBothEndsIncluded) {
   tcas_targets[2] = {90.0, 2.0, -30.0, 'P', 0, '-'};
   tcas_targets[3] = {180.0, 2.0, 31.0, 'T', 0, '-'};
   tcas_target_cnt = 3;
-  Draw(DrawTcasTraffic);
+  const auto traffic = [](gfx::Graphics* g) { DrawTcasTraffic(g, plane_hdg_true); };
+  Draw(traffic);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"+30", "-30"}));
   tcas_server_connect = 0;  // nothing without the link
-  Draw(DrawTcasTraffic);
+  Draw(traffic);
   EXPECT_TRUE(rec().ops().empty());
 }
 

@@ -86,15 +86,18 @@ TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiscoLeg, ::testing::Values(std::pair{1000.0, 3}, std::pair{390.0, 2}));
 
+// An armed intercept goes with it (abeam, 10 NM off the track: not captured): the FMA would otherwise
+// go on showing LNAV armed.
 TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
   stpos = 4;
   lnav = 1;
+  lnav_init_mode = 1;
   vnav_near_restr_done = 1;
   SetGroundSpeedKt(480.0);
-  SetPosition(49.0 - 1.0 / kNmPerDegLat, -122.0);
+  SetPosition(49.0 + 1.0 / kNmPerDegLat, -122.0 + 10.0 / (kNmPerDegLat * std::cos(49.0 * kDegToRad)));
   RunToRouteSlot();
   RunToRouteSlot();
-  EXPECT_EQ(lnav, 0);
+  EXPECT_EQ(std::pair(lnav, lnav_init_mode), std::pair(0, 0));
   EXPECT_EQ(stpos, 4);
   EXPECT_EQ(vnav_near_restr_done, 0);
 }

@@ -174,19 +174,3 @@ TEST(TokenRead, TextTokensArriveAsTextAndUnsetOnesAsEmpty) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST(HostSimulatorModel, DecisionHeightEventsStepTheSettingTheModuleReadsBack) {
-  simhost::Host h;
-  h.set_simulator_model(true);
-  auto send = reinterpret_cast<host::TriggerKeyEventFn>(h.table()->slot[host::kTriggerKeyEvent]);
-  send(0x10311, 0);
-  send(0x10311, 0);
-  EXPECT_EQ(h.Expression("(A:DECISION HEIGHT,FEET)"), 20.0);
-  EXPECT_EQ(h.Token(615), 20.0);
-  for (int i = 0; i < 5; ++i) send(0x10312, 0);
-  EXPECT_EQ(h.Expression("(A:DECISION HEIGHT,FEET)"), 0.0);  // never below zero
-}
-
-}  // namespace

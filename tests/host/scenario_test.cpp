@@ -99,10 +99,15 @@ TEST(ScenarioParse, PanelLinesPlaceInstancesInTheirWindows) {
       "gauge ND VC\n"
       "gauge EADI \"\" window 20000\n"
       "gauge SERVER WN window 7\n"
+      "gauge FP_EHSI WN size 400x240 window 3\n"
       "frames 1\n");
   EXPECT_TRUE(s.custom_panel);
   EXPECT_TRUE(s.default_panel);
-  ASSERT_EQ(s.panel.size(), 4u);
+  ASSERT_EQ(s.panel.size(), 5u);
+  EXPECT_EQ(s.panel[4].entry.window, 3);
+  EXPECT_EQ(s.panel[4].entry.size.width, 400);
+  EXPECT_EQ(s.panel[4].entry.size.height, 240);
+  EXPECT_EQ(s.panel[0].entry.size.width, 0);  // the canvas's aspect
   EXPECT_EQ(s.panel[0].entry.window, 5000);
   EXPECT_EQ(s.panel[2].entry.window, 20000);
   EXPECT_EQ(s.panel[3].entry.window, 7);
@@ -162,6 +167,12 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
       {"tcas fly\n", "t.scn:1: 'tcas' takes on, off, clear or add"},
       {"tcas add -1 0 0\n", "t.scn:1: an intruder's distance cannot be negative"},
       {"tcas add 5 10 100 9\n", "t.scn:1: '9' is not a threat index"},
+      {"click FMC 1 2\n", "t.scn:1: unknown gauge 'FMC'; did you mean 'FMS'? The gauges: SERVER, FMS, FMS_NB,"},
+      {"set fsuipc 0x3300 8 1\n", "t.scn:1: FSUIPC offsets 0x3304 to 0x330B are read-only"},
+      {"set fsuipc 0xFFFF 2 1\n", "t.scn:1: FSUIPC offset 0xFFFF with 2 bytes runs past the last offset 0xFFFF"},
+      {"snapshot ND nd.jpg\n", "t.scn:1: snapshot file 'nd.jpg' must be a plain name ending in .png"},
+      {"gauge ND size 358x0\n", "t.scn:1: '358x0' is not a surface size"},
+      {"gauge ND WN size\n", "t.scn:1: expected 'window IDENT' or 'size WxH' after the gauge"},
   };
   for (const BadLine& c : cases) {
     Scenario s;
@@ -169,6 +180,13 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
     EXPECT_FALSE(simhost::ParseScenario(c.text, "t.scn", &s, &error)) << c.text;
     EXPECT_EQ(error.rfind(c.message, 0), 0u) << "got: " << error;
   }
+}
+
+TEST(ScenarioParse, ByteOrderMarkIsSkippedAndFsuipcBesideTheIdentificationIsWritable) {
+  Scenario s = Parse("\xEF\xBB\xBFset fsuipc 0x3300 4 1\nset fsuipc 0x330C 2 1\nsnapshot FP_EHSI WN\n");
+  ASSERT_EQ(s.commands.size(), 3u);
+  EXPECT_EQ(s.commands[0].offset, 0x3300u);
+  EXPECT_EQ(s.commands[2].parameter, "WN");
 }
 
 TEST(ScenarioParse, MissingFileIsReported) {

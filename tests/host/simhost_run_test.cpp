@@ -1,9 +1,9 @@
 // Runs the real simhost program on the real shared library, as the demo does.
 #include <cairo.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +13,7 @@
 
 #include "frame/module_entry.h"
 #include "host/panel_config.h"
+#include "support/simhost_runner.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -21,29 +22,9 @@ namespace fs = std::filesystem;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
-struct Result {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-Result RunSimhost(const std::string& args) {
-  Result r;
-  const std::string cmd = Quote(RO757_SIMHOST) + " --module " + Quote(RO757_MODULE_SO) + " " + args + " 2>&1";
-  FILE* p = ::popen(cmd.c_str(), "r");
-  if (p == nullptr) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.output.append(buf, n);
-  int raw = ::pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
+using Result = testing_support::SimhostResult;
+using testing_support::Quote;
+using testing_support::RunSimhost;
 
 // The example simulator folder, copied so that whatever the module writes stays out of the sources.
 class SimhostRun : public ::testing::Test {
@@ -57,9 +38,10 @@ class SimhostRun : public ::testing::Test {
                       Quote(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/" + scenario) + extra + " --out " +
                       Quote(sim_ / "out"));
   }
-  // Runs a scenario file of the test's own.
-  Result Own(const std::string& scenario) {
-    return RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / scenario));
+  // Runs a scenario file of the test's own, with pictures and logs going to "out" when asked.
+  Result Own(const std::string& scenario, bool out = false) {
+    return RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / scenario) +
+                      (out ? " --out " + Quote(sim_ / "out") : ""));
   }
   TempDir sim_;
 };
@@ -91,6 +73,19 @@ bool ReadPng(const fs::path& path, Picture* out) {
   return ok;
 }
 
+constexpr uint32_t kCduGreen = 0xFF00FA00u;
+
+// Pixels of one colour in a box of a picture.
+size_t CountColour(const std::string& file, uint32_t colour, int x0, int y0, int x1, int y1) {
+  Picture pic;
+  EXPECT_TRUE(ReadPng(file, &pic)) << file;
+  size_t n = 0;
+  for (int y = y0; y < std::min(y1, pic.height); ++y) {
+    for (int x = x0; x < std::min(x1, pic.width); ++x) n += pic.At(x, y) == colour ? 1 : 0;
+  }
+  return n;
+}
+
 // The demo loads all 21 gauges and counts the key events it logs. Each display shows what its paint
 // entry draws on a powered aircraft: black where it fills its background, transparent where it only
 // clears; the maps draw their frames over that.
@@ -98,12 +93,29 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
   Result r = Example("demo.scn", " --frames 200");
   ASSERT_EQ(r.status, 0) << r.output;
   ASSERT_EQ(simhost::CountLinkedGauges(&Linkage), 21);
-  for (const char* text : {"21 gauges loaded, 21 instances", "200 frames run", "9 snapshots written"}) {
-    EXPECT_NE(r.output.find(text), std::string::npos) << r.output;
+  for (const std::string& text : {std::string("21 gauges loaded, 22 instances"), std::string("200 frames run"),
+                                 "output folder: " + sim_ / "out", std::string("run time "),
+                                 std::string("9 snapshots written:\n    eadi.png\n    cdu.png\n")}) {
+    EXPECT_NE(r.output.find(text), std::string::npos) << text << "\n" << r.output;
   }
   const std::string log = ReadBytes(sim_ / "out/key_events.log");
   const auto lines = std::count(log.begin(), log.end(), '\n');
   EXPECT_NE(r.output.find(std::to_string(lines) + " key events sent by the module"), std::string::npos) << r.output;
+  EXPECT_NE(log.find("event 0x10311 DECISION_HEIGHT_INC (66321) value 0\n"), std::string::npos) << log;
+  // Every event the module sends is one the stand-in lists, by name.
+  for (size_t at = log.find("event 0x"); at != std::string::npos; at = log.find("event 0x", at + 1)) {
+    EXPECT_NE(log.substr(at + 13, 2), " (") << log.substr(at, 40);
+  }
+  // The simulator's sound is on: the cabin's loops are heard.
+  const std::string wav = ReadBytes(sim_ / "out/sound.wav");
+  double sum = 0.0;
+  size_t n = 0;
+  for (size_t at = 44; at + 1 < wav.size(); at += 2, ++n) {
+    const auto v = static_cast<int16_t>(static_cast<uint8_t>(wav[at]) | (static_cast<uint8_t>(wav[at + 1]) << 8));
+    sum += static_cast<double>(v) * v;
+  }
+  ASSERT_GT(n, 0u);
+  EXPECT_GT(std::sqrt(sum / static_cast<double>(n)), 300.0);  // well above silence (0) and dither
   constexpr uint32_t kBlack = 0xFF000000u, kClear = 0u;
   constexpr uint32_t kPfdSky = 0xFF4143EEu, kPfdGround = 0xFF611F05u;  // the example configuration's
   constexpr uint32_t kStbySky = 0xFF0F9AF5u;
@@ -114,12 +126,12 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
     uint32_t pixel;
   } kProbes[] = {
       {"eadi.png", 217, 173, 108, 86, kBlack},           {"eadi.png", 217, 173, 2, 170, kBlack},
-      {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 440, 5, 5, kClear},
-      {"fp_nd.png", 358, 440, 120, 25, kClear},          {"fp_nd.png", 358, 440, 20, 420, kBlack},
+      {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 216, 5, 5, kClear},
+      {"fp_nd.png", 358, 477, 120, 25, kClear},          {"fp_nd.png", 358, 477, 20, 420, kBlack},
       {"fp_pfd.png", 318, 232, 5, 5, kBlack},            {"lower_eicas.png", 250, 213, 125, 106, kClear},
       // Aligned and level on the runway: sky above the aircraft symbol, ground below.
       {"fp_pfd.png", 318, 232, 159, 116, kPfdSky},       {"fp_pfd.png", 318, 232, 159, 150, kPfdGround},
-      {"nd.png", 358, 440, 8, 435, kClear},              {"stby_pfd.png", 101, 90, 60, 25, kStbySky},
+      {"nd.png", 358, 420, 8, 415, kClear},              {"stby_pfd.png", 101, 93, 60, 25, kStbySky},
       {"upper_eicas.png", 250, 213, 125, 106, kClear},
   };
   for (const auto& p : kProbes) {
@@ -135,6 +147,77 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
   EXPECT_NE(fp_nd.At(179, 200) | fp_nd.At(178, 200), kBlack);
 }
 
+// The flat-panel EHSI's surface has its canvas's aspect (358 x 216 for a 318 x 192 canvas), so its
+// rose is round: the outer ticks lie as far from the centre across as down.
+TEST_F(SimhostRun, EhsiRoseIsRound) {
+  std::string demo = ReadBytes(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/demo.scn");
+  demo.resize(demo.find("\nwatch"));  // the aircraft as the demo sets it up, in the EHSI's default rose
+  sim_.Write("rose.scn", demo + "\nat 40 snapshot FP_EHSI rose.png\n");
+  Result r = Own("rose.scn", true);
+  ASSERT_EQ(r.status, 0) << r.output;
+  Picture pic;
+  ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / "rose.png", &pic));
+  ASSERT_EQ(pic.width, 358);
+  ASSERT_EQ(pic.height, 216);
+  // The rose's centre, canvas (159, 110), and how far its outermost drawing reaches along a ray
+  // (within 100 pixels, short of the texts and the vertical-speed scale beside it).
+  const int cx = 159 * 358 / 318, cy = 110 * 216 / 192;
+  auto reach = [&](int dx, int dy) {
+    int far = 0;
+    for (int d = 1; d < 100; ++d) {
+      const int x = cx + dx * d, y = cy + dy * d;
+      if (x >= 0 && y >= 0 && x < pic.width && y < pic.height && (pic.At(x, y) >> 24) != 0) far = d;
+    }
+    return far;
+  };
+  const int left = reach(-1, 0), right = reach(1, 0), down = reach(0, 1);
+  EXPECT_GT(left, 80);
+  EXPECT_NEAR(right, left, 2);
+  EXPECT_NEAR(down, left, 2);  // on the old bitmap-sized surface the rose ran off the bottom
+}
+
+// The MCP's knobs and the autopilot engage button as the cockpit's panel sets their request
+// variables: the module sends its key events, the stand-in applies them to the simulator's state
+// before the echo reaches the module's handler, and the module reads back what it set.
+TEST_F(SimhostRun, McpKnobsAndAutopilotEngageHoldAfterTheSimulatorEchoes) {
+  sim_.Write("mcp.scn",
+             "set token 60 0\n"
+             "set token 614 1000\n"  // radio height 3,281 ft
+             "set expr \"(A:INDICATED ALTITUDE, feet)\" 5000\n"
+             "set token 81 90\n"
+             "set token 107 90\n"
+             "at 20 set named apleft_clicked 1\n"
+             "at 40 set named hdg_sel_clicked 1\n"
+             "at 60 print named hdg_sel_dir\n"
+             "at 60 set named hdg_sel_dir_incr 1\n"
+             "at 70 set named hdg_sel_dir_incr 1\n"
+             "at 90 set named vs_sel_num_incr 1\n"
+             "at 100 set named vs_sel_num_incr 1\n"
+             "at 120 set named alt_sel_num_incr 1\n"
+             "at 130 set named alt_sel_num_incr 1\n"
+             "at 150 frames 0\n"
+             "watch named hdg_sel_dir\n"
+             "watch token 107\n"
+             "watch token 120\n"
+             "watch named alt_sel_num\n"
+             "watch expr \"(A:AUTOPILOT ALTITUDE LOCK VAR, feet)\"\n"
+             "watch token 103\n"
+             "watch named apleft\n");
+  Result r = Own("mcp.scn");
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("frame 60: named hdg_sel_dir = 90\n"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("  watched variables:\n"
+                          "    named hdg_sel_dir = 92\n"
+                          "    token 107 = 92\n"
+                          "    token 120 = 200\n"
+                          "    named alt_sel_num = 200\n"
+                          "    expr \"(A:AUTOPILOT ALTITUDE LOCK VAR, feet)\" = 200\n"
+                          "    token 103 = 1\n"
+                          "    named apleft = 1\n"),
+            std::string::npos)
+      << r.output;
+}
+
 // The flight example: the route built on the CDU is executed ("ACT" in the RTE title, which the
 // activated route does not show yet), drawn on the ND, where it turns right of the heading bug's
 // line towards CENTR, and, executed at the gate with a door open, starts the boarding announcement.
@@ -142,19 +225,31 @@ TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
   Result r = Example("flight.scn");
   ASSERT_EQ(r.status, 0) << r.output;
   auto count = [&](const char* file, uint32_t colour, int x0, int y0, int x1, int y1) {
-    Picture pic;
-    EXPECT_TRUE(ReadPng(fs::path(sim_ / "out") / file, &pic)) << file;
-    size_t n = 0;
-    for (int y = y0; y < std::min(y1, pic.height); ++y) {
-      for (int x = x0; x < std::min(x1, pic.width); ++x) n += pic.At(x, y) == colour ? 1 : 0;
-    }
-    return n;
+    return CountColour(sim_ / ("out/" + std::string(file)), colour, x0, y0, x1, y1);
   };
-  constexpr uint32_t kGreen = 0xFF00FA00u, kMagenta = 0xFFFF13D5u;
+  constexpr uint32_t kGreen = kCduGreen, kMagenta = 0xFFFF13D5u;
   EXPECT_EQ(count("cdu_rte_activated.png", kGreen, 20, 0, 85, 25), 0u);
   EXPECT_GT(count("cdu_rte_executed.png", kGreen, 20, 0, 85, 25), 30u);
   EXPECT_GT(count("nd.png", kMagenta, 200, 0, 358, 440), 150u);
-  EXPECT_NE(ReadBytes(sim_ / "out/sound_events.log").find("start #1 \"Announce - Boarding.wav\""), std::string::npos);
+  const std::string sounds = ReadBytes(sim_ / "out/sound_events.log");
+  EXPECT_NE(sounds.find("\"Announce - Boarding.wav\" volume"), std::string::npos) << sounds;
+}
+
+// The README's five-line scenario executes KSEA to KPDX: "ACT" stands in the RTE page's title.
+TEST_F(SimhostRun, ReadmeRouteScenarioExecutesTheRoute) {
+  const std::string readme = ReadBytes(std::string(RO757_SOURCE_DIR) + "/README.md");
+  const size_t from = readme.find("      set token 60 1\n");
+  const size_t to = readme.find("\n\n", from);
+  ASSERT_NE(from, std::string::npos);
+  std::string scenario;
+  for (size_t at = from; at < to; at = readme.find('\n', at) + 1) {
+    scenario += readme.substr(at + 6, readme.find('\n', at) - at - 6) + "\n";
+  }
+  EXPECT_EQ(std::count(scenario.begin(), scenario.end(), '\n'), 5) << scenario;
+  sim_.Write("route.scn", scenario + "at 40 snapshot FMS_NB rte.png\n");
+  Result r = Own("route.scn", true);
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_GT(CountColour(sim_ / "out/rte.png", kCduGreen, 20, 0, 85, 25), 30u);
 }
 
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up
@@ -187,11 +282,11 @@ TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
 TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
   Result r = Example("sounds.scn");
   ASSERT_EQ(r.status, 0) << r.output;
-  EXPECT_NE(r.output.find("7 sounds started (sound_events.log, sound.wav)"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("9 sounds started (sound_events.log, sound.wav)"), std::string::npos) << r.output;
   const std::string log = ReadBytes(sim_ / "out/sound_events.log");
-  for (const char* line : {"frame 1: start #1 \"Pull Up.wav\" volume 0\n", "frame 55: start #2 \"Pull Up.wav\"",
-                           "frame 71: start #3 \"Bank Angle, Bank Angle.wav\"", "\"OV Panel Click.wav\"",
-                           "frame 171: start #6 \"Too Low, Terrain.wav\""}) {
+  for (const char* line : {"frame 1: start #1 \"Pull Up.wav\" volume 0\n", "frame 55: start #4 \"Pull Up.wav\"",
+                           "frame 71: start #5 \"Bank Angle, Bank Angle.wav\"", "\"OV Panel Click.wav\"",
+                           "frame 171: start #8 \"Too Low, Terrain.wav\""}) {
     EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
   }
   const std::string wav = ReadBytes(sim_ / "out/sound.wav");
@@ -202,7 +297,7 @@ TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
     const size_t at = 44 + (frame * 1225 + 300) * 2;
     return static_cast<int16_t>(static_cast<uint8_t>(wav[at]) | (static_cast<uint8_t>(wav[at + 1]) << 8));
   };
-  EXPECT_EQ(sample(20), 0);  // between the first two calls of "Pull Up"
+  EXPECT_EQ(sample(12), 0);  // after the first "Pull Up", before the cabin's loops start
   int loud = 0;
   for (size_t f = 1; f < 8; ++f) loud += sample(f) != 0 ? 1 : 0;
   EXPECT_GT(loud, 3);

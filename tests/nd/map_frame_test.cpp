@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
+#include "frame/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "state/config_globals.h"
 
@@ -165,6 +168,109 @@ TEST_F(MapTest, FpNdBearingPointers) {
 TEST_F(MapTest, VsNeedleAnglePiecewise) {
   for (const auto& [fpm, deg] : {std::pair{-1200.0, -27}, {7000.0, 48}, {500.0, 12}, {3000.0, 42}, {0.0, 0}}) {
     EXPECT_EQ(VsNeedleAngle(fpm), deg) << fpm;
+  }
+}
+
+// Track up with 6 degrees of drift: heading 180, track 174 (no variation). The map's layers turn
+// with the track; the hold and the traffic have to turn with them.
+class TrackUpTest : public LayerTest {
+ protected:
+  void SetUp() override {
+    LayerTest::SetUp();
+    plane_hdg_mag = 180.0;
+    drift_angle = 6.0;
+    plane_trk_mag = 174.0;
+  }
+  struct Map {
+    void (*painter)(DisplaySurface*, gfx::Graphics*);
+    LayerMap at;
+  };
+  // The hold's fix (where its first line starts) and the direction of its inbound leg in layer units,
+  // degrees clockwise from up: the hold draws its three lines right before its two magenta turns.
+  bool Hold(const Map& m, gfx::PointF* fix, double* inbound_deg) const {
+    const LayerFactors f = LayerFactorsOf(&surface_, m.at.canvas);
+    const auto& ops = rec().ops();
+    for (size_t i = 3; i < ops.size(); ++i) {
+      if (ops[i].shape != gfx::Shape::Arc || ops[i].color != kMagentaInk) continue;
+      const auto first = rec().PointsOf(ops[i - 3]);
+      const auto inbound = rec().PointsOf(ops[i - 1]);
+      *fix = gfx::PointF(static_cast<float>(first[0].x), static_cast<float>(first[0].y));
+      const double dx = (inbound[1].x - inbound[0].x) * f.fx;
+      const double dy = (inbound[1].y - inbound[0].y) * f.fy;
+      *inbound_deg = std::atan2(dx, -dy) / kDegToRad;
+      return true;
+    }
+    return false;
+  }
+  // A route waypoint's star centred on p (its top point 6 units above).
+  bool StarOn(gfx::PointF p) const {
+    for (const gfx::Op& op : rec().ops()) {
+      const auto pts = rec().PointsOf(op);
+      const bool star = op.shape == gfx::Shape::Lines && pts.size() == 9;
+      if (star && std::hypot(pts[0].x - p.X, pts[0].y - (p.Y - 6.0)) < 0.01) return true;
+    }
+    return false;
+  }
+};
+
+// The hold at DDD sits on DDD's own star; a hold inbound on the present track runs parallel to the
+// track line (the ND's turns 2 degrees left of it).
+TEST_F(TrackUpTest, HoldSitsOnItsFixAndTurnsWithTheMap) {
+  SetRoute(2);
+  RouteHold& hold = route_holds[1];
+  hold.fix = "DDD";
+  hold.leg = 4;
+  hold.turn = 1;
+  hold.leg_dist = 4.0;
+  hold.inbd_crs = 174.0;
+  hold.lat = fms_fpln_act[4].lat;
+  hold.lon = fms_fpln_act[4].lon;
+  for (const auto& [m, turn_deg] : {std::pair{Map{DrawFpNdMap, kFpNdMap}, 0.0}, {Map{DrawNdMap, kNdMap}, -2.0},
+                                    {Map{DrawEhsiMap, kEhsiMap}, 0.0}}) {
+    Record(m.at.canvas, m.painter);
+    SCOPED_TRACE(m.at.canvas.width);
+    gfx::PointF fix;
+    double inbound_deg = 0.0;
+    ASSERT_TRUE(Hold(m, &fix, &inbound_deg));
+    EXPECT_TRUE(StarOn(fix)) << fix.X << "," << fix.Y;
+    EXPECT_NEAR(inbound_deg, turn_deg, 0.05);
+  }
+}
+
+// An intruder dead ahead (relative bearing 0, 20 NM) lies on the heading line, which a track-up map
+// turns right of the track by the drift, as the FP_EHSI's heading pointer shows. The ND's rose stays
+// heading up and its PLAN north up.
+TEST_F(TrackUpTest, TrafficDeadAheadLiesOnTheHeadingLine) {
+  static tcas::IntruderRecord intruder{500.0f, 0u, 1, {}, 20.0f, 0.0f};
+  static tcas::ServiceRecord service{};
+  service.count = 1;
+  service.intruders[0] = &intruder;
+  tcas_serv = &service;
+  tcas_server_connect = 1;
+  tcas_callback_tick = 1.0;  // a list not taken yet
+  tcas_display_on = fp_nd_tfc_on = nd_tfc_on = 1;
+  Record(kFpEhsiCanvas, DrawEhsiMap);
+  const auto pointer = std::find_if(rec().ops().begin(), rec().ops().end(), [&](const gfx::Op& op) {
+    const auto p = rec().PointsOf(op);
+    return op.shape == gfx::Shape::Lines && op.color == kWhiteInk && p.size() == 4 &&
+           std::fabs(std::hypot(p[0].x - 159.0, p[0].y - 170.0) - 134.0) < 0.01;
+  });
+  ASSERT_NE(pointer, rec().ops().end());
+  const auto tip = rec().PointsOf(*pointer)[0];
+  EXPECT_NEAR(std::atan2(tip.x - 159.0, 170.0 - tip.y) / kDegToRad, 6.0, 1e-3);
+
+  for (const auto& [m, mode, range_px, a_deg] :
+       {std::tuple{Map{DrawEhsiMap, kEhsiMap}, 3, 134.0, 6.0}, {Map{DrawFpNdMap, kFpNdMap}, 3, 236.0, 6.0},
+        {Map{DrawNdMap, kNdMap}, 3, 189.0, 6.0}, {Map{DrawNdMap, kNdMap}, 2, 189.0, 0.0},
+        {Map{DrawNdMap, {kNdCanvas, 107.0, 126.0}}, 4, 189.0, 180.0}}) {
+    nd_mode = mode;
+    Record(m.at.canvas, m.painter);
+    const double r = range_px / 40.0 * 20.0;
+    const double a = a_deg * kDegToRad;
+    SCOPED_TRACE(testing::Message() << m.at.canvas.width << " mode " << mode);
+    ExpectTextAt("+5", gfx::PointF(static_cast<float>(m.at.cx + r * std::sin(a) - 13.0),
+                                    static_cast<float>(m.at.cy - r * std::cos(a) + 12.0)),
+                 1.0);
   }
 }
 

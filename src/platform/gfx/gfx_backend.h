@@ -53,6 +53,7 @@ struct TextDraw {
   const StringFormat* format = nullptr;
   ARGB argb = 0;
   const TextLayout* layout = nullptr;  // world-space layout, display order
+  RectF requested;                     // the layout point or rectangle the caller gave (world)
 };
 
 class Backend {

@@ -522,6 +522,7 @@ Status Graphics::DrawString(const char* text, INT length, const Font* font, cons
   td.format = (format != nullptr) ? format : StringFormat::GenericDefault();
   td.argb = brush->argb();
   td.layout = &ScratchLayout();
+  td.requested = layout;
   const DrawState state = State(Shape::Text);
   ToBackends(MayPaint(DeviceBox(world_, td.layout->box), font->GetPixelSize() * MaxStretch(world_) + kRasterSpillPx),
              [&](Backend* b) { b->Text(state, td); });

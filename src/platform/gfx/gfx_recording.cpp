@@ -152,6 +152,11 @@ void RecordingBackend::Text(const DrawState& state, const TextDraw& td) {
   t.line_alignment = td.format->GetLineAlignment();
   t.right_to_left = (td.format->GetFormatFlags() & StringFormatFlagsDirectionRightToLeft) != 0;
   t.position = PointF(static_cast<REAL>(outline[0].x), static_cast<REAL>(outline[0].y));
+  double ax = 0.0;
+  double ay = 0.0;
+  state.world->Apply(td.requested.X, td.requested.Y, &ax, &ay);
+  t.anchor = PointF(static_cast<REAL>(ax), static_cast<REAL>(ay));
+  t.layout_size = SizeF{td.requested.Width, td.requested.Height};
 
   Op& op = rec_->Append(OpKind::Text, state, &outline);
   op.color = td.argb;

@@ -33,6 +33,10 @@ struct RecordedText {
   StringAlignment line_alignment = StringAlignmentNear;
   bool right_to_left = false;
   PointF position;              // device point of the text box's top-left corner
+  // What the caller asked for, independent of the face's metrics: the device point of the layout
+  // point or rectangle, and the rectangle's world size (0 by 0 for a point).
+  PointF anchor;
+  SizeF layout_size;
 };
 
 struct Op {
