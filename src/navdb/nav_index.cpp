@@ -35,9 +35,8 @@ size_t Slot(NavTable t) { return static_cast<size_t>(t); }
 // An identifier field holds at most 15 characters and its terminator.
 constexpr size_t kIdentBytes = sizeof(NavRecord::ident);
 
-uint64_t HashIdent(const char* text, size_t length) {
-  char padded[kIdentBytes] = {};
-  std::memcpy(padded, text, length);
+// The hash of an identifier field's 16 bytes: the text and zeros after it.
+uint64_t HashPadded(const char* padded) {
   uint64_t a = 0;
   uint64_t b = 0;
   std::memcpy(&a, padded, 8);
@@ -45,6 +44,12 @@ uint64_t HashIdent(const char* text, size_t length) {
   uint64_t h = (a ^ 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
   h ^= (b + (h >> 31)) * 0x94D049BB133111EBull;
   return h ^ (h >> 29);
+}
+
+uint64_t HashIdent(const char* text, size_t length) {
+  char padded[kIdentBytes] = {};
+  std::memcpy(padded, text, length);
+  return HashPadded(padded);
 }
 
 // What the loader noted of each row: its identifier's hash and its grid cell (-1: not on the
@@ -228,7 +233,8 @@ void NoteLoadedRow(NavTable table, int32_t row) {
   if (by_ident && s.hash.size() <= at) s.hash.resize(static_cast<size_t>(ref.capacity) + 1);
   if (by_place && s.cell.size() <= at) s.cell.resize(static_cast<size_t>(ref.capacity) + 1);
   const NavRecord& r = ref.rows[row];
-  if (by_ident) s.hash[at] = static_cast<uint32_t>(RowHash(r));
+  // The loader empties a row before it writes the texts, so the field is the text and zeros.
+  if (by_ident) s.hash[at] = static_cast<uint32_t>(HashPadded(r.ident));
   if (by_place) s.cell[at] = CellOf(r);
   s.rows = row;
 }

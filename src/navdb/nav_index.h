@@ -18,8 +18,9 @@ enum class NavTable : int32_t { kNavaids, kIntersections, kAirports, kAirwayFixe
 void BuildNavIndexes();
 void DropNavIndexes();
 
-// For the loader: row `row` of `table` has just been written. What the indexes need of it is taken
-// now, while the row is at hand, so that BuildNavIndexes need not read the tables again.
+// For the loader: row `row` of `table` has just been written (emptied, then filled, so that its
+// identifier field is the text and zeros). What the indexes need of it is taken now, while the row
+// is at hand, so that BuildNavIndexes need not read the tables again.
 void NoteLoadedRow(NavTable table, int32_t row);
 
 // Rows 1..count of `table` whose identifier is exactly `ident`, in table order, at most `max_rows`

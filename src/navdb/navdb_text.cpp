@@ -54,7 +54,7 @@ namespace {
 constexpr size_t kChunk = 16;
 
 // Bit i set for each blank byte of the 16 at p.
-uint32_t BlankBits16(const char* p) {
+inline uint32_t BlankBits16(const char* p) {
   const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
   const __m128i space = _mm_cmpeq_epi8(v, _mm_set1_epi8(' '));
   // Tab, line feed, vertical tab, form feed and carriage return are '\t' + 0..4.
@@ -64,7 +64,7 @@ uint32_t BlankBits16(const char* p) {
 }
 
 // The blank bits of line[at .. at + 16), bits past the line's end set; reads only within the line.
-uint32_t BlankBitsAt(const char* line, size_t n, size_t at) {
+inline uint32_t BlankBitsAt(const char* line, size_t n, size_t at) {
   const size_t avail = n - at;
   if (avail >= kChunk) return BlankBits16(line + at);
   const uint32_t past_end = ~((1u << avail) - 1u) & 0xFFFFu;
