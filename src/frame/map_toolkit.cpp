@@ -63,19 +63,45 @@ void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, dou
 
   const double reach_nm = 2.0 * *layer.range_nm + kAirportReachMarginNm;
   const int32_t count = std::min(near_apt_count, kNearAptsFineCapacity);
+  // The ring's box and the identifier's corner of an airport at (x, y), world units; the ring's
+  // ink stays within its 4-unit pen's width around the box.
+  const auto ring_at = [&](double x, double y) {
+    return gfx::Rect(TruncToPixel((x - 5.0) * sx), TruncToPixel((y - 3.0) * sy), TruncToPixel(10.0 * sx),
+                     TruncToPixel(10.0 * sy));
+  };
+  const auto ring_ink = [](const gfx::Rect& r) {
+    constexpr gfx::REAL kPenSpill = 4.0f;
+    return gfx::RectF(r.X - kPenSpill, r.Y - kPenSpill, r.Width + 2.0f * kPenSpill, r.Height + 2.0f * kPenSpill);
+  };
+  const auto ident_at = [&](double x, double y) {
+    return LayerPoint{(x - 5.0) * sx + 2.0 * sx, (y - 3.0) * sy - 15.0 * sy};
+  };
+  const LayerPoint ident0 = ident_at(0.0, 0.0);
+  const MapItemCulling culling(g, {sx, sy}, ref_lat, ref_lon,
+                               CanvasReach({ring_ink(ring_at(0.0, 0.0)),
+                                            TextCutInkBounds(&font, ident0.x, ident0.y, "WWWWW", kAirportIdentChars)},
+                                           {sx, sy}));
+  int32_t last_in_reach = 0;
   for (int32_t i = 1; i <= count; ++i) {
     const NavRecord& apt = near_apts_fine[i];
+    if (!culling.MayShow(apt.lat, apt.lon)) continue;
     CalcDistBrg(ref_lat, ref_lon, apt.lat, apt.lon, &calc_dist2, &calc_brg);
     if (calc_dist2 > reach_nm) continue;
+    last_in_reach = i;
     calc_dist = map_px_per_nm * calc_dist2;
     double x = 0.0;
     double y = 0.0;
     CalcMapPoint(up, calc_brg, 0.0, 0.0, calc_dist, &x, &y);
-    g->DrawEllipse(&pen, TruncToPixel((x - 5.0) * sx), TruncToPixel((y - 3.0) * sy), TruncToPixel(10.0 * sx),
-                   TruncToPixel(10.0 * sy));
-    DrawTextCut(g, &font, &brush, (x - 5.0) * sx + 2.0 * sx, (y - 3.0) * sy - 15.0 * sy, apt.ident,
-                kAirportIdentChars);
+    const gfx::Rect ring = ring_at(x, y);
+    const LayerPoint ident = ident_at(x, y);
+    if (!g->IsVisible(ring_ink(ring)) &&
+        !g->IsVisible(TextCutInkBounds(&font, ident.x, ident.y, apt.ident, kAirportIdentChars))) {
+      continue;
+    }
+    g->DrawEllipse(&pen, ring);
+    DrawTextCut(g, &font, &brush, ident.x, ident.y, apt.ident, kAirportIdentChars);
   }
+  LeaveLayerScratch(near_apts_fine, count, last_in_reach, ref_lat, ref_lon, reach_nm);
 }
 
 // --- altitude range arc ---
