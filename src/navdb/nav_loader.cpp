@@ -63,33 +63,40 @@ __m128i TextPiece(std::string_view text, size_t limit, size_t from) {
 __m128i Halves(__m128i low, __m128i high) { return _mm_unpacklo_epi64(low, high); }
 __m128i DoubleBits(double value) { return _mm_castpd_si128(_mm_set_sd(value)); }
 
-// A short text (the type field) as the 8 bytes of its field.
-__m128i TypeField(const char* text) {
+// A short text (the type field) as the 8 bytes of its field, first character lowest; made when
+// compiled, as a word built byte by byte in memory would stall its reading.
+constexpr uint64_t TypeField(std::string_view text) {
   uint64_t bytes = 0;
-  std::memcpy(&bytes, text, std::strlen(text));
-  return _mm_cvtsi64_si128(static_cast<long long>(bytes));
+  for (size_t i = text.size(); i-- > 0;) bytes = bytes << 8 | static_cast<unsigned char>(text[i]);
+  return bytes;
 }
+
+constexpr uint64_t kFixType = TypeField("I");
+constexpr uint64_t kAirportType = TypeField("APT");
+constexpr uint64_t kVorType = TypeField("V");
+constexpr uint64_t kOtherNavaidType = TypeField("N");
 
 struct RowTexts {
   std::string_view ident, name, extra, info;
-  const char* type;
+  uint64_t type;
   double lat, lon;
 };
 
 RowTexts TextsOf(NavTable kind, const std::string_view* t, int n) {
   switch (kind) {
     case NavTable::kIntersections:
-      return {t[0], t[1], {}, {}, "I", ParseLeadingDoubleInReader(t[2]), ParseLeadingDoubleInReader(t[3])};
+      return {t[0], t[1], {}, {}, kFixType, ParseLeadingDoubleInReader(t[2]), ParseLeadingDoubleInReader(t[3])};
     case NavTable::kAirwayFixes:
-      return {t[2], t[2], {}, {}, "I", ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
+      return {t[2], t[2], {}, {}, kFixType, ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
     case NavTable::kAirports:
-      return {t[0], t[1], {}, t[2], "APT", ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
+      return {t[0], t[1], {}, t[2], kAirportType, ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
     case NavTable::kNavaids:
       break;
   }
   // No sixth token: no frequency.
-  return {t[0], t[1], n > 5 ? t[5] : std::string_view(), {}, platform::EqualsIgnoreCase(t[4], "VOR") ? "V" : "N",
-          ParseLeadingDoubleInReader(t[2]), ParseLeadingDoubleInReader(t[3])};
+  const uint64_t type = platform::EqualsIgnoreCase(t[4], "VOR") ? kVorType : kOtherNavaidType;
+  return {t[0], t[1], n > 5 ? t[5] : std::string_view(), {}, type, ParseLeadingDoubleInReader(t[2]),
+          ParseLeadingDoubleInReader(t[3])};
 }
 
 void ComposeRow(const RowTexts& r, __m128i (&piece)[kRowPieces]) {
@@ -97,7 +104,7 @@ void ComposeRow(const RowTexts& r, __m128i (&piece)[kRowPieces]) {
   piece[0] = TextPiece(r.ident, sizeof(NavRecord::ident) - 1, 0);
   for (size_t i = 0; i < 4; ++i) piece[1 + i] = TextPiece(r.name, kName, 16 * i);
   piece[5] = Halves(TextPiece(r.name, kName, 64), DoubleBits(r.lat));
-  piece[6] = Halves(DoubleBits(r.lon), TypeField(r.type));
+  piece[6] = Halves(DoubleBits(r.lon), _mm_cvtsi64_si128(static_cast<long long>(r.type)));
   piece[7] = TextPiece(r.extra, sizeof(NavRecord::extra) - 1, 0);
   piece[8] = piece[9] = piece[10] = _mm_setzero_si128();  // dist, brg, airway, spare
   piece[11] = TextPiece(r.info, sizeof(NavRecord::info) - 1, 0);
@@ -110,7 +117,7 @@ void StoreRow(const __m128i (&piece)[kRowPieces], NavRecord& row) {
   char* const to = reinterpret_cast<char*>(&row);
   if ((reinterpret_cast<uintptr_t>(to) & 15u) == 0) {
     for (size_t i = 0; i + 1 < kRowPieces; ++i) _mm_stream_si128(reinterpret_cast<__m128i*>(to + 16 * i), piece[i]);
-    _mm_stream_si64(reinterpret_cast<long long*>(to + 192), _mm_cvtsi128_si64(piece[12]));
+    _mm_stream_si64(reinterpret_cast<long long*>(to + 16 * (kRowPieces - 1)), _mm_cvtsi128_si64(piece[12]));
     return;
   }
   _mm_stream_si64(reinterpret_cast<long long*>(to), _mm_cvtsi128_si64(piece[0]));

@@ -347,8 +347,8 @@ double ParseLeadingDoubleInReader(std::string_view text) {
   if (point == 0 || (point & (point - 1)) != 0 || (digits | point) != in_text) return ParseLeadingDouble(text);
   const int at = __builtin_ctz(point);
   const __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  const __m128i kept = _mm_and_si128(values, _mm_and_si128(digit, _mm_cmpgt_epi8(index, _mm_set1_epi8(
-                                                                          static_cast<char>(15 - static_cast<int>(chars))))));
+  const __m128i text_bytes = _mm_cmpgt_epi8(index, _mm_set1_epi8(static_cast<char>(15 - static_cast<int>(chars))));
+  const __m128i kept = _mm_and_si128(values, _mm_and_si128(digit, text_bytes));
   const __m128i after_point = _mm_cmpgt_epi8(index, _mm_set1_epi8(static_cast<char>(at)));
   const __m128i closed =
       _mm_or_si128(_mm_and_si128(after_point, kept), _mm_andnot_si128(after_point, _mm_slli_si128(kept, 1)));

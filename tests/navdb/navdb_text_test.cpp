@@ -150,7 +150,7 @@ TEST(NavdbText, NextTokensMatchesNextThenSplitTokens) {
     for (int n; (n = joint.NextTokens(&line, tokens, 5)) >= 0; ++at) {
       joint_all += std::string(line) + '\x01';
       ASSERT_LT(at, plain_tokens.size());
-      ASSERT_EQ(std::vector<std::string>(tokens, tokens + n), plain_tokens[at]) << "piece " << at << " of " << max_piece;
+      ASSERT_EQ(std::vector<std::string>(tokens, tokens + n), plain_tokens[at]) << "piece " << at << ", " << max_piece;
     }
     EXPECT_EQ(at, plain_tokens.size());
     EXPECT_TRUE(joint_all == all) << "pieces of " << max_piece;
