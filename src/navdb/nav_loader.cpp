@@ -54,10 +54,8 @@ constexpr size_t kRowPieces = 13;  // the last one half used
 __m128i TextPiece(std::string_view text, size_t limit, size_t from) {
   const size_t length = std::min(text.size(), limit);
   if (length <= from) return _mm_setzero_si128();
-  const char left = static_cast<char>(std::min<size_t>(length - from, 16));
-  const __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
-  return _mm_and_si128(_mm_cmpgt_epi8(_mm_set1_epi8(left), index), bytes);
+  return _mm_and_si128(FirstBytes(std::min<size_t>(length - from, 16)), bytes);
 }
 
 __m128i Halves(__m128i low, __m128i high) { return _mm_unpacklo_epi64(low, high); }

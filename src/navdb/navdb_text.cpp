@@ -339,17 +339,15 @@ double ParseLeadingDoubleInReader(std::string_view text) {
   const size_t chars = text.size() - (signed_text ? 1 : 0);
   if (chars < 2 || chars > 16) return ParseLeadingDouble(text);
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 16));
-  const uint32_t in_text = 0xFFFFu & ~((1u << (16 - chars)) - 1u);
+  const uint32_t in_text = 0xFFFFu & ~((1u << (16 - chars)) - 1u);  // its bits of the 16
   const __m128i values = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
   const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values);
   const uint32_t digits = static_cast<uint32_t>(_mm_movemask_epi8(digit)) & in_text;
   const uint32_t point = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')))) & in_text;
   if (point == 0 || (point & (point - 1)) != 0 || (digits | point) != in_text) return ParseLeadingDouble(text);
   const int at = __builtin_ctz(point);
-  const __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  const __m128i text_bytes = _mm_cmpgt_epi8(index, _mm_set1_epi8(static_cast<char>(15 - static_cast<int>(chars))));
-  const __m128i kept = _mm_and_si128(values, _mm_and_si128(digit, text_bytes));
-  const __m128i after_point = _mm_cmpgt_epi8(index, _mm_set1_epi8(static_cast<char>(at)));
+  const __m128i kept = _mm_and_si128(values, _mm_and_si128(digit, LastBytes(chars)));
+  const __m128i after_point = LastBytes(static_cast<size_t>(15 - at));
   const __m128i closed =
       _mm_or_si128(_mm_and_si128(after_point, kept), _mm_andnot_si128(after_point, _mm_slli_si128(kept, 1)));
   const __m128i zero = _mm_setzero_si128();

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <emmintrin.h>
 #include <string_view>
 
 class LineReader {
@@ -35,6 +36,16 @@ class LineReader {
   char* Buffer() { return storage_ + kLeadBytes; }
   char storage_[kLeadBytes + kBufferSize + kTailBytes] = {};
 };
+
+// Masks of 16 bytes: the first n (0..16) bytes set, or the last n. Loaded from a window of one
+// table, which is cheaper than comparing with n spread over the 16 bytes.
+alignas(16) inline constexpr signed char kByteMaskWindow[48] = {
+    0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, -1, -1, -1, -1, -1, -1, -1, 0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0};
+inline __m128i FirstBytes(size_t n) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kByteMaskWindow + 32 - n));
+}
+inline __m128i LastBytes(size_t n) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kByteMaskWindow + n)); }
 
 // Blanks as the C library's %s conversion skips them.
 inline bool IsBlank(char c) {
