@@ -11,8 +11,8 @@
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
 #include "fmc/vnav_targets.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "afds/afds_services.h"
 
 #include "afds/afds_globals.h"
-#include "frame/named_vars.h"
+#include "sim/named_vars.h"
 
 void ReadSpeedModeSelect() { speed_mode_select = NV_GET(speed_mode_select) != 0.0 ? 1 : 0; }
 

@@ -5,7 +5,7 @@
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/readers_systems.h"
+#include "sim/readers_systems.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
 

@@ -8,11 +8,11 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
-#include "frame/named_vars.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "sim/named_vars.h"
+#include "sim/tick_globals.h"
+#include "fmc/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

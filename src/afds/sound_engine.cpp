@@ -12,8 +12,8 @@
 #include "afds/panel_input_globals.h"
 #include "afds/panel_sounds.h"
 #include "afds/sound_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
+#include "sim/sim_globals.h"
+#include "sim/fsuipc_client.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
 

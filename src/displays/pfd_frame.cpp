@@ -2,11 +2,11 @@
 
 #include "afds/afds_globals.h"
 #include "displays/eadi_parts.h"
-#include "frame/draw_helpers.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "nd/map_geometry.h"
 #include "state/config_globals.h"
 

@@ -16,8 +16,8 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
-#include "frame/int_conversion.h"
+#include "draw/display_surface.h"
+#include "base/int_conversion.h"
 #include "platform/gfx/gfx.h"
 
 // Paints the whole display on a graphics object whose transform the paint entry left alone.

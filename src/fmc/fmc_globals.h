@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fmc/route_types.h"
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // The value of `stpos` while no route is active.
 inline constexpr int32_t kNoActiveLeg = 999;

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
 #include "navdb/navdb_text.h"
 
 namespace {

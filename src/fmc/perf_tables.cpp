@@ -6,12 +6,12 @@
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "frame/frame_globals.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_radio.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_radio.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 
 RO_DEFINE_GLOBALS(PERF_TABLE_SCALARS)
 

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // A closed interval [low, high].
 struct TakeoffBand {

@@ -6,7 +6,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/lat_lon_format.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "platform/simconnect.h"
 #include "platform/winfile.h"
 

@@ -7,9 +7,9 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace profile {

@@ -7,8 +7,8 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "navdb/path_legs.h"
 
 namespace {

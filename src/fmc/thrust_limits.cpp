@@ -6,7 +6,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/fuel_system.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/aircraft_id.h"
 
 RO_DEFINE_GLOBALS(THRUST_LIMIT_SCALARS)

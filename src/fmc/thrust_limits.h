@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // One grid: EPR cells by a row axis (temperature in °C; gross weight in lb for CRZ) and an altitude column
 // axis (ft). Lookups take the nearest cell and never interpolate.

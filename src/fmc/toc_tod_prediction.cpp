@@ -9,12 +9,12 @@
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
-#include "frame/debug_log.h"
-#include "frame/fsuipc_client.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/debug_log.h"
+#include "sim/fsuipc_client.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/tick_globals.h"
+#include "fmc/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

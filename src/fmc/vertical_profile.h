@@ -17,7 +17,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define FMC_VERTICAL_PROFILE_GLOBALS(X)                                                        \
   X(double, clb_path_angle, 3.0)   /* deg, lowered by 0.25 from 194000 lb */                    \

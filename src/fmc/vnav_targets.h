@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define FMC_VNAV_TARGET_GLOBALS(X)
 

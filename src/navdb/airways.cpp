@@ -9,9 +9,9 @@
 #include "cdu/pages/rte_page.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/airway_insert.h"
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "module/main_update.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "nd/map_frame.h"
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"

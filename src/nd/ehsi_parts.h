@@ -3,8 +3,8 @@
 // selected-heading marker and the vertical-speed scale. Canvas 318 x 192, "Arial".
 #pragma once
 
-#include "frame/display_surface.h"
-#include "frame/draw_helpers.h"
+#include "draw/display_surface.h"
+#include "draw/draw_helpers.h"
 #include "platform/gfx/gfx.h"
 
 struct EhsiResources {

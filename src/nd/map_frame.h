@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawFpNdMap(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawNdMap(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -1,6 +1,6 @@
 #include "platform/host_api.h"
 
-#include "frame/module_entry.h"
+#include "module/module_entry.h"
 
 namespace host {
 

@@ -8,7 +8,7 @@
 #include "platform/paths.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 
 namespace {
 

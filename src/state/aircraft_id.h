@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 struct PwModelName {
   std::string_view folder;  // "model=" value

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "cdu/cdu_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/readers_systems.h"
+#include "sim/fsuipc_client.h"
+#include "sim/readers_systems.h"
 #include "platform/paths.h"
 #include "platform/win32_env.h"
 #include "platform/winfile.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 

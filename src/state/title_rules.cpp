@@ -1,8 +1,8 @@
 #include "state/title_rules.h"
 
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "module/main_update.h"
+#include "sim/tick_globals.h"
 #include "state/state_globals.h"
 
 void ApplyFreighterTitleRule() {

@@ -10,7 +10,7 @@
 #include "afds/sound_fixture.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 

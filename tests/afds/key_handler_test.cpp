@@ -5,9 +5,9 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/tick_autoflight.h"
-#include "frame/tick_globals.h"
+#include "sim/fsuipc_client.h"
+#include "afds/tick_autoflight.h"
+#include "sim/tick_globals.h"
 #include "panel_input_fixture.h"
 #include "state/config_globals.h"
 

@@ -6,9 +6,9 @@
 #include "afds_fixture.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
+#include "fmc/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "afds/click_poller.h"
 #include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "afds/panel_input_globals.h"
 #include "afds/sound_fixture.h"
 #include "afds/sound_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

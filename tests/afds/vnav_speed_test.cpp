@@ -7,8 +7,8 @@
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/tick_globals.h"
+#include "fmc/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

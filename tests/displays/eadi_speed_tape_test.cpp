@@ -9,7 +9,7 @@
 #include "displays/display_fixtures.h"
 #include "displays/eadi_format_a.h"
 #include "fmc/fmc_globals.h"
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "state/aircraft_id.h"
 
 namespace {

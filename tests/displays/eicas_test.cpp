@@ -11,7 +11,7 @@
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 

@@ -10,9 +10,9 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/thrust_limits.h"
-#include "frame/frame_globals.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 #include "state/aircraft_id.h"
 #include "support/sim_fixture.h"
 

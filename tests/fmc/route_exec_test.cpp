@@ -12,9 +12,9 @@
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
 #include "fmc/vertical_profile.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
+#include "fmc/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

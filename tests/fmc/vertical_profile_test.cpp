@@ -6,9 +6,9 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/vnav_fixture.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
+#include "fmc/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <utility>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/airways.h"
 #include "navdb/mag_model.h"
 #include "navdb/nav_loader.h"

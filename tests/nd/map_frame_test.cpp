@@ -6,7 +6,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "frame/tcas_link.h"
+#include "sim/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "state/config_globals.h"
 

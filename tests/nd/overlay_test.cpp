@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "frame/tick_route.h"
-#include "frame/draw_helpers.h"
+#include "fmc/tick_route.h"
+#include "draw/draw_helpers.h"
 #include "nd/ehsi_overlay.h"
 #include "nd/map_fixture.h"
 #include "nd/nd_overlay.h"

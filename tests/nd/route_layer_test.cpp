@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "frame/tick_route.h"
+#include "fmc/tick_route.h"
 #include "navdb/navdb_globals.h"
 #include "nd/map_fixture.h"
 #include "nd/nav_readouts.h"

@@ -12,7 +12,7 @@
 #include "cdu/pages/pos_init_page.h"
 #include "fmc/lat_lon_format.h"
 #include "fmc/route_candidates.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
 #include "state/aircraft_id.h"

@@ -18,8 +18,8 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_state.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
+#include "base/int_conversion.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 #include "state/config_globals.h"
 

@@ -4,7 +4,7 @@
 
 #include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace cdu_perf {
