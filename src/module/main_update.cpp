@@ -11,6 +11,7 @@
 #include "sim/readers_systems.h"
 #include "afds/tick_autoflight.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_samples.h"
 #include "fmc/tick_route.h"
 #include "afds/tick_systems.h"
 #include "fmc/tick_vnav.h"
@@ -158,11 +159,7 @@ void RunTickSteps() {
 }  // namespace
 
 void MainUpdate() {
-  ground_speed = ReadGroundSpeed();
-  ias = ReadAirspeedSmoothed();
-  plane_alt = GetIndicatedAltitude();
-  tick18 = ReadTokenVar1();
-  if (tick18 == last_tick18) return;
+  if (!SampleTickHead()) return;
   last_tick18 = tick18;
 
   SampleFlightState();
@@ -170,5 +167,3 @@ void MainUpdate() {
   AdvanceCounters();
   RunTickSteps();
 }
-
-void StoreTimeEntry() {}

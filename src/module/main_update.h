@@ -8,7 +8,3 @@
 #pragma once
 
 void MainUpdate();
-
-// The time bookkeeping the systems pass asks for at its start. Nothing in the module reads such a
-// record, so it keeps none.
-void StoreTimeEntry();

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/gauge.h"
+#include "platform/host_api.h"  // ImportTable, the other exported record
 
 extern "C" {
-extern gauge::ImportTableRecord ImportTable;
 extern gauge::LinkageRecord Linkage;
 }
 

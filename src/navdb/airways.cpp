@@ -10,7 +10,6 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/airway_insert.h"
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 

@@ -11,7 +11,6 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 #include "navdb/path_legs.h"

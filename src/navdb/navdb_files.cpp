@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "platform/winfile.h"
 

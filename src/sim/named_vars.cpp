@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "base/int_conversion.h"
 #include "nd/nd_globals.h"

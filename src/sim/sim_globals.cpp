@@ -1,5 +1,4 @@
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 
 RO_DEFINE_GLOBALS(FRAME_SCALARS)

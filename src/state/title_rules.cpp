@@ -1,7 +1,6 @@
 #include "state/title_rules.h"
 
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "state/state_globals.h"
 
