@@ -13,6 +13,7 @@
 #include "module/module_entry.h"
 #include "module/module_state.h"
 #include "module/paint_entries.h"
+#include "sim/derived_samples.h"
 #include "sim/tick_globals.h"
 #include "host/host.h"
 #include "state/config_globals.h"

@@ -12,6 +12,7 @@
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_globals.h"
+#include "sim/derived_samples.h"
 #include "sim/radio_readers.h"
 #include "fmc/fmc_globals.h"
 #include "sim/sim_globals.h"

@@ -1,13 +1,13 @@
 // Geodesy and small numeric helpers shared by every subsystem: great-circle distance and bearing,
 // destination points, course intersections, heading differences, map-symbol placement, BCD radio
-// words, the airspeed trend prediction, the POS INIT date and a few text helpers.
+// words and a few text helpers.
 //
 // Units: positions in decimal degrees (north and east positive), courses in degrees (true unless the
 // caller passes magnetic ones), distances in NM. The earth is a sphere of 3437.7467707849396 NM per
 // radian, so one degree of arc is 60 NM.
 //
-// Reads: `redraw_tick`, the smoothed airspeed and the simulator's zulu year (frame readers).
-// Writes: the airspeed prediction globals and the date globals below; nothing else keeps state.
+// Reads nothing outside its arguments. Writes: the scratch distance and bearing below; nothing else
+// keeps state.
 #pragma once
 
 #include <cstddef>
@@ -26,24 +26,13 @@ inline constexpr double kTwoPi = 6.283185307179586;
 // Sentinel of CalcGreatCircle when the two courses have no usable intersection.
 inline constexpr int32_t kNoIntersection = -99;
 
-// Airspeed prediction state (kt) and the date written by ConvertDayOfYearToDate.
 #define GEODESY_SCALARS(X)            \
-  X(double, ias_ring_avg, 0.0)        \
-  X(double, ias_predicted_60, 0.0)    \
-  X(double, ias_predicted, 0.0)       \
-  X(double, ias_predicted_prev, 0.0)  \
-  X(std::string, date_month_name, "") \
-  X(int32_t, date_month, 0)           \
-  X(int32_t, date_day, 0)             \
   /* scratch outputs of CalcDistBrg that the map layers leave behind; no value survives a user */ \
   X(double, calc_dist, 0.0)           \
   X(double, calc_dist2, 0.0)          \
   X(double, calc_brg, 0.0)
 
-#define GEODESY_ARRAYS(X) X(double, ias_ring, 18)
-
 RO_DECLARE_GLOBALS(GEODESY_SCALARS)
-RO_DECLARE_ARRAYS(GEODESY_ARRAYS)
 
 void ResetGeodesyGlobals();
 
@@ -84,13 +73,6 @@ void CalcMapPointInt(double heading_deg, double bearing_deg, int32_t centre_x, i
 // Reads the digits of `value` in base `from` as digits in base `to` (BCD radio words: 16 -> 10).
 // A base below 2 has no digits and gives 0.
 int32_t ConvertRadix(uint32_t value, uint32_t from, int32_t to);
-
-// Advances the airspeed trend prediction by one update (called once per systems pass).
-void UpdateIasPrediction();
-
-// Sets date_month_name, date_month and date_day from the zulu day of the year (1-based) and the
-// simulator's year; a day outside the year writes nothing.
-void ConvertDayOfYearToDate(int32_t day_of_year);
 
 // Copies a zero-terminated text, terminator included; the destination's size bounds the copy (a
 // longer text is cut so that the terminator still fits).

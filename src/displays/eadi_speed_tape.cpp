@@ -10,6 +10,7 @@
 #include "draw/draw_helpers.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
+#include "sim/derived_samples.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"

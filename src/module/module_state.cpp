@@ -14,6 +14,7 @@
 #include "fmc/proc_route.h"
 #include "fmc/thrust_limits.h"
 #include "sim/debug_log.h"
+#include "sim/derived_samples.h"
 #include "draw/display_surface.h"
 #include "sim/sim_globals.h"
 #include "sim/fsuipc_client.h"
@@ -47,6 +48,7 @@ void ResetModuleState() {
   ResetDisplaySurfaces();
   ResetGdiplusSession();
   ResetGeodesyGlobals();
+  ResetDerivedSampleGlobals();
   ResetNavdbGlobals();
   ResetMagModelGlobals();
   ResetFmcGlobals();

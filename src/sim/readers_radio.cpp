@@ -1,6 +1,5 @@
 #include "sim/readers_radio.h"
 
-#include "afds/afds_services.h"
 #include "base/geodesy.h"
 #include "sim/sim_access.h"
 

@@ -68,3 +68,5 @@ const char* ExpressionText(const char* text) {
 }
 
 }  // namespace sim
+
+int32_t TestTokenFlag(gauge::TokenVar tv, uint32_t mask) { return (tv.value.u & mask) != 0 ? 1 : 0; }

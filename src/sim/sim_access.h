@@ -46,3 +46,6 @@ int32_t ExpressionI32(const char* text);
 const char* ExpressionText(const char* text);
 
 }  // namespace sim
+
+// 1 when the first 32 bits of the record's value share a set bit with the mask, else 0.
+int32_t TestTokenFlag(gauge::TokenVar tv, uint32_t mask);

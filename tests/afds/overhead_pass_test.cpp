@@ -4,6 +4,7 @@
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "base/geodesy.h"
+#include "sim/derived_samples.h"
 #include "sim/named_vars.h"
 #include "sim/sim_access.h"
 #include "sim/tick_globals.h"

@@ -10,6 +10,7 @@
 #include "displays/eadi_format_a.h"
 #include "fmc/fmc_globals.h"
 #include "base/geodesy.h"
+#include "sim/derived_samples.h"
 #include "state/aircraft_id.h"
 
 namespace {

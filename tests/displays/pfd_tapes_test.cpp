@@ -14,6 +14,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "base/geodesy.h"
+#include "sim/derived_samples.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "fmc/route_candidates.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
+#include "sim/derived_samples.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
 #include "navdb/nav_search.h"
