@@ -6,7 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
-#include "afds/fuel_system.h"
+#include "sim/fuel_tanks.h"
 #include "sim/readers_systems.h"
 
 namespace click_poller {

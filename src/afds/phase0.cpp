@@ -17,6 +17,7 @@
 #include "fmc/route_state.h"
 #include "sim/fsuipc_client.h"
 #include "base/geodesy.h"
+#include "sim/fuel_tanks.h"
 #include "sim/named_vars.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_radio.h"

@@ -2,10 +2,10 @@
 
 #include "afds/afds_globals.h"
 #include "afds/annunciators.h"
-#include "afds/fuel_system.h"
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
+#include "sim/fuel_tanks.h"
 #include "sim/sim_globals.h"
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
+#include "sim/fuel_tanks.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
 

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
-#include "afds/fuel_system.h"
+#include "sim/fuel_tanks.h"
 #include "sim/tick_globals.h"
 #include "state/aircraft_id.h"
 

@@ -4,7 +4,6 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
-#include "afds/fuel_system.h"
 #include "afds/lnav_engage.h"
 #include "afds/vnav_speed.h"
 #include "fmc/fmc_globals.h"
@@ -14,6 +13,7 @@
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
 #include "fmc/vnav_targets.h"
+#include "sim/fuel_tanks.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"

@@ -4,8 +4,8 @@
 #include <cstdarg>
 
 #include "afds/afds_globals.h"
-#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
+#include "sim/fuel_tanks.h"
 #include "sim/sim_globals.h"
 #include "module/panel_gauge_globals.h"
 #include "sim/readers_flight.h"

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 
-#include "afds/fuel_system.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -19,6 +18,7 @@
 #include "fmc/perf_tables.h"
 #include "fmc/route_state.h"
 #include "base/int_conversion.h"
+#include "sim/fuel_tanks.h"
 #include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 #include "state/config_globals.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
+#include "sim/fuel_tanks.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
 

@@ -13,7 +13,6 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "afds/fuel_system.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -24,6 +23,7 @@
 #include "fmc/route_model.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
+#include "sim/fuel_tanks.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
 #include "fmc/tick_route.h"

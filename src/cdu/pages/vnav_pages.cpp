@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "afds/fuel_system.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -22,6 +21,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
+#include "sim/fuel_tanks.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
