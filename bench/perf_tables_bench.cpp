@@ -13,7 +13,7 @@
 #include "module/module_state.h"
 #include "sim/tick_globals.h"
 #include "host/host.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 
 namespace {
 

@@ -219,16 +219,6 @@ void UpdateStatusAnun() {
 
 void SetSpeedbrakeAnun(int32_t value) { NV_SET(speedbrake_anun, value); }
 
-void UpdateAsiBugVars() {
-  // The panel reads the bugs as unsigned words.
-  NV_SET(asi_bug1, static_cast<uint32_t>(asi_bug1));
-  NV_SET(asi_bug2, static_cast<uint32_t>(asi_bug2));
-  NV_SET(asi_bug3, static_cast<uint32_t>(asi_bug3));
-  asi_bug1_incr_id = host::LookupNamedVar(nv::asi_bug1_incr);
-  asi_bug2_incr_id = host::LookupNamedVar(nv::asi_bug2_incr);
-  asi_bug3_incr_id = host::LookupNamedVar(nv::asi_bug3_incr);
-}
-
 void UpdateMarkerLights() {
   int32_t value = 0;
   if (stdby_att_erecting == 1) {

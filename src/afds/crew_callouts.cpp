@@ -16,7 +16,7 @@
 #include "sim/tick_globals.h"
 #include "navdb/navdb_globals.h"
 #include "platform/findfile.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

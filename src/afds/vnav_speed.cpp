@@ -289,38 +289,3 @@ void ResetVnavSubmodes() {
   vnav_init_flag = 1;
   if (radio_height >= 10.0 && startup_phase == 0) vnav_armed = 0;
 }
-
-void InterpolateEconSpeeds() {
-  const int32_t ci = cost_index;
-  if (ci < 0) return;
-  int32_t k = 1;
-  while (k <= kEconSpeedRows && econ_speed_table[k].cost_index < ci) ++k;
-  if (k > kEconSpeedRows) return;
-
-  EconSpeedRow row = econ_speed_table[k];
-  if (row.cost_index != ci) {
-    // Row 1 holds cost index 0, so an inexact match always has a row below it.
-    const EconSpeedRow& lo = econ_speed_table[k - 1];
-    const EconSpeedRow& hi = econ_speed_table[k];
-    const double f = static_cast<double>(ci - lo.cost_index) / (hi.cost_index - lo.cost_index);
-    const auto lerp = [f](double a, double b) { return a + (b - a) * f; };
-    row.climb_ias = TruncToI32(lerp(lo.climb_ias, hi.climb_ias));
-    row.climb_mach = lerp(lo.climb_mach, hi.climb_mach);
-    row.cruise_ias = TruncToI32(lerp(lo.cruise_ias, hi.cruise_ias));
-    row.cruise_mach = lerp(lo.cruise_mach, hi.cruise_mach);
-    row.descent_ias = TruncToI32(lerp(lo.descent_ias, hi.descent_ias));
-    row.descent_mach = lerp(lo.descent_mach, hi.descent_mach);
-  }
-  if (man_climb_spd == 0) {
-    climb_ias = row.climb_ias;
-    climb_mach = row.climb_mach;
-  }
-  if (man_cruise_spd == 0) {
-    cruise_ias = row.cruise_ias;
-    cruise_mach = row.cruise_mach;
-  }
-  if (man_descent_spd == 0) {
-    descent_ias = row.descent_ias;
-    descent_mach = row.descent_mach;
-  }
-}

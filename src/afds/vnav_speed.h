@@ -20,6 +20,3 @@
 // of climb and at the top of descent.
 void ProcVnavDescent();
 void ResetVnavSubmodes();
-// The phase speeds of the cost index (route activation); a cost index below 0 or above 999 changes
-// nothing, and a phase whose speed the pilot entered keeps it.
-void InterpolateEconSpeeds();

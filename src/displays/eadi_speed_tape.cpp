@@ -14,7 +14,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "draw/draw_helpers.h"
 #include "base/int_conversion.h"
 #include "sim/readers_systems.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

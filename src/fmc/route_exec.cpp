@@ -4,7 +4,6 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/plan_handover.h"
@@ -13,6 +12,7 @@
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
+#include "fmc/thrust_limits.h"
 #include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
 #include "base/int_conversion.h"

@@ -61,6 +61,10 @@ int32_t NearestKeyIndex(const double* keys, int32_t n, double x, double start_di
 
 void InitThrustLimitTables();
 
+// The phase speeds of the cost index from the economy speed table (route activation); a cost index
+// below 0 or above 999 changes nothing, and a phase whose speed the pilot entered keeps it.
+void InterpolateEconSpeeds();
+
 // The thrust-limit EPR of the present tmsp at temperature_c, plane_alt and (CRZ) the gross weight; 0.0 for a
 // tmsp outside 1..7. For the "PW" family the cell is mapped onto that engine's EPR scale.
 double GetThrustLimitEpr(double temperature_c);

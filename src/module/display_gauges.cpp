@@ -13,6 +13,7 @@
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
+#include "state/aircraft_id.h"
 #include "state/state_globals.h"
 
 namespace {

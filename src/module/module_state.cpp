@@ -33,7 +33,7 @@
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 #include "platform/gdiplus_session.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 #include "state/state_globals.h"
 

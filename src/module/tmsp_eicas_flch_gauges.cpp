@@ -17,7 +17,7 @@
 #include "module/panel_gauge_globals.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 
 namespace {
 

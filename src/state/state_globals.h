@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/globals_macros.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 #define STATE_SCALARS(X)                                                              \

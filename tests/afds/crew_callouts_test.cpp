@@ -11,7 +11,7 @@
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "sim/tick_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

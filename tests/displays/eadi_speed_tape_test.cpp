@@ -11,7 +11,7 @@
 #include "fmc/fmc_globals.h"
 #include "base/geodesy.h"
 #include "sim/derived_samples.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
 #include "sim/sim_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

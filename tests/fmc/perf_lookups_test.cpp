@@ -13,7 +13,7 @@
 #include "sim/sim_globals.h"
 #include "module/module_state.h"
 #include "sim/tick_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "support/sim_fixture.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "sim/tick_globals.h"
 #include "platform/gdiplus_session.h"
 #include "platform/gfx/gfx.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "sim/tick_globals.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {
