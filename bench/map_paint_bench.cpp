@@ -16,7 +16,7 @@
 #include "module/paint_entries.h"
 #include "fmc/fmc_globals.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "host/host.h"
 #include "navdb/airport_loader.h"
 #include "navdb/nav_loader.h"

@@ -12,7 +12,7 @@
 #include "module/module_entry.h"
 #include "module/module_state.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "host/host.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "base/geodesy.h"
 #include "sim/named_vars.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

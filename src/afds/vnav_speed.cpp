@@ -11,14 +11,14 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/thrust_limits.h"
-#include "fmc/vnav_targets.h"
+#include "afds/vnav_targets.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/named_vars.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "displays/eicas_pages.h"
 #include "fmc/engine_epr.h"
 #include "fmc/thrust_limits.h"
-#include "fmc/vnav_targets.h"
+#include "afds/vnav_targets.h"
 #include "draw/draw_helpers.h"
 #include "sim/sim_globals.h"
 #include "sim/readers_flight.h"

@@ -5,7 +5,7 @@
 
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
-#include "fmc/vnav_targets.h"
+#include "afds/vnav_targets.h"
 
 RO_DEFINE_GLOBALS(FMC_SCALARS)
 RO_DEFINE_ARRAYS(FMC_ARRAYS)

@@ -18,7 +18,7 @@
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"

@@ -14,7 +14,7 @@
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

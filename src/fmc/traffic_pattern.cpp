@@ -12,7 +12,7 @@
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "navdb/path_legs.h"
 #include "platform/host_api.h"
 

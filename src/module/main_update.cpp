@@ -12,9 +12,9 @@
 #include "afds/tick_autoflight.h"
 #include "sim/tick_globals.h"
 #include "sim/tick_samples.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "afds/tick_systems.h"
-#include "fmc/tick_vnav.h"
+#include "afds/tick_vnav.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "sim/sim_access.h"
 #include "sim/tcas_link.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "nd/map_geometry.h"
 #include "nd/nav_readouts.h"
 #include "nd/nd_globals.h"

@@ -10,7 +10,7 @@
 #include "base/int_conversion.h"
 #include "nd/map_toolkit.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "nd/map_geometry.h"
 #include "nd/nav_readouts.h"
 #include "nd/nd_globals.h"

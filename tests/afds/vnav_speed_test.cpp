@@ -8,7 +8,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_fixture.h"
 #include "cdu/eta_text.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {

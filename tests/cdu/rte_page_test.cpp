@@ -11,7 +11,7 @@
 #include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
 #include "fmc/route_files.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "navdb/airport_loader.h"
 #include "navdb/airways.h"
 

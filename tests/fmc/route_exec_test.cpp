@@ -14,7 +14,7 @@
 #include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "fmc/vnav_fixture.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

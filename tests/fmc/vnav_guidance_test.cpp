@@ -11,13 +11,13 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/traffic_pattern.h"
 #include "fmc/vnav_fixture.h"
-#include "fmc/vnav_targets.h"
+#include "afds/vnav_targets.h"
 #include "sim/debug_log.h"
 #include "sim/sim_globals.h"
 #include "sim/fsuipc_client.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "draw/draw_helpers.h"
 #include "nd/ehsi_overlay.h"
 #include "nd/map_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "navdb/navdb_globals.h"
 #include "nd/map_fixture.h"
 #include "nd/nav_readouts.h"

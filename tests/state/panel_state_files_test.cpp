@@ -10,7 +10,7 @@
 #include "fmc/fmc_globals.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"

@@ -26,7 +26,7 @@
 #include "sim/fuel_tanks.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "fmc/route_state.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "navdb/airport_loader.h"
 #include "navdb/airways.h"
 #include "navdb/nav_search.h"

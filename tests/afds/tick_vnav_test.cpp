@@ -1,11 +1,11 @@
-#include "fmc/tick_vnav.h"
+#include "afds/tick_vnav.h"
 
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "state/config_globals.h"
 #include "support/tick_fixture.h"
 

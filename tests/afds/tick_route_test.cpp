@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 
 #include "afds/afds_globals.h"
 #include "base/geodesy.h"

@@ -1,4 +1,4 @@
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 
 #include <cstdio>
 
@@ -12,13 +12,13 @@
 #include "fmc/route_model.h"
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
-#include "fmc/vnav_targets.h"
+#include "afds/vnav_targets.h"
 #include "sim/fuel_tanks.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_vnav.h"
+#include "afds/tick_vnav.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 

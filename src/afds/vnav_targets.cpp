@@ -1,4 +1,4 @@
-#include "fmc/vnav_targets.h"
+#include "afds/vnav_targets.h"
 
 #include <cmath>
 
@@ -13,7 +13,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "fmc/tick_route.h"
+#include "afds/tick_route.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
