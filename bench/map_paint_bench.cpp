@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "afds/afds_services.h"
+#include "afds/route_progress_globals.h"
 #include "draw/display_surface.h"
 #include "sim/sim_globals.h"
 #include "module/module_entry.h"
@@ -16,7 +17,6 @@
 #include "module/paint_entries.h"
 #include "fmc/fmc_globals.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "host/host.h"
 #include "navdb/airport_loader.h"
 #include "navdb/nav_loader.h"

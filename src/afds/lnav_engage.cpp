@@ -5,6 +5,7 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/ap_key_events.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
@@ -12,7 +13,6 @@
 #include "base/geodesy.h"
 #include "sim/named_vars.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -22,10 +22,6 @@
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
-RO_DEFINE_GLOBALS(FRAME_TICK_ROUTE_GLOBALS)
-
-void ResetTickRouteGlobals() { RO_RESET_GLOBALS(FRAME_TICK_ROUTE_GLOBALS) }
-
 namespace {
 
 constexpr uint32_t kHeadingBugEvent = 0x101FA;

@@ -4,6 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/flch_thrust.h"
+#include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
@@ -19,7 +20,6 @@
 #include "base/int_conversion.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 

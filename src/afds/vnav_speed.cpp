@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/ap_key_events.h"
 #include "afds/flch_thrust.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
@@ -18,7 +19,6 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
@@ -13,7 +14,6 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 

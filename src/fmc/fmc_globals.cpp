@@ -5,7 +5,6 @@
 
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
-#include "afds/vnav_targets.h"
 
 RO_DEFINE_GLOBALS(FMC_SCALARS)
 RO_DEFINE_ARRAYS(FMC_ARRAYS)
@@ -50,6 +49,5 @@ void ResetFmcGlobals() {
   std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), "------");
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), "------");
   ResetVerticalProfileGlobals();
-  ResetVnavTargetGlobals();
   ResetTrafficPatternGlobals();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/plan_handover.h"
@@ -18,7 +19,6 @@
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/profile_legs.h"
@@ -14,7 +15,6 @@
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

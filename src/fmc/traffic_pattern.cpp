@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_holds.h"
 #include "sim/debug_log.h"
@@ -12,7 +13,6 @@
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "navdb/path_legs.h"
 #include "platform/host_api.h"
 

@@ -1,9 +1,11 @@
 #include "module/module_state.h"
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "afds/systems_globals.h"
 #include "afds/sound_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/vnav_targets.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/pages/index_pages.h"
 #include "cdu/pages/pos_init_page.h"
@@ -26,7 +28,6 @@
 #include "sim/tcas_link.h"
 #include "afds/tick_autoflight.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "afds/tick_vnav.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
@@ -42,8 +43,9 @@ void ResetModuleState() {
   ResetNamedVarIds();
   ResetSimAccessGlobals();
   ResetTickGlobals();
-  ResetTickRouteGlobals();
+  ResetRouteProgressGlobals();
   ResetTickVnavGlobals();
+  ResetVnavTargetGlobals();
   ResetTickAutoflightGlobals();
   ResetDisplaySurfaces();
   ResetGdiplusSession();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "draw/draw_helpers.h"
 #include "base/geodesy.h"
@@ -14,7 +15,6 @@
 #include "sim/sim_access.h"
 #include "sim/tcas_link.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "nd/map_geometry.h"
 #include "nd/nav_readouts.h"
 #include "nd/nd_globals.h"

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "draw/draw_helpers.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "nd/map_toolkit.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "nd/map_geometry.h"
 #include "nd/nav_readouts.h"
 #include "nd/nd_globals.h"

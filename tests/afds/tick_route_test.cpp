@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "afds/tick_route.h"
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "base/geodesy.h"
 #include "support/tick_fixture.h"
 

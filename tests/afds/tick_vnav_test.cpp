@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 #include "support/tick_fixture.h"
 

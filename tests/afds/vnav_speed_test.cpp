@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
 #include "afds_fixture.h"
 #include "cdu/cdu_globals.h"
@@ -8,7 +9,6 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

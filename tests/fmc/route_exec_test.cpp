@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/plan_files_fixture.h"
 #include "fmc/route_fixture.h"
@@ -14,7 +15,6 @@
 #include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/route_progress_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/traffic_pattern.h"
@@ -17,7 +18,6 @@
 #include "sim/fsuipc_client.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 
 namespace {
 

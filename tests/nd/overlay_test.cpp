@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "afds/tick_route.h"
+#include "afds/route_progress_globals.h"
 #include "draw/draw_helpers.h"
 #include "nd/ehsi_overlay.h"
 #include "nd/map_fixture.h"

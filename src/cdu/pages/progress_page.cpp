@@ -13,6 +13,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -26,7 +27,6 @@
 #include "sim/fuel_tanks.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
-#include "afds/tick_route.h"
 #include "state/config_globals.h"
 
 namespace {
