@@ -1,7 +1,7 @@
 #include "module/module_entry.h"
 
 #include "afds/sound_engine.h"
-#include "afds/key_handler.h"
+#include "module/key_handler.h"
 #include "sim/sim_globals.h"
 #include "module/main_update.h"
 #include "sim/tick_globals.h"

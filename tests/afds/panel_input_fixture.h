@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "afds/click_poller.h"
-#include "afds/key_handler.h"
+#include "module/key_handler.h"
 #include "module/module_fixture.h"
 #include "sim/sim_globals.h"
 #include "platform/host_api.h"

@@ -1,4 +1,4 @@
-#include "afds/key_handler.h"
+#include "module/key_handler.h"
 
 #include "afds/afds_globals.h"
 #include "afds/annunciators.h"

@@ -8,7 +8,7 @@
 #include "sim/fsuipc_client.h"
 #include "afds/tick_autoflight.h"
 #include "sim/tick_globals.h"
-#include "panel_input_fixture.h"
+#include "afds/panel_input_fixture.h"
 #include "state/config_globals.h"
 
 namespace {
