@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "fmc/fmc_globals.h"
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 #include "fmc/route_model.h"
 #include "sim/sim_globals.h"
 #include "platform/simconnect.h"

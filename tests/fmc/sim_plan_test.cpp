@@ -14,7 +14,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/gps_uplink.h"
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 #include "fmc/plan_files_fixture.h"
 #include "fmc/plan_handover.h"
 #include "fmc/plan_import.h"

@@ -10,7 +10,7 @@
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/pages/pos_init_page.h"
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 #include "fmc/route_candidates.h"
 #include "sim/tick_globals.h"
 #include "navdb/nav_search.h"

@@ -1,4 +1,4 @@
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 
 #include <algorithm>
 #include <cmath>
