@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/geodesy.h"
+#include "cdu/pages/rte_page.h"
 #include "navdb/airways.h"
 #include "navdb/mag_model.h"
 #include "navdb/nav_loader.h"
