@@ -165,7 +165,7 @@ RO_DECLARE_GLOBALS(FMC_ROUTE_SCALARS)
 
 RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
 
-// The vertical profile (vertical_profile.h), defined and reset there.
+// The vertical profile (vertical_profile.h).
 #define FMC_VERTICAL_PROFILE_GLOBALS(X)                                                        \
   X(double, clb_path_angle, 3.0)   /* deg, lowered by 0.25 from 194000 lb */                    \
   X(double, tod_rod, 0.0)          /* ft/min, planned descent rate */                           \

@@ -14,10 +14,6 @@
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
-RO_DEFINE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
-
-void ResetVerticalProfileGlobals() { RO_RESET_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS) }
-
 namespace {
 
 using profile::HasAltConstraint;

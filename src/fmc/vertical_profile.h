@@ -37,4 +37,3 @@ int32_t PredictToc(int32_t flag);
 // whose altitude becomes cruise_alt.
 void PredictTod(int32_t flag);
 
-void ResetVerticalProfileGlobals();

@@ -185,10 +185,6 @@ int32_t ApplyAircraftSection(const AircraftSection& s) {
 
 const AircraftNameLists kOrvantelNameLists{kClassicPanels, kPwModels, kRrModels};
 
-RO_DEFINE_GLOBALS(AIRCRAFT_ID_GLOBALS)
-
-void ResetAircraftIdGlobals() { RO_RESET_GLOBALS(AIRCRAFT_ID_GLOBALS) }
-
 void DetectSimVersion() {
   win32::FindData fd;
   win32::FindHandle listing = win32::FindFirstFileA((std::string(sim_root) + "\\*.*").c_str(), &fd);
