@@ -5,6 +5,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/overhead_pass.h"
+#include "afds/sound_dispatch.h"
 #include "afds/sound_engine.h"
 #include "afds/mcp_knobs.h"
 #include "cdu/cdu_globals.h"

@@ -9,6 +9,7 @@
 #include "afds/afds_globals.h"
 #include "afds/click_poller.h"
 #include "afds/panel_input_globals.h"
+#include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"

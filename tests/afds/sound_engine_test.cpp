@@ -6,6 +6,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
 #include "afds/sound_globals.h"
 #include "sim/tick_globals.h"

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "afds/sound_dispatch.h"
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
 #include "sim/sim_globals.h"
