@@ -7,6 +7,7 @@
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/hold_legs.h"
 #include "fmc/plan_handover.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_following.h"
