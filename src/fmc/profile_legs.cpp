@@ -5,7 +5,6 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "fmc/vertical_profile.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/fuel_tanks.h"
@@ -15,6 +14,11 @@
 namespace profile {
 
 namespace {
+
+// Weight at and above which the climb is planned 0.25 degrees shallower.
+constexpr double kHeavyClimbWeightLb = 194000.0;
+// Highest planned descent rate.
+constexpr int32_t kMaxDescentRateFpm = 2100;
 
 LegTable leg_table;
 

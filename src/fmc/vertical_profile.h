@@ -19,11 +19,6 @@
 
 #include "fmc/fmc_globals.h"  // the profile's globals (FMC_VERTICAL_PROFILE_GLOBALS)
 
-// Weight at and above which the climb is planned 0.25 degrees shallower.
-inline constexpr double kHeavyClimbWeightLb = 194000.0;
-// Highest planned descent rate.
-inline constexpr int32_t kMaxDescentRateFpm = 2100;
-
 // Plans the whole active route for cruise altitude `cruise_alt_ft` (1000 or more), with
 // init_cruise_alt as the level the climb and descent passes plan against.
 void CalcRouteProfile(int32_t cruise_alt_ft);
