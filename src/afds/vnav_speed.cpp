@@ -279,13 +279,3 @@ void ProcVnavDescent() {
   if (stpos != kNoActiveLeg && InRoute(stpos) && vnav == 1 && fms_fpln_active >= 3) SpeedPass();
   if (vnav_pnl_restored == 1) vnav_pnl_restored = 0;
 }
-
-void ResetVnavSubmodes() {
-  thrust_hold = 0;
-  thr_release_pending = 0;
-  NV_SET(thrust, 0.0);
-  vnav_des_active = 0;
-  vnav_cruise = 0;
-  vnav_init_flag = 1;
-  if (radio_height >= 10.0 && startup_phase == 0) vnav_armed = 0;
-}

@@ -5,12 +5,12 @@
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
 #include "afds/route_progress_globals.h"
-#include "afds/vnav_speed.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
 #include "base/int_conversion.h"
+#include "sim/named_vars.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
@@ -209,4 +209,14 @@ void VnavDescent() {
             "plane_alt=%.0f\n",
             std::fabs(e), r, ias, selected_kt, command.band, lever, plane_alt);
   }
+}
+
+void ResetVnavSubmodes() {
+  thrust_hold = 0;
+  thr_release_pending = 0;
+  NV_SET(thrust, 0.0);
+  vnav_des_active = 0;
+  vnav_cruise = 0;
+  vnav_init_flag = 1;
+  if (radio_height >= 10.0 && startup_phase == 0) vnav_armed = 0;
 }

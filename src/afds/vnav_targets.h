@@ -7,10 +7,10 @@
 // dist_to_cross_at, alt_sel_num, ap_alt_lock, plane_alt, radio_height, ground_speed, ias,
 // pfd_ias_trend, at_arm, redraw_tick, tick36_counter, and the simulator's autopilot altitude,
 // airspeed and Mach holds, selected speed, throttle lever and speed-brake positions.
-// Writes: the globals below and thr_disc_set; sends key events 0x1024C (autopilot altitude, ft),
-// 0x101F4 (vertical speed, ft/min), 0x1022E / 0x10231 (release the speed / Mach hold), 0x10040 /
-// 0x1044A (one throttle step up / down) and 0x100A1 (absolute throttle position); writes the
-// throttle-disconnect byte 0x310A through FSUIPC.
+// Writes: the globals below, thr_disc_set and (ResetVnavSubmodes) the VNAV sub-mode flags; sends
+// key events 0x1024C (autopilot altitude, ft), 0x101F4 (vertical speed, ft/min), 0x1022E / 0x10231
+// (release the speed / Mach hold), 0x10040 / 0x1044A (one throttle step up / down) and 0x100A1
+// (absolute throttle position); writes the throttle-disconnect byte 0x310A through FSUIPC.
 #pragma once
 
 #include <cstdint>
@@ -37,5 +37,9 @@ inline constexpr int32_t kCruiseDescentFpm = 1800;
 
 void get_vnav_info();
 void VnavDescent();
+
+// Leaves the VNAV sub-modes: thrust hold and its pending release off ("thrust" 0), descent and cruise
+// flags off, the controller to start afresh, and VNAV unarmed in the air after start-up.
+void ResetVnavSubmodes();
 
 void ResetVnavTargetGlobals();
