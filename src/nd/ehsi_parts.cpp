@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "sim/tick_globals.h"
-#include "nd/map_frame.h"
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "nd/ehsi_parts.h"
 #include "sim/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "state/config_globals.h"
