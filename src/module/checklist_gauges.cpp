@@ -1,7 +1,7 @@
 #include "module/checklist_gauges.h"
 
 #include "afds/afds_globals.h"
-#include "module/display_gauges.h"
+#include "module/gauge_common.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
 #include "sim/tcas_link.h"

@@ -2,23 +2,18 @@
 
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/route_files.h"
 #include "draw/display_surface.h"
 #include "sim/sim_globals.h"
 #include "sim/debug_log.h"
 #include "module/main_update.h"
 #include "module/module_entry.h"
 #include "module/paint_entries.h"
-#include "module/server_gauge.h"
-#include "navdb/nav_loader.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
-#include "state/aircraft_id.h"
 #include "state/state_globals.h"
 
 namespace {
 
-constexpr int kMaxIdentificationAttempts = 10;
 constexpr int kStbyKnobPicture = 1;
 
 bool WindowShown(uint32_t ident) { return host::IsPanelWindowVisible(ident) != 0; }
@@ -73,30 +68,6 @@ void ScreenPreDraw(gauge::GaugeHeader* gauge, int element, PreDrawRule rule, uin
 }
 
 }  // namespace
-
-int32_t TogglePanelWindowUnlessBlocked(uint32_t popup) {
-  if (WindowShown(panel_window::kClickBlock)) return 0;
-  return host::TogglePanelWindow(popup);
-}
-
-bool IdentificationPending() { return aircraft_identified == 0 && acfg_attempts < kMaxIdentificationAttempts; }
-
-void RunIdentificationStep() {
-  if (IdentificationPending()) aircraft_identified = FindAircraftCfg();
-}
-
-void StartGdiplusOnce() {
-  if (gdiplus_token == 0) gdiplus_token = StartGdiplus();
-}
-
-void StopGdiplusIfStarted() {
-  if (gdiplus_token != 0) gdiplus_token = StopGdiplus(gdiplus_token);
-}
-
-void LoadMissingData() {
-  if (nav_apts_cnt == 0) LoadNavDatabase();
-  if (fpl_list_loaded == 0) LoadFplList();
-}
 
 void CduScreenPreDraw(gauge::GaugeHeader* gauge, int element) {
   ScreenPreDraw(gauge, element, PreDrawRule::kCdu, panel_window::kCdu, &PaintCdu, &cdu_surface);

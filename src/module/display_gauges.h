@@ -1,6 +1,6 @@
 // The callbacks of the nine gauges whose screens the module draws ("FMS_NB", "ND", "UPPER_EICAS",
 // "LOWER_EICAS", "EADI", "FP_PFD", "FP_EHSI", "FP_ND", "STBY_PFD"), their pop-up mouse functions,
-// and the start-up chores they share with the "SERVER" and "FMS" gauges.
+// and the CDU screen chores they share with the "FMS" gauge (the start-up chores are gauge_common.h's).
 //
 // Which instance draws: the 2-D panel's instance paints normally unless the display's pop-up
 // window is open elsewhere, when it paints only the background; the "VC" instance (3-D cockpit)
@@ -14,33 +14,8 @@
 
 #include <cstdint>
 
+#include "module/gauge_common.h"
 #include "platform/gauge.h"
-
-// Panel windows the display gauges test or toggle.
-namespace panel_window {
-constexpr uint32_t kMain = 0;            // the 2-D panel
-constexpr uint32_t kClickBlock = 20000;  // while shown, most display clicks do nothing
-constexpr uint32_t kRadioStack = 50;
-constexpr uint32_t kEadi = 70;
-constexpr uint32_t kNd = 80;
-constexpr uint32_t kUpperEicas = 90;
-constexpr uint32_t kLowerEicas = 95;
-constexpr uint32_t kCdu = 5000;
-constexpr uint32_t kFpPfdEhsi = 5014;    // flat-panel PFD and EHSI share one pop-up
-constexpr uint32_t kFpNd = 5016;
-constexpr uint32_t kStby = 5018;
-}  // namespace panel_window
-
-// Start-up chores, each safe to repeat.
-// An identification is still to be tried: not identified and fewer than 10 attempts so far.
-bool IdentificationPending();
-// aircraft_identified := FindAircraftCfg() while an identification is pending.
-void RunIdentificationStep();
-void StartGdiplusOnce();
-void StopGdiplusIfStarted();
-// The navigation database while it has no airports, then the stored-plan list while it is unbuilt;
-// a missing file is so retried at every such message.
-void LoadMissingData();
 
 // The CDU screen of "FMS" (element 1) and "FMS_NB" (element 0): the "VC" instance skips the paint
 // while the 2-D panel or the CDU pop-up is shown; every other paint is a normal one. The element's
@@ -59,10 +34,6 @@ void FpPfdGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t
 void FpEhsiGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 void FpNdGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 void StbyPfdGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
-
-// Toggles a pop-up window and returns the host's result; does nothing (0) while window 20000 is
-// shown.
-int32_t TogglePanelWindowUnlessBlocked(uint32_t popup);
 
 // Screen clicks: toggle the display's pop-up window and return the host's result. All but
 // "FMS_NB" and "LOWER_EICAS" do nothing (and return 0) while window 20000 is shown.

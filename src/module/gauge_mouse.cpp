@@ -9,7 +9,6 @@
 #include "module/efis_ctrl_gauges.h"
 #include "nd/efis_options.h"
 #include "module/gauge_mouse.h"
-#include "module/gauge_table.h"
 #include "module/panel_gauge_globals.h"
 #include "module/radio_stack_gauge.h"
 #include "module/tmsp_eicas_flch_gauges.h"

@@ -3,6 +3,11 @@
 
 #include "platform/gauge.h"
 
+// Row type of the FLCH gauge's tooltip row: its function word holds the address of the tooltip
+// text, so it is never called.
+constexpr int32_t kMouseTooltip = 4;
+extern const char kFlchTooltip[];
+
 extern const gauge::MouseRect server_mouse[];
 extern const gauge::MouseRect fms_mouse[];
 extern const gauge::MouseRect fms_nb_mouse[];

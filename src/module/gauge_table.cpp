@@ -225,7 +225,7 @@ constexpr gauge::GaugeHeader Header(const char* name, gauge::ElementHeader* cons
 
 // The shared routines hand the host the "SERVER" gauge's root element, whichever gauge they serve.
 void HandServerRootToHost(int slot, void* arg) {
-  const gauge::GaugeHeader* server = Linkage.gauges[0];
+  const gauge::GaugeHeader* server = &server_gauge;
   gauge::ElementHeader* root =
       (server != nullptr && server->elements_list != nullptr) ? server->elements_list[0] : nullptr;
   host::ElementService(slot, root, arg);
@@ -277,3 +277,13 @@ void GaugeUpdate(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kEleme
 void GaugeGenerate(gauge::GaugeHeader*, void* arg) { HandServerRootToHost(host::kElementGenerate, arg); }
 void GaugeDraw(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementDraw, nullptr); }
 void GaugeKill(gauge::GaugeHeader*, void*) { HandServerRootToHost(host::kElementKill, nullptr); }
+
+// The linkage record the library exports: the load and unload entries and the gauges in their order.
+extern "C" {
+__attribute__((visibility("default"))) gauge::LinkageRecord Linkage = {
+    0x00000013, &ModuleInit, &ModuleDeinit, 0, 0, 0x0900,
+    {&server_gauge, &fms_gauge, &fms_nb_gauge, &nd_gauge, &efis_ctrl_gauge, &radio_stack_gauge,
+     &upper_eicas_gauge, &lower_eicas_gauge, &eadi_gauge, &tmsp_gauge, &eicas_msg_sw_gauge,
+     &eicas_eng_sts_gauge, &fp_pfd_gauge, &fp_ehsi_gauge, &fp_nd_gauge, &autoland_status_gauge,
+     &stby_pfd_gauge, &flch_gauge, &retro_efis_ctrl_gauge, &elec_chklist_gauge, &alt_alert_gauge, nullptr}};
+}

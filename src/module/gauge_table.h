@@ -35,11 +35,6 @@ extern gauge::GaugeHeader retro_efis_ctrl_gauge;  // "RETRO_EFIS_CTRL"
 extern gauge::GaugeHeader elec_chklist_gauge;     // "ELEC_CHKLIST"
 extern gauge::GaugeHeader alt_alert_gauge;        // "ALT_ALERT"
 
-// Row type of the FLCH gauge's tooltip row: its function word holds the address of the tooltip
-// text, so it is never called.
-constexpr int32_t kMouseTooltip = 4;
-extern const char kFlchTooltip[];
-
 // The seven routines of every header: each hands the "SERVER" gauge's root element (whichever
 // gauge it is called for) to its host service, slots 24..29 and 31; install and generate pass their
 // argument on.

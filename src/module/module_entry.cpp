@@ -3,25 +3,12 @@
 #include "afds/sound_engine.h"
 #include "module/key_handler.h"
 #include "sim/sim_globals.h"
-#include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "sim/debug_log.h"
 #include "sim/tcas_link.h"
-#include "module/gauge_table.h"
 #include "platform/gdiplus_session.h"
 #include "platform/host_api.h"
 #include "platform/win32.h"
-
-#define RO_EXPORT __attribute__((visibility("default")))
-
-extern "C" {
-RO_EXPORT gauge::LinkageRecord Linkage = {
-    0x00000013, &ModuleInit, &ModuleDeinit, 0, 0, 0x0900,
-    {&server_gauge, &fms_gauge, &fms_nb_gauge, &nd_gauge, &efis_ctrl_gauge, &radio_stack_gauge,
-     &upper_eicas_gauge, &lower_eicas_gauge, &eadi_gauge, &tmsp_gauge, &eicas_msg_sw_gauge,
-     &eicas_eng_sts_gauge, &fp_pfd_gauge, &fp_ehsi_gauge, &fp_nd_gauge, &autoland_status_gauge,
-     &stby_pfd_gauge, &flch_gauge, &retro_efis_ctrl_gauge, &elec_chklist_gauge, &alt_alert_gauge, nullptr}};
-}
 
 namespace {
 

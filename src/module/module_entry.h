@@ -10,7 +10,7 @@
 #include "platform/host_api.h"  // ImportTable, the other exported record
 
 extern "C" {
-extern gauge::LinkageRecord Linkage;
+extern gauge::LinkageRecord Linkage;  // defined with the gauge table it lists
 }
 
 // Load: simulator folder from the current directory, the sound device on the simulator's main

@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
+#include "module/gauge_common.h"
 #include "sim/radio_readers.h"
-#include "module/display_gauges.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
 #include "sim/tcas_link.h"

@@ -184,10 +184,6 @@ void ServerDisconnect() {
 
 }  // namespace
 
-bool GaugeParameterIs(const gauge::GaugeHeader* gauge, const char* text) {
-  return gauge != nullptr && gauge->parameters != nullptr && std::strcmp(gauge->parameters, text) == 0;
-}
-
 void ServerGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t /*extra*/) {
   OpenDebugLogIfEnabled();
   switch (service_id) {

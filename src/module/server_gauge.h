@@ -11,6 +11,3 @@
 void ServerGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 // Acts on connect-to-window, pre-update, pre-draw and disconnect.
 void FmsGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
-
-// The instance's parameter text equals `text` exactly (an instance without one matches nothing).
-bool GaugeParameterIs(const gauge::GaugeHeader* gauge, const char* text);

@@ -5,7 +5,7 @@
 #include "afds/afds_services.h"
 #include "displays/displays_globals.h"
 #include "fmc/thrust_limits.h"
-#include "module/display_gauges.h"
+#include "module/gauge_common.h"
 #include "sim/sim_globals.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"

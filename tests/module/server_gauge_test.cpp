@@ -8,6 +8,7 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "module/gauge_common.h"
 #include "module/module_fixture.h"
 #include "sim/sim_globals.h"
 #include "sim/tcas_link.h"
