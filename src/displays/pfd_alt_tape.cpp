@@ -1,6 +1,5 @@
-// The PFD's altitude side: the moving scale right of the attitude display with its readout and
-// selected-altitude bug, the MCP altitude window, the decision height and the radio altitude.
-// Reads plane_alt, alt_sel_num, radio_height and the decision height.
+#include "displays/pfd_alt_tape.h"
+
 #include <cmath>
 
 #include "afds/afds_globals.h"

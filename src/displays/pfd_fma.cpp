@@ -1,6 +1,5 @@
-// The PFD's flight mode annunciator: four columns (autothrottle, roll, pitch, autopilot status),
-// each with an engaged row and an armed row, and a green box round a column while its box timer
-// runs. Chosen from the mode flags alone; the annunciator changes nothing.
+#include "displays/pfd_fma.h"
+
 #include <iterator>
 
 #include "afds/afds_globals.h"

@@ -11,7 +11,7 @@
 #include "displays/eadi_format_a.h"
 #include "displays/eadi_format_b.h"
 #include "displays/eicas_pages.h"
-#include "displays/pfd_frame.h"
+#include "displays/pfd_display.h"
 #include "displays/standby_display.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"

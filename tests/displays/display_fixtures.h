@@ -12,6 +12,7 @@
 
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
+#include "displays/pfd_display.h"
 #include "displays/pfd_frame.h"
 #include "draw/display_surface.h"
 #include "draw/draw_helpers.h"
