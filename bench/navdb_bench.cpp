@@ -2,9 +2,12 @@
 // the whole load, identifier searches and nearby-list rebuilds.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <string>
-#include <sys/stat.h>
 
 #include "module/module_state.h"
 #include "navdb/nav_loader.h"
@@ -17,27 +20,12 @@
 #include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "navdb/nearby_lists.h"
+#include "world_data.h"
 
 namespace {
 
-bool UseWorldData(benchmark::State& state) {
-  const char* env = std::getenv("RO757_WORLD_DATA");
-  std::string dir = env != nullptr ? env : RO757_SOURCE_DIR "/../shared/data/world";
-  struct stat st;
-  if (::stat(dir.c_str(), &st) != 0) {
-    state.SkipWithError(("world navigation data not found at " + dir).c_str());
-    return false;
-  }
-  ResetModuleState();
-  sim_root = dir;
-  return true;
-}
-
-bool LoadWorld(benchmark::State& state) {
-  if (!UseWorldData(state)) return false;
-  LoadNavDatabase();
-  return true;
-}
+using world_bench::LoadWorld;
+using world_bench::UseWorldData;
 
 void BM_LoadNavDatabase(benchmark::State& state) {
   if (!UseWorldData(state)) return;
@@ -48,6 +36,29 @@ void BM_LoadNavDatabase(benchmark::State& state) {
   state.counters["rows"] = nav_ints_cnt + nav_awy_fixes_cnt + nav_apts_cnt + nav_navaids_cnt;
 }
 BENCHMARK(BM_LoadNavDatabase)->Unit(benchmark::kMillisecond);
+
+// The load as a whole program from start to exit, the module's against the naive one (each line
+// through getline and istringstream), both over the world data.
+void BM_LoadProcess(benchmark::State& state, const char* program) {
+  if (!UseWorldData(state)) return;
+  const std::string dir = world_bench::WorldDataDir();
+  posix_spawn_file_actions_t quiet;
+  posix_spawn_file_actions_init(&quiet);
+  posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  for (auto _ : state) {
+    char* argv[] = {const_cast<char*>(program), const_cast<char*>(dir.c_str()), nullptr};
+    pid_t pid = 0;
+    int status = 0;
+    if (posix_spawn(&pid, program, &quiet, nullptr, argv, environ) != 0 || waitpid(pid, &status, 0) != pid ||
+        !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError((std::string(program) + " failed").c_str());
+      break;
+    }
+  }
+  posix_spawn_file_actions_destroy(&quiet);
+}
+BENCHMARK_CAPTURE(BM_LoadProcess, Module, RO757_NAVDB_LOAD)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadProcess, Naive, RO757_NAIVE_LOAD)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // An identifier search ("MA" is among the most frequent idents of the world data, navaids and fixes
 // alike) and the place-bearing-distance form.

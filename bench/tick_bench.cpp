@@ -60,15 +60,14 @@ void TickLoop(benchmark::State& state, void (*setup)(simhost::Host&), bool every
 void BM_MainUpdateTick(benchmark::State& state) { TickLoop(state, SetCruise, false); }
 BENCHMARK(BM_MainUpdateTick)->Unit(benchmark::kMicrosecond);
 
-// An active 50-leg route eastbound along 47 N, flown with LNAV and VNAV in cruise, the aircraft on
-// leg 11 (the route following walks the 40 legs ahead).
-void SetActiveRouteInCruise(simhost::Host& h) {
+// An active route of `legs` legs eastbound along 47 N, flown with LNAV and VNAV in cruise, the
+// aircraft on leg 11 (the route following walks the legs ahead), an altitude constraint on leg 40.
+void SetActiveRouteInCruise(simhost::Host& h, int legs) {
   SetCruise(h);
   h.SetToken(71, 47.0 * 111130.555557);
   h.SetToken(72, (360.0 - 122.0 + 5.2) * 781874935307.4);
   h.SetToken(103, 1.0);
-  constexpr int kLegs = 50;
-  for (int i = 0; i <= kLegs; ++i) {
+  for (int i = 0; i <= legs; ++i) {
     RouteLeg& leg = fms_fpln_act[i];
     ResetRouteLeg(leg);
     leg.ident = "WP" + std::to_string(i);
@@ -77,7 +76,7 @@ void SetActiveRouteInCruise(simhost::Host& h) {
   }
   fms_fpln_act[40].restr = 1;
   fms_fpln_act[40].alt = 11000.0;
-  fp_cnt = kLegs;
+  fp_cnt = legs;
   stpos = 11;
   fms_fpln_active = 3;
   lnav_leg[0].FrId = fms_fpln_act[10].ident;
@@ -95,11 +94,18 @@ void SetActiveRouteInCruise(simhost::Host& h) {
   ap_master = 1.0;
 }
 
-void BM_MainUpdateTickOnActiveRoute(benchmark::State& state) { TickLoop(state, SetActiveRouteInCruise, false); }
+void SetActiveRoute50InCruise(simhost::Host& h) { SetActiveRouteInCruise(h, 50); }
+void SetActiveRoute200InCruise(simhost::Host& h) { SetActiveRouteInCruise(h, 200); }
+
+void BM_MainUpdateTickOnActiveRoute(benchmark::State& state) { TickLoop(state, SetActiveRoute50InCruise, false); }
 BENCHMARK(BM_MainUpdateTickOnActiveRoute)->Unit(benchmark::kMicrosecond);
 
-void BM_MainUpdateRouteBlockTick(benchmark::State& state) { TickLoop(state, SetActiveRouteInCruise, true); }
+void BM_MainUpdateRouteBlockTick(benchmark::State& state) { TickLoop(state, SetActiveRoute50InCruise, true); }
 BENCHMARK(BM_MainUpdateRouteBlockTick)->Unit(benchmark::kMicrosecond);
+
+// The longest route the tables hold.
+void BM_MainUpdateRouteBlockTick200Legs(benchmark::State& state) { TickLoop(state, SetActiveRoute200InCruise, true); }
+BENCHMARK(BM_MainUpdateRouteBlockTick200Legs)->Unit(benchmark::kMicrosecond);
 
 void BM_MainUpdateRepeatCallInTick(benchmark::State& state) {
   ResetModuleState();

@@ -108,7 +108,7 @@ struct ServiceSlots {
     double v = 0.0;
     if (auto it = h.expressions_.find(key); it != h.expressions_.end()) v = it->second;
     if (f != nullptr) *f = v;
-    if (i != nullptr) *i = static_cast<int32_t>(v);
+    if (i != nullptr) *i = ToInt32(v);
     if (s != nullptr) {
       auto it = h.expression_texts_.find(key);
       h.expression_text_result_ = (it != h.expression_texts_.end()) ? it->second : std::string();

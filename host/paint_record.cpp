@@ -8,10 +8,24 @@
 
 namespace simhost {
 
+namespace {
+
+// A recording that sees everything: painters that leave out what the clip would cut away whole draw
+// it here anyway, so that a list holds every operation a paint makes whatever the clip hides (the
+// pixels are the same either way).
+gfx::Recording FreshRecording() {
+  gfx::Recording rec;
+  rec.set_sees_everything(true);
+  return rec;
+}
+
+}  // namespace
+
 void PaintRecorder::Attach(Host& host) {
   for (const auto& instance : host.instances()) {
     for (const auto& dc : instance->surfaces) {
       auto s = std::make_unique<Surface>();
+      s->current = FreshRecording();
       dc->recording = &s->current;
       surfaces_[dc.get()] = std::move(s);
     }
@@ -24,7 +38,7 @@ void PaintRecorder::EndFrame(int64_t frame) {
     if (s->current.ops().empty()) continue;
     // The recording the device context points at stays where it is; only its contents move.
     s->latest = std::move(s->current);
-    s->current = gfx::Recording();
+    s->current = FreshRecording();
     s->latest_frame = frame;
   }
 }

@@ -527,6 +527,7 @@ void InstallInterruptHandler() {
 std::string SimhostUsage() {
   return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH] [--record]\n"
          "       simhost --list-gauges | --list-areas GAUGE [--module PATH]\n"
+         "       simhost --version\n"
          "  --sim-root DIR     the simulator folder (becomes the current directory)\n"
          "  --scenario FILE    timed commands to run (see host/README.md)\n"
          "  --frames N         run at least N frames in all (default 0: the scenario's own)\n"
@@ -536,6 +537,7 @@ std::string SimhostUsage() {
          "                     beside its PNG (.ops), and the printed and watched values (values.log)\n"
          "  --list-gauges      list the gauges, their parameters, windows and surfaces\n"
          "  --list-areas GAUGE list the gauge's mouse areas by the number clickfn takes\n"
+         "  --version          print simhost's version and exit\n"
          "An option's value follows it or an '=' (--frames=200).\n";
 }
 
@@ -566,6 +568,7 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
     if (name == "--help") flag = &o.help;
     if (name == "--list-gauges") flag = &o.list_gauges;
     if (name == "--record") flag = &o.record;
+    if (name == "--version") flag = &o.version;
     if (flag != nullptr) {
       if (has_value) {
         *error = "option '" + name + "' takes no value";
@@ -606,7 +609,7 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
       return false;
     }
   }
-  if (!o.help && !o.list_gauges && o.list_areas.empty() && o.sim_root.empty()) {
+  if (!o.help && !o.version && !o.list_gauges && o.list_areas.empty() && o.sim_root.empty()) {
     *error = "--sim-root is required";
     return false;
   }

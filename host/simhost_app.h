@@ -24,6 +24,7 @@ struct SimhostOptions {
   bool help = false;
   bool list_gauges = false;
   std::string list_areas;  // a gauge whose mouse areas to list
+  bool version = false;
 };
 
 std::string SimhostUsage();

@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
     std::cout << simhost::SimhostUsage();
     return 0;
   }
+  if (options.version) {
+    std::cout << "simhost (ro757) " RO757_VERSION "\n";
+    return 0;
+  }
   simhost::InstallInterruptHandler();
   return simhost::RunSimhost(options, std::cout, std::cerr);
 }

@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=build-release
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRO757_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j "${JOBS:-$(nproc)}" --target simhost ro757
+cmake --preset release >/dev/null
+cmake --build --preset release -j "${JOBS:-$(nproc)}" --target simhost ro757
 
 shopt -s nullglob
 names=("$@")

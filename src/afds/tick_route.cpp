@@ -95,6 +95,7 @@ void SequenceLeg() {
   if (pattern_phase == 4) pattern_phase = 0;
   if (stpos >= ClampedLastRow(fp_cnt)) {
     lnav = 0;  // past the last row: nothing left to fly
+    lnav_init_mode = 0;  // nor anything to arm
     return;
   }
   RouteLeg& passed = fms_fpln_act[stpos];

@@ -113,7 +113,7 @@ void TodByPosition() {
   Send(kMcpAltitudeEvent, alt_sel_num);
   ++tod_alt_send_cnt;
   vnav_page = 3;
-  if (plane_alt >= cruise_alt - 100 && alt_sel_num > init_cruise_alt - 100 && FmcShowResetMCPMsg == 1) {
+  if (plane_alt >= cruise_alt - 100.0 && alt_sel_num > init_cruise_alt - 100.0 && FmcShowResetMCPMsg == 1) {
     cdu_message = "RESET MCP";
   }
   vnav_des_active = 0;
@@ -134,9 +134,9 @@ void TodByDistance() {
   ++tod_alt_send_cnt;
   LogLine("Main #2 tomvek_tod_reached=%d,init_tomvek_tod_reached%d,plane_alt=%.0f,tomvek_cruise_alt+50=%d,"
           "apalt=%.0f, alt_sel_num=%d\n ",
-          tod, init_tod, plane_alt, cruise_alt + 50, ap_alt_lock, alt_sel_num);
+          tod, init_tod, plane_alt, SatAddI32(cruise_alt, 50), ap_alt_lock, alt_sel_num);
   vnav_page = 3;
-  if (plane_alt >= cruise_alt - 50 && FmcShowResetMCPMsg == 1) cdu_message = "RESET MCP";
+  if (plane_alt >= cruise_alt - 50.0 && FmcShowResetMCPMsg == 1) cdu_message = "RESET MCP";
   vnav_des_active = 0;
   ProcVnavDescent();
 }

@@ -61,7 +61,7 @@ void SetDescentTarget(double rate_fpm) {
   double v = std::trunc(rate_fpm / 100.0) * 100.0;
   if (v > kMaxVnavDescentFpm) v = kMaxVnavDescentFpm;
   if (ias < kMinVnavDescentIasKt) v = 0.0;
-  vnav_tgt_vs = -TruncToI32(v);
+  vnav_tgt_vs = TruncToI32(-v);
 }
 
 // The rate that reaches cross_at_elev at the target. Without a distance or a ground speed to go on
@@ -177,13 +177,13 @@ void get_vnav_info() {
     SendVerticalSpeedOnChange();
     return;
   }
-  if (tod == 0 && plane_alt >= cruise_alt + 50) {
+  if (tod == 0 && plane_alt >= cruise_alt + 50.0) {
     SetDescentTarget(kCruiseDescentFpm);
     if (ap_alt_lock > alt_sel_num && ap_alt_lock > cross_at_elev) {
       if (LogIsOpen()) {
         LogLine("#7 get_vnav_info() tomvek_tod_reached=%d,init_tomvek_tod_reached%d,plane_alt=%.0f,"
                 "tomvek_cruise_alt+50=%d,apalt=%.0f, alt_sel_num=%d\n",
-                tod, init_tod, plane_alt, cruise_alt + 50, ap_alt_lock, alt_sel_num);
+                tod, init_tod, plane_alt, SatAddI32(cruise_alt, 50), ap_alt_lock, alt_sel_num);
       }
       HoldHigherOfMcpAndCrossing();
     }

@@ -152,8 +152,8 @@ void CalcMapPointInt(double heading_deg, double bearing_deg, int32_t centre_x, i
   HeadingBearingAngle(heading_deg, bearing_deg, &d, &left);
   double dx = std::fabs(std::sin(d * kDegToRad) * dist);
   double dy = std::fabs(std::cos(d * kDegToRad) * dist);
-  *out_x = TruncToI32(left ? centre_x - dx : centre_x + dx);
-  *out_y = TruncToI32(d <= 90.0 ? centre_y - dy : centre_y + dy);
+  *out_x = TruncToPixel(left ? centre_x - dx : centre_x + dx);
+  *out_y = TruncToPixel(d <= 90.0 ? centre_y - dy : centre_y + dy);
 }
 
 int32_t ConvertRadix(uint32_t value, uint32_t from, int32_t to) {

@@ -13,3 +13,19 @@ inline int32_t TruncToI32(double v) {
   if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(v);
 }
+
+// A drawing coordinate or size in pixels. Truncated as above, but held within +-2^24, far outside
+// any surface: a symbol's offsets and the sums of a few coordinates then stay inside the i32 range,
+// so that an absurd simulator value draws off the surface instead of wrapping.
+inline constexpr double kPixelLimit = 16777216.0;
+inline int32_t TruncToPixel(double v) {
+  return TruncToI32(v < -kPixelLimit ? -kPixelLimit : v > kPixelLimit ? kPixelLimit : v);
+}
+
+// The sum of two i32 values held at the ends of the range, for values that may have saturated.
+inline int32_t SatAddI32(int32_t a, int32_t b) {
+  const int64_t s = int64_t{a} + b;
+  return s > std::numeric_limits<int32_t>::max()   ? std::numeric_limits<int32_t>::max()
+         : s < std::numeric_limits<int32_t>::min() ? std::numeric_limits<int32_t>::min()
+                                                    : static_cast<int32_t>(s);
+}

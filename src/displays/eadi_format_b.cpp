@@ -1,6 +1,7 @@
 #include "displays/eadi_format_b.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 
 #include "displays/attitude_state.h"
@@ -57,7 +58,7 @@ void DrawSpeedDeviationScale(gfx::Graphics* g, const EadiResources& r, const For
   const double d = ap_spdbug - ias;
   if (std::abs(d) < kScaleRangeKt) {
     // The pointer sinks as the airspeed falls below the MCP speed.
-    const int32_t p = TruncToI32(std::trunc(d) / kKtPerUnit);
+    const int32_t p = TruncToPixel(std::trunc(d) / kKtPerUnit);
     const gfx::Point outline[] = {{-92, p}, {-92, p - 4}, {-80, p - 4}, {-80, p + 4}, {-92, p + 4}, {-92, p}};
     g->DrawLines(&r.magenta_line, outline, 6);
   }
@@ -69,7 +70,7 @@ void DrawSpeedDeviationScale(gfx::Graphics* g, const EadiResources& r, const For
 bool DrawSpeedMarker(gfx::Graphics* g, const EadiResources& r, const gfx::Pen* pen, const gfx::Brush* label_brush,
                      double speed_kt, const char* label) {
   if (!(std::abs(ias - speed_kt) < kScaleRangeKt)) return false;
-  const int32_t m = TruncToI32(std::trunc(ias - speed_kt) / kKtPerUnit);
+  const int32_t m = TruncToPixel(std::trunc(ias - speed_kt) / kKtPerUnit);
   g->DrawLine(pen, -92, m, -80, m);
   DrawTextAt(g, &r.text9, label_brush, -78.0, m - 3.0, "%s", label);
   return true;
@@ -78,7 +79,7 @@ bool DrawSpeedMarker(gfx::Graphics* g, const EadiResources& r, const gfx::Pen* p
 void DrawVSpeedMarkers(gfx::Graphics* g, const EadiResources& r, const FormatBResources& b) {
   if (radio_height <= kTakeoffMarkersToFt && vr > 0) {
     if (v1 == 0) v1 = vr;
-    const bool rotate = std::abs(vr - v1) < 4;
+    const bool rotate = std::llabs(int64_t{vr} - v1) < 4;
     const int32_t speed = rotate ? vr : v1;
     if (!DrawSpeedMarker(g, r, &b.amber_marker, &r.amber, speed, rotate ? "R" : "V1") &&
         radio_height < kTakeoffReadoutBelowFt && speed > ias) {

@@ -101,8 +101,8 @@ void EadiFrames::Fine(double rotation_deg) const {
   if (rotation_deg != 0.0) g_->RotateTransform(F(rotation_deg));
 }
 
-int32_t EadiFrames::X(double x) const { return TruncToI32(x * kx_); }
-int32_t EadiFrames::Y(double y) const { return TruncToI32(y * ky_); }
+int32_t EadiFrames::X(double x) const { return TruncToPixel(x * kx_); }
+int32_t EadiFrames::Y(double y) const { return TruncToPixel(y * ky_); }
 
 gfx::PointF EadiFrames::Pf(double x, double y) const {
   return gfx::PointF(static_cast<REAL>(X(x)), static_cast<REAL>(Y(y)));
@@ -201,7 +201,7 @@ void DrawCommandBars(const EadiFrames& f, const EadiResources& r) {
   if (!IrsAligned() || ReadTokenVar792() == 0) return;
   StepFdCommandBars();
   const double b = fd_roll_bar;
-  const int32_t y = TruncToI32(kPitchUnitsPerDeg * fd_pitch_bar);
+  const int32_t y = TruncToPixel(kPitchUnitsPerDeg * fd_pitch_bar);
   if (FlightDirectorType == 1) {
     f.Canvas(b);
     const Point cue[] = {{0, y},           {50, y + 10},  {45, y + 15},  {50, y + 15},  {50, y + 10},
@@ -212,7 +212,7 @@ void DrawCommandBars(const EadiFrames& f, const EadiResources& r) {
     return;
   }
   f.Canvas();
-  const int32_t x = TruncToI32(kRollBarUnitsPerDeg * b);
+  const int32_t x = TruncToPixel(kRollBarUnitsPerDeg * b);
   f.g()->DrawLine(&r.magenta_line, x, -33, x, 33);
   f.g()->DrawLine(&r.magenta_line, -33, y, 33, y);
 }
@@ -224,14 +224,14 @@ void DrawDeviationScales(const EadiFrames& f, const EadiResources& r) {
   if (TestTokenVar46Bit40() != 0) {
     for (int32_t y : {-32, -17, 17, 32}) g->DrawEllipse(&r.white_line, 83, y, 5, 5);
     g->DrawRectangle(&r.white_line, 83, -2, 10, 5);
-    const int32_t d = TruncToI32(gsi_needle / kNeedlePerUnit);
+    const int32_t d = TruncToPixel(gsi_needle / kNeedlePerUnit);
     const Point pointer[] = {{83, d}, {73, d - 5}, {73, d + 5}, {83, d}};
     g->DrawLines(&r.magenta_line, pointer, 4);
   }
   if (ReadVor1Signal() > 0.0) {
     for (int32_t x : {-32, -17, 13, 28}) g->DrawEllipse(&r.white_line, x, 74, 5, 5);
     g->DrawRectangle(&r.white_line, -2, 76, 3, 6);
-    g->DrawRectangle(&r.magenta_line, TruncToI32(cdi_needle / kNeedlePerUnit) - 2, 68, 3, 7);
+    g->DrawRectangle(&r.magenta_line, TruncToPixel(cdi_needle / kNeedlePerUnit) - 2, 68, 3, 7);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -116,7 +117,7 @@ void DrawTakeoffSpeeds(const EadiFrames& f, const EadiResources& r, const SpeedT
   if (v1 == 0) v1 = vr;  // also in flight: the callouts work with it
   if (!low) return;
   if (std::abs(v1 - ias) <= kV1NearKt) {
-    if (std::abs(vr - v1) < 4) {
+    if (std::llabs(int64_t{vr} - v1) < 4) {
       f.Text(&t.labels8, &r.green, -75.0, MarkerY(vr, ias) - 4.0, "-R");
     } else {
       f.Text(&t.labels8, &r.green, -78.0, MarkerY(v1, ias) - 4.0, "-1");
@@ -153,7 +154,7 @@ void DrawSpeedBug(const EadiFrames& f, const SpeedTapeResources& t, double ias) 
     f.Text(&t.digits12, &t.magenta, -110.0, ap_spdbug > ias ? -72.0 : 61.0, text);
     return;
   }
-  const double y = TruncToI32(MarkerY(ap_spdbug, ias));
+  const double y = TruncToPixel(MarkerY(ap_spdbug, ias));
   f.Line(&t.magenta_fine, -77.0, y, -70.0, y);
   f.Line(&t.magenta_fine, -77.0, y + 3.0, -70.0, y + 3.0);
   f.g()->ResetClip();

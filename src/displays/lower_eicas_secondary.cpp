@@ -123,14 +123,14 @@ constexpr OilScale kOilPress{10, true, 18, 28, 40, "OIL       PRESS"};
 constexpr OilScale kOilTemp{60, true, 68, 28, 91, "OIL       TEMP"};
 constexpr OilScale kOilQty{110, false, 118, 23, 141, "OIL       QTY"};
 
-double OilPressY(double psi) { return TruncToI32(50.0 - psi / 145.0 * 40.0); }
-double OilTempY(double deg_c) { return TruncToI32(100.0 - deg_c / 140.0 * 41.0); }
+double OilPressY(double psi) { return TruncToPixel(50.0 - psi / 145.0 * 40.0); }
+double OilTempY(double deg_c) { return TruncToPixel(100.0 - deg_c / 140.0 * 41.0); }
 
 void DrawVibration(gfx::Graphics* g, const Resources& r, const EngineValues (&e)[2]) {
   DrawLineD(g, &r.white_pen, 41, 155, 41, 198);
   DrawLineD(g, &r.white_pen, 77, 155, 77, 198);
-  DrawPointer(g, &r.white_pen, 41, TruncToI32(198.0 - e[0].vib / 5.0 * 43.0), -1);
-  DrawPointer(g, &r.white_pen, 77, TruncToI32(198.0 - e[1].vib / 5.0 * 43.0), 1);
+  DrawPointer(g, &r.white_pen, 41, TruncToPixel(198.0 - e[0].vib / 5.0 * 43.0), -1);
+  DrawPointer(g, &r.white_pen, 77, TruncToPixel(198.0 - e[1].vib / 5.0 * 43.0), 1);
   g->DrawRectangle(&r.white_pen, gfx::RectF(20, 168, 18, 17));
   g->DrawRectangle(&r.white_pen, gfx::RectF(80, 168, 18, 17));
   DrawTextAt(g, &r.font10, &r.white, 20, 171, "%1.1f", e[0].vib);

@@ -57,7 +57,7 @@ void DrawRudder(gfx::Graphics* g, const Resources& r) {
   DrawLineD(g, &r.pen, 40, 95, 40, 100);
   DrawLineD(g, &r.pen, 40, 100, 120, 100);
   DrawLineD(g, &r.pen, 120, 95, 120, 100);
-  const double x = TruncToI32((ov_rudder_position - kSurfaceNeutral) / kRudderUnitsPerPx + kRudderCentreX);
+  const double x = TruncToPixel((ov_rudder_position - kSurfaceNeutral) / kRudderUnitsPerPx + kRudderCentreX);
   DrawPolyline(g, &r.pen, {PointF(R(x), 99), PointF(R(x - 3), 94), PointF(R(x + 3), 94), PointF(R(x), 99)});
   DrawTextAt(g, &r.font12, &r.cyan, 65, 103, "RUD");
 }
@@ -69,7 +69,7 @@ void DrawVerticalScale(gfx::Graphics* g, const Resources& r, double x0, int32_t 
   DrawLineD(g, &r.pen, x0, 120, x0, 191);
   DrawLineD(g, &r.pen, x0 - 3, 155, x0 + 3, 155);
   DrawLineD(g, &r.pen, x0 - 5, 191, x0 + 5, 191);
-  const double y = TruncToI32(kVerticalCentreY + sense * (position - kSurfaceNeutral) / kVerticalUnitsPerPx);
+  const double y = TruncToPixel(kVerticalCentreY + sense * (position - kSurfaceNeutral) / kVerticalUnitsPerPx);
   for (double side : {-1.0, 1.0}) {
     const double tip = x0 + side;
     const double back = x0 + 6.0 * side;

@@ -45,7 +45,7 @@ void DrawReadout(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
 
 void DrawSelectedAltitudeBug(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   FineClipRect(g, f, 95, -94, 58, 188);
-  const double y = TruncToI32(-(alt_sel_num - plane_alt) * kAltUnitsPerFt);
+  const double y = TruncToPixel(-(alt_sel_num - plane_alt) * kAltUnitsPerFt);
   const PointF bug[] = {f.Fine(108, y),      f.Fine(103, y - 10), f.Fine(113, y - 10),
                         f.Fine(113, y + 10), f.Fine(103, y + 10), f.Fine(108, y)};
   g->DrawLines(&r.bug, bug, 6);

@@ -131,8 +131,8 @@ void PfdFrame::SetFine(gfx::Graphics* g, double rotation_deg) const {
   if (rotation_deg != 0.0) g->RotateTransform(R(rotation_deg));
 }
 
-REAL PfdFrame::FineX(double x) const { return static_cast<REAL>(TruncToI32(x * fx)); }
-REAL PfdFrame::FineY(double y) const { return static_cast<REAL>(TruncToI32(y * fy)); }
+REAL PfdFrame::FineX(double x) const { return static_cast<REAL>(TruncToPixel(x * fx)); }
+REAL PfdFrame::FineY(double y) const { return static_cast<REAL>(TruncToPixel(y * fy)); }
 
 PfdResources::PfdResources(const PfdFrame& f)
     : outline(CanvasPen(palette::kBlack, 2)),
@@ -198,7 +198,7 @@ void DrawPfdBankScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r
   f.SetCanvas(g, plane_bank);
   const gfx::Point pointer[] = {{0, -70}, {4, -62}, {-4, -62}, {0, -70}};
   g->DrawLines(&r.symbol, pointer, 4);
-  const int32_t slip_x = TruncToI32(ReadTokenVar69() / 15.875) - 5;
+  const int32_t slip_x = TruncToPixel(ReadTokenVar69() / 15.875) - 5;
   g->DrawRectangle(&r.symbol, slip_x, -62, 10, 3);
 
   for (int32_t a : {-60, -45, -30, -20, -10, 0, 10, 20, 30, 45, 60}) {

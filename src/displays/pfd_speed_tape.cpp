@@ -59,7 +59,7 @@ void DrawSpeedLimits(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r)
   if (gear1_pos > kGearDownPos) limit = std::min(kGearDownLimitKt, limit);
   const double m = std::min(static_cast<double>(FlapPlacardSpeed(ReadFlapsAngle(), aircraft_model)), limit);
   if (std::fabs(m - ias) < kLimitRangeKt) {
-    const int32_t yt = TruncToI32(SpeedY(m));
+    const int32_t yt = TruncToPixel(SpeedY(m));
     int32_t dashes = TruncToI32((ias + static_cast<double>(kHalfScaleKt) - m) * 0.25);
     if (dashes < 0) dashes = kFarLimitDashes;
     for (int32_t i = 0; i < dashes; ++i) {
@@ -78,7 +78,7 @@ void DrawSpeedLimits(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r)
 }
 
 void DrawSpeedBug(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
-  const double y = TruncToI32(SpeedY(ap_spdbug));
+  const double y = TruncToPixel(SpeedY(ap_spdbug));
   const PointF bug[] = {f.Fine(-110, y),     f.Fine(-105, y - 5), f.Fine(-95, y - 5),
                         f.Fine(-95, y + 5),  f.Fine(-105, y + 5), f.Fine(-110, y)};
   g->DrawLines(&r.bug, bug, 6);

@@ -65,7 +65,7 @@ void DrawPfdFlightDirector(gfx::Graphics* g, const PfdFrame& f, const PfdResourc
   StepFdCommandBars();
   f.SetCanvas(g);
   g->SetClip(&r.attitude_clip);
-  const int32_t yb = TruncToI32(3.0 * fd_pitch_bar);
+  const int32_t yb = TruncToPixel(3.0 * fd_pitch_bar);
   if (VBarStyle()) {
     f.SetCanvas(g, fd_roll_bar);
     const Point v[] = {{0, yb},        {50, yb + 10},  {45, yb + 15},  {50, yb + 15},  {50, yb + 10},
@@ -74,15 +74,15 @@ void DrawPfdFlightDirector(gfx::Graphics* g, const PfdFrame& f, const PfdResourc
     g->DrawLines(&r.v_bar, v, 13);
     return;
   }
-  const int32_t xr = TruncToI32(2.4 * fd_roll_bar);
+  const int32_t xr = TruncToPixel(2.4 * fd_roll_bar);
   g->DrawLine(&r.cross_bar, xr, -45, xr, 45);
   g->DrawLine(&r.cross_bar, -45, yb, 45, yb);
 }
 
 void DrawPfdFlightPathVector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   if (DispFPV != 1 || !(ground_speed > kFpvMinGroundSpeed) || !(plane_alt > 0.0)) return;
-  const int32_t vy_raw = TruncToI32(-(ReadTokenVar65() * 60.0 / ground_speed) / 100.0 * 2.4);
-  const int32_t vx_raw = TruncToI32(drift_angle * 2.4);
+  const int32_t vy_raw = TruncToPixel(-(ReadTokenVar65() * 60.0 / ground_speed) / 100.0 * 2.4);
+  const int32_t vx_raw = TruncToPixel(drift_angle * 2.4);
   const int32_t vy = std::clamp(vy_raw, -kFpvLimitY, kFpvLimitY);
   const int32_t vx = std::clamp(vx_raw, -kFpvLimitX, kFpvLimitX);
   // Pinned at a limit, it flashes.
@@ -99,13 +99,13 @@ void DrawPfdDeviation(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r
   f.SetCanvas(g);
   if (TestTokenVar46Bit40() != 0) {
     DeviationDots(g, &r.thick, {{88, -52}, {88, -27}, {88, 52}, {88, 27}});
-    const int32_t gs = TruncToI32(gsi_needle / kNeedleToUnits);
+    const int32_t gs = TruncToPixel(gsi_needle / kNeedleToUnits);
     Diamond(g, &r.magenta, {87, gs}, {91, gs - 5}, {95, gs}, {91, gs + 5});
     g->DrawLine(&r.thick, 86, 0, 98, 0);
   }
   if (TestTokenVar46Bit08() == 0) {
     DeviationDots(g, &r.thick, {{-27, 88}, {-52, 88}, {23, 88}, {48, 88}});
-    const int32_t c = TruncToI32(cdi_needle / kNeedleToUnits);
+    const int32_t c = TruncToPixel(cdi_needle / kNeedleToUnits);
     Diamond(g, &r.magenta, {c, 86}, {c + 5, 90}, {c, 94}, {c - 5, 90});
     g->DrawLine(&r.thick, 0, 84, 0, 96);
   }

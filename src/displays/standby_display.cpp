@@ -173,7 +173,7 @@ void DrawRollPointerAndSlip(gfx::Graphics* g, const PfdFrame& f, const StandbyRe
   const Point pointer[] = {{0, -33}, {4, -27}, {-4, -27}};
   g->FillPolygon(&r.white, pointer, 3);
   const double slip = ReadTokenVar69() / kSlipCountsPerUnit;
-  g->FillRectangle(&r.white, TruncToI32(std::trunc(slip) - 4.0), -27, 8, 3);
+  g->FillRectangle(&r.white, TruncToPixel(std::trunc(slip) - 4.0), -27, 8, 3);
 }
 
 void DrawBankScaleAndIndex(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& r) {

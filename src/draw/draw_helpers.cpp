@@ -36,6 +36,19 @@ void DrawTextCut(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brus
   DrawBytes(g, font, brush, x, y, text, static_cast<int32_t>(n));
 }
 
+gfx::RectF TextCutInkBounds(const gfx::Font* font, double x, double y, const char* text, int32_t max_chars) {
+  // No glyph of the display fonts advances more than an em; the layout pads a third of an em and
+  // the ink may spill about an em around it.
+  constexpr double kWidestGlyphEm = 1.25;
+  constexpr double kSpillEm = 1.0;
+  constexpr double kLineEm = 1.5;
+  const size_t n = text == nullptr || max_chars <= 0 ? 0 : strnlen(text, static_cast<size_t>(max_chars));
+  const double em = font->GetPixelSize();
+  return gfx::RectF(static_cast<REAL>(x - kSpillEm * em), static_cast<REAL>(y - kSpillEm * em),
+                    static_cast<REAL>((kWidestGlyphEm * static_cast<double>(n) + 2.0 * kSpillEm + 1.0) * em),
+                    static_cast<REAL>((kLineEm + 2.0 * kSpillEm) * em));
+}
+
 void DrawPolyline(gfx::Graphics* g, const gfx::Pen* pen, std::initializer_list<gfx::PointF> points) {
   g->DrawLines(pen, points.begin(), static_cast<gfx::INT>(points.size()));
 }

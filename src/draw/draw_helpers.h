@@ -38,6 +38,11 @@ int32_t DrawTextAt(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* br
 void DrawTextCut(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brush, double x, double y,
                  const char* text, int32_t max_chars);
 
+// A world box that holds all the ink DrawTextCut can put down for `text` at (x, y) in `font`: the
+// layout box with room for the widest glyphs and a glyph's overhang. Painters that leave out what
+// cannot be seen test it with Graphics::IsVisible.
+gfx::RectF TextCutInkBounds(const gfx::Font* font, double x, double y, const char* text, int32_t max_chars);
+
 // The Mach readout of the attitude and map displays: ".785" below Mach 1, "1.020" from Mach 1 and
 // from wherever the short form would round up to ".1000".
 void FormatMachText(double mach, char* buffer, size_t size);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "navdb/lat_lon_format.h"
 #include "fmc/route_model.h"
@@ -37,9 +38,27 @@ PositionTexts TextsOf(double lat, double lon) {
   return p;
 }
 
-void WriteWaypoint(std::FILE* f, const std::string& ident, double lat, double lon, const std::string& type) {
-  if (ident == "DISCO") return;  // a discontinuity is no place to fly to
+// A route text as XML character data or attribute value: idents come from route files and the CDU,
+// and may hold the XML specials.
+std::string XmlText(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out.push_back(c);
+    }
+  }
+  return out;
+}
+
+void WriteWaypoint(std::FILE* f, const std::string& raw_ident, double lat, double lon, const std::string& type) {
+  if (raw_ident == "DISCO") return;  // a discontinuity is no place to fly to
   const PositionTexts p = TextsOf(lat, lon);
+  const std::string ident = XmlText(raw_ident);
   std::fprintf(f, "        <ATCWaypoint id=\"%s\">\n", ident.c_str());
   std::fprintf(f, "             <ATCWaypointType>%s</ATCWaypointType>\n", WaypointTypeText(type));
   std::fprintf(f, "             <WorldPosition>%s\",%s\",</WorldPosition>\n", p.lat.c_str(), p.lon.c_str());
@@ -53,14 +72,16 @@ void WriteWaypoint(std::FILE* f, const std::string& ident, double lat, double lo
 
 std::string SimPlanPath() { return sim_root + "\\Orvantel\\Navdata\\tmpfplan.pln"; }
 
-void WriteAceXmlPlan() {
+bool WriteAceXmlPlan() {
   std::FILE* f = platform::OpenFile(SimPlanPath(), "w");
-  if (f == nullptr) return;
+  if (f == nullptr) return false;
   const int32_t last = ClampedLastRow(fp_cnt);
   const RouteLeg& origin = ActRow(0);
   const RouteLeg& dest = ActRow(last);
-  const char* o = origin.ident.c_str();
-  const char* d = dest.ident.c_str();
+  const std::string origin_ident = XmlText(origin.ident);
+  const std::string dest_ident_text = XmlText(dest.ident);
+  const char* o = origin_ident.c_str();
+  const char* d = dest_ident_text.c_str();
   const PositionTexts op = TextsOf(origin.lat, origin.lon);
   const PositionTexts dp = TextsOf(dest.lat, dest.lon);
 
@@ -77,7 +98,7 @@ void WriteAceXmlPlan() {
   std::fprintf(f, "        <DestinationID>%s</DestinationID>\n", d);
   std::fprintf(f, "        <DestinationLLA>%s\" , %s\",</DestinationLLA>\n", dp.lat.c_str(), dp.lon.c_str());
   std::fprintf(f, "        <Descr>%s, %s</Descr>\n", o, d);
-  std::fprintf(f, "        <DeparturePosition>%s</DeparturePosition>\n", origin.dep_position.c_str());
+  std::fprintf(f, "        <DeparturePosition>%s</DeparturePosition>\n", XmlText(origin.dep_position).c_str());
   std::fprintf(f, "        <DepartureName>%s</DepartureName>\n", o);
   std::fprintf(f, "        <DestinationName>%s</DestinationName>\n", d);
   std::fputs("        <AppVersion>\n", f);
@@ -98,11 +119,17 @@ void WriteAceXmlPlan() {
 
   std::fputs("    </FlightPlan.FlightPlan>\n", f);
   std::fputs("</SimBase.Document>\n", f);
-  std::fclose(f);
+  return std::fclose(f) == 0;
 }
 
 void LoadPlanIntoSim() {
-  if (fms_fpln_active >= 3) WriteAceXmlPlan();
+  // Only a plan written now is handed over: after a failed write the file still holds an earlier
+  // route, which the simulator would take for this one.
+  if (fms_fpln_active < 3) return;
+  if (!WriteAceXmlPlan()) {
+    cdu_message = kSimPlanFailedMessage;
+    return;
+  }
   // The simulator's answer changes nothing here.
   SimConnect_FlightPlanLoad(simconnect, SimPlanPath().c_str());
 }

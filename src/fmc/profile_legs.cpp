@@ -22,6 +22,12 @@ constexpr int32_t kMaxDescentRateFpm = 2100;
 
 LegTable leg_table;
 
+// Whole hundreds of ft/min; an absurd speed saturates at the largest hundreds an i32 holds.
+int32_t RateInHundredsFpm(double rate_fpm) {
+  constexpr double kMostHundreds = 21474836.0;
+  return TruncToI32(std::clamp((rate_fpm + 50.0) / 100.0, -kMostHundreds, kMostHundreds)) * 100;
+}
+
 }  // namespace
 
 const LegTable& MeasureActiveLegs() {
@@ -55,12 +61,10 @@ double ClimbAngleDeg(double weight_lb) {
   return weight_lb >= kHeavyClimbWeightLb ? clb_path_angle - 0.25 : clb_path_angle;
 }
 
-int32_t ClimbRateFpm(double angle_deg, double tas_kt) {
-  return TruncToI32((angle_deg * 100.0 * tas_kt / 60.0 + 50.0) / 100.0) * 100;
-}
+int32_t ClimbRateFpm(double angle_deg, double tas_kt) { return RateInHundredsFpm(angle_deg * 100.0 * tas_kt / 60.0); }
 
 double DescentRateFpm(double tas_kt) {
-  const int32_t rate = TruncToI32((VnavDescFPA * 100.0 * tas_kt / 60.0 + 50.0) / 100.0) * 100;
+  const int32_t rate = RateInHundredsFpm(VnavDescFPA * 100.0 * tas_kt / 60.0);
   return std::min(kMaxDescentRateFpm, rate);
 }
 

@@ -36,19 +36,32 @@ Relative RelativeToCourse(double bearing, double course) {
   return {ccw > 180.0 ? 360.0 - ccw : ccw, ccw > 0.0 && ccw <= 180.0};
 }
 
-// Leg lengths (from the previous non-"DISCO" leg) are computed at most once per distance pass:
-// the forward walk and the backward walks share them.
-uint64_t pass_id = 0;
-uint64_t segment_pass[kRouteRows];
-double segment_nm[kRouteRows];
+// Distances between a leg and another point, kept per leg with the two positions they were
+// computed for: the legs, the T/C, the T/D and the descent start rarely move between ticks, so the
+// walks of the next tick find most of them again. A kept value is used only for exactly the same
+// two positions, so it is the value the computation would give.
+constexpr double kNoPoint = 1.0e300;
+struct KeptDist {
+  Point a{kNoPoint, kNoPoint};
+  Point b{kNoPoint, kNoPoint};
+  double nm = 0.0;
+};
 
-// Length from leg `from` to leg `to`, cached under `to` (the caller passes the previous real leg).
-double SegmentNm(int32_t from, int32_t to) {
-  if (segment_pass[to] != pass_id) {
-    segment_nm[to] = Dist(LegPoint(from), LegPoint(to));
-    segment_pass[to] = pass_id;
-  }
-  return segment_nm[to];
+enum KeptTo { kToPreviousLeg, kToDescentStart, kToTod, kToToc, kKeptKinds };
+KeptDist kept[kKeptKinds][kRouteRows];
+
+double KeptDistNm(KeptTo kind, int32_t leg, Point a, Point b) {
+  KeptDist& k = kept[kind][leg];
+  if (k.a.lat != a.lat || k.a.lon != a.lon || k.b.lat != b.lat || k.b.lon != b.lon) k = {a, b, Dist(a, b)};
+  return k.nm;
+}
+
+// Length from leg `from` to leg `to`, kept under `to` (the caller passes the previous real leg).
+double SegmentNm(int32_t from, int32_t to) { return KeptDistNm(kToPreviousLeg, to, LegPoint(from), LegPoint(to)); }
+
+// Distance from `p` (leg `leg`, or -1 for the present position) to a point of the profile.
+double ToProfilePointNm(KeptTo kind, Point p, int32_t leg, Point target) {
+  return leg >= 0 ? KeptDistNm(kind, leg, p, target) : Dist(p, target);
 }
 
 // Walks back from `start` (leg `start_leg`, or -1 for the present position) through the legs
@@ -62,7 +75,7 @@ double BackwardWalk(Point start, int32_t start_leg, int32_t first, int32_t lowes
     if (IsDisco(fms_fpln_act[k])) continue;
     Point leg = LegPoint(k);
     double d = current_leg >= 0 ? SegmentNm(k, current_leg) : Dist(current, leg);
-    double to_target = Dist(current, target);
+    double to_target = ToProfilePointNm(kToDescentStart, current, current_leg, target);
     if (d >= to_target) return acc + to_target;
     acc += d;
     current = leg;
@@ -115,7 +128,6 @@ void ComputeRouteDistances() {
   const Point toc_pt{toc_lat, toc_lon};
   const Point tod_pt{tod_lat, tod_lon};
   const Point tod_start{last_restr_lat, last_restr_lon};
-  ++pass_id;
   const int32_t constraint_leg = std::min(next_restr_leg, last);
   double forward_sum = 0.0;
   double forward_to_constraint = 0.0;
@@ -131,7 +143,7 @@ void ComputeRouteDistances() {
     if (i <= constraint_leg) forward_to_constraint = forward_sum;
     if (toc == 1) {
       if (!tod_met) {
-        double to_tod = Dist(prev, tod_pt);
+        double to_tod = ToProfilePointNm(kToTod, prev, prev_leg, tod_pt);
         if (d >= to_tod) {
           dist_to_tod += to_tod;
           tod_met = true;
@@ -140,7 +152,7 @@ void ComputeRouteDistances() {
         }
       }
     } else if (!toc_met) {
-      double to_toc = Dist(prev, toc_pt);
+      double to_toc = ToProfilePointNm(kToToc, prev, prev_leg, toc_pt);
       if (d > to_toc) {
         toc_met = true;
         route_dist_total += to_toc;

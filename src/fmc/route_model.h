@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "fmc/route_types.h"
 
@@ -13,7 +14,8 @@ inline constexpr int32_t kLastRouteRow = kRouteRows - 1;  // 200
 inline constexpr double kNoConstraint = -999.0;
 inline constexpr double kNoInterceptCourse = -1.0;  // what the inserters write
 
-inline bool IsDisco(const RouteLeg& leg) { return leg.ident == "DISCO"; }
+// A view compare: the route walks test every leg on every route tick.
+inline bool IsDisco(const RouteLeg& leg) { return std::string_view(leg.ident) == std::string_view("DISCO"); }
 
 // The values of a reset leg: texts empty, alt/ias/intc_crs -999.0, numbers 0; mach and
 // dep_position are left as they are.

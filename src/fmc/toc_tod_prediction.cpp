@@ -143,7 +143,7 @@ void PredictTod(int32_t flag) {
 
   if (profile::RatesUsable(tod_rod, descent_tas)) {
     const LegTable& t = profile::MeasureActiveLegs();
-    const double dd_nm = std::max(0.0, profile::DistanceForHeightNm(start_alt - end_alt, tod_rod, descent_tas));
+    const double dd_nm = std::max(0.0, profile::DistanceForHeightNm(static_cast<double>(start_alt) - end_alt, tod_rod, descent_tas));
     double remaining_nm = dd_nm;
     bool placed = false;
     if (end_row >= stpos) {

@@ -7,6 +7,7 @@
 
 #include "base/geodesy.h"
 #include "navdb/mag_model.h"
+#include "navdb/nav_index.h"
 #include "navdb/navdb_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
@@ -28,28 +29,40 @@ bool IdentIs(const NavRecord& row, std::string_view entry) {
   return TextIs(row.ident, entry);
 }
 
-void AppendMatches(const NavRecord* table, int32_t count, int32_t capacity, std::string_view entry) {
+void AppendCandidate(const NavRecord& src) {
+  NavRecord& row = nav_search_list[++nav_search_cnt];
+  ClearRecord(row);
+  std::memcpy(row.ident, src.ident, sizeof row.ident);
+  row.lat = src.lat;
+  row.lon = src.lon;
+  std::memcpy(row.type, src.type, sizeof row.type);
+  std::memcpy(row.extra, src.extra, sizeof row.extra);
+  std::memcpy(row.info, src.info, sizeof row.info);  // only airports carry one
+}
+
+void AppendMatches(NavTable which, const NavRecord* table, int32_t count, int32_t capacity, std::string_view entry) {
+  int32_t rows[kNavSearchCapacity];
+  const int32_t found = RowsWithIdent(which, entry, rows, kNavSearchCapacity - nav_search_cnt);
+  if (found >= 0) {
+    for (int32_t k = 0; k < found; ++k) AppendCandidate(table[rows[k]]);
+    return;
+  }
   count = std::min(count, capacity);
   for (int32_t i = 1; i <= count; ++i) {
     const NavRecord& src = table[i];
     if (!IdentIs(src, entry)) continue;
     if (nav_search_cnt >= kNavSearchCapacity) return;
-    NavRecord& row = nav_search_list[++nav_search_cnt];
-    ClearRecord(row);
-    std::memcpy(row.ident, src.ident, sizeof row.ident);
-    row.lat = src.lat;
-    row.lon = src.lon;
-    std::memcpy(row.type, src.type, sizeof row.type);
-    std::memcpy(row.extra, src.extra, sizeof row.extra);
-    std::memcpy(row.info, src.info, sizeof row.info);  // only airports carry one
+    AppendCandidate(src);
   }
 }
 
 void SearchPass(int32_t kind, std::string_view entry) {
   if (kind > 3) return;
-  if (kind < 1 || kind == 1) AppendMatches(nav_navaids, nav_navaids_cnt, kNavNavaidsCapacity, entry);
-  if (kind < 1 || kind == 2) AppendMatches(nav_ints, nav_ints_cnt, kNavIntsCapacity, entry);
-  if (kind < 1 || kind == 3) AppendMatches(nav_apts, nav_apts_cnt, kNavAptsCapacity, entry);
+  if (kind < 1 || kind == 1) {
+    AppendMatches(NavTable::kNavaids, nav_navaids, nav_navaids_cnt, kNavNavaidsCapacity, entry);
+  }
+  if (kind < 1 || kind == 2) AppendMatches(NavTable::kIntersections, nav_ints, nav_ints_cnt, kNavIntsCapacity, entry);
+  if (kind < 1 || kind == 3) AppendMatches(NavTable::kAirports, nav_apts, nav_apts_cnt, kNavAptsCapacity, entry);
 }
 
 // The candidate nearest to the aircraft; ties keep the earlier row.
@@ -258,6 +271,12 @@ void FindWaypointCandidates(int32_t kind) {
 
 int32_t FindNearestAirport() {
   if (nav_apts_cnt < 1) return 0;
+  double nearest_nm = kFarNm;
+  const int32_t nearest = NearestRow(NavTable::kAirports, plane_lat, plane_lon, kFarNm, &nearest_nm);
+  if (nearest >= 0) {
+    if (nearest > 0) nearest_apt_ident = std::string(TextOf(nav_apts[nearest].ident));
+    return nearest > 0 ? 1 : 0;
+  }
   double best = kFarNm;
   int32_t count = std::min(nav_apts_cnt, kNavAptsCapacity);
   for (int32_t i = 1; i <= count; ++i) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "navdb/nav_index.h"
+
 RO_DEFINE_GLOBALS(NAVDB_SCALARS)
 RO_DEFINE_ARRAYS(NAVDB_ARRAYS)
 RO_DEFINE_ARRAYS(NAVDB_LARGE_TABLES)
@@ -58,6 +60,7 @@ void ClearUsedRows(NavRecord* table, int32_t array_rows, int32_t count) {
 }
 
 void ResetNavdbGlobals() {
+  DropNavIndexes();
   ClearUsedRows(nav_ints, kNavIntsCapacity + 2, nav_ints_cnt);
   ClearUsedRows(nav_awy_fixes, kNavAwyFixesCapacity + 2, nav_awy_fixes_cnt);
   ClearUsedRows(nav_apts, kNavAptsCapacity + 2, nav_apts_cnt);

@@ -2,36 +2,54 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "base/geodesy.h"
+#include "navdb/nav_index.h"
 
 namespace {
 
 enum class Fields { kPosition, kWithTypeAndExtra };
 
-// One degree of latitude is 60 NM and no two points are closer than their latitude difference, so
-// rows outside the latitude band are skipped before the distance is computed; the 1 NM margin
-// keeps rounding from dropping a row on the radius itself. (A latitude beyond +-90, which only a
-// malformed file gives, is not a place on the meridian, so such rows always get the full test.)
+// The fields of a source row that a list row takes.
+void CopyListRow(const NavRecord& src, NavRecord& row, Fields fields) {
+  ClearRecord(row);
+  std::memcpy(row.ident, src.ident, sizeof row.ident);
+  row.lat = src.lat;
+  row.lon = src.lon;
+  if (fields == Fields::kWithTypeAndExtra) {
+    std::memcpy(row.type, src.type, sizeof row.type);
+    std::memcpy(row.extra, src.extra, sizeof row.extra);
+  }
+}
+
+// The rows within radius_nm of (lat, lon), in source order, up to `limit`. One degree of latitude
+// is 60 NM and no two points are closer than their latitude difference, so rows outside the
+// latitude band are skipped before the distance is computed; the 1 NM margin keeps rounding from
+// dropping a row on the radius itself. (A latitude beyond +-90, which only a malformed file gives,
+// is not a place on the meridian, so such rows always get the full test.) A full table is read
+// through its position index when it has one: the same rows, found without reading the others.
 int32_t Filter(const NavRecord* source, int32_t source_count, int32_t source_rows, NavRecord* target,
-               int32_t limit, double lat, double lon, double radius_nm, Fields fields) {
+               int32_t limit, double lat, double lon, double radius_nm, Fields fields,
+               std::optional<NavTable> indexed = std::nullopt) {
   const double band_deg = (radius_nm + 1.0) / 60.0;
   const bool centre_on_sphere = std::fabs(lat) <= 90.0;
-  source_count = std::min(source_count, source_rows - 1);
+  const auto within = [&](const NavRecord& src) {
+    if (centre_on_sphere && std::fabs(src.lat) <= 90.0 && std::fabs(src.lat - lat) > band_deg) return false;
+    return CalcDistNm(lat, lon, src.lat, src.lon) <= radius_nm;
+  };
   int32_t count = 0;
+  static NearRows near;
+  if (indexed.has_value() && limit > 0 && FindRowsNear(*indexed, lat, lon, radius_nm, &near)) {
+    near.ForEach([&](int32_t row, bool sure) {
+      if (sure || within(source[row])) CopyListRow(source[row], target[++count], fields);
+      return count < limit;
+    });
+    return count;
+  }
+  source_count = std::min(source_count, source_rows - 1);
   for (int32_t i = 1; i <= source_count && count < limit; ++i) {
-    const NavRecord& src = source[i];
-    if (centre_on_sphere && std::fabs(src.lat) <= 90.0 && std::fabs(src.lat - lat) > band_deg) continue;
-    if (CalcDistNm(lat, lon, src.lat, src.lon) > radius_nm) continue;
-    NavRecord& row = target[++count];
-    ClearRecord(row);
-    std::memcpy(row.ident, src.ident, sizeof row.ident);
-    row.lat = src.lat;
-    row.lon = src.lon;
-    if (fields == Fields::kWithTypeAndExtra) {
-      std::memcpy(row.type, src.type, sizeof row.type);
-      std::memcpy(row.extra, src.extra, sizeof row.extra);
-    }
+    if (within(source[i])) CopyListRow(source[i], target[++count], fields);
   }
   return count;
 }
@@ -39,8 +57,8 @@ int32_t Filter(const NavRecord* source, int32_t source_count, int32_t source_row
 }  // namespace
 
 void FilterAirportsCoarse(double lat, double lon) {
-  near_apts_coarse_cnt = Filter(nav_apts, nav_apts_cnt, kNavAptsCapacity + 1, near_apts_coarse,
-                                kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kPosition);
+  near_apts_coarse_cnt = Filter(nav_apts, nav_apts_cnt, kNavAptsCapacity + 1, near_apts_coarse, kNearCoarseCapacity,
+                                lat, lon, kNearCoarseRadiusNm, Fields::kPosition, NavTable::kAirports);
   near_apt_ref_lat = lat;
   near_apt_ref_lon = lon;
 }
@@ -53,8 +71,9 @@ void FilterAirportsFine(double lat, double lon) {
 }
 
 void FilterWaypointsCoarse(double lat, double lon) {
-  near_wpts_coarse_cnt = Filter(nav_awy_fixes, nav_awy_fixes_cnt, kNavAwyFixesCapacity + 1, near_wpts_coarse,
-                                kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kWithTypeAndExtra);
+  near_wpts_coarse_cnt =
+      Filter(nav_awy_fixes, nav_awy_fixes_cnt, kNavAwyFixesCapacity + 1, near_wpts_coarse, kNearCoarseCapacity, lat,
+             lon, kNearCoarseRadiusNm, Fields::kWithTypeAndExtra, NavTable::kAirwayFixes);
   near_wpts_coarse_ctr = {lat, lon};
 }
 
@@ -67,7 +86,8 @@ void FilterWaypointsFine(double lat, double lon) {
 
 void FilterStationsCoarse(double lat, double lon) {
   near_stations_coarse_cnt = Filter(nav_navaids, nav_navaids_cnt, kNavNavaidsCapacity + 1, near_stations_coarse,
-                                    kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kWithTypeAndExtra);
+                                    kNearCoarseCapacity, lat, lon, kNearCoarseRadiusNm, Fields::kWithTypeAndExtra,
+                                    NavTable::kNavaids);
   near_stations_coarse_ctr = {lat, lon};
 }
 

@@ -142,8 +142,8 @@ void DrawFixLine(gfx::Graphics* g, const DisplaySurface* s, const FixInfoMap& m,
     DrawMapSymbol(g, x, y - 3.0, kSymbolWaypoint, -99, 1.0, 1.0, kColourCyan);
   }
   g->DrawEllipse(&r.solid, x - 8, y - 8, 16, 16);
-  const int32_t radius = TruncToI32(dist_nm * map_px_per_nm);
-  const int32_t size = TruncToI32(2.0 * dist_nm * map_px_per_nm);
+  const int32_t radius = TruncToPixel(dist_nm * map_px_per_nm);
+  const int32_t size = TruncToPixel(2.0 * dist_nm * map_px_per_nm);
   g->DrawEllipse(&r.dashed, x - radius, y - radius, size, size);
   DrawDistanceLabel(g, r, x, y, radius, dist_nm);
   if (radial0 != 0.0) DrawRadial(g, s, m, r, cx, cy, x, y, at, radial0);

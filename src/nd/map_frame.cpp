@@ -263,8 +263,8 @@ void DrawFpNdMap(DisplaySurface* s, gfx::Graphics* g) {
   const gfx::Pen white1(gfx::Color(palette::kWhite), 1.0f);
   const gfx::Pen white2(gfx::Color(palette::kWhite), 2.0f);
   const gfx::Pen green2(gfx::Color(palette::kGreen), 2.0f);
-  const gfx::SolidBrush text(gfx::Color(palette::kWhite));
-  const gfx::SolidBrush black(gfx::Color(palette::kBlack));
+  const gfx::SolidBrush text{gfx::Color(palette::kWhite)};
+  const gfx::SolidBrush black{gfx::Color(palette::kBlack)};
   const gfx::Font label = PixelFont("Arial", 12.0);
   const gfx::Font range_font = PixelFont("Arial", 12.0, false);
   const gfx::Font cardinal = PixelFont("Arial", 15.0);

@@ -1,6 +1,7 @@
 #include "nd/map_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "afds/afds_globals.h"
 #include "draw/draw_helpers.h"
@@ -119,4 +120,74 @@ LayerPoint ProjectToLayer(double centre_lat, double centre_lon, double up_deg, d
   double y = 0.0;
   CalcMapPoint(up_deg, calc_brg, 0.0, 0.0, calc_dist, &x, &y);
   return {x * fx, y * fy};
+}
+
+MapItemCulling::MapItemCulling(const gfx::Graphics* g, LayerFactors f, double centre_lat, double centre_lon,
+                               double item_reach)
+    : centre_lat_(centre_lat), centre_lon_(centre_lon) {
+  gfx::RectF seen;
+  if (g->GetVisibleClipBounds(&seen) != gfx::Ok || !(f.fx > 0.0) || !(f.fy > 0.0) || !(map_px_per_nm > 0.0)) return;
+  // The farthest visible canvas point from the centre (canvas units are world units over f).
+  double farthest = 0.0;
+  for (double x : {static_cast<double>(seen.X), static_cast<double>(seen.GetRight())}) {
+    for (double y : {static_cast<double>(seen.Y), static_cast<double>(seen.GetBottom())}) {
+      farthest = std::max(farthest, std::hypot(x / f.fx, y / f.fy));
+    }
+  }
+  // A generous margin over the projection's rounding.
+  constexpr double kMarginNm = 1.0;
+  const double reach_nm = (farthest + item_reach) / map_px_per_nm + kMarginNm;
+  const double reach_rad = reach_nm / kEarthRadiusNm;
+  const double centre_phi = centre_lat * kDegToRad;
+  if (!std::isfinite(reach_rad) || !(std::fabs(centre_lat) <= 90.0) || !std::isfinite(centre_lon) ||
+      reach_rad >= kPi / 2.0) {
+    return;
+  }
+  bounded_ = true;
+  reach_rad_ = reach_rad;
+  cos_centre_lat_ = std::cos(centre_phi);
+  const double widest_phi = std::fabs(centre_phi) + reach_rad;
+  min_cos_lat_ = widest_phi >= kPi / 2.0 ? 0.0 : std::cos(widest_phi);
+  const double half = std::sin(reach_rad / 2.0);
+  haversine_limit_ = half * half;
+}
+
+bool MapItemCulling::MayShow(double lat, double lon) const {
+  if (!bounded_ || !(std::fabs(lat) <= 90.0) || !std::isfinite(lon)) return true;
+  // The arc is at least the latitude difference ...
+  if (std::fabs(lat - centre_lat_) * kDegToRad > reach_rad_) return false;
+  // ... and, by the haversine, sin^2(d/2) >= cos(lat0) cos(lat) sin^2(dlon/2), where cos(lat) is
+  // at least min_cos_lat_ within the latitude band and sin(s) >= max(s - s^3/6, 2s/pi) for s in
+  // [0, pi/2].
+  const double dlon_deg = std::fabs(FmodPositive(lon - centre_lon_ + 180.0, 360.0) - 180.0);
+  const double s = dlon_deg * kDegToRad / 2.0;
+  const double sin_lower = std::max(s - s * s * s / 6.0, 2.0 * s / kPi);
+  return cos_centre_lat_ * min_cos_lat_ * sin_lower * sin_lower <= haversine_limit_;
+}
+
+double CanvasReach(std::initializer_list<gfx::RectF> boxes, LayerFactors f) {
+  double reach = 0.0;
+  for (const gfx::RectF& b : boxes) {
+    for (double x : {static_cast<double>(b.X), static_cast<double>(b.GetRight())}) {
+      for (double y : {static_cast<double>(b.Y), static_cast<double>(b.GetBottom())}) {
+        reach = std::max(reach, std::hypot(x / f.fx, y / f.fy));
+      }
+    }
+  }
+  return reach;
+}
+
+void LeaveLayerScratch(const NavRecord* rows, int32_t count, int32_t last_in_reach, double centre_lat,
+                       double centre_lon, double reach_nm) {
+  if (count < 1) return;
+  for (int32_t i = count; i > last_in_reach; --i) {
+    double dist_nm = 0.0;
+    double brg = 0.0;
+    CalcDistBrg(centre_lat, centre_lon, rows[i].lat, rows[i].lon, &dist_nm, &brg);
+    if (dist_nm <= reach_nm) {
+      calc_dist = dist_nm * map_px_per_nm;
+      break;
+    }
+  }
+  CalcDistBrg(centre_lat, centre_lon, rows[count].lat, rows[count].lon, &calc_dist2, &calc_brg);
 }

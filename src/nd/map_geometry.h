@@ -14,6 +14,7 @@
 
 #include "draw/display_surface.h"
 #include "base/globals_macros.h"
+#include "navdb/nav_records.h"
 #include "platform/gfx/gfx.h"
 
 #define MAP_GEOMETRY_SCALARS(X)                                                            \
@@ -102,3 +103,35 @@ struct LayerPoint {
 };
 LayerPoint ProjectToLayer(double centre_lat, double centre_lon, double up_deg, double fx, double fy, double lat,
                           double lon);
+
+// The layers that draw many items (nearby stations, waypoints and airports) leave out each item
+// whose symbol and label the clip would cut away whole. Before an item is projected, this cheap
+// bound tells when its position lies too far from the projection centre for any of it to show:
+// farther than the farthest visible point of the canvas plus `item_reach` canvas units (how far an
+// item's symbol and label extend from its point), at the scale map_px_per_nm.
+class MapItemCulling {
+ public:
+  MapItemCulling(const gfx::Graphics* g, LayerFactors f, double centre_lat, double centre_lon, double item_reach);
+  // False only when the position is certainly out of sight.
+  bool MayShow(double lat, double lon) const;
+
+ private:
+  bool bounded_ = false;
+  double centre_lat_ = 0.0;
+  double centre_lon_ = 0.0;
+  double reach_rad_ = 0.0;        // the sight radius as an arc
+  double cos_centre_lat_ = 0.0;
+  double min_cos_lat_ = 0.0;      // of any latitude within the sight radius of the centre
+  double haversine_limit_ = 0.0;  // sin^2 of half the sight radius
+};
+
+// How far (canvas units) world boxes drawn about an item's point (0, 0) reach from it.
+double CanvasReach(std::initializer_list<gfx::RectF> boxes, LayerFactors f);
+
+// The scratch values a layer that projects rows 1..count of `rows` from the centre would leave
+// behind: calc_dist2 and calc_brg of the last row, and calc_dist (the scaled distance) of the last
+// row within `reach_nm`, when a layer that skipped rows out of sight has not already left them.
+// `last_in_reach` is the last row the layer found within reach (0: none).
+void LeaveLayerScratch(const NavRecord* rows, int32_t count, int32_t last_in_reach, double centre_lat,
+                       double centre_lon, double reach_nm);
+

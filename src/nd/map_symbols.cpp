@@ -1,4 +1,6 @@
 // The symbol drawer of the map layers, the T/C and T/D marks and the TCAS traffic layer.
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "fmc/fmc_globals.h"
@@ -173,6 +175,29 @@ void DrawMapSymbol(gfx::Graphics* g, double x, double y, int32_t type, int32_t a
   } else if (type >= kSymbolTrafficOtherLarge && type <= kSymbolTrafficResolutionLarge) {
     DrawTrafficSymbol(g, x, y, type - kSymbolTrafficOtherLarge, arrow, colour, kLargeTraffic);
   }
+}
+
+gfx::RectF MapSymbolInkBounds(double x, double y, int32_t type, double w, double h) {
+  // Extents of the outlines in multiples of w and h (left, right, top, bottom).
+  double l, r, t, b;
+  switch (type) {
+    case kSymbolRouteWaypoint: l = -5.0, r = 5.0, t = 0.0, b = 11.0; break;
+    case kSymbolVor: l = -4.0, r = 8.0, t = -2.0, b = 10.0; break;
+    case kSymbolStation: l = -2.0, r = 6.0, t = 0.0, b = 8.0; break;
+    case kSymbolWaypoint: l = -3.0, r = 3.0, t = 0.0, b = 5.0; break;
+    default: {
+      constexpr REAL kUnbounded = 1.0e30f;
+      return gfx::RectF(-kUnbounded, -kUnbounded, 2.0f * kUnbounded, 2.0f * kUnbounded);
+    }
+  }
+  // The pen is w wide; a sharp corner's miter reaches up to five pen widths (miter limit 10).
+  const double pen = 5.0 * std::fabs(w) + 1.0;
+  const double x0 = std::min(x + l * w, x + r * w) - pen;
+  const double x1 = std::max(x + l * w, x + r * w) + pen;
+  const double y0 = std::min(y + t * h, y + b * h) - pen;
+  const double y1 = std::max(y + t * h, y + b * h) + pen;
+  return gfx::RectF(static_cast<REAL>(x0), static_cast<REAL>(y0), static_cast<REAL>(x1 - x0),
+                    static_cast<REAL>(y1 - y0));
 }
 
 void DrawRouteMarks(gfx::Graphics* g, int32_t radius_px, double range_nm, double, double fx, double fy,

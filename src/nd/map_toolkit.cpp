@@ -36,7 +36,7 @@ struct AirportLayer {
 
 void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, double sy) {
   const gfx::Pen pen(gfx::Color(palette::kCyan), 4.0f);
-  const gfx::SolidBrush brush(gfx::Color(palette::kCyan));
+  const gfx::SolidBrush brush{gfx::Color(palette::kCyan)};
   const gfx::Font font = PixelFont(FamilyOf(layer.display_family), 10.0 * sx);
 
   // PLAN is north up also without a route, like the other layers of the plan map.
@@ -63,19 +63,45 @@ void DrawMapAirports(const AirportLayer& layer, gfx::Graphics* g, double sx, dou
 
   const double reach_nm = 2.0 * *layer.range_nm + kAirportReachMarginNm;
   const int32_t count = std::min(near_apt_count, kNearAptsFineCapacity);
+  // The ring's box and the identifier's corner of an airport at (x, y), world units; the ring's
+  // ink stays within its 4-unit pen's width around the box.
+  const auto ring_at = [&](double x, double y) {
+    return gfx::Rect(TruncToPixel((x - 5.0) * sx), TruncToPixel((y - 3.0) * sy), TruncToPixel(10.0 * sx),
+                     TruncToPixel(10.0 * sy));
+  };
+  const auto ring_ink = [](const gfx::Rect& r) {
+    constexpr gfx::REAL kPenSpill = 4.0f;
+    return gfx::RectF(r.X - kPenSpill, r.Y - kPenSpill, r.Width + 2.0f * kPenSpill, r.Height + 2.0f * kPenSpill);
+  };
+  const auto ident_at = [&](double x, double y) {
+    return LayerPoint{(x - 5.0) * sx + 2.0 * sx, (y - 3.0) * sy - 15.0 * sy};
+  };
+  const LayerPoint ident0 = ident_at(0.0, 0.0);
+  const MapItemCulling culling(g, {sx, sy}, ref_lat, ref_lon,
+                               CanvasReach({ring_ink(ring_at(0.0, 0.0)),
+                                            TextCutInkBounds(&font, ident0.x, ident0.y, "WWWWW", kAirportIdentChars)},
+                                           {sx, sy}));
+  int32_t last_in_reach = 0;
   for (int32_t i = 1; i <= count; ++i) {
     const NavRecord& apt = near_apts_fine[i];
+    if (!culling.MayShow(apt.lat, apt.lon)) continue;
     CalcDistBrg(ref_lat, ref_lon, apt.lat, apt.lon, &calc_dist2, &calc_brg);
     if (calc_dist2 > reach_nm) continue;
+    last_in_reach = i;
     calc_dist = map_px_per_nm * calc_dist2;
     double x = 0.0;
     double y = 0.0;
     CalcMapPoint(up, calc_brg, 0.0, 0.0, calc_dist, &x, &y);
-    g->DrawEllipse(&pen, TruncToI32((x - 5.0) * sx), TruncToI32((y - 3.0) * sy), TruncToI32(10.0 * sx),
-                   TruncToI32(10.0 * sy));
-    DrawTextCut(g, &font, &brush, (x - 5.0) * sx + 2.0 * sx, (y - 3.0) * sy - 15.0 * sy, apt.ident,
-                kAirportIdentChars);
+    const gfx::Rect ring = ring_at(x, y);
+    const LayerPoint ident = ident_at(x, y);
+    if (!g->IsVisible(ring_ink(ring)) &&
+        !g->IsVisible(TextCutInkBounds(&font, ident.x, ident.y, apt.ident, kAirportIdentChars))) {
+      continue;
+    }
+    g->DrawEllipse(&pen, ring);
+    DrawTextCut(g, &font, &brush, ident.x, ident.y, apt.ident, kAirportIdentChars);
   }
+  LeaveLayerScratch(near_apts_fine, count, last_in_reach, ref_lat, ref_lon, reach_nm);
 }
 
 // --- altitude range arc ---
@@ -89,7 +115,7 @@ void DrawAltRangeArc(gfx::Graphics* g, double target_alt_ft, double pen_width) {
   const double y = minutes * (ground_speed / 60.0) * map_px_per_nm;
   if (!std::isfinite(y) || y < -kArcLimit || y > kArcLimit) return;
   const gfx::Pen pen(gfx::Color(palette::kGreen), static_cast<REAL>(pen_width));
-  g->DrawArc(&pen, -108, TruncToI32(y), 217, 217, 240.0f, 60.0f);
+  g->DrawArc(&pen, -108, TruncToPixel(y), 217, 217, 240.0f, 60.0f);
 }
 
 // --- holding pattern ---
@@ -122,17 +148,17 @@ void DrawMapHold(const HoldLayer& layer, int32_t mode, gfx::Graphics* g, double 
   const gfx::Pen pen(gfx::Color(palette::kMagenta), static_cast<REAL>(width));
 
   const bool right = hold.turn == 1;
-  const int32_t outbound_x = TruncToI32(right ? side : -side);
-  const int32_t box_x = right ? 0 : TruncToI32(-side);
-  const int32_t top = TruncToI32(-0.2 * leg);
-  const int32_t bottom = TruncToI32(0.8 * leg);
+  const int32_t outbound_x = TruncToPixel(right ? side : -side);
+  const int32_t box_x = right ? 0 : TruncToPixel(-side);
+  const int32_t top = TruncToPixel(-0.2 * leg);
+  const int32_t bottom = TruncToPixel(0.8 * leg);
   g->DrawLine(&pen, 0, 0, 0, top);
   g->DrawLine(&pen, outbound_x, top, outbound_x, bottom);
   g->DrawLine(&pen, 0, bottom, 0, 0);
-  const int32_t turn_w = TruncToI32(side);
-  const int32_t turn_h = TruncToI32(0.25 * leg);
-  g->DrawArc(&pen, box_x, TruncToI32(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
-  g->DrawArc(&pen, box_x, TruncToI32(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
+  const int32_t turn_w = TruncToPixel(side);
+  const int32_t turn_h = TruncToPixel(0.25 * leg);
+  g->DrawArc(&pen, box_x, TruncToPixel(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
+  g->DrawArc(&pen, box_x, TruncToPixel(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
 }
 
 constexpr HoldLayer kHoldFlatPanel{1.0, 0.5, 0.0, false};

@@ -16,6 +16,7 @@
 
 #include "fmc/route_types.h"
 #include "draw/display_surface.h"
+#include "platform/gfx/gfx_types.h"
 
 // Row `row` of the active route; null for an index outside the table.
 const RouteLeg* ActiveRouteRow(int32_t row);
@@ -71,6 +72,10 @@ inline constexpr int32_t kArrowDown = 2;
 // symbols (1, 2, 3, 20) and w is their pen width. The colour selector picks the colour per type.
 void DrawMapSymbol(gfx::Graphics* graphics, double x, double y, int32_t type, int32_t arrow, double w, double h,
                    int32_t colour);
+
+// A world box that holds all the ink of DrawMapSymbol's navigation symbols (1, 2, 3, 20) with the
+// same arguments, miter tips of the pen included; unbounded for the other types.
+gfx::RectF MapSymbolInkBounds(double x, double y, int32_t type, double w, double h);
 
 // Sets map_px_per_nm := radius_px / range_nm; then, while a cruise altitude is set, the green T/C
 // (until toc) and T/D (until init_tod) marks, projected from the reference with the map rotation.

@@ -123,7 +123,7 @@ void DrawWind(const Overlay& o, double text_x, double text_y, double arrow_x, do
     return;
   }
   // The arrow points where the wind blows to.
-  const int32_t to = d + 180 <= 360 ? d + 180 : d - 180;
+  const double to = d + 180.0 <= 360.0 ? d + 180.0 : d - 180.0;
   o.Canvas(arrow_x, arrow_y, to - (MapModeDispHdgAlways == 1 ? plane_hdg_mag : plane_trk_mag));
   FillPolygon(o.g, &o.ink.white, {PointF(0, -9), PointF(3, -6), PointF(-3, -6), PointF(0, -9)});
   o.g->DrawLine(&o.ink.white_line, 0.0f, -6.0f, 0.0f, 9.0f);
@@ -364,7 +364,7 @@ VnavDiamond PlaceVnavDiamond(int32_t centre_y, int32_t above_y, int32_t below_y)
   if (!(route_dist_sum > 0.0) || plane_alt == vnav_path_alt) return d;
   if (deviation < kVnavFullScaleFt) {
     const double shift = deviation / kVnavFullScaleFt * 30.0;
-    d.y = TruncToI32(above ? centre_y + shift : centre_y - shift);
+    d.y = TruncToPixel(above ? centre_y + shift : centre_y - shift);
   } else {
     d.y = above ? above_y : below_y;
     d.text = true;

@@ -92,22 +92,45 @@ void DrawNearby(const NearbyKind& kind, const NearbyDisplay& display, gfx::Graph
   const gfx::SolidBrush brush{gfx::Color(kind.ident_argb)};
   const double reach_nm = 2.0 * *display.range_nm + kReachMarginNm;
   const int32_t count = std::min(*kind.fine_cnt, kind.fine_rows - 1);
+
+  // Where an item at (x, y) puts its symbol and its identifier, world units.
+  const auto symbol_at = [&](double x, double y) {
+    return kind.stations ? LayerPoint{(x - 2.0) * fx, (y - 4.0) * fy} : LayerPoint{x * fx, y * fy};
+  };
+  const auto ident_at = [&](double x, double y) {
+    return LayerPoint{(x + kind.ident_dx) * fx, (y + kind.ident_dy) * fy};
+  };
+  const LayerPoint symbol0 = symbol_at(0.0, 0.0);
+  const LayerPoint ident0 = ident_at(0.0, 0.0);
+  const MapItemCulling culling(
+      g, {fx, fy}, projection.lat, projection.lon,
+      CanvasReach({MapSymbolInkBounds(symbol0.x, symbol0.y, kind.stations ? kSymbolVor : kSymbolWaypoint, fx, fy),
+                   TextCutInkBounds(&font, ident0.x, ident0.y, "WWWWWW", kIdentChars)},
+                  {fx, fy}));
+
+  int32_t last_in_reach = 0;
   for (int32_t i = 1; i <= count; ++i) {
     const NavRecord& item = kind.fine[i];
+    if (!culling.MayShow(item.lat, item.lon)) continue;
     CalcDistBrg(projection.lat, projection.lon, item.lat, item.lon, &calc_dist2, &calc_brg);
     if (calc_dist2 > reach_nm) continue;
+    last_in_reach = i;
     calc_dist = calc_dist2 * map_px_per_nm;
     double x = 0.0;
     double y = 0.0;
     CalcMapPoint(up, calc_brg, 0.0, 0.0, calc_dist, &x, &y);
-    if (kind.stations) {
-      const int32_t symbol = std::strcmp(item.type, "V") == 0 ? kSymbolVor : kSymbolStation;
-      DrawMapSymbol(g, (x - 2.0) * fx, (y - 4.0) * fy, symbol, -99, fx, fy, kind.colour);
-    } else {
-      DrawMapSymbol(g, x * fx, y * fy, kSymbolWaypoint, -99, fx, fy, kind.colour);
+    const int32_t symbol =
+        !kind.stations ? kSymbolWaypoint : (std::strcmp(item.type, "V") == 0 ? kSymbolVor : kSymbolStation);
+    const LayerPoint at = symbol_at(x, y);
+    const LayerPoint label = ident_at(x, y);
+    if (!g->IsVisible(MapSymbolInkBounds(at.x, at.y, symbol, fx, fy)) &&
+        !g->IsVisible(TextCutInkBounds(&font, label.x, label.y, item.ident, kIdentChars))) {
+      continue;
     }
-    DrawTextCut(g, &font, &brush, (x + kind.ident_dx) * fx, (y + kind.ident_dy) * fy, item.ident, kIdentChars);
+    DrawMapSymbol(g, at.x, at.y, symbol, -99, fx, fy, kind.colour);
+    DrawTextCut(g, &font, &brush, label.x, label.y, item.ident, kIdentChars);
   }
+  LeaveLayerScratch(kind.fine, count, last_in_reach, projection.lat, projection.lon, reach_nm);
 }
 
 }  // namespace

@@ -223,7 +223,7 @@ void DrawNdRosePointers(DisplaySurface* s, gfx::Graphics* g, const NdRosePens& p
 
 }  // namespace
 
-int32_t LateralDeviation(double needle) { return TruncToI32(needle / kDeviationUnits); }
+int32_t LateralDeviation(double needle) { return TruncToPixel(needle / kDeviationUnits); }
 
 bool ShowsTo(double nav_rel_brg_deg, double heading_deg, double course_deg) {
   double s = nav_rel_brg_deg + heading_deg;
@@ -271,7 +271,7 @@ void DrawNdRose(DisplaySurface* s, gfx::Graphics* g) {
     for (REAL y : {-30.0f, -15.0f, 10.0f, 25.0f}) g->DrawEllipse(&p.white, 120.0f, y, 5.0f, 5.0f);
     DrawPolyline(g, &p.white, {PointF(117, -2), PointF(127, -2), PointF(127, 4), PointF(117, 4), PointF(117, -2)});
     if (ReadTokenVar852() != 0.0) {
-      DrawGlideslopeDiamond(g, &p.magenta_brush, 117, 123, 127, TruncToI32(gsi_needle / 3.42));
+      DrawGlideslopeDiamond(g, &p.magenta_brush, 117, 123, 127, TruncToPixel(gsi_needle / 3.42));
     }
   }
   if (nd_mode == 1) DrawNdRosePointers(s, g, p);
@@ -291,7 +291,7 @@ void DrawNdExpandedNavSymbols(DisplaySurface* s, gfx::Graphics* g) {
     for (REAL y : {-70.0f, -55.0f, -30.0f, -15.0f}) g->DrawEllipse(&p.white, 98.0f, y, 5.0f, 5.0f);
     DrawPolyline(g, &p.white, {PointF(95, -42), PointF(105, -42), PointF(105, -36), PointF(95, -36), PointF(95, -42)});
     if (ReadTokenVar852() != 0.0) {
-      DrawGlideslopeDiamond(g, &p.magenta_brush, 95, 100, 105, TruncToI32(gsi_needle / 4.7 - 40.0));
+      DrawGlideslopeDiamond(g, &p.magenta_brush, 95, 100, 105, TruncToPixel(gsi_needle / 4.7 - 40.0));
     }
   }
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdExpandedY, nav_obs_crs - plane_hdg_mag);

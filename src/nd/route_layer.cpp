@@ -125,7 +125,7 @@ struct RouteLayer {
   LayerPoint Point(const RouteLeg& leg) const { return Point(leg.lat, leg.lon); }
 
   void Line(const gfx::Pen* pen, LayerPoint a, LayerPoint b) const {
-    g->DrawLine(pen, TruncToI32(a.x), TruncToI32(a.y), TruncToI32(b.x), TruncToI32(b.y));
+    g->DrawLine(pen, TruncToPixel(a.x), TruncToPixel(a.y), TruncToPixel(b.x), TruncToPixel(b.y));
   }
   void Label(const gfx::Brush* brush, LayerPoint p, const char* text) const {
     DrawTextCut(g, &r.font, brush, p.x + 7.0 * fx, p.y - 7.0 * fy, text, kLabelChars);

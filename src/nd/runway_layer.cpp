@@ -40,7 +40,7 @@ struct RunwayPainter {
   void Line(Position a, Position b) const {
     const LayerPoint pa = Point(a);
     const LayerPoint pb = Point(b);
-    g->DrawLine(pen, TruncToI32(pa.x), TruncToI32(pa.y), TruncToI32(pb.x), TruncToI32(pb.y));
+    g->DrawLine(pen, TruncToPixel(pa.x), TruncToPixel(pa.y), TruncToPixel(pb.x), TruncToPixel(pb.y));
   }
   bool InReach(Position t) const {
     CalcDistBrg(centre_lat, centre_lon, t.lat, t.lon, &calc_dist2, &calc_brg);

@@ -28,10 +28,10 @@ void DrawTrendVector(gfx::Graphics* g, double range_nm, double fx, double fy) {
   const double d = turn.diameter;
   const double w = turn.rate_deg_s;
   const bool right = plane_bank < 0.0;
-  const int32_t box_x = right ? 0 : TruncToI32(-d * fx);
-  const int32_t box_y = TruncToI32(-d / 2.0 * fy);
-  const int32_t box_w = TruncToI32(d * fx);
-  const int32_t box_h = TruncToI32(d * fy);
+  const int32_t box_x = right ? 0 : TruncToPixel(-d * fx);
+  const int32_t box_y = TruncToPixel(-d / 2.0 * fy);
+  const int32_t box_w = TruncToPixel(d * fx);
+  const int32_t box_h = TruncToPixel(d * fy);
   const gfx::Pen pen(gfx::Color(palette::kWhite), static_cast<gfx::REAL>(fy));
   const auto arc = [&](double start, int32_t sweep) {
     g->DrawArc(&pen, box_x, box_y, box_w, box_h, static_cast<gfx::REAL>(start), static_cast<gfx::REAL>(sweep));
@@ -39,13 +39,13 @@ void DrawTrendVector(gfx::Graphics* g, double range_nm, double fx, double fy) {
   // Sweeps run from the aircraft forward: clockwise round a circle on the right, anticlockwise on
   // the left.
   if (right) {
-    arc(180.0, TruncToI32(30.0 * w));
-    if (range_nm >= 20.0) arc(180.0 + 33.0 * w, TruncToI32(27.0 * w));
-    if (range_nm > 20.0) arc(180.0 + 63.0 * w, TruncToI32(27.0 * w));
+    arc(180.0, TruncToPixel(30.0 * w));
+    if (range_nm >= 20.0) arc(180.0 + 33.0 * w, TruncToPixel(27.0 * w));
+    if (range_nm > 20.0) arc(180.0 + 63.0 * w, TruncToPixel(27.0 * w));
   } else {
-    arc(0.0, -TruncToI32(30.0 * w));
-    if (range_nm >= 20.0) arc(-TruncToI32(33.0 * w), -TruncToI32(27.0 * w));
-    if (range_nm > 20.0) arc(-TruncToI32(63.0 * w), -TruncToI32(27.0 * w));
+    arc(0.0, -TruncToPixel(30.0 * w));
+    if (range_nm >= 20.0) arc(-TruncToPixel(33.0 * w), -TruncToPixel(27.0 * w));
+    if (range_nm > 20.0) arc(-TruncToPixel(63.0 * w), -TruncToPixel(27.0 * w));
   }
 }
 

@@ -97,15 +97,22 @@ void WriteApproachLine() {
 }  // namespace
 
 void OpenDebugLogIfEnabled() {
-  if (LogFlightData == 1 && log_file == nullptr) log_file = platform::OpenStreamingFile("ze752_data.log", "w");
+  if (LogFlightData == 1 && log_file == nullptr && log_write_failed == 0) {
+    log_file = platform::OpenStreamingFile("ze752_data.log", "w");
+  }
 }
 
 void LogLine(const char* format, ...) {
   if (LogFlightData != 1 || log_file == nullptr) return;
   va_list args;
   va_start(args, format);
-  std::vfprintf(log_file, format, args);
+  const int written = std::vfprintf(log_file, format, args);
   va_end(args);
+  if (written < 0 || std::ferror(log_file)) {
+    std::fclose(log_file);
+    log_file = nullptr;
+    log_write_failed = 1;
+  }
 }
 
 void WriteThrLog() {

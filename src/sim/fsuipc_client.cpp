@@ -37,9 +37,11 @@ struct Link {
   uint8_t* buffer = nullptr;  // null: the link is closed
   uint32_t next = 0;          // byte offset in buffer where the next request goes
   uint32_t limit = 0;
-  // Destinations of the queued reads; an entry's destination word holds its index + 1 (0 = none).
+  // Destinations of the queued reads and the byte counts asked for them; an entry's destination word
+  // holds its index + 1 (0 = none).
   uint32_t destination_cnt = 0;
   void* destinations[kMaxReadEntries];
+  uint32_t destination_bytes[kMaxReadEntries];
 };
 
 Link link;
@@ -57,7 +59,8 @@ uint32_t* Sink(uint32_t* error) {
 }
 
 // Walks the answered entries and copies each read's data to its destination. The walk stays inside
-// the entries that were sent, whatever the server left in the buffer.
+// the entries that were sent, whatever the server left in the buffer, and a destination receives
+// only an answer of the size it asked for.
 void DeliverReads(uint32_t end) {
   uint32_t at = kFirstEntry;
   while (at + 4 <= end) {
@@ -74,8 +77,11 @@ void DeliverReads(uint32_t end) {
     if (uint64_t{at} + header + n > end) return;
     if (type == fsuipc_ipc::kEntryRead) {
       const uint32_t handle = GetWord(at + 12);
-      void* destination = (handle >= 1 && handle <= link.destination_cnt) ? link.destinations[handle - 1] : nullptr;
-      if (destination != nullptr && n > 0) std::memcpy(destination, link.buffer + at + header, n);
+      const bool known = handle >= 1 && handle <= link.destination_cnt;
+      void* destination = known ? link.destinations[handle - 1] : nullptr;
+      if (destination != nullptr && n > 0 && n == link.destination_bytes[handle - 1]) {
+        std::memcpy(destination, link.buffer + at + header, n);
+      }
     }
     at += header + n;
   }
@@ -151,8 +157,9 @@ bool FsuipcQueueRead(int32_t mode, uint32_t offset, uint32_t n, void* destinatio
   }
   uint32_t handle = 0;
   if (destination != nullptr) {
-    link.destinations[link.destination_cnt++] = destination;
-    handle = link.destination_cnt;
+    link.destinations[link.destination_cnt] = destination;
+    link.destination_bytes[link.destination_cnt] = n;
+    handle = ++link.destination_cnt;
   }
   PutWord(link.next, fsuipc_ipc::kEntryRead);
   PutWord(link.next + 4, offset);

@@ -60,4 +60,21 @@ TEST_F(AirClicksTest, EfisRangeWrapsAtEitherEnd) {
   EXPECT_EQ(fpnd_rng_nm, 10.0);  // the 3-D selector moves the classic ND only
 }
 
+// 1 turns the mode selector down, 2 up, stopping at either end; a value below 1 stays in the request.
+TEST_F(AirClicksTest, EfisModeStopsAtEitherEnd) {
+  const struct {
+    double value;
+    int32_t from, to;
+    double position, request_after;  // position -1: not written
+  } rows[] = {{2, 3, 4, 3, 0}, {2, 4, 4, -1, 0}, {1, 2, 1, 0, 0}, {1, 1, 1, -1, 0}, {-1, 2, 2, -1, -1}};
+  for (const auto& c : rows) {
+    nd_mode = c.from;
+    SetNamed("efis_mode_switch", -1.0);
+    Click("efis_mode_switch_clicked", c.value);
+    EXPECT_EQ(nd_mode, c.to) << c.value << " " << c.from;
+    EXPECT_EQ(Named("efis_mode_switch"), c.position) << c.value << " " << c.from;
+    EXPECT_EQ(Named("efis_mode_switch_clicked"), c.request_after) << c.value;
+  }
+}
+
 }  // namespace

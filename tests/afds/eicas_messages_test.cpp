@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ class EicasTest : public systems_test::SystemsFixture {
     std::vector<std::string> v;
     for (int32_t r = 1; r <= count; ++r) v.push_back(rows[r].text);
     return v;
+  }
+  void Spoilers(double pos) {
+    host_.SetToken(326, pos);
+    host_.SetToken(327, pos);
   }
   static std::vector<std::string> Cautions() { return Texts(caution_msgs, caution_msg_count); }
   static std::vector<std::string> Advisories() { return Texts(advisory_msgs, advisory_msg_count); }
@@ -78,6 +83,100 @@ TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
   UpdateEicasMessages();
   EXPECT_EQ(eicas_msg_shown[56], 1);  // retried once there is room
   EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
+}
+
+// Each message from the quiet aircraft: one change raises exactly it (or, on the failing side of a
+// bound, nothing), and undoing the change clears it again on the next pass.
+TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
+  using Step = std::function<void()>;
+  auto token = [this](uint32_t id, double v) { return [this, id, v] { host_.SetToken(id, v); }; };
+  auto set = [](int32_t& var, int32_t v) { return [&var, v] { var = v; }; };
+  const struct {
+    const char* label;
+    Step raise;
+    int32_t id;  // 0: nothing rises
+    Step undo;
+  } rows[] = {
+      {"Overspeed", token(68, 1.0), 3, token(68, 0.0)},
+      {"NoseGearUpFlaps25", [] { flap_angle = 25.0, gear1_pos = 15999.0; }, 2, [] { gear1_pos = 16383.0; }},
+      {"LeftGearUpFlaps25", [] { flap_angle = 25.0, gear2_pos = 15999.0; }, 2, [] { gear2_pos = 16001.0; }},
+      {"GearUpFlaps24", [] { flap_angle = 24.9, gear2_pos = 15999.0; }, 0,
+       [] { flap_angle = 0.0, gear2_pos = 16383.0; }},
+      {"GearInTransitLowAndSinking", [] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 15000.0; }, 2,
+       [] { radio_height = 801.0; }},
+      {"GearInTransitAt801Ft", [] { vert_speed = -100.0, radio_height = 801.0, gear2_pos = 15000.0; }, 0,
+       [] { vert_speed = 0.0, gear2_pos = 16383.0; }},
+      {"LeftEngineShutdown", token(566, 0.0), 21, token(566, 1.0)},
+      {"RightEngineShutdown", token(576, 0.0), 22, token(576, 1.0)},
+      {"LeftElectricPump", set(l_elec_hyd_pump_mode, 0), 63, set(l_elec_hyd_pump_mode, 2)},
+      {"RightElectricPump", set(r_elec_hyd_pump_mode, 0), 64, set(r_elec_hyd_pump_mode, 2)},
+      {"LeftEnginePump", set(l_eng_hyd_pump_mode, 0), 65, set(l_eng_hyd_pump_mode, 2)},
+      {"RightEnginePump", set(r_eng_hyd_pump_mode, 0), 66, set(r_eng_hyd_pump_mode, 2)},
+      {"LeftYawDamper", set(l_yaw_damper_mode, 2), 52, set(l_yaw_damper_mode, 3)},
+      {"RightYawDamper", set(r_yaw_damper_mode, 2), 53, set(r_yaw_damper_mode, 3)},
+      {"LeftAftPump", set(l_aft_fuel_pump, 0), 71, set(l_aft_fuel_pump, 1)},
+      {"LeftFwdPump", set(l_fwd_fuel_pump, 0), 72, set(l_fwd_fuel_pump, 1)},
+      {"RightAftPump", set(r_aft_fuel_pump, 0), 73, set(r_aft_fuel_pump, 1)},
+      {"RightFwdPump", set(r_fwd_fuel_pump, 0), 74, set(r_fwd_fuel_pump, 1)},
+      {"LeftCentrePump", set(l_ctr_fuel_pump, 2), 54, set(l_ctr_fuel_pump, 1)},
+      {"RightCentrePump", set(r_ctr_fuel_pump, 2), 55, set(r_ctr_fuel_pump, 1)},
+      {"LeftPack", set(l_pack_switch, 0), 56, set(l_pack_switch, 1)},
+      {"RightPack", set(r_pack_switch, 0), 57, set(r_pack_switch, 1)},
+      {"Fmc", set(fmc_anun, 1), 58, set(fmc_anun, 0)},
+      {"CargoDoors", set(cargo_doors_anun, 2), 60, set(cargo_doors_anun, 0)},
+      {"LeftEntryDoors", set(l_entry_doors_anun, 1), 61, set(l_entry_doors_anun, 0)},
+      {"RightEntryDoors", set(r_entry_doors_anun, 1), 62, set(r_entry_doors_anun, 0)},
+      {"StandbyBus", set(stdby_power_light, 1), 67, set(stdby_power_light, 0)},
+      {"LeftUtilityBus", set(l_utility_bus, 0), 68, set(l_utility_bus, 1)},
+      {"RightUtilityBus", set(r_utility_bus, 0), 69, set(r_utility_bus, 1)},
+      {"EmergencyLights", set(emer_lights_switch, 0), 70, set(emer_lights_switch, 1)},
+      {"LeftGenerator", set(l_gen_cont, 1), 79, set(l_gen_cont, 2)},
+      {"RightGenerator", set(r_gen_cont, 1), 80, set(r_gen_cont, 2)},
+      {"FuelImbalance", [] { fuel_imbalance = 1801.0; }, 81, [] { fuel_imbalance = 1800.0; }},
+      {"FuelImbalanceAtItsBound", [] { fuel_imbalance = 1800.0; }, 0, [] { fuel_imbalance = 0.0; }},
+      {"AltitudeAlert", set(alt_alert_state, 3), 31, set(alt_alert_state, 2)},
+      {"AltitudeAlertBelow3", set(alt_alert_state, 2), 0, set(alt_alert_state, 0)},
+      {"CabinAltitude", [] { l_pack_reset = r_pack_reset = 0, plane_alt = 10001.0; }, 8,
+       [] { plane_alt = 9999.0; }},
+      {"CabinAltitudeAt10000", [] { l_pack_reset = r_pack_reset = 0, plane_alt = 10000.0; }, 0,
+       [] { plane_alt = 0.0; }},
+      {"TakeoffFlaps", [this] { host_.SetToken(128, 8192.0), flap_angle = 4.8; }, 4, [] { flap_angle = 5.0; }},
+      {"TakeoffFlapsSet", [this] { host_.SetToken(128, 8192.0), flap_angle = 20.5; }, 0, token(128, 0.0)},
+      {"TakeoffFlapsLeverBack", [this] { host_.SetToken(128, 8191.0), flap_angle = 0.0; }, 0, [] {}},
+      {"TakeoffStabilizer", [this] { host_.SetToken(128, 8192.0), flap_angle = 10.0, host_.SetToken(783, 0.07); }, 5,
+       [this] { host_.SetToken(783, 0.06); }},
+      {"TakeoffSpoilers",
+       [this] { host_.SetToken(128, 8192.0), flap_angle = 10.0, Spoilers(1001.0); },
+       6, [this] { Spoilers(1000.0); }},
+      {"SpeedbrakesAirborne",
+       [this] { host_.SetToken(60, 0.0), Spoilers(1001.0), radio_height = 51.0; }, 20, [this] { Spoilers(999.0); }},
+      {"SpeedbrakesAt50Ft",
+       [this] { host_.SetToken(60, 0.0), Spoilers(1001.0), radio_height = 50.0; }, 0, [this] { Spoilers(0.0); }},
+  };
+  auto total = [] { return warning_msg_count + caution_msg_count + advisory_msg_count; };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.label);
+    host_.SetToken(60, 1.0);
+    host_.SetToken(128, 0.0);
+    host_.SetToken(163, 0.0);
+    gear1_pos = gear2_pos = gear3_pos = 16383.0;
+    flap_angle = vert_speed = 0.0;
+    radio_height = 0.0;
+    UpdateEicasMessages();
+    ASSERT_EQ(total(), 0);
+    r.raise();
+    UpdateEicasMessages();
+    EXPECT_EQ(total(), r.id == 0 ? 0 : 1);
+    if (r.id != 0) {
+      EXPECT_EQ(eicas_msg_shown[r.id], 1);
+    }
+    r.undo();
+    UpdateEicasMessages();
+    EXPECT_EQ(total(), 0);
+    if (r.id != 0) {
+      EXPECT_EQ(eicas_msg_shown[r.id], 0);
+    }
+  }
 }
 
 // FUEL SYS PRESS of a side without a pump on: with both crossfeeds short of open (closed or

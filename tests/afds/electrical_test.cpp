@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include "afds/eicas_messages.h"
 #include "afds/electrical.h"
@@ -102,6 +103,148 @@ TEST_F(ElectricalTest, UnpoweredShedsPumpsPacksAndEmergencyLightsAndTheBatteryBr
   EXPECT_EQ(l_elec_hyd_pump_mode, 0);
   EXPECT_EQ(c_elec_hyd1_pump_mode, 1);
   EXPECT_EQ(emer_lights_switch, 2);
+}
+
+// Each light and switch the pass moves on its own side, from one state of power and engines; the
+// mirrored rows catch a left read for a right.
+TEST_F(ElectricalTest, LightsAndSwitchesFollowTheirOwnSide) {
+  enum Supply { kDead, kBatteryOnly, kApu };
+  using Expect = std::vector<std::pair<int32_t*, int32_t>>;
+  const struct {
+    const char* label;
+    Supply supply;
+    bool left_engine, right_engine;
+    void (*before)();
+    Expect after;
+  } rows[] = {
+      {"LeftBleedOutWithItsEngine", kApu, true, false, [] { l_eng_bleed = r_eng_bleed = 1; },
+       {{&l_eng_bleed, 2}, {&r_eng_bleed, 1}}},
+      {"RightBleedOutWithItsEngine", kApu, false, true, [] { l_eng_bleed = r_eng_bleed = 1; },
+       {{&l_eng_bleed, 1}, {&r_eng_bleed, 2}}},
+      {"BleedsLitWhenTheirEnginesStop", kApu, false, false, [] { l_eng_bleed = r_eng_bleed = 2; },
+       {{&l_eng_bleed, 1}, {&r_eng_bleed, 1}}},
+      {"BleedsDarkUnpowered", kDead, false, false, [] { l_eng_bleed = r_eng_bleed = 1; },
+       {{&l_eng_bleed, 2}, {&r_eng_bleed, 2}}},
+      {"LeftElectricPumpPressurisesLeft", kApu, false, false,
+       [] { l_elec_hyd_pump_mode = 2; },
+       {{&l_hyd_sys_press, 0}, {&c_hyd_sys_press, 1}, {&r_hyd_sys_press, 1}}},
+      {"RightElectricPumpPressurisesRight", kApu, false, false,
+       [] { r_elec_hyd_pump_mode = 2; },
+       {{&l_hyd_sys_press, 1}, {&c_hyd_sys_press, 1}, {&r_hyd_sys_press, 0}}},
+      {"CentreFirstPump", kApu, false, false, [] { c_elec_hyd1_pump_mode = 2; },
+       {{&l_hyd_sys_press, 1}, {&c_hyd_sys_press, 0}, {&r_hyd_sys_press, 1}}},
+      {"CentreSecondPump", kApu, false, false, [] { c_elec_hyd2_pump_mode = 2; },
+       {{&l_hyd_sys_press, 1}, {&c_hyd_sys_press, 0}, {&r_hyd_sys_press, 1}}},
+      {"EnginePumpsNeedTheirOwnEngineLeft", kApu, true, false,
+       [] { l_eng_hyd_pump_mode = r_eng_hyd_pump_mode = 1; },
+       {{&l_hyd_sys_press, 0}, {&r_hyd_sys_press, 1}}},
+      {"EnginePumpsNeedTheirOwnEngineRight", kApu, false, true,
+       [] { l_eng_hyd_pump_mode = r_eng_hyd_pump_mode = 1; },
+       {{&l_hyd_sys_press, 1}, {&r_hyd_sys_press, 0}}},
+      {"PressureLightsOutUnpowered", kDead, false, false, [] { c_hyd_sys_press = 0; },
+       {{&l_hyd_sys_press, 0}, {&c_hyd_sys_press, 0}, {&r_hyd_sys_press, 0}}},
+      {"PressureLightsOnWithTheBattery", kBatteryOnly, false, false, [] { r_hyd_sys_press = 0; },
+       {{&l_hyd_sys_press, 1}, {&c_hyd_sys_press, 1}, {&r_hyd_sys_press, 1}}},
+      {"EmptyCentreLightsBothCentrePumps", kApu, true, true, [] { l_ctr_fuel_pump = r_ctr_fuel_pump = 1; },
+       {{&l_ctr_fuel_pump, 2}, {&r_ctr_fuel_pump, 2}}},
+      {"GeneratorsTripUnpowered", kDead, false, false, [] { l_gen_cont = 0, r_gen_cont = 1; },
+       {{&l_gen_cont, 3}, {&r_gen_cont, 2}}},
+      {"GeneratorsTripUnpoweredMirrored", kDead, false, false, [] { l_gen_cont = 1, r_gen_cont = 0; },
+       {{&l_gen_cont, 2}, {&r_gen_cont, 3}}},
+      {"GeneratorsResetWithPower", kBatteryOnly, false, false, [] { l_gen_cont = r_gen_cont = 3; },
+       {{&l_gen_cont, 0}, {&r_gen_cont, 0}}},
+      {"UtilityBusesTripUnpowered", kDead, false, false, [] { l_utility_bus = 2, r_utility_bus = 0; },
+       {{&l_utility_bus, 2}, {&r_utility_bus, 2}}},
+      {"UtilityBusesBackWithPower", kBatteryOnly, false, false, [] { l_utility_bus = 0, r_utility_bus = 2; },
+       {{&l_utility_bus, 0}, {&r_utility_bus, 0}}},
+      {"AcFlagsWithAc", kApu, true, true, [] { no_ac_power = 1, flag_ac_power = 0; },
+       {{&no_ac_power, 0}, {&flag_ac_power, 1}}},
+      {"CircuitDropsUnpowered", kDead, false, false, [] { circuit_gen_pwr = 1, flag_ac_power = 0, no_ac_power = 1; },
+       {{&circuit_gen_pwr, 0}, {&flag_ac_power, 0}, {&no_ac_power, 0}}},
+      {"StandbyLightOnWithTheSwitchOff", kApu, true, true, [] { stdby_power_light = 0; },
+       {{&stdby_power_light, 1}}},
+      {"StandbyLightOutUnpowered", kDead, false, false, [] { stdby_power_light = 1; }, {{&stdby_power_light, 0}}},
+      {"DischargeLightOnBatteryOnly", kBatteryOnly, false, false, [] { batdisch_light = 0; },
+       {{&batdisch_light, 1}}},
+      {"DischargeLightOutWithAc", kApu, true, true, [] { batdisch_light = 1; }, {{&batdisch_light, 0}}},
+      {"ExternalButtonFollowsTheCart", kApu, true, true, [] { ext_power_avail = 1, ext_power_button = 0; },
+       {{&ext_power_button, 1}}},
+      {"ExternalButtonOffWithoutTheCart", kApu, true, true, [] { ext_power_button = 2; },
+       {{&ext_power_button, 0}}},
+  };
+  for (const auto& r : rows) {
+    Power(r.supply == kApu ? 3 : 0, r.supply != kDead);
+    apu_mode = r.supply == kApu ? 2 : 0;
+    stdby_power_switch = 0;
+    SetEngines(r.left_engine, r.right_engine);
+    host_.SetToken(289, 0.0);  // centre tank empty
+    l_hyd_sys_press = c_hyd_sys_press = r_hyd_sys_press = 1;
+    l_elec_hyd_pump_mode = c_elec_hyd1_pump_mode = c_elec_hyd2_pump_mode = r_elec_hyd_pump_mode = 0;
+    l_eng_hyd_pump_mode = r_eng_hyd_pump_mode = 0;
+    r.before();
+    Pass();
+    for (const auto& [var, want] : r.after) EXPECT_EQ(*var, want) << r.label;
+  }
+}
+
+TEST_F(ElectricalTest, CentrePumpLightsGoOutWithFuelAndTheirOwnEngine) {
+  host_.SetToken(306, 6.7);
+  host_.SetToken(290, 1000.0);
+  host_.SetToken(289, 8388608.0);
+  for (const auto& [left, right] : {std::pair{true, false}, std::pair{false, true}}) {
+    Power(3, true);
+    apu_mode = 2;
+    SetEngines(left, right);
+    l_ctr_fuel_pump = r_ctr_fuel_pump = 2;
+    Pass();
+    EXPECT_EQ(l_ctr_fuel_pump, left ? 1 : 2) << left;
+    EXPECT_EQ(r_ctr_fuel_pump, right ? 1 : 2) << left;
+  }
+}
+
+// With the option set, ground power comes while parked with the engines off (and the APU off unless
+// allowed), and goes when the aircraft moves, leaves the ground or the brake is released.
+TEST_F(ElectricalTest, GroundPowerComesWhenParkedAndGoesWhenMoving) {
+  const struct {
+    int32_t option, apu, avail;
+    double brake, on_ground, speed_kt;
+    bool engines;
+    int32_t after;
+  } rows[] = {{1, 0, 0, 32767, 1, 0, false, 1},   {0, 0, 0, 32767, 1, 0, false, 0}, {1, 2, 0, 32767, 1, 0, false, 0},
+              {1, 0, 0, 32000, 1, 0, false, 0},   {1, 0, 0, 32767, 0, 0, false, 0}, {1, 0, 0, 32767, 1, 0, true, 0},
+              {0, 0, 1, 32767, 1, 1.9, false, 1}, {0, 0, 1, 32767, 1, 2.0, false, 0}, {0, 0, 1, 0, 1, 0, false, 0},
+              {0, 0, 1, 32767, 0, 0, false, 0}};
+  for (const auto& r : rows) {
+    Power(1, true);
+    stdby_power_switch = 1;
+    SetEngines(r.engines, r.engines);
+    l_gen_cont = r_gen_cont = 2;
+    AutoExtPwrAvail = r.option;
+    apu_mode = r.apu;
+    ext_power_avail = r.avail;
+    host_.SetToken(323, r.brake);
+    host_.SetToken(60, r.on_ground);
+    ground_speed = r.speed_kt;
+    Pass();
+    EXPECT_EQ(ext_power_avail, r.after) << r.option << r.apu << r.avail << " " << r.brake << " " << r.speed_kt;
+  }
+}
+
+// A hydraulic failure drops its own channel; the last one out disconnects.
+TEST_F(ElectricalTest, HydraulicFailureDropsItsOwnChannel) {
+  const int32_t messages[] = {kMsgLHydSysPress, kMsgCHydSysPress, kMsgRHydSysPress};
+  int32_t* const channels[] = {&apleft, &apcenter, &apright};
+  for (int failed = 0; failed < 3; ++failed) {
+    Power(3, true);
+    apu_mode = 2;
+    irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
+    apleft = apcenter = apright = 1;
+    for (int32_t m : messages) eicas_msg_shown[m] = 0;
+    eicas_msg_shown[messages[failed]] = 1;
+    Pass();
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(*channels[c], c == failed ? 0 : 1) << failed << " " << c;
+  }
+  EXPECT_EQ(KeyEvents(kAutopilotOff), 0);
 }
 
 }  // namespace

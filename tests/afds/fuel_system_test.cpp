@@ -25,6 +25,8 @@ struct SelectorCase {
   std::vector<int32_t> sent;  // engine 1 values, then engine 2 values
 };
 
+void PrintTo(const SelectorCase& c, std::ostream* os) { *os << c.label; }
+
 class FuelSelectors : public FuelTest, public ::testing::WithParamInterface<SelectorCase> {};
 
 TEST_P(FuelSelectors, FeedTheCentreTankFirst) {

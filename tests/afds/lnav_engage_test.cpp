@@ -52,6 +52,8 @@ struct HeadingCase {
   const char* outcome;  // "direct", "search" (intercept search, armed or refused) or "refused"
 };
 
+void PrintTo(const HeadingCase& c, std::ostream* os) { *os << c.label; }
+
 class LnavButton : public LnavTest, public ::testing::WithParamInterface<HeadingCase> {};
 
 TEST_P(LnavButton, TestsTheHeadingThenEngagesDirectOrSearchesAnIntercept) {

@@ -133,6 +133,17 @@ TEST_F(PanelButtonsTest, AppWithAChannelEngagedEngagesAllThreeAndArmsAutoland) {
   }
 }
 
+// The master light's click acknowledges a caution and puts the light out; a warning stays.
+TEST_F(PanelButtonsTest, MasterLightClickAcknowledgesACautionOnly) {
+  for (const auto& [state, after] : {std::pair{1, 0}, std::pair{2, 2}}) {
+    master_light_state = state;
+    SetNamed("master_warning_light", state);
+    Request("master_warning_light_clicked", 1.0);
+    EXPECT_EQ(master_light_state, after) << state;
+    EXPECT_EQ(Named("master_warning_light"), after) << state;
+  }
+}
+
 // Only 1 (down) and 2 (up) move the selector; with the simulator's autobrake it stops at 4 (5).
 TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
   const struct {

@@ -59,6 +59,8 @@ TEST_F(OverheadClicksTest, HydraulicPumpClickFlipsThePositionAndKeepsTheLight) {
               {"l_eng_hyd_pump", &l_eng_hyd_pump_mode, 0, false, 2, false, 1},
               {"r_elec_hyd_pump", &r_elec_hyd_pump_mode, 2, false, 2, false, 0},
               {"c_elec_hyd2_pump", &c_elec_hyd2_pump_mode, 0, false, 0, false, 1},
+              {"r_eng_hyd_pump", &r_eng_hyd_pump_mode, 0, false, 2, false, 1},
+              {"c_elec_hyd1_pump", &c_elec_hyd1_pump_mode, 1, false, 2, false, 0},
               {"l_elec_hyd_pump", &l_elec_hyd_pump_mode, 2, false, 2, true, 3}};
   SetToken(627, 30.0);  // engine values that leave the light logic alone
   SetToken(646, 30.0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "afds/overhead_pass.h"
 #include "afds/sound_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
@@ -8,6 +9,7 @@
 #include "sim/named_vars.h"
 #include "sim/sim_access.h"
 #include "sim/tick_globals.h"
+#include "sim/fsuipc_client.h"
 #include "host/panel_config.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
@@ -105,6 +107,39 @@ TEST_F(OverheadPassTest, ExternalPowerConnectsOnlyParkedOnTheGround) {
     RunFrames(1);
     EXPECT_EQ(ext_power_avail, r.avail_after) << r.brake << r.on_ground << r.ground_speed_kt;
     EXPECT_EQ(sound_event_code, r.avail_after == 1 ? 9 : 0);
+    EXPECT_EQ(Named("ext_power_avail_clicked"), 0.0);
+  }
+  Click("ext_power_avail_clicked");
+  RunFrames(1);
+  EXPECT_EQ(ext_power_avail, 0);  // a second click disconnects
+}
+
+// Take-off calls arm on the runway with take-off flaps once accelerating past 40 kt, and disarm
+// above 6000 ft, past 250 kt or sinking faster than 1500 ft/min.
+TEST_F(OverheadPassTest, TakeoffCallsArmOnTheRunwayAndDisarmOutOfTheTakeoff) {
+  const struct {
+    int32_t poll, vr_kt, mode;
+    double ra_ft, flaps, kt, trend, vs_fpm;
+    int32_t after;
+  } rows[] = {{0, 140, 0, 10.0, 5.0, 41, 0.05, 0, 1},     {0, 0, 0, 10.0, 5.0, 41, 0.05, 0, 0},
+              {1, 140, 0, 10.0, 5.0, 41, 0.05, 0, 0},     {0, 140, 0, 10.1, 5.0, 41, 0.05, 0, 0},
+              {0, 140, 0, 10.0, 4.9, 41, 0.05, 0, 0},     {0, 140, 0, 10.0, 20.5, 41, 0.05, 0, 1},
+              {0, 140, 0, 10.0, 20.6, 41, 0.05, 0, 0},    {0, 140, 0, 10.0, 5.0, 40, 0.05, 0, 0},
+              {0, 140, 0, 10.0, 5.0, 41, 0.04, 0, 0},     {0, 140, 3, 6000, 0.0, 250, 0.0, -1500, 3},
+              {0, 140, 3, 6001, 0.0, 250, 0.0, -1500, 0}, {0, 140, 3, 6000, 0.0, 251, 0.0, -1500, 0},
+              {0, 140, 3, 6000, 0.0, 250, 0.0, -1501, 0}};
+  for (const auto& r : rows) {
+    server_phase = 3;
+    fsuipc_poll_flag = r.poll;
+    vr = r.vr_kt;
+    to_callout_mode = r.mode;
+    radio_height = r.ra_ft;
+    flap_angle = r.flaps;
+    ias = r.kt;
+    pfd_ias_trend = r.trend;
+    vert_speed = r.vs_fpm;
+    UpdateOverheadVars();
+    EXPECT_EQ(to_callout_mode, r.after) << r.mode << " " << r.ra_ft << " " << r.flaps << " " << r.kt << " " << r.vs_fpm;
   }
 }
 

@@ -12,6 +12,7 @@
 #include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
 #include "sim/tick_globals.h"
+#include "sim/fsuipc_client.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -79,7 +80,48 @@ TEST_F(SpoilerTest, RumbleAbove180KnotsRepeatsWhileExtendedAndStopsAtOnceWhenRet
   EXPECT_EQ(spoiler_sound_last + spoiler_sound_delay, 0);
 }
 
+// With the HF switch on, the static plays and waits 50 ticks before it may play again.
+TEST_F(SpoilerTest, HfStaticRepeatsAfterItsDelay) {
+  hf_comm_switch = 1;
+  Frames(1);
+  EXPECT_EQ(Starts("HF Static.wav"), 1);
+  EXPECT_EQ(spoiler_sound_delay, 50);
+  Frames(71);
+  EXPECT_EQ(Starts("HF Static.wav"), 2);
+}
+
 // ---- loops ----
+
+// Cooling runs on AC, the packs' loop on AC with a pack running, the speaker buzz on standby power
+// alone; each stops when its condition goes and all stop with the simulator's sound.
+TEST_F(SoundTest, EquipmentLoopsFollowThePowerAndThePacks) {
+  const struct {
+    int32_t ac, l_pack, l_reset, r_pack, r_reset, stopped;
+    int32_t cooling, packs, buzz;
+  } rows[] = {{3, 0, 0, 0, 0, 0, 1, 0, 0}, {3, 1, 2, 0, 0, 0, 1, 1, 0}, {3, 0, 0, 1, 2, 0, 1, 1, 0},
+              {3, 1, 1, 0, 2, 0, 1, 0, 0}, {1, 1, 2, 1, 2, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 0},
+              {2, 0, 0, 1, 2, 0, 1, 1, 0}};
+  for (const auto& r : rows) {
+    for (bool stop : {false, true}) {
+      ac_power = r.ac;
+      l_pack_switch = r.l_pack;
+      l_pack_reset = r.l_reset;
+      r_pack_switch = r.r_pack;
+      r_pack_reset = r.r_reset;
+      sim_sound_stopped = 0;
+      UpdateEquipmentLoops();
+      UpdateEquipmentLoops();  // a second pass keeps what the first started
+      if (stop) {
+        sim_sound_stopped = 1;
+        UpdateEquipmentLoops();
+      }
+      const int32_t on = stop ? 0 : 1;
+      EXPECT_EQ(cooling_sound_on, r.cooling * on) << r.ac << r.l_pack << r.l_reset << r.r_pack << r.r_reset << stop;
+      EXPECT_EQ(packs_sound_on, r.packs * on) << r.ac << r.l_pack << r.l_reset << r.r_pack << r.r_reset << stop;
+      EXPECT_EQ(buzz_sound_on, r.buzz * on) << r.ac << stop;
+    }
+  }
+}
 
 TEST_F(ScratchSoundTest, ALoopWhoseFileIsMissingCountsAsStarted) {
   UpdateEquipmentLoops();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 
+#include "afds/phase0.h"
 #include "fmc/fmc_globals.h"
 #include "navdb/navdb_globals.h"
 #include "state/config_globals.h"
@@ -8,21 +9,32 @@
 
 namespace {
 
-class Phase0Test : public systems_test::SystemsFixture {
- protected:
-  void SetAltitude(double ft) { host_.SetExpression("(A:INDICATED ALTITUDE, feet)", ft); }
-};
+using Phase0Test = systems_test::SystemsFixture;
 
-TEST_F(Phase0Test, AltitudeAlertFollowsAClimbThroughTheSelectedAltitude) {
-  alt_sel_num = 10000;
+// The alert arms within 900 ft of the selected altitude above 950 ft with the gear up, captures
+// within 25 ft, sounds once more than 300 ft off and ends back within 300 ft or past 900 ft; a
+// lowered gear ends it in every state. Selected altitude 10000 ft.
+TEST_F(Phase0Test, AltitudeAlertStatesAndTheirBounds) {
   const struct {
-    double alt;
-    int32_t state;
-  } steps[] = {{8000.0, 0}, {9200.0, 1}, {9990.0, 2}, {10200.0, 2}, {10400.0, 3}, {10250.0, 0}};
-  for (const auto& s : steps) {
-    SetAltitude(s.alt);
-    RunToPhase0();
-    EXPECT_EQ(alt_alert_state, s.state) << s.alt;
+    int32_t from;
+    double alt, gear_lever, nose_gear;
+    int32_t to;
+  } rows[] = {{0, 9101, 0, 0, 1},     {0, 9100, 0, 0, 0},     {0, 10899, 0, 0, 1},    {0, 10900, 0, 0, 0},
+              {0, 9500, 1, 0, 0},     {1, 9976, 0, 0, 2},     {1, 9975, 0, 0, 1},     {1, 10024, 0, 0, 2},
+              {1, 10025, 0, 0, 1},    {1, 9976, 0, 16001, 0}, {1, 9976, 1, 0, 0},     {2, 9700, 0, 0, 2},
+              {2, 9699, 0, 0, 3},     {2, 10300, 0, 0, 2},    {2, 10301, 0, 0, 3},    {2, 10000, 0, 16001, 0},
+              {3, 9701, 0, 0, 0},     {3, 9700, 0, 0, 3},     {3, 10299, 0, 0, 0},    {3, 10300, 0, 0, 3},
+              {3, 9099, 0, 0, 0},     {3, 9100, 0, 0, 3},     {3, 10901, 0, 0, 0},    {3, 10900, 0, 0, 3},
+              {3, 9500, 0, 16001, 0}};
+  alt_sel_num = 10000;
+  server_phase = 0;
+  for (const auto& r : rows) {
+    alt_alert_state = r.from;
+    plane_alt = r.alt;
+    host_.SetToken(332, r.gear_lever);
+    gear1_pos = r.nose_gear;
+    RunPhase0Housekeeping();
+    EXPECT_EQ(alt_alert_state, r.to) << r.from << " " << r.alt << " " << r.gear_lever << " " << r.nose_gear;
   }
 }
 
@@ -47,6 +59,8 @@ struct FinalCase {
   double lat;  // aircraft on the runway's extended centreline south of it
   int32_t mode_after;
 };
+
+void PrintTo(const FinalCase& c, std::ostream* os) { *os << c.label; }
 
 class LandingChecklistArming : public Phase0Test, public ::testing::WithParamInterface<FinalCase> {};
 

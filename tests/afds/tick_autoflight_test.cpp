@@ -69,6 +69,10 @@ struct TakeoffEndCase {
   int32_t roll_after, pitch_after;
 };
 
+void PrintTo(const TakeoffEndCase& c, std::ostream* os) {
+  *os << (c.mode == &lnav ? "LNAV" : "VNAV") << " at " << c.radio_height_ft << " ft";
+}
+
 class TakeoffModesEnd : public AutoflightTest, public ::testing::WithParamInterface<TakeoffEndCase> {};
 
 TEST_P(TakeoffModesEnd, WhenTheCrewEngagesAModeOfThatAxisAirborne) {
@@ -126,6 +130,8 @@ struct DhCase {
   int below_events;
   int above_events;
 };
+
+void PrintTo(const DhCase& c, std::ostream* os) { *os << c.label; }
 
 class DecisionHeight : public AutoflightTest, public ::testing::WithParamInterface<DhCase> {};
 

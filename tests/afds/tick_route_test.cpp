@@ -2,10 +2,12 @@
 
 #include <utility>
 
-
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
+#include "afds/tick_route.h"
 #include "base/geodesy.h"
+#include "fmc/fmc_globals.h"
+#include "sim/sim_globals.h"
 #include "support/tick_fixture.h"
 
 namespace {
@@ -86,15 +88,18 @@ TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiscoLeg, ::testing::Values(std::pair{1000.0, 3}, std::pair{390.0, 2}));
 
+// An armed intercept goes with it (abeam, 10 NM off the track: not captured): the FMA would otherwise
+// go on showing LNAV armed.
 TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
   stpos = 4;
   lnav = 1;
+  lnav_init_mode = 1;
   vnav_near_restr_done = 1;
   SetGroundSpeedKt(480.0);
-  SetPosition(49.0 - 1.0 / kNmPerDegLat, -122.0);
+  SetPosition(49.0 + 1.0 / kNmPerDegLat, -122.0 + 10.0 / (kNmPerDegLat * std::cos(49.0 * kDegToRad)));
   RunToRouteSlot();
   RunToRouteSlot();
-  EXPECT_EQ(lnav, 0);
+  EXPECT_EQ(std::pair(lnav, lnav_init_mode), std::pair(0, 0));
   EXPECT_EQ(stpos, 4);
   EXPECT_EQ(vnav_near_restr_done, 0);
 }
@@ -121,6 +126,48 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LnavIntercept, ::testing::Values(std::pair{1.95, true}, std::pair{5.0, false}));
+
+// The early turn sequences a waypoint that has fallen more than 90 degrees off the leg within 10 NM,
+// on its slots, under LNAV with NAV hold, short of the last row and of a hold; each guard's failing
+// side keeps the waypoint.
+TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
+  const struct {
+    const char* label;
+    void (*change)();
+    bool sequenced;
+  } rows[] = {{"AllMet", [] {}, true},
+              {"NoActiveLeg", [] { stpos = kNoActiveLeg; }, false},
+              {"OffSlot", [] { redraw_tick = 1, tick36_counter = 1; }, false},
+              {"SlotEight", [] { redraw_tick = 8, tick36_counter = 1; }, true},
+              {"Tick36Slot", [] { redraw_tick = 1, tick36_counter = 0; }, true},
+              {"NoLnav", [] { lnav = 0; }, false},
+              {"NoNavHold", [] { ap_nav_hold = 0.0; }, false},
+              {"At10Nm", [] { dist_to_active_wpt = 10.0; }, false},
+              {"LastLeg", [] { stpos = fp_cnt - 1; }, false},
+              {"HoldAhead", [] { route_holds[1].leg = stpos; }, false},
+              {"Only90Off", [] { active_wpt_brg = 90.0; }, false},
+              {"91Off", [] { active_wpt_brg = 91.0; }, true}};
+  for (const auto& r : rows) {
+    stpos = 1;
+    redraw_tick = tick36_counter = 0;
+    lnav = 1;
+    ap_nav_hold = 1.0;
+    dist_to_active_wpt = 9.9;
+    route_holds[1].leg = 0;
+    active_wpt_brg = 120.0;
+    rel_leg_course = 0.0;
+    toc = 1;
+    tod = 0;
+    early_seq_in_cruise = 0;
+    vnav_cruise = 1;
+    r.change();
+    const double before = dist_to_active_wpt;
+    StepEarlyTurnSequencing();
+    EXPECT_EQ(dist_to_active_wpt, r.sequenced ? kSequenceNow : before) << r.label;
+    EXPECT_EQ(early_seq_in_cruise, r.sequenced ? 1 : 0) << r.label;
+    EXPECT_EQ(vnav_cruise, r.sequenced ? 0 : 1) << r.label;
+  }
+}
 
 TEST_F(RouteProgressTest, HoldsBehindTheActiveLegAreRemoved) {
   stpos = 4;

@@ -55,6 +55,8 @@ struct ResetMcpCase {
   bool shown;
 };
 
+void PrintTo(const ResetMcpCase& c, std::ostream* os) { *os << c.plane_alt_ft << " ft, show_msg " << c.show_msg; }
+
 class TodByPosition : public VnavTest, public ::testing::WithParamInterface<ResetMcpCase> {};
 
 // RESET MCP shows only within 100 ft below the cruise altitude, and only when configured.

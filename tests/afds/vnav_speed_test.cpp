@@ -65,6 +65,29 @@ TEST_F(VnavSpeedTest, CruiseHoldsTheCruiseSpeedOrStartsTheDescentSpeed) {
   }
 }
 
+// Once the descent is running the speed is chosen only within 25 NM of the waypoint, on VNAV's first pass or
+// after a panel restore.
+TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
+  const struct {
+    double dist_nm;
+    int32_t init, des_active, restored;
+    bool due;
+  } rows[] = {{25.0, 0, 1, 0, false}, {24.9, 0, 1, 0, true}, {25.0, 1, 1, 0, true},
+              {25.0, 0, 0, 0, true},  {25.0, 0, 1, 1, true}};
+  toc = 1;
+  plane_alt = 20000.0;
+  for (const auto& c : rows) {
+    dist_to_active_wpt = c.dist_nm;
+    vnav_init_flag = c.init;
+    vnav_des_active = c.des_active;
+    vnav_pnl_restored = c.restored;
+    vnav_last_set_spd = -999.0;
+    Mark();
+    ProcVnavDescent();
+    EXPECT_EQ(Count(kIas), c.due ? 1 : 0) << c.dist_nm << c.init << c.des_active << c.restored;
+  }
+}
+
 TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
   tod = 1;
   plane_alt = 14000.0;

@@ -82,7 +82,8 @@ TEST(EtaTextTest, AfterMinutesAddsTheTimeToGoToZulu) {
   ResetModuleState();
   for (const auto& [hour, min, minutes, eta] :
        {std::tuple{23.0, 30.0, 45.0, "0015Z"},
-        std::tuple{22.0, 0.0, 50.0 * 60.0, "0000Z"}, std::tuple{9.0, 15.0, -0.2, "0915Z"}}) {  // behind now is now
+        std::tuple{22.0, 0.0, 50.0 * 60.0, "0000Z"}, std::tuple{9.0, 15.0, -0.2, "0915Z"},  // behind now is now
+        std::tuple{-1.0, 0.0, 30.0, "2330Z"}}) {  // a clock read before midnight wraps into the day
     zulu_hour = hour;
     zulu_min = min;
     EXPECT_EQ(EtaTextAfterMinutes(minutes), eta) << minutes;

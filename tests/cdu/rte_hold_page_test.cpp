@@ -29,17 +29,17 @@ class RteHoldPageTest : public CduTest {
   }
 };
 
-// The fix ETA shows the tenth of its minute.
+// The fix ETA shows the tenth of its minute (".5" of 8.57 minutes, not a fixed digit).
 TEST_F(RteHoldPageTest, ShowsTheHoldOfTheSubPageAndItsFixEta) {
   Holds({2, 4});
   EXPECT_EQ(Row(1), "TACMA | ");
   EXPECT_EQ(Line(2).right, ". . / . . .");  // not moving
   zulu_hour = 12.0;
-  ground_speed = 470.0;  // TACMA 60 NM north: 7.66 minutes
+  ground_speed = 420.0;  // TACMA 60 NM north: 8.57 minutes
   PressAndPaint("PREV_PAGE");
   EXPECT_EQ(Line(1).left, "KELSO");
   PressAndPaint("NEXT_PAGE");
-  EXPECT_EQ(Line(2).right, "1207.6Z");
+  EXPECT_EQ(Line(2).right, "1208.5Z");
   stpos = 999;
   Paint();
   EXPECT_EQ(Line(2).right, ". . / . . .");

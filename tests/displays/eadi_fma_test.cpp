@@ -21,6 +21,8 @@ struct ModeCase {
   const char* roll;
   const char* roll_armed;
 };
+
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.name; }
 class FmaSelectionTest : public EadiTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(FmaSelectionTest, ColumnsShowTheirFirstMatchingMode) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <tuple>
 
 #include "displays/display_fixtures.h"
@@ -69,6 +70,14 @@ TEST_F(SpeedTapeTest, VrFillsAnUnsetV1AndCloseSpeedsShowOnlyR) {
   PaintAt(120.0, 120.0);
   EXPECT_TRUE(TextNear("-R", -75.0, -1.4 * 13.0 - 4.0));
   EXPECT_TRUE(TextsAt("-1").empty());
+}
+
+// A panel-state file can restore any V speeds, and the simulator report any airspeed: V speeds at
+// the ends of the range are far apart, not close.
+TEST_F(SpeedTapeTest, AbsurdVSpeedsAreFarApart) {
+  std::tie(v1, vr, radio_height) = std::tuple(-50, std::numeric_limits<int32_t>::max(), 0.0);
+  PaintAt(-50.0, 0.0);
+  EXPECT_EQ(TextsAt("-1").size(), 1u);
 }
 
 // The arrow is (smoothed airspeed - predicted) x 1.4 long, up to 50; beyond it takes 58.

@@ -23,6 +23,8 @@ struct FmaCase {
   std::vector<Shown> shown;  // in drawing order: CMD, pitch, roll, FD, autothrottle
 };
 
+void PrintTo(const FmaCase& c, std::ostream* os) { *os << c.name; }
+
 class PfdFma : public PfdTest, public ::testing::WithParamInterface<FmaCase> {};
 
 TEST_P(PfdFma, ShowsTheFirstMatchingRowOfEachList) {

@@ -14,6 +14,8 @@
 #include "module/module_state.h"
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
+#include "state/aircraft_id.h"
+#include "support/digest.h"
 #include "support/sim_fixture.h"
 
 namespace {
@@ -97,6 +99,27 @@ TEST_F(PerfLookups, ReferenceSpeedAndClimbRateTakeTheNearestCell) {
   gross_weight = 220000.0;
   epr_bug = 1.0 + 0.78 / 1.8;
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 3791);
+}
+
+// The tables as transcribed, every cell: a reviewed change of the data updates the digests.
+TEST_F(PerfLookups, TablesAsTranscribed) {
+  InitThrustLimitTables();
+  testing_support::Digest limits;
+  limits.Add(thrust_limit_tables);  // ints in pairs, then doubles: no padding
+  for (const EconSpeedRow& r : econ_speed_table) {
+    limits.Add(r.cost_index).Add(r.climb_ias).Add(r.climb_mach).Add(r.cruise_ias).Add(r.cruise_mach);
+    limits.Add(r.descent_ias).Add(r.descent_mach);
+  }
+  const PerfTables& p = perf_tables;
+  testing_support::Digest perf;
+  perf.Add(p.to_temp_band).Add(p.to_weight).Add(p.to_flaps5).Add(p.to_flaps15).Add(p.to_flaps20);
+  perf.Add(p.vref_weight).Add(p.vref).Add(p.flap_ref_weight).Add(p.flap_ref_kt);
+  perf.Add(p.climb_weight).Add(p.climb_epr).Add(p.climb_fpm);
+  testing_support::Digest epr;
+  for (const N1EprTable& t : n1_epr_tables) epr.Add(t.row_cnt).Add(t.search_cnt).Add(t.row);
+  EXPECT_EQ(limits.value(), 16627611837319298508u);
+  EXPECT_EQ(perf.value(), 7480250563324542576u);
+  EXPECT_EQ(epr.value(), 3800801584175547492u);
 }
 
 // The nearest cell of the mode's grid, ties to the earlier row or column; CON shares the G/A grid,

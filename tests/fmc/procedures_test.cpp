@@ -196,12 +196,13 @@ TEST_F(Arrivals, StarBeforeAnyApproachEndsTheRouteWithItsLegsAndTheDestination) 
 }
 
 // The discontinuity carries the first approach leg's position and constraints; each leg's role
-// gives its speed and its altitude text the constraint.
+// gives its speed and its altitude text the constraint; a leg at a navaid takes its type and frequency.
 TEST_F(Arrivals, ApproachAfterTheRouteIsSeparatedByADiscontinuity) {
   ChooseApproach("I10R", "10R", "BTG");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "DISCO", "BTG", "TIMBR", "LAVAS", "KPDX"));
   EXPECT_DOUBLE_EQ(Row(4).lat, 45.7476);
   EXPECT_EQ(Row(4).restr, 3);
+  EXPECT_EQ(Row(5).type + " " + Row(5).freq, "VOR 116.60");
   const double legs[][3] = {{190.0, 5000.0, 3}, {180.0, -999.0, 2}, {170.0, 2000.0, 3}};  // IAF, none, FAF
   for (int32_t i = 0; i < 3; ++i) {
     EXPECT_EQ(Row(5 + i).ias, legs[i][0]) << i;

@@ -261,6 +261,32 @@ TEST_F(RouteDistances, DestinationDistanceSkipsDiscontinuities) {
   EXPECT_NEAR(dest_dtg, 18.0 + 60.0 + 30.0, 1e-6);  // A straight on to B past the DISCO at 0, 0
 }
 
+// Distances are kept between passes only for the same positions: a leg or a profile point that
+// moves between two passes is measured anew.
+TEST_F(RouteDistances, MovedLegsAndProfilePointsAreMeasuredAnew) {
+  cruise_alt = 35000;
+  toc = toc_dist_done = 1;
+  tod_lat = 48.75;  // between C and KPDX
+  tod_lon = kLegLon;
+  last_restr_lat = tod_lat;
+  last_restr_lon = tod_lon;
+  ComputeRouteDistances();
+  EXPECT_NEAR(dest_dtg, 120.0, 1e-6);
+  EXPECT_NEAR(dist_to_tod, 105.0, 1e-6);
+  fms_fpln_act[3].lat = 48.25;  // C 15 NM nearer to B
+  tod_lat = 48.5;               // the T/D onto C
+  ComputeRouteDistances();
+  EXPECT_NEAR(dest_dtg, 120.0, 1e-6);  // along a meridian the total stays
+  EXPECT_NEAR(dist_to_tod, 90.0, 1e-6);
+  fms_fpln_act[3].lon = kLegLon + 1.0;  // C off the meridian: the route grows
+  ComputeRouteDistances();
+  double expected = CalcDistNm(plane_lat, plane_lon, fms_fpln_act[1].lat, fms_fpln_act[1].lon);
+  for (int i = 2; i <= 4; ++i) {
+    expected += CalcDistNm(fms_fpln_act[i - 1].lat, fms_fpln_act[i - 1].lon, fms_fpln_act[i].lat, fms_fpln_act[i].lon);
+  }
+  EXPECT_NEAR(dest_dtg, expected, 1e-9);
+}
+
 // With no distance to spread the descent over the path altitude stays.
 TEST_F(RouteDistances, DescentPathAltitudeFollowsTheDistanceFromTheDescentStart) {
   cruise_alt = 35000;

@@ -1,14 +1,18 @@
 // The simulator's plans: imported through temp.rte, the active route handed over as one, the GPS
 // route uplinked, and the coordinate texts they use.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "cdu/cdu_globals.h"
@@ -175,6 +179,79 @@ TEST_F(PlanHandover, DiscontinuitiesAreLeftOutAndRouteFileTypesMapLikeDatabaseTy
   EXPECT_EQ(Values(text, "<ATCWaypoint id=\"", "\">"), (Texts{"KSEA", "SEA", "NOLLA", "BTG", "LW", "USR1", "KPDX"}));
   EXPECT_EQ(Values(text, "<ATCWaypointType>", "</ATCWaypointType>"),
             (Texts{"Airport", "VOR", "NDB", "VOR", "NDB", "Intersection", "Airport"}));
+}
+
+// Idents from route files may hold the XML specials: escaped, the file stays well-formed.
+TEST_F(PlanHandover, RouteTextsAreEscapedAsXml) {
+  plan_files_test::PlaceLeg(fms_fpln_act, 0, "KSEA", 47.45, -122.311, "APT");
+  plan_files_test::PlaceLeg(fms_fpln_act, 1, "A&B<C", 47.2, -122.3, "INT");
+  plan_files_test::PlaceLeg(fms_fpln_act, 2, "K\"'>", 45.589, -122.597, "APT");
+  std::tie(fp_cnt, fms_fpln_active, stpos) = std::tuple(2, 3, 2);
+  lnav_leg[0].FrId = "A&B<C";
+  ASSERT_TRUE(WriteAceXmlPlan());
+  const std::string text = testing_support::ReadBytes(sim_ / "Orvantel/Navdata/tmpfplan.pln");
+  EXPECT_EQ(Values(text, "<ATCWaypoint id=\"", "\">"), (Texts{"A&amp;B&lt;C", "K&quot;&apos;&gt;"}));
+  EXPECT_EQ(Values(text, "<ICAOIdent>", "</ICAOIdent>"), (Texts{"A&amp;B&lt;C", "K&quot;&apos;&gt;"}));
+  EXPECT_NE(text.find("<Title>KSEA to K&quot;&apos;&gt;</Title>"), std::string::npos);
+}
+
+int plan_loads = 0;
+int32_t CountPlanLoad(void*, const char*) { return ++plan_loads; }
+
+// Holds the size of the files this process writes, so that a write beyond it fails as on a full disk
+// (also for root, whom permissions do not stop).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+// A plan that cannot be written whole (a full disk, a folder that is no folder) leaves the previous
+// file as it was and is reported on the CDU; the simulator is not asked to load the old file.
+TEST_F(PlanHandover, FailedWriteKeepsThePreviousPlanAndIsReportedNotHandedOver) {
+  plan_files_test::PlaceLeg(fms_fpln_act, 0, "KSEA", 47.45, -122.311, "APT");
+  plan_files_test::PlaceLeg(fms_fpln_act, 1, "KPDX", 45.589, -122.597, "APT");
+  std::tie(fp_cnt, fms_fpln_active, stpos) = std::tuple(1, 3, 1);
+  host_.table()->slot[host::kSimConnectFlightPlanLoad] = reinterpret_cast<host::AnyFn>(&CountPlanLoad);
+  simconnect = &plan_loads;
+  plan_loads = 0;
+  LoadPlanIntoSim();
+  const std::string path = sim_ / "Orvantel/Navdata/tmpfplan.pln";
+  const std::string previous = testing_support::ReadBytes(path);
+  ASSERT_EQ(std::pair(plan_loads, cdu_message), std::pair(1, std::string()));
+
+  fms_fpln_act[1].ident = "KGEG";
+  {
+    FileSizeLimit full(previous.size() / 2);
+    LoadPlanIntoSim();
+  }
+  EXPECT_EQ(testing_support::ReadBytes(path), previous);
+  EXPECT_EQ(testing_support::CountEntries(sim_ / "Orvantel/Navdata"), 1);  // no temporary left behind
+  EXPECT_EQ(std::pair(plan_loads, cdu_message), std::pair(1, std::string(kSimPlanFailedMessage)));
+
+  cdu_message.clear();
+  std::filesystem::remove_all(sim_ / "Orvantel/Navdata");
+  sim_.Write("Orvantel/Navdata", "a file where the folder belongs");
+  LoadPlanIntoSim();
+  EXPECT_EQ(std::pair(plan_loads, cdu_message), std::pair(1, std::string(kSimPlanFailedMessage)));
+
+  fms_fpln_active = 2;  // nothing to hand over, and no earlier file either
+  cdu_message.clear();
+  LoadPlanIntoSim();
+  EXPECT_EQ(std::pair(plan_loads, cdu_message), std::pair(1, std::string()));
 }
 
 // The simulator's "FS2002 GPS DATA" block with its waypoint records, laid out byte for byte. The

@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
+#include "fmc/profile_legs.h"
 #include "fmc/vnav_fixture.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
@@ -104,9 +105,8 @@ TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
   }
 }
 
-// Short routes north along 122 W from 47 N. Routes that look at the climb end far away (kFar), so
-// that the descent meets the planning level long before the legs under test.
-constexpr double kFar = 52.0;
+// Short routes north along 122 W from 47 N. Routes that look at the climb end far away, so that the
+// descent meets the planning level long before the legs under test.
 
 class ProfileDetails : public vnav_test::VnavTest {
  protected:
@@ -202,6 +202,18 @@ TEST_F(Prediction, ZeroDescentSpeedKeepsTheTodAndNoActiveRouteChangesNothing) {
   PredictTod(0);
   EXPECT_EQ(cruise_alt, 25000);
   EXPECT_EQ(PredictToc(1), 0);
+}
+
+// The simulator may report any finite altitude or speed: an absurd one gives an absurd prediction,
+// but the arithmetic on its saturated integers stays defined.
+TEST_F(Prediction, AbsurdAltitudesAndSpeedsSaturate) {
+  SetArrival(2, 5.0);
+  fms_fpln_act[5].alt = 30.0;  // the destination's elevation
+  plane_alt = -1e308;
+  PredictTod(0);
+  EXPECT_EQ(tod_alt, -2147483648.0);
+  EXPECT_EQ(profile::ClimbRateFpm(3.0, 1e300), 2147483600);
+  EXPECT_EQ(profile::ClimbRateFpm(-3.0, 1e300), -2147483600);
 }
 
 // The departure of the Seattle-Portland route: KSEA, TACMA, SNOQL, CLEEL, ELN, VANTG, KPDX.

@@ -336,4 +336,11 @@ TEST_F(SimhostRun, SetupErrorsAreReportedAndExitNonZero) {
   }
 }
 
+// Asking for the version needs no simulator folder, as asking for help does.
+TEST(SimhostVersion, PrintsTheProjectVersionAndExits) {
+  const Result r = RunSimhost("--version");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.output, "simhost (ro757) " RO757_VERSION "\n");
+}
+
 }  // namespace

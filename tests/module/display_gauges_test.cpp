@@ -46,6 +46,11 @@ struct InstanceCase {
   Painted painted;
 };
 
+void PrintTo(const InstanceCase& c, std::ostream* os) {
+  *os << std::boolalpha << c.gauge << " \"" << c.parameter << "\", main panel " << c.main_panel << ", pop-up "
+      << c.popup_shown;
+}
+
 class InstanceRuleTest : public DisplayGaugeTest, public ::testing::WithParamInterface<InstanceCase> {};
 
 TEST_P(InstanceRuleTest, InstanceDrawsAsItsParameterAndTheWindowsSay) {
@@ -79,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
 // (gauge, parameter, main panel shown, CDU pop-up shown, paints). A normal paint resets the CDU key
 // flags; the CDU never paints the background only.
 class CduInstanceTest : public DisplayGaugeTest,
-                        public ::testing::WithParamInterface<std::tuple<const char*, const char*, bool, bool, bool>> {};
+                        public ::testing::WithParamInterface<std::tuple<std::string, std::string, bool, bool, bool>> {};
 
 TEST_P(CduInstanceTest, VcSkipsWhileEitherWindowIsShownAndOthersPaintNormally) {
   const auto [name, parameter, main_panel, cdu_popup, paints] = GetParam();

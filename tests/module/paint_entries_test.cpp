@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <set>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
 #include "platform/gfx/gfx_test_surface.h"
+#include "support/digest.h"
 #include "state/state_globals.h"
 
 namespace {
@@ -67,18 +69,30 @@ struct EntryCase {
   int32_t* rate;  // null: no refresh rate
   int width, height;
   uint32_t clear;
+  uint64_t drawn[3];  // digests of what the three flights below draw
 };
 
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+
 const EntryCase kEntries[] = {
-    {"Eadi", PaintEadi, &eadi_surface, &EadiRefreshRate, 217, 173, 0u},
-    {"Cdu", PaintCdu, &cdu_surface, &FmsRefreshRate, 399, 320, 0u},
-    {"FpEhsi", PaintFpEhsi, &fp_ehsi_surface, nullptr, 358, 440, 0u},
-    {"FpNd", PaintFpNd, &fp_nd_surface, &RetroNdRefreshRate, 358, 440, 0u},
-    {"FpPfd", PaintFpPfd, &fp_pfd_surface, &RetroPfdRefreshRate, 318, 232, 0x0072BD61u},
-    {"LowerEicas", PaintLowerEicas, &lower_eicas_surface, &LowerEicasRefreshRate, 250, 213, 0u},
-    {"Nd", PaintNd, &nd_surface, &NdRefreshRate, 358, 440, 0u},
-    {"StbyPfd", PaintStbyPfd, &stby_pfd_surface, &StdbyPfdRefreshRate, 101, 90, 0x0072BD61u},
-    {"UpperEicas", PaintUpperEicas, &upper_eicas_surface, &UpperEicasRefreshRate, 250, 213, 0u},
+    {"Eadi", PaintEadi, &eadi_surface, &EadiRefreshRate, 217, 173, 0u,
+     {15060028792478921113u, 3560369820703397238u, 3560369820703397238u}},
+    {"Cdu", PaintCdu, &cdu_surface, &FmsRefreshRate, 399, 320, 0u,
+     {5112882679143181010u, 5112882679143181010u, 5112882679143181010u}},
+    {"FpEhsi", PaintFpEhsi, &fp_ehsi_surface, nullptr, 358, 440, 0u,
+     {4937085962451708391u, 11406603965934980356u, 14368605150281573757u}},
+    {"FpNd", PaintFpNd, &fp_nd_surface, &RetroNdRefreshRate, 358, 440, 0u,
+     {15473439049849250556u, 9484505408708586222u, 12611562916554011571u}},
+    {"FpPfd", PaintFpPfd, &fp_pfd_surface, &RetroPfdRefreshRate, 318, 232, 0x0072BD61u,
+     {17767772534402279382u, 16456624180321956005u, 16456624180321956005u}},
+    {"LowerEicas", PaintLowerEicas, &lower_eicas_surface, &LowerEicasRefreshRate, 250, 213, 0u,
+     {8747859137204618682u, 8747859137204618682u, 8747859137204618682u}},
+    {"Nd", PaintNd, &nd_surface, &NdRefreshRate, 358, 440, 0u,
+     {4813848551219160847u, 141081168516867508u, 3763722004130753461u}},
+    {"StbyPfd", PaintStbyPfd, &stby_pfd_surface, &StdbyPfdRefreshRate, 101, 90, 0x0072BD61u,
+     {7339530772609700854u, 6322113197890919887u, 6322113197890919887u}},
+    {"UpperEicas", PaintUpperEicas, &upper_eicas_surface, &UpperEicasRefreshRate, 250, 213, 0u,
+     {11634460523225301187u, 16205605993421172735u, 16205605993421172735u}},
 };
 
 class EveryEntryTest : public PaintEntryTest, public ::testing::WithParamInterface<EntryCase> {};
@@ -122,6 +136,55 @@ TEST_P(EveryEntryTest, RateSkipsSlotsOutsideItsSet) {
   redraw_tick = 6;
   c.paint(c.surface, s.dc(), &size, kPaintNormal);
   EXPECT_FALSE(s.recording().ops().empty());
+}
+
+// What a paint drew: kinds, shapes, colours, pens, points and texts, positions to 1/16 px (so that
+// the last bits of a sine do not count).
+uint64_t DigestOf(const gfx::Recording& rec) {
+  testing_support::Digest d;
+  auto q = [](double v) { return std::lround(v * 16.0); };
+  for (const gfx::Op& op : rec.ops()) {
+    d.Add(op.kind).Add(op.shape).Add(op.color).Add(op.dash).Add(q(op.pen_width)).Add(op.fill_mode);
+    for (const gfx::PathPoint& p : rec.PointsOf(op)) d.Add(q(p.x)).Add(q(p.y)).Add(p.type);
+    if (const gfx::RecordedText* t = rec.TextOf(op)) {
+      d.Add(t->text).Add(q(t->position.X)).Add(q(t->position.Y)).Add(q(t->em_size)).Add(t->style);
+    }
+  }
+  return d.value();
+}
+
+// Every display in three flights: a climb on the maps, an ILS approach on the full roses and the
+// plan, and the same approach on the expanded roses.
+// A reviewed change of a display's drawing updates its digests (the message prints the new ones).
+TEST_P(EveryEntryTest, PaintsWhatItDrewBefore) {
+  const EntryCase& c = GetParam();
+  const gauge::PixelSize size{c.width, c.height};
+  uint64_t drawn[3] = {};
+  for (int flight = 0; flight < 3; ++flight) {
+    ResetModuleState();
+    ac_power = 5;
+    host().SetToken(364, 1.0);
+    irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
+    plane_hdg_mag = 123.4, plane_trk_mag = 126.0, plane_hdg_true = 140.0, plane_lat = 47.45, plane_lon = -122.31;
+    plane_alt = flight == 0 ? 12345.0 : 2345.0;
+    plane_pitch = flight == 0 ? 4.5 : -2.5, plane_bank = flight == 0 ? -12.0 : 3.0;
+    ias = true_airspeed = flight == 0 ? 287.0 : 148.0, ground_speed = 301.0, vert_speed = flight == 0 ? 1800 : -700;
+    alt_sel_num = 15000, hdg_sel_dir = 140.0, radio_height = flight == 0 ? 9000.0 : 1234.0;
+    wind_dir = 250.0, wind_speed = 35.0, dme_dist = 12.3, cdi_needle = 40.0, gsi_needle = -30.0;
+    nd_mode = fp_ehsi_mode = flight == 0 ? 3 : flight, fpnd_mode = flight == 0 ? 3 : flight == 1 ? 4 : 2;
+    nd_rng_nm = fpnd_rng_nm = fp_ehsi_rng_nm = 40.0;
+    host().SetToken(49, 1.0), host().SetToken(46, flight == 0 ? 0x00 : 0xC0), host().SetToken(852, 1.0);
+    host().SetToken(61, ias), host().SetToken(627, 88.0), host().SetToken(646, 87.0), host().SetToken(566, 1.0);
+    host().SetToken(576, 1.0);
+    redraw_tick = 0;
+    TestSurface s(c.width, c.height);
+    c.paint(c.surface, s.dc(), &size, kPaintNormal);
+    drawn[flight] = DigestOf(s.recording());
+  }
+  for (int flight = 0; flight < 3; ++flight) {
+    EXPECT_EQ(drawn[flight], c.drawn[flight])
+        << c.name << " " << drawn[0] << "u, " << drawn[1] << "u, " << drawn[2] << "u";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, EveryEntryTest, ::testing::ValuesIn(kEntries),

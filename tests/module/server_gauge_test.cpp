@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -52,7 +53,7 @@ TEST_F(ServerGaugeTest, ServerPhaseWrapsAfterSeventeen) {
 
 // (parameter, 2-D panel shown, systems pass runs)
 class ServerInstanceTest : public FrameTest,
-                           public ::testing::WithParamInterface<std::tuple<const char*, bool, bool>> {};
+                           public ::testing::WithParamInterface<std::tuple<std::string, bool, bool>> {};
 
 // The sound pass runs in every instance (with a device); the systems pass counts the ident timer
 // down and steps the phase.
@@ -150,7 +151,7 @@ TEST_F(ServerGaugeTest, IdentificationReadsTheTitleLowerCased) {
   EXPECT_EQ(acfg_attempts, 1);
 }
 
-class FreighterTitleTest : public FrameTest, public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+class FreighterTitleTest : public FrameTest, public ::testing::WithParamInterface<std::pair<std::string, int>> {};
 
 TEST_P(FreighterTitleTest, FirstKnownTitleSwitchesCabinAnnouncementsOffForFreighters) {
   play_announcements = 1;

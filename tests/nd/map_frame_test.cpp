@@ -16,20 +16,31 @@ namespace {
 using gfx::OpKind;
 
 // The arc shows every 5-degree bearing within 55 degrees of the heading either side: 21 ticks on a
-// heading that is a multiple of 5, across the 0/360 seam as well.
+// heading that is a multiple of 5, across the 0/360 seam as well. Each tick is radial, 10 long on
+// the tens and 5 long between.
 TEST_F(MapTest, CompassArcTicksAndLabelsWithin55DegreesOfTheHeading) {
   struct Case {
     double heading;
-    int ticks;
+    int ticks, long_ticks;
     std::vector<std::string> labels;
   };
-  for (const Case& c : {Case{350.0, 21, {"0", "3", "30", "33"}}, Case{2.5, 22, {"0", "3", "33"}}}) {
+  for (const Case& c : {Case{350.0, 21, 11, {"0", "3", "30", "33"}}, Case{2.5, 22, 11, {"0", "3", "33"}}}) {
     plane_hdg_mag = plane_trk_mag = c.heading;
     Record(kFpEhsiCanvas, DrawEhsiMap);
-    int ticks = 0;  // the short radial lines ending on the 134 arc
+    int ticks = 0, long_ticks = 0;  // the short radial lines ending on the 134 arc
     for (const gfx::Op* op : Strokes(kWhiteInk, gfx::Shape::Line)) {
       const auto pts = rec().PointsOf(*op);
-      ticks += op->pen_width == 2.0f && std::fabs(std::hypot(pts[1].x - 159.0, pts[1].y - 170.0) - 134.0) < 0.01;
+      const double ix = pts[0].x - 159.0, iy = pts[0].y - 170.0, ox = pts[1].x - 159.0, oy = pts[1].y - 170.0;
+      if (op->pen_width != 2.0f || std::fabs(std::hypot(ox, oy) - 134.0) > 0.01) continue;
+      ++ticks;
+      const double inner = std::hypot(ix, iy);
+      long_ticks += std::fabs(inner - 124.0) < 0.01;
+      EXPECT_TRUE(std::fabs(inner - 124.0) < 0.01 || std::fabs(inner - 129.0) < 0.01) << inner;
+      EXPECT_NEAR(ix * oy - iy * ox, 0.0, 0.5) << c.heading;  // on a radius
+      // A tens tick is drawn where its bearing reads a multiple of ten.
+      const double bearing = c.heading + std::atan2(ox, -oy) / kDegToRad;
+      const long tens = std::lround(bearing / 5.0) % 2;
+      EXPECT_EQ(std::fabs(inner - 124.0) < 0.01, tens == 0) << bearing;
     }
     std::vector<std::string> labels;  // not the half-range label or the vertical-speed scale's figures
     for (const gfx::Op* op : rec().TextOps()) {
@@ -37,6 +48,7 @@ TEST_F(MapTest, CompassArcTicksAndLabelsWithin55DegreesOfTheHeading) {
       if (t->text != "5" && t->em_size == 12.0f) labels.push_back(t->text);
     }
     EXPECT_EQ(ticks, c.ticks) << c.heading;
+    EXPECT_EQ(long_ticks, c.long_ticks) << c.heading;
     EXPECT_EQ(labels, c.labels) << c.heading;
   }
 }

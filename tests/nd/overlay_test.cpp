@@ -4,6 +4,8 @@
 
 #include "afds/route_progress_globals.h"
 #include "draw/draw_helpers.h"
+#include "afds/tick_route.h"
+#include "sim/tcas_link.h"
 #include "nd/ehsi_overlay.h"
 #include "nd/map_fixture.h"
 #include "nd/nd_overlay.h"
@@ -43,6 +45,8 @@ struct TextCase {
   std::vector<std::string> absent;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+
 class OverlayTexts : public OverlayTest, public ::testing::WithParamInterface<TextCase> {};
 
 TEST_P(OverlayTexts, ShowsWhatItsStateAsksFor) {
@@ -77,6 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
                  {" 9990"}, {}},
         TextCase{"NdIrsFlags", DrawNdOverlay, kNd, [] { irs_l_anun_mode = 0; ctr_mode = 1; }, {"TRK", "MAP"},
                  {"164", "M"}},
+        TextCase{"FpNdTcasWithTheLink", DrawFpNdOverlay, kFpNd, [] { tcas_server_connect = 1, fp_nd_tfc_on = 1; },
+                 {"TFC"}, {"TCAS"}},
+        TextCase{"FpNdDme", DrawFpNdOverlay, kFpNd, [] { dme_dist = 12.5; }, {"12.5"}, {}},
+        TextCase{"FpNdNoDme", DrawFpNdOverlay, kFpNd, [] { dme_dist = 0.0; }, {}, {"0.0"}},
+        TextCase{"EhsiTcasOnExpanded", DrawEhsiOverlay, kEhsi,
+                 [] { fp_ehsi_mode = 2, tcas_server_connect = 1, tcas_display_on = 1; }, {"TFC"}, {"TCAS"}},
+        TextCase{"EhsiTcasOffOnMap", DrawEhsiOverlay, kEhsi, [] { tcas_server_connect = 1, tcas_display_on = 0; },
+                 {"TCAS", "OFF"}, {"TFC"}},
+        TextCase{"EhsiNoTcasOnTheFullRose", DrawEhsiOverlay, kEhsi, [] { fp_ehsi_mode = 1, tcas_server_connect = 1; },
+                 {}, {"TFC", "TCAS"}},
         TextCase{"EhsiMachBelow04", DrawEhsiOverlay, kEhsi, [] { plane_mach = 0.39; }, {}, {".390"}},
         TextCase{"EhsiStandard", DrawEhsiOverlay, kEhsi, [] { baro_hpa = 1013.2; baro_inhg = 29.92; }, {"STD"},
                  {"29.92 IN"}},

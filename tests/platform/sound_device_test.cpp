@@ -60,6 +60,11 @@ struct FormatCase {
   int32_t expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << "tag " << c.tag << ", " << c.channels << " channels, " << c.rate << " Hz, " << c.bits << " bits, " << c.bytes
+      << " bytes";
+}
+
 class SoundFormatTest : public SoundDeviceTest, public ::testing::WithParamInterface<FormatCase> {};
 
 TEST_P(SoundFormatTest, CreationAcceptsOnlyPlayablePcm) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "afds/afds_globals.h"
 #include "module/module_fixture.h"
+#include "platform/host_api.h"
 
 namespace {
 
@@ -91,6 +93,27 @@ TEST_F(FsuipcTest, RequestFitsOnlyWithinTheUsableSize) {
 
 // Closed link 9; nothing queued 10 (the link stays open); an answer other than 1 gives 13, delivers
 // nothing and empties the queue.
+// A server that answers a 1-byte read with 4 bytes: the client's first entry, as it comes back.
+intptr_t OversizedAnswer(void*, uint32_t, uintptr_t, intptr_t lparam) {
+  auto* entry = reinterpret_cast<uint8_t*>(lparam) + 4;
+  const uint32_t n = 4;
+  std::memcpy(entry + 8, &n, sizeof n);
+  std::memset(entry + 16, 0xAB, n);
+  return 1;
+}
+
+// A destination never receives more than it asked for, whatever size the server writes back.
+TEST_F(FsuipcTest, AnAnswerOfAnotherSizeIsNotDelivered) {
+  ASSERT_TRUE(OpenShared());
+  host().table()->slot[host::kSendWindowMessage] = reinterpret_cast<host::AnyFn>(&OversizedAnswer);
+  uint8_t into[4] = {0x11, 0x22, 0x22, 0x22};
+  uint16_t later = 0;
+  ASSERT_TRUE(IpcRead(0x0264, 1, into, &err_));
+  ASSERT_TRUE(IpcRead(0x0266, 2, &later, &err_));  // room behind the first entry for the oversized answer
+  EXPECT_TRUE(FsuipcProcess(&err_));
+  EXPECT_EQ(std::vector<uint8_t>(into, into + 4), (std::vector<uint8_t>{0x11, 0x22, 0x22, 0x22}));
+}
+
 TEST_F(FsuipcTest, ProcessFailuresCarryTheirCodes) {
   uint16_t into = 0x5555;
   EXPECT_FALSE(IpcRead(0x0264, 2, &into, &err_));

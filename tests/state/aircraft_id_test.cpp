@@ -9,6 +9,8 @@
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 #include "state/state_fixture.h"
+#include "state/state_globals.h"
+#include "state/title_rules.h"
 
 namespace {
 
@@ -42,6 +44,20 @@ class AircraftIdTest : public StateTest {
     return FindAircraftCfg();
   }
 };
+
+// A freighter's title silences the cabin once, on the first title known: an empty title waits.
+TEST_F(StateTest, FreighterTitleSilencesTheCabinOnceTheTitleIsKnown) {
+  play_announcements = 1;
+  aircraft = "";
+  ApplyFreighterTitleRuleOnFirstTitle();
+  EXPECT_EQ(freighter_rule_applied, 0);
+  aircraft = "orvantel 757-200sf cargo";
+  ApplyFreighterTitleRuleOnFirstTitle();
+  EXPECT_EQ(std::tuple(freighter_rule_applied, play_announcements), std::tuple(1, 0));
+  play_announcements = 1;  // the crew turns them back on: the rule does not run again
+  ApplyFreighterTitleRuleOnFirstTitle();
+  EXPECT_EQ(play_announcements, 1);
+}
 
 // The simulator version from the entries of the simulator folder (a trailing "/" makes a folder);
 // a missing folder leaves the version.

@@ -4,6 +4,8 @@
 #include <string>
 #include <tuple>
 
+#include "fmc/airspeed.h"
+#include "fmc/fmc_globals.h"
 #include "state/config_file.h"
 #include "state/config_globals.h"
 #include "state/state_fixture.h"
@@ -20,6 +22,10 @@ TEST_F(ConfigFileTest, MissingFileKeepsBuiltInsAndStillDerives) {
   // Mach limits from the PERF LIMITS speeds at 30000 ft; reference TAS at 15000 ft.
   EXPECT_NEAR(clb_min_mach, 0.4388, 1e-4);
   EXPECT_NEAR(crz_max_mach, 0.8045, 1e-4);
+  for (const auto& [ias, mach] : {std::pair{clb_max_ias, clb_max_mach}, {crz_min_ias, crz_min_mach},
+                                  {des_min_ias, des_min_mach}, {des_max_ias, des_max_mach}}) {
+    EXPECT_DOUBLE_EQ(mach, ConvertIasToMach(ias, 30000.0)) << ias;
+  }
   EXPECT_EQ(std::tuple(climb_tas, descent_tas, navdata_cycle + navdata_valid), std::tuple(343.0, 355.25, ""));
 }
 

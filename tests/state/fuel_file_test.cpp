@@ -2,6 +2,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "cdu/cdu_globals.h"
 #include "sim/fuel_tanks.h"
@@ -47,6 +48,29 @@ TEST_F(FuelFileTest, EachTankGetsItsOwnFractionAndTheSumIsReported) {
   EXPECT_EQ(FuelLoadedMessage(p.placed_lb), "25000 Lbs of Fuel Loaded");
   weight_unit = "KGS";
   EXPECT_EQ(FuelLoadedMessage(p.placed_lb), "11340 Kgs of Fuel Loaded");
+}
+
+// Through the stand-in's FSUIPC server: the file's amounts, held to the tanks, become the simulator's
+// levels and the message reports what was placed; without the link nothing is reported. Tanks of
+// 1000, 2000 and 3000 gal at 6.5 lb/gal: 6500, 13000 and 19500 lb.
+TEST_F(FuelFileTest, LoadsReachTheSimulatorAndReportOnlyWhatWasPlaced) {
+  for (const auto& [token, value] : {std::pair{306, 6.5}, std::pair{292, 1000.0}, std::pair{298, 2000.0},
+                                     std::pair{290, 3000.0}}) {
+    host_.SetToken(token, value);
+  }
+  WriteFuelFile("LeftMain=99999\nRightMain=6500\nCenter=0\n");
+  host_.fsuipc().set_present(false);
+  LoadFuelCfg();
+  LoadFuel(10000.0);
+  EXPECT_EQ(cdu_message, "");
+  host_.fsuipc().set_present(true);
+  LoadFuelCfg();
+  EXPECT_EQ(cdu_message, "13000 Lbs of Fuel Loaded");
+  EXPECT_EQ(std::tuple(host_.fsuipc().Value(kFuelLevelLeftMain, 4), host_.fsuipc().Value(kFuelLevelRightMain, 4),
+                       host_.fsuipc().Value(kFuelLevelCenter, 4)),
+            std::tuple(uint64_t{kFuelLevelFull}, uint64_t{kFuelLevelFull / 2}, uint64_t{0}));
+  LoadFuel(1e6);  // more than the three tanks hold
+  EXPECT_EQ(cdu_message, "39000 Lbs of Fuel Loaded");
 }
 
 }  // namespace

@@ -69,6 +69,12 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(std::tuple(nd_rng_nm, nd_mode, toc_stpos, fms_dep_rwy_pos, fms_dest_rwy_pos), after) << line;
   }
+  for (const auto& [line, after] : {std::pair{"lower_eicas_mode=0", 0}, {"lower_eicas_mode=2", 2},
+                                    {"lower_eicas_mode=3", 1}, {"lower_eicas_mode=-1", 1}}) {
+    lower_eicas_mode = 1;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(lower_eicas_mode, after) << line;
+  }
 }
 
 // Each FPLN row takes its fields by position; empty fields leave the reset values, not an earlier

@@ -31,7 +31,6 @@ using cdu_perf::ShownWeight;
 namespace lsk = cdu_perf::lsk;
 
 constexpr int32_t kPerfPageCount = 2;
-constexpr int32_t kPerfLimitsPage = 2;
 constexpr double kMaxWeightLb = 2000000.0;
 constexpr int32_t kMaxCostIndex = 999;
 

@@ -57,7 +57,7 @@ DegMinTenths Split(double v, char hemisphere) {
   const double d = std::trunc(a);
   const double f = (a - d) * 60.0;
   const double m = std::trunc(f + 0.05);
-  DegMinTenths out{hemisphere, TruncToI32(d), TruncToI32(m), std::abs(TruncToI32((f - m) * 10.0 + 0.05))};
+  DegMinTenths out{hemisphere, TruncToI32(d), TruncToI32(m), TruncToI32(std::fabs((f - m) * 10.0 + 0.05))};
   // 59.95 minutes and more round to the next whole degree, never to "60.0".
   if (out.min >= 60) {
     out.min = 0;

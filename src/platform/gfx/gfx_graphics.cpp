@@ -11,6 +11,17 @@ namespace {
 // Cairo holds device coordinates in 24.8 fixed point; beyond this they would wrap.
 constexpr double kMaxDeviceCoordinate = 8.0e6;
 
+// How far paint can reach beyond a primitive's device points: the raster back end joins lines with
+// a miter limit of 10 (a tip up to 5 pen widths from its corner), moves points by half a pixel and
+// antialiases one pixel further; a glyph's ink stays within one em of its layout box.
+constexpr double kMiterReachWidths = 5.0;
+constexpr double kRasterSpillPx = 2.0;
+
+// An upper bound of the factor by which the transform can stretch a length (its Frobenius norm).
+double MaxStretch(const Matrix& m) {
+  return std::sqrt(m.M11() * m.M11() + m.M12() * m.M12() + m.M21() * m.M21() + m.M22() * m.M22());
+}
+
 bool DeviceGeometryUsable(const std::vector<PathPoint>& pts) {
   for (const PathPoint& p : pts) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::fabs(p.x) > kMaxDeviceCoordinate ||
@@ -27,6 +38,26 @@ RectF Intersect(const RectF& a, const RectF& b) {
   const REAL x1 = std::min(a.GetRight(), b.GetRight());
   const REAL y1 = std::min(a.GetBottom(), b.GetBottom());
   return RectF(x0, y0, std::max(0.0f, x1 - x0), std::max(0.0f, y1 - y0));
+}
+
+// The device bounding box of a world rectangle.
+RectF DeviceBox(const Matrix& world, const RectF& r) {
+  const double xs[2] = {r.X, r.GetRight()};
+  const double ys[2] = {r.Y, r.GetBottom()};
+  double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
+  bool first = true;
+  for (double x : xs) {
+    for (double y : ys) {
+      double dx = 0.0, dy = 0.0;
+      world.Apply(x, y, &dx, &dy);
+      x0 = first ? dx : std::min(x0, dx);
+      y0 = first ? dy : std::min(y0, dy);
+      x1 = first ? dx : std::max(x1, dx);
+      y1 = first ? dy : std::max(y1, dy);
+      first = false;
+    }
+  }
+  return RectF(static_cast<REAL>(x0), static_cast<REAL>(y0), static_cast<REAL>(x1 - x0), static_cast<REAL>(y1 - y0));
 }
 
 TextLayout& ScratchLayout() {
@@ -58,6 +89,20 @@ Status Graphics::GetLastStatus() {
   const Status s = last_status_;
   last_status_ = Ok;
   return s;
+}
+
+RectF Graphics::VisibleArea() const { return clip_active_ ? Intersect(surface_, clip_bounds_) : surface_; }
+
+bool Graphics::SeesEverything() const {
+  const Recording* rec = recording_.recording();
+  return rec != nullptr && rec->sees_everything();
+}
+
+bool Graphics::MayPaint(const RectF& box, double margin) const {
+  const RectF area = VisibleArea();
+  if (area.Width <= 0.0f || area.Height <= 0.0f) return false;
+  return box.X - margin < area.GetRight() && box.GetRight() + margin > area.X && box.Y - margin < area.GetBottom() &&
+         box.GetBottom() + margin > area.Y;
 }
 
 DrawState Graphics::State(Shape shape) const {
@@ -187,6 +232,23 @@ Status Graphics::ResetClip() {
   return Ok;
 }
 
+bool Graphics::IsVisible(const RectF& rect) const {
+  if (!valid_) return false;
+  return SeesEverything() || MayPaint(DeviceBox(world_, rect), 0.0);
+}
+
+Status Graphics::GetVisibleClipBounds(RectF* rect) const {
+  if (!valid_ || rect == nullptr) return InvalidParameter;
+  constexpr REAL kUnbounded = 1.0e30f;
+  Matrix to_world = world_;
+  if (SeesEverything() || to_world.Invert() != Ok) {
+    *rect = RectF(-kUnbounded, -kUnbounded, 2.0f * kUnbounded, 2.0f * kUnbounded);
+    return Ok;
+  }
+  *rect = DeviceBox(to_world, VisibleArea());
+  return Ok;
+}
+
 bool Graphics::IsClipEmpty() const {
   return clip_active_ && (clip_bounds_.Width <= 0.0f || clip_bounds_.Height <= 0.0f);
 }
@@ -211,7 +273,10 @@ Status Graphics::StrokePath(PathData& path, const Pen* pen, Shape shape) {
   params.dash_count = pen->dash_count();
   params.dash_offset = pen->GetDashOffset();
   const DrawState state = State(shape);
-  for (int i = 0; i < backend_count_; ++i) backends_[i]->Stroke(state, path.points(), params);
+  const double device_width = std::max(1.0, params.width * MaxStretch(world_));
+  const bool may_paint = MayPaint(PathBounds(path.points().data(), path.points().size()),
+                                  kMiterReachWidths * device_width + kRasterSpillPx);
+  ToBackends(may_paint, [&](Backend* b) { b->Stroke(state, path.points(), params); });
   return Ok;
 }
 
@@ -219,9 +284,8 @@ Status Graphics::FillPathData(PathData& path, const Brush* brush, Shape shape, F
   path.Transform(world_);
   if (!DeviceGeometryUsable(path.points())) return Keep(ValueOverflow);
   const DrawState state = State(shape);
-  for (int i = 0; i < backend_count_; ++i) {
-    backends_[i]->Fill(state, path.points(), mode, brush->argb());
-  }
+  const bool may_paint = MayPaint(PathBounds(path.points().data(), path.points().size()), kRasterSpillPx);
+  ToBackends(may_paint, [&](Backend* b) { b->Fill(state, path.points(), mode, brush->argb()); });
   return Ok;
 }
 
@@ -460,7 +524,8 @@ Status Graphics::DrawString(const char* text, INT length, const Font* font, cons
   td.layout = &ScratchLayout();
   td.requested = layout;
   const DrawState state = State(Shape::Text);
-  for (int i = 0; i < backend_count_; ++i) backends_[i]->Text(state, td);
+  ToBackends(MayPaint(DeviceBox(world_, td.layout->box), font->GetPixelSize() * MaxStretch(world_) + kRasterSpillPx),
+             [&](Backend* b) { b->Text(state, td); });
   return Ok;
 }
 

@@ -60,6 +60,14 @@ class Graphics {
   Status ExcludeClip(const Rect& rect) { return SetClip(RectF(rect), CombineModeExclude); }
   Status ResetClip();
   bool IsClipEmpty() const;
+  // Whether a world rectangle may show: it meets the surface within the clip's bounding box (so a
+  // rectangle in a corner of that box outside a curved clip still counts as visible). A recording
+  // that sees everything (Recording::set_sees_everything) makes every rectangle visible.
+  bool IsVisible(const RectF& rect) const;
+  // A world rectangle that holds every visible point (the surface within the clip's bounding box,
+  // taken back through the world transform); unbounded for a recording that sees everything or a
+  // transform that cannot be inverted.
+  Status GetVisibleClipBounds(RectF* rect) const;
 
   // Fills the whole surface (within the clip) with the colour; 0x00000000 clears to transparent.
   Status Clear(const Color& color);
@@ -195,6 +203,18 @@ class Graphics {
     return s;
   }
   DrawState State(Shape shape) const;
+  // Whether a primitive whose device box, widened by `margin` pixels, can change a pixel: it must
+  // meet the surface within the clip's bounding box. The raster back end is spared the others (it
+  // would clip them away whole); the recording keeps them.
+  bool MayPaint(const RectF& device_box, double margin) const;
+  RectF VisibleArea() const;
+  bool SeesEverything() const;
+  template <typename Draw>
+  void ToBackends(bool may_paint, Draw draw) {
+    for (int i = 0; i < backend_count_; ++i) {
+      if (may_paint || backends_[i] != &raster_) draw(backends_[i]);
+    }
+  }
   // The scratch path, emptied, for building the next primitive: no allocation per call once it
   // has grown.
   static PathData& Scratch();

@@ -77,6 +77,12 @@ class Recording {
   // Texts whose device position lies inside `device_rect`, ordered top to bottom, left to right.
   std::vector<const RecordedText*> TextsInside(const RectF& device_rect) const;
 
+  // Painters that leave out what cannot be seen ask Graphics::IsVisible; a recording that sees
+  // everything answers yes to every such question, so that what a painter would leave out is drawn
+  // and recorded (pixels outside the clip stay as they are either way).
+  void set_sees_everything(bool on) { sees_everything_ = on; }
+  bool sees_everything() const { return sees_everything_; }
+
   // Appending, for the back end.
   Op& Append(OpKind kind, const DrawState& state, const std::vector<PathPoint>* device);
   int32_t AppendText(RecordedText&& text);
@@ -85,12 +91,14 @@ class Recording {
   std::vector<Op> ops_;
   std::vector<PathPoint> points_;
   std::vector<RecordedText> texts_;
+  bool sees_everything_ = false;
 };
 
 // The back end that appends to a Recording.
 class RecordingBackend final : public Backend {
  public:
   explicit RecordingBackend(Recording* rec) : rec_(rec) {}
+  const Recording* recording() const { return rec_; }
   void Clear(const DrawState& state, ARGB argb) override;
   void Fill(const DrawState& state, const std::vector<PathPoint>& device, FillMode mode,
             ARGB argb) override;

@@ -32,6 +32,8 @@ struct PieCase {
   int outside_x, outside_y;  // one it must not
 };
 
+void PrintTo(const PieCase& c, std::ostream* os) { *os << "start " << c.start << ", sweep " << c.sweep; }
+
 class GfxPieDirection : public ::testing::TestWithParam<PieCase> {};
 
 // Angles run clockwise on the screen from the +x axis (y grows downwards).

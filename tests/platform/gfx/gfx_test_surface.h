@@ -40,6 +40,7 @@ class TestSurface {
 
   gauge::DeviceContext* dc() { return &dc_; }
   const gfx::Recording& recording() const { return recording_; }
+  gfx::Recording& recording() { return recording_; }
   uint32_t At(int x, int y) const {
     return pixels_[static_cast<size_t>(y) * static_cast<size_t>(dc_.width) + static_cast<size_t>(x)];
   }

@@ -66,7 +66,7 @@ TEST(GfxText, WindowsFamiliesResolveToTheirMetricTwins) {
   const gfx::FontFace* cdu = gfx::LookupFontFace("Orvantel757CDU", gfx::FontStyleBold);
   EXPECT_EQ(cdu->resolved_family, "Liberation Mono");
   EXPECT_LT(cdu->x_scale, 1.0);
-  EXPECT_FLOAT_EQ(cdu->advance['W'], cdu->advance['i']);  // monospace
+  EXPECT_FLOAT_EQ(cdu->advance[uint8_t{'W'}], cdu->advance[uint8_t{'i'}]);  // monospace
   // Faces are cached: the painters make their fonts on every paint.
   EXPECT_EQ(gfx::LookupFontFace("arial", gfx::FontStyleBold),
             gfx::LookupFontFace("Arial", gfx::FontStyleBold));

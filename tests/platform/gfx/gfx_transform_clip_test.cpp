@@ -149,3 +149,58 @@ TEST(GfxPen, HairlinesDrawOnePixel) {
 }
 
 }  // namespace
+
+namespace {
+
+// Primitives wholly outside the clip change no pixel and are still recorded; a sharp corner just
+// outside the clip's box whose miter reaches into it is still drawn.
+TEST(GfxClip, WhollyClippedPrimitivesLeaveThePixelsButNotTheRecording) {
+  TestSurface s(40, 40);
+  gfx::Graphics g(s.dc());
+  g.SetClip(gfx::RectF(10, 10, 20, 20));
+  gfx::Pen pen(gfx::Color(kMagenta), 1.0f);
+  gfx::SolidBrush green{gfx::Color(kGreen)};
+  g.DrawLine(&pen, 0, 2, 39, 2);
+  g.FillRectangle(&green, 32.0f, 0.0f, 8.0f, 40.0f);
+  EXPECT_FALSE(s.AnyInk().any);
+  EXPECT_EQ(s.recording().ops().size(), 3u);  // the clip and the two primitives
+
+  gfx::Pen wide(gfx::Color(kMagenta), 4.0f);
+  // A corner of 12.8 degrees 10 px left of the clip: its miter (9 pen widths long, within the limit
+  // of 10) reaches 8 px into it.
+  const gfx::PointF corner[] = {gfx::PointF(-40, 15.5f), gfx::PointF(0, 20), gfx::PointF(-40, 24.5f)};
+  g.DrawLines(&wide, corner, 3);
+  const gfx_test::Ink ink = s.AnyInk();
+  ASSERT_TRUE(ink.any);
+  EXPECT_GE(ink.x1, 15);
+}
+
+// Visibility questions in world units, through the transform and the clip; a recording that sees
+// everything says yes to all.
+TEST(GfxClip, VisibilityFollowsTheClipAndTheTransform) {
+  TestSurface s(100, 100);
+  gfx::Graphics g(s.dc());
+  g.SetClip(gfx::RectF(20, 20, 40, 40));
+  g.TranslateTransform(50.0f, 50.0f);
+  g.ScaleTransform(2.0f, 2.0f);
+  EXPECT_TRUE(g.IsVisible(gfx::RectF(0, 0, 1, 1)));        // device 50..52
+  EXPECT_FALSE(g.IsVisible(gfx::RectF(6, 6, 2, 2)));       // device 62..66
+  EXPECT_TRUE(g.IsVisible(gfx::RectF(-20, -20, 6, 6)));    // device 10..22
+  gfx::RectF seen;
+  ASSERT_EQ(g.GetVisibleClipBounds(&seen), gfx::Ok);
+  EXPECT_FLOAT_EQ(seen.X, -15.0f);
+  EXPECT_FLOAT_EQ(seen.GetRight(), 5.0f);
+  g.ResetClip();
+  EXPECT_TRUE(g.IsVisible(gfx::RectF(6, 6, 2, 2)));
+  EXPECT_FALSE(g.IsVisible(gfx::RectF(30, 0, 1, 1)));     // device 110: off the surface
+
+  TestSurface all(100, 100, false, true);
+  all.recording().set_sees_everything(true);
+  gfx::Graphics g2(all.dc());
+  g2.SetClip(gfx::RectF(0, 0, 10, 10));
+  EXPECT_TRUE(g2.IsVisible(gfx::RectF(500, 500, 1, 1)));
+  ASSERT_EQ(g2.GetVisibleClipBounds(&seen), gfx::Ok);
+  EXPECT_GT(seen.Width, 1e20f);
+}
+
+}  // namespace
