@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <string>
 
-#include "frame/module_state.h"
+#include "module/module_state.h"
 #include "state/aircraft_id.h"
 #include "state/config_file.h"
 #include "state/config_globals.h"
 #include "state/config_keys.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

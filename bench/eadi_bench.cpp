@@ -7,12 +7,12 @@
 
 #include "afds/afds_services.h"
 #include "fmc/fmc_globals.h"
-#include "frame/display_surface.h"
-#include "frame/frame_globals.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/paint_entries.h"
-#include "frame/tick_globals.h"
+#include "draw/display_surface.h"
+#include "sim/sim_globals.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "module/paint_entries.h"
+#include "sim/tick_globals.h"
 #include "host/host.h"
 #include "state/config_globals.h"
 

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "fmc/fmc_globals.h"
-#include "frame/module_state.h"
+#include "module/module_state.h"
 
 static void BM_ResetModuleState(benchmark::State& state) {
   for (auto _ : state) ResetModuleState();

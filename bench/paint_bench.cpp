@@ -5,11 +5,11 @@
 
 #include <vector>
 
-#include "frame/display_surface.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/paint_entries.h"
-#include "frame/tick_globals.h"
+#include "draw/display_surface.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "module/paint_entries.h"
+#include "sim/tick_globals.h"
 #include "host/host.h"
 #include "platform/gfx/gfx.h"
 

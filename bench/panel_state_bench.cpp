@@ -7,9 +7,9 @@
 #include <string>
 
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
+#include "sim/sim_globals.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
 #include "host/host.h"
 #include "state/panel_state_files.h"
 #include "tests/support/temp_dir.h"

@@ -9,11 +9,11 @@
 #include "fmc/engine_epr.h"
 #include "fmc/perf_tables.h"
 #include "fmc/thrust_limits.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 #include "host/host.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "frame/frame_globals.h"
-#include "frame/module_state.h"
+#include "sim/sim_globals.h"
+#include "module/module_state.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
 

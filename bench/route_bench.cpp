@@ -9,9 +9,9 @@
 #include "fmc/route_edit.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_globals.h"
 
 namespace {

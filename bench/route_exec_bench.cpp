@@ -7,8 +7,8 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_exec.h"
 #include "fmc/route_model.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_files.h"
-#include "frame/frame_globals.h"
-#include "frame/module_state.h"
+#include "sim/sim_globals.h"
+#include "module/module_state.h"
 
 namespace {
 

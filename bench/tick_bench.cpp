@@ -6,13 +6,13 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "frame/main_update.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "module/main_update.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 #include "host/host.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
-#include "fmc/vnav_targets.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "afds/vnav_targets.h"
+#include "module/module_state.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

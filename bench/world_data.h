@@ -8,8 +8,8 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "frame/frame_globals.h"
-#include "frame/module_state.h"
+#include "sim/sim_globals.h"
+#include "module/module_state.h"
 #include "navdb/nav_loader.h"
 
 namespace world_bench {

@@ -9,9 +9,9 @@
 #include <iterator>
 #include <memory>
 
-#include "frame/frame_globals.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
+#include "sim/sim_globals.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
 #include "host/host.h"
 
 namespace fs = std::filesystem;

@@ -399,11 +399,19 @@ def main():
     ap.add_argument("--ctest", metavar="REGEX", help="also run the CTest entries matching REGEX (golden runs)")
     ap.add_argument("--tree", default=str(ROOT), help="the tree to sample and test (default: this one)")
     ap.add_argument("--list", action="store_true", help="only print the sample, run nothing")
+    ap.add_argument("--folders", help="sample only these folders of src/, comma-separated (e.g. afds,state)")
     ap.add_argument("--equivalent", default=str(EQUIVALENT))
     args = ap.parse_args()
 
     equivalents = read_equivalents(Path(args.equivalent))
     size, by_folder, skipped = folders_and_mutants(Path(args.tree), equivalents)
+    if args.folders:
+        chosen = set(args.folders.split(","))
+        unknown = chosen - set(size)
+        if unknown:
+            sys.exit("no such folder in src/: " + ", ".join(sorted(unknown)))
+        size = collections.Counter({f: n for f, n in size.items() if f in chosen})
+        by_folder = collections.defaultdict(list, {f: ms for f, ms in by_folder.items() if f in chosen})
     quota = quotas(size, args.n, args.min_per_folder)
     orders = {f: draw_order(by_folder[f], random.Random("%d/%s" % (args.seed, f))) for f in sorted(by_folder)}
     lock = threading.Lock()

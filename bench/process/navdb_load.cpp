@@ -3,7 +3,7 @@
 // Usage: ro757_navdb_load SIM_ROOT
 #include <cstdio>
 
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_globals.h"
 

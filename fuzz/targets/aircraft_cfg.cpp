@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "fuzz_support.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"

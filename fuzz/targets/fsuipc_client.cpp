@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "frame/fsuipc_client.h"
+#include "sim/fsuipc_client.h"
 #include "fuzz_support.h"
 #include "host/host.h"
 #include "platform/fsuipc_ipc.h"

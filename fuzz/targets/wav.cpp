@@ -4,7 +4,7 @@
 
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
-#include "frame/module_entry.h"
+#include "module/module_entry.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "afds/afds_types.h"
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define AFDS_SCALARS(X)                                                                  \
   /* power and start-up */                                                               \

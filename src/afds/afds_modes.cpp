@@ -7,12 +7,12 @@
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
 #include "fmc/fmc_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/int_conversion.h"
-#include "frame/main_update.h"
-#include "frame/named_vars.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "sim/fsuipc_client.h"
+#include "base/int_conversion.h"
+#include "sim/named_vars.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
+#include "sim/tick_samples.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -356,7 +356,9 @@ void AfdsVertModeSwitch() {
     if (can_engage) EngageVnav();
     ResetVnavController();
     if (can_engage) {
-      MainUpdate();
+      // The driver has run in this frame before any click reaches here, so what it would take now is
+      // its head: fresh speeds and altitude.
+      SampleTickHead();
       if (radio_height > kVnavArmRadioHeightFt) {
         spd_hold = 0;
         thrust_hold = 0;

@@ -1,11 +1,9 @@
 #include "afds/afds_services.h"
 
 #include "afds/afds_globals.h"
-#include "frame/named_vars.h"
+#include "sim/named_vars.h"
 
 void ReadSpeedModeSelect() { speed_mode_select = NV_GET(speed_mode_select) != 0.0 ? 1 : 0; }
-
-int32_t TestTokenFlag(gauge::TokenVar tv, uint32_t mask) { return (tv.value.u & mask) != 0 ? 1 : 0; }
 
 void SetApDiscBar(int32_t value) { NV_SET(apdisc_bar, value == 0 ? 1.0 : 0.0); }
 

@@ -9,8 +9,6 @@
 
 // speed_mode_select := 1 when the named variable "SPEED MODE SELECT" is not 0.0, else 0.
 void ReadSpeedModeSelect();
-// 1 when the first 32 bits of the record's value share a set bit with the mask, else 0.
-int32_t TestTokenFlag(gauge::TokenVar tv, uint32_t mask);
 // "apdisc_bar" := 1.0 when value is 0, else 0.0.
 void SetApDiscBar(int32_t value);
 // apleft := 1 and "apleft" := 1.0.

@@ -6,7 +6,7 @@
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"
 #include "displays/displays_globals.h"
-#include "frame/readers_flight.h"
+#include "sim/readers_flight.h"
 
 namespace click_poller {
 

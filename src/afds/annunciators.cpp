@@ -5,11 +5,11 @@
 #include "afds/ap_key_events.h"
 #include "afds/systems_globals.h"
 #include "fmc/perf_tables.h"
-#include "frame/fsuipc_client.h"
-#include "frame/int_conversion.h"
-#include "frame/named_vars.h"
-#include "frame/readers_radio.h"
-#include "frame/readers_systems.h"
+#include "sim/fsuipc_client.h"
+#include "base/int_conversion.h"
+#include "sim/named_vars.h"
+#include "sim/readers_radio.h"
+#include "sim/readers_systems.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
@@ -218,16 +218,6 @@ void UpdateStatusAnun() {
 }
 
 void SetSpeedbrakeAnun(int32_t value) { NV_SET(speedbrake_anun, value); }
-
-void UpdateAsiBugVars() {
-  // The panel reads the bugs as unsigned words.
-  NV_SET(asi_bug1, static_cast<uint32_t>(asi_bug1));
-  NV_SET(asi_bug2, static_cast<uint32_t>(asi_bug2));
-  NV_SET(asi_bug3, static_cast<uint32_t>(asi_bug3));
-  asi_bug1_incr_id = host::LookupNamedVar(nv::asi_bug1_incr);
-  asi_bug2_incr_id = host::LookupNamedVar(nv::asi_bug2_incr);
-  asi_bug3_incr_id = host::LookupNamedVar(nv::asi_bug3_incr);
-}
 
 void UpdateMarkerLights() {
   int32_t value = 0;

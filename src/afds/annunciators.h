@@ -28,7 +28,6 @@ void UpdateLandingLightVars(int32_t which);
 void UpdateOverheadLights();
 void UpdateStatusAnun();
 void SetSpeedbrakeAnun(int32_t value);
-void UpdateAsiBugVars();
 // Marker lights: the receiver's marker, or a 1-2-3-0 test cycle while the standby attitude erects.
 void UpdateMarkerLights();
 void UpdateStbyAttVars();

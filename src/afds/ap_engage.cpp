@@ -4,9 +4,9 @@
 #include "afds/afds_modes.h"
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
-#include "frame/fsuipc_client.h"
-#include "frame/named_vars.h"
-#include "frame/tick_globals.h"
+#include "sim/fsuipc_client.h"
+#include "sim/named_vars.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Autopilot disconnect, the clearing of the roll and pitch modes, and the routines that republish
 // the mode flags to the MCP lights and the disconnect lights. The channel flags follow the
-// simulator's autopilot master in the per-tick run (frame/tick_autoflight); the channel buttons are
+// simulator's autopilot master in the per-tick run (afds/tick_autoflight); the channel buttons are
 // the click poller's.
 //
 // Reads: ap_engage_low_ra, thrust_hold, at_arm, SetSpdOffwhenAPMasterSetOff and the mode flags.

@@ -7,11 +7,11 @@
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"
 #include "afds/ap_key_events.h"
-#include "frame/debug_log.h"
-#include "frame/fsuipc_client.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/debug_log.h"
+#include "sim/fsuipc_client.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "afds/lnav_engage.h"
 #include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace click_poller {

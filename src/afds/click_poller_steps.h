@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "frame/readers_systems.h"
+#include "sim/readers_systems.h"
 
 namespace click_poller {
 

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "frame/named_vars.h"
+#include "sim/named_vars.h"
 
 // The (name, id cache) pair of a named variable of the lists in named_var_list.h.
 #define RO_REQ(ident) nv::ident, &ident##_id

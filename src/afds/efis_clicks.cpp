@@ -6,8 +6,8 @@
 #include "afds/afds_globals.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
-#include "frame/int_conversion.h"
-#include "frame/tcas_link.h"
+#include "base/int_conversion.h"
+#include "sim/tcas_link.h"
 #include "nd/nd_globals.h"
 
 namespace click_poller {

@@ -5,12 +5,12 @@
 #include "afds/afds_globals.h"
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"
-#include "afds/fuel_system.h"
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/fuel_tanks.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

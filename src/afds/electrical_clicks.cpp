@@ -7,10 +7,10 @@
 #include "afds/click_protocol.h"
 #include "afds/panel_input_globals.h"
 #include "afds/panel_sounds.h"
-#include "displays/standby_gyro.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_systems.h"
+#include "afds/standby_gyro.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/readers_systems.h"
 
 namespace click_poller {
 

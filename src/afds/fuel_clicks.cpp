@@ -6,8 +6,8 @@
 #include "afds/afds_globals.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
-#include "afds/fuel_system.h"
-#include "frame/readers_systems.h"
+#include "sim/fuel_tanks.h"
+#include "sim/readers_systems.h"
 
 namespace click_poller {
 

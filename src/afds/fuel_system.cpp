@@ -5,13 +5,13 @@
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/readers_systems.h"
+#include "sim/fuel_tanks.h"
+#include "sim/readers_systems.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
 
 namespace {
 
-constexpr double kFullTankLevel = 8388608.0;  // 2^23
 constexpr double kCentreFirstLb = 200.0;
 
 constexpr uint32_t kEngine1Selector = 0x101AA;
@@ -41,42 +41,6 @@ void SendSelectors(int32_t engine1, int32_t engine2) {
 }
 
 }  // namespace
-
-// Level / 2^23 x capacity x weight per gallon, in that order, as the tanks' own gauges compute it.
-double TankLb(double level, double capacity_gal) {
-  return level / kFullTankLevel * capacity_gal * ReadFuelWeightPerGallon();
-}
-
-double FuelQtyA() { return TankLb(ReadCenterTankLevel(), ReadCenterTankCapacity()); }
-
-double GetFuelLeftTanks() {
-  double lb = 0.0;
-  lb += TankLb(ReadLeftMainTankLevel(), ReadLeftMainTankCapacity());
-  lb += TankLb(ReadLeftAuxTankLevel(), ReadLeftAuxTankCapacity());
-  lb += TankLb(ReadLeftTipTankLevel(), ReadLeftTipTankCapacity());
-  return lb;
-}
-
-double GetFuel3tanks() {
-  double lb = 0.0;
-  lb += TankLb(ReadRightMainTankLevel(), ReadRightMainTankCapacity());
-  lb += TankLb(ReadRightAuxTankLevel(), ReadRightAuxTankCapacity());
-  lb += TankLb(ReadRightTipTankLevel(), ReadRightTipTankCapacity());
-  return lb;
-}
-
-double GetTotalFuelWeight() {
-  double lb = 0.0;
-  lb += FuelQtyA();
-  lb += TankLb(ReadLeftMainTankLevel(), ReadLeftMainTankCapacity());
-  lb += TankLb(ReadRightMainTankLevel(), ReadRightMainTankCapacity());
-  lb += TankLb(ReadLeftAuxTankLevel(), ReadLeftAuxTankCapacity());
-  lb += TankLb(ReadRightAuxTankLevel(), ReadRightAuxTankCapacity());
-  lb += TankLb(ReadLeftTipTankLevel(), ReadLeftTipTankCapacity());
-  lb += TankLb(ReadRightTipTankLevel(), ReadRightTipTankCapacity());
-  if (reserves > lb) reserves = lb;
-  return lb;
-}
 
 void UpdateFuelSelectors() {
   if (fuel_weight_per_gal == 0.0) ReadTankData();

@@ -6,10 +6,10 @@
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
 #include "fmc/route_state.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_radio.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_radio.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

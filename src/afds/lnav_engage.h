@@ -1,7 +1,7 @@
 // The LNAV button and the cross-track geometry of the LNAV leg. LNAV flies the active route with
 // the simulator's heading hold: the button switches it off, engages it at once from the present
 // position ("DIRECT"), or arms it with an intercept point where the present heading meets the
-// active leg; the per-tick run (frame/tick_route) then steers the heading bug and captures an armed
+// active leg; the per-tick run (afds/tick_route) then steers the heading bug and captures an armed
 // intercept.
 //
 // Reads: stpos, fms_fpln_act, lnav_leg[0], plane_lat, plane_lon, plane_hdg_mag, mag_var,

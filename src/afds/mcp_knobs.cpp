@@ -10,10 +10,10 @@
 #include "afds/panel_input_globals.h"
 #include "afds/setup_sequences.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -12,18 +12,18 @@
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
 #include "displays/displays_globals.h"
-#include "displays/radio_readers.h"
+#include "sim/derived_samples.h"
+#include "sim/radio_readers.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/main_update.h"
-#include "frame/named_vars.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/sim_access.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/fsuipc_client.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/named_vars.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/sim_access.h"
+#include "sim/tick_globals.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
@@ -344,6 +344,10 @@ void StepThirtySixTickCheck() {
     host::TriggerKeyEvent(kGearLeverUpOnGround, 0);
   }
 }
+
+// The time bookkeeping the pass asks for at its start. Nothing in the module reads such a record, so
+// it keeps none.
+void StoreTimeEntry() {}
 
 }  // namespace
 

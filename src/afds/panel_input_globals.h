@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define AFDS_PANEL_INPUT_SCALARS(X)                                                        \
   X(int32_t, auto_eng_start_req, 0)   /* fuel levers follow the start sequence */          \

@@ -10,11 +10,11 @@
 #include "afds/panel_input_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/fsuipc_client.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -6,12 +6,12 @@
 #include "afds/panel_input_globals.h"
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
-#include "frame/debug_log.h"
-#include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/debug_log.h"
+#include "sim/sim_globals.h"
+#include "sim/fsuipc_client.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
-#include "frame/named_vars.h"
-#include "frame/readers_systems.h"
+#include "sim/named_vars.h"
+#include "sim/readers_systems.h"
 #include "platform/host_api.h"
 
 namespace {

@@ -7,13 +7,10 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
-#include "afds/crew_callouts.h"
-#include "afds/gpws_callouts.h"
 #include "afds/panel_input_globals.h"
-#include "afds/panel_sounds.h"
 #include "afds/sound_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
+#include "sim/sim_globals.h"
+#include "sim/fsuipc_client.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
 
@@ -196,18 +193,6 @@ int32_t VolumeAttenuation(int32_t setting) {
 }
 
 bool SoundPermitted() { return sim_sound_stopped == 0 || InhibitCockpitSoundsOnStopSound == 0; }
-
-void ProcSounds() {
-  const bool permitted = SoundPermitted();
-  const bool cockpit = PlayCockpitSounds == 1;
-  if (gpws_sound_delay == 0 && permitted && cockpit && PlayGpwsSounds == 1) PlayGpws();
-  if (alt_callout_delay == 0 && permitted && cockpit && PlayGpwsSounds == 1) PlayAltitudeCallouts();
-  if (crew_callout_delay == 0 && permitted && cockpit) PlayCrewCallouts();
-  if (sound_event_code > 0 && permitted && cockpit && PlayEventSounds == 1) play_sound_event();
-  // Chimes sound even while the simulator's sound is stopped.
-  if (chime_code > 0 && cockpit && PlayWarningSounds == 1) PlayChime();
-  if (spoiler_sound_request > 0 && permitted && cockpit && PlaySpoilersSounds == 1) PlaySpoilerOrHfStatic();
-}
 
 void ReleaseAllSoundBuffers() {
   for (int g = 0; g < static_cast<int>(SoundGroup::kCount); ++g) {

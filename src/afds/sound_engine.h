@@ -1,5 +1,5 @@
-// The sound engine: .wav files into device buffers, the sound groups with their common play and
-// stop rules, and the dispatcher ProcSounds that decides which one-shot player runs on a pass.
+// The sound engine: .wav files into device buffers, and the sound groups with their common play and
+// stop rules, on which the players (callouts, panel sounds; sound_dispatch.h runs them) are built.
 //
 // Reads: dsound, sim_root (the sound folder is sim_root + "\Orvantel\Sounds\"), sim_sound_stopped,
 // InhibitCockpitSoundsOnStopSound, the Play... switches, the re-trigger delays and the requests.
@@ -90,11 +90,6 @@ int32_t VolumeAttenuation(int32_t setting);
 
 // Sound may play: the simulator's sound is on, or stopping it is not to silence the cockpit.
 bool SoundPermitted();
-
-// The per-pass dispatcher of the one-shot players (GPWS, altitude callouts, crew callouts, panel
-// events, chimes, spoiler and HF static), each under its gate; the server gauge calls it while
-// sound_available is 1.
-void ProcSounds();
 
 // Module shut-down: releases every buffer of every group, sounding or not, and forgets them.
 void ReleaseAllSoundBuffers();

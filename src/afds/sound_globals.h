@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 #include "platform/dsound.h"
 
 #define SOUND_SCALARS(X)                                                                    \

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "afds/panel_input_globals.h"
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // Message ids of the EICAS manager run 1..81 (warnings below 20, cautions 20..41, advisories above).
 constexpr int kEicasMessageIds = 82;

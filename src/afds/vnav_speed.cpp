@@ -6,19 +6,19 @@
 #include "afds/afds_globals.h"
 #include "afds/ap_key_events.h"
 #include "afds/flch_thrust.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/thrust_limits.h"
-#include "fmc/vnav_targets.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/named_vars.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "afds/vnav_targets.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/named_vars.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -278,49 +278,4 @@ void ProcVnavDescent() {
   if (!SpeedPassDue()) return;
   if (stpos != kNoActiveLeg && InRoute(stpos) && vnav == 1 && fms_fpln_active >= 3) SpeedPass();
   if (vnav_pnl_restored == 1) vnav_pnl_restored = 0;
-}
-
-void ResetVnavSubmodes() {
-  thrust_hold = 0;
-  thr_release_pending = 0;
-  NV_SET(thrust, 0.0);
-  vnav_des_active = 0;
-  vnav_cruise = 0;
-  vnav_init_flag = 1;
-  if (radio_height >= 10.0 && startup_phase == 0) vnav_armed = 0;
-}
-
-void InterpolateEconSpeeds() {
-  const int32_t ci = cost_index;
-  if (ci < 0) return;
-  int32_t k = 1;
-  while (k <= kEconSpeedRows && econ_speed_table[k].cost_index < ci) ++k;
-  if (k > kEconSpeedRows) return;
-
-  EconSpeedRow row = econ_speed_table[k];
-  if (row.cost_index != ci) {
-    // Row 1 holds cost index 0, so an inexact match always has a row below it.
-    const EconSpeedRow& lo = econ_speed_table[k - 1];
-    const EconSpeedRow& hi = econ_speed_table[k];
-    const double f = static_cast<double>(ci - lo.cost_index) / (hi.cost_index - lo.cost_index);
-    const auto lerp = [f](double a, double b) { return a + (b - a) * f; };
-    row.climb_ias = TruncToI32(lerp(lo.climb_ias, hi.climb_ias));
-    row.climb_mach = lerp(lo.climb_mach, hi.climb_mach);
-    row.cruise_ias = TruncToI32(lerp(lo.cruise_ias, hi.cruise_ias));
-    row.cruise_mach = lerp(lo.cruise_mach, hi.cruise_mach);
-    row.descent_ias = TruncToI32(lerp(lo.descent_ias, hi.descent_ias));
-    row.descent_mach = lerp(lo.descent_mach, hi.descent_mach);
-  }
-  if (man_climb_spd == 0) {
-    climb_ias = row.climb_ias;
-    climb_mach = row.climb_mach;
-  }
-  if (man_cruise_spd == 0) {
-    cruise_ias = row.cruise_ias;
-    cruise_mach = row.cruise_mach;
-  }
-  if (man_descent_spd == 0) {
-    descent_ias = row.descent_ias;
-    descent_mach = row.descent_mach;
-  }
 }

@@ -8,7 +8,7 @@
 #include "fmc/proc_lists.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
-#include "frame/int_conversion.h"
+#include "base/int_conversion.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cdu/cdu_types.h"
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define CDU_SCALARS(X)                                                               \
   X(int32_t, fms_page, 25)          /* IDENT */                                      \

@@ -8,8 +8,8 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_exec.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 

@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 #include "platform/gauge.h"
 
 #define CDU_KEY_FUNCTIONS(X)                                                               \

@@ -5,7 +5,7 @@
 
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
-#include "frame/draw_helpers.h"
+#include "draw/draw_helpers.h"
 #include "fmc/fmc_globals.h"
 
 namespace cdu {

@@ -26,7 +26,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 #include "platform/gfx/gfx.h"
 
 namespace cdu {

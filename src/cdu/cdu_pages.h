@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 // Page ids (values of fms_page).
 enum CduPageId : int32_t {

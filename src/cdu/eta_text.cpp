@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "cdu/cdu_page_framework.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 
 ZuluEta ComputeZuluEta(double dist_nm) {
   return ZuluEtaAfterMinutes(ground_speed > 0.0 ? dist_nm / ground_speed * 60.0 : 0.0);

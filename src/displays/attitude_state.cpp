@@ -5,8 +5,8 @@
 
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

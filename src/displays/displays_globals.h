@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define DISPLAYS_SCALARS(X)                                                      \
   X(int32_t, lower_eicas_mode, 1)       /* 1 engine secondary, 2 status, else blank */ \

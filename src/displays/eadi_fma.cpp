@@ -2,9 +2,9 @@
 
 #include "afds/afds_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/draw_helpers.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

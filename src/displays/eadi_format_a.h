@@ -7,6 +7,6 @@
 // (IRS aligned, flight director on), the airspeed trend, and v1 when VR is copied into it.
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawEadiFormatA(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -8,6 +8,6 @@
 // aligned, flight director on), the airspeed trend, and v1 when VR is copied into it.
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawEadiFormatB(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -17,7 +17,7 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 #include "platform/gfx/gfx.h"
 
 inline constexpr double kEadiCanvasWidth = 217.0;

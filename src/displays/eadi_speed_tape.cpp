@@ -8,13 +8,14 @@
 
 #include "displays/attitude_state.h"
 #include "fmc/fmc_globals.h"
-#include "frame/draw_helpers.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
-#include "state/aircraft_id.h"
+#include "draw/draw_helpers.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/derived_samples.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

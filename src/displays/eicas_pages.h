@@ -24,7 +24,7 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 #include "platform/gfx/gfx.h"
 
 void DrawUpperEicasText(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -5,10 +5,10 @@
 
 #include "afds/afds_globals.h"
 #include "displays/eicas_pages.h"
-#include "frame/draw_helpers.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_systems.h"
-#include "state/aircraft_id.h"
+#include "draw/draw_helpers.h"
+#include "base/int_conversion.h"
+#include "sim/readers_systems.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

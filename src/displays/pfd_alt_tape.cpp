@@ -1,15 +1,14 @@
-// The PFD's altitude side: the moving scale right of the attitude display with its readout and
-// selected-altitude bug, the MCP altitude window, the decision height and the radio altitude.
-// Reads plane_alt, alt_sel_num, radio_height and the decision height.
+#include "displays/pfd_alt_tape.h"
+
 #include <cmath>
 
 #include "afds/afds_globals.h"
 #include "displays/eadi_parts.h"
 #include "displays/pfd_frame.h"
-#include "frame/draw_helpers.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
-// The PFD's flight mode annunciator: four columns (autothrottle, roll, pitch, autopilot status),
-// each with an engaged row and an armed row, and a green box round a column while its box timer
-// runs. Chosen from the mode flags alone; the annunciator changes nothing.
+#include "displays/pfd_fma.h"
+
 #include <iterator>
 
 #include "afds/afds_globals.h"
 #include "displays/eadi_fma.h"
 #include "displays/pfd_frame.h"
-#include "frame/draw_helpers.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 
 #include "afds/afds_globals.h"
 #include "displays/eadi_parts.h"
-#include "frame/draw_helpers.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
-#include "nd/map_geometry.h"
+#include "draw/draw_helpers.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -213,27 +212,4 @@ void DrawPfdBankScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r
       g->DrawLine(&r.symbol, 0, -70, 0, -76);
     }
   }
-}
-
-void DrawFpPfd(DisplaySurface* surface, gfx::Graphics* g) {
-  if (surface == nullptr || g == nullptr || surface->width == 0 || surface->height == 0) return;
-  const PfdFrame f = PfdFrame::Of(*surface);
-  const PfdResources r(f);
-  f.SetCanvas(g);
-  g->SetClip(&r.attitude_clip);
-  if (IrsAligned()) DrawPfdAttitude(g, f, r);
-  DrawPfdAircraftSymbol(g, f, r);
-  DrawPfdFlightDirector(g, f, r);
-  DrawPfdFlightPathVector(g, f, r);
-  DrawPfdSpeedTape(g, f, r);
-  DrawPfdAltitudeTape(g, f, r);
-  DrawPfdBankScale(g, f, r);
-  DrawPfdModeAnnunciations(g, f, r);
-  DrawPfdSpeedWindow(g, f, r);
-  DrawPfdAltitudeWindow(g, f, r);
-  DrawPfdDeviation(g, f, r);
-  DrawPfdRadioAltitude(g, f, r);
-  DrawPfdMarkers(g, f, r);
-  g->ResetClip();
-  g->ResetTransform();
 }

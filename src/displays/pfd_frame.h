@@ -1,4 +1,5 @@
-// The flat-panel PFD ("FP_PFD"): the painter DrawFpPfd and what its sections share.
+// What the sections of the flat-panel PFD ("FP_PFD") share: the frames, the resources of one
+// paint and the fine-frame drawing.
 //
 // The canvas is 318 x 232 units; every section places its elements relative to the attitude centre
 // (159, 132), x right, y down. Two frames map those units to the gauge's w x h pixels:
@@ -8,20 +9,14 @@
 //   (x, y) is drawn at the integers (x sx / k, y sy / k) truncated, which gives sub-pixel placement
 //   with whole-number drawing calls. Tapes, ladder, sky and ground and the tape texts use it; its
 //   fonts are n sy / k world units, so they show at n sy pixels.
-//
-// Reads the sampled flight state, the mode flags, the route's reference speeds and the PFD colour
-// keys of the configuration. Writes pfd_ias_hist, pfd_ias_trend, fd_roll_bar, fd_pitch_bar,
-// fd_pitch_cmd (take-off on the ground), v1 (from vr when unset) and marker_state (back to 0).
+
 #pragma once
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
-#include "frame/int_conversion.h"
+#include "draw/display_surface.h"
+#include "base/int_conversion.h"
 #include "platform/gfx/gfx.h"
-
-// Paints the whole display on a graphics object whose transform the paint entry left alone.
-void DrawFpPfd(DisplaySurface* surface, gfx::Graphics* graphics);
 
 inline constexpr double kPfdCanvasWidth = 318.0;
 inline constexpr double kPfdCanvasHeight = 232.0;
@@ -126,17 +121,7 @@ void FineFillRect(gfx::Graphics* g, const PfdFrame& f, const gfx::Brush* brush, 
                   double h);
 void FineClipRect(gfx::Graphics* g, const PfdFrame& f, double x, double y, double w, double h);
 
-// The sections, in painting order (each sets the frame it draws in).
+// The sections drawn in the frame's own file (each sets the frame it draws in); the others are in
+// pfd_speed_tape.h, pfd_alt_tape.h, pfd_fma.h and pfd_symbols.h, and pfd_display.h paints them all.
 void DrawPfdAttitude(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);  // sky to bracket
-void DrawPfdAircraftSymbol(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdFlightDirector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdFlightPathVector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdSpeedTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdAltitudeTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
 void DrawPfdBankScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdModeAnnunciations(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdSpeedWindow(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdAltitudeWindow(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);  // and decision height
-void DrawPfdDeviation(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdRadioAltitude(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
-void DrawPfdMarkers(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);

@@ -8,5 +8,9 @@
 // Writes pfd_ias_hist, pfd_ias_trend and v1 := vr while v1 is 0.
 #pragma once
 
+#include "displays/pfd_frame.h"
+
+void DrawPfdSpeedTape(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
+void DrawPfdSpeedWindow(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r);
 
 inline constexpr double kSpeedUnitsPerKt = 1.55;

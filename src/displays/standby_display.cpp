@@ -9,10 +9,10 @@
 
 #include "displays/displays_globals.h"
 #include "displays/pfd_frame.h"
-#include "frame/draw_helpers.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

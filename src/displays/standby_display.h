@@ -13,7 +13,7 @@
 
 #include <cstddef>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 #include "platform/gfx/gfx.h"
 
 // Paints on the graphics object of the paint entry, which decides whether the display has power.

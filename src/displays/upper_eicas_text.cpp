@@ -8,9 +8,9 @@
 #include "afds/systems_globals.h"
 #include "displays/eicas_pages.h"
 #include "fmc/fmc_globals.h"
-#include "frame/draw_helpers.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_systems.h"
+#include "draw/draw_helpers.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "fmc/thrust_limits.h"
-#include "frame/readers_flight.h"
-#include "frame/tick_globals.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
 
 RO_DEFINE_ARRAYS(ENGINE_EPR_ARRAYS)
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 struct N1EprRow {
   double n1 = 0.0;  // percent

@@ -4,13 +4,12 @@
 #include <iterator>
 
 #include "fmc/traffic_pattern.h"
-#include "fmc/vertical_profile.h"
-#include "fmc/vnav_targets.h"
 
 RO_DEFINE_GLOBALS(FMC_SCALARS)
 RO_DEFINE_ARRAYS(FMC_ARRAYS)
 RO_DEFINE_GLOBALS(FMC_ROUTE_SCALARS)
 RO_DEFINE_GLOBALS(FMC_CROSSING_SCALARS)
+RO_DEFINE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
 
 std::string plan_dep_texts[2] = {"------", "------"};
 std::string plan_arr_texts[3] = {"------", "------", "------"};
@@ -27,7 +26,6 @@ void ResetFmcGlobals() {
   RO_RESET_GLOBALS(FMC_CROSSING_SCALARS)
   std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), "------");
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), "------");
-  ResetVerticalProfileGlobals();
-  ResetVnavTargetGlobals();
+  RO_RESET_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
   ResetTrafficPatternGlobals();
 }

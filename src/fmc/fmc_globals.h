@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fmc/route_types.h"
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // The value of `stpos` while no route is active.
 inline constexpr int32_t kNoActiveLeg = 999;
@@ -165,6 +165,19 @@ RO_DECLARE_GLOBALS(FMC_ROUTE_SCALARS)
   X(double, desc_spd_restr_set, 0.0)    /* 1.0 once the descent restriction speed was sent */
 
 RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
+
+// The vertical profile (vertical_profile.h).
+#define FMC_VERTICAL_PROFILE_GLOBALS(X)                                                        \
+  X(double, clb_path_angle, 3.0)   /* deg, lowered by 0.25 from 194000 lb */                    \
+  X(double, tod_rod, 0.0)          /* ft/min, planned descent rate */                           \
+  X(int32_t, toc_stpos, 0)         /* route row of the leg the T/C lies on */                   \
+  X(double, toc_alt, 0.0)          /* ft, target of the climb */                                \
+  X(int32_t, toc_dist, 0)          /* NM, planned climb distance, truncated */                  \
+  X(double, cross_at_lat, 0.0)     /* position of the next vertical target (cross_at_elev) */   \
+  X(double, cross_at_lon, 0.0)                                                                 \
+  X(int32_t, tod_alt_send_cnt, 0)  /* altitude events the update driver sent at the T/D */
+
+RO_DECLARE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
 
 // The departure and arrival texts of a loaded plan ("------" = none).
 extern std::string plan_dep_texts[2];

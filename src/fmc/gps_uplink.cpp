@@ -10,9 +10,9 @@
 #include "fmc/route_files.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
 #include "navdb/navdb_globals.h"
 #include "platform/host_api.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "fmc/fmc_globals.h"
-#include "frame/int_conversion.h"
+#include "base/int_conversion.h"
 #include "navdb/navdb_globals.h"
 
 namespace {

@@ -1,17 +1,18 @@
 #include "fmc/perf_tables.h"
 
 #include "afds/afds_globals.h"
-#include "afds/annunciators.h"
-#include "afds/fuel_system.h"
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "frame/frame_globals.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_radio.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "platform/host_api.h"
+#include "sim/fuel_tanks.h"
+#include "sim/named_vars.h"
+#include "sim/sim_globals.h"
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_radio.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 
 RO_DEFINE_GLOBALS(PERF_TABLE_SCALARS)
 
@@ -178,4 +179,14 @@ int32_t LookupSpeedByWeightFlapEpr() {
   const int32_t row = NearestKeyIndex(perf_tables.climb_weight, PerfTables::kClimbRows, weight_lb, 999999.0);
   const int32_t col = NearestKeyIndex(perf_tables.climb_epr, 3, epr, 10.0);
   return perf_tables.climb_fpm[row][ClimbFlapGroup(flaps_deg)][col];
+}
+
+void UpdateAsiBugVars() {
+  // The panel reads the bugs as unsigned words.
+  NV_SET(asi_bug1, static_cast<uint32_t>(asi_bug1));
+  NV_SET(asi_bug2, static_cast<uint32_t>(asi_bug2));
+  NV_SET(asi_bug3, static_cast<uint32_t>(asi_bug3));
+  asi_bug1_incr_id = host::LookupNamedVar(nv::asi_bug1_incr);
+  asi_bug2_incr_id = host::LookupNamedVar(nv::asi_bug2_incr);
+  asi_bug3_incr_id = host::LookupNamedVar(nv::asi_bug3_incr);
 }

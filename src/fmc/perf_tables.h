@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // A closed interval [low, high].
 struct TakeoffBand {
@@ -77,6 +77,10 @@ void ResetPerfTableGlobals();
 
 // Sets gross_weight to the simulator's empty weight plus payload, then fills every table.
 void InitPerformanceTables();
+
+// Publishes the airspeed bugs 1, 2 and 3 ("asi_bug1".. as unsigned words) and renews the ids of
+// their increment variables.
+void UpdateAsiBugVars();
 
 // Sets v1, vr and v2 (each unless the pilot entered it) for the present conditions and flaps_deg, copies them
 // into the airspeed bugs 1, 2 and 3 and publishes the bugs.

@@ -5,9 +5,9 @@
 
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "platform/simconnect.h"
 #include "platform/winfile.h"
 

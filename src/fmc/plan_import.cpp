@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "fmc/plan_text.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "navdb/navdb_text.h"
 #include "platform/paths.h"
 #include "platform/winfile.h"

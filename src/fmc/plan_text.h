@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 
 // "<sim_root>\Orvantel\flightplans\<name>".
 inline std::string PlanFolderPath(std::string_view name) {

@@ -4,7 +4,6 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/navaid_resolve.h"
-#include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "fmc/route_types.h"
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 #include "navdb/nav_records.h"
 
 #define FMC_PROC_SELECT_GLOBALS(X)                                                      \

@@ -3,18 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
-#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "fmc/vertical_profile.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/fuel_tanks.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace profile {
 
 namespace {
+
+// Weight at and above which the climb is planned 0.25 degrees shallower.
+constexpr double kHeavyClimbWeightLb = 194000.0;
+// Highest planned descent rate.
+constexpr int32_t kMaxDescentRateFpm = 2100;
 
 LegTable leg_table;
 

@@ -9,9 +9,9 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/debug_log.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "sim/debug_log.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
 

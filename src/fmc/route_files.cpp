@@ -13,7 +13,7 @@
 #include "fmc/plan_text.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_text.h"

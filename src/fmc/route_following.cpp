@@ -5,9 +5,9 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "navdb/path_legs.h"
 
 namespace {

@@ -7,16 +7,14 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "navdb/path_legs.h"
 
 namespace {
 
 constexpr int32_t kRteHoldPage = 39;
 constexpr int32_t kRteLegsPage = 6;
-
-int32_t UsedHoldRows() { return std::clamp(hold_cnt, 0, kMaxHolds); }
 
 // The hold's own fields; the traffic-pattern points stay with their row.
 void CopyHoldFields(const RouteHold& from, RouteHold& to) {
@@ -164,36 +162,4 @@ void DeleteHoldRow(int32_t row) {
   if (row < 1 || row > UsedHoldRows()) return;
   RemoveHoldRow(row);
   hold_page_cnt = hold_cnt;
-}
-
-void RenumberHoldLeg(int32_t new_leg, int32_t old_leg) {
-  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
-    if (route_holds[i].saved_leg == old_leg) {
-      route_holds[i].saved_leg = new_leg;
-      return;
-    }
-  }
-}
-
-void RenumberActiveHoldLeg(int32_t new_leg, int32_t old_leg) {
-  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
-    if (route_holds[i].leg == old_leg) {
-      route_holds[i].leg = new_leg;
-      return;
-    }
-  }
-}
-
-void SaveHoldLegs() {
-  for (int32_t i = 1; i <= UsedHoldRows(); ++i) route_holds[i].saved_leg = route_holds[i].leg;
-}
-
-void RestoreHoldLegs() {
-  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
-    RouteHold& h = route_holds[i];
-    if (h.saved_leg > 0) {
-      h.leg = h.saved_leg;
-      h.saved_leg = 0;
-    }
-  }
 }

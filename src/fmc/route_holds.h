@@ -11,9 +11,8 @@
 
 #include <cstdint>
 
-#include "fmc/route_types.h"
+#include "fmc/hold_legs.h"
 
-inline constexpr int32_t kMaxHolds = kRouteHoldRows - 1;  // 10
 
 // Appends a hold at modified-route leg `leg_no` (1..fp_mod_cnt); flag 1 is the RTE LEGS HOLD AT
 // entry. An eleventh hold, or a leg without a leg before it, is refused with "INVALID ENTRY".
@@ -26,13 +25,3 @@ void DeleteLegHolds(int32_t leg_no, int32_t flag);
 // Removes hold row `row` (1..hold_cnt) itself: later rows move down and the legs of both routes
 // follow their rows; legs that named the row name no hold. Other rows are refused silently.
 void DeleteHoldRow(int32_t row);
-
-// The first row whose pending leg is old_leg gets new_leg.
-void RenumberHoldLeg(int32_t new_leg, int32_t old_leg);
-// The first row whose active leg is old_leg gets new_leg.
-void RenumberActiveHoldLeg(int32_t new_leg, int32_t old_leg);
-
-// Start of a modification: every pending leg := its active leg.
-void SaveHoldLegs();
-// EXEC: every row with a pending leg makes it active; the pending leg returns to 0.
-void RestoreHoldLegs();

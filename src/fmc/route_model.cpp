@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "fmc/fmc_globals.h"
-#include "fmc/route_holds.h"
+#include "fmc/hold_legs.h"
 
 void ResetRouteLeg(RouteLeg& leg) {
   leg.ident.clear();

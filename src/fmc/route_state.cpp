@@ -9,11 +9,11 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/fuel_tanks.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
-#include "state/fuel_file.h"
 
 namespace {
 

@@ -5,9 +5,12 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
-#include "afds/fuel_system.h"
-#include "frame/tick_globals.h"
-#include "state/aircraft_id.h"
+#include "base/int_conversion.h"
+#include "fmc/fmc_globals.h"
+#include "sim/fuel_tanks.h"
+#include "sim/tick_globals.h"
+#include "state/aircraft_id_globals.h"
+#include "state/config_globals.h"
 
 RO_DEFINE_GLOBALS(THRUST_LIMIT_SCALARS)
 RO_DEFINE_ARRAYS(THRUST_LIMIT_ARRAYS)
@@ -227,4 +230,39 @@ double GetThrustLimitEpr(double temperature_c) {
   // The grids are in the default engine's EPR; the "PW" engines run on a scale half as steep.
   if (IsPwEngine()) return (cell - 1.0) / 0.9 * 0.5 + 1.0;
   return cell;
+}
+
+void InterpolateEconSpeeds() {
+  const int32_t ci = cost_index;
+  if (ci < 0) return;
+  int32_t k = 1;
+  while (k <= kEconSpeedRows && econ_speed_table[k].cost_index < ci) ++k;
+  if (k > kEconSpeedRows) return;
+
+  EconSpeedRow row = econ_speed_table[k];
+  if (row.cost_index != ci) {
+    // Row 1 holds cost index 0, so an inexact match always has a row below it.
+    const EconSpeedRow& lo = econ_speed_table[k - 1];
+    const EconSpeedRow& hi = econ_speed_table[k];
+    const double f = static_cast<double>(ci - lo.cost_index) / (hi.cost_index - lo.cost_index);
+    const auto lerp = [f](double a, double b) { return a + (b - a) * f; };
+    row.climb_ias = TruncToI32(lerp(lo.climb_ias, hi.climb_ias));
+    row.climb_mach = lerp(lo.climb_mach, hi.climb_mach);
+    row.cruise_ias = TruncToI32(lerp(lo.cruise_ias, hi.cruise_ias));
+    row.cruise_mach = lerp(lo.cruise_mach, hi.cruise_mach);
+    row.descent_ias = TruncToI32(lerp(lo.descent_ias, hi.descent_ias));
+    row.descent_mach = lerp(lo.descent_mach, hi.descent_mach);
+  }
+  if (man_climb_spd == 0) {
+    climb_ias = row.climb_ias;
+    climb_mach = row.climb_mach;
+  }
+  if (man_cruise_spd == 0) {
+    cruise_ias = row.cruise_ias;
+    cruise_mach = row.cruise_mach;
+  }
+  if (man_descent_spd == 0) {
+    descent_ias = row.descent_ias;
+    descent_mach = row.descent_mach;
+  }
 }

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // One grid: EPR cells by a row axis (temperature in °C; gross weight in lb for CRZ) and an altitude column
 // axis (ft). Lookups take the nearest cell and never interpolate.
@@ -60,6 +60,10 @@ bool IsPwEngine();
 int32_t NearestKeyIndex(const double* keys, int32_t n, double x, double start_dist);
 
 void InitThrustLimitTables();
+
+// The phase speeds of the cost index from the economy speed table (route activation); a cost index
+// below 0 or above 999 changes nothing, and a phase whose speed the pilot entered keeps it.
+void InterpolateEconSpeeds();
 
 // The thrust-limit EPR of the present tmsp at temperature_c, plane_alt and (CRZ) the gross weight; 0.0 for a
 // tmsp outside 1..7. For the "PW" family the cell is mapped onto that engine's EPR scale.

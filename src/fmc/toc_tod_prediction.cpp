@@ -3,18 +3,18 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/profile_legs.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
-#include "frame/debug_log.h"
-#include "frame/fsuipc_client.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/debug_log.h"
+#include "sim/fsuipc_client.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

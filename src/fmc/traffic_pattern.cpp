@@ -4,15 +4,15 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_holds.h"
-#include "frame/debug_log.h"
-#include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/debug_log.h"
+#include "sim/sim_globals.h"
+#include "sim/fsuipc_client.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/tick_globals.h"
 #include "navdb/path_legs.h"
 #include "platform/host_api.h"
 

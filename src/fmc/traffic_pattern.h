@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define FMC_TRAFFIC_PATTERN_GLOBALS(X)                                               \
   X(int32_t, pattern_prev, 0)       /* point the current side starts from (0 the fix) */ \

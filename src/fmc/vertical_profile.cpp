@@ -9,14 +9,10 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/profile_legs.h"
 #include "fmc/route_model.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
-
-RO_DEFINE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
-
-void ResetVerticalProfileGlobals() { RO_RESET_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS) }
 
 namespace {
 

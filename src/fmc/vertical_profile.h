@@ -17,24 +17,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
-
-#define FMC_VERTICAL_PROFILE_GLOBALS(X)                                                        \
-  X(double, clb_path_angle, 3.0)   /* deg, lowered by 0.25 from 194000 lb */                    \
-  X(double, tod_rod, 0.0)          /* ft/min, planned descent rate */                           \
-  X(int32_t, toc_stpos, 0)         /* route row of the leg the T/C lies on */                   \
-  X(double, toc_alt, 0.0)          /* ft, target of the climb */                                \
-  X(int32_t, toc_dist, 0)          /* NM, planned climb distance, truncated */                  \
-  X(double, cross_at_lat, 0.0)     /* position of the next vertical target (cross_at_elev) */   \
-  X(double, cross_at_lon, 0.0)                                                                 \
-  X(int32_t, tod_alt_send_cnt, 0)  /* altitude events the update driver sent at the T/D */
-
-RO_DECLARE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
-
-// Weight at and above which the climb is planned 0.25 degrees shallower.
-inline constexpr double kHeavyClimbWeightLb = 194000.0;
-// Highest planned descent rate.
-inline constexpr int32_t kMaxDescentRateFpm = 2100;
+#include "fmc/fmc_globals.h"  // the profile's globals (FMC_VERTICAL_PROFILE_GLOBALS)
 
 // Plans the whole active route for cruise altitude `cruise_alt_ft` (1000 or more), with
 // init_cruise_alt as the level the climb and descent passes plan against.
@@ -49,4 +32,3 @@ int32_t PredictToc(int32_t flag);
 // whose altitude becomes cruise_alt.
 void PredictTod(int32_t flag);
 
-void ResetVerticalProfileGlobals();

@@ -3,8 +3,7 @@
 #include <string_view>
 
 #include "fmc/fmc_globals.h"
-#include "fmc/lat_lon_format.h"
-#include "fmc/vertical_profile.h"
+#include "navdb/lat_lon_format.h"
 #include "navdb/approach_loader.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"

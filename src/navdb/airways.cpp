@@ -5,13 +5,9 @@
 
 #include "navdb/navdb_files.h"
 #include "navdb/navdb_globals.h"
-#include "cdu/cdu_globals.h"
-#include "cdu/pages/rte_page.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/airway_insert.h"
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 
 namespace {
@@ -67,17 +63,3 @@ int32_t FindAirwayFix(const std::string& fix) {
 }
 
 int32_t FindAirwayFix2(const std::string& fix) { return FindAirwayFix(fix); }
-
-int32_t SelectAirwayExitFix(int32_t n) {
-  if (nav_search_cnt < 1 || n < 0 || n > 200) return 0;
-  const std::string& exit_fix = rte_rows[n].to_fix;
-  for (int32_t i = 1; i <= nav_search_cnt && i <= kNavSearchCapacity; ++i) {
-    if (i == awy_entry_idx || !TextIs(nav_search_list[i].ident, exit_fix)) continue;
-    awy_exit_set = 1;
-    awy_exit_idx = i;
-    DeleteRouteSegment(n);
-    InsertAirwayWpts();
-    return 1;
-  }
-  return 0;
-}

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/approach_lists.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"

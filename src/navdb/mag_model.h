@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 inline constexpr int kWmmCofSlots = 110;
 inline constexpr int kWmmCofSlotChars = 70;

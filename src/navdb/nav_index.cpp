@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/navdb_globals.h"
 
 namespace {

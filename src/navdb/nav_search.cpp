@@ -5,15 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/mag_model.h"
 #include "navdb/nav_index.h"
 #include "navdb/navdb_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 #include "navdb/path_legs.h"
 

@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "platform/winfile.h"
 
 // Bytes as they are: the navigation readers split lines themselves and drop the CR of CR LF.

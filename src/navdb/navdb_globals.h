@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 #include "navdb/nav_records.h"
 
 inline constexpr int32_t kNavIntsCapacity = 320000;

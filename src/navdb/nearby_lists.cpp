@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/nav_index.h"
 
 namespace {

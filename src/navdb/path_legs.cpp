@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"
 

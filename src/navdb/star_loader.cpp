@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "fmc/fmc_globals.h"
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/mag_model.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/path_legs.h"

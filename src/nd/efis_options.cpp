@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "frame/tcas_link.h"
-#include "frame/named_vars.h"
+#include "sim/tcas_link.h"
+#include "sim/named_vars.h"
 #include "nd/nd_globals.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "frame/draw_helpers.h"
-#include "frame/readers_radio.h"
-#include "frame/tcas_link.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "sim/readers_radio.h"
+#include "sim/tcas_link.h"
+#include "sim/tick_globals.h"
 #include "nd/map_geometry.h"
 #include "nd/nav_readouts.h"
 #include "nd/nd_globals.h"

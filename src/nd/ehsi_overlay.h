@@ -11,6 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawEhsiOverlay(DisplaySurface* surface, gfx::Graphics* graphics);

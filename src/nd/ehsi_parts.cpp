@@ -2,8 +2,7 @@
 
 #include <iterator>
 
-#include "frame/tick_globals.h"
-#include "nd/map_frame.h"
+#include "sim/tick_globals.h"
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 

@@ -3,8 +3,8 @@
 // selected-heading marker and the vertical-speed scale. Canvas 318 x 192, "Arial".
 #pragma once
 
-#include "frame/display_surface.h"
-#include "frame/draw_helpers.h"
+#include "draw/display_surface.h"
+#include "draw/draw_helpers.h"
 #include "platform/gfx/gfx.h"
 
 struct EhsiResources {
@@ -35,3 +35,8 @@ void DrawEhsiSelectedHeading(gfx::Graphics* g, const DisplaySurface* s, const Eh
                              double rotation_deg, double base_y, bool with_line);
 // The curved scale right of the canvas (centre 330, 110) and its needle.
 void DrawEhsiVsScale(gfx::Graphics* g, const DisplaySurface* s, const EhsiResources& r);
+
+// Angle of the FP_EHSI vertical-speed needle, whole degrees: piecewise linear in |vertical speed|
+// (500 ft/min 12, 1000 24, 1500 32, 2000 40, 4000 44, 6000 and above 48), truncated, negative for a
+// descent.
+int32_t VsNeedleAngle(double vert_speed_fpm);

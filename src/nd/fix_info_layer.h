@@ -15,7 +15,7 @@
 // Writes: map_px_per_nm (the painter's value), calc_dist, calc_dist2, calc_brg.
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawMapFixInfoEhsi(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawMapFixInfoFpNd(DisplaySurface* surface, gfx::Graphics* graphics);

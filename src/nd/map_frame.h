@@ -12,13 +12,8 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawFpNdMap(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawNdMap(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawEhsiMap(DisplaySurface* surface, gfx::Graphics* graphics);
-
-// Angle of the FP_EHSI vertical-speed needle, whole degrees: piecewise linear in |vertical speed|
-// (500 ft/min 12, 1000 24, 1500 32, 2000 40, 4000 44, 6000 and above 48), truncated, negative for a
-// descent.
-int32_t VsNeedleAngle(double vert_speed_fpm);

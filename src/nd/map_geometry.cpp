@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "frame/draw_helpers.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 
 RO_DEFINE_GLOBALS(MAP_GEOMETRY_SCALARS)
 

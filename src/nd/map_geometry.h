@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "frame/display_surface.h"
-#include "frame/globals_macros.h"
+#include "draw/display_surface.h"
+#include "base/globals_macros.h"
 #include "navdb/nav_records.h"
 #include "platform/gfx/gfx.h"
 

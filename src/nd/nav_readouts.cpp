@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "frame/draw_helpers.h"
-#include "frame/geodesy.h"
-#include "frame/readers_radio.h"
-#include "frame/sim_access.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/geodesy.h"
+#include "sim/readers_radio.h"
+#include "sim/sim_access.h"
+#include "sim/tick_globals.h"
 
 namespace {
 constexpr uint32_t kNav1FrequencyToken = 24;

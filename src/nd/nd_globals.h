@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define ND_SCALARS(X)                                                              \
   X(int32_t, nd_mode, 1)             /* 1..4; 3 MAP, 4 PLAN */                      \

@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawFpNdOverlay(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawNdOverlay(DisplaySurface* surface, gfx::Graphics* graphics);

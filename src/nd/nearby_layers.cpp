@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "fmc/fmc_globals.h"
-#include "frame/draw_helpers.h"
-#include "frame/geodesy.h"
-#include "frame/map_toolkit.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/geodesy.h"
+#include "nd/map_toolkit.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/nearby_lists.h"
 #include "nd/map_geometry.h"

@@ -8,7 +8,7 @@
 // Writes: the nearby lists (through their filters), calc_dist, calc_dist2, calc_brg.
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawMapStationsEhsi(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy);
 void DrawMapStationsFpNd(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy);

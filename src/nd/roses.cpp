@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "frame/draw_helpers.h"
-#include "frame/geodesy.h"
-#include "frame/map_toolkit.h"
-#include "frame/readers_flight.h"
-#include "frame/readers_radio.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/geodesy.h"
+#include "nd/map_toolkit.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_radio.h"
+#include "sim/tick_globals.h"
 #include "afds/afds_globals.h"
 #include "nd/ehsi_parts.h"
 #include "nd/map_geometry.h"

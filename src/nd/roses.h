@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawEhsiRose(DisplaySurface* surface, gfx::Graphics* graphics);
 void DrawNdRose(DisplaySurface* surface, gfx::Graphics* graphics);

@@ -17,7 +17,7 @@
 // Writes: calc_dist, calc_dist2, calc_brg, map_px_per_nm (through DrawRouteMarks, same value).
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawMapRouteEhsi(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy);
 void DrawMapRouteFpNd(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy);

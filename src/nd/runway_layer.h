@@ -14,7 +14,7 @@
 // calc_brg.
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 #include "navdb/nav_records.h"
 
 void DrawMapRunwaysEhsi(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy, double centre_lat,

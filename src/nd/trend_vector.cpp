@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "frame/draw_helpers.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "draw/draw_helpers.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 #include "platform/gfx/gfx.h"

@@ -4,7 +4,7 @@
 // fy). Writes calc_dist2 (turn radius, NM) and calc_dist (circle diameter, canvas units).
 #pragma once
 
-#include "frame/display_surface.h"
+#include "draw/display_surface.h"
 
 void DrawTrendVectorFpNd(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy);
 void DrawTrendVectorNd(DisplaySurface* surface, gfx::Graphics* graphics, double fx, double fy);

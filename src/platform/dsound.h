@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-#include "platform/sound/sound_buffer.h"
 #include "platform/sound/sound_mixer.h"
 
 namespace directsound {

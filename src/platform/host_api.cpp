@@ -1,6 +1,8 @@
 #include "platform/host_api.h"
 
-#include "frame/module_entry.h"
+extern "C" {
+__attribute__((visibility("default"))) gauge::ImportTableRecord ImportTable = {0x0000000F, nullptr, 0, 0};
+}
 
 namespace host {
 

@@ -10,6 +10,12 @@
 
 #include "platform/gauge.h"
 
+// The import record the library exports: the host writes its service table into it at load, and
+// every wrapper below reaches the host through it.
+extern "C" {
+extern gauge::ImportTableRecord ImportTable;
+}
+
 namespace host {
 
 enum Slot : int {

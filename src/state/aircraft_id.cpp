@@ -8,7 +8,7 @@
 #include "platform/paths.h"
 #include "platform/winfile.h"
 #include "state/config_globals.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 
 namespace {
 
@@ -184,10 +184,6 @@ int32_t ApplyAircraftSection(const AircraftSection& s) {
 }  // namespace
 
 const AircraftNameLists kOrvantelNameLists{kClassicPanels, kPwModels, kRrModels};
-
-RO_DEFINE_GLOBALS(AIRCRAFT_ID_GLOBALS)
-
-void ResetAircraftIdGlobals() { RO_RESET_GLOBALS(AIRCRAFT_ID_GLOBALS) }
 
 void DetectSimVersion() {
   win32::FindData fd;

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/globals_macros.h"
+#include "state/aircraft_id_globals.h"
 
 struct PwModelName {
   std::string_view folder;  // "model=" value
@@ -39,18 +39,6 @@ inline constexpr int32_t kMaxAcfgAttempts = 10;
 inline constexpr int32_t kMaxAircraftFolders = 8001;
 inline constexpr size_t kAirlineCodeMaxChars = 59;
 
-// acfg_attempts: identification scans made so far. engine_type, aircraft_model: the variant texts.
-// pa_airline_code: the airline whose announcement folder the cabin player uses, or empty.
-#define AIRCRAFT_ID_GLOBALS(X)                                           \
-  X(int32_t, acfg_attempts, 0)                                           \
-  X(std::string, engine_type, "RB211-535E4B")                            \
-  X(std::string, aircraft_model, "757 - 200")                            \
-  X(std::string, pa_airline_code, "")                                    \
-  X(const AircraftNameLists*, aircraft_name_lists, &kOrvantelNameLists)
-
-RO_DECLARE_GLOBALS(AIRCRAFT_ID_GLOBALS)
-
-void ResetAircraftIdGlobals();
 
 // Raises simver to 10 when the simulator folder looks like one with the "SimObjects\Airplanes"
 // layout (its executable, or enough of its other entries).

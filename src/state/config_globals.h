@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 #define CONFIG_KEYS(K)                                                            \
   /* Display selection and drawing. */                                            \

@@ -8,7 +8,7 @@
 
 #include "afds/annunciators.h"
 #include "afds/afds_services.h"
-#include "frame/int_conversion.h"
+#include "base/int_conversion.h"
 #include "state/config_globals.h"
 #include "platform/paths.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/globals_macros.h"
-#include "state/aircraft_id.h"
+#include "base/globals_macros.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 #define STATE_SCALARS(X)                                                              \

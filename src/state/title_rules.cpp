@@ -1,8 +1,7 @@
 #include "state/title_rules.h"
 
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "state/state_globals.h"
 
 void ApplyFreighterTitleRule() {

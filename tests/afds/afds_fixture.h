@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/tick_fixture.h"
+#include "support/tick_fixture.h"
 
 namespace afds_test {
 

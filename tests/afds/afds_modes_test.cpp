@@ -5,7 +5,7 @@
 #include "afds/ap_engage.h"
 #include "afds_fixture.h"
 #include "fmc/fmc_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
 #include "displays/displays_globals.h"
-#include "frame/tcas_link.h"
+#include "sim/tcas_link.h"
 #include "nd/nd_globals.h"
 #include "panel_input_fixture.h"
 

@@ -3,7 +3,7 @@
 #include "afds/afds_globals.h"
 #include "afds/autoland_autobrake.h"
 #include "afds_fixture.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include "afds/afds_globals.h"
 #include "afds/flch_thrust.h"
 #include "afds_fixture.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
+#include "sim/fuel_tanks.h"
 #include "state/state_globals.h"
 #include "systems_fixture.h"
 

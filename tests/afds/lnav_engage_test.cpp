@@ -3,12 +3,12 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/lnav_engage.h"
+#include "afds/route_progress_globals.h"
 #include "afds_fixture.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "afds/mcp_knobs.h"
 #include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "panel_input_fixture.h"
 #include "state/config_globals.h"
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "afds/click_poller.h"
-#include "afds/key_handler.h"
-#include "frame/frame_fixture.h"
-#include "frame/frame_globals.h"
+#include "module/key_handler.h"
+#include "module/module_fixture.h"
+#include "sim/sim_globals.h"
 #include "platform/host_api.h"
 
 class PanelInputTest : public FrameTest {

@@ -7,7 +7,7 @@
 #include "afds/panel_mode.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "panel_input_fixture.h"
 #include "state/config_globals.h"
 

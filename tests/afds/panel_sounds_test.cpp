@@ -9,9 +9,10 @@
 #include "afds/afds_globals.h"
 #include "afds/click_poller.h"
 #include "afds/panel_input_globals.h"
+#include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
-#include "frame/fsuipc_client.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
+#include "sim/fsuipc_client.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -6,9 +6,10 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
 #include "afds/sound_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "afds/sound_dispatch.h"
 #include "afds/sound_engine.h"
 #include "afds/sound_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/tick_systems.h"
+#include "sim/sim_globals.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "afds/tick_systems.h"
 #include "host/host.h"
 #include "support/temp_dir.h"
 

@@ -11,8 +11,8 @@
 
 #include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "support/sim_fixture.h"
 
 namespace systems_test {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
 #include "afds_fixture.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "cdu/cdu_fixture.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "navdb/nav_loader.h"
 
 namespace cdu_test {

@@ -10,7 +10,7 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "state/config_globals.h"
 #include "state/state_globals.h"
 #include "support/temp_dir.h"

@@ -8,7 +8,7 @@
 
 #include "cdu/route_pages_fixture.h"
 #include "fmc/route_holds.h"
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "nd/nd_globals.h"
 
 namespace cdu_test {

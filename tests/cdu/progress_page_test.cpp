@@ -4,9 +4,9 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_fixture.h"
 #include "cdu/eta_text.h"
-#include "frame/tick_route.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {

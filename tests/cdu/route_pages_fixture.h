@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cdu/cdu_fixture.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "navdb/nav_loader.h"
 #include "support/temp_dir.h"
 

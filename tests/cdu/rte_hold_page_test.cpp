@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cdu/cdu_fixture.h"
+#include "fmc/hold_legs.h"
 #include "fmc/route_holds.h"
 
 namespace cdu_test {

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
 #include "fmc/route_files.h"
-#include "frame/tick_route.h"
 #include "navdb/airport_loader.h"
 #include "navdb/airways.h"
 

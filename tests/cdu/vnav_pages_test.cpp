@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "cdu/cdu_fixture.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {

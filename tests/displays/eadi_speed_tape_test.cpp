@@ -10,8 +10,9 @@
 #include "displays/display_fixtures.h"
 #include "displays/eadi_format_a.h"
 #include "fmc/fmc_globals.h"
-#include "frame/geodesy.h"
-#include "state/aircraft_id.h"
+#include "base/geodesy.h"
+#include "sim/derived_samples.h"
+#include "state/aircraft_id_globals.h"
 
 namespace {
 

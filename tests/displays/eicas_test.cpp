@@ -11,8 +11,8 @@
 #include "fmc/engine_epr.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
-#include "frame/frame_globals.h"
-#include "state/aircraft_id.h"
+#include "sim/sim_globals.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "displays/display_fixtures.h"
+#include "displays/pfd_display.h"
 #include "platform/gfx/gfx_test_surface.h"
 #include "state/config_globals.h"
 

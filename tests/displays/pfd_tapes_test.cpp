@@ -13,7 +13,8 @@
 #include "displays/eadi_speed_tape.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
+#include "sim/derived_samples.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_fixture.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_globals.h"
 #include "support/temp_dir.h"

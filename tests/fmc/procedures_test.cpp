@@ -13,7 +13,7 @@
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_fixture.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "navdb/approach_lists.h"
 #include "navdb/procs_fixture.h"
 

@@ -13,9 +13,9 @@
 #include "fmc/route_following.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_state.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "state/state_globals.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/airway_insert.h"
 #include "fmc/route_fixture.h"
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/nav_loader.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_fixture.h"

@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/plan_files_fixture.h"
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
 #include "fmc/vertical_profile.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/plan_files_fixture.h"
 #include "fmc/route_model.h"
-#include "frame/frame_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/profile_legs.h"
 #include "fmc/vnav_fixture.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

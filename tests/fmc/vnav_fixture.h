@@ -12,8 +12,8 @@
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "support/sim_fixture.h"
 
 namespace vnav_test {

@@ -7,17 +7,17 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/route_progress_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/traffic_pattern.h"
 #include "fmc/vnav_fixture.h"
-#include "fmc/vnav_targets.h"
-#include "frame/debug_log.h"
-#include "frame/frame_globals.h"
-#include "frame/fsuipc_client.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "afds/vnav_targets.h"
+#include "sim/debug_log.h"
+#include "sim/sim_globals.h"
+#include "sim/fsuipc_client.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 
 namespace {
 

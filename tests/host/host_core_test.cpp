@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/readers_radio.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "sim/readers_radio.h"
 #include "host/host.h"
 #include "host/panel_config.h"
 

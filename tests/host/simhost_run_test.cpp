@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_entry.h"
+#include "module/module_entry.h"
 #include "host/panel_config.h"
 #include "support/simhost_runner.h"
 #include "support/temp_dir.h"

@@ -17,10 +17,11 @@
 
 #include "afds/afds_globals.h"
 #include "displays/displays_globals.h"
-#include "frame/geodesy.h"
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
+#include "sim/derived_samples.h"
+#include "sim/tick_globals.h"
 #include "host/host.h"
 #include "host/module_loader.h"
 #include "host/paint_record.h"
@@ -57,7 +58,8 @@ class Invariants {
   for (int i = 0; i < (rows); ++i) Finite(#name "[" + std::to_string(i) + "]", name[i]);
     FRAME_TICK_SAMPLE_GLOBALS(RO_CHECK_SCALAR_)
     GEODESY_SCALARS(RO_CHECK_SCALAR_)
-    GEODESY_ARRAYS(RO_CHECK_ARRAY_)
+    SIM_DERIVED_SCALARS(RO_CHECK_SCALAR_)
+    SIM_DERIVED_ARRAYS(RO_CHECK_ARRAY_)
     DISPLAYS_SCALARS(RO_CHECK_SCALAR_)
     DISPLAYS_ARRAYS(RO_CHECK_ARRAY_)
 #undef RO_CHECK_SCALAR_

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "frame/module_state.h"
+#include "module/module_state.h"
 
 namespace {
 

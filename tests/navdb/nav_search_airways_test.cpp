@@ -6,7 +6,8 @@
 #include <tuple>
 #include <utility>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
+#include "cdu/pages/rte_page.h"
 #include "navdb/airways.h"
 #include "navdb/mag_model.h"
 #include "navdb/nav_loader.h"

@@ -13,16 +13,16 @@
 #include <vector>
 #include <sys/stat.h>
 
-#include "frame/module_state.h"
+#include "module/module_state.h"
 #include "navdb/nav_index.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_text.h"
 #include "navdb/navdb_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/main_update.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "module/main_update.h"
+#include "sim/tick_globals.h"
 
 class NavdbTest : public ::testing::Test {
  protected:

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <utility>
 
-#include "frame/module_state.h"
+#include "module/module_state.h"
 #include "navdb/procs_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "frame/geodesy.h"
+#include "base/geodesy.h"
 #include "navdb/airport_loader.h"
 #include "navdb/navdb_fixture.h"
 

@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "frame/tcas_link.h"
-#include "frame/frame_fixture.h"
+#include "sim/tcas_link.h"
+#include "module/module_fixture.h"
 #include "nd/efis_options.h"
 #include "nd/nd_globals.h"
 

@@ -11,8 +11,8 @@
 
 #include "displays/display_fixtures.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
 #include "navdb/nav_loader.h"
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"

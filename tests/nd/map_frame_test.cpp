@@ -6,7 +6,8 @@
 #include <cmath>
 #include <tuple>
 
-#include "frame/tcas_link.h"
+#include "nd/ehsi_parts.h"
+#include "sim/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "state/config_globals.h"
 

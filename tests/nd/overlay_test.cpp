@@ -2,9 +2,10 @@
 
 #include <tuple>
 
-#include "frame/tick_route.h"
-#include "frame/draw_helpers.h"
-#include "frame/tcas_link.h"
+#include "afds/route_progress_globals.h"
+#include "draw/draw_helpers.h"
+#include "afds/tick_route.h"
+#include "sim/tcas_link.h"
 #include "nd/ehsi_overlay.h"
 #include "nd/map_fixture.h"
 #include "nd/nd_overlay.h"

@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "frame/tcas_link.h"
+#include "sim/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "nd/map_frame.h"
 #include "platform/tcas_module.h"

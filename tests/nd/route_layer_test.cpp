@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "frame/tick_route.h"
+#include "afds/route_progress_globals.h"
 #include "navdb/navdb_globals.h"
 #include "nd/map_fixture.h"
 #include "nd/nav_readouts.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
 #include "host/host.h"
 
 namespace {

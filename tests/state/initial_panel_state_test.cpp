@@ -6,7 +6,7 @@
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "state/config_globals.h"
 #include "state/initial_panel_state.h"
 #include "state/state_fixture.h"

@@ -5,13 +5,13 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
-#include "frame/tick_route.h"
-#include "frame/tick_globals.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
 #include "state/panel_state_files.h"

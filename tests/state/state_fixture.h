@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
 #include "host/host.h"
-#include "frame/frame_globals.h"
+#include "sim/sim_globals.h"
 #include "support/temp_dir.h"
 
 class StateTest : public ::testing::Test {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/module_entry.h"
-#include "frame/module_state.h"
+#include "module/module_entry.h"
+#include "module/module_state.h"
 #include "host/host.h"
 
 namespace testing_support {

@@ -10,12 +10,12 @@
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/pages/pos_init_page.h"
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 #include "fmc/route_candidates.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
-#include "state/aircraft_id.h"
+#include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -16,7 +16,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // Sub-pages of the two lists (1-based) and their counts, six names a sub-page (0 for an empty list).
 #define INDEX_PAGE_SCALARS(X)          \

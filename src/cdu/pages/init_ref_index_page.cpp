@@ -12,7 +12,7 @@
 #include "fmc/perf_tables.h"
 #include "fmc/route_files.h"
 #include "fmc/route_model.h"
-#include "frame/tick_globals.h"
+#include "sim/tick_globals.h"
 #include "state/fuel_file.h"
 #include "state/panel_state_files.h"
 

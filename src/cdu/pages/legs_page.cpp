@@ -11,8 +11,8 @@
 #include "cdu/pages/legs_page_rows.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
 

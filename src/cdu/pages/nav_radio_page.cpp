@@ -12,9 +12,9 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
-#include "frame/geodesy.h"
-#include "frame/readers_radio.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "sim/readers_radio.h"
+#include "sim/tick_globals.h"
 #include "platform/host_api.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 
-#include "afds/fuel_system.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -18,8 +17,9 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_state.h"
-#include "frame/int_conversion.h"
-#include "frame/tick_globals.h"
+#include "base/int_conversion.h"
+#include "sim/fuel_tanks.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 #include "state/config_globals.h"
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
-#include "frame/tick_globals.h"
+#include "sim/fuel_tanks.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace cdu_perf {

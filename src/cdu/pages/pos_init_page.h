@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-#include "frame/globals_macros.h"
+#include "base/globals_macros.h"
 
 // The position set at SET IRS POS (degrees, north and east positive); 0.0 until one is set.
 #define POS_INIT_SCALARS(X)      \

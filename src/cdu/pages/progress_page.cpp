@@ -13,7 +13,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
-#include "afds/fuel_system.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -22,11 +22,11 @@
 #include "cdu/pages/perf_texts.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/fuel_tanks.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
 namespace {

@@ -19,8 +19,8 @@
 #include "cdu/slash_entry.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_holds.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 
 namespace {

@@ -16,6 +16,10 @@
 // rebuilds the rows.
 int32_t DeleteRouteSegment(int32_t n);
 
+// Takes the to-fix of RTE row n as the exit of the loaded airway (the entry row itself is skipped);
+// on success deletes that route segment and inserts the airway's fixes, and returns 1; otherwise 0.
+int32_t SelectAirwayExitFix(int32_t n);
+
 namespace rte {
 
 // The legs first..last of a segment; last 0 when it runs on to the end of the route.

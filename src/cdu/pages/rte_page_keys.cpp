@@ -6,6 +6,7 @@
 #include <string>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -20,9 +21,8 @@
 #include "fmc/route_files.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/geodesy.h"
-#include "frame/tick_globals.h"
-#include "frame/tick_route.h"
+#include "base/geodesy.h"
+#include "sim/tick_globals.h"
 #include "navdb/airport_loader.h"
 #include "navdb/airways.h"
 #include "navdb/nav_search.h"

@@ -2,11 +2,15 @@
 #include <string>
 #include <string_view>
 
+#include "cdu/cdu_globals.h"
 #include "cdu/pages/rte_page.h"
+#include "fmc/airway_insert.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
+#include "navdb/navdb_globals.h"
+#include "navdb/navdb_text.h"
 
 namespace rte {
 
@@ -70,4 +74,18 @@ int32_t DeleteRouteSegment(int32_t n) {
   }
   BuildRteRows();
   return deletes ? s.first : 0;
+}
+
+int32_t SelectAirwayExitFix(int32_t n) {
+  if (nav_search_cnt < 1 || n < 0 || n > 200) return 0;
+  const std::string& exit_fix = rte_rows[n].to_fix;
+  for (int32_t i = 1; i <= nav_search_cnt && i <= kNavSearchCapacity; ++i) {
+    if (i == awy_entry_idx || !TextIs(nav_search_list[i].ident, exit_fix)) continue;
+    awy_exit_set = 1;
+    awy_exit_idx = i;
+    DeleteRouteSegment(n);
+    InsertAirwayWpts();
+    return 1;
+  }
+  return 0;
 }

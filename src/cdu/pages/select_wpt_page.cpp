@@ -8,7 +8,7 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/lat_lon_format.h"
+#include "navdb/lat_lon_format.h"
 #include "fmc/route_candidates.h"
 #include "fmc/route_edit.h"
 #include "fmc/route_model.h"

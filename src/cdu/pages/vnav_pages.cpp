@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "afds/fuel_system.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
@@ -22,11 +21,12 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
-#include "frame/frame_globals.h"
-#include "frame/geodesy.h"
-#include "frame/int_conversion.h"
-#include "frame/readers_systems.h"
-#include "frame/tick_globals.h"
+#include "sim/fuel_tanks.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
 #include "navdb/navdb_text.h"
 #include "state/config_globals.h"
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gfx/gfx_codepage.h"
 #include "platform/gfx/gfx_fpu.h"
-#include "platform/gfx/gfx_text.h"
 
 namespace gfx {
 

@@ -1,6 +1,5 @@
-// Text of the drawing layer: Windows-1252 bytes (the module's ANSI code page) mapped to their
-// characters, the right-to-left reordering the CDU's right-aligned fields rely on, and the layout of
-// a string in its layout rectangle.
+// Text of the drawing layer: the right-to-left reordering the CDU's right-aligned fields rely on,
+// and the layout of a string in its layout rectangle (bytes map to characters by gfx_codepage.h).
 //
 // Layout follows GDI+: the layout box starts at the given point (or rectangle); the default format
 // pads each line by 1/6 em at both ends; lines break at "\n" and are not wrapped; alignment places
@@ -14,15 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/gfx/gfx_codepage.h"
 #include "platform/gfx/gfx_font.h"
 #include "platform/gfx/gfx_types.h"
 
 namespace gfx {
-
-// Unicode code point of a Windows-1252 byte (0xB0 is the degree sign, 0x80 the euro sign; the five
-// unassigned bytes map to the C1 controls, as the system's conversion does).
-uint32_t Cp1252ToUnicode(uint8_t byte);
-std::string Cp1252ToUtf8(std::string_view bytes);
 
 // Display order of one line in a right-to-left paragraph (the Unicode bidirectional algorithm,
 // reduced to what Windows-1252 holds: no right-to-left letters). Runs of letters and numbers keep

@@ -1,0 +1,298 @@
+#include "afds/tick_vnav.h"
+
+#include <cmath>
+
+#include "afds/afds_globals.h"
+#include "afds/flch_thrust.h"
+#include "afds/route_progress_globals.h"
+#include "afds/vnav_speed.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/thrust_limits.h"
+#include "fmc/route_following.h"
+#include "fmc/route_model.h"
+#include "fmc/traffic_pattern.h"
+#include "fmc/vertical_profile.h"
+#include "afds/vnav_targets.h"
+#include "sim/debug_log.h"
+#include "sim/sim_globals.h"
+#include "base/geodesy.h"
+#include "base/int_conversion.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
+#include "platform/host_api.h"
+#include "state/config_globals.h"
+
+RO_DEFINE_GLOBALS(FRAME_TICK_VNAV_GLOBALS)
+
+void ResetTickVnavGlobals() { RO_RESET_GLOBALS(FRAME_TICK_VNAV_GLOBALS) }
+
+namespace {
+
+constexpr uint32_t kMcpAltitudeEvent = 0x1024C;
+constexpr uint32_t kSpeedHoldOnEvent = 0x1022D;
+constexpr uint32_t kMachHoldOffEvent = 0x1023E;
+constexpr uint32_t kMcpSpeedEvent = 0x101F5;
+constexpr uint32_t kPauseEvent = 0x10019;
+constexpr uint32_t kSimRateDecreaseEvent = 0x100FE;
+
+constexpr int32_t kCruiseThrustMode = 6;  // "CRZ"
+// The T/D by position is taken this close to the predicted point.
+constexpr double kTodCaptureNm = 1.5;
+// After an early turn in cruise a T/D this close counts as reached at once.
+constexpr double kEarlyTurnTodNm = 10.0;
+// The T/D by distance needs the destination ahead on the active leg's course.
+constexpr int32_t kTodCourseAgreementDeg = 20;
+constexpr double kSimRateScaleV10 = 0.00390625;  // that generation reports the rate x 256
+
+
+bool InTable(int32_t row) { return row >= 0 && row <= kLastRouteRow; }
+
+// restr of the active leg; 0 when stpos is outside the table.
+int32_t ActiveRestr() { return InTable(stpos) ? fms_fpln_act[stpos].restr : 0; }
+
+void Send(uint32_t event, int32_t value) { host::TriggerKeyEvent(event, value); }
+
+void CrossAtRow(int32_t row) {
+  if (!InTable(row)) return;
+  const RouteLeg& leg = fms_fpln_act[row];
+  cross_at_elev = leg.alt;
+  cross_at_lat = leg.lat;
+  cross_at_lon = leg.lon;
+}
+
+void CrossAtCruiseAltitude(double lat, double lon) {
+  cross_at_elev = cruise_alt;
+  cross_at_lat = lat;
+  cross_at_lon = lon;
+}
+
+void ClearTodOnceFlags() {
+  tod_1x_done = 0;
+  tod_pause_done = 0;
+  dest_dist_pause_done = 0;
+}
+
+void StepTopOfClimb() {
+  if (toc != 0 || !(cruise_alt - plane_alt < 50.0 || plane_alt > cruise_alt)) return;
+  last_restr_lat = tod_lat;
+  last_restr_lon = tod_lon;
+  toc = 1;
+  toc_dist_done = 1;
+  tmsp = kCruiseThrustMode;
+  epr_bug = GetThrustLimitEpr(0.0);
+  epr_bug_2 = epr_bug;
+  vnav_page = 2;
+  ClearTodOnceFlags();
+  vnav_des_active = 0;
+  tod_alt = cruise_alt;
+  if (vnav == 1 && fms_fpln_active >= 3) {
+    clb_spd_restr_active = 0;
+    ProcVnavDescent();
+    if (vnav == 1 && ap_speed == 0.0) Send(kSpeedHoldOnEvent, 0);
+  }
+  if (init_tod == 0) tod_alt = init_cruise_alt;
+  CrossAtRow(next_restr_leg);
+  desc_spd_restr_set = 0.0;
+}
+
+void MarkFirstTodAtInitialCruise() {
+  if (init_tod == 0 && init_cruise_alt == cruise_alt) init_tod = 1;
+}
+
+void TodByPosition() {
+  tod = 1;
+  if (init_tod == 0 && init_cruise_alt == cruise_alt) {
+    init_tod = 1;
+    tod_stpos = stpos;
+    tod_alt = init_cruise_alt;
+    last_restr_lat = tod_lat;
+    last_restr_lon = tod_lon;
+  }
+  ComputeRouteDistances();
+  Send(kMcpAltitudeEvent, alt_sel_num);
+  ++tod_alt_send_cnt;
+  vnav_page = 3;
+  if (plane_alt >= cruise_alt - 100.0 && alt_sel_num > init_cruise_alt - 100.0 && FmcShowResetMCPMsg == 1) {
+    cdu_message = "RESET MCP";
+  }
+  vnav_des_active = 0;
+  ProcVnavDescent();
+}
+
+// The destination lies ahead when the bearing to it agrees with the active leg's true course.
+bool DestinationAlongActiveLeg() {
+  const double leg_true_course = norm360(rel_leg_course + mag_var);
+  return CalcHeadingDiff(act_leg_crs, leg_true_course) < kTodCourseAgreementDeg;
+}
+
+void TodByDistance() {
+  tod = 1;
+  LogLine("Main  (TOD Reached #2) plane_alt=%.0f , tomvek_cruise_alt=%d\n", plane_alt, cruise_alt);
+  MarkFirstTodAtInitialCruise();
+  Send(kMcpAltitudeEvent, alt_sel_num);
+  ++tod_alt_send_cnt;
+  LogLine("Main #2 tomvek_tod_reached=%d,init_tomvek_tod_reached%d,plane_alt=%.0f,tomvek_cruise_alt+50=%d,"
+          "apalt=%.0f, alt_sel_num=%d\n ",
+          tod, init_tod, plane_alt, SatAddI32(cruise_alt, 50), ap_alt_lock, alt_sel_num);
+  vnav_page = 3;
+  if (plane_alt >= cruise_alt - 50.0 && FmcShowResetMCPMsg == 1) cdu_message = "RESET MCP";
+  vnav_des_active = 0;
+  ProcVnavDescent();
+}
+
+// True when the T/D was reached in this run.
+bool StepTopOfDescent() {
+  if (tod != 0) return false;
+  double brg_unused;
+  CalcDistBrg(plane_lat, plane_lon, tod_lat, tod_lon, &calc_dist, &brg_unused);
+  if (early_seq_in_cruise == 1) {
+    if (calc_dist < kEarlyTurnTodNm) calc_dist = -1.0;
+    early_seq_in_cruise = 0;
+  }
+  if (calc_dist <= kTodCaptureNm) {
+    TodByPosition();
+  } else if (route_dist_acc > to_wpt_dtg && DestinationAlongActiveLeg()) {
+    TodByDistance();
+  } else {
+    return false;
+  }
+  if (vnav == 1 && ap_speed == 0.0) Send(kSpeedHoldOnEvent, 0);
+  return true;
+}
+
+// Along the route from the T/D point to the next altitude target.
+double DistanceFromTodToRestriction() {
+  if (!InTable(stpos) || stpos > next_restr_leg) return 0.0;
+  const int32_t last = next_restr_leg < kLastRouteRow ? next_restr_leg : kLastRouteRow;
+  double sum = 0.0, brg = 0.0;
+  CalcDistBrg(tod_lat, tod_lon, fms_fpln_act[stpos].lat, fms_fpln_act[stpos].lon, &sum, &brg);
+  for (int32_t i = stpos + 1; i <= last; ++i) {
+    double d = 0.0;
+    CalcDistBrg(fms_fpln_act[i - 1].lat, fms_fpln_act[i - 1].lon, fms_fpln_act[i].lat, fms_fpln_act[i].lon, &d,
+                &brg);
+    sum += d;
+  }
+  return sum;
+}
+
+void StepAfterTopOfDescent() {
+  tod_alt = cruise_alt;
+  if (toc == 0) {  // a descent without a T/C seen (route activated in cruise)
+    toc = 1;
+    ClearTodOnceFlags();
+  }
+  vnav_page = 3;
+  tod_stpos = stpos;
+  CrossAtRow(next_restr_leg);
+  route_dist_sum = DistanceFromTodToRestriction();
+  if (vnav != 1) return;
+  vnav_cruise = 1;
+  const bool near_wpt = dist_to_active_wpt < vnav_near_wpt_dist;
+  if (near_wpt) vnav_des_active = 0;
+  if (ap_mach > 0.0) {
+    Send(kMachHoldOffEvent, 0);
+    Send(kSpeedHoldOnEvent, 0);
+  } else if (!near_wpt) {
+    Send(kMcpSpeedEvent, descent_ias);
+    vnav_last_set_spd = descent_ias;
+  }
+}
+
+void StepDescentRestriction() {
+  if (vnav != 1 || tod != 1) return;
+  if (DescAltRest > 0 && plane_alt > DescAltRest + 100) {
+    const int32_t vs_fpm = TruncToI32(vert_speed);
+    // Level flight never reaches the restriction altitude.
+    dist_to_desc_alt_rest =
+        vs_fpm == 0 ? 999.0 : (plane_alt - DescAltRest) / std::fabs(static_cast<double>(vs_fpm)) * (ground_speed / 60);
+  }
+  const bool due = (plane_alt < DescAltRest + 500 && dist_to_desc_alt_rest < 10) || plane_alt < DescAltRest;
+  if (due && DescAltRest > 0 && DescSpdRest > 0 && ap_spdbug > DescSpdRest && fms_fpln_active >= 3 &&
+      desc_spd_restr_set == 0.0) {
+    Send(kMcpSpeedEvent, TruncToI32(DescSpdRest));
+    vnav_last_set_spd = DescSpdRest;
+    desc_spd_restr_set = 1.0;
+  }
+}
+
+void StepClimbRestrictionEnd() {
+  if (toc != 0 || clb_spd_restr_active != 1 || !(plane_alt > ClbAltRest) || vnav != 1 || fms_fpln_active < 3) return;
+  if (IsSpeedConstraint(ActiveRestr())) {
+    const double leg_ias = fms_fpln_act[stpos].ias;
+    Send(kMcpSpeedEvent, TruncToI32(leg_ias));
+    vnav_last_set_spd = leg_ias;
+  } else {
+    Send(kMcpSpeedEvent, climb_ias);
+    vnav_last_set_spd = climb_ias;
+  }
+  clb_spd_restr_active = 0;
+  target_ias = vnav_last_set_spd;
+  ProcFlch();
+}
+
+}  // namespace
+
+void UpdateCrossingPointAtLookAhead() {
+  if (cruise_alt >= 1000) {
+    CrossAtCruiseAltitude(toc_lat, toc_lon);
+    if (toc == 0) {
+      const int32_t toc_row = PredictToc(1);
+      CrossAtCruiseAltitude(toc_lat, toc_lon);
+      if (next_restr_leg <= toc_row) CrossAtRow(next_restr_leg);
+    } else if (toc == 1 && tod == 1) {
+      // Past the T/D a constrained waypoint ahead opens the next descent segment.
+      if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);
+      CrossAtRow(next_restr_leg);
+      if (vnav == 1) Send(kMcpAltitudeEvent, cross_at_elev > alt_sel_num ? TruncToI32(cross_at_elev) : alt_sel_num);
+    } else if (toc == 1) {
+      if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);
+      cross_at_lat = tod_lat;
+      cross_at_lon = tod_lon;
+    }
+  }
+  if (toc != 0 && tod != 1) {
+    vnav_cruise = 1;
+  } else {
+    vnav_cruise = 0;
+    vnav_des_active = 0;
+  }
+}
+
+void RunTocTodBlock() {
+  if (cruise_alt > 0) {
+    StepTopOfClimb();
+    if (StepTopOfDescent()) StepAfterTopOfDescent();
+  }
+  get_vnav_info();
+  StepDescentRestriction();
+  StepClimbRestrictionEnd();
+  if (dist_to_active_wpt < vnav_near_wpt_dist && vnav == 1 && tod == 1 && vnav_near_restr_done == 0 &&
+      IsSpeedConstraint(ActiveRestr())) {
+    vnav_des_active = 0;
+    vnav_near_restr_done = 1;
+  }
+  ProcVnavDescent();
+}
+
+void StepSimRateAndPauses() {
+  sim_rate = ReadTokenVar336();
+  if (simver == 10) sim_rate *= kSimRateScaleV10;
+  if (PauseAtTod == 1 && tod == 1 && tod_pause_done == 0) {
+    Send(kPauseEvent, 0);
+    PauseAtTod = 0;
+    tod_pause_done = 1;
+  }
+  if (one_x_at_tod == 1 && tod == 1 && tod_1x_done == 0) {
+    if (sim_rate > 1.0) {
+      Send(kSimRateDecreaseEvent, 0);
+    } else {
+      tod_1x_done = 1;
+    }
+  }
+  if (init_tod == 1 && pause_at_dist_on == 1 && dest_dist_pause_done == 0 && PauseAtDistFromDest > to_wpt_dtg) {
+    Send(kPauseEvent, 0);
+    pause_at_dist_on = 0;
+    dest_dist_pause_done = 1;
+  }
+}

@@ -1,0 +1,222 @@
+#include "afds/vnav_targets.h"
+
+#include <cmath>
+
+#include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
+#include "afds/route_progress_globals.h"
+#include "displays/displays_globals.h"
+#include "fmc/fmc_globals.h"
+#include "sim/debug_log.h"
+#include "sim/fsuipc_client.h"
+#include "base/int_conversion.h"
+#include "sim/named_vars.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_systems.h"
+#include "sim/tick_globals.h"
+#include "platform/host_api.h"
+#include "state/config_globals.h"
+
+RO_DEFINE_GLOBALS(FMC_VNAV_TARGET_GLOBALS)
+
+void ResetVnavTargetGlobals() { RO_RESET_GLOBALS(FMC_VNAV_TARGET_GLOBALS) }
+
+namespace {
+
+constexpr uint32_t kThrottleDisconnectOffset = 0x310A;
+constexpr uint8_t kThrottleDisconnectBit = 8;
+// Speed-brake positions at or above this count as extended.
+constexpr double kSpeedBrakeExtended = 1000.0;
+
+void Send(uint32_t event_id, int32_t value) { host::TriggerKeyEvent(event_id, value); }
+
+bool LogIsOpen() { return LogFlightData == 1 && log_file != nullptr; }
+
+// alt_sel_num holds this until the pilot or the initial panel state sets an MCP altitude; it is no
+// altitude to fly to, so the crossing altitude alone applies then.
+constexpr int32_t kNoMcpAltitude = -99;
+
+// Climb: the autopilot levels at the MCP altitude or the next constraint, whichever comes first.
+void HoldLowerOfMcpAndCrossing() {
+  const double ap_alt = GetApAltLockVar();
+  if (alt_sel_num > cross_at_elev || alt_sel_num == kNoMcpAltitude) {
+    if (ap_alt != cross_at_elev) Send(kApAltitudeEvent, TruncToI32(cross_at_elev));
+  } else if (ap_alt != alt_sel_num) {
+    Send(kApAltitudeEvent, alt_sel_num);
+  }
+}
+
+// Descent: the autopilot never goes below the MCP altitude nor the next constraint.
+void HoldHigherOfMcpAndCrossing() {
+  const double ap_alt = GetApAltLockVar();
+  if ((cross_at_elev > alt_sel_num || alt_sel_num == kNoMcpAltitude) && ap_alt != cross_at_elev) {
+    Send(kApAltitudeEvent, TruncToI32(cross_at_elev));
+  } else if (ap_alt != alt_sel_num && alt_sel_num >= cross_at_elev && alt_sel_num != kNoMcpAltitude) {
+    Send(kApAltitudeEvent, alt_sel_num);
+  }
+}
+
+// A descent rate in ft/min (positive down) as the target vertical speed.
+void SetDescentTarget(double rate_fpm) {
+  double v = std::trunc(rate_fpm / 100.0) * 100.0;
+  if (v > kMaxVnavDescentFpm) v = kMaxVnavDescentFpm;
+  if (ias < kMinVnavDescentIasKt) v = 0.0;
+  vnav_tgt_vs = TruncToI32(-v);
+}
+
+// The rate that reaches cross_at_elev at the target. Without a distance or a ground speed to go on
+// the aircraft still above the target descends at the highest rate.
+double RequiredDescentRateFpm() {
+  if (dist_to_cross_at <= 0.0 || ground_speed <= 0.0) return plane_alt > cross_at_elev ? kMaxVnavDescentFpm : 0.0;
+  const double minutes = dist_to_cross_at / (ground_speed / 60.0);
+  return (plane_alt - cross_at_elev) / minutes;
+}
+
+void SendVerticalSpeedOnChange() {
+  if (vnav_tgt_vs != vnav_vs_ref && plane_alt > ap_alt_lock) {
+    Send(kApVerticalSpeedEvent, vnav_tgt_vs);
+    vnav_vs_ref = vnav_tgt_vs;
+  }
+}
+
+// One row of the descent speed controller: the band number that the log shows and what to do.
+struct ThrottleCommand {
+  enum Kind { kNone, kStepUp, kStepDown, kSet };
+  int32_t band = 0;
+  Kind kind = kNone;
+  double set_delta = 0.0;  // lever change of kSet
+};
+
+bool SpeedBrakesStowed() {
+  return ReadTokenVar326() < kSpeedBrakeExtended && ReadTokenVar327() < kSpeedBrakeExtended;
+}
+
+// Speed error e (kt, positive fast) and airspeed trend r: outside 1 kt the throttle steps against
+// the error unless the trend already corrects it, with a trend dead band that narrows as the error
+// shrinks; within 1 kt the lever is nudged against the trend. A trend exactly on a threshold does
+// nothing.
+ThrottleCommand ChooseThrottleCommand(double e, double r) {
+  using C = ThrottleCommand;
+  const double a = std::fabs(e);
+  if (a > 1.0) {
+    double dead_band;
+    int32_t first_band;
+    if (a > 6.0) {
+      dead_band = 0.075;
+      first_band = 1;
+    } else if (a == 6.0) {
+      dead_band = 0.02;
+      first_band = 1;
+    } else {
+      dead_band = 0.0125;
+      first_band = 5;
+    }
+    if (e > 0.0) {
+      if (r > -dead_band) return {first_band, C::kStepDown};
+      if (r < -dead_band) {
+        // Fast and slowing with the speed brakes out: more thrust would only fight them.
+        if (a > 6.0 && !SpeedBrakesStowed()) return {-1, C::kNone};
+        return {first_band + 1, C::kStepUp};
+      }
+    } else {
+      if (r < dead_band) return {first_band + 2, C::kStepUp};
+      if (r > dead_band) return {first_band + 3, C::kStepDown};
+    }
+    return {};
+  }
+  if (r < -0.01) return {9, C::kSet, 150.0};
+  if (r > 0.01) return {10, C::kSet, -150.0};
+  if (r >= -0.01 && r < -0.005) return {11, C::kSet, 50.0};
+  if (r > 0.005 && r <= 0.01) return {12, C::kSet, -50.0};
+  return {};
+}
+
+void ApplyThrottleCommand(const ThrottleCommand& c, double lever) {
+  switch (c.kind) {
+    case ThrottleCommand::kNone:
+      return;
+    case ThrottleCommand::kStepUp:
+      Send(kThrottleStepUpEvent, 0);
+      return;
+    case ThrottleCommand::kStepDown:
+      if (lever > 0.0) Send(kThrottleStepDownEvent, 0);
+      return;
+    case ThrottleCommand::kSet:
+      if (c.set_delta < 0.0 && lever <= 0.0) return;
+      // An absolute lever position takes the throttles back from the disconnect.
+      if (thr_disc_set == 1) FsuipcClear310A();
+      Send(kThrottleSetEvent, TruncToI32(lever + c.set_delta));
+      return;
+  }
+}
+
+void WriteThrottleDisconnect() {
+  if (!FsuipcOpen(0, &fsuipc_result, fsuipc_buffer, sizeof fsuipc_buffer)) return;
+  const uint8_t value = kThrottleDisconnectBit;
+  FsuipcWrite(kThrottleDisconnectOffset, 1, &value, &fsuipc_result);
+  FsuipcProcess(&fsuipc_result);
+  FsuipcClose();
+  thr_disc_set = 1;
+}
+
+}  // namespace
+
+void get_vnav_info() {
+  if (vnav != 1) return;
+  if (radio_height > 10.0 && vnav_armed == 1 && startup_phase == 0) ResetVnavSubmodes();
+
+  if (toc == 0) {
+    HoldLowerOfMcpAndCrossing();
+    return;
+  }
+  if (toc != 1 || init_tod != 1) return;
+  if (tod == 1) {
+    if (plane_alt < cross_at_elev) return;
+    HoldHigherOfMcpAndCrossing();
+    SetDescentTarget(RequiredDescentRateFpm());
+    SendVerticalSpeedOnChange();
+    return;
+  }
+  if (tod == 0 && plane_alt >= cruise_alt + 50.0) {
+    SetDescentTarget(kCruiseDescentFpm);
+    if (ap_alt_lock > alt_sel_num && ap_alt_lock > cross_at_elev) {
+      if (LogIsOpen()) {
+        LogLine("#7 get_vnav_info() tomvek_tod_reached=%d,init_tomvek_tod_reached%d,plane_alt=%.0f,"
+                "tomvek_cruise_alt+50=%d,apalt=%.0f, alt_sel_num=%d\n",
+                tod, init_tod, plane_alt, SatAddI32(cruise_alt, 50), ap_alt_lock, alt_sel_num);
+      }
+      HoldHigherOfMcpAndCrossing();
+    }
+    SendVerticalSpeedOnChange();
+  }
+}
+
+void VnavDescent() {
+  if (ReadApSpeed() != 0.0) Send(kApAirspeedHoldOffEvent, 0);
+  if (ReadApMach() != 0.0) Send(kApMachHoldOffEvent, 0);
+  if (at_arm == 0.0) return;
+  if (tick36_counter == 0) WriteThrottleDisconnect();
+  if (redraw_tick != 0 && redraw_tick != 6 && redraw_tick != 12) return;
+
+  const double selected_kt = ReadApSpdBug();
+  const double e = ias - selected_kt;
+  const double r = pfd_ias_trend;
+  const double lever = ReadEng1ThrottlePos();
+  const ThrottleCommand command = ChooseThrottleCommand(e, r);
+  ApplyThrottleCommand(command, lever);
+  if (LogIsOpen()) {
+    LogLine("VNAV DESC - diff=%.1f v_gsp_diff_avg=%.4f , ias=%.1f , ias_bug=%.0f, v_vs_chg=%d,   thr_pos=%3.3f, "
+            "plane_alt=%.0f\n",
+            std::fabs(e), r, ias, selected_kt, command.band, lever, plane_alt);
+  }
+}
+
+void ResetVnavSubmodes() {
+  thrust_hold = 0;
+  thr_release_pending = 0;
+  NV_SET(thrust, 0.0);
+  vnav_des_active = 0;
+  vnav_cruise = 0;
+  vnav_init_flag = 1;
+  if (radio_height >= 10.0 && startup_phase == 0) vnav_armed = 0;
+}

@@ -1,0 +1,169 @@
+#include "module/main_update.h"
+
+#include <cmath>
+
+#include "afds/afds_globals.h"
+#include "afds/flch_thrust.h"
+#include "afds/standby_gyro.h"
+#include "fmc/fmc_globals.h"
+#include "sim/readers_flight.h"
+#include "sim/readers_radio.h"
+#include "sim/readers_systems.h"
+#include "afds/tick_autoflight.h"
+#include "sim/tick_globals.h"
+#include "sim/tick_samples.h"
+#include "afds/tick_route.h"
+#include "afds/tick_systems.h"
+#include "afds/tick_vnav.h"
+
+namespace {
+
+// The simulator delivers Mach as a 16.16-style word scaled by 3.2.
+constexpr double kMachWordScale = 1.52587890625e-05 * 3.2;
+
+// Bank readings this close to level count as level (sensor noise on the attitude displays).
+constexpr double kLevelBankDeg = 0.035;
+
+// Below this ground speed the wind estimate is not trusted (taxi, hover in strong wind).
+constexpr double kMinWindTriangleGsKt = 25.0;
+
+void SampleFlightState() {
+  mag_var = ReadTokenVar82();
+  plane_hdg_mag = ReadPlaneHdg();
+  plane_lat = ReadPlaneLat();
+  plane_lon = ReadPlaneLon();
+  plane_hdg_true = ReadTokenVar86();
+  ap_alt_lock = GetApAltLockVar();
+  zulu_hour = ReadZuluHour();
+  zulu_min = ReadZuluMinute();
+  clock_second = ReadClockSecond();
+  baro_hpa = ReadAltimeterSetting();
+  baro_inhg = baro_hpa / 1013.25 * 29.92;
+
+  xtk_error = ReadTokenVar341();
+  nav_rel_brg = ReadTokenVar550();
+  gear1_pos = ReadTokenVar332();
+  gear2_pos = ReadTokenVar333();
+  gear3_pos = ReadTokenVar334();
+
+  plane_mach = ReadTokenVar64() * kMachWordScale;
+
+  const double old_pitch = plane_pitch;
+  plane_pitch = ReadTokenVar77();
+  alt_rate = plane_pitch - old_pitch;
+
+  plane_bank = ReadPlaneBank();
+  if (plane_bank > -kLevelBankDeg && plane_bank < kLevelBankDeg) plane_bank = 0.0;
+  UpdateStandbyGyro();
+
+  fd_pitch_cmd = ReadFdPitchCmd();
+  fd_bank_cmd = ReadFdBankCmd();
+  radio_height = ReadTokenVar614() - 9.0;
+
+  ap_spdbug = ReadApSpdBug();
+  ap_mach_bug = ReadApMachBug();
+  ap_mach = ReadApMach();
+  // With the Mach hold on, the speed bug follows the Mach bug at the present airspeed-to-Mach ratio;
+  // below Mach 0.1 that ratio means nothing and the simulator's bug stands.
+  if (ap_mach == 1.0 && plane_mach >= 0.1) ap_spdbug = ias / plane_mach * ap_mach_bug;
+
+  ap_speed = ReadApSpeed();
+  clock_second_b = ReadClockSecond();
+  flap_angle = ReadFlapsAngle();
+  clock_minute = ReadTokenVar4();
+  clock_hour = ReadTokenVar3();
+  clock_second_c = ReadClockSecond();
+  dme_dist = ReadDmeDistance();
+  gsi_needle = ReadTokenVar41();
+  nav_obs_crs = ReadTokenVar45();
+  cdi_needle = ReadTokenVar40();
+  vert_speed = ReadTokenVar65();
+
+  if (clock_second_b != last_clock_second) {
+    StepOncePerSecondTimers();
+    last_clock_second = clock_second_b;
+  }
+
+  ap_hdg_bug = ReadApHdgHold();
+  sim_app_hold = ReadApAppHold();
+  wind_speed = ReadTokenVar343();
+  wind_dir = ReadTokenVar344();
+}
+
+void DeriveWindAndTrack() {
+  const double a = (wind_dir - plane_hdg_true) * 3.141592653589793 / 180.0;
+  head_wind = wind_speed * std::cos(a);
+  cross_wind = wind_speed * std::sin(a);
+
+  if (ground_speed > kMinWindTriangleGsKt) {
+    true_airspeed = ground_speed + head_wind;
+    // One-in-sixty rule. A tailwind equal to the ground speed would divide by zero: no drift then.
+    drift_angle = true_airspeed != 0.0 ? cross_wind / (true_airspeed / 60.0) : 0.0;
+  } else {
+    true_airspeed = 0.0;
+    drift_angle = 0.0;
+  }
+
+  if (true_airspeed > 0.0) {
+    plane_trk_mag = plane_hdg_mag - drift_angle;
+    if (plane_trk_mag < 0.0) {
+      plane_trk_mag += 360.0;
+    } else if (plane_trk_mag >= 360.0) {
+      plane_trk_mag -= 360.0;
+    }
+  } else {
+    plane_trk_mag = plane_hdg_mag;
+  }
+}
+
+void AdvanceCounters() {
+  if (++redraw_tick > 17) redraw_tick = 0;
+  if (++tick36_counter > 35) {
+    tick36_counter = 0;
+    gross_weight = GetPayloadWeight() + GetEmptyWeight();
+  }
+  if (mcp_knob_idle_ticks < 100) ++mcp_knob_idle_ticks;
+}
+
+// The route block's slots: 0, 8 and 12 of the display cycle, and the wrap of the 36-tick counter
+// (the CDU keys move redraw_tick, so the two need not coincide).
+bool IsRouteSlotTick() {
+  return redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0;
+}
+
+void RunTickSteps() {
+  StepHydraulicPressures();
+  if (apu_spool_dir == 1 || apu_spool_dir == 2) StepApuSpool();
+  StepEarlyTurnSequencing();
+  StepAbeamPassage();
+  StepLookAhead();
+  StepLegTimeStamp();
+  if (hold_cnt > 0) StepHoldUpkeep();
+  if (vnav == 1 || flch == 1) UpdateSpeedTrend();
+  if (stpos != kNoActiveLeg && IsRouteSlotTick()) {
+    RunRouteBlock();
+    RunTocTodBlock();
+  }
+  if (thrust_hold == 1) ProcAutothrottle();
+  StepLandingLightFollowUp();
+  StepAutopilotFollowUp();
+  StepSoundDelays();
+  StepIrsAlignment();
+  StepSystemsTimers();
+  StepFmaAndToga();
+  StepAutolandAndAutobrake();
+  StepSimRateAndPauses();
+  StepEndOfTick();
+}
+
+}  // namespace
+
+void MainUpdate() {
+  if (!SampleTickHead()) return;
+  last_tick18 = tick18;
+
+  SampleFlightState();
+  DeriveWindAndTrack();
+  AdvanceCounters();
+  RunTickSteps();
+}

@@ -1,0 +1,45 @@
+#include "sim/derived_samples.h"
+
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
+
+RO_DEFINE_GLOBALS(SIM_DERIVED_SCALARS)
+RO_DEFINE_ARRAYS(SIM_DERIVED_ARRAYS)
+
+void ResetDerivedSampleGlobals() {
+  RO_RESET_GLOBALS(SIM_DERIVED_SCALARS)
+  RO_RESET_ARRAYS(SIM_DERIVED_ARRAYS)
+}
+
+void UpdateIasPrediction() {
+  double s = ReadAirspeedSmoothed();
+  if (redraw_tick >= 0 && redraw_tick < 18) ias_ring[redraw_tick] = s;
+  double sum = 0.0;
+  for (double v : ias_ring) sum += v;
+  double avg = (sum / 18.0 + ias_ring_avg) * 0.5;
+  double delta = avg - ias_ring_avg;
+  ias_ring_avg = avg;
+  ias_predicted_60 = delta * 60.0 + s;
+  ias_predicted = (delta * 180.0 + avg + ias_predicted_prev) * 0.5;
+  ias_predicted_prev = ias_predicted;
+}
+
+void ConvertDayOfYearToDate(int32_t day_of_year) {
+  static const char* const kMonthNames[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                              "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+  if (day_of_year < 1) return;
+  int32_t year = TruncToI32(ReadTokenVar9());
+  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int32_t lengths[12] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  int32_t total = 0;
+  for (int32_t m = 0; m < 12; ++m) {
+    total += lengths[m];
+    if (total >= day_of_year) {
+      date_month_name = kMonthNames[m];
+      date_month = m + 1;
+      date_day = day_of_year - (total - lengths[m]);
+      return;
+    }
+  }
+}

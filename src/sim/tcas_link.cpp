@@ -1,0 +1,78 @@
+#include "sim/tcas_link.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "base/int_conversion.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
+#include "platform/host_api.h"
+
+RO_DEFINE_GLOBALS(FRAME_TCAS_SCALARS)
+RO_DEFINE_ARRAYS(FRAME_TCAS_ARRAYS)
+
+namespace {
+
+// Threat letters by index; the trend letters are counted from the sixth character ('-').
+constexpr char kLetters[] = "OPTRv-^";
+constexpr int kLetterCnt = 7;
+constexpr int kTrendBase = 5;
+
+// An index outside the text would read past it: such a threat is other traffic ...
+char ThreatLetter(int index) { return (index >= 0 && index < kLetterCnt) ? kLetters[index] : 'O'; }
+// ... and such a trend draws no arrow.
+char TrendLetter(int index) {
+  const int at = kTrendBase + index;
+  return (at >= 0 && at < kLetterCnt) ? kLetters[at] : '-';
+}
+
+// An entry from the other module that would put a non-number on the map counts as invalid.
+bool Usable(const tcas::IntruderRecord* in) {
+  return in != nullptr && in->valid != 0 && std::isfinite(in->rel_alt_ft) && std::isfinite(in->dist_nm) &&
+         std::isfinite(in->rel_brg_rad);
+}
+
+}  // namespace
+
+int32_t ConnectTcasModule(const void* client_arg, TcasCallback callback, uint32_t user_word) {
+  host::ModuleInterfaceRecord found{};
+  host::QueryModuleInterface(&found, tcas::kModuleIdentity);
+  if (found.word[1] == 0 || found.word[2] != tcas::kInterfaceVersion) return 1;
+  auto connect = reinterpret_cast<tcas::ConnectRoutine>(found.word[1]);
+  return connect(client_arg, callback, user_word);
+}
+
+void TcasConnectCallback(void* service_record) {
+  tcas_callback_tick = ReadTokenVar1();
+  tcas_serv = service_record;
+  if (service_record != nullptr && tcas_server_connect == 0) {
+    tcas_server_connect = 1;
+    tcas_flag = 21;
+  }
+}
+
+void TakeTcasTargets() {
+  auto* record = static_cast<tcas::ServiceRecord*>(tcas_serv);
+  if (record == nullptr || tcas_callback_tick == static_cast<double>(tcas_take_tick)) return;
+  tcas_take_tick = static_cast<int16_t>(TruncToI32(tcas_callback_tick));
+  record->taken = 0;
+  tcas_target_cnt = 0;
+  const int count = record->count;
+  for (int i = count - 1; i >= 0 && i >= count - kTcasMaxTargets; --i) {
+    const tcas::IntruderRecord* in = record->intruders[i];
+    if (!Usable(in)) continue;
+    TcasTarget& t = tcas_targets[++tcas_target_cnt];
+    t.brg_deg = in->rel_brg_rad * 180.0 / std::numbers::pi + plane_hdg_true;
+    if (t.brg_deg >= 360.0) t.brg_deg -= 360.0;
+    t.dist_nm = in->dist_nm;
+    t.rel_alt_hft = in->rel_alt_ft * 0.01;
+    t.threat = ThreatLetter(tcas::FlagIndex(in->flags, tcas::kThreatShift));
+    t.zero = 0;
+    t.trend = TrendLetter(tcas::FlagIndex(in->flags, tcas::kTrendShift));
+  }
+}
+
+void ResetTcasLink() {
+  RO_RESET_GLOBALS(FRAME_TCAS_SCALARS)
+  RO_RESET_ARRAYS(FRAME_TCAS_ARRAYS)
+}

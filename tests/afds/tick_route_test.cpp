@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
+#include "afds/tick_route.h"
+#include "base/geodesy.h"
+#include "fmc/fmc_globals.h"
+#include "sim/sim_globals.h"
+#include "support/tick_fixture.h"
+
+namespace {
+
+using tick_test::RoutePoint;
+
+constexpr uint32_t kHeadingBug = 0x101FA;
+constexpr double kNmPerDegLat = 60.0;
+
+class RouteProgressTest : public tick_test::TickTest {
+ protected:
+  void SetUp() override {
+    TickTest::SetUp();
+    SetActiveRoute(NorthboundRoute(4));
+    SetRadioHeightFt(3000.0);
+  }
+  // On the 122 W meridian, `nm` north of waypoint 1 (negative: south of it).
+  void PlaceNearWp1(double nm, double east_nm = 0.0) {
+    SetPosition(47.5 + nm / kNmPerDegLat, -122.0 + east_nm / (kNmPerDegLat * std::cos(47.5 * kDegToRad)));
+  }
+};
+
+TEST_F(RouteProgressTest, AbeamPassageIsActedOnAtTheNextRouteSlot) {
+  SetGroundSpeedKt(120.0);  // 1 NM look-ahead
+  PlaceNearWp1(-5.0);
+  RunToRouteSlot();
+  ASSERT_NEAR(dist_to_active_wpt, 5.0, 0.01);
+
+  PlaceNearWp1(1.5);
+  RunOffSlotTicks(1);
+  EXPECT_EQ(dist_to_active_wpt, -1.0);
+  EXPECT_EQ(stpos, 1);
+
+  RunToRouteSlot();
+  EXPECT_EQ(stpos, 2);
+  EXPECT_EQ(prog_from_ident, "WP1");
+  EXPECT_EQ(lnav_leg[0].ToId, "WP2");
+  EXPECT_NEAR(dist_to_active_wpt, 28.5, 0.01);
+}
+
+TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecorded) {
+  host_.SetToken(3, 9.0);  // local clock for the leg time, zulu for the PROGRESS FROM line
+  host_.SetToken(4, 5.0);
+  host_.SetToken(6, 12.0);
+  host_.SetToken(7, 34.0);
+  SetAltitudeFt(12000.0);
+  fms_fpln_act[1].restr = 3;
+  init_tod = 1;
+  SetGroundSpeedKt(480.0);  // 4 NM look-ahead
+  PlaceNearWp1(-3.0);
+  RunToRouteSlot();
+  EXPECT_EQ(stpos, 1);  // the first block only measures the distance
+  RunOffSlotTicks(1);
+  EXPECT_EQ(fms_fpln_act[1].eta, "09:05");
+
+  host_.SetToken(4, 6.0);
+  RunToRouteSlot();
+  EXPECT_EQ(stpos, 2);
+  EXPECT_EQ(fms_fpln_act[1].eta, "09:05");
+  EXPECT_EQ(prog_from_ata, "1234Z");
+  // The altitude constraint is used up and the next descent segment is measured from it.
+  EXPECT_EQ(fms_fpln_act[1].restr, 0);
+  EXPECT_DOUBLE_EQ(last_restr_lat, 47.5);
+}
+
+// (radio height, active leg after the slot)
+class DiscoLeg : public RouteProgressTest, public ::testing::WithParamInterface<std::pair<double, int32_t>> {};
+
+TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
+  fms_fpln_act[2].ident = "DISCO";
+  stpos = 2;
+  SetGroundSpeedKt(0.0);  // no look-ahead: only the forced passage can sequence
+  PlaceNearWp1(10.0);
+  SetRadioHeightFt(GetParam().first);
+  RunToRouteSlot();
+  EXPECT_EQ(stpos, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DiscoLeg, ::testing::Values(std::pair{1000.0, 3}, std::pair{390.0, 2}));
+
+// An armed intercept goes with it (abeam, 10 NM off the track: not captured): the FMA would otherwise
+// go on showing LNAV armed.
+TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
+  stpos = 4;
+  lnav = 1;
+  lnav_init_mode = 1;
+  vnav_near_restr_done = 1;
+  SetGroundSpeedKt(480.0);
+  SetPosition(49.0 + 1.0 / kNmPerDegLat, -122.0 + 10.0 / (kNmPerDegLat * std::cos(49.0 * kDegToRad)));
+  RunToRouteSlot();
+  RunToRouteSlot();
+  EXPECT_EQ(std::pair(lnav, lnav_init_mode), std::pair(0, 0));
+  EXPECT_EQ(stpos, 4);
+  EXPECT_EQ(vnav_near_restr_done, 0);
+}
+
+// (cross-track NM, captured)
+class LnavIntercept : public RouteProgressTest, public ::testing::WithParamInterface<std::pair<double, bool>> {};
+
+TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
+  const auto [xtk_nm, captured] = GetParam();
+  lnav = 1;
+  lnav_init_mode = 1;
+  hdg_sel_mode = 1;
+  lnav_leg[0].FrId = "DIRECT";
+  SetGroundSpeedKt(240.0);  // 2 NM in 30 s
+  PlaceNearWp1(-15.0, xtk_nm);
+  lnav_init_lat = plane_lat;
+  // The leg distances of the previous block: 15 NM along the 30 NM leg.
+  active_leg_dist = 30.0;
+  dist_to_active_wpt = 15.0;
+  RunToRouteSlot();
+  EXPECT_EQ(lnav_init_mode, captured ? 0 : 1);
+  EXPECT_EQ(lnav_leg[0].FrId, captured ? "WP0" : "DIRECT");
+  EXPECT_EQ(KeyEvents(kHeadingBug), captured ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LnavIntercept, ::testing::Values(std::pair{1.95, true}, std::pair{5.0, false}));
+
+// The early turn sequences a waypoint that has fallen more than 90 degrees off the leg within 10 NM,
+// on its slots, under LNAV with NAV hold, short of the last row and of a hold; each guard's failing
+// side keeps the waypoint.
+TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
+  const struct {
+    const char* label;
+    void (*change)();
+    bool sequenced;
+  } rows[] = {{"AllMet", [] {}, true},
+              {"NoActiveLeg", [] { stpos = kNoActiveLeg; }, false},
+              {"OffSlot", [] { redraw_tick = 1, tick36_counter = 1; }, false},
+              {"SlotEight", [] { redraw_tick = 8, tick36_counter = 1; }, true},
+              {"Tick36Slot", [] { redraw_tick = 1, tick36_counter = 0; }, true},
+              {"NoLnav", [] { lnav = 0; }, false},
+              {"NoNavHold", [] { ap_nav_hold = 0.0; }, false},
+              {"At10Nm", [] { dist_to_active_wpt = 10.0; }, false},
+              {"LastLeg", [] { stpos = fp_cnt - 1; }, false},
+              {"HoldAhead", [] { route_holds[1].leg = stpos; }, false},
+              {"Only90Off", [] { active_wpt_brg = 90.0; }, false},
+              {"91Off", [] { active_wpt_brg = 91.0; }, true}};
+  for (const auto& r : rows) {
+    stpos = 1;
+    redraw_tick = tick36_counter = 0;
+    lnav = 1;
+    ap_nav_hold = 1.0;
+    dist_to_active_wpt = 9.9;
+    route_holds[1].leg = 0;
+    active_wpt_brg = 120.0;
+    rel_leg_course = 0.0;
+    toc = 1;
+    tod = 0;
+    early_seq_in_cruise = 0;
+    vnav_cruise = 1;
+    r.change();
+    const double before = dist_to_active_wpt;
+    StepEarlyTurnSequencing();
+    EXPECT_EQ(dist_to_active_wpt, r.sequenced ? kSequenceNow : before) << r.label;
+    EXPECT_EQ(early_seq_in_cruise, r.sequenced ? 1 : 0) << r.label;
+    EXPECT_EQ(vnav_cruise, r.sequenced ? 0 : 1) << r.label;
+  }
+}
+
+TEST_F(RouteProgressTest, HoldsBehindTheActiveLegAreRemoved) {
+  stpos = 4;
+  const int32_t legs[] = {1, 2, 3, 5};
+  for (int i = 0; i < 4; ++i) route_holds[i + 1].leg = legs[i];
+  hold_cnt = 4;
+  PlaceNearWp1(-10.0);
+  RunTicks(2);
+  ASSERT_EQ(hold_cnt, 1);
+  EXPECT_EQ(route_holds[1].leg, 5);
+}
+
+using LnavSteering = tick_test::TickTest;
+
+// A leg of true course 5.25 with 5 degrees of east variation: a magnetic aim bearing of about 0.25.
+TEST_F(LnavSteering, AimHeadingWrapsToZeroOnTheLeg) {
+  double wp1_lat, wp1_lon, ac_lat, ac_lon;
+  CalcDestPoint(47.0, -122.0, 5.25, 30.0, &wp1_lat, &wp1_lon);
+  CalcDestPoint(47.0, -122.0, 5.25, 10.0, &ac_lat, &ac_lon);
+  SetActiveRoute({{"A", 47.0, -122.0}, {"B", wp1_lat, wp1_lon}, {"C", wp1_lat + 0.5, wp1_lon}});
+  SetPosition(ac_lat, ac_lon);
+  SetMagVar(5.0);
+  SetRadioHeightFt(3000.0);
+  SetGroundSpeedKt(240.0);
+  lnav = 1;
+  RunToRouteSlot();
+  EXPECT_GE(lnav_aim_brg, 0.0);
+  EXPECT_LT(lnav_aim_brg, 0.5);
+  EXPECT_EQ(KeyEventValues(kHeadingBug), std::vector<int32_t>{0});
+}
+
+}  // namespace

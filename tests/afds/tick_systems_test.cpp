@@ -1,0 +1,129 @@
+#include "afds/tick_systems.h"
+
+#include <gtest/gtest.h>
+
+#include "afds/afds_globals.h"
+#include "state/config_globals.h"
+#include "support/tick_fixture.h"
+
+namespace {
+
+constexpr uint32_t kYawDamperEngage = 0x10215;
+// Each electrical pass sends it while token variable 13 reads 0, as it does on the host's defaults.
+constexpr uint32_t kElectricalPassEvent = 0x10218;
+
+class SystemsTest : public tick_test::TickTest {};
+
+// The load-time pumps (left and right electric on, centre pump 1 on, pump 2 at 1, engine pumps at 1).
+TEST_F(SystemsTest, HydraulicPressureRampsToRestWithTheLoadTimePumps) {
+  const struct {
+    int32_t ac;
+    int32_t start[3], end[3];
+  } kCases[] = {
+      {5, {100, 0, 50}, {2980, 3060, 3170}},  // rising, the last step may go past the target
+      {0, {2960, 3040, 3150}, {80, 0, 30}}};  // without AC power all fall, engine pumps included; C stops at 0
+  for (const auto& c : kCases) {
+    ac_power = c.ac;
+    l_hyd_press = c.start[0];
+    c_hyd_press = c.start[1];
+    r_hyd_press = c.start[2];
+    RunTicks(250);
+    EXPECT_EQ(l_hyd_press, c.end[0]) << c.ac;
+    EXPECT_EQ(c_hyd_press, c.end[1]) << c.ac;
+    EXPECT_EQ(r_hyd_press, c.end[2]) << c.ac;
+  }
+}
+
+// Ticks counted from the one in which the switch reaches START; then the spool-down.
+TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
+  apu_switch = 1;
+  apu_start_step_timer = 1;
+  RunTicks(1);
+  ASSERT_EQ(apu_switch, 2);
+  ASSERT_EQ(apu_mode, 1);
+
+  struct Seen {
+    int tick;
+    int32_t switch_pos, run_light, spool_dir, mode;
+  };
+  const Seen expected[] = {{8, 2, 0, 0, 1},  {9, 1, 0, 0, 1},   {46, 1, 0, 0, 1}, {47, 1, 1, 0, 1},
+                           {65, 1, 0, 0, 1}, {83, 1, 1, 1, 1},  {100, 1, 0, 1, 1}, {299, 1, 0, 0, 1},
+                           {300, 1, 1, 0, 2}};
+  int tick = 0;
+  for (const Seen& s : expected) {
+    RunTicks(s.tick - tick);
+    tick = s.tick;
+    EXPECT_EQ(apu_switch, s.switch_pos) << "tick " << tick;
+    EXPECT_EQ(apu_run_light, s.run_light) << "tick " << tick;
+    EXPECT_EQ(apu_spool_dir, s.spool_dir) << "tick " << tick;
+    EXPECT_EQ(apu_mode, s.mode) << "tick " << tick;
+  }
+  apu_spool_dir = 2;  // spooling down stops at 0
+  RunTicks(201);
+  EXPECT_EQ(apu_egt + apu_rpm, 0.0);
+  EXPECT_EQ(apu_spool_dir, 0);
+}
+
+class IrsAlignment : public SystemsTest {
+ protected:
+  void StartAlignment(int32_t ticks) {
+    IrsAlignSecs = ticks;
+    for (int32_t* count : {&irs_l_align_count, &irs_c_align_count, &irs_r_align_count}) *count = ticks;
+    for (int32_t* mode : {&irs_l_anun_mode, &irs_c_anun_mode, &irs_r_anun_mode}) *mode = 1;
+  }
+};
+
+// The configuration stores "IrsAlignSecs" 30 as 540 ticks; two thirds of that is 361.8.
+TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
+  StartAlignment(540);
+  l_yaw_damper_mode = 1;
+  r_yaw_damper_mode = 1;
+  RunTicks(179);  // the count is 361 before the next tick
+  EXPECT_EQ(irs_l_anun_mode, 1);
+  RunTicks(1);
+  EXPECT_EQ(irs_l_anun_mode, 2);
+  EXPECT_EQ(irs_r_anun_mode, 2);
+
+  RunTicks(537 - 180);  // the count is 3 before the next tick
+  EXPECT_EQ(irs_r_anun_mode, 2);
+  // A click left for the poller waits for it: the alignment's completion runs a pass at once.
+  host_.SetNamed("nav_radio_mode_clicked", 1.0);
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 0);
+  RunTicks(1);
+  EXPECT_EQ(host_.Named("nav_radio_mode_clicked"), 0.0);
+  EXPECT_EQ(irs_l_anun_mode + irs_c_anun_mode + irs_r_anun_mode, 9);
+  // The yaw dampers engage once all three are aligned, which the right IRS completes; the
+  // electrical pass that ends its poller pass finds AC power and brings them to working (3).
+  EXPECT_EQ(l_yaw_damper_mode, 3);
+  EXPECT_EQ(r_yaw_damper_mode, 3);
+  EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
+  // One pass per IRS; with server_phase at 0 each ends in the electrical pass.
+  EXPECT_EQ(KeyEvents(kElectricalPassEvent), 3);
+
+  RunTicks(10);
+  EXPECT_EQ(irs_l_align_count + irs_r_align_count, 0);
+  EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
+}
+
+TEST_F(IrsAlignment, MovingStopsTheCountsExceptTheRightOneInLiteMode) {
+  StartAlignment(540);
+  SetGroundSpeedKt(150.0);
+  lite_mode = 1;
+  RunTicks(540);
+  EXPECT_EQ(irs_l_align_count, 540);
+  EXPECT_EQ(irs_r_align_count, 0);
+  EXPECT_EQ(irs_r_anun_mode, 3);
+  EXPECT_EQ(beg_start_button, 2);  // the set-up sequence ran to its end
+}
+
+TEST_F(SystemsTest, ClickedLandingLightSkipsOneFollowUp) {
+  ldg_light_clicked = 1;
+  host_.SetToken(14, 1.0);
+  RunTicks(1);
+  EXPECT_EQ(wingldglt, 0);
+  EXPECT_EQ(ldg_light_clicked, 0);
+  RunTicks(1);
+  EXPECT_EQ(wingldglt, 1);
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "module/tmsp_eicas_flch_gauges.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "displays/displays_globals.h"
+#include "module/panel_fixture.h"
+#include "module/panel_gauge_globals.h"
+#include "sim/tick_globals.h"
+#include "state/aircraft_id_globals.h"
+
+namespace {
+
+class FlchGaugeTest : public PanelGaugeTest {
+ protected:
+  void SetUp() override {
+    PanelGaugeTest::SetUp();
+    flch_gauge_ = Create("FLCH");
+    SpendTick();
+  }
+  void PreUpdate() { Send(flch_gauge_, gauge::kPreUpdate); }
+  std::vector<int> Lamps() { return Shown(flch_gauge_, 1, 2); }
+
+  simhost::GaugeInstance* flch_gauge_ = nullptr;
+};
+
+// Switching airframes while FLCH is lit darkens the other airframe's lamp.
+TEST_F(FlchGaugeTest, LampOfTheAirframeFollowsFlch) {
+  flch = 1;
+  PreUpdate();
+  EXPECT_EQ(Lamps(), std::vector<int>{1});
+  aircraft_model = "757 - 300";
+  PreUpdate();
+  EXPECT_EQ(Lamps(), std::vector<int>{2});
+  flch = 0;
+  PreUpdate();
+  EXPECT_EQ(Lamps(), std::vector<int>{});
+}
+
+TEST_F(FlchGaugeTest, OnlyEngagedFlchFollowsTheMcpSpeedBugOfTheWindowsUnit) {
+  ap_spdbug = 240.0;
+  PreUpdate();
+  EXPECT_EQ(target_ias, 0.0);
+  flch = 1;
+  redraw_tick = 5;
+  ap_spdbug = 250.0;
+  ap_mach_bug = 0.78;
+  target_mach = 0.70;
+  host().SetNamed("SPEED MODE SELECT", 1.0);  // read only on slot 0 of the redraw cycle
+  PreUpdate();
+  EXPECT_EQ(target_ias, 250.0);
+  EXPECT_EQ(target_mach, 0.70);
+  redraw_tick = 0;
+  ap_spdbug = 260.0;
+  PreUpdate();
+  EXPECT_EQ(speed_mode_select, 1);
+  EXPECT_EQ(target_mach, 0.78);
+  EXPECT_EQ(target_ias, 250.0);
+}
+
+}  // namespace
