@@ -53,7 +53,8 @@ uint64_t HashIdent(const char* text, size_t length) {
 }
 
 // What the loader noted of each row: its identifier's hash and its grid cell (-1: not on the
-// sphere), row by row from 1; `rows` counts the rows noted since the last build.
+// sphere), row by row from 1 (of the kinds the table is indexed by); `rows` counts the rows noted
+// since the last build.
 struct Staged {
   int32_t rows = 0;
   std::vector<uint32_t> hash;  // the low half, enough for any bucket count
@@ -231,12 +232,18 @@ void NoteLoadedRow(NavTable table, int32_t row, const char* ident, double lat, d
   if (row != s.rows + 1 || row > ref.capacity) return;
   const bool by_ident = table != NavTable::kAirwayFixes;
   const bool by_place = table != NavTable::kIntersections;
-  const size_t at = static_cast<size_t>(row);
-  if (by_ident && s.hash.size() <= at) s.hash.resize(static_cast<size_t>(ref.capacity) + 1);
-  if (by_place && s.cell.size() <= at) s.cell.resize(static_cast<size_t>(ref.capacity) + 1);
+  if (row == 1) {
+    // Room for a full table, but only the rows loaded are written: the rest is never touched, so
+    // a fresh module does not fault in and clear pages for rows it will not have.
+    const size_t room = static_cast<size_t>(ref.capacity) + 1;
+    if (by_ident) s.hash.reserve(room);
+    if (by_place) s.cell.reserve(room);
+    s.hash.assign(1, 0);  // row 0
+    s.cell.assign(1, 0);
+  }
   // The field is the text and zeros, as a row's own field is hashed.
-  if (by_ident) s.hash[at] = static_cast<uint32_t>(HashPadded(ident));
-  if (by_place) s.cell[at] = CellOf(lat, lon);
+  if (by_ident) s.hash.push_back(static_cast<uint32_t>(HashPadded(ident)));
+  if (by_place) s.cell.push_back(CellOf(lat, lon));
   s.rows = row;
 }
 
