@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "fmc/route_types.h"
@@ -186,16 +187,26 @@ extern std::string plan_arr_texts[3];
 inline double& to_wpt_dtg = dest_dtg;
 inline double& act_leg_crs = dest_brg;
 
-// The stored-plan tables are large (203 routes of 201 legs each), so a reset clears only the rows
-// that may have been written: rows below the row count noted here, and the rows of the built
-// list (up to fpl_list_loaded + 1). Code that writes a row of either table notes it first.
-extern FplStoreEntry fpl_store[kFplStoreRows];
-extern FplStoreEntry fpl_edit_store[kFplStoreRows];
-extern int32_t fpl_store_rows_used;       // rows [0, n) may differ from their load value
-extern int32_t fpl_edit_store_rows_used;
+// A stored-plan table: rows 0..202, each empty until written. Built whole, the two tables would
+// write 26 MB of empty texts while the module loads, where a session uses a few rows (one per
+// plan file); so a row is built on its first use and a reset drops the rows built since.
+class FplStoreTable {
+ public:
+  FplStoreEntry& operator[](int32_t row) {
+    std::unique_ptr<FplStoreEntry>& r = rows_[static_cast<size_t>(row)];
+    if (r == nullptr) r = std::make_unique<FplStoreEntry>();
+    return *r;
+  }
+  // Every row back to empty; costs nothing for rows never used.
+  void Reset() {
+    for (std::unique_ptr<FplStoreEntry>& r : rows_) r.reset();
+  }
 
-inline void NoteFplStoreRow(int32_t* rows_used, int32_t row) {
-  if (row + 1 > *rows_used) *rows_used = row + 1;
-}
+ private:
+  std::unique_ptr<FplStoreEntry> rows_[kFplStoreRows];
+};
+
+extern FplStoreTable fpl_store;
+extern FplStoreTable fpl_edit_store;
 
 void ResetFmcGlobals();

@@ -248,7 +248,6 @@ void LoadFplList() {
     if (platform::EqualsIgnoreCase(n, "temp.rte") || fpl_list_loaded >= max_files) continue;
 
     const int32_t row = ++fpl_list_loaded;
-    NoteFplStoreRow(&fpl_store_rows_used, row);
     FplStoreEntry& e = fpl_store[row];
     e.name = n;
     fpl_scratch_cnt = -1;
@@ -269,7 +268,6 @@ void LoadFplList() {
   if (h != win32::kInvalidFindHandle) win32::FindClose(h);
 
   const int32_t row = ++fpl_list_loaded;
-  NoteFplStoreRow(&fpl_store_rows_used, row);
   fpl_store[row].name = "NEW FPL";
   fpl_store[row].orig = "NEXT FPL";
   fpl_store[row].dest.clear();

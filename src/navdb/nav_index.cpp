@@ -53,7 +53,8 @@ uint64_t HashIdent(const char* text, size_t length) {
 }
 
 // What the loader noted of each row: its identifier's hash and its grid cell (-1: not on the
-// sphere), row by row from 1; `rows` counts the rows noted since the last build.
+// sphere), row by row from 1 (of the kinds the table is indexed by); `rows` counts the rows noted
+// since the last build.
 struct Staged {
   int32_t rows = 0;
   std::vector<uint32_t> hash;  // the low half, enough for any bucket count
@@ -125,11 +126,11 @@ struct GridIndex {
 
 GridIndex grid_index[kTables];
 
-int32_t CellOf(const NavRecord& r) {
-  if (!OnSphere(r.lat, r.lon)) return -1;
+int32_t CellOf(double lat, double lon) {
+  if (!OnSphere(lat, lon)) return -1;
   // On the sphere both offsets are at least 0, so truncation is the floor.
-  const int32_t lat_cell = std::min(static_cast<int32_t>(r.lat + 90.0), kLatCells - 1);
-  const int32_t lon_cell = static_cast<int32_t>(r.lon + 180.0) % kLonCells;
+  const int32_t lat_cell = std::min(static_cast<int32_t>(lat + 90.0), kLatCells - 1);
+  const int32_t lon_cell = static_cast<int32_t>(lon + 180.0) % kLonCells;
   return lat_cell * kLonCells + lon_cell;
 }
 
@@ -140,7 +141,9 @@ void BuildGridIndex(NavTable t) {
   const int32_t n = UsedRows(ref);
   if (noted.rows != n) {
     noted.cell.resize(static_cast<size_t>(n) + 1);
-    for (int32_t row = 1; row <= n; ++row) noted.cell[static_cast<size_t>(row)] = CellOf(ref.rows[row]);
+    for (int32_t row = 1; row <= n; ++row) {
+      noted.cell[static_cast<size_t>(row)] = CellOf(ref.rows[row].lat, ref.rows[row].lon);
+    }
   }
   const std::vector<int32_t>& cell_of = noted.cell;
   ix.cell_start.assign(kCells + 1, 0);
@@ -222,20 +225,25 @@ void SetBit(std::vector<uint64_t>& bits, int32_t row) {
 
 }  // namespace
 
-void NoteLoadedRow(NavTable table, int32_t row) {
+void NoteLoadedRow(NavTable table, int32_t row, const char* ident, double lat, double lon) {
   Staged& s = staged[Slot(table)];
   const TableRef ref = Ref(table);
   // Rows come 1, 2, 3, ... in a load; anything else leaves the build to read the table.
   if (row != s.rows + 1 || row > ref.capacity) return;
   const bool by_ident = table != NavTable::kAirwayFixes;
   const bool by_place = table != NavTable::kIntersections;
-  const size_t at = static_cast<size_t>(row);
-  if (by_ident && s.hash.size() <= at) s.hash.resize(static_cast<size_t>(ref.capacity) + 1);
-  if (by_place && s.cell.size() <= at) s.cell.resize(static_cast<size_t>(ref.capacity) + 1);
-  const NavRecord& r = ref.rows[row];
-  // The loader empties a row before it writes the texts, so the field is the text and zeros.
-  if (by_ident) s.hash[at] = static_cast<uint32_t>(HashPadded(r.ident));
-  if (by_place) s.cell[at] = CellOf(r);
+  if (row == 1) {
+    // Room for a full table, but only the rows loaded are written: the rest is never touched, so
+    // a fresh module does not fault in and clear pages for rows it will not have.
+    const size_t room = static_cast<size_t>(ref.capacity) + 1;
+    if (by_ident) s.hash.reserve(room);
+    if (by_place) s.cell.reserve(room);
+    s.hash.assign(1, 0);  // row 0
+    s.cell.assign(1, 0);
+  }
+  // The field is the text and zeros, as a row's own field is hashed.
+  if (by_ident) s.hash.push_back(static_cast<uint32_t>(HashPadded(ident)));
+  if (by_place) s.cell.push_back(CellOf(lat, lon));
   s.rows = row;
 }
 

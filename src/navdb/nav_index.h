@@ -18,10 +18,10 @@ enum class NavTable : int32_t { kNavaids, kIntersections, kAirports, kAirwayFixe
 void BuildNavIndexes();
 void DropNavIndexes();
 
-// For the loader: row `row` of `table` has just been written (emptied, then filled, so that its
-// identifier field is the text and zeros). What the indexes need of it is taken now, while the row
-// is at hand, so that BuildNavIndexes need not read the tables again.
-void NoteLoadedRow(NavTable table, int32_t row);
+// For the loader: row `row` of `table` has just been written with the identifier field `ident` (its
+// 16 bytes: the text and zeros) and the position (lat, lon). What the indexes need of it is taken
+// now, from the values at hand, so that neither this nor BuildNavIndexes reads the tables again.
+void NoteLoadedRow(NavTable table, int32_t row, const char* ident, double lat, double lon);
 
 // Rows 1..count of `table` whose identifier is exactly `ident`, in table order, at most `max_rows`
 // of them, written to `rows`; returns how many, or -1 when the table has no usable index.

@@ -1,6 +1,10 @@
 #include "navdb/nav_loader.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <emmintrin.h>
 #include <string_view>
 
@@ -31,50 +35,93 @@ struct KindFiles {
 // The one reader of the loader, static: its 64 KB buffer stays off the stack.
 LineReader reader;
 
-// Empties a row with plain 16-byte stores: for rows this small, faster than the string instruction
-// a memset of the record becomes.
-void ClearRow(NavRecord& row) {
-  static_assert(sizeof(NavRecord) % 8 == 0);
-  char* p = reinterpret_cast<char*>(&row);
-  const __m128i zero = _mm_setzero_si128();
-  size_t i = 0;
-  for (; i + 16 <= sizeof(NavRecord); i += 16) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), zero);
-  if (i < sizeof(NavRecord)) _mm_storel_epi64(reinterpret_cast<__m128i*>(p + i), zero);
+// --- rows written once ---
+//
+// A load writes some 40 MB of rows and reads none of them back. So each row is composed in
+// registers, 16 bytes at a time (text, then zeros to the field's end), and stored once, past the
+// cache: emptying it first, or fetching each line of the table into the cache only to overwrite it,
+// would double the memory traffic. LoadNavDatabase fences the stores when it is done.
+
+static_assert(offsetof(NavRecord, name) == 16 && offsetof(NavRecord, lat) == 88 && offsetof(NavRecord, lon) == 96 &&
+              offsetof(NavRecord, type) == 104 && offsetof(NavRecord, extra) == 112 &&
+              offsetof(NavRecord, dist) == 128 && offsetof(NavRecord, info) == 176 && sizeof(NavRecord) == 200);
+
+constexpr size_t kRowPieces = 13;  // the last one half used
+
+// Bytes [from, from + 16) of a field holding `text` cut to `limit` characters: the text's bytes,
+// zeros after them. The text is read only where some of it is wanted, and then at most 16 bytes on
+// from `from`, which a LineReader piece allows.
+__m128i TextPiece(std::string_view text, size_t limit, size_t from) {
+  const size_t length = std::min(text.size(), limit);
+  if (length <= from) return _mm_setzero_si128();
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
+  return _mm_and_si128(FirstBytes(std::min<size_t>(length - from, 16)), bytes);
 }
 
-void WriteRow(NavTable kind, const std::string_view* t, int n, NavRecord& row) {
-  ClearRow(row);
+__m128i Halves(__m128i low, __m128i high) { return _mm_unpacklo_epi64(low, high); }
+__m128i DoubleBits(double value) { return _mm_castpd_si128(_mm_set_sd(value)); }
+
+// A short text (the type field) as the 8 bytes of its field, first character lowest; made when
+// compiled, as a word built byte by byte in memory would stall its reading.
+constexpr uint64_t TypeField(std::string_view text) {
+  uint64_t bytes = 0;
+  for (size_t i = text.size(); i-- > 0;) bytes = bytes << 8 | static_cast<unsigned char>(text[i]);
+  return bytes;
+}
+
+constexpr uint64_t kFixType = TypeField("I");
+constexpr uint64_t kAirportType = TypeField("APT");
+constexpr uint64_t kVorType = TypeField("V");
+constexpr uint64_t kOtherNavaidType = TypeField("N");
+
+struct RowTexts {
+  std::string_view ident, name, extra, info;
+  uint64_t type;
+  double lat, lon;
+};
+
+RowTexts TextsOf(NavTable kind, const std::string_view* t, int n) {
   switch (kind) {
     case NavTable::kIntersections:
-      SetText(row.ident, t[0]);
-      SetText(row.name, t[1]);
-      row.lat = ParseLeadingDouble(t[2]);
-      row.lon = ParseLeadingDouble(t[3]);
-      SetText(row.type, "I");
-      break;
+      return {t[0], t[1], {}, {}, kFixType, ParseLeadingDoubleInReader(t[2]), ParseLeadingDoubleInReader(t[3])};
     case NavTable::kAirwayFixes:
-      SetText(row.ident, t[2]);
-      SetText(row.name, t[2]);
-      row.lat = ParseLeadingDouble(t[3]);
-      row.lon = ParseLeadingDouble(t[4]);
-      SetText(row.type, "I");
-      break;
+      return {t[2], t[2], {}, {}, kFixType, ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
     case NavTable::kAirports:
-      SetText(row.ident, t[0]);
-      SetText(row.name, t[1]);
-      SetText(row.info, t[2]);
-      row.lat = ParseLeadingDouble(t[3]);
-      row.lon = ParseLeadingDouble(t[4]);
-      SetText(row.type, "APT");
-      break;
+      return {t[0], t[1], {}, t[2], kAirportType, ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
     case NavTable::kNavaids:
-      SetText(row.ident, t[0]);
-      SetText(row.name, t[1]);
-      row.lat = ParseLeadingDouble(t[2]);
-      row.lon = ParseLeadingDouble(t[3]);
-      SetText(row.type, platform::EqualsIgnoreCase(t[4], "VOR") ? "V" : "N");
-      if (n > 5) SetText(row.extra, t[5]);  // no sixth token: no frequency
       break;
+  }
+  // No sixth token: no frequency.
+  const uint64_t type = platform::EqualsIgnoreCase(t[4], "VOR") ? kVorType : kOtherNavaidType;
+  return {t[0], t[1], n > 5 ? t[5] : std::string_view(), {}, type, ParseLeadingDoubleInReader(t[2]),
+          ParseLeadingDoubleInReader(t[3])};
+}
+
+void ComposeRow(const RowTexts& r, __m128i (&piece)[kRowPieces]) {
+  constexpr size_t kName = sizeof(NavRecord::name) - 1;
+  piece[0] = TextPiece(r.ident, sizeof(NavRecord::ident) - 1, 0);
+  for (size_t i = 0; i < 4; ++i) piece[1 + i] = TextPiece(r.name, kName, 16 * i);
+  piece[5] = Halves(TextPiece(r.name, kName, 64), DoubleBits(r.lat));
+  piece[6] = Halves(DoubleBits(r.lon), _mm_cvtsi64_si128(static_cast<long long>(r.type)));
+  piece[7] = TextPiece(r.extra, sizeof(NavRecord::extra) - 1, 0);
+  piece[8] = piece[9] = piece[10] = _mm_setzero_si128();  // dist, brg, airway, spare
+  piece[11] = TextPiece(r.info, sizeof(NavRecord::info) - 1, 0);
+  piece[12] = TextPiece(r.info, sizeof(NavRecord::info) - 1, 16);
+}
+
+// Every other row starts half-way into 16 bytes (rows are 200 bytes): 8 bytes first, then each 16
+// from the halves of two pieces.
+void StoreRow(const __m128i (&piece)[kRowPieces], NavRecord& row) {
+  char* const to = reinterpret_cast<char*>(&row);
+  if ((reinterpret_cast<uintptr_t>(to) & 15u) == 0) {
+    for (size_t i = 0; i + 1 < kRowPieces; ++i) _mm_stream_si128(reinterpret_cast<__m128i*>(to + 16 * i), piece[i]);
+    _mm_stream_si64(reinterpret_cast<long long*>(to + 16 * (kRowPieces - 1)), _mm_cvtsi128_si64(piece[12]));
+    return;
+  }
+  _mm_stream_si64(reinterpret_cast<long long*>(to), _mm_cvtsi128_si64(piece[0]));
+  for (size_t i = 0; i + 1 < kRowPieces; ++i) {
+    _mm_stream_si128(reinterpret_cast<__m128i*>(to + 8 + 16 * i),
+                     _mm_or_si128(_mm_srli_si128(piece[i], 8), _mm_slli_si128(piece[i + 1], 8)));
   }
 }
 
@@ -84,16 +131,20 @@ void LoadFile(const KindFiles& k, const char* file_name) {
   reader.Start(f, kLineChars);
   std::string_view line;
   std::string_view tokens[6];
-  while (reader.Next(&line)) {
+  __m128i piece[kRowPieces];
+  for (int n; (n = reader.NextTokens(&line, tokens, k.max_tokens)) >= 0;) {
     if (!line.empty() && line[0] == ';') continue;
-    int n = SplitTokens(line, tokens, k.max_tokens);
     if (n < k.min_tokens) continue;
     // Airway lines name VOR and NDB idents too; only named fixes of 4 or more characters count.
     if (k.kind == NavTable::kAirwayFixes && tokens[2].size() < 4) continue;
     if (*k.count >= k.capacity) continue;
     ++*k.count;
-    WriteRow(k.kind, tokens, n, k.table[*k.count]);
-    NoteLoadedRow(k.kind, *k.count);
+    const RowTexts texts = TextsOf(k.kind, tokens, n);
+    ComposeRow(texts, piece);
+    StoreRow(piece, k.table[*k.count]);
+    char ident[sizeof(NavRecord::ident)];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(ident), piece[0]);
+    NoteLoadedRow(k.kind, *k.count, ident, texts.lat, texts.lon);
   }
   std::fclose(f);
 }
@@ -128,6 +179,7 @@ void LoadNavDatabase() {
     LoadFile(k, k.main_file);
     LoadFile(k, k.user_file);
   }
+  _mm_sfence();
   BuildNavIndexes();
   // Lists built while the tables were empty would otherwise wait for the map centre to move.
   near_apt_ref_lat = near_apt_ref_lon = -999.0;

@@ -15,11 +15,11 @@ void LineReader::Start(std::FILE* file, size_t max_piece) {
 
 bool LineReader::Fill() {
   if (pos_ > 0) {
-    std::memmove(buffer_, buffer_ + pos_, end_ - pos_);
+    std::memmove(Buffer(), Buffer() + pos_, end_ - pos_);
     end_ -= pos_;
     pos_ = 0;
   }
-  size_t got = std::fread(buffer_ + end_, 1, kBufferSize - end_, file_);
+  size_t got = std::fread(Buffer() + end_, 1, kBufferSize - end_, file_);
   end_ += got;
   if (got == 0) eof_ = true;
   return got > 0;
@@ -28,7 +28,7 @@ bool LineReader::Fill() {
 bool LineReader::Next(std::string_view* line) {
   for (;;) {
     size_t avail = end_ - pos_;
-    const char* start = buffer_ + pos_;
+    const char* start = Buffer() + pos_;
     const void* nl = std::memchr(start, '\n', std::min(avail, max_piece_));
     if (nl != nullptr) {
       size_t len = static_cast<const char*>(nl) - start;
@@ -43,7 +43,7 @@ bool LineReader::Next(std::string_view* line) {
     }
     if (!eof_ && Fill()) continue;
     if (avail == 0) return false;
-    *line = std::string_view(buffer_ + pos_, avail);
+    *line = std::string_view(Buffer() + pos_, avail);
     pos_ = end_;
     return true;
   }
@@ -75,7 +75,54 @@ inline uint32_t BlankBitsAt(const char* line, size_t n, size_t at) {
   return BlankBits16(tail);
 }
 
+// The tokens of a line shorter than 64 bytes from its blank bits (bits past its end set): each
+// token runs from a start bit to the next end bit.
+int TokensOfShortLine(const char* base, uint64_t blank, std::string_view* tokens, int max_tokens) {
+  const uint64_t before = (blank << 1) | 1u;
+  uint64_t starts = ~blank & before;
+  uint64_t ends = blank & ~before;
+  int count = 0;
+  while (starts != 0 && count < max_tokens) {
+    const int first = __builtin_ctzll(starts);
+    tokens[count++] = std::string_view(base + first, static_cast<size_t>(__builtin_ctzll(ends) - first));
+    starts &= starts - 1;
+    ends &= ends - 1;
+  }
+  return count;
+}
+
 }  // namespace
+
+int SplitTokensInReader(std::string_view line, std::string_view* tokens, int max_tokens) {
+  const size_t n = line.size();
+  if (n >= 64) return SplitTokens(line, tokens, max_tokens);
+  // The bytes past the line's end are read and then counted as blanks.
+  const char* const base = line.data();
+  const uint64_t blank = uint64_t{BlankBits16(base)} | uint64_t{BlankBits16(base + 16)} << 16 |
+                         uint64_t{BlankBits16(base + 32)} << 32 | uint64_t{BlankBits16(base + 48)} << 48 |
+                         ~uint64_t{0} << n;
+  return TokensOfShortLine(base, blank, tokens, max_tokens);
+}
+
+int LineReader::NextTokens(std::string_view* line, std::string_view* tokens, int max_tokens) {
+  // A line shorter than 64 bytes, whole in the buffer (nearly every line): its end and its tokens
+  // from one reading of the 64 bytes at its start.
+  const char* const start = Buffer() + pos_;
+  const size_t window = std::min({end_ - pos_, max_piece_, size_t{64}});
+  uint64_t blank = 0;
+  uint64_t line_end = 0;
+  for (size_t at = 0; at < 64; at += kChunk) {
+    blank |= uint64_t{BlankBits16(start + at)} << at;
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(start + at));
+    line_end |= uint64_t{static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))))} << at;
+  }
+  if (window < 64) line_end &= (uint64_t{1} << window) - 1;
+  if (line_end == 0) return Next(line) ? SplitTokensInReader(*line, tokens, max_tokens) : -1;
+  const size_t length = static_cast<size_t>(__builtin_ctzll(line_end));
+  *line = std::string_view(start, length);
+  pos_ += length + 1;
+  return TokensOfShortLine(start, blank | ~uint64_t{0} << length, tokens, max_tokens);
+}
 
 int SplitTokens(std::string_view line, std::string_view* tokens, int max_tokens) {
   // Sixteen bytes at a time: their blank bits, then the token edges from the runs of set and clear
@@ -87,16 +134,7 @@ int SplitTokens(std::string_view line, std::string_view* tokens, int max_tokens)
   if (n < 64) {
     uint64_t blank = ~uint64_t{0} << n;
     for (size_t at = 0; at < n; at += kChunk) blank |= uint64_t{BlankBitsAt(base, n, at)} << at;
-    const uint64_t before = (blank << 1) | 1u;
-    uint64_t starts = ~blank & before;
-    uint64_t ends = blank & ~before;
-    while (starts != 0 && count < max_tokens) {
-      const int first = __builtin_ctzll(starts);
-      tokens[count++] = std::string_view(base + first, static_cast<size_t>(__builtin_ctzll(ends) - first));
-      starts &= starts - 1;
-      ends &= ends - 1;
-    }
-    return count;
+    return TokensOfShortLine(base, blank, tokens, max_tokens);
   }
   bool in_token = false;
   size_t start = 0;
@@ -290,6 +328,40 @@ double ParseLeadingDouble(std::string_view text) {
   double value = static_cast<double>(mantissa);
   value = fraction_digits > 0 ? value / kPow10[fraction_digits] : value * kPow10[0];
   return negative ? -value : value;
+}
+
+double ParseLeadingDoubleInReader(std::string_view text) {
+  // The sixteen bytes ending with the text: its digits take their place value from their distance
+  // to the end, so the point is closed up by moving the bytes before it one place on, the bytes
+  // before the text become zeros, and the digits combine pairwise into two eight-digit halves.
+  const char* const end = text.data() + text.size();
+  const bool signed_text = !text.empty() && (text[0] == '-' || text[0] == '+');
+  const size_t chars = text.size() - (signed_text ? 1 : 0);
+  if (chars < 2 || chars > 16) return ParseLeadingDouble(text);
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 16));
+  const uint32_t in_text = 0xFFFFu & ~((1u << (16 - chars)) - 1u);  // its bits of the 16
+  const __m128i values = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+  const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values);
+  const uint32_t digits = static_cast<uint32_t>(_mm_movemask_epi8(digit)) & in_text;
+  const uint32_t point = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')))) & in_text;
+  if (point == 0 || (point & (point - 1)) != 0 || (digits | point) != in_text) return ParseLeadingDouble(text);
+  const int at = __builtin_ctz(point);
+  const __m128i kept = _mm_and_si128(values, _mm_and_si128(digit, LastBytes(chars)));
+  const __m128i after_point = LastBytes(static_cast<size_t>(15 - at));
+  const __m128i closed =
+      _mm_or_si128(_mm_and_si128(after_point, kept), _mm_andnot_si128(after_point, _mm_slli_si128(kept, 1)));
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i pairs = _mm_packs_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(closed, zero), _mm_set1_epi32(0x1000A)),
+                                        _mm_madd_epi16(_mm_unpackhi_epi8(closed, zero), _mm_set1_epi32(0x1000A)));
+  const __m128i quads = _mm_madd_epi16(pairs, _mm_set1_epi32(0x10064));
+  const __m128i eights = _mm_madd_epi16(_mm_packs_epi32(quads, quads), _mm_set1_epi32(0x12710));
+  const uint64_t halves = static_cast<uint64_t>(_mm_cvtsi128_si64(eights));
+  const uint64_t mantissa = (halves & 0xFFFFFFFFu) * 100000000u + (halves >> 32);
+  if (mantissa == 0) return 0.0;
+  if (mantissa > (uint64_t{1} << 53)) return ParseLeadingDouble(text);
+  // Exact operands and one rounding, as in ParseLeadingDouble.
+  const double value = static_cast<double>(mantissa) / kPow10[15 - at];
+  return text[0] == '-' ? -value : value;
 }
 
 int32_t ParseLeadingInt(std::string_view text) {

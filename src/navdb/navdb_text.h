@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <emmintrin.h>
 #include <string_view>
 
 class LineReader {
@@ -15,6 +16,8 @@ class LineReader {
   void Start(std::FILE* file, size_t max_piece);
   // Next piece without its line end; false at the end of the file.
   bool Next(std::string_view* line);
+  // Next, and the piece's tokens as SplitTokens gives them; -1 at the end of the file.
+  int NextTokens(std::string_view* line, std::string_view* tokens, int max_tokens);
 
  private:
   bool Fill();
@@ -25,8 +28,24 @@ class LineReader {
   size_t pos_ = 0;
   size_t end_ = 0;
   bool eof_ = true;
-  char buffer_[kBufferSize];
+  // Pieces are handed out from the buffer, between kLeadBytes and kTailBytes of spare room, so that
+  // the 16 bytes up to a piece's end and the 64 from its start can always be read at once (see
+  // SplitTokensInReader and ParseLeadingDoubleInReader).
+  static constexpr size_t kLeadBytes = 16;
+  static constexpr size_t kTailBytes = 64;
+  char* Buffer() { return storage_ + kLeadBytes; }
+  char storage_[kLeadBytes + kBufferSize + kTailBytes] = {};
 };
+
+// Masks of 16 bytes: the first n (0..16) bytes set, or the last n. Loaded from a window of one
+// table, which is cheaper than comparing with n spread over the 16 bytes.
+alignas(16) inline constexpr signed char kByteMaskWindow[48] = {
+    0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, -1, -1, -1, -1, -1, -1, -1, 0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0};
+inline __m128i FirstBytes(size_t n) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kByteMaskWindow + 32 - n));
+}
+inline __m128i LastBytes(size_t n) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kByteMaskWindow + n)); }
 
 // Blanks as the C library's %s conversion skips them.
 inline bool IsBlank(char c) {
@@ -37,10 +56,18 @@ inline bool IsBlank(char c) {
 // many were found. Text after the last wanted token is ignored.
 int SplitTokens(std::string_view line, std::string_view* tokens, int max_tokens);
 
+// SplitTokens of a text whose first 64 bytes may be read, as in every piece a LineReader hands out.
+int SplitTokensInReader(std::string_view line, std::string_view* tokens, int max_tokens);
+
 // Decimal number at the start of `text` (optional sign, digits, fraction, exponent), 0.0 when there
 // is none. Only decimal forms count (no "nan", "inf" or hexadecimal), and a value beyond the double
 // range gives 0.0, so a malformed file never yields a non-finite coordinate.
 double ParseLeadingDouble(std::string_view text);
+
+// ParseLeadingDouble of a text whose 16 bytes up to its end may be read, as in every piece a
+// LineReader hands out; the files' common form (a sign, at most 15 digits with one point) is
+// converted sixteen bytes at a time.
+double ParseLeadingDoubleInReader(std::string_view text);
 
 // Integer at the start of `text` (optional sign and digits), 0 when there is none; saturates at the
 // i32 range.

@@ -99,29 +99,25 @@ TEST(ModuleState, ResetRestoresChangedValuesInEverySubsystem) {
   EXPECT_EQ(cdu_surface.width, 0u);
 }
 
-// The stored-plan tables are reset by their used rows only: noted rows, listed rows, and a count
-// out of range must neither leave a row nor reach outside the table.
-TEST(ModuleState, ResetClearsNotedAndListedStoredPlanRowsWhateverTheCount) {
+// The stored-plan tables build their rows on first use: a reset empties every row written since,
+// wherever it lies, and a row never written reads as empty.
+TEST(ModuleState, ResetEmptiesEveryWrittenStoredPlanRow) {
   ResetModuleState();
-  NoteFplStoreRow(&fpl_store_rows_used, 150);
+  EXPECT_EQ(fpl_store[7].legs[3].ident, "");
+  EXPECT_EQ(fpl_edit_store[202].leg_cnt, 0);
   fpl_store[150].legs[200].ident = "KLAX";
   fpl_store[150].leg_cnt = 200;
-  fpl_list_loaded = 4;  // rows 1..4 listed, row 5 the fixed row
-  fpl_store[5].name = "NEXT PAGE";
-  NoteFplStoreRow(&fpl_edit_store_rows_used, 0);
+  fpl_store[202].name = "X";
+  fpl_store[0].legs[0].lat = 47.5;
   fpl_edit_store[0].orig = "KPHX";
+  EXPECT_EQ(fpl_store[149].leg_cnt, 0);
+  EXPECT_EQ(fpl_edit_store[150].leg_cnt, 0);
   ResetModuleState();
   EXPECT_EQ(fpl_store[150].legs[200].ident, "");
   EXPECT_EQ(fpl_store[150].leg_cnt, 0);
-  EXPECT_EQ(fpl_store[5].name, "");
-  EXPECT_EQ(fpl_edit_store[0].orig, "");
-  EXPECT_EQ(fpl_store_rows_used, 0);
-  EXPECT_EQ(fpl_list_loaded, 0);
-
-  fpl_list_loaded = 2147483647;
-  fpl_store[202].name = "X";
-  ResetModuleState();
   EXPECT_EQ(fpl_store[202].name, "");
+  EXPECT_EQ(fpl_store[0].legs[0].lat, 0.0);
+  EXPECT_EQ(fpl_edit_store[0].orig, "");
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_fixture.h"
@@ -80,6 +83,50 @@ TEST_F(NavLoader, FullIntersectionTableDropsFurtherLines) {
   LoadNavDatabase();
   EXPECT_EQ(nav_ints_cnt, kNavIntsCapacity);
   EXPECT_TRUE(TextIs(nav_ints[kNavIntsCapacity + 1].ident, ""));
+}
+
+// Lines of every kind with tokens of any length (past every field's width, and numbers in every
+// form): each row, byte for byte, is the row the plain reading gives.
+TEST_F(NavLoader, RowsMatchThePlainReadingWhateverTheTokens) {
+  const struct {
+    const char* file;
+    NavTable kind;
+    const NavRecord* table;
+    const int32_t* count;
+  } kinds[] = {{"ints.txt", NavTable::kIntersections, nav_ints, &nav_ints_cnt},
+               {"awys_user.txt", NavTable::kAirwayFixes, nav_awy_fixes, &nav_awy_fixes_cnt},
+               {"apts.txt", NavTable::kAirports, nav_apts, &nav_apts_cnt},
+               {"navs.txt", NavTable::kNavaids, nav_navaids, &nav_navaids_cnt}};
+  const char chars[] = "ABCXYZ0123456789.-.-+eEvorVOR;_";
+  std::mt19937 rng(3757);
+  std::vector<std::string> lines[4];
+  for (size_t k = 0; k < 4; ++k) {
+    std::string text;
+    for (int i = 0; i < 600; ++i) {
+      std::string line;
+      const int tokens = 3 + static_cast<int>(rng() % 5);
+      for (int w = 0; w < tokens; ++w) {
+        const size_t length = rng() % 4 == 0 ? 1 + rng() % 90 : 1 + rng() % 12;
+        if (w > 0) line += rng() % 5 == 0 ? "\t" : " ";
+        for (size_t c = 0; c < length; ++c) line += chars[rng() % (sizeof chars - 1)];
+      }
+      lines[k].push_back(line);
+      text += line + (rng() % 4 == 0 ? "\r\n" : "\n");
+    }
+    WriteNavFile(kinds[k].file, text);
+  }
+  LoadNavDatabase();
+  for (size_t k = 0; k < 4; ++k) {
+    int32_t row = 0;
+    NavRecord expected;
+    for (const std::string& line : lines[k]) {
+      if (!PlainNavRow(kinds[k].kind, line, &expected)) continue;
+      ++row;
+      ASSERT_LE(row, *kinds[k].count) << kinds[k].file;
+      EXPECT_EQ(std::memcmp(&kinds[k].table[row], &expected, sizeof expected), 0) << kinds[k].file << ": " << line;
+    }
+    EXPECT_EQ(row, *kinds[k].count) << kinds[k].file;
+  }
 }
 
 // A nearby list built while the database was empty must not wait for the map centre to move.

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "navdb/navdb_fixture.h"
 
 namespace {
 
@@ -41,6 +45,38 @@ TEST(NavdbText, DecimalTokensConvertAsStrtod) {
   }
 }
 
+// The line reader's sixteen-byte conversion gives what ParseLeadingDouble gives, to the bit, for
+// well-formed and malformed texts alike and whatever bytes precede the text.
+TEST(NavdbText, ReaderConversionMatchesTheGeneralOne) {
+  std::vector<std::string> texts = {"",  ".",  "-.", "5.", ".5", "-0.000000", "0.000000000000000", "-107.869194",
+                                    "+37.203178", "1.2.3", "12-3.4", "9007199254740992.", "9007199254740993.",
+                                    "900719925474099.3", "1234567890123456", "123456789.0123456", "1.5e3", "7.5N"};
+  std::mt19937 rng(2757);
+  const char wild[] = "0123456789.-+eE x";
+  for (int i = 0; i < 40000; ++i) {
+    std::string t;
+    const size_t length = rng() % 19;
+    if (i % 2 == 0) {  // digits with one point, perhaps signed
+      if (rng() % 3 == 0) t += (rng() % 2 == 0) ? '-' : '+';
+      const size_t point = rng() % (length + 1);
+      for (size_t k = 0; k < length; ++k) t += k == point ? '.' : static_cast<char>('0' + rng() % 10);
+    } else {
+      for (size_t k = 0; k < length; ++k) t += wild[rng() % (sizeof wild - 1)];
+    }
+    texts.push_back(t);
+  }
+  char line[64];
+  for (const std::string& t : texts) {
+    for (char& c : line) c = wild[rng() % (sizeof wild - 1)];
+    char* const at = line + 40 - t.size();
+    std::copy(t.begin(), t.end(), at);
+    const double expected = ParseLeadingDouble(t);
+    const double got = ParseLeadingDoubleInReader(std::string_view(at, t.size()));
+    EXPECT_EQ(got, expected) << t;
+    EXPECT_EQ(std::signbit(got), std::signbit(expected)) << t;
+  }
+}
+
 // Texts that are not whole decimal tokens convert their leading number (or give 0).
 TEST(NavdbText, OtherTextsConvertTheirLeadingNumber) {
   const std::pair<const char*, double> cases[] = {
@@ -49,22 +85,6 @@ TEST(NavdbText, OtherTextsConvertTheirLeadingNumber) {
       {"abc", 0.0},     {"", 0.0},             {"123456.12345678x", 123456.12345678},
       {"nan", 0.0},     {"1e400", 0.0},        {"12.345678901", 12.345678901}};
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(ParseLeadingDouble(text), value) << text;
-}
-
-// The tokens of a line as the C library's %s conversion reads them: blanks are space, tab, line
-// feed, vertical tab, form feed and carriage return; other control bytes and bytes above 0x7F belong
-// to tokens.
-std::vector<std::string> ReferenceTokens(const std::string& line, int max_tokens) {
-  std::vector<std::string> out;
-  size_t i = 0;
-  while (static_cast<int>(out.size()) < max_tokens) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i == line.size()) break;
-    const size_t start = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    out.push_back(line.substr(start, i - start));
-  }
-  return out;
 }
 
 TEST(NavdbText, SplitTokensMatchesTheByteByByteReading) {
@@ -80,13 +100,62 @@ TEST(NavdbText, SplitTokensMatchesTheByteByByteReading) {
     lines.push_back(line);
   }
   std::string_view tokens[8];
+  char in_reader[200 + 64];  // the reader's form reads on past the line's end
   for (const std::string& line : lines) {
+    for (char& c : in_reader) c = alphabet[rng() % sizeof alphabet];
+    std::copy(line.begin(), line.end(), in_reader);
     for (int max_tokens : {1, 4, 5, 6, 8}) {
-      const int n = SplitTokens(line, tokens, max_tokens);
-      std::vector<std::string> got(tokens, tokens + n);
-      EXPECT_EQ(got, ReferenceTokens(line, max_tokens)) << '"' << line << "\" max " << max_tokens;
+      const std::vector<std::string> expected = ReferenceTokens(line, max_tokens);
+      int n = SplitTokens(line, tokens, max_tokens);
+      EXPECT_EQ(std::vector<std::string>(tokens, tokens + n), expected) << '"' << line << "\" max " << max_tokens;
+      n = SplitTokensInReader(std::string_view(in_reader, line.size()), tokens, max_tokens);
+      EXPECT_EQ(std::vector<std::string>(tokens, tokens + n), expected) << '"' << line << "\" in reader";
     }
   }
+}
+
+// Pieces and tokens read together are the pieces Next hands out and their SplitTokens, across
+// buffer refills, lines longer than a piece, CR LF ends and a last line without an end.
+TEST(NavdbText, NextTokensMatchesNextThenSplitTokens) {
+  std::mt19937 rng(4757);
+  const char alphabet[] = "AB7.-  \t\r\v;";
+  std::string text;
+  while (text.size() < 300000) {
+    const size_t length = rng() % 50 == 0 ? 60 + rng() % 3000 : rng() % 80;
+    for (size_t k = 0; k < length; ++k) text += alphabet[rng() % (sizeof alphabet - 1)];
+    text += '\n';
+  }
+  text += "LAST LINE";
+  std::FILE* f = std::tmpfile();
+  ASSERT_NE(f, nullptr);
+  std::fwrite(text.data(), 1, text.size(), f);
+  static LineReader plain;
+  static LineReader joint;
+  for (size_t max_piece : {size_t{1698}, size_t{64}, size_t{63}, size_t{5}}) {
+    std::rewind(f);
+    plain.Start(f, max_piece);
+    std::string all;  // the plain reader's pieces, read first
+    std::vector<std::vector<std::string>> plain_tokens;
+    std::string_view line;
+    std::string_view tokens[6];
+    while (plain.Next(&line)) {
+      all += std::string(line) + '\x01';
+      const int n = SplitTokens(line, tokens, 5);
+      plain_tokens.emplace_back(tokens, tokens + n);
+    }
+    std::rewind(f);
+    joint.Start(f, max_piece);
+    std::string joint_all;
+    size_t at = 0;
+    for (int n; (n = joint.NextTokens(&line, tokens, 5)) >= 0; ++at) {
+      joint_all += std::string(line) + '\x01';
+      ASSERT_LT(at, plain_tokens.size());
+      ASSERT_EQ(std::vector<std::string>(tokens, tokens + n), plain_tokens[at]) << "piece " << at << ", " << max_piece;
+    }
+    EXPECT_EQ(at, plain_tokens.size());
+    EXPECT_TRUE(joint_all == all) << "pieces of " << max_piece;
+  }
+  std::fclose(f);
 }
 
 }  // namespace
