@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "fmc/airspeed.h"
@@ -72,12 +73,7 @@ TEST_F(PerfLookups, PicksReadTheirOwnWeight) {
   v2 = v2_set = 158;
   ComputeTakeoffSpeeds(15);
   SelectSpeedsByWeight();
-  EXPECT_EQ(v1, 150);
-  EXPECT_EQ(v2, 158);
-  EXPECT_EQ(asi_bug1, 150);
-  EXPECT_EQ(asi_bug2, 155);
-  EXPECT_EQ(asi_bug3, 158);
-  EXPECT_EQ(vref30, 155);
+  EXPECT_EQ(std::tuple(v1, v2, asi_bug1, asi_bug2, asi_bug3, vref30), std::tuple(150, 158, 150, 155, 158, 155));
   EXPECT_EQ(SelectRefSpeedsByWeight(), 120);
   epr_bug = 1.78;
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 5600);  // the 160000 lb row is nearest

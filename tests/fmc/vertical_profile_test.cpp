@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/profile_legs.h"
 #include "fmc/vnav_fixture.h"
+#include "module/module_state.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
@@ -54,12 +58,10 @@ TEST_F(RouteProfile, SeattlePortlandWithClimbConstraint) {
   plane_alt = 400.0;
   ExecuteProfile(25000);
 
-  EXPECT_EQ(toc_dist, 83);
   // The climb levels at TACMA first: the T/C and the crossing point are the constraint.
+  EXPECT_EQ(std::tuple(toc_dist, toc_stpos, cross_at_elev), std::tuple(83, 2, 5000.0));
   EXPECT_NEAR(toc_lat, 47.2010, kPosTolDeg);
-  EXPECT_EQ(toc_stpos, 2);
   EXPECT_NEAR(cross_at_lat, 47.2010, kPosTolDeg);
-  EXPECT_DOUBLE_EQ(cross_at_elev, 5000.0);
   // T/D on the YKM-DALLS leg, 51.6 NM along the route before HHOOD.
   EXPECT_NEAR(tod_lat, 46.04134, kPosTolDeg);
   EXPECT_NEAR(tod_lon, -120.85324, kPosTolDeg);
@@ -82,10 +84,16 @@ TEST_F(RouteProfile, SeattlePortlandWithClimbConstraint) {
   };
   for (const auto& e : expected) {
     const RouteLeg& leg = Row(e.row);
-    EXPECT_DOUBLE_EQ(leg.alt, e.alt) << leg.ident;
-    EXPECT_DOUBLE_EQ(leg.ias, e.ias) << leg.ident;
+    EXPECT_EQ(std::pair(leg.alt, leg.ias), std::pair(e.alt, e.ias)) << leg.ident;
     EXPECT_NEAR(leg.mach, e.mach, 1e-3) << leg.ident;
   }
+}
+
+// A reset starts the next flight without the last one's profile.
+TEST_F(RouteProfile, ResetForgetsThePlannedProfile) {
+  std::tie(clb_path_angle, tod_rod, toc_stpos, cross_at_lat) = std::tuple(2.75, 1900.0, 5, 47.0);
+  ResetModuleState();
+  EXPECT_EQ(std::tuple(clb_path_angle, tod_rod, toc_stpos, cross_at_lat), std::tuple(3.0, 0.0, 0, 0.0));
 }
 
 TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
@@ -100,8 +108,7 @@ TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
     VnavDescFPA = 2.75;
     init_cruise_alt = 25000;
     CalcRouteProfile(25000);
-    EXPECT_EQ(climb_rate, climb_fpm) << weight << " " << descent_kt;
-    EXPECT_DOUBLE_EQ(tod_rod, descent_fpm) << weight << " " << descent_kt;
+    EXPECT_EQ(std::pair(climb_rate, tod_rod), std::pair(climb_fpm, descent_fpm)) << weight << " " << descent_kt;
   }
 }
 
@@ -148,24 +155,18 @@ TEST_F(ProfileDetails, NothingIsPlacedThatTheRouteOrTheRatesCannotCarry) {
   SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"KDDD", 48.0, -122.0}});
   tod_lat = toc_lat = 1.5;
   Plan(35000);  // 60 NM of route; climbing needs 118 NM and descending 128 NM
-  EXPECT_DOUBLE_EQ(tod_lat, 1.5);
-  EXPECT_DOUBLE_EQ(toc_lat, 1.5);
-  EXPECT_EQ(toc_dist, 118);
+  EXPECT_EQ(std::tuple(tod_lat, toc_lat, toc_dist), std::tuple(1.5, 1.5, 118));
 
   SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0}, {"KDDD", 48.5, -122.0}});
   toc = 0;
   VnavDescFPA = 0.0;
   Plan(20000);
-  EXPECT_DOUBLE_EQ(tod_rod, 0.0);
-  EXPECT_DOUBLE_EQ(tod_lat, 1.5);
-  EXPECT_DOUBLE_EQ(Row(1).alt, 8800.0);  // the climb is still planned
+  EXPECT_EQ(std::tuple(tod_rod, tod_lat, Row(1).alt), std::tuple(0.0, 1.5, 8800.0));  // the climb is still planned
   climb_ias = descent_ias = 0;
   toc_lat = 1.5;
   SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0}, {"KDDD", 48.5, -122.0}});
   Plan(20000);
-  EXPECT_EQ(climb_rate, 0);
-  EXPECT_DOUBLE_EQ(toc_lat, 1.5);
-  EXPECT_DOUBLE_EQ(Row(1).alt, kNoConstraint);  // no climb pass
+  EXPECT_EQ(std::tuple(climb_rate, toc_lat, Row(1).alt), std::tuple(0, 1.5, kNoConstraint));  // no climb pass
 }
 
 using Prediction = vnav_test::VnavTest;
@@ -200,8 +201,8 @@ TEST_F(Prediction, ZeroDescentSpeedKeepsTheTodAndNoActiveRouteChangesNothing) {
   cruise_alt = 25000;
   PredictTod(1);
   PredictTod(0);
-  EXPECT_EQ(cruise_alt, 25000);
   EXPECT_EQ(PredictToc(1), 0);
+  EXPECT_EQ(cruise_alt, 25000);
 }
 
 // The simulator may report any finite altitude or speed: an absurd one gives an absurd prediction,
@@ -236,8 +237,7 @@ TEST_F(Prediction, TocAboveTheCruiseAltitudeAndWithoutClimbSpeed) {
   climb_tas = 0.0;
   toc_lat = 1.5;
   EXPECT_EQ(PredictToc(0), 0);
-  EXPECT_EQ(climb_rate, 0);
-  EXPECT_DOUBLE_EQ(toc_lat, 1.5);
+  EXPECT_EQ(std::pair(climb_rate, toc_lat), std::pair(0, 1.5));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -61,8 +63,8 @@ TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
     cross_at_elev = cross_ft;
     SetApAltitude(ap_ft);
     get_vnav_info();
-    EXPECT_EQ(Sent(kApAltitudeEvent), sent) << mcp_ft << " " << cross_ft << " " << ap_ft;
-    EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+    EXPECT_EQ(std::pair(Sent(kApAltitudeEvent), Sent(kApVerticalSpeedEvent)), std::pair(sent, Values{}))
+        << mcp_ft << " " << cross_ft << " " << ap_ft;
   }
 }
 
@@ -79,8 +81,9 @@ TEST_F(VnavTargets, DescentSetsTheRateThatReachesTheCrossingPoint) {
     Descent(above_ft, dist_nm, gs_kt);
     ias = ias_kt;
     get_vnav_info();
-    EXPECT_EQ(vnav_tgt_vs, target_fpm) << above_ft << " " << dist_nm << " " << gs_kt << " " << ias_kt;
-    EXPECT_EQ(Sent(kApVerticalSpeedEvent), target_fpm == 0 ? Values{} : Values{target_fpm});
+    EXPECT_EQ(std::pair(vnav_tgt_vs, Sent(kApVerticalSpeedEvent)),
+              std::pair(target_fpm, target_fpm == 0 ? Values{} : Values{target_fpm}))
+        << above_ft << " " << dist_nm << " " << gs_kt << " " << ias_kt;
   }
 }
 
@@ -116,8 +119,7 @@ TEST_F(ThrottleControl, EachBandSendsItsCommand) {
     const auto where = ::testing::Message() << error_kt << " kt, trend " << trend << ", lever " << lever;
     ASSERT_EQ(EventCount(), event == 0 ? 0u : 1u) << where;
     if (event != 0) {
-      EXPECT_EQ(Event(0).event_id, event) << where;
-      EXPECT_EQ(Event(0).value, value) << where;
+      EXPECT_EQ(std::pair(Event(0).event_id, Event(0).value), std::pair(event, value)) << where;
     }
   }
 }
@@ -167,8 +169,7 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
 
   route_holds[1].leg_mode = 2;  // W = 6 NM
   BuildTrafficPattern();
-  EXPECT_DOUBLE_EQ(Point(1).course, 180.0);  // right hand: south of an eastbound final
-  EXPECT_DOUBLE_EQ(Point(4).course, 90.0);
+  EXPECT_EQ(std::pair(Point(1).course, Point(4).course), std::pair(180.0, 90.0));  // right hand: south of an eastbound final
   EXPECT_NEAR(DistNm(Point(1).lat, Point(1).lon, Point(2).lat, Point(2).lon), 4.5, kTolNm);
   EXPECT_NEAR(DistNm(Point(2).lat, Point(2).lon, Point(3).lat, Point(3).lon), 6.0, kTolNm);
   EXPECT_NEAR(DistNm(Point(4).lat, Point(4).lon, kFixLat, kFixLon), 4.8, kTolNm);
@@ -177,8 +178,7 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
   route_holds[1].inbd_crs = 350.0;
   mag_var = 10.0;
   BuildTrafficPattern();
-  EXPECT_DOUBLE_EQ(Point(1).course, 270.0);
-  EXPECT_DOUBLE_EQ(Point(4).course, 0.0);
+  EXPECT_EQ(std::pair(Point(1).course, Point(4).course), std::pair(270.0, 0.0));
 }
 
 // Within 0.25 W of the fix the circuit starts towards Xwind, steered by a lead point one mile ahead
@@ -187,8 +187,7 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
 TEST_F(TrafficPattern, CircuitStartsAtTheFixRepeatsAndTheLastOneRemovesTheHold) {
   pattern_phase = 1;
   BuildTrafficPattern();  // 4 NM out: not yet
-  EXPECT_EQ(pattern_leg, 0);
-  EXPECT_EQ(EventCount(), 0u);
+  EXPECT_EQ(std::pair(pattern_leg, EventCount()), std::pair(0, size_t{0}));
   SetAircraftAt(kFixLat, kFixLon - 0.01);  // 0.4 NM
   BuildTrafficPattern();
   std::vector<int32_t> legs{pattern_leg};
@@ -212,11 +211,17 @@ TEST_F(TrafficPattern, CircuitStartsAtTheFixRepeatsAndTheLastOneRemovesTheHold) 
   pattern_phase = kPatternLastCircuitRequested;
   FlyTo(1);
   BuildTrafficPattern();
-  EXPECT_EQ(pattern_phase, kPatternLastCircuit);
-  EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(holds_present, 0);
-  EXPECT_EQ(fms_fpln_act[1].hold_idx, 0);
-  EXPECT_EQ(Headings().size(), 6u);
+  EXPECT_EQ(std::tuple(pattern_phase, hold_cnt, holds_present, fms_fpln_act[1].hold_idx, Headings().size()),
+            std::tuple(kPatternLastCircuit, 0, 0, 0, size_t{6}));
+}
+
+// On the last circuit any point reached ends it.
+TEST_F(TrafficPattern, LastCircuitEndsAtThePointReached) {
+  BuildTrafficPattern();
+  std::tie(pattern_leg, pattern_prev, pattern_phase) = std::tuple(3, 2, kPatternLastCircuit);
+  FlyTo(3);
+  BuildTrafficPattern();
+  EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
 }
 
 TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
@@ -224,8 +229,7 @@ TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
   pattern_prev = -3;
   SetAircraftAt(kFixLat, kFixLon);
   BuildTrafficPattern();
-  EXPECT_EQ(pattern_leg, 1);
-  EXPECT_EQ(pattern_prev, 4);
+  EXPECT_EQ(std::pair(pattern_leg, pattern_prev), std::pair(1, 4));
 }
 
 }  // namespace

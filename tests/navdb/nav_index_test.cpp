@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "navdb/nav_loader.h"
@@ -120,11 +121,7 @@ TEST_F(NavIndexWorld, CoarseListsAreTheScansAtSeveralPlaces) {
 
 // Rows added after the load are not in the indexes: the searches read the tables and find them.
 TEST_F(NavIndexWorld, RowsAddedAfterTheLoadAreFound) {
-  NavRecord& added = nav_apts[++nav_apts_cnt];
-  ClearRecord(added);
-  SetText(added.ident, "ZZZZ");
-  added.lat = 30.0;
-  added.lon = -40.0;
+  NavRecord& added = AddNavRow(nav_apts, &nav_apts_cnt, "ZZZZ", 30.0, -40.0);
   plane_lat = 30.01;
   plane_lon = -40.0;
   EXPECT_EQ(FindNearestAirport(), 1);
