@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "afds/afds_globals.h"
 #include "fmc/airspeed.h"
@@ -16,6 +17,7 @@
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
 #include "state/aircraft_id.h"
+#include "state/config_globals.h"
 #include "support/digest.h"
 #include "support/sim_fixture.h"
 
@@ -144,6 +146,13 @@ TEST_F(PerfLookups, EprInterpolatesBetweenRowsAndClampsTheInput) {
   true_airspeed = 300.0;                                                        // +1.6 % on B
   EXPECT_NEAR(Epr("PW2037", kHighToken, 80.0), 1.33 + 0.01 / 0.9 * 0.2, 1e-6);  // looked up at 81.6
   EXPECT_DOUBLE_EQ(Epr("RB211-535E4B", kLowToken, 70.1), 1.30);                 // not on the first tables
+}
+
+// A cost index past the table's last row, as a panel file may hold, leaves the speeds alone.
+TEST_F(PerfLookups, CostIndexPastTheTableKeepsTheSpeeds) {
+  std::tie(cost_index, climb_ias, cruise_mach) = std::tuple(1000, 290, 0.8);
+  InterpolateEconSpeeds();
+  EXPECT_EQ(std::pair(climb_ias, cruise_mach), std::pair(290, 0.8));
 }
 
 // The rules' own examples: 1.5 % per 1000 ft for the true airspeed, 1.9 % inside the Mach rule.

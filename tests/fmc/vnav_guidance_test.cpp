@@ -224,6 +224,17 @@ TEST_F(TrafficPattern, LastCircuitEndsAtThePointReached) {
   EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
 }
 
+// A point that has fallen behind is done with, also when passed wide of it.
+TEST_F(TrafficPattern, PointBehindTheAircraftIsPassed) {
+  BuildTrafficPattern();
+  std::tie(pattern_leg, pattern_prev) = std::tuple(2, 1);
+  double d_nm, brg;
+  CalcDistBrg(Point(1).lat, Point(1).lon, Point(2).lat, Point(2).lon, &d_nm, &brg);
+  CalcDestPoint(Point(2).lat, Point(2).lon, brg, 1.0, &plane_lat, &plane_lon);
+  BuildTrafficPattern();
+  EXPECT_EQ(pattern_leg, 3);
+}
+
 TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
   pattern_leg = 7;
   pattern_prev = -3;
