@@ -67,10 +67,7 @@ TEST_F(CduKeysTest, ExecTakesTheConfiguredTakeoffDataInStateTwoAndExecutesInTwoA
     EXPECT_EQ(fms_fpln_active, state == 4 ? 3 : state);
   }
   EXPECT_EQ(vr, 0);
-  fms_fpln_active = 2;
-  cfg_v1 = 0;
-  cfg_vref = 131;
-  ToFlaps = 5;
+  std::tie(fms_fpln_active, cfg_v1, cfg_vref, ToFlaps) = std::tuple(2, 0, 131, 5);
   v1 = v1_set = 120;
   Press("EXEC");
   EXPECT_EQ(std::tuple(v1, v1_set, vr_set, vref, to_flaps, fms_fpln_active),

@@ -21,9 +21,7 @@ class LegsPageTest : public RoutePagesTest {
  protected:
   void SetUp() override {
     RoutePagesTest::SetUp();
-    plane_lat = 47.2;
-    plane_lon = -122.0;
-    mag_var = 0.0;
+    std::tie(plane_lat, plane_lon, mag_var) = std::tuple(47.2, -122.0, 0.0);
   }
   void Legs(const Idents& idents = kRoute) {
     SetActiveRoute(idents);
@@ -187,10 +185,7 @@ TEST_F(LegsPageTest, HoldAtALegOfTheRouteGoesToRteHold) {
 
 TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
   Legs();
-  cdu_prompt_mode = 1;
-  fms_fpln_active = 4;
-  saved_stpos = 1;
-  mag_var = 10.0;
+  std::tie(cdu_prompt_mode, fms_fpln_active, saved_stpos, mag_var) = std::tuple(1, 4, 1, 10.0);
   EnterAt("090", "6R");
   EXPECT_EQ(std::pair(fms_fpln_mod[1].intc_crs, TmpFrId), std::pair(90.0, std::string("DIRECT")));
   // 25 NM beyond the aircraft's distance, back along the course (270 magnetic, 280 true).

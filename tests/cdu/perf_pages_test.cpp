@@ -19,10 +19,7 @@ class PerfInitTest : public CduTest {
   void SetUp() override {
     CduTest::SetUp();
     SetFuelLb(20000.0);
-    gross_weight = 100000.0;
-    reserves = 3000.0;
-    cruise_alt = 31000;
-    cost_index = 50;
+    std::tie(gross_weight, reserves, cruise_alt, cost_index) = std::tuple(100000.0, 3000.0, 31000, 50);
   }
 };
 

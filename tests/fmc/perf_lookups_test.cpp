@@ -93,9 +93,7 @@ TEST_F(PerfLookups, ReferenceSpeedAndClimbRateTakeTheNearestCell) {
   engine_type = "RB211-535E4B";
   epr_bug = 1.71;  // 1.74 and 1.68 tie
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 4150);
-  engine_type = "PW2037";
-  gross_weight = 220000.0;
-  epr_bug = 1.0 + 0.78 / 1.8;
+  std::tie(engine_type, gross_weight, epr_bug) = std::tuple("PW2037", 220000.0, 1.0 + 0.78 / 1.8);
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 3791);
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_fixture.h"
@@ -21,10 +22,7 @@ inline RouteLeg& PlaceLeg(RouteLeg* table, int32_t row, const std::string& ident
                           const std::string& type = "") {
   RouteLeg& leg = table[row];
   ResetRouteLeg(leg);
-  leg.ident = ident;
-  leg.lat = lat;
-  leg.lon = lon;
-  leg.type = type;
+  std::tie(leg.ident, leg.lat, leg.lon, leg.type) = std::tuple(ident, lat, lon, type);
   return leg;
 }
 

@@ -80,9 +80,7 @@ class Departures : public example_route_test::ExampleRouteTest {
     ModLeg(2, "KELSO", 46.1480, -122.8830);
     ModLeg(3, "WILAM", 45.9050, -122.7040);
     ModLeg(4, "KPDX", 45.5890, -122.5970, "APT");
-    fp_mod_cnt = 4;
-    mod_stpos = 1;
-    fms_fpln_active = 3;
+    std::tie(fp_mod_cnt, mod_stpos, fms_fpln_active) = std::tuple(4, 1, 3);
     ResetDepArrSelection();
   }
   // The DEPARTURES page's keys for a runway or a SID of the lists shown.
@@ -119,9 +117,7 @@ TEST_F(Departures, SidLegsFollowTheOriginAndMergeWithTheFirstEnRouteFix) {
 TEST_F(Departures, SidsPastRow200AndLegListsPast80LegsAreRefusedOrCut) {
   for (int32_t i = 4; i <= 198; ++i) ModLeg(i, "F" + std::to_string(i), 46.0, -122.0);
   ModLeg(199, "KPDX", 45.5890, -122.5970, "APT");
-  fp_mod_cnt = 199;
-  sid_sel = "DEP1";
-  dep_rwy_sel = "16L";
+  std::tie(fp_mod_cnt, sid_sel, dep_rwy_sel) = std::tuple(199, "DEP1", "16L");
   SelectDepProcedure(0, 1);  // two legs, OLM merging afterwards: 201 rows before the merge
   EXPECT_EQ(std::tuple(cdu_message, fp_mod_cnt, fms_fpln_mod[1].ident), std::tuple("INVALID ENTRY", 199, "OLM"));
 
@@ -166,9 +162,7 @@ class Arrivals : public example_route_test::ExampleRouteTest {
   }
   // What the ARRIVALS page does for an approach row: the legs of the approach, then their insertion.
   void ChooseApproach(const std::string& id, const std::string& rwy, const std::string& trans) {
-    appr_sel = id;
-    arr_rwy_cur = rwy;
-    appr_trans_sel = trans;
+    std::tie(appr_sel, arr_rwy_cur, appr_trans_sel) = std::tuple(id, rwy, trans);
     BuildApproachLegList();
     InsertTmpApprRoute(1);
   }

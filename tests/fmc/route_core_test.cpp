@@ -37,10 +37,8 @@ TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
       {0, 0.0, 0, 20000, 1, 1000, 0, 1},  {0, 0.0, 1, 5.0, 1, 999, 0, 0},     {0, 0.0, 1, 5.1, 0, 35000, 1, 0},
   };
   for (const auto& c : cases) {
-    fms_fpln_active = static_cast<int32_t>(c[0]);
-    ground_speed = c[1];
-    LoadFuelonFlightPlanLoad = static_cast<int32_t>(c[2]);
-    plan_fuel = c[3];
+    std::tie(fms_fpln_active, ground_speed) = std::tuple(static_cast<int32_t>(c[0]), c[1]);
+    std::tie(LoadFuelonFlightPlanLoad, plan_fuel) = std::tuple(static_cast<int32_t>(c[2]), c[3]);
     SetMCPCruiseAltonFlightPlanLoad = static_cast<int32_t>(c[4]);
     pending_cruise_alt = static_cast<int32_t>(c[5]);
     plan_fuel_set = pending_cruise_alt_set = 1;
@@ -185,9 +183,7 @@ TEST_F(RouteHolds, EleventhHoldAndHoldsOffTheRouteAreRefused) {
 TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes) {
   for (int32_t leg : {2, 4, 5}) AddLegHold(leg, 0);
   SetActLegs({"KSEA", "A", "B", "C", "D", "E", "KPDX"});
-  fms_fpln_act[2].hold_idx = 1;
-  fms_fpln_act[4].hold_idx = 2;
-  fms_fpln_act[5].hold_idx = 3;
+  std::tie(fms_fpln_act[2].hold_idx, fms_fpln_act[4].hold_idx, fms_fpln_act[5].hold_idx) = std::tuple(1, 2, 3);
   DeleteLegHolds(4, 0);
   EXPECT_EQ(Rows() + HoldIdx(fms_fpln_mod) + " " + HoldIdx(fms_fpln_act), "B@2 E@5 0010020 0010020");
   EXPECT_EQ(route_holds[3].leg, 0);  // the vacated row is unused
@@ -199,9 +195,7 @@ class AbeamPassage : public route_test::RouteTest {
   void SetUp() override {
     RouteTest::SetUp();
     SetActLegs({"KSEA", "W", "KPDX"});
-    fms_fpln_act[1].lat = 47.0;
-    stpos = 1;
-    rel_leg_course = 0.0;
+    std::tie(fms_fpln_act[1].lat, stpos, rel_leg_course) = std::tuple(47.0, 1, 0.0);
   }
   int32_t PassedFrom(double lat, double side_nm) {
     plane_lat = lat;
@@ -232,9 +226,7 @@ class RouteDistances : public route_test::RouteTest {
   void SetUp() override {
     RouteTest::SetUp();
     SetActLegs({"KSEA", "A", "B", "C", "KPDX"});
-    stpos = 1;
-    plane_lat = 47.0;
-    plane_lon = kLegLon;
+    std::tie(stpos, plane_lat, plane_lon) = std::tuple(1, 47.0, kLegLon);
   }
 };
 

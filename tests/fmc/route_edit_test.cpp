@@ -79,9 +79,7 @@ TEST_F(RouteEdit, HoldAtPresentPositionIsNamedAfterTheHighestWptLegWithoutDiscon
 
 // The point lies on the leg's true bearing whatever the variation; it is named after the leg's fix.
 TEST_F(RouteEdit, AlongTrackPointsAreNamedInTurnAndLieOnTheLeg) {
-  fms_fpln_mod[1].ident = "ABCDE";
-  mag_var = 20.0;
-  along_track_offset = 10.0;
+  std::tie(fms_fpln_mod[1].ident, mag_var, along_track_offset) = std::tuple("ABCDE", 20.0, 10.0);
   InsertTmpFplanWpt(1, 1);
   EXPECT_NEAR(fms_fpln_mod[2].lat, LegLat(1) + 10.0 / 60.0, 1e-6);
   EXPECT_EQ(std::pair(fms_fpln_mod[2].lon, along_track_offset), std::pair(route_test::kLegLon, 0.0));
@@ -140,10 +138,7 @@ TEST_F(RouteEdit, InsertDiscoTakesTheFollowingLegsPositionAndConstraint) {
 // Deleting the active leg of an active route starts a direct-to; deleting a DISCO joins its
 // neighbours; a range past the end cuts the route.
 TEST_F(RouteEdit, RemovingLegsClosesTheGapCarriesHoldsAndRefusesImpossibleRanges) {
-  cdu_scratchpad = "C";
-  fms_fpln_mod[3].hold_idx = 1;
-  hold_cnt = 1;
-  route_holds[1].saved_leg = 3;
+  std::tie(cdu_scratchpad, fms_fpln_mod[3].hold_idx, hold_cnt, route_holds[1].saved_leg) = std::tuple("C", 1, 1, 3);
   RemoveFPWpts(1, 3);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "C", "KPDX"));
   EXPECT_EQ(std::tuple(fms_fpln_mod[1].hold_idx, route_holds[1].saved_leg, cdu_scratchpad), std::tuple(1, 1, ""));
@@ -234,10 +229,7 @@ TEST_F(AirwayInsert, FixesFromEntryToExitFollowTheInsertionPoint) {
 
 // Inserted legs carry the airway and no constraint or hold; moved legs keep theirs.
 TEST_F(AirwayInsert, InsertedLegsCarryTheAirwayAndMovedLegsTheirConstraintRowAndHold) {
-  fms_fpln_mod[2].hold_idx = 1;
-  next_restr_leg_mod = 2;
-  hold_cnt = 1;
-  route_holds[1].saved_leg = 2;
+  std::tie(fms_fpln_mod[2].hold_idx, next_restr_leg_mod, hold_cnt, route_holds[1].saved_leg) = std::tuple(1, 2, 1, 2);
   Insert(1, 2);
   EXPECT_EQ(fms_fpln_mod[2].ident + " " + fms_fpln_mod[2].proc + " " + fms_fpln_mod[2].via, "W2 AWY J9");
   EXPECT_EQ(std::tuple(fms_fpln_mod[2].alt, fms_fpln_mod[2].hold_idx, fms_fpln_mod[3].hold_idx, next_restr_leg_mod,

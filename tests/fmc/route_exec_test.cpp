@@ -42,11 +42,7 @@ class Exec : public example_route_test::ExampleRouteTest {
 // New airports: their procedures are loaded and the pending choices start again, the executed ones
 // stay with the active route. A new origin drops the holds and takes the configured speeds.
 TEST_F(Exec, FirstActivationCopiesTheRouteAndLoadsItsAirports) {
-  sid_sel = "TACMA1";
-  hold_cnt = 2;
-  route_holds[1].leg = 2;
-  route_holds[2].leg = 4;
-  startup_phase = 0;
+  std::tie(sid_sel, hold_cnt, route_holds[1].leg, route_holds[2].leg, startup_phase) = std::tuple("TACMA1", 2, 2, 4, 0);
   ClimbIas = 270;
   ExecRoute();
   EXPECT_THAT(route_test::Idents(fms_fpln_act, fp_cnt),
@@ -73,10 +69,7 @@ TEST_F(Exec, ActiveLegSkipsALeadingDiscontinuityAndStaysOnTheRoute) {
 // A loaded plan starts again from leg 1 only at EXEC; the leg being flown is kept until then.
 TEST_F(Exec, NewPlanLoadMakesLegOneActiveAgain) {
   ExecRoute();
-  stpos = 4;
-  new_fpln_loaded = 1;
-  cruise_alt = 31000;
-  toc = 1;
+  std::tie(stpos, new_fpln_loaded, cruise_alt, toc) = std::tuple(4, 1, 31000, 1);
   ExecAgain();
   // An active route's cruise altitude is entered again.
   EXPECT_EQ(std::tuple(stpos, new_fpln_loaded, cruise_alt, toc), std::tuple(1, 0, 0, 0));

@@ -32,9 +32,7 @@ const std::string kKseaKpdx =
 void SetActLeg(int row, const std::string& ident, double lat, double lon, const std::string& type,
                const std::string& freq = "", const std::string& via = "", const std::string& proc = "") {
   RouteLeg& leg = plan_files_test::PlaceLeg(fms_fpln_act, row, ident, lat, lon, type);
-  leg.freq = freq;
-  leg.via = via;
-  leg.proc = proc;
+  std::tie(leg.freq, leg.via, leg.proc) = std::tuple(freq, via, proc);
 }
 
 using RouteFiles = PlanFilesTest;
@@ -46,9 +44,7 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
   SetActLeg(2, "NOLLA", 47.548, -122.495, "N", "362");
   SetActLeg(3, "TACMA", 47.201, -122.346, "INT", "", "", "SID");  // no airway: its tag is not written
   SetActLeg(4, "KPDX", 45.589, -122.597, "APT");
-  fms_fpln_act[1].alt = 12000.0;
-  fms_fpln_act[1].restr = 1;
-  fp_cnt = 4;
+  std::tie(fms_fpln_act[1].alt, fms_fpln_act[1].restr, fp_cnt) = std::tuple(12000.0, 1, 4);
 
   ASSERT_EQ(WriteRouteFile("RT1.RTE"), 1);
   const std::string bytes = PlanBytes("RT1.RTE");
@@ -101,9 +97,7 @@ TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
 
 // From no route with a high cruise altitude the first entry's ground-load step still runs.
 TEST_F(RouteFiles, HighCruiseAltitudeFromNoRouteAppliesTheWaitingValuesOnTheGround) {
-  SetMCPCruiseAltonFlightPlanLoad = 1;
-  LoadFuelonFlightPlanLoad = 1;
-  ground_speed = 0.0;
+  std::tie(SetMCPCruiseAltonFlightPlanLoad, LoadFuelonFlightPlanLoad, ground_speed) = std::tuple(1, 1, 0.0);
   WritePlan("P.RTE", "CruiseAlt=35000\nTripFuel=20000\n" + kKseaKpdx);
   LoadFlightPlanFile("P.RTE", 0);
   EXPECT_EQ(std::pair(fms_fpln_active, plan_fuel_set), std::pair(2, 0));

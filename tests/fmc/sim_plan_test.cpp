@@ -158,11 +158,7 @@ TEST_F(PlanHandover, DiscontinuitiesAreLeftOutAndRouteFileTypesMapLikeDatabaseTy
   for (int i = 0; i < 8; ++i) {
     plan_files_test::PlaceLeg(fms_fpln_act, i, legs[i].ident, legs[i].lat, legs[i].lon, legs[i].type);
   }
-  fp_cnt = 7;
-  fms_fpln_active = 3;
-  stpos = 1;
-  lnav_leg[0].FrId = "KSEA";
-  lnav_leg[0].fr_lat = 47.45;
+  std::tie(fp_cnt, fms_fpln_active, stpos, lnav_leg[0].FrId, lnav_leg[0].fr_lat) = std::tuple(7, 3, 1, "KSEA", 47.45);
   lnav_leg[0].fr_lon = -122.311;
   WriteAceXmlPlan();
   const std::string text = testing_support::ReadBytes(sim_ / "Orvantel/Navdata/tmpfplan.pln");

@@ -10,6 +10,7 @@
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/profile_legs.h"
+#include "fmc/traffic_pattern.h"
 #include "fmc/vnav_fixture.h"
 #include "module/module_state.h"
 #include "base/geodesy.h"
@@ -53,9 +54,7 @@ using RouteProfile = vnav_test::VnavTest;
 // 420.5 kt TAS: 271.1 ft/NM. The descent from FL250 ends at HHOOD's 11000 ft, 51.6 NM of descent.
 TEST_F(RouteProfile, SeattlePortlandWithClimbConstraint) {
   SetSeattlePortlandRoute();
-  plane_lat = 47.45;
-  plane_lon = -122.311;
-  plane_alt = 400.0;
+  std::tie(plane_lat, plane_lon, plane_alt) = std::tuple(47.45, -122.311, 400.0);
   ExecuteProfile(25000);
 
   // The climb levels at TACMA first: the T/C and the crossing point are the constraint.
@@ -89,11 +88,13 @@ TEST_F(RouteProfile, SeattlePortlandWithClimbConstraint) {
   }
 }
 
-// A reset starts the next flight without the last one's profile.
-TEST_F(RouteProfile, ResetForgetsThePlannedProfile) {
+// A reset starts the next flight without the last one's profile and holding pattern.
+TEST_F(RouteProfile, ResetForgetsThePlannedProfileAndPattern) {
   std::tie(clb_path_angle, tod_rod, toc_stpos, cross_at_lat) = std::tuple(2.75, 1900.0, 5, 47.0);
+  std::tie(pattern_prev, pattern_hdg_sent) = std::tuple(3, 90.0);
   ResetModuleState();
-  EXPECT_EQ(std::tuple(clb_path_angle, tod_rod, toc_stpos, cross_at_lat), std::tuple(3.0, 0.0, 0, 0.0));
+  EXPECT_EQ(std::tuple(clb_path_angle, tod_rod, toc_stpos, cross_at_lat, pattern_prev, pattern_hdg_sent),
+            std::tuple(3.0, 0.0, 0, 0.0, 0, 0.0));
 }
 
 TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
@@ -102,10 +103,7 @@ TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
   for (auto [weight, descent_kt, climb_fpm, descent_fpm] :
        {std::tuple{193999.0, 290, 2000, 1900.0}, {194000.0, 290, 1900, 1900.0}, {150000.0, 400, 2000, 2100.0}}) {
     SetSeattlePortlandRoute();
-    gross_weight = weight;
-    climb_ias = 280;
-    descent_ias = descent_kt;
-    VnavDescFPA = 2.75;
+    std::tie(gross_weight, climb_ias, descent_ias, VnavDescFPA) = std::tuple(weight, 280, descent_kt, 2.75);
     init_cruise_alt = 25000;
     CalcRouteProfile(25000);
     EXPECT_EQ(std::pair(climb_rate, tod_rod), std::pair(climb_fpm, descent_fpm)) << weight << " " << descent_kt;
@@ -119,9 +117,7 @@ class ProfileDetails : public vnav_test::VnavTest {
  protected:
   void SetUp() override {
     VnavTest::SetUp();
-    plane_alt = 0.0;
-    plane_lat = 47.0;
-    plane_lon = -122.0;
+    std::tie(plane_alt, plane_lat, plane_lon) = std::tuple(0.0, 47.0, -122.0);
     ClbSpdRest = DescSpdRest = 0.0;  // no speed restriction: only the constraints lower speeds
   }
   void Plan(int32_t cruise_ft) {
@@ -191,9 +187,7 @@ void SetArrival(int32_t row, double nm) {
 
 TEST_F(Prediction, ZeroDescentSpeedKeepsTheTodAndNoActiveRouteChangesNothing) {
   SetArrival(2, 5.0);
-  descent_tas = 0.0;
-  tod_lat = 1.5;
-  dest_dtg = -1.0;
+  std::tie(descent_tas, tod_lat, dest_dtg) = std::tuple(0.0, 1.5, -1.0);
   PredictTod(1);
   EXPECT_DOUBLE_EQ(tod_lat, 1.5);
   EXPECT_GT(dest_dtg, 0.0);  // the route is still measured
@@ -222,11 +216,7 @@ void SetDeparture() {
   SetActiveRoute({{"KSEA", 47.4500, -122.3110}, {"TACMA", 47.2010, -122.3460}, {"SNOQL", 47.4170, -121.4120},
                   {"CLEEL", 47.1960, -120.9480}, {"ELN", 47.0245, -120.5700}, {"VANTG", 47.0090, -120.0010},
                   {"KPDX", 45.5890, -122.5970}});
-  plane_lat = 47.45;
-  plane_lon = -122.311;
-  plane_alt = 400.0;
-  cruise_alt = 25000;
-  climb_tas = 406.0;
+  std::tie(plane_lat, plane_lon, plane_alt, cruise_alt, climb_tas) = std::tuple(47.45, -122.311, 400.0, 25000, 406.0);
 }
 
 TEST_F(Prediction, TocAboveTheCruiseAltitudeAndWithoutClimbSpeed) {

@@ -32,21 +32,12 @@ class VnavTargets : public vnav_test::VnavTest {
  protected:
   void SetUp() override {
     VnavTest::SetUp();
-    vnav = 1;
-    startup_phase = 0;
-    ias = 250.0;
-    init_tod = 1;
+    std::tie(vnav, startup_phase, ias, init_tod) = std::tuple(1, 0, 250.0, 1);
   }
   void SetApAltitude(double ft) { host_.SetExpression(kApAltLockVar, ft); }
   void Descent(double above_ft, double dist_nm, double gs_kt) {
-    toc = 1;
-    tod = 1;
-    cross_at_elev = 8000.0;
-    plane_alt = 8000.0 + above_ft;
-    dist_to_cross_at = dist_nm;
-    ground_speed = gs_kt;
-    ap_alt_lock = 8000.0;
-    alt_sel_num = 8000;
+    std::tie(toc, tod, cross_at_elev, plane_alt) = std::tuple(1, 1, 8000.0, 8000.0 + above_ft);
+    std::tie(dist_to_cross_at, ground_speed, ap_alt_lock, alt_sel_num) = std::tuple(dist_nm, gs_kt, 8000.0, 8000);
     SetApAltitude(8000.0);
   }
 };
@@ -58,9 +49,7 @@ TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
        {std::tuple{35000, 10000.0, 10000.0, Values{}}, {8000, 10000.0, 5000.0, {8000}},
         {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}}}) {
     Mark();
-    toc = 0;
-    alt_sel_num = mcp_ft;
-    cross_at_elev = cross_ft;
+    std::tie(toc, alt_sel_num, cross_at_elev) = std::tuple(0, mcp_ft, cross_ft);
     SetApAltitude(ap_ft);
     get_vnav_info();
     EXPECT_EQ(std::pair(Sent(kApAltitudeEvent), Sent(kApVerticalSpeedEvent)), std::pair(sent, Values{}))
@@ -92,9 +81,7 @@ class ThrottleControl : public vnav_test::VnavTest {
  protected:
   void SetUp() override {
     VnavTest::SetUp();
-    at_arm = 1.0;
-    redraw_tick = 6;
-    tick36_counter = 5;
+    std::tie(at_arm, redraw_tick, tick36_counter) = std::tuple(1.0, 6, 5);
     host_.SetToken(116, 250.0);  // selected speed
   }
   void Run(double error_kt, double trend, double lever) {
@@ -134,19 +121,9 @@ class TrafficPattern : public vnav_test::VnavTest {
     VnavTest::SetUp();
     vnav_test::SetActiveRoute({{"KAAA", 46.5, -122.0}, {"FIX", kFixLat, kFixLon}, {"KBBB", 47.5, -122.0}});
     RouteHold& h = route_holds[1];
-    h.fix = "FIX";
-    h.leg = 1;
-    h.turn = 1;
-    h.leg_mode = 1;
-    h.leg_time = 1.0;
-    h.inbd_crs = 90.0;
-    h.lat = kFixLat;
-    h.lon = kFixLon;
-    fms_fpln_act[1].hold_idx = 1;
-    hold_cnt = 1;
-    lnav = 1;
-    ground_speed = 120.0;
-    dist_per_tick = 0.05;
+    std::tie(h.fix, h.leg, h.turn, h.leg_mode, h.leg_time, h.inbd_crs) = std::tuple("FIX", 1, 1, 1, 1.0, 90.0);
+    std::tie(h.lat, h.lon, fms_fpln_act[1].hold_idx, hold_cnt, lnav) = std::tuple(kFixLat, kFixLon, 1, 1, 1);
+    std::tie(ground_speed, dist_per_tick) = std::tuple(120.0, 0.05);
     SetAircraftAt(kFixLat, kFixLon - 0.1);  // west of the fix, inbound
   }
   const PatternPoint& Point(int n) const { return route_holds[1].pattern_pts[n]; }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -85,9 +86,7 @@ TEST_F(NavIndexWorld, NearestAirportIsTheScansAtAGridOfPlaces) {
   ExpectSameWithoutIndexes(
       places.size(),
       [&](size_t i) {
-        plane_lat = places[i].first;
-        plane_lon = places[i].second;
-        nearest_apt_ident = "-";
+        std::tie(plane_lat, plane_lon, nearest_apt_ident) = std::tuple(places[i].first, places[i].second, "-");
         const int32_t found = FindNearestAirport();
         return std::to_string(found) + nearest_apt_ident;
       },
