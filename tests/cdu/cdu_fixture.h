@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -193,9 +194,7 @@ class CduTest : public testing_support::SimFixture {
 inline void SetActiveRoute(const std::vector<std::string>& idents) {
   route_test::SetLegs(fms_fpln_act, &fp_cnt, idents);
   CopyActiveToModRoute();
-  fms_fpln_active = 3;
-  stpos = 1;
-  mod_stpos = 1;
+  std::tie(fms_fpln_active, stpos, mod_stpos) = std::tuple(3, 1, 1);
 }
 
 using route_test::ModIdents;

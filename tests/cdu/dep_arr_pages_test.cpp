@@ -68,6 +68,11 @@ TEST_F(DepArrPagesTest, IndexOpensEachPageOnlyForAnAirportOfTheRoute) {
   Index();
   PressAndPaint("1L");
   EXPECT_EQ(fms_page, kCduPageDepartures);
+  PressAndPaint("6R");  // RTE
+  EXPECT_EQ(fms_page, kCduPageRte);
+  fms_page = kCduPageArrivals;
+  PressAndPaint("6L");  // the index, no modification to erase
+  EXPECT_EQ(fms_page, kCduPageDepArrIndex);
 }
 
 TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesAndAChosenRunwayKeepsItsTableRow) {

@@ -13,30 +13,17 @@
 namespace cdu_test {
 namespace {
 
-// A row of one of the navigation tables.
-void AddNav(NavRecord* table, int32_t* count, const char* ident, double lat, double lon, const char* type,
-            const char* extra = "", const char* info = "") {
-  NavRecord& r = table[++*count];
-  ClearRecord(r);
-  SetText(r.ident, ident);
-  r.lat = lat;
-  r.lon = lon;
-  SetText(r.type, type);
-  SetText(r.extra, extra);
-  SetText(r.info, info);
-}
-
 class IdentPagesTest : public CduTest {
  protected:
   void SetUp() override {
     CduTest::SetUp();
     plane_lat = 47.0;
     plane_lon = -122.3;
-    AddNav(nav_apts, &nav_apts_cnt, "KSEA", 47.4500, -122.3110, "APT", "", "433");
-    AddNav(nav_apts, &nav_apts_cnt, "KPDX", 45.5890, -122.5970, "APT", "", "31");
-    AddNav(nav_navaids, &nav_navaids_cnt, "SEA", 47.4354, -122.3097, "V", "116.80");
-    AddNav(nav_ints, &nav_ints_cnt, "DUPLI", 47.1000, -122.1000, "I");
-    AddNav(nav_ints, &nav_ints_cnt, "DUPLI", 45.0000, -120.0000, "I");
+    AddNavRow(nav_apts, &nav_apts_cnt, "KSEA", 47.4500, -122.3110, "APT", "", "433");
+    AddNavRow(nav_apts, &nav_apts_cnt, "KPDX", 45.5890, -122.5970, "APT", "", "31");
+    AddNavRow(nav_navaids, &nav_navaids_cnt, "SEA", 47.4354, -122.3097, "V", "116.80");
+    AddNavRow(nav_ints, &nav_ints_cnt, "DUPLI", 47.1000, -122.1000, "I");
+    AddNavRow(nav_ints, &nav_ints_cnt, "DUPLI", 45.0000, -120.0000, "I");
   }
 };
 

@@ -21,9 +21,7 @@ class LegsPageTest : public RoutePagesTest {
  protected:
   void SetUp() override {
     RoutePagesTest::SetUp();
-    plane_lat = 47.2;
-    plane_lon = -122.0;
-    mag_var = 0.0;
+    std::tie(plane_lat, plane_lon, mag_var) = std::tuple(47.2, -122.0, 0.0);
   }
   void Legs(const Idents& idents = kRoute) {
     SetActiveRoute(idents);
@@ -126,15 +124,20 @@ TEST_F(LegsPageTest, RightKeyEntersCopiesBackAndDeletesAConstraint) {
   ExpectTaken("250/10000", false, "");
 }
 
+// A hold row before a page takes one of its lines: page 2 starts a leg earlier.
 TEST_F(LegsPageTest, PagesWrapAndTheCounterMovesBeforeTheLegs) {
-  Legs({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "KPDX"});
+  SetActiveRoute({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "KPDX"});
+  AddLegHold(2, 0);
+  fms_fpln_act[2].hold_idx = 1;
+  PressAndPaint("LEGS");
   PressAndPaint("NEXT_PAGE");
   EXPECT_EQ(TitleLine() + "|" + Line(1).left, "ACT RTE    LEGS 2 / 3|A1");  // page 2's legs come next paint
   Paint();
   const std::string page2 = Line(1).left;
+  hold_cnt = 0;
   SetActiveRoute(kRoute);  // a page left over from the longer route starts again at 1
   Paint();
-  EXPECT_EQ(page2 + "|" + Line(1).left, "A6|SEA");
+  EXPECT_EQ(page2 + "|" + Line(1).left, "A5|SEA");
 }
 
 TEST_F(LegsPageTest, PlanModeStepWalksTheMapCentreAlongThePagesAndPagingRecentresIt) {
@@ -161,6 +164,16 @@ TEST_F(LegsPageTest, HoldAtAFixTakesTheFixThenTheLine) {
   EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);
 }
 
+// PPOS holds on the route being flown as it is when the key is pressed.
+TEST_F(LegsPageTest, HoldAtPresentPositionStartsFromTheActiveRoute) {
+  Legs();
+  PressAndPaint("HOLD");
+  fms_fpln_act[3].ident = "OLM";
+  PressAndPaint("6R");
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "WPT01", "SEA", "TACMA", "OLM", "KELSO", "KPDX"}));
+  EXPECT_EQ(std::tuple(fms_fpln_active, fms_page, fms_fpln_mod[1].hold_idx), std::tuple(4, 39, 1));
+}
+
 TEST_F(LegsPageTest, HoldAtALegOfTheRouteGoesToRteHold) {
   Legs();
   PressAndPaint("HOLD");
@@ -172,10 +185,7 @@ TEST_F(LegsPageTest, HoldAtALegOfTheRouteGoesToRteHold) {
 
 TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
   Legs();
-  cdu_prompt_mode = 1;
-  fms_fpln_active = 4;
-  saved_stpos = 1;
-  mag_var = 10.0;
+  std::tie(cdu_prompt_mode, fms_fpln_active, saved_stpos, mag_var) = std::tuple(1, 4, 1, 10.0);
   EnterAt("090", "6R");
   EXPECT_EQ(std::pair(fms_fpln_mod[1].intc_crs, TmpFrId), std::pair(90.0, std::string("DIRECT")));
   // 25 NM beyond the aircraft's distance, back along the course (270 magnetic, 280 true).

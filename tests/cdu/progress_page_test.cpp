@@ -18,9 +18,7 @@ class ProgressPageTest : public CduTest {
     CduTest::SetUp();
     SetFuelLb(20000.0);
     SetFuelFlow(6000.0);
-    zulu_hour = 12.0;
-    zulu_min = 0.0;
-    fms_page = 33;
+    std::tie(zulu_hour, zulu_min, fms_page) = std::tuple(12.0, 0.0, 33);
   }
   // KSEA - SEA - TACMA - KPDX, 0.5 degrees (30 NM) apart along a meridian, SEA active.
   static void Route(const std::vector<std::string>& idents = {"KSEA", "SEA", "TACMA", "KPDX"}) {

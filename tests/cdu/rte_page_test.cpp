@@ -191,6 +191,13 @@ TEST_F(RtePageTest, DeleteRouteSegmentDeletesWholeSegmentsButNeverTheEnd) {
   }
 }
 
+TEST_F(RtePageTest, RteKeyStartsFromTheActiveRoute) {
+  Route(kDirect, 3);
+  route_test::SetModLegs({"KSEA", "OLM", "KPDX"});
+  PressAndPaint("RTE");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"));
+}
+
 TEST_F(RtePageTest, LineSixByState) {
   // Line 6 by state, then the state and page after 6R.
   for (const auto& [state, row6, after] :

@@ -26,9 +26,7 @@ class SelectWaypointTest : public CduTest {
   }
   // The page opened by `page` for its line or leg `index`.
   void HandOff(int32_t page, int32_t index) {
-    fms_page = 9;
-    cdu_return_page = page;
-    cdu_return_index = index;
+    std::tie(fms_page, cdu_return_page, cdu_return_index) = std::tuple(9, page, index);
   }
 };
 

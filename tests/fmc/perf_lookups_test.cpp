@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "afds/afds_globals.h"
 #include "fmc/airspeed.h"
@@ -15,6 +17,7 @@
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
 #include "state/aircraft_id.h"
+#include "state/config_globals.h"
 #include "support/digest.h"
 #include "support/sim_fixture.h"
 
@@ -72,12 +75,7 @@ TEST_F(PerfLookups, PicksReadTheirOwnWeight) {
   v2 = v2_set = 158;
   ComputeTakeoffSpeeds(15);
   SelectSpeedsByWeight();
-  EXPECT_EQ(v1, 150);
-  EXPECT_EQ(v2, 158);
-  EXPECT_EQ(asi_bug1, 150);
-  EXPECT_EQ(asi_bug2, 155);
-  EXPECT_EQ(asi_bug3, 158);
-  EXPECT_EQ(vref30, 155);
+  EXPECT_EQ(std::tuple(v1, v2, asi_bug1, asi_bug2, asi_bug3, vref30), std::tuple(150, 158, 150, 155, 158, 155));
   EXPECT_EQ(SelectRefSpeedsByWeight(), 120);
   epr_bug = 1.78;
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 5600);  // the 160000 lb row is nearest
@@ -95,9 +93,7 @@ TEST_F(PerfLookups, ReferenceSpeedAndClimbRateTakeTheNearestCell) {
   engine_type = "RB211-535E4B";
   epr_bug = 1.71;  // 1.74 and 1.68 tie
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 4150);
-  engine_type = "PW2037";
-  gross_weight = 220000.0;
-  epr_bug = 1.0 + 0.78 / 1.8;
+  std::tie(engine_type, gross_weight, epr_bug) = std::tuple("PW2037", 220000.0, 1.0 + 0.78 / 1.8);
   EXPECT_EQ(LookupSpeedByWeightFlapEpr(), 3791);
 }
 
@@ -148,6 +144,13 @@ TEST_F(PerfLookups, EprInterpolatesBetweenRowsAndClampsTheInput) {
   true_airspeed = 300.0;                                                        // +1.6 % on B
   EXPECT_NEAR(Epr("PW2037", kHighToken, 80.0), 1.33 + 0.01 / 0.9 * 0.2, 1e-6);  // looked up at 81.6
   EXPECT_DOUBLE_EQ(Epr("RB211-535E4B", kLowToken, 70.1), 1.30);                 // not on the first tables
+}
+
+// A cost index past the table's last row, as a panel file may hold, leaves the speeds alone.
+TEST_F(PerfLookups, CostIndexPastTheTableKeepsTheSpeeds) {
+  std::tie(cost_index, climb_ias, cruise_mach) = std::tuple(1000, 290, 0.8);
+  InterpolateEconSpeeds();
+  EXPECT_EQ(std::pair(climb_ias, cruise_mach), std::pair(290, 0.8));
 }
 
 // The rules' own examples: 1.5 % per 1000 ft for the true airspeed, 1.9 % inside the Mach rule.

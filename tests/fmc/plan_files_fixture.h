@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_fixture.h"
@@ -21,10 +22,7 @@ inline RouteLeg& PlaceLeg(RouteLeg* table, int32_t row, const std::string& ident
                           const std::string& type = "") {
   RouteLeg& leg = table[row];
   ResetRouteLeg(leg);
-  leg.ident = ident;
-  leg.lat = lat;
-  leg.lon = lon;
-  leg.type = type;
+  std::tie(leg.ident, leg.lat, leg.lon, leg.type) = std::tuple(ident, lat, lon, type);
   return leg;
 }
 
@@ -46,29 +44,13 @@ class PlanFilesTest : public route_test::RouteTest {
   // sorted by ident, as the index expects).
   static void AddNavaid(const std::string& ident, double lat, double lon, const std::string& type,
                         const std::string& freq) {
-    const int32_t row = ++nav_navaids_cnt;
-    NavRecord& n = nav_navaids[row];
-    ClearRecord(n);
-    SetText(n.ident, ident);
-    n.lat = lat;
-    n.lon = lon;
-    SetText(n.type, type);
-    SetText(n.extra, freq);
+    const int32_t row = nav_navaids_cnt + 1;
+    AddNavRow(nav_navaids, &nav_navaids_cnt, ident, lat, lon, type, freq);
     for (int32_t i = 1; i <= nav_name_index_cnt; ++i) {
       if (nav_name_index[i].name == ident.substr(0, 1)) return;
     }
     ++nav_name_index_cnt;
     nav_name_index[nav_name_index_cnt] = NavNameIndexEntry{ident.substr(0, 1), row};
-  }
-
-  static void AddRecord(NavRecord* table, int32_t* count, const std::string& ident, double lat, double lon,
-                        const std::string& type) {
-    NavRecord& r = table[++*count];
-    ClearRecord(r);
-    SetText(r.ident, ident);
-    r.lat = lat;
-    r.lon = lon;
-    SetText(r.type, type);
   }
 
   testing_support::TempDir sim_;

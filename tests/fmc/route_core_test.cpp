@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
@@ -35,18 +37,16 @@ TEST_F(RouteState, GroundLoadStepNeedsTheGroundTheFirstEntryAndItsSwitches) {
       {0, 0.0, 0, 20000, 1, 1000, 0, 1},  {0, 0.0, 1, 5.0, 1, 999, 0, 0},     {0, 0.0, 1, 5.1, 0, 35000, 1, 0},
   };
   for (const auto& c : cases) {
-    fms_fpln_active = static_cast<int32_t>(c[0]);
-    ground_speed = c[1];
-    LoadFuelonFlightPlanLoad = static_cast<int32_t>(c[2]);
-    plan_fuel = c[3];
+    std::tie(fms_fpln_active, ground_speed) = std::tuple(static_cast<int32_t>(c[0]), c[1]);
+    std::tie(LoadFuelonFlightPlanLoad, plan_fuel) = std::tuple(static_cast<int32_t>(c[2]), c[3]);
     SetMCPCruiseAltonFlightPlanLoad = static_cast<int32_t>(c[4]);
     pending_cruise_alt = static_cast<int32_t>(c[5]);
     plan_fuel_set = pending_cruise_alt_set = 1;
     const int sent_before = KeyEvents(0x1024C);
     StepFplnState();
-    EXPECT_EQ(plan_fuel_set, 1 - c[6]) << c[0] << " " << c[1] << " " << c[3];
-    EXPECT_EQ(pending_cruise_alt_set, 1 - c[7]) << c[0] << " " << c[5];
-    EXPECT_EQ(KeyEvents(0x1024C) - sent_before, c[7]);
+    EXPECT_EQ(std::tuple(plan_fuel_set, pending_cruise_alt_set, KeyEvents(0x1024C) - sent_before),
+              std::tuple(1 - c[6], 1 - c[7], c[7]))
+        << c[0] << " " << c[1] << " " << c[3] << " " << c[5];
   }
 }
 
@@ -72,9 +72,8 @@ TEST_F(RouteState, RouteStateThroughEditActivationAndExecution) {
 
   cdu_scratchpad = "FL250";
   ParseLegConstraint(1);
-  EXPECT_EQ(fms_fpln_active, 4);
-  EXPECT_EQ(fms_fpln_mod[1].alt, 25000.0);
-  EXPECT_EQ(fms_fpln_act[1].alt, -999.0);  // only EXEC writes the active route
+  // Only EXEC writes the active route.
+  EXPECT_EQ(std::tuple(fms_fpln_active, fms_fpln_mod[1].alt, fms_fpln_act[1].alt), std::tuple(4, 25000.0, -999.0));
   StepFplnState();                          // EXEC
   EXPECT_EQ(fms_fpln_active, 3);
   AddLegHold(1, 1);
@@ -103,10 +102,9 @@ TEST_F(LegConstraint, AcceptedForms) {
         {"100/500", 50000.0, 100.0, 3}}) {
     SetModLegs({"KSEA", "A", "B", "KPDX"});
     Enter(entry);
-    EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "|") << entry;
-    EXPECT_EQ(fms_fpln_mod[1].alt, alt_ft) << entry;
-    EXPECT_EQ(fms_fpln_mod[1].ias, ias_kt) << entry;
-    EXPECT_EQ(fms_fpln_mod[1].restr, restr) << entry;
+    EXPECT_EQ(std::tuple(cdu_message + "|" + cdu_scratchpad, fms_fpln_mod[1].alt, fms_fpln_mod[1].ias, fms_fpln_mod[1].restr),
+              std::tuple("|", alt_ft, ias_kt, restr))
+        << entry;
   }
   EXPECT_EQ(fms_fpln_active, 1);
 }
@@ -115,25 +113,21 @@ TEST_F(LegConstraint, AcceptedForms) {
 TEST_F(LegConstraint, RefusedEntriesChangeNothing) {
   for (const char* entry : {"/600", "250/99500", "-500", "50/5000", "450/", "", "250/1O000", "99999999999"}) {
     Enter(entry);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << entry;
-    EXPECT_EQ(cdu_scratchpad, entry);
-    EXPECT_EQ(fms_fpln_mod[1].alt, -999.0) << entry;
-    EXPECT_EQ(fms_fpln_mod[1].ias, -999.0) << entry;
-    EXPECT_EQ(fms_fpln_mod[1].restr, 0) << entry;
+    EXPECT_EQ(std::tuple(cdu_message, cdu_scratchpad, fms_fpln_mod[1].alt, fms_fpln_mod[1].ias, fms_fpln_mod[1].restr),
+              std::tuple("INVALID ENTRY", entry, -999.0, -999.0, 0))
+        << entry;
   }
   for (int32_t leg : {-1, 4, 201}) {  // legs outside the route
     Enter("FL350", leg);
     EXPECT_EQ(cdu_message, "INVALID ENTRY") << leg;
   }
   Enter("FL350" + std::string(200, ' ') + "9");  // only the first 140 characters are read
-  EXPECT_EQ(fms_fpln_mod[1].alt, 35000.0);
-  EXPECT_EQ(fms_fpln_active, 1);
+  EXPECT_EQ(std::pair(fms_fpln_mod[1].alt, fms_fpln_active), std::pair(35000.0, 1));
   // On an active route a refusal makes no modification (no copy of the active route).
   SetActLegs({"KSEA", "X", "Y", "Z", "KPDX"});
   fms_fpln_active = 3;
   Enter("50/5000", 3);
-  EXPECT_EQ(fms_fpln_mod[3].ident, "KPDX");
-  EXPECT_EQ(fms_fpln_active, 3);
+  EXPECT_EQ(std::pair(fms_fpln_mod[3].ident, fms_fpln_active), std::pair(std::string("KPDX"), 3));
 }
 
 TEST_F(LegConstraint, EachPartKeepsTheOtherConstraintBit) {
@@ -183,20 +177,15 @@ TEST_F(RouteHolds, EleventhHoldAndHoldsOffTheRouteAreRefused) {
   for (int32_t i = 0; i < kMaxHolds; ++i) AddLegHold(1 + i % 5, 0);
   ASSERT_EQ(hold_cnt, 10);
   AddLegHold(3, 0);
-  EXPECT_EQ(hold_cnt, 10);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_EQ(std::pair(hold_cnt, cdu_message), std::pair(10, std::string("INVALID ENTRY")));
 }
 
 TEST_F(RouteHolds, DeletingAHoldCompactsTheTableAndRenumbersTheLegsInBothRoutes) {
   for (int32_t leg : {2, 4, 5}) AddLegHold(leg, 0);
   SetActLegs({"KSEA", "A", "B", "C", "D", "E", "KPDX"});
-  fms_fpln_act[2].hold_idx = 1;
-  fms_fpln_act[4].hold_idx = 2;
-  fms_fpln_act[5].hold_idx = 3;
+  std::tie(fms_fpln_act[2].hold_idx, fms_fpln_act[4].hold_idx, fms_fpln_act[5].hold_idx) = std::tuple(1, 2, 3);
   DeleteLegHolds(4, 0);
-  EXPECT_EQ(Rows(), "B@2 E@5 ");
-  EXPECT_EQ(HoldIdx(fms_fpln_mod), "0010020");
-  EXPECT_EQ(HoldIdx(fms_fpln_act), "0010020");
+  EXPECT_EQ(Rows() + HoldIdx(fms_fpln_mod) + " " + HoldIdx(fms_fpln_act), "B@2 E@5 0010020 0010020");
   EXPECT_EQ(route_holds[3].leg, 0);  // the vacated row is unused
 }
 
@@ -206,9 +195,7 @@ class AbeamPassage : public route_test::RouteTest {
   void SetUp() override {
     RouteTest::SetUp();
     SetActLegs({"KSEA", "W", "KPDX"});
-    fms_fpln_act[1].lat = 47.0;
-    stpos = 1;
-    rel_leg_course = 0.0;
+    std::tie(fms_fpln_act[1].lat, stpos, rel_leg_course) = std::tuple(47.0, 1, 0.0);
   }
   int32_t PassedFrom(double lat, double side_nm) {
     plane_lat = lat;
@@ -239,9 +226,7 @@ class RouteDistances : public route_test::RouteTest {
   void SetUp() override {
     RouteTest::SetUp();
     SetActLegs({"KSEA", "A", "B", "C", "KPDX"});
-    stpos = 1;
-    plane_lat = 47.0;
-    plane_lon = kLegLon;
+    std::tie(stpos, plane_lat, plane_lon) = std::tuple(1, 47.0, kLegLon);
   }
 };
 
@@ -253,8 +238,7 @@ TEST_F(RouteDistances, DestinationDistanceSkipsDiscontinuities) {
   toc_lon = kLegLon;
   for (int i = 0; i < 3; ++i) ComputeRouteDistances();
   EXPECT_NEAR(route_dist_total, 45.0, 1e-6);
-  EXPECT_EQ(dist_to_tod, 0.0);
-  EXPECT_EQ(route_dist_acc, 0.0);
+  EXPECT_EQ(dist_to_tod + route_dist_acc, 0.0);
   SetActLegs({"KSEA", "A", "DISCO", "B", "KPDX"});  // B at 48.5, the DISCO at 0, 0
   plane_lat = 47.2;
   ComputeRouteDistances();

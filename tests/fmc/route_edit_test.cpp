@@ -4,6 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "cdu/cdu_globals.h"
 #include "fmc/airway_insert.h"
 #include "fmc/route_fixture.h"
@@ -59,8 +64,7 @@ TEST_F(RouteEdit, WaypointInsertionAndItsDiscontinuity) {
                                 {5, {"KSEA", "A", "B", "DISCO", "KPDX", "SEA"}}}) {
     SetModLegs({"KSEA", "A", "B", "DISCO", "KPDX"});
     InsertEntry("SEA", pos);
-    EXPECT_EQ(ModIdents(), expected) << pos;
-    EXPECT_EQ(fms_fpln_mod[pos].freq, "116.80");
+    EXPECT_EQ(std::pair(ModIdents(), fms_fpln_mod[pos].freq), std::pair(expected, std::string("116.80"))) << pos;
   }
 }
 
@@ -75,13 +79,10 @@ TEST_F(RouteEdit, HoldAtPresentPositionIsNamedAfterTheHighestWptLegWithoutDiscon
 
 // The point lies on the leg's true bearing whatever the variation; it is named after the leg's fix.
 TEST_F(RouteEdit, AlongTrackPointsAreNamedInTurnAndLieOnTheLeg) {
-  fms_fpln_mod[1].ident = "ABCDE";
-  mag_var = 20.0;
-  along_track_offset = 10.0;
+  std::tie(fms_fpln_mod[1].ident, mag_var, along_track_offset) = std::tuple("ABCDE", 20.0, 10.0);
   InsertTmpFplanWpt(1, 1);
   EXPECT_NEAR(fms_fpln_mod[2].lat, LegLat(1) + 10.0 / 60.0, 1e-6);
-  EXPECT_NEAR(fms_fpln_mod[2].lon, route_test::kLegLon, 1e-6);
-  EXPECT_EQ(along_track_offset, 0.0);
+  EXPECT_EQ(std::pair(fms_fpln_mod[2].lon, along_track_offset), std::pair(route_test::kLegLon, 0.0));
   along_track_offset = 5.0;
   InsertTmpFplanWpt(1, 1);
   along_track_offset = -5.0;
@@ -93,8 +94,7 @@ TEST_F(RouteEdit, AlongTrackPointsAreNamedInTurnAndLieOnTheLeg) {
     along_track_offset = offset;
     InsertTmpFplanWpt(pos, 1);
     ExpectRefused("along track");
-    EXPECT_EQ(fp_mod_cnt, 7);
-    EXPECT_EQ(along_track_offset, 0.0);
+    EXPECT_EQ(std::pair(fp_mod_cnt, along_track_offset), std::pair(7, 0.0));
   }
 }
 
@@ -120,8 +120,8 @@ TEST_F(RouteEdit, InsertingAtTheActiveLegStartsADirectTo) {
     fms_fpln_active = state;
     stpos = 2;
     InsertEntry("ALPHA", pos);
-    EXPECT_EQ(TmpFrId, direct ? "DIRECT" : "") << state << " " << pos;
-    EXPECT_EQ(direct_pending, direct ? 1 : 0);
+    EXPECT_EQ(std::pair(TmpFrId, direct_pending), std::pair(std::string(direct ? "DIRECT" : ""), direct ? 1 : 0))
+        << state << " " << pos;
   }
   EXPECT_EQ(tmp_fr_lat, plane_lat);
 }
@@ -132,23 +132,16 @@ TEST_F(RouteEdit, InsertDiscoTakesTheFollowingLegsPositionAndConstraint) {
   fms_fpln_mod[2].restr = 1;
   InsertDisco(2);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "OLM", "DISCO", "B", "C", "KPDX"));
-  EXPECT_EQ(fms_fpln_mod[3].lat, LegLat(2));
-  EXPECT_EQ(fms_fpln_mod[3].alt, 12000.0);
-  EXPECT_EQ(fms_fpln_mod[3].restr, 1);
+  EXPECT_EQ(std::tuple(fms_fpln_mod[3].lat, fms_fpln_mod[3].alt, fms_fpln_mod[3].restr), std::tuple(LegLat(2), 12000.0, 1));
 }
 
 // Deleting the active leg of an active route starts a direct-to; deleting a DISCO joins its
 // neighbours; a range past the end cuts the route.
 TEST_F(RouteEdit, RemovingLegsClosesTheGapCarriesHoldsAndRefusesImpossibleRanges) {
-  cdu_scratchpad = "C";
-  fms_fpln_mod[3].hold_idx = 1;
-  hold_cnt = 1;
-  route_holds[1].saved_leg = 3;
+  std::tie(cdu_scratchpad, fms_fpln_mod[3].hold_idx, hold_cnt, route_holds[1].saved_leg) = std::tuple("C", 1, 1, 3);
   RemoveFPWpts(1, 3);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "C", "KPDX"));
-  EXPECT_EQ(fms_fpln_mod[1].hold_idx, 1);
-  EXPECT_EQ(route_holds[1].saved_leg, 1);
-  EXPECT_EQ(cdu_scratchpad, "");
+  EXPECT_EQ(std::tuple(fms_fpln_mod[1].hold_idx, route_holds[1].saved_leg, cdu_scratchpad), std::tuple(1, 1, ""));
   SetModLegs({"KSEA", "A", "DISCO", "B", "C", "KPDX"});
   RemoveFPWpts(2, 3);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "A", "B", "C", "KPDX"));
@@ -163,9 +156,7 @@ TEST_F(RouteEdit, RemovingLegsClosesTheGapCarriesHoldsAndRefusesImpossibleRanges
   for (auto [from, to] : {std::pair{3, 4}, std::pair{-1, 1}, std::pair{2, 1}}) {
     cdu_scratchpad = "X";
     RemoveFPWpts(from, to);
-    EXPECT_EQ(fp_mod_cnt, 2) << from << " " << to;
-    EXPECT_EQ(cdu_message, "INVALID DELETE");
-    EXPECT_EQ(cdu_scratchpad, "X");
+    EXPECT_EQ(std::tuple(fp_mod_cnt, cdu_message, cdu_scratchpad), std::tuple(2, "INVALID DELETE", "X")) << from << " " << to;
   }
 }
 
@@ -230,38 +221,29 @@ TEST_F(AirwayInsert, FixesFromEntryToExitFollowTheInsertionPoint) {
                                     {0, 2, {"KSEA", "A", "W1", "W2", "B", "KPDX"}}}) {  // 0: from the airway's start
     SetModLegs({"KSEA", "A", "B", "KPDX"});
     Insert(entry, exit);
-    EXPECT_EQ(ModIdents(), route) << entry << " " << exit;
-    EXPECT_EQ(fms_fpln_mod[fp_mod_cnt + 1].ident, kRouteEndMark);
-    EXPECT_EQ(cdu_message, "");
+    EXPECT_EQ(std::tuple(ModIdents(), fms_fpln_mod[fp_mod_cnt + 1].ident, cdu_message),
+              std::tuple(route, std::string(kRouteEndMark), std::string()))
+        << entry << " " << exit;
   }
 }
 
 // Inserted legs carry the airway and no constraint or hold; moved legs keep theirs.
 TEST_F(AirwayInsert, InsertedLegsCarryTheAirwayAndMovedLegsTheirConstraintRowAndHold) {
-  fms_fpln_mod[2].hold_idx = 1;
-  next_restr_leg_mod = 2;
-  hold_cnt = 1;
-  route_holds[1].saved_leg = 2;
+  std::tie(fms_fpln_mod[2].hold_idx, next_restr_leg_mod, hold_cnt, route_holds[1].saved_leg) = std::tuple(1, 2, 1, 2);
   Insert(1, 2);
   EXPECT_EQ(fms_fpln_mod[2].ident + " " + fms_fpln_mod[2].proc + " " + fms_fpln_mod[2].via, "W2 AWY J9");
-  EXPECT_EQ(fms_fpln_mod[2].alt, -999.0);
-  EXPECT_EQ(fms_fpln_mod[2].hold_idx, 0);
-  EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);
-  EXPECT_EQ(next_restr_leg_mod, 3);
-  EXPECT_EQ(route_holds[1].saved_leg, 3);
+  EXPECT_EQ(std::tuple(fms_fpln_mod[2].alt, fms_fpln_mod[2].hold_idx, fms_fpln_mod[3].hold_idx, next_restr_leg_mod,
+                       route_holds[1].saved_leg),
+            std::tuple(-999.0, 0, 1, 3, 3));
 }
 
 TEST_F(AirwayInsert, EndMarkMayReachRow200ButNotPassIt) {
   fp_mod_cnt = 196;
   for (int32_t i = 4; i <= 196; ++i) fms_fpln_mod[i].ident = "F" + std::to_string(i);
   Insert(1, 4);  // three legs: the last leg at 199, the end mark at 200
-  EXPECT_EQ(fp_mod_cnt, 199);
-  EXPECT_EQ(fms_fpln_mod[200].ident, kRouteEndMark);
-  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(std::tuple(fp_mod_cnt, fms_fpln_mod[200].ident, cdu_message), std::tuple(199, std::string(kRouteEndMark), ""));
   Insert(4, 5);
-  EXPECT_EQ(cdu_message, "INVALID ENTRY");
-  EXPECT_EQ(fp_mod_cnt, 199);
-  EXPECT_EQ(fms_fpln_mod[2].ident, "W2");
+  EXPECT_EQ(std::tuple(cdu_message, fp_mod_cnt, fms_fpln_mod[2].ident), std::tuple("INVALID ENTRY", 199, "W2"));
 }
 
 TEST_F(AirwayInsert, RowsOutsideTheListOrTheRouteAreRefused) {
@@ -273,8 +255,8 @@ TEST_F(AirwayInsert, RowsOutsideTheListOrTheRouteAreRefused) {
     cdu_message.clear();
     mod_stpos = b.stpos;
     Insert(b.entry, b.exit);
-    EXPECT_EQ(cdu_message, "INVALID ENTRY") << b.entry << " " << b.exit << " " << b.stpos;
-    EXPECT_EQ(ModIdents(), before);
+    EXPECT_EQ(std::pair(cdu_message, ModIdents()), std::pair(std::string("INVALID ENTRY"), before))
+        << b.entry << " " << b.exit << " " << b.stpos;
   }
 }
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
@@ -29,9 +32,7 @@ const std::string kKseaKpdx =
 void SetActLeg(int row, const std::string& ident, double lat, double lon, const std::string& type,
                const std::string& freq = "", const std::string& via = "", const std::string& proc = "") {
   RouteLeg& leg = plan_files_test::PlaceLeg(fms_fpln_act, row, ident, lat, lon, type);
-  leg.freq = freq;
-  leg.via = via;
-  leg.proc = proc;
+  std::tie(leg.freq, leg.via, leg.proc) = std::tuple(freq, via, proc);
 }
 
 using RouteFiles = PlanFilesTest;
@@ -43,9 +44,7 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
   SetActLeg(2, "NOLLA", 47.548, -122.495, "N", "362");
   SetActLeg(3, "TACMA", 47.201, -122.346, "INT", "", "", "SID");  // no airway: its tag is not written
   SetActLeg(4, "KPDX", 45.589, -122.597, "APT");
-  fms_fpln_act[1].alt = 12000.0;
-  fms_fpln_act[1].restr = 1;
-  fp_cnt = 4;
+  std::tie(fms_fpln_act[1].alt, fms_fpln_act[1].restr, fp_cnt) = std::tuple(12000.0, 1, 4);
 
   ASSERT_EQ(WriteRouteFile("RT1.RTE"), 1);
   const std::string bytes = PlanBytes("RT1.RTE");
@@ -66,8 +65,7 @@ TEST_F(RouteFiles, WrittenRouteReadsBack) {
     EXPECT_NEAR(m.lon, a.lon, 5e-6);
     EXPECT_EQ(m.restr, 0);
   }
-  EXPECT_EQ(fms_fpln_mod[1].proc, "AWY");
-  EXPECT_EQ(fms_fpln_mod[3].proc, "");
+  EXPECT_EQ(fms_fpln_mod[1].proc + "|" + fms_fpln_mod[3].proc, "AWY|");
 }
 
 TEST_F(RouteFiles, WriterRefusesNamesOutsideThePlanFolderAndAMissingFolder) {
@@ -92,23 +90,17 @@ TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
     fms_fpln_active = before;
     stpos = 7;
     LoadFlightPlanFile("P.RTE", 0);
-    EXPECT_EQ(fms_fpln_active, after) << before << " " << header;
-    EXPECT_EQ(stpos, stpos_after) << before << " " << header;
+    EXPECT_EQ(std::pair(fms_fpln_active, stpos), std::pair(after, stpos_after)) << before << " " << header;
   }
-  EXPECT_EQ(new_fpln_loaded, 1);
-  EXPECT_EQ(clear_holds_on_exec, 1);
-  EXPECT_EQ(mod_stpos, 1);
+  EXPECT_EQ(std::tuple(new_fpln_loaded, clear_holds_on_exec, mod_stpos), std::tuple(1, 1, 1));
 }
 
 // From no route with a high cruise altitude the first entry's ground-load step still runs.
 TEST_F(RouteFiles, HighCruiseAltitudeFromNoRouteAppliesTheWaitingValuesOnTheGround) {
-  SetMCPCruiseAltonFlightPlanLoad = 1;
-  LoadFuelonFlightPlanLoad = 1;
-  ground_speed = 0.0;
+  std::tie(SetMCPCruiseAltonFlightPlanLoad, LoadFuelonFlightPlanLoad, ground_speed) = std::tuple(1, 1, 0.0);
   WritePlan("P.RTE", "CruiseAlt=35000\nTripFuel=20000\n" + kKseaKpdx);
   LoadFlightPlanFile("P.RTE", 0);
-  EXPECT_EQ(fms_fpln_active, 2);
-  EXPECT_EQ(plan_fuel_set, 0);
+  EXPECT_EQ(std::pair(fms_fpln_active, plan_fuel_set), std::pair(2, 0));
   ASSERT_EQ(KeyEvents(kMcpAltitudeEvent), 1);
   EXPECT_EQ(host_.key_events().back().value, 35000);
 }
@@ -127,9 +119,7 @@ TEST_F(RouteFiles, InsideTheSectionOnlyShortLinesAreHeaderLines) {
             "KPDX 45.59 -122.60 APT ---\r\n");
   fms_fpln_active = 1;
   LoadFlightPlanFile("p.rte", 0);
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "FUEL", "KPDX"}));
-  EXPECT_EQ(plan_fuel, 0.0);
-  EXPECT_EQ(pending_cruise_alt, 33000);
+  EXPECT_EQ(std::tuple(ModIdents(), plan_fuel, pending_cruise_alt), std::tuple(Idents{"KSEA", "FUEL", "KPDX"}, 0.0, 33000));
 }
 
 TEST_F(RouteFiles, OverLongLinesAndLegsBeyondRow200AreCut) {
@@ -142,8 +132,7 @@ TEST_F(RouteFiles, OverLongLinesAndLegsBeyondRow200AreCut) {
   for (int i = 0; i < 250; ++i) text += "WP" + std::to_string(i) + " 47.0 -122.0 INT ---\n";
   WritePlan("BIG.RTE", text);
   LoadFlightPlanFile("BIG.RTE", 0);
-  EXPECT_EQ(fp_mod_cnt, 200);
-  EXPECT_EQ(fms_fpln_mod[200].ident, "WP200");
+  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_mod[200].ident), std::pair(200, std::string("WP200")));
 }
 
 TEST_F(RouteFiles, MissingFilesChangeNothingOrEmptyTheRoute) {
@@ -151,12 +140,10 @@ TEST_F(RouteFiles, MissingFilesChangeNothingOrEmptyTheRoute) {
   fms_fpln_active = 3;
   pending_cruise_alt = 31000;
   LoadFlightPlanFile("gone.pln", 0);  // a simulator plan that is not there changes nothing
-  EXPECT_EQ(fp_mod_cnt, 2);
-  EXPECT_EQ(fms_fpln_active, 3);
+  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_active), std::pair(2, 3));
   fms_fpln_active = 0;
   LoadFlightPlanFile("NEW FPL", 0);  // a missing route file empties the route and still steps
-  EXPECT_EQ(fp_mod_cnt, -1);
-  EXPECT_EQ(fms_fpln_active, 1);
+  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_active), std::pair(-1, 1));
 }
 
 using PlanList = PlanFilesTest;
@@ -175,8 +162,7 @@ TEST_F(PlanList, ListsRouteAndSimulatorPlansThenNewFpl) {
   LoadFplList();
   ASSERT_EQ(fpl_list_loaded, 3);
   EXPECT_EQ(fpl_store[1].name + "|" + fpl_store[2].name + "|" + fpl_store[3].name, "A.pln|b.Rte|NEW FPL");
-  EXPECT_EQ(fpl_store[2].legs[1].via, "J5");
-  EXPECT_EQ(pending_cruise_alt, 35000);
+  EXPECT_EQ(std::pair(fpl_store[2].legs[1].via, pending_cruise_alt), std::pair(std::string("J5"), 35000));
 
   sim_root = sim_ / "nowhere";
   LoadFplList();
@@ -191,8 +177,7 @@ TEST_F(PlanList, TakesAtMost199PlansThenNewFpl) {
   }
   LoadFplList();
   ASSERT_EQ(fpl_list_loaded, 200);
-  EXPECT_EQ(fpl_store[199].name, "P198.RTE");
-  EXPECT_EQ(fpl_store[200].name, "NEW FPL");
+  EXPECT_EQ(fpl_store[199].name + "|" + fpl_store[200].name, "P198.RTE|NEW FPL");
 }
 
 }  // namespace

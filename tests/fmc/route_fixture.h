@@ -10,6 +10,7 @@
 
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
+#include "navdb/navdb_fixture.h"
 #include "navdb/navdb_globals.h"
 #include "support/sim_fixture.h"
 
@@ -46,13 +47,7 @@ inline std::vector<std::string> ModIdents() { return Idents(fms_fpln_mod, fp_mod
 
 inline void SetCandidate(int row, const std::string& ident, double lat, double lon, const std::string& type = "I",
                          const std::string& extra = "") {
-  NavRecord& r = nav_search_list[row];
-  ClearRecord(r);
-  SetText(r.ident, ident);
-  r.lat = lat;
-  r.lon = lon;
-  SetText(r.type, type);
-  SetText(r.extra, extra);
+  SetNavRow(nav_search_list[row], ident, lat, lon, type, extra);
   if (nav_search_cnt < row) nav_search_cnt = row;
 }
 

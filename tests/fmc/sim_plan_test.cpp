@@ -126,11 +126,9 @@ TEST_F(PlanImport, MissingPlanOrUnwritableTempRteFailsTheImport) {
 TEST(PlanCoordinates, TextsInTheirFixedForms) {
   double lat = -1.0, lon = -1.0;
   ParseDmsText("S07:05:03", "", &lat, &lon);  // a missing part counts 0
-  EXPECT_DOUBLE_EQ(lat, Dms(7, 5, 3));
-  EXPECT_DOUBLE_EQ(lon, 0.0);
+  EXPECT_EQ(std::pair(lat, lon), std::pair(Dms(7, 5, 3), 0.0));
   ParseLatLonText("N4726.7", "W12218.5", &lat, &lon);  // tenths of a minute become whole seconds
-  EXPECT_DOUBLE_EQ(lat, Dms(47, 26, 42));
-  EXPECT_DOUBLE_EQ(lon, Dms(122, 18, 30));
+  EXPECT_EQ(std::pair(lat, lon), std::pair(Dms(47, 26, 42), Dms(122, 18, 30)));
   EXPECT_DOUBLE_EQ(ParseIniCoordinate("S12"), -12.0);
   EXPECT_DOUBLE_EQ(ParseIniCoordinate("N99999999999* 1e400'"), 2147483647.0);
 }
@@ -160,11 +158,7 @@ TEST_F(PlanHandover, DiscontinuitiesAreLeftOutAndRouteFileTypesMapLikeDatabaseTy
   for (int i = 0; i < 8; ++i) {
     plan_files_test::PlaceLeg(fms_fpln_act, i, legs[i].ident, legs[i].lat, legs[i].lon, legs[i].type);
   }
-  fp_cnt = 7;
-  fms_fpln_active = 3;
-  stpos = 1;
-  lnav_leg[0].FrId = "KSEA";
-  lnav_leg[0].fr_lat = 47.45;
+  std::tie(fp_cnt, fms_fpln_active, stpos, lnav_leg[0].FrId, lnav_leg[0].fr_lat) = std::tuple(7, 3, 1, "KSEA", 47.45);
   lnav_leg[0].fr_lon = -122.311;
   WriteAceXmlPlan();
   const std::string text = testing_support::ReadBytes(sim_ / "Orvantel/Navdata/tmpfplan.pln");
@@ -300,9 +294,9 @@ class GpsUplink : public PlanFilesTest {
     PlanFilesTest::SetUp();
     g_published = nullptr;
     host_.table()->slot[host::kQueryModuleInterface] = reinterpret_cast<host::AnyFn>(&FakeQuery);
-    AddRecord(nav_apts, &nav_apts_cnt, "KBFI", 47.53, -122.302, "APT");
-    AddRecord(nav_apts, &nav_apts_cnt, "KPDX", 45.589, -122.597, "APT");
-    AddRecord(nav_apts, &nav_apts_cnt, "KSEA", 47.45, -122.311, "APT");
+    AddNavRow(nav_apts, &nav_apts_cnt, "KBFI", 47.53, -122.302, "APT");
+    AddNavRow(nav_apts, &nav_apts_cnt, "KPDX", 45.589, -122.597, "APT");
+    AddNavRow(nav_apts, &nav_apts_cnt, "KSEA", 47.45, -122.311, "APT");
   }
   void Uplink(const uint8_t* block) {
     g_published = block;
@@ -320,11 +314,25 @@ TEST_F(GpsUplink, TwoAirportsBecomeOriginAndDestination) {
   Uplink(gps_.Publish());
   EXPECT_EQ(route_test::ModIdents(), (Texts{"KSEA", "KPDX"}));
   EXPECT_NEAR(fms_fpln_mod[1].lon, -122.597, 1e-5);
-  EXPECT_EQ(pending_cruise_alt, 426);  // 130 m, truncated feet
-  EXPECT_EQ(orig_ident + ">" + dest_ident, "KSEA>KPDX");
-  EXPECT_EQ(sid_sel, "------");
-  EXPECT_EQ(mod_stpos, 1);
-  EXPECT_EQ(cdu_message, "RTE UPLINK OK");
+  // 130 m, truncated feet.
+  EXPECT_EQ(std::tuple(pending_cruise_alt, orig_ident + ">" + dest_ident, sid_sel, mod_stpos, cdu_message),
+            std::tuple(426, "KSEA>KPDX", "------", 1, "RTE UPLINK OK"));
+}
+
+// A middle leg takes the type of the navaid of its ident near it, a VOR listed right after an NDB of
+// the same ident winning; without a navaid it is a waypoint.
+TEST_F(GpsUplink, MiddleLegsTakeTheTypeOfTheNavaidNearThem) {
+  AddNavaid("LW", 45.6, -122.6, "N", "350");
+  AddNavaid("OLM", 46.97, -122.9, "N", "338");
+  AddNavaid("OLM", 46.97, -122.9, "V", "113.40");
+  for (const auto& [ident, lat, lon] : {std::tuple{"KSEA", 47.45, -122.311}, {"LW", 45.6, -122.6},
+                                        {"OLM", 46.97, -122.9}, {"FIXX", 46.5, -122.5}, {"KPDX", 45.589, -122.597}}) {
+    gps_.Add(ident, lat, lon, 0.0);
+  }
+  Uplink(gps_.Publish());
+  std::string types;
+  for (int32_t i = 1; i <= 3; ++i) types += fms_fpln_mod[i].type + " " + fms_fpln_mod[i].freq + "|";
+  EXPECT_EQ(types, "NDB 350|VOR 113.40|WPT |");
 }
 
 TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitude) {
@@ -333,8 +341,7 @@ TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitud
   gps_.Add("FIXB", 46.0, -122.0, 0.0);
   pending_cruise_alt = 31000;
   Uplink(gps_.Publish());
-  EXPECT_EQ(orig_ident + ">" + dest_ident, "------>------");
-  EXPECT_EQ(pending_cruise_alt, 0);
+  EXPECT_EQ(std::pair(orig_ident + ">" + dest_ident, pending_cruise_alt), std::pair(std::string("------>------"), 0));
 }
 
 TEST_F(GpsUplink, IdentFillingAllEightBytesIsReadWithoutItsTerminator) {
@@ -355,9 +362,8 @@ TEST_F(GpsUplink, MissingShortOrEmptyBlocksChangeNothing) {
   EXPECT_EQ(cdu_message, "NO ACTIVE GPS RTE");
   cdu_message.clear();
   Uplink(gps_.Publish(kGpsBlockMinSize - 1));
-  EXPECT_EQ(cdu_message, "");
-  EXPECT_EQ(route_test::ModIdents(), (Texts{"KBFI", "SEA", "KGEG"}));
-  EXPECT_EQ(fms_fpln_active, 0);
+  EXPECT_EQ(std::tuple(cdu_message, route_test::ModIdents(), fms_fpln_active),
+            std::tuple(std::string(), Texts{"KBFI", "SEA", "KGEG"}, 0));
 }
 
 // Steps only from no route, entered or active; the leg being flown stays; the block is looked up once.
@@ -369,17 +375,15 @@ TEST_F(GpsUplink, StateSteps) {
     fms_fpln_active = before;
     stpos = 6;
     UplinkGpsRoute();
-    EXPECT_EQ(fms_fpln_active, after) << before;
-    EXPECT_EQ(stpos, 6);
+    EXPECT_EQ(std::pair(fms_fpln_active, stpos), std::pair(after, 6)) << before;
   }
 }
 
 TEST_F(GpsUplink, RecordsBeyondRow200AreIgnored) {
   for (int i = 0; i < 230; ++i) gps_.Add("WP" + std::to_string(i), 47.0, -122.0 + 0.01 * i, 100.0 + i);
   Uplink(gps_.Publish());
-  EXPECT_EQ(fp_mod_cnt, 200);
-  EXPECT_EQ(fms_fpln_mod[200].ident, "WP200");
-  EXPECT_EQ(pending_cruise_alt, 984);  // 300 m at row 200, truncated feet
+  // 300 m at row 200, truncated feet.
+  EXPECT_EQ(std::tuple(fp_mod_cnt, fms_fpln_mod[200].ident, pending_cruise_alt), std::tuple(200, "WP200", 984));
 }
 
 }  // namespace

@@ -3,11 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/profile_legs.h"
+#include "fmc/traffic_pattern.h"
 #include "fmc/vnav_fixture.h"
+#include "module/module_state.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
@@ -49,17 +54,13 @@ using RouteProfile = vnav_test::VnavTest;
 // 420.5 kt TAS: 271.1 ft/NM. The descent from FL250 ends at HHOOD's 11000 ft, 51.6 NM of descent.
 TEST_F(RouteProfile, SeattlePortlandWithClimbConstraint) {
   SetSeattlePortlandRoute();
-  plane_lat = 47.45;
-  plane_lon = -122.311;
-  plane_alt = 400.0;
+  std::tie(plane_lat, plane_lon, plane_alt) = std::tuple(47.45, -122.311, 400.0);
   ExecuteProfile(25000);
 
-  EXPECT_EQ(toc_dist, 83);
   // The climb levels at TACMA first: the T/C and the crossing point are the constraint.
+  EXPECT_EQ(std::tuple(toc_dist, toc_stpos, cross_at_elev), std::tuple(83, 2, 5000.0));
   EXPECT_NEAR(toc_lat, 47.2010, kPosTolDeg);
-  EXPECT_EQ(toc_stpos, 2);
   EXPECT_NEAR(cross_at_lat, 47.2010, kPosTolDeg);
-  EXPECT_DOUBLE_EQ(cross_at_elev, 5000.0);
   // T/D on the YKM-DALLS leg, 51.6 NM along the route before HHOOD.
   EXPECT_NEAR(tod_lat, 46.04134, kPosTolDeg);
   EXPECT_NEAR(tod_lon, -120.85324, kPosTolDeg);
@@ -82,10 +83,18 @@ TEST_F(RouteProfile, SeattlePortlandWithClimbConstraint) {
   };
   for (const auto& e : expected) {
     const RouteLeg& leg = Row(e.row);
-    EXPECT_DOUBLE_EQ(leg.alt, e.alt) << leg.ident;
-    EXPECT_DOUBLE_EQ(leg.ias, e.ias) << leg.ident;
+    EXPECT_EQ(std::pair(leg.alt, leg.ias), std::pair(e.alt, e.ias)) << leg.ident;
     EXPECT_NEAR(leg.mach, e.mach, 1e-3) << leg.ident;
   }
+}
+
+// A reset starts the next flight without the last one's profile and holding pattern.
+TEST_F(RouteProfile, ResetForgetsThePlannedProfileAndPattern) {
+  std::tie(clb_path_angle, tod_rod, toc_stpos, cross_at_lat) = std::tuple(2.75, 1900.0, 5, 47.0);
+  std::tie(pattern_prev, pattern_hdg_sent) = std::tuple(3, 90.0);
+  ResetModuleState();
+  EXPECT_EQ(std::tuple(clb_path_angle, tod_rod, toc_stpos, cross_at_lat, pattern_prev, pattern_hdg_sent),
+            std::tuple(3.0, 0.0, 0, 0.0, 0, 0.0));
 }
 
 TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
@@ -94,14 +103,10 @@ TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {
   for (auto [weight, descent_kt, climb_fpm, descent_fpm] :
        {std::tuple{193999.0, 290, 2000, 1900.0}, {194000.0, 290, 1900, 1900.0}, {150000.0, 400, 2000, 2100.0}}) {
     SetSeattlePortlandRoute();
-    gross_weight = weight;
-    climb_ias = 280;
-    descent_ias = descent_kt;
-    VnavDescFPA = 2.75;
+    std::tie(gross_weight, climb_ias, descent_ias, VnavDescFPA) = std::tuple(weight, 280, descent_kt, 2.75);
     init_cruise_alt = 25000;
     CalcRouteProfile(25000);
-    EXPECT_EQ(climb_rate, climb_fpm) << weight << " " << descent_kt;
-    EXPECT_DOUBLE_EQ(tod_rod, descent_fpm) << weight << " " << descent_kt;
+    EXPECT_EQ(std::pair(climb_rate, tod_rod), std::pair(climb_fpm, descent_fpm)) << weight << " " << descent_kt;
   }
 }
 
@@ -112,9 +117,7 @@ class ProfileDetails : public vnav_test::VnavTest {
  protected:
   void SetUp() override {
     VnavTest::SetUp();
-    plane_alt = 0.0;
-    plane_lat = 47.0;
-    plane_lon = -122.0;
+    std::tie(plane_alt, plane_lat, plane_lon) = std::tuple(0.0, 47.0, -122.0);
     ClbSpdRest = DescSpdRest = 0.0;  // no speed restriction: only the constraints lower speeds
   }
   void Plan(int32_t cruise_ft) {
@@ -148,24 +151,18 @@ TEST_F(ProfileDetails, NothingIsPlacedThatTheRouteOrTheRatesCannotCarry) {
   SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"KDDD", 48.0, -122.0}});
   tod_lat = toc_lat = 1.5;
   Plan(35000);  // 60 NM of route; climbing needs 118 NM and descending 128 NM
-  EXPECT_DOUBLE_EQ(tod_lat, 1.5);
-  EXPECT_DOUBLE_EQ(toc_lat, 1.5);
-  EXPECT_EQ(toc_dist, 118);
+  EXPECT_EQ(std::tuple(tod_lat, toc_lat, toc_dist), std::tuple(1.5, 1.5, 118));
 
   SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0}, {"KDDD", 48.5, -122.0}});
   toc = 0;
   VnavDescFPA = 0.0;
   Plan(20000);
-  EXPECT_DOUBLE_EQ(tod_rod, 0.0);
-  EXPECT_DOUBLE_EQ(tod_lat, 1.5);
-  EXPECT_DOUBLE_EQ(Row(1).alt, 8800.0);  // the climb is still planned
+  EXPECT_EQ(std::tuple(tod_rod, tod_lat, Row(1).alt), std::tuple(0.0, 1.5, 8800.0));  // the climb is still planned
   climb_ias = descent_ias = 0;
   toc_lat = 1.5;
   SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0}, {"KDDD", 48.5, -122.0}});
   Plan(20000);
-  EXPECT_EQ(climb_rate, 0);
-  EXPECT_DOUBLE_EQ(toc_lat, 1.5);
-  EXPECT_DOUBLE_EQ(Row(1).alt, kNoConstraint);  // no climb pass
+  EXPECT_EQ(std::tuple(climb_rate, toc_lat, Row(1).alt), std::tuple(0, 1.5, kNoConstraint));  // no climb pass
 }
 
 using Prediction = vnav_test::VnavTest;
@@ -190,9 +187,7 @@ void SetArrival(int32_t row, double nm) {
 
 TEST_F(Prediction, ZeroDescentSpeedKeepsTheTodAndNoActiveRouteChangesNothing) {
   SetArrival(2, 5.0);
-  descent_tas = 0.0;
-  tod_lat = 1.5;
-  dest_dtg = -1.0;
+  std::tie(descent_tas, tod_lat, dest_dtg) = std::tuple(0.0, 1.5, -1.0);
   PredictTod(1);
   EXPECT_DOUBLE_EQ(tod_lat, 1.5);
   EXPECT_GT(dest_dtg, 0.0);  // the route is still measured
@@ -200,8 +195,8 @@ TEST_F(Prediction, ZeroDescentSpeedKeepsTheTodAndNoActiveRouteChangesNothing) {
   cruise_alt = 25000;
   PredictTod(1);
   PredictTod(0);
-  EXPECT_EQ(cruise_alt, 25000);
   EXPECT_EQ(PredictToc(1), 0);
+  EXPECT_EQ(cruise_alt, 25000);
 }
 
 // The simulator may report any finite altitude or speed: an absurd one gives an absurd prediction,
@@ -221,11 +216,7 @@ void SetDeparture() {
   SetActiveRoute({{"KSEA", 47.4500, -122.3110}, {"TACMA", 47.2010, -122.3460}, {"SNOQL", 47.4170, -121.4120},
                   {"CLEEL", 47.1960, -120.9480}, {"ELN", 47.0245, -120.5700}, {"VANTG", 47.0090, -120.0010},
                   {"KPDX", 45.5890, -122.5970}});
-  plane_lat = 47.45;
-  plane_lon = -122.311;
-  plane_alt = 400.0;
-  cruise_alt = 25000;
-  climb_tas = 406.0;
+  std::tie(plane_lat, plane_lon, plane_alt, cruise_alt, climb_tas) = std::tuple(47.45, -122.311, 400.0, 25000, 406.0);
 }
 
 TEST_F(Prediction, TocAboveTheCruiseAltitudeAndWithoutClimbSpeed) {
@@ -236,8 +227,7 @@ TEST_F(Prediction, TocAboveTheCruiseAltitudeAndWithoutClimbSpeed) {
   climb_tas = 0.0;
   toc_lat = 1.5;
   EXPECT_EQ(PredictToc(0), 0);
-  EXPECT_EQ(climb_rate, 0);
-  EXPECT_DOUBLE_EQ(toc_lat, 1.5);
+  EXPECT_EQ(std::pair(climb_rate, toc_lat), std::pair(0, 1.5));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "fmc/fmc_globals.h"
@@ -33,18 +34,12 @@ inline void SetActiveRoute(std::initializer_list<PlannedLeg> legs) {
   for (const PlannedLeg& planned : legs) {
     RouteLeg& leg = fms_fpln_act[i];
     ResetRouteLeg(leg);
-    leg.ident = planned.ident;
-    leg.lat = planned.lat;
-    leg.lon = planned.lon;
-    leg.restr = planned.restr;
-    leg.alt = planned.alt;
-    leg.ias = planned.ias;
+    std::tie(leg.ident, leg.lat, leg.lon) = std::tuple(planned.ident, planned.lat, planned.lon);
+    std::tie(leg.restr, leg.alt, leg.ias) = std::tuple(planned.restr, planned.alt, planned.ias);
     leg.type = i == 0 || i + 1 == static_cast<int32_t>(legs.size()) ? "APT" : "INT";
     ++i;
   }
-  fp_cnt = i - 1;
-  stpos = 1;
-  fms_fpln_active = 3;
+  std::tie(fp_cnt, stpos, fms_fpln_active) = std::tuple(i - 1, 1, 3);
 }
 
 // The first altitude-constrained leg from the active one on, or the destination.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -30,21 +32,12 @@ class VnavTargets : public vnav_test::VnavTest {
  protected:
   void SetUp() override {
     VnavTest::SetUp();
-    vnav = 1;
-    startup_phase = 0;
-    ias = 250.0;
-    init_tod = 1;
+    std::tie(vnav, startup_phase, ias, init_tod) = std::tuple(1, 0, 250.0, 1);
   }
   void SetApAltitude(double ft) { host_.SetExpression(kApAltLockVar, ft); }
   void Descent(double above_ft, double dist_nm, double gs_kt) {
-    toc = 1;
-    tod = 1;
-    cross_at_elev = 8000.0;
-    plane_alt = 8000.0 + above_ft;
-    dist_to_cross_at = dist_nm;
-    ground_speed = gs_kt;
-    ap_alt_lock = 8000.0;
-    alt_sel_num = 8000;
+    std::tie(toc, tod, cross_at_elev, plane_alt) = std::tuple(1, 1, 8000.0, 8000.0 + above_ft);
+    std::tie(dist_to_cross_at, ground_speed, ap_alt_lock, alt_sel_num) = std::tuple(dist_nm, gs_kt, 8000.0, 8000);
     SetApAltitude(8000.0);
   }
 };
@@ -56,13 +49,11 @@ TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
        {std::tuple{35000, 10000.0, 10000.0, Values{}}, {8000, 10000.0, 5000.0, {8000}},
         {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}}}) {
     Mark();
-    toc = 0;
-    alt_sel_num = mcp_ft;
-    cross_at_elev = cross_ft;
+    std::tie(toc, alt_sel_num, cross_at_elev) = std::tuple(0, mcp_ft, cross_ft);
     SetApAltitude(ap_ft);
     get_vnav_info();
-    EXPECT_EQ(Sent(kApAltitudeEvent), sent) << mcp_ft << " " << cross_ft << " " << ap_ft;
-    EXPECT_EQ(Sent(kApVerticalSpeedEvent), Values{});
+    EXPECT_EQ(std::pair(Sent(kApAltitudeEvent), Sent(kApVerticalSpeedEvent)), std::pair(sent, Values{}))
+        << mcp_ft << " " << cross_ft << " " << ap_ft;
   }
 }
 
@@ -79,8 +70,9 @@ TEST_F(VnavTargets, DescentSetsTheRateThatReachesTheCrossingPoint) {
     Descent(above_ft, dist_nm, gs_kt);
     ias = ias_kt;
     get_vnav_info();
-    EXPECT_EQ(vnav_tgt_vs, target_fpm) << above_ft << " " << dist_nm << " " << gs_kt << " " << ias_kt;
-    EXPECT_EQ(Sent(kApVerticalSpeedEvent), target_fpm == 0 ? Values{} : Values{target_fpm});
+    EXPECT_EQ(std::pair(vnav_tgt_vs, Sent(kApVerticalSpeedEvent)),
+              std::pair(target_fpm, target_fpm == 0 ? Values{} : Values{target_fpm}))
+        << above_ft << " " << dist_nm << " " << gs_kt << " " << ias_kt;
   }
 }
 
@@ -89,9 +81,7 @@ class ThrottleControl : public vnav_test::VnavTest {
  protected:
   void SetUp() override {
     VnavTest::SetUp();
-    at_arm = 1.0;
-    redraw_tick = 6;
-    tick36_counter = 5;
+    std::tie(at_arm, redraw_tick, tick36_counter) = std::tuple(1.0, 6, 5);
     host_.SetToken(116, 250.0);  // selected speed
   }
   void Run(double error_kt, double trend, double lever) {
@@ -116,8 +106,7 @@ TEST_F(ThrottleControl, EachBandSendsItsCommand) {
     const auto where = ::testing::Message() << error_kt << " kt, trend " << trend << ", lever " << lever;
     ASSERT_EQ(EventCount(), event == 0 ? 0u : 1u) << where;
     if (event != 0) {
-      EXPECT_EQ(Event(0).event_id, event) << where;
-      EXPECT_EQ(Event(0).value, value) << where;
+      EXPECT_EQ(std::pair(Event(0).event_id, Event(0).value), std::pair(event, value)) << where;
     }
   }
 }
@@ -132,19 +121,9 @@ class TrafficPattern : public vnav_test::VnavTest {
     VnavTest::SetUp();
     vnav_test::SetActiveRoute({{"KAAA", 46.5, -122.0}, {"FIX", kFixLat, kFixLon}, {"KBBB", 47.5, -122.0}});
     RouteHold& h = route_holds[1];
-    h.fix = "FIX";
-    h.leg = 1;
-    h.turn = 1;
-    h.leg_mode = 1;
-    h.leg_time = 1.0;
-    h.inbd_crs = 90.0;
-    h.lat = kFixLat;
-    h.lon = kFixLon;
-    fms_fpln_act[1].hold_idx = 1;
-    hold_cnt = 1;
-    lnav = 1;
-    ground_speed = 120.0;
-    dist_per_tick = 0.05;
+    std::tie(h.fix, h.leg, h.turn, h.leg_mode, h.leg_time, h.inbd_crs) = std::tuple("FIX", 1, 1, 1, 1.0, 90.0);
+    std::tie(h.lat, h.lon, fms_fpln_act[1].hold_idx, hold_cnt, lnav) = std::tuple(kFixLat, kFixLon, 1, 1, 1);
+    std::tie(ground_speed, dist_per_tick) = std::tuple(120.0, 0.05);
     SetAircraftAt(kFixLat, kFixLon - 0.1);  // west of the fix, inbound
   }
   const PatternPoint& Point(int n) const { return route_holds[1].pattern_pts[n]; }
@@ -167,8 +146,7 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
 
   route_holds[1].leg_mode = 2;  // W = 6 NM
   BuildTrafficPattern();
-  EXPECT_DOUBLE_EQ(Point(1).course, 180.0);  // right hand: south of an eastbound final
-  EXPECT_DOUBLE_EQ(Point(4).course, 90.0);
+  EXPECT_EQ(std::pair(Point(1).course, Point(4).course), std::pair(180.0, 90.0));  // right hand: south of an eastbound final
   EXPECT_NEAR(DistNm(Point(1).lat, Point(1).lon, Point(2).lat, Point(2).lon), 4.5, kTolNm);
   EXPECT_NEAR(DistNm(Point(2).lat, Point(2).lon, Point(3).lat, Point(3).lon), 6.0, kTolNm);
   EXPECT_NEAR(DistNm(Point(4).lat, Point(4).lon, kFixLat, kFixLon), 4.8, kTolNm);
@@ -177,8 +155,7 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
   route_holds[1].inbd_crs = 350.0;
   mag_var = 10.0;
   BuildTrafficPattern();
-  EXPECT_DOUBLE_EQ(Point(1).course, 270.0);
-  EXPECT_DOUBLE_EQ(Point(4).course, 0.0);
+  EXPECT_EQ(std::pair(Point(1).course, Point(4).course), std::pair(270.0, 0.0));
 }
 
 // Within 0.25 W of the fix the circuit starts towards Xwind, steered by a lead point one mile ahead
@@ -187,8 +164,7 @@ TEST_F(TrafficPattern, CircuitIsLaidOutAroundTheInboundCourse) {
 TEST_F(TrafficPattern, CircuitStartsAtTheFixRepeatsAndTheLastOneRemovesTheHold) {
   pattern_phase = 1;
   BuildTrafficPattern();  // 4 NM out: not yet
-  EXPECT_EQ(pattern_leg, 0);
-  EXPECT_EQ(EventCount(), 0u);
+  EXPECT_EQ(std::pair(pattern_leg, EventCount()), std::pair(0, size_t{0}));
   SetAircraftAt(kFixLat, kFixLon - 0.01);  // 0.4 NM
   BuildTrafficPattern();
   std::vector<int32_t> legs{pattern_leg};
@@ -212,11 +188,28 @@ TEST_F(TrafficPattern, CircuitStartsAtTheFixRepeatsAndTheLastOneRemovesTheHold) 
   pattern_phase = kPatternLastCircuitRequested;
   FlyTo(1);
   BuildTrafficPattern();
-  EXPECT_EQ(pattern_phase, kPatternLastCircuit);
-  EXPECT_EQ(hold_cnt, 0);
-  EXPECT_EQ(holds_present, 0);
-  EXPECT_EQ(fms_fpln_act[1].hold_idx, 0);
-  EXPECT_EQ(Headings().size(), 6u);
+  EXPECT_EQ(std::tuple(pattern_phase, hold_cnt, holds_present, fms_fpln_act[1].hold_idx, Headings().size()),
+            std::tuple(kPatternLastCircuit, 0, 0, 0, size_t{6}));
+}
+
+// On the last circuit any point reached ends it.
+TEST_F(TrafficPattern, LastCircuitEndsAtThePointReached) {
+  BuildTrafficPattern();
+  std::tie(pattern_leg, pattern_prev, pattern_phase) = std::tuple(3, 2, kPatternLastCircuit);
+  FlyTo(3);
+  BuildTrafficPattern();
+  EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
+}
+
+// A point that has fallen behind is done with, also when passed wide of it.
+TEST_F(TrafficPattern, PointBehindTheAircraftIsPassed) {
+  BuildTrafficPattern();
+  std::tie(pattern_leg, pattern_prev) = std::tuple(2, 1);
+  double d_nm, brg;
+  CalcDistBrg(Point(1).lat, Point(1).lon, Point(2).lat, Point(2).lon, &d_nm, &brg);
+  CalcDestPoint(Point(2).lat, Point(2).lon, brg, 1.0, &plane_lat, &plane_lon);
+  BuildTrafficPattern();
+  EXPECT_EQ(pattern_leg, 3);
 }
 
 TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
@@ -224,8 +217,7 @@ TEST_F(TrafficPattern, OutOfRangePointIndexesStartFromTheFix) {
   pattern_prev = -3;
   SetAircraftAt(kFixLat, kFixLon);
   BuildTrafficPattern();
-  EXPECT_EQ(pattern_leg, 1);
-  EXPECT_EQ(pattern_prev, 4);
+  EXPECT_EQ(std::pair(pattern_leg, pattern_prev), std::pair(1, 4));
 }
 
 }  // namespace

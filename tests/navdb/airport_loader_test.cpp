@@ -46,11 +46,9 @@ TEST_F(AirportLoader, SubFieldsOfARunwayGroup) {
     ASSERT_EQ(LoadAirport("KTST", 1), 1);
     LoadAirportInfo("KTST", 0);
     const RunwayRecord& rec = Origin().runways[1];
-    EXPECT_EQ(rec.length_ft, c.length_ft) << c.group;
-    EXPECT_DOUBLE_EQ(rec.lat, c.lat) << c.group;
-    EXPECT_DOUBLE_EQ(rec.loc_crs, c.loc_crs_record) << c.group;
-    EXPECT_DOUBLE_EQ(rec.recip_heading, c.recip) << c.group;
-    EXPECT_DOUBLE_EQ(apt_rwys[1].loc_crs, c.loc_crs_info) << c.group;
+    EXPECT_EQ(std::tuple(rec.length_ft, rec.lat, rec.loc_crs, rec.recip_heading, apt_rwys[1].loc_crs),
+              std::tuple(c.length_ft, c.lat, c.loc_crs_record, c.recip, c.loc_crs_info))
+        << c.group;
   }
 }
 
@@ -100,15 +98,13 @@ TEST_F(AirportInfo, RightPatternMarksPlainAndZeroPrefixedRunways) {
   apt_info_loaded = 0;
   fp_cnt = 1;
   for (int mode = 0; mode <= 6; ++mode) LoadAirportInfo("KNONE", mode);
-  EXPECT_EQ(std::tuple(apt_rwy_cnt, apt_info_loaded, fp_cnt, fp_mod_cnt), std::tuple(4, 0, 1, 0));
-  EXPECT_EQ(fms_fpln_act[0].ident, "");
+  EXPECT_EQ(std::tuple(apt_rwy_cnt, apt_info_loaded, fp_cnt, fp_mod_cnt, fms_fpln_act[0].ident), std::tuple(4, 0, 1, 0, ""));
   WriteNavFile("apt_additional_info.txt",
                "[KPDX]\nRWY27=RIGHTPATTERN\n"
                "[ktst] some text\nrwy9=rightpattern\nRWY27=LEFTPATTERN\nRWY16L=RIGHTPATTERN extra\n"
                "[KOTHER]\nRWY27=RIGHTPATTERN\n");
   LoadAirportInfo("KTST", 0);
-  EXPECT_EQ(RightPatterns(), "1011");
-  EXPECT_EQ(apt_info_loaded, 1);
+  EXPECT_EQ(RightPatterns() + std::to_string(apt_info_loaded), "10111");
 }
 
 // A five-letter ident opens only its own section, not one whose code merely begins with it.
@@ -126,13 +122,10 @@ TEST_F(AirportInfo, SectionOpensOnTheWholeIdent) {
 TEST_F(AirportInfo, LastRowOfTheActiveRouteTakesTheElevation) {
   fp_cnt = 3;
   RouteLeg& last = fms_fpln_act[3];
-  last.ident = "KPDX";
-  last.type = "APT";
-  last.restr = 3;
+  std::tie(last.ident, last.type, last.restr) = std::tuple("KPDX", "APT", 3);
   LoadAirportInfo("KPDX", 1);
   EXPECT_EQ(std::pair(last.alt, last.restr), std::pair(31.0, 0));
-  last.type = "VOR";
-  last.alt = 5000.0;
+  std::tie(last.type, last.alt) = std::tuple("VOR", 5000.0);
   LoadAirportInfo("KPDX", 1);
   EXPECT_DOUBLE_EQ(last.alt, 5000.0);
 }
@@ -143,21 +136,16 @@ TEST_F(AirportInfo, AppendedRowButNotToAFullRoute) {
   fp_cnt = 4;
   fms_fpln_act[5].via = "J5";
   LoadAirportInfo("KPDX", 4);
-  ASSERT_EQ(fp_cnt, 5);
-  EXPECT_EQ(fms_fpln_act[5].ident + fms_fpln_act[5].via, "KPDX");
-  EXPECT_EQ(std::pair(cross_at_lat, next_restr_leg), std::pair(45.589, 5));
-  fp_cnt = 200;
-  fp_mod_cnt = 200;
-  cross_at_lat = 0.0;
+  EXPECT_EQ(std::tuple(fp_cnt, fms_fpln_act[5].ident + fms_fpln_act[5].via, cross_at_lat, next_restr_leg),
+            std::tuple(5, "KPDX", 45.589, 5));
+  std::tie(fp_cnt, fp_mod_cnt, cross_at_lat) = std::tuple(200, 200, 0.0);
   LoadAirportInfo("KPDX", 4);
   LoadAirportInfo("KPDX", 6);
-  EXPECT_EQ(std::pair(fp_cnt, fp_mod_cnt), std::pair(200, 200));
-  EXPECT_EQ(fms_fpln_act[200].ident + fms_fpln_mod[200].ident, "");
-  EXPECT_DOUBLE_EQ(cross_at_lat, 0.0);
+  EXPECT_EQ(std::tuple(fp_cnt, fp_mod_cnt, fms_fpln_act[200].ident + fms_fpln_mod[200].ident, cross_at_lat),
+            std::tuple(200, 200, "", 0.0));
   fp_mod_cnt = 199;
   LoadAirportInfo("KPDX", 6);
-  EXPECT_EQ(fp_mod_cnt, 200);
-  EXPECT_EQ(fms_fpln_mod[200].ident, "KPDX");
+  EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_mod[200].ident), std::pair(200, std::string("KPDX")));
 }
 
 }  // namespace

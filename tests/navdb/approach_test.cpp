@@ -118,9 +118,7 @@ TEST_F(ApproachLoader, PathCodeOpeningAnApproachStartsAtItsReference) {
 
 // Without apps.txt: no approach, the variation kept, and no row of an earlier list left over.
 TEST_F(ApproachLoader, MissingFileKeepsVariationAndEmptiesTheList) {
-  dest_magvar = 3.0;
-  appr_list_cnt = 2;
-  appr_list[1].identifier = "OLD";
+  std::tie(dest_magvar, appr_list_cnt, appr_list[1].identifier) = std::tuple(3.0, 2, "OLD");
   ASSERT_EQ(LoadAirport("KTST", 2), 1);
   EXPECT_EQ(std::tuple(Dest().appr_cnt, dest_magvar, appr_list_cnt), std::tuple(0, 3.0, 0));
   EXPECT_EQ(appr_list[1].identifier, "");
@@ -155,9 +153,7 @@ class ApproachLists : public ProcsTest {
     return s;
   }
   void Choose(const char* appr, const char* rwy, const char* trans) {
-    appr_sel = appr;
-    arr_rwy_cur = rwy;
-    appr_trans_sel = trans;
+    std::tie(appr_sel, arr_rwy_cur, appr_trans_sel) = std::tuple(appr, rwy, trans);
   }
 };
 

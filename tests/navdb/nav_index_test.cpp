@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "navdb/nav_loader.h"
@@ -84,9 +86,7 @@ TEST_F(NavIndexWorld, NearestAirportIsTheScansAtAGridOfPlaces) {
   ExpectSameWithoutIndexes(
       places.size(),
       [&](size_t i) {
-        plane_lat = places[i].first;
-        plane_lon = places[i].second;
-        nearest_apt_ident = "-";
+        std::tie(plane_lat, plane_lon, nearest_apt_ident) = std::tuple(places[i].first, places[i].second, "-");
         const int32_t found = FindNearestAirport();
         return std::to_string(found) + nearest_apt_ident;
       },
@@ -120,11 +120,7 @@ TEST_F(NavIndexWorld, CoarseListsAreTheScansAtSeveralPlaces) {
 
 // Rows added after the load are not in the indexes: the searches read the tables and find them.
 TEST_F(NavIndexWorld, RowsAddedAfterTheLoadAreFound) {
-  NavRecord& added = nav_apts[++nav_apts_cnt];
-  ClearRecord(added);
-  SetText(added.ident, "ZZZZ");
-  added.lat = 30.0;
-  added.lon = -40.0;
+  NavRecord& added = AddNavRow(nav_apts, &nav_apts_cnt, "ZZZZ", 30.0, -40.0);
   plane_lat = 30.01;
   plane_lon = -40.0;
   EXPECT_EQ(FindNearestAirport(), 1);

@@ -48,8 +48,7 @@ TEST_F(NavSearch, IdentCandidatesAndNearestAirport) {
   EXPECT_EQ(nearest_apt_ident, "KSEA");
   WriteNavFile("apts.txt", "KONE ONE 0 1.0 0.0\nKTWO TWO 0 -1.0 0.0\n");
   LoadNavDatabase();
-  plane_lat = 0.0;
-  plane_lon = 0.0;
+  std::tie(plane_lat, plane_lon) = std::tuple(0.0, 0.0);
   EXPECT_EQ(FindNearestAirport(), 1);
   EXPECT_EQ(nearest_apt_ident, "KONE");
   ResetModuleState();
@@ -95,9 +94,7 @@ TEST_F(NavSearch, EntriesThatFindNothing) {
   for (const char* entry : {"sea", "SE", "SEAX", "", "SEA330/", "AB330/5", "SEA330/0", "SE/33/10", "/3301234",
                             "ABCDEFGHI330/5", "SEA-10/10", "N4736.5W1221", "12345", "5A75N"}) {
     Find(entry);
-    EXPECT_EQ(nav_search_cnt, 0) << entry;
-    EXPECT_EQ(pbd_brg, -1.0) << entry;
-    EXPECT_EQ(cdu_lookup_ident, entry);
+    EXPECT_EQ(std::tuple(nav_search_cnt, pbd_brg, cdu_lookup_ident), std::tuple(0, -1.0, entry)) << entry;
   }
 }
 
@@ -105,8 +102,7 @@ TEST_F(NavSearch, EntriesThatFindNothing) {
 // the two radials.
 TEST_F(NavSearch, PlaceBearingEntries) {
   Find("SEA330/10");
-  EXPECT_EQ(std::tuple(pbd_brg, pbd_dist, pbd_brg2, nav_search_cnt), std::tuple(330.0, 10, -1.0, 3));
-  EXPECT_EQ(cdu_lookup_ident, "SEA");
+  EXPECT_EQ(std::tuple(pbd_brg, pbd_dist, pbd_brg2, nav_search_cnt, cdu_lookup_ident), std::tuple(330.0, 10, -1.0, 3, "SEA"));
   plane_lat = 47.43;  // the SEA nearest to the aircraft is the VOR
   Find("SEA180/OLM090");
   EXPECT_EQ(Column(nav_search_list, nav_search_cnt, &NavRecord::ident), "OLM");
@@ -141,10 +137,9 @@ TEST_F(Airways, HashPrefixedNameLoadsTheAirwayUpToTheEndOfItsBlock) {
   LoadAirway("#J501");
   // Fixes before the joining fix are kept; reading stops at the first other airway after it.
   EXPECT_EQ(Idents(), "BRAVO|SEA|DELTA|BRAVO");
-  EXPECT_EQ(std::pair(awy_entry_idx, awy_exit_idx), std::pair(2, 2));
-  EXPECT_EQ(FindAirwayFix("BRAVO"), 1);
-  EXPECT_EQ(FindAirwayFix2("DELTA"), 3);
-  EXPECT_EQ(FindAirwayFix("ECHO"), 0);
+  EXPECT_EQ(std::pair(nav_search_list[3].lat, nav_search_list[3].lon), std::pair(48.0, -123.0));
+  EXPECT_EQ(std::tuple(awy_entry_idx, awy_exit_idx, FindAirwayFix("BRAVO"), FindAirwayFix2("DELTA"), FindAirwayFix("ECHO")),
+            std::tuple(2, 2, 1, 3, 0));
 }
 
 // Without a modified route there is no joining fix: every matching line is kept. Only the main
@@ -152,14 +147,12 @@ TEST_F(Airways, HashPrefixedNameLoadsTheAirwayUpToTheEndOfItsBlock) {
 TEST_F(Airways, WithoutJoiningFixEveryMatchingLineIsKept) {
   mod_stpos = 999;
   LoadAirway("J501");
-  EXPECT_EQ(Idents(), "BRAVO|SEA|DELTA|BRAVO|LATER");
-  EXPECT_EQ(awy_entry_idx, 0);
+  EXPECT_EQ(Idents() + std::to_string(awy_entry_idx), "BRAVO|SEA|DELTA|BRAVO|LATER0");
   WriteNavFile("awys.txt", "J9 1 AAAA 1 1\nJ9 2 BBBB 2\n\nJ9 3 SEA 3 3\n");
   WriteNavFile("awys_user.txt", "J9 4 USER 4 4\n");
   JoinAt("SEA");
   LoadAirway("J9");
-  EXPECT_EQ(Idents(), "AAAA|SEA");
-  EXPECT_EQ(awy_entry_idx, 2);
+  EXPECT_EQ(Idents() + std::to_string(awy_entry_idx), "AAAA|SEA2");
 }
 
 // The exit fix is looked for past the entry row; a fix off the airway or a bad row selects nothing.

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 #include <sys/stat.h>
 
@@ -47,6 +48,22 @@ class NavdbTest : public ::testing::Test {
 
   std::filesystem::path root_;
 };
+
+// A navigation table row with the given fields, the others cleared; AddNavRow appends it.
+inline NavRecord& SetNavRow(NavRecord& r, const std::string& ident, double lat, double lon, const std::string& type = "",
+                            const std::string& extra = "", const std::string& info = "") {
+  ClearRecord(r);
+  SetText(r.ident, ident);
+  std::tie(r.lat, r.lon) = std::tuple(lat, lon);
+  SetText(r.type, type);
+  SetText(r.extra, extra);
+  SetText(r.info, info);
+  return r;
+}
+inline NavRecord& AddNavRow(NavRecord* table, int32_t* count, const std::string& ident, double lat, double lon,
+                            const std::string& type = "", const std::string& extra = "", const std::string& info = "") {
+  return SetNavRow(table[++*count], ident, lat, lon, type, extra, info);
+}
 
 // One text field of rows 1..count of a table, joined by "|".
 template <size_t N>

@@ -10,16 +10,8 @@ namespace {
 
 using NearbyLists = NavdbTest;
 
-void AddRow(NavRecord* table, int32_t* count, const std::string& ident, double lat, double lon) {
-  NavRecord& r = table[++*count];
-  ClearRecord(r);
-  SetText(r.ident, ident);
-  r.lat = lat;
-  r.lon = lon;
-}
-
 TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
-  for (int i = 1; i <= 3100; ++i) AddRow(nav_apts, &nav_apts_cnt, "A" + std::to_string(i), 47.0 + i * 1e-4, -122.0);
+  for (int i = 1; i <= 3100; ++i) AddNavRow(nav_apts, &nav_apts_cnt, "A" + std::to_string(i), 47.0 + i * 1e-4, -122.0);
   FilterAirportsCoarse(47.0, -122.0);
   ASSERT_EQ(near_apts_coarse_cnt, 3000);
   EXPECT_TRUE(TextIs(near_apts_coarse[3000].ident, "A3000"));
@@ -27,8 +19,10 @@ TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
   FilterAirportsFine(47.0, -122.0);
   ASSERT_EQ(near_apt_count, 1000);
   EXPECT_TRUE(TextIs(near_apts_fine[1000].ident, "A1000"));
+  ResetModuleState();  // a full list leaves no row behind
+  EXPECT_TRUE(TextIs(near_apts_fine[1000].ident, ""));
   // The fine waypoint list stops at `near_wpts_max`.
-  for (int i = 1; i <= 20; ++i) AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "F", 10.0, 10.0 + i * 0.01);
+  for (int i = 1; i <= 20; ++i) AddNavRow(nav_awy_fixes, &nav_awy_fixes_cnt, "F", 10.0, 10.0 + i * 0.01);
   FilterWaypointsCoarse(10.0, 10.0);
   near_wpts_max = 5;
   FilterWaypointsFine(10.0, 10.0);
@@ -37,10 +31,10 @@ TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
 
 // In PLAN the layers build both waypoint lists around the map centre, far from the aircraft.
 TEST_F(NearbyLists, FineWaypointsFollowTheMapCentre) {
-  AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "NEARAC", 40.0, -100.0);
-  AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "CENTRE", 46.6, -100.0);
-  AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "EDGE", 50.1, -100.0);
-  AddRow(nav_awy_fixes, &nav_awy_fixes_cnt, "FAR", 57.0, -100.0);
+  AddNavRow(nav_awy_fixes, &nav_awy_fixes_cnt, "NEARAC", 40.0, -100.0);
+  AddNavRow(nav_awy_fixes, &nav_awy_fixes_cnt, "CENTRE", 46.6, -100.0);
+  AddNavRow(nav_awy_fixes, &nav_awy_fixes_cnt, "EDGE", 50.1, -100.0);
+  AddNavRow(nav_awy_fixes, &nav_awy_fixes_cnt, "FAR", 57.0, -100.0);
   FilterWaypointsCoarse(46.67, -100.0);
   FilterWaypointsFine(46.67, -100.0);
   EXPECT_EQ(Column(near_wpts_coarse, near_wpts_coarse_cnt, &NavRecord::ident), "NEARAC|CENTRE|EDGE");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "navdb/path_legs.h"
 #include "navdb/procs_fixture.h"
@@ -60,9 +61,7 @@ TEST_F(PathLegs, TurnOfNinetyDegreesLaysChordAlongCourseLessFortyFive) {
 // "UD": the first 0.1 NM step whose distance from the DME reference is within 0.1 NM of d; a
 // distance not met within 50 NM is no failure: the leg ends at its reference position.
 TEST_F(PathLegs, DmeLegEndsAtDistanceFromReference) {
-  origin_magvar = 15.0;
-  proc_ref_lat = 45.2;
-  proc_ref_lon = -122.1;
+  std::tie(origin_magvar, proc_ref_lat, proc_ref_lon) = std::tuple(15.0, 45.2, -122.1);
   ASSERT_EQ(Sid("/LT/T360/UD9.0", {45.2, -122.1}, 0, 0.0), 0);
   EXPECT_NEAR(DistNm(out.lat, out.lon, proc_ref_lat, proc_ref_lon), 9.0, 0.1);
   EXPECT_LT(CrsOff(kLat0, kLon0, 15.0), 1e-3);

@@ -93,7 +93,7 @@ TEST_F(ProcsBadInput, MoreApproachesLegsAndIdentifiersThanTheTablesHold) {
   // A reset after full tables leaves every used row empty again.
   ResetModuleState();
   EXPECT_EQ(std::pair(Dest().appr_cnt, Dest().approaches[1].leg_cnt), std::pair(0, 0));
-  EXPECT_EQ(Text(Dest().approaches[140].id) + Dest().approaches[1].legs[400].ident, "");
+  EXPECT_EQ(Text(Dest().approaches[140].id) + Dest().approaches[140].runway + Dest().approaches[1].legs[400].ident, "");
 }
 
 }  // namespace

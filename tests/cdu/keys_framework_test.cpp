@@ -1,14 +1,78 @@
+// The CDU keys, the page framework that applies them, and ERASE.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
 #include "cdu/cdu_fixture.h"
+#include "cdu/cdu_keys.h"
 #include "fmc/route_holds.h"
 #include "state/config_globals.h"
 
 namespace cdu_test {
 namespace {
+
+class CduKeysTest : public CduTest {};
+
+TEST_F(CduKeysTest, CharacterKeysStopAtTwentyFourButSpaceGoesOn) {
+  Type("0123456789./DZABCDEFGHIJK");  // D reacts only in the top-left part of its box
+  EXPECT_EQ(cdu_scratchpad, "0123456789./DZABCDEFGHIJ");
+  Press("SP");
+  Type("Z");
+  EXPECT_EQ(cdu_scratchpad, "0123456789./DZABCDEFGHIJ ");
+}
+
+TEST_F(CduKeysTest, MessageShowsOverTheScratchpadAndClrClearsItFirstThenOneCharacterAtATime) {
+  Entry("AB");
+  cdu_message = "NOT IN DATABASE";
+  Paint();
+  EXPECT_EQ(BottomLine(), "NOT IN DATABASE");
+  PressAndPaint("CLR");
+  EXPECT_EQ(cdu_message + "|" + BottomLine(), "|AB");
+  Press("CLR CLR CLR");
+  EXPECT_EQ(cdu_scratchpad, "");
+}
+
+TEST_F(CduKeysTest, DelRequestsADeleteAndSpCancelsItWithTheScratchpad) {
+  Entry("KSEA");
+  Press("DEL");
+  EXPECT_EQ(cdu_message + "|" + cdu_scratchpad, "DELETE|KSEA");
+  Press("SP");
+  EXPECT_EQ(cdu_message + cdu_scratchpad, "");
+  cdu_message = "INVALID ENTRY";
+  Press("DEL");
+  EXPECT_EQ(cdu_message, "DELETE");
+}
+
+TEST_F(CduKeysTest, VnavKeyOpensTheSubPageOfTheFlightPhaseThenCycles) {
+  for (const auto& [t_c, t_d, before, expected] : {std::tuple{0, 0, 3, 1}, std::tuple{1, 0, 1, 2},
+                                                   std::tuple{1, 1, 1, 3}, std::tuple{2, 0, 2, 2}}) {
+    std::tie(fms_page, toc, tod, vnav_page) = std::tuple(25, t_c, t_d, before);
+    Press("VNAV");
+    EXPECT_EQ(std::pair(fms_page, vnav_page), std::pair(15, expected)) << t_c << t_d;
+  }
+  for (const int32_t expected : {3, 1, 2}) {  // on the page: CLB, CRZ, DES in turn
+    Press("VNAV");
+    EXPECT_EQ(vnav_page, expected);
+  }
+}
+
+// EXEC runs only while a route waits for it; in state 2 it first takes the configured take-off data.
+TEST_F(CduKeysTest, ExecTakesTheConfiguredTakeoffDataInStateTwoAndExecutesInTwoAndFour) {
+  fp_mod_cnt = 1;  // an origin and one leg to execute
+  cfg_vr = 142;
+  for (int32_t state : {0, 1, 3, 4}) {
+    fms_fpln_active = state;
+    Press("EXEC");
+    EXPECT_EQ(fms_fpln_active, state == 4 ? 3 : state);
+  }
+  EXPECT_EQ(vr, 0);
+  std::tie(fms_fpln_active, cfg_v1, cfg_vref, ToFlaps) = std::tuple(2, 0, 131, 5);
+  v1 = v1_set = 120;
+  Press("EXEC");
+  EXPECT_EQ(std::tuple(v1, v1_set, vr_set, vref, to_flaps, fms_fpln_active),
+            std::tuple(0, 0, 142, 131, 5, 3));  // a V1 of 0 is not marked as set
+}
 
 class CduFrameworkTest : public CduTest {};
 
@@ -74,6 +138,7 @@ TEST_F(EraseTest, ErasePromptTakesTheActiveRouteBack) {
   TmpFrId = "DIRECT";
   std::tie(cruise_alt, cruise_alt_prev, cost_index, cost_index_prev) = std::tuple(35000, 31000, 80, 40);
   std::tie(sid_sel, sid_sel_act, arr_appr_sel, arr_appr_sel_saved) = std::tuple("SUMMA1", "SEA1", 3, 1);
+  std::tie(orig_entry, dest_entry) = std::tuple("KBFI", "KGEG");  // entries of the modification
   fms_page = 6;
   Paint();
   EXPECT_EQ(Line(6).left, "<ERASE");
@@ -81,7 +146,8 @@ TEST_F(EraseTest, ErasePromptTakesTheActiveRouteBack) {
   EXPECT_EQ(ModIdents(), (std::vector<std::string>{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"}));
   EXPECT_EQ(std::tuple(fms_fpln_active, saved_stpos + direct_pending, TmpFrId, rte_rows[2].to_fix),
             std::tuple(3, 0, "", "TACMA"));
-  EXPECT_EQ(std::tuple(cruise_alt, cost_index, sid_sel, arr_appr_sel), std::tuple(31000, 40, "SEA1", 1));
+  EXPECT_EQ(std::tuple(cruise_alt, cost_index, sid_sel, arr_appr_sel, orig_entry + dest_entry),
+            std::tuple(31000, 40, "SEA1", 1, ""));
   Paint();
   EXPECT_EQ(TitleLine(), "ACT RTE    LEGS 1 / 1");
 }
