@@ -147,35 +147,6 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
   EXPECT_NE(fp_nd.At(179, 200) | fp_nd.At(178, 200), kBlack);
 }
 
-// The flat-panel EHSI's surface has its canvas's aspect (358 x 216 for a 318 x 192 canvas), so its
-// rose is round: the outer ticks lie as far from the centre across as down.
-TEST_F(SimhostRun, EhsiRoseIsRound) {
-  std::string demo = ReadBytes(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/demo.scn");
-  demo.resize(demo.find("\nwatch"));  // the aircraft as the demo sets it up, in the EHSI's default rose
-  sim_.Write("rose.scn", demo + "\nat 40 snapshot FP_EHSI rose.png\n");
-  Result r = Own("rose.scn", true);
-  ASSERT_EQ(r.status, 0) << r.output;
-  Picture pic;
-  ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / "rose.png", &pic));
-  ASSERT_EQ(pic.width, 358);
-  ASSERT_EQ(pic.height, 216);
-  // The rose's centre, canvas (159, 110), and how far its outermost drawing reaches along a ray
-  // (within 100 pixels, short of the texts and the vertical-speed scale beside it).
-  const int cx = 159 * 358 / 318, cy = 110 * 216 / 192;
-  auto reach = [&](int dx, int dy) {
-    int far = 0;
-    for (int d = 1; d < 100; ++d) {
-      const int x = cx + dx * d, y = cy + dy * d;
-      if (x >= 0 && y >= 0 && x < pic.width && y < pic.height && (pic.At(x, y) >> 24) != 0) far = d;
-    }
-    return far;
-  };
-  const int left = reach(-1, 0), right = reach(1, 0), down = reach(0, 1);
-  EXPECT_GT(left, 80);
-  EXPECT_NEAR(right, left, 2);
-  EXPECT_NEAR(down, left, 2);  // on the old bitmap-sized surface the rose ran off the bottom
-}
-
 // The MCP's knobs and the autopilot engage button as the cockpit's panel sets their request
 // variables: the module sends its key events, the stand-in applies them to the simulator's state
 // before the echo reaches the module's handler, and the module reads back what it set.
@@ -216,23 +187,6 @@ TEST_F(SimhostRun, McpKnobsAndAutopilotEngageHoldAfterTheSimulatorEchoes) {
                           "    named apleft = 1\n"),
             std::string::npos)
       << r.output;
-}
-
-// The flight example: the route built on the CDU is executed ("ACT" in the RTE title, which the
-// activated route does not show yet), drawn on the ND, where it turns right of the heading bug's
-// line towards CENTR, and, executed at the gate with a door open, starts the boarding announcement.
-TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
-  Result r = Example("flight.scn");
-  ASSERT_EQ(r.status, 0) << r.output;
-  auto count = [&](const char* file, uint32_t colour, int x0, int y0, int x1, int y1) {
-    return CountColour(sim_ / ("out/" + std::string(file)), colour, x0, y0, x1, y1);
-  };
-  constexpr uint32_t kGreen = kCduGreen, kMagenta = 0xFFFF13D5u;
-  EXPECT_EQ(count("cdu_rte_activated.png", kGreen, 20, 0, 85, 25), 0u);
-  EXPECT_GT(count("cdu_rte_executed.png", kGreen, 20, 0, 85, 25), 30u);
-  EXPECT_GT(count("nd.png", kMagenta, 200, 0, 358, 440), 150u);
-  const std::string sounds = ReadBytes(sim_ / "out/sound_events.log");
-  EXPECT_NE(sounds.find("\"Announce - Boarding.wav\" volume"), std::string::npos) << sounds;
 }
 
 // The README's five-line scenario executes KSEA to KPDX: "ACT" stands in the RTE page's title.
@@ -277,18 +231,12 @@ TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
   EXPECT_NE(r.output.find("frame 3: fsuipc 0x0B24:2 = 4660"), std::string::npos) << r.output;
 }
 
-// The sound example: every start and end in the log with its frame, and a track of the whole run
-// that is silent between the sounds.
+// The sound example (its log is a golden file): a track of the whole run that is silent between
+// the sounds.
 TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
   Result r = Example("sounds.scn");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("9 sounds started (sound_events.log, sound.wav)"), std::string::npos) << r.output;
-  const std::string log = ReadBytes(sim_ / "out/sound_events.log");
-  for (const char* line : {"frame 1: start #1 \"Pull Up.wav\" volume 0\n", "frame 55: start #4 \"Pull Up.wav\"",
-                           "frame 71: start #5 \"Bank Angle, Bank Angle.wav\"", "\"OV Panel Click.wav\"",
-                           "frame 171: start #8 \"Too Low, Terrain.wav\""}) {
-    EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
-  }
   const std::string wav = ReadBytes(sim_ / "out/sound.wav");
   ASSERT_GT(wav.size(), 44u);
   const size_t frames = 250;
