@@ -82,9 +82,29 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, SoundFormatTest,
     ::testing::Values(FormatCase{1, 1, 8000, 8, 100, ds::kOk}, FormatCase{1, 2, 44100, 16, 400, ds::kOk},
                       FormatCase{3, 1, 8000, 8, 100, ds::kErrBadFormat},   // not PCM
+                      FormatCase{1, 3, 8000, 8, 100, ds::kErrBadFormat},   // three channels
                       FormatCase{1, 1, 50, 8, 100, ds::kErrBadFormat},     // rate below 100
                       FormatCase{1, 1, 8000, 8, 3, ds::kErrInvalidParam},  // too small
                       FormatCase{1, 1, 8000, 8, 0x10000000, ds::kErrInvalidParam}));
+
+// A description of another size, one asking for the primary buffer or one without a format is
+// refused before its format is looked at; so is a query without a place for the answer.
+TEST_F(SoundDeviceTest, MalformedDescriptionsAndQueriesAreRefused) {
+  ds::WaveFormat f{ds::kFormatPcm, 1, 8000, 8000, 1, 8, 0};
+  const ds::BufferDescription cases[] = {{12, 0, 100, 0, &f, ds::kNullGuid},
+                                         {ds::kBufferDescriptionSize, ds::kBufferPrimary, 100, 0, &f, ds::kNullGuid},
+                                         {ds::kBufferDescriptionSize, 0, 100, 0, nullptr, ds::kNullGuid}};
+  for (const ds::BufferDescription& d : cases) {
+    ds::DirectSoundBuffer* b = nullptr;
+    EXPECT_EQ(device_->CreateSoundBuffer(&d, &b, nullptr), ds::kErrInvalidParam) << d.size << " " << d.flags;
+    EXPECT_EQ(b, nullptr);
+  }
+  ds::DirectSoundBuffer* b = Make(100);
+  EXPECT_EQ(b->QueryInterface(ds::kIidDirectSoundBuffer8, nullptr), ds::kErrInvalidParam);
+  EXPECT_EQ(b->Play(1, 0, 0), ds::kErrInvalidParam);
+  EXPECT_FALSE(Playing(b));
+  b->Release();
+}
 
 TEST_F(SoundDeviceTest, LockPastTheEndWrapsToTheStart) {
   ds::DirectSoundBuffer* b = Make(100);
@@ -147,7 +167,10 @@ TEST_F(SoundDeviceTest, StopKeepsThePositionAndPlayResumesFromIt) {
   b->GetCurrentPosition(&pos, nullptr);
   EXPECT_EQ(pos, 11025u);
   b->Play(0, 0, 0);
-  Frames(9);
+  Frames(4);
+  b->GetCurrentPosition(&pos, nullptr);
+  EXPECT_EQ(pos, 11025u + 4 * 1225u);
+  Frames(5);
   EXPECT_FALSE(Playing(b));
   b->Release();
 }

@@ -145,6 +145,13 @@ TEST(GfxText, EmptyStringDrawsNothingAndBadFontFails) {
   EXPECT_FALSE(zero.IsAvailable());
   EXPECT_EQ(g.DrawString("X", -1, &zero, gfx::PointF(0, 0), &green), gfx::InvalidParameter);
   EXPECT_EQ(g.DrawString(nullptr, -1, &font, gfx::PointF(0, 0), &green), gfx::InvalidParameter);
+  EXPECT_EQ(g.DrawString("X", -1, &font, gfx::PointF(0, 0), nullptr), gfx::InvalidParameter);
+  gfx::RectF box(1, 2, 3, 4);
+  EXPECT_EQ(g.MeasureString("X", -1, &zero, gfx::RectF(), nullptr, &box, nullptr, nullptr), gfx::InvalidParameter);
+  EXPECT_EQ(g.MeasureString("X", -1, &font, gfx::RectF(), nullptr, nullptr, nullptr, nullptr), gfx::InvalidParameter);
+  EXPECT_EQ(box.X, 1.0f);  // a refused measure leaves the box
+  EXPECT_EQ(g.MeasureString("XX", -1, &font, gfx::RectF(), nullptr, &box, nullptr, nullptr), gfx::Ok);
+  EXPECT_GT(box.Width, 6.0f);
   EXPECT_EQ(g.DrawString("XYZ", 1, &font, gfx::PointF(0, 0), &green), gfx::Ok);
   EXPECT_TRUE(s.recording().HasText("X"));
 }
