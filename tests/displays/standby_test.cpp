@@ -72,12 +72,17 @@ TEST_F(StandbyDisplayTest, AltitudeDrumRollsWithTheUnits) {
   }
 }
 
-// The short form stops where it would read ".100".
-TEST_F(StandbyDisplayTest, MachShortFormUntilItWouldReadOneHundred) {
+// The Mach short form stops where it would read ".100"; the altitude keeps five columns, its form
+// chosen by the digits printed.
+TEST_F(StandbyDisplayTest, MachShortFormAndFiveColumnAltitude) {
   char text[16];
   for (const auto& [mach, expected] : {std::pair{0.39, ""}, {0.40, ".40"}, {0.994, ".99"}, {0.996, "0.996"}}) {
     FormatStandbyMachText(mach, text, sizeof text);
     EXPECT_STREQ(text, expected) << mach;
+  }
+  for (const auto& [alt, expected] : {std::pair{9999.6, "10000"}, {999.6, " 1000"}, {99.6, "  100"}, {5.0, "   05"}}) {
+    FormatStandbyAltitudeText(alt, text, sizeof text);
+    EXPECT_STREQ(text, expected) << alt;
   }
 }
 
