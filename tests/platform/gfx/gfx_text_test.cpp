@@ -131,6 +131,9 @@ TEST(GfxText, RightToLeftFormatRightAlignsAndMirrorsLeadingPrompt) {
   EXPECT_EQ(Reordered("N47\xB0""12.3"), "N47\xB0""12.3");
   EXPECT_EQ(Reordered("1 / 2"), "2 / 1");
   EXPECT_EQ(Reordered("ABC "), " ABC");
+  // A number's digits run to 9; the multiplication sign is neutral, not a letter.
+  EXPECT_EQ(Reordered("19 / 9"), "9 / 19");
+  EXPECT_EQ(Reordered("2\xD7""3"), "3\xD7""2");
   EXPECT_EQ(Reordered(""), "");
 }
 
