@@ -75,6 +75,7 @@ TEST(GfxText, WindowsFamiliesResolveToTheirMetricTwins) {
 TEST(GfxText, DegreeByteIsTheDegreeSign) {
   EXPECT_EQ(gfx::Cp1252ToUnicode(0xB0), 0x00B0u);
   EXPECT_EQ(gfx::Cp1252ToUnicode(0x80), 0x20ACu);
+  EXPECT_EQ(gfx::Cp1252ToUnicode(0x99), 0x2122u);  // the trade mark of the aircraft titles
   EXPECT_EQ(gfx::Cp1252ToUtf8("280\xB0"), "280\xC2\xB0");
 
   TestSurface s(120, 120);
@@ -156,6 +157,8 @@ TEST(GfxText, EmptyStringDrawsNothingAndBadFontFails) {
   EXPECT_EQ(g.MeasureString("XX", -1, &font, gfx::RectF(), nullptr, &box, nullptr, nullptr), gfx::Ok);
   EXPECT_GT(box.Width, 6.0f);
   EXPECT_EQ(g.DrawString("XYZ", 1, &font, gfx::PointF(0, 0), &green), gfx::Ok);
+  gfx::StringFormat format;
+  EXPECT_EQ(format.SetAlignment(static_cast<gfx::StringAlignment>(3)), gfx::InvalidParameter);
   EXPECT_TRUE(s.recording().HasText("X"));
 }
 
