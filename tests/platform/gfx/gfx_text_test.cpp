@@ -75,7 +75,7 @@ TEST(GfxText, WindowsFamiliesResolveToTheirMetricTwins) {
 TEST(GfxText, DegreeByteIsTheDegreeSign) {
   EXPECT_EQ(gfx::Cp1252ToUnicode(0xB0), 0x00B0u);
   EXPECT_EQ(gfx::Cp1252ToUnicode(0x80), 0x20ACu);
-  EXPECT_EQ(gfx::Cp1252ToUnicode(0x99), 0x2122u);  // the trade mark of the aircraft titles
+  EXPECT_EQ(gfx::Cp1252ToUnicode(0x99), 0x2122u);
   EXPECT_EQ(gfx::Cp1252ToUtf8("280\xB0"), "280\xC2\xB0");
 
   TestSurface s(120, 120);
