@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "host/host.h"
 #include "platform/dsound.h"
@@ -192,6 +194,27 @@ TEST_F(SoundDeviceTest, MixedTrackHoldsTheSoundAtItsVolumeAndSilenceAround) {
   EXPECT_NEAR(s[1225 + 10], 16384, 2);     // frames 1 and 2: the loud sound
   EXPECT_EQ(s[1225 * 3 + 10], 0);          // it has ended
   EXPECT_NEAR(s[1225 * 5 + 10], 1638, 2);  // frame 5: the quiet one
+}
+
+// A 16-bit stereo frame is heard as the mean of its channels.
+TEST_F(SoundDeviceTest, SixteenBitStereoMixesToTheMeanOfItsChannels) {
+  ds::WaveFormat f{ds::kFormatPcm, 2, 22050, 22050 * 4, 4, 16, 0};
+  ds::BufferDescription d{ds::kBufferDescriptionSize, ds::kBufferCtrlVolume, 4 * 2450, 0, &f, ds::kNullGuid};
+  ds::DirectSoundBuffer* b = nullptr;
+  ASSERT_EQ(device_->CreateSoundBuffer(&d, &b, nullptr), ds::kOk);
+  void* p1;
+  void* p2;
+  uint32_t n1, n2;
+  ASSERT_EQ(b->Lock(0, 4 * 2450, &p1, &n1, &p2, &n2, 0), ds::kOk);
+  auto* lr = static_cast<int16_t*>(p1);
+  for (uint32_t i = 0; i + 1 < n1 / 2; i += 2) std::tie(lr[i], lr[i + 1]) = std::pair(int16_t{16384}, int16_t{-8192});
+  b->Unlock(p1, n1, p2, n2);
+  b->Play(0, 0, 0);
+  Frames(1);
+  device_->Release();
+  device_ = nullptr;
+  ASSERT_GT(host_.sound().samples().size(), 10u);
+  EXPECT_NEAR(host_.sound().samples()[10], 4096, 2);  // (0.5 - 0.25) / 2
 }
 
 TEST_F(SoundDeviceTest, ReleasingThePlayingBufferStopsItAndTheDeviceDeletesTheRest) {
