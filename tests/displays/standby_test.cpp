@@ -86,10 +86,18 @@ TEST_F(StandbyDisplayTest, MachShortFormAndFiveColumnAltitude) {
   }
 }
 
+// An absurd altitude still ends the paint; a surface without width or height gets none.
 TEST_F(StandbyDisplayTest, AltitudeTooLargeForFootStepsStillEndsThePaint) {
   plane_alt = 1e17;
   Paint();
   EXPECT_TRUE(surface_->recording().HasText("M"));
+  for (const auto& [w, h] : {std::pair{0u, 92u}, {100u, 0u}}) {
+    gfx_test::TestSurface t(100, 92);
+    DisplaySurface s{w, h};
+    gfx::Graphics g(t.dc());
+    DrawStandbyDisplay(&s, &g);
+    EXPECT_TRUE(t.recording().ops().empty()) << w << "x" << h;
+  }
 }
 
 // Sky above and ground below at x -27 and 27, y -20 and 20; upside down at 180 degrees of bank, and
