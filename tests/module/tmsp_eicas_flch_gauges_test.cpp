@@ -39,6 +39,7 @@ TEST_F(FlchGaugeTest, PanelButtonsRequestClickAndSend) {
   PressRadioBtn2();
   ASSERT_EQ(host().key_events().size(), sent + 2);
   EXPECT_EQ(host().key_events()[sent].event_id, 0x10344u);
+  EXPECT_EQ(host().key_events()[sent].value, 0);
   EXPECT_EQ(host().key_events()[sent + 1].event_id, 0x1038Cu);
   EXPECT_EQ(radio_btn1_lamp + radio_btn2_lamp, 2);
 }

@@ -68,6 +68,10 @@ TEST(GfxArc, ArcPointsFollowTheScreenAngle) {
   g.DrawArc(&pen, 0, 0, 200, 100, 45.0f, 10.0f);
   const auto ell = s.recording().PointsOf(s.recording().ops().back());
   EXPECT_NEAR(ell.front().x - 100.0, ell.front().y - 50.0, 1e-6);
+  gfx::GraphicsPath once, twice;  // a sweep beyond a full turn is a full turn
+  once.AddArc(0.0f, 0.0f, 100.0f, 100.0f, 0.0f, 360.0f);
+  twice.AddArc(0.0f, 0.0f, 100.0f, 100.0f, 0.0f, 720.0f);
+  EXPECT_EQ(twice.GetPointCount(), once.GetPointCount());
 }
 
 TEST(GfxPath, LinesAddedToAnOpenFigureJoinIt) {
