@@ -92,6 +92,15 @@ TEST_F(SpeedTapeTest, TrendArrowLength) {
   }
 }
 
+TEST_F(SpeedTapeTest, ReferenceMarkerAbove300Feet) {
+  vref = 140;
+  for (const auto& [radio_ft, shown] : {std::pair{300.0, 0u}, {300.5, 1u}}) {
+    radio_height = radio_ft;
+    PaintAt(150.0, 150.0);
+    EXPECT_EQ(TextsAt("REF").size(), shown) << radio_ft;
+  }
+}
+
 // Within 44 kt the bug is the marker lines; beyond, its digits at the top or the bottom.
 TEST_F(SpeedTapeTest, SpeedBugMarkerWithin44KnotsElseDigits) {
   for (const auto& [above_kt, digits_y] : {std::pair{44.0, 0.0}, {44.5, -72.0}, {-44.5, 61.0}}) {

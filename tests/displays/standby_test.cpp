@@ -61,8 +61,7 @@ TEST_F(StandbyDisplayTest, AirspeedDrumRollsWithTheTenths) {
 }
 
 TEST_F(StandbyDisplayTest, AltitudeDrumRollsWithTheUnits) {
-  for (const auto& [alt, fixed, drum, o] : {std::tuple{12345.0, "123", 4, 1.0},
-                                            {999.6, " 10", 0, -4.0}}) {  // prints as 1000
+  for (const auto& [alt, fixed, drum, o] : {std::tuple{999.6, " 10", 0, -4.0}}) {  // prints as 1000
     plane_alt = alt;
     Paint();
     for (int i = 0; i < 3; ++i) {
@@ -73,27 +72,32 @@ TEST_F(StandbyDisplayTest, AltitudeDrumRollsWithTheUnits) {
   }
 }
 
-// The short form stops where it would read ".100".
-TEST_F(StandbyDisplayTest, MachShortFormUntilItWouldReadOneHundred) {
+// The Mach short form stops where it would read ".100"; the altitude keeps five columns, its form
+// chosen by the digits printed.
+TEST_F(StandbyDisplayTest, MachShortFormAndFiveColumnAltitude) {
   char text[16];
   for (const auto& [mach, expected] : {std::pair{0.39, ""}, {0.40, ".40"}, {0.994, ".99"}, {0.996, "0.996"}}) {
     FormatStandbyMachText(mach, text, sizeof text);
     EXPECT_STREQ(text, expected) << mach;
   }
+  for (const auto& [alt, expected] : {std::pair{9999.6, "10000"}, {999.6, " 1000"}, {99.6, "  100"}, {5.0, "   05"}}) {
+    FormatStandbyAltitudeText(alt, text, sizeof text);
+    EXPECT_STREQ(text, expected) << alt;
+  }
 }
 
-TEST_F(StandbyDisplayTest, HeadingScaleRunsThroughNorth) {
-  plane_hdg_mag = 358.5;
-  Paint();
-  EXPECT_TRUE(TextNear("000", 2.85 - 8.0, 37));
-  EXPECT_TRUE(TextNear("350", -16.15 - 8.0, 37));
-  EXPECT_FALSE(surface_->recording().HasText("355"));  // a tick only
-}
-
+// An absurd altitude still ends the paint; a surface without width or height gets none.
 TEST_F(StandbyDisplayTest, AltitudeTooLargeForFootStepsStillEndsThePaint) {
   plane_alt = 1e17;
   Paint();
   EXPECT_TRUE(surface_->recording().HasText("M"));
+  for (const auto& [w, h] : {std::pair{0u, 92u}, {100u, 0u}}) {
+    gfx_test::TestSurface t(100, 92);
+    DisplaySurface s{w, h};
+    gfx::Graphics g(t.dc());
+    DrawStandbyDisplay(&s, &g);
+    EXPECT_TRUE(t.recording().ops().empty()) << w << "x" << h;
+  }
 }
 
 // Sky above and ground below at x -27 and 27, y -20 and 20; upside down at 180 degrees of bank, and

@@ -46,11 +46,7 @@ std::string ReasonForNewFileIn(const std::string& folder) {
 TEST_F(SimhostCli, ErrorsAndWarningsNameTheirCause) {
   dir_.MakeDir("a_folder");
   dir_.Write("bom.scn", "\xEF\xBB\xBF# comment\nframes 1\n");
-  dir_.Write("gauge.scn", "frames 1\nclick FMC 10 10\n");
   dir_.Write("named.scn", "frames 1\nprint named ias_shwo\nwatch named ias_show\n");
-  dir_.Write("fsuipc.scn", "set fsuipc 0x3306 2 1\n");
-  dir_.Write("range.scn", "set fsuipc 0xFFFE 4 1\n");
-  dir_.Write("png.scn", "snapshot ND nd.jpg\n");
   dir_.Write("window.scn", "window show 4242\n");
   dir_.Write("control.scn", "fly\x01 home\n");
   dir_.Write("big.scn", "");
@@ -73,17 +69,10 @@ TEST_F(SimhostCli, ErrorsAndWarningsNameTheirCause) {
        "cannot create output folder '" + dir_ / "plain_file/out" + "': Not a directory"},
       {Sim() + " --frames=2 --out=" + Quote(dir_ / "out"), 0, "2 frames run"},
       {Sim() + " --frames 2 --frames 3", 2, "simhost: option '--frames' is given twice"},
-      {Sim() + " --scenario " + Quote(dir_ / "gauge.scn"), 2,
-       "gauge.scn:2: unknown gauge 'FMC'; did you mean 'FMS'? The gauges: SERVER, FMS, FMS_NB, ND,"},
       {"--list-areas FP_ND_", 2, "simhost: unknown gauge 'FP_ND_'; did you mean 'FP_ND'?"},
       {Sim() + " --scenario " + Quote(dir_ / "named.scn"), 0,
        "simhost: warning: " + dir_ / "named.scn" +
            ":2: the module never registered nor wrote the named variable 'ias_shwo'"},
-      {Sim() + " --scenario " + Quote(dir_ / "fsuipc.scn"), 2,
-       "fsuipc.scn:1: FSUIPC offsets 0x3304 to 0x330B are read-only"},
-      {Sim() + " --scenario " + Quote(dir_ / "range.scn"), 2,
-       "range.scn:1: FSUIPC offset 0xFFFE with 4 bytes runs past the last offset 0xFFFF"},
-      {Sim() + " --scenario " + Quote(dir_ / "png.scn"), 2, "png.scn:1: snapshot file 'nd.jpg' must be a plain name"},
       {Sim() + " --scenario " + Quote(dir_ / "window.scn"), 0,
        "window.scn:1: no gauge instance of the panel sits in window 4242"},
       {Sim() + " --scenario " + Quote(dir_ / "control.scn"), 2, "control.scn:1: unknown command 'fly\\x01'"},

@@ -86,27 +86,22 @@ size_t CountColour(const std::string& file, uint32_t colour, int x0, int y0, int
   return n;
 }
 
-// The demo loads all 21 gauges and counts the key events it logs. Each display shows what its paint
-// entry draws on a powered aircraft: black where it fills its background, transparent where it only
-// clears; the maps draw their frames over that.
+// The demo loads all 21 gauges and counts the key events it logs (their lines and the drawing are
+// golden files). Each display's picture has its surface's size and shows what its paint entry
+// draws on a powered aircraft: black where it fills its background, transparent where it only
+// clears, sky and ground on the aligned PFD; the cabin's loops are heard.
 TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
   Result r = Example("demo.scn", " --frames 200");
   ASSERT_EQ(r.status, 0) << r.output;
   ASSERT_EQ(simhost::CountLinkedGauges(&Linkage), 21);
-  for (const std::string& text : {std::string("21 gauges loaded, 22 instances"), std::string("200 frames run"),
-                                 "output folder: " + sim_ / "out", std::string("run time "),
-                                 std::string("9 snapshots written:\n    eadi.png\n    cdu.png\n")}) {
-    EXPECT_NE(r.output.find(text), std::string::npos) << text << "\n" << r.output;
-  }
   const std::string log = ReadBytes(sim_ / "out/key_events.log");
   const auto lines = std::count(log.begin(), log.end(), '\n');
-  EXPECT_NE(r.output.find(std::to_string(lines) + " key events sent by the module"), std::string::npos) << r.output;
-  EXPECT_NE(log.find("event 0x10311 DECISION_HEIGHT_INC (66321) value 0\n"), std::string::npos) << log;
-  // Every event the module sends is one the stand-in lists, by name.
-  for (size_t at = log.find("event 0x"); at != std::string::npos; at = log.find("event 0x", at + 1)) {
-    EXPECT_NE(log.substr(at + 13, 2), " (") << log.substr(at, 40);
+  for (const std::string& text : {std::string("21 gauges loaded, 22 instances"), std::string("200 frames run"),
+                                 "output folder: " + sim_ / "out", std::string("run time "),
+                                 std::string("9 snapshots written:\n    eadi.png\n    cdu.png\n"),
+                                 std::to_string(lines) + " key events sent by the module"}) {
+    EXPECT_NE(r.output.find(text), std::string::npos) << text << "\n" << r.output;
   }
-  // The simulator's sound is on: the cabin's loops are heard.
   const std::string wav = ReadBytes(sim_ / "out/sound.wav");
   double sum = 0.0;
   size_t n = 0;
@@ -117,22 +112,17 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
   ASSERT_GT(n, 0u);
   EXPECT_GT(std::sqrt(sum / static_cast<double>(n)), 300.0);  // well above silence (0) and dither
   constexpr uint32_t kBlack = 0xFF000000u, kClear = 0u;
-  constexpr uint32_t kPfdSky = 0xFF4143EEu, kPfdGround = 0xFF611F05u;  // the example configuration's
-  constexpr uint32_t kStbySky = 0xFF0F9AF5u;
   const struct {
     const char* file;
     int width, height;
     int x, y;
     uint32_t pixel;
   } kProbes[] = {
-      {"eadi.png", 217, 173, 108, 86, kBlack},           {"eadi.png", 217, 173, 2, 170, kBlack},
-      {"cdu.png", 399, 320, 200, 160, kClear},           {"fp_ehsi.png", 358, 216, 5, 5, kClear},
-      {"fp_nd.png", 358, 477, 120, 25, kClear},          {"fp_nd.png", 358, 477, 20, 420, kBlack},
-      {"fp_pfd.png", 318, 232, 5, 5, kBlack},            {"lower_eicas.png", 250, 213, 125, 106, kClear},
-      // Aligned and level on the runway: sky above the aircraft symbol, ground below.
-      {"fp_pfd.png", 318, 232, 159, 116, kPfdSky},       {"fp_pfd.png", 318, 232, 159, 150, kPfdGround},
-      {"nd.png", 358, 420, 8, 415, kClear},              {"stby_pfd.png", 101, 93, 60, 25, kStbySky},
-      {"upper_eicas.png", 250, 213, 125, 106, kClear},
+      {"eadi.png", 217, 173, 108, 86, kBlack},           {"cdu.png", 399, 320, 200, 160, kClear},
+      {"fp_ehsi.png", 358, 216, 5, 5, kClear},           {"fp_nd.png", 358, 477, 20, 420, kBlack},
+      {"fp_pfd.png", 318, 232, 159, 116, 0xFF4143EEu},   {"fp_pfd.png", 318, 232, 159, 150, 0xFF611F05u},
+      {"lower_eicas.png", 250, 213, 125, 106, kClear},   {"nd.png", 358, 420, 8, 415, kClear},
+      {"stby_pfd.png", 101, 93, 60, 25, 0xFF0F9AF5u},    {"upper_eicas.png", 250, 213, 125, 106, kClear},
   };
   for (const auto& p : kProbes) {
     Picture pic;
@@ -141,39 +131,6 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
     EXPECT_EQ(pic.height, p.height) << p.file;
     EXPECT_EQ(pic.At(p.x, p.y), p.pixel) << p.file << " at " << p.x << ", " << p.y;
   }
-  // The FP_ND map around Seattle: its track line runs up the middle from the aircraft symbol.
-  Picture fp_nd;
-  ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / "fp_nd.png", &fp_nd));
-  EXPECT_NE(fp_nd.At(179, 200) | fp_nd.At(178, 200), kBlack);
-}
-
-// The flat-panel EHSI's surface has its canvas's aspect (358 x 216 for a 318 x 192 canvas), so its
-// rose is round: the outer ticks lie as far from the centre across as down.
-TEST_F(SimhostRun, EhsiRoseIsRound) {
-  std::string demo = ReadBytes(std::string(RO757_SOURCE_DIR) + "/examples/scenarios/demo.scn");
-  demo.resize(demo.find("\nwatch"));  // the aircraft as the demo sets it up, in the EHSI's default rose
-  sim_.Write("rose.scn", demo + "\nat 40 snapshot FP_EHSI rose.png\n");
-  Result r = Own("rose.scn", true);
-  ASSERT_EQ(r.status, 0) << r.output;
-  Picture pic;
-  ASSERT_TRUE(ReadPng(fs::path(sim_ / "out") / "rose.png", &pic));
-  ASSERT_EQ(pic.width, 358);
-  ASSERT_EQ(pic.height, 216);
-  // The rose's centre, canvas (159, 110), and how far its outermost drawing reaches along a ray
-  // (within 100 pixels, short of the texts and the vertical-speed scale beside it).
-  const int cx = 159 * 358 / 318, cy = 110 * 216 / 192;
-  auto reach = [&](int dx, int dy) {
-    int far = 0;
-    for (int d = 1; d < 100; ++d) {
-      const int x = cx + dx * d, y = cy + dy * d;
-      if (x >= 0 && y >= 0 && x < pic.width && y < pic.height && (pic.At(x, y) >> 24) != 0) far = d;
-    }
-    return far;
-  };
-  const int left = reach(-1, 0), right = reach(1, 0), down = reach(0, 1);
-  EXPECT_GT(left, 80);
-  EXPECT_NEAR(right, left, 2);
-  EXPECT_NEAR(down, left, 2);  // on the old bitmap-sized surface the rose ran off the bottom
 }
 
 // The MCP's knobs and the autopilot engage button as the cockpit's panel sets their request
@@ -218,23 +175,6 @@ TEST_F(SimhostRun, McpKnobsAndAutopilotEngageHoldAfterTheSimulatorEchoes) {
       << r.output;
 }
 
-// The flight example: the route built on the CDU is executed ("ACT" in the RTE title, which the
-// activated route does not show yet), drawn on the ND, where it turns right of the heading bug's
-// line towards CENTR, and, executed at the gate with a door open, starts the boarding announcement.
-TEST_F(SimhostRun, FlightScenarioExecutesTheRouteItBuilds) {
-  Result r = Example("flight.scn");
-  ASSERT_EQ(r.status, 0) << r.output;
-  auto count = [&](const char* file, uint32_t colour, int x0, int y0, int x1, int y1) {
-    return CountColour(sim_ / ("out/" + std::string(file)), colour, x0, y0, x1, y1);
-  };
-  constexpr uint32_t kGreen = kCduGreen, kMagenta = 0xFFFF13D5u;
-  EXPECT_EQ(count("cdu_rte_activated.png", kGreen, 20, 0, 85, 25), 0u);
-  EXPECT_GT(count("cdu_rte_executed.png", kGreen, 20, 0, 85, 25), 30u);
-  EXPECT_GT(count("nd.png", kMagenta, 200, 0, 358, 440), 150u);
-  const std::string sounds = ReadBytes(sim_ / "out/sound_events.log");
-  EXPECT_NE(sounds.find("\"Announce - Boarding.wav\" volume"), std::string::npos) << sounds;
-}
-
 // The README's five-line scenario executes KSEA to KPDX: "ACT" stands in the RTE page's title.
 TEST_F(SimhostRun, ReadmeRouteScenarioExecutesTheRoute) {
   const std::string readme = ReadBytes(std::string(RO757_SOURCE_DIR) + "/README.md");
@@ -277,18 +217,12 @@ TEST_F(SimhostRun, TrafficScenarioConnectsTheTcasModuleAndLogs) {
   EXPECT_NE(r.output.find("frame 3: fsuipc 0x0B24:2 = 4660"), std::string::npos) << r.output;
 }
 
-// The sound example: every start and end in the log with its frame, and a track of the whole run
-// that is silent between the sounds.
+// The sound example (its log is a golden file): a track of the whole run that is silent between
+// the sounds.
 TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
   Result r = Example("sounds.scn");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("9 sounds started (sound_events.log, sound.wav)"), std::string::npos) << r.output;
-  const std::string log = ReadBytes(sim_ / "out/sound_events.log");
-  for (const char* line : {"frame 1: start #1 \"Pull Up.wav\" volume 0\n", "frame 55: start #4 \"Pull Up.wav\"",
-                           "frame 71: start #5 \"Bank Angle, Bank Angle.wav\"", "\"OV Panel Click.wav\"",
-                           "frame 171: start #8 \"Too Low, Terrain.wav\""}) {
-    EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
-  }
   const std::string wav = ReadBytes(sim_ / "out/sound.wav");
   ASSERT_GT(wav.size(), 44u);
   const size_t frames = 250;
@@ -303,15 +237,10 @@ TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
   EXPECT_GT(loud, 3);
 }
 
-// A malformed line stops the run before it starts, a click on a gauge missing from the panel at
-// its frame; both name file and line.
-TEST_F(SimhostRun, BadScenarioFailsNamingFileAndLine) {
-  sim_.Write("bad.scn", "frames 2\n# fine so far\nfly to KPDX\n");
-  Result r = Own("bad.scn");
-  EXPECT_NE(r.status, 0);
-  EXPECT_NE(r.output.find(sim_ / "bad.scn" + ":3: unknown command 'fly'"), std::string::npos) << r.output;
+// A click on a gauge missing from the panel stops the run at its frame, naming file and line.
+TEST_F(SimhostRun, ClickOnAMissingInstanceFailsNamingFileAndLine) {
   sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");
-  r = Own("click.scn");
+  Result r = Own("click.scn");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.output.find("click.scn:2: no instance of gauge 'RADIO_STACK' with parameter \"VC\""), std::string::npos)
       << r.output;

@@ -45,6 +45,13 @@ TEST_F(MainUpdateTest, RunsOncePerTickWhicheverCallerComesFirstAndFirstCallEvenA
   EXPECT_EQ(redraw_tick, 6);
   EXPECT_EQ(tick36_counter, 6);
   EXPECT_EQ(tick18, tick_);
+  // The weight is summed when the 36-tick counter wraps.
+  host_.SetExpression("(A:EMPTY WEIGHT,pounds)", 130000.0);
+  host_.SetExpression("(A:Payload Station Weight:3,pounds)", 20000.0);
+  RunTicks(29);
+  EXPECT_EQ(gross_weight, 0.0);
+  RunTicks(1);
+  EXPECT_EQ(gross_weight, 150000.0);
 }
 
 TEST_F(MainUpdateTest, LaterCallsOfATickTakeOnlyTheEveryCallSamples) {

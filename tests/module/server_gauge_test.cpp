@@ -11,6 +11,7 @@
 #include "fmc/fmc_globals.h"
 #include "module/gauge_common.h"
 #include "module/module_fixture.h"
+#include "sim/named_vars.h"
 #include "sim/sim_globals.h"
 #include "sim/tcas_link.h"
 #include "sim/tick_globals.h"
@@ -164,11 +165,15 @@ INSTANTIATE_TEST_SUITE_P(Titles, FreighterTitleTest,
                          ::testing::Values(std::pair{"Orvantel 757-200F Cargo", 0}, std::pair{"757-200SF DHL", 0},
                                            std::pair{"Orvantel 757-200 PAX", 1}, std::pair{"", 1}));
 
+// The disconnect also gives the named variables back to the simulator.
 TEST_F(ServerGaugeTest, DisconnectClearsTheHydraulicFailureBitsOnlyWhenTheLinkOpens) {
   host().fsuipc().set_present(false);
   hyd_fail_l_sent = 1;
   simhost::GaugeInstance* s = Server();
+  RegisterNamedVars();
+  ASSERT_TRUE(host().IsRegistered("ias_show"));
   Send(s, gauge::kDisconnect);
+  EXPECT_FALSE(host().IsRegistered("ias_show"));
   EXPECT_EQ(hyd_fail_l_sent, 1);
   host().fsuipc().set_present(true);
   host().fsuipc().SetValue(0x32F8, 1, 0x42);

@@ -8,6 +8,7 @@
 #include "displays/displays_globals.h"
 #include "module/panel_fixture.h"
 #include "module/panel_gauge_globals.h"
+#include "module/radio_stack_gauge.h"
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
 
@@ -25,6 +26,23 @@ class FlchGaugeTest : public PanelGaugeTest {
 
   simhost::GaugeInstance* flch_gauge_ = nullptr;
 };
+
+// The temperature buttons ask the painter for a step with a click; the radio stack's lamp buttons
+// send their own events and flip their lamps.
+TEST_F(FlchGaugeTest, PanelButtonsRequestClickAndSend) {
+  PressTmspTempUp();
+  PressTmspTempDown();
+  EXPECT_EQ(to_temp_incr_req + to_temp_decr_req, 2);
+  EXPECT_EQ(sound_event_code, 2);
+  const size_t sent = host().key_events().size();
+  PressRadioBtn1();
+  PressRadioBtn2();
+  ASSERT_EQ(host().key_events().size(), sent + 2);
+  EXPECT_EQ(host().key_events()[sent].event_id, 0x10344u);
+  EXPECT_EQ(host().key_events()[sent].value, 0);
+  EXPECT_EQ(host().key_events()[sent + 1].event_id, 0x1038Cu);
+  EXPECT_EQ(radio_btn1_lamp + radio_btn2_lamp, 2);
+}
 
 // Switching airframes while FLCH is lit darkens the other airframe's lamp.
 TEST_F(FlchGaugeTest, LampOfTheAirframeFollowsFlch) {

@@ -164,10 +164,11 @@ TEST_F(MapTest, AltitudeArcNeedsTheHoldDescending) {
 }
 
 // Pointer 2's head while the station lies within 100 degrees of the nose, its tail beyond 90: both
-// from 90 to 100.
+// between, neither bound included.
 TEST_F(MapTest, FpNdBearingPointers) {
   host_.SetToken(49, 1.0);
-  for (const auto& [rel_brg, heading, head, tail] : {std::tuple{95.0, 10.0, 1, 1}, {180.0, 10.0, 0, 1}, {60.0, 300.0, 1, 0}, {265.0, 10.0, 1, 1}}) {
+  for (const auto& [rel_brg, heading, head, tail] : {std::tuple{95.0, 10.0, 1, 1}, {100.0, 10.0, 0, 1}, {260.0, 10.0, 0, 1},
+                                                          {90.0, 10.0, 1, 0}, {60.0, 300.0, 1, 0}, {265.0, 10.0, 1, 1}}) {
     plane_hdg_mag = plane_trk_mag = heading;
     host_.SetToken(550, rel_brg);
     Record(kFpNdCanvas, DrawFpNdMap);

@@ -23,6 +23,12 @@ class MapToolkitTest : public MapTest {
   }
 };
 
+// A centre off the globe gives no bounds to cull by: everything may show.
+TEST_F(MapToolkitTest, CullingAroundACentreOffTheGlobeLeavesNothingOut) {
+  map_px_per_nm = 1.0;
+  Draw([](gfx::Graphics* g) { EXPECT_TRUE(MapItemCulling(g, LayerFactors{1.0, 1.0}, 100.0, 0.0, 10.0).MayShow(0, 0)); });
+}
+
 TEST_F(MapToolkitTest, UnknownSymbolDrawsNothing) {
   Draw([](gfx::Graphics* g) { DrawMapSymbol(g, 0.0, 0.0, 64, 1, 1.0, 1.0, 0); });
   EXPECT_TRUE(rec().ops().empty());

@@ -131,4 +131,18 @@ TEST(MachText, ThreeDigitsEitherSideOfOne) {
   }
 }
 
+// The culling box of a cut text: an em of spill around the text's corner, an em and a quarter a
+// character kept, and a line and a half high.
+TEST(TextCutInkBounds, SpillsAnEmAroundTheCharactersKept) {
+  const gfx::Font font("Arial", 10.0f, gfx::FontStyleRegular, gfx::UnitPixel);
+  for (const auto& [text, max_chars, width] :
+       {std::tuple{"ABC", 2, 55.0f}, {"ABC", 1, 42.5f}, {"A", 5, 42.5f}, {"ABC", 0, 30.0f}}) {
+    const gfx::RectF box = TextCutInkBounds(&font, 100.0, 50.0, text, max_chars);
+    EXPECT_EQ(box.X, 90.0f) << text << max_chars;
+    EXPECT_EQ(box.Y, 40.0f);
+    EXPECT_EQ(box.Width, width) << text << max_chars;
+    EXPECT_EQ(box.Height, 35.0f);
+  }
+}
+
 }  // namespace

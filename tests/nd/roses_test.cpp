@@ -87,17 +87,6 @@ TEST_F(RoseTest, NdRoseBarAndGlideslopeByReceiverBits) {
   }
 }
 
-// The ND full rose stays heading up whatever the drift and the MAP orientation setting.
-TEST_F(RoseTest, NdFullRoseIsHeadingUp) {
-  nd_mode = 1;
-  Record(kNdCanvas, DrawNdRose);
-  ExpectTextAt("9", gfx::PointF(107.0f - 8.0f, 126.0f - 60.0f));  // bearing 90 on the heading: at the top
-  plane_trk_mag = 80.0;
-  drift_angle = 10.0;
-  Record(kNdCanvas, DrawNdRose);
-  ExpectTextAt("9", gfx::PointF(107.0f - 8.0f, 126.0f - 60.0f));
-}
-
 // The expanded EHSI rose places traffic with its own scale, whatever map painted last.
 TEST_F(RoseTest, EhsiExpandedRoseTrafficUsesItsOwnScale) {
   fp_ehsi_mode = 2;

@@ -143,7 +143,8 @@ TEST_F(RouteLayerTest, AltitudeAndEtaLabelsNeedSpeedAndRouteData) {
   }
 }
 
-// Minutes rounded before the carry, so 59.6 never reads ":60"; hours wrap modulo 24.
+// Minutes rounded before the carry, so 59.6 never reads ":60"; hours wrap modulo 24, as the heading
+// readout wraps at 360.
 TEST_F(MapTest, ArrivalClockCarriesWholeMinutesAndWrapsHours) {
   for (const auto& [minutes_to_go, zulu_h, zulu_m, h, m] :
        {std::tuple{20.0, 23.0, 50.0, 0.0, 10.0}, {59.6, 10.0, 0.0, 11.0, 0.0},
@@ -153,6 +154,12 @@ TEST_F(MapTest, ArrivalClockCarriesWholeMinutesAndWrapsHours) {
     const ArrivalClock eta = ArrivalClockAt(minutes_to_go * 2.0, 120.0);  // 2 NM a minute
     EXPECT_DOUBLE_EQ(eta.hours, h) << minutes_to_go;
     EXPECT_DOUBLE_EQ(eta.minutes, m) << minutes_to_go;
+  }
+  zulu_hour = zulu_min = 0.0;
+  EXPECT_DOUBLE_EQ(ArrivalClockAt(0.25, 0.5).minutes, 30.0);  // however slow over the ground
+  for (const auto& [hdg, shown] : {std::pair{360.0, 0.0}, {359.5, 359.5}}) {  // the heading readout
+    plane_hdg_mag = hdg;
+    EXPECT_EQ(HeadingReadout(), shown) << hdg;
   }
 }
 

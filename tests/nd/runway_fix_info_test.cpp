@@ -51,6 +51,7 @@ TEST_F(RunwayLayerTest, RunwaysWithinReachAreDrawn) {
     for (const gfx::Op* op : Strokes(kWhiteInk, Shape::Line)) dashed += op->dash == gfx::DashStyleDash ? 1 : 0;
     EXPECT_EQ(dashed, lines) << dist_nm << " " << dep << " " << dest;
   }
+  EXPECT_EQ(SelectedRunway(1, kAirportRunwayRows), nullptr);  // one past the table
 }
 
 // --- FIX INFO ---

@@ -63,9 +63,10 @@ TEST_F(FolderListing, PatternListsMatchesInNameOrderWithAttributes) {
             (std::vector<std::string>{"A.PNL", "b.pnl", "Sub.pnl"}));
   EXPECT_EQ(attrs, (std::vector<uint32_t>{win32::kFileAttributeNormal, win32::kFileAttributeNormal,
                                           win32::kFileAttributeDirectory}));
+  sim_.Write("Orvantel/PanelStates/-.txt", "");  // sorts before "." by its bytes
   std::vector<std::string> all = List(sim_ / "Orvantel\\PanelStates\\*.*");
-  ASSERT_EQ(all.size(), 6u);
-  EXPECT_EQ(all[0] + all[1], "...");
+  ASSERT_EQ(all.size(), 7u);
+  EXPECT_EQ(all[0] + all[1] + all[2], "...-.txt");
   win32::FindData d{};
   win32::FindHandle h = win32::FindFirstFileA((sim_ / "Orvantel\\PanelStates\\B.PNL").c_str(), &d);
   ASSERT_NE(h, win32::kInvalidFindHandle);

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "host/host.h"
 #include "platform/dsound.h"
@@ -82,9 +84,29 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, SoundFormatTest,
     ::testing::Values(FormatCase{1, 1, 8000, 8, 100, ds::kOk}, FormatCase{1, 2, 44100, 16, 400, ds::kOk},
                       FormatCase{3, 1, 8000, 8, 100, ds::kErrBadFormat},   // not PCM
+                      FormatCase{1, 3, 8000, 8, 100, ds::kErrBadFormat},   // three channels
                       FormatCase{1, 1, 50, 8, 100, ds::kErrBadFormat},     // rate below 100
                       FormatCase{1, 1, 8000, 8, 3, ds::kErrInvalidParam},  // too small
                       FormatCase{1, 1, 8000, 8, 0x10000000, ds::kErrInvalidParam}));
+
+// A description of another size, one asking for the primary buffer or one without a format is
+// refused before its format is looked at; so is a query without a place for the answer.
+TEST_F(SoundDeviceTest, MalformedDescriptionsAndQueriesAreRefused) {
+  ds::WaveFormat f{ds::kFormatPcm, 1, 8000, 8000, 1, 8, 0};
+  const ds::BufferDescription cases[] = {{12, 0, 100, 0, &f, ds::kNullGuid},
+                                         {ds::kBufferDescriptionSize, ds::kBufferPrimary, 100, 0, &f, ds::kNullGuid},
+                                         {ds::kBufferDescriptionSize, 0, 100, 0, nullptr, ds::kNullGuid}};
+  for (const ds::BufferDescription& d : cases) {
+    ds::DirectSoundBuffer* b = nullptr;
+    EXPECT_EQ(device_->CreateSoundBuffer(&d, &b, nullptr), ds::kErrInvalidParam) << d.size << " " << d.flags;
+    EXPECT_EQ(b, nullptr);
+  }
+  ds::DirectSoundBuffer* b = Make(100);
+  EXPECT_EQ(b->QueryInterface(ds::kIidDirectSoundBuffer8, nullptr), ds::kErrInvalidParam);
+  EXPECT_EQ(b->Play(1, 0, 0), ds::kErrInvalidParam);
+  EXPECT_FALSE(Playing(b));
+  b->Release();
+}
 
 TEST_F(SoundDeviceTest, LockPastTheEndWrapsToTheStart) {
   ds::DirectSoundBuffer* b = Make(100);
@@ -147,7 +169,10 @@ TEST_F(SoundDeviceTest, StopKeepsThePositionAndPlayResumesFromIt) {
   b->GetCurrentPosition(&pos, nullptr);
   EXPECT_EQ(pos, 11025u);
   b->Play(0, 0, 0);
-  Frames(9);
+  Frames(4);
+  b->GetCurrentPosition(&pos, nullptr);
+  EXPECT_EQ(pos, 11025u + 4 * 1225u);
+  Frames(5);
   EXPECT_FALSE(Playing(b));
   b->Release();
 }
@@ -169,6 +194,27 @@ TEST_F(SoundDeviceTest, MixedTrackHoldsTheSoundAtItsVolumeAndSilenceAround) {
   EXPECT_NEAR(s[1225 + 10], 16384, 2);     // frames 1 and 2: the loud sound
   EXPECT_EQ(s[1225 * 3 + 10], 0);          // it has ended
   EXPECT_NEAR(s[1225 * 5 + 10], 1638, 2);  // frame 5: the quiet one
+}
+
+// A 16-bit stereo frame is heard as the mean of its channels.
+TEST_F(SoundDeviceTest, SixteenBitStereoMixesToTheMeanOfItsChannels) {
+  ds::WaveFormat f{ds::kFormatPcm, 2, 22050, 22050 * 4, 4, 16, 0};
+  ds::BufferDescription d{ds::kBufferDescriptionSize, ds::kBufferCtrlVolume, 4 * 2450, 0, &f, ds::kNullGuid};
+  ds::DirectSoundBuffer* b = nullptr;
+  ASSERT_EQ(device_->CreateSoundBuffer(&d, &b, nullptr), ds::kOk);
+  void* p1;
+  void* p2;
+  uint32_t n1, n2;
+  ASSERT_EQ(b->Lock(0, 4 * 2450, &p1, &n1, &p2, &n2, 0), ds::kOk);
+  auto* lr = static_cast<int16_t*>(p1);
+  for (uint32_t i = 0; i + 1 < n1 / 2; i += 2) std::tie(lr[i], lr[i + 1]) = std::pair(int16_t{16384}, int16_t{-8192});
+  b->Unlock(p1, n1, p2, n2);
+  b->Play(0, 0, 0);
+  Frames(1);
+  device_->Release();
+  device_ = nullptr;
+  ASSERT_GT(host_.sound().samples().size(), 10u);
+  EXPECT_NEAR(host_.sound().samples()[10], 4096, 2);  // (0.5 - 0.25) / 2
 }
 
 TEST_F(SoundDeviceTest, ReleasingThePlayingBufferStopsItAndTheDeviceDeletesTheRest) {

@@ -68,6 +68,10 @@ TEST(GfxArc, ArcPointsFollowTheScreenAngle) {
   g.DrawArc(&pen, 0, 0, 200, 100, 45.0f, 10.0f);
   const auto ell = s.recording().PointsOf(s.recording().ops().back());
   EXPECT_NEAR(ell.front().x - 100.0, ell.front().y - 50.0, 1e-6);
+  gfx::GraphicsPath once, twice;  // a sweep beyond a full turn is a full turn
+  once.AddArc(0.0f, 0.0f, 100.0f, 100.0f, 0.0f, 360.0f);
+  twice.AddArc(0.0f, 0.0f, 100.0f, 100.0f, 0.0f, 720.0f);
+  EXPECT_EQ(twice.GetPointCount(), once.GetPointCount());
 }
 
 TEST(GfxPath, LinesAddedToAnOpenFigureJoinIt) {
@@ -111,6 +115,24 @@ TEST(GfxStatus, BadArgumentsFailAndAreKeptAsTheLastStatus) {
   EXPECT_EQ(g.GetLastStatus(), gfx::InvalidParameter);
   EXPECT_EQ(g.GetLastStatus(), gfx::Ok);
   EXPECT_TRUE(s.recording().ops().empty());
+  // A path refuses missing or too few points and keeps what it had.
+  gfx::GraphicsPath path;
+  const gfx::Point two[] = {{0, 0}, {4, 0}};
+  EXPECT_EQ(path.AddLines(one, 0), gfx::InvalidParameter);
+  EXPECT_EQ(path.AddLines(static_cast<const gfx::Point*>(nullptr), 2), gfx::InvalidParameter);
+  EXPECT_EQ(path.AddBeziers(five, 5), gfx::InvalidParameter);
+  EXPECT_EQ(path.AddPolygon(five, 2), gfx::InvalidParameter);
+  EXPECT_EQ(path.AddPolygon(two, 2), gfx::InvalidParameter);
+  EXPECT_EQ(path.GetPointCount(), 0);
+  EXPECT_EQ(path.AddPolygon(five, 3), gfx::Ok);
+  EXPECT_EQ(path.AddLines(two, 2), gfx::Ok);
+  EXPECT_EQ(path.AddBeziers(five, 4), gfx::Ok);
+  EXPECT_EQ(path.GetPointCount(), 9);
+  gfx::Matrix m;
+  gfx::PointF p(1, 2);
+  EXPECT_EQ(m.GetElements(nullptr), gfx::InvalidParameter);
+  EXPECT_EQ(m.TransformPoints(nullptr, 1), gfx::InvalidParameter);
+  EXPECT_EQ(m.TransformPoints(&p, 1), gfx::Ok);
 }
 
 TEST(GfxStatus, NonFiniteOrHugeCoordinatesDrawNothing) {
@@ -130,6 +152,8 @@ TEST(GfxStatus, DeviceContextWithoutSurfaceGivesAFailingGraphics) {
   gauge::DeviceContext empty{nullptr, 10, 10, 40, nullptr};
   gfx::Graphics g(&empty);
   EXPECT_EQ(g.Clear(gfx::Color(0u)), gfx::InvalidParameter);
+  EXPECT_EQ(g.ResetTransform(), gfx::InvalidParameter);
+  EXPECT_EQ(g.SetTextRenderingHint(gfx::TextRenderingHintAntiAlias), gfx::InvalidParameter);
   uint32_t px[4] = {};
   gauge::DeviceContext bad_stride{px, 4, 1, 8, nullptr};  // stride shorter than a row
   gfx::Graphics g2(&bad_stride);

@@ -75,6 +75,7 @@ TEST(GfxText, WindowsFamiliesResolveToTheirMetricTwins) {
 TEST(GfxText, DegreeByteIsTheDegreeSign) {
   EXPECT_EQ(gfx::Cp1252ToUnicode(0xB0), 0x00B0u);
   EXPECT_EQ(gfx::Cp1252ToUnicode(0x80), 0x20ACu);
+  EXPECT_EQ(gfx::Cp1252ToUnicode(0x99), 0x2122u);
   EXPECT_EQ(gfx::Cp1252ToUtf8("280\xB0"), "280\xC2\xB0");
 
   TestSurface s(120, 120);
@@ -131,6 +132,9 @@ TEST(GfxText, RightToLeftFormatRightAlignsAndMirrorsLeadingPrompt) {
   EXPECT_EQ(Reordered("N47\xB0""12.3"), "N47\xB0""12.3");
   EXPECT_EQ(Reordered("1 / 2"), "2 / 1");
   EXPECT_EQ(Reordered("ABC "), " ABC");
+  // A number's digits run to 9; the multiplication sign is neutral, not a letter.
+  EXPECT_EQ(Reordered("19 / 9"), "9 / 19");
+  EXPECT_EQ(Reordered("2\xD7""3"), "3\xD7""2");
   EXPECT_EQ(Reordered(""), "");
 }
 
@@ -145,7 +149,16 @@ TEST(GfxText, EmptyStringDrawsNothingAndBadFontFails) {
   EXPECT_FALSE(zero.IsAvailable());
   EXPECT_EQ(g.DrawString("X", -1, &zero, gfx::PointF(0, 0), &green), gfx::InvalidParameter);
   EXPECT_EQ(g.DrawString(nullptr, -1, &font, gfx::PointF(0, 0), &green), gfx::InvalidParameter);
+  EXPECT_EQ(g.DrawString("X", -1, &font, gfx::PointF(0, 0), nullptr), gfx::InvalidParameter);
+  gfx::RectF box(1, 2, 3, 4);
+  EXPECT_EQ(g.MeasureString("X", -1, &zero, gfx::RectF(), nullptr, &box, nullptr, nullptr), gfx::InvalidParameter);
+  EXPECT_EQ(g.MeasureString("X", -1, &font, gfx::RectF(), nullptr, nullptr, nullptr, nullptr), gfx::InvalidParameter);
+  EXPECT_EQ(box.X, 1.0f);  // a refused measure leaves the box
+  EXPECT_EQ(g.MeasureString("XX", -1, &font, gfx::RectF(), nullptr, &box, nullptr, nullptr), gfx::Ok);
+  EXPECT_GT(box.Width, 6.0f);
   EXPECT_EQ(g.DrawString("XYZ", 1, &font, gfx::PointF(0, 0), &green), gfx::Ok);
+  gfx::StringFormat format;
+  EXPECT_EQ(format.SetAlignment(static_cast<gfx::StringAlignment>(3)), gfx::InvalidParameter);
   EXPECT_TRUE(s.recording().HasText("X"));
 }
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <functional>
+
 #include "gfx_test_surface.h"
 #include "platform/gfx/gfx.h"
 
@@ -27,6 +31,34 @@ TEST(GfxTransform, CallsComposeInPrependOrder) {
   EXPECT_NEAR(op.bounds.Y + op.bounds.Height / 2, 10.0f, 1e-4);
   EXPECT_EQ(s.At(20, 10), kGreen);
   EXPECT_EQ(s.At(10, 20), 0u);  // where the other order would have put it
+}
+
+// Each operation on a matrix that scales by (2, 3) and moves by (5, 7): prepended it acts first,
+// appended last; quarter turns are exact.
+TEST(GfxMatrix, OperationsComposeInTheirOrderAndQuarterTurnsAreExact) {
+  const gfx::Matrix by2(2, 0, 0, 2, 1, 1);
+  const struct {
+    const char* what;
+    std::function<gfx::Status(gfx::Matrix&)> op;
+    std::array<gfx::REAL, 6> after;
+  } cases[] = {
+      {"rotate 360", [](gfx::Matrix& m) { return m.Rotate(360.0f); }, {2, 0, 0, 3, 5, 7}},
+      {"rotate -450", [](gfx::Matrix& m) { return m.Rotate(-450.0f); }, {0, -3, 2, 0, 5, 7}},
+      {"rotate 30", [](gfx::Matrix& m) { return m.Rotate(30.0f); },
+       {static_cast<gfx::REAL>(std::sqrt(3.0)), 1.5f, -1, static_cast<gfx::REAL>(1.5 * std::sqrt(3.0)), 5, 7}},
+      {"translate first", [](gfx::Matrix& m) { return m.Translate(1, 2); }, {2, 0, 0, 3, 7, 13}},
+      {"multiply last", [&](gfx::Matrix& m) { return m.Multiply(&by2, gfx::MatrixOrderAppend); }, {4, 0, 0, 6, 11, 15}},
+      {"multiply by nothing", [](gfx::Matrix& m) { return m.Multiply(nullptr) == gfx::InvalidParameter ? gfx::Ok
+                                                                                                    : gfx::GenericError; },
+       {2, 0, 0, 3, 5, 7}},
+  };
+  for (const auto& c : cases) {
+    gfx::Matrix m(2, 0, 0, 3, 5, 7);
+    EXPECT_EQ(c.op(m), gfx::Ok) << c.what;
+    std::array<gfx::REAL, 6> e{};
+    m.GetElements(e.data());
+    for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(e[i], c.after[i]) << c.what << " " << i;  // 0 is 0
+  }
 }
 
 TEST(GfxTransform, DegenerateScaleDrawsNothingAndKeepsTheSurfaceUsable) {
