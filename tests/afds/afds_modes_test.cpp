@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/ap_engage.h"
@@ -40,8 +42,7 @@ TEST_F(AfdsModesTest, VsTargetsThePresentVerticalSpeedTowardsTheSelectedAltitude
     vs_hold_mode = 0;
     Mark();
     ToggleVsMode();
-    EXPECT_EQ(SentOf({kAltTarget, kVs}), c.events) << c.vs_fpm;
-    EXPECT_EQ(vs_hold_mode - alt_hold_mode, 1) << c.vs_fpm;
+    EXPECT_EQ(std::tuple(SentOf({kAltTarget, kVs}), vs_hold_mode - alt_hold_mode), std::tuple(c.events, 1)) << c.vs_fpm;
   }
 }
 
@@ -56,9 +57,7 @@ TEST_F(AfdsModesTest, VnavEngagesInTheAirAndArmsOnTheGround) {
     spd_hold = alt_hold_mode = 1;
     AfdsVertModeSwitch();
     const bool air = radio_height > 10.0;
-    EXPECT_EQ(vnav, 1);
-    EXPECT_EQ(vnav_armed, air ? 0 : 1);
-    EXPECT_EQ(spd_hold, air ? 0 : 1);
+    EXPECT_EQ(std::tuple(vnav, vnav_armed, spd_hold), std::tuple(1, air ? 0 : 1, air ? 0 : 1));
     EXPECT_EQ(Sent(), (Events{{kAltHoldOn, 0}}));
     EXPECT_EQ(vnav_last_set_spd, -999.0);  // the controller starts afresh
   }
@@ -71,16 +70,14 @@ TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeAndInLiteMode) {
   ias = 250.0;
   lite_mode = 1;
   FlchMouseCallback(nullptr, 0);
-  EXPECT_EQ(flch, 0);
-  EXPECT_EQ(Sent(), Events{});
+  EXPECT_EQ(std::tuple(flch, Sent()), std::tuple(0, Events{}));
   EXPECT_EQ(sound_event_code, 2);  // the click is heard anyway
 }
 
 TEST_F(AfdsModesTest, ThrOutOfFlchHandsThePitchToVsAndForcesThe36TickCycle) {
   flch = spd_hold = 1;
   ToggleThrustHold();
-  EXPECT_EQ(thrust_hold + vs_hold_mode - spd_hold - flch, 2);
-  EXPECT_EQ(tick36_counter, 99);
+  EXPECT_EQ(std::tuple(thrust_hold + vs_hold_mode - spd_hold - flch, tick36_counter), std::tuple(2, 99));
   ToggleThrustHold();
   EXPECT_EQ(ThrottleDisconnectWrites(), std::vector<uint64_t>{0});
   for (int32_t armed : {1, 0}) {  // an armed VNAV survives THR, an engaged one does not

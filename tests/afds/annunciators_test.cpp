@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/annunciators.h"
 #include "afds/setup_sequences.h"
-#include "state/config_globals.h"
 #include "systems_fixture.h"
 
 namespace {
@@ -35,8 +36,7 @@ TEST_F(AnnunciatorWriterTest, YawDamperSwitchGivesBothDampersTheNewMode) {
     ac_power = c.ac;
     if (c.aligned) irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
     SyncYawDampers2();
-    EXPECT_EQ(l_yaw_damper_mode, c.after) << c.keyed;
-    EXPECT_EQ(r_yaw_damper_mode, c.after) << c.keyed;
+    EXPECT_EQ(std::tuple(l_yaw_damper_mode, r_yaw_damper_mode), std::tuple(c.after, c.after)) << c.keyed;
   }
 }
 
@@ -60,8 +60,7 @@ TEST_F(SetUpSequenceTest, StartUpWaitsForTheIrsThenCompletesAtOnce) {
   beg_start_button = 1;
   irs_r_align_count = 100;
   ProcOverheadClicksB();
-  EXPECT_EQ(Named("irs_l_anun_knob_clicked"), 1.0);
-  EXPECT_EQ(Named("apu_switch_clicked"), 0.0);
+  EXPECT_EQ(std::tuple(Named("irs_l_anun_knob_clicked"), Named("apu_switch_clicked")), std::tuple(1.0, 0.0));
   EXPECT_EQ(beg_start_button, 1);
   EXPECT_EQ(KeyEvents(0x102C1), 1);  // the battery is switched on first
   SetBattery(true);
@@ -72,9 +71,7 @@ TEST_F(SetUpSequenceTest, StartUpWaitsForTheIrsThenCompletesAtOnce) {
   EXPECT_EQ(Named("irs_l_anun_knob_clicked"), 0.0);
   EXPECT_EQ(Named("apu_switch_clicked") + Named("l_yaw_damper_clicked"), 2.0);
   EXPECT_EQ(Named("l_pack_switch_clicked"), 0.0);  // the packs are on at load
-  EXPECT_EQ(isol_air_valve, 2);
-  EXPECT_EQ(KeyEvents(0x102C1) + KeyEvents(0x102B0), 2);
-  EXPECT_EQ(beg_start_button, 2);
+  EXPECT_EQ(std::tuple(isol_air_valve, KeyEvents(0x102C1) + KeyEvents(0x102B0), beg_start_button), std::tuple(2, 2, 2));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/autoland_autobrake.h"
 #include "afds_fixture.h"
@@ -89,16 +91,13 @@ TEST_F(AutolandTest, RolloutDeploysAndStowsTheSpoilersAndDisconnectsAtTheConfigu
   SetRadioHeightFt(2.0);
   SetIasKt(120.0);
   RunTicks(1);
-  EXPECT_EQ(Count(0x10210), 1);
-  EXPECT_EQ(Count(0x10114), 1);
+  EXPECT_EQ(std::tuple(Count(0x10210), Count(0x10114)), std::tuple(1, 1));
   SetIasKt(59.0);
   RunTicks(1);
-  EXPECT_EQ(Count(0x10211), 1);
-  EXPECT_EQ(autoland_mode, 4);
+  EXPECT_EQ(std::tuple(Count(0x10211), autoland_mode), std::tuple(1, 4));
   SetIasKt(39.0);
   RunTicks(1);
-  EXPECT_EQ(autoland_mode, 0);
-  EXPECT_EQ(autoland_cmd, 14);
+  EXPECT_EQ(std::tuple(autoland_mode, autoland_cmd), std::tuple(0, 14));
   EXPECT_EQ(SentOf({0x100FF, 0x10144}), (Events{{0x100FF, 0}, {0x10144, 0}}));
 }
 
@@ -117,8 +116,7 @@ TEST_F(AutobrakeTest, RtoArmsAtSpeedWithIdleThrustAndBrakes) {
   SetGroundSpeedKt(90.0);
   Levers(500.0, 500.0);
   RunTicks(1);
-  EXPECT_EQ(auto_brake_status, 1);
-  EXPECT_EQ(SentOf({kBrakes}), (Events{{kBrakes, 0}}));
+  EXPECT_EQ(std::tuple(auto_brake_status, SentOf({kBrakes})), std::tuple(1, (Events{{kBrakes, 0}})));
   RunTicks(1);  // no echo yet: no second application
   EXPECT_EQ(Count(kBrakes), 1);
   BrakeEventEchoed();

@@ -2,10 +2,10 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
-#include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
 #include "sim/tick_globals.h"
 #include "panel_input_fixture.h"
@@ -23,8 +23,7 @@ TEST_F(ClickPollerTest, AnyNonZeroValueIsOneClick) {
   for (double value : {-1.0, 0.25, std::numeric_limits<double>::quiet_NaN()}) {
     Click("hdg_clicked", value);
     engaged = 1 - engaged;
-    EXPECT_EQ(hdg_hold_mode, engaged) << value;
-    EXPECT_EQ(Named("hdg_clicked"), 0.0);
+    EXPECT_EQ(std::tuple(hdg_hold_mode, Named("hdg_clicked")), std::tuple(engaged, 0.0)) << value;
   }
   const size_t mark = Mark();
   Click("hdg_clicked", 0.0);
@@ -45,8 +44,7 @@ TEST_F(ClickPollerTest, LiteModeEngagesAtAnyHeightWithoutTheModuleModesAndDiscon
   lite_mode = 1;
   radio_height = 0.0;
   Click("apright_clicked");
-  EXPECT_EQ(apright, 1);
-  EXPECT_EQ(vs_hold_mode + hdg_hold_mode + hdg_sel_mode, 0);
+  EXPECT_EQ(std::tuple(apright, vs_hold_mode + hdg_hold_mode + hdg_sel_mode), std::tuple(1, 0));
   EXPECT_EQ(SentSince(0), Ids{kApMasterOn});
   for (const char* click : {"apleft_clicked", "apcenter_clicked"}) {
     const size_t mark = Mark();
@@ -76,17 +74,13 @@ TEST_F(ClickPollerTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
     autoland_mode = 0;
     autoland_spoiler_stage = 2;
     Click(c.click);
-    EXPECT_EQ(apleft, c.left_to) << c.click << c.app_hold;
-    EXPECT_EQ(apcenter, c.center_to) << c.click << c.app_hold;
-    EXPECT_EQ(apright, c.right_to) << c.click << c.app_hold;
-    EXPECT_EQ(autoland_mode, c.autoland_to) << c.click << c.app_hold;
+    EXPECT_EQ(std::tuple(apleft, apcenter), std::tuple(c.left_to, c.center_to)) << c.click << c.app_hold;
+    EXPECT_EQ(std::tuple(apright, autoland_mode), std::tuple(c.right_to, c.autoland_to)) << c.click << c.app_hold;
     const bool left_arms = std::string(c.click) == "apleft_clicked" && c.autoland_to == 1;
     EXPECT_EQ(autoland_spoiler_stage, left_arms ? 0 : 2) << c.click;
   }
 }
 
-// `observed` is a global the button's switch always changes from `before` (VNAV's controller
-// reset runs even where VNAV cannot engage).
 // `observed` is a global the button's switch always changes from `before` (VNAV's controller
 // reset runs even where VNAV cannot engage).
 TEST_F(ClickPollerTest, McpButtonCallsItsSwitchWhenAllowedAndClicksEitherWay) {

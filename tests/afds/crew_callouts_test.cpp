@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -13,7 +14,6 @@
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
 #include "navdb/navdb_globals.h"
-#include "state/aircraft_id.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -118,8 +118,7 @@ TEST_F(CrewTest, LandingChecklistWaitsForEachAnswerAndFinishesAfter36Ticks) {
   EXPECT_EQ(LastStarted(), "FlapsQ.wav");
   Flaps(30.0);
   for (int i = 0; i < 200 && Starts("Landing Checklist Complete.wav") == 0; ++i) Tick(1);
-  EXPECT_EQ(Started()[6], "Flaps 30.wav");
-  EXPECT_EQ(ldg_checklist_mode, 9);
+  EXPECT_EQ(std::tuple(Started()[6], ldg_checklist_mode), std::tuple(std::string("Flaps 30.wav"), 9));
   Tick(36);
   EXPECT_EQ(ldg_checklist_mode, 10);
 }

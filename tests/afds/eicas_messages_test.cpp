@@ -3,6 +3,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/eicas_messages.h"
@@ -43,11 +44,9 @@ TEST_F(EicasTest, AdvisoryLeavesBeforeACautionClearedInTheSamePass) {
   l_pack_switch = 1;
   c_elec_hyd1_pump_mode = 2;
   UpdateEicasMessages();
-  EXPECT_EQ(eicas_msg_shown[56], 0);
-  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
+  EXPECT_EQ(std::tuple(eicas_msg_shown[56], eicas_msg_shown[kMsgCHydSysPress]), std::tuple(0, 1));
   UpdateEicasMessages();
-  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 0);
-  EXPECT_EQ(c_hyd_sys_press, 0);
+  EXPECT_EQ(std::tuple(eicas_msg_shown[kMsgCHydSysPress], c_hyd_sys_press), std::tuple(0, 0));
 }
 
 TEST_F(EicasTest, CancelHidesUpToTenRowsWithTheWarningsAndRecallShowsThemAgain) {
@@ -56,14 +55,12 @@ TEST_F(EicasTest, CancelHidesUpToTenRowsWithTheWarningsAndRecallShowsThemAgain) 
   Fill(advisory_msgs, advisory_msg_count, 6);
   CancelEicasMessages();
   for (int32_t r = 1; r <= 5; ++r) EXPECT_EQ(caution_msgs[r].inhibit, 1) << r;
-  EXPECT_EQ(advisory_msgs[2].inhibit, 1);
-  EXPECT_EQ(advisory_msgs[3].inhibit, 0);
+  EXPECT_EQ(std::tuple(advisory_msgs[2].inhibit, advisory_msgs[3].inhibit), std::tuple(1, 0));
   CancelEicasMessages();
   for (int32_t r = 3; r <= 6; ++r) EXPECT_EQ(advisory_msgs[r].inhibit, 1) << r;
   ResetEicasCancelFlags();
   CountVisibleEicasMessages();
-  EXPECT_EQ(caution_visible_count + advisory_visible_count, 11);
-  EXPECT_EQ(caution_msgs[1].inhibit, 0);
+  EXPECT_EQ(std::tuple(caution_visible_count + advisory_visible_count, caution_msgs[1].inhibit), std::tuple(11, 0));
 }
 
 TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
@@ -75,10 +72,8 @@ TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
   l_pack_reset = r_pack_reset = 0;
   plane_alt = 12000.0;           // CABIN ALTITUDE, a warning, comes after the packs
   UpdateEicasMessages();
-  EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
-  EXPECT_EQ(eicas_msg_shown[56], 0);
-  EXPECT_EQ(warning_msgs[1].text, "CABIN ALTITUDE");
-  EXPECT_EQ(cabalt_anun, 1);
+  EXPECT_EQ(std::tuple(advisory_msg_count, eicas_msg_shown[56]), std::tuple(kEicasListCapacity, 0));
+  EXPECT_EQ(std::tuple(warning_msgs[1].text, cabalt_anun), std::tuple(std::string("CABIN ALTITUDE"), 1));
   advisory_msg_count = 28;
   UpdateEicasMessages();
   EXPECT_EQ(eicas_msg_shown[56], 1);  // retried once there is room
@@ -205,8 +200,7 @@ TEST_P(FuelSysPressTest, CautionFollowsTheCrossfeedValves) {
   for (int i = 0; i < 10; ++i) UpdateEicasMessages();
   EXPECT_EQ(eicas_msg_shown[c.left ? 29 : 30], c.caution ? 1 : 0);
   EXPECT_EQ(eicas_msg_shown[c.left ? 71 : 73], c.caution ? 0 : 1);  // the aft pump advisory
-  EXPECT_EQ(master_caution_req, c.caution ? 1 : 0);
-  EXPECT_EQ(chime_code, c.caution ? 1 : 0);
+  EXPECT_EQ(std::tuple(master_caution_req, chime_code), std::tuple(c.caution ? 1 : 0, c.caution ? 1 : 0));
 }
 
 constexpr FuelSysPressCase kFuelSysPressCases[] = {

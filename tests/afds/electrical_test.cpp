@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "afds/eicas_messages.h"
 #include "afds/electrical.h"
-#include "displays/displays_globals.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
 
@@ -66,8 +66,7 @@ TEST_F(ElectricalTest, UnalignedIrsDropTheChannelsButTheLeftIsSparedForTenSecond
   apleft = apcenter = vnav = 1;
   irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 1;
   Pass();
-  EXPECT_EQ(apleft - apcenter, 1);
-  EXPECT_EQ(KeyEvents(kAutopilotOff), 0);
+  EXPECT_EQ(std::tuple(apleft - apcenter, KeyEvents(kAutopilotOff)), std::tuple(1, 0));
   host_.SetToken(604, 106.0);
   Pass();
   EXPECT_EQ(Named("apleft"), 0.0);
@@ -94,15 +93,11 @@ TEST_F(ElectricalTest, UnpoweredShedsPumpsPacksAndEmergencyLightsAndTheBatteryBr
   host_.SetNamed("emer_lights_switch", 2.0);
   l_pack_reset = l_elec_hyd_pump_mode = 0;
   Pass();
-  EXPECT_EQ(l_elec_hyd_pump_mode, 3);
-  EXPECT_EQ(c_elec_hyd1_pump_mode, 2);
-  EXPECT_EQ(emer_lights_switch, 0);
+  EXPECT_EQ(std::tuple(l_elec_hyd_pump_mode, c_elec_hyd1_pump_mode, emer_lights_switch), std::tuple(3, 2, 0));
   EXPECT_EQ(l_pack_reset, 2);
   SetBattery(true);
   Pass();
-  EXPECT_EQ(l_elec_hyd_pump_mode, 0);
-  EXPECT_EQ(c_elec_hyd1_pump_mode, 1);
-  EXPECT_EQ(emer_lights_switch, 2);
+  EXPECT_EQ(std::tuple(l_elec_hyd_pump_mode, c_elec_hyd1_pump_mode, emer_lights_switch), std::tuple(0, 1, 2));
 }
 
 // Each light and switch the pass moves on its own side, from one state of power and engines; the
@@ -197,8 +192,7 @@ TEST_F(ElectricalTest, CentrePumpLightsGoOutWithFuelAndTheirOwnEngine) {
     SetEngines(left, right);
     l_ctr_fuel_pump = r_ctr_fuel_pump = 2;
     Pass();
-    EXPECT_EQ(l_ctr_fuel_pump, left ? 1 : 2) << left;
-    EXPECT_EQ(r_ctr_fuel_pump, right ? 1 : 2) << left;
+    EXPECT_EQ(std::tuple(l_ctr_fuel_pump, r_ctr_fuel_pump), std::tuple(left ? 1 : 2, right ? 1 : 2)) << left;
   }
 }
 

@@ -132,11 +132,8 @@ TEST_F(FlchTest, CaptureHandsOverToAltHoldOrVsAndSelectsCruiseThrust) {
     vert_speed = 1500.0;
     ProcFlch();
     const int32_t alt_hold = from_selected_ft > 0.0 ? 1 : 0;
-    EXPECT_EQ(flch, 0);
-    EXPECT_EQ(alt_hold_mode, alt_hold) << from_selected_ft;
-    EXPECT_EQ(vs_hold_mode, 1 - alt_hold) << from_selected_ft;
-    EXPECT_EQ(tmsp, 6);
-    EXPECT_EQ(Count(0x1024C), alt_hold);
+    EXPECT_EQ(std::tuple(flch, alt_hold_mode, vs_hold_mode), std::tuple(0, alt_hold, 1 - alt_hold)) << from_selected_ft;
+    EXPECT_EQ(std::tuple(tmsp, Count(0x1024C)), std::tuple(6, alt_hold));
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/lnav_engage.h"
@@ -70,8 +72,7 @@ TEST_P(LnavButton, TestsTheHeadingThenEngagesDirectOrSearchesAnIntercept) {
     EXPECT_FALSE(Direct());
     EXPECT_EQ(Sent(), Events{});
   } else {
-    EXPECT_EQ(lnav, 0);
-    EXPECT_EQ(cdu_message, kNotOnIntercept);
+    EXPECT_EQ(std::tuple(lnav, cdu_message), std::tuple(0, kNotOnIntercept));
   }
 }
 
@@ -120,8 +121,7 @@ TEST_F(LnavTest, DirectEngagementReleasesTheHeadingModesAndNavSource) {
   lnav_init_mode = 1;  // left over from an intercept the master-off dropped
   LnavIntercept();
   EXPECT_TRUE(Direct());
-  EXPECT_EQ(hdg_hold_mode + nav_button, 0);
-  EXPECT_EQ(Sent(), (Events{{0x1010F, 0}, {0x1011B, 0}}));
+  EXPECT_EQ(std::tuple(hdg_hold_mode + nav_button, Sent()), std::tuple(0, (Events{{0x1010F, 0}, {0x1011B, 0}})));
 }
 
 TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
@@ -129,12 +129,9 @@ TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
   int32_t side = 7;
   double dist = 0.0;
   ComputeLnavGeometry(&side, &dist);
-  EXPECT_EQ(dist, -99.0);
-  EXPECT_EQ(side, 7);
+  EXPECT_EQ(std::tuple(dist, side), std::tuple(-99.0, 7));
   LnavIntercept();
-  EXPECT_EQ(lnav, 0);
-  EXPECT_EQ(Sent(), Events{});
-  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(std::tuple(lnav, Sent(), cdu_message), std::tuple(0, Events{}, std::string("")));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -67,8 +68,7 @@ TEST_F(McpKnobsTest, RequestValueChoosesTheStep) {
     const size_t mark = Mark();
     Request(r, c.value);
     const double dial = is("crs") ? crs_dir : is("hdg") ? hdg_sel_dir : is("asi") ? asi_bug1 : c.from;
-    EXPECT_EQ(dial, c.to) << r << " " << c.value;
-    EXPECT_EQ(SentSince(mark), c.sent) << r << " " << c.value;
+    EXPECT_EQ(std::tuple(dial, SentSince(mark)), std::tuple(c.to, c.sent)) << r << " " << c.value;
     EXPECT_EQ(Named(r), c.consumed ? 0.0 : c.value) << r << " " << c.value;
   }
 }
@@ -128,8 +128,7 @@ TEST_F(PanelButtonsTest, AppWithAChannelEngagedEngagesAllThreeAndArmsAutoland) {
     app_mode = apleft = apright = 0;
     apcenter = 1;
     Request("app_clicked", 1.0);
-    EXPECT_EQ(apleft + apcenter + apright, lite == 1 ? 1 : 3) << lite;
-    EXPECT_EQ(autoland_mode, 1 - lite) << lite;
+    EXPECT_EQ(std::tuple(apleft + apcenter + apright, autoland_mode), std::tuple(lite == 1 ? 1 : 3, 1 - lite)) << lite;
   }
 }
 
@@ -139,8 +138,7 @@ TEST_F(PanelButtonsTest, MasterLightClickAcknowledgesACautionOnly) {
     master_light_state = state;
     SetNamed("master_warning_light", state);
     Request("master_warning_light_clicked", 1.0);
-    EXPECT_EQ(master_light_state, after) << state;
-    EXPECT_EQ(Named("master_warning_light"), after) << state;
+    EXPECT_EQ(std::tuple(master_light_state, Named("master_warning_light")), std::tuple(after, after)) << state;
   }
 }
 
@@ -187,8 +185,7 @@ TEST_F(PanelInputTest, KnobRequestsActEveryFrameButClicksWaitForThePollersFrames
     polls += Named("nav_radio_mode_clicked") == 0.0 ? 1 : 0;
     EXPECT_EQ(polls, frame < 17 ? (frame + 1) / 3 : 6) << frame;  // phases 3, 6, .. 15 and 0
   }
-  EXPECT_EQ(KeyEvents(0x10218), 1);
-  EXPECT_EQ(server_phase, 0);
+  EXPECT_EQ(std::tuple(KeyEvents(0x10218), server_phase), std::tuple(1, 0));
 }
 
 }  // namespace

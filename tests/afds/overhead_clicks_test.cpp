@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
-#include "afds/systems_globals.h"
 #include "panel_input_fixture.h"
 
 namespace {
@@ -34,8 +34,7 @@ TEST_F(OverheadClicksTest, CrossfeedTravelsWithPowerJumpsWithoutAndIgnoresClicks
   Click("aft_xfeed_fuel_pump_clicked");
   EXPECT_EQ(aft_xfeed_on_timer, 36);
   Click("aft_xfeed_fuel_pump_clicked");
-  EXPECT_EQ(aft_xfeed_fuel_pump, 1);
-  EXPECT_EQ(Named("aft_xfeed_fuel_pump_clicked"), 0.0);
+  EXPECT_EQ(std::tuple(aft_xfeed_fuel_pump, Named("aft_xfeed_fuel_pump_clicked")), std::tuple(1, 0.0));
   Dead();
   aft_xfeed_fuel_pump = 0;
   Click("aft_xfeed_fuel_pump_clicked");
@@ -85,12 +84,10 @@ TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
   Click("battery_button_clicked", 2.0);
   EXPECT_EQ(battery_button, 1);
   Click("battery_button_clicked", 1.0);
-  EXPECT_EQ(Named("battery_button"), 3.0);
-  EXPECT_EQ(sound_event_code, 3);
+  EXPECT_EQ(std::tuple(Named("battery_button"), sound_event_code), std::tuple(3.0, 3));
   Power(0, true);
   Click("battery_button_clicked", 1.0);
-  EXPECT_EQ(battery_button, 7);
-  EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x102c1, 0x102c1}));
+  EXPECT_EQ(std::tuple(battery_button, SentSince(0)), std::tuple(7, (std::vector<uint32_t>{0x102c1, 0x102c1})));
 }
 
 }  // namespace

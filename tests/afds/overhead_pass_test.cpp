@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/overhead_pass.h"
 #include "afds/sound_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "base/geodesy.h"
 #include "sim/derived_samples.h"
-#include "sim/named_vars.h"
-#include "sim/sim_access.h"
 #include "sim/tick_globals.h"
 #include "sim/fsuipc_client.h"
 #include "host/panel_config.h"
@@ -39,9 +39,7 @@ TEST_F(OverheadPassTest, FailedStartSwitchReturnsAfterThirtySixTicks) {
   RunFrames(35);
   EXPECT_EQ(l_eng_start_switch, 0);
   RunFrames(2);
-  EXPECT_EQ(l_eng_start_switch, 1);
-  EXPECT_EQ(l_eng_start_count, 0);
-  EXPECT_EQ(Named("l_eng_start_switch"), 1.0);
+  EXPECT_EQ(std::tuple(l_eng_start_switch, l_eng_start_count, Named("l_eng_start_switch")), std::tuple(1, 0, 1.0));
 }
 
 TEST_F(OverheadPassTest, StartRunsThroughItsPhasesToTheLatch) {
@@ -60,8 +58,7 @@ TEST_F(OverheadPassTest, StartRunsThroughItsPhasesToTheLatch) {
   EXPECT_EQ(KeyEvents(kStarter1), 2);  // cut-out for this simulator version
   host_.SetToken(627, 55.0);
   RunFrames(1);
-  EXPECT_EQ(l_eng_start_phase, 0);
-  EXPECT_EQ(l_eng_start_done, 1);
+  EXPECT_EQ(std::tuple(l_eng_start_phase, l_eng_start_done), std::tuple(0, 1));
   EXPECT_EQ(l_eng_start_switch, 1);  // back to normal above 42
 }
 
@@ -78,9 +75,7 @@ TEST_F(OverheadPassTest, MasterWarningIsNotLoweredByACautionInTheSamePass) {
   warning_msg_count = caution_msg_count = 1;
   master_warning_req = master_caution_req = 1;
   RunFrames(1);
-  EXPECT_EQ(master_light_state, 2);
-  EXPECT_EQ(Named("master_warning_light"), 2.0);
-  EXPECT_EQ(master_caution_req, 0);
+  EXPECT_EQ(std::tuple(master_light_state, Named("master_warning_light"), master_caution_req), std::tuple(2, 2.0, 0));
   warning_msg_count = 0;
   RunFrames(1);
   EXPECT_EQ(master_light_state, 0);
@@ -148,9 +143,7 @@ TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
   ldg_checklist_mode = 4;
   host_.SetNamed("ldg_checklist", 5.0);  // the EFIS control's centre button
   RunFrames(3);
-  EXPECT_EQ(ldg_checklist, 0);
-  EXPECT_EQ(ldg_checklist_mode, 0);
-  EXPECT_EQ(Named("ldg_checklist"), 0.0);
+  EXPECT_EQ(std::tuple(ldg_checklist, ldg_checklist_mode, Named("ldg_checklist")), std::tuple(0, 0, 0.0));
   host_.SetNamed("ldg_checklist", 1.0);  // a panel switch
   RunFrames(3);
   EXPECT_EQ(ldg_checklist, 1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 
 #include "afds/phase0.h"
 #include "fmc/fmc_globals.h"
@@ -45,12 +47,10 @@ TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
   host_.SetToken(40, 10.0);
   host_.SetToken(41, 50.0);  // glideslope still far
   RunToPhase0();
-  EXPECT_EQ(loc_capture, 1);
-  EXPECT_EQ(gs_capture, 0);
+  EXPECT_EQ(std::tuple(loc_capture, gs_capture), std::tuple(1, 0));
   host_.SetToken(41, 10.0);
   RunToPhase0();
-  EXPECT_EQ(gs_capture, 1);
-  EXPECT_EQ(alt_hold_mode, 0);
+  EXPECT_EQ(std::tuple(gs_capture, alt_hold_mode), std::tuple(1, 0));
 }
 
 struct FinalCase {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
@@ -67,8 +68,7 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
   ASSERT_EQ(RetiredSoundBufferCount(), 1);
   int alive = dsound->mixer().buffer_count();
   Tick(54);  // both have ended and the delay has run out: the next play sweeps
-  EXPECT_EQ(RetiredSoundBufferCount(), 0);
-  EXPECT_EQ(dsound->mixer().buffer_count(), alive - 1);
+  EXPECT_EQ(std::tuple(RetiredSoundBufferCount(), dsound->mixer().buffer_count()), std::tuple(0, alive - 1));
   EXPECT_EQ(host().sound().Count(host::kSoundEnded, "Pull Up.wav"), 2);
   gpws_sound_delay = 0;
   ProcSounds();  // retires the third while it sounds
@@ -76,13 +76,11 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
   ProcSounds();
   alive = dsound->mixer().buffer_count();
   StopGroupSound(SoundGroup::kSpool);
-  EXPECT_EQ(spool_buffer, nullptr);
-  EXPECT_EQ(dsound->mixer().buffer_count(), alive - 1);
+  EXPECT_EQ(std::tuple(spool_buffer, dsound->mixer().buffer_count()), std::tuple(nullptr, alive - 1));
   EXPECT_EQ(Stops("RO757_StbyAttSpool.wav"), 1);
   ASSERT_EQ(RetiredSoundBufferCount(), 1);
   ReleaseAllSoundBuffers();  // sounding or not
-  EXPECT_EQ(dsound->mixer().buffer_count(), 0);
-  EXPECT_EQ(gpws_buffer, nullptr);
+  EXPECT_EQ(std::tuple(dsound->mixer().buffer_count(), gpws_buffer), std::tuple(0, nullptr));
   EXPECT_EQ(RetiredSoundBufferCount(), 0);
 }
 
@@ -97,9 +95,7 @@ TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
   vert_speed = -6000.0;
   ProcSounds();
   EXPECT_TRUE(Started().empty());
-  EXPECT_EQ(sound_event_code, 2);
-  EXPECT_EQ(chime_code, 1);
-  EXPECT_EQ(spoiler_sound_request, 8);
+  EXPECT_EQ(std::tuple(sound_event_code, chime_code, spoiler_sound_request), std::tuple(2, 1, 8));
   PlayCockpitSounds = 1;
   ProcSounds();
   EXPECT_EQ(Started(), (std::vector<std::string>{"Pull Up.wav", "OV Panel Click.wav", "757LEVELBWARN.wav",
@@ -111,9 +107,7 @@ TEST_F(ScratchSoundTest, AMissingFileStillConsumesTheRequestAndSetsTheDelay) {
   vert_speed = -6000.0;
   sound_event_code = 2;
   ProcSounds();
-  EXPECT_EQ(gpws_sound_delay, 54);
-  EXPECT_EQ(gpws_buffer, nullptr);
-  EXPECT_EQ(sound_event_code, 0);
+  EXPECT_EQ(std::tuple(gpws_sound_delay, gpws_buffer, sound_event_code), std::tuple(54, nullptr, 0));
   EXPECT_TRUE(Started().empty());
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "afds/afds_globals.h"
@@ -38,12 +39,10 @@ TEST_F(RouteProgressTest, AbeamPassageIsActedOnAtTheNextRouteSlot) {
 
   PlaceNearWp1(1.5);
   RunOffSlotTicks(1);
-  EXPECT_EQ(dist_to_active_wpt, -1.0);
-  EXPECT_EQ(stpos, 1);
+  EXPECT_EQ(std::tuple(dist_to_active_wpt, stpos), std::tuple(-1.0, 1));
 
   RunToRouteSlot();
-  EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(prog_from_ident, "WP1");
+  EXPECT_EQ(std::tuple(stpos, prog_from_ident), std::tuple(2, std::string("WP1")));
   EXPECT_EQ(lnav_leg[0].ToId, "WP2");
   EXPECT_NEAR(dist_to_active_wpt, 28.5, 0.01);
 }
@@ -65,8 +64,7 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
 
   host_.SetToken(4, 6.0);
   RunToRouteSlot();
-  EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(fms_fpln_act[1].eta, "09:05");
+  EXPECT_EQ(std::tuple(stpos, fms_fpln_act[1].eta), std::tuple(2, std::string("09:05")));
   EXPECT_EQ(prog_from_ata, "1234Z");
   // The altitude constraint is used up and the next descent segment is measured from it.
   EXPECT_EQ(fms_fpln_act[1].restr, 0);
@@ -99,8 +97,7 @@ TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
   SetPosition(49.0 + 1.0 / kNmPerDegLat, -122.0 + 10.0 / (kNmPerDegLat * std::cos(49.0 * kDegToRad)));
   RunToRouteSlot();
   RunToRouteSlot();
-  EXPECT_EQ(std::pair(lnav, lnav_init_mode), std::pair(0, 0));
-  EXPECT_EQ(stpos, 4);
+  EXPECT_EQ(std::tuple(std::pair(lnav, lnav_init_mode), stpos), std::tuple(std::pair(0, 0), 4));
   EXPECT_EQ(vnav_near_restr_done, 0);
 }
 
@@ -120,8 +117,7 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
   active_leg_dist = 30.0;
   dist_to_active_wpt = 15.0;
   RunToRouteSlot();
-  EXPECT_EQ(lnav_init_mode, captured ? 0 : 1);
-  EXPECT_EQ(lnav_leg[0].FrId, captured ? "WP0" : "DIRECT");
+  EXPECT_EQ(std::tuple(lnav_init_mode, lnav_leg[0].FrId), std::tuple(captured ? 0 : 1, captured ? "WP0" : "DIRECT"));
   EXPECT_EQ(KeyEvents(kHeadingBug), captured ? 1 : 0);
 }
 

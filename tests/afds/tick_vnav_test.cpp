@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "sim/sim_globals.h"
@@ -68,8 +70,7 @@ TEST_P(TodByPosition, StartsTheDescentAndAsksToResetTheMcp) {
   SetAltitudeFt(c.plane_alt_ft);
   SetTodAhead(47.2, 1.0);
   RunToRouteSlot();
-  EXPECT_EQ(tod, 1);
-  EXPECT_EQ(KeyEventValues(kMcpAltitude), std::vector<int32_t>{35000});
+  EXPECT_EQ(std::tuple(tod, KeyEventValues(kMcpAltitude)), std::tuple(1, std::vector<int32_t>{35000}));
   EXPECT_EQ(cdu_message, c.shown ? "RESET MCP" : "");
 }
 
@@ -92,8 +93,7 @@ TEST_F(TodByDistance, IsTakenWithTheDestinationSouthAlongTheLeg) {
   last_restr_lon = -122.0;
   RunToRouteSlot();
   ASSERT_GT(route_dist_acc, to_wpt_dtg);
-  EXPECT_EQ(tod, 1);
-  EXPECT_EQ(KeyEvents(kMcpAltitude), 1);
+  EXPECT_EQ(std::tuple(tod, KeyEvents(kMcpAltitude)), std::tuple(1, 1));
 }
 
 // The 10000 ft speed restriction in the descent: sent once near it, and level flight (vertical
@@ -105,14 +105,12 @@ TEST_F(VnavTest, DescentRestrictionSpeedIsSentOnceNearItsAltitude) {
   SetAltitudeFt(10300.0);
   SetVerticalSpeedFpm(0.0);
   RunToRouteSlot();
-  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
-  EXPECT_EQ(KeyEvents(kMcpSpeed), 0);
+  EXPECT_EQ(std::tuple(dist_to_desc_alt_rest, KeyEvents(kMcpSpeed)), std::tuple(999.0, 0));
   SetVerticalSpeedFpm(-2000.0);  // 300 ft at 2000 fpm and 300 kt: 0.75 NM
   RunToRouteSlot();
   RunToRouteSlot();
   EXPECT_NEAR(dist_to_desc_alt_rest, 0.75, 1e-6);
-  EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{250});
-  EXPECT_EQ(desc_spd_restr_set, 1.0);
+  EXPECT_EQ(std::tuple(KeyEventValues(kMcpSpeed), desc_spd_restr_set), std::tuple(std::vector<int32_t>{250}, 1.0));
 }
 
 TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegment) {
@@ -139,13 +137,10 @@ TEST_F(VnavTest, TodAndDestinationPausesAndRateStepsHappenOnce) {
   tod = 1;
   host_.SetToken(336, 4.0);
   RunTicks(3);
-  EXPECT_EQ(KeyEvents(kPause), 1);
-  EXPECT_EQ(PauseAtTod, 0);
-  EXPECT_EQ(KeyEvents(kSimRateDown), 3);
+  EXPECT_EQ(std::tuple(KeyEvents(kPause), PauseAtTod, KeyEvents(kSimRateDown)), std::tuple(1, 0, 3));
   host_.SetToken(336, 1.0);
   RunTicks(3);
-  EXPECT_EQ(KeyEvents(kSimRateDown), 3);
-  EXPECT_EQ(tod_1x_done, 1);
+  EXPECT_EQ(std::tuple(KeyEvents(kSimRateDown), tod_1x_done), std::tuple(3, 1));
   init_tod = 1;
   pause_at_dist_on = 1;
   PauseAtDistFromDest = 20;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
@@ -97,8 +99,7 @@ TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
   fms_fpln_act[1].ias = 240.0;
   UseATForVnavDesc = 1;
   Pass();
-  EXPECT_EQ(SentOf({kIas}), (Events{{kIas, 240}}));
-  EXPECT_EQ(dist_to_desc_alt_rest, 15.0);
+  EXPECT_EQ(std::tuple(SentOf({kIas}), dist_to_desc_alt_rest), std::tuple((Events{{kIas, 240}}), 15.0));
   EXPECT_EQ(Count(kSpdOn), 1);  // the simulator's speed hold flies the descent
 }
 
@@ -115,8 +116,7 @@ TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
   EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
   vert_speed = 0.0;
   Pass();  // the descent speed pass measures it again
-  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
-  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(std::tuple(dist_to_desc_alt_rest, cdu_message), std::tuple(999.0, std::string("")));
 }
 
 // 5000 ft to go at 2500 ft/min and 360 kt: 12 NM. 15 kt fast and still accelerating.

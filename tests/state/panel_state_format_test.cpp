@@ -7,7 +7,6 @@
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
