@@ -35,10 +35,7 @@ TEST_F(AfdsModesTest, VsTargetsThePresentVerticalSpeedTowardsTheSelectedAltitude
   } rows[] = {{4000.0, 5000, {{kVs, 0}}}, {-4200.0, 5000, {{kAltTarget, 5000}, {kVs, -3000}}},
               {-1234.7, 5000, {{kAltTarget, 5000}, {kVs, -1234}}}};
   for (const auto& c : rows) {
-    vert_speed = c.vs_fpm;
-    plane_alt = 9000.0;
-    alt_sel_num = c.selected_ft;
-    alt_hold_mode = 1;
+    std::tie(vert_speed, plane_alt, alt_sel_num, alt_hold_mode) = std::tuple(c.vs_fpm, 9000.0, c.selected_ft, 1);
     vs_hold_mode = 0;
     Mark();
     ToggleVsMode();
@@ -81,9 +78,7 @@ TEST_F(AfdsModesTest, ThrOutOfFlchHandsThePitchToVsAndForcesThe36TickCycle) {
   ToggleThrustHold();
   EXPECT_EQ(ThrottleDisconnectWrites(), std::vector<uint64_t>{0});
   for (int32_t armed : {1, 0}) {  // an armed VNAV survives THR, an engaged one does not
-    vnav = 1;
-    vnav_armed = armed;
-    thrust_hold = 0;
+    std::tie(vnav, vnav_armed, thrust_hold) = std::tuple(1, armed, 0);
     ToggleThrustHold();
     EXPECT_EQ(vnav, armed) << armed;
   }

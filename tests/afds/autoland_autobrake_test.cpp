@@ -24,10 +24,7 @@ class AutolandTest : public afds_test::AfdsTest {
   }
   // The flare state of one pass, called directly.
   void InFlare(double pitch, double pitch_rate, double vs_fpm) {
-    autoland_mode = 3;
-    radio_height = 40.0;
-    plane_pitch = pitch;
-    alt_rate = pitch_rate;
+    std::tie(autoland_mode, radio_height, plane_pitch, alt_rate) = std::tuple(3, 40.0, pitch, pitch_rate);
     vert_speed = vs_fpm;
   }
   // The disarm moves the selector to OFF.
@@ -148,9 +145,7 @@ TEST_F(AutobrakeTest, LandingArmingNeedsTheAircraftLevelOnTheGroundAtSpeed) {
     auto_brake_switch = 4;
     auto_brake_status = autobrake_appl = 0;
     host_.SetToken(60, c.on_ground);
-    ground_speed = 120.0;
-    plane_pitch = c.pitch;
-    plane_bank = c.bank;
+    std::tie(ground_speed, plane_pitch, plane_bank) = std::tuple(120.0, c.pitch, c.bank);
     Mark();
     ProcAutoBrake();
     EXPECT_EQ(auto_brake_status, c.armed) << c.pitch << " " << c.bank << " " << c.on_ground;

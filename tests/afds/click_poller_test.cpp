@@ -66,13 +66,8 @@ TEST_F(ClickPollerTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
               {"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0}, {"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
               {"apright_clicked", 1, 0, 0, 1.0, 1, 0, 1, 0}};
   for (const auto& c : rows) {
-    ap_master = 1.0;
-    apleft = c.left;
-    apcenter = c.center;
-    apright = c.right;
-    sim_app_hold = c.app_hold;
-    autoland_mode = 0;
-    autoland_spoiler_stage = 2;
+    std::tie(ap_master, apleft, apcenter, apright) = std::tuple(1.0, c.left, c.center, c.right);
+    std::tie(sim_app_hold, autoland_mode, autoland_spoiler_stage) = std::tuple(c.app_hold, 0, 2);
     Click(c.click);
     EXPECT_EQ(std::tuple(apleft, apcenter), std::tuple(c.left_to, c.center_to)) << c.click << c.app_hold;
     EXPECT_EQ(std::tuple(apright, autoland_mode), std::tuple(c.right_to, c.autoland_to)) << c.click << c.app_hold;

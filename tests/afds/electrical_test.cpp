@@ -24,9 +24,7 @@ class ElectricalTest : public systems_test::SystemsFixture {
   void Power(int32_t level, bool battery) {
     ac_power = level;
     SetEngines(level > 1, level > 1);
-    r_gen_cont = 2;
-    apu_mode = 0;
-    ext_power_avail = 0;
+    std::tie(r_gen_cont, apu_mode, ext_power_avail) = std::tuple(2, 0, 0);
     SetBattery(battery);
   }
 };
@@ -213,9 +211,7 @@ TEST_F(ElectricalTest, GroundPowerComesWhenParkedAndGoesWhenMoving) {
     stdby_power_switch = 1;
     SetEngines(r.engines, r.engines);
     l_gen_cont = r_gen_cont = 2;
-    AutoExtPwrAvail = r.option;
-    apu_mode = r.apu;
-    ext_power_avail = r.avail;
+    std::tie(AutoExtPwrAvail, apu_mode, ext_power_avail) = std::tuple(r.option, r.apu, r.avail);
     host_.SetToken(323, r.brake);
     host_.SetToken(60, r.on_ground);
     ground_speed = r.speed_kt;

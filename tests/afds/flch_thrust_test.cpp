@@ -25,10 +25,7 @@ class FlchTest : public afds_test::AfdsTest {
     plane_alt = 20000.0;
     ap_alt_lock = lock_ft;
     ap_master = at_arm = 1.0;
-    redraw_tick = 0;
-    tick36_counter = 5;
-    flch = 1;
-    tmsp = 3;
+    std::tie(redraw_tick, tick36_counter, flch, tmsp) = std::tuple(0, 5, 1, 3);
     target_ias = ias = 280.0;
     SetIasKt(280.0);
     Mark();
@@ -90,10 +87,7 @@ TEST_F(FlchTest, MachTargetIsConvertedToAnAirspeedWithinTheLimits) {
               {0.0, 20000.0, {}, 280.0}};
   for (const auto& c : rows) {
     Climb();
-    ias = 300.0;
-    plane_mach = c.mach;
-    plane_alt = c.alt_ft;
-    ap_alt_lock = c.alt_ft + 5000.0;
+    std::tie(ias, plane_mach, plane_alt, ap_alt_lock) = std::tuple(300.0, c.mach, c.alt_ft, c.alt_ft + 5000.0);
     target_mach = 0.7;
     ProcFlch();
     EXPECT_EQ(SentOf({kIas}), c.events) << c.mach;
@@ -110,10 +104,7 @@ TEST_F(FlchTest, PitchFliesTheSpeedWithTheVerticalSpeed) {
               {1e4, -600, 0.5, 0.0, 280, 0, 19, -1000}, {1e4, -2000, 0.5, 0.0, 280, 151, 501, 0}};
   for (const auto& c : rows) {
     Climb(c.lock_ft);
-    at_arm = 0.0;
-    vert_speed = c.vs;
-    ias_target_dev = c.dev;
-    ias_trend = c.trend;
+    std::tie(at_arm, vert_speed, ias_target_dev, ias_trend) = std::tuple(0.0, c.vs, c.dev, c.trend);
     SetIasKt(c.ias);
     Lever(c.lever);
     ProcFlch();

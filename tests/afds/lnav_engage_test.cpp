@@ -33,15 +33,11 @@ class LnavTest : public afds_test::AfdsTest {
   void Place(double east_nm, double south_nm) {
     SetPosition(-south_nm / kNmPerDeg, east_nm / kNmPerDeg);
     RunTicks(1);
-    active_leg_dist = 60.0;
-    dist_to_active_wpt = 60.0 - east_nm;
-    rel_leg_course = 90.0;
+    std::tie(active_leg_dist, dist_to_active_wpt, rel_leg_course) = std::tuple(60.0, 60.0 - east_nm, 90.0);
     Mark();
   }
   void Headings(double heading, double wpt_brg, double leg_course) {
-    plane_hdg_mag = heading;
-    active_wpt_brg = wpt_brg;
-    rel_leg_course = leg_course;
+    std::tie(plane_hdg_mag, active_wpt_brg, rel_leg_course) = std::tuple(heading, wpt_brg, leg_course);
   }
   bool Direct() const { return lnav == 1 && lnav_init_mode == 0 && lnav_leg[0].FrId == "DIRECT"; }
   bool Armed() const { return lnav == 1 && lnav_init_mode == 1; }

@@ -55,9 +55,7 @@ TEST_F(McpKnobsTest, RequestValueChoosesTheStep) {
               {"vs_sel_num_decr", 1, -8000, -8000, {}, true},
               {"asi_bug1_decr", -2, 80, 79, {}, true},
               {"asi_bug1_incr", 1, 450, 450, {}, true}};
-  hdg_sel_mode = 1;
-  alt_sel_num = 10000;
-  plane_alt = 5000.0;
+  std::tie(hdg_sel_mode, alt_sel_num, plane_alt) = std::tuple(1, 10000, 5000.0);
   for (const auto& c : rows) {
     const std::string r = c.request;
     const auto is = [&r](const char* prefix) { return r.rfind(prefix, 0) == 0; };

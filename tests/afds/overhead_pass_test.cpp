@@ -124,14 +124,8 @@ TEST_F(OverheadPassTest, TakeoffCallsArmOnTheRunwayAndDisarmOutOfTheTakeoff) {
               {0, 140, 3, 6001, 0.0, 250, 0.0, -1500, 0}, {0, 140, 3, 6000, 0.0, 251, 0.0, -1500, 0},
               {0, 140, 3, 6000, 0.0, 250, 0.0, -1501, 0}};
   for (const auto& r : rows) {
-    server_phase = 3;
-    fsuipc_poll_flag = r.poll;
-    vr = r.vr_kt;
-    to_callout_mode = r.mode;
-    radio_height = r.ra_ft;
-    flap_angle = r.flaps;
-    ias = r.kt;
-    pfd_ias_trend = r.trend;
+    std::tie(server_phase, fsuipc_poll_flag, vr, to_callout_mode) = std::tuple(3, r.poll, r.vr_kt, r.mode);
+    std::tie(radio_height, flap_angle, ias, pfd_ias_trend) = std::tuple(r.ra_ft, r.flaps, r.kt, r.trend);
     vert_speed = r.vs_fpm;
     UpdateOverheadVars();
     EXPECT_EQ(to_callout_mode, r.after) << r.mode << " " << r.ra_ft << " " << r.flaps << " " << r.kt << " " << r.vs_fpm;

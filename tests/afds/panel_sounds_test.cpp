@@ -101,10 +101,7 @@ TEST_F(SoundTest, EquipmentLoopsFollowThePowerAndThePacks) {
               {2, 0, 0, 1, 2, 0, 1, 1, 0}};
   for (const auto& r : rows) {
     for (bool stop : {false, true}) {
-      ac_power = r.ac;
-      l_pack_switch = r.l_pack;
-      l_pack_reset = r.l_reset;
-      r_pack_switch = r.r_pack;
+      std::tie(ac_power, l_pack_switch, l_pack_reset, r_pack_switch) = std::tuple(r.ac, r.l_pack, r.l_reset, r.r_pack);
       r_pack_reset = r.r_reset;
       sim_sound_stopped = 0;
       UpdateEquipmentLoops();

@@ -69,11 +69,7 @@ TEST_P(LandingChecklistArming, ArmsWithinFiveMilesLinedUpWithTheSelectedRunway) 
   ldg_checklist = 1;
   host_.SetNamed("ldg_checklist", 1.0);
   RunwayRecord& rwy = airport_recs[2].runways[1];
-  rwy.lat = 47.0;
-  rwy.lon = -122.0;
-  rwy.heading = 360.0;
-  fms_dest_rwy_pos = c.runway;
-  dest_dtg = 5.0;
+  std::tie(rwy.lat, rwy.lon, rwy.heading, fms_dest_rwy_pos, dest_dtg) = std::tuple(47.0, -122.0, 360.0, c.runway, 5.0);
   host_.SetToken(71, c.lat * 111130.555557);
   host_.SetToken(72, (360.0 - 122.0) * 781874935307.4);
   host_.SetToken(614, (1000.0 + 9.0) / 3.2808399);

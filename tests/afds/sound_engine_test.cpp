@@ -87,10 +87,7 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
 // ---- dispatcher gates ----
 
 TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
-  PlayCockpitSounds = 0;
-  sound_event_code = 2;
-  chime_code = 1;
-  spoiler_sound_request = 8;
+  std::tie(PlayCockpitSounds, sound_event_code, chime_code, spoiler_sound_request) = std::tuple(0, 2, 1, 8);
   radio_height = 2400.0;
   vert_speed = -6000.0;
   ProcSounds();
@@ -103,9 +100,7 @@ TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
 }
 
 TEST_F(ScratchSoundTest, AMissingFileStillConsumesTheRequestAndSetsTheDelay) {
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
-  sound_event_code = 2;
+  std::tie(radio_height, vert_speed, sound_event_code) = std::tuple(2400.0, -6000.0, 2);
   ProcSounds();
   EXPECT_EQ(std::tuple(gpws_sound_delay, gpws_buffer, sound_event_code), std::tuple(54, nullptr, 0));
   EXPECT_TRUE(Started().empty());

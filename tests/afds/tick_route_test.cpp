@@ -89,10 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DiscoLeg, ::testing::Values(std::pair{1000.0, 3}
 // An armed intercept goes with it (abeam, 10 NM off the track: not captured): the FMA would otherwise
 // go on showing LNAV armed.
 TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
-  stpos = 4;
-  lnav = 1;
-  lnav_init_mode = 1;
-  vnav_near_restr_done = 1;
+  std::tie(stpos, lnav, lnav_init_mode, vnav_near_restr_done) = std::tuple(4, 1, 1, 1);
   SetGroundSpeedKt(480.0);
   SetPosition(49.0 + 1.0 / kNmPerDegLat, -122.0 + 10.0 / (kNmPerDegLat * std::cos(49.0 * kDegToRad)));
   RunToRouteSlot();
@@ -106,10 +103,7 @@ class LnavIntercept : public RouteProgressTest, public ::testing::WithParamInter
 
 TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
   const auto [xtk_nm, captured] = GetParam();
-  lnav = 1;
-  lnav_init_mode = 1;
-  hdg_sel_mode = 1;
-  lnav_leg[0].FrId = "DIRECT";
+  std::tie(lnav, lnav_init_mode, hdg_sel_mode, lnav_leg[0].FrId) = std::tuple(1, 1, 1, "DIRECT");
   SetGroundSpeedKt(240.0);  // 2 NM in 30 s
   PlaceNearWp1(-15.0, xtk_nm);
   lnav_init_lat = plane_lat;
@@ -146,15 +140,8 @@ TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
   for (const auto& r : rows) {
     stpos = 1;
     redraw_tick = tick36_counter = 0;
-    lnav = 1;
-    ap_nav_hold = 1.0;
-    dist_to_active_wpt = 9.9;
-    route_holds[1].leg = 0;
-    active_wpt_brg = 120.0;
-    rel_leg_course = 0.0;
-    toc = 1;
-    tod = 0;
-    early_seq_in_cruise = 0;
+    std::tie(lnav, ap_nav_hold, dist_to_active_wpt, route_holds[1].leg) = std::tuple(1, 1.0, 9.9, 0);
+    std::tie(active_wpt_brg, rel_leg_course, toc, tod, early_seq_in_cruise) = std::tuple(120.0, 0.0, 1, 0, 0);
     vnav_cruise = 1;
     r.change();
     const double before = dist_to_active_wpt;

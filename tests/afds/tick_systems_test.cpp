@@ -25,10 +25,7 @@ TEST_F(SystemsTest, HydraulicPressureRampsToRestWithTheLoadTimePumps) {
       {5, {100, 0, 50}, {2980, 3060, 3170}},  // rising, the last step may go past the target
       {0, {2960, 3040, 3150}, {80, 0, 30}}};  // without AC power all fall, engine pumps included; C stops at 0
   for (const auto& c : kCases) {
-    ac_power = c.ac;
-    l_hyd_press = c.start[0];
-    c_hyd_press = c.start[1];
-    r_hyd_press = c.start[2];
+    std::tie(ac_power, l_hyd_press, c_hyd_press, r_hyd_press) = std::tuple(c.ac, c.start[0], c.start[1], c.start[2]);
     RunTicks(250);
     EXPECT_EQ(std::tuple(l_hyd_press, c_hyd_press, r_hyd_press), std::tuple(c.end[0], c.end[1], c.end[2])) << c.ac;
   }

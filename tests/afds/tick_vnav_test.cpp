@@ -64,9 +64,7 @@ class TodByPosition : public VnavTest, public ::testing::WithParamInterface<Rese
 // RESET MCP shows only within 100 ft below the cruise altitude, and only when configured.
 TEST_P(TodByPosition, StartsTheDescentAndAsksToResetTheMcp) {
   const ResetMcpCase& c = GetParam();
-  toc = 1;
-  alt_sel_num = 35000;
-  FmcShowResetMCPMsg = c.show_msg;
+  std::tie(toc, alt_sel_num, FmcShowResetMCPMsg) = std::tuple(1, 35000, c.show_msg);
   SetAltitudeFt(c.plane_alt_ft);
   SetTodAhead(47.2, 1.0);
   RunToRouteSlot();
@@ -115,9 +113,7 @@ TEST_F(VnavTest, DescentRestrictionSpeedIsSentOnceNearItsAltitude) {
 
 TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegment) {
   toc = tod = init_tod = vnav = 1;
-  alt_sel_num = 5000;
-  fms_fpln_act[1].restr = 1;
-  fms_fpln_act[2].restr = 3;
+  std::tie(alt_sel_num, fms_fpln_act[1].restr, fms_fpln_act[2].restr) = std::tuple(5000, 1, 3);
   fms_fpln_act[2].alt = 11000.0;
   SetGroundSpeedKt(480.0);
   SetPosition(47.5 - 2.0 / kNmPerDegLat, -122.0);  // within the look-ahead of waypoint 1
@@ -132,18 +128,14 @@ TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegmen
 // The T/D pause and the step down to normal simulation rate each happen once; the destination
 // pause once inside its distance.
 TEST_F(VnavTest, TodAndDestinationPausesAndRateStepsHappenOnce) {
-  PauseAtTod = 1;
-  one_x_at_tod = 1;
-  tod = 1;
+  std::tie(PauseAtTod, one_x_at_tod, tod) = std::tuple(1, 1, 1);
   host_.SetToken(336, 4.0);
   RunTicks(3);
   EXPECT_EQ(std::tuple(KeyEvents(kPause), PauseAtTod, KeyEvents(kSimRateDown)), std::tuple(1, 0, 3));
   host_.SetToken(336, 1.0);
   RunTicks(3);
   EXPECT_EQ(std::tuple(KeyEvents(kSimRateDown), tod_1x_done), std::tuple(3, 1));
-  init_tod = 1;
-  pause_at_dist_on = 1;
-  PauseAtDistFromDest = 20;
+  std::tie(init_tod, pause_at_dist_on, PauseAtDistFromDest) = std::tuple(1, 1, 20);
   for (const auto& [dest_nm, pauses] : {std::pair{20.0, 1}, std::pair{19.9, 2}, std::pair{10.0, 2}}) {
     dest_dtg = dest_nm;
     RunTicks(3);

@@ -31,15 +31,8 @@ class VnavSpeedTest : public afds_test::AfdsTest {
       fms_fpln_act[i].alt = 0.0;
       fms_fpln_act[i].ias = 0.0;
     }
-    vnav = 1;
-    climb_ias = 290;
-    cruise_ias = 300;
-    descent_ias = 290;
-    climb_mach = 0.78;
-    cruise_mach = 0.8;
-    descent_mach = 0.76;
-    cross_at_elev = 35000.0;
-    dist_to_active_wpt = 10.0;
+    std::tie(vnav, climb_ias, cruise_ias, descent_ias, climb_mach) = std::tuple(1, 290, 300, 290, 0.78);
+    std::tie(cruise_mach, descent_mach, cross_at_elev, dist_to_active_wpt) = std::tuple(0.8, 0.76, 35000.0, 10.0);
     next_restr_leg = 4;
   }
   // A pass with the speed selection due.
@@ -79,9 +72,7 @@ TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
   toc = 1;
   plane_alt = 20000.0;
   for (const auto& c : rows) {
-    dist_to_active_wpt = c.dist_nm;
-    vnav_init_flag = c.init;
-    vnav_des_active = c.des_active;
+    std::tie(dist_to_active_wpt, vnav_init_flag, vnav_des_active) = std::tuple(c.dist_nm, c.init, c.des_active);
     vnav_pnl_restored = c.restored;
     vnav_last_set_spd = -999.0;
     Mark();
@@ -91,13 +82,8 @@ TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
 }
 
 TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
-  tod = 1;
-  plane_alt = 14000.0;
-  cross_at_elev = 11000.0;
-  dist_to_cross_at = 15.0;
-  fms_fpln_act[1].restr = 3;
-  fms_fpln_act[1].ias = 240.0;
-  UseATForVnavDesc = 1;
+  std::tie(tod, plane_alt, cross_at_elev, dist_to_cross_at) = std::tuple(1, 14000.0, 11000.0, 15.0);
+  std::tie(fms_fpln_act[1].restr, fms_fpln_act[1].ias, UseATForVnavDesc) = std::tuple(3, 240.0, 1);
   Pass();
   EXPECT_EQ(std::tuple(SentOf({kIas}), dist_to_desc_alt_rest), std::tuple((Events{{kIas, 240}}), 15.0));
   EXPECT_EQ(Count(kSpdOn), 1);  // the simulator's speed hold flies the descent
@@ -105,10 +91,7 @@ TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
 
 // A level aircraft never reaches the restriction altitude: no distance, no message.
 TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
-  tod = 1;
-  plane_alt = 15000.0;
-  cross_at_elev = 10000.0;
-  ground_speed = 300.0;
+  std::tie(tod, plane_alt, cross_at_elev, ground_speed) = std::tuple(1, 15000.0, 10000.0, 300.0);
   vert_speed = 0.4;  // whole feet per minute: 0
   dist_to_active_wpt = 40.0;
   vnav_des_active = 1;
@@ -121,15 +104,8 @@ TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
 
 // 5000 ft to go at 2500 ft/min and 360 kt: 12 NM. 15 kt fast and still accelerating.
 TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooFast) {
-  tod = 1;
-  plane_alt = 15000.0;
-  cross_at_elev = 10000.0;
-  vert_speed = -2500.0;
-  ground_speed = 360.0;
-  vnav_last_set_spd = 250.0;
-  ias = 265.0;
-  pfd_ias_trend = 0.01;
-  dist_to_active_wpt = 40.0;
+  std::tie(tod, plane_alt, cross_at_elev, vert_speed, ground_speed) = std::tuple(1, 15000.0, 10000.0, -2500.0, 360.0);
+  std::tie(vnav_last_set_spd, ias, pfd_ias_trend, dist_to_active_wpt) = std::tuple(250.0, 265.0, 0.01, 40.0);
   vnav_des_active = 1;  // no speed pass: only the message logic runs
   struct Step {
     double token604;
