@@ -64,8 +64,7 @@ TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeAndInLiteMode) {
   plane_alt = 20000.0;
   ias = 139.0;  // below FlchMinIas
   FlchMouseCallback(nullptr, 0);
-  ias = 250.0;
-  lite_mode = 1;
+  std::tie(ias, lite_mode) = std::tuple(250.0, 1);
   FlchMouseCallback(nullptr, 0);
   EXPECT_EQ(std::tuple(flch, Sent()), std::tuple(0, Events{}));
   EXPECT_EQ(sound_event_code, 2);  // the click is heard anyway
@@ -90,8 +89,7 @@ TEST_F(AfdsModesTest, DisconnectDropsTheChannelsAndGuidanceButKeepsHeadingAltitu
     apleft = apcenter = apright = 1;
     lnav = lnav_init_mode = vnav = flch = loc_mode = app_mode = loc_capture = gs_capture = autoland_mode = 1;
     hdg_sel_mode = alt_hold_mode = spd_hold = thrust_hold = 1;
-    SetSpdOffwhenAPMasterSetOff = config;
-    at_arm = 1.0;
+    std::tie(SetSpdOffwhenAPMasterSetOff, at_arm) = std::tuple(config, 1.0);
     DisconnectAutopilot();
     EXPECT_EQ(apleft + apcenter + apright + Named("apleft") + Named("apdisc_bar"), 0);
     EXPECT_EQ(lnav + lnav_init_mode + vnav + flch + loc_mode + app_mode + loc_capture + gs_capture + autoland_mode, 0);

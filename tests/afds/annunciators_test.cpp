@@ -30,8 +30,7 @@ TEST_F(AnnunciatorWriterTest, YawDamperSwitchGivesBothDampersTheNewMode) {
     int32_t after;
   } rows[] = {{0, true, 1, false, 2}, {1, true, 5, true, 3}, {2, false, 0, true, 0}};
   for (const auto& c : rows) {
-    l_yaw_damper_mode = c.keyed;
-    r_yaw_damper_mode = 9;
+    std::tie(l_yaw_damper_mode, r_yaw_damper_mode) = std::tuple(c.keyed, 9);
     SetBattery(c.battery);
     ac_power = c.ac;
     if (c.aligned) irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
@@ -57,8 +56,7 @@ TEST_F(AnnunciatorWriterTest, HydraulicFailureLatchesLeftThenCentreAndRight) {
 class SetUpSequenceTest : public AnnunciatorWriterTest {};
 
 TEST_F(SetUpSequenceTest, StartUpWaitsForTheIrsThenCompletesAtOnce) {
-  beg_start_button = 1;
-  irs_r_align_count = 100;
+  std::tie(beg_start_button, irs_r_align_count) = std::tuple(1, 100);
   ProcOverheadClicksB();
   EXPECT_EQ(std::tuple(Named("irs_l_anun_knob_clicked"), Named("apu_switch_clicked")), std::tuple(1.0, 0.0));
   EXPECT_EQ(beg_start_button, 1);

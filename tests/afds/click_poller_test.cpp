@@ -41,8 +41,7 @@ TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {
 }
 
 TEST_F(ClickPollerTest, LiteModeEngagesAtAnyHeightWithoutTheModuleModesAndDisconnectsTheSimulatorOnly) {
-  lite_mode = 1;
-  radio_height = 0.0;
+  std::tie(lite_mode, radio_height) = std::tuple(1, 0.0);
   Click("apright_clicked");
   EXPECT_EQ(std::tuple(apright, vs_hold_mode + hdg_hold_mode + hdg_sel_mode), std::tuple(1, 0));
   EXPECT_EQ(SentSince(0), Ids{kApMasterOn});

@@ -49,8 +49,7 @@ TEST_F(TakeoffTest, CallsTheSpeedsInTurnThenPositiveRateButNothingWhileDecelerat
   At(70.0);
   EXPECT_TRUE(Started().empty());
   for (double kt : {80.0, 136.0, 146.0, 151.0}) At(kt);
-  radio_height = 60.0;
-  vert_speed = 1200.0;
+  std::tie(radio_height, vert_speed) = std::tuple(60.0, 1200.0);
   Tick(30);
   EXPECT_EQ(Started(), (Files{"80 kts.wav", "V1.wav", "Rotate.wav", "V2.wav", "Positive Rate, Gear Up.wav"}));
   EXPECT_EQ(to_callout_mode, 6);  // flaps 15: "Flaps 5" is due at 195 kt
@@ -97,8 +96,7 @@ TEST_F(TakeoffTest, EachCallHasItsOwnThresholds) {
 // ---- landing checklist ----
 
 TEST_F(CrewTest, LandingChecklistWaitsForEachAnswerAndFinishesAfter36Ticks) {
-  ldg_checklist_mode = 1;
-  ldg_flaps = 30;
+  std::tie(ldg_checklist_mode, ldg_flaps) = std::tuple(1, 30);
   Tick(200);
   EXPECT_EQ(Started(), (Files{"Landing Checklist.wav", "SpeedbrakesQ.wav"}));
   host().SetToken(324, 1.0);  // speedbrake armed
@@ -120,8 +118,7 @@ class CabinTest : public CrewTest {
  protected:
   void SetUp() override {
     CrewTest::SetUp();
-    play_announcements = 1;
-    fp_cnt = 1;
+    std::tie(play_announcements, fp_cnt) = std::tuple(1, 1);
   }
   void Cruise() {
     std::tie(toc, tod, radio_height) = std::tuple(1, 0, 35000.0);
@@ -229,8 +226,7 @@ TEST_F(CabinTest, GroundStagesNeedTheirDoorsBrakeAndRunwayDistance) {
   host().SetToken(60, 1.0);
   for (const auto& c : rows) {
     std::tie(annuncement_mode, l_entry_doors_anun, r_entry_doors_anun) = std::tuple(c.stage, c.l_door, c.r_door);
-    cargo_doors_anun = c.cargo;
-    stpos = c.active_leg;
+    std::tie(cargo_doors_anun, stpos) = std::tuple(c.cargo, c.active_leg);
     host().SetToken(323, c.brake);
     airport_recs[1].runways[1].lat = 47.0 + c.rwy_nm / 60.0;
     airport_recs[1].runways[1].lon = -122.0;

@@ -41,8 +41,7 @@ TEST_F(EicasTest, AdvisoryLeavesBeforeACautionClearedInTheSamePass) {
   for (int i = 0; i < 4; ++i) UpdateEicasMessages();  // C HYD ELEC 1, C HYD ELEC 2, C HYD SYS PRESS, L PACK OFF
   ASSERT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
   ASSERT_EQ(eicas_msg_shown[56], 1);
-  l_pack_switch = 1;
-  c_elec_hyd1_pump_mode = 2;
+  std::tie(l_pack_switch, c_elec_hyd1_pump_mode) = std::tuple(1, 2);
   UpdateEicasMessages();
   EXPECT_EQ(std::tuple(eicas_msg_shown[56], eicas_msg_shown[kMsgCHydSysPress]), std::tuple(0, 1));
   UpdateEicasMessages();
@@ -192,8 +191,7 @@ class FuelSysPressTest : public EicasTest, public testing::WithParamInterface<Fu
 
 TEST_P(FuelSysPressTest, CautionFollowsTheCrossfeedValves) {
   const FuelSysPressCase& c = GetParam();
-  aft_xfeed_fuel_pump = c.aft_xfeed;
-  fwd_xfeed_fuel_pump = c.fwd_xfeed;
+  std::tie(aft_xfeed_fuel_pump, fwd_xfeed_fuel_pump) = std::tuple(c.aft_xfeed, c.fwd_xfeed);
   const int32_t other = c.other_side_pumps ? 1 : 0;
   (c.left ? l_aft_fuel_pump : r_aft_fuel_pump) = (c.left ? l_fwd_fuel_pump : r_fwd_fuel_pump) = 0;
   (c.left ? r_aft_fuel_pump : l_aft_fuel_pump) = (c.left ? r_fwd_fuel_pump : l_fwd_fuel_pump) = other;

@@ -51,8 +51,7 @@ TEST_F(ElectricalTest, PowerLevelTransitions) {
     Power(r.level, r.battery);
     SetEngines(false, r.right_running);
     host_.SetToken(646, r.right_spool);
-    apu_mode = r.apu;
-    stdby_power_switch = r.standby;
+    std::tie(apu_mode, stdby_power_switch) = std::tuple(r.apu, r.standby);
     host_.SetToken(604, r.run_s);
     Pass();
     EXPECT_EQ(ac_power, r.after) << r.label;

@@ -22,8 +22,7 @@ class FlchTest : public afds_test::AfdsTest {
   void Climb(double lock_ft = 30000.0) {
     SetRadioHeightFt(20000.0);
     RunTicks(1);
-    plane_alt = 20000.0;
-    ap_alt_lock = lock_ft;
+    std::tie(plane_alt, ap_alt_lock) = std::tuple(20000.0, lock_ft);
     ap_master = at_arm = 1.0;
     std::tie(redraw_tick, tick36_counter, flch, tmsp) = std::tuple(0, 5, 1, 3);
     target_ias = ias = 280.0;
@@ -119,8 +118,7 @@ TEST_F(FlchTest, CaptureHandsOverToAltHoldOrVsAndSelectsCruiseThrust) {
     Climb();
     alt_hold_mode = vs_hold_mode = 0;
     plane_alt = 29301.0;  // 699 ft below the lock
-    alt_sel_num = static_cast<int32_t>(plane_alt + from_selected_ft);
-    vert_speed = 1500.0;
+    std::tie(alt_sel_num, vert_speed) = std::tuple(static_cast<int32_t>(plane_alt + from_selected_ft), 1500.0);
     ProcFlch();
     const int32_t alt_hold = from_selected_ft > 0.0 ? 1 : 0;
     EXPECT_EQ(std::tuple(flch, alt_hold_mode, vs_hold_mode), std::tuple(0, alt_hold, 1 - alt_hold)) << from_selected_ft;
@@ -130,8 +128,7 @@ TEST_F(FlchTest, CaptureHandsOverToAltHoldOrVsAndSelectsCruiseThrust) {
 
 // THR: the driver steps, sets or only refreshes the disconnect bit, once per tick.
 TEST_F(FlchTest, AutothrottleDriverMovesTheLeversTowardsTheEprLever) {
-  epr_bug = 1.5;
-  thrust_hold = 1;
+  std::tie(epr_bug, thrust_hold) = std::tuple(1.5, 1);
   const double target = (1.5 + 0.00125 - 1.0) / 0.9 * kFullLever;
   struct Step {
     double lever;
@@ -140,8 +137,7 @@ TEST_F(FlchTest, AutothrottleDriverMovesTheLeversTowardsTheEprLever) {
   for (const Step& s : {Step{0.0, {{kStepUp, 0}}}, Step{target + 350.0, {{kStepDown, 0}}},
                         Step{target - 100.0, {{kLeverSet, 9124}}}, Step{target - 5.0, {}}}) {
     Lever(s.lever);
-    tick36_counter = 10;
-    thrust_target_prev = -1.0;
+    std::tie(tick36_counter, thrust_target_prev) = std::tuple(10, -1.0);
     Mark();
     RunTicks(1);
     EXPECT_EQ(SentOf({kStepUp, kStepDown, kLeverSet}), s.events) << s.lever;

@@ -21,12 +21,10 @@ class GpwsTest : public SoundTest {
     SoundTest::SetUp();
     simver = 10;  // the decision height comes from the expression
     gear1_pos = kGearDown;  // configured for landing: no too-low alerts
-    flap_angle = 30.0;
-    ias = 140.0;
+    std::tie(flap_angle, ias) = std::tuple(30.0, 140.0);
   }
   void Descend(double ra_ft, double vs_fpm) {
-    radio_height = ra_ft;
-    vert_speed = vs_fpm;
+    std::tie(radio_height, vert_speed) = std::tuple(ra_ft, vs_fpm);
   }
 };
 
@@ -119,8 +117,7 @@ TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
   for (const auto& s : steps) {
     host().SetToken(604, s.now);
     host().SetToken(60, s.on_ground);
-    radio_height = s.ra;
-    vert_speed = s.vs;
+    std::tie(radio_height, vert_speed) = std::tuple(s.ra, s.vs);
     UpdateTakeoffPhase();
     EXPECT_EQ(takeoff_phase, s.phase) << s.now << " " << s.ra;
   }

@@ -112,8 +112,7 @@ TEST_F(LnavTest, InterceptBeyondTheWaypointIsRefused) {
 TEST_F(LnavTest, DirectEngagementReleasesTheHeadingModesAndNavSource) {
   Place(10.0, 1.0);
   Headings(90.0, 90.0, 90.0);
-  hdg_hold_mode = 1;
-  nav_button = 1;
+  std::tie(hdg_hold_mode, nav_button) = std::tuple(1, 1);
   lnav_init_mode = 1;  // left over from an intercept the master-off dropped
   LnavIntercept();
   EXPECT_TRUE(Direct());

@@ -84,8 +84,7 @@ TEST_F(McpKnobsTest, AltitudeStepsStayOnTheScaleAndTheVsFlagFollowsWithoutASecon
                {"alt_sel_num_incr", 2, 30000, 2147483647, 50000},
                {"alt_sel_num_decr", 2, 30000, -2147483647 - 1, 50000}};
   for (const auto& c : steps) {
-    alt_sel_num = c.from;
-    AltWinRightClickIncr = c.large_step;
+    std::tie(alt_sel_num, AltWinRightClickIncr) = std::tuple(c.from, c.large_step);
     Request(c.request, c.value);
     EXPECT_EQ(Named("alt_sel_num"), c.to) << c.from << " " << c.large_step;
   }
@@ -98,8 +97,7 @@ TEST_F(McpKnobsTest, AltitudeStepsStayOnTheScaleAndTheVsFlagFollowsWithoutASecon
   for (const auto& c : rows) {
     SetToken(120, c.vs_target);
     flch = c.flch;
-    alt_hold_mode = c.alt_hold;
-    vs_hold_mode = c.vs_hold_from;
+    std::tie(alt_hold_mode, vs_hold_mode) = std::tuple(c.alt_hold, c.vs_hold_from);
     SetNamed("vs_hold", -1.0);
     const size_t sent_before = ValuesOf(kAltitudeSet).size();
     Request("alt_sel_num_incr", 1.0);
@@ -150,8 +148,7 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
   } rows[] = {{2, 0, 1, 1.0, 1, {0x102fa}}, {2, 5, 0, 1.0, 6, {}},   {2, 5, 1, 1.0, 5, {0x102fa}},
               {1, 1, 1, 1.0, 0, {0x102fb}}, {1, 1, 1, 0.0, 1, {}}, {3, 3, 1, 1.0, 3, {}}};
   for (const auto& c : rows) {
-    auto_brake_switch = c.from;
-    UseDefAutoBrakes = c.sim_autobrake;
+    std::tie(auto_brake_switch, UseDefAutoBrakes) = std::tuple(c.from, c.sim_autobrake);
     SetToken(60, c.on_ground);
     auto_brake_status = autobrake_appl = 1;
     const size_t mark = Mark();
@@ -171,8 +168,7 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
 // variable 13 reads 0, as on the host's defaults).
 TEST_F(PanelInputTest, KnobRequestsActEveryFrameButClicksWaitForThePollersFrames) {
   Server();
-  server_phase = 0;
-  crs_dir = 100.0;
+  std::tie(server_phase, crs_dir) = std::tuple(0, 100.0);
   SetNamed("crs_dir_incr", 1.0);
   RunTicks(1);  // phase 1
   EXPECT_EQ(crs_dir, 101.0);

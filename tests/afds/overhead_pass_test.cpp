@@ -24,8 +24,7 @@ class OverheadPassTest : public systems_test::SystemsFixture {
   void Click(const char* name) { host_.SetNamed(name, 1.0); }
   // Start conditions of the left engine: APU running with its bleed, packs off, resets lit.
   void ReadyForLeftStart() {
-    apu_mode = 2;
-    apu_bleed = 2;
+    std::tie(apu_mode, apu_bleed) = std::tuple(2, 2);
     l_pack_switch = r_pack_switch = 0;
     l_pack_reset = r_pack_reset = 0;
   }
@@ -64,8 +63,7 @@ TEST_F(OverheadPassTest, StartRunsThroughItsPhasesToTheLatch) {
 
 // It stops at once when the bug is within 5 kt of the speed.
 TEST_F(OverheadPassTest, SpeedBugResyncSendsTheRestrictionSpeedForAtMostFourPasses) {
-  spd_resync_state = 1;
-  spd_resync_ticks = 4;
+  std::tie(spd_resync_state, spd_resync_ticks) = std::tuple(1, 4);
   RunFrames(18 * 2);
   EXPECT_EQ(KeyValues(kSpeedBug), (std::vector<int32_t>{250, 250, 250, 250}));
   EXPECT_EQ(spd_resync_state, 0);
@@ -133,8 +131,7 @@ TEST_F(OverheadPassTest, TakeoffCallsArmOnTheRunwayAndDisarmOutOfTheTakeoff) {
 }
 
 TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
-  ldg_checklist = 1;
-  ldg_checklist_mode = 4;
+  std::tie(ldg_checklist, ldg_checklist_mode) = std::tuple(1, 4);
   host_.SetNamed("ldg_checklist", 5.0);  // the EFIS control's centre button
   RunFrames(3);
   EXPECT_EQ(std::tuple(ldg_checklist, ldg_checklist_mode, Named("ldg_checklist")), std::tuple(0, 0, 0.0));

@@ -102,8 +102,7 @@ TEST_F(SoundTest, EquipmentLoopsFollowThePowerAndThePacks) {
   for (const auto& r : rows) {
     for (bool stop : {false, true}) {
       std::tie(ac_power, l_pack_switch, l_pack_reset, r_pack_switch) = std::tuple(r.ac, r.l_pack, r.l_reset, r.r_pack);
-      r_pack_reset = r.r_reset;
-      sim_sound_stopped = 0;
+      std::tie(r_pack_reset, sim_sound_stopped) = std::tuple(r.r_reset, 0);
       UpdateEquipmentLoops();
       UpdateEquipmentLoops();  // a second pass keeps what the first started
       if (stop) {

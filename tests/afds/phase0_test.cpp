@@ -28,11 +28,9 @@ TEST_F(Phase0Test, AltitudeAlertStatesAndTheirBounds) {
               {3, 9701, 0, 0, 0},     {3, 9700, 0, 0, 3},     {3, 10299, 0, 0, 0},    {3, 10300, 0, 0, 3},
               {3, 9099, 0, 0, 0},     {3, 9100, 0, 0, 3},     {3, 10901, 0, 0, 0},    {3, 10900, 0, 0, 3},
               {3, 9500, 0, 16001, 0}};
-  alt_sel_num = 10000;
-  server_phase = 0;
+  std::tie(alt_sel_num, server_phase) = std::tuple(10000, 0);
   for (const auto& r : rows) {
-    alt_alert_state = r.from;
-    plane_alt = r.alt;
+    std::tie(alt_alert_state, plane_alt) = std::tuple(r.from, r.alt);
     host_.SetToken(332, r.gear_lever);
     gear1_pos = r.nose_gear;
     RunPhase0Housekeeping();
@@ -41,8 +39,7 @@ TEST_F(Phase0Test, AltitudeAlertStatesAndTheirBounds) {
 }
 
 TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
-  app_mode = 1;
-  alt_hold_mode = 1;
+  std::tie(app_mode, alt_hold_mode) = std::tuple(1, 1);
   host_.SetToken(46, 0xC0);
   host_.SetToken(40, 10.0);
   host_.SetToken(41, 50.0);  // glideslope still far

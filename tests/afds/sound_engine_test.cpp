@@ -56,8 +56,7 @@ TEST(VolumeMapping, HundredIsFullAndEachStepIsThirtyHundredthsOfADecibelWithoutO
 
 // Two "Pull Up" plays in a row: the second replaces the first while it still sounds.
 TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdown) {
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
+  std::tie(radio_height, vert_speed) = std::tuple(2400.0, -6000.0);
   ProcSounds();
   ds::DirectSoundBuffer8* first = gpws_buffer;
   gpws_sound_delay = 0;  // as if the delay had run out at once
@@ -88,8 +87,7 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
 
 TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
   std::tie(PlayCockpitSounds, sound_event_code, chime_code, spoiler_sound_request) = std::tuple(0, 2, 1, 8);
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
+  std::tie(radio_height, vert_speed) = std::tuple(2400.0, -6000.0);
   ProcSounds();
   EXPECT_TRUE(Started().empty());
   EXPECT_EQ(std::tuple(sound_event_code, chime_code, spoiler_sound_request), std::tuple(2, 1, 8));

@@ -91,8 +91,7 @@ class VsCapture : public AutoflightTest, public ::testing::WithParamInterface<st
 TEST_P(VsCapture, CapturesTheSelectedAltitudeStrictlyWithin35Ft) {
   SetRadioHeightFt(5000.0);
   ApWas(1.0);
-  vs_hold_mode = 1;
-  alt_sel_num = 10000;
+  std::tie(vs_hold_mode, alt_sel_num) = std::tuple(1, 10000);
   const auto [above_ft, captures] = GetParam();
   SetAltitudeFt(10000.0 + above_ft);
   RunTicks(1);

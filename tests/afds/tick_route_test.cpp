@@ -53,8 +53,7 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
   host_.SetToken(6, 12.0);
   host_.SetToken(7, 34.0);
   SetAltitudeFt(12000.0);
-  fms_fpln_act[1].restr = 3;
-  init_tod = 1;
+  std::tie(fms_fpln_act[1].restr, init_tod) = std::tuple(3, 1);
   SetGroundSpeedKt(480.0);  // 4 NM look-ahead
   PlaceNearWp1(-3.0);
   RunToRouteSlot();
@@ -75,8 +74,7 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
 class DiscoLeg : public RouteProgressTest, public ::testing::WithParamInterface<std::pair<double, int32_t>> {};
 
 TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
-  fms_fpln_act[2].ident = "DISCO";
-  stpos = 2;
+  std::tie(fms_fpln_act[2].ident, stpos) = std::tuple("DISCO", 2);
   SetGroundSpeedKt(0.0);  // no look-ahead: only the forced passage can sequence
   PlaceNearWp1(10.0);
   SetRadioHeightFt(GetParam().first);
@@ -108,8 +106,7 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
   PlaceNearWp1(-15.0, xtk_nm);
   lnav_init_lat = plane_lat;
   // The leg distances of the previous block: 15 NM along the 30 NM leg.
-  active_leg_dist = 30.0;
-  dist_to_active_wpt = 15.0;
+  std::tie(active_leg_dist, dist_to_active_wpt) = std::tuple(30.0, 15.0);
   RunToRouteSlot();
   EXPECT_EQ(std::tuple(lnav_init_mode, lnav_leg[0].FrId), std::tuple(captured ? 0 : 1, captured ? "WP0" : "DIRECT"));
   EXPECT_EQ(KeyEvents(kHeadingBug), captured ? 1 : 0);

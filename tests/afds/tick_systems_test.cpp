@@ -33,8 +33,7 @@ TEST_F(SystemsTest, HydraulicPressureRampsToRestWithTheLoadTimePumps) {
 
 // Ticks counted from the one in which the switch reaches START; then the spool-down.
 TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
-  apu_switch = 1;
-  apu_start_step_timer = 1;
+  std::tie(apu_switch, apu_start_step_timer) = std::tuple(1, 1);
   RunTicks(1);
   ASSERT_EQ(apu_switch, 2);
   ASSERT_EQ(apu_mode, 1);
@@ -70,8 +69,7 @@ class IrsAlignment : public SystemsTest {
 // The configuration stores "IrsAlignSecs" 30 as 540 ticks; two thirds of that is 361.8.
 TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
   StartAlignment(540);
-  l_yaw_damper_mode = 1;
-  r_yaw_damper_mode = 1;
+  std::tie(l_yaw_damper_mode, r_yaw_damper_mode) = std::tuple(1, 1);
   RunTicks(179);  // the count is 361 before the next tick
   EXPECT_EQ(irs_l_anun_mode, 1);
   RunTicks(1);

@@ -26,16 +26,14 @@ class VnavTest : public tick_test::TickTest {
     TickTest::SetUp();
     SetActiveRoute(NorthboundRoute(4));
     SetRadioHeightFt(3000.0);
-    cruise_alt = 35000;
-    init_cruise_alt = 35000;
+    std::tie(cruise_alt, init_cruise_alt) = std::tuple(35000, 35000);
     SetAltitudeFt(35000.0);
     host_.SetToken(115, 1.0);  // the simulator's speed hold is on unless a test says otherwise
     SetPosition(47.2, -122.0);
   }
   // The predicted T/D point `nm` north of the aircraft's latitude `lat`.
   void SetTodAhead(double lat, double nm) {
-    tod_lat = lat + nm / kNmPerDegLat;
-    tod_lon = -122.0;
+    std::tie(tod_lat, tod_lon) = std::tuple(lat + nm / kNmPerDegLat, -122.0);
   }
 };
 

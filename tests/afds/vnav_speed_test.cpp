@@ -28,8 +28,7 @@ class VnavSpeedTest : public afds_test::AfdsTest {
     AfdsTest::SetUp();
     SetActiveRoute(NorthboundRoute(4));
     for (int i = 0; i <= 4; ++i) {
-      fms_fpln_act[i].alt = 0.0;
-      fms_fpln_act[i].ias = 0.0;
+      std::tie(fms_fpln_act[i].alt, fms_fpln_act[i].ias) = std::tuple(0.0, 0.0);
     }
     std::tie(vnav, climb_ias, cruise_ias, descent_ias, climb_mach) = std::tuple(1, 290, 300, 290, 0.78);
     std::tie(cruise_mach, descent_mach, cross_at_elev, dist_to_active_wpt) = std::tuple(0.8, 0.76, 35000.0, 10.0);
@@ -69,12 +68,10 @@ TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
     bool due;
   } rows[] = {{25.0, 0, 1, 0, false}, {24.9, 0, 1, 0, true}, {25.0, 1, 1, 0, true},
               {25.0, 0, 0, 0, true},  {25.0, 0, 1, 1, true}};
-  toc = 1;
-  plane_alt = 20000.0;
+  std::tie(toc, plane_alt) = std::tuple(1, 20000.0);
   for (const auto& c : rows) {
     std::tie(dist_to_active_wpt, vnav_init_flag, vnav_des_active) = std::tuple(c.dist_nm, c.init, c.des_active);
-    vnav_pnl_restored = c.restored;
-    vnav_last_set_spd = -999.0;
+    std::tie(vnav_pnl_restored, vnav_last_set_spd) = std::tuple(c.restored, -999.0);
     Mark();
     ProcVnavDescent();
     EXPECT_EQ(Count(kIas), c.due ? 1 : 0) << c.dist_nm << c.init << c.des_active << c.restored;
@@ -93,8 +90,7 @@ TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
 TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
   std::tie(tod, plane_alt, cross_at_elev, ground_speed) = std::tuple(1, 15000.0, 10000.0, 300.0);
   vert_speed = 0.4;  // whole feet per minute: 0
-  dist_to_active_wpt = 40.0;
-  vnav_des_active = 1;
+  std::tie(dist_to_active_wpt, vnav_des_active) = std::tuple(40.0, 1);
   ProcVnavDescent();
   EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
   vert_speed = 0.0;
@@ -133,8 +129,7 @@ TEST_F(VnavSpeedTest, EconSpeedsAreInterpolatedByCostIndex) {
   InitThrustLimitTables();
   for (const auto& c : rows) {
     climb_ias = descent_ias = 1;
-    climb_mach = 0.1;
-    cruise_ias = 300;
+    std::tie(climb_mach, cruise_ias) = std::tuple(0.1, 300);
     cost_index = c.cost_index;
     InterpolateEconSpeeds();
     EXPECT_EQ(climb_ias, c.climb_ias) << c.cost_index;

@@ -37,8 +37,7 @@ TEST_F(DerivedSamples, DayOfYearGivesMonthAndDay) {
 
 TEST_F(DerivedSamples, IasPredictionWritesNothingOutsideItsRing) {
   for (double& v : ias_ring) v = 180.0;
-  ias_ring_avg = 200.0;
-  redraw_tick = 3;
+  std::tie(ias_ring_avg, redraw_tick) = std::tuple(200.0, 3);
   UpdateIasPrediction();
   EXPECT_DOUBLE_EQ(ias_ring_avg, ((180.0 * 17) / 18.0 + 200.0) * 0.5);
   redraw_tick = 18;

@@ -31,8 +31,7 @@ RouteLeg Leg(const char* ident, double lat, double lon) {
 
 void SetActiveRoute(int32_t rows) {
   for (int32_t i = 0; i < rows; ++i) fms_fpln_act[i] = Leg(("W" + std::to_string(i)).c_str(), 47.0 + i * 0.1, -122.0);
-  fp_cnt = rows - 1;
-  stpos = 1;
+  std::tie(fp_cnt, stpos) = std::tuple(rows - 1, 1);
 }
 
 class PanelFilesTest : public PanelStateTest {
