@@ -62,7 +62,8 @@ TEST_F(ClickPollerTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
     double app_hold;
     int32_t left_to, center_to, right_to, autoland_to;
   } rows[] = {{"apright_clicked", 1, 1, 0, 1.0, 1, 1, 1, 1}, {"apright_clicked", 1, 1, 0, 0.0, 1, 1, 0, 0},
-              {"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0}, {"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
+              {"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0},
+              {"apcenter_clicked", 1, 0, 1, 1.0, 1, 1, 1, 1}, {"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
               {"apright_clicked", 1, 0, 0, 1.0, 1, 0, 1, 0}};
   for (const auto& c : rows) {
     std::tie(ap_master, apleft, apcenter, apright) = std::tuple(1.0, c.left, c.center, c.right);

@@ -173,6 +173,26 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
   }
 }
 
+// An engine's anti-ice valve open (1 or more) with its engine stopped, the wing's on the ground. A
+// stopped engine raises its SHUTDOWN first: a pass adds one message.
+TEST_F(EicasTest, AntiIceValveOpenWhereItShouldNotBe) {
+  const struct {
+    int32_t* valve;
+    int32_t id;
+    uint32_t engine_token;  // 0: none
+  } rows[] = {{&wing_anti_ice_valve, 75, 0}, {&l_eng_anti_ice_valve, 76, 566}, {&r_eng_anti_ice_valve, 77, 576}};
+  for (const auto& r : rows) {
+    host_.SetToken(60, r.engine_token == 0 ? 1.0 : 0.0);
+    if (r.engine_token != 0) host_.SetToken(r.engine_token, 0.0);
+    for (int32_t valve : {1, 0}) {
+      *r.valve = valve;
+      for (int i = 0; i < 3; ++i) UpdateEicasMessages();
+      EXPECT_EQ(eicas_msg_shown[r.id], valve) << r.id;
+    }
+    if (r.engine_token != 0) host_.SetToken(r.engine_token, 1.0);
+  }
+}
+
 // FUEL SYS PRESS of a side without a pump on: with both crossfeeds short of open (closed or
 // opening), or with one open while the other side has no pump on either. A valve closing (3) is
 // neither, so the caution, its master caution and chime wait for it and the pump advisories stay.
