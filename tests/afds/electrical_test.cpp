@@ -58,6 +58,19 @@ TEST_F(ElectricalTest, PowerLevelTransitions) {
   }
 }
 
+// The minimum-power flag needs the battery or any level: a level held through the first ten seconds
+// counts without the battery.
+TEST_F(ElectricalTest, MinimumPowerFlagFollowsTheBatteryOrAnyLevel) {
+  for (const auto& [level, battery, run_s, flag] :
+       {std::tuple{1, false, 5.0, 1}, std::tuple{0, true, 100.0, 1}, std::tuple{0, false, 100.0, 0}}) {
+    Power(level, battery);
+    host_.SetToken(604, run_s);
+    min_power = 1 - flag;
+    Pass();
+    EXPECT_EQ(std::pair(min_power, Named("min_power")), std::pair(flag, flag * 1.0)) << level << battery;
+  }
+}
+
 TEST_F(ElectricalTest, UnalignedIrsDropTheChannelsButTheLeftIsSparedForTenSecondsAfterSetUp) {
   init_sim_time = 95.0;  // the run time is 100 s
   apleft = apcenter = vnav = 1;
