@@ -75,6 +75,25 @@ TEST_F(OverheadClicksTest, HydraulicPumpClickFlipsThePositionAndKeepsTheLight) {
   }
 }
 
+// A generator drive light comes on below 15 on its engine's scale with power and goes out from 15
+// or without power.
+TEST_F(OverheadClicksTest, DriveLightsFollowTheirEngineAndThePower) {
+  const struct {
+    double spool;
+    bool dead;
+    int32_t from, to;
+  } rows[] = {{14.9, false, 0, 1}, {15.0, false, 1, 0}, {14.9, true, 1, 0}, {15.0, false, 0, 0}, {14.9, false, 1, 1}};
+  for (const auto& r : rows) {
+    r.dead ? Dead() : Power(5, true);
+    SetToken(627, r.spool);
+    SetToken(646, 80.0 - r.spool);  // the right engine running: its light goes out
+    std::tie(l_gen_disc_drive, r_gen_disc_drive) = std::tuple(r.from, 1);
+    PollClickedVars();
+    EXPECT_EQ(std::tuple(l_gen_disc_drive, r_gen_disc_drive), std::tuple(r.to, 0))
+        << r.spool << r.dead << r.from;
+  }
+}
+
 // 1 presses, 2 works the guard. A press toggles the simulator's battery only where it differs, and
 // off without power ends at 7.
 TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
