@@ -114,8 +114,10 @@ TEST_F(LnavTest, DirectEngagementReleasesTheHeadingModesAndNavSource) {
   Headings(90.0, 90.0, 90.0);
   std::tie(hdg_hold_mode, nav_button) = std::tuple(1, 1);
   lnav_init_mode = 1;  // left over from an intercept the master-off dropped
+  std::tie(lnav_leg[0].ToId, lnav_leg[0].to_lon) = std::tuple("OLD", 9.0);  // a leg from before a route change
   LnavIntercept();
   EXPECT_TRUE(Direct());
+  EXPECT_EQ(std::tuple(lnav_leg[0].ToId, lnav_leg[0].to_lon), std::tuple(std::string("B"), 1.0));
   EXPECT_EQ(std::tuple(hdg_hold_mode + nav_button, Sent()), std::tuple(0, (Events{{0x1010F, 0}, {0x1011B, 0}})));
 }
 
