@@ -130,6 +130,20 @@ TEST_F(OverheadPassTest, TakeoffCallsArmOnTheRunwayAndDisarmOutOfTheTakeoff) {
   }
 }
 
+// With the option set the MCP windows follow the autopilot: the altitude always, the heading outside
+// LNAV.
+TEST_F(OverheadPassTest, McpWindowsFollowTheAutopilotWhenConfigured) {
+  for (const auto& [option, lnav_on, hdg_after, alt_after] :
+       {std::tuple{1, 0, 120.0, 12000}, std::tuple{1, 1, 100.0, 12000}, std::tuple{0, 0, 100.0, 10000}}) {
+    std::tie(SynchMCPWinToAP, lnav, ap_hdg_bug, hdg_sel_dir) = std::tuple(option, lnav_on, 120.0, 100.0);
+    std::tie(ap_alt_lock, alt_sel_num) = std::tuple(12000.0, 10000);
+    host_.SetNamed("hdg_sel_dir", 100.0);
+    UpdateOverheadVars();
+    EXPECT_EQ(std::tuple(hdg_sel_dir, Named("hdg_sel_dir"), alt_sel_num), std::tuple(hdg_after, hdg_after, alt_after))
+        << option << lnav_on;
+  }
+}
+
 TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
   std::tie(ldg_checklist, ldg_checklist_mode) = std::tuple(1, 4);
   host_.SetNamed("ldg_checklist", 5.0);  // the EFIS control's centre button
