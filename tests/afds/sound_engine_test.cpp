@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <tuple>
 
@@ -10,6 +11,7 @@
 #include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
 #include "afds/sound_globals.h"
+#include "platform/winfile.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
@@ -39,6 +41,16 @@ TEST_F(ScratchSoundTest, WavLoadsOnlyTheCanonicalHeaderAndNeverReadsPastTheFile)
     EXPECT_EQ(b->data()[b->size_bytes() - 1], 0x90);  // filled to its end from the file
     b->Release();
   }
+  // A file shorter than the buffer (one that shrank after its header was read) leaves silence behind it.
+  WriteSound("t.wav", good);
+  ds::DirectSoundBuffer8* b = LoadWavBuffer(SoundFolderPath("t.wav"));
+  WriteSound("short.raw", std::string(100, '\x11'));
+  FILE* f = platform::OpenFile(SoundFolderPath("short.raw"), "rb");
+  ASSERT_TRUE(b != nullptr && f != nullptr);
+  EXPECT_EQ(FillSoundBuffer(b, 0, f, b->size_bytes()), 1);
+  EXPECT_EQ(std::tuple(b->data()[99], b->data()[100], b->data()[399]), std::tuple(0x11, 0x80, 0x80));
+  std::fclose(f);
+  b->Release();
   const std::string overlong = std::string(300, 'a') + ".wav";
   EXPECT_EQ(LoadWavBuffer(SoundFolderPath(overlong.c_str())), nullptr);
 }
