@@ -139,7 +139,8 @@ TEST_F(FsuipcTest, SoundStoppedFollowsThePolledOffsets) {
     uint16_t b24;    // 0x0B24
     uint16_t w5dc;   // 0x05DC
     int32_t after;
-  } kCases[] = {{0, 3, 0, 1, 0, 1}, {0, 0, 0, 0, 0, 1}, {1, 2, 0, 1, 0, 0}, {1, 0, 0, 2, 0, 1}, {2, 3, 1, 0, 1, 2}};
+  } kCases[] = {{0, 3, 0, 1, 0, 1}, {0, 0, 0, 0, 0, 1}, {1, 2, 0, 1, 0, 0}, {1, 0, 0, 2, 0, 1}, {2, 3, 1, 0, 1, 2},
+              {0, 0, 1, 1, 0, 1}};
   for (const auto& c : kCases) {
     server().SetValue(0x8320, 1, c.state);
     server().SetValue(0x0264, 2, c.pause);
