@@ -44,6 +44,22 @@ TEST_F(AutoflightTest, AutopilotSwitchedOffDisconnectsAndDropsTheModes) {
   }
 }
 
+// The simulator's autopilot switched on with no channel engaged engages the left one above 400 ft
+// radio height or in lite mode; lower, the engagement is only noted as a low one.
+TEST_F(AutoflightTest, AutopilotSwitchedOnEngagesTheLeftChannelAbove400Ft) {
+  for (const auto& [ra_ft, lite, left, low] :
+       {std::tuple{401.0, 0, 1, 0}, std::tuple{400.0, 0, 0, 1}, std::tuple{300.0, 1, 1, 0}}) {
+    ApWas(0.0);
+    std::tie(lite_mode, apleft, ap_engage_low_ra) = std::tuple(lite, 0, 0);
+    host_.SetNamed("apleft", 0.0);
+    SetRadioHeightFt(ra_ft);
+    host_.SetToken(103, 1.0);
+    RunTicks(1);
+    EXPECT_EQ(std::tuple(apleft, host_.Named("apleft"), ap_engage_low_ra), std::tuple(left, left * 1.0, low))
+        << ra_ft << lite;
+  }
+}
+
 TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
   host_.SetToken(60, 1.0);
   host_.SetToken(792, 1.0);
