@@ -123,6 +123,14 @@ TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegmen
   EXPECT_EQ(tod_stpos, stpos);
 }
 
+// The route slot runs the speed pass: level at the cruise altitude, VNAV holds the cruise Mach.
+TEST_F(VnavTest, RouteSlotRunsTheSpeedPass) {
+  for (int i = 0; i <= 4; ++i) fms_fpln_act[i].alt = fms_fpln_act[i].ias = 0.0;
+  std::tie(vnav, toc, cruise_mach, vnav_last_set_spd) = std::tuple(1, 1, 0.8, -999.0);
+  RunToRouteSlot();
+  EXPECT_EQ(KeyEventValues(0x101F6), std::vector<int32_t>{80});
+}
+
 // The T/D pause and the step down to normal simulation rate each happen once; the destination
 // pause once inside its distance.
 TEST_F(VnavTest, TodAndDestinationPausesAndRateStepsHappenOnce) {
