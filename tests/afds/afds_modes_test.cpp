@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/ap_engage.h"
@@ -33,15 +35,11 @@ TEST_F(AfdsModesTest, VsTargetsThePresentVerticalSpeedTowardsTheSelectedAltitude
   } rows[] = {{4000.0, 5000, {{kVs, 0}}}, {-4200.0, 5000, {{kAltTarget, 5000}, {kVs, -3000}}},
               {-1234.7, 5000, {{kAltTarget, 5000}, {kVs, -1234}}}};
   for (const auto& c : rows) {
-    vert_speed = c.vs_fpm;
-    plane_alt = 9000.0;
-    alt_sel_num = c.selected_ft;
-    alt_hold_mode = 1;
+    std::tie(vert_speed, plane_alt, alt_sel_num, alt_hold_mode) = std::tuple(c.vs_fpm, 9000.0, c.selected_ft, 1);
     vs_hold_mode = 0;
     Mark();
     ToggleVsMode();
-    EXPECT_EQ(SentOf({kAltTarget, kVs}), c.events) << c.vs_fpm;
-    EXPECT_EQ(vs_hold_mode - alt_hold_mode, 1) << c.vs_fpm;
+    EXPECT_EQ(std::tuple(SentOf({kAltTarget, kVs}), vs_hold_mode - alt_hold_mode), std::tuple(c.events, 1)) << c.vs_fpm;
   }
 }
 
@@ -56,9 +54,7 @@ TEST_F(AfdsModesTest, VnavEngagesInTheAirAndArmsOnTheGround) {
     spd_hold = alt_hold_mode = 1;
     AfdsVertModeSwitch();
     const bool air = radio_height > 10.0;
-    EXPECT_EQ(vnav, 1);
-    EXPECT_EQ(vnav_armed, air ? 0 : 1);
-    EXPECT_EQ(spd_hold, air ? 0 : 1);
+    EXPECT_EQ(std::tuple(vnav, vnav_armed, spd_hold), std::tuple(1, air ? 0 : 1, air ? 0 : 1));
     EXPECT_EQ(Sent(), (Events{{kAltHoldOn, 0}}));
     EXPECT_EQ(vnav_last_set_spd, -999.0);  // the controller starts afresh
   }
@@ -68,25 +64,20 @@ TEST_F(AfdsModesTest, FlchIsRefusedOutsideItsSpeedRangeAndInLiteMode) {
   plane_alt = 20000.0;
   ias = 139.0;  // below FlchMinIas
   FlchMouseCallback(nullptr, 0);
-  ias = 250.0;
-  lite_mode = 1;
+  std::tie(ias, lite_mode) = std::tuple(250.0, 1);
   FlchMouseCallback(nullptr, 0);
-  EXPECT_EQ(flch, 0);
-  EXPECT_EQ(Sent(), Events{});
+  EXPECT_EQ(std::tuple(flch, Sent()), std::tuple(0, Events{}));
   EXPECT_EQ(sound_event_code, 2);  // the click is heard anyway
 }
 
 TEST_F(AfdsModesTest, ThrOutOfFlchHandsThePitchToVsAndForcesThe36TickCycle) {
   flch = spd_hold = 1;
   ToggleThrustHold();
-  EXPECT_EQ(thrust_hold + vs_hold_mode - spd_hold - flch, 2);
-  EXPECT_EQ(tick36_counter, 99);
+  EXPECT_EQ(std::tuple(thrust_hold + vs_hold_mode - spd_hold - flch, tick36_counter), std::tuple(2, 99));
   ToggleThrustHold();
   EXPECT_EQ(ThrottleDisconnectWrites(), std::vector<uint64_t>{0});
   for (int32_t armed : {1, 0}) {  // an armed VNAV survives THR, an engaged one does not
-    vnav = 1;
-    vnav_armed = armed;
-    thrust_hold = 0;
+    std::tie(vnav, vnav_armed, thrust_hold) = std::tuple(1, armed, 0);
     ToggleThrustHold();
     EXPECT_EQ(vnav, armed) << armed;
   }
@@ -98,8 +89,7 @@ TEST_F(AfdsModesTest, DisconnectDropsTheChannelsAndGuidanceButKeepsHeadingAltitu
     apleft = apcenter = apright = 1;
     lnav = lnav_init_mode = vnav = flch = loc_mode = app_mode = loc_capture = gs_capture = autoland_mode = 1;
     hdg_sel_mode = alt_hold_mode = spd_hold = thrust_hold = 1;
-    SetSpdOffwhenAPMasterSetOff = config;
-    at_arm = 1.0;
+    std::tie(SetSpdOffwhenAPMasterSetOff, at_arm) = std::tuple(config, 1.0);
     DisconnectAutopilot();
     EXPECT_EQ(apleft + apcenter + apright + Named("apleft") + Named("apdisc_bar"), 0);
     EXPECT_EQ(lnav + lnav_init_mode + vnav + flch + loc_mode + app_mode + loc_capture + gs_capture + autoland_mode, 0);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
-#include "afds/panel_input_globals.h"
-#include "displays/displays_globals.h"
-#include "sim/tcas_link.h"
 #include "nd/nd_globals.h"
 #include "panel_input_fixture.h"
 
@@ -71,8 +69,7 @@ TEST_F(AirClicksTest, EfisModeStopsAtEitherEnd) {
     nd_mode = c.from;
     SetNamed("efis_mode_switch", -1.0);
     Click("efis_mode_switch_clicked", c.value);
-    EXPECT_EQ(nd_mode, c.to) << c.value << " " << c.from;
-    EXPECT_EQ(Named("efis_mode_switch"), c.position) << c.value << " " << c.from;
+    EXPECT_EQ(std::tuple(nd_mode, Named("efis_mode_switch")), std::tuple(c.to, c.position)) << c.value << " " << c.from;
     EXPECT_EQ(Named("efis_mode_switch_clicked"), c.request_after) << c.value;
   }
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/annunciators.h"
 #include "afds/setup_sequences.h"
-#include "state/config_globals.h"
 #include "systems_fixture.h"
 
 namespace {
@@ -29,14 +30,12 @@ TEST_F(AnnunciatorWriterTest, YawDamperSwitchGivesBothDampersTheNewMode) {
     int32_t after;
   } rows[] = {{0, true, 1, false, 2}, {1, true, 5, true, 3}, {2, false, 0, true, 0}};
   for (const auto& c : rows) {
-    l_yaw_damper_mode = c.keyed;
-    r_yaw_damper_mode = 9;
+    std::tie(l_yaw_damper_mode, r_yaw_damper_mode) = std::tuple(c.keyed, 9);
     SetBattery(c.battery);
     ac_power = c.ac;
     if (c.aligned) irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
     SyncYawDampers2();
-    EXPECT_EQ(l_yaw_damper_mode, c.after) << c.keyed;
-    EXPECT_EQ(r_yaw_damper_mode, c.after) << c.keyed;
+    EXPECT_EQ(std::tuple(l_yaw_damper_mode, r_yaw_damper_mode), std::tuple(c.after, c.after)) << c.keyed;
   }
 }
 
@@ -57,11 +56,9 @@ TEST_F(AnnunciatorWriterTest, HydraulicFailureLatchesLeftThenCentreAndRight) {
 class SetUpSequenceTest : public AnnunciatorWriterTest {};
 
 TEST_F(SetUpSequenceTest, StartUpWaitsForTheIrsThenCompletesAtOnce) {
-  beg_start_button = 1;
-  irs_r_align_count = 100;
+  std::tie(beg_start_button, irs_r_align_count) = std::tuple(1, 100);
   ProcOverheadClicksB();
-  EXPECT_EQ(Named("irs_l_anun_knob_clicked"), 1.0);
-  EXPECT_EQ(Named("apu_switch_clicked"), 0.0);
+  EXPECT_EQ(std::tuple(Named("irs_l_anun_knob_clicked"), Named("apu_switch_clicked")), std::tuple(1.0, 0.0));
   EXPECT_EQ(beg_start_button, 1);
   EXPECT_EQ(KeyEvents(0x102C1), 1);  // the battery is switched on first
   SetBattery(true);
@@ -72,9 +69,7 @@ TEST_F(SetUpSequenceTest, StartUpWaitsForTheIrsThenCompletesAtOnce) {
   EXPECT_EQ(Named("irs_l_anun_knob_clicked"), 0.0);
   EXPECT_EQ(Named("apu_switch_clicked") + Named("l_yaw_damper_clicked"), 2.0);
   EXPECT_EQ(Named("l_pack_switch_clicked"), 0.0);  // the packs are on at load
-  EXPECT_EQ(isol_air_valve, 2);
-  EXPECT_EQ(KeyEvents(0x102C1) + KeyEvents(0x102B0), 2);
-  EXPECT_EQ(beg_start_button, 2);
+  EXPECT_EQ(std::tuple(isol_air_valve, KeyEvents(0x102C1) + KeyEvents(0x102B0), beg_start_button), std::tuple(2, 2, 2));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/autoland_autobrake.h"
 #include "afds_fixture.h"
@@ -22,10 +24,7 @@ class AutolandTest : public afds_test::AfdsTest {
   }
   // The flare state of one pass, called directly.
   void InFlare(double pitch, double pitch_rate, double vs_fpm) {
-    autoland_mode = 3;
-    radio_height = 40.0;
-    plane_pitch = pitch;
-    alt_rate = pitch_rate;
+    std::tie(autoland_mode, radio_height, plane_pitch, alt_rate) = std::tuple(3, 40.0, pitch, pitch_rate);
     vert_speed = vs_fpm;
   }
   // The disarm moves the selector to OFF.
@@ -89,16 +88,13 @@ TEST_F(AutolandTest, RolloutDeploysAndStowsTheSpoilersAndDisconnectsAtTheConfigu
   SetRadioHeightFt(2.0);
   SetIasKt(120.0);
   RunTicks(1);
-  EXPECT_EQ(Count(0x10210), 1);
-  EXPECT_EQ(Count(0x10114), 1);
+  EXPECT_EQ(std::tuple(Count(0x10210), Count(0x10114)), std::tuple(1, 1));
   SetIasKt(59.0);
   RunTicks(1);
-  EXPECT_EQ(Count(0x10211), 1);
-  EXPECT_EQ(autoland_mode, 4);
+  EXPECT_EQ(std::tuple(Count(0x10211), autoland_mode), std::tuple(1, 4));
   SetIasKt(39.0);
   RunTicks(1);
-  EXPECT_EQ(autoland_mode, 0);
-  EXPECT_EQ(autoland_cmd, 14);
+  EXPECT_EQ(std::tuple(autoland_mode, autoland_cmd), std::tuple(0, 14));
   EXPECT_EQ(SentOf({0x100FF, 0x10144}), (Events{{0x100FF, 0}, {0x10144, 0}}));
 }
 
@@ -117,8 +113,7 @@ TEST_F(AutobrakeTest, RtoArmsAtSpeedWithIdleThrustAndBrakes) {
   SetGroundSpeedKt(90.0);
   Levers(500.0, 500.0);
   RunTicks(1);
-  EXPECT_EQ(auto_brake_status, 1);
-  EXPECT_EQ(SentOf({kBrakes}), (Events{{kBrakes, 0}}));
+  EXPECT_EQ(std::tuple(auto_brake_status, SentOf({kBrakes})), std::tuple(1, (Events{{kBrakes, 0}})));
   RunTicks(1);  // no echo yet: no second application
   EXPECT_EQ(Count(kBrakes), 1);
   BrakeEventEchoed();
@@ -150,9 +145,7 @@ TEST_F(AutobrakeTest, LandingArmingNeedsTheAircraftLevelOnTheGroundAtSpeed) {
     auto_brake_switch = 4;
     auto_brake_status = autobrake_appl = 0;
     host_.SetToken(60, c.on_ground);
-    ground_speed = 120.0;
-    plane_pitch = c.pitch;
-    plane_bank = c.bank;
+    std::tie(ground_speed, plane_pitch, plane_bank) = std::tuple(120.0, c.pitch, c.bank);
     Mark();
     ProcAutoBrake();
     EXPECT_EQ(auto_brake_status, c.armed) << c.pitch << " " << c.bank << " " << c.on_ground;

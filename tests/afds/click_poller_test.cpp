@@ -2,10 +2,10 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
-#include "afds/panel_input_globals.h"
 #include "fmc/fmc_globals.h"
 #include "sim/tick_globals.h"
 #include "panel_input_fixture.h"
@@ -23,8 +23,7 @@ TEST_F(ClickPollerTest, AnyNonZeroValueIsOneClick) {
   for (double value : {-1.0, 0.25, std::numeric_limits<double>::quiet_NaN()}) {
     Click("hdg_clicked", value);
     engaged = 1 - engaged;
-    EXPECT_EQ(hdg_hold_mode, engaged) << value;
-    EXPECT_EQ(Named("hdg_clicked"), 0.0);
+    EXPECT_EQ(std::tuple(hdg_hold_mode, Named("hdg_clicked")), std::tuple(engaged, 0.0)) << value;
   }
   const size_t mark = Mark();
   Click("hdg_clicked", 0.0);
@@ -42,11 +41,9 @@ TEST_F(ClickPollerTest, ApButtonAtLowHeightWithTheAutopilotOffOnlyClicks) {
 }
 
 TEST_F(ClickPollerTest, LiteModeEngagesAtAnyHeightWithoutTheModuleModesAndDisconnectsTheSimulatorOnly) {
-  lite_mode = 1;
-  radio_height = 0.0;
+  std::tie(lite_mode, radio_height) = std::tuple(1, 0.0);
   Click("apright_clicked");
-  EXPECT_EQ(apright, 1);
-  EXPECT_EQ(vs_hold_mode + hdg_hold_mode + hdg_sel_mode, 0);
+  EXPECT_EQ(std::tuple(apright, vs_hold_mode + hdg_hold_mode + hdg_sel_mode), std::tuple(1, 0));
   EXPECT_EQ(SentSince(0), Ids{kApMasterOn});
   for (const char* click : {"apleft_clicked", "apcenter_clicked"}) {
     const size_t mark = Mark();
@@ -65,28 +62,20 @@ TEST_F(ClickPollerTest, ChannelsJoinTheApproachAndTheThirdArmsAutoland) {
     double app_hold;
     int32_t left_to, center_to, right_to, autoland_to;
   } rows[] = {{"apright_clicked", 1, 1, 0, 1.0, 1, 1, 1, 1}, {"apright_clicked", 1, 1, 0, 0.0, 1, 1, 0, 0},
-              {"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0}, {"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
+              {"apcenter_clicked", 1, 0, 1, 0.0, 1, 0, 1, 0},
+              {"apcenter_clicked", 1, 0, 1, 1.0, 1, 1, 1, 1}, {"apleft_clicked", 0, 1, 1, 1.0, 1, 1, 1, 1},
               {"apright_clicked", 1, 0, 0, 1.0, 1, 0, 1, 0}};
   for (const auto& c : rows) {
-    ap_master = 1.0;
-    apleft = c.left;
-    apcenter = c.center;
-    apright = c.right;
-    sim_app_hold = c.app_hold;
-    autoland_mode = 0;
-    autoland_spoiler_stage = 2;
+    std::tie(ap_master, apleft, apcenter, apright) = std::tuple(1.0, c.left, c.center, c.right);
+    std::tie(sim_app_hold, autoland_mode, autoland_spoiler_stage) = std::tuple(c.app_hold, 0, 2);
     Click(c.click);
-    EXPECT_EQ(apleft, c.left_to) << c.click << c.app_hold;
-    EXPECT_EQ(apcenter, c.center_to) << c.click << c.app_hold;
-    EXPECT_EQ(apright, c.right_to) << c.click << c.app_hold;
-    EXPECT_EQ(autoland_mode, c.autoland_to) << c.click << c.app_hold;
+    EXPECT_EQ(std::tuple(apleft, apcenter), std::tuple(c.left_to, c.center_to)) << c.click << c.app_hold;
+    EXPECT_EQ(std::tuple(apright, autoland_mode), std::tuple(c.right_to, c.autoland_to)) << c.click << c.app_hold;
     const bool left_arms = std::string(c.click) == "apleft_clicked" && c.autoland_to == 1;
     EXPECT_EQ(autoland_spoiler_stage, left_arms ? 0 : 2) << c.click;
   }
 }
 
-// `observed` is a global the button's switch always changes from `before` (VNAV's controller
-// reset runs even where VNAV cannot engage).
 // `observed` is a global the button's switch always changes from `before` (VNAV's controller
 // reset runs even where VNAV cannot engage).
 TEST_F(ClickPollerTest, McpButtonCallsItsSwitchWhenAllowedAndClicksEitherWay) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -13,7 +14,6 @@
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
 #include "navdb/navdb_globals.h"
-#include "state/aircraft_id.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -31,11 +31,7 @@ class TakeoffTest : public CrewTest {
  protected:
   void SetUp() override {
     CrewTest::SetUp();
-    v1 = 135;
-    vr = 145;
-    v2 = 150;
-    to_callout_mode = 1;
-    pfd_ias_trend = 0.5;
+    std::tie(v1, vr, v2, to_callout_mode, pfd_ias_trend) = std::tuple(135, 145, 150, 1, 0.5);
     Flaps(15.0);
   }
   // Accelerates to `kt` and runs enough ticks for any due callout and its delay.
@@ -53,8 +49,7 @@ TEST_F(TakeoffTest, CallsTheSpeedsInTurnThenPositiveRateButNothingWhileDecelerat
   At(70.0);
   EXPECT_TRUE(Started().empty());
   for (double kt : {80.0, 136.0, 146.0, 151.0}) At(kt);
-  radio_height = 60.0;
-  vert_speed = 1200.0;
+  std::tie(radio_height, vert_speed) = std::tuple(60.0, 1200.0);
   Tick(30);
   EXPECT_EQ(Started(), (Files{"80 kts.wav", "V1.wav", "Rotate.wav", "V2.wav", "Positive Rate, Gear Up.wav"}));
   EXPECT_EQ(to_callout_mode, 6);  // flaps 15: "Flaps 5" is due at 195 kt
@@ -88,14 +83,9 @@ TEST_F(TakeoffTest, EachCallHasItsOwnThresholds) {
               {8, 219.9, 0.5, 1, 900, 0, 135, "", 8},     {8, 220.0, 0.005, 1, 900, 0, 135, "", 8},
               {8, 220.0, 0.5, 0.5, 900, 0, 135, "", 8},   {8, 220.0, 0.5, 0.6, 900, 0, 135, "Flaps Up.wav", 9}};
   for (const auto& c : rows) {
-    to_callout_mode = c.mode;
-    ias = c.kt;
-    pfd_ias_trend = c.trend;
+    std::tie(to_callout_mode, ias, pfd_ias_trend) = std::tuple(c.mode, c.kt, c.trend);
     Flaps(c.flaps);
-    radio_height = c.ra_ft;
-    vert_speed = c.vs_fpm;
-    v1 = c.v1_kt;
-    crew_callout_delay = 0;
+    std::tie(radio_height, vert_speed, v1, crew_callout_delay) = std::tuple(c.ra_ft, c.vs_fpm, c.v1_kt, 0);
     const size_t before = Started().size();
     Tick(1);
     EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.mode << " " << c.kt;
@@ -106,8 +96,7 @@ TEST_F(TakeoffTest, EachCallHasItsOwnThresholds) {
 // ---- landing checklist ----
 
 TEST_F(CrewTest, LandingChecklistWaitsForEachAnswerAndFinishesAfter36Ticks) {
-  ldg_checklist_mode = 1;
-  ldg_flaps = 30;
+  std::tie(ldg_checklist_mode, ldg_flaps) = std::tuple(1, 30);
   Tick(200);
   EXPECT_EQ(Started(), (Files{"Landing Checklist.wav", "SpeedbrakesQ.wav"}));
   host().SetToken(324, 1.0);  // speedbrake armed
@@ -118,8 +107,7 @@ TEST_F(CrewTest, LandingChecklistWaitsForEachAnswerAndFinishesAfter36Ticks) {
   EXPECT_EQ(LastStarted(), "FlapsQ.wav");
   Flaps(30.0);
   for (int i = 0; i < 200 && Starts("Landing Checklist Complete.wav") == 0; ++i) Tick(1);
-  EXPECT_EQ(Started()[6], "Flaps 30.wav");
-  EXPECT_EQ(ldg_checklist_mode, 9);
+  EXPECT_EQ(std::tuple(Started()[6], ldg_checklist_mode), std::tuple(std::string("Flaps 30.wav"), 9));
   Tick(36);
   EXPECT_EQ(ldg_checklist_mode, 10);
 }
@@ -130,13 +118,10 @@ class CabinTest : public CrewTest {
  protected:
   void SetUp() override {
     CrewTest::SetUp();
-    play_announcements = 1;
-    fp_cnt = 1;
+    std::tie(play_announcements, fp_cnt) = std::tuple(1, 1);
   }
   void Cruise() {
-    toc = 1;
-    tod = 0;
-    radio_height = 35000.0;
+    std::tie(toc, tod, radio_height) = std::tuple(1, 0, 35000.0);
     host().SetToken(60, 0.0);
   }
 };
@@ -151,9 +136,7 @@ TEST_F(CabinTest, ImmigrationOrCustomsByTheRoutesEnds) {
   Cruise();
   dist_to_tod = 20.0;
   for (const auto& c : rows) {
-    fms_fpln_act[0].ident = c.from;
-    fms_fpln_act[1].ident = c.to;
-    annuncement_mode = 8;
+    std::tie(fms_fpln_act[0].ident, fms_fpln_act[1].ident, annuncement_mode) = std::tuple(c.from, c.to, 8);
     const size_t before = Started().size();
     Tick(1);
     crew_callout_delay = 0;
@@ -204,13 +187,8 @@ TEST_F(CabinTest, EachStageHasItsOwnThresholds) {
     toc = c.toc ? 1 : 0;
     tod = c.tod ? 1 : 0;
     host().SetToken(60, c.on_ground ? 1.0 : 0.0);
-    radio_height = c.ra_ft;
-    flap_angle = c.flaps;
-    gear1_pos = c.gear;
-    ground_speed = c.gs_kt;
-    dist_to_tod = c.tod_nm;
-    seatbelt_sign = c.belt_sign;
-    seatbelt_announce_request = c.belt_request;
+    std::tie(radio_height, flap_angle, gear1_pos, ground_speed) = std::tuple(c.ra_ft, c.flaps, c.gear, c.gs_kt);
+    std::tie(dist_to_tod, seatbelt_sign, seatbelt_announce_request) = std::tuple(c.tod_nm, c.belt_sign, c.belt_request);
     crew_callout_delay = 0;
     const size_t before = Started().size();
     Tick(1);
@@ -244,22 +222,15 @@ TEST_F(CabinTest, GroundStagesNeedTheirDoorsBrakeAndRunwayDistance) {
               {4, 0, 0, 0, 1, 0, 0.29, 30, "", 4},
               {4, 0, 0, 0, 1, 0, 0.27, 5, "", 4},
               {4, 0, 0, 0, 1, 0, 0.27, 70, "", 4}};
-  plane_lat = 47.0;
-  plane_lon = -122.0;
-  fms_dep_rwy_pos = 1;
+  std::tie(plane_lat, plane_lon, fms_dep_rwy_pos) = std::tuple(47.0, -122.0, 1);
   host().SetToken(60, 1.0);
   for (const auto& c : rows) {
-    annuncement_mode = c.stage;
-    l_entry_doors_anun = c.l_door;
-    r_entry_doors_anun = c.r_door;
-    cargo_doors_anun = c.cargo;
-    stpos = c.active_leg;
+    std::tie(annuncement_mode, l_entry_doors_anun, r_entry_doors_anun) = std::tuple(c.stage, c.l_door, c.r_door);
+    std::tie(cargo_doors_anun, stpos) = std::tuple(c.cargo, c.active_leg);
     host().SetToken(323, c.brake);
     airport_recs[1].runways[1].lat = 47.0 + c.rwy_nm / 60.0;
     airport_recs[1].runways[1].lon = -122.0;
-    ground_speed = c.gs_kt;
-    radio_height = 0.0;
-    crew_callout_delay = 0;
+    std::tie(ground_speed, radio_height, crew_callout_delay) = std::tuple(c.gs_kt, 0.0, 0);
     const size_t before = Started().size();
     Tick(1);
     EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.stage << " " << c.rwy_nm;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/eicas_messages.h"
@@ -40,14 +41,11 @@ TEST_F(EicasTest, AdvisoryLeavesBeforeACautionClearedInTheSamePass) {
   for (int i = 0; i < 4; ++i) UpdateEicasMessages();  // C HYD ELEC 1, C HYD ELEC 2, C HYD SYS PRESS, L PACK OFF
   ASSERT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
   ASSERT_EQ(eicas_msg_shown[56], 1);
-  l_pack_switch = 1;
-  c_elec_hyd1_pump_mode = 2;
+  std::tie(l_pack_switch, c_elec_hyd1_pump_mode) = std::tuple(1, 2);
   UpdateEicasMessages();
-  EXPECT_EQ(eicas_msg_shown[56], 0);
-  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 1);
+  EXPECT_EQ(std::tuple(eicas_msg_shown[56], eicas_msg_shown[kMsgCHydSysPress]), std::tuple(0, 1));
   UpdateEicasMessages();
-  EXPECT_EQ(eicas_msg_shown[kMsgCHydSysPress], 0);
-  EXPECT_EQ(c_hyd_sys_press, 0);
+  EXPECT_EQ(std::tuple(eicas_msg_shown[kMsgCHydSysPress], c_hyd_sys_press), std::tuple(0, 0));
 }
 
 TEST_F(EicasTest, CancelHidesUpToTenRowsWithTheWarningsAndRecallShowsThemAgain) {
@@ -56,14 +54,12 @@ TEST_F(EicasTest, CancelHidesUpToTenRowsWithTheWarningsAndRecallShowsThemAgain) 
   Fill(advisory_msgs, advisory_msg_count, 6);
   CancelEicasMessages();
   for (int32_t r = 1; r <= 5; ++r) EXPECT_EQ(caution_msgs[r].inhibit, 1) << r;
-  EXPECT_EQ(advisory_msgs[2].inhibit, 1);
-  EXPECT_EQ(advisory_msgs[3].inhibit, 0);
+  EXPECT_EQ(std::tuple(advisory_msgs[2].inhibit, advisory_msgs[3].inhibit), std::tuple(1, 0));
   CancelEicasMessages();
   for (int32_t r = 3; r <= 6; ++r) EXPECT_EQ(advisory_msgs[r].inhibit, 1) << r;
   ResetEicasCancelFlags();
   CountVisibleEicasMessages();
-  EXPECT_EQ(caution_visible_count + advisory_visible_count, 11);
-  EXPECT_EQ(caution_msgs[1].inhibit, 0);
+  EXPECT_EQ(std::tuple(caution_visible_count + advisory_visible_count, caution_msgs[1].inhibit), std::tuple(11, 0));
 }
 
 TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
@@ -75,10 +71,8 @@ TEST_F(EicasTest, AFullListTakesNothingAndTheNextCandidateEntersInstead) {
   l_pack_reset = r_pack_reset = 0;
   plane_alt = 12000.0;           // CABIN ALTITUDE, a warning, comes after the packs
   UpdateEicasMessages();
-  EXPECT_EQ(advisory_msg_count, kEicasListCapacity);
-  EXPECT_EQ(eicas_msg_shown[56], 0);
-  EXPECT_EQ(warning_msgs[1].text, "CABIN ALTITUDE");
-  EXPECT_EQ(cabalt_anun, 1);
+  EXPECT_EQ(std::tuple(advisory_msg_count, eicas_msg_shown[56]), std::tuple(kEicasListCapacity, 0));
+  EXPECT_EQ(std::tuple(warning_msgs[1].text, cabalt_anun), std::tuple(std::string("CABIN ALTITUDE"), 1));
   advisory_msg_count = 28;
   UpdateEicasMessages();
   EXPECT_EQ(eicas_msg_shown[56], 1);  // retried once there is room
@@ -179,6 +173,26 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
   }
 }
 
+// An engine's anti-ice valve open (1 or more) with its engine stopped, the wing's on the ground. A
+// stopped engine raises its SHUTDOWN first: a pass adds one message.
+TEST_F(EicasTest, AntiIceValveOpenWhereItShouldNotBe) {
+  const struct {
+    int32_t* valve;
+    int32_t id;
+    uint32_t engine_token;  // 0: none
+  } rows[] = {{&wing_anti_ice_valve, 75, 0}, {&l_eng_anti_ice_valve, 76, 566}, {&r_eng_anti_ice_valve, 77, 576}};
+  for (const auto& r : rows) {
+    host_.SetToken(60, r.engine_token == 0 ? 1.0 : 0.0);
+    if (r.engine_token != 0) host_.SetToken(r.engine_token, 0.0);
+    for (int32_t valve : {1, 0}) {
+      *r.valve = valve;
+      for (int i = 0; i < 3; ++i) UpdateEicasMessages();
+      EXPECT_EQ(eicas_msg_shown[r.id], valve) << r.id;
+    }
+    if (r.engine_token != 0) host_.SetToken(r.engine_token, 1.0);
+  }
+}
+
 // FUEL SYS PRESS of a side without a pump on: with both crossfeeds short of open (closed or
 // opening), or with one open while the other side has no pump on either. A valve closing (3) is
 // neither, so the caution, its master caution and chime wait for it and the pump advisories stay.
@@ -197,16 +211,14 @@ class FuelSysPressTest : public EicasTest, public testing::WithParamInterface<Fu
 
 TEST_P(FuelSysPressTest, CautionFollowsTheCrossfeedValves) {
   const FuelSysPressCase& c = GetParam();
-  aft_xfeed_fuel_pump = c.aft_xfeed;
-  fwd_xfeed_fuel_pump = c.fwd_xfeed;
+  std::tie(aft_xfeed_fuel_pump, fwd_xfeed_fuel_pump) = std::tuple(c.aft_xfeed, c.fwd_xfeed);
   const int32_t other = c.other_side_pumps ? 1 : 0;
   (c.left ? l_aft_fuel_pump : r_aft_fuel_pump) = (c.left ? l_fwd_fuel_pump : r_fwd_fuel_pump) = 0;
   (c.left ? r_aft_fuel_pump : l_aft_fuel_pump) = (c.left ? r_fwd_fuel_pump : l_fwd_fuel_pump) = other;
   for (int i = 0; i < 10; ++i) UpdateEicasMessages();
   EXPECT_EQ(eicas_msg_shown[c.left ? 29 : 30], c.caution ? 1 : 0);
   EXPECT_EQ(eicas_msg_shown[c.left ? 71 : 73], c.caution ? 0 : 1);  // the aft pump advisory
-  EXPECT_EQ(master_caution_req, c.caution ? 1 : 0);
-  EXPECT_EQ(chime_code, c.caution ? 1 : 0);
+  EXPECT_EQ(std::tuple(master_caution_req, chime_code), std::tuple(c.caution ? 1 : 0, c.caution ? 1 : 0));
 }
 
 constexpr FuelSysPressCase kFuelSysPressCases[] = {

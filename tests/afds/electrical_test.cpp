@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "afds/eicas_messages.h"
 #include "afds/electrical.h"
-#include "displays/displays_globals.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
 
@@ -24,9 +24,7 @@ class ElectricalTest : public systems_test::SystemsFixture {
   void Power(int32_t level, bool battery) {
     ac_power = level;
     SetEngines(level > 1, level > 1);
-    r_gen_cont = 2;
-    apu_mode = 0;
-    ext_power_avail = 0;
+    std::tie(r_gen_cont, apu_mode, ext_power_avail) = std::tuple(2, 0, 0);
     SetBattery(battery);
   }
 };
@@ -53,11 +51,23 @@ TEST_F(ElectricalTest, PowerLevelTransitions) {
     Power(r.level, r.battery);
     SetEngines(false, r.right_running);
     host_.SetToken(646, r.right_spool);
-    apu_mode = r.apu;
-    stdby_power_switch = r.standby;
+    std::tie(apu_mode, stdby_power_switch) = std::tuple(r.apu, r.standby);
     host_.SetToken(604, r.run_s);
     Pass();
     EXPECT_EQ(ac_power, r.after) << r.label;
+  }
+}
+
+// The minimum-power flag needs the battery or any level: a level held through the first ten seconds
+// counts without the battery.
+TEST_F(ElectricalTest, MinimumPowerFlagFollowsTheBatteryOrAnyLevel) {
+  for (const auto& [level, battery, run_s, flag] :
+       {std::tuple{1, false, 5.0, 1}, std::tuple{0, true, 100.0, 1}, std::tuple{0, false, 100.0, 0}}) {
+    Power(level, battery);
+    host_.SetToken(604, run_s);
+    min_power = 1 - flag;
+    Pass();
+    EXPECT_EQ(std::pair(min_power, Named("min_power")), std::pair(flag, flag * 1.0)) << level << battery;
   }
 }
 
@@ -66,8 +76,7 @@ TEST_F(ElectricalTest, UnalignedIrsDropTheChannelsButTheLeftIsSparedForTenSecond
   apleft = apcenter = vnav = 1;
   irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 1;
   Pass();
-  EXPECT_EQ(apleft - apcenter, 1);
-  EXPECT_EQ(KeyEvents(kAutopilotOff), 0);
+  EXPECT_EQ(std::tuple(apleft - apcenter, KeyEvents(kAutopilotOff)), std::tuple(1, 0));
   host_.SetToken(604, 106.0);
   Pass();
   EXPECT_EQ(Named("apleft"), 0.0);
@@ -94,15 +103,11 @@ TEST_F(ElectricalTest, UnpoweredShedsPumpsPacksAndEmergencyLightsAndTheBatteryBr
   host_.SetNamed("emer_lights_switch", 2.0);
   l_pack_reset = l_elec_hyd_pump_mode = 0;
   Pass();
-  EXPECT_EQ(l_elec_hyd_pump_mode, 3);
-  EXPECT_EQ(c_elec_hyd1_pump_mode, 2);
-  EXPECT_EQ(emer_lights_switch, 0);
+  EXPECT_EQ(std::tuple(l_elec_hyd_pump_mode, c_elec_hyd1_pump_mode, emer_lights_switch), std::tuple(3, 2, 0));
   EXPECT_EQ(l_pack_reset, 2);
   SetBattery(true);
   Pass();
-  EXPECT_EQ(l_elec_hyd_pump_mode, 0);
-  EXPECT_EQ(c_elec_hyd1_pump_mode, 1);
-  EXPECT_EQ(emer_lights_switch, 2);
+  EXPECT_EQ(std::tuple(l_elec_hyd_pump_mode, c_elec_hyd1_pump_mode, emer_lights_switch), std::tuple(0, 1, 2));
 }
 
 // Each light and switch the pass moves on its own side, from one state of power and engines; the
@@ -197,8 +202,7 @@ TEST_F(ElectricalTest, CentrePumpLightsGoOutWithFuelAndTheirOwnEngine) {
     SetEngines(left, right);
     l_ctr_fuel_pump = r_ctr_fuel_pump = 2;
     Pass();
-    EXPECT_EQ(l_ctr_fuel_pump, left ? 1 : 2) << left;
-    EXPECT_EQ(r_ctr_fuel_pump, right ? 1 : 2) << left;
+    EXPECT_EQ(std::tuple(l_ctr_fuel_pump, r_ctr_fuel_pump), std::tuple(left ? 1 : 2, right ? 1 : 2)) << left;
   }
 }
 
@@ -219,9 +223,7 @@ TEST_F(ElectricalTest, GroundPowerComesWhenParkedAndGoesWhenMoving) {
     stdby_power_switch = 1;
     SetEngines(r.engines, r.engines);
     l_gen_cont = r_gen_cont = 2;
-    AutoExtPwrAvail = r.option;
-    apu_mode = r.apu;
-    ext_power_avail = r.avail;
+    std::tie(AutoExtPwrAvail, apu_mode, ext_power_avail) = std::tuple(r.option, r.apu, r.avail);
     host_.SetToken(323, r.brake);
     host_.SetToken(60, r.on_ground);
     ground_speed = r.speed_kt;

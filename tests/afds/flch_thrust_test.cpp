@@ -22,13 +22,9 @@ class FlchTest : public afds_test::AfdsTest {
   void Climb(double lock_ft = 30000.0) {
     SetRadioHeightFt(20000.0);
     RunTicks(1);
-    plane_alt = 20000.0;
-    ap_alt_lock = lock_ft;
+    std::tie(plane_alt, ap_alt_lock) = std::tuple(20000.0, lock_ft);
     ap_master = at_arm = 1.0;
-    redraw_tick = 0;
-    tick36_counter = 5;
-    flch = 1;
-    tmsp = 3;
+    std::tie(redraw_tick, tick36_counter, flch, tmsp) = std::tuple(0, 5, 1, 3);
     target_ias = ias = 280.0;
     SetIasKt(280.0);
     Mark();
@@ -90,10 +86,7 @@ TEST_F(FlchTest, MachTargetIsConvertedToAnAirspeedWithinTheLimits) {
               {0.0, 20000.0, {}, 280.0}};
   for (const auto& c : rows) {
     Climb();
-    ias = 300.0;
-    plane_mach = c.mach;
-    plane_alt = c.alt_ft;
-    ap_alt_lock = c.alt_ft + 5000.0;
+    std::tie(ias, plane_mach, plane_alt, ap_alt_lock) = std::tuple(300.0, c.mach, c.alt_ft, c.alt_ft + 5000.0);
     target_mach = 0.7;
     ProcFlch();
     EXPECT_EQ(SentOf({kIas}), c.events) << c.mach;
@@ -110,10 +103,7 @@ TEST_F(FlchTest, PitchFliesTheSpeedWithTheVerticalSpeed) {
               {1e4, -600, 0.5, 0.0, 280, 0, 19, -1000}, {1e4, -2000, 0.5, 0.0, 280, 151, 501, 0}};
   for (const auto& c : rows) {
     Climb(c.lock_ft);
-    at_arm = 0.0;
-    vert_speed = c.vs;
-    ias_target_dev = c.dev;
-    ias_trend = c.trend;
+    std::tie(at_arm, vert_speed, ias_target_dev, ias_trend) = std::tuple(0.0, c.vs, c.dev, c.trend);
     SetIasKt(c.ias);
     Lever(c.lever);
     ProcFlch();
@@ -128,22 +118,17 @@ TEST_F(FlchTest, CaptureHandsOverToAltHoldOrVsAndSelectsCruiseThrust) {
     Climb();
     alt_hold_mode = vs_hold_mode = 0;
     plane_alt = 29301.0;  // 699 ft below the lock
-    alt_sel_num = static_cast<int32_t>(plane_alt + from_selected_ft);
-    vert_speed = 1500.0;
+    std::tie(alt_sel_num, vert_speed) = std::tuple(static_cast<int32_t>(plane_alt + from_selected_ft), 1500.0);
     ProcFlch();
     const int32_t alt_hold = from_selected_ft > 0.0 ? 1 : 0;
-    EXPECT_EQ(flch, 0);
-    EXPECT_EQ(alt_hold_mode, alt_hold) << from_selected_ft;
-    EXPECT_EQ(vs_hold_mode, 1 - alt_hold) << from_selected_ft;
-    EXPECT_EQ(tmsp, 6);
-    EXPECT_EQ(Count(0x1024C), alt_hold);
+    EXPECT_EQ(std::tuple(flch, alt_hold_mode, vs_hold_mode), std::tuple(0, alt_hold, 1 - alt_hold)) << from_selected_ft;
+    EXPECT_EQ(std::tuple(tmsp, Count(0x1024C)), std::tuple(6, alt_hold));
   }
 }
 
 // THR: the driver steps, sets or only refreshes the disconnect bit, once per tick.
 TEST_F(FlchTest, AutothrottleDriverMovesTheLeversTowardsTheEprLever) {
-  epr_bug = 1.5;
-  thrust_hold = 1;
+  std::tie(epr_bug, thrust_hold) = std::tuple(1.5, 1);
   const double target = (1.5 + 0.00125 - 1.0) / 0.9 * kFullLever;
   struct Step {
     double lever;
@@ -152,8 +137,7 @@ TEST_F(FlchTest, AutothrottleDriverMovesTheLeversTowardsTheEprLever) {
   for (const Step& s : {Step{0.0, {{kStepUp, 0}}}, Step{target + 350.0, {{kStepDown, 0}}},
                         Step{target - 100.0, {{kLeverSet, 9124}}}, Step{target - 5.0, {}}}) {
     Lever(s.lever);
-    tick36_counter = 10;
-    thrust_target_prev = -1.0;
+    std::tie(tick36_counter, thrust_target_prev) = std::tuple(10, -1.0);
     Mark();
     RunTicks(1);
     EXPECT_EQ(SentOf({kStepUp, kStepDown, kLeverSet}), s.events) << s.lever;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/fuel_system.h"
 #include "fmc/fmc_globals.h"
 #include "sim/fuel_tanks.h"
@@ -32,12 +34,8 @@ class FuelSelectors : public FuelTest, public ::testing::WithParamInterface<Sele
 TEST_P(FuelSelectors, FeedTheCentreTankFirst) {
   const SelectorCase& c = GetParam();
   SetCentreLb(c.centre_lb);
-  l_ctr_fuel_pump = c.l_ctr;
-  r_ctr_fuel_pump = c.r_ctr;
-  fwd_xfeed_fuel_pump = c.fwd_xfeed;
-  l_fwd_fuel_pump = c.l_fwd;
-  l_aft_fuel_pump = c.l_aft;
-  r_fwd_fuel_pump = c.r_fwd;
+  std::tie(l_ctr_fuel_pump, r_ctr_fuel_pump, fwd_xfeed_fuel_pump) = std::tuple(c.l_ctr, c.r_ctr, c.fwd_xfeed);
+  std::tie(l_fwd_fuel_pump, l_aft_fuel_pump, r_fwd_fuel_pump) = std::tuple(c.l_fwd, c.l_aft, c.r_fwd);
   r_aft_fuel_pump = c.r_aft;
   UpdateFuelSelectors();
   std::vector<int32_t> sent = KeyValues(0x101AA);

@@ -21,12 +21,10 @@ class GpwsTest : public SoundTest {
     SoundTest::SetUp();
     simver = 10;  // the decision height comes from the expression
     gear1_pos = kGearDown;  // configured for landing: no too-low alerts
-    flap_angle = 30.0;
-    ias = 140.0;
+    std::tie(flap_angle, ias) = std::tuple(30.0, 140.0);
   }
   void Descend(double ra_ft, double vs_fpm) {
-    radio_height = ra_ft;
-    vert_speed = vs_fpm;
+    std::tie(radio_height, vert_speed) = std::tuple(ra_ft, vs_fpm);
   }
 };
 
@@ -57,10 +55,7 @@ TEST_F(GpwsTest, AlertIsTheFirstRuleThatHolds) {
   for (const auto& c : rows) {
     takeoff_phase = c.phase;
     Descend(c.ra, c.vs);
-    ias = c.ias_kt;
-    gear1_pos = c.gear;
-    flap_angle = c.flaps;
-    gsi_needle = c.gsi;
+    std::tie(ias, gear1_pos, flap_angle, gsi_needle) = std::tuple(c.ias_kt, c.gear, c.flaps, c.gsi);
     host().SetToken(46, c.flags);
     const size_t before = Started().size();
     gpws_sound_delay = 0;
@@ -73,9 +68,7 @@ TEST_F(GpwsTest, AlertIsTheFirstRuleThatHolds) {
 // ---- altitude callouts ----
 
 TEST_F(GpwsTest, BankAngleBeyond45DegreesIsCalledEvenInTheInitialClimb) {
-  takeoff_phase = 1;
-  plane_bank = -50.0;
-  vert_speed = 1500.0;
+  std::tie(takeoff_phase, plane_bank, vert_speed) = std::tuple(1, -50.0, 1500.0);
   PlayAltitudeCallouts();
   EXPECT_EQ(LastStarted(), "Bank Angle, Bank Angle.wav");
 }
@@ -124,8 +117,7 @@ TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
   for (const auto& s : steps) {
     host().SetToken(604, s.now);
     host().SetToken(60, s.on_ground);
-    radio_height = s.ra;
-    vert_speed = s.vs;
+    std::tie(radio_height, vert_speed) = std::tuple(s.ra, s.vs);
     UpdateTakeoffPhase();
     EXPECT_EQ(takeoff_phase, s.phase) << s.now << " " << s.ra;
   }
@@ -146,9 +138,7 @@ TEST_F(GpwsTest, CalloutsReArmAboveTheirOwnHeightsOrWhenSlow) {
     EXPECT_EQ(std::tuple(alt_call_500_done, alt_call_1000_done, alt_call_2500_done), std::tuple(s.f500, s.f1000, s.f2500))
         << s.ra;
   }
-  alt_call_10_done = 1;
-  ground_speed = 10.0;
-  radio_height = 0.0;
+  std::tie(alt_call_10_done, ground_speed, radio_height) = std::tuple(1, 10.0, 0.0);
   ReArmAltCallouts();
   EXPECT_EQ(alt_call_10_done, 0);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/lnav_engage.h"
@@ -31,15 +33,11 @@ class LnavTest : public afds_test::AfdsTest {
   void Place(double east_nm, double south_nm) {
     SetPosition(-south_nm / kNmPerDeg, east_nm / kNmPerDeg);
     RunTicks(1);
-    active_leg_dist = 60.0;
-    dist_to_active_wpt = 60.0 - east_nm;
-    rel_leg_course = 90.0;
+    std::tie(active_leg_dist, dist_to_active_wpt, rel_leg_course) = std::tuple(60.0, 60.0 - east_nm, 90.0);
     Mark();
   }
   void Headings(double heading, double wpt_brg, double leg_course) {
-    plane_hdg_mag = heading;
-    active_wpt_brg = wpt_brg;
-    rel_leg_course = leg_course;
+    std::tie(plane_hdg_mag, active_wpt_brg, rel_leg_course) = std::tuple(heading, wpt_brg, leg_course);
   }
   bool Direct() const { return lnav == 1 && lnav_init_mode == 0 && lnav_leg[0].FrId == "DIRECT"; }
   bool Armed() const { return lnav == 1 && lnav_init_mode == 1; }
@@ -70,8 +68,7 @@ TEST_P(LnavButton, TestsTheHeadingThenEngagesDirectOrSearchesAnIntercept) {
     EXPECT_FALSE(Direct());
     EXPECT_EQ(Sent(), Events{});
   } else {
-    EXPECT_EQ(lnav, 0);
-    EXPECT_EQ(cdu_message, kNotOnIntercept);
+    EXPECT_EQ(std::tuple(lnav, cdu_message), std::tuple(0, kNotOnIntercept));
   }
 }
 
@@ -115,13 +112,13 @@ TEST_F(LnavTest, InterceptBeyondTheWaypointIsRefused) {
 TEST_F(LnavTest, DirectEngagementReleasesTheHeadingModesAndNavSource) {
   Place(10.0, 1.0);
   Headings(90.0, 90.0, 90.0);
-  hdg_hold_mode = 1;
-  nav_button = 1;
+  std::tie(hdg_hold_mode, nav_button) = std::tuple(1, 1);
   lnav_init_mode = 1;  // left over from an intercept the master-off dropped
+  std::tie(lnav_leg[0].ToId, lnav_leg[0].to_lon) = std::tuple("OLD", 9.0);  // a leg from before a route change
   LnavIntercept();
   EXPECT_TRUE(Direct());
-  EXPECT_EQ(hdg_hold_mode + nav_button, 0);
-  EXPECT_EQ(Sent(), (Events{{0x1010F, 0}, {0x1011B, 0}}));
+  EXPECT_EQ(std::tuple(lnav_leg[0].ToId, lnav_leg[0].to_lon), std::tuple(std::string("B"), 1.0));
+  EXPECT_EQ(std::tuple(hdg_hold_mode + nav_button, Sent()), std::tuple(0, (Events{{0x1010F, 0}, {0x1011B, 0}})));
 }
 
 TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
@@ -129,12 +126,9 @@ TEST_F(LnavTest, WithoutAnActiveRouteNothingIsFlownOrMeasured) {
   int32_t side = 7;
   double dist = 0.0;
   ComputeLnavGeometry(&side, &dist);
-  EXPECT_EQ(dist, -99.0);
-  EXPECT_EQ(side, 7);
+  EXPECT_EQ(std::tuple(dist, side), std::tuple(-99.0, 7));
   LnavIntercept();
-  EXPECT_EQ(lnav, 0);
-  EXPECT_EQ(Sent(), Events{});
-  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(std::tuple(lnav, Sent(), cdu_message), std::tuple(0, Events{}, std::string("")));
 }
 
 }  // namespace

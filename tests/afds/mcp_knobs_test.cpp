@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -54,9 +55,7 @@ TEST_F(McpKnobsTest, RequestValueChoosesTheStep) {
               {"vs_sel_num_decr", 1, -8000, -8000, {}, true},
               {"asi_bug1_decr", -2, 80, 79, {}, true},
               {"asi_bug1_incr", 1, 450, 450, {}, true}};
-  hdg_sel_mode = 1;
-  alt_sel_num = 10000;
-  plane_alt = 5000.0;
+  std::tie(hdg_sel_mode, alt_sel_num, plane_alt) = std::tuple(1, 10000, 5000.0);
   for (const auto& c : rows) {
     const std::string r = c.request;
     const auto is = [&r](const char* prefix) { return r.rfind(prefix, 0) == 0; };
@@ -67,8 +66,7 @@ TEST_F(McpKnobsTest, RequestValueChoosesTheStep) {
     const size_t mark = Mark();
     Request(r, c.value);
     const double dial = is("crs") ? crs_dir : is("hdg") ? hdg_sel_dir : is("asi") ? asi_bug1 : c.from;
-    EXPECT_EQ(dial, c.to) << r << " " << c.value;
-    EXPECT_EQ(SentSince(mark), c.sent) << r << " " << c.value;
+    EXPECT_EQ(std::tuple(dial, SentSince(mark)), std::tuple(c.to, c.sent)) << r << " " << c.value;
     EXPECT_EQ(Named(r), c.consumed ? 0.0 : c.value) << r << " " << c.value;
   }
 }
@@ -86,8 +84,7 @@ TEST_F(McpKnobsTest, AltitudeStepsStayOnTheScaleAndTheVsFlagFollowsWithoutASecon
                {"alt_sel_num_incr", 2, 30000, 2147483647, 50000},
                {"alt_sel_num_decr", 2, 30000, -2147483647 - 1, 50000}};
   for (const auto& c : steps) {
-    alt_sel_num = c.from;
-    AltWinRightClickIncr = c.large_step;
+    std::tie(alt_sel_num, AltWinRightClickIncr) = std::tuple(c.from, c.large_step);
     Request(c.request, c.value);
     EXPECT_EQ(Named("alt_sel_num"), c.to) << c.from << " " << c.large_step;
   }
@@ -100,8 +97,7 @@ TEST_F(McpKnobsTest, AltitudeStepsStayOnTheScaleAndTheVsFlagFollowsWithoutASecon
   for (const auto& c : rows) {
     SetToken(120, c.vs_target);
     flch = c.flch;
-    alt_hold_mode = c.alt_hold;
-    vs_hold_mode = c.vs_hold_from;
+    std::tie(alt_hold_mode, vs_hold_mode) = std::tuple(c.alt_hold, c.vs_hold_from);
     SetNamed("vs_hold", -1.0);
     const size_t sent_before = ValuesOf(kAltitudeSet).size();
     Request("alt_sel_num_incr", 1.0);
@@ -128,8 +124,7 @@ TEST_F(PanelButtonsTest, AppWithAChannelEngagedEngagesAllThreeAndArmsAutoland) {
     app_mode = apleft = apright = 0;
     apcenter = 1;
     Request("app_clicked", 1.0);
-    EXPECT_EQ(apleft + apcenter + apright, lite == 1 ? 1 : 3) << lite;
-    EXPECT_EQ(autoland_mode, 1 - lite) << lite;
+    EXPECT_EQ(std::tuple(apleft + apcenter + apright, autoland_mode), std::tuple(lite == 1 ? 1 : 3, 1 - lite)) << lite;
   }
 }
 
@@ -139,8 +134,7 @@ TEST_F(PanelButtonsTest, MasterLightClickAcknowledgesACautionOnly) {
     master_light_state = state;
     SetNamed("master_warning_light", state);
     Request("master_warning_light_clicked", 1.0);
-    EXPECT_EQ(master_light_state, after) << state;
-    EXPECT_EQ(Named("master_warning_light"), after) << state;
+    EXPECT_EQ(std::tuple(master_light_state, Named("master_warning_light")), std::tuple(after, after)) << state;
   }
 }
 
@@ -154,8 +148,7 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
   } rows[] = {{2, 0, 1, 1.0, 1, {0x102fa}}, {2, 5, 0, 1.0, 6, {}},   {2, 5, 1, 1.0, 5, {0x102fa}},
               {1, 1, 1, 1.0, 0, {0x102fb}}, {1, 1, 1, 0.0, 1, {}}, {3, 3, 1, 1.0, 3, {}}};
   for (const auto& c : rows) {
-    auto_brake_switch = c.from;
-    UseDefAutoBrakes = c.sim_autobrake;
+    std::tie(auto_brake_switch, UseDefAutoBrakes) = std::tuple(c.from, c.sim_autobrake);
     SetToken(60, c.on_ground);
     auto_brake_status = autobrake_appl = 1;
     const size_t mark = Mark();
@@ -175,8 +168,7 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
 // variable 13 reads 0, as on the host's defaults).
 TEST_F(PanelInputTest, KnobRequestsActEveryFrameButClicksWaitForThePollersFrames) {
   Server();
-  server_phase = 0;
-  crs_dir = 100.0;
+  std::tie(server_phase, crs_dir) = std::tuple(0, 100.0);
   SetNamed("crs_dir_incr", 1.0);
   RunTicks(1);  // phase 1
   EXPECT_EQ(crs_dir, 101.0);
@@ -187,8 +179,7 @@ TEST_F(PanelInputTest, KnobRequestsActEveryFrameButClicksWaitForThePollersFrames
     polls += Named("nav_radio_mode_clicked") == 0.0 ? 1 : 0;
     EXPECT_EQ(polls, frame < 17 ? (frame + 1) / 3 : 6) << frame;  // phases 3, 6, .. 15 and 0
   }
-  EXPECT_EQ(KeyEvents(0x10218), 1);
-  EXPECT_EQ(server_phase, 0);
+  EXPECT_EQ(std::tuple(KeyEvents(0x10218), server_phase), std::tuple(1, 0));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
-#include "afds/systems_globals.h"
 #include "panel_input_fixture.h"
 
 namespace {
@@ -34,8 +34,7 @@ TEST_F(OverheadClicksTest, CrossfeedTravelsWithPowerJumpsWithoutAndIgnoresClicks
   Click("aft_xfeed_fuel_pump_clicked");
   EXPECT_EQ(aft_xfeed_on_timer, 36);
   Click("aft_xfeed_fuel_pump_clicked");
-  EXPECT_EQ(aft_xfeed_fuel_pump, 1);
-  EXPECT_EQ(Named("aft_xfeed_fuel_pump_clicked"), 0.0);
+  EXPECT_EQ(std::tuple(aft_xfeed_fuel_pump, Named("aft_xfeed_fuel_pump_clicked")), std::tuple(1, 0.0));
   Dead();
   aft_xfeed_fuel_pump = 0;
   Click("aft_xfeed_fuel_pump_clicked");
@@ -76,6 +75,25 @@ TEST_F(OverheadClicksTest, HydraulicPumpClickFlipsThePositionAndKeepsTheLight) {
   }
 }
 
+// A generator drive light comes on below 15 on its engine's scale with power and goes out from 15
+// or without power.
+TEST_F(OverheadClicksTest, DriveLightsFollowTheirEngineAndThePower) {
+  const struct {
+    double spool;
+    bool dead;
+    int32_t from, to;
+  } rows[] = {{14.9, false, 0, 1}, {15.0, false, 1, 0}, {14.9, true, 1, 0}, {15.0, false, 0, 0}, {14.9, false, 1, 1}};
+  for (const auto& r : rows) {
+    r.dead ? Dead() : Power(5, true);
+    SetToken(627, r.spool);
+    SetToken(646, 80.0 - r.spool);  // the right engine running: its light goes out
+    std::tie(l_gen_disc_drive, r_gen_disc_drive) = std::tuple(r.from, 1);
+    PollClickedVars();
+    EXPECT_EQ(std::tuple(l_gen_disc_drive, r_gen_disc_drive), std::tuple(r.to, 0))
+        << r.spool << r.dead << r.from;
+  }
+}
+
 // 1 presses, 2 works the guard. A press toggles the simulator's battery only where it differs, and
 // off without power ends at 7.
 TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
@@ -85,12 +103,10 @@ TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
   Click("battery_button_clicked", 2.0);
   EXPECT_EQ(battery_button, 1);
   Click("battery_button_clicked", 1.0);
-  EXPECT_EQ(Named("battery_button"), 3.0);
-  EXPECT_EQ(sound_event_code, 3);
+  EXPECT_EQ(std::tuple(Named("battery_button"), sound_event_code), std::tuple(3.0, 3));
   Power(0, true);
   Click("battery_button_clicked", 1.0);
-  EXPECT_EQ(battery_button, 7);
-  EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x102c1, 0x102c1}));
+  EXPECT_EQ(std::tuple(battery_button, SentSince(0)), std::tuple(7, (std::vector<uint32_t>{0x102c1, 0x102c1})));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/overhead_pass.h"
 #include "afds/sound_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "base/geodesy.h"
 #include "sim/derived_samples.h"
-#include "sim/named_vars.h"
-#include "sim/sim_access.h"
 #include "sim/tick_globals.h"
 #include "sim/fsuipc_client.h"
 #include "host/panel_config.h"
@@ -24,8 +24,7 @@ class OverheadPassTest : public systems_test::SystemsFixture {
   void Click(const char* name) { host_.SetNamed(name, 1.0); }
   // Start conditions of the left engine: APU running with its bleed, packs off, resets lit.
   void ReadyForLeftStart() {
-    apu_mode = 2;
-    apu_bleed = 2;
+    std::tie(apu_mode, apu_bleed) = std::tuple(2, 2);
     l_pack_switch = r_pack_switch = 0;
     l_pack_reset = r_pack_reset = 0;
   }
@@ -39,9 +38,7 @@ TEST_F(OverheadPassTest, FailedStartSwitchReturnsAfterThirtySixTicks) {
   RunFrames(35);
   EXPECT_EQ(l_eng_start_switch, 0);
   RunFrames(2);
-  EXPECT_EQ(l_eng_start_switch, 1);
-  EXPECT_EQ(l_eng_start_count, 0);
-  EXPECT_EQ(Named("l_eng_start_switch"), 1.0);
+  EXPECT_EQ(std::tuple(l_eng_start_switch, l_eng_start_count, Named("l_eng_start_switch")), std::tuple(1, 0, 1.0));
 }
 
 TEST_F(OverheadPassTest, StartRunsThroughItsPhasesToTheLatch) {
@@ -60,15 +57,13 @@ TEST_F(OverheadPassTest, StartRunsThroughItsPhasesToTheLatch) {
   EXPECT_EQ(KeyEvents(kStarter1), 2);  // cut-out for this simulator version
   host_.SetToken(627, 55.0);
   RunFrames(1);
-  EXPECT_EQ(l_eng_start_phase, 0);
-  EXPECT_EQ(l_eng_start_done, 1);
+  EXPECT_EQ(std::tuple(l_eng_start_phase, l_eng_start_done), std::tuple(0, 1));
   EXPECT_EQ(l_eng_start_switch, 1);  // back to normal above 42
 }
 
 // It stops at once when the bug is within 5 kt of the speed.
 TEST_F(OverheadPassTest, SpeedBugResyncSendsTheRestrictionSpeedForAtMostFourPasses) {
-  spd_resync_state = 1;
-  spd_resync_ticks = 4;
+  std::tie(spd_resync_state, spd_resync_ticks) = std::tuple(1, 4);
   RunFrames(18 * 2);
   EXPECT_EQ(KeyValues(kSpeedBug), (std::vector<int32_t>{250, 250, 250, 250}));
   EXPECT_EQ(spd_resync_state, 0);
@@ -78,9 +73,7 @@ TEST_F(OverheadPassTest, MasterWarningIsNotLoweredByACautionInTheSamePass) {
   warning_msg_count = caution_msg_count = 1;
   master_warning_req = master_caution_req = 1;
   RunFrames(1);
-  EXPECT_EQ(master_light_state, 2);
-  EXPECT_EQ(Named("master_warning_light"), 2.0);
-  EXPECT_EQ(master_caution_req, 0);
+  EXPECT_EQ(std::tuple(master_light_state, Named("master_warning_light"), master_caution_req), std::tuple(2, 2.0, 0));
   warning_msg_count = 0;
   RunFrames(1);
   EXPECT_EQ(master_light_state, 0);
@@ -129,28 +122,33 @@ TEST_F(OverheadPassTest, TakeoffCallsArmOnTheRunwayAndDisarmOutOfTheTakeoff) {
               {0, 140, 3, 6001, 0.0, 250, 0.0, -1500, 0}, {0, 140, 3, 6000, 0.0, 251, 0.0, -1500, 0},
               {0, 140, 3, 6000, 0.0, 250, 0.0, -1501, 0}};
   for (const auto& r : rows) {
-    server_phase = 3;
-    fsuipc_poll_flag = r.poll;
-    vr = r.vr_kt;
-    to_callout_mode = r.mode;
-    radio_height = r.ra_ft;
-    flap_angle = r.flaps;
-    ias = r.kt;
-    pfd_ias_trend = r.trend;
+    std::tie(server_phase, fsuipc_poll_flag, vr, to_callout_mode) = std::tuple(3, r.poll, r.vr_kt, r.mode);
+    std::tie(radio_height, flap_angle, ias, pfd_ias_trend) = std::tuple(r.ra_ft, r.flaps, r.kt, r.trend);
     vert_speed = r.vs_fpm;
     UpdateOverheadVars();
     EXPECT_EQ(to_callout_mode, r.after) << r.mode << " " << r.ra_ft << " " << r.flaps << " " << r.kt << " " << r.vs_fpm;
   }
 }
 
+// With the option set the MCP windows follow the autopilot: the altitude always, the heading outside
+// LNAV.
+TEST_F(OverheadPassTest, McpWindowsFollowTheAutopilotWhenConfigured) {
+  for (const auto& [option, lnav_on, hdg_after, alt_after] :
+       {std::tuple{1, 0, 120.0, 12000}, std::tuple{1, 1, 100.0, 12000}, std::tuple{0, 0, 100.0, 10000}}) {
+    std::tie(SynchMCPWinToAP, lnav, ap_hdg_bug, hdg_sel_dir) = std::tuple(option, lnav_on, 120.0, 100.0);
+    std::tie(ap_alt_lock, alt_sel_num) = std::tuple(12000.0, 10000);
+    host_.SetNamed("hdg_sel_dir", 100.0);
+    UpdateOverheadVars();
+    EXPECT_EQ(std::tuple(hdg_sel_dir, Named("hdg_sel_dir"), alt_sel_num), std::tuple(hdg_after, hdg_after, alt_after))
+        << option << lnav_on;
+  }
+}
+
 TEST_F(OverheadPassTest, LandingChecklistButtonFlipsTheSwitchOnce) {
-  ldg_checklist = 1;
-  ldg_checklist_mode = 4;
+  std::tie(ldg_checklist, ldg_checklist_mode) = std::tuple(1, 4);
   host_.SetNamed("ldg_checklist", 5.0);  // the EFIS control's centre button
   RunFrames(3);
-  EXPECT_EQ(ldg_checklist, 0);
-  EXPECT_EQ(ldg_checklist_mode, 0);
-  EXPECT_EQ(Named("ldg_checklist"), 0.0);
+  EXPECT_EQ(std::tuple(ldg_checklist, ldg_checklist_mode, Named("ldg_checklist")), std::tuple(0, 0, 0.0));
   host_.SetNamed("ldg_checklist", 1.0);  // a panel switch
   RunFrames(3);
   EXPECT_EQ(ldg_checklist, 1);

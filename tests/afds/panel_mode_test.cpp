@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -7,7 +8,6 @@
 #include "afds/panel_mode.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
-#include "sim/tick_globals.h"
 #include "panel_input_fixture.h"
 #include "state/config_globals.h"
 
@@ -20,11 +20,9 @@ TEST_F(PanelModeTest, EnteringTheReducedModeHandsTheAutoflightToTheSimulator) {
   flch = hdg_sel_mode = vnav = to_roll_mode = to_pitch_mode = app_mode = thr_disc_set = 1;
   stdby_power_switch = 0;
   Click("panel_mode_clicked");
-  EXPECT_EQ(lite_mode, 1);
-  EXPECT_EQ(Named("panel_mode") + Named("vs_show") + Named("ias_show"), 3.0);
+  EXPECT_EQ(std::tuple(lite_mode, Named("panel_mode") + Named("vs_show") + Named("ias_show")), std::tuple(1, 3.0));
   EXPECT_EQ(flch + hdg_sel_mode + to_roll_mode + to_pitch_mode + thr_disc_set + vnav, 0);
-  EXPECT_EQ(Named("stdby_power_switch"), 1.0);
-  EXPECT_EQ(Named("beg_start_button"), 2.0);
+  EXPECT_EQ(std::tuple(Named("stdby_power_switch"), Named("beg_start_button")), std::tuple(1.0, 2.0));
   // Dropping VNAV hands the thrust to SPD at the present speed (airspeed target, Mach hold off,
   // airspeed hold on); then each simulator hold that no module mode claims is switched off: APP is
   // armed here.
@@ -41,8 +39,7 @@ TEST_F(PanelModeTest, MessageAnnunciatorFollowsTheCduMessageLine) {
   for (const auto& s : steps) {
     cdu_message = s.message;
     WatchCduMessage();
-    EXPECT_EQ(Named("fmc_anun"), s.fmc) << s.message;
-    EXPECT_EQ(Named("acars_anun"), s.acars) << s.message;
+    EXPECT_EQ(std::tuple(Named("fmc_anun"), Named("acars_anun")), std::tuple(s.fmc, s.acars)) << s.message;
   }
 }
 

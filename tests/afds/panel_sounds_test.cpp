@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -29,8 +30,7 @@ TEST_F(SoundTest, StandbyPowerSwitchedOffCutsTheSpoolShort) {
   server_phase = 3;  // a poller pass without the electrical pass
   host().SetNamed("stdby_power_switch_clicked", 1.0);
   PollClickedVars();
-  EXPECT_EQ(spool_buffer, nullptr);
-  EXPECT_EQ(Stops("RO757_StbyAttSpool.wav"), 1);
+  EXPECT_EQ(std::tuple(spool_buffer, Stops("RO757_StbyAttSpool.wav")), std::tuple(nullptr, 1));
 }
 
 // ---- chimes ----
@@ -75,8 +75,7 @@ TEST_F(SpoilerTest, RumbleAbove180KnotsRepeatsWhileExtendedAndStopsAtOnceWhenRet
   ASSERT_TRUE(Sounding(spoiler_buffer));
   Spoilers(0.0);
   UpdateSpoilerAndHfSounds();
-  EXPECT_EQ(spoiler_buffer, nullptr);
-  EXPECT_EQ(Stops("OV Spoiler.wav"), 1);
+  EXPECT_EQ(std::tuple(spoiler_buffer, Stops("OV Spoiler.wav")), std::tuple(nullptr, 1));
   EXPECT_EQ(spoiler_sound_last + spoiler_sound_delay, 0);
 }
 
@@ -84,8 +83,7 @@ TEST_F(SpoilerTest, RumbleAbove180KnotsRepeatsWhileExtendedAndStopsAtOnceWhenRet
 TEST_F(SpoilerTest, HfStaticRepeatsAfterItsDelay) {
   hf_comm_switch = 1;
   Frames(1);
-  EXPECT_EQ(Starts("HF Static.wav"), 1);
-  EXPECT_EQ(spoiler_sound_delay, 50);
+  EXPECT_EQ(std::tuple(Starts("HF Static.wav"), spoiler_sound_delay), std::tuple(1, 50));
   Frames(71);
   EXPECT_EQ(Starts("HF Static.wav"), 2);
 }
@@ -103,12 +101,8 @@ TEST_F(SoundTest, EquipmentLoopsFollowThePowerAndThePacks) {
               {2, 0, 0, 1, 2, 0, 1, 1, 0}};
   for (const auto& r : rows) {
     for (bool stop : {false, true}) {
-      ac_power = r.ac;
-      l_pack_switch = r.l_pack;
-      l_pack_reset = r.l_reset;
-      r_pack_switch = r.r_pack;
-      r_pack_reset = r.r_reset;
-      sim_sound_stopped = 0;
+      std::tie(ac_power, l_pack_switch, l_pack_reset, r_pack_switch) = std::tuple(r.ac, r.l_pack, r.l_reset, r.r_pack);
+      std::tie(r_pack_reset, sim_sound_stopped) = std::tuple(r.r_reset, 0);
       UpdateEquipmentLoops();
       UpdateEquipmentLoops();  // a second pass keeps what the first started
       if (stop) {
@@ -125,8 +119,7 @@ TEST_F(SoundTest, EquipmentLoopsFollowThePowerAndThePacks) {
 
 TEST_F(ScratchSoundTest, ALoopWhoseFileIsMissingCountsAsStarted) {
   UpdateEquipmentLoops();
-  EXPECT_EQ(cooling_sound_on, 1);
-  EXPECT_EQ(cooling_buffer, nullptr);
+  EXPECT_EQ(std::tuple(cooling_sound_on, cooling_buffer), std::tuple(1, nullptr));
 }
 
 }  // namespace

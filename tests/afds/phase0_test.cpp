@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 
 #include "afds/phase0.h"
 #include "fmc/fmc_globals.h"
@@ -26,11 +28,9 @@ TEST_F(Phase0Test, AltitudeAlertStatesAndTheirBounds) {
               {3, 9701, 0, 0, 0},     {3, 9700, 0, 0, 3},     {3, 10299, 0, 0, 0},    {3, 10300, 0, 0, 3},
               {3, 9099, 0, 0, 0},     {3, 9100, 0, 0, 3},     {3, 10901, 0, 0, 0},    {3, 10900, 0, 0, 3},
               {3, 9500, 0, 16001, 0}};
-  alt_sel_num = 10000;
-  server_phase = 0;
+  std::tie(alt_sel_num, server_phase) = std::tuple(10000, 0);
   for (const auto& r : rows) {
-    alt_alert_state = r.from;
-    plane_alt = r.alt;
+    std::tie(alt_alert_state, plane_alt) = std::tuple(r.from, r.alt);
     host_.SetToken(332, r.gear_lever);
     gear1_pos = r.nose_gear;
     RunPhase0Housekeeping();
@@ -39,18 +39,15 @@ TEST_F(Phase0Test, AltitudeAlertStatesAndTheirBounds) {
 }
 
 TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
-  app_mode = 1;
-  alt_hold_mode = 1;
+  std::tie(app_mode, alt_hold_mode) = std::tuple(1, 1);
   host_.SetToken(46, 0xC0);
   host_.SetToken(40, 10.0);
   host_.SetToken(41, 50.0);  // glideslope still far
   RunToPhase0();
-  EXPECT_EQ(loc_capture, 1);
-  EXPECT_EQ(gs_capture, 0);
+  EXPECT_EQ(std::tuple(loc_capture, gs_capture), std::tuple(1, 0));
   host_.SetToken(41, 10.0);
   RunToPhase0();
-  EXPECT_EQ(gs_capture, 1);
-  EXPECT_EQ(alt_hold_mode, 0);
+  EXPECT_EQ(std::tuple(gs_capture, alt_hold_mode), std::tuple(1, 0));
 }
 
 struct FinalCase {
@@ -69,11 +66,7 @@ TEST_P(LandingChecklistArming, ArmsWithinFiveMilesLinedUpWithTheSelectedRunway) 
   ldg_checklist = 1;
   host_.SetNamed("ldg_checklist", 1.0);
   RunwayRecord& rwy = airport_recs[2].runways[1];
-  rwy.lat = 47.0;
-  rwy.lon = -122.0;
-  rwy.heading = 360.0;
-  fms_dest_rwy_pos = c.runway;
-  dest_dtg = 5.0;
+  std::tie(rwy.lat, rwy.lon, rwy.heading, fms_dest_rwy_pos, dest_dtg) = std::tuple(47.0, -122.0, 360.0, c.runway, 5.0);
   host_.SetToken(71, c.lat * 111130.555557);
   host_.SetToken(72, (360.0 - 122.0) * 781874935307.4);
   host_.SetToken(614, (1000.0 + 9.0) / 3.2808399);

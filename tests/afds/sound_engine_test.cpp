@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
 #include "afds/sound_dispatch.h"
 #include "afds/sound_fixture.h"
 #include "afds/sound_globals.h"
+#include "platform/winfile.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
@@ -38,6 +41,16 @@ TEST_F(ScratchSoundTest, WavLoadsOnlyTheCanonicalHeaderAndNeverReadsPastTheFile)
     EXPECT_EQ(b->data()[b->size_bytes() - 1], 0x90);  // filled to its end from the file
     b->Release();
   }
+  // A file shorter than the buffer (one that shrank after its header was read) leaves silence behind it.
+  WriteSound("t.wav", good);
+  ds::DirectSoundBuffer8* b = LoadWavBuffer(SoundFolderPath("t.wav"));
+  WriteSound("short.raw", std::string(100, '\x11'));
+  FILE* f = platform::OpenFile(SoundFolderPath("short.raw"), "rb");
+  ASSERT_TRUE(b != nullptr && f != nullptr);
+  EXPECT_EQ(FillSoundBuffer(b, 0, f, b->size_bytes()), 1);
+  EXPECT_EQ(std::tuple(b->data()[99], b->data()[100], b->data()[399]), std::tuple(0x11, 0x80, 0x80));
+  std::fclose(f);
+  b->Release();
   const std::string overlong = std::string(300, 'a') + ".wav";
   EXPECT_EQ(LoadWavBuffer(SoundFolderPath(overlong.c_str())), nullptr);
 }
@@ -55,8 +68,7 @@ TEST(VolumeMapping, HundredIsFullAndEachStepIsThirtyHundredthsOfADecibelWithoutO
 
 // Two "Pull Up" plays in a row: the second replaces the first while it still sounds.
 TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdown) {
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
+  std::tie(radio_height, vert_speed) = std::tuple(2400.0, -6000.0);
   ProcSounds();
   ds::DirectSoundBuffer8* first = gpws_buffer;
   gpws_sound_delay = 0;  // as if the delay had run out at once
@@ -67,8 +79,7 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
   ASSERT_EQ(RetiredSoundBufferCount(), 1);
   int alive = dsound->mixer().buffer_count();
   Tick(54);  // both have ended and the delay has run out: the next play sweeps
-  EXPECT_EQ(RetiredSoundBufferCount(), 0);
-  EXPECT_EQ(dsound->mixer().buffer_count(), alive - 1);
+  EXPECT_EQ(std::tuple(RetiredSoundBufferCount(), dsound->mixer().buffer_count()), std::tuple(0, alive - 1));
   EXPECT_EQ(host().sound().Count(host::kSoundEnded, "Pull Up.wav"), 2);
   gpws_sound_delay = 0;
   ProcSounds();  // retires the third while it sounds
@@ -76,30 +87,22 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
   ProcSounds();
   alive = dsound->mixer().buffer_count();
   StopGroupSound(SoundGroup::kSpool);
-  EXPECT_EQ(spool_buffer, nullptr);
-  EXPECT_EQ(dsound->mixer().buffer_count(), alive - 1);
+  EXPECT_EQ(std::tuple(spool_buffer, dsound->mixer().buffer_count()), std::tuple(nullptr, alive - 1));
   EXPECT_EQ(Stops("RO757_StbyAttSpool.wav"), 1);
   ASSERT_EQ(RetiredSoundBufferCount(), 1);
   ReleaseAllSoundBuffers();  // sounding or not
-  EXPECT_EQ(dsound->mixer().buffer_count(), 0);
-  EXPECT_EQ(gpws_buffer, nullptr);
+  EXPECT_EQ(std::tuple(dsound->mixer().buffer_count(), gpws_buffer), std::tuple(0, nullptr));
   EXPECT_EQ(RetiredSoundBufferCount(), 0);
 }
 
 // ---- dispatcher gates ----
 
 TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
-  PlayCockpitSounds = 0;
-  sound_event_code = 2;
-  chime_code = 1;
-  spoiler_sound_request = 8;
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
+  std::tie(PlayCockpitSounds, sound_event_code, chime_code, spoiler_sound_request) = std::tuple(0, 2, 1, 8);
+  std::tie(radio_height, vert_speed) = std::tuple(2400.0, -6000.0);
   ProcSounds();
   EXPECT_TRUE(Started().empty());
-  EXPECT_EQ(sound_event_code, 2);
-  EXPECT_EQ(chime_code, 1);
-  EXPECT_EQ(spoiler_sound_request, 8);
+  EXPECT_EQ(std::tuple(sound_event_code, chime_code, spoiler_sound_request), std::tuple(2, 1, 8));
   PlayCockpitSounds = 1;
   ProcSounds();
   EXPECT_EQ(Started(), (std::vector<std::string>{"Pull Up.wav", "OV Panel Click.wav", "757LEVELBWARN.wav",
@@ -107,13 +110,9 @@ TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
 }
 
 TEST_F(ScratchSoundTest, AMissingFileStillConsumesTheRequestAndSetsTheDelay) {
-  radio_height = 2400.0;
-  vert_speed = -6000.0;
-  sound_event_code = 2;
+  std::tie(radio_height, vert_speed, sound_event_code) = std::tuple(2400.0, -6000.0, 2);
   ProcSounds();
-  EXPECT_EQ(gpws_sound_delay, 54);
-  EXPECT_EQ(gpws_buffer, nullptr);
-  EXPECT_EQ(sound_event_code, 0);
+  EXPECT_EQ(std::tuple(gpws_sound_delay, gpws_buffer, sound_event_code), std::tuple(54, nullptr, 0));
   EXPECT_TRUE(Started().empty());
 }
 

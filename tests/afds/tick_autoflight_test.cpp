@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "afds/afds_globals.h"
-#include "afds/systems_globals.h"
 #include "state/config_globals.h"
 #include "support/tick_fixture.h"
 
@@ -39,11 +39,24 @@ TEST_F(AutoflightTest, AutopilotSwitchedOffDisconnectsAndDropsTheModes) {
     host_.SetToken(103, 0.0);
     RunTicks(1);
     // The disconnect: channels off, the disconnect bar down for three seconds.
-    EXPECT_EQ(apleft + apcenter + apright, 0);
-    EXPECT_EQ(apdisc_bar_timer, 3);
-    EXPECT_EQ(lnav + vnav, 0);
-    EXPECT_EQ(alt_hold_mode + hdg_sel_mode, 2 * lite) << lite;
-    EXPECT_EQ(ap_cmd + fma_roll_box_timer, 0);
+    EXPECT_EQ(std::tuple(apleft + apcenter + apright, apdisc_bar_timer, lnav + vnav), std::tuple(0, 3, 0));
+    EXPECT_EQ(std::tuple(alt_hold_mode + hdg_sel_mode, ap_cmd + fma_roll_box_timer), std::tuple(2 * lite, 0)) << lite;
+  }
+}
+
+// The simulator's autopilot switched on with no channel engaged engages the left one above 400 ft
+// radio height or in lite mode; lower, the engagement is only noted as a low one.
+TEST_F(AutoflightTest, AutopilotSwitchedOnEngagesTheLeftChannelAbove400Ft) {
+  for (const auto& [ra_ft, lite, left, low] :
+       {std::tuple{401.0, 0, 1, 0}, std::tuple{400.0, 0, 0, 1}, std::tuple{300.0, 1, 1, 0}}) {
+    ApWas(0.0);
+    std::tie(lite_mode, apleft, ap_engage_low_ra) = std::tuple(lite, 0, 0);
+    host_.SetNamed("apleft", 0.0);
+    SetRadioHeightFt(ra_ft);
+    host_.SetToken(103, 1.0);
+    RunTicks(1);
+    EXPECT_EQ(std::tuple(apleft, host_.Named("apleft"), ap_engage_low_ra), std::tuple(left, left * 1.0, low))
+        << ra_ft << lite;
   }
 }
 
@@ -51,9 +64,7 @@ TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
   host_.SetToken(60, 1.0);
   host_.SetToken(792, 1.0);
   RunTicks(1);
-  EXPECT_EQ(KeyEvents(kSimToga), 1);
-  EXPECT_EQ(to_roll_mode + to_pitch_mode, 2);
-  EXPECT_EQ(ap_cmd, 180);
+  EXPECT_EQ(std::tuple(KeyEvents(kSimToga), to_roll_mode + to_pitch_mode, ap_cmd), std::tuple(1, 2, 180));
 
   // With the autopilot off, switching the flight director off clears the modes it showed.
   hdg_hold_mode = 1;
@@ -82,8 +93,7 @@ TEST_P(TakeoffModesEnd, WhenTheCrewEngagesAModeOfThatAxisAirborne) {
   to_roll_mode = to_pitch_mode = *c.mode = 1;
   SetRadioHeightFt(c.radio_height_ft);
   RunTicks(1);
-  EXPECT_EQ(to_roll_mode, c.roll_after);
-  EXPECT_EQ(to_pitch_mode, c.pitch_after);
+  EXPECT_EQ(std::tuple(to_roll_mode, to_pitch_mode), std::tuple(c.roll_after, c.pitch_after));
 }
 
 // LNAV, VNAV, and LNAV on the runway.
@@ -97,13 +107,11 @@ class VsCapture : public AutoflightTest, public ::testing::WithParamInterface<st
 TEST_P(VsCapture, CapturesTheSelectedAltitudeStrictlyWithin35Ft) {
   SetRadioHeightFt(5000.0);
   ApWas(1.0);
-  vs_hold_mode = 1;
-  alt_sel_num = 10000;
+  std::tie(vs_hold_mode, alt_sel_num) = std::tuple(1, 10000);
   const auto [above_ft, captures] = GetParam();
   SetAltitudeFt(10000.0 + above_ft);
   RunTicks(1);
-  EXPECT_EQ(alt_hold_mode, captures);
-  EXPECT_EQ(vs_hold_mode, 1 - captures);
+  EXPECT_EQ(std::tuple(alt_hold_mode, vs_hold_mode), std::tuple(captures, 1 - captures));
   EXPECT_EQ(KeyEventValues(0x1024C), captures == 1 ? std::vector<int32_t>{10000} : std::vector<int32_t>{});
 }
 
@@ -114,14 +122,11 @@ TEST_F(AutoflightTest, FlapsThirtyAbovePlacardGoUpUntilSlowedDown) {
   host_.SetToken(907, 30.0);
   SetIasKt(170.0);
   RunTicks(3);
-  EXPECT_EQ(KeyEvents(kFlapsUp), 3);
-  EXPECT_EQ(flap30_latch, 1);
+  EXPECT_EQ(std::tuple(KeyEvents(kFlapsUp), flap30_latch), std::tuple(3, 1));
 
   SetIasKt(150.0);
   RunTicks(3);
-  EXPECT_EQ(KeyEvents(kFlapsDown), 1);
-  EXPECT_EQ(flap30_latch, 0);
-  EXPECT_EQ(KeyEvents(kFlapsUp), 3);
+  EXPECT_EQ(std::tuple(KeyEvents(kFlapsDown), flap30_latch, KeyEvents(kFlapsUp)), std::tuple(1, 0, 3));
 }
 
 struct DhCase {
@@ -142,8 +147,7 @@ TEST_P(DecisionHeight, IsSteppedTo200FtAndThenLeftAlone) {
     RunTicks(1);
   }
   RunTicks(5);
-  EXPECT_EQ(dh_set_done, 1);
-  EXPECT_EQ(KeyEvents(kDhBelow), c.below_events);
+  EXPECT_EQ(std::tuple(dh_set_done, KeyEvents(kDhBelow)), std::tuple(1, c.below_events));
   EXPECT_EQ(KeyEvents(kDhAbove), c.above_events);
 }
 
@@ -157,8 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AutoflightTest, DecisionHeightThatNeverMovesStopsAfter1000Events) {
   host_.SetToken(615, 0.0);
   RunTicks(1005);
-  EXPECT_EQ(KeyEvents(kDhBelow), 1000);
-  EXPECT_EQ(dh_set_done, 1);
+  EXPECT_EQ(std::tuple(KeyEvents(kDhBelow), dh_set_done), std::tuple(1000, 1));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "afds/afds_globals.h"
@@ -38,12 +39,10 @@ TEST_F(RouteProgressTest, AbeamPassageIsActedOnAtTheNextRouteSlot) {
 
   PlaceNearWp1(1.5);
   RunOffSlotTicks(1);
-  EXPECT_EQ(dist_to_active_wpt, -1.0);
-  EXPECT_EQ(stpos, 1);
+  EXPECT_EQ(std::tuple(dist_to_active_wpt, stpos), std::tuple(-1.0, 1));
 
   RunToRouteSlot();
-  EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(prog_from_ident, "WP1");
+  EXPECT_EQ(std::tuple(stpos, prog_from_ident), std::tuple(2, std::string("WP1")));
   EXPECT_EQ(lnav_leg[0].ToId, "WP2");
   EXPECT_NEAR(dist_to_active_wpt, 28.5, 0.01);
 }
@@ -54,8 +53,7 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
   host_.SetToken(6, 12.0);
   host_.SetToken(7, 34.0);
   SetAltitudeFt(12000.0);
-  fms_fpln_act[1].restr = 3;
-  init_tod = 1;
+  std::tie(fms_fpln_act[1].restr, init_tod) = std::tuple(3, 1);
   SetGroundSpeedKt(480.0);  // 4 NM look-ahead
   PlaceNearWp1(-3.0);
   RunToRouteSlot();
@@ -65,8 +63,7 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
 
   host_.SetToken(4, 6.0);
   RunToRouteSlot();
-  EXPECT_EQ(stpos, 2);
-  EXPECT_EQ(fms_fpln_act[1].eta, "09:05");
+  EXPECT_EQ(std::tuple(stpos, fms_fpln_act[1].eta), std::tuple(2, std::string("09:05")));
   EXPECT_EQ(prog_from_ata, "1234Z");
   // The altitude constraint is used up and the next descent segment is measured from it.
   EXPECT_EQ(fms_fpln_act[1].restr, 0);
@@ -77,8 +74,7 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
 class DiscoLeg : public RouteProgressTest, public ::testing::WithParamInterface<std::pair<double, int32_t>> {};
 
 TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
-  fms_fpln_act[2].ident = "DISCO";
-  stpos = 2;
+  std::tie(fms_fpln_act[2].ident, stpos) = std::tuple("DISCO", 2);
   SetGroundSpeedKt(0.0);  // no look-ahead: only the forced passage can sequence
   PlaceNearWp1(10.0);
   SetRadioHeightFt(GetParam().first);
@@ -91,16 +87,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, DiscoLeg, ::testing::Values(std::pair{1000.0, 3}
 // An armed intercept goes with it (abeam, 10 NM off the track: not captured): the FMA would otherwise
 // go on showing LNAV armed.
 TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {
-  stpos = 4;
-  lnav = 1;
-  lnav_init_mode = 1;
-  vnav_near_restr_done = 1;
+  std::tie(stpos, lnav, lnav_init_mode, vnav_near_restr_done) = std::tuple(4, 1, 1, 1);
   SetGroundSpeedKt(480.0);
   SetPosition(49.0 + 1.0 / kNmPerDegLat, -122.0 + 10.0 / (kNmPerDegLat * std::cos(49.0 * kDegToRad)));
   RunToRouteSlot();
   RunToRouteSlot();
-  EXPECT_EQ(std::pair(lnav, lnav_init_mode), std::pair(0, 0));
-  EXPECT_EQ(stpos, 4);
+  EXPECT_EQ(std::tuple(std::pair(lnav, lnav_init_mode), stpos), std::tuple(std::pair(0, 0), 4));
   EXPECT_EQ(vnav_near_restr_done, 0);
 }
 
@@ -109,19 +101,14 @@ class LnavIntercept : public RouteProgressTest, public ::testing::WithParamInter
 
 TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
   const auto [xtk_nm, captured] = GetParam();
-  lnav = 1;
-  lnav_init_mode = 1;
-  hdg_sel_mode = 1;
-  lnav_leg[0].FrId = "DIRECT";
+  std::tie(lnav, lnav_init_mode, hdg_sel_mode, lnav_leg[0].FrId) = std::tuple(1, 1, 1, "DIRECT");
   SetGroundSpeedKt(240.0);  // 2 NM in 30 s
   PlaceNearWp1(-15.0, xtk_nm);
   lnav_init_lat = plane_lat;
   // The leg distances of the previous block: 15 NM along the 30 NM leg.
-  active_leg_dist = 30.0;
-  dist_to_active_wpt = 15.0;
+  std::tie(active_leg_dist, dist_to_active_wpt) = std::tuple(30.0, 15.0);
   RunToRouteSlot();
-  EXPECT_EQ(lnav_init_mode, captured ? 0 : 1);
-  EXPECT_EQ(lnav_leg[0].FrId, captured ? "WP0" : "DIRECT");
+  EXPECT_EQ(std::tuple(lnav_init_mode, lnav_leg[0].FrId), std::tuple(captured ? 0 : 1, captured ? "WP0" : "DIRECT"));
   EXPECT_EQ(KeyEvents(kHeadingBug), captured ? 1 : 0);
 }
 
@@ -150,15 +137,8 @@ TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
   for (const auto& r : rows) {
     stpos = 1;
     redraw_tick = tick36_counter = 0;
-    lnav = 1;
-    ap_nav_hold = 1.0;
-    dist_to_active_wpt = 9.9;
-    route_holds[1].leg = 0;
-    active_wpt_brg = 120.0;
-    rel_leg_course = 0.0;
-    toc = 1;
-    tod = 0;
-    early_seq_in_cruise = 0;
+    std::tie(lnav, ap_nav_hold, dist_to_active_wpt, route_holds[1].leg) = std::tuple(1, 1.0, 9.9, 0);
+    std::tie(active_wpt_brg, rel_leg_course, toc, tod, early_seq_in_cruise) = std::tuple(120.0, 0.0, 1, 0, 0);
     vnav_cruise = 1;
     r.change();
     const double before = dist_to_active_wpt;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "state/config_globals.h"
 #include "support/tick_fixture.h"
@@ -23,21 +25,15 @@ TEST_F(SystemsTest, HydraulicPressureRampsToRestWithTheLoadTimePumps) {
       {5, {100, 0, 50}, {2980, 3060, 3170}},  // rising, the last step may go past the target
       {0, {2960, 3040, 3150}, {80, 0, 30}}};  // without AC power all fall, engine pumps included; C stops at 0
   for (const auto& c : kCases) {
-    ac_power = c.ac;
-    l_hyd_press = c.start[0];
-    c_hyd_press = c.start[1];
-    r_hyd_press = c.start[2];
+    std::tie(ac_power, l_hyd_press, c_hyd_press, r_hyd_press) = std::tuple(c.ac, c.start[0], c.start[1], c.start[2]);
     RunTicks(250);
-    EXPECT_EQ(l_hyd_press, c.end[0]) << c.ac;
-    EXPECT_EQ(c_hyd_press, c.end[1]) << c.ac;
-    EXPECT_EQ(r_hyd_press, c.end[2]) << c.ac;
+    EXPECT_EQ(std::tuple(l_hyd_press, c_hyd_press, r_hyd_press), std::tuple(c.end[0], c.end[1], c.end[2])) << c.ac;
   }
 }
 
 // Ticks counted from the one in which the switch reaches START; then the spool-down.
 TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
-  apu_switch = 1;
-  apu_start_step_timer = 1;
+  std::tie(apu_switch, apu_start_step_timer) = std::tuple(1, 1);
   RunTicks(1);
   ASSERT_EQ(apu_switch, 2);
   ASSERT_EQ(apu_mode, 1);
@@ -53,15 +49,12 @@ TEST_F(SystemsTest, ApuStartRunsItsLightSequenceAndSpoolsDownToZero) {
   for (const Seen& s : expected) {
     RunTicks(s.tick - tick);
     tick = s.tick;
-    EXPECT_EQ(apu_switch, s.switch_pos) << "tick " << tick;
-    EXPECT_EQ(apu_run_light, s.run_light) << "tick " << tick;
-    EXPECT_EQ(apu_spool_dir, s.spool_dir) << "tick " << tick;
-    EXPECT_EQ(apu_mode, s.mode) << "tick " << tick;
+    EXPECT_EQ(std::tuple(apu_switch, apu_run_light), std::tuple(s.switch_pos, s.run_light)) << "tick " << tick;
+    EXPECT_EQ(std::tuple(apu_spool_dir, apu_mode), std::tuple(s.spool_dir, s.mode)) << "tick " << tick;
   }
   apu_spool_dir = 2;  // spooling down stops at 0
   RunTicks(201);
-  EXPECT_EQ(apu_egt + apu_rpm, 0.0);
-  EXPECT_EQ(apu_spool_dir, 0);
+  EXPECT_EQ(std::tuple(apu_egt + apu_rpm, apu_spool_dir), std::tuple(0.0, 0));
 }
 
 class IrsAlignment : public SystemsTest {
@@ -76,13 +69,11 @@ class IrsAlignment : public SystemsTest {
 // The configuration stores "IrsAlignSecs" 30 as 540 ticks; two thirds of that is 361.8.
 TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
   StartAlignment(540);
-  l_yaw_damper_mode = 1;
-  r_yaw_damper_mode = 1;
+  std::tie(l_yaw_damper_mode, r_yaw_damper_mode) = std::tuple(1, 1);
   RunTicks(179);  // the count is 361 before the next tick
   EXPECT_EQ(irs_l_anun_mode, 1);
   RunTicks(1);
-  EXPECT_EQ(irs_l_anun_mode, 2);
-  EXPECT_EQ(irs_r_anun_mode, 2);
+  EXPECT_EQ(std::tuple(irs_l_anun_mode, irs_r_anun_mode), std::tuple(2, 2));
 
   RunTicks(537 - 180);  // the count is 3 before the next tick
   EXPECT_EQ(irs_r_anun_mode, 2);
@@ -94,15 +85,12 @@ TEST_F(IrsAlignment, ModesFollowTheTickCountParked) {
   EXPECT_EQ(irs_l_anun_mode + irs_c_anun_mode + irs_r_anun_mode, 9);
   // The yaw dampers engage once all three are aligned, which the right IRS completes; the
   // electrical pass that ends its poller pass finds AC power and brings them to working (3).
-  EXPECT_EQ(l_yaw_damper_mode, 3);
-  EXPECT_EQ(r_yaw_damper_mode, 3);
-  EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
+  EXPECT_EQ(std::tuple(l_yaw_damper_mode, r_yaw_damper_mode, KeyEvents(kYawDamperEngage)), std::tuple(3, 3, 1));
   // One pass per IRS; with server_phase at 0 each ends in the electrical pass.
   EXPECT_EQ(KeyEvents(kElectricalPassEvent), 3);
 
   RunTicks(10);
-  EXPECT_EQ(irs_l_align_count + irs_r_align_count, 0);
-  EXPECT_EQ(KeyEvents(kYawDamperEngage), 1);
+  EXPECT_EQ(std::tuple(irs_l_align_count + irs_r_align_count, KeyEvents(kYawDamperEngage)), std::tuple(0, 1));
 }
 
 TEST_F(IrsAlignment, MovingStopsTheCountsExceptTheRightOneInLiteMode) {
@@ -110,9 +98,7 @@ TEST_F(IrsAlignment, MovingStopsTheCountsExceptTheRightOneInLiteMode) {
   SetGroundSpeedKt(150.0);
   lite_mode = 1;
   RunTicks(540);
-  EXPECT_EQ(irs_l_align_count, 540);
-  EXPECT_EQ(irs_r_align_count, 0);
-  EXPECT_EQ(irs_r_anun_mode, 3);
+  EXPECT_EQ(std::tuple(irs_l_align_count, irs_r_align_count, irs_r_anun_mode), std::tuple(540, 0, 3));
   EXPECT_EQ(beg_start_button, 2);  // the set-up sequence ran to its end
 }
 
@@ -120,8 +106,7 @@ TEST_F(SystemsTest, ClickedLandingLightSkipsOneFollowUp) {
   ldg_light_clicked = 1;
   host_.SetToken(14, 1.0);
   RunTicks(1);
-  EXPECT_EQ(wingldglt, 0);
-  EXPECT_EQ(ldg_light_clicked, 0);
+  EXPECT_EQ(std::tuple(wingldglt, ldg_light_clicked), std::tuple(0, 0));
   RunTicks(1);
   EXPECT_EQ(wingldglt, 1);
 }

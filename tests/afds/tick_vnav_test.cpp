@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "sim/sim_globals.h"
@@ -24,16 +26,14 @@ class VnavTest : public tick_test::TickTest {
     TickTest::SetUp();
     SetActiveRoute(NorthboundRoute(4));
     SetRadioHeightFt(3000.0);
-    cruise_alt = 35000;
-    init_cruise_alt = 35000;
+    std::tie(cruise_alt, init_cruise_alt) = std::tuple(35000, 35000);
     SetAltitudeFt(35000.0);
     host_.SetToken(115, 1.0);  // the simulator's speed hold is on unless a test says otherwise
     SetPosition(47.2, -122.0);
   }
   // The predicted T/D point `nm` north of the aircraft's latitude `lat`.
   void SetTodAhead(double lat, double nm) {
-    tod_lat = lat + nm / kNmPerDegLat;
-    tod_lon = -122.0;
+    std::tie(tod_lat, tod_lon) = std::tuple(lat + nm / kNmPerDegLat, -122.0);
   }
 };
 
@@ -62,14 +62,11 @@ class TodByPosition : public VnavTest, public ::testing::WithParamInterface<Rese
 // RESET MCP shows only within 100 ft below the cruise altitude, and only when configured.
 TEST_P(TodByPosition, StartsTheDescentAndAsksToResetTheMcp) {
   const ResetMcpCase& c = GetParam();
-  toc = 1;
-  alt_sel_num = 35000;
-  FmcShowResetMCPMsg = c.show_msg;
+  std::tie(toc, alt_sel_num, FmcShowResetMCPMsg) = std::tuple(1, 35000, c.show_msg);
   SetAltitudeFt(c.plane_alt_ft);
   SetTodAhead(47.2, 1.0);
   RunToRouteSlot();
-  EXPECT_EQ(tod, 1);
-  EXPECT_EQ(KeyEventValues(kMcpAltitude), std::vector<int32_t>{35000});
+  EXPECT_EQ(std::tuple(tod, KeyEventValues(kMcpAltitude)), std::tuple(1, std::vector<int32_t>{35000}));
   EXPECT_EQ(cdu_message, c.shown ? "RESET MCP" : "");
 }
 
@@ -92,8 +89,7 @@ TEST_F(TodByDistance, IsTakenWithTheDestinationSouthAlongTheLeg) {
   last_restr_lon = -122.0;
   RunToRouteSlot();
   ASSERT_GT(route_dist_acc, to_wpt_dtg);
-  EXPECT_EQ(tod, 1);
-  EXPECT_EQ(KeyEvents(kMcpAltitude), 1);
+  EXPECT_EQ(std::tuple(tod, KeyEvents(kMcpAltitude)), std::tuple(1, 1));
 }
 
 // The 10000 ft speed restriction in the descent: sent once near it, and level flight (vertical
@@ -105,21 +101,17 @@ TEST_F(VnavTest, DescentRestrictionSpeedIsSentOnceNearItsAltitude) {
   SetAltitudeFt(10300.0);
   SetVerticalSpeedFpm(0.0);
   RunToRouteSlot();
-  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
-  EXPECT_EQ(KeyEvents(kMcpSpeed), 0);
+  EXPECT_EQ(std::tuple(dist_to_desc_alt_rest, KeyEvents(kMcpSpeed)), std::tuple(999.0, 0));
   SetVerticalSpeedFpm(-2000.0);  // 300 ft at 2000 fpm and 300 kt: 0.75 NM
   RunToRouteSlot();
   RunToRouteSlot();
   EXPECT_NEAR(dist_to_desc_alt_rest, 0.75, 1e-6);
-  EXPECT_EQ(KeyEventValues(kMcpSpeed), std::vector<int32_t>{250});
-  EXPECT_EQ(desc_spd_restr_set, 1.0);
+  EXPECT_EQ(std::tuple(KeyEventValues(kMcpSpeed), desc_spd_restr_set), std::tuple(std::vector<int32_t>{250}, 1.0));
 }
 
 TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegment) {
   toc = tod = init_tod = vnav = 1;
-  alt_sel_num = 5000;
-  fms_fpln_act[1].restr = 1;
-  fms_fpln_act[2].restr = 3;
+  std::tie(alt_sel_num, fms_fpln_act[1].restr, fms_fpln_act[2].restr) = std::tuple(5000, 1, 3);
   fms_fpln_act[2].alt = 11000.0;
   SetGroundSpeedKt(480.0);
   SetPosition(47.5 - 2.0 / kNmPerDegLat, -122.0);  // within the look-ahead of waypoint 1
@@ -131,24 +123,25 @@ TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegmen
   EXPECT_EQ(tod_stpos, stpos);
 }
 
+// The route slot runs the speed pass: level at the cruise altitude, VNAV holds the cruise Mach.
+TEST_F(VnavTest, RouteSlotRunsTheSpeedPass) {
+  for (int i = 0; i <= 4; ++i) fms_fpln_act[i].alt = fms_fpln_act[i].ias = 0.0;
+  std::tie(vnav, toc, cruise_mach, vnav_last_set_spd) = std::tuple(1, 1, 0.8, -999.0);
+  RunToRouteSlot();
+  EXPECT_EQ(KeyEventValues(0x101F6), std::vector<int32_t>{80});
+}
+
 // The T/D pause and the step down to normal simulation rate each happen once; the destination
 // pause once inside its distance.
 TEST_F(VnavTest, TodAndDestinationPausesAndRateStepsHappenOnce) {
-  PauseAtTod = 1;
-  one_x_at_tod = 1;
-  tod = 1;
+  std::tie(PauseAtTod, one_x_at_tod, tod) = std::tuple(1, 1, 1);
   host_.SetToken(336, 4.0);
   RunTicks(3);
-  EXPECT_EQ(KeyEvents(kPause), 1);
-  EXPECT_EQ(PauseAtTod, 0);
-  EXPECT_EQ(KeyEvents(kSimRateDown), 3);
+  EXPECT_EQ(std::tuple(KeyEvents(kPause), PauseAtTod, KeyEvents(kSimRateDown)), std::tuple(1, 0, 3));
   host_.SetToken(336, 1.0);
   RunTicks(3);
-  EXPECT_EQ(KeyEvents(kSimRateDown), 3);
-  EXPECT_EQ(tod_1x_done, 1);
-  init_tod = 1;
-  pause_at_dist_on = 1;
-  PauseAtDistFromDest = 20;
+  EXPECT_EQ(std::tuple(KeyEvents(kSimRateDown), tod_1x_done), std::tuple(3, 1));
+  std::tie(init_tod, pause_at_dist_on, PauseAtDistFromDest) = std::tuple(1, 1, 20);
   for (const auto& [dest_nm, pauses] : {std::pair{20.0, 1}, std::pair{19.9, 2}, std::pair{10.0, 2}}) {
     dest_dtg = dest_nm;
     RunTicks(3);

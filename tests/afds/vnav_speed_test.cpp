@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
@@ -26,18 +28,10 @@ class VnavSpeedTest : public afds_test::AfdsTest {
     AfdsTest::SetUp();
     SetActiveRoute(NorthboundRoute(4));
     for (int i = 0; i <= 4; ++i) {
-      fms_fpln_act[i].alt = 0.0;
-      fms_fpln_act[i].ias = 0.0;
+      std::tie(fms_fpln_act[i].alt, fms_fpln_act[i].ias) = std::tuple(0.0, 0.0);
     }
-    vnav = 1;
-    climb_ias = 290;
-    cruise_ias = 300;
-    descent_ias = 290;
-    climb_mach = 0.78;
-    cruise_mach = 0.8;
-    descent_mach = 0.76;
-    cross_at_elev = 35000.0;
-    dist_to_active_wpt = 10.0;
+    std::tie(vnav, climb_ias, cruise_ias, descent_ias, climb_mach) = std::tuple(1, 290, 300, 290, 0.78);
+    std::tie(cruise_mach, descent_mach, cross_at_elev, dist_to_active_wpt) = std::tuple(0.8, 0.76, 35000.0, 10.0);
     next_restr_leg = 4;
   }
   // A pass with the speed selection due.
@@ -74,14 +68,10 @@ TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
     bool due;
   } rows[] = {{25.0, 0, 1, 0, false}, {24.9, 0, 1, 0, true}, {25.0, 1, 1, 0, true},
               {25.0, 0, 0, 0, true},  {25.0, 0, 1, 1, true}};
-  toc = 1;
-  plane_alt = 20000.0;
+  std::tie(toc, plane_alt) = std::tuple(1, 20000.0);
   for (const auto& c : rows) {
-    dist_to_active_wpt = c.dist_nm;
-    vnav_init_flag = c.init;
-    vnav_des_active = c.des_active;
-    vnav_pnl_restored = c.restored;
-    vnav_last_set_spd = -999.0;
+    std::tie(dist_to_active_wpt, vnav_init_flag, vnav_des_active) = std::tuple(c.dist_nm, c.init, c.des_active);
+    std::tie(vnav_pnl_restored, vnav_last_set_spd) = std::tuple(c.restored, -999.0);
     Mark();
     ProcVnavDescent();
     EXPECT_EQ(Count(kIas), c.due ? 1 : 0) << c.dist_nm << c.init << c.des_active << c.restored;
@@ -89,47 +79,29 @@ TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
 }
 
 TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
-  tod = 1;
-  plane_alt = 14000.0;
-  cross_at_elev = 11000.0;
-  dist_to_cross_at = 15.0;
-  fms_fpln_act[1].restr = 3;
-  fms_fpln_act[1].ias = 240.0;
-  UseATForVnavDesc = 1;
+  std::tie(tod, plane_alt, cross_at_elev, dist_to_cross_at) = std::tuple(1, 14000.0, 11000.0, 15.0);
+  std::tie(fms_fpln_act[1].restr, fms_fpln_act[1].ias, UseATForVnavDesc) = std::tuple(3, 240.0, 1);
   Pass();
-  EXPECT_EQ(SentOf({kIas}), (Events{{kIas, 240}}));
-  EXPECT_EQ(dist_to_desc_alt_rest, 15.0);
+  EXPECT_EQ(std::tuple(SentOf({kIas}), dist_to_desc_alt_rest), std::tuple((Events{{kIas, 240}}), 15.0));
   EXPECT_EQ(Count(kSpdOn), 1);  // the simulator's speed hold flies the descent
 }
 
 // A level aircraft never reaches the restriction altitude: no distance, no message.
 TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
-  tod = 1;
-  plane_alt = 15000.0;
-  cross_at_elev = 10000.0;
-  ground_speed = 300.0;
+  std::tie(tod, plane_alt, cross_at_elev, ground_speed) = std::tuple(1, 15000.0, 10000.0, 300.0);
   vert_speed = 0.4;  // whole feet per minute: 0
-  dist_to_active_wpt = 40.0;
-  vnav_des_active = 1;
+  std::tie(dist_to_active_wpt, vnav_des_active) = std::tuple(40.0, 1);
   ProcVnavDescent();
   EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
   vert_speed = 0.0;
   Pass();  // the descent speed pass measures it again
-  EXPECT_EQ(dist_to_desc_alt_rest, 999.0);
-  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(std::tuple(dist_to_desc_alt_rest, cdu_message), std::tuple(999.0, std::string("")));
 }
 
 // 5000 ft to go at 2500 ft/min and 360 kt: 12 NM. 15 kt fast and still accelerating.
 TEST_F(VnavSpeedTest, DragRequiredBlinksSixtyUnitsOnAndOffWhileTheAircraftIsTooFast) {
-  tod = 1;
-  plane_alt = 15000.0;
-  cross_at_elev = 10000.0;
-  vert_speed = -2500.0;
-  ground_speed = 360.0;
-  vnav_last_set_spd = 250.0;
-  ias = 265.0;
-  pfd_ias_trend = 0.01;
-  dist_to_active_wpt = 40.0;
+  std::tie(tod, plane_alt, cross_at_elev, vert_speed, ground_speed) = std::tuple(1, 15000.0, 10000.0, -2500.0, 360.0);
+  std::tie(vnav_last_set_spd, ias, pfd_ias_trend, dist_to_active_wpt) = std::tuple(250.0, 265.0, 0.01, 40.0);
   vnav_des_active = 1;  // no speed pass: only the message logic runs
   struct Step {
     double token604;
@@ -157,8 +129,7 @@ TEST_F(VnavSpeedTest, EconSpeedsAreInterpolatedByCostIndex) {
   InitThrustLimitTables();
   for (const auto& c : rows) {
     climb_ias = descent_ias = 1;
-    climb_mach = 0.1;
-    cruise_ias = 300;
+    std::tie(climb_mach, cruise_ias) = std::tuple(0.1, 300);
     cost_index = c.cost_index;
     InterpolateEconSpeeds();
     EXPECT_EQ(climb_ias, c.climb_ias) << c.cost_index;

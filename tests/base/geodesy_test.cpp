@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -62,8 +63,7 @@ TEST(Geodesy, GreatCircleWithoutIntersectionReturnsTheSentinelAndLeavesTheOutput
   for (const auto& c : kCases) {
     double lat = 12.0, lon = 34.0;
     EXPECT_EQ(CalcGreatCircle(c.lat1, c.lon1, c.crs1, c.lat2, c.lon2, c.crs2, &lat, &lon), kNoIntersection);
-    EXPECT_EQ(lat, 12.0);
-    EXPECT_EQ(lon, 34.0);
+    EXPECT_EQ(std::tuple(lat, lon), std::tuple(12.0, 34.0));
   }
 }
 
@@ -76,8 +76,7 @@ TEST(Geodesy, HeadingDifferenceTruncatesAndTurnDirectionFollowsTheShortWay) {
     EXPECT_EQ(CalcHeadingDiff(c.h1, c.h2), c.diff) << c.h1 << " " << c.h2;
     int32_t dir = 0, angle = -1;
     CalcTurnDirAndAngle(c.h1, c.h2, &dir, &angle);
-    EXPECT_EQ(angle, c.diff);
-    EXPECT_EQ(dir, c.dir) << c.h1 << " " << c.h2;
+    EXPECT_EQ(std::tuple(angle, dir), std::tuple(c.diff, c.dir)) << c.h1 << " " << c.h2;
   }
 }
 
@@ -106,10 +105,8 @@ TEST(Geodesy, HelpersStayInRangeForExtremeInputs) {
 TEST(Geodesy, WideToMultiByteUsesTheAnsiCodePageAndRefusesWhatDoesNotFit) {
   char buf[8];
   ASSERT_EQ(WideToMultiByte(L"A\u00b0\u20ac\u4e2d", buf, sizeof buf), 5);
-  EXPECT_EQ(static_cast<unsigned char>(buf[1]), 0xB0);
-  EXPECT_EQ(static_cast<unsigned char>(buf[2]), 0x80);
-  EXPECT_EQ(buf[3], '?');
-  EXPECT_EQ(buf[4], '\0');
+  EXPECT_EQ(std::tuple(static_cast<unsigned char>(buf[1]), static_cast<unsigned char>(buf[2])), std::tuple(0xB0, 0x80));
+  EXPECT_EQ(std::tuple(buf[3], buf[4]), std::tuple('?', '\0'));
   EXPECT_EQ(WideToMultiByte(L"ABCDEFGHIJ", buf, sizeof buf), 0);
   EXPECT_EQ(WideToMultiByte(L"ABC", nullptr, 0), 4);
 }

@@ -1,6 +1,7 @@
 #include "sim/debug_log.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <unistd.h>
 
 #include <filesystem>
@@ -60,8 +61,7 @@ TEST_F(DebugLogTest, AFailedWriteStopsTheLogSilently) {
   EXPECT_EQ(std::pair(log_file, log_write_failed), std::pair(static_cast<FILE*>(nullptr), 1));
   OpenDebugLogIfEnabled();
   LogLine("after the failure\n");
-  EXPECT_EQ(log_file, nullptr);
-  EXPECT_EQ(cdu_message, "");
+  EXPECT_EQ(std::tuple(log_file, cdu_message), std::tuple(nullptr, std::string("")));
 
   ResetDebugLog();
   std::filesystem::remove(dir_ / "ze752_data.log");

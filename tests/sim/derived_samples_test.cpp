@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "sim/tick_globals.h"
 #include "support/sim_fixture.h"
 
@@ -22,23 +24,20 @@ TEST_F(DerivedSamples, DayOfYearGivesMonthAndDay) {
   for (const auto& c : kCases) {
     host_.SetToken(9, c.year);
     ConvertDayOfYearToDate(c.day);
-    EXPECT_EQ(date_month_name, c.month_name) << c.year << " " << c.day;
-    EXPECT_EQ(date_month, c.month) << c.year << " " << c.day;
+    EXPECT_EQ(std::tuple(date_month_name, date_month), std::tuple(c.month_name, c.month)) << c.year << " " << c.day;
     EXPECT_EQ(date_day, c.day_of_month) << c.year << " " << c.day;
   }
   host_.SetToken(9, 2023);
   ConvertDayOfYearToDate(100);
   for (int32_t day : {366, 0, -5}) {
     ConvertDayOfYearToDate(day);
-    EXPECT_EQ(date_month_name, "APR");
-    EXPECT_EQ(date_day, 10);
+    EXPECT_EQ(std::tuple(date_month_name, date_day), std::tuple(std::string("APR"), 10));
   }
 }
 
 TEST_F(DerivedSamples, IasPredictionWritesNothingOutsideItsRing) {
   for (double& v : ias_ring) v = 180.0;
-  ias_ring_avg = 200.0;
-  redraw_tick = 3;
+  std::tie(ias_ring_avg, redraw_tick) = std::tuple(200.0, 3);
   UpdateIasPrediction();
   EXPECT_DOUBLE_EQ(ias_ring_avg, ((180.0 * 17) / 18.0 + 200.0) * 0.5);
   redraw_tick = 18;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -21,8 +22,7 @@ class FsuipcTest : public FrameTest {
 
 TEST_F(FsuipcTest, OpenReadsTheServerIdentityAndWritesTheClientVersion) {
   ASSERT_TRUE(OpenShared());
-  EXPECT_EQ(err_, 0u);
-  EXPECT_EQ(fsuipc_version, simhost::FsuipcServer::kDefaultVersion);
+  EXPECT_EQ(std::tuple(err_, fsuipc_version), std::tuple(0u, simhost::FsuipcServer::kDefaultVersion));
   EXPECT_EQ(fs_version, simhost::FsuipcServer::kDefaultSimId);  // check word dropped
   EXPECT_EQ(server().client_version(), 0x04B0);
   FsuipcClose();
@@ -85,8 +85,7 @@ TEST_F(FsuipcTest, RequestFitsOnlyWithinTheUsableSize) {
   for (const auto& c : kCases) {
     ASSERT_TRUE(FsuipcOpen(0, &err_, buffer.data(), c.size));
     const bool ok = c.write ? FsuipcWrite(0x4000, c.n, data.data(), &err_) : IpcRead(0x4000, c.n, data.data(), &err_);
-    EXPECT_EQ(ok, c.fits) << c.size << " " << c.n;
-    EXPECT_EQ(err_, c.fits ? 0u : uint32_t{kFsuipcNoRoom}) << c.size << " " << c.n;
+    EXPECT_EQ(std::tuple(ok, err_), std::tuple(c.fits, c.fits ? 0u : uint32_t{kFsuipcNoRoom})) << c.size << " " << c.n;
     FsuipcClose();
   }
 }
@@ -127,8 +126,7 @@ TEST_F(FsuipcTest, ProcessFailuresCarryTheirCodes) {
   server().set_answer(0);
   ASSERT_TRUE(IpcRead(0x0264, 2, &into, &err_));
   EXPECT_FALSE(FsuipcProcess(&err_));
-  EXPECT_EQ(err_, kFsuipcSendFailed);
-  EXPECT_EQ(into, 0x5555);
+  EXPECT_EQ(std::tuple(err_, into), std::tuple(kFsuipcSendFailed, 0x5555));
   EXPECT_FALSE(FsuipcProcess(&err_));
   EXPECT_EQ(err_, kFsuipcNothingQueued);
 }
@@ -141,7 +139,8 @@ TEST_F(FsuipcTest, SoundStoppedFollowsThePolledOffsets) {
     uint16_t b24;    // 0x0B24
     uint16_t w5dc;   // 0x05DC
     int32_t after;
-  } kCases[] = {{0, 3, 0, 1, 0, 1}, {0, 0, 0, 0, 0, 1}, {1, 2, 0, 1, 0, 0}, {1, 0, 0, 2, 0, 1}, {2, 3, 1, 0, 1, 2}};
+  } kCases[] = {{0, 3, 0, 1, 0, 1}, {0, 0, 0, 0, 0, 1}, {1, 2, 0, 1, 0, 0}, {1, 0, 0, 2, 0, 1}, {2, 3, 1, 0, 1, 2},
+              {0, 0, 1, 1, 0, 1}};
   for (const auto& c : kCases) {
     server().SetValue(0x8320, 1, c.state);
     server().SetValue(0x0264, 2, c.pause);
@@ -158,14 +157,11 @@ TEST_F(FsuipcTest, OneByteUsersWriteTheirOffsetsAndThePollWithoutServerKeepsTheS
   server().SetValue(0x310A, 1, 8);
   thr_disc_set = 1;
   FsuipcClear310A();
-  EXPECT_EQ(server().Value(0x310A, 1), 0u);
-  EXPECT_EQ(thr_disc_set, 0);
-  EXPECT_EQ(fsuipc_open_ok, 1);
+  EXPECT_EQ(std::tuple(server().Value(0x310A, 1), thr_disc_set, fsuipc_open_ok), std::tuple(0u, 0, 1));
   server().set_present(false);
   sim_sound_stopped = 1;
   PollFsuipcState();
-  EXPECT_EQ(sim_sound_stopped, 1);
-  EXPECT_EQ(fsuipc_result, uint32_t{kFsuipcNoServer});
+  EXPECT_EQ(std::tuple(sim_sound_stopped, fsuipc_result), std::tuple(1, uint32_t{kFsuipcNoServer}));
 }
 
 // A stale link (opened and never closed) makes the next user's open fail with code 1; every user
@@ -176,13 +172,10 @@ TEST_F(FsuipcTest, EveryUserClosesAStaleLinkAfterItsFailedOpen) {
     thr_disc_set = 1;
     const size_t writes = server().WritesTo(0x32F8).size();
     user();
-    EXPECT_EQ(fsuipc_open_ok, 0);
-    EXPECT_EQ(fsuipc_result, uint32_t{kFsuipcAlreadyOpen});
-    EXPECT_EQ(thr_disc_set, 1);
+    EXPECT_EQ(std::tuple(fsuipc_open_ok, fsuipc_result, thr_disc_set), std::tuple(0, uint32_t{kFsuipcAlreadyOpen}, 1));
     EXPECT_EQ(server().WritesTo(0x32F8).size(), writes);
     FsuipcSet32F8();
-    EXPECT_EQ(fsuipc_open_ok, 1);
-    EXPECT_EQ(server().Value(0x32F8, 1), 7u);
+    EXPECT_EQ(std::tuple(fsuipc_open_ok, server().Value(0x32F8, 1)), std::tuple(1, 7u));
   }
 }
 

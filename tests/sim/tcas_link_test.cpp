@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 #include "module/module_fixture.h"
 #include "sim/tick_globals.h"
@@ -38,13 +39,10 @@ TEST_F(TcasLinkTest, ConnectDeliversTheServiceRecordThroughTheCallback) {
   host().SetToken(1, 1234.0);
   module().Enable();
   EXPECT_EQ(ConnectTcasModule(tcas::kClientName, &TcasConnectCallback, 0), 0);
-  EXPECT_EQ(tcas_serv, &module().record());
-  EXPECT_EQ(tcas_server_connect, 1);
-  EXPECT_EQ(tcas_flag, 21);
+  EXPECT_EQ(std::tuple(tcas_serv, tcas_server_connect, tcas_flag), std::tuple(&module().record(), 1, 21));
   EXPECT_EQ(tcas_callback_tick, 1234.0);
   module().Disable();  // the module withdraws: no record, the link still counted as made
-  EXPECT_EQ(tcas_serv, nullptr);
-  EXPECT_EQ(tcas_server_connect, 1);
+  EXPECT_EQ(std::tuple(tcas_serv, tcas_server_connect), std::tuple(nullptr, 1));
   tcas_target_cnt = 3;
   TakeTcasTargets();  // nothing to take from
   EXPECT_EQ(tcas_target_cnt, 3);
@@ -54,10 +52,8 @@ TEST_F(TcasLinkTest, InvalidEntryAmongTheLastFiveFreesNoPlace) {
   for (int i = 0; i < 6; ++i) module().Add(1.0 + i, 0.0, 0.0, 0, 0, /*valid=*/i != 3);
   ConnectAndTake();
   ASSERT_EQ(tcas_target_cnt, 4);
-  EXPECT_EQ(tcas_targets[1].dist_nm, 6.0);
-  EXPECT_EQ(tcas_targets[2].dist_nm, 5.0);
-  EXPECT_EQ(tcas_targets[3].dist_nm, 3.0);
-  EXPECT_EQ(tcas_targets[4].dist_nm, 2.0);
+  EXPECT_EQ(std::tuple(tcas_targets[1].dist_nm, tcas_targets[2].dist_nm), std::tuple(6.0, 5.0));
+  EXPECT_EQ(std::tuple(tcas_targets[3].dist_nm, tcas_targets[4].dist_nm), std::tuple(3.0, 2.0));
 }
 
 TEST_F(TcasLinkTest, MissingOrNonNumericEntriesAreSkipped) {
@@ -80,12 +76,10 @@ TEST_F(TcasLinkTest, SameTickIsNotTakenTwice) {
   EXPECT_DOUBLE_EQ(tcas_targets[1].rel_alt_hft, 12.0);
   module().Add(6.0, 0.0, 0.0);  // marks the record as a new list
   TakeTcasTargets();
-  EXPECT_EQ(module().record().taken, 1u);
-  EXPECT_EQ(tcas_target_cnt, 1);
+  EXPECT_EQ(std::tuple(module().record().taken, tcas_target_cnt), std::tuple(1u, 1));
   host().RunFrame();  // the module publishes again at the next tick
   TakeTcasTargets();
-  EXPECT_EQ(module().record().taken, 0u);
-  EXPECT_EQ(tcas_target_cnt, 2);
+  EXPECT_EQ(std::tuple(module().record().taken, tcas_target_cnt), std::tuple(0u, 2));
 }
 
 // Row 1 holds the last intruder. The bearing is the relative bearing plus the true heading, folded
@@ -109,8 +103,7 @@ TEST_F(TcasLinkTest, IntrudersDecodeToBearingAndLetters) {
   for (int i = 0; i < 5; ++i) {
     const auto& t = tcas_targets[5 - i];
     EXPECT_NEAR(t.brg_deg, kCases[i].brg, 1e-4) << i;
-    EXPECT_EQ(t.threat, kCases[i].threat_letter) << i;
-    EXPECT_EQ(t.zero, 0) << i;
+    EXPECT_EQ(std::tuple(t.threat, t.zero), std::tuple(kCases[i].threat_letter, 0)) << i;
     EXPECT_EQ(t.trend, kCases[i].trend_letter) << i;
   }
 }

@@ -47,8 +47,7 @@ class AircraftIdTest : public StateTest {
 
 // A freighter's title silences the cabin once, on the first title known: an empty title waits.
 TEST_F(StateTest, FreighterTitleSilencesTheCabinOnceTheTitleIsKnown) {
-  play_announcements = 1;
-  aircraft = "";
+  std::tie(play_announcements, aircraft) = std::tuple(1, "");
   ApplyFreighterTitleRuleOnFirstTitle();
   EXPECT_EQ(freighter_rule_applied, 0);
   aircraft = "orvantel 757-200sf cargo";

@@ -68,7 +68,7 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
 // Reals take the longest leading decimal number; numbers a double cannot hold, and the "inf", "nan"
 // and hexadecimal forms, give 0.0: nothing that would turn into an infinity or NaN downstream.
 TEST_F(ConfigFileTest, RealKeysTakeTheLeadingDecimalNumber) {
-  for (auto [value, expected] : {std::pair{"-.5", -0.5}, {"1e+", 1.0}, {"nan", 0.0}, {"-1e999", 0.0}}) {
+  for (auto [value, expected] : {std::pair{"-.5", -0.5}, {"1e+", 1.0}, {"25e-1", 2.5}, {"nan", 0.0}, {"-1e999", 0.0}}) {
     WriteConfig(std::string("ClbAltRest=") + value + "\n");
     ReadConfigFile();
     EXPECT_DOUBLE_EQ(ClbAltRest, expected) << value;

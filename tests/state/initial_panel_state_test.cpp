@@ -88,6 +88,17 @@ TEST_F(InitialPanelStateTest, ConfiguredPanelState) {
   }
 }
 
+// With the simulator's autobrake configured the selector starts where the simulator's stands.
+TEST_F(InitialPanelStateTest, AutobrakeSelectorFromTheSimulatorOnlyWhenConfigured) {
+  for (auto [option, after] : {std::pair{1, 3}, std::pair{0, 5}}) {
+    Restart();
+    std::tie(UseDefAutoBrakes, auto_brake_switch) = std::tuple(option, 5);
+    host_.SetToken(743, 3.0);
+    InitPanelState();
+    EXPECT_EQ(std::pair(auto_brake_switch, host_.Named("auto_brake_switch")), std::pair(after, after * 1.0)) << option;
+  }
+}
+
 TEST_F(InitialPanelStateTest, FuelFileIsReadOnlyOnTheGround) {
   app_data_.Write("Orvantel/ro757_fuel.cfg", "LeftMain=1000\n");
   host_.SetToken(306, 6.7);  // lb per gallon, read by the fuel load

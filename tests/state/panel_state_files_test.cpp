@@ -31,8 +31,7 @@ RouteLeg Leg(const char* ident, double lat, double lon) {
 
 void SetActiveRoute(int32_t rows) {
   for (int32_t i = 0; i < rows; ++i) fms_fpln_act[i] = Leg(("W" + std::to_string(i)).c_str(), 47.0 + i * 0.1, -122.0);
-  fp_cnt = rows - 1;
-  stpos = 1;
+  std::tie(fp_cnt, stpos) = std::tuple(rows - 1, 1);
 }
 
 class PanelFilesTest : public PanelStateTest {
@@ -49,13 +48,13 @@ TEST_F(PanelFilesTest, SavedStateComesBackWhole) {
   SetActiveRoute(4);
   ParseFplnRow("ELN,47.023,-120.567,,117.00,IAF,J5,STAR,12:34,14000,3,250,-1,2", &fms_fpln_act[2]);
   std::tie(fms_fpln_act[1].ident, stpos, fms_fpln_active, lnav_leg[0].ToId) = std::tuple("RW 16L", 2, 3, "ELN");
-  std::tie(nd_rng_nm, fms_page, ac_power, lnav_init_lat) = std::tuple(40.0, 20, 4, 47.1234567);
+  std::tie(nd_rng_nm, fms_page, ac_power, lnav_init_lat, lnav_init_lon) = std::tuple(40.0, 20, 4, 47.1234567, -122.7654321);
   host_.SetNamed("ias_show", 1.0);
 
   SavePanelState("trip");
   const std::string bytes = ReadBytes(PanelPath("TRIP.PNL"));
   EXPECT_EQ(bytes.rfind("[FLTSIM]\r\naircraft=orvantel 757 - 200 house\r\nalt=5000\r\n", 0), 0u);
-  for (const char* line : {"\r\nlnav_init_lat=47.123457\r\n", "\r\nspd_window=1\r\n",
+  for (const char* line : {"\r\nlnav_init_lat=47.123457\r\nlnav_init_lon=-122.765432\r\n", "\r\nspd_window=1\r\n",
                            "\r\nFPLN=ELN,47.023000,-120.567000,,117.00,IAF,J5,STAR,12:34,14000,3,250,-1,2\r\n"}) {
     EXPECT_NE(bytes.find(line), std::string::npos) << line;
   }
@@ -149,6 +148,9 @@ TEST_F(PanelFilesTest, SnapshotAppliesOnlyWhereItWasSaved) {
   EXPECT_EQ(LoadPanelState(""), 1);
   EXPECT_EQ(v2, 150);
   aircraft = "another aircraft";
+  EXPECT_EQ(LoadPanelState(""), 0);
+  aircraft = "orvantel 757 - 200 house";  // another line's value near the altitude does not count for it
+  WritePanel("LastSavedPanelState.pnl", "aircraft=orvantel 757 - 200 house\nalt=5300\nv2=5000\nhdg=180\nlat=47\nlon=-122\n");
   EXPECT_EQ(LoadPanelState(""), 0);
   EXPECT_EQ(LoadPanelState("LASTSAVEDPANELSTATE.PNL"), 1);
 }

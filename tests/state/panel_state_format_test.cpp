@@ -7,7 +7,6 @@
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
-#include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
@@ -40,14 +39,17 @@ TEST_F(PanelFormatTest, GrammarOfTheLines) {
   EXPECT_EQ(lnav_leg[0].FrId + "|" + lnav_leg[0].ToId, " SEA VOR|" + pad);
 }
 
-TEST_F(PanelFormatTest, KeysThatSendKeyEvents) {
+// A restored VNAV, engaged or not, makes the VNAV logic start afresh.
+TEST_F(PanelFormatTest, KeysThatActBeyondTheirVariable) {
   host_.SetToken(364, 0.0);  // the simulator's battery off
+  vnav_des_active = 1;
   ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
-                 "battery_button=3\nepr_bug=1.52\n"),
+                 "battery_button=3\nepr_bug=1.52\nvnav=0\n"),
             1);
   EXPECT_EQ(std::tuple(KeyEventValues(0x101C3).size(), KeyEventValues(0x101C8).size(), KeyEventValues(0x10100).size()),
             std::tuple(1u, 0u, 1u));
-  EXPECT_EQ(KeyEventValues(0x101F5), std::vector<int32_t>{245});
+  EXPECT_EQ(std::pair(KeyEventValues(0x101F5), KeyEventValues(0x1017C)), std::pair(std::vector<int32_t>{245}, std::vector<int32_t>{0}));
+  EXPECT_EQ(std::tuple(vnav_pnl_restored, vnav_des_active, vnav_init_flag), std::tuple(1, 0, 1));
   EXPECT_EQ(KeyEventValues(0x102C1).size(), 1u);  // switch on, simulator off
   // A disengaged master changes nothing; a switch that agrees with the simulator sends nothing.
   ap_master = 0.0;
