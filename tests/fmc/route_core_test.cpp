@@ -14,6 +14,7 @@
 #include "fmc/route_fixture.h"
 #include "fmc/route_following.h"
 #include "fmc/route_holds.h"
+#include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
@@ -94,6 +95,18 @@ class LegConstraint : public route_test::RouteTest {
     ParseLegConstraint(leg);
   }
 };
+
+// A moved leg takes every field, the frequency too; a reset of the modified route empties its first
+// RTE row as well.
+TEST_F(RouteState, MovedLegsKeepTheirFrequencyAndResetsClearTheFirstRow) {
+  SetModLegs({"AAA", "BBB"});
+  fms_fpln_mod[1].freq = "110.30";
+  MoveModLeg(1, 2);
+  EXPECT_EQ(std::tuple(fms_fpln_mod[2].ident, fms_fpln_mod[2].freq), std::tuple("BBB", "110.30"));
+  std::tie(rte_rows[0].to_fix, rte_rows[0].via, rte_row_cnt) = std::tuple("KSEA", "J1", 0);
+  ResetModRoute();
+  EXPECT_EQ(rte_rows[0].to_fix + rte_rows[0].via, "");
+}
 
 TEST_F(LegConstraint, AcceptedForms) {
   for (auto [entry, alt_ft, ias_kt, restr] :

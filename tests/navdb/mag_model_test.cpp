@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "module/module_state.h"
 
@@ -31,6 +32,20 @@ TEST_F(MagModel, DeclinationAtSeaLevel) {
   EXPECT_NEAR(Declination(0.0f, 0.0f, 120.0f, 2005.0f), 1.15f, 0.02f);
   for (float lat : {90.0f, -90.0f, -60.0f}) {
     EXPECT_TRUE(std::isfinite(Declination(0.0f, lat, 30.0f, 2005.0f))) << lat;
+  }
+}
+
+// The field's dip and strength where it is nearly horizontal and where it is nearly vertical.
+TEST_F(MagModel, DipAndStrength) {
+  InitWmmCoefficients();
+  int max_degree = 12;
+  InitMagModel(&max_degree);
+  for (const auto& [lat, lon, dip_deg, total_nt] :
+       {std::tuple{0.0f, 120.0f, -16.95f, 41225.0f}, {80.0f, 0.0f, 82.94f, 54649.0f}}) {
+    float dec, dip, ti, gv;
+    EvalMagModel(0.0f, lat, lon, 2005.0f, &dec, &dip, &ti, &gv);
+    EXPECT_NEAR(dip, dip_deg, 0.05f) << lat;
+    EXPECT_NEAR(ti, total_nt, 5.0f) << lat;
   }
 }
 

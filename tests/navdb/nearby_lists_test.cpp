@@ -27,6 +27,12 @@ TEST_F(NearbyLists, ListsStopAtTheirCapacities) {
   near_wpts_max = 5;
   FilterWaypointsFine(10.0, 10.0);
   EXPECT_EQ(near_wpts_fine_cnt, 5);
+  // A full coarse station list is read to its last row.
+  for (int i = 1; i <= kNearCoarseCapacity; ++i) SetNavRow(near_stations_coarse[i], "S" + std::to_string(i), 0.0, 0.0);
+  SetNavRow(near_stations_coarse[kNearCoarseCapacity], "LAST", 47.0, -122.0);
+  near_stations_coarse_cnt = kNearCoarseCapacity;
+  FilterStationsFine(47.0, -122.0);
+  EXPECT_EQ(Column(near_stations_fine, near_stations_fine_cnt, &NavRecord::ident), "LAST");
 }
 
 // In PLAN the layers build both waypoint lists around the map centre, far from the aircraft.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <tuple>
+#include <utility>
 
 #include "navdb/path_legs.h"
 #include "navdb/procs_fixture.h"
@@ -90,6 +93,19 @@ TEST_F(PathLegs, InterceptLegEndsOnBothCourses) {
   EXPECT_LT(CrsOff(plain.lat, plain.lon, 350.0), 0.01);
   EXPECT_EQ(Sid("/H270/IC180", {45.5, -121.0}, 0, 0.0), kNoPathEnd);  // the fix lies behind
   EXPECT_TRUE(OutIs({45.5, -121.0}));
+}
+
+// A leg's name: its type's two letters and up to three figures, after a "/" and a turn prefix; a
+// code emptied by its prefixes has none, whatever follows it in memory.
+TEST(PathLegName, TypeLettersAndFigures) {
+  const char after_turn[] = "RT/T12";
+  for (const auto& [code, name] :
+       {std::pair{std::string_view("T090"), "TR090"}, {"/RT/H270X", "HD270"}, {"C12", "CR12"}, {"X1", ""},
+        {"", ""}, {std::string_view(after_turn, 3), ""}}) {
+    std::string got;
+    EXPECT_EQ(PathLegName(code, &got), *name != '\0') << code;
+    EXPECT_EQ(got, name) << code;
+  }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "afds/route_progress_globals.h"
-#include "draw/draw_helpers.h"
 #include "afds/tick_route.h"
 #include "sim/tcas_link.h"
 #include "nd/ehsi_overlay.h"
@@ -118,30 +117,6 @@ TEST_F(OverlayTest, VnavDiamondFollowsTheDeviation) {
     const VnavDiamond d = PlaceVnavDiamond(101, 133, 69);
     EXPECT_EQ(d.y, y) << alt << " " << path << " " << dist_sum;
     EXPECT_EQ(d.text, text) << alt << " " << path << " " << dist_sum;
-  }
-}
-
-// The attitude and map displays' short form stops where it would print ".1000".
-TEST(MachText, ThreeDigitsEitherSideOfOne) {
-  char text[32];
-  for (const auto& [mach, expected] :
-       {std::pair{0.785, ".785"}, {0.9994, ".999"}, {0.9996, "1.000"}}) {
-    FormatMachText(mach, text, sizeof text);
-    EXPECT_STREQ(text, expected) << mach;
-  }
-}
-
-// The culling box of a cut text: an em of spill around the text's corner, an em and a quarter a
-// character kept, and a line and a half high.
-TEST(TextCutInkBounds, SpillsAnEmAroundTheCharactersKept) {
-  const gfx::Font font("Arial", 10.0f, gfx::FontStyleRegular, gfx::UnitPixel);
-  for (const auto& [text, max_chars, width] :
-       {std::tuple{"ABC", 2, 55.0f}, {"ABC", 1, 42.5f}, {"A", 5, 42.5f}, {"ABC", 0, 30.0f}}) {
-    const gfx::RectF box = TextCutInkBounds(&font, 100.0, 50.0, text, max_chars);
-    EXPECT_EQ(box.X, 90.0f) << text << max_chars;
-    EXPECT_EQ(box.Y, 40.0f);
-    EXPECT_EQ(box.Width, width) << text << max_chars;
-    EXPECT_EQ(box.Height, 35.0f);
   }
 }
 
