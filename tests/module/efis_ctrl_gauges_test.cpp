@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -85,6 +86,17 @@ TEST_F(EfisCtrlTest, RetroOptionLampsFollowTheSelectedSide) {
   efis_side = 2;
   Update(retro_);
   EXPECT_EQ(Shown(retro_, 18, 25), (std::vector<int>{19, 20}));
+}
+
+// The classic panel shows the picture of the selected range and of the mode, and a lamp for each
+// map option that is on.
+TEST_F(EfisCtrlTest, ClassicPicturesFollowRangeModeAndOptions) {
+  std::tie(nd_rng_nm, nd_mode, nd_sta_on, nd_arpt_on, nd_wpt_on, nd_data_on) = std::tuple(40.0, 3, 0, 0, 1, 0);
+  Update(classic_);
+  EXPECT_EQ(Shown(classic_, 1, 14), (std::vector<int>{3, 9, 13}));
+  std::tie(nd_rng_nm, nd_mode) = std::tuple(10.0, 1);
+  Update(classic_);
+  EXPECT_EQ(Shown(classic_, 1, 14), (std::vector<int>{1, 7, 13}));
 }
 
 }  // namespace

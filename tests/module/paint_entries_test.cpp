@@ -28,6 +28,7 @@ TEST(RedrawTick, RatePaintsOnExactlyItsSlots) {
   ResetModuleState();
   const std::pair<int32_t, std::set<int>> kRates[] = {
       {1, {0}},
+      {4, {0, 6, 11, 13}},
       {10, {0, 2, 4, 6, 8, 9, 11, 13, 15, 17}},
       {11, {0, 2, 4, 6, 7, 9, 10, 12, 13, 15, 17}},
       {17, {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17}}};
