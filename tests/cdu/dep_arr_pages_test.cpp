@@ -105,6 +105,22 @@ TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFiv
   EXPECT_EQ(std::tuple(sid_trans_sel, dep_page_no, Line(2).left, Line(3).left), std::tuple("T06", 1, "T06 <SEL>", ""));
 }
 
+// A SID without transitions says so; a STAR without them shows nothing under the label.
+TEST_F(DepArrPagesTest, OnlyDeparturesSayThereIsNoTransition) {
+  Origin();
+  Destination();
+  Index();
+  PressAndPaint("1L");
+  PressAndPaint("2L");
+  EXPECT_EQ(std::pair(Line(1).left, Line(2).left), std::pair(std::string("S02 <SEL>"), std::string("-NONE-")));
+  Index();
+  PressAndPaint("2R");
+  PressAndPaint("1L");
+  airport_recs[2].trans_list_cnt = 0;
+  Paint();
+  EXPECT_EQ(std::pair(Line(1).left, Line(2).left), std::pair(std::string("WILAM1 <SEL>"), std::string("")));
+}
+
 TEST_F(DepArrPagesTest, PagingWithoutAListStaysOnTheFirstSubPage) {
   fms_page = kCduPageArrivals;
   PressAndPaint("PREV_PAGE");
