@@ -90,6 +90,16 @@ TEST_F(RtePageTest, RefusedEntriesLeaveTheRouteAlone) {
   }
 }
 
+// A new origin starts a new route: no active leg, no cruise altitude, the origin its only leg.
+TEST_F(RtePageTest, NewOriginStartsANewRoute) {
+  Route(kDirect, 3);
+  cruise_alt = 35000;
+  OnPage(1);
+  EnterAt("KSEA", "1L");
+  EXPECT_EQ(std::tuple(fp_cnt, stpos, cruise_alt, orig_ident, fms_fpln_act[0].ident),
+            std::tuple(1, kNoActiveLeg, 0, std::string("KSEA"), std::string("KSEA")));
+}
+
 TEST_F(RtePageTest, DestinationKeepsTheLegsBuiltInTheModifiedRoute) {
   Route({{"KSEA", ""}, {"SEA", ""}, {"TACMA", ""}, {"KELSO", "WILAM1"}, {"KPDX", ""}}, 1);
   fms_fpln_mod[3].proc = "STAR";

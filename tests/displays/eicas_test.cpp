@@ -164,6 +164,15 @@ TEST_F(LowerEicas, OnlyPw2043DropsTheN3Row) {
   }
 }
 
+// "(LM)" marks lite mode where the configuration asks for it.
+TEST_F(LowerEicas, LiteModeMark) {
+  for (const auto& [shown, lite, mark] : {std::tuple{1, 1, true}, {1, 0, false}, {0, 1, false}}) {
+    std::tie(ShowLiteModeStatus, lite_mode) = std::tuple(shown, lite);
+    PaintLower();
+    EXPECT_EQ(rec_.HasText("(LM)"), mark) << shown << lite;
+  }
+}
+
 // A white box from 109.6 is red, the readout red from 110; the needle parks at 210 degrees.
 TEST_F(LowerEicas, N2BoxReadoutAndNeedle) {
   constexpr gfx::ARGB W = palette::kWhite, R = palette::kRed;
