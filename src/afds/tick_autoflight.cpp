@@ -17,9 +17,9 @@
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
-RO_DEFINE_GLOBALS(FRAME_TICK_AUTOFLIGHT_GLOBALS)
+RO_DEFINE_GLOBALS(AFDS_TICK_AUTOFLIGHT_GLOBALS)
 
-void ResetTickAutoflightGlobals() { RO_RESET_GLOBALS(FRAME_TICK_AUTOFLIGHT_GLOBALS) }
+void ResetTickAutoflightGlobals() { RO_RESET_GLOBALS(AFDS_TICK_AUTOFLIGHT_GLOBALS) }
 
 namespace {
 

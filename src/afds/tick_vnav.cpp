@@ -23,9 +23,9 @@
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
-RO_DEFINE_GLOBALS(FRAME_TICK_VNAV_GLOBALS)
+RO_DEFINE_GLOBALS(AFDS_TICK_VNAV_GLOBALS)
 
-void ResetTickVnavGlobals() { RO_RESET_GLOBALS(FRAME_TICK_VNAV_GLOBALS) }
+void ResetTickVnavGlobals() { RO_RESET_GLOBALS(AFDS_TICK_VNAV_GLOBALS) }
 
 namespace {
 

@@ -16,10 +16,10 @@
 
 #include "base/globals_macros.h"
 
-#define FRAME_TICK_VNAV_GLOBALS(X) \
+#define AFDS_TICK_VNAV_GLOBALS(X) \
   X(double, sim_rate, 0.0)  /* simulation rate sampled each tick; 1.0 normal */
 
-RO_DECLARE_GLOBALS(FRAME_TICK_VNAV_GLOBALS)
+RO_DECLARE_GLOBALS(AFDS_TICK_VNAV_GLOBALS)
 
 // The crossing point and the VNAV cruise flag when the active waypoint comes within the look-ahead
 // (after next_restr_leg has been found).

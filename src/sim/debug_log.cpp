@@ -17,7 +17,7 @@
 #include "state/config_globals.h"
 
 FILE* log_file = nullptr;
-RO_DEFINE_GLOBALS(FRAME_DEBUG_LOG_GLOBALS)
+RO_DEFINE_GLOBALS(SIM_DEBUG_LOG_GLOBALS)
 
 namespace {
 
@@ -154,5 +154,5 @@ void DumpFplVnavLog() {
 void ResetDebugLog() {
   if (log_file != nullptr) std::fclose(log_file);
   log_file = nullptr;
-  RO_RESET_GLOBALS(FRAME_DEBUG_LOG_GLOBALS)
+  RO_RESET_GLOBALS(SIM_DEBUG_LOG_GLOBALS)
 }

@@ -14,11 +14,11 @@
 // The open log; null until opened.
 extern FILE* log_file;
 
-#define FRAME_DEBUG_LOG_GLOBALS(X)                                                               \
+#define SIM_DEBUG_LOG_GLOBALS(X)                                                               \
   X(int32_t, log_header_done, 0)  /* 1 once the dump wrote the route listing and table header */ \
   X(int32_t, log_write_failed, 0) /* 1 once a write failed: the log is closed until a fresh load */
 
-RO_DECLARE_GLOBALS(FRAME_DEBUG_LOG_GLOBALS)
+RO_DECLARE_GLOBALS(SIM_DEBUG_LOG_GLOBALS)
 
 // Opens "ze752_data.log" (truncated, relative to the current directory) when LogFlightData is 1 and
 // the log is not open; a failed open is tried again at the next call, a failed write is not.

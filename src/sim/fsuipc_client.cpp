@@ -8,7 +8,7 @@
 #include "platform/fsuipc_ipc.h"
 #include "platform/win32.h"
 
-RO_DEFINE_GLOBALS(FRAME_FSUIPC_GLOBALS)
+RO_DEFINE_GLOBALS(SIM_FSUIPC_GLOBALS)
 
 uint8_t fsuipc_buffer[kFsuipcSharedBufferBytes] = {};
 
@@ -284,7 +284,7 @@ void FsuipcClear310A() {
 }
 
 void ResetFsuipcClient() {
-  RO_RESET_GLOBALS(FRAME_FSUIPC_GLOBALS)
+  RO_RESET_GLOBALS(SIM_FSUIPC_GLOBALS)
   std::fill(std::begin(fsuipc_buffer), std::end(fsuipc_buffer), uint8_t{0});
   FsuipcClose();
 }

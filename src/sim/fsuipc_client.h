@@ -30,7 +30,7 @@ constexpr uint32_t kFsuipcMaxBufferBytes = 32512;  // usable part of a larger bu
 constexpr uint32_t kFsuipcSharedBufferBytes = 1024;
 
 // The link's results; the poll flags are read by the systems publisher.
-#define FRAME_FSUIPC_GLOBALS(X)                                                      \
+#define SIM_FSUIPC_GLOBALS(X)                                                      \
   X(uint32_t, fsuipc_result, 0)     /* error out-parameter of every user's calls */  \
   X(int32_t, fsuipc_open_ok, 0)     /* result of the last open */                   \
   X(uint32_t, fsuipc_version, 0)    /* server version read at open */               \
@@ -38,7 +38,7 @@ constexpr uint32_t kFsuipcSharedBufferBytes = 1024;
   X(int32_t, sim_sound_stopped, 0)  /* 1 while the simulator's sound is stopped */  \
   X(int32_t, fsuipc_poll_flag, 0)
 
-RO_DECLARE_GLOBALS(FRAME_FSUIPC_GLOBALS)
+RO_DECLARE_GLOBALS(SIM_FSUIPC_GLOBALS)
 
 // The request buffer every user of the module shares.
 extern uint8_t fsuipc_buffer[kFsuipcSharedBufferBytes];

@@ -11,9 +11,9 @@ gauge::TokenVar SimVarsAtLoad() {
   return tv;
 }
 
-RO_DEFINE_GLOBALS(FRAME_SIM_ACCESS_GLOBALS)
+RO_DEFINE_GLOBALS(SIM_ACCESS_GLOBALS)
 
-void ResetSimAccessGlobals() { RO_RESET_GLOBALS(FRAME_SIM_ACCESS_GLOBALS) }
+void ResetSimAccessGlobals() { RO_RESET_GLOBALS(SIM_ACCESS_GLOBALS) }
 
 namespace {
 

@@ -17,9 +17,9 @@
 // The record at load: token 61 (indicated airspeed), every other field 0.
 gauge::TokenVar SimVarsAtLoad();
 
-#define FRAME_SIM_ACCESS_GLOBALS(X) X(gauge::TokenVar, sim_vars, SimVarsAtLoad())
+#define SIM_ACCESS_GLOBALS(X) X(gauge::TokenVar, sim_vars, SimVarsAtLoad())
 
-RO_DECLARE_GLOBALS(FRAME_SIM_ACCESS_GLOBALS)
+RO_DECLARE_GLOBALS(SIM_ACCESS_GLOBALS)
 
 void ResetSimAccessGlobals();
 

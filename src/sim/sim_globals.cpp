@@ -1,10 +1,10 @@
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
 
-RO_DEFINE_GLOBALS(FRAME_SCALARS)
+RO_DEFINE_GLOBALS(SIM_SCALARS)
 
 void ResetFrameGlobals() {
   // A device left by a case that never unloaded is given back before the handle is forgotten.
   if (dsound != nullptr) dsound->Release();
-  RO_RESET_GLOBALS(FRAME_SCALARS)
+  RO_RESET_GLOBALS(SIM_SCALARS)
 }

@@ -10,7 +10,7 @@
 #include "platform/dsound.h"
 #include "platform/simconnect.h"
 
-#define FRAME_SCALARS(X)                                                                          \
+#define SIM_SCALARS(X)                                                                          \
   /* module entry */                                                                              \
   X(std::string, sim_root, "")          /* simulator folder, at most 259 characters */           \
   X(void*, sim_main_window, nullptr)                                                              \
@@ -42,6 +42,6 @@
   X(int32_t, tod_1x_done, 0)                                                                      \
   X(int32_t, dest_dist_pause_done, 0)
 
-RO_DECLARE_GLOBALS(FRAME_SCALARS)
+RO_DECLARE_GLOBALS(SIM_SCALARS)
 
 void ResetFrameGlobals();

@@ -29,7 +29,7 @@ static_assert(sizeof(TcasTarget) == 32);
 
 // Link state. tcas_take_tick is the tick of the last list taken, kept as a 16-bit integer; -1 before
 // the first, so that a list delivered at tick 0 is taken too.
-#define FRAME_TCAS_SCALARS(X)                                                          \
+#define SIM_TCAS_SCALARS(X)                                                          \
   X(int32_t, tcas_server_connect, 0)  /* 1 once a service record was delivered */      \
   X(void*, tcas_serv, nullptr)        /* the TCAS module's service record */           \
   X(int32_t, tcas_flag, 0)            /* attempt counter of attempt B; 21 connected */ \
@@ -37,10 +37,10 @@ static_assert(sizeof(TcasTarget) == 32);
   X(int16_t, tcas_take_tick, -1)                                                       \
   X(int32_t, tcas_target_cnt, 0)
 
-#define FRAME_TCAS_ARRAYS(X) X(TcasTarget, tcas_targets, kTcasTargetRows)
+#define SIM_TCAS_ARRAYS(X) X(TcasTarget, tcas_targets, kTcasTargetRows)
 
-RO_DECLARE_GLOBALS(FRAME_TCAS_SCALARS)
-RO_DECLARE_ARRAYS(FRAME_TCAS_ARRAYS)
+RO_DECLARE_GLOBALS(SIM_TCAS_SCALARS)
+RO_DECLARE_ARRAYS(SIM_TCAS_ARRAYS)
 
 // Looks the TCAS module up and calls its connect routine with the three arguments: its result, or 1
 // when the module is not offered or offers another interface version than 38.

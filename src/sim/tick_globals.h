@@ -7,7 +7,7 @@
 #include "base/globals_macros.h"
 
 // Driver state. last_tick18 starts at -999.0 so that the first call always runs.
-#define FRAME_TICK_DRIVER_GLOBALS(X)     \
+#define SIM_TICK_DRIVER_GLOBALS(X)     \
   X(double, last_tick18, -999.0)         \
   X(double, last_clock_second, -99.0)    \
   X(int32_t, redraw_tick, 0)             \
@@ -16,7 +16,7 @@
 
 // Samples. Gear positions run 0 (up) .. 16383 (down); plane_pitch is negative nose up; alt_rate is
 // the change of pitch over one tick; magnetic = true - mag_var.
-#define FRAME_TICK_SAMPLE_GLOBALS(X)   \
+#define SIM_TICK_SAMPLE_GLOBALS(X)   \
   X(double, ground_speed, 0.0)         \
   X(double, ias, 0.0)                  \
   X(double, plane_alt, 0.0)            \
@@ -72,15 +72,15 @@
 
 // Samples taken late in the run: until then each holds the previous run's reading, so that the
 // autoflight follow-up can act on a change. 1.0 = on.
-#define FRAME_TICK_LATE_SAMPLE_GLOBALS(X) \
+#define SIM_TICK_LATE_SAMPLE_GLOBALS(X) \
   X(double, at_arm, 0.0)                  \
   X(double, ap_nav_hold, 0.0)             \
   X(double, tok108_flag, 0.0)  /* the simulator's altitude hold */ \
   X(double, tok792_flag, 0.0)  /* take-off/go-around state */
 
-RO_DECLARE_GLOBALS(FRAME_TICK_DRIVER_GLOBALS)
-RO_DECLARE_GLOBALS(FRAME_TICK_SAMPLE_GLOBALS)
-RO_DECLARE_GLOBALS(FRAME_TICK_LATE_SAMPLE_GLOBALS)
+RO_DECLARE_GLOBALS(SIM_TICK_DRIVER_GLOBALS)
+RO_DECLARE_GLOBALS(SIM_TICK_SAMPLE_GLOBALS)
+RO_DECLARE_GLOBALS(SIM_TICK_LATE_SAMPLE_GLOBALS)
 
 // The token-341 sample under the name the CDU's PROGRESS page reads it by: the outside air
 // temperature, deg C (the take-off speeds read the same token as such).

@@ -56,7 +56,7 @@ class Invariants {
 #define RO_CHECK_SCALAR_(type, name, init) Finite(#name, name);
 #define RO_CHECK_ARRAY_(type, name, rows) \
   for (int i = 0; i < (rows); ++i) Finite(#name "[" + std::to_string(i) + "]", name[i]);
-    FRAME_TICK_SAMPLE_GLOBALS(RO_CHECK_SCALAR_)
+    SIM_TICK_SAMPLE_GLOBALS(RO_CHECK_SCALAR_)
     GEODESY_SCALARS(RO_CHECK_SCALAR_)
     SIM_DERIVED_SCALARS(RO_CHECK_SCALAR_)
     SIM_DERIVED_ARRAYS(RO_CHECK_ARRAY_)
