@@ -72,6 +72,8 @@ struct EntryFrame {
   const int32_t* rate;  // null: paints on every call
   gfx::ARGB clear;
   gfx::SmoothingMode smoothing = gfx::SmoothingModeHighQuality;
+  // The moving maps draw hundreds of symbols through one clip: they ask for speed.
+  gfx::CompositingQuality compositing = gfx::CompositingQualityDefault;
   bool clear_when_powered = true;
   gfx::SizeF canvas{};  // logical canvas the entry scales to; empty: the painters scale
   gfx::RectF black{};   // background fill in canvas units; empty: none
@@ -101,6 +103,7 @@ bool RunEntry(const EntryFrame& f, DisplaySurface* surface, gauge::DeviceContext
     return false;
   }
   graphics.SetSmoothingMode(f.smoothing);
+  graphics.SetCompositingQuality(f.compositing);
   graphics.SetTextRenderingHint(gfx::TextRenderingHintAntiAlias);
   if (f.clear_when_powered) graphics.Clear(gfx::Color(f.clear));
   if (f.black.Width > 0.0f) {
@@ -118,16 +121,19 @@ constexpr EntryFrame kEadiFrame{.rate = &EadiRefreshRate,
                                 .canvas = {217.0f, 173.0f},
                                 .black = {0.0f, 0.0f, 217.0f, 173.0f}};
 constexpr EntryFrame kCduFrame{.rate = &FmsRefreshRate, .clear = kClearTransparent, .canvas = {399.0f, 320.0f}};
-constexpr EntryFrame kFpEhsiFrame{.rate = nullptr, .clear = kClearTransparent};
+constexpr EntryFrame kFpEhsiFrame{
+    .rate = nullptr, .clear = kClearTransparent, .compositing = gfx::CompositingQualityHighSpeed};
 constexpr EntryFrame kFpNdFrame{.rate = &RetroNdRefreshRate,
                                 .clear = kClearTransparent,
+                                .compositing = gfx::CompositingQualityHighSpeed,
                                 .canvas = {318.0f, 424.0f},
                                 .black = {0.0f, 30.0f, 318.0f, 394.0f}};
 // The painter scales; the fill uses the canvas numbers in device pixels.
 constexpr EntryFrame kFpPfdFrame{
     .rate = &RetroPfdRefreshRate, .clear = kClearPfdGreen, .black = {0.0f, 0.0f, 318.0f, 232.0f}};
 constexpr EntryFrame kLowerEicasFrame{.rate = &LowerEicasRefreshRate, .clear = kClearTransparent};
-constexpr EntryFrame kNdFrame{.rate = &NdRefreshRate, .clear = kClearTransparent};
+constexpr EntryFrame kNdFrame{
+    .rate = &NdRefreshRate, .clear = kClearTransparent, .compositing = gfx::CompositingQualityHighSpeed};
 constexpr EntryFrame kUpperEicasFrame{.rate = &UpperEicasRefreshRate, .clear = kClearTransparent};
 
 struct CduPage {

@@ -33,9 +33,13 @@ struct DrawState {
   const Matrix* world = nullptr;
   bool antialias = false;       // geometry (smoothing mode)
   bool text_antialias = true;   // text rendering hint
+  // The compositing quality asks for speed: the raster back end may take paths whose pixels differ
+  // from the exact ones by a level or two along antialiased edges.
+  bool high_speed = false;
   Shape shape = Shape::Surface;
   bool clip_active = false;     // a clip is set; its device bounding box:
   RectF clip_bounds;
+  RectF reach;                  // device pixels the primitive can change (drawing calls)
 };
 
 struct StrokeParams {

@@ -60,6 +60,62 @@ RectF DeviceBox(const Matrix& world, const RectF& r) {
   return RectF(static_cast<REAL>(x0), static_cast<REAL>(y0), static_cast<REAL>(x1 - x0), static_cast<REAL>(y1 - y0));
 }
 
+// The device box a stroke's outline can reach: each vertex widened by half the pen, a joint by
+// its miter's length where the miter stays within the limit (beyond it the joint is bevelled).
+// Null when the path has curves: the caller then takes the bound of the sharpest miter.
+bool StrokeOutlineBox(const std::vector<PathPoint>& pts, double half_width, RectF* box) {
+  constexpr double kMiterLimit = 2.0 * kMiterReachWidths;
+  double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
+  bool any = false;
+  const auto add = [&](const PathPoint& p, double r) {
+    x0 = any ? std::min(x0, p.x - r) : p.x - r;
+    y0 = any ? std::min(y0, p.y - r) : p.y - r;
+    x1 = any ? std::max(x1, p.x + r) : p.x + r;
+    y1 = any ? std::max(y1, p.y + r) : p.y + r;
+    any = true;
+  };
+  // A figure's vertices are [first, last]; closed, its first vertex joins its last segment too.
+  const auto figure = [&](size_t first, size_t last, bool closed) {
+    const size_t n = last - first + 1;
+    for (size_t k = 0; k < n; ++k) {
+      const bool joint = closed || (k > 0 && k + 1 < n);
+      double r = half_width;
+      if (joint && n > 1) {
+        const PathPoint& a = pts[first + (k + n - 1) % n];
+        const PathPoint& v = pts[first + k];
+        const PathPoint& b = pts[first + (k + 1) % n];
+        const double ax = a.x - v.x, ay = a.y - v.y, bx = b.x - v.x, by = b.y - v.y;
+        const double la = std::hypot(ax, ay), lb = std::hypot(bx, by);
+        // A zero-length segment gives the joint no direction: take the limit.
+        double ratio = kMiterLimit;
+        if (la > 0.0 && lb > 0.0) {
+          const double cos_angle = std::clamp((ax * bx + ay * by) / (la * lb), -1.0, 1.0);
+          const double sin_half = std::sqrt((1.0 - cos_angle) / 2.0);
+          ratio = sin_half > 0.0 ? 1.0 / sin_half : kMiterLimit + 1.0;
+        }
+        r = ratio <= kMiterLimit ? half_width * ratio : half_width;
+      }
+      add(pts[first + k], r);
+    }
+  };
+  size_t start = 0;
+  for (size_t i = 0; i < pts.size(); ++i) {
+    const uint8_t type = pts[i].type & PathPointTypeMask;
+    if (type == PathPointTypeBezier) return false;
+    if (i > start && type == PathPointTypeStart) {
+      figure(start, i - 1, false);
+      start = i;
+    }
+    if ((pts[i].type & PathPointTypeCloseSubpath) != 0) {
+      figure(start, i, true);
+      start = i + 1;
+    }
+  }
+  if (start < pts.size()) figure(start, pts.size() - 1, false);
+  *box = RectF(static_cast<REAL>(x0), static_cast<REAL>(y0), static_cast<REAL>(x1 - x0), static_cast<REAL>(y1 - y0));
+  return any;
+}
+
 TextLayout& ScratchLayout() {
   static thread_local TextLayout layout;
   return layout;
@@ -98,6 +154,11 @@ bool Graphics::SeesEverything() const {
   return rec != nullptr && rec->sees_everything();
 }
 
+RectF Graphics::Reach(const RectF& box, double margin) {
+  const REAL m = static_cast<REAL>(margin);
+  return RectF(box.X - m, box.Y - m, box.Width + 2.0f * m, box.Height + 2.0f * m);
+}
+
 bool Graphics::MayPaint(const RectF& box, double margin) const {
   const RectF area = VisibleArea();
   if (area.Width <= 0.0f || area.Height <= 0.0f) return false;
@@ -112,6 +173,7 @@ DrawState Graphics::State(Shape shape) const {
                 smoothing_ == SmoothingModeAntiAlias8x8;
   s.text_antialias = text_hint_ != TextRenderingHintSingleBitPerPixel &&
                      text_hint_ != TextRenderingHintSingleBitPerPixelGridFit;
+  s.high_speed = compositing_ == CompositingQualityHighSpeed;
   s.shape = shape;
   s.clip_active = clip_active_;
   s.clip_bounds = clip_bounds_;
@@ -130,6 +192,13 @@ Status Graphics::SetSmoothingMode(SmoothingMode mode) {
     return Keep(InvalidParameter);
   }
   smoothing_ = mode;
+  return Ok;
+}
+
+Status Graphics::SetCompositingQuality(CompositingQuality quality) {
+  if (!valid_) return Keep(InvalidParameter);
+  if (quality < CompositingQualityDefault || quality > CompositingQualityAssumeLinear) return Keep(InvalidParameter);
+  compositing_ = quality;
   return Ok;
 }
 
@@ -272,10 +341,14 @@ Status Graphics::StrokePath(PathData& path, const Pen* pen, Shape shape) {
   params.dashes = pen->dashes();
   params.dash_count = pen->dash_count();
   params.dash_offset = pen->GetDashOffset();
-  const DrawState state = State(shape);
+  DrawState state = State(shape);
   const double device_width = std::max(1.0, params.width * MaxStretch(world_));
-  const bool may_paint = MayPaint(PathBounds(path.points().data(), path.points().size()),
-                                  kMiterReachWidths * device_width + kRasterSpillPx);
+  const RectF box = PathBounds(path.points().data(), path.points().size());
+  const double margin = kMiterReachWidths * device_width + kRasterSpillPx;
+  RectF outline;
+  state.reach = StrokeOutlineBox(path.points(), device_width / 2.0, &outline) ? Reach(outline, kRasterSpillPx)
+                                                                               : Reach(box, margin);
+  const bool may_paint = MayPaint(box, margin);
   ToBackends(may_paint, [&](Backend* b) { b->Stroke(state, path.points(), params); });
   return Ok;
 }
@@ -283,8 +356,10 @@ Status Graphics::StrokePath(PathData& path, const Pen* pen, Shape shape) {
 Status Graphics::FillPathData(PathData& path, const Brush* brush, Shape shape, FillMode mode) {
   path.Transform(world_);
   if (!DeviceGeometryUsable(path.points())) return Keep(ValueOverflow);
-  const DrawState state = State(shape);
-  const bool may_paint = MayPaint(PathBounds(path.points().data(), path.points().size()), kRasterSpillPx);
+  DrawState state = State(shape);
+  const RectF box = PathBounds(path.points().data(), path.points().size());
+  state.reach = Reach(box, kRasterSpillPx);
+  const bool may_paint = MayPaint(box, kRasterSpillPx);
   ToBackends(may_paint, [&](Backend* b) { b->Fill(state, path.points(), mode, brush->argb()); });
   return Ok;
 }
@@ -523,9 +598,11 @@ Status Graphics::DrawString(const char* text, INT length, const Font* font, cons
   td.argb = brush->argb();
   td.layout = &ScratchLayout();
   td.requested = layout;
-  const DrawState state = State(Shape::Text);
-  ToBackends(MayPaint(DeviceBox(world_, td.layout->box), font->GetPixelSize() * MaxStretch(world_) + kRasterSpillPx),
-             [&](Backend* b) { b->Text(state, td); });
+  DrawState state = State(Shape::Text);
+  const RectF box = DeviceBox(world_, td.layout->box);
+  const double margin = font->GetPixelSize() * MaxStretch(world_) + kRasterSpillPx;
+  state.reach = Reach(box, margin);
+  ToBackends(MayPaint(box, margin), [&](Backend* b) { b->Text(state, td); });
   return Ok;
 }
 

@@ -36,6 +36,9 @@ class Graphics {
 
   Status SetSmoothingMode(SmoothingMode mode);
   SmoothingMode GetSmoothingMode() const { return smoothing_; }
+  // High speed lets the raster back end trade exact edge pixels for speed (gfx_raster.h).
+  Status SetCompositingQuality(CompositingQuality quality);
+  CompositingQuality GetCompositingQuality() const { return compositing_; }
   Status SetTextRenderingHint(TextRenderingHint hint);
   TextRenderingHint GetTextRenderingHint() const { return text_hint_; }
 
@@ -193,6 +196,7 @@ class Graphics {
   Matrix world_;
   SmoothingMode smoothing_ = SmoothingModeDefault;
   TextRenderingHint text_hint_ = TextRenderingHintSystemDefault;
+  CompositingQuality compositing_ = CompositingQualityDefault;
   bool clip_active_ = false;
   RectF clip_bounds_;  // device bounding box of the clip while one is set
   RectF surface_;      // the device context's size
@@ -207,6 +211,8 @@ class Graphics {
   // meet the surface within the clip's bounding box. The raster back end is spared the others (it
   // would clip them away whole); the recording keeps them.
   bool MayPaint(const RectF& device_box, double margin) const;
+  // The device box widened by the margin: what a primitive can change.
+  static RectF Reach(const RectF& device_box, double margin);
   RectF VisibleArea() const;
   bool SeesEverything() const;
   template <typename Draw>

@@ -45,6 +45,15 @@ enum SmoothingMode : int32_t {
   SmoothingModeAntiAlias8x8 = 5,
 };
 
+enum CompositingQuality : int32_t {
+  CompositingQualityInvalid = -1,
+  CompositingQualityDefault = 0,
+  CompositingQualityHighSpeed = 1,
+  CompositingQualityHighQuality = 2,
+  CompositingQualityGammaCorrected = 3,
+  CompositingQualityAssumeLinear = 4,
+};
+
 enum TextRenderingHint : int32_t {
   TextRenderingHintSystemDefault = 0,
   TextRenderingHintSingleBitPerPixelGridFit = 1,
