@@ -222,8 +222,8 @@ void SetSpeedbrakeAnun(int32_t value) { NV_SET(speedbrake_anun, value); }
 void UpdateMarkerLights() {
   int32_t value = 0;
   if (stdby_att_erecting == 1) {
-    marker_test_step = marker_test_step >= 3 ? 0 : marker_test_step + 1;
-    marker_state = marker_test_step;
+    stdby_att_erect_count = stdby_att_erect_count >= 3 ? 0 : stdby_att_erect_count + 1;
+    marker_state = stdby_att_erect_count;
     value = marker_state;
   } else {
     value = TruncToI32(ReadTokenVar354());

@@ -28,7 +28,8 @@ void UpdateLandingLightVars(int32_t which);
 void UpdateOverheadLights();
 void UpdateStatusAnun();
 void SetSpeedbrakeAnun(int32_t value);
-// Marker lights: the receiver's marker, or a 1-2-3-0 test cycle while the standby attitude erects.
+// Marker lights: the receiver's marker, or a 1-2-3-0 test cycle while the standby attitude erects
+// (stdby_att_erect_count, which each erection restarts at the outer lamp).
 void UpdateMarkerLights();
 void UpdateStbyAttVars();
 // Take-off speed to the simulator's autopilot (0x101F4); to_spd_key_sent := 1.

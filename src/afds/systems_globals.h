@@ -25,10 +25,9 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, l_hyd_sys_press, 0)                                                            \
   X(int32_t, c_hyd_sys_press, 0)                                                            \
   X(int32_t, r_hyd_sys_press, 0)                                                            \
-  /* standby attitude model: degrees, and its erect / run-down state */                     \
+  /* standby attitude model, degrees */                                                     \
   X(double, stdby_att_pitch, 0.0)                                                           \
   X(double, stdby_att_bank, 0.0)                                                            \
-  X(int32_t, marker_test_step, 0)   /* lamp test cycle while the standby attitude erects */ \
   /* overhead pass */                                                                       \
   X(int32_t, spoiler_touchdown_armed, 0)                                                    \
   X(int32_t, l_eng_start_phase, 0)  /* 0 idle, 1 starter engaged, 2 past 25 */              \

@@ -51,15 +51,15 @@ void ReadConfigLines(const std::string& path) {
 }
 
 // ";AIRAC CYCLE : 2401 (25-JAN TO 21-FEB-2024)" gives "AIRAC 2401" and "JAN25FEB21/24": token 5
-// carries the first day and month, token 7 the last day, month and year. Tokens too short for these
-// cuts leave both texts empty, as no header would.
+// carries the first day and month, token 7 the last day, month and year. Date tokens too short for
+// these cuts leave only the validity empty; the cycle is still shown.
 void ApplyNavdataHeader(const std::array<std::string_view, 7>& token) {
-  std::string_view from = token[4];
-  std::string_view to = token[6];
-  if (from.size() < 7 || to.size() < 11) return;
   navdata_cycle = "AIRAC ";
   navdata_cycle += token[3];
   navdata_valid.clear();
+  std::string_view from = token[4];
+  std::string_view to = token[6];
+  if (from.size() < 7 || to.size() < 11) return;
   navdata_valid += from.substr(4, 3);
   navdata_valid += from.substr(1, 2);
   navdata_valid += to.substr(3, 3);

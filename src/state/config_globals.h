@@ -164,7 +164,7 @@
 // - the Mach twins of the PERF LIMITS speeds at 30000 ft, and the climb and descent reference true
 //   airspeeds (kt) at 15000 ft;
 // - navdata_cycle ("AIRAC 2401") and navdata_valid ("JAN25FEB21/24") from the ";AIRAC" line of
-//   navs.txt, empty without one;
+//   navs.txt, empty without one (the validity also when its date tokens are too short);
 // - cfg_loaded: 1 once the file has been read; ldg_chklst_key_seen: a "DisplayLdgChkLst" line was
 //   read.
 #define CONFIG_SCALARS(X)                       \

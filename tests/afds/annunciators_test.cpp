@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "afds/annunciators.h"
@@ -51,6 +52,60 @@ TEST_F(AnnunciatorWriterTest, HydraulicFailureLatchesLeftThenCentreAndRight) {
   UpdateHydPressVals();
   EXPECT_EQ(hyd_fail_l_sent + hyd_fail_c_sent, 0);
   EXPECT_EQ(HydFailureBytes(), (std::vector<uint8_t>{1, 6, 7, 0, 0, 0}));
+}
+
+// The marker lamps through whole SERVER frames, on a dead aircraft with the standby power switch on
+// and no marker received. The runs return the lit lamp of each marker pass they make (every third
+// frame): O, M, I, or - for none.
+class MarkerLampTest : public systems_test::SystemsFixture {
+ protected:
+  void SetUp() override {
+    SystemsFixture::SetUp();
+    ac_power = 0;
+    stdby_power_switch = 1;
+    RunToPhase0();  // the standby attitude at rest
+  }
+  std::string Frame() {
+    RunFrames(1);
+    if (server_phase % 3 != 0) return "";
+    if (Named("outer_marker") == 1.0) return "O";
+    if (Named("middle_marker") == 1.0) return "M";
+    return Named("inner_marker") == 1.0 ? "I" : "-";
+  }
+  std::string LampPasses(size_t passes) {
+    std::string lamps;
+    for (int i = 0; i < 100 && lamps.size() < passes; ++i) lamps += Frame();
+    return lamps;
+  }
+  // The battery switched, up to the electrical pass that acts on it.
+  std::string Battery(bool on) {
+    SetBattery(on);
+    std::string lamps = Frame();
+    for (int i = 0; i < 18 && server_phase != 0; ++i) lamps += Frame();
+    return lamps;
+  }
+  // The standby power switch clicked, up to the poller pass that takes the click.
+  std::string ClickStandbyPower() {
+    host_.SetNamed("stdby_power_switch_clicked", 1.0);
+    std::string lamps = Frame();
+    for (int i = 0; i < 3 && Named("stdby_power_switch_clicked") != 0.0; ++i) lamps += Frame();
+    return lamps;
+  }
+};
+
+// Each erection, from power-up or from the standby power switch, runs the lamp test from the outer
+// lamp, wherever the last one was cut off.
+TEST_F(MarkerLampTest, EachErectionStartsTheCycleAtTheOuterLamp) {
+  EXPECT_EQ(Battery(true), "------");  // power-up from nothing on standby
+  EXPECT_EQ(LampPasses(5), "OMI-O");
+  EXPECT_EQ(Battery(false), "M");  // standby power lost: the attitude topples
+  EXPECT_EQ(LampPasses(2), "--");
+  EXPECT_EQ(Battery(true), "----");
+  EXPECT_EQ(LampPasses(2), "OM");
+  EXPECT_EQ(ClickStandbyPower(), "I");  // off
+  EXPECT_EQ(std::tuple(stdby_att_erecting, LampPasses(2)), std::tuple(0, "--"));
+  EXPECT_EQ(ClickStandbyPower(), "-");  // on
+  EXPECT_EQ(LampPasses(5), "OMI-O");
 }
 
 class SetUpSequenceTest : public AnnunciatorWriterTest {};

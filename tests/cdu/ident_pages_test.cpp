@@ -8,7 +8,10 @@
 
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
+#include "sim/sim_globals.h"
+#include "state/config_file.h"
 #include "state/config_globals.h"
+#include "support/temp_dir.h"
 
 namespace cdu_test {
 namespace {
@@ -37,6 +40,17 @@ TEST_F(IdentPagesTest, PosInitPromptFindsTheNearestAirportBelow30Kt) {
     EXPECT_EQ(std::tuple(fms_page, nearest_apt_ident, found_apt_lat),
               std::tuple(int32_t{kCduPagePosInit}, searched ? "KSEA" : "KPDX", searched ? 47.45 : 45.589)) << kt;
   }
+}
+
+// A navigation data header whose dates are cut short still names its cycle; the validity is blank.
+TEST_F(IdentPagesTest, NavDataShowsTheCycleOfAHeaderWithoutValidDates) {
+  testing_support::TempDir sim;
+  sim.Write("Orvantel/Navdata/navs.txt", ";AIRAC CYCLE : 2401 (25-JAN TO 21-FEB\r\n");
+  sim_root = sim.path();
+  ReadConfigFile();
+  fms_page = kCduPageIdent;
+  Paint();
+  EXPECT_EQ(Row(2), "AIRAC 2401 | ");
 }
 
 // Degrees and minutes with the tenth of a minute from the seconds (30" is .5, not .3).
