@@ -385,7 +385,8 @@ class Run {
   bool WriteSnapshot(const ScenarioCommand& c, const gauge::DeviceContext& dc, const std::string& stem,
                      const gfx::Recording& drawing, int64_t painted_frame, std::string* error) {
     const std::string name = stem + ".png";
-    if (!WritePng(dc, (fs::path(options_.out_dir) / name).string(), error)) return false;
+    const PngBackdrop backdrop = options_.transparent ? PngBackdrop::kTransparent : PngBackdrop::kBlack;
+    if (!WritePng(dc, (fs::path(options_.out_dir) / name).string(), error, backdrop)) return false;
     snapshot_files_.push_back(name);
     if (!options_.record) return true;
     const std::string title = name + " (" + c.name + (c.parameter.empty() ? "" : " " + c.parameter) +
@@ -539,6 +540,7 @@ void InstallInterruptHandler() {
 
 std::string SimhostUsage() {
   return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH] [--record]\n"
+         "                [--transparent]\n"
          "       simhost --list-gauges | --list-areas GAUGE [--module PATH]\n"
          "       simhost --version\n"
          "  --sim-root DIR     the simulator folder (becomes the current directory)\n"
@@ -548,6 +550,7 @@ std::string SimhostUsage() {
          "  --module PATH      the module library (default: libro757.so beside simhost)\n"
          "  --record           with --out: each snapshot's drawing as a text list of operations\n"
          "                     beside its PNG (.ops), and the printed and watched values (values.log)\n"
+         "  --transparent      snapshots keep the displays' transparency (default: black behind)\n"
          "  --list-gauges      list the gauges, their parameters, windows and surfaces\n"
          "  --list-areas GAUGE list the gauge's mouse areas by the number clickfn takes\n"
          "  --version          print simhost's version and exit\n"
@@ -581,6 +584,7 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
     if (name == "--help") flag = &o.help;
     if (name == "--list-gauges") flag = &o.list_gauges;
     if (name == "--record") flag = &o.record;
+    if (name == "--transparent") flag = &o.transparent;
     if (name == "--version") flag = &o.version;
     if (flag != nullptr) {
       if (has_value) {
