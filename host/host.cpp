@@ -539,6 +539,16 @@ gauge::PixelSize SurfaceBitmap(const gauge::GaugeHeader* tmpl) {
   return {0, 0};
 }
 
+void Host::UpdateStrings(GaugeInstance* instance) {
+  for (const auto& e : instance->elements) {
+    if (e->element_type == gauge::kElementString && e->string_callback != nullptr && e->string != nullptr &&
+        (e->image_flags & gauge::kImageHidden) == 0) {
+      e->string_callback(e.get());
+    }
+  }
+  DeliverKeyEvents();
+}
+
 bool Host::Click(GaugeInstance* instance, int32_t x, int32_t y, uint32_t mouse_flags) {
   // The last matching area wins: children follow their parent and lie on top of it.
   const MouseArea* hit = nullptr;

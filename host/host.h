@@ -161,6 +161,10 @@ class Host {
   // Runs at the end of every frame, when all its draw messages are done.
   void set_after_frame(std::function<void()> hook) { after_frame_ = std::move(hook); }
 
+  // Calls the string callback of each shown string element of the instance, as a simulator does
+  // when it draws the strings; the stand-in keeps no drawn text, so it calls them at every drawing.
+  void UpdateStrings(GaugeInstance* instance);
+
   // Clicks a mouse rectangle of an instance at a point of the gauge (pixels; child boxes lie
   // relative to their enclosing parent rows); returns false when no child row with a function
   // contains it.

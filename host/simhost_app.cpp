@@ -16,6 +16,7 @@
 #include <ostream>
 #include <vector>
 
+#include "host/gauge_picture.h"
 #include "host/host.h"
 #include "host/module_loader.h"
 #include "host/paint_record.h"
@@ -151,6 +152,7 @@ class Run {
         module_.status()(&status_);
         have_status_ = true;
       }
+      ReleasePictureFonts();
       host_.Shutdown();
     }
     if (module_.linkage()->module_deinit != nullptr) module_.linkage()->module_deinit();
@@ -344,11 +346,14 @@ class Run {
     return true;
   }
 
+  // A display's surfaces as they were last painted; a gauge without one drawn by the stand-in now,
+  // its strings asked for their texts as a simulator does when it draws them.
   bool Snapshot(const ScenarioCommand& c, std::string* error) {
     GaugeInstance* i = Instance(c, error);
     if (i == nullptr) return false;
-    if (i->surfaces.empty()) {
-      *error = "gauge '" + c.name + "' has no drawing surface";
+    const bool drawn_here = i->surfaces.empty();
+    if (drawn_here && !GaugePicture::HasBackground(*i)) {
+      *error = "gauge '" + c.name + "' has neither a drawing surface nor a background bitmap";
       return false;
     }
     if (options_.out_dir.empty()) {
@@ -362,14 +367,31 @@ class Run {
       base = c.name + (c.parameter.empty() ? "" : "_" + c.parameter) + frame;
     }
     const std::string stem = base.substr(0, base.size() - 4);
+    if (drawn_here) {
+      host_.UpdateStrings(i);
+      GaugePicture picture;
+      picture.Paint(*i, options_.record);
+      return WriteSnapshot(c, picture.dc(), stem, picture.recording(), host_.frame(), error);
+    }
     for (size_t s = 0; s < i->surfaces.size(); ++s) {
+      const gauge::DeviceContext& dc = *i->surfaces[s];
       const std::string surface_stem = s == 0 ? stem : stem + "_s" + std::to_string(s);
-      const std::string name = surface_stem + ".png";
-      if (!WritePng(*i->surfaces[s], (fs::path(options_.out_dir) / name).string(), error)) return false;
-      snapshot_files_.push_back(name);
-      if (options_.record && !WriteOpList(c, *i->surfaces[s], name, surface_stem + ".ops", error)) return false;
+      if (!WriteSnapshot(c, dc, surface_stem, recorder_.Latest(&dc), recorder_.LatestFrame(&dc), error)) return false;
     }
     return true;
+  }
+
+  // STEM.png and, when recording, the drawing as text beside it (STEM.ops).
+  bool WriteSnapshot(const ScenarioCommand& c, const gauge::DeviceContext& dc, const std::string& stem,
+                     const gfx::Recording& drawing, int64_t painted_frame, std::string* error) {
+    const std::string name = stem + ".png";
+    const PngBackdrop backdrop = options_.transparent ? PngBackdrop::kTransparent : PngBackdrop::kBlack;
+    if (!WritePng(dc, (fs::path(options_.out_dir) / name).string(), error, backdrop)) return false;
+    snapshot_files_.push_back(name);
+    if (!options_.record) return true;
+    const std::string title = name + " (" + c.name + (c.parameter.empty() ? "" : " " + c.parameter) +
+                              ", painted in frame " + std::to_string(painted_frame) + ")";
+    return WriteText(stem + ".ops", FormatOpList(drawing, title, dc.width, dc.height), error);
   }
 
   bool WriteText(const std::string& file, const std::string& text, std::string* error) {
@@ -382,14 +404,6 @@ class Run {
       return false;
     }
     return true;
-  }
-
-  // The drawing of the surface's latest paint as text, beside its PNG.
-  bool WriteOpList(const ScenarioCommand& c, const gauge::DeviceContext& dc, const std::string& png,
-                   const std::string& file, std::string* error) {
-    const std::string title = png + " (" + c.name + (c.parameter.empty() ? "" : " " + c.parameter) +
-                              ", painted in frame " + std::to_string(recorder_.LatestFrame(&dc)) + ")";
-    return WriteText(file, FormatOpList(recorder_.Latest(&dc), title, dc.width, dc.height), error);
   }
 
   // The printed values, then the watched ones at the end of the run.
@@ -526,6 +540,7 @@ void InstallInterruptHandler() {
 
 std::string SimhostUsage() {
   return "usage: simhost --sim-root DIR [--scenario FILE] [--frames N] [--out DIR] [--module PATH] [--record]\n"
+         "                [--transparent]\n"
          "       simhost --list-gauges | --list-areas GAUGE [--module PATH]\n"
          "       simhost --version\n"
          "  --sim-root DIR     the simulator folder (becomes the current directory)\n"
@@ -535,6 +550,7 @@ std::string SimhostUsage() {
          "  --module PATH      the module library (default: libro757.so beside simhost)\n"
          "  --record           with --out: each snapshot's drawing as a text list of operations\n"
          "                     beside its PNG (.ops), and the printed and watched values (values.log)\n"
+         "  --transparent      snapshots keep the displays' transparency (default: black behind)\n"
          "  --list-gauges      list the gauges, their parameters, windows and surfaces\n"
          "  --list-areas GAUGE list the gauge's mouse areas by the number clickfn takes\n"
          "  --version          print simhost's version and exit\n"
@@ -568,6 +584,7 @@ bool ParseSimhostOptions(int argc, const char* const* argv, SimhostOptions* out,
     if (name == "--help") flag = &o.help;
     if (name == "--list-gauges") flag = &o.list_gauges;
     if (name == "--record") flag = &o.record;
+    if (name == "--transparent") flag = &o.transparent;
     if (name == "--version") flag = &o.version;
     if (flag != nullptr) {
       if (has_value) {

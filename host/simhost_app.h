@@ -21,6 +21,7 @@ struct SimhostOptions {
   std::string module;  // empty: libro757.so beside the simhost binary
   int64_t frames = 0;  // at least this many frames run in all
   bool record = false;  // beside each snapshot its operation list; values.log
+  bool transparent = false;  // snapshots keep the surfaces' transparency instead of black behind
   bool help = false;
   bool list_gauges = false;
   std::string list_areas;  // a gauge whose mouse areas to list

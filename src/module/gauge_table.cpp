@@ -1,7 +1,7 @@
 // The gauge headers with their element trees, and the routines every header shares. Element
 // trees give the bitmap resource, position, size and initial flags of every element, with the
-// readout callbacks of the string elements; pictures start hidden, drawing surfaces ask the host
-// for a device context of their pixel size.
+// readout callbacks and drawing attributes of the string elements; pictures start hidden, drawing
+// surfaces ask the host for a device context of their pixel size.
 #include "module/gauge_table.h"
 
 #include <array>
@@ -30,20 +30,51 @@ struct ElementDef {
   int32_t width = 0, height = 0;  // bitmap size, or the box of a string
   uint32_t flags = 0;
   gauge::StringCallback text = nullptr;
-  int32_t max_chars = 0;
+  gauge::StringAttributes attributes{};
 };
 
 constexpr ElementDef Image(int32_t res, int32_t w, int32_t h, int32_t x = 0, int32_t y = 0, uint32_t flags = 0) {
-  return {gauge::kElementStaticImage, res, x, y, w, h, flags, nullptr, 0};
+  return {gauge::kElementStaticImage, res, x, y, w, h, flags, nullptr, {}};
 }
 constexpr ElementDef Surface(int32_t res, int32_t w, int32_t h, int32_t x = 0, int32_t y = 0) {
   return Image(res, w, h, x, y, kSurfaceFlags);
 }
 constexpr ElementDef Icon(int32_t res, int32_t w, int32_t h, int32_t x, int32_t y) {
-  return {gauge::kElementIcon, res, x, y, w, h, kIconFlags, nullptr, 0};
+  return {gauge::kElementIcon, res, x, y, w, h, kIconFlags, nullptr, {}};
 }
-constexpr ElementDef Text(int32_t x, int32_t y, int32_t w, int32_t h, int32_t max_chars, gauge::StringCallback cb) {
-  return {gauge::kElementString, 0, x, y, w, h, 0, cb, max_chars};
+
+// The readouts the host draws: the radio stack's in "Quartz" bold on token 335, the decision
+// height's in "Arial" on token 615; black behind, yellow to highlight.
+constexpr uint32_t kReadoutBlack = 0x000000;
+constexpr uint32_t kReadoutYellow = 0x00FFFF;
+constexpr uint32_t kRadioReadoutPeach = 0x86AEF6;
+constexpr uint32_t kDecisionHeightAmber = 0x3AA3C5;
+
+constexpr gauge::StringAttributes RadioReadout(int32_t max_chars, uint32_t colour) {
+  return {{gauge::kNoSourceVar, 335, gauge::kNoSourceVar},
+          "Quartz",
+          700,
+          1,
+          gauge::kTextCentre | gauge::kTextVCentre | gauge::kTextSingleLine,
+          colour,
+          kReadoutBlack,
+          kReadoutYellow,
+          max_chars};
+}
+constexpr gauge::StringAttributes kDecisionHeightReadout = {
+    {615, gauge::kNoSourceVar, gauge::kNoSourceVar},
+    "Arial",
+    400,
+    1,
+    gauge::kTextCentre | gauge::kTextVCentre,
+    kDecisionHeightAmber,
+    kReadoutBlack,
+    kReadoutYellow,
+    4};
+
+constexpr ElementDef Text(int32_t x, int32_t y, int32_t w, int32_t h, gauge::StringCallback cb,
+                          const gauge::StringAttributes& attributes) {
+  return {gauge::kElementString, 0, x, y, w, h, 0, cb, attributes};
 }
 
 // The elements of one gauge as a chain, with the pixel sizes they point at and the one-entry
@@ -64,7 +95,7 @@ struct ElementChain {
       links[i][1] = nullptr;
       e[i] = {s.type, s.resource, s.x, s.y, nullptr, last ? nullptr : links[i], s.flags, nullptr,
               (s.width > 0 && s.height > 0) ? &dims[i] : nullptr, s.text, nullptr,
-              s.max_chars > 0 ? s.max_chars + 1 : 0};
+              s.attributes.max_chars > 0 ? s.attributes.max_chars + 1 : 0, s.attributes};
     }
     list[0] = &e[0];
   }
@@ -131,7 +162,7 @@ constinit ElementChain<16> efis_ctrl_elements{Defs({
     Icon(298, 110, 110, 301, 414), Icon(300, 111, 109, 301, 414),            // 9, 10
     Icon(302, 41, 42, 120, 594), Icon(302, 41, 42, 205, 594),                // 11 STA, 12 ARPT
     Icon(302, 41, 42, 375, 594), Icon(302, 41, 42, 297, 594),                // 13 WPT, 14 DATA
-    Text(183, 96, 103, 48, 4, &FormatDecisionHeightText),                    // 15
+    Text(183, 96, 103, 48, &FormatDecisionHeightText, kDecisionHeightReadout),  // 15
 })};
 
 constinit ElementChain<26> retro_efis_ctrl_elements{Defs({
@@ -142,7 +173,7 @@ constinit ElementChain<26> retro_efis_ctrl_elements{Defs({
     RANGE_PICTURES(299, 248),                                                 // 10..15 ND range
     Icon(330, 111, 113, 299, 400), Icon(332, 110, 109, 299, 400),            // 16, 17 ND mode
     Icon(320, 96, 96, 179, 413), Icon(322, 96, 96, 179, 413),                // 18, 19 side
-    Text(183, 96, 103, 48, 4, &FormatDecisionHeightText),                    // 20
+    Text(183, 96, 103, 48, &FormatDecisionHeightText, kDecisionHeightReadout),  // 20
     Icon(302, 41, 42, 120, 594), Icon(302, 41, 42, 205, 594),                // 21 STA, 22 ARPT
     Icon(302, 41, 42, 375, 594), Icon(302, 41, 42, 297, 594),                // 23 WPT, 24 DATA
     Icon(302, 41, 42, 30, 594),                                              // 25 range rings
@@ -152,15 +183,15 @@ constinit ElementChain<26> retro_efis_ctrl_elements{Defs({
 
 constinit ElementChain<24> radio_stack_elements{Defs({
     Image(546, 579, 1385),
-    Text(77, 62, 165, 44, 6, &FormatTokenVar23Text),
-    Text(340, 62, 165, 44, 6, &FormatFreqTokenVar617Text),
-    Text(77, 316, 165, 44, 6, &FormatFreqTokenVar870Text),
-    Text(340, 316, 165, 44, 6, &FormatFreqTokenVar871Text),
-    Text(103, 559, 138, 40, 6, &FormatAdf1Text),
-    Text(338, 559, 138, 40, 6, &FormatAdf2Text),
-    Text(229, 822, 120, 40, 4, &FormatXpdrCodeText),
-    Text(102, 1080, 120, 40, 6, &FormatToken27Text),
-    Text(339, 1080, 120, 40, 3, &FormatTokenVar54Text),
+    Text(77, 62, 165, 44, &FormatTokenVar23Text, RadioReadout(6, 0)),  // its colour is made at load
+    Text(340, 62, 165, 44, &FormatFreqTokenVar617Text, RadioReadout(6, kRadioReadoutPeach)),
+    Text(77, 316, 165, 44, &FormatFreqTokenVar870Text, RadioReadout(6, kRadioReadoutPeach)),
+    Text(340, 316, 165, 44, &FormatFreqTokenVar871Text, RadioReadout(6, kRadioReadoutPeach)),
+    Text(103, 559, 138, 40, &FormatAdf1Text, RadioReadout(6, kRadioReadoutPeach)),
+    Text(338, 559, 138, 40, &FormatAdf2Text, RadioReadout(6, kRadioReadoutPeach)),
+    Text(229, 822, 120, 40, &FormatXpdrCodeText, RadioReadout(4, kRadioReadoutPeach)),
+    Text(102, 1080, 120, 40, &FormatToken27Text, RadioReadout(6, kRadioReadoutPeach)),
+    Text(339, 1080, 120, 40, &FormatTokenVar54Text, RadioReadout(3, kRadioReadoutPeach)),
     Icon(550, 35, 35, 83, 1330), Icon(550, 35, 35, 138, 1330),   // 10..17 lamps
     Icon(550, 35, 35, 193, 1330), Icon(550, 35, 35, 248, 1330),
     Icon(550, 35, 35, 303, 1330), Icon(550, 35, 35, 358, 1330),
@@ -170,6 +201,12 @@ constinit ElementChain<24> radio_stack_elements{Defs({
     Icon(558, 143, 102, 58, 777), Icon(560, 143, 102, 58, 777),  // 21..23 mode knob
     Icon(562, 143, 102, 58, 777),
 })};
+
+// The first readout's colour is put together from its three bytes once, when the library loads.
+[[maybe_unused]] const bool first_radio_readout_coloured = [] {
+  radio_stack_elements.e[1].string_attributes.text_colour = gauge::Rgb(0, 250, 0);
+  return true;
+}();
 
 // The checklist: four pages of a header pair and item pairs (open picture, done picture), all
 // 79 x 45, each pair at one position.

@@ -83,6 +83,36 @@ using GaugeCallback = void (*)(GaugeHeader* gauge, int32_t service_id, uintptr_t
 using MouseFunction = int32_t (*)(const PixelPoint* relative_point, uint32_t mouse_flags);
 using StringCallback = double (*)(ElementHeader* element);
 
+// Source variable that is none.
+constexpr uint32_t kNoSourceVar = 0;
+
+// Text flags of a string element: where the text sits in its box.
+constexpr uint32_t kTextCentre = 0x01;      // horizontally centred
+constexpr uint32_t kTextRight = 0x02;
+constexpr uint32_t kTextVCentre = 0x04;     // vertically centred
+constexpr uint32_t kTextBottom = 0x08;
+constexpr uint32_t kTextSingleLine = 0x20;
+
+// A colour as string elements take it: 0x00BBGGRR.
+constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+  return uint32_t{red} | (uint32_t{green} << 8) | (uint32_t{blue} << 16);
+}
+
+// What a host needs to draw a string element besides its box and its text.
+struct StringAttributes {
+  // Token ids the text is made from (kNoSourceVar for none): a host that keeps the drawn text calls
+  // the callback again when one of them changes.
+  uint32_t source_vars[3];
+  const char* font_face;
+  int32_t font_weight;   // 400 regular, 700 bold
+  int32_t font_charset;  // 1: the default character set
+  uint32_t text_flags;   // kText* bits
+  uint32_t text_colour;  // 0x00BBGGRR, as the next two
+  uint32_t background_colour;
+  uint32_t highlight_colour;
+  int32_t max_chars;
+};
+
 struct ElementHeader {
   int32_t element_type;
   int32_t resource_id;
@@ -95,11 +125,12 @@ struct ElementHeader {
   // its pixel size.
   void* hdc;
   const PixelSize* dim;
-  // String element: the host draws `string`; the callback writes into it (at most string_capacity
-  // bytes, NUL included) and returns 0.0.
+  // String element: the host draws `string` in the element's box (`dim`) as `string_attributes`
+  // say; the callback writes into it (at most string_capacity bytes, NUL included) and returns 0.0.
   StringCallback string_callback;
   char* string;
   int32_t string_capacity;
+  StringAttributes string_attributes;
 };
 
 struct MouseRect {

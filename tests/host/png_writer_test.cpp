@@ -30,6 +30,29 @@ TEST(PngWriter, WritesTheSurfacePixelForPixel) {
   EXPECT_EQ(testing_support::CountEntries(dir.path()), 1);
 }
 
+// Transparent and half-covered pixels come out as they look on black unless the transparency is
+// asked for; the surface itself is left as it was.
+TEST(PngWriter, CompositesOntoBlackUnlessAskedForTransparency) {
+  testing_support::TempDir dir;
+  std::vector<uint32_t> pixels = {0x00000000u, 0x80800000u, 0xFF00FA00u};  // premultiplied ARGB
+  gauge::DeviceContext dc{pixels.data(), 3, 1, 12, nullptr};
+  const struct {
+    simhost::PngBackdrop backdrop;
+    std::vector<uint32_t> written;
+  } kCases[] = {{simhost::PngBackdrop::kBlack, {0xFF000000u, 0xFF800000u, 0xFF00FA00u}},
+                {simhost::PngBackdrop::kTransparent, {0x00000000u, 0x80800000u, 0xFF00FA00u}}};
+  for (const auto& c : kCases) {
+    std::string error;
+    ASSERT_TRUE(simhost::WritePng(dc, dir / "a.png", &error, c.backdrop)) << error;
+    cairo_surface_t* s = cairo_image_surface_create_from_png((dir / "a.png").c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    const auto* row = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s));
+    EXPECT_EQ(std::vector<uint32_t>(row, row + 3), c.written);
+    cairo_surface_destroy(s);
+  }
+  EXPECT_EQ(pixels[0], 0u);
+}
+
 TEST(PngWriter, RefusesUnusableSurfacesAndFolders) {
   testing_support::TempDir dir;
   std::vector<uint32_t> pixels(4, 0);

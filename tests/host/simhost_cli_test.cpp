@@ -49,6 +49,7 @@ TEST_F(SimhostCli, ErrorsAndWarningsNameTheirCause) {
   dir_.Write("named.scn", "frames 1\nprint named ias_shwo\nwatch named ias_show\n");
   dir_.Write("window.scn", "window show 4242\n");
   dir_.Write("control.scn", "fly\x01 home\n");
+  dir_.Write("server.scn", "snapshot SERVER server.png\n");
   dir_.Write("big.scn", "");
   ::truncate((dir_ / "big.scn").c_str(), (16 << 20) + 1);
   dir_.Write("plain_file", "");
@@ -76,6 +77,8 @@ TEST_F(SimhostCli, ErrorsAndWarningsNameTheirCause) {
       {Sim() + " --scenario " + Quote(dir_ / "window.scn"), 0,
        "window.scn:1: no gauge instance of the panel sits in window 4242"},
       {Sim() + " --scenario " + Quote(dir_ / "control.scn"), 2, "control.scn:1: unknown command 'fly\\x01'"},
+      {Sim() + " --scenario " + Quote(dir_ / "server.scn"), 1,
+       "server.scn:1: gauge 'SERVER' has neither a drawing surface nor a background bitmap"},
   };
   for (const Case& c : cases) {
     const auto r = RunSimhost(c.args);

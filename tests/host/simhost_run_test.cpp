@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "module/module_entry.h"
@@ -46,7 +47,8 @@ class SimhostRun : public ::testing::Test {
   TempDir sim_;
 };
 
-// A PNG read back: its size and premultiplied ARGB32 pixels.
+// A PNG read back: its size and premultiplied ARGB32 pixels (a picture without transparency is
+// written without an alpha channel: opaque).
 struct Picture {
   int width = 0, height = 0;
   std::vector<uint32_t> pixels;
@@ -56,7 +58,8 @@ struct Picture {
 bool ReadPng(const fs::path& path, Picture* out) {
   cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
   const bool ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
-                  cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32;
+                  (cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32 ||
+                   cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24);
   if (ok) {
     cairo_surface_flush(s);
     out->width = cairo_image_surface_get_width(s);
@@ -67,6 +70,9 @@ bool ReadPng(const fs::path& path, Picture* out) {
     for (int y = 0; y < out->height; ++y) {
       std::memcpy(&out->pixels[static_cast<size_t>(y) * static_cast<size_t>(out->width)], data + y * stride,
                   static_cast<size_t>(out->width) * 4);
+    }
+    if (cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) {
+      for (uint32_t& p : out->pixels) p |= 0xFF000000u;
     }
   }
   cairo_surface_destroy(s);
@@ -89,9 +95,9 @@ size_t CountColour(const std::string& file, uint32_t colour, int x0, int y0, int
 // The demo loads all 21 gauges and counts the key events it logs (their lines and the drawing are
 // golden files). Each display's picture has its surface's size and shows what its paint entry
 // draws on a powered aircraft: black where it fills its background, transparent where it only
-// clears, sky and ground on the aligned PFD; the cabin's loops are heard.
+// clears (kept by --transparent), sky and ground on the aligned PFD; the cabin's loops are heard.
 TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
-  Result r = Example("demo.scn", " --frames 200");
+  Result r = Example("demo.scn", " --frames 200 --transparent");
   ASSERT_EQ(r.status, 0) << r.output;
   ASSERT_EQ(simhost::CountLinkedGauges(&Linkage), 21);
   const std::string log = ReadBytes(sim_ / "out/key_events.log");
@@ -131,6 +137,39 @@ TEST_F(SimhostRun, DemoLoadsEveryGaugeAndWritesOnePictureOfEachDisplay) {
     EXPECT_EQ(pic.height, p.height) << p.file;
     EXPECT_EQ(pic.At(p.x, p.y), p.pixel) << p.file << " at " << p.x << ", " << p.y;
   }
+}
+
+// Snapshots show a display on black, as the panel behind it, unless --transparent keeps its
+// transparency; the operation lists are the same either way. A gauge without a drawing surface is
+// drawn by the stand-in: its background's size, opaque, its readouts from the tokens set.
+TEST_F(SimhostRun, SnapshotsLieOnBlackUnlessTransparencyIsAsked) {
+  sim_.Write("pictures.scn", "set token 23 6144\nframes 20\nsnapshot FMS_NB cdu.png\nsnapshot RADIO_STACK radio.png\n");
+  std::string cdu_ops[2];
+  for (int transparent = 0; transparent < 2; ++transparent) {
+    Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "pictures.scn") +
+                          " --out " + Quote(sim_ / "out") + " --record" + (transparent != 0 ? " --transparent" : ""));
+    ASSERT_EQ(r.status, 0) << r.output;
+    Picture cdu, radio;
+    ASSERT_TRUE(ReadPng(sim_ / "out/cdu.png", &cdu));
+    const auto clear = std::count_if(cdu.pixels.begin(), cdu.pixels.end(), [](uint32_t p) { return p >> 24 == 0; });
+    const auto opaque = std::count_if(cdu.pixels.begin(), cdu.pixels.end(), [](uint32_t p) { return p >> 24 == 0xFF; });
+    if (transparent != 0) {
+      EXPECT_GT(clear, 1000);
+    } else {
+      EXPECT_EQ(opaque, static_cast<long>(cdu.pixels.size()));
+    }
+    cdu_ops[transparent] = ReadBytes(sim_ / "out/cdu.ops");
+    ASSERT_TRUE(ReadPng(sim_ / "out/radio.png", &radio));
+    EXPECT_EQ(std::tuple(radio.width, radio.height), std::tuple(579, 1385));
+    EXPECT_EQ(radio.At(5, 5), 0xFF202020u);
+    const std::string radio_ops = ReadBytes(sim_ / "out/radio.ops");
+    EXPECT_NE(radio_ops.find("# radio.png (RADIO_STACK, painted in frame 20): 579x1385"), std::string::npos) << radio_ops;
+    EXPECT_NE(radio_ops.find("text \"118.00\" \"Quartz\" 33 bold center/center #FF00FA00 at 77,62 in 165x44"),
+              std::string::npos)
+        << radio_ops;
+  }
+  EXPECT_FALSE(cdu_ops[0].empty());
+  EXPECT_EQ(cdu_ops[0], cdu_ops[1]);
 }
 
 // The MCP's knobs and the autopilot engage button as the cockpit's panel sets their request

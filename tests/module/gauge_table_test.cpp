@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "module/module_fixture.h"
 #include "support/digest.h"
@@ -49,6 +50,57 @@ TEST(GaugeTable, LayoutAsTranscribed) {
     }
   }
   EXPECT_EQ(d.value(), 15180687793008095021u);
+}
+
+// The eleven readouts the host draws, as the panels' tables give them, on the module's templates and
+// on the copies the host makes of them for an instance.
+TEST(GaugeTable, ReadoutsCarryWhatTheHostDrawsThemWith) {
+  constexpr uint32_t kNone = gauge::kNoSourceVar;
+  constexpr uint32_t kPeach = 0x86AEF6, kGreen = 0x00FA00, kAmber = 0x3AA3C5;
+  const struct {
+    const char* gauge;
+    int element;
+    int32_t x, y, width, height, max_chars;
+    uint32_t colour;
+  } kReadouts[] = {
+      {"RADIO_STACK", 1, 77, 62, 165, 44, 6, kGreen},    {"RADIO_STACK", 2, 340, 62, 165, 44, 6, kPeach},
+      {"RADIO_STACK", 3, 77, 316, 165, 44, 6, kPeach},   {"RADIO_STACK", 4, 340, 316, 165, 44, 6, kPeach},
+      {"RADIO_STACK", 5, 103, 559, 138, 40, 6, kPeach},  {"RADIO_STACK", 6, 338, 559, 138, 40, 6, kPeach},
+      {"RADIO_STACK", 7, 229, 822, 120, 40, 4, kPeach},  {"RADIO_STACK", 8, 102, 1080, 120, 40, 6, kPeach},
+      {"RADIO_STACK", 9, 339, 1080, 120, 40, 3, kPeach}, {"EFIS_CTRL", 15, 183, 96, 103, 48, 4, kAmber},
+      {"RETRO_EFIS_CTRL", 20, 183, 96, 103, 48, 4, kAmber},
+  };
+  simhost::Host host;
+  host.Attach(&ImportTable, &Linkage);
+  for (const auto& r : kReadouts) {
+    const std::string name = std::string(r.gauge) + " " + std::to_string(r.element);
+    gauge::GaugeHeader* tmpl = nullptr;
+    for (int i = 0; i < kGaugeCount; ++i) {
+      if (std::string_view(Linkage.gauges[i]->gauge_name) == r.gauge) tmpl = Linkage.gauges[i];
+    }
+    simhost::GaugeInstance* instance = host.CreateInstance(r.gauge, "");
+    ASSERT_NE(instance, nullptr) << name;
+    for (const gauge::ElementHeader* e :
+         {gauge::NthElement(tmpl, r.element), instance->Element(r.element)}) {
+      ASSERT_NE(e, nullptr) << name;
+      ASSERT_EQ(e->element_type, gauge::kElementString) << name;
+      EXPECT_EQ(std::tuple(e->x, e->y, e->dim->width, e->dim->height), std::tuple(r.x, r.y, r.width, r.height)) << name;
+      const gauge::StringAttributes& a = e->string_attributes;
+      const bool radio = r.element < 10;
+      EXPECT_EQ(a.max_chars, r.max_chars) << name;
+      EXPECT_EQ(e->string_capacity, r.max_chars + 1) << name;
+      EXPECT_EQ(a.text_colour, r.colour) << name;
+      EXPECT_EQ(std::tuple(a.background_colour, a.highlight_colour), std::tuple(0x000000u, 0x00FFFFu)) << name;
+      EXPECT_STREQ(a.font_face, radio ? "Quartz" : "Arial") << name;
+      EXPECT_EQ(a.font_weight, radio ? 700 : 400) << name;
+      EXPECT_EQ(a.font_charset, 1) << name;
+      EXPECT_EQ(a.text_flags, radio ? 0x25u : 0x05u) << name;
+      const std::tuple<uint32_t, uint32_t, uint32_t> sources =
+          radio ? std::tuple(kNone, 335u, kNone) : std::tuple(615u, kNone, kNone);
+      EXPECT_EQ(std::tuple(a.source_vars[0], a.source_vars[1], a.source_vars[2]), sources) << name;
+      EXPECT_NE(e->string_callback, nullptr) << name;
+    }
+  }
 }
 
 }  // namespace

@@ -40,6 +40,17 @@ TEST_F(RadioStackTest, ReadoutsPrintTheirReadersWithinTheirCapacity) {
   EXPECT_EQ(Readout(radio_, 5), "10999.");
 }
 
+// The host redraws the first readout every frame, and only that one.
+TEST_F(RadioStackTest, EveryPreDrawAsksForTheFirstReadoutAgain) {
+  for (int frame = 0; frame < 2; ++frame) {
+    radio_->Element(1)->image_flags |= gauge::kImageDirty;
+    radio_->Element(2)->image_flags |= gauge::kImageDirty;
+    Send(radio_, gauge::kPreDraw);
+    EXPECT_EQ(radio_->Element(1)->image_flags & gauge::kImageDirty, 0u) << frame;
+    EXPECT_NE(radio_->Element(2)->image_flags & gauge::kImageDirty, 0u) << frame;
+  }
+}
+
 // The knob moves within its stops, always publishes, and both buttons at once is neither click.
 TEST_F(RadioStackTest, TransponderKnobMovesWithinItsStops) {
   const struct {
