@@ -345,9 +345,11 @@ Status Graphics::StrokePath(PathData& path, const Pen* pen, Shape shape) {
   const double device_width = std::max(1.0, params.width * MaxStretch(world_));
   const RectF box = PathBounds(path.points().data(), path.points().size());
   const double margin = kMiterReachWidths * device_width + kRasterSpillPx;
+  // Only a high-speed clip asks where the stroke's outline lies.
   RectF outline;
-  state.reach = StrokeOutlineBox(path.points(), device_width / 2.0, &outline) ? Reach(outline, kRasterSpillPx)
-                                                                               : Reach(box, margin);
+  state.reach = state.high_speed && clip_active_ && StrokeOutlineBox(path.points(), device_width / 2.0, &outline)
+                    ? Reach(outline, kRasterSpillPx)
+                    : Reach(box, margin);
   const bool may_paint = MayPaint(box, margin);
   ToBackends(may_paint, [&](Backend* b) { b->Stroke(state, path.points(), params); });
   return Ok;

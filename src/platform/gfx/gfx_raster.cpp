@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "platform/gfx/gfx_fpu.h"
 
@@ -353,6 +354,29 @@ cairo_t* RasterBackend::NewContext() {
 
 void RasterBackend::LearnInside(const std::vector<PathPoint>& clip, FillMode mode) {
   if (unclipped_ == nullptr && (unclipped_ = NewContext()) == nullptr) return;
+  // A display sets the same clip paint after paint: the tables of the last few clips are kept.
+  struct Learnt {
+    std::vector<PathPoint> clip;
+    FillMode mode = FillModeAlternate;
+    int32_t width = 0, height = 0;
+    std::shared_ptr<const std::vector<uint32_t>> sums;
+  };
+  constexpr size_t kKept = 4;
+  static thread_local Learnt learnt[kKept];
+  static thread_local size_t next = 0;
+  const auto same = [&](const Learnt& l) {
+    return l.mode == mode && l.width == width_ && l.height == height_ && l.clip.size() == clip.size() &&
+           std::equal(clip.begin(), clip.end(), l.clip.begin(), [](const PathPoint& p, const PathPoint& q) {
+             return p.x == q.x && p.y == q.y && p.type == q.type;
+           });
+  };
+  for (const Learnt& l : learnt) {
+    if (same(l)) {
+      outside_sums_ = l.sums;
+      inside_known_ = true;
+      return;
+    }
+  }
   // The clip's own pixels, rasterised as Cairo rasterises the clip.
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, width_, height_);
   cairo_t* m = cairo_create(mask);
@@ -363,20 +387,29 @@ void RasterBackend::LearnInside(const std::vector<PathPoint>& clip, FillMode mod
   cairo_destroy(m);
   cairo_surface_flush(mask);
   if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
+    Learnt& l = learnt[next];
+    next = (next + 1) % kKept;
+    l.clip = clip;
+    l.mode = mode;
+    l.width = width_;
+    l.height = height_;
     const unsigned char* a = cairo_image_surface_get_data(mask);
     const int stride = cairo_image_surface_get_stride(mask);
     const size_t w1 = static_cast<size_t>(width_) + 1;
-    outside_sums_.assign(w1 * (static_cast<size_t>(height_) + 1), 0u);
+    // A new table, so that a backend still using the one it replaces keeps it.
+    auto sums = std::make_shared<std::vector<uint32_t>>(w1 * (static_cast<size_t>(height_) + 1), 0u);
     for (int y = 0; y < height_; ++y) {
       const unsigned char* row = a + static_cast<size_t>(y) * static_cast<size_t>(stride);
-      const uint32_t* above = &outside_sums_[static_cast<size_t>(y) * w1 + 1];
-      uint32_t* at = &outside_sums_[static_cast<size_t>(y + 1) * w1 + 1];
+      const uint32_t* above = &(*sums)[static_cast<size_t>(y) * w1 + 1];
+      uint32_t* at = &(*sums)[static_cast<size_t>(y + 1) * w1 + 1];
       uint32_t outside = 0;
       for (int x = 0; x < width_; ++x) {
         outside += row[x] == 0xFF ? 0u : 1u;
         at[x] = above[x] + outside;
       }
     }
+    l.sums = sums;
+    outside_sums_ = std::move(sums);
     inside_known_ = true;
   }
   cairo_surface_destroy(mask);
@@ -396,8 +429,8 @@ RasterBackend::ClipSide RasterBackend::Side(const RectF& reach) const {
     const size_t w1 = static_cast<size_t>(width_) + 1;
     const size_t x0 = static_cast<size_t>(l) + 2 - spare, y0 = static_cast<size_t>(t) + 2 - spare;
     const size_t x1 = static_cast<size_t>(r) - 2 + spare, y1 = static_cast<size_t>(b) - 2 + spare;
-    return outside_sums_[y1 * w1 + x1] - outside_sums_[y0 * w1 + x1] - outside_sums_[y1 * w1 + x0] +
-           outside_sums_[y0 * w1 + x0];
+    const std::vector<uint32_t>& sums = *outside_sums_;
+    return sums[y1 * w1 + x1] - sums[y0 * w1 + x1] - sums[y1 * w1 + x0] + sums[y0 * w1 + x0];
   };
   if (outside(1) == 0) return ClipSide::Inside;
   return outside(2) == static_cast<uint32_t>((r - l) * (b - t)) ? ClipSide::Outside : ClipSide::Across;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/gfx/gfx_backend.h"
@@ -58,9 +59,10 @@ class RasterBackend final : public Backend {
   // The same surface without the clip, for what lies wholly inside it (made on first use).
   cairo_t* unclipped_ = nullptr;
   // While a high-speed path clip is set: per pixel, the count of pixels above and to the left of
-  // it that lie outside the clip (a summed-area table, (width + 1) x (height + 1)).
+  // it that lie outside the clip (a summed-area table, (width + 1) x (height + 1), kept between
+  // paints for the clips last learnt).
   bool inside_known_ = false;
-  std::vector<uint32_t> outside_sums_;
+  std::shared_ptr<const std::vector<uint32_t>> outside_sums_;
 
   cairo_t* NewContext();
   void EmitPath(cairo_t* cr, const std::vector<PathPoint>& device);
