@@ -39,7 +39,7 @@ struct DrawState {
   Shape shape = Shape::Surface;
   bool clip_active = false;     // a clip is set; its device bounding box:
   RectF clip_bounds;
-  RectF reach;                  // device pixels the primitive can change (drawing calls)
+  RectF reach;                  // device pixels a stroke or fill can change
 };
 
 struct StrokeParams {

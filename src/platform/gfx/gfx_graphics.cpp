@@ -62,7 +62,7 @@ RectF DeviceBox(const Matrix& world, const RectF& r) {
 
 // The device box a stroke's outline can reach: each vertex widened by half the pen, a joint by
 // its miter's length where the miter stays within the limit (beyond it the joint is bevelled).
-// Null when the path has curves: the caller then takes the bound of the sharpest miter.
+// False when the path has curves: the caller then takes the bound of the sharpest miter.
 bool StrokeOutlineBox(const std::vector<PathPoint>& pts, double half_width, RectF* box) {
   constexpr double kMiterLimit = 2.0 * kMiterReachWidths;
   double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
@@ -600,11 +600,10 @@ Status Graphics::DrawString(const char* text, INT length, const Font* font, cons
   td.argb = brush->argb();
   td.layout = &ScratchLayout();
   td.requested = layout;
-  DrawState state = State(Shape::Text);
-  const RectF box = DeviceBox(world_, td.layout->box);
-  const double margin = font->GetPixelSize() * MaxStretch(world_) + kRasterSpillPx;
-  state.reach = Reach(box, margin);
-  ToBackends(MayPaint(box, margin), [&](Backend* b) { b->Text(state, td); });
+  // The raster back end places a run against a clip by the run's own extents.
+  const DrawState state = State(Shape::Text);
+  ToBackends(MayPaint(DeviceBox(world_, td.layout->box), font->GetPixelSize() * MaxStretch(world_) + kRasterSpillPx),
+             [&](Backend* b) { b->Text(state, td); });
   return Ok;
 }
 
