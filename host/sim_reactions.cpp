@@ -178,9 +178,12 @@ void StepAdf2(Host& h, int place, int dir) {
   h.SetExpression(kAdf2Expr, StepAdfDigit(std::max(tenths, 1000), place, dir) * 100.0);
 }
 
+// The simulator takes the value as a 16-bit BCD word: 0x11350 (the CDU's 113.50) tunes 113.50, the
+// leading 1 being implied as in every reader of the token.
 void SetNav1Frequency(Host& h, int32_t word) {
-  Set(h, kNav1, static_cast<uint32_t>(word));
-  h.SetExpression(kNav1FrequencyExpr, 100.0 + Unpacked(static_cast<uint32_t>(word)) / 100.0);
+  const uint32_t bcd = static_cast<uint32_t>(word) & 0xFFFFu;
+  Set(h, kNav1, bcd);
+  h.SetExpression(kNav1FrequencyExpr, 100.0 + Unpacked(bcd) / 100.0);
 }
 
 void TogglePause(Host& h) { h.fsuipc().SetValue(kFsuipcPause, 2, h.fsuipc().Value(kFsuipcPause, 2) == 0 ? 1 : 0); }
@@ -235,7 +238,7 @@ const std::vector<SimReaction> kReactions = {
     R(0x10084, "ADF_1_DEC", StepAdf1(h, 1, -1), "tokens 16, 18 (ADF 1): units digit - 1, wrapping"),
     R(0x100A1, "THROTTLE_SET", SetThrottles(h, v), "tokens 128, 163 (levers) := value, 0..16383"),
     R(0x100AC, "NAV1_RADIO_SET", SetNav1Frequency(h, v),
-      "token 24 (NAV 1, packed decimal) := value; \"(A:NAV ACTIVE FREQUENCY:1,MHz)\" follows"),
+      "token 24 (NAV 1, packed decimal) := the value's low four digits; \"(A:NAV ACTIVE FREQUENCY:1,MHz)\" follows"),
     R(0x100B4, "VOR1_SET", Set(h, kNav1Course, Degrees(v)), "token 45 (VOR 1 course) := value, 0..359 wrapping"),
     R(0x100DE, "FLAPS_INCR", StepFlaps(h, 1),
       "token 328 (handle) one detent down, token 907 (angle) to its 0/1/5/15/20/25/30 degrees"),

@@ -103,8 +103,10 @@ TEST(SimReactions, SelectionsWrapAndStopAtTheirLimits) {
        [](auto& h) { return T(h, 617); }, 0x1890},
       {"COM standby .95 wraps within the MHz", [](auto& h) { h.SetToken(617, 0x2295); }, 0x10067, 0,
        [](auto& h) { return T(h, 617); }, 0x2200},
-      {"NAV 1 frequency set", nullptr, 0x100AC, 0x1350,
+      // The CDU sends 113.50 as 0x11350; the token keeps four digits.
+      {"NAV 1 frequency set", nullptr, 0x100AC, 0x11350,
        [](auto& h) { return h.Expression("(A:NAV ACTIVE FREQUENCY:1,MHz)"); }, 113.5},
+      {"NAV 1 frequency word", nullptr, 0x100AC, 0x11350, [](auto& h) { return T(h, 24); }, 0x1350},
       {"ADF 1 hundreds 17 wrap to 1",
        [](auto& h) {
          h.SetToken(16, 0x0750);
