@@ -5,6 +5,7 @@
 
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_choice.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_model.h"
@@ -52,35 +53,40 @@ void DropDiscoBetweenRepeatedFix() {
 
 }  // namespace
 
-void SelectArrRunway(int32_t i) {
+bool SelectArrRunway(int32_t i) {
   const AirportRecord& a = airport_recs[2];
-  if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return;
-  arr_rwy_sel = TextOf(a.rwy_list[i]);
-  fms_dest_rwy_pos = RunwayTableRow(a, arr_rwy_sel);
-  arr_rwy_chosen = 1;
-  arr_rwy_cur = arr_rwy_sel;
-  arr_page = 1;
-  if (star_sel != kNoProcSelection) SelectArrProcedure(star_idx, 1);  // the STAR again, for this runway
-  BuildStarList(arr_rwy_sel);
-  if (fms_fpln_active == 3) StepFplnState();
+  if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return true;
+  return ChooseWhole([&] {
+    arr_rwy_sel = TextOf(a.rwy_list[i]);
+    fms_dest_rwy_pos = RunwayTableRow(a, arr_rwy_sel);
+    arr_rwy_chosen = 1;
+    arr_rwy_cur = arr_rwy_sel;
+    arr_page = 1;
+    // The STAR again, for this runway.
+    if (star_sel != kNoProcSelection && !SelectArrProcedure(star_idx, 1)) return false;
+    BuildStarList(arr_rwy_sel);
+    if (fms_fpln_active == 3) StepFplnState();
+    return true;
+  });
 }
 
-void SelectArrProcedure(int32_t index, int32_t by_name) {
-  if (by_name == 0) {
-    const AirportRecord& a = airport_recs[2];
-    if (index < 1 || index > a.star_list_cnt || index >= kAirportStarListRows) return;
-    star_sel = TextOf(a.star_list[index]);
-  }
-  BuildStarTransList(star_sel, arr_rwy_sel);
-  SelectStar(star_sel);
-  BuildArrRunwayList(star_sel);
-  arr_rwy_cur = arr_rwy_sel;
-  star_trans_cur = star_trans_sel;
-  BuildStarApprList();
-  BuildStarLegList();
-  InsertStarApprLegs();
-  BuildRteRows();
-  StepFplnStateAfterEdit();
+bool SelectArrProcedure(int32_t index, int32_t by_name) {
+  const AirportRecord& a = airport_recs[2];
+  if (by_name == 0 && (index < 1 || index > a.star_list_cnt || index >= kAirportStarListRows)) return true;
+  return ChooseWhole([&] {
+    if (by_name == 0) star_sel = TextOf(a.star_list[index]);
+    BuildStarTransList(star_sel, arr_rwy_sel);
+    SelectStar(star_sel);
+    BuildArrRunwayList(star_sel);
+    arr_rwy_cur = arr_rwy_sel;
+    star_trans_cur = star_trans_sel;
+    BuildStarApprList();
+    BuildStarLegList();
+    if (!InsertStarApprLegs()) return false;
+    BuildRteRows();
+    StepFplnStateAfterEdit();
+    return true;
+  });
 }
 
 void SelectStar(std::string name) {
@@ -130,8 +136,8 @@ void BuildStarLegList() {
                         label, star_leg_list, &star_leg_cnt);
 }
 
-void InsertStarApprLegs() {
-  if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return;
+bool InsertStarApprLegs() {
+  if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return false;
   const int32_t legs = std::clamp<int32_t>(star_leg_cnt, 0, kProcLegListCapacity);
   const int32_t lo = std::min(LegBehindActive(), fp_mod_cnt);
   const int32_t count_before = fp_mod_cnt;
@@ -150,7 +156,7 @@ void InsertStarApprLegs() {
   if (result_rows > kLastRouteRow) {
     fp_mod_cnt = count_before;  // the placeholder airport row goes again
     cdu_message = "INVALID ENTRY";
-    return;
+    return false;
   }
 
   if (before_approach) {
@@ -180,10 +186,11 @@ void InsertStarApprLegs() {
   // Without an active leg the whole route is looked at.
   MergeRepeatedFixes(stpos == kNoActiveLeg ? 1 : std::max(stpos, 1), "SID");
   DropDiscoBetweenRepeatedFix();
+  return true;
 }
 
-void InsertTmpApprRoute(int32_t flag) {
-  if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return;
+bool InsertTmpApprRoute(int32_t flag) {
+  if (fp_mod_cnt < 0 || fp_mod_cnt > kLastRouteRow) return false;
   const int32_t legs = std::clamp<int32_t>(appr_leg_cnt, 0, kProcLegListCapacity);
   int32_t insert_legs = 0;
   while (insert_legs < legs && appr_legs[insert_legs + 1].role != "MAP") ++insert_legs;
@@ -196,7 +203,7 @@ void InsertTmpApprRoute(int32_t flag) {
   const bool replace_last = !add_disco && legs >= 1 && kept >= 1 && fms_fpln_mod[kept].ident == first_ident;
   if (kept + (add_disco ? 1 : 0) - (replace_last ? 1 : 0) + insert_legs + 1 > kLastRouteRow) {
     cdu_message = "INVALID ENTRY";
-    return;
+    return false;
   }
 
   fp_mod_cnt = kept;
@@ -247,4 +254,5 @@ void InsertTmpApprRoute(int32_t flag) {
   }
   appr_legs_pending = 0;
   StepFplnStateAfterEdit();
+  return true;
 }

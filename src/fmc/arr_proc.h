@@ -10,17 +10,20 @@
 // fp_mod_cnt (with next_restr_leg_mod and the holds' pending legs), the ARRIVALS page state
 // (arr_rwy_chosen, arr_page, fms_dest_rwy_pos: the runway's row in the destination's runway table),
 // a pending direct-to (TmpFrId, tmp_fr_lat / tmp_fr_lon, cdu_prompt_mode), the route state, and
-// cdu_message when a route would pass row 200 (nothing else then changes).
+// cdu_message when a route would pass row 200: the choice is then refused whole.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+// The choices return false when the route could not take the STAR: "INVALID ENTRY" is shown and
+// everything else is as it was before the call. A row outside the list does nothing (true).
+
 // i: row 1..count of the arrival runway list.
-void SelectArrRunway(int32_t i);
+bool SelectArrRunway(int32_t i);
 
 // by_name 0 takes the STAR of star_list row `index`; 1 keeps star_sel.
-void SelectArrProcedure(int32_t index, int32_t by_name);
+bool SelectArrProcedure(int32_t index, int32_t by_name);
 
 // star_idx := the first STAR record named `name`; unchanged when there is none.
 void SelectStar(std::string name);
@@ -33,8 +36,10 @@ void BuildStarLegList();
 
 // Writes star_leg_list into the modified route, before an approach already there, else in place of
 // the old arrival, and ends the route with the destination.
-void InsertStarApprLegs();
+bool InsertStarApprLegs();
 
 // Replaces the modified route's approach by appr_legs; flag 1 separates it from the route by a
 // discontinuity unless the approach begins at the route's last fix.
-void InsertTmpApprRoute(int32_t flag);
+bool InsertTmpApprRoute(int32_t flag);
+
+// Both inserters return false, with the route untouched, when the result would pass row 200.

@@ -5,6 +5,7 @@
 
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_choice.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
 #include "fmc/route_model.h"
@@ -39,34 +40,39 @@ void ResetDepArrSelection() {
   BuildDepRunwayList(kNoProcSelection);
 }
 
-void SelectDepRunway(int32_t i) {
+bool SelectDepRunway(int32_t i) {
   const AirportRecord& a = airport_recs[1];
-  if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return;
-  dep_rwy_sel = TextOf(a.rwy_list[i]);
-  fms_dep_rwy_pos = RunwayTableRow(a, dep_rwy_sel);
-  dep_rwy_chosen = 1;
-  sid_legs_rwy = dep_rwy_sel;
-  dep_page_no = 1;
-  if (sid_sel != kNoProcSelection) SelectDepProcedure(sid_idx, 1);  // the SID again, for this runway
-  BuildSidList(dep_rwy_sel);
-  if (fms_fpln_active == 3) StepFplnState();
+  if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return true;
+  return ChooseWhole([&] {
+    dep_rwy_sel = TextOf(a.rwy_list[i]);
+    fms_dep_rwy_pos = RunwayTableRow(a, dep_rwy_sel);
+    dep_rwy_chosen = 1;
+    sid_legs_rwy = dep_rwy_sel;
+    dep_page_no = 1;
+    // The SID again, for this runway.
+    if (sid_sel != kNoProcSelection && !SelectDepProcedure(sid_idx, 1)) return false;
+    BuildSidList(dep_rwy_sel);
+    if (fms_fpln_active == 3) StepFplnState();
+    return true;
+  });
 }
 
-void SelectDepProcedure(int32_t index, int32_t by_name) {
-  if (by_name == 0) {
-    const AirportRecord& a = airport_recs[1];
-    if (index < 1 || index > a.sid_list_cnt || index >= kAirportSidListRows) return;
-    sid_sel = TextOf(a.sid_list[index]);
-  }
-  BuildSidTransList(sid_sel, dep_rwy_sel);
-  SelectSid(sid_sel);
-  BuildDepRunwayList(sid_sel);
-  sid_legs_rwy = dep_rwy_sel;
-  sid_trans_cur = sid_trans_sel;
-  BuildSidLegList();
-  InsertSidLegs();
-  BuildRteRows();
-  StepFplnStateAfterEdit();
+bool SelectDepProcedure(int32_t index, int32_t by_name) {
+  const AirportRecord& a = airport_recs[1];
+  if (by_name == 0 && (index < 1 || index > a.sid_list_cnt || index >= kAirportSidListRows)) return true;
+  return ChooseWhole([&] {
+    if (by_name == 0) sid_sel = TextOf(a.sid_list[index]);
+    BuildSidTransList(sid_sel, dep_rwy_sel);
+    SelectSid(sid_sel);
+    BuildDepRunwayList(sid_sel);
+    sid_legs_rwy = dep_rwy_sel;
+    sid_trans_cur = sid_trans_sel;
+    BuildSidLegList();
+    if (!InsertSidLegs()) return false;
+    BuildRteRows();
+    StepFplnStateAfterEdit();
+    return true;
+  });
 }
 
 void SelectSid(std::string name) {
@@ -83,13 +89,13 @@ void BuildSidLegList() {
                         sid_leg_list, &sid_leg_cnt);
 }
 
-void InsertSidLegs() {
+bool InsertSidLegs() {
   const int32_t legs = std::clamp<int32_t>(sid_leg_cnt, 0, kProcLegListCapacity);
   // The whole edit is refused when its route would pass row 200.
   const int32_t base = mod_stpos == kNoActiveLeg ? 0 : std::max(ClampedLastRow(fp_mod_cnt), 0);
   if (base - LeadingSidRows(base) + legs > kLastRouteRow) {
     cdu_message = "INVALID ENTRY";
-    return;
+    return false;
   }
   fp_mod_cnt = base;
   if (fms_fpln_mod[0].type != "APT") LoadAirportInfo(orig_entry, kInfoModOrigin);
@@ -115,4 +121,5 @@ void InsertSidLegs() {
   }
 
   MergeRepeatedFixes(1, "STAR");
+  return true;
 }

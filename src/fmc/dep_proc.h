@@ -7,7 +7,7 @@
 // sid_leg_list / sid_leg_cnt, fms_fpln_mod / fp_mod_cnt (with next_restr_leg_mod and the holds'
 // pending legs), the DEPARTURES page state (fms_page, dep_page_no, dep_sel_state, dep_trans_chosen,
 // dep_rwy_chosen, fms_dep_rwy_pos: the runway's row in the origin's runway table), the route state,
-// cdu_message when a route would pass row 200 (nothing else then changes).
+// cdu_message when a route would pass row 200: the choice is then refused whole.
 #pragma once
 
 #include <cstdint>
@@ -16,11 +16,14 @@
 // Opens the DEPARTURES page with unfiltered lists.
 void ResetDepArrSelection();
 
+// The choices return false when the route could not take the SID: "INVALID ENTRY" is shown and
+// everything else is as it was before the call. A row outside the list does nothing (true).
+
 // i: row 1..count of the departure runway list.
-void SelectDepRunway(int32_t i);
+bool SelectDepRunway(int32_t i);
 
 // by_name 0 takes the SID of sid_list row `index`; 1 keeps sid_sel (the index is then ignored).
-void SelectDepProcedure(int32_t index, int32_t by_name);
+bool SelectDepProcedure(int32_t index, int32_t by_name);
 
 // sid_idx := the first SID record named `name`; unchanged when there is none.
 void SelectSid(std::string name);
@@ -28,5 +31,6 @@ void SelectSid(std::string name);
 // The legs of SID record sid_idx that fit sid_trans_cur and sid_legs_rwy, at most 80.
 void BuildSidLegList();
 
-// Replaces the modified route's SID legs by sid_leg_list.
-void InsertSidLegs();
+// Replaces the modified route's SID legs by sid_leg_list; false, with the route untouched, when the
+// result would pass row 200.
+bool InsertSidLegs();

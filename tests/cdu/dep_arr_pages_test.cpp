@@ -2,6 +2,7 @@
 
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
@@ -149,6 +150,46 @@ TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {
   EXPECT_EQ(Line(2).right, "FIX9");
   PressAndPaint("2R");
   EXPECT_EQ(std::tuple(appr_trans_sel, arr_appr_trans_sel, fms_fpln_mod[fp_mod_cnt].ident), std::tuple("FIX9", 9, "KPDX"));
+}
+
+// On a route that already holds row 200, a SID, a STAR and an approach are each refused whole: the
+// page, the selections, the pick lists, the route and its state stay as they were before the key
+// (the approach's runway choice included), and the pilot reads "INVALID ENTRY".
+TEST_F(DepArrPagesTest, ChoicesThatWouldPassRow200AreRefusedWhole) {
+  Origin();
+  Destination();
+  std::vector<std::string> idents{"KSEA"};
+  for (int i = 1; i <= 199; ++i) idents.push_back(cdu::Format("F%03d", i));
+  idents.push_back("KPDX");
+  route_test::SetLegs(fms_fpln_mod, &fp_mod_cnt, idents);
+  std::tie(fms_fpln_active, stpos, mod_stpos) = std::tuple(3, 1, 1);
+  auto choices = [this] {
+    const AirportRecord& o = airport_recs[1];
+    const AirportRecord& d = airport_recs[2];
+    std::string s = TitleLine();
+    for (int n = 1; n <= 5; ++n) s += "\n" + Row(n);
+    for (const std::string* sel : {&sid_sel, &sid_trans_sel, &dep_rwy_sel, &star_sel, &star_trans_sel, &arr_rwy_sel,
+                                   &appr_sel, &appr_trans_sel}) {
+      s += " " + *sel;
+    }
+    s += cdu::Format("\nstates %d %d %d %d %d %d, lists %d %d %d %d %d %d %d, route %d rows, state %d", dep_sel_state,
+                     arr_sel_state, arr_rwy_chosen, appr_chosen, fms_dest_rwy_pos, arr_appr_sel, o.sid_list_cnt,
+                     o.trans_list_cnt, o.rwy_list_cnt, d.star_list_cnt, d.trans_list_cnt, d.rwy_list_cnt,
+                     appr_list_cnt, fp_mod_cnt, fms_fpln_active);
+    return s + " " + fms_fpln_mod[fp_mod_cnt].ident;
+  };
+
+  for (const char* page_and_choice : {"1L 2L", "2R 1L", "2R 1R"}) {  // SID S02, STAR WILAM1, approach I10R
+    const std::string keys = page_and_choice;
+    Index();
+    PressAndPaint(keys.substr(0, 2));
+    Paint();
+    const std::string before = choices();
+    cdu_message.clear();
+    PressAndPaint(keys.substr(3));
+    EXPECT_EQ(cdu_message, "INVALID ENTRY") << keys;
+    EXPECT_EQ(choices(), before) << keys;
+  }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "cdu/pages/dep_arr_common.h"
 #include "fmc/arr_proc.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_choice.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
 #include "navdb/approach_lists.h"
@@ -82,27 +83,35 @@ std::string TransName(int32_t row) { return std::string(TextOf(airport_recs[2].i
 
 int32_t TransRowOnLine(int32_t page, int32_t line) { return kTransPerPage * page - 3 + line - 2; }
 
+// An approach or transition the route cannot take is refused whole, the runway its approach chose
+// (and the STAR re-inserted for it) included.
 void ChooseApproach(int32_t row) {
-  arr_appr_sel = row;
-  arr_appr_trans_sel = 0;
-  appr_sel = appr_list[row].identifier;
-  arr_rwy_cur = appr_list[row].runway;
-  arr_rwy_sel = arr_rwy_cur;
-  SelectArrRunway(FindArrRunwayIndex());
-  appr_trans_sel = kNoProcSelection;
-  BuildApproachLegList();
-  InsertTmpApprRoute(1);
-  BuildIafList();
-  appr_chosen = 1;
-  arr_page = 1;
+  ChooseWhole([&] {
+    arr_appr_sel = row;
+    arr_appr_trans_sel = 0;
+    appr_sel = appr_list[row].identifier;
+    arr_rwy_cur = appr_list[row].runway;
+    arr_rwy_sel = arr_rwy_cur;
+    if (!SelectArrRunway(FindArrRunwayIndex())) return false;
+    appr_trans_sel = kNoProcSelection;
+    BuildApproachLegList();
+    if (!InsertTmpApprRoute(1)) return false;
+    BuildIafList();
+    appr_chosen = 1;
+    arr_page = 1;
+    return true;
+  });
 }
 
 void ChooseApproachTransition(int32_t row) {
-  arr_appr_trans_sel = row;
-  appr_trans_sel = TransName(row);
-  BuildApproachLegList();
-  InsertTmpApprRoute(1);
-  appr_trans_chosen = 1;
+  ChooseWhole([&] {
+    arr_appr_trans_sel = row;
+    appr_trans_sel = TransName(row);
+    BuildApproachLegList();
+    if (!InsertTmpApprRoute(1)) return false;
+    appr_trans_chosen = 1;
+    return true;
+  });
 }
 
 void ApplyRightKey(int32_t page) {

@@ -8,6 +8,7 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_pages.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_choice.h"
 
 namespace dep_arr {
 
@@ -69,15 +70,17 @@ void ApplyColumnKey(const ProcColumn& c, int32_t page, int32_t* page_no) {
   // One choice per key: a procedure chosen here shows its transitions from the next key on.
   if (c.sel_state == 0 || c.sel_state == 2) {
     const int32_t row = kLinesPerPage * (page - 1) + line;
-    if (row < 1 || row > c.name_cnt) return;
-    c.select(row, 0);
+    if (row < 1 || row > c.name_cnt || !c.select(row, 0)) return;
     c.sel_state = 1;
     *page_no = 1;
   } else if (c.sel_state == 1) {
     const int32_t row = TransRowOnLine(page, line);
     if (row < 1 || row > c.trans_cnt) return;
-    c.trans_sel = TextOf(c.trans[row].name);
-    c.select(c.proc_idx, 1);
+    const bool taken = ChooseWhole([&] {
+      c.trans_sel = TextOf(c.trans[row].name);
+      return c.select(c.proc_idx, 1);
+    });
+    if (!taken) return;
     c.trans_chosen = 1;
     *page_no = 1;
   }

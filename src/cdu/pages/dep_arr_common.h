@@ -33,7 +33,7 @@ struct ProcColumn {
   int32_t& sel_state;        // 0 list, 1 a procedure chosen (transitions shown), 2 list after reopening
   int32_t& trans_chosen;
   int32_t proc_idx;          // the chosen procedure's record
-  void (*select)(int32_t index, int32_t by_name);
+  bool (*select)(int32_t index, int32_t by_name);  // false: refused whole
   double name_x;             // x of the procedure names
   const char* label;         // "  S I D S" / "  S T A R S"
   bool none_when_no_trans;   // an empty transition list shows "-NONE-"
@@ -47,7 +47,7 @@ int32_t ColumnRows(const ProcColumn& c);
 int32_t FirstRowOfPage(const ProcColumn& c, int32_t page);
 
 // Applies a pending 1L-5L to the column on sub-page `page`: a procedure or a transition choice,
-// after which the page returns to sub-page 1.
+// after which the page returns to sub-page 1. A choice the route cannot take changes nothing.
 void ApplyColumnKey(const ProcColumn& c, int32_t page, int32_t* page_no);
 
 void DrawColumn(cdu::CduScreen& cdu, const ProcColumn& c, int32_t page);
