@@ -15,20 +15,22 @@
 
 namespace {
 
-#define PROC_CHOICE_SCALARS(X)                                                                              \
-  /* the modified route around its rows */                                                               \
-  X(fp_mod_cnt) X(mod_stpos) X(next_restr_leg_mod) X(fms_fpln_active) X(saved_stpos) X(hold_cnt)          \
-  X(rte_row_cnt) X(TmpFrId) X(tmp_fr_lat) X(tmp_fr_lon) X(cdu_prompt_mode)                                \
-  /* selections, the builders' keys and the chosen records */                                             \
-  X(sid_sel) X(sid_trans_sel) X(dep_rwy_sel) X(star_sel) X(star_trans_sel) X(arr_rwy_sel) X(appr_sel)       \
-  X(appr_trans_sel) X(arr_rwy_cur) X(sid_idx) X(star_idx) X(sid_legs_rwy) X(sid_trans_cur)                 \
-  X(star_trans_cur) X(fms_dep_rwy_pos) X(fms_dest_rwy_pos)                                                \
-  /* list counts */                                                                                       \
-  X(sid_leg_cnt) X(star_leg_cnt) X(appr_leg_cnt) X(appr_legs_pending) X(appr_list_cnt)                    \
-  /* the DEP/ARR pages */                                                                                 \
-  X(dep_sel_state) X(arr_sel_state) X(dep_rwy_chosen) X(arr_rwy_chosen) X(dep_trans_chosen)              \
-  X(star_trans_chosen) X(appr_chosen) X(appr_trans_chosen) X(arr_appr_sel) X(arr_appr_trans_sel)          \
+// clang-format off
+#define PROC_CHOICE_SCALARS(X)                                                                        \
+  /* the modified route around its rows */                                                            \
+  X(fp_mod_cnt) X(mod_stpos) X(next_restr_leg_mod) X(fms_fpln_active) X(saved_stpos) X(hold_cnt)      \
+  X(rte_row_cnt) X(TmpFrId) X(tmp_fr_lat) X(tmp_fr_lon) X(cdu_prompt_mode)                            \
+  /* selections, the builders' keys and the chosen records */                                         \
+  X(sid_sel) X(sid_trans_sel) X(dep_rwy_sel) X(star_sel) X(star_trans_sel) X(arr_rwy_sel) X(appr_sel) \
+  X(appr_trans_sel) X(arr_rwy_cur) X(sid_idx) X(star_idx) X(sid_legs_rwy) X(sid_trans_cur)            \
+  X(star_trans_cur) X(fms_dep_rwy_pos) X(fms_dest_rwy_pos)                                            \
+  /* list counts */                                                                                   \
+  X(sid_leg_cnt) X(star_leg_cnt) X(appr_leg_cnt) X(appr_legs_pending) X(appr_list_cnt)                \
+  /* the DEP/ARR pages */                                                                             \
+  X(dep_sel_state) X(arr_sel_state) X(dep_rwy_chosen) X(arr_rwy_chosen) X(dep_trans_chosen)           \
+  X(star_trans_chosen) X(appr_chosen) X(appr_trans_chosen) X(arr_appr_sel) X(arr_appr_trans_sel)      \
   X(dep_page_no) X(arr_page)
+// clang-format on
 
 #define PROC_CHOICE_TABLES(X) \
   X(fms_fpln_mod) X(route_holds) X(rte_rows) X(sid_leg_list) X(star_leg_list) X(appr_legs) X(appr_list)
