@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 
 #include "displays/attitude_state.h"
 #include "fmc/fmc_globals.h"
@@ -160,8 +160,6 @@ void DrawSpeedBug(const EadiFrames& f, const SpeedTapeResources& t, double ias) 
   f.g()->ResetClip();
 }
 
-int32_t DigitOf(char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; }  // a blank counts as 0
-
 void DrawReadout(const EadiFrames& f, const EadiResources& r, const SpeedTapeResources& t, double ias) {
   const Point box[] = {f.P(-80, 0),   f.P(-85, -5), f.P(-85, -10), f.P(-108, -10),
                        f.P(-108, 10), f.P(-85, 10), f.P(-85, 5),   f.P(-80, 0)};
@@ -172,14 +170,16 @@ void DrawReadout(const EadiFrames& f, const EadiResources& r, const SpeedTapeRes
   f.g()->SetClip(&outline);
 
   const double shown = std::min(std::max(30.0, ias), kReadoutMaxKt);
-  char text[32];
-  std::snprintf(text, sizeof text, shown < 100.0 ? " %03.1f" : "%03.1f", shown);
-  // Hundreds (blank below 100), tens, units, point, tenths: the last five characters.
-  const size_t n = std::strlen(text);
-  const char hundreds[2] = {text[n - 5], '\0'};
-  const char tens[2] = {text[n - 4], '\0'};
-  const int32_t u = DigitOf(text[n - 3]);
-  const int32_t tenths = ias < 1.0 ? 0 : DigitOf(text[n - 1]);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, shown < 100.0 ? " %03.1f" : "%03.1f", shown);
+  // Hundreds (blank below 100), tens, units, point, tenths: the last five characters. A place before
+  // the text's start wraps past its end and reads as nothing.
+  const std::string_view text(buffer);
+  const size_t n = text.size();
+  const char hundreds[2] = {ReadoutChar(text, n - 5), '\0'};
+  const char tens[2] = {ReadoutChar(text, n - 4), '\0'};
+  const int32_t u = ReadoutDigit(text, n - 3);
+  const int32_t tenths = ias < 1.0 ? 0 : ReadoutDigit(text, n - 1);
   const double off = tenths - 5;
 
   // The drum: a rising speed moves the digits down.
@@ -196,7 +196,7 @@ void DrawReadout(const EadiFrames& f, const EadiResources& r, const SpeedTapeRes
   f.g()->SetClip(gfx::RectF(static_cast<gfx::REAL>(f.X(-108)), static_cast<gfx::REAL>(f.Y(-5)),
                             static_cast<gfx::REAL>(f.X(16)), static_cast<gfx::REAL>(f.Y(10))));
   char digit[4];
-  const int32_t next_tens = (DigitOf(tens[0]) + 1) % 10;
+  const int32_t next_tens = (DigitValue(tens[0]) + 1) % 10;
   if (u == 9) {
     std::snprintf(digit, sizeof digit, "%d", next_tens);
     f.Text(&t.digits12, &r.white, -101.0, off - 10.0, digit);
@@ -205,7 +205,7 @@ void DrawReadout(const EadiFrames& f, const EadiResources& r, const SpeedTapeRes
     f.Text(&t.digits12, &r.white, -101.0, -5.0, tens);
   }
   if (u == 9 && next_tens == 0) {
-    std::snprintf(digit, sizeof digit, "%d", (DigitOf(hundreds[0]) + 1) % 10);
+    std::snprintf(digit, sizeof digit, "%d", (DigitValue(hundreds[0]) + 1) % 10);
     f.Text(&t.digits12, &r.white, -108.0, off - 10.0, digit);
     f.Text(&t.digits12, &r.white, -108.0, off, hundreds);
   } else {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 #include "displays/displays_globals.h"
 #include "displays/pfd_frame.h"
@@ -83,16 +84,12 @@ struct StandbyResources {
   gfx::Font speed_digits12;
 };
 
-// The value of one readout character read as a number: a digit's value, anything else 0.
-int32_t DigitAt(const char* text, int32_t index) {
-  const char c = text[index];
-  return c >= '0' && c <= '9' ? c - '0' : 0;
-}
-
 int32_t Wrap10(int32_t d) { return ((d % 10) + 10) % 10; }
 
+// Character `index` of a readout, where the text has one.
 void FineChar(gfx::Graphics* g, const PfdFrame& f, const gfx::Font* font, const StandbyResources& r, double x,
-              double y, const char* c) {
+              double y, std::string_view text, size_t index) {
+  const char c[2] = {ReadoutChar(text, index), '\0'};
   const PointF p = f.Fine(x, y);
   DrawTextCut(g, font, &r.white, p.X, p.Y, c, 1);
 }
@@ -216,13 +213,14 @@ void DrawSpeedDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& 
   f.SetFine(g);
   FineFillRect(g, f, &r.black, -60, -8, 32, 16);
   FineClipRect(g, f, -60, -8, 32, 16);
-  char t[64];
-  FormatStandbySpeedText(ias, t, sizeof t);
-  FineChar(g, f, &r.speed_digits12, r, -49, -7, &t[0]);
-  FineChar(g, f, &r.speed_digits12, r, -43, -7, &t[1]);
+  char buffer[64];
+  FormatStandbySpeedText(ias, buffer, sizeof buffer);
+  const std::string_view t(buffer);
+  FineChar(g, f, &r.speed_digits12, r, -49, -7, t, 0);
+  FineChar(g, f, &r.speed_digits12, r, -43, -7, t, 1);
   // The column scrolls down as the tenths grow.
-  const int32_t o = TruncToI32(1.5 * DigitAt(t, 4) - 7.0);
-  DrawDrumColumn(g, f, &r.speed_digits12, r, -37, DigitAt(t, 2), o, "%d");
+  const int32_t o = TruncToI32(1.5 * ReadoutDigit(t, 4) - 7.0);
+  DrawDrumColumn(g, f, &r.speed_digits12, r, -37, ReadoutDigit(t, 2), o, "%d");
   FineOutline(g, f, r, -60, -8, 32, 16);
   g->ResetClip();
 }
@@ -259,12 +257,13 @@ void DrawAltitudeDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResource
   f.SetFine(g);
   FineFillRect(g, f, &r.black, 28, -8, 27, 16);
   FineClipRect(g, f, 28, -8, 27, 16);
-  char a[64];
-  FormatStandbyAltitudeText(plane_alt, a, sizeof a);
-  FineChar(g, f, &r.alt_digits10, r, 28, -6, &a[0]);
-  FineChar(g, f, &r.alt_digits10, r, 33, -6, &a[1]);
-  FineChar(g, f, &r.alt_digits10, r, 38, -6, &a[2]);
-  DrawDrumColumn(g, f, &r.alt_drum8, r, 44, DigitAt(a, 3), DigitAt(a, 4) - 4, "%d0");
+  char buffer[64];
+  FormatStandbyAltitudeText(plane_alt, buffer, sizeof buffer);
+  const std::string_view a(buffer);
+  FineChar(g, f, &r.alt_digits10, r, 28, -6, a, 0);
+  FineChar(g, f, &r.alt_digits10, r, 33, -6, a, 1);
+  FineChar(g, f, &r.alt_digits10, r, 38, -6, a, 2);
+  DrawDrumColumn(g, f, &r.alt_drum8, r, 44, ReadoutDigit(a, 3), ReadoutDigit(a, 4) - 4, "%d0");
   FineOutline(g, f, r, 28, -8, 27, 16);
   g->ResetClip();
 }
@@ -313,7 +312,7 @@ void FormatStandbySpeedText(double ias_kt, char* text, size_t size) {
   const double s = ias_kt >= kSpeedFloorKt ? ias_kt : kSpeedFloorKt;
   if (s < 100.0) {
     std::snprintf(text, size, " %2.5f", s);
-    if (size > 3 && text[3] == '.') return;
+    if (ReadoutChar(text, 3) == '.') return;
   }
   std::snprintf(text, size, "%3.5f", s);
 }

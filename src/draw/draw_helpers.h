@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string_view>
 
 #include "platform/gfx/gfx.h"
 
@@ -42,6 +43,13 @@ void DrawTextCut(gfx::Graphics* g, const gfx::Font* font, const gfx::Brush* brus
 // layout box with room for the widest glyphs and a glyph's overhang. Painters that leave out what
 // cannot be seen test it with Graphics::IsVisible.
 gfx::RectF TextCutInkBounds(const gfx::Font* font, double x, double y, const char* text, int32_t max_chars);
+
+// A formatted readout read by place, as the drums read theirs. A value outside a readout's range (or
+// not finite) prints shorter or longer than its form: a place past the text's end holds NUL, and
+// anything but a digit there reads as the digit 0.
+inline char ReadoutChar(std::string_view text, size_t index) { return index < text.size() ? text[index] : '\0'; }
+inline int32_t DigitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+inline int32_t ReadoutDigit(std::string_view text, size_t index) { return DigitValue(ReadoutChar(text, index)); }
 
 // The Mach readout of the attitude and map displays: ".785" below Mach 1, "1.020" from Mach 1 and
 // from wherever the short form would round up to ".1000".

@@ -1,0 +1,89 @@
+// The attitude displays fed infinite and not-a-number flight values by the simulator.
+#include <fenv.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "displays/display_fixtures.h"
+#include "displays/eadi_format_a.h"
+#include "displays/eadi_format_b.h"
+#include "displays/standby_display.h"
+
+namespace {
+
+// The simulator's values are not trapped as the tests' own arithmetic is: an infinite speed minus
+// itself is a NaN here, as it is in the simulator, and only what the sanitizers see can fail.
+class NonFiniteValuesTest : public DisplayTest {
+ protected:
+  void SetUp() override {
+    DisplayTest::SetUp();
+    traps_ = fedisableexcept(FE_ALL_EXCEPT);
+  }
+  void TearDown() override {
+    feclearexcept(FE_ALL_EXCEPT);
+    feenableexcept(traps_);
+    DisplayTest::TearDown();
+  }
+
+  // A standby text drawn with its top-left corner at (x, y) about the attitude centre (47, 46).
+  bool StandbyTextNear(const std::string& text, double x, double y) const {
+    for (const gfx::Op* op : rec_.TextOps()) {
+      const gfx::RecordedText* t = rec_.TextOf(*op);
+      if (t->text == text && std::abs(t->position.X - 47.0 - x) < 0.06 && std::abs(t->position.Y - 46.0 - y) < 0.06) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  int traps_ = 0;
+};
+
+// Every paint ends, each after a finite one, with no conversion out of range for the sanitizers to
+// see; the standby drum draws an infinite speed as it draws any speed past its range: the
+// characters printed, and 0 for a place that holds no digit or lies past the text's end.
+TEST_F(NonFiniteValuesTest, AttitudeDisplaysPaintInfiniteAndNanSpeedsAltitudesAndHeadings) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const double kNan = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<std::pair<double*, double>> finite = {
+      {&ias, 123.4},           {&ground_speed, 130.0},  {&plane_mach, 0.45},     {&plane_alt, 5432.1},
+      {&radio_height, 1234.5}, {&plane_hdg_mag, 123.4}, {&plane_hdg_true, 140.0}};
+  const struct {
+    const char* what;
+    std::vector<double*> values;
+  } groups[] = {{"speed", {&ias, &ground_speed, &plane_mach}},
+                {"altitude", {&plane_alt, &radio_height}},
+                {"heading", {&plane_hdg_mag, &plane_hdg_true}}};
+  const struct {
+    const char* name;
+    DisplayPainter paint;
+    double w, h;
+  } displays[] = {{"standby", DrawStandbyDisplay, 100, 92},
+                  {"PFD", DrawFpPfd, 318, 232},
+                  {"EADI A", DrawEadiFormatA, 217, 173},
+                  {"EADI B", DrawEadiFormatB, 217, 173}};
+  for (const auto& g : groups) {
+    for (const double v : {kInf, -kInf, kNan}) {
+      for (const auto& d : displays) {
+        for (const auto& [value, ok] : finite) *value = ok;
+        SteadyAirspeed(ias);
+        Record(d.w, d.h, d.paint);
+        for (double* value : g.values) *value = v;
+        SteadyAirspeed(ias);
+        const gfx::Recording& rec = Record(d.w, d.h, d.paint);
+        EXPECT_FALSE(rec.TextOps().empty()) << d.name << " " << g.what << " " << v;
+      }
+    }
+  }
+  ias = kInf;
+  Record(100, 92, DrawStandbyDisplay);
+  EXPECT_TRUE(StandbyTextNear("i", -49, -7) && StandbyTextNear("n", -43, -7));
+  EXPECT_TRUE(StandbyTextNear("0", -37, -7) && StandbyTextNear("1", -37, -19));
+}
+
+}  // namespace
