@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,17 +29,6 @@ class NonFiniteValuesTest : public DisplayTest {
     feclearexcept(FE_ALL_EXCEPT);
     feenableexcept(traps_);
     DisplayTest::TearDown();
-  }
-
-  // A standby text drawn with its top-left corner at (x, y) about the attitude centre (47, 46).
-  bool StandbyTextNear(const std::string& text, double x, double y) const {
-    for (const gfx::Op* op : rec_.TextOps()) {
-      const gfx::RecordedText* t = rec_.TextOf(*op);
-      if (t->text == text && std::abs(t->position.X - 47.0 - x) < 0.06 && std::abs(t->position.Y - 46.0 - y) < 0.06) {
-        return true;
-      }
-    }
-    return false;
   }
 
   int traps_ = 0;
@@ -81,9 +71,10 @@ TEST_F(NonFiniteValuesTest, AttitudeDisplaysPaintInfiniteAndNanSpeedsAltitudesAn
     }
   }
   ias = kInf;
-  Record(100, 92, DrawStandbyDisplay);
-  EXPECT_TRUE(StandbyTextNear("i", -49, -7) && StandbyTextNear("n", -43, -7));
-  EXPECT_TRUE(StandbyTextNear("0", -37, -7) && StandbyTextNear("1", -37, -19));
+  Record(100, 92, DrawStandbyDisplay);  // canvas units about the attitude centre (47, 46)
+  for (const auto& [text, x, y] : {std::tuple{"i", -49, -7}, {"n", -43, -7}, {"0", -37, -7}, {"1", -37, -19}}) {
+    ExpectTextAt(Text(text), 47 + x, 46 + y, 0.06);
+  }
 }
 
 }  // namespace
