@@ -52,28 +52,24 @@ void CopyRows(Table& to, const Table& from) {
   std::memcpy(&to, &from, sizeof(Table));
 }
 
-// The pick lists the builders rewrite in an airport block; the procedures themselves stay.
+// The pick lists the builders rewrite in an airport block, with their counts; the procedures
+// themselves stay.
 struct PickLists {
-  using Block = AirportRecord;
-  explicit PickLists(const Block& a)
-      : counts{a.trans_list_cnt, a.sid_list_cnt, a.star_list_cnt, a.rwy_list_cnt, a.iaf_cnt} {
-    Copy(a, *this);
-  }
-  void Restore(Block& a) const {
-    Copy(*this, a);
-    std::tie(a.trans_list_cnt, a.sid_list_cnt, a.star_list_cnt, a.rwy_list_cnt, a.iaf_cnt) = counts;
-  }
+  explicit PickLists(const AirportRecord& a) { CopyLists(a, *this); }
+  void Restore(AirportRecord& a) const { CopyLists(*this, a); }
 
-  std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t> counts;
-  decltype(Block::trans_list) trans_list;
-  decltype(Block::iaf_list) iaf_list;
-  decltype(Block::sid_list) sid_list;
-  decltype(Block::star_list) star_list;
-  decltype(Block::rwy_list) rwy_list;
+  int32_t trans_list_cnt, sid_list_cnt, star_list_cnt, rwy_list_cnt, iaf_cnt;
+  decltype(AirportRecord::trans_list) trans_list;
+  decltype(AirportRecord::iaf_list) iaf_list;
+  decltype(AirportRecord::sid_list) sid_list;
+  decltype(AirportRecord::star_list) star_list;
+  decltype(AirportRecord::rwy_list) rwy_list;
 
  private:
   template <class From, class To>
-  static void Copy(const From& from, To& to) {
+  static void CopyLists(const From& from, To& to) {
+    std::tie(to.trans_list_cnt, to.sid_list_cnt, to.star_list_cnt, to.rwy_list_cnt, to.iaf_cnt) =
+        std::tie(from.trans_list_cnt, from.sid_list_cnt, from.star_list_cnt, from.rwy_list_cnt, from.iaf_cnt);
     CopyRows(to.trans_list, from.trans_list);
     CopyRows(to.iaf_list, from.iaf_list);
     CopyRows(to.sid_list, from.sid_list);
