@@ -12,6 +12,7 @@
 #include "sim/debug_log.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
+#include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
 
@@ -111,9 +112,7 @@ std::string HoldPposName() {
 
 void ClearEntryOffsets() {
   along_track_offset = 0.0;
-  pbd_dist = 0;
-  pbd_brg = -1.0;
-  pbd_brg2 = -1.0;
+  ClearPlaceOffset();
 }
 
 bool ValidModCount() { return fp_mod_cnt >= -1 && fp_mod_cnt <= kLastRouteRow; }

@@ -203,6 +203,7 @@ void SortByDistanceFromAircraft() {
 
 void FindWaypointCandidates(int32_t kind) {
   nav_search_cnt = 0;
+  ClearPlaceOffset();
   const std::string original = cdu_lookup_ident;
   std::string_view e = original;
   const size_t len = e.size();
@@ -267,6 +268,14 @@ void FindWaypointCandidates(int32_t kind) {
 
   if (nav_search_cnt == 0) ResolveShorthand(entry);
   if (nav_search_cnt > 1) SortByDistanceFromAircraft();
+}
+
+bool PlaceOffsetPending() { return pbd_dist >= 1 || pbd_brg2 >= 0.0; }
+
+void ClearPlaceOffset() {
+  pbd_dist = 0;
+  pbd_brg = -1.0;
+  pbd_brg2 = -1.0;
 }
 
 int32_t FindNearestAirport() {

@@ -4,13 +4,20 @@
 // distance "SEA330/10", a place-bearing/place-bearing "SEA330/OLM090" or a shorthand "5275N") and
 // writes the candidates into nav_search_list rows 1..nav_search_cnt, nearest to the aircraft first;
 // the place-bearing forms also set pbd_brg, pbd_brg2, pbd_dist and write the place looked up back
-// into cdu_lookup_ident (and the first place into the current fix).
+// into cdu_lookup_ident (and the first place into the current fix). Every look-up starts with no
+// offset; InsertTmpFplanWpt consumes the one it leaves, and a caller that inserts nothing clears it.
 #pragma once
 
 #include <cstdint>
 
 // kind: 0 (or below 1) every kind, 1 navaids, 2 intersections, 3 airports; above 3 no table.
 void FindWaypointCandidates(int32_t kind);
+
+// True while a place-bearing look-up's offset waits for the route code.
+bool PlaceOffsetPending();
+
+// Forgets that offset, so that it cannot move or rename a later waypoint.
+void ClearPlaceOffset();
 
 // Sets nearest_apt_ident to the airport nearest to (plane_lat, plane_lon); 1 when one was found,
 // 0 (ident unchanged) when no airport is loaded.

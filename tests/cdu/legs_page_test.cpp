@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
 #include "fmc/route_holds.h"
 #include "base/geodesy.h"
@@ -101,6 +103,35 @@ TEST_F(LegsPageTest, OneMatchIsInsertedInFrontOfTheLineWithADiscontinuityAndSeve
   EXPECT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "TACMA", "OLM", "DISCO", "CENTR", "KELSO", "KPDX"}));
   EnterAt("DUPLI", "2L");
   EXPECT_EQ(std::tuple(fms_page, cdu_return_index, nav_search_cnt), std::tuple(9, 2, 2));
+}
+
+// A place/bearing/distance look-up that puts no point into the route leaves no offset for the next
+// waypoint; the RTE page refuses the form.
+TEST_F(LegsPageTest, PlaceBearingLookUpThatInsertsNothingLeavesTheNextWaypointAlone) {
+  AddDuplicateFix();
+  const std::vector<std::tuple<const char*, std::function<void()>, const char*>> lookups{
+      {"FIX INFO", [&] { PressAndPaint("FIX"); EnterAt("SEA270/10", "1L"); }, ""},
+      {"REF NAV DATA", [&] { EnterOn(kCduPageRefNavData, "SEA270/10", "1L"); }, ""},
+      {"RTE LEGS", [&] { EnterAt("XYZ270/10", "2L"); }, "NOT IN DATABASE"},
+      {"RTE", [&] { PressAndPaint("RTE NEXT_PAGE"); EnterAt("OLM270/10", "2R"); }, "INVALID ENTRY"},
+      {"SELECT WAYPOINT", [&] { EnterAt("DUPLI270/10", "2L"); PressAndPaint("FIX"); }, ""}};
+  const Idents route{"KSEA", "SEA", "CENTR", "KELSO", "KPDX"};
+  for (const auto& [name, look_up, message] : lookups) {
+    Legs(route);
+    look_up();
+    EXPECT_EQ(std::pair(cdu_message, ModIdents()), std::pair(std::string(message), route)) << name;
+    Legs(route);
+    EnterAt("TACMA", "2L");
+    EXPECT_EQ(std::tuple(fms_fpln_mod[2].ident, fms_fpln_mod[2].lat, fms_fpln_mod[2].lon),
+              std::tuple("TACMA", 47.2010, -122.3460)) << name;
+  }
+  // A HOLD AT fix given up for PPOS: the hold is at the aircraft.
+  Legs();
+  PressAndPaint("HOLD");
+  EnterAt("SEA270/10", "6L");
+  PressAndPaint("6R");
+  EXPECT_EQ(std::tuple(fms_fpln_mod[1].ident, fms_fpln_mod[1].lat, fms_fpln_mod[1].lon),
+            std::tuple("WPT01", plane_lat, plane_lon));
 }
 
 // An empty scratchpad copies a constraint with a speed back as an entry.

@@ -53,6 +53,7 @@ void EnterFix(FixInfoEntry& row) {
   if (cdu_scratchpad.empty()) return;
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
+  ClearPlaceOffset();  // the page keeps the place itself and inserts nothing
   if (nav_search_cnt < 1) {
     cdu::RefuseEntry(cdu::kNotInDatabase);
     return;

@@ -56,6 +56,7 @@ std::string DegMinText(std::string_view dms, size_t deg_digits) {
 void LookUpFix() {
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
+  ClearPlaceOffset();  // the page shows the place itself and inserts nothing
   if (nav_search_cnt < 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
   if (nav_search_cnt == 1) {
     SetCurrentFix(1);

@@ -64,7 +64,10 @@ double LeadingDecimal(std::string_view text) {
 int32_t LookUpScratchpad() {
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
-  if (nav_search_cnt < 1) cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (nav_search_cnt < 1) {
+    ClearPlaceOffset();
+    cdu::RefuseEntry(cdu::kNotInDatabase);
+  }
   return nav_search_cnt;
 }
 
@@ -245,6 +248,7 @@ void InterceptCourse6R() {
 }
 
 void HoldPresentPosition6R() {
+  ClearPlaceOffset();  // the hold is at the aircraft, whatever the last look-up was
   nav_search_cnt = 1;
   NavRecord& point = nav_search_list[1];
   ClearRecord(point);

@@ -323,7 +323,11 @@ void ChangeAirwayExit(int32_t r, bool clear_on_bad_exit) {
 void EnterDirectFix(int32_t r) {
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
+  // The page inserts points as the database holds them; a point off a place is made on RTE LEGS.
+  const bool off_a_place = PlaceOffsetPending();
+  ClearPlaceOffset();
   if (nav_search_cnt < 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (off_a_place) return cdu::RefuseEntry(cdu::kInvalidEntry);
   if (nav_search_cnt > 1) {
     cdu_return_index = r;
     cdu_return_page = kCduPageRte;
