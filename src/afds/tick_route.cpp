@@ -61,13 +61,6 @@ void DropInterceptHeadingModes() {
   if (hdg_sel_mode == 1) ToggleHdgSel();
 }
 
-void SetLnavFromActiveLegs() {
-  const RouteLeg& from = FromLeg();
-  lnav_leg[0].FrId = from.ident;
-  lnav_leg[0].fr_lat = from.lat;
-  lnav_leg[0].fr_lon = from.lon;
-}
-
 void RecordProgressFrom(const RouteLeg& passed) {
   prog_from_ident = passed.ident;
   char ata[32];
@@ -107,7 +100,7 @@ void SequenceLeg() {
   lnav_leg[0].ToId = to.ident;
   lnav_leg[0].to_lat = to.lat;
   lnav_leg[0].to_lon = to.lon;
-  SetLnavFromActiveLegs();
+  SetLnavFromLeg(FromLeg());
 
   ComputeRouteDistances();
   vnav_des_active = 0;
@@ -138,7 +131,7 @@ void ComputeAimPointOnIntercept() {
   if (dist_per_tick >= xtk_dist) {
     lnav_init_mode = 0;
     DropInterceptHeadingModes();
-    SetLnavFromActiveLegs();
+    SetLnavFromLeg(FromLeg());
   }
   // In lite mode the simulator's heading hold flies the intercept itself.
   if (lite_mode == 1) lnav_init_mode = 0;
@@ -156,6 +149,8 @@ void ComputeAimPointOnLeg() {
 void SendHeadingCommand() {
   if (lnav != 1 || lnav_init_mode != 0) return;
   if (holds_present != 0 && pattern_leg != 0) return;  // the pattern logic steers
+  // A "DISCO" has no position to steer to: the heading flown is kept until the next slot skips it.
+  if (IsDisco(fms_fpln_act[stpos])) return;
   const int32_t hdg = TruncToI32(lnav_aim_brg);
   if (hdg == lnav_hdg_sent) return;
   host::TriggerKeyEvent(kHeadingBugEvent, hdg);

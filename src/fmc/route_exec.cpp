@@ -124,17 +124,7 @@ void SettleLnavLeg() {
     tmp_fr_lat = tmp_fr_lon = 0.0;
     TmpFrId.clear();
   } else if (lnav.FrId != "DIRECT") {
-    const RouteLeg& from = fms_fpln_act[stpos - 1];
-    if (IsDisco(from)) {
-      // A discontinuity has no position to fly from: the leg starts where the aircraft is.
-      lnav.FrId = "DIRECT";
-      lnav.fr_lat = plane_lat;
-      lnav.fr_lon = plane_lon;
-    } else {
-      lnav.FrId = from.ident;
-      lnav.fr_lat = from.lat;
-      lnav.fr_lon = from.lon;
-    }
+    SetLnavFromLeg(fms_fpln_act[stpos - 1]);
   }
 }
 

@@ -116,6 +116,19 @@ int32_t IsActiveWptPassed() {
   return passed_right || passed_left ? 1 : 0;
 }
 
+void SetLnavFromLeg(const RouteLeg& from) {
+  LnavLeg& lnav = lnav_leg[0];
+  if (IsDisco(from)) {
+    lnav.FrId = "DIRECT";
+    lnav.fr_lat = plane_lat;
+    lnav.fr_lon = plane_lon;
+  } else {
+    lnav.FrId = from.ident;
+    lnav.fr_lat = from.lat;
+    lnav.fr_lon = from.lon;
+  }
+}
+
 void ComputeRouteDistances() {
   const int32_t last = ClampedLastRow(fp_cnt);
   if (last < 0) return;

@@ -7,9 +7,12 @@
 // Writes dest_dtg, dest_brg, route_dist_total, dist_to_tod, dist_to_cross_at, route_dist_acc,
 // route_dist_sum, tod_path_dist, tod_dist_acc, vnav_path_alt, and at the T/D tod, init_tod,
 // tod_stpos, last_restr_lat/lon and cross_at_elev. Distances in NM; "DISCO" rows are skipped.
+// Also sets the LNAV leg's from-point (lnav_leg[0]) from a leg of the route.
 #pragma once
 
 #include <cstdint>
+
+#include "fmc/route_types.h"
 
 // 1 once the aircraft has crossed the line through the active waypoint square to the active leg's
 // magnetic course rel_leg_course, within 22 NM either side of the waypoint; else 0.
@@ -17,3 +20,7 @@ int32_t IsActiveWptPassed();
 
 // Recomputes the distances above from the present position.
 void ComputeRouteDistances();
+
+// The LNAV leg starts at leg `from`; a "DISCO" has no position to fly from, so after one the leg
+// starts "DIRECT" at the present position.
+void SetLnavFromLeg(const RouteLeg& from);

@@ -134,6 +134,8 @@ int32_t PlanClimb(const LegTable& t, double plan_alt, double dc_nm) {
       finished = true;
     }
     if (look_ahead > 0 && finished) h = std::min(h, Act(look_ahead).alt);
+    // Past the T/C the climb from the origin is behind: the legs still to fly are at the cruise level.
+    if (toc == 1 && i >= stpos) h = std::max(h, plan_alt);
     leg.alt = h;
     if (leg.restr != 2) {
       leg.ias = climb_ias;

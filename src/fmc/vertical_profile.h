@@ -20,7 +20,8 @@
 #include "fmc/fmc_globals.h"  // the profile's globals (FMC_VERTICAL_PROFILE_GLOBALS)
 
 // Plans the whole active route for cruise altitude `cruise_alt_ft` (1000 or more), with
-// init_cruise_alt as the level the climb and descent passes plan against.
+// init_cruise_alt as the level the climb and descent passes plan against. Once the T/C is behind
+// (toc 1) the climb pass plans no leg from the active one on below that level.
 void CalcRouteProfile(int32_t cruise_alt_ft);
 
 // Predicts the T/C from the present position (flag 1: the active leg has just been passed).

@@ -84,6 +84,39 @@ TEST_P(DiscoLeg, IsSkippedOnTheNextSlotOnlyAbove400Ft) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiscoLeg, ::testing::Values(std::pair{1000.0, 3}, std::pair{390.0, 2}));
 
+// Onto a DISCO (at 0N 0E) the heading flown is kept; once it is skipped the next leg starts at the
+// present position.
+TEST_F(RouteProgressTest, DiscoIsPassedOnTheHeadingFlownThenTheNextLegStartsDirect) {
+  std::tie(fms_fpln_act[2].ident, fms_fpln_act[2].lat, fms_fpln_act[2].lon) = std::tuple("DISCO", 0.0, 0.0);
+  fms_fpln_act[3].lon = -121.5;
+  lnav = 1;
+  SetGroundSpeedKt(480.0);  // 4 NM look-ahead
+  PlaceNearWp1(-3.0);
+  RunToRouteSlot();
+  RunToRouteSlot();
+  ASSERT_EQ(stpos, 2);
+  EXPECT_EQ(KeyEventValues(kHeadingBug), std::vector<int32_t>{359});
+
+  RunToRouteSlot();
+  ASSERT_EQ(stpos, 3);
+  EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon),
+            std::tuple("DIRECT", plane_lat, plane_lon));
+  EXPECT_EQ(KeyEventValues(kHeadingBug), (std::vector<int32_t>{359, 17}));  // straight for WP3, 017.5 true
+}
+
+TEST_F(RouteProgressTest, InterceptCompletedAfterADiscoStartsTheLegAtThePresentPosition) {
+  std::tie(fms_fpln_act[1].ident, fms_fpln_act[1].lat, fms_fpln_act[1].lon, stpos) = std::tuple("DISCO", 0.0, 0.0, 2);
+  std::tie(lnav, lnav_init_mode, hdg_sel_mode) = std::tuple(1, 1, 1);
+  std::tie(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon) = std::tuple("DIRECT", 47.5, -122.0);
+  SetGroundSpeedKt(240.0);  // 2 NM in 30 s
+  PlaceNearWp1(15.0, 1.95);
+  lnav_init_lat = plane_lat;
+  std::tie(active_leg_dist, dist_to_active_wpt) = std::tuple(30.0, 15.0);
+  RunToRouteSlot();
+  EXPECT_EQ(std::tuple(lnav_init_mode, lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon),
+            std::tuple(0, "DIRECT", plane_lat, plane_lon));
+}
+
 // An armed intercept goes with it (abeam, 10 NM off the track: not captured): the FMA would otherwise
 // go on showing LNAV armed.
 TEST_F(RouteProgressTest, PassingTheLastRowOnlySwitchesLnavOff) {

@@ -155,6 +155,20 @@ TEST_F(LegsPageTest, RightKeyEntersCopiesBackAndDeletesAConstraint) {
   ExpectTaken("250/10000", false, "");
 }
 
+// Level at FL200 past the T/C, a constraint entered ahead and executed: the legs still to fly are
+// planned at the cruise level, the constraint as entered; SEA, behind, keeps its climb.
+TEST_F(LegsPageTest, ExecutedInCruiseTheLegsAheadStayAtTheCruiseLevel) {
+  Legs({"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "OLM", "KPDX"});
+  std::tie(fms_fpln_active, plane_alt, cruise_alt) = std::tuple(2, 0.0, 20000);
+  PressAndPaint("EXEC");  // planned on the ground: 9200 at SEA, 18000 at TACMA, FL200 from CENTR
+  std::tie(stpos, plane_lat, plane_alt, toc) = std::tuple(2, 47.9, 20000.0, 1);
+  EnterAt("15000", "3R");
+  PressAndPaint("EXEC");
+  Paint();
+  EXPECT_EQ(Line(1).right + " | " + Line(3).right, "300 / FL200 | 300 / 15000");
+  EXPECT_EQ(fms_fpln_act[1].alt, 9200.0);
+}
+
 // A hold row before a page takes one of its lines: page 2 starts a leg earlier.
 TEST_F(LegsPageTest, PagesWrapAndTheCounterMovesBeforeTheLegs) {
   SetActiveRoute({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "KPDX"});
