@@ -212,7 +212,12 @@ void ServerGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_
     case gauge::kPostGenerate:
       LogServiceName(service_id);
       LogLine("initialize_server=%d \n\n", initialize_server);
-      if (initialize_server == 0) InitPanelState();
+      if (initialize_server == 0) {
+        // The automatic snapshot is checked against the title, which the identification step may
+        // not have read yet.
+        if (aircraft.empty()) ReadAircraftTitle();
+        InitPanelState();
+      }
       break;
     case gauge::kPreKill:
       pre_kill_seen = 1;

@@ -14,6 +14,8 @@
 #include "base/geodesy.h"
 #include "sim/readers_flight.h"
 #include "navdb/airport_loader.h"
+#include "navdb/nav_records.h"
+#include "navdb/navdb_globals.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
 #include "platform/win32_env.h"
@@ -99,6 +101,18 @@ void ResetWorkingSpeeds() {
   descent_ias = DescentIas;
 }
 
+// The runway rows a file restores become the chosen runways again, pending and active, so that
+// the CDU pages show the runways the route and the maps use.
+void ChooseRestoredRunways(int32_t dep_row, int32_t dest_row) {
+  const auto choose = [](const AirportRecord& apt, int32_t row, int32_t* pos, std::string* sel, std::string* act) {
+    if (row < 1 || row > apt.rwy_cnt || row >= kAirportRunwayRows) return;
+    *pos = row;
+    *sel = *act = TextOf(apt.runways[row].ident);
+  };
+  choose(airport_recs[1], dep_row, &fms_dep_rwy_pos, &dep_rwy_sel, &dep_rwy_sel_act);
+  choose(airport_recs[2], dest_row, &fms_dest_rwy_pos, &arr_rwy_sel, &arr_rwy_sel_act);
+}
+
 }  // namespace
 
 void SavePanelState(std::string name) {
@@ -149,9 +163,15 @@ int32_t LoadPanelState(std::string name) {
   // The active leg must lie on the restored route.
   if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
   if (stpos != kNoActiveLeg && fp_mod_cnt > 1) {
+    const int32_t dep_row = fms_dep_rwy_pos;
+    const int32_t dest_row = fms_dest_rwy_pos;
     LoadAirport(fms_fpln_mod[0].ident, 1);
     LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
+    // Chosen before the execution too, so that no earlier choice moves the route's ends onto
+    // another runway; the execution clears them again for a new origin or destination.
+    ChooseRestoredRunways(dep_row, dest_row);
     ExecRoute();
+    ChooseRestoredRunways(dep_row, dest_row);
   }
   cdu_message = "PANEL STATE LOADED OK";
   return 1;

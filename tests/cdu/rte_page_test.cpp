@@ -124,6 +124,25 @@ TEST_F(RtePageTest, RunwayEntryBySelectionAndState) {
   }
 }
 
+// A stored panel state brings its executed route back with the runways of its rows chosen: RTE
+// shows the departure runway the maps draw, and the route starts at its threshold whatever runway
+// was chosen before.
+TEST_F(RtePageTest, StoredPanelStateShowsTheRunwaysOfItsRoute) {
+  sim_.Write("Orvantel/PanelStates/TRIP.PNL",
+             "[FLTPLN]\nstpos=1\nFPLN=KSEA,47.45,-122.311,APT\nFPLN=SEA,47.4354,-122.3097,VOR\n"
+             "FPLN=KPDX,45.589,-122.597,APT\n[FMS]\nfms_dep_rwy_pos=1\nfms_dest_rwy_pos=1\n");
+  dep_rwy_sel = "34R";
+  fms_page = kCduPageInitRefIndex;
+  PressAndPaint("4R");  // LOAD PNL>
+  PressAndPaint("1L");
+  ASSERT_EQ(cdu_message, "PANEL STATE LOADED OK");
+  PressAndPaint("RTE");
+  EXPECT_EQ(Line(2).left, "16L");
+  EXPECT_EQ(std::tuple(dep_rwy_sel, dep_rwy_sel_act, arr_rwy_sel, arr_rwy_sel_act, fms_dep_rwy_pos, fms_dest_rwy_pos),
+            std::tuple("16L", "16L", "10R", "10R", 1, 1));
+  EXPECT_EQ(fms_fpln_act[0].lat, 47.4638);
+}
+
 TEST_F(RtePageTest, CompanyRouteByNameFirstThenByCityPair) {
   WritePlan("ALPHA.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nSEA 47.4354 -122.3097 VOR ---\n"
                          "KPDX 45.589 -122.597 APT ---\n");

@@ -40,9 +40,9 @@ class SimhostRun : public ::testing::Test {
                       Quote(sim_ / "out"));
   }
   // Runs a scenario file of the test's own, with pictures and logs going to "out" when asked.
-  Result Own(const std::string& scenario, bool out = false) {
+  Result Own(const std::string& scenario, bool out = false, const std::string& extra = "") {
     return RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / scenario) +
-                      (out ? " --out " + Quote(sim_ / "out") : ""));
+                      (out ? " --out " + Quote(sim_ / "out") : "") + extra);
   }
   TempDir sim_;
 };
@@ -229,6 +229,24 @@ TEST_F(SimhostRun, ReadmeRouteScenarioExecutesTheRoute) {
   Result r = Own("route.scn", true);
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_GT(CountColour(sim_ / "out/rte.png", kCduGreen, 20, 0, 85, 25), 30u);
+}
+
+// The flight-save key event keeps the panel state; loaded again at the same place (a new run of
+// the module), the aircraft starts with it and the CDU says so.
+TEST_F(SimhostRun, FlightSaveSnapshotComesBackAtTheNextLoad) {
+  fs::create_directories(sim_ / "sim/Orvantel/PanelStates");
+  const std::string at_the_gate =
+      "set text \"(A:TITLE,string)\" \"Orvantel 757-200 House\"\n"
+      "set token 60 1\nset token 71 5273144.861\nset token 72 185843071498280.6\nset token 81 160\n"
+      "set expr \"(A:INDICATED ALTITUDE, feet)\" 433\n";
+  sim_.Write("save.scn", at_the_gate + "at 10 set named alt_sel_num_incr 1\nat 20 key 0x10027\nat 30 frames 0\n");
+  sim_.Write("load.scn", at_the_gate + "at 30 snapshot FMS cdu.png\nwatch named alt_sel_num\n");
+  Result r = Own("save.scn");
+  ASSERT_EQ(r.status, 0) << r.output;
+  r = Own("load.scn", true, " --record");
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("named alt_sel_num = 10100\n"), std::string::npos) << r.output;  // not the start-up 10000
+  EXPECT_NE(ReadBytes(sim_ / "out/cdu.ops").find("text \"PANEL STATE LOADED OK\""), std::string::npos);
 }
 
 // The traffic example with the debug log on: the TCAS module the host offers is connected at start-up

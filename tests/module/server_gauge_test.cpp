@@ -165,6 +165,21 @@ INSTANTIATE_TEST_SUITE_P(Titles, FreighterTitleTest,
                          ::testing::Values(std::pair{"Orvantel 757-200F Cargo", 0}, std::pair{"757-200SF DHL", 0},
                                            std::pair{"Orvantel 757-200 PAX", 1}, std::pair{"", 1}));
 
+// The freighter's cabin switch goes off with its announcements, so the systems pass, which follows
+// the switch once 15 s have run, leaves them off.
+TEST_F(ServerGaugeTest, FreighterAnnouncementsStayOffOnceTheCabinSwitchIsFollowed) {
+  testing_support::TempDir sim;
+  sim.Write("Orvantel/ro757.cfg", "PlayAnnouncements=1\r\n");
+  host().set_current_directory(sim.path());
+  host().SetExpressionText("(A:TITLE,string)", "Orvantel 757-200F Cargo");
+  Server();
+  Startup();
+  host().SetToken(604, 20.0);  // running time, s
+  RunTicks(36);
+  EXPECT_EQ(play_announcements, 0);
+  EXPECT_EQ(host().Named("ov_cabin_announcements"), 0.0);
+}
+
 // The disconnect also gives the named variables back to the simulator.
 TEST_F(ServerGaugeTest, DisconnectClearsTheHydraulicFailureBitsOnlyWhenTheLinkOpens) {
   host().fsuipc().set_present(false);
