@@ -1,0 +1,62 @@
+// Edits and entries the route pages refuse or take back, pressed key by key: a refusal leaves the
+// route, its state and the scratchpad as they were; a deletion ERASE takes back leaves nothing lost.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "cdu/cdu_pages.h"
+#include "cdu/route_pages_fixture.h"
+#include "fmc/route_holds.h"
+
+namespace cdu_test {
+namespace {
+
+using Idents = std::vector<std::string>;
+const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
+
+class RefusedEditsTest : public RoutePagesTest {
+ protected:
+  // Line 3 of RTE LEGS: the hold row under TACMA, as the pilot reads it.
+  std::string HoldRowUnderTacma() {
+    PressAndPaint("LEGS");
+    return Line(3).left;
+  }
+};
+
+// A hold belongs to its fix, whatever leg number the fix has in the modification; the hold of a
+// deleted fix stays in the active route until EXEC, so ERASE gives it back.
+TEST_F(RefusedEditsTest, LegsDeleteTakesOnlyTheDeletedFixsHoldAndLeavesItToExec) {
+  SetActiveRoute(kRoute);
+  orig_ident = "KSEA";  // the origin flown: EXEC keeps the holds
+  PressAndPaint("HOLD");
+  PressAndPaint("2L");  // TACMA
+  PressAndPaint("6L");
+  Press("EXEC");
+  const std::string held = HoldRowUnderTacma();
+  ASSERT_EQ(held, "TACMA - - - - / - - - - - -");
+
+  PressAndPaint("HOLD");
+  PressAndPaint("6L");  // NEXT HOLD
+  EnterAt("OLM", "6L");
+  PressAndPaint("2L");  // OLM with a hold of its own in front of TACMA, which moves down
+  PressAndPaint("DEL 2L");
+  EXPECT_EQ(std::pair(hold_cnt, fms_fpln_mod[3].hold_idx), std::pair(1, 1));  // TACMA's, after the DISCO
+  PressAndPaint("6L");  // ERASE
+  EXPECT_EQ(HoldRowUnderTacma(), held);
+
+  PressAndPaint("DEL 2L");  // TACMA itself
+  EXPECT_EQ(std::pair(hold_cnt, fms_fpln_active), std::pair(1, 4));
+  PressAndPaint("6L");
+  EXPECT_EQ(HoldRowUnderTacma(), held);
+  EXPECT_EQ(fms_fpln_act[2].hold_idx, 1);
+
+  PressAndPaint("DEL 2L");
+  Press("EXEC");
+  EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
+}
+
+}  // namespace
+}  // namespace cdu_test
