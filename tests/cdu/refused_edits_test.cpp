@@ -19,6 +19,18 @@ const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
 
 class RefusedEditsTest : public RoutePagesTest {
  protected:
+  // The route flown, as long as the tables allow: rows 0..200.
+  static Idents FullRoute() {
+    Idents idents{"KSEA", "SEA", "TACMA"};
+    while (idents.size() < 200) idents.push_back("F" + std::to_string(idents.size()));
+    idents.push_back("KPDX");
+    return idents;
+  }
+  // RTE page 2 (rows 1 to 5) of the route flown.
+  void RteRows(const Idents& idents) {
+    SetActiveRoute(idents);
+    PressAndPaint("RTE NEXT_PAGE");
+  }
   // Line 3 of RTE LEGS: the hold row under TACMA, as the pilot reads it.
   std::string HoldRowUnderTacma() {
     PressAndPaint("LEGS");
@@ -56,6 +68,21 @@ TEST_F(RefusedEditsTest, LegsDeleteTakesOnlyTheDeletedFixsHoldAndLeavesItToExec)
   PressAndPaint("DEL 2L");
   Press("EXEC");
   EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
+}
+
+// An airway replacing the row's own fix needs room for its end mark.
+TEST_F(RefusedEditsTest, ViaEntryWithoutRoomKeepsTheRowsFix) {
+  RteRows(FullRoute());
+  EnterAt("J5", "2L");  // SEA to TACMA, the fix of row 2
+  ExpectTaken("J5", false);
+  EXPECT_EQ(ModIdents(), FullRoute());
+  EXPECT_EQ(fms_fpln_active, 3);
+  Idents one_less = FullRoute();
+  one_less.pop_back();
+  one_less.back() = "KPDX";
+  RteRows(one_less);
+  EnterAt("J5", "2L");
+  ExpectTaken("J5", true);
 }
 
 }  // namespace
