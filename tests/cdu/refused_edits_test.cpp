@@ -85,5 +85,24 @@ TEST_F(RefusedEditsTest, ViaEntryWithoutRoomKeepsTheRowsFix) {
   ExpectTaken("J5", true);
 }
 
+TEST_F(RefusedEditsTest, SelectWaypointStepsNothingForARefusedFixAndLeavesAnEmptyList) {
+  AddDuplicateFix();
+  RteRows(FullRoute());
+  EnterAt("DUPLI", "2R");
+  ASSERT_EQ(fms_page, kCduPageSelectWaypoint);
+  PressAndPaint("1L");
+  EXPECT_EQ(std::tuple(cdu_message, fms_fpln_active, fms_page), std::tuple("INVALID ENTRY", 3, kCduPageRte));
+  EXPECT_EQ(ModIdents(), FullRoute());
+
+  SetActiveRoute(kRoute);
+  PressAndPaint("LEGS");
+  EnterAt("DUPLI", "2L");
+  ASSERT_EQ(fms_page, kCduPageSelectWaypoint);
+  nav_search_cnt = 0;  // as on this page restored from a panel state: no line offers a fix
+  PressAndPaint("1L");
+  EXPECT_EQ(fms_page, kCduPageRteLegs);
+  EXPECT_EQ(ModIdents(), kRoute);
+}
+
 }  // namespace
 }  // namespace cdu_test
