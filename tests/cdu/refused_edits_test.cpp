@@ -104,5 +104,17 @@ TEST_F(RefusedEditsTest, SelectWaypointStepsNothingForARefusedFixAndLeavesAnEmpt
   EXPECT_EQ(ModIdents(), kRoute);
 }
 
+// "temp.rte" is rewritten by the next stored-plans list; the file system finds it in any case.
+TEST_F(RefusedEditsTest, SaveFlightPlanRefusesThePlanConvertersScratchName) {
+  SetActiveRoute(kRoute);
+  for (const char* name : {"TEMP", "TEMP.RTE", "temp"}) {
+    EnterOn(kCduPageInitRefIndex, name, "6R");
+    ExpectTaken(name, false);
+  }
+  EXPECT_EQ(testing_support::CountEntries(sim_ / "Orvantel/flightplans"), 0);
+  EnterAt("TEMPO", "6R");
+  EXPECT_EQ(cdu_message, "TEMPO.RTE Saved");
+}
+
 }  // namespace
 }  // namespace cdu_test
