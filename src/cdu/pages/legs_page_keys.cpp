@@ -326,11 +326,31 @@ void ApplyLegsKey(const Layout& layout) {
 
 }  // namespace rte_legs
 
+namespace {
+
+// The hold of modified leg n, found through the leg: while a modification is open its fix may have
+// another leg number in the active route. A hold the active route flies only leaves the leg now and
+// the table at EXEC, so ERASE gives it back; one made in this modification goes at once.
+void DropModLegHold(int32_t n) {
+  const int32_t row = fms_fpln_mod[n].hold_idx;
+  fms_fpln_mod[n].hold_idx = 0;
+  if (row < 1 || row > UsedHoldRows()) return;
+  RouteHold& hold = route_holds[row];
+  if (hold.leg < 0 || hold.leg > ClampedLastRow(fp_cnt) || fms_fpln_act[hold.leg].hold_idx != row) {
+    DeleteHoldRow(row);
+    return;
+  }
+  edit_leg_idx = hold.leg;
+  hold.saved_leg = 0;  // the leg is gone: later moves of the modified route must not renumber it
+}
+
+}  // namespace
+
 void DeleteLegInsertDisco(int32_t leg, int32_t keep_flag) {
   const int32_t n = leg;
   const int32_t cnt = fp_mod_cnt;
   if (cnt > 1 && cnt <= kLastRouteRow && n >= 1 && n <= cnt) {
-    DeleteLegHolds(n, 0);
+    DropModLegHold(n);
     RouteLeg& l = fms_fpln_mod[n];
     const bool middle = n > 1 && n < cnt - 1;
     if (middle && keep_flag == 0 && !IsDisco(l) && !IsDisco(fms_fpln_mod[n - 1]) && !IsDisco(fms_fpln_mod[n + 1])) {

@@ -18,6 +18,7 @@ int32_t DeleteRouteSegment(int32_t n);
 
 // Takes the to-fix of RTE row n as the exit of the loaded airway (the entry row itself is skipped);
 // on success deletes that route segment and inserts the airway's fixes, and returns 1; otherwise 0.
+// -1: the exit is on the airway but its legs would not fit; "INVALID ENTRY", the route unchanged.
 int32_t SelectAirwayExitFix(int32_t n);
 
 namespace rte {

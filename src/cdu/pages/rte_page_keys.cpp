@@ -233,7 +233,9 @@ void EnterAirway(int32_t r) {
   if (mod_stpos == 0) return cdu::RefuseEntry(cdu::kInvalidEntry);
   LoadAirway("#" + cdu_scratchpad);
   if (nav_search_cnt <= 0 || awy_entry_idx <= 0) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  if (SelectAirwayExitFix(r) == 0) {
+  const int32_t exit = SelectAirwayExitFix(r);
+  if (exit < 0) return;  // refused whole, the message says so
+  if (exit == 0) {
     // The row's fix is not on the airway: a THEN row waits for the exit fix.
     const int32_t before = fp_mod_cnt;
     InsertAirwayJoin(FindLegIndexOfFix(r));

@@ -1,8 +1,10 @@
 // The VIA/TO segments of the modified route and their deletion (RTE page DELETE, airway exit).
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "cdu/cdu_globals.h"
+#include "cdu/cdu_page_framework.h"
 #include "cdu/pages/rte_page.h"
 #include "fmc/airway_insert.h"
 #include "fmc/fmc_globals.h"
@@ -81,6 +83,13 @@ int32_t SelectAirwayExitFix(int32_t n) {
   const std::string& exit_fix = rte_rows[n].to_fix;
   for (int32_t i = 1; i <= nav_search_cnt && i <= kNavSearchCapacity; ++i) {
     if (i == awy_entry_idx || !TextIs(nav_search_list[i].ident, exit_fix)) continue;
+    // Refused whole before the segment goes when the airway's legs and end mark would not fit.
+    const rte::Segment seg = rte::FindRouteSegment(n);
+    const int32_t removed = seg.first >= 1 && seg.last >= seg.first ? seg.last - seg.first + 1 : 0;
+    if (fp_mod_cnt - removed + std::abs(i - awy_entry_idx) + 1 > kLastRouteRow) {
+      cdu::RefuseEntry(cdu::kInvalidEntry);
+      return -1;
+    }
     awy_exit_set = 1;
     awy_exit_idx = i;
     DeleteRouteSegment(n);

@@ -61,15 +61,20 @@ void ApplyChoice() {
   } else if (cdu_return_page == kCduPageRte) {
     if (c == 0) return;
     SelectSearchResult(c);
+    const int32_t before = fp_mod_cnt;
     InsertDisco(FindLegIndexOfFix(cdu_return_index));
-    BuildRteRows();
-    if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
-    cdu_scratchpad.clear();
-    fms_page = kCduPageRte;
+    if (fp_mod_cnt != before) {
+      BuildRteRows();
+      if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+      cdu_scratchpad.clear();
+    }
+    fms_page = kCduPageRte;  // a refusal shows its message there
   } else if (cdu_return_index > 0) {
     if (c != 0) {
       InsertTmpFplanWpt(cdu_return_index, c);
       fms_page = cdu_return_page;
+    } else if (CandidateCount() == 0) {
+      fms_page = cdu_return_page;  // nothing to choose: the pilot goes back to the legs
     }
     if (cdu_lsk != cdu_lsk_code::k6R) BuildRteRows();
   } else if (cdu_prompt_mode == 2) {

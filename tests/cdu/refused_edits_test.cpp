@@ -1,0 +1,120 @@
+// Edits and entries the route pages refuse or take back, pressed key by key: a refusal leaves the
+// route, its state and the scratchpad as they were; a deletion ERASE takes back leaves nothing lost.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "cdu/cdu_pages.h"
+#include "cdu/route_pages_fixture.h"
+#include "fmc/route_holds.h"
+
+namespace cdu_test {
+namespace {
+
+using Idents = std::vector<std::string>;
+const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
+
+class RefusedEditsTest : public RoutePagesTest {
+ protected:
+  // The route flown, as long as the tables allow: rows 0..200.
+  static Idents FullRoute() {
+    Idents idents{"KSEA", "SEA", "TACMA"};
+    while (idents.size() < 200) idents.push_back("F" + std::to_string(idents.size()));
+    idents.push_back("KPDX");
+    return idents;
+  }
+  // RTE page 2 (rows 1 to 5) of the route flown.
+  void RteRows(const Idents& idents) {
+    SetActiveRoute(idents);
+    PressAndPaint("RTE NEXT_PAGE");
+  }
+  // Line 3 of RTE LEGS: the hold row under TACMA, as the pilot reads it.
+  std::string HoldRowUnderTacma() {
+    PressAndPaint("LEGS");
+    return Line(3).left;
+  }
+};
+
+// A hold belongs to its fix, whatever leg number the fix has in the modification; the hold of a
+// deleted fix stays in the active route until EXEC, so ERASE gives it back.
+TEST_F(RefusedEditsTest, LegsDeleteTakesOnlyTheDeletedFixsHoldAndLeavesItToExec) {
+  SetActiveRoute(kRoute);
+  orig_ident = "KSEA";  // the origin flown: EXEC keeps the holds
+  PressAndPaint("HOLD");
+  PressAndPaint("2L");  // TACMA
+  PressAndPaint("6L");
+  Press("EXEC");
+  const std::string held = HoldRowUnderTacma();
+  ASSERT_EQ(held, "TACMA - - - - / - - - - - -");
+
+  PressAndPaint("HOLD");
+  PressAndPaint("6L");  // NEXT HOLD
+  EnterAt("OLM", "6L");
+  PressAndPaint("2L");  // OLM with a hold of its own in front of TACMA, which moves down
+  PressAndPaint("DEL 2L");
+  EXPECT_EQ(std::pair(hold_cnt, fms_fpln_mod[3].hold_idx), std::pair(1, 1));  // TACMA's, after the DISCO
+  PressAndPaint("6L");  // ERASE
+  EXPECT_EQ(HoldRowUnderTacma(), held);
+
+  PressAndPaint("DEL 2L");  // TACMA itself
+  EXPECT_EQ(std::pair(hold_cnt, fms_fpln_active), std::pair(1, 4));
+  PressAndPaint("6L");
+  EXPECT_EQ(HoldRowUnderTacma(), held);
+  EXPECT_EQ(fms_fpln_act[2].hold_idx, 1);
+
+  PressAndPaint("DEL 2L");
+  Press("EXEC");
+  EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
+}
+
+// An airway replacing the row's own fix needs room for its end mark.
+TEST_F(RefusedEditsTest, ViaEntryWithoutRoomKeepsTheRowsFix) {
+  RteRows(FullRoute());
+  EnterAt("J5", "2L");  // SEA to TACMA, the fix of row 2
+  ExpectTaken("J5", false);
+  EXPECT_EQ(ModIdents(), FullRoute());
+  EXPECT_EQ(fms_fpln_active, 3);
+  Idents one_less = FullRoute();
+  one_less.pop_back();
+  one_less.back() = "KPDX";
+  RteRows(one_less);
+  EnterAt("J5", "2L");
+  ExpectTaken("J5", true);
+}
+
+TEST_F(RefusedEditsTest, SelectWaypointStepsNothingForARefusedFixAndLeavesAnEmptyList) {
+  AddDuplicateFix();
+  RteRows(FullRoute());
+  EnterAt("DUPLI", "2R");
+  ASSERT_EQ(fms_page, kCduPageSelectWaypoint);
+  PressAndPaint("1L");
+  EXPECT_EQ(std::tuple(cdu_message, fms_fpln_active, fms_page), std::tuple("INVALID ENTRY", 3, kCduPageRte));
+  EXPECT_EQ(ModIdents(), FullRoute());
+
+  SetActiveRoute(kRoute);
+  PressAndPaint("LEGS");
+  EnterAt("DUPLI", "2L");
+  ASSERT_EQ(fms_page, kCduPageSelectWaypoint);
+  nav_search_cnt = 0;  // as on this page restored from a panel state: no line offers a fix
+  PressAndPaint("1L");
+  EXPECT_EQ(fms_page, kCduPageRteLegs);
+  EXPECT_EQ(ModIdents(), kRoute);
+}
+
+// "temp.rte" is rewritten by the next stored-plans list; the file system finds it in any case.
+TEST_F(RefusedEditsTest, SaveFlightPlanRefusesThePlanConvertersScratchName) {
+  SetActiveRoute(kRoute);
+  for (const char* name : {"TEMP", "TEMP.RTE", "temp"}) {
+    EnterOn(kCduPageInitRefIndex, name, "6R");
+    ExpectTaken(name, false);
+  }
+  EXPECT_EQ(testing_support::CountEntries(sim_ / "Orvantel/flightplans"), 0);
+  EnterAt("TEMPO", "6R");
+  EXPECT_EQ(cdu_message, "TEMPO.RTE Saved");
+}
+
+}  // namespace
+}  // namespace cdu_test
