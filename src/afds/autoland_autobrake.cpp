@@ -119,11 +119,7 @@ void Rollout() {
     autoland_spoiler_stage = 1;
     autoland_cmd = kCmdSpoilersDeployed;
   }
-  if (autoland_spoiler_stage == 1 && ias < kSpoilerStowIasKt) {
-    Send(ap_event::kSpoilersStow);
-    autoland_spoiler_stage = 2;
-    autoland_cmd = kCmdSpoilersStowed;
-  }
+  StowAutolandSpoilers();
   if (ias < AutoLandApDiscSpd) {
     autoland_mode = 0;
     Send(ap_event::kAutopilotOff);
@@ -225,6 +221,14 @@ void ProcAutoland() {
       break;
   }
   DumpFplVnavLog();
+}
+
+void StowAutolandSpoilers() {
+  if (autoland_spoiler_stage == 1 && ias < kSpoilerStowIasKt) {
+    Send(ap_event::kSpoilersStow);
+    autoland_spoiler_stage = 2;
+    autoland_cmd = kCmdSpoilersStowed;
+  }
 }
 
 void ProcAutoBrake() {

@@ -17,5 +17,9 @@
 // One autoland pass (the per-tick run calls it while the autopilot is engaged and autoland_mode is
 // above 0); one mode step per pass.
 void ProcAutoland();
+// Stows the ground spoilers the autoland deployed once the roll is below 60 kt. The rollout calls
+// it, and the per-tick run after it on every tick, as the autopilot disconnect that ends the
+// autoland usually comes first.
+void StowAutolandSpoilers();
 // One autobrake pass (while the selector is not OFF and the simulator's own autobrake is not used).
 void ProcAutoBrake();

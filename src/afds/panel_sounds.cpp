@@ -186,6 +186,10 @@ void UpdateSpoilerAndHfSounds() {
       SpoilersRetracted()) {
     StopSpoilerSound();
   }
+  // A rumble whose delay ran out before a pass met the spoilers in no longer holds the group.
+  if (spoiler_sound_delay == 0 && spoiler_sound_last == kSpoilerRumble && SpoilersRetracted()) {
+    spoiler_sound_last = 0;
+  }
   if (spoiler_sound_delay == 0 && spoiler_sound_last != kSpoilerRumble && hf_comm_switch == 1) {
     spoiler_sound_request = kHfStatic;
   }

@@ -257,6 +257,7 @@ void StepAutolandAndAutobrake() {
       ToggleAltHold(alt_sel_num);
     }
   }
+  StowAutolandSpoilers();
   if (auto_brake_switch != 1) {
     LogLine("#0 Auto Brake Switch = %d, autobrake_appl=%d, autobrake_status=%d\n", auto_brake_switch, autobrake_appl,
             auto_brake_status);

@@ -24,7 +24,7 @@ void DrawScale(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
     if (n % 100 == 0) FineLine(g, f, &r.scale, 108, y, 118, y);
     if (n % 200 == 0) {
       const PointF p = f.Fine(120, y - 5);
-      DrawTextAt(g, &r.fine11, &r.white, p.X, p.Y, "%02.0f", std::trunc(a / 100.0) * 100.0);
+      DrawTextAt(g, &r.fine11, &r.white, p.X, p.Y, "%02.0f", std::floor(a / 100.0) * 100.0);
     }
   });
 }

@@ -12,6 +12,7 @@
 
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "draw/display_surface.h"
@@ -49,7 +50,8 @@ struct PfdFrame {
 };
 
 // The altitude scale's positions from alt + half_scale down to alt - half_scale, each given to
-// visit(a, whole_feet). Each position keeps the fraction of the altitude, so ticks sit a whole number
+// visit(a, whole_feet), the whole feet taken downward so that below 0 ft the walk meets the same
+// multiples as above. Each position keeps the fraction of the altitude, so ticks sit a whole number
 // of feet from the aircraft; the step grows to 5, 10 and 50 ft as the walk meets their multiples.
 template <typename Visit>
 void WalkAltitudeScale(double alt_ft, double half_scale_ft, Visit&& visit) {
@@ -60,7 +62,7 @@ void WalkAltitudeScale(double alt_ft, double half_scale_ft, Visit&& visit) {
   double a = alt_ft + half_scale_ft;
   int32_t level = 0;
   for (int32_t i = 0; i < kMaxPositions && a >= alt_ft - half_scale_ft; ++i) {
-    const int32_t n = TruncToI32(a);
+    const int32_t n = TruncToI32(std::floor(a));
     visit(a, n);
     if (level < 1 && n % 5 == 0) level = 1;
     if (level < 2 && n % 10 == 0) level = 2;

@@ -233,7 +233,7 @@ void DrawAltitudeScale(gfx::Graphics* g, const PfdFrame& f, const StandbyResourc
       FineLine(g, f, &r.thin_fine, 30, y, 35, y);
       return;
     }
-    const double hundreds = std::trunc(a / 100.0) * 100.0;
+    const double hundreds = std::floor(a / 100.0) * 100.0;
     const PointF at = f.Fine(hundreds == 0.0 ? 40.0 : 32.0, y - 5.0);
     if (hundreds == 0.0) {
       DrawTextAt(g, &r.alt_label7, &r.white, at.X, at.Y, "000");

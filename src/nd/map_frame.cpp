@@ -203,13 +203,19 @@ LayerGates NdGates(bool map_modes) {
           map && AltArcShown()};
 }
 
+// The ND's map presentations are track up unless the heading is asked for always.
+bool NdTrackUp() { return nd_mode >= kModeMap && MapModeDispHdgAlways != 1; }
+
 void DrawNdCentredMap(DisplaySurface* s, gfx::Graphics* g, const NdResources& r, bool aligned) {
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdCentredY);
   gfx::GraphicsPath circle;
   circle.AddEllipse(-130.0f, -105.0f, 260.0f, 260.0f);
   g->SetClip(&circle, gfx::CombineModeReplace);
   DrawAircraftTriangle(g, &r.white, 14.0);
-  if (aligned) DrawCompassRose(g, s, kNdCanvas, kNdCentreX, kNdCentredY, kNdCentredRing, &r.white, &r.label, &r.text);
+  if (aligned) {
+    DrawCompassRose(g, s, kNdCanvas, kNdCentreX, kNdCentredY, kNdCentredRing, NdTrackUp(), &r.white, &r.label,
+                    &r.text);
+  }
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdCentredY);
   g->DrawLine(&r.white1, 0.0f, 0.0f, 0.0f, -189.0f);
   g->DrawLine(&r.white1, -5.0f, -50.0f, 5.0f, -50.0f);
@@ -224,8 +230,7 @@ void DrawNdExpandedFrame(DisplaySurface* s, gfx::Graphics* g, const NdResources&
   if (nd_mode == kModeMap && nd_range_rings_on == 1) {
     for (double radius : {141.0, 94.0, 47.0}) DrawUpperHalfCircle(g, &r.white, radius);
   }
-  const bool track_up = nd_mode >= kModeMap && MapModeDispHdgAlways != 1;
-  DrawCompassArc(g, s, kNdCanvas, kNdCentreX, kNdExpandedY, kNdArc, track_up, &r.white, &r.label, &r.text);
+  DrawCompassArc(g, s, kNdCanvas, kNdCentreX, kNdExpandedY, kNdArc, NdTrackUp(), &r.white, &r.label, &r.text);
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdExpandedY);
   if (rose) {
     SetArcClip(g, 189.0, 235.0, 70.0,

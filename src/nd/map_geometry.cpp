@@ -81,13 +81,15 @@ void DrawCompassArc(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas c
 }
 
 void DrawCompassRose(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
-                     const CompassRose& rose, const gfx::Pen* pen, const gfx::Font* font, const gfx::Brush* brush) {
+                     const CompassRose& rose, bool track_up, const gfx::Pen* pen, const gfx::Font* font,
+                     const gfx::Brush* brush) {
+  const double reference = track_up ? plane_trk_mag : plane_hdg_mag;
   SetCanvasTransform(g, surface, canvas, cx, cy);
   gfx::Matrix centre;
   g->GetTransform(&centre);
   for (int32_t b = 0; b < 360; b += rose.step_deg) {
     g->SetTransform(&centre);
-    g->RotateTransform(static_cast<REAL>(b - plane_hdg_mag));
+    g->RotateTransform(static_cast<REAL>(b - reference));
     const bool labelled = b % 30 == 0;
     if (!(labelled && rose.label_replaces_tick)) {
       const double from = (b % 10 == 0) ? rose.long_from : rose.short_from;

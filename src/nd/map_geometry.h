@@ -70,7 +70,8 @@ void DrawCompassArc(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas c
                     const CompassArc& arc, bool track_up, const gfx::Pen* pen, const gfx::Font* font,
                     const gfx::Brush* brush);
 
-// A compass rose: ticks every `step_deg` over the full circle, rotated against the heading, long from
+// A compass rose: ticks every `step_deg` over the full circle, rotated against the track (track up)
+// or the heading, long from
 // `long_from` (multiples of 10) or short from `short_from` to `to`, and labels at multiples of 30 at
 // (label_x(b), label_y). `label_replaces_tick` leaves out the tick where a label stands.
 struct CompassRose {
@@ -83,7 +84,8 @@ struct CompassRose {
   double (*label_x)(int32_t bearing_deg);
 };
 void DrawCompassRose(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
-                     const CompassRose& rose, const gfx::Pen* pen, const gfx::Font* font, const gfx::Brush* brush);
+                     const CompassRose& rose, bool track_up, const gfx::Pen* pen, const gfx::Font* font,
+                     const gfx::Brush* brush);
 
 // Replaces the clip with the outline of an arc of the circle of `radius` (start and sweep in GDI+
 // degrees) followed by straight lines through `points`, closed; in canvas units around the centre

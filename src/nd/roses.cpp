@@ -119,7 +119,7 @@ void DrawEhsiFullRose(DisplaySurface* s, gfx::Graphics* g, const EhsiResources& 
   const double cy = kEhsiRoseCentreY;
   SetCanvasTransform(g, s, kFpEhsiCanvas, cx, cy);
   DrawAircraftCross(g, &r.white2);
-  DrawCompassRose(g, s, kFpEhsiCanvas, cx, cy, kEhsiRose, &r.white2, &r.font12, &r.white);
+  DrawCompassRose(g, s, kFpEhsiCanvas, cx, cy, kEhsiRose, false, &r.white2, &r.font12, &r.white);
   DrawFixedMarks(g, s, kFpEhsiCanvas, cx, cy, &r.white2, -75.0, -82.0);
 
   const bool signal = ReadVor1Signal() > 0.0;
@@ -252,7 +252,7 @@ void DrawNdRose(DisplaySurface* s, gfx::Graphics* g) {
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdRoseCentreY);
   DrawAircraftCross(g, &p.white);
   if (!IrsAligned()) return;
-  DrawCompassRose(g, s, kNdCanvas, kNdCentreX, kNdRoseCentreY, kNdRose, &p.white, &p.font, &p.white_brush);
+  DrawCompassRose(g, s, kNdCanvas, kNdCentreX, kNdRoseCentreY, kNdRose, false, &p.white, &p.font, &p.white_brush);
   DrawFixedMarks(g, s, kNdCanvas, kNdCentreX, kNdRoseCentreY, &p.white, -80.0, -95.0);
 
   const bool signal = ReadVor1Signal() > 0.0;

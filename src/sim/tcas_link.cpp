@@ -48,6 +48,10 @@ void TcasConnectCallback(void* service_record) {
   if (service_record != nullptr && tcas_server_connect == 0) {
     tcas_server_connect = 1;
     tcas_flag = 21;
+  } else if (service_record == nullptr && tcas_server_connect != 0) {
+    // The module withdrew: the link is down, and the attempts to make it start again.
+    tcas_server_connect = 0;
+    tcas_flag = 0;
   }
 }
 

@@ -98,6 +98,25 @@ TEST_F(AutolandTest, RolloutDeploysAndStowsTheSpoilersAndDisconnectsAtTheConfigu
   EXPECT_EQ(SentOf({0x100FF, 0x10144}), (Events{{0x100FF, 0}, {0x10144, 0}}));
 }
 
+// With the default disconnect at 85 kt the autoland has ended before 60 kt; the spoilers it put out
+// are still stowed then, once.
+TEST_F(AutolandTest, SpoilersAreStowedAfterTheDefaultDisconnect) {
+  ASSERT_EQ(AutoLandApDiscSpd, 85);
+  autoland_mode = 4;
+  Engaged(2.0);
+  SetIasKt(120.0);
+  RunTicks(1);
+  SetIasKt(80.0);
+  RunTicks(1);
+  ASSERT_EQ(std::tuple(Count(0x10210), Count(0x100FF), autoland_mode), std::tuple(1, 1, 0));
+  host_.SetToken(103, 0.0);  // the simulator's autopilot off
+  RunTicks(5);
+  EXPECT_EQ(Count(0x10211), 0);
+  SetIasKt(59.0);
+  RunTicks(5);
+  EXPECT_EQ(std::tuple(Count(0x10211), autoland_spoiler_stage), std::tuple(1, 2));
+}
+
 class AutobrakeTest : public AutolandTest {
  protected:
   void Levers(double left, double right) {

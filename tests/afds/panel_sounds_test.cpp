@@ -88,6 +88,18 @@ TEST_F(SpoilerTest, HfStaticRepeatsAfterItsDelay) {
   EXPECT_EQ(Starts("HF Static.wav"), 2);
 }
 
+// Spoilers in only after the rumble's delay has run out: the static comes back on the next pass.
+TEST_F(SpoilerTest, HfStaticSoundsAgainAfterARumble) {
+  hf_comm_switch = 1;
+  ias = 250.0;
+  Spoilers(5000.0);
+  Frames(30);  // rumble on the first pass; its 25 ticks end before the third
+  ASSERT_EQ(std::tuple(Starts("OV Spoiler.wav"), Starts("HF Static.wav")), std::tuple(1, 0));
+  Spoilers(0.0);
+  Frames(7);
+  EXPECT_EQ(LastStarted(), "HF Static.wav");
+}
+
 // ---- loops ----
 
 // Cooling runs on AC, the packs' loop on AC with a pack running, the speaker buzz on standby power

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -158,6 +159,32 @@ TEST_F(PfdTest, RadioAltitudeAndDecisionHeightBelow2500InTensAbove10Feet) {
     ExpectTextAt(Text(readout), CanvasX(-20), CanvasY(58));
     EXPECT_NE(Text("RAD"), nullptr);
     ExpectTextAt(Text("250"), CanvasX(80), CanvasY(90));
+  }
+}
+
+// Below 0 ft the scale goes on as above it: a whole and a fractional altitude draw the same labels
+// and ticks (every 200 and 100 ft), the fraction only moving them.
+TEST_F(PfdTest, AltitudeScaleGoesOnBelowZeroFeet) {
+  using Labels = std::vector<std::string>;
+  for (const auto& [alt, labels] : {std::pair{-11.0, Labels{"400", "200", "00", "-200", "-400"}},
+                                    {-11.3, Labels{"400", "200", "00", "-200", "-400"}},
+                                    {123.0, Labels{"600", "400", "200", "00", "-200"}},
+                                    {123.4, Labels{"600", "400", "200", "00", "-200"}}}) {
+    plane_alt = alt;
+    Paint();
+    Labels seen;
+    for (const gfx::Op* op : rec_.TextOps()) {
+      const gfx::RecordedText* t = rec_.TextOf(*op);
+      if (std::abs(t->position.X - FineX(120)) < 0.01) seen.push_back(t->text);
+    }
+    EXPECT_EQ(seen, labels) << alt;
+    int ticks = 0;
+    for (const gfx::Op* op : Ops(OpKind::Stroke, kPfdWhite)) {
+      const auto p = Points(op);
+      ticks += p.size() == 2 && std::abs(p[0].x - FineX(108)) < 0.01 && std::abs(p[1].x - FineX(118)) < 0.01;
+    }
+    EXPECT_EQ(ticks, 10) << alt;
+    ExpectTextAt(Text("-200"), FineX(120), FineY((std::floor(alt) + 200.0) * 0.2325 - 5));
   }
 }
 

@@ -86,6 +86,17 @@ TEST_F(StandbyDisplayTest, MachShortFormAndFiveColumnAltitude) {
   }
 }
 
+// Below 0 ft the altitude tape keeps its labels, a fractional altitude as a whole one.
+TEST_F(StandbyDisplayTest, AltitudeTapeLabelsBelowZeroFeet) {
+  for (double alt : {-11.0, -11.3, 123.4}) {
+    plane_alt = alt;
+    Paint();
+    // A label stands the whole feet between the altitude taken downward and its own.
+    EXPECT_TRUE(TextNear(" -200", 32, (std::floor(alt) + 200.0) * 0.1 - 5)) << alt;
+    EXPECT_TRUE(TextNear("000", 40, std::floor(alt) * 0.1 - 5)) << alt;
+  }
+}
+
 // An absurd altitude still ends the paint; a surface without width or height gets none.
 TEST_F(StandbyDisplayTest, AltitudeTooLargeForFootStepsStillEndsThePaint) {
   plane_alt = 1e17;

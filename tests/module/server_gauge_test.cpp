@@ -140,6 +140,31 @@ TEST_F(ServerGaugeTest, TcasRetriesConnectOnceTheHostOffersTheModuleAndThenStop)
   EXPECT_EQ(host().tcas().lookups(), lookups);
 }
 
+// After the module withdraws, the retries connect again when it comes back; once they are used up,
+// the TFC button reopens them. Each time the traffic is read again.
+TEST_F(ServerGaugeTest, TcasReconnectsAfterTheModuleWithdraws) {
+  Server();
+  host().tcas().Enable();
+  host().tcas().Add(5.0, 30.0, 500.0, 2, 0, true);
+  Startup();
+  ASSERT_EQ(tcas_serv, &host().tcas().record());
+  for (bool by_tfc : {false, true}) {
+    host().tcas().Disable();
+    if (by_tfc) RunTicks(18 * 21);  // the module stays away longer than the retries last
+    host().tcas().Enable();
+    RunTicks(18 * 2);
+    if (by_tfc) {
+      EXPECT_EQ(tcas_serv, nullptr);
+      host().SendKeyEvent(0x10339, 0);  // TFC
+      RunTicks(18 * 2);
+    }
+    ASSERT_EQ(tcas_serv, &host().tcas().record()) << by_tfc;
+    tcas_target_cnt = 0;
+    TakeTcasTargets();
+    EXPECT_EQ(tcas_target_cnt, 1) << by_tfc;
+  }
+}
+
 TEST_F(ServerGaugeTest, IdentificationReadsTheTitleLowerCased) {
   testing_support::TempDir sim;  // a simulator folder with its executable and no aircraft
   sim.Write("fsx.exe", "");

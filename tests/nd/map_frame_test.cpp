@@ -69,6 +69,19 @@ TEST_F(MapTest, TrackUpTurnsTheArcButNotItsWindow) {
                                 static_cast<float>(272.0 + (-6.0 * std::sin(a) - 224.0 * std::cos(a)))));
 }
 
+// The ND's centred MAP ring follows the same rule: with 10 degrees of drift bearing 90 stands at the
+// top under the track line, or 10 degrees left of it with the heading up on request.
+TEST_F(MapTest, CentredMapRingTurnsWithTheTrack) {
+  std::tie(nd_mode, ctr_mode, plane_hdg_mag, plane_trk_mag) = std::tuple(3, 1, 100.0, 90.0);
+  for (const auto& [hdg_always, turn_deg] : {std::pair{0, 0.0}, {1, -10.0}}) {
+    MapModeDispHdgAlways = hdg_always;
+    Record(kNdCanvas, DrawNdMap);
+    const double a = turn_deg * kDegToRad;
+    ExpectTextAt("9", gfx::PointF(static_cast<float>(107.0 + (-5.0 * std::cos(a) + 90.0 * std::sin(a))),
+                                  static_cast<float>(126.0 + (-5.0 * std::sin(a) - 90.0 * std::cos(a)))));
+  }
+}
+
 // Without aligned IRS the FP_ND draws nothing; the ND keeps the aircraft, the track line and the
 // range label (and, centred, the range mark); the FP_EHSI map draws whatever the IRS.
 TEST_F(MapTest, MapsWithoutAlignedIrs) {

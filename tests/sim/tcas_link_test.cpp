@@ -41,8 +41,8 @@ TEST_F(TcasLinkTest, ConnectDeliversTheServiceRecordThroughTheCallback) {
   EXPECT_EQ(ConnectTcasModule(tcas::kClientName, &TcasConnectCallback, 0), 0);
   EXPECT_EQ(std::tuple(tcas_serv, tcas_server_connect, tcas_flag), std::tuple(&module().record(), 1, 21));
   EXPECT_EQ(tcas_callback_tick, 1234.0);
-  module().Disable();  // the module withdraws: no record, the link still counted as made
-  EXPECT_EQ(std::tuple(tcas_serv, tcas_server_connect), std::tuple(nullptr, 1));
+  module().Disable();  // the module withdraws: no record, and the link counts as not made
+  EXPECT_EQ(std::tuple(tcas_serv, tcas_server_connect, tcas_flag), std::tuple(nullptr, 0, 0));
   tcas_target_cnt = 3;
   TakeTcasTargets();  // nothing to take from
   EXPECT_EQ(tcas_target_cnt, 3);
