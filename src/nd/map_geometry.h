@@ -71,9 +71,9 @@ void DrawCompassArc(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas c
                     const gfx::Brush* brush);
 
 // A compass rose: ticks every `step_deg` over the full circle, rotated against the track (track up)
-// or the heading, long from
-// `long_from` (multiples of 10) or short from `short_from` to `to`, and labels at multiples of 30 at
-// (label_x(b), label_y). `label_replaces_tick` leaves out the tick where a label stands.
+// or the heading, long from `long_from` (multiples of 10) or short from `short_from` to `to`, and
+// labels at multiples of 30 at (label_x(b), label_y). `label_replaces_tick` leaves out the tick where
+// a label stands.
 struct CompassRose {
   int32_t step_deg;
   double long_from;
