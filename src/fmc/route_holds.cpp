@@ -163,3 +163,17 @@ void DeleteHoldRow(int32_t row) {
   RemoveHoldRow(row);
   hold_page_cnt = hold_cnt;
 }
+
+void ReleaseModLegHold(int32_t mod_leg) {
+  if (mod_leg < 0 || mod_leg > kLastRouteRow) return;
+  const int32_t row = fms_fpln_mod[mod_leg].hold_idx;
+  fms_fpln_mod[mod_leg].hold_idx = 0;
+  if (row < 1 || row > UsedHoldRows()) return;
+  RouteHold& hold = route_holds[row];
+  if (hold.leg < 0 || hold.leg > ClampedLastRow(fp_cnt) || fms_fpln_act[hold.leg].hold_idx != row) {
+    DeleteHoldRow(row);
+    return;
+  }
+  edit_leg_idx = hold.leg;
+  hold.saved_leg = 0;  // the leg is gone: later moves of the modified route must not renumber it
+}

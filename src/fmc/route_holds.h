@@ -25,3 +25,8 @@ void DeleteLegHolds(int32_t leg_no, int32_t flag);
 // Removes hold row `row` (1..hold_cnt) itself: later rows move down and the legs of both routes
 // follow their rows; legs that named the row name no hold. Other rows are refused silently.
 void DeleteHoldRow(int32_t row);
+
+// The pilot takes the hold of modified leg `mod_leg` away, found through the leg, as its fix may have
+// another leg number in the active route. A hold the active route flies only leaves the leg now and
+// the table at EXEC (edit_leg_idx), so ERASE gives it back; one made in this modification goes at once.
+void ReleaseModLegHold(int32_t mod_leg);

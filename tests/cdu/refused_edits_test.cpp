@@ -36,6 +36,24 @@ class RefusedEditsTest : public RoutePagesTest {
     PressAndPaint("LEGS");
     return Line(3).left;
   }
+  // A hold at TACMA executed, then OLM typed in front of it: after OLM and a DISCO, TACMA (leg 4 of
+  // the modification) and its hold row stand on lines 4 and 5.
+  void HoldAtTacmaThenOlmBeforeIt() {
+    SetActiveRoute(kRoute);
+    orig_ident = "KSEA";
+    PressAndPaint("HOLD");
+    PressAndPaint("2L");
+    PressAndPaint("6L");
+    Press("EXEC");
+    PressAndPaint("LEGS");
+    EnterAt("OLM", "2L");
+    ASSERT_EQ(Line(5).left, "TACMA - - - - / - - - - - -");
+  }
+  void ExpectHoldGoneAtExec() {
+    EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
+    Press("EXEC");
+    EXPECT_EQ(std::tuple(hold_cnt, holds_present, fms_fpln_act[4].hold_idx), std::tuple(0, 0, 0));
+  }
 };
 
 // A hold belongs to its fix, whatever leg number the fix has in the modification; the hold of a
@@ -68,6 +86,21 @@ TEST_F(RefusedEditsTest, LegsDeleteTakesOnlyTheDeletedFixsHoldAndLeavesItToExec)
   PressAndPaint("DEL 2L");
   Press("EXEC");
   EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
+}
+
+// The hold row's DELETE and RTE HOLD's EXIT HOLD name the hold whose fix moved down in the
+// modification: EXEC removes that hold, not one at the fix's old leg number.
+TEST_F(RefusedEditsTest, HoldRowDeleteAfterAnInsertionTakesTheMovedFixsHold) {
+  HoldAtTacmaThenOlmBeforeIt();
+  PressAndPaint("DEL 5L");
+  ExpectHoldGoneAtExec();
+}
+
+TEST_F(RefusedEditsTest, ExitHoldAfterAnInsertionTakesTheMovedFixsHold) {
+  HoldAtTacmaThenOlmBeforeIt();
+  PressAndPaint("HOLD");
+  PressAndPaint("6R");
+  ExpectHoldGoneAtExec();
 }
 
 // An airway replacing the row's own fix needs room for its end mark.

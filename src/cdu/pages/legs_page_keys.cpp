@@ -88,9 +88,8 @@ bool Insert(int32_t pos, int32_t sel) {
 void DeleteOnLeft(const Row& row) {
   const int32_t L = row.leg;
   if (row.kind == RowKind::kHold) {
-    // Only the leg forgets its hold now; EXEC removes the hold itself.
+    ReleaseModLegHold(L);
     DeleteLegHolds(L, 2);
-    edit_leg_idx = L;
   } else if (L >= 0 && L < fp_mod_cnt) {
     DeleteLegInsertDisco(L, 0);
   } else {
@@ -326,31 +325,11 @@ void ApplyLegsKey(const Layout& layout) {
 
 }  // namespace rte_legs
 
-namespace {
-
-// The hold of modified leg n, found through the leg: while a modification is open its fix may have
-// another leg number in the active route. A hold the active route flies only leaves the leg now and
-// the table at EXEC, so ERASE gives it back; one made in this modification goes at once.
-void DropModLegHold(int32_t n) {
-  const int32_t row = fms_fpln_mod[n].hold_idx;
-  fms_fpln_mod[n].hold_idx = 0;
-  if (row < 1 || row > UsedHoldRows()) return;
-  RouteHold& hold = route_holds[row];
-  if (hold.leg < 0 || hold.leg > ClampedLastRow(fp_cnt) || fms_fpln_act[hold.leg].hold_idx != row) {
-    DeleteHoldRow(row);
-    return;
-  }
-  edit_leg_idx = hold.leg;
-  hold.saved_leg = 0;  // the leg is gone: later moves of the modified route must not renumber it
-}
-
-}  // namespace
-
 void DeleteLegInsertDisco(int32_t leg, int32_t keep_flag) {
   const int32_t n = leg;
   const int32_t cnt = fp_mod_cnt;
   if (cnt > 1 && cnt <= kLastRouteRow && n >= 1 && n <= cnt) {
-    DropModLegHold(n);
+    ReleaseModLegHold(n);
     RouteLeg& l = fms_fpln_mod[n];
     const bool middle = n > 1 && n < cnt - 1;
     if (middle && keep_flag == 0 && !IsDisco(l) && !IsDisco(fms_fpln_mod[n - 1]) && !IsDisco(fms_fpln_mod[n + 1])) {

@@ -86,8 +86,10 @@ void ApplyKey(RouteHold& h, int32_t row) {
   } else if (cdu_lsk == cdu_lsk_code::k6R) {
     // Only a hold that exists can be left.
     if (hold_cnt >= 1 && hold_cnt < kHoldsForMorePrompts && row <= hold_cnt) {
-      edit_leg_idx = h.leg;
-      DeleteLegHolds(edit_leg_idx, 2);
+      // The held fix's leg in the modification, which an insertion before it may have moved.
+      const int32_t mod_leg = h.saved_leg > 0 ? h.saved_leg : h.leg;
+      ReleaseModLegHold(mod_leg);
+      DeleteLegHolds(mod_leg, 2);
       cdu_prompt_mode = 0;
       fms_page = kCduPageRteLegs;
     }
