@@ -94,11 +94,20 @@ void SettlePendingPerformanceEdits() {
   if (cost_index > -1) InterpolateEconSpeeds();
 }
 
+void RemoveAllHolds() {
+  while (hold_cnt > 0) {
+    const int32_t before = hold_cnt;
+    DeleteLegHolds(route_holds[1].leg, 0);
+    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
+  }
+}
+
 void CopyModifiedToActive() {
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
   if (clear_holds_on_exec == 1) {
-    hold_cnt = 0;
+    // A new plan flies none of the old route's holds, nor the circuit of one.
+    RemoveAllHolds();
     clear_holds_on_exec = 0;
   }
   RestoreHoldLegs();
@@ -174,14 +183,6 @@ void LoadChangedDestination() {
     ClearArrivalSelections();
     fms_dest_rwy_pos = row;
     plan_dest_key = kNoProcSelection;
-  }
-}
-
-void RemoveAllHolds() {
-  while (hold_cnt > 0) {
-    const int32_t before = hold_cnt;
-    DeleteLegHolds(route_holds[1].leg, 0);
-    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
   }
 }
 

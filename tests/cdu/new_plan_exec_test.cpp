@@ -1,5 +1,5 @@
-// EXEC of a new plan or a new airport, flown on the CDU: what was chosen for the old route does not
-// stay with the new one.
+// EXEC of a new plan or a new airport, flown on the CDU: what was chosen for the old route (runways,
+// holds) does not stay with the new one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "cdu/route_pages_fixture.h"
+#include "fmc/route_holds.h"
 
 namespace cdu_test {
 namespace {
@@ -84,6 +85,19 @@ TEST_F(NewPlanExecTest, RunwayRowsGoWithTheirClearedRunways) {
   EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, fms_fpln_active), std::tuple("16L", 1, 4));
   Keys("6L");  // ERASE
   EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, fms_fpln_active), std::tuple("------", 0, 3));
+}
+
+// An aircraft flying the circuit of the old route's hold: the new plan's EXEC ends it, and the
+// table keeps no hold for the map or the frame to fly.
+TEST_F(NewPlanExecTest, StoredPlanOverAHeldRouteLeavesNoHold) {
+  EnterSeattlePortland();
+  ActivateAndExecute();
+  Keys("LEGS HOLD 1L 6L EXEC");  // HOLD AT SEA
+  ASSERT_EQ(std::tuple(hold_cnt, route_holds[1].fix, holds_present), std::tuple(1, "SEA", 1));
+  pattern_leg = 2;  // the circuit being flown
+  ExecuteStoredPlan();
+  EXPECT_EQ(std::tuple(fms_fpln_active, hold_cnt, route_holds[1].leg, holds_present, pattern_leg, pattern_phase),
+            std::tuple(3, 0, 0, 0, 0, 4));
 }
 
 }  // namespace
