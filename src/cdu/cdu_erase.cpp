@@ -60,6 +60,9 @@ void EraseRouteModification() {
   star_sel = star_sel_act;
   star_trans_sel = star_trans_sel_act;
   arr_rwy_sel = arr_rwy_sel_act;
+  // No runway executed: the row of one chosen in the modification goes too.
+  if (dep_rwy_sel == kNoSelection) fms_dep_rwy_pos = 0;
+  if (arr_rwy_sel == kNoSelection) fms_dest_rwy_pos = 0;
 
   if (fms_page == kCduPageDepartures) {
     dep_page_no = 1;

@@ -94,11 +94,20 @@ void SettlePendingPerformanceEdits() {
   if (cost_index > -1) InterpolateEconSpeeds();
 }
 
+void RemoveAllHolds() {
+  while (hold_cnt > 0) {
+    const int32_t before = hold_cnt;
+    DeleteLegHolds(route_holds[1].leg, 0);
+    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
+  }
+}
+
 void CopyModifiedToActive() {
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
   if (clear_holds_on_exec == 1) {
-    hold_cnt = 0;
+    // A new plan flies none of the old route's holds, nor the circuit of one.
+    RemoveAllHolds();
     clear_holds_on_exec = 0;
   }
   RestoreHoldLegs();
@@ -128,6 +137,12 @@ void SettleLnavLeg() {
   }
 }
 
+// The runway row that a new airport's cleared choices leave: none, unless the record already held
+// that airport (the panel-state loader loads its airports, runway rows restored, before EXEC).
+int32_t RowKeptForAirport(const AirportRecord& apt, const std::string& ident, int32_t row) {
+  return TextIs(apt.icao, ident) ? row : 0;
+}
+
 void PlaceRunwayThresholds() {
   if (const RunwayRecord* r = RunwayAt(airport_recs[1], fms_dep_rwy_pos)) {
     fms_fpln_act[0].lat = r->lat;
@@ -153,17 +168,11 @@ void LoadChangedDestination() {
   }
   if (last.ident != dest_ident) {
     dest_ident = last.ident;
+    const int32_t row = RowKeptForAirport(airport_recs[2], dest_ident, fms_dest_rwy_pos);
     LoadAirport(dest_ident, 2);
     ClearArrivalSelections();
+    fms_dest_rwy_pos = row;
     plan_dest_key = kNoProcSelection;
-  }
-}
-
-void RemoveAllHolds() {
-  while (hold_cnt > 0) {
-    const int32_t before = hold_cnt;
-    DeleteLegHolds(route_holds[1].leg, 0);
-    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
   }
 }
 
@@ -181,8 +190,10 @@ void LoadChangedOrigin() {
   }
   if (origin.ident != orig_ident) {
     orig_ident = origin.ident;
+    const int32_t row = RowKeptForAirport(airport_recs[1], orig_ident, fms_dep_rwy_pos);
     LoadAirport(orig_ident, 1);
     ClearDepartureSelections();
+    fms_dep_rwy_pos = row;
     plan_orig_key = kNoProcSelection;
     if (startup_phase == 0) {
       climb_ias = ClimbIas;

@@ -67,11 +67,13 @@ void StepFplnStateAfterEdit() {
 void ClearDepartureSelections() {
   for (std::string* s : {&sid_sel, &sid_trans_sel, &dep_rwy_sel, &rte_rwy_entry}) *s = kNoProcSelection;
   std::fill(std::begin(plan_dep_texts), std::end(plan_dep_texts), kNoProcSelection);
+  fms_dep_rwy_pos = 0;
 }
 
 void ClearArrivalSelections() {
   for (std::string* s : {&star_sel, &star_trans_sel, &arr_rwy_sel}) *s = kNoProcSelection;
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoProcSelection);
+  fms_dest_rwy_pos = 0;
 }
 
 void ResetActiveRoute() {

@@ -14,7 +14,7 @@ void StepFplnStateAfterEdit();
 
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
-// "------": a new airport invalidates them.
+// "------", the runway's table row to 0: a new airport invalidates them.
 void ClearDepartureSelections();
 void ClearArrivalSelections();
 

@@ -155,6 +155,7 @@ void EnterDestination() {
     }
     dest_ident = cdu_scratchpad;
     arr_rwy_sel = star_sel = kNoProcSelection;
+    fms_dest_rwy_pos = 0;
   } else {
     if (state == 3) {
       CopyActiveToModRoute();

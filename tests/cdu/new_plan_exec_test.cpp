@@ -1,0 +1,104 @@
+// EXEC of a new plan or a new airport, flown on the CDU: what was chosen for the old route (runways,
+// holds) does not stay with the new one.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "cdu/route_pages_fixture.h"
+#include "fmc/route_holds.h"
+
+namespace cdu_test {
+namespace {
+
+class NewPlanExecTest : public RoutePagesTest {
+ protected:
+  void SetUp() override {
+    RoutePagesTest::SetUp();
+    WritePlan("KPDXKSEA.PLN",
+              testing_support::ReadBytes(RO757_SOURCE_DIR "/examples/sim/Orvantel/flightplans/KPDXKSEA.PLN"));
+    sim_.MakeDir("Orvantel/PanelStates");
+  }
+  // Each key on a paint of its own, as a pilot presses them.
+  void Keys(std::string_view names) {
+    for (size_t i = 0; i < names.size();) {
+      const size_t j = std::min(names.find(' ', i), names.size());
+      PressAndPaint(names.substr(i, j - i));
+      i = j + 1;
+    }
+  }
+  // KSEA to KPDX with its arrival runway 28R (the fourth of KPDX's table), not yet activated.
+  void EnterSeattlePortland() {
+    Keys("RTE");
+    EnterAt("KSEA", "1L");
+    EnterAt("KPDX", "1R");
+    Keys("DEP_ARR 2R NEXT_PAGE 2R");
+  }
+  void ActivateAndExecute() {
+    Keys("LEGS");
+    EnterAt("SEA", "1L");
+    Keys("RTE 6R EXEC");
+  }
+  // KPDX to KSEA from the stored plans, activated and executed.
+  void ExecuteStoredPlan() { Keys("INIT_REF 6L 2R 1L 6R EXEC"); }
+
+  // The route's ends lie at its airports' reference points, not on a runway.
+  static void ExpectEndsAtTheAirports() {
+    EXPECT_EQ(std::pair(fms_dep_rwy_pos, fms_dest_rwy_pos), std::pair(0, 0));
+    EXPECT_NEAR(fms_fpln_act[0].lat, airport_recs[1].lat, 1e-9);
+    EXPECT_NEAR(fms_fpln_act[fp_cnt].lon, airport_recs[2].lon, 1e-9);
+  }
+};
+
+// KSEA 34C to KPDX 28R executed, then KPDX to KSEA loaded and executed: no runway was chosen for
+// it. A panel state saved on the first route brings that route's runways back with it.
+TEST_F(NewPlanExecTest, StoredPlanTakesNoRunwayOfTheRouteItReplaces) {
+  EnterSeattlePortland();
+  Keys("RTE");
+  EnterAt("34C", "2L");
+  ActivateAndExecute();
+  EXPECT_EQ(std::tuple(fms_dep_rwy_pos, fms_dest_rwy_pos, fms_fpln_act[0].lat, fms_fpln_act[fp_cnt].lon),
+            std::tuple(4, 4, 47.4380, -122.5683));  // on the thresholds of 34C and 28R
+  Keys("INIT_REF 6L");
+  EnterAt("RWY", "5R");  // SAVE PNL
+  ExecuteStoredPlan();
+  EXPECT_EQ(std::tuple(fms_fpln_act[0].ident, fms_fpln_act[fp_cnt].ident, Line(2).left),
+            std::tuple("KPDX", "KSEA", "-----"));
+  ExpectEndsAtTheAirports();
+  Keys("INIT_REF 6L 4R 1L");  // LOAD PNL
+  EXPECT_EQ(std::tuple(fms_fpln_act[0].ident, fms_dep_rwy_pos, fms_dest_rwy_pos, fms_fpln_act[0].lat),
+            std::tuple("KSEA", 4, 4, 47.4380));
+}
+
+// A new destination drops the arrival runway's row with the runway; ERASE of a departure runway
+// when none was executed drops its row too.
+TEST_F(NewPlanExecTest, RunwayRowsGoWithTheirClearedRunways) {
+  EnterSeattlePortland();
+  Keys("RTE");
+  EnterAt("KGEG", "1R");  // its fourth runway, 25, would take 28R's row
+  ActivateAndExecute();
+  EXPECT_EQ(fms_fpln_act[fp_cnt].ident, "KGEG");
+  ExpectEndsAtTheAirports();
+  Keys("DEP_ARR 1L 1R");  // 16L
+  EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, fms_fpln_active), std::tuple("16L", 1, 4));
+  Keys("6L");  // ERASE
+  EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, fms_fpln_active), std::tuple("------", 0, 3));
+}
+
+// An aircraft flying the circuit of the old route's hold: the new plan's EXEC ends it, and the
+// table keeps no hold for the map or the frame to fly.
+TEST_F(NewPlanExecTest, StoredPlanOverAHeldRouteLeavesNoHold) {
+  EnterSeattlePortland();
+  ActivateAndExecute();
+  Keys("LEGS HOLD 1L 6L EXEC");  // HOLD AT SEA
+  ASSERT_EQ(std::tuple(hold_cnt, route_holds[1].fix, holds_present), std::tuple(1, "SEA", 1));
+  pattern_leg = 2;  // the circuit being flown
+  ExecuteStoredPlan();
+  EXPECT_EQ(std::tuple(fms_fpln_active, hold_cnt, route_holds[1].leg, holds_present, pattern_leg, pattern_phase),
+            std::tuple(3, 0, 0, 0, 0, 4));
+}
+
+}  // namespace
+}  // namespace cdu_test
