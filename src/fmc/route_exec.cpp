@@ -137,12 +137,6 @@ void SettleLnavLeg() {
   }
 }
 
-// The runway row that a new airport's cleared choices leave: none, unless the record already held
-// that airport (the panel-state loader loads its airports, runway rows restored, before EXEC).
-int32_t RowKeptForAirport(const AirportRecord& apt, const std::string& ident, int32_t row) {
-  return TextIs(apt.icao, ident) ? row : 0;
-}
-
 void PlaceRunwayThresholds() {
   if (const RunwayRecord* r = RunwayAt(airport_recs[1], fms_dep_rwy_pos)) {
     fms_fpln_act[0].lat = r->lat;
@@ -168,10 +162,8 @@ void LoadChangedDestination() {
   }
   if (last.ident != dest_ident) {
     dest_ident = last.ident;
-    const int32_t row = RowKeptForAirport(airport_recs[2], dest_ident, fms_dest_rwy_pos);
     LoadAirport(dest_ident, 2);
     ClearArrivalSelections();
-    fms_dest_rwy_pos = row;
     plan_dest_key = kNoProcSelection;
   }
 }
@@ -190,10 +182,8 @@ void LoadChangedOrigin() {
   }
   if (origin.ident != orig_ident) {
     orig_ident = origin.ident;
-    const int32_t row = RowKeptForAirport(airport_recs[1], orig_ident, fms_dep_rwy_pos);
     LoadAirport(orig_ident, 1);
     ClearDepartureSelections();
-    fms_dep_rwy_pos = row;
     plan_orig_key = kNoProcSelection;
     if (startup_phase == 0) {
       climb_ias = ClimbIas;
