@@ -6,14 +6,18 @@
 #include "cdu/cdu_pages.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_lists.h"
+#include "fmc/proc_route.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "base/int_conversion.h"
+#include "navdb/airport_loader.h"
+#include "navdb/navdb_globals.h"
 #include "state/config_globals.h"
 
 namespace {
 
 constexpr const char* kNoSelection = "------";
+constexpr int32_t kDestinationBlock = 2;
 
 // A pending speed entry keeps the values it replaced; each member comes back only when its own
 // copy holds one (a speed-only entry saved no Mach, which must not become 0).
@@ -52,6 +56,9 @@ void EraseRouteModification() {
   clear_holds_on_exec = 0;
   new_fpln_loaded = 0;
   orig_entry.clear();
+  // The entry loaded the new destination's block: the route flown gets its own back.
+  const bool new_destination = !dest_entry.empty();
+  if (new_destination) LoadAirport(dest_ident, kDestinationBlock);
   dest_entry.clear();
 
   sid_sel = sid_sel_act;
@@ -63,6 +70,7 @@ void EraseRouteModification() {
   // No runway executed: the row of one chosen in the modification goes too.
   if (dep_rwy_sel == kNoSelection) fms_dep_rwy_pos = 0;
   if (arr_rwy_sel == kNoSelection) fms_dest_rwy_pos = 0;
+  if (new_destination && arr_rwy_sel != kNoSelection) fms_dest_rwy_pos = RunwayTableRow(airport_recs[2], arr_rwy_sel);
 
   if (fms_page == kCduPageDepartures) {
     dep_page_no = 1;

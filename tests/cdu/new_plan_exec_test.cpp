@@ -87,6 +87,23 @@ TEST_F(NewPlanExecTest, RunwayRowsGoWithTheirClearedRunways) {
   EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, fms_fpln_active), std::tuple("------", 0, 3));
 }
 
+// A new destination typed over an active route takes none of the old destination's arrival; ERASE
+// gives the old one back with its runway.
+TEST_F(NewPlanExecTest, NewDestinationOfAnActiveRouteTakesNoArrivalRunway) {
+  EnterSeattlePortland();
+  ActivateAndExecute();
+  ASSERT_EQ(std::tuple(arr_rwy_sel_act, fms_dest_rwy_pos), std::tuple("28R", 4));
+  Keys("RTE");
+  EnterAt("KGEG", "1R");
+  EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, fms_fpln_active), std::tuple("------", 0, 4));
+  Keys("6L");  // ERASE
+  EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, TextOf(airport_recs[2].icao)), std::tuple("28R", 4, "KPDX"));
+  EnterAt("KGEG", "1R");
+  Keys("EXEC");
+  EXPECT_EQ(std::tuple(fms_fpln_act[fp_cnt].ident, arr_rwy_sel_act), std::tuple("KGEG", "------"));
+  ExpectEndsAtTheAirports();
+}
+
 // An aircraft flying the circuit of the old route's hold: the new plan's EXEC ends it, and the
 // table keeps no hold for the map or the frame to fly.
 TEST_F(NewPlanExecTest, StoredPlanOverAHeldRouteLeavesNoHold) {

@@ -154,8 +154,6 @@ void EnterDestination() {
       SetDestinationOfNewRoute();
     }
     dest_ident = cdu_scratchpad;
-    arr_rwy_sel = star_sel = kNoProcSelection;
-    fms_dest_rwy_pos = 0;
   } else {
     if (state == 3) {
       CopyActiveToModRoute();
@@ -165,6 +163,9 @@ void EnterDestination() {
     FillDestinationLeg(ModDestinationRow());
     if (fms_fpln_active == 3) StepFplnState();
   }
+  // The old destination's arrival is no choice at the new one, whose airport block is loaded now.
+  arr_rwy_sel = star_sel = kNoProcSelection;
+  fms_dest_rwy_pos = 0;
   cdu::AcceptEntry();
   arr_rwy_chosen = appr_chosen = appr_trans_chosen = arr_appr_sel = arr_appr_trans_sel = star_trans_chosen = 0;
 }
