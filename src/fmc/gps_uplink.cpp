@@ -160,6 +160,8 @@ void UplinkGpsRoute() {
   if (dest.type == "APT") {
     dest_entry = plan_dest_key = dest_ident = dest.ident;
     ClearArrivalAndLoadDestination();
+  } else {
+    ClearArrivalSelections();  // the old destination's runway is none of this plan's
   }
 
   new_fpln_loaded = 1;

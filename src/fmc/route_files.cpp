@@ -169,10 +169,12 @@ void StepStateAfterLoad() {
 }  // namespace
 
 void SetUpLoadedOrigin() {
+  // A plan that starts at a fix takes no runway of the old origin either: EXEC would move its
+  // first fix onto that runway's threshold.
+  ClearDepartureSelections();
   const RouteLeg& origin = fms_fpln_mod[0];
   if (origin.type != "APT") return;
   plan_orig_key = orig_entry = orig_ident = origin.ident;
-  ClearDepartureSelections();
   LoadAirport(plan_orig_key, 1);
 }
 
@@ -216,7 +218,7 @@ void LoadFlightPlanFile(const std::string& name, int32_t /*mode*/) {
   SetUpLoadedOrigin();
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   RouteLeg& dest = fms_fpln_mod[last];
-  if (dest.type != "APT") return;
+  if (dest.type != "APT") return ClearArrivalSelections();  // as at the origin
   const std::string d = dest.ident;
   if (fms_page == kStoredPagePage && fms_fpln_active != 3) {
     dest_entry = plan_dest_key = d;

@@ -38,8 +38,8 @@ void LoadNextFplFile(const std::string& name, int32_t mode);
 void LoadFplList();
 
 // Shared by the plan loaders.
-// When row 0 of the modified route is an airport: it becomes the origin (keys and entries), the
-// departure choices are cleared and its airport record is loaded.
+// Clears the departure choices; when row 0 of the modified route is an airport, it becomes the
+// origin (keys and entries) and its airport record is loaded.
 void SetUpLoadedOrigin();
 // Clears the arrival choices and loads plan_dest_key as the destination record; LoadAirport's result.
 int32_t ClearArrivalAndLoadDestination();

@@ -72,6 +72,23 @@ TEST_F(NewPlanExecTest, StoredPlanTakesNoRunwayOfTheRouteItReplaces) {
             std::tuple("KSEA", 4, 4, 47.4380));
 }
 
+// A stored plan from fix to fix: no airport of the old route's, nor its runways, stays with it.
+TEST_F(NewPlanExecTest, StoredPlanBetweenFixesTakesNoRunwayOfTheOldAirports) {
+  WritePlan("A.RTE",
+            "[FlightPlan]\nSEA 47.4354 -122.3097 VOR 116.80\nTACMA 47.2010 -122.3460 INT\n"
+            "OLM 46.9710 -122.9020 VOR 113.40\n");
+  EnterSeattlePortland();
+  Keys("RTE");
+  EnterAt("34C", "2L");
+  ActivateAndExecute();
+  ASSERT_EQ(std::pair(fms_dep_rwy_pos, fms_dest_rwy_pos), std::pair(4, 4));
+  ExecuteStoredPlan();
+  ASSERT_EQ(fms_fpln_act[0].ident + " " + fms_fpln_act[fp_cnt].ident, "SEA OLM");
+  EXPECT_EQ(std::tuple(dep_rwy_sel_act, arr_rwy_sel_act, fms_dep_rwy_pos, fms_dest_rwy_pos),
+            std::tuple("------", "------", 0, 0));
+  EXPECT_EQ(std::pair(fms_fpln_act[0].lat, fms_fpln_act[fp_cnt].lon), std::pair(47.4354, -122.9020));
+}
+
 // A new destination drops the arrival runway's row with the runway; ERASE of a departure runway
 // when none was executed drops its row too.
 TEST_F(NewPlanExecTest, RunwayRowsGoWithTheirClearedRunways) {
