@@ -252,6 +252,7 @@ void ExecRoute() {
   CopyPendingSelections();
   cdu_prompt_mode = 0;
   if (edit_leg_idx > 0) DeleteLegHolds(edit_leg_idx, 0);
+  if (fp_mod_cnt >= 1) DropHoldsOffModifiedRoute();
   SettlePendingPerformanceEdits();
   arr_appr_sel_saved = arr_appr_sel;
   arr_appr_trans_sel_saved = arr_appr_trans_sel;

@@ -164,6 +164,23 @@ void DeleteHoldRow(int32_t row) {
   hold_page_cnt = hold_cnt;
 }
 
+void DropHoldsOffModifiedRoute() {
+  const auto named = [](int32_t row) {
+    for (int32_t i = 0; i <= ClampedLastRow(fp_mod_cnt); ++i) {
+      if (fms_fpln_mod[i].hold_idx == row) return true;
+    }
+    return false;
+  };
+  // A removal moves the later rows down, so the same row is looked at again.
+  for (int32_t row = 1; row <= UsedHoldRows();) {
+    if (named(row)) {
+      ++row;
+    } else {
+      DeleteHoldRow(row);
+    }
+  }
+}
+
 void ReleaseModLegHold(int32_t mod_leg) {
   if (mod_leg < 0 || mod_leg > kLastRouteRow) return;
   const int32_t row = fms_fpln_mod[mod_leg].hold_idx;

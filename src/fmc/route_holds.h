@@ -30,3 +30,7 @@ void DeleteHoldRow(int32_t row);
 // another leg number in the active route. A hold the active route flies only leaves the leg now and
 // the table at EXEC (edit_leg_idx), so ERASE gives it back; one made in this modification goes at once.
 void ReleaseModLegHold(int32_t mod_leg);
+
+// Removes every hold row that no leg of the modified route names any more: EXEC's share of the
+// holds a modification took away, however many they were.
+void DropHoldsOffModifiedRoute();

@@ -2,6 +2,7 @@
 // route, its state and the scratchpad as they were; a deletion ERASE takes back leaves nothing lost.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -40,14 +41,19 @@ class RefusedEditsTest : public RoutePagesTest {
   // the modification) and its hold row stand on lines 4 and 5.
   void HoldAtTacmaThenOlmBeforeIt() {
     SetActiveRoute(kRoute);
-    orig_ident = "KSEA";
-    PressAndPaint("HOLD");
-    PressAndPaint("2L");
-    PressAndPaint("6L");
-    Press("EXEC");
+    ExecuteHoldAt("2L");
     PressAndPaint("LEGS");
     EnterAt("OLM", "2L");
     ASSERT_EQ(Line(5).left, "TACMA - - - - / - - - - - -");
+  }
+  // HOLD AT the fix on the line of RTE LEGS' HOLD AT prompt, executed.
+  void ExecuteHoldAt(std::string_view line) {
+    orig_ident = "KSEA";  // the origin flown: EXEC keeps the holds
+    PressAndPaint("HOLD");
+    if (hold_cnt > 0) PressAndPaint("6L");  // NEXT HOLD
+    PressAndPaint(line);
+    PressAndPaint("6L");
+    Press("EXEC");
   }
   void ExpectHoldGoneAtExec() {
     EXPECT_EQ(fms_fpln_mod[4].hold_idx, 0);
@@ -101,6 +107,36 @@ TEST_F(RefusedEditsTest, ExitHoldAfterAnInsertionTakesTheMovedFixsHold) {
   PressAndPaint("HOLD");
   PressAndPaint("6R");
   ExpectHoldGoneAtExec();
+}
+
+// Every hold a modification takes away leaves at EXEC: a held fix and another fix's hold row deleted
+// on RTE LEGS, or a held fix with its RTE segment.
+TEST_F(RefusedEditsTest, TwoHoldsTakenAwayInOneModificationLeaveAtExec) {
+  SetActiveRoute(kRoute);
+  ExecuteHoldAt("2L");  // TACMA
+  ExecuteHoldAt("4L");  // CENTR, below TACMA's hold row
+  ASSERT_EQ(hold_cnt, 2);
+  PressAndPaint("LEGS");
+  PressAndPaint("DEL 2L");  // TACMA, a DISCO in its place
+  PressAndPaint("DEL 4L");  // CENTR's hold row, below the DISCO
+  Press("EXEC");
+  EXPECT_EQ(std::pair(hold_cnt, holds_present), std::pair(0, 0));
+}
+
+// CENTR's hold, kept, follows CENTR when a fix goes in before it after TACMA's segment went.
+TEST_F(RefusedEditsTest, RteSegmentDeleteTakesItsFixsHoldAtExec) {
+  SetActiveRoute(kRoute);
+  ExecuteHoldAt("2L");
+  ExecuteHoldAt("4L");  // CENTR
+  PressAndPaint("RTE NEXT_PAGE");
+  PressAndPaint("DEL 2L");  // the segment to TACMA
+  ASSERT_EQ(ModIdents(), (Idents{"KSEA", "SEA", "CENTR", "KELSO", "KPDX"}));
+  PressAndPaint("LEGS");
+  EnterAt("OLM", "2L");
+  Press("EXEC");
+  ASSERT_EQ(hold_cnt, 1);
+  EXPECT_EQ(route_holds[1].fix, "CENTR");
+  EXPECT_EQ(fms_fpln_act[std::clamp(route_holds[1].leg, 0, kLastRouteRow)].ident, "CENTR");
 }
 
 // An airway replacing the row's own fix needs room for its end mark.

@@ -9,6 +9,7 @@
 #include "fmc/airway_insert.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_route.h"
+#include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "navdb/navdb_globals.h"
@@ -59,6 +60,8 @@ void DeleteModLegs(int32_t first, int32_t last) {
     const std::string& via = fms_fpln_mod[first].via;
     if (!via.empty() && via == sid_sel) sid_sel = kNoProcSelection;
     if (!via.empty() && via == star_sel) star_sel = kNoProcSelection;
+    // Its hold goes with it, before the legs behind move onto its leg number.
+    ReleaseModLegHold(first);
     const int32_t cnt = ClampedLastRow(fp_mod_cnt);
     for (int32_t i = first; i < cnt; ++i) MoveModLeg(i + 1, i);
     fp_mod_cnt = cnt - 1;
