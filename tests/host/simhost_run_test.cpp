@@ -276,6 +276,27 @@ TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
   EXPECT_GT(loud, 3);
 }
 
+// The simulator's clocks run at 18 frames a second from where the scenario starts them: one second
+// takes the zulu clock over midnight into the next year and the local clock into the next hour; a
+// later set starts that clock again from its value.
+TEST_F(SimhostRun, FramesAdvanceTheClocksFromWhereTheScenarioSetsThem) {
+  sim_.Write("clock.scn",
+             "set token 604 100\nset token 3 15\nset token 4 59\nset token 5 59\nset token 6 23\nset token 7 59\n"
+             "set token 8 365\nset token 9 2023\n"
+             "at 18 print token 604\nprint token 5\nprint token 7\nprint token 6\nprint token 8\nprint token 9\n"
+             "print token 4\nprint token 3\nset token 604 5\nset token 7 30\n"
+             "at 27 print token 604\nat 36 print token 5\nprint token 7\nprint token 3\n");
+  Result r = Own("clock.scn");
+  ASSERT_EQ(r.status, 0) << r.output;
+  for (const char* line :
+       {"frame 18: token 604 = 101\n", "frame 18: token 5 = 0\n", "frame 18: token 7 = 0\n", "frame 18: token 6 = 0\n",
+        "frame 18: token 8 = 1\n", "frame 18: token 9 = 2024\n", "frame 18: token 4 = 0\n", "frame 18: token 3 = 16\n",
+        "frame 27: token 604 = 5.5\n", "frame 36: token 5 = 1\n", "frame 36: token 7 = 30\n",
+        "frame 36: token 3 = 16\n"}) {
+    EXPECT_NE(r.output.find(line), std::string::npos) << line << r.output;
+  }
+}
+
 // A click on a gauge missing from the panel stops the run at its frame, naming file and line.
 TEST_F(SimhostRun, ClickOnAMissingInstanceFailsNamingFileAndLine) {
   sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");
