@@ -297,6 +297,20 @@ TEST_F(SimhostRun, FramesAdvanceTheClocksFromWhereTheScenarioSetsThem) {
   }
 }
 
+// The example folder takes a panel state saved on the CDU (INIT/REF INDEX 5R), and LOAD PNL lists
+// only panel-state files, not the note that keeps the folder.
+TEST_F(SimhostRun, ExampleFolderKeepsSavedPanelStatesAndListsOnlyThem) {
+  sim_.Write("pnl.scn", "at 20 cdu INIT_REF 6L MYSTATE 5R 4R\nframes 2\nsnapshot FMS list.png\n");
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "pnl.scn") + " --out " +
+                        Quote(sim_ / "out") + " --record");
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_TRUE(fs::is_regular_file(sim_ / "sim/Orvantel/PanelStates/MYSTATE.PNL"));
+  const std::string list = ReadBytes(sim_ / "out/list.ops");
+  EXPECT_NE(list.find("\"MYSTATE.PNL OK\""), std::string::npos) << list;
+  EXPECT_NE(list.find("\" 1 / 1 \""), std::string::npos) << list;
+  EXPECT_EQ(list.find("README"), std::string::npos) << list;
+}
+
 // A click on a gauge missing from the panel stops the run at its frame, naming file and line.
 TEST_F(SimhostRun, ClickOnAMissingInstanceFailsNamingFileAndLine) {
   sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");
