@@ -311,6 +311,34 @@ TEST_F(SimhostRun, ExampleFolderKeepsSavedPanelStatesAndListsOnlyThem) {
   EXPECT_EQ(list.find("README"), std::string::npos) << list;
 }
 
+// Every button and knob variable host/README.md lists for the MCP and the overhead is one the module
+// takes as a request: set by the scenario, written back to 0 by the module.
+TEST_F(SimhostRun, ReadmeClickVariablesAreRequestsTheModuleTakes) {
+  const std::string readme = ReadBytes(std::string(RO757_SOURCE_DIR) + "/host/README.md");
+  const size_t from = readme.find("## Pressing the MCP and overhead buttons");
+  ASSERT_NE(from, std::string::npos);
+  const std::string section = readme.substr(from, readme.find("\n## ", from + 1) - from);
+  std::vector<std::string> names;
+  for (size_t at = section.find('`'); at != std::string::npos; at = section.find('`', at + 1)) {
+    const size_t end = section.find('`', at + 1);
+    const std::string word = section.substr(at + 1, end - at - 1);
+    at = end;
+    for (const char* kind : {"_clicked", "_incr", "_decr"}) {
+      if (word.size() > 6 && word.front() != '_' && word.ends_with(kind)) names.push_back(word);
+    }
+  }
+  ASSERT_GE(names.size(), 40u);
+  std::string scenario = "set token 60 1\n";
+  for (const std::string& n : names) scenario += "at 20 set named " + n + " 1\n";
+  for (const std::string& n : names) scenario += "at 60 print named " + n + "\n";
+  sim_.Write("clicks.scn", scenario);
+  Result r = Own("clicks.scn");
+  ASSERT_EQ(r.status, 0) << r.output;
+  for (const std::string& n : names) {
+    EXPECT_NE(r.output.find("frame 60: named " + n + " = 0\n"), std::string::npos) << n << "\n" << r.output;
+  }
+}
+
 // A click on a gauge missing from the panel stops the run at its frame, naming file and line.
 TEST_F(SimhostRun, ClickOnAMissingInstanceFailsNamingFileAndLine) {
   sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");
