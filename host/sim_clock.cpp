@@ -1,6 +1,5 @@
 #include "host/sim_clock.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "host/sound_mixdown.h"
@@ -36,17 +35,15 @@ void SimClock::SetTimeOfDay(const ClockFields& f, uint32_t id) {
   const double offset = ((f.local_hour - f.zulu_hour) * 60.0 + (f.local_minute - f.zulu_minute)) * 60.0;
   // A time beyond what a double can count keeps the clock as it ran.
   if (!std::isfinite(total) || !std::isfinite(offset)) return;
-  const double days = std::floor(total / kSecondsPerDay);
-  day_base_s_ = std::max(0.0, total - days * kSecondsPerDay);
+  // fmod is exact, so the second of the day stays in 0 .. 86400 whatever the fields held.
+  day_base_s_ = std::fmod(total, kSecondsPerDay);
+  if (day_base_s_ < 0.0) day_base_s_ += kSecondsPerDay;
+  if (day_base_s_ >= kSecondsPerDay) day_base_s_ = 0.0;
   day_frames_ = 0;
-  day_ = f.zulu_day + days;
+  day_ = f.zulu_day + std::round((total - day_base_s_) / kSecondsPerDay);
   year_ = f.zulu_year;
   local_offset_s_ = std::fmod(std::round(offset / 60.0) * 60.0, kSecondsPerDay);
   if (local_offset_s_ < 0.0) local_offset_s_ += kSecondsPerDay;
-  if (day_base_s_ >= kSecondsPerDay) {
-    day_base_s_ -= kSecondsPerDay;
-    day_ += 1.0;
-  }
 }
 
 void SimClock::AdvanceOneFrame() {
