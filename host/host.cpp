@@ -249,7 +249,23 @@ void Host::Attach(gauge::ImportTableRecord* import_table, gauge::LinkageRecord* 
   if (import_table_ != nullptr) import_table_->services = &table_;
 }
 
-void Host::SetToken(uint32_t id, double value) { tokens_[id] = value; }
+void Host::SetToken(uint32_t id, double value) {
+  tokens_[id] = value;
+  if (id == SimClock::kRunningTimeToken) clock_.SetRunningTime(value);
+  if (SimClock::IsTimeOfDayToken(id)) {
+    clock_.SetTimeOfDay({Token(3), Token(4), Token(5), Token(6), Token(7), Token(8), Token(9)}, id);
+  }
+}
+
+void Host::AdvanceClocks() {
+  clock_.AdvanceOneFrame();
+  tokens_[SimClock::kRunningTimeToken] = clock_.running_time();
+  const ClockFields f = clock_.fields();
+  uint32_t id = 3;
+  for (double v : {f.local_hour, f.local_minute, f.second, f.zulu_hour, f.zulu_minute, f.zulu_day, f.zulu_year}) {
+    tokens_[id++] = v;
+  }
+}
 
 void Host::SetTokenInteger(uint32_t id, bool integer) {
   if (integer) {
@@ -482,6 +498,7 @@ bool Host::InstanceActive(const GaugeInstance& instance) const {
 void Host::RunFrame() {
   ++frame_;
   SetToken(1, Token(1) + 1.0);
+  if (simulator_model_) AdvanceClocks();
   tcas_.Publish();
   // A gauge in a closed window is not serviced; a window the module opens or closes during the frame
   // takes effect for the messages that follow.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/fsuipc_server.h"
+#include "host/sim_clock.h"
 #include "host/sound_mixdown.h"
 #include "host/tcas_server.h"
 #include "platform/gauge.h"
@@ -78,6 +79,7 @@ class Host {
 
   // Simulator variables. A missing variable reads 0. Tokens are held as doubles; those typed as
   // integers (token_types.cpp, or SetTokenInteger) reach the module as an i32 in TokenVar::value.
+  // Setting a clock token (sim_clock.h) starts that clock again from the value.
   void SetToken(uint32_t id, double value);
   double Token(uint32_t id) const;
   void SetTokenInteger(uint32_t id, bool integer);
@@ -110,9 +112,9 @@ class Host {
   const std::vector<KeyEventRecord>& key_events() const { return key_events_; }
   bool key_handler_registered() const { return key_handler_ != nullptr; }
   int key_handler_register_calls() const { return key_handler_register_calls_; }
-  // Whether key events change the simulator state the stand-in models (sim_reactions.h), as a
-  // simulator applies each event before it reports it to the handler. simhost turns it on; unit tests
-  // set every reading themselves.
+  // Whether the stand-in models the simulator's state: key events change it (sim_reactions.h), as a
+  // simulator applies each event before it reports it to the handler, and each frame advances the
+  // clocks (sim_clock.h). simhost turns it on; unit tests set every reading themselves.
   void set_simulator_model(bool on) { simulator_model_ = on; }
   // Delivers a simulator key event to the module's handler (as the pilot's input would).
   void SendKeyEvent(uint32_t event_id, uint32_t value);
@@ -182,6 +184,8 @@ class Host {
   gauge::LinkageRecord* linkage_ = nullptr;
 
   std::map<uint32_t, double> tokens_;
+  SimClock clock_;
+  void AdvanceClocks();
   std::set<uint32_t> integer_tokens_;
   std::map<uint32_t, std::string> token_texts_;
   std::map<std::string, double> expressions_;

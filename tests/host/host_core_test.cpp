@@ -163,6 +163,25 @@ TEST(TokenRead, IntegerTokensArriveAsInt32InTheFirstFourBytes) {
   EXPECT_EQ(v.value.n, 250.25);
 }
 
+// The clocks run only for the simulator model (unit tests set every reading themselves), and fields
+// far out of range still give a time of day inside its ranges.
+TEST(HostClock, RunsOnlyWithTheSimulatorModelAndKeepsOutOfRangeFieldsInRange) {
+  simhost::Host h;
+  h.SetToken(604, 7.0);
+  h.RunFrame();
+  EXPECT_EQ(h.Token(604), 7.0);
+  h.set_simulator_model(true);
+  h.SetToken(6, 1e300);
+  h.SetToken(7, -1e300);
+  h.SetToken(8, 1e300);
+  for (int i = 0; i < 18; ++i) h.RunFrame();
+  EXPECT_NEAR(h.Token(604), 8.0, 1e-9);
+  for (uint32_t id : {3u, 4u, 5u, 6u, 7u}) {
+    EXPECT_GE(h.Token(id), 0.0) << id;
+    EXPECT_LT(h.Token(id), id == 3 || id == 6 ? 24.0 : 60.0) << id;
+  }
+}
+
 TEST(TokenRead, TextTokensArriveAsTextAndUnsetOnesAsEmpty) {
   ResetModuleState();
   simhost::Host h;

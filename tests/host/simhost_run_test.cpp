@@ -294,6 +294,69 @@ TEST_F(SimhostRun, SoundScenarioLogsAndMixesDownItsSounds) {
   EXPECT_GT(loud, 3);
 }
 
+// The simulator's clocks run at 18 frames a second from where the scenario starts them: one second
+// takes the zulu clock over midnight into the next year and the local clock into the next hour; a
+// later set starts that clock again from its value.
+TEST_F(SimhostRun, FramesAdvanceTheClocksFromWhereTheScenarioSetsThem) {
+  sim_.Write("clock.scn",
+             "set token 604 100\nset token 3 15\nset token 4 59\nset token 5 59\nset token 6 23\nset token 7 59\n"
+             "set token 8 365\nset token 9 2023\n"
+             "at 18 print token 604\nprint token 5\nprint token 7\nprint token 6\nprint token 8\nprint token 9\n"
+             "print token 4\nprint token 3\nset token 604 5\nset token 7 30\n"
+             "at 27 print token 604\nat 36 print token 5\nprint token 7\nprint token 3\n");
+  Result r = Own("clock.scn");
+  ASSERT_EQ(r.status, 0) << r.output;
+  for (const char* line :
+       {"frame 18: token 604 = 101\n", "frame 18: token 5 = 0\n", "frame 18: token 7 = 0\n", "frame 18: token 6 = 0\n",
+        "frame 18: token 8 = 1\n", "frame 18: token 9 = 2024\n", "frame 18: token 4 = 0\n", "frame 18: token 3 = 16\n",
+        "frame 27: token 604 = 5.5\n", "frame 36: token 5 = 1\n", "frame 36: token 7 = 30\n",
+        "frame 36: token 3 = 16\n"}) {
+    EXPECT_NE(r.output.find(line), std::string::npos) << line << r.output;
+  }
+}
+
+// The example folder takes a panel state saved on the CDU (INIT/REF INDEX 5R), and LOAD PNL lists
+// only panel-state files, not the note that keeps the folder.
+TEST_F(SimhostRun, ExampleFolderKeepsSavedPanelStatesAndListsOnlyThem) {
+  sim_.Write("pnl.scn", "at 20 cdu INIT_REF 6L MYSTATE 5R 4R\nframes 2\nsnapshot FMS list.png\n");
+  Result r = RunSimhost("--sim-root " + Quote(sim_ / "sim") + " --scenario " + Quote(sim_ / "pnl.scn") + " --out " +
+                        Quote(sim_ / "out") + " --record");
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_TRUE(fs::is_regular_file(sim_ / "sim/Orvantel/PanelStates/MYSTATE.PNL"));
+  const std::string list = ReadBytes(sim_ / "out/list.ops");
+  EXPECT_NE(list.find("\"MYSTATE.PNL OK\""), std::string::npos) << list;
+  EXPECT_NE(list.find("\" 1 / 1 \""), std::string::npos) << list;
+  EXPECT_EQ(list.find("README"), std::string::npos) << list;
+}
+
+// Every button and knob variable host/README.md lists for the MCP and the overhead is one the module
+// takes as a request: set by the scenario, written back to 0 by the module.
+TEST_F(SimhostRun, ReadmeClickVariablesAreRequestsTheModuleTakes) {
+  const std::string readme = ReadBytes(std::string(RO757_SOURCE_DIR) + "/host/README.md");
+  const size_t from = readme.find("## Pressing the MCP and overhead buttons");
+  ASSERT_NE(from, std::string::npos);
+  const std::string section = readme.substr(from, readme.find("\n## ", from + 1) - from);
+  std::vector<std::string> names;
+  for (size_t at = section.find('`'); at != std::string::npos; at = section.find('`', at + 1)) {
+    const size_t end = section.find('`', at + 1);
+    const std::string word = section.substr(at + 1, end - at - 1);
+    at = end;
+    for (const char* kind : {"_clicked", "_incr", "_decr"}) {
+      if (word.size() > 6 && word.front() != '_' && word.ends_with(kind)) names.push_back(word);
+    }
+  }
+  ASSERT_GE(names.size(), 40u);
+  std::string scenario = "set token 60 1\n";
+  for (const std::string& n : names) scenario += "at 20 set named " + n + " 1\n";
+  for (const std::string& n : names) scenario += "at 60 print named " + n + "\n";
+  sim_.Write("clicks.scn", scenario);
+  Result r = Own("clicks.scn");
+  ASSERT_EQ(r.status, 0) << r.output;
+  for (const std::string& n : names) {
+    EXPECT_NE(r.output.find("frame 60: named " + n + " = 0\n"), std::string::npos) << n << "\n" << r.output;
+  }
+}
+
 // A click on a gauge missing from the panel stops the run at its frame, naming file and line.
 TEST_F(SimhostRun, ClickOnAMissingInstanceFailsNamingFileAndLine) {
   sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");
