@@ -1,0 +1,40 @@
+// Simulator samples that are not finite (or so large that a filter's sums overflow) reaching the
+// filters and models that keep state from sample to sample: each is passed over, so that the good
+// samples after it give exactly what they give alone.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include "support/fp_traps.h"
+#include "support/tick_fixture.h"
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+
+class NonFiniteSamples : public tick_test::TickTest {
+ protected:
+  testing_support::FpTrapsOff traps_off_;
+};
+
+// Whole ticks from a filter at 150 kt; a bad sample reads as the airspeed before it.
+TEST_F(NonFiniteSamples, AirspeedFilterPassesOverABadSample) {
+  const auto fly = [&](const std::vector<double>& samples) {
+    SetIasKt(150.0);
+    std::vector<double> seen;
+    for (const double kt : samples) {
+      host_.SetToken(61, kt);
+      RunTicks(1);
+      seen.push_back(ias);
+    }
+    return seen;
+  };
+  const std::vector<double> good = fly({160.0, 170.0, 180.0});
+  for (const double bad : {kNan, kInf, -kInf}) {
+    EXPECT_EQ(fly({bad, 160.0, 170.0, 180.0}), (std::vector<double>{150.0, good[0], good[1], good[2]})) << bad;
+  }
+}
+
+}  // namespace
