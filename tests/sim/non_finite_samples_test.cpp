@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 #include <vector>
 
+#include "sim/derived_samples.h"
 #include "support/fp_traps.h"
 #include "support/tick_fixture.h"
 
@@ -35,6 +37,23 @@ TEST_F(NonFiniteSamples, AirspeedFilterPassesOverABadSample) {
   for (const double bad : {kNan, kInf, -kInf}) {
     EXPECT_EQ(fly({bad, 160.0, 170.0, 180.0}), (std::vector<double>{150.0, good[0], good[1], good[2]})) << bad;
   }
+}
+
+// Steady at 250 kt, then a few systems passes at an airspeed near the largest double (its ring sums
+// overflow), then one ring of 250 kt again: the prediction is where it was.
+TEST_F(NonFiniteSamples, AirspeedPredictionOutlivesAnOverflowingAirspeed) {
+  const auto passes = [&](double kt, int n) {
+    SetIasKt(kt);
+    for (int i = 0; i < n; ++i, redraw_tick = (redraw_tick + 1) % 18) UpdateIasPrediction();
+  };
+  for (double& v : ias_ring) v = 250.0;
+  ias_ring_avg = ias_predicted_prev = 250.0;
+  passes(250.0, 18);
+  const auto steady = std::tuple(ias_ring_avg, ias_predicted_60, ias_predicted, ias_predicted_prev);
+  ASSERT_EQ(steady, std::tuple(250.0, 250.0, 250.0, 250.0));
+  passes(1.7e308, 5);
+  passes(250.0, 18);
+  EXPECT_EQ(std::tuple(ias_ring_avg, ias_predicted_60, ias_predicted, ias_predicted_prev), steady);
 }
 
 }  // namespace
