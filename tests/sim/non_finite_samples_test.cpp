@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <vector>
 
+#include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
+#include "afds/standby_gyro.h"
+#include "afds/systems_globals.h"
+#include "displays/displays_globals.h"
 #include "sim/derived_samples.h"
 #include "support/fp_traps.h"
 #include "support/tick_fixture.h"
@@ -54,6 +60,25 @@ TEST_F(NonFiniteSamples, AirspeedPredictionOutlivesAnOverflowingAirspeed) {
   passes(1.7e308, 5);
   passes(250.0, 18);
   EXPECT_EQ(std::tuple(ias_ring_avg, ias_predicted_60, ias_predicted, ias_predicted_prev), steady);
+}
+
+// Erecting from rest with power; one attitude sample that is not finite, then level flight at 2.5
+// degrees nose down: the gyro erects in as many calls, to the same attitude, as without it.
+TEST_F(NonFiniteSamples, StandbyGyroErectsPastABadAttitude) {
+  const auto erect = [&](std::optional<double> bad) {
+    std::tie(ac_power, stdby_power_switch, stdby_att_erecting, stdby_att_toppling) = std::tuple(3, 1, 1, 0);
+    std::tie(stdby_att_pitch, stdby_att_bank_deg) = std::pair(-55.0, -30.0);
+    if (bad.has_value()) {
+      plane_pitch = plane_bank = *bad;
+      UpdateStandbyGyro();
+    }
+    std::tie(plane_pitch, plane_bank) = std::pair(2.5, 0.0);
+    int calls = 0;
+    for (; stdby_att_erecting == 1 && calls < 100; ++calls) UpdateStandbyGyro();
+    return std::tuple(calls, stdby_att_pitch, stdby_att_bank_deg, stdby_att_bank);
+  };
+  const auto good = erect(std::nullopt);
+  for (const double bad : {kNan, kInf, -kInf}) EXPECT_EQ(erect(bad), good) << bad;
 }
 
 }  // namespace
