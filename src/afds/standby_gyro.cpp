@@ -1,5 +1,6 @@
 #include "afds/standby_gyro.h"
 
+#include <cmath>
 #include <numbers>
 
 #include "afds/afds_globals.h"
@@ -62,6 +63,9 @@ void RunDown() {
 
 void UpdateStandbyGyro() {
   const bool powered = ac_power != 0 && stdby_power_switch != 0;
+  // The gyro steps from where it stands, and no step leads away from an infinite attitude: a sample
+  // that is not finite leaves it where it is, and the next good one moves it on.
+  if (powered && !(std::isfinite(plane_pitch) && std::isfinite(plane_bank))) return;
   if (powered && stdby_att_erecting != 1) {
     stdby_att_pitch = plane_pitch;
     stdby_att_bank_deg = plane_bank;

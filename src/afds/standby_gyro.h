@@ -11,4 +11,5 @@
 
 // Called once per tick after the attitude is sampled, and by the click poller on each change of the
 // standby power state. Erecting and running down move 0.5 degree of bank and 1 degree of pitch a call.
+// A powered call with an attitude that is not finite changes nothing.
 void UpdateStandbyGyro();

@@ -13,14 +13,15 @@ namespace {
 
 std::string DmsText(double v, char negative_letter, char positive_letter) {
   // Degrees, minutes and seconds are each truncated from the value, not rounded; a value far
-  // outside the globe stays printable because each part is clamped to the integer range.
+  // outside the globe, infinite or not a number stays printable because each part is clamped to the
+  // integer range (NaN to 0).
   const double d = std::trunc(v);
   const double f = (v - d) * 60.0;
   const double m = std::trunc(f);
   const double s = std::trunc((f - m) * 60.0);
   const long long dd = std::llabs(static_cast<long long>(TruncToI32(d)));
-  const int mm = std::abs(static_cast<int>(m));
-  const int ss = std::abs(static_cast<int>(s));
+  const int mm = std::abs(TruncToI32(m));
+  const int ss = std::abs(TruncToI32(s));
   char buf[48];
   std::snprintf(buf, sizeof buf, "%c%s%lld:%s%d:%s%d", v < 0.0 ? negative_letter : positive_letter,
                 dd < 10 ? "0" : "", dd, mm < 10 ? "0" : "", mm, ss < 10 ? "0" : "", ss);
@@ -36,8 +37,8 @@ std::string DmTenthsText(double v, char negative_letter, char positive_letter) {
   const double m = std::trunc(f + 0.05);
   const double t = std::trunc((f - m) * 10.0 + 0.05);
   long long dd = TruncToI32(d);
-  int mm = static_cast<int>(m);
-  const int tt = static_cast<int>(t);
+  int mm = TruncToI32(m);
+  const int tt = TruncToI32(t);
   if (mm >= 60) {  // 59.95 minutes and more show as the next whole degree
     mm = 0;
     ++dd;

@@ -39,6 +39,9 @@ int32_t Filter(const NavRecord* source, int32_t source_count, int32_t source_row
     return CalcDistNm(lat, lon, src.lat, src.lon) <= radius_nm;
   };
   int32_t count = 0;
+  // No row lies within any distance of a centre that is no place: the list is empty, found without
+  // reading the table on each paint while the position stays so.
+  if (!std::isfinite(lat) || !std::isfinite(lon)) return count;
   static NearRows near;
   if (indexed.has_value() && limit > 0 && FindRowsNear(*indexed, lat, lon, radius_nm, &near)) {
     near.ForEach([&](int32_t row, bool sure) {
@@ -100,5 +103,8 @@ void FilterStationsFine(double lat, double lon) {
 
 bool NearbyListStale(const NavCentre& centre, double lat, double lon, double threshold_nm) {
   if (centre.lat == kNoNavCentre.lat && centre.lon == kNoNavCentre.lon) return true;
+  // A list built around a centre that is no place (a position the simulator gave as not a number or
+  // infinite) is no farther than any threshold from anywhere; it is rebuilt as one never built.
+  if (!std::isfinite(centre.lat) || !std::isfinite(centre.lon)) return true;
   return CalcDistNm(centre.lat, centre.lon, lat, lon) > threshold_nm;
 }

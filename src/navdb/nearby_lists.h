@@ -25,5 +25,5 @@ void FilterStationsCoarse(double lat, double lon);
 void FilterStationsFine(double lat, double lon);
 
 // True when a list around `centre` needs rebuilding for the map centre (lat, lon): never built
-// (centre -999), or farther than threshold_nm away.
+// (centre -999, or one that is not finite), or farther than threshold_nm away.
 bool NearbyListStale(const NavCentre& centre, double lat, double lon, double threshold_nm);

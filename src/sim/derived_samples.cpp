@@ -1,5 +1,7 @@
 #include "sim/derived_samples.h"
 
+#include <cmath>
+
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
@@ -19,9 +21,15 @@ void UpdateIasPrediction() {
   for (double v : ias_ring) sum += v;
   double avg = (sum / 18.0 + ias_ring_avg) * 0.5;
   double delta = avg - ias_ring_avg;
+  const double predicted_60 = delta * 60.0 + s;
+  const double predicted = (delta * 180.0 + avg + ias_predicted_prev) * 0.5;
+  // An airspeed near the largest double overflows these sums; an infinite average or prediction
+  // would stay in the averages for good, so such an update is passed over until the ring holds
+  // ordinary airspeeds again.
+  if (!std::isfinite(predicted_60) || !std::isfinite(predicted)) return;
   ias_ring_avg = avg;
-  ias_predicted_60 = delta * 60.0 + s;
-  ias_predicted = (delta * 180.0 + avg + ias_predicted_prev) * 0.5;
+  ias_predicted_60 = predicted_60;
+  ias_predicted = predicted;
   ias_predicted_prev = ias_predicted;
 }
 

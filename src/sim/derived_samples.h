@@ -26,7 +26,8 @@ RO_DECLARE_ARRAYS(SIM_DERIVED_ARRAYS)
 
 void ResetDerivedSampleGlobals();
 
-// Advances the airspeed trend prediction by one update (called once per systems pass).
+// Advances the airspeed trend prediction by one update (called once per systems pass); an update
+// whose results would not be finite stores only its ring sample.
 void UpdateIasPrediction();
 
 // Sets date_month_name, date_month and date_day from the zulu day of the year (1-based) and the

@@ -1,5 +1,7 @@
 #include "sim/readers_flight.h"
 
+#include <cmath>
+
 #include "sim/sim_access.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
@@ -24,9 +26,12 @@ int32_t ReadOnGround() { return TokenTruncated(60); }
 
 // The filter lives in sim_vars itself: the host writes the raw airspeed into `value`, `old` holds the
 // last smoothed result. It steps on every call, whoever calls (kept: the trend gains are tuned to it).
+// A sample that is not a number or infinite (or so large that the step overflows) is passed over:
+// taken in, it would stay in the filter for good.
 double ReadAirspeedSmoothed() {
   host::ReadToken(&sim_vars);
-  const double smoothed = 0.7 * sim_vars.old + 0.3 * sim_vars.value.n;
+  double smoothed = 0.7 * sim_vars.old + 0.3 * sim_vars.value.n;
+  if (!std::isfinite(smoothed)) smoothed = sim_vars.old;
   sim_vars.value.n = smoothed;
   sim_vars.old = smoothed;
   return smoothed;

@@ -23,7 +23,9 @@ double ReadTokenVar14();   // landing-light switch, 0.0 or 1.0
 
 // Attitude, speeds, position.
 int32_t ReadOnGround();         // token 60, 1 on the ground
-double ReadAirspeedSmoothed();  // kt; 0.7 x previous + 0.3 x raw token 61, one filter step per call
+// kt; 0.7 x previous + 0.3 x raw token 61, one filter step per call; a step that would not be finite
+// returns the previous value and leaves the filter as it was.
+double ReadAirspeedSmoothed();
 double ReadTokenVar63();
 double ReadTokenVar64();        // Mach, raw (x 3.2 / 65536 gives Mach)
 double ReadTokenVar65();        // vertical speed, ft/min
