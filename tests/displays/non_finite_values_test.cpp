@@ -1,6 +1,4 @@
 // The attitude displays fed infinite and not-a-number flight values by the simulator.
-#include <fenv.h>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,24 +12,13 @@
 #include "displays/eadi_format_a.h"
 #include "displays/eadi_format_b.h"
 #include "displays/standby_display.h"
+#include "support/fp_traps.h"
 
 namespace {
 
-// The simulator's values are not trapped as the tests' own arithmetic is: an infinite speed minus
-// itself is a NaN here, as it is in the simulator, and only what the sanitizers see can fail.
 class NonFiniteValuesTest : public DisplayTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    traps_ = fedisableexcept(FE_ALL_EXCEPT);
-  }
-  void TearDown() override {
-    feclearexcept(FE_ALL_EXCEPT);
-    feenableexcept(traps_);
-    DisplayTest::TearDown();
-  }
-
-  int traps_ = 0;
+  testing_support::FpTrapsOff traps_off_;
 };
 
 // Every paint ends, each after a finite one, with no conversion out of range for the sanitizers to
