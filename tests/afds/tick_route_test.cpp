@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "base/geodesy.h"
 #include "fmc/fmc_globals.h"
 #include "sim/sim_globals.h"
+#include "support/fp_traps.h"
 #include "support/tick_fixture.h"
 
 namespace {
@@ -102,6 +104,24 @@ TEST_F(RouteProgressTest, DiscoIsPassedOnTheHeadingFlownThenTheNextLegStartsDire
   EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon),
             std::tuple("DIRECT", plane_lat, plane_lon));
   EXPECT_EQ(KeyEventValues(kHeadingBug), (std::vector<int32_t>{359, 17}));  // straight for WP3, 017.5 true
+}
+
+// A tick whose position is no place (the simulator's NaN) leaves the aircraft where the last one put
+// it: the leg after the DISCO starts there, not at a NaN it would keep until the next leg.
+TEST_F(RouteProgressTest, DiscoPassedWhileThePositionIsNotANumberStartsTheLegAtTheLastPosition) {
+  testing_support::FpTrapsOff traps_off;
+  std::tie(fms_fpln_act[2].ident, fms_fpln_act[2].lat, fms_fpln_act[2].lon) = std::tuple("DISCO", 0.0, 0.0);
+  lnav = 1;
+  SetGroundSpeedKt(480.0);
+  PlaceNearWp1(-3.0);
+  RunToRouteSlot();
+  RunToRouteSlot();
+  ASSERT_EQ(stpos, 2);
+  const std::pair last(plane_lat, plane_lon);
+  host_.SetToken(71, std::numeric_limits<double>::quiet_NaN());
+  RunToRouteSlot();
+  ASSERT_EQ(stpos, 3);
+  EXPECT_EQ(std::pair(lnav_leg[0].fr_lat, lnav_leg[0].fr_lon), last);
 }
 
 TEST_F(RouteProgressTest, InterceptCompletedAfterADiscoStartsTheLegAtThePresentPosition) {
