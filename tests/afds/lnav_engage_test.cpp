@@ -94,6 +94,21 @@ TEST_F(LnavTest, ArmsWithTheInterceptWhereThePresentHeadingMeetsTheLeg) {
   EXPECT_EQ(Sent(), Events{});
 }
 
+// After a DISCO the active leg starts DIRECT where the route was executed; the intercept found on that
+// leg is flown on it, not on a leg from the DISCO's 0N 0E.
+TEST_F(LnavTest, InterceptAfterADiscoKeepsTheLegItWasFoundOn) {
+  SetActiveRoute({{"A", 10.0, 9.0}, {"DISCO", 0.0, 0.0}, {"B", 10.0, 11.0}, {"C", 10.0, 12.0}}, 2);
+  std::tie(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon) = std::tuple("DIRECT", 10.0, 10.0);
+  SetPosition(10.0 - 10.0 / kNmPerDeg, 10.2);
+  RunTicks(1);
+  std::tie(active_leg_dist, dist_to_active_wpt) = std::tuple(59.0, 48.0);
+  Headings(45.0, 80.0, 90.0);
+  hdg_sel_mode = 1;
+  LnavIntercept();
+  ASSERT_TRUE(Armed());
+  EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon), std::tuple("DIRECT", 10.0, 10.0));
+}
+
 // The intercept lies 14.14 NM ahead; it may be at most 1.5 NM farther than the active waypoint.
 TEST_F(LnavTest, InterceptBeyondTheWaypointIsRefused) {
   for (double beyond_nm : {1.4, 1.6}) {
