@@ -57,8 +57,7 @@ void EraseRouteModification() {
   new_fpln_loaded = 0;
   orig_entry.clear();
   // The entry loaded the new destination's block: the route flown gets its own back.
-  const bool new_destination = !dest_entry.empty();
-  if (new_destination) LoadAirport(dest_ident, kDestinationBlock);
+  if (!dest_entry.empty()) LoadAirport(dest_ident, kDestinationBlock);
   dest_entry.clear();
 
   sid_sel = sid_sel_act;
@@ -67,10 +66,9 @@ void EraseRouteModification() {
   star_sel = star_sel_act;
   star_trans_sel = star_trans_sel_act;
   arr_rwy_sel = arr_rwy_sel_act;
-  // No runway executed: the row of one chosen in the modification goes too.
-  if (dep_rwy_sel == kNoSelection) fms_dep_rwy_pos = 0;
-  if (arr_rwy_sel == kNoSelection) fms_dest_rwy_pos = 0;
-  if (new_destination && arr_rwy_sel != kNoSelection) fms_dest_rwy_pos = RunwayTableRow(airport_recs[2], arr_rwy_sel);
+  // The rows follow the runways given back, not those chosen in the modification.
+  fms_dep_rwy_pos = dep_rwy_sel == kNoSelection ? 0 : RunwayTableRow(airport_recs[1], dep_rwy_sel);
+  fms_dest_rwy_pos = arr_rwy_sel == kNoSelection ? 0 : RunwayTableRow(airport_recs[2], arr_rwy_sel);
 
   if (fms_page == kCduPageDepartures) {
     dep_page_no = 1;

@@ -121,6 +121,16 @@ TEST_F(NewPlanExecTest, NewDestinationOfAnActiveRouteTakesNoArrivalRunway) {
   ExpectEndsAtTheAirports();
 }
 
+// ERASE of another arrival runway chosen over the executed 28R: the row is 28R's again.
+TEST_F(NewPlanExecTest, EraseGivesTheExecutedRunwayItsRowBack) {
+  EnterSeattlePortland();
+  ActivateAndExecute();
+  Keys("DEP_ARR 2R NEXT_PAGE 1R");  // 10L
+  ASSERT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, fms_fpln_active), std::tuple("10L", 3, 4));
+  Keys("6L");
+  EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, fms_fpln_active), std::tuple("28R", 4, 3));
+}
+
 // An aircraft flying the circuit of the old route's hold: the new plan's EXEC ends it, and the
 // table keeps no hold for the map or the frame to fly.
 TEST_F(NewPlanExecTest, StoredPlanOverAHeldRouteLeavesNoHold) {
