@@ -16,9 +16,6 @@
 namespace cdu_test {
 namespace {
 
-using Idents = std::vector<std::string>;
-const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
-
 class LegsPageTest : public RoutePagesTest {
  protected:
   void SetUp() override {

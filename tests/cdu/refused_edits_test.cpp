@@ -15,9 +15,6 @@
 namespace cdu_test {
 namespace {
 
-using Idents = std::vector<std::string>;
-const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
-
 class RefusedEditsTest : public RoutePagesTest {
  protected:
   // The route flown, as long as the tables allow: rows 0..200.

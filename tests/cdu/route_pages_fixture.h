@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "cdu/cdu_fixture.h"
 #include "sim/sim_globals.h"
@@ -14,6 +15,10 @@
 #include "support/temp_dir.h"
 
 namespace cdu_test {
+
+using Idents = std::vector<std::string>;
+// Seattle to Portland along J5 in the example region, the route most page tests fly.
+inline const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
 
 class RoutePagesTest : public CduTest {
  protected:
