@@ -202,8 +202,14 @@ void SetCrossingPoint(double alt_ft, double lat, double lon) {
 
 void RecomputeProfile() {
   if (init_tod == 0) init_cruise_alt = cruise_alt;
+  // Past the T/C the climb lies behind the active leg, and there is none left to place: a T/C row on
+  // the legs ahead would keep the descent from planning them and end its segment before the active
+  // leg's constraint.
+  if (toc == 1) {
+    toc_stpos = std::min(toc_stpos, stpos - 1);
+  }
   CalcRouteProfile(cruise_alt);
-  PredictToc(0);
+  if (toc == 0) PredictToc(0);
   ComputeRouteDistances();
   PredictTod(0);
   ComputeRouteDistances();

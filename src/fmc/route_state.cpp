@@ -70,6 +70,8 @@ void ClearDepartureSelections() {
   fms_dep_rwy_pos = 0;
 }
 
+const std::string& LoadedDestination() { return dest_entry.empty() ? dest_ident : dest_entry; }
+
 void ClearArrivalSelections() {
   for (std::string* s : {&star_sel, &star_trans_sel, &arr_rwy_sel}) *s = kNoProcSelection;
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoProcSelection);

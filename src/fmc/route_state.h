@@ -6,6 +6,8 @@
 // route 3 -> 4.
 #pragma once
 
+#include <string>
+
 // One step of the route state; other values stay.
 void StepFplnState();
 
@@ -17,6 +19,10 @@ void StepFplnStateAfterEdit();
 // "------", the runway's table row to 0: a new airport invalidates them.
 void ClearDepartureSelections();
 void ClearArrivalSelections();
+
+// The destination whose airport block and procedures are loaded: a new one typed over the active
+// route and not yet executed, else dest_ident.
+const std::string& LoadedDestination();
 
 // Empties the active route (stpos 999) and puts the route's selections, speeds, take-off data and
 // profile back to their configured or empty values; the state becomes 0.

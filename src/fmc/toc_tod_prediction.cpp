@@ -169,5 +169,10 @@ void PredictTod(int32_t flag) {
     }
     tod_alt = start_alt;
   }
+  // Until this segment's descent begins, the T/D just placed is where the tick measures it from.
+  if (toc == 1 && tod == 0) {
+    last_restr_lat = tod_lat;
+    last_restr_lon = tod_lon;
+  }
   ComputeRouteDistances();
 }

@@ -76,6 +76,25 @@ TEST_F(DepArrPagesTest, IndexOpensEachPageOnlyForAnAirportOfTheRoute) {
   EXPECT_EQ(fms_page, kCduPageDepArrIndex);
 }
 
+// A new destination typed over the active route and not yet executed: the index and ARRIVALS name
+// the airport whose procedures they list, and ERASE gives both back to the active one.
+TEST_F(DepArrPagesTest, PendingDestinationNamesTheArrivalsItLists) {
+  SetActiveRoute(kRoute);
+  Origin();
+  Destination();
+  fms_page = kCduPageRte;
+  EnterAt("KSEA", "1R");
+  ASSERT_EQ(std::tuple(fms_fpln_active, dest_ident, dest_entry), std::tuple(4, "KPDX", "KSEA"));
+  Index();
+  EXPECT_EQ(Row(2), "KSEA | ARR>");
+  PressAndPaint("2R");
+  Paint();
+  EXPECT_EQ(TitleLine(), "KSEA ARRIVALS 1 / 2");
+  PressAndPaint("6L");  // ERASE
+  Index();
+  EXPECT_EQ(Row(2), "KPDX | ARR>");
+}
+
 TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesAndAChosenRunwayKeepsItsTableRow) {
   Origin();
   Index();

@@ -19,6 +19,7 @@
 #include "fmc/proc_choice.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
+#include "fmc/route_state.h"
 #include "navdb/approach_lists.h"
 #include "navdb/navdb_globals.h"
 
@@ -197,7 +198,7 @@ void DrawArrivalsPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   arr_page_cnt = ArrivalsPageCount(stars);
   if (arr_page < 1 || arr_page > std::max(arr_page_cnt, 1)) arr_page = 1;
 
-  cdu.Text(-5, 0, cdu::Format("   %s ARRIVALS", dest_ident.c_str()));
+  cdu.Text(-5, 0, cdu::Format("   %s ARRIVALS", LoadedDestination().c_str()));
   cdu.PageCounter(arr_page, arr_page_cnt);
   dep_arr::DrawColumn(cdu, stars, arr_page);
   if (appr_chosen == 1) {

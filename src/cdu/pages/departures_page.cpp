@@ -18,6 +18,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
+#include "fmc/route_state.h"
 #include "navdb/navdb_globals.h"
 
 namespace {
@@ -78,7 +79,7 @@ void DrawDepArrIndexPage(DisplaySurface* surface, gfx::Graphics* graphics) {
 
   if (cdu_lsk == cdu_lsk_code::k1L && orig_ident != kNoProcSelection) {
     ResetDepArrSelection();
-  } else if (cdu_lsk == k2R && dest_ident != kNoProcSelection) {
+  } else if (cdu_lsk == k2R && LoadedDestination() != kNoProcSelection) {
     fms_page = kCduPageArrivals;
     arr_page = 1;
     if (arr_sel_state == 1) arr_sel_state = 2;
@@ -94,7 +95,7 @@ void DrawDepArrIndexPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   cdu.Text(310, 5, "1 / 1", Font::kSmall);
   cdu.Data(1, -5, "< DEP");
   cdu.Data(1, 150, orig_ident);
-  cdu.Text(150, 88, dest_ident);
+  cdu.Text(150, 88, LoadedDestination());
   cdu.Text(330, 88, "ARR>");
   cdu.ScratchpadLine();
 }

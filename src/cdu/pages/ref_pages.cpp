@@ -21,6 +21,7 @@
 #include "cdu/pages/perf_texts.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
+#include "fmc/route_state.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
@@ -174,7 +175,7 @@ void DrawDestinationData(cdu::CduScreen& cdu) {
   const RunwayRecord* rwy = DestRunway();
   if (rwy != nullptr) {
     const std::string ident(TextOf(rwy->ident));
-    cdu.Text(10, 160, cdu::Format("%s %s", dest_ident.c_str(), ident.c_str()), Font::kSmall);
+    cdu.Text(10, 160, cdu::Format("%s %s", LoadedDestination().c_str(), ident.c_str()), Font::kSmall);
     cdu.Text(0, 175, cdu::Format("%05dFT*%04.0fM", rwy->length_ft, rwy->length_ft * kFeetToMetres));
     cdu.Text(260, 205, "F R O N T  C R S", Font::kSmall);
     cdu.Text(310, 220, cdu::Format("%03.0f%s", rwy->heading, kDegree));

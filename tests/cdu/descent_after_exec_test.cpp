@@ -1,0 +1,125 @@
+// The descent VNAV flies after a constraint is changed and executed in cruise: the T/D the ticks
+// take is the one PROGRESS shows, and the active leg's constraint ends the descent segment.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "afds/afds_globals.h"
+#include "base/geodesy.h"
+#include "fmc/fmc_globals.h"
+#include "cdu/route_pages_fixture.h"
+#include "module/main_update.h"
+#include "sim/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace cdu_test {
+namespace {
+
+const Idents kArrival{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "WILAM", "KPDX"};
+constexpr int32_t kCentr = 3;
+constexpr int32_t kKelso = 4;
+constexpr int32_t kWilam = 5;
+
+class DescentAfterExecTest : public RoutePagesTest {
+ protected:
+  void SetUp() override {
+    RoutePagesTest::SetUp();
+    host_.SetToken(60, 0.0);              // in the air
+    host_.SetToken(614, 6000.0);          // radio height, m
+    host_.SetToken(551, 420.0 * 1.68781);  // ground speed
+    SetFuelLb(30000.0);
+    gross_weight = 150000.0;
+    SetActiveRoute(kArrival);
+    for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
+      std::tie(legs[kWilam].alt, legs[kWilam].restr) = std::tuple(10000.0, 1);
+    }
+  }
+
+  // The point a fraction `f` along the leg from row `from` to the next row.
+  static std::pair<double, double> Along(int32_t from, double f) {
+    const RouteLeg& a = fms_fpln_act[from];
+    const RouteLeg& b = fms_fpln_act[from + 1];
+    return {a.lat + (b.lat - a.lat) * f, a.lon + (b.lon - a.lon) * f};
+  }
+  void FlyAlong(int32_t from, double f, double alt_ft) {
+    const auto [lat, lon] = Along(from, f);
+    FlyAt(lat, lon, alt_ft);
+  }
+
+  void FlyAt(double lat, double lon, double alt_ft) {
+    host_.SetToken(71, lat * 111130.555557);
+    host_.SetToken(72, (lon + 360.0) * 781874935307.4);
+    host_.SetExpression("(A:INDICATED ALTITUDE, feet)", alt_ft);
+    for (int i = 0; i < 18; ++i) {  // one display cycle: every route slot runs
+      tick_ += 1.0;
+      host_.SetToken(1, tick_);
+      MainUpdate();
+    }
+  }
+
+  // A constraint typed on RTE LEGS line `line` and executed.
+  void ExecuteConstraint(const char* entry, const char* key) {
+    fms_page = 0;
+    PressAndPaint("LEGS");
+    EnterAt(entry, key);
+    PressAndPaint("EXEC");
+  }
+
+  double TodDistanceNm() const { return CalcDistNm(plane_lat, plane_lon, tod_lat, tod_lon); }
+
+  double tick_ = 1000.0;
+};
+
+// Level at FL200 past the T/C with CENTR active, KELSO raised from 12000 to 17000 and executed: the
+// T/D moves back along the route, and VNAV starts down there, not where the T/C put the old one.
+TEST_F(DescentAfterExecTest, RaisedConstraintMovesTheTodThatStartsTheDescent) {
+  stpos = mod_stpos = kCentr;
+  FlyAlong(kCentr - 1, 0.5, 20000.0);
+  cruise_alt = 20000;  // entered with the constraint, as on PERF INIT
+  ExecuteConstraint("12000", "2R");
+  FlyAlong(kCentr - 1, 0.5, 20000.0);  // level at the cruise altitude: the T/C is taken
+  ASSERT_EQ(std::tuple(toc, tod), std::tuple(1, 0));
+  const double old_tod_nm = TodDistanceNm();
+
+  ExecuteConstraint("17000", "2R");
+  const double tod_lat_exec = tod_lat, tod_lon_exec = tod_lon;
+  ASSERT_GT(TodDistanceNm(), old_tod_nm + 10.0);
+
+  // On towards CENTR and KELSO in half-mile steps until the descent starts.
+  double start_nm = -1.0;
+  for (int32_t from = kCentr - 1; from < kKelso && start_nm < 0.0; ++from) {
+    const double leg_nm = CalcDistNm(fms_fpln_act[from].lat, fms_fpln_act[from].lon, fms_fpln_act[from + 1].lat,
+                                     fms_fpln_act[from + 1].lon);
+    for (double f = from == kCentr - 1 ? 0.5 : 0.0; f < 1.0 && start_nm < 0.0; f += 0.5 / leg_nm) {
+      FlyAlong(from, f, 20000.0);
+      if (tod == 1) start_nm = CalcDistNm(plane_lat, plane_lon, tod_lat_exec, tod_lon_exec);
+    }
+  }
+  ASSERT_GE(start_nm, 0.0) << "the descent never started";
+  EXPECT_LT(start_nm, 2.0);
+}
+
+// At 16000 with KELSO active (12000), KELSO changed to 13000 and executed: the T/D is placed for
+// KELSO's constraint, not for WILAM's one further on.
+TEST_F(DescentAfterExecTest, ActiveLegsConstraintEndsTheDescentSegment) {
+  for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
+    std::tie(legs[kKelso].alt, legs[kKelso].restr) = std::tuple(12000.0, 1);
+  }
+  stpos = mod_stpos = kKelso;
+  cruise_alt = 16000;
+  toc = 1;
+  toc_stpos = 1;
+  FlyAlong(kCentr, 0.2, 16000.0);
+  const RouteLeg& kelso = fms_fpln_act[kKelso];
+
+  ExecuteConstraint("13000", "1R");
+  ASSERT_EQ(fms_fpln_act[kKelso].alt, 13000.0);
+  // 3000 ft at the planned descent rate and speed, before KELSO.
+  const double expected_nm = 3000.0 / tod_rod * descent_tas / 60.0;
+  EXPECT_NEAR(CalcDistNm(tod_lat, tod_lon, kelso.lat, kelso.lon), expected_nm, 1.0);
+  EXPECT_LT(toc_stpos, stpos);
+}
+
+}  // namespace
+}  // namespace cdu_test
