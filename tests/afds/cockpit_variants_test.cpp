@@ -1,0 +1,35 @@
+// Knobs, buttons and switches under the configuration and cockpit variants: the MCP windows kept in
+// step with the autopilot, the 3-D thrust-mode buttons, an engine start put back with the older
+// simulator's starter and the TFC switch of each cockpit.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "afds/afds_globals.h"
+#include "afds/systems_globals.h"
+#include "cockpit_fixture.h"
+#include "nd/nd_globals.h"
+#include "sim/sim_globals.h"
+
+namespace {
+
+using cockpit_test::CockpitTest;
+
+// Level, VNAV off, V/S 0, autopilot and flight director off: neither step sends an event, so the
+// simulator's values stay behind; the windows keep the steps until the simulator itself moves.
+TEST_F(CockpitTest, SyncedMcpWindowsKeepThePilotsStepsAndFollowTheSimulator) {
+  Boot("SynchMCPWinToAP=1\n");
+  RunFrames(20);
+  host_->SetNamed("alt_sel_num_incr", 1.0);
+  host_->SetNamed("hdg_sel_dir_incr", 2.0);
+  RunFrames(20);
+  EXPECT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(20100, 194.0));
+  EXPECT_EQ(std::tuple(host_->Named("alt_sel_num"), host_->Named("hdg_sel_dir")), std::tuple(20100.0, 194.0));
+
+  host_->SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 23000.0);
+  host_->SetToken(107, 200.0);
+  RunFrames(2);
+  EXPECT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(23000, 200.0));
+}
+
+}  // namespace
