@@ -32,4 +32,28 @@ TEST_F(CockpitTest, SyncedMcpWindowsKeepThePilotsStepsAndFollowTheSimulator) {
   EXPECT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(23000, 200.0));
 }
 
+// Each 3-D button gives the reference EPR of the 2-D panel's button, whatever mode stood before.
+TEST_F(CockpitTest, ThreeDThrustModeButtonsSetTheReferenceOfThePanelsButtons) {
+  Boot("");
+  RunFrames(20);
+  simhost::GaugeInstance* tmsp_panel = host_->FindInstance("TMSP");
+  ASSERT_NE(tmsp_panel, nullptr);
+  const struct {
+    int area;
+    const char* click;
+    int32_t mode;
+  } buttons[] = {{1, "tmsp_clb_clicked", 3},  {2, "tmsp_clb1_clicked", 4}, {3, "tmsp_clb2_clicked", 5},
+                 {4, "tmsp_con_clicked", 7},  {5, "tmsp_crz_clicked", 6},  {0, "tmsp_toga_clicked", 2}};
+  for (const auto& b : buttons) {
+    ASSERT_TRUE(host_->ClickFunction(tmsp_panel, b.area));
+    RunFrames(3);
+    const double panel_epr = epr_bug;
+    ASSERT_TRUE(host_->ClickFunction(tmsp_panel, b.area == 1 ? 4 : 1));  // another mode first
+    RunFrames(3);
+    ASSERT_NE(epr_bug, panel_epr) << b.click;
+    Press(b.click);
+    EXPECT_EQ(std::tuple(tmsp, epr_bug, epr_bug_2), std::tuple(b.mode, panel_epr, panel_epr)) << b.click;
+  }
+}
+
 }  // namespace
