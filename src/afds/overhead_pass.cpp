@@ -136,6 +136,12 @@ void ClickStartSwitch(EngineStart& e) {
   if (e.start_switch == 0) {
     e.start_switch = 1;
     sound_event_code = kPanelClick;
+    // Putting the switch back ends a start whose starter is engaged, and releases the starter as
+    // the cut-out above 25 % would.
+    if (e.phase == 1) {
+      e.phase = 0;
+      if (simver == 10) host::TriggerKeyEvent(e.starter_event, 0);
+    }
   } else if (e.start_switch == 1) {
     e.start_switch = 0;
     sound_event_code = kPanelClick;

@@ -56,4 +56,26 @@ TEST_F(CockpitTest, ThreeDThrustModeButtonsSetTheReferenceOfThePanelsButtons) {
   }
 }
 
+// Putting the start switch back ends the start: the older simulator's starter, sent on every pass of
+// the start, stops; the newer simulator's, a toggle, is released at once as the cut-out would.
+TEST_F(CockpitTest, StartSwitchPutBackEndsTheStartAndItsStarter) {
+  for (const auto& [config, released] : {std::tuple{"simver=9\n", 0}, std::tuple{"simver=10\n", 1}}) {
+    Boot(config);
+    host_->SetToken(566, 0.0);  // the left engine stopped, its starter turning it
+    host_->SetToken(627, 15.0);
+    StartApu();
+    Press("l_pack_switch_clicked");
+    Press("r_pack_switch_clicked");
+    Press("l_eng_start_switch_clicked");
+    ASSERT_EQ(l_eng_start_phase, 1) << config;
+    const int before = KeyEvents(0x102FC);
+    Press("l_eng_start_switch_clicked");
+    EXPECT_EQ(KeyEvents(0x102FC) - before, released) << config;
+    host_->SetToken(627, 5.0);  // the engine runs down
+    RunFrames(60);
+    EXPECT_EQ(std::tuple(l_eng_start_switch, l_eng_start_phase), std::tuple(1, 0)) << config;
+    EXPECT_EQ(KeyEvents(0x102FC) - before, released) << config;
+  }
+}
+
 }  // namespace
