@@ -78,4 +78,17 @@ TEST_F(CockpitTest, StartSwitchPutBackEndsTheStartAndItsStarter) {
   }
 }
 
+// The classic cockpit's switch shows traffic on the classic ND, the flat-panel cockpit's on its own.
+TEST_F(CockpitTest, TfcSwitchShowsTrafficOnItsOwnCockpitsNd) {
+  for (const auto& [title, classic_nd, fp_nd] :
+       {std::tuple{"Orvantel 757-200 Classic", 1, 0}, std::tuple{"Orvantel 757-200 House", 0, 1}}) {
+    Boot("simver=10\n", title);
+    RunFrames(3);
+    nd_tfc_on = fp_nd_tfc_on = 0;
+    Press("efis_TFC_switch_clicked");
+    EXPECT_EQ(std::tuple(nd_tfc_on, fp_nd_tfc_on), std::tuple(classic_nd, fp_nd)) << title;
+    EXPECT_EQ(std::tuple(host_->Named("efis_TFC_switch"), host_->Named("tcas_knob")), std::tuple(1.0, 2.0)) << title;
+  }
+}
+
 }  // namespace
