@@ -5,6 +5,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/annunciators.h"
+#include "afds/click_poller_steps.h"
 #include "afds/setup_sequences.h"
 #include "afds/click_poller.h"
 #include "sim/readers_flight.h"
@@ -146,6 +147,10 @@ void StepApuRunDelayAndStartSwitch() {
       apu_switch = 1;
     }
   });
+  // An APU bleed clicked open without the APU running waits at 1: once the APU runs it opens.
+  if (apu_mode == 2 && apu_bleed == click_poller::kValveOpening && apu_bleed_on_timer == 0) {
+    apu_bleed_on_timer = click_poller::kValveTransitTicks;
+  }
 }
 
 // A switch the simulator turned on or off (token 14 reads exactly 1 or 0) follows it.

@@ -12,6 +12,20 @@ namespace {
 
 using cockpit_test::CockpitTest;
 
+// Bleed closed and opened again while the APU starts: it waits, and opens once the APU runs.
+TEST_F(CockpitTest, ApuBleedReopenedDuringTheStartOpensOnceTheApuRuns) {
+  Boot("");
+  Press("apu_switch_clicked");
+  RunFrames(60);
+  ASSERT_EQ(std::tuple(apu_mode, apu_bleed), std::tuple(1, 2));
+  Press("apu_bleed_clicked");
+  Press("apu_bleed_clicked");
+  ASSERT_EQ(apu_bleed, 1);
+  ASSERT_TRUE(RunUntil([] { return apu_mode == 2; }, 400));
+  RunFrames(40);
+  EXPECT_EQ(std::tuple(apu_bleed, host_->Named("apu_bleed")), std::tuple(2, 2.0));
+}
+
 // OFF during the start: the run light stays dark and the APU spools down to nothing.
 TEST_F(CockpitTest, ApuSwitchedOffDuringItsStartStopsAndSpoolsDown) {
   Boot("");
