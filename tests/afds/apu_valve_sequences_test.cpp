@@ -12,6 +12,9 @@ namespace {
 
 using cockpit_test::CockpitTest;
 
+constexpr char kSaveOnFlightSave[] = "simver=10\nSavePanelStateonFlightSave=1\nLoadPanelStateonAcLoad=1\n";
+constexpr uint32_t kFlightSaved = 0x10027;
+
 // Bleed closed and opened again while the APU starts: it waits, and opens once the APU runs.
 TEST_F(CockpitTest, ApuBleedReopenedDuringTheStartOpensOnceTheApuRuns) {
   Boot("");
@@ -40,6 +43,58 @@ TEST_F(CockpitTest, ApuSwitchedOffDuringItsStartStopsAndSpoolsDown) {
   }
   EXPECT_FALSE(light_came_back);
   EXPECT_EQ(std::tuple(apu_switch, apu_mode, apu_egt, apu_rpm), std::tuple(0, 0, 0.0, 0.0));
+}
+
+// Saved while the isolation valve opens, restarted: it completes its movement and takes clicks.
+TEST_F(CockpitTest, ValveSavedInTransitCompletesItsMovementAfterTheRestart) {
+  Boot(kSaveOnFlightSave);
+  RunFrames(3);
+  Press("isol_air_valve_clicked");
+  ASSERT_EQ(isol_air_valve, 1);
+  host_->SendKeyEvent(kFlightSaved, 0);
+  Boot(kSaveOnFlightSave);
+  ASSERT_EQ(isol_air_valve, 1);
+  RunFrames(40);
+  EXPECT_EQ(std::tuple(isol_air_valve, host_->Named("isol_air_valve")), std::tuple(2, 2.0));
+  Press("isol_air_valve_clicked");
+  RunFrames(40);
+  EXPECT_EQ(isol_air_valve, 0);
+}
+
+// Saved with the APU running, restarted: the running APU shows its temperature and speed.
+TEST_F(CockpitTest, ApuSavedRunningShowsItsRunningFiguresAfterTheRestart) {
+  Boot(kSaveOnFlightSave);
+  StartApu();
+  host_->SendKeyEvent(kFlightSaved, 0);
+  Boot(kSaveOnFlightSave);
+  ASSERT_EQ(std::tuple(apu_switch, apu_mode, apu_run_light), std::tuple(1, 2, 1));
+  RunFrames(3);
+  EXPECT_EQ(std::tuple(apu_egt, apu_rpm), std::tuple(400.0, 99.0));
+}
+
+// Saved with the switch held at START: after the restart it springs back and the start runs on.
+TEST_F(CockpitTest, ApuSavedDuringItsStartRunsUpAfterTheRestart) {
+  Boot(kSaveOnFlightSave);
+  Press("apu_switch_clicked");
+  RunFrames(9);
+  ASSERT_EQ(std::tuple(apu_switch, apu_mode), std::tuple(2, 1));
+  host_->SendKeyEvent(kFlightSaved, 0);
+  Boot(kSaveOnFlightSave);
+  EXPECT_TRUE(RunUntil([] { return apu_mode == 2; }, 400));
+  EXPECT_EQ(std::tuple(apu_switch, apu_run_light), std::tuple(1, 1));
+}
+
+// The file carries no APU figures, so a file of any age loads them: here one written by hand with
+// the APU keys alone, and the same file with the APU stopped, which leaves the APU at rest.
+TEST_F(CockpitTest, OlderPanelStateFilesLoadTheApuWithItsFigures) {
+  for (const auto& [mode, figures] : {std::tuple{2, 400.0}, std::tuple{0, 0.0}}) {
+    dir_.Write("Orvantel/PanelStates/OLDER.PNL", "[OVERHEAD]\napu_switch=" + std::to_string(mode / 2) +
+                                                     "\napu_mode=" + std::to_string(mode) + "\n");
+    Boot("LoadPanelStateonAcLoad=1\nPanelState=OLDER.PNL\n");
+    ASSERT_EQ(apu_mode, mode);
+    RunFrames(3);
+    EXPECT_EQ(std::tuple(apu_egt, apu_rpm > 0.0), std::tuple(figures, mode == 2)) << mode;
+  }
 }
 
 }  // namespace
