@@ -4,9 +4,9 @@
 #include "afds/annunciators.h"
 #include "afds/click_poller_steps.h"
 #include "afds/click_protocol.h"
+#include "afds/flch_thrust.h"
 #include "afds/panel_input_globals.h"
 #include "displays/displays_globals.h"
-#include "sim/readers_flight.h"
 
 namespace click_poller {
 
@@ -143,19 +143,18 @@ void RoutineClick(const char* req, uint32_t* req_id, void (*routine)()) {
   OnRequest(req, req_id, [routine](double) { routine(); });
 }
 
+// The 3-D cockpit's buttons press the 2-D panel's: the reference EPR, which the FLCH thrust flies,
+// comes with the mode.
 void ThrustModeClicks() {
-  OnRequest(RO_REQ(tmsp_toga_clicked), [](double) {
-    thr_ref_to_req = 1;
-    tmsp = ReadOnGround() != 0 ? 1 : 2;  // "TO" on the ground, "G/A" in the air
-  });
+  OnRequest(RO_REQ(tmsp_toga_clicked), [](double) { PressTmspTo(); });
   const auto set_mode = [](const char* req, uint32_t* req_id, int32_t mode) {
-    OnRequest(req, req_id, [mode](double) { tmsp = mode; });
+    OnRequest(req, req_id, [mode](double) { SelectThrustMode(mode); });
   };
   set_mode(RO_REQ(tmsp_clb_clicked), 3);
   set_mode(RO_REQ(tmsp_clb1_clicked), 4);
   set_mode(RO_REQ(tmsp_clb2_clicked), 5);
   set_mode(RO_REQ(tmsp_con_clicked), 7);
-  set_mode(RO_REQ(tmsp_crz_clicked), 6);
+  OnRequest(RO_REQ(tmsp_crz_clicked), [](double) { PressTmspCrz(); });
   OnRequest(RO_REQ(tmsp_temp_sel_incr_clicked), [](double) { to_temp_incr_req = 1; });
   OnRequest(RO_REQ(tmsp_temp_sel_decr_clicked), [](double) { to_temp_decr_req = 1; });
 }

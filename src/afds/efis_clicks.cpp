@@ -62,11 +62,12 @@ void ModeSelector() {
   ClearRequest(RO_REQ(efis_mode_switch_clicked));
 }
 
-// The flat-panel variant's TFC switch belongs to its own map display. Without a TCAS module the
-// click reopens the connection attempts.
+// Each cockpit's TFC switch belongs to its own map display: the classic-display cockpit, which
+// identification marks with panelstatus_init_done, to the classic ND, the others to the flat-panel
+// ND. Without a TCAS module the click reopens the connection attempts.
 void TrafficSwitch() {
   const bool clicked = panel_input::OnRequest(RO_REQ(efis_TFC_switch_clicked), [](double) {
-    int32_t& flag = panelstatus_init_done == 1 ? fp_nd_tfc_on : nd_tfc_on;
+    int32_t& flag = panelstatus_init_done == 1 ? nd_tfc_on : fp_nd_tfc_on;
     flag = panel_input::Flip01(flag);
     NV_SET(efis_TFC_switch, flag);
     NV_SET(tcas_knob, flag == 1 ? 2.0 : 0.0);

@@ -85,6 +85,8 @@ void ApuSwitchClick() {
       apu_switch = 0;
       apu_mode = 0;
       apu_run_delay = 0;
+      // OFF ends a start under way: its run-light sequence would light the lamp and spool the APU up.
+      apu_run_light_seq = 0;
       apu_run_light = 0;
       apu_spool_dir = 2;  // spool down
       if (apu_bleed == kValveOpen) {

@@ -259,12 +259,6 @@ void CommandPitch(double s, double d) {
   Send(ap_event::kVerticalSpeed, TruncToI32(spdhld_vs));
 }
 
-void SetThrustReference(int32_t mode) {
-  tmsp = mode;
-  epr_bug = GetThrustLimitEpr(0.0);
-  epr_bug_2 = epr_bug;
-}
-
 void CaptureSelectedAltitude() {
   if (spdhld_vs > kCaptureVsLimit) {
     Send(ap_event::kVerticalSpeed, kCaptureVsLimit);
@@ -283,7 +277,7 @@ void CaptureSelectedAltitude() {
       ToggleVsMode();
     }
     thr_ref_crz_req = 1;
-    SetThrustReference(kCruiseThrustMode);
+    SelectThrustMode(kCruiseThrustMode);
   } else {
     FsuipcClear310A();
     ReadSpeedModeSelect();
@@ -292,6 +286,27 @@ void CaptureSelectedAltitude() {
 }
 
 }  // namespace
+
+void SelectThrustMode(int32_t mode) {
+  tmsp = mode;
+  epr_bug = GetThrustLimitEpr(0.0);
+  epr_bug_2 = epr_bug;
+}
+
+void PressTmspTo() {
+  thr_ref_to_req = 1;
+  if (ReadOnGround() != 0) {
+    to_epr_temp_sel = ReadTokenVar350();
+    SelectThrustMode(1);
+  } else {
+    SelectThrustMode(2);  // go-around reference
+  }
+}
+
+void PressTmspCrz() {
+  thr_ref_crz_req = 1;
+  SelectThrustMode(6);
+}
 
 void UpdateSpeedTrend() {
   const double s = ReadAirspeedSmoothed();
@@ -306,7 +321,7 @@ void ProcFlch() {
   const double d = std::fabs(ap_alt_lock - plane_alt);
   if (d < kFlchIdleBandFt) return;
 
-  if (tmsp != 3 && tmsp != 4 && tmsp != 5 && radio_height > accel_ht) SetThrustReference(kClimbThrustMode);
+  if (tmsp != 3 && tmsp != 4 && tmsp != 5 && radio_height > accel_ht) SelectThrustMode(kClimbThrustMode);
   if (ap_master == 1.0) ControlThrust();
 
   if (spdhld_flsh_ctr >= 0) {

@@ -83,13 +83,21 @@ void PublishSyncedYawDampers() {
   yaw_damper_sync_pending = 0;
 }
 
+// Only the simulator's own changes are followed: a knob step that sent no event leaves the
+// simulator's value where it was, and the window keeps the pilot's step until the simulator moves.
 void SyncMcpWindowsToAutopilot() {
   if (SynchMCPWinToAP != 1) return;
-  if (lnav == 0 && ap_hdg_bug != hdg_sel_dir) {
+  const bool first = mcp_sync_seen == 0;
+  const bool hdg_moved = first || ap_hdg_bug != mcp_sync_hdg_seen;
+  const bool alt_moved = first || ap_alt_lock != mcp_sync_alt_seen;
+  mcp_sync_seen = 1;
+  mcp_sync_hdg_seen = ap_hdg_bug;
+  mcp_sync_alt_seen = ap_alt_lock;
+  if (hdg_moved && lnav == 0 && ap_hdg_bug != hdg_sel_dir) {
     hdg_sel_dir = ap_hdg_bug;
     NV_SET(hdg_sel_dir, TruncToI32(hdg_sel_dir));
   }
-  if (ap_alt_lock != alt_sel_num) {
+  if (alt_moved && ap_alt_lock != alt_sel_num) {
     alt_sel_num = TruncToI32(ap_alt_lock);
     NV_SET(alt_sel_num, alt_sel_num);
   }
@@ -128,6 +136,12 @@ void ClickStartSwitch(EngineStart& e) {
   if (e.start_switch == 0) {
     e.start_switch = 1;
     sound_event_code = kPanelClick;
+    // Putting the switch back ends a start whose starter is engaged, and releases the starter as
+    // the cut-out above 25 % would.
+    if (e.phase == 1) {
+      e.phase = 0;
+      if (simver == 10) host::TriggerKeyEvent(e.starter_event, 0);
+    }
   } else if (e.start_switch == 1) {
     e.start_switch = 0;
     sound_event_code = kPanelClick;

@@ -38,6 +38,10 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, gear_left_position, 0) /* percent */                                           \
   X(int32_t, gear_center_position, 0)                                                       \
   X(int32_t, gear_right_position, 0)                                                        \
+  /* the simulator's heading bug and altitude lock as the MCP sync last saw them */         \
+  X(int32_t, mcp_sync_seen, 0)      /* 1 once a pass has seen them */                       \
+  X(double, mcp_sync_hdg_seen, 0.0)                                                         \
+  X(double, mcp_sync_alt_seen, 0.0)                                                         \
   /* phase-0 block: valve time-outs in phase-0 passes, fuel imbalance in lb */              \
   X(double, fuel_imbalance, 0.0)                                                            \
   /* tank capacities (gal) the fuel selectors read once with the weight per gallon */       \

@@ -5,6 +5,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/annunciators.h"
+#include "afds/click_poller_steps.h"
 #include "afds/setup_sequences.h"
 #include "afds/click_poller.h"
 #include "sim/readers_flight.h"
@@ -90,6 +91,17 @@ void StepOneIrs(const Irs& irs, const Irs& other_a, const Irs& other_b) {
   if (irs.right && lite_mode == 1 && irs.count == 0) ProcOverheadClicksB();
 }
 
+constexpr int32_t kApuStartStepTicks = 9;
+constexpr int32_t kApuFaultTestTicks = 40;
+constexpr int32_t kApuRunDelayTicks = 300;
+constexpr int32_t kApuRunLightTicks = 100;
+
+void BeginApuRunSequence() {
+  apu_mode = 1;
+  apu_run_delay = kApuRunDelayTicks;
+  apu_run_light_seq = kApuRunLightTicks;
+}
+
 void StepApuStartAndLights() {
   if (apu_start_timer > 0) {
     if (apu_start_timer == 1) {
@@ -138,14 +150,23 @@ void StepApuRunDelayAndStartSwitch() {
   StepTimer(apu_start_step_timer, [] {
     if (apu_switch == 1) {
       apu_switch = 2;
-      apu_start_step_timer = 9;
-      apu_mode = 1;
-      apu_run_delay = 300;
-      apu_run_light_seq = 100;
+      apu_start_step_timer = kApuStartStepTicks;
+      BeginApuRunSequence();
     } else if (apu_switch == 2) {
       apu_switch = 1;
     }
   });
+  // An APU bleed clicked open without the APU running waits at 1: once the APU runs it opens.
+  if (apu_mode == 2 && apu_bleed == click_poller::kValveOpening && apu_bleed_on_timer == 0) {
+    apu_bleed_on_timer = click_poller::kValveTransitTicks;
+  }
+}
+
+// A valve a panel state left in transit moves on from the start of its transit; a settled one
+// keeps no timer of the session before the load.
+void ResumeValve(int32_t valve, int32_t& open_timer, int32_t& close_timer) {
+  open_timer = valve == click_poller::kValveOpening ? click_poller::kValveTransitTicks : 0;
+  close_timer = valve == click_poller::kValveClosing ? click_poller::kValveTransitTicks : 0;
 }
 
 // A switch the simulator turned on or off (token 14 reads exactly 1 or 0) follows it.
@@ -264,4 +285,28 @@ void StepSystemsTimers() {
   CountUp(r_eng_start_count);
 
   StepApuRunDelayAndStartSwitch();
+}
+
+void ResumeSystemsAfterPanelLoad() {
+  ResumeValve(isol_air_valve, isol_valve_on_timer, isol_valve_off_timer);
+  ResumeValve(fwd_xfeed_fuel_pump, fwd_xfeed_on_timer, fwd_xfeed_off_timer);
+  ResumeValve(aft_xfeed_fuel_pump, aft_xfeed_on_timer, aft_xfeed_off_timer);
+  ResumeValve(wing_anti_ice_valve, wing_anti_ice_on_timer, wing_anti_ice_off_timer);
+  ResumeValve(l_eng_anti_ice_valve, l_eng_anti_ice_open_timer, l_eng_anti_ice_close_timer);
+  ResumeValve(r_eng_anti_ice_valve, r_eng_anti_ice_open_timer, r_eng_anti_ice_off_timer);
+  // An opening APU bleed waits for the running APU (the timers' pass opens it).
+  ResumeValve(apu_bleed, apu_bleed_on_timer, apu_bleed_off_timer);
+  if (apu_bleed == click_poller::kValveOpening) apu_bleed_on_timer = 0;
+
+  apu_start_step_timer = apu_switch == 2 ? kApuStartStepTicks : 0;  // START springs back to ON
+  apu_start_timer = apu_fault_light == 1 ? kApuFaultTestTicks : 0;
+  apu_run_delay = apu_run_light_seq = 0;
+  if (apu_mode == 1) BeginApuRunSequence();  // a start under way starts its run sequence again
+  if (apu_mode == 2) {
+    apu_egt = kApuEgtRunDegC;
+    apu_rpm = kApuRpmRunPct;
+    apu_spool_dir = 0;
+  } else {
+    apu_spool_dir = apu_egt > 0.0 || apu_rpm > 0.0 ? 2 : 0;
+  }
 }

@@ -17,3 +17,7 @@ void StepSoundDelays();
 void StepIrsAlignment();
 // APU start and lights, valve and light timers, engine start counts.
 void StepSystemsTimers();
+// After a panel-state load, which restores switch and valve positions but none of their counters:
+// a valve in transit completes its movement, an APU start under way runs its sequence again, a
+// running APU shows its running temperature and speed and a stopped one spools down.
+void ResumeSystemsAfterPanelLoad();

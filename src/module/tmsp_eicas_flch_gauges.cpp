@@ -4,7 +4,6 @@
 #include "afds/flch_thrust.h"
 #include "afds/afds_services.h"
 #include "displays/displays_globals.h"
-#include "fmc/thrust_limits.h"
 #include "module/gauge_common.h"
 #include "sim/sim_globals.h"
 #include "sim/debug_log.h"
@@ -107,25 +106,6 @@ void FlchGaugeCallback(gauge::GaugeHeader* g, int32_t service_id, uintptr_t) {
   }
 }
 
-void SelectThrustMode(int32_t mode) {
-  tmsp = mode;
-  epr_bug = GetThrustLimitEpr(0.0);
-  epr_bug_2 = epr_bug;
-}
-
-void PressTmspTo() {
-  thr_ref_to_req = 1;
-  if (ReadOnGround() != 0) {
-    to_epr_temp_sel = ReadTokenVar350();
-    SelectThrustMode(1);
-  } else {
-    SelectThrustMode(2);  // go-around reference
-  }
-}
-void PressTmspCrz() {
-  thr_ref_crz_req = 1;
-  SelectThrustMode(6);
-}
 void PressTmspTempDown() {
   to_temp_decr_req = 1;
   sound_event_code = 2;

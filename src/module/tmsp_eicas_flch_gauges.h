@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "afds/flch_thrust.h"
 #include "platform/gauge.h"
 
 void TmspGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
@@ -18,12 +19,8 @@ void EicasMsgSwGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uint
 void EicasEngStsGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 void FlchGaugeCallback(gauge::GaugeHeader* gauge, int32_t service_id, uintptr_t extra);
 
-// Thrust mode buttons: each sets tmsp and recomputes both thrust-limit references. TO gives 1 on
-// the ground, with the assumed temperature reset from token 350, and 2 (go-around) in the air; CRZ
-// gives 6 with its request; the others give their own mode.
-void SelectThrustMode(int32_t mode);
-void PressTmspTo();
-void PressTmspCrz();
+// Thrust mode buttons: SelectThrustMode, PressTmspTo and PressTmspCrz (flch_thrust.h), which the
+// 3-D cockpit's buttons share.
 template <int32_t kMode>
 void PressTmspMode() {
   SelectThrustMode(kMode);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
+#include "afds/tick_systems.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_exec.h"
@@ -159,6 +160,7 @@ int32_t LoadPanelState(std::string name) {
   }
   std::fclose(f);
   if (check.passed < kValidationPassed) return 0;
+  ResumeSystemsAfterPanelLoad();
 
   // The active leg must lie on the restored route.
   if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;

@@ -137,6 +137,7 @@ TEST_F(OverheadPassTest, McpWindowsFollowTheAutopilotWhenConfigured) {
        {std::tuple{1, 0, 120.0, 12000}, std::tuple{1, 1, 100.0, 12000}, std::tuple{0, 0, 100.0, 10000}}) {
     std::tie(SynchMCPWinToAP, lnav, ap_hdg_bug, hdg_sel_dir) = std::tuple(option, lnav_on, 120.0, 100.0);
     std::tie(ap_alt_lock, alt_sel_num) = std::tuple(12000.0, 10000);
+    mcp_sync_seen = 0;  // each case the pass's first sight of the simulator's values
     host_.SetNamed("hdg_sel_dir", 100.0);
     UpdateOverheadVars();
     EXPECT_EQ(std::tuple(hdg_sel_dir, Named("hdg_sel_dir"), alt_sel_num), std::tuple(hdg_after, hdg_after, alt_after))

@@ -1,0 +1,100 @@
+// The APU's start and bleed, and the valves and the APU across a restart with a saved panel state:
+// no sequence is left stuck half-way, and none runs on once its switch is put off.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "afds/afds_globals.h"
+#include "cockpit_fixture.h"
+
+namespace {
+
+using cockpit_test::CockpitTest;
+
+constexpr char kSaveOnFlightSave[] = "simver=10\nSavePanelStateonFlightSave=1\nLoadPanelStateonAcLoad=1\n";
+constexpr uint32_t kFlightSaved = 0x10027;
+
+// Bleed closed and opened again while the APU starts: it waits, and opens once the APU runs.
+TEST_F(CockpitTest, ApuBleedReopenedDuringTheStartOpensOnceTheApuRuns) {
+  Boot("");
+  Press("apu_switch_clicked");
+  RunFrames(60);
+  ASSERT_EQ(std::tuple(apu_mode, apu_bleed), std::tuple(1, 2));
+  Press("apu_bleed_clicked");
+  Press("apu_bleed_clicked");
+  ASSERT_EQ(apu_bleed, 1);
+  ASSERT_TRUE(RunUntil([] { return apu_mode == 2; }, 400));
+  RunFrames(40);
+  EXPECT_EQ(std::tuple(apu_bleed, host_->Named("apu_bleed")), std::tuple(2, 2.0));
+}
+
+// OFF during the start: the run light stays dark and the APU spools down to nothing.
+TEST_F(CockpitTest, ApuSwitchedOffDuringItsStartStopsAndSpoolsDown) {
+  Boot("");
+  Press("apu_switch_clicked");
+  RunFrames(60);
+  ASSERT_EQ(std::tuple(apu_switch, apu_mode), std::tuple(1, 1));
+  Press("apu_switch_clicked");
+  bool light_came_back = false;
+  for (int i = 0; i < 400; ++i) {
+    RunFrames(1);
+    light_came_back = light_came_back || apu_run_light != 0;
+  }
+  EXPECT_FALSE(light_came_back);
+  EXPECT_EQ(std::tuple(apu_switch, apu_mode, apu_egt, apu_rpm), std::tuple(0, 0, 0.0, 0.0));
+}
+
+// Saved while the isolation valve opens, restarted: it completes its movement and takes clicks.
+TEST_F(CockpitTest, ValveSavedInTransitCompletesItsMovementAfterTheRestart) {
+  Boot(kSaveOnFlightSave);
+  RunFrames(3);
+  Press("isol_air_valve_clicked");
+  ASSERT_EQ(isol_air_valve, 1);
+  host_->SendKeyEvent(kFlightSaved, 0);
+  Boot(kSaveOnFlightSave);
+  ASSERT_EQ(isol_air_valve, 1);
+  RunFrames(40);
+  EXPECT_EQ(std::tuple(isol_air_valve, host_->Named("isol_air_valve")), std::tuple(2, 2.0));
+  Press("isol_air_valve_clicked");
+  RunFrames(40);
+  EXPECT_EQ(isol_air_valve, 0);
+}
+
+// Saved with the APU running, restarted: the running APU shows its temperature and speed.
+TEST_F(CockpitTest, ApuSavedRunningShowsItsRunningFiguresAfterTheRestart) {
+  Boot(kSaveOnFlightSave);
+  StartApu();
+  host_->SendKeyEvent(kFlightSaved, 0);
+  Boot(kSaveOnFlightSave);
+  ASSERT_EQ(std::tuple(apu_switch, apu_mode, apu_run_light), std::tuple(1, 2, 1));
+  RunFrames(3);
+  EXPECT_EQ(std::tuple(apu_egt, apu_rpm), std::tuple(400.0, 99.0));
+}
+
+// Saved with the switch held at START: after the restart it springs back and the start runs on.
+TEST_F(CockpitTest, ApuSavedDuringItsStartRunsUpAfterTheRestart) {
+  Boot(kSaveOnFlightSave);
+  Press("apu_switch_clicked");
+  RunFrames(9);
+  ASSERT_EQ(std::tuple(apu_switch, apu_mode), std::tuple(2, 1));
+  host_->SendKeyEvent(kFlightSaved, 0);
+  Boot(kSaveOnFlightSave);
+  EXPECT_TRUE(RunUntil([] { return apu_mode == 2; }, 400));
+  EXPECT_EQ(std::tuple(apu_switch, apu_run_light), std::tuple(1, 1));
+}
+
+// The file carries no APU figures, so a file of any age loads them: here one written by hand with
+// the APU keys alone, and the same file with the APU stopped, which leaves the APU at rest.
+TEST_F(CockpitTest, OlderPanelStateFilesLoadTheApuWithItsFigures) {
+  for (const auto& [mode, figures] : {std::tuple{2, 400.0}, std::tuple{0, 0.0}}) {
+    dir_.Write("Orvantel/PanelStates/OLDER.PNL", "[OVERHEAD]\napu_switch=" + std::to_string(mode / 2) +
+                                                     "\napu_mode=" + std::to_string(mode) + "\n");
+    Boot("LoadPanelStateonAcLoad=1\nPanelState=OLDER.PNL\n");
+    ASSERT_EQ(apu_mode, mode);
+    RunFrames(3);
+    EXPECT_EQ(std::tuple(apu_egt, apu_rpm > 0.0), std::tuple(figures, mode == 2)) << mode;
+  }
+}
+
+}  // namespace
