@@ -199,6 +199,12 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   if (cdu_prompt_mode == 2) cdu_prompt_mode = 1;
 }
 
+void NameCrossingCandidate() {
+  if (pbd_dist >= 1 || pbd_brg2 < 0.0 || nav_search_cnt < 1) return;
+  NavRecord& point = nav_search_list[1];
+  SetText(point.ident, PlaceBearingName(TextOf(point.ident)));
+}
+
 void InsertDisco(int32_t pos) {
   if (pos == 0) pos = 1;
   const int32_t cnt = fp_mod_cnt;

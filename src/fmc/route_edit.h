@@ -16,6 +16,10 @@
 // in front of an ordinary leg inside the route. Consumes along_track_offset and the pbd values.
 void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel);
 
+// For a page that shows a look-up's result without inserting it: when candidate row 1 is the
+// crossing point of two places' radials, it takes the name its insertion would give it.
+void NameCrossingCandidate();
+
 // Inserts candidate row 1 at `pos` (0 taken as 1) and a "DISCO" after it unless it is the last or
 // second-to-last leg.
 void InsertDisco(int32_t pos);

@@ -142,10 +142,10 @@ void ResolveShorthand(std::string_view e) {
   SetSingleResult(e, lat, lon, "O");
 }
 
-// Row 1 (the second place) moves to where the first place's radial crosses the second's; false
-// when the radials have no intersection.
-bool PlaceCrossingPoint() {
-  const double lat1 = cur_fix_lat, lon1 = cur_fix_lon;
+// Row 1 (the second place) moves to where the radial of `first` crosses the second's; false when
+// the radials have no intersection.
+bool PlaceCrossingPoint(const NavRecord& first) {
+  const double lat1 = first.lat, lon1 = first.lon;
   const double lat2 = nav_search_list[1].lat, lon2 = nav_search_list[1].lon;
   int32_t var1 = GetMagVar(TruncToI32(lat1), TruncToI32(lon1));
   int32_t var2 = GetMagVar(TruncToI32(lat2), TruncToI32(lon2));
@@ -248,13 +248,7 @@ void FindWaypointCandidates(int32_t kind) {
 
   if (two_places) {
     if (nav_search_cnt == 0) return;
-    const NavRecord& first = nav_search_list[NearestCandidate()];
-    cur_fix_ident = std::string(TextOf(first.ident));
-    cur_fix_lat = first.lat;
-    cur_fix_lon = first.lon;
-    cur_fix_type = std::string(TextOf(first.type));
-    cur_fix_extra = std::string(TextOf(first.extra));
-    cur_fix_info = std::string(TextOf(first.info));
+    const NavRecord first = nav_search_list[NearestCandidate()];
     cdu_lookup_ident = place2;
     nav_search_cnt = 0;
     SearchPass(kind, place2);
@@ -262,7 +256,22 @@ void FindWaypointCandidates(int32_t kind) {
     int32_t nearest = NearestCandidate();
     if (nearest != 1) nav_search_list[1] = nav_search_list[nearest];
     nav_search_cnt = 1;
-    if (!PlaceCrossingPoint()) nav_search_cnt = 0;
+    if (!PlaceCrossingPoint(first)) {
+      nav_search_cnt = 0;
+      return;
+    }
+    // Only a point that exists replaces the current fix: an entry that finds nothing leaves the page.
+    cur_fix_ident = std::string(TextOf(first.ident));
+    cur_fix_lat = first.lat;
+    cur_fix_lon = first.lon;
+    cur_fix_type = std::string(TextOf(first.type));
+    cur_fix_extra = std::string(TextOf(first.extra));
+    cur_fix_info = std::string(TextOf(first.info));
+    // The point is neither navaid nor airport: the second place keeps its frequency and elevation.
+    NavRecord& point = nav_search_list[1];
+    ClearRecord(point.extra);
+    ClearRecord(point.info);
+    SetText(point.type, "WPT");
     return;
   }
 

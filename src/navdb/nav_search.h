@@ -4,8 +4,10 @@
 // distance "SEA330/10", a place-bearing/place-bearing "SEA330/OLM090" or a shorthand "5275N") and
 // writes the candidates into nav_search_list rows 1..nav_search_cnt, nearest to the aircraft first;
 // the place-bearing forms also set pbd_brg, pbd_brg2, pbd_dist and write the place looked up back
-// into cdu_lookup_ident (and the first place into the current fix). Every look-up starts with no
-// offset; InsertTmpFplanWpt consumes the one it leaves, and a caller that inserts nothing clears it.
+// into cdu_lookup_ident (and, once the crossing point exists, the first place into the current fix;
+// the point keeps the second place's ident for its name but is a plain waypoint, without frequency).
+// Every look-up starts with no offset; InsertTmpFplanWpt consumes the one it leaves, and a caller
+// that inserts nothing clears it.
 #pragma once
 
 #include <cstdint>

@@ -12,6 +12,7 @@
 #include "cdu/pages/pos_init_page.h"
 #include "navdb/lat_lon_format.h"
 #include "fmc/route_candidates.h"
+#include "fmc/route_edit.h"
 #include "sim/tick_globals.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
@@ -56,6 +57,7 @@ std::string DegMinText(std::string_view dms, size_t deg_digits) {
 void LookUpFix() {
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
+  NameCrossingCandidate();
   ClearPlaceOffset();  // the page shows the place itself and inserts nothing
   if (nav_search_cnt < 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
   if (nav_search_cnt == 1) {
