@@ -11,7 +11,9 @@
 #include "fmc/route_state.h"
 #include "sim/debug_log.h"
 #include "base/geodesy.h"
+#include "base/int_conversion.h"
 #include "sim/tick_globals.h"
+#include "navdb/mag_model.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
@@ -160,7 +162,9 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   if (!along) {
     bool renamed = false;
     if (pbd_dist >= 1) {
-      CalcDestPoint(cand.lat, cand.lon, norm360(pbd_brg + mag_var), pbd_dist, &cand.lat, &cand.lon);
+      // The bearing is magnetic at the place, which may lie far from the aircraft.
+      const int32_t place_var = GetMagVar(TruncToI32(cand.lat), TruncToI32(cand.lon));
+      CalcDestPoint(cand.lat, cand.lon, norm360(pbd_brg + place_var), pbd_dist, &cand.lat, &cand.lon);
       renamed = true;
     } else if (pbd_brg2 >= 0.0) {
       renamed = true;

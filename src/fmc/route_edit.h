@@ -3,7 +3,7 @@
 // discontinuities, airway-join rows, deletions and airway collapsing.
 //
 // Reads the candidate rows of nav_search_list, along_track_offset, pbd_dist, pbd_brg, pbd_brg2,
-// stpos, plane_lat/plane_lon, mag_var and the scratchpad. Every operation moves legs so that
+// stpos, plane_lat/plane_lon and the scratchpad. Every operation moves legs so that
 // next_restr_leg_mod and the holds' pending legs follow them, and steps the route state in states
 // 0 and 3. The tables keep rows 0..200: an edit that would pass row 200, or that names rows that
 // do not exist, is refused whole with "INVALID ENTRY" (deletions: "INVALID DELETE").

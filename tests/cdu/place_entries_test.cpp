@@ -1,10 +1,12 @@
-// Points made from places: place-bearing/place-bearing entries.
+// Points made from places: place/bearing/distance and place-bearing/place-bearing entries.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "base/geodesy.h"
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
+#include "navdb/mag_model.h"
 #include "navdb/navdb_fixture.h"
 
 namespace cdu_test {
@@ -40,6 +42,20 @@ TEST_F(PlaceEntryTest, RefNavDataAndFixInfoShowTheCrossingAsAWaypointOfItsOwn) {
   EnterOn(kCduPageInitRefIndex, "", "1R");
   Paint();
   EXPECT_EQ(Row(1), "---- | ");
+}
+
+// A point built far from the aircraft lies on the radial typed, magnetic at the place.
+TEST_F(PlaceEntryTest, PlaceBearingDistanceTakesTheVariationAtThePlace) {
+  AddNavRow(nav_ints, &nav_ints_cnt, "DIPPA", 45.0, -70.0, "I");
+  mag_var = 18.0;  // the aircraft's, in the west; the place's lies the other way
+  SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
+  PressAndPaint("LEGS");
+  EnterAt("DIPPA090/20", "3L");
+  ASSERT_EQ(fms_fpln_mod[3].ident, "DIP01");
+  double dist_nm, brg_true;
+  CalcDistBrg(45.0, -70.0, fms_fpln_mod[3].lat, fms_fpln_mod[3].lon, &dist_nm, &brg_true);
+  EXPECT_NEAR(brg_true - GetMagVar(45, -70), 90.0, 0.01);
+  EXPECT_NEAR(dist_nm, 20.0, 0.01);
 }
 
 }  // namespace
