@@ -94,23 +94,6 @@ bool IsLatLonForm(std::string_view e) {
          e[5] == '.' && e[13] == '.';
 }
 
-// "WPT" and one more than the highest two-digit number of a "WPTnn" leg of the MOD route.
-std::string NextWaypointName() {
-  bool found = false;
-  int32_t highest = 0;
-  int32_t last = std::min(fp_mod_cnt - 1, 200);
-  for (int32_t i = 1; i <= last; ++i) {
-    const std::string& ident = fms_fpln_mod[i].ident;
-    if (ident.size() != 5 || ident.compare(0, 3, "WPT") != 0) continue;
-    int32_t nn = ParseLeadingInt(std::string_view(ident).substr(3, 2));
-    if (!found || nn > highest) highest = nn;
-    found = true;
-  }
-  char name[24];
-  std::snprintf(name, sizeof name, "%3s%02d", "WPT", found ? highest + 1 : 1);
-  return name;
-}
-
 void ResolveLatLon(std::string_view e) {
   double lat = ParseLeadingDouble(e.substr(1, 2)) +
                (ParseLeadingDouble(e.substr(3, 2)) + ParseLeadingDouble(e.substr(5, 2))) / 60.0;
@@ -277,6 +260,32 @@ void FindWaypointCandidates(int32_t kind) {
 
   if (nav_search_cnt == 0) ResolveShorthand(entry);
   if (nav_search_cnt > 1) SortByDistanceFromAircraft();
+}
+
+// Nine digits keep one more than the highest number inside an int32_t.
+constexpr size_t kMadeNameDigits = 9;
+
+int32_t MadeNameNumber(std::string_view name, std::string_view prefix) {
+  if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) return -1;
+  const std::string_view number = name.substr(prefix.size());
+  if (number.size() == 2) return std::max(ParseLeadingInt(number), 0);
+  if (number.size() < 2 || number.size() > kMadeNameDigits) return -1;
+  for (char c : number) {
+    if (!IsDigit(c)) return -1;
+  }
+  return ParseLeadingInt(number);
+}
+
+std::string NextWaypointName() {
+  int32_t n = 1;
+  const int32_t last = std::min(fp_mod_cnt - 1, 200);
+  for (int32_t i = 1; i <= last; ++i) {
+    const int32_t nn = MadeNameNumber(fms_fpln_mod[i].ident, "WPT");
+    if (nn >= 0) n = std::max(n, nn + 1);
+  }
+  char name[24];
+  std::snprintf(name, sizeof name, "%3s%02d", "WPT", n);
+  return name;
 }
 
 bool PlaceOffsetPending() { return pbd_dist >= 1 || pbd_brg2 >= 0.0; }

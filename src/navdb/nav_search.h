@@ -11,9 +11,20 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // kind: 0 (or below 1) every kind, 1 navaids, 2 intersections, 3 airports; above 3 no table.
 void FindWaypointCandidates(int32_t kind);
+
+// The number of a made waypoint's name after `prefix`: the two characters that follow it in a name
+// two longer ("WPT07"; no digits read 0), or the three to nine digits that do ("WPT100"); -1 for
+// any other name.
+int32_t MadeNameNumber(std::string_view name, std::string_view prefix);
+
+// The name of a new latitude/longitude point: "WPT" and one more than the highest number of a "WPT"
+// leg of the modified route (rows 1 to the one before the last), "WPT01" without one.
+std::string NextWaypointName();
 
 // True while a place-bearing look-up's offset waits for the route code.
 bool PlaceOffsetPending();
