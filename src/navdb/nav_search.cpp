@@ -94,11 +94,27 @@ bool IsLatLonForm(std::string_view e) {
          e[5] == '.' && e[13] == '.';
 }
 
+constexpr double kMaxLatDeg = 90.0;
+constexpr double kMaxLonDeg = 180.0;
+
+// Set by each look-up that refuses its entry as no place on the globe.
+bool entry_off_globe = false;
+
+// Degrees, then minutes and their tenth, of the entry from `at`; false for minutes of 60 or more or
+// more than `max_deg` degrees.
+bool TypedAngle(std::string_view e, size_t at, size_t deg_digits, double max_deg, double* out) {
+  const size_t m = at + deg_digits;
+  const double min = ParseLeadingDouble(e.substr(m, 2)) + ParseLeadingDouble(e.substr(m + 2, 2));
+  *out = ParseLeadingDouble(e.substr(at, deg_digits)) + min / 60.0;
+  return min < 60.0 && *out <= max_deg;
+}
+
 void ResolveLatLon(std::string_view e) {
-  double lat = ParseLeadingDouble(e.substr(1, 2)) +
-               (ParseLeadingDouble(e.substr(3, 2)) + ParseLeadingDouble(e.substr(5, 2))) / 60.0;
-  double lon = ParseLeadingDouble(e.substr(8, 3)) +
-               (ParseLeadingDouble(e.substr(11, 2)) + ParseLeadingDouble(e.substr(13, 2))) / 60.0;
+  double lat, lon;
+  if (!TypedAngle(e, 1, 2, kMaxLatDeg, &lat) || !TypedAngle(e, 8, 3, kMaxLonDeg, &lon)) {
+    entry_off_globe = true;
+    return;
+  }
   if (e[0] == 'S') lat = -lat;
   if (e[7] == 'W') lon = -lon;
   SetSingleResult(NextWaypointName(), lat, lon, "I");
@@ -118,6 +134,10 @@ void ResolveShorthand(std::string_view e) {
     lon = 100.0 + ParseLeadingDouble(e.substr(3, 2));
     letter = e[2];
   } else {
+    return;
+  }
+  if (lat > kMaxLatDeg || lon > kMaxLonDeg) {
+    entry_off_globe = true;
     return;
   }
   if (letter == 'S' || letter == 'W') lat = -lat;
@@ -186,6 +206,7 @@ void SortByDistanceFromAircraft() {
 
 void FindWaypointCandidates(int32_t kind) {
   nav_search_cnt = 0;
+  entry_off_globe = false;
   ClearPlaceOffset();
   const std::string original = cdu_lookup_ident;
   std::string_view e = original;
@@ -261,6 +282,8 @@ void FindWaypointCandidates(int32_t kind) {
   if (nav_search_cnt == 0) ResolveShorthand(entry);
   if (nav_search_cnt > 1) SortByDistanceFromAircraft();
 }
+
+bool LookUpOffGlobe() { return entry_off_globe; }
 
 // Nine digits keep one more than the highest number inside an int32_t.
 constexpr size_t kMadeNameDigits = 9;

@@ -1,4 +1,4 @@
-// Latitude/longitude entries: the names of the points they make.
+// Latitude/longitude entries: positions off the globe and the names of the points they make.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +25,23 @@ class LatLonEntryTest : public CduTest {
     PressAndPaint("LEGS");
   }
 };
+
+// Above 90 degrees of latitude, 180 of longitude or 59.9 minutes there is no place: a bad entry.
+TEST_F(LatLonEntryTest, PositionsOffTheGlobeAreInvalidEntries) {
+  const std::vector<std::string> route{"KSEA", "SEA", "KPDX"};
+  for (const char* text : {"N9500.0E00000.0", "N4599.0W07000.0", "N4736.5W19918.3", "S9000.1E00000.0", "9575N",
+                           "75N90"}) {
+    Legs(route);
+    EnterAt(text, "2L");
+    ExpectTaken(text, false);
+    EXPECT_EQ(ModIdents(), route) << text;
+    EnterOn(kCduPageRefNavData, text, "1L");
+    ExpectTaken(text, false);
+  }
+  EnterOn(kCduPageRefNavData, "N9000.0W18000.0", "1L");
+  Paint();
+  EXPECT_EQ(Row(2), "N90\xB0" "00.0 | W180\xB0" "00.0");
+}
 
 // Past 99 the points count on with a third digit, each with a name of its own.
 TEST_F(LatLonEntryTest, MadePointsPast99HaveNamesOfTheirOwn) {

@@ -57,7 +57,7 @@ void EnterFix(FixInfoEntry& row) {
   NameCrossingCandidate();
   ClearPlaceOffset();  // the page keeps the place itself and inserts nothing
   if (nav_search_cnt < 1) {
-    cdu::RefuseEntry(cdu::kNotInDatabase);
+    cdu::RefuseLookUp();
     return;
   }
   // Several matches take the first, without a SELECT WAYPOINT page.

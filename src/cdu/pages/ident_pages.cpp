@@ -59,7 +59,7 @@ void LookUpFix() {
   FindWaypointCandidates(0);
   NameCrossingCandidate();
   ClearPlaceOffset();  // the page shows the place itself and inserts nothing
-  if (nav_search_cnt < 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (nav_search_cnt < 1) return cdu::RefuseLookUp();
   if (nav_search_cnt == 1) {
     SetCurrentFix(1);
   } else {
