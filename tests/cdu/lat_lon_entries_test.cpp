@@ -8,6 +8,7 @@
 
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
+#include "cdu/pages/pos_init_page.h"
 #include "navdb/navdb_fixture.h"
 
 namespace cdu_test {
@@ -41,6 +42,16 @@ TEST_F(LatLonEntryTest, PositionsOffTheGlobeAreInvalidEntries) {
   EnterOn(kCduPageRefNavData, "N9000.0W18000.0", "1L");
   Paint();
   EXPECT_EQ(Row(2), "N90\xB0" "00.0 | W180\xB0" "00.0");
+}
+
+// SET IRS POS takes no position off the globe either.
+TEST_F(LatLonEntryTest, SetIrsPosRefusesAPositionOffTheGlobe) {
+  irs_l_align_count = 100;
+  for (const char* text : {"N4760.0W12218.6", "S9100.0W12218.6", "N4700.0E18100.0"}) {
+    EnterOn(kCduPagePosInit, text, "4R");
+    ExpectTaken(text, false);
+  }
+  EXPECT_EQ(irs_set_lat, 0.0);
 }
 
 // Past 99 the points count on with a third digit, each with a name of its own.
