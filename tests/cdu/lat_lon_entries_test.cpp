@@ -1,4 +1,5 @@
-// Latitude/longitude entries: positions off the globe and the names of the points they make.
+// Latitude/longitude entries: positions off the globe, typed positions read back, and the names of
+// the points they make.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/pages/pos_init_page.h"
+#include "navdb/lat_lon_format.h"
 #include "navdb/navdb_fixture.h"
 
 namespace cdu_test {
@@ -52,6 +54,19 @@ TEST_F(LatLonEntryTest, SetIrsPosRefusesAPositionOffTheGlobe) {
     ExpectTaken(text, false);
   }
   EXPECT_EQ(irs_set_lat, 0.0);
+}
+
+// A typed position reads back as typed, to the tenth and to the second.
+TEST_F(LatLonEntryTest, TypedPositionsReadBackAsTyped) {
+  for (const auto& [text, shown] : {std::pair{"S3352.0E15112.0", "S33\xB0" "52.0 | E151\xB0" "12.0"},
+                                    std::pair{"S3412.2E15012.2", "S34\xB0" "12.2 | E150\xB0" "12.2"}}) {
+    EnterOn(kCduPageRefNavData, text, "1L");
+    Paint();
+    EXPECT_EQ(Row(2), shown);
+  }
+  std::string lat, lon;
+  FormatLatLonDms(-(34.0 + 12.2 / 60.0), -(151.0 + 12.0 / 60.0), &lat, &lon, 1);  // the simulator plan's texts
+  EXPECT_EQ(lat + " " + lon, "S34:12:12 E151:12:00");
 }
 
 // Past 99 the points count on with a third digit, each with a name of its own.
