@@ -7,6 +7,7 @@
 #include "cdu/cdu_keys.h"
 #include "draw/draw_helpers.h"
 #include "fmc/fmc_globals.h"
+#include "navdb/nav_search.h"
 
 namespace cdu {
 
@@ -160,6 +161,8 @@ bool DeleteRequested() { return cdu_message == "DELETE"; }
 void AcceptEntry() { cdu_scratchpad.clear(); }
 
 void RefuseEntry(const char* message) { cdu_message = message; }
+
+void RefuseLookUp() { RefuseEntry(LookUpOffGlobe() ? kInvalidEntry : kNotInDatabase); }
 
 }  // namespace cdu
 

@@ -140,6 +140,10 @@ inline constexpr const char* kInvalidEntry = "INVALID ENTRY";
 inline constexpr const char* kNotInDatabase = "NOT IN DATABASE";
 inline constexpr const char* kInvalidDelete = "INVALID DELETE";
 
+// Refuses a waypoint entry the look-up found nothing for: a position off the globe is an invalid
+// entry, anything else is not in the database.
+void RefuseLookUp();
+
 }  // namespace cdu
 
 // Reverse-video background: fills the polygon (x+2, y+2) .. (x+2+17n, y+25) in green; one cell

@@ -44,8 +44,10 @@ bool ParseEntry(const std::string& scratchpad, Constraint* out) {
   int n = SplitTokens(buffer, words, 2);
   std::string_view spd_text = words[0];
   std::string_view alt_text = words[1];
-  // A single word is a speed only when typed as one ("250/").
-  if (n == 1 && scratchpad.back() != '/') {
+  // A single word is a speed only when typed as one ("250/"); blanks typed after the slash change
+  // nothing.
+  const size_t last = scratchpad.find_last_not_of(' ');
+  if (n == 1 && (last == std::string::npos || scratchpad[last] != '/')) {
     alt_text = spd_text;
     spd_text = {};
   }

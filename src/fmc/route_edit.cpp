@@ -11,7 +11,9 @@
 #include "fmc/route_state.h"
 #include "sim/debug_log.h"
 #include "base/geodesy.h"
+#include "base/int_conversion.h"
 #include "sim/tick_globals.h"
+#include "navdb/mag_model.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
@@ -51,9 +53,6 @@ void MakeDisco(RouteLeg& leg) {
   leg.intc_crs = kNoInterceptCourse;
 }
 
-// Two digits of an ident as a number ("07" -> 7; no digits -> 0).
-int32_t TwoDigitNumber(std::string_view ident, size_t at) { return ParseLeadingInt(ident.substr(at, 2)); }
-
 bool AnyModRowNamed(const std::string& name, int32_t last) {
   for (int32_t i = 0; i <= ClampedLastRow(last); ++i) {
     if (fms_fpln_mod[i].ident == name) return true;
@@ -80,33 +79,24 @@ std::string PlaceBearingName(std::string_view ident) {
   bool two_chars = false;
   for (int32_t i = 1; i <= ClampedLastRow(fp_mod_cnt) - 1; ++i) {
     std::string_view leg = fms_fpln_mod[i].ident;
+    // Past 99 the numbers grow a digit: "SEA100" counts as "SEA99" does.
+    const int32_t n3 = first3.size() == 3 ? MadeNameNumber(leg, first3) : -1;
+    const int32_t n2 = first2.size() == 2 ? MadeNameNumber(leg, first2) : -1;
     if (leg == first2) {
       n = 1;
       two_chars = true;
     } else if (leg == first3) {
       n = 1;
-    } else if (leg.size() == 5 && leg.substr(0, 3) == first3) {
-      n = std::max(n, TwoDigitNumber(leg, 3) + 1);
-    } else if (leg.size() == 4 && leg.substr(0, 2) == first2) {
-      n = std::max(n, TwoDigitNumber(leg, 2) + 1);
+    } else if (n3 >= 0) {
+      n = std::max(n, n3 + 1);
+    } else if (n2 >= 0) {
+      n = std::max(n, n2 + 1);
       two_chars = true;
     }
   }
   char name[32];
   const std::string prefix(two_chars ? first2 : first3);
   std::snprintf(name, sizeof name, two_chars ? "%2s%02d" : "%3s%02d", prefix.c_str(), n);
-  return name;
-}
-
-// "WPTnn" one above the highest WPT number among the route's legs.
-std::string HoldPposName() {
-  int32_t n = 1;
-  for (int32_t i = 1; i <= ClampedLastRow(fp_mod_cnt) - 1; ++i) {
-    std::string_view leg = fms_fpln_mod[i].ident;
-    if (leg.size() == 5 && leg.substr(0, 3) == "WPT") n = std::max(n, TwoDigitNumber(leg, 3) + 1);
-  }
-  char name[32];
-  std::snprintf(name, sizeof name, "%3s%02d", "WPT", n);
   return name;
 }
 
@@ -160,7 +150,9 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   if (!along) {
     bool renamed = false;
     if (pbd_dist >= 1) {
-      CalcDestPoint(cand.lat, cand.lon, norm360(pbd_brg + mag_var), pbd_dist, &cand.lat, &cand.lon);
+      // The bearing is magnetic at the place, which may lie far from the aircraft.
+      const int32_t place_var = GetMagVar(TruncToI32(cand.lat), TruncToI32(cand.lon));
+      CalcDestPoint(cand.lat, cand.lon, norm360(pbd_brg + place_var), pbd_dist, &cand.lat, &cand.lon);
       renamed = true;
     } else if (pbd_brg2 >= 0.0) {
       renamed = true;
@@ -169,7 +161,7 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
       SetText(cand.ident, PlaceBearingName(TextOf(cand.ident)));
       SetText(cand.type, "WPT");
     }
-    if (hold_ppos) SetText(cand.ident, HoldPposName());
+    if (hold_ppos) SetText(cand.ident, NextWaypointName());
   }
   ClearEntryOffsets();
 
@@ -197,6 +189,12 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   StepFplnStateAfterEdit();
   if (cdu_prompt_mode == 1) direct_pending = 1;
   if (cdu_prompt_mode == 2) cdu_prompt_mode = 1;
+}
+
+void NameCrossingCandidate() {
+  if (pbd_dist >= 1 || pbd_brg2 < 0.0 || nav_search_cnt < 1) return;
+  NavRecord& point = nav_search_list[1];
+  SetText(point.ident, PlaceBearingName(TextOf(point.ident)));
 }
 
 void InsertDisco(int32_t pos) {

@@ -3,7 +3,7 @@
 // discontinuities, airway-join rows, deletions and airway collapsing.
 //
 // Reads the candidate rows of nav_search_list, along_track_offset, pbd_dist, pbd_brg, pbd_brg2,
-// stpos, plane_lat/plane_lon, mag_var and the scratchpad. Every operation moves legs so that
+// stpos, plane_lat/plane_lon and the scratchpad. Every operation moves legs so that
 // next_restr_leg_mod and the holds' pending legs follow them, and steps the route state in states
 // 0 and 3. The tables keep rows 0..200: an edit that would pass row 200, or that names rows that
 // do not exist, is refused whole with "INVALID ENTRY" (deletions: "INVALID DELETE").
@@ -15,6 +15,10 @@
 // Inserts candidate `sel` of nav_search_list as leg `ins_pos`, followed by a "DISCO" when it lands
 // in front of an ordinary leg inside the route. Consumes along_track_offset and the pbd values.
 void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel);
+
+// For a page that shows a look-up's result without inserting it: when candidate row 1 is the
+// crossing point of two places' radials, it takes the name its insertion would give it.
+void NameCrossingCandidate();
 
 // Inserts candidate row 1 at `pos` (0 taken as 1) and a "DISCO" after it unless it is the last or
 // second-to-last leg.

@@ -11,12 +11,17 @@
 
 namespace {
 
+// Far below a second of arc, far above the error of a position made from a typed minute.
+constexpr double kTruncationLiftDeg = 1e-9;
+
 std::string DmsText(double v, char negative_letter, char positive_letter) {
-  // Degrees, minutes and seconds are each truncated from the value, not rounded; a value far
-  // outside the globe, infinite or not a number stays printable because each part is clamped to the
-  // integer range (NaN to 0).
-  const double d = std::trunc(v);
-  const double f = (v - d) * 60.0;
+  // Degrees, minutes and seconds are each truncated from the value, not rounded, after a lift: a
+  // typed 12.0' is seldom exact in binary and would otherwise print as 11'59". A value far outside
+  // the globe, infinite or not a number stays printable because each part is clamped to the integer
+  // range (NaN to 0).
+  const double a = v + std::copysign(kTruncationLiftDeg, v);
+  const double d = std::trunc(a);
+  const double f = (a - d) * 60.0;
   const double m = std::trunc(f);
   const double s = std::trunc((f - m) * 60.0);
   const long long dd = std::llabs(static_cast<long long>(TruncToI32(d)));

@@ -94,28 +94,27 @@ bool IsLatLonForm(std::string_view e) {
          e[5] == '.' && e[13] == '.';
 }
 
-// "WPT" and one more than the highest two-digit number of a "WPTnn" leg of the MOD route.
-std::string NextWaypointName() {
-  bool found = false;
-  int32_t highest = 0;
-  int32_t last = std::min(fp_mod_cnt - 1, 200);
-  for (int32_t i = 1; i <= last; ++i) {
-    const std::string& ident = fms_fpln_mod[i].ident;
-    if (ident.size() != 5 || ident.compare(0, 3, "WPT") != 0) continue;
-    int32_t nn = ParseLeadingInt(std::string_view(ident).substr(3, 2));
-    if (!found || nn > highest) highest = nn;
-    found = true;
-  }
-  char name[24];
-  std::snprintf(name, sizeof name, "%3s%02d", "WPT", found ? highest + 1 : 1);
-  return name;
+constexpr double kMaxLatDeg = 90.0;
+constexpr double kMaxLonDeg = 180.0;
+
+// Set by each look-up that refuses its entry as no place on the globe.
+bool entry_off_globe = false;
+
+// Degrees, then minutes and their tenth, of the entry from `at`; false for minutes of 60 or more or
+// more than `max_deg` degrees.
+bool TypedAngle(std::string_view e, size_t at, size_t deg_digits, double max_deg, double* out) {
+  const size_t m = at + deg_digits;
+  const double min = ParseLeadingDouble(e.substr(m, 2)) + ParseLeadingDouble(e.substr(m + 2, 2));
+  *out = ParseLeadingDouble(e.substr(at, deg_digits)) + min / 60.0;
+  return min < 60.0 && *out <= max_deg;
 }
 
 void ResolveLatLon(std::string_view e) {
-  double lat = ParseLeadingDouble(e.substr(1, 2)) +
-               (ParseLeadingDouble(e.substr(3, 2)) + ParseLeadingDouble(e.substr(5, 2))) / 60.0;
-  double lon = ParseLeadingDouble(e.substr(8, 3)) +
-               (ParseLeadingDouble(e.substr(11, 2)) + ParseLeadingDouble(e.substr(13, 2))) / 60.0;
+  double lat, lon;
+  if (!TypedAngle(e, 1, 2, kMaxLatDeg, &lat) || !TypedAngle(e, 8, 3, kMaxLonDeg, &lon)) {
+    entry_off_globe = true;
+    return;
+  }
   if (e[0] == 'S') lat = -lat;
   if (e[7] == 'W') lon = -lon;
   SetSingleResult(NextWaypointName(), lat, lon, "I");
@@ -137,15 +136,19 @@ void ResolveShorthand(std::string_view e) {
   } else {
     return;
   }
+  if (lat > kMaxLatDeg || lon > kMaxLonDeg) {
+    entry_off_globe = true;
+    return;
+  }
   if (letter == 'S' || letter == 'W') lat = -lat;
   if (letter == 'N' || letter == 'W') lon = -lon;
   SetSingleResult(e, lat, lon, "O");
 }
 
-// Row 1 (the second place) moves to where the first place's radial crosses the second's; false
-// when the radials have no intersection.
-bool PlaceCrossingPoint() {
-  const double lat1 = cur_fix_lat, lon1 = cur_fix_lon;
+// Row 1 (the second place) moves to where the radial of `first` crosses the second's; false when
+// the radials have no intersection.
+bool PlaceCrossingPoint(const NavRecord& first) {
+  const double lat1 = first.lat, lon1 = first.lon;
   const double lat2 = nav_search_list[1].lat, lon2 = nav_search_list[1].lon;
   int32_t var1 = GetMagVar(TruncToI32(lat1), TruncToI32(lon1));
   int32_t var2 = GetMagVar(TruncToI32(lat2), TruncToI32(lon2));
@@ -203,6 +206,7 @@ void SortByDistanceFromAircraft() {
 
 void FindWaypointCandidates(int32_t kind) {
   nav_search_cnt = 0;
+  entry_off_globe = false;
   ClearPlaceOffset();
   const std::string original = cdu_lookup_ident;
   std::string_view e = original;
@@ -248,13 +252,7 @@ void FindWaypointCandidates(int32_t kind) {
 
   if (two_places) {
     if (nav_search_cnt == 0) return;
-    const NavRecord& first = nav_search_list[NearestCandidate()];
-    cur_fix_ident = std::string(TextOf(first.ident));
-    cur_fix_lat = first.lat;
-    cur_fix_lon = first.lon;
-    cur_fix_type = std::string(TextOf(first.type));
-    cur_fix_extra = std::string(TextOf(first.extra));
-    cur_fix_info = std::string(TextOf(first.info));
+    const NavRecord first = nav_search_list[NearestCandidate()];
     cdu_lookup_ident = place2;
     nav_search_cnt = 0;
     SearchPass(kind, place2);
@@ -262,12 +260,55 @@ void FindWaypointCandidates(int32_t kind) {
     int32_t nearest = NearestCandidate();
     if (nearest != 1) nav_search_list[1] = nav_search_list[nearest];
     nav_search_cnt = 1;
-    if (!PlaceCrossingPoint()) nav_search_cnt = 0;
+    if (!PlaceCrossingPoint(first)) {
+      nav_search_cnt = 0;
+      return;
+    }
+    // Only a point that exists replaces the current fix: an entry that finds nothing leaves the page.
+    cur_fix_ident = std::string(TextOf(first.ident));
+    cur_fix_lat = first.lat;
+    cur_fix_lon = first.lon;
+    cur_fix_type = std::string(TextOf(first.type));
+    cur_fix_extra = std::string(TextOf(first.extra));
+    cur_fix_info = std::string(TextOf(first.info));
+    // The point is neither navaid nor airport: the second place keeps its frequency and elevation.
+    NavRecord& point = nav_search_list[1];
+    ClearRecord(point.extra);
+    ClearRecord(point.info);
+    SetText(point.type, "WPT");
     return;
   }
 
   if (nav_search_cnt == 0) ResolveShorthand(entry);
   if (nav_search_cnt > 1) SortByDistanceFromAircraft();
+}
+
+bool LookUpOffGlobe() { return entry_off_globe; }
+
+// Nine digits keep one more than the highest number inside an int32_t.
+constexpr size_t kMadeNameDigits = 9;
+
+int32_t MadeNameNumber(std::string_view name, std::string_view prefix) {
+  if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) return -1;
+  const std::string_view number = name.substr(prefix.size());
+  if (number.size() == 2) return std::max(ParseLeadingInt(number), 0);
+  if (number.size() < 2 || number.size() > kMadeNameDigits) return -1;
+  for (char c : number) {
+    if (!IsDigit(c)) return -1;
+  }
+  return ParseLeadingInt(number);
+}
+
+std::string NextWaypointName() {
+  int32_t n = 1;
+  const int32_t last = std::min(fp_mod_cnt - 1, 200);
+  for (int32_t i = 1; i <= last; ++i) {
+    const int32_t nn = MadeNameNumber(fms_fpln_mod[i].ident, "WPT");
+    if (nn >= 0) n = std::max(n, nn + 1);
+  }
+  char name[24];
+  std::snprintf(name, sizeof name, "%3s%02d", "WPT", n);
+  return name;
 }
 
 bool PlaceOffsetPending() { return pbd_dist >= 1 || pbd_brg2 >= 0.0; }

@@ -4,14 +4,31 @@
 // distance "SEA330/10", a place-bearing/place-bearing "SEA330/OLM090" or a shorthand "5275N") and
 // writes the candidates into nav_search_list rows 1..nav_search_cnt, nearest to the aircraft first;
 // the place-bearing forms also set pbd_brg, pbd_brg2, pbd_dist and write the place looked up back
-// into cdu_lookup_ident (and the first place into the current fix). Every look-up starts with no
-// offset; InsertTmpFplanWpt consumes the one it leaves, and a caller that inserts nothing clears it.
+// into cdu_lookup_ident (and, once the crossing point exists, the first place into the current fix;
+// the point keeps the second place's ident for its name but is a plain waypoint, without frequency).
+// Every look-up starts with no offset; InsertTmpFplanWpt consumes the one it leaves, and a caller
+// that inserts nothing clears it.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // kind: 0 (or below 1) every kind, 1 navaids, 2 intersections, 3 airports; above 3 no table.
 void FindWaypointCandidates(int32_t kind);
+
+// True when the last look-up refused its entry as a position no place on the globe has (a latitude
+// above 90, a longitude above 180, minutes of 60 or more): a bad entry, not a missing one.
+bool LookUpOffGlobe();
+
+// The number of a made waypoint's name after `prefix`: the two characters that follow it in a name
+// two longer ("WPT07"; no digits read 0), or the three to nine digits that do ("WPT100"); -1 for
+// any other name.
+int32_t MadeNameNumber(std::string_view name, std::string_view prefix);
+
+// The name of a new latitude/longitude point: "WPT" and one more than the highest number of a "WPT"
+// leg of the modified route (rows 1 to the one before the last), "WPT01" without one.
+std::string NextWaypointName();
 
 // True while a place-bearing look-up's offset waits for the route code.
 bool PlaceOffsetPending();

@@ -13,6 +13,7 @@
 #include "fmc/airway_insert.h"
 #include "fmc/route_fixture.h"
 #include "base/geodesy.h"
+#include "navdb/mag_model.h"
 #include "navdb/nav_loader.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_fixture.h"
@@ -98,13 +99,14 @@ TEST_F(RouteEdit, AlongTrackPointsAreNamedInTurnAndLieOnTheLeg) {
   }
 }
 
-// The magnetic bearing turns true with the variation; the numbering counts on from the place.
+// The magnetic bearing turns true with the variation at the place, not the aircraft's; the numbering
+// counts on from the place.
 TEST_F(RouteEdit, PlaceBearingDistancePointsAreNumberedFromThePlace) {
   mag_var = 16.0;
   InsertEntry("SEA330/10", 4);
   ASSERT_EQ(fms_fpln_mod[4].ident, "SEA01");
   double lat, lon;
-  CalcDestPoint(47.435, -122.310, 346.0, 10.0, &lat, &lon);
+  CalcDestPoint(47.435, -122.310, 330.0 + GetMagVar(47, -122), 10.0, &lat, &lon);
   EXPECT_NEAR(fms_fpln_mod[4].lat, lat, 1e-9);
   EXPECT_NEAR(fms_fpln_mod[4].lon, lon, 1e-9);
   InsertEntry("SEA090/5", 5);

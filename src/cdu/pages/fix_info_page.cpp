@@ -17,6 +17,7 @@
 #include "cdu/eta_text.h"
 #include "cdu/slash_entry.h"
 #include "fmc/route_exec.h"
+#include "fmc/route_edit.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
 #include "navdb/nav_records.h"
@@ -53,9 +54,10 @@ void EnterFix(FixInfoEntry& row) {
   if (cdu_scratchpad.empty()) return;
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
+  NameCrossingCandidate();
   ClearPlaceOffset();  // the page keeps the place itself and inserts nothing
   if (nav_search_cnt < 1) {
-    cdu::RefuseEntry(cdu::kNotInDatabase);
+    cdu::RefuseLookUp();
     return;
   }
   // Several matches take the first, without a SELECT WAYPOINT page.

@@ -1,6 +1,5 @@
 #include "cdu/pages/ident_pages.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "cdu/pages/pos_init_page.h"
 #include "navdb/lat_lon_format.h"
 #include "fmc/route_candidates.h"
+#include "fmc/route_edit.h"
 #include "sim/tick_globals.h"
 #include "navdb/nav_search.h"
 #include "navdb/navdb_globals.h"
@@ -36,28 +36,24 @@ void ApplyIdentKey() {
   }
 }
 
-// "N47:26:07" (hemisphere, degrees, ":", minutes, ":", seconds) as "N47°26.1": degrees padded to
-// `deg_digits`, and the tenth of a minute from the seconds.
-std::string DegMinText(std::string_view dms, size_t deg_digits) {
-  const size_t c1 = dms.find(':');
-  const size_t c2 = c1 == std::string_view::npos ? c1 : dms.find(':', c1 + 1);
-  if (dms.empty() || c2 == std::string_view::npos) return std::string(dms);
-  std::string deg(dms.substr(1, c1 - 1));
+// "N47:26:70" (hemisphere, degrees, ":", minutes, ":", the tenth of a minute and a 0) as "N47°26.7",
+// the degrees padded to `deg_digits`. The tenth is taken from the minutes, never from seconds
+// truncated below them, so that a typed position reads as typed.
+std::string DegMinText(std::string_view dm, size_t deg_digits) {
+  const size_t c1 = dm.find(':');
+  const size_t c2 = c1 == std::string_view::npos ? c1 : dm.find(':', c1 + 1);
+  if (dm.empty() || c2 == std::string_view::npos || c2 + 1 >= dm.size()) return std::string(dm);
+  std::string deg(dm.substr(1, c1 - 1));
   if (deg.size() < deg_digits) deg.insert(0, deg_digits - deg.size(), '0');
-  int32_t sec = 0;
-  for (char c : dms.substr(c2 + 1)) {
-    if (c < '0' || c > '9' || sec > 59) break;
-    sec = sec * 10 + (c - '0');
-  }
-  const char tenth = static_cast<char>('0' + std::min(sec / 6, 9));
-  return std::string(1, dms[0]) + deg + "\xB0" + std::string(dms.substr(c1 + 1, c2 - c1 - 1)) + "." + tenth;
+  return std::string(1, dm[0]) + deg + "\xB0" + std::string(dm.substr(c1 + 1, c2 - c1 - 1)) + "." + dm[c2 + 1];
 }
 
 void LookUpFix() {
   cdu_lookup_ident = cdu_scratchpad;
   FindWaypointCandidates(0);
+  NameCrossingCandidate();
   ClearPlaceOffset();  // the page shows the place itself and inserts nothing
-  if (nav_search_cnt < 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (nav_search_cnt < 1) return cdu::RefuseLookUp();
   if (nav_search_cnt == 1) {
     SetCurrentFix(1);
   } else {
@@ -107,7 +103,7 @@ void DrawRefNavDataPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   cdu.Text(310, 43, cdu::Format("%6s", cur_fix_extra.c_str()));
   if (cur_fix_ident != kNoFix) {
     std::string lat_dms, lon_dms;
-    FormatLatLonDms(cur_fix_lat, -cur_fix_lon, &lat_dms, &lon_dms, 1);  // it takes west as positive
+    FormatLatLonDms2(cur_fix_lat, -cur_fix_lon, &lat_dms, &lon_dms, 1);  // it takes west as positive
     cdu.Text(0, 73, " L A T I T U D E", Font::kSmall);
     cdu.Text(0, 88, DegMinText(lat_dms, 2));
     cdu.Text(265, 73, "L O N G I T U D E", Font::kSmall);

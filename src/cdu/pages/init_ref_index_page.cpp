@@ -60,6 +60,7 @@ void OpenApproachRef() {
 void OpenRefNavData() {
   fms_page = kCduPageRefNavData;
   cur_fix_ident = kNoFix;
+  cur_fix_extra.clear();  // no fix, no frequency
 }
 
 void OpenStoredPlans() {

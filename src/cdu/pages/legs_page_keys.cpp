@@ -66,7 +66,7 @@ int32_t LookUpScratchpad() {
   FindWaypointCandidates(0);
   if (nav_search_cnt < 1) {
     ClearPlaceOffset();
-    cdu::RefuseEntry(cdu::kNotInDatabase);
+    cdu::RefuseLookUp();
   }
   return nav_search_cnt;
 }

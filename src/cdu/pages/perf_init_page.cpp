@@ -63,7 +63,7 @@ void EnterCruiseAlt() {
   std::string_view text = cdu_scratchpad;
   if (text.substr(0, 2) == "FL") text.remove_prefix(2);
   const double x = ParseLeadingDouble(text);
-  if (!(x > 0.0)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!(x > 0.0 && x < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   cruise_alt_prev = cruise_alt;
   cruise_alt = TruncToI32(x);
   if (cruise_alt < 1000) cruise_alt *= 100;  // a flight level

@@ -23,6 +23,9 @@ inline constexpr int32_t k1R = 6, k2R = 7, k3R = 8, k4R = 9, k5R = 10;
 
 inline constexpr double kKgPerLb = 0.45359237;
 inline constexpr double kLbPerKg = 2.20462262;
+// Altitude entries of the performance pages stay below this many feet: a longer number is a typing
+// mistake, and taken it would wreck the vertical plan.
+inline constexpr double kAltEntryLimitFt = 99999.0;
 // Below this ground speed no time to go is computed: a distance over it would not be a time.
 inline constexpr double kMinEtaGroundSpeedKt = 1.0;
 

@@ -113,10 +113,14 @@ void SetIrsPosition() {
   const char lat_h = part[0].front();
   const char lon_h = part[1].front();
   if ((lat_h != 'N' && lat_h != 'S') || (lon_h != 'E' && lon_h != 'W')) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  const double lat_min = ReadGroup(part[0], 4, 2) + ReadGroup(part[0], 7, 1) / 10.0;
+  const double lon_min = ReadGroup(part[1], 5, 2) + ReadGroup(part[1], 8, 1) / 10.0;
+  double lat = ReadGroup(part[0], 2, 2) + lat_min / 60.0;
+  double lon = ReadGroup(part[1], 2, 3) + lon_min / 60.0;
+  // No place on the globe: a typing mistake, not a position to show.
+  if (lat_min >= 60.0 || lon_min >= 60.0 || lat > 90.0 || lon > 180.0) return cdu::RefuseEntry(cdu::kInvalidEntry);
   if (!IrsAligning()) return;  // nothing to align: the entry waits in the scratchpad
 
-  double lat = ReadGroup(part[0], 2, 2) + (ReadGroup(part[0], 4, 2) + ReadGroup(part[0], 7, 1) / 10.0) / 60.0;
-  double lon = ReadGroup(part[1], 2, 3) + (ReadGroup(part[1], 5, 2) + ReadGroup(part[1], 8, 1) / 10.0) / 60.0;
   if (lat_h == 'S') lat = -lat;
   if (lon_h == 'W') lon = -lon;
   irs_set_lat = lat;

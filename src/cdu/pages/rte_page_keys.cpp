@@ -330,7 +330,7 @@ void EnterDirectFix(int32_t r) {
   // The page inserts points as the database holds them; a point off a place is made on RTE LEGS.
   const bool off_a_place = PlaceOffsetPending();
   ClearPlaceOffset();
-  if (nav_search_cnt < 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (nav_search_cnt < 1) return cdu::RefuseLookUp();
   if (off_a_place) return cdu::RefuseEntry(cdu::kInvalidEntry);
   if (nav_search_cnt > 1) {
     cdu_return_index = r;

@@ -44,7 +44,6 @@ constexpr double kMinMach = 0.4;
 constexpr double kClbMaxMach = 1.4;
 constexpr double kMaxMach = 1.2;  // cruise and descent
 constexpr double kMinRestrAltFt = 1000.0;
-constexpr double kMaxCruiseAltFt = 99999.0;
 constexpr double kEtaMinGroundSpeedKt = 60.0;
 constexpr const char* kDegree = "\xB0";
 constexpr const char* kDashLine = "-----------------------------";
@@ -56,7 +55,7 @@ void EnterCruiseAlt() {
   std::string_view text = cdu_scratchpad;
   if (text.substr(0, 2) == "FL") text.remove_prefix(2);
   const double value = ParseLeadingDouble(text);
-  if (!(value > 0.0 && value < kMaxCruiseAltFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!(value > 0.0 && value < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   cruise_alt_prev = cruise_alt;
   cruise_alt = TruncToI32(value);
   if (cruise_alt < 1000) cruise_alt *= 100;  // a flight level
@@ -113,7 +112,9 @@ void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
   if (slash == std::string_view::npos || slash < 3) return cdu::RefuseEntry(cdu::kInvalidEntry);
   const int32_t kt = ParseLeadingInt(text.substr(0, slash));
   const double alt = ParseLeadingDouble(text.substr(slash + 1));
-  if (kt < kMinSpeedKt || !(alt >= kMinRestrAltFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (kt < kMinSpeedKt || !(alt >= kMinRestrAltFt && alt < cdu_perf::kAltEntryLimitFt)) {
+    return cdu::RefuseEntry(cdu::kInvalidEntry);
+  }
   *speed_kt = kt;
   *alt_ft = alt;
   cdu::AcceptEntry();
@@ -121,7 +122,7 @@ void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
 
 void EnterTransAlt() {
   const double value = ParseLeadingDouble(cdu_scratchpad);  // an empty scratchpad reads 0
-  if (!(value > 0.0)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!(value > 0.0 && value < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   trans_alt = TruncToI32(value);
   cdu::AcceptEntry();
 }

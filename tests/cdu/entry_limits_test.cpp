@@ -1,0 +1,49 @@
+// Entries typed with a mistake: blanks after a speed constraint and altitudes no aircraft flies.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "cdu/cdu_fixture.h"
+#include "cdu/cdu_pages.h"
+#include "state/config_globals.h"
+
+namespace cdu_test {
+namespace {
+
+using EntryLimitsTest = CduTest;
+
+// Blanks typed after "250/" keep the entry a speed.
+TEST_F(EntryLimitsTest, BlanksAfterASpeedConstraintKeepItASpeed) {
+  SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
+  PressAndPaint("LEGS");
+  for (const char* text : {"250/ ", "260/  "}) {
+    EnterAt(text, "2R");
+    ExpectTaken(text, true);
+    EXPECT_EQ(std::tuple(fms_fpln_mod[2].ias, fms_fpln_mod[2].alt, fms_fpln_mod[2].restr),
+              std::tuple(std::stod(text), -999.0, 2)) << text;
+  }
+}
+
+// PERF INIT and the CLB page refuse the altitudes the cruise-altitude line of the VNAV pages
+// refuses, and so do the speed restrictions.
+TEST_F(EntryLimitsTest, AltitudesOf99999FeetAndAboveAreRefusedOnEveryPerformancePage) {
+  std::tie(cruise_alt, trans_alt, ClbAltRest, DescAltRest) = std::tuple(31000, 18000, 10000.0, 10000.0);
+  // Page, sub-page, key, entry.
+  for (const auto& [page, sub_page, key, text] :
+       {std::tuple{kCduPagePerfInit, 1, "1R", "99999999999"}, std::tuple{kCduPagePerfInit, 1, "1R", "99999"},
+        std::tuple{kCduPageVnav, 1, "3R", "2147483647"}, std::tuple{kCduPageVnav, 1, "3L", "250/99999"},
+        std::tuple{kCduPageVnav, 3, "3L", "240/99999999"}}) {
+    std::tie(perf_page, vnav_page) = std::tuple(sub_page, sub_page);
+    EnterOn(page, text, key);
+    ExpectTaken(text, false);
+    EXPECT_EQ(std::tuple(cruise_alt, trans_alt, ClbAltRest, DescAltRest), std::tuple(31000, 18000, 10000.0, 10000.0))
+        << text;
+  }
+  vnav_page = 1;
+  EnterOn(kCduPageVnav, "99998", "3R");
+  EXPECT_EQ(trans_alt, 99998);
+}
+
+}  // namespace
+}  // namespace cdu_test

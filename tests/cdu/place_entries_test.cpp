@@ -1,0 +1,62 @@
+// Points made from places: place/bearing/distance and place-bearing/place-bearing entries.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "base/geodesy.h"
+#include "cdu/cdu_fixture.h"
+#include "cdu/cdu_pages.h"
+#include "navdb/mag_model.h"
+#include "navdb/navdb_fixture.h"
+
+namespace cdu_test {
+namespace {
+
+class PlaceEntryTest : public CduTest {
+ protected:
+  void SetUp() override {
+    CduTest::SetUp();
+    AddNavRow(nav_navaids, &nav_navaids_cnt, "SEA", 47.435, -122.310, "V", "116.80");
+    AddNavRow(nav_navaids, &nav_navaids_cnt, "OLM", 46.972, -122.902, "V", "113.40");
+    std::tie(plane_lat, plane_lon) = std::tuple(47.45, -122.31);
+  }
+};
+
+// An entry whose second place is missing leaves the fix shown; a crossing made is a waypoint of its
+// own, never the second navaid with its frequency; NAV DATA opens on no fix and no frequency.
+TEST_F(PlaceEntryTest, RefNavDataAndFixInfoShowTheCrossingAsAWaypointOfItsOwn) {
+  fms_page = kCduPageRefNavData;
+  EnterAt("OLM", "1L");
+  EnterAt("SEA330/XXX090", "1L");
+  ExpectTaken("SEA330/XXX090", false, "NOT IN DATABASE");
+  Paint();
+  EXPECT_EQ(Row(1), "OLM | 113.40");
+  EnterAt("SEA180/OLM090", "1L");
+  Paint();
+  EXPECT_EQ(Row(1), "OLM01 | ");
+  PressAndPaint("FIX");
+  EnterAt("SEA180/OLM090", "1L");
+  EXPECT_EQ(fix_info[1].ident, "OLM01");
+
+  EnterOn(kCduPageRefNavData, "OLM", "1L");
+  EnterOn(kCduPageInitRefIndex, "", "1R");
+  Paint();
+  EXPECT_EQ(Row(1), "---- | ");
+}
+
+// A point built far from the aircraft lies on the radial typed, magnetic at the place.
+TEST_F(PlaceEntryTest, PlaceBearingDistanceTakesTheVariationAtThePlace) {
+  AddNavRow(nav_ints, &nav_ints_cnt, "DIPPA", 45.0, -70.0, "I");
+  mag_var = 18.0;  // the aircraft's, in the west; the place's lies the other way
+  SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
+  PressAndPaint("LEGS");
+  EnterAt("DIPPA090/20", "3L");
+  ASSERT_EQ(fms_fpln_mod[3].ident, "DIP01");
+  double dist_nm, brg_true;
+  CalcDistBrg(45.0, -70.0, fms_fpln_mod[3].lat, fms_fpln_mod[3].lon, &dist_nm, &brg_true);
+  EXPECT_NEAR(brg_true - GetMagVar(45, -70), 90.0, 0.01);
+  EXPECT_NEAR(dist_nm, 20.0, 0.01);
+}
+
+}  // namespace
+}  // namespace cdu_test
