@@ -85,7 +85,7 @@ const EntryCase kEntries[] = {
     {"FpNd", PaintFpNd, &fp_nd_surface, &RetroNdRefreshRate, 358, 440, 0u,
      {15473439049849250556u, 9484505408708586222u, 12611562916554011571u}},
     {"FpPfd", PaintFpPfd, &fp_pfd_surface, &RetroPfdRefreshRate, 318, 232, 0x0072BD61u,
-     {17767772534402279382u, 16456624180321956005u, 16456624180321956005u}},
+     {5963861461442362638u, 394854818063032917u, 394854818063032917u}},
     {"LowerEicas", PaintLowerEicas, &lower_eicas_surface, &LowerEicasRefreshRate, 250, 213, 0u,
      {8747859137204618682u, 8747859137204618682u, 8747859137204618682u}},
     {"Nd", PaintNd, &nd_surface, &NdRefreshRate, 358, 440, 0u,
