@@ -74,6 +74,21 @@ bool AltArcShown() {
   return ap_master == 1.0 && tok108_flag == 1.0 && plane_alt > ap_alt_lock && vert_speed < -200.0;
 }
 
+// Where the aircraft, the traffic's origin, lies from the map centre: the centre itself but in PLAN,
+// whose centre is a route leg.
+void TrafficOrigin(int32_t mode, double* x, double* y) {
+  *x = 0.0;
+  *y = 0.0;
+  if (mode != kModePlan) return;
+  double centre_lat = 0.0;
+  double centre_lon = 0.0;
+  PlanMapCentre(&centre_lat, &centre_lon);
+  double dist_nm = 0.0;
+  double brg = 0.0;
+  CalcDistBrg(centre_lat, centre_lon, plane_lat, plane_lon, &dist_nm, &brg);
+  CalcMapPoint(0.0, brg, 0.0, 0.0, dist_nm * map_px_per_nm, x, y);
+}
+
 void RunMapLayers(const MapLayerSet& set, const LayerGates& on, DisplaySurface* s, gfx::Graphics* g,
                   const MapPlace& at) {
   // Without a positive range there is no scale to place anything with.
@@ -90,7 +105,10 @@ void RunMapLayers(const MapLayerSet& set, const LayerGates& on, DisplaySurface* 
     set.fix_info(s, g);
   }
   if (on.tcas) {
-    SetCanvasTransform(g, s, at.canvas, at.cx, at.cy);
+    double own_x = 0.0;
+    double own_y = 0.0;
+    TrafficOrigin(*set.mode, &own_x, &own_y);
+    SetCanvasTransform(g, s, at.canvas, at.cx + own_x, at.cy + own_y);
     DrawTcasTraffic(g, MapUpDirection(*set.mode));
   }
   if (on.trend && set.trend != nullptr) {
