@@ -206,6 +206,10 @@ struct NdResources {
 
 double CentredRingLabelX(int32_t b) { return b < 100 ? -5.0 : -9.0; }
 constexpr CompassRose kNdCentredRing{10, -80.0, -80.0, -90.0, -90.0, true, CentredRingLabelX};
+// The selected range reaches the arc of the expanded frames, and in centred MAP the compass ring's
+// edge, so that the half-range mark halfway to it tells the map's scale.
+constexpr int32_t kNdArcRadiusPx = 189;
+constexpr int32_t kNdCentredRingRadiusPx = 90;
 
 LayerGates NdGates(bool map_modes) {
   const bool map = nd_mode == kModeMap;
@@ -236,8 +240,9 @@ void DrawNdCentredMap(DisplaySurface* s, gfx::Graphics* g, const NdResources& r,
   }
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdCentredY);
   g->DrawLine(&r.white1, 0.0f, 0.0f, 0.0f, -189.0f);
-  g->DrawLine(&r.white1, -5.0f, -50.0f, 5.0f, -50.0f);
-  DrawHalfRangeLabel(g, &r.range, &r.text, nd_rng_nm, -6.0, 8.0, -57.0);
+  const double half_range_y = -0.5 * nd_radius_px;
+  DrawLineD(g, &r.white1, -5.0, half_range_y, 5.0, half_range_y);
+  DrawHalfRangeLabel(g, &r.range, &r.text, nd_rng_nm, -6.0, 8.0, half_range_y - 7.0);
   if (aligned) RunMapLayers(kNdLayers, NdGates(true), s, g, {kNdCanvas, kNdCentreX, kNdCentredY, nd_radius_px, nd_rng_nm});
 }
 
@@ -344,7 +349,9 @@ void DrawFpNdMap(DisplaySurface* s, gfx::Graphics* g) {
 void DrawNdMap(DisplaySurface* s, gfx::Graphics* g) {
   const NdResources r;
   const bool aligned = IrsAligned();
-  if (nd_mode == kModeMap && ctr_mode != 0) {
+  const bool centred = nd_mode == kModeMap && ctr_mode != 0;
+  nd_radius_px = centred ? kNdCentredRingRadiusPx : kNdArcRadiusPx;
+  if (centred) {
     DrawNdCentredMap(s, g, r, aligned);
   } else {
     if (aligned) DrawNdExpandedFrame(s, g, r);
