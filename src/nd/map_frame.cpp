@@ -152,8 +152,10 @@ double HalfTurn(double a) {
 
 void DrawFpNdBearingPointers(gfx::Graphics* g, const DisplaySurface* s, const gfx::Pen* pen, double cy) {
   const double cx = fp_nd_centre_x;
+  // The receivers give bearings from the nose; a track-up map has the nose right of its top by the drift.
+  const double nose = fpnd_mode == kModeMap && MapModeDispHdgAlways != 1 ? plane_hdg_mag - plane_trk_mag : 0.0;
   if (ReadTokenVar20() > 0.0) {
-    SetCanvasTransform(g, s, kFpNdCanvas, cx, cy, ReadTokenVar39() + 360.0);
+    SetCanvasTransform(g, s, kFpNdCanvas, cx, cy, ReadTokenVar39() + 360.0 + nose);
     DrawLineD(g, pen, -5, -240, 0, -245);
     DrawLineD(g, pen, 5, -240, 0, -245);
     DrawLineD(g, pen, 0, -245, 0, -180);
@@ -165,7 +167,7 @@ void DrawFpNdBearingPointers(gfx::Graphics* g, const DisplaySurface* s, const gf
   if (ReadVor1Signal() > 0.0) {
     double station = ReadTokenVar550() + plane_hdg_mag;
     if (station >= 360.0) station -= 360.0;
-    const double a = station - plane_hdg_mag;
+    const double a = station - plane_hdg_mag + nose;
     const double rel = HalfTurn(a);
     SetCanvasTransform(g, s, kFpNdCanvas, cx, cy, a);
     if (rel > -100.0 && rel < 100.0) {
