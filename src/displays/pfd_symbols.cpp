@@ -26,7 +26,8 @@ constexpr int32_t kFlashOnTicks = 8;         // limited FPV: drawn on redraw tic
 constexpr int32_t kMarkerFlashLastTick = 8;  // received marker: drawn on redraw ticks up to this
 constexpr double kNeedleToUnits = 2.54;      // full-scale needle (127) = 50 units
 
-bool VBarStyle() { return FlightDirectorType == 0; }
+// As on the EADIs: 1 the single cue, any other value split bars.
+bool VBarStyle() { return FlightDirectorType == 1; }
 bool DirectorShown() { return IrsAligned() && ReadTokenVar792() != 0; }
 
 void FillAndOutline(gfx::Graphics* g, const gfx::Brush* fill, const gfx::Pen* pen, const Point* pts, int count) {

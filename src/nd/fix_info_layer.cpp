@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "cdu/cdu_globals.h"
-#include "fmc/fmc_globals.h"
 #include "draw/draw_helpers.h"
 #include "base/geodesy.h"
 #include "nd/map_toolkit.h"
@@ -54,8 +53,8 @@ struct FixInfoResources {
   gfx::SolidBrush brush;
 };
 
-// Where a fix lies from the map's reference, how the map is turned and which heading the radials
-// are turned by.
+// Where a fix lies from the map's reference, how the map is turned and which magnetic direction is
+// up on it, the one the radials are turned against.
 struct FixPlacement {
   double dist_nm;
   double brg_true;
@@ -68,14 +67,13 @@ FixPlacement PlaceFix(const FixInfoEntry& fix, bool map) {
   double ref_lon = plane_lon;
   FixPlacement at{0.0, 0.0, 0.0, 0.0};
   if (map) {
-    at.heading_ref = plane_hdg_mag;
     at.up = MapUpDirection(kModeMap);
-  } else if (stpos != kNoActiveLeg) {
-    if (const RouteLeg* leg = ActiveRouteRow(map_ctr_leg > 0 ? map_ctr_leg : stpos)) {
-      ref_lat = leg->lat;
-      ref_lon = leg->lon;
-    }
+  } else {
+    PlanMapCentre(&ref_lat, &ref_lon);
   }
+  // Radials are magnetic, made true with mag_var as the FIX INFO page makes them: a track-up map is
+  // turned by the track, the north-up plan by the variation.
+  at.heading_ref = FmodPositive(at.up - mag_var, 360.0);
   CalcDistBrg(ref_lat, ref_lon, fix.lat, fix.lon, &calc_dist2, &calc_brg);
   at.dist_nm = calc_dist2;
   at.brg_true = calc_brg;

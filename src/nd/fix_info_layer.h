@@ -6,11 +6,11 @@
 //
 // Draws in canvas units under its own transform (reset, scale to the canvas, translate to the map
 // centre or the fix) and leaves its last transform in force. MAP places the fixes about the
-// aircraft with the map's up direction and turns the radials by the magnetic heading; any other
-// mode is north up about the PLAN centre leg (map_ctr_leg, else stpos; the aircraft without a
-// route).
+// aircraft with the map's up direction; any other mode is north up about the PLAN centre leg
+// (map_ctr_leg, else stpos; the aircraft without a route). The magnetic radials are made true with
+// mag_var and turned like the map.
 //
-// Reads: fix_info[1..2], the aircraft's position, headings and drift, stpos, map_ctr_leg,
+// Reads: fix_info[1..2], the aircraft's position, headings, drift and mag_var, stpos, map_ctr_leg,
 // fms_fpln_act, the display's mode, range and pixel radius, MapModeDispHdgAlways, display_font.
 // Writes: map_px_per_nm (the painter's value), calc_dist, calc_dist2, calc_brg.
 #pragma once

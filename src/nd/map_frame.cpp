@@ -74,6 +74,21 @@ bool AltArcShown() {
   return ap_master == 1.0 && tok108_flag == 1.0 && plane_alt > ap_alt_lock && vert_speed < -200.0;
 }
 
+// Where the aircraft, the traffic's origin, lies from the map centre: the centre itself but in PLAN,
+// whose centre is a route leg.
+void TrafficOrigin(int32_t mode, double* x, double* y) {
+  *x = 0.0;
+  *y = 0.0;
+  if (mode != kModePlan) return;
+  double centre_lat = 0.0;
+  double centre_lon = 0.0;
+  PlanMapCentre(&centre_lat, &centre_lon);
+  double dist_nm = 0.0;
+  double brg = 0.0;
+  CalcDistBrg(centre_lat, centre_lon, plane_lat, plane_lon, &dist_nm, &brg);
+  CalcMapPoint(0.0, brg, 0.0, 0.0, dist_nm * map_px_per_nm, x, y);
+}
+
 void RunMapLayers(const MapLayerSet& set, const LayerGates& on, DisplaySurface* s, gfx::Graphics* g,
                   const MapPlace& at) {
   // Without a positive range there is no scale to place anything with.
@@ -90,7 +105,10 @@ void RunMapLayers(const MapLayerSet& set, const LayerGates& on, DisplaySurface* 
     set.fix_info(s, g);
   }
   if (on.tcas) {
-    SetCanvasTransform(g, s, at.canvas, at.cx, at.cy);
+    double own_x = 0.0;
+    double own_y = 0.0;
+    TrafficOrigin(*set.mode, &own_x, &own_y);
+    SetCanvasTransform(g, s, at.canvas, at.cx + own_x, at.cy + own_y);
     DrawTcasTraffic(g, MapUpDirection(*set.mode));
   }
   if (on.trend && set.trend != nullptr) {
@@ -134,8 +152,10 @@ double HalfTurn(double a) {
 
 void DrawFpNdBearingPointers(gfx::Graphics* g, const DisplaySurface* s, const gfx::Pen* pen, double cy) {
   const double cx = fp_nd_centre_x;
+  // The receivers give bearings from the nose; a track-up map has the nose right of its top by the drift.
+  const double nose = fpnd_mode == kModeMap && MapModeDispHdgAlways != 1 ? plane_hdg_mag - plane_trk_mag : 0.0;
   if (ReadTokenVar20() > 0.0) {
-    SetCanvasTransform(g, s, kFpNdCanvas, cx, cy, ReadTokenVar39() + 360.0);
+    SetCanvasTransform(g, s, kFpNdCanvas, cx, cy, ReadTokenVar39() + 360.0 + nose);
     DrawLineD(g, pen, -5, -240, 0, -245);
     DrawLineD(g, pen, 5, -240, 0, -245);
     DrawLineD(g, pen, 0, -245, 0, -180);
@@ -147,7 +167,7 @@ void DrawFpNdBearingPointers(gfx::Graphics* g, const DisplaySurface* s, const gf
   if (ReadVor1Signal() > 0.0) {
     double station = ReadTokenVar550() + plane_hdg_mag;
     if (station >= 360.0) station -= 360.0;
-    const double a = station - plane_hdg_mag;
+    const double a = station - plane_hdg_mag + nose;
     const double rel = HalfTurn(a);
     SetCanvasTransform(g, s, kFpNdCanvas, cx, cy, a);
     if (rel > -100.0 && rel < 100.0) {
@@ -188,6 +208,10 @@ struct NdResources {
 
 double CentredRingLabelX(int32_t b) { return b < 100 ? -5.0 : -9.0; }
 constexpr CompassRose kNdCentredRing{10, -80.0, -80.0, -90.0, -90.0, true, CentredRingLabelX};
+// The selected range reaches the arc of the expanded frames, and in centred MAP the compass ring's
+// edge, so that the half-range mark halfway to it tells the map's scale.
+constexpr int32_t kNdArcRadiusPx = 189;
+constexpr int32_t kNdCentredRingRadiusPx = 90;
 
 LayerGates NdGates(bool map_modes) {
   const bool map = nd_mode == kModeMap;
@@ -218,8 +242,9 @@ void DrawNdCentredMap(DisplaySurface* s, gfx::Graphics* g, const NdResources& r,
   }
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdCentredY);
   g->DrawLine(&r.white1, 0.0f, 0.0f, 0.0f, -189.0f);
-  g->DrawLine(&r.white1, -5.0f, -50.0f, 5.0f, -50.0f);
-  DrawHalfRangeLabel(g, &r.range, &r.text, nd_rng_nm, -6.0, 8.0, -57.0);
+  const double half_range_y = -0.5 * nd_radius_px;
+  DrawLineD(g, &r.white1, -5.0, half_range_y, 5.0, half_range_y);
+  DrawHalfRangeLabel(g, &r.range, &r.text, nd_rng_nm, -6.0, 8.0, half_range_y - 7.0);
   if (aligned) RunMapLayers(kNdLayers, NdGates(true), s, g, {kNdCanvas, kNdCentreX, kNdCentredY, nd_radius_px, nd_rng_nm});
 }
 
@@ -326,7 +351,9 @@ void DrawFpNdMap(DisplaySurface* s, gfx::Graphics* g) {
 void DrawNdMap(DisplaySurface* s, gfx::Graphics* g) {
   const NdResources r;
   const bool aligned = IrsAligned();
-  if (nd_mode == kModeMap && ctr_mode != 0) {
+  const bool centred = nd_mode == kModeMap && ctr_mode != 0;
+  nd_radius_px = centred ? kNdCentredRingRadiusPx : kNdArcRadiusPx;
+  if (centred) {
     DrawNdCentredMap(s, g, r, aligned);
   } else {
     if (aligned) DrawNdExpandedFrame(s, g, r);

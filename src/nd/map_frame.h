@@ -7,7 +7,7 @@
 // Reads: display selections and ranges, the aircraft's heading, track, position and vertical state,
 // the IRS modes, the selected heading, the FIX INFO identifiers, the first hold, the NAV receiver
 // readers, MapModeDispHdgAlways, EfisLinesize and display_font. Writes: map_px_per_nm,
-// fp_nd_radius_px (and what the layers write). Every painter leaves the clip reset.
+// fp_nd_radius_px, nd_radius_px (and what the layers write). Every painter leaves the clip reset.
 #pragma once
 
 #include <cstdint>

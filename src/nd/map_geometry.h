@@ -21,7 +21,7 @@
   X(double, map_px_per_nm, 0.0)   /* scale of the map being painted; valid during its paint */ \
   X(int32_t, fp_nd_centre_x, 159) /* FP_ND map centre, canvas x */                         \
   X(int32_t, fp_nd_radius_px, 236) /* FP_ND: 236 in MAP, 120 in PLAN; the last one written */ \
-  X(int32_t, nd_radius_px, 189)                                                            \
+  X(int32_t, nd_radius_px, 189)  /* ND: 90 in centred MAP, else 189; the last one written */ \
   X(int32_t, ehsi_radius_px, 134)
 
 RO_DECLARE_GLOBALS(MAP_GEOMETRY_SCALARS)

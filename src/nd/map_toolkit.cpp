@@ -183,6 +183,16 @@ double MapUpDirection(int32_t mode) {
   return up;
 }
 
+void PlanMapCentre(double* lat, double* lon) {
+  *lat = plane_lat;
+  *lon = plane_lon;
+  if (stpos == kNoActiveLeg) return;
+  if (const RouteLeg* leg = ActiveRouteRow(map_ctr_leg > 0 ? map_ctr_leg : stpos)) {
+    *lat = leg->lat;
+    *lon = leg->lon;
+  }
+}
+
 void DrawMapAirportsEhsi(DisplaySurface*, gfx::Graphics* graphics, double sx, double sy) {
   DrawMapAirports({&fp_ehsi_mode, &fp_ehsi_rng_nm, false}, graphics, sx, sy);
 }

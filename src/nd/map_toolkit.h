@@ -26,6 +26,10 @@ const RouteLeg* ActiveRouteRow(int32_t row);
 // [0, 360) once.
 double MapUpDirection(int32_t mode);
 
+// The position the PLAN map's layers are placed about: the active route's row map_ctr_leg, or row
+// stpos while no centre leg is chosen; the aircraft without an active route.
+void PlanMapCentre(double* lat, double* lon);
+
 // Nearby airports: a cyan ring and the first five characters of the identifier for each airport of
 // the fine list within 2 x range + 10 NM of the reference (the aircraft, or in PLAN with an active
 // route the centre leg). The lists are rebuilt around the reference after moves of 200 / 50 NM.

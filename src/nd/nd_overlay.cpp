@@ -100,21 +100,22 @@ void DrawEta(const Overlay& o, double dist_nm, double x, double y, double z_y) {
   DrawTextAt(o.g, &o.ink.f9, &o.ink.white, x + 6.5 * n, z_y, "Z");
 }
 
-// Wind direction in whole degrees: true, or magnetic unless WindVectorDegVar is "TRUE".
-int32_t WindDirection() {
-  int32_t d = TruncToI32(wind_dir);
-  if (wind_vector_deg_var != "TRUE") {
-    d = TruncToI32(d - mag_var);
-    if (d < 0) {
-      d += 360;
-    } else if (d >= 360) {
-      d -= 360;
-    }
+// Magnetic wind direction in whole degrees.
+int32_t MagneticWindDirection() {
+  int32_t d = TruncToI32(TruncToI32(wind_dir) - mag_var);
+  if (d < 0) {
+    d += 360;
+  } else if (d >= 360) {
+    d -= 360;
   }
   return d;
 }
 
-void DrawWind(const Overlay& o, double text_x, double text_y, double arrow_x, double arrow_y) {
+// Wind direction in whole degrees: true, or magnetic unless WindVectorDegVar is "TRUE".
+int32_t WindDirection() { return wind_vector_deg_var != "TRUE" ? MagneticWindDirection() : TruncToI32(wind_dir); }
+
+// `up_mag`: the magnetic direction at the top of the display the arrow lies on.
+void DrawWind(const Overlay& o, double up_mag, double text_x, double text_y, double arrow_x, double arrow_y) {
   const int32_t d = WindDirection();
   if (wind_speed >= 1.0) {
     DrawTextAt(o.g, &o.ink.f12, &o.ink.white, text_x, text_y, "%03d\xB0/%2.0f", d, wind_speed);
@@ -122,9 +123,10 @@ void DrawWind(const Overlay& o, double text_x, double text_y, double arrow_x, do
     DrawTextAt(o.g, &o.ink.f12, &o.ink.white, text_x, text_y, "---\xB0/---");
     return;
   }
-  // The arrow points where the wind blows to.
-  const double to = d + 180.0 <= 360.0 ? d + 180.0 : d - 180.0;
-  o.Canvas(arrow_x, arrow_y, to - (MapModeDispHdgAlways == 1 ? plane_hdg_mag : plane_trk_mag));
+  // The arrow points where the wind blows to on the compass below it, whatever the text's reference.
+  const int32_t from = MagneticWindDirection();
+  const double to = from + 180.0 <= 360.0 ? from + 180.0 : from - 180.0;
+  o.Canvas(arrow_x, arrow_y, to - up_mag);
   FillPolygon(o.g, &o.ink.white, {PointF(0, -9), PointF(3, -6), PointF(-3, -6), PointF(0, -9)});
   o.g->DrawLine(&o.ink.white_line, 0.0f, -6.0f, 0.0f, 9.0f);
 }
@@ -384,7 +386,7 @@ void DrawFpNdOverlay(DisplaySurface* s, gfx::Graphics* g) {
   DrawFpNdHeading(o, aligned);
   if (aligned && fpnd_mode == kModeMap) DrawFpNdRadio(o);
   if (fpnd_mode == kModeMap) {
-    DrawWind(o, 5, 18, 20, 40);
+    DrawWind(o, MapModeDispHdgAlways == 1 ? plane_hdg_mag : plane_trk_mag, 5, 18, 20, 40);
     DrawFpNdHeadingMarks(o, aligned);
   }
   if (VnavScaleShown(fpnd_mode)) {
@@ -407,6 +409,8 @@ void DrawNdOverlay(DisplaySurface* s, gfx::Graphics* g) {
   DrawNdHeading(o, aligned);
   if (HasActiveRoute() && ground_speed > 30.0 && nd_mode >= kModeMap) DrawEta(o, dist_to_active_wpt, 165, 0, 2);
   DrawNdRadio(o);
-  if (nd_mode < kModePlan) DrawWind(o, 0, 210, 15, 230);
+  // The rose presentations are heading up.
+  const double up_mag = nd_mode == kModeMap && MapModeDispHdgAlways != 1 ? plane_trk_mag : plane_hdg_mag;
+  if (nd_mode < kModePlan) DrawWind(o, up_mag, 0, 210, 15, 230);
   if (aligned) DrawNdHeadingMarks(o);
 }

@@ -211,21 +211,21 @@ void DrawActiveRoute(const RouteLayer& l) {
   }
 }
 
-// The dashed green line 5 NM towards the LNAV aim point and a dot on the aim point.
+// The dashed green line 5 NM from the aircraft towards the LNAV aim point and a dot on the aim point.
+// lnav_aim_brg is the heading to fly there, the drift included: the map takes the bearing itself.
 void DrawLnavAim(const RouteLayer& l) {
   const gfx::Pen pen = DashedPen(palette::kGreen, 2.0 * l.fx);
   const gfx::SolidBrush brush{gfx::Color(palette::kGreen)};
-  const double brg = lnav_aim_brg + mag_var;
+  double dist_nm = 0.0;
+  double brg = 0.0;
+  CalcDistBrg(plane_lat, plane_lon, lnav_aim_pt.lat, lnav_aim_pt.lon, &dist_nm, &brg);
   double x = 0.0;
   double y = 0.0;
   CalcMapPoint(l.up, brg, 0.0, 0.0, kAimLineNm * map_px_per_nm, &x, &y);
-  l.Line(&pen, {0.0, 0.0}, {x * l.fx, y * l.fy});
-  CalcDistBrg(l.centre_lat, l.centre_lon, lnav_aim_pt.lat, lnav_aim_pt.lon, &calc_dist2, &calc_brg);
-  calc_dist = calc_dist2 * map_px_per_nm;
-  CalcMapPoint(l.up, brg, 0.0, 0.0, calc_dist, &x, &y);
-  const double ax = x * l.fx;
-  const double ay = y * l.fy;
-  l.g->FillEllipse(&brush, static_cast<gfx::REAL>(ax - 4.0 * l.fx), static_cast<gfx::REAL>(ay - 4.0 * l.fy),
+  const LayerPoint aircraft = l.Point(plane_lat, plane_lon);
+  l.Line(&pen, aircraft, {aircraft.x + x * l.fx, aircraft.y + y * l.fy});
+  const LayerPoint aim = l.Point(lnav_aim_pt.lat, lnav_aim_pt.lon);
+  l.g->FillEllipse(&brush, static_cast<gfx::REAL>(aim.x - 4.0 * l.fx), static_cast<gfx::REAL>(aim.y - 4.0 * l.fy),
                    static_cast<gfx::REAL>(8.0 * l.fx), static_cast<gfx::REAL>(8.0 * l.fy));
 }
 

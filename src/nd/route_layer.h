@@ -12,7 +12,7 @@
 //
 // Reads: fms_fpln_act / fp_cnt / stpos, map_ctr_leg, fms_fpln_mod / fp_mod_cnt / mod_stpos,
 // fms_fpln_active, lnav_leg[0], the selected runways, the aircraft's position, heading, drift and
-// ground speed, mag_var, zulu time, lnav_aim_pt / lnav_aim_brg, lnav, nd_data_on, the display's
+// ground speed, mag_var, zulu time, lnav_aim_pt, lnav, nd_data_on, the display's
 // mode and range, map_px_per_nm, MapModeDispHdgAlways, DrawAPTarget, EfisLinesize, display_font.
 // Writes: calc_dist, calc_dist2, calc_brg, map_px_per_nm (through DrawRouteMarks, same value).
 #pragma once

@@ -57,7 +57,7 @@ TEST_F(PfdTest, SkyAndGroundFillTheSphereAtNinetyDegreesBank) {
     DrawFpPfd(&surface, &g);
     for (int y = -72; y <= 72; y += 4) {
       for (int x = -74; x <= 74; x += 4) {
-        if (std::abs(x) <= 44 && y >= -4 && y <= 18) continue;  // the aircraft symbol
+        if (std::abs(x) <= 62 && y >= -4 && y <= 18) continue;  // the aircraft symbol, either style
         const uint32_t p = s.At(159 + x, 132 + y);
         EXPECT_TRUE(p != 0xFF000000u && p >> 24 == 0xFFu) << bank << " at " << x << ", " << y;
       }

@@ -106,14 +106,14 @@ TEST_F(MapTest, MapsWithoutAlignedIrs) {
   EXPECT_NE(Text("AHEAD"), nullptr);
 }
 
-// Radius over range: the ND's centred MAP uses the expanded MAP's scale, PLAN on the FP_ND its
+// Radius over range: the ND's centred MAP uses its 90-unit compass ring, PLAN on the FP_ND its
 // 120-unit radius; a zero range leaves the scale and draws the frame without layers.
 TEST_F(MapTest, PixelsPerNmAreRadiusOverRange) {
   using Painter = void (*)(DisplaySurface*, gfx::Graphics*);
   for (const auto& [fpnd, nd, ctr, range, painter, canvas, px_per_nm] :
        {std::tuple{3, 1, 0, 40.0, Painter{DrawFpNdMap}, kFpNdCanvas, 236.0 / 40.0},
         {4, 1, 0, 40.0, Painter{DrawFpNdMap}, kFpNdCanvas, 120.0 / 40.0},
-        {3, 3, 1, 20.0, Painter{DrawNdMap}, kNdCanvas, 189.0 / 20.0},
+        {3, 3, 1, 20.0, Painter{DrawNdMap}, kNdCanvas, 90.0 / 20.0},
         {3, 3, 0, 320.0, Painter{DrawEhsiMap}, kFpEhsiCanvas, 134.0 / 320.0}}) {
     std::tie(fpnd_mode, nd_mode, ctr_mode) = std::tuple(fpnd, nd, ctr);
     fp_nd_centre_y = fpnd == 4 ? 170 : 272;

@@ -286,7 +286,7 @@ void DrawLegsPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   cdu.Title(92, "RTE    LEGS");
   cdu.PageCounter(legs_page, legs_page_cnt);
 
-  if (nd_mode == kPlanMode) {
+  if (PlanMap()) {
     if (next || prev) {
       const int32_t new_first = FirstLegOfPage(legs_page);
       if (prev || last > new_first) map_ctr_leg = new_first;
