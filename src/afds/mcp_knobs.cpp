@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
 #include "afds/ap_key_events.h"
 #include "afds/click_poller.h"
 #include "afds/click_protocol.h"
@@ -251,6 +252,7 @@ void LocButton() {
       Send(ap_event::kLocalizerHoldOff);
       loc_capture = 0;
     }
+    ForgetApproachCapture();
     PublishApproachModes();
     sound_event_code = kSoundClick;
   });
