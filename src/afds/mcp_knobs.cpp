@@ -366,6 +366,7 @@ void PanelButtons() {
       master_light_state = 0;
       NV_SET(master_warning_light, 0.0);
     }
+    master_caution_pending = 0;  // pressed under a warning, the caution waiting there is acknowledged
   });
   LocButton();
   AppButton();
