@@ -178,7 +178,7 @@ void FollowCabinSigns() {
     if (seatbelt_sign == 0 && annuncement_mode == 7 && toc == 1 && dist_to_tod <= kSeatbeltAnnounceMaxTodNm &&
         seatbelt_announce_request == 0) {
       seatbelt_announce_request = 1;
-      crew_callout_delay = kSeatbeltAnnounceDelayTicks;
+      cabin_announce_delay = kSeatbeltAnnounceDelayTicks;
     }
     seatbelt_sign = TruncToI32(seatbelt);
   }
