@@ -152,7 +152,7 @@ const char* StepCabinAnnouncements() {
   if (st == 1 && (l_door_open || r_door_open) && stpos != kNoActiveLeg && brake_set && on_ground) {
     return Announce(2, 1375, "Announce - Boarding.wav");
   }
-  if (st == 2 && !l_door_open && !r_door_open && cargo_doors_anun != 1 && brake_set && on_ground) {
+  if (st == 2 && !l_door_open && !r_door_open && cargo_doors_anun == 0 && brake_set && on_ground) {
     return Announce(3, 700, "Announce - Departure.wav");
   }
   if (st == 3 && !l_door_open && on_ground) {

@@ -39,4 +39,16 @@ TEST_F(CabinAndCrewTest, TakeoffCalloutsComeAtTheirSpeedsDuringAnAnnouncement) {
   }
 }
 
+// Departure waits for every door shut; the cargo doors count as shut only at 0, as their message says.
+TEST_F(CabinAndCrewTest, DepartureWaitsForTheCargoDoorsFullyClosed) {
+  l_entry_doors_anun = 0;
+  for (const auto& [cargo, heard] : {std::pair{100, false}, {2, false}, {0, true}}) {
+    std::tie(annuncement_mode, cargo_doors_anun) = std::tuple(2, cargo);
+    Tick(1);
+    EXPECT_EQ(std::tuple(Starts("Announce - Departure.wav"), annuncement_mode),
+              std::tuple(heard ? 1 : 0, heard ? 3 : 2))
+        << cargo;
+  }
+}
+
 }  // namespace
