@@ -264,6 +264,7 @@ RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
   X(int32_t, gpws_sound_delay, 0)    /* re-trigger delays of the sound logic */           \
   X(int32_t, alt_callout_delay, 0)                                                       \
   X(int32_t, crew_callout_delay, 0)                                                      \
+  X(int32_t, cabin_announce_delay, 0) /* the cabin's own */                              \
   X(int32_t, chime_delay, 0)                                                             \
   X(int32_t, spoiler_sound_delay, 0)                                                     \
   X(int32_t, ldg_checklist_done_timer, 0)

@@ -199,6 +199,7 @@ void EngageFlch() {
   app_mode = 0;
   loc_mode = 0;
   autoland_mode = 0;
+  ForgetApproachCapture();
   Send(ap_event::kLocalizerHoldOff);
   Send(ap_event::kApproachHoldOff);
   Send(ap_event::kAltitudeTarget, alt_sel_num);
@@ -211,6 +212,11 @@ void EngageFlch() {
 }
 
 }  // namespace
+
+void ForgetApproachCapture() {
+  if (loc_mode != 1 && app_mode != 1) loc_capture = 0;
+  if (app_mode != 1) gs_capture = 0;
+}
 
 void DropNavSourceButton() {
   if (nav_button <= 0) return;

@@ -36,6 +36,10 @@ void EngageSpeedHold();
 // THR (EPR).
 void ToggleThrustHold();
 
+// A capture lives only while the mode that armed it does: with LOC and APP both off the localizer
+// counts as not captured, with APP off the glideslope, so the next LOC or APP arms and captures afresh.
+void ForgetApproachCapture();
+
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).
 void DropNavSourceButton();

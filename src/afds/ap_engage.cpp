@@ -64,6 +64,7 @@ void ClearAfdsModes() {
     app_mode = 0;
     NV_SET(app, app_mode);
   }
+  ForgetApproachCapture();
 }
 
 void UpdateModeButtonLights() {

@@ -17,7 +17,7 @@
 // SetSpdOffwhenAPMasterSetOff and the autothrottle armed, the speed modes. HDG HOLD, HDG SEL,
 // ALT HOLD, V/S and the simulator's own holds stay.
 void DisconnectAutopilot();
-// Drops HDG SEL, HDG HOLD, ALT HOLD and V/S through their switches, then LOC and APP.
+// Drops HDG SEL, HDG HOLD, ALT HOLD and V/S through their switches, then LOC and APP with their captures.
 void ClearAfdsModes();
 // Named variables lnav, vnav, alt_hold, vs_hold, hdg_hold from the mode flags, in this order.
 void UpdateModeButtonLights();

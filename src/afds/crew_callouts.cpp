@@ -32,6 +32,13 @@ const char* Next(int32_t* state, int32_t next, int32_t delay_ticks, const char* 
   return file;
 }
 
+// The cabin's stage and its own delay: an announcement never holds back the crew's callouts.
+const char* Announce(int32_t next, int32_t delay_ticks, const char* file) {
+  annuncement_mode = next;
+  cabin_announce_delay = delay_ticks;
+  return file;
+}
+
 const char* StepTakeoffCallouts() {
   const double trend = pfd_ias_trend;
   int32_t* s = &to_callout_mode;
@@ -133,7 +140,6 @@ double DepartureRunwayDistanceNm() {
 // The cabin rules, first match wins; returns the file to play (null also when a rule fired
 // silently or nothing is due).
 const char* StepCabinAnnouncements() {
-  int32_t* s = &annuncement_mode;
   const int32_t stage = annuncement_mode;
   if (radio_height > 1000.0 && stage <= 4) annuncement_mode = 5;
   const double rwy_nm = annuncement_mode <= 5 ? DepartureRunwayDistanceNm() : kNoRunwayNm;
@@ -144,53 +150,53 @@ const char* StepCabinAnnouncements() {
   const bool r_door_open = r_entry_doors_anun == 1;
 
   if (st == 1 && (l_door_open || r_door_open) && stpos != kNoActiveLeg && brake_set && on_ground) {
-    return Next(s, 2, 1375, "Announce - Boarding.wav");
+    return Announce(2, 1375, "Announce - Boarding.wav");
   }
-  if (st == 2 && !l_door_open && !r_door_open && cargo_doors_anun != 1 && brake_set && on_ground) {
-    return Next(s, 3, 700, "Announce - Departure.wav");
+  if (st == 2 && !l_door_open && !r_door_open && cargo_doors_anun == 0 && brake_set && on_ground) {
+    return Announce(3, 700, "Announce - Departure.wav");
   }
   if (st == 3 && !l_door_open && on_ground) {
     // Nothing has ever been loaded into the crew group yet: wait.
     if (crew_buffer == nullptr) return nullptr;
-    if (rwy_nm > 0.56) return Next(s, 4, 825, "OVSafetyDemo.wav");
+    if (rwy_nm > 0.56) return Announce(4, 825, "OVSafetyDemo.wav");
     annuncement_mode = 4;
     return nullptr;
   }
   if (st <= 4 && ground_speed > 5.0 && ground_speed < 70.0 && on_ground && rwy_nm < 0.28) {
-    return Next(s, 5, 33, "FA Departure.wav");
+    return Announce(5, 33, "FA Departure.wav");
   }
-  if (st <= 5 && (radio_height > 10500.0 || toc == 1)) return Next(s, 6, 500, "Announce - After Takeoff.wav");
+  if (st <= 5 && (radio_height > 10500.0 || toc == 1)) return Announce(6, 500, "Announce - After Takeoff.wav");
   if (st == 6 && toc == 1) {
-    if (seatbelt_sign == 1) return Next(s, 7, 33, "Announce - Seatbelts Off.wav");
+    if (seatbelt_sign == 1) return Announce(7, 33, "Announce - Seatbelts Off.wav");
     annuncement_mode = 7;
     return nullptr;
   }
   if (st >= 7 && st <= 11 && toc == 1 && seatbelt_announce_request == 1) {
     seatbelt_announce_request = 0;
-    return Next(s, st == 7 ? 8 : st, 33, "Announce - Seatbelts On.wav");
+    return Announce(st == 7 ? 8 : st, 33, "Announce - Seatbelts On.wav");
   }
   const bool before_tod = dist_to_tod <= 23.0 && toc == 1 && tod == 0;
   std::string_view origin;
   std::string_view dest;
   RouteEnds(&origin, &dest);
   if (st <= 8 && before_tod) {
-    if (InUsArea(origin) && StartsWithAny(dest, {"E", "L"})) return Next(s, 9, 1000, "Announce - Immigration.wav");
+    if (InUsArea(origin) && StartsWithAny(dest, {"E", "L"})) return Announce(9, 1000, "Announce - Immigration.wav");
     annuncement_mode = 9;
     return nullptr;
   }
   if (st <= 9 && before_tod) {
-    if (!InUsArea(origin) && StartsWithAny(dest, {"K", "P"})) return Next(s, 10, 1000, "Announce - CustomsInfo.wav");
+    if (!InUsArea(origin) && StartsWithAny(dest, {"K", "P"})) return Announce(10, 1000, "Announce - CustomsInfo.wav");
     annuncement_mode = 10;
     return nullptr;
   }
-  if (st <= 10 && tod == 1) return Next(s, 11, 33, "Announce - Initial Descent.wav");
+  if (st <= 10 && tod == 1) return Announce(11, 33, "Announce - Initial Descent.wav");
   if (st <= 11 && tod == 1 && radio_height <= 7000.0 && flap_angle >= 4.9) {
-    return Next(s, 12, 33, "Announce - Final Approach.wav");
+    return Announce(12, 33, "Announce - Final Approach.wav");
   }
   if (st <= 12 && flap_angle >= 19.9 && gear1_pos > 16000.0 && tod == 1 && radio_height < 4000.0) {
-    return Next(s, 13, 400, "FA Arrival.wav");
+    return Announce(13, 400, "FA Arrival.wav");
   }
-  if (st == 13 && on_ground && ground_speed < 35.0) return Next(s, 14, 500, "Announce - After Landing.wav");
+  if (st == 13 && on_ground && ground_speed < 35.0) return Announce(14, 500, "Announce - After Landing.wav");
   return nullptr;
 }
 
@@ -218,7 +224,7 @@ void PlayCrewCallouts() {
     PlayGroupSound(SoundGroup::kCrew, file, volume, false);
     return;
   }
-  if (play_announcements != 1) return;
+  if (play_announcements != 1 || cabin_announce_delay != 0) return;
   if (const char* file = StepCabinAnnouncements()) {
     PlayGroupFile(SoundGroup::kCrew, CabinAnnouncementPath(file), volume, false);
   }

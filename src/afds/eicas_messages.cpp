@@ -269,22 +269,23 @@ bool IsConfigWarning(int32_t id) { return id == 2 || (id >= 4 && id <= 7); }
 
 void AddMessage(const Message& m) {
   const List list = ListOf(m.id);
-  const bool left_engine_runs = Eng1Runs();
+  // A cold, parked aircraft stays silent; with either engine running the aurals sound.
+  const bool engine_runs = Eng1Runs() || Eng2Runs();
   if (list == List::kWarning) {
     master_warning_req = 1;
-    if (m.id == 8 && left_engine_runs) chime_code = kWarningChime;
+    if (m.id == 8 && engine_runs) chime_code = kWarningChime;
     InsertAtTop(list, m.text);
     if (m.id == kMsgAutopilotDisc) {
       ap_disc_timer = kDiscTimerSeconds;
       SetApdisc(kDiscTimerSeconds);
     }
     SetShown(m.id, 1);
-    if (IsConfigWarning(m.id) && left_engine_runs) chime_code = kWarningChime;
+    if (IsConfigWarning(m.id) && engine_runs) chime_code = kWarningChime;
   } else {
     // The engine shutdown cautions come without master caution and aural.
     if (list == List::kCaution && m.id != 21 && m.id != 22) {
       master_caution_req = 1;
-      if (left_engine_runs) chime_code = kCautionChime;
+      if (engine_runs) chime_code = kCautionChime;
     }
     InsertAtTop(list, m.text);
     CountVisibleEicasMessages();

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
 #include "afds/ap_key_events.h"
 #include "afds/click_poller.h"
 #include "afds/click_protocol.h"
@@ -177,7 +178,7 @@ void FollowCabinSigns() {
     if (seatbelt_sign == 0 && annuncement_mode == 7 && toc == 1 && dist_to_tod <= kSeatbeltAnnounceMaxTodNm &&
         seatbelt_announce_request == 0) {
       seatbelt_announce_request = 1;
-      crew_callout_delay = kSeatbeltAnnounceDelayTicks;
+      cabin_announce_delay = kSeatbeltAnnounceDelayTicks;
     }
     seatbelt_sign = TruncToI32(seatbelt);
   }
@@ -251,6 +252,7 @@ void LocButton() {
       Send(ap_event::kLocalizerHoldOff);
       loc_capture = 0;
     }
+    ForgetApproachCapture();
     PublishApproachModes();
     sound_event_code = kSoundClick;
   });
@@ -364,6 +366,7 @@ void PanelButtons() {
       master_light_state = 0;
       NV_SET(master_warning_light, 0.0);
     }
+    master_caution_pending = 0;  // pressed under a warning, the caution waiting there is acknowledged
   });
   LocButton();
   AppButton();

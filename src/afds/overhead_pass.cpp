@@ -259,17 +259,22 @@ void StepTakeoffCalloutArming() {
 
 void StepMasterLight() {
   if (master_warning_req == 1) {
+    // A caution lit and not reset waits under the warning.
+    if (master_light_state == 1) master_caution_pending = 1;
     master_light_state = 2;
     NV_SET(master_warning_light, master_light_state);
     master_warning_req = 0;
   }
   if (master_light_state == 2 && warning_msg_count == 0) {
-    master_light_state = 0;
+    master_light_state = master_caution_pending == 1 && caution_msg_count > 0 ? 1 : 0;
+    master_caution_pending = 0;
     NV_SET(master_warning_light, master_light_state);
   }
   if (master_caution_req == 1) {
-    // A caution never outranks a standing warning.
-    if (master_light_state != 2) {
+    // A caution never outranks a standing warning; it waits under it.
+    if (master_light_state == 2) {
+      master_caution_pending = 1;
+    } else {
       master_light_state = 1;
       NV_SET(master_warning_light, master_light_state);
     }

@@ -23,6 +23,7 @@
   X(int32_t, seatbelt_announce_request, 0)                                                 \
   /* systems */                                                                            \
   X(int32_t, master_light_state, 0)   /* 0 off, 1 caution, 2 warning */                    \
+  X(int32_t, master_caution_pending, 0) /* caution waiting under it */                     \
   X(int32_t, ext_power_avail, 0)                                                           \
   X(int32_t, probe_heat_anun, 0)                                                           \
   X(int32_t, stdby_att_erecting, 0)                                                        \

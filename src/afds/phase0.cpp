@@ -176,6 +176,8 @@ void RunPhase0Housekeeping() {
   PollFsuipcState();
   StepValveTimeouts();
   if (ac_power <= 1 && stpos != kNoActiveLeg) ResetActiveRoute();
+  // Whatever path left the approach modes, a capture must not outlive them.
+  ForgetApproachCapture();
   CaptureLocalizer();
   CaptureGlideslope();
   ArmLandingChecklist();

@@ -241,6 +241,7 @@ void StepSoundDelays() {
   CountDown(gpws_sound_delay);
   CountDown(alt_callout_delay);
   CountDown(crew_callout_delay);
+  CountDown(cabin_announce_delay);
   CountDown(chime_delay);
   CountDown(spoiler_sound_delay);
   if (ldg_checklist_done_timer > 0 && --ldg_checklist_done_timer == 0) ldg_checklist_mode = 10;

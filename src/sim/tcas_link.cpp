@@ -32,6 +32,44 @@ bool Usable(const tcas::IntruderRecord* in) {
          std::isfinite(in->rel_brg_rad);
 }
 
+// Resolution advisories first, then traffic advisories, then the rest.
+int ThreatRank(const tcas::IntruderRecord* in) {
+  switch (tcas::FlagIndex(in->flags, tcas::kThreatShift)) {
+    case 3: return 0;
+    case 2: return 1;
+    default: return 2;
+  }
+}
+
+// Within a rank the nearer intruder goes first.
+bool Outranks(const tcas::IntruderRecord* a, const tcas::IntruderRecord* b) {
+  const int ra = ThreatRank(a);
+  const int rb = ThreatRank(b);
+  return ra < rb || (ra == rb && a->dist_nm < b->dist_nm);
+}
+
+// The intruders the table keeps, newest first: when more are listed than it holds, an older entry
+// takes the place of the weakest kept one that it outranks. Returns how many.
+int ChooseIntruders(const tcas::ServiceRecord& record, const tcas::IntruderRecord* (&kept)[kTcasMaxTargets]) {
+  int n = 0;
+  for (int i = record.count - 1; i >= 0; --i) {
+    const tcas::IntruderRecord* in = record.intruders[i];
+    if (!Usable(in)) continue;
+    if (n < kTcasMaxTargets) {
+      kept[n++] = in;
+      continue;
+    }
+    int weakest = 0;
+    for (int k = 1; k < n; ++k) {
+      if (!Outranks(kept[k], kept[weakest])) weakest = k;
+    }
+    if (!Outranks(in, kept[weakest])) continue;
+    for (int k = weakest; k + 1 < n; ++k) kept[k] = kept[k + 1];
+    kept[n - 1] = in;
+  }
+  return n;
+}
+
 }  // namespace
 
 int32_t ConnectTcasModule(const void* client_arg, TcasCallback callback, uint32_t user_word) {
@@ -61,10 +99,10 @@ void TakeTcasTargets() {
   tcas_take_tick = static_cast<int16_t>(TruncToI32(tcas_callback_tick));
   record->taken = 0;
   tcas_target_cnt = 0;
-  const int count = record->count;
-  for (int i = count - 1; i >= 0 && i >= count - kTcasMaxTargets; --i) {
-    const tcas::IntruderRecord* in = record->intruders[i];
-    if (!Usable(in)) continue;
+  const tcas::IntruderRecord* kept[kTcasMaxTargets] = {};
+  const int n = ChooseIntruders(*record, kept);
+  for (int k = 0; k < n; ++k) {
+    const tcas::IntruderRecord* in = kept[k];
     TcasTarget& t = tcas_targets[++tcas_target_cnt];
     t.brg_deg = in->rel_brg_rad * 180.0 / std::numbers::pi + plane_hdg_true;
     if (t.brg_deg >= 360.0) t.brg_deg -= 360.0;

@@ -47,8 +47,9 @@ RO_DECLARE_ARRAYS(SIM_TCAS_ARRAYS)
 int32_t ConnectTcasModule(const void* client_arg, TcasCallback callback, uint32_t user_word);
 // Keeps the delivered service record and marks the link connected (a null record only clears it).
 void TcasConnectCallback(void* service_record);
-// Takes the intruder list when a new one has arrived since the last take: the last five entries of
-// the list, invalid ones skipped. Otherwise the table stays as it was.
+// Takes the intruder list when a new one has arrived since the last take: at most five valid
+// entries, newest first; when more are listed, resolution advisories, then traffic advisories, then
+// the nearest. Otherwise the table stays as it was.
 void TakeTcasTargets();
 
 void ResetTcasLink();

@@ -139,12 +139,12 @@ TEST_F(CabinTest, ImmigrationOrCustomsByTheRoutesEnds) {
     std::tie(fms_fpln_act[0].ident, fms_fpln_act[1].ident, annuncement_mode) = std::tuple(c.from, c.to, 8);
     const size_t before = Started().size();
     Tick(1);
-    crew_callout_delay = 0;
+    crew_callout_delay = cabin_announce_delay = 0;
     Tick(1);
     EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.from << c.to;
     EXPECT_EQ(Started().size() - before, *c.heard ? 1u : 0u) << c.from << c.to;
     EXPECT_EQ(annuncement_mode, 10) << c.from << c.to;
-    crew_callout_delay = 0;
+    crew_callout_delay = cabin_announce_delay = 0;
   }
 }
 
@@ -189,7 +189,7 @@ TEST_F(CabinTest, EachStageHasItsOwnThresholds) {
     host().SetToken(60, c.on_ground ? 1.0 : 0.0);
     std::tie(radio_height, flap_angle, gear1_pos, ground_speed) = std::tuple(c.ra_ft, c.flaps, c.gear, c.gs_kt);
     std::tie(dist_to_tod, seatbelt_sign, seatbelt_announce_request) = std::tuple(c.tod_nm, c.belt_sign, c.belt_request);
-    crew_callout_delay = 0;
+    crew_callout_delay = cabin_announce_delay = 0;
     const size_t before = Started().size();
     Tick(1);
     EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.stage << " " << c.ra_ft;
@@ -230,7 +230,7 @@ TEST_F(CabinTest, GroundStagesNeedTheirDoorsBrakeAndRunwayDistance) {
     host().SetToken(323, c.brake);
     airport_recs[1].runways[1].lat = 47.0 + c.rwy_nm / 60.0;
     airport_recs[1].runways[1].lon = -122.0;
-    std::tie(ground_speed, radio_height, crew_callout_delay) = std::tuple(c.gs_kt, 0.0, 0);
+    std::tie(ground_speed, radio_height, crew_callout_delay, cabin_announce_delay) = std::tuple(c.gs_kt, 0.0, 0, 0);
     const size_t before = Started().size();
     Tick(1);
     EXPECT_EQ(Started().size() == before ? "" : LastStarted(), std::string(c.heard)) << c.stage << " " << c.rwy_nm;

@@ -76,8 +76,12 @@ TEST_F(OverheadPassTest, MasterWarningIsNotLoweredByACautionInTheSamePass) {
   EXPECT_EQ(std::tuple(master_light_state, Named("master_warning_light"), master_caution_req), std::tuple(2, 2.0, 0));
   warning_msg_count = 0;
   RunFrames(1);
+  EXPECT_EQ(master_light_state, 1);  // the caution raised under the warning still stands
+  caution_msg_count = 0;
+  RunFrames(1);
   EXPECT_EQ(master_light_state, 0);
-  master_caution_req = 1;  // a caution alone lights the caution light until the last one goes
+  // A caution alone lights the caution light until the last one goes.
+  std::tie(caution_msg_count, master_caution_req) = std::tuple(1, 1);
   RunFrames(1);
   EXPECT_EQ(Named("master_warning_light"), 1.0);
   caution_msg_count = 0;

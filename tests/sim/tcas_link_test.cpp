@@ -48,12 +48,14 @@ TEST_F(TcasLinkTest, ConnectDeliversTheServiceRecordThroughTheCallback) {
   EXPECT_EQ(tcas_target_cnt, 3);
 }
 
-TEST_F(TcasLinkTest, InvalidEntryAmongTheLastFiveFreesNoPlace) {
+// Six listed, one of them invalid: the five valid ones fit, newest first.
+TEST_F(TcasLinkTest, InvalidEntryTakesNoPlace) {
   for (int i = 0; i < 6; ++i) module().Add(1.0 + i, 0.0, 0.0, 0, 0, /*valid=*/i != 3);
   ConnectAndTake();
-  ASSERT_EQ(tcas_target_cnt, 4);
+  ASSERT_EQ(tcas_target_cnt, 5);
   EXPECT_EQ(std::tuple(tcas_targets[1].dist_nm, tcas_targets[2].dist_nm), std::tuple(6.0, 5.0));
   EXPECT_EQ(std::tuple(tcas_targets[3].dist_nm, tcas_targets[4].dist_nm), std::tuple(3.0, 2.0));
+  EXPECT_EQ(tcas_targets[5].dist_nm, 1.0);
 }
 
 TEST_F(TcasLinkTest, MissingOrNonNumericEntriesAreSkipped) {

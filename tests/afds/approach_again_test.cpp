@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "afds/afds_modes.h"
+#include "systems_fixture.h"
+
+namespace {
+
+// An approach flown through the SERVER frames at 3000 ft, 160 kt, autopilot engaged: the LOC and
+// APP buttons are the MCP's requests, FLCH the gauge's push button.
+class ApproachAgainTest : public systems_test::SystemsFixture {
+ protected:
+  void SetUp() override {
+    SystemsFixture::SetUp();
+    QuietAircraft();
+    host_.SetExpression("(A:INDICATED ALTITUDE, feet)", 3000.0);
+    host_.SetToken(614, 3009.0 / 3.2808399);
+    host_.SetToken(61, 160.0);
+    host_.SetToken(103, 1.0);  // CMD L
+    host_.SetToken(46, 0xC0);  // localizer and glideslope received
+    Needles(100.0);            // well off both beams
+    RunFrames(2);
+  }
+  void Needles(double deflection) {
+    host_.SetToken(40, deflection);
+    host_.SetToken(41, deflection);
+  }
+  void Press(const char* request) {
+    host_.SetNamed(request, 1.0);
+    RunFrames(3);  // one of them polls the panel buttons
+  }
+  // Onto both beams, until the glideslope is captured (two phase-0 passes at most).
+  void Capture() {
+    Needles(10.0);
+    for (int i = 0; i < 3 && gs_capture == 0; ++i) RunToPhase0();
+  }
+  std::tuple<int32_t, int32_t> Captured() const { return {loc_capture, gs_capture}; }
+};
+
+// The go-around by FLCH, then ALT HOLD and HDG SEL away from the beams: APP pressed again arms
+// both captures afresh, and they capture when the beams come in, taking over from HDG SEL and ALT HOLD.
+TEST_F(ApproachAgainTest, SecondApproachAfterFlchArmsAndCapturesAgain) {
+  Press("app_clicked");
+  Capture();
+  ASSERT_EQ(Captured(), std::tuple(1, 1));
+  FlchMouseCallback(nullptr, 0);
+  Needles(100.0);
+  Press("alt_clicked");
+  Press("hdg_sel_clicked");
+  Press("app_clicked");
+  RunToPhase0();
+  EXPECT_EQ(std::tuple(app_mode, loc_capture, gs_capture), std::tuple(1, 0, 0));  // armed, not captured
+  Capture();
+  EXPECT_EQ(Captured(), std::tuple(1, 1));
+  EXPECT_EQ(std::tuple(hdg_sel_mode, alt_hold_mode), std::tuple(0, 0));
+}
+
+// The other ways out, on an approach flown on the flight director alone: LOC pressed over APP keeps
+// the localizer but not the glideslope; the flight director switched off drops LOC and APP with
+// their captures.
+TEST_F(ApproachAgainTest, EveryWayOutOfTheApproachForgetsWhatItNoLongerFlies) {
+  host_.SetToken(103, 0.0);
+  host_.SetToken(792, 1.0);
+  RunFrames(2);
+  Press("app_clicked");
+  Capture();
+  Press("loc_clicked");
+  EXPECT_EQ(std::tuple(loc_mode, loc_capture, gs_capture), std::tuple(1, 1, 0));
+  host_.SetToken(792, 0.0);
+  RunFrames(2);
+  EXPECT_EQ(std::tuple(loc_mode, loc_capture, gs_capture), std::tuple(0, 0, 0));
+}
+
+// A capture without its mode, as a panel state saved after such a go-around brings back, is forgotten
+// by the next capture pass.
+TEST_F(ApproachAgainTest, CaptureWithoutItsModeDoesNotSurviveTheNextPass) {
+  std::tie(loc_mode, app_mode, loc_capture, gs_capture) = std::tuple(0, 0, 1, 1);
+  RunToPhase0();
+  EXPECT_EQ(Captured(), std::tuple(0, 0));
+}
+
+}  // namespace
