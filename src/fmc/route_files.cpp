@@ -138,6 +138,8 @@ bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
       continue;
     }
     if (n == 0 || header) continue;
+    // A line that lost its coordinates is no place: it adds no leg rather than one at 0N 0E.
+    if (n < 3 || !StartsWithNumber(w[1]) || !StartsWithNumber(w[2])) continue;
     ++*t.count;
     if (t.plan_load && *t.count == 1) mod_stpos = 1;
     FillLeg(t.legs[*t.count], w, n);

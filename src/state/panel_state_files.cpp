@@ -113,6 +113,24 @@ void ChooseRestoredRunways(int32_t dep_row, int32_t dest_row) {
   choose(airport_recs[2], dest_row, &fms_dest_rwy_pos, &arr_rwy_sel, &arr_rwy_sel_act);
 }
 
+// The route rows a file restored: executed when they are three or more with an active leg on them,
+// otherwise left in the modified route with the restored route state.
+void RestoreRoute() {
+  // The active leg must lie on the restored route.
+  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
+  if (stpos != kNoActiveLeg && fp_mod_cnt > 1) {
+    const int32_t dep_row = fms_dep_rwy_pos;
+    const int32_t dest_row = fms_dest_rwy_pos;
+    LoadAirport(fms_fpln_mod[0].ident, 1);
+    LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
+    // Chosen before the execution too, so that no earlier choice moves the route's ends onto
+    // another runway; the execution clears them again for a new origin or destination.
+    ChooseRestoredRunways(dep_row, dest_row);
+    ExecRoute();
+    ChooseRestoredRunways(dep_row, dest_row);
+  }
+}
+
 }  // namespace
 
 void SavePanelState(std::string name) {
@@ -141,38 +159,43 @@ int32_t LoadPanelState(std::string name) {
     return 0;
   }
 
+  // A first reading takes the snapshot's checks and the outline of the route: nothing is applied
+  // unless both pass, so that a refused or cut file leaves everything as it was.
   SnapshotCheck check;
   if (!snapshot) check.passed = kValidationPassed;
-  // The pending modified route goes only once the file is known to apply.
-  if (check.passed >= kValidationPassed) fp_mod_cnt = -1;
+  RouteOutline outline;
+  int64_t checked_lines = 0;  // lines that serve the checks only
+  int64_t n = 0;
   char buf[kReadChars + 1];
   KeyValueLine line;
   while (std::fgets(buf, kReadChars, f) != nullptr) {
+    ++n;
     if (!line.Split(buf)) continue;
-    if (check.passed < kValidationPassed) {
+    const bool applied = check.passed >= kValidationPassed;
+    if (!applied) {
       check.Take(line.key(), line.value());
-      if (check.passed >= kValidationPassed) fp_mod_cnt = -1;
-      continue;
+      checked_lines = n;
     }
+    outline.Take(line.key(), line.value(), applied);
+  }
+  if (check.passed < kValidationPassed || !outline.Whole()) {
+    std::fclose(f);
+    if (!snapshot) cdu_message = "PANEL STATE LOAD FAIL";
+    return 0;
+  }
+
+  std::rewind(f);
+  // A file without route lines leaves the route as it is; one with them replaces it.
+  const bool route = outline.HoldsRoute();
+  if (route) fp_mod_cnt = -1;
+  n = 0;
+  while (std::fgets(buf, kReadChars, f) != nullptr) {
+    if (++n <= checked_lines || !line.Split(buf)) continue;
     ResetWorkingSpeeds();
     ApplyPanelStateKey(line.key(), line.value());
   }
   std::fclose(f);
-  if (check.passed < kValidationPassed) return 0;
-
-  // The active leg must lie on the restored route.
-  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
-  if (stpos != kNoActiveLeg && fp_mod_cnt > 1) {
-    const int32_t dep_row = fms_dep_rwy_pos;
-    const int32_t dest_row = fms_dest_rwy_pos;
-    LoadAirport(fms_fpln_mod[0].ident, 1);
-    LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
-    // Chosen before the execution too, so that no earlier choice moves the route's ends onto
-    // another runway; the execution clears them again for a new origin or destination.
-    ChooseRestoredRunways(dep_row, dest_row);
-    ExecRoute();
-    ChooseRestoredRunways(dep_row, dest_row);
-  }
+  if (route) RestoreRoute();
   cdu_message = "PANEL STATE LOADED OK";
   return 1;
 }

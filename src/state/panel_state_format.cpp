@@ -21,6 +21,7 @@
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
+#include "navdb/navdb_text.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 #include "state/config_keys.h"
@@ -39,6 +40,9 @@ constexpr uint32_t kEventApMasterOn = 0x10100;
 constexpr uint32_t kEventApSpeed = 0x101F5;  // value: the speed, kt
 constexpr uint32_t kEventApMach = 0x1017C;
 constexpr uint32_t kEventBattery = 0x102C1;
+
+constexpr char kFirstSection[] = "[FLTSIM]";
+constexpr char kRouteRowKey[] = "FPLN";
 
 using WriteFn = void (*)(FILE* f, const char* key);
 using ReadFn = void (*)(std::string_view value);
@@ -60,6 +64,18 @@ void PutText(FILE* f, const char* key, const std::string& v) { std::fprintf(f, "
 
 int32_t I32(std::string_view v) { return ParseConfigI32(v); }
 double F64(std::string_view v) { return ParseConfigF64(v); }
+
+// The comma-separated fields of a row's value, at most `max` of them; returns how many there are.
+int32_t SplitRowFields(std::string_view value, std::string_view* fields, int32_t max) {
+  int32_t n = 0;
+  for (size_t start = 0; n < max;) {
+    const size_t comma = value.find(',', start);
+    fields[n++] = value.substr(start, comma == std::string_view::npos ? value.npos : comma - start);
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return n;
+}
 
 template <int32_t* V>
 void WriteI32(FILE* f, const char* key) {
@@ -128,8 +144,10 @@ void WriteFplnRows(FILE* f, const char* key) {
 void ReadFplnRow(std::string_view v) {
   const int32_t row = std::max(fp_mod_cnt, -1) + 1;
   if (row > kLastRouteRow) return;  // the table is full; the writer never gets here
+  RouteLeg leg = fms_fpln_mod[row];
+  if (!ParseFplnRow(v, &leg)) return;
+  fms_fpln_mod[row] = leg;
   fp_mod_cnt = row;
-  ParseFplnRow(v, &fms_fpln_mod[row]);
 }
 
 void ReadNdRange(std::string_view v) {
@@ -164,7 +182,7 @@ void ReadFuelLever(std::string_view v) {
 
 // The whole file in order. Keys that stand twice are read at their first place only.
 constexpr PanelKey kPanelKeys[] = {
-    PK_SECTION("[FLTSIM]"),
+    PK_SECTION(kFirstSection),
     {Row::kValue, "aircraft", [](FILE* f, const char* k) { PutText(f, k, aircraft); }, nullptr},
     {Row::kValue, "alt", [](FILE* f, const char* k) { PutF64(f, k, 0, GetIndicatedAltitude()); }, nullptr},
     {Row::kValue, "gsp", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadGroundSpeed()); }, nullptr},
@@ -190,7 +208,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_SAVED_I32(fp_cnt),
     PK_I32(stpos),
     PK_F64(cross_at_elev, 0),
-    {Row::kValue, "FPLN", &WriteFplnRows, &ReadFplnRow},
+    {Row::kValue, kRouteRowKey, &WriteFplnRows, &ReadFplnRow},
 
     PK_SECTION("[EFIS]"),
     PK_I32_RANGE(ctr_mode, 0, 1),
@@ -443,38 +461,63 @@ void ApplyPanelStateKey(std::string_view key, std::string_view value) {
   if (it != index.end() && it->key == lowered) it->read(value);
 }
 
-void ParseFplnRow(std::string_view value, RouteLeg* leg) {
+bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
   // Rows of earlier routes must not show through the fields this line leaves empty.
   ResetRouteLeg(*leg);
-  int32_t field = 0;
-  size_t start = 0;
-  while (field < kFplnFields) {
-    const size_t comma = value.find(',', start);
-    const std::string_view text = value.substr(start, comma == std::string_view::npos ? value.npos : comma - start);
-    if (!text.empty()) {
-      switch (field) {
-        case 0: leg->ident.assign(text); break;
-        case 1: leg->lat = F64(text); break;
-        case 2: leg->lon = F64(text); break;
-        case 3: leg->type.assign(text); break;
-        case 4: leg->freq.assign(text); break;
-        case 5: leg->aux_text.assign(text); break;
-        case 6: leg->via.assign(text); break;
-        case 7: leg->proc.assign(text); break;
-        case 8: leg->eta.assign(text); break;
-        case 9: leg->alt = F64(text); break;
-        case 10: leg->restr = I32(text); break;
-        case 11: leg->ias = F64(text); break;
-        case 12: leg->intc_crs = F64(text); break;
-        case 13: {
-          const int32_t hold = TruncToI32(F64(text));
-          leg->hold_idx = (hold >= 0 && hold <= kMaxHoldRow) ? hold : 0;
-          break;
-        }
+  std::string_view fields[kFplnFields];
+  const int32_t n = SplitRowFields(value, fields, kFplnFields);
+  for (int32_t field = 0; field < n; ++field) {
+    const std::string_view text = fields[field];
+    if (text.empty()) continue;
+    switch (field) {
+      case 0: leg->ident.assign(text); break;
+      case 1: leg->lat = F64(text); break;
+      case 2: leg->lon = F64(text); break;
+      case 3: leg->type.assign(text); break;
+      case 4: leg->freq.assign(text); break;
+      case 5: leg->aux_text.assign(text); break;
+      case 6: leg->via.assign(text); break;
+      case 7: leg->proc.assign(text); break;
+      case 8: leg->eta.assign(text); break;
+      case 9: leg->alt = F64(text); break;
+      case 10: leg->restr = I32(text); break;
+      case 11: leg->ias = F64(text); break;
+      case 12: leg->intc_crs = F64(text); break;
+      case 13: {
+        const int32_t hold = TruncToI32(F64(text));
+        leg->hold_idx = (hold >= 0 && hold <= kMaxHoldRow) ? hold : 0;
+        break;
       }
     }
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-    ++field;
   }
+  return n > 2 && StartsWithNumber(fields[1]) && StartsWithNumber(fields[2]);
+}
+
+void RouteOutline::Take(std::string_view key, std::string_view value, bool applied) {
+  if (!first_line_seen_ && !key.empty()) {
+    first_line_seen_ = true;
+    begins_as_written_ = platform::EqualsIgnoreCase(key, kFirstSection);
+  }
+  if (!applied) return;
+  if (platform::EqualsIgnoreCase(key, "stpos")) {
+    has_active_leg_ = true;
+    active_leg_ = I32(value);
+  } else if (platform::EqualsIgnoreCase(key, "fp_cnt")) {
+    has_row_count_ = true;
+    row_count_ = I32(value);
+  } else if (platform::EqualsIgnoreCase(key, kRouteRowKey)) {
+    RouteLeg leg;
+    if (ParseFplnRow(value, &leg)) {
+      ++rows_;
+    } else {
+      row_lost_ = true;
+    }
+  }
+}
+
+bool RouteOutline::Whole() const {
+  if (!HoldsRoute()) return !begins_as_written_;
+  if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
+  if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;
+  return std::min(rows_, kRouteRows) == ClampedLastRow(row_count_) + 1;
 }

@@ -1,0 +1,70 @@
+// The route of a panel state: files cut short.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/hold_legs.h"
+#include "fmc/route_fixture.h"
+#include "fmc/route_holds.h"
+#include "state/panel_state_files.h"
+#include "state/state_fixture.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using Idents = std::vector<std::string>;
+
+const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
+
+class PanelRouteTest : public PanelStateTest {
+ protected:
+  // Where the snapshots below are taken, so that their checks pass.
+  void SetUp() override {
+    PanelStateTest::SetUp();
+    aircraft = "orvantel 757-200 house";
+    At(47.0, -122.0, 5000.0, 180.0);
+  }
+  // The route flown (state 3, leg 1 active), holding at `hold_leg` when it is not 0.
+  static void Flying(const Idents& idents, int32_t hold_leg) {
+    route_test::SetLegs(fms_fpln_act, &fp_cnt, idents);
+    CopyActiveToModRoute();
+    std::tie(fms_fpln_active, stpos, hold_cnt) = std::tuple(3, 1, 0);
+    if (hold_leg == 0) return;
+    AddLegHold(hold_leg, 0);
+    fms_fpln_act[hold_leg].hold_idx = fms_fpln_mod[hold_leg].hold_idx;
+    RestoreHoldLegs();
+  }
+};
+
+// A file cut inside its route, one holding only its first section and a row without coordinates
+// are refused whole: the route flown stays, and only a named file says so.
+TEST_F(PanelRouteTest, CutFilesLeaveTheRouteAsItWas) {
+  Flying({"W0", "W1", "W2", "W3"}, 0);
+  SavePanelState("trip");
+  const std::string whole = ReadBytes(PanelPath("TRIP.PNL"));
+  const size_t row2 = whole.find("FPLN=W2,");
+  std::string lost = whole;
+  lost.erase(lost.find(',', row2), lost.find('\n', row2) - lost.find(',', row2) - 1);  // "FPLN=W2\r\n"
+  Flying(kRoute, 0);
+  const std::string cuts[] = {whole.substr(0, row2 + 14), whole.substr(0, row2 + 21),
+                              whole.substr(0, whole.find("\r\n[FLTPLN]")), lost};
+  for (const std::string& cut : cuts) {
+    for (const std::string file : {"cut.pnl", "LastSavedPanelState.pnl"}) {
+      dir_.Write("Orvantel/PanelStates/" + file, cut);
+      cdu_message.clear();
+      EXPECT_EQ(LoadPanelState(file == "cut.pnl" ? file : ""), 0) << file << " cut " << &cut - cuts;
+      EXPECT_EQ(cdu_message, file == "cut.pnl" ? "PANEL STATE LOAD FAIL" : "");
+      EXPECT_EQ(std::tuple(route_test::Idents(fms_fpln_act, fp_cnt), stpos, fms_fpln_active, route_test::ModIdents()),
+                std::tuple(kRoute, 1, 3, kRoute));
+    }
+  }
+  dir_.Write("Orvantel/PanelStates/whole.pnl", whole);
+  ASSERT_EQ(LoadPanelState("whole.pnl"), 1);
+  EXPECT_EQ(route_test::Idents(fms_fpln_act, fp_cnt), (Idents{"W0", "W1", "W2", "W3"}));
+}
+
+}  // namespace
