@@ -10,6 +10,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/route_exec.h"
 #include "fmc/route_files.h"
+#include "fmc/route_holds.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/readers_flight.h"
@@ -114,11 +115,12 @@ void ChooseRestoredRunways(int32_t dep_row, int32_t dest_row) {
 }
 
 // The route rows a file restored: executed when they are three or more with an active leg on them,
-// otherwise left in the modified route with the restored route state.
-void RestoreRoute() {
+// otherwise left in the modified route with the restored route state; then their holds.
+void RestoreRoute(const SavedHoldRows& holds) {
   // The active leg must lie on the restored route.
   if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
-  if (stpos != kNoActiveLeg && fp_mod_cnt > 1) {
+  const bool execute = stpos != kNoActiveLeg && fp_mod_cnt > 1;
+  if (execute) {
     const int32_t dep_row = fms_dep_rwy_pos;
     const int32_t dest_row = fms_dest_rwy_pos;
     LoadAirport(fms_fpln_mod[0].ident, 1);
@@ -129,6 +131,8 @@ void RestoreRoute() {
     ExecRoute();
     ChooseRestoredRunways(dep_row, dest_row);
   }
+  // After the execution, which drops every hold of an origin new to it.
+  PlaceRestoredHolds(holds.rows, holds.count, execute);
 }
 
 }  // namespace
@@ -185,17 +189,21 @@ int32_t LoadPanelState(std::string name) {
   }
 
   std::rewind(f);
-  // A file without route lines leaves the route as it is; one with them replaces it.
+  // A file without route lines leaves the route as it is; one with them replaces it, holds and all.
   const bool route = outline.HoldsRoute();
-  if (route) fp_mod_cnt = -1;
+  if (route) {
+    fp_mod_cnt = -1;
+    RemoveAllHolds();
+  }
+  SavedHoldRows holds;
   n = 0;
   while (std::fgets(buf, kReadChars, f) != nullptr) {
     if (++n <= checked_lines || !line.Split(buf)) continue;
     ResetWorkingSpeeds();
-    ApplyPanelStateKey(line.key(), line.value());
+    if (!holds.Take(line.key(), line.value())) ApplyPanelStateKey(line.key(), line.value());
   }
   std::fclose(f);
-  if (route) RestoreRoute();
+  if (route) RestoreRoute(holds);
   cdu_message = "PANEL STATE LOADED OK";
   return 1;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -12,6 +13,7 @@
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/hold_legs.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
@@ -30,6 +32,7 @@
 namespace {
 
 constexpr int32_t kFplnFields = 14;
+constexpr int32_t kHoldFields = 9;
 constexpr int32_t kMaxHoldRow = 10;
 constexpr int32_t kMaxRunwayRow = 22;
 
@@ -43,6 +46,7 @@ constexpr uint32_t kEventBattery = 0x102C1;
 
 constexpr char kFirstSection[] = "[FLTSIM]";
 constexpr char kRouteRowKey[] = "FPLN";
+constexpr char kHoldRowKey[] = "HOLD";
 
 using WriteFn = void (*)(FILE* f, const char* key);
 using ReadFn = void (*)(std::string_view value);
@@ -150,6 +154,16 @@ void ReadFplnRow(std::string_view v) {
   fp_mod_cnt = row;
 }
 
+// The hold table after the route rows, while they are written; the legs name the rows by number.
+void WriteHoldRows(FILE* f, const char* key) {
+  if (!RouteActive() || fp_cnt < 0) return;
+  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
+    const RouteHold& h = route_holds[i];
+    std::fprintf(f, "%s=%s,%d,%d,%.6f,%d,%.6f,%.6f,%.6f,%.6f\n", key, h.fix.c_str(), h.leg, h.turn, h.inbd_crs,
+                 h.leg_mode, h.leg_time, h.leg_dist, h.lat, h.lon);
+  }
+}
+
 void ReadNdRange(std::string_view v) {
   const double nm = F64(v);
   for (double r : {10.0, 20.0, 40.0, 80.0, 160.0, 320.0}) {
@@ -209,6 +223,8 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(stpos),
     PK_F64(cross_at_elev, 0),
     {Row::kValue, kRouteRowKey, &WriteFplnRows, &ReadFplnRow},
+    // Taken by the loader once the route stands (SavedHoldRows).
+    {Row::kValue, kHoldRowKey, &WriteHoldRows, nullptr},
 
     PK_SECTION("[EFIS]"),
     PK_I32_RANGE(ctr_mode, 0, 1),
@@ -491,6 +507,27 @@ bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
     }
   }
   return n > 2 && StartsWithNumber(fields[1]) && StartsWithNumber(fields[2]);
+}
+
+bool SavedHoldRows::Take(std::string_view key, std::string_view value) {
+  if (!platform::EqualsIgnoreCase(key, kHoldRowKey)) return false;
+  if (count >= kMaxHoldRow) return true;  // the table's rows; the writer never writes more
+  RouteHold& h = rows[count++];
+  h = RouteHold{};
+  std::string_view f[kHoldFields];
+  if (SplitRowFields(value, f, kHoldFields) < kHoldFields || f[0].empty() ||
+      !std::all_of(f + 1, f + kHoldFields, StartsWithNumber)) {
+    return true;
+  }
+  const int32_t mode = I32(f[4]);
+  const double course = F64(f[3]);
+  const double length = mode == 1 ? F64(f[5]) : mode == 2 ? F64(f[6]) : 0.0;
+  // What the RTE HOLD page would refuse is no hold either.
+  if (!(course >= 0.0 && course < 361.0) || !(length > 0.0)) return true;
+  h.fix.assign(f[0]);
+  std::tie(h.leg, h.turn, h.inbd_crs, h.leg_mode) = std::tuple(I32(f[1]), I32(f[2]), course, mode);
+  std::tie(h.leg_time, h.leg_dist, h.lat, h.lon) = std::tuple(F64(f[5]), F64(f[6]), F64(f[7]), F64(f[8]));
+  return true;
 }
 
 void RouteOutline::Take(std::string_view key, std::string_view value, bool applied) {

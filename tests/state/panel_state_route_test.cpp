@@ -1,4 +1,4 @@
-// The route of a panel state: files cut short.
+// The route of a panel state: its holds and files cut short.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,7 +38,37 @@ class PanelRouteTest : public PanelStateTest {
     fms_fpln_act[hold_leg].hold_idx = fms_fpln_mod[hold_leg].hold_idx;
     RestoreHoldLegs();
   }
+  static std::vector<int32_t> HoldRefs(const RouteLeg* legs, int32_t count) {
+    std::vector<int32_t> v;
+    for (int32_t i = 0; i <= count; ++i) v.push_back(legs[i].hold_idx);
+    return v;
+  }
 };
+
+// Over a route holding at TACMA, a file whose KELSO leg names hold row 1: the row comes back where
+// the file has it for that leg, and nothing of TACMA's hold stays; without it (or with one that does
+// not fit the leg) no leg names a hold.
+TEST_F(PanelRouteTest, HoldsOfTheFileReplaceThoseOfThePreviousRoute) {
+  std::string rows = "[FLTPLN]\nfp_cnt=5\nstpos=1\n";
+  for (int i = 0; i <= 5; ++i) {
+    rows += "FPLN=" + kRoute[i] + "," + std::to_string(route_test::LegLat(i)) + ",-122.0,,,,,,,-999,0,-999,-1," +
+            (i == 4 ? "1" : "0") + "\n";
+  }
+  for (const auto& [hold_line, held] :
+       {std::pair{"HOLD=KELSO,4,2,270.0,1,1.5,0.0,49.0,-122.0\n", true}, {"", false},
+        {"HOLD=CENTR,4,2,270.0,1,1.5,0.0,49.0,-122.0\n", false}, {"HOLD=KELSO,4,2,270.0,1,0.0,0.0,49.0,-122.0\n", false},
+        {"HOLD=KELSO,4,2,270.0,1,1.5,0.0,49.0\n", false}}) {
+    Flying(kRoute, 2);
+    WritePanel("k.pnl", rows + hold_line);
+    ASSERT_EQ(LoadPanelState("k.pnl"), 1) << hold_line;
+    const std::vector<int32_t> refs{0, 0, 0, 0, held ? 1 : 0, 0};
+    EXPECT_EQ(std::tuple(hold_cnt, HoldRefs(fms_fpln_act, fp_cnt), HoldRefs(fms_fpln_mod, fp_mod_cnt)),
+              std::tuple(held ? 1 : 0, refs, refs))
+        << hold_line;
+    const RouteHold& h = route_holds[1];
+    EXPECT_EQ(std::tuple(h.fix, h.leg, h.leg_time), held ? std::tuple("KELSO", 4, 1.5) : std::tuple("", 0, h.leg_time));
+  }
+}
 
 // A file cut inside its route, one holding only its first section and a row without coordinates
 // are refused whole: the route flown stays, and only a named file says so.
