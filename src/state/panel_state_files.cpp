@@ -26,6 +26,7 @@
 #include "state/config_keys.h"
 #include "state/panel_state_format.h"
 #include "state/state_globals.h"
+#include "state/title_rules.h"
 
 namespace {
 
@@ -204,6 +205,8 @@ int32_t LoadPanelState(std::string name) {
   }
   std::fclose(f);
   if (route) RestoreRoute(holds);
+  // The file's cabin switch came from whatever aircraft saved it.
+  ApplyFreighterTitleRule();
   cdu_message = "PANEL STATE LOADED OK";
   return 1;
 }

@@ -19,6 +19,7 @@
 #include "module/module_entry.h"
 #include "module/module_state.h"
 #include "sim/sim_globals.h"
+#include "state/config_globals.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -66,13 +67,16 @@ class PanelStateRestartTest : public ::testing::Test {
     options.sim_root = dir_ / "sim";
     options.scenario = dir_ / "run.scn";
     std::ostringstream out, err;
-    const int status = simhost::RunModule(options, module, out, err);
+    const int status = simhost::RunModule(options, module, out, err, [this](const simhost::Host& h, const auto&) {
+      cabin_switch_ = h.Named("ov_cabin_announcements");
+    });
     ASSERT_EQ(status, 0) << err.str() << out.str();
   }
 
   testing_support::TempDir dir_;
   fs::path cwd_;
   std::optional<std::string> xdg_;
+  double cabin_switch_ = -1.0;
 };
 
 // A hold saved by the flight save comes back whole at the next start: the HOLD key opens it.
@@ -86,6 +90,20 @@ TEST_F(PanelStateRestartTest, HoldComesBackAfterARestart) {
   EXPECT_EQ(std::tie(h.fix, h.leg, h.turn, h.inbd_crs, h.leg_mode, h.leg_time),
             std::tuple("KELSO", 4, 2, 270.0, 1, 1.5));
   EXPECT_EQ(std::tie(fms_fpln_act[4].hold_idx, fms_fpln_mod[4].hold_idx), std::tuple(1, 1));
+}
+
+// A state saved on a passenger aircraft and loaded at start-up by PanelState= leaves a freighter's
+// cabin announcements off.
+TEST_F(PanelStateRestartTest, FreighterCabinStaysQuietAfterAStartUpLoad) {
+  Run(kAtTheGate + "at 20 cdu INIT_REF 6L PAX 5R\nframes 2\n");
+  std::string cfg = testing_support::ReadBytes(dir_ / "sim/Orvantel/ro757.cfg");
+  const size_t at = cfg.find("PanelState=\r\n");
+  ASSERT_NE(at, std::string::npos);
+  dir_.Write("sim/Orvantel/ro757.cfg", cfg.insert(at + 11, "PAX.PNL"));
+  std::string freighter = kAtTheGate;
+  freighter.replace(freighter.find("757-200 House"), 13, "757-200F Cargo");
+  Run(freighter + "at 20 frames 2\n");
+  EXPECT_EQ(std::tuple(cdu_message, play_announcements, cabin_switch_), std::tuple("PANEL STATE LOADED OK", 0, 0.0));
 }
 
 }  // namespace
