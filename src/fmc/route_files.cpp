@@ -194,6 +194,11 @@ bool IsSafePlanFileName(std::string_view name) {
   });
 }
 
+bool IsStoredRouteFileName(std::string_view name) {
+  const std::string upper = UpperAscii(name);
+  return upper.ends_with(".RTE") && upper.find(".PLN") == std::string::npos && upper != "TEMP.RTE";
+}
+
 int32_t WriteRouteFile(const std::string& name) {
   if (!IsSafePlanFileName(name)) return 0;
   std::FILE* f = platform::OpenFile(PlanFolderPath(name), "w");

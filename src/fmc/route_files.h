@@ -22,6 +22,11 @@
 // shorter than 260 characters, no "/", "\", ":", ".." or control character.
 bool IsSafePlanFileName(std::string_view name);
 
+// A name the stored-plan list takes for a route file of its own: it ends in ".RTE", holds no ".PLN"
+// (read as a simulator plan) and is not the converter's scratch file "temp.rte", which the next list
+// rewrites (letters in any case).
+bool IsStoredRouteFileName(std::string_view name);
+
 // Writes rows 0..fp_cnt of the active route to plan file `name` (replaced whole). 1 when written,
 // 0 when the file cannot be written or the name is unsafe.
 int32_t WriteRouteFile(const std::string& name);
