@@ -7,7 +7,9 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
+#include "fmc/dep_proc.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_route.h"
 #include "fmc/route_exec.h"
 #include "fmc/route_files.h"
 #include "fmc/route_holds.h"
@@ -17,6 +19,7 @@
 #include "navdb/airport_loader.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
+#include "navdb/procedure_common.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
 #include "platform/win32_env.h"
@@ -115,6 +118,16 @@ void ChooseRestoredRunways(int32_t dep_row, int32_t dest_row) {
   choose(airport_recs[2], dest_row, &fms_dest_rwy_pos, &arr_rwy_sel, &arr_rwy_sel_act);
 }
 
+// The SID choice a file restores, pending and active, where the origin has that SID: a runway chosen
+// later puts that SID's legs for it in place of the restored ones.
+void ChooseRestoredSid(const std::string& sid, const std::string& trans) {
+  const AirportRecord& o = airport_recs[1];
+  const int32_t row = FindProcedureByName(o.sids, std::clamp<int32_t>(o.sid_cnt, 0, kAirportSidRows - 1), sid);
+  sid_sel = sid_sel_act = row != 0 ? sid : kNoProcSelection;
+  sid_trans_sel = sid_trans_sel_act = row != 0 ? trans : kNoProcSelection;
+  if (row != 0) sid_idx = row;
+}
+
 // The route rows a file restored: executed when they are three or more with an active leg on them,
 // otherwise left in the modified route with the restored route state; then their holds.
 void RestoreRoute(const SavedHoldRows& holds) {
@@ -124,6 +137,8 @@ void RestoreRoute(const SavedHoldRows& holds) {
   if (execute) {
     const int32_t dep_row = fms_dep_rwy_pos;
     const int32_t dest_row = fms_dest_rwy_pos;
+    const std::string sid = sid_sel;
+    const std::string trans = sid_trans_sel;
     LoadAirport(fms_fpln_mod[0].ident, 1);
     LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
     // Chosen before the execution too, so that no earlier choice moves the route's ends onto
@@ -131,6 +146,7 @@ void RestoreRoute(const SavedHoldRows& holds) {
     ChooseRestoredRunways(dep_row, dest_row);
     ExecRoute();
     ChooseRestoredRunways(dep_row, dest_row);
+    ChooseRestoredSid(sid, trans);
   }
   // After the execution, which drops every hold of an origin new to it.
   PlaceRestoredHolds(holds.rows, holds.count, execute);

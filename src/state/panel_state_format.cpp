@@ -92,6 +92,11 @@ void WriteF64(FILE* f, const char* key) {
   PutF64(f, key, Decimals, *V);
 }
 
+template <std::string* V>
+void WriteText(FILE* f, const char* key) {
+  PutText(f, key, *V);
+}
+
 template <int32_t* V>
 void ReadI32(std::string_view v) {
   *V = I32(v);
@@ -99,6 +104,10 @@ void ReadI32(std::string_view v) {
 template <double* V>
 void ReadF64(std::string_view v) {
   *V = F64(v);
+}
+template <std::string* V>
+void ReadText(std::string_view v) {
+  V->assign(v);
 }
 // The variable and its named variable.
 template <int32_t* V, uint32_t* Id, const char* const* Name>
@@ -126,6 +135,7 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
+#define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
 #define PK_SAVED_I32(v) {Row::kValue, #v, &WriteI32<&v>, nullptr}
 #define PK_SAVED_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, nullptr}
 // An overhead switch or light: the variable and the named variable of the same name.
@@ -246,6 +256,8 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(init_cruise_alt),
     {Row::kValue, "fms_dep_rwy_pos", &WriteI32<&fms_dep_rwy_pos>, &ReadRunwayRow<&fms_dep_rwy_pos>},
     {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
+    PK_TEXT(sid_sel),
+    PK_TEXT(sid_trans_sel),
     PK_I32(fms_page),
     PK_I32(ldg_flaps),
     PK_I32(lnav_init_mode),
@@ -259,7 +271,15 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(vr),
     PK_I32(v2),
     PK_I32(vref),
+    // The pilot's V-speeds, which the take-off table must not replace.
+    PK_I32(v1_set),
+    PK_I32(vr_set),
+    PK_I32(v2_set),
     PK_I32(cost_index),
+    {Row::kValue, "reserves", &WriteF64<&reserves, 1>,
+     [](std::string_view v) {
+       if (const double lb = F64(v); lb >= 0.0) reserves = lb;
+     }},
     PK_I32(climb_ias),
     PK_F64(climb_mach, 2),
     PK_I32(cruise_ias),

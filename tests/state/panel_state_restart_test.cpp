@@ -92,6 +92,20 @@ TEST_F(PanelStateRestartTest, HoldComesBackAfterARestart) {
   EXPECT_EQ(std::tie(fms_fpln_act[4].hold_idx, fms_fpln_mod[4].hold_idx), std::tuple(1, 1));
 }
 
+// The SID choice, the pilot's V1 and the reserves come back: TAKEOFF REF keeps V1, and another
+// runway takes the SID's legs for that runway.
+TEST_F(PanelStateRestartTest, SidChoiceVSpeedsAndReservesComeBackAfterARestart) {
+  Run(kAtTheGate +
+      "at 20 cdu RTE KSEA 1L KPDX 1R DEP_ARR 1L 1L 1R 2L RTE 6R EXEC\n"
+      "cdu INIT_REF 6L 3L 158 3L 6.2 4L FL200 1R EXEC\ncdu 6L 4L 128 1R\ncdu 6L DEP 5R\nframes 2\n");
+  Run(kAtTheGate + "at 20 cdu INIT_REF 6L 4R 1L INIT_REF 6L 4L\nframes 2\n");
+  EXPECT_EQ(std::tuple(v1, v1_set, reserves, sid_sel, sid_sel_act, sid_trans_sel),
+            std::tuple(128, 128, 6200.0, "TACMA1", "TACMA1", "CENTR"));
+  EXPECT_EQ(fms_fpln_mod[1].ident, "HD162");
+  Run(kAtTheGate + "at 20 cdu INIT_REF 6L 4R 1L DEP_ARR 1L 2R\nframes 2\n");  // runway 34R
+  EXPECT_EQ(fms_fpln_mod[1].ident + " " + fms_fpln_mod[2].ident, "HD342 HD220");
+}
+
 // A state saved on a passenger aircraft and loaded at start-up by PanelState= leaves a freighter's
 // cabin announcements off.
 TEST_F(PanelStateRestartTest, FreighterCabinStaysQuietAfterAStartUpLoad) {

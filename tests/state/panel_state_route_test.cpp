@@ -1,6 +1,8 @@
-// The route of a panel state: its holds and files cut short.
+// The route of a panel state: its holds, files cut short, and files written before the holds and
+// choices were saved.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -95,6 +97,30 @@ TEST_F(PanelRouteTest, CutFilesLeaveTheRouteAsItWas) {
   dir_.Write("Orvantel/PanelStates/whole.pnl", whole);
   ASSERT_EQ(LoadPanelState("whole.pnl"), 1);
   EXPECT_EQ(route_test::Idents(fms_fpln_act, fp_cnt), (Idents{"W0", "W1", "W2", "W3"}));
+}
+
+// A file as the writer wrote it before holds, the SID choice, the V-speed flags and the reserves
+// were saved (the same file without those lines) still loads whole; the leg that held names no hold.
+TEST_F(PanelRouteTest, FilesWrittenBeforeStillLoad) {
+  Flying({"W0", "W1", "W2", "W3"}, 2);
+  std::tie(v1, v1_set, reserves, sid_sel) = std::tuple(128, 128, 6200.0, "TACMA1");
+  SavePanelState("old");
+  std::istringstream in(ReadBytes(PanelPath("OLD.PNL")));
+  std::string today;
+  for (std::string line; std::getline(in, line);) {
+    const std::string key = line.substr(0, line.find('='));
+    if (key != "HOLD" && key != "sid_sel" && key != "sid_trans_sel" && key != "v1_set" && key != "vr_set" &&
+        key != "v2_set" && key != "reserves") {
+      today += line + "\n";
+    }
+  }
+  dir_.Write("Orvantel/PanelStates/today.pnl", today);
+  Flying(kRoute, 0);
+  std::tie(v1, v1_set, reserves, sid_sel) = std::tuple(0, 0, 0.0, "------");
+  ASSERT_EQ(LoadPanelState("today.pnl"), 1);
+  EXPECT_EQ(std::tuple(route_test::Idents(fms_fpln_act, fp_cnt), stpos, fms_fpln_active, v1),
+            std::tuple(Idents{"W0", "W1", "W2", "W3"}, 1, 3, 128));
+  EXPECT_EQ(std::tuple(hold_cnt, fms_fpln_act[2].hold_idx, v1_set, reserves, sid_sel), std::tuple(0, 0, 0, 0.0, "------"));
 }
 
 }  // namespace
