@@ -199,13 +199,13 @@ int32_t LoadPanelState(std::string name) {
     }
     outline.Take(line.key(), line.value(), applied);
   }
-  if (check.passed < kValidationPassed || !outline.Whole()) {
+  // Applied only once both pass, by a second reading from the start.
+  if (check.passed < kValidationPassed || !outline.Whole() || std::fseek(f, 0, SEEK_SET) != 0) {
     std::fclose(f);
     if (!snapshot) cdu_message = "PANEL STATE LOAD FAIL";
     return 0;
   }
 
-  std::rewind(f);
   // A file without route lines leaves the route as it is; one with them replaces it, holds and all.
   const bool route = outline.HoldsRoute();
   if (route) {
