@@ -2,12 +2,6 @@
 
 #include "navdb/navdb_text.h"
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
 bool SplitSlashWords(std::string_view entry, size_t max_word, std::string* first, std::string* second) {
   std::string text(entry);
   for (char& c : text) {
@@ -21,11 +15,4 @@ bool SplitSlashWords(std::string_view entry, size_t max_word, std::string* first
   first->assign(n > 0 ? words[0] : std::string_view());
   second->assign(n > 1 ? words[1] : std::string_view());
   return true;
-}
-
-bool StartsWithNumber(std::string_view word) {
-  size_t i = 0;
-  if (i < word.size() && (word[i] == '+' || word[i] == '-')) ++i;
-  if (i < word.size() && word[i] == '.') ++i;
-  return i < word.size() && IsDigit(word[i]);
 }

@@ -9,7 +9,3 @@
 // The first two words of `entry` with every "/" read as a blank (missing words stay empty). False,
 // with nothing copied, when either word is longer than `max_word` characters.
 bool SplitSlashWords(std::string_view entry, size_t max_word, std::string* first, std::string* second);
-
-// Whether `word` begins with a decimal number (an optional sign, then a digit or a point and a digit):
-// a word that does not reads as 0, which no entry may take for a typed zero.
-bool StartsWithNumber(std::string_view word);

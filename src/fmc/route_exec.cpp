@@ -94,14 +94,6 @@ void SettlePendingPerformanceEdits() {
   if (cost_index > -1) InterpolateEconSpeeds();
 }
 
-void RemoveAllHolds() {
-  while (hold_cnt > 0) {
-    const int32_t before = hold_cnt;
-    DeleteLegHolds(route_holds[1].leg, 0);
-    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
-  }
-}
-
 void CopyModifiedToActive() {
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);

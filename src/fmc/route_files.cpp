@@ -138,6 +138,8 @@ bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
       continue;
     }
     if (n == 0 || header) continue;
+    // A line that lost its coordinates is no place: it adds no leg rather than one at 0N 0E.
+    if (n < 3 || !StartsWithNumber(w[1]) || !StartsWithNumber(w[2])) continue;
     ++*t.count;
     if (t.plan_load && *t.count == 1) mod_stpos = 1;
     FillLeg(t.legs[*t.count], w, n);
@@ -190,6 +192,11 @@ bool IsSafePlanFileName(std::string_view name) {
     const unsigned char u = static_cast<unsigned char>(c);
     return c == '/' || c == '\\' || c == ':' || u < 0x20 || u == 0x7F;
   });
+}
+
+bool IsStoredRouteFileName(std::string_view name) {
+  const std::string upper = UpperAscii(name);
+  return upper.ends_with(".RTE") && upper.find(".PLN") == std::string::npos && upper != "TEMP.RTE";
 }
 
 int32_t WriteRouteFile(const std::string& name) {

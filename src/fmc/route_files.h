@@ -5,7 +5,8 @@
 // File: header lines "CruiseAlt=35000", "TripFuel=...", "ResvFuel=...", "Fuel=..." (key and value
 // separated by "=" or blanks, keys without regard to case); the section line "[FlightPlan]"; then
 // one leg per line: ident, lat, lon (degrees, north and east positive), type, frequency ("---" =
-// none), airway, procedure tag. ";" starts a comment line. Written as text (CR LF on disk).
+// none), airway, procedure tag; a line without both coordinates adds no leg. ";" starts a comment
+// line. Written as text (CR LF on disk).
 //
 // Reads: fms_fpln_act/fp_cnt (writer), fms_fpln_active, fms_page. Writes: fms_fpln_mod/fp_mod_cnt,
 // mod_stpos, saved_stpos, stpos, pending_cruise_alt(_set), plan_fuel(_set), clear_holds_on_exec,
@@ -20,6 +21,11 @@
 // A file name that stays inside the folder it is joined to (plan and panel-state files): not empty,
 // shorter than 260 characters, no "/", "\", ":", ".." or control character.
 bool IsSafePlanFileName(std::string_view name);
+
+// A name the stored-plan list takes for a route file of its own: it ends in ".RTE", holds no ".PLN"
+// (read as a simulator plan) and is not the converter's scratch file "temp.rte", which the next list
+// rewrites (letters in any case).
+bool IsStoredRouteFileName(std::string_view name);
 
 // Writes rows 0..fp_cnt of the active route to plan file `name` (replaced whole). 1 when written,
 // 0 when the file cannot be written or the name is unsafe.

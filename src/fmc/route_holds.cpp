@@ -181,6 +181,39 @@ void DropHoldsOffModifiedRoute() {
   }
 }
 
+void RemoveAllHolds() {
+  while (hold_cnt > 0) {
+    const int32_t before = hold_cnt;
+    DeleteLegHolds(route_holds[1].leg, 0);
+    if (hold_cnt >= before) break;  // a row that cannot be found must not keep the loop going
+  }
+}
+
+void PlaceRestoredHolds(const RouteHold* saved, int32_t count, bool executed) {
+  const int32_t last = ClampedLastRow(fp_mod_cnt);
+  int32_t placed_row[kRouteHoldRows] = {};  // by saved row
+  int32_t placed = 0;
+  for (int32_t r = 1; r <= std::min(count, kMaxHolds); ++r) {
+    const RouteHold& h = saved[r - 1];
+    const bool named = h.leg >= 1 && h.leg <= last && fms_fpln_mod[h.leg].hold_idx == r &&
+                       fms_fpln_mod[h.leg].ident == h.fix;
+    // The rows stay in the order of their legs, which the hold sequencing relies on.
+    if (!named || (placed > 0 && route_holds[placed].leg >= h.leg)) continue;
+    RouteHold& row = route_holds[++placed];
+    CopyHoldFields(h, row);
+    row.saved_leg = executed ? 0 : h.leg;
+    placed_row[r] = placed;
+  }
+  for (int32_t i = 0; i <= last; ++i) {
+    int32_t& idx = fms_fpln_mod[i].hold_idx;
+    idx = (idx >= 1 && idx <= kMaxHolds) ? placed_row[idx] : 0;
+    if (executed) fms_fpln_act[i].hold_idx = idx;
+  }
+  hold_cnt = hold_page_cnt = placed;
+  hold_page = 1;
+  holds_present = placed > 0 ? 1 : 0;
+}
+
 void ReleaseModLegHold(int32_t mod_leg) {
   if (mod_leg < 0 || mod_leg > kLastRouteRow) return;
   const int32_t row = fms_fpln_mod[mod_leg].hold_idx;

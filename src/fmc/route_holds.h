@@ -34,3 +34,12 @@ void ReleaseModLegHold(int32_t mod_leg);
 // Removes every hold row that no leg of the modified route names any more: EXEC's share of the
 // holds a modification took away, however many they were.
 void DropHoldsOffModifiedRoute();
+
+// Removes every hold, the legs' references to them and a circuit being flown with them.
+void RemoveAllHolds();
+
+// Fills the emptied hold table with the holds saved with a restored route (saved[0..count-1] were
+// rows 1..count): a hold comes back only where the modified route's leg `leg` is its fix and names
+// its row, in the order of the legs; a leg that names anything else names no hold. `executed`: the
+// route has been executed, and its active legs follow.
+void PlaceRestoredHolds(const RouteHold* saved, int32_t count, bool executed);

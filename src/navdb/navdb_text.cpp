@@ -375,3 +375,10 @@ int32_t ParseLeadingInt(std::string_view text) {
   if (negative) value = -value;
   return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
+
+bool StartsWithNumber(std::string_view word) {
+  size_t i = 0;
+  if (i < word.size() && (word[i] == '+' || word[i] == '-')) ++i;
+  if (i < word.size() && word[i] == '.') ++i;
+  return i < word.size() && IsDigit(word[i]);
+}

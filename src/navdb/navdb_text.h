@@ -72,3 +72,7 @@ double ParseLeadingDoubleInReader(std::string_view text);
 // Integer at the start of `text` (optional sign and digits), 0 when there is none; saturates at the
 // i32 range.
 int32_t ParseLeadingInt(std::string_view text);
+
+// Whether `word` begins with a decimal number (an optional sign, then a digit or a point and a digit):
+// a word that does not reads as 0, which no entry or file row may take for a written zero.
+bool StartsWithNumber(std::string_view word);

@@ -88,11 +88,19 @@ ssize_t ReadText(void* cookie, char* buf, size_t size) {
 
 int CloseRead(void* cookie) { return std::fclose(static_cast<FILE*>(cookie)) == 0 ? 0 : EOF; }
 
+// A text stream can be taken back to its start (rewind), as on the simulator's platform; no other
+// place of the translated text has a byte offset of its own.
+int SeekTextStart(void* cookie, off64_t* offset, int whence) {
+  if (whence != SEEK_SET || *offset != 0) return -1;
+  return std::fseek(static_cast<FILE*>(cookie), 0, SEEK_SET) == 0 ? 0 : -1;
+}
+
 FILE* OpenTextReader(const std::string& path) {
   FILE* raw = std::fopen(path.c_str(), "rb");
   if (raw == nullptr) return nullptr;
   cookie_io_functions_t io{};
   io.read = &ReadText;
+  io.seek = &SeekTextStart;
   io.close = &CloseRead;
   FILE* f = ::fopencookie(raw, "r", io);
   if (f == nullptr) std::fclose(raw);

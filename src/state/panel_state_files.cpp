@@ -8,15 +8,19 @@
 #include "afds/afds_globals.h"
 #include "afds/tick_systems.h"
 #include "cdu/cdu_globals.h"
+#include "fmc/dep_proc.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/proc_route.h"
 #include "fmc/route_exec.h"
 #include "fmc/route_files.h"
+#include "fmc/route_holds.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/readers_flight.h"
 #include "navdb/airport_loader.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
+#include "navdb/procedure_common.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
 #include "platform/win32_env.h"
@@ -26,6 +30,7 @@
 #include "state/config_keys.h"
 #include "state/panel_state_format.h"
 #include "state/state_globals.h"
+#include "state/title_rules.h"
 
 namespace {
 
@@ -114,6 +119,40 @@ void ChooseRestoredRunways(int32_t dep_row, int32_t dest_row) {
   choose(airport_recs[2], dest_row, &fms_dest_rwy_pos, &arr_rwy_sel, &arr_rwy_sel_act);
 }
 
+// The SID choice a file restores, pending and active, where the origin has that SID: a runway chosen
+// later puts that SID's legs for it in place of the restored ones.
+void ChooseRestoredSid(const std::string& sid, const std::string& trans) {
+  const AirportRecord& o = airport_recs[1];
+  const int32_t row = FindProcedureByName(o.sids, std::clamp<int32_t>(o.sid_cnt, 0, kAirportSidRows - 1), sid);
+  sid_sel = sid_sel_act = row != 0 ? sid : kNoProcSelection;
+  sid_trans_sel = sid_trans_sel_act = row != 0 ? trans : kNoProcSelection;
+  if (row != 0) sid_idx = row;
+}
+
+// The route rows a file restored: executed when they are three or more with an active leg on them,
+// otherwise left in the modified route with the restored route state; then their holds.
+void RestoreRoute(const SavedHoldRows& holds) {
+  // The active leg must lie on the restored route.
+  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
+  const bool execute = stpos != kNoActiveLeg && fp_mod_cnt > 1;
+  if (execute) {
+    const int32_t dep_row = fms_dep_rwy_pos;
+    const int32_t dest_row = fms_dest_rwy_pos;
+    const std::string sid = sid_sel;
+    const std::string trans = sid_trans_sel;
+    LoadAirport(fms_fpln_mod[0].ident, 1);
+    LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
+    // Chosen before the execution too, so that no earlier choice moves the route's ends onto
+    // another runway; the execution clears them again for a new origin or destination.
+    ChooseRestoredRunways(dep_row, dest_row);
+    ExecRoute();
+    ChooseRestoredRunways(dep_row, dest_row);
+    ChooseRestoredSid(sid, trans);
+  }
+  // After the execution, which drops every hold of an origin new to it.
+  PlaceRestoredHolds(holds.rows, holds.count, execute);
+}
+
 }  // namespace
 
 void SavePanelState(std::string name) {
@@ -142,39 +181,50 @@ int32_t LoadPanelState(std::string name) {
     return 0;
   }
 
+  // A first reading takes the snapshot's checks and the outline of the route: nothing is applied
+  // unless both pass, so that a refused or cut file leaves everything as it was.
   SnapshotCheck check;
   if (!snapshot) check.passed = kValidationPassed;
-  // The pending modified route goes only once the file is known to apply.
-  if (check.passed >= kValidationPassed) fp_mod_cnt = -1;
+  RouteOutline outline;
+  int64_t checked_lines = 0;  // lines that serve the checks only
+  int64_t n = 0;
   char buf[kReadChars + 1];
   KeyValueLine line;
   while (std::fgets(buf, kReadChars, f) != nullptr) {
+    ++n;
     if (!line.Split(buf)) continue;
-    if (check.passed < kValidationPassed) {
+    const bool applied = check.passed >= kValidationPassed;
+    if (!applied) {
       check.Take(line.key(), line.value());
-      if (check.passed >= kValidationPassed) fp_mod_cnt = -1;
-      continue;
+      checked_lines = n;
     }
+    outline.Take(line.key(), line.value(), applied);
+  }
+  // Applied only once both pass, by a second reading from the start.
+  if (check.passed < kValidationPassed || !outline.Whole() || std::fseek(f, 0, SEEK_SET) != 0) {
+    std::fclose(f);
+    if (!snapshot) cdu_message = "PANEL STATE LOAD FAIL";
+    return 0;
+  }
+
+  // A file without route lines leaves the route as it is; one with them replaces it, holds and all.
+  const bool route = outline.HoldsRoute();
+  if (route) {
+    fp_mod_cnt = -1;
+    RemoveAllHolds();
+  }
+  SavedHoldRows holds;
+  n = 0;
+  while (std::fgets(buf, kReadChars, f) != nullptr) {
+    if (++n <= checked_lines || !line.Split(buf)) continue;
     ResetWorkingSpeeds();
-    ApplyPanelStateKey(line.key(), line.value());
+    if (!holds.Take(line.key(), line.value())) ApplyPanelStateKey(line.key(), line.value());
   }
   std::fclose(f);
-  if (check.passed < kValidationPassed) return 0;
   ResumeSystemsAfterPanelLoad();
-
-  // The active leg must lie on the restored route.
-  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
-  if (stpos != kNoActiveLeg && fp_mod_cnt > 1) {
-    const int32_t dep_row = fms_dep_rwy_pos;
-    const int32_t dest_row = fms_dest_rwy_pos;
-    LoadAirport(fms_fpln_mod[0].ident, 1);
-    LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
-    // Chosen before the execution too, so that no earlier choice moves the route's ends onto
-    // another runway; the execution clears them again for a new origin or destination.
-    ChooseRestoredRunways(dep_row, dest_row);
-    ExecRoute();
-    ChooseRestoredRunways(dep_row, dest_row);
-  }
+  if (route) RestoreRoute(holds);
+  // The file's cabin switch came from whatever aircraft saved it.
+  ApplyFreighterTitleRule();
   cdu_message = "PANEL STATE LOADED OK";
   return 1;
 }

@@ -23,8 +23,10 @@ void SavePanelState(std::string name);
 // Applies a panel-state file: 1 when it was applied, 0 when not. An empty name takes the automatic
 // snapshot, which applies only for the same aircraft within 2 NM, 200 ft and 12 degrees of where it
 // was saved; any other name is the file name, extension included, applied without checks. A file that
-// is missing or refused leaves the modified route as it was; a missing named file reports
-// "PANEL STATE LOAD FAIL". A restored route of three rows or more with an active leg is executed.
+// is missing, refused or cut inside its route (RouteOutline) applies nothing; a named one reports
+// "PANEL STATE LOAD FAIL". A file with route lines replaces the route and its holds: a restored route
+// of three rows or more with an active leg is executed, then its saved holds and SID choice are put
+// back. The freighter's cabin rule holds after every load.
 int32_t LoadPanelState(std::string name);
 
 // Lists the stored files, upper-cased with their extension, into pnl_list rows 1..pnl_list_cnt (at

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -12,6 +13,7 @@
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/hold_legs.h"
 #include "fmc/route_model.h"
 #include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
@@ -21,6 +23,7 @@
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
+#include "navdb/navdb_text.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 #include "state/config_keys.h"
@@ -29,6 +32,7 @@
 namespace {
 
 constexpr int32_t kFplnFields = 14;
+constexpr int32_t kHoldFields = 9;
 constexpr int32_t kMaxHoldRow = 10;
 constexpr int32_t kMaxRunwayRow = 22;
 
@@ -36,9 +40,15 @@ constexpr int32_t kMaxRunwayRow = 22;
 constexpr uint32_t kEventEng1Cutoff = 0x101C3;
 constexpr uint32_t kEventEng2Cutoff = 0x101C8;
 constexpr uint32_t kEventApMasterOn = 0x10100;
+constexpr uint32_t kEventApMasterOff = 0x100FF;
+constexpr uint32_t kEventApAltitude = 0x1024C;  // value: the altitude, ft
 constexpr uint32_t kEventApSpeed = 0x101F5;  // value: the speed, kt
 constexpr uint32_t kEventApMach = 0x1017C;
 constexpr uint32_t kEventBattery = 0x102C1;
+
+constexpr char kFirstSection[] = "[FLTSIM]";
+constexpr char kRouteRowKey[] = "FPLN";
+constexpr char kHoldRowKey[] = "HOLD";
 
 using WriteFn = void (*)(FILE* f, const char* key);
 using ReadFn = void (*)(std::string_view value);
@@ -61,6 +71,18 @@ void PutText(FILE* f, const char* key, const std::string& v) { std::fprintf(f, "
 int32_t I32(std::string_view v) { return ParseConfigI32(v); }
 double F64(std::string_view v) { return ParseConfigF64(v); }
 
+// The comma-separated fields of a row's value, at most `max` of them; returns how many there are.
+int32_t SplitRowFields(std::string_view value, std::string_view* fields, int32_t max) {
+  int32_t n = 0;
+  for (size_t start = 0; n < max;) {
+    const size_t comma = value.find(',', start);
+    fields[n++] = value.substr(start, comma == std::string_view::npos ? value.npos : comma - start);
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return n;
+}
+
 template <int32_t* V>
 void WriteI32(FILE* f, const char* key) {
   PutI32(f, key, *V);
@@ -70,6 +92,11 @@ void WriteF64(FILE* f, const char* key) {
   PutF64(f, key, Decimals, *V);
 }
 
+template <std::string* V>
+void WriteText(FILE* f, const char* key) {
+  PutText(f, key, *V);
+}
+
 template <int32_t* V>
 void ReadI32(std::string_view v) {
   *V = I32(v);
@@ -77,6 +104,10 @@ void ReadI32(std::string_view v) {
 template <double* V>
 void ReadF64(std::string_view v) {
   *V = F64(v);
+}
+template <std::string* V>
+void ReadText(std::string_view v) {
+  V->assign(v);
 }
 // The variable and its named variable.
 template <int32_t* V, uint32_t* Id, const char* const* Name>
@@ -104,6 +135,7 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
+#define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
 #define PK_SAVED_I32(v) {Row::kValue, #v, &WriteI32<&v>, nullptr}
 #define PK_SAVED_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, nullptr}
 // An overhead switch or light: the variable and the named variable of the same name.
@@ -128,8 +160,20 @@ void WriteFplnRows(FILE* f, const char* key) {
 void ReadFplnRow(std::string_view v) {
   const int32_t row = std::max(fp_mod_cnt, -1) + 1;
   if (row > kLastRouteRow) return;  // the table is full; the writer never gets here
+  RouteLeg leg = fms_fpln_mod[row];
+  if (!ParseFplnRow(v, &leg)) return;
+  fms_fpln_mod[row] = leg;
   fp_mod_cnt = row;
-  ParseFplnRow(v, &fms_fpln_mod[row]);
+}
+
+// The hold table after the route rows, while they are written; the legs name the rows by number.
+void WriteHoldRows(FILE* f, const char* key) {
+  if (!RouteActive() || fp_cnt < 0) return;
+  for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
+    const RouteHold& h = route_holds[i];
+    std::fprintf(f, "%s=%s,%d,%d,%.6f,%d,%.6f,%.6f,%.6f,%.6f\n", key, h.fix.c_str(), h.leg, h.turn, h.inbd_crs,
+                 h.leg_mode, h.leg_time, h.leg_dist, h.lat, h.lon);
+  }
 }
 
 void ReadNdRange(std::string_view v) {
@@ -164,7 +208,7 @@ void ReadFuelLever(std::string_view v) {
 
 // The whole file in order. Keys that stand twice are read at their first place only.
 constexpr PanelKey kPanelKeys[] = {
-    PK_SECTION("[FLTSIM]"),
+    PK_SECTION(kFirstSection),
     {Row::kValue, "aircraft", [](FILE* f, const char* k) { PutText(f, k, aircraft); }, nullptr},
     {Row::kValue, "alt", [](FILE* f, const char* k) { PutF64(f, k, 0, GetIndicatedAltitude()); }, nullptr},
     {Row::kValue, "gsp", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadGroundSpeed()); }, nullptr},
@@ -190,7 +234,9 @@ constexpr PanelKey kPanelKeys[] = {
     PK_SAVED_I32(fp_cnt),
     PK_I32(stpos),
     PK_F64(cross_at_elev, 0),
-    {Row::kValue, "FPLN", &WriteFplnRows, &ReadFplnRow},
+    {Row::kValue, kRouteRowKey, &WriteFplnRows, &ReadFplnRow},
+    // Taken by the loader once the route stands (SavedHoldRows).
+    {Row::kValue, kHoldRowKey, &WriteHoldRows, nullptr},
 
     PK_SECTION("[EFIS]"),
     PK_I32_RANGE(ctr_mode, 0, 1),
@@ -210,6 +256,8 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(init_cruise_alt),
     {Row::kValue, "fms_dep_rwy_pos", &WriteI32<&fms_dep_rwy_pos>, &ReadRunwayRow<&fms_dep_rwy_pos>},
     {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
+    PK_TEXT(sid_sel),
+    PK_TEXT(sid_trans_sel),
     PK_I32(fms_page),
     PK_I32(ldg_flaps),
     PK_I32(lnav_init_mode),
@@ -223,7 +271,15 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(vr),
     PK_I32(v2),
     PK_I32(vref),
+    // The pilot's V-speeds, which the take-off table must not replace.
+    PK_I32(v1_set),
+    PK_I32(vr_set),
+    PK_I32(v2_set),
     PK_I32(cost_index),
+    {Row::kValue, "reserves", &WriteF64<&reserves, 1>,
+     [](std::string_view v) {
+       if (const double lb = F64(v); lb >= 0.0) reserves = lb;
+     }},
     PK_I32(climb_ias),
     PK_F64(climb_mach, 2),
     PK_I32(cruise_ias),
@@ -252,16 +308,25 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "eng2_thrott", &WriteI32<&eng2_thrott>, &ReadFuelLever<&eng2_thrott, kEventEng2Cutoff>},
 
     PK_SECTION("[MCP]"),
-    // Written as a real and read as an integer; only an engaged master acts.
+    // Written as a real and read as an integer. The simulator's autopilot follows the panel: engaged
+    // or not, and at the window's altitude.
     {Row::kValue, "ap_master", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadApMaster()); },
      [](std::string_view v) {
-       if (I32(v) != 1) return;
+       if (I32(v) != 1) {
+         if (ReadApMaster() != 0.0) host::TriggerKeyEvent(kEventApMasterOff, 0);
+         ap_master = 0.0;
+         return;
+       }
        host::TriggerKeyEvent(kEventApMasterOn, 0);
        SetApDiscBar(0);
        ap_master = 1.0;
      }},
     PK_I32_NV(alt_hold_mode, alt_hold),
-    PK_I32_NV(alt_sel_num, alt_sel_num),
+    {Row::kValue, "alt_sel_num", &WriteI32<&alt_sel_num>,
+     [](std::string_view v) {
+       ReadI32Nv<&alt_sel_num, RO_NV(alt_sel_num)>(v);
+       host::TriggerKeyEvent(kEventApAltitude, alt_sel_num);
+     }},
     {Row::kValue, "ap_spdbug", &WriteF64<&ap_spdbug, 0>,
      [](std::string_view v) {
        ap_spdbug = F64(v);
@@ -443,38 +508,84 @@ void ApplyPanelStateKey(std::string_view key, std::string_view value) {
   if (it != index.end() && it->key == lowered) it->read(value);
 }
 
-void ParseFplnRow(std::string_view value, RouteLeg* leg) {
+bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
   // Rows of earlier routes must not show through the fields this line leaves empty.
   ResetRouteLeg(*leg);
-  int32_t field = 0;
-  size_t start = 0;
-  while (field < kFplnFields) {
-    const size_t comma = value.find(',', start);
-    const std::string_view text = value.substr(start, comma == std::string_view::npos ? value.npos : comma - start);
-    if (!text.empty()) {
-      switch (field) {
-        case 0: leg->ident.assign(text); break;
-        case 1: leg->lat = F64(text); break;
-        case 2: leg->lon = F64(text); break;
-        case 3: leg->type.assign(text); break;
-        case 4: leg->freq.assign(text); break;
-        case 5: leg->aux_text.assign(text); break;
-        case 6: leg->via.assign(text); break;
-        case 7: leg->proc.assign(text); break;
-        case 8: leg->eta.assign(text); break;
-        case 9: leg->alt = F64(text); break;
-        case 10: leg->restr = I32(text); break;
-        case 11: leg->ias = F64(text); break;
-        case 12: leg->intc_crs = F64(text); break;
-        case 13: {
-          const int32_t hold = TruncToI32(F64(text));
-          leg->hold_idx = (hold >= 0 && hold <= kMaxHoldRow) ? hold : 0;
-          break;
-        }
+  std::string_view fields[kFplnFields];
+  const int32_t n = SplitRowFields(value, fields, kFplnFields);
+  for (int32_t field = 0; field < n; ++field) {
+    const std::string_view text = fields[field];
+    if (text.empty()) continue;
+    switch (field) {
+      case 0: leg->ident.assign(text); break;
+      case 1: leg->lat = F64(text); break;
+      case 2: leg->lon = F64(text); break;
+      case 3: leg->type.assign(text); break;
+      case 4: leg->freq.assign(text); break;
+      case 5: leg->aux_text.assign(text); break;
+      case 6: leg->via.assign(text); break;
+      case 7: leg->proc.assign(text); break;
+      case 8: leg->eta.assign(text); break;
+      case 9: leg->alt = F64(text); break;
+      case 10: leg->restr = I32(text); break;
+      case 11: leg->ias = F64(text); break;
+      case 12: leg->intc_crs = F64(text); break;
+      case 13: {
+        const int32_t hold = TruncToI32(F64(text));
+        leg->hold_idx = (hold >= 0 && hold <= kMaxHoldRow) ? hold : 0;
+        break;
       }
     }
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-    ++field;
   }
+  return n > 2 && StartsWithNumber(fields[1]) && StartsWithNumber(fields[2]);
+}
+
+bool SavedHoldRows::Take(std::string_view key, std::string_view value) {
+  if (!platform::EqualsIgnoreCase(key, kHoldRowKey)) return false;
+  if (count >= kMaxHoldRow) return true;  // the table's rows; the writer never writes more
+  RouteHold& h = rows[count++];
+  h = RouteHold{};
+  std::string_view f[kHoldFields];
+  if (SplitRowFields(value, f, kHoldFields) < kHoldFields || f[0].empty() ||
+      !std::all_of(f + 1, f + kHoldFields, StartsWithNumber)) {
+    return true;
+  }
+  const int32_t mode = I32(f[4]);
+  const double course = F64(f[3]);
+  const double length = mode == 1 ? F64(f[5]) : mode == 2 ? F64(f[6]) : 0.0;
+  // What the RTE HOLD page would refuse is no hold either.
+  if (!(course >= 0.0 && course < 361.0) || !(length > 0.0)) return true;
+  h.fix.assign(f[0]);
+  std::tie(h.leg, h.turn, h.inbd_crs, h.leg_mode) = std::tuple(I32(f[1]), I32(f[2]), course, mode);
+  std::tie(h.leg_time, h.leg_dist, h.lat, h.lon) = std::tuple(F64(f[5]), F64(f[6]), F64(f[7]), F64(f[8]));
+  return true;
+}
+
+void RouteOutline::Take(std::string_view key, std::string_view value, bool applied) {
+  if (!first_line_seen_ && !key.empty()) {
+    first_line_seen_ = true;
+    begins_as_written_ = platform::EqualsIgnoreCase(key, kFirstSection);
+  }
+  if (!applied) return;
+  if (platform::EqualsIgnoreCase(key, "stpos")) {
+    has_active_leg_ = true;
+    active_leg_ = I32(value);
+  } else if (platform::EqualsIgnoreCase(key, "fp_cnt")) {
+    has_row_count_ = true;
+    row_count_ = I32(value);
+  } else if (platform::EqualsIgnoreCase(key, kRouteRowKey)) {
+    RouteLeg leg;
+    if (ParseFplnRow(value, &leg)) {
+      ++rows_;
+    } else {
+      row_lost_ = true;
+    }
+  }
+}
+
+bool RouteOutline::Whole() const {
+  if (!HoldsRoute()) return !begins_as_written_;
+  if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
+  if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;
+  return std::min(rows_, kRouteRows) == ClampedLastRow(row_count_) + 1;
 }

@@ -5,14 +5,16 @@
 //
 // Writes (on load): the route state and the modified route fms_fpln_mod / fp_mod_cnt (one row per
 // "FPLN" line), the EFIS, FMC, MCP, main-panel and overhead state, their named variables, and the
-// key events some keys send. Reads (on save): the same globals, the simulator's position, speeds and
-// autopilot master, and the "ias_show" / "vs_show" named variables.
+// key events some keys send. Reads (on save): the same globals, the hold table (one "HOLD" line per
+// row after the route rows), the simulator's position, speeds and autopilot master, and the
+// "ias_show" / "vs_show" named variables.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
-struct RouteLeg;
+#include "fmc/route_types.h"
 
 // Writes every section and key in file order, the active route's "FPLN" rows included (while a
 // route is active), into a stream opened in text mode.
@@ -21,9 +23,41 @@ void WritePanelStateFile(FILE* f);
 // One value line of a file being applied: the key (matched without regard to case) acts as the
 // table says; a key the reader does not know, a section header or an empty key does nothing.
 // Values out of a variable's range keep its previous value; "FPLN" lines beyond the route table's
-// 201 rows are passed over.
+// 201 rows, or without their coordinates, are passed over. "HOLD" lines are the loader's.
 void ApplyPanelStateKey(std::string_view key, std::string_view value);
 
 // Fills `leg` from the 14 comma-separated fields of an "FPLN" value, after resetting it: an empty
-// field keeps the reset value, fields after the fourteenth are ignored.
-void ParseFplnRow(std::string_view value, RouteLeg* leg);
+// field keeps the reset value, fields after the fourteenth are ignored. False when the latitude or
+// the longitude is missing: such a row is no place and adds no leg.
+bool ParseFplnRow(std::string_view value, RouteLeg* leg);
+
+// The "HOLD" lines of a file (one a row of the hold table, after the route rows), kept in file order
+// until the route they belong to stands; the legs name them by that order. A line that cannot be
+// read keeps its place with no leg.
+struct SavedHoldRows {
+  RouteHold rows[kRouteHoldRows - 1];
+  int32_t count = 0;
+  // True when the line is a "HOLD" line: it is taken here and nowhere else.
+  bool Take(std::string_view key, std::string_view value);
+};
+
+// What a file holds of its route, gathered line by line before any of it is applied (`applied`:
+// the line would act). Every route row must have its coordinates, and while a leg is active the
+// rows must be as many as the row count announces. A file that begins as the writer begins it
+// ("[FLTSIM]") must hold its active leg; one that does not and has no route line is whole as it is.
+class RouteOutline {
+ public:
+  void Take(std::string_view key, std::string_view value, bool applied);
+  bool HoldsRoute() const { return has_active_leg_ || has_row_count_ || rows_ > 0 || row_lost_; }
+  bool Whole() const;
+
+ private:
+  bool first_line_seen_ = false;
+  bool begins_as_written_ = false;
+  bool has_active_leg_ = false;
+  int32_t active_leg_ = 0;
+  bool has_row_count_ = false;
+  int32_t row_count_ = 0;
+  int32_t rows_ = 0;
+  bool row_lost_ = false;
+};

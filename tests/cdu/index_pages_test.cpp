@@ -50,7 +50,7 @@ TEST_F(IndexPagesTest, SaveFlightPlanSavesTheActiveRouteUnderASafeName) {
   for (const auto& [state, entry, message, file] :
        {std::tuple{2, "MINE", "NO ACTIVE FLIGHT PLAN", ""}, std::tuple{3, "..X", "INVALID ENTRY", ""},
         std::tuple{3, "", "KSEAKPDX.RTE Saved", "KSEAKPDX.RTE"},
-        std::tuple{4, "MY.PLAN", "MY.PLAN Saved", "MY.PLAN"}}) {
+        std::tuple{4, "MY.RTE", "MY.RTE Saved", "MY.RTE"}}) {
     fms_fpln_active = state;
     const int before = PlanCount();
     EnterAt(entry, "6R");

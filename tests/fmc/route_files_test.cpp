@@ -123,10 +123,11 @@ TEST_F(RouteFiles, InsideTheSectionOnlyShortLinesAreHeaderLines) {
 }
 
 TEST_F(RouteFiles, OverLongLinesAndLegsBeyondRow200AreCut) {
-  WritePlan("P.RTE", "[FlightPlan]\nKSEA 47.45 -122.31 APT ---\n" + std::string(600, 'X') +
-                         " 1 2 INT\nKPDX 45.59 -122.60 APT ---\n");
+  const std::string long_line = "LONG 47.1 -122.2 INT --- " + std::string(600, 'V');  // cut after 498 characters
+  WritePlan("P.RTE", "[FlightPlan]\nKSEA 47.45 -122.31 APT ---\n" + long_line + " 1 2 INT\nKPDX 45.59 -122.60 APT ---\n");
   LoadFlightPlanFile("P.RTE", 0);
-  EXPECT_EQ(ModIdents(), (Idents{"KSEA", std::string(498, 'X'), "KPDX"}));
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "LONG", "KPDX"}));
+  EXPECT_EQ(fms_fpln_mod[1].via, long_line.substr(25, 498 - 25));
 
   std::string text = "[FlightPlan]\n";
   for (int i = 0; i < 250; ++i) text += "WP" + std::to_string(i) + " 47.0 -122.0 INT ---\n";

@@ -50,6 +50,18 @@ TEST(TextFileRead, CrLfSplitAcrossReadsStillBecomesLf) {
   }
 }
 
+// A text file read to its end reads again from its start after rewind.
+TEST(TextFileRead, RewindReadsTheFileAgain) {
+  TempDir dir;
+  dir.Write("a.pnl", "toc=1\r\nFPLN=A\r\n");
+  FILE* f = platform::OpenFile(dir / "a.pnl", "r");
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(ReadAll(f), "toc=1\nFPLN=A\n");
+  std::rewind(f);
+  EXPECT_EQ(ReadAll(f), "toc=1\nFPLN=A\n");
+  std::fclose(f);
+}
+
 TEST(TextFileRead, BinaryModePassesBytesThroughAndAMissingFileGivesNull) {
   TempDir dir;
   EXPECT_EQ(platform::OpenFile(dir / "Orvantel\\Navdata\\ints.txt", "r"), nullptr);

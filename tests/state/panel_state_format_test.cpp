@@ -99,18 +99,18 @@ TEST(FplnRow, FieldsByPositionAndResetValues) {
   }
 }
 
-// Every FPLN line adds a row, an empty one too, up to the table's 201 rows; an active leg off the
-// restored route means no active route.
+// Every FPLN line with its coordinates adds a row, one without an ident too, up to the table's 201
+// rows; an active leg off the restored route means no active route.
 TEST_F(PanelFormatTest, FplnLinesAndTheActiveLeg) {
   std::string text;
   for (int i = 0; i < 205; ++i) text += "FPLN=W" + std::to_string(i) + ",1,2\n";
-  ASSERT_EQ(Load(text + "FPLN=\n"), 1);
+  ASSERT_EQ(Load(text + "FPLN=W205,1,2\n"), 1);
   EXPECT_EQ(std::pair(fp_mod_cnt, fms_fpln_mod[200].ident), std::pair(200, std::string("W200")));
-  ASSERT_EQ(Load("FPLN=\nFPLN=B,,\n"), 1);
+  ASSERT_EQ(Load("FPLN=,1,2\nFPLN=B,1,2\n"), 1);
   EXPECT_EQ(fp_mod_cnt, 1);
   EXPECT_EQ(fms_fpln_mod[0].ident + "|" + fms_fpln_mod[1].ident, "|B");
   for (auto [pos, expected] : {std::pair{5, 999}, std::pair{2, 2}}) {
-    ASSERT_EQ(Load("stpos=" + std::to_string(pos) + "\nFPLN=A\nFPLN=B\nFPLN=C\n"), 1);
+    ASSERT_EQ(Load("stpos=" + std::to_string(pos) + "\nFPLN=A,1,2\nFPLN=B,1,2\nFPLN=C,1,2\n"), 1);
     EXPECT_EQ(stpos, expected);
   }
 }

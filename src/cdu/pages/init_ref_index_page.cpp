@@ -12,7 +12,6 @@
 #include "fmc/perf_tables.h"
 #include "fmc/route_files.h"
 #include "fmc/route_model.h"
-#include "platform/paths.h"
 #include "sim/tick_globals.h"
 #include "state/fuel_file.h"
 #include "state/panel_state_files.h"
@@ -21,7 +20,6 @@ namespace {
 
 constexpr double kSearchBelowKt = 30.0;
 constexpr const char* kNoFix = "----";
-constexpr const char* kConverterScratchFile = "temp.rte";
 
 // SAVE FPL: the active route as a route file, named by the scratchpad or, when it is empty, by the
 // route's two airports; ".RTE" is added to a name without a point.
@@ -33,11 +31,9 @@ void SaveFlightPlan() {
   std::string name = cdu_scratchpad;
   if (name.empty()) name = fms_fpln_act[0].ident + fms_fpln_act[ClampedLastRow(fp_cnt)].ident;
   if (name.find('.') == std::string::npos) name += ".RTE";
-  // The name is typed by the pilot: it must not reach outside the plan folder, nor be the plan
-  // converter's scratch file, which the next stored-plans list rewrites (found in any letter case).
-  if (!IsSafePlanFileName(name) || platform::EqualsIgnoreCase(name, kConverterScratchFile)) {
-    return cdu::RefuseEntry(cdu::kInvalidEntry);
-  }
+  // The name is typed by the pilot: it must not reach outside the plan folder, and STORED FLIGHT
+  // PLANS must list and load what it saves.
+  if (!IsSafePlanFileName(name) || !IsStoredRouteFileName(name)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   cdu_message = WriteRouteFile(name) == 1 ? name + " Saved" : name + "Unable to Save";
   cdu::AcceptEntry();
 }

@@ -1,0 +1,126 @@
+// The route of a panel state: its holds, files cut short, and files written before the holds and
+// choices were saved.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/hold_legs.h"
+#include "fmc/route_fixture.h"
+#include "fmc/route_holds.h"
+#include "state/panel_state_files.h"
+#include "state/state_fixture.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using Idents = std::vector<std::string>;
+
+const Idents kRoute{"KSEA", "SEA", "TACMA", "CENTR", "KELSO", "KPDX"};
+
+class PanelRouteTest : public PanelStateTest {
+ protected:
+  // Where the snapshots below are taken, so that their checks pass.
+  void SetUp() override {
+    PanelStateTest::SetUp();
+    aircraft = "orvantel 757-200 house";
+    At(47.0, -122.0, 5000.0, 180.0);
+  }
+  // The route flown (state 3, leg 1 active), holding at `hold_leg` when it is not 0.
+  static void Flying(const Idents& idents, int32_t hold_leg) {
+    route_test::SetLegs(fms_fpln_act, &fp_cnt, idents);
+    CopyActiveToModRoute();
+    std::tie(fms_fpln_active, stpos, hold_cnt) = std::tuple(3, 1, 0);
+    if (hold_leg == 0) return;
+    AddLegHold(hold_leg, 0);
+    fms_fpln_act[hold_leg].hold_idx = fms_fpln_mod[hold_leg].hold_idx;
+    RestoreHoldLegs();
+  }
+  static std::vector<int32_t> HoldRefs(const RouteLeg* legs, int32_t count) {
+    std::vector<int32_t> v;
+    for (int32_t i = 0; i <= count; ++i) v.push_back(legs[i].hold_idx);
+    return v;
+  }
+};
+
+// Over a route holding at TACMA, a file whose KELSO leg names hold row 1: the row comes back where
+// the file has it for that leg, and nothing of TACMA's hold stays; without it (or with one that does
+// not fit the leg) no leg names a hold.
+TEST_F(PanelRouteTest, HoldsOfTheFileReplaceThoseOfThePreviousRoute) {
+  std::string rows = "[FLTPLN]\nfp_cnt=5\nstpos=1\n";
+  for (int i = 0; i <= 5; ++i) {
+    rows += "FPLN=" + kRoute[i] + "," + std::to_string(route_test::LegLat(i)) + ",-122.0,,,,,,,-999,0,-999,-1," +
+            (i == 4 ? "1" : "0") + "\n";
+  }
+  for (const auto& [hold_line, held] :
+       {std::pair{"HOLD=KELSO,4,2,270.0,1,1.5,0.0,49.0,-122.0\n", true}, {"", false},
+        {"HOLD=CENTR,4,2,270.0,1,1.5,0.0,49.0,-122.0\n", false}, {"HOLD=KELSO,4,2,270.0,1,0.0,0.0,49.0,-122.0\n", false},
+        {"HOLD=KELSO,4,2,270.0,1,1.5,0.0,49.0\n", false}}) {
+    Flying(kRoute, 2);
+    WritePanel("k.pnl", rows + hold_line);
+    ASSERT_EQ(LoadPanelState("k.pnl"), 1) << hold_line;
+    const std::vector<int32_t> refs{0, 0, 0, 0, held ? 1 : 0, 0};
+    EXPECT_EQ(std::tuple(hold_cnt, HoldRefs(fms_fpln_act, fp_cnt), HoldRefs(fms_fpln_mod, fp_mod_cnt)),
+              std::tuple(held ? 1 : 0, refs, refs))
+        << hold_line;
+    const RouteHold& h = route_holds[1];
+    EXPECT_EQ(std::tuple(h.fix, h.leg, h.leg_time), held ? std::tuple("KELSO", 4, 1.5) : std::tuple("", 0, h.leg_time));
+  }
+}
+
+// A file cut inside its route, one holding only its first section and a row without coordinates
+// are refused whole: the route flown stays, and only a named file says so.
+TEST_F(PanelRouteTest, CutFilesLeaveTheRouteAsItWas) {
+  Flying({"W0", "W1", "W2", "W3"}, 0);
+  SavePanelState("trip");
+  const std::string whole = ReadBytes(PanelPath("TRIP.PNL"));
+  const size_t row2 = whole.find("FPLN=W2,");
+  std::string lost = whole;
+  lost.erase(lost.find(',', row2), lost.find('\n', row2) - lost.find(',', row2) - 1);  // "FPLN=W2\r\n"
+  Flying(kRoute, 0);
+  const std::string cuts[] = {whole.substr(0, row2 + 14), whole.substr(0, row2 + 21),
+                              whole.substr(0, whole.find("\r\n[FLTPLN]")), lost};
+  for (const std::string& cut : cuts) {
+    for (const std::string file : {"cut.pnl", "LastSavedPanelState.pnl"}) {
+      dir_.Write("Orvantel/PanelStates/" + file, cut);
+      cdu_message.clear();
+      EXPECT_EQ(LoadPanelState(file == "cut.pnl" ? file : ""), 0) << file << " cut " << &cut - cuts;
+      EXPECT_EQ(cdu_message, file == "cut.pnl" ? "PANEL STATE LOAD FAIL" : "");
+      EXPECT_EQ(std::tuple(route_test::Idents(fms_fpln_act, fp_cnt), stpos, fms_fpln_active, route_test::ModIdents()),
+                std::tuple(kRoute, 1, 3, kRoute));
+    }
+  }
+  dir_.Write("Orvantel/PanelStates/whole.pnl", whole);
+  ASSERT_EQ(LoadPanelState("whole.pnl"), 1);
+  EXPECT_EQ(route_test::Idents(fms_fpln_act, fp_cnt), (Idents{"W0", "W1", "W2", "W3"}));
+}
+
+// A file as the writer wrote it before holds, the SID choice, the V-speed flags and the reserves
+// were saved (the same file without those lines) still loads whole; the leg that held names no hold.
+TEST_F(PanelRouteTest, FilesWrittenBeforeStillLoad) {
+  Flying({"W0", "W1", "W2", "W3"}, 2);
+  std::tie(v1, v1_set, reserves, sid_sel) = std::tuple(128, 128, 6200.0, "TACMA1");
+  SavePanelState("old");
+  std::istringstream in(ReadBytes(PanelPath("OLD.PNL")));
+  std::string today;
+  for (std::string line; std::getline(in, line);) {
+    const std::string key = line.substr(0, line.find('='));
+    if (key != "HOLD" && key != "sid_sel" && key != "sid_trans_sel" && key != "v1_set" && key != "vr_set" &&
+        key != "v2_set" && key != "reserves") {
+      today += line + "\n";
+    }
+  }
+  dir_.Write("Orvantel/PanelStates/today.pnl", today);
+  Flying(kRoute, 0);
+  std::tie(v1, v1_set, reserves, sid_sel) = std::tuple(0, 0, 0.0, "------");
+  ASSERT_EQ(LoadPanelState("today.pnl"), 1);
+  EXPECT_EQ(std::tuple(route_test::Idents(fms_fpln_act, fp_cnt), stpos, fms_fpln_active, v1),
+            std::tuple(Idents{"W0", "W1", "W2", "W3"}, 1, 3, 128));
+  EXPECT_EQ(std::tuple(hold_cnt, fms_fpln_act[2].hold_idx, v1_set, reserves, sid_sel), std::tuple(0, 0, 0, 0.0, "------"));
+}
+
+}  // namespace
