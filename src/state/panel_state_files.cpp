@@ -14,6 +14,7 @@
 #include "fmc/route_exec.h"
 #include "fmc/route_files.h"
 #include "fmc/route_holds.h"
+#include "fmc/route_state.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/readers_flight.h"
@@ -153,6 +154,13 @@ void RestoreRoute(const SavedHoldRows& holds) {
   PlaceRestoredHolds(holds.rows, holds.count, execute);
 }
 
+// A restored route replaces the modification whole: its legs and whatever was entered for it, which
+// the load's own execution would otherwise apply.
+void DropModification() {
+  fp_mod_cnt = -1;
+  DiscardPendingEntries();
+}
+
 }  // namespace
 
 void SavePanelState(std::string name) {
@@ -210,7 +218,7 @@ int32_t LoadPanelState(std::string name) {
   // A file without route lines leaves the route as it is; one with them replaces it, holds and all.
   const bool route = outline.HoldsRoute();
   if (route) {
-    fp_mod_cnt = -1;
+    DropModification();
     RemoveAllHolds();
   }
   SavedHoldRows holds;

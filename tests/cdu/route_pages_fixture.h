@@ -3,10 +3,12 @@
 // folder, with the navigation database loaded from it.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cdu/cdu_fixture.h"
@@ -35,6 +37,15 @@ class RoutePagesTest : public CduTest {
     LoadNavDatabase();
     plane_lat = 47.45;
     plane_lon = -122.31;
+  }
+
+  // Each key on a paint of its own, as a pilot presses them.
+  void Keys(std::string_view names) {
+    for (size_t i = 0; i < names.size();) {
+      const size_t j = std::min(names.find(' ', i), names.size());
+      PressAndPaint(names.substr(i, j - i));
+      i = j + 1;
+    }
   }
 
   void WriteNavFile(const std::string& name, const std::string& text) { sim_.Write("Orvantel/Navdata/" + name, text); }
