@@ -14,6 +14,7 @@
 #include "fmc/route_exec.h"
 #include "fmc/route_files.h"
 #include "fmc/route_holds.h"
+#include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
@@ -152,6 +153,7 @@ void RestoreRoute(const SavedHoldRows& holds) {
   }
   // After the execution, which drops every hold of an origin new to it.
   PlaceRestoredHolds(holds.rows, holds.count, execute);
+  BuildRteRows();  // executed or waiting, the RTE page lists the restored route
 }
 
 // A restored route replaces the modification whole: its legs and whatever was entered for it, which

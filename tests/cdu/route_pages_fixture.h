@@ -48,6 +48,17 @@ class RoutePagesTest : public CduTest {
     }
   }
 
+  // KSEA to KPDX typed on RTE: direct TACMA, then J5 to KELSO; not yet activated.
+  void TypeSeattlePortlandOnJ5() {
+    Keys("RTE");
+    EnterAt("KSEA", "1L");
+    EnterAt("KPDX", "1R");
+    Keys("NEXT_PAGE");
+    EnterAt("TACMA", "1R");
+    EnterAt("J5", "2L");
+    EnterAt("KELSO", "2R");
+  }
+
   void WriteNavFile(const std::string& name, const std::string& text) { sim_.Write("Orvantel/Navdata/" + name, text); }
   void WritePlan(const std::string& name, const std::string& text) { sim_.Write("Orvantel/flightplans/" + name, text); }
 
