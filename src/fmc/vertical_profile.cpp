@@ -182,7 +182,9 @@ int32_t PlanClimb(const LegTable& t, double plan_alt, double dc_nm) {
 void PlanDescentSpeed(int32_t k, int32_t constrained_before, int32_t last_constrained, int32_t* speed) {
   RouteLeg& leg = Act(k);
   if (HasAltConstraint(leg)) {
-    if (leg.ias == kNoConstraint) {
+    // Without a speed of its own the leg flies the descent speed: what an earlier plan stored on it
+    // is no constraint. Up to the T/C leg it stays, as on the legs without a constraint.
+    if (leg.ias == kNoConstraint || (!HasSpeed(leg) && k > toc_stpos)) {
       leg.ias = *speed;
       leg.mach = descent_mach;
     }
@@ -199,7 +201,9 @@ void PlanDescentSpeed(int32_t k, int32_t constrained_before, int32_t last_constr
     }
     return;
   }
-  if (last_constrained > 0 && Act(last_constrained).ias > *speed) {
+  // Only a constraint's own speed raises the descent speed, never one an earlier plan stored: a DES
+  // speed entry stays.
+  if (last_constrained > 0 && HasSpeed(Act(last_constrained)) && Act(last_constrained).ias > *speed) {
     leg.ias = Act(last_constrained).ias;
     leg.mach = 0.0;
     // The constraint speed becomes the descent speed of the whole plan (the VNAV pages show it).
