@@ -8,6 +8,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_exec.h"
+#include "fmc/route_model.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
 #include "platform/host_api.h"
@@ -245,6 +246,10 @@ int32_t CduKeyClr(const gauge::PixelPoint*, uint32_t) {
 int32_t ToggleCduPopup(const gauge::PixelPoint*, uint32_t) {
   host::TogglePanelWindow(kCduPopupWindow);
   return 0;
+}
+
+void StartCduKeyOnActiveRoute() {
+  if (cdu_lsk > 0 && fms_fpln_active == 3) CopyActiveToModRoute();
 }
 
 void ClearCduKeyFlags(DisplaySurface*) {

@@ -50,6 +50,12 @@ inline constexpr int32_t k6R = 12;
 // The most characters the character keys fill the scratchpad with (SP has no limit).
 inline constexpr size_t kScratchpadChars = 24;
 
+// Before the page routine of a CDU paint: a line-select key pressed while the route is active
+// starts from the route being flown. The modified copy is taken again, since the frame has moved
+// the active leg and cleared the constraints passed since the last copy; an EXEC of it must not
+// bring them back.
+void StartCduKeyOnActiveRoute();
+
 // After the page routine of a CDU paint: the one-shot flags that are 1 and a positive cdu_lsk
 // become 0; other values stay.
 void ClearCduKeyFlags(DisplaySurface* surface);

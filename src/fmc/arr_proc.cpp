@@ -51,6 +51,34 @@ void DropDiscoBetweenRepeatedFix() {
   }
 }
 
+// Where a procedure (`list` rows 1..legs, tagged `proc` in the route) chosen while the aircraft flies
+// it takes over. `first` is the list row to insert first (0: nothing of it lies ahead) and `anchor`
+// the route row it follows.
+struct ArrivalResume {
+  int32_t anchor = 0;
+  int32_t first = 0;
+};
+
+ArrivalResume ResumeArrival(const ApproachLegEntry* list, int32_t legs, std::string_view proc) {
+  const RouteLeg& active = fms_fpln_mod[stpos];
+  // Past the last of its fixes already flown on this arrival (from the en-route fix it began at)...
+  int32_t arrival_start = stpos - 1;
+  while (arrival_start > 1 && IsArrivalRow(fms_fpln_mod[arrival_start])) --arrival_start;
+  int32_t flown = 0;
+  for (int32_t j = 1; j <= legs; ++j) {
+    for (int32_t r = std::max(arrival_start, 1); r < stpos; ++r) {
+      if (list[j].ident == fms_fpln_mod[r].ident) flown = j;
+    }
+  }
+  // ...it takes over at the active fix when it has it...
+  for (int32_t j = flown + 1; j <= legs; ++j) {
+    if (list[j].ident == active.ident) return {stpos - 1, j};
+  }
+  // ...or after the active leg of the same kind; otherwise none of it lies ahead.
+  if (active.proc == proc && flown < legs) return {stpos, flown + 1};
+  return {};
+}
+
 }  // namespace
 
 bool SelectArrRunway(int32_t i) {
@@ -150,9 +178,22 @@ bool InsertStarApprLegs() {
       break;
     }
   }
+  int32_t first = 1;  // the first STAR row to insert
+  if (a < stpos && stpos != kNoActiveLeg && stpos <= fp_mod_cnt && fms_fpln_active >= 3) {
+    // The aircraft already flies the arrival: what it has flown is not put back, and the active leg
+    // stays the fix ahead.
+    const ArrivalResume resume = ResumeArrival(star_leg_list, legs, "STAR");
+    if (resume.first == 0) {
+      fp_mod_cnt = count_before;  // the STAR lies behind: the route keeps its rows
+      return true;
+    }
+    a = resume.anchor;
+    first = resume.first;
+  }
+  const int32_t inserted = std::max(legs - first + 1, 0);
   const bool before_approach = a + 1 < fp_mod_cnt && fms_fpln_mod[a + 1].proc == "APPR";
   const bool last_is_apt = fms_fpln_mod[fp_mod_cnt].type == "APT";
-  const int32_t result_rows = before_approach ? fp_mod_cnt + legs + (last_is_apt ? 0 : 1) : a + legs + 1;
+  const int32_t result_rows = before_approach ? fp_mod_cnt + inserted + (last_is_apt ? 0 : 1) : a + inserted + 1;
   if (result_rows > kLastRouteRow) {
     fp_mod_cnt = count_before;  // the placeholder airport row goes again
     cdu_message = "INVALID ENTRY";
@@ -160,7 +201,7 @@ bool InsertStarApprLegs() {
   }
 
   if (before_approach) {
-    for (int32_t j = 1, p = a + 1; j <= legs; ++j, ++p) {
+    for (int32_t j = first, p = a + 1; j <= legs; ++j, ++p) {
       ShiftModLegsUp(p, 1);
       ++fp_mod_cnt;
       WriteStarLeg(fms_fpln_mod[p], star_leg_list[j]);
@@ -173,7 +214,7 @@ bool InsertStarApprLegs() {
     const bool keep_dest_alt = next_restr_leg_mod == fp_mod_cnt;
     const double dest_alt = fms_fpln_mod[fp_mod_cnt].alt;
     fp_mod_cnt = a;  // older arrival legs, discontinuities and the destination go
-    for (int32_t j = 1; j <= legs; ++j) WriteStarLeg(AppendModRow(), star_leg_list[j]);
+    for (int32_t j = first; j <= legs; ++j) WriteStarLeg(AppendModRow(), star_leg_list[j]);
     RouteLeg& dest = AppendModRow();
     WriteDestinationRow(dest);
     dest.intc_crs = kNoInterceptCourse;
@@ -194,14 +235,28 @@ bool InsertTmpApprRoute(int32_t flag) {
   const int32_t legs = std::clamp<int32_t>(appr_leg_cnt, 0, kProcLegListCapacity);
   int32_t insert_legs = 0;
   while (insert_legs < legs && appr_legs[insert_legs + 1].role != "MAP") ++insert_legs;
-  const std::string first_ident = legs >= 1 ? appr_legs[1].ident : std::string();
 
   int32_t kept = fp_mod_cnt;
   while (kept >= 1 && (fms_fpln_mod[kept].proc == "APPR" || fms_fpln_mod[kept].type == "APT")) --kept;
   if (kept >= 1 && IsDisco(fms_fpln_mod[kept])) --kept;
-  const bool add_disco = flag == 1 && kept > 1 && fms_fpln_mod[kept].ident != first_ident;
-  const bool replace_last = !add_disco && legs >= 1 && kept >= 1 && fms_fpln_mod[kept].ident == first_ident;
-  if (kept + (add_disco ? 1 : 0) - (replace_last ? 1 : 0) + insert_legs + 1 > kLastRouteRow) {
+  int32_t first = 1;  // the first approach leg to insert
+  bool at_active = false;
+  if (fms_fpln_active >= 3 && stpos != kNoActiveLeg && kept < stpos && stpos < fp_mod_cnt) {
+    // The aircraft already flies the approach: its legs flown stay behind and the active leg stays
+    // the fix ahead.
+    const ArrivalResume resume = ResumeArrival(appr_legs, insert_legs, "APPR");
+    if (resume.first > 0) {
+      kept = resume.anchor;
+      first = resume.first;
+      at_active = kept == stpos - 1;
+    }
+  }
+  const std::string first_ident = legs >= first ? appr_legs[first].ident : std::string();
+  const bool add_disco = flag == 1 && !at_active && kept > 1 && fms_fpln_mod[kept].ident != first_ident;
+  const bool replace_last =
+      !at_active && !add_disco && legs >= 1 && kept >= 1 && fms_fpln_mod[kept].ident == first_ident;
+  const int32_t inserted = std::max(insert_legs - first + 1, 0);
+  if (kept + (add_disco ? 1 : 0) - (replace_last ? 1 : 0) + inserted + 1 > kLastRouteRow) {
     cdu_message = "INVALID ENTRY";
     return false;
   }
@@ -217,7 +272,7 @@ bool InsertTmpApprRoute(int32_t flag) {
   }
   if (replace_last) --fp_mod_cnt;  // the approach's first leg takes its place
 
-  for (int32_t j = 1; j <= insert_legs; ++j) {
+  for (int32_t j = first; j <= insert_legs; ++j) {
     const ApproachLegEntry& e = appr_legs[j];
     RouteLeg& leg = AppendModRow();
     leg.ident = e.ident;
@@ -234,7 +289,7 @@ bool InsertTmpApprRoute(int32_t flag) {
       leg.restr = 3;
     }
     ApplyFixNavaid(leg);
-    if (j == 1 && disco_row > 0) {
+    if (j == first && disco_row > 0) {
       RouteLeg& d = fms_fpln_mod[disco_row];
       d.lat = leg.lat;
       d.lon = leg.lon;

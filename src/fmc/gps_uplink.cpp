@@ -154,6 +154,7 @@ void UplinkGpsRoute() {
     if (i >= static_cast<uint32_t>(kLastRouteRow)) break;
   }
   ClassifyUplinkLegs();
+  BuildRteRows();  // the RTE page it opens lists the uplinked route
 
   SetUpLoadedOrigin();
   const RouteLeg& dest = fms_fpln_mod[fp_mod_cnt];

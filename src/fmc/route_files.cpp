@@ -219,6 +219,8 @@ int32_t WriteRouteFile(const std::string& name) {
 void LoadFlightPlanFile(const std::string& name, int32_t /*mode*/) {
   pending_cruise_alt = 0;
   if (!ReadPlanFile(name, ReadTarget{fms_fpln_mod, &fp_mod_cnt, kPlanLineMax, true})) return;
+  // The RTE page describes the plan just read, whichever page loaded it.
+  BuildRteRows();
   StepStateAfterLoad();
   if (fp_mod_cnt <= 0) return;
 

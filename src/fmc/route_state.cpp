@@ -12,6 +12,7 @@
 #include "sim/fuel_tanks.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
+#include "base/int_conversion.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
 
@@ -32,6 +33,16 @@ void ApplyWaitingPlanValues() {
     host::TriggerKeyEvent(kMcpAltitudeEvent, pending_cruise_alt);
     pending_cruise_alt_set = 0;
   }
+}
+
+// A pending speed entry keeps the values it replaced; each member comes back only when its own
+// copy holds one (a speed-only entry saved no Mach, which must not become 0).
+void RestoreSpeedPair(double* spd_prev, double* mach_prev, int32_t* ias, double* mach) {
+  if (!(*spd_prev > 0.0 || *mach_prev > 0.0)) return;
+  if (*spd_prev > 0.0) *ias = TruncToI32(*spd_prev);
+  if (*mach_prev > 0.0) *mach = *mach_prev;
+  *spd_prev = 0.0;
+  *mach_prev = 0.0;
 }
 
 }  // namespace
@@ -62,6 +73,43 @@ void StepFplnState() {
 
 void StepFplnStateAfterEdit() {
   if (fms_fpln_active == 0 || fms_fpln_active == 3) StepFplnState();
+}
+
+void DiscardPendingEntries() {
+  cdu_prompt_mode = 0;
+  TmpFrId.clear();
+  clear_holds_on_exec = 0;
+  new_fpln_loaded = 0;
+  orig_entry.clear();
+  dest_entry.clear();
+  rte_rwy_entry = kNoProcSelection;
+  pending_cruise_alt = 0;
+  // What a loaded plan left waiting for the next entry on the ground belongs to that plan.
+  pending_cruise_alt_set = 0;
+  plan_fuel_set = 0;
+
+  sid_sel = sid_sel_act;
+  sid_trans_sel = sid_trans_sel_act;
+  dep_rwy_sel = dep_rwy_sel_act;
+  star_sel = star_sel_act;
+  star_trans_sel = star_trans_sel_act;
+  arr_rwy_sel = arr_rwy_sel_act;
+  arr_appr_sel = arr_appr_sel_saved;
+  arr_appr_trans_sel = arr_appr_trans_sel_saved;
+
+  RestoreSpeedPair(&clb_spd_prev, &clb_mach_prev, &climb_ias, &climb_mach);
+  RestoreSpeedPair(&des_spd_prev, &des_mach_prev, &descent_ias, &descent_mach);
+  RestoreSpeedPair(&crz_spd_prev, &crz_mach_prev, &cruise_ias, &cruise_mach);
+  if (cruise_alt_prev > 0) {
+    cruise_alt = cruise_alt_prev;
+    cruise_alt_prev = 0;
+  }
+  if (cost_index_prev > -1) {
+    cost_index = cost_index_prev;
+    cost_index_prev = -1;
+  }
+  edit_leg_idx = 0;
+  direct_pending = 0;
 }
 
 void ClearDepartureSelections() {

@@ -14,6 +14,12 @@ void StepFplnState();
 // What a route edit does to the state: an empty route becomes entered, an active one modified.
 void StepFplnStateAfterEdit();
 
+// Drops what the crew entered for a modification that is not executed: the procedure selections,
+// cruise altitude, cost index and speeds take back their executed values, and nothing is left for
+// the next EXEC to apply (runway entry, pending cruise altitude, loaded plan, direct-to, hold
+// clearing). The routes themselves are the caller's.
+void DiscardPendingEntries();
+
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
 // "------", the runway's table row to 0: a new airport invalidates them.

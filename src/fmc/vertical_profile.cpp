@@ -11,6 +11,7 @@
 #include "fmc/route_model.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
+#include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
 
@@ -100,9 +101,21 @@ int32_t PlanClimb(const LegTable& t, double plan_alt, double dc_nm) {
   bool finished = false;
   int32_t toc_leg = 0;
   int32_t look_ahead = 0;
+  // In flight the climb still to fly starts at the aircraft, not at the origin: from the active leg
+  // on, the running altitude and distance are the aircraft's, and while climbing or cruising no leg
+  // ahead is planned below it. The legs already flown keep the plan from the origin.
+  const bool in_flight = ReadOnGround() == 0 && stpos >= 1 && stpos <= last - 1;
+  const double floor_ft = in_flight && tod == 0 ? CutToHundreds(plane_alt) : -std::numeric_limits<double>::infinity();
   for (int32_t i = 1; i <= last - 1; ++i) {
     RouteLeg& leg = Act(i);
-    const double d = t.len_nm[i];
+    double d = t.len_nm[i];
+    if (in_flight && i == stpos) {
+      d = IsDisco(leg) ? 0.0 : CalcDistNm(plane_lat, plane_lon, leg.lat, leg.lon);
+      h = plane_alt;
+      s = 0.0;
+      finished = false;
+      toc_leg = 0;
+    }
     s = std::trunc(s + d);
     h += profile::HeightOverNm(d, climb_rate, climb_tas);
 
@@ -136,6 +149,7 @@ int32_t PlanClimb(const LegTable& t, double plan_alt, double dc_nm) {
     if (look_ahead > 0 && finished) h = std::min(h, Act(look_ahead).alt);
     // Past the T/C the climb from the origin is behind: the legs still to fly are at the cruise level.
     if (toc == 1 && i >= stpos) h = std::max(h, plan_alt);
+    if (in_flight && i >= stpos) h = std::max(h, floor_ft);
     leg.alt = h;
     if (leg.restr != 2) {
       leg.ias = climb_ias;
@@ -168,7 +182,9 @@ int32_t PlanClimb(const LegTable& t, double plan_alt, double dc_nm) {
 void PlanDescentSpeed(int32_t k, int32_t constrained_before, int32_t last_constrained, int32_t* speed) {
   RouteLeg& leg = Act(k);
   if (HasAltConstraint(leg)) {
-    if (leg.ias == kNoConstraint) {
+    // Without a speed of its own the leg flies the descent speed: what an earlier plan stored on it
+    // is no constraint. Up to the T/C leg it stays, as on the legs without a constraint.
+    if (leg.ias == kNoConstraint || (!HasSpeed(leg) && k > toc_stpos)) {
       leg.ias = *speed;
       leg.mach = descent_mach;
     }
@@ -185,7 +201,9 @@ void PlanDescentSpeed(int32_t k, int32_t constrained_before, int32_t last_constr
     }
     return;
   }
-  if (last_constrained > 0 && Act(last_constrained).ias > *speed) {
+  // Only a constraint's own speed raises the descent speed, never one an earlier plan stored: a DES
+  // speed entry stays.
+  if (last_constrained > 0 && HasSpeed(Act(last_constrained)) && Act(last_constrained).ias > *speed) {
     leg.ias = Act(last_constrained).ias;
     leg.mach = 0.0;
     // The constraint speed becomes the descent speed of the whole plan (the VNAV pages show it).

@@ -5,7 +5,7 @@
 // Reads: fms_fpln_act rows 0..fp_cnt (positions, restr, alt, ias), stpos, next_restr_leg, the speed
 // schedule (climb_ias, cruise_ias, descent_ias and their Mach numbers), the climb and descent
 // restrictions and VnavDescFPA of the configuration, plane_lat/lon/alt, the weight (total fuel +
-// gross_weight), active_wpt_brg, mag_var, toc, tod, cruise_alt, init_cruise_alt.
+// gross_weight), active_wpt_brg, mag_var, toc, tod, cruise_alt, init_cruise_alt, on the ground.
 // Writes: the legs' alt/ias/mach, the globals below, climb_rate, climb_tas, descent_tas, toc_lat/lon,
 // tod_lat/lon, tod_alt, tod_stpos, tod, cruise_alt, descent_ias (a constraint speed lowers it) and
 // fms_page (34 or 36 -> 35); runs ComputeRouteDistances.
@@ -21,7 +21,9 @@
 
 // Plans the whole active route for cruise altitude `cruise_alt_ft` (1000 or more), with
 // init_cruise_alt as the level the climb and descent passes plan against. Once the T/C is behind
-// (toc 1) the climb pass plans no leg from the active one on below that level.
+// (toc 1) the climb pass plans no leg from the active one on below that level. In the air (token
+// 60) the climb from the active leg on starts at the aircraft's position and altitude, and before
+// the T/D no leg from there on is planned below the aircraft.
 void CalcRouteProfile(int32_t cruise_alt_ft);
 
 // Predicts the T/C from the present position (flag 1: the active leg has just been passed).

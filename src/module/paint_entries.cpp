@@ -178,6 +178,7 @@ void PaintEadi(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::P
 
 void PaintCdu(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode) {
   RunEntry(kCduFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) {
+    StartCduKeyOnActiveRoute();
     if (DisplayPainter page = CduPageRoutine(fms_page)) page(s, g);
     // Also without a page: a key pressed there is dropped.
     ClearCduKeyFlags(s);

@@ -14,6 +14,8 @@
 #include "fmc/route_exec.h"
 #include "fmc/route_files.h"
 #include "fmc/route_holds.h"
+#include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/readers_flight.h"
@@ -151,6 +153,14 @@ void RestoreRoute(const SavedHoldRows& holds) {
   }
   // After the execution, which drops every hold of an origin new to it.
   PlaceRestoredHolds(holds.rows, holds.count, execute);
+  BuildRteRows();  // executed or waiting, the RTE page lists the restored route
+}
+
+// A restored route replaces the modification whole: its legs and whatever was entered for it, which
+// the load's own execution would otherwise apply.
+void DropModification() {
+  fp_mod_cnt = -1;
+  DiscardPendingEntries();
 }
 
 }  // namespace
@@ -210,7 +220,7 @@ int32_t LoadPanelState(std::string name) {
   // A file without route lines leaves the route as it is; one with them replaces it, holds and all.
   const bool route = outline.HoldsRoute();
   if (route) {
-    fp_mod_cnt = -1;
+    DropModification();
     RemoveAllHolds();
   }
   SavedHoldRows holds;

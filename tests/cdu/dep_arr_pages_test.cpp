@@ -180,8 +180,7 @@ TEST_F(DepArrPagesTest, ChoicesThatWouldPassRow200AreRefusedWhole) {
   std::vector<std::string> idents{"KSEA"};
   for (int i = 1; i <= 199; ++i) idents.push_back(cdu::Format("F%03d", i));
   idents.push_back("KPDX");
-  route_test::SetLegs(fms_fpln_mod, &fp_mod_cnt, idents);
-  std::tie(fms_fpln_active, stpos, mod_stpos) = std::tuple(3, 1, 1);
+  SetActiveRoute(idents);  // a key on an active route starts from the active table
   auto choices = [this] {
     const AirportRecord& o = airport_recs[1];
     const AirportRecord& d = airport_recs[2];

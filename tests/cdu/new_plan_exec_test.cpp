@@ -21,14 +21,6 @@ class NewPlanExecTest : public RoutePagesTest {
               testing_support::ReadBytes(RO757_SOURCE_DIR "/examples/sim/Orvantel/flightplans/KPDXKSEA.PLN"));
     sim_.MakeDir("Orvantel/PanelStates");
   }
-  // Each key on a paint of its own, as a pilot presses them.
-  void Keys(std::string_view names) {
-    for (size_t i = 0; i < names.size();) {
-      const size_t j = std::min(names.find(' ', i), names.size());
-      PressAndPaint(names.substr(i, j - i));
-      i = j + 1;
-    }
-  }
   // KSEA to KPDX with its arrival runway 28R (the fourth of KPDX's table), not yet activated.
   void EnterSeattlePortland() {
     Keys("RTE");

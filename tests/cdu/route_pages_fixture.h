@@ -3,13 +3,16 @@
 // folder, with the navigation database loaded from it.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cdu/cdu_fixture.h"
+#include "module/main_update.h"
 #include "sim/sim_globals.h"
 #include "navdb/nav_loader.h"
 #include "support/temp_dir.h"
@@ -37,6 +40,44 @@ class RoutePagesTest : public CduTest {
     plane_lon = -122.31;
   }
 
+  // Each key on a paint of its own, as a pilot presses them.
+  void Keys(std::string_view names) {
+    for (size_t i = 0; i < names.size();) {
+      const size_t j = std::min(names.find(' ', i), names.size());
+      PressAndPaint(names.substr(i, j - i));
+      i = j + 1;
+    }
+  }
+
+  // KSEA to KPDX typed on RTE: direct TACMA, then J5 to KELSO; not yet activated.
+  void TypeSeattlePortlandOnJ5() {
+    Keys("RTE");
+    EnterAt("KSEA", "1L");
+    EnterAt("KPDX", "1R");
+    Keys("NEXT_PAGE");
+    EnterAt("TACMA", "1R");
+    EnterAt("J5", "2L");
+    EnterAt("KELSO", "2R");
+  }
+  // In the air at `alt_ft` and 400 kt over the ground.
+  void InTheAir(double alt_ft) {
+    host_.SetToken(60, 0.0);
+    host_.SetExpression("(A:INDICATED ALTITUDE, feet)", alt_ft);
+    host_.SetToken(614, alt_ft / 3.2808399);  // radio height, m
+    host_.SetToken(551, 400.0 * 1.68781);     // ground speed, ft/s
+  }
+  // Frames with the aircraft 1 NM north of the active leg's fix: within the look-ahead, so the leg is
+  // sequenced.
+  void FlyOverActiveFix() {
+    const RouteLeg& fix = fms_fpln_act[stpos];
+    host_.SetToken(71, (fix.lat + 1.0 / 60.0) * 111130.555557);
+    host_.SetToken(72, (fix.lon < 0.0 ? fix.lon + 360.0 : fix.lon) * 781874935307.4);
+    for (int i = 0; i < 40; ++i) {
+      host_.SetToken(1, ++tick_);
+      MainUpdate();
+    }
+  }
+
   void WriteNavFile(const std::string& name, const std::string& text) { sim_.Write("Orvantel/Navdata/" + name, text); }
   void WritePlan(const std::string& name, const std::string& text) { sim_.Write("Orvantel/flightplans/" + name, text); }
 
@@ -48,6 +89,7 @@ class RoutePagesTest : public CduTest {
   }
 
   testing_support::TempDir sim_;
+  double tick_ = 1000.0;
 };
 
 }  // namespace cdu_test

@@ -379,6 +379,17 @@ TEST_F(GpsUplink, StateSteps) {
   }
 }
 
+// The RTE page the uplink opens lists the uplinked route, not the one it replaced.
+TEST_F(GpsUplink, RteRowsDescribeTheUplinkedRoute) {
+  route_test::SetModLegs({"KBFI", "SEA", "TACMA", "KGEG"});
+  BuildRteRows();
+  gps_.Add("KSEA", 47.45, -122.311, 0.0);
+  gps_.Add("OLM", 46.97, -122.9, 0.0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  Uplink(gps_.Publish());
+  EXPECT_EQ(std::tuple(rte_row_cnt, rte_rows[1].to_fix, rte_rows[2].to_fix), std::tuple(1, "OLM", ""));
+}
+
 TEST_F(GpsUplink, RecordsBeyondRow200AreIgnored) {
   for (int i = 0; i < 230; ++i) gps_.Add("WP" + std::to_string(i), 47.0, -122.0 + 0.01 * i, 100.0 + i);
   Uplink(gps_.Publish());

@@ -64,9 +64,12 @@ void EnterCruiseAlt() {
   if (text.substr(0, 2) == "FL") text.remove_prefix(2);
   const double x = ParseLeadingDouble(text);
   if (!(x > 0.0 && x < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  cruise_alt_prev = cruise_alt;
+  // A second entry before EXEC keeps the executed value for ERASE.
+  if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
   cruise_alt = TruncToI32(x);
   if (cruise_alt < 1000) cruise_alt *= 100;  // a flight level
+  // EXEC takes the last entry, whichever page it was made on.
+  pending_cruise_alt = cruise_alt;
   if (fms_fpln_active == 1 || fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();
 }
@@ -76,7 +79,7 @@ void EnterCostIndex() {
   // Text that holds no number also reads 0, so 0 counts only when typed as such.
   const bool zero_ok = n != 0 || cdu_scratchpad == "0";
   if (n < -1 || n > kMaxCostIndex || !zero_ok) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  cost_index_prev = cost_index;
+  if (cost_index_prev <= -1) cost_index_prev = cost_index;
   cost_index = n;
   if (fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();

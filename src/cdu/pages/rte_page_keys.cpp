@@ -194,7 +194,6 @@ void EnterCompanyRoute() {
   co_route = cdu_scratchpad;
   const std::string name = fpl_store[plan].name;
   LoadFlightPlanFile(name, 0);
-  if (fp_mod_cnt > 1) BuildRteRows();
   fms_fpln_active = route_was_active ? 4 : 1;
   cdu::AcceptEntry();
 }

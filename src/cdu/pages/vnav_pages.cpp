@@ -56,7 +56,8 @@ void EnterCruiseAlt() {
   if (text.substr(0, 2) == "FL") text.remove_prefix(2);
   const double value = ParseLeadingDouble(text);
   if (!(value > 0.0 && value < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  cruise_alt_prev = cruise_alt;
+  // A second entry before EXEC keeps the executed value for ERASE.
+  if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
   cruise_alt = TruncToI32(value);
   if (cruise_alt < 1000) cruise_alt *= 100;  // a flight level
   pending_cruise_alt = cruise_alt;
@@ -75,6 +76,15 @@ struct SpeedPair {
 
 bool SpeedInRange(int32_t kt) { return kt >= kMinSpeedKt && kt <= kMaxSpeedKt; }
 
+// The copies hold the executed values: a second entry before EXEC leaves them, so ERASE takes back
+// both entries.
+void SaveSpeed(const SpeedPair& p) {
+  if (*p.ias_prev_kt <= 0.0) *p.ias_prev_kt = *p.ias_kt;
+}
+void SaveMach(const SpeedPair& p) {
+  if (*p.mach_prev <= 0.0) *p.mach_prev = *p.mach;
+}
+
 // "SPD", "/MACH" or "SPD/MACH"; a refused entry changes nothing, the saved copies included.
 void EnterSpeedPair(const SpeedPair& p) {
   if (cdu_scratchpad.empty()) return;
@@ -84,19 +94,19 @@ void EnterSpeedPair(const SpeedPair& p) {
   if (slash == std::string_view::npos) {
     const int32_t kt = ParseLeadingInt(text);
     if (!SpeedInRange(kt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-    *p.ias_prev_kt = *p.ias_kt;
+    SaveSpeed(p);
     *p.ias_kt = kt;
   } else if (slash == 0) {
     const double m = ParseLeadingDouble(text.substr(1));
     if (!mach_ok(m)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-    *p.mach_prev = *p.mach;
+    SaveMach(p);
     *p.mach = m;
   } else {
     const int32_t kt = ParseLeadingInt(text.substr(0, slash));
     const double m = ParseLeadingDouble(text.substr(slash + 1));
     if (!SpeedInRange(kt) || !mach_ok(m)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-    *p.ias_prev_kt = *p.ias_kt;
-    *p.mach_prev = *p.mach;
+    SaveSpeed(p);
+    SaveMach(p);
     *p.ias_kt = kt;
     *p.mach = m;
   }

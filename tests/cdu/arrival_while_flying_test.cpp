@@ -1,0 +1,62 @@
+// An approach or a runway chosen again on ARRIVALS while the aircraft flies the arrival: the fixes
+// flown are not put back ahead and the active leg stays the fix ahead.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cdu/route_pages_fixture.h"
+
+namespace cdu_test {
+namespace {
+
+class ArrivalWhileFlyingTest : public RoutePagesTest {
+ protected:
+  // KSEA, TACMA, J5 to KELSO, the WILAM1 arrival from KELSO and the ILS 10R from TIMBR, executed at
+  // FL200, then flown to `fix`, the active leg.
+  void FlyTo(const std::string& fix) {
+    TypeSeattlePortlandOnJ5();
+    Keys("DEP_ARR 2R 1L 2L 1R 2R RTE 6R EXEC INIT_REF 6L 3L");
+    EnterAt("FL200", "1R");
+    Keys("EXEC");
+    InTheAir(12000.0);
+    while (stpos < fp_cnt && fms_fpln_act[stpos].ident != fix) FlyOverActiveFix();
+    ASSERT_EQ(fms_fpln_act[stpos].ident, fix);
+  }
+  // The idents of the active route from the active leg on.
+  static std::vector<std::string> Ahead() {
+    std::vector<std::string> out;
+    for (int32_t i = stpos; i <= fp_cnt; ++i) out.push_back(fms_fpln_act[i].ident);
+    return out;
+  }
+};
+
+using Texts = std::vector<std::string>;
+
+// WILAM active, KELSO flown: the ILS 10R chosen again (its runway re-inserts the STAR) and executed.
+TEST_F(ArrivalWhileFlyingTest, ApproachChosenAgainOnTheStar) {
+  FlyTo("WILAM");
+  Keys("DEP_ARR 2R 1R 2R EXEC");
+  EXPECT_EQ(Ahead(), (Texts{"WILAM", "HD200", "TIMBR", "LAVAS", "KPDX"}));
+  EXPECT_EQ(fms_fpln_act[stpos - 1].ident, "KELSO");
+}
+
+// LAVAS active on the approach: the approach chosen again keeps LAVAS the fix ahead.
+TEST_F(ArrivalWhileFlyingTest, ApproachChosenAgainOnTheApproach) {
+  FlyTo("LAVAS");
+  Keys("DEP_ARR 2R 1R 2R EXEC");
+  EXPECT_EQ(Ahead(), (Texts{"LAVAS", "KPDX"}));
+}
+
+// Past the approach, the destination active (a go-around): a second approach brings no STAR fix
+// back ahead.
+TEST_F(ArrivalWhileFlyingTest, SecondApproachAfterAGoAround) {
+  FlyTo("KPDX");
+  Keys("DEP_ARR 2R 1R 2R EXEC");
+  for (const std::string& ident : Ahead()) {
+    EXPECT_TRUE(ident != "KELSO" && ident != "WILAM" && ident != "HD200") << ident;
+  }
+}
+
+}  // namespace
+}  // namespace cdu_test
