@@ -92,8 +92,14 @@ void SequenceLeg() {
     return;
   }
   RouteLeg& passed = fms_fpln_act[stpos];
-  RecordProgressFrom(passed);
-  ClearPassedConstraint(passed);
+  if (IsDisco(passed)) {
+    // A discontinuity is no place passed: the FROM line and the start of a descent segment stay
+    // with the last waypoint (the constraint it carries is the next leg's).
+    passed.restr = 0;
+  } else {
+    RecordProgressFrom(passed);
+    ClearPassedConstraint(passed);
+  }
   ++stpos;
 
   const RouteLeg& to = fms_fpln_act[stpos];
@@ -186,7 +192,8 @@ void StepLookAhead() {
   const int32_t last = ClampedLastRow(fp_cnt);
   next_restr_leg = last;
   for (int32_t i = stpos + 1; i <= last; ++i) {
-    if (IsAltitudeConstraint(fms_fpln_act[i].restr)) {
+    // A "DISCO" carries the constraint of the leg after it; the leg itself is the one to cross.
+    if (IsAltitudeConstraint(fms_fpln_act[i].restr) && !IsDisco(fms_fpln_act[i])) {
       next_restr_leg = i;
       break;
     }

@@ -94,13 +94,16 @@ void RemoveHoldRow(int32_t r) {
 }  // namespace
 
 void AddLegHold(int32_t leg_no, int32_t flag) {
-  if (hold_cnt < 0 || hold_cnt >= kMaxHolds || leg_no < 1 || leg_no > ClampedLastRow(fp_mod_cnt)) {
+  // A gap in the route is no fix to hold at.
+  if (hold_cnt < 0 || hold_cnt >= kMaxHolds || leg_no < 1 || leg_no > ClampedLastRow(fp_mod_cnt) ||
+      IsPlaceholder(fms_fpln_mod[leg_no])) {
     cdu_message = "INVALID ENTRY";
     return;
   }
   int32_t row = ++hold_cnt;
   const RouteLeg& leg = fms_fpln_mod[leg_no];
-  const RouteLeg& prev = fms_fpln_mod[leg_no - 1];
+  // The inbound course comes from the last place before the fix, across any gap.
+  const RouteLeg& prev = fms_fpln_mod[std::max(PreviousPlaceRow(fms_fpln_mod, leg_no), 0)];
   RouteHold& h = route_holds[row];
   h.leg = leg_no;
   h.saved_leg = leg_no;

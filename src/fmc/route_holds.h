@@ -15,7 +15,8 @@
 
 
 // Appends a hold at modified-route leg `leg_no` (1..fp_mod_cnt); flag 1 is the RTE LEGS HOLD AT
-// entry. An eleventh hold, or a leg without a leg before it, is refused with "INVALID ENTRY".
+// entry. An eleventh hold, a leg without a leg before it or a "DISCO"/"THEN" row is refused with
+// "INVALID ENTRY". The inbound course is that from the last place before the fix.
 void AddLegHold(int32_t leg_no, int32_t flag);
 
 // Removes the hold whose active `leg` is leg_no (flag 0 or 1) and clears the modified leg's

@@ -190,7 +190,8 @@ void InterceptEntry6L() {
   if (intc_leg >= 1 && intc_leg <= ClampedLastRow(fp_mod_cnt)) {
     RouteLeg& leg = fms_fpln_mod[intc_leg];
     if (leg.intc_crs <= -1.0) {
-      const RouteLeg& prev = fms_fpln_mod[intc_leg - 1];
+      // The course of the leg into it, from the last place before it across any gap.
+      const RouteLeg& prev = fms_fpln_mod[std::max(PreviousPlaceRow(fms_fpln_mod, intc_leg), 0)];
       double dist_nm = 0.0, brg_deg = 0.0;
       CalcDistBrg(prev.lat, prev.lon, leg.lat, leg.lon, &dist_nm, &brg_deg);
       leg.intc_crs = norm360(brg_deg - mag_var);
@@ -332,13 +333,12 @@ void DeleteLegInsertDisco(int32_t leg, int32_t keep_flag) {
     ReleaseModLegHold(n);
     RouteLeg& l = fms_fpln_mod[n];
     const bool middle = n > 1 && n < cnt - 1;
-    if (middle && keep_flag == 0 && !IsDisco(l) && !IsDisco(fms_fpln_mod[n - 1]) && !IsDisco(fms_fpln_mod[n + 1])) {
-      // The gap stays in the route as a discontinuity; its Mach and frequency are kept.
-      const std::string freq = l.freq;
-      ResetRouteLeg(l);
-      l.ident = "DISCO";
-      l.intc_crs = kNoInterceptCourse;
-      l.freq = freq;
+    if (middle && keep_flag == 0 && !IsPlaceholder(l) && !IsPlaceholder(fms_fpln_mod[n - 1]) &&
+        !IsPlaceholder(fms_fpln_mod[n + 1])) {
+      // The gap stays in the route as a discontinuity at the next leg's place; its Mach and
+      // frequency are kept.
+      MakeDisco(l);
+      CarryPlaceOfNextLeg(fms_fpln_mod, cnt, n);
     } else {
       for (int32_t k = n + 1; k <= cnt; ++k) MoveModLeg(k, k - 1);
       fp_mod_cnt = cnt - 1;
