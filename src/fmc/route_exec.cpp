@@ -109,6 +109,13 @@ void PlaceDiscontinuities() {
   }
 }
 
+// A direct-to ends the circuit being flown, also one to the hold's own fix: the aircraft goes there
+// first and the hold begins again at the fix. (A hold whose fix is no longer the leg flown to stops
+// steering in the traffic pattern itself.)
+void EndCircuitOnDirectTo() {
+  if (TmpFrId == "DIRECT") pattern_leg = 0;
+}
+
 void CopyModifiedToActive() {
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
@@ -275,6 +282,7 @@ void ExecRoute() {
   if (fp_mod_cnt >= 1) {
     TurnAirwayJoinsIntoDiscontinuities();
     CopyModifiedToActive();
+    EndCircuitOnDirectTo();
     SettleLnavLeg();
     PlaceRunwayThresholds();
     PlaceDiscontinuities();

@@ -24,7 +24,8 @@ void AddLegHold(int32_t leg_no, int32_t flag);
 void DeleteLegHolds(int32_t leg_no, int32_t flag);
 
 // Removes hold row `row` (1..hold_cnt) itself: later rows move down and the legs of both routes
-// follow their rows; legs that named the row name no hold. Other rows are refused silently.
+// follow their rows; legs that named the row name no hold. Other rows are refused silently. As
+// DeleteLegHolds, it takes the CDU from RTE HOLD to RTE LEGS when no hold is left.
 void DeleteHoldRow(int32_t row);
 
 // The pilot takes the hold of modified leg `mod_leg` away, found through the leg, as its fix may have
