@@ -183,6 +183,9 @@ void StepEarlyTurnSequencing() {
 void StepAbeamPassage() {
   if (radio_height <= kMinPassageRadioHeightFt || fms_fpln_active < 3) return;
   if (ground_speed <= kMinAbeamGroundSpeedKt || dist_to_active_wpt == kNoActiveWpt) return;
+  // "Sequence now" only where the route block can sequence: a hold fix being circled, or the last
+  // waypoint, keeps its real distance (the route block's own test still switches LNAV off there).
+  if (!SequencingAllowedByPattern() || stpos >= fp_cnt) return;
   if (IsActiveWptPassed() == 1) dist_to_active_wpt = kSequenceNow;
 }
 

@@ -1,12 +1,17 @@
 // Flown through the CDU and the per-tick run: a hold steers only while its fix is the leg flown to,
-// and a hold page with no hold takes nothing.
+// a hold page with no hold takes nothing, and the distance to a waypoint passed is the real one, with
+// no key event every frame, also where nothing can be sequenced (a hold fix being circled, the last
+// waypoint).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/flown_route_fixture.h"
 #include "fmc/route_holds.h"
@@ -16,6 +21,7 @@ namespace cdu_test {
 namespace {
 
 constexpr uint32_t kHeadingBug = 0x101FA;
+constexpr uint32_t kMcpAltitude = 0x1024C;
 constexpr double kNmPerDegLat = 60.0;
 
 class HoldGuidanceTest : public FlownRouteTest {
@@ -80,6 +86,37 @@ TEST_F(HoldGuidanceTest, DirectToWhileHoldingSteersToTheNewWaypoint) {
     EXPECT_NEAR(LastHeadingSent(), MagneticBearing(plane_lat, plane_lon, to.lat, to.lon, mag_var), 2.0) << fix;
     ExecuteRoute();
   }
+}
+
+// The TO line on a tick between two route blocks: past a hold fix being circled, past the last
+// waypoint (climbing out after a go-around) and just past a waypoint about to be sequenced, the real
+// distance is shown, never the -1 that asks for the sequencing.
+TEST_F(HoldGuidanceTest, DistanceToAWaypointPassedIsTheRealOne) {
+  const std::vector<std::tuple<std::function<void()>, const char*, double, std::string>> flights{
+      {[&] { HoldAt(), SouthOf("KELSO", 3.0), RunTicks(18); }, "KELSO", 3.0, "KELSO 3"},
+      {[&] { InboundTo("KPDX"), SouthOf("KPDX", 4.0), RunTicks(18); }, "KPDX", 4.0, "KPDX 4"},
+      {[&] { InboundTo("TACMA"); }, "TACMA", 2.0, "TACMA 2"}};
+  for (const auto& [fly, fix, past_nm, to_line] : flights) {
+    fly();
+    while (tick36_counter == 35) RunTicks(1);  // the next tick must not be the 36-tick slot
+    PressAndPaint("PROG");                     // the paint puts the display cycle on its slot 0
+    SouthOf(fix, past_nm);
+    RunTicks(1);
+    Paint();
+    EXPECT_EQ(Line(2).left.substr(0, to_line.size()), to_line);
+    ExecuteRoute();
+  }
+}
+
+// A hold entry turn at CENTR (no constraint) past the T/D with VNAV: the MCP altitude is not sent on
+// every frame.
+TEST_F(HoldGuidanceTest, HoldEntryTurnSendsNoAltitudeEveryFrame) {
+  HoldAt("CENTR");
+  std::tie(cruise_alt, toc, tod, vnav) = std::tuple(20000, 1, 1, 1);
+  SouthOf("CENTR", 3.0);
+  const int before = KeyEvents(kMcpAltitude);
+  RunTicks(36);
+  EXPECT_LT(KeyEvents(kMcpAltitude) - before, 36 / 3);  // at most on the route blocks' ticks
 }
 
 // ERASE of the only hold, one at the present position not yet executed: RTE HOLD gives way to RTE
