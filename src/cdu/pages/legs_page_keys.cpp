@@ -153,9 +153,20 @@ void LeftKey(const Row& row) {
   }
 }
 
-void RightKey(int32_t L) {
+void RightKey(const Row& row) {
+  const int32_t L = row.leg;
   if (!IsModLeg(L)) return;
   RouteLeg& leg = fms_fpln_mod[L];
+  // The end line and a discontinuity's line show no constraint: what they stand for is not edited
+  // through them (the left keys refuse them alike).
+  if (row.kind == RowKind::kEnd || (row.kind == RowKind::kLeg && IsPlaceholder(leg))) {
+    if (cdu::DeleteRequested()) {
+      cdu::RefuseEntry(cdu::kInvalidDelete);
+    } else if (!cdu_scratchpad.empty()) {
+      cdu::RefuseEntry(cdu::kInvalidEntry);
+    }
+    return;
+  }
   if (cdu::DeleteRequested()) {
     leg.alt = kNoConstraint;
     leg.ias = kNoConstraint;
@@ -231,16 +242,24 @@ void Key6L() {
   }
 }
 
-// The intercept course onto leg 1: the direct-to starts from a point 25 NM beyond the aircraft's
-// distance, back along the course.
+// The leg EXEC makes active in the modified route: the active leg (leg 1 before the first EXEC), or
+// the leg after it when it is a discontinuity.
+int32_t ModActiveLeg() {
+  int32_t leg = stpos == kNoActiveLeg ? 1 : stpos;
+  if (leg < fp_mod_cnt && IsDisco(fms_fpln_mod[leg])) ++leg;
+  return std::clamp(leg, 1, std::max(ClampedLastRow(fp_mod_cnt), 1));
+}
+
+// The intercept course onto the active leg: the direct-to starts from a point 25 NM beyond the
+// aircraft's distance, back along the course.
 void InterceptCourse6R() {
-  RouteLeg& leg1 = fms_fpln_mod[1];
-  leg1.intc_crs = LeadingDecimal(cdu_scratchpad);
+  RouteLeg& to = fms_fpln_mod[ModActiveLeg()];
+  to.intc_crs = LeadingDecimal(cdu_scratchpad);
   double dist_nm = 0.0, brg_deg = 0.0;
-  CalcDistBrg(plane_lat, plane_lon, leg1.lat, leg1.lon, &dist_nm, &brg_deg);
-  double back_deg = leg1.intc_crs - 180.0;
+  CalcDistBrg(plane_lat, plane_lon, to.lat, to.lon, &dist_nm, &brg_deg);
+  double back_deg = to.intc_crs - 180.0;
   if (back_deg < 0.0) back_deg += 360.0;
-  CalcDestPoint(leg1.lat, leg1.lon, norm360(back_deg + mag_var), dist_nm + kInterceptFromPointNm, &tmp_fr_lat,
+  CalcDestPoint(to.lat, to.lon, norm360(back_deg + mag_var), dist_nm + kInterceptFromPointNm, &tmp_fr_lat,
                 &tmp_fr_lon);
   TmpFrId = "DIRECT";
   LogLine("DrawLegsPage R6() - TmpFrId = 'DIRECT'\n");
@@ -320,7 +339,7 @@ void ApplyLegsKey(const Layout& layout) {
     if (line >= 2 && row.leg > fp_mod_cnt) return;
     LeftKey(row);
   } else {
-    RightKey(row.leg);
+    RightKey(row);
   }
 }
 
