@@ -37,5 +37,6 @@ inline double& prog_from_fuel = prog_from[1].fuel;
 
 inline constexpr double kNoActiveWpt = 999.0;
 inline constexpr double kSequenceNow = -1.0;
+inline constexpr int32_t kNoHeadingSent = 999;  // lnav_hdg_sent before LNAV has set the bug
 
 void ResetRouteProgressGlobals();

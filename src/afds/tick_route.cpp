@@ -92,8 +92,14 @@ void SequenceLeg() {
     return;
   }
   RouteLeg& passed = fms_fpln_act[stpos];
-  RecordProgressFrom(passed);
-  ClearPassedConstraint(passed);
+  if (IsDisco(passed)) {
+    // A discontinuity is no place passed: the FROM line and the start of a descent segment stay
+    // with the last waypoint (the constraint it carries is the next leg's).
+    passed.restr = 0;
+  } else {
+    RecordProgressFrom(passed);
+    ClearPassedConstraint(passed);
+  }
   ++stpos;
 
   const RouteLeg& to = fms_fpln_act[stpos];
@@ -177,6 +183,9 @@ void StepEarlyTurnSequencing() {
 void StepAbeamPassage() {
   if (radio_height <= kMinPassageRadioHeightFt || fms_fpln_active < 3) return;
   if (ground_speed <= kMinAbeamGroundSpeedKt || dist_to_active_wpt == kNoActiveWpt) return;
+  // "Sequence now" only where the route block can sequence: a hold fix being circled, or the last
+  // waypoint, keeps its real distance (the route block's own test still switches LNAV off there).
+  if (!SequencingAllowedByPattern() || stpos >= fp_cnt) return;
   if (IsActiveWptPassed() == 1) dist_to_active_wpt = kSequenceNow;
 }
 
@@ -186,7 +195,8 @@ void StepLookAhead() {
   const int32_t last = ClampedLastRow(fp_cnt);
   next_restr_leg = last;
   for (int32_t i = stpos + 1; i <= last; ++i) {
-    if (IsAltitudeConstraint(fms_fpln_act[i].restr)) {
+    // A "DISCO" carries the constraint of the leg after it; the leg itself is the one to cross.
+    if (IsAltitudeConstraint(fms_fpln_act[i].restr) && !IsDisco(fms_fpln_act[i])) {
       next_restr_leg = i;
       break;
     }

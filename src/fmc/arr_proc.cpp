@@ -264,9 +264,7 @@ bool InsertTmpApprRoute(int32_t flag) {
   fp_mod_cnt = kept;
   int32_t disco_row = 0;
   if (add_disco) {
-    RouteLeg& d = AppendModRow();
-    d.ident = "DISCO";
-    d.intc_crs = kNoInterceptCourse;
+    MakeDisco(AppendModRow());
     disco_row = fp_mod_cnt;
     StepFplnStateAfterEdit();
   }
@@ -289,16 +287,10 @@ bool InsertTmpApprRoute(int32_t flag) {
       leg.restr = 3;
     }
     ApplyFixNavaid(leg);
-    if (j == first && disco_row > 0) {
-      RouteLeg& d = fms_fpln_mod[disco_row];
-      d.lat = leg.lat;
-      d.lon = leg.lon;
-      d.ias = leg.ias;
-      d.alt = leg.alt;
-      d.restr = leg.restr;
-    }
   }
   WriteDestinationRow(AppendModRow());
+  // The gap stands at the approach's first leg, or at the destination when the approach adds none.
+  if (disco_row > 0) CarryPlaceOfNextLeg(fms_fpln_mod, fp_mod_cnt, disco_row);
 
   if (stpos == fp_cnt && fms_fpln_active >= 3) {
     TmpFrId = "DIRECT";

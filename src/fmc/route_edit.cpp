@@ -40,19 +40,6 @@ void FillLegFromCandidate(RouteLeg& leg, const NavRecord& c) {
   leg.intc_crs = kNoInterceptCourse;
 }
 
-// The fields a discontinuity row sets; its position, constraints and freq are the caller's.
-void MakeDisco(RouteLeg& leg) {
-  leg.ident = "DISCO";
-  leg.via.clear();
-  leg.proc.clear();
-  leg.type.clear();
-  leg.aux_text.clear();
-  leg.eta.clear();
-  leg.leg_code = 0;
-  leg.hold_idx = 0;
-  leg.intc_crs = kNoInterceptCourse;
-}
-
 bool AnyModRowNamed(const std::string& name, int32_t last) {
   for (int32_t i = 0; i <= ClampedLastRow(last); ++i) {
     if (fms_fpln_mod[i].ident == name) return true;
@@ -117,9 +104,11 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
             (along || (sel >= 1 && sel <= kNavSearchCapacity));
   int32_t neighbour = 0;
   if (ok && along) {
-    // The along-track point lies on the leg to the next or from the previous leg: both must exist.
+    // The along-track point lies on the leg to the next or from the previous leg: both must exist,
+    // and a gap in the route is no leg to lie on.
     neighbour = along_track_offset > 0.0 ? ins_pos + 1 : ins_pos - 1;
-    ok = ins_pos <= cnt && neighbour >= 0 && neighbour <= cnt;
+    ok = ins_pos <= cnt && neighbour >= 0 && neighbour <= cnt && !IsPlaceholder(fms_fpln_mod[ins_pos]) &&
+         !IsPlaceholder(fms_fpln_mod[neighbour]);
   }
   int32_t pos = along && along_track_offset > 0.0 ? ins_pos + 1 : ins_pos;
   const bool hold_ppos = ok && !along && TextIs(nav_search_list[sel].ident, "HOLD PPOS");
@@ -177,13 +166,8 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   if (disco_after) {
     ShiftModLegsUp(ins_pos + 1, 1);
     ++fp_mod_cnt;
-    RouteLeg& disco = fms_fpln_mod[ins_pos + 1];
-    MakeDisco(disco);
-    disco.lat = 0.0;
-    disco.lon = 0.0;
-    disco.alt = kNoConstraint;
-    disco.ias = kNoConstraint;
-    disco.restr = 0;
+    MakeDisco(fms_fpln_mod[ins_pos + 1]);
+    CarryPlaceOfNextLeg(fms_fpln_mod, fp_mod_cnt, ins_pos + 1);
   }
 
   StepFplnStateAfterEdit();
@@ -211,14 +195,8 @@ void InsertDisco(int32_t pos) {
   if (disco_after) {
     ShiftModLegsUp(pos + 1, 1);
     ++fp_mod_cnt;
-    RouteLeg& disco = fms_fpln_mod[pos + 1];
-    const RouteLeg& following = fms_fpln_mod[pos + 2];
-    MakeDisco(disco);
-    disco.lat = following.lat;
-    disco.lon = following.lon;
-    disco.alt = following.alt;
-    disco.ias = following.ias;
-    disco.restr = following.restr;
+    MakeDisco(fms_fpln_mod[pos + 1]);
+    CarryPlaceOfNextLeg(fms_fpln_mod, fp_mod_cnt, pos + 1);
   }
   StepFplnStateAfterEdit();
 }

@@ -94,6 +94,28 @@ void SettlePendingPerformanceEdits() {
   if (cost_index > -1) InterpolateEconSpeeds();
 }
 
+// An airway still waiting for its exit fix is flown as a discontinuity.
+void TurnAirwayJoinsIntoDiscontinuities() {
+  for (int32_t i = 0; i <= ClampedLastRow(fp_mod_cnt); ++i) {
+    if (IsThen(fms_fpln_mod[i])) MakeDisco(fms_fpln_mod[i]);
+  }
+}
+
+// Every discontinuity of the active route stands at the leg after it, whatever was edited around it
+// since it was made or where the runway threshold has put that leg.
+void PlaceDiscontinuities() {
+  for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) {
+    if (IsDisco(fms_fpln_act[i])) CarryPlaceOfNextLeg(fms_fpln_act, fp_cnt, i);
+  }
+}
+
+// A direct-to ends the circuit being flown, also one to the hold's own fix: the aircraft goes there
+// first and the hold begins again at the fix. (A hold whose fix is no longer the leg flown to stops
+// steering in the traffic pattern itself.)
+void EndCircuitOnDirectTo() {
+  if (TmpFrId == "DIRECT") pattern_leg = 0;
+}
+
 void CopyModifiedToActive() {
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
@@ -210,7 +232,7 @@ void RecomputeProfile() {
     next_restr_leg = fp_cnt;
     for (int32_t i = stpos; i <= fp_cnt; ++i) {
       const int32_t r = fms_fpln_act[i].restr;
-      if (r == 1 || r == 3) {
+      if ((r == 1 || r == 3) && !IsDisco(fms_fpln_act[i])) {  // not the copy a "DISCO" carries
         next_restr_leg = i;
         break;
       }
@@ -258,9 +280,12 @@ void ExecRoute() {
   direct_pending = 0;
 
   if (fp_mod_cnt >= 1) {
+    TurnAirwayJoinsIntoDiscontinuities();
     CopyModifiedToActive();
+    EndCircuitOnDirectTo();
     SettleLnavLeg();
     PlaceRunwayThresholds();
+    PlaceDiscontinuities();
     LoadChangedDestination();
     LoadChangedOrigin();
     const int32_t old_state = fms_fpln_active;

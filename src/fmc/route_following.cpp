@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "sim/sim_globals.h"
@@ -127,6 +128,11 @@ void SetLnavFromLeg(const RouteLeg& from) {
     lnav.fr_lat = from.lat;
     lnav.fr_lon = from.lon;
   }
+}
+
+double ShownDistToActiveWptNm() {
+  if (dist_to_active_wpt >= 0.0 || stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return dist_to_active_wpt;
+  return Dist(PresentPosition(), LegPoint(stpos));
 }
 
 void ComputeRouteDistances() {

@@ -24,3 +24,8 @@ void ComputeRouteDistances();
 // The LNAV leg starts at leg `from`; a "DISCO" has no position to fly from, so after one the leg
 // starts "DIRECT" at the present position.
 void SetLnavFromLeg(const RouteLeg& from);
+
+// The distance to the active waypoint as the pages and maps show it: dist_to_active_wpt, or while it
+// holds the "sequence now" value (a passage the next route block acts on) the great-circle distance
+// from the aircraft, so that -1 is never shown.
+double ShownDistToActiveWptNm();

@@ -75,6 +75,11 @@ void SwapActiveLegHoldRefs(int32_t a, int32_t b) {
   }
 }
 
+// With the last hold gone RTE HOLD has nothing to show: the CDU goes to RTE LEGS.
+void LeaveEmptyHoldPage() {
+  if (hold_cnt == 0 && fms_page == kRteHoldPage) fms_page = kRteLegsPage;
+}
+
 void RemoveHoldRow(int32_t r) {
   const int32_t last = UsedHoldRows();
   for (int32_t i = r; i < last; ++i) CopyHoldFields(route_holds[i + 1], route_holds[i]);
@@ -94,13 +99,16 @@ void RemoveHoldRow(int32_t r) {
 }  // namespace
 
 void AddLegHold(int32_t leg_no, int32_t flag) {
-  if (hold_cnt < 0 || hold_cnt >= kMaxHolds || leg_no < 1 || leg_no > ClampedLastRow(fp_mod_cnt)) {
+  // A gap in the route is no fix to hold at.
+  if (hold_cnt < 0 || hold_cnt >= kMaxHolds || leg_no < 1 || leg_no > ClampedLastRow(fp_mod_cnt) ||
+      IsPlaceholder(fms_fpln_mod[leg_no])) {
     cdu_message = "INVALID ENTRY";
     return;
   }
   int32_t row = ++hold_cnt;
   const RouteLeg& leg = fms_fpln_mod[leg_no];
-  const RouteLeg& prev = fms_fpln_mod[leg_no - 1];
+  // The inbound course comes from the last place before the fix, across any gap.
+  const RouteLeg& prev = fms_fpln_mod[std::max(PreviousPlaceRow(fms_fpln_mod, leg_no), 0)];
   RouteHold& h = route_holds[row];
   h.leg = leg_no;
   h.saved_leg = leg_no;
@@ -155,13 +163,14 @@ void DeleteLegHolds(int32_t leg_no, int32_t flag) {
   if (leg_no >= 0 && leg_no <= kLastRouteRow) fms_fpln_mod[leg_no].hold_idx = 0;
   if (flag > 0 && fms_fpln_active == 3) StepFplnState();
   cdu_message.clear();
-  if (hold_cnt == 0 && fms_page == kRteHoldPage) fms_page = kRteLegsPage;
+  LeaveEmptyHoldPage();
 }
 
 void DeleteHoldRow(int32_t row) {
   if (row < 1 || row > UsedHoldRows()) return;
   RemoveHoldRow(row);
   hold_page_cnt = hold_cnt;
+  LeaveEmptyHoldPage();
 }
 
 void DropHoldsOffModifiedRoute() {

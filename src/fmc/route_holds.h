@@ -15,7 +15,8 @@
 
 
 // Appends a hold at modified-route leg `leg_no` (1..fp_mod_cnt); flag 1 is the RTE LEGS HOLD AT
-// entry. An eleventh hold, or a leg without a leg before it, is refused with "INVALID ENTRY".
+// entry. An eleventh hold, a leg without a leg before it or a "DISCO"/"THEN" row is refused with
+// "INVALID ENTRY". The inbound course is that from the last place before the fix.
 void AddLegHold(int32_t leg_no, int32_t flag);
 
 // Removes the hold whose active `leg` is leg_no (flag 0 or 1) and clears the modified leg's
@@ -23,7 +24,8 @@ void AddLegHold(int32_t leg_no, int32_t flag);
 void DeleteLegHolds(int32_t leg_no, int32_t flag);
 
 // Removes hold row `row` (1..hold_cnt) itself: later rows move down and the legs of both routes
-// follow their rows; legs that named the row name no hold. Other rows are refused silently.
+// follow their rows; legs that named the row name no hold. Other rows are refused silently. As
+// DeleteLegHolds, it takes the CDU from RTE HOLD to RTE LEGS when no hold is left.
 void DeleteHoldRow(int32_t row);
 
 // The pilot takes the hold of modified leg `mod_leg` away, found through the leg, as its fix may have

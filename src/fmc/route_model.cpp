@@ -100,3 +100,43 @@ void BuildRteRows() {
     rte_rows[n].via.clear();
   }
 }
+
+int32_t PlaceRowOf(const RouteLeg* legs, int32_t last, int32_t row) {
+  last = ClampedLastRow(last);
+  if (row < 0 || row > last) return -1;
+  for (int32_t i = row; i <= last; ++i) {
+    if (!IsPlaceholder(legs[i])) return i;
+  }
+  return PreviousPlaceRow(legs, row);
+}
+
+int32_t PreviousPlaceRow(const RouteLeg* legs, int32_t row) {
+  for (int32_t i = ClampedLastRow(row - 1); i >= 0; --i) {
+    if (!IsPlaceholder(legs[i])) return i;
+  }
+  return -1;
+}
+
+void MakeDisco(RouteLeg& leg) {
+  leg.ident = "DISCO";
+  leg.via.clear();
+  leg.proc.clear();
+  leg.type.clear();
+  leg.aux_text.clear();
+  leg.eta.clear();
+  leg.leg_code = 0;
+  leg.hold_idx = 0;
+  leg.intc_crs = kNoInterceptCourse;
+}
+
+void CarryPlaceOfNextLeg(RouteLeg* legs, int32_t last, int32_t row) {
+  const int32_t from = PlaceRowOf(legs, last, row);
+  if (from < 0 || from == row) return;
+  RouteLeg& gap = legs[row];
+  const RouteLeg& place = legs[from];
+  gap.lat = place.lat;
+  gap.lon = place.lon;
+  gap.alt = place.alt;
+  gap.ias = place.ias;
+  gap.restr = place.restr;
+}

@@ -16,6 +16,10 @@ inline constexpr double kNoInterceptCourse = -1.0;  // what the inserters write
 
 // A view compare: the route walks test every leg on every route tick.
 inline bool IsDisco(const RouteLeg& leg) { return std::string_view(leg.ident) == std::string_view("DISCO"); }
+// An airway entered on RTE whose exit fix is still to come.
+inline bool IsThen(const RouteLeg& leg) { return std::string_view(leg.ident) == std::string_view("THEN"); }
+// A gap in the route ("DISCO" or "THEN"), never a place to measure to, draw or fly.
+inline bool IsPlaceholder(const RouteLeg& leg) { return IsDisco(leg) || IsThen(leg); }
 
 // The values of a reset leg: texts empty, alt/ias/intc_crs -999.0, numbers 0; mach and
 // dep_position are left as they are.
@@ -45,3 +49,19 @@ void ResetModRoute();
 
 // Rebuilds rte_rows 1..rte_row_cnt from the modified route's legs 1..fp_mod_cnt - 1.
 void BuildRteRows();
+
+// The row of legs 0..last whose place row `row` stands at: the row itself when it is a place; for a
+// placeholder the first place after it, or the last one before it at the end of the route; -1 when
+// the route has none.
+int32_t PlaceRowOf(const RouteLeg* legs, int32_t last, int32_t row);
+
+// The nearest row before `row` that is a place; -1 when there is none.
+int32_t PreviousPlaceRow(const RouteLeg* legs, int32_t row);
+
+// Turns the row into a "DISCO": texts, leg code, hold and intercept course emptied; its place,
+// constraints, Mach and frequency are left to the caller.
+void MakeDisco(RouteLeg& leg);
+
+// A placeholder row takes the position, altitude, speed and restr of the leg it stands before, so
+// that nothing measured through it goes elsewhere.
+void CarryPlaceOfNextLeg(RouteLeg* legs, int32_t last, int32_t row);

@@ -113,6 +113,11 @@ void BuildTrafficPattern() {
   RouteHold& hold = route_holds[1];
   const Circuit circuit = LayOutCircuit(hold);
   if (lnav != 1) return;
+  // The hold steers only while its fix is the leg flown to; one further on waits for the aircraft.
+  if (hold.leg != stpos) {
+    pattern_leg = 0;
+    return;
+  }
 
   for (int32_t n = 1; n < kPatternPoints; ++n) {
     PatternPoint& p = hold.pattern_pts[n];
@@ -161,5 +166,7 @@ void BuildTrafficPattern() {
   if (holds_present == 1 && pattern_leg > 0 && TruncToI32(pattern_hdg) != TruncToI32(pattern_hdg_sent)) {
     host::TriggerKeyEvent(kApHeadingEvent, TruncToI32(pattern_hdg));
     pattern_hdg_sent = pattern_hdg;
+    // The bug no longer shows what LNAV sent last: LNAV sends its heading again once it steers.
+    lnav_hdg_sent = kNoHeadingSent;
   }
 }

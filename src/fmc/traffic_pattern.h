@@ -2,8 +2,9 @@
 // "Base", "Final" around the hold fix, steered by autopilot heading commands towards a point about
 // one mile ahead on the side being flown.
 //
-// Reads: route_holds[1] (fix, inbound course deg magnetic, turn side, leg time or distance), lnav,
-// mag_var, ground_speed, plane_lat/lon, dist_per_tick, holds_present, pattern_phase.
+// Reads: route_holds[1] (fix, leg, inbound course deg magnetic, turn side, leg time or distance), stpos,
+// lnav, mag_var, ground_speed, plane_lat/lon, dist_per_tick, holds_present, pattern_phase. Only a
+// hold whose leg is the active one (stpos) is flown; for any other the circuit is ended.
 // Writes: route_holds[1].leg_dist in timed mode, route_holds[1].pattern_pts 1..4 (while LNAV is
 // engaged), the globals below, pattern_leg, pattern_phase, holds_present; removes the hold at the
 // end of the last circuit; sends 0x101FA (autopilot heading, whole degrees magnetic).

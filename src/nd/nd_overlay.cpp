@@ -7,6 +7,7 @@
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_following.h"
 #include "draw/draw_helpers.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
@@ -202,7 +203,7 @@ void DrawFpNdTcasBox(const Overlay& o) {
 void DrawFpNdSpeedBlock(const Overlay& o) {
   if (const RouteLeg* leg = HasActiveRoute() ? ActiveRouteRow(stpos) : nullptr) {
     DrawTextAt(o.g, &o.ink.f12, &o.ink.magenta, 270, 4, "%s", leg->ident.c_str());
-    const int32_t n = DrawDistance(o, 270, 32, dist_to_active_wpt);
+    const int32_t n = DrawDistance(o, 270, 32, ShownDistToActiveWptNm());
     DrawTextAt(o.g, &o.ink.f9, &o.ink.white, 270 + 7.0 * n, 34, "NM");
   }
   DrawTextAt(o.g, &o.ink.f9, &o.ink.white, 0, 2, "GS");
@@ -266,7 +267,7 @@ void DrawNdTcasBox(const Overlay& o) {
 void DrawNdSpeedBlock(const Overlay& o) {
   if (nd_mode == kModeMap || nd_mode == kModePlan || ctr_mode == 1) {
     if (HasActiveRoute()) {
-      const int32_t n = DrawDistance(o, 7, 4, dist_to_active_wpt);
+      const int32_t n = DrawDistance(o, 7, 4, ShownDistToActiveWptNm());
       DrawTextAt(o.g, &o.ink.f9, &o.ink.white, 7.0 * (n + 1), 6, "NM");
     }
     DrawTextAt(o.g, &o.ink.f9, &o.ink.white, 7, 18, "TAS");
@@ -407,7 +408,7 @@ void DrawNdOverlay(DisplaySurface* s, gfx::Graphics* g) {
                 PointF(123, 2)});
   if (VnavScaleShown(nd_mode)) DrawVnavScale(o, kNdVnav);
   DrawNdHeading(o, aligned);
-  if (HasActiveRoute() && ground_speed > 30.0 && nd_mode >= kModeMap) DrawEta(o, dist_to_active_wpt, 165, 0, 2);
+  if (HasActiveRoute() && ground_speed > 30.0 && nd_mode >= kModeMap) DrawEta(o, ShownDistToActiveWptNm(), 165, 0, 2);
   DrawNdRadio(o);
   // The rose presentations are heading up.
   const double up_mag = nd_mode == kModeMap && MapModeDispHdgAlways != 1 ? plane_trk_mag : plane_hdg_mag;

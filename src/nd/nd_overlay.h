@@ -7,9 +7,10 @@
 // 215 x 252 in display_font).
 //
 // Reads: the display selections (modes, ctr_mode, traffic options), tcas_server_connect, stpos and
-// the active leg, dist_to_active_wpt, the aircraft's speeds, position, headings and altitude, zulu
-// time, the IRS modes, hdg_sel_dir, the wind, mag_var, tod, vnav_path_alt, route_dist_sum, dme_dist,
-// the NAV 1 and ADF receivers, MapModeDispHdgAlways, WindVectorDegVar, EfisLinesize, display_font.
+// the active leg, dist_to_active_wpt (the real distance while it says "sequence now"), the aircraft's
+// speeds, position, headings and altitude, zulu time, the IRS modes, hdg_sel_dir, the wind, mag_var,
+// tod, vnav_path_alt, route_dist_sum, dme_dist, the NAV 1 and ADF receivers, MapModeDispHdgAlways,
+// WindVectorDegVar, EfisLinesize, display_font.
 // Writes: nothing (calc_dist2 and calc_brg are scratch).
 #pragma once
 

@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_model.h"
 #include "draw/draw_helpers.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
@@ -141,8 +142,6 @@ struct RouteLayer {
   }
 };
 
-bool IsDisco(const RouteLeg& leg) { return leg.ident == "DISCO"; }
-
 double LegDistance(const RouteLeg& a, const RouteLeg& b) {
   double dist = 0.0;
   double brg = 0.0;
@@ -250,7 +249,12 @@ void DrawModifiedRoute(const RouteLayer& l) {
   LayerPoint prev = l.Point(fms_fpln_mod[0]);
   for (int32_t i = 0; i <= last; ++i) {
     const RouteLeg& leg = fms_fpln_mod[i];
-    const LayerPoint p = l.Point(leg);
+    // An airway waiting for its exit fix is not drawn; a "DISCO" stands at the leg after it, also
+    // when that leg was edited since.
+    if (IsThen(leg)) continue;
+    const int32_t place = PlaceRowOf(fms_fpln_mod, last, i);
+    if (place < 0) continue;
+    const LayerPoint p = l.Point(fms_fpln_mod[place]);
     if (i == mod_stpos) {
       if (l.traits.intercept && leg.intc_crs > kNoInterceptCourse) {
         DrawModifiedIntercept(l, leg, p);

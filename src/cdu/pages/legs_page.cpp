@@ -78,8 +78,9 @@ void DrawLegLabel(cdu::CduScreen& cdu, double y, const RouteLeg* route, int32_t 
   const RouteLeg& leg = route[L];
   const RouteLeg& prev = route[L - 1];
   const bool from_aircraft = active && L == stpos;
-  // A leg after a discontinuity has no course from it, unless it is flown from the aircraft.
-  if (IsDisco(prev) && !from_aircraft) {
+  // A leg after a discontinuity (or an airway still waiting for its exit) has no course from it,
+  // unless it is flown from the aircraft.
+  if (IsPlaceholder(prev) && !from_aircraft) {
     cdu.Text(7, y - 15, ". .  R O U T E  D I S C O N T I N U I T Y  .", Font::kSmall);
     return;
   }
@@ -140,7 +141,7 @@ void DrawConstraint(cdu::CduScreen& cdu, double y, const RouteLeg& leg, bool act
 void DrawLegRow(cdu::CduScreen& cdu, double y, int32_t L, const Layout& layout) {
   const RouteLeg* route = ListedRoute();
   const RouteLeg& leg = route[L];
-  if (IsDisco(leg)) {
+  if (IsPlaceholder(leg)) {
     cdu.Text(5, y - 14, "T H E N", Font::kSmall);
     cdu.EntryBox(1, y + 5, 5, 20, 15);
     return;

@@ -153,9 +153,20 @@ void LeftKey(const Row& row) {
   }
 }
 
-void RightKey(int32_t L) {
+void RightKey(const Row& row) {
+  const int32_t L = row.leg;
   if (!IsModLeg(L)) return;
   RouteLeg& leg = fms_fpln_mod[L];
+  // The end line and a discontinuity's line show no constraint: what they stand for is not edited
+  // through them (the left keys refuse them alike).
+  if (row.kind == RowKind::kEnd || (row.kind == RowKind::kLeg && IsPlaceholder(leg))) {
+    if (cdu::DeleteRequested()) {
+      cdu::RefuseEntry(cdu::kInvalidDelete);
+    } else if (!cdu_scratchpad.empty()) {
+      cdu::RefuseEntry(cdu::kInvalidEntry);
+    }
+    return;
+  }
   if (cdu::DeleteRequested()) {
     leg.alt = kNoConstraint;
     leg.ias = kNoConstraint;
@@ -190,7 +201,8 @@ void InterceptEntry6L() {
   if (intc_leg >= 1 && intc_leg <= ClampedLastRow(fp_mod_cnt)) {
     RouteLeg& leg = fms_fpln_mod[intc_leg];
     if (leg.intc_crs <= -1.0) {
-      const RouteLeg& prev = fms_fpln_mod[intc_leg - 1];
+      // The course of the leg into it, from the last place before it across any gap.
+      const RouteLeg& prev = fms_fpln_mod[std::max(PreviousPlaceRow(fms_fpln_mod, intc_leg), 0)];
       double dist_nm = 0.0, brg_deg = 0.0;
       CalcDistBrg(prev.lat, prev.lon, leg.lat, leg.lon, &dist_nm, &brg_deg);
       leg.intc_crs = norm360(brg_deg - mag_var);
@@ -230,16 +242,24 @@ void Key6L() {
   }
 }
 
-// The intercept course onto leg 1: the direct-to starts from a point 25 NM beyond the aircraft's
-// distance, back along the course.
+// The leg EXEC makes active in the modified route: the active leg (leg 1 before the first EXEC), or
+// the leg after it when it is a discontinuity.
+int32_t ModActiveLeg() {
+  int32_t leg = stpos == kNoActiveLeg ? 1 : stpos;
+  if (leg < fp_mod_cnt && IsDisco(fms_fpln_mod[leg])) ++leg;
+  return std::clamp(leg, 1, std::max(ClampedLastRow(fp_mod_cnt), 1));
+}
+
+// The intercept course onto the active leg: the direct-to starts from a point 25 NM beyond the
+// aircraft's distance, back along the course.
 void InterceptCourse6R() {
-  RouteLeg& leg1 = fms_fpln_mod[1];
-  leg1.intc_crs = LeadingDecimal(cdu_scratchpad);
+  RouteLeg& to = fms_fpln_mod[ModActiveLeg()];
+  to.intc_crs = LeadingDecimal(cdu_scratchpad);
   double dist_nm = 0.0, brg_deg = 0.0;
-  CalcDistBrg(plane_lat, plane_lon, leg1.lat, leg1.lon, &dist_nm, &brg_deg);
-  double back_deg = leg1.intc_crs - 180.0;
+  CalcDistBrg(plane_lat, plane_lon, to.lat, to.lon, &dist_nm, &brg_deg);
+  double back_deg = to.intc_crs - 180.0;
   if (back_deg < 0.0) back_deg += 360.0;
-  CalcDestPoint(leg1.lat, leg1.lon, norm360(back_deg + mag_var), dist_nm + kInterceptFromPointNm, &tmp_fr_lat,
+  CalcDestPoint(to.lat, to.lon, norm360(back_deg + mag_var), dist_nm + kInterceptFromPointNm, &tmp_fr_lat,
                 &tmp_fr_lon);
   TmpFrId = "DIRECT";
   LogLine("DrawLegsPage R6() - TmpFrId = 'DIRECT'\n");
@@ -319,7 +339,7 @@ void ApplyLegsKey(const Layout& layout) {
     if (line >= 2 && row.leg > fp_mod_cnt) return;
     LeftKey(row);
   } else {
-    RightKey(row.leg);
+    RightKey(row);
   }
 }
 
@@ -332,13 +352,12 @@ void DeleteLegInsertDisco(int32_t leg, int32_t keep_flag) {
     ReleaseModLegHold(n);
     RouteLeg& l = fms_fpln_mod[n];
     const bool middle = n > 1 && n < cnt - 1;
-    if (middle && keep_flag == 0 && !IsDisco(l) && !IsDisco(fms_fpln_mod[n - 1]) && !IsDisco(fms_fpln_mod[n + 1])) {
-      // The gap stays in the route as a discontinuity; its Mach and frequency are kept.
-      const std::string freq = l.freq;
-      ResetRouteLeg(l);
-      l.ident = "DISCO";
-      l.intc_crs = kNoInterceptCourse;
-      l.freq = freq;
+    if (middle && keep_flag == 0 && !IsPlaceholder(l) && !IsPlaceholder(fms_fpln_mod[n - 1]) &&
+        !IsPlaceholder(fms_fpln_mod[n + 1])) {
+      // The gap stays in the route as a discontinuity at the next leg's place; its Mach and
+      // frequency are kept.
+      MakeDisco(l);
+      CarryPlaceOfNextLeg(fms_fpln_mod, cnt, n);
     } else {
       for (int32_t k = n + 1; k <= cnt; ++k) MoveModLeg(k, k - 1);
       fp_mod_cnt = cnt - 1;

@@ -21,6 +21,7 @@
 #include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
@@ -91,15 +92,16 @@ void DrawRouteLines(cdu::CduScreen& cdu, const FuelNow& fuel) {
   const RouteLeg& active = fms_fpln_act[stpos];
   cdu.Text(10, 73, "  T O", Font::kSmall);
   cdu.Text(5, 88, cdu::Format("%-5s", active.ident.c_str()));
-  cdu.Text(110, 88, cdu::Format("%4.0f", dist_to_active_wpt));
-  DrawLegPrediction(cdu, fuel, 88, dist_to_active_wpt);
+  const double to_nm = ShownDistToActiveWptNm();
+  cdu.Text(110, 88, cdu::Format("%4.0f", to_nm));
+  DrawLegPrediction(cdu, fuel, 88, to_nm);
 
   const int32_t next = NextLeg();
   if (next < fp_cnt) {
     const RouteLeg& leg = fms_fpln_act[next];
     double leg_nm = 0.0, brg = 0.0;
     CalcDistBrg(active.lat, active.lon, leg.lat, leg.lon, &leg_nm, &brg);
-    const double dtg_nm = dist_to_active_wpt + leg_nm;
+    const double dtg_nm = to_nm + leg_nm;
     cdu.Text(10, 118, "  N E X T", Font::kSmall);
     cdu.Text(5, 132, cdu::Format("%-5s", leg.ident.c_str()));
     cdu.Text(110, 132, cdu::Format("%4.0f", dtg_nm));

@@ -58,15 +58,19 @@ bool EnterLegLength(double* value, int32_t* leg_mode, int32_t mode) {
   return true;
 }
 
-// 3L, 4L and 5L edit the hold row itself; the route state does not change.
-void ApplyEntry(RouteHold& h) {
+// 3L, 4L and 5L edit the hold row itself; the route state does not change. A page showing no hold
+// takes no entry: the row behind it is not in use.
+void ApplyEntry(RouteHold& h, bool hold_shown) {
   if (cdu_scratchpad.empty() || !cdu::PendingLeft()) return;
+  const int32_t line = cdu::PendingLine();
+  if (line < 3 || line > 5) return;
   bool ok = false;
-  switch (cdu::PendingLine()) {
-    case 3: ok = EnterCourseAndTurn(h); break;
-    case 4: ok = EnterLegLength(&h.leg_time, &h.leg_mode, 1); break;
-    case 5: ok = EnterLegLength(&h.leg_dist, &h.leg_mode, 2); break;
-    default: return;
+  if (hold_shown) {
+    switch (line) {
+      case 3: ok = EnterCourseAndTurn(h); break;
+      case 4: ok = EnterLegLength(&h.leg_time, &h.leg_mode, 1); break;
+      default: ok = EnterLegLength(&h.leg_dist, &h.leg_mode, 2); break;
+    }
   }
   if (ok) {
     cdu::AcceptEntry();
@@ -94,7 +98,7 @@ void ApplyKey(RouteHold& h, int32_t row) {
       fms_page = kCduPageRteLegs;
     }
   } else {
-    ApplyEntry(h);
+    ApplyEntry(h, hold_cnt >= 1 && row <= hold_cnt);
   }
 }
 
