@@ -196,15 +196,8 @@ void EngageFlch() {
   NV_SET(thrust, thrust_hold);
 
   // FLCH flies the MCP altitude: LOC, APP and the autoland give way.
-  app_mode = 0;
-  loc_mode = 0;
-  autoland_mode = 0;
-  ForgetApproachCapture();
-  Send(ap_event::kLocalizerHoldOff);
-  Send(ap_event::kApproachHoldOff);
+  LeaveApproachModes();
   Send(ap_event::kAltitudeTarget, alt_sel_num);
-  NV_SET(app, app_mode);
-  NV_SET(loc, loc_mode);
 
   spdhld_vs = 0.0;
   Send(ap_event::kVerticalSpeed, 0);
@@ -216,6 +209,37 @@ void EngageFlch() {
 void ForgetApproachCapture() {
   if (loc_mode != 1 && app_mode != 1) loc_capture = 0;
   if (app_mode != 1) gs_capture = 0;
+}
+
+void LeaveApproachModes() {
+  app_mode = 0;
+  loc_mode = 0;
+  autoland_mode = 0;
+  ForgetApproachCapture();
+  Send(ap_event::kLocalizerHoldOff);
+  Send(ap_event::kApproachHoldOff);
+  NV_SET(app, app_mode);
+  NV_SET(loc, loc_mode);
+}
+
+void KeepLocalizerOnly() {
+  loc_mode = 1;
+  app_mode = 0;
+  Send(ap_event::kLocalizerArm);
+  autoland_mode = 0;
+  ForgetApproachCapture();
+  NV_SET(loc, loc_mode);
+  NV_SET(app, app_mode);
+}
+
+void PressHeadingMode(void (*toggle)(), int32_t engaged) {
+  if (engaged == 0 && (app_mode == 1 || loc_mode == 1)) LeaveApproachModes();
+  toggle();
+}
+
+void PressVs() {
+  if (vs_hold_mode == 0 && app_mode == 1) KeepLocalizerOnly();
+  ToggleVsMode();
 }
 
 void DropNavSourceButton() {

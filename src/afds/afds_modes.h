@@ -40,6 +40,18 @@ void ToggleThrustHold();
 // counts as not captured, with APP off the glideslope, so the next LOC or APP arms and captures afresh.
 void ForgetApproachCapture();
 
+// LOC, APP and the autoland dropped with their captures and the simulator's localizer and approach
+// holds.
+void LeaveApproachModes();
+// APP given up for LOC alone: the localizer is flown on, the glideslope forgotten.
+void KeepLocalizerOnly();
+
+// The MCP's heading and V/S buttons as the pilot presses them: a heading mode engaged over LOC or
+// APP leaves both (`engaged` is the mode's flag before the press); V/S engaged over APP leaves the
+// glideslope and keeps the localizer. The routines the AFDS runs itself stay the plain switches.
+void PressHeadingMode(void (*toggle)(), int32_t engaged);
+void PressVs();
+
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).
 void DropNavSourceButton();

@@ -112,11 +112,11 @@ void PollMcpButtons() {
   // VNAV stores its sound after the reset; the order is invisible to the sound pass.
   ModeButton(RO_REQ(vnav_clicked), AfdsVertModeSwitch, [] { return stpos != kNoActiveLeg || lite_mode == 0; });
   ModeButton(RO_REQ(thrust_clicked), ToggleThrustHold, [] { return at_arm == 1.0 && lite_mode == 0; });
-  ModeButton(RO_REQ(hdg_clicked), ToggleHdgHold, Always);
-  ModeButton(RO_REQ(hdg_sel_clicked), ToggleHdgSel, Always);
+  ModeButton(RO_REQ(hdg_clicked), [] { PressHeadingMode(ToggleHdgHold, hdg_hold_mode); }, Always);
+  ModeButton(RO_REQ(hdg_sel_clicked), [] { PressHeadingMode(ToggleHdgSel, hdg_sel_mode); }, Always);
   ModeButton(RO_REQ(spd_clicked), EngageSpeedHold,
              [] { return at_arm == 1.0 && (radio_height > kApEngageMinRadioHeightFt || lite_mode == 1); });
-  ModeButton(RO_REQ(vs_clicked), ToggleVsMode, Always);
+  ModeButton(RO_REQ(vs_clicked), PressVs, Always);
   ModeButton(RO_REQ(alt_clicked), [] { ToggleAltHold(0); }, [] { return ap_master == 1.0 || lite_mode == 1; });
 }
 

@@ -243,10 +243,7 @@ void PublishApproachModes() {
 void LocButton() {
   OnRequest(RO_REQ(loc_clicked), [](double) {
     if (loc_mode == 0) {
-      loc_mode = 1;
-      app_mode = 0;
-      Send(ap_event::kLocalizerArm);
-      autoland_mode = 0;
+      KeepLocalizerOnly();
     } else if (loc_mode == 1) {
       loc_mode = 0;
       Send(ap_event::kLocalizerHoldOff);

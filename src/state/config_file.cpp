@@ -120,6 +120,10 @@ void ReadConfigFile() {
   const std::string root(sim_root);
   ReadConfigLines(root + "\\Orvantel\\ro757.cfg");
 
+  // A switch: anything but 1 is the default track-up map, so that the compass and the layers of every
+  // display read it alike.
+  if (MapModeDispHdgAlways != 1) MapModeDispHdgAlways = 0;
+
   // Lite mode shows the landing checklist unless the file says otherwise.
   if (lite_mode == 1 && ldg_chklst_key_seen == 0) DisplayLdgChkLst = 1;
 

@@ -222,6 +222,9 @@ int32_t LoadPanelState(std::string name) {
   if (route) {
     DropModification();
     RemoveAllHolds();
+    // A state saved without a route leaves none: the route flown before would otherwise stay on the
+    // pages with no active leg, neither flown nor able to be activated.
+    if (outline.Rows() == 0) ResetActiveRoute();
   }
   SavedHoldRows holds;
   n = 0;

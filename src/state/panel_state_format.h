@@ -50,6 +50,7 @@ class RouteOutline {
   void Take(std::string_view key, std::string_view value, bool applied);
   bool HoldsRoute() const { return has_active_leg_ || has_row_count_ || rows_ > 0 || row_lost_; }
   bool Whole() const;
+  int32_t Rows() const { return rows_; }
 
  private:
   bool first_line_seen_ = false;

@@ -56,6 +56,29 @@ TEST_F(ApproachAgainTest, SecondApproachAfterFlchArmsAndCapturesAgain) {
   EXPECT_EQ(std::tuple(hdg_sel_mode, alt_hold_mode), std::tuple(0, 0));
 }
 
+// V/S pressed on the captured approach leaves the glideslope and flies the localizer on, so ALT
+// HOLD on and off brings no G/S back; HDG SEL leaves both. APP then arms afresh, not off.
+TEST_F(ApproachAgainTest, VsAndHdgSelPressedOnTheApproachLeaveIt) {
+  Press("app_clicked");
+  Capture();
+  Press("vs_clicked");
+  EXPECT_EQ(std::tuple(vs_hold_mode, app_mode, loc_mode, loc_capture, gs_capture), std::tuple(1, 0, 1, 1, 0));
+  Press("alt_clicked");
+  Press("alt_clicked");
+  RunToPhase0();
+  EXPECT_EQ(std::tuple(app_mode, gs_capture), std::tuple(0, 0));
+  Press("app_clicked");
+  EXPECT_EQ(app_mode, 1);
+
+  Capture();
+  ASSERT_EQ(Captured(), std::tuple(1, 1));
+  Needles(100.0);
+  Press("hdg_sel_clicked");
+  EXPECT_EQ(std::tuple(hdg_sel_mode, app_mode, loc_mode, loc_capture, gs_capture), std::tuple(1, 0, 0, 0, 0));
+  Press("app_clicked");
+  EXPECT_EQ(app_mode, 1);
+}
+
 // The other ways out, on an approach flown on the flight director alone: LOC pressed over APP keeps
 // the localizer but not the glideslope; the flight director switched off drops LOC and APP with
 // their captures.

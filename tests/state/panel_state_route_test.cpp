@@ -72,6 +72,16 @@ TEST_F(PanelRouteTest, HoldsOfTheFileReplaceThoseOfThePreviousRoute) {
   }
 }
 
+// A state saved at the gate without a route, loaded while a route is flown: no route is left, not
+// the flown one's rows without an active leg.
+TEST_F(PanelRouteTest, StateWithoutARouteLeavesNone) {
+  SavePanelState("gate");
+  Flying(kRoute, 2);
+  ASSERT_EQ(LoadPanelState("GATE.PNL"), 1);
+  EXPECT_EQ(std::tuple(fms_fpln_active, stpos, fp_cnt, hold_cnt), std::tuple(0, kNoActiveLeg, 0, 0));
+  EXPECT_EQ(std::tuple(fms_fpln_act[1].ident, orig_ident, dest_ident), std::tuple("", "------", "------"));
+}
+
 // A file cut inside its route, one holding only its first section and a row without coordinates
 // are refused whole: the route flown stays, and only a named file says so.
 TEST_F(PanelRouteTest, CutFilesLeaveTheRouteAsItWas) {
