@@ -172,8 +172,9 @@ void StepEarlyTurnSequencing() {
   if (stpos >= fp_cnt - 1 || route_holds[1].leg == stpos) return;
 
   // The active waypoint has fallen more than 90 degrees off the leg: the turn onto the next leg
-  // began before the waypoint, so the waypoint counts as passed.
-  if (CalcHeadingDiff(active_wpt_brg, rel_leg_course) <= 90) return;
+  // began before the waypoint, so the waypoint counts as passed. The leg's course is taken where the
+  // aircraft is: on a long or polar leg the course at its from-point may point anywhere.
+  if (CalcHeadingDiff(active_wpt_brg, norm360(ActiveLegCourseHere() - mag_var)) <= 90) return;
   dist_to_active_wpt = kSequenceNow;
   vnav_cruise = 0;
   vnav_des_active = 0;

@@ -51,6 +51,27 @@ double CalcDistNm(double lat1, double lon1, double lat2, double lon2) {
                std::cos((lon2 - lon1) * kDegToRad));
 }
 
+WithinRadius::WithinRadius(double lat, double lon, double radius_nm)
+    : lat_(lat), lon_(lon), radius_nm_(radius_nm), sin_phi_(std::sin(lat * kDegToRad)), cos_phi_(std::cos(lat * kDegToRad)) {
+  // Far beyond the rounding of the cosines and of the arc cosine: only points this close to the
+  // radius are measured.
+  constexpr double kRounding = 1e-12;
+  // Up to half the globe the cosine falls with the arc; any other radius is measured every time.
+  const bool quick = radius_nm >= 0.0 && radius_nm < kPi * kEarthRadiusNm;
+  const double c = std::cos(radius_nm / kEarthRadiusNm);
+  cos_inside_ = quick ? c + kRounding : 2.0;
+  cos_outside_ = quick ? c - kRounding : -2.0;
+}
+
+bool WithinRadius::operator()(double lat2, double lon2) const {
+  if (lat_ == lat2 && lon_ == lon2) return 0.0 <= radius_nm_;
+  const double phi2 = lat2 * kDegToRad;
+  const double s = ClampUnit(std::sin(phi2) * sin_phi_ + std::cos(phi2) * cos_phi_ * std::cos((lon2 - lon_) * kDegToRad));
+  if (s > cos_inside_) return true;
+  if (s < cos_outside_) return false;
+  return ArcNm(sin_phi_, cos_phi_, std::sin(phi2), std::cos(phi2), std::cos((lon2 - lon_) * kDegToRad)) <= radius_nm_;
+}
+
 void CalcDistBrg(double lat1, double lon1, double lat2, double lon2, double* dist_nm, double* brg_deg) {
   if (lat1 == lat2 && lon1 == lon2) {
     *dist_nm = 0.0;

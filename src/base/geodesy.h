@@ -46,6 +46,20 @@ void CalcDistBrg(double lat1, double lon1, double lat2, double lon2, double* dis
 // The distance of CalcDistBrg alone, bit for bit (the nearby-list filters only need this).
 double CalcDistNm(double lat1, double lon1, double lat2, double lon2);
 
+// CalcDistNm(lat, lon, lat2, lon2) <= radius_nm for one place and radius and many points, with the
+// place's terms and the radius's cosine worked out once: the same answers, the arc cosine only
+// taken for points on the radius to within its rounding.
+class WithinRadius {
+ public:
+  WithinRadius(double lat, double lon, double radius_nm);
+  bool operator()(double lat2, double lon2) const;
+
+ private:
+  double lat_, lon_, radius_nm_;
+  double sin_phi_, cos_phi_;
+  double cos_inside_, cos_outside_;  // beyond these the answer is sure without the arc cosine
+};
+
 // Destination from a position along a true course (360.0 is taken as 0.0) over a distance.
 void CalcDestPoint(double lat, double lon, double crs_deg, double dist_nm, double* out_lat,
                    double* out_lon);

@@ -9,7 +9,6 @@
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
-#include "navdb/path_legs.h"
 
 namespace {
 
@@ -25,16 +24,54 @@ double Dist(Point a, Point b) { return CalcDistNm(a.lat, a.lon, b.lat, b.lon); }
 Point LegPoint(int32_t i) { return {fms_fpln_act[i].lat, fms_fpln_act[i].lon}; }
 Point PresentPosition() { return {plane_lat, plane_lon}; }
 
-double MagneticBearingFromAircraft(Point p) { return MagneticBearing(plane_lat, plane_lon, p.lat, p.lon, mag_var); }
-
-struct Relative {
-  double angle;  // 0..180 from the course
-  bool left;     // counter-clockwise of the course by more than 0 and up to 180 degrees
+// Points of the sphere as unit vectors from its centre: x towards 0N 0E, y towards 0N 90E, z towards
+// the north pole. Great circles are then planes through the centre, and the sides of one are the
+// signs of a product with its pole, exact on legs of any length and at the geographic poles.
+struct Vec {
+  double x, y, z;
 };
 
-Relative RelativeToCourse(double bearing, double course) {
-  double ccw = norm360(course - bearing);
-  return {ccw > 180.0 ? 360.0 - ccw : ccw, ccw > 0.0 && ccw <= 180.0};
+Vec UnitVector(Point p) {
+  const double lat = p.lat * kDegToRad;
+  const double lon = p.lon * kDegToRad;
+  return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+}
+Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Norm(Vec a) { return std::sqrt(Dot(a, a)); }
+Vec Scaled(Vec a, double k) { return {a.x * k, a.y * k, a.z * k}; }
+Vec Sum(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+
+// East and north at p; at a geographic pole those of p's meridian, as CalcDistBrg measures there.
+Vec EastAt(Point p) {
+  const double lon = p.lon * kDegToRad;
+  return {-std::sin(lon), std::cos(lon), 0.0};
+}
+Vec NorthAt(Point p) {
+  const double lat = p.lat * kDegToRad;
+  const double lon = p.lon * kDegToRad;
+  return {-std::sin(lat) * std::cos(lon), -std::sin(lat) * std::sin(lon), std::cos(lat)};
+}
+
+// True bearing at p of a direction tangent there.
+double BearingAt(Point p, Vec dir) { return norm360(std::atan2(Dot(dir, EastAt(p)), Dot(dir, NorthAt(p))) * kRadToDeg); }
+
+// Below this a cross product of unit vectors is taken as no direction (points some 3 mm apart).
+constexpr double kNoCircle = 1e-9;
+// Beyond the passage line by no more than the rounding of the positions is still on it.
+constexpr double kOnTheLineNm = 1e-9;
+
+// The pole of the active leg's great circle on its left: the leg runs from the LNAV from-point to
+// waypoint w. A from-point on w (or its antipode) gives no circle; the leg is then the one leaving
+// w on the course rel_leg_course.
+Vec ActiveLegPole(Point w) {
+  const Vec wv = UnitVector(w);
+  Vec pole = Cross(UnitVector({lnav_leg[0].fr_lat, lnav_leg[0].fr_lon}), wv);
+  if (Norm(pole) < kNoCircle) {
+    const double crs = (rel_leg_course + mag_var) * kDegToRad;
+    pole = Cross(wv, Sum(Scaled(NorthAt(w), std::cos(crs)), Scaled(EastAt(w), std::sin(crs))));
+  }
+  return Scaled(pole, 1.0 / Norm(pole));
 }
 
 // Distances between a leg and another point, kept per leg with the two positions they were
@@ -98,23 +135,23 @@ double BackwardWalkFromLeg(int32_t from, Point target) {
 int32_t IsActiveWptPassed() {
   if (stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return 0;
   const Point w = LegPoint(stpos);
-  const double course = rel_leg_course;
-  double left_perp = course - 90.0;
-  if (left_perp < 0.0) left_perp += 360.0;
-  double right_perp = course + 90.0;
-  if (right_perp > 360.0) right_perp -= 360.0;
+  const Vec leg_pole = ActiveLegPole(w);
+  // The line through the waypoint square to the leg there is the great circle whose pole is the
+  // leg's direction at the waypoint.
+  const Vec ahead = Cross(leg_pole, UnitVector(w));
+  const Vec a = UnitVector(PresentPosition());
+  const double beyond_nm = Dot(a, ahead) * kEarthRadiusNm;
+  const double side_nm = std::asin(std::clamp(Dot(a, leg_pole), -1.0, 1.0)) * kEarthRadiusNm;
+  return beyond_nm > kOnTheLineNm && std::fabs(side_nm) <= kAbeamLineNm ? 1 : 0;
+}
 
-  Point pl, pr;
-  CalcDestPoint(w.lat, w.lon, norm360(left_perp + mag_var), kAbeamLineNm, &pl.lat, &pl.lon);
-  CalcDestPoint(w.lat, w.lon, norm360(right_perp + mag_var), kAbeamLineNm, &pr.lat, &pr.lon);
-  const Relative to_w = RelativeToCourse(MagneticBearingFromAircraft(w), course);
-  const Relative to_pl = RelativeToCourse(MagneticBearingFromAircraft(pl), course);
-  const Relative to_pr = RelativeToCourse(MagneticBearingFromAircraft(pr), course);
-
-  // Passed: the waypoint and the far end of the line on the other side both lie behind.
-  bool passed_right = !to_w.left && to_pl.left && to_w.angle > 90.0 && to_pl.angle > 90.0;
-  bool passed_left = to_w.left && !to_pr.left && to_w.angle > 90.0 && to_pr.angle > 90.0;
-  return passed_right || passed_left ? 1 : 0;
+double ActiveLegCourseHere() {
+  const Point here = PresentPosition();
+  if (stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return norm360(rel_leg_course + mag_var);
+  const Vec along = Cross(ActiveLegPole(LegPoint(stpos)), UnitVector(here));
+  // Only at the leg's own poles, a quarter of the globe off the leg, is there no direction along it.
+  if (Norm(along) < kNoCircle) return norm360(rel_leg_course + mag_var);
+  return BearingAt(here, along);
 }
 
 void SetLnavFromLeg(const RouteLeg& from) {

@@ -1,9 +1,10 @@
 // Following the active route: the passage test of the active waypoint and the along-route
 // distances from the present position that the PROGRESS page, the T/C-T/D logic and VNAV read.
 //
-// Reads fms_fpln_act rows 0..fp_cnt, stpos, plane_lat/plane_lon, mag_var, rel_leg_course, the
-// profile points (toc_lat/lon, tod_lat/lon, last_restr_lat/lon, tod_alt, cross_at_elev), cruise_alt,
-// init_cruise_alt, toc, tod, toc_dist_done, init_tod, next_restr_leg, tod_stpos.
+// Reads fms_fpln_act rows 0..fp_cnt, stpos, plane_lat/plane_lon, mag_var, rel_leg_course, the LNAV
+// leg's from-point (lnav_leg[0]), the profile points (toc_lat/lon, tod_lat/lon, last_restr_lat/lon,
+// tod_alt, cross_at_elev), cruise_alt, init_cruise_alt, toc, tod, toc_dist_done, init_tod,
+// next_restr_leg, tod_stpos.
 // Writes dest_dtg, dest_brg, route_dist_total, dist_to_tod, dist_to_cross_at, route_dist_acc,
 // route_dist_sum, tod_path_dist, tod_dist_acc, vnav_path_alt, and at the T/D tod, init_tod,
 // tod_stpos, last_restr_lat/lon and cross_at_elev. Distances in NM; "DISCO" rows are skipped.
@@ -14,9 +15,15 @@
 
 #include "fmc/route_types.h"
 
-// 1 once the aircraft has crossed the line through the active waypoint square to the active leg's
-// magnetic course rel_leg_course, within 22 NM either side of the waypoint; else 0.
+// 1 once the aircraft has crossed the line through the active waypoint square to the active leg
+// there (the great circle from the LNAV from-point, whose course at the waypoint may differ from
+// rel_leg_course by any angle on a long or polar leg), within 22 NM either side of the waypoint;
+// else 0.
 int32_t IsActiveWptPassed();
+
+// The true course of the active leg abeam the present position: the direction of its great circle
+// carried across to the aircraft. rel_leg_course + mag_var when there is no active leg.
+double ActiveLegCourseHere();
 
 // Recomputes the distances above from the present position.
 void ComputeRouteDistances();

@@ -341,3 +341,191 @@ int32_t NearestRow(NavTable table, double lat, double lon, double start_nm, doub
   *dist_nm = best;
   return best_row;
 }
+
+namespace {
+
+// sin and cos of an angle within half a cell of zero (|x| below 0.01 radian): the series, within a
+// double's rounding there, in a few multiplications instead of a library call.
+double SmallSin(double x) {
+  const double x2 = x * x;
+  return x * (1.0 - x2 / 6.0 * (1.0 - x2 / 20.0 * (1.0 - x2 / 42.0)));
+}
+double SmallCos(double x) {
+  const double x2 = x * x;
+  return 1.0 - x2 / 2.0 * (1.0 - x2 / 12.0 * (1.0 - x2 / 30.0));
+}
+
+// A candidate cell, with the terms of the place-to-point formula at its centre.
+struct CellSpan {
+  int32_t cell;
+  double cos_centre;  // cosine of the arc from the place to the cell's centre
+  double sin_lat, cos_lat, cos_dlon, sin_dlon;
+  double lat, lon;
+};
+
+// The cosine of the arc from the place to a point of a cell, as CalcDistNm forms it (its distance is
+// the arc cosine of this times the earth's radius; a larger value is a nearer point).
+struct PlaceTerms {
+  double sin_lat, cos_lat;
+  double CosArc(const CellSpan& c, double lat, double lon) const {
+    const double dlat = (lat - c.lat) * kDegToRad;
+    double dlon_deg = lon - c.lon;
+    if (dlon_deg > 180.0) dlon_deg -= 360.0;  // a point at 180 E lies in the cell at 180 W
+    const double dlon = dlon_deg * kDegToRad;
+    const double sd = SmallSin(dlat), cd = SmallCos(dlat);
+    const double sin_lat2 = c.sin_lat * cd + c.cos_lat * sd;
+    const double cos_lat2 = c.cos_lat * cd - c.sin_lat * sd;
+    const double cos_dlon2 = c.cos_dlon * SmallCos(dlon) - c.sin_dlon * SmallSin(dlon);
+    return sin_lat2 * sin_lat + cos_lat2 * cos_lat * cos_dlon2;
+  }
+};
+
+// How far a point of a cell of latitude row i lies from the cell's centre at most: a corner. Cells
+// nearer the equator reach farther.
+double CellReachNm(int32_t i) {
+  const double lat = i - 90 + 0.5;
+  return std::max(CalcDistNm(lat, 0.5, lat - 0.5, 1.0), CalcDistNm(lat, 0.5, std::min(90.0, lat + 0.5), 1.0));
+}
+
+// The cosine of an arc of `nm`: 2 (nothing is nearer) below 0, -2 (everything is) beyond the far pole.
+double CosOfArc(double nm) {
+  if (nm < 0.0) return 2.0;
+  return nm / kEarthRadiusNm < kPi ? std::cos(nm / kEarthRadiusNm) : -2.0;
+}
+double ArcOfCos(double c) { return std::acos(std::clamp(c, -1.0, 1.0)) * kEarthRadiusNm; }
+
+struct Candidate {
+  double cos_arc;  // larger is nearer
+  int32_t row;
+};
+
+}  // namespace
+
+int32_t NearestRowsWithin(NavTable table, double lat, double lon, double radius_nm, int32_t max_rows, int32_t* rows) {
+  const GridIndex* ix = UsableGrid(table);
+  CellBox box{};
+  if (ix == nullptr || !OnSphere(lat, lon) || !(radius_nm >= 0.0) || !CapBox(lat, lon, radius_nm, &box)) return -1;
+  if (max_rows <= 0) return 0;
+  const TableRef ref = Ref(table);
+  const PlaceTerms place{std::sin(lat * kDegToRad), std::cos(lat * kDegToRad)};
+  const auto rows_in = [&](int32_t c) {
+    return ix->cell_start[static_cast<size_t>(c) + 1] - ix->cell_start[static_cast<size_t>(c)];
+  };
+
+  // Every point of a cell lies within `reach` of its centre; the cells whose centre is near enough
+  // for a row within the radius, and those whose rows all are within it.
+  const double reach = CellReachNm(box.lat_last < 90 ? box.lat_last : std::max(box.lat_first, 90)) + kMarginNm;
+  const double cos_candidate = CosOfArc(radius_nm + reach);
+  const double cos_sure = CosOfArc(radius_nm - reach);
+  // The terms of a column and of a row of cells, worked out for the first cell that holds rows.
+  static std::vector<double> col_cos, col_sin;
+  col_cos.assign(static_cast<size_t>(box.lon_count), 2.0);  // 2: not yet
+  col_sin.resize(static_cast<size_t>(box.lon_count));
+  static std::vector<CellSpan> cells;
+  cells.clear();
+  int64_t candidates = static_cast<int64_t>(ix->odd_rows.size());
+  for (int32_t i = box.lat_first; i <= box.lat_last; ++i) {
+    const double cell_lat = i - 90 + 0.5;
+    double sin_lat = 2.0, cos_lat = 0.0;
+    for (int32_t k = 0; k < box.lon_count; ++k) {
+      const int32_t c = i * kLonCells + (box.lon_first + k) % kLonCells;
+      const int32_t count = rows_in(c);
+      if (count == 0) continue;
+      const size_t col = static_cast<size_t>(k);
+      if (col_cos[col] > 1.0) {
+        const double dlon = (c % kLonCells - 180 + 0.5 - lon) * kDegToRad;
+        col_cos[col] = std::cos(dlon);
+        col_sin[col] = std::sin(dlon);
+      }
+      if (sin_lat > 1.0) sin_lat = std::sin(cell_lat * kDegToRad), cos_lat = std::cos(cell_lat * kDegToRad);
+      const double cos_centre = sin_lat * place.sin_lat + cos_lat * place.cos_lat * col_cos[col];
+      if (cos_centre < cos_candidate) continue;
+      cells.push_back({c, cos_centre, sin_lat, cos_lat, col_cos[col], col_sin[col], cell_lat,
+                       static_cast<double>(c % kLonCells - 180) + 0.5});
+      candidates += count;
+    }
+  }
+
+  static std::vector<uint64_t> keep;
+  keep.assign(static_cast<size_t>(UsedRows(ref)) / 64 + 1, 0);
+  const WithinRadius within_radius(lat, lon, radius_nm);
+  const auto within = [&](int32_t row) { return within_radius(ref.rows[row].lat, ref.rows[row].lon); };
+  const auto for_rows = [&](const CellSpan& s, auto visit) {
+    const size_t c = static_cast<size_t>(s.cell);
+    for (int32_t k = ix->cell_start[c]; k < ix->cell_start[c + 1]; ++k) visit(ix->cell_rows[static_cast<size_t>(k)]);
+  };
+  if (candidates <= max_rows) {
+    // Few enough rows that every one within the radius is kept.
+    for (int32_t row : ix->odd_rows) {
+      if (within(row)) SetBit(keep, row);
+    }
+    for (const CellSpan& s : cells) {
+      const bool sure = s.cos_centre > cos_sure;
+      for_rows(s, [&](int32_t row) {
+        if (sure || within(row)) SetBit(keep, row);
+      });
+    }
+  } else {
+    // Nearest cells first. The max_rows-th nearest row lies no farther than `far`, within which
+    // max_rows rows surely lie, and no nearer than `near`, the max_rows-th smallest bound of any
+    // row's distance: rows of cells wholly nearer than `near` are kept unranked, rows of cells
+    // reaching within `far` are ranked, the others are not read.
+    std::sort(cells.begin(), cells.end(), [](const CellSpan& a, const CellSpan& b) { return a.cos_centre > b.cos_centre; });
+    double far = radius_nm;
+    double near = 0.0;
+    int64_t surely = 0;
+    int64_t bounded = static_cast<int64_t>(ix->odd_rows.size());  // a row off the sphere might lie anywhere
+    bool near_found = bounded >= max_rows;
+    for (const CellSpan& s : cells) {
+      bounded += rows_in(s.cell);
+      if (!near_found && bounded >= max_rows) {
+        near = ArcOfCos(s.cos_centre) - reach;
+        near_found = true;
+      }
+      if (surely < max_rows && s.cos_centre > cos_sure) {
+        surely += rows_in(s.cell);
+        if (surely >= max_rows) far = std::min(radius_nm, ArcOfCos(s.cos_centre) + reach);
+      }
+      if (near_found && (surely >= max_rows || !(s.cos_centre > cos_sure))) break;
+    }
+    const double cos_kept = CosOfArc(near - reach);
+    const double cos_read = CosOfArc(far + reach);
+    const double cos_far = far < radius_nm ? CosOfArc(far) : -2.0;  // the radius itself: measured exactly
+    static std::vector<Candidate> ranked;
+    ranked.clear();
+    int32_t kept = 0;
+    for (int32_t row : ix->odd_rows) {
+      const double d = CalcDistNm(lat, lon, ref.rows[row].lat, ref.rows[row].lon);
+      if (d <= radius_nm && d <= far) ranked.push_back({std::cos(d / kEarthRadiusNm), row});
+    }
+    for (const CellSpan& s : cells) {
+      if (s.cos_centre < cos_read) break;
+      if (s.cos_centre > cos_kept) {
+        for_rows(s, [&](int32_t row) { SetBit(keep, row); });
+        kept += rows_in(s.cell);
+        continue;
+      }
+      const bool sure = s.cos_centre > cos_sure;
+      for_rows(s, [&](int32_t row) {
+        const double cos_arc = place.CosArc(s, ref.rows[row].lat, ref.rows[row].lon);
+        if (cos_arc >= cos_far && (sure || within(row))) ranked.push_back({cos_arc, row});
+      });
+    }
+    const size_t wanted = static_cast<size_t>(max_rows - kept);
+    if (ranked.size() > wanted) {
+      std::nth_element(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(wanted), ranked.end(),
+                       [](const Candidate& a, const Candidate& b) {
+                         return a.cos_arc > b.cos_arc || (a.cos_arc == b.cos_arc && a.row < b.row);
+                       });
+      ranked.resize(wanted);
+    }
+    for (const Candidate& c : ranked) SetBit(keep, c.row);
+  }
+  int32_t count = 0;
+  for (size_t w = 0; w < keep.size(); ++w) {
+    for (uint64_t bits = keep[w]; bits != 0; bits &= bits - 1) {
+      rows[count++] = static_cast<int32_t>(w * 64) + __builtin_ctzll(bits);
+    }
+  }
+  return count;
+}

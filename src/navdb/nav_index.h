@@ -54,6 +54,12 @@ class NearRows {
 // place is not on the sphere (the caller reads the table).
 bool FindRowsNear(NavTable table, double lat, double lon, double radius_nm, NearRows* out);
 
+// The rows of `table` within radius_nm of (lat, lon) by CalcDistNm, in table order; where more than
+// max_rows are, the max_rows nearest of them (of equal distances the lower rows). Writes them to
+// `rows` (room for max_rows) and returns how many; -1 when there is no usable index or the place is
+// not on the sphere.
+int32_t NearestRowsWithin(NavTable table, double lat, double lon, double radius_nm, int32_t max_rows, int32_t* rows);
+
 // The row of `table` nearest to (lat, lon) by CalcDistNm (the first of equal ones) and its distance;
 // 0 when no row has a distance below `start_nm`. -1 when there is no usable index or the place is not
 // on the sphere.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "base/geodesy.h"
 #include "navdb/nav_index.h"
@@ -23,37 +25,45 @@ void CopyListRow(const NavRecord& src, NavRecord& row, Fields fields) {
   }
 }
 
-// The rows within radius_nm of (lat, lon), in source order, up to `limit`. One degree of latitude
-// is 60 NM and no two points are closer than their latitude difference, so rows outside the
-// latitude band are skipped before the distance is computed; the 1 NM margin keeps rounding from
-// dropping a row on the radius itself. (A latitude beyond +-90, which only a malformed file gives,
-// is not a place on the meridian, so such rows always get the full test.) A full table is read
-// through its position index when it has one: the same rows, found without reading the others.
+// The rows within radius_nm of (lat, lon), in source order; where more than `limit` are, the
+// `limit` nearest of them (of equal distances the first), so that a full list still holds what lies
+// around its centre. One degree of latitude is 60 NM and no two points are closer than their
+// latitude difference, so rows outside the latitude band are skipped before the distance is
+// computed; the 1 NM margin keeps rounding from dropping a row on the radius itself. (A latitude
+// beyond +-90, which only a malformed file gives, is not a place on the meridian, so such rows always
+// get the full test.) A full table is read through its position index when it has one: the same
+// rows, found without reading the others.
 int32_t Filter(const NavRecord* source, int32_t source_count, int32_t source_rows, NavRecord* target,
                int32_t limit, double lat, double lon, double radius_nm, Fields fields,
                std::optional<NavTable> indexed = std::nullopt) {
-  const double band_deg = (radius_nm + 1.0) / 60.0;
-  const bool centre_on_sphere = std::fabs(lat) <= 90.0;
-  const auto within = [&](const NavRecord& src) {
-    if (centre_on_sphere && std::fabs(src.lat) <= 90.0 && std::fabs(src.lat - lat) > band_deg) return false;
-    return CalcDistNm(lat, lon, src.lat, src.lon) <= radius_nm;
-  };
-  int32_t count = 0;
   // No row lies within any distance of a centre that is no place: the list is empty, found without
   // reading the table on each paint while the position stays so.
-  if (!std::isfinite(lat) || !std::isfinite(lon)) return count;
-  static NearRows near;
-  if (indexed.has_value() && limit > 0 && FindRowsNear(*indexed, lat, lon, radius_nm, &near)) {
-    near.ForEach([&](int32_t row, bool sure) {
-      if (sure || within(source[row])) CopyListRow(source[row], target[++count], fields);
-      return count < limit;
-    });
-    return count;
+  if (!std::isfinite(lat) || !std::isfinite(lon) || limit <= 0) return 0;
+  static std::vector<int32_t> rows;
+  if (rows.size() < static_cast<size_t>(limit)) rows.resize(static_cast<size_t>(limit));
+  int32_t count = indexed.has_value() ? NearestRowsWithin(*indexed, lat, lon, radius_nm, limit, rows.data()) : -1;
+  if (count < 0) {
+    const double band_deg = (radius_nm + 1.0) / 60.0;
+    const bool centre_on_sphere = std::fabs(lat) <= 90.0;
+    const WithinRadius within(lat, lon, radius_nm);
+    static std::vector<std::pair<double, int32_t>> found;  // distance (once ranked), row
+    found.clear();
+    source_count = std::min(source_count, source_rows - 1);
+    for (int32_t i = 1; i <= source_count; ++i) {
+      const NavRecord& src = source[i];
+      if (centre_on_sphere && std::fabs(src.lat) <= 90.0 && std::fabs(src.lat - lat) > band_deg) continue;
+      if (within(src.lat, src.lon)) found.emplace_back(0.0, i);
+    }
+    if (found.size() > static_cast<size_t>(limit)) {
+      for (auto& f : found) f.first = CalcDistNm(lat, lon, source[f.second].lat, source[f.second].lon);
+      std::nth_element(found.begin(), found.begin() + limit, found.end());
+      found.resize(static_cast<size_t>(limit));
+      std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    }
+    count = static_cast<int32_t>(found.size());
+    for (int32_t k = 0; k < count; ++k) rows[static_cast<size_t>(k)] = found[static_cast<size_t>(k)].second;
   }
-  source_count = std::min(source_count, source_rows - 1);
-  for (int32_t i = 1; i <= source_count && count < limit; ++i) {
-    if (within(source[i])) CopyListRow(source[i], target[++count], fields);
-  }
+  for (int32_t k = 0; k < count; ++k) CopyListRow(source[rows[static_cast<size_t>(k)]], target[k + 1], fields);
   return count;
 }
 

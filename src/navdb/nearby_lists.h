@@ -15,8 +15,8 @@ inline constexpr double kNearStationsFineRadiusNm = 320.0;
 inline constexpr double kNearCoarseRebuildNm = 200.0;
 inline constexpr double kNearFineRebuildNm = 50.0;
 
-// Each filter empties its list, copies the rows within its radius (up to its limit, in source
-// order) and stores (lat, lon) as the list's centre.
+// Each filter empties its list, copies the rows within its radius (in source order; where more
+// than its limit lie within, the nearest of them) and stores (lat, lon) as the list's centre.
 void FilterAirportsCoarse(double lat, double lon);
 void FilterAirportsFine(double lat, double lon);
 void FilterWaypointsCoarse(double lat, double lon);

@@ -192,6 +192,7 @@ TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
     redraw_tick = tick36_counter = 0;
     std::tie(lnav, ap_nav_hold, dist_to_active_wpt, route_holds[1].leg) = std::tuple(1, 1.0, 9.9, 0);
     std::tie(active_wpt_brg, rel_leg_course, toc, tod, early_seq_in_cruise) = std::tuple(120.0, 0.0, 1, 0, 0);
+    std::tie(plane_lat, plane_lon) = std::tuple(47.5 - 9.9 / kNmPerDegLat, -122.0);  // 9.9 NM short of WP1
     vnav_cruise = 1;
     r.change();
     const double before = dist_to_active_wpt;

@@ -209,10 +209,16 @@ class AbeamPassage : public route_test::RouteTest {
     RouteTest::SetUp();
     SetActLegs({"KSEA", "W", "KPDX"});
     std::tie(fms_fpln_act[1].lat, stpos, rel_leg_course) = std::tuple(47.0, 1, 0.0);
+    std::tie(lnav_leg[0].fr_lat, lnav_leg[0].fr_lon) = std::tuple(46.5, kLegLon);
   }
   int32_t PassedFrom(double lat, double side_nm) {
     plane_lat = lat;
     plane_lon = kLegLon + side_nm / (60.0 * std::cos(47.0 * kDegToRad));
+    return IsActiveWptPassed();
+  }
+  // On the great circle through W square to the leg, side_nm east of W.
+  int32_t PassedFromAbeam(double side_nm) {
+    CalcDestPoint(47.0, kLegLon, side_nm < 0.0 ? 270.0 : 90.0, std::fabs(side_nm), &plane_lat, &plane_lon);
     return IsActiveWptPassed();
   }
 };
@@ -221,10 +227,12 @@ class AbeamPassage : public route_test::RouteTest {
 // abeam (the great-circle bearing square to the leg) is not passed at any distance.
 TEST_F(AbeamPassage, PassedBeyondTheAbeamLineWithin22Nm) {
   for (auto [lat, side_nm, passed] : {std::tuple{46.999, 5.0, 0}, {47.01, 0.0, 1}, {47.01, -21.0, 1},
-                                      {47.01, 30.0, 0}, {47.0, 20.0, 0}, {47.0, -5.0, 0}}) {
+                                      {47.01, 30.0, 0}}) {
     EXPECT_EQ(PassedFrom(lat, side_nm), passed) << lat << " " << side_nm;
   }
-  // The course is magnetic; with no active leg nothing is passed.
+  EXPECT_EQ(PassedFromAbeam(20.0), 0);
+  EXPECT_EQ(PassedFromAbeam(-5.0), 0);
+  // The leg is where its points are, whatever the variation; with no active leg nothing is passed.
   mag_var = 20.0;
   rel_leg_course = 340.0;  // due north true
   EXPECT_EQ(PassedFrom(47.01, 3.0), 1);

@@ -303,7 +303,9 @@ void ChangeAirwayExit(int32_t r, bool clear_on_bad_exit) {
   mod_stpos = entry_leg;
   LoadAirway("#" + via);
   if (nav_search_cnt > 0 && awy_entry_idx <= 0) {
-    entry_leg = seg.first;
+    // Loaded again joined there, so that the list is the airway that holds that leg's fix.
+    mod_stpos = entry_leg = seg.first;
+    LoadAirway("#" + via);
     awy_entry_idx = FindAirwayFix(fms_fpln_mod[entry_leg].ident);
   }
   if (nav_search_cnt <= 0 || awy_entry_idx <= 0) return cdu::RefuseEntry(cdu::kInvalidEntry);
