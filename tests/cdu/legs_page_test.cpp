@@ -183,6 +183,32 @@ TEST_F(LegsPageTest, PagesWrapAndTheCounterMovesBeforeTheLegs) {
   EXPECT_EQ(page2 + "|" + Line(1).left, "A5|SEA");
 }
 
+// A hold row that ends one page and a hold row that spills onto the next: paged through, every leg
+// and every hold is listed once.
+TEST_F(LegsPageTest, PagingListsEveryLegAndHoldOnce) {
+  for (const int32_t held : {4, 5}) {
+    hold_cnt = 0;
+    SetActiveRoute({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "KPDX"});
+    AddLegHold(held, 0);
+    fms_fpln_act[held].hold_idx = 1;
+    PressAndPaint("LEGS");
+    std::vector<std::string> listed;
+    for (int page = 1; page <= legs_page_cnt; ++page) {
+      for (int n = 1; n <= 5; ++n) {
+        const LineText l = Line(n);
+        const std::string ident = l.left.substr(0, l.left.find(' '));
+        listed.push_back(l.label.starts_with("H O L D") ? "HOLD " + ident : ident);
+      }
+      PressAndPaint("NEXT_PAGE");
+      Paint();
+    }
+    std::vector<std::string> expected{"A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "-"};
+    expected.insert(expected.begin() + held, "HOLD A" + std::to_string(held));  // the end line shows no leg
+    listed.resize(expected.size());
+    EXPECT_EQ(listed, expected) << "hold at A" << held;
+  }
+}
+
 TEST_F(LegsPageTest, PlanModeStepWalksTheMapCentreAlongThePagesAndPagingRecentresIt) {
   nd_mode = 4;
   Legs({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "KPDX"});

@@ -40,18 +40,31 @@ int32_t PageBase(int32_t page) {
   return static_cast<int32_t>(std::min<int64_t>(first, kRouteRows));
 }
 
-// On pages after the first, each hold before the first leg takes one of the rows, so the first leg
-// moves back by one for each.
-int32_t FirstLegOfPage(int32_t page) {
-  int32_t first = PageBase(page);
-  if (page <= 1) return first;
-  const bool active = fms_fpln_active == 3;
-  const RouteLeg* route = ListedRoute();
-  for (int32_t i = std::max(active ? stpos : 1, 0); i < first && i <= kLastRouteRow; ++i) {
-    if (route[i].hold_idx > 0) --first;
+// Where page `page` begins: its first leg, and whether its first row is the hold row of the leg before
+// it. Pages after the first follow on from the rows before them, leg rows and hold rows alike, so a
+// hold row that closed the page before is not listed again and no leg is left out.
+struct PageStart {
+  int32_t first;
+  bool hold_row;
+};
+
+PageStart StartOfPage(int32_t page) {
+  const int32_t base = PageBase(1);
+  if (page <= 1) return {base, CarriesHold(base - 1)};
+  int32_t leg = CarriesHold(base - 1) ? base - 1 : base;
+  bool on_hold_row = leg != base;
+  for (int64_t rows = 5 * (static_cast<int64_t>(page) - 1); rows > 0 && leg <= kLastRouteRow; --rows) {
+    if (!on_hold_row && CarriesHold(leg)) {
+      on_hold_row = true;
+    } else {
+      ++leg;
+      on_hold_row = false;
+    }
   }
-  return first;
+  return on_hold_row ? PageStart{leg + 1, true} : PageStart{leg, false};
 }
+
+int32_t FirstLegOfPage(int32_t page) { return StartOfPage(page).first; }
 
 int32_t PageCount(int32_t last) {
   if (stpos == kNoActiveLeg) return 1;
@@ -242,13 +255,13 @@ bool PlanMap() { return nd_mode == kPlanMode || fpnd_mode == kPlanMode; }
 
 const RouteLeg* ListedRoute() { return fms_fpln_active == 3 ? fms_fpln_act : fms_fpln_mod; }
 
-Layout WorkOutRows(int32_t first) {
+Layout WorkOutRows(int32_t first, bool hold_row_first) {
   Layout layout;
   layout.active_listing = fms_fpln_active == 3;
   layout.first = first;
   layout.last = LastLeg();
   int n = 0;
-  if (CarriesHold(first - 1) && first - 1 < layout.last) layout.rows[n++] = {RowKind::kHold, first - 1};
+  if (hold_row_first && first - 1 < layout.last) layout.rows[n++] = {RowKind::kHold, first - 1};
   for (int32_t leg = std::max(first, 1); n < kRows && leg <= layout.last; ++leg) {
     if (leg == layout.last) {
       layout.rows[n++] = {RowKind::kEnd, leg};
@@ -277,7 +290,8 @@ void DrawLegsPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   legs_page_cnt = PageCount(last);
   // A page left over from a longer route would list nothing.
   if (legs_page < 1 || legs_page > legs_page_cnt) legs_page = 1;
-  const int32_t first = FirstLegOfPage(legs_page);
+  const PageStart start = StartOfPage(legs_page);
+  const int32_t first = start.first;
   const bool next = cdu_next_page == 1;
   const bool prev = cdu_prev_page == 1;
   // The counter shows the new page at once; its legs come with the next paint.
@@ -296,9 +310,9 @@ void DrawLegsPage(DisplaySurface* surface, gfx::Graphics* graphics) {
     }
   }
 
-  ApplyLegsKey(WorkOutRows(first));
+  ApplyLegsKey(WorkOutRows(first, start.hold_row));
   // The key may have changed the route and its state: the lines show the result.
-  const Layout layout = WorkOutRows(first);
+  const Layout layout = WorkOutRows(first, start.hold_row);
   DrawRows(cdu, layout);
   DrawLine6(cdu);
   cdu.ScratchpadLine();

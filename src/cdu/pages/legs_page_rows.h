@@ -36,9 +36,9 @@ bool PlanMap();
 // The route listed in the current state.
 const RouteLeg* ListedRoute();
 
-// The five rows from `first`: each leg a row, followed by its hold's row when it carries one; the
-// hold of the leg before `first` leads; the last leg ends the listing.
-Layout WorkOutRows(int32_t first);
+// The five rows from `first`: each leg a row, followed by its hold's row when it carries one; with
+// `hold_row_first` the hold row of the leg before `first` leads; the last leg ends the listing.
+Layout WorkOutRows(int32_t first, bool hold_row_first);
 
 // Applies the pending line-select key to the modified route (the page has worked out `layout`).
 void ApplyLegsKey(const Layout& layout);
