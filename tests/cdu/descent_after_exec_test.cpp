@@ -58,6 +58,15 @@ class DescentAfterExecTest : public RoutePagesTest {
     }
   }
 
+  // Row `row` active, flown from the row before it.
+  static void ActiveLeg(int32_t row) {
+    stpos = mod_stpos = row;
+    const RouteLeg& from = fms_fpln_act[row - 1];
+    const RouteLeg& to = fms_fpln_act[row];
+    std::tie(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon) = std::tuple(from.ident, from.lat, from.lon);
+    std::tie(lnav_leg[0].ToId, lnav_leg[0].to_lat, lnav_leg[0].to_lon) = std::tuple(to.ident, to.lat, to.lon);
+  }
+
   // A constraint typed on RTE LEGS line `line` and executed.
   void ExecuteConstraint(const char* entry, const char* key) {
     fms_page = 0;
@@ -74,7 +83,7 @@ class DescentAfterExecTest : public RoutePagesTest {
 // Level at FL200 past the T/C with CENTR active, KELSO raised from 12000 to 17000 and executed: the
 // T/D moves back along the route, and VNAV starts down there, not where the T/C put the old one.
 TEST_F(DescentAfterExecTest, RaisedConstraintMovesTheTodThatStartsTheDescent) {
-  stpos = mod_stpos = kCentr;
+  ActiveLeg(kCentr);
   FlyAlong(kCentr - 1, 0.5, 20000.0);
   cruise_alt = 20000;  // entered with the constraint, as on PERF INIT
   ExecuteConstraint("12000", "2R");
@@ -106,7 +115,7 @@ TEST_F(DescentAfterExecTest, ActiveLegsConstraintEndsTheDescentSegment) {
   for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
     std::tie(legs[kKelso].alt, legs[kKelso].restr) = std::tuple(12000.0, 1);
   }
-  stpos = mod_stpos = kKelso;
+  ActiveLeg(kKelso);
   cruise_alt = 16000;
   toc = 1;
   toc_stpos = 1;
