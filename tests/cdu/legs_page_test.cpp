@@ -223,6 +223,16 @@ TEST_F(LegsPageTest, PlanModeStepWalksTheMapCentreAlongThePagesAndPagingRecentre
   EXPECT_EQ(map_ctr_leg, 6);
 }
 
+// STEP over a discontinuity centres the plan map on the leg after it, where <CTR> shows.
+TEST_F(LegsPageTest, PlanModeStepPassesOverADiscontinuity) {
+  nd_mode = 4;
+  Legs({"KSEA", "A1", "A2", "DISCO", "A4", "A5", "KPDX"});
+  PressAndPaint("6R");
+  PressAndPaint("6R");
+  Paint();
+  EXPECT_EQ(std::pair(map_ctr_leg, Line(4).left), std::pair(4, std::string("A4 <CTR>")));
+}
+
 TEST_F(LegsPageTest, HoldAtAFixTakesTheFixThenTheLine) {
   Legs();
   PressAndPaint("HOLD");

@@ -291,6 +291,8 @@ void HoldPresentPosition6R() {
 void StepMapCentre(const Layout& layout) {
   const int32_t restart_leg = stpos == kNoActiveLeg ? 1 : stpos;
   ++map_ctr_leg;
+  // A gap is no place to centre on: the step goes on to the leg after it.
+  while (map_ctr_leg < layout.last && IsPlaceholder(ListedRoute()[map_ctr_leg])) ++map_ctr_leg;
   if (map_ctr_leg > layout.first + 4) {
     ++legs_page;
     map_ctr_leg = 0;  // the next paint centres on the new page's first leg
