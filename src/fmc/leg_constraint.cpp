@@ -35,7 +35,26 @@ struct Constraint {
   int32_t spd_kt = 0;  // 0 none
 };
 
+// "F" and "L" spell only the flight-level prefix of the altitude, and one slash parts the speed from
+// it: "FL280/" made a speed of the level, "230/FL" a level of the speed, "240/12000/7" lost its end.
+bool LettersAndSlashesInPlace(std::string_view e) {
+  const size_t slash = e.find('/');
+  if (slash != std::string_view::npos && e.find('/', slash + 1) != std::string_view::npos) return false;
+  std::string_view alt = e;
+  if (slash != std::string_view::npos) {
+    if (e.substr(0, slash).find_first_of("FL") != std::string_view::npos) return false;
+    alt = e.substr(slash + 1);
+  }
+  const size_t start = alt.find_first_not_of(' ');
+  if (start != std::string_view::npos && alt.substr(start).starts_with("FL")) {
+    alt = alt.substr(start + 2);
+    if (alt.empty() || alt.front() < '0' || alt.front() > '9') return false;
+  }
+  return alt.find_first_of("FL") == std::string_view::npos;
+}
+
 bool ParseEntry(const std::string& scratchpad, Constraint* out) {
+  if (!LettersAndSlashesInPlace(std::string_view(scratchpad).substr(0, kEntryChars))) return false;
   std::string buffer = scratchpad.substr(0, kEntryChars);
   for (char& c : buffer) {
     if (c == '/' || c == 'F' || c == 'L') c = ' ';

@@ -147,8 +147,11 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
       renamed = true;
     }
     if (renamed) {
+      // A point made from a place is neither navaid nor airport: no frequency or elevation of it.
       SetText(cand.ident, PlaceBearingName(TextOf(cand.ident)));
       SetText(cand.type, "WPT");
+      ClearRecord(cand.extra);
+      ClearRecord(cand.info);
     }
     if (hold_ppos) SetText(cand.ident, NextWaypointName());
   }

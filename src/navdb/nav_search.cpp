@@ -145,8 +145,13 @@ void ResolveShorthand(std::string_view e) {
   SetSingleResult(e, lat, lon, "O");
 }
 
+// The point lies on the radial `brg_mag` of the place: its bearing from there agrees within 7 degrees.
+bool OnRadial(double lat0, double lon0, int32_t var, double brg_mag, double lat, double lon) {
+  return CalcHeadingDiff(MagneticBearing(lat0, lon0, lat, lon, var), brg_mag) < 7;
+}
+
 // Row 1 (the second place) moves to where the radial of `first` crosses the second's; false when
-// the radials have no intersection.
+// the radials have no intersection or none on both radials.
 bool PlaceCrossingPoint(const NavRecord& first) {
   const double lat1 = first.lat, lon1 = first.lon;
   const double lat2 = nav_search_list[1].lat, lon2 = nav_search_list[1].lon;
@@ -182,7 +187,10 @@ bool PlaceCrossingPoint(const NavRecord& first) {
     }
     if (diff < 7) break;
   }
-  if (!found) return false;
+  // A point off either typed radial is no crossing of them: the radials do not meet near the places.
+  if (!found || !OnRadial(lat1, lon1, var1, pbd_brg, lat, lon) || !OnRadial(lat2, lon2, var2, pbd_brg2, lat, lon)) {
+    return false;
+  }
   nav_search_list[1].lat = lat;
   nav_search_list[1].lon = lon;
   return true;

@@ -25,6 +25,23 @@ TEST_F(EntryLimitsTest, BlanksAfterASpeedConstraintKeepItASpeed) {
   }
 }
 
+// "FL" only leads the altitude and one slash parts the two: an entry that says something else is
+// refused and changes nothing; the forms of a level still set it.
+TEST_F(EntryLimitsTest, FlightLevelLettersAndSlashesOnlyWhereTheyBelong) {
+  SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
+  PressAndPaint("LEGS");
+  for (const char* text : {"FL280/", "230/FL", "L250", "240/12000/7", "F/L350", "250FL/"}) {
+    EnterAt(text, "2R");
+    ExpectTaken(text, false);
+    EXPECT_EQ(fms_fpln_mod[2].restr, 0) << text;
+  }
+  for (const char* text : {"FL350", "/FL350", "250/FL350", "250/ FL350"}) {
+    EnterAt(text, "2R");
+    ExpectTaken(text, true);
+    EXPECT_EQ(fms_fpln_mod[2].alt, 35000.0) << text;
+  }
+}
+
 // PERF INIT and the CLB page refuse the altitudes the cruise-altitude line of the VNAV pages
 // refuses, and so do the speed restrictions.
 TEST_F(EntryLimitsTest, AltitudesOf99999FeetAndAboveAreRefusedOnEveryPerformancePage) {

@@ -1,7 +1,9 @@
 // Points made from places: place/bearing/distance and place-bearing/place-bearing entries.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "base/geodesy.h"
 #include "cdu/cdu_fixture.h"
@@ -42,6 +44,33 @@ TEST_F(PlaceEntryTest, RefNavDataAndFixInfoShowTheCrossingAsAWaypointOfItsOwn) {
   EnterOn(kCduPageInitRefIndex, "", "1R");
   Paint();
   EXPECT_EQ(Row(1), "---- | ");
+}
+
+// Radials that meet only on the far side of the globe, if at all, make no point: the entry finds
+// nothing and the page keeps its fix.
+TEST_F(PlaceEntryTest, RadialsThatDoNotMeetNearThePlacesFindNothing) {
+  fms_page = kCduPageRefNavData;
+  EnterAt("OLM", "1L");
+  EnterAt("SEA090/OLM180", "1L");
+  ExpectTaken("SEA090/OLM180", false, "NOT IN DATABASE");
+  Paint();
+  EXPECT_EQ(Row(1), "OLM | 113.40");
+}
+
+// Points made on a navaid's radial or along the route from it are waypoints: the leg keeps none of
+// the navaid's frequency.
+TEST_F(PlaceEntryTest, PointsMadeFromANavaidCarryNoFrequency) {
+  SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
+  PressAndPaint("LEGS");
+  EnterAt("SEA/5", "1L");
+  EnterAt("SEA090/20", "3L");
+  std::vector<std::string> made, with_freq;
+  for (int32_t i = 0; i <= fp_mod_cnt; ++i) {
+    if (fms_fpln_mod[i].ident.starts_with("SEA0")) made.push_back(fms_fpln_mod[i].ident);
+    if (!fms_fpln_mod[i].freq.empty()) with_freq.push_back(fms_fpln_mod[i].ident);
+  }
+  EXPECT_EQ(made.size(), 2u);
+  EXPECT_EQ(with_freq, std::vector<std::string>{});
 }
 
 // A point built far from the aircraft lies on the radial typed, magnetic at the place.
