@@ -193,6 +193,9 @@ void StepAbeamPassage() {
 void StepLookAhead() {
   dist_per_tick = ground_speed / 3600.0 * kLookAheadSeconds;
   if (!(dist_per_tick > dist_to_active_wpt) || stpos < 0 || stpos >= fp_cnt) return;
+  // A hold fix being circled is not about to be sequenced: what the look-ahead sends until the
+  // sequencing would go out on every tick of the circuit near the fix.
+  if (!SequencingAllowedByPattern()) return;
   const int32_t last = ClampedLastRow(fp_cnt);
   next_restr_leg = last;
   for (int32_t i = stpos + 1; i <= last; ++i) {

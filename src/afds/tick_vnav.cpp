@@ -61,6 +61,9 @@ void CrossAtRow(int32_t row) {
   cross_at_lon = leg.lon;
 }
 
+// A constraint below the aircraft belongs to the descent: the climb's target stays the T/C.
+bool ClimbsTo(int32_t row) { return InTable(row) && fms_fpln_act[row].alt >= plane_alt; }
+
 void CrossAtCruiseAltitude(double lat, double lon) {
   cross_at_elev = cruise_alt;
   cross_at_lat = lat;
@@ -239,7 +242,7 @@ void UpdateCrossingPointAtLookAhead() {
     if (toc == 0) {
       const int32_t toc_row = PredictToc(1);
       CrossAtCruiseAltitude(toc_lat, toc_lon);
-      if (next_restr_leg <= toc_row) CrossAtRow(next_restr_leg);
+      if (next_restr_leg <= toc_row && ClimbsTo(next_restr_leg)) CrossAtRow(next_restr_leg);
     } else if (toc == 1 && tod == 1) {
       // Past the T/D a constrained waypoint ahead opens the next descent segment.
       if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);

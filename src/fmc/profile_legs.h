@@ -4,12 +4,15 @@
 
 #include <cstdint>
 
+#include "fmc/route_model.h"
 #include "fmc/route_types.h"
 
 namespace profile {
 
-inline bool HasAltConstraint(const RouteLeg& leg) { return IsAltitudeConstraint(leg.restr); }
-inline bool HasSpeed(const RouteLeg& leg) { return IsSpeedConstraint(leg.restr); }
+// A gap carries the constraint of the leg after it for the pages and maps; the plan meets it at that
+// leg, not at a place of no length before it.
+inline bool HasAltConstraint(const RouteLeg& leg) { return IsAltitudeConstraint(leg.restr) && !IsPlaceholder(leg); }
+inline bool HasSpeed(const RouteLeg& leg) { return IsSpeedConstraint(leg.restr) && !IsPlaceholder(leg); }
 
 // Leg i of the active route runs from row from[i] to row i. A discontinuity has no length: the leg
 // after it is measured from the last row before it, so that the plan and the route-following

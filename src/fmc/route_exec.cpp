@@ -241,7 +241,8 @@ void RecomputeProfile() {
   const bool restr_leg_valid = next_restr_leg >= 0 && next_restr_leg <= fp_cnt;
   if (toc == 0) {
     const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];
-    if (next_restr_leg < PredictToc(1)) SetCrossingPoint(leg.alt, leg.lat, leg.lon);
+    // A constraint below the aircraft belongs to the descent: the climb's target stays the T/C.
+    if (next_restr_leg < PredictToc(1) && leg.alt >= plane_alt) SetCrossingPoint(leg.alt, leg.lat, leg.lon);
   } else {
     if (tod == 0) PredictTod(0);
     const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];

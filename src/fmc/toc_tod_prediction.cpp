@@ -12,6 +12,7 @@
 #include "fmc/vertical_profile.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
+#include "sim/readers_flight.h"
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
@@ -59,8 +60,11 @@ int32_t PredictToc(int32_t flag) {
   }
 
   // The legs ahead up to the cruise level: a constraint among them makes the climb a constrained one.
+  // In flight the climb goes on from the aircraft's altitude, and a constraint below it is one of the
+  // descent, not of the climb.
+  const bool in_flight = ReadOnGround() == 0;
   bool constrained = false;
-  double climb_ft = 0.0;
+  double climb_ft = in_flight ? plane_alt : 0.0;
   for (int32_t i = s; i <= t.last - 1; ++i) {
     RouteLeg& leg = Act(i);
     if (TocLiesOnLeg(t, i)) {
@@ -71,7 +75,7 @@ int32_t PredictToc(int32_t flag) {
     dist_from_origin = std::trunc(dist_from_origin + t.len_nm[i]);
     climb_ft += profile::HeightOverNm(t.len_nm[i], climb_rate, climb_tas);
     if (leg.alt >= cruise_alt || climb_ft >= cruise_alt) break;
-    if (!profile::HasAltConstraint(leg)) continue;
+    if (!profile::HasAltConstraint(leg) || (in_flight && leg.alt < plane_alt)) continue;
     constrained = true;
     if (dist_from_origin < toc_dist) {
       toc_lat = leg.lat;

@@ -7,6 +7,7 @@
 #include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_holds.h"
+#include "fmc/route_model.h"
 #include "sim/debug_log.h"
 #include "sim/sim_globals.h"
 #include "sim/fsuipc_client.h"
@@ -113,8 +114,9 @@ void BuildTrafficPattern() {
   RouteHold& hold = route_holds[1];
   const Circuit circuit = LayOutCircuit(hold);
   if (lnav != 1) return;
-  // The hold steers only while its fix is the leg flown to; one further on waits for the aircraft.
-  if (hold.leg != stpos) {
+  // The hold steers only while its fix is the leg flown to, and only once executed; one further on
+  // waits for the aircraft, one of a modification not yet executed for the EXEC.
+  if (hold.leg != stpos || stpos < 1 || stpos > kLastRouteRow || fms_fpln_act[stpos].hold_idx <= 0) {
     pattern_leg = 0;
     return;
   }

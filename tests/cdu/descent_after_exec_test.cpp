@@ -130,5 +130,43 @@ TEST_F(DescentAfterExecTest, ActiveLegsConstraintEndsTheDescentSegment) {
   EXPECT_LT(toc_stpos, stpos);
 }
 
+// Level at FL200 with CENTR active, KELSO deleted into a discontinuity and executed: the gap, which
+// carries WILAM's 10000 for the pages, is no constraint of the plan. The descent still ends at WILAM
+// and CENTR stays at the cruise level.
+TEST_F(DescentAfterExecTest, ExecutedDiscontinuityIsNoConstraintOfTheDescent) {
+  ActiveLeg(kCentr);
+  FlyAlong(kCentr - 1, 0.5, 20000.0);
+  cruise_alt = 20000;
+  fms_page = 0;
+  PressAndPaint("LEGS");
+  PressAndPaint("DEL 2L");
+  PressAndPaint("EXEC");
+  ASSERT_EQ(fms_fpln_act[kKelso].ident, "DISCO");
+  const RouteLeg& wilam = fms_fpln_act[kWilam];
+  EXPECT_NEAR(CalcDistNm(tod_lat, tod_lon, wilam.lat, wilam.lon), 10000.0 / tod_rod * descent_tas / 60.0, 1.0);
+  EXPECT_EQ(fms_fpln_act[kCentr].alt, 20000.0);
+}
+
+// Climbing through 16500 ft to FL200 with VNAV, CENTR passed and KELSO's 12000 of the arrival ahead:
+// a constraint below the aircraft is not the climb's, so VNAV never asks for 12000.
+TEST_F(DescentAfterExecTest, ClimbTakesNoConstraintBelowTheAircraftAsItsTarget) {
+  ActiveLeg(kCentr);
+  FlyAlong(kCentr - 1, 0.2, 16000.0);
+  cruise_alt = 20000;
+  ExecuteConstraint("12000", "2R");
+  std::tie(toc, vnav) = std::tuple(0, 1);
+  for (double f = 0.2; f < 0.97; f += 0.05) {  // past CENTR, short of the T/D of KELSO's 12000
+    FlyAlong(kCentr - 1, f, 16000.0 + 500.0 * f);
+  }
+  ASSERT_EQ(stpos, kKelso);
+  EXPECT_NE(cross_at_elev, 12000.0);
+  // The T/C lies where the climb reaches FL200, not at KELSO.
+  EXPECT_NEAR(CalcDistNm(plane_lat, plane_lon, toc_lat, toc_lon),
+              (cruise_alt - plane_alt) / climb_rate * climb_tas / 60.0, 2.0);
+  for (const auto& e : host_.key_events()) {
+    EXPECT_FALSE(e.event_id == 0x1024C && e.value == 12000) << "the MCP altitude set to 12000";
+  }
+}
+
 }  // namespace
 }  // namespace cdu_test

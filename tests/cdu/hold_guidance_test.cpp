@@ -119,6 +119,32 @@ TEST_F(HoldGuidanceTest, HoldEntryTurnSendsNoAltitudeEveryFrame) {
   EXPECT_LT(KeyEvents(kMcpAltitude) - before, 36 / 3);  // at most on the route blocks' ticks
 }
 
+// Past the T/D with VNAV, 1.5 NM before CENTR with its hold executed: a hold fix is not about to be
+// sequenced, so what the look-ahead sends until then does not go out on every frame.
+TEST_F(HoldGuidanceTest, AHoldFixWithinTheLookAheadSendsNoAltitudeEveryFrame) {
+  InboundTo("CENTR");
+  Keys("HOLD 1L 6L");
+  Press("EXEC");
+  std::tie(cruise_alt, toc, tod, init_tod, vnav, lnav) = std::tuple(20000, 1, 1, 1, 1, 1);
+  SouthOf("CENTR", -1.5);
+  RunTicks(18);
+  const int before = KeyEvents(kMcpAltitude);
+  RunTicks(36);
+  EXPECT_LT(KeyEvents(kMcpAltitude) - before, 36 / 3);
+}
+
+// HOLD at the present position, not executed: the heading commands keep to the route until EXEC.
+TEST_F(HoldGuidanceTest, AHoldNotExecutedDoesNotSteer) {
+  InboundTo("KELSO");
+  lnav = 1;
+  Keys("HOLD 6R");
+  ASSERT_EQ(fms_fpln_active, 4);
+  RunTicks(36);
+  const NavRecord& kelso = Fix("KELSO");
+  EXPECT_EQ(pattern_leg, 0);
+  EXPECT_NEAR(LastHeadingSent(), MagneticBearing(plane_lat, plane_lon, kelso.lat, kelso.lon, mag_var), 2.0);
+}
+
 // ERASE of the only hold, one at the present position not yet executed: RTE HOLD gives way to RTE
 // LEGS, and with no hold it takes no entry.
 TEST_F(HoldGuidanceTest, EraseOfTheLastHoldLeavesRteHoldAndItTakesNoEntry) {
