@@ -99,8 +99,37 @@ void FillLeg(RouteLeg& leg, const std::string_view* w, int n) {
   if (leg.freq.empty() && leg.type != "APT") TakeFixNavaid(leg);
 }
 
-// Reads plan file `name` into the target; ".PLN" plans are converted into "Temp.rte" first. False
-// when the conversion found no plan (the target is untouched then).
+// Walks the plan lines of `f`: the section's opening goes to `on_section`, each waypoint line (its
+// words, their count) to `on_leg`, which stops the walk by returning false; header lines are applied
+// when `apply`. False at a waypoint line that lost its coordinates.
+template <typename OnSection, typename OnLeg>
+bool WalkPlanLines(std::FILE* f, size_t line_max, bool apply, OnSection on_section, OnLeg on_leg) {
+  bool in_section = false;
+  std::string line;
+  while (ReadLine(f, &line, line_max)) {
+    std::string_view w[7];
+    const int n = SplitTokens(line, w, 7);
+    if (n > 0 && w[0].starts_with(';')) continue;
+    // A header line inside the section adds no leg; a waypoint named FUEL is still a leg.
+    const bool maybe_header = !in_section || n <= 2 || line.find('=') != std::string::npos;
+    const bool header = maybe_header && ReadHeaderLine(line, in_section, apply);
+    if (!in_section) {
+      if (n > 0 && platform::EqualsIgnoreCase(w[0], "[FlightPlan]")) {
+        in_section = true;
+        on_section();
+      }
+      continue;
+    }
+    if (n == 0 || header) continue;
+    if (n < 3 || !StartsWithNumber(w[1]) || !StartsWithNumber(w[2])) return false;
+    if (!on_leg(w, n)) break;
+  }
+  return true;
+}
+
+// Reads plan file `name` into the target; ".PLN" plans are converted into "Temp.rte" first. False,
+// with the target untouched, when the conversion found no plan or a waypoint line lost its
+// coordinates: a file cut short or damaged never becomes a route, nor one without its last places.
 bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
   const std::string upper = UpperAscii(name);
   std::string file = upper;
@@ -108,42 +137,34 @@ bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
     if (!IsSafePlanFileName(upper) || ImportPlnToTempRte(upper) == kPlanNotFound) return false;
     file = "Temp.rte";
   }
+  std::FILE* f = IsSafePlanFileName(file) ? platform::OpenFile(PlanFolderPath(file), "r") : nullptr;
+  const auto any_leg = [](const std::string_view*, int) { return true; };
+  if (f != nullptr && !WalkPlanLines(
+                          f, t.line_max, false, [] {}, any_leg)) {
+    std::fclose(f);
+    return false;
+  }
   *t.count = -1;
   if (t.plan_load) lnav_init_done = 0;
-  std::FILE* f = IsSafePlanFileName(file) ? platform::OpenFile(PlanFolderPath(file), "r") : nullptr;
   if (f == nullptr) return true;
+  std::rewind(f);
   if (t.plan_load) {
     pending_cruise_alt = 0;
     plan_fuel = 0.0;
   }
-  bool in_section = false;
-  std::string line;
-  while (ReadLine(f, &line, t.line_max)) {
-    std::string_view w[7];
-    const int n = SplitTokens(line, w, 7);
-    if (*t.count >= kLastRouteRow) break;
-    if (n > 0 && w[0].starts_with(';')) continue;
-    // A header line inside the section adds no leg; a waypoint named FUEL is still a leg.
-    const bool maybe_header = !in_section || n <= 2 || line.find('=') != std::string::npos;
-    const bool header = maybe_header && ReadHeaderLine(line, in_section, t.plan_load);
-    if (!in_section) {
-      if (n > 0 && platform::EqualsIgnoreCase(w[0], "[FlightPlan]")) {
-        in_section = true;
-        if (t.plan_load) {
-          clear_holds_on_exec = 1;
-          new_fpln_loaded = 1;
-          saved_stpos = 1;
-        }
-      }
-      continue;
-    }
-    if (n == 0 || header) continue;
-    // A line that lost its coordinates is no place: it adds no leg rather than one at 0N 0E.
-    if (n < 3 || !StartsWithNumber(w[1]) || !StartsWithNumber(w[2])) continue;
+  const auto on_section = [&t] {
+    if (!t.plan_load) return;
+    clear_holds_on_exec = 1;
+    new_fpln_loaded = 1;
+    saved_stpos = 1;
+  };
+  WalkPlanLines(f, t.line_max, t.plan_load, on_section, [&t](const std::string_view* w, int n) {
+    if (*t.count >= kLastRouteRow) return false;
     ++*t.count;
     if (t.plan_load && *t.count == 1) mod_stpos = 1;
     FillLeg(t.legs[*t.count], w, n);
-  }
+    return true;
+  });
   std::fclose(f);
   return true;
 }

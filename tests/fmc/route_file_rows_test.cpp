@@ -14,18 +14,25 @@ namespace {
 using Idents = std::vector<std::string>;
 using RouteFileRows = plan_files_test::PlanFilesTest;
 
-// A line cut after its latitude, or before it, adds no leg at 0 degrees: the plan ends at the last
-// whole line, and a plan left with one leg is not listed.
+// A line cut after its latitude, or before it, marks a file cut short or damaged: nothing of it
+// loads over the route, not even the whole lines before it, and the file is not listed.
 TEST_F(RouteFileRows, LineWithoutCoordinatesAddsNoLeg) {
   const std::string head = "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nSEA 47.4354 -122.3097 VOR 116.80\n";
   for (const char* last : {"KPDX 45.589", "KPDX", "KPDX APT ---"}) {
-    WritePlan("CUT.RTE", head + last + "\n");
+    route_test::SetModLegs({"KGEG", "GEG", "KBFI"});
+    fms_fpln_active = 1;
+    WritePlan("CUT.RTE", head + last + "\nKPDX 45.589 -122.597 APT ---\nCruiseAlt=31000\n");
     LoadFlightPlanFile("CUT.RTE", 0);
-    EXPECT_EQ(route_test::ModIdents(), (Idents{"KSEA", "SEA"})) << last;
+    EXPECT_EQ(route_test::ModIdents(), (Idents{"KGEG", "GEG", "KBFI"})) << last;
+    EXPECT_EQ(std::tuple(fms_fpln_active, pending_cruise_alt), std::tuple(1, 0)) << last;
   }
-  WritePlan("CUT.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT ---\nKPDX 45.589\n");
+  WritePlan("CUT.RTE", head + "KPDX 45.589\n");
+  WritePlan("WHOLE.RTE", head + "KPDX 45.589 -122.597 APT ---\n");
   LoadFplList();
-  EXPECT_EQ(std::pair(fpl_list_loaded, fpl_store[1].name), std::pair(1, std::string("NEW FPL")));
+  EXPECT_EQ(std::tuple(fpl_list_loaded, fpl_store[1].name, fpl_store[2].name),
+            std::tuple(2, std::string("WHOLE.RTE"), std::string("NEW FPL")));
+  LoadFlightPlanFile("WHOLE.RTE", 0);
+  EXPECT_EQ(route_test::ModIdents(), (Idents{"KSEA", "SEA", "KPDX"}));
 }
 
 }  // namespace
