@@ -76,7 +76,9 @@ bool ParseEntry(const std::string& scratchpad, Constraint* out) {
   if (alt < 0 || alt > kMaxAltFt) return false;
   if (alt > 0) {
     // Three digits or fewer without a leading zero are a flight level: 350 is FL350, 050 is 50 ft.
-    if (alt < 1000 && alt_text.front() != '0') {
+    // Typed with "FL" (the only place an F may stand) it is always one: FL050 is 5000 ft.
+    const bool typed_level = scratchpad.find('F') != std::string::npos;
+    if (typed_level || (alt < 1000 && alt_text.front() != '0')) {
       if (alt * 100 > kMaxFlightLevelFt) return false;
       alt *= 100;
     }

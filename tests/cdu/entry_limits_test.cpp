@@ -30,7 +30,7 @@ TEST_F(EntryLimitsTest, BlanksAfterASpeedConstraintKeepItASpeed) {
 TEST_F(EntryLimitsTest, FlightLevelLettersAndSlashesOnlyWhereTheyBelong) {
   SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
   PressAndPaint("LEGS");
-  for (const char* text : {"FL280/", "230/FL", "L250", "240/12000/7", "F/L350", "250FL/"}) {
+  for (const char* text : {"FL280/", "230/FL", "L250", "240/12000/7", "F/L350", "250FL/", "FL1000"}) {
     EnterAt(text, "2R");
     ExpectTaken(text, false);
     EXPECT_EQ(fms_fpln_mod[2].restr, 0) << text;
@@ -39,6 +39,10 @@ TEST_F(EntryLimitsTest, FlightLevelLettersAndSlashesOnlyWhereTheyBelong) {
     EnterAt(text, "2R");
     ExpectTaken(text, true);
     EXPECT_EQ(fms_fpln_mod[2].alt, 35000.0) << text;
+  }
+  for (const auto& [text, ft] : {std::pair{"FL050", 5000.0}, std::pair{"050", 50.0}}) {
+    EnterAt(text, "2R");
+    EXPECT_EQ(fms_fpln_mod[2].alt, ft) << text;
   }
 }
 
@@ -49,6 +53,7 @@ TEST_F(EntryLimitsTest, AltitudesOf99999FeetAndAboveAreRefusedOnEveryPerformance
   // Page, sub-page, key, entry.
   for (const auto& [page, sub_page, key, text] :
        {std::tuple{kCduPagePerfInit, 1, "1R", "99999999999"}, std::tuple{kCduPagePerfInit, 1, "1R", "99999"},
+        std::tuple{kCduPagePerfInit, 1, "1R", "FL1000"}, std::tuple{kCduPageVnav, 1, "1L", "FL1000"},
         std::tuple{kCduPageVnav, 1, "3R", "2147483647"}, std::tuple{kCduPageVnav, 1, "3L", "250/99999"},
         std::tuple{kCduPageVnav, 3, "3L", "240/99999999"}}) {
     std::tie(perf_page, vnav_page) = std::tuple(sub_page, sub_page);
@@ -57,9 +62,13 @@ TEST_F(EntryLimitsTest, AltitudesOf99999FeetAndAboveAreRefusedOnEveryPerformance
     EXPECT_EQ(std::tuple(cruise_alt, trans_alt, ClbAltRest, DescAltRest), std::tuple(31000, 18000, 10000.0, 10000.0))
         << text;
   }
-  vnav_page = 1;
+  std::tie(perf_page, vnav_page) = std::tuple(1, 1);
   EnterOn(kCduPageVnav, "99998", "3R");
   EXPECT_EQ(trans_alt, 99998);
+  EnterOn(kCduPageVnav, "FL999", "1L");
+  EXPECT_EQ(cruise_alt, 99900);
+  EnterOn(kCduPagePerfInit, "FL350", "1R");
+  EXPECT_EQ(cruise_alt, 35000);
 }
 
 }  // namespace

@@ -60,14 +60,11 @@ void EnterReserves() {
 }
 
 void EnterCruiseAlt() {
-  std::string_view text = cdu_scratchpad;
-  if (text.substr(0, 2) == "FL") text.remove_prefix(2);
-  const double x = ParseLeadingDouble(text);
-  if (!(x > 0.0 && x < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  int32_t ft = 0;
+  if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   // A second entry before EXEC keeps the executed value for ERASE.
   if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
-  cruise_alt = TruncToI32(x);
-  if (cruise_alt < 1000) cruise_alt *= 100;  // a flight level
+  cruise_alt = ft;
   // EXEC takes the last entry, whichever page it was made on.
   pending_cruise_alt = cruise_alt;
   if (fms_fpln_active == 1 || fms_fpln_active == 3) StepFplnState();

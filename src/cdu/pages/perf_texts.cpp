@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "base/int_conversion.h"
 #include "fmc/fmc_globals.h"
+#include "navdb/navdb_text.h"
 #include "sim/fuel_tanks.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
@@ -26,6 +28,18 @@ double ShownWeight(double lb) { return WeightInKg() ? lb * kKgPerLb : lb; }
 double EnteredWeightLb(double value) { return WeightInKg() ? value * kLbPerKg : value; }
 
 double GrossWeightThousands() { return ShownWeight(GetTotalFuelWeight() + gross_weight) / 1000.0; }
+
+bool CruiseAltEntryFt(std::string_view text, int32_t* ft) {
+  const bool level = text.starts_with("FL");
+  if (level) text.remove_prefix(2);
+  const double x = ParseLeadingDouble(text);
+  if (!(x > 0.0 && x < kAltEntryLimitFt)) return false;
+  int32_t n = TruncToI32(x);
+  if (level || n < 1000) n *= 100;
+  if (n >= kAltEntryLimitFt) return false;
+  *ft = n;
+  return true;
+}
 
 std::string CruiseAltText() {
   if (cruise_alt == 0 && pending_cruise_alt == 0) return {};

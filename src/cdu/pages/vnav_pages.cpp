@@ -52,14 +52,11 @@ constexpr const char* kDashLine = "-----------------------------";
 
 void EnterCruiseAlt() {
   if (cdu_scratchpad.empty()) return;
-  std::string_view text = cdu_scratchpad;
-  if (text.substr(0, 2) == "FL") text.remove_prefix(2);
-  const double value = ParseLeadingDouble(text);
-  if (!(value > 0.0 && value < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  int32_t ft = 0;
+  if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   // A second entry before EXEC keeps the executed value for ERASE.
   if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
-  cruise_alt = TruncToI32(value);
-  if (cruise_alt < 1000) cruise_alt *= 100;  // a flight level
+  cruise_alt = ft;
   pending_cruise_alt = cruise_alt;
   if (fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();
