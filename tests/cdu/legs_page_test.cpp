@@ -223,6 +223,22 @@ TEST_F(LegsPageTest, PlanModeStepWalksTheMapCentreAlongThePagesAndPagingRecentre
   EXPECT_EQ(map_ctr_leg, 6);
 }
 
+// A hold row leaves room for four legs: the STEP past the fourth turns the page, and <CTR> shows on
+// the leg the map is centred on.
+TEST_F(LegsPageTest, PlanModeStepTurnsThePageAtTheLastLegAHoldLeavesOnIt) {
+  nd_mode = 4;
+  SetActiveRoute({"KSEA", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "KPDX"});
+  AddLegHold(2, 0);
+  fms_fpln_act[2].hold_idx = 1;
+  PressAndPaint("LEGS");
+  for (int i = 0; i < 3; ++i) PressAndPaint("6R");
+  Paint();
+  EXPECT_EQ(std::tuple(legs_page, map_ctr_leg, Line(5).left), std::tuple(1, 4, std::string("A4 <CTR>")));
+  PressAndPaint("6R");
+  Paint();
+  EXPECT_EQ(std::tuple(legs_page, map_ctr_leg, Line(1).left), std::tuple(2, 5, std::string("A5 <CTR>")));
+}
+
 // STEP over a discontinuity centres the plan map on the leg after it, where <CTR> shows.
 TEST_F(LegsPageTest, PlanModeStepPassesOverADiscontinuity) {
   nd_mode = 4;

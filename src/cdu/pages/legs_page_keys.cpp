@@ -286,14 +286,18 @@ void HoldPresentPosition6R() {
   }
 }
 
-// STEP: the plan map's centre moves to the next leg, turning the page past its fifth leg and
-// starting again from the active leg at the end of the route.
+// STEP: the plan map's centre moves to the next leg, turning the page past its last leg (a hold row
+// leaves room for one leg fewer) and starting again from the active leg at the end of the route.
 void StepMapCentre(const Layout& layout) {
   const int32_t restart_leg = stpos == kNoActiveLeg ? 1 : stpos;
+  int32_t last_on_page = layout.first;
+  for (const Row& row : layout.rows) {
+    if (row.kind == RowKind::kLeg || row.kind == RowKind::kEnd) last_on_page = std::max(last_on_page, row.leg);
+  }
   ++map_ctr_leg;
   // A gap is no place to centre on: the step goes on to the leg after it.
   while (map_ctr_leg < layout.last && IsPlaceholder(ListedRoute()[map_ctr_leg])) ++map_ctr_leg;
-  if (map_ctr_leg > layout.first + 4) {
+  if (map_ctr_leg > last_on_page) {
     ++legs_page;
     map_ctr_leg = 0;  // the next paint centres on the new page's first leg
     if (legs_page > legs_page_cnt) {
