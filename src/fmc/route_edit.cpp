@@ -187,7 +187,8 @@ void NameCrossingCandidate() {
 void InsertDisco(int32_t pos) {
   if (pos == 0) pos = 1;
   const int32_t cnt = fp_mod_cnt;
-  const bool disco_after = pos < cnt;
+  // In front of a gap the fix needs no second one.
+  const bool disco_after = pos >= 1 && pos < cnt && !IsDisco(fms_fpln_mod[pos]);
   if (!ValidModCount() || pos < 1 || pos > cnt + 1 || cnt + 1 + (disco_after ? 1 : 0) > kLastRouteRow) {
     Refuse("INVALID ENTRY");
     return;

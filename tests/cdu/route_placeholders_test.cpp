@@ -111,6 +111,11 @@ TEST_F(RoutePlaceholdersTest, AnAirwayWithoutItsExitFixIsExecutedAsADiscontinuit
   EXPECT_EQ(stpos, 1);
   PressAndPaint("PROG");
   EXPECT_EQ(Line(3).left, "");  // no NEXT line: only the destination lies beyond the gap
+
+  // A fix typed on the gap's row goes in front of it and leaves one gap, not a second one.
+  PressAndPaint("RTE NEXT_PAGE");
+  EnterAt("KELSO", "2R");
+  EXPECT_EQ(ModIdents(), (Idents{"KSEA", "TACMA", "KELSO", "DISCO", "KPDX"}));
 }
 
 }  // namespace
