@@ -245,7 +245,13 @@ void DrawNdCentredMap(DisplaySurface* s, gfx::Graphics* g, const NdResources& r,
   const double half_range_y = -0.5 * nd_radius_px;
   DrawLineD(g, &r.white1, -5.0, half_range_y, 5.0, half_range_y);
   DrawHalfRangeLabel(g, &r.range, &r.text, nd_rng_nm, -6.0, 8.0, half_range_y - 7.0);
-  if (aligned) RunMapLayers(kNdLayers, NdGates(true), s, g, {kNdCanvas, kNdCentreX, kNdCentredY, nd_radius_px, nd_rng_nm});
+  if (!aligned) return;
+  // The map ends at the ring, where the selected range is reached, not over the rose and header.
+  const float ring = static_cast<float>(nd_radius_px);
+  gfx::GraphicsPath map_area;
+  map_area.AddEllipse(-ring, -ring, 2.0f * ring, 2.0f * ring);
+  g->SetClip(&map_area, gfx::CombineModeReplace);
+  RunMapLayers(kNdLayers, NdGates(true), s, g, {kNdCanvas, kNdCentreX, kNdCentredY, nd_radius_px, nd_rng_nm});
 }
 
 void DrawNdExpandedFrame(DisplaySurface* s, gfx::Graphics* g, const NdResources& r) {

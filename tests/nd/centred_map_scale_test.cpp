@@ -26,6 +26,15 @@ TEST_F(LayerTest, CentredMapRingMarkAndMapAgree) {
   ExpectTextAt("40", gfx::PointF(107.0f - 6.0f - 16.0f, 81.0f - 7.0f));
   ExpectTextAt("HALF", gfx::PointF(114.0f, 81.0f - 7.0f), 0.6);
   ExpectTextAt("FULL", gfx::PointF(114.0f, 126.0f - 90.0f - 7.0f), 0.6);
+  // The map is cut at the ring: nothing of it reaches past the selected range.
+  const gfx::Op* full = rec().FindText("FULL");
+  ASSERT_NE(full, nullptr);
+  ASSERT_TRUE(full->clipped);
+  const gfx::RectF& clip = full->clip_bounds;
+  EXPECT_NEAR(clip.X, 107.0 - 90.0, 0.5);
+  EXPECT_NEAR(clip.Y, 126.0 - 90.0, 0.5);
+  EXPECT_NEAR(clip.Width, 180.0, 0.5);
+  EXPECT_NEAR(clip.Height, 180.0, 0.5);
 }
 
 }  // namespace
