@@ -168,7 +168,10 @@ void SetLnavFromLeg(const RouteLeg& from) {
 }
 
 double ShownDistToActiveWptNm() {
-  if (dist_to_active_wpt >= 0.0 || stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return dist_to_active_wpt;
+  // Negative asks the route block to sequence now; kNoActiveWpt is EXEC's "not measured yet" until
+  // the next tick. Neither is a distance to show.
+  const bool measured = dist_to_active_wpt >= 0.0 && dist_to_active_wpt != kNoActiveWpt;
+  if (measured || stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return dist_to_active_wpt;
   return Dist(PresentPosition(), LegPoint(stpos));
 }
 
