@@ -1,8 +1,10 @@
 // An approach or a runway chosen again on ARRIVALS while the aircraft flies the arrival: the fixes
-// flown are not put back ahead and the active leg stays the fix ahead.
+// flown are not put back ahead and the active leg stays the fix ahead; past the last fix a new
+// approach is flown from its first fix.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cdu/route_pages_fixture.h"
@@ -56,6 +58,18 @@ TEST_F(ArrivalWhileFlyingTest, SecondApproachAfterAGoAround) {
   for (const std::string& ident : Ahead()) {
     EXPECT_TRUE(ident != "KELSO" && ident != "WILAM" && ident != "HD200") << ident;
   }
+}
+
+// Past the approach, the destination active: the ILS 28R from BTG is listed on MOD RTE LEGS, and
+// after EXEC BTG is the active leg, flown direct from the present position.
+TEST_F(ArrivalWhileFlyingTest, ApproachChosenPastTheLastFixIsFlownFromItsFirstFix) {
+  FlyTo("KPDX");
+  Keys("DEP_ARR 2R 2R 2R LEGS");
+  EXPECT_EQ(Line(1).left, "BTG");
+  Keys("EXEC");
+  EXPECT_EQ(Ahead(), (Texts{"BTG", "KPDX"}));
+  EXPECT_EQ(fms_fpln_act[stpos - 1].ident, "LAVAS");
+  EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].ToId), std::tuple("DIRECT", "BTG"));
 }
 
 }  // namespace
