@@ -241,7 +241,13 @@ bool InsertTmpApprRoute(int32_t flag) {
   if (kept >= 1 && IsDisco(fms_fpln_mod[kept])) --kept;
   int32_t first = 1;  // the first approach leg to insert
   bool at_active = false;
-  if (fms_fpln_active >= 3 && stpos != kNoActiveLeg && kept < stpos && stpos < fp_mod_cnt) {
+  const bool flying = fms_fpln_active >= 3 && stpos != kNoActiveLeg;
+  if (flying && stpos == fp_cnt && stpos >= 1 && stpos <= fp_mod_cnt) {
+    // Past the route's last fix, the destination active (a missed approach): the whole approach is
+    // flown from the active leg on, direct from the present position; the legs flown stay behind.
+    kept = stpos - 1;
+    at_active = true;
+  } else if (flying && kept < stpos && stpos < fp_mod_cnt) {
     // The aircraft already flies the approach: its legs flown stay behind and the active leg stays
     // the fix ahead.
     const ArrivalResume resume = ResumeArrival(appr_legs, insert_legs, "APPR");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "base/geodesy.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_choice.h"
@@ -11,6 +12,7 @@
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "navdb/airport_loader.h"
+#include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"
 
@@ -26,6 +28,19 @@ int32_t LeadingSidRows(int32_t count) {
   int32_t i = 1;
   while (i <= count && IsSidLeg(fms_fpln_mod[i])) ++i;
   return i - 1;
+}
+
+// A route that already holds the SID's last fix (row `sid_end`) joins the SID there: the legs before
+// that fix's later row go, so that nothing after the SID flies back over it. The destination stays.
+void JoinRouteAtSidEnd(int32_t sid_end) {
+  const RouteLeg& end = fms_fpln_mod[sid_end];
+  for (int32_t j = sid_end + 1; j < fp_mod_cnt; ++j) {
+    const RouteLeg& leg = fms_fpln_mod[j];
+    if (leg.ident == end.ident && CalcDistNm(leg.lat, leg.lon, end.lat, end.lon) <= kSameFixNm) {
+      if (j > sid_end + 1) MoveModLegsDown(j, j - sid_end - 1);
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -119,6 +134,7 @@ bool InsertSidLegs() {
     }
     WriteProcedureLeg(fms_fpln_mod[++k], sid_leg_list[j], "SID");
   }
+  if (legs > 0) JoinRouteAtSidEnd(legs);
 
   MergeRepeatedFixes(1, "STAR");
   return true;

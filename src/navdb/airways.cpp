@@ -7,6 +7,7 @@
 
 #include "navdb/navdb_files.h"
 #include "navdb/navdb_globals.h"
+#include "navdb/nav_records.h"
 #include "fmc/fmc_globals.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
@@ -85,6 +86,7 @@ void LoadAirway(std::string name) {
     current->rows[++current->count] = row;
     if (t[2] != entry_fix) continue;
     const double nm = CalcDistNm(route_lat, route_lon, row.lat, row.lon);
+    if (!(nm <= kSameFixNm)) continue;  // a namesake elsewhere is not the route's fix
     if (current->entry == 0 || nm < current->entry_nm) current->entry_nm = nm;
     current->entry = current->count;
   }

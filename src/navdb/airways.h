@@ -9,9 +9,10 @@
 #include <string>
 
 // Loads airway `name` (a leading '#' is dropped); an unknown airway leaves the list empty. When the
-// joining fix is on it, the list is the one airway of that name that holds the fix: the file may
-// list unrelated airways of one name one after another, and where several hold the fix the one
-// nearest the joining leg is taken. Without the joining fix every line of the name stays.
+// joining fix is on it at the route's place, the list is the one airway of that name that holds the
+// fix: the file may list unrelated airways of one name one after another, and where several hold the
+// fix the one nearest the joining leg is taken. Without the joining fix (a namesake elsewhere is not
+// it) every line of the name stays.
 void LoadAirway(std::string name);
 
 // First row 1..nav_search_cnt whose ident is `fix`, 0 when none. The two are the same search.

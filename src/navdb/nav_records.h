@@ -15,6 +15,10 @@
 #include <string_view>
 #include <type_traits>
 
+// Two points of one ident this close are one fix: data sets place a fix a fraction of a mile apart
+// (a VOR and its DME, rounded positions), while namesakes lie far beyond.
+inline constexpr double kSameFixNm = 5.0;
+
 // One navigation point (200 bytes).
 struct NavRecord {
   char ident[16];   // fix name, ICAO code or navaid ident

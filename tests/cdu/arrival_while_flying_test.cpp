@@ -1,10 +1,13 @@
 // An approach or a runway chosen again on ARRIVALS while the aircraft flies the arrival: the fixes
-// flown are not put back ahead and the active leg stays the fix ahead.
+// flown are not put back ahead and the active leg stays the fix ahead; past the last fix a new
+// approach is flown from its first fix. A change of approach leaves nothing of the one before.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
 
 namespace cdu_test {
@@ -56,6 +59,32 @@ TEST_F(ArrivalWhileFlyingTest, SecondApproachAfterAGoAround) {
   for (const std::string& ident : Ahead()) {
     EXPECT_TRUE(ident != "KELSO" && ident != "WILAM" && ident != "HD200") << ident;
   }
+}
+
+// Past the approach, the destination active: the ILS 28R from BTG is listed on MOD RTE LEGS, and
+// after EXEC BTG is the active leg, flown direct from the present position.
+TEST_F(ArrivalWhileFlyingTest, ApproachChosenPastTheLastFixIsFlownFromItsFirstFix) {
+  FlyTo("KPDX");
+  Keys("DEP_ARR 2R 2R 2R LEGS");
+  EXPECT_EQ(Line(1).left, "BTG");
+  Keys("EXEC");
+  EXPECT_EQ(Ahead(), (Texts{"BTG", "KPDX"}));
+  EXPECT_EQ(fms_fpln_act[stpos - 1].ident, "LAVAS");
+  EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].ToId), std::tuple("DIRECT", "BTG"));
+}
+
+// ILS 10R executed, then the VOR-A, which names no runway: APPROACH REF, the map's runway and the
+// landing checklist (all from the runway row) and the route's end hold what the VOR-A alone gives.
+TEST_F(ArrivalWhileFlyingTest, ApproachWithoutARunwayLeavesNoRunwayOfTheOneBefore) {
+  TypeSeattlePortlandOnJ5();
+  Keys("DEP_ARR 2R 1R 2R RTE 6R EXEC");
+  ASSERT_GT(fms_dest_rwy_pos, 0);
+  Keys("DEP_ARR 2R 3R EXEC");
+  fms_page = kCduPageApproachRef;
+  Paint();
+  EXPECT_EQ(Line(4).left + "|" + Line(5).label + "|" + Line(5).left, "|VORA E L E V|31");
+  EXPECT_EQ(fms_dest_rwy_pos, 0);
+  EXPECT_EQ(std::tuple(fms_fpln_act[fp_cnt].lat, fms_fpln_act[fp_cnt].lon), std::tuple(45.5890, -122.5970));
 }
 
 }  // namespace

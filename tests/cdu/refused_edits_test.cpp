@@ -27,6 +27,7 @@ class RefusedEditsTest : public RoutePagesTest {
   // RTE page 2 (rows 1 to 5) of the route flown.
   void RteRows(const Idents& idents) {
     SetActiveRoute(idents);
+    PlaceSeaOnItsAirways(fms_fpln_act, fp_cnt);
     PressAndPaint("RTE NEXT_PAGE");
   }
   // Line 3 of RTE LEGS: the hold row under TACMA, as the pilot reads it.

@@ -38,17 +38,25 @@ V97 2 FARCC 21.0 -152.0
 V97 3 SEA 47.4354 -122.3097
 V97 4 TACMA 47.2010 -122.3460
 V97 5 KELSO 46.1480 -122.8830
+V96 1 SEA 20.5 -151.0
+V96 2 FARDD 21.0 -152.0
 )");
   }
   // KSEA, SEA, ..., KPDX in state 1, the legs from SEA on along airway `via` when given; RTE page 2.
   void RouteFromSea(std::initializer_list<std::string> idents, const std::string& via = "") {
     route_test::SetLegs(fms_fpln_mod, &fp_mod_cnt, idents);
+    PlaceSeaOnItsAirways(fms_fpln_mod, fp_mod_cnt);
     for (int32_t i = 1; i < fp_mod_cnt && !via.empty(); ++i) {
       std::tie(fms_fpln_mod[i].via, fms_fpln_mod[i].proc) = std::tuple(via, "AWY");
     }
     std::tie(mod_stpos, fms_fpln_active, fms_page, rte_page) = std::tuple(1, 1, kCduPageRte, 2);
     BuildRteRows();
     Paint();
+  }
+  // ORIG, `fix` at its place, DEST; RTE page 2.
+  void RouteThrough(const std::string& fix, double lat, double lon) {
+    RouteFromSea({"ORIG", fix, "DEST"});
+    std::tie(fms_fpln_mod[1].lat, fms_fpln_mod[1].lon) = std::tuple(lat, lon);
   }
 };
 
@@ -68,9 +76,33 @@ TEST_F(ReusedAirwayNames, ViaFollowsTheAirwayThatHoldsTheJoiningFix) {
   EnterAt("FARAA", "2R");
   EXPECT_EQ(cdu_message, "INVALID ENTRY");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "THEN", "KPDX"));
+  RouteFromSea({"KSEA", "SEA", "KPDX"});
+  EnterAt("V96", "2L");  // its only SEA lies in the Pacific
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "KPDX"));
   RouteFromSea({"KSEA", "SEA", "TACMA", "KPDX"}, "V97");
   EnterAt("KELSO", "1R");
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "TACMA", "KELSO", "KPDX"));
+}
+
+// On the world's data J9 begins at the BNA of Algeria, not at Nashville's; G10 is joined at Eelde
+// and W10 at the Venezuelan ITAMA, each left at the exit of that airway.
+TEST_F(ReusedAirwayNames, WorldAirwaysAreJoinedOnlyAtTheRoutesFix) {
+  const std::string world = WorldDataDir();
+  if (world.empty()) GTEST_SKIP() << "world navigation data not found (../shared/data/world or RO757_WORLD_DATA)";
+  sim_root = world;
+  RouteThrough("BNA", 36.136972, -86.684778);
+  EnterAt("J9", "2L");
+  EXPECT_EQ(cdu_message, "INVALID ENTRY");
+  EXPECT_THAT(ModIdents(), ElementsAre("ORIG", "BNA", "DEST"));
+  using Case = std::tuple<const char*, double, double, const char*, const char*, const char*>;
+  for (const auto& [fix, lat, lon, airway, exit, between] :
+       {Case{"EEL", 53.163906, 6.666675, "G10", "SPY", "ENKOS"}, Case{"ITAMA", 8.956417, -63.338667, "W10", "CUP", "MUN"}}) {
+    RouteThrough(fix, lat, lon);
+    EnterAt(airway, "2L");
+    EnterAt(exit, "2R");
+    EXPECT_THAT(ModIdents(), ElementsAre("ORIG", fix, between, exit, "DEST")) << airway;
+  }
 }
 
 }  // namespace

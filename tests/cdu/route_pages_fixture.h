@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "cdu/cdu_fixture.h"
@@ -75,6 +76,14 @@ class RoutePagesTest : public CduTest {
     for (int i = 0; i < 40; ++i) {
       host_.SetToken(1, ++tick_);
       MainUpdate();
+    }
+  }
+
+  // The route helpers lay fixes out on a meridian; an airway is joined only at the route's fix
+  // itself, so SEA goes where the example data's airways have it.
+  static void PlaceSeaOnItsAirways(RouteLeg* legs, int32_t last) {
+    for (int32_t i = 0; i <= last; ++i) {
+      if (legs[i].ident == "SEA") std::tie(legs[i].lat, legs[i].lon) = std::tuple(47.4354, -122.3097);
     }
   }
 

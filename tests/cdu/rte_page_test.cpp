@@ -161,6 +161,7 @@ TEST_F(RtePageTest, CompanyRouteByNameFirstThenByCityPair) {
 
 TEST_F(RtePageTest, AirwayWithoutTheRowsFixWaitsForItsExit) {
   Route({{"KSEA", ""}, {"SEA", ""}, {"KPDX", ""}}, 1);
+  PlaceSeaOnItsAirways(fms_fpln_mod, fp_mod_cnt);
   OnPage(2);
   EnterAt("J5", "2L");
   LoadAirway("#V4");  // another look-up used the search list meanwhile

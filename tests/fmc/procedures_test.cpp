@@ -101,7 +101,8 @@ TEST_F(Departures, RunwayChoiceStoresTheRunwayTableRow) {
 }
 
 // The SID's OLM and the route's OLM are one row, with the route's data; a second choice leaves one
-// copy; the transition's legs follow under its label.
+// copy; the transition's legs follow under its label. A SID ending at a fix the route holds further
+// on joins the route there (no leg flies back to OLM), but not at a namesake elsewhere.
 TEST_F(Departures, SidLegsFollowTheOriginAndMergeWithTheFirstEnRouteFix) {
   ChooseRunway("16L");
   ChooseSid("DEP1");
@@ -109,9 +110,13 @@ TEST_F(Departures, SidLegsFollowTheOriginAndMergeWithTheFirstEnRouteFix) {
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "WILAM", "KPDX"));
   EXPECT_EQ(std::pair(fms_fpln_mod[1].proc, fms_fpln_mod[2].alt), std::pair(std::string("SID"), 15000.0));
   sid_trans_sel = "KELSO";
-  SelectDepProcedure(sid_idx, 1);  // the transition ends at KELSO, not at the route's OLM
+  ModLeg(3, "KELSO", 20.0, -150.0);  // a namesake elsewhere is not where the transition ends
+  SelectDepProcedure(sid_idx, 1);
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "OLM", "KELSO", "WILAM", "KPDX"));
-  EXPECT_EQ(fms_fpln_mod[3].via, "DEP1.KELSO");
+  ModLeg(5, "KELSO", 46.1480, -122.8830);
+  SelectDepProcedure(sid_idx, 1);
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SOUTH", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(std::tuple(fms_fpln_mod[2].via, fms_fpln_mod[2].alt), std::tuple("DEP1.KELSO", -999.0));
 }
 
 TEST_F(Departures, SidsPastRow200AndLegListsPast80LegsAreRefusedOrCut) {

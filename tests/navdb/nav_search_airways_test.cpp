@@ -122,12 +122,14 @@ class Airways : public NavdbTest {
     WriteNavFile("awys.txt",
                  "J1 1 ALPHA 45.0 -120.0\nJ501 1 BRAVO 46.0 -121.0\nJ501 2 SEA 47.0 -122.0\nJ501 3 DELTA 48.0 -123.0\n"
                  "J501 4 BRAVO 49.0 -124.0\nJ2 1 ECHO 50.0 -125.0\nJ501 1 LATER 51.0 -126.0\n");
-    JoinAt("SEA");
+    JoinAt("SEA", 47.0, -122.0);
   }
 
-  void JoinAt(const std::string& fix) {
+  // The route's fix at its place: an airway is joined only there.
+  void JoinAt(const std::string& fix, double lat, double lon) {
     mod_stpos = 3;
     fms_fpln_mod[3].ident = fix;
+    std::tie(fms_fpln_mod[3].lat, fms_fpln_mod[3].lon) = std::tuple(lat, lon);
   }
 
   std::string Idents() { return Column(nav_search_list, nav_search_cnt, &NavRecord::ident); }
@@ -150,7 +152,7 @@ TEST_F(Airways, WithoutJoiningFixEveryMatchingLineIsKept) {
   EXPECT_EQ(Idents() + std::to_string(awy_entry_idx), "BRAVO|SEA|DELTA|BRAVO|LATER0");
   WriteNavFile("awys.txt", "J9 1 AAAA 1 1\nJ9 2 BBBB 2\n\nJ9 3 SEA 3 3\n");
   WriteNavFile("awys_user.txt", "J9 4 USER 4 4\n");
-  JoinAt("SEA");
+  JoinAt("SEA", 3.0, 3.0);
   LoadAirway("J9");
   EXPECT_EQ(Idents() + std::to_string(awy_entry_idx), "AAAA|SEA2");
 }
@@ -164,8 +166,9 @@ TEST_F(Airways, ExitFixSkipsTheEntryRowAndBadRowsFail) {
   rte_rows[1].to_fix = "DELTA";
   for (int32_t bad_row : {-1, 201}) EXPECT_EQ(SelectAirwayExitFix(bad_row), 0);
   WriteNavFile("awys.txt", "J7 1 SEA 1 1\nJ7 2 MID 2 2\nJ7 3 SEA 3 3\n");
+  JoinAt("SEA", 3.0, 3.0);
   LoadAirway("J7");
-  ASSERT_EQ(awy_entry_idx, 3);  // the last occurrence of the joining fix
+  ASSERT_EQ(awy_entry_idx, 3);  // the joining fix's row at the route's place
   rte_rows[2].to_fix = "SEA";
   EXPECT_EQ(SelectAirwayExitFix(2), 1);
   EXPECT_EQ(std::pair(awy_exit_idx, awy_exit_set), std::pair(1, 1));

@@ -5,7 +5,8 @@
 // Reads the destination block's pick lists and IAF list, appr_list, the selections and the route
 // state. Writes the ARRIVALS page state (arr_page, arr_page_cnt, arr_sel_state, star_trans_chosen,
 // appr_chosen, appr_trans_chosen, arr_appr_sel, arr_appr_trans_sel), the approach working
-// selections (appr_sel, appr_trans_sel, arr_rwy_cur, arr_rwy_sel) and fms_page.
+// selections (appr_sel, appr_trans_sel, arr_rwy_cur, arr_rwy_sel), fms_dest_rwy_pos for an approach
+// to no runway, and fms_page.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -93,7 +94,10 @@ void ChooseApproach(int32_t row) {
     appr_sel = appr_list[row].identifier;
     arr_rwy_cur = appr_list[row].runway;
     arr_rwy_sel = arr_rwy_cur;
-    if (!SelectArrRunway(FindArrRunwayIndex())) return false;
+    const int32_t rwy_row = FindArrRunwayIndex();
+    // An approach to no runway of the list (a circling one) leaves no runway of an earlier choice.
+    if (rwy_row == 0) fms_dest_rwy_pos = 0;
+    if (!SelectArrRunway(rwy_row)) return false;
     appr_trans_sel = kNoProcSelection;
     BuildApproachLegList();
     if (!InsertTmpApprRoute(1)) return false;
