@@ -100,16 +100,24 @@ void DiscardPendingEntries() {
   RestoreSpeedPair(&clb_spd_prev, &clb_mach_prev, &climb_ias, &climb_mach);
   RestoreSpeedPair(&des_spd_prev, &des_mach_prev, &descent_ias, &descent_mach);
   RestoreSpeedPair(&crz_spd_prev, &crz_mach_prev, &cruise_ias, &cruise_mach);
-  if (cruise_alt_prev > 0) {
-    cruise_alt = cruise_alt_prev;
+  if (cruise_alt_prev != 0) {
+    cruise_alt = cruise_alt_prev == kKeptNoCruiseAlt ? 0 : cruise_alt_prev;
     cruise_alt_prev = 0;
   }
-  if (cost_index_prev > -1) {
-    cost_index = cost_index_prev;
+  if (cost_index_prev != -1) {
+    cost_index = cost_index_prev == kKeptNoCostIndex ? -1 : cost_index_prev;
     cost_index_prev = -1;
   }
   edit_leg_idx = 0;
   direct_pending = 0;
+}
+
+void KeepCruiseAltForErase() {
+  if (cruise_alt_prev == 0) cruise_alt_prev = cruise_alt > 0 ? cruise_alt : kKeptNoCruiseAlt;
+}
+
+void KeepCostIndexForErase() {
+  if (cost_index_prev == -1) cost_index_prev = cost_index > -1 ? cost_index : kKeptNoCostIndex;
 }
 
 void ClearDepartureSelections() {

@@ -6,6 +6,7 @@
 // route 3 -> 4.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // One step of the route state; other values stay.
@@ -19,6 +20,13 @@ void StepFplnStateAfterEdit();
 // the next EXEC to apply (runway entry, pending cruise altitude, loaded plan, direct-to, hold
 // clearing). The routes themselves are the caller's.
 void DiscardPendingEntries();
+
+// A cruise altitude or cost index entry keeps the value it replaced for ERASE until EXEC; a second
+// entry keeps the first one's. Nothing kept is 0 ft and -1; a replaced "none" is kept as these.
+inline constexpr int32_t kKeptNoCruiseAlt = -1;
+inline constexpr int32_t kKeptNoCostIndex = -2;
+void KeepCruiseAltForErase();
+void KeepCostIndexForErase();
 
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
