@@ -118,6 +118,7 @@ void EndCircuitOnDirectTo() {
 }
 
 void CopyModifiedToActive() {
+  stpos = ModifiedActiveLeg();
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
   if (clear_holds_on_exec == 1) {

@@ -110,6 +110,20 @@ void DiscardPendingEntries() {
   }
   edit_leg_idx = 0;
   direct_pending = 0;
+  saved_stpos = 0;
+}
+
+void FollowPassageInModification(int32_t passed) {
+  if (fms_fpln_active != 4 || new_fpln_loaded == 1 || saved_stpos != passed) return;
+  if (passed < 0 || passed >= ClampedLastRow(std::min(fp_mod_cnt, fp_cnt))) return;
+  const RouteLeg& mod = fms_fpln_mod[passed];
+  const RouteLeg& act = fms_fpln_act[passed];
+  if (mod.ident == act.ident && mod.lat == act.lat && mod.lon == act.lon) saved_stpos = passed + 1;
+}
+
+int32_t ModifiedActiveLeg() {
+  const bool left_behind = fms_fpln_active == 4 && stpos != kNoActiveLeg && saved_stpos >= 1 && saved_stpos < stpos;
+  return left_behind ? saved_stpos : stpos;
 }
 
 void KeepCruiseAltForErase() {
