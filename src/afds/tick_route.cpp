@@ -10,6 +10,7 @@
 #include "fmc/route_following.h"
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
 #include "afds/vnav_targets.h"
@@ -101,6 +102,7 @@ void SequenceLeg() {
     ClearPassedConstraint(passed);
   }
   ++stpos;
+  FollowPassageInModification(stpos - 1);
 
   const RouteLeg& to = fms_fpln_act[stpos];
   lnav_leg[0].ToId = to.ident;

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr const char* kNoSelection = "------";
+constexpr int32_t kOriginBlock = 1;
 constexpr int32_t kDestinationBlock = 2;
 
 bool ActiveRouteNamesHold(int32_t row) {
@@ -41,8 +42,9 @@ void DropHoldsOfModification() {
 }  // namespace
 
 void EraseRouteModification() {
-  // The entry loaded the new destination's block: the route flown gets its own back.
+  // The entry loaded the new airport's block: the route flown gets its own back.
   if (!dest_entry.empty()) LoadAirport(dest_ident, kDestinationBlock);
+  if (!orig_entry.empty() && orig_ident != kNoSelection) LoadAirport(orig_ident, kOriginBlock);
   DiscardPendingEntries();
   // The rows follow the runways given back, not those chosen in the modification.
   fms_dep_rwy_pos = dep_rwy_sel == kNoSelection ? 0 : RunwayTableRow(airport_recs[1], dep_rwy_sel);

@@ -48,7 +48,7 @@
   X(double, crz_mach_prev, 0.0)                                                     \
   X(double, des_spd_prev, 0.0)                                                      \
   X(double, des_mach_prev, 0.0)                                                     \
-  X(int32_t, cruise_alt_prev, 0)    /* ft */
+  X(int32_t, cruise_alt_prev, 0)    /* ft; -1: the entry replaced none */
 
 #define CDU_ARRAYS(X)               \
   X(FixInfoEntry, fix_info, 3)      \

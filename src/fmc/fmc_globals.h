@@ -30,7 +30,7 @@ inline constexpr int32_t kNoActiveLeg = 999;
   X(int32_t, pattern_phase, 1)                                                          \
   X(int32_t, toc, 0)               /* 1 once the top of climb is reached */              \
   X(int32_t, tod, 0)                                                                    \
-  X(int32_t, cost_index_prev, -1)                                                       \
+  X(int32_t, cost_index_prev, -1)  /* -1 no pending entry; -2: it replaced none */       \
   X(int32_t, fpl_list_loaded, 0)   /* last used row of fpl_store; 0 = not built */       \
   X(int32_t, fpl_list_max, 199)                                                         \
   /* selections: "------" = none */                                                     \

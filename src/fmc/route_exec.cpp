@@ -74,14 +74,15 @@ void SettlePendingPerformanceEdits() {
   SettlePendingSpeed(&clb_spd_prev, &clb_mach_prev, &man_climb_spd);
   SettlePendingSpeed(&crz_spd_prev, &crz_mach_prev, &man_cruise_spd);
   SettlePendingSpeed(&des_spd_prev, &des_mach_prev, &man_descent_spd);
-  if (cruise_alt_prev > 0) {
+  if (cruise_alt_prev != 0) {
     const int32_t old_alt = cruise_alt_prev;
     cruise_alt_prev = 0;
-    if (old_alt < cruise_alt) toc = 0;  // a higher cruise altitude re-arms the T/C
+    if (old_alt > 0 && old_alt < cruise_alt) toc = 0;  // a higher cruise altitude re-arms the T/C
   }
-  if (cost_index_prev > -1) {
+  if (cost_index_prev != -1) {
+    // Only a cost index that replaced another gives the speeds back to it.
+    if (cost_index_prev > -1) ClearManualSpeeds();
     cost_index_prev = -1;
-    ClearManualSpeeds();
   }
   if (new_fpln_loaded == 1) {
     new_fpln_loaded = 0;
@@ -117,6 +118,7 @@ void EndCircuitOnDirectTo() {
 }
 
 void CopyModifiedToActive() {
+  stpos = ModifiedActiveLeg();
   const int32_t last = ClampedLastRow(fp_mod_cnt);
   for (int32_t i = 0; i <= last; ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
   if (clear_holds_on_exec == 1) {

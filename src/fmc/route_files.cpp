@@ -13,6 +13,7 @@
 #include "fmc/plan_text.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
+#include "sim/readers_flight.h"
 #include "sim/sim_globals.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/airport_loader.h"
@@ -169,15 +170,18 @@ bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
   return true;
 }
 
-// The route state after a load, by the state before it and the file's cruise altitude.
+// The route state after a load, by the state before it and the file's cruise altitude. A route
+// flown in the air is never dropped, whether the file has a cruise altitude or not: the plan is a
+// modification that EXEC or ERASE decides.
 void StepStateAfterLoad() {
   const int32_t before = fms_fpln_active;
+  const bool flown = (before == 3 || before == 4) && ReadOnGround() == 0;
   bool stepped = false;
   if (before == 0) {
     StepFplnState();  // 0 -> 1 with its ground-load step
     if (pending_cruise_alt > kCruiseAltStepFt) StepFplnState();
     stepped = true;
-  } else if (before >= 1 && before <= 4 && pending_cruise_alt < kCruiseAltStepFt) {
+  } else if (before >= 1 && before <= 4 && pending_cruise_alt < kCruiseAltStepFt && !flown) {
     fms_fpln_active = 0;
     StepFplnState();
     stepped = true;
@@ -187,6 +191,8 @@ void StepStateAfterLoad() {
   }
   // An active route keeps its active leg until EXEC makes leg 1 active.
   if (stepped && before <= 2) stpos = 1;
+  // The new plan is listed from that leg 1, not from the old route's active leg.
+  if (new_fpln_loaded == 1) saved_stpos = 1;
 }
 
 }  // namespace
@@ -197,7 +203,9 @@ void SetUpLoadedOrigin() {
   ClearDepartureSelections();
   const RouteLeg& origin = fms_fpln_mod[0];
   if (origin.type != "APT") return;
-  plan_orig_key = orig_entry = orig_ident = origin.ident;
+  plan_orig_key = orig_entry = origin.ident;
+  // The route flown keeps its origin until EXEC takes the entry; ERASE drops it.
+  if (fms_fpln_active != 4) orig_ident = origin.ident;
   LoadAirport(plan_orig_key, 1);
 }
 
@@ -250,7 +258,8 @@ void LoadFlightPlanFile(const std::string& name, int32_t /*mode*/) {
   RouteLeg& dest = fms_fpln_mod[last];
   if (dest.type != "APT") return ClearArrivalSelections();  // as at the origin
   const std::string d = dest.ident;
-  if (fms_page == kStoredPagePage && fms_fpln_active != 3) {
+  if (fms_page == kStoredPagePage || fms_fpln_active == 4) {
+    // As at the origin: a route flown keeps its destination until EXEC.
     dest_entry = plan_dest_key = d;
     if (fms_fpln_active < 3) dest_ident = d;
   } else {

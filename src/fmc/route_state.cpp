@@ -100,16 +100,38 @@ void DiscardPendingEntries() {
   RestoreSpeedPair(&clb_spd_prev, &clb_mach_prev, &climb_ias, &climb_mach);
   RestoreSpeedPair(&des_spd_prev, &des_mach_prev, &descent_ias, &descent_mach);
   RestoreSpeedPair(&crz_spd_prev, &crz_mach_prev, &cruise_ias, &cruise_mach);
-  if (cruise_alt_prev > 0) {
-    cruise_alt = cruise_alt_prev;
+  if (cruise_alt_prev != 0) {
+    cruise_alt = cruise_alt_prev == kKeptNoCruiseAlt ? 0 : cruise_alt_prev;
     cruise_alt_prev = 0;
   }
-  if (cost_index_prev > -1) {
-    cost_index = cost_index_prev;
+  if (cost_index_prev != -1) {
+    cost_index = cost_index_prev == kKeptNoCostIndex ? -1 : cost_index_prev;
     cost_index_prev = -1;
   }
   edit_leg_idx = 0;
   direct_pending = 0;
+  saved_stpos = 0;
+}
+
+void FollowPassageInModification(int32_t passed) {
+  if (fms_fpln_active != 4 || new_fpln_loaded == 1 || saved_stpos != passed) return;
+  if (passed < 0 || passed >= ClampedLastRow(std::min(fp_mod_cnt, fp_cnt))) return;
+  const RouteLeg& mod = fms_fpln_mod[passed];
+  const RouteLeg& act = fms_fpln_act[passed];
+  if (mod.ident == act.ident && mod.lat == act.lat && mod.lon == act.lon) saved_stpos = passed + 1;
+}
+
+int32_t ModifiedActiveLeg() {
+  const bool left_behind = fms_fpln_active == 4 && stpos != kNoActiveLeg && saved_stpos >= 1 && saved_stpos < stpos;
+  return left_behind ? saved_stpos : stpos;
+}
+
+void KeepCruiseAltForErase() {
+  if (cruise_alt_prev == 0) cruise_alt_prev = cruise_alt > 0 ? cruise_alt : kKeptNoCruiseAlt;
+}
+
+void KeepCostIndexForErase() {
+  if (cost_index_prev == -1) cost_index_prev = cost_index > -1 ? cost_index : kKeptNoCostIndex;
 }
 
 void ClearDepartureSelections() {

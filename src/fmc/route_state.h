@@ -6,6 +6,7 @@
 // route 3 -> 4.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // One step of the route state; other values stay.
@@ -19,6 +20,23 @@ void StepFplnStateAfterEdit();
 // the next EXEC to apply (runway entry, pending cruise altitude, loaded plan, direct-to, hold
 // clearing). The routes themselves are the caller's.
 void DiscardPendingEntries();
+
+// A passage of active leg `passed` while a modification waits: the modification's listing moves on
+// with the active route when it began at that leg, so no passed leg stays its first line. A fix the
+// crew put there in its place (a direct-to) stays first.
+void FollowPassageInModification(int32_t passed);
+
+// The modified route's leg that EXEC makes active (before a discontinuity there is skipped): stpos,
+// or the leg the crew put first in the modification's listing when a passage has since taken the
+// active route beyond it.
+int32_t ModifiedActiveLeg();
+
+// A cruise altitude or cost index entry keeps the value it replaced for ERASE until EXEC; a second
+// entry keeps the first one's. Nothing kept is 0 ft and -1; a replaced "none" is kept as these.
+inline constexpr int32_t kKeptNoCruiseAlt = -1;
+inline constexpr int32_t kKeptNoCostIndex = -2;
+void KeepCruiseAltForErase();
+void KeepCostIndexForErase();
 
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to

@@ -20,6 +20,7 @@ class NewPlanExecTest : public RoutePagesTest {
     WritePlan("KPDXKSEA.PLN",
               testing_support::ReadBytes(RO757_SOURCE_DIR "/examples/sim/Orvantel/flightplans/KPDXKSEA.PLN"));
     sim_.MakeDir("Orvantel/PanelStates");
+    host_.SetToken(60, 1.0);  // parked
   }
   // KSEA to KPDX with its arrival runway 28R (the fourth of KPDX's table), not yet activated.
   void EnterSeattlePortland() {
@@ -121,6 +122,34 @@ TEST_F(NewPlanExecTest, EraseGivesTheExecutedRunwayItsRowBack) {
   ASSERT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, fms_fpln_active), std::tuple("10L", 3, 4));
   Keys("6L");
   EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, fms_fpln_active), std::tuple("28R", 4, 3));
+}
+
+// Past SEA on KSEA-KPDX, the KPDX-KSEA plan (no cruise altitude) picked from STORED FLIGHT PLANS, as
+// the company route, or there after DEL: a modification listed from its leg 1, the route flown, its
+// active leg and airports staying; ERASE gives them back whole. EXEC flies the plan from its leg 1.
+TEST_F(NewPlanExecTest, PlanPickedInFlightWaitsForExecOrErase) {
+  EnterSeattlePortland();
+  ActivateAndExecute();
+  InTheAir(20000.0);
+  FlyOverActiveFix();
+  const auto flown = [] {
+    return std::tuple(fms_fpln_act[0].ident, fms_fpln_act[fp_cnt].ident, stpos, lnav_leg[0].ToId, orig_ident, dest_ident);
+  };
+  const auto before = flown();
+  ASSERT_EQ(std::get<2>(before), 2);
+  for (const char* pick : {"INIT_REF 6L 2R 1L", "RTE", "INIT_REF 6L 2R DEL 1L"}) {
+    Keys(pick);
+    if (std::string_view(pick) == "RTE") EnterAt("KPDXKSEA", "2R");
+    EXPECT_EQ(std::tuple(fms_fpln_active, fms_fpln_mod[0].ident, saved_stpos), std::tuple(4, "KPDX", 1)) << pick;
+    EXPECT_EQ(flown(), before) << pick;
+    Keys("6L");
+    EXPECT_EQ(flown(), before) << pick;
+    EXPECT_EQ(std::tuple(fms_fpln_active, TextOf(airport_recs[1].icao), TextOf(airport_recs[2].icao), fms_dest_rwy_pos),
+              std::tuple(3, "KSEA", "KPDX", 4))
+        << pick;
+  }
+  Keys("INIT_REF 6L 2R 1L EXEC");
+  EXPECT_EQ(std::tuple(stpos, orig_ident, dest_ident), std::tuple(1, "KPDX", "KSEA"));
 }
 
 // An aircraft flying the circuit of the old route's hold: the new plan's EXEC ends it, and the

@@ -14,8 +14,8 @@ namespace {
 
 class PendingEntriesTest : public RoutePagesTest {
  protected:
-  // KSEA runway 16L to KPDX by SEA, activated and executed at FL310.
-  void ExecuteSeattlePortland() {
+  // KSEA runway 16L to KPDX by SEA, activated and executed with no cruise altitude; PERF INIT shown.
+  void ExecuteSeattlePortlandWithNoCruiseAltitude() {
     Keys("RTE");
     EnterAt("KSEA", "1L");
     EnterAt("KPDX", "1R");
@@ -23,6 +23,10 @@ class PendingEntriesTest : public RoutePagesTest {
     Keys("LEGS");
     EnterAt("SEA", "1L");
     Keys("RTE 6R EXEC INIT_REF 6L 3L");
+  }
+  // The same, executed at FL310.
+  void ExecuteSeattlePortland() {
+    ExecuteSeattlePortlandWithNoCruiseAltitude();
     EnterAt("FL310", "1R");
     Keys("EXEC");
     ASSERT_EQ(std::tuple(fms_fpln_active, cruise_alt, dep_rwy_sel_act), std::tuple(3, 31000, "16L"));
@@ -61,6 +65,29 @@ TEST_F(PendingEntriesTest, ExecTakesTheLastCruiseAltitudeEntered) {
   EnterAt("FL310", "1R");  // activates the route
   Keys("EXEC");
   EXPECT_EQ(std::pair(cruise_alt, Line(1).right), std::pair(31000, std::string("FL310")));
+}
+
+// No cruise altitude nor cost index executed: FL370 and 80 on PERF INIT, FL390 on VNAV CLB, then ERASE
+// gives "none" back to both. Entries from "none" executed, then changed and erased, come back.
+TEST_F(PendingEntriesTest, EraseGivesBackNoCruiseAltitudeAndNoCostIndex) {
+  ExecuteSeattlePortlandWithNoCruiseAltitude();
+  ASSERT_EQ(std::tuple(fms_fpln_active, cruise_alt, cost_index), std::tuple(3, 0, -1));
+  EnterAt("FL370", "1R");
+  EnterAt("80", "2R");
+  Keys("VNAV");
+  EnterAt("FL390", "1L");
+  ASSERT_EQ(std::tuple(fms_fpln_active, cruise_alt, cost_index), std::tuple(4, 39000, 80));
+  Keys("6L");
+  EXPECT_EQ(std::tuple(fms_fpln_active, cruise_alt, pending_cruise_alt, cost_index), std::tuple(3, 0, 0, -1));
+  EXPECT_EQ(Line(1).left, "");  // the CLB page's cruise altitude box
+  Keys("INIT_REF 6L 3L");
+  EnterAt("FL350", "1R");
+  EnterAt("60", "2R");
+  Keys("EXEC");
+  EnterAt("FL390", "1R");
+  EnterAt("70", "2R");
+  Keys("6L");
+  EXPECT_EQ(std::pair(cruise_alt, cost_index), std::pair(35000, 60));
 }
 
 // Two entries of the same value before ERASE: both go, the executed values come back.

@@ -80,17 +80,19 @@ TEST_F(RouteFiles, WriterRefusesNamesOutsideThePlanFolderAndAMissingFolder) {
 }
 
 // The route state after a load follows the state before and the file's cruise altitude; an active
-// route keeps the leg being flown until EXEC.
+// route keeps the leg being flown until EXEC, and in the air is never dropped.
 TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
-  // state before, header ("": no CruiseAlt key), state after, stpos after (7 before)
-  for (auto [before, header, after, stpos_after] :
-       {std::tuple{0, "CruiseAlt=1000\n", 1, 1}, {0, "cruisealt 1001\n", 2, 1}, {1, "CruiseAlt=999\n", 1, 1},
-        {2, "CruiseAlt=1000\n", 2, 7}, {3, "CruiseAlt=1000\n", 4, 7}, {4, "", 1, 7}}) {
+  // state before, header ("": no CruiseAlt key), on the ground, state after, stpos after (7 before)
+  for (auto [before, header, ground, after, stpos_after] :
+       {std::tuple{0, "CruiseAlt=1000\n", 1, 1, 1}, {0, "cruisealt 1001\n", 1, 2, 1}, {1, "CruiseAlt=999\n", 1, 1, 1},
+        {2, "CruiseAlt=1000\n", 1, 2, 7}, {3, "CruiseAlt=1000\n", 1, 4, 7}, {4, "", 1, 1, 7}, {3, "", 0, 4, 7},
+        {4, "", 0, 4, 7}, {2, "", 0, 1, 1}}) {
     WritePlan("P.RTE", std::string(header) + kKseaKpdx);
+    host_.SetToken(60, ground);
     fms_fpln_active = before;
     stpos = 7;
     LoadFlightPlanFile("P.RTE", 0);
-    EXPECT_EQ(std::pair(fms_fpln_active, stpos), std::pair(after, stpos_after)) << before << " " << header;
+    EXPECT_EQ(std::pair(fms_fpln_active, stpos), std::pair(after, stpos_after)) << before << " " << header << ground;
   }
   EXPECT_EQ(std::tuple(new_fpln_loaded, clear_holds_on_exec, mod_stpos), std::tuple(1, 1, 1));
 }

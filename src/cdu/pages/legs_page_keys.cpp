@@ -242,10 +242,10 @@ void Key6L() {
   }
 }
 
-// The leg EXEC makes active in the modified route: the active leg (leg 1 before the first EXEC), or
-// the leg after it when it is a discontinuity.
+// The leg EXEC makes active in the modified route (leg 1 before the first EXEC), or the leg after it
+// when it is a discontinuity.
 int32_t ModActiveLeg() {
-  int32_t leg = stpos == kNoActiveLeg ? 1 : stpos;
+  int32_t leg = stpos == kNoActiveLeg ? 1 : ModifiedActiveLeg();
   if (leg < fp_mod_cnt && IsDisco(fms_fpln_mod[leg])) ++leg;
   return std::clamp(leg, 1, std::max(ClampedLastRow(fp_mod_cnt), 1));
 }

@@ -62,8 +62,7 @@ void EnterReserves() {
 void EnterCruiseAlt() {
   int32_t ft = 0;
   if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  // A second entry before EXEC keeps the executed value for ERASE.
-  if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
+  KeepCruiseAltForErase();
   cruise_alt = ft;
   // EXEC takes the last entry, whichever page it was made on.
   pending_cruise_alt = cruise_alt;
@@ -76,7 +75,7 @@ void EnterCostIndex() {
   // Text that holds no number also reads 0, so 0 counts only when typed as such.
   const bool zero_ok = n != 0 || cdu_scratchpad == "0";
   if (n < -1 || n > kMaxCostIndex || !zero_ok) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  if (cost_index_prev <= -1) cost_index_prev = cost_index;
+  KeepCostIndexForErase();
   cost_index = n;
   if (fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();

@@ -54,8 +54,7 @@ void EnterCruiseAlt() {
   if (cdu_scratchpad.empty()) return;
   int32_t ft = 0;
   if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  // A second entry before EXEC keeps the executed value for ERASE.
-  if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
+  KeepCruiseAltForErase();
   cruise_alt = ft;
   pending_cruise_alt = cruise_alt;
   if (fms_fpln_active == 3) StepFplnState();
