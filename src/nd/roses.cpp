@@ -228,7 +228,8 @@ int32_t LateralDeviation(double needle) { return TruncToPixel(needle / kDeviatio
 bool ShowsTo(double nav_rel_brg_deg, double heading_deg, double course_deg) {
   double s = nav_rel_brg_deg + heading_deg;
   if (s >= 360.0) s -= 360.0;
-  return std::fabs(s - course_deg) < 90.0;
+  // Folded to 0..180 so that a station ahead across north (bearing 355, course 005) reads TO.
+  return std::fabs(FmodPositive(s - course_deg + 180.0, 360.0) - 180.0) < 90.0;
 }
 
 void DrawEhsiRose(DisplaySurface* s, gfx::Graphics* g) {

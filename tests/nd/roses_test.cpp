@@ -13,11 +13,14 @@ namespace {
 
 using gfx::OpKind;
 
-// TO or FROM by the unfolded difference of station bearing and course; the deviation truncates.
+// TO while the station's bearing lies within 90 degrees of the course, across north too; the
+// deviation truncates.
 TEST(RoseGeometry, ToFromAndLateralDeviation) {
-  for (const auto& [brg, crs, hdg, to] : {std::tuple{355.0, 0.0, 5.0, false}, {40.0, 0.0, 10.0, true},
-                                          {30.0, 340.0, 0.0, true}, {200.0, 0.0, 20.0, false}}) {
-    EXPECT_EQ(ShowsTo(brg, crs, hdg), to) << brg << " " << crs << " " << hdg;
+  for (const auto& [rel_brg, hdg, crs, to] :
+       {std::tuple{355.0, 0.0, 5.0, true}, {5.0, 355.0, 355.0, true}, {281.0, 0.0, 10.0, true},
+        {280.0, 0.0, 10.0, false}, {40.0, 0.0, 10.0, true}, {30.0, 340.0, 0.0, true}, {100.0, 0.0, 10.0, false},
+        {200.0, 0.0, 20.0, false}}) {
+    EXPECT_EQ(ShowsTo(rel_brg, hdg, crs), to) << rel_brg << " " << hdg << " " << crs;
   }
   EXPECT_EQ(LateralDeviation(127.0), 37);
   EXPECT_EQ(LateralDeviation(-127.0), -37);
