@@ -268,11 +268,12 @@ void DrawNdRose(DisplaySurface* s, gfx::Graphics* g) {
   if (nd_mode == 1 && signal) DrawToFrom(g, &p.white);
 
   if (nd_mode == 2 && TestTokenVar46Bit40() != 0) {
+    // At the display's right edge (x 203 to 213 of 215), clear of the rose's mark at 90 degrees.
     SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdRoseCentreY);
-    for (REAL y : {-30.0f, -15.0f, 10.0f, 25.0f}) g->DrawEllipse(&p.white, 120.0f, y, 5.0f, 5.0f);
-    DrawPolyline(g, &p.white, {PointF(117, -2), PointF(127, -2), PointF(127, 4), PointF(117, 4), PointF(117, -2)});
+    for (REAL y : {-30.0f, -15.0f, 10.0f, 25.0f}) g->DrawEllipse(&p.white, 99.0f, y, 5.0f, 5.0f);
+    DrawPolyline(g, &p.white, {PointF(96, -2), PointF(106, -2), PointF(106, 4), PointF(96, 4), PointF(96, -2)});
     if (ReadTokenVar852() != 0.0) {
-      DrawGlideslopeDiamond(g, &p.magenta_brush, 117, 123, 127, TruncToPixel(gsi_needle / 3.42));
+      DrawGlideslopeDiamond(g, &p.magenta_brush, 96, 102, 106, TruncToPixel(gsi_needle / 3.42));
     }
   }
   if (nd_mode == 1) DrawNdRosePointers(s, g, p);

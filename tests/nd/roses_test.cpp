@@ -90,6 +90,24 @@ TEST_F(RoseTest, NdRoseBarAndGlideslopeByReceiverBits) {
   }
 }
 
+// On the ILS at full deflection either way, the glideslope scale and its pointer lie on the
+// display.
+TEST_F(RoseTest, NdRoseGlideslopeLiesOnTheDisplay) {
+  nd_mode = 2;
+  host_.SetToken(46, 0xC0);
+  host_.SetToken(852, 1.0);
+  for (double gsi : {127.0, -127.0}) {
+    gsi_needle = gsi;
+    Record(kNdCanvas, DrawNdRose);
+    for (const gfx::Op& op : rec().ops()) {
+      if (op.kind == OpKind::Clear) continue;
+      EXPECT_GE(op.bounds.X, 0.0f);
+      EXPECT_LE(op.bounds.GetRight(), 215.0f);
+    }
+    EXPECT_EQ(Count(OpKind::Fill, kMagentaInk), 1u);
+  }
+}
+
 // The expanded EHSI rose places traffic with its own scale, whatever map painted last.
 TEST_F(RoseTest, EhsiExpandedRoseTrafficUsesItsOwnScale) {
   fp_ehsi_mode = 2;
