@@ -202,7 +202,7 @@ RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
   X(double, lnav_join_trk, 0.0)                                                          \
   X(double, lnav_init_dist, 0.0)                                                         \
   X(double, xtk_dist, 0.0)           /* NM from the LNAV leg; -99.0 without a route */    \
-  X(int32_t, xtk_side, 0)            /* 1 or 2 */                                         \
+  X(int32_t, xtk_side, 0)            /* 1 right of the leg, 2 left */                      \
   /* VNAV sub-states and the climb and descent restrictions */                           \
   X(int32_t, vnav_cruise, 0)                                                             \
   X(int32_t, vnav_mach_set_pending, 0)                                                   \

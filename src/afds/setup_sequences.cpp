@@ -22,6 +22,7 @@ void LookUpClickIds() {
   l_pack_switch_clicked_id = host::LookupNamedVar(nv::l_pack_switch_clicked);
   r_pack_switch_clicked_id = host::LookupNamedVar(nv::r_pack_switch_clicked);
   l_yaw_damper_clicked_id = host::LookupNamedVar(nv::l_yaw_damper_clicked);
+  r_yaw_damper_clicked_id = host::LookupNamedVar(nv::r_yaw_damper_clicked);
   stdby_power_switch_clicked_id = host::LookupNamedVar(nv::stdby_power_switch_clicked);
 }
 
@@ -34,6 +35,20 @@ void ClickIrsKnobsAt(int32_t position) {
 void ClickPacksAt(int32_t position) {
   if (l_pack_switch == position) NV_SET(l_pack_switch_clicked, 1.0);
   if (r_pack_switch == position) NV_SET(r_pack_switch_clicked, 1.0);
+}
+
+// A damper is on at 2 or 3. The poller takes the IRS knob clicks before the yaw damper's, and an
+// IRS switched off drops a damper at 2 to off; so only a side still on then is clicked (the switch
+// gives both dampers its new mode, and clicked at off it would switch them on).
+void ClickYawDampersOff() {
+  const bool left_dropped = irs_c_anun_knob == 1 || irs_r_anun_knob == 1;
+  const bool right_dropped = left_dropped || irs_l_anun_knob == 1;
+  auto still_on = [](int32_t mode, bool dropped) { return mode == 3 || (mode == 2 && !dropped); };
+  if (still_on(l_yaw_damper_mode, left_dropped)) {
+    NV_SET(l_yaw_damper_clicked, 1.0);
+  } else if (still_on(r_yaw_damper_mode, right_dropped)) {
+    NV_SET(r_yaw_damper_clicked, 1.0);
+  }
 }
 
 }  // namespace
@@ -63,7 +78,7 @@ void OverheadClickA() {
   host::TriggerKeyEvent(kShutDownEvent, 0);
   if (apu_switch == 1) NV_SET(apu_switch_clicked, 1.0);
   ClickIrsKnobsAt(1);
-  if (l_yaw_damper_mode == 1 || r_yaw_damper_mode == 1) NV_SET(l_yaw_damper_clicked, 1.0);
+  ClickYawDampersOff();
   ClickPacksAt(1);
   if (ReadTokenVar364() != 0.0) host::TriggerKeyEvent(kBatteryToggle, 0);
   beg_start_button = 1;

@@ -13,7 +13,6 @@
 #include "base/int_conversion.h"
 #include "nd/map_toolkit.h"
 #include "sim/readers_radio.h"
-#include "sim/sim_access.h"
 #include "sim/tcas_link.h"
 #include "sim/tick_globals.h"
 #include "nd/map_geometry.h"
@@ -28,7 +27,6 @@ using gfx::REAL;
 
 constexpr int32_t kModeMap = 3;
 constexpr int32_t kModePlan = 4;
-constexpr uint32_t kAdfFrequencyToken = 16;
 constexpr double kVnavFullScaleFt = 400.0;
 constexpr double kVnavMaxShownFt = 9999.0;
 
@@ -306,8 +304,8 @@ void DrawNdRadio(const Overlay& o) {
   DrawNav1Frequency(o.g, &o.ink.f12, &o.ink.green, 170, 240);
   if (ReadTokenVar20() > 1.0) {
     DrawTextAt(o.g, &o.ink.f12, &o.ink.cyan, 10, 225, "ADF 1");
-    const double khz = ConvertRadix(sim::TokenWord(kAdfFrequencyToken), 16, 10);
-    DrawTextAt(o.g, &o.ink.f12, &o.ink.cyan, 170, 225, "%04.1f", khz);
+    // The radio stack's reading: the tenths and thousands come from the second word.
+    DrawTextAt(o.g, &o.ink.f12, &o.ink.cyan, 170, 225, "%04.1f", ReadAdfFrequency());
   }
 }
 

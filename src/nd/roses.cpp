@@ -228,7 +228,8 @@ int32_t LateralDeviation(double needle) { return TruncToPixel(needle / kDeviatio
 bool ShowsTo(double nav_rel_brg_deg, double heading_deg, double course_deg) {
   double s = nav_rel_brg_deg + heading_deg;
   if (s >= 360.0) s -= 360.0;
-  return std::fabs(s - course_deg) < 90.0;
+  // Folded to 0..180 so that a station ahead across north (bearing 355, course 005) reads TO.
+  return std::fabs(FmodPositive(s - course_deg + 180.0, 360.0) - 180.0) < 90.0;
 }
 
 void DrawEhsiRose(DisplaySurface* s, gfx::Graphics* g) {
@@ -267,11 +268,12 @@ void DrawNdRose(DisplaySurface* s, gfx::Graphics* g) {
   if (nd_mode == 1 && signal) DrawToFrom(g, &p.white);
 
   if (nd_mode == 2 && TestTokenVar46Bit40() != 0) {
+    // At the display's right edge (x 203 to 213 of 215), clear of the rose's mark at 90 degrees.
     SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdRoseCentreY);
-    for (REAL y : {-30.0f, -15.0f, 10.0f, 25.0f}) g->DrawEllipse(&p.white, 120.0f, y, 5.0f, 5.0f);
-    DrawPolyline(g, &p.white, {PointF(117, -2), PointF(127, -2), PointF(127, 4), PointF(117, 4), PointF(117, -2)});
+    for (REAL y : {-30.0f, -15.0f, 10.0f, 25.0f}) g->DrawEllipse(&p.white, 99.0f, y, 5.0f, 5.0f);
+    DrawPolyline(g, &p.white, {PointF(96, -2), PointF(106, -2), PointF(106, 4), PointF(96, 4), PointF(96, -2)});
     if (ReadTokenVar852() != 0.0) {
-      DrawGlideslopeDiamond(g, &p.magenta_brush, 117, 123, 127, TruncToPixel(gsi_needle / 3.42));
+      DrawGlideslopeDiamond(g, &p.magenta_brush, 96, 102, 106, TruncToPixel(gsi_needle / 3.42));
     }
   }
   if (nd_mode == 1) DrawNdRosePointers(s, g, p);

@@ -18,6 +18,6 @@ void DrawNdExpandedNavSymbols(DisplaySurface* surface, gfx::Graphics* graphics);
 
 // Lateral deviation in canvas units from the localizer / VOR needle, truncated.
 int32_t LateralDeviation(double cdi_needle);
-// TO when the station bearing (relative bearing + heading, less 360 from 360 on) differs from the
-// course by less than 90 degrees (the difference is not folded).
+// TO when the station bearing (relative bearing + heading, less 360 from 360 on) lies within 90
+// degrees of the course, either side and across north.
 bool ShowsTo(double nav_rel_brg_deg, double heading_deg, double course_deg);

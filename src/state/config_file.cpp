@@ -123,6 +123,8 @@ void ReadConfigFile() {
   // A switch: anything but 1 is the default track-up map, so that the compass and the layers of every
   // display read it alike.
   if (MapModeDispHdgAlways != 1) MapModeDispHdgAlways = 0;
+  // Likewise the reduced panel: its readers test 1 or 0, so another value would be half of each.
+  if (lite_mode != 1) lite_mode = 0;
 
   // Lite mode shows the landing checklist unless the file says otherwise.
   if (lite_mode == 1 && ldg_chklst_key_seen == 0) DisplayLdgChkLst = 1;

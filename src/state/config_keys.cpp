@@ -100,7 +100,12 @@ void Apply_TcasVertRange(std::string_view v) {
   if (ft >= 1000) TcasVertRange = ft / 100;
 }
 
-void Apply_AltWinRightClickIncr(std::string_view v) { AltWinRightClickIncr = ParseConfigI32(v) / 100 * 100; }
+// Feet, cut to hundreds. A negative step would make a large increase lower the MCP altitude: the
+// built-in step stands then.
+void Apply_AltWinRightClickIncr(std::string_view v) {
+  const int32_t ft = ParseConfigI32(v);
+  if (ft >= 0) AltWinRightClickIncr = ft / 100 * 100;
+}
 
 // Seconds in the file, simulator ticks (18 a second) in the global.
 void Apply_IrsAlignSecs(std::string_view v) { IrsAlignSecs = SaturateI32(int64_t{ParseConfigI32(v)} * 18); }

@@ -115,6 +115,12 @@ void ReadI32Nv(std::string_view v) {
   *V = I32(v);
   host::WriteNamedVar(*Name, Id, *V);
 }
+// A switch read as 1 or 0, with its named variable: anything but 1 is off.
+template <int32_t* V, uint32_t* Id, const char* const* Name>
+void ReadSwitchNv(std::string_view v) {
+  *V = I32(v) == 1 ? 1 : 0;
+  host::WriteNamedVar(*Name, Id, *V);
+}
 // Values used elsewhere as indexes or modes: one outside lo..hi keeps the previous value.
 template <int32_t* V, int32_t Lo, int32_t Hi>
 void ReadI32InRange(std::string_view v) {
@@ -133,6 +139,7 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_SECTION(text) {Row::kSection, text, nullptr, nullptr}
 #define PK_I32(v) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>}
 #define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
+#define PK_SWITCH_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitchNv<&v, RO_NV(nvident)>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
 #define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
@@ -457,7 +464,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(FlightDirectorType, fd_style),
     PK_I32(l_entry_doors_anun),
     PK_I32(r_entry_doors_anun),
-    PK_I32_NV(lite_mode, panel_mode),
+    PK_SWITCH_NV(lite_mode, panel_mode),
     PK_SAVED_I32(to_callout_mode),
     PK_I32_NV(play_announcements, ov_cabin_announcements),
 };

@@ -43,6 +43,7 @@ TEST_F(AirClicksTest, ApuBleedValveWaitsForTheApu) {
 }
 
 TEST_F(AirClicksTest, EfisRangeWrapsAtEitherEnd) {
+  panelstatus_init_done = 1;  // the classic cockpit's selector drives the classic ND
   const struct {
     double value, from_nm, to_nm;
     double position;  // -1: not written
@@ -55,11 +56,12 @@ TEST_F(AirClicksTest, EfisRangeWrapsAtEitherEnd) {
     EXPECT_EQ(Named("efis_range_switch"), c.position) << c.value << " " << c.from_nm;
     EXPECT_EQ(Named("efis_range_switch_clicked"), 0.0);
   }
-  EXPECT_EQ(fpnd_rng_nm, 10.0);  // the 3-D selector moves the classic ND only
+  EXPECT_EQ(fpnd_rng_nm, 10.0);  // the classic cockpit's selector moves the classic ND only
 }
 
 // 1 turns the mode selector down, 2 up, stopping at either end; a value below 1 stays in the request.
 TEST_F(AirClicksTest, EfisModeStopsAtEitherEnd) {
+  panelstatus_init_done = 1;
   const struct {
     double value;
     int32_t from, to;
@@ -72,6 +74,16 @@ TEST_F(AirClicksTest, EfisModeStopsAtEitherEnd) {
     EXPECT_EQ(std::tuple(nd_mode, Named("efis_mode_switch")), std::tuple(c.to, c.position)) << c.value << " " << c.from;
     EXPECT_EQ(Named("efis_mode_switch_clicked"), c.request_after) << c.value;
   }
+}
+
+// The flat-panel cockpit's selectors drive its own ND, the FP_ND (MAP and PLAN only); the classic
+// ND stays as it is.
+TEST_F(AirClicksTest, FlatPanelEfisSelectorsDriveTheFpNd) {
+  Click("efis_range_switch_clicked", 2);
+  Click("efis_mode_switch_clicked", 1);  // nothing below MAP
+  EXPECT_EQ(std::tuple(fpnd_rng_nm, fpnd_mode, nd_rng_nm, nd_mode), std::tuple(20.0, 3, 10.0, 1));
+  Click("efis_mode_switch_clicked", 2);
+  EXPECT_EQ(std::tuple(fpnd_mode, Named("efis_mode_switch"), Named("efis_range_switch")), std::tuple(4, 3.0, 1.0));
 }
 
 }  // namespace

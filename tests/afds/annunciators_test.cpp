@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -125,6 +126,22 @@ TEST_F(SetUpSequenceTest, StartUpWaitsForTheIrsThenCompletesAtOnce) {
   EXPECT_EQ(Named("apu_switch_clicked") + Named("l_yaw_damper_clicked"), 2.0);
   EXPECT_EQ(Named("l_pack_switch_clicked"), 0.0);  // the packs are on at load
   EXPECT_EQ(std::tuple(isol_air_valve, KeyEvents(0x102C1) + KeyEvents(0x102B0), beg_start_button), std::tuple(2, 2, 2));
+}
+
+// However the crew left them, the shut-down leaves both yaw dampers off (below 2) once the poller
+// has taken its clicks, the IRS knobs' among them.
+TEST_F(SetUpSequenceTest, ShutDownLeavesBothYawDampersOff) {
+  QuietAircraft();
+  const struct {
+    int32_t left, right, irs_knob;
+  } rows[] = {{3, 3, 1}, {1, 1, 1}, {2, 2, 1}, {2, 2, 0}, {2, 1, 0}, {0, 3, 1}};
+  for (const auto& c : rows) {
+    std::tie(l_yaw_damper_mode, r_yaw_damper_mode) = std::tuple(c.left, c.right);
+    irs_l_anun_knob = irs_c_anun_knob = irs_r_anun_knob = c.irs_knob;
+    OverheadClickA();
+    RunFrames(3);
+    EXPECT_LT(std::max(l_yaw_damper_mode, r_yaw_damper_mode), 2) << c.left << c.right << c.irs_knob;
+  }
 }
 
 }  // namespace

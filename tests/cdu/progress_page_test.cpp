@@ -4,7 +4,9 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "afds/lnav_engage.h"
 #include "afds/route_progress_globals.h"
+#include "base/geodesy.h"
 #include "cdu/cdu_fixture.h"
 #include "cdu/eta_text.h"
 #include "state/config_globals.h"
@@ -59,7 +61,31 @@ TEST_F(ProgressPageTest, SecondPageShowsTheVerticalDeviation) {
   for (const auto& [dev_ft, text] : {std::pair{2.0, "----"}, std::pair{12000.0, "9000 HI"}, std::pair{-450.0, "450 LO"}}) {
     vnav_path_alt = plane_alt - dev_ft;
     Paint();
-    EXPECT_EQ(TextAt(132), std::string("L 0.25 NM ") + text);
+    EXPECT_EQ(TextAt(132), std::string("R 0.25 NM ") + text);
+  }
+}
+
+// The cross-track letter names the side of the track the aircraft is on, as the ND draws the route
+// beside it; the crosswind letter the side the wind comes from (the component is positive from the
+// right).
+TEST_F(ProgressPageTest, SecondPageNamesTheSidesAsTheCrewSeesThem) {
+  Route();
+  prog_page = 2;
+  // Legs along the meridian 122 W; the aircraft 0.1 degrees of longitude east or west of it.
+  for (const auto& [from_lat, to_lat, east_deg, side] :
+       {std::tuple{47.0, 46.5, -0.1, 'R'}, {46.5, 47.0, 0.1, 'R'}, {47.0, 46.5, 0.1, 'L'}}) {
+    lnav_leg[0] = LnavLeg{"A", from_lat, -122.0, "B", to_lat, -122.0};
+    CalcDistBrg(from_lat, -122.0, to_lat, -122.0, &active_leg_dist, &rel_leg_course);
+    std::tie(plane_lat, plane_lon) = std::tuple(46.75, -122.0 + east_deg);
+    CalcDistBrg(plane_lat, plane_lon, to_lat, -122.0, &dist_to_active_wpt, &active_wpt_brg);
+    ComputeLnavGeometry(&xtk_side, &xtk_dist);
+    Paint();
+    EXPECT_EQ(TextAt(132).front(), side) << from_lat << " " << east_deg;
+  }
+  for (const auto& [cross_kt, text] : {std::pair{30.0, "R  30 KT"}, {-7.6, "L   7 KT"}}) {
+    cross_wind = cross_kt;
+    Paint();
+    EXPECT_EQ(Line(1).right, text);
   }
 }
 

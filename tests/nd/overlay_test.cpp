@@ -107,6 +107,19 @@ TEST_F(OverlayTest, RadioBlockReadsTheNav1Receiver) {
   EXPECT_NE(Text("110.90"), nullptr);
 }
 
+// The ND's ADF frequency is the radio stack's: the second word adds the tenths and, from 100 on,
+// the thousands.
+TEST_F(OverlayTest, NdAdfFrequencyIsTheRadioStacks) {
+  nd_mode = 1;
+  host_.SetToken(20, 30.0);
+  host_.SetToken(16, 0x350);
+  for (const auto& [ext, text] : {std::pair{0x105, "1350.5"}, std::pair{0x005, "350.5"}}) {
+    host_.SetToken(18, ext);
+    Record(kNdCanvas, DrawNdOverlay);
+    EXPECT_NE(Text(text), nullptr) << text;
+  }
+}
+
 // The diamond stands at the deviation over the scale, parked at either end with the figures shown;
 // without a distance to go it stays centred.
 TEST_F(OverlayTest, VnavDiamondFollowsTheDeviation) {

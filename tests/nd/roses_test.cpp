@@ -13,11 +13,14 @@ namespace {
 
 using gfx::OpKind;
 
-// TO or FROM by the unfolded difference of station bearing and course; the deviation truncates.
+// TO while the station's bearing lies within 90 degrees of the course, across north too; the
+// deviation truncates.
 TEST(RoseGeometry, ToFromAndLateralDeviation) {
-  for (const auto& [brg, crs, hdg, to] : {std::tuple{355.0, 0.0, 5.0, false}, {40.0, 0.0, 10.0, true},
-                                          {30.0, 340.0, 0.0, true}, {200.0, 0.0, 20.0, false}}) {
-    EXPECT_EQ(ShowsTo(brg, crs, hdg), to) << brg << " " << crs << " " << hdg;
+  for (const auto& [rel_brg, hdg, crs, to] :
+       {std::tuple{355.0, 0.0, 5.0, true}, {5.0, 355.0, 355.0, true}, {281.0, 0.0, 10.0, true},
+        {280.0, 0.0, 10.0, false}, {40.0, 0.0, 10.0, true}, {30.0, 340.0, 0.0, true}, {100.0, 0.0, 10.0, false},
+        {200.0, 0.0, 20.0, false}}) {
+    EXPECT_EQ(ShowsTo(rel_brg, hdg, crs), to) << rel_brg << " " << hdg << " " << crs;
   }
   EXPECT_EQ(LateralDeviation(127.0), 37);
   EXPECT_EQ(LateralDeviation(-127.0), -37);
@@ -84,6 +87,24 @@ TEST_F(RoseTest, NdRoseBarAndGlideslopeByReceiverBits) {
     size_t ellipses = 0;
     for (const gfx::Op& op : rec().ops()) ellipses += op.shape == gfx::Shape::Ellipse ? 1 : 0;
     EXPECT_EQ(ellipses, glideslope ? 8u : 4u) << mode << " " << flags;
+  }
+}
+
+// On the ILS at full deflection either way, the glideslope scale and its pointer lie on the
+// display.
+TEST_F(RoseTest, NdRoseGlideslopeLiesOnTheDisplay) {
+  nd_mode = 2;
+  host_.SetToken(46, 0xC0);
+  host_.SetToken(852, 1.0);
+  for (double gsi : {127.0, -127.0}) {
+    gsi_needle = gsi;
+    Record(kNdCanvas, DrawNdRose);
+    for (const gfx::Op& op : rec().ops()) {
+      if (op.kind == OpKind::Clear) continue;
+      EXPECT_GE(op.bounds.X, 0.0f);
+      EXPECT_LE(op.bounds.GetRight(), 215.0f);
+    }
+    EXPECT_EQ(Count(OpKind::Fill, kMagentaInk), 1u);
   }
 }
 

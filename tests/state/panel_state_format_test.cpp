@@ -79,6 +79,14 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
   }
 }
 
+// The reduced panel is a switch: a value other than 1 is off, on the panel too.
+TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
+  for (const auto& [line, after] : {std::pair{"lite_mode=2", 0}, {"lite_mode=1", 1}, {"lite_mode=-1", 0}}) {
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(std::pair(lite_mode, host_.Named("panel_mode")), std::pair(after, static_cast<double>(after))) << line;
+  }
+}
+
 // Each FPLN row takes its fields by position; empty fields leave the reset values, not an earlier
 // route's; hold rows outside the hold table mean no hold.
 TEST(FplnRow, FieldsByPositionAndResetValues) {

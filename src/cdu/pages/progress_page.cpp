@@ -165,7 +165,8 @@ void DrawPageTwo(cdu::CduScreen& cdu) {
   cdu.Text(280, 26, "C R O S S W I N D", Font::kSmall);
   const int64_t head_kt = TruncToI32(head_wind);
   const int64_t cross_kt = TruncToI32(cross_wind);
-  const char* side = cross_kt > 0 ? "L" : cross_kt < 0 ? "R" : "";
+  // The side the wind comes from: the component is positive from the right.
+  const char* side = cross_kt > 0 ? "R" : cross_kt < 0 ? "L" : "";
   cdu.Text(5, 43, cdu::Format("%2lld KT", static_cast<long long>(std::llabs(head_kt))));
   cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, 43,
                          cdu::Format("%s %3lld KT", side, static_cast<long long>(std::llabs(cross_kt))));
@@ -177,7 +178,8 @@ void DrawPageTwo(cdu::CduScreen& cdu) {
   cdu.Text(250, 88, cdu::Format("%2.0f%sc /%-2d%sc", static_air_temp, kDegree, isa_dev_c, kDegree));
 
   cdu.Text(0, 118, "  X T K   E R R O R", Font::kSmall);
-  if (stpos != kNoActiveLeg) cdu.Text(0, 132, cdu::Format("%s %3.2f NM", xtk_side == 1 ? "L" : "R", xtk_dist));
+  // The side of the track the aircraft is on, as the ND shows it: xtk_side 1 is right of it.
+  if (stpos != kNoActiveLeg) cdu.Text(0, 132, cdu::Format("%s %3.2f NM", xtk_side == 1 ? "R" : "L", xtk_dist));
   if (tod == 1) {
     cdu.Text(280, 118, "V E R T  D E V", Font::kSmall);
     cdu.Text(270, 132, VertDevText());
