@@ -17,9 +17,10 @@
 // kind: 0 (or below 1) every kind, 1 navaids, 2 intersections, 3 airports; above 3 no table.
 void FindWaypointCandidates(int32_t kind);
 
-// True when the last look-up refused its entry as a position no place on the globe has (a latitude
-// above 90, a longitude above 180, minutes of 60 or more): a bad entry, not a missing one.
-bool LookUpOffGlobe();
+// True when the last look-up refused its entry as a bad one, not a missing one: a position no place
+// on the globe has (a latitude above 90, a longitude above 180, minutes of 60 or more), or a
+// latitude/longitude with anything but digits in its groups or after them.
+bool LookUpRefused();
 
 // The number of a made waypoint's name after `prefix`: the two characters that follow it in a name
 // two longer ("WPT07"; no digits read 0), or the three to nine digits that do ("WPT100"); -1 for
