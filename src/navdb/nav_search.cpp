@@ -107,6 +107,7 @@ bool LatLonDigitsInPlace(std::string_view e) {
 
 constexpr double kMaxLatDeg = 90.0;
 constexpr double kMaxLonDeg = 180.0;
+constexpr double kMaxBearingDeg = 360.0;
 
 // Set by each look-up that refuses its entry as a bad one rather than a missing one.
 bool entry_refused = false;
@@ -253,6 +254,11 @@ void FindWaypointCandidates(int32_t kind) {
       bearing2 = ParseLeadingInt(e.substr(len - 3));
     }
     if (bearing < 0.0) return;
+    // A bearing past north or a distance past any radial is a mistyped entry, never a point.
+    if (bearing > kMaxBearingDeg || distance >= kMaxRadialDistNm || (distance <= 0.0 && bearing2 > kMaxBearingDeg)) {
+      entry_refused = true;
+      return;
+    }
     if (distance > 0.0) {
       pbd_brg = bearing;
       pbd_dist = TruncToI32(distance);

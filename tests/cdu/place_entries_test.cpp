@@ -93,7 +93,8 @@ TEST_F(PlaceEntryTest, PlaceBearingDistanceTakesTheVariationAtThePlace) {
 // inserted, no fix set and no hold begun.
 TEST_F(PlaceEntryTest, MistypedPointsAreInvalidEntriesOnEveryPage) {
   const std::vector<std::string> route{"KSEA", "SEA", "TACMA", "KPDX"};
-  for (const char* text : {"N47A6.5W12218.3", "N4736.5W12218.3X", "N4736.5W1221B.3", "N4736.AW12218.3"}) {
+  for (const char* text : {"N47A6.5W12218.3", "N4736.5W12218.3X", "N4736.5W1221B.3", "N4736.AW12218.3", "SEA999/100",
+                           "SEA361/100", "SEA270/9999", "SEA270/999", "SEA300/OLM999", "SEA999/OLM060"}) {
     // RTE LEGS, RTE (a direct fix), the HOLD AT look-up, FIX INFO, and REF NAV DATA (no key: the page
     // stays).
     for (const auto& [keys, lsk] :
