@@ -27,7 +27,8 @@ inline constexpr double kLbPerKg = 2.20462262;
 // mistake, and taken it would wreck the vertical plan.
 inline constexpr double kAltEntryLimitFt = 99999.0;
 // A cruise-altitude entry in feet: "FL" and a number under 1000 name a flight level. False for what
-// the pages refuse: no positive number, or a level or altitude of kAltEntryLimitFt and above.
+// the pages refuse: anything but a number after the "FL" (blanks around the entry aside), no
+// positive number, or a level or altitude of kAltEntryLimitFt and above.
 bool CruiseAltEntryFt(std::string_view text, int32_t* ft);
 // Below this ground speed no time to go is computed: a distance over it would not be a time.
 inline constexpr double kMinEtaGroundSpeedKt = 1.0;
