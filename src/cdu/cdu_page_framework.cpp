@@ -162,7 +162,7 @@ void AcceptEntry() { cdu_scratchpad.clear(); }
 
 void RefuseEntry(const char* message) { cdu_message = message; }
 
-void RefuseLookUp() { RefuseEntry(LookUpOffGlobe() ? kInvalidEntry : kNotInDatabase); }
+void RefuseLookUp() { RefuseEntry(LookUpRefused() ? kInvalidEntry : kNotInDatabase); }
 
 }  // namespace cdu
 

@@ -12,6 +12,10 @@
 // The value of `stpos` while no route is active.
 inline constexpr int32_t kNoActiveLeg = 999;
 
+// Altitudes the CDU takes, and the cruise altitude a file gives, stay below this many feet: a longer
+// number is a typing mistake or a damaged file, and taken it would wreck the vertical plan.
+inline constexpr double kAltEntryLimitFt = 99999.0;
+
 #define FMC_SCALARS(X)                                                                  \
   /* route state */                                                                     \
   X(int32_t, fms_fpln_active, 0)   /* 0 none, 1 entered, 2 activated, 3 active, 4 mod */ \

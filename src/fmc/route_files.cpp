@@ -73,7 +73,10 @@ bool ReadHeaderLine(const std::string& line, bool in_section, bool apply) {
   const std::string_view value = n >= 2 ? w[1] : std::string_view();
   const double fuel = std::clamp(ParseLeadingDouble(value), -kFuelValueLimitLb, kFuelValueLimitLb);
   if (platform::EqualsIgnoreCase(w[0], "CruiseAlt")) {
-    pending_cruise_alt = ParseLeadingInt(value);
+    // One the CDU would refuse is no cruise altitude: the plan loads as if it gave none.
+    const int32_t alt_ft = ParseLeadingInt(value);
+    if (alt_ft >= kAltEntryLimitFt) return true;
+    pending_cruise_alt = alt_ft;
     pending_cruise_alt_set = 1;
   } else if (platform::EqualsIgnoreCase(w[0], "TripFuel")) {
     plan_fuel += fuel;

@@ -89,16 +89,28 @@ void SetSingleResult(std::string_view ident, double lat, double lon, const char*
   nav_search_cnt = 1;
 }
 
+constexpr size_t kLatLonChars = 15;  // N4736.5W12218.3
+
 bool IsLatLonForm(std::string_view e) {
-  return e.size() >= 15 && e.size() <= 29 && (e[0] == 'N' || e[0] == 'S') && (e[7] == 'E' || e[7] == 'W') &&
+  return e.size() >= kLatLonChars && e.size() <= 29 && (e[0] == 'N' || e[0] == 'S') && (e[7] == 'E' || e[7] == 'W') &&
          e[5] == '.' && e[13] == '.';
+}
+
+bool AllDigits(std::string_view s) { return std::all_of(s.begin(), s.end(), IsDigit); }
+
+// Digits in every group and nothing after the last tenth: a letter read as 0 would put the point
+// miles from the one meant, and text past the form was typed for something else.
+bool LatLonDigitsInPlace(std::string_view e) {
+  return e.size() == kLatLonChars && AllDigits(e.substr(1, 4)) && IsDigit(e[6]) && AllDigits(e.substr(8, 5)) &&
+         IsDigit(e[14]);
 }
 
 constexpr double kMaxLatDeg = 90.0;
 constexpr double kMaxLonDeg = 180.0;
+constexpr double kMaxBearingDeg = 360.0;
 
-// Set by each look-up that refuses its entry as no place on the globe.
-bool entry_off_globe = false;
+// Set by each look-up that refuses its entry as a bad one rather than a missing one.
+bool entry_refused = false;
 
 // Degrees, then minutes and their tenth, of the entry from `at`; false for minutes of 60 or more or
 // more than `max_deg` degrees.
@@ -111,8 +123,8 @@ bool TypedAngle(std::string_view e, size_t at, size_t deg_digits, double max_deg
 
 void ResolveLatLon(std::string_view e) {
   double lat, lon;
-  if (!TypedAngle(e, 1, 2, kMaxLatDeg, &lat) || !TypedAngle(e, 8, 3, kMaxLonDeg, &lon)) {
-    entry_off_globe = true;
+  if (!LatLonDigitsInPlace(e) || !TypedAngle(e, 1, 2, kMaxLatDeg, &lat) || !TypedAngle(e, 8, 3, kMaxLonDeg, &lon)) {
+    entry_refused = true;
     return;
   }
   if (e[0] == 'S') lat = -lat;
@@ -137,7 +149,7 @@ void ResolveShorthand(std::string_view e) {
     return;
   }
   if (lat > kMaxLatDeg || lon > kMaxLonDeg) {
-    entry_off_globe = true;
+    entry_refused = true;
     return;
   }
   if (letter == 'S' || letter == 'W') lat = -lat;
@@ -214,7 +226,7 @@ void SortByDistanceFromAircraft() {
 
 void FindWaypointCandidates(int32_t kind) {
   nav_search_cnt = 0;
-  entry_off_globe = false;
+  entry_refused = false;
   ClearPlaceOffset();
   const std::string original = cdu_lookup_ident;
   std::string_view e = original;
@@ -242,6 +254,11 @@ void FindWaypointCandidates(int32_t kind) {
       bearing2 = ParseLeadingInt(e.substr(len - 3));
     }
     if (bearing < 0.0) return;
+    // A bearing past north or a distance past any radial is a mistyped entry, never a point.
+    if (bearing > kMaxBearingDeg || distance >= kMaxRadialDistNm || (distance <= 0.0 && bearing2 > kMaxBearingDeg)) {
+      entry_refused = true;
+      return;
+    }
     if (distance > 0.0) {
       pbd_brg = bearing;
       pbd_dist = TruncToI32(distance);
@@ -291,7 +308,7 @@ void FindWaypointCandidates(int32_t kind) {
   if (nav_search_cnt > 1) SortByDistanceFromAircraft();
 }
 
-bool LookUpOffGlobe() { return entry_off_globe; }
+bool LookUpRefused() { return entry_refused; }
 
 // Nine digits keep one more than the highest number inside an int32_t.
 constexpr size_t kMadeNameDigits = 9;

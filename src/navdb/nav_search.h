@@ -17,9 +17,14 @@
 // kind: 0 (or below 1) every kind, 1 navaids, 2 intersections, 3 airports; above 3 no table.
 void FindWaypointCandidates(int32_t kind);
 
-// True when the last look-up refused its entry as a position no place on the globe has (a latitude
-// above 90, a longitude above 180, minutes of 60 or more): a bad entry, not a missing one.
-bool LookUpOffGlobe();
+// Radial distances stay below this many NM, on FIX INFO and in the place/bearing/distance entries.
+inline constexpr double kMaxRadialDistNm = 999.0;
+
+// True when the last look-up refused its entry as a bad one, not a missing one: a position no place
+// on the globe has (a latitude above 90, a longitude above 180, minutes of 60 or more), a
+// latitude/longitude with anything but digits in its groups or after them, or a place/bearing form
+// with a bearing above 360 or a distance of kMaxRadialDistNm or more.
+bool LookUpRefused();
 
 // The number of a made waypoint's name after `prefix`: the two characters that follow it in a name
 // two longer ("WPT07"; no digits read 0), or the three to nine digits that do ("WPT100"); -1 for

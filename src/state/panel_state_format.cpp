@@ -127,6 +127,12 @@ void ReadI32InRange(std::string_view v) {
   const int32_t x = I32(v);
   if (x >= Lo && x <= Hi) *V = x;
 }
+// A cruise altitude the CDU would refuse is none: the state loads as if it had none.
+template <int32_t* V>
+void ReadCruiseAlt(std::string_view v) {
+  const int32_t ft = I32(v);
+  *V = ft < kAltEntryLimitFt ? ft : 0;
+}
 // Runway rows: one outside 0..22 means no runway.
 template <int32_t* V>
 void ReadRunwayRow(std::string_view v) {
@@ -259,8 +265,8 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(EadiMode, eadi_style),
 
     PK_SECTION("[FMS]"),
-    PK_I32(cruise_alt),
-    PK_I32(init_cruise_alt),
+    {Row::kValue, "cruise_alt", &WriteI32<&cruise_alt>, &ReadCruiseAlt<&cruise_alt>},
+    {Row::kValue, "init_cruise_alt", &WriteI32<&init_cruise_alt>, &ReadCruiseAlt<&init_cruise_alt>},
     {Row::kValue, "fms_dep_rwy_pos", &WriteI32<&fms_dep_rwy_pos>, &ReadRunwayRow<&fms_dep_rwy_pos>},
     {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
     PK_TEXT(sid_sel),

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "cdu/cdu_fixture.h"
 #include "cdu/cdu_pages.h"
@@ -26,15 +27,26 @@ TEST_F(EntryLimitsTest, BlanksAfterASpeedConstraintKeepItASpeed) {
 }
 
 // "FL" only leads the altitude and one slash parts the two: an entry that says something else is
-// refused and changes nothing; the forms of a level still set it.
+// refused and changes nothing, on RTE LEGS and as the cruise altitude of PERF INIT and the VNAV
+// pages; the forms of a level still set it.
 TEST_F(EntryLimitsTest, FlightLevelLettersAndSlashesOnlyWhereTheyBelong) {
   SetActiveRoute({"KSEA", "SEA", "TACMA", "KPDX"});
-  PressAndPaint("LEGS");
-  for (const char* text : {"FL280/", "230/FL", "L250", "240/12000/7", "F/L350", "250FL/", "FL1000"}) {
+  cruise_alt = 31000;
+  for (const char* text : {"FL280/", "230/FL", "L250", "240/12000/7", "F/L350", "250FL/", "FL1000", "FL280X"}) {
+    PressAndPaint("LEGS");
     EnterAt(text, "2R");
     ExpectTaken(text, false);
     EXPECT_EQ(fms_fpln_mod[2].restr, 0) << text;
+    for (const auto& [page, key] : {std::pair{kCduPagePerfInit, "1R"}, std::pair{kCduPageVnav, "1L"}}) {
+      std::tie(perf_page, vnav_page) = std::tuple(1, 2);
+      EnterOn(page, text, key);
+      ExpectTaken(text, false);
+      EXPECT_EQ(cruise_alt, 31000) << page << " " << text;
+    }
   }
+  EnterOn(kCduPagePerfInit, " FL350 ", "1R");
+  EXPECT_EQ(cruise_alt, 35000);
+  PressAndPaint("LEGS");
   for (const char* text : {"FL350", "/FL350", "250/FL350", "250/ FL350"}) {
     EnterAt(text, "2R");
     ExpectTaken(text, true);

@@ -1,8 +1,10 @@
-// Points made from places: place/bearing/distance and place-bearing/place-bearing entries.
+// Points made from places: place/bearing/distance and place-bearing/place-bearing entries, and the
+// mistyped point entries every page that takes them refuses.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "base/geodesy.h"
@@ -85,6 +87,26 @@ TEST_F(PlaceEntryTest, PlaceBearingDistanceTakesTheVariationAtThePlace) {
   CalcDistBrg(45.0, -70.0, fms_fpln_mod[3].lat, fms_fpln_mod[3].lon, &dist_nm, &brg_true);
   EXPECT_NEAR(brg_true - GetMagVar(45, -70), 90.0, 0.01);
   EXPECT_NEAR(dist_nm, 20.0, 0.01);
+}
+
+// A mistyped point is no point on any page that takes one: INVALID ENTRY, the entry kept, nothing
+// inserted, no fix set and no hold begun.
+TEST_F(PlaceEntryTest, MistypedPointsAreInvalidEntriesOnEveryPage) {
+  const std::vector<std::string> route{"KSEA", "SEA", "TACMA", "KPDX"};
+  for (const char* text : {"N47A6.5W12218.3", "N4736.5W12218.3X", "N4736.5W1221B.3", "N4736.AW12218.3", "SEA999/100",
+                           "SEA361/100", "SEA270/9999", "SEA270/999", "SEA300/OLM999", "SEA999/OLM060"}) {
+    // RTE LEGS, RTE (a direct fix), the HOLD AT look-up, FIX INFO, and REF NAV DATA (no key: the page
+    // stays).
+    for (const auto& [keys, lsk] :
+         {std::pair{"LEGS", "2L"}, {"RTE NEXT_PAGE", "2R"}, {"HOLD", "6L"}, {"FIX", "1L"}, {"", "1L"}}) {
+      SetActiveRoute(route);
+      fms_page = kCduPageRefNavData;
+      PressAndPaint(keys);
+      EnterAt(text, lsk);
+      ExpectTaken(text, false);
+      EXPECT_EQ(std::pair(ModIdents(), fix_info[1].ident), std::pair(route, std::string())) << keys << " " << text;
+    }
+  }
 }
 
 }  // namespace

@@ -82,11 +82,12 @@ TEST_F(RouteFiles, WriterRefusesNamesOutsideThePlanFolderAndAMissingFolder) {
 // The route state after a load follows the state before and the file's cruise altitude; an active
 // route keeps the leg being flown until EXEC, and in the air is never dropped.
 TEST_F(RouteFiles, LoadStepsTheStateByTheTable) {
-  // state before, header ("": no CruiseAlt key), on the ground, state after, stpos after (7 before)
+  // state before, header ("": no CruiseAlt key; 99999, which the CDU refuses, counts as none), on the
+  // ground, state after, stpos after (7 before)
   for (auto [before, header, ground, after, stpos_after] :
        {std::tuple{0, "CruiseAlt=1000\n", 1, 1, 1}, {0, "cruisealt 1001\n", 1, 2, 1}, {1, "CruiseAlt=999\n", 1, 1, 1},
         {2, "CruiseAlt=1000\n", 1, 2, 7}, {3, "CruiseAlt=1000\n", 1, 4, 7}, {4, "", 1, 1, 7}, {3, "", 0, 4, 7},
-        {4, "", 0, 4, 7}, {2, "", 0, 1, 1}}) {
+        {4, "", 0, 4, 7}, {2, "", 0, 1, 1}, {0, "CruiseAlt=99999\n", 1, 1, 1}, {3, "CruiseAlt=99999\n", 1, 1, 7}}) {
     WritePlan("P.RTE", std::string(header) + kKseaKpdx);
     host_.SetToken(60, ground);
     fms_fpln_active = before;

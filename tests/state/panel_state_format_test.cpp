@@ -39,6 +39,15 @@ TEST_F(PanelFormatTest, GrammarOfTheLines) {
   EXPECT_EQ(lnav_leg[0].FrId + "|" + lnav_leg[0].ToId, " SEA VOR|" + pad);
 }
 
+// A cruise altitude the CDU would refuse loads as none, not as one above any reach.
+TEST_F(PanelFormatTest, CruiseAltitudesTheCduRefusesLoadAsNone) {
+  std::tie(cruise_alt, init_cruise_alt) = std::tuple(31000, 31000);
+  ASSERT_EQ(Load("cruise_alt=99999\ninit_cruise_alt=2147483647\n"), 1);
+  EXPECT_EQ(std::pair(cruise_alt, init_cruise_alt), std::pair(0, 0));
+  ASSERT_EQ(Load("cruise_alt=99998\ninit_cruise_alt=35000\n"), 1);
+  EXPECT_EQ(std::pair(cruise_alt, init_cruise_alt), std::pair(99998, 35000));
+}
+
 // A restored VNAV, engaged or not, makes the VNAV logic start afresh.
 TEST_F(PanelFormatTest, KeysThatActBeyondTheirVariable) {
   host_.SetToken(364, 0.0);  // the simulator's battery off

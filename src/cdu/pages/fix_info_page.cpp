@@ -32,7 +32,6 @@ using cdu::Font;
 constexpr int32_t kFixPages = 2;
 constexpr size_t kMaxPointEntry = 12;
 constexpr size_t kPointWordField = 9;
-constexpr double kMaxPointDistNm = 999.0;
 constexpr double kEtaMinGroundSpeedKt = 75.0;
 constexpr double kPointY[] = {88.0, 130.0, 170.0};
 
@@ -93,7 +92,7 @@ void EnterPoint(FixInfoEntry& row, const PointFields& p) {
   const double radial = has_radial ? ParseLeadingDouble(radial_word) : 0.0;
   const double dist = has_dist ? ParseLeadingDouble(dist_word) : 0.0;
   const bool radial_ok = radial_word.size() == 3 && StartsWithNumber(radial_word) && radial >= 0.0 && radial <= 360.0;
-  const bool dist_ok = dist > 0.0 && dist < kMaxPointDistNm;
+  const bool dist_ok = dist > 0.0 && dist < kMaxRadialDistNm;
   if ((has_radial && !radial_ok) || (has_dist && !dist_ok)) {
     cdu::RefuseEntry(cdu::kInvalidEntry);
     return;

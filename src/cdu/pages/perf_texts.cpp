@@ -1,5 +1,6 @@
 #include "cdu/pages/perf_texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/int_conversion.h"
@@ -21,6 +22,14 @@ constexpr double kFinalApproachSpeedShare = 0.85;
 
 bool WeightInKg() { return weight_unit == "KGS"; }
 
+// Digits with at most one point, nothing else: "230/FL" or "FL280/" is no altitude, as on RTE LEGS.
+bool IsPlainNumber(std::string_view s) {
+  const size_t points = static_cast<size_t>(std::count(s.begin(), s.end(), '.'));
+  const size_t digits =
+      static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }));
+  return digits > 0 && points <= 1 && digits + points == s.size();
+}
+
 }  // namespace
 
 double ShownWeight(double lb) { return WeightInKg() ? lb * kKgPerLb : lb; }
@@ -30,8 +39,12 @@ double EnteredWeightLb(double value) { return WeightInKg() ? value * kLbPerKg : 
 double GrossWeightThousands() { return ShownWeight(GetTotalFuelWeight() + gross_weight) / 1000.0; }
 
 bool CruiseAltEntryFt(std::string_view text, int32_t* ft) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
   const bool level = text.starts_with("FL");
   if (level) text.remove_prefix(2);
+  if (!IsPlainNumber(text)) return false;
   const double x = ParseLeadingDouble(text);
   if (!(x > 0.0 && x < kAltEntryLimitFt)) return false;
   int32_t n = TruncToI32(x);

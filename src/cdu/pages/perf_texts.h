@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "cdu/cdu_page_framework.h"
+#include "fmc/fmc_globals.h"
 
 namespace cdu_perf {
 
@@ -23,11 +24,11 @@ inline constexpr int32_t k1R = 6, k2R = 7, k3R = 8, k4R = 9, k5R = 10;
 
 inline constexpr double kKgPerLb = 0.45359237;
 inline constexpr double kLbPerKg = 2.20462262;
-// Altitude entries of the performance pages stay below this many feet: a longer number is a typing
-// mistake, and taken it would wreck the vertical plan.
-inline constexpr double kAltEntryLimitFt = 99999.0;
+// Altitude entries of the performance pages stay below this many feet.
+using ::kAltEntryLimitFt;
 // A cruise-altitude entry in feet: "FL" and a number under 1000 name a flight level. False for what
-// the pages refuse: no positive number, or a level or altitude of kAltEntryLimitFt and above.
+// the pages refuse: anything but a number after the "FL" (blanks around the entry aside), no
+// positive number, or a level or altitude of kAltEntryLimitFt and above.
 bool CruiseAltEntryFt(std::string_view text, int32_t* ft);
 // Below this ground speed no time to go is computed: a distance over it would not be a time.
 inline constexpr double kMinEtaGroundSpeedKt = 1.0;
