@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/ap_key_events.h"
 #include "afds/panel_input_globals.h"
 #include "afds/route_progress_globals.h"
 #include "displays/displays_globals.h"
@@ -136,16 +137,17 @@ void ApplyThrottleCommand(const ThrottleCommand& c, double lever) {
     case ThrottleCommand::kNone:
       return;
     case ThrottleCommand::kStepUp:
-      Send(kThrottleStepUpEvent, 0);
+      if (lever < ap_event::kFullLever) Send(kThrottleStepUpEvent, 0);
       return;
     case ThrottleCommand::kStepDown:
       if (lever > 0.0) Send(kThrottleStepDownEvent, 0);
       return;
     case ThrottleCommand::kSet:
       if (c.set_delta < 0.0 && lever <= 0.0) return;
+      if (c.set_delta > 0.0 && lever >= ap_event::kFullLever) return;
       // An absolute lever position takes the throttles back from the disconnect.
       if (thr_disc_set == 1) FsuipcClear310A();
-      Send(kThrottleSetEvent, TruncToI32(lever + c.set_delta));
+      Send(kThrottleSetEvent, TruncToI32(ap_event::WithinLeverTravel(lever + c.set_delta)));
       return;
   }
 }

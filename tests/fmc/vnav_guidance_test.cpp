@@ -93,14 +93,16 @@ class ThrottleControl : public vnav_test::VnavTest {
 };
 
 // Outside 6 kt the trend's dead band is 0.075, at 6 kt 0.02, from 1 to 6 kt 0.0125; within 1 kt the
-// lever follows the trend. A lever at idle is never stepped or set down.
+// lever follows the trend. A lever at idle is never stepped or set down, one at full never up, and
+// no lever position outside the travel is sent.
 TEST_F(ThrottleControl, EachBandSendsItsCommand) {
   constexpr uint32_t kUp = kThrottleStepUpEvent, kDown = kThrottleStepDownEvent, kSet = kThrottleSetEvent;
   // error kt, trend, lever; the event sent (0: none) and its value
   for (auto [error_kt, trend, lever, event, value] :
        {std::tuple{10.0, -0.1, 1000.0, kUp, 0}, {10.0, -0.075, 1000.0, 0u, 0}, {6.0, -0.01, 1000.0, kDown, 0},
         {-3.0, 0.01, 1000.0, kUp, 0}, {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.02, 0.0, kSet, 150},
-        {10.0, 0.0, 0.0, 0u, 0}, {0.5, 0.02, 0.0, 0u, 0}}) {
+        {10.0, 0.0, 0.0, 0u, 0}, {0.5, 0.02, 0.0, 0u, 0}, {-10.0, 0.0, 16383.0, 0u, 0},
+        {0.5, -0.02, 16300.0, kSet, 16383}, {0.5, -0.02, 16383.0, 0u, 0}, {0.5, 0.02, 100.0, kSet, 0}}) {
     Mark();
     Run(error_kt, trend, lever);
     const auto where = ::testing::Message() << error_kt << " kt, trend " << trend << ", lever " << lever;
