@@ -37,12 +37,17 @@ bool LogIsOpen() { return LogFlightData == 1 && log_file != nullptr; }
 // altitude to fly to, so the crossing altitude alone applies then.
 constexpr int32_t kNoMcpAltitude = -99;
 
+// Without a cruise altitude the path has no crossing point: cross_at_elev then holds 0 or whatever the
+// route loader left (the destination's elevation), which is nothing to fly to.
+constexpr int32_t kLowestCruiseAltFt = 1000;
+
 // Climb: the autopilot levels at the MCP altitude or the next constraint, whichever comes first.
 void HoldLowerOfMcpAndCrossing() {
   const double ap_alt = GetApAltLockVar();
-  if (alt_sel_num > cross_at_elev || alt_sel_num == kNoMcpAltitude) {
+  const bool crossing_planned = cruise_alt >= kLowestCruiseAltFt;
+  if (crossing_planned && (alt_sel_num > cross_at_elev || alt_sel_num == kNoMcpAltitude)) {
     if (ap_alt != cross_at_elev) Send(kApAltitudeEvent, TruncToI32(cross_at_elev));
-  } else if (ap_alt != alt_sel_num) {
+  } else if (ap_alt != alt_sel_num && alt_sel_num != kNoMcpAltitude) {
     Send(kApAltitudeEvent, alt_sel_num);
   }
 }

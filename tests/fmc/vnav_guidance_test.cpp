@@ -43,17 +43,19 @@ class VnavTargets : public vnav_test::VnavTest {
 };
 
 // In the climb the autopilot altitude is driven to the lower of MCP and crossing altitudes, in whole
-// feet; an MCP altitude not yet set is not flown to.
+// feet; an MCP altitude not yet set is not flown to. Without a cruise altitude nothing is planned:
+// what cross_at_elev holds then (0, or the destination's elevation) is never sent, the MCP altitude is.
 TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
-  for (auto [mcp_ft, cross_ft, ap_ft, sent] :
-       {std::tuple{35000, 10000.0, 10000.0, Values{}}, {8000, 10000.0, 5000.0, {8000}},
-        {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}}}) {
+  for (auto [cruise_ft, mcp_ft, cross_ft, ap_ft, sent] :
+       {std::tuple{35000, 35000, 10000.0, 10000.0, Values{}}, {35000, 8000, 10000.0, 5000.0, {8000}},
+        {35000, 35000, 10500.7, 5000.0, {10500}}, {35000, -99, 10000.0, 5000.0, {10000}},
+        {0, 20000, 0.0, 20000.0, {}}, {0, 20000, 31.0, 5000.0, {20000}}, {0, -99, 0.0, 20000.0, {}}}) {
     Mark();
-    std::tie(toc, alt_sel_num, cross_at_elev) = std::tuple(0, mcp_ft, cross_ft);
+    std::tie(toc, cruise_alt, alt_sel_num, cross_at_elev) = std::tuple(0, cruise_ft, mcp_ft, cross_ft);
     SetApAltitude(ap_ft);
     get_vnav_info();
     EXPECT_EQ(std::pair(Sent(kApAltitudeEvent), Sent(kApVerticalSpeedEvent)), std::pair(sent, Values{}))
-        << mcp_ft << " " << cross_ft << " " << ap_ft;
+        << cruise_ft << " " << mcp_ft << " " << cross_ft << " " << ap_ft;
   }
 }
 
