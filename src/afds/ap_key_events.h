@@ -2,6 +2,7 @@
 // send. Each goes out with value 0 unless its comment names the value.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/host_api.h"
@@ -35,6 +36,9 @@ inline constexpr uint32_t kThrottleStepUp = 0x10049;
 inline constexpr uint32_t kThrottleStepDown = 0x10051;
 inline constexpr uint32_t kThrottleSet = 0x100A1;       // lever units 0..16383
 inline constexpr uint32_t kThrottleCut = 0x100E5;
+// The levers' travel, idle to full: a position outside it is none the simulator has.
+inline constexpr double kFullLever = 16383.0;
+inline double WithinLeverTravel(double lever) { return std::clamp(lever, 0.0, kFullLever); }
 // Autoland.
 inline constexpr uint32_t kFlareApproachHold = 0x1010C;
 inline constexpr uint32_t kPitchDown = 0x10417;

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr double kFullLever = 16383.0;
 constexpr uint32_t kThrottleDisconnectOffset = 0x310A;
 constexpr uint8_t kThrottleDisconnectBit = 8;
 constexpr int32_t kClimbThrustMode = 3;
@@ -67,8 +66,8 @@ void WriteThrottleDisconnectBit() {
 // EPR (and undershoots below 1.0), so it is kept within the lever's travel.
 double LeverForEprBug() {
   const double e = epr_bug + 0.00125 - 1.0;
-  const double lever = IsPwEngine() ? e * 2.0 * kFullLever : e / 0.9 * kFullLever;
-  return std::clamp(lever, 0.0, kFullLever);
+  const double lever = IsPwEngine() ? e * 2.0 * ap_event::kFullLever : e / 0.9 * ap_event::kFullLever;
+  return ap_event::WithinLeverTravel(lever);
 }
 
 void SetLeverDirectly(double target) {

@@ -263,6 +263,7 @@ void UpdateCrossingPointAtLookAhead() {
 }
 
 void RunTocTodBlock() {
+  ReplanClimbPassedByAircraft();
   if (cruise_alt > 0) {
     StepTopOfClimb();
     if (StepTopOfDescent()) StepAfterTopOfDescent();

@@ -6,9 +6,10 @@
 // Reads: the tick samples, the active route and its profile (cruise_alt, init_cruise_alt, toc, tod,
 // init_tod, toc/tod points, next_restr_leg, to_wpt_dtg, act_leg_crs, route_dist_acc), dist_to_active_wpt
 // and rel_leg_course, vnav, alt_sel_num, the configuration switches of the pauses and restrictions.
-// Writes: the crossing point, toc, tod, init_tod, tod_alt, tod_stpos, last_restr_lat/lon,
-// route_dist_sum, vnav_page, tmsp, epr_bug(_2), the VNAV sub-states and speeds, cdu_message, the
-// pause once-flags, sim_rate; sends key events 0x1024C, 0x1022D, 0x1023E, 0x101F5, 0x10019, 0x100FE.
+// Writes: the legs' planned altitudes and speeds (a climb planned again), the crossing point, toc,
+// tod, init_tod, tod_alt, tod_stpos, last_restr_lat/lon, route_dist_sum, vnav_page, tmsp, epr_bug(_2),
+// the VNAV sub-states and speeds, cdu_message, the pause once-flags, sim_rate; sends key events
+// 0x1024C, 0x1022D, 0x1023E, 0x101F5, 0x10019, 0x100FE.
 // Altitudes ft, speeds kt, distances NM.
 #pragma once
 
@@ -25,7 +26,8 @@ RO_DECLARE_GLOBALS(AFDS_TICK_VNAV_GLOBALS)
 // (after next_restr_leg has been found).
 void UpdateCrossingPointAtLookAhead();
 
-// T/C, T/D and the speed targets at the end of the route block (after the route distances).
+// The climb planned again once the aircraft has passed a leg's planned altitude, then T/C, T/D and
+// the speed targets at the end of the route block (after the route distances).
 void RunTocTodBlock();
 
 // Every tick near the end of the run: the simulation rate and the pauses.

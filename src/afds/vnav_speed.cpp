@@ -202,6 +202,14 @@ void CruiseSpeed(const RouteLeg& active) {
   }
 }
 
+// Level at the restriction altitude counts as at it: the speed restriction holds there too.
+bool AtOrBelowDescentRestriction() { return plane_alt <= DescAltRest + kRestrictionMarginFt; }
+
+// At or below the restriction altitude no speed above the restriction speed is commanded.
+double WithinDescentRestriction(double kt) {
+  return DescSpdRest > 0.0 && kt > DescSpdRest && AtOrBelowDescentRestriction() ? DescSpdRest : kt;
+}
+
 void LowerPhaseSpeedsTo(double kt) {
   descent_ias = TruncToI32(kt);
   cruise_ias = descent_ias;
@@ -222,11 +230,11 @@ bool DescentSpeed(const RouteLeg& active) {
     if (d < kRestrictionSpeedNearNm && active.ias > DescSpdRest && DescAltRest >= target) {
       CommandIas(DescSpdRest);
     } else {
-      CommandIas(active.ias);
+      CommandIas(WithinDescentRestriction(active.ias));
       if (descent_ias > active.ias) LowerPhaseSpeedsTo(active.ias);
     }
   } else if (descent_ias > DescSpdRest &&
-             ((d < kRestrictionSpeedNearNm && DescAltRest >= cross_at_elev) || DescAltRest > plane_alt)) {
+             ((d < kRestrictionSpeedNearNm && DescAltRest >= cross_at_elev) || AtOrBelowDescentRestriction())) {
     CommandIas(DescSpdRest);
   } else if (plane_alt >= kDescentMachAltitudeFt) {
     if (vnav_last_set_mach_spd != descent_mach) CommandMach(descent_mach);

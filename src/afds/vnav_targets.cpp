@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
+#include "afds/ap_key_events.h"
 #include "afds/panel_input_globals.h"
 #include "afds/route_progress_globals.h"
 #include "displays/displays_globals.h"
@@ -36,12 +37,17 @@ bool LogIsOpen() { return LogFlightData == 1 && log_file != nullptr; }
 // altitude to fly to, so the crossing altitude alone applies then.
 constexpr int32_t kNoMcpAltitude = -99;
 
+// Without a cruise altitude the path has no crossing point: cross_at_elev then holds 0 or whatever the
+// route loader left (the destination's elevation), which is nothing to fly to.
+constexpr int32_t kLowestCruiseAltFt = 1000;
+
 // Climb: the autopilot levels at the MCP altitude or the next constraint, whichever comes first.
 void HoldLowerOfMcpAndCrossing() {
   const double ap_alt = GetApAltLockVar();
-  if (alt_sel_num > cross_at_elev || alt_sel_num == kNoMcpAltitude) {
+  const bool crossing_planned = cruise_alt >= kLowestCruiseAltFt;
+  if (crossing_planned && (alt_sel_num > cross_at_elev || alt_sel_num == kNoMcpAltitude)) {
     if (ap_alt != cross_at_elev) Send(kApAltitudeEvent, TruncToI32(cross_at_elev));
-  } else if (ap_alt != alt_sel_num) {
+  } else if (ap_alt != alt_sel_num && alt_sel_num != kNoMcpAltitude) {
     Send(kApAltitudeEvent, alt_sel_num);
   }
 }
@@ -136,16 +142,17 @@ void ApplyThrottleCommand(const ThrottleCommand& c, double lever) {
     case ThrottleCommand::kNone:
       return;
     case ThrottleCommand::kStepUp:
-      Send(kThrottleStepUpEvent, 0);
+      if (lever < ap_event::kFullLever) Send(kThrottleStepUpEvent, 0);
       return;
     case ThrottleCommand::kStepDown:
       if (lever > 0.0) Send(kThrottleStepDownEvent, 0);
       return;
     case ThrottleCommand::kSet:
       if (c.set_delta < 0.0 && lever <= 0.0) return;
+      if (c.set_delta > 0.0 && lever >= ap_event::kFullLever) return;
       // An absolute lever position takes the throttles back from the disconnect.
       if (thr_disc_set == 1) FsuipcClear310A();
-      Send(kThrottleSetEvent, TruncToI32(lever + c.set_delta));
+      Send(kThrottleSetEvent, TruncToI32(ap_event::WithinLeverTravel(lever + c.set_delta)));
       return;
   }
 }

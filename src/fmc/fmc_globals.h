@@ -179,7 +179,8 @@ RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
   X(int32_t, toc_dist, 0)          /* NM, planned climb distance, truncated */                  \
   X(double, cross_at_lat, 0.0)     /* position of the next vertical target (cross_at_elev) */   \
   X(double, cross_at_lon, 0.0)                                                                 \
-  X(int32_t, tod_alt_send_cnt, 0)  /* altitude events the update driver sent at the T/D */
+  X(int32_t, tod_alt_send_cnt, 0)  /* altitude events the update driver sent at the T/D */      \
+  X(double, climb_floor_ft, 0.0)   /* ft, below which the last plan put no leg ahead; 0 on the ground */
 
 RO_DECLARE_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
 

@@ -130,6 +130,21 @@ double BackwardWalkFromLeg(int32_t from, Point target) {
   return BackwardWalk(LegPoint(from), from, from - 1, 0, target);
 }
 
+// A point of the profile counts as on a leg when going by it lengthens the leg by no more than this:
+// the T/C and T/D are placed on the legs, up to the rounding of the positions.
+constexpr double kOnLegNm = 0.01;
+
+// True when `p` lies on a leg after leg `from` ("DISCO" rows skipped).
+bool OnLegAfter(int32_t from, int32_t last, KeptTo kind, Point p) {
+  for (int32_t i = from + 1; i <= last; ++i) {
+    if (IsDisco(fms_fpln_act[i])) continue;
+    const double via = KeptDistNm(kind, from, LegPoint(from), p) + KeptDistNm(kind, i, LegPoint(i), p);
+    if (via - SegmentNm(from, i) <= kOnLegNm) return true;
+    from = i;
+  }
+  return false;
+}
+
 }  // namespace
 
 int32_t IsActiveWptPassed() {
@@ -203,7 +218,11 @@ void ComputeRouteDistances() {
     if (toc == 1) {
       if (!tod_met) {
         double to_tod = ToProfilePointNm(kToTod, prev, prev_leg, tod_pt);
-        if (d >= to_tod) {
+        // From the aircraft the straight way to a T/D beyond the active waypoint may be the shorter
+        // one (off the route), but the T/D is reached along the route.
+        bool met = d >= to_tod;
+        if (met && prev_leg < 0 && OnLegAfter(i, last, kToTod, tod_pt)) met = false;
+        if (met) {
           dist_to_tod += to_tod;
           tod_met = true;
         } else {

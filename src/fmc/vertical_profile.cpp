@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "fmc/airspeed.h"
 #include "fmc/fmc_globals.h"
@@ -106,6 +107,7 @@ int32_t PlanClimb(const LegTable& t, double plan_alt, double dc_nm) {
   // ahead is planned below it. The legs already flown keep the plan from the origin.
   const bool in_flight = ReadOnGround() == 0 && stpos >= 1 && stpos <= last - 1;
   const double floor_ft = in_flight && tod == 0 ? CutToHundreds(plane_alt) : -std::numeric_limits<double>::infinity();
+  climb_floor_ft = std::max(floor_ft, 0.0);
   for (int32_t i = 1; i <= last - 1; ++i) {
     RouteLeg& leg = Act(i);
     double d = t.len_nm[i];
@@ -279,13 +281,62 @@ void ApplySpeedConstraints(int32_t first, int32_t last, double plan_alt, int32_t
   }
 }
 
+// The climb, descent and speed-constraint passes over the legs, for a climb of `dc_nm`.
+void PlanLegs(const LegTable& t, double dc_nm, bool climb_usable, bool descent_usable) {
+  const double plan_alt = init_cruise_alt;
+  const int32_t toc_leg = climb_usable ? PlanClimb(t, plan_alt, dc_nm) : 0;
+  int32_t speed = descent_ias;
+  const int32_t descent_top = descent_usable ? PlanDescent(t, plan_alt, toc_leg, &speed) : 0;
+  ApplySpeedConstraints(descent_top, t.last, plan_alt, speed);
+}
+
+// True when the next leg of the climb ahead, below the planning level, is planned below `floor_ft`.
+// The climb's legs are those from the active one up to the first at the planning level, or up to
+// where the planned altitudes fall again (the descent of a route too short for that level); a
+// constrained leg keeps its constraint.
+bool ClimbAheadPlannedBelow(double floor_ft, int32_t last) {
+  double highest = -std::numeric_limits<double>::infinity();
+  for (int32_t i = stpos; i <= last - 1; ++i) {
+    const RouteLeg& leg = Act(i);
+    if (IsDisco(leg) || HasAltConstraint(leg)) continue;
+    if (leg.alt >= init_cruise_alt || leg.alt < highest) return false;
+    if (leg.alt < floor_ft) return true;
+    highest = leg.alt;
+  }
+  return false;
+}
+
 }  // namespace
+
+void ReplanClimbPassedByAircraft() {
+  if (fms_fpln_active < 3 || cruise_alt < 1000 || tod != 0 || init_tod != 0) return;
+  // Legs ahead are planned no lower than the floor of the last plan: nothing to do until the aircraft
+  // climbs above it.
+  const double floor_ft = CutToHundreds(plane_alt);
+  if (floor_ft <= climb_floor_ft) return;
+  const int32_t last = ClampedLastRow(fp_cnt);
+  if (stpos < 1 || stpos > last - 1 || !profile::RatesUsable(climb_rate, climb_tas)) return;
+  if (!ClimbAheadPlannedBelow(floor_ft, last) || ReadOnGround() != 0) return;
+  const LegTable& t = profile::MeasureActiveLegs();
+  const double dc_nm = std::max(0.0, profile::DistanceForHeightNm(cruise_alt - plane_alt, climb_rate, climb_tas));
+  // The legs are planned as an EXEC in flight plans them, with the T/C row that plan takes (laid out
+  // from the origin before the T/C, none on the legs ahead after it): it decides which legs the
+  // descent plans. The T/C itself stays where the tick predicted it.
+  const int32_t kept_row = toc_stpos;
+  const double kept_lat = toc_lat, kept_lon = toc_lon;
+  if (toc == 0) {
+    PlaceTocFromOrigin(t, dc_nm);
+  } else {
+    toc_stpos = std::min(toc_stpos, stpos - 1);
+  }
+  PlanLegs(t, dc_nm, true, profile::RatesUsable(tod_rod, descent_tas));
+  std::tie(toc_stpos, toc_lat, toc_lon) = std::tuple(kept_row, kept_lat, kept_lon);
+}
 
 void CalcRouteProfile(int32_t cruise_alt_ft) {
   const LegTable& t = profile::MeasureActiveLegs();
   if (t.last < 1) return;
   const double a = cruise_alt_ft;
-  const double plan_alt = init_cruise_alt;
   PlanRates();
   const bool climb_usable = profile::RatesUsable(climb_rate, climb_tas);
   const bool descent_usable = profile::RatesUsable(tod_rod, descent_tas);
@@ -308,8 +359,5 @@ void CalcRouteProfile(int32_t cruise_alt_ft) {
     PlaceTodFromDestination(t, dd_nm);
   }
 
-  const int32_t toc_leg = climb_usable ? PlanClimb(t, plan_alt, dc_nm) : 0;
-  int32_t speed = descent_ias;
-  const int32_t descent_top = descent_usable ? PlanDescent(t, plan_alt, toc_leg, &speed) : 0;
-  ApplySpeedConstraints(descent_top, t.last, plan_alt, speed);
+  PlanLegs(t, dc_nm, climb_usable, descent_usable);
 }

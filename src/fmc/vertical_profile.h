@@ -26,6 +26,12 @@
 // the T/D no leg from there on is planned below the aircraft.
 void CalcRouteProfile(int32_t cruise_alt_ft);
 
+// In flight before the first T/D, once the aircraft has climbed past the planned altitude of the
+// next leg of the climb, runs CalcRouteProfile's leg passes again from the aircraft (the T/C and T/D
+// are not laid out again). Costs next to nothing until the aircraft is 100 ft above the level the
+// last plan started from.
+void ReplanClimbPassedByAircraft();
+
 // Predicts the T/C from the present position (flag 1: the active leg has just been passed).
 // Returns the route row the climb ends at or the last constrained row of the climb; callers
 // compare it with next_restr_leg.

@@ -86,6 +86,26 @@ TEST_F(VnavSpeedTest, DescentConstraintAheadLowersTheDescentSpeed) {
   EXPECT_EQ(Count(kSpdOn), 1);  // the simulator's speed hold flies the descent
 }
 
+// At or below the restriction altitude, level at it included, no speed above the restriction speed
+// is commanded: neither the descent speed nor a faster constraint of the active leg.
+TEST_F(VnavSpeedTest, DescentAtOrBelowTheRestrictionAltitudeIsNoFasterThanTheRestriction) {
+  const struct {
+    double alt_ft, vs_fpm;
+    int32_t restr;
+    double leg_ias;
+    int32_t commanded;
+  } rows[] = {{10000.0, 0.0, 0, 0.0, 250},     {10020.0, 0.0, 0, 0.0, 250},     {11000.0, 0.0, 0, 0.0, 290},
+              {9000.0, -1500.0, 3, 280.0, 250}, {9000.0, -1500.0, 3, 220.0, 220}};
+  std::tie(tod, cross_at_elev, dist_to_cross_at, ground_speed) = std::tuple(1, 6000.0, 15.0, 300.0);
+  for (const auto& c : rows) {
+    std::tie(plane_alt, vert_speed, descent_ias) = std::tuple(c.alt_ft, c.vs_fpm, 290);
+    std::tie(fms_fpln_act[1].restr, fms_fpln_act[1].ias) = std::tuple(c.restr, c.leg_ias);
+    Mark();
+    Pass();
+    EXPECT_EQ(SentOf({kIas}), (Events{{kIas, c.commanded}})) << c.alt_ft << " ft, leg " << c.leg_ias;
+  }
+}
+
 // A level aircraft never reaches the restriction altitude: no distance, no message.
 TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
   std::tie(tod, plane_alt, cross_at_elev, ground_speed) = std::tuple(1, 15000.0, 10000.0, 300.0);

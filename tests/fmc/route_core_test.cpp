@@ -292,6 +292,21 @@ TEST_F(RouteDistances, MovedLegsAndProfilePointsAreMeasuredAnew) {
   EXPECT_NEAR(dest_dtg, expected, 1e-9);
 }
 
+// A T/D on a leg beyond the active waypoint is reached along the route, also from an aircraft off
+// the route that sees it nearer than the waypoint; one behind the waypoint is reached straight.
+TEST_F(RouteDistances, TodBeyondTheActiveWaypointIsMeasuredAlongTheRoute) {
+  cruise_alt = 35000;
+  toc = 1;
+  std::tie(tod_lat, tod_lon) = std::tuple(47.75, kLegLon);            // between A and B
+  std::tie(plane_lat, plane_lon) = std::tuple(47.75, kLegLon + 0.8);  // 32 NM east of it
+  ComputeRouteDistances();
+  EXPECT_NEAR(dist_to_tod, CalcDistNm(plane_lat, plane_lon, 47.5, kLegLon) + 15.0, 1e-6);
+  tod_lat = 47.25;  // on the active leg, from KSEA to A
+  std::tie(plane_lat, plane_lon) = std::tuple(47.0, kLegLon);
+  ComputeRouteDistances();
+  EXPECT_NEAR(dist_to_tod, 15.0, 1e-6);
+}
+
 // With no distance to spread the descent over the path altitude stays.
 TEST_F(RouteDistances, DescentPathAltitudeFollowsTheDistanceFromTheDescentStart) {
   cruise_alt = 35000;

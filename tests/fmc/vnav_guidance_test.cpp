@@ -43,17 +43,19 @@ class VnavTargets : public vnav_test::VnavTest {
 };
 
 // In the climb the autopilot altitude is driven to the lower of MCP and crossing altitudes, in whole
-// feet; an MCP altitude not yet set is not flown to.
+// feet; an MCP altitude not yet set is not flown to. Without a cruise altitude nothing is planned:
+// what cross_at_elev holds then (0, or the destination's elevation) is never sent, the MCP altitude is.
 TEST_F(VnavTargets, ClimbHoldsTheAutopilotAtTheLowerOfMcpAndCrossing) {
-  for (auto [mcp_ft, cross_ft, ap_ft, sent] :
-       {std::tuple{35000, 10000.0, 10000.0, Values{}}, {8000, 10000.0, 5000.0, {8000}},
-        {35000, 10500.7, 5000.0, {10500}}, {-99, 10000.0, 5000.0, {10000}}}) {
+  for (auto [cruise_ft, mcp_ft, cross_ft, ap_ft, sent] :
+       {std::tuple{35000, 35000, 10000.0, 10000.0, Values{}}, {35000, 8000, 10000.0, 5000.0, {8000}},
+        {35000, 35000, 10500.7, 5000.0, {10500}}, {35000, -99, 10000.0, 5000.0, {10000}},
+        {0, 20000, 0.0, 20000.0, {}}, {0, 20000, 31.0, 5000.0, {20000}}, {0, -99, 0.0, 20000.0, {}}}) {
     Mark();
-    std::tie(toc, alt_sel_num, cross_at_elev) = std::tuple(0, mcp_ft, cross_ft);
+    std::tie(toc, cruise_alt, alt_sel_num, cross_at_elev) = std::tuple(0, cruise_ft, mcp_ft, cross_ft);
     SetApAltitude(ap_ft);
     get_vnav_info();
     EXPECT_EQ(std::pair(Sent(kApAltitudeEvent), Sent(kApVerticalSpeedEvent)), std::pair(sent, Values{}))
-        << mcp_ft << " " << cross_ft << " " << ap_ft;
+        << cruise_ft << " " << mcp_ft << " " << cross_ft << " " << ap_ft;
   }
 }
 
@@ -93,14 +95,16 @@ class ThrottleControl : public vnav_test::VnavTest {
 };
 
 // Outside 6 kt the trend's dead band is 0.075, at 6 kt 0.02, from 1 to 6 kt 0.0125; within 1 kt the
-// lever follows the trend. A lever at idle is never stepped or set down.
+// lever follows the trend. A lever at idle is never stepped or set down, one at full never up, and
+// no lever position outside the travel is sent.
 TEST_F(ThrottleControl, EachBandSendsItsCommand) {
   constexpr uint32_t kUp = kThrottleStepUpEvent, kDown = kThrottleStepDownEvent, kSet = kThrottleSetEvent;
   // error kt, trend, lever; the event sent (0: none) and its value
   for (auto [error_kt, trend, lever, event, value] :
        {std::tuple{10.0, -0.1, 1000.0, kUp, 0}, {10.0, -0.075, 1000.0, 0u, 0}, {6.0, -0.01, 1000.0, kDown, 0},
         {-3.0, 0.01, 1000.0, kUp, 0}, {0.5, 0.01, 1000.0, kSet, 950}, {0.5, -0.02, 0.0, kSet, 150},
-        {10.0, 0.0, 0.0, 0u, 0}, {0.5, 0.02, 0.0, 0u, 0}}) {
+        {10.0, 0.0, 0.0, 0u, 0}, {0.5, 0.02, 0.0, 0u, 0}, {-10.0, 0.0, 16383.0, 0u, 0},
+        {0.5, -0.02, 16300.0, kSet, 16383}, {0.5, -0.02, 16383.0, 0u, 0}, {0.5, 0.02, 100.0, kSet, 0}}) {
     Mark();
     Run(error_kt, trend, lever);
     const auto where = ::testing::Message() << error_kt << " kt, trend " << trend << ", lever " << lever;
