@@ -584,6 +584,7 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
 }
 
 bool RouteOutline::Whole() const {
+  if (!first_line_seen_) return false;  // an empty file is no panel state
   if (!HoldsRoute()) return !begins_as_written_;
   if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
   if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;
