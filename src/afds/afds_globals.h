@@ -282,7 +282,9 @@ RO_DECLARE_GLOBALS(AFDS_SYSTEMS_TICK_SCALARS)
   X(double, thrust_target_prev, 0.0)    /* target of the last pass that acted */          \
   X(double, drag_msg_stamp, 0.0)        /* token 604 at the last "DRAG REQUIRED" change */ \
   X(int32_t, autoland_retard_done, 0)                                                    \
-  X(int32_t, autoland_spoiler_stage, 0) /* 0 stowed, 1 deployed, 2 stowed after landing */
+  X(int32_t, autoland_spoiler_stage, 0) /* 0 stowed, 1 deployed, 2 stowed after landing */ \
+  X(int32_t, restored_modes_pending, 0) /* a panel state's modes await the next tick */    \
+  X(int32_t, restored_ap_master, -1)    /* its autopilot master, 0 or 1; -1 none */
 
 #define AFDS_AUTOFLIGHT_ARRAYS(X) X(double, ias_trend_hist, kIasTrendSamples)
 

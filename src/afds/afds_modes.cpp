@@ -19,7 +19,8 @@ namespace {
 
 // Above this the VNAV descent speed gives way to the Mach of the MCP window.
 constexpr double kMachAltitudeFt = 29500.0;
-// SPD may not take the thrust this close to the ground (outside lite mode).
+// CMD and SPD engage only above this radio height (outside lite mode).
+constexpr double kApEngageMinRadioHeightFt = 400.0;
 constexpr double kSpdMinRadioHeightFt = 400.0;
 // FLCH engages only this far from the sampled altitude-hold value (so above about 400 ft).
 constexpr double kFlchAltitudeWindowFt = 400.0;
@@ -37,24 +38,17 @@ enum SpdResync : int32_t { kResyncDescSpdRest = 1, kResyncDescentIas = 2, kResyn
 
 using ap_event::Send;
 
-// "Speed hold on" in the window the MCP shows.
-void SpeedHoldOn() {
-  ReadSpeedModeSelect();
-  Send(speed_mode_select != 0 ? ap_event::kMachHoldOn : ap_event::kAirspeedHoldOn);
-}
-
 void RequestSpeedResync(int32_t state) {
   spd_resync_state = state;
   spd_resync_ticks = kSpdResyncPasses;
 }
 
-// HDG HOLD on the present heading: the flags, the hold, the bug and the roll box.
-void EngageHeadingHoldFlags() {
+// HDG HOLD's flags: the other roll modes give way.
+void SetHeadingHoldFlags() {
   hdg_hold_mode = 1;
   hdg_sel_mode = 0;
   lnav = 0;
   lnav_init_mode = 0;
-  Send(ap_event::kHeadingHoldOn);
 }
 
 // The V/S target of an engagement at the present vertical speed, towards the selected altitude.
@@ -102,8 +96,7 @@ void EngageVnav() {
   alt_hold_mode = 0;
   vs_hold_mode = 0;
   flch = 0;
-  FsuipcClear310A();
-  Send(ap_event::kAltitudeHoldOn);
+  FlyVnav();
   NV_SET(vs_show, 0.0);
   NV_SET(alt_hold, alt_hold_mode);
   NV_SET(vs_hold, vs_hold_mode);
@@ -165,8 +158,7 @@ void HandFlchPitchToVs() {
 }
 
 void EngageFlch() {
-  Send(ap_event::kAirspeedHoldOff);
-  Send(ap_event::kMachHoldOff);
+  SpeedHoldsOff();
   ReadSpeedModeSelect();
   if (speed_mode_select == 1) {
     target_mach = std::min(plane_mach, kFlchMaxMach);
@@ -205,6 +197,57 @@ void EngageFlch() {
 }
 
 }  // namespace
+
+bool AutopilotMayEngage() { return radio_height > kApEngageMinRadioHeightFt || lite_mode == 1; }
+bool AltHoldMayEngage() { return ap_master == 1.0 || lite_mode == 1; }
+bool SpeedHoldMayEngage() { return at_arm == 1.0 && (radio_height > kSpdMinRadioHeightFt || lite_mode == 1); }
+bool ThrustHoldMayEngage() { return at_arm == 1.0 && lite_mode == 0; }
+bool VnavMayEngage() { return lite_mode == 0 && stpos != kNoActiveLeg; }
+bool VnavOnlyArms() { return radio_height <= kVnavArmRadioHeightFt; }
+
+void FlyHdgHold() {
+  Send(ap_event::kHeadingHoldOn);
+  hdg_sync_skip_once = 1;  // the bug's echo is not a pilot's heading selection
+  Send(ap_event::kHeadingBug, TruncToI32(plane_hdg_mag));
+  DropNavSourceButton();
+}
+
+void FlyHdgSel() {
+  Send(ap_event::kHeadingHoldOn);
+  Send(ap_event::kHeadingBug, TruncToI32(hdg_sel_dir));
+  DropNavSourceButton();
+}
+
+void FlyAltHold(int32_t altitude_ft) {
+  Send(ap_event::kAltitudeHoldOn);
+  if (lite_mode != 0) return;
+  if (altitude_ft == 0) {
+    Send(ap_event::kAltitudeTarget, TruncToI32(plane_alt));
+    Send(ap_event::kVerticalSpeed, 0);
+  } else {
+    Send(ap_event::kAltitudeTarget, altitude_ft);
+  }
+}
+
+void FlyVs() {
+  Send(ap_event::kAltitudeHoldOn);
+  SendVsTarget();
+}
+
+void FlyVnav() {
+  FsuipcClear310A();
+  Send(ap_event::kAltitudeHoldOn);
+}
+
+void SpeedHoldOn() {
+  ReadSpeedModeSelect();
+  Send(speed_mode_select != 0 ? ap_event::kMachHoldOn : ap_event::kAirspeedHoldOn);
+}
+
+void SpeedHoldsOff() {
+  Send(ap_event::kAirspeedHoldOff);
+  Send(ap_event::kMachHoldOff);
+}
 
 void ForgetApproachCapture() {
   if (loc_mode != 1 && app_mode != 1) loc_capture = 0;
@@ -256,12 +299,10 @@ void ToggleHdgHold() {
     ToggleHdgSel();
     hdg_hold_mode = hdg_sel_mode;
   } else if (hdg_hold_mode == 0) {
-    EngageHeadingHoldFlags();
-    hdg_sync_skip_once = 1;  // the bug's echo is not a pilot's heading selection
-    Send(ap_event::kHeadingBug, TruncToI32(plane_hdg_mag));
+    SetHeadingHoldFlags();
+    FlyHdgHold();
     NV_SET(lnav, lnav);
     fma_roll_box_timer = kFmaBoxTicks;
-    DropNavSourceButton();
   } else {
     if (lnav == 0) Send(ap_event::kHeadingHoldOff);
     hdg_hold_mode = 0;
@@ -276,11 +317,9 @@ void ToggleHdgSel() {
     hdg_hold_mode = 0;
     lnav = 0;
     lnav_init_mode = 0;
-    Send(ap_event::kHeadingHoldOn);
-    Send(ap_event::kHeadingBug, TruncToI32(hdg_sel_dir));
+    FlyHdgSel();
     NV_SET(hdg_hold, hdg_hold_mode);
     NV_SET(lnav, lnav);
-    DropNavSourceButton();
     fma_roll_box_timer = kFmaBoxTicks;
   } else {
     hdg_sel_mode = 0;
@@ -296,7 +335,8 @@ void ToggleHdgSel() {
 void AfdsLateralMode() {
   if (nav_button > 0 && lite_mode == 0 && hdg_hold_mode == 0 && hdg_sel_mode == 0) {
     // A navigation source needs a heading mode to fly the aircraft until its course is captured.
-    EngageHeadingHoldFlags();
+    SetHeadingHoldFlags();
+    Send(ap_event::kHeadingHoldOn);
     fma_roll_box_timer = kFmaBoxTicks;
     Send(ap_event::kHeadingBug, TruncToI32(plane_hdg_mag));
     NV_SET(lnav, lnav);
@@ -330,14 +370,8 @@ void ToggleAltHold(int32_t altitude_ft) {
     if (flch == 1) flch = 0;
     alt_hold_mode = 1;
     fma_pitch_box_timer = kFmaBoxTicks;
-    Send(ap_event::kAltitudeHoldOn);
+    FlyAltHold(altitude_ft);
     if (lite_mode == 0) {
-      if (altitude_ft == 0) {
-        Send(ap_event::kAltitudeTarget, TruncToI32(plane_alt));
-        Send(ap_event::kVerticalSpeed, 0);
-      } else {
-        Send(ap_event::kAltitudeTarget, altitude_ft);
-      }
       NV_SET(vnav, vnav);
       NV_SET(vs_show, 0.0);
       vs_hold_mode = 0;
@@ -366,11 +400,10 @@ void ToggleVsMode() {
     alt_hold_mode = 0;
     vs_hold_mode = 1;
     fma_pitch_box_timer = kFmaBoxTicks;
-    Send(ap_event::kAltitudeHoldOn);
+    FlyVs();
     NV_SET(alt_hold, alt_hold_mode);
     NV_SET(vnav, vnav);
     NV_SET(vs_show, 1.0);
-    SendVsTarget();
   } else {
     vs_hold_mode = 0;
     fma_pitch_box_timer = 0;
@@ -382,14 +415,14 @@ void ToggleVsMode() {
 
 void AfdsVertModeSwitch() {
   if (vnav == 0) {
-    const bool can_engage = lite_mode == 0 && stpos != kNoActiveLeg;
+    const bool can_engage = VnavMayEngage();
     if (can_engage) EngageVnav();
     ResetVnavController();
     if (can_engage) {
       // The driver has run in this frame before any click reaches here, so what it would take now is
       // its head: fresh speeds and altitude.
       SampleTickHead();
-      if (radio_height > kVnavArmRadioHeightFt) {
+      if (!VnavOnlyArms()) {
         spd_hold = 0;
         thrust_hold = 0;
         thr_release_pending = 0;
@@ -441,8 +474,7 @@ void EngageSpeedHold() {
     NV_SET(thrust, thrust_hold);
     NV_SET(spd_hold, spd_hold);
   } else {
-    Send(ap_event::kAirspeedHoldOff);
-    Send(ap_event::kMachHoldOff);
+    SpeedHoldsOff();
     spd_hold = 0;
     fma_thr_box_timer = 0;
     if (vnav == 1) NV_SET(ias_show, 0.0);
@@ -452,8 +484,7 @@ void EngageSpeedHold() {
 
 void ToggleThrustHold() {
   if (thrust_hold == 0) {
-    Send(ap_event::kAirspeedHoldOff);
-    Send(ap_event::kMachHoldOff);
+    SpeedHoldsOff();
     fma_thr_box_timer = kFmaBoxTicks;
     if (vnav_armed != 1) vnav = 0;
     thrust_hold = 1;

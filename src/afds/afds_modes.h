@@ -55,3 +55,27 @@ void PressVs();
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).
 void DropNavSourceButton();
+
+// Where the MCP's buttons engage a mode: CMD above 400 ft radio height; ALT HOLD with the autopilot
+// on; SPD with the autothrottle armed above 400 ft; THR with it armed; VNAV with an active route,
+// and below 10 ft only armed. The reduced panel lifts the height and autopilot rules and has no
+// VNAV or THR.
+bool AutopilotMayEngage();
+bool AltHoldMayEngage();
+bool SpeedHoldMayEngage();
+bool ThrustHoldMayEngage();
+bool VnavMayEngage();
+bool VnavOnlyArms();
+
+// What an engaged mode asks of the simulator's autopilot, as its switch sends it: the heading hold
+// with the bug at the present heading (HDG HOLD) or the selected one (HDG SEL); the altitude hold at
+// `altitude_ft` or level where the aircraft is (0) (ALT HOLD), at the vertical speed of the V/S
+// target table (V/S), or for VNAV's own targets; the speed hold in the window the MCP shows (SPD),
+// or no speed hold for a mode that flies the thrust itself.
+void FlyHdgHold();
+void FlyHdgSel();
+void FlyAltHold(int32_t altitude_ft);
+void FlyVs();
+void FlyVnav();
+void SpeedHoldOn();
+void SpeedHoldsOff();

@@ -20,8 +20,6 @@ namespace {
 using ap_event::Send;
 using panel_input::OnRequest;
 
-constexpr double kApEngageMinRadioHeightFt = 400.0;
-
 enum class Channel { kLeft, kCenter, kRight };
 
 int32_t& ChannelFlag(Channel c) {
@@ -72,7 +70,7 @@ void JoinApproach(Channel c) {
 void ApButton(Channel c, const char* name, uint32_t* id, const char* light, uint32_t* light_id) {
   const bool clicked = OnRequest(name, id, [c](double) {
     sound_event_code = kSoundClick;
-    if (ap_master == 0.0 && (radio_height > kApEngageMinRadioHeightFt || lite_mode == 1)) {
+    if (ap_master == 0.0 && AutopilotMayEngage()) {
       EngageChannel(c);
     } else if (lite_mode == 1 && ap_master == 1.0) {
       Send(ap_event::kAutopilotOff);
@@ -111,13 +109,12 @@ void PollMcpButtons() {
   ModeButton(RO_REQ(lnav_clicked), LnavIntercept, Always);
   // VNAV stores its sound after the reset; the order is invisible to the sound pass.
   ModeButton(RO_REQ(vnav_clicked), AfdsVertModeSwitch, [] { return stpos != kNoActiveLeg || lite_mode == 0; });
-  ModeButton(RO_REQ(thrust_clicked), ToggleThrustHold, [] { return at_arm == 1.0 && lite_mode == 0; });
+  ModeButton(RO_REQ(thrust_clicked), ToggleThrustHold, ThrustHoldMayEngage);
   ModeButton(RO_REQ(hdg_clicked), [] { PressHeadingMode(ToggleHdgHold, hdg_hold_mode); }, Always);
   ModeButton(RO_REQ(hdg_sel_clicked), [] { PressHeadingMode(ToggleHdgSel, hdg_sel_mode); }, Always);
-  ModeButton(RO_REQ(spd_clicked), EngageSpeedHold,
-             [] { return at_arm == 1.0 && (radio_height > kApEngageMinRadioHeightFt || lite_mode == 1); });
+  ModeButton(RO_REQ(spd_clicked), EngageSpeedHold, SpeedHoldMayEngage);
   ModeButton(RO_REQ(vs_clicked), PressVs, Always);
-  ModeButton(RO_REQ(alt_clicked), [] { ToggleAltHold(0); }, [] { return ap_master == 1.0 || lite_mode == 1; });
+  ModeButton(RO_REQ(alt_clicked), [] { ToggleAltHold(0); }, AltHoldMayEngage);
 }
 
 }  // namespace click_poller

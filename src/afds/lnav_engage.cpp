@@ -97,11 +97,10 @@ void EngageDirect() {
   lnav = 1;
   lnav_init_mode = 0;
   fma_roll_box_timer = kFmaBoxTicks;
-  ap_event::Send(ap_event::kHeadingHoldOn);
+  FlyLnav();
   hdg_hold_mode = 0;
   hdg_sel_mode = 0;
   NV_SET(hdg_hold, hdg_hold_mode);
-  DropNavSourceButton();
   SetLnavTo(fms_fpln_act[stpos]);
   lnav_leg[0].FrId = "DIRECT";
   lnav_leg[0].fr_lat = plane_lat;
@@ -161,6 +160,13 @@ void PressWithLnavOff() {
 }
 
 }  // namespace
+
+void FlyLnav() {
+  ap_event::Send(ap_event::kHeadingHoldOn);
+  DropNavSourceButton();
+  // The bug may have been moved since LNAV last set it: the next aim goes out whatever it is.
+  lnav_hdg_sent = kNoHeadingSent;
+}
 
 void LnavIntercept() {
   if (lnav != 0) {

@@ -7,7 +7,8 @@
 // Reads: stpos, fms_fpln_act, lnav_leg[0], plane_lat, plane_lon, plane_hdg_mag, mag_var,
 // active_wpt_brg, rel_leg_course, active_leg_dist, dist_to_active_wpt, lite_mode, ActLnavWoIntHdg.
 // Writes: lnav, lnav_init_mode, the intercept globals (lnav_init_*, lnav_join_trk*), lnav_leg[0],
-// hdg_hold_mode, hdg_sel_mode, nav_button, fma_roll_box_timer, xtk_dist, xtk_side, cdu_message, the
+// hdg_hold_mode, hdg_sel_mode, nav_button, fma_roll_box_timer, xtk_dist, xtk_side, cdu_message,
+// lnav_hdg_sent, the
 // named variables lnav, hdg_hold, nav_button; sends key events 0x10117, 0x1010F, 0x1011B, 0x10347.
 // Distances NM, bearings degrees (magnetic unless named true).
 #pragma once
@@ -20,6 +21,10 @@ inline constexpr double kMaxXtkDistNm = 125.0;
 inline constexpr double kNoXtkDist = -99.0;
 
 void LnavIntercept();
+
+// What an engaged LNAV asks of the simulator's autopilot: its heading hold, no NAV hold, and the
+// heading bug at the next aim (sent by the per-tick run).
+void FlyLnav();
 
 // The cross-track distance (at most 125 NM) and side (1 when the aircraft lies clockwise of the leg
 // course, seen from the along-track point; else 2) of the aircraft from the LNAV leg. Without an

@@ -44,7 +44,6 @@ constexpr double kFuelOnSpool = 20.0;
 constexpr double kStarterCutOutSpool = 25.0;
 constexpr double kStartDoneSpool = 50.0;
 constexpr double kSwitchReturnSpool = 42.0;
-constexpr int32_t kStartLightTicks = 36;
 constexpr int32_t kFailedStartTicks = 36;
 
 bool IsPhase(std::initializer_list<int32_t> phases) {
@@ -147,7 +146,7 @@ void ClickStartSwitch(EngineStart& e) {
     sound_event_code = kPanelClick;
     if (StartConditionsHold(e)) {
       e.light = 1;
-      e.light_timer = kStartLightTicks;
+      e.light_timer = kStartValveLightTicks;
       e.phase = 1;
       if (simver != 9 && e.spool() < kStarterCutInSpool) host::TriggerKeyEvent(e.starter_event, 0);
     } else {

@@ -12,4 +12,9 @@
 // 0x102FC / 0x102FD, 0x101BF / 0x101C4, 0x101F5, 0x10220.
 #pragma once
 
+#include <cstdint>
+
+// Ticks a START VALVE light stays lit after its start switch opens the valve.
+inline constexpr int32_t kStartValveLightTicks = 36;
+
 void UpdateOverheadVars();

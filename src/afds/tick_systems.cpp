@@ -8,6 +8,7 @@
 #include "afds/click_poller_steps.h"
 #include "afds/setup_sequences.h"
 #include "afds/click_poller.h"
+#include "afds/overhead_pass.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
@@ -169,6 +170,16 @@ void ResumeValve(int32_t valve, int32_t& open_timer, int32_t& close_timer) {
   close_timer = valve == click_poller::kValveClosing ? click_poller::kValveTransitTicks : 0;
 }
 
+// A START VALVE light a panel state leaves lit goes out on its own time, a start under way here
+// keeping the time it has left; the file holds the light, not its timer.
+void ResumeStartValveLight(int32_t light, int32_t& timer) {
+  if (light == 0) {
+    timer = 0;
+  } else if (timer <= 0) {
+    timer = kStartValveLightTicks;
+  }
+}
+
 // A switch the simulator turned on or off (token 14 reads exactly 1 or 0) follows it.
 void FollowSimLandingLight(int32_t& light, double sim_lights, int32_t which) {
   if ((light == 1 && sim_lights == 0.0) || (light == 0 && sim_lights == 1.0)) {
@@ -298,6 +309,8 @@ void ResumeSystemsAfterPanelLoad() {
   // An opening APU bleed waits for the running APU (the timers' pass opens it).
   ResumeValve(apu_bleed, apu_bleed_on_timer, apu_bleed_off_timer);
   if (apu_bleed == click_poller::kValveOpening) apu_bleed_on_timer = 0;
+  ResumeStartValveLight(l_eng_start_light, l_eng_start_light_timer);
+  ResumeStartValveLight(r_eng_start_light, r_eng_start_light_timer);
 
   apu_start_step_timer = apu_switch == 2 ? kApuStartStepTicks : 0;  // START springs back to ON
   apu_start_timer = apu_fault_light == 1 ? kApuFaultTestTicks : 0;

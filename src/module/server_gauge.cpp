@@ -5,6 +5,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/overhead_pass.h"
+#include "afds/restored_modes.h"
 #include "afds/sound_dispatch.h"
 #include "afds/sound_engine.h"
 #include "afds/mcp_knobs.h"
@@ -117,6 +118,8 @@ void ServerPreInitialize() {
 
 void ServerPreUpdate(const gauge::GaugeHeader* gauge) {
   MainUpdate();
+  // After the tick, as a button press is taken: its master then stands when the next tick samples it.
+  ResumeRestoredModes();
   if (IdentificationPending()) {
     ReadAircraftTitle();
     if (simver < 10) DetectSimVersion();

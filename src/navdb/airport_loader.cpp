@@ -4,6 +4,7 @@
 
 #include "fmc/fmc_globals.h"
 #include "navdb/lat_lon_format.h"
+#include "navdb/approach_lists.h"
 #include "navdb/approach_loader.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"
@@ -169,6 +170,8 @@ int32_t LoadAirport(std::string icao, int32_t selector) {
   }
   if (!found) {
     ForgetAirport(a);
+    // The approach list is built from the destination's record: none of the previous airport's.
+    if (selector == 2) BuildApproachList("------");
     return 0;
   }
 

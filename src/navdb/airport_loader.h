@@ -13,8 +13,9 @@
 #include <string>
 
 // selector 1 = origin, 2 = destination. Returns 1 when the airport's line was found; on a miss the
-// block is emptied (runways, procedures, lists, ident and name) so that nothing of the airport
-// loaded before stays on offer, and 0 is returned.
+// block is emptied (runways, procedures, lists, ident and name), and for the destination the
+// approach list appr_list with it, so that nothing of the airport loaded before stays on offer, and 0
+// is returned.
 int32_t LoadAirport(std::string icao, int32_t selector);
 
 // mode 0: runways and pattern sides, then the origin row's altitude; 1: the same, then the last

@@ -71,6 +71,7 @@ int32_t ReadTokenVar848() { return TokenTruncated(848); }
 double ReadTokenVar852() { return TokenF64(852); }
 
 double ReadApMaster() { return TokenF64(103); }
+double ReadApNav1Hold() { return TokenF64(105); }
 double ReadApNavHold() { return TokenF64(106); }
 double ReadApHdgHold() { return TokenF64(107); }
 double ReadApAltHold() { return TokenF64(108); }

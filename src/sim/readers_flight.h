@@ -54,7 +54,8 @@ double ReadTokenVar852();
 
 // The simulator's autopilot.
 double ReadApMaster();    // 1.0 engaged
-double ReadApNavHold();
+double ReadApNav1Hold();  // the NAV (localizer) hold, token 105
+double ReadApNavHold();   // the heading hold, token 106
 double ReadApHdgHold();   // heading bug, degrees
 double ReadApAltHold();
 double ReadTokenVar110();

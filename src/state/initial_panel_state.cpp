@@ -28,10 +28,12 @@ constexpr int32_t kGroundAltSel = 10000;  // ft
 
 #define RO_PUBLISH_(ident) NV_SET(ident, ident);
 
-// Switch states published in this order; the pressures go to their "_val" variables.
+// Switch states published in this order; the pressures go to their "_val" variables. The
+// engine-driven pumps too: a switch shown OFF while the system holds it ON turns off when pressed.
 #define INITIAL_SWITCHES(P)                                                                  \
   P(auto_brake_switch) P(l_eng_start_switch) P(r_eng_start_switch) P(l_elec_hyd_pump_mode)  \
-  P(r_elec_hyd_pump_mode) P(c_elec_hyd1_pump_mode) P(c_elec_hyd2_pump_mode)
+  P(r_elec_hyd_pump_mode) P(c_elec_hyd1_pump_mode) P(c_elec_hyd2_pump_mode)                 \
+  P(l_eng_hyd_pump_mode) P(r_eng_hyd_pump_mode)
 
 #define INITIAL_FUEL_AND_BUS_SWITCHES(P)                                                     \
   P(l_utility_bus) P(r_utility_bus) P(l_gen_cont) P(r_gen_cont) P(l_aft_fuel_pump)          \

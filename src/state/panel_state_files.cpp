@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
+#include "afds/restored_modes.h"
 #include "afds/tick_systems.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/dep_proc.h"
@@ -235,6 +236,7 @@ int32_t LoadPanelState(std::string name) {
   }
   std::fclose(f);
   ResumeSystemsAfterPanelLoad();
+  RequestRestoredModes();
   if (route) RestoreRoute(holds);
   // The file's cabin switch came from whatever aircraft saved it.
   ApplyFreighterTitleRule();

@@ -10,6 +10,8 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_services.h"
+#include "afds/ap_key_events.h"
+#include "afds/restored_modes.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
@@ -39,10 +41,6 @@ constexpr int32_t kMaxRunwayRow = 22;
 // Key events a restored state sends (value 0 unless stated).
 constexpr uint32_t kEventEng1Cutoff = 0x101C3;
 constexpr uint32_t kEventEng2Cutoff = 0x101C8;
-constexpr uint32_t kEventApMasterOn = 0x10100;
-constexpr uint32_t kEventApMasterOff = 0x100FF;
-constexpr uint32_t kEventApAltitude = 0x1024C;  // value: the altitude, ft
-constexpr uint32_t kEventApSpeed = 0x101F5;  // value: the speed, kt
 constexpr uint32_t kEventApMach = 0x1017C;
 constexpr uint32_t kEventBattery = 0x102C1;
 
@@ -321,29 +319,20 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "eng2_thrott", &WriteI32<&eng2_thrott>, &ReadFuelLever<&eng2_thrott, kEventEng2Cutoff>},
 
     PK_SECTION("[MCP]"),
-    // Written as a real and read as an integer. The simulator's autopilot follows the panel: engaged
-    // or not, and at the window's altitude.
+    // Written as a real and read as an integer. The simulator's autopilot follows the panel, engaged
+    // or not, with the modes (afds/restored_modes), and at the window's altitude.
     {Row::kValue, "ap_master", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadApMaster()); },
-     [](std::string_view v) {
-       if (I32(v) != 1) {
-         if (ReadApMaster() != 0.0) host::TriggerKeyEvent(kEventApMasterOff, 0);
-         ap_master = 0.0;
-         return;
-       }
-       host::TriggerKeyEvent(kEventApMasterOn, 0);
-       SetApDiscBar(0);
-       ap_master = 1.0;
-     }},
+     [](std::string_view v) { RestoreApMaster(I32(v)); }},
     PK_I32_NV(alt_hold_mode, alt_hold),
     {Row::kValue, "alt_sel_num", &WriteI32<&alt_sel_num>,
      [](std::string_view v) {
        ReadI32Nv<&alt_sel_num, RO_NV(alt_sel_num)>(v);
-       host::TriggerKeyEvent(kEventApAltitude, alt_sel_num);
+       ap_event::Send(ap_event::kAltitudeTarget, alt_sel_num);  // as the MCP's own targets go
      }},
     {Row::kValue, "ap_spdbug", &WriteF64<&ap_spdbug, 0>,
      [](std::string_view v) {
        ap_spdbug = F64(v);
-       host::TriggerKeyEvent(kEventApSpeed, TruncToI32(ap_spdbug));
+       ap_event::Send(ap_event::kAirspeedTarget, TruncToI32(ap_spdbug));
      }},
     {Row::kValue, "ap_mach_bug", &WriteF64<&ap_mach_bug, 2>,
      [](std::string_view v) {
@@ -597,6 +586,7 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
 }
 
 bool RouteOutline::Whole() const {
+  if (!first_line_seen_) return false;  // an empty file is no panel state
   if (!HoldsRoute()) return !begins_as_written_;
   if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
   if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;

@@ -45,6 +45,7 @@ struct SavedHoldRows {
 // the line would act). Every route row must have its coordinates, and while a leg is active the
 // rows must be as many as the row count announces. A file that begins as the writer begins it
 // ("[FLTSIM]") must hold its active leg; one that does not and has no route line is whole as it is.
+// A file without a single key line (empty, or comments and blank lines only) is not whole.
 class RouteOutline {
  public:
   void Take(std::string_view key, std::string_view value, bool applied);

@@ -61,6 +61,16 @@ TEST_F(CockpitTest, ValveSavedInTransitCompletesItsMovementAfterTheRestart) {
   EXPECT_EQ(isol_air_valve, 0);
 }
 
+// START VALVE lights saved lit, with no start running here, go out on their own time.
+TEST_F(CockpitTest, StartValveLightsSavedLitGoOutAfterTheRestart) {
+  dir_.Write("Orvantel/PanelStates/START.PNL", "[OVERHEAD]\nl_eng_start_light=1\nr_eng_start_light=1\n");
+  Boot("LoadPanelStateonAcLoad=1\nPanelState=START.PNL\n");
+  ASSERT_EQ(std::tuple(l_eng_start_light, r_eng_start_light), std::tuple(1, 1));
+  RunFrames(40);
+  EXPECT_EQ(std::tuple(l_eng_start_light, r_eng_start_light, host_->Named("l_eng_start_light")),
+            std::tuple(0, 0, 0.0));
+}
+
 // Saved with the APU running, restarted: the running APU shows its temperature and speed.
 TEST_F(CockpitTest, ApuSavedRunningShowsItsRunningFiguresAfterTheRestart) {
   Boot(kSaveOnFlightSave);

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
+#include "afds/lnav_engage.h"
 #include "afds/route_progress_globals.h"
 #include "afds/tick_route.h"
 #include "base/geodesy.h"
@@ -231,6 +233,23 @@ TEST_F(LnavSteering, AimHeadingWrapsToZeroOnTheLeg) {
   EXPECT_GE(lnav_aim_brg, 0.0);
   EXPECT_LT(lnav_aim_brg, 0.5);
   EXPECT_EQ(KeyEventValues(kHeadingBug), std::vector<int32_t>{0});
+}
+
+// LNAV engaged again after HDG SEL moved the bug: the aim goes out again, though it is the one LNAV
+// sent before.
+TEST_F(LnavSteering, LnavEngagedAgainTakesTheBugBackFromTheHeadingMode) {
+  SetActiveRoute(NorthboundRoute(2));
+  SetPosition(47.25, -122.0);
+  SetRadioHeightFt(3000.0);
+  SetGroundSpeedKt(240.0);
+  RunToRouteSlot();
+  ::LnavIntercept();  // the LNAV button
+  RunToRouteSlot();
+  hdg_sel_dir = 250.0;
+  ToggleHdgSel();
+  ::LnavIntercept();
+  RunToRouteSlot();
+  EXPECT_EQ(KeyEventValues(kHeadingBug), (std::vector<int32_t>{0, 250, 0}));
 }
 
 }  // namespace

@@ -171,6 +171,26 @@ TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {
   EXPECT_EQ(std::tuple(appr_trans_sel, arr_appr_trans_sel, fms_fpln_mod[fp_mod_cnt].ident), std::tuple("FIX9", 9, "KPDX"));
 }
 
+// A panel state whose destination the navigation data does not hold, loaded on the KSEA-KPDX
+// route: its ARRIVALS page offers none of KPDX's approaches.
+TEST_F(DepArrPagesTest, DestinationMissingFromTheDataOffersNoApproaches) {
+  SetActiveRoute(kRoute);
+  Origin();
+  Destination();
+  ASSERT_EQ(appr_list_cnt, 2);
+  std::string file = "[FLTPLN]\nfp_cnt=2\nstpos=1\n";
+  for (const char* row : {"KSEA,47.45,-122.31,APT", "SEA,47.43,-122.30", "YYYY,45.6,-122.6,APT"}) {
+    file += "FPLN=" + std::string(row) + "\n";
+  }
+  sim_.Write("Orvantel/PanelStates/NODEST.PNL", file);
+  Keys("INIT_REF 6L 4R 1L");  // LOAD PNL
+  ASSERT_EQ(cdu_message, "PANEL STATE LOADED OK");
+  Index();
+  PressAndPaint("2R");
+  Paint();
+  EXPECT_EQ(std::tuple(appr_list_cnt, TitleLine(), Row(1)), std::tuple(0, "YYYY ARRIVALS 1 / 1", "- N O N E - | "));
+}
+
 // On a route that already holds row 200, a SID, a STAR and an approach are each refused whole: the
 // page, the selections, the pick lists, the route and its state stay as they were before the key
 // (the approach's runway choice included), and the pilot reads "INVALID ENTRY".

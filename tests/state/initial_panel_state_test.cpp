@@ -74,6 +74,19 @@ TEST_F(InitialPanelStateTest, FullPanelResetsTheSimulatorModesLitePanelTakesThem
             std::tuple(1, 1, 2, 1, 1));
 }
 
+// Every hydraulic pump switch starts on the overhead where the systems hold it, so that a press
+// moves it from there.
+TEST_F(InitialPanelStateTest, HydraulicPumpSwitchesShowTheSystemsPositions) {
+  std::tie(l_eng_hyd_pump_mode, r_eng_hyd_pump_mode) = std::tuple(1, 3);
+  InitPanelState();
+  for (const auto& [name, mode] : {std::pair{"l_eng_hyd_pump_mode", l_eng_hyd_pump_mode},
+                                   {"r_eng_hyd_pump_mode", r_eng_hyd_pump_mode},
+                                   {"l_elec_hyd_pump_mode", l_elec_hyd_pump_mode},
+                                   {"c_elec_hyd2_pump_mode", c_elec_hyd2_pump_mode}}) {
+    EXPECT_EQ(host_.Named(name), mode) << name;
+  }
+}
+
 // The configured panel state loads when its name has the extension and loading is switched on.
 TEST_F(InitialPanelStateTest, ConfiguredPanelState) {
   WritePanel("stored.pnl", "cruise_alt=33000\n");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/restored_modes.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
@@ -22,19 +23,22 @@ using PanelCockpitTest = PanelStateTest;
 
 // CMD L at FL200, a state saved on the ground with 10000 selected: the simulator's autopilot goes off
 // and takes 10000 with the panel; a state saved engaged engages it. A disengaged simulator gets no
-// second disconnection.
+// second disconnection. The master follows once the SERVER frame takes the loaded modes up.
 TEST_F(PanelCockpitTest, SimulatorAutopilotFollowsTheLoadedMcp) {
   host_.SetToken(103, 1.0);
-  std::tie(ap_master, apleft, alt_sel_num) = std::tuple(1.0, 1, 20000);
+  std::tie(ap_master, apleft, alt_sel_num, radio_height) = std::tuple(1.0, 1, 20000, 19000.0);
   WritePanel("gate.pnl", "[MCP]\nap_master=0\nalt_sel_num=10000\napleft=0\n");
   ASSERT_EQ(LoadPanelState("gate.pnl"), 1);
+  ResumeRestoredModes();
   EXPECT_EQ(std::tuple(KeyEventValues(kEventApOff).size(), KeyEventValues(kEventApAltitude), ap_master, apleft),
             std::tuple(1u, std::vector<int32_t>{10000}, 0.0, 0));
   host_.SetToken(103, 0.0);
   ASSERT_EQ(LoadPanelState("gate.pnl"), 1);
+  ResumeRestoredModes();
   EXPECT_EQ(KeyEventValues(kEventApOff).size(), 1u);
   WritePanel("cruise.pnl", "[MCP]\nap_master=1\nalt_sel_num=20000\napleft=1\n");
   ASSERT_EQ(LoadPanelState("cruise.pnl"), 1);
+  ResumeRestoredModes();
   EXPECT_EQ(std::tuple(KeyEventValues(kEventApOn).size(), KeyEventValues(kEventApAltitude), ap_master),
             std::tuple(1u, std::vector<int32_t>{10000, 10000, 20000}, 1.0));
 }

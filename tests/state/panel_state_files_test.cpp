@@ -108,12 +108,18 @@ TEST_F(PanelFilesTest, UnsafeNamesAndFailedSavesAreReported) {
   }
 }
 
-// A failed load keeps the pending modified route: a missing named file (reported), no snapshot
-// (silent), a path too long to open, a snapshot refused by its checks (nothing of it applied).
+// A failed load keeps the pending modified route: a missing named file or one with no key line
+// (reported), no snapshot (silent), a path too long to open, a snapshot refused by its checks
+// (nothing of it applied).
 TEST_F(PanelFilesTest, FailedLoadsKeepTheModifiedRoute) {
   std::tie(fms_fpln_mod[0], fms_fpln_mod[1], fp_mod_cnt) = std::tuple(Leg("KSEA", 47.4, -122.3), Leg("ELN", 47.0, -120.6), 1);
   EXPECT_EQ(LoadPanelState("missing.pnl"), 0);
   EXPECT_EQ(cdu_message, "PANEL STATE LOAD FAIL");
+  for (const char* text : {"", ";comment\n\n"}) {
+    cdu_message.clear();
+    WritePanel("empty.pnl", text);
+    EXPECT_EQ(std::pair(LoadPanelState("empty.pnl"), cdu_message), std::pair(0, std::string("PANEL STATE LOAD FAIL")));
+  }
   cdu_message.clear();
   EXPECT_EQ(LoadPanelState(""), 0);
   EXPECT_EQ(std::tuple(cdu_message, fp_mod_cnt, fms_fpln_mod[1].ident), std::tuple("", 1, "ELN"));

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "afds/restored_modes.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
@@ -48,13 +49,16 @@ TEST_F(PanelFormatTest, CruiseAltitudesTheCduRefusesLoadAsNone) {
   EXPECT_EQ(std::pair(cruise_alt, init_cruise_alt), std::pair(99998, 35000));
 }
 
-// A restored VNAV, engaged or not, makes the VNAV logic start afresh.
+// A restored VNAV, engaged or not, makes the VNAV logic start afresh. The autopilot master engages
+// (in the air) once the SERVER frame takes the loaded modes up.
 TEST_F(PanelFormatTest, KeysThatActBeyondTheirVariable) {
   host_.SetToken(364, 0.0);  // the simulator's battery off
   vnav_des_active = 1;
+  radio_height = 5000.0;
   ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
                  "battery_button=3\nepr_bug=1.52\nvnav=0\n"),
             1);
+  ResumeRestoredModes();
   EXPECT_EQ(std::tuple(KeyEventValues(0x101C3).size(), KeyEventValues(0x101C8).size(), KeyEventValues(0x10100).size()),
             std::tuple(1u, 0u, 1u));
   EXPECT_EQ(std::pair(KeyEventValues(0x101F5), KeyEventValues(0x1017C)), std::pair(std::vector<int32_t>{245}, std::vector<int32_t>{0}));
@@ -64,6 +68,7 @@ TEST_F(PanelFormatTest, KeysThatActBeyondTheirVariable) {
   ap_master = 0.0;
   host_.SetToken(364, 1.0);
   ASSERT_EQ(Load("ap_master=0\nbattery_button=4\n"), 1);
+  ResumeRestoredModes();
   EXPECT_EQ(std::tuple(KeyEventValues(0x10100).size(), ap_master, KeyEventValues(0x102C1).size()),
             std::tuple(1u, 0.0, 1u));
 }

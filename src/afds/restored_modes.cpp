@@ -1,0 +1,126 @@
+#include "afds/restored_modes.h"
+
+#include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
+#include "afds/afds_services.h"
+#include "afds/ap_key_events.h"
+#include "afds/lnav_engage.h"
+#include "fmc/fmc_globals.h"
+#include "sim/named_vars.h"
+#include "sim/readers_flight.h"
+#include "sim/tick_globals.h"
+#include "state/config_globals.h"
+
+namespace {
+
+using ap_event::Send;
+
+constexpr int32_t kNoMasterSaved = -1;
+
+// CMD engages as its button would engage it; otherwise the simulator's autopilot is off and no
+// channel is engaged.
+void ResumeAutopilotMaster() {
+  const int32_t saved = restored_ap_master;
+  restored_ap_master = kNoMasterSaved;
+  if (saved == kNoMasterSaved) return;
+  if (saved == 1 && AutopilotMayEngage()) {
+    Send(ap_event::kAutopilotOn);
+    SetApDiscBar(0);
+    ap_master = 1.0;
+    return;
+  }
+  if (ReadApMaster() != 0.0) Send(ap_event::kAutopilotOff);
+  ap_master = 0.0;
+  apleft = apcenter = apright = 0;
+  NV_SET(apleft, apleft);
+  NV_SET(apcenter, apcenter);
+  NV_SET(apright, apright);
+}
+
+// A mode whose button would not engage it here stays off.
+void DropRefusedModes() {
+  if (lnav == 1 && stpos == kNoActiveLeg) {
+    lnav = 0;
+    NV_SET(lnav, lnav);
+  }
+  if (vnav == 1 && !VnavMayEngage()) {
+    vnav = 0;
+    NV_SET(vnav, vnav);
+  }
+  if (vnav == 1 && VnavOnlyArms()) vnav_armed = 1;
+  if (alt_hold_mode == 1 && !AltHoldMayEngage()) {
+    alt_hold_mode = 0;
+    NV_SET(alt_hold, alt_hold_mode);
+  }
+  if (spd_hold == 1 && !SpeedHoldMayEngage()) {
+    spd_hold = 0;
+    NV_SET(spd_hold, spd_hold);
+  }
+  if (thrust_hold == 1 && !ThrustHoldMayEngage()) {
+    thrust_hold = 0;
+    NV_SET(thrust, thrust_hold);
+  }
+}
+
+// An armed LNAV leaves the heading hold to the heading mode that flies to the intercept.
+void ResumeRollHold() {
+  if (lnav == 1 && lnav_init_mode == 0) {
+    FlyLnav();
+  } else if (hdg_sel_mode == 1) {
+    FlyHdgSel();
+  } else if (hdg_hold_mode == 1 && lite_mode == 0) {
+    FlyHdgHold();
+  } else if (ReadApNavHold() != 0.0) {
+    Send(ap_event::kHeadingHoldOff);
+  }
+}
+
+// FLCH's controller takes the altitude hold over on every pass.
+void ResumePitchHold() {
+  if (vnav == 1) {
+    FlyVnav();
+  } else if (alt_hold_mode == 1) {
+    FlyAltHold(0);
+  } else if (vs_hold_mode == 1) {
+    FlyVs();
+  } else if (flch == 0 && ReadApAltHold() != 0.0) {
+    Send(ap_event::kAltitudeHoldOff);
+  }
+}
+
+// VNAV and FLCH drive the speed and thrust themselves.
+void ResumeSpeedHold() {
+  if (spd_hold == 1) {
+    SpeedHoldOn();
+  } else if (vnav == 0 && flch == 0 && (ReadApSpeed() != 0.0 || ReadApMach() != 0.0)) {
+    SpeedHoldsOff();
+  }
+}
+
+// The NAV hold serves the localizer and the NAV source button alike.
+void ResumeApproachHolds() {
+  if (app_mode == 1) {
+    Send(ap_event::kApproachHoldArm);
+  } else if (loc_mode == 1) {
+    Send(ap_event::kLocalizerArm);
+  } else if (ReadApAppHold() != 0.0 || (nav_button == 0 && ReadApNav1Hold() != 0.0)) {
+    LeaveApproachModes();
+  }
+}
+
+}  // namespace
+
+void RestoreApMaster(int32_t saved) { restored_ap_master = saved == 1 ? 1 : 0; }
+
+void RequestRestoredModes() { restored_modes_pending = 1; }
+
+void ResumeRestoredModes() {
+  if (restored_modes_pending == 0) return;
+  restored_modes_pending = 0;
+  ResumeAutopilotMaster();
+  DropRefusedModes();
+  ResumeRollHold();
+  ResumePitchHold();
+  ResumeSpeedHold();
+  ResumeApproachHolds();
+}

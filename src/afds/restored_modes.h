@@ -1,0 +1,21 @@
+// The AFDS modes a panel state restores. The file sets the mode flags as they were saved; after the
+// next tick, with the flight state sampled afresh, each mode stays engaged only where its MCP button
+// would engage it, and the simulator's autopilot is left as the buttons' presses of those modes leave it:
+// its master, heading, altitude, speed and approach holds.
+//
+// Reads: restored_modes_pending, restored_ap_master, the mode flags, radio_height, at_arm, lite_mode,
+// stpos, nav_button and the simulator's master and holds (tokens 103, 105, 106, 108, 112, 115, 117).
+// Writes: ap_master, the channels, the flags of the modes refused, vnav_armed, lnav_hdg_sent, their
+// named variables, and the key events of the mode switches.
+#pragma once
+
+#include <cstdint>
+
+// A panel state's autopilot master (1 engaged, anything else off), taken up with its modes.
+void RestoreApMaster(int32_t saved);
+// A panel state has been applied: its modes are taken up after the next tick.
+void RequestRestoredModes();
+
+// Run by the SERVER frame after the tick, where the MCP's buttons are taken: resumes the modes of a
+// panel state applied since.
+void ResumeRestoredModes();
