@@ -5,7 +5,7 @@
 // Reads: fms_fpln_act rows 0..fp_cnt (positions, restr, alt, ias), stpos, next_restr_leg, the speed
 // schedule (climb_ias, cruise_ias, descent_ias and their Mach numbers), the climb and descent
 // restrictions and VnavDescFPA of the configuration, plane_lat/lon/alt, the weight (total fuel +
-// gross_weight), active_wpt_brg, mag_var, toc, tod, cruise_alt, init_cruise_alt, on the ground.
+// gross_weight), toc, tod, cruise_alt, init_cruise_alt, on the ground.
 // Writes: the legs' alt/ias/mach, the globals below, climb_rate, climb_tas, descent_tas, toc_lat/lon,
 // tod_lat/lon, tod_alt, tod_stpos, tod, cruise_alt, descent_ias (a constraint speed lowers it) and
 // fms_page (34 or 36 -> 35); runs ComputeRouteDistances.

@@ -77,6 +77,12 @@ class DescentAfterExecTest : public RoutePagesTest {
 
   double TodDistanceNm() const { return CalcDistNm(plane_lat, plane_lon, tod_lat, tod_lon); }
 
+  void ExecuteDirectTo(const char* fix) {
+    Keys("LEGS");
+    EnterAt(fix, "1L");
+    Keys("EXEC");
+  }
+
   double tick_ = 1000.0;
 };
 
@@ -166,6 +172,22 @@ TEST_F(DescentAfterExecTest, ClimbTakesNoConstraintBelowTheAircraftAsItsTarget) 
   for (const auto& e : host_.key_events()) {
     EXPECT_FALSE(e.event_id == 0x1024C && e.value == 12000) << "the MCP altitude set to 12000";
   }
+}
+
+// Level at FL200: DIRECT TO TACMA (behind) and EXEC, on towards it, then DIRECT TO KELSO (12000) and
+// EXEC. The T/D lies on the way to KELSO, the descent's distance before it.
+TEST_F(DescentAfterExecTest, DirectToPlacesTheTodOnTheNewLeg) {
+  std::tie(fms_fpln_act[kKelso].alt, fms_fpln_act[kKelso].restr) = std::tuple(12000.0, 1);
+  ActiveLeg(kCentr);
+  std::tie(cruise_alt, init_cruise_alt, toc) = std::tuple(20000, 20000, 1);
+  FlyAlong(kCentr - 1, 0.5, 20000.0);
+  ExecuteDirectTo("TACMA");
+  FlyAlong(kCentr - 1, 0.4, 20000.0);  // turned back towards it
+  ExecuteDirectTo("KELSO");
+  const RouteLeg& kelso = fms_fpln_act[stpos];
+  const double tod_to_kelso_nm = CalcDistNm(tod_lat, tod_lon, kelso.lat, kelso.lon);
+  EXPECT_NEAR(tod_to_kelso_nm, 8000.0 / tod_rod * descent_tas / 60.0, 1.0);
+  EXPECT_NEAR(TodDistanceNm() + tod_to_kelso_nm, CalcDistNm(plane_lat, plane_lon, kelso.lat, kelso.lon), 0.1);
 }
 
 }  // namespace
