@@ -4,6 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/flch_thrust.h"
+#include "afds/route_progress_globals.h"
 #include "afds/standby_gyro.h"
 #include "fmc/fmc_globals.h"
 #include "sim/readers_flight.h"
@@ -132,9 +133,11 @@ void AdvanceCounters() {
 }
 
 // The route block's slots: 0, 8 and 12 of the display cycle, and the wrap of the 36-tick counter
-// (the CDU keys move redraw_tick, so the two need not coincide).
+// (the CDU keys move redraw_tick, so the two need not coincide). An EXEC leaves the active waypoint
+// not measured for the next tick, which then measures the new route before anything is painted.
 bool IsRouteSlotTick() {
-  return redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0;
+  return redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0 ||
+         dist_to_active_wpt == kNoActiveWpt;
 }
 
 void RunTickSteps() {

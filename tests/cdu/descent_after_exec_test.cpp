@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "base/geodesy.h"
 #include "fmc/fmc_globals.h"
 #include "cdu/route_pages_fixture.h"
@@ -77,6 +78,11 @@ class DescentAfterExecTest : public RoutePagesTest {
 
   double TodDistanceNm() const { return CalcDistNm(plane_lat, plane_lon, tod_lat, tod_lon); }
 
+  void Tick() {
+    tick_ += 1.0;
+    host_.SetToken(1, tick_);
+    MainUpdate();
+  }
   void ExecuteDirectTo(const char* fix) {
     Keys("LEGS");
     EnterAt(fix, "1L");
@@ -175,7 +181,8 @@ TEST_F(DescentAfterExecTest, ClimbTakesNoConstraintBelowTheAircraftAsItsTarget) 
 }
 
 // Level at FL200: DIRECT TO TACMA (behind) and EXEC, on towards it, then DIRECT TO KELSO (12000) and
-// EXEC. The T/D lies on the way to KELSO, the descent's distance before it.
+// EXEC. The T/D lies on the way to KELSO, the descent's distance before it, and the tick after the
+// EXEC measures the new leg: no cross-track of the old one (or of none) is read.
 TEST_F(DescentAfterExecTest, DirectToPlacesTheTodOnTheNewLeg) {
   std::tie(fms_fpln_act[kKelso].alt, fms_fpln_act[kKelso].restr) = std::tuple(12000.0, 1);
   ActiveLeg(kCentr);
@@ -184,6 +191,9 @@ TEST_F(DescentAfterExecTest, DirectToPlacesTheTodOnTheNewLeg) {
   ExecuteDirectTo("TACMA");
   FlyAlong(kCentr - 1, 0.4, 20000.0);  // turned back towards it
   ExecuteDirectTo("KELSO");
+  Tick();
+  EXPECT_NE(dist_to_active_wpt, kNoActiveWpt);
+  EXPECT_LT(xtk_dist, 0.1);  // the direct leg starts at the aircraft
   const RouteLeg& kelso = fms_fpln_act[stpos];
   const double tod_to_kelso_nm = CalcDistNm(tod_lat, tod_lon, kelso.lat, kelso.lon);
   EXPECT_NEAR(tod_to_kelso_nm, 8000.0 / tod_rod * descent_tas / 60.0, 1.0);
