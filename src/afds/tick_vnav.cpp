@@ -77,7 +77,7 @@ void ClearTodOnceFlags() {
 }
 
 void StepTopOfClimb() {
-  if (toc != 0 || !(cruise_alt - plane_alt < 50.0 || plane_alt > cruise_alt)) return;
+  if (toc != 0 || !CruiseAltitudeReached(cruise_alt)) return;
   last_restr_lat = tod_lat;
   last_restr_lon = tod_lon;
   toc = 1;

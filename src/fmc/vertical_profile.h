@@ -26,6 +26,9 @@
 // the T/D no leg from there on is planned below the aircraft.
 void CalcRouteProfile(int32_t cruise_alt_ft);
 
+// The T/C test: the aircraft less than 50 ft below `cruise_alt_ft`, or above it.
+bool CruiseAltitudeReached(int32_t cruise_alt_ft);
+
 // Predicts the T/C from the present position (flag 1: the active leg has just been passed).
 // Returns the route row the climb ends at or the last constrained row of the climb; callers
 // compare it with next_restr_leg.

@@ -1,5 +1,6 @@
-// The descent VNAV flies after a constraint is changed and executed in cruise: the T/D the ticks
-// take is the one PROGRESS shows, and the active leg's constraint ends the descent segment.
+// The vertical path VNAV flies after an EXEC in flight (a constraint changed, a DIRECT TO, a cruise
+// altitude): the T/D the ticks take is the one PROGRESS shows, the active leg's constraint ends the
+// descent segment, and an entry acts only once executed.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -87,6 +88,11 @@ class DescentAfterExecTest : public RoutePagesTest {
     Keys("LEGS");
     EnterAt(fix, "1L");
     Keys("EXEC");
+  }
+  void EnterCruiseAltitude(const char* entry) {
+    fms_page = 0;
+    Keys("INIT_REF 6L 3L");
+    EnterAt(entry, "1R");
   }
 
   double tick_ = 1000.0;
@@ -198,6 +204,27 @@ TEST_F(DescentAfterExecTest, DirectToPlacesTheTodOnTheNewLeg) {
   const double tod_to_kelso_nm = CalcDistNm(tod_lat, tod_lon, kelso.lat, kelso.lon);
   EXPECT_NEAR(tod_to_kelso_nm, 8000.0 / tod_rod * descent_tas / 60.0, 1.0);
   EXPECT_NEAR(TodDistanceNm() + tod_to_kelso_nm, CalcDistNm(plane_lat, plane_lon, kelso.lat, kelso.lon), 0.1);
+}
+
+// Level at FL200 on a route executed without a cruise altitude, VNAV engaged: FL200 typed changes
+// nothing until EXEC, which takes the T/C; FL250 typed after a descent has begun shows on the page,
+// and executed above the aircraft it climbs again.
+TEST_F(DescentAfterExecTest, CruiseAltitudeActsOnlyOnceExecuted) {
+  ActiveLeg(kCentr);
+  vnav = 1;
+  EnterCruiseAltitude("FL200");
+  FlyAlong(kCentr - 1, 0.2, 20000.0);
+  EXPECT_EQ(std::tuple(cruise_alt, toc, tod), std::tuple(0, 0, 0));
+  Keys("EXEC");
+  while (toc == 0 && tick_ < 1100.0) Tick();
+  ASSERT_EQ(toc, 1);
+
+  std::tie(tod, init_tod) = std::tuple(1, 1);
+  EnterCruiseAltitude("FL250");
+  EXPECT_EQ(Line(1).right, "FL250");
+  Keys("EXEC");
+  FlyAlong(kCentr - 1, 0.3, 20000.0);
+  EXPECT_EQ(std::tuple(toc, tod, init_tod, toc_dist_done), std::tuple(0, 0, 0, 0));
 }
 
 }  // namespace

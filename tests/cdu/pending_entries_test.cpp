@@ -74,9 +74,10 @@ TEST_F(PendingEntriesTest, EraseTakesBackEveryEntryNotOnlyTheLast) {
   Keys("VNAV PREV_PAGE");  // PATH DES
   EnterAt("280", "2L");
   EnterAt("270", "2L");
-  ASSERT_EQ(std::pair(cruise_alt, descent_ias), std::pair(25000, 270));
+  // The cruise altitude of a route being flown waits for EXEC.
+  ASSERT_EQ(std::tuple(cruise_alt, pending_cruise_alt, descent_ias), std::tuple(31000, 25000, 270));
   Keys("6L");
-  EXPECT_EQ(std::pair(cruise_alt, descent_ias), std::pair(31000, executed_des));
+  EXPECT_EQ(std::tuple(cruise_alt, pending_cruise_alt, descent_ias), std::tuple(31000, 0, executed_des));
 }
 
 // 34R on RTE over the executed 16L, ERASE, then an edit of the legs and EXEC: the route still starts

@@ -56,8 +56,9 @@ void EnterCruiseAlt() {
   if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   // A second entry before EXEC keeps the executed value for ERASE.
   if (cruise_alt_prev <= 0) cruise_alt_prev = cruise_alt;
-  cruise_alt = ft;
-  pending_cruise_alt = cruise_alt;
+  // A route being flown keeps its cruise altitude until EXEC: the entry waits, as a plan file's does.
+  if (fms_fpln_active < 3) cruise_alt = ft;
+  pending_cruise_alt = ft;
   if (fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();
 }
