@@ -97,6 +97,8 @@ void StepTopOfClimb() {
   if (init_tod == 0) tod_alt = init_cruise_alt;
   CrossAtRow(next_restr_leg);
   desc_spd_restr_set = 0.0;
+  // The route block measured before the T/C: the distance to the T/D starts now, not at the next slot.
+  ComputeRouteDistances();
 }
 
 void MarkFirstTodAtInitialCruise() {

@@ -207,8 +207,8 @@ TEST_F(DescentAfterExecTest, DirectToPlacesTheTodOnTheNewLeg) {
 }
 
 // Level at FL200 on a route executed without a cruise altitude, VNAV engaged: FL200 typed changes
-// nothing until EXEC, which takes the T/C; FL250 typed after a descent has begun shows on the page,
-// and executed above the aircraft it climbs again.
+// nothing until EXEC, which takes the T/C with the way to the T/D measured at once; FL250 typed
+// after a descent has begun shows on the page, and executed above the aircraft it climbs again.
 TEST_F(DescentAfterExecTest, CruiseAltitudeActsOnlyOnceExecuted) {
   ActiveLeg(kCentr);
   vnav = 1;
@@ -217,7 +217,7 @@ TEST_F(DescentAfterExecTest, CruiseAltitudeActsOnlyOnceExecuted) {
   EXPECT_EQ(std::tuple(cruise_alt, toc, tod), std::tuple(0, 0, 0));
   Keys("EXEC");
   while (toc == 0 && tick_ < 1100.0) Tick();
-  ASSERT_EQ(toc, 1);
+  EXPECT_GT(dist_to_tod, TodDistanceNm() - 1.0) << "TO T/D 0 NM";
 
   std::tie(tod, init_tod) = std::tuple(1, 1);
   EnterCruiseAltitude("FL250");
