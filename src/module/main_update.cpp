@@ -29,17 +29,7 @@ constexpr double kLevelBankDeg = 0.035;
 constexpr double kMinWindTriangleGsKt = 25.0;
 
 void SampleFlightState() {
-  mag_var = ReadTokenVar82();
-  plane_hdg_mag = ReadPlaneHdg();
-  // A position that is no place is passed over: a direct-to or a leg start would keep it in the
-  // route's geometry, and the leg would never be passed.
-  const double lat = ReadPlaneLat();
-  const double lon = ReadPlaneLon();
-  if (std::isfinite(lat) && std::isfinite(lon)) {
-    plane_lat = lat;
-    plane_lon = lon;
-  }
-  plane_hdg_true = ReadTokenVar86();
+  SampleAircraftPlace();
   ap_alt_lock = GetApAltLockVar();
   zulu_hour = ReadZuluHour();
   zulu_min = ReadZuluMinute();
