@@ -253,12 +253,13 @@ void RunRouteBlock() {
   }
   const RouteLeg& to = fms_fpln_act[stpos];
 
-  ComputeLnavGeometry(&xtk_side, &xtk_dist);
-
   CalcDistBrg(plane_lat, plane_lon, to.lat, to.lon, &dist_to_active_wpt, &active_wpt_brg);
   active_wpt_brg = WrapBearing(active_wpt_brg - mag_var, 0.5);
   CalcDistBrg(lnav_leg[0].fr_lat, lnav_leg[0].fr_lon, to.lat, to.lon, &active_leg_dist, &rel_leg_course);
   rel_leg_course = WrapBearing(rel_leg_course - mag_var, 0.5);
+  // The cross-track reads the leg just measured: after an EXEC or a passage the distances of the
+  // last slot belong to another leg, or are EXEC's "not measured" mark.
+  ComputeLnavGeometry(&xtk_side, &xtk_dist);
 
   if (lnav_init_mode == 1) {
     ComputeAimPointOnIntercept();

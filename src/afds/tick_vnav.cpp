@@ -77,7 +77,7 @@ void ClearTodOnceFlags() {
 }
 
 void StepTopOfClimb() {
-  if (toc != 0 || !(cruise_alt - plane_alt < 50.0 || plane_alt > cruise_alt)) return;
+  if (toc != 0 || !CruiseAltitudeReached(cruise_alt)) return;
   last_restr_lat = tod_lat;
   last_restr_lon = tod_lon;
   toc = 1;
@@ -97,6 +97,8 @@ void StepTopOfClimb() {
   if (init_tod == 0) tod_alt = init_cruise_alt;
   CrossAtRow(next_restr_leg);
   desc_spd_restr_set = 0.0;
+  // The route block measured before the T/C: the distance to the T/D starts now, not at the next slot.
+  ComputeRouteDistances();
 }
 
 void MarkFirstTodAtInitialCruise() {

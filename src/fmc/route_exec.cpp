@@ -210,6 +210,13 @@ void LoadChangedOrigin() {
   }
 }
 
+// A cruise altitude raised above the aircraft is a climb again: the T/C and T/D reached at the
+// lower one, and the descent planned from them, no longer hold.
+void RearmClimb() {
+  toc = tod = init_tod = 0;
+  toc_dist_done = 0;
+}
+
 void SetCrossingPoint(double alt_ft, double lat, double lon) {
   cross_at_elev = alt_ft;
   cross_at_lat = lat;
@@ -294,6 +301,7 @@ void ExecRoute() {
     const int32_t old_state = fms_fpln_active;
     fms_fpln_active = 3;
     if (pending_cruise_alt > 0) {
+      if (pending_cruise_alt > cruise_alt && !CruiseAltitudeReached(pending_cruise_alt)) RearmClimb();
       cruise_alt = pending_cruise_alt;
       pending_cruise_alt = 0;
     }

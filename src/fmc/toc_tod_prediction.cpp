@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "afds/afds_globals.h"
-#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/profile_legs.h"
@@ -165,11 +164,12 @@ void PredictTod(int32_t flag) {
       if (!placed) remaining_nm = dd_nm - sum;
     }
     if (!placed) {
-      // Behind the active waypoint, on the aircraft's side of it.
-      double back_brg = active_wpt_brg + 180.0;
-      if (back_brg >= 360.0) back_brg -= 360.0;
+      // Behind the active waypoint, on the aircraft's side of it. The bearing is measured here: the
+      // tick's one still points at the waypoint flown to before an EXEC.
       const RouteLeg& wpt = Act(stpos);
-      CalcDestPoint(wpt.lat, wpt.lon, norm360(back_brg + mag_var), remaining_nm, &tod_lat, &tod_lon);
+      double dist_unused = 0.0, brg_true = 0.0;
+      CalcDistBrg(plane_lat, plane_lon, wpt.lat, wpt.lon, &dist_unused, &brg_true);
+      CalcDestPoint(wpt.lat, wpt.lon, norm360(brg_true + 180.0), remaining_nm, &tod_lat, &tod_lon);
     }
     tod_alt = start_alt;
   }

@@ -25,6 +25,8 @@ using profile::LegTable;
 // The plan converts both speed schedules to true airspeed at one level for the whole route.
 constexpr double kPlanTasAltFt = 30000.0;
 constexpr int32_t kNone = std::numeric_limits<int32_t>::max();
+// The T/C counts as reached this close below the cruise altitude.
+constexpr double kTocMarginFt = 50.0;
 // A climb speed constraint below this is taken for a missing value, not a speed.
 constexpr double kMinClimbConstraintKt = 50.0;
 
@@ -331,6 +333,10 @@ void ReplanClimbPassedByAircraft() {
   }
   PlanLegs(t, dc_nm, true, profile::RatesUsable(tod_rod, descent_tas));
   std::tie(toc_stpos, toc_lat, toc_lon) = std::tuple(kept_row, kept_lat, kept_lon);
+}
+
+bool CruiseAltitudeReached(int32_t cruise_alt_ft) {
+  return cruise_alt_ft - plane_alt < kTocMarginFt || plane_alt > cruise_alt_ft;
 }
 
 void CalcRouteProfile(int32_t cruise_alt_ft) {

@@ -5,7 +5,7 @@
 // Reads: fms_fpln_act rows 0..fp_cnt (positions, restr, alt, ias), stpos, next_restr_leg, the speed
 // schedule (climb_ias, cruise_ias, descent_ias and their Mach numbers), the climb and descent
 // restrictions and VnavDescFPA of the configuration, plane_lat/lon/alt, the weight (total fuel +
-// gross_weight), active_wpt_brg, mag_var, toc, tod, cruise_alt, init_cruise_alt, on the ground.
+// gross_weight), toc, tod, cruise_alt, init_cruise_alt, on the ground.
 // Writes: the legs' alt/ias/mach, the globals below, climb_rate, climb_tas, descent_tas, toc_lat/lon,
 // tod_lat/lon, tod_alt, tod_stpos, tod, cruise_alt, descent_ias (a constraint speed lowers it) and
 // fms_page (34 or 36 -> 35); runs ComputeRouteDistances.
@@ -31,6 +31,9 @@ void CalcRouteProfile(int32_t cruise_alt_ft);
 // are not laid out again). Costs next to nothing until the aircraft is 100 ft above the level the
 // last plan started from.
 void ReplanClimbPassedByAircraft();
+
+// The T/C test: the aircraft less than 50 ft below `cruise_alt_ft`, or above it.
+bool CruiseAltitudeReached(int32_t cruise_alt_ft);
 
 // Predicts the T/C from the present position (flag 1: the active leg has just been passed).
 // Returns the route row the climb ends at or the last constrained row of the climb; callers

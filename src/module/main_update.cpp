@@ -4,6 +4,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/flch_thrust.h"
+#include "afds/route_progress_globals.h"
 #include "afds/standby_gyro.h"
 #include "fmc/fmc_globals.h"
 #include "sim/readers_flight.h"
@@ -28,17 +29,7 @@ constexpr double kLevelBankDeg = 0.035;
 constexpr double kMinWindTriangleGsKt = 25.0;
 
 void SampleFlightState() {
-  mag_var = ReadTokenVar82();
-  plane_hdg_mag = ReadPlaneHdg();
-  // A position that is no place is passed over: a direct-to or a leg start would keep it in the
-  // route's geometry, and the leg would never be passed.
-  const double lat = ReadPlaneLat();
-  const double lon = ReadPlaneLon();
-  if (std::isfinite(lat) && std::isfinite(lon)) {
-    plane_lat = lat;
-    plane_lon = lon;
-  }
-  plane_hdg_true = ReadTokenVar86();
+  SampleAircraftPlace();
   ap_alt_lock = GetApAltLockVar();
   zulu_hour = ReadZuluHour();
   zulu_min = ReadZuluMinute();
@@ -132,9 +123,11 @@ void AdvanceCounters() {
 }
 
 // The route block's slots: 0, 8 and 12 of the display cycle, and the wrap of the 36-tick counter
-// (the CDU keys move redraw_tick, so the two need not coincide).
+// (the CDU keys move redraw_tick, so the two need not coincide). An EXEC leaves the active waypoint
+// not measured for the next tick, which then measures the new route before anything is painted.
 bool IsRouteSlotTick() {
-  return redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0;
+  return redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0 ||
+         dist_to_active_wpt == kNoActiveWpt;
 }
 
 void RunTickSteps() {

@@ -14,6 +14,7 @@
 #include "sim/readers_radio.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_samples.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 #include "state/fuel_file.h"
@@ -144,7 +145,12 @@ void InitPanelState() {
   flaps_handle_pos_prev = TruncToI32(ReadFlapsPos());
   ReadSpeedModeSelect();
 
-  if (LoadPanelStateonAcLoad == 1 && LoadPanelState("") == 0 && !PanelState.empty()) LoadPanelState(PanelState);
+  if (LoadPanelStateonAcLoad == 1) {
+    // The load rebuilds the saved route before the first tick has sampled the aircraft; its T/C
+    // and T/D are measured from where the aircraft is, as a load later in the flight measures them.
+    SampleAircraftBeforeFirstTick();
+    if (LoadPanelState("") == 0 && !PanelState.empty()) LoadPanelState(PanelState);
+  }
   if (BurnFuelFromCtrFirst == 1 && clock_second == 0.0) UpdateFuelSelectors();
   init_sim_time = ReadTokenVar604();
   initialize_server = 1;

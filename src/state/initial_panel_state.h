@@ -8,7 +8,8 @@
 // PanelState, BurnFuelFromCtrFirst, UseDefAutoBrakes, LoadFuelonAircraftLoad), the switch globals,
 // clock_second and the simulator's autopilot, flap and time variables.
 // Writes: hdg_sel_dir, alt_sel_num, crs_dir, the callout once-flags, the switch globals it sets,
-// flaps_handle_pos_prev, init_sim_time, initialize_server and their named variables.
+// flaps_handle_pos_prev, init_sim_time, initialize_server and their named variables; before a
+// panel state is loaded, the aircraft's sampled place, altitude and ground speed.
 #pragma once
 
 void InitPanelState();

@@ -1,11 +1,13 @@
-// The descent VNAV flies after a constraint is changed and executed in cruise: the T/D the ticks
-// take is the one PROGRESS shows, and the active leg's constraint ends the descent segment.
+// The vertical path VNAV flies after an EXEC in flight (a constraint changed, a DIRECT TO, a cruise
+// altitude): the T/D the ticks take is the one PROGRESS shows, the active leg's constraint ends the
+// descent segment, and an entry acts only once executed.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "afds/route_progress_globals.h"
 #include "base/geodesy.h"
 #include "fmc/fmc_globals.h"
 #include "cdu/route_pages_fixture.h"
@@ -76,6 +78,22 @@ class DescentAfterExecTest : public RoutePagesTest {
   }
 
   double TodDistanceNm() const { return CalcDistNm(plane_lat, plane_lon, tod_lat, tod_lon); }
+
+  void Tick() {
+    tick_ += 1.0;
+    host_.SetToken(1, tick_);
+    MainUpdate();
+  }
+  void ExecuteDirectTo(const char* fix) {
+    Keys("LEGS");
+    EnterAt(fix, "1L");
+    Keys("EXEC");
+  }
+  void EnterCruiseAltitude(const char* entry) {
+    fms_page = 0;
+    Keys("INIT_REF 6L 3L");
+    EnterAt(entry, "1R");
+  }
 
   double tick_ = 1000.0;
 };
@@ -166,6 +184,47 @@ TEST_F(DescentAfterExecTest, ClimbTakesNoConstraintBelowTheAircraftAsItsTarget) 
   for (const auto& e : host_.key_events()) {
     EXPECT_FALSE(e.event_id == 0x1024C && e.value == 12000) << "the MCP altitude set to 12000";
   }
+}
+
+// Level at FL200: DIRECT TO TACMA (behind) and EXEC, on towards it, then DIRECT TO KELSO (12000) and
+// EXEC. The T/D lies on the way to KELSO, the descent's distance before it, and the tick after the
+// EXEC measures the new leg: no cross-track of the old one (or of none) is read.
+TEST_F(DescentAfterExecTest, DirectToPlacesTheTodOnTheNewLeg) {
+  std::tie(fms_fpln_act[kKelso].alt, fms_fpln_act[kKelso].restr) = std::tuple(12000.0, 1);
+  ActiveLeg(kCentr);
+  std::tie(cruise_alt, init_cruise_alt, toc) = std::tuple(20000, 20000, 1);
+  FlyAlong(kCentr - 1, 0.5, 20000.0);
+  ExecuteDirectTo("TACMA");
+  FlyAlong(kCentr - 1, 0.4, 20000.0);  // turned back towards it
+  ExecuteDirectTo("KELSO");
+  Tick();
+  EXPECT_NE(dist_to_active_wpt, kNoActiveWpt);
+  EXPECT_LT(xtk_dist, 0.1);  // the direct leg starts at the aircraft
+  const RouteLeg& kelso = fms_fpln_act[stpos];
+  const double tod_to_kelso_nm = CalcDistNm(tod_lat, tod_lon, kelso.lat, kelso.lon);
+  EXPECT_NEAR(tod_to_kelso_nm, 8000.0 / tod_rod * descent_tas / 60.0, 1.0);
+  EXPECT_NEAR(TodDistanceNm() + tod_to_kelso_nm, CalcDistNm(plane_lat, plane_lon, kelso.lat, kelso.lon), 0.1);
+}
+
+// Level at FL200 on a route executed without a cruise altitude, VNAV engaged: FL200 typed changes
+// nothing until EXEC, which takes the T/C with the way to the T/D measured at once; FL250 typed
+// after a descent has begun shows on the page, and executed above the aircraft it climbs again.
+TEST_F(DescentAfterExecTest, CruiseAltitudeActsOnlyOnceExecuted) {
+  ActiveLeg(kCentr);
+  vnav = 1;
+  EnterCruiseAltitude("FL200");
+  FlyAlong(kCentr - 1, 0.2, 20000.0);
+  EXPECT_EQ(std::tuple(cruise_alt, toc, tod), std::tuple(0, 0, 0));
+  Keys("EXEC");
+  while (toc == 0 && tick_ < 1100.0) Tick();
+  EXPECT_GT(dist_to_tod, TodDistanceNm() - 1.0) << "TO T/D 0 NM";
+
+  std::tie(tod, init_tod) = std::tuple(1, 1);
+  EnterCruiseAltitude("FL250");
+  EXPECT_EQ(Line(1).right, "FL250");
+  Keys("EXEC");
+  FlyAlong(kCentr - 1, 0.3, 20000.0);
+  EXPECT_EQ(std::tuple(toc, tod, init_tod, toc_dist_done), std::tuple(0, 0, 0, 0));
 }
 
 }  // namespace

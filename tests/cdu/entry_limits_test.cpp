@@ -45,7 +45,7 @@ TEST_F(EntryLimitsTest, FlightLevelLettersAndSlashesOnlyWhereTheyBelong) {
     }
   }
   EnterOn(kCduPagePerfInit, " FL350 ", "1R");
-  EXPECT_EQ(cruise_alt, 35000);
+  EXPECT_EQ(pending_cruise_alt, 35000);
   PressAndPaint("LEGS");
   for (const char* text : {"FL350", "/FL350", "250/FL350", "250/ FL350"}) {
     EnterAt(text, "2R");

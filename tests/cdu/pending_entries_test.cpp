@@ -76,7 +76,7 @@ TEST_F(PendingEntriesTest, EraseGivesBackNoCruiseAltitudeAndNoCostIndex) {
   EnterAt("80", "2R");
   Keys("VNAV");
   EnterAt("FL390", "1L");
-  ASSERT_EQ(std::tuple(fms_fpln_active, cruise_alt, cost_index), std::tuple(4, 39000, 80));
+  ASSERT_EQ(std::tuple(fms_fpln_active, cruise_alt, pending_cruise_alt, cost_index), std::tuple(4, 0, 39000, 80));
   Keys("6L");
   EXPECT_EQ(std::tuple(fms_fpln_active, cruise_alt, pending_cruise_alt, cost_index), std::tuple(3, 0, 0, -1));
   EXPECT_EQ(Line(1).left, "");  // the CLB page's cruise altitude box
@@ -101,9 +101,10 @@ TEST_F(PendingEntriesTest, EraseTakesBackEveryEntryNotOnlyTheLast) {
   Keys("VNAV PREV_PAGE");  // PATH DES
   EnterAt("280", "2L");
   EnterAt("270", "2L");
-  ASSERT_EQ(std::pair(cruise_alt, descent_ias), std::pair(25000, 270));
+  // The cruise altitude of a route being flown waits for EXEC.
+  ASSERT_EQ(std::tuple(cruise_alt, pending_cruise_alt, descent_ias), std::tuple(31000, 25000, 270));
   Keys("6L");
-  EXPECT_EQ(std::pair(cruise_alt, descent_ias), std::pair(31000, executed_des));
+  EXPECT_EQ(std::tuple(cruise_alt, pending_cruise_alt, descent_ias), std::tuple(31000, 0, executed_des));
 }
 
 // 34R on RTE over the executed 16L, ERASE, then an edit of the legs and EXEC: the route still starts

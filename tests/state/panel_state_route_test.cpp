@@ -1,5 +1,5 @@
-// The route of a panel state: its holds, files cut short, and files written before the holds and
-// choices were saved.
+// The route of a panel state: its holds, files cut short, files written before the holds and
+// choices were saved, and the T/D of the automatic snapshot loaded at start-up.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -12,6 +12,7 @@
 #include "fmc/hold_legs.h"
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
+#include "state/initial_panel_state.h"
 #include "state/panel_state_files.h"
 #include "state/state_fixture.h"
 
@@ -131,6 +132,23 @@ TEST_F(PanelRouteTest, FilesWrittenBeforeStillLoad) {
   EXPECT_EQ(std::tuple(route_test::Idents(fms_fpln_act, fp_cnt), stpos, fms_fpln_active, v1),
             std::tuple(Idents{"W0", "W1", "W2", "W3"}, 1, 3, 128));
   EXPECT_EQ(std::tuple(hold_cnt, fms_fpln_act[2].hold_idx, v1_set, reserves, sid_sel), std::tuple(0, 0, 0, 0.0, "------"));
+}
+
+// The automatic snapshot of a cruise at FL200 loaded at start-up, before any tick: the T/D is the
+// one a load by name places, not one on the destination measured from 0 ft.
+TEST_F(PanelRouteTest, StartUpLoadPlacesTheTodAsALoadByName) {
+  Flying({"W0", "W1", "W2", "W3", "W4", "W5"}, 0);
+  std::tie(cruise_alt, init_cruise_alt, toc) = std::tuple(20000, 20000, 1);
+  At(47.0, -122.0, 20000.0, 180.0);
+  std::tie(plane_lat, plane_lon, plane_alt) = std::tuple(47.0, -122.0, 20000.0);  // as a tick samples them
+  SavePanelState("lastsaved");
+  ASSERT_EQ(LoadPanelState("LastSavedPanelState.pnl"), 1);
+  const double by_name_lat = tod_lat;
+  Restart();
+  aircraft = "orvantel 757-200 house";
+  InitPanelState();
+  EXPECT_NEAR(tod_lat, by_name_lat, 1e-6);
+  EXPECT_LT(tod_lat, route_test::LegLat(5) - 0.3);  // well before the destination
 }
 
 }  // namespace

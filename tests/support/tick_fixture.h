@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "afds/route_progress_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "module/main_update.h"
@@ -35,11 +36,13 @@ class TickTest : public testing_support::SimFixture {
     }
   }
 
-  // Runs ticks up to and including the next one that runs the route block.
+  // Runs ticks up to and including the next one that runs the route block (a route not measured
+  // since its EXEC is measured at the next tick).
   void RunToRouteSlot() {
     for (int i = 0; i < 18; ++i) {
+      const bool unmeasured = dist_to_active_wpt == kNoActiveWpt;
       RunTicks(1);
-      if (redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0) return;
+      if (unmeasured || redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0) return;
     }
     ADD_FAILURE() << "no route slot within a display cycle";
   }
@@ -49,7 +52,7 @@ class TickTest : public testing_support::SimFixture {
     for (int i = 0; i < n; ++i) {
       const int next = redraw_tick + 1 > 17 ? 0 : redraw_tick + 1;
       const int next36 = tick36_counter + 1 > 35 ? 0 : tick36_counter + 1;
-      if (next == 0 || next == 8 || next == 12 || next36 == 0) return;
+      if (next == 0 || next == 8 || next == 12 || next36 == 0 || dist_to_active_wpt == kNoActiveWpt) return;
       RunTicks(1);
     }
   }

@@ -57,7 +57,9 @@ bool CruiseAltEntryFt(std::string_view text, int32_t* ft) {
 std::string CruiseAltText() {
   if (cruise_alt == 0 && pending_cruise_alt == 0) return {};
   int32_t alt_ft = 0;
-  if (cruise_alt != 0) {
+  if (fms_fpln_active >= 3 && pending_cruise_alt >= 1000) {
+    alt_ft = pending_cruise_alt;  // the entry a route being flown waits to execute
+  } else if (cruise_alt != 0) {
     alt_ft = cruise_alt;
   } else if (pending_cruise_alt >= 1000) {
     alt_ft = pending_cruise_alt;

@@ -3,8 +3,8 @@
 // destination prediction.
 //
 // Weights are held in pounds; "KGS" in weight_unit converts only what is shown and what is entered.
-// Reads: weight_unit, cruise_alt, pending_cruise_alt, trans_alt, gross_weight, zulu_hour, zulu_min,
-// ground_speed, descent_ias, the fuel on board. Writes nothing (the fuel read lowers `reserves`).
+// Reads: weight_unit, cruise_alt, pending_cruise_alt, the route state, trans_alt, gross_weight,
+// zulu_hour, zulu_min, ground_speed, descent_ias, the fuel on board. Writes nothing (the fuel read lowers `reserves`).
 #pragma once
 
 #include <cstdint>
@@ -41,8 +41,9 @@ double EnteredWeightLb(double value);
 // Fuel on board plus gross_weight (the zero-fuel weight), in thousands of the display unit.
 double GrossWeightThousands();
 
-// The cruise altitude line of PERF INIT, CLB and CRZ: cruise_alt, else a pending one of 1000 ft or
-// more, else 0; a level above trans_alt as "FL%03d", else "%5d". Empty when neither altitude is set
+// The cruise altitude line of PERF INIT, CLB and CRZ: on a route being flown (state 3 or 4) a
+// pending one of 1000 ft or more, which waits for EXEC; else cruise_alt, else a pending one of 1000
+// ft or more, else 0; a level above trans_alt as "FL%03d", else "%5d". Empty when neither altitude is set
 // (the line then shows a box prompt).
 std::string CruiseAltText();
 
