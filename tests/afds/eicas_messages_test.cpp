@@ -173,6 +173,36 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
   }
 }
 
+// A side's SYS PRESS caution and light follow its pump pressure: with the electric pump off, a
+// generator control off or off line leaves them out while the engine pump delivers; the engine pump
+// on without pressure (1) raises them and its pressure back clears them.
+TEST_F(EicasTest, HydSysPressFollowsThePumpPressureNotTheGenerator) {
+  const struct {
+    int32_t &elec, &eng, &gen;
+    int32_t id;
+    int32_t& light;
+  } sides[] = {{l_elec_hyd_pump_mode, l_eng_hyd_pump_mode, l_gen_cont, kMsgLHydSysPress, l_hyd_sys_press},
+               {r_elec_hyd_pump_mode, r_eng_hyd_pump_mode, r_gen_cont, kMsgRHydSysPress, r_hyd_sys_press}};
+  auto passes = [] {
+    for (int i = 0; i < 4; ++i) UpdateEicasMessages();
+  };
+  for (const auto& s : sides) {
+    std::tie(s.elec, s.eng) = std::tuple(0, 2);
+    for (int32_t gen : {1, 0}) {
+      s.gen = gen;
+      passes();
+      EXPECT_EQ(std::tuple(eicas_msg_shown[s.id], s.light), std::tuple(0, 0)) << s.id << " generator " << gen;
+    }
+    s.eng = 1;
+    passes();
+    EXPECT_EQ(std::tuple(eicas_msg_shown[s.id], s.light), std::tuple(1, 1)) << s.id;
+    s.eng = 2;
+    passes();
+    EXPECT_EQ(std::tuple(eicas_msg_shown[s.id], s.light), std::tuple(0, 0)) << s.id;
+    std::tie(s.elec, s.gen) = std::tuple(2, 2);
+  }
+}
+
 // An engine's anti-ice valve open (1 or more) with its engine stopped, the wing's on the ground. A
 // stopped engine raises its SHUTDOWN first: a pass adds one message.
 TEST_F(EicasTest, AntiIceValveOpenWhereItShouldNotBe) {
