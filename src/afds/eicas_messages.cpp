@@ -92,9 +92,10 @@ struct Message {
 // In the order phase 1 tests them; the removal-only messages last.
 const Message kMessages[] = {
     {2, "GEAR NOT DOWN",
+     // Either lever closed: a single-engine approach keeps the live engine's lever open.
      ADD((flap_angle >= 25.0 && AnyGearBelow(kGearDown)) ||
-         (vert_speed < 0.0 && radio_height <= 800.0 && ReadEng1ThrottlePos() < 1000.0 &&
-          ReadEng2ThrottlePos() < 1000.0 && AnyGearBelow(kGearFullyDown))),
+         (vert_speed < 0.0 && radio_height <= 800.0 &&
+          (ReadEng1ThrottlePos() < 1000.0 || ReadEng2ThrottlePos() < 1000.0) && AnyGearBelow(kGearFullyDown))),
      CLEAR((flap_angle < 25.0 || AllGearAbove(kGearDown)) &&
            (radio_height > 800.0 || (ReadEng1ThrottlePos() > 1000.0 && ReadEng2ThrottlePos() > 1000.0) ||
             AllGearAbove(kGearDown))),

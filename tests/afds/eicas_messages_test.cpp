@@ -23,6 +23,10 @@ class EicasTest : public systems_test::SystemsFixture {
     for (int32_t r = 1; r <= count; ++r) v.push_back(rows[r].text);
     return v;
   }
+  void Levers(double pos) {
+    host_.SetToken(128, pos);
+    host_.SetToken(163, pos);
+  }
   void Spoilers(double pos) {
     host_.SetToken(326, pos);
     host_.SetToken(327, pos);
@@ -98,6 +102,15 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
        [] { flap_angle = 0.0, gear2_pos = 16383.0; }},
       {"GearInTransitLowAndSinking", [] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 15000.0; }, 2,
        [] { radio_height = 801.0; }},
+      {"GearUpLowLeftLeverClosed",
+       [this] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 0.0, host_.SetToken(163, 5000.0); }, 2,
+       token(128, 1001.0)},
+      {"GearUpLowRightLeverClosed",
+       [this] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 0.0, host_.SetToken(128, 5000.0); }, 2,
+       token(163, 1001.0)},
+      {"GearUpLowBothLeversOpen",
+       [this] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 0.0, Levers(1001.0); }, 0,
+       [] { vert_speed = 0.0, gear2_pos = 16383.0; }},
       {"GearInTransitAt801Ft", [] { vert_speed = -100.0, radio_height = 801.0, gear2_pos = 15000.0; }, 0,
        [] { vert_speed = 0.0, gear2_pos = 16383.0; }},
       {"LeftEngineShutdown", token(566, 0.0), 21, token(566, 1.0)},
