@@ -5,6 +5,7 @@
 #include "afds/afds_globals.h"
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"
+#include "afds/hydraulic_pumps.h"
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
 #include "sim/fuel_tanks.h"
@@ -91,9 +92,10 @@ struct Message {
 // In the order phase 1 tests them; the removal-only messages last.
 const Message kMessages[] = {
     {2, "GEAR NOT DOWN",
+     // Either lever closed: a single-engine approach keeps the live engine's lever open.
      ADD((flap_angle >= 25.0 && AnyGearBelow(kGearDown)) ||
-         (vert_speed < 0.0 && radio_height <= 800.0 && ReadEng1ThrottlePos() < 1000.0 &&
-          ReadEng2ThrottlePos() < 1000.0 && AnyGearBelow(kGearFullyDown))),
+         (vert_speed < 0.0 && radio_height <= 800.0 &&
+          (ReadEng1ThrottlePos() < 1000.0 || ReadEng2ThrottlePos() < 1000.0) && AnyGearBelow(kGearFullyDown))),
      CLEAR((flap_angle < 25.0 || AllGearAbove(kGearDown)) &&
            (radio_height > 800.0 || (ReadEng1ThrottlePos() > 1000.0 && ReadEng2ThrottlePos() > 1000.0) ||
             AllGearAbove(kGearDown))),
@@ -114,16 +116,14 @@ const Message kMessages[] = {
     {65, "L HYD ENG PUMP", ADD(!Shown(26) && l_eng_hyd_pump_mode == 0 && Eng1Runs()),
      CLEAR(Shown(26) || l_eng_hyd_pump_mode > 0 || !Eng1Runs()), nullptr, nullptr},
     {26, "L HYD SYS PRESS",
-     ADD(l_elec_hyd_pump_mode == 0 && (l_eng_hyd_pump_mode == 0 || l_gen_cont < 2) && (ac_power > 1 || BatteryOn())),
-     CLEAR(l_elec_hyd_pump_mode > 0 || (l_eng_hyd_pump_mode > 0 && l_gen_cont == 2)),
+     ADD(!LeftHydSystemPumps() && (ac_power > 1 || BatteryOn())), CLEAR(LeftHydSystemPumps()),
      DO(SetHydSysPress(l_hyd_sys_press, 1)), DO(SetHydSysPress(l_hyd_sys_press, 0))},
     {64, "R HYD ELEC PUMP", ADD(!Shown(27) && r_elec_hyd_pump_mode == 0),
      CLEAR(Shown(27) || r_elec_hyd_pump_mode >= 1), nullptr, nullptr},
     {66, "R HYD ENG PUMP", ADD(!Shown(27) && r_eng_hyd_pump_mode == 0 && Eng2Runs()),
      CLEAR(Shown(27) || r_eng_hyd_pump_mode > 0 || !Eng2Runs()), nullptr, nullptr},
     {27, "R HYD SYS PRESS",
-     ADD(r_elec_hyd_pump_mode == 0 && (r_eng_hyd_pump_mode == 0 || r_gen_cont < 2) && (ac_power > 1 || BatteryOn())),
-     CLEAR(r_elec_hyd_pump_mode > 0 || (r_eng_hyd_pump_mode > 0 && r_gen_cont == 2)),
+     ADD(!RightHydSystemPumps() && (ac_power > 1 || BatteryOn())), CLEAR(RightHydSystemPumps()),
      DO(SetHydSysPress(r_hyd_sys_press, 1)), DO(SetHydSysPress(r_hyd_sys_press, 0))},
     {50, "C HYD ELEC 1", ADD(!Shown(28) && c_elec_hyd1_pump_mode < 2),
      CLEAR(c_elec_hyd1_pump_mode >= 2 || (Shown(28) && candidate != 28)), nullptr, nullptr},

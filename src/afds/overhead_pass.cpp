@@ -82,16 +82,44 @@ void PublishSyncedYawDampers() {
   yaw_damper_sync_pending = 0;
 }
 
+bool SameHeading(int32_t sent, double value) { return std::fabs(std::remainder(value - sent, 360.0)) < 0.5; }
+bool SameAltitude(int32_t sent, double value) { return std::fabs(value - sent) < 0.5; }
+
+// Whether the simulator's value moved to `value` because the module sent it `event`: one of its
+// sends from number `cursor` on carries it, and those up to the last such one are taken as applied.
+// A move none explains is the simulator's own; the sends before the previous pass, which it has had
+// time to apply, are then dropped.
+bool SentByModule(uint32_t event, double value, bool (*same)(int32_t, double), uint32_t& cursor) {
+  const uint32_t count = host::SentKeyEventCount();
+  if (count - cursor > host::kSentKeyEventLog) cursor = count - host::kSentKeyEventLog;
+  bool sent = false;
+  for (uint32_t n = cursor; n != count; ++n) {
+    const host::SentKeyEvent e = host::SentKeyEventAt(n);
+    if (e.event_id == event && same(e.value, value)) {
+      cursor = n + 1;
+      sent = true;
+    }
+  }
+  if (!sent && count - cursor > count - mcp_sync_sent_mark) cursor = mcp_sync_sent_mark;
+  return sent;
+}
+
 // Only the simulator's own changes are followed: a knob step that sent no event leaves the
-// simulator's value where it was, and the window keeps the pilot's step until the simulator moves.
+// simulator's value where it was, and the window keeps the pilot's step until the simulator moves;
+// a value the module sent (VNAV's altitude, the heading of an engagement) is not the pilot's either.
 void SyncMcpWindowsToAutopilot() {
   if (SynchMCPWinToAP != 1) return;
   const bool first = mcp_sync_seen == 0;
-  const bool hdg_moved = first || ap_hdg_bug != mcp_sync_hdg_seen;
-  const bool alt_moved = first || ap_alt_lock != mcp_sync_alt_seen;
+  const bool hdg_moved =
+      first || (ap_hdg_bug != mcp_sync_hdg_seen &&
+                !SentByModule(ap_event::kHeadingBug, ap_hdg_bug, SameHeading, mcp_sync_hdg_sent));
+  const bool alt_moved =
+      first || (ap_alt_lock != mcp_sync_alt_seen &&
+                !SentByModule(ap_event::kAltitudeTarget, ap_alt_lock, SameAltitude, mcp_sync_alt_sent));
   mcp_sync_seen = 1;
   mcp_sync_hdg_seen = ap_hdg_bug;
   mcp_sync_alt_seen = ap_alt_lock;
+  mcp_sync_sent_mark = host::SentKeyEventCount();
   if (hdg_moved && lnav == 0 && ap_hdg_bug != hdg_sel_dir) {
     hdg_sel_dir = ap_hdg_bug;
     NV_SET(hdg_sel_dir, TruncToI32(hdg_sel_dir));

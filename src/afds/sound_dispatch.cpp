@@ -19,4 +19,5 @@ void ProcSounds() {
   // Chimes sound even while the simulator's sound is stopped.
   if (chime_code > 0 && cockpit && PlayWarningSounds == 1) PlayChime();
   if (spoiler_sound_request > 0 && permitted && cockpit && PlaySpoilersSounds == 1) PlaySpoilerOrHfStatic();
+  KeepSoundOutputCurrent();
 }

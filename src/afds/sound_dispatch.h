@@ -6,5 +6,6 @@
 // delays and the requests. Writes: what the players write.
 #pragma once
 
-// One pass; the server gauge calls it while sound_available is 1.
+// One pass, which also keeps the device's output current; the server gauge calls it while
+// sound_available is 1.
 void ProcSounds();

@@ -194,6 +194,10 @@ int32_t VolumeAttenuation(int32_t setting) {
 
 bool SoundPermitted() { return sim_sound_stopped == 0 || InhibitCockpitSoundsOnStopSound == 0; }
 
+void KeepSoundOutputCurrent() {
+  if (dsound != nullptr) dsound->mixer().Sync();
+}
+
 void ReleaseAllSoundBuffers() {
   for (int g = 0; g < static_cast<int>(SoundGroup::kCount); ++g) {
     ds::DirectSoundBuffer8*& slot = GroupBuffer(static_cast<SoundGroup>(g));

@@ -91,6 +91,9 @@ int32_t VolumeAttenuation(int32_t setting);
 // Sound may play: the simulator's sound is on, or stopping it is not to silence the cockpit.
 bool SoundPermitted();
 
+// Brings the device's mixed output up to now. The device mixes only when called, so a pass that
+// calls it keeps each call's share to one pass, however long nothing else is played.
+void KeepSoundOutputCurrent();
 // Module shut-down: releases every buffer of every group, sounding or not, and forgets them.
 void ReleaseAllSoundBuffers();
 // Forgets the replaced buffers without touching them (a fresh load; their device owns them).

@@ -42,6 +42,10 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, mcp_sync_seen, 0)      /* 1 once a pass has seen them */                       \
   X(double, mcp_sync_hdg_seen, 0.0)                                                         \
   X(double, mcp_sync_alt_seen, 0.0)                                                         \
+  /* the module's own heading and altitude sends not yet matched, from these numbers on */  \
+  X(uint32_t, mcp_sync_hdg_sent, 0)                                                         \
+  X(uint32_t, mcp_sync_alt_sent, 0)                                                         \
+  X(uint32_t, mcp_sync_sent_mark, 0) /* the module's sends counted at the last pass */       \
   /* phase-0 block: valve time-outs in phase-0 passes, fuel imbalance in lb */              \
   X(double, fuel_imbalance, 0.0)                                                            \
   /* tank capacities (gal) the fuel selectors read once with the weight per gallon */       \

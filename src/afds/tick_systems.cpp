@@ -8,6 +8,7 @@
 #include "afds/click_poller_steps.h"
 #include "afds/setup_sequences.h"
 #include "afds/click_poller.h"
+#include "afds/hydraulic_pumps.h"
 #include "afds/overhead_pass.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
@@ -191,9 +192,9 @@ void FollowSimLandingLight(int32_t& light, double sim_lights, int32_t which) {
 }  // namespace
 
 void StepHydraulicPressures() {
-  const bool l_pumps = l_elec_hyd_pump_mode > 0 || l_eng_hyd_pump_mode == 2;
+  const bool l_pumps = LeftHydSystemPumps();
   const bool c_pumps = c_elec_hyd1_pump_mode > 0 || c_elec_hyd2_pump_mode > 0;
-  const bool r_pumps = r_elec_hyd_pump_mode > 0 || r_eng_hyd_pump_mode == 2;
+  const bool r_pumps = RightHydSystemPumps();
   const bool l_rises = l_pumps && l_hyd_press < kLeftHydTargetPsi;
   const bool c_rises = c_pumps && c_hyd_press < kCentreHydTargetPsi;
   const bool r_rises = r_pumps && r_hyd_press < kRightHydTargetPsi;

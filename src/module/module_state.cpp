@@ -34,6 +34,7 @@
 #include "nd/map_geometry.h"
 #include "nd/nd_globals.h"
 #include "platform/gdiplus_session.h"
+#include "platform/host_api.h"
 #include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 #include "state/state_globals.h"
@@ -49,6 +50,7 @@ void ResetModuleState() {
   ResetTickAutoflightGlobals();
   ResetDisplaySurfaces();
   ResetGdiplusSession();
+  host::ResetSentKeyEvents();
   ResetGeodesyGlobals();
   ResetDerivedSampleGlobals();
   ResetNavdbGlobals();

@@ -18,8 +18,27 @@ int32_t TogglePanelWindow(uint32_t ident) {
   return fn ? fn(ident) : 0;
 }
 
+namespace {
+SentKeyEvent g_sent[kSentKeyEventLog];
+uint32_t g_sent_count = 0;
+}  // namespace
+
 void TriggerKeyEvent(uint32_t event_id, int32_t value) {
-  if (auto fn = SlotAs<TriggerKeyEventFn>(kTriggerKeyEvent)) fn(event_id, value);
+  auto fn = SlotAs<TriggerKeyEventFn>(kTriggerKeyEvent);
+  if (fn == nullptr) return;
+  // Noted before the send: the host may echo the event, and act on it, within the call.
+  g_sent[g_sent_count % kSentKeyEventLog] = SentKeyEvent{event_id, value};
+  ++g_sent_count;
+  fn(event_id, value);
+}
+
+uint32_t SentKeyEventCount() { return g_sent_count; }
+
+SentKeyEvent SentKeyEventAt(uint32_t n) { return g_sent[n % kSentKeyEventLog]; }
+
+void ResetSentKeyEvents() {
+  g_sent_count = 0;
+  for (SentKeyEvent& e : g_sent) e = SentKeyEvent{};
 }
 
 void QueryModuleInterface(ModuleInterfaceRecord* out, const char* identity) {

@@ -145,7 +145,21 @@ inline Fn SlotAs(int slot) {
 
 int32_t IsPanelWindowVisible(uint32_t ident);
 int32_t TogglePanelWindow(uint32_t ident);
+// Sends the key event and notes it among the module's own sends (below).
 void TriggerKeyEvent(uint32_t event_id, int32_t value);
+
+// The key events the module itself has sent, numbered from 0 at load (wrapping at 2^32): the last
+// kSentKeyEventLog are kept, so that a reader can tell a simulator value the module commanded from
+// one the simulator changed on its own, whatever path sent the command.
+struct SentKeyEvent {
+  uint32_t event_id;
+  int32_t value;
+};
+inline constexpr uint32_t kSentKeyEventLog = 128;
+uint32_t SentKeyEventCount();
+// Event number n, for n among the last kSentKeyEventLog numbers.
+SentKeyEvent SentKeyEventAt(uint32_t n);
+void ResetSentKeyEvents();
 void QueryModuleInterface(ModuleInterfaceRecord* out, const char* identity);
 void ReadToken(gauge::TokenVar* var);
 void UnregisterNamedVar(const char* name);

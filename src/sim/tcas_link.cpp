@@ -7,6 +7,7 @@
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
 #include "platform/host_api.h"
+#include "state/config_globals.h"
 
 RO_DEFINE_GLOBALS(SIM_TCAS_SCALARS)
 RO_DEFINE_ARRAYS(SIM_TCAS_ARRAYS)
@@ -32,19 +33,29 @@ bool Usable(const tcas::IntruderRecord* in) {
          std::isfinite(in->rel_brg_rad);
 }
 
-// Resolution advisories first, then traffic advisories, then the rest.
-int ThreatRank(const tcas::IntruderRecord* in) {
+// Within the map's vertical window, as the traffic layer tests it (hundreds of feet, both ends in).
+bool InVerticalWindow(const tcas::IntruderRecord* in) {
+  const double rel_alt_hft = in->rel_alt_ft * 0.01;
+  const double range = TcasVertRange;
+  return rel_alt_hft >= -range && rel_alt_hft <= range;
+}
+
+// Resolution advisories first, then traffic advisories, then the rest; an intruder the map will not
+// draw, outside the vertical window, after every one inside it.
+int Rank(const tcas::IntruderRecord* in) {
+  int threat = 2;
   switch (tcas::FlagIndex(in->flags, tcas::kThreatShift)) {
-    case 3: return 0;
-    case 2: return 1;
-    default: return 2;
+    case 3: threat = 0; break;
+    case 2: threat = 1; break;
+    default: break;
   }
+  return InVerticalWindow(in) ? threat : threat + 3;
 }
 
 // Within a rank the nearer intruder goes first.
 bool Outranks(const tcas::IntruderRecord* a, const tcas::IntruderRecord* b) {
-  const int ra = ThreatRank(a);
-  const int rb = ThreatRank(b);
+  const int ra = Rank(a);
+  const int rb = Rank(b);
   return ra < rb || (ra == rb && a->dist_nm < b->dist_nm);
 }
 

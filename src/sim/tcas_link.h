@@ -3,7 +3,8 @@
 // the address of its service record, which lists the intruders. TakeTcasTargets turns the newest
 // list into the target table that the map displays' traffic layer draws.
 //
-// Reads: token variable 1 (the tick), plane_hdg_true. Writes: the link state and the target table.
+// Reads: token variable 1 (the tick), plane_hdg_true, TcasVertRange. Writes: the link state and the
+// target table.
 #pragma once
 
 #include <cstdint>
@@ -48,8 +49,9 @@ int32_t ConnectTcasModule(const void* client_arg, TcasCallback callback, uint32_
 // Keeps the delivered service record and marks the link connected (a null record only clears it).
 void TcasConnectCallback(void* service_record);
 // Takes the intruder list when a new one has arrived since the last take: at most five valid
-// entries, newest first; when more are listed, resolution advisories, then traffic advisories, then
-// the nearest. Otherwise the table stays as it was.
+// entries, newest first; when more are listed, those inside the vertical window (TcasVertRange)
+// before any outside it, and within each resolution advisories, then traffic advisories, then the
+// nearest. Otherwise the table stays as it was.
 void TakeTcasTargets();
 
 void ResetTcasLink();

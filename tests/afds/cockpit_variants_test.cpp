@@ -32,6 +32,27 @@ TEST_F(CockpitTest, SyncedMcpWindowsKeepThePilotsStepsAndFollowTheSimulator) {
   EXPECT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(23000, 200.0));
 }
 
+// What the module itself sends is no change of the simulator's: CMD L engages HDG HOLD on the present
+// heading (184) and ALT HOLD sets the present altitude (20000), and the windows keep 178 and 23000;
+// the simulator's own change after them is still followed.
+TEST_F(CockpitTest, SyncedMcpWindowsKeepTheirValuesAgainstTheModulesOwnCommands) {
+  Boot("SynchMCPWinToAP=1\n");
+  host_->SetToken(107, 178.0);
+  host_->SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 23000.0);
+  RunFrames(20);
+  ASSERT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(23000, 178.0));
+  Press("apleft_clicked");
+  RunFrames(10);
+  Press("alt_clicked");
+  RunFrames(10);
+  ASSERT_EQ(std::tuple(host_->Token(107), host_->Expression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)")),
+            std::tuple(184.0, 20000.0));
+  EXPECT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(23000, 178.0));
+  host_->SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 21000.0);
+  RunFrames(2);
+  EXPECT_EQ(alt_sel_num, 21000);
+}
+
 // Each 3-D button gives the reference EPR of the 2-D panel's button, whatever mode stood before.
 TEST_F(CockpitTest, ThreeDThrustModeButtonsSetTheReferenceOfThePanelsButtons) {
   Boot("");

@@ -23,6 +23,10 @@ class EicasTest : public systems_test::SystemsFixture {
     for (int32_t r = 1; r <= count; ++r) v.push_back(rows[r].text);
     return v;
   }
+  void Levers(double pos) {
+    host_.SetToken(128, pos);
+    host_.SetToken(163, pos);
+  }
   void Spoilers(double pos) {
     host_.SetToken(326, pos);
     host_.SetToken(327, pos);
@@ -98,6 +102,15 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
        [] { flap_angle = 0.0, gear2_pos = 16383.0; }},
       {"GearInTransitLowAndSinking", [] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 15000.0; }, 2,
        [] { radio_height = 801.0; }},
+      {"GearUpLowLeftLeverClosed",
+       [this] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 0.0, host_.SetToken(163, 5000.0); }, 2,
+       token(128, 1001.0)},
+      {"GearUpLowRightLeverClosed",
+       [this] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 0.0, host_.SetToken(128, 5000.0); }, 2,
+       token(163, 1001.0)},
+      {"GearUpLowBothLeversOpen",
+       [this] { vert_speed = -100.0, radio_height = 800.0, gear2_pos = 0.0, Levers(1001.0); }, 0,
+       [] { vert_speed = 0.0, gear2_pos = 16383.0; }},
       {"GearInTransitAt801Ft", [] { vert_speed = -100.0, radio_height = 801.0, gear2_pos = 15000.0; }, 0,
        [] { vert_speed = 0.0, gear2_pos = 16383.0; }},
       {"LeftEngineShutdown", token(566, 0.0), 21, token(566, 1.0)},
@@ -170,6 +183,36 @@ TEST_F(EicasTest, EachMessageRisesOnItsOwnConditionAndClearsWhenItGoes) {
     if (r.id != 0) {
       EXPECT_EQ(eicas_msg_shown[r.id], 0);
     }
+  }
+}
+
+// A side's SYS PRESS caution and light follow its pump pressure: with the electric pump off, a
+// generator control off or off line leaves them out while the engine pump delivers; the engine pump
+// on without pressure (1) raises them and its pressure back clears them.
+TEST_F(EicasTest, HydSysPressFollowsThePumpPressureNotTheGenerator) {
+  const struct {
+    int32_t &elec, &eng, &gen;
+    int32_t id;
+    int32_t& light;
+  } sides[] = {{l_elec_hyd_pump_mode, l_eng_hyd_pump_mode, l_gen_cont, kMsgLHydSysPress, l_hyd_sys_press},
+               {r_elec_hyd_pump_mode, r_eng_hyd_pump_mode, r_gen_cont, kMsgRHydSysPress, r_hyd_sys_press}};
+  auto passes = [] {
+    for (int i = 0; i < 4; ++i) UpdateEicasMessages();
+  };
+  for (const auto& s : sides) {
+    std::tie(s.elec, s.eng) = std::tuple(0, 2);
+    for (int32_t gen : {1, 0}) {
+      s.gen = gen;
+      passes();
+      EXPECT_EQ(std::tuple(eicas_msg_shown[s.id], s.light), std::tuple(0, 0)) << s.id << " generator " << gen;
+    }
+    s.eng = 1;
+    passes();
+    EXPECT_EQ(std::tuple(eicas_msg_shown[s.id], s.light), std::tuple(1, 1)) << s.id;
+    s.eng = 2;
+    passes();
+    EXPECT_EQ(std::tuple(eicas_msg_shown[s.id], s.light), std::tuple(0, 0)) << s.id;
+    std::tie(s.elec, s.gen) = std::tuple(2, 2);
   }
 }
 

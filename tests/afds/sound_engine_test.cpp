@@ -97,6 +97,14 @@ TEST_F(SoundTest, ReplacedBuffersSoundOnAndAreReleasedOnceEndedStoppedOrAtShutdo
 
 // ---- dispatcher gates ----
 
+// A loop is mixed pass by pass, not all at the next sound: the host's track keeps up with the clock
+// while nothing else plays.
+TEST_F(SoundTest, ALoopIsMixedPassByPass) {
+  PlayGroupSound(SoundGroup::kCooling, "Equipment Cooling.wav", 0, true);
+  Tick(36);
+  EXPECT_EQ(host().sound().samples().size(), 36u * 1225u);
+}
+
 TEST_F(SoundTest, WithCockpitSoundsOffRequestsWaitAndPlayWhenTheyComeBack) {
   std::tie(PlayCockpitSounds, sound_event_code, chime_code, spoiler_sound_request) = std::tuple(0, 2, 1, 8);
   std::tie(radio_height, vert_speed) = std::tuple(2400.0, -6000.0);

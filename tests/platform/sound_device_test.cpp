@@ -157,6 +157,26 @@ TEST_F(SoundDeviceTest, OneShotEndsByItselfWhileALoopGoesOn) {
   loop->Release();
 }
 
+// A call after a minute without one mixes only the last ten seconds, the loop in them; the one-shot
+// that ended in the minute still ends at its own frame.
+TEST_F(SoundDeviceTest, ACallAfterALongSilenceMixesOnlyTheHorizon) {
+  ds::DirectSoundBuffer* once = Make(3675);  // three frames' worth at 22050 Hz
+  ds::DirectSoundBuffer* loop = Make(1000);
+  once->Play(0, 0, 0);
+  loop->Play(0, 0, ds::kPlayLooping);
+  Frames(18 * 60);
+  EXPECT_TRUE(Playing(loop));
+  const std::vector<int16_t>& s = host_.sound().samples();
+  const size_t horizon = ds::Mixer::kMixHorizon;
+  ASSERT_EQ(s.size(), 1225u * 18 * 60);
+  EXPECT_EQ(std::tuple(s[s.size() - horizon - 1], s[s.size() - horizon]), std::tuple(int16_t{0}, int16_t{16384}));
+  const auto& log = host_.sound().log();
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(std::tuple(log[2].kind, log[2].frame), std::tuple(host::kSoundEnded, int64_t{3}));
+  once->Release();
+  loop->Release();
+}
+
 TEST_F(SoundDeviceTest, StopKeepsThePositionAndPlayResumesFromIt) {
   ds::DirectSoundBuffer* b = Make(22050, 22050);
   b->Play(0, 0, 0);

@@ -128,6 +128,12 @@ void Mixer::Destroy(DirectSoundBuffer* b) {
 void Mixer::Sync() {
   const int64_t now = Now();
   if (now <= mixed_) return;
+  // Output further back than the horizon is long past hearing: it is passed over unmixed (only the
+  // one-shots that ended in it are ended, at their own time), so no call mixes more than that.
+  if (now - mixed_ > kMixHorizon) {
+    EndOneShots(now - kMixHorizon);
+    mixed_ = now - kMixHorizon;
+  }
   auto out = host::SlotAs<host::SoundOutputFn>(host::kSoundOutput);
   int64_t from = mixed_;
   while (from < now) {

@@ -3,7 +3,9 @@
 // only moves when the module calls into the device; each call first catches up: it mixes every
 // playing buffer from the last mixed sample to now into mono 16-bit output for the host (slot
 // 111) and reports starts, stops, ends and volume changes with their sample time (slot 112). The
-// result does not depend on how often the module calls, since nothing changes between its calls.
+// result does not depend on how often the module calls, since nothing changes between its calls,
+// as long as it calls at least every kMixHorizon: a call mixes no more than that, whatever the time
+// since the last one.
 //
 // Its secondary sound buffers: PCM data that the module fills through Lock / Unlock and plays once
 // or looping at a volume in hundredths of a decibel. A buffer keeps its play state and the mixer
@@ -153,6 +155,8 @@ using DirectSoundBuffer8 = DirectSoundBuffer;
 class Mixer {
  public:
   static constexpr int32_t kOutputRate = 22050;
+  // The most output one call mixes: ten seconds. Called each pass, the mixer never reaches it.
+  static constexpr int64_t kMixHorizon = 10LL * kOutputRate;
 
   explicit Mixer(void* host_device) : host_device_(host_device) {}
   Mixer(const Mixer&) = delete;
@@ -167,7 +171,8 @@ class Mixer {
 
   // Simulated time in output samples (the last reading when the host offers no clock).
   int64_t Now();
-  // Mixes up to now, ending the one-shot buffers whose data has played.
+  // Mixes up to now, at most the last kMixHorizon of it, ending the one-shot buffers whose data has
+  // played.
   void Sync();
 
   int buffer_count() const { return static_cast<int>(buffers_.size()); }
