@@ -149,7 +149,8 @@ void UplinkGpsRoute() {
     const double alt_m = ReadAt<double>(r, 48);
     if (std::isfinite(alt_m) && std::fabs(alt_m) < kAltitudeLimitM) {
       const double alt_ft = alt_m * kMetresToFeet;
-      if (alt_ft > pending_cruise_alt) pending_cruise_alt = TruncToI32(alt_ft);
+      // One the CDU would refuse is no cruise altitude, as a route file's.
+      if (alt_ft > pending_cruise_alt && alt_ft < kAltEntryLimitFt) pending_cruise_alt = TruncToI32(alt_ft);
     }
     if (i >= static_cast<uint32_t>(kLastRouteRow)) break;
   }
