@@ -55,6 +55,7 @@ struct ServiceSlots {
   }
   static void QueryModuleInterface(host::ModuleInterfaceRecord* out, const char* identity) {
     H().tcas_.Lookup(out, identity);
+    H().gps_.Lookup(out, identity);
   }
   static void ReadToken(gauge::TokenVar* var) {
     const Host& h = H();

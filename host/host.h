@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/fsuipc_server.h"
+#include "host/gps_plan.h"
 #include "host/sim_clock.h"
 #include "host/sound_mixdown.h"
 #include "host/tcas_server.h"
@@ -139,6 +140,9 @@ class Host {
   const FsuipcServer& fsuipc() const { return fsuipc_; }
   TcasServer& tcas() { return tcas_; }
   const TcasServer& tcas() const { return tcas_; }
+  // The simulator's GPS flight plan, offered from the start (empty until waypoints are added).
+  GpsPlan& gps() { return gps_; }
+  const GpsPlan& gps() const { return gps_; }
 
   // Gauge instances, in panel order. Drawing surfaces take `surface_size`, or their bitmap's size
   // when it is 0 x 0.
@@ -225,6 +229,7 @@ class Host {
   int simconnect_closes_ = 0;
   FsuipcServer fsuipc_;
   TcasServer tcas_;
+  GpsPlan gps_;
 
   std::vector<std::unique_ptr<GaugeInstance>> instances_;
   int64_t frame_ = 0;

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/gps_plan.h"
+
 namespace simhost {
 
 namespace {
@@ -115,6 +117,7 @@ class LineParser {
     if (verb == "snapshot") return ParseSnapshot(error);
     if (verb == "fsuipc") return ParseFsuipcServer(error);
     if (verb == "tcas") return ParseTcas(error);
+    if (verb == "gps") return ParseGps(error);
     if (verb == "cdu") return ParseCdu(error);
     *error = "unknown command '" + verb + "'";
     return false;
@@ -374,6 +377,35 @@ class LineParser {
     }
     if (More() && !Signed4("threat", &t.threat, error)) return false;
     if (More() && !Signed4("trend", &t.trend, error)) return false;
+    return End(error);
+  }
+
+  // gps clear | add IDENT LAT_DEG LON_DEG ALT_FT
+  bool ParseGps(std::string* error) {
+    cmd_->kind = CommandKind::kGps;
+    const std::string a = Next();
+    if (a == "clear") {
+      cmd_->gps = GpsAction::kClear;
+      return End(error);
+    }
+    if (a != "add") {
+      *error = "'gps' takes add or clear";
+      return false;
+    }
+    GpsWaypointSpec& g = cmd_->waypoint;
+    if (!Word("waypoint ident", &g.ident, error)) return false;
+    if (g.ident.empty() || g.ident.size() > GpsPlan::kMaxIdent) {
+      *error = "a GPS waypoint's ident has 1 to 8 characters";
+      return false;
+    }
+    for (double* field : {&g.lat, &g.lon, &g.alt_ft}) {
+      if (!Number(error)) return false;
+      *field = cmd_->value;
+    }
+    if (std::fabs(g.lat) > 90.0 || std::fabs(g.lon) > 180.0) {
+      *error = "a GPS waypoint lies at latitude -90 to 90 and longitude -180 to 180";
+      return false;
+    }
     return End(error);
   }
 

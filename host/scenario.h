@@ -31,12 +31,14 @@ enum class CommandKind {
   kSetFsuipc,
   kFsuipcServer,
   kTcas,
+  kGps,
   kCdu,
 };
 
 enum class VarKind { kToken, kTokenText, kExpression, kExpressionText, kNamed, kFsuipc };
 enum class WindowAction { kShow, kHide, kToggle };
 enum class TcasAction { kOn, kOff, kAdd, kClear };
+enum class GpsAction { kAdd, kClear };
 
 // One intruder of `tcas add`.
 struct TcasIntruderSpec {
@@ -45,6 +47,14 @@ struct TcasIntruderSpec {
   double rel_alt_ft = 0.0;
   int threat = 0;
   int trend = 0;
+};
+
+// One waypoint of `gps add`: degrees north and east, feet.
+struct GpsWaypointSpec {
+  std::string ident;
+  double lat = 0.0;
+  double lon = 0.0;
+  double alt_ft = 0.0;
 };
 
 struct ScenarioCommand {
@@ -68,6 +78,8 @@ struct ScenarioCommand {
   bool on = true;           // kFsuipcServer
   TcasAction tcas = TcasAction::kOn;
   TcasIntruderSpec intruder;
+  GpsAction gps = GpsAction::kAdd;
+  GpsWaypointSpec waypoint;
   std::vector<CduKeyPoint> cdu_keys;  // kCdu, in order
 };
 

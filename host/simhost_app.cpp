@@ -168,7 +168,7 @@ class Run {
   static bool IsSetting(CommandKind k) {
     return k == CommandKind::kSetToken || k == CommandKind::kSetTokenText || k == CommandKind::kSetExpression ||
            k == CommandKind::kSetExpressionText || k == CommandKind::kSetNamed || k == CommandKind::kSetFsuipc ||
-           k == CommandKind::kFsuipcServer || k == CommandKind::kTcas;
+           k == CommandKind::kFsuipcServer || k == CommandKind::kTcas || k == CommandKind::kGps;
   }
 
   double Seconds() const {
@@ -266,6 +266,7 @@ class Run {
         return true;
       case CommandKind::kFsuipcServer: host_.fsuipc().set_present(c.on); return true;
       case CommandKind::kTcas: return Tcas(c, error);
+      case CommandKind::kGps: return Gps(c);
       case CommandKind::kKey: host_.SendKeyEvent(c.id, c.key_value); return true;
       case CommandKind::kWindow: return Window(c);
       case CommandKind::kClick: {
@@ -324,6 +325,16 @@ class Run {
         *error = "the TCAS module lists 255 intruders already";
         return false;
       }
+    }
+    return true;
+  }
+
+  bool Gps(const ScenarioCommand& c) {
+    if (c.gps == GpsAction::kClear) {
+      host_.gps().Clear();
+    } else {
+      const GpsWaypointSpec& w = c.waypoint;
+      host_.gps().Add(w.ident, w.lat, w.lon, w.alt_ft);
     }
     return true;
   }

@@ -149,24 +149,18 @@ void UplinkGpsRoute() {
     const double alt_m = ReadAt<double>(r, 48);
     if (std::isfinite(alt_m) && std::fabs(alt_m) < kAltitudeLimitM) {
       const double alt_ft = alt_m * kMetresToFeet;
-      if (alt_ft > pending_cruise_alt) pending_cruise_alt = TruncToI32(alt_ft);
+      // One the CDU would refuse is no cruise altitude, as a route file's.
+      if (alt_ft > pending_cruise_alt && alt_ft < kAltEntryLimitFt) pending_cruise_alt = TruncToI32(alt_ft);
     }
     if (i >= static_cast<uint32_t>(kLastRouteRow)) break;
   }
   ClassifyUplinkLegs();
   BuildRteRows();  // the RTE page it opens lists the uplinked route
 
-  SetUpLoadedOrigin();
-  const RouteLeg& dest = fms_fpln_mod[fp_mod_cnt];
-  if (dest.type == "APT") {
-    dest_entry = plan_dest_key = dest_ident = dest.ident;
-    ClearArrivalAndLoadDestination();
-  } else {
-    ClearArrivalSelections();  // the old destination's runway is none of this plan's
-  }
-
   new_fpln_loaded = 1;
   if (fms_fpln_active == 0 || fms_fpln_active == 1 || fms_fpln_active == 3) StepFplnState();
+  // After the step: over a route flown the plan's airports wait for EXEC, as a loaded file's.
+  SetUpLoadedPlan();
   cdu_message = "RTE UPLINK OK";
   fms_page = kRtePage;
   rte_page = 1;

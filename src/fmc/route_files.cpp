@@ -26,7 +26,6 @@ namespace {
 
 constexpr size_t kPlanLineMax = 498;
 constexpr size_t kListLineMax = 1498;
-constexpr int32_t kStoredPagePage = 1;  // STORED FLIGHT PLANS
 constexpr int32_t kCruiseAltStepFt = 1000;
 constexpr double kFuelValueLimitLb = 1e9;  // keeps any sum of header values finite
 
@@ -194,26 +193,30 @@ void StepStateAfterLoad() {
   }
   // An active route keeps its active leg until EXEC makes leg 1 active.
   if (stepped && before <= 2) stpos = 1;
-  // The new plan is listed from that leg 1, not from the old route's active leg.
-  if (new_fpln_loaded == 1) saved_stpos = 1;
 }
 
 }  // namespace
 
-void SetUpLoadedOrigin() {
-  // A plan that starts at a fix takes no runway of the old origin either: EXEC would move its
-  // first fix onto that runway's threshold.
+int32_t SetUpLoadedPlan() {
+  // The new plan is listed from its leg 1, not from the old route's active leg.
+  if (new_fpln_loaded == 1) saved_stpos = 1;
+  if (fp_mod_cnt <= 0) return 0;
+  // A route flown keeps its airports until EXEC takes the entries; ERASE drops them.
+  const bool entries_only = fms_fpln_active == 4;
+  // A plan that starts or ends at a fix takes no runway of the old airport either: EXEC would move
+  // that fix onto the runway's threshold.
   ClearDepartureSelections();
-  const RouteLeg& origin = fms_fpln_mod[0];
-  if (origin.type != "APT") return;
-  plan_orig_key = orig_entry = origin.ident;
-  // The route flown keeps its origin until EXEC takes the entry; ERASE drops it.
-  if (fms_fpln_active != 4) orig_ident = origin.ident;
-  LoadAirport(plan_orig_key, 1);
-}
-
-int32_t ClearArrivalAndLoadDestination() {
   ClearArrivalSelections();
+  const RouteLeg& origin = fms_fpln_mod[0];
+  if (origin.type == "APT") {
+    plan_orig_key = orig_entry = origin.ident;
+    if (!entries_only) orig_ident = origin.ident;
+    LoadAirport(plan_orig_key, 1);
+  }
+  const RouteLeg& dest = fms_fpln_mod[ClampedLastRow(fp_mod_cnt)];
+  if (dest.type != "APT") return 0;
+  plan_dest_key = dest_entry = dest.ident;
+  if (!entries_only) dest_ident = dest.ident;
   return LoadAirport(plan_dest_key, 2);
 }
 
@@ -254,24 +257,9 @@ void LoadFlightPlanFile(const std::string& name, int32_t /*mode*/) {
   // The RTE page describes the plan just read, whichever page loaded it.
   BuildRteRows();
   StepStateAfterLoad();
-  if (fp_mod_cnt <= 0) return;
-
-  SetUpLoadedOrigin();
-  const int32_t last = ClampedLastRow(fp_mod_cnt);
-  RouteLeg& dest = fms_fpln_mod[last];
-  if (dest.type != "APT") return ClearArrivalSelections();  // as at the origin
-  const std::string d = dest.ident;
-  if (fms_page == kStoredPagePage || fms_fpln_active == 4) {
-    // As at the origin: a route flown keeps its destination until EXEC.
-    dest_entry = plan_dest_key = d;
-    if (fms_fpln_active < 3) dest_ident = d;
-  } else {
-    dest_ident = plan_dest_key = d;
-    if (fms_fpln_active != 3) dest_entry = d;
-  }
   // A destination the database does not know keeps no elevation: apt_elev_text would still be
   // the previous airport's.
-  if (ClearArrivalAndLoadDestination() == 1) dest.alt = ParseLeadingDouble(apt_elev_text);
+  if (SetUpLoadedPlan() == 1) fms_fpln_mod[ClampedLastRow(fp_mod_cnt)].alt = ParseLeadingDouble(apt_elev_text);
 }
 
 void LoadNextFplFile(const std::string& name, int32_t /*mode*/) {

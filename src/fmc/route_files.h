@@ -8,7 +8,7 @@
 // none), airway, procedure tag; a line without both coordinates adds no leg. ";" starts a comment
 // line. Written as text (CR LF on disk).
 //
-// Reads: fms_fpln_act/fp_cnt (writer), fms_fpln_active, fms_page. Writes: fms_fpln_mod/fp_mod_cnt,
+// Reads: fms_fpln_act/fp_cnt (writer), fms_fpln_active. Writes: fms_fpln_mod/fp_mod_cnt,
 // mod_stpos, saved_stpos, stpos, pending_cruise_alt(_set), plan_fuel(_set), clear_holds_on_exec,
 // new_fpln_loaded, lnav_init_done, the origin and destination selections; the list: fpl_store,
 // fpl_list_loaded, fpl_scratch/fpl_scratch_cnt.
@@ -43,9 +43,10 @@ void LoadNextFplFile(const std::string& name, int32_t mode);
 // fpl_list_loaded := n + 1.
 void LoadFplList();
 
-// Shared by the plan loaders.
-// Clears the departure choices; when row 0 of the modified route is an airport, it becomes the
-// origin (keys and entries) and its airport record is loaded.
-void SetUpLoadedOrigin();
-// Clears the arrival choices and loads plan_dest_key as the destination record; LoadAirport's result.
-int32_t ClearArrivalAndLoadDestination();
+// Shared by the plan loaders, once the route state has been stepped for the plan just read into the
+// modified route: the plan is listed from its leg 1 (saved_stpos), the departure and arrival choices
+// are cleared, and the plan's end rows that are airports become the origin and destination (keys,
+// entries, airport records). Over a route flown (state 4) they are only the entries EXEC takes: the
+// route keeps orig_ident and dest_ident until then. LoadAirport's result for the destination, 0 when
+// the plan has no airport at its end.
+int32_t SetUpLoadedPlan();

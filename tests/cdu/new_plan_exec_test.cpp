@@ -125,22 +125,29 @@ TEST_F(NewPlanExecTest, EraseGivesTheExecutedRunwayItsRowBack) {
 }
 
 // Past SEA on KSEA-KPDX, the KPDX-KSEA plan (no cruise altitude) picked from STORED FLIGHT PLANS, as
-// the company route, or there after DEL: a modification listed from its leg 1, the route flown, its
-// active leg and airports staying; ERASE gives them back whole. EXEC flies the plan from its leg 1.
+// the company route, or there after DEL, or uplinked from the GPS (LOAD ATC RTE): a modification
+// listed from its leg 1, the route flown, its active leg and airports staying; ERASE gives them back
+// whole. EXEC flies the plan from its leg 1.
 TEST_F(NewPlanExecTest, PlanPickedInFlightWaitsForExecOrErase) {
   EnterSeattlePortland();
   ActivateAndExecute();
   InTheAir(20000.0);
   FlyOverActiveFix();
+  for (const auto& [ident, lat, lon] : {std::tuple{"KPDX", 45.589, -122.597}, {"BTG", 45.7476, -122.5925},
+                                        {"KSEA", 47.45, -122.311}}) {
+    host_.gps().Add(ident, lat, lon, 0.0);
+  }
   const auto flown = [] {
     return std::tuple(fms_fpln_act[0].ident, fms_fpln_act[fp_cnt].ident, stpos, lnav_leg[0].ToId, orig_ident, dest_ident);
   };
   const auto before = flown();
   ASSERT_EQ(std::get<2>(before), 2);
-  for (const char* pick : {"INIT_REF 6L 2R 1L", "RTE", "INIT_REF 6L 2R DEL 1L"}) {
+  for (const char* pick : {"INIT_REF 6L 2R 1L", "RTE", "INIT_REF 6L 2R DEL 1L", "INIT_REF 6L 3R"}) {
     Keys(pick);
     if (std::string_view(pick) == "RTE") EnterAt("KPDXKSEA", "2R");
-    EXPECT_EQ(std::tuple(fms_fpln_active, fms_fpln_mod[0].ident, saved_stpos), std::tuple(4, "KPDX", 1)) << pick;
+    EXPECT_EQ(std::tuple(fms_fpln_active, fms_fpln_mod[0].ident, saved_stpos, orig_entry, dest_entry),
+              std::tuple(4, "KPDX", 1, "KPDX", "KSEA"))
+        << pick;
     EXPECT_EQ(flown(), before) << pick;
     Keys("6L");
     EXPECT_EQ(flown(), before) << pick;

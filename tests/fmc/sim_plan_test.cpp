@@ -338,6 +338,7 @@ TEST_F(GpsUplink, MiddleLegsTakeTheTypeOfTheNavaidNearThem) {
 TEST_F(GpsUplink, EndsThatAreNoAirportsSetNoOriginAndBadAltitudesNoCruiseAltitude) {
   gps_.Add("FIXA", 47.0, -122.0, -10.0);
   gps_.Add("XX", 47.0, -122.0, std::numeric_limits<double>::quiet_NaN());
+  gps_.Add("YY", 47.0, -122.0, 30480.0);  // 100,000 ft: past what the CDU takes
   gps_.Add("FIXB", 46.0, -122.0, 0.0);
   pending_cruise_alt = 31000;
   Uplink(gps_.Publish());

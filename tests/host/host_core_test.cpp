@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "fmc/gps_uplink.h"
 #include "module/module_entry.h"
 #include "module/module_state.h"
 #include "sim/readers_radio.h"
@@ -116,6 +120,23 @@ TEST_F(FakeModule, FrameServicesOnlyInstancesWhoseWindowIsShown) {
   EXPECT_EQ(g_log, (std::vector<std::string>{"ND/WN:6", "ND/VC:6", "ND/WN:7", "ND/VC:7", "ND/WN:10", "ND/WN:11",
                                              "ND/VC:10", "ND/VC:11"}));
   EXPECT_EQ(host_.Token(1), 2.0);
+}
+
+// The GPS plan the stand-in offers is the one LOAD ATC RTE reads: places either side of Greenwich
+// and the equator, altitudes in feet; an empty plan is no active route.
+TEST_F(FakeModule, GpsPlanReachesTheUplinkAsListed) {
+  UplinkGpsRoute();
+  EXPECT_EQ(cdu_message, "NO ACTIVE GPS RTE");
+  host_.gps().Add("KSEA", 47.45, -122.311, 35000.5);
+  host_.gps().Add("YSSY", -33.946, 151.177, 21.0);
+  UplinkGpsRoute();
+  EXPECT_EQ(std::tuple(fp_mod_cnt, fms_fpln_mod[0].ident, fms_fpln_mod[1].ident, pending_cruise_alt),
+            std::tuple(1, "KSEA", "YSSY", 35000));
+  const double metre_deg = 360.0 / 40007000.0;
+  EXPECT_NEAR(fms_fpln_mod[0].lat, 47.45, metre_deg);
+  EXPECT_NEAR(fms_fpln_mod[0].lon, -122.311, 1e-9);
+  EXPECT_NEAR(fms_fpln_mod[1].lat, -33.946, metre_deg);
+  EXPECT_NEAR(fms_fpln_mod[1].lon, 151.177, 1e-9);
 }
 
 TEST_F(FakeModule, DefaultPanelHoldsEachLinkedGaugeOnceInLinkageOrder) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -51,8 +52,9 @@ TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
       "snapshot ND\n"
       "set text \"(A:TITLE,string)\" \"Orvantel 757-200 \\\"House\\\"\"\n"
       "set tokentext 47 \"SEA\"\n"
-      "tcas clear\n");
-  ASSERT_EQ(s.commands.size(), 8u);
+      "tcas clear\n"
+      "gps add KSEA 47.45 -122.311 433\n");
+  ASSERT_EQ(s.commands.size(), 9u);
   EXPECT_EQ(s.commands[0].parameter, "");
   EXPECT_EQ(s.commands[0].mouse_flags, gauge::kMouseLeftSingle);
   EXPECT_EQ(s.commands[1].parameter, "VC");
@@ -65,6 +67,8 @@ TEST(ScenarioParse, ClicksTakeAnOptionalParameterAndButton) {
   EXPECT_EQ(s.commands[6].id, 47u);
   EXPECT_EQ(s.commands[6].text, "SEA");
   EXPECT_EQ(s.commands[7].tcas, simhost::TcasAction::kClear);
+  const simhost::GpsWaypointSpec& w = s.commands[8].waypoint;
+  EXPECT_EQ(std::tuple(w.ident, w.lat, w.lon, w.alt_ft), std::tuple("KSEA", 47.45, -122.311, 433.0));
 }
 
 TEST(ScenarioParse, CduWordsWithoutAKeyAreRejected) {
@@ -129,6 +133,9 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
       {"tcas fly\n", "t.scn:1: 'tcas' takes on, off, clear or add"},
       {"tcas add -1 0 0\n", "t.scn:1: an intruder's distance cannot be negative"},
       {"tcas add 5 10 100 9\n", "t.scn:1: '9' is not a threat index"},
+      {"gps add KSEA 47.45\n", "t.scn:1: missing value"},
+      {"gps add ABCDEFGHI 47 -122 0\n", "t.scn:1: a GPS waypoint's ident has 1 to 8 characters"},
+      {"gps add KSEA 47 -190 0\n", "t.scn:1: a GPS waypoint lies at latitude -90 to 90"},
       {"click FMC 1 2\n", "t.scn:1: unknown gauge 'FMC'; did you mean 'FMS'? The gauges: SERVER, FMS, FMS_NB,"},
       {"set fsuipc 0x3300 8 1\n", "t.scn:1: FSUIPC offsets 0x3304 to 0x330B are read-only"},
       {"set fsuipc 0xFFFF 2 1\n", "t.scn:1: FSUIPC offset 0xFFFF with 2 bytes runs past the last offset 0xFFFF"},
