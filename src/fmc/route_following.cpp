@@ -145,6 +145,13 @@ bool OnLegAfter(int32_t from, int32_t last, KeptTo kind, Point p) {
   return false;
 }
 
+// Whether a profile point nearer than leg `leg` is met before it. From the aircraft (no previous
+// leg) the straight way to a point beyond the active waypoint may be the shorter one (off the
+// route), but the point is reached along the route.
+bool MetBeforeLeg(bool nearer, int32_t prev_leg, int32_t leg, int32_t last, KeptTo kind, Point p) {
+  return nearer && !(prev_leg < 0 && OnLegAfter(leg, last, kind, p));
+}
+
 }  // namespace
 
 int32_t IsActiveWptPassed() {
@@ -218,11 +225,7 @@ void ComputeRouteDistances() {
     if (toc == 1) {
       if (!tod_met) {
         double to_tod = ToProfilePointNm(kToTod, prev, prev_leg, tod_pt);
-        // From the aircraft the straight way to a T/D beyond the active waypoint may be the shorter
-        // one (off the route), but the T/D is reached along the route.
-        bool met = d >= to_tod;
-        if (met && prev_leg < 0 && OnLegAfter(i, last, kToTod, tod_pt)) met = false;
-        if (met) {
+        if (MetBeforeLeg(d >= to_tod, prev_leg, i, last, kToTod, tod_pt)) {
           dist_to_tod += to_tod;
           tod_met = true;
         } else {
@@ -231,7 +234,7 @@ void ComputeRouteDistances() {
       }
     } else if (!toc_met) {
       double to_toc = ToProfilePointNm(kToToc, prev, prev_leg, toc_pt);
-      if (d > to_toc) {
+      if (MetBeforeLeg(d > to_toc, prev_leg, i, last, kToToc, toc_pt)) {
         toc_met = true;
         route_dist_total += to_toc;
       } else {

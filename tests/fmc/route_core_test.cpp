@@ -307,6 +307,19 @@ TEST_F(RouteDistances, TodBeyondTheActiveWaypointIsMeasuredAlongTheRoute) {
   EXPECT_NEAR(dist_to_tod, 15.0, 1e-6);
 }
 
+// The T/C on the climb is the same case: TO T/C is never shorter than the way to the active waypoint.
+TEST_F(RouteDistances, TocBeyondTheActiveWaypointIsMeasuredAlongTheRoute) {
+  cruise_alt = 35000;
+  std::tie(toc_lat, toc_lon) = std::tuple(47.75, kLegLon);
+  std::tie(plane_lat, plane_lon) = std::tuple(47.75, kLegLon + 0.8);
+  ComputeRouteDistances();
+  EXPECT_NEAR(route_dist_total, CalcDistNm(plane_lat, plane_lon, 47.5, kLegLon) + 15.0, 1e-6);
+  toc_lat = 47.25;
+  std::tie(plane_lat, plane_lon) = std::tuple(47.0, kLegLon);
+  ComputeRouteDistances();
+  EXPECT_NEAR(route_dist_total, 15.0, 1e-6);
+}
+
 // With no distance to spread the descent over the path altitude stays.
 TEST_F(RouteDistances, DescentPathAltitudeFollowsTheDistanceFromTheDescentStart) {
   cruise_alt = 35000;
