@@ -146,6 +146,8 @@ void ClearArrivalSelections() {
   for (std::string* s : {&star_sel, &star_trans_sel, &arr_rwy_sel}) *s = kNoProcSelection;
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), kNoProcSelection);
   fms_dest_rwy_pos = 0;
+  // The ARRIVALS page marks its rows by number: at a new airport those numbers name other procedures.
+  arr_rwy_chosen = appr_chosen = appr_trans_chosen = arr_appr_sel = arr_appr_trans_sel = star_trans_chosen = 0;
 }
 
 void ResetActiveRoute() {

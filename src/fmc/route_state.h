@@ -40,7 +40,8 @@ void KeepCostIndexForErase();
 
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
-// "------", the runway's table row to 0: a new airport invalidates them.
+// "------", the runway's table row to 0, and for the destination the ARRIVALS page's marks: a new
+// airport invalidates them.
 void ClearDepartureSelections();
 void ClearArrivalSelections();
 

@@ -131,6 +131,9 @@ TEST_F(NewPlanExecTest, EraseGivesTheExecutedRunwayItsRowBack) {
 TEST_F(NewPlanExecTest, PlanPickedInFlightWaitsForExecOrErase) {
   EnterSeattlePortland();
   ActivateAndExecute();
+  Keys("DEP_ARR 2R 1R EXEC");  // KPDX's first approach
+  const auto [kpdx_approach_row, kpdx_rwy_row] = std::pair(arr_appr_sel, fms_dest_rwy_pos);
+  ASSERT_NE(kpdx_approach_row, 0);
   InTheAir(20000.0);
   FlyOverActiveFix();
   for (const auto& [ident, lat, lon] : {std::tuple{"KPDX", 45.589, -122.597}, {"BTG", 45.7476, -122.5925},
@@ -152,11 +155,13 @@ TEST_F(NewPlanExecTest, PlanPickedInFlightWaitsForExecOrErase) {
     Keys("6L");
     EXPECT_EQ(flown(), before) << pick;
     EXPECT_EQ(std::tuple(fms_fpln_active, TextOf(airport_recs[1].icao), TextOf(airport_recs[2].icao), fms_dest_rwy_pos),
-              std::tuple(3, "KSEA", "KPDX", 4))
+              std::tuple(3, "KSEA", "KPDX", kpdx_rwy_row))
         << pick;
   }
+  EXPECT_EQ(arr_appr_sel, kpdx_approach_row);
   Keys("INIT_REF 6L 2R 1L EXEC");
   EXPECT_EQ(std::tuple(stpos, orig_ident, dest_ident), std::tuple(1, "KPDX", "KSEA"));
+  EXPECT_EQ(arr_appr_sel, 0) << "KPDX's approach row marked at KSEA";
 }
 
 // An aircraft flying the circuit of the old route's hold: the new plan's EXEC ends it, and the

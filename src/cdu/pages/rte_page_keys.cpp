@@ -164,10 +164,8 @@ void EnterDestination() {
     if (fms_fpln_active == 3) StepFplnState();
   }
   // The old destination's arrival is no choice at the new one, whose airport block is loaded now.
-  arr_rwy_sel = star_sel = kNoProcSelection;
-  fms_dest_rwy_pos = 0;
+  ClearArrivalSelections();
   cdu::AcceptEntry();
-  arr_rwy_chosen = appr_chosen = appr_trans_chosen = arr_appr_sel = arr_appr_trans_sel = star_trans_chosen = 0;
 }
 
 // The stored plan a CO ROUTE entry names: the first whose name begins with it, else the first from
