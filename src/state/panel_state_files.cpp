@@ -7,6 +7,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/restored_modes.h"
+#include "afds/route_progress_globals.h"
 #include "afds/tick_systems.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/dep_proc.h"
@@ -162,6 +163,11 @@ void RestoreRoute(const SavedHoldRows& holds) {
 void DropModification() {
   fp_mod_cnt = -1;
   DiscardPendingEntries();
+  // The last passage belongs to the route replaced: PROGRESS names no fix of it.
+  prog_from_ident.clear();
+  prog_from_ata.clear();
+  prog_from_alt = 0.0;
+  prog_from_fuel = 0.0;
 }
 
 }  // namespace

@@ -44,6 +44,17 @@ TEST_F(ProgressPageTest, ListsFromToNextAndDestinationWithEtaAndFuel) {
   EXPECT_EQ(Line(2).right + "|" + Line(4).right, "|1301Z 13.8");  // the destination's own speed rule gives one
 }
 
+// A route restored in flight (a panel-state load or a restart) has an active leg past the first but
+// no passage seen yet: the FROM line stays blank rather than showing 0 ft and 0.0 fuel.
+TEST_F(ProgressPageTest, FromLineIsBlankUntilAWaypointIsPassed) {
+  Route();
+  std::tie(ground_speed, stpos, prog_from_ident, prog_from_alt, prog_from_ata, prog_from_fuel) =
+      std::tuple(360.0, 2, "", 0.0, "", 0.0);
+  Paint();
+  EXPECT_EQ(Row(1), " | ");
+  EXPECT_EQ(Line(2).left.substr(0, 5), "TACMA");
+}
+
 TEST_F(ProgressPageTest, NextSkipsADiscontinuityAndIsBlankBeforeTheDestination) {
   Route({"KSEA", "SEA", "DISCO", "TACMA", "KPDX"});
   Paint();

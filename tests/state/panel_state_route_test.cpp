@@ -12,6 +12,7 @@
 #include "fmc/hold_legs.h"
 #include "fmc/route_fixture.h"
 #include "fmc/route_holds.h"
+#include "afds/route_progress_globals.h"
 #include "state/initial_panel_state.h"
 #include "state/panel_state_files.h"
 #include "state/state_fixture.h"
@@ -81,6 +82,20 @@ TEST_F(PanelRouteTest, StateWithoutARouteLeavesNone) {
   ASSERT_EQ(LoadPanelState("GATE.PNL"), 1);
   EXPECT_EQ(std::tuple(fms_fpln_active, stpos, fp_cnt, hold_cnt), std::tuple(0, kNoActiveLeg, 0, 0));
   EXPECT_EQ(std::tuple(fms_fpln_act[1].ident, orig_ident, dest_ident), std::tuple("", "------", "------"));
+}
+
+// A route loaded in flight replaces the one flown, its last passage included: PROGRESS shows no
+// FROM fix of the route before, whether the file holds a route or none.
+TEST_F(PanelRouteTest, LoadedRouteTakesNoPassageOfTheRouteBefore) {
+  SavePanelState("gate");
+  Flying(kRoute, 0);
+  SavePanelState("trip");
+  for (const char* file : {"TRIP.PNL", "GATE.PNL"}) {
+    std::tie(prog_from_ident, prog_from_alt, prog_from_ata, prog_from_fuel) = std::tuple("OLM", 16000.0, "1436Z", 28000.0);
+    ASSERT_EQ(LoadPanelState(file), 1) << file;
+    EXPECT_EQ(std::tuple(prog_from_ident, prog_from_alt, prog_from_ata, prog_from_fuel), std::tuple("", 0.0, "", 0.0))
+        << file;
+  }
 }
 
 // A file cut inside its route, one holding only its first section and a row without coordinates

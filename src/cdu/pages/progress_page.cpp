@@ -139,7 +139,9 @@ void DrawPageOne(cdu::CduScreen& cdu) {
   const FuelNow fuel{GetTotalFuelWeight(), ReadTokenVarGroup()};
   cdu.Title(5, "      PROGRESS");
   DrawColumnLabels(cdu, 26, "F R O M", "A L T", "A T A");
-  if (stpos > 1 && stpos != kNoActiveLeg) DrawFromLine(cdu);
+  // No waypoint passed since the module started (a route restored from a panel state in flight):
+  // no altitude of 0 ft and no 0.0 fuel for a passage nobody saw.
+  if (stpos > 1 && stpos != kNoActiveLeg && !prog_from_ident.empty()) DrawFromLine(cdu);
   DrawColumnLabels(cdu, 73, nullptr, "D T G", "E T A");
   if (fp_cnt > 0 && stpos != kNoActiveLeg && stpos >= 0 && stpos <= fp_cnt && fp_cnt <= kLastRouteRow) {
     DrawRouteLines(cdu, fuel);
