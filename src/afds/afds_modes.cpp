@@ -266,6 +266,8 @@ void LeaveApproachModes() {
 }
 
 void KeepLocalizerOnly() {
+  // The simulator's approach hold would go on flying the glideslope.
+  if (app_mode == 1) Send(ap_event::kApproachHoldOff);
   loc_mode = 1;
   app_mode = 0;
   Send(ap_event::kLocalizerArm);

@@ -117,8 +117,12 @@ void UpdateEngineStartLatches() {
 }
 
 void KeepApproachHoldAlive() {
-  if (ReadApMaster() == 1.0 && (app_mode == 1 || loc_mode == 1) && ReadApAppHold() == 0.0) {
-    Send(ap_event::kApproachHoldArm);
+  if (ReadApMaster() != 1.0) return;
+  // Each mode keeps the hold its button asked for: the approach hold would fly the glideslope too.
+  if (app_mode == 1) {
+    if (ReadApAppHold() == 0.0) Send(ap_event::kApproachHoldArm);
+  } else if (loc_mode == 1 && ReadApNav1Hold() == 0.0) {
+    Send(ap_event::kLocalizerArm);
   }
 }
 

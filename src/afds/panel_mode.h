@@ -16,7 +16,8 @@ void ClearResetMcpMessage();
 // The engine start latches drop at or below 49 (queueing the AC power sound once) and rise at 65 or
 // more of their engine's spool value.
 void UpdateEngineStartLatches();
-// Re-arms the simulator's approach hold while the autopilot flies a LOC or APP mode without it.
+// Re-arms the simulator's approach hold while the autopilot flies APP without it, its localizer hold
+// while it flies LOC alone without that.
 void KeepApproachHoldAlive();
 // More than 15 s after set-up, play_announcements follows the cabin announcement switch.
 void FollowCabinAnnouncementSwitch();

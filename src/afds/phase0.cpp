@@ -130,7 +130,8 @@ void FollowNavButton() {
   if (ap_master != 1.0) return;
   const bool heading_mode = hdg_hold_mode == 1 || hdg_sel_mode == 1;
   if (!heading_mode) return;
-  const bool drop = nav_button == 1 ? Within(cdi_needle, kLocWindow)
+  // Without a station received the needle rests at the centre: no course is captured then.
+  const bool drop = nav_button == 1 ? ReadVor1Signal() > 0.0 && Within(cdi_needle, kLocWindow)
                                     : nav_button == 2 && ReadTokenVar848() != 0 && GpsRouteBound();
   if (!drop) return;
   if (hdg_sel_mode == 1) {

@@ -42,6 +42,7 @@ constexpr int32_t kMaxRunwayRow = 22;
 constexpr uint32_t kEventEng1Cutoff = 0x101C3;
 constexpr uint32_t kEventEng2Cutoff = 0x101C8;
 constexpr uint32_t kEventApMach = 0x1017C;
+constexpr uint32_t kEventCourse = 0x100B4;
 constexpr uint32_t kEventBattery = 0x102C1;
 
 constexpr char kFirstSection[] = "[FLTSIM]";
@@ -374,7 +375,14 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(to_pitch_mode),
     PK_I32_NV(vs_hold_mode, vs_hold),
     {Row::kValue, "spd_hold_mode", &WriteI32<&spd_hold>, &ReadI32Nv<&spd_hold, RO_NV(spd_hold)>},
-    PK_F64(crs_dir, 0),
+    // The simulator's receiver takes the course, as from the MCP's knob: the maps show its course.
+    {Row::kValue, "crs_dir", &WriteF64<&crs_dir, 0>,
+     [](std::string_view v) {
+       const double crs = F64(v);
+       if (!(crs >= 0.0 && crs <= 360.0)) return;  // none the knob can set (-99: none set)
+       crs_dir = crs;
+       host::TriggerKeyEvent(kEventCourse, TruncToI32(crs_dir));
+     }},
     {Row::kValue, "spd_window", [](FILE* f, const char* k) { WriteMcpWindow(f, k, false); },
      [](std::string_view v) { NV_SET(ias_show, I32(v)); }},
     {Row::kValue, "vs_window", [](FILE* f, const char* k) { WriteMcpWindow(f, k, true); },

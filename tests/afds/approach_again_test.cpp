@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "afds/afds_modes.h"
 #include "systems_fixture.h"
 
 namespace {
+
+constexpr uint32_t kLocalizerArm = 0x1010D;
+constexpr uint32_t kApproachHoldArm = 0x1010E;
+constexpr uint32_t kApproachHoldOff = 0x10116;
 
 // An approach flown through the SERVER frames at 3000 ft, 160 kt, autopilot engaged: the LOC and
 // APP buttons are the MCP's requests, FLCH the gauge's push button.
@@ -93,6 +98,21 @@ TEST_F(ApproachAgainTest, EveryWayOutOfTheApproachForgetsWhatItNoLongerFlies) {
   host_.SetToken(792, 0.0);
   RunFrames(2);
   EXPECT_EQ(std::tuple(loc_mode, loc_capture, gs_capture), std::tuple(0, 0, 0));
+}
+
+// The simulator's approach hold flies the glideslope as well: LOC alone, armed or re-armed by the
+// pass that keeps the holds, asks only for the localizer hold, and APP given up for LOC or V/S takes
+// the approach hold off before the glideslope can be flown on.
+TEST_F(ApproachAgainTest, LocAloneAsksTheSimulatorForNoGlideslope) {
+  Press("loc_clicked");
+  RunToPhase0();  // the simulator's localizer hold has dropped: the pass arms it again
+  EXPECT_EQ(std::pair(KeyEvents(kApproachHoldArm), KeyEvents(kLocalizerArm)), std::pair(0, 2));
+  for (const char* leave : {"loc_clicked", "vs_clicked"}) {
+    Press("app_clicked");
+    host_.SetToken(112, 1.0);
+    Press(leave);
+    EXPECT_EQ(KeyEvents(kApproachHoldOff), leave[0] == 'l' ? 1 : 2) << leave;
+  }
 }
 
 // A capture without its mode, as a panel state saved after such a go-around brings back, is forgotten

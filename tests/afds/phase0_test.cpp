@@ -50,6 +50,20 @@ TEST_F(Phase0Test, LocalizerAndGlideslopeCapture) {
   EXPECT_EQ(std::tuple(gs_capture, alt_hold_mode), std::tuple(1, 0));
 }
 
+// The NAV source takes over from the heading mode once it has captured a course: a needle within
+// the window, from a station received (with none the needle rests at the centre).
+TEST_F(Phase0Test, NavSourceTakesOverOnlyAReceivedCourse) {
+  host_.SetToken(103, 1.0);  // CMD, high above the ground
+  host_.SetToken(614, 1000.0);
+  std::tie(nav_button, hdg_sel_mode) = std::tuple(1, 1);
+  host_.SetToken(40, 0.0);
+  RunToPhase0();
+  EXPECT_EQ(hdg_sel_mode, 1);
+  host_.SetToken(49, 1.0);
+  RunToPhase0();
+  EXPECT_EQ(hdg_sel_mode, 0);
+}
+
 struct FinalCase {
   const char* label;
   int32_t runway;

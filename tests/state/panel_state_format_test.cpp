@@ -93,6 +93,15 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
   }
 }
 
+// The loaded course goes to the simulator's receiver, whose course the maps show and a knob step
+// moves on from; a course no knob can set keeps the one there is.
+TEST_F(PanelFormatTest, LoadedCourseIsTheSimulatorsCourse) {
+  crs_dir = 45.0;
+  ASSERT_EQ(Load("crs_dir=102\n"), 1);
+  ASSERT_EQ(Load("crs_dir=-99\ncrs_dir=361\n"), 1);
+  EXPECT_EQ(std::pair(crs_dir, KeyEventValues(0x100B4)), std::pair(102.0, std::vector<int32_t>{102}));
+}
+
 // The reduced panel is a switch: a value other than 1 is off, on the panel too.
 TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
   for (const auto& [line, after] : {std::pair{"lite_mode=2", 0}, {"lite_mode=1", 1}, {"lite_mode=-1", 0}}) {
