@@ -171,7 +171,7 @@ double ActiveLegCourseHere() {
 
 void SetLnavFromLeg(const RouteLeg& from) {
   LnavLeg& lnav = lnav_leg[0];
-  if (IsDisco(from)) {
+  if (HasNoPlace(from)) {
     lnav.FrId = "DIRECT";
     lnav.fr_lat = plane_lat;
     lnav.fr_lon = plane_lon;

@@ -28,8 +28,8 @@ double ActiveLegCourseHere();
 // Recomputes the distances above from the present position.
 void ComputeRouteDistances();
 
-// The LNAV leg starts at leg `from`; a "DISCO" has no position to fly from, so after one the leg
-// starts "DIRECT" at the present position.
+// The LNAV leg starts at leg `from`; a "DISCO" or a missing origin has no position to fly from, so
+// after one the leg starts "DIRECT" at the present position.
 void SetLnavFromLeg(const RouteLeg& from);
 
 // The distance to the active waypoint as the pages and maps show it: dist_to_active_wpt, or while it
