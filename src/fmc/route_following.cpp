@@ -182,6 +182,14 @@ void SetLnavFromLeg(const RouteLeg& from) {
   }
 }
 
+void SetLnavLegToRow(int32_t row) {
+  const RouteLeg& to = fms_fpln_act[row];
+  lnav_leg[0].ToId = to.ident;
+  lnav_leg[0].to_lat = to.lat;
+  lnav_leg[0].to_lon = to.lon;
+  SetLnavFromLeg(fms_fpln_act[row - 1]);
+}
+
 double ShownDistToActiveWptNm() {
   // Negative asks the route block to sequence now; kNoActiveWpt is EXEC's "not measured yet" until
   // the next tick. Neither is a distance to show.

@@ -32,6 +32,9 @@ void ComputeRouteDistances();
 // after one the leg starts "DIRECT" at the present position.
 void SetLnavFromLeg(const RouteLeg& from);
 
+// The LNAV leg of the active route's row `row` (1 or more): to it, from the row before it.
+void SetLnavLegToRow(int32_t row);
+
 // The distance to the active waypoint as the pages and maps show it: dist_to_active_wpt, or while it
 // holds the "sequence now" value (a passage the next route block acts on) the great-circle distance
 // from the aircraft, so that -1 is never shown.
