@@ -130,9 +130,10 @@ void ArmIntercept() {
   lnav_join_trk = plane_hdg_mag;
   lnav_init_dist = dist;
   SetLnavTo(fms_fpln_act[stpos]);
-  // A DISCO has no position: the leg stays the one the intercept was found on, which starts DIRECT.
+  // A DISCO or a missing origin has no position: the leg stays the one the intercept was found on,
+  // which starts DIRECT.
   const RouteLeg& from = LegBeforeActive();
-  if (IsDisco(from)) return;
+  if (HasNoPlace(from)) return;
   lnav_leg[0].FrId = from.ident;
   lnav_leg[0].fr_lat = from.lat;
   lnav_leg[0].fr_lon = from.lon;

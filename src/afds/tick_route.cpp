@@ -105,10 +105,7 @@ void SequenceLeg() {
   FollowPassageInModification(stpos - 1);
 
   const RouteLeg& to = fms_fpln_act[stpos];
-  lnav_leg[0].ToId = to.ident;
-  lnav_leg[0].to_lat = to.lat;
-  lnav_leg[0].to_lon = to.lon;
-  SetLnavFromLeg(FromLeg());
+  SetLnavLegToRow(stpos);
 
   ComputeRouteDistances();
   vnav_des_active = 0;

@@ -178,7 +178,7 @@ double ActiveLegCourseHere() {
 
 void SetLnavFromLeg(const RouteLeg& from) {
   LnavLeg& lnav = lnav_leg[0];
-  if (IsDisco(from)) {
+  if (HasNoPlace(from)) {
     lnav.FrId = "DIRECT";
     lnav.fr_lat = plane_lat;
     lnav.fr_lon = plane_lon;
@@ -187,6 +187,14 @@ void SetLnavFromLeg(const RouteLeg& from) {
     lnav.fr_lat = from.lat;
     lnav.fr_lon = from.lon;
   }
+}
+
+void SetLnavLegToRow(int32_t row) {
+  const RouteLeg& to = fms_fpln_act[row];
+  lnav_leg[0].ToId = to.ident;
+  lnav_leg[0].to_lat = to.lat;
+  lnav_leg[0].to_lon = to.lon;
+  SetLnavFromLeg(fms_fpln_act[row - 1]);
 }
 
 double ShownDistToActiveWptNm() {

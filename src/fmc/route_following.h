@@ -28,9 +28,12 @@ double ActiveLegCourseHere();
 // Recomputes the distances above from the present position.
 void ComputeRouteDistances();
 
-// The LNAV leg starts at leg `from`; a "DISCO" has no position to fly from, so after one the leg
-// starts "DIRECT" at the present position.
+// The LNAV leg starts at leg `from`; a "DISCO" or a missing origin has no position to fly from, so
+// after one the leg starts "DIRECT" at the present position.
 void SetLnavFromLeg(const RouteLeg& from);
+
+// The LNAV leg of the active route's row `row` (1 or more): to it, from the row before it.
+void SetLnavLegToRow(int32_t row);
 
 // The distance to the active waypoint as the pages and maps show it: dist_to_active_wpt, or while it
 // holds the "sequence now" value (a passage the next route block acts on) the great-circle distance

@@ -20,6 +20,8 @@ inline bool IsDisco(const RouteLeg& leg) { return std::string_view(leg.ident) ==
 inline bool IsThen(const RouteLeg& leg) { return std::string_view(leg.ident) == std::string_view("THEN"); }
 // A gap in the route ("DISCO" or "THEN"), never a place to measure to, draw or fly.
 inline bool IsPlaceholder(const RouteLeg& leg) { return IsDisco(leg) || IsThen(leg); }
+// No place to fly from: a "DISCO", or row 0 of a route entered without an origin (left at 0N 0E).
+inline bool HasNoPlace(const RouteLeg& leg) { return IsDisco(leg) || leg.ident.empty(); }
 
 // The values of a reset leg: texts empty, alt/ias/intc_crs -999.0, numbers 0; mach and
 // dep_position are left as they are.

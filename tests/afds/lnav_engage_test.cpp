@@ -53,6 +53,7 @@ struct HeadingCase {
 void PrintTo(const HeadingCase& c, std::ostream* os) { *os << c.label; }
 
 class LnavButton : public LnavTest, public ::testing::WithParamInterface<HeadingCase> {};
+class LnavAfterNoPlace : public LnavTest, public ::testing::WithParamInterface<int32_t> {};
 
 TEST_P(LnavButton, TestsTheHeadingThenEngagesDirectOrSearchesAnIntercept) {
   const HeadingCase& c = GetParam();
@@ -94,10 +95,15 @@ TEST_F(LnavTest, ArmsWithTheInterceptWhereThePresentHeadingMeetsTheLeg) {
   EXPECT_EQ(Sent(), Events{});
 }
 
-// After a DISCO the active leg starts DIRECT where the route was executed; the intercept found on that
-// leg is flown on it, not on a leg from the DISCO's 0N 0E.
-TEST_F(LnavTest, InterceptAfterADiscoKeepsTheLegItWasFoundOn) {
-  SetActiveRoute({{"A", 10.0, 9.0}, {"DISCO", 0.0, 0.0}, {"B", 10.0, 11.0}, {"C", 10.0, 12.0}}, 2);
+// After a DISCO, or on a route entered without an origin (row 0 empty), the active leg starts DIRECT
+// where the route was executed; the intercept found on that leg is flown on it, not on a leg from the
+// row's 0N 0E.
+TEST_P(LnavAfterNoPlace, InterceptAfterADiscoKeepsTheLegItWasFoundOn) {
+  if (GetParam() == 2) {
+    SetActiveRoute({{"A", 10.0, 9.0}, {"DISCO", 0.0, 0.0}, {"B", 10.0, 11.0}, {"C", 10.0, 12.0}}, 2);
+  } else {
+    SetActiveRoute({{"", 0.0, 0.0}, {"B", 10.0, 11.0}, {"C", 10.0, 12.0}}, 1);
+  }
   std::tie(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon) = std::tuple("DIRECT", 10.0, 10.0);
   SetPosition(10.0 - 10.0 / kNmPerDeg, 10.2);
   RunTicks(1);
@@ -108,6 +114,7 @@ TEST_F(LnavTest, InterceptAfterADiscoKeepsTheLegItWasFoundOn) {
   ASSERT_TRUE(Armed());
   EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].fr_lat, lnav_leg[0].fr_lon), std::tuple("DIRECT", 10.0, 10.0));
 }
+INSTANTIATE_TEST_SUITE_P(ActiveRow, LnavAfterNoPlace, ::testing::Values(2, 1));
 
 // The intercept lies 14.14 NM ahead; it may be at most 1.5 NM farther than the active waypoint.
 TEST_F(LnavTest, InterceptBeyondTheWaypointIsRefused) {

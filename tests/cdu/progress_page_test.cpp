@@ -100,6 +100,18 @@ TEST_F(ProgressPageTest, SecondPageNamesTheSidesAsTheCrewSeesThem) {
   }
 }
 
+// A T/C is shown only where one is placed: with no cruise altitude the route distance is the
+// destination's, and the map draws no T/C.
+TEST_F(ProgressPageTest, NoTopOfClimbWithoutACruiseAltitude) {
+  Route();
+  std::tie(ground_speed, toc, route_dist_total) = std::tuple(360.0, 0, 72.0);
+  for (const auto& [alt_ft, line] : {std::pair{0, "|"}, {20000, "T O  T/C|1212Z/72  NM"}}) {
+    cruise_alt = alt_ft;
+    Paint();
+    EXPECT_EQ(TextAt(205) + "|" + TextAt(220), line) << alt_ft;
+  }
+}
+
 // At 300 kt one NM is 0.2 minutes. Whole minutes are cut, never rounded up to "60"; the tenths
 // are those of the minute.
 TEST(EtaTextTest, PrintsTheZuluTimeOfArrival) {

@@ -4,7 +4,7 @@
 // components, temperature, cross-track error, vertical deviation and true airspeed.
 //
 // Reads the active route (fms_fpln_act, fp_cnt, stpos), the FROM line (prog_from), the route
-// distances (dist_to_active_wpt, dest_dtg, route_dist_total, dist_to_tod), toc, tod,
+// distances (dist_to_active_wpt, dest_dtg, route_dist_total, dist_to_tod), cruise_alt, toc, tod,
 // vnav_path_alt, xtk_dist, xtk_side, the sampled flight values, the fuel on board and fuel flow,
 // descent_ias, trans_alt, weight_unit. Writes prog_page and fms_page (6L).
 #include <algorithm>
@@ -119,6 +119,9 @@ void DrawRouteLines(cdu::CduScreen& cdu, const FuelNow& fuel) {
 }
 
 void DrawTocTodLine(cdu::CduScreen& cdu) {
+  // Without a cruise altitude no T/C or T/D is placed (nor drawn on the map): the route distance
+  // would read as a T/C at the destination.
+  if (cruise_alt <= 0) return;
   double dist_nm = 0.0;
   if (toc == 0 && stpos != kNoActiveLeg && ground_speed > kTocMinGroundSpeedKt) {
     cdu.Text(275, 205, "T O  T/C", Font::kSmall);

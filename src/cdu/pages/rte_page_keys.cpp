@@ -19,6 +19,7 @@
 #include "fmc/route_candidates.h"
 #include "fmc/route_edit.h"
 #include "fmc/route_files.h"
+#include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "base/geodesy.h"
@@ -139,6 +140,9 @@ void SetDestinationOfNewRoute() {
   act_wpt_lat = active.lat;
   act_wpt_lon = active.lon;
   CalcDistBrg(plane_lat, plane_lon, active.lat, active.lon, &dist_to_active_wpt, &active_wpt_brg);
+  // The route block measures the cross-track from the LNAV leg before any EXEC: the active leg's,
+  // not whatever an earlier route (or nothing, 0N 0E) left there.
+  if (stpos >= 1 && stpos <= kLastRouteRow) SetLnavLegToRow(stpos);
   CopyActiveToModRoute();
 }
 
