@@ -71,6 +71,21 @@ TEST_F(CockpitTest, StartValveLightsSavedLitGoOutAfterTheRestart) {
             std::tuple(0, 0, 0.0));
 }
 
+// IRSs saved aligning (one in each half of the alignment) beside one switched off, parked after the
+// restart: the two align on their own time; the one off, switched on and off again before it aligned,
+// stays off.
+TEST_F(CockpitTest, IrsAlignmentsFollowTheirKnobsAndTheLoadedState) {
+  dir_.Write("Orvantel/PanelStates/ALIGN.PNL",
+             "[OVERHEAD]\nirs_l_anun_mode=0\nirs_c_anun_mode=1\nirs_r_anun_mode=2\nirs_l_anun_knob=0\n"
+             "irs_c_anun_knob=1\nirs_r_anun_knob=1\n");
+  Boot("LoadPanelStateonAcLoad=1\nPanelState=ALIGN.PNL\nIrsAlignSecs=10\n");
+  host_->SetToken(551, 0.0);
+  Press("irs_l_anun_knob_clicked");
+  Press("irs_l_anun_knob_clicked");
+  RunFrames(200);
+  EXPECT_EQ(std::tuple(irs_l_anun_mode, irs_c_anun_mode, irs_r_anun_mode), std::tuple(0, 3, 3));
+}
+
 // Saved with the APU running, restarted: the running APU shows its temperature and speed.
 TEST_F(CockpitTest, ApuSavedRunningShowsItsRunningFiguresAfterTheRestart) {
   Boot(kSaveOnFlightSave);
