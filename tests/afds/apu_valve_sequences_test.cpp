@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "sim/sim_globals.h"
 #include "cockpit_fixture.h"
 
 namespace {
@@ -119,6 +120,20 @@ TEST_F(CockpitTest, OlderPanelStateFilesLoadTheApuWithItsFigures) {
     ASSERT_EQ(apu_mode, mode);
     RunFrames(3);
     EXPECT_EQ(std::tuple(apu_egt, apu_rpm > 0.0), std::tuple(figures, mode == 2)) << mode;
+  }
+}
+
+// The reduced panel's set-up button on a cold aircraft, pressed on a frame of the poller's pass and
+// on one without: the battery it switches on is on when the APU switch is taken, so the APU starts.
+TEST_F(CockpitTest, LiteStartUpFromColdStartsTheApuWhicheverFrameTheButtonIsPressed) {
+  for (int32_t phase_before : {2, 0}) {
+    Boot("LiteMode=1\n");
+    for (uint32_t token : {364u, 566u, 576u, 627u, 646u}) host_->SetToken(token, 0.0);
+    RunFrames(18);
+    ASSERT_TRUE(RunUntil([phase_before] { return server_phase == phase_before; }, 18));
+    host_->SetNamed("beg_start_button_clicked", 1.0);
+    RunFrames(30);
+    EXPECT_EQ(std::tuple(host_->Token(364), apu_switch, apu_mode), std::tuple(1.0, 1, 1)) << phase_before;
   }
 }
 
