@@ -51,8 +51,10 @@ bool ToggleIrsKnob(int32_t& knob, int32_t& mode, int32_t& count) {
     return false;
   }
   if (knob == 1) {
+    // Off ends the alignment too: a count left running would bring the IRS to NAV with its knob off.
     knob = 0;
     mode = 0;
+    count = 0;
     return true;
   }
   return false;

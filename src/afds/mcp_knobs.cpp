@@ -404,6 +404,8 @@ void ProcMcpKnobs() {
   StepVerticalSpeed(RO_REQ(vs_sel_num_decr), kDown);
   if (initialize_server == 1) FollowCabinSigns();
   StepAsiBugs();
-  if (lite_mode == 1) LiteSetupButton();
   if (PanelButtonPhase()) PanelButtons();
+  // After the poller: the clicks the set-up sequences leave wait for its next pass, by when the
+  // simulator has acted on the battery event they send (an APU clicked at once found no battery).
+  if (lite_mode == 1) LiteSetupButton();
 }

@@ -181,6 +181,16 @@ void ResumeStartValveLight(int32_t light, int32_t& timer) {
   }
 }
 
+// An IRS a panel state leaves aligning aligns on its own time, an alignment under way here keeping the
+// time it has left; no other IRS keeps a count. The file holds the mode, not the count.
+void ResumeIrsAlignment(int32_t knob, int32_t mode, int32_t& count) {
+  if (knob != 1 || (mode != 1 && mode != 2)) {
+    count = 0;
+  } else if (count <= 0) {
+    count = IrsAlignSecs;
+  }
+}
+
 // A switch the simulator turned on or off (token 14 reads exactly 1 or 0) follows it.
 void FollowSimLandingLight(int32_t& light, double sim_lights, int32_t which) {
   if ((light == 1 && sim_lights == 0.0) || (light == 0 && sim_lights == 1.0)) {
@@ -312,6 +322,9 @@ void ResumeSystemsAfterPanelLoad() {
   if (apu_bleed == click_poller::kValveOpening) apu_bleed_on_timer = 0;
   ResumeStartValveLight(l_eng_start_light, l_eng_start_light_timer);
   ResumeStartValveLight(r_eng_start_light, r_eng_start_light_timer);
+  ResumeIrsAlignment(irs_l_anun_knob, irs_l_anun_mode, irs_l_align_count);
+  ResumeIrsAlignment(irs_c_anun_knob, irs_c_anun_mode, irs_c_align_count);
+  ResumeIrsAlignment(irs_r_anun_knob, irs_r_anun_mode, irs_r_align_count);
 
   apu_start_step_timer = apu_switch == 2 ? kApuStartStepTicks : 0;  // START springs back to ON
   apu_start_timer = apu_fault_light == 1 ? kApuFaultTestTicks : 0;

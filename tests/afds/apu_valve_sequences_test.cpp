@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "afds/afds_globals.h"
+#include "sim/sim_globals.h"
 #include "cockpit_fixture.h"
 
 namespace {
@@ -71,6 +72,21 @@ TEST_F(CockpitTest, StartValveLightsSavedLitGoOutAfterTheRestart) {
             std::tuple(0, 0, 0.0));
 }
 
+// IRSs saved aligning (one in each half of the alignment) beside one switched off, parked after the
+// restart: the two align on their own time; the one off, switched on and off again before it aligned,
+// stays off.
+TEST_F(CockpitTest, IrsAlignmentsFollowTheirKnobsAndTheLoadedState) {
+  dir_.Write("Orvantel/PanelStates/ALIGN.PNL",
+             "[OVERHEAD]\nirs_l_anun_mode=0\nirs_c_anun_mode=1\nirs_r_anun_mode=2\nirs_l_anun_knob=0\n"
+             "irs_c_anun_knob=1\nirs_r_anun_knob=1\n");
+  Boot("LoadPanelStateonAcLoad=1\nPanelState=ALIGN.PNL\nIrsAlignSecs=10\n");
+  host_->SetToken(551, 0.0);
+  Press("irs_l_anun_knob_clicked");
+  Press("irs_l_anun_knob_clicked");
+  RunFrames(200);
+  EXPECT_EQ(std::tuple(irs_l_anun_mode, irs_c_anun_mode, irs_r_anun_mode), std::tuple(0, 3, 3));
+}
+
 // Saved with the APU running, restarted: the running APU shows its temperature and speed.
 TEST_F(CockpitTest, ApuSavedRunningShowsItsRunningFiguresAfterTheRestart) {
   Boot(kSaveOnFlightSave);
@@ -104,6 +120,20 @@ TEST_F(CockpitTest, OlderPanelStateFilesLoadTheApuWithItsFigures) {
     ASSERT_EQ(apu_mode, mode);
     RunFrames(3);
     EXPECT_EQ(std::tuple(apu_egt, apu_rpm > 0.0), std::tuple(figures, mode == 2)) << mode;
+  }
+}
+
+// The reduced panel's set-up button on a cold aircraft, pressed on a frame of the poller's pass and
+// on one without: the battery it switches on is on when the APU switch is taken, so the APU starts.
+TEST_F(CockpitTest, LiteStartUpFromColdStartsTheApuWhicheverFrameTheButtonIsPressed) {
+  for (int32_t phase_before : {2, 0}) {
+    Boot("LiteMode=1\n");
+    for (uint32_t token : {364u, 566u, 576u, 627u, 646u}) host_->SetToken(token, 0.0);
+    RunFrames(18);
+    ASSERT_TRUE(RunUntil([phase_before] { return server_phase == phase_before; }, 18));
+    host_->SetNamed("beg_start_button_clicked", 1.0);
+    RunFrames(30);
+    EXPECT_EQ(std::tuple(host_->Token(364), apu_switch, apu_mode), std::tuple(1.0, 1, 1)) << phase_before;
   }
 }
 
