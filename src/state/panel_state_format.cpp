@@ -11,6 +11,7 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
+#include "afds/mcp_knobs.h"
 #include "afds/restored_modes.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
@@ -324,13 +325,17 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "ap_master", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadApMaster()); },
      [](std::string_view v) { RestoreApMaster(I32(v)); }},
     PK_I32_NV(alt_hold_mode, alt_hold),
+    // The MCP's targets go to the simulator's autopilot as its knobs send them, and only what the
+    // knobs can set: one outside their range keeps the target the autopilot flies.
     {Row::kValue, "alt_sel_num", &WriteI32<&alt_sel_num>,
      [](std::string_view v) {
+       if (const int32_t ft = I32(v); ft < 0 || ft > kMcpMaxAltitudeFt) return;
        ReadI32Nv<&alt_sel_num, RO_NV(alt_sel_num)>(v);
-       ap_event::Send(ap_event::kAltitudeTarget, alt_sel_num);  // as the MCP's own targets go
+       ap_event::Send(ap_event::kAltitudeTarget, alt_sel_num);
      }},
     {Row::kValue, "ap_spdbug", &WriteF64<&ap_spdbug, 0>,
      [](std::string_view v) {
+       if (const double kt = F64(v); !(kt >= kMcpMinSpeedKt && kt <= kMcpMaxSpeedKt)) return;
        ap_spdbug = F64(v);
        ap_event::Send(ap_event::kAirspeedTarget, TruncToI32(ap_spdbug));
      }},
