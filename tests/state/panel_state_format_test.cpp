@@ -112,6 +112,13 @@ TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
   }
 }
 
+// The autoflight modes are switches too, on the panel as well.
+TEST_F(PanelFormatTest, ModeFlagsOtherThanOneAreOff) {
+  ASSERT_EQ(Load("apleft=5\nlnav=-1\nthrust_hold=7\nvnav=2\nflch=3\nlnav_init_mode=9\n"), 1);
+  EXPECT_EQ(std::tuple(apleft, lnav, thrust_hold, vnav, flch, lnav_init_mode), std::tuple(0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(host_.Named("apleft") + host_.Named("lnav") + host_.Named("thrust") + host_.Named("vnav"), 0.0);
+}
+
 // Each FPLN row takes its fields by position; empty fields leave the reset values, not an earlier
 // route's; hold rows outside the hold table mean no hold.
 TEST(FplnRow, FieldsByPositionAndResetValues) {
