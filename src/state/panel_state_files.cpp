@@ -223,6 +223,9 @@ int32_t LoadPanelState(std::string name) {
   if (route) {
     DropModification();
     RemoveAllHolds();
+    // PROGRESS's FROM line names a waypoint of the route flown before; of the restored one none has
+    // been passed yet.
+    prog_from[1] = ProgFromEntry{};
     // A state saved without a route leaves none: the route flown before would otherwise stay on the
     // pages with no active leg, neither flown nor able to be activated.
     if (outline.Rows() == 0) ResetActiveRoute();

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
@@ -81,6 +82,15 @@ TEST_F(PanelRouteTest, StateWithoutARouteLeavesNone) {
   ASSERT_EQ(LoadPanelState("GATE.PNL"), 1);
   EXPECT_EQ(std::tuple(fms_fpln_active, stpos, fp_cnt, hold_cnt), std::tuple(0, kNoActiveLeg, 0, 0));
   EXPECT_EQ(std::tuple(fms_fpln_act[1].ident, orig_ident, dest_ident), std::tuple("", "------", "------"));
+}
+
+// The FROM line of the route flown before does not stay with a restored route.
+TEST_F(PanelRouteTest, RestoredRouteHasNoWaypointPassedYet) {
+  Flying(kRoute, 0);
+  SavePanelState("trip");
+  std::tie(prog_from_ident, prog_from_alt) = std::tuple("LAVAS", 2200.0);
+  ASSERT_EQ(LoadPanelState("TRIP.PNL"), 1);
+  EXPECT_EQ(std::pair(prog_from_ident, prog_from_alt), std::pair(std::string(), 0.0));
 }
 
 // A file cut inside its route, one holding only its first section and a row without coordinates

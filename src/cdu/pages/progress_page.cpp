@@ -139,7 +139,8 @@ void DrawPageOne(cdu::CduScreen& cdu) {
   const FuelNow fuel{GetTotalFuelWeight(), ReadTokenVarGroup()};
   cdu.Title(5, "      PROGRESS");
   DrawColumnLabels(cdu, 26, "F R O M", "A L T", "A T A");
-  if (stpos > 1 && stpos != kNoActiveLeg) DrawFromLine(cdu);
+  // With nothing passed yet (a restored route) there is no FROM line, rather than a 0 ft passage.
+  if (stpos > 1 && stpos != kNoActiveLeg && !prog_from_ident.empty()) DrawFromLine(cdu);
   DrawColumnLabels(cdu, 73, nullptr, "D T G", "E T A");
   if (fp_cnt > 0 && stpos != kNoActiveLeg && stpos >= 0 && stpos <= fp_cnt && fp_cnt <= kLastRouteRow) {
     DrawRouteLines(cdu, fuel);
