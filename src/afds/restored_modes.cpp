@@ -60,6 +60,7 @@ void DropRefusedModes() {
     thrust_hold = 0;
     NV_SET(thrust, thrust_hold);
   }
+  if (flch == 1 && !FlchMayEngage()) flch = 0;
 }
 
 // An armed LNAV leaves the heading hold to the heading mode that flies to the intercept.
