@@ -203,6 +203,10 @@ bool AltHoldMayEngage() { return ap_master == 1.0 || lite_mode == 1; }
 bool SpeedHoldMayEngage() { return at_arm == 1.0 && (radio_height > kSpdMinRadioHeightFt || lite_mode == 1); }
 bool ThrustHoldMayEngage() { return at_arm == 1.0 && lite_mode == 0; }
 bool VnavMayEngage() { return lite_mode == 0 && stpos != kNoActiveLeg; }
+bool FlchMayEngage() {
+  return ias >= FlchMinIas && ias <= FlchMaxIas && lite_mode == 0 &&
+         std::fabs(plane_alt - tok108_flag) > kFlchAltitudeWindowFt;
+}
 bool VnavOnlyArms() { return radio_height <= kVnavArmRadioHeightFt; }
 
 void FlyHdgHold() {
@@ -446,8 +450,7 @@ int32_t FlchMouseCallback(const gauge::PixelPoint*, uint32_t) {
   if (flch == 0) {
     if (ias < FlchMinIas || ias > FlchMaxIas) return 0;
     target_mach = 0.0;
-    if (lite_mode != 0) return 0;
-    if (!(std::fabs(plane_alt - tok108_flag) > kFlchAltitudeWindowFt)) return 0;
+    if (!FlchMayEngage()) return 0;
     EngageFlch();
   } else {
     FsuipcClear310A();

@@ -59,13 +59,15 @@ void DropNavSourceButton();
 // Where the MCP's buttons engage a mode: CMD above 400 ft radio height; ALT HOLD with the autopilot
 // on; SPD with the autothrottle armed above 400 ft; THR with it armed; VNAV with an active route,
 // and below 10 ft only armed. The reduced panel lifts the height and autopilot rules and has no
-// VNAV or THR.
+// VNAV or THR. FLCH engages within its speed range, away from the altitude hold's sampled value (so
+// above about 400 ft), outside the reduced panel.
 bool AutopilotMayEngage();
 bool AltHoldMayEngage();
 bool SpeedHoldMayEngage();
 bool ThrustHoldMayEngage();
 bool VnavMayEngage();
 bool VnavOnlyArms();
+bool FlchMayEngage();
 
 // What an engaged mode asks of the simulator's autopilot, as its switch sends it: the heading hold
 // with the bug at the present heading (HDG HOLD) or the selected one (HDG SEL); the altitude hold at

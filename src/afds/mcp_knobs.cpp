@@ -42,9 +42,6 @@ constexpr int32_t kSoundSwitch = 6;
 constexpr int32_t kSoundAcPowerOn = 9;
 constexpr int32_t kChimeCabinSign = 4;
 
-constexpr int32_t kMaxAltitudeFt = 50000;
-constexpr double kMaxSpeedEventKt = 399.0;
-constexpr double kMinSpeedEventKt = 100.0;
 constexpr double kMaxMachEvent = 0.95;
 constexpr double kMinMachEvent = 0.4;
 constexpr double kMaxVsEventFpm = 6000.0;
@@ -118,7 +115,7 @@ void StepAltitude(const char* name, uint32_t* id, Direction dir) {
   if (!Positive(v)) return;
   const int64_t step = TruncToI32(v) == 2 ? AltWinRightClickIncr : 100;
   const int64_t to = static_cast<int64_t>(alt_sel_num) + (dir == kUp ? step : -step);
-  alt_sel_num = static_cast<int32_t>(std::clamp<int64_t>(to, 0, kMaxAltitudeFt));
+  alt_sel_num = static_cast<int32_t>(std::clamp<int64_t>(to, 0, kMcpMaxAltitudeFt));
   NV_SET(alt_sel_num, alt_sel_num);
   ClearRequest(name, id);
   if (vnav == 1) {
@@ -140,7 +137,7 @@ void StepSpeed(const char* name, uint32_t* id, Direction dir) {
   const double step = KnobStep(name, id, 1.0, 10.0);
   if (step == 0.0) return;
   ap_spdbug = ReadApSpdBug() + (dir == kUp ? step : -step);
-  const bool in_range = dir == kUp ? ap_spdbug <= kMaxSpeedEventKt : ap_spdbug >= kMinSpeedEventKt;
+  const bool in_range = dir == kUp ? ap_spdbug <= kMcpMaxSpeedKt : ap_spdbug >= kMcpMinSpeedKt;
   if (vnav == 0 && in_range) Send(ap_event::kAirspeedTarget, TruncToI32(ap_spdbug));
   ClearRequest(name, id);
 }

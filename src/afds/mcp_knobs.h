@@ -9,6 +9,13 @@
 // sound and chime requests, and the key events to the simulator's autopilot.
 #pragma once
 
+#include <cstdint>
+
+// The MCP altitude window's scale, and the speeds its knob sends to the simulator's autopilot.
+inline constexpr int32_t kMcpMaxAltitudeFt = 50000;
+inline constexpr double kMcpMinSpeedKt = 100.0;
+inline constexpr double kMcpMaxSpeedKt = 399.0;
+
 // One pass. Called by every SERVER instance that runs the systems pass, after UpdateOverheadVars; on
 // server_phase 0, 3, ... 15 it also runs the click poller and the panel buttons that follow it.
 void ProcMcpKnobs();

@@ -60,6 +60,7 @@ void DropRefusedModes() {
     thrust_hold = 0;
     NV_SET(thrust, thrust_hold);
   }
+  if (flch == 1 && !FlchMayEngage()) flch = 0;
 }
 
 // An armed LNAV leaves the heading hold to the heading mode that flies to the intercept.
@@ -108,11 +109,31 @@ void ResumeApproachHolds() {
   }
 }
 
+// On the ground a load moves no thrust lever: THR waits for the crew's own press at the take-off,
+// and VNAV arms only for the climb, as its button arms it there; past the top of climb it would fly
+// the cruise or descent speed with the levers or the simulator's speed hold. Taken as the file is
+// applied, so that no tick acts on these modes first.
+void DropGroundThrustModes() {
+  if (ReadOnGround() == 0) return;
+  if (thrust_hold == 1) {
+    thrust_hold = 0;
+    NV_SET(thrust, thrust_hold);
+  }
+  if (vnav == 1 && (toc != 0 || tod != 0 || init_tod != 0)) {
+    vnav = 0;
+    vnav_armed = 0;
+    NV_SET(vnav, vnav);
+  }
+}
+
 }  // namespace
 
 void RestoreApMaster(int32_t saved) { restored_ap_master = saved == 1 ? 1 : 0; }
 
-void RequestRestoredModes() { restored_modes_pending = 1; }
+void RequestRestoredModes() {
+  restored_modes_pending = 1;
+  DropGroundThrustModes();
+}
 
 void ResumeRestoredModes() {
   if (restored_modes_pending == 0) return;

@@ -4,7 +4,8 @@
 // its master, heading, altitude, speed and approach holds.
 //
 // Reads: restored_modes_pending, restored_ap_master, the mode flags, radio_height, at_arm, lite_mode,
-// stpos, nav_button and the simulator's master and holds (tokens 103, 105, 106, 108, 112, 115, 117).
+// stpos, toc, tod, init_tod, nav_button, the simulator's on-ground flag (token 60) and its master and
+// holds (tokens 103, 105, 106, 108, 112, 115, 117).
 // Writes: ap_master, the channels, the flags of the modes refused, vnav_armed, lnav_hdg_sent, their
 // named variables, and the key events of the mode switches.
 #pragma once
@@ -13,7 +14,8 @@
 
 // A panel state's autopilot master (1 engaged, anything else off), taken up with its modes.
 void RestoreApMaster(int32_t saved);
-// A panel state has been applied: its modes are taken up after the next tick.
+// A panel state has been applied: its modes are taken up after the next tick; on the ground its
+// thrust-driving modes are dropped at once.
 void RequestRestoredModes();
 
 // Run by the SERVER frame after the tick, where the MCP's buttons are taken: resumes the modes of a

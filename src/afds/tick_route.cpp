@@ -168,6 +168,9 @@ void StepEarlyTurnSequencing() {
   if (stpos == kNoActiveLeg) return;
   if (redraw_tick != 0 && redraw_tick != 8 && tick36_counter != 0) return;
   if (lnav != 1 || ap_nav_hold != 1.0 || dist_to_active_wpt >= kEarlyTurnRangeNm) return;
+  // A waypoint already passed abeam waits for the route block: it was not turned short of, and a T/D
+  // within the early turn's range of it is not yet reached.
+  if (dist_to_active_wpt == kSequenceNow) return;
   if (stpos >= fp_cnt - 1 || route_holds[1].leg == stpos) return;
 
   // The active waypoint has fallen more than 90 degrees off the leg: the turn onto the next leg

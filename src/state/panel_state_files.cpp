@@ -164,10 +164,7 @@ void DropModification() {
   fp_mod_cnt = -1;
   DiscardPendingEntries();
   // The last passage belongs to the route replaced: PROGRESS names no fix of it.
-  prog_from_ident.clear();
-  prog_from_ata.clear();
-  prog_from_alt = 0.0;
-  prog_from_fuel = 0.0;
+  prog_from[1] = ProgFromEntry{};
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
+#include "afds/mcp_knobs.h"
 #include "afds/restored_modes.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
@@ -120,6 +121,11 @@ void ReadSwitchNv(std::string_view v) {
   *V = I32(v) == 1 ? 1 : 0;
   host::WriteNamedVar(*Name, Id, *V);
 }
+// A mode flag, read as a switch: anything but 1 is off, never a mode neither on nor off.
+template <int32_t* V>
+void ReadSwitch(std::string_view v) {
+  *V = I32(v) == 1 ? 1 : 0;
+}
 // Values used elsewhere as indexes or modes: one outside lo..hi keeps the previous value.
 template <int32_t* V, int32_t Lo, int32_t Hi>
 void ReadI32InRange(std::string_view v) {
@@ -145,6 +151,7 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_I32(v) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>}
 #define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
 #define PK_SWITCH_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitchNv<&v, RO_NV(nvident)>}
+#define PK_SWITCH(v) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitch<&v>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
 #define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
@@ -272,7 +279,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_TEXT(sid_trans_sel),
     PK_I32(fms_page),
     PK_I32(ldg_flaps),
-    PK_I32(lnav_init_mode),
+    PK_SWITCH(lnav_init_mode),
     PK_F64(lnav_init_lat, 6),
     PK_F64(lnav_init_lon, 6),
     PK_F64(lnav_join_trk_lat, 6),
@@ -324,14 +331,18 @@ constexpr PanelKey kPanelKeys[] = {
     // or not, with the modes (afds/restored_modes), and at the window's altitude.
     {Row::kValue, "ap_master", [](FILE* f, const char* k) { PutF64(f, k, 0, ReadApMaster()); },
      [](std::string_view v) { RestoreApMaster(I32(v)); }},
-    PK_I32_NV(alt_hold_mode, alt_hold),
+    PK_SWITCH_NV(alt_hold_mode, alt_hold),
+    // The MCP's targets go to the simulator's autopilot as its knobs send them, and only what the
+    // knobs can set: one outside their range keeps the target the autopilot flies.
     {Row::kValue, "alt_sel_num", &WriteI32<&alt_sel_num>,
      [](std::string_view v) {
+       if (const int32_t ft = I32(v); ft < 0 || ft > kMcpMaxAltitudeFt) return;
        ReadI32Nv<&alt_sel_num, RO_NV(alt_sel_num)>(v);
-       ap_event::Send(ap_event::kAltitudeTarget, alt_sel_num);  // as the MCP's own targets go
+       ap_event::Send(ap_event::kAltitudeTarget, alt_sel_num);
      }},
     {Row::kValue, "ap_spdbug", &WriteF64<&ap_spdbug, 0>,
      [](std::string_view v) {
+       if (const double kt = F64(v); !(kt >= kMcpMinSpeedKt && kt <= kMcpMaxSpeedKt)) return;
        ap_spdbug = F64(v);
        ap_event::Send(ap_event::kAirspeedTarget, TruncToI32(ap_spdbug));
      }},
@@ -340,41 +351,40 @@ constexpr PanelKey kPanelKeys[] = {
        ap_mach_bug = F64(v);
        host::TriggerKeyEvent(kEventApMach, 0);
      }},
-    PK_I32_NV(apleft, apleft),
-    PK_I32_NV(apcenter, apcenter),
-    PK_I32_NV(apright, apright),
-    PK_I32_NV(app_mode, app),
+    PK_SWITCH_NV(apleft, apleft),
+    PK_SWITCH_NV(apcenter, apcenter),
+    PK_SWITCH_NV(apright, apright),
+    PK_SWITCH_NV(app_mode, app),
     {Row::kValue, "epr_bug", &WriteF64<&epr_bug, 2>, [](std::string_view v) { epr_bug_2 = epr_bug = F64(v); }},
-    PK_I32(flch),
-    PK_I32(gs_capture),
-    PK_I32_NV(hdg_hold_mode, hdg_hold),
+    PK_SWITCH(flch),
+    PK_SWITCH(gs_capture),
+    PK_SWITCH_NV(hdg_hold_mode, hdg_hold),
     {Row::kValue, "hdg_sel_dir", &WriteF64<&hdg_sel_dir, 0>,
      [](std::string_view v) {
        hdg_sel_dir = F64(v);
        NV_SET(hdg_sel_dir, std::trunc(hdg_sel_dir));
      }},
-    PK_I32(hdg_sel_mode),
+    PK_SWITCH(hdg_sel_mode),
     PK_SAVED_I32(loc_capture),
-    PK_I32_NV(loc_mode, loc),
-    PK_I32_NV(lnav, lnav),
+    PK_SWITCH_NV(loc_mode, loc),
+    PK_SWITCH_NV(lnav, lnav),
     PK_I32(nav_radio_mode),
     PK_I32(speed_mode_select),
     PK_I32_RANGE(tmsp, 0, 7),
-    PK_I32_NV(thrust_hold, thrust),
+    PK_SWITCH_NV(thrust_hold, thrust),
     // Restoring VNAV in any state makes the VNAV logic run a fresh pass.
     {Row::kValue, "vnav", &WriteI32<&vnav>,
      [](std::string_view v) {
-       vnav = I32(v);
-       NV_SET(vnav, vnav);
+       ReadSwitchNv<&vnav, RO_NV(vnav)>(v);
        vnav_pnl_restored = 1;
        vnav_des_active = 0;
        vnav_init_flag = 1;
      }},
-    PK_I32(vnav_armed),
-    PK_I32(to_roll_mode),
-    PK_I32(to_pitch_mode),
-    PK_I32_NV(vs_hold_mode, vs_hold),
-    {Row::kValue, "spd_hold_mode", &WriteI32<&spd_hold>, &ReadI32Nv<&spd_hold, RO_NV(spd_hold)>},
+    PK_SWITCH(vnav_armed),
+    PK_SWITCH(to_roll_mode),
+    PK_SWITCH(to_pitch_mode),
+    PK_SWITCH_NV(vs_hold_mode, vs_hold),
+    {Row::kValue, "spd_hold_mode", &WriteI32<&spd_hold>, &ReadSwitchNv<&spd_hold, RO_NV(spd_hold)>},
     // The simulator's receiver takes the course, as from the MCP's knob: the maps show its course.
     {Row::kValue, "crs_dir", &WriteF64<&crs_dir, 0>,
      [](std::string_view v) {

@@ -14,6 +14,8 @@
 namespace {
 
 constexpr uint32_t kThrottleStepUp = 0x10049;
+constexpr uint32_t kThrottleStepUpSmall = 0x10040;
+constexpr uint32_t kThrottleSet = 0x100A1;
 
 // CMD, LNAV and VNAV on the example route, with APP off; `toc` 0 in the climb, 1 in cruise.
 std::string LnavVnavState(int toc) {
@@ -78,6 +80,27 @@ TEST_F(RestoredModesTest, GroundLoadEngagesNoAutopilotAndNoThrust) {
   RunFrames(200);
   EXPECT_EQ(std::tuple(host_->Token(103), apleft, ap_master, vnav_armed), std::tuple(0.0, 0, 0.0, 1));
   EXPECT_EQ(std::pair(KeyEvents(kThrottleStepUp), host_->Token(128)), std::pair(0, 3000.0));
+}
+
+// At the gate, THR of the take-off roll and VNAV in cruise or descending to a speed constraint: no
+// lever moves and the simulator's speed hold stays off, from the load's first tick on. FLCH, which
+// its button refuses at taxi speed, is not engaged either.
+TEST_F(RestoredModesTest, GroundLoadOfLaterPhasesMovesNoThrust) {
+  on_the_ground_ = true;
+  std::string descent = LnavVnavState(1) + "tod=1\ninit_tod=1\n";
+  descent.replace(descent.find("FPLN=CENTR,46.719,-122.602"), 26, "FPLN=CENTR,46.719,-122.602,,,,,,,14000,3,250");
+  for (const std::string& state :
+       {LnavVnavState(0) + "thrust_hold=1\n", LnavVnavState(1), descent, LnavVnavState(1) + "vnav=0\nflch=1\n"}) {
+    dir_.Write("Orvantel/PanelStates/LATER.PNL", state);
+    Boot("");
+    RunFrames(3);
+    LoadFromThePage("LATER.PNL");
+    RunFrames(200);
+    const int levers = KeyEvents(kThrottleStepUp) + KeyEvents(kThrottleStepUpSmall) + KeyEvents(kThrottleSet);
+    EXPECT_EQ(std::tuple(levers, host_->Token(128), host_->Token(115), thrust_hold, flch),
+              std::tuple(0, 3000.0, 0.0, 0, 0))
+        << state;
+  }
 }
 
 }  // namespace

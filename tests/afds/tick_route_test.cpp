@@ -170,8 +170,8 @@ TEST_P(LnavIntercept, CapturesWithinThirtySecondsOfTheLeg) {
 INSTANTIATE_TEST_SUITE_P(Cases, LnavIntercept, ::testing::Values(std::pair{1.95, true}, std::pair{5.0, false}));
 
 // The early turn sequences a waypoint that has fallen more than 90 degrees off the leg within 10 NM,
-// on its slots, under LNAV with NAV hold, short of the last row and of a hold; each guard's failing
-// side keeps the waypoint.
+// on its slots, under LNAV with NAV hold, short of the last row and of a hold, and not once passed
+// abeam; each guard's failing side keeps the waypoint.
 TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
   const struct {
     const char* label;
@@ -185,6 +185,7 @@ TEST_F(RouteProgressTest, EarlyTurnSequencesOnlyPastEveryGuard) {
               {"NoLnav", [] { lnav = 0; }, false},
               {"NoNavHold", [] { ap_nav_hold = 0.0; }, false},
               {"At10Nm", [] { dist_to_active_wpt = 10.0; }, false},
+              {"PassedAbeam", [] { dist_to_active_wpt = kSequenceNow; }, false},
               {"LastLeg", [] { stpos = fp_cnt - 1; }, false},
               {"HoldAhead", [] { route_holds[1].leg = stpos; }, false},
               {"Only90Off", [] { active_wpt_brg = 90.0; }, false},

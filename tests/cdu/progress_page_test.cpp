@@ -38,6 +38,8 @@ TEST_F(ProgressPageTest, ListsFromToNextAndDestinationWithEtaAndFuel) {
   Paint();
   EXPECT_EQ(Row(2) + "|" + Row(4), "SEA 12 | 1202Z 19.8|KPDX 72 | 1212Z 18.8");
   std::tie(ground_speed, stpos, trans_alt) = std::tuple(70.0, 2, 18000);  // too slow for a time on the waypoint lines
+  Paint();
+  EXPECT_EQ(Row(1), " | ");  // nothing passed yet
   std::tie(prog_from_ident, prog_from_alt, prog_from_ata, prog_from_fuel) = std::tuple("SEA", 21000.0, "1155Z", 21500.0);
   Paint();
   EXPECT_EQ(Row(1), "SEA FL210 | 1155Z 21.5");

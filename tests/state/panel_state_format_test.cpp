@@ -102,12 +102,28 @@ TEST_F(PanelFormatTest, LoadedCourseIsTheSimulatorsCourse) {
   EXPECT_EQ(std::pair(crs_dir, KeyEventValues(0x100B4)), std::pair(102.0, std::vector<int32_t>{102}));
 }
 
+// The MCP's altitude and speed reach the simulator's autopilot only from within the knobs' range.
+TEST_F(PanelFormatTest, McpTargetsBeyondTheKnobsKeepTheAutopilots) {
+  ASSERT_EQ(Load("alt_sel_num=-5000\nap_spdbug=-100\nalt_sel_num=50001\nap_spdbug=400\nalt_sel_num=50000\n"
+                 "ap_spdbug=100\n"),
+            1);
+  EXPECT_EQ(std::pair(KeyEventValues(0x1024C), KeyEventValues(0x101F5)),
+            std::pair(std::vector<int32_t>{50000}, std::vector<int32_t>{100}));
+}
+
 // The reduced panel is a switch: a value other than 1 is off, on the panel too.
 TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
   for (const auto& [line, after] : {std::pair{"lite_mode=2", 0}, {"lite_mode=1", 1}, {"lite_mode=-1", 0}}) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(std::pair(lite_mode, host_.Named("panel_mode")), std::pair(after, static_cast<double>(after))) << line;
   }
+}
+
+// The autoflight modes are switches too, on the panel as well.
+TEST_F(PanelFormatTest, ModeFlagsOtherThanOneAreOff) {
+  ASSERT_EQ(Load("apleft=5\nlnav=-1\nthrust_hold=7\nvnav=2\nflch=3\nlnav_init_mode=9\n"), 1);
+  EXPECT_EQ(std::tuple(apleft, lnav, thrust_hold, vnav, flch, lnav_init_mode), std::tuple(0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(host_.Named("apleft") + host_.Named("lnav") + host_.Named("thrust") + host_.Named("vnav"), 0.0);
 }
 
 // Each FPLN row takes its fields by position; empty fields leave the reset values, not an earlier

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
@@ -96,6 +97,15 @@ TEST_F(PanelRouteTest, LoadedRouteTakesNoPassageOfTheRouteBefore) {
     EXPECT_EQ(std::tuple(prog_from_ident, prog_from_alt, prog_from_ata, prog_from_fuel), std::tuple("", 0.0, "", 0.0))
         << file;
   }
+}
+
+// The FROM line of the route flown before does not stay with a restored route.
+TEST_F(PanelRouteTest, RestoredRouteHasNoWaypointPassedYet) {
+  Flying(kRoute, 0);
+  SavePanelState("trip");
+  std::tie(prog_from_ident, prog_from_alt) = std::tuple("LAVAS", 2200.0);
+  ASSERT_EQ(LoadPanelState("TRIP.PNL"), 1);
+  EXPECT_EQ(std::pair(prog_from_ident, prog_from_alt), std::pair(std::string(), 0.0));
 }
 
 // A file cut inside its route, one holding only its first section and a row without coordinates
