@@ -145,6 +145,17 @@ bool OnLegAfter(int32_t from, int32_t last, KeptTo kind, Point p) {
   return false;
 }
 
+// A T/C this close to the active leg lies on it, up to where the aircraft was when it was laid out.
+constexpr double kTocOnActiveLegNm = 1.0;
+
+// True when the T/C lies on the active leg (from the LNAV from-point to `wpt`) farther from the
+// waypoint than the aircraft: passed level below the cruise altitude, the climb held back.
+bool TocPassedOnActiveLeg(Point toc, Point wpt, double aircraft_to_wpt_nm) {
+  const Point from{lnav_leg[0].fr_lat, lnav_leg[0].fr_lon};
+  const double toc_to_wpt = Dist(toc, wpt);
+  return toc_to_wpt > aircraft_to_wpt_nm && Dist(from, toc) + toc_to_wpt - Dist(from, wpt) <= kTocOnActiveLegNm;
+}
+
 }  // namespace
 
 int32_t IsActiveWptPassed() {
@@ -230,8 +241,11 @@ void ComputeRouteDistances() {
         }
       }
     } else if (!toc_met) {
-      double to_toc = ToProfilePointNm(kToToc, prev, prev_leg, toc_pt);
-      if (d > to_toc) {
+      const double to_toc = ToProfilePointNm(kToToc, prev, prev_leg, toc_pt);
+      // A T/C the aircraft has passed is not ahead: no way to it is walked back and forth.
+      if (prev_leg < 0 && TocPassedOnActiveLeg(toc_pt, leg, d)) {
+        toc_met = true;
+      } else if (d > to_toc) {
         toc_met = true;
         route_dist_total += to_toc;
       } else {
