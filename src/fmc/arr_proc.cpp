@@ -8,6 +8,7 @@
 #include "fmc/proc_choice.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
+#include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "sim/debug_log.h"
@@ -222,6 +223,7 @@ bool InsertStarApprLegs() {
       next_restr_leg_mod = fp_mod_cnt;
       dest.alt = dest_alt;
     }
+    ReattachModHolds(a + 1);
   }
 
   // Without an active leg the whole route is looked at.
@@ -297,6 +299,9 @@ bool InsertTmpApprRoute(int32_t flag) {
   WriteDestinationRow(AppendModRow());
   // The gap stands at the approach's first leg, or at the destination when the approach adds none.
   if (disco_row > 0) CarryPlaceOfNextLeg(fms_fpln_mod, fp_mod_cnt, disco_row);
+  // A hold at a fix the new approach flies again, its first fix taking the last one's place included,
+  // stays with that fix.
+  ReattachModHolds(kept);
 
   if (stpos == fp_cnt && fms_fpln_active >= 3) {
     TmpFrId = "DIRECT";

@@ -152,6 +152,17 @@ bool MetBeforeLeg(bool nearer, int32_t prev_leg, int32_t leg, int32_t last, Kept
   return nearer && !(prev_leg < 0 && OnLegAfter(leg, last, kind, p));
 }
 
+// A T/C this close to the active leg lies on it, up to where the aircraft was when it was laid out.
+constexpr double kTocOnActiveLegNm = 1.0;
+
+// True when the T/C lies on the active leg (from the LNAV from-point to `wpt`) farther from the
+// waypoint than the aircraft: passed level below the cruise altitude, the climb held back.
+bool TocPassedOnActiveLeg(Point toc, Point wpt, double aircraft_to_wpt_nm) {
+  const Point from{lnav_leg[0].fr_lat, lnav_leg[0].fr_lon};
+  const double toc_to_wpt = Dist(toc, wpt);
+  return toc_to_wpt > aircraft_to_wpt_nm && Dist(from, toc) + toc_to_wpt - Dist(from, wpt) <= kTocOnActiveLegNm;
+}
+
 }  // namespace
 
 int32_t IsActiveWptPassed() {
@@ -241,8 +252,11 @@ void ComputeRouteDistances() {
         }
       }
     } else if (!toc_met) {
-      double to_toc = ToProfilePointNm(kToToc, prev, prev_leg, toc_pt);
-      if (MetBeforeLeg(d > to_toc, prev_leg, i, last, kToToc, toc_pt)) {
+      const double to_toc = ToProfilePointNm(kToToc, prev, prev_leg, toc_pt);
+      // A T/C the aircraft has passed is not ahead: no way to it is walked back and forth.
+      if (prev_leg < 0 && TocPassedOnActiveLeg(toc_pt, leg, d)) {
+        toc_met = true;
+      } else if (MetBeforeLeg(d > to_toc, prev_leg, i, last, kToToc, toc_pt)) {
         toc_met = true;
         route_dist_total += to_toc;
       } else {

@@ -190,6 +190,22 @@ void DropHoldsOffModifiedRoute() {
   }
 }
 
+void ReattachModHolds(int32_t from) {
+  const int32_t last = ClampedLastRow(fp_mod_cnt);
+  for (int32_t r = 1; r <= UsedHoldRows(); ++r) {
+    RouteHold& h = route_holds[r];
+    const int32_t leg = h.saved_leg > 0 ? h.saved_leg : h.leg;
+    if (leg < std::max(from, 0) || (leg <= last && fms_fpln_mod[leg].hold_idx == r)) continue;
+    for (int32_t i = std::max(from, 0); i <= last; ++i) {
+      RouteLeg& m = fms_fpln_mod[i];
+      if (m.hold_idx != 0 || m.ident != h.fix) continue;
+      m.hold_idx = r;
+      h.saved_leg = i;
+      break;
+    }
+  }
+}
+
 void RemoveAllHolds() {
   while (hold_cnt > 0) {
     const int32_t before = hold_cnt;

@@ -37,6 +37,11 @@ void ReleaseModLegHold(int32_t mod_leg);
 // holds a modification took away, however many they were.
 void DropHoldsOffModifiedRoute();
 
+// After modified legs `from`..fp_mod_cnt were written anew (an arrival or approach chosen again), a
+// hold whose leg lay there goes to the first of those legs at its fix; one whose fix is gone is left
+// for EXEC to drop.
+void ReattachModHolds(int32_t from);
+
 // Removes every hold, the legs' references to them and a circuit being flown with them.
 void RemoveAllHolds();
 

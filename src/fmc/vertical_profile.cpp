@@ -261,9 +261,13 @@ int32_t PlanDescent(const LegTable& t, double plan_alt, int32_t toc_leg, int32_t
       leg.mach = 0.0;
     }
     if (h >= plan_alt) {
-      leg.alt = plan_alt;
-      leg.ias = cruise_ias;
-      leg.mach = cruise_mach;
+      // Only what the plan itself wrote is capped at the level: a constraint above it (the level
+      // lowered below an arrival's constraints) stays the crew's or the procedure's.
+      if (!HasAltConstraint(leg)) leg.alt = plan_alt;
+      if (!HasSpeed(leg)) {
+        leg.ias = cruise_ias;
+        leg.mach = cruise_mach;
+      }
       return k;
     }
   }

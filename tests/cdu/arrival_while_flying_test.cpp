@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -15,11 +16,12 @@ namespace {
 
 class ArrivalWhileFlyingTest : public RoutePagesTest {
  protected:
-  // KSEA, TACMA, J5 to KELSO, the WILAM1 arrival from KELSO and the ILS 10R from TIMBR, executed at
-  // FL200, then flown to `fix`, the active leg.
-  void FlyTo(const std::string& fix) {
+  // KSEA, TACMA, J5 to KELSO, the WILAM1 arrival from KELSO and the ILS 10R from TIMBR (or the
+  // arrival chosen by `arrival_keys`), executed at FL200, then flown to `fix`, the active leg.
+  void FlyTo(const std::string& fix, std::string_view arrival_keys = "DEP_ARR 2R 1L 2L 1R 2R") {
     TypeSeattlePortlandOnJ5();
-    Keys("DEP_ARR 2R 1L 2L 1R 2R RTE 6R EXEC INIT_REF 6L 3L");
+    Keys(arrival_keys);
+    Keys("RTE 6R EXEC INIT_REF 6L 3L");
     EnterAt("FL200", "1R");
     Keys("EXEC");
     InTheAir(12000.0);
@@ -71,6 +73,23 @@ TEST_F(ArrivalWhileFlyingTest, ApproachChosenPastTheLastFixIsFlownFromItsFirstFi
   EXPECT_EQ(Ahead(), (Texts{"BTG", "KPDX"}));
   EXPECT_EQ(fms_fpln_act[stpos - 1].ident, "LAVAS");
   EXPECT_EQ(std::tuple(lnav_leg[0].FrId, lnav_leg[0].ToId), std::tuple("DIRECT", "BTG"));
+}
+
+// WILAM active on the WILAM1 arrival for runway 10R without an approach, a hold at TIMBR, its last
+// fix: the runway chosen again (which writes the arrival again) and then the ILS 10R from TIMBR (its
+// first fix takes TIMBR's place), each executed, keep the hold at TIMBR.
+TEST_F(ArrivalWhileFlyingTest, HoldAtTheArrivalsLastFixStaysWhenItsRunwayOrApproachIsChosen) {
+  FlyTo("WILAM", "DEP_ARR 2R 1L 2L 3R");
+  Keys("HOLD 3L 6L EXEC");
+  ASSERT_EQ(std::tuple(hold_cnt, route_holds[1].fix), std::tuple(1, "TIMBR"));
+  for (const char* keys : {"DEP_ARR 2R 3R EXEC", "DEP_ARR 2R 1R 2R EXEC"}) {
+    Keys(keys);
+    ASSERT_EQ(fms_fpln_act[stpos + 2].ident, "TIMBR") << keys;
+    EXPECT_EQ(std::tuple(hold_cnt, route_holds[1].leg, fms_fpln_act[stpos + 2].hold_idx),
+              std::tuple(1, stpos + 2, 1))
+        << keys;
+  }
+  EXPECT_EQ(Ahead(), (Texts{"WILAM", "HD200", "TIMBR", "LAVAS", "KPDX"}));
 }
 
 // ILS 10R executed, then the VOR-A, which names no runway: APPROACH REF, the map's runway and the

@@ -227,5 +227,21 @@ TEST_F(DescentAfterExecTest, CruiseAltitudeActsOnlyOnceExecuted) {
   EXPECT_EQ(std::tuple(toc, tod, init_tod, toc_dist_done), std::tuple(0, 0, 0, 0));
 }
 
+// Level at FL200 with CENTR active, FL220 executed while the MCP keeps the aircraft at FL200: PROGRESS
+// counts the way to the T/C a few miles ahead, and none once the aircraft has passed it level.
+TEST_F(DescentAfterExecTest, PassedTocIsNoWayAhead) {
+  ActiveLeg(kCentr);
+  std::tie(cruise_alt, init_cruise_alt, toc) = std::tuple(20000, 20000, 1);
+  FlyAlong(kCentr - 1, 0.1, 20000.0);
+  EnterCruiseAltitude("FL220");
+  Keys("EXEC");
+  FlyAlong(kCentr - 1, 0.1, 20000.0);
+  ASSERT_EQ(toc, 0);
+  EXPECT_NEAR(route_dist_total, CalcDistNm(plane_lat, plane_lon, toc_lat, toc_lon), 0.5);
+  FlyAlong(kCentr - 1, 0.6, 20000.0);
+  ASSERT_EQ(std::tuple(toc, stpos), std::tuple(0, kCentr));
+  EXPECT_EQ(route_dist_total, 0.0);
+}
+
 }  // namespace
 }  // namespace cdu_test

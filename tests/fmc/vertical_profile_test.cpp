@@ -165,6 +165,23 @@ TEST_F(ProfileDetails, NothingIsPlacedThatTheRouteOrTheRatesCannotCarry) {
   EXPECT_EQ(std::tuple(climb_rate, toc_lat, Row(1).alt), std::tuple(0, 1.5, kNoConstraint));  // no climb pass
 }
 
+// A level lowered below the constraints ahead (a low cruise altitude, or the descent segment's level
+// of an EXEC in the descent) caps only the planned legs: a constraint keeps its altitude and speed,
+// also once the level is raised again.
+TEST_F(ProfileDetails, ConstraintsAboveTheLevelKeepTheirAltitudeAndSpeed) {
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0, 3, 4000.0, 190.0},
+                  {"KDDD", 48.5, -122.0}});
+  for (int32_t level : {3000, 20000, 3000}) {
+    Plan(level);
+    EXPECT_EQ(std::tuple(Row(2).alt, Row(2).ias, Row(2).restr), std::tuple(4000.0, 190.0, 3)) << level;
+  }
+  EXPECT_EQ(Row(1).alt, 3000.0);  // the planned leg before it flies the level
+  SetActiveRoute({{"KAAA", 47.0, -122.0}, {"B", 47.5, -122.0}, {"C", 48.0, -122.0, 2, kNoConstraint, 200.0},
+                  {"KDDD", 48.5, -122.0}});
+  Plan(3000);
+  EXPECT_EQ(std::pair(Row(2).alt, Row(2).ias), std::pair(3000.0, 200.0));
+}
+
 using Prediction = vnav_test::VnavTest;
 
 // The arrival of the Seattle-Portland route, descending at 1900 ft/min and 420.5 kt, the aircraft
