@@ -9,6 +9,7 @@
 #include "fmc/proc_choice.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
+#include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "navdb/airport_loader.h"
@@ -135,6 +136,8 @@ bool InsertSidLegs() {
     WriteProcedureLeg(fms_fpln_mod[++k], sid_leg_list[j], "SID");
   }
   if (legs > 0) JoinRouteAtSidEnd(legs);
+  // A hold at a fix the departure flies again stays with that fix.
+  ReattachModHolds(1);
 
   MergeRepeatedFixes(1, "STAR");
   return true;

@@ -92,6 +92,20 @@ TEST_F(ArrivalWhileFlyingTest, HoldAtTheArrivalsLastFixStaysWhenItsRunwayOrAppro
   EXPECT_EQ(Ahead(), (Texts{"WILAM", "HD200", "TIMBR", "LAVAS", "KPDX"}));
 }
 
+// The twin on the departure side: a hold at TACMA, a fix of the TACMA1 departure, stays at TACMA when
+// the departure is written again for its runway, for another runway, or chosen again whole.
+TEST_F(ArrivalWhileFlyingTest, HoldAtADepartureFixStaysWhenTheDepartureIsChosenAgain) {
+  TypeSeattlePortlandOnJ5();
+  Keys("DEP_ARR 1L 1L 2L 1R RTE 6R EXEC LEGS HOLD 4L 6L EXEC");  // TACMA1.CENTR from 16L
+  ASSERT_EQ(std::tuple(hold_cnt, route_holds[1].fix, fms_fpln_act[4].ident), std::tuple(1, "TACMA", "TACMA"));
+  for (const char* keys : {"DEP_ARR 1L 1R EXEC", "DEP_ARR 1L 2R EXEC", "DEP_ARR 1L 1L 2L 1R EXEC"}) {
+    Keys(keys);
+    EXPECT_EQ(std::tuple(hold_cnt, route_holds[1].leg, fms_fpln_act[4].ident, fms_fpln_act[4].hold_idx),
+              std::tuple(1, 4, "TACMA", 1))
+        << keys;
+  }
+}
+
 // ILS 10R executed, then the VOR-A, which names no runway: APPROACH REF, the map's runway and the
 // landing checklist (all from the runway row) and the route's end hold what the VOR-A alone gives.
 TEST_F(ArrivalWhileFlyingTest, ApproachWithoutARunwayLeavesNoRunwayOfTheOneBefore) {
