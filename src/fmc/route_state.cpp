@@ -130,6 +130,16 @@ void KeepCruiseAltForErase() {
   if (cruise_alt_prev == 0) cruise_alt_prev = cruise_alt > 0 ? cruise_alt : kKeptNoCruiseAlt;
 }
 
+void TakeCruiseAltEntry(int32_t ft) {
+  // In flight the tick lowers the cruise altitude at each descent segment while the entry waits: a
+  // value kept for ERASE would put the segment's start back.
+  if (fms_fpln_active < 3) {
+    KeepCruiseAltForErase();
+    cruise_alt = ft;
+  }
+  pending_cruise_alt = ft;
+}
+
 void KeepCostIndexForErase() {
   if (cost_index_prev == -1) cost_index_prev = cost_index > -1 ? cost_index : kKeptNoCostIndex;
 }

@@ -38,6 +38,11 @@ inline constexpr int32_t kKeptNoCostIndex = -2;
 void KeepCruiseAltForErase();
 void KeepCostIndexForErase();
 
+// A cruise altitude entry of `ft` (PERF INIT or the VNAV pages), the last of which EXEC takes. Before
+// the route is active it is the cruise altitude at once; a route being flown keeps its own until EXEC,
+// so ERASE has nothing of it to give back.
+void TakeCruiseAltEntry(int32_t ft);
+
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
 // "------", the runway's table row to 0, and for the destination the ARRIVALS page's marks: a new

@@ -107,6 +107,21 @@ TEST_F(PendingEntriesTest, EraseTakesBackEveryEntryNotOnlyTheLast) {
   EXPECT_EQ(std::tuple(cruise_alt, pending_cruise_alt, descent_ias), std::tuple(31000, 0, executed_des));
 }
 
+// FL350 on PERF INIT or VNAV CRZ while the descent's next segment lowers the cruise altitude to a
+// constraint's 11000 ft, then ERASE: the flight keeps its segment, not the altitude before the entry.
+TEST_F(PendingEntriesTest, EraseLeavesTheCruiseAltitudeTheFlightMovedOnTo) {
+  ExecuteSeattlePortland();
+  for (const char* keys : {"INIT_REF 6L 3L", "VNAV NEXT_PAGE"}) {
+    cruise_alt = 31000;
+    Keys(keys);
+    EnterAt("FL350", std::string(keys) == "VNAV NEXT_PAGE" ? "1L" : "1R");
+    ASSERT_EQ(std::pair(fms_fpln_active, pending_cruise_alt), std::pair(4, 35000)) << keys;
+    cruise_alt = 11000;
+    Keys("6L");
+    EXPECT_EQ(std::tuple(fms_fpln_active, cruise_alt, pending_cruise_alt), std::tuple(3, 11000, 0)) << keys;
+  }
+}
+
 // 34R on RTE over the executed 16L, ERASE, then an edit of the legs and EXEC: the route still starts
 // on 16L.
 TEST_F(PendingEntriesTest, EraseDropsTheRunwayEntry) {

@@ -62,11 +62,7 @@ void EnterReserves() {
 void EnterCruiseAlt() {
   int32_t ft = 0;
   if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  KeepCruiseAltForErase();
-  // A route being flown keeps its cruise altitude until EXEC: the entry waits, as a plan file's does.
-  if (fms_fpln_active < 3) cruise_alt = ft;
-  // EXEC takes the last entry, whichever page it was made on.
-  pending_cruise_alt = ft;
+  TakeCruiseAltEntry(ft);
   if (fms_fpln_active == 1 || fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();
 }

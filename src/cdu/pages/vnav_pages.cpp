@@ -54,10 +54,7 @@ void EnterCruiseAlt() {
   if (cdu_scratchpad.empty()) return;
   int32_t ft = 0;
   if (!cdu_perf::CruiseAltEntryFt(cdu_scratchpad, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  KeepCruiseAltForErase();
-  // A route being flown keeps its cruise altitude until EXEC: the entry waits, as a plan file's does.
-  if (fms_fpln_active < 3) cruise_alt = ft;
-  pending_cruise_alt = ft;
+  TakeCruiseAltEntry(ft);
   if (fms_fpln_active == 3) StepFplnState();
   cdu::AcceptEntry();
 }
