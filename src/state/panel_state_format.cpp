@@ -386,7 +386,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(auto_brake_switch, auto_brake_switch),
     PK_SAVED_F64(epr_bug, 2),
     PK_I32(ldg_checklist_mode),
-    PK_I32_NV(ldg_checklist, ldg_checklist),
+    PK_SWITCH_NV(ldg_checklist, ldg_checklist),
     PK_I32(to_callout_mode),
     PK_I32_NV(asi_bug1, asi_bug1),
     PK_I32_NV(asi_bug2, asi_bug2),

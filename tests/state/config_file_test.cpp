@@ -61,7 +61,9 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
            {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
            {"simver=11", &simver, 10}, {"DisplayLdgChkLst=0\nLiteMode=1", &DisplayLdgChkLst, 0},
            {"MapModeDispHdgAlways=2", &MapModeDispHdgAlways, 0}, {"MapModeDispHdgAlways=1", &MapModeDispHdgAlways, 1},
-           {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1}}) {
+           {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1},
+           {"LdgChecklist=2", &ldg_checklist, 0}, {"LdgChecklist=1", &ldg_checklist, 1},
+           {"UseDefAutoBrakes=2", &UseDefAutoBrakes, 0}, {"UseDefAutoBrakes=1", &UseDefAutoBrakes, 1}}) {
     Restart();
     WriteConfig(std::string(line) + "\n");
     ReadConfigFile();

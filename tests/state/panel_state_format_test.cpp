@@ -93,11 +93,17 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
   }
 }
 
-// The reduced panel is a switch: a value other than 1 is off, on the panel too.
+// The reduced panel is a switch: a value other than 1 is off, on the panel too; so is the landing
+// checklist.
 TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
   for (const auto& [line, after] : {std::pair{"lite_mode=2", 0}, {"lite_mode=1", 1}, {"lite_mode=-1", 0}}) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(std::pair(lite_mode, host_.Named("panel_mode")), std::pair(after, static_cast<double>(after))) << line;
+  }
+  for (const auto& [line, after] : {std::pair{"ldg_checklist=2", 0}, {"ldg_checklist=1", 1}}) {
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(std::pair(ldg_checklist, host_.Named("ldg_checklist")), std::pair(after, static_cast<double>(after)))
+        << line;
   }
 }
 
