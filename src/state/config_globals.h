@@ -56,12 +56,12 @@
   K("DescSpdRest", F64, double, DescSpdRest, 250.0)                               \
   K("DescAltRest", F64, double, DescAltRest, 10000.0)                             \
   K("ClimbIas", Special, int32_t, ClimbIas, 280)                                  \
-  K("ClimbMach", F64, double, climb_mach, 0.74)                                   \
+  K("ClimbMach", Special, double, climb_mach, 0.74)                               \
   K("CruiseIas", Special, int32_t, CruiseIas, 300)                                \
-  K("CruiseMach", F64, double, cruise_mach, 0.78)                                 \
+  K("CruiseMach", Special, double, cruise_mach, 0.78)                             \
   K("DescentIas", Special, int32_t, DescentIas, 290)                              \
-  K("DescentMach", F64, double, descent_mach, 0.74)                               \
-  K("VnavDescFPA", F64, double, VnavDescFPA, 2.75)                                \
+  K("DescentMach", Special, double, descent_mach, 0.74)                           \
+  K("VnavDescFPA", Special, double, VnavDescFPA, 2.75)                            \
   K("WeightUnit", Upper, std::string, weight_unit, "LBS")                         \
   K("FmcShowResetMCPMsg", I32, int32_t, FmcShowResetMCPMsg, 1)                    \
   K("FmcDispDragReqMsg", I32, int32_t, FmcDispDragReqMsg, 1)                      \

@@ -93,6 +93,27 @@ TEST_F(ConfigFileTest, DerivedValues) {
             std::tuple(1, 35, 1, 270, 330.75));
 }
 
+// Speeds the CDU would refuse, and a descent angle that descends nothing, keep the value before the
+// line: VNAV never commands 0 kt or Mach 0, nor takes a T/D never placed as reached.
+TEST_F(ConfigFileTest, SpeedsAndPathAngleOutOfRangeKeepTheirValues) {
+  for (const auto& [lines, expected] : {
+           std::pair{"ClimbIas=0\nCruiseIas=-5\nDescentIas=501", std::tuple(280, 300, 290, 280, 290)},
+           {"ClimbIas=250\nClimbIas=0\nDescentIas=50", std::tuple(250, 300, 50, 250, 50)}}) {
+    Restart();
+    WriteConfig(std::string(lines) + "\n");
+    ReadConfigFile();
+    EXPECT_EQ(std::tuple(climb_ias, cruise_ias, descent_ias, ClimbIas, DescentIas), expected) << lines;
+  }
+  for (const auto& [lines, expected] : {
+           std::pair{"ClimbMach=0\nCruiseMach=1.3\nDescentMach=\nVnavDescFPA=0", std::tuple(0.74, 0.78, 0.74, 2.75)},
+           {"ClimbMach=1.3\nCruiseMach=0.4\nDescentMach=1.2\nVnavDescFPA=-3", std::tuple(1.3, 0.4, 1.2, 2.75)}}) {
+    Restart();
+    WriteConfig(std::string(lines) + "\n");
+    ReadConfigFile();
+    EXPECT_EQ(std::tuple(climb_mach, cruise_mach, descent_mach, VnavDescFPA), expected) << lines;
+  }
+}
+
 // Colours set the components the value reaches; the others keep their values.
 TEST_F(ConfigFileTest, ColourKeysSetTheComponentsReached) {
   const std::pair<const char*, std::tuple<int32_t, int32_t, int32_t>> cases[] = {
