@@ -108,8 +108,12 @@ void Apply_AltWinRightClickIncr(std::string_view v) {
   if (ft >= 0) AltWinRightClickIncr = ft / 100 * 100;
 }
 
-// Seconds in the file, simulator ticks (18 a second) in the global.
-void Apply_IrsAlignSecs(std::string_view v) { IrsAlignSecs = SaturateI32(int64_t{ParseConfigI32(v)} * 18); }
+// Seconds in the file, simulator ticks (18 a second) in the global. A negative time would leave the
+// IRSs aligning for ever: the value before the line stands then.
+void Apply_IrsAlignSecs(std::string_view v) {
+  const int32_t s = ParseConfigI32(v);
+  if (s >= 0) IrsAlignSecs = SaturateI32(int64_t{s} * 18);
+}
 
 // Each IAS key sets the working speed and the default that route execution restores. A speed or
 // Mach the CDU would refuse keeps the value before the line, as a refused entry does.

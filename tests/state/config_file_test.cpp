@@ -58,7 +58,8 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
   for (const auto& [line, global, expected] : {
            std::tuple{"TcasVertRange=900", &TcasVertRange, 30}, {"AltWinRightClickIncr=1050", &AltWinRightClickIncr, 1000},
            {"AltWinRightClickIncr=-1000", &AltWinRightClickIncr, 500},
-           {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
+           {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"IrsAlignSecs=-5", &IrsAlignSecs, 300},
+           {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
            {"simver=11", &simver, 10}, {"DisplayLdgChkLst=0\nLiteMode=1", &DisplayLdgChkLst, 0},
            {"MapModeDispHdgAlways=2", &MapModeDispHdgAlways, 0}, {"MapModeDispHdgAlways=1", &MapModeDispHdgAlways, 1},
            {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1},
