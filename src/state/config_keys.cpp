@@ -34,11 +34,6 @@ template <double* G>
 void StoreF64(std::string_view v) {
   *G = ParseConfigF64(v);
 }
-// A fractional cost index is truncated toward zero; beyond the i32 range it stops at the ends.
-template <int32_t* G>
-void StoreI32F64(std::string_view v) {
-  *G = TruncToI32(ParseConfigF64(v));
-}
 template <std::string* G>
 void StoreText(std::string_view v) {
   G->assign(v);
@@ -108,6 +103,13 @@ void Apply_AltWinRightClickIncr(std::string_view v) {
   if (ft >= 0) AltWinRightClickIncr = ft / 100 * 100;
 }
 
+// A fractional cost index is truncated toward zero; one the CDU would refuse keeps the value before
+// the line.
+void Apply_cost_index(std::string_view v) {
+  const int32_t ci = TruncToI32(ParseConfigF64(v));
+  if (ci >= -1 && ci <= kMaxCostIndex) cost_index = ci;
+}
+
 // Seconds in the file, simulator ticks (18 a second) in the global. A negative time would leave the
 // IRSs aligning for ever: the value before the line stands then.
 void Apply_IrsAlignSecs(std::string_view v) {
@@ -158,7 +160,6 @@ void ApplyPacksKey(std::string_view v) {
 
 #define CONFIG_STORE_I32(name) &StoreI32<&name>
 #define CONFIG_STORE_F64(name) &StoreF64<&name>
-#define CONFIG_STORE_I32F64(name) &StoreI32F64<&name>
 #define CONFIG_STORE_Text(name) &StoreText<&name>
 #define CONFIG_STORE_Upper(name) &StoreUpper<&name>
 #define CONFIG_STORE_Font(name) &StoreFont<&name>

@@ -286,7 +286,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(v1_set),
     PK_I32(vr_set),
     PK_I32(v2_set),
-    PK_I32(cost_index),
+    PK_I32_RANGE(cost_index, -1, kMaxCostIndex),
     {Row::kValue, "reserves", &WriteF64<&reserves, 1>,
      [](std::string_view v) {
        if (const double lb = F64(v); lb >= 0.0) reserves = lb;

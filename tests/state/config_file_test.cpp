@@ -64,7 +64,8 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
            {"MapModeDispHdgAlways=2", &MapModeDispHdgAlways, 0}, {"MapModeDispHdgAlways=1", &MapModeDispHdgAlways, 1},
            {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1},
            {"LdgChecklist=2", &ldg_checklist, 0}, {"LdgChecklist=1", &ldg_checklist, 1},
-           {"UseDefAutoBrakes=2", &UseDefAutoBrakes, 0}, {"UseDefAutoBrakes=1", &UseDefAutoBrakes, 1}}) {
+           {"UseDefAutoBrakes=2", &UseDefAutoBrakes, 0}, {"UseDefAutoBrakes=1", &UseDefAutoBrakes, 1},
+           {"CostIndex=1e300", &cost_index, -1}, {"CostIndex=-2", &cost_index, -1}, {"CostIndex=999.9", &cost_index, 999}}) {
     Restart();
     WriteConfig(std::string(line) + "\n");
     ReadConfigFile();

@@ -91,6 +91,12 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(lower_eicas_mode, after) << line;
   }
+  // A cost index the economy table does not cover would be shown but never flown.
+  for (const auto& [line, after] : {std::pair{"cost_index=1000", 80}, {"cost_index=-2", 80}, {"cost_index=-1", -1}}) {
+    cost_index = 80;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(cost_index, after) << line;
+  }
 }
 
 // The reduced panel is a switch: a value other than 1 is off, on the panel too; so is the landing
