@@ -109,20 +109,15 @@ TEST_F(VnavSpeedTest, DescentAtOrBelowTheRestrictionAltitudeIsNoFasterThanTheRes
 // A restriction speed of 0 (a configuration without one) restricts nothing: below its altitude the
 // climb, descent or constraint speed is commanded, never 0 kt.
 TEST_F(VnavSpeedTest, ARestrictionSpeedOfZeroIsNoRestriction) {
-  const struct {
-    int32_t tod;
-    double alt_ft, vs_fpm;
-    int32_t restr;
-    int32_t commanded;
-  } rows[] = {{0, 8000.0, 2000.0, 0, 290}, {1, 9000.0, 0.0, 0, 290}, {1, 9000.0, -1500.0, 3, 280}};
   std::tie(ClbSpdRest, DescSpdRest, cross_at_elev, dist_to_cross_at) = std::tuple(0.0, 0.0, 6000.0, 5.0);
-  ground_speed = 300.0;
-  for (const auto& c : rows) {
-    std::tie(tod, plane_alt, vert_speed) = std::tuple(c.tod, c.alt_ft, c.vs_fpm);
-    std::tie(fms_fpln_act[1].restr, fms_fpln_act[1].ias) = std::tuple(c.restr, 280.0);
+  std::tie(ground_speed, fms_fpln_act[1].ias) = std::tuple(300.0, 280.0);
+  // T/D reached, altitude, vertical speed, the active leg's restriction (3 with its speed), speed commanded
+  for (const auto& [t, alt, vs, restr, kt] :
+       {std::tuple{0, 8000.0, 2000.0, 0, 290}, {1, 9000.0, 0.0, 0, 290}, {1, 9000.0, -1500.0, 3, 280}}) {
+    std::tie(tod, plane_alt, vert_speed, fms_fpln_act[1].restr) = std::tuple(t, alt, vs, restr);
     Mark();
     Pass();
-    EXPECT_EQ(SentOf({kIas}), (Events{{kIas, c.commanded}})) << c.tod << " " << c.alt_ft << " ft";
+    EXPECT_EQ(SentOf({kIas}), (Events{{kIas, kt}})) << t << " " << alt << " ft";
   }
 }
 
