@@ -91,12 +91,18 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(lower_eicas_mode, after) << line;
   }
-  // A cost index the economy table does not cover would be shown but never flown.
-  for (const auto& [line, after] : {std::pair{"cost_index=1000", 80}, {"cost_index=-2", 80}, {"cost_index=-1", -1}}) {
-    cost_index = 80;
+  // A cost index the economy table does not cover would be shown but never flown; a speed the CDU
+  // would refuse would be commanded.
+  for (const auto& [line, global, after] :
+       {std::tuple{"cost_index=1000", &cost_index, 280}, {"cost_index=-1", &cost_index, -1},
+        {"climb_ias=0", &climb_ias, 280}, {"descent_ias=501", &descent_ias, 280}, {"cruise_ias=50", &cruise_ias, 50}}) {
+    *global = 280;
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
-    EXPECT_EQ(cost_index, after) << line;
+    EXPECT_EQ(*global, after) << line;
   }
+  std::tie(climb_mach, descent_mach) = std::tuple(0.78, 0.78);
+  ASSERT_EQ(Load("climb_mach=0.00\ndescent_mach=1.30\ncruise_mach=1.20\n"), 1);
+  EXPECT_EQ(std::tuple(climb_mach, descent_mach, cruise_mach), std::tuple(0.78, 0.78, 1.2));
 }
 
 // The reduced panel is a switch: a value other than 1 is off, on the panel too; so is the landing
