@@ -137,9 +137,10 @@ bool SpeedPassDue() {
   return dist_to_active_wpt < kNearWptNm || vnav_init_flag == 1 || vnav_des_active == 0 || vnav_pnl_restored == 1;
 }
 
-// Below the restriction altitude a faster candidate gives way to the climb restriction speed.
+// Below the restriction altitude a faster candidate gives way to the climb restriction speed. A
+// restriction speed of 0 or less (a configuration without one) restricts nothing, as in the plan.
 bool ClimbRestrictionApplies(double candidate_kt) {
-  return plane_alt < ClbAltRest - kRestrictionMarginFt && candidate_kt > ClbSpdRest;
+  return ClbSpdRest > 0.0 && plane_alt < ClbAltRest - kRestrictionMarginFt && candidate_kt > ClbSpdRest;
 }
 
 void CommandClimbSpeed(double candidate_kt) {
@@ -205,9 +206,12 @@ void CruiseSpeed(const RouteLeg& active) {
 // Level at the restriction altitude counts as at it: the speed restriction holds there too.
 bool AtOrBelowDescentRestriction() { return plane_alt <= DescAltRest + kRestrictionMarginFt; }
 
+// As for the climb, a restriction speed of 0 or less is none.
+bool DescentRestrictionSet() { return DescSpdRest > 0.0; }
+
 // At or below the restriction altitude no speed above the restriction speed is commanded.
 double WithinDescentRestriction(double kt) {
-  return DescSpdRest > 0.0 && kt > DescSpdRest && AtOrBelowDescentRestriction() ? DescSpdRest : kt;
+  return DescentRestrictionSet() && kt > DescSpdRest && AtOrBelowDescentRestriction() ? DescSpdRest : kt;
 }
 
 void LowerPhaseSpeedsTo(double kt) {
@@ -227,13 +231,13 @@ bool DescentSpeed(const RouteLeg& active) {
 
   if (dist_to_active_wpt > 0.0 && d <= kSpeedConstraintNearNm && target == cross_at_elev &&
       IsSpeedConstraint(active.restr)) {
-    if (d < kRestrictionSpeedNearNm && active.ias > DescSpdRest && DescAltRest >= target) {
+    if (DescentRestrictionSet() && d < kRestrictionSpeedNearNm && active.ias > DescSpdRest && DescAltRest >= target) {
       CommandIas(DescSpdRest);
     } else {
       CommandIas(WithinDescentRestriction(active.ias));
       if (descent_ias > active.ias) LowerPhaseSpeedsTo(active.ias);
     }
-  } else if (descent_ias > DescSpdRest &&
+  } else if (DescentRestrictionSet() && descent_ias > DescSpdRest &&
              ((d < kRestrictionSpeedNearNm && DescAltRest >= cross_at_elev) || AtOrBelowDescentRestriction())) {
     CommandIas(DescSpdRest);
   } else if (plane_alt >= kDescentMachAltitudeFt) {

@@ -16,6 +16,16 @@ inline constexpr int32_t kNoActiveLeg = 999;
 // number is a typing mistake or a damaged file, and taken it would wreck the vertical plan.
 inline constexpr double kAltEntryLimitFt = 99999.0;
 
+// The speed schedules the CDU takes, and the configured ones: outside these a speed is a mistake, and
+// flown it would command the autopilot 0 kt or Mach 0.
+inline constexpr int32_t kScheduleMinIasKt = 50;
+inline constexpr int32_t kScheduleMaxIasKt = 500;
+inline constexpr double kScheduleMinMach = 0.4;
+inline constexpr double kScheduleMaxClimbMach = 1.4;
+inline constexpr double kScheduleMaxMach = 1.2;  // cruise and descent
+// The highest cost index the economy speeds cover; -1 is none. Another would be shown but not flown.
+inline constexpr int32_t kMaxCostIndex = 999;
+
 #define FMC_SCALARS(X)                                                                  \
   /* route state */                                                                     \
   X(int32_t, fms_fpln_active, 0)   /* 0 none, 1 entered, 2 activated, 3 active, 4 mod */ \

@@ -147,7 +147,7 @@ FuelLoadPlan PlanTotalFuel(double total_lb, const FuelCapacities& cap) {
 }
 
 std::string FuelLoadedMessage(double lb) {
-  const bool pounds = weight_unit == "LBS";
+  const bool pounds = weight_unit != "KGS";  // as the pages: anything but KGS is pounds
   const char* format = pounds ? "%.0f Lbs of Fuel Loaded" : "%.0f Kgs of Fuel Loaded";
   const double amount = pounds ? lb : lb * kKgPerLb;
   // Sized for the widest "%.0f" of a double (309 digits and a sign).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <initializer_list>
 
 #include "fmc/fmc_globals.h"
 #include "fmc/airspeed.h"
@@ -120,11 +121,12 @@ void ReadConfigFile() {
   const std::string root(sim_root);
   ReadConfigLines(root + "\\Orvantel\\ro757.cfg");
 
-  // A switch: anything but 1 is the default track-up map, so that the compass and the layers of every
-  // display read it alike.
-  if (MapModeDispHdgAlways != 1) MapModeDispHdgAlways = 0;
-  // Likewise the reduced panel: its readers test 1 or 0, so another value would be half of each.
-  if (lite_mode != 1) lite_mode = 0;
+  // Switches: anything but 1 is off, for their readers test 1 or 0 and another value would be half
+  // of each (a map neither track nor heading up, a reduced panel half set up, a landing checklist
+  // shown on but never armed, an autobrake neither the simulator's nor the module's).
+  for (int32_t* on_off : {&MapModeDispHdgAlways, &lite_mode, &ldg_checklist, &UseDefAutoBrakes}) {
+    if (*on_off != 1) *on_off = 0;
+  }
 
   // Lite mode shows the landing checklist unless the file says otherwise.
   if (lite_mode == 1 && ldg_chklst_key_seen == 0) DisplayLdgChkLst = 1;

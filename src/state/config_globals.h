@@ -3,9 +3,9 @@
 // read). The same rows give the declarations, the definitions, the reset and the key table of the
 // reader (config_keys.cpp), so a key and its global cannot drift apart.
 //
-// Value kinds: I32 (decimal integer), F64 (decimal number), I32F64 (a number truncated toward zero),
-// Text (as written), Upper (upper-cased), Font (display font family, at most 51 characters) and
-// Special (a handler of its own in config_keys.cpp).
+// Value kinds: I32 (decimal integer), F64 (decimal number), Text (as written), Upper (upper-cased),
+// Font (display font family, at most 51 characters) and Special (a handler of its own in
+// config_keys.cpp).
 #pragma once
 
 #include <cstdint>
@@ -50,18 +50,18 @@
   K("LdgFlaps", I32, int32_t, LdgFlaps, 30)                                       \
   K("AccelHt", I32, int32_t, accel_ht, 1000)                                      \
   K("TransAlt", I32, int32_t, trans_alt, 18000)                                   \
-  K("CostIndex", I32F64, int32_t, cost_index, -1)                                 \
+  K("CostIndex", Special, int32_t, cost_index, -1)                                \
   K("ClbSpdRest", F64, double, ClbSpdRest, 250.0)                                 \
   K("ClbAltRest", F64, double, ClbAltRest, 10000.0)                               \
   K("DescSpdRest", F64, double, DescSpdRest, 250.0)                               \
   K("DescAltRest", F64, double, DescAltRest, 10000.0)                             \
   K("ClimbIas", Special, int32_t, ClimbIas, 280)                                  \
-  K("ClimbMach", F64, double, climb_mach, 0.74)                                   \
+  K("ClimbMach", Special, double, climb_mach, 0.74)                               \
   K("CruiseIas", Special, int32_t, CruiseIas, 300)                                \
-  K("CruiseMach", F64, double, cruise_mach, 0.78)                                 \
+  K("CruiseMach", Special, double, cruise_mach, 0.78)                             \
   K("DescentIas", Special, int32_t, DescentIas, 290)                              \
-  K("DescentMach", F64, double, descent_mach, 0.74)                               \
-  K("VnavDescFPA", F64, double, VnavDescFPA, 2.75)                                \
+  K("DescentMach", Special, double, descent_mach, 0.74)                           \
+  K("VnavDescFPA", Special, double, VnavDescFPA, 2.75)                            \
   K("WeightUnit", Upper, std::string, weight_unit, "LBS")                         \
   K("FmcShowResetMCPMsg", I32, int32_t, FmcShowResetMCPMsg, 1)                    \
   K("FmcDispDragReqMsg", I32, int32_t, FmcDispDragReqMsg, 1)                      \

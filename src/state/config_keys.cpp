@@ -9,6 +9,7 @@
 #include "afds/annunciators.h"
 #include "afds/afds_services.h"
 #include "base/int_conversion.h"
+#include "fmc/fmc_globals.h"
 #include "state/config_globals.h"
 #include "platform/paths.h"
 
@@ -32,11 +33,6 @@ void StoreI32(std::string_view v) {
 template <double* G>
 void StoreF64(std::string_view v) {
   *G = ParseConfigF64(v);
-}
-// A fractional cost index is truncated toward zero; beyond the i32 range it stops at the ends.
-template <int32_t* G>
-void StoreI32F64(std::string_view v) {
-  *G = TruncToI32(ParseConfigF64(v));
 }
 template <std::string* G>
 void StoreText(std::string_view v) {
@@ -107,13 +103,45 @@ void Apply_AltWinRightClickIncr(std::string_view v) {
   if (ft >= 0) AltWinRightClickIncr = ft / 100 * 100;
 }
 
-// Seconds in the file, simulator ticks (18 a second) in the global.
-void Apply_IrsAlignSecs(std::string_view v) { IrsAlignSecs = SaturateI32(int64_t{ParseConfigI32(v)} * 18); }
+// A fractional cost index is truncated toward zero; one the CDU would refuse keeps the value before
+// the line.
+void Apply_cost_index(std::string_view v) {
+  const int32_t ci = TruncToI32(ParseConfigF64(v));
+  if (ci >= -1 && ci <= kMaxCostIndex) cost_index = ci;
+}
 
-// Each IAS key sets the working speed and the default that route execution restores.
-void Apply_ClimbIas(std::string_view v) { climb_ias = ClimbIas = ParseConfigI32(v); }
-void Apply_CruiseIas(std::string_view v) { cruise_ias = CruiseIas = ParseConfigI32(v); }
-void Apply_DescentIas(std::string_view v) { descent_ias = DescentIas = ParseConfigI32(v); }
+// Seconds in the file, simulator ticks (18 a second) in the global. A negative time would leave the
+// IRSs aligning for ever: the value before the line stands then.
+void Apply_IrsAlignSecs(std::string_view v) {
+  const int32_t s = ParseConfigI32(v);
+  if (s >= 0) IrsAlignSecs = SaturateI32(int64_t{s} * 18);
+}
+
+// Each IAS key sets the working speed and the default that route execution restores. A speed or
+// Mach the CDU would refuse keeps the value before the line, as a refused entry does.
+template <int32_t* Working, int32_t* Default>
+void StoreScheduleIas(std::string_view v) {
+  const int32_t kt = ParseConfigI32(v);
+  if (kt >= kScheduleMinIasKt && kt <= kScheduleMaxIasKt) *Working = *Default = kt;
+}
+template <double* G, const double* Max>
+void StoreScheduleMach(std::string_view v) {
+  const double mach = ParseConfigF64(v);
+  if (mach >= kScheduleMinMach && mach <= *Max) *G = mach;
+}
+void Apply_ClimbIas(std::string_view v) { StoreScheduleIas<&climb_ias, &ClimbIas>(v); }
+void Apply_CruiseIas(std::string_view v) { StoreScheduleIas<&cruise_ias, &CruiseIas>(v); }
+void Apply_DescentIas(std::string_view v) { StoreScheduleIas<&descent_ias, &DescentIas>(v); }
+void Apply_climb_mach(std::string_view v) { StoreScheduleMach<&climb_mach, &kScheduleMaxClimbMach>(v); }
+void Apply_cruise_mach(std::string_view v) { StoreScheduleMach<&cruise_mach, &kScheduleMaxMach>(v); }
+void Apply_descent_mach(std::string_view v) { StoreScheduleMach<&descent_mach, &kScheduleMaxMach>(v); }
+
+// A path angle of 0 or less descends nothing: no T/D could be placed, and VNAV would take the one
+// never placed for reached at once.
+void Apply_VnavDescFPA(std::string_view v) {
+  const double deg = ParseConfigF64(v);
+  if (deg > 0.0) VnavDescFPA = deg;
+}
 
 void Apply_DisplayLdgChkLst(std::string_view v) {
   DisplayLdgChkLst = ParseConfigI32(v);
@@ -132,7 +160,6 @@ void ApplyPacksKey(std::string_view v) {
 
 #define CONFIG_STORE_I32(name) &StoreI32<&name>
 #define CONFIG_STORE_F64(name) &StoreF64<&name>
-#define CONFIG_STORE_I32F64(name) &StoreI32F64<&name>
 #define CONFIG_STORE_Text(name) &StoreText<&name>
 #define CONFIG_STORE_Upper(name) &StoreUpper<&name>
 #define CONFIG_STORE_Font(name) &StoreFont<&name>

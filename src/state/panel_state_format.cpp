@@ -132,6 +132,12 @@ void ReadI32InRange(std::string_view v) {
   const int32_t x = I32(v);
   if (x >= Lo && x <= Hi) *V = x;
 }
+// A Mach the CDU would refuse keeps the previous value, as an out-of-range speed does.
+template <double* V, const double* Max>
+void ReadScheduleMach(std::string_view v) {
+  const double m = F64(v);
+  if (m >= kScheduleMinMach && m <= *Max) *V = m;
+}
 // A cruise altitude the CDU would refuse is none: the state loads as if it had none.
 template <int32_t* V>
 void ReadCruiseAlt(std::string_view v) {
@@ -154,6 +160,8 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_SWITCH(v) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitch<&v>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
+#define PK_MACH(v, max) {Row::kValue, #v, &WriteF64<&v, 2>, &ReadScheduleMach<&v, &max>}
+#define PK_IAS(v) PK_I32_RANGE(v, kScheduleMinIasKt, kScheduleMaxIasKt)
 #define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
 #define PK_SAVED_I32(v) {Row::kValue, #v, &WriteI32<&v>, nullptr}
 #define PK_SAVED_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, nullptr}
@@ -294,17 +302,17 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(v1_set),
     PK_I32(vr_set),
     PK_I32(v2_set),
-    PK_I32(cost_index),
+    PK_I32_RANGE(cost_index, -1, kMaxCostIndex),
     {Row::kValue, "reserves", &WriteF64<&reserves, 1>,
      [](std::string_view v) {
        if (const double lb = F64(v); lb >= 0.0) reserves = lb;
      }},
-    PK_I32(climb_ias),
-    PK_F64(climb_mach, 2),
-    PK_I32(cruise_ias),
-    PK_F64(cruise_mach, 2),
-    PK_I32(descent_ias),
-    PK_F64(descent_mach, 2),
+    PK_IAS(climb_ias),
+    PK_MACH(climb_mach, kScheduleMaxClimbMach),
+    PK_IAS(cruise_ias),
+    PK_MACH(cruise_mach, kScheduleMaxMach),
+    PK_IAS(descent_ias),
+    PK_MACH(descent_mach, kScheduleMaxMach),
     PK_I32(man_climb_spd),
     PK_I32(man_cruise_spd),
     PK_I32(man_descent_spd),
@@ -404,7 +412,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(auto_brake_switch, auto_brake_switch),
     PK_SAVED_F64(epr_bug, 2),
     PK_I32(ldg_checklist_mode),
-    PK_I32_NV(ldg_checklist, ldg_checklist),
+    PK_SWITCH_NV(ldg_checklist, ldg_checklist),
     PK_I32(to_callout_mode),
     PK_I32_NV(asi_bug1, asi_bug1),
     PK_I32_NV(asi_bug2, asi_bug2),

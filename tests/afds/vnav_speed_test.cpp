@@ -106,6 +106,21 @@ TEST_F(VnavSpeedTest, DescentAtOrBelowTheRestrictionAltitudeIsNoFasterThanTheRes
   }
 }
 
+// A restriction speed of 0 (a configuration without one) restricts nothing: below its altitude the
+// climb, descent or constraint speed is commanded, never 0 kt.
+TEST_F(VnavSpeedTest, ARestrictionSpeedOfZeroIsNoRestriction) {
+  std::tie(ClbSpdRest, DescSpdRest, cross_at_elev, dist_to_cross_at) = std::tuple(0.0, 0.0, 6000.0, 5.0);
+  std::tie(ground_speed, fms_fpln_act[1].ias) = std::tuple(300.0, 280.0);
+  // T/D reached, altitude, vertical speed, the active leg's restriction (3 with its speed), speed commanded
+  for (const auto& [t, alt, vs, restr, kt] :
+       {std::tuple{0, 8000.0, 2000.0, 0, 290}, {1, 9000.0, 0.0, 0, 290}, {1, 9000.0, -1500.0, 3, 280}}) {
+    std::tie(tod, plane_alt, vert_speed, fms_fpln_act[1].restr) = std::tuple(t, alt, vs, restr);
+    Mark();
+    Pass();
+    EXPECT_EQ(SentOf({kIas}), (Events{{kIas, kt}})) << t << " " << alt << " ft";
+  }
+}
+
 // A level aircraft never reaches the restriction altitude: no distance, no message.
 TEST_F(VnavSpeedTest, LevelFlightAfterTheTodGivesNoDescentDistance) {
   std::tie(tod, plane_alt, cross_at_elev, ground_speed) = std::tuple(1, 15000.0, 10000.0, 300.0);

@@ -58,10 +58,15 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
   for (const auto& [line, global, expected] : {
            std::tuple{"TcasVertRange=900", &TcasVertRange, 30}, {"AltWinRightClickIncr=1050", &AltWinRightClickIncr, 1000},
            {"AltWinRightClickIncr=-1000", &AltWinRightClickIncr, 500},
-           {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
+           {"IrsAlignSecs=999999999", &IrsAlignSecs, INT32_MAX}, {"IrsAlignSecs=-5", &IrsAlignSecs, 300},
+           {"EfisLinesize=-99999999999", &EfisLinesize, INT32_MIN},
            {"simver=11", &simver, 10}, {"DisplayLdgChkLst=0\nLiteMode=1", &DisplayLdgChkLst, 0},
            {"MapModeDispHdgAlways=2", &MapModeDispHdgAlways, 0}, {"MapModeDispHdgAlways=1", &MapModeDispHdgAlways, 1},
-           {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1}}) {
+           {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1},
+           {"LdgChecklist=2", &ldg_checklist, 0}, {"LdgChecklist=1", &ldg_checklist, 1},
+           {"UseDefAutoBrakes=2", &UseDefAutoBrakes, 0}, {"UseDefAutoBrakes=1", &UseDefAutoBrakes, 1},
+           {"CostIndex=1e300", &cost_index, -1}, {"CostIndex=-2", &cost_index, -1},
+           {"CostIndex=999.9", &cost_index, 999}}) {
     Restart();
     WriteConfig(std::string(line) + "\n");
     ReadConfigFile();
@@ -89,6 +94,20 @@ TEST_F(ConfigFileTest, DerivedValues) {
   ReadConfigFile();
   EXPECT_EQ(std::tuple(pause_at_dist_on, PauseAtDistFromDest, ArmPauseAtDistFromDest, descent_ias, descent_tas),
             std::tuple(1, 35, 1, 270, 330.75));
+}
+
+// Speeds the CDU would refuse, and a descent angle that descends nothing, keep the value before the
+// line: VNAV never commands 0 kt or Mach 0, nor takes a T/D never placed as reached.
+TEST_F(ConfigFileTest, SpeedsAndPathAngleOutOfRangeKeepTheirValues) {
+  WriteConfig("ClimbIas=250\nClimbIas=0\nCruiseIas=-5\nDescentIas=501\nClimbMach=1.3\nCruiseMach=1.3\n"
+              "DescentMach=\nVnavDescFPA=0\n");
+  ReadConfigFile();
+  EXPECT_EQ(std::tuple(climb_ias, ClimbIas, cruise_ias, descent_ias), std::tuple(250, 250, 300, 290));
+  EXPECT_EQ(std::tuple(climb_mach, cruise_mach, descent_mach, VnavDescFPA), std::tuple(1.3, 0.78, 0.74, 2.75));
+  WriteConfig("DescentIas=50\nCruiseMach=0.4\nClimbMach=0\nVnavDescFPA=-3\n");
+  ReadConfigFile();
+  EXPECT_EQ(std::tuple(descent_ias, DescentIas, cruise_mach, climb_mach, VnavDescFPA),
+            std::tuple(50, 50, 0.4, 1.3, 2.75));
 }
 
 // Colours set the components the value reaches; the others keep their values.

@@ -48,6 +48,8 @@ TEST_F(FuelFileTest, EachTankGetsItsOwnFractionAndTheSumIsReported) {
   EXPECT_EQ(FuelLoadedMessage(p.placed_lb), "25000 Lbs of Fuel Loaded");
   weight_unit = "KGS";
   EXPECT_EQ(FuelLoadedMessage(p.placed_lb), "11340 Kgs of Fuel Loaded");
+  weight_unit = "KG";  // anything but KGS is pounds, as on the pages
+  EXPECT_EQ(FuelLoadedMessage(p.placed_lb), "25000 Lbs of Fuel Loaded");
 }
 
 // Through the stand-in's FSUIPC server: the file's amounts, held to the tanks, become the simulator's

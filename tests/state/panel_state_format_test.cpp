@@ -91,6 +91,18 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(lower_eicas_mode, after) << line;
   }
+  // A cost index the economy table does not cover would be shown but never flown; a speed the CDU
+  // would refuse would be commanded.
+  for (const auto& [line, global, after] :
+       {std::tuple{"cost_index=1000", &cost_index, 280}, {"cost_index=-1", &cost_index, -1},
+        {"climb_ias=0", &climb_ias, 280}, {"descent_ias=501", &descent_ias, 280}, {"cruise_ias=50", &cruise_ias, 50}}) {
+    *global = 280;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(*global, after) << line;
+  }
+  std::tie(climb_mach, descent_mach) = std::tuple(0.78, 0.78);
+  ASSERT_EQ(Load("climb_mach=0.00\ndescent_mach=1.30\ncruise_mach=1.20\n"), 1);
+  EXPECT_EQ(std::tuple(climb_mach, descent_mach, cruise_mach), std::tuple(0.78, 0.78, 1.2));
 }
 
 // The loaded course goes to the simulator's receiver, whose course the maps show and a knob step
@@ -111,11 +123,17 @@ TEST_F(PanelFormatTest, McpTargetsBeyondTheKnobsKeepTheAutopilots) {
             std::pair(std::vector<int32_t>{50000}, std::vector<int32_t>{100}));
 }
 
-// The reduced panel is a switch: a value other than 1 is off, on the panel too.
+// The reduced panel is a switch: a value other than 1 is off, on the panel too; so is the landing
+// checklist.
 TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
   for (const auto& [line, after] : {std::pair{"lite_mode=2", 0}, {"lite_mode=1", 1}, {"lite_mode=-1", 0}}) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(std::pair(lite_mode, host_.Named("panel_mode")), std::pair(after, static_cast<double>(after))) << line;
+  }
+  for (const auto& [line, after] : {std::pair{"ldg_checklist=2", 0}, {"ldg_checklist=1", 1}}) {
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(std::pair(ldg_checklist, host_.Named("ldg_checklist")), std::pair(after, static_cast<double>(after)))
+        << line;
   }
 }
 

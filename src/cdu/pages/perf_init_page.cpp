@@ -32,7 +32,6 @@ namespace lsk = cdu_perf::lsk;
 
 constexpr int32_t kPerfPageCount = 2;
 constexpr double kMaxWeightLb = 2000000.0;
-constexpr int32_t kMaxCostIndex = 999;
 
 // A weight entry in thousands of the display unit, in pounds; false when it lies beyond the
 // largest weight the pages take. The limit is tested before anything is stored.
