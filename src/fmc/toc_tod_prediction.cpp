@@ -171,7 +171,9 @@ void PredictTod(int32_t flag) {
       CalcDistBrg(plane_lat, plane_lon, wpt.lat, wpt.lon, &dist_unused, &brg_true);
       CalcDestPoint(wpt.lat, wpt.lon, norm360(brg_true + 180.0), remaining_nm, &tod_lat, &tod_lon);
     }
-    tod_alt = start_alt;
+    // A descent under way keeps the altitude it began at: the path runs from there and its start point,
+    // which stays, so an EXEC during the descent moves neither under the aircraft.
+    if (!(toc == 1 && tod == 1)) tod_alt = start_alt;
   }
   // Until this segment's descent begins, the T/D just placed is where the tick measures it from.
   if (toc == 1 && tod == 0) {

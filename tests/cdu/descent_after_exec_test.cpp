@@ -243,5 +243,23 @@ TEST_F(DescentAfterExecTest, PassedTocIsNoWayAhead) {
   EXPECT_EQ(route_dist_total, 0.0);
 }
 
+// Down the path towards WILAM's 10000 with KELSO active, a speed for WILAM executed: the descent under
+// way keeps its path, so the EXEC puts the aircraft neither above nor below it.
+TEST_F(DescentAfterExecTest, ExecDuringTheDescentKeepsThePath) {
+  ActiveLeg(kKelso);
+  std::tie(cruise_alt, init_cruise_alt, toc) = std::tuple(20000, 20000, 1);
+  FlyAlong(kCentr, 0.0, 20000.0);
+  ExecuteConstraint("10000", "2R");
+  double f = 0.0;
+  for (; f < 0.9 && tod == 0; f += 0.02) FlyAlong(kCentr, f, 20000.0);
+  for (const double end = f + 0.15; f < end; f += 0.03) FlyAlong(kCentr, f, vnav_path_alt);
+  ASSERT_EQ(std::tuple(tod, stpos), std::tuple(1, kKelso));
+  const double path_ft = vnav_path_alt;
+  ASSERT_LT(path_ft, 19500.0);
+  ExecuteConstraint("250/", "2R");
+  FlyAt(plane_lat, plane_lon, plane_alt);
+  EXPECT_NEAR(vnav_path_alt, path_ft, 10.0);
+}
+
 }  // namespace
 }  // namespace cdu_test
