@@ -261,5 +261,25 @@ TEST_F(DescentAfterExecTest, ExecDuringTheDescentKeepsThePath) {
   EXPECT_NEAR(vnav_path_alt, path_ft, 10.0);
 }
 
+// Level at 16000 towards CENTR (16000) with KELSO's 4000 36 NM on, more than the path covers: the
+// descent begins at CENTR, or at once after a DIRECT TO KELSO, never at a T/D behind the aircraft.
+TEST_F(DescentAfterExecTest, LateSegmentDescendsFromWhereItStarts) {
+  for (const bool direct : {false, true}) {
+    SetActiveRoute(kArrival);
+    for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
+      std::tie(legs[kCentr].alt, legs[kCentr].restr, legs[kKelso].alt, legs[kKelso].restr) =
+          std::tuple(16000.0, 1, 4000.0, 1);
+    }
+    ActiveLeg(kCentr);
+    std::tie(cruise_alt, init_cruise_alt, toc, tod, init_tod) = std::tuple(16000, 16000, 1, 0, 1);
+    std::tie(tod_rod, descent_tas) = std::tuple(1900.0, 420.5);
+    FlyAlong(kCentr - 1, 0.9, 16000.0);
+    if (direct) ExecuteDirectTo("KELSO");
+    for (double f = 0.9; f < 1.0; f += 0.02) FlyAlong(kCentr - 1, f, 16000.0);
+    if (!direct) FlyAlong(kCentr, 0.05, 16000.0);  // past CENTR
+    EXPECT_EQ(std::tuple(fms_fpln_act[stpos].ident, tod, cross_at_elev), std::tuple("KELSO", 1, 4000.0)) << direct;
+  }
+}
+
 }  // namespace
 }  // namespace cdu_test
