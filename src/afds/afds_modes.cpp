@@ -258,13 +258,17 @@ void ForgetApproachCapture() {
   if (app_mode != 1) gs_capture = 0;
 }
 
+void TakeApproachHoldsOff() {
+  Send(ap_event::kLocalizerHoldOff);
+  Send(ap_event::kApproachHoldOff);
+}
+
 void LeaveApproachModes() {
   app_mode = 0;
   loc_mode = 0;
   autoland_mode = 0;
   ForgetApproachCapture();
-  Send(ap_event::kLocalizerHoldOff);
-  Send(ap_event::kApproachHoldOff);
+  TakeApproachHoldsOff();
   NV_SET(app, app_mode);
   NV_SET(loc, loc_mode);
 }

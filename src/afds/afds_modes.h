@@ -40,6 +40,9 @@ void ToggleThrustHold();
 // counts as not captured, with APP off the glideslope, so the next LOC or APP arms and captures afresh.
 void ForgetApproachCapture();
 
+// The simulator's localizer and approach holds off: with the module's LOC and APP gone they would
+// go on capturing and flying the beams once its autopilot or flight director follows them again.
+void TakeApproachHoldsOff();
 // LOC, APP and the autoland dropped with their captures and the simulator's localizer and approach
 // holds.
 void LeaveApproachModes();

@@ -24,6 +24,7 @@ void DisconnectAutopilot() {
     apdisc_bar_timer = kDisconnectBarSeconds;
     SetApDiscBar(kDisconnectBarSeconds);
   }
+  if (loc_mode == 1 || app_mode == 1) TakeApproachHoldsOff();
   autoland_mode = 0;
   loc_mode = 0;
   app_mode = 0;
@@ -56,6 +57,7 @@ void ClearAfdsModes() {
   if (hdg_hold_mode == 1) ToggleHdgHold();
   if (alt_hold_mode == 1) ToggleAltHold(0);
   if (vs_hold_mode == 1) ToggleVsMode();
+  if (loc_mode == 1 || app_mode == 1) TakeApproachHoldsOff();
   if (loc_mode == 1) {
     loc_mode = 0;
     NV_SET(loc, loc_mode);

@@ -15,9 +15,11 @@
 // Drops all three channels, LNAV, VNAV, FLCH, LOC, APP and the autoland, starts the three-second
 // disconnect bar (not while an engagement below 400 ft is being held off) and, with
 // SetSpdOffwhenAPMasterSetOff and the autothrottle armed, the speed modes. HDG HOLD, HDG SEL,
-// ALT HOLD, V/S and the simulator's own holds stay.
+// ALT HOLD, V/S and the simulator's own holds stay, but for its localizer and approach holds when
+// LOC or APP goes.
 void DisconnectAutopilot();
-// Drops HDG SEL, HDG HOLD, ALT HOLD and V/S through their switches, then LOC and APP with their captures.
+// Drops HDG SEL, HDG HOLD, ALT HOLD and V/S through their switches, then LOC and APP with their
+// captures and the simulator's localizer and approach holds.
 void ClearAfdsModes();
 // Named variables lnav, vnav, alt_hold, vs_hold, hdg_hold from the mode flags, in this order.
 void UpdateModeButtonLights();

@@ -104,6 +104,13 @@ bool SentByModule(uint32_t event, double value, bool (*same)(int32_t, double), u
   return sent;
 }
 
+// The simulator's own altitude knob also leaves the window's step request (its event reaches the
+// key handler as one), which turns the window by the same step: copying the moved value as well
+// would turn it twice.
+bool AltitudeStepPending() {
+  return std::isgreater(NV_GET(alt_sel_num_incr), 0.0) || std::isgreater(NV_GET(alt_sel_num_decr), 0.0);
+}
+
 // Only the simulator's own changes are followed: a knob step that sent no event leaves the
 // simulator's value where it was, and the window keeps the pilot's step until the simulator moves;
 // a value the module sent (VNAV's altitude, the heading of an engagement) is not the pilot's either.
@@ -124,7 +131,7 @@ void SyncMcpWindowsToAutopilot() {
     hdg_sel_dir = ap_hdg_bug;
     NV_SET(hdg_sel_dir, TruncToI32(hdg_sel_dir));
   }
-  if (alt_moved && ap_alt_lock != alt_sel_num) {
+  if (alt_moved && ap_alt_lock != alt_sel_num && !AltitudeStepPending()) {
     alt_sel_num = TruncToI32(ap_alt_lock);
     NV_SET(alt_sel_num, alt_sel_num);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "base/geodesy.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_choice.h"
@@ -14,6 +15,7 @@
 #include "sim/debug_log.h"
 #include "sim/tick_globals.h"
 #include "navdb/airport_loader.h"
+#include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"
 
@@ -78,6 +80,20 @@ ArrivalResume ResumeArrival(const ApproachLegEntry* list, int32_t legs, std::str
   // ...or after the active leg of the same kind; otherwise none of it lies ahead.
   if (active.proc == proc && flown < legs) return {stpos, flown + 1};
   return {};
+}
+
+// A route that already holds the STAR's first fix (row `anchor` + 1) ahead of the aircraft, from row
+// `from` on, joins the STAR there: the en-route legs after that fix's earlier row go, so that nothing
+// flies past the fix and back to it. The repeat then merges.
+void JoinRouteAtStarStart(int32_t from, int32_t anchor) {
+  const RouteLeg& start = fms_fpln_mod[anchor + 1];
+  for (int32_t j = std::max(from, 1); j < anchor; ++j) {
+    const RouteLeg& leg = fms_fpln_mod[j];
+    if (leg.ident == start.ident && CalcDistNm(leg.lat, leg.lon, start.lat, start.lon) <= kSameFixNm) {
+      MoveModLegsDown(anchor + 1, anchor - j);
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -225,6 +241,7 @@ bool InsertStarApprLegs() {
     }
     ReattachModHolds(a + 1);
   }
+  if (first == 1 && inserted > 0) JoinRouteAtStarStart(lo + 1, a);
 
   // Without an active leg the whole route is looked at.
   MergeRepeatedFixes(stpos == kNoActiveLeg ? 1 : std::max(stpos, 1), "SID");

@@ -167,11 +167,17 @@ void PredictTod(int32_t flag) {
       // Behind the active waypoint, on the aircraft's side of it. The bearing is measured here: the
       // tick's one still points at the waypoint flown to before an EXEC.
       const RouteLeg& wpt = Act(stpos);
-      double dist_unused = 0.0, brg_true = 0.0;
-      CalcDistBrg(plane_lat, plane_lon, wpt.lat, wpt.lon, &dist_unused, &brg_true);
+      double wpt_nm = 0.0, brg_true = 0.0;
+      CalcDistBrg(plane_lat, plane_lon, wpt.lat, wpt.lon, &wpt_nm, &brg_true);
+      // After the T/C a descent begins no further back than where its segment starts, the active
+      // waypoint's constraint or the aircraft: a T/D behind that is never met, and VNAV would hold the
+      // altitude all the way to the constraint.
+      if (toc == 1) remaining_nm = std::min(remaining_nm, flag == 1 ? 0.0 : wpt_nm);
       CalcDestPoint(wpt.lat, wpt.lon, norm360(brg_true + 180.0), remaining_nm, &tod_lat, &tod_lon);
     }
-    tod_alt = start_alt;
+    // A descent under way keeps the altitude it began at: the path runs from there and its start point,
+    // which stays, so an EXEC during the descent moves neither under the aircraft.
+    if (!(toc == 1 && tod == 1)) tod_alt = start_alt;
   }
   // Until this segment's descent begins, the T/D just placed is where the tick measures it from.
   if (toc == 1 && tod == 0) {

@@ -55,7 +55,9 @@ double ReadTokenVarGroup() {
   static constexpr uint32_t kTokens[8] = {421, 460, 499, 538, 638, 657, 676, 695};
   double v[8];
   for (int i = 0; i < 8; ++i) v[i] = TokenF64(kTokens[i]);
-  if (v[0] > 0.0) return v[0] + v[1] + v[2] + v[3];
+  // Any engine of the first family flowing makes it the live one: with engine 1 shut down the
+  // others still burn fuel.
+  if (v[0] > 0.0 || v[1] > 0.0 || v[2] > 0.0 || v[3] > 0.0) return v[0] + v[1] + v[2] + v[3];
   return v[4] + v[5] + v[6] + v[7];
 }
 

@@ -31,7 +31,7 @@ double ReadTokenVar661();
 double ReadTokenVar643();
 double ReadTokenVarPairA();  // token 421 when above 0, else 638
 double ReadTokenVarPairB();  // token 460 when above 0, else 657
-double ReadTokenVarGroup();  // four engines of the family that token 421 says is live
+double ReadTokenVarGroup();  // four engines of the family that shows a flow
 double ReadEng1ThrottlePos();
 double ReadEng2ThrottlePos();
 

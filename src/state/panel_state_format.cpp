@@ -144,6 +144,12 @@ void ReadCruiseAlt(std::string_view v) {
   const int32_t ft = I32(v);
   *V = ft < kAltEntryLimitFt ? ft : 0;
 }
+// The file holds no start of the descent's path, which the T/C takes from the T/D: without it the
+// path past the T/D would be measured from 0N 0E after a restart, or from a route flown before.
+template <double* Tod, double* Start>
+void ReadTodPoint(std::string_view v) {
+  *Start = *Tod = F64(v);
+}
 // Runway rows: one outside 0..22 means no runway.
 template <int32_t* V>
 void ReadRunwayRow(std::string_view v) {
@@ -250,8 +256,8 @@ constexpr PanelKey kPanelKeys[] = {
     PK_F64(toc_lon, 6),
     PK_I32(tod),
     PK_I32(init_tod),
-    PK_F64(tod_lat, 6),
-    PK_F64(tod_lon, 6),
+    {Row::kValue, "tod_lat", &WriteF64<&tod_lat, 6>, &ReadTodPoint<&tod_lat, &last_restr_lat>},
+    {Row::kValue, "tod_lon", &WriteF64<&tod_lon, 6>, &ReadTodPoint<&tod_lon, &last_restr_lon>},
     PK_F64(tod_rod, 0),
     PK_I32_RANGE(toc_stpos, 0, kLastRouteRow),
     PK_I32_RANGE(tod_stpos, 0, kLastRouteRow),

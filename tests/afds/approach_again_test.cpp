@@ -115,6 +115,23 @@ TEST_F(ApproachAgainTest, LocAloneAsksTheSimulatorForNoGlideslope) {
   }
 }
 
+// The crew's go-around: the autopilot disconnected on the captured approach, then the flight director
+// switched off and on. Each way LOC and APP end takes the simulator's approach hold with them, so the
+// autopilot engaged again climbing away does not capture and fly the glideslope down.
+TEST_F(ApproachAgainTest, GoAroundTakesTheSimulatorsApproachHoldAway) {
+  Press("app_clicked");
+  Capture();
+  host_.SetToken(103, 0.0);
+  RunFrames(2);
+  EXPECT_EQ(std::pair(app_mode, KeyEvents(kApproachHoldOff)), std::pair(0, 1));
+  host_.SetToken(792, 1.0);
+  RunFrames(2);
+  Press("app_clicked");  // armed again on the flight director alone
+  host_.SetToken(792, 0.0);
+  RunFrames(2);
+  EXPECT_EQ(std::pair(app_mode, KeyEvents(kApproachHoldOff)), std::pair(0, 2));
+}
+
 // A capture without its mode, as a panel state saved after such a go-around brings back, is forgotten
 // by the next capture pass.
 TEST_F(ApproachAgainTest, CaptureWithoutItsModeDoesNotSurviveTheNextPass) {

@@ -30,6 +30,11 @@ TEST_F(CockpitTest, SyncedMcpWindowsKeepThePilotsStepsAndFollowTheSimulator) {
   host_->SetToken(107, 200.0);
   RunFrames(2);
   EXPECT_EQ(std::tuple(alt_sel_num, hdg_sel_dir), std::tuple(23000, 200.0));
+  // The simulator's own altitude knob turns the window with it, once.
+  host_->SendKeyEvent(0x10164, 0);
+  RunFrames(2);
+  EXPECT_EQ(std::tuple(alt_sel_num, host_->Expression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)")),
+            std::tuple(23100, 23100.0));
 }
 
 // What the module itself sends is no change of the simulator's: CMD L engages HDG HOLD on the present

@@ -243,5 +243,43 @@ TEST_F(DescentAfterExecTest, PassedTocIsNoWayAhead) {
   EXPECT_EQ(route_dist_total, 0.0);
 }
 
+// Down the path towards WILAM's 10000 with KELSO active, a speed for WILAM executed: the descent under
+// way keeps its path, so the EXEC puts the aircraft neither above nor below it.
+TEST_F(DescentAfterExecTest, ExecDuringTheDescentKeepsThePath) {
+  ActiveLeg(kKelso);
+  std::tie(cruise_alt, init_cruise_alt, toc) = std::tuple(20000, 20000, 1);
+  FlyAlong(kCentr, 0.0, 20000.0);
+  ExecuteConstraint("10000", "2R");
+  double f = 0.0;
+  for (; f < 0.9 && tod == 0; f += 0.02) FlyAlong(kCentr, f, 20000.0);
+  for (const double end = f + 0.15; f < end; f += 0.03) FlyAlong(kCentr, f, vnav_path_alt);
+  ASSERT_EQ(std::tuple(tod, stpos), std::tuple(1, kKelso));
+  const double path_ft = vnav_path_alt;
+  ASSERT_LT(path_ft, 19500.0);
+  ExecuteConstraint("250/", "2R");
+  FlyAt(plane_lat, plane_lon, plane_alt);
+  EXPECT_NEAR(vnav_path_alt, path_ft, 10.0);
+}
+
+// Level at 16000 towards CENTR (16000) with KELSO's 4000 36 NM on, more than the path covers: the
+// descent begins at CENTR, or at once after a DIRECT TO KELSO, never at a T/D behind the aircraft.
+TEST_F(DescentAfterExecTest, LateSegmentDescendsFromWhereItStarts) {
+  for (const bool direct : {false, true}) {
+    SetActiveRoute(kArrival);
+    for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
+      std::tie(legs[kCentr].alt, legs[kCentr].restr, legs[kKelso].alt, legs[kKelso].restr) =
+          std::tuple(16000.0, 1, 4000.0, 1);
+    }
+    ActiveLeg(kCentr);
+    std::tie(cruise_alt, init_cruise_alt, toc, tod, init_tod) = std::tuple(16000, 16000, 1, 0, 1);
+    std::tie(tod_rod, descent_tas) = std::tuple(1900.0, 420.5);
+    FlyAlong(kCentr - 1, 0.9, 16000.0);
+    if (direct) ExecuteDirectTo("KELSO");
+    for (double f = 0.9; f < 1.0; f += 0.02) FlyAlong(kCentr - 1, f, 16000.0);
+    if (!direct) FlyAlong(kCentr, 0.05, 16000.0);  // past CENTR
+    EXPECT_EQ(std::tuple(fms_fpln_act[stpos].ident, tod, cross_at_elev), std::tuple("KELSO", 1, 4000.0)) << direct;
+  }
+}
+
 }  // namespace
 }  // namespace cdu_test

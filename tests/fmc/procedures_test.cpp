@@ -191,6 +191,27 @@ TEST_F(Arrivals, StarBeforeAnyApproachEndsTheRouteWithItsLegsAndTheDestination) 
   EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "WILAM", "TIMBR", "KPDX"));
 }
 
+// A route that flies on past the STAR's first fix (a company route to BTG) joins the STAR there
+// rather than flying back to it, but not at a namesake elsewhere.
+TEST_F(Arrivals, StarJoinsTheRouteAtItsFirstFixAlreadyOnTheRoute) {
+  for (const double kelso_lat : {46.1480, 20.0}) {
+    ModLeg(3, "KELSO", kelso_lat, -122.8830);
+    ModLeg(4, "WILAM", 45.9050, -122.7040);
+    ModLeg(5, "BTG", 45.7476, -122.5925, "VOR");
+    ModLeg(6, "KPDX", 45.5890, -122.5970, "APT");
+    fp_mod_cnt = 6;
+    ChooseStar("ARR1");
+  }
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "WILAM", "BTG", "KELSO", "WILAM", "KPDX"));
+  ModLeg(3, "KELSO", 46.1480, -122.8830);
+  ModLeg(4, "BTG", 45.7476, -122.5925, "VOR");
+  ModLeg(5, "KPDX", 45.5890, -122.5970, "APT");
+  fp_mod_cnt = 5;
+  ChooseStar("ARR1");
+  EXPECT_THAT(ModIdents(), ElementsAre("KSEA", "SEA", "OLM", "KELSO", "WILAM", "KPDX"));
+  EXPECT_EQ(Row(3).proc, "STAR");
+}
+
 // The discontinuity carries the first approach leg's position and constraints; each leg's role
 // gives its speed and its altitude text the constraint; a leg at a navaid takes its type and frequency.
 TEST_F(Arrivals, ApproachAfterTheRouteIsSeparatedByADiscontinuity) {

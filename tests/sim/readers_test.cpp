@@ -100,13 +100,16 @@ TEST_F(SimFixture, BankAndDecisionHeightSourcesDependOnTheSimulatorGeneration) {
   }
 }
 
-// Token 421 above 0 makes the first four tokens the live engine family, else the second four.
+// A flow in any of the first four tokens makes them the live engine family, else the second four:
+// engine 1 shut down (token 421 at 0) leaves the other engines' flow counted.
 TEST_F(SimFixture, TokenGroupSumsTheLiveEngineFamily) {
   const uint32_t tokens[8] = {421, 460, 499, 538, 638, 657, 676, 695};
-  for (int i = 0; i < 8; ++i) host_.SetToken(tokens[i], i == 0 ? 0.0 : 1 << i);
+  for (int i = 0; i < 8; ++i) host_.SetToken(tokens[i], i < 4 ? 0.0 : 1 << i);
   EXPECT_EQ(ReadTokenVarGroup(), 16.0 + 32.0 + 64.0 + 128.0);
+  host_.SetToken(460, 2.0);
+  EXPECT_EQ(ReadTokenVarGroup(), 2.0);
   host_.SetToken(421, 1.0);
-  EXPECT_EQ(ReadTokenVarGroup(), 1.0 + 2.0 + 4.0 + 8.0);
+  EXPECT_EQ(ReadTokenVarGroup(), 1.0 + 2.0);
 }
 
 TEST_F(SimFixture, PayloadWeightSumsTwentyStations) {

@@ -176,4 +176,15 @@ TEST_F(PanelRouteTest, StartUpLoadPlacesTheTodAsALoadByName) {
   EXPECT_LT(tod_lat, route_test::LegLat(5) - 0.3);  // well before the destination
 }
 
+// Past the T/D the path runs from where the descent began, which the T/C takes from the T/D: a load
+// gives it back, not 0N 0E after a restart or the start of a route flown before.
+TEST_F(PanelRouteTest, DescentPathStartsAtTheLoadedTod) {
+  Flying(kRoute, 0);
+  std::tie(toc, tod, tod_lat, tod_lon) = std::tuple(1, 1, 47.2, -122.3);
+  SavePanelState("trip");
+  std::tie(last_restr_lat, last_restr_lon) = std::tuple(0.0, 0.0);
+  ASSERT_EQ(LoadPanelState("TRIP.PNL"), 1);
+  EXPECT_EQ(std::tuple(last_restr_lat, last_restr_lon), std::tuple(47.2, -122.3));
+}
+
 }  // namespace
