@@ -13,6 +13,15 @@ namespace {
 
 constexpr int32_t kDisconnectBarSeconds = 3;
 
+// LNAV, VNAV and FLCH go with whatever flew them; the levers are given back unless THR holds them.
+void DropRouteAndFlchModes() {
+  flch = 0;
+  lnav = 0;
+  lnav_init_mode = 0;  // an armed intercept must not survive into the next LNAV engagement
+  vnav = 0;
+  if (thrust_hold == 0) FsuipcClear310A();
+}
+
 }  // namespace
 
 void DisconnectAutopilot() {
@@ -28,13 +37,9 @@ void DisconnectAutopilot() {
   autoland_mode = 0;
   loc_mode = 0;
   app_mode = 0;
-  flch = 0;
-  lnav = 0;
-  lnav_init_mode = 0;  // an armed intercept must not survive into the next LNAV engagement
-  vnav = 0;
   loc_capture = 0;
   gs_capture = 0;
-  if (thrust_hold == 0) FsuipcClear310A();
+  DropRouteAndFlchModes();
   NV_SET(loc, loc_mode);
   NV_SET(app, app_mode);
   NV_SET(apleft, apleft);
@@ -67,6 +72,12 @@ void ClearAfdsModes() {
     NV_SET(app, app_mode);
   }
   ForgetApproachCapture();
+  // With no autopilot the flight director was all that flew LNAV, VNAV and FLCH, armed or engaged.
+  if (lnav == 1 || lnav_init_mode == 1 || vnav == 1 || flch == 1) {
+    DropRouteAndFlchModes();
+    if (startup_phase == 0) vnav_armed = 0;
+    UpdateModeButtonLights();
+  }
 }
 
 void UpdateModeButtonLights() {

@@ -19,7 +19,7 @@
 // LOC or APP goes.
 void DisconnectAutopilot();
 // Drops HDG SEL, HDG HOLD, ALT HOLD and V/S through their switches, then LOC and APP with their
-// captures and the simulator's localizer and approach holds.
+// captures and the simulator's localizer and approach holds, then LNAV, VNAV and FLCH.
 void ClearAfdsModes();
 // Named variables lnav, vnav, alt_hold, vs_hold, hdg_hold from the mode flags, in this order.
 void UpdateModeButtonLights();

@@ -13,8 +13,9 @@
 //   engine tokens (627/646, 626/645, 567/577, 566/576, 350), the thrust levers, flap_angle, ias,
 //   radio_height (ft), vert_speed (ft/min), accel_ht, vnav, vnav_armed, vnav_tgt_vs, the engine
 //   anti-ice valves, lower_eicas_mode, engine_type, SetClbThrAtAccelHt, EfisLinesize and the
-//   thrust requests. Writes epr1, epr2, tmsp (automatic G/A and CLB, key event 0x101F4 on G/A),
-//   to_epr_temp_sel (assumed temperature, deg C), epr_bug, epr_bug_2, thr_limit_refresh_cnt.
+//   thrust requests. Writes epr1, epr2, tmsp (automatic G/A and CLB, key event 0x101F4 on G/A
+//   under VNAV), to_epr_temp_sel (assumed temperature, deg C), epr_bug, epr_bug_2,
+//   thr_limit_refresh_cnt.
 // DrawEicasEngineSecondary (lower EICAS, lower_eicas_mode 1): N2 / N3 / fuel-flow dials and the oil
 //   and vibration scales. Reads engine tokens, engine_type, ShowLiteModeStatus, lite_mode.
 // DrawLowerEicasStatus (lower EICAS, lower_eicas_mode 2): hydraulics, APU, oxygen and surface

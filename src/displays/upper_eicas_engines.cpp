@@ -120,7 +120,9 @@ void SwitchThrustReference() {
       vert_speed < kGaMaxVsFpm) {
     tmsp = kTmspGa;
     RefreshReference(0.0);
-    host::TriggerKeyEvent(kGoAroundEvent, vnav_tgt_vs);
+    // The value is VNAV's own vertical speed: under V/S or any other mode it would overwrite the
+    // autopilot's and level the aircraft off on the approach.
+    if (vnav == 1 && vnav_armed == 0) host::TriggerKeyEvent(kGoAroundEvent, vnav_tgt_vs);
   }
   if (SetClbThrAtAccelHt == 1 && (tmsp == kTmspTo || tmsp == kTmspGa) && radio_height > accel_ht &&
       vert_speed >= kClbMinVsFpm) {

@@ -66,12 +66,15 @@ TEST_F(AutoflightTest, TogaOnTheGroundArmsTheTakeoffModes) {
   RunTicks(1);
   EXPECT_EQ(std::tuple(KeyEvents(kSimToga), to_roll_mode + to_pitch_mode, ap_cmd), std::tuple(1, 2, 180));
 
-  // With the autopilot off, switching the flight director off clears the modes it showed.
-  hdg_hold_mode = 1;
+  // With the autopilot off, switching the flight director off clears the modes it showed, LNAV and
+  // VNAV among them.
+  hdg_hold_mode = lnav = vnav = vnav_armed = 1;
+  startup_phase = 0;
   host_.SetToken(792, 0.0);
   RunTicks(1);
   EXPECT_EQ(KeyEvents(kSimAltitudeHoldOff), 1);
-  EXPECT_EQ(to_roll_mode + to_pitch_mode + ap_cmd + hdg_hold_mode, 0);
+  EXPECT_EQ(to_roll_mode + to_pitch_mode + ap_cmd + hdg_hold_mode + lnav + vnav + vnav_armed, 0);
+  EXPECT_EQ(host_.Named("vnav"), 0.0);
 }
 
 struct TakeoffEndCase {

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "afds/afds_globals.h"
 #include "afds/systems_globals.h"
 #include "displays/display_fixtures.h"
 #include "fmc/engine_epr.h"
@@ -29,8 +30,9 @@ class UpperEicasEngines : public EicasTest {
 
 // The automatic switches: TO becomes CLB above the acceleration height from 500 ft/min up. With flaps
 // out, below 2500 ft radio, above 100 kt and sinking faster than 200 ft/min, CLB becomes G/A once, with
-// the reference recomputed and 0x101F4 sent. The switching row comes last, so that no latch it might
-// leave hides a wrong switch of the others.
+// the reference recomputed and, under VNAV, 0x101F4 sent with VNAV's vertical speed. The switching row
+// comes last, so that no latch it might leave hides a wrong switch of the others. Under V/S the
+// switch sends nothing: the autopilot's vertical speed is the crew's.
 TEST_F(UpperEicasEngines, AutomaticSwitchesClimbAndGoAround) {
   accel_ht = 1000;
   radio_height = 1001.0;
@@ -41,6 +43,7 @@ TEST_F(UpperEicasEngines, AutomaticSwitchesClimbAndGoAround) {
   }
   EXPECT_TRUE(host_.key_events().empty());
   vnav_tgt_vs = -1800;
+  vnav = 1;
   for (const auto& [radio_ft, ias_kt, vs_fpm, switches] :
        {std::tuple{2500.0, 150.0, -700.0, false}, {1000.0, 100.0, -700.0, false}, {1000.0, 150.0, -200.0, false},
         {1000.0, 150.0, -700.0, true}}) {
@@ -57,6 +60,10 @@ TEST_F(UpperEicasEngines, AutomaticSwitchesClimbAndGoAround) {
   }
   EXPECT_EQ(host_.key_events()[0].event_id, 0x101F4u);
   EXPECT_EQ(host_.key_events()[0].value, -1800);
+  std::tie(vnav, vs_hold_mode, tmsp) = std::tuple(0, 1, 3);
+  PaintUpper();
+  EXPECT_EQ(tmsp, 2);
+  EXPECT_EQ(host_.key_events().size(), 1u);
 }
 
 // A raise from below the measured 15 C starts from it; raises stop at 71, lowering stops at the
