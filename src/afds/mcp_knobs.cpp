@@ -256,6 +256,8 @@ void LocButton() {
 void AppButton() {
   OnRequest(RO_REQ(app_clicked), [](double) {
     if (app_mode == 0) {
+      // The approach hold flies the localizer itself; LOC's hold would outlive APP given up later.
+      if (loc_mode == 1) Send(ap_event::kLocalizerHoldOff);
       app_mode = 1;
       loc_mode = 0;
       Send(ap_event::kApproachHoldArm);

@@ -404,6 +404,14 @@ void StoreTimeEntry() {}
 
 }  // namespace
 
+// The windows a panel-state load sets are the crew's: the simulator's values as the load finds them
+// are no move of its own, so that the next pass (the first one, after a start-up load) keeps them.
+void TakeMcpSyncBaseline() {
+  mcp_sync_seen = 1;
+  mcp_sync_hdg_seen = ReadApHdgHold();
+  mcp_sync_alt_seen = GetApAltLockVar();
+}
+
 void UpdateOverheadVars() {
   UpdateSpeedbrakeTouchdown();
   UpdateStbyAttVars();

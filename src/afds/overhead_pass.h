@@ -18,3 +18,6 @@
 inline constexpr int32_t kStartValveLightTicks = 36;
 
 void UpdateOverheadVars();
+
+// After a panel-state load: the MCP sync follows only the simulator's later changes.
+void TakeMcpSyncBaseline();

@@ -46,7 +46,7 @@ void EnterLiteMode() {
   to_pitch_mode = 0;
   if (!(irs_l_anun_mode == 3 && irs_c_anun_mode == 3 && irs_r_anun_mode == 3)) UpdateIrsAnnunciatorVars();
   beg_start_button = ac_power >= 4 ? 2 : 1;
-  Send(ap_event::kHeadingHoldOff);
+  if (lnav == 0) Send(ap_event::kHeadingHoldOff);  // LNAV steers with it
   if (app_mode == 0) Send(ap_event::kApproachHoldOff);
   if (loc_mode == 0) Send(ap_event::kLocalizerHoldOff);
   if (alt_hold_mode == 0) Send(ap_event::kAltitudeHoldOff);

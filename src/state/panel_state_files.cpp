@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
+#include "afds/overhead_pass.h"
 #include "afds/restored_modes.h"
 #include "afds/route_progress_globals.h"
 #include "afds/tick_systems.h"
@@ -239,6 +240,7 @@ int32_t LoadPanelState(std::string name) {
   }
   std::fclose(f);
   ResumeSystemsAfterPanelLoad();
+  TakeMcpSyncBaseline();
   RequestRestoredModes();
   if (route) RestoreRoute(holds);
   // The file's cabin switch came from whatever aircraft saved it.

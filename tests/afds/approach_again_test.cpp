@@ -9,6 +9,7 @@
 namespace {
 
 constexpr uint32_t kLocalizerArm = 0x1010D;
+constexpr uint32_t kLocalizerHoldOff = 0x10115;
 constexpr uint32_t kApproachHoldArm = 0x1010E;
 constexpr uint32_t kApproachHoldOff = 0x10116;
 
@@ -113,6 +114,14 @@ TEST_F(ApproachAgainTest, LocAloneAsksTheSimulatorForNoGlideslope) {
     Press(leave);
     EXPECT_EQ(KeyEvents(kApproachHoldOff), leave[0] == 'l' ? 1 : 2) << leave;
   }
+}
+
+// APP pressed over LOC takes the simulator's localizer hold off: APP given up later leaves no hold
+// flying the localizer with neither mode shown.
+TEST_F(ApproachAgainTest, AppOverLocTakesTheLocalizerHoldAway) {
+  Press("loc_clicked");
+  Press("app_clicked");
+  EXPECT_EQ(std::pair(loc_mode, KeyEvents(kLocalizerHoldOff)), std::pair(0, 1));
 }
 
 // The crew's go-around: the autopilot disconnected on the captured approach, then the flight director

@@ -28,6 +28,12 @@ TEST_F(PanelModeTest, EnteringTheReducedModeHandsTheAutoflightToTheSimulator) {
   // armed here.
   EXPECT_EQ(spd_hold, 1);
   EXPECT_EQ(SentSince(0), (std::vector<uint32_t>{0x101f5, 0x10231, 0x1022d, 0x10117, 0x10115, 0x10118}));
+  // LNAV claims the heading hold it steers with.
+  Click("panel_mode_clicked");
+  lnav = 1;
+  const size_t before = SentSince(0).size();
+  Click("panel_mode_clicked");
+  EXPECT_EQ(SentSince(before), (std::vector<uint32_t>{0x10115, 0x10118}));
 }
 
 // The uplink light needs the message line to go empty in between.

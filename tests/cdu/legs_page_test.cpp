@@ -46,6 +46,14 @@ TEST_F(LegsPageTest, ActiveRouteListsEachLegWithCourseDistanceAndConstraints) {
   }
 }
 
+// A modification still lists the flown leg from the aircraft, not from the row behind it.
+TEST_F(LegsPageTest, ModifiedListingKeepsTheFlownLegFromTheAircraft) {
+  Legs();
+  EnterAt("250/10000", "2R");
+  ASSERT_EQ(fms_fpln_active, 4);
+  EXPECT_EQ(Line(1).label, "360\xB0 18 NM");
+}
+
 // LEGS starts the modification from the active route; its hold row follows the leg.
 TEST_F(LegsPageTest, HoldRowFollowsItsLegAndDeleteTellsTheTwoApart) {
   SetActiveRoute(kRoute);

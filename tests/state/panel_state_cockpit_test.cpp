@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "afds/overhead_pass.h"
+#include "afds/systems_globals.h"
 #include "afds/restored_modes.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
@@ -51,6 +53,21 @@ TEST_F(PanelCockpitTest, FreighterCabinStaysQuiet) {
     ASSERT_EQ(LoadPanelState("pax.pnl"), 1);
     EXPECT_EQ(std::pair(play_announcements, host_.Named("ov_cabin_announcements")), std::pair(on, on * 1.0)) << title;
   }
+}
+
+// With synced MCP windows the loaded heading stands through the first pass after the
+// load (as after a start-up load), until the simulator moves its own bug.
+TEST_F(PanelCockpitTest, SyncedWindowsKeepTheLoadedSelections) {
+  std::tie(SynchMCPWinToAP, mcp_sync_seen, lnav) = std::tuple(1, 0, 0);
+  host_.SetToken(107, 90.0);
+  WritePanel("hdg.pnl", "[MCP]\nhdg_sel_dir=204\n");
+  ASSERT_EQ(LoadPanelState("hdg.pnl"), 1);
+  ap_hdg_bug = 90.0;
+  UpdateOverheadVars();
+  EXPECT_EQ(hdg_sel_dir, 204.0);
+  ap_hdg_bug = 100.0;
+  UpdateOverheadVars();
+  EXPECT_EQ(hdg_sel_dir, 100.0);
 }
 
 }  // namespace

@@ -90,7 +90,9 @@ std::string InterceptText(double crs_deg, bool active_listing) {
 void DrawLegLabel(cdu::CduScreen& cdu, double y, const RouteLeg* route, int32_t L, bool active) {
   const RouteLeg& leg = route[L];
   const RouteLeg& prev = route[L - 1];
-  const bool from_aircraft = active && L == stpos;
+  // The leg flown now starts at the aircraft, in a modification's listing too: the row before it
+  // lies behind the aircraft (the origin, after a direct-to).
+  const bool from_aircraft = active ? L == stpos : fms_fpln_active == 4 && L == saved_stpos;
   // A leg after a discontinuity (or an airway still waiting for its exit) has no course from it,
   // unless it is flown from the aircraft.
   if (IsPlaceholder(prev) && !from_aircraft) {
