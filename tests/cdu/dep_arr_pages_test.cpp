@@ -109,6 +109,9 @@ TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesAndAChosenRunwayKeepsItsTable
   PressAndPaint("NEXT_PAGE");
   PressAndPaint("5R");
   EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, Line(2).right), std::tuple("16R", 5, ""));  // shown alone
+  PressAndPaint("1R");  // its own line, then a blank one: neither picks a row off the page
+  PressAndPaint("3R");
+  EXPECT_EQ(std::tuple(dep_rwy_sel, fms_dep_rwy_pos, Line(1).right), std::tuple("16R", 5, "<SEL> 16R"));
 }
 
 TEST_F(DepArrPagesTest, ChosenSidShowsItsTransitionsFourOnTheFirstSubPageThenFive) {
@@ -157,6 +160,9 @@ TEST_F(DepArrPagesTest, ArrivalsListApproachesThenRunwaysAndAChosenRunwayKeepsIt
   EXPECT_EQ(Line(1).right, "28R");
   PressAndPaint("1R");
   EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, Line(2).right), std::tuple("28R", 4, ""));
+  PressAndPaint("1R");
+  PressAndPaint("2R");
+  EXPECT_EQ(std::tuple(arr_rwy_sel, fms_dest_rwy_pos, Line(1).right), std::tuple("28R", 4, "<SEL> 28R"));
 }
 
 TEST_F(DepArrPagesTest, ChosenApproachOffersItsTransitionsFourASubPage) {

@@ -213,6 +213,10 @@ TEST_F(VnavPagesTest, DescentPageShowsTheNextConstraint) {
   OnSubPage(3);
   Paint();
   EXPECT_EQ(Row(1), "11000 | 11000");
+  next_restr_leg = 3;  // past the last constraint: the destination row has no altitude
+  fms_fpln_act[3].alt = -999.0;
+  Paint();
+  EXPECT_EQ(Line(1).left, "");
   next_restr_leg = 500;  // out of the table: nothing to show
   Paint();
   EXPECT_EQ(Line(1).left, "");

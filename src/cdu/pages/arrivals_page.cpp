@@ -127,7 +127,7 @@ void ApplyRightKey(int32_t page) {
     const int32_t row = TransRowOnLine(page, line);
     if (line >= 2 && row >= 1 && row <= IafCount()) ChooseApproachTransition(row);
   } else if (arr_rwy_chosen == 1) {
-    SelectArrRunway(position);
+    return;  // the chosen runway is shown alone: no key picks a row that is off the page
   } else if (position <= ApproachCount()) {
     ChooseApproach(position);
   } else {

@@ -109,7 +109,8 @@ void DrawDeparturesPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   // The key first, so that the columns show the choice it made.
   const int32_t first_row = dep_arr::FirstRowOfPage(SidColumn(), dep_page_no);
   dep_arr::ApplyColumnKey(SidColumn(), dep_page_no, &dep_page_no);
-  if (cdu::PendingRight() && cdu::PendingLine() <= kLinesPerPage) {
+  // A chosen runway is shown alone: the other rows are off the page, and no key may pick one of them.
+  if (cdu::PendingRight() && cdu::PendingLine() <= kLinesPerPage && dep_rwy_chosen != 1) {
     SelectDepRunway(first_row + cdu::PendingLine() - 1);
   }
   dep_arr::ApplyLine6Key();

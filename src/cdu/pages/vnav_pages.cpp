@@ -293,7 +293,8 @@ void DrawDesPage(cdu::CduScreen& cdu) {
   DrawSubPageTitle(cdu, 5, "     PATH  DES", kDes);
   cdu.Text(0, 26, "  E / D    A L T", Font::kSmall);
   const RouteLeg* leg = NextRestrictionLeg();
-  if (stpos != kNoActiveLeg && leg != nullptr) {
+  // Past the last constraint the leg is the destination row, which carries no altitude to end at.
+  if (stpos != kNoActiveLeg && leg != nullptr && leg->alt != kNoConstraint) {
     cdu.Text(0, 43, cdu::Format("%5.0f", leg->alt));
     cdu.Text(300, 26, cdu::Format("A T  %-6s", leg->ident.c_str()), Font::kSmall);
     cdu.Text(290, 43, cdu::Format("%5.0f", leg->alt));
