@@ -286,6 +286,23 @@ TEST_F(LegsPageTest, HoldAtALegOfTheRouteGoesToRteHold) {
   EXPECT_EQ(std::pair(route_holds[1].fix, fms_page), std::pair(std::string("TACMA"), 39));
 }
 
+// HOLD AT offers PPOS> only with a leg being flown, as 6R holds there only then; otherwise 6R keeps
+// its own prompt, never two printed over each other.
+TEST_F(LegsPageTest, HoldAtShowsThePromptThatSixRightActsOn) {
+  for (const auto& [active_leg, right] : {std::pair(1, "PPOS>"), std::pair(kNoActiveLeg, "RTE DATA>")}) {
+    Legs();
+    stpos = active_leg;
+    PressAndPaint("HOLD");
+    EXPECT_EQ(Line(6).right, right);
+  }
+  fms_fpln_active = 1;
+  PressAndPaint("LEGS");
+  PressAndPaint("HOLD");
+  EXPECT_EQ(Line(6).right, "ACTIVATE>");
+  PressAndPaint("6R");
+  EXPECT_EQ(std::pair(fms_fpln_active, route_holds[1].fix), std::pair(2, std::string()));
+}
+
 TEST_F(LegsPageTest, InterceptCourseSetsLegOneAndTheFromPoint) {
   Legs();
   std::tie(cdu_prompt_mode, fms_fpln_active, saved_stpos, mag_var) = std::tuple(1, 4, 1, 10.0);

@@ -229,19 +229,21 @@ void DrawLine6(cdu::CduScreen& cdu) {
     case 2:
       cdu.Text(0, 248, "- - - - - - - H O L D  A T  - - - - - - - - - -", Font::kSmall);
       if (pattern_leg == 0) cdu.EntryBox(5, 268, 5, 20, 15);
-      cdu.Text(250, 263, "   PPOS>");
+      if (PposHoldOn6R()) cdu.Text(250, 263, "   PPOS>");
       break;
     default:
       break;
   }
 
-  if (state == 1) {
+  if (PposHoldOn6R()) {
+    // 6R holds at the present position; no other prompt shares its place.
+  } else if (state == 1) {
     if (plan) {
       cdu.Text(250, 263, "    STEP>");
     } else {
       cdu.Text(260, 263, "ACTIVATE>");
     }
-  } else if (cdu_prompt_mode == 0) {
+  } else if (cdu_prompt_mode != 1) {
     if (plan) {
       cdu.Text(250, 263, "    STEP>");
     } else if (state >= 2 && state <= 4) {
@@ -254,6 +256,8 @@ void DrawLine6(cdu::CduScreen& cdu) {
 }  // namespace
 
 bool PlanMap() { return nd_mode == kPlanMode || fpnd_mode == kPlanMode; }
+
+bool PposHoldOn6R() { return cdu_prompt_mode == 2 && stpos != kNoActiveLeg; }
 
 const RouteLeg* ListedRoute() { return fms_fpln_active == 3 ? fms_fpln_act : fms_fpln_mod; }
 

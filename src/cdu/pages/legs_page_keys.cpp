@@ -314,7 +314,7 @@ void StepMapCentre(const Layout& layout) {
 void Key6R(const Layout& layout) {
   if (cdu_prompt_mode == 1) {
     InterceptCourse6R();
-  } else if (cdu_prompt_mode == 2 && stpos != kNoActiveLeg) {
+  } else if (PposHoldOn6R()) {
     HoldPresentPosition6R();
   } else if (PlanMap()) {
     StepMapCentre(layout);

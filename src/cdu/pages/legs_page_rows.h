@@ -32,6 +32,8 @@ struct Layout {
 
 // Either map shows PLAN.
 bool PlanMap();
+// HOLD AT offers the present-position hold on 6R: only with a leg being flown.
+bool PposHoldOn6R();
 
 // The route listed in the current state.
 const RouteLeg* ListedRoute();
