@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "base/geodesy.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_choice.h"
@@ -15,7 +14,6 @@
 #include "sim/debug_log.h"
 #include "sim/tick_globals.h"
 #include "navdb/airport_loader.h"
-#include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"
 
@@ -88,8 +86,7 @@ ArrivalResume ResumeArrival(const ApproachLegEntry* list, int32_t legs, std::str
 void JoinRouteAtStarStart(int32_t from, int32_t anchor) {
   const RouteLeg& start = fms_fpln_mod[anchor + 1];
   for (int32_t j = std::max(from, 1); j < anchor; ++j) {
-    const RouteLeg& leg = fms_fpln_mod[j];
-    if (leg.ident == start.ident && CalcDistNm(leg.lat, leg.lon, start.lat, start.lon) <= kSameFixNm) {
+    if (IsSameFix(fms_fpln_mod[j], start)) {
       MoveModLegsDown(anchor + 1, anchor - j);
       return;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "base/geodesy.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_choice.h"
@@ -13,7 +12,6 @@
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
 #include "navdb/airport_loader.h"
-#include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/procedure_common.h"
 
@@ -36,8 +34,7 @@ int32_t LeadingSidRows(int32_t count) {
 void JoinRouteAtSidEnd(int32_t sid_end) {
   const RouteLeg& end = fms_fpln_mod[sid_end];
   for (int32_t j = sid_end + 1; j < fp_mod_cnt; ++j) {
-    const RouteLeg& leg = fms_fpln_mod[j];
-    if (leg.ident == end.ident && CalcDistNm(leg.lat, leg.lon, end.lat, end.lon) <= kSameFixNm) {
+    if (IsSameFix(fms_fpln_mod[j], end)) {
       if (j > sid_end + 1) MoveModLegsDown(j, j - sid_end - 1);
       return;
     }

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "base/geodesy.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/navaid_resolve.h"
 #include "fmc/route_model.h"
+#include "navdb/nav_records.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/navdb_text.h"
 
@@ -34,6 +36,10 @@ void WriteProcedureLeg(RouteLeg& leg, const ApproachLegEntry& e, std::string_vie
 }
 
 int32_t LeadingAltitude(std::string_view alt_text) { return ParseLeadingInt(alt_text); }
+
+bool IsSameFix(const RouteLeg& a, const RouteLeg& b) {
+  return a.ident == b.ident && CalcDistNm(a.lat, a.lon, b.lat, b.lon) <= kSameFixNm;
+}
 
 void MoveModLegsDown(int32_t from, int32_t n) {
   const int32_t last = ClampedLastRow(fp_mod_cnt);

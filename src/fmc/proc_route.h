@@ -41,6 +41,9 @@ void ApplyFixNavaid(RouteLeg& leg);
 int32_t LeadingAltitude(std::string_view alt_text);
 inline constexpr int32_t kMinAltitudeConstraint = 100;
 
+// The same fix: the same ident within `kSameFixNm` (a namesake elsewhere is another fix).
+bool IsSameFix(const RouteLeg& a, const RouteLeg& b);
+
 // Legs `from`..fp_mod_cnt of the modified route move down by `n` rows, every field with the
 // departure position included; fp_mod_cnt shrinks by n.
 void MoveModLegsDown(int32_t from, int32_t n);
