@@ -23,6 +23,8 @@ inline constexpr int32_t kScheduleMaxIasKt = 500;
 inline constexpr double kScheduleMinMach = 0.4;
 inline constexpr double kScheduleMaxClimbMach = 1.4;
 inline constexpr double kScheduleMaxMach = 1.2;  // cruise and descent
+constexpr bool ScheduleIasAccepted(int32_t kt) { return kt >= kScheduleMinIasKt && kt <= kScheduleMaxIasKt; }
+constexpr bool ScheduleMachAccepted(double mach, double max) { return mach >= kScheduleMinMach && mach <= max; }
 // The highest cost index the economy speeds cover; -1 is none. Another would be shown but not flown.
 inline constexpr int32_t kMaxCostIndex = 999;
 

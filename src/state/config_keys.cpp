@@ -122,12 +122,12 @@ void Apply_IrsAlignSecs(std::string_view v) {
 template <int32_t* Working, int32_t* Default>
 void StoreScheduleIas(std::string_view v) {
   const int32_t kt = ParseConfigI32(v);
-  if (kt >= kScheduleMinIasKt && kt <= kScheduleMaxIasKt) *Working = *Default = kt;
+  if (ScheduleIasAccepted(kt)) *Working = *Default = kt;
 }
 template <double* G, const double* Max>
 void StoreScheduleMach(std::string_view v) {
   const double mach = ParseConfigF64(v);
-  if (mach >= kScheduleMinMach && mach <= *Max) *G = mach;
+  if (ScheduleMachAccepted(mach, *Max)) *G = mach;
 }
 void Apply_ClimbIas(std::string_view v) { StoreScheduleIas<&climb_ias, &ClimbIas>(v); }
 void Apply_CruiseIas(std::string_view v) { StoreScheduleIas<&cruise_ias, &CruiseIas>(v); }

@@ -115,16 +115,16 @@ void ReadI32Nv(std::string_view v) {
   *V = I32(v);
   host::WriteNamedVar(*Name, Id, *V);
 }
-// A switch read as 1 or 0, with its named variable: anything but 1 is off.
-template <int32_t* V, uint32_t* Id, const char* const* Name>
-void ReadSwitchNv(std::string_view v) {
-  *V = I32(v) == 1 ? 1 : 0;
-  host::WriteNamedVar(*Name, Id, *V);
-}
 // A mode flag, read as a switch: anything but 1 is off, never a mode neither on nor off.
 template <int32_t* V>
 void ReadSwitch(std::string_view v) {
   *V = I32(v) == 1 ? 1 : 0;
+}
+// The same with its named variable.
+template <int32_t* V, uint32_t* Id, const char* const* Name>
+void ReadSwitchNv(std::string_view v) {
+  ReadSwitch<V>(v);
+  host::WriteNamedVar(*Name, Id, *V);
 }
 // Values used elsewhere as indexes or modes: one outside lo..hi keeps the previous value.
 template <int32_t* V, int32_t Lo, int32_t Hi>
@@ -136,7 +136,7 @@ void ReadI32InRange(std::string_view v) {
 template <double* V, const double* Max>
 void ReadScheduleMach(std::string_view v) {
   const double m = F64(v);
-  if (m >= kScheduleMinMach && m <= *Max) *V = m;
+  if (ScheduleMachAccepted(m, *Max)) *V = m;
 }
 // A cruise altitude the CDU would refuse is none: the state loads as if it had none.
 template <int32_t* V>

@@ -39,8 +39,6 @@ constexpr int32_t kClb = 1;
 constexpr int32_t kCrz = 2;
 constexpr int32_t kDes = 3;
 constexpr int32_t kMinSpeedKt = kScheduleMinIasKt;
-constexpr int32_t kMaxSpeedKt = kScheduleMaxIasKt;
-constexpr double kMinMach = kScheduleMinMach;
 constexpr double kClbMaxMach = kScheduleMaxClimbMach;
 constexpr double kMaxMach = kScheduleMaxMach;
 constexpr double kMinRestrAltFt = 1000.0;
@@ -68,8 +66,6 @@ struct SpeedPair {
   double max_mach;
 };
 
-bool SpeedInRange(int32_t kt) { return kt >= kMinSpeedKt && kt <= kMaxSpeedKt; }
-
 // The copies hold the executed values: a second entry before EXEC leaves them, so ERASE takes back
 // both entries.
 void SaveSpeed(const SpeedPair& p) {
@@ -84,10 +80,10 @@ void EnterSpeedPair(const SpeedPair& p) {
   if (cdu_scratchpad.empty()) return;
   const std::string_view text = cdu_scratchpad;
   const size_t slash = text.find('/');
-  const auto mach_ok = [&](double m) { return m >= kMinMach && m <= p.max_mach; };
+  const auto mach_ok = [&](double m) { return ScheduleMachAccepted(m, p.max_mach); };
   if (slash == std::string_view::npos) {
     const int32_t kt = ParseLeadingInt(text);
-    if (!SpeedInRange(kt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+    if (!ScheduleIasAccepted(kt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
     SaveSpeed(p);
     *p.ias_kt = kt;
   } else if (slash == 0) {
@@ -98,7 +94,7 @@ void EnterSpeedPair(const SpeedPair& p) {
   } else {
     const int32_t kt = ParseLeadingInt(text.substr(0, slash));
     const double m = ParseLeadingDouble(text.substr(slash + 1));
-    if (!SpeedInRange(kt) || !mach_ok(m)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+    if (!ScheduleIasAccepted(kt) || !mach_ok(m)) return cdu::RefuseEntry(cdu::kInvalidEntry);
     SaveSpeed(p);
     SaveMach(p);
     *p.ias_kt = kt;
