@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "cdu/route_pages_fixture.h"
 
@@ -35,6 +36,36 @@ TEST_F(LoadedPlanRowsTest, CompanyRouteWithoutFixesLeavesNoRow) {
   EnterAt("AB", "2R");
   ASSERT_EQ(co_route, "AB");
   EXPECT_EQ(NextPageRows(), "------ | ----- /  |  /  | ");
+}
+
+// A simulator plan's waypoint, of the XML form; no position when `pos` is empty.
+std::string Waypoint(const std::string& id, const std::string& type, const std::string& pos) {
+  std::string w = "<ATCWaypoint id=\"" + id + "\">\n<ATCWaypointType>" + type + "</ATCWaypointType>\n";
+  if (!pos.empty()) w += "<WorldPosition>" + pos + "</WorldPosition>\n";
+  return w + "</ATCWaypoint>\n";
+}
+
+// A plan with a waypoint it cannot place, in either form, is not listed, as a route file with a line
+// that lost its coordinates: taken, its place would be 0N 0E or the waypoint before.
+TEST_F(LoadedPlanRowsTest, PlanWaypointWithoutPositionIsNotListed) {
+  const std::string head = "<DepartureID>KSEA</DepartureID>\n";
+  const std::string ksea = Waypoint("KSEA", "Airport", "N47\xC2\xB0 27' 0.00\",W122\xC2\xB0 18' 39.60\",+0");
+  const std::string kpdx = Waypoint("KPDX", "Airport", "N45\xC2\xB0 35' 20.40\",W122\xC2\xB0 35' 49.20\",+0");
+  const std::string ini = "departure_id=KSEA,\nwaypoint.0=KSEA, A, N47* 27.00', W122* 18.66',\n";
+  for (const auto& [plan, listed] : {
+           std::pair{head + ksea + Waypoint("CENTR", "Intersection", "N46\xC2\xB0 43' 8.40\",W122\xC2\xB0 36' 7.20\"") + kpdx,
+                     "TRIP.PLN"},
+           {head + Waypoint("KSEA", "Airport", "") + kpdx, "NEW FPL"},
+           {head + ksea + Waypoint("CENTR", "Intersection", "") + kpdx, "NEW FPL"},
+           {head + ksea + Waypoint("CENTR", "Intersection", "N46\xC2\xB0 43' 8.40\"") + kpdx, "NEW FPL"},
+           {head + ksea + kpdx.substr(0, kpdx.size() - 15), "NEW FPL"},  // cut before its closing tag
+           {ini + "waypoint.1=CENTR, I, N46* 43.14', ,\n", "NEW FPL"},
+           {ini + "waypoint.1=CENTR, I,\n", "NEW FPL"}}) {
+    WritePlan("TRIP.PLN", plan);
+    Keys("INIT_REF 6L 2R");  // STORED FLIGHT PLANS, shown at the next paint
+    Paint();
+    EXPECT_EQ(Line(1).left, listed) << plan;
+  }
 }
 
 // The route of a panel state, executed by the load without a cruise altitude, replaces the rows of
