@@ -16,6 +16,7 @@ namespace {
 constexpr uint32_t kThrottleStepUp = 0x10049;
 constexpr uint32_t kThrottleStepUpSmall = 0x10040;
 constexpr uint32_t kThrottleSet = 0x100A1;
+constexpr uint32_t kAutopilotOn = 0x10100;
 
 // CMD, LNAV and VNAV on the example route, with APP off; `toc` 0 in the climb, 1 in cruise.
 std::string LnavVnavState(int toc) {
@@ -67,6 +68,23 @@ TEST_F(RestoredModesTest, LoadedModesHoldTheSimulatorsHolds) {
   RunFrames(3);
   EXPECT_EQ(SimAutopilot(), std::tuple(1.0, 1.0, 1.0, 0.0));
   EXPECT_EQ(std::tuple(apleft, lnav, vnav), std::tuple(1, 1, 1));
+}
+
+// A master saved engaged without a CMD channel, or with every flag at 2 (which reads as off), engages
+// nothing in cruise: the simulator does not fly with no CMD lit, nor the PFD show CMD over no mode.
+TEST_F(RestoredModesTest, MasterWithoutChannelEngagesNothing) {
+  std::string no_channel = LnavVnavState(1);
+  no_channel.replace(no_channel.find("apleft=1"), 8, "apleft=0");
+  const std::string all_two =
+      LnavVnavState(1) + "apleft=2\napcenter=2\napright=2\nlnav=2\nvnav=2\nalt_hold_mode=2\nhdg_hold_mode=2\n";
+  for (const std::string& state : {no_channel, all_two}) {
+    dir_.Write("Orvantel/PanelStates/CRZ.PNL", state);
+    Boot("");
+    RunFrames(3);
+    LoadFromThePage("CRZ.PNL");
+    RunFrames(3);
+    EXPECT_EQ(std::tuple(host_->Token(103), ap_master, KeyEvents(kAutopilotOn)), std::tuple(0.0, 0.0, 0)) << state;
+  }
 }
 
 // Taxiing, where CMD is refused: a climb state engages no autopilot and moves no thrust lever; VNAV

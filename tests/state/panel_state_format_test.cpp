@@ -50,12 +50,12 @@ TEST_F(PanelFormatTest, CruiseAltitudesTheCduRefusesLoadAsNone) {
 }
 
 // A restored VNAV, engaged or not, makes the VNAV logic start afresh. The autopilot master engages
-// (in the air) once the SERVER frame takes the loaded modes up.
+// (in the air, on its CMD channel) once the SERVER frame takes the loaded modes up.
 TEST_F(PanelFormatTest, KeysThatActBeyondTheirVariable) {
   host_.SetToken(364, 0.0);  // the simulator's battery off
   vnav_des_active = 1;
   radio_height = 5000.0;
-  ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
+  ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\napleft=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
                  "battery_button=3\nepr_bug=1.52\nvnav=0\n"),
             1);
   ResumeRestoredModes();
