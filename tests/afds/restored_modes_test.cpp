@@ -17,6 +17,7 @@ constexpr uint32_t kThrottleStepUp = 0x10049;
 constexpr uint32_t kThrottleStepUpSmall = 0x10040;
 constexpr uint32_t kThrottleSet = 0x100A1;
 constexpr uint32_t kAutopilotOn = 0x10100;
+constexpr uint32_t kHeadingBug = 0x101FA;
 
 // CMD, LNAV and VNAV on the example route, with APP off; `toc` 0 in the climb, 1 in cruise.
 std::string LnavVnavState(int toc) {
@@ -84,6 +85,22 @@ TEST_F(RestoredModesTest, MasterWithoutChannelEngagesNothing) {
     LoadFromThePage("CRZ.PNL");
     RunFrames(3);
     EXPECT_EQ(std::tuple(host_->Token(103), ap_master, KeyEvents(kAutopilotOn)), std::tuple(0.0, 0.0, 0)) << state;
+  }
+}
+
+// A loaded MCP heading the knob cannot set keeps the heading there was: HDG SEL flies that one. The
+// knob's 360 is north.
+TEST_F(RestoredModesTest, LoadedHeadingOutsideTheKnobKeepsTheWindow) {
+  Boot("");
+  RunFrames(3);
+  for (const auto& [saved, flown] : {std::pair{"400", 184}, {"-1", 184}, {"360", 0}}) {
+    dir_.Write("Orvantel/PanelStates/HDG.PNL", std::string("[MCP]\nhdg_sel_dir=184\nhdg_sel_dir=") + saved + "\n");
+    LoadFromThePage("HDG.PNL");
+    Press("hdg_sel_clicked");
+    int bug = -1;
+    for (const auto& e : host_->key_events()) bug = e.event_id == kHeadingBug ? e.value : bug;
+    EXPECT_EQ(std::pair(bug, host_->Named("hdg_sel_dir")), std::pair(flown, flown * 1.0)) << saved;
+    Press("hdg_sel_clicked");  // off again
   }
 }
 

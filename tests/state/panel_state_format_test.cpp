@@ -103,6 +103,15 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
   std::tie(climb_mach, descent_mach) = std::tuple(0.78, 0.78);
   ASSERT_EQ(Load("climb_mach=0.00\ndescent_mach=1.30\ncruise_mach=1.20\n"), 1);
   EXPECT_EQ(std::tuple(climb_mach, descent_mach, cruise_mach), std::tuple(0.78, 0.78, 1.2));
+  // A switch or selector left outside the positions its clicks move between would never move again.
+  for (const auto& [line, global, after] :
+       {std::tuple{"battery_button=8", &battery_button, 3}, {"l_fwd_fuel_pump=4", &l_fwd_fuel_pump, 3},
+        {"auto_brake_switch=7", &auto_brake_switch, 3}, {"irs_l_anun_knob=-1", &irs_l_anun_knob, 3},
+        {"ac_power=6", &ac_power, 3}, {"l_gen_cont=2", &l_gen_cont, 2}}) {
+    *global = 3;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(*global, after) << line;
+  }
 }
 
 // The loaded course goes to the simulator's receiver, whose course the maps show and a knob step
