@@ -538,6 +538,15 @@ const std::vector<KeyIndexEntry>& KeyIndex() {
   return index;
 }
 
+// The reader of `key`, null when the reader knows no such key.
+ReadFn ReaderOf(std::string_view key) {
+  const std::vector<KeyIndexEntry>& index = KeyIndex();
+  const std::string lowered = Lowered(key);
+  auto it = std::lower_bound(index.begin(), index.end(), lowered,
+                             [](const KeyIndexEntry& e, const std::string& k) { return e.key < k; });
+  return it != index.end() && it->key == lowered ? it->read : nullptr;
+}
+
 }  // namespace
 
 void WritePanelStateFile(FILE* f) {
@@ -551,11 +560,7 @@ void WritePanelStateFile(FILE* f) {
 }
 
 void ApplyPanelStateKey(std::string_view key, std::string_view value) {
-  const std::vector<KeyIndexEntry>& index = KeyIndex();
-  const std::string lowered = Lowered(key);
-  auto it = std::lower_bound(index.begin(), index.end(), lowered,
-                             [](const KeyIndexEntry& e, const std::string& k) { return e.key < k; });
-  if (it != index.end() && it->key == lowered) it->read(value);
+  if (const ReadFn read = ReaderOf(key)) read(value);
 }
 
 bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
@@ -617,6 +622,8 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
     begins_as_written_ = platform::EqualsIgnoreCase(key, kFirstSection);
   }
   if (!applied) return;
+  // A key the reader acts on: a file without one changes nothing, whatever else it holds.
+  if (ReaderOf(key) != nullptr || platform::EqualsIgnoreCase(key, kHoldRowKey)) key_read_ = true;
   if (platform::EqualsIgnoreCase(key, "stpos")) {
     has_active_leg_ = true;
     active_leg_ = I32(value);
@@ -634,7 +641,7 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
 }
 
 bool RouteOutline::Whole() const {
-  if (!first_line_seen_) return false;  // an empty file is no panel state
+  if (!key_read_) return false;  // an empty file is no panel state, nor one of which nothing is read
   if (!HoldsRoute()) return !begins_as_written_;
   if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
   if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;
