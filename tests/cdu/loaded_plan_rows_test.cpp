@@ -38,29 +38,19 @@ TEST_F(LoadedPlanRowsTest, CompanyRouteWithoutFixesLeavesNoRow) {
   EXPECT_EQ(NextPageRows(), "------ | ----- /  |  /  | ");
 }
 
-// A simulator plan's waypoint, of the XML form; no position when `pos` is empty.
-std::string Waypoint(const std::string& id, const std::string& type, const std::string& pos) {
-  std::string w = "<ATCWaypoint id=\"" + id + "\">\n<ATCWaypointType>" + type + "</ATCWaypointType>\n";
-  if (!pos.empty()) w += "<WorldPosition>" + pos + "</WorldPosition>\n";
-  return w + "</ATCWaypoint>\n";
-}
-
-// A plan with a waypoint it cannot place, in either form, is not listed, as a route file with a line
-// that lost its coordinates: taken, its place would be 0N 0E or the waypoint before.
+// A plan with a waypoint it cannot place (no position, none with its degrees, cut before its closing
+// tag) is not listed, as a route file whose line lost its coordinates: its place would be 0N 0E or the
+// waypoint before.
 TEST_F(LoadedPlanRowsTest, PlanWaypointWithoutPositionIsNotListed) {
-  const std::string head = "<DepartureID>KSEA</DepartureID>\n";
-  const std::string ksea = Waypoint("KSEA", "Airport", "N47\xC2\xB0 27' 0.00\",W122\xC2\xB0 18' 39.60\",+0");
-  const std::string kpdx = Waypoint("KPDX", "Airport", "N45\xC2\xB0 35' 20.40\",W122\xC2\xB0 35' 49.20\",+0");
-  const std::string ini = "departure_id=KSEA,\nwaypoint.0=KSEA, A, N47* 27.00', W122* 18.66',\n";
-  for (const auto& [plan, listed] : {
-           std::pair{head + ksea + Waypoint("CENTR", "Intersection", "N46\xC2\xB0 43' 8.40\",W122\xC2\xB0 36' 7.20\"") + kpdx,
-                     "TRIP.PLN"},
-           {head + Waypoint("KSEA", "Airport", "") + kpdx, "NEW FPL"},
-           {head + ksea + Waypoint("CENTR", "Intersection", "") + kpdx, "NEW FPL"},
-           {head + ksea + Waypoint("CENTR", "Intersection", "N46\xC2\xB0 43' 8.40\"") + kpdx, "NEW FPL"},
-           {head + ksea + kpdx.substr(0, kpdx.size() - 15), "NEW FPL"},  // cut before its closing tag
-           {ini + "waypoint.1=CENTR, I, N46* 43.14', ,\n", "NEW FPL"},
-           {ini + "waypoint.1=CENTR, I,\n", "NEW FPL"}}) {
+  const auto wpt = [](const char* id, const std::string& pos) { return "<ATCWaypoint id=\"" + std::string(id) + "\">\n" + pos; };
+  const std::string pos = "<WorldPosition>N47\xC2\xB0 27' 0.00\",W122\xC2\xB0 18' 39.60\"</WorldPosition>\n";
+  const std::string end = "</ATCWaypoint>\n";
+  const std::string ksea = "<DepartureID>KSEA</DepartureID>\n" + wpt("KSEA", pos) + end;
+  for (const auto& [plan, listed] :
+       {std::pair{ksea + wpt("CENTR", pos) + end, "TRIP.PLN"}, {ksea + wpt("CENTR", "") + end, "NEW FPL"},
+        {"<DepartureID>KSEA</DepartureID>\n" + wpt("KSEA", "") + end + wpt("CENTR", pos) + end, "NEW FPL"},
+        {ksea + wpt("CENTR", "<WorldPosition>N46\xC2\xB0 43'</WorldPosition>\n") + end, "NEW FPL"},
+        {ksea + wpt("CENTR", pos) + end + wpt("KPDX", pos), "NEW FPL"}}) {
     WritePlan("TRIP.PLN", plan);
     Keys("INIT_REF 6L 2R");  // STORED FLIGHT PLANS, shown at the next paint
     Paint();
