@@ -17,13 +17,15 @@ using ap_event::Send;
 
 constexpr int32_t kNoMasterSaved = -1;
 
-// CMD engages as its button would engage it; otherwise the simulator's autopilot is off and no
+// CMD engages as its button would engage it, and only on a channel the state restores: a master
+// alone would fly the simulator with no CMD lit. Otherwise the simulator's autopilot is off and no
 // channel is engaged.
 void ResumeAutopilotMaster() {
   const int32_t saved = restored_ap_master;
   restored_ap_master = kNoMasterSaved;
   if (saved == kNoMasterSaved) return;
-  if (saved == 1 && AutopilotMayEngage()) {
+  const bool channel = apleft == 1 || apcenter == 1 || apright == 1;
+  if (saved == 1 && channel && AutopilotMayEngage()) {
     Send(ap_event::kAutopilotOn);
     SetApDiscBar(0);
     ap_master = 1.0;

@@ -41,7 +41,8 @@ std::string AfterTag(const std::string& line, size_t tag_at, std::string_view ta
 }
 
 // One waypoint position text of the XML form ("N47° 26' 42.00"") rebuilt as "N47:26:42": the degree
-// sign starts the minutes, "'" the seconds; the fraction of a second is dropped.
+// sign starts the minutes, "'" the seconds; the fraction of a second is dropped. Empty when the text
+// holds no degrees: no position, which must never read as 0.
 std::string RebuildXmlCoordinate(std::string_view text) {
   if (text.empty()) return std::string();
   std::string fields[3];
@@ -58,6 +59,7 @@ std::string RebuildXmlCoordinate(std::string_view text) {
       fields[field] += static_cast<char>(c);
     }
   }
+  if (fields[0].empty() || !IsDigit(fields[0][0])) return std::string();
   std::string out(1, text[0]);
   for (int f = 0; f < 3; ++f) {
     if (f > 0) out += ':';
@@ -75,6 +77,19 @@ std::string XmlTypeOf(const std::string& type_text, const std::string& previous)
   return previous;
 }
 
+// An ini coordinate holds a number of degrees, after its blanks and hemisphere letter.
+bool IniCoordinateHasDegrees(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && !IsDigit(text[i])) ++i;
+  return i < text.size() && IsDigit(text[i]);
+}
+
+bool OnEarth(double lat, double lon) { return std::fabs(lat) <= 90.0 && std::fabs(lon) <= 180.0; }
+
+// Writes the plan's temp.rte lines. A waypoint it cannot place (no name, no position, no closing tag)
+// refuses the whole plan, as a route-file line without its coordinates refuses the file: dropped, the
+// plan would lose a place; taken, it would fly to 0N 0E or to the waypoint before.
 class PlanConverter {
  public:
   explicit PlanConverter(std::FILE* out) : out_(out) {}
@@ -94,12 +109,19 @@ class PlanConverter {
     IniWaypointLine(line);
   }
 
+  // True when every waypoint became a line; an unclosed XML waypoint is a plan cut short.
+  bool Whole() const { return !refused_ && element_state_ != 1; }
+
  private:
   void Write(std::string_view ident, double lat, double lon, const std::string& type) {
     // A waypoint without a name would shift every column of its temp.rte line.
-    if (ident.empty()) return;
+    if (ident.empty() || !OnEarth(lat, lon)) {
+      refused_ = true;
+      return;
+    }
     std::fprintf(out_, "%-8.*s %-3.5f %-3.5f  %s\n", static_cast<int>(ident.size()), ident.data(), lat, lon,
                  type.c_str());
+    ++written_;
   }
 
   void IniWaypointLine(const std::string& line) {
@@ -109,6 +131,12 @@ class PlanConverter {
       ident_from_second_ = !value.starts_with(departure_id_);
     }
     if (line.find("waypoint.") == std::string::npos) return;
+    const int32_t before = written_;
+    IniWaypoints(line);
+    if (written_ == before) refused_ = true;
+  }
+
+  void IniWaypoints(const std::string& line) {
     const size_t eq = line.find('=');
     std::string text = eq != std::string::npos ? line.substr(eq + 1) : (line.size() > 11 ? line.substr(11) : "");
 
@@ -134,9 +162,10 @@ class PlanConverter {
         const size_t c1 = text.find(',');
         const size_t c2 = c1 == std::string::npos ? c1 : text.find(',', c1 + 1);
         if (c2 == std::string::npos) return;
-        const double lat = ParseIniCoordinate(std::string_view(text).substr(0, c1));
-        const double lon = ParseIniCoordinate(std::string_view(text).substr(c1 + 1, c2 - c1 - 1));
-        Write(ident, lat, lon, type_);
+        const std::string_view lat_text = std::string_view(text).substr(0, c1);
+        const std::string_view lon_text = std::string_view(text).substr(c1 + 1, c2 - c1 - 1);
+        if (!IniCoordinateHasDegrees(lat_text) || !IniCoordinateHasDegrees(lon_text)) return;
+        Write(ident, ParseIniCoordinate(lat_text), ParseIniCoordinate(lon_text), type_);
         text.erase(0, c2 + 1);
       }
       const size_t next = text.find(',');
@@ -168,6 +197,8 @@ class PlanConverter {
     static constexpr std::string_view kId = "<ATCWaypoint id=";
     if (size_t at = line.find(kId); at != std::string::npos) {
       element_state_ = 1;
+      lat_text_.clear();
+      lon_text_.clear();
       ident_ = line.substr(at + kId.size());
       for (int n = 0; n < 2; ++n) EraseFirst(&ident_, '"');
       if (size_t gt = ident_.find('>'); gt != std::string::npos) {
@@ -178,8 +209,13 @@ class PlanConverter {
       }
     }
     if (element_state_ == 2) {
+      element_state_ = 0;
       const std::string lat_dms = RebuildXmlCoordinate(lat_text_);
       const std::string lon_dms = RebuildXmlCoordinate(lon_text_);
+      if (lat_dms.empty() || lon_dms.empty()) {
+        refused_ = true;
+        return;
+      }
       double lat = 0.0;
       double lon = 0.0;
       ParseDmsText(lat_dms, lon_dms, &lat, &lon);
@@ -187,11 +223,12 @@ class PlanConverter {
       if (lon_dms.starts_with('W')) lon = -lon;
       type_ = XmlTypeOf(type_text_, type_);
       Write(ident_, lat, lon, type_);
-      element_state_ = 0;
     }
   }
 
   std::FILE* out_;
+  int32_t written_ = 0;
+  bool refused_ = false;
   bool xml_ = false;
   bool ident_from_second_ = false;
   std::string departure_id_;
@@ -257,5 +294,9 @@ int32_t ImportPlnToTempRte(const std::string& name) {
     converter.Line(line);
   }
   std::fclose(in);
-  return std::fclose(out) == 0 ? 0 : kPlanNotFound;
+  const bool written = std::fclose(out) == 0;
+  if (converter.Whole()) return written ? 0 : kPlanNotFound;
+  // A refused plan leaves temp.rte empty: no section, no leg.
+  if ((out = platform::OpenFile(PlanFolderPath("temp.rte"), "w")) != nullptr) std::fclose(out);
+  return kPlanNotFound;
 }

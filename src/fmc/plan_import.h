@@ -2,7 +2,7 @@
 // plan folder, and the two fixed-column coordinate readers.
 //
 // Reads: sim_root and the plan file. Writes: "<sim_root>\Orvantel\flightplans\temp.rte" (whole or
-// not at all), with one line per waypoint: ident, latitude and longitude in degrees (north and east
+// empty), with one line per waypoint: ident, latitude and longitude in degrees (north and east
 // positive, 5 decimals) and a type ("APT", "VOR", "NDB", "INT" or an XML type carried over).
 #pragma once
 
@@ -12,8 +12,10 @@
 
 inline constexpr int32_t kPlanNotFound = -99;
 
-// Converts plan `name` of the plan folder. -99 when the plan cannot be opened or "temp.rte" cannot
-// be written (a stale "temp.rte" must never pass for the plan); 0 when converted.
+// Converts plan `name` of the plan folder. -99 when the plan cannot be opened, "temp.rte" cannot be
+// written (a stale "temp.rte" must never pass for the plan) or a waypoint of the plan has no name or
+// no position on Earth (a waypoint line that gives no place, an XML waypoint without its position or
+// its closing tag); 0 when converted.
 int32_t ImportPlnToTempRte(const std::string& name);
 
 // "N47:26:42" / "W122:18:33" forms (the hemisphere letter at position 0 is ignored): degrees,

@@ -131,7 +131,7 @@ bool WalkPlanLines(std::FILE* f, size_t line_max, bool apply, OnSection on_secti
 }
 
 // Reads plan file `name` into the target; ".PLN" plans are converted into "Temp.rte" first. False,
-// with the target untouched, when the conversion found no plan or a waypoint line lost its
+// with the target untouched, when the conversion refused the plan or a waypoint line lost its
 // coordinates: a file cut short or damaged never becomes a route, nor one without its last places.
 bool ReadPlanFile(const std::string& name, const ReadTarget& t) {
   const std::string upper = UpperAscii(name);

@@ -38,6 +38,7 @@ constexpr int32_t kFplnFields = 14;
 constexpr int32_t kHoldFields = 9;
 constexpr int32_t kMaxHoldRow = 10;
 constexpr int32_t kMaxRunwayRow = 22;
+constexpr int32_t kBatteryPositions = 8;  // two per switch state, with the guard open or shut
 
 // Key events a restored state sends (value 0 unless stated).
 constexpr uint32_t kEventEng1Cutoff = 0x101C3;
@@ -132,6 +133,11 @@ void ReadI32InRange(std::string_view v) {
   const int32_t x = I32(v);
   if (x >= Lo && x <= Hi) *V = x;
 }
+// The same with its named variable.
+template <int32_t* V, int32_t Lo, int32_t Hi, uint32_t* Id, const char* const* Name>
+void ReadI32InRangeNv(std::string_view v) {
+  if (const int32_t x = I32(v); x >= Lo && x <= Hi) ReadI32Nv<V, Id, Name>(v);
+}
 // A Mach the CDU would refuse keeps the previous value, as an out-of-range speed does.
 template <double* V, const double* Max>
 void ReadScheduleMach(std::string_view v) {
@@ -165,6 +171,8 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_SWITCH_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitchNv<&v, RO_NV(nvident)>}
 #define PK_SWITCH(v) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitch<&v>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
+#define PK_I32_RANGE_NV(v, lo, hi, nvident) \
+  {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRangeNv<&v, lo, hi, RO_NV(nvident)>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
 #define PK_MACH(v, max) {Row::kValue, #v, &WriteF64<&v, 2>, &ReadScheduleMach<&v, &max>}
 #define PK_IAS(v) PK_I32_RANGE(v, kScheduleMinIasKt, kScheduleMaxIasKt)
@@ -173,6 +181,9 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_SAVED_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, nullptr}
 // An overhead switch or light: the variable and the named variable of the same name.
 #define PK_OVH(v) PK_I32_NV(v, v)
+// The same for one of positions 0..hi, the ones its clicks and lights move between: a switch left
+// outside them would never move again.
+#define PK_OVH_RANGE(v, hi) PK_I32_RANGE_NV(v, 0, hi, v)
 
 // ---- rows with their own writer or reader ----
 
@@ -217,6 +228,7 @@ void ReadNdRange(std::string_view v) {
 }
 
 void ReadBattery(std::string_view v) {
+  if (const int32_t b = I32(v); b < 0 || b >= kBatteryPositions) return;
   battery_button = I32(v);
   NV_SET(battery_button, battery_button);
   // The simulator's battery follows the switch: toggle it when the two disagree.
@@ -373,9 +385,12 @@ constexpr PanelKey kPanelKeys[] = {
     PK_SWITCH(flch),
     PK_SWITCH(gs_capture),
     PK_SWITCH_NV(hdg_hold_mode, hdg_hold),
+    // A heading the knob can set; its 360 is north, as the knob folds it.
     {Row::kValue, "hdg_sel_dir", &WriteF64<&hdg_sel_dir, 0>,
      [](std::string_view v) {
-       hdg_sel_dir = F64(v);
+       const double deg = F64(v);
+       if (!(deg >= 0.0 && deg <= 360.0)) return;
+       hdg_sel_dir = deg == 360.0 ? 0.0 : deg;
        NV_SET(hdg_sel_dir, std::trunc(hdg_sel_dir));
      }},
     PK_SWITCH(hdg_sel_mode),
@@ -415,7 +430,7 @@ constexpr PanelKey kPanelKeys[] = {
 
     PK_SECTION("[MAIN]"),
     PK_I32(auto_brake_status),
-    PK_I32_NV(auto_brake_switch, auto_brake_switch),
+    PK_I32_RANGE_NV(auto_brake_switch, 0, 6, auto_brake_switch),  // RTO, OFF, 1 to 4, MAX
     PK_SAVED_F64(epr_bug, 2),
     PK_I32(ldg_checklist_mode),
     PK_SWITCH_NV(ldg_checklist, ldg_checklist),
@@ -427,63 +442,64 @@ constexpr PanelKey kPanelKeys[] = {
     PK_F64(to_epr_temp_sel, 0),
 
     PK_SECTION("[OVERHEAD]"),
-    PK_OVH(beg_start_button),
-    PK_OVH(aft_xfeed_fuel_pump),
-    PK_OVH(fwd_xfeed_fuel_pump),
-    PK_OVH(apu_bleed),
-    PK_OVH(apu_fault_light),
-    PK_I32(apu_mode),
-    PK_OVH(apu_run_light),
-    PK_OVH(apu_switch),
+    PK_OVH_RANGE(beg_start_button, 2),
+    PK_OVH_RANGE(aft_xfeed_fuel_pump, 3),
+    PK_OVH_RANGE(fwd_xfeed_fuel_pump, 3),
+    PK_OVH_RANGE(apu_bleed, 3),
+    PK_OVH_RANGE(apu_fault_light, 1),
+    PK_I32_RANGE(apu_mode, 0, 2),
+    PK_OVH_RANGE(apu_run_light, 1),
+    PK_OVH_RANGE(apu_switch, 2),
     {Row::kValue, "battery_button", &WriteI32<&battery_button>, &ReadBattery},
-    PK_OVH(isol_air_valve),
-    PK_OVH(l_eng_hyd_pump_mode),
-    PK_OVH(r_eng_hyd_pump_mode),
-    PK_OVH(l_elec_hyd_pump_mode),
-    PK_OVH(r_elec_hyd_pump_mode),
-    PK_OVH(c_elec_hyd1_pump_mode),
-    PK_OVH(c_elec_hyd2_pump_mode),
-    PK_OVH(irs_l_anun_mode),
-    PK_OVH(irs_c_anun_mode),
-    PK_OVH(irs_r_anun_mode),
-    PK_OVH(irs_l_anun_knob),
-    PK_OVH(irs_c_anun_knob),
-    PK_OVH(irs_r_anun_knob),
-    PK_OVH(l_aft_fuel_pump),
-    PK_OVH(r_aft_fuel_pump),
-    PK_OVH(l_ctr_fuel_pump),
-    PK_OVH(r_ctr_fuel_pump),
-    PK_OVH(l_fwd_fuel_pump),
-    PK_OVH(r_fwd_fuel_pump),
-    PK_OVH(l_eng_bleed),
-    PK_OVH(r_eng_bleed),
-    PK_OVH(l_eng_start_light),
-    PK_OVH(r_eng_start_light),
-    PK_OVH(l_eng_start_switch),
-    PK_OVH(r_eng_start_switch),
-    PK_OVH(l_gen_cont),
-    PK_OVH(r_gen_cont),
-    PK_OVH(l_gen_disc_drive),
-    PK_OVH(r_gen_disc_drive),
-    PK_OVH(l_pack_reset),
-    PK_OVH(r_pack_reset),
-    PK_OVH(l_pack_switch),
-    PK_OVH(r_pack_switch),
-    PK_OVH(l_utility_bus),
-    PK_OVH(r_utility_bus),
-    PK_OVH(l_yaw_damper_mode),
-    PK_OVH(r_yaw_damper_mode),
+    PK_OVH_RANGE(isol_air_valve, 3),
+    PK_OVH_RANGE(l_eng_hyd_pump_mode, 3),
+    PK_OVH_RANGE(r_eng_hyd_pump_mode, 3),
+    PK_OVH_RANGE(l_elec_hyd_pump_mode, 3),
+    PK_OVH_RANGE(r_elec_hyd_pump_mode, 3),
+    PK_OVH_RANGE(c_elec_hyd1_pump_mode, 3),
+    PK_OVH_RANGE(c_elec_hyd2_pump_mode, 3),
+    PK_OVH_RANGE(irs_l_anun_mode, 3),
+    PK_OVH_RANGE(irs_c_anun_mode, 3),
+    PK_OVH_RANGE(irs_r_anun_mode, 3),
+    PK_OVH_RANGE(irs_l_anun_knob, 1),
+    PK_OVH_RANGE(irs_c_anun_knob, 1),
+    PK_OVH_RANGE(irs_r_anun_knob, 1),
+    PK_OVH_RANGE(l_aft_fuel_pump, 3),
+    PK_OVH_RANGE(r_aft_fuel_pump, 3),
+    PK_OVH_RANGE(l_ctr_fuel_pump, 2),
+    PK_OVH_RANGE(r_ctr_fuel_pump, 2),
+    PK_OVH_RANGE(l_fwd_fuel_pump, 3),
+    PK_OVH_RANGE(r_fwd_fuel_pump, 3),
+    PK_OVH_RANGE(l_eng_bleed, 2),
+    PK_OVH_RANGE(r_eng_bleed, 2),
+    PK_OVH_RANGE(l_eng_start_light, 1),
+    PK_OVH_RANGE(r_eng_start_light, 1),
+    PK_OVH_RANGE(l_eng_start_switch, 1),
+    PK_OVH_RANGE(r_eng_start_switch, 1),
+    PK_OVH_RANGE(l_gen_cont, 3),
+    PK_OVH_RANGE(r_gen_cont, 3),
+    PK_OVH_RANGE(l_gen_disc_drive, 1),
+    PK_OVH_RANGE(r_gen_disc_drive, 1),
+    PK_OVH_RANGE(l_pack_reset, 2),
+    PK_OVH_RANGE(r_pack_reset, 2),
+    PK_OVH_RANGE(l_pack_switch, 1),
+    PK_OVH_RANGE(r_pack_switch, 1),
+    PK_OVH_RANGE(l_utility_bus, 2),
+    PK_OVH_RANGE(r_utility_bus, 2),
+    PK_OVH_RANGE(l_yaw_damper_mode, 3),
+    PK_OVH_RANGE(r_yaw_damper_mode, 3),
+    // The panel's own switches, read back from it on every tick.
     PK_OVH(no_smoking_sign),
     PK_OVH(seatbelt_sign),
-    PK_OVH(noseldglt),
-    PK_OVH(wingldglt),
-    PK_OVH(stdby_power_switch),
-    PK_OVH(ext_power_button),
-    PK_OVH(emer_lights_switch),
-    PK_OVH(wing_anti_ice_valve),
-    PK_OVH(l_eng_anti_ice_valve),
-    PK_OVH(r_eng_anti_ice_valve),
-    PK_I32(ac_power),
+    PK_OVH_RANGE(noseldglt, 1),
+    PK_OVH_RANGE(wingldglt, 1),
+    PK_OVH_RANGE(stdby_power_switch, 1),
+    PK_OVH_RANGE(ext_power_button, 2),
+    PK_OVH(emer_lights_switch),  // read back from the panel, as the signs
+    PK_OVH_RANGE(wing_anti_ice_valve, 3),
+    PK_OVH_RANGE(l_eng_anti_ice_valve, 3),
+    PK_OVH_RANGE(r_eng_anti_ice_valve, 3),
+    PK_I32_RANGE(ac_power, 0, 5),
 
     PK_SECTION("[OVCP]"),
     PK_I32(cargo_doors_anun),
@@ -522,6 +538,15 @@ const std::vector<KeyIndexEntry>& KeyIndex() {
   return index;
 }
 
+// The reader of `key`, null when the reader knows no such key.
+ReadFn ReaderOf(std::string_view key) {
+  const std::vector<KeyIndexEntry>& index = KeyIndex();
+  const std::string lowered = Lowered(key);
+  auto it = std::lower_bound(index.begin(), index.end(), lowered,
+                             [](const KeyIndexEntry& e, const std::string& k) { return e.key < k; });
+  return it != index.end() && it->key == lowered ? it->read : nullptr;
+}
+
 }  // namespace
 
 void WritePanelStateFile(FILE* f) {
@@ -535,11 +560,7 @@ void WritePanelStateFile(FILE* f) {
 }
 
 void ApplyPanelStateKey(std::string_view key, std::string_view value) {
-  const std::vector<KeyIndexEntry>& index = KeyIndex();
-  const std::string lowered = Lowered(key);
-  auto it = std::lower_bound(index.begin(), index.end(), lowered,
-                             [](const KeyIndexEntry& e, const std::string& k) { return e.key < k; });
-  if (it != index.end() && it->key == lowered) it->read(value);
+  if (const ReadFn read = ReaderOf(key)) read(value);
 }
 
 bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
@@ -601,6 +622,8 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
     begins_as_written_ = platform::EqualsIgnoreCase(key, kFirstSection);
   }
   if (!applied) return;
+  // A key the reader acts on: a file without one changes nothing, whatever else it holds.
+  if (ReaderOf(key) != nullptr || platform::EqualsIgnoreCase(key, kHoldRowKey)) key_read_ = true;
   if (platform::EqualsIgnoreCase(key, "stpos")) {
     has_active_leg_ = true;
     active_leg_ = I32(value);
@@ -618,7 +641,7 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
 }
 
 bool RouteOutline::Whole() const {
-  if (!first_line_seen_) return false;  // an empty file is no panel state
+  if (!key_read_) return false;  // an empty file is no panel state, nor one of which nothing is read
   if (!HoldsRoute()) return !begins_as_written_;
   if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
   if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;

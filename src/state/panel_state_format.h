@@ -45,7 +45,8 @@ struct SavedHoldRows {
 // the line would act). Every route row must have its coordinates, and while a leg is active the
 // rows must be as many as the row count announces. A file that begins as the writer begins it
 // ("[FLTSIM]") must hold its active leg; one that does not and has no route line is whole as it is.
-// A file without a single key line (empty, or comments and blank lines only) is not whole.
+// A file without a single line whose key the reader acts on (empty, comments, blank lines, plain text
+// or unknown keys only) is not whole: loaded, it would change nothing.
 class RouteOutline {
  public:
   void Take(std::string_view key, std::string_view value, bool applied);
@@ -56,6 +57,7 @@ class RouteOutline {
  private:
   bool first_line_seen_ = false;
   bool begins_as_written_ = false;
+  bool key_read_ = false;
   bool has_active_leg_ = false;
   int32_t active_leg_ = 0;
   bool has_row_count_ = false;

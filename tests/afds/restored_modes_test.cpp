@@ -16,6 +16,7 @@ namespace {
 constexpr uint32_t kThrottleStepUp = 0x10049;
 constexpr uint32_t kThrottleStepUpSmall = 0x10040;
 constexpr uint32_t kThrottleSet = 0x100A1;
+constexpr uint32_t kAutopilotOn = 0x10100;
 
 // CMD, LNAV and VNAV on the example route, with APP off; `toc` 0 in the climb, 1 in cruise.
 std::string LnavVnavState(int toc) {
@@ -67,6 +68,31 @@ TEST_F(RestoredModesTest, LoadedModesHoldTheSimulatorsHolds) {
   RunFrames(3);
   EXPECT_EQ(SimAutopilot(), std::tuple(1.0, 1.0, 1.0, 0.0));
   EXPECT_EQ(std::tuple(apleft, lnav, vnav), std::tuple(1, 1, 1));
+}
+
+// A master saved engaged without a CMD channel, or with every flag at 2 (read as off), engages nothing
+// in cruise: no simulator autopilot flying with no CMD lit, no CMD over blank mode columns.
+TEST_F(RestoredModesTest, MasterWithoutChannelEngagesNothing) {
+  for (const char* edit : {"apleft=0\n", "apleft=2\napcenter=2\napright=2\nlnav=2\nvnav=2\nhdg_hold_mode=2\n"}) {
+    dir_.Write("Orvantel/PanelStates/CRZ.PNL", LnavVnavState(1) + edit);
+    Boot("");
+    RunFrames(3);
+    LoadFromThePage("CRZ.PNL");
+    RunFrames(3);
+    EXPECT_EQ(std::tuple(host_->Token(103), ap_master, KeyEvents(kAutopilotOn)), std::tuple(0.0, 0.0, 0)) << edit;
+  }
+}
+
+// A loaded MCP heading the knob cannot set keeps the window's, which HDG SEL flies; 360 is north.
+TEST_F(RestoredModesTest, LoadedHeadingOutsideTheKnobKeepsTheWindow) {
+  Boot("");
+  for (const auto& [saved, flown] : {std::pair{"400", 184.0}, {"360", 0.0}}) {
+    dir_.Write("Orvantel/PanelStates/HDG.PNL", std::string("hdg_sel_dir=184\nhdg_sel_dir=") + saved + "\n");
+    LoadFromThePage("HDG.PNL");
+    Press("hdg_sel_clicked");
+    EXPECT_EQ(std::pair(host_->Token(107), host_->Named("hdg_sel_dir")), std::pair(flown, flown)) << saved;
+    Press("hdg_sel_clicked");  // off again
+  }
 }
 
 // Taxiing, where CMD is refused: a climb state engages no autopilot and moves no thrust lever; VNAV

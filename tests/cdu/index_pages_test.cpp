@@ -86,6 +86,19 @@ TEST_F(IndexPagesTest, ChosenPlanIsLoadedIntoTheModifiedRouteAndShownOnRte) {
   EXPECT_EQ(std::tuple(fms_fpln_active, dest_entry, fms_page, rte_page), std::tuple(1, "KPDX", int32_t{kCduPageRte}, 1));
 }
 
+// A panel state of which the reader acts on no key (plain text; a section and a key it does not know)
+// is listed, but LOAD fails and changes nothing, not even the speeds a load puts back.
+TEST_F(IndexPagesTest, PanelStateWithNoKeyReadFailsToLoad) {
+  std::tie(ClimbIas, climb_ias, startup_phase) = std::tuple(290, 250, 0);
+  for (const char* text : {"notes for the flight\nfuel 42000\n", "[MCP]\nremark=none\n"}) {
+    sim_.Write("Orvantel/PanelStates/NOTES.PNL", text);
+    fms_page = kCduPageInitRefIndex;
+    PressAndPaint("4R");  // LOAD PNL lists the folder
+    PressAndPaint("1L");
+    EXPECT_EQ(std::pair(cdu_message, climb_ias), std::pair(std::string("PANEL STATE LOAD FAIL"), 250)) << text;
+  }
+}
+
 // ANNOUNCEMENT STATUS.
 
 class AnnStatusTest : public CduTest {

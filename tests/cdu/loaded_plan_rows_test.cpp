@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "cdu/route_pages_fixture.h"
 
@@ -35,6 +36,26 @@ TEST_F(LoadedPlanRowsTest, CompanyRouteWithoutFixesLeavesNoRow) {
   EnterAt("AB", "2R");
   ASSERT_EQ(co_route, "AB");
   EXPECT_EQ(NextPageRows(), "------ | ----- /  |  /  | ");
+}
+
+// A plan with a waypoint it cannot place (no position, none with its degrees, cut before its closing
+// tag) is not listed, as a route file whose line lost its coordinates: its place would be 0N 0E or the
+// waypoint before.
+TEST_F(LoadedPlanRowsTest, PlanWaypointWithoutPositionIsNotListed) {
+  const auto wpt = [](const char* id, const std::string& pos) { return "<ATCWaypoint id=\"" + std::string(id) + "\">\n" + pos; };
+  const std::string pos = "<WorldPosition>N47\xC2\xB0 27' 0.00\",W122\xC2\xB0 18' 39.60\"</WorldPosition>\n";
+  const std::string end = "</ATCWaypoint>\n";
+  const std::string ksea = "<DepartureID>KSEA</DepartureID>\n" + wpt("KSEA", pos) + end;
+  for (const auto& [plan, listed] :
+       {std::pair{ksea + wpt("CENTR", pos) + end, "TRIP.PLN"}, {ksea + wpt("CENTR", "") + end, "NEW FPL"},
+        {"<DepartureID>KSEA</DepartureID>\n" + wpt("KSEA", "") + end + wpt("CENTR", pos) + end, "NEW FPL"},
+        {ksea + wpt("CENTR", "<WorldPosition>N46\xC2\xB0 43'</WorldPosition>\n") + end, "NEW FPL"},
+        {ksea + wpt("CENTR", pos) + end + wpt("KPDX", pos), "NEW FPL"}}) {
+    WritePlan("TRIP.PLN", plan);
+    Keys("INIT_REF 6L 2R");  // STORED FLIGHT PLANS, shown at the next paint
+    Paint();
+    EXPECT_EQ(Line(1).left, listed) << plan;
+  }
 }
 
 // The route of a panel state, executed by the load without a cruise altitude, replaces the rows of

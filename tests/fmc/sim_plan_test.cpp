@@ -87,19 +87,21 @@ TEST_F(PlanImport, IniPlanTakesIdentsTypesAndDecimalMinutes) {
             "[FlightPlan]\r\nKSEA     47.44983 -122.31100  APT\r\nSEA      47.43450 -122.30967  VOR\r\n");
 }
 
-TEST_F(PlanImport, MalformedIniLinesGiveNoWaypointAndLongLinesAreReadInPieces) {
-  EXPECT_EQ(Convert("departure_id=KSEA,\n"
-                    "waypoint.0=KSEA\n"
-                    "waypoint.1=SEA, V, N47* 26.07'\n"
-                    "waypoint.2=OLM, V, N46* 58.26', W122* 54.12'\n"
-                    "waypoint.3=, V, N46* 58.26', W122* 54.12',\n"),  // no ident at all
-            "[FlightPlan]\r\n");
+// A waypoint line that gives no place refuses the plan and leaves temp.rte empty.
+TEST_F(PlanImport, MalformedIniLinesRefuseThePlanAndLongLinesAreReadInPieces) {
+  for (const char* line : {"waypoint.0=KSEA\n", "waypoint.1=SEA, V, N47* 26.07'\n",
+                           "waypoint.2=OLM, V, N46* 58.26', W122* 54.12'\n",
+                           "waypoint.3=, V, N46* 58.26', W122* 54.12',\n",  // no ident at all
+                           "waypoint.4=OLM, V, N46* 58.26', ,\n", "waypoint.5=OLM, V, N91* 0.00', W122* 54.12',\n"}) {
+    WritePlan("IN.PLN", std::string("departure_id=KSEA,\n") + line);
+    EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound) << line;
+    EXPECT_EQ(PlanBytes("temp.rte"), "") << line;
+  }
   EXPECT_EQ(Convert("departure_id=KSEA,\n" + std::string(3000, ',') + "\nwaypoint.1=SEA, V, N47* 26.07', W122* 18.58',\n"),
             "[FlightPlan]\r\nSEA      47.43450 -122.30967  VOR\r\n");
 }
 
-// UTF-8 or single-byte degree signs; a waypoint without a type or a whole position carries the
-// previous one's.
+// UTF-8 or single-byte degree signs; a waypoint without a type carries the previous one's.
 TEST_F(PlanImport, XmlPlanReadsDegreesSecondsAndTypes) {
   const std::string out = Convert(
       "<DepartureID>KSEA</DepartureID>\n"
@@ -107,11 +109,11 @@ TEST_F(PlanImport, XmlPlanReadsDegreesSecondsAndTypes) {
       "<WorldPosition>N47\xC2\xB0 26' 42.00\",W122\xC2\xB0 18' 33.00\",+000433.00</WorldPosition>\n</ATCWaypoint>\n"
       "<ATCWaypoint id=\"SOUTH\">\n<ATCWaypointType>NDB</ATCWaypointType>\n"
       "<WorldPosition>S33\xB0 30' 00.00\",E151\xB0 15' 00.00\",+0</WorldPosition>\n</ATCWaypoint>\n"
-      "<ATCWaypoint id=\"A2\">\n<WorldPosition>N48\xB0 0' 0.00\"</WorldPosition>\n</ATCWaypoint>\n");
+      "<ATCWaypoint id=\"A2\">\n<WorldPosition>N48\xB0 0' 0.00\",E9\xB0 0' 0.00\"</WorldPosition>\n</ATCWaypoint>\n");
   char expected[256];
   std::snprintf(expected, sizeof expected,
                 "[FlightPlan]\r\n%-8s %-3.5f %-3.5f  APT\r\n%-8s %-3.5f %-3.5f  NDB\r\n%-8s %-3.5f %-3.5f  NDB\r\n",
-                "KSEA", Dms(47, 26, 42), -Dms(122, 18, 33), "SOUTH", -33.5, 151.25, "A2", -33.5, 151.25);
+                "KSEA", Dms(47, 26, 42), -Dms(122, 18, 33), "SOUTH", -33.5, 151.25, "A2", 48.0, 9.0);
   EXPECT_EQ(out, expected);
 }
 

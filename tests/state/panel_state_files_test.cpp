@@ -130,6 +130,10 @@ TEST_F(PanelFilesTest, FailedLoadsKeepTheModifiedRoute) {
   EXPECT_EQ(LoadPanelState(""), 0);
   EXPECT_EQ(std::tuple(cdu_message, cruise_alt, fp_mod_cnt, fms_fpln_active, fp_cnt, fms_fpln_mod[1].ident),
             std::tuple("", 0, 1, 0, 0, "ELN"));
+  // A snapshot that passes its checks and holds nothing else is no panel state either.
+  WritePanel("LastSavedPanelState.pnl",
+             "aircraft=orvantel 757 - 200 house\nalt=5000\nhdg=180\nlat=47.000000\nlon=-122.000000\n[MCP]\n");
+  EXPECT_EQ(LoadPanelState(""), 0);
 }
 
 // The automatic snapshot applies only where it was saved: within 2 NM, 200 ft and 13 degrees, of

@@ -50,12 +50,12 @@ TEST_F(PanelFormatTest, CruiseAltitudesTheCduRefusesLoadAsNone) {
 }
 
 // A restored VNAV, engaged or not, makes the VNAV logic start afresh. The autopilot master engages
-// (in the air) once the SERVER frame takes the loaded modes up.
+// (in the air, on its CMD channel) once the SERVER frame takes the loaded modes up.
 TEST_F(PanelFormatTest, KeysThatActBeyondTheirVariable) {
   host_.SetToken(364, 0.0);  // the simulator's battery off
   vnav_des_active = 1;
   radio_height = 5000.0;
-  ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
+  ASSERT_EQ(Load("eng1_thrott=2\neng2_thrott=1\nap_master=1\napleft=1\nap_spdbug=245.7\nap_mach_bug=0.78\n"
                  "battery_button=3\nepr_bug=1.52\nvnav=0\n"),
             1);
   ResumeRestoredModes();
@@ -103,6 +103,15 @@ TEST_F(PanelFormatTest, OutOfRangeValuesKeepTheVariable) {
   std::tie(climb_mach, descent_mach) = std::tuple(0.78, 0.78);
   ASSERT_EQ(Load("climb_mach=0.00\ndescent_mach=1.30\ncruise_mach=1.20\n"), 1);
   EXPECT_EQ(std::tuple(climb_mach, descent_mach, cruise_mach), std::tuple(0.78, 0.78, 1.2));
+  // A switch or selector left outside the positions its clicks move between would never move again.
+  for (const auto& [line, global, after] :
+       {std::tuple{"battery_button=8", &battery_button, 3}, {"l_fwd_fuel_pump=4", &l_fwd_fuel_pump, 3},
+        {"auto_brake_switch=7", &auto_brake_switch, 3}, {"irs_l_anun_knob=-1", &irs_l_anun_knob, 3},
+        {"ac_power=6", &ac_power, 3}, {"l_gen_cont=2", &l_gen_cont, 2}}) {
+    *global = 3;
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(*global, after) << line;
+  }
 }
 
 // The loaded course goes to the simulator's receiver, whose course the maps show and a knob step
