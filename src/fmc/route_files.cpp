@@ -251,15 +251,16 @@ int32_t WriteRouteFile(const std::string& name) {
   return std::fclose(f) == 0 ? 1 : 0;
 }
 
-void LoadFlightPlanFile(const std::string& name, int32_t /*mode*/) {
+bool LoadFlightPlanFile(const std::string& name, int32_t /*mode*/) {
   pending_cruise_alt = 0;
-  if (!ReadPlanFile(name, ReadTarget{fms_fpln_mod, &fp_mod_cnt, kPlanLineMax, true})) return;
+  if (!ReadPlanFile(name, ReadTarget{fms_fpln_mod, &fp_mod_cnt, kPlanLineMax, true})) return false;
   // The RTE page describes the plan just read, whichever page loaded it.
   BuildRteRows();
   StepStateAfterLoad();
   // A destination the database does not know keeps no elevation: apt_elev_text would still be
   // the previous airport's.
   if (SetUpLoadedPlan() == 1) fms_fpln_mod[ClampedLastRow(fp_mod_cnt)].alt = ParseLeadingDouble(apt_elev_text);
+  return true;
 }
 
 void LoadNextFplFile(const std::string& name, int32_t /*mode*/) {

@@ -32,8 +32,9 @@ bool IsStoredRouteFileName(std::string_view name);
 int32_t WriteRouteFile(const std::string& name);
 
 // Reads plan file `name` (".PLN" plans through "temp.rte") into the modified route and steps the
-// route state; mode 0 is the only mode its callers use.
-void LoadFlightPlanFile(const std::string& name, int32_t mode);
+// route state; mode 0 is the only mode its callers use. False, with nothing changed, when the file
+// is damaged or its plan refused (a listed plan edited since the list was made).
+bool LoadFlightPlanFile(const std::string& name, int32_t mode);
 
 // The same reader aimed at fpl_scratch / fpl_scratch_cnt, without header keys or side effects.
 void LoadNextFplFile(const std::string& name, int32_t mode);

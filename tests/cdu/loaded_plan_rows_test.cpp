@@ -58,6 +58,22 @@ TEST_F(LoadedPlanRowsTest, PlanWaypointWithoutPositionIsNotListed) {
   }
 }
 
+// A listed plan damaged since the list was made is refused where it is picked, by name on CO ROUTE
+// or by its line on STORED FLIGHT PLANS: neither reports a load, and the route typed stays.
+TEST_F(LoadedPlanRowsTest, ListedPlanThatNoLongerReadsIsRefusedWherePicked) {
+  WritePlan("AB.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT\nKPDX 45.589 -122.597 APT\n");
+  Keys("INIT_REF 6L 2R");  // AB listed
+  TypeSeattlePortlandOnJ5();
+  WritePlan("AB.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT\nKPDX\n");
+  Keys("PREV_PAGE");
+  EnterAt("AB", "2R");
+  ExpectTaken("AB", false, "NOT IN DATABASE");
+  Keys("INIT_REF 6L 2R 1L");
+  EXPECT_EQ(std::pair(TitleLine(), cdu_message), std::pair(std::string("STORED FLIGHT PLANS 1 / 1"),
+                                                           std::string("NOT IN DATABASE")));
+  EXPECT_EQ(std::pair(co_route, fms_fpln_mod[1].ident), std::pair(std::string("----------"), std::string("TACMA")));
+}
+
 // The route of a panel state, executed by the load without a cruise altitude, replaces the rows of
 // the company route loaded before it.
 TEST_F(LoadedPlanRowsTest, PanelStateLoadListsTheRestoredRoute) {

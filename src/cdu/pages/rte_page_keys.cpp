@@ -193,9 +193,8 @@ void EnterCompanyRoute() {
   const int32_t plan = FindCompanyRoute(cdu_scratchpad);
   if (plan == 0) return cdu::RefuseEntry(cdu::kNotInDatabase);
   const bool route_was_active = fms_fpln_active >= 3;
+  if (!LoadFlightPlanFile(fpl_store[plan].name, 0)) return cdu::RefuseEntry(cdu::kNotInDatabase);
   co_route = cdu_scratchpad;
-  const std::string name = fpl_store[plan].name;
-  LoadFlightPlanFile(name, 0);
   fms_fpln_active = route_was_active ? 4 : 1;
   cdu::AcceptEntry();
 }

@@ -59,8 +59,12 @@ void DrawStoredFlightPlansPage(DisplaySurface* surface, gfx::Graphics* graphics)
   const int32_t picked = DrawList(cdu, "STORED FLIGHT PLANS", &fpl_list_page, &fpl_list_page_cnt, fpl_list_loaded,
                                   [](int32_t n) -> const std::string& { return fpl_store[n].name; });
   if (picked == 0) return;
-  // The loader looks at the page shown while it sets up the destination: switch afterwards.
-  LoadFlightPlanFile(fpl_store[picked].name, 0);
+  // The loader looks at the page shown while it sets up the destination: switch afterwards. A plan
+  // that no longer reads stays on the list's page, said as a typed name not found is.
+  if (!LoadFlightPlanFile(fpl_store[picked].name, 0)) {
+    cdu_message = cdu::kNotInDatabase;
+    return cdu.ScratchpadLine();
+  }
   rte_page = 1;
   fms_page = kCduPageRte;
 }
