@@ -99,9 +99,10 @@ bool ValidModCount() { return fp_mod_cnt >= -1 && fp_mod_cnt <= kLastRouteRow; }
 void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   const int32_t cnt = fp_mod_cnt;
   const bool along = along_track_offset != 0.0;
-  // An along-track point is made into candidate row 1 whatever `sel` says.
+  // An along-track point is made into candidate row 1 whatever `sel` says. Rows past the list's count
+  // are what an earlier search left there: no candidate of this one.
   bool ok = ValidModCount() && ins_pos >= 0 && ins_pos <= cnt + 1 &&
-            (along || (sel >= 1 && sel <= kNavSearchCapacity));
+            (along || (sel >= 1 && sel <= std::min(nav_search_cnt, kNavSearchCapacity)));
   int32_t neighbour = 0;
   if (ok && along) {
     // The along-track point lies on the leg to the next or from the previous leg: both must exist,

@@ -14,6 +14,8 @@
 
 // Inserts candidate `sel` of nav_search_list as leg `ins_pos`, followed by a "DISCO" when it lands
 // in front of an ordinary leg inside the route. Consumes along_track_offset and the pbd values.
+// A `sel` outside rows 1..nav_search_cnt is refused ("INVALID ENTRY") unless an along-track offset
+// makes the point.
 void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel);
 
 // For a page that shows a look-up's result without inserting it: when candidate row 1 is the

@@ -22,6 +22,7 @@ namespace {
 constexpr double kFarNm = 99999.0;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool IdentIs(const NavRecord& row, std::string_view entry) {
   // The first byte rejects almost every row before the full compare.
@@ -98,13 +99,6 @@ bool IsLatLonForm(std::string_view e) {
 
 bool AllDigits(std::string_view s) { return std::all_of(s.begin(), s.end(), IsDigit); }
 
-// Digits in every group and nothing after the last tenth: a letter read as 0 would put the point
-// miles from the one meant, and text past the form was typed for something else.
-bool LatLonDigitsInPlace(std::string_view e) {
-  return e.size() == kLatLonChars && AllDigits(e.substr(1, 4)) && IsDigit(e[6]) && AllDigits(e.substr(8, 5)) &&
-         IsDigit(e[14]);
-}
-
 constexpr double kMaxLatDeg = 90.0;
 constexpr double kMaxLonDeg = 180.0;
 constexpr double kMaxBearingDeg = 360.0;
@@ -123,7 +117,7 @@ bool TypedAngle(std::string_view e, size_t at, size_t deg_digits, double max_deg
 
 void ResolveLatLon(std::string_view e) {
   double lat, lon;
-  if (!LatLonDigitsInPlace(e) || !TypedAngle(e, 1, 2, kMaxLatDeg, &lat) || !TypedAngle(e, 8, 3, kMaxLonDeg, &lon)) {
+  if (!LatLonGroupsAreDigits(e) || !TypedAngle(e, 1, 2, kMaxLatDeg, &lat) || !TypedAngle(e, 8, 3, kMaxLonDeg, &lon)) {
     entry_refused = true;
     return;
   }
@@ -139,16 +133,19 @@ void ResolveShorthand(std::string_view e) {
   double lat = ParseLeadingDouble(e.substr(0, 2));
   double lon;
   char letter;
+  std::string_view lon_digits;
   if (is_hemisphere(e[4])) {
-    lon = ParseLeadingDouble(e.substr(2, 2));
+    lon_digits = e.substr(2, 2);
+    lon = ParseLeadingDouble(lon_digits);
     letter = e[4];
   } else if (is_hemisphere(e[2])) {
-    lon = 100.0 + ParseLeadingDouble(e.substr(3, 2));
+    lon_digits = e.substr(3, 2);
+    lon = 100.0 + ParseLeadingDouble(lon_digits);
     letter = e[2];
   } else {
     return;
   }
-  if (lat > kMaxLatDeg || lon > kMaxLonDeg) {
+  if (!AllDigits(lon_digits) || lat > kMaxLatDeg || lon > kMaxLonDeg) {
     entry_refused = true;
     return;
   }
@@ -242,18 +239,28 @@ void FindWaypointCandidates(int32_t kind) {
   bool two_places = false;
   size_t p = e.find('/');
   if (len >= 8 && len <= 29 && p != std::string_view::npos) {
-    // Place, three bearing digits, '/': shorter prefixes leave no place to read.
-    if (p < 3) return;
+    // Place, three bearing digits, '/': shorter prefixes leave no place to read, and a long entry
+    // no room for a second place.
+    if (p < 3 || (len > 12 && len < p + 4)) return;
     std::string_view place = e.substr(0, p - 3);
-    double bearing = ParseLeadingDouble(e.substr(p - 3, 3));
-    double distance = ParseLeadingDouble(e.substr(p + 1));
+    const std::string_view bearing_text = e.substr(p - 3, 3);
+    const std::string_view after = e.substr(p + 1);
+    // After the '/' a distance, or a second place with its bearing (a place begins with a letter);
+    // a distance is a number throughout.
+    const bool second_place = len > 12 && !IsPlaceNumber(after);
+    const bool distance_typed = !second_place && !after.empty() && !IsLetter(after[0]);
+    if (!IsPlaceNumber(bearing_text) || (distance_typed && !IsPlaceNumber(after)) ||
+        (second_place && !IsPlaceNumber(e.substr(len - 3)))) {
+      entry_refused = true;
+      return;
+    }
+    double bearing = ParseLeadingDouble(bearing_text);
+    double distance = distance_typed ? ParseLeadingDouble(after) : 0.0;
     int32_t bearing2 = -1;
-    if (len > 12) {
-      if (len < p + 4) return;
+    if (second_place) {
       place2 = std::string(e.substr(p + 1, len - p - 4));
       bearing2 = ParseLeadingInt(e.substr(len - 3));
     }
-    if (bearing < 0.0) return;
     // A bearing past north or a distance past any radial is a mistyped entry, never a point.
     if (bearing > kMaxBearingDeg || distance >= kMaxRadialDistNm || (distance <= 0.0 && bearing2 > kMaxBearingDeg)) {
       entry_refused = true;
@@ -309,6 +316,18 @@ void FindWaypointCandidates(int32_t kind) {
 }
 
 bool LookUpRefused() { return entry_refused; }
+
+bool IsPlaceNumber(std::string_view text) {
+  const size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  return whole.size() + fraction.size() > 0 && AllDigits(whole) && AllDigits(fraction);
+}
+
+bool LatLonGroupsAreDigits(std::string_view e) {
+  return e.size() == kLatLonChars && AllDigits(e.substr(1, 4)) && IsDigit(e[6]) && AllDigits(e.substr(8, 5)) &&
+         IsDigit(e[14]);
+}
 
 // Nine digits keep one more than the highest number inside an int32_t.
 constexpr size_t kMadeNameDigits = 9;

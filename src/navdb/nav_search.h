@@ -22,9 +22,19 @@ inline constexpr double kMaxRadialDistNm = 999.0;
 
 // True when the last look-up refused its entry as a bad one, not a missing one: a position no place
 // on the globe has (a latitude above 90, a longitude above 180, minutes of 60 or more), a
-// latitude/longitude with anything but digits in its groups or after them, or a place/bearing form
-// with a bearing above 360 or a distance of kMaxRadialDistNm or more.
+// latitude/longitude or shorthand with anything but digits in its groups or after them, or a
+// place/bearing form with a bearing, distance or second bearing that is no IsPlaceNumber, a bearing
+// above 360 or a distance of kMaxRadialDistNm or more.
 bool LookUpRefused();
+
+// Whether `text` is a number as a place entry writes one: digits, with at most one point. A letter
+// typed for a digit ("2OO", "1O") makes it none, where a read of the leading number would take the
+// digits before the letter for the whole.
+bool IsPlaceNumber(std::string_view text);
+
+// Whether `entry` is the 15-character latitude/longitude form ("N4736.5W12218.3") with digits in
+// every group of degrees, minutes and tenths.
+bool LatLonGroupsAreDigits(std::string_view entry);
 
 // The number of a made waypoint's name after `prefix`: the two characters that follow it in a name
 // two longer ("WPT07"; no digits read 0), or the three to nine digits that do ("WPT100"); -1 for

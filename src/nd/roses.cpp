@@ -21,6 +21,9 @@ using gfx::PointF;
 using gfx::REAL;
 
 constexpr double kDeviationUnits = 3.4324324324324325;
+// Both ND glideslope scales put their dots 12.5 and 27.5 units from the centre mark: a full-scale
+// needle (127) stops at the outer dot, and any needle shows the same share of the scale on both.
+constexpr double kGlideslopeNeedlePerUnit = 4.7;
 constexpr double kNdCentreX = 107.0;
 constexpr double kNdRoseCentreY = 126.0;
 constexpr double kNdExpandedY = 209.0;
@@ -273,7 +276,7 @@ void DrawNdRose(DisplaySurface* s, gfx::Graphics* g) {
     for (REAL y : {-30.0f, -15.0f, 10.0f, 25.0f}) g->DrawEllipse(&p.white, 99.0f, y, 5.0f, 5.0f);
     DrawPolyline(g, &p.white, {PointF(96, -2), PointF(106, -2), PointF(106, 4), PointF(96, 4), PointF(96, -2)});
     if (ReadTokenVar852() != 0.0) {
-      DrawGlideslopeDiamond(g, &p.magenta_brush, 96, 102, 106, TruncToPixel(gsi_needle / 3.42));
+      DrawGlideslopeDiamond(g, &p.magenta_brush, 96, 102, 106, TruncToPixel(gsi_needle / kGlideslopeNeedlePerUnit));
     }
   }
   if (nd_mode == 1) DrawNdRosePointers(s, g, p);
@@ -293,7 +296,8 @@ void DrawNdExpandedNavSymbols(DisplaySurface* s, gfx::Graphics* g) {
     for (REAL y : {-70.0f, -55.0f, -30.0f, -15.0f}) g->DrawEllipse(&p.white, 98.0f, y, 5.0f, 5.0f);
     DrawPolyline(g, &p.white, {PointF(95, -42), PointF(105, -42), PointF(105, -36), PointF(95, -36), PointF(95, -42)});
     if (ReadTokenVar852() != 0.0) {
-      DrawGlideslopeDiamond(g, &p.magenta_brush, 95, 100, 105, TruncToPixel(gsi_needle / 4.7 - 40.0));
+      DrawGlideslopeDiamond(g, &p.magenta_brush, 95, 100, 105,
+                            TruncToPixel(gsi_needle / kGlideslopeNeedlePerUnit - 40.0));
     }
   }
   SetCanvasTransform(g, s, kNdCanvas, kNdCentreX, kNdExpandedY, nav_obs_crs - plane_hdg_mag);

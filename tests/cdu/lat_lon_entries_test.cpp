@@ -46,10 +46,11 @@ TEST_F(LatLonEntryTest, PositionsOffTheGlobeAreInvalidEntries) {
   EXPECT_EQ(Row(2), "N90\xB0" "00.0 | W180\xB0" "00.0");
 }
 
-// SET IRS POS takes no position off the globe either.
+// SET IRS POS takes no position off the globe either, nor one with a letter for a digit.
 TEST_F(LatLonEntryTest, SetIrsPosRefusesAPositionOffTheGlobe) {
   irs_l_align_count = 100;
-  for (const char* text : {"N4760.0W12218.6", "S9100.0W12218.6", "N4700.0E18100.0"}) {
+  for (const char* text : {"N4760.0W12218.6", "S9100.0W12218.6", "N4700.0E18100.0", "N47O0.0W12218.6",
+                           "N4700.0W122I8.6", "N4700.OW12218.6"}) {
     EnterOn(kCduPagePosInit, text, "4R");
     ExpectTaken(text, false);
   }

@@ -267,6 +267,24 @@ TEST_F(LegsPageTest, HoldAtAFixTakesTheFixThenTheLine) {
   EXPECT_EQ(fms_fpln_mod[3].hold_idx, 1);
 }
 
+// A blank SELECT WAYPOINT line chooses nothing, and no pick of an earlier list stands in for one: the
+// hold never goes on the SEA in Europe picked before.
+TEST_F(LegsPageTest, HoldAtTakesNoPickOfAnEarlierList) {
+  WriteNavFile("ints.txt",
+               "SEA SEA 45 -110\nSEA SEA 40 -100\nSEA SEA 35 -90\nSEA SEA 50 10\nOLM OLM 46 -121\nOLM OLM 44 -120\n");
+  LoadNavDatabase();
+  Legs();
+  PressAndPaint("HOLD");
+  EnterAt("SEA", "6L");
+  Keys("5L");  // the farthest of five
+  EnterAt("OLM", "6L");
+  Keys("6L");  // three OLMs: a blank line
+  EXPECT_EQ(std::pair(fms_page, cdu_scratchpad), std::pair(int32_t{kCduPageSelectWaypoint}, std::string("OLM")));
+  Keys("LEGS HOLD");
+  EnterAt("HOLD AT OLM", "2L");
+  EXPECT_EQ(std::pair(ModIdents(), hold_cnt), std::pair(kRoute, 0));
+}
+
 // PPOS holds on the route being flown as it is when the key is pressed.
 TEST_F(LegsPageTest, HoldAtPresentPositionStartsFromTheActiveRoute) {
   Legs();

@@ -180,6 +180,14 @@ TEST_F(VnavPagesTest, RestrictionNeedsThreeCharactersBeforeTheSlashAndSaneValues
   EXPECT_EQ(std::pair(DescSpdRest, DescAltRest), std::pair(240.0, 10000.0));
 }
 
+// What the page takes it shows, at the lowest altitude and speed too, on CLB and DES alike.
+TEST_F(VnavPagesTest, EveryRestrictionTakenIsShown) {
+  for (const auto& [page, text, shown] : {std::tuple{1, "250/1000", "250 / 1000"}, {3, "050/5000", "50 / 5000"}}) {
+    EnterOnSubPage(page, text, "3L");
+    EXPECT_EQ(std::pair(cdu_scratchpad, Line(3).left), std::pair(std::string(), std::string(shown))) << text;
+  }
+}
+
 TEST_F(VnavPagesTest, CruiseAltitudeShowsAsAFlightLevelOnlyAboveTheTransition) {
   trans_alt = 18000;
   cruise_alt = 18000;

@@ -90,11 +90,13 @@ TEST_F(PlaceEntryTest, PlaceBearingDistanceTakesTheVariationAtThePlace) {
 }
 
 // A mistyped point is no point on any page that takes one: INVALID ENTRY, the entry kept, nothing
-// inserted, no fix set and no hold begun.
+// inserted, no fix set and no hold begun. A letter for a digit in a bearing, a distance or a
+// shorthand is such a mistake, never the number before it.
 TEST_F(PlaceEntryTest, MistypedPointsAreInvalidEntriesOnEveryPage) {
   const std::vector<std::string> route{"KSEA", "SEA", "TACMA", "KPDX"};
   for (const char* text : {"N47A6.5W12218.3", "N4736.5W12218.3X", "N4736.5W1221B.3", "N4736.AW12218.3", "SEA999/100",
-                           "SEA361/100", "SEA270/9999", "SEA270/999", "SEA300/OLM999", "SEA999/OLM060"}) {
+                           "SEA361/100", "SEA270/9999", "SEA270/999", "SEA300/OLM999", "SEA999/OLM060", "SEA2OO/10",
+                           "SEA200/1O", "SEAO20/10", "SEA33O/OLM090", "SEA330/OLM09O", "52O5N", "75N7O"}) {
     // RTE LEGS, RTE (a direct fix), the HOLD AT look-up, FIX INFO, and REF NAV DATA (no key: the page
     // stays).
     for (const auto& [keys, lsk] :

@@ -118,12 +118,13 @@ TEST_F(FixInfoPageTest, DeleteEmptiesAPointPairOrTheFixOfThisPageOnly) {
 }
 
 // Entries at 2L onto a pair that holds radial 100 and distance 50; a refusal changes neither, and
-// no word may pass its 9 characters.
+// no word may pass its 9 characters or hold a letter for a digit.
 TEST_F(FixInfoPageTest, PointEntryStoresTheEnteredPartsOrRefusesTheWholeEntry) {
   SetFix(1, "SEA");
   for (const auto& [entry, radial, distance] :
        {std::tuple{"000", 360.0, 50.0}, std::tuple{"/12.5", 100.0, 12.5}, std::tuple{"361", -1.0, 0.0},
-        std::tuple{"/999", -1.0, 0.0}, std::tuple{"/1234567890", -1.0, 0.0}}) {
+        std::tuple{"/999", -1.0, 0.0}, std::tuple{"/1234567890", -1.0, 0.0}, std::tuple{"2OO/10", -1.0, 0.0},
+        std::tuple{"200/1O", -1.0, 0.0}, std::tuple{"/1O", -1.0, 0.0}}) {
     fix_info[1].radial1 = 100.0;
     fix_info[1].distance1 = 50.0;
     EnterAt(entry, "2L");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "sim/tcas_link.h"
 #include "nd/map_fixture.h"
@@ -105,6 +106,24 @@ TEST_F(RoseTest, NdRoseGlideslopeLiesOnTheDisplay) {
       EXPECT_LE(op.bounds.GetRight(), 215.0f);
     }
     EXPECT_EQ(Count(OpKind::Fill, kMagentaInk), 1u);
+  }
+}
+
+// The full APP rose's glideslope diamond shows the share of its scale that the expanded rose shows
+// (dots 12.5 and 27.5 from the middle of each, at y 126 and 209 - 40): full scale stops at the outer dot.
+TEST_F(RoseTest, FullRoseGlideslopeShowsTheExpandedRosesShareOfTheScale) {
+  nd_mode = 2;
+  host_.SetToken(46, 0xC0);
+  host_.SetToken(852, 1.0);
+  const auto diamond_from = [&](void (*painter)(DisplaySurface*, gfx::Graphics*), double middle_y) {
+    Record(kNdCanvas, painter);
+    const auto& b = Ops(OpKind::Fill, kMagentaInk).at(0)->bounds;
+    return b.Y + b.Height / 2.0 - middle_y;
+  };
+  for (const auto& [needle, units] : {std::pair{127.0, 27.0}, {94.0, 20.0}, {-127.0, -27.0}}) {
+    gsi_needle = needle;
+    EXPECT_NEAR(diamond_from(DrawNdRose, 126.0), units, 1.0) << needle;
+    EXPECT_NEAR(diamond_from(DrawNdExpandedNavSymbols, 169.0), units, 1.0) << needle;
   }
 }
 

@@ -91,8 +91,8 @@ void EnterPoint(FixInfoEntry& row, const PointFields& p) {
   const std::string& dist_word = has_radial ? second : first;
   const double radial = has_radial ? ParseLeadingDouble(radial_word) : 0.0;
   const double dist = has_dist ? ParseLeadingDouble(dist_word) : 0.0;
-  const bool radial_ok = radial_word.size() == 3 && StartsWithNumber(radial_word) && radial >= 0.0 && radial <= 360.0;
-  const bool dist_ok = dist > 0.0 && dist < kMaxRadialDistNm;
+  const bool radial_ok = radial_word.size() == 3 && IsPlaceNumber(radial_word) && radial >= 0.0 && radial <= 360.0;
+  const bool dist_ok = IsPlaceNumber(dist_word) && dist > 0.0 && dist < kMaxRadialDistNm;
   if ((has_radial && !radial_ok) || (has_dist && !dist_ok)) {
     cdu::RefuseEntry(cdu::kInvalidEntry);
     return;

@@ -106,7 +106,8 @@ bool RouteHasOrigin() { return orig_ident != kNoOrigin || !orig_entry.empty(); }
 
 void SetIrsPosition() {
   const std::string& entry = cdu_scratchpad;
-  if (entry.size() != kIrsEntryChars) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  // A letter typed for a digit is a typing mistake, as on every page that takes a position.
+  if (entry.size() != kIrsEntryChars || !LatLonGroupsAreDigits(entry)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   const std::string spaced = entry.substr(0, kLatPartChars) + ' ' + entry.substr(kLatPartChars);
   std::string_view part[2];
   if (SplitTokens(spaced, part, 2) < 2) return cdu::RefuseEntry(cdu::kInvalidEntry);

@@ -78,10 +78,15 @@ void ApplyChoice() {
     }
     if (cdu_lsk != cdu_lsk_code::k6R) BuildRteRows();
   } else if (cdu_prompt_mode == 2) {
-    // HOLD AT: RTE LEGS takes the chosen row when the pilot picks the line the fix goes on.
-    if (c != 0) wpt_pick_row = c;
-    fms_page = cdu_return_page;
-    cdu_scratchpad = kHoldAtPrefix + cdu_scratchpad;
+    // HOLD AT: RTE LEGS takes the chosen row when the pilot picks the line the fix goes on. A blank
+    // line chooses nothing: no pick of an earlier list may stand in for one of this list.
+    if (c != 0) {
+      wpt_pick_row = c;
+      cdu_scratchpad = kHoldAtPrefix + cdu_scratchpad;
+      fms_page = cdu_return_page;
+    } else if (CandidateCount() == 0) {
+      fms_page = cdu_return_page;
+    }
   }
 }
 

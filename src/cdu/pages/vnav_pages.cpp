@@ -104,6 +104,10 @@ void EnterSpeedPair(const SpeedPair& p) {
   if (fms_fpln_active == 3) StepFplnState();
 }
 
+// The lowest speed and altitude of a restriction the page takes, and so of one it shows: VNAV flies
+// 250/1000 as it flies 250/1001.
+bool RestrictionShown(double speed_kt, double alt_ft) { return speed_kt >= kMinSpeedKt && alt_ft >= kMinRestrAltFt; }
+
 // "SPD/ALT" with at least three characters before the "/".
 void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
   if (cdu_scratchpad.empty()) return;
@@ -112,9 +116,7 @@ void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
   if (slash == std::string_view::npos || slash < 3) return cdu::RefuseEntry(cdu::kInvalidEntry);
   const int32_t kt = ParseLeadingInt(text.substr(0, slash));
   const double alt = ParseLeadingDouble(text.substr(slash + 1));
-  if (kt < kMinSpeedKt || !(alt >= kMinRestrAltFt && alt < cdu_perf::kAltEntryLimitFt)) {
-    return cdu::RefuseEntry(cdu::kInvalidEntry);
-  }
+  if (!RestrictionShown(kt, alt) || !(alt < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   *speed_kt = kt;
   *alt_ft = alt;
   cdu::AcceptEntry();
@@ -163,7 +165,7 @@ std::string SpeedMachText(int32_t ias_kt, double mach) {
 
 void DrawRestriction(cdu::CduScreen& cdu, double speed_kt, double alt_ft) {
   cdu.Text(0, 118, "  S P D / R E S T", Font::kSmall);
-  if (alt_ft > kMinRestrAltFt && speed_kt > kMinSpeedKt) {
+  if (RestrictionShown(speed_kt, alt_ft)) {
     cdu.Text(5, 132, cdu::Format("%3.0f / %-5.0f", speed_kt, alt_ft));
   }
 }
