@@ -6,6 +6,7 @@
 
 #include "afds/eicas_messages.h"
 #include "afds/electrical.h"
+#include "fmc/fmc_globals.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
 
@@ -247,6 +248,18 @@ TEST_F(ElectricalTest, HydraulicFailureDropsItsOwnChannel) {
     for (int c = 0; c < 3; ++c) EXPECT_EQ(*channels[c], c == failed ? 0 : 1) << failed << " " << c;
   }
   EXPECT_EQ(KeyEvents(kAutopilotOff), 0);
+}
+
+// The flight director alone flying LNAV and VNAV: both generators off and on again drop the route,
+// and LNAV and VNAV with it (with CMD the disconnect does); SPD holds the speed.
+TEST_F(ElectricalTest, LnavAndVnavEndWithTheRouteAPowerLossDrops) {
+  QuietAircraft();
+  std::tie(stpos, fms_fpln_active, lnav, vnav) = std::tuple(1, 3, 1, 1);
+  for (const char* gen : {"l_gen_cont_clicked", "r_gen_cont_clicked", "l_gen_cont_clicked", "r_gen_cont_clicked"}) {
+    host_.SetNamed(gen, 1.0);
+    RunFrames(36);
+  }
+  EXPECT_EQ(std::tuple(stpos, lnav, vnav, spd_hold, ac_power > 1), std::tuple(kNoActiveLeg, 0, 0, 1, true));
 }
 
 }  // namespace
