@@ -276,7 +276,7 @@ RO_DECLARE_GLOBALS(AFDS_SYSTEMS_TICK_SCALARS)
 // Lever units run 0..16383; speeds kt; ias_trend_hist holds the smoothed airspeed, newest first.
 #define AFDS_AUTOFLIGHT_SCALARS(X)                                                       \
   X(int32_t, hdg_sync_skip_once, 0)     /* the heading echo must not move hdg_sel_dir */  \
-  X(int32_t, spd_resync_state, 0)       /* 1 DescSpdRest, 2 descent_ias, 3 ias */         \
+  X(int32_t, spd_resync_state, 0)       /* 1 DescSpdRest, 2 VNAV's speed, 3 ias */        \
   X(int32_t, spd_resync_ticks, 0)       /* re-send passes left */                         \
   X(double, thrust_target, 0.0)                                                          \
   X(double, thrust_target_prev, 0.0)    /* target of the last pass that acted */          \

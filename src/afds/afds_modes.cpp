@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
+#include "afds/vnav_targets.h"
 #include "fmc/fmc_globals.h"
 #include "sim/fsuipc_client.h"
 #include "base/int_conversion.h"
@@ -34,7 +35,7 @@ constexpr int32_t kSpdResyncPasses = 4;
 constexpr int32_t kFlchPassCounterStart = 21;
 constexpr int32_t kPanelClickSound = 2;
 
-enum SpdResync : int32_t { kResyncDescSpdRest = 1, kResyncDescentIas = 2, kResyncIas = 3 };
+enum SpdResync : int32_t { kResyncHandedSpeed = 2, kResyncIas = 3 };
 
 using ap_event::Send;
 
@@ -103,18 +104,11 @@ void EngageVnav() {
   NV_SET(ias_show, 0.0);
 }
 
-// After the top of descent below the Mach altitude SPD flies the descent speed (the restriction
-// once it has been commanded and lies below the descent speed).
+// After the top of descent below the Mach altitude SPD keeps the speed VNAV was flying, within the
+// restriction: every hand-over (the VNAV button, the glideslope capture, SPD, V/S) sends the same.
 void SendDescentSpeedForSpd() {
-  speed_mode_select = 0;
-  Send(ap_event::kAirspeedHoldOn);
-  if (desc_spd_restr_set == 1.0 && descent_ias > DescSpdRest) {
-    Send(ap_event::kAirspeedTarget, TruncToI32(DescSpdRest));
-    RequestSpeedResync(kResyncDescSpdRest);
-  } else {
-    Send(ap_event::kAirspeedTarget, descent_ias);
-    RequestSpeedResync(kResyncDescentIas);
-  }
+  Send(ap_event::kAirspeedTarget, TruncToI32(SpeedHandedFromVnav()));
+  RequestSpeedResync(kResyncHandedSpeed);
 }
 
 // Dropping VNAV with its own button hands the thrust to SPD at a speed for the phase of flight.
@@ -126,8 +120,7 @@ void HandVnavThrustToSpd() {
     Send(ap_event::kAirspeedTarget, TruncToI32(ias));
     RequestSpeedResync(kResyncIas);
   } else if (plane_alt < kMachAltitudeFt) {
-    Send(ap_event::kAirspeedTarget, descent_ias);
-    RequestSpeedResync(kResyncDescentIas);
+    SendDescentSpeedForSpd();
   }
   if (speed_mode_select != 0 && plane_alt >= kMachAltitudeFt) {
     Send(ap_event::kMachHoldOn);
@@ -471,7 +464,11 @@ void EngageSpeedHold() {
     thr_release_pending = 0;
     if (vnav == 1) {
       vnav = 0;
-      if ((tod == 1 || init_tod == 1) && plane_alt < kMachAltitudeFt) SendDescentSpeedForSpd();
+      if ((tod == 1 || init_tod == 1) && plane_alt < kMachAltitudeFt) {
+        speed_mode_select = 0;
+        Send(ap_event::kAirspeedHoldOn);
+        SendDescentSpeedForSpd();
+      }
       // Leaving VNAV through SPD hands the pitch axis to V/S.
       ToggleVsMode();
     }

@@ -5,12 +5,13 @@
 // lights and windows and starts (or ends) the FMA box of its axis.
 //
 // Reads: plane_hdg_mag, plane_alt, vert_speed, ias, plane_mach, radio_height, ap_master, hdg_sel_dir,
-// alt_sel_num, stpos, toc, tod, init_tod, descent_ias, DescSpdRest, desc_spd_restr_set, FlchMinIas,
-// FlchMaxIas, lite_mode, startup_phase, tok108_flag (the sampled simulator altitude hold), tokens
-// 120 and 848. Writes: the mode flags, the FMA box timers, the VNAV and FLCH controller state at
-// engagement, spd_resync_state / spd_resync_ticks, hdg_sync_skip_once, sound_event_code, and the
-// named variables hdg_hold, lnav, nav_button, vnav, alt_hold, vs_hold, spd_hold, thrust, app, loc,
-// ias_show, vs_show. Altitudes ft, speeds kt, vertical speeds ft/min, headings deg magnetic.
+// alt_sel_num, stpos, toc, tod, init_tod, descent_ias, vnav_last_set_spd, DescSpdRest, DescAltRest,
+// FlchMinIas, FlchMaxIas, lite_mode, startup_phase, tok108_flag (the sampled simulator altitude
+// hold), tokens 120 and 848. Writes: the mode flags, the FMA box timers, the VNAV and FLCH
+// controller state at engagement, spd_resync_state / spd_resync_ticks, hdg_sync_skip_once,
+// sound_event_code, and the named variables hdg_hold, lnav, nav_button, vnav, alt_hold, vs_hold,
+// spd_hold, thrust, app, loc, ias_show, vs_show. Altitudes ft, speeds kt, vertical speeds ft/min,
+// headings deg magnetic.
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,8 @@
 #include "afds/afds_modes.h"
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
+#include "afds/lnav_engage.h"
+#include "fmc/fmc_globals.h"
 #include "sim/fsuipc_client.h"
 #include "sim/named_vars.h"
 #include "sim/tick_globals.h"
@@ -78,6 +80,12 @@ void ClearAfdsModes() {
     if (startup_phase == 0) vnav_armed = 0;
     UpdateModeButtonLights();
   }
+}
+
+void DropRouteModesWithoutRoute() {
+  if (stpos != kNoActiveLeg) return;
+  if (lnav == 1) LnavIntercept();
+  if (vnav == 1) AfdsVertModeSwitch();
 }
 
 void UpdateModeButtonLights() {

@@ -3,8 +3,8 @@
 // simulator's autopilot master in the per-tick run (afds/tick_autoflight); the channel buttons are
 // the click poller's.
 //
-// Reads: ap_engage_low_ra, thrust_hold, at_arm, SetSpdOffwhenAPMasterSetOff and the mode flags.
-// Writes: apleft, apcenter, apright, the dropped mode flags, apdisc_bar_timer, the thrust-mode
+// Reads: ap_engage_low_ra, thrust_hold, at_arm, stpos, SetSpdOffwhenAPMasterSetOff and the mode
+// flags. Writes: apleft, apcenter, apright, the dropped mode flags, apdisc_bar_timer, the thrust-mode
 // state of a disconnect that also drops the speed, and the named variables apleft, apcenter,
 // apright, loc, app, apdisc_bar, apdisc, atdisc, lnav, vnav, alt_hold, vs_hold, hdg_hold,
 // spd_hold, thrust; sends key event 0x1022E (SetSpdOffwhenAPMasterSetOff only).
@@ -21,6 +21,9 @@ void DisconnectAutopilot();
 // Drops HDG SEL, HDG HOLD, ALT HOLD and V/S through their switches, then LOC and APP with their
 // captures and the simulator's localizer and approach holds, then LNAV, VNAV and FLCH.
 void ClearAfdsModes();
+// Without an active route (stpos 999) LNAV and VNAV, engaged or armed, drop as their buttons drop
+// them, autopilot or not: VNAV hands the thrust to SPD.
+void DropRouteModesWithoutRoute();
 // Named variables lnav, vnav, alt_hold, vs_hold, hdg_hold from the mode flags, in this order.
 void UpdateModeButtonLights();
 // Named variables vnav, spd_hold, thrust, in this order.

@@ -47,6 +47,8 @@ constexpr double kPitchingDownRate = -0.025;
 constexpr double kFlareSinkMinFpm = -400.0;
 constexpr double kFlareSinkMaxFpm = -700.0;
 constexpr double kRolloutNoseDeg = 0.5;
+// Off the ground above this the aircraft has lifted off again, not bounced in the flare.
+constexpr double kLiftOffRaFt = 10.0;
 
 constexpr int32_t kSwitchRto = 0;
 constexpr int32_t kSwitchMax = 6;
@@ -105,6 +107,12 @@ void Flare() {
   }
 }
 
+// The crew go again from the runway: thrust advanced for take-off, or the aircraft lifted off.
+bool GoingAgain() {
+  return ReadEng1ThrottlePos() > kLandingThrustLever || ReadEng2ThrottlePos() > kLandingThrustLever ||
+         (ReadOnGround() == 0 && radio_height > kLiftOffRaFt);
+}
+
 void Rollout() {
   if (plane_pitch < kRolloutNoseDeg) {
     Send(ap_event::kPitchUp);
@@ -114,13 +122,15 @@ void Rollout() {
     Send(ap_event::kRolloutHold);
     autoland_cmd = kCmdRolloutHold;
   }
-  if (autoland_spoiler_stage == 0 && radio_height <= kSpoilerRaFt) {
+  const bool going_again = GoingAgain();
+  if (autoland_spoiler_stage == 0 && radio_height <= kSpoilerRaFt && !going_again) {
     Send(ap_event::kSpoilersDeploy);
     autoland_spoiler_stage = 1;
     autoland_cmd = kCmdSpoilersDeployed;
   }
   StowAutolandSpoilers();
-  if (ias < AutoLandApDiscSpd) {
+  // A touch-and-go ends the rollout as the slow-down does: no pitch or rollout events in the climb.
+  if (ias < AutoLandApDiscSpd || going_again) {
     autoland_mode = 0;
     Send(ap_event::kAutopilotOff);
     if (ReadAtArm() != 0.0) Send(ap_event::kAutothrottleDisconnect);
@@ -224,7 +234,7 @@ void ProcAutoland() {
 }
 
 void StowAutolandSpoilers() {
-  if (autoland_spoiler_stage == 1 && ias < kSpoilerStowIasKt) {
+  if (autoland_spoiler_stage == 1 && (ias < kSpoilerStowIasKt || GoingAgain())) {
     Send(ap_event::kSpoilersStow);
     autoland_spoiler_stage = 2;
     autoland_cmd = kCmdSpoilersStowed;

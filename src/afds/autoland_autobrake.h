@@ -1,9 +1,9 @@
 // The two state machines of the landing: the autoland (armed, below 1500 ft, flare, rollout) with
 // its pitch events, thrust retard, ground spoilers and the autopilot disconnect at the end of the
-// roll; and the autobrake (RTO or landing levels 1..4 and MAX), which arms, brakes in pulses and
-// disarms at the end of the roll or when thrust is advanced. Each pass is one step of the per-tick
-// run; the key-event handler clears autobrake_appl when it receives the brake event, so that the
-// next pass may brake again.
+// roll or at a touch-and-go; and the autobrake (RTO or landing levels 1..4 and MAX), which arms,
+// brakes in pulses and disarms at the end of the roll or when thrust is advanced. Each pass is one
+// step of the per-tick run; the key-event handler clears autobrake_appl when it receives the brake
+// event, so that the next pass may brake again.
 //
 // Reads: autoland_mode, radio_height, plane_pitch (negative nose up), alt_rate, vert_speed, ias,
 // ground_speed, plane_bank, sim_app_hold, ap_master, auto_brake_switch, auto_brake_status,
@@ -17,7 +17,8 @@
 // One autoland pass (the per-tick run calls it while the autopilot is engaged and autoland_mode is
 // above 0); one mode step per pass.
 void ProcAutoland();
-// Stows the ground spoilers the autoland deployed once the roll is below 60 kt. The rollout calls
+// Stows the ground spoilers the autoland deployed once the roll is below 60 kt, or at once when the
+// crew go again (a thrust lever advanced for take-off, or the aircraft lifted off). The rollout calls
 // it, and the per-tick run after it on every tick, as the autopilot disconnect that ends the
 // autoland usually comes first.
 void StowAutolandSpoilers();

@@ -176,6 +176,20 @@ void UpdateCentrePumpLights() {
   if (UpdateCentrePumpLight(r_ctr_fuel_pump, Engine2Runs(), centre_lb)) NV_SET(r_ctr_fuel_pump, r_ctr_fuel_pump);
 }
 
+// With power back an IRS whose knob is in NAV is never OFF: one the loss caught aligning (its count
+// waited) aligns again from the start; one aligned before the loss is aligned at once.
+// Returns true when the mode moved.
+bool RepowerIrs(int32_t knob, int32_t& mode, int32_t& count) {
+  if (knob != 1 || mode != 0) return false;
+  if (count > 0) {
+    mode = 1;
+    count = IrsAlignSecs;
+  } else {
+    mode = 3;
+  }
+  return true;
+}
+
 void UpdateIrsPower() {
   if (irs_1_align == 0 && irs_l_anun_mode == 3) {
     irs_1_align = 1;
@@ -192,6 +206,15 @@ void UpdateIrsPower() {
     NV_SET(irs_r_anun_mode, irs_r_anun_mode);
     irs_1_align = 0;
     NV_SET(irs_1_align, irs_1_align);
+  }
+  if (ac_power > 1) {
+    const bool left = RepowerIrs(irs_l_anun_knob, irs_l_anun_mode, irs_l_align_count);
+    const bool centre = RepowerIrs(irs_c_anun_knob, irs_c_anun_mode, irs_c_align_count);
+    if (RepowerIrs(irs_r_anun_knob, irs_r_anun_mode, irs_r_align_count) || left || centre) {
+      NV_SET(irs_l_anun_mode, irs_l_anun_mode);
+      NV_SET(irs_c_anun_mode, irs_c_anun_mode);
+      NV_SET(irs_r_anun_mode, irs_r_anun_mode);
+    }
   }
   // With power back and the knobs on, the platforms are taken as still aligned.
   if (ac_power > 1 && irs_l_align_count == 0 && irs_c_align_count == 0 && irs_r_align_count == 0 &&
@@ -276,6 +299,8 @@ void ShedPumpsPacksAndEmergencyLights() {
     moved = Move(l_pack_reset, 2, 0) || moved;
     moved = Move(r_pack_reset, 2, 0) || moved;
   } else {
+    // A pump switched off in the dark is off, its light lit, once there is power to light it.
+    for (int32_t* p : all_pumps) moved = Move(*p, 3, 0) || moved;
     // The second centre pump and the engine pumps follow their own switch logic under AC power.
     moved = Move(l_elec_hyd_pump_mode, 1, 2) || moved;
     moved = Move(c_elec_hyd1_pump_mode, 1, 2) || moved;

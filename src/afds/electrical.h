@@ -5,9 +5,10 @@
 //
 // Reads: tokens 13, 60, 323, 363, 364 (battery), 566 / 576 (engines running), 604 (running time, s),
 // 627 / 646 (engine spool), 773, the centre tank; the source switches, init_sim_time, ground_speed.
-// Writes: ac_power, the power flags and lights, pump, bleed, pack, IRS, yaw damper, generator,
-// utility bus, battery and external power switch states with their named variables, the standby
-// attitude flags, autopilot channels; key events 0x10218, 0x100ff, 0x102c2, 0x102f5.
+// Writes: ac_power, the power flags and lights, pump, bleed, pack, IRS (and its alignment count),
+// yaw damper, generator, utility bus, battery and external power switch states with their named
+// variables, the standby attitude flags, autopilot channels; key events 0x10218, 0x100ff, 0x102c2,
+// 0x102f5.
 #pragma once
 
 // One pass; returns at once unless server_phase is 0.

@@ -11,6 +11,7 @@
 #include "afds/phase0.h"
 #include "afds/sound_globals.h"
 #include "afds/systems_globals.h"
+#include "afds/vnav_targets.h"
 #include "displays/displays_globals.h"
 #include "sim/derived_samples.h"
 #include "sim/radio_readers.h"
@@ -277,7 +278,7 @@ void StepAutoFuelLevers() {
 
 void StepSpeedBugResync() {
   if (spd_resync_state <= 0 || spd_resync_ticks <= 0) return;
-  const double target = spd_resync_state == 1 ? DescSpdRest : spd_resync_state == 2 ? descent_ias : ias;
+  const double target = spd_resync_state == 1 ? DescSpdRest : spd_resync_state == 2 ? SpeedHandedFromVnav() : ias;
   if (std::fabs(ap_spdbug - target) > 5.0) ap_event::Send(ap_event::kAirspeedTarget, TruncToI32(target));
   if (--spd_resync_ticks == 0) spd_resync_state = 0;
 }

@@ -8,6 +8,7 @@
 #include "afds/afds_modes.h"
 #include "afds/afds_services.h"
 #include "afds/annunciators.h"
+#include "afds/ap_engage.h"
 #include "afds/fuel_system.h"
 #include "afds/lnav_engage.h"
 #include "afds/systems_globals.h"
@@ -177,6 +178,9 @@ void RunPhase0Housekeeping() {
   PollFsuipcState();
   StepValveTimeouts();
   if (ac_power <= 1 && stpos != kNoActiveLeg) ResetActiveRoute();
+  // Whatever dropped the route (this reset, a new origin, a panel state without one), nothing is
+  // left for LNAV and VNAV to fly.
+  DropRouteModesWithoutRoute();
   // Whatever path left the approach modes, a capture must not outlive them.
   ForgetApproachCapture();
   CaptureLocalizer();

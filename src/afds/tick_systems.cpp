@@ -72,6 +72,8 @@ struct Irs {
 
 void StepOneIrs(const Irs& irs, const Irs& other_a, const Irs& other_b) {
   if (irs.count <= 0) return;
+  // An IRS without power reads OFF, and its alignment waits for the power (electrical pass).
+  if (irs.mode == 0) return;
   // IrsAlignSecs holds the whole alignment in ticks: the second phase begins at two thirds.
   if (irs.count <= IrsAlignSecs * 0.67 && irs.mode == 1) irs.mode = 2;
   if (irs.count == kIrsAlignedAtCount) {

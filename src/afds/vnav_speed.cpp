@@ -203,17 +203,6 @@ void CruiseSpeed(const RouteLeg& active) {
   }
 }
 
-// Level at the restriction altitude counts as at it: the speed restriction holds there too.
-bool AtOrBelowDescentRestriction() { return plane_alt <= DescAltRest + kRestrictionMarginFt; }
-
-// As for the climb, a restriction speed of 0 or less is none.
-bool DescentRestrictionSet() { return DescSpdRest > 0.0; }
-
-// At or below the restriction altitude no speed above the restriction speed is commanded.
-double WithinDescentRestriction(double kt) {
-  return DescentRestrictionSet() && kt > DescSpdRest && AtOrBelowDescentRestriction() ? DescSpdRest : kt;
-}
-
 void LowerPhaseSpeedsTo(double kt) {
   descent_ias = TruncToI32(kt);
   cruise_ias = descent_ias;

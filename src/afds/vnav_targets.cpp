@@ -28,6 +28,8 @@ constexpr uint32_t kThrottleDisconnectOffset = 0x310A;
 constexpr uint8_t kThrottleDisconnectBit = 8;
 // Speed-brake positions at or above this count as extended.
 constexpr double kSpeedBrakeExtended = 1000.0;
+// The restriction altitude counts as reached this close.
+constexpr double kRestrictionMarginFt = 25.0;
 
 void Send(uint32_t event_id, int32_t value) { host::TriggerKeyEvent(event_id, value); }
 
@@ -216,6 +218,18 @@ void VnavDescent() {
             "plane_alt=%.0f\n",
             std::fabs(e), r, ias, selected_kt, command.band, lever, plane_alt);
   }
+}
+
+bool DescentRestrictionSet() { return DescSpdRest > 0.0; }
+
+bool AtOrBelowDescentRestriction() { return plane_alt <= DescAltRest + kRestrictionMarginFt; }
+
+double WithinDescentRestriction(double kt) {
+  return DescentRestrictionSet() && kt > DescSpdRest && AtOrBelowDescentRestriction() ? DescSpdRest : kt;
+}
+
+double SpeedHandedFromVnav() {
+  return WithinDescentRestriction(vnav_last_set_spd > 0.0 ? vnav_last_set_spd : descent_ias);
 }
 
 void ResetVnavSubmodes() {

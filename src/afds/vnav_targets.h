@@ -5,8 +5,9 @@
 //
 // Reads: vnav, vnav_armed, startup_phase, toc, tod, init_tod, cruise_alt, cross_at_elev,
 // dist_to_cross_at, alt_sel_num, ap_alt_lock, plane_alt, radio_height, ground_speed, ias,
-// pfd_ias_trend, at_arm, redraw_tick, tick36_counter, and the simulator's autopilot altitude,
-// airspeed and Mach holds, selected speed, throttle lever and speed-brake positions.
+// pfd_ias_trend, at_arm, redraw_tick, tick36_counter, DescSpdRest, DescAltRest, vnav_last_set_spd,
+// descent_ias, and the simulator's autopilot altitude, airspeed and Mach holds, selected speed,
+// throttle lever and speed-brake positions.
 // Writes: the globals below, thr_disc_set and (ResetVnavSubmodes) the VNAV sub-mode flags; sends
 // key events 0x1024C (autopilot altitude, ft), 0x101F4 (vertical speed, ft/min), 0x1022E / 0x10231
 // (release the speed / Mach hold), 0x10040 / 0x1044A (one throttle step up / down) and 0x100A1
@@ -37,6 +38,15 @@ inline constexpr int32_t kCruiseDescentFpm = 1800;
 
 void get_vnav_info();
 void VnavDescent();
+
+// The descent speed restriction: set when its speed is above 0; at or below its altitude (level at
+// it included) no faster speed is commanded. kt.
+bool DescentRestrictionSet();
+bool AtOrBelowDescentRestriction();
+double WithinDescentRestriction(double kt);
+// The airspeed SPD takes over from VNAV after the top of descent: the speed VNAV was commanding
+// (the descent speed when it has commanded none since its engagement), within the restriction. kt.
+double SpeedHandedFromVnav();
 
 // Leaves the VNAV sub-modes: thrust hold and its pending release off ("thrust" 0), descent and cruise
 // flags off, the controller to start afresh, and VNAV unarmed in the air after start-up.

@@ -2,8 +2,11 @@
 
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "afds/afds_modes.h"
+#include "fmc/fmc_globals.h"
+#include "state/config_globals.h"
 #include "systems_fixture.h"
 
 namespace {
@@ -147,6 +150,20 @@ TEST_F(ApproachAgainTest, CaptureWithoutItsModeDoesNotSurviveTheNextPass) {
   std::tie(loc_mode, app_mode, loc_capture, gs_capture) = std::tuple(0, 0, 1, 1);
   RunToPhase0();
   EXPECT_EQ(Captured(), std::tuple(0, 0));
+}
+
+// VNAV below the restriction altitude, its descent speed above it: whatever takes over (the glideslope
+// capture, the VNAV, SPD or V/S button), SPD keeps the 250 kt VNAV flew, re-sends included.
+TEST_F(ApproachAgainTest, SpdTakesOverTheRestrictedSpeedVnavFlew) {
+  host_.SetToken(123, 1.0);  // autothrottle armed
+  std::tie(stpos, fms_fpln_active, tod, descent_ias) = std::tuple(1, 3, 1, 292);
+  for (const char* takeover : {"app_clicked", "vnav_clicked", "spd_clicked", "vs_clicked"}) {
+    Press("vnav_clicked");
+    Press(takeover);
+    Capture();  // the glideslope after APP, the speed bug's re-sends in any case
+    EXPECT_EQ(std::tuple(vnav, spd_hold), std::tuple(0, 1)) << takeover;
+  }
+  EXPECT_EQ(KeyValues(0x101F5), std::vector<int32_t>(KeyValues(0x101F5).size(), 250));
 }
 
 }  // namespace

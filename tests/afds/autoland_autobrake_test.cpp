@@ -117,6 +117,23 @@ TEST_F(AutolandTest, SpoilersAreStowedAfterTheDefaultDisconnect) {
   EXPECT_EQ(std::tuple(Count(0x10211), autoland_spoiler_stage), std::tuple(1, 2));
 }
 
+// A touch-and-go: thrust advanced (autopilot on or off) or the lift-off stows the spoilers the
+// autoland deployed; with the autopilot on, the rollout ends as at low speed.
+TEST_F(AutolandTest, ATouchAndGoStowsTheSpoilersAndEndsTheRollout) {
+  for (const auto& [lever, air, ra_ft, ap] :
+       {std::tuple{14000.0, 0, 2.0, 1}, {14000.0, 0, 2.0, 0}, {5000.0, 1, 30.0, 0}}) {
+    std::tie(autoland_mode, autoland_spoiler_stage, ap_master) = std::tuple(4, 1, ap);
+    host_.SetToken(128, lever);
+    host_.SetToken(60, 1 - air);
+    host_.SetToken(103, ap);
+    SetRadioHeightFt(ra_ft);
+    SetIasKt(120.0);
+    Mark();
+    RunTicks(1);
+    EXPECT_EQ(std::tuple(Count(0x10211), autoland_spoiler_stage, Count(0x100FF)), std::tuple(1, 2, ap)) << lever;
+  }
+}
+
 class AutobrakeTest : public AutolandTest {
  protected:
   void Levers(double left, double right) {

@@ -6,6 +6,7 @@
 
 #include "afds/eicas_messages.h"
 #include "afds/electrical.h"
+#include "fmc/fmc_globals.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
 
@@ -247,6 +248,41 @@ TEST_F(ElectricalTest, HydraulicFailureDropsItsOwnChannel) {
     for (int c = 0; c < 3; ++c) EXPECT_EQ(*channels[c], c == failed ? 0 : 1) << failed << " " << c;
   }
   EXPECT_EQ(KeyEvents(kAutopilotOff), 0);
+}
+
+// The flight director alone flying LNAV and VNAV: both generators off and on again drop the route,
+// and LNAV and VNAV with it (with CMD the disconnect does); SPD holds the speed.
+TEST_F(ElectricalTest, LnavAndVnavEndWithTheRouteAPowerLossDrops) {
+  QuietAircraft();
+  std::tie(stpos, fms_fpln_active, lnav, vnav) = std::tuple(1, 3, 1, 1);
+  for (const char* gen : {"l_gen_cont_clicked", "r_gen_cont_clicked", "l_gen_cont_clicked", "r_gen_cont_clicked"}) {
+    host_.SetNamed(gen, 1.0);
+    RunFrames(36);
+  }
+  EXPECT_EQ(std::tuple(stpos, lnav, vnav, spd_hold, ac_power > 1), std::tuple(kNoActiveLeg, 0, 0, 1, true));
+}
+
+// At the gate: the left IRS knob OFF then NAV (the right aligned, the centre OFF), ground power off
+// past the alignment, the six hydraulic pumps clicked off in the dark, ground power on: the left IRS
+// aligns again from the start, the right at once; each pump is off and gives no pressure.
+TEST_F(ElectricalTest, WhatTheDarkLeftIsRightOnGroundPowerAgain) {
+  IrsAlignSecs = 90;
+  SetEngines(false, false);
+  host_.SetToken(60, 1.0);
+  host_.SetToken(323, 32767.0);  // parking brake
+  std::tie(irs_l_anun_knob, irs_c_anun_knob, irs_r_anun_knob, irs_r_anun_mode) = std::tuple(0, 0, 1, 3);
+  for (const char* press :
+       {"ext_power_avail_clicked", "ext_power_button_clicked", "irs_l_anun_knob_clicked", "ext_power_button_clicked",
+        "l_elec_hyd_pump_clicked", "c_elec_hyd1_pump_clicked", "c_elec_hyd2_pump_clicked", "r_elec_hyd_pump_clicked",
+        "l_eng_hyd_pump_clicked", "r_eng_hyd_pump_clicked", "ext_power_button_clicked"}) {
+    host_.SetNamed(press, 1.0);
+    RunFrames(20);
+  }
+  EXPECT_EQ(std::tuple(irs_l_anun_mode, irs_c_anun_mode, irs_r_anun_mode, l_hyd_press, c_hyd_press, r_hyd_press),
+            std::tuple(1, 0, 3, 100, 0, 50));
+  EXPECT_EQ(l_elec_hyd_pump_mode + c_elec_hyd1_pump_mode + c_elec_hyd2_pump_mode + r_elec_hyd_pump_mode +
+                l_eng_hyd_pump_mode + r_eng_hyd_pump_mode,
+            0);
 }
 
 }  // namespace
