@@ -24,6 +24,7 @@
 #include "sim/readers_systems.h"
 #include "sim/sim_access.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
@@ -390,7 +391,7 @@ void UpdateDoorsAndGear() {
 }
 
 void StepThirtySixTickCheck() {
-  if (tick36_counter != 35) return;
+  if (!Tick36SlotPassed(35)) return;
   if (startup_phase == 1) startup_phase = 0;
   if (ReadOnGround() != 0 && NV_GET(gearleverpos) > 0.0) {
     NV_SET(gearleverpos, 0.0);
@@ -423,7 +424,7 @@ void UpdateOverheadVars() {
   StepTransponderIdent();
 
   if (server_phase % 2 == 0) PublishComDigits();
-  if (IsPhase({0, 5, 10}) || redraw_tick == 15) StepAutoFuelLevers();
+  if (IsPhase({0, 5, 10}) || RedrawSlotPassed(15)) StepAutoFuelLevers();
   if (server_phase % 3 == 0) {
     UpdateMarkerLights();
     StepSpeedBugResync();

@@ -15,6 +15,7 @@
 #include "displays/standby_display.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "nd/nd_globals.h"
 #include "nd/map_frame.h"
 #include "nd/ehsi_overlay.h"
@@ -25,22 +26,20 @@
 
 namespace {
 
-constexpr int kRedrawSlots = 18;
 constexpr int32_t kMaxTableRate = 17;
+constexpr uint32_t kEverySlot = (1u << kRedrawSlotCount) - 1u;
 
 constexpr uint32_t SlotMask(std::initializer_list<int> slots) {
   uint32_t mask = 0;
   for (int s : slots) mask |= 1u << s;
   return mask;
 }
-constexpr uint32_t AllSlotsBut(std::initializer_list<int> slots) {
-  return ((1u << kRedrawSlots) - 1u) & ~SlotMask(slots);
-}
+constexpr uint32_t AllSlotsBut(std::initializer_list<int> slots) { return kEverySlot & ~SlotMask(slots); }
 
 // The slots of each rate. Fixed sets, not nested, chosen so that the displays' paints spread over
 // the cycle; every rate shares slot 0.
 constexpr uint32_t kRateSlots[kMaxTableRate + 1] = {
-    0,  // rate 0 is not in the table: every slot
+    kEverySlot,  // rate 0 is not in the table: every slot
     SlotMask({0}),
     SlotMask({0, 11}),
     SlotMask({0, 6, 11}),
@@ -154,9 +153,9 @@ int32_t* const kUpperEicasRequests[] = {&to_temp_decr_req, &to_temp_incr_req, &t
 
 bool IsRedrawTick(int32_t rate) {
   if (rate < 1 || rate > kMaxTableRate) return true;
-  // The driver keeps the slot in 0..17; any other value matches no slot of a rated display.
-  if (redraw_tick < 0 || redraw_tick >= kRedrawSlots) return false;
-  return ((kRateSlots[rate] >> redraw_tick) & 1u) != 0;
+  // A run that spans several ticks (below 18 frames a second) paints when it passed any of the rate's
+  // slots. The driver keeps the slot in 0..17; any other value matches no slot of a rated display.
+  return (RedrawSlotsPassed() & kRateSlots[rate]) != 0;
 }
 
 DisplayPainter CduPageRoutine(int32_t page) {
