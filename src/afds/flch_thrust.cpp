@@ -310,9 +310,10 @@ void PressTmspCrz() {
   SelectThrustMode(6);
 }
 
-void UpdateSpeedTrend() {
+void UpdateSpeedTrend(int32_t ticks) {
   const double s = ReadAirspeedSmoothed();
   ias_target_dev = std::fabs(s - (target_ias + 0.5));
+  ShiftInSkippedTicks(ias_trend_hist, kIasTrendSamples, s, ticks);
   // Fifteen differences over fourteen: the controller's gains are tuned to it.
   ias_trend = (ias_trend_hist[0] - ias_trend_hist[kIasTrendSamples - 1]) / 14.0;
   std::copy_backward(ias_trend_hist, ias_trend_hist + kIasTrendSamples - 1, ias_trend_hist + kIasTrendSamples);

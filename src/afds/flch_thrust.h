@@ -23,8 +23,9 @@ void SelectThrustMode(int32_t mode);
 void PressTmspTo();
 void PressTmspCrz();
 
-// One sample per call: the trend is the change over the 16 samples divided by 14, in kt per call.
-void UpdateSpeedTrend();
+// One sample a tick for the `ticks` of the run: the trend is the change over the 16 samples divided
+// by 14, in kt per tick.
+void UpdateSpeedTrend(int32_t ticks);
 // One pass of the FLCH controller; does nothing within 90 ft of the autopilot's altitude lock.
 void ProcFlch();
 // One pass of the THR throttle driver.

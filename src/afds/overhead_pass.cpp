@@ -439,8 +439,9 @@ void UpdateOverheadVars() {
 
   StepMasterLight();
   if (NV_GET(probe_heat_anun) != static_cast<double>(probe_heat_anun)) NV_SET(probe_heat_anun, probe_heat_anun);
-  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it.
-  UpdateIasPrediction();
+  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it. It counts
+  // ticks: a pass of a frame that sees no new tick leaves it, one after a run of two steps it twice.
+  UpdateIasPrediction(TicksDue(&systems_pass_run));
   FollowLandingChecklistSwitch();
   ClickExternalPower();
   ClickHf();

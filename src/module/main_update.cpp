@@ -153,7 +153,7 @@ void RunTickSteps(int32_t ticks) {
   StepLookAhead();
   StepLegTimeStamp();
   if (hold_cnt > 0) StepHoldUpkeep();
-  if (vnav == 1 || flch == 1) UpdateSpeedTrend();
+  if (vnav == 1 || flch == 1) UpdateSpeedTrend(ticks);
   if (stpos != kNoActiveLeg && IsRouteSlotTick()) {
     RunRouteBlock();
     RunTocTodBlock();

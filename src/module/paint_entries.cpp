@@ -1,12 +1,14 @@
 #include "module/paint_entries.h"
 
 #include <algorithm>
+#include <bit>
 #include <initializer_list>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_pages.h"
+#include "displays/attitude_state.h"
 #include "displays/displays_globals.h"
 #include "displays/eadi_format_a.h"
 #include "displays/eadi_format_b.h"
@@ -82,6 +84,16 @@ bool PowerTestPasses(int32_t mode) { return ac_power >= 2 && mode != kPaintBackg
 
 uint32_t PixelCount(int32_t n) { return static_cast<uint32_t>(std::max(0, n)); }
 
+uint32_t RateSlots(int32_t rate) { return rate < 1 || rate > kMaxTableRate ? kEverySlot : kRateSlots[rate]; }
+
+// The ticks a paint stands for: the display's slots the driver's last run passed, on its first paint
+// after that run; a paint that repeats a tick (above 18 frames a second) stands for none.
+void CountPaintTicks(DisplaySurface* surface, const int32_t* rate) {
+  const uint32_t slots = RedrawSlotsPassed() & (rate != nullptr ? RateSlots(*rate) : kEverySlot);
+  surface->paint_ticks = surface->painted_run == tick_runs ? 0 : std::popcount(slots);
+  surface->painted_run = tick_runs;
+}
+
 // The common frame of an entry. Runs `painters` on the prepared graphics object when the power
 // test passes; returns whether they ran.
 template <typename Painters>
@@ -89,6 +101,7 @@ bool RunEntry(const EntryFrame& f, DisplaySurface* surface, gauge::DeviceContext
               int32_t mode, Painters painters) {
   if (dc == nullptr || size == nullptr || surface == nullptr) return false;
   if (f.rate != nullptr && !IsRedrawTick(*f.rate)) return false;
+  CountPaintTicks(surface, f.rate);
   surface->width = PixelCount(size->width);
   surface->height = PixelCount(size->height);
   gfx::Graphics graphics(dc);
@@ -167,6 +180,7 @@ DisplayPainter CduPageRoutine(int32_t page) {
 
 void PaintEadi(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode) {
   RunEntry(kEadiFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) {
+    BeginAttitudePaint(s->paint_ticks);
     if (EadiMode != 0) {
       DrawEadiFormatB(s, g);
     } else {
@@ -204,7 +218,10 @@ void PaintFpNd(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::P
 }
 
 void PaintFpPfd(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode) {
-  RunEntry(kFpPfdFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) { DrawFpPfd(s, g); });
+  RunEntry(kFpPfdFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) {
+    BeginAttitudePaint(s->paint_ticks);
+    DrawFpPfd(s, g);
+  });
 }
 
 void PaintLowerEicas(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size,

@@ -48,3 +48,29 @@ bool RedrawSlotPassed(int32_t slot) {
 bool Tick36SlotPassed(int32_t slot) {
   return WithinSpan(slot, tick36_counter, SpanOf(tick36_counter, run_end_tick36), kTick36SlotCount);
 }
+
+int32_t RedrawSlotOfRun(int32_t back) {
+  if (redraw_tick != run_end_redraw_tick || redraw_tick < 0 || redraw_tick >= kRedrawSlotCount) return redraw_tick;
+  return ((redraw_tick - back) % kRedrawSlotCount + kRedrawSlotCount) % kRedrawSlotCount;
+}
+
+int32_t TicksDue(int64_t* stamp) {
+  if (*stamp == tick_runs) return 0;
+  *stamp = tick_runs;
+  return run_ticks;
+}
+
+double TickSample(double previous, double now, int32_t k, int32_t n) {
+  if (n <= 1 || k >= n) return now;
+  const double sample = previous + (now - previous) * k / n;
+  // Far from any airspeed the line may overflow; the tick then takes this run's sample.
+  return std::isfinite(sample) ? sample : now;
+}
+
+void ShiftInSkippedTicks(double* history, int rows, double now, int32_t ticks) {
+  const double previous = history[0];
+  for (int32_t k = 1; k < ticks; ++k) {
+    std::copy_backward(history, history + rows - 1, history + rows);
+    history[0] = TickSample(previous, now, k, ticks);
+  }
+}
