@@ -181,9 +181,9 @@ struct ServiceSlots {
     return 0;
   }
   static void SoundDeviceRelease(void*) { ++H().sound_devices_released_; }
-  // Simulated time: one frame is one simulator tick, 18 to the second.
+  // Simulated time: a frame is 1/N s (one simulator tick at the usual 18).
   static int64_t SoundClock(void*, int32_t sample_rate) {
-    return sample_rate > 0 ? H().frame_ * sample_rate / SoundMixdown::kFramesPerSecond : 0;
+    return sample_rate > 0 ? H().frame_ * sample_rate / H().frame_rate_ : 0;
   }
   static void SoundOutput(void*, int64_t first_sample, int32_t sample_rate, const int16_t* samples, int32_t count) {
     H().sound_.AddSamples(first_sample, sample_rate, samples, count);
@@ -496,9 +496,19 @@ bool Host::InstanceActive(const GaugeInstance& instance) const {
   return instance.window < 0 || WindowShown(static_cast<uint32_t>(instance.window));
 }
 
+void Host::set_frame_rate(int32_t frames_per_second) {
+  frame_rate_ = std::clamp(frames_per_second, 1, kMaxFrameRate);
+  tick_phase_ = 0;
+  clock_.set_frame_rate(frame_rate_);
+  sound_.set_frame_rate(frame_rate_);
+}
+
 void Host::RunFrame() {
   ++frame_;
-  SetToken(1, Token(1) + 1.0);
+  // The simulator counts whole ticks: 18 a second, so a frame at N a second brings 18 / N of them.
+  tick_phase_ += kTicksPerSecond;
+  SetToken(1, Token(1) + static_cast<double>(tick_phase_ / frame_rate_));
+  tick_phase_ %= frame_rate_;
   if (simulator_model_) AdvanceClocks();
   tcas_.Publish();
   // A gauge in a closed window is not serviced; a window the module opens or closes during the frame

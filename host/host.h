@@ -164,6 +164,11 @@ class Host {
   void RunFrame();
   void Shutdown();
   int64_t frame() const { return frame_; }
+  // Frames a second of simulator time (18 unless set, before the first frame): each frame moves the
+  // clocks and the sound on by 1/N s and the tick counter (token 1) by the whole ticks, 18 a second,
+  // that this brings.
+  void set_frame_rate(int32_t frames_per_second);
+  int32_t frame_rate() const { return frame_rate_; }
   // Runs at the end of every frame, when all its draw messages are done.
   void set_after_frame(std::function<void()> hook) { after_frame_ = std::move(hook); }
 
@@ -233,6 +238,8 @@ class Host {
 
   std::vector<std::unique_ptr<GaugeInstance>> instances_;
   int64_t frame_ = 0;
+  int32_t frame_rate_ = kTicksPerSecond;
+  int32_t tick_phase_ = 0;  // eighteenths of a frame's ticks not yet whole, 0 .. frame_rate_ - 1
   std::function<void()> after_frame_;
 };
 

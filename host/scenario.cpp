@@ -548,6 +548,23 @@ bool ParseScenario(std::string_view text, const std::string& file, Scenario* out
     }
     if (words.empty()) continue;
 
+    if (words[0] == "fps") {
+      int64_t rate = 0;
+      if (words.size() != 2 || !ParseRange(words[1], 1, kMaxFrameRate, &rate)) {
+        msg = "'fps' takes one number of frames a second, 1 to " + std::to_string(kMaxFrameRate);
+      } else if (s.frame_rate_given) {
+        msg = "the frame rate is given twice";
+      } else if (s.frames > 0) {
+        msg = "'fps' must come before the first frame runs";
+      }
+      if (!msg.empty()) {
+        *error = AtLine(file, line_no, msg);
+        return false;
+      }
+      s.frame_rate = static_cast<int32_t>(rate);
+      s.frame_rate_given = true;
+      continue;
+    }
     if (words[0] == "panel" || words[0] == "gauge") {
       if (!s.commands.empty()) {
         *error = AtLine(file, line_no, "panel lines must come before the first command");
@@ -596,6 +613,7 @@ bool ParseScenario(std::string_view text, const std::string& file, Scenario* out
       *error = AtLine(file, line_no, msg);
       return false;
     }
+    if (cmd.kind == CommandKind::kCdu) cmd.count *= FramesPerTick(s.frame_rate);
     if (cmd.kind == CommandKind::kFrames || cmd.kind == CommandKind::kCdu) {
       if (s.frames + cmd.count > kMaxFrames) {
         *error = AtLine(file, line_no, "the scenario runs more than " + std::to_string(kMaxFrames) + " frames");

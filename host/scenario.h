@@ -11,6 +11,7 @@
 
 #include "host/cdu_keyboard.h"
 #include "host/panel_config.h"
+#include "host/sim_clock.h"
 
 namespace simhost {
 
@@ -95,11 +96,17 @@ struct Scenario {
   std::vector<ScenarioPanelEntry> panel;
   std::vector<ScenarioCommand> commands;
   int64_t frames = 0;  // frames the commands run in all
+  int32_t frame_rate = kTicksPerSecond;  // frames a second of simulator time (`fps N`)
+  bool frame_rate_given = false;
 };
 
 constexpr int64_t kMaxFrames = 10'000'000;
 constexpr int64_t kMaxSurfaceSide = 4096;  // pixels, a `gauge ... size` side
 constexpr size_t kMaxScenarioBytes = size_t{16} << 20;
+
+// The frames that bring at least one simulator tick at `frame_rate` frames a second: what a CDU key
+// runs, so that the redraw slot moves on and the CDU paints it (1 up to 18 frames a second).
+inline int32_t FramesPerTick(int32_t frame_rate) { return (frame_rate + kTicksPerSecond - 1) / kTicksPerSecond; }
 
 // Parses scenario text (a leading UTF-8 byte-order mark is skipped); on failure returns false with
 // *error = "FILE:LINE: what is wrong".

@@ -2,14 +2,11 @@
 
 #include <cmath>
 
-#include "host/sound_mixdown.h"
-
 namespace simhost {
 
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kFramesPerSecond = static_cast<double>(SoundMixdown::kFramesPerSecond);
 
 // The year is a double as the token holds it; fmod keeps any value exact and defined.
 double DaysInYear(double year) {
@@ -62,12 +59,10 @@ void SimClock::AdvanceOneFrame() {
 }
 
 double SimClock::running_time() const {
-  return running_base_s_ + static_cast<double>(running_frames_) / kFramesPerSecond;
+  return running_base_s_ + static_cast<double>(running_frames_) / frames_per_second_;
 }
 
-double SimClock::SecondsOfDay() const {
-  return day_base_s_ + static_cast<double>(day_frames_) / kFramesPerSecond;
-}
+double SimClock::SecondsOfDay() const { return day_base_s_ + static_cast<double>(day_frames_) / frames_per_second_; }
 
 ClockFields SimClock::fields() const {
   const double zulu = SecondsOfDay();

@@ -1,12 +1,17 @@
 // The simulator's clocks as the stand-in keeps them: the running time (token 604, seconds) and the
 // time of day (local hour and minute 3, 4; the second 5, which local and zulu time share; zulu hour,
-// minute, day of the year and year 6 to 9). Both advance by one eighteenth of a second a frame from
-// wherever the scenario last set them.
+// minute, day of the year and year 6 to 9). Both advance by one frame's time, 1/N s at N frames a
+// second (an eighteenth unless set), from wherever the scenario last set them.
 #pragma once
 
 #include <cstdint>
 
 namespace simhost {
+
+// The simulator's tick counter (token 1) moves this often a second of simulator time, whatever the
+// frame rate; the stand-in runs at this frame rate unless told otherwise.
+inline constexpr int32_t kTicksPerSecond = 18;
+inline constexpr int32_t kMaxFrameRate = 1000;
 
 // The tokens the clocks write, in whole units (the running time keeps its fraction).
 struct ClockFields {
@@ -31,6 +36,8 @@ class SimClock {
   void SetTimeOfDay(const ClockFields& f, uint32_t id);
 
   void AdvanceOneFrame();
+  // Frames a second (1 .. kMaxFrameRate), set before the first frame.
+  void set_frame_rate(int32_t frames_per_second) { frames_per_second_ = frames_per_second; }
 
   double running_time() const;
   ClockFields fields() const;
@@ -45,6 +52,7 @@ class SimClock {
   double day_ = 0.0;
   double year_ = 0.0;
   double local_offset_s_ = 0.0;  // local minus zulu time, whole minutes
+  int32_t frames_per_second_ = kTicksPerSecond;
 };
 
 }  // namespace simhost

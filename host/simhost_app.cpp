@@ -108,6 +108,7 @@ class Run {
     frames_planned_ = std::max(options_.frames, scenario_.frames);
     host_.set_current_directory(options_.sim_root);
     host_.set_simulator_model(true);
+    host_.set_frame_rate(scenario_.frame_rate);
     host_.fsuipc().SetValue(kSoundOnOffset, kSoundOnBytes, 1);
     host_.Attach(module_.import_table(), module_.linkage());
     if (module_.linkage()->module_init != nullptr) module_.linkage()->module_init();
@@ -352,7 +353,10 @@ class Run {
         *error = "no mouse area of 'FMS' at (" + std::to_string(k.x) + ", " + std::to_string(k.y) + ")";
         return false;
       }
-      if (k.applied_at_paint && !Frame()) return true;
+      if (!k.applied_at_paint) continue;
+      for (int32_t i = 0; i < FramesPerTick(host_.frame_rate()); ++i) {
+        if (!Frame()) return true;
+      }
     }
     return true;
   }
@@ -495,7 +499,7 @@ class Run {
     if (options_.out_dir.empty()) return;
     const SoundMixdown& sound = host_.sound();
     const int64_t rate = sound.sample_rate() > 0 ? sound.sample_rate() : 22050;
-    const int64_t run_samples = host_.frame() * rate / SoundMixdown::kFramesPerSecond;
+    const int64_t run_samples = host_.frame() * rate / host_.frame_rate();
     if (run_samples <= SoundMixdown::kMaxSamples && sound.dropped_samples() == 0) return;
     out_ << "  sound.wav stops at its limit of " << SoundMixdown::kMaxSamples / rate / 60 << " minutes; the last "
          << (std::max(run_samples, SoundMixdown::kMaxSamples) - SoundMixdown::kMaxSamples) / rate

@@ -49,7 +49,7 @@ bool WriteWhole(const std::string& path, const std::string& head, const char* bo
 }  // namespace
 
 void SoundMixdown::AddEvent(const host::SoundEvent& e) {
-  const int64_t frame = e.sample_rate > 0 ? e.sample * kFramesPerSecond / e.sample_rate : 0;
+  const int64_t frame = e.sample_rate > 0 ? e.sample * frames_per_second_ / e.sample_rate : 0;
   log_.push_back({frame, e.kind, e.buffer_id, e.label != nullptr ? e.label : "", e.volume, e.looping != 0});
 }
 
@@ -98,7 +98,7 @@ bool SoundMixdown::WriteLog(const std::string& path, std::string* error) const {
 
 bool SoundMixdown::WriteWav(const std::string& path, int64_t frames, std::string* error) const {
   const uint32_t rate = rate_ > 0 ? static_cast<uint32_t>(rate_) : 22050u;
-  const int64_t wanted = std::clamp<int64_t>(frames * rate / kFramesPerSecond, 0, kMaxSamples);
+  const int64_t wanted = std::clamp<int64_t>(frames * rate / frames_per_second_, 0, kMaxSamples);
   const int64_t total = std::max<int64_t>(wanted, static_cast<int64_t>(samples_.size()));
   std::vector<int16_t> track(samples_);
   track.resize(static_cast<size_t>(total), 0);

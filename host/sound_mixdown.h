@@ -1,12 +1,14 @@
 // The host's side of the sound device: what the module's mixer hands over. Every start, stop, end
-// and volume change is logged with the frame it fell in, and the mixed output is kept as one mono
-// 16-bit track of the whole run that can be written out as a .wav file to listen to.
+// and volume change is logged with the frame it fell in (at the run's frame rate), and the mixed
+// output is kept as one mono 16-bit track of the whole run that can be written out as a .wav file to
+// listen to.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "host/sim_clock.h"
 #include "platform/host_api.h"
 
 namespace simhost {
@@ -22,9 +24,12 @@ struct SoundLogEntry {
 
 class SoundMixdown {
  public:
-  static constexpr int64_t kFramesPerSecond = 18;
   // The track stops growing here (20 minutes at the module's rate); later output is counted only.
   static constexpr int64_t kMaxSamples = 22050LL * 60 * 20;
+
+  // Frames a second of simulator time, set before the first frame.
+  void set_frame_rate(int32_t frames_per_second) { frames_per_second_ = frames_per_second; }
+  int32_t frame_rate() const { return frames_per_second_; }
 
   void AddEvent(const host::SoundEvent& e);
   // Spans at another rate than the first span's are dropped.
@@ -51,6 +56,7 @@ class SoundMixdown {
   std::vector<int16_t> samples_;
   int32_t rate_ = 0;
   int64_t dropped_ = 0;
+  int32_t frames_per_second_ = kTicksPerSecond;
 };
 
 }  // namespace simhost

@@ -16,6 +16,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -52,6 +53,8 @@ constexpr double kCaptureClimbVsMax = 1800.0;
 constexpr double kCaptureDescentVsMin = -1800.0;
 constexpr int32_t kCaptureVsLimit = 1000;
 constexpr int32_t kLastPassCount = 17;
+// Redraw slots 0, 3, 6, 9, 12 and 15: the idle levers are driven every third tick.
+constexpr uint32_t kEveryThirdSlot = 0x9249u;
 
 using ap_event::Send;
 
@@ -119,11 +122,11 @@ void ControlThrust() {
     Send(ap_event::kMachHoldOff);
   }
   if (at_arm == 0.0) return;
-  if (tick36_counter == 0) WriteThrottleDisconnectBit();
+  if (Tick36SlotPassed(0)) WriteThrottleDisconnectBit();
   if (ap_alt_lock > plane_alt) {
     thrust_target = LeverForEprBug();
-    if (redraw_tick == 0 || redraw_tick == 8) DriveClimbLevers();
-  } else if (redraw_tick % 3 == 0) {
+    if (RedrawSlotPassed(0) || RedrawSlotPassed(8)) DriveClimbLevers();
+  } else if ((RedrawSlotsPassed() & kEveryThirdSlot) != 0) {
     DriveIdleLevers();
   }
 }
@@ -307,9 +310,10 @@ void PressTmspCrz() {
   SelectThrustMode(6);
 }
 
-void UpdateSpeedTrend() {
+void UpdateSpeedTrend(int32_t ticks) {
   const double s = ReadAirspeedSmoothed();
   ias_target_dev = std::fabs(s - (target_ias + 0.5));
+  ShiftInSkippedTicks(ias_trend_hist, kIasTrendSamples, s, ticks);
   // Fifteen differences over fourteen: the controller's gains are tuned to it.
   ias_trend = (ias_trend_hist[0] - ias_trend_hist[kIasTrendSamples - 1]) / 14.0;
   std::copy_backward(ias_trend_hist, ias_trend_hist + kIasTrendSamples - 1, ias_trend_hist + kIasTrendSamples);
@@ -343,10 +347,10 @@ void ProcFlch() {
 }
 
 void ProcAutothrottle() {
-  if (tick36_counter == 0) WriteThrottleDisconnectBit();
+  if (Tick36SlotPassed(0)) WriteThrottleDisconnectBit();
   thrust_target = LeverForEprBug();
   const double lever = ReadEng1ThrottlePos();
-  if (thrust_target == thrust_target_prev && tick36_counter != 0 &&
+  if (thrust_target == thrust_target_prev && !Tick36SlotPassed(0) &&
       std::fabs(lever - thrust_target) <= kAutothrottleLeverDeadband) {
     return;
   }

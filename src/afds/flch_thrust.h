@@ -4,7 +4,7 @@
 // near the selected altitude), and the throttle driver of the THR mode.
 //
 // Reads: ap_alt_lock, plane_alt, radio_height, vert_speed, ias, plane_mach, accel_ht, epr_bug,
-// engine_type, ap_master, at_arm, alt_sel_num, redraw_tick, tick36_counter, tokens 108, 115, 128.
+// engine_type, ap_master, at_arm, alt_sel_num, the redraw and 36-tick slots, tokens 108, 115, 128.
 // Writes: ias_trend_hist, ias_trend, ias_target_dev, target_ias, spdhld_vs, vs_chg, spdhld_flsh_ctr,
 // thrust_target, thrust_target_prev, thr_release_pending, tmsp, epr_bug, epr_bug_2, thr_ref_crz_req,
 // thr_ref_to_req and to_epr_temp_sel (the TO button), and at the capture flch, vs_hold_mode, spd_hold, fma_pitch_box_timer; sends the lever events
@@ -23,8 +23,9 @@ void SelectThrustMode(int32_t mode);
 void PressTmspTo();
 void PressTmspCrz();
 
-// One sample per call: the trend is the change over the 16 samples divided by 14, in kt per call.
-void UpdateSpeedTrend();
+// One sample a tick for the `ticks` of the run: the trend is the change over the 16 samples divided
+// by 14, in kt per tick.
+void UpdateSpeedTrend(int32_t ticks);
 // One pass of the FLCH controller; does nothing within 90 ft of the autopilot's altitude lock.
 void ProcFlch();
 // One pass of the THR throttle driver.

@@ -25,6 +25,7 @@
 #include "sim/readers_systems.h"
 #include "sim/sim_access.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
@@ -391,7 +392,7 @@ void UpdateDoorsAndGear() {
 }
 
 void StepThirtySixTickCheck() {
-  if (tick36_counter != 35) return;
+  if (!Tick36SlotPassed(35)) return;
   if (startup_phase == 1) startup_phase = 0;
   if (ReadOnGround() != 0 && NV_GET(gearleverpos) > 0.0) {
     NV_SET(gearleverpos, 0.0);
@@ -424,7 +425,7 @@ void UpdateOverheadVars() {
   StepTransponderIdent();
 
   if (server_phase % 2 == 0) PublishComDigits();
-  if (IsPhase({0, 5, 10}) || redraw_tick == 15) StepAutoFuelLevers();
+  if (IsPhase({0, 5, 10}) || RedrawSlotPassed(15)) StepAutoFuelLevers();
   if (server_phase % 3 == 0) {
     UpdateMarkerLights();
     StepSpeedBugResync();
@@ -439,8 +440,9 @@ void UpdateOverheadVars() {
 
   StepMasterLight();
   if (NV_GET(probe_heat_anun) != static_cast<double>(probe_heat_anun)) NV_SET(probe_heat_anun, probe_heat_anun);
-  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it.
-  UpdateIasPrediction();
+  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it. It counts
+  // ticks: a pass of a frame that sees no new tick leaves it, one after a run of two steps it twice.
+  UpdateIasPrediction(TicksDue(&systems_pass_run));
   FollowLandingChecklistSwitch();
   ClickExternalPower();
   ClickHf();

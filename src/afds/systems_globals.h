@@ -38,6 +38,7 @@ constexpr int kEicasMessageIds = 82;
   X(int32_t, gear_left_position, 0) /* percent */                                           \
   X(int32_t, gear_center_position, 0)                                                       \
   X(int32_t, gear_right_position, 0)                                                        \
+  X(int64_t, systems_pass_run, -1)  /* driver run the tick steps took */                    \
   /* the simulator's heading bug and altitude lock as the MCP sync last saw them */         \
   X(int32_t, mcp_sync_seen, 0)      /* 1 once a pass has seen them */                       \
   X(double, mcp_sync_hdg_seen, 0.0)                                                         \

@@ -14,6 +14,7 @@
 #include "sim/readers_radio.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
@@ -215,7 +216,7 @@ void StepAutopilotFollowUp() {
 
   if (lite_mode == 1) FollowLiteModeHolds();
 
-  if (redraw_tick == 0 || (ap_master == 1.0 && ReadApMaster() == 0.0)) UpdateEicasMessages();
+  if (RedrawSlotPassed(0) || (ap_master == 1.0 && ReadApMaster() == 0.0)) UpdateEicasMessages();
 
   ap_nav_hold = ReadApNavHold();
   tok108_flag = ReadApAltHold();
@@ -241,11 +242,13 @@ void StepAutopilotFollowUp() {
   if (ap_master == 1.0 && pattern_flag == 1) pattern_flag = 0;
 }
 
-void StepFmaAndToga() {
-  CountDown(fma_thr_box_timer);
-  CountDown(fma_pitch_box_timer);
-  CountDown(fma_roll_box_timer);
-  CountDown(ap_cmd);
+void StepFmaAndToga(int32_t ticks) {
+  for (int32_t i = 0; i < ticks; ++i) {
+    CountDown(fma_thr_box_timer);
+    CountDown(fma_pitch_box_timer);
+    CountDown(fma_roll_box_timer);
+    CountDown(ap_cmd);
+  }
   FollowTakeoffGoAround();
 }
 
@@ -268,7 +271,7 @@ void StepAutolandAndAutobrake() {
 void StepEndOfTick() {
   StepFlapEvents();
   StepDecisionHeight();
-  if (LogFlightData == 1 && redraw_tick == 0 && (app_mode == 1 || loc_mode == 1) && autoland_mode == 0 &&
+  if (LogFlightData == 1 && RedrawSlotPassed(0) && (app_mode == 1 || loc_mode == 1) && autoland_mode == 0 &&
       log_file != nullptr) {
     DumpFplVnavLog();
   }

@@ -27,8 +27,8 @@ void StepOncePerSecondTimers();
 // Autopilot master transitions, lite-mode sync, EICAS update, re-samples, autothrottle disarm and the
 // ap_master sample with the low-altitude engage rule.
 void StepAutopilotFollowUp();
-// FMA box timers, CMD countdown and the take-off/go-around follow-up.
-void StepFmaAndToga();
+// FMA box timers and CMD countdown, by the `ticks` of the run, and the take-off/go-around follow-up.
+void StepFmaAndToga(int32_t ticks);
 void StepAutolandAndAutobrake();
 // Flap and decision-height key events, the debug dump, the end-of-tick resets.
 void StepEndOfTick();

@@ -19,6 +19,7 @@
 #include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "afds/tick_vnav.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
@@ -166,7 +167,7 @@ void SendHeadingCommand() {
 
 void StepEarlyTurnSequencing() {
   if (stpos == kNoActiveLeg) return;
-  if (redraw_tick != 0 && redraw_tick != 8 && tick36_counter != 0) return;
+  if (!RedrawSlotPassed(0) && !RedrawSlotPassed(8) && !Tick36SlotPassed(0)) return;
   if (lnav != 1 || ap_nav_hold != 1.0 || dist_to_active_wpt >= kEarlyTurnRangeNm) return;
   // A waypoint already passed abeam waits for the route block: it was not turned short of, and a T/D
   // within the early turn's range of it is not yet reached.

@@ -19,6 +19,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -91,7 +92,7 @@ double DescentDistanceTo(double alt_ft, double vs_fpm) {
 }
 
 void DetectPilotSpeedChange() {
-  if (vnav_des_active != 1 || tick36_counter != 0) return;
+  if (vnav_des_active != 1 || !Tick36SlotPassed(0)) return;
   if (plane_alt >= kDescentMachAltitudeFt) {
     if (std::fabs(ap_mach_bug - vnav_last_set_mach_spd) > kPilotMachChange) {
       vnav_last_set_mach_spd = 0.0;

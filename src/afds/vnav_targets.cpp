@@ -15,6 +15,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
 
@@ -204,8 +205,8 @@ void VnavDescent() {
   if (ReadApSpeed() != 0.0) Send(kApAirspeedHoldOffEvent, 0);
   if (ReadApMach() != 0.0) Send(kApMachHoldOffEvent, 0);
   if (at_arm == 0.0) return;
-  if (tick36_counter == 0) WriteThrottleDisconnect();
-  if (redraw_tick != 0 && redraw_tick != 6 && redraw_tick != 12) return;
+  if (Tick36SlotPassed(0)) WriteThrottleDisconnect();
+  if (!RedrawSlotPassed(0) && !RedrawSlotPassed(6) && !RedrawSlotPassed(12)) return;
 
   const double selected_kt = ReadApSpdBug();
   const double e = ias - selected_kt;

@@ -7,6 +7,7 @@
 #include "displays/displays_globals.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 
 namespace {
 
@@ -31,7 +32,10 @@ double ApproachValue(double x, double target, double step) {
 // pitch change still to fly whatever their signs; the bar settles where it shows exactly that.
 double PitchBarTarget(double plane_pitch_deg, double fd_pitch_cmd_deg) { return fd_pitch_cmd_deg - plane_pitch_deg; }
 
-void StepFdCommandBars() {
+namespace {
+
+// One tick's step of the bars.
+void StepFdCommandBarsOnce() {
   const double bank_target =
       std::clamp(std::trunc(plane_bank - std::trunc(fd_bank_cmd)), -kBankTargetLimitDeg, kBankTargetLimitDeg);
   fd_roll_bar = ApproachValue(fd_roll_bar, bank_target, kBankBarStepDeg);
@@ -41,8 +45,18 @@ void StepFdCommandBars() {
   fd_pitch_bar = ApproachValue(fd_pitch_bar, PitchBarTarget(plane_pitch, fd_pitch_cmd), kPitchBarStepDeg);
 }
 
+}  // namespace
+
+void BeginAttitudePaint(int32_t ticks) { attitude_paint_ticks = ticks; }
+
+void StepFdCommandBars() {
+  for (int32_t i = 0; i < attitude_paint_ticks; ++i) StepFdCommandBarsOnce();
+}
+
 void StepIasTrend() {
+  if (attitude_paint_ticks <= 0) return;
   const double sample = ReadAirspeedSmoothed();
+  ShiftInSkippedTicks(pfd_ias_hist, kPfdIasHistRows, sample, attitude_paint_ticks);
   // The sum of the neighbouring differences of the history before the shift: oldest less newest.
   double sum = 0.0;
   for (int i = 0; i + 1 < kPfdIasHistRows; ++i) sum += pfd_ias_hist[i + 1] - pfd_ias_hist[i];

@@ -17,7 +17,8 @@
   X(double, fd_pitch_bar, 0.0)          /* deg; 3 canvas units a degree on the EADI */ \
   X(double, pfd_ias_trend_sum, 0.0)     /* kt, the EADI trend before its division */ \
   X(int32_t, thr_limit_refresh_cnt, 0)  /* upper-EICAS paints 0..540 between climb/cruise reference refreshes */ \
-  X(double, stdby_att_bank_deg, 0.0)    /* standby attitude model's bank, degrees */
+  X(double, stdby_att_bank_deg, 0.0)    /* standby attitude model's bank, degrees */ \
+  X(int32_t, attitude_paint_ticks, 1)   /* simulator ticks the attitude paint under way stands for */
 
 inline constexpr int kPfdIasHistRows = 16;
 #define DISPLAYS_ARRAYS(X) X(double, pfd_ias_hist, kPfdIasHistRows) /* kt, row 0 newest */

@@ -1,5 +1,6 @@
 // One object per display the module draws, handed to the display's paint entry and painters. The
-// entry stores the bitmap's pixel size at every paint; the painters own anything further.
+// entry stores the bitmap's pixel size and the simulator ticks the paint stands for at every paint;
+// the painters own anything further.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,8 @@ class Graphics;
 struct DisplaySurface {
   uint32_t width;   // pixels of the gauge bitmap
   uint32_t height;
+  int32_t paint_ticks = 1;   // the display's refresh slots the driver passed since its last paint
+  int64_t painted_run = -1;  // the driver run (tick_runs) of the last paint
 };
 
 extern DisplaySurface eadi_surface;

@@ -13,6 +13,7 @@
 #include "afds/tick_autoflight.h"
 #include "sim/tick_globals.h"
 #include "sim/tick_samples.h"
+#include "sim/tick_span.h"
 #include "afds/tick_route.h"
 #include "afds/tick_systems.h"
 #include "afds/tick_vnav.h"
@@ -28,7 +29,13 @@ constexpr double kLevelBankDeg = 0.035;
 // Below this ground speed the wind estimate is not trusted (taxi, hover in strong wind).
 constexpr double kMinWindTriangleGsKt = 25.0;
 
-void SampleFlightState() {
+// What counts ticks in a step of one tick runs once for every tick of the run.
+template <typename Step>
+void Repeat(int32_t ticks, Step step) {
+  for (int32_t i = 0; i < ticks; ++i) step();
+}
+
+void SampleFlightState(int32_t ticks) {
   SampleAircraftPlace();
   ap_alt_lock = GetApAltLockVar();
   zulu_hour = ReadZuluHour();
@@ -47,11 +54,11 @@ void SampleFlightState() {
 
   const double old_pitch = plane_pitch;
   plane_pitch = ReadTokenVar77();
-  alt_rate = plane_pitch - old_pitch;
+  alt_rate = (plane_pitch - old_pitch) / ticks;  // a change over one tick at any frame rate
 
   plane_bank = ReadPlaneBank();
   if (plane_bank > -kLevelBankDeg && plane_bank < kLevelBankDeg) plane_bank = 0.0;
-  UpdateStandbyGyro();
+  Repeat(ticks, UpdateStandbyGyro);
 
   fd_pitch_cmd = ReadFdPitchCmd();
   fd_bank_cmd = ReadFdBankCmd();
@@ -113,32 +120,40 @@ void DeriveWindAndTrack() {
   }
 }
 
-void AdvanceCounters() {
-  if (++redraw_tick > 17) redraw_tick = 0;
-  if (++tick36_counter > 35) {
-    tick36_counter = 0;
-    gross_weight = GetPayloadWeight() + GetEmptyWeight();
-  }
-  if (mcp_knob_idle_ticks < 100) ++mcp_knob_idle_ticks;
+void AdvanceCounters(int32_t ticks) {
+  Repeat(ticks, [] {
+    if (++redraw_tick > 17) redraw_tick = 0;
+    if (++tick36_counter > 35) {
+      tick36_counter = 0;
+      gross_weight = GetPayloadWeight() + GetEmptyWeight();
+    }
+    if (mcp_knob_idle_ticks < 100) ++mcp_knob_idle_ticks;
+  });
+  RecordRun(ticks);
 }
 
 // The route block's slots: 0, 8 and 12 of the display cycle, and the wrap of the 36-tick counter
-// (the CDU keys move redraw_tick, so the two need not coincide). An EXEC leaves the active waypoint
-// not measured for the next tick, which then measures the new route before anything is painted.
+// (the CDU keys move redraw_tick, so the two need not coincide), run once when the run passed any.
+// An EXEC leaves the active waypoint not measured for the next tick, which then measures the new
+// route before anything is painted.
 bool IsRouteSlotTick() {
-  return redraw_tick == 0 || redraw_tick == 8 || redraw_tick == 12 || tick36_counter == 0 ||
+  return RedrawSlotPassed(0) || RedrawSlotPassed(8) || RedrawSlotPassed(12) || Tick36SlotPassed(0) ||
          dist_to_active_wpt == kNoActiveWpt;
 }
 
-void RunTickSteps() {
-  StepHydraulicPressures();
-  if (apu_spool_dir == 1 || apu_spool_dir == 2) StepApuSpool();
+// Ramps, timers and counts advance by the ticks of the run; the route, guidance and autoflight steps,
+// which send key events on what they find, run once on the frame's samples.
+void RunTickSteps(int32_t ticks) {
+  Repeat(ticks, StepHydraulicPressures);
+  Repeat(ticks, [] {
+    if (apu_spool_dir == 1 || apu_spool_dir == 2) StepApuSpool();
+  });
   StepEarlyTurnSequencing();
   StepAbeamPassage();
   StepLookAhead();
   StepLegTimeStamp();
   if (hold_cnt > 0) StepHoldUpkeep();
-  if (vnav == 1 || flch == 1) UpdateSpeedTrend();
+  if (vnav == 1 || flch == 1) UpdateSpeedTrend(ticks);
   if (stpos != kNoActiveLeg && IsRouteSlotTick()) {
     RunRouteBlock();
     RunTocTodBlock();
@@ -146,10 +161,10 @@ void RunTickSteps() {
   if (thrust_hold == 1) ProcAutothrottle();
   StepLandingLightFollowUp();
   StepAutopilotFollowUp();
-  StepSoundDelays();
-  StepIrsAlignment();
-  StepSystemsTimers();
-  StepFmaAndToga();
+  Repeat(ticks, StepSoundDelays);
+  Repeat(ticks, StepIrsAlignment);
+  Repeat(ticks, StepSystemsTimers);
+  StepFmaAndToga(ticks);
   StepAutolandAndAutobrake();
   StepSimRateAndPauses();
   StepEndOfTick();
@@ -159,10 +174,11 @@ void RunTickSteps() {
 
 void MainUpdate() {
   if (!SampleTickHead()) return;
+  const int32_t ticks = TicksElapsed(last_tick18, tick18, tick_runs == 0);
   last_tick18 = tick18;
 
-  SampleFlightState();
+  SampleFlightState(ticks);
   DeriveWindAndTrack();
-  AdvanceCounters();
-  RunTickSteps();
+  AdvanceCounters(ticks);
+  RunTickSteps(ticks);
 }

@@ -1,12 +1,14 @@
 #include "module/paint_entries.h"
 
 #include <algorithm>
+#include <bit>
 #include <initializer_list>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_pages.h"
+#include "displays/attitude_state.h"
 #include "displays/displays_globals.h"
 #include "displays/eadi_format_a.h"
 #include "displays/eadi_format_b.h"
@@ -15,6 +17,7 @@
 #include "displays/standby_display.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "nd/nd_globals.h"
 #include "nd/map_frame.h"
 #include "nd/ehsi_overlay.h"
@@ -25,22 +28,20 @@
 
 namespace {
 
-constexpr int kRedrawSlots = 18;
 constexpr int32_t kMaxTableRate = 17;
+constexpr uint32_t kEverySlot = (1u << kRedrawSlotCount) - 1u;
 
 constexpr uint32_t SlotMask(std::initializer_list<int> slots) {
   uint32_t mask = 0;
   for (int s : slots) mask |= 1u << s;
   return mask;
 }
-constexpr uint32_t AllSlotsBut(std::initializer_list<int> slots) {
-  return ((1u << kRedrawSlots) - 1u) & ~SlotMask(slots);
-}
+constexpr uint32_t AllSlotsBut(std::initializer_list<int> slots) { return kEverySlot & ~SlotMask(slots); }
 
 // The slots of each rate. Fixed sets, not nested, chosen so that the displays' paints spread over
 // the cycle; every rate shares slot 0.
 constexpr uint32_t kRateSlots[kMaxTableRate + 1] = {
-    0,  // rate 0 is not in the table: every slot
+    kEverySlot,  // rate 0 is not in the table: every slot
     SlotMask({0}),
     SlotMask({0, 11}),
     SlotMask({0, 6, 11}),
@@ -83,6 +84,16 @@ bool PowerTestPasses(int32_t mode) { return ac_power >= 2 && mode != kPaintBackg
 
 uint32_t PixelCount(int32_t n) { return static_cast<uint32_t>(std::max(0, n)); }
 
+uint32_t RateSlots(int32_t rate) { return rate < 1 || rate > kMaxTableRate ? kEverySlot : kRateSlots[rate]; }
+
+// The ticks a paint stands for: the display's slots the driver's last run passed, on its first paint
+// after that run; a paint that repeats a tick (above 18 frames a second) stands for none.
+void CountPaintTicks(DisplaySurface* surface, const int32_t* rate) {
+  const uint32_t slots = RedrawSlotsPassed() & (rate != nullptr ? RateSlots(*rate) : kEverySlot);
+  surface->paint_ticks = surface->painted_run == tick_runs ? 0 : std::popcount(slots);
+  surface->painted_run = tick_runs;
+}
+
 // The common frame of an entry. Runs `painters` on the prepared graphics object when the power
 // test passes; returns whether they ran.
 template <typename Painters>
@@ -90,6 +101,7 @@ bool RunEntry(const EntryFrame& f, DisplaySurface* surface, gauge::DeviceContext
               int32_t mode, Painters painters) {
   if (dc == nullptr || size == nullptr || surface == nullptr) return false;
   if (f.rate != nullptr && !IsRedrawTick(*f.rate)) return false;
+  CountPaintTicks(surface, f.rate);
   surface->width = PixelCount(size->width);
   surface->height = PixelCount(size->height);
   gfx::Graphics graphics(dc);
@@ -154,9 +166,9 @@ int32_t* const kUpperEicasRequests[] = {&to_temp_decr_req, &to_temp_incr_req, &t
 
 bool IsRedrawTick(int32_t rate) {
   if (rate < 1 || rate > kMaxTableRate) return true;
-  // The driver keeps the slot in 0..17; any other value matches no slot of a rated display.
-  if (redraw_tick < 0 || redraw_tick >= kRedrawSlots) return false;
-  return ((kRateSlots[rate] >> redraw_tick) & 1u) != 0;
+  // A run that spans several ticks (below 18 frames a second) paints when it passed any of the rate's
+  // slots. The driver keeps the slot in 0..17; any other value matches no slot of a rated display.
+  return (RedrawSlotsPassed() & kRateSlots[rate]) != 0;
 }
 
 DisplayPainter CduPageRoutine(int32_t page) {
@@ -168,6 +180,7 @@ DisplayPainter CduPageRoutine(int32_t page) {
 
 void PaintEadi(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode) {
   RunEntry(kEadiFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) {
+    BeginAttitudePaint(s->paint_ticks);
     if (EadiMode != 0) {
       DrawEadiFormatB(s, g);
     } else {
@@ -205,7 +218,10 @@ void PaintFpNd(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::P
 }
 
 void PaintFpPfd(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode) {
-  RunEntry(kFpPfdFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) { DrawFpPfd(s, g); });
+  RunEntry(kFpPfdFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) {
+    BeginAttitudePaint(s->paint_ticks);
+    DrawFpPfd(s, g);
+  });
 }
 
 void PaintLowerEicas(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size,

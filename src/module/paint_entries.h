@@ -4,10 +4,10 @@
 // makes a graphics object on the device context, prepares it (clear, scale to the display's logical
 // canvas, black background) and calls the display's painters.
 //
-// Reads: redraw_tick, the refresh rates, ac_power, token 364, EadiMode, fms_page, fp_ehsi_mode,
-// fpnd_mode, lower_eicas_mode, nd_mode, ctr_mode.
-// Writes: the surface's width and height (pixels) at every paint, fp_nd_centre_y, and the six
-// upper-EICAS requests after a powered paint.
+// Reads: redraw_tick and the slots the driver's last run passed, tick_runs, the refresh rates,
+// ac_power, token 364, EadiMode, fms_page, fp_ehsi_mode, fpnd_mode, lower_eicas_mode, nd_mode, ctr_mode.
+// Writes: the surface's width, height (pixels) and paint ticks at every paint, fp_nd_centre_y, and the
+// six upper-EICAS requests after a powered paint.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +20,9 @@
 constexpr int32_t kPaintNormal = 1;
 constexpr int32_t kPaintBackgroundOnly = 2;
 
-// Whether a display of this refresh rate paints in the current redraw slot. A rate of 1..17 paints
-// on exactly that many of the 18 slots (a fixed table, not nested); any other rate on every slot.
+// Whether a display of this refresh rate paints in the current redraw slot, or in any slot the last
+// run passed when it spanned several ticks. A rate of 1..17 paints on exactly that many of the 18
+// slots (a fixed table, not nested); any other rate on every slot.
 bool IsRedrawTick(int32_t rate);
 
 using PaintEntry = void (*)(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size,

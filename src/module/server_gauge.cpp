@@ -17,6 +17,7 @@
 #include "sim/sim_globals.h"
 #include "module/main_update.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
 #include "sim/tcas_link.h"
@@ -147,7 +148,7 @@ void ServerPostUpdate() {
   LogLine("tcas_server_connect=%d , tcas_flag=%d\n", tcas_server_connect, tcas_flag);
   // Slot 0 of the redraw cycle only; the count also runs while a connection is reported but its
   // service record has not arrived.
-  if (tcas_serv == nullptr && tcas_flag < kMaxTcasAttempts && redraw_tick == 0) {
+  if (tcas_serv == nullptr && tcas_flag < kMaxTcasAttempts && RedrawSlotPassed(0)) {
     if (tcas_server_connect == 0) TryConnectTcas('B');
     ++tcas_flag;
   }

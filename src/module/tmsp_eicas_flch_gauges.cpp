@@ -16,6 +16,7 @@
 #include "module/panel_gauge_globals.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "state/aircraft_id_globals.h"
 
 namespace {
@@ -46,7 +47,7 @@ void FlchPreUpdate(gauge::GaugeHeader* g) {
   flch_pitch = pitch;
 
   if (flch != 1) return;
-  if (redraw_tick == 0) ReadSpeedModeSelect();
+  if (RedrawSlotPassed(0)) ReadSpeedModeSelect();
   if (speed_mode_select == 1) {
     if (target_mach != ap_mach_bug) target_mach = ap_mach_bug;
   } else {

@@ -5,6 +5,7 @@
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 
 RO_DEFINE_GLOBALS(SIM_DERIVED_SCALARS)
 RO_DEFINE_ARRAYS(SIM_DERIVED_ARRAYS)
@@ -14,9 +15,10 @@ void ResetDerivedSampleGlobals() {
   RO_RESET_ARRAYS(SIM_DERIVED_ARRAYS)
 }
 
-void UpdateIasPrediction() {
-  double s = ReadAirspeedSmoothed();
-  if (redraw_tick >= 0 && redraw_tick < 18) ias_ring[redraw_tick] = s;
+namespace {
+
+void StepIasPrediction(int32_t slot, double s) {
+  if (slot >= 0 && slot < 18) ias_ring[slot] = s;
   double sum = 0.0;
   for (double v : ias_ring) sum += v;
   double avg = (sum / 18.0 + ias_ring_avg) * 0.5;
@@ -31,6 +33,16 @@ void UpdateIasPrediction() {
   ias_predicted_60 = predicted_60;
   ias_predicted = predicted;
   ias_predicted_prev = ias_predicted;
+}
+
+}  // namespace
+
+void UpdateIasPrediction(int32_t ticks) {
+  if (ticks <= 0) return;
+  const double s = ReadAirspeedSmoothed();
+  const int32_t before = RedrawSlotOfRun(ticks);
+  const double previous = before >= 0 && before < 18 ? ias_ring[before] : s;
+  for (int32_t k = 1; k <= ticks; ++k) StepIasPrediction(RedrawSlotOfRun(ticks - k), TickSample(previous, s, k, ticks));
 }
 
 void ConvertDayOfYearToDate(int32_t day_of_year) {

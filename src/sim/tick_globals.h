@@ -6,13 +6,19 @@
 
 #include "base/globals_macros.h"
 
-// Driver state. last_tick18 starts at -999.0 so that the first call always runs.
+// Driver state. last_tick18 starts at -999.0 so that the first call always runs. A run stands for
+// the simulator ticks elapsed since the last one (run_ticks, see tick_span.h); the run_end_ values
+// are the counters as that run left them.
 #define SIM_TICK_DRIVER_GLOBALS(X)     \
   X(double, last_tick18, -999.0)         \
   X(double, last_clock_second, -99.0)    \
   X(int32_t, redraw_tick, 0)             \
   X(int32_t, tick36_counter, 0)          \
-  X(int32_t, mcp_knob_idle_ticks, 100)
+  X(int32_t, mcp_knob_idle_ticks, 100)   \
+  X(int64_t, tick_runs, 0)               \
+  X(int32_t, run_ticks, 1)               \
+  X(int32_t, run_end_redraw_tick, 0)     \
+  X(int32_t, run_end_tick36, 0)
 
 // Samples. Gear positions run 0 (up) .. 16383 (down); plane_pitch is negative nose up; alt_rate is
 // the change of pitch over one tick; magnetic = true - mag_var.

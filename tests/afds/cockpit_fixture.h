@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "afds/afds_globals.h"
 #include "host/host.h"
@@ -44,13 +45,15 @@ class CockpitTest : public ::testing::Test {
     host_->set_current_directory(dir_.path());
     host_->SetExpressionText("(A:TITLE,string)", title);
     Fly();
-    // The overhead's server, the thrust-mode panel and the upper EICAS that takes its requests; the
-    // other displays only paint.
-    for (const char* gauge : {"SERVER", "TMSP", "UPPER_EICAS"}) {
+    for (const char* gauge : Gauges()) {
       ASSERT_NE(host_->CreateInstance(gauge, "", simhost::kMainPanelWindow), nullptr) << gauge;
     }
     host_->Startup();
   }
+
+  // The overhead's server, the thrust-mode panel and the upper EICAS that takes its requests; the
+  // other displays only paint.
+  virtual std::vector<const char*> Gauges() const { return {"SERVER", "TMSP", "UPPER_EICAS"}; }
 
   // Level at FL200 over Washington state, 318 kt, heading 184, engines running, battery on, the
   // autopilot's altitude lock and heading bug where the MCP shows them.

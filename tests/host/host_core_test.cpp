@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -200,6 +202,23 @@ TEST(HostClock, RunsOnlyWithTheSimulatorModelAndKeepsOutOfRangeFieldsInRange) {
   for (uint32_t id : {3u, 4u, 5u, 6u, 7u}) {
     EXPECT_GE(h.Token(id), 0.0) << id;
     EXPECT_LT(h.Token(id), id == 3 || id == 6 ? 24.0 : 60.0) << id;
+  }
+}
+
+// At N frames a second each frame moves the clocks by 1/N s and the tick counter by the whole ticks,
+// 18 a second, that this brings: a second of frames is 18 ticks at any rate, however they fall.
+TEST(HostClock, AFrameRateMovesTheTickCounterAndClocksBySimulatorTime) {
+  for (int32_t fps : {6, 10, 18, 60}) {
+    simhost::Host h;
+    h.set_simulator_model(true);
+    h.set_frame_rate(fps);
+    double most = 0.0;  // ticks a frame
+    for (double before = 0.0; h.frame() < fps; before = h.Token(1)) {
+      h.RunFrame();
+      most = std::max(most, h.Token(1) - before);
+    }
+    EXPECT_EQ(std::tuple(h.Token(1), most), std::tuple(18.0, std::ceil(18.0 / fps))) << fps;
+    EXPECT_NEAR(h.Token(604), 1.0, 1e-9) << fps;
   }
 }
 

@@ -39,6 +39,8 @@ TEST(ScenarioParse, TimedCommandsRunFramesUpToTheirFrame) {
   EXPECT_EQ(s.commands[7].kind, CommandKind::kWindow);
   EXPECT_EQ(s.commands[7].line, 7);
   EXPECT_EQ(s.frames, 40);
+  EXPECT_EQ(s.frame_rate, 18);
+  EXPECT_EQ(Parse("set token 61 250\nfps 60\nframes 3\n").frame_rate, 60);
 }
 
 // Clicks take an optional parameter and button; CR LF ends a line, and blank lines are passed over.
@@ -142,6 +144,10 @@ TEST(ScenarioParse, MalformedLinesAreRejectedNamingFileAndLine) {
       {"snapshot ND nd.jpg\n", "t.scn:1: snapshot file 'nd.jpg' must be a plain name ending in .png"},
       {"gauge ND size 358x0\n", "t.scn:1: '358x0' is not a surface size"},
       {"gauge ND WN size\n", "t.scn:1: expected 'window IDENT' or 'size WxH' after the gauge"},
+      {"fps 0\n", "t.scn:1: 'fps' takes one number of frames a second, 1 to 1000"},
+      {"fps 10 20\n", "t.scn:1: 'fps' takes one number"},
+      {"at 5 key 1\nfps 10\n", "t.scn:2: 'fps' must come before the first frame runs"},
+      {"fps 10\nfps 20\n", "t.scn:2: the frame rate is given twice"},
   };
   for (const BadLine& c : cases) {
     Scenario s;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "afds/afds_globals.h"
+#include "module/paint_entries.h"
 #include "sim/tick_globals.h"
 #include "support/sim_fixture.h"
 
@@ -34,7 +36,7 @@ class MainUpdateTest : public testing_support::SimFixture {
   }
   void SetGroundSpeedKt(double kt) { host_.SetToken(551, RawGivingQuotient(kt, kGsDivisor)); }
 
-  double tick_ = 100.0;
+  double tick_ = 0.0;  // from the first call's tick: each tick one more, none skipped
 };
 
 TEST_F(MainUpdateTest, RunsOncePerTickWhicheverCallerComesFirstAndFirstCallEvenAtTickZero) {
@@ -79,6 +81,29 @@ TEST_F(MainUpdateTest, PausedSimulatorMovesNoCounterOrTimer) {
   EXPECT_EQ(tick36_counter, 3);
   EXPECT_EQ(last_clock_second, 10.0);
   EXPECT_EQ(alt_rate, 0.0);
+}
+
+// A run stands for the ticks since the last one (a frame below 18 a second spans several): its
+// counters and timers advance by them and every slot it passed counts as reached. A stall or a jump
+// catches up one second at most; a counter that went back or moved by less than a tick counts one.
+TEST_F(MainUpdateTest, ARunAdvancesByTheTicksElapsedWithinOneSecond) {
+  const struct {
+    double jump;
+    int32_t ticks;
+  } kCases[] = {{2.0, 2}, {3.0, 3}, {1000.0, 18}, {-40.0, 1}, {0.5, 1}, {1.0, 1}};
+  RunTicks(16);  // redraw slot 16
+  for (const auto& c : kCases) {
+    const int32_t slot = redraw_tick, count36 = tick36_counter;
+    chime_delay = 100;
+    tick_ += c.jump;
+    host_.SetToken(1, tick_);
+    MainUpdate();
+    EXPECT_EQ(chime_delay, 100 - c.ticks) << c.jump;
+    EXPECT_EQ(redraw_tick, (slot + c.ticks) % 18) << c.jump;
+    EXPECT_EQ(tick36_counter, (count36 + c.ticks) % 36) << c.jump;
+    // Every slot the run passed paints the displays of a rate that has it (slot 0 alone for rate 1).
+    EXPECT_EQ(IsRedrawTick(1), slot + c.ticks >= 18) << c.jump;
+  }
 }
 
 // 10 kt from the right at 120 kt gives 5 degrees of drift to the left, wrapping below 0 or at 360.

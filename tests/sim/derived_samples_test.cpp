@@ -38,10 +38,10 @@ TEST_F(DerivedSamples, DayOfYearGivesMonthAndDay) {
 TEST_F(DerivedSamples, IasPredictionWritesNothingOutsideItsRing) {
   for (double& v : ias_ring) v = 180.0;
   std::tie(ias_ring_avg, redraw_tick) = std::tuple(200.0, 3);
-  UpdateIasPrediction();
+  UpdateIasPrediction(1);
   EXPECT_DOUBLE_EQ(ias_ring_avg, ((180.0 * 17) / 18.0 + 200.0) * 0.5);
   redraw_tick = 18;
-  UpdateIasPrediction();
+  UpdateIasPrediction(1);
   EXPECT_EQ(ias_ring[17], 180.0);
 }
 

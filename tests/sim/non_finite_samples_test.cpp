@@ -50,7 +50,7 @@ TEST_F(NonFiniteSamples, AirspeedFilterPassesOverABadSample) {
 TEST_F(NonFiniteSamples, AirspeedPredictionOutlivesAnOverflowingAirspeed) {
   const auto passes = [&](double kt, int n) {
     SetIasKt(kt);
-    for (int i = 0; i < n; ++i, redraw_tick = (redraw_tick + 1) % 18) UpdateIasPrediction();
+    for (int i = 0; i < n; ++i, redraw_tick = (redraw_tick + 1) % 18) UpdateIasPrediction(1);
   };
   for (double& v : ias_ring) v = 250.0;
   ias_ring_avg = ias_predicted_prev = 250.0;

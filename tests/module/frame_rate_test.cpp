@@ -1,0 +1,83 @@
+// The module's time base at any frame rate: the simulator's tick counter moves 18 times a second of
+// simulator time whatever the frame rate, and what the module counts in ticks follows it, not the
+// frames: the speed trend (arrow, callouts, VNAV) and the tick-counted timers of the aircraft systems.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "afds/afds_globals.h"
+#include "afds/cockpit_fixture.h"
+#include "displays/displays_globals.h"
+#include "sim/derived_samples.h"
+#include "sim/tick_globals.h"
+
+namespace {
+
+class FrameRateTest : public cockpit_test::CockpitTest {
+ protected:
+  std::vector<const char*> Gauges() const override { return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD"}; }
+
+  void BootAt(int32_t fps, const std::string& config = "") {
+    Boot(config);
+    host_->set_frame_rate(fps);
+  }
+  double Now() const { return host_->Token(604); }  // simulator seconds since the boot
+  // Frames until `done` holds; the simulator time it took, or -1 past `limit` s.
+  double SecondsUntil(const std::function<bool()>& done, double limit) {
+    const double start = Now();
+    while (!done() && Now() - start <= limit) host_->RunFrame();
+    return done() ? Now() - start : -1.0;
+  }
+};
+
+// The airspeed rising 2 kt a second, the frame's reading taken at its own time: after 10 s the
+// trend the callouts and VNAV read and the trend arrow's lead are those of 18 frames a second.
+TEST_F(FrameRateTest, SpeedTrendIsTheSameAtAnyFrameRate) {
+  const auto accelerate = [&](int32_t fps) {
+    BootAt(fps);
+    for (; Now() < 10.0; host_->RunFrame()) host_->SetToken(61, 250.0 + 2.0 * (Now() + 1.0 / fps));
+    return std::pair(pfd_ias_trend, ias_predicted - ias);  // kt a sample; the arrow's lead, kt
+  };
+  const auto [trend18, arrow18] = accelerate(18);
+  ASSERT_NEAR(trend18, 2.0 / 18.0 * 15.0 / 14.0, 0.005);
+  ASSERT_GT(arrow18, 15.0);
+  for (int32_t fps : {10, 30, 60}) {
+    const auto [trend, arrow] = accelerate(fps);
+    // A frame's reading is of its own time, not a tick's: at 10 a second the history's span wanders.
+    EXPECT_NEAR(trend, trend18, 0.01) << fps << " frames a second";
+    EXPECT_NEAR(arrow, arrow18, 0.5) << fps << " frames a second";
+  }
+}
+
+// Parked, the left IRS switched from OFF to NAV with a 60 s alignment; the APU switched on: below 18
+// frames a second a frame spans more than one tick, and the alignment and the APU's start still take
+// the simulator time they take at 18 (a frame's time either way).
+TEST_F(FrameRateTest, TickCountedTimersKeepSimulatorTime) {
+  struct Timer {
+    const char* name;
+    std::function<void()> start;
+    std::function<bool()> started, done;
+  };
+  const Timer timers[] = {
+      {"IRS alignment", [&] { Press("irs_l_anun_knob_clicked"); }, [] { return irs_l_align_count > 0; },
+       [] { return irs_l_anun_mode == 3; }},
+      {"APU start", [&] { Press("apu_switch_clicked"); }, [] { return apu_mode == 1; }, [] { return apu_mode == 2; }},
+  };
+  for (const Timer& timer : timers) {
+    const auto run = [&](int32_t fps) {
+      BootAt(fps, "IrsAlignSecs=60\n");
+      host_->SetToken(551, 0.0);  // the IRS aligns parked
+      timer.start();
+      EXPECT_GE(SecondsUntil(timer.started, 3.0), 0.0) << timer.name << " at " << fps;
+      return SecondsUntil(timer.done, 200.0);
+    };
+    const double at18 = run(18);
+    ASSERT_GT(at18, 10.0) << timer.name;
+    for (int32_t fps : {6, 10}) EXPECT_NEAR(run(fps), at18, 0.25) << timer.name << " at " << fps << " frames a second";
+  }
+}
+
+}  // namespace
