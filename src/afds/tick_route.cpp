@@ -73,14 +73,10 @@ void RecordProgressFrom(const RouteLeg& passed) {
 }
 
 // The passed leg's constraint is used up; an altitude constraint passed after the first T/D starts
-// the next descent segment's distance from there.
+// the next descent segment there, at its altitude.
 void ClearPassedConstraint(RouteLeg& passed) {
   if (passed.restr <= 0) return;
-  if (IsAltitudeConstraint(passed.restr) && init_tod == 1) {
-    last_restr_lat = passed.lat;
-    last_restr_lon = passed.lon;
-    tod_stpos = stpos;
-  }
+  if (IsAltitudeConstraint(passed.restr) && init_tod == 1) StartDescentSegmentAt(stpos);
   passed.restr = 0;
 }
 
