@@ -1,6 +1,7 @@
 #include "afds/lnav_engage.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
@@ -185,17 +186,20 @@ void ComputeLnavGeometry(int32_t* xtk_side_out, double* xtk_dist_out) {
     *xtk_dist_out = kNoXtkDist;
     return;
   }
+  double along_unused = 0.0, cross_nm = 0.0;
+  LnavLegOffsets(&along_unused, &cross_nm);
+  *xtk_dist_out = std::min(std::fabs(cross_nm), kMaxXtkDistNm);
+  *xtk_side_out = cross_nm > 0.0 ? 1 : 2;
+}
+
+double LnavLegOffsets(double* along_nm, double* cross_nm) {
   const LnavLeg& leg = lnav_leg[0];
-  double leg_dist_unused = 0.0, leg_crs_true = 0.0;
-  CalcDistBrg(leg.fr_lat, leg.fr_lon, leg.to_lat, leg.to_lon, &leg_dist_unused, &leg_crs_true);
-
-  const double along_track_nm = active_leg_dist - dist_to_active_wpt;
-  double p_lat = 0.0, p_lon = 0.0;
-  CalcDestPoint(leg.fr_lat, leg.fr_lon, rel_leg_course + mag_var, along_track_nm, &p_lat, &p_lon);
-
-  double dist = 0.0, brg_true = 0.0;
-  CalcDistBrg(p_lat, p_lon, plane_lat, plane_lon, &dist, &brg_true);
-  *xtk_dist_out = std::min(dist, kMaxXtkDistNm);
-  const double clockwise = FmodPositive(brg_true - leg_crs_true, 360.0);
-  *xtk_side_out = clockwise > 0.0 && clockwise <= 180.0 ? 1 : 2;
+  double leg_dist = 0.0, leg_crs_true = 0.0;
+  CalcDistBrg(leg.fr_lat, leg.fr_lon, leg.to_lat, leg.to_lon, &leg_dist, &leg_crs_true);
+  // A leg of no length has no course of its own: it is the one leaving the waypoint on the active course.
+  if (leg_dist == 0.0) leg_crs_true = rel_leg_course + mag_var;
+  // Measured on the leg's great circle: "leg length - distance to go" holds only near the track, and
+  // far off it puts the along-track place behind the aircraft.
+  CalcTrackOffsets(leg.fr_lat, leg.fr_lon, leg_crs_true, plane_lat, plane_lon, along_nm, cross_nm);
+  return leg_crs_true;
 }

@@ -74,14 +74,10 @@ void RecordProgressFrom(const RouteLeg& passed) {
 }
 
 // The passed leg's constraint is used up; an altitude constraint passed after the first T/D starts
-// the next descent segment's distance from there.
+// the next descent segment there, at its altitude.
 void ClearPassedConstraint(RouteLeg& passed) {
   if (passed.restr <= 0) return;
-  if (IsAltitudeConstraint(passed.restr) && init_tod == 1) {
-    last_restr_lat = passed.lat;
-    last_restr_lon = passed.lon;
-    tod_stpos = stpos;
-  }
+  if (IsAltitudeConstraint(passed.restr) && init_tod == 1) StartDescentSegmentAt(stpos);
   passed.restr = 0;
 }
 
@@ -125,10 +121,13 @@ void SequenceLeg() {
 bool SequencingAllowedByPattern() { return holds_present == 0 || pattern_leg == 0 || pattern_phase == 4; }
 
 void ComputeAimPointOnIntercept() {
-  double brg_unused;
-  CalcDistBrg(plane_lat, plane_lon, lnav_join_trk_lat, lnav_join_trk_lon, &calc_dist, &brg_unused);
-  CalcDestPoint(lnav_init_lat, lnav_init_lon, lnav_join_trk + mag_var,
-                lnav_init_dist - calc_dist + kAimPointAheadNm, &lnav_aim_pt.lat, &lnav_aim_pt.lon);
+  // Along the intercept course from where LNAV was armed, measured on its great circle (the distance
+  // still to go to the intercept point says where the aircraft is only while it flies that course).
+  const double crs_true = lnav_join_trk + mag_var;
+  double along_nm = 0.0, cross_unused = 0.0;
+  CalcTrackOffsets(lnav_init_lat, lnav_init_lon, crs_true, plane_lat, plane_lon, &along_nm, &cross_unused);
+  CalcDestPoint(lnav_init_lat, lnav_init_lon, crs_true, along_nm + kAimPointAheadNm, &lnav_aim_pt.lat,
+                &lnav_aim_pt.lon);
   CalcDistBrg(plane_lat, plane_lon, lnav_aim_pt.lat, lnav_aim_pt.lon, &calc_dist, &calc_brg);
   lnav_aim_brg = WrapBearing(calc_brg - mag_var + drift_angle, 0.5);
   calc_brg = lnav_aim_brg;
@@ -143,10 +142,13 @@ void ComputeAimPointOnIntercept() {
   if (lite_mode == 1) lnav_init_mode = 0;
 }
 
+// The aim point lies ahead of the aircraft's abeam place on the leg's great circle, however far off
+// the leg: the heading to it turns towards the leg ahead, less than 90 degrees off its course.
 void ComputeAimPointOnLeg() {
   const LnavLeg& leg = lnav_leg[0];
-  CalcDestPoint(leg.fr_lat, leg.fr_lon, rel_leg_course + mag_var,
-                active_leg_dist - dist_to_active_wpt + kAimPointAheadNm, &lnav_aim_pt.lat, &lnav_aim_pt.lon);
+  double along_nm = 0.0, cross_unused = 0.0;
+  const double crs_true = LnavLegOffsets(&along_nm, &cross_unused);
+  CalcDestPoint(leg.fr_lat, leg.fr_lon, crs_true, along_nm + kAimPointAheadNm, &lnav_aim_pt.lat, &lnav_aim_pt.lon);
   CalcDistBrg(plane_lat, plane_lon, lnav_aim_pt.lat, lnav_aim_pt.lon, &calc_dist, &calc_brg);
   lnav_aim_brg = WrapBearing(calc_brg - mag_var + drift_angle, 0.0);
   calc_brg = lnav_aim_brg;

@@ -106,6 +106,22 @@ void CalcDestPoint(double lat, double lon, double crs_deg, double dist_nm, doubl
   *out_lon = lam2 * kRadToDeg;
 }
 
+void CalcTrackOffsets(double lat1, double lon1, double crs_deg, double lat, double lon, double* along_nm,
+                      double* cross_nm) {
+  // In the frame of the start point: up (its radius), north and east. The point's components give
+  // the angle along the circle and its angle off the circle's plane.
+  const double phi1 = lat1 * kDegToRad, phi = lat * kDegToRad;
+  const double dlon = (lon - lon1) * kDegToRad;
+  const double up = std::sin(phi1) * std::sin(phi) + std::cos(phi1) * std::cos(phi) * std::cos(dlon);
+  const double north = std::cos(phi1) * std::sin(phi) - std::sin(phi1) * std::cos(phi) * std::cos(dlon);
+  const double east = std::cos(phi) * std::sin(dlon);
+  const double tc = crs_deg * kDegToRad;
+  const double ahead = std::cos(tc) * north + std::sin(tc) * east;
+  const double right = std::cos(tc) * east - std::sin(tc) * north;
+  *along_nm = std::atan2(ahead, up) * kEarthRadiusNm;
+  *cross_nm = std::asin(ClampUnit(right)) * kEarthRadiusNm;
+}
+
 int32_t CalcGreatCircle(double lat1, double lon1, double crs1_deg, double lat2, double lon2,
                         double crs2_deg, double* out_lat, double* out_lon) {
   if (crs1_deg == 360.0) crs1_deg = 0.0;

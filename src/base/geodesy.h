@@ -64,6 +64,13 @@ class WithinRadius {
 void CalcDestPoint(double lat, double lon, double crs_deg, double dist_nm, double* out_lat,
                    double* out_lon);
 
+// Where a point lies from the great circle through (lat1, lon1) on the true course crs_deg (360.0
+// as 0.0): the along-track distance from (lat1, lon1) to the foot of the perpendicular through the
+// point (negative behind it, at most half the globe either way) and the cross-track distance
+// (positive to the right of the course). Exact at any distance from the circle.
+void CalcTrackOffsets(double lat1, double lon1, double crs_deg, double lat, double lon, double* along_nm,
+                      double* cross_nm);
+
 // Intersection of course crs1 from point 1 with course crs2 from point 2. Returns 0 and writes the
 // point, or kNoIntersection leaving the outputs unwritten. With both turn angles negative the point
 // returned lies on the reciprocal of crs1: callers order the points so that the wanted intersection

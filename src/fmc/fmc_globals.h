@@ -162,6 +162,7 @@ inline constexpr int32_t kMaxCostIndex = 999;
   X(double, tod_path_dist, 0.0)                                                              \
   X(double, tod_dist_acc, 0.0)                                                               \
   X(double, vnav_path_alt, 0.0)         /* ft */                                              \
+  X(double, path_in_ft_per_nm, 0.0)     /* descent of the path into the T/D start point */    \
   X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */ \
   /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
   /* route files, plan list and uplink */                                                    \

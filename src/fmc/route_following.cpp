@@ -163,6 +163,44 @@ bool TocPassedOnActiveLeg(Point toc, Point wpt, double aircraft_to_wpt_nm) {
   return toc_to_wpt > aircraft_to_wpt_nm && Dist(from, toc) + toc_to_wpt - Dist(from, wpt) <= kTocOnActiveLegNm;
 }
 
+// The descent segment's start lies on the leg into it when it is this close to the leg's great circle.
+constexpr double kStartOnLegNm = 0.1;
+
+// How far the aircraft is short of the descent segment's start, measured along the route leg that
+// leads to it (the leg ending at row tod_stpos); 0 once it is reached or when the start does not lie
+// on that leg. A constraint starts the next segment when its waypoint is sequenced, half a minute
+// before the aircraft is there, and the first T/D is taken up to 1.5 NM before it.
+double ShortOfDescentStartNm(Point start) {
+  const int32_t to = tod_stpos;
+  if (to < 1 || to > ClampedLastRow(fp_cnt) || IsDisco(fms_fpln_act[to])) return 0.0;
+  int32_t from = to - 1;
+  while (from >= 0 && IsDisco(fms_fpln_act[from])) --from;
+  if (from < 0) return 0.0;
+  const Point a = LegPoint(from), b = LegPoint(to);
+  double len_nm = 0.0, crs = 0.0;
+  CalcDistBrg(a.lat, a.lon, b.lat, b.lon, &len_nm, &crs);
+  if (len_nm == 0.0) return 0.0;
+  double start_along = 0.0, start_cross = 0.0, along = 0.0, cross = 0.0;
+  CalcTrackOffsets(a.lat, a.lon, crs, start.lat, start.lon, &start_along, &start_cross);
+  if (std::fabs(start_cross) > kStartOnLegNm) return 0.0;
+  CalcTrackOffsets(a.lat, a.lon, crs, plane_lat, plane_lon, &along, &cross);
+  return std::max(0.0, start_along - along);
+}
+
+// The path altitude at the present position: down from the segment's start towards the crossing
+// point, and short of the start on the path that leads into it: the last segment's down to a
+// constraint (its waypoint is the start), level into a T/D.
+double PathAltitudeFt(const Point& start) {
+  const double short_nm = ShortOfDescentStartNm(start);
+  if (short_nm <= 0.0) {
+    path_in_ft_per_nm = 0.0;  // used up once the aircraft is there
+    return tod_alt - (tod_alt - cross_at_elev) / route_dist_sum * tod_path_dist;
+  }
+  const Point wpt = LegPoint(tod_stpos);
+  const bool at_constraint = wpt.lat == start.lat && wpt.lon == start.lon;
+  return tod_alt + (at_constraint ? path_in_ft_per_nm : 0.0) * short_nm;
+}
+
 }  // namespace
 
 int32_t IsActiveWptPassed() {
@@ -185,6 +223,18 @@ double ActiveLegCourseHere() {
   // Only at the leg's own poles, a quarter of the globe off the leg, is there no direction along it.
   if (Norm(along) < kNoCircle) return norm360(rel_leg_course + mag_var);
   return BearingAt(here, along);
+}
+
+void StartDescentSegmentAt(int32_t row) {
+  if (row < 0 || row > ClampedLastRow(fp_cnt)) return;
+  const RouteLeg& leg = fms_fpln_act[row];
+  // The path that led here, kept for the aircraft still on its way to the waypoint.
+  const double in_nm = BackwardWalkFromLeg(row, {last_restr_lat, last_restr_lon});
+  path_in_ft_per_nm = tod == 1 && in_nm > 0.0 ? (tod_alt - leg.alt) / in_nm : 0.0;
+  last_restr_lat = leg.lat;
+  last_restr_lon = leg.lon;
+  tod_alt = leg.alt;
+  tod_stpos = row;
 }
 
 void SetLnavFromLeg(const RouteLeg& from) {
@@ -280,9 +330,7 @@ void ComputeRouteDistances() {
   if (toc == 1) {
     if (tod == 1) {
       dist_to_cross_at = tod_dist_acc;
-      if (route_dist_sum > 0.0) {
-        vnav_path_alt = tod_alt - (tod_alt - cross_at_elev) / route_dist_sum * tod_path_dist;
-      }
+      if (route_dist_sum > 0.0) vnav_path_alt = PathAltitudeFt(tod_start);
       return;
     }
     dist_to_cross_at = dist_to_tod;

@@ -6,8 +6,9 @@
 // tod_alt, cross_at_elev), cruise_alt, init_cruise_alt, toc, tod, toc_dist_done, init_tod,
 // next_restr_leg, tod_stpos.
 // Writes dest_dtg, dest_brg, route_dist_total, dist_to_tod, dist_to_cross_at, route_dist_acc,
-// route_dist_sum, tod_path_dist, tod_dist_acc, vnav_path_alt, and at the T/D tod, init_tod,
-// tod_stpos, last_restr_lat/lon and cross_at_elev. Distances in NM; "DISCO" rows are skipped.
+// route_dist_sum, tod_path_dist, tod_dist_acc, vnav_path_alt, path_in_ft_per_nm, and at the T/D
+// tod, init_tod, tod_stpos, last_restr_lat/lon and cross_at_elev. Distances in NM; "DISCO" rows are
+// skipped.
 // Also sets the LNAV leg's from-point (lnav_leg[0]) from a leg of the route.
 #pragma once
 
@@ -27,6 +28,11 @@ double ActiveLegCourseHere();
 
 // Recomputes the distances above from the present position.
 void ComputeRouteDistances();
+
+// An altitude constraint passed in the descent (row `row`) starts the next descent segment: the path
+// runs on from its place at its altitude (last_restr_lat/lon, tod_alt, tod_stpos). The descent of the
+// path into it (path_in_ft_per_nm) is kept until the aircraft reaches the place.
+void StartDescentSegmentAt(int32_t row);
 
 // The LNAV leg starts at leg `from`; a "DISCO" or a missing origin has no position to fly from, so
 // after one the leg starts "DIRECT" at the present position.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <tuple>
 #include <utility>
@@ -215,6 +216,26 @@ TEST_F(RouteProgressTest, HoldsBehindTheActiveLegAreRemoved) {
   RunTicks(2);
   ASSERT_EQ(hold_cnt, 1);
   EXPECT_EQ(route_holds[1].leg, 5);
+}
+
+// Slewed off the leg (WP0 to WP1, due north): the cross-track is the distance to the leg's great
+// circle, the aim lies 3 NM ahead of the abeam place, and LNAV turns towards the leg ahead, less than
+// 90 degrees off its course: near it, 50 NM off, behind its start and past its end, on either side.
+TEST_F(RouteProgressTest, LnavFarOffTheLegSteersTowardsTheLegAhead) {
+  lnav = 1;
+  SetGroundSpeedKt(240.0);
+  for (const auto& [north_nm, east_nm] : {std::pair(-20.0, 2.0), {-20.0, 50.0}, {-50.0, 30.0}, {15.0, 50.0}}) {
+    for (const double side : {1.0, -1.0}) {
+      PlaceNearWp1(north_nm, side * east_nm);
+      RunToRouteSlot();
+      const double xtk_nm = std::asin(std::cos(plane_lat * kDegToRad) * std::sin((plane_lon + 122.0) * kDegToRad));
+      EXPECT_NEAR(xtk_dist, std::fabs(xtk_nm) * kEarthRadiusNm, 0.01) << north_nm << " " << side * east_nm;
+      EXPECT_EQ(xtk_side, side > 0.0 ? 1 : 2);
+      EXPECT_NEAR((lnav_aim_pt.lat - plane_lat) * kNmPerDegLat, 3.0, 0.5);
+      const double turn_deg = std::remainder(lnav_aim_brg, 360.0);  // from the leg's course, 0
+      EXPECT_TRUE(side * turn_deg < 0.0 && std::fabs(turn_deg) < 90.0) << lnav_aim_brg;
+    }
+  }
 }
 
 using LnavSteering = tick_test::TickTest;

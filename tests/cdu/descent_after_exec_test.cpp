@@ -3,6 +3,8 @@
 // descent segment, and an entry acts only once executed.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 
@@ -11,6 +13,7 @@
 #include "base/geodesy.h"
 #include "fmc/fmc_globals.h"
 #include "cdu/route_pages_fixture.h"
+#include "displays/eadi_fma.h"
 #include "module/main_update.h"
 #include "sim/tick_globals.h"
 #include "state/config_globals.h"
@@ -278,6 +281,37 @@ TEST_F(DescentAfterExecTest, LateSegmentDescendsFromWhereItStarts) {
     for (double f = 0.9; f < 1.0; f += 0.02) FlyAlong(kCentr - 1, f, 16000.0);
     if (!direct) FlyAlong(kCentr, 0.05, 16000.0);  // past CENTR
     EXPECT_EQ(std::tuple(fms_fpln_act[stpos].ident, tod, cross_at_elev), std::tuple("KELSO", 1, 4000.0)) << direct;
+  }
+}
+
+// Level at FL200 towards CENTR, then down the path as the pilot flies it, onto KELSO (12000) and on to
+// WILAM (10000), also with an EXEC or a DIRECT TO 6 NM past KELSO: each segment's path runs from the
+// altitude where it starts, so PROGRESS 2 reads no deviation and the PFD VNAV PTH all the way.
+TEST_F(DescentAfterExecTest, OnThePathNoReaderShowsADeviation) {
+  for (const int change : {0, 1, 2}) {
+    SetActiveRoute(kArrival);
+    std::tie(fms_fpln_act[kWilam].alt, fms_fpln_act[kWilam].restr) = std::tuple(10000.0, 1);
+    ActiveLeg(kCentr);
+    std::tie(cruise_alt, init_cruise_alt, toc, tod, init_tod, vnav) = std::tuple(20000, 20000, 1, 0, 0, 1);
+    FlyAlong(kCentr - 1, 0.6, 20000.0);
+    ExecuteConstraint("12000", "2R");
+    toc_dist_done = 1;  // as the T/C leaves it, the T/D ahead now placed
+    const double tod_at = tod_lat, kelso_at = fms_fpln_act[kKelso].lat, wilam_at = fms_fpln_act[kWilam].lat;
+    for (double lat = plane_lat; lat < wilam_at; lat += 0.5 / 60.0) {
+      const double alt_ft = lat < tod_at     ? 20000.0
+                            : lat < kelso_at ? 20000.0 - 8000.0 * (lat - tod_at) / (kelso_at - tod_at)
+                                             : 12000.0 - 2000.0 * (lat - kelso_at) / (wilam_at - kelso_at);
+      FlyAt(lat, fms_fpln_act[kKelso].lon, alt_ft);
+      if (change > 0 && std::fabs(lat - kelso_at - 0.1) < 0.25 / 60.0) {
+        change == 1 ? ExecuteConstraint("240/", "1R") : ExecuteDirectTo("WILAM");
+      }
+      if (tod != 1) continue;
+      Keys("PROG NEXT_PAGE");
+      const std::string dev = Line(3).right;
+      ASSERT_TRUE(dev == "----" || std::atoi(dev.c_str()) < 50)
+          << change << ": " << (lat - kelso_at) * 60.0 << " NM past KELSO, " << dev;
+      ASSERT_STREQ(FmaText(SelectPitchActive(VnavRules::kFormatA)), "VNAV PTH") << change << ": " << lat;
+    }
   }
 }
 
