@@ -123,8 +123,9 @@ void ReadConfigFile() {
 
   // Switches: anything but 1 is off, for their readers test 1 or 0 and another value would be half
   // of each (a map neither track nor heading up, a reduced panel half set up, a landing checklist
-  // shown on but never armed, an autobrake neither the simulator's nor the module's).
-  for (int32_t* on_off : {&MapModeDispHdgAlways, &lite_mode, &ldg_checklist, &UseDefAutoBrakes}) {
+  // shown on but never armed, cabin announcements shown on but never played, an autobrake neither
+  // the simulator's nor the module's).
+  for (int32_t* on_off : {&MapModeDispHdgAlways, &lite_mode, &ldg_checklist, &play_announcements, &UseDefAutoBrakes}) {
     if (*on_off != 1) *on_off = 0;
   }
 

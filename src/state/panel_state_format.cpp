@@ -509,7 +509,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32(r_entry_doors_anun),
     PK_SWITCH_NV(lite_mode, panel_mode),
     PK_SAVED_I32(to_callout_mode),
-    PK_I32_NV(play_announcements, ov_cabin_announcements),
+    PK_SWITCH_NV(play_announcements, ov_cabin_announcements),
 };
 
 using platform::LowerAscii;

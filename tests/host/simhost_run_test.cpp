@@ -374,6 +374,28 @@ TEST_F(SimhostRun, ReadmeClickVariablesAreRequestsTheModuleTakes) {
   }
 }
 
+// The cabin-sign variables host/README.md names are the ones the module follows: each move chimes.
+TEST_F(SimhostRun, ReadmeCabinSignVariablesChime) {
+  const std::string readme = ReadBytes(std::string(RO757_SOURCE_DIR) + "/host/README.md");
+  const size_t row = readme.find("| cabin signs |");
+  ASSERT_NE(row, std::string::npos);
+  const std::string line = readme.substr(row, readme.find('\n', row) - row);
+  std::string scenario = "set token 60 1\nset token 364 1\n";
+  int signs = 0;
+  for (size_t at = line.find('`'); at != std::string::npos; at = line.find('`', line.find('`', at + 1) + 1)) {
+    const size_t end = line.find('`', at + 1);
+    scenario += "at " + std::to_string(20 * ++signs) + " set named " + line.substr(at + 1, end - at - 1) + " 1\n";
+  }
+  sim_.Write("signs.scn", scenario + "frames 20\n");
+  ASSERT_EQ(Own("signs.scn", true).status, 0);
+  const std::string log = ReadBytes(sim_ / "out/sound_events.log");
+  int chimes = 0;
+  for (size_t at = log.find("start #"); at != std::string::npos; at = log.find("start #", at + 1)) {
+    chimes += log.compare(log.find('"', at), 13, "\"757Sign.wav\"") == 0;
+  }
+  EXPECT_EQ(std::pair(signs, chimes), std::pair(2, 2)) << scenario << log;
+}
+
 // A click on a gauge missing from the panel stops the run at its frame, naming file and line.
 TEST_F(SimhostRun, ClickOnAMissingInstanceFailsNamingFileAndLine) {
   sim_.Write("click.scn", "frames 1\nclick RADIO_STACK VC 10 10\n");

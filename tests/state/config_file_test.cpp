@@ -64,6 +64,7 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
            {"MapModeDispHdgAlways=2", &MapModeDispHdgAlways, 0}, {"MapModeDispHdgAlways=1", &MapModeDispHdgAlways, 1},
            {"LiteMode=2", &lite_mode, 0}, {"LiteMode=-1", &lite_mode, 0}, {"LiteMode=1", &lite_mode, 1},
            {"LdgChecklist=2", &ldg_checklist, 0}, {"LdgChecklist=1", &ldg_checklist, 1},
+           {"PlayAnnouncements=2", &play_announcements, 0}, {"PlayAnnouncements=1", &play_announcements, 1},
            {"UseDefAutoBrakes=2", &UseDefAutoBrakes, 0}, {"UseDefAutoBrakes=1", &UseDefAutoBrakes, 1},
            {"CostIndex=1e300", &cost_index, -1}, {"CostIndex=-2", &cost_index, -1},
            {"CostIndex=999.9", &cost_index, 999}}) {

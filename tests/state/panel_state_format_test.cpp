@@ -132,12 +132,17 @@ TEST_F(PanelFormatTest, McpTargetsBeyondTheKnobsKeepTheAutopilots) {
             std::pair(std::vector<int32_t>{50000}, std::vector<int32_t>{100}));
 }
 
-// The reduced panel is a switch: a value other than 1 is off, on the panel too; so is the landing
-// checklist.
+// The reduced panel is a switch: a value other than 1 is off, on the panel too; so are the landing
+// checklist and the cabin announcements (ANNOUNCEMENT STATUS showed ON while none ever played).
 TEST_F(PanelFormatTest, LiteModeOtherThanOneIsOff) {
   for (const auto& [line, after] : {std::pair{"lite_mode=2", 0}, {"lite_mode=1", 1}, {"lite_mode=-1", 0}}) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
     EXPECT_EQ(std::pair(lite_mode, host_.Named("panel_mode")), std::pair(after, static_cast<double>(after))) << line;
+  }
+  for (const auto& [line, after] : {std::pair{"play_announcements=2", 0.0}, {"play_announcements=1", 1.0}}) {
+    ASSERT_EQ(Load(std::string(line) + "\n"), 1);
+    EXPECT_EQ(std::pair(1.0 * play_announcements, host_.Named("ov_cabin_announcements")), std::pair(after, after))
+        << line;
   }
   for (const auto& [line, after] : {std::pair{"ldg_checklist=2", 0}, {"ldg_checklist=1", 1}}) {
     ASSERT_EQ(Load(std::string(line) + "\n"), 1);
