@@ -43,6 +43,7 @@ constexpr double kAltHalfScaleFt = 500.0;
 constexpr double kHdgUnitsPerDeg = 1.9;
 constexpr int64_t kHdgHalfScaleDeg = 55;
 constexpr double kRadioShownToFt = 2500.0;
+constexpr double kDrumPitch = 12.0;  // between the digits of a drum column
 
 REAL R(double v) { return static_cast<REAL>(v); }
 
@@ -103,8 +104,32 @@ void FineOutline(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& r,
 void DrawDrumColumn(gfx::Graphics* g, const PfdFrame& f, const gfx::Font* font, const StandbyResources& r,
                     double x, int32_t d, int32_t o, const char* format) {
   for (int32_t k = -2; k <= 2; ++k) {
-    const PointF p = f.Fine(x, o + 12.0 * k);
+    const PointF p = f.Fine(x, o + kDrumPitch * k);
     DrawTextAt(g, font, &r.white, p.X, p.Y, format, Wrap10(d - k));
+  }
+}
+
+// The places of `text` left of a drum, `first` .. `first + count - 1`, at x0, x0 + dx, ... on row y.
+// While the drum turns from 9 to 0 the places it carries into (each with only nines to its right)
+// turn with it, `roll` below their row with their next digit a drum pitch above: the drum's next
+// digit never stands beside the old higher places (39.9 kt read as 30, 2,999 ft as 2,900).
+void DrawPlacesLeftOfDrum(gfx::Graphics* g, const PfdFrame& f, const gfx::Font* font, const StandbyResources& r,
+                          std::string_view text, size_t first, size_t count, double x0, double dx, double y,
+                          int32_t drum_digit, double roll) {
+  size_t rolling_from = count;
+  if (drum_digit == 9 && count > 0) {
+    rolling_from = count - 1;
+    while (rolling_from > 0 && ReadoutDigit(text, first + rolling_from) == 9) --rolling_from;
+  }
+  for (size_t k = 0; k < count; ++k) {
+    const double x = x0 + dx * static_cast<double>(k);
+    if (k < rolling_from) {
+      FineChar(g, f, font, r, x, y, text, first + k);
+      continue;
+    }
+    FineChar(g, f, font, r, x, y + roll, text, first + k);
+    const PointF next = f.Fine(x, y + roll - kDrumPitch);
+    DrawTextAt(g, font, &r.white, next.X, next.Y, "%d", Wrap10(ReadoutDigit(text, first + k) + 1));
   }
 }
 
@@ -216,11 +241,11 @@ void DrawSpeedDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResources& 
   char buffer[64];
   FormatStandbySpeedText(ias, buffer, sizeof buffer);
   const std::string_view t(buffer);
-  FineChar(g, f, &r.speed_digits12, r, -49, -7, t, 0);
-  FineChar(g, f, &r.speed_digits12, r, -43, -7, t, 1);
-  // The column scrolls down as the tenths grow.
+  // The column scrolls down as the tenths grow, from the places' row at a tenths digit of 0.
   const int32_t o = TruncToI32(1.5 * ReadoutDigit(t, 4) - 7.0);
-  DrawDrumColumn(g, f, &r.speed_digits12, r, -37, ReadoutDigit(t, 2), o, "%d");
+  const int32_t units = ReadoutDigit(t, 2);
+  DrawPlacesLeftOfDrum(g, f, &r.speed_digits12, r, t, 0, 2, -49, 6, -7, units, o + 7.0);
+  DrawDrumColumn(g, f, &r.speed_digits12, r, -37, units, o, "%d");
   FineOutline(g, f, r, -60, -8, 32, 16);
   g->ResetClip();
 }
@@ -260,10 +285,11 @@ void DrawAltitudeDrum(gfx::Graphics* g, const PfdFrame& f, const StandbyResource
   char buffer[64];
   FormatStandbyAltitudeText(plane_alt, buffer, sizeof buffer);
   const std::string_view a(buffer);
-  FineChar(g, f, &r.alt_digits10, r, 28, -6, a, 0);
-  FineChar(g, f, &r.alt_digits10, r, 33, -6, a, 1);
-  FineChar(g, f, &r.alt_digits10, r, 38, -6, a, 2);
-  DrawDrumColumn(g, f, &r.alt_drum8, r, 44, ReadoutDigit(a, 3), ReadoutDigit(a, 4) - 4, "%d0");
+  // The tens column moves one unit a foot, from 4 above the centre at a units digit of 0.
+  const int32_t units = ReadoutDigit(a, 4);
+  const int32_t tens = ReadoutDigit(a, 3);
+  DrawPlacesLeftOfDrum(g, f, &r.alt_digits10, r, a, 0, 3, 28, 5, -6, tens, units);
+  DrawDrumColumn(g, f, &r.alt_drum8, r, 44, tens, units - 4, "%d0");
   FineOutline(g, f, r, 28, -8, 27, 16);
   g->ResetClip();
 }

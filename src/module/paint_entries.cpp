@@ -86,8 +86,8 @@ uint32_t PixelCount(int32_t n) { return static_cast<uint32_t>(std::max(0, n)); }
 
 uint32_t RateSlots(int32_t rate) { return rate < 1 || rate > kMaxTableRate ? kEverySlot : kRateSlots[rate]; }
 
-// The ticks a paint stands for: the display's slots the driver's last run passed, on its first paint
-// after that run; a paint that repeats a tick (above 18 frames a second) stands for none.
+// The ticks a paint stands for: the display's slots the driver's last run passed, on its first
+// drawing paint after that run; a paint that repeats a tick (above 18 frames a second) stands for none.
 void CountPaintTicks(DisplaySurface* surface, const int32_t* rate) {
   const uint32_t slots = RedrawSlotsPassed() & (rate != nullptr ? RateSlots(*rate) : kEverySlot);
   surface->paint_ticks = surface->painted_run == tick_runs ? 0 : std::popcount(slots);
@@ -101,7 +101,6 @@ bool RunEntry(const EntryFrame& f, DisplaySurface* surface, gauge::DeviceContext
               int32_t mode, Painters painters) {
   if (dc == nullptr || size == nullptr || surface == nullptr) return false;
   if (f.rate != nullptr && !IsRedrawTick(*f.rate)) return false;
-  CountPaintTicks(surface, f.rate);
   surface->width = PixelCount(size->width);
   surface->height = PixelCount(size->height);
   gfx::Graphics graphics(dc);
@@ -114,6 +113,9 @@ bool RunEntry(const EntryFrame& f, DisplaySurface* surface, gauge::DeviceContext
     graphics.Clear(gfx::Color(f.clear));
     return false;
   }
+  // Only a paint that draws takes the run's ticks: with a pop-up open the panel's instance of the
+  // same display paints its background only, maybe before the pop-up's instance.
+  CountPaintTicks(surface, f.rate);
   graphics.SetSmoothingMode(f.smoothing);
   graphics.SetCompositingQuality(f.compositing);
   graphics.SetTextRenderingHint(gfx::TextRenderingHintAntiAlias);

@@ -72,6 +72,18 @@ TEST_F(StandbyDisplayTest, AltitudeDrumRollsWithTheUnits) {
   }
 }
 
+// From 9 a drum carries into the places left of it, which turn with it (next digit 12 above): 39.9 kt
+// reads 40, not 30; 2,999 ft 3,000, not 2,900. A place with other than 9 to its right stays put.
+TEST_F(StandbyDisplayTest, PlacesLeftOfADrumTurnWithItFromNine) {
+  for (const auto& [speed, value, digit, x, y] :
+       {std::tuple{true, 39.9, "4", -43, -6}, {true, 99.9, "1", -49, -6}, {false, 2999.0, "0", 38, -9},
+        {false, 2999.0, "3", 33, -9}, {false, 2396.0, "4", 38, -12}, {false, 2396.0, "2", 33, -6}}) {
+    (speed ? ias : plane_alt) = value;  // the airspeed's places at x -49, -43; the altitude's at 28, 33, 38
+    Paint();
+    EXPECT_TRUE(TextNear(digit, x, y)) << value << " " << digit << " at " << x << ", " << y;
+  }
+}
+
 // The Mach short form stops where it would read ".100"; the altitude keeps five columns, its form
 // chosen by the digits printed.
 TEST_F(StandbyDisplayTest, MachShortFormAndFiveColumnAltitude) {

@@ -10,8 +10,10 @@
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
+#include "displays/displays_globals.h"
 #include "module/module_fixture.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "nd/nd_globals.h"
 #include "platform/gfx/gfx_test_surface.h"
 #include "support/digest.h"
@@ -255,6 +257,18 @@ TEST_F(PaintEntryTest, UpperEicasRequestsAreSpentOnlyByAPoweredPaint) {
     PaintUpperEicas(&upper_eicas_surface, s.dc(), &size, c.mode);
     for (int32_t* r : requests) EXPECT_EQ(*r, c.after) << c.power << " " << c.mode << " " << c.before;
   }
+}
+
+// With its pop-up open the panel's instance paints only its background, here before the pop-up's
+// that draws: the tick's step of the command bars belongs to the drawing paint, once a tick.
+TEST_F(PaintEntryTest, OnlyAPaintThatDrawsTakesTheTicksStep) {
+  ac_power = irs_l_anun_mode = irs_c_anun_mode = irs_r_anun_mode = 3;
+  fd_bank_cmd = 20.0, host().SetToken(792, 1.0);
+  TestSurface s(217, 173);
+  const gauge::PixelSize size{217, 173};
+  RecordRun(1);
+  for (int32_t mode : {kPaintBackgroundOnly, kPaintNormal, kPaintNormal}) PaintEadi(&eadi_surface, s.dc(), &size, mode);
+  EXPECT_DOUBLE_EQ(fd_roll_bar, -0.33);  // one step of the bars towards the command
 }
 
 TEST_F(PaintEntryTest, NegativeSizeIsTakenAsEmpty) {
