@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "fmc/thrust_limits.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
 #include "state/state_fixture.h"
@@ -173,6 +174,24 @@ TEST_F(AircraftIdTest, AttemptsStopAfterTenScans) {
   WriteAircraft("A", SectionText(0, {"orvantel", "x", "ro757_pw_200"}));
   EXPECT_EQ(FindAircraftCfg() + FindAircraftCfg(), 2);
   EXPECT_EQ(engine_type + std::to_string(acfg_attempts), "RB211-535E4B11");  // one more count, no scan
+}
+
+// A title known only after start-up: the reference EPR set for the default engine goes onto the
+// identified engine's scale in the selected mode (TO at the assumed temperature); within one family
+// it stays.
+TEST_F(AircraftIdTest, ReferenceEprFollowsTheIdentifiedEngineFamily) {
+  // Model and thrust mode, then the reference expected.
+  for (const auto& [model, mode, expected] :
+       {std::tuple{"ro757_pw_200", 1, 1.0 + 0.70 / 0.9 * 0.5}, std::tuple{"ro757_pw_200", 3, 1.0 + 0.68 / 0.9 * 0.5},
+        std::tuple{"ro757_rr535c_200", 1, 1.5}}) {
+    Restart();
+    simver = 10;
+    InitThrustLimitTables();
+    std::tie(tmsp, to_epr_temp_sel, epr_bug, epr_bug_2) = std::tuple(mode, 50.0, 1.5, 1.5);
+    Identify("orvantel", SectionText(0, {"orvantel", "x", model}));
+    EXPECT_NEAR(epr_bug, expected, 1e-9) << model << " " << mode;
+    EXPECT_EQ(epr_bug_2, epr_bug) << model;
+  }
 }
 
 }  // namespace
