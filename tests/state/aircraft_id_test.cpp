@@ -9,6 +9,7 @@
 #include "fmc/thrust_limits.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
+#include "state/panel_state_files.h"
 #include "state/state_fixture.h"
 #include "state/state_globals.h"
 #include "state/title_rules.h"
@@ -178,7 +179,7 @@ TEST_F(AircraftIdTest, AttemptsStopAfterTenScans) {
 
 // A title known only after start-up: the reference EPR set for the default engine goes onto the
 // identified engine's scale in the selected mode (TO at the assumed temperature); within one family
-// it stays.
+// it stays. A panel state saved on the other family loads with this engine's reference.
 TEST_F(AircraftIdTest, ReferenceEprFollowsTheIdentifiedEngineFamily) {
   // Model and thrust mode, then the reference expected.
   for (const auto& [model, mode, expected] :
@@ -192,6 +193,11 @@ TEST_F(AircraftIdTest, ReferenceEprFollowsTheIdentifiedEngineFamily) {
     EXPECT_NEAR(epr_bug, expected, 1e-9) << model << " " << mode;
     EXPECT_EQ(epr_bug_2, epr_bug) << model;
   }
+  dir_.MakeDir("Orvantel/PanelStates");
+  WriteText("Orvantel/PanelStates/rb.pnl", "tmsp=1\nto_epr_temp_sel=50\nepr_bug=1.70\n");
+  engine_type = "PW2037";
+  ASSERT_EQ(LoadPanelState("rb.pnl"), 1);
+  EXPECT_NEAR(epr_bug, 1.0 + 0.70 / 0.9 * 0.5, 1e-9);
 }
 
 }  // namespace
