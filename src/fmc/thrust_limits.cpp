@@ -8,6 +8,7 @@
 #include "base/int_conversion.h"
 #include "fmc/fmc_globals.h"
 #include "sim/fuel_tanks.h"
+#include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
 #include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
@@ -230,6 +231,12 @@ double GetThrustLimitEpr(double temperature_c) {
   // The grids are in the default engine's EPR; the "PW" engines run on a scale half as steep.
   if (IsPwEngine()) return (cell - 1.0) / 0.9 * 0.5 + 1.0;
   return cell;
+}
+
+void RecomputeThrustReference() {
+  if (tmsp < 1 || tmsp > 7) return;
+  epr_bug = GetThrustLimitEpr(tmsp == 1 ? to_epr_temp_sel : 0.0);
+  epr_bug_2 = epr_bug;
 }
 
 void InterpolateEconSpeeds() {

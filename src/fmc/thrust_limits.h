@@ -68,3 +68,7 @@ void InterpolateEconSpeeds();
 // The thrust-limit EPR of the present tmsp at temperature_c, plane_alt and (CRZ) the gross weight; 0.0 for a
 // tmsp outside 1..7. For the "PW" family the cell is mapped onto that engine's EPR scale.
 double GetThrustLimitEpr(double temperature_c);
+
+// epr_bug and epr_bug_2 anew for the selected mode, as its button sets them: the take-off limit at the
+// assumed temperature, the other limits at 0 °C. Without a selected mode they are left alone.
+void RecomputeThrustReference();

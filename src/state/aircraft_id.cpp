@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "afds/afds_services.h"
+#include "fmc/thrust_limits.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
 #include "platform/winfile.h"
@@ -210,5 +211,10 @@ int32_t FindAircraftCfg() {
   if (++acfg_attempts > kMaxAcfgAttempts) return 1;
   AircraftSection section;
   FindAircraftSection(aircraft, &section);
-  return ApplyAircraftSection(section);
+  const bool pw_before = IsPwEngine();
+  const int32_t result = ApplyAircraftSection(section);
+  // A reference set before the engine was known (the title can come late) is on the other family's
+  // scale: the autothrottle would fly it as another thrust.
+  if (IsPwEngine() != pw_before) RecomputeThrustReference();
+  return result;
 }

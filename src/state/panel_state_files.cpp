@@ -19,6 +19,7 @@
 #include "fmc/route_holds.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
+#include "fmc/thrust_limits.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/readers_flight.h"
@@ -243,8 +244,10 @@ int32_t LoadPanelState(std::string name) {
   TakeMcpSyncBaseline();
   RequestRestoredModes();
   if (route) RestoreRoute(holds);
-  // The file's cabin switch came from whatever aircraft saved it.
+  // The file's cabin switch came from whatever aircraft saved it, and so did its reference EPR,
+  // perhaps on another engine's scale: the restored mode gives this engine's.
   ApplyFreighterTitleRule();
+  RecomputeThrustReference();
   cdu_message = "PANEL STATE LOADED OK";
   return 1;
 }

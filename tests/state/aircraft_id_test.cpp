@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "afds/afds_globals.h"
+#include "fmc/thrust_limits.h"
 #include "state/aircraft_id.h"
 #include "state/config_globals.h"
+#include "state/panel_state_files.h"
 #include "state/state_fixture.h"
 #include "state/state_globals.h"
 #include "state/title_rules.h"
@@ -173,6 +175,18 @@ TEST_F(AircraftIdTest, AttemptsStopAfterTenScans) {
   WriteAircraft("A", SectionText(0, {"orvantel", "x", "ro757_pw_200"}));
   EXPECT_EQ(FindAircraftCfg() + FindAircraftCfg(), 2);
   EXPECT_EQ(engine_type + std::to_string(acfg_attempts), "RB211-535E4B11");  // one more count, no scan
+}
+
+// A title known after start-up, or a panel state saved on the other engine family, leaves the
+// reference EPR of the selected mode on this engine's scale (TO at the assumed temperature).
+TEST_F(AircraftIdTest, ReferenceEprFollowsTheEngineFamily) {
+  InitThrustLimitTables();
+  std::tie(tmsp, to_epr_temp_sel, epr_bug) = std::tuple(1, 50.0, 1.70);
+  Identify("orvantel", SectionText(0, {"orvantel", "x", "ro757_pw_200"}));
+  EXPECT_NEAR(epr_bug, 1.0 + 0.70 / 0.9 * 0.5, 1e-9);
+  WriteText("Orvantel/PanelStates/rb.pnl", "tmsp=3\nepr_bug=1.68\n");
+  ASSERT_EQ(LoadPanelState("rb.pnl"), 1);
+  EXPECT_NEAR(epr_bug_2, 1.0 + 0.68 / 0.9 * 0.5, 1e-9);
 }
 
 }  // namespace
