@@ -104,6 +104,25 @@ TEST_F(ApproachAgainTest, EveryWayOutOfTheApproachForgetsWhatItNoLongerFlies) {
   EXPECT_EQ(std::tuple(loc_mode, loc_capture, gs_capture), std::tuple(0, 0, 0));
 }
 
+// CMD pressed on an approach the flight director has captured: the autopilot flies both beams on,
+// no HDG HOLD or V/S over them (which would keep their captures and never capture again), and the
+// other two channels arm the autoland.
+TEST_F(ApproachAgainTest, CmdEngagedOnTheCapturedBeamsFliesThemOn) {
+  host_.SetToken(103, 0.0);
+  RunFrames(2);
+  Press("app_clicked");
+  Capture();
+  Press("apleft_clicked");
+  EXPECT_EQ(std::tuple(hdg_hold_mode, vs_hold_mode, alt_hold_mode, Captured()), std::tuple(0, 0, 0, std::tuple(1, 1)));
+  EXPECT_EQ(KeyEvents(0x1010F), 0);  // the simulator's heading hold
+  // The simulator's autopilot and approach hold, as the events left them.
+  host_.SetToken(103, 1.0);
+  host_.SetToken(112, 1.0);
+  Press("apcenter_clicked");
+  Press("apright_clicked");
+  EXPECT_EQ(autoland_mode, 1);
+}
+
 // The simulator's approach hold flies the glideslope as well: LOC alone, armed or re-armed by the
 // pass that keeps the holds, asks only for the localizer hold, and APP given up for LOC or V/S takes
 // the approach hold off before the glideslope can be flown on.
