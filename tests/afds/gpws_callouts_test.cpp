@@ -65,6 +65,21 @@ TEST_F(GpwsTest, AlertIsTheFirstRuleThatHolds) {
   }
 }
 
+// Below the beam on the runway with a decision height of 0: the landing, not an alert, so nothing
+// repeats through the roll-out; the same a few feet up is heard.
+TEST_F(GpwsTest, GlideslopeIsNotCalledOnTheGround) {
+  host().SetExpression(kDh, 0.0);
+  host().SetToken(46, 0xC0);
+  std::tie(takeoff_phase, gsi_needle) = std::tuple(0, -127.0);
+  for (const int on_ground : {1, 0}) {
+    host().SetToken(60, on_ground);
+    Descend(on_ground == 1 ? 0.0 : 5.0, -100.0);
+    const size_t before = Started().size();
+    PlayGpws();
+    EXPECT_EQ(Started().size() - before, on_ground == 1 ? 0u : 1u);
+  }
+}
+
 // ---- altitude callouts ----
 
 TEST_F(GpwsTest, BankAngleBeyond45DegreesIsCalledEvenInTheInitialClimb) {
