@@ -41,8 +41,12 @@ void EngageChannel(Channel c) {
   }
   ChannelFlag(c) = 1;
   if (lite_mode != 0) return;
-  if (vnav == 0 && vs_hold_mode == 0) ToggleVsMode();
-  if (lnav == 0 && hdg_sel_mode == 0) ToggleHdgHold();
+  // A localizer or glideslope the flight director has captured is flown on: V/S or HDG HOLD over
+  // it would leave the beam with its capture still set, so it would never be captured again.
+  const bool loc_flown = (loc_mode == 1 || app_mode == 1) && loc_capture == 1;
+  const bool gs_flown = app_mode == 1 && gs_capture == 1;
+  if (vnav == 0 && vs_hold_mode == 0 && !gs_flown) ToggleVsMode();
+  if (lnav == 0 && hdg_sel_mode == 0 && !loc_flown) ToggleHdgHold();
 }
 
 // With the simulator's approach hold on, a channel joins the approach; L and C arm autoland when the

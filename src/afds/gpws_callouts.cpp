@@ -71,7 +71,11 @@ const char* DescentAlert(double ra, double vs) {
   return nullptr;
 }
 
+// Below the glideslope on the ground is the landing itself: with a decision height of 0 the floor
+// below would let the alert repeat through the roll-out and as long as the aircraft sits on the
+// runway.
 const char* GlideslopeAlert(double ra) {
+  if (ReadOnGround() != 0) return nullptr;
   if (!(ra < 1000.0) || TestTokenVar46Bit80() == 0 || TestTokenVar46Bit40() == 0) return nullptr;
   if (cdi_needle < -45.0 || cdi_needle > 45.0 || ra < GetDecisionHeight()) return nullptr;
   return gsi_needle < -117.5 || (ra < 500.0 && gsi_needle < -98.0) ? "Glideslope.wav" : nullptr;

@@ -171,13 +171,16 @@ void Dispatch(uint32_t id) {
 void KeyEventHandler(uint32_t event_id, uint32_t, void*) {
   SpeedbrakeSound(event_id);
   FlapHandleSound(event_id);
-  // The module's own action has just made this event: only its sounds count.
+  const bool brake_event = event_id == kBrakesAxis || event_id == kBrakes;
+  // The module's own action has just made this event: only its sounds count. Only a brake event
+  // is the autobrake's application: another one swallowed here (the echo of a disconnect in the
+  // roll-out) must leave it pending, or its own brake event would be taken for the pilot's.
   if (own_key_event_pending != 0) {
     own_key_event_pending = 0;
-    if (autobrake_appl == 1) autobrake_appl = 0;
+    if (brake_event && autobrake_appl == 1) autobrake_appl = 0;
     return;
   }
-  if (event_id == kBrakesAxis || event_id == kBrakes) {
+  if (brake_event) {
     // The pilot braking while the autobrake is armed takes it out; the autobrake's own brake
     // event is only acknowledged.
     if (auto_brake_status > 0 && autobrake_appl == 0) disengage_autobrakes();

@@ -104,6 +104,22 @@ TEST_F(ApproachAgainTest, EveryWayOutOfTheApproachForgetsWhatItNoLongerFlies) {
   EXPECT_EQ(std::tuple(loc_mode, loc_capture, gs_capture), std::tuple(0, 0, 0));
 }
 
+// CMD pressed on the beams the flight director has captured flies them on: no V/S or HDG HOLD over
+// them, whose captures would then never come again; C and R arm the autoland.
+TEST_F(ApproachAgainTest, CmdEngagedOnTheCapturedBeamsFliesThemOn) {
+  host_.SetToken(103, 0.0);
+  RunFrames(2);
+  Press("app_clicked");
+  Capture();
+  Press("apleft_clicked");
+  EXPECT_EQ(std::tuple(hdg_hold_mode, vs_hold_mode, alt_hold_mode, Captured()), std::tuple(0, 0, 0, std::tuple(1, 1)));
+  host_.SetToken(103, 1.0);  // the engage's events as the simulator takes them
+  host_.SetToken(112, 1.0);
+  Press("apcenter_clicked");
+  Press("apright_clicked");
+  EXPECT_EQ(autoland_mode, 1);
+}
+
 // The simulator's approach hold flies the glideslope as well: LOC alone, armed or re-armed by the
 // pass that keeps the holds, asks only for the localizer hold, and APP given up for LOC or V/S takes
 // the approach hold off before the glideslope can be flown on.

@@ -65,6 +65,16 @@ TEST_F(GpwsTest, AlertIsTheFirstRuleThatHolds) {
   }
 }
 
+// Below the beam on the runway with a decision height of 0: the landing, not an alert.
+TEST_F(GpwsTest, GlideslopeIsNotCalledOnTheGround) {
+  host().SetExpression(kDh, 0.0);
+  host().SetToken(46, 0xC0);
+  host().SetToken(60, 1.0);
+  std::tie(takeoff_phase, gsi_needle, radio_height) = std::tuple(0, -127.0, 0.0);
+  PlayGpws();
+  EXPECT_TRUE(Started().empty());
+}
+
 // ---- altitude callouts ----
 
 TEST_F(GpwsTest, BankAngleBeyond45DegreesIsCalledEvenInTheInitialClimb) {
