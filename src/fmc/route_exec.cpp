@@ -70,7 +70,7 @@ void CopyPendingSelections() {
   }
 }
 
-void SettlePendingPerformanceEdits() {
+void SettlePendingPerformanceEdits(bool plan_in_descent) {
   SettlePendingSpeed(&clb_spd_prev, &clb_mach_prev, &man_climb_spd);
   SettlePendingSpeed(&crz_spd_prev, &crz_mach_prev, &man_cruise_spd);
   SettlePendingSpeed(&des_spd_prev, &des_mach_prev, &man_descent_spd);
@@ -86,11 +86,13 @@ void SettlePendingPerformanceEdits() {
   }
   if (new_fpln_loaded == 1) {
     new_fpln_loaded = 0;
-    if (fms_fpln_active >= 3) cruise_alt = 0;
+    // A plan taken over in the descent goes on with it, as any other EXEC there: its cruise level lies
+    // behind, and a T/C armed again would level the aircraft off and plan a climb.
+    if (fms_fpln_active >= 3 && !plan_in_descent) cruise_alt = 0;
     ClearManualSpeeds();
     stpos = 1;
     tod_pause_done = tod_1x_done = dest_dist_pause_done = 0;
-    toc = tod = init_tod = 0;
+    if (!plan_in_descent) toc = tod = init_tod = 0;
   }
   if (cost_index > -1) InterpolateEconSpeeds();
 }
@@ -283,7 +285,8 @@ void ExecRoute() {
   cdu_prompt_mode = 0;
   if (edit_leg_idx > 0) DeleteLegHolds(edit_leg_idx, 0);
   if (fp_mod_cnt >= 1) DropHoldsOffModifiedRoute();
-  SettlePendingPerformanceEdits();
+  const bool plan_in_descent = new_fpln_loaded == 1 && DescentUnderway();
+  SettlePendingPerformanceEdits(plan_in_descent);
   arr_appr_sel_saved = arr_appr_sel;
   arr_appr_trans_sel_saved = arr_appr_trans_sel;
   cdu_prompt_mode = 0;
@@ -294,6 +297,7 @@ void ExecRoute() {
     CopyModifiedToActive();
     EndCircuitOnDirectTo();
     SettleLnavLeg();
+    if (plan_in_descent) StartDescentSegmentHere();
     PlaceRunwayThresholds();
     PlaceDiscontinuities();
     LoadChangedDestination();

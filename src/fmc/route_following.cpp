@@ -237,6 +237,14 @@ void StartDescentSegmentAt(int32_t row) {
   tod_stpos = row;
 }
 
+void StartDescentSegmentHere() {
+  if (tod == 1 && route_dist_sum > 0.0) tod_alt = vnav_path_alt;
+  last_restr_lat = plane_lat;
+  last_restr_lon = plane_lon;
+  tod_stpos = stpos;
+  path_in_ft_per_nm = 0.0;
+}
+
 void SetLnavFromLeg(const RouteLeg& from) {
   LnavLeg& lnav = lnav_leg[0];
   if (HasNoPlace(from)) {
