@@ -136,7 +136,7 @@ void CopyModifiedToActive() {
   if (stpos > fp_cnt) stpos = fp_cnt;
 }
 
-void SettleLnavLeg() {
+void SettleLnavLeg(bool new_plan) {
   const RouteLeg& to = fms_fpln_act[stpos];
   LnavLeg& lnav = lnav_leg[0];
   act_wpt_lat = to.lat;
@@ -150,7 +150,8 @@ void SettleLnavLeg() {
     lnav.fr_lon = tmp_fr_lon;
     tmp_fr_lat = tmp_fr_lon = 0.0;
     TmpFrId.clear();
-  } else if (lnav.FrId != "DIRECT") {
+  } else if (lnav.FrId != "DIRECT" || new_plan) {
+    // A new plan's leg 1 starts at its own first row, not at a direct-to flown on the route it replaces.
     SetLnavFromLeg(fms_fpln_act[stpos - 1]);
   }
 }
@@ -285,7 +286,8 @@ void ExecRoute() {
   cdu_prompt_mode = 0;
   if (edit_leg_idx > 0) DeleteLegHolds(edit_leg_idx, 0);
   if (fp_mod_cnt >= 1) DropHoldsOffModifiedRoute();
-  const bool plan_in_descent = new_fpln_loaded == 1 && DescentUnderway();
+  const bool new_plan = new_fpln_loaded == 1;
+  const bool plan_in_descent = new_plan && DescentUnderway();
   SettlePendingPerformanceEdits(plan_in_descent);
   arr_appr_sel_saved = arr_appr_sel;
   arr_appr_trans_sel_saved = arr_appr_trans_sel;
@@ -296,7 +298,7 @@ void ExecRoute() {
     TurnAirwayJoinsIntoDiscontinuities();
     CopyModifiedToActive();
     EndCircuitOnDirectTo();
-    SettleLnavLeg();
+    SettleLnavLeg(new_plan);
     if (plan_in_descent) StartDescentSegmentHere();
     PlaceRunwayThresholds();
     PlaceDiscontinuities();

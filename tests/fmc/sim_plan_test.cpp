@@ -420,4 +420,20 @@ TEST_F(GpsUplink, PlanTakenOverInTheDescentKeepsTheDescent) {
   }
 }
 
+// A plan's leg 1 is flown from the plan's first row: neither from a direct-to typed on the modification
+// it replaces nor from one flown before it.
+TEST_F(GpsUplink, PlanIsFlownFromItsFirstRowNotFromADirectToBeforeIt) {
+  gps_.Add("TACMA", 47.201, -122.346, 0.0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  WritePlan("P.RTE", "[FlightPlan]\nTACMA 47.201 -122.346 INT ---\nKPDX 45.589 -122.597 APT ---\n");
+  for (const bool uplink : {true, false}) {
+    std::tie(TmpFrId, tmp_fr_lat, lnav_leg[0].FrId, lnav_leg[0].fr_lat) =
+        std::tuple(uplink ? "DIRECT" : "", 47.9, "DIRECT", 47.8);
+    uplink ? Uplink(gps_.Publish()) : void(LoadFlightPlanFile("P.RTE", 0));
+    ExecRoute();
+    EXPECT_EQ(lnav_leg[0].FrId, "TACMA") << uplink;
+    EXPECT_NEAR(lnav_leg[0].fr_lat, 47.201, 1e-4) << uplink;
+  }
+}
+
 }  // namespace
