@@ -70,7 +70,7 @@ void CopyPendingSelections() {
   }
 }
 
-void SettlePendingPerformanceEdits() {
+void SettlePendingPerformanceEdits(bool plan_in_descent) {
   SettlePendingSpeed(&clb_spd_prev, &clb_mach_prev, &man_climb_spd);
   SettlePendingSpeed(&crz_spd_prev, &crz_mach_prev, &man_cruise_spd);
   SettlePendingSpeed(&des_spd_prev, &des_mach_prev, &man_descent_spd);
@@ -86,11 +86,13 @@ void SettlePendingPerformanceEdits() {
   }
   if (new_fpln_loaded == 1) {
     new_fpln_loaded = 0;
-    if (fms_fpln_active >= 3) cruise_alt = 0;
+    // A plan taken over in the descent goes on with it, as any other EXEC there: its cruise level lies
+    // behind, and a T/C armed again would level the aircraft off and plan a climb.
+    if (fms_fpln_active >= 3 && !plan_in_descent) cruise_alt = 0;
     ClearManualSpeeds();
     stpos = 1;
     tod_pause_done = tod_1x_done = dest_dist_pause_done = 0;
-    toc = tod = init_tod = 0;
+    if (!plan_in_descent) toc = tod = init_tod = 0;
   }
   if (cost_index > -1) InterpolateEconSpeeds();
 }
@@ -134,7 +136,7 @@ void CopyModifiedToActive() {
   if (stpos > fp_cnt) stpos = fp_cnt;
 }
 
-void SettleLnavLeg() {
+void SettleLnavLeg(bool new_plan) {
   const RouteLeg& to = fms_fpln_act[stpos];
   LnavLeg& lnav = lnav_leg[0];
   act_wpt_lat = to.lat;
@@ -148,7 +150,8 @@ void SettleLnavLeg() {
     lnav.fr_lon = tmp_fr_lon;
     tmp_fr_lat = tmp_fr_lon = 0.0;
     TmpFrId.clear();
-  } else if (lnav.FrId != "DIRECT") {
+  } else if (lnav.FrId != "DIRECT" || new_plan) {
+    // A new plan's leg 1 starts at its own first row, not at a direct-to flown on the route it replaces.
     SetLnavFromLeg(fms_fpln_act[stpos - 1]);
   }
 }
@@ -283,7 +286,9 @@ void ExecRoute() {
   cdu_prompt_mode = 0;
   if (edit_leg_idx > 0) DeleteLegHolds(edit_leg_idx, 0);
   if (fp_mod_cnt >= 1) DropHoldsOffModifiedRoute();
-  SettlePendingPerformanceEdits();
+  const bool new_plan = new_fpln_loaded == 1;
+  const bool plan_in_descent = new_plan && DescentUnderway();
+  SettlePendingPerformanceEdits(plan_in_descent);
   arr_appr_sel_saved = arr_appr_sel;
   arr_appr_trans_sel_saved = arr_appr_trans_sel;
   cdu_prompt_mode = 0;
@@ -293,7 +298,8 @@ void ExecRoute() {
     TurnAirwayJoinsIntoDiscontinuities();
     CopyModifiedToActive();
     EndCircuitOnDirectTo();
-    SettleLnavLeg();
+    SettleLnavLeg(new_plan);
+    if (plan_in_descent) StartDescentSegmentHere();
     PlaceRunwayThresholds();
     PlaceDiscontinuities();
     LoadChangedDestination();

@@ -200,6 +200,12 @@ void StepStateAfterLoad() {
 int32_t SetUpLoadedPlan() {
   // The new plan is listed from its leg 1, not from the old route's active leg.
   if (new_fpln_loaded == 1) saved_stpos = 1;
+  // Past the T/D the plan's cruise level lies behind: taken, it would arm a climb. A level the crew
+  // types after the load still does.
+  if (DescentUnderway()) pending_cruise_alt = 0;
+  // The plan replaces the modification, a direct-to made on it too: EXEC would fly the plan's active
+  // leg from where that direct-to was typed.
+  TmpFrId.clear();
   if (fp_mod_cnt <= 0) return 0;
   // A route flown keeps its airports until EXEC takes the entries; ERASE drops them.
   const bool entries_only = fms_fpln_active == 4;

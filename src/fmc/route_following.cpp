@@ -237,6 +237,14 @@ void StartDescentSegmentAt(int32_t row) {
   tod_stpos = row;
 }
 
+void StartDescentSegmentHere() {
+  if (tod == 1 && route_dist_sum > 0.0) tod_alt = vnav_path_alt;
+  last_restr_lat = plane_lat;
+  last_restr_lon = plane_lon;
+  tod_stpos = stpos;
+  path_in_ft_per_nm = 0.0;
+}
+
 void SetLnavFromLeg(const RouteLeg& from) {
   LnavLeg& lnav = lnav_leg[0];
   if (HasNoPlace(from)) {
@@ -322,7 +330,9 @@ void ComputeRouteDistances() {
   route_dist_sum = BackwardWalkFromLeg(next_restr_leg, tod_start);
   if (init_tod == 1) {
     tod_dist_acc = forward_to_constraint;
-    if (stpos != kNoActiveLeg) tod_path_dist = BackwardWalk(PresentPosition(), -1, tod_stpos - 1, 1, tod_start);
+    // Back along every leg flown since the start, not straight across the turns from the start's leg,
+    // and down to the first row: a plan taken over in flight starts at the leg being flown.
+    if (stpos != kNoActiveLeg) tod_path_dist = BackwardWalk(PresentPosition(), -1, stpos - 1, 0, tod_start);
   }
   dest_dtg = forward_sum;
   if (cruise_alt <= 1000) return;

@@ -34,6 +34,11 @@ void ComputeRouteDistances();
 // path into it (path_in_ft_per_nm) is kept until the aircraft reaches the place.
 void StartDescentSegmentAt(int32_t row);
 
+// A plan taken over in the descent has other rows than those the descent started on: the path runs
+// on from the aircraft, at the path's altitude here (before a T/D, the level flown), to the plan's
+// next constraint.
+void StartDescentSegmentHere();
+
 // The LNAV leg starts at leg `from`; a "DISCO" or a missing origin has no position to fly from, so
 // after one the leg starts "DIRECT" at the present position.
 void SetLnavFromLeg(const RouteLeg& from);

@@ -10,6 +10,7 @@
 #include "fmc/proc_route.h"
 #include "fmc/route_model.h"
 #include "sim/fuel_tanks.h"
+#include "sim/readers_flight.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
 #include "base/int_conversion.h"
@@ -139,6 +140,8 @@ void TakeCruiseAltEntry(int32_t ft) {
   }
   pending_cruise_alt = ft;
 }
+
+bool DescentUnderway() { return fms_fpln_active >= 3 && init_tod == 1 && ReadOnGround() == 0; }
 
 void KeepCostIndexForErase() {
   if (cost_index_prev == -1) cost_index_prev = cost_index > -1 ? cost_index : kKeptNoCostIndex;

@@ -43,6 +43,10 @@ void KeepCostIndexForErase();
 // so ERASE has nothing of it to give back.
 void TakeCruiseAltEntry(int32_t ft);
 
+// A route being flown in the air past its first T/D: the descent is under way (level between two of
+// its segments too).
+bool DescentUnderway();
+
 // The procedure choices of the origin (SID, transition, runway, the runway entry and the loaded plan's
 // departure texts) or of the destination (STAR, transition, runway, the plan's arrival texts) back to
 // "------", the runway's table row to 0, and for the destination the ARRIVALS page's marks: a new

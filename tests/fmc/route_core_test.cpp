@@ -340,4 +340,22 @@ TEST_F(RouteDistances, DescentPathAltitudeFollowsTheDistanceFromTheDescentStart)
   EXPECT_NEAR(vnav_path_alt, 30000.0, 1e-3);
 }
 
+// The path altitude is measured back along the legs flown since the descent's start: from a start on
+// the route's first leg (a plan taken over in flight begins at the leg being flown) and around a turn.
+TEST_F(RouteDistances, DescentPathIsMeasuredBackAlongTheLegsToItsStart) {
+  std::tie(cruise_alt, toc, tod, init_tod, tod_alt, cross_at_elev, next_restr_leg) =
+      std::tuple(35000, 1, 1, 1, 35000.0, 10000.0, 3);
+  std::tie(last_restr_lat, last_restr_lon, tod_stpos, plane_lat) = std::tuple(47.25, kLegLon, 1, 47.4);
+  ComputeRouteDistances();
+  EXPECT_NEAR(vnav_path_alt, 35000.0 - 25000.0 * 9.0 / 75.0, 1e-3);  // 9 NM past the start, 75 NM before C
+  fms_fpln_act[2].lon = kLegLon + 0.5;  // the route turns at B: the start before it, the aircraft past it
+  std::tie(last_restr_lat, last_restr_lon, tod_stpos, stpos) = std::tuple(47.75, kLegLon + 0.25, 2, 3);
+  std::tie(plane_lat, plane_lon) = std::tuple(48.25, kLegLon + 0.25);
+  ComputeRouteDistances();
+  const auto via_b = [](double lat, double lon) {
+    return CalcDistNm(48.0, kLegLon + 0.5, lat, lon) + CalcDistNm(48.0, kLegLon + 0.5, 47.75, kLegLon + 0.25);
+  };
+  EXPECT_NEAR(vnav_path_alt, 35000.0 - 25000.0 * via_b(plane_lat, plane_lon) / via_b(48.5, kLegLon), 1e-3);
+}
+
 }  // namespace

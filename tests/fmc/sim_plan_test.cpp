@@ -22,6 +22,7 @@
 #include "fmc/plan_files_fixture.h"
 #include "fmc/plan_handover.h"
 #include "fmc/plan_import.h"
+#include "fmc/route_exec.h"
 #include "fmc/route_files.h"
 #include "fmc/route_model.h"
 #include "sim/sim_globals.h"
@@ -398,6 +399,41 @@ TEST_F(GpsUplink, RecordsBeyondRow200AreIgnored) {
   Uplink(gps_.Publish());
   // 300 m at row 200, truncated feet.
   EXPECT_EQ(std::tuple(fp_mod_cnt, fms_fpln_mod[200].ident, pending_cruise_alt), std::tuple(200, "WP200", 984));
+}
+
+// A plan taken over in the descent, loaded or uplinked, goes on with it: no climb to the plan's
+// cruise level, the path on from the aircraft at its altitude there. After landing a plan starts anew.
+TEST_F(GpsUplink, PlanTakenOverInTheDescentKeepsTheDescent) {
+  gps_.Add("KELSO", 46.148, -122.883, 4876.8);  // 16,000 ft, the cruise level left behind
+  gps_.Add("KPDX", 45.589, -122.597, 9.4);
+  WritePlan("P.RTE", "CruiseAlt=24000\n[FlightPlan]\nKELSO 46.148 -122.883 INT ---\nKPDX 45.589 -122.597 APT ---\n");
+  for (const int ground : {0, 1}) {
+    host_.SetToken(60, ground);
+    std::tie(fms_fpln_active, toc, tod, init_tod, cruise_alt, vnav_path_alt, route_dist_sum, plane_lat) =
+        std::tuple(3, 1, 1, 1, 12000, 11500.0, 40.0, 46.0);
+    LoadFlightPlanFile("P.RTE", 0);
+    EXPECT_EQ(pending_cruise_alt, ground * 24000);
+    Uplink(gps_.Publish());
+    ExecRoute();
+    const auto expected = ground ? std::tuple(0, 0, 16000, 0.0, 0.0) : std::tuple(1, 1, 12000, 11500.0, 46.0);
+    EXPECT_EQ(std::tuple(toc, tod, cruise_alt, ground ? 0.0 : tod_alt, ground ? 0.0 : last_restr_lat), expected);
+  }
+}
+
+// A plan's leg 1 is flown from the plan's first row: neither from a direct-to typed on the modification
+// it replaces nor from one flown before it.
+TEST_F(GpsUplink, PlanIsFlownFromItsFirstRowNotFromADirectToBeforeIt) {
+  gps_.Add("TACMA", 47.201, -122.346, 0.0);
+  gps_.Add("KPDX", 45.589, -122.597, 0.0);
+  WritePlan("P.RTE", "[FlightPlan]\nTACMA 47.201 -122.346 INT ---\nKPDX 45.589 -122.597 APT ---\n");
+  for (const bool uplink : {true, false}) {
+    std::tie(TmpFrId, tmp_fr_lat, lnav_leg[0].FrId, lnav_leg[0].fr_lat) =
+        std::tuple(uplink ? "DIRECT" : "", 47.9, "DIRECT", 47.8);
+    uplink ? Uplink(gps_.Publish()) : void(LoadFlightPlanFile("P.RTE", 0));
+    ExecRoute();
+    EXPECT_EQ(lnav_leg[0].FrId, "TACMA") << uplink;
+    EXPECT_NEAR(lnav_leg[0].fr_lat, 47.201, 1e-4) << uplink;
+  }
 }
 
 }  // namespace
