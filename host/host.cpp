@@ -169,7 +169,18 @@ struct ServiceSlots {
     ++H().simconnect_closes_;
     return 0;
   }
-  static int32_t SimConnectFlightPlanLoad(void*, const char*) { return 0; }
+  static int32_t SimConnectFlightPlanLoad(void*, const char* path) {
+    Host& h = H();
+    std::string given = path != nullptr ? path : "";
+    PlanLoad load = ReadPlanLoad(h.frame_, given);
+    // Shown from the simulator folder, which is the run's own (a scratch copy in the golden runs).
+    if (!h.current_directory_.empty() && given.starts_with(h.current_directory_)) {
+      load.path = given.substr(h.current_directory_.size());
+      if (load.path.starts_with('\\') || load.path.starts_with('/')) load.path.erase(0, 1);
+    }
+    h.plan_loads_.push_back(std::move(load));
+    return 0;
+  }
   static int32_t SoundDeviceCreate(void** device) {
     Host& h = H();
     if (h.sound_device_fails_) {

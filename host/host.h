@@ -15,6 +15,7 @@
 
 #include "host/fsuipc_server.h"
 #include "host/gps_plan.h"
+#include "host/plan_loads.h"
 #include "host/sim_clock.h"
 #include "host/sound_mixdown.h"
 #include "host/tcas_server.h"
@@ -134,6 +135,8 @@ class Host {
   SoundMixdown& sound() { return sound_; }
   const SoundMixdown& sound() const { return sound_; }
   int simconnect_closes() const { return simconnect_closes_; }
+  // Every flight plan the module handed to the simulator, in order.
+  const std::vector<PlanLoad>& plan_loads() const { return plan_loads_; }
 
   // The FSUIPC server (present by default) and the TCAS module (off by default) the module may find.
   FsuipcServer& fsuipc() { return fsuipc_; }
@@ -232,6 +235,7 @@ class Host {
   int sound_devices_released_ = 0;
   SoundMixdown sound_;
   int simconnect_closes_ = 0;
+  std::vector<PlanLoad> plan_loads_;
   FsuipcServer fsuipc_;
   TcasServer tcas_;
   GpsPlan gps_;

@@ -161,6 +161,7 @@ class Run {
     if (!WriteKeyLog(error) && status == 0) status = 1;
     if (!WriteSound(error) && status == 0) status = 1;
     if (!WriteValues(error) && status == 0) status = 1;
+    if (!WritePlanLoads(error) && status == 0) status = 1;
     PrintSummary(status == 0);
     return status == 0 && g_interrupted ? kInterruptedStatus : status;
   }
@@ -429,6 +430,14 @@ class Run {
     return WriteText("values.log", text, error);
   }
 
+  // Only a run that handed the simulator a plan has the file.
+  bool WritePlanLoads(std::string* error) {
+    if (options_.out_dir.empty() || host_.plan_loads().empty()) return true;
+    std::string text;
+    for (const PlanLoad& p : host_.plan_loads()) text += FormatPlanLoad(p) + "\n";
+    return WriteText("plan_loads.log", text, error);
+  }
+
   bool WriteKeyLog(std::string* error) {
     if (options_.out_dir.empty()) return true;
     const std::string path = (fs::path(options_.out_dir) / "key_events.log").string();
@@ -484,6 +493,10 @@ class Run {
     out_ << "  " << host_.sound().starts() << " sounds started"
          << (options_.out_dir.empty() ? "" : " (sound_events.log, sound.wav)") << "\n";
     PrintWavLimit();
+    if (!host_.plan_loads().empty()) {
+      out_ << "  " << host_.plan_loads().size() << " flight plans handed to the simulator"
+           << (options_.out_dir.empty() ? "" : " (plan_loads.log)") << "\n";
+    }
     out_ << "  " << snapshot_files_.size() << " snapshots written";
     if (snapshots_skipped_ > 0) out_ << " (" << snapshots_skipped_ << " skipped: no --out)";
     out_ << (snapshot_files_.empty() ? "\n" : ":\n");

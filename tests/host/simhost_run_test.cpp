@@ -231,6 +231,27 @@ TEST_F(SimhostRun, ReadmeRouteScenarioExecutesTheRoute) {
   EXPECT_GT(CountColour(sim_ / "out/rte.png", kCduGreen, 20, 0, 85, 25), 30u);
 }
 
+// With the hand-over on, EXEC gives the simulator the plan, whose waypoints the stand-in records as the
+// file stood then; with it off (the example folder) nothing is handed over and there is no log.
+TEST_F(SimhostRun, ExecutedRouteIsRecordedAsThePlanHandedToTheSimulator) {
+  const std::string route =
+      "set token 60 1\nset token 71 5273144.861\nset token 72 185843071498280.6\n"
+      "at 20 cdu RTE KSEA 1L KPDX 1R LEGS SEA 1L RTE 6R\nat 30 cdu EXEC RTE\n";
+  sim_.Write("route.scn", route);
+  Result off = Own("route.scn", true);
+  ASSERT_EQ(off.status, 0) << off.output;
+  EXPECT_FALSE(fs::exists(sim_ / "out/plan_loads.log"));
+
+  std::string cfg = ReadBytes(sim_ / "sim/Orvantel/ro757.cfg");
+  cfg.replace(cfg.find("synchfplanwithfsgps=0"), 21, "synchfplanwithfsgps=1");
+  sim_.Write("sim/Orvantel/ro757.cfg", cfg);
+  Result on = Own("route.scn", true);
+  ASSERT_EQ(on.status, 0) << on.output;
+  EXPECT_NE(on.output.find("1 flight plans handed to the simulator (plan_loads.log)"), std::string::npos) << on.output;
+  const std::string log = ReadBytes(sim_ / "out/plan_loads.log");
+  EXPECT_EQ(log, "frame 30: Orvantel\\Navdata\\tmpfplan.pln: 3 waypoints: KSEA SEA KPDX\n");
+}
+
 // At any frame rate a CDU key runs until a tick has moved the CDU's redraw slot on, so that the CDU
 // paints and takes each key before the next: at 60 frames a second as at 18 the route takes both
 // airports.
