@@ -1,5 +1,6 @@
 #include "afds/overhead_pass.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -237,8 +238,10 @@ void StepEngineStarts() {
   StepEngineStart(right);
 }
 
-void StepTransponderIdent() {
-  if (xpdr_ident_timer > 0 && --xpdr_ident_timer == 0) NV_SET(xpdr_ident, 0.0);
+void StepTransponderIdent(int32_t ticks) {
+  if (xpdr_ident_timer <= 0) return;
+  xpdr_ident_timer = std::max(xpdr_ident_timer - ticks, 0);
+  if (xpdr_ident_timer == 0) NV_SET(xpdr_ident, 0.0);
 }
 
 void PublishComDigits() {
@@ -415,6 +418,8 @@ void TakeMcpSyncBaseline() {
 }
 
 void UpdateOverheadVars() {
+  // The pass runs once a frame; what it counts in ticks takes the ticks of the run once.
+  const int32_t ticks = TicksDue(&systems_pass_run);
   UpdateSpeedbrakeTouchdown();
   UpdateStbyAttVars();
   StoreTimeEntry();
@@ -422,7 +427,7 @@ void UpdateOverheadVars() {
   PublishSyncedYawDampers();
   SyncMcpWindowsToAutopilot();
   StepEngineStarts();
-  StepTransponderIdent();
+  StepTransponderIdent(ticks);
 
   if (server_phase % 2 == 0) PublishComDigits();
   if (IsPhase({0, 5, 10}) || RedrawSlotPassed(15)) StepAutoFuelLevers();
@@ -440,9 +445,9 @@ void UpdateOverheadVars() {
 
   StepMasterLight();
   if (NV_GET(probe_heat_anun) != static_cast<double>(probe_heat_anun)) NV_SET(probe_heat_anun, probe_heat_anun);
-  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it. It counts
-  // ticks: a pass of a frame that sees no new tick leaves it, one after a run of two steps it twice.
-  UpdateIasPrediction(TicksDue(&systems_pass_run));
+  // The trend arrows of the PFD and EADI read this prediction; nothing else advances it. A pass of a
+  // frame that sees no new tick leaves it, one after a run of two steps it twice.
+  UpdateIasPrediction(ticks);
   FollowLandingChecklistSwitch();
   ClickExternalPower();
   ClickHf();

@@ -206,7 +206,9 @@ void VnavDescent() {
   if (ReadApMach() != 0.0) Send(kApMachHoldOffEvent, 0);
   if (at_arm == 0.0) return;
   if (Tick36SlotPassed(0)) WriteThrottleDisconnect();
-  if (!RedrawSlotPassed(0) && !RedrawSlotPassed(6) && !RedrawSlotPassed(12)) return;
+  // Slot 6 never falls on a tick the route block runs at, save where the 36-tick wrap meets it.
+  constexpr uint32_t kThrottleSlots = 1u << 0 | 1u << 6 | 1u << 12;
+  if ((RouteBlockSlotsPassed() & kThrottleSlots) == 0) return;
 
   const double selected_kt = ReadApSpdBug();
   const double e = ias - selected_kt;

@@ -28,7 +28,7 @@ constexpr int32_t kTmspGa = 2;
 constexpr int32_t kTmspClb = 3;
 constexpr int32_t kTmspCrz = 6;
 constexpr double kMaxAssumedTempC = 71.0;
-constexpr int32_t kRefreshPeriod = 540;  // paints; the refresh falls on every 541st
+constexpr int32_t kRefreshPeriod = 540;  // paints at 18 frames a second; the refresh falls on every 541st
 constexpr double kLeverFullScale = 16383.0;
 
 // Automatic G/A: flaps out, flying, low and descending.
@@ -115,7 +115,8 @@ void StepAssumedTemperature() {
   }
 }
 
-void SwitchThrustReference() {
+// `ticks`: the paints this one stands for, so that the refresh keeps simulator time at any frame rate.
+void SwitchThrustReference(int32_t ticks) {
   if (flap_angle >= kGaMinFlapDeg && tmsp != kTmspGa && ias > kGaMinIasKt && radio_height < kGaMaxRadioFt &&
       vert_speed < kGaMaxVsFpm) {
     tmsp = kTmspGa;
@@ -132,8 +133,10 @@ void SwitchThrustReference() {
   if ((tmsp == kTmspTo && to_temp_decr_req == 1) || to_temp_incr_req == 1 || thr_ref_to_req == 1) {
     RefreshReference(to_epr_temp_sel);
   }
-  if (thr_limit_refresh_cnt == 0 && tmsp >= kTmspClb && tmsp <= kTmspCrz) RefreshReference(0.0);
-  thr_limit_refresh_cnt = thr_limit_refresh_cnt + 1 > kRefreshPeriod ? 0 : thr_limit_refresh_cnt + 1;
+  // Due when one of the ticks the paint stands for is the cycle's first.
+  const bool due = ticks > 0 && (thr_limit_refresh_cnt == 0 || thr_limit_refresh_cnt + ticks > kRefreshPeriod + 1);
+  if (due && tmsp >= kTmspClb && tmsp <= kTmspCrz) RefreshReference(0.0);
+  thr_limit_refresh_cnt = (thr_limit_refresh_cnt + ticks) % (kRefreshPeriod + 1);
 }
 
 void DrawReferenceLine(gfx::Graphics* g, const Resources& r) {
@@ -242,7 +245,7 @@ void DrawUpperEicasEngines(DisplaySurface* surface, gfx::Graphics* graphics) {
       {epr2, ReadTokenVar645(), ReadTokenVar577(), ReadTokenVar576(), ReadEng2ThrottlePos(), r_eng_anti_ice_valve},
   };
   StepAssumedTemperature();
-  SwitchThrustReference();
+  SwitchThrustReference(surface->paint_ticks);
 
   const EicasCanvas canvas(*surface, graphics);
   const Resources r;

@@ -17,7 +17,8 @@
   X(int32_t, efis_btn_toggle, 0)    /* flipped by its button; nothing reads it */            \
   /* FLCH */                                                                                \
   X(double, flch_pitch, 0.0)        /* token 77 at the FLCH gauge's last pre-update, deg */  \
-  X(double, flch_pitch_rate, 0.0)   /* change of flch_pitch since the previous one, deg */   \
+  X(double, flch_pitch_rate, 0.0)   /* change of flch_pitch a tick, deg */                   \
+  X(int64_t, flch_gauge_run, -1)    /* driver run the FLCH gauge last stepped for */         \
   /* electronic checklist */                                                                \
   X(int32_t, chk_left_page, 0)      /* 0 none, 1 or 2 */                                     \
   X(int32_t, chk_right_page, 0)     /* 0 none, 3 or 4 */                                     \

@@ -146,9 +146,10 @@ void ServerPostUpdate() {
   LogServiceName(gauge::kPostUpdate);
   LogLine(tcas_serv == nullptr ? "tcas_serv == NULL\n" : "tcas_serv != NULL ***\n");
   LogLine("tcas_server_connect=%d , tcas_flag=%d\n", tcas_server_connect, tcas_flag);
-  // Slot 0 of the redraw cycle only; the count also runs while a connection is reported but its
-  // service record has not arrived.
-  if (tcas_serv == nullptr && tcas_flag < kMaxTcasAttempts && RedrawSlotPassed(0)) {
+  // Slot 0 of the redraw cycle only, once a run (every frame of a run sees its slots, and each
+  // server instance posts); the count also runs while a connection is reported but its service
+  // record has not arrived.
+  if (tcas_serv == nullptr && tcas_flag < kMaxTcasAttempts && RedrawSlotPassed(0) && TicksDue(&tcas_retry_run) > 0) {
     if (tcas_server_connect == 0) TryConnectTcas('B');
     ++tcas_flag;
   }

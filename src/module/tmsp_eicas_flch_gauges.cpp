@@ -42,8 +42,12 @@ void FlchPreUpdate(gauge::GaugeHeader* g) {
   el.Show(long_airframe ? kFlchLamp300 : kFlchLamp200, flch == 1);
   el.Hide(long_airframe ? kFlchLamp200 : kFlchLamp300);
 
+  // The controller counts passes a tick: a frame that brought no new tick (above 18 frames a
+  // second, or a second instance of the gauge) steps nothing.
+  const int32_t ticks = TicksDue(&flch_gauge_run);
+  if (ticks == 0) return;
   const double pitch = ReadTokenVar77();
-  flch_pitch_rate = pitch - flch_pitch;
+  flch_pitch_rate = (pitch - flch_pitch) / ticks;
   flch_pitch = pitch;
 
   if (flch != 1) return;

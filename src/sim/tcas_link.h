@@ -34,6 +34,7 @@ static_assert(sizeof(TcasTarget) == 32);
   X(int32_t, tcas_server_connect, 0)  /* 1 once a service record was delivered */      \
   X(void*, tcas_serv, nullptr)        /* the TCAS module's service record */           \
   X(int32_t, tcas_flag, 0)            /* attempt counter of attempt B; 21 connected */ \
+  X(int64_t, tcas_retry_run, -1)      /* driver run of the last attempt B */          \
   X(double, tcas_callback_tick, 0.0)  /* token variable 1 at the last callback */      \
   X(int16_t, tcas_take_tick, -1)                                                       \
   X(int32_t, tcas_target_cnt, 0)

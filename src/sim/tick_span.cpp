@@ -49,6 +49,22 @@ bool Tick36SlotPassed(int32_t slot) {
   return WithinSpan(slot, tick36_counter, SpanOf(tick36_counter, run_end_tick36), kTick36SlotCount);
 }
 
+uint32_t RouteBlockSlotsPassed() {
+  constexpr uint32_t kBlockSlots = 1u << 0 | 1u << 8 | 1u << 12;
+  const int32_t span = SpanOf(redraw_tick, run_end_redraw_tick);
+  // A CDU key moved one counter and not the other: the run's ticks no longer pair up.
+  if (span != SpanOf(tick36_counter, run_end_tick36)) return RedrawSlotsPassed();
+  uint32_t mask = 0;
+  for (int32_t back = 0; back < span; ++back) {
+    const int32_t slot = RedrawSlotOfRun(back);
+    if (slot < 0 || slot >= kRedrawSlotCount) continue;
+    const bool wrap = (tick36_counter - back + kTick36SlotCount) % kTick36SlotCount == 0;
+    // The block runs now, so for the run's last tick whatever brought it.
+    if (back == 0 || (kBlockSlots >> slot & 1u) != 0 || wrap) mask |= 1u << slot;
+  }
+  return mask;
+}
+
 int32_t RedrawSlotOfRun(int32_t back) {
   if (redraw_tick != run_end_redraw_tick || redraw_tick < 0 || redraw_tick >= kRedrawSlotCount) return redraw_tick;
   return ((redraw_tick - back) % kRedrawSlotCount + kRedrawSlotCount) % kRedrawSlotCount;

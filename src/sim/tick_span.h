@@ -30,6 +30,10 @@ uint32_t RedrawSlotsPassed();
 bool RedrawSlotPassed(int32_t slot);
 // The same for the 36-tick counter.
 bool Tick36SlotPassed(int32_t slot);
+// For a step inside the route block: the redraw slots of the run's ticks the block stands for, its
+// last and those earlier at the block's slots (redraw slots 0, 8 and 12, the 36-tick wrap). At 18
+// frames a second the block sees no other slot, and a run of several ticks must not either.
+uint32_t RouteBlockSlotsPassed();
 // The redraw slot `back` ticks before the last tick of the run (0: redraw_tick).
 int32_t RedrawSlotOfRun(int32_t back);
 

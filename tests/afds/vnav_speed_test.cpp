@@ -5,12 +5,14 @@
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
+#include "afds/vnav_targets.h"
 #include "afds_fixture.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -118,6 +120,25 @@ TEST_F(VnavSpeedTest, ARestrictionSpeedOfZeroIsNoRestriction) {
     Mark();
     Pass();
     EXPECT_EQ(SentOf({kIas}), (Events{{kIas, kt}})) << t << " " << alt << " ft";
+  }
+}
+
+// Fast in the descent, the throttle steps back at redraw slots 0, 6 and 12 of the route block's runs.
+// A run of three ticks (6 frames a second) ending at slot 8 runs the block for slot 8 alone, as 18
+// frames a second would, unless the 36-tick wrap fell on slot 6; a run of one tick steps where it is.
+TEST_F(VnavSpeedTest, DescentThrottleStepsOnlyOnTicksItsRouteBlockRunsFor) {
+  std::tie(tod, plane_alt, cross_at_elev, dist_to_cross_at) = std::tuple(1, 14000.0, 11000.0, 15.0);
+  std::tie(UseATForVnavDesc, at_arm, ias) = std::tuple(0, 1.0, 300.0);
+  host_.SetToken(116, 250.0);   // the speed bug
+  host_.SetToken(128, 8000.0);  // the lever
+  // the run's last redraw slot and 36-tick count, its ticks, steps
+  for (const auto& [slot, t36, ticks, steps] :
+       {std::tuple{8, 20, 3, 0}, {12, 24, 3, 1}, {8, 2, 3, 1}, {6, 18, 1, 1}, {9, 21, 3, 0}}) {
+    std::tie(redraw_tick, tick36_counter) = std::tuple(slot, t36);
+    RecordRun(ticks);
+    Mark();
+    Pass();
+    EXPECT_EQ(Count(kThrottleStepDownEvent), steps) << slot << " " << t36 << " " << ticks;
   }
 }
 

@@ -13,6 +13,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
 #include "sim/sim_globals.h"
+#include "sim/tick_span.h"
 #include "state/aircraft_id_globals.h"
 #include "state/config_globals.h"
 
@@ -92,11 +93,13 @@ TEST_F(UpperEicasEngines, ReferenceLineAndItsRefreshes) {
   EXPECT_DOUBLE_EQ(takeoff_ref, GetThrustLimitEpr(40.0));
   EXPECT_EQ(TextAt(166, 8).text + TextAt(174, 8).text, "D-TO");
   to_epr_temp_sel = 15.5;  // within half a degree of the measured temperature: no derate
-  tmsp = 3;                // and the climb reference is refreshed on every 541st paint
+  tmsp = 3;                // and the climb reference is refreshed on every 541st paint of a tick
   thr_limit_refresh_cnt = 540;
+  RecordRun(1);
   PaintUpper();
   EXPECT_FALSE(rec_.HasText("D-"));
   EXPECT_EQ(epr_bug, takeoff_ref);
+  RecordRun(1);
   PaintUpper();
   EXPECT_DOUBLE_EQ(epr_bug, GetThrustLimitEpr(0.0));
   EXPECT_EQ(TextAt(174, 8).text, "CLB");

@@ -10,6 +10,7 @@
 #include "module/panel_gauge_globals.h"
 #include "module/radio_stack_gauge.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "state/aircraft_id_globals.h"
 
 namespace {
@@ -21,7 +22,11 @@ class FlchGaugeTest : public PanelGaugeTest {
     flch_gauge_ = Create("FLCH");
     SpendTick();
   }
-  void PreUpdate() { Send(flch_gauge_, gauge::kPreUpdate); }
+  // A frame that brings a tick: the gauge steps once a tick.
+  void PreUpdate() {
+    RecordRun(1);
+    Send(flch_gauge_, gauge::kPreUpdate);
+  }
   std::vector<int> Lamps() { return Shown(flch_gauge_, 1, 2); }
 
   simhost::GaugeInstance* flch_gauge_ = nullptr;
