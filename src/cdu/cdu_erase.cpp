@@ -4,6 +4,7 @@
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
+#include "fmc/arr_proc.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/proc_lists.h"
 #include "fmc/proc_route.h"
@@ -43,9 +44,16 @@ void DropHoldsOfModification() {
 
 void EraseRouteModification() {
   // The entry loaded the new airport's block: the route flown gets its own back.
-  if (!dest_entry.empty()) LoadAirport(dest_ident, kDestinationBlock);
+  const bool destination_reloaded = !dest_entry.empty();
+  if (destination_reloaded) LoadAirport(dest_ident, kDestinationBlock);
   if (!orig_entry.empty() && orig_ident != kNoSelection) LoadAirport(orig_ident, kOriginBlock);
   DiscardPendingEntries();
+  // The reload lists every approach of the airport, but the chosen approach is counted in its
+  // STAR's list: that list comes back, so the row marked is the approach flown.
+  if (destination_reloaded && star_sel != kNoSelection) {
+    SelectStar(star_sel);
+    BuildStarApprList();
+  }
   // The rows follow the runways given back, not those chosen in the modification.
   fms_dep_rwy_pos = dep_rwy_sel == kNoSelection ? 0 : RunwayTableRow(airport_recs[1], dep_rwy_sel);
   fms_dest_rwy_pos = arr_rwy_sel == kNoSelection ? 0 : RunwayTableRow(airport_recs[2], arr_rwy_sel);

@@ -6,6 +6,7 @@
 
 #include "cdu/cdu_pages.h"
 #include "cdu/route_pages_fixture.h"
+#include "fmc/arr_proc.h"
 #include "navdb/airport_loader.h"
 
 namespace cdu_test {
@@ -93,6 +94,26 @@ TEST_F(DepArrPagesTest, PendingDestinationNamesTheArrivalsItLists) {
   PressAndPaint("6L");  // ERASE
   Index();
   EXPECT_EQ(Row(2), "KPDX | ARR>");
+}
+
+// ERASE of a new destination reloads the active one: the approach chosen keeps its row in the list
+// of its STAR, whose runway order differs from the approach file's.
+TEST_F(DepArrPagesTest, ErasedDestinationKeepsTheChosenApproachMarked) {
+  WriteNavFile("stars.txt", "[KPDX]\nT ARR1 STAR 28R,10R\nARR1 BTG 5000 --- 45.7476 -122.5925\n");
+  SetActiveRoute(kRoute);
+  Origin();
+  Destination();
+  star_sel = star_sel_act = "ARR1";
+  SelectStar(star_sel);
+  BuildStarApprList();
+  ASSERT_EQ(appr_list[2].identifier + appr_list[2].runway, "I10R10R");
+  arr_appr_sel = arr_appr_sel_saved = 2;
+  fms_page = kCduPageRte;
+  EnterAt("KSEA", "1R");
+  ASSERT_EQ(fms_fpln_active, 4);
+  PressAndPaint("6L");  // ERASE
+  EXPECT_EQ(std::tuple(appr_list_cnt, appr_list[arr_appr_sel].identifier + appr_list[arr_appr_sel].runway),
+            std::tuple(2, "I10R10R"));
 }
 
 TEST_F(DepArrPagesTest, TwelveSidsMakeThreeSubPagesAndAChosenRunwayKeepsItsTableRow) {
