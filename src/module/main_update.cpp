@@ -137,8 +137,7 @@ void AdvanceCounters(int32_t ticks) {
 // An EXEC leaves the active waypoint not measured for the next tick, which then measures the new
 // route before anything is painted.
 bool IsRouteSlotTick() {
-  return RedrawSlotPassed(0) || RedrawSlotPassed(8) || RedrawSlotPassed(12) || Tick36SlotPassed(0) ||
-         dist_to_active_wpt == kNoActiveWpt;
+  return (RedrawSlotsPassed() & kRouteBlockSlots) != 0 || Tick36SlotPassed(0) || dist_to_active_wpt == kNoActiveWpt;
 }
 
 // Ramps, timers and counts advance by the ticks of the run; the route, guidance and autoflight steps,

@@ -50,7 +50,6 @@ bool Tick36SlotPassed(int32_t slot) {
 }
 
 uint32_t RouteBlockSlotsPassed() {
-  constexpr uint32_t kBlockSlots = 1u << 0 | 1u << 8 | 1u << 12;
   const int32_t span = SpanOf(redraw_tick, run_end_redraw_tick);
   // A CDU key moved one counter and not the other: the run's ticks no longer pair up.
   if (span != SpanOf(tick36_counter, run_end_tick36)) return RedrawSlotsPassed();
@@ -60,7 +59,7 @@ uint32_t RouteBlockSlotsPassed() {
     if (slot < 0 || slot >= kRedrawSlotCount) continue;
     const bool wrap = (tick36_counter - back + kTick36SlotCount) % kTick36SlotCount == 0;
     // The block runs now, so for the run's last tick whatever brought it.
-    if (back == 0 || (kBlockSlots >> slot & 1u) != 0 || wrap) mask |= 1u << slot;
+    if (back == 0 || (kRouteBlockSlots >> slot & 1u) != 0 || wrap) mask |= 1u << slot;
   }
   return mask;
 }

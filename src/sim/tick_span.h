@@ -30,9 +30,11 @@ uint32_t RedrawSlotsPassed();
 bool RedrawSlotPassed(int32_t slot);
 // The same for the 36-tick counter.
 bool Tick36SlotPassed(int32_t slot);
+// The redraw slots the route block runs at (besides the 36-tick wrap).
+inline constexpr uint32_t kRouteBlockSlots = 1u << 0 | 1u << 8 | 1u << 12;
 // For a step inside the route block: the redraw slots of the run's ticks the block stands for, its
-// last and those earlier at the block's slots (redraw slots 0, 8 and 12, the 36-tick wrap). At 18
-// frames a second the block sees no other slot, and a run of several ticks must not either.
+// last and those earlier at the block's slots or the wrap. At 18 frames a second the block sees no
+// other slot, and a run of several ticks must not either.
 uint32_t RouteBlockSlotsPassed();
 // The redraw slot `back` ticks before the last tick of the run (0: redraw_tick).
 int32_t RedrawSlotOfRun(int32_t back);

@@ -80,7 +80,9 @@ TEST_F(FrameRateTest, TickCountedTimersKeepSimulatorTime) {
          host_->SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 30000.0);
          std::tie(flch, spdhld_flsh_ctr) = std::tuple(1, 1);
        },
-       [] { return true; }, [] { return spdhld_flsh_ctr == 0; }, {30, 60}},  // one pass a frame below 18
+       [] { return true; },
+       [] { return spdhld_flsh_ctr == 0; },
+       {30, 60}},  // one pass a frame below 18
       {"TCAS retries", [] { tcas_flag = 0; }, [] { return true; }, [] { return tcas_flag == 20; }},
   };
   for (const Timer& timer : timers) {
@@ -93,7 +95,8 @@ TEST_F(FrameRateTest, TickCountedTimersKeepSimulatorTime) {
     };
     const double at18 = run(18);
     ASSERT_GT(at18, 0.9) << timer.name;
-    for (int32_t fps : timer.rates) EXPECT_NEAR(run(fps), at18, 0.25) << timer.name << " at " << fps << " frames a second";
+    for (int32_t fps : timer.rates)
+      EXPECT_NEAR(run(fps), at18, 0.25) << timer.name << " at " << fps << " frames a second";
   }
 }
 
