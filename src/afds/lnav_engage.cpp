@@ -10,6 +10,7 @@
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
+#include "fmc/traffic_pattern.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
 #include "sim/named_vars.h"
@@ -166,8 +167,10 @@ void PressWithLnavOff() {
 void FlyLnav() {
   ap_event::Send(ap_event::kHeadingHoldOn);
   DropNavSourceButton();
-  // The bug may have been moved since LNAV last set it: the next aim goes out whatever it is.
+  // The bug may have been moved since LNAV last set it: the next aim goes out whatever it is, the
+  // traffic pattern's included.
   lnav_hdg_sent = kNoHeadingSent;
+  pattern_hdg_sent = kNoPatternHeadingSent;
 }
 
 void LnavIntercept() {

@@ -154,6 +154,7 @@ void BuildTrafficPattern() {
     if (start_leg == 0 && !ended) {
       holds_present = 1;
       pattern_phase = 0;
+      pattern_hdg_sent = kNoPatternHeadingSent;  // a circuit's first heading goes out, whatever was sent before
     }
     k = k == kPatternPoints - 1 ? 1 : k + 1;
     pattern_leg = k;

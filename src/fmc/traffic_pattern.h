@@ -14,10 +14,13 @@
 
 #include "base/globals_macros.h"
 
+// A pattern_hdg_sent no heading has, so that the next heading goes out (north included).
+inline constexpr double kNoPatternHeadingSent = -1.0;
+
 #define FMC_TRAFFIC_PATTERN_GLOBALS(X)                                               \
   X(int32_t, pattern_prev, 0)       /* point the current side starts from (0 the fix) */ \
   X(double, pattern_hdg, 0.0)       /* deg magnetic towards the lead point */            \
-  X(double, pattern_hdg_sent, 0.0)  /* deg, last heading sent */
+  X(double, pattern_hdg_sent, kNoPatternHeadingSent)  /* deg, last heading sent */
 
 RO_DECLARE_GLOBALS(FMC_TRAFFIC_PATTERN_GLOBALS)
 

@@ -12,6 +12,7 @@
 #include "afds/tick_route.h"
 #include "base/geodesy.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/traffic_pattern.h"
 #include "sim/sim_globals.h"
 #include "support/fp_traps.h"
 #include "support/tick_fixture.h"
@@ -272,6 +273,30 @@ TEST_F(LnavSteering, LnavEngagedAgainTakesTheBugBackFromTheHeadingMode) {
   ::LnavIntercept();
   RunToRouteSlot();
   EXPECT_EQ(KeyEventValues(kHeadingBug), (std::vector<int32_t>{0, 250, 0}));
+}
+
+// The same for the traffic pattern's heading: flying its circuit, HDG SEL, then LNAV again where the
+// circuit's heading is the one it sent before.
+TEST_F(LnavSteering, LnavEngagedAgainTakesTheBugBackFromTheCircuit) {
+  SetActiveRoute(NorthboundRoute(2));
+  RouteHold& h = route_holds[1];
+  std::tie(h.fix, h.leg, h.turn, h.leg_mode, h.leg_time, h.inbd_crs) = std::tuple("WP1", 1, 1, 1, 1.0, 0.0);
+  std::tie(h.lat, h.lon, fms_fpln_act[1].hold_idx, hold_cnt) = std::tuple(47.5, -122.0, 1, 1);
+  SetPosition(47.495, -122.0);  // 0.3 NM short of the fix: the circuit starts
+  SetRadioHeightFt(3000.0);
+  SetGroundSpeedKt(120.0);
+  lnav = 1;
+  RunToRouteSlot();
+  const std::vector<int32_t> circuit = KeyEventValues(kHeadingBug);
+  ASSERT_FALSE(circuit.empty());
+  hdg_sel_dir = 250.0;
+  ToggleHdgSel();
+  ::LnavIntercept();
+  RunToRouteSlot();
+  const std::vector<int32_t> sent = KeyEventValues(kHeadingBug);
+  ASSERT_GE(sent.size(), circuit.size() + 2);
+  EXPECT_EQ(sent[circuit.size()], 250);
+  EXPECT_EQ(sent.back(), circuit.back());
 }
 
 }  // namespace

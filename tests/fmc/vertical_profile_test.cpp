@@ -94,7 +94,7 @@ TEST_F(RouteProfile, ResetForgetsThePlannedProfileAndPattern) {
   std::tie(pattern_prev, pattern_hdg_sent) = std::tuple(3, 90.0);
   ResetModuleState();
   EXPECT_EQ(std::tuple(clb_path_angle, tod_rod, toc_stpos, cross_at_lat, pattern_prev, pattern_hdg_sent),
-            std::tuple(3.0, 0.0, 0, 0.0, 0, 0.0));
+            std::tuple(3.0, 0.0, 0, 0.0, 0, kNoPatternHeadingSent));
 }
 
 TEST_F(RouteProfile, RatesFollowTheWeightAndTheSpeeds) {

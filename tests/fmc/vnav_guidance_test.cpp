@@ -196,6 +196,17 @@ TEST_F(TrafficPattern, CircuitStartsAtTheFixRepeatsAndTheLastOneRemovesTheHold) 
             std::tuple(kPatternLastCircuit, 0, 0, 0, size_t{6}));
 }
 
+// A circuit laid out again (left, the hold built anew) sends its first heading, though the one
+// before sent the same.
+TEST_F(TrafficPattern, NewCircuitSendsItsFirstHeadingWhateverWasSentBefore) {
+  SetAircraftAt(kFixLat, kFixLon - 0.01);
+  BuildTrafficPattern();
+  ASSERT_EQ(Headings().size(), 1u);
+  std::tie(pattern_leg, pattern_prev, holds_present) = std::tuple(0, 0, 0);
+  BuildTrafficPattern();
+  EXPECT_EQ(Headings().size(), 2u);
+}
+
 // On the last circuit any point reached ends it.
 TEST_F(TrafficPattern, LastCircuitEndsAtThePointReached) {
   BuildTrafficPattern();
