@@ -5,6 +5,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
+#include "afds/annunciators.h"
 #include "afds/ap_key_events.h"
 #include "afds/click_poller.h"
 #include "afds/click_protocol.h"
@@ -345,7 +346,13 @@ void AutobrakeSelector() {
   const double v = ReadRequest(RO_REQ(auto_brake_switch_clicked));
   const int32_t request = TruncToI32(v);
   if (request != 1 && request != 2) return;
+  const int32_t before = auto_brake_switch;
   MoveAutobrakeSelector(request);
+  // Turned OFF while the module's autobrake is braking: the brakes are let go, as at every other end of
+  // the autobrake (with axis braking they would stay fully applied).
+  if (before != 1 && auto_brake_switch == 1 && auto_brake_status == 1 && UseDefAutoBrakes == 0) {
+    disengage_autobrakes();
+  }
   NV_SET(auto_brake_switch, auto_brake_switch);
   ClearRequest(RO_REQ(auto_brake_switch_clicked));
   auto_brake_status = 0;

@@ -163,6 +163,25 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
   }
 }
 
+// Turning the selector OFF while the autobrake brakes (landing or RTO) releases both brake axes;
+// a step to another level, or OFF while nothing brakes, leaves the brakes alone.
+TEST_F(PanelButtonsTest, AutobrakeTurnedOffWhileBrakingLetsTheBrakesGo) {
+  const Ids release = {0x10353, 0x10354};
+  const struct {
+    int32_t request, from, status;
+    Ids sent;
+  } rows[] = {{1, 2, 1, release}, {2, 0, 1, release}, {1, 3, 1, {}}, {1, 2, 0, {}}};
+  SetToken(60, 1.0);
+  for (const auto& c : rows) {
+    std::tie(auto_brake_switch, UseDefAutoBrakes, auto_brake_status, autobrake_appl) =
+        std::tuple(c.from, 0, c.status, 1);
+    const size_t mark = Mark();
+    Request("auto_brake_switch_clicked", c.request);
+    EXPECT_EQ(SentSince(mark), c.sent) << c.request << c.from << c.status;
+    EXPECT_EQ(auto_brake_status, 0);
+  }
+}
+
 // Whole SERVER frames: the systems pass advances server_phase before the knob pass. The poller
 // runs on six of the eighteen frames, the electrical pass on one (it sends 0x10218 while token
 // variable 13 reads 0, as on the host's defaults).
