@@ -245,11 +245,15 @@ void SendTakeoffSpeedKey() {
   to_spd_key_sent = 1;
 }
 
+void ReleaseAutobrakeAxes() {
+  ap_event::Send(ap_event::kLeftBrakeAxis, kBrakeRelease);
+  ap_event::Send(ap_event::kRightBrakeAxis, kBrakeRelease);
+}
+
 void disengage_autobrakes() {
   auto_brake_switch = 1;
   NV_SET(auto_brake_switch, auto_brake_switch);
   auto_brake_status = 0;
-  ap_event::Send(ap_event::kLeftBrakeAxis, kBrakeRelease);
-  ap_event::Send(ap_event::kRightBrakeAxis, kBrakeRelease);
+  ReleaseAutobrakeAxes();
   if (autobrake_appl == 1) autobrake_appl = 0;
 }

@@ -34,5 +34,7 @@ void UpdateMarkerLights();
 void UpdateStbyAttVars();
 // Take-off speed to the simulator's autopilot (0x101F4); to_spd_key_sent := 1.
 void SendTakeoffSpeedKey();
+// Both brake axes released.
+void ReleaseAutobrakeAxes();
 // Autobrake OFF, both brakes released.
 void disengage_autobrakes();

@@ -347,11 +347,16 @@ void AutobrakeSelector() {
   const int32_t request = TruncToI32(v);
   if (request != 1 && request != 2) return;
   const int32_t before = auto_brake_switch;
+  const bool braking = auto_brake_status == 1 && autobrake_appl == 1 && UseDefAutoBrakes == 0;
   MoveAutobrakeSelector(request);
-  // Turned OFF while the module's autobrake is braking: the brakes are let go, as at every other end of
-  // the autobrake (with axis braking they would stay fully applied).
-  if (before != 1 && auto_brake_switch == 1 && auto_brake_status == 1 && UseDefAutoBrakes == 0) {
-    disengage_autobrakes();
+  // Any move disarms the module's autobrake: brakes it applied are let go, as at every other end of
+  // it (with axis braking they would stay fully applied).
+  if (braking && auto_brake_switch != before) {
+    if (auto_brake_switch == 1) {
+      disengage_autobrakes();
+    } else {
+      ReleaseAutobrakeAxes();
+    }
   }
   NV_SET(auto_brake_switch, auto_brake_switch);
   ClearRequest(RO_REQ(auto_brake_switch_clicked));

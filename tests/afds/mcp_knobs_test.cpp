@@ -145,7 +145,7 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
     double on_ground;
     int32_t to;
     Ids sent;
-  } rows[] = {{2, 0, 1, 1.0, 1, {0x102fa}}, {2, 5, 0, 1.0, 6, {}},   {2, 5, 1, 1.0, 5, {0x102fa}},
+  } rows[] = {{2, 0, 1, 1.0, 1, {0x102fa}}, {2, 5, 0, 1.0, 6, {0x10353, 0x10354}}, {2, 5, 1, 1.0, 5, {0x102fa}},
               {1, 1, 1, 1.0, 0, {0x102fb}}, {1, 1, 1, 0.0, 1, {}}, {3, 3, 1, 1.0, 3, {}}};
   for (const auto& c : rows) {
     std::tie(auto_brake_switch, UseDefAutoBrakes) = std::tuple(c.from, c.sim_autobrake);
@@ -163,21 +163,21 @@ TEST_F(PanelButtonsTest, AutobrakeSelectorMovesAndDisarms) {
   }
 }
 
-// Turning the selector OFF while the autobrake brakes (landing or RTO) releases both brake axes;
-// a step to another level, or OFF while nothing brakes, leaves the brakes alone.
-TEST_F(PanelButtonsTest, AutobrakeTurnedOffWhileBrakingLetsTheBrakesGo) {
+// A move of the selector while the autobrake brakes (landing or RTO) disarms it and releases both brake
+// axes, to OFF or to another level; a move while it only stands armed leaves the brakes alone.
+TEST_F(PanelButtonsTest, AutobrakeMovedWhileBrakingLetsTheBrakesGo) {
   const Ids release = {0x10353, 0x10354};
   const struct {
-    int32_t request, from, status;
+    int32_t request, from, applied;
     Ids sent;
-  } rows[] = {{1, 2, 1, release}, {2, 0, 1, release}, {1, 3, 1, {}}, {1, 2, 0, {}}};
+  } rows[] = {{1, 2, 1, release}, {2, 0, 1, release}, {1, 4, 1, release}, {1, 2, 0, {}}};
   SetToken(60, 1.0);
   for (const auto& c : rows) {
     std::tie(auto_brake_switch, UseDefAutoBrakes, auto_brake_status, autobrake_appl) =
-        std::tuple(c.from, 0, c.status, 1);
+        std::tuple(c.from, 0, 1, c.applied);
     const size_t mark = Mark();
     Request("auto_brake_switch_clicked", c.request);
-    EXPECT_EQ(SentSince(mark), c.sent) << c.request << c.from << c.status;
+    EXPECT_EQ(SentSince(mark), c.sent) << c.request << c.from << c.applied;
     EXPECT_EQ(auto_brake_status, 0);
   }
 }
