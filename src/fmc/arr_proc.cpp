@@ -39,6 +39,15 @@ void WriteStarLeg(RouteLeg& leg, const ApproachLegEntry& e) {
 // The leg the aircraft comes from (0 without an active route): the arrival is looked for after it.
 int32_t LegBehindActive() { return stpos == kNoActiveLeg ? 0 : std::max(stpos - 1, 0); }
 
+// Whether the aircraft flies the arrival already: its active row is one of it (`a`, the last en-route
+// row, lies behind the active leg), or it has flown a leg of the procedure and now flies to a fix the
+// crew put there (a DIRECT TO or a HOLD AT on the arrival).
+bool FlyingTheArrival(int32_t a) {
+  if (stpos == kNoActiveLeg || stpos < 1 || stpos > fp_mod_cnt || fms_fpln_active < 3) return false;
+  const RouteLeg& behind = fms_fpln_mod[stpos - 1];
+  return a < stpos || behind.proc == "STAR" || behind.proc == "APPR";
+}
+
 // One discontinuity between two rows of the same fix at the same position goes, with the repeat.
 void DropDiscoBetweenRepeatedFix() {
   for (int32_t i = 2; i < fp_mod_cnt; ++i) {
@@ -193,7 +202,7 @@ bool InsertStarApprLegs() {
     }
   }
   int32_t first = 1;  // the first STAR row to insert
-  if (a < stpos && stpos != kNoActiveLeg && stpos <= fp_mod_cnt && fms_fpln_active >= 3) {
+  if (FlyingTheArrival(a)) {
     // The aircraft already flies the arrival: what it has flown is not put back, and the active leg
     // stays the fix ahead.
     const ArrivalResume resume = ResumeArrival(star_leg_list, legs, "STAR");

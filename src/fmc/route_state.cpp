@@ -164,6 +164,13 @@ void ClearArrivalSelections() {
 }
 
 void ResetActiveRoute() {
+  // The modification goes with the route, and what was typed or picked for it: its legs would
+  // otherwise stay listed on RTE LEGS and come back as a route with no origin at the next EXEC.
+  DiscardPendingEntries();
+  ResetModRoute();
+  fp_mod_cnt = -1;  // no rows, as after a panel state that holds no route
+  mod_stpos = kNoActiveLeg;
+  intc_leg = hold_at_leg = wpt_pick_row = 0;
   for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) ResetRouteLeg(fms_fpln_act[i]);
   fp_cnt = 0;
   stpos = kNoActiveLeg;

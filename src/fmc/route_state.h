@@ -58,8 +58,9 @@ void ClearArrivalSelections();
 // route and not yet executed, else dest_ident.
 const std::string& LoadedDestination();
 
-// Empties the active route (stpos 999) and puts the route's selections, speeds, take-off data and
-// profile back to their configured or empty values; the state becomes 0.
+// Empties the active route (stpos 999) and the modified one with every pending entry, and puts the
+// route's selections, speeds, take-off data and profile back to their configured or empty values;
+// the state becomes 0.
 void ResetActiveRoute();
 
 // Clears the once-flags of the low radio-altitude callouts (500 ft down to 10 ft and the minimums).

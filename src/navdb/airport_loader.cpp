@@ -213,6 +213,11 @@ int32_t LoadAirport(std::string icao, int32_t selector) {
   return 1;
 }
 
+bool AirportInDatabase(std::string_view icao) {
+  if (icao.empty()) return false;
+  return FindAirportLine("apts.txt", icao, kAirportLineChars) || FindAirportLine("apts_user.txt", icao, kAirportLineChars);
+}
+
 void LoadAirportInfo(std::string icao, int32_t mode) {
   if (!FindAirportLine("apts.txt", icao, kInfoLineChars) && !FindAirportLine("apts_user.txt", icao, kInfoLineChars)) {
     return;

@@ -11,12 +11,17 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // selector 1 = origin, 2 = destination. Returns 1 when the airport's line was found; on a miss the
 // block is emptied (runways, procedures, lists, ident and name), and for the destination the
 // approach list appr_list with it, so that nothing of the airport loaded before stays on offer, and 0
 // is returned.
 int32_t LoadAirport(std::string icao, int32_t selector);
+
+// Whether the airport's line is in either file; nothing is loaded or changed. An entry that names no
+// airport is refused with this before any block is touched.
+bool AirportInDatabase(std::string_view icao);
 
 // mode 0: runways and pattern sides, then the origin row's altitude; 1: the same, then the last
 // row's constraint when it is this airport; 2: the crossing altitude and the last row's altitude;

@@ -285,6 +285,8 @@ Layout WorkOutRows(int32_t first, bool hold_row_first) {
 
 }  // namespace rte_legs
 
+int32_t LegOfPendingChoice(int32_t typed_leg) { return std::max(typed_leg, rte_legs::PageBase(1)); }
+
 void DrawLegsPage(DisplaySurface* surface, gfx::Graphics* graphics) {
   using namespace rte_legs;
   cdu::CduScreen cdu(surface, graphics);

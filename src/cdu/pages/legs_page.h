@@ -17,3 +17,8 @@
 // discontinuity itself, or any leg with keep_flag non-zero leaves the route. Its holds go first.
 // Empties the message line and steps an active route to modified. Used by RTE LEGS and RTE.
 void DeleteLegInsertDisco(int32_t leg, int32_t keep_flag);
+
+// The modified-route leg a fix chosen on SELECT WAYPOINT goes in front of, for an entry typed in front
+// of leg `typed_leg`: that leg, or the first leg the page lists now when a passage since the look-up
+// has left it behind (a fix typed on line 1 becomes the active waypoint, as a single match does).
+int32_t LegOfPendingChoice(int32_t typed_leg);

@@ -11,6 +11,7 @@
 #include "cdu/cdu_pages.h"
 #include "cdu/pages/legs_page.h"
 #include "cdu/pages/legs_page_rows.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/leg_constraint.h"
 #include "fmc/route_edit.h"
@@ -44,25 +45,9 @@ bool ParseWholeNumber(std::string_view text, int32_t* value) {
   return ec == std::errc() && ptr == end;
 }
 
-// The leading decimal number of an entry ("123.5ABC" gives 123.5); text that is no number gives 0.
-// Only plain digits count, so the value stays finite whatever was typed.
-double LeadingDecimal(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  double sign = 1.0;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) sign = text[i++] == '-' ? -1.0 : 1.0;
-  double value = 0.0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10.0 + (text[i] - '0');
-  if (i < text.size() && text[i] == '.') {
-    double scale = 0.1;
-    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10.0) value += (text[i] - '0') * scale;
-  }
-  return sign * value;
-}
-
-// Looks the scratchpad up among navaids, fixes and airports; returns the candidate count.
-int32_t LookUpScratchpad() {
-  cdu_lookup_ident = cdu_scratchpad;
+// Looks `ident` (the scratchpad) up among navaids, fixes and airports; returns the candidate count.
+int32_t LookUpScratchpad(std::string_view ident = cdu_scratchpad) {
+  cdu_lookup_ident = ident;
   FindWaypointCandidates(0);
   if (nav_search_cnt < 1) {
     ClearPlaceOffset();
@@ -84,6 +69,33 @@ bool Insert(int32_t pos, int32_t sel) {
   InsertTmpFplanWpt(pos, sel);
   return fp_mod_cnt > before;
 }
+
+// "HOLD AT IDENT" on a line: the hold goes on the fix inserted there, never on the leg that was there,
+// and only ever at the fix the entry names. The pick made for it stands while the entry still names
+// it; an entry typed over it is looked up again (several matches: the pilot chooses, then the line).
+void HoldAtLine(int32_t L) {
+  const std::string ident = cdu_scratchpad.substr(kHoldAtPrefix.size());
+  int32_t row = wpt_pick_row;
+  const bool pick_named = row >= 1 && row <= std::min(nav_search_cnt, kNavSearchCapacity) &&
+                          TextIs(nav_search_list[row].ident, ident);
+  if (!pick_named) {
+    const int32_t found = LookUpScratchpad(ident);
+    if (found > 1) {
+      cdu_scratchpad = ident;
+      HandToSelectWaypoint(0);
+    }
+    if (found != 1) return;
+    row = wpt_pick_row = 1;
+  }
+  if (Insert(L, row)) {
+    AddLegHold(L, 1);
+    cdu::AcceptEntry();
+  }
+}
+
+// A leg chosen on the page (1L-5L with an empty scratchpad) for a 6L entry, while the scratchpad
+// still names it: an entry typed over it, or a route changed under it, names another fix.
+bool ChosenLegNamed(int32_t leg) { return IsModLeg(leg) && leg >= 1 && fms_fpln_mod[leg].ident == cdu_scratchpad; }
 
 void DeleteOnLeft(const Row& row) {
   const int32_t L = row.leg;
@@ -126,11 +138,7 @@ void LeftKey(const Row& row) {
     return;
   }
   if (cdu_prompt_mode == 2 && cdu_scratchpad.starts_with(kHoldAtPrefix)) {
-    // The hold goes on the fix that was just inserted, never on the leg that was there.
-    if (Insert(L, wpt_pick_row)) {
-      AddLegHold(L, 1);
-      cdu::AcceptEntry();
-    }
+    HoldAtLine(L);
     return;
   }
   for (int32_t j = std::max(L, 0); j <= ClampedLastRow(fp_mod_cnt); ++j) {
@@ -184,6 +192,7 @@ void RightKey(const Row& row) {
 }
 
 void InterceptEntry6L() {
+  if (!ChosenLegNamed(intc_leg)) intc_leg = 0;
   if (intc_leg == 0) {
     const int32_t found = LookUpScratchpad();
     if (found == 1) {
@@ -213,6 +222,7 @@ void InterceptEntry6L() {
 }
 
 void HoldAtEntry6L() {
+  if (!ChosenLegNamed(hold_at_leg)) hold_at_leg = 0;
   if (hold_at_leg == 0) {
     const int32_t found = LookUpScratchpad();
     if (found == 1) {
@@ -251,10 +261,14 @@ int32_t ModActiveLeg() {
 }
 
 // The intercept course onto the active leg: the direct-to starts from a point 25 NM beyond the
-// aircraft's distance, back along the course.
+// aircraft's distance, back along the course. Only a course typed in digits is one: an empty key,
+// a typo or a course past 360 would fly the leg from anywhere.
 void InterceptCourse6R() {
+  if (cdu_scratchpad.empty()) return;
+  double crs_deg = 0.0;
+  if (!CourseEntryDeg(cdu_scratchpad, EntryForm::kDigits, &crs_deg)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   RouteLeg& to = fms_fpln_mod[ModActiveLeg()];
-  to.intc_crs = LeadingDecimal(cdu_scratchpad);
+  to.intc_crs = crs_deg;
   double dist_nm = 0.0, brg_deg = 0.0;
   CalcDistBrg(plane_lat, plane_lon, to.lat, to.lon, &dist_nm, &brg_deg);
   double back_deg = to.intc_crs - 180.0;

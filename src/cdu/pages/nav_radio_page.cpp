@@ -12,6 +12,7 @@
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
+#include "fmc/entry_limits.h"
 #include "base/geodesy.h"
 #include "sim/readers_radio.h"
 #include "sim/tick_globals.h"
@@ -24,28 +25,13 @@ using cdu::Font;
 constexpr uint32_t kVor1FrequencySet = 0x100AC;
 constexpr const char* kManuallyTuned = "MANUALLY TUNED";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// "113.50" or "113.5": three digits, a point, one or two digits. Returns the frequency's five digits
-// as a number (11350), 0 for any other text.
-int32_t FrequencyDigits(std::string_view entry) {
-  if (entry.size() < 5 || entry.size() > 6 || entry[3] != '.') return 0;
-  int32_t n = 0;
-  for (size_t i = 0; i < entry.size(); ++i) {
-    if (i == 3) continue;
-    if (!IsDigit(entry[i])) return 0;
-    n = n * 10 + (entry[i] - '0');
-  }
-  return entry.size() == 5 ? n * 10 : n;  // one decimal: the hundredths are 0
-}
-
 void TuneVor1() {
   if (nav_radio_mode != 1) {
     cdu::RefuseEntry(kManuallyTuned);
     return;
   }
-  const int32_t digits = FrequencyDigits(cdu_scratchpad);
-  if (digits == 0) {
+  int32_t digits = 0;
+  if (!VorFrequencyEntry(cdu_scratchpad, &digits)) {
     cdu::RefuseEntry(cdu::kInvalidEntry);
     return;
   }

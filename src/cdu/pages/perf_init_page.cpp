@@ -14,6 +14,7 @@
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/pages/perf_texts.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_state.h"
@@ -42,19 +43,13 @@ bool WeightEntryLb(double thousands, double* lb) {
   return *lb <= kMaxWeightLb;
 }
 
-void EnterZfw() {
-  const double x = ParseLeadingDouble(cdu_scratchpad);
-  double lb = 0.0;
-  if (!(x > 0.0 && x < 1000.0) || !WeightEntryLb(x, &lb)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  gross_weight = lb;
-  cdu::AcceptEntry();
-}
-
-void EnterReserves() {
-  const double x = ParseLeadingDouble(cdu_scratchpad);
-  double lb = 0.0;
-  if (x < 0.0 || !WeightEntryLb(x, &lb)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  reserves = lb;
+// ZFW (no weight of 0) and RESERVES (0 takes them away).
+void EnterWeight(bool zero_taken, double* weight_lb) {
+  double x = 0.0, lb = 0.0;
+  if (!WeightEntryThousands(cdu_scratchpad, zero_taken, &x) || !WeightEntryLb(x, &lb)) {
+    return cdu::RefuseEntry(cdu::kInvalidEntry);
+  }
+  *weight_lb = lb;
   cdu::AcceptEntry();
 }
 
@@ -78,9 +73,12 @@ void EnterCostIndex() {
 }
 
 void ApplyPerfInitKey() {
+  // Every entry line takes a typed number: an empty key does nothing there.
+  const bool entry = cdu_lsk == lsk::k3L || cdu_lsk == lsk::k4L || cdu_lsk == lsk::k1R || cdu_lsk == lsk::k2R;
+  if (entry && cdu_scratchpad.empty()) return;
   switch (cdu_lsk) {
-    case lsk::k3L: return EnterZfw();
-    case lsk::k4L: return EnterReserves();
+    case lsk::k3L: return EnterWeight(false, &gross_weight);
+    case lsk::k4L: return EnterWeight(true, &reserves);
     case lsk::k1R: return EnterCruiseAlt();
     case lsk::k2R: return EnterCostIndex();
     case cdu_lsk_code::k6L:

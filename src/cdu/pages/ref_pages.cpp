@@ -19,6 +19,7 @@
 #include "cdu/cdu_page_framework.h"
 #include "cdu/cdu_pages.h"
 #include "cdu/pages/perf_texts.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/perf_tables.h"
 #include "fmc/route_state.h"
@@ -50,16 +51,16 @@ void EnterTakeoffFlaps() {
 }
 
 void EnterAccelHeight() {
-  const int32_t n = ParseLeadingInt(cdu_scratchpad);
-  if (n < 400 || n > 2000) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  int32_t n = 0;
+  if (!HeightEntryFt(cdu_scratchpad, 400, 2000, &n)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   accel_ht = n;
   cdu::AcceptEntry();
 }
 
 // A pilot's V-speed: the speed, its bug and its entry flag (which keeps it from the table).
 void EnterVSpeed(int32_t max_kt, int32_t* speed, int32_t* set_flag, int32_t* bug) {
-  const int32_t n = ParseLeadingInt(cdu_scratchpad);
-  if (n < 1 || n > max_kt) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  int32_t n = 0;
+  if (!SpeedEntryKt(cdu_scratchpad, 1, max_kt, &n)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   *bug = n;
   *speed = n;
   *set_flag = n;
@@ -76,9 +77,9 @@ void ApplyTakeoffRefKey() {
   switch (cdu_lsk) {
     case lsk::k1L: return EnterTakeoffFlaps();
     case lsk::k2L: return EnterAccelHeight();
-    case lsk::k1R: return EnterVSpeed(249, &v1, &v1_set, &asi_bug1);
-    case lsk::k2R: return EnterVSpeed(249, &vr, &vr_set, &asi_bug2);
-    case lsk::k3R: return EnterVSpeed(269, &v2, &v2_set, &asi_bug3);
+    case lsk::k1R: return EnterVSpeed(kMaxV1VrKt, &v1, &v1_set, &asi_bug1);
+    case lsk::k2R: return EnterVSpeed(kMaxV1VrKt, &vr, &vr_set, &asi_bug2);
+    case lsk::k3R: return EnterVSpeed(kMaxRefSpeedKt, &v2, &v2_set, &asi_bug3);
     default: return;
   }
 }
@@ -121,9 +122,12 @@ void ApplyVrefKey(int32_t key) {
     cdu_scratchpad = cdu::Format("%d/%d", flaps, *vref_kt);
     return;
   }
-  const int32_t n = ParseLeadingInt(cdu_scratchpad);
-  if (n < 0) return;
-  if (n == 0 && cdu_scratchpad != "0") return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (ParseLeadingInt(cdu_scratchpad) < 0) return;  // a negative VREF is ignored without a message
+  // No VREF above the take-off speeds' limit: 999 kt was shown and set on the speed tape.
+  int32_t n = 0;
+  if (!SpeedEntryKt(cdu_scratchpad, 0, kMaxRefSpeedKt, &n) || (n == 0 && cdu_scratchpad != "0")) {
+    return cdu::RefuseEntry(cdu::kInvalidEntry);
+  }
   *vref_kt = n;
   cdu::AcceptEntry();
 }

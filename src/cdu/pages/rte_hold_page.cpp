@@ -17,6 +17,7 @@
 #include "cdu/cdu_pages.h"
 #include "cdu/eta_text.h"
 #include "cdu/slash_entry.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_holds.h"
 #include "base/geodesy.h"
@@ -35,15 +36,15 @@ constexpr int32_t kHoldAtPrompt = 2;
 
 bool Modified() { return fms_fpln_active == 4; }
 
-// "CRS/DIR": a course from 0 up to (not including) 361 and L or R; fails as a whole.
+// "CRS/DIR": a course from 0 to 360 and L or R; fails as a whole.
 bool EnterCourseAndTurn(RouteHold& h) {
   if (cdu_scratchpad.find('/') == std::string::npos) return false;
   std::string course_word, dir_word;
   if (!SplitSlashWords(cdu_scratchpad, kCourseWordField, &course_word, &dir_word)) return false;
-  if (!StartsWithNumber(course_word) || dir_word.empty()) return false;
-  const double course = ParseLeadingDouble(course_word);
+  double course = 0.0;
+  if (!CourseEntryDeg(course_word, EntryForm::kLeading, &course) || dir_word.empty()) return false;
   const char dir = static_cast<char>(std::toupper(static_cast<unsigned char>(dir_word.front())));
-  if (!(course >= 0.0 && course < 361.0) || (dir != 'L' && dir != 'R')) return false;
+  if (dir != 'L' && dir != 'R') return false;
   h.turn = dir == 'R' ? 1 : 2;
   h.inbd_crs = course;
   return true;
@@ -51,8 +52,8 @@ bool EnterCourseAndTurn(RouteHold& h) {
 
 // A positive number; `mode` says which of leg time (1) and leg distance (2) the hold then flies.
 bool EnterLegLength(double* value, int32_t* leg_mode, int32_t mode) {
-  const double v = ParseLeadingDouble(cdu_scratchpad);
-  if (!(v > 0.0)) return false;
+  double v = 0.0;
+  if (!EntryNumber(cdu_scratchpad, EntryForm::kLeading, &v) || !(v > 0.0)) return false;
   *value = v;
   *leg_mode = mode;
   return true;

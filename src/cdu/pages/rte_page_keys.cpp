@@ -60,8 +60,12 @@ void FillAirportLeg(RouteLeg& leg, const AirportRecord& apt) {
   leg.alt = ParseLeadingDouble(apt_elev_text);
 }
 
+// An airport the database does not hold is refused before the route's airport block is touched: the
+// airport shown (its runways, procedures and approach) stays as it was.
+bool TakeAirport(int32_t block) { return AirportInDatabase(cdu_scratchpad) && LoadAirport(cdu_scratchpad, block) == 1; }
+
 void EnterOrigin() {
-  if (LoadAirport(cdu_scratchpad, kOrigin) != 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (!TakeAirport(kOrigin)) return cdu::RefuseEntry(cdu::kNotInDatabase);
   ResetActiveRoute();
   ResetModRoute();
   FillAirportLeg(fms_fpln_act[0], airport_recs[kOrigin]);
@@ -147,7 +151,7 @@ void SetDestinationOfNewRoute() {
 }
 
 void EnterDestination() {
-  if (LoadAirport(cdu_scratchpad, kDestination) != 1) return cdu::RefuseEntry(cdu::kNotInDatabase);
+  if (!TakeAirport(kDestination)) return cdu::RefuseEntry(cdu::kNotInDatabase);
   const int32_t state = fms_fpln_active;
   if (state < 3) {
     if (state >= 1 && fp_mod_cnt > 1) {

@@ -7,6 +7,7 @@
 #include "cdu/cdu_globals.h"
 #include "cdu/cdu_keys.h"
 #include "cdu/cdu_page_framework.h"
+#include "cdu/pages/legs_page.h"
 #include "fmc/fmc_globals.h"
 #include "navdb/lat_lon_format.h"
 #include "fmc/route_candidates.h"
@@ -71,7 +72,7 @@ void ApplyChoice() {
     fms_page = kCduPageRte;  // a refusal shows its message there
   } else if (cdu_return_index > 0) {
     if (c != 0) {
-      InsertTmpFplanWpt(cdu_return_index, c);
+      InsertTmpFplanWpt(LegOfPendingChoice(cdu_return_index), c);
       fms_page = cdu_return_page;
     } else if (CandidateCount() == 0) {
       fms_page = cdu_return_page;  // nothing to choose: the pilot goes back to the legs

@@ -18,6 +18,7 @@
 #include "cdu/cdu_pages.h"
 #include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
 #include "fmc/route_state.h"
@@ -123,9 +124,11 @@ void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
 }
 
 void EnterTransAlt() {
-  const double value = ParseLeadingDouble(cdu_scratchpad);  // an empty scratchpad reads 0
-  if (!(value > 0.0 && value < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
-  trans_alt = TruncToI32(value);
+  if (cdu_scratchpad.empty()) return;
+  int32_t ft = 0;
+  const int32_t max_ft = TruncToI32(cdu_perf::kAltEntryLimitFt) - 1;
+  if (!HeightEntryFt(cdu_scratchpad, 1, max_ft, &ft)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  trans_alt = ft;
   cdu::AcceptEntry();
 }
 
