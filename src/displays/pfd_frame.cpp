@@ -1,8 +1,11 @@
 #include "displays/pfd_frame.h"
 
+#include <cmath>
+
 #include "afds/afds_globals.h"
 #include "displays/eadi_parts.h"
 #include "draw/draw_helpers.h"
+#include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
@@ -15,7 +18,7 @@ using gfx::PointF;
 using gfx::REAL;
 
 constexpr char kFamily[] = "Arial";
-constexpr double kPitchUnitsPerDeg = 3.0;
+constexpr double kPitchUnitsPerDeg = kPfdPitchUnitsPerDeg;
 constexpr int32_t kLadderMaxDeg = 90;
 // Token 349 at or above this puts the limit bracket at its top.
 constexpr double kBracketFullScale = 25000.0;
@@ -122,6 +125,18 @@ void PfdFrame::SetCanvas(gfx::Graphics* g, double rotation_deg) const {
   g->ScaleTransform(R(sx), R(sy));
   g->TranslateTransform(R(cx), R(cy));
   if (rotation_deg != 0.0) g->RotateTransform(R(rotation_deg));
+}
+
+gfx::PointF PfdFrame::LadderPoint(double right_deg, double above_horizon_deg, double pitch_deg,
+                                  double bank_deg) const {
+  // In the ladder's frame the horizon lies at -3 pitch; the fine frame stretches it by (sx, sy) into
+  // pixels before it turns it by the bank.
+  const double lx = kPitchUnitsPerDeg * right_deg * sx;
+  const double ly = (-kPitchUnitsPerDeg * pitch_deg - kPitchUnitsPerDeg * above_horizon_deg) * sy;
+  const double a = bank_deg * kDegToRad;
+  const double px = lx * std::cos(a) - ly * std::sin(a);
+  const double py = lx * std::sin(a) + ly * std::cos(a);
+  return PointF(R(px / sx), R(py / sy));
 }
 
 void PfdFrame::SetFine(gfx::Graphics* g, double rotation_deg) const {

@@ -23,6 +23,7 @@ inline constexpr double kPfdCanvasWidth = 318.0;
 inline constexpr double kPfdCanvasHeight = 232.0;
 inline constexpr double kPfdCentreX = 159.0;
 inline constexpr double kPfdCentreY = 132.0;
+inline constexpr double kPfdPitchUnitsPerDeg = 3.0;  // the pitch ladder's scale, also across
 
 // The standby display uses the same two frames on its own canvas and centre.
 struct PfdFrame {
@@ -42,6 +43,12 @@ struct PfdFrame {
   // Reset, canvas (or fine) frame about the centre, then rotated by `rotation_deg` (clockwise).
   void SetCanvas(gfx::Graphics* g, double rotation_deg = 0.0) const;
   void SetFine(gfx::Graphics* g, double rotation_deg = 0.0) const;
+
+  // Where the attitude display shows a direction `right_deg` right of the nose's vertical plane and
+  // `above_horizon_deg` above the horizon, as a canvas offset from the centre: the pitch ladder's
+  // own point for it, the ladder moved by `pitch_deg` (negative nose up) and turned by `bank_deg` as
+  // it is drawn.
+  gfx::PointF LadderPoint(double right_deg, double above_horizon_deg, double pitch_deg, double bank_deg) const;
 
   // A canvas offset in fine units, truncated.
   gfx::REAL FineX(double x) const;

@@ -1,6 +1,7 @@
 #include "displays/pfd_symbols.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 #include "afds/afds_globals.h"
@@ -8,6 +9,7 @@
 #include "displays/displays_globals.h"
 #include "displays/pfd_frame.h"
 #include "draw/draw_helpers.h"
+#include "base/geodesy.h"
 #include "base/int_conversion.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_radio.h"
@@ -25,6 +27,7 @@ constexpr int32_t kFpvLimitX = 65;
 constexpr int32_t kFlashOnTicks = 8;         // limited FPV: drawn on redraw ticks below this
 constexpr int32_t kMarkerFlashLastTick = 8;  // received marker: drawn on redraw ticks up to this
 constexpr double kNeedleToUnits = 2.54;      // full-scale needle (127) = 50 units
+constexpr double kFeetPerNm = 6076.12;
 
 // As on the EADIs: 1 the single cue, any other value split bars.
 bool VBarStyle() { return FlightDirectorType == 1; }
@@ -82,8 +85,12 @@ void DrawPfdFlightDirector(gfx::Graphics* g, const PfdFrame& f, const PfdResourc
 
 void DrawPfdFlightPathVector(gfx::Graphics* g, const PfdFrame& f, const PfdResources& r) {
   if (DispFPV != 1 || !(ground_speed > kFpvMinGroundSpeed) || !(plane_alt > 0.0)) return;
-  const int32_t vy_raw = TruncToPixel(-(ReadTokenVar65() * 60.0 / ground_speed) / 100.0 * 2.4);
-  const int32_t vx_raw = TruncToPixel(drift_angle * 2.4);
+  // Where the aircraft goes, on the ladder: the flight path angle above the horizon, the track
+  // beside the nose (left of it by the drift).
+  const double path_deg = std::atan2(ReadTokenVar65(), ground_speed * kFeetPerNm / 60.0) / kDegToRad;
+  const gfx::PointF at = f.LadderPoint(-drift_angle, path_deg, plane_pitch, plane_bank);
+  const int32_t vy_raw = TruncToPixel(at.Y);
+  const int32_t vx_raw = TruncToPixel(at.X);
   const int32_t vy = std::clamp(vy_raw, -kFpvLimitY, kFpvLimitY);
   const int32_t vx = std::clamp(vx_raw, -kFpvLimitX, kFpvLimitX);
   // Pinned at a limit, it flashes.

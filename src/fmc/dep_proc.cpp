@@ -56,7 +56,7 @@ void ResetDepArrSelection() {
 bool SelectDepRunway(int32_t i) {
   const AirportRecord& a = airport_recs[1];
   if (i < 1 || i > a.rwy_list_cnt || i >= kAirportRwyListRows) return true;
-  return ChooseWhole([&] {
+  const bool taken = ChooseWhole([&] {
     dep_rwy_sel = TextOf(a.rwy_list[i]);
     fms_dep_rwy_pos = RunwayTableRow(a, dep_rwy_sel);
     dep_rwy_chosen = 1;
@@ -68,6 +68,8 @@ bool SelectDepRunway(int32_t i) {
     if (fms_fpln_active == 3) StepFplnState();
     return true;
   });
+  if (taken) PlaceOriginOnChosenRunway();
+  return taken;
 }
 
 bool SelectDepProcedure(int32_t index, int32_t by_name) {

@@ -34,11 +34,6 @@ constexpr int32_t kInfoOrigin = 0;
 constexpr int32_t kInfoDestination = 1;
 constexpr int32_t kInfoNewDestination = 2;
 
-const RunwayRecord* RunwayAt(const AirportRecord& apt, int32_t row) {
-  if (row < 1 || row > apt.rwy_cnt || row >= kAirportRunwayRows) return nullptr;
-  return &apt.runways[row];
-}
-
 // A pending edit of a speed pair makes that pair the pilot's own.
 void SettlePendingSpeed(double* spd_prev, double* mach_prev, int32_t* manual_flag) {
   if (*spd_prev > 0.0 || *mach_prev > 0.0) {
@@ -153,17 +148,6 @@ void SettleLnavLeg(bool new_plan) {
   } else if (lnav.FrId != "DIRECT" || new_plan) {
     // A new plan's leg 1 starts at its own first row, not at a direct-to flown on the route it replaces.
     SetLnavFromLeg(fms_fpln_act[stpos - 1]);
-  }
-}
-
-void PlaceRunwayThresholds() {
-  if (const RunwayRecord* r = RunwayAt(airport_recs[1], fms_dep_rwy_pos)) {
-    fms_fpln_act[0].lat = r->lat;
-    fms_fpln_act[0].lon = r->lon;
-  }
-  if (const RunwayRecord* r = RunwayAt(airport_recs[2], fms_dest_rwy_pos)) {
-    fms_fpln_act[fp_cnt].lat = r->lat;
-    fms_fpln_act[fp_cnt].lon = r->lon;
   }
 }
 
@@ -300,7 +284,7 @@ void ExecRoute() {
     EndCircuitOnDirectTo();
     SettleLnavLeg(new_plan);
     if (plan_in_descent) StartDescentSegmentHere();
-    PlaceRunwayThresholds();
+    PlaceRunwayThresholds(fms_fpln_act, fp_cnt);
     PlaceDiscontinuities();
     LoadChangedDestination();
     LoadChangedOrigin();

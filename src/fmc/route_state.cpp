@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "afds/afds_globals.h"
 #include "cdu/cdu_globals.h"
@@ -13,6 +14,7 @@
 #include "sim/readers_flight.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
+#include "navdb/navdb_globals.h"
 #include "base/int_conversion.h"
 #include "platform/host_api.h"
 #include "state/state_globals.h"
@@ -226,5 +228,35 @@ void ResetAltCalloutFlags() {
                         &alt_call_100_done, &alt_call_50_done, &alt_call_40_done, &alt_call_30_done,
                         &alt_call_20_done, &alt_call_10_done, &alt_call_appr_mins_done, &alt_call_mins_done}) {
     *flag = 0;
+  }
+}
+
+namespace {
+
+const RunwayRecord* RunwayAt(const AirportRecord& apt, int32_t row) {
+  if (row < 1 || row > apt.rwy_cnt || row >= kAirportRunwayRows) return nullptr;
+  return &apt.runways[row];
+}
+
+void PlaceOn(RouteLeg& leg, const RunwayRecord* rwy) {
+  if (rwy == nullptr) return;
+  leg.lat = rwy->lat;
+  leg.lon = rwy->lon;
+}
+
+}  // namespace
+
+void PlaceRunwayThresholds(RouteLeg* legs, int32_t last) {
+  PlaceOn(legs[0], RunwayAt(airport_recs[1], fms_dep_rwy_pos));
+  PlaceOn(legs[ClampedLastRow(std::max(last, 0))], RunwayAt(airport_recs[2], fms_dest_rwy_pos));
+}
+
+void PlaceOriginOnChosenRunway() {
+  const RunwayRecord* rwy = RunwayAt(airport_recs[1], fms_dep_rwy_pos);
+  const std::string_view origin = TextOf(airport_recs[1].icao);
+  for (RouteLeg* legs : {fms_fpln_act, fms_fpln_mod}) {
+    // The route flown while a modification waits is placed by its EXEC.
+    if (legs == fms_fpln_act && fms_fpln_active == 4) continue;
+    if (legs[0].type == "APT" && legs[0].ident == origin) PlaceOn(legs[0], rwy);
   }
 }

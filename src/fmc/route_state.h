@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fmc/route_types.h"
+
 // One step of the route state; other values stay.
 void StepFplnState();
 
@@ -65,3 +67,14 @@ void ResetActiveRoute();
 
 // Clears the once-flags of the low radio-altitude callouts (500 ft down to 10 ft and the minimums).
 void ResetAltCalloutFlags();
+
+// The route's end rows stand where the runway layer draws the chosen runways: the origin (row 0) at
+// the departure runway's threshold, the destination (row `last`) at the arrival runway's. An end
+// without a chosen runway keeps its place.
+void PlaceRunwayThresholds(RouteLeg* legs, int32_t last);
+
+// A departure runway taken at once (not waiting for EXEC) puts the origin airport's row of both
+// routes on its threshold, as EXEC does: the route is drawn and flown as it stands (an origin and a
+// destination with nothing between is never executed). While a modification waits, only its own row
+// moves; EXEC places the route flown.
+void PlaceOriginOnChosenRunway();

@@ -45,6 +45,12 @@ LayerFactors SetLayerTransform(gfx::Graphics* g, const DisplaySurface* surface, 
   return f;
 }
 
+void SetLayerFigureTransform(gfx::Graphics* g, LayerFactors f, double x, double y, double rotation_deg) {
+  g->TranslateTransform(static_cast<REAL>(x), static_cast<REAL>(y));
+  g->ScaleTransform(static_cast<REAL>(f.fx), static_cast<REAL>(f.fy));
+  if (rotation_deg != 0.0) g->RotateTransform(static_cast<REAL>(rotation_deg));
+}
+
 void SetCanvasTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
                         double rotation_deg) {
   g->ResetTransform();

@@ -46,6 +46,12 @@ LayerFactors LayerFactorsOf(const DisplaySurface* surface, MapCanvas canvas);
 // Sets the layer transform about the canvas point (cx, cy) and returns its factors.
 LayerFactors SetLayerTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx,
                                double cy);
+// Under the layer transform: moves the origin to the layer point (x, y) (layer units, as a layer's
+// projected points are) and makes one unit a canvas unit, turned by `rotation_deg`. A figure drawn in
+// this frame (a hold's racetrack, a turn's arcs) keeps its shape and size whatever its direction, and
+// a line of it along a bearing lies on the map's own line along that bearing: a rotation or an arc
+// inside the layer's unequal scale would be skewed by it.
+void SetLayerFigureTransform(gfx::Graphics* g, LayerFactors f, double x, double y, double rotation_deg = 0.0);
 // Reset, scale to the canvas, translate to (cx, cy), rotate by `rotation_deg`.
 void SetCanvasTransform(gfx::Graphics* g, const DisplaySurface* surface, MapCanvas canvas, double cx, double cy,
                         double rotation_deg = 0.0);

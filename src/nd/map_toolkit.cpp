@@ -123,8 +123,7 @@ void DrawAltRangeArc(gfx::Graphics* g, double target_alt_ft, double pen_width) {
 struct HoldLayer {
   double leg_factor;       // of the leg length L, for the along-course sizes
   double outbound_factor;  // of L, the outbound side's offset and the turn width
-  double rotation_offset_deg;
-  bool efis_pen;  // EfisLinesize x sx instead of 2 x sx
+  bool efis_pen;           // EfisLinesize instead of 2
 };
 
 void DrawMapHold(const HoldLayer& layer, int32_t mode, gfx::Graphics* g, double sx, double sy) {
@@ -139,30 +138,31 @@ void DrawMapHold(const HoldLayer& layer, int32_t mode, gfx::Graphics* g, double 
   double x = 0.0;
   double y = 0.0;
   CalcMapPoint(up, brg, 0.0, 0.0, map_px_per_nm * dist_nm, &x, &y);
-  const double leg = hold.leg_dist * map_px_per_nm * sy * layer.leg_factor;
-  const double side = hold.leg_dist * map_px_per_nm * sy * layer.outbound_factor;
-
-  g->TranslateTransform(static_cast<REAL>(x * sx), static_cast<REAL>(y * sy));
-  g->RotateTransform(static_cast<REAL>(hold.inbd_crs - up_mag + layer.rotation_offset_deg));
-  const double width = layer.efis_pen ? EfisLinesize * sx : 2.0 * sx;
-  const gfx::Pen pen(gfx::Color(palette::kMagenta), static_cast<REAL>(width));
+  // Drawn in canvas units: the inbound leg lies on the route line into the fix and the racetrack
+  // keeps its size whatever its direction.
+  SetLayerFigureTransform(g, {sx, sy}, x * sx, y * sy, hold.inbd_crs - up_mag);
+  const double leg = hold.leg_dist * map_px_per_nm * layer.leg_factor;
+  const double side = hold.leg_dist * map_px_per_nm * layer.outbound_factor;
+  const gfx::Pen pen(gfx::Color(palette::kMagenta), static_cast<REAL>(layer.efis_pen ? EfisLinesize : 2.0));
 
   const bool right = hold.turn == 1;
-  const int32_t outbound_x = TruncToPixel(right ? side : -side);
-  const int32_t box_x = right ? 0 : TruncToPixel(-side);
-  const int32_t top = TruncToPixel(-0.2 * leg);
-  const int32_t bottom = TruncToPixel(0.8 * leg);
-  g->DrawLine(&pen, 0, 0, 0, top);
-  g->DrawLine(&pen, outbound_x, top, outbound_x, bottom);
-  g->DrawLine(&pen, 0, bottom, 0, 0);
-  const int32_t turn_w = TruncToPixel(side);
-  const int32_t turn_h = TruncToPixel(0.25 * leg);
-  g->DrawArc(&pen, box_x, TruncToPixel(-0.3 * leg), turn_w, turn_h, 180.0f, 180.0f);
-  g->DrawArc(&pen, box_x, TruncToPixel(0.66 * leg), turn_w, turn_h, 0.0f, 180.0f);
+  const double outbound_x = right ? side : -side;
+  const double box_x = right ? 0.0 : -side;
+  const double top = -0.2 * leg;
+  const double bottom = 0.8 * leg;
+  DrawLineD(g, &pen, 0.0, 0.0, 0.0, top);
+  DrawLineD(g, &pen, outbound_x, top, outbound_x, bottom);
+  DrawLineD(g, &pen, 0.0, bottom, 0.0, 0.0);
+  const auto turn = [&](double box_y, REAL start_deg) {
+    g->DrawArc(&pen, static_cast<REAL>(box_x), static_cast<REAL>(box_y), static_cast<REAL>(side),
+               static_cast<REAL>(0.25 * leg), start_deg, 180.0f);
+  };
+  turn(-0.3 * leg, 180.0f);
+  turn(0.66 * leg, 0.0f);
 }
 
-constexpr HoldLayer kHoldFlatPanel{1.0, 0.5, 0.0, false};
-constexpr HoldLayer kHoldNd{1.4, 0.75, -2.0, true};
+constexpr HoldLayer kHoldFlatPanel{1.0, 0.5, false};
+constexpr HoldLayer kHoldNd{1.4, 0.75, true};
 
 }  // namespace
 

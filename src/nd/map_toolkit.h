@@ -44,7 +44,8 @@ void DrawAltRangeArcFpNd(gfx::Graphics* graphics);  // target alt_sel_num
 void DrawAltRangeArcNd(gfx::Graphics* graphics);    // ap_alt_lock with BodArcAPRestrictions 1, else alt_sel_num
 
 // Hold row 1 as a racetrack at its fix, turned to its inbound course, both with the display's map up
-// direction. Leaves the world transform translated and rotated; the caller resets it.
+// direction, in canvas units (its inbound leg on the map's line along that course, its size the same
+// in every direction). Leaves the world transform translated, scaled and rotated; the caller resets it.
 void DrawMapHoldEhsi(gfx::Graphics* graphics, double sx, double sy);
 void DrawMapHoldFpNd(gfx::Graphics* graphics, double sx, double sy);
 void DrawMapHoldNd(gfx::Graphics* graphics, double sx, double sy);

@@ -28,13 +28,15 @@ void DrawTrendVector(gfx::Graphics* g, double range_nm, double fx, double fy) {
   const double d = turn.diameter;
   const double w = turn.rate_deg_s;
   const bool right = plane_bank < 0.0;
-  const int32_t box_x = right ? 0 : TruncToPixel(-d * fx);
-  const int32_t box_y = TruncToPixel(-d / 2.0 * fy);
-  const int32_t box_w = TruncToPixel(d * fx);
-  const int32_t box_h = TruncToPixel(d * fy);
-  const gfx::Pen pen(gfx::Color(palette::kWhite), static_cast<gfx::REAL>(fy));
+  // A circle in canvas units, whose angles are those of the map: in the layer's unequal scale the
+  // circle would be an ellipse and its angles would bend the arcs off the turn.
+  SetLayerFigureTransform(g, {fx, fy}, 0.0, 0.0);
+  const gfx::REAL box_x = static_cast<gfx::REAL>(right ? 0.0 : -d);
+  const gfx::REAL box_y = static_cast<gfx::REAL>(-d / 2.0);
+  const gfx::REAL size = static_cast<gfx::REAL>(d);
+  const gfx::Pen pen(gfx::Color(palette::kWhite), 1.0f);
   const auto arc = [&](double start, int32_t sweep) {
-    g->DrawArc(&pen, box_x, box_y, box_w, box_h, static_cast<gfx::REAL>(start), static_cast<gfx::REAL>(sweep));
+    g->DrawArc(&pen, box_x, box_y, size, size, static_cast<gfx::REAL>(start), static_cast<gfx::REAL>(sweep));
   };
   // Sweeps run from the aircraft forward: clockwise round a circle on the right, anticlockwise on
   // the left.

@@ -114,6 +114,25 @@ TEST_F(ProgressPageTest, NoTopOfClimbWithoutACruiseAltitude) {
   }
 }
 
+// Readouts in the units the crew reads: with KGS every weight and fuel in thousands of kilograms
+// (20,000 lb on board is 9.1; at the destination 18,800 lb is 8.5, on the CRZ page as on PROGRESS),
+// and the ISA deviation of standard air 0 also above the tropopause (-56.5 C from 36,089 ft up).
+TEST_F(ProgressPageTest, ReadoutsShowTheConfiguredUnitAndTheStandardAtmosphere) {
+  Route();
+  std::tie(ground_speed, dist_to_active_wpt, dest_dtg, gross_weight, weight_unit) =
+      std::tuple(360.0, 12.0, 72.0, 0.0, "KGS");
+  // Page, sub-page, altitude (ft), SAT (C), the line's y, a text of it.
+  for (const auto& [page, sub, alt, sat, y, shown] :
+       {std::tuple{33, 1, 0.0, 15.0, 263, "9.1"}, {33, 1, 0.0, 15.0, 175, "1212Z 8.5"}, {15, 2, 0.0, 15.0, 175, "1212Z / 8.5"},
+        {3, 1, 0.0, 15.0, 88, "9.1"}, {27, 1, 0.0, 15.0, 185, "9.1"}, {12, 1, 0.0, 15.0, 43, "9.1"},
+        {33, 2, 20000.0, -24.6, 88, "/0"}, {33, 2, 39000.0, -56.5, 88, "/0"}, {33, 2, 45000.0, -56.5, 88, "/0"}}) {
+    std::tie(fms_page, prog_page, vnav_page, perf_page, plane_alt, static_air_temp) =
+        std::tuple(page, sub, sub, sub, alt, sat);
+    Paint();
+    EXPECT_NE(TextAt(y).find(shown), std::string::npos) << page << " at " << y << ": " << TextAt(y);
+  }
+}
+
 // At 300 kt one NM is 0.2 minutes. Whole minutes are cut, never rounded up to "60"; the tenths
 // are those of the minute.
 TEST(EtaTextTest, PrintsTheZuluTimeOfArrival) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -237,6 +238,24 @@ TEST_F(RtePageTest, LineSixByState) {
     EXPECT_EQ(Row(6), row6) << state;
     PressAndPaint("6R");
     EXPECT_EQ(std::pair(fms_fpln_active, fms_page), after) << state;
+  }
+}
+
+// However the departure runway is chosen, the route's origin stands on its threshold, where the
+// maps draw the runway, and RTE LEGS lists the leg the maps show flown to: a route of an origin and
+// a destination only is never executed, and is drawn and flown as it stands.
+TEST_F(RtePageTest, OriginStandsOnTheChosenRunwayAndLegsListsTheLegFlownTo) {
+  // The keys on RTE after the origin KSEA: the runway before or after the destination, or DEPARTURES.
+  for (const auto& keys : {std::vector<std::pair<const char*, const char*>>{{"16L", "2L"}, {"KPDX", "1R"}},
+                           {{"KPDX", "1R"}, {"16L", "2L"}}, {{"KPDX", "1R"}, {"", "DEP_ARR"}, {"", "1L"}, {"", "1R"}}}) {
+    Keys("RTE");
+    EnterAt("KSEA", "1L");
+    for (const auto& [entry, key] : keys) EnterAt(entry, key);
+    const RunwayRecord& rwy = airport_recs[1].runways[std::max(fms_dep_rwy_pos, 0)];
+    ASSERT_EQ(std::string(rwy.ident) + " " + std::to_string(stpos), "16L 1") << keys.size();
+    EXPECT_EQ(std::pair(fms_fpln_act[0].lat, fms_fpln_act[0].lon), std::pair(rwy.lat, rwy.lon)) << keys.size();
+    Keys("LEGS");
+    EXPECT_EQ(Line(1).left.substr(0, 4), "KPDX") << keys.size();
   }
 }
 

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "base/geodesy.h"
 #include "displays/display_fixtures.h"
 #include "state/config_globals.h"
 
@@ -31,7 +33,7 @@ TEST_F(PfdTest, HiddenDirectorLeavesTheBarsAlone) {
   EXPECT_NEAR(fd_pitch_bar, 2.0 - 0.11, 1e-12);
 }
 
-// The FPV circle sits by the climb angle and the drift; pinned at its limit of 65 it flashes on
+// The FPV circle sits by the path angle and the drift; pinned at its limit of 65 it flashes on
 // redraw ticks 0 to 7. Not below 60 kt over the ground, on the ground or switched off.
 TEST_F(PfdTest, FlightPathVector) {
   const auto circle = [&]() -> const gfx::Op* {  // the only white ellipse of 12 units
@@ -43,20 +45,34 @@ TEST_F(PfdTest, FlightPathVector) {
   DispFPV = 1;
   ground_speed = 200.0;
   plane_alt = 3000.0;
-  SetToken(65, 1000.0 * 1.30048);  // 1000 ft/min
+  SetToken(65, 1000.0 * 1.30048);  // 1000 ft/min: 2.83 degrees up
   drift_angle = 5.0;
   Paint();
   ASSERT_NE(circle(), nullptr);
-  EXPECT_NEAR(circle()->bounds.Y, CanvasY(TruncToI32(-(1000.0 * 60.0 / 200.0) / 100.0 * 2.4) - 6), 1e-3);
-  drift_angle = 30.0;
+  EXPECT_NEAR(circle()->bounds.Y, CanvasY(-8 - 6), 1e-3);
+  drift_angle = 30.0;  // the track 30 degrees left of the nose
   redraw_tick = 7;
   Paint();
   ASSERT_NE(circle(), nullptr);
-  EXPECT_NEAR(circle()->bounds.X, CanvasX(65 - 6), 1e-3);
+  EXPECT_NEAR(circle()->bounds.X, CanvasX(-65 - 6), 1e-3);
   redraw_tick = 8;
   Paint();
   EXPECT_EQ(circle(), nullptr);
   redraw_tick = 0;
+  // Where the aircraft goes on the ladder's own scale (3 units a degree): the path angle above the
+  // horizon, the track beside the nose, turned with the ladder by the bank. Pitch up, path, drift,
+  // bank; where the ladder shows that direction.
+  for (const auto& [pitch, path, drift, bank, x, y] :
+       {std::tuple{5.0, 0.0, 0.0, 0.0, 0.0, 15.0}, {0.0, -3.0, 0.0, 0.0, 0.0, 9.0}, {2.5, -3.0, 0.0, 0.0, 0.0, 16.5},
+        {0.0, 2.0, 4.0, 0.0, -12.0, -6.0}, {5.0, 0.0, 0.0, 20.0, -15.0 * std::sin(0.349066), 15.0 * std::cos(0.349066)}}) {
+    SCOPED_TRACE(testing::Message() << pitch << " " << path << " " << drift << " " << bank);
+    std::tie(plane_pitch, plane_bank, drift_angle) = std::tuple(-pitch, bank, drift);
+    SetToken(65, std::tan(path * kDegToRad) * ground_speed * 6076.12 / 60.0 * 1.30048);
+    Paint();
+    ASSERT_NE(circle(), nullptr);
+    EXPECT_NEAR(circle()->bounds.X + 6.0, CanvasX(x), 1.0);  // whole units, toward the centre
+    EXPECT_NEAR(circle()->bounds.Y + 6.0, CanvasY(y), 1.0);
+  }
   for (const auto& [gs, alt, on] : {std::tuple{60.0, 3000.0, 1}, {200.0, 0.0, 1}, {200.0, 10.0, 0}}) {
     std::tie(ground_speed, plane_alt, DispFPV) = std::tuple(gs, alt, on);
     Paint();

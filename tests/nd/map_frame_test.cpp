@@ -6,7 +6,11 @@
 #include <cmath>
 #include <tuple>
 
+#include "navdb/navdb_globals.h"
 #include "nd/ehsi_parts.h"
+#include "nd/map_toolkit.h"
+#include "nd/route_layer.h"
+#include "nd/trend_vector.h"
 #include "sim/tcas_link.h"
 #include "nd/map_fixture.h"
 #include "state/config_globals.h"
@@ -212,18 +216,18 @@ class TrackUpTest : public LayerTest {
     void (*painter)(DisplaySurface*, gfx::Graphics*);
     LayerMap at;
   };
-  // The hold's fix (where its first line starts) and the direction of its inbound leg in layer units,
-  // degrees clockwise from up: the hold draws its three lines right before its two magenta turns.
-  bool Hold(const Map& m, gfx::PointF* fix, double* inbound_deg) const {
-    const LayerFactors f = LayerFactorsOf(&surface_, m.at.canvas);
+  // The hold's fix (where its first line starts) and the direction of its inbound leg in canvas
+  // units, degrees clockwise from up: the hold draws its three lines right before its two magenta
+  // turns.
+  bool Hold(gfx::PointF* fix, double* inbound_deg) const {
     const auto& ops = rec().ops();
     for (size_t i = 3; i < ops.size(); ++i) {
       if (ops[i].shape != gfx::Shape::Arc || ops[i].color != kMagentaInk) continue;
       const auto first = rec().PointsOf(ops[i - 3]);
       const auto inbound = rec().PointsOf(ops[i - 1]);
       *fix = gfx::PointF(static_cast<float>(first[0].x), static_cast<float>(first[0].y));
-      const double dx = (inbound[1].x - inbound[0].x) * f.fx;
-      const double dy = (inbound[1].y - inbound[0].y) * f.fy;
+      const double dx = inbound[1].x - inbound[0].x;
+      const double dy = inbound[1].y - inbound[0].y;
       *inbound_deg = std::atan2(dx, -dy) / kDegToRad;
       return true;
     }
@@ -241,7 +245,7 @@ class TrackUpTest : public LayerTest {
 };
 
 // The hold at DDD sits on DDD's own star; a hold inbound on the present track runs parallel to the
-// track line (the ND's turns 2 degrees left of it).
+// track line on every map.
 TEST_F(TrackUpTest, HoldSitsOnItsFixAndTurnsWithTheMap) {
   SetRoute(2);
   RouteHold& hold = route_holds[1];
@@ -252,13 +256,13 @@ TEST_F(TrackUpTest, HoldSitsOnItsFixAndTurnsWithTheMap) {
   hold.inbd_crs = 174.0;
   hold.lat = fms_fpln_act[4].lat;
   hold.lon = fms_fpln_act[4].lon;
-  for (const auto& [m, turn_deg] : {std::pair{Map{DrawFpNdMap, kFpNdMap}, 0.0}, {Map{DrawNdMap, kNdMap}, -2.0},
+  for (const auto& [m, turn_deg] : {std::pair{Map{DrawFpNdMap, kFpNdMap}, 0.0}, {Map{DrawNdMap, kNdMap}, 0.0},
                                     {Map{DrawEhsiMap, kEhsiMap}, 0.0}}) {
     Record(m.at.canvas, m.painter);
     SCOPED_TRACE(m.at.canvas.width);
     gfx::PointF fix;
     double inbound_deg = 0.0;
-    ASSERT_TRUE(Hold(m, &fix, &inbound_deg));
+    ASSERT_TRUE(Hold(&fix, &inbound_deg));
     EXPECT_TRUE(StarOn(fix)) << fix.X << "," << fix.Y;
     EXPECT_NEAR(inbound_deg, turn_deg, 0.05);
   }
@@ -298,6 +302,57 @@ TEST_F(TrackUpTest, TrafficDeadAheadLiesOnTheHeadingLine) {
     ExpectTextAt("+5", gfx::PointF(static_cast<float>(m.at.cx + r * std::sin(a) - 13.0),
                                     static_cast<float>(m.at.cy - r * std::cos(a) + 12.0)),
                  1.0);
+  }
+}
+
+// Turned figures keep their shape on every map: a hold's inbound leg and a runway's extension lie on
+// the route line into their fix, the leg as long whatever its course, and the trend vector's first
+// arc ends 30 s round its turn.
+TEST_F(LayerTest, TurnedFiguresKeepTheirShapeOnEveryMap) {
+  using HoldFn = void (*)(gfx::Graphics*, double, double);
+  const std::tuple<LayerMap, int32_t, MapLayer, MapLayer, HoldFn, double> maps[] = {
+      {kNdMap, 189, DrawMapRouteNd, DrawTrendVectorNd, DrawMapHoldNd, 1.4},
+      {kFpNdMap, 236, DrawMapRouteFpNd, DrawTrendVectorFpNd, DrawMapHoldFpNd, 1.0},
+      {kEhsiMap, 134, DrawMapRouteEhsi, nullptr, DrawMapHoldEhsi, 1.0}};
+  const auto dir = [](gfx::PointF a, gfx::PointF b) { return std::atan2(b.X - a.X, a.Y - b.Y) / kDegToRad; };
+  std::tie(plane_hdg_mag, ground_speed) = std::tuple(180.0, 250.0);
+  for (const auto& [m, px, route, trend, hold, leg] : maps) {
+    for (const double crs : {180.0, 210.0, 255.0, 300.0, 30.0}) {
+      SCOPED_TRACE(testing::Message() << m.canvas.width << " " << crs);
+      SetRoute(1);  // KSEA, then AAA 6 NM ahead, active and last
+      fp_cnt = 1;
+      RouteLeg& from = fms_fpln_act[0];
+      const RouteLeg& fix = fms_fpln_act[1];
+      CalcDestPoint(fix.lat, fix.lon, crs + 180.0, 8.0, &from.lat, &from.lon);
+      route_holds[1] = RouteHold{.fix = "AAA", .leg = 1, .turn = 1, .leg_dist = 4.0, .inbd_crs = crs,
+                                 .lat = fix.lat, .lon = fix.lon, .pattern_pts = {}};
+      std::tie(plane_bank, map_px_per_nm) = std::tuple(crs < 250.0 ? -25.0 : 20.0, px / 40.0);
+      RunwayRecord& rwy = airport_recs[2].runways[fms_dest_rwy_pos = 1];
+      std::tie(rwy.lat, rwy.lon, rwy.length_ft, rwy.heading) = std::tuple(fix.lat, fix.lon, 5280, crs);
+      Record(m.canvas.width, m.canvas.height, [&](DisplaySurface* s, gfx::Graphics* g) {
+        const LayerFactors f = SetLayerTransform(g, s, m.canvas, m.cx, m.cy);
+        route(s, g, f.fx, f.fy);
+        SetLayerTransform(g, s, m.canvas, m.cx, m.cy);
+        hold(g, f.fx, f.fy);
+        SetLayerTransform(g, s, m.canvas, m.cx, m.cy);
+        if (trend != nullptr) trend(s, g, f.fx, f.fy);
+      });
+      const auto lines = Strokes(kMagentaInk, gfx::Shape::Line);  // the route line, then the racetrack's
+      ASSERT_EQ(lines.size(), 4u);
+      const auto in = rec().PointsOf(*lines[3]);
+      const gfx::PointF in0(in[0].x, in[0].y), in1(in[1].x, in[1].y);
+      const double route_dir = dir(At(m, 180.0, from.lat, from.lon), At(m, 180.0, fix.lat, fix.lon));
+      EXPECT_NEAR(dir(in0, in1), route_dir, 0.1);
+      EXPECT_NEAR(std::hypot(in1.X - in0.X, in1.Y - in0.Y), 0.8 * leg * 4.0 * map_px_per_nm, 0.01);
+      const auto ext = rec().PointsOf(*Strokes(kWhiteInk, gfx::Shape::Line).at(1));  // ahead, to whole units
+      EXPECT_NEAR(dir(gfx::PointF(ext[0].x, ext[0].y), gfx::PointF(ext[1].x, ext[1].y)), route_dir, 1.0);
+      TrendTurn t{};
+      if (trend == nullptr || !ComputeTrendTurn(ground_speed, plane_bank, map_px_per_nm, &t)) continue;
+      const double r = t.diameter / 2.0, a = std::trunc(30.0 * t.rate_deg_s) * kDegToRad, side = plane_bank < 0 ? 1 : -1;
+      const auto end = rec().PointsOf(*Strokes(kWhiteInk, gfx::Shape::Arc).at(0)).back();
+      EXPECT_NEAR(end.x, m.cx + side * r * (1.0 - std::cos(a)), 0.01);
+      EXPECT_NEAR(end.y, m.cy - r * std::sin(a), 0.01);
+    }
   }
 }
 

@@ -270,6 +270,10 @@ Layout WorkOutRows(int32_t first, bool hold_row_first) {
   if (hold_row_first && first - 1 < layout.last) layout.rows[n++] = {RowKind::kHold, first - 1};
   for (int32_t leg = std::max(first, 1); n < kRows && leg <= layout.last; ++leg) {
     if (leg == layout.last) {
+      // The last leg ends the listing; the leg flown to is listed before that end, as the maps show
+      // it (a route of an origin and a destination only, or the destination once the fixes before
+      // it are passed).
+      if (stpos != kNoActiveLeg && leg == PageBase(1) && n + 1 < kRows) layout.rows[n++] = {RowKind::kLeg, leg};
       layout.rows[n++] = {RowKind::kEnd, leg};
       break;
     }

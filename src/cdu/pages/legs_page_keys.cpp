@@ -161,13 +161,14 @@ void LeftKey(const Row& row) {
   }
 }
 
-void RightKey(const Row& row) {
+void RightKey(const Row& row, int32_t last) {
   const int32_t L = row.leg;
   if (!IsModLeg(L)) return;
   RouteLeg& leg = fms_fpln_mod[L];
-  // The end line and a discontinuity's line show no constraint: what they stand for is not edited
-  // through them (the left keys refuse them alike).
-  if (row.kind == RowKind::kEnd || (row.kind == RowKind::kLeg && IsPlaceholder(leg))) {
+  // The last leg (the end line, or its own line when it is the leg flown to) and a discontinuity's
+  // line take no constraint: what they stand for is not edited through them (the left keys refuse
+  // them alike).
+  if (row.kind == RowKind::kEnd || L == last || (row.kind == RowKind::kLeg && IsPlaceholder(leg))) {
     if (cdu::DeleteRequested()) {
       cdu::RefuseEntry(cdu::kInvalidDelete);
     } else if (!cdu_scratchpad.empty()) {
@@ -359,7 +360,7 @@ void ApplyLegsKey(const Layout& layout) {
     if (line >= 2 && row.leg > fp_mod_cnt) return;
     LeftKey(row);
   } else {
-    RightKey(row);
+    RightKey(row, layout.last);
   }
 }
 

@@ -39,7 +39,8 @@ bool PposHoldOn6R();
 const RouteLeg* ListedRoute();
 
 // The five rows from `first`: each leg a row, followed by its hold's row when it carries one; with
-// `hold_row_first` the hold row of the leg before `first` leads; the last leg ends the listing.
+// `hold_row_first` the hold row of the leg before `first` leads; the last leg ends the listing, after
+// its own row when it is the leg flown to.
 Layout WorkOutRows(int32_t first, bool hold_row_first);
 
 // Applies the pending line-select key to the modified route (the page has worked out `layout`).

@@ -28,7 +28,7 @@ namespace {
 
 using cdu::Font;
 using cdu_perf::BoxPrompt;
-using cdu_perf::ShownWeight;
+using cdu_perf::ShownThousands;
 namespace lsk = cdu_perf::lsk;
 
 constexpr int32_t kPerfPageCount = 2;
@@ -104,7 +104,7 @@ void DrawPerfInit(cdu::CduScreen& cdu) {
 
   const double fuel_lb = GetTotalFuelWeight();
   cdu.Text(0, 26, "  G W / C R Z  C G", Font::kSmall);
-  cdu.Text(-5, 43, cdu::Format("%-3.1f", ShownWeight(fuel_lb + gross_weight) / 1000.0));
+  cdu.Text(-5, 43, cdu::Format("%-3.1f", ShownThousands(fuel_lb + gross_weight)));
 
   cdu.Text(290, 26, "C R Z   A L T", Font::kSmall);
   const std::string crz = cdu_perf::CruiseAltText();
@@ -118,7 +118,7 @@ void DrawPerfInit(cdu::CduScreen& cdu) {
   if (fuel_lb == 0.0) {
     BoxPrompt(cdu, 0, 93, 3);
   } else {
-    cdu.Text(-5, 88, cdu::Format("%-2.1f", ShownWeight(fuel_lb) / 1000.0));
+    cdu.Text(-5, 88, cdu::Format("%-2.1f", ShownThousands(fuel_lb)));
   }
 
   cdu.Text(250, 73, "C O S T    I N D E X", Font::kSmall);
@@ -132,14 +132,14 @@ void DrawPerfInit(cdu::CduScreen& cdu) {
   if (gross_weight <= 0.0) {
     BoxPrompt(cdu, 0, 139, 4);
   } else {
-    cdu.Text(-5, 132, cdu::Format(" %3.1f", ShownWeight(gross_weight) / 1000.0));
+    cdu.Text(-5, 132, cdu::Format(" %3.1f", ShownThousands(gross_weight)));
   }
 
   cdu.Text(0, 160, "  R E S E R V E S", Font::kSmall);
   if (reserves == 0.0) {
     BoxPrompt(cdu, 0, 184, 3);
   } else {
-    cdu.Text(0, 175, cdu::Format("%2.1f", ShownWeight(reserves) / 1000.0));
+    cdu.Text(0, 175, cdu::Format("%2.1f", ShownThousands(reserves)));
   }
 
   cdu.Text(261, cdu::kPromptY, "TAKEOFF>");

@@ -32,11 +32,11 @@ bool IsPlainNumber(std::string_view s) {
 
 }  // namespace
 
-double ShownWeight(double lb) { return WeightInKg() ? lb * kKgPerLb : lb; }
+double ShownThousands(double lb) { return (WeightInKg() ? lb * kKgPerLb : lb) / 1000.0; }
 
 double EnteredWeightLb(double value) { return WeightInKg() ? value * kLbPerKg : value; }
 
-double GrossWeightThousands() { return ShownWeight(GetTotalFuelWeight() + gross_weight) / 1000.0; }
+double GrossWeightThousands() { return ShownThousands(GetTotalFuelWeight() + gross_weight); }
 
 bool CruiseAltEntryFt(std::string_view text, int32_t* ft) {
   const size_t first = text.find_first_not_of(' ');
@@ -89,7 +89,7 @@ void TextEndingAt(cdu::CduScreen& cdu, double right, double y, std::string_view 
                              &cdu.brush(cdu::Ink::kGreen));
 }
 
-DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per_h) {
+DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per_h, double on_board_lb) {
   DestinationPrediction p;
   p.avg_speed_kt = ground_speed;
   if (dist_nm > kFinalApproachNm) {
@@ -102,6 +102,7 @@ DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per
   p.fuel_burned_lb = fuel_flow_lb_per_h * p.minutes / 60.0;
   // The present flow, scaled down for the slower final part.
   if (ground_speed > p.avg_speed_kt) p.fuel_burned_lb *= p.avg_speed_kt / ground_speed;
+  p.fuel_left_lb = on_board_lb - p.fuel_burned_lb;
   return p;
 }
 

@@ -33,8 +33,9 @@ bool CruiseAltEntryFt(std::string_view text, int32_t* ft);
 // Below this ground speed no time to go is computed: a distance over it would not be a time.
 inline constexpr double kMinEtaGroundSpeedKt = 1.0;
 
-// A weight in the display unit (kilograms when weight_unit is "KGS", else pounds).
-double ShownWeight(double lb);
+// A weight or fuel as every page prints it: thousands of the display unit (kilograms when
+// weight_unit is "KGS", else pounds).
+double ShownThousands(double lb);
 // An entered weight in the display unit, in pounds.
 double EnteredWeightLb(double value);
 
@@ -64,7 +65,8 @@ struct DestinationPrediction {
   bool valid = false;        // minutes and fuel computed (an average speed of 1 kt or more)
   double minutes = 0.0;
   double fuel_burned_lb = 0.0;
+  double fuel_left_lb = 0.0;  // of `on_board_lb`
 };
-DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per_h);
+DestinationPrediction PredictDestination(double dist_nm, double fuel_flow_lb_per_h, double on_board_lb);
 
 }  // namespace cdu_perf

@@ -20,6 +20,7 @@
 #include "cdu/cdu_pages.h"
 #include "cdu/eta_text.h"
 #include "cdu/pages/perf_texts.h"
+#include "fmc/airspeed.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
@@ -50,7 +51,7 @@ struct FuelNow {
 
 // Fuel on board after `minutes`, in thousands of the display unit.
 double PredictedFuelThousands(const FuelNow& fuel, double minutes) {
-  return cdu_perf::ShownWeight(fuel.on_board_lb - fuel.flow_lb_per_h * minutes / 60.0) / 1000.0;
+  return cdu_perf::ShownThousands(fuel.on_board_lb - fuel.flow_lb_per_h * minutes / 60.0);
 }
 
 // ETA and predicted fuel of a line reached `dist_nm` ahead at the present ground speed.
@@ -111,10 +112,10 @@ void DrawRouteLines(cdu::CduScreen& cdu, const FuelNow& fuel) {
   cdu.Text(10, 161, "  D E S T", Font::kSmall);
   cdu.Text(5, 175, cdu::Format("%-5s", fms_fpln_act[fp_cnt].ident.c_str()));
   cdu.Text(110, 175, cdu::Format("%4.0f", dest_dtg));
-  const cdu_perf::DestinationPrediction p = cdu_perf::PredictDestination(dest_dtg, fuel.flow_lb_per_h);
+  const cdu_perf::DestinationPrediction p = cdu_perf::PredictDestination(dest_dtg, fuel.flow_lb_per_h, fuel.on_board_lb);
   if (p.valid && p.avg_speed_kt > kDestEtaMinSpeedKt) {
     cdu.Text(200, 175, EtaTextAfterMinutes(p.minutes));
-    cdu.Text(320, 175, cdu::Format("%3.1f", cdu_perf::ShownWeight(fuel.on_board_lb - p.fuel_burned_lb) / 1000.0));
+    cdu.Text(320, 175, cdu::Format("%3.1f", cdu_perf::ShownThousands(p.fuel_left_lb)));
   }
 }
 
@@ -152,7 +153,7 @@ void DrawPageOne(cdu::CduScreen& cdu) {
   DrawTocTodLine(cdu);
 
   cdu.Text(260, 248, "F U E L    Q T Y", Font::kSmall);
-  cdu.Text(320, cdu::kPromptY, cdu::Format("%3.1f", cdu_perf::ShownWeight(fuel.on_board_lb) / 1000.0));
+  cdu.Text(320, cdu::kPromptY, cdu::Format("%3.1f", cdu_perf::ShownThousands(fuel.on_board_lb)));
   cdu.Text(0, 248, "  W I N D         ", Font::kSmall);
   cdu.Text(5, cdu::kPromptY, cdu::Format("%03.0f%s/%-3.0f", wind_dir, kDegree, wind_speed));
 }
@@ -179,7 +180,7 @@ void DrawPageTwo(cdu::CduScreen& cdu) {
   cdu.Text(0, 73, "  W I N D", Font::kSmall);
   cdu.Text(250, 73, "S A T / I S A    D E V", Font::kSmall);
   cdu.Text(0, 88, cdu::Format("%03.0f%s/%3.0f", wind_dir, kDegree, wind_speed));
-  const int32_t isa_dev_c = TruncToI32(static_air_temp - (15.0 - 1.98 * plane_alt / 1000.0));
+  const int32_t isa_dev_c = TruncToI32(static_air_temp - IsaTemperatureC(plane_alt));
   cdu.Text(250, 88, cdu::Format("%2.0f%sc /%-2d%sc", static_air_temp, kDegree, isa_dev_c, kDegree));
 
   cdu.Text(0, 118, "  X T K   E R R O R", Font::kSmall);

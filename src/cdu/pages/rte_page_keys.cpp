@@ -109,6 +109,7 @@ void EnterRunway() {
     dep_rwy_sel = cdu_scratchpad;
     fms_dep_rwy_pos = row;
   }
+  PlaceOriginOnChosenRunway();
   cdu::AcceptEntry();
 }
 

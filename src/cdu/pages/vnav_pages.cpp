@@ -227,12 +227,12 @@ void DrawClbPage(cdu::CduScreen& cdu) {
 
 void DrawDestinationEtaFuel(cdu::CduScreen& cdu) {
   cdu.Text(235, 160, cdu::Format("%4s  E T A / F U E L", dest_ident.c_str()), Font::kSmall);
-  const cdu_perf::DestinationPrediction p = cdu_perf::PredictDestination(dest_dtg, ReadTokenVarGroup());
+  const cdu_perf::DestinationPrediction p =
+      cdu_perf::PredictDestination(dest_dtg, ReadTokenVarGroup(), GetTotalFuelWeight());
   if (!p.valid) return;
-  // Always pounds here, whatever weight_unit says.
-  const double fuel_left_lb = GetTotalFuelWeight() - p.fuel_burned_lb;
-  cdu_perf::TextEndingAt(cdu, cdu::kRightEdge, 175,
-                         cdu::Format("%s / %3.1f", EtaTextAfterMinutes(p.minutes).c_str(), fuel_left_lb / 1000.0));
+  cdu_perf::TextEndingAt(
+      cdu, cdu::kRightEdge, 175,
+      cdu::Format("%s / %3.1f", EtaTextAfterMinutes(p.minutes).c_str(), cdu_perf::ShownThousands(p.fuel_left_lb)));
 }
 
 void DrawCrzPage(cdu::CduScreen& cdu) {
