@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "afds/afds_globals.h"
 #include "afds/restored_modes.h"
@@ -24,6 +27,16 @@ class PanelFormatTest : public PanelStateTest {
   int32_t Load(const std::string& text) {
     WritePanel("t.pnl", text);
     return LoadPanelState("t.pnl");
+  }
+  // The file a save would write now.
+  static std::string Saved() {
+    FILE* f = std::tmpfile();
+    WritePanelStateFile(f);
+    std::string text(static_cast<size_t>(std::ftell(f)), '\0');
+    std::rewind(f);
+    text.resize(std::fread(text.data(), 1, text.size(), f));
+    std::fclose(f);
+    return text;
   }
 };
 
@@ -156,6 +169,21 @@ TEST_F(PanelFormatTest, ModeFlagsOtherThanOneAreOff) {
   ASSERT_EQ(Load("apleft=5\nlnav=-1\nthrust_hold=7\nvnav=2\nflch=3\nlnav_init_mode=9\n"), 1);
   EXPECT_EQ(std::tuple(apleft, lnav, thrust_hold, vnav, flch, lnav_init_mode), std::tuple(0, 0, 0, 0, 0, 0));
   EXPECT_EQ(host_.Named("apleft") + host_.Named("lnav") + host_.Named("thrust") + host_.Named("vnav"), 0.0);
+}
+
+// Every switch row, the T/C and T/D flags among them, reads any value but 1 as off, and saves it so.
+TEST_F(PanelFormatTest, SwitchRowsReadAnyValueButOneAsOff) {
+  const std::vector<std::string_view> keys = PanelStateSwitchKeys();
+  for (const char* key : {"toc", "tod", "init_tod", "gs_capture", "vnav", "auto_brake_status"}) {
+    EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << key;
+  }
+  for (const std::string_view name : keys) {
+    const std::string key(name);
+    for (const auto& [value, read] : {std::pair{"1", "1"}, {"2", "0"}, {"-1", "0"}, {"0", "0"}}) {
+      ASSERT_EQ(Load(key + "=" + value + "\n"), 1);
+      EXPECT_NE(Saved().find("\n" + key + "=" + read + "\n"), std::string::npos) << key << "=" << value;
+    }
+  }
 }
 
 // Each FPLN row takes its fields by position; empty fields leave the reset values, not an earlier
