@@ -395,7 +395,7 @@ constexpr PanelKey kPanelKeys[] = {
        NV_SET(hdg_sel_dir, std::trunc(hdg_sel_dir));
      }},
     PK_SWITCH(hdg_sel_mode),
-    PK_SAVED_I32(loc_capture),
+    PK_SWITCH(loc_capture),
     PK_SWITCH_NV(loc_mode, loc),
     PK_SWITCH_NV(lnav, lnav),
     PK_SWITCH(nav_radio_mode),
@@ -439,7 +439,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(asi_bug1, asi_bug1),
     PK_I32_NV(asi_bug2, asi_bug2),
     PK_I32_NV(asi_bug3, asi_bug3),
-    PK_I32(autoland_mode),
+    PK_I32_RANGE(autoland_mode, 0, 4),  // off, armed, below 1500 ft, flare, rollout
     PK_F64(to_epr_temp_sel, 0),
 
     PK_SECTION("[OVERHEAD]"),

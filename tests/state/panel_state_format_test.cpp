@@ -174,7 +174,7 @@ TEST_F(PanelFormatTest, ModeFlagsOtherThanOneAreOff) {
 // Every switch row, the T/C and T/D flags among them, reads any value but 1 as off, and saves it so.
 TEST_F(PanelFormatTest, SwitchRowsReadAnyValueButOneAsOff) {
   const std::vector<std::string_view> keys = PanelStateSwitchKeys();
-  for (const char* key : {"toc", "tod", "init_tod", "gs_capture", "vnav", "auto_brake_status"}) {
+  for (const char* key : {"toc", "tod", "init_tod", "loc_capture", "gs_capture", "vnav", "auto_brake_status"}) {
     EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << key;
   }
   for (const std::string_view name : keys) {
