@@ -25,6 +25,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "nd/efis_options.h"
 #include "nd/nd_globals.h"
 #include "navdb/navdb_text.h"
 #include "platform/host_api.h"
@@ -221,11 +222,25 @@ void WriteHoldRows(FILE* f, const char* key) {
   }
 }
 
+// A range the knobs can select; one off their ladder keeps the map's range.
+template <double* V>
+void ReadMapRange(std::string_view v) {
+  if (const double nm = F64(v); OnRangeLadder(nm)) *V = nm;
+}
+
+// The range knobs step both NDs together from their own ranges: a file without the flat-panel ND's
+// own row gives it the classic ND's, and a file with one has it after.
 void ReadNdRange(std::string_view v) {
-  const double nm = F64(v);
-  for (double r : {10.0, 20.0, 40.0, 80.0, 160.0, 320.0}) {
-    if (nm == r) nd_rng_nm = nm;
-  }
+  ReadMapRange<&nd_rng_nm>(v);
+  fpnd_rng_nm = nd_rng_nm;
+}
+
+// Likewise the EHSI's mode, on the classic ND's where the EHSI has that mode (1 to 3).
+void ReadNdMode(std::string_view v) {
+  const int32_t mode = I32(v);
+  if (mode < 1 || mode > 4) return;
+  nd_mode = mode;
+  if (mode <= 3) fp_ehsi_mode = mode;
 }
 
 void ReadBattery(std::string_view v) {
@@ -294,7 +309,12 @@ constexpr PanelKey kPanelKeys[] = {
        NV_SET(eng_lwr_eicas, x);
      }},
     {Row::kValue, "nd_rng_nm", &WriteF64<&nd_rng_nm, 1>, &ReadNdRange},
-    PK_I32_RANGE(nd_mode, 1, 4),
+    {Row::kValue, "nd_mode", &WriteI32<&nd_mode>, &ReadNdMode},
+    // The flat-panel maps' own selections, after the classic ND's, which old files alone hold.
+    {Row::kValue, "fpnd_rng_nm", &WriteF64<&fpnd_rng_nm, 1>, &ReadMapRange<&fpnd_rng_nm>},
+    PK_I32_RANGE(fpnd_mode, 3, 4),
+    {Row::kValue, "fp_ehsi_rng_nm", &WriteF64<&fp_ehsi_rng_nm, 1>, &ReadMapRange<&fp_ehsi_rng_nm>},
+    PK_I32_RANGE(fp_ehsi_mode, 1, 3),
     PK_I32_NV(EadiMode, eadi_style),
 
     PK_SECTION("[FMS]"),
