@@ -190,13 +190,14 @@ TEST_F(PanelFormatTest, SwitchRowsReadAnyValueButOneAsOff) {
 // A state saved with the maps' ranges and modes brings each back, and an older file with the classic
 // ND's alone gives them to the flat-panel maps: the range knob then steps both NDs together.
 TEST_F(PanelFormatTest, BothNdsAgreeAfterALoad) {
-  std::tie(nd_rng_nm, fpnd_rng_nm, fp_ehsi_rng_nm, nd_mode, fpnd_mode, fp_ehsi_mode) = std::tuple(40.0, 40.0, 20.0, 3, 4, 2);
+  const auto maps = [] { return std::tie(nd_rng_nm, fpnd_rng_nm, fp_ehsi_rng_nm, nd_mode, fpnd_mode, fp_ehsi_mode); };
+  maps() = std::tuple(40.0, 40.0, 20.0, 3, 4, 2);
   for (const auto& [text, after] : {std::pair{Saved(), std::tuple(80.0, 80.0, 20.0, 3, 4, 2)},
-                                    {std::string("nd_rng_nm=80.0\nnd_mode=3\n"), std::tuple(160.0, 160.0, 10.0, 3, 3, 3)}}) {
+                                    {"nd_rng_nm=80.0\nnd_mode=3\n", std::tuple(160.0, 160.0, 10.0, 3, 3, 3)}}) {
     ResetNdGlobals();
     ASSERT_EQ(Load(text), 1);
     IncreaseNdRange();
-    EXPECT_EQ(std::tuple(nd_rng_nm, fpnd_rng_nm, fp_ehsi_rng_nm, nd_mode, fpnd_mode, fp_ehsi_mode), after);
+    EXPECT_EQ(maps(), after);
   }
 }
 
