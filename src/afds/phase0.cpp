@@ -71,7 +71,7 @@ bool Within(double v, double limit) { return v >= -limit && v <= limit; }
 
 void CaptureLocalizer() {
   if ((loc_mode != 1 && app_mode != 1) || loc_capture != 0) return;
-  if (TestTokenVar46Bit80() == 0 || !Within(cdi_needle, kLocWindow)) return;
+  if (!LocalizerReceived()) return;
   if (lnav == 1) LnavIntercept();
   if (hdg_hold_mode == 1) ToggleHdgHold();
   if (hdg_sel_mode == 1) ToggleHdgSel();
@@ -81,7 +81,7 @@ void CaptureLocalizer() {
 
 void CaptureGlideslope() {
   if (app_mode != 1 || gs_capture != 0 || loc_capture != 1) return;
-  if (TestTokenVar46Bit80() == 0 || TestTokenVar46Bit40() == 0 || !Within(gsi_needle, kGsWindow)) return;
+  if (!GlideslopeReceived()) return;
   if (vnav == 1) AfdsVertModeSwitch();
   if (vs_hold_mode == 1) ToggleVsMode();
   if (alt_hold_mode == 1) {
@@ -172,6 +172,11 @@ void StepAltitudeAlert() {
 }
 
 }  // namespace
+
+bool LocalizerReceived() { return TestTokenVar46Bit80() != 0 && Within(cdi_needle, kLocWindow); }
+bool GlideslopeReceived() {
+  return TestTokenVar46Bit80() != 0 && TestTokenVar46Bit40() != 0 && Within(gsi_needle, kGsWindow);
+}
 
 void RunPhase0Housekeeping() {
   AutoflightHousekeeping();

@@ -11,3 +11,8 @@
 #pragma once
 
 void RunPhase0Housekeeping();
+
+// The beams a capture rests on: the localizer, and the glideslope with it, received with the needle
+// within the capture window (the sampled cdi_needle and gsi_needle).
+bool LocalizerReceived();
+bool GlideslopeReceived();

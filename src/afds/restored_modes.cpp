@@ -5,6 +5,7 @@
 #include "afds/afds_services.h"
 #include "afds/ap_key_events.h"
 #include "afds/lnav_engage.h"
+#include "afds/phase0.h"
 #include "fmc/fmc_globals.h"
 #include "sim/named_vars.h"
 #include "sim/readers_flight.h"
@@ -16,6 +17,7 @@ namespace {
 using ap_event::Send;
 
 constexpr int32_t kNoMasterSaved = -1;
+constexpr int32_t kAutolandArmed = 1;
 
 // CMD engages as its button would engage it, and only on a channel the state restores: a master
 // alone would fly the simulator with no CMD lit. Otherwise the simulator's autopilot is off and no
@@ -37,6 +39,13 @@ void ResumeAutopilotMaster() {
   NV_SET(apleft, apleft);
   NV_SET(apcenter, apcenter);
   NV_SET(apright, apright);
+}
+
+// A capture stands only on its beam, received here, and the glideslope never before the localizer:
+// otherwise LOC or APP is only armed, and captures as the approach comes to the beam.
+void DropUnfoundCaptures() {
+  if (loc_capture == 1 && !((loc_mode == 1 || app_mode == 1) && LocalizerReceived())) loc_capture = 0;
+  if (gs_capture == 1 && !(app_mode == 1 && loc_capture == 1 && GlideslopeReceived())) gs_capture = 0;
 }
 
 // A mode whose button would not engage it here stays off.
@@ -63,6 +72,27 @@ void DropRefusedModes() {
     NV_SET(thrust, thrust_hold);
   }
   if (flch == 1 && !FlchMayEngage()) flch = 0;
+  DropUnfoundCaptures();
+  // The autoland stands only where APP would have armed it: CMD on all three channels.
+  const bool three_channels = apleft == 1 && apcenter == 1 && apright == 1;
+  if (!(app_mode == 1 && lite_mode == 0 && ap_master == 1.0 && three_channels)) autoland_mode = 0;
+}
+
+// CMD over an axis the load left without a mode flies it as its button would engage it: V/S and HDG
+// HOLD (a captured beam is its axis' mode). ResumePitchHold and ResumeRollHold then fly them.
+void GiveCmdEveryAxis() {
+  if (ap_master != 1.0 || lite_mode != 0) return;
+  const bool pitch = vnav == 1 || flch == 1 || alt_hold_mode == 1 || vs_hold_mode == 1 || gs_capture == 1;
+  const bool roll = lnav == 1 || hdg_sel_mode == 1 || hdg_hold_mode == 1 || loc_capture == 1;
+  if (!pitch) {
+    vs_hold_mode = 1;
+    NV_SET(vs_hold, vs_hold_mode);
+    NV_SET(vs_show, 1.0);
+  }
+  if (!roll) {
+    hdg_hold_mode = 1;
+    NV_SET(hdg_hold, hdg_hold_mode);
+  }
 }
 
 // An armed LNAV leaves the heading hold to the heading mode that flies to the intercept.
@@ -135,6 +165,9 @@ void RestoreApMaster(int32_t saved) { restored_ap_master = saved == 1 ? 1 : 0; }
 void RequestRestoredModes() {
   restored_modes_pending = 1;
   DropGroundThrustModes();
+  // A flare or rollout from the file is at most an armed autoland, which the approach takes on from
+  // the radio height here: no tick flares, retards or rolls out on the file's word.
+  if (autoland_mode > kAutolandArmed) autoland_mode = kAutolandArmed;
 }
 
 void ResumeRestoredModes() {
@@ -142,6 +175,7 @@ void ResumeRestoredModes() {
   restored_modes_pending = 0;
   ResumeAutopilotMaster();
   DropRefusedModes();
+  GiveCmdEveryAxis();
   ResumeRollHold();
   ResumePitchHold();
   ResumeSpeedHold();

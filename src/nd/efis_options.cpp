@@ -31,6 +31,13 @@ int32_t FlipBySide(int32_t* nd_side_flag, int32_t* ehsi_side_flag) {
 
 }  // namespace
 
+bool OnRangeLadder(double range_nm) {
+  for (double rung : kRangeLadderNm) {
+    if (range_nm == rung) return true;
+  }
+  return false;
+}
+
 bool StepRangeOnLadder(double* range_nm, int direction) {
   for (int i = 0; i < kRungs; ++i) {
     if (*range_nm != kRangeLadderNm[i]) continue;

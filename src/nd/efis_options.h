@@ -16,6 +16,8 @@ void SetEhsiMode();
 // "efis_range_switch" (0..5) is written for each range that moved. A range off the ladder stays.
 void DecreaseNdRange();
 void IncreaseNdRange();
+// A range of that ladder.
+bool OnRangeLadder(double range_nm);
 // One range one rung down (-1) or up (+1), matching the rung exactly; writes "efis_range_switch"
 // (0..5) and returns true when it moved.
 bool StepRangeOnLadder(double* range_nm, int direction);

@@ -25,6 +25,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "nd/efis_options.h"
 #include "nd/nd_globals.h"
 #include "navdb/navdb_text.h"
 #include "platform/host_api.h"
@@ -54,7 +55,8 @@ constexpr char kHoldRowKey[] = "HOLD";
 using WriteFn = void (*)(FILE* f, const char* key);
 using ReadFn = void (*)(std::string_view value);
 
-enum class Row { kSection, kValue };
+// A switch row holds a flag the readers test as 0 or 1: anything but 1 is read as off.
+enum class Row { kSection, kValue, kSwitch };
 
 struct PanelKey {
   Row kind;
@@ -168,8 +170,8 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_SECTION(text) {Row::kSection, text, nullptr, nullptr}
 #define PK_I32(v) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>}
 #define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
-#define PK_SWITCH_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitchNv<&v, RO_NV(nvident)>}
-#define PK_SWITCH(v) {Row::kValue, #v, &WriteI32<&v>, &ReadSwitch<&v>}
+#define PK_SWITCH_NV(v, nvident) {Row::kSwitch, #v, &WriteI32<&v>, &ReadSwitchNv<&v, RO_NV(nvident)>}
+#define PK_SWITCH(v) {Row::kSwitch, #v, &WriteI32<&v>, &ReadSwitch<&v>}
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
 #define PK_I32_RANGE_NV(v, lo, hi, nvident) \
   {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRangeNv<&v, lo, hi, RO_NV(nvident)>}
@@ -220,11 +222,25 @@ void WriteHoldRows(FILE* f, const char* key) {
   }
 }
 
+// A range the knobs can select; one off their ladder keeps the map's range.
+template <double* V>
+void ReadMapRange(std::string_view v) {
+  if (const double nm = F64(v); OnRangeLadder(nm)) *V = nm;
+}
+
+// The range knobs step both NDs together from their own ranges: a file without the flat-panel ND's
+// own row gives it the classic ND's, and a file with one has it after.
 void ReadNdRange(std::string_view v) {
-  const double nm = F64(v);
-  for (double r : {10.0, 20.0, 40.0, 80.0, 160.0, 320.0}) {
-    if (nm == r) nd_rng_nm = nm;
-  }
+  ReadMapRange<&nd_rng_nm>(v);
+  fpnd_rng_nm = nd_rng_nm;
+}
+
+// Likewise the EHSI's mode, on the classic ND's where the EHSI has that mode (1 to 3).
+void ReadNdMode(std::string_view v) {
+  const int32_t mode = I32(v);
+  if (mode < 1 || mode > 4) return;
+  nd_mode = mode;
+  if (mode <= 3) fp_ehsi_mode = mode;
 }
 
 void ReadBattery(std::string_view v) {
@@ -263,11 +279,11 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "lon", [](FILE* f, const char* k) { PutF64(f, k, 6, ReadPlaneLon()); }, nullptr},
 
     PK_SECTION("[FLTPLN]"),
-    PK_I32(toc),
+    PK_SWITCH(toc),
     PK_F64(toc_lat, 6),
     PK_F64(toc_lon, 6),
-    PK_I32(tod),
-    PK_I32(init_tod),
+    PK_SWITCH(tod),
+    PK_SWITCH(init_tod),
     {Row::kValue, "tod_lat", &WriteF64<&tod_lat, 6>, &ReadTodPoint<&tod_lat, &last_restr_lat>},
     {Row::kValue, "tod_lon", &WriteF64<&tod_lon, 6>, &ReadTodPoint<&tod_lon, &last_restr_lon>},
     PK_F64(tod_rod, 0),
@@ -284,7 +300,7 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, kHoldRowKey, &WriteHoldRows, nullptr},
 
     PK_SECTION("[EFIS]"),
-    PK_I32_RANGE(ctr_mode, 0, 1),
+    PK_SWITCH(ctr_mode),
     {Row::kValue, "lower_eicas_mode", &WriteI32<&lower_eicas_mode>,
      [](std::string_view v) {
        const int32_t x = I32(v);
@@ -293,7 +309,12 @@ constexpr PanelKey kPanelKeys[] = {
        NV_SET(eng_lwr_eicas, x);
      }},
     {Row::kValue, "nd_rng_nm", &WriteF64<&nd_rng_nm, 1>, &ReadNdRange},
-    PK_I32_RANGE(nd_mode, 1, 4),
+    {Row::kValue, "nd_mode", &WriteI32<&nd_mode>, &ReadNdMode},
+    // The flat-panel maps' own selections, after the classic ND's, which old files alone hold.
+    {Row::kValue, "fpnd_rng_nm", &WriteF64<&fpnd_rng_nm, 1>, &ReadMapRange<&fpnd_rng_nm>},
+    PK_I32_RANGE(fpnd_mode, 3, 4),
+    {Row::kValue, "fp_ehsi_rng_nm", &WriteF64<&fp_ehsi_rng_nm, 1>, &ReadMapRange<&fp_ehsi_rng_nm>},
+    PK_I32_RANGE(fp_ehsi_mode, 1, 3),
     PK_I32_NV(EadiMode, eadi_style),
 
     PK_SECTION("[FMS]"),
@@ -331,9 +352,9 @@ constexpr PanelKey kPanelKeys[] = {
     PK_MACH(cruise_mach, kScheduleMaxMach),
     PK_IAS(descent_ias),
     PK_MACH(descent_mach, kScheduleMaxMach),
-    PK_I32(man_climb_spd),
-    PK_I32(man_cruise_spd),
-    PK_I32(man_descent_spd),
+    PK_SWITCH(man_climb_spd),
+    PK_SWITCH(man_cruise_spd),
+    PK_SWITCH(man_descent_spd),
     // The LNAV leg only while a route is active.
     {Row::kValue, "ToId", [](FILE* f, const char* k) { if (RouteActive()) PutText(f, k, lnav_leg[0].ToId); },
      [](std::string_view v) { lnav_leg[0].ToId.assign(v); }},
@@ -394,15 +415,15 @@ constexpr PanelKey kPanelKeys[] = {
        NV_SET(hdg_sel_dir, std::trunc(hdg_sel_dir));
      }},
     PK_SWITCH(hdg_sel_mode),
-    PK_SAVED_I32(loc_capture),
+    PK_SWITCH(loc_capture),
     PK_SWITCH_NV(loc_mode, loc),
     PK_SWITCH_NV(lnav, lnav),
-    PK_I32(nav_radio_mode),
-    PK_I32(speed_mode_select),
+    PK_SWITCH(nav_radio_mode),
+    PK_SWITCH(speed_mode_select),
     PK_I32_RANGE(tmsp, 0, 7),
     PK_SWITCH_NV(thrust_hold, thrust),
     // Restoring VNAV in any state makes the VNAV logic run a fresh pass.
-    {Row::kValue, "vnav", &WriteI32<&vnav>,
+    {Row::kSwitch, "vnav", &WriteI32<&vnav>,
      [](std::string_view v) {
        ReadSwitchNv<&vnav, RO_NV(vnav)>(v);
        vnav_pnl_restored = 1;
@@ -413,7 +434,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_SWITCH(to_roll_mode),
     PK_SWITCH(to_pitch_mode),
     PK_SWITCH_NV(vs_hold_mode, vs_hold),
-    {Row::kValue, "spd_hold_mode", &WriteI32<&spd_hold>, &ReadSwitchNv<&spd_hold, RO_NV(spd_hold)>},
+    {Row::kSwitch, "spd_hold_mode", &WriteI32<&spd_hold>, &ReadSwitchNv<&spd_hold, RO_NV(spd_hold)>},
     // The simulator's receiver takes the course, as from the MCP's knob: the maps show its course.
     {Row::kValue, "crs_dir", &WriteF64<&crs_dir, 0>,
      [](std::string_view v) {
@@ -429,7 +450,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_SAVED_I32(annuncement_mode),
 
     PK_SECTION("[MAIN]"),
-    PK_I32(auto_brake_status),
+    PK_SWITCH(auto_brake_status),
     PK_I32_RANGE_NV(auto_brake_switch, 0, 6, auto_brake_switch),  // RTO, OFF, 1 to 4, MAX
     PK_SAVED_F64(epr_bug, 2),
     PK_I32(ldg_checklist_mode),
@@ -438,7 +459,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(asi_bug1, asi_bug1),
     PK_I32_NV(asi_bug2, asi_bug2),
     PK_I32_NV(asi_bug3, asi_bug3),
-    PK_I32(autoland_mode),
+    PK_I32_RANGE(autoland_mode, 0, 4),  // off, armed, below 1500 ft, flare, rollout
     PK_F64(to_epr_temp_sel, 0),
 
     PK_SECTION("[OVERHEAD]"),
@@ -502,11 +523,11 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_RANGE(ac_power, 0, 5),
 
     PK_SECTION("[OVCP]"),
-    PK_I32(cargo_doors_anun),
+    PK_SWITCH(cargo_doors_anun),
     PK_SAVED_I32(EadiMode),
     PK_I32_NV(FlightDirectorType, fd_style),
-    PK_I32(l_entry_doors_anun),
-    PK_I32(r_entry_doors_anun),
+    PK_SWITCH(l_entry_doors_anun),
+    PK_SWITCH(r_entry_doors_anun),
     PK_SWITCH_NV(lite_mode, panel_mode),
     PK_SAVED_I32(to_callout_mode),
     PK_SWITCH_NV(play_announcements, ov_cabin_announcements),
@@ -561,6 +582,14 @@ void WritePanelStateFile(FILE* f) {
 
 void ApplyPanelStateKey(std::string_view key, std::string_view value) {
   if (const ReadFn read = ReaderOf(key)) read(value);
+}
+
+std::vector<std::string_view> PanelStateSwitchKeys() {
+  std::vector<std::string_view> keys;
+  for (const PanelKey& k : kPanelKeys) {
+    if (k.kind == Row::kSwitch) keys.push_back(k.key);
+  }
+  return keys;
 }
 
 bool ParseFplnRow(std::string_view value, RouteLeg* leg) {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 #include "fmc/route_types.h"
 
@@ -22,9 +23,13 @@ void WritePanelStateFile(FILE* f);
 
 // One value line of a file being applied: the key (matched without regard to case) acts as the
 // table says; a key the reader does not know, a section header or an empty key does nothing.
-// Values out of a variable's range keep its previous value; "FPLN" lines beyond the route table's
-// 201 rows, or without their coordinates, are passed over. "HOLD" lines are the loader's.
+// A switch row reads any value but 1 as 0; other values out of a variable's range keep its previous
+// value; "FPLN" lines beyond the route table's 201 rows, or without their coordinates, are passed
+// over. "HOLD" lines are the loader's.
 void ApplyPanelStateKey(std::string_view key, std::string_view value);
+
+// The keys whose rows are switches (a flag read as 0 or 1: any value but 1 reads as 0), in file order.
+std::vector<std::string_view> PanelStateSwitchKeys();
 
 // Fills `leg` from the 14 comma-separated fields of an "FPLN" value, after resetting it: an empty
 // field keeps the reset value, fields after the fourteenth are ignored. False when the latitude or

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "afds/afds_globals.h"
 #include "afds/restored_modes.h"
@@ -10,6 +13,7 @@
 #include "fmc/fmc_globals.h"
 #include "sim/sim_globals.h"
 #include "sim/tick_globals.h"
+#include "nd/efis_options.h"
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
 #include "state/panel_state_files.h"
@@ -24,6 +28,16 @@ class PanelFormatTest : public PanelStateTest {
   int32_t Load(const std::string& text) {
     WritePanel("t.pnl", text);
     return LoadPanelState("t.pnl");
+  }
+  // The file a save would write now.
+  static std::string Saved() {
+    FILE* f = std::tmpfile();
+    WritePanelStateFile(f);
+    std::string text(static_cast<size_t>(std::ftell(f)), '\0');
+    std::rewind(f);
+    text.resize(std::fread(text.data(), 1, text.size(), f));
+    std::fclose(f);
+    return text;
   }
 };
 
@@ -156,6 +170,35 @@ TEST_F(PanelFormatTest, ModeFlagsOtherThanOneAreOff) {
   ASSERT_EQ(Load("apleft=5\nlnav=-1\nthrust_hold=7\nvnav=2\nflch=3\nlnav_init_mode=9\n"), 1);
   EXPECT_EQ(std::tuple(apleft, lnav, thrust_hold, vnav, flch, lnav_init_mode), std::tuple(0, 0, 0, 0, 0, 0));
   EXPECT_EQ(host_.Named("apleft") + host_.Named("lnav") + host_.Named("thrust") + host_.Named("vnav"), 0.0);
+}
+
+// Every switch row, the T/C and T/D flags among them, reads any value but 1 as off, and saves it so.
+TEST_F(PanelFormatTest, SwitchRowsReadAnyValueButOneAsOff) {
+  const std::vector<std::string_view> keys = PanelStateSwitchKeys();
+  for (const char* key : {"toc", "tod", "init_tod", "loc_capture", "gs_capture", "vnav", "auto_brake_status"}) {
+    EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << key;
+  }
+  for (const std::string_view name : keys) {
+    const std::string key(name);
+    for (const auto& [value, read] : {std::pair{"1", "1"}, {"2", "0"}, {"-1", "0"}, {"0", "0"}}) {
+      ASSERT_EQ(Load(key + "=" + value + "\n"), 1);
+      EXPECT_NE(Saved().find("\n" + key + "=" + read + "\n"), std::string::npos) << key << "=" << value;
+    }
+  }
+}
+
+// A state saved with the maps' ranges and modes brings each back, and an older file with the classic
+// ND's alone gives them to the flat-panel maps: the range knob then steps both NDs together.
+TEST_F(PanelFormatTest, BothNdsAgreeAfterALoad) {
+  const auto maps = [] { return std::tie(nd_rng_nm, fpnd_rng_nm, fp_ehsi_rng_nm, nd_mode, fpnd_mode, fp_ehsi_mode); };
+  maps() = std::tuple(40.0, 40.0, 20.0, 3, 4, 2);
+  for (const auto& [text, after] : {std::pair{Saved(), std::tuple(80.0, 80.0, 20.0, 3, 4, 2)},
+                                    {"nd_rng_nm=80.0\nnd_mode=3\n", std::tuple(160.0, 160.0, 10.0, 3, 3, 3)}}) {
+    ResetNdGlobals();
+    ASSERT_EQ(Load(text), 1);
+    IncreaseNdRange();
+    EXPECT_EQ(maps(), after);
+  }
 }
 
 // Each FPLN row takes its fields by position; empty fields leave the reset values, not an earlier
