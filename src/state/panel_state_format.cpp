@@ -15,6 +15,7 @@
 #include "afds/restored_modes.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
 #include "fmc/route_model.h"
@@ -139,10 +140,14 @@ bool IntIn(std::string_view v) {
   const int32_t x = I32(v);
   return x >= Lo && x <= Hi;
 }
-// A Mach the CDU would refuse keeps the previous value, as an out-of-range speed does.
-template <const double* Max>
-bool MachIn(std::string_view v) {
-  return ScheduleMachAccepted(F64(v), *Max);
+// The rule of the CDU entry that takes the same value, on the number the row reads.
+template <bool (*Accepted)(double)>
+bool IntAccepted(std::string_view v) {
+  return Accepted(I32(v));
+}
+template <bool (*Accepted)(double)>
+bool RealAccepted(std::string_view v) {
+  return Accepted(F64(v));
 }
 // A coordinate by the rule of every position read from a file.
 template <CoordAxis Axis>
@@ -179,9 +184,11 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>, &IntIn<lo, hi>}
 #define PK_I32_RANGE_NV(v, lo, hi, nvident) \
   {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>, &IntIn<lo, hi>}
+// A value the crew types on the CDU, within that entry's limits (fmc/entry_limits.h).
+#define PK_I32_ENTRY(v, rule) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>, &IntAccepted<&rule>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
-#define PK_MACH(v, max) {Row::kValue, #v, &WriteF64<&v, 2>, &ReadF64<&v>, &MachIn<&max>}
-#define PK_IAS(v) PK_I32_RANGE(v, kScheduleMinIasKt, kScheduleMaxIasKt)
+#define PK_MACH(v, rule) {Row::kValue, #v, &WriteF64<&v, 2>, &ReadF64<&v>, &RealAccepted<&rule>}
+#define PK_IAS(v) PK_I32_ENTRY(v, ScheduleIasEntryAccepted)
 #define PK_LAT(v) {Row::kValue, #v, &WriteF64<&v, 6>, &ReadF64<&v>, &Coordinate<CoordAxis::kLatitude>}
 #define PK_LON(v) {Row::kValue, #v, &WriteF64<&v, 6>, &ReadF64<&v>, &Coordinate<CoordAxis::kLongitude>}
 #define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
@@ -333,33 +340,34 @@ constexpr PanelKey kPanelKeys[] = {
     PK_TEXT(sid_sel),
     PK_TEXT(sid_trans_sel),
     PK_I32(fms_page),
-    PK_I32(ldg_flaps),
+    PK_I32_ENTRY(ldg_flaps, LandingFlapsAccepted),
     PK_SWITCH(lnav_init_mode),
     PK_LAT(lnav_init_lat),
     PK_LON(lnav_init_lon),
     PK_LAT(lnav_join_trk_lat),
     PK_LON(lnav_join_trk_lon),
     PK_F64(lnav_join_trk, 0),
-    PK_I32(to_flaps),
-    PK_I32(v1),
-    PK_I32(vr),
-    PK_I32(v2),
-    PK_I32(vref),
+    PK_I32_ENTRY(to_flaps, TakeoffFlapsAccepted),
+    // Speeds not set are saved as 0.
+    PK_I32_ENTRY(v1, TakeoffSpeedOrNone),
+    PK_I32_ENTRY(vr, TakeoffSpeedOrNone),
+    PK_I32_ENTRY(v2, V2OrNone),
+    PK_I32_ENTRY(vref, V2OrNone),
     // The pilot's V-speeds, which the take-off table must not replace.
     PK_I32(v1_set),
     PK_I32(vr_set),
     PK_I32(v2_set),
-    PK_I32_RANGE(cost_index, -1, kMaxCostIndex),
+    PK_I32_ENTRY(cost_index, CostIndexAccepted),
     {Row::kValue, "reserves", &WriteF64<&reserves, 1>,
      [](std::string_view v) {
        if (const double lb = F64(v); lb >= 0.0) reserves = lb;
      }},
     PK_IAS(climb_ias),
-    PK_MACH(climb_mach, kScheduleMaxClimbMach),
+    PK_MACH(climb_mach, ClimbMachAccepted),
     PK_IAS(cruise_ias),
-    PK_MACH(cruise_mach, kScheduleMaxMach),
+    PK_MACH(cruise_mach, CruiseMachAccepted),
     PK_IAS(descent_ias),
-    PK_MACH(descent_mach, kScheduleMaxMach),
+    PK_MACH(descent_mach, CruiseMachAccepted),
     PK_SWITCH(man_climb_spd),
     PK_SWITCH(man_cruise_spd),
     PK_SWITCH(man_descent_spd),
