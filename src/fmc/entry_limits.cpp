@@ -1,6 +1,7 @@
 #include "fmc/entry_limits.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "cdu/cdu_globals.h"
@@ -81,5 +82,7 @@ bool VorFrequencyEntry(std::string_view text, int32_t* hundredths) {
 
 bool TakeoffFlapsAccepted(double deg) {
   if (!(deg >= 1.0 && deg <= 20.0) || deg != static_cast<double>(static_cast<int32_t>(deg))) return false;
-  return to_flap_list.find("," + std::to_string(static_cast<int32_t>(deg)) + ",") != std::string::npos;
+  char framed[8];
+  std::snprintf(framed, sizeof framed, ",%d,", static_cast<int32_t>(deg));
+  return to_flap_list.find(framed) != std::string::npos;
 }

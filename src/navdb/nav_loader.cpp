@@ -153,7 +153,7 @@ void LoadFile(const KindFiles& k, const char* file_name) {
     // Airway lines name VOR and NDB idents too; only named fixes of 4 or more characters count.
     if (k.kind == NavTable::kAirwayFixes && tokens[2].size() < 4) continue;
     if (*k.count >= k.capacity) continue;
-    RowTexts texts;
+    RowTexts texts{};
     if (!TextsOf(k.kind, tokens, n, &texts)) continue;
     ++*k.count;
     ComposeRow(texts, piece);
