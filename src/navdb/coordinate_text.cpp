@@ -1,45 +1,24 @@
 #include "navdb/coordinate_text.h"
 
-#include <cmath>
-
-#include "navdb/navdb_text.h"
-
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 
-// Digits with at most one point, at least one digit; a point only where `fraction` allows it.
+// A group of digits, with a point only where `fraction` allows it (the groups of a hemisphere
+// coordinate carry no sign).
 bool IsUnsignedDecimal(std::string_view text, bool fraction) {
-  bool digit = false;
-  bool point = false;
-  for (char c : text) {
-    if (IsDigit(c)) {
-      digit = true;
-    } else if (c == '.' && fraction && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digit;
+  return !text.empty() && IsDigitOrPoint(text[0]) && IsPlainDecimal(text) &&
+         (fraction || text.find('.') == std::string_view::npos);
 }
-
-double Limit(CoordAxis axis) { return axis == CoordAxis::kLatitude ? 90.0 : 180.0; }
 
 char UpperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
-bool CoordinateOnGlobe(double deg, CoordAxis axis) { return std::fabs(deg) <= Limit(axis); }
-
-bool DecimalDegreesReadable(std::string_view word, double deg, CoordAxis axis) {
-  const std::string_view digits = !word.empty() && (word[0] == '-' || word[0] == '+') ? word.substr(1) : word;
-  return IsUnsignedDecimal(digits, true) && CoordinateOnGlobe(deg, axis);
-}
-
 bool ReadDecimalDegrees(std::string_view word, CoordAxis axis, double* deg) {
+  if (!IsPlainDecimal(word)) return false;
   const double v = ParseLeadingDouble(word);
-  if (!DecimalDegreesReadable(word, v, axis)) return false;
+  if (!CoordinateOnGlobe(v, axis)) return false;
   *deg = v;
   return true;
 }

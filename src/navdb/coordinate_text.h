@@ -6,19 +6,29 @@
 
 #include <string_view>
 
+#include "navdb/navdb_text.h"
+
 enum class CoordAxis { kLatitude, kLongitude };
 
 // Finite and on the globe: a latitude within 90 degrees of the equator, a longitude within 180 of
 // Greenwich.
-bool CoordinateOnGlobe(double deg, CoordAxis axis);
+inline bool CoordinateOnGlobe(double deg, CoordAxis axis) {
+  const double limit = axis == CoordAxis::kLatitude ? 90.0 : 180.0;
+  return deg >= -limit && deg <= limit;
+}
 
 // Decimal degrees, north and east positive ("-122.3097"): an optional sign, digits with at most one
 // point and nothing else, on the globe. False, with *deg as it was, for anything else.
 bool ReadDecimalDegrees(std::string_view word, CoordAxis axis, double* deg);
 
-// The same rule for a word a reader has converted itself (the navigation loader's faster conversion,
-// which gives ParseLeadingDouble's value): whether `word` with its value `deg` is readable.
-bool DecimalDegreesReadable(std::string_view word, double deg, CoordAxis axis);
+// ReadDecimalDegrees of a word of a LineReader piece, read sixteen bytes at a time as the navigation
+// loader reads its rows.
+inline bool ReadDecimalDegreesInReader(std::string_view word, CoordAxis axis, double* deg) {
+  double v = 0.0;
+  if (!ReadPlainDecimalInReader(word, &v) || !CoordinateOnGlobe(v, axis)) return false;
+  *deg = v;
+  return true;
+}
 
 // A hemisphere letter with degrees, minutes and seconds, each group as its own text ("N", "47",
 // "26", "42"): N or S for a latitude, E or W for a longitude, in either case; whole degrees; minutes

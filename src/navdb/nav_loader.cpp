@@ -104,12 +104,8 @@ bool TextsOf(NavTable kind, const std::string_view* t, int n, RowTexts* r) {
       break;
     }
   }
-  const std::string_view lat = t[lat_token];
-  const std::string_view lon = t[lat_token + 1];
-  r->lat = ParseLeadingDoubleInReader(lat);
-  r->lon = ParseLeadingDoubleInReader(lon);
-  return DecimalDegreesReadable(lat, r->lat, CoordAxis::kLatitude) &&
-         DecimalDegreesReadable(lon, r->lon, CoordAxis::kLongitude);
+  return ReadDecimalDegreesInReader(t[lat_token], CoordAxis::kLatitude, &r->lat) &&
+         ReadDecimalDegreesInReader(t[lat_token + 1], CoordAxis::kLongitude, &r->lon);
 }
 
 void ComposeRow(const RowTexts& r, __m128i (&piece)[kRowPieces]) {
