@@ -1,7 +1,10 @@
 #include "fmc/entry_limits.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
+#include "cdu/cdu_globals.h"
 #include "navdb/navdb_text.h"
 
 namespace {
@@ -75,4 +78,11 @@ bool VorFrequencyEntry(std::string_view text, int32_t* hundredths) {
   if (n < kMinVorFreqHundredths || n > kMaxVorFreqHundredths) return false;
   *hundredths = n;
   return true;
+}
+
+bool TakeoffFlapsAccepted(double deg) {
+  if (!(deg >= 1.0 && deg <= 20.0) || deg != static_cast<double>(static_cast<int32_t>(deg))) return false;
+  char framed[8];
+  std::snprintf(framed, sizeof framed, ",%d,", static_cast<int32_t>(deg));
+  return to_flap_list.find(framed) != std::string::npos;
 }

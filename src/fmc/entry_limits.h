@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fmc/fmc_globals.h"
+
 // How much of the entry is the number.
 enum class EntryForm {
   kDigits,   // the whole entry: digits with at most one point ("27O" and "-90" are no course)
@@ -23,6 +25,13 @@ inline constexpr int32_t kMaxV1VrKt = 249;
 inline constexpr int32_t kMaxRefSpeedKt = 269;
 // Weights are typed in thousands of the display unit, below this.
 inline constexpr double kWeightEntryLimitThousands = 1000.0;
+
+// TAKEOFF REF's acceleration height, and the lowest speed and altitude of a SPD/REST line (VNAV flies
+// 250/1000 as it flies 250/1001).
+inline constexpr int32_t kMinAccelHtFt = 400;
+inline constexpr int32_t kMaxAccelHtFt = 2000;
+inline constexpr int32_t kMinRestrSpeedKt = kScheduleMinIasKt;
+inline constexpr double kMinRestrAltFt = 1000.0;
 
 // VOR frequencies, in hundredths of a MHz.
 inline constexpr int32_t kMinVorFreqHundredths = 10800;
@@ -47,3 +56,29 @@ bool HeightEntryFt(std::string_view text, int32_t min_ft, int32_t max_ft, int32_
 // A VOR frequency typed "113.50" or "113.5" (three digits, a point, one or two digits) within the
 // VOR band, as its five digits (11350).
 bool VorFrequencyEntry(std::string_view text, int32_t* hundredths);
+
+// The same limits as rules on the number an entry or a file gives: the pages test what they read
+// with them, and so do the readers of the files that hold the same values (the configuration, panel
+// states), so that what a page refuses no file sets either. Speeds in knots, heights in feet, flaps
+// in degrees.
+constexpr bool TakeoffSpeedAccepted(double kt) { return kt >= 1.0 && kt <= kMaxV1VrKt; }  // V1, VR
+constexpr bool V2Accepted(double kt) { return kt >= 1.0 && kt <= kMaxRefSpeedKt; }        // V2, VREF
+// The same speeds as files hold them, where 0 is a speed not set ("---").
+constexpr bool TakeoffSpeedOrNone(double kt) { return kt == 0.0 || TakeoffSpeedAccepted(kt); }
+constexpr bool V2OrNone(double kt) { return kt == 0.0 || V2Accepted(kt); }
+// TAKEOFF REF's FLAP: 1..20 and one of the settings of to_flap_list.
+bool TakeoffFlapsAccepted(double deg);
+// APPROACH REF's FLAP/SPD: 20, 25 or 30.
+constexpr bool LandingFlapsAccepted(double deg) { return deg == 20.0 || deg == 25.0 || deg == 30.0; }
+constexpr bool AccelHeightAccepted(double ft) { return ft >= kMinAccelHtFt && ft <= kMaxAccelHtFt; }
+// CLB's TRANS ALT: a whole number of feet from 1, below the altitude entry limit.
+constexpr bool TransitionAltitudeAccepted(double ft) { return ft >= 1.0 && ft < kAltEntryLimitFt; }
+// A SPD/REST line of CLB or DES.
+constexpr bool RestrictionSpeedAccepted(double kt) { return kt >= kMinRestrSpeedKt; }
+constexpr bool RestrictionAltitudeAccepted(double ft) { return ft >= kMinRestrAltFt && ft < kAltEntryLimitFt; }
+// PERF INIT's COST INDEX: -1 (none) to the highest the economy speeds cover.
+constexpr bool CostIndexAccepted(double ci) { return ci >= -1.0 && ci <= kMaxCostIndex; }
+// The speed schedules of the VNAV pages: an IAS, a climb Mach, a cruise or descent Mach.
+constexpr bool ScheduleIasEntryAccepted(double kt) { return kt >= kScheduleMinIasKt && kt <= kScheduleMaxIasKt; }
+constexpr bool ClimbMachAccepted(double mach) { return ScheduleMachAccepted(mach, kScheduleMaxClimbMach); }
+constexpr bool CruiseMachAccepted(double mach) { return ScheduleMachAccepted(mach, kScheduleMaxMach); }

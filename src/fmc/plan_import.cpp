@@ -5,6 +5,7 @@
 
 #include "fmc/plan_text.h"
 #include "sim/sim_globals.h"
+#include "navdb/coordinate_text.h"
 #include "navdb/navdb_text.h"
 #include "platform/paths.h"
 #include "platform/winfile.h"
@@ -40,33 +41,31 @@ std::string AfterTag(const std::string& line, size_t tag_at, std::string_view ta
   return text;
 }
 
-// One waypoint position text of the XML form ("N47° 26' 42.00"") rebuilt as "N47:26:42": the degree
-// sign starts the minutes, "'" the seconds; the fraction of a second is dropped. Empty when the text
-// holds no degrees: no position, which must never read as 0.
-std::string RebuildXmlCoordinate(std::string_view text) {
-  if (text.empty()) return std::string();
+// One waypoint position text of the XML form ("N47\xB0 26' 42.00""): the hemisphere letter, then the
+// degree sign ends the degrees and "'" the minutes. The fraction of a second must be digits but is
+// dropped, as the plan's places have always been read. False when the text gives no place (see
+// ReadHemisphereDegrees): a position that must never read as 0 or as another place.
+bool ReadXmlCoordinate(std::string_view text, CoordAxis axis, double* deg) {
+  if (text.empty()) return false;
   std::string fields[3];
+  std::string fraction;
   int field = 0;
   for (size_t i = 1; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == kDegreeSign) {
+    if (c == '"' || c == ',') break;
+    if (c == kDegreeSign && field == 0) {
       field = 1;
-    } else if (c == '\'') {
+    } else if (c == '\'' && field == 1) {
       field = 2;
-    } else if (c == '.' || c == ',' || c == '"') {
-      break;
+    } else if ((c == '.' && field == 2) || !fraction.empty()) {
+      fraction += static_cast<char>(c);
     } else if (!IsBlank(static_cast<char>(c))) {
       fields[field] += static_cast<char>(c);
     }
   }
-  if (fields[0].empty() || !IsDigit(fields[0][0])) return std::string();
-  std::string out(1, text[0]);
-  for (int f = 0; f < 3; ++f) {
-    if (f > 0) out += ':';
-    if (fields[f].size() == 1) out += '0';
-    out += fields[f];
-  }
-  return out;
+  double with_fraction = 0.0;
+  return ReadHemisphereDegrees(text[0], fields[0], fields[1], fields[2] + fraction, axis, &with_fraction) &&
+         ReadHemisphereDegrees(text[0], fields[0], fields[1], fields[2], axis, deg);
 }
 
 std::string XmlTypeOf(const std::string& type_text, const std::string& previous) {
@@ -77,19 +76,11 @@ std::string XmlTypeOf(const std::string& type_text, const std::string& previous)
   return previous;
 }
 
-// An ini coordinate holds a number of degrees, after its blanks and hemisphere letter.
-bool IniCoordinateHasDegrees(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  if (i < text.size() && !IsDigit(text[i])) ++i;
-  return i < text.size() && IsDigit(text[i]);
-}
-
-bool OnEarth(double lat, double lon) { return std::fabs(lat) <= 90.0 && std::fabs(lon) <= 180.0; }
-
 // Writes the plan's temp.rte lines. A waypoint it cannot place (no name, no position, no closing tag)
 // refuses the whole plan, as a route-file line without its coordinates refuses the file: dropped, the
-// plan would lose a place; taken, it would fly to 0N 0E or to the waypoint before.
+// plan would lose a place; taken, it would fly to 0N 0E or to the waypoint before. So does a plan cut
+// between two waypoints: an XML plan whose plan element never closes, an ini plan whose last waypoint
+// is not the destination it names.
 class PlanConverter {
  public:
   explicit PlanConverter(std::FILE* out) : out_(out) {}
@@ -106,21 +97,32 @@ class PlanConverter {
       std::erase_if(id, [](char c) { return c == ' ' || c == ','; });
       departure_id_ = id;
     }
+    static constexpr std::string_view kDest = "destination_id=";
+    if (const size_t at = line.find(kDest); at != std::string::npos) {
+      const std::string value = line.substr(at + kDest.size());
+      std::string_view words[1];
+      destination_id_ = SplitTokens(value.substr(0, value.find(',')), words, 1) == 1 ? words[0] : "";
+    }
     IniWaypointLine(line);
   }
 
-  // True when every waypoint became a line; an unclosed XML waypoint is a plan cut short.
-  bool Whole() const { return !refused_ && element_state_ != 1; }
+  // True when every waypoint became a line and the plan ends where it says it ends.
+  bool Whole() const {
+    if (refused_) return false;
+    if (xml_) return element_state_ != 1 && plan_closed_;
+    return destination_id_.empty() || platform::EqualsIgnoreCase(last_ident_, destination_id_);
+  }
 
  private:
   void Write(std::string_view ident, double lat, double lon, const std::string& type) {
     // A waypoint without a name would shift every column of its temp.rte line.
-    if (ident.empty() || !OnEarth(lat, lon)) {
+    if (ident.empty()) {
       refused_ = true;
       return;
     }
     std::fprintf(out_, "%-8.*s %-3.5f %-3.5f  %s\n", static_cast<int>(ident.size()), ident.data(), lat, lon,
                  type.c_str());
+    last_ident_ = ident;
     ++written_;
   }
 
@@ -164,8 +166,12 @@ class PlanConverter {
         if (c2 == std::string::npos) return;
         const std::string_view lat_text = std::string_view(text).substr(0, c1);
         const std::string_view lon_text = std::string_view(text).substr(c1 + 1, c2 - c1 - 1);
-        if (!IniCoordinateHasDegrees(lat_text) || !IniCoordinateHasDegrees(lon_text)) return;
-        Write(ident, ParseIniCoordinate(lat_text), ParseIniCoordinate(lon_text), type_);
+        double lat = 0.0, lon = 0.0;
+        if (!ReadIniCoordinate(lat_text, CoordAxis::kLatitude, &lat) ||
+            !ReadIniCoordinate(lon_text, CoordAxis::kLongitude, &lon)) {
+          return;
+        }
+        Write(ident, lat, lon, type_);
         text.erase(0, c2 + 1);
       }
       const size_t next = text.find(',');
@@ -194,6 +200,7 @@ class PlanConverter {
       }
       if (line.find("</ATCWaypoint>") != std::string::npos) element_state_ = 2;
     }
+    if (line.find("</FlightPlan.FlightPlan>") != std::string::npos) plan_closed_ = true;
     static constexpr std::string_view kId = "<ATCWaypoint id=";
     if (size_t at = line.find(kId); at != std::string::npos) {
       element_state_ = 1;
@@ -210,17 +217,13 @@ class PlanConverter {
     }
     if (element_state_ == 2) {
       element_state_ = 0;
-      const std::string lat_dms = RebuildXmlCoordinate(lat_text_);
-      const std::string lon_dms = RebuildXmlCoordinate(lon_text_);
-      if (lat_dms.empty() || lon_dms.empty()) {
+      double lat = 0.0;
+      double lon = 0.0;
+      if (!ReadXmlCoordinate(lat_text_, CoordAxis::kLatitude, &lat) ||
+          !ReadXmlCoordinate(lon_text_, CoordAxis::kLongitude, &lon)) {
         refused_ = true;
         return;
       }
-      double lat = 0.0;
-      double lon = 0.0;
-      ParseDmsText(lat_dms, lon_dms, &lat, &lon);
-      if (lat_dms.starts_with('S')) lat = -lat;
-      if (lon_dms.starts_with('W')) lon = -lon;
       type_ = XmlTypeOf(type_text_, type_);
       Write(ident_, lat, lon, type_);
     }
@@ -230,8 +233,11 @@ class PlanConverter {
   int32_t written_ = 0;
   bool refused_ = false;
   bool xml_ = false;
+  bool plan_closed_ = false;
   bool ident_from_second_ = false;
   std::string departure_id_;
+  std::string destination_id_;
+  std::string last_ident_;
   std::string type_ = "I";
   int element_state_ = 0;
   std::string ident_, type_text_, lat_text_, lon_text_;
@@ -258,21 +264,21 @@ void ParseLatLonText(std::string_view lat_text, std::string_view lon_text, doubl
   *lon_out = value(GroupInt(lon_text, 1, 3), GroupInt(lon_text, 4, 5), GroupInt(lon_text, 7, 7));
 }
 
-double ParseIniCoordinate(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && !IsDigit(text[i])) {
-    negative = text[i] == 'S' || text[i] == 's' || text[i] == 'W' || text[i] == 'w';
-    ++i;
-  }
-  const std::string_view rest = text.substr(i);
-  // Whole degrees as an integer and minutes as a fraction keep any text's value finite.
-  const double deg = std::fabs(static_cast<double>(ParseLeadingInt(rest)));
+bool ReadIniCoordinate(std::string_view text, CoordAxis axis, double* deg) {
+  // "N47* 26.07'": the letter, the degrees up to "*", the minutes up to "'"; blanks between them.
+  const auto trim = [](std::string_view t) {
+    while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+    while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+    return t;
+  };
+  text = trim(text);
+  if (text.empty()) return false;
+  const std::string_view rest = text.substr(1);
   const size_t star = rest.find('*');
-  const double min = star == std::string_view::npos ? 0.0 : std::fabs(ParseLeadingDouble(rest.substr(star + 1)));
-  const double v = deg + min / 60.0;
-  return negative ? -v : v;
+  const std::string_view degrees = trim(rest.substr(0, star));
+  std::string_view minutes = star == std::string_view::npos ? std::string_view() : trim(rest.substr(star + 1));
+  if (!minutes.empty() && minutes.back() == '\'') minutes = trim(minutes.substr(0, minutes.size() - 1));
+  return ReadHemisphereDegrees(text[0], degrees, minutes, "", axis, deg);
 }
 
 int32_t ImportPlnToTempRte(const std::string& name) {

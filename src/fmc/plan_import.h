@@ -10,12 +10,14 @@
 #include <string>
 #include <string_view>
 
+#include "navdb/coordinate_text.h"
+
 inline constexpr int32_t kPlanNotFound = -99;
 
 // Converts plan `name` of the plan folder. -99 when the plan cannot be opened, "temp.rte" cannot be
 // written (a stale "temp.rte" must never pass for the plan) or a waypoint of the plan has no name or
 // no position on Earth (a waypoint line that gives no place, an XML waypoint without its position or
-// its closing tag); 0 when converted.
+// its closing tag), or when the plan is cut between two waypoints; 0 when converted.
 int32_t ImportPlnToTempRte(const std::string& name);
 
 // "N47:26:42" / "W122:18:33" forms (the hemisphere letter at position 0 is ignored): degrees,
@@ -28,5 +30,6 @@ void ParseDmsText(std::string_view lat_text, std::string_view lon_text, double* 
 void ParseLatLonText(std::string_view lat_text, std::string_view lon_text, double* lat_out, double* lon_out);
 
 // An ini plan coordinate "N47* 26.07'": hemisphere letter, whole degrees before "*", decimal minutes
-// after it; negative for "S" and "W".
-double ParseIniCoordinate(std::string_view text);
+// after it; negative for "S" and "W". False, with *deg as it was, when it gives no place on the globe
+// (the rule of navdb/coordinate_text.h).
+bool ReadIniCoordinate(std::string_view text, CoordAxis axis, double* deg);

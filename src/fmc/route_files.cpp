@@ -17,6 +17,7 @@
 #include "sim/sim_globals.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/airport_loader.h"
+#include "navdb/coordinate_text.h"
 #include "navdb/navdb_text.h"
 #include "platform/findfile.h"
 #include "platform/paths.h"
@@ -88,12 +89,17 @@ bool ReadHeaderLine(const std::string& line, bool in_section, bool apply) {
   return true;
 }
 
+// Whether a waypoint line's two coordinate words give a place on the globe.
+bool ReadLegPlace(const std::string_view* w, int n, double* lat, double* lon) {
+  return n >= 3 && ReadDecimalDegrees(w[1], CoordAxis::kLatitude, lat) &&
+         ReadDecimalDegrees(w[2], CoordAxis::kLongitude, lon);
+}
+
 void FillLeg(RouteLeg& leg, const std::string_view* w, int n) {
   const auto word = [&](int i) { return i < n ? w[i] : std::string_view(); };
   ResetRouteLeg(leg);
   leg.ident = word(0);
-  leg.lat = ParseLeadingDouble(word(1));
-  leg.lon = ParseLeadingDouble(word(2));
+  ReadLegPlace(w, n, &leg.lat, &leg.lon);
   leg.type = word(3);
   leg.freq = word(4) == "---" ? std::string_view() : word(4);
   leg.via = word(5);
@@ -104,7 +110,7 @@ void FillLeg(RouteLeg& leg, const std::string_view* w, int n) {
 
 // Walks the plan lines of `f`: the section's opening goes to `on_section`, each waypoint line (its
 // words, their count) to `on_leg`, which stops the walk by returning false; header lines are applied
-// when `apply`. False at a waypoint line that lost its coordinates.
+// when `apply`. False at a waypoint line whose coordinates are lost or cannot be read.
 template <typename OnSection, typename OnLeg>
 bool WalkPlanLines(std::FILE* f, size_t line_max, bool apply, OnSection on_section, OnLeg on_leg) {
   bool in_section = false;
@@ -124,7 +130,8 @@ bool WalkPlanLines(std::FILE* f, size_t line_max, bool apply, OnSection on_secti
       continue;
     }
     if (n == 0 || header) continue;
-    if (n < 3 || !StartsWithNumber(w[1]) || !StartsWithNumber(w[2])) return false;
+    double lat = 0.0, lon = 0.0;
+    if (!ReadLegPlace(w, n, &lat, &lon)) return false;
     if (!on_leg(w, n)) break;
   }
   return true;

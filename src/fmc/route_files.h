@@ -5,8 +5,8 @@
 // File: header lines "CruiseAlt=35000", "TripFuel=...", "ResvFuel=...", "Fuel=..." (key and value
 // separated by "=" or blanks, keys without regard to case); the section line "[FlightPlan]"; then
 // one leg per line: ident, lat, lon (degrees, north and east positive), type, frequency ("---" =
-// none), airway, procedure tag; a line without both coordinates adds no leg. ";" starts a comment
-// line. Written as text (CR LF on disk).
+// none), airway, procedure tag. A line without both coordinates, or with one that cannot be read
+// (navdb/coordinate_text.h), refuses the file. ";" starts a comment line. Written as text (CR LF on disk).
 //
 // Reads: fms_fpln_act/fp_cnt (writer), fms_fpln_active. Writes: fms_fpln_mod/fp_mod_cnt,
 // mod_stpos, saved_stpos, stpos, pending_cruise_alt(_set), plan_fuel(_set), clear_holds_on_exec,

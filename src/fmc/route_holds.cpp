@@ -9,6 +9,7 @@
 #include "fmc/route_state.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
+#include "navdb/nav_records.h"
 #include "navdb/path_legs.h"
 
 namespace {
@@ -220,8 +221,10 @@ void PlaceRestoredHolds(const RouteHold* saved, int32_t count, bool executed) {
   int32_t placed = 0;
   for (int32_t r = 1; r <= std::min(count, kMaxHolds); ++r) {
     const RouteHold& h = saved[r - 1];
+    // The hold stands at its fix: a hold saved somewhere else (0N 0E) would never be flown.
     const bool named = h.leg >= 1 && h.leg <= last && fms_fpln_mod[h.leg].hold_idx == r &&
-                       fms_fpln_mod[h.leg].ident == h.fix;
+                       fms_fpln_mod[h.leg].ident == h.fix &&
+                       CalcDistNm(h.lat, h.lon, fms_fpln_mod[h.leg].lat, fms_fpln_mod[h.leg].lon) <= kSameFixNm;
     // The rows stay in the order of their legs, which the hold sequencing relies on.
     if (!named || (placed > 0 && route_holds[placed].leg >= h.leg)) continue;
     RouteHold& row = route_holds[++placed];

@@ -46,7 +46,7 @@ void ReattachModHolds(int32_t from);
 void RemoveAllHolds();
 
 // Fills the emptied hold table with the holds saved with a restored route (saved[0..count-1] were
-// rows 1..count): a hold comes back only where the modified route's leg `leg` is its fix and names
-// its row, in the order of the legs; a leg that names anything else names no hold. `executed`: the
+// rows 1..count): a hold comes back only where the modified route's leg `leg` is its fix, at the
+// hold's place, and names its row, in the order of the legs; a leg that names anything else names no hold. `executed`: the
 // route has been executed, and its active legs follow.
 void PlaceRestoredHolds(const RouteHold* saved, int32_t count, bool executed);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "fmc/fmc_globals.h"
+#include "navdb/coordinate_text.h"
 #include "navdb/lat_lon_format.h"
 #include "navdb/approach_lists.h"
 #include "navdb/approach_loader.h"
@@ -37,6 +38,14 @@ bool LineIsAirport(std::string_view line, std::string_view icao) {
   return true;
 }
 
+// Tokens of the found line: [0] ICAO, [1..4] name, elevation, latitude, longitude, then groups.
+int SplitAirportLine(std::string_view* t) {
+  for (int i = 0; i < kLineTokens; ++i) t[i] = std::string_view();
+  return SplitTokens(airport_line, t, kLineTokens);
+}
+
+// The airport's line with a position that can be read; a line whose position cannot is passed
+// over, as a line of another airport.
 bool FindAirportLine(const char* file, std::string_view icao, size_t line_chars) {
   std::FILE* f = OpenNavdataFile(file);
   if (f == nullptr) return false;
@@ -48,20 +57,18 @@ bool FindAirportLine(const char* file, std::string_view icao, size_t line_chars)
     if (!LineIsAirport(line, icao)) continue;
     airport_line.assign(line);
     for (char& c : airport_line) c = (c == '\r' || c == '\n') ? ' ' : Upper(c);
-    found = true;
+    std::string_view t[kLineTokens];
+    double lat = 0.0, lon = 0.0;
+    found = SplitAirportLine(t) >= 5 && ReadDecimalDegrees(t[3], CoordAxis::kLatitude, &lat) &&
+            ReadDecimalDegrees(t[4], CoordAxis::kLongitude, &lon);
   }
   std::fclose(f);
   return found;
 }
 
-// Tokens of the found line: [0] ICAO, [1..4] name, elevation, latitude, longitude, then groups.
-int SplitAirportLine(std::string_view* t) {
-  for (int i = 0; i < kLineTokens; ++i) t[i] = std::string_view();
-  return SplitTokens(airport_line, t, kLineTokens);
-}
-
 // A runway group: eight sub-fields joined by '_' (an empty one is skipped, the later ones move up).
-void FillRunway(std::string_view group, RunwayRecord& rw) {
+// False when its threshold cannot be read: such a group is no runway, never one at 0N or 0E.
+bool FillRunway(std::string_view group, RunwayRecord& rw) {
   std::string_view sub[kRunwaySubFields];
   int n = 0;
   size_t i = 0;
@@ -72,14 +79,18 @@ void FillRunway(std::string_view group, RunwayRecord& rw) {
     i = end + 1;
   }
   ClearRecord(rw);
+  if (!ReadDecimalDegrees(sub[2], CoordAxis::kLatitude, &rw.lat) ||
+      !ReadDecimalDegrees(sub[3], CoordAxis::kLongitude, &rw.lon)) {
+    ClearRecord(rw);
+    return false;
+  }
   SetText(rw.ident, sub[0]);
   rw.length_ft = ParseLeadingInt(sub[1]);
-  rw.lat = ParseLeadingDouble(sub[2]);
-  rw.lon = ParseLeadingDouble(sub[3]);
   rw.heading = ParseLeadingDouble(sub[4]);
   SetText(rw.ils_freq, sub[5]);
   SetText(rw.aux, sub[6]);
   rw.loc_crs = ParseLeadingDouble(sub[7]);
+  return true;
 }
 
 // Nothing of the airport loaded before may stay on offer under the new ident.
@@ -179,8 +190,9 @@ int32_t LoadAirport(std::string icao, int32_t selector) {
   int n = SplitAirportLine(t);
   for (int g = 5; g < n; ++g) {
     if (a.rwy_cnt >= kRunwayCapacity) break;
-    RunwayRecord& rw = a.runways[++a.rwy_cnt];
-    FillRunway(t[g], rw);
+    RunwayRecord& rw = a.runways[a.rwy_cnt + 1];
+    if (!FillRunway(t[g], rw)) continue;
+    ++a.rwy_cnt;
     rw.recip_heading = rw.heading + 180.0;
     if (rw.recip_heading >= 360.0) rw.recip_heading -= 360.0;
   }
@@ -234,8 +246,9 @@ void LoadAirportInfo(std::string icao, int32_t mode) {
       for (int32_t i = 1; i <= apt_rwy_cnt && i < kAirportRunwayRows; ++i) ClearRecord(apt_rwys[i]);
       apt_rwy_cnt = 0;
       for (int g = 5; g < n && apt_rwy_cnt < kRunwayCapacity; ++g) {
-        RunwayRecord& rw = apt_rwys[++apt_rwy_cnt];
-        FillRunway(t[g], rw);
+        RunwayRecord& rw = apt_rwys[apt_rwy_cnt + 1];
+        if (!FillRunway(t[g], rw)) continue;
+        ++apt_rwy_cnt;
         if (rw.loc_crs == 0.0) rw.loc_crs = rw.heading;  // no localizer: the runway's own course
       }
       MarkRightPatterns(icao);

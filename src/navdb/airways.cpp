@@ -5,6 +5,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "navdb/coordinate_text.h"
 #include "navdb/navdb_files.h"
 #include "navdb/navdb_globals.h"
 #include "navdb/nav_records.h"
@@ -66,7 +67,12 @@ void LoadAirway(std::string name) {
   std::string_view line;
   std::string_view t[5];
   while (reader.Next(&line)) {
-    if (SplitTokens(line, t, 5) < 5) continue;
+    // A line without a readable position is no line of any airway, as one too short to hold it.
+    double lat = 0.0, lon = 0.0;
+    if (SplitTokens(line, t, 5) < 5 || !ReadDecimalDegrees(t[3], CoordAxis::kLatitude, &lat) ||
+        !ReadDecimalDegrees(t[4], CoordAxis::kLongitude, &lon)) {
+      continue;
+    }
     if (t[0] != name) {
       if (best != nullptr || current->entry > 0) break;  // the airway's block has ended
       in_block = false;
@@ -75,8 +81,8 @@ void LoadAirway(std::string name) {
     NavRecord row;
     ClearRecord(row);
     SetText(row.ident, t[2]);
-    row.lat = ParseLeadingDouble(t[3]);
-    row.lon = ParseLeadingDouble(t[4]);
+    row.lat = lat;
+    row.lon = lon;
     SetText(row.airway, name);
     if (!in_block || !(CalcDistNm(last_lat, last_lon, row.lat, row.lon) <= kMaxAirwayLegNm)) end_airway();
     std::tie(in_block, last_lat, last_lon) = std::tuple(true, row.lat, row.lon);

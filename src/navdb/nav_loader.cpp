@@ -8,6 +8,7 @@
 #include <emmintrin.h>
 #include <string_view>
 
+#include "navdb/coordinate_text.h"
 #include "navdb/mag_model.h"
 #include "navdb/nav_index.h"
 #include "navdb/navdb_files.h"
@@ -80,21 +81,31 @@ struct RowTexts {
   double lat, lon;
 };
 
-RowTexts TextsOf(NavTable kind, const std::string_view* t, int n) {
+// The row of a data line; false when its position cannot be read (such a line adds no row, as one too
+// short to hold a position).
+bool TextsOf(NavTable kind, const std::string_view* t, int n, RowTexts* r) {
+  int lat_token = 2;
   switch (kind) {
     case NavTable::kIntersections:
-      return {t[0], t[1], {}, {}, kFixType, ParseLeadingDoubleInReader(t[2]), ParseLeadingDoubleInReader(t[3])};
-    case NavTable::kAirwayFixes:
-      return {t[2], t[2], {}, {}, kFixType, ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
-    case NavTable::kAirports:
-      return {t[0], t[1], {}, t[2], kAirportType, ParseLeadingDoubleInReader(t[3]), ParseLeadingDoubleInReader(t[4])};
-    case NavTable::kNavaids:
+      *r = {t[0], t[1], {}, {}, kFixType, 0.0, 0.0};
       break;
+    case NavTable::kAirwayFixes:
+      *r = {t[2], t[2], {}, {}, kFixType, 0.0, 0.0};
+      lat_token = 3;
+      break;
+    case NavTable::kAirports:
+      *r = {t[0], t[1], {}, t[2], kAirportType, 0.0, 0.0};
+      lat_token = 3;
+      break;
+    case NavTable::kNavaids: {
+      // No sixth token: no frequency.
+      const uint64_t type = platform::EqualsIgnoreCase(t[4], "VOR") ? kVorType : kOtherNavaidType;
+      *r = {t[0], t[1], n > 5 ? t[5] : std::string_view(), {}, type, 0.0, 0.0};
+      break;
+    }
   }
-  // No sixth token: no frequency.
-  const uint64_t type = platform::EqualsIgnoreCase(t[4], "VOR") ? kVorType : kOtherNavaidType;
-  return {t[0], t[1], n > 5 ? t[5] : std::string_view(), {}, type, ParseLeadingDoubleInReader(t[2]),
-          ParseLeadingDoubleInReader(t[3])};
+  return ReadDecimalDegreesInReader(t[lat_token], CoordAxis::kLatitude, &r->lat) &&
+         ReadDecimalDegreesInReader(t[lat_token + 1], CoordAxis::kLongitude, &r->lon);
 }
 
 void ComposeRow(const RowTexts& r, __m128i (&piece)[kRowPieces]) {
@@ -138,8 +149,9 @@ void LoadFile(const KindFiles& k, const char* file_name) {
     // Airway lines name VOR and NDB idents too; only named fixes of 4 or more characters count.
     if (k.kind == NavTable::kAirwayFixes && tokens[2].size() < 4) continue;
     if (*k.count >= k.capacity) continue;
+    RowTexts texts{};
+    if (!TextsOf(k.kind, tokens, n, &texts)) continue;
     ++*k.count;
-    const RowTexts texts = TextsOf(k.kind, tokens, n);
     ComposeRow(texts, piece);
     StoreRow(piece, k.table[*k.count]);
     char ident[sizeof(NavRecord::ident)];

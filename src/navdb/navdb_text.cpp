@@ -330,21 +330,30 @@ double ParseLeadingDouble(std::string_view text) {
   return negative ? -value : value;
 }
 
-double ParseLeadingDoubleInReader(std::string_view text) {
+namespace {
+
+// ParseLeadingDoubleInReader, and in `plain` (when asked) whether the text is a plain decimal: the
+// sixteen bytes that convert the files' common form tell it at once.
+double ParseInReader(std::string_view text, bool* plain) {
+  const auto general = [text, plain] {
+    if (plain != nullptr) *plain = IsPlainDecimal(text);
+    return ParseLeadingDouble(text);
+  };
   // The sixteen bytes ending with the text: its digits take their place value from their distance
   // to the end, so the point is closed up by moving the bytes before it one place on, the bytes
   // before the text become zeros, and the digits combine pairwise into two eight-digit halves.
   const char* const end = text.data() + text.size();
   const bool signed_text = !text.empty() && (text[0] == '-' || text[0] == '+');
   const size_t chars = text.size() - (signed_text ? 1 : 0);
-  if (chars < 2 || chars > 16) return ParseLeadingDouble(text);
+  if (chars < 2 || chars > 16) return general();
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 16));
   const uint32_t in_text = 0xFFFFu & ~((1u << (16 - chars)) - 1u);  // its bits of the 16
   const __m128i values = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
   const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values);
   const uint32_t digits = static_cast<uint32_t>(_mm_movemask_epi8(digit)) & in_text;
   const uint32_t point = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')))) & in_text;
-  if (point == 0 || (point & (point - 1)) != 0 || (digits | point) != in_text) return ParseLeadingDouble(text);
+  if (point == 0 || (point & (point - 1)) != 0 || (digits | point) != in_text) return general();
+  if (plain != nullptr) *plain = true;
   const int at = __builtin_ctz(point);
   const __m128i kept = _mm_and_si128(values, _mm_and_si128(digit, LastBytes(chars)));
   const __m128i after_point = LastBytes(static_cast<size_t>(15 - at));
@@ -362,6 +371,32 @@ double ParseLeadingDoubleInReader(std::string_view text) {
   // Exact operands and one rounding, as in ParseLeadingDouble.
   const double value = static_cast<double>(mantissa) / kPow10[15 - at];
   return text[0] == '-' ? -value : value;
+}
+
+}  // namespace
+
+double ParseLeadingDoubleInReader(std::string_view text) { return ParseInReader(text, nullptr); }
+
+bool ReadPlainDecimalInReader(std::string_view text, double* value) {
+  bool plain = false;
+  *value = ParseInReader(text, &plain);
+  return plain;
+}
+
+bool IsPlainDecimal(std::string_view text) {
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  bool digit = false;
+  bool point = false;
+  for (char c : text) {
+    if (IsDigit(c)) {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
 }
 
 int32_t ParseLeadingInt(std::string_view text) {

@@ -69,6 +69,15 @@ double ParseLeadingDouble(std::string_view text);
 // converted sixteen bytes at a time.
 double ParseLeadingDoubleInReader(std::string_view text);
 
+// ParseLeadingDoubleInReader into `value`, and whether the text is a plain decimal (IsPlainDecimal),
+// which the files' common form tells in the same sixteen bytes.
+bool ReadPlainDecimalInReader(std::string_view text, double* value);
+
+// Whether the whole text is a plain decimal number: an optional sign, then digits with at most one
+// point, at least one digit, nothing else ("-122.3097", "47", "+.5"; not "4O.2", "1e1", "47.2X").
+bool IsPlainDecimal(std::string_view text);
+
+
 // Integer at the start of `text` (optional sign and digits), 0 when there is none; saturates at the
 // i32 range.
 int32_t ParseLeadingInt(std::string_view text);

@@ -89,15 +89,20 @@ ssize_t ReadText(void* cookie, char* buf, size_t size) {
 int CloseRead(void* cookie) { return std::fclose(static_cast<FILE*>(cookie)) == 0 ? 0 : EOF; }
 
 // A text stream can be taken back to its start (rewind), as on the simulator's platform; no other
-// place of the translated text has a byte offset of its own.
+// place of the translated text has a byte offset of its own. Its start lies after a byte order mark.
 int SeekTextStart(void* cookie, off64_t* offset, int whence) {
   if (whence != SEEK_SET || *offset != 0) return -1;
-  return std::fseek(static_cast<FILE*>(cookie), 0, SEEK_SET) == 0 ? 0 : -1;
+  FILE* raw = static_cast<FILE*>(cookie);
+  return std::fseek(raw, 0, SEEK_SET) == 0 && SkipByteOrderMark(raw) ? 0 : -1;
 }
 
 FILE* OpenTextReader(const std::string& path) {
   FILE* raw = std::fopen(path.c_str(), "rb");
   if (raw == nullptr) return nullptr;
+  if (!SkipByteOrderMark(raw)) {
+    std::fclose(raw);
+    return nullptr;
+  }
   cookie_io_functions_t io{};
   io.read = &ReadText;
   io.seek = &SeekTextStart;
@@ -281,6 +286,15 @@ FILE* Open(std::string_view module_path, const char* mode, bool streaming) {
 }
 
 }  // namespace
+
+bool SkipByteOrderMark(FILE* f) {
+  static constexpr unsigned char kMark[] = {0xEF, 0xBB, 0xBF};
+  unsigned char head[sizeof kMark];
+  const size_t got = std::fread(head, 1, sizeof head, f);
+  if (got == sizeof head && std::memcmp(head, kMark, sizeof kMark) == 0) return true;
+  if (std::ferror(f)) return false;
+  return std::fseek(f, 0, SEEK_SET) == 0;
+}
 
 FILE* OpenFile(std::string_view module_path, const char* mode) { return Open(module_path, mode, false); }
 

@@ -1,7 +1,7 @@
 #include "state/config_globals.h"
 
-#define CONFIG_DEFINE_KEY_(key, kind, type, name, init) RO_DEFINE_GLOBAL_(type, name, init)
-#define CONFIG_RESET_KEY_(key, kind, type, name, init) RO_RESET_GLOBAL_(type, name, init)
+#define CONFIG_DEFINE_KEY_(key, kind, type, name, init, limit) RO_DEFINE_GLOBAL_(type, name, init)
+#define CONFIG_RESET_KEY_(key, kind, type, name, init, limit) RO_RESET_GLOBAL_(type, name, init)
 #define CONFIG_DEFINE_COLOUR_(key, name, r, g, b) \
   int32_t name##_r = r;                           \
   int32_t name##_g = g;                           \

@@ -5,10 +5,12 @@
 #include <charconv>
 #include <limits>
 #include <string>
+#include <type_traits>
 
 #include "afds/annunciators.h"
 #include "afds/afds_services.h"
 #include "base/int_conversion.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "state/config_globals.h"
 #include "platform/paths.h"
@@ -25,14 +27,58 @@ int32_t SaturateI32(int64_t v) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-// Stores of the plain kinds, one instance per global.
-template <int32_t* G>
-void StoreI32(std::string_view v) {
-  *G = ParseConfigI32(v);
+using Limit = bool (*)(double value);
+
+// Whether a number passes a key's limit; a key without one takes any number.
+template <Limit L>
+struct LimitOf {
+  static bool Within(double v) { return L(v); }
+};
+template <>
+struct LimitOf<nullptr> {
+  static bool Within(double) { return true; }
+};
+template <Limit L>
+bool Within(double v) {
+  return LimitOf<L>::Within(v);
 }
-template <double* G>
+
+// Stores of the plain kinds, one instance per global: a value outside the key's limit keeps the
+// value before the line, as the CDU entry keeps it.
+template <int32_t* G, Limit L>
+void StoreI32(std::string_view v) {
+  if (const int32_t x = ParseConfigI32(v); Within<L>(x)) *G = x;
+}
+template <double* G, Limit L>
 void StoreF64(std::string_view v) {
-  *G = ParseConfigF64(v);
+  if (const double x = ParseConfigF64(v); Within<L>(x)) *G = x;
+}
+// An integer written as a decimal number, truncated toward zero ("CostIndex" 45.9 is 45).
+int32_t ParseTrunc(std::string_view v) { return TruncToI32(ParseConfigF64(v)); }
+template <int32_t* G, Limit L>
+void StoreTrunc(std::string_view v) {
+  if (const int32_t x = ParseTrunc(v); Within<L>(x)) *G = x;
+}
+
+// The numbers a value reads as, by kind, and the number a global holds.
+double ReadI32(std::string_view v) { return ParseConfigI32(v); }
+double ReadF64(std::string_view v) { return ParseConfigF64(v); }
+double ReadTrunc(std::string_view v) { return ParseTrunc(v); }
+template <typename T>
+constexpr double (*ReadAs())(std::string_view) {
+  if constexpr (std::is_same_v<T, double>) {
+    return &ReadF64;
+  } else {
+    return &ReadI32;
+  }
+}
+template <typename T, T* G>
+constexpr double (*HeldOf())() {
+  if constexpr (std::is_arithmetic_v<T>) {
+    return [] { return static_cast<double>(*G); };
+  } else {
+    return nullptr;
+  }
 }
 template <std::string* G>
 void StoreText(std::string_view v) {
@@ -103,13 +149,6 @@ void Apply_AltWinRightClickIncr(std::string_view v) {
   if (ft >= 0) AltWinRightClickIncr = ft / 100 * 100;
 }
 
-// A fractional cost index is truncated toward zero; one the CDU would refuse keeps the value before
-// the line.
-void Apply_cost_index(std::string_view v) {
-  const int32_t ci = TruncToI32(ParseConfigF64(v));
-  if (ci >= -1 && ci <= kMaxCostIndex) cost_index = ci;
-}
-
 // Seconds in the file, simulator ticks (18 a second) in the global. A negative time would leave the
 // IRSs aligning for ever: the value before the line stands then.
 void Apply_IrsAlignSecs(std::string_view v) {
@@ -122,19 +161,14 @@ void Apply_IrsAlignSecs(std::string_view v) {
 template <int32_t* Working, int32_t* Default>
 void StoreScheduleIas(std::string_view v) {
   const int32_t kt = ParseConfigI32(v);
-  if (ScheduleIasAccepted(kt)) *Working = *Default = kt;
-}
-template <double* G, const double* Max>
-void StoreScheduleMach(std::string_view v) {
-  const double mach = ParseConfigF64(v);
-  if (ScheduleMachAccepted(mach, *Max)) *G = mach;
+  if (ScheduleIasEntryAccepted(kt)) *Working = *Default = kt;
 }
 void Apply_ClimbIas(std::string_view v) { StoreScheduleIas<&climb_ias, &ClimbIas>(v); }
 void Apply_CruiseIas(std::string_view v) { StoreScheduleIas<&cruise_ias, &CruiseIas>(v); }
 void Apply_DescentIas(std::string_view v) { StoreScheduleIas<&descent_ias, &DescentIas>(v); }
-void Apply_climb_mach(std::string_view v) { StoreScheduleMach<&climb_mach, &kScheduleMaxClimbMach>(v); }
-void Apply_cruise_mach(std::string_view v) { StoreScheduleMach<&cruise_mach, &kScheduleMaxMach>(v); }
-void Apply_descent_mach(std::string_view v) { StoreScheduleMach<&descent_mach, &kScheduleMaxMach>(v); }
+void Apply_climb_mach(std::string_view v) { StoreF64<&climb_mach, &ClimbMachAccepted>(v); }
+void Apply_cruise_mach(std::string_view v) { StoreF64<&cruise_mach, &CruiseMachAccepted>(v); }
+void Apply_descent_mach(std::string_view v) { StoreF64<&descent_mach, &CruiseMachAccepted>(v); }
 
 // A path angle of 0 or less descends nothing: no T/D could be placed, and VNAV would take the one
 // never placed for reached at once.
@@ -158,16 +192,25 @@ void ApplyPacksKey(std::string_view v) {
   if (ParseConfigI32(v) == 1) InitPacks();
 }
 
-#define CONFIG_STORE_I32(name) &StoreI32<&name>
-#define CONFIG_STORE_F64(name) &StoreF64<&name>
-#define CONFIG_STORE_Text(name) &StoreText<&name>
-#define CONFIG_STORE_Upper(name) &StoreUpper<&name>
-#define CONFIG_STORE_Font(name) &StoreFont<&name>
-#define CONFIG_STORE_Special(name) &Apply_##name
-#define CONFIG_KEY_ROW_(key, kind, type, name, init) ConfigKey{key, CONFIG_STORE_##kind(name)},
+#define CONFIG_STORE_I32(name, limit) &StoreI32<&name, limit>
+#define CONFIG_STORE_F64(name, limit) &StoreF64<&name, limit>
+#define CONFIG_STORE_Trunc(name, limit) &StoreTrunc<&name, limit>
+#define CONFIG_STORE_Text(name, limit) &StoreText<&name>
+#define CONFIG_STORE_Upper(name, limit) &StoreUpper<&name>
+#define CONFIG_STORE_Font(name, limit) &StoreFont<&name>
+#define CONFIG_STORE_Special(name, limit) &Apply_##name
+#define CONFIG_READ_I32(type) &ReadI32
+#define CONFIG_READ_F64(type) &ReadF64
+#define CONFIG_READ_Trunc(type) &ReadTrunc
+#define CONFIG_READ_Text(type) nullptr
+#define CONFIG_READ_Upper(type) nullptr
+#define CONFIG_READ_Font(type) nullptr
+#define CONFIG_READ_Special(type) ReadAs<type>()
+#define CONFIG_KEY_ROW_(key, kind, type, name, init, limit) \
+  ConfigKey{key, CONFIG_STORE_##kind(name, limit), limit, CONFIG_READ_##kind(type), HeldOf<type, &name>()},
 #define CONFIG_COLOUR_ROW_(key, name, r, g, b) \
-  ConfigKey{key, &StoreColour<&name##_r, &name##_g, &name##_b>},
-#define CONFIG_ACTION_ROW_(key, fn) ConfigKey{key, &fn},
+  ConfigKey{key, &StoreColour<&name##_r, &name##_g, &name##_b>, nullptr, nullptr, nullptr},
+#define CONFIG_ACTION_ROW_(key, fn) ConfigKey{key, &fn, nullptr, nullptr, nullptr},
 
 constexpr ConfigKey kConfigKeys[] = {
     CONFIG_KEYS(CONFIG_KEY_ROW_) CONFIG_COLOUR_KEYS(CONFIG_COLOUR_ROW_) CONFIG_ACTION_KEYS(CONFIG_ACTION_ROW_)};

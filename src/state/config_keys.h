@@ -9,6 +9,13 @@
 struct ConfigKey {
   std::string_view key;
   void (*apply)(std::string_view value);  // converts the value and stores it in the key's globals
+  // The rule of the CDU entry the crew types the same value on (fmc/entry_limits.h): a value it
+  // refuses is not taken. Null for a key no CDU page takes.
+  bool (*limit)(double value);
+  // Numeric keys: the number a value text reads as, and the number the key's global holds (for a
+  // speed key, its stored default); null for the text, colour and action keys.
+  double (*read)(std::string_view value);
+  double (*held)();
 };
 
 std::span<const ConfigKey> ConfigKeyTable();

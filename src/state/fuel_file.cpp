@@ -1,6 +1,5 @@
 #include "state/fuel_file.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "platform/paths.h"
@@ -25,22 +24,33 @@ std::string FuelFilePath() {
 
 }  // namespace
 
+std::span<const FuelFileKey> FuelFileKeys() {
+  static constexpr FuelFileKey kKeys[] = {
+      {"LeftMain", &FuelFileAmounts::left_lb},
+      {"RightMain", &FuelFileAmounts::right_lb},
+      {"Center", &FuelFileAmounts::center_lb},
+  };
+  return kKeys;
+}
+
 bool ReadFuelLoadFile(FuelFileAmounts* out) {
   FILE* f = platform::OpenFile(FuelFilePath(), "r");
   if (f == nullptr) return false;
-  *out = {};
+  FuelFileAmounts read;
+  bool any = false;
   char buf[kFuelReadChars + 1];
   KeyValueLine line;
   while (std::fgets(buf, kFuelReadChars, f) != nullptr) {
     if (!line.Split(buf)) continue;
-    double* amount = platform::EqualsIgnoreCase(line.key(), "LeftMain")    ? &out->left_lb
-                     : platform::EqualsIgnoreCase(line.key(), "RightMain") ? &out->right_lb
-                     : platform::EqualsIgnoreCase(line.key(), "Center")    ? &out->center_lb
-                                                                          : nullptr;
-    if (amount != nullptr) *amount = ParseConfigI32(line.value());
+    for (const FuelFileKey& k : FuelFileKeys()) {
+      if (!platform::EqualsIgnoreCase(line.key(), k.key)) continue;
+      read.*k.amount = ParseConfigI32(line.value());
+      any = true;
+    }
   }
   std::fclose(f);
-  return true;
+  if (any) *out = read;
+  return any;
 }
 
 void LoadFuelCfg() {

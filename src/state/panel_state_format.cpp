@@ -15,6 +15,7 @@
 #include "afds/restored_modes.h"
 #include "cdu/cdu_globals.h"
 #include "displays/displays_globals.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
 #include "fmc/route_model.h"
@@ -27,6 +28,7 @@
 #include "sim/tick_globals.h"
 #include "nd/efis_options.h"
 #include "nd/nd_globals.h"
+#include "navdb/coordinate_text.h"
 #include "navdb/navdb_text.h"
 #include "platform/host_api.h"
 #include "state/config_globals.h"
@@ -63,6 +65,9 @@ struct PanelKey {
   const char* key;
   WriteFn write;
   ReadFn read;  // null: the reader has no entry (written only, or a repeat of an earlier key)
+  // The limits of the value: the CDU entry's or the control's positions, or a place on the globe; a
+  // value they refuse keeps the variable as it was. Null for a value taken as it reads.
+  PanelValueCheck valid = nullptr;
 };
 
 // ---- values as written ----
@@ -129,22 +134,26 @@ void ReadSwitchNv(std::string_view v) {
   ReadSwitch<V>(v);
   host::WriteNamedVar(*Name, Id, *V);
 }
-// Values used elsewhere as indexes or modes: one outside lo..hi keeps the previous value.
-template <int32_t* V, int32_t Lo, int32_t Hi>
-void ReadI32InRange(std::string_view v) {
+// Limits of a row's value (PanelKey::valid). Values used elsewhere as indexes or modes: lo..hi.
+template <int32_t Lo, int32_t Hi>
+bool IntIn(std::string_view v) {
   const int32_t x = I32(v);
-  if (x >= Lo && x <= Hi) *V = x;
+  return x >= Lo && x <= Hi;
 }
-// The same with its named variable.
-template <int32_t* V, int32_t Lo, int32_t Hi, uint32_t* Id, const char* const* Name>
-void ReadI32InRangeNv(std::string_view v) {
-  if (const int32_t x = I32(v); x >= Lo && x <= Hi) ReadI32Nv<V, Id, Name>(v);
+// The rule of the CDU entry that takes the same value, on the number the row reads.
+template <bool (*Accepted)(double)>
+bool IntAccepted(std::string_view v) {
+  return Accepted(I32(v));
 }
-// A Mach the CDU would refuse keeps the previous value, as an out-of-range speed does.
-template <double* V, const double* Max>
-void ReadScheduleMach(std::string_view v) {
-  const double m = F64(v);
-  if (ScheduleMachAccepted(m, *Max)) *V = m;
+template <bool (*Accepted)(double)>
+bool RealAccepted(std::string_view v) {
+  return Accepted(F64(v));
+}
+// A coordinate by the rule of every position read from a file.
+template <CoordAxis Axis>
+bool Coordinate(std::string_view v) {
+  double deg = 0.0;
+  return ReadDecimalDegrees(v, Axis, &deg);
 }
 // A cruise altitude the CDU would refuse is none: the state loads as if it had none.
 template <int32_t* V>
@@ -172,12 +181,16 @@ void ReadRunwayRow(std::string_view v) {
 #define PK_I32_NV(v, nvident) {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>}
 #define PK_SWITCH_NV(v, nvident) {Row::kSwitch, #v, &WriteI32<&v>, &ReadSwitchNv<&v, RO_NV(nvident)>}
 #define PK_SWITCH(v) {Row::kSwitch, #v, &WriteI32<&v>, &ReadSwitch<&v>}
-#define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRange<&v, lo, hi>}
+#define PK_I32_RANGE(v, lo, hi) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>, &IntIn<lo, hi>}
 #define PK_I32_RANGE_NV(v, lo, hi, nvident) \
-  {Row::kValue, #v, &WriteI32<&v>, &ReadI32InRangeNv<&v, lo, hi, RO_NV(nvident)>}
+  {Row::kValue, #v, &WriteI32<&v>, &ReadI32Nv<&v, RO_NV(nvident)>, &IntIn<lo, hi>}
+// A value the crew types on the CDU, within that entry's limits (fmc/entry_limits.h).
+#define PK_I32_ENTRY(v, rule) {Row::kValue, #v, &WriteI32<&v>, &ReadI32<&v>, &IntAccepted<&rule>}
 #define PK_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, &ReadF64<&v>}
-#define PK_MACH(v, max) {Row::kValue, #v, &WriteF64<&v, 2>, &ReadScheduleMach<&v, &max>}
-#define PK_IAS(v) PK_I32_RANGE(v, kScheduleMinIasKt, kScheduleMaxIasKt)
+#define PK_MACH(v, rule) {Row::kValue, #v, &WriteF64<&v, 2>, &ReadF64<&v>, &RealAccepted<&rule>}
+#define PK_IAS(v) PK_I32_ENTRY(v, ScheduleIasEntryAccepted)
+#define PK_LAT(v) {Row::kValue, #v, &WriteF64<&v, 6>, &ReadF64<&v>, &Coordinate<CoordAxis::kLatitude>}
+#define PK_LON(v) {Row::kValue, #v, &WriteF64<&v, 6>, &ReadF64<&v>, &Coordinate<CoordAxis::kLongitude>}
 #define PK_TEXT(v) {Row::kValue, #v, &WriteText<&v>, &ReadText<&v>}
 #define PK_SAVED_I32(v) {Row::kValue, #v, &WriteI32<&v>, nullptr}
 #define PK_SAVED_F64(v, decimals) {Row::kValue, #v, &WriteF64<&v, decimals>, nullptr}
@@ -280,12 +293,14 @@ constexpr PanelKey kPanelKeys[] = {
 
     PK_SECTION("[FLTPLN]"),
     PK_SWITCH(toc),
-    PK_F64(toc_lat, 6),
-    PK_F64(toc_lon, 6),
+    PK_LAT(toc_lat),
+    PK_LON(toc_lon),
     PK_SWITCH(tod),
     PK_SWITCH(init_tod),
-    {Row::kValue, "tod_lat", &WriteF64<&tod_lat, 6>, &ReadTodPoint<&tod_lat, &last_restr_lat>},
-    {Row::kValue, "tod_lon", &WriteF64<&tod_lon, 6>, &ReadTodPoint<&tod_lon, &last_restr_lon>},
+    {Row::kValue, "tod_lat", &WriteF64<&tod_lat, 6>, &ReadTodPoint<&tod_lat, &last_restr_lat>,
+     &Coordinate<CoordAxis::kLatitude>},
+    {Row::kValue, "tod_lon", &WriteF64<&tod_lon, 6>, &ReadTodPoint<&tod_lon, &last_restr_lon>,
+     &Coordinate<CoordAxis::kLongitude>},
     PK_F64(tod_rod, 0),
     PK_I32_RANGE(toc_stpos, 0, kLastRouteRow),
     PK_I32_RANGE(tod_stpos, 0, kLastRouteRow),
@@ -325,33 +340,34 @@ constexpr PanelKey kPanelKeys[] = {
     PK_TEXT(sid_sel),
     PK_TEXT(sid_trans_sel),
     PK_I32(fms_page),
-    PK_I32(ldg_flaps),
+    PK_I32_ENTRY(ldg_flaps, LandingFlapsAccepted),
     PK_SWITCH(lnav_init_mode),
-    PK_F64(lnav_init_lat, 6),
-    PK_F64(lnav_init_lon, 6),
-    PK_F64(lnav_join_trk_lat, 6),
-    PK_F64(lnav_join_trk_lon, 6),
+    PK_LAT(lnav_init_lat),
+    PK_LON(lnav_init_lon),
+    PK_LAT(lnav_join_trk_lat),
+    PK_LON(lnav_join_trk_lon),
     PK_F64(lnav_join_trk, 0),
-    PK_I32(to_flaps),
-    PK_I32(v1),
-    PK_I32(vr),
-    PK_I32(v2),
-    PK_I32(vref),
+    PK_I32_ENTRY(to_flaps, TakeoffFlapsAccepted),
+    // Speeds not set are saved as 0.
+    PK_I32_ENTRY(v1, TakeoffSpeedOrNone),
+    PK_I32_ENTRY(vr, TakeoffSpeedOrNone),
+    PK_I32_ENTRY(v2, V2OrNone),
+    PK_I32_ENTRY(vref, V2OrNone),
     // The pilot's V-speeds, which the take-off table must not replace.
     PK_I32(v1_set),
     PK_I32(vr_set),
     PK_I32(v2_set),
-    PK_I32_RANGE(cost_index, -1, kMaxCostIndex),
+    PK_I32_ENTRY(cost_index, CostIndexAccepted),
     {Row::kValue, "reserves", &WriteF64<&reserves, 1>,
      [](std::string_view v) {
        if (const double lb = F64(v); lb >= 0.0) reserves = lb;
      }},
     PK_IAS(climb_ias),
-    PK_MACH(climb_mach, kScheduleMaxClimbMach),
+    PK_MACH(climb_mach, ClimbMachAccepted),
     PK_IAS(cruise_ias),
-    PK_MACH(cruise_mach, kScheduleMaxMach),
+    PK_MACH(cruise_mach, CruiseMachAccepted),
     PK_IAS(descent_ias),
-    PK_MACH(descent_mach, kScheduleMaxMach),
+    PK_MACH(descent_mach, CruiseMachAccepted),
     PK_SWITCH(man_climb_spd),
     PK_SWITCH(man_cruise_spd),
     PK_SWITCH(man_descent_spd),
@@ -359,15 +375,15 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "ToId", [](FILE* f, const char* k) { if (RouteActive()) PutText(f, k, lnav_leg[0].ToId); },
      [](std::string_view v) { lnav_leg[0].ToId.assign(v); }},
     {Row::kValue, "to_lat", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].to_lat); },
-     [](std::string_view v) { lnav_leg[0].to_lat = F64(v); }},
+     [](std::string_view v) { lnav_leg[0].to_lat = F64(v); }, &Coordinate<CoordAxis::kLatitude>},
     {Row::kValue, "to_lon", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].to_lon); },
-     [](std::string_view v) { lnav_leg[0].to_lon = F64(v); }},
+     [](std::string_view v) { lnav_leg[0].to_lon = F64(v); }, &Coordinate<CoordAxis::kLongitude>},
     {Row::kValue, "FrId", [](FILE* f, const char* k) { if (RouteActive()) PutText(f, k, lnav_leg[0].FrId); },
      [](std::string_view v) { lnav_leg[0].FrId.assign(v); }},
     {Row::kValue, "fr_lat", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].fr_lat); },
-     [](std::string_view v) { lnav_leg[0].fr_lat = F64(v); }},
+     [](std::string_view v) { lnav_leg[0].fr_lat = F64(v); }, &Coordinate<CoordAxis::kLatitude>},
     {Row::kValue, "fr_lon", [](FILE* f, const char* k) { if (RouteActive()) PutF64(f, k, 6, lnav_leg[0].fr_lon); },
-     [](std::string_view v) { lnav_leg[0].fr_lon = F64(v); }},
+     [](std::string_view v) { lnav_leg[0].fr_lon = F64(v); }, &Coordinate<CoordAxis::kLongitude>},
 
     PK_SECTION("[PEDESTAL]"),
     {Row::kValue, "eng1_thrott", &WriteI32<&eng1_thrott>, &ReadFuelLever<&eng1_thrott, kEventEng1Cutoff>},
@@ -544,14 +560,14 @@ std::string Lowered(std::string_view s) {
 // The readable keys, lower-cased and sorted, for the reader's look-up.
 struct KeyIndexEntry {
   std::string key;
-  ReadFn read;
+  const PanelKey* row;
 };
 
 const std::vector<KeyIndexEntry>& KeyIndex() {
   static const std::vector<KeyIndexEntry> index = [] {
     std::vector<KeyIndexEntry> v;
     for (const PanelKey& k : kPanelKeys) {
-      if (k.read != nullptr) v.push_back({Lowered(k.key), k.read});
+      if (k.read != nullptr) v.push_back({Lowered(k.key), &k});
     }
     std::sort(v.begin(), v.end(), [](const KeyIndexEntry& a, const KeyIndexEntry& b) { return a.key < b.key; });
     return v;
@@ -559,16 +575,24 @@ const std::vector<KeyIndexEntry>& KeyIndex() {
   return index;
 }
 
-// The reader of `key`, null when the reader knows no such key.
-ReadFn ReaderOf(std::string_view key) {
+// The row that reads `key`, null when the reader knows no such key.
+const PanelKey* ReaderOf(std::string_view key) {
   const std::vector<KeyIndexEntry>& index = KeyIndex();
   const std::string lowered = Lowered(key);
   auto it = std::lower_bound(index.begin(), index.end(), lowered,
                              [](const KeyIndexEntry& e, const std::string& k) { return e.key < k; });
-  return it != index.end() && it->key == lowered ? it->read : nullptr;
+  return it != index.end() && it->key == lowered ? it->row : nullptr;
 }
 
 }  // namespace
+
+std::vector<PanelKeyLimit> PanelStateKeyLimits() {
+  std::vector<PanelKeyLimit> out;
+  for (const KeyIndexEntry& e : KeyIndex()) {
+    if (e.row->valid != nullptr) out.push_back({e.row->key, e.row->valid});
+  }
+  return out;
+}
 
 void WritePanelStateFile(FILE* f) {
   for (const PanelKey& k : kPanelKeys) {
@@ -581,7 +605,9 @@ void WritePanelStateFile(FILE* f) {
 }
 
 void ApplyPanelStateKey(std::string_view key, std::string_view value) {
-  if (const ReadFn read = ReaderOf(key)) read(value);
+  const PanelKey* row = ReaderOf(key);
+  if (row == nullptr || (row->valid != nullptr && !row->valid(value))) return;
+  row->read(value);
 }
 
 std::vector<std::string_view> PanelStateSwitchKeys() {
@@ -602,8 +628,8 @@ bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
     if (text.empty()) continue;
     switch (field) {
       case 0: leg->ident.assign(text); break;
-      case 1: leg->lat = F64(text); break;
-      case 2: leg->lon = F64(text); break;
+      case 1: ReadDecimalDegrees(text, CoordAxis::kLatitude, &leg->lat); break;
+      case 2: ReadDecimalDegrees(text, CoordAxis::kLongitude, &leg->lon); break;
       case 3: leg->type.assign(text); break;
       case 4: leg->freq.assign(text); break;
       case 5: leg->aux_text.assign(text); break;
@@ -621,7 +647,9 @@ bool ParseFplnRow(std::string_view value, RouteLeg* leg) {
       }
     }
   }
-  return n > 2 && StartsWithNumber(fields[1]) && StartsWithNumber(fields[2]);
+  double lat = 0.0, lon = 0.0;
+  return n > 2 && ReadDecimalDegrees(fields[1], CoordAxis::kLatitude, &lat) &&
+         ReadDecimalDegrees(fields[2], CoordAxis::kLongitude, &lon);
 }
 
 bool SavedHoldRows::Take(std::string_view key, std::string_view value) {
@@ -630,8 +658,10 @@ bool SavedHoldRows::Take(std::string_view key, std::string_view value) {
   RouteHold& h = rows[count++];
   h = RouteHold{};
   std::string_view f[kHoldFields];
+  double lat = 0.0, lon = 0.0;
   if (SplitRowFields(value, f, kHoldFields) < kHoldFields || f[0].empty() ||
-      !std::all_of(f + 1, f + kHoldFields, StartsWithNumber)) {
+      !std::all_of(f + 1, f + kHoldFields - 2, StartsWithNumber) ||
+      !ReadDecimalDegrees(f[7], CoordAxis::kLatitude, &lat) || !ReadDecimalDegrees(f[8], CoordAxis::kLongitude, &lon)) {
     return true;
   }
   const int32_t mode = I32(f[4]);
@@ -641,7 +671,7 @@ bool SavedHoldRows::Take(std::string_view key, std::string_view value) {
   if (!(course >= 0.0 && course < 361.0) || !(length > 0.0)) return true;
   h.fix.assign(f[0]);
   std::tie(h.leg, h.turn, h.inbd_crs, h.leg_mode) = std::tuple(I32(f[1]), I32(f[2]), course, mode);
-  std::tie(h.leg_time, h.leg_dist, h.lat, h.lon) = std::tuple(F64(f[5]), F64(f[6]), F64(f[7]), F64(f[8]));
+  std::tie(h.leg_time, h.leg_dist, h.lat, h.lon) = std::tuple(F64(f[5]), F64(f[6]), lat, lon);
   return true;
 }
 

@@ -31,9 +31,21 @@ void ApplyPanelStateKey(std::string_view key, std::string_view value);
 // The keys whose rows are switches (a flag read as 0 or 1: any value but 1 reads as 0), in file order.
 std::vector<std::string_view> PanelStateSwitchKeys();
 
+// Whether a value text lies within a key's limits: those of the CDU entry that takes the same value
+// (fmc/entry_limits.h), the positions of the control, or a place on the globe
+// (navdb/coordinate_text.h).
+using PanelValueCheck = bool (*)(std::string_view value);
+// The keys the reader takes only within limits, with them: a value outside keeps the variable.
+struct PanelKeyLimit {
+  std::string_view key;
+  PanelValueCheck valid;
+};
+std::vector<PanelKeyLimit> PanelStateKeyLimits();
+
 // Fills `leg` from the 14 comma-separated fields of an "FPLN" value, after resetting it: an empty
 // field keeps the reset value, fields after the fourteenth are ignored. False when the latitude or
-// the longitude is missing: such a row is no place and adds no leg.
+// the longitude is missing or cannot be read (navdb/coordinate_text.h): such a row is no place and
+// adds no leg.
 bool ParseFplnRow(std::string_view value, RouteLeg* leg);
 
 // The "HOLD" lines of a file (one a row of the hold table, after the route rows), kept in file order

@@ -47,7 +47,8 @@ TEST_F(LoadedPlanRowsTest, PlanWaypointWithoutPositionIsNotListed) {
   const std::string end = "</ATCWaypoint>\n";
   const std::string ksea = "<DepartureID>KSEA</DepartureID>\n" + wpt("KSEA", pos) + end;
   for (const auto& [plan, listed] :
-       {std::pair{ksea + wpt("CENTR", pos) + end, "TRIP.PLN"}, {ksea + wpt("CENTR", "") + end, "NEW FPL"},
+       {std::pair{ksea + wpt("CENTR", pos) + end + "</FlightPlan.FlightPlan>\n", "TRIP.PLN"},
+        {ksea + wpt("CENTR", "") + end, "NEW FPL"},
         {"<DepartureID>KSEA</DepartureID>\n" + wpt("KSEA", "") + end + wpt("CENTR", pos) + end, "NEW FPL"},
         {ksea + wpt("CENTR", "<WorldPosition>N46\xC2\xB0 43'</WorldPosition>\n") + end, "NEW FPL"},
         {ksea + wpt("CENTR", pos) + end + wpt("KPDX", pos), "NEW FPL"}}) {

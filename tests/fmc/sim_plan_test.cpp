@@ -110,12 +110,55 @@ TEST_F(PlanImport, XmlPlanReadsDegreesSecondsAndTypes) {
       "<WorldPosition>N47\xC2\xB0 26' 42.00\",W122\xC2\xB0 18' 33.00\",+000433.00</WorldPosition>\n</ATCWaypoint>\n"
       "<ATCWaypoint id=\"SOUTH\">\n<ATCWaypointType>NDB</ATCWaypointType>\n"
       "<WorldPosition>S33\xB0 30' 00.00\",E151\xB0 15' 00.00\",+0</WorldPosition>\n</ATCWaypoint>\n"
-      "<ATCWaypoint id=\"A2\">\n<WorldPosition>N48\xB0 0' 0.00\",E9\xB0 0' 0.00\"</WorldPosition>\n</ATCWaypoint>\n");
+      "<ATCWaypoint id=\"A2\">\n<WorldPosition>N48\xB0 0' 0.00\",E9\xB0 0' 0.00\"</WorldPosition>\n</ATCWaypoint>\n"
+      "</FlightPlan.FlightPlan>\n");
   char expected[256];
   std::snprintf(expected, sizeof expected,
                 "[FlightPlan]\r\n%-8s %-3.5f %-3.5f  APT\r\n%-8s %-3.5f %-3.5f  NDB\r\n%-8s %-3.5f %-3.5f  NDB\r\n",
                 "KSEA", Dms(47, 26, 42), -Dms(122, 18, 33), "SOUTH", -33.5, 151.25, "A2", 48.0, 9.0);
   EXPECT_EQ(out, expected);
+}
+
+// Every group of both forms' positions with the same values: a letter inside or after, a sign, 60 and
+// more, a place off the globe, or a hemisphere letter of no hemisphere or of the other axis refuses
+// the plan, as a waypoint without its position does (each was flown 50 to 6,300 NM away). Hemisphere
+// letters in either case read alike (a lower-case "w" flipped to east). A plan cut between two
+// waypoints is refused, as one cut inside a waypoint.
+TEST_F(PlanImport, PlacesThatCannotBeReadAndPlansCutShortAreRefused) {
+  const std::vector<std::string> xml_groups{"N", "47", "26", "42.00", "W", "122", "18", "33.00"};
+  const std::vector<std::string> ini_groups{"N", "47", "26.70", "W", "122", "18.55"};
+  const auto xml = [](const std::vector<std::string>& g) {
+    return "<DepartureID>KSEA</DepartureID>\n<ATCWaypoint id=\"A\">\n<WorldPosition>" + g[0] + g[1] + "\xB0 " + g[2] +
+           "' " + g[3] + "\"," + g[4] + g[5] + "\xB0 " + g[6] + "' " + g[7] +
+           "\"</WorldPosition>\n</ATCWaypoint>\n</FlightPlan.FlightPlan>\n";
+  };
+  const auto ini = [](const std::vector<std::string>& g) {
+    return "destination_id=A, N1* 0', W1* 0'\nwaypoint.0=A, I, " + g[0] + g[1] + "* " + g[2] + "', " + g[3] + g[4] +
+           "* " + g[5] + "', +0,\n";
+  };
+  for (const auto& [form, groups] : {std::pair{+xml, xml_groups}, std::pair{+ini, ini_groups}}) {
+    const size_t lon_at = groups.size() / 2;
+    for (size_t g = 0; g < groups.size(); ++g) {
+      const bool hemisphere = g == 0 || g == lon_at;
+      for (std::string text : {"4O", "7X", "-5", "+5", "60.5", "190", "+", "X", "*"}) {
+        if (hemisphere && text.size() > 1) text = g == 0 ? "E" : "S";  // the other axis's letter
+        std::vector<std::string> bad = groups;
+        bad[g] = text;
+        WritePlan("IN.PLN", form(bad));
+        EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound) << form(bad);
+      }
+    }
+    std::vector<std::string> lower = groups;
+    std::tie(lower[0], lower[lon_at]) = std::pair("s", "w");
+    std::string south = Convert(form(groups));
+    south.insert(south.find("47.445"), "-");
+    EXPECT_EQ(Convert(form(lower)), south) << form(lower);
+  }
+  const std::string xml_text = xml(xml_groups);
+  WritePlan("IN.PLN", xml_text.substr(0, xml_text.find("</FlightPlan")));
+  EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound);
+  WritePlan("IN.PLN", "destination_id=KPDX, N45* 35.34', W122* 35.82'\n" + ini(ini_groups).substr(ini(ini_groups).find("waypoint")));
+  EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound);
 }
 
 TEST_F(PlanImport, MissingPlanOrUnwritableTempRteFailsTheImport) {
@@ -132,8 +175,9 @@ TEST(PlanCoordinates, TextsInTheirFixedForms) {
   EXPECT_EQ(std::pair(lat, lon), std::pair(Dms(7, 5, 3), 0.0));
   ParseLatLonText("N4726.7", "W12218.5", &lat, &lon);  // tenths of a minute become whole seconds
   EXPECT_EQ(std::pair(lat, lon), std::pair(Dms(47, 26, 42), Dms(122, 18, 30)));
-  EXPECT_DOUBLE_EQ(ParseIniCoordinate("S12"), -12.0);
-  EXPECT_DOUBLE_EQ(ParseIniCoordinate("N99999999999* 1e400'"), 2147483647.0);
+  EXPECT_TRUE(ReadIniCoordinate("S12", CoordAxis::kLatitude, &lat));
+  EXPECT_DOUBLE_EQ(lat, -12.0);
+  EXPECT_FALSE(ReadIniCoordinate("N99999999999* 1e400'", CoordAxis::kLatitude, &lat));
 }
 
 struct Leg {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "navdb/airport_loader.h"
+#include "navdb/airways.h"
 #include "navdb/nav_loader.h"
 #include "navdb/navdb_fixture.h"
 #include "navdb/nearby_lists.h"
@@ -35,17 +37,55 @@ TEST_F(NavLoader, CommentsShortFixesShortLinesAndNavaidKinds) {
   EXPECT_EQ(Column(nav_navaids, nav_navaids_cnt, &NavRecord::extra), "116.80|338||116.60");
 }
 
-// Coordinates come from the token's leading decimal part; anything that is not a finite decimal
-// number gives 0.0 (a malformed file must not put NaN or infinity into a position).
-TEST_F(NavLoader, CoordinateFromLeadingDecimalPrefix) {
-  const std::pair<const char*, double> cases[] = {{"-0.25", -0.25}, {"12.5abc", 12.5}, {"N47", 0.0}, {"nan", 0.0},
-                                                  {"0x1A", 0.0},    {"1e999", 0.0}};
+// Coordinates are whole decimal numbers on the globe; a line with anything else in their place adds
+// no row (a malformed file must not put NaN, infinity or a wrong place into a position).
+TEST_F(NavLoader, CoordinatesThatCannotBeReadAddNoRow) {
+  const char* cases[] = {"-0.25", "12.5abc", "N47", "nan", "0x1A", "1e999", "90.5"};
   std::string text;
-  for (auto [token, value] : cases) text += std::string("FIX FIX ") + token + " 1\n";
+  for (const char* token : cases) text += std::string("FIX FIX ") + token + " 1\n";
   WriteNavFile("ints.txt", text);
   LoadNavDatabase();
-  ASSERT_EQ(nav_ints_cnt, static_cast<int32_t>(std::size(cases)));
-  for (int i = 1; i <= nav_ints_cnt; ++i) EXPECT_DOUBLE_EQ(nav_ints[i].lat, cases[i - 1].second) << cases[i - 1].first;
+  ASSERT_EQ(nav_ints_cnt, 1);
+  EXPECT_DOUBLE_EQ(nav_ints[1].lat, -0.25);
+}
+
+// Every position field of the navigation files with the same values that give no place: the line,
+// or the runway group, adds nothing, as one too short to hold a position (a runway cut short put
+// the origin at 47.46N 0.00E). A byte order mark before the first line changes nothing.
+int32_t NavRows() {
+  LoadNavDatabase();
+  return nav_ints_cnt + nav_awy_fixes_cnt + nav_apts_cnt + nav_navaids_cnt;
+}
+
+TEST_F(NavLoader, PositionsThatCannotBeReadAddNothing) {
+  const struct {
+    const char* file;
+    const char* line;  // @ and # stand for the latitude and the longitude
+    int32_t (*count)();  // what the file adds: rows, the airway's fixes, the airport, its runways
+    int32_t good;
+  } fields[] = {
+      {"ints.txt", "FIX FIX @ #", NavRows, 1},
+      {"awys.txt", "J5 1 HAROB @ #", [] { return NavRows() + (LoadAirway("J5"), nav_search_cnt); }, 2},
+      {"apts.txt", "KTST TEST 1 @ # 16L_9000_47.4_-122.3_162_0_X_162", [] { return NavRows() + LoadAirport("KTST", 1); }, 2},
+      {"navs.txt", "SEA SEATTLE @ # VOR 116.80", NavRows, 1},
+      {"apts.txt", "KTST TEST 1 47.4 -122.3 16L_9000_@_#_162_0_X_162",
+       [] { return LoadAirport("KTST", 1) + airport_recs[1].rwy_cnt - 1; }, 1},
+  };
+  const auto with = [](std::string line, const std::string& lat, const std::string& lon) {
+    return line.replace(line.find('@'), 1, lat).replace(line.find('#'), 1, lon) + "\r\n";
+  };
+  for (const auto& f : fields) {
+    WriteNavFile(f.file, "\xEF\xBB\xBF" + with(f.line, "47.2", "-122.3"));
+    EXPECT_EQ(f.count(), f.good) << f.line;
+    for (const char* text : {"4O.2", "47.2X", "197.2", "N47", "1e1", "+", "-"}) {
+      for (const auto& [lat, lon] : {std::pair<std::string, std::string>{text, "-122.3"}, {"47.2", text}}) {
+        WriteNavFile(f.file, with(f.line, lat, lon));
+        EXPECT_EQ(f.count(), 0) << with(f.line, lat, lon);
+      }
+    }
+  }
+  WriteNavFile("apts.txt", "KTST TEST 1 47.4 -122.3 16L_11900_47.4638\n");
+  EXPECT_EQ(std::pair(LoadAirport("KTST", 1), airport_recs[1].rwy_cnt), std::pair(1, 0));
 }
 
 // Over-long texts are cut to their fields; a line longer than the 1,698-character buffer continues

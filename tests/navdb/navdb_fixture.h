@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 
 #include "module/module_state.h"
+#include "navdb/coordinate_text.h"
 #include "navdb/nav_index.h"
 #include "navdb/nav_records.h"
 #include "navdb/navdb_text.h"
@@ -110,8 +111,11 @@ inline bool PlainNavRow(NavTable kind, const std::string& line, NavRecord* row) 
   const size_t lat = kind == NavTable::kIntersections || navaid ? 2 : 3;
   SetText(row->ident, t[ident]);
   SetText(row->name, t[ident == 2 ? 2 : 1]);
-  row->lat = ParseLeadingDouble(t[lat]);
-  row->lon = ParseLeadingDouble(t[lat + 1]);
+  // A position that cannot be read makes no row.
+  if (!ReadDecimalDegrees(t[lat], CoordAxis::kLatitude, &row->lat) ||
+      !ReadDecimalDegrees(t[lat + 1], CoordAxis::kLongitude, &row->lon)) {
+    return false;
+  }
   std::string navaid_kind = navaid ? t[4] : "";
   for (char& c : navaid_kind) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   SetText(row->type, kind == NavTable::kAirports ? "APT" : !navaid ? "I" : navaid_kind == "VOR" ? "V" : "N");

@@ -29,7 +29,7 @@ TEST_F(ProcsBadInput, TruncatedLinesAddNothingOrEmptyLegs) {
 // Numbers beyond the double range read as 0; courses far outside 0..360 stay finite (the test main
 // traps invalid operations and overflows).
 TEST_F(ProcsBadInput, HugeAndMalformedNumbers) {
-  WriteNavFile("apts.txt", "KTST T 1e999 1e300 -1e300 16L_1e99_1e400_1e308_1e300_X_X_-1e300\n");
+  WriteNavFile("apts.txt", "KTST T 1e999 45 -122 16L_1e99_45_-122_1e300_X_X_-1e300 16R_1_1e400_1e308_1_X_X_1\n");
   LoadOriginWith(
       "[KTST]\nT DEP1 SID 16L\nDEP1 RW16L /RT/H1e300/UA 2147483647 16L 1e300 -1e300\n"
       "DEP1 /LT/T-1e300/UD1e300 1 --- 1e300 1e300 FO\nDEP1 /RT/T1e300/IC1e300 1 --- 45 -122\n"

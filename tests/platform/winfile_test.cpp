@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "support/temp_dir.h"
 
@@ -60,6 +61,26 @@ TEST(TextFileRead, RewindReadsTheFileAgain) {
   std::rewind(f);
   EXPECT_EQ(ReadAll(f), "toc=1\nFPLN=A\n");
   std::fclose(f);
+}
+
+// A UTF-8 byte order mark an editor saved is no part of a text file's first line, also after a
+// rewind; a binary reader that splits lines itself skips it on request. Other bytes stay.
+TEST(TextFileRead, ByteOrderMarkIsNoPartOfTheText) {
+  TempDir dir;
+  for (const auto& [bytes, text] : {std::pair{"\xEF\xBB\xBFsimver=10\r\n", "simver=10\n"}, {"\xEF\xBB\xBF", ""},
+                                    {"\xEF\xBBX\r\n", "\xEF\xBBX\n"}, {"\xEF", "\xEF"}, {"a\xEF\xBB\xBF", "a\xEF\xBB\xBF"}}) {
+    dir.Write("a.cfg", bytes);
+    FILE* f = platform::OpenFile(dir / "a.cfg", "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(ReadAll(f), text) << bytes;
+    std::rewind(f);
+    EXPECT_EQ(ReadAll(f), text) << bytes;
+    std::fclose(f);
+    f = platform::OpenFile(dir / "a.cfg", "rb");
+    ASSERT_TRUE(platform::SkipByteOrderMark(f));
+    EXPECT_EQ(ReadAll(f), std::string(bytes).substr(std::string(bytes).starts_with("\xEF\xBB\xBF") ? 3 : 0));
+    std::fclose(f);
+  }
 }
 
 TEST(TextFileRead, BinaryModePassesBytesThroughAndAMissingFileGivesNull) {

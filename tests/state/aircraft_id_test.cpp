@@ -134,6 +134,9 @@ TEST_F(AircraftIdTest, WhichSectionsMatch) {
             1);
   WriteText("SimObjects/Airplanes/A/aircraft.cfg", "title=orvantel\nsim=x\nmodel=ro757_pw_200\npanel=\n[fltsim.0]\n");
   EXPECT_EQ(FindAircraftCfg(), 0);  // lines before the first section
+  // A byte order mark an editor saved before the first section hides nothing.
+  WriteText("SimObjects/Airplanes/A/aircraft.cfg", "\xEF\xBB\xBF[fltsim.0]\ntitle=orvantel\nsim=x\nmodel=ro757_pw_200\npanel=\n");
+  EXPECT_EQ(FindAircraftCfg(), 1);
 }
 
 // Without "model=" the section still matches (its other values apply), but the model is unknown, so

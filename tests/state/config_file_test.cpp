@@ -9,6 +9,7 @@
 #include "fmc/fmc_globals.h"
 #include "state/config_file.h"
 #include "state/config_globals.h"
+#include "state/config_keys.h"
 #include "state/state_fixture.h"
 
 namespace {
@@ -32,14 +33,15 @@ TEST_F(ConfigFileTest, MissingFileKeepsBuiltInsAndStillDerives) {
 
 // The last line of a key wins whatever its case; comment, blank, unknown and key-less lines are
 // skipped; blanks before "=" hide the key, blanks after it only lead the value; a key without "="
-// or value reads empty, except colours, which keep theirs.
+// or value reads empty, except colours, which keep theirs, and keys with a CDU entry, whose entry
+// takes no empty speed.
 TEST_F(ConfigFileTest, LineGrammar) {
   WriteConfig(
       "EadiMode=1\neadimode=0\nEADIMODE=2\n;FlchMinIas=1\n\n   \nNoSuchKey=5\n=7\nFlchMinIas=150\nflchminias=160\n"
       "EadiFMA =1\nFlightDirectorType= 1\nEfisLinesize\nClbSpdRest=\nWeightUnit\nEADISkyColor=\nsimver\n");
   ReadConfigFile();
   EXPECT_EQ(std::tuple(EadiMode, FlchMinIas, EadiFMA, FlightDirectorType), std::tuple(2, 160, 0, 1));
-  EXPECT_EQ(std::tuple(EfisLinesize, ClbSpdRest, weight_unit, eadi_sky_color_r, simver), std::tuple(0, 0.0, "", 40, 9));
+  EXPECT_EQ(std::tuple(EfisLinesize, ClbSpdRest, weight_unit, eadi_sky_color_r, simver), std::tuple(0, 250.0, "", 40, 9));
 }
 
 // A line longer than a read arrives in pieces, each taken as a line: the tail of a long comment
@@ -76,9 +78,12 @@ TEST_F(ConfigFileTest, IntegerKeysAndTheirRanges) {
 }
 
 // Reals take the longest leading decimal number; numbers a double cannot hold, and the "inf", "nan"
-// and hexadecimal forms, give 0.0: nothing that would turn into an infinity or NaN downstream.
+// and hexadecimal forms, give 0.0: nothing that would turn into an infinity or NaN downstream (here
+// 0.0 and 12 ft, below what the SPD/REST entry takes, keep the built-in altitude).
 TEST_F(ConfigFileTest, RealKeysTakeTheLeadingDecimalNumber) {
-  for (auto [value, expected] : {std::pair{"-.5", -0.5}, {"1e+", 1.0}, {"25e-1", 2.5}, {"nan", 0.0}, {"-1e999", 0.0}}) {
+  for (auto [value, expected] : {std::pair{"1500.5", 1500.5}, {"12e+", 10000.0}, {"25e2", 2500.0}, {"nan", 10000.0},
+                                 {"-1e999", 10000.0}}) {
+    Restart();
     WriteConfig(std::string("ClbAltRest=") + value + "\n");
     ReadConfigFile();
     EXPECT_DOUBLE_EQ(ClbAltRest, expected) << value;
@@ -109,6 +114,36 @@ TEST_F(ConfigFileTest, SpeedsAndPathAngleOutOfRangeKeepTheirValues) {
   ReadConfigFile();
   EXPECT_EQ(std::tuple(descent_ias, DescentIas, cruise_mach, climb_mach, VnavDescFPA),
             std::tuple(50, 50, 0.4, 1.3, 2.75));
+}
+
+// Every numeric key of the table with the same values: blanks around "=" hide the key, a byte order
+// mark before it hides nothing; a key the crew also types on the CDU takes only what that entry takes
+// (a letter after the number gives that number, as on the page), and what it refuses keeps the
+// built-in value (V1 999, VR 5, flaps 99 and a restriction of 10 kt were shown and flown).
+TEST_F(ConfigFileTest, EveryKeySweptWithTheSameValues) {
+  const char* values[] = {"-500", "-20", "-1", "", "0", "1", "5", "10", "15", "20", "25", "30", "150X", "1O0",
+                          "249", "250", "269", "270", "399", "400", "999", "1000", "2001", "18000", "99998", "1e9"};
+  int32_t limited = 0;
+  for (const ConfigKey& row : ConfigKeyTable()) {
+    if (row.held == nullptr) continue;
+    const auto held_after = [&](const std::string& text) {
+      Restart();
+      WriteConfig(text + "\n");
+      ReadConfigFile();
+      return row.held();
+    };
+    const std::string key(row.key);
+    const double built_in = held_after(";");
+    EXPECT_EQ(held_after(key + " = 7"), built_in) << key;
+    EXPECT_EQ(held_after("\xEF\xBB\xBF" + key + "=7"), held_after(key + "=7")) << key;
+    if (row.limit == nullptr) continue;
+    ++limited;
+    for (const char* v : values) {
+      const double x = row.read(v);
+      EXPECT_EQ(held_after(key + "=" + v), row.limit(x) ? x : built_in) << key << "=" << v;
+    }
+  }
+  EXPECT_GE(limited, 19);
 }
 
 // Colours set the components the value reaches; the others keep their values.

@@ -41,6 +41,34 @@ TEST_F(FuelFileTest, FileKeysAndValues) {
   EXPECT_EQ(std::tuple(a.left_lb, a.right_lb, a.center_lb), std::tuple(0.0, 0.0, 0.0));
 }
 
+// Every key of the file with the same values: the leading whole number of pounds (a letter after it
+// ends it, one inside cuts it, none reads 0); blanks around "=" hide the key, a byte order mark
+// hides nothing. A file from which no key was read loads nothing and says nothing (an empty one
+// emptied the tanks and reported "0 Lbs of Fuel Loaded").
+TEST_F(FuelFileTest, EveryKeySweptWithTheSameValues) {
+  for (const auto& [token, value] : {std::pair{306, 6.5}, {292, 1000.0}, {298, 2000.0}, {290, 3000.0}}) {
+    host_.SetToken(token, value);
+  }
+  for (const FuelFileKey& k : FuelFileKeys()) {
+    const std::string key(k.key);
+    for (const auto& [text, read, lb] :
+         {std::tuple{key + "=10000", true, 10000.0}, {key + "=10O00", true, 10.0}, {key + "=10000lb", true, 10000.0},
+          {key + "=-500", true, -500.0}, {key + "=", true, 0.0}, {"\xEF\xBB\xBF" + key + "=10000", true, 10000.0},
+          {key + " = 10000", false, 0.0}, {"", false, 0.0}, {";" + key + "=10000", false, 0.0}}) {
+      WriteFuelFile(text + "\r\n");
+      FuelFileAmounts a{1.0, 2.0, 3.0};
+      EXPECT_EQ(ReadFuelLoadFile(&a), read) << text;
+      FuelFileAmounts expected = read ? FuelFileAmounts{} : FuelFileAmounts{1.0, 2.0, 3.0};
+      if (read) expected.*k.amount = lb;
+      EXPECT_EQ(std::tuple(a.left_lb, a.right_lb, a.center_lb),
+                std::tuple(expected.left_lb, expected.right_lb, expected.center_lb)) << text;
+      cdu_message.clear();
+      LoadFuelCfg();
+      EXPECT_EQ(cdu_message.empty(), !read) << text;
+    }
+  }
+}
+
 // Each tank takes its own fraction; the message reports the sum placed, in the configured unit.
 TEST_F(FuelFileTest, EachTankGetsItsOwnFractionAndTheSumIsReported) {
   const FuelLoadPlan p = PlanTankAmounts(10000.0, 10000.0, 5000.0, {20000.0, 40000.0, 50000.0});

@@ -16,6 +16,7 @@
 #include "nd/efis_options.h"
 #include "nd/nd_globals.h"
 #include "state/config_globals.h"
+#include "state/config_keys.h"
 #include "state/panel_state_files.h"
 #include "state/panel_state_format.h"
 #include "state/state_fixture.h"
@@ -39,7 +40,43 @@ class PanelFormatTest : public PanelStateTest {
     std::fclose(f);
     return text;
   }
+  // The value a save writes for `key` now ("" when it writes none).
+  static std::string SavedValue(const std::string& key) {
+    const std::string text = "\n" + Saved();
+    const size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return "";
+    const size_t from = at + key.size() + 2;
+    return text.substr(from, text.find('\n', from) - from);
+  }
 };
+
+// Every key the reader takes within limits (the CDU entry's, the control's positions, a place on
+// the globe), with the same values: what the limits refuse keeps the variable, what they take is the
+// number read. Through a file, blanks around "=" hide the key and a byte order mark hides nothing.
+TEST_F(PanelFormatTest, EveryLimitedKeySweptWithTheSameValues) {
+  std::tie(startup_phase, stpos) = std::tuple(1, 1);  // the saved speeds stay; the LNAV leg is written
+  const char* values[] = {"-500", "-181", "-91", "-1", "", "0", "1", "2", "3", "5", "7", "15", "20", "25", "30",
+                          "91", "150X", "1O0", "4O.5", "181", "249", "250", "269", "270", "999", "1000", "99999"};
+  for (const auto& [key_view, valid] : PanelStateKeyLimits()) {
+    const std::string key(key_view);
+    int32_t refused = 0;
+    for (const char* v : values) {
+      const std::string before = SavedValue(key);
+      ApplyPanelStateKey(key, v);
+      if (valid(v)) {
+        EXPECT_EQ(ParseConfigF64(SavedValue(key)), ParseConfigF64(v)) << key << "=" << v;
+      } else {
+        EXPECT_EQ(SavedValue(key), before) << key << "=" << v;
+        ++refused;
+      }
+    }
+    EXPECT_GT(refused, 0) << key;  // a limit that takes every value is none
+    const std::string kept = SavedValue(key);
+    EXPECT_EQ(Load(key + " = 1\n"), 0) << key;
+    EXPECT_EQ(SavedValue(key), kept) << key;
+    EXPECT_EQ(Load("\xEF\xBB\xBF" + key + "=1\n"), 1) << key;
+  }
+}
 
 // Keys in any letter case; a blank before "=" hides the key, a blank after it only leads the
 // value; "*" reads back as a blank; no value reads 0; a tab ends the value. A line longer than the

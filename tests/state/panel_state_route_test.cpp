@@ -75,6 +75,35 @@ TEST_F(PanelRouteTest, HoldsOfTheFileReplaceThoseOfThePreviousRoute) {
   }
 }
 
+// The places of the route and hold rows with the same values that give no place (a letter inside
+// or after, none, off the globe, a hemisphere letter): a route row without one makes the file no
+// whole route, applied not at all (a row at latitude 96 was flown to); a hold row without one is no
+// hold, nor is a hold away from its fix (one at 0N 0E was taken and silently never flown).
+TEST_F(PanelRouteTest, RouteAndHoldRowsWithoutAReadablePlace) {
+  const auto file = [](int32_t field, const std::string& text) {
+    std::string rows = "[FLTPLN]\nfp_cnt=5\nstpos=1\n";
+    std::string place[4] = {std::to_string(route_test::LegLat(2)), "-122.0", "49.0", "-122.0"};
+    place[field] = text;
+    for (int i = 0; i <= 5; ++i) {
+      rows += "FPLN=" + kRoute[i] + "," + (i == 2 ? place[0] : std::to_string(route_test::LegLat(i))) + "," +
+              (i == 2 ? place[1] : "-122.0") + ",,,,,,,-999,0,-999,-1," + (i == 4 ? "1" : "0") + "\n";
+    }
+    return rows + "HOLD=KELSO,4,2,270.0,1,1.5,0.0," + place[2] + "," + place[3] + "\n";
+  };
+  for (const char* text : {"4O.5", "48.5X", "", "-181", "N48", "1e1", "+", "0.000000"}) {
+    for (int32_t field = 0; field < 4; ++field) {
+      Flying(Idents{"KSEA", "SEA", "KPDX"}, 0);
+      const bool route_row = field < 2;
+      const bool place = std::string(text) == "0.000000";  // 0N 0E is a place, but no fix's
+      WritePanel("p.pnl", file(field, text));
+      // Refused, the route flown stays; loaded, its hold comes back only where it stands at its fix.
+      ASSERT_EQ(LoadPanelState("p.pnl"), route_row && !place ? 0 : 1) << field << " " << text;
+      EXPECT_EQ(fms_fpln_act[2].ident, route_row && !place ? "KPDX" : "TACMA") << field << " " << text;
+      EXPECT_EQ(hold_cnt, route_row && place ? 1 : 0) << field << " " << text;
+    }
+  }
+}
+
 // A state saved at the gate without a route, loaded while a route is flown: no route is left, not
 // the flown one's rows without an active leg.
 TEST_F(PanelRouteTest, StateWithoutARouteLeavesNone) {

@@ -65,7 +65,7 @@ void EnterCostIndex() {
   const int32_t n = ParseLeadingInt(cdu_scratchpad);
   // Text that holds no number also reads 0, so 0 counts only when typed as such.
   const bool zero_ok = n != 0 || cdu_scratchpad == "0";
-  if (n < -1 || n > kMaxCostIndex || !zero_ok) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!CostIndexAccepted(n) || !zero_ok) return cdu::RefuseEntry(cdu::kInvalidEntry);
   KeepCostIndexForErase();
   cost_index = n;
   if (fms_fpln_active == 3) StepFplnState();

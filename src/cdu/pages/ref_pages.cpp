@@ -44,7 +44,9 @@ constexpr double kFeetToMetres = 0.3048;
 void EnterTakeoffFlaps() {
   const int32_t n = ParseLeadingInt(cdu_scratchpad);
   const std::string framed = "," + cdu_scratchpad + ",";
-  if (n < 1 || n > 20 || to_flap_list.find(framed) == std::string::npos) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!TakeoffFlapsAccepted(n) || to_flap_list.find(framed) == std::string::npos) {
+    return cdu::RefuseEntry(cdu::kInvalidEntry);
+  }
   to_flaps = n;
   ComputeTakeoffSpeeds(n);
   cdu::AcceptEntry();
@@ -52,7 +54,7 @@ void EnterTakeoffFlaps() {
 
 void EnterAccelHeight() {
   int32_t n = 0;
-  if (!HeightEntryFt(cdu_scratchpad, 400, 2000, &n)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!HeightEntryFt(cdu_scratchpad, kMinAccelHtFt, kMaxAccelHtFt, &n)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   accel_ht = n;
   cdu::AcceptEntry();
 }

@@ -39,10 +39,8 @@ namespace lsk = cdu_perf::lsk;
 constexpr int32_t kClb = 1;
 constexpr int32_t kCrz = 2;
 constexpr int32_t kDes = 3;
-constexpr int32_t kMinSpeedKt = kScheduleMinIasKt;
 constexpr double kClbMaxMach = kScheduleMaxClimbMach;
 constexpr double kMaxMach = kScheduleMaxMach;
-constexpr double kMinRestrAltFt = 1000.0;
 constexpr double kEtaMinGroundSpeedKt = 60.0;
 constexpr const char* kDegree = "\xB0";
 constexpr const char* kDashLine = "-----------------------------";
@@ -105,9 +103,10 @@ void EnterSpeedPair(const SpeedPair& p) {
   if (fms_fpln_active == 3) StepFplnState();
 }
 
-// The lowest speed and altitude of a restriction the page takes, and so of one it shows: VNAV flies
-// 250/1000 as it flies 250/1001.
-bool RestrictionShown(double speed_kt, double alt_ft) { return speed_kt >= kMinSpeedKt && alt_ft >= kMinRestrAltFt; }
+// A restriction the page takes, and so one it shows.
+bool RestrictionShown(double speed_kt, double alt_ft) {
+  return RestrictionSpeedAccepted(speed_kt) && RestrictionAltitudeAccepted(alt_ft);
+}
 
 // "SPD/ALT" with at least three characters before the "/".
 void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
@@ -117,7 +116,7 @@ void EnterSpeedRestriction(double* speed_kt, double* alt_ft) {
   if (slash == std::string_view::npos || slash < 3) return cdu::RefuseEntry(cdu::kInvalidEntry);
   const int32_t kt = ParseLeadingInt(text.substr(0, slash));
   const double alt = ParseLeadingDouble(text.substr(slash + 1));
-  if (!RestrictionShown(kt, alt) || !(alt < cdu_perf::kAltEntryLimitFt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
+  if (!RestrictionShown(kt, alt)) return cdu::RefuseEntry(cdu::kInvalidEntry);
   *speed_kt = kt;
   *alt_ft = alt;
   cdu::AcceptEntry();
