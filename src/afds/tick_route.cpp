@@ -142,10 +142,11 @@ void ComputeAimPointOnIntercept() {
   if (lite_mode == 1) lnav_init_mode = 0;
 }
 
-// The aim point lies ahead of the aircraft's abeam place on the leg's great circle, however far off
-// the leg: the heading to it turns towards the leg ahead, less than 90 degrees off its course.
+// The aim point lies ahead of the aircraft's abeam place on the great circle of the leg of the route
+// ahead, however far off the leg: the heading to it turns towards the leg ahead, less than 90 degrees
+// off its course, and past a waypoint onto the route beyond it, not along the passed leg's extension.
 void ComputeAimPointOnLeg() {
-  const LnavLeg& leg = lnav_leg[0];
+  const LegEnds leg = RouteAheadLeg();
   double along_nm = 0.0, cross_unused = 0.0;
   const double crs_true = LnavLegOffsets(&along_nm, &cross_unused);
   CalcDestPoint(leg.fr_lat, leg.fr_lon, crs_true, along_nm + kAimPointAheadNm, &lnav_aim_pt.lat, &lnav_aim_pt.lon);

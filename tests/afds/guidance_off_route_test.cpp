@@ -1,0 +1,74 @@
+// Guidance swept over places off the route: around a route that turns.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
+
+#include "afds/afds_globals.h"
+#include "afds/panel_input_globals.h"
+#include "afds/route_progress_globals.h"
+#include "afds/vnav_targets.h"
+#include "base/geodesy.h"
+#include "fmc/traffic_pattern.h"
+#include "module/module_state.h"
+#include "support/tick_fixture.h"
+
+namespace {
+
+using tick_test::RoutePoint;
+
+// `along` NM from `a` on the true course `crs`, then `cross` NM to its right.
+RoutePoint At(RoutePoint a, double crs, double along, double cross) {
+  CalcDestPoint(a.lat, a.lon, norm360(crs + (along < 0.0 ? 180.0 : 0.0)), std::fabs(along), &a.lat, &a.lon);
+  CalcDestPoint(a.lat, a.lon, norm360(crs + (cross < 0.0 ? 270.0 : 90.0)), std::fabs(cross), &a.lat, &a.lon);
+  return a;
+}
+
+// WP0 to WP1 30 NM north, then two legs of 30 NM on 060 (no variation); the course of the leg into
+// each row.
+const RoutePoint kWp1{"WP1", 47.5, -122.0};
+const std::vector<RoutePoint> kRoute{{"WP0", 47.0, -122.0}, kWp1, At(kWp1, 60.0, 30.0, 0.0), At(kWp1, 60.0, 60.0, 0.0)};
+constexpr double kCourse[] = {0.0, 0.0, 60.0, 60.0};
+
+class OffRouteGuidance : public tick_test::TickTest {
+ protected:
+  // WP1 active, LNAV on, the aircraft at `p`.
+  void Fresh(const RoutePoint& p) {
+    ResetModuleState();
+    seen_ = host_.key_events().size();
+    SetActiveRoute(kRoute, 1);
+    lnav = 1;
+    SetPosition(p.lat, p.lon);
+    SetRadioHeightFt(5000.0);
+    SetGroundSpeedKt(300.0);
+  }
+  // The value of the last key event `id` since Fresh(), or `none`.
+  int32_t Last(uint32_t id, int32_t none) const {
+    for (size_t i = host_.key_events().size(); i-- > seen_;) {
+      if (host_.key_events()[i].event_id == id) return host_.key_events()[i].value;
+    }
+    return none;
+  }
+  size_t seen_ = 0;
+};
+
+TEST_F(OffRouteGuidance, CommandsFollowTheGeometryOfEveryPlace) {
+  // A place on the leg into row `leg`; the active row once the route blocks have run; the leg LNAV
+  // steers along, within 90 degrees of its course and towards it. Passed beyond the line square to
+  // the leg or with the corner cut; sequenced only within 22 NM of the route ahead.
+  constexpr std::tuple<int, double, double, int32_t, int> kPlaces[] = {
+      {1, 15.0, 2.0, 1, 1},  {1, -10.0, 3.0, 1, 1},  {1, 15.0, -60.0, 1, 1}, {1, 35.0, 0.0, 2, 2},
+      {2, 10.0, 10.0, 2, 2}, {2, 10.0, -40.0, 1, 2}, {3, 10.0, 0.0, 3, 3}};
+  for (const auto& [leg, along_nm, cross_nm, active, steer] : kPlaces) {
+    Fresh(At(kRoute[leg - 1], kCourse[leg], along_nm, cross_nm));
+    for (int i = 0; i < 4; ++i) RunToRouteSlot();
+    double along = 0.0, cross = 0.0;
+    CalcTrackOffsets(kRoute[steer - 1].lat, kRoute[steer - 1].lon, kCourse[steer], plane_lat, plane_lon, &along,
+                     &cross);
+    const double off = std::remainder(Last(0x101FA, -999) - kCourse[steer], 360.0);
+    EXPECT_EQ(stpos, active) << leg << " " << along_nm << " " << cross_nm;
+    EXPECT_TRUE(std::fabs(off) < 90.0 && (std::fabs(cross) < 1.0 || off * cross < 0.0)) << off << " " << cross_nm;
+  }
+}
+
+}  // namespace
