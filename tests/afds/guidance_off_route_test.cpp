@@ -1,4 +1,4 @@
-// Guidance swept over places off the route: around a route that turns.
+// Guidance swept over places off the route: around a route that turns and around a hold.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -69,6 +69,18 @@ TEST_F(OffRouteGuidance, CommandsFollowTheGeometryOfEveryPlace) {
     EXPECT_EQ(stpos, active) << leg << " " << along_nm << " " << cross_nm;
     EXPECT_TRUE(std::fabs(off) < 90.0 && (std::fabs(cross) < 1.0 || off * cross < 0.0)) << off << " " << cross_nm;
   }
+
+  // A hold at WP1 (inbound 076, right, 1.5 min) circled towards Dwind: 100 NM south one heading back
+  // to the fix.
+  Fresh(At(kWp1, 0.0, -100.0, 0.0));
+  const int before = KeyEvents(0x101FA);
+  RouteHold& h = route_holds[1];
+  std::tie(hold_cnt, fms_fpln_act[1].hold_idx, holds_present, pattern_leg, pattern_prev) = std::tuple(1, 1, 1, 2, 1);
+  std::tie(h.leg, h.lat, h.lon, h.inbd_crs, h.turn, h.leg_time, h.leg_mode) =
+      std::tuple(1, kWp1.lat, kWp1.lon, 76.0, 1, 1.5, 1);
+  RunTicks(36);
+  EXPECT_EQ(std::tuple(KeyEvents(0x101FA) - before, CalcHeadingDiff(Last(0x101FA, -999), 0.0) <= 1),
+            std::tuple(1, true));
 }
 
 }  // namespace
