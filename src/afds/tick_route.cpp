@@ -160,8 +160,8 @@ void SendHeadingCommand() {
   if (holds_present != 0 && pattern_leg != 0) return;  // the pattern logic steers
   // A "DISCO" has no position to steer to: the heading flown is kept until the next slot skips it.
   if (IsDisco(fms_fpln_act[stpos])) return;
+  if (!HeadingCommandDue(lnav_aim_brg, lnav_hdg_sent)) return;
   const int32_t hdg = TruncToI32(lnav_aim_brg);
-  if (hdg == lnav_hdg_sent) return;
   host::TriggerKeyEvent(kHeadingBugEvent, hdg);
   lnav_hdg_sent = hdg;
 }

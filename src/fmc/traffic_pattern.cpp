@@ -174,7 +174,7 @@ void BuildTrafficPattern() {
   const Pos lead = StrayedFromCircuit(view, k) ? circuit.pt[0] : Dest(circuit.pt[p], view.c, view.s - view.d + kLeadNm);
   pattern_hdg = MagneticBearing(plane_lat, plane_lon, lead.lat, lead.lon, mag_var);
 
-  if (holds_present == 1 && pattern_leg > 0 && TruncToI32(pattern_hdg) != TruncToI32(pattern_hdg_sent)) {
+  if (holds_present == 1 && pattern_leg > 0 && HeadingCommandDue(pattern_hdg, TruncToI32(pattern_hdg_sent))) {
     host::TriggerKeyEvent(kApHeadingEvent, TruncToI32(pattern_hdg));
     pattern_hdg_sent = pattern_hdg;
     // The bug no longer shows what LNAV sent last: LNAV sends its heading again once it steers.

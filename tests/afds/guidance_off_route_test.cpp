@@ -71,7 +71,7 @@ TEST_F(OffRouteGuidance, CommandsFollowTheGeometryOfEveryPlace) {
   }
 
   // A hold at WP1 (inbound 076, right, 1.5 min) circled towards Dwind: 100 NM south one heading back
-  // to the fix.
+  // to the fix; then on the side to Dwind, across a whole degree and back, no heading each time.
   Fresh(At(kWp1, 0.0, -100.0, 0.0));
   const int before = KeyEvents(0x101FA);
   RouteHold& h = route_holds[1];
@@ -81,6 +81,17 @@ TEST_F(OffRouteGuidance, CommandsFollowTheGeometryOfEveryPlace) {
   RunTicks(36);
   EXPECT_EQ(std::tuple(KeyEvents(0x101FA) - before, CalcHeadingDiff(Last(0x101FA, -999), 0.0) <= 1),
             std::tuple(1, true));
+  const RoutePoint p1{"", h.pattern_pts[1].lat, h.pattern_pts[1].lon};
+  const double side_crs = h.pattern_pts[1].course;
+  const RoutePoint on_side = At(p1, side_crs, 3.0, 0.0);
+  SetPosition(on_side.lat, on_side.lon);
+  RunTicks(1);
+  const double h0 = pattern_hdg;  // 1 NM to the lead point: 0.3 degrees either side of the whole one
+  for (int i = 0; i < 8; ++i, RunTicks(1)) {
+    const RoutePoint p = At(p1, side_crs, 3.0, -std::tan((std::round(h0) + (i % 2 ? 0.3 : -0.3) - h0) * kDegToRad));
+    SetPosition(p.lat, p.lon);
+  }
+  EXPECT_LE(KeyEvents(0x101FA) - before, 3);
 }
 
 }  // namespace
