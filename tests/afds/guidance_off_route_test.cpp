@@ -1,4 +1,4 @@
-// Guidance swept over places off the route: around a route that turns and around a hold.
+// Guidance swept over places off the route: around a route that turns, around a hold and in a descent.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -92,6 +92,24 @@ TEST_F(OffRouteGuidance, CommandsFollowTheGeometryOfEveryPlace) {
     SetPosition(p.lat, p.lon);
   }
   EXPECT_LE(KeyEvents(0x101FA) - before, 3);
+
+  // Descending towards 12000 ft 20 NM ahead, the autopilot holding 12000 with a descent rate sent:
+  // the altitude held and whether a descent rate goes on.
+  constexpr std::tuple<double, int32_t, double, int32_t, bool> kLevels[] = {
+      {18000.0, 4000, 12000.0, 12000, true},  {18000.0, 14000, 12000.0, 14000, true},
+      {11950.0, 4000, 12000.0, 12000, false}, {6000.0, 4000, 12000.0, 4000, false},
+      {6000.0, -99, 12000.0, 6000, false},    {6000.0, 8000, 5000.0, 6000, false}};
+  for (const auto& [alt_ft, mcp_ft, cross_ft, held_ft, descends] : kLevels) {
+    Fresh(kWp1);
+    host_.SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 12000.0);
+    std::tie(vnav, toc, tod, init_tod, ap_alt_lock, vnav_vs_ref, ground_speed, ias) =
+        std::tuple(1, 1, 1, 1, 12000.0, -1800, 300.0, 280.0);
+    std::tie(plane_alt, alt_sel_num, cross_at_elev, dist_to_cross_at) = std::tuple(alt_ft, mcp_ft, cross_ft, 20.0);
+    get_vnav_info();
+    const int32_t held = Last(0x1024C, 12000), rate = Last(0x101F4, -1800);
+    EXPECT_EQ(std::tuple(held, rate < 0), std::tuple(held_ft, descends)) << alt_ft << " " << mcp_ft;
+    EXPECT_FALSE(held > plane_alt && rate < 0) << alt_ft;
+  }
 }
 
 }  // namespace
