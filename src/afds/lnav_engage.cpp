@@ -9,6 +9,7 @@
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_following.h"
 #include "fmc/route_model.h"
 #include "fmc/traffic_pattern.h"
 #include "sim/sim_globals.h"
@@ -196,7 +197,7 @@ void ComputeLnavGeometry(int32_t* xtk_side_out, double* xtk_dist_out) {
 }
 
 double LnavLegOffsets(double* along_nm, double* cross_nm) {
-  const LnavLeg& leg = lnav_leg[0];
+  const LegEnds leg = RouteAheadLeg();
   double leg_dist = 0.0, leg_crs_true = 0.0;
   CalcDistBrg(leg.fr_lat, leg.fr_lon, leg.to_lat, leg.to_lon, &leg_dist, &leg_crs_true);
   // A leg of no length has no course of its own: it is the one leaving the waypoint on the active course.

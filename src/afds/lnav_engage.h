@@ -27,11 +27,12 @@ void LnavIntercept();
 void FlyLnav();
 
 // The cross-track distance (at most 125 NM) and side (1 when the aircraft lies to the right of the
-// leg, clockwise of its course seen from the along-track point; else 2) of the aircraft from the LNAV
-// leg. Without an active route only the distance is written, -99.0.
+// leg, clockwise of its course seen from the along-track point; else 2) of the aircraft from the leg
+// LNAV steers along. Without an active route only the distance is written, -99.0.
 void ComputeLnavGeometry(int32_t* xtk_side_out, double* xtk_dist_out);
 
-// The aircraft's place on the LNAV leg's great circle: along-track from the from-point (negative
-// behind it) and cross-track (positive to the right), NM. Returns the leg's true course at the
-// from-point, along which the along-track is counted.
+// The aircraft's place on the great circle of the leg LNAV steers along (RouteAheadLeg: the LNAV
+// leg, or past waypoints passed the leg of the route ahead): along-track from the leg's start
+// (negative behind it) and cross-track (positive to the right), NM. Returns the leg's true course at
+// its start, along which the along-track is counted.
 double LnavLegOffsets(double* along_nm, double* cross_nm);

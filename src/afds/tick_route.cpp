@@ -142,10 +142,11 @@ void ComputeAimPointOnIntercept() {
   if (lite_mode == 1) lnav_init_mode = 0;
 }
 
-// The aim point lies ahead of the aircraft's abeam place on the leg's great circle, however far off
-// the leg: the heading to it turns towards the leg ahead, less than 90 degrees off its course.
+// The aim point lies ahead of the aircraft's abeam place on the great circle of the leg of the route
+// ahead, however far off the leg: the heading to it turns towards the leg ahead, less than 90 degrees
+// off its course, and past a waypoint onto the route beyond it, not along the passed leg's extension.
 void ComputeAimPointOnLeg() {
-  const LnavLeg& leg = lnav_leg[0];
+  const LegEnds leg = RouteAheadLeg();
   double along_nm = 0.0, cross_unused = 0.0;
   const double crs_true = LnavLegOffsets(&along_nm, &cross_unused);
   CalcDestPoint(leg.fr_lat, leg.fr_lon, crs_true, along_nm + kAimPointAheadNm, &lnav_aim_pt.lat, &lnav_aim_pt.lon);
@@ -159,8 +160,8 @@ void SendHeadingCommand() {
   if (holds_present != 0 && pattern_leg != 0) return;  // the pattern logic steers
   // A "DISCO" has no position to steer to: the heading flown is kept until the next slot skips it.
   if (IsDisco(fms_fpln_act[stpos])) return;
+  if (!HeadingCommandDue(lnav_aim_brg, lnav_hdg_sent)) return;
   const int32_t hdg = TruncToI32(lnav_aim_brg);
-  if (hdg == lnav_hdg_sent) return;
   host::TriggerKeyEvent(kHeadingBugEvent, hdg);
   lnav_hdg_sent = hdg;
 }

@@ -1,6 +1,7 @@
 // Route progress of the per-tick run: waypoint passage (30-second look-ahead, abeam line, early turn,
 // "DISCO" legs), leg sequencing with the PROGRESS FROM data and the leg time stamps, hold upkeep, and
-// LNAV steering of the simulator's heading bug towards a point 3 NM ahead on the active leg.
+// LNAV steering of the simulator's heading bug towards a point 3 NM ahead on the leg of the route ahead
+// (the active leg, or past waypoints passed far off the route the leg beyond them).
 //
 // Reads: the tick samples, the active route (fms_fpln_act, stpos, fp_cnt, fms_fpln_active), the holds
 // (route_holds, hold_cnt, holds_present, pattern_leg, pattern_phase), the LNAV state of the autoflight

@@ -7,6 +7,7 @@
 #include "afds/route_progress_globals.h"
 #include "afds/vnav_speed.h"
 #include "cdu/cdu_globals.h"
+#include "fmc/descent_altitude.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/thrust_limits.h"
 #include "fmc/route_following.h"
@@ -115,7 +116,7 @@ void TodByPosition() {
     last_restr_lon = tod_lon;
   }
   ComputeRouteDistances();
-  Send(kMcpAltitudeEvent, alt_sel_num);
+  Send(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
   ++tod_alt_send_cnt;
   vnav_page = 3;
   if (plane_alt >= cruise_alt - 100.0 && alt_sel_num > init_cruise_alt - 100.0 && FmcShowResetMCPMsg == 1) {
@@ -135,7 +136,7 @@ void TodByDistance() {
   tod = 1;
   LogLine("Main  (TOD Reached #2) plane_alt=%.0f , tomvek_cruise_alt=%d\n", plane_alt, cruise_alt);
   MarkFirstTodAtInitialCruise();
-  Send(kMcpAltitudeEvent, alt_sel_num);
+  Send(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
   ++tod_alt_send_cnt;
   LogLine("Main #2 tomvek_tod_reached=%d,init_tomvek_tod_reached%d,plane_alt=%.0f,tomvek_cruise_alt+50=%d,"
           "apalt=%.0f, alt_sel_num=%d\n ",
@@ -249,7 +250,7 @@ void UpdateCrossingPointAtLookAhead() {
       // Past the T/D a constrained waypoint ahead opens the next descent segment.
       if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);
       CrossAtRow(next_restr_leg);
-      if (vnav == 1) Send(kMcpAltitudeEvent, cross_at_elev > alt_sel_num ? TruncToI32(cross_at_elev) : alt_sel_num);
+      if (vnav == 1) Send(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
     } else if (toc == 1) {
       if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);
       cross_at_lat = tod_lat;

@@ -1,5 +1,6 @@
 #include "afds/vnav_targets.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "afds/afds_globals.h"
@@ -7,6 +8,7 @@
 #include "afds/panel_input_globals.h"
 #include "afds/route_progress_globals.h"
 #include "displays/displays_globals.h"
+#include "fmc/descent_altitude.h"
 #include "fmc/fmc_globals.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
@@ -55,19 +57,15 @@ void HoldLowerOfMcpAndCrossing() {
   }
 }
 
-// Descent: the autopilot never goes below the MCP altitude nor the next constraint.
-void HoldHigherOfMcpAndCrossing() {
-  const double ap_alt = GetApAltLockVar();
-  if ((cross_at_elev > alt_sel_num || alt_sel_num == kNoMcpAltitude) && ap_alt != cross_at_elev) {
-    Send(kApAltitudeEvent, TruncToI32(cross_at_elev));
-  } else if (ap_alt != alt_sel_num && alt_sel_num >= cross_at_elev && alt_sel_num != kNoMcpAltitude) {
-    Send(kApAltitudeEvent, alt_sel_num);
-  }
+// Descent: the altitude of the descent rule (fmc/descent_altitude.h), sent when the autopilot holds
+// another.
+void HoldDescentAltitude(const DescentAltitude& target) {
+  if (GetApAltLockVar() != target.alt_ft) Send(kApAltitudeEvent, target.alt_ft);
 }
 
-// A descent rate in ft/min (positive down) as the target vertical speed.
+// A descent rate in ft/min (positive down) as the target vertical speed; never a climb.
 void SetDescentTarget(double rate_fpm) {
-  double v = std::trunc(rate_fpm / 100.0) * 100.0;
+  double v = std::max(0.0, std::trunc(rate_fpm / 100.0) * 100.0);
   if (v > kMaxVnavDescentFpm) v = kMaxVnavDescentFpm;
   if (ias < kMinVnavDescentIasKt) v = 0.0;
   vnav_tgt_vs = TruncToI32(-v);
@@ -81,8 +79,11 @@ double RequiredDescentRateFpm() {
   return (plane_alt - cross_at_elev) / minutes;
 }
 
+// A new target goes out while the aircraft is above the altitude held; a level-off also where it is
+// not, so that no descent rate is left with the altitude held above the aircraft.
 void SendVerticalSpeedOnChange() {
-  if (vnav_tgt_vs != vnav_vs_ref && plane_alt > ap_alt_lock) {
+  const bool levels_off = vnav_tgt_vs == 0 && vnav_vs_ref < 0;
+  if (vnav_tgt_vs != vnav_vs_ref && (plane_alt > ap_alt_lock || levels_off)) {
     Send(kApVerticalSpeedEvent, vnav_tgt_vs);
     vnav_vs_ref = vnav_tgt_vs;
   }
@@ -180,22 +181,22 @@ void get_vnav_info() {
     return;
   }
   if (toc != 1 || init_tod != 1) return;
+  const DescentAltitude target = DescentAltitudeTarget();
   if (tod == 1) {
-    if (plane_alt < cross_at_elev) return;
-    HoldHigherOfMcpAndCrossing();
-    SetDescentTarget(RequiredDescentRateFpm());
+    HoldDescentAltitude(target);
+    SetDescentTarget(target.level ? 0.0 : RequiredDescentRateFpm());
     SendVerticalSpeedOnChange();
     return;
   }
   if (tod == 0 && plane_alt >= cruise_alt + 50.0) {
-    SetDescentTarget(kCruiseDescentFpm);
+    SetDescentTarget(target.level ? 0.0 : kCruiseDescentFpm);
     if (ap_alt_lock > alt_sel_num && ap_alt_lock > cross_at_elev) {
       if (LogIsOpen()) {
         LogLine("#7 get_vnav_info() tomvek_tod_reached=%d,init_tomvek_tod_reached%d,plane_alt=%.0f,"
                 "tomvek_cruise_alt+50=%d,apalt=%.0f, alt_sel_num=%d\n",
                 tod, init_tod, plane_alt, SatAddI32(cruise_alt, 50), ap_alt_lock, alt_sel_num);
       }
-      HoldHigherOfMcpAndCrossing();
+      HoldDescentAltitude(target);
     }
     SendVerticalSpeedOnChange();
   }

@@ -167,6 +167,10 @@ int32_t CalcGreatCircle(double lat1, double lon1, double crs1_deg, double lat2, 
 
 int32_t CalcHeadingDiff(double h1_deg, double h2_deg) { return TruncToI32(HeadingGap(h1_deg, h2_deg)); }
 
+bool HeadingCommandDue(double wanted_deg, int32_t sent_deg) {
+  return sent_deg < 0 || sent_deg > 360 || HeadingGap(wanted_deg, sent_deg) >= 1.0;
+}
+
 void CalcTurnDirAndAngle(double h1_deg, double h2_deg, int32_t* dir, int32_t* angle_deg) {
   *angle_deg = CalcHeadingDiff(h1_deg, h2_deg);
   *dir = ClockwiseOf(h1_deg, h2_deg) ? 1 : 2;

@@ -81,6 +81,12 @@ int32_t CalcGreatCircle(double lat1, double lon1, double crs1_deg, double lat2, 
 // Angle between two headings, 0..180, truncated toward zero.
 int32_t CalcHeadingDiff(double h1_deg, double h2_deg);
 
+// Whether a heading command of whole degrees goes out: when none was sent yet (`sent_deg` outside
+// 0..360) or the wanted heading lies a whole degree or more from the one sent, either way round. A
+// heading that hovers on a degree's boundary then sends nothing more (no command every frame); the
+// value to send is the wanted heading truncated, as before.
+bool HeadingCommandDue(double wanted_deg, int32_t sent_deg);
+
 // dir 1 when h1 lies clockwise of h2 by up to 180 degrees, else 2 (equal headings give 2 and 0).
 void CalcTurnDirAndAngle(double h1_deg, double h2_deg, int32_t* dir, int32_t* angle_deg);
 

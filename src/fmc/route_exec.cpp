@@ -6,6 +6,7 @@
 #include "afds/afds_globals.h"
 #include "afds/route_progress_globals.h"
 #include "cdu/cdu_globals.h"
+#include "fmc/descent_altitude.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
 #include "fmc/plan_handover.h"
@@ -244,7 +245,7 @@ void RecomputeProfile() {
     const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];
     SetCrossingPoint(leg.alt, leg.lat, leg.lon);
     if (vnav == 1 && tod == 1) {
-      host::TriggerKeyEvent(kMcpAltitudeEvent, std::max(alt_sel_num, TruncToI32(cross_at_elev)));
+      host::TriggerKeyEvent(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
     }
   }
   CopyActiveToModRoute();

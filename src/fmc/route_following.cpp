@@ -201,19 +201,102 @@ double PathAltitudeFt(const Point& start) {
   return tod_alt + (at_constraint ? path_in_ft_per_nm : 0.0) * short_nm;
 }
 
+// The pole on the left of the great circle from a to b; false when the two give no circle.
+bool LegPole(Point a, Point b, Vec* pole) {
+  const Vec p = Cross(UnitVector(a), UnitVector(b));
+  const double n = Norm(p);
+  if (n < kNoCircle) return false;
+  *pole = Scaled(p, 1.0 / n);
+  return true;
+}
+
+bool ActiveRowValid() { return stpos >= 0 && stpos <= ClampedLastRow(fp_cnt); }
+
+// The row the route goes on to from `row`: none after the last row, before a discontinuity, or at a
+// hold fix (the route goes on from there only through the hold).
+bool NextLegRow(int32_t row, int32_t* next) {
+  if (row >= ClampedLastRow(fp_cnt) || fms_fpln_act[row].hold_idx > 0) return false;
+  if (IsPlaceholder(fms_fpln_act[row + 1]) || HasNoPlace(fms_fpln_act[row + 1])) return false;
+  *next = row + 1;
+  return true;
+}
+
+// The leg into row `row` of the route ahead: from the LNAV from-point for the active row, else from
+// the row before it (NextLegRow keeps placeholders out).
+Point LegStart(int32_t row) { return row == stpos ? Point{lnav_leg[0].fr_lat, lnav_leg[0].fr_lon} : LegPoint(row - 1); }
+
+Vec InboundPole(int32_t row) {
+  const Point w = LegPoint(row);
+  if (row == stpos) return ActiveLegPole(w);
+  Vec pole{0.0, 0.0, 0.0};
+  if (!LegPole(LegStart(row), w, &pole)) {
+    int32_t next = 0;
+    if (NextLegRow(row, &next)) LegPole(w, LegPoint(next), &pole);  // a leg of no length: the one leaving
+  }
+  return pole;
+}
+
+// Distance from `p` to the leg from a to b: across to its great circle abeam the leg, else to the
+// nearer end.
+double OffSegmentNm(Point a, Point b, Point p) {
+  Vec pole{0.0, 0.0, 0.0};
+  if (!LegPole(a, b, &pole)) return Dist(p, a);
+  const Vec av = UnitVector(a), pv = UnitVector(p);
+  const double across = Dot(pv, pole);
+  const Vec foot = Sum(pv, Scaled(pole, -across));
+  const double along = std::atan2(Dot(Cross(av, foot), pole), Dot(av, foot));
+  if (along >= 0.0 && along <= std::acos(std::clamp(Dot(av, UnitVector(b)), -1.0, 1.0))) {
+    return std::fabs(std::asin(std::clamp(across, -1.0, 1.0))) * kEarthRadiusNm;
+  }
+  return std::min(Dist(p, a), Dist(p, b));
+}
+
+// Whether the aircraft has passed row `row`'s waypoint: it lies beyond the line through the waypoint
+// square to the leg there (the leg's direction at the waypoint, so legs of any length and the poles
+// are measured alike), or it has cut the corner: it is nearer the leg after the waypoint than the leg
+// into it, and less short of the waypoint than it is off that leg (a route that comes back past
+// itself is not taken for a corner).
+bool WaypointPassed(int32_t row) {
+  const Point w = LegPoint(row), here = PresentPosition();
+  const double beyond_nm = Dot(UnitVector(here), Cross(InboundPole(row), UnitVector(w))) * kEarthRadiusNm;
+  if (beyond_nm > kOnTheLineNm) return true;
+  int32_t next = 0;
+  if (!NextLegRow(row, &next)) return false;
+  const double off_in_nm = OffSegmentNm(LegStart(row), w, here);
+  return OffSegmentNm(w, LegPoint(next), here) < off_in_nm && -beyond_nm < off_in_nm;
+}
+
+// Distance of the aircraft from the great circle of the leg into row `row`, NM.
+double OffLegNm(int32_t row) {
+  return std::fabs(std::asin(std::clamp(Dot(UnitVector(PresentPosition()), InboundPole(row)), -1.0, 1.0))) *
+         kEarthRadiusNm;
+}
+
 }  // namespace
 
+int32_t RouteAheadRow() {
+  if (!ActiveRowValid()) return stpos;
+  int32_t row = stpos;
+  int32_t next = 0;
+  while (WaypointPassed(row) && NextLegRow(row, &next)) row = next;
+  return row;
+}
+
+LegEnds RouteAheadLeg() {
+  const int32_t row = RouteAheadRow();
+  if (row == stpos || !ActiveRowValid()) {
+    const LnavLeg& leg = lnav_leg[0];
+    return {leg.fr_lat, leg.fr_lon, leg.to_lat, leg.to_lon};
+  }
+  const Point from = LegStart(row), to = LegPoint(row);
+  return {from.lat, from.lon, to.lat, to.lon};
+}
+
 int32_t IsActiveWptPassed() {
-  if (stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return 0;
-  const Point w = LegPoint(stpos);
-  const Vec leg_pole = ActiveLegPole(w);
-  // The line through the waypoint square to the leg there is the great circle whose pole is the
-  // leg's direction at the waypoint.
-  const Vec ahead = Cross(leg_pole, UnitVector(w));
-  const Vec a = UnitVector(PresentPosition());
-  const double beyond_nm = Dot(a, ahead) * kEarthRadiusNm;
-  const double side_nm = std::asin(std::clamp(Dot(a, leg_pole), -1.0, 1.0)) * kEarthRadiusNm;
-  return beyond_nm > kOnTheLineNm && std::fabs(side_nm) <= kAbeamLineNm ? 1 : 0;
+  if (!ActiveRowValid() || !WaypointPassed(stpos)) return 0;
+  // Within the strip either side of the route the aircraft goes on along: the leg ahead it is taken
+  // to, or the active leg where the route does not go on. Far off the route nothing is sequenced.
+  return OffLegNm(RouteAheadRow()) <= kAbeamLineNm ? 1 : 0;
 }
 
 double ActiveLegCourseHere() {

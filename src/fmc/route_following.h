@@ -1,8 +1,9 @@
-// Following the active route: the passage test of the active waypoint and the along-route
-// distances from the present position that the PROGRESS page, the T/C-T/D logic and VNAV read.
+// Following the active route: the passage test of the active waypoint, the leg of the route ahead
+// that LNAV steers along, and the along-route distances from the present position that the PROGRESS
+// page, the T/C-T/D logic and VNAV read.
 //
-// Reads fms_fpln_act rows 0..fp_cnt, stpos, plane_lat/plane_lon, mag_var, rel_leg_course, the LNAV
-// leg's from-point (lnav_leg[0]), the profile points (toc_lat/lon, tod_lat/lon, last_restr_lat/lon,
+// Reads fms_fpln_act rows 0..fp_cnt (hold_idx marks a hold fix), stpos, plane_lat/plane_lon, mag_var,
+// rel_leg_course, the LNAV leg (lnav_leg[0]), the profile points (toc_lat/lon, tod_lat/lon, last_restr_lat/lon,
 // tod_alt, cross_at_elev), cruise_alt, init_cruise_alt, toc, tod, toc_dist_done, init_tod,
 // next_restr_leg, tod_stpos.
 // Writes dest_dtg, dest_brg, route_dist_total, dist_to_tod, dist_to_cross_at, route_dist_acc,
@@ -16,10 +17,25 @@
 
 #include "fmc/route_types.h"
 
-// 1 once the aircraft has crossed the line through the active waypoint square to the active leg
-// there (the great circle from the LNAV from-point, whose course at the waypoint may differ from
-// rel_leg_course by any angle on a long or polar leg), within 22 NM either side of the waypoint;
-// else 0.
+// A waypoint is passed once the aircraft lies beyond the line through it square to the leg there (the
+// leg's direction at the waypoint on its great circle, the active leg from the LNAV from-point, so long
+// and polar legs are measured alike), or has cut the corner: nearer the leg after it than the leg
+// into it, and less short of it than off that leg (not where the route does not go on: the last row,
+// before a "DISCO", at a hold fix).
+//
+// The route ahead: the active row, or past waypoints the aircraft has passed the first later row
+// whose waypoint it has not (the row itself where the route does not go on). LNAV steers along the
+// leg into it, never along the active leg's extension away from the route.
+int32_t RouteAheadRow();
+
+// The ends of the leg into RouteAheadRow(): the LNAV leg (lnav_leg[0]) when that is the active row.
+struct LegEnds {
+  double fr_lat, fr_lon, to_lat, to_lon;
+};
+LegEnds RouteAheadLeg();
+
+// 1 once the active waypoint is passed (above) with the aircraft within 22 NM either side of the
+// route ahead's leg: the route goes on where the aircraft is; far off it nothing is sequenced.
 int32_t IsActiveWptPassed();
 
 // The true course of the active leg abeam the present position: the direction of its great circle

@@ -97,12 +97,18 @@ double AngleBetween(double a_deg, double b_deg) {
   return diff > 180.0 ? 360.0 - diff : diff;
 }
 
-// The aircraft is done with a point when close to it, when the point has fallen behind the side's
-// course, or when it has strayed far from a side.
+// Farther than this many side lengths from the point it flies to, the aircraft is off the circuit (a
+// slew, a reposition): no point of it is reached from there.
+constexpr double kStrayedSides = 2.5;
+
+bool StrayedFromCircuit(const SideView& v, int32_t target) { return target > 0 && v.d > kStrayedSides * v.s; }
+
+// The aircraft is done with a point when close to it, or when the point has fallen behind the side's
+// course while it flies the circuit.
 bool ReachedPoint(const SideView& v, int32_t target, double size_nm) {
   if (v.d <= 0.25 * size_nm) return true;
-  if (target == 0) return false;
-  return AngleBetween(v.b, v.c) > 90.0 || v.d > 2.5 * v.s;
+  if (target == 0 || StrayedFromCircuit(v, target)) return false;
+  return AngleBetween(v.b, v.c) > 90.0;
 }
 
 int32_t ValidPoint(int32_t n) { return n >= 0 && n < kPatternPoints ? n : 0; }
@@ -163,10 +169,12 @@ void BuildTrafficPattern() {
     view = ViewSide(circuit, p, k);
   }
 
-  const Pos lead = Dest(circuit.pt[p], view.c, view.s - view.d + kLeadNm);
+  // Off the circuit the point ahead on a side is no place to steer to: one heading back to the fix,
+  // and the circuit goes on from the side it was on once the aircraft is near it again.
+  const Pos lead = StrayedFromCircuit(view, k) ? circuit.pt[0] : Dest(circuit.pt[p], view.c, view.s - view.d + kLeadNm);
   pattern_hdg = MagneticBearing(plane_lat, plane_lon, lead.lat, lead.lon, mag_var);
 
-  if (holds_present == 1 && pattern_leg > 0 && TruncToI32(pattern_hdg) != TruncToI32(pattern_hdg_sent)) {
+  if (holds_present == 1 && pattern_leg > 0 && HeadingCommandDue(pattern_hdg, TruncToI32(pattern_hdg_sent))) {
     host::TriggerKeyEvent(kApHeadingEvent, TruncToI32(pattern_hdg));
     pattern_hdg_sent = pattern_hdg;
     // The bug no longer shows what LNAV sent last: LNAV sends its heading again once it steers.

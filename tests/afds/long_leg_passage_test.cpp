@@ -29,6 +29,15 @@ class LongLegPassage : public tick_test::TickTest {
     CalcDestPoint(lat, lon, norm360(brg + (side < 0.0 ? 90.0 : 270.0)), std::fabs(side), &plane_lat, &plane_lon);
     SetPosition(plane_lat, plane_lon);
   }
+  // 60 NM beyond `to` on the leg's great circle: the route goes straight on, with no corner to cut
+  // at the waypoint.
+  static RoutePoint Beyond(RoutePoint from, RoutePoint to) {
+    double dist = 0.0, brg = 0.0;
+    RoutePoint next{"NEXT", 0.0, 0.0};
+    CalcDistBrg(from.lat, from.lon, to.lat, to.lon, &dist, &brg);
+    CalcDestPoint(from.lat, from.lon, brg, dist + 60.0, &next.lat, &next.lon);
+    return next;
+  }
 };
 
 // The active leg after flying leg 1 to a point on it, at 120 kt (1 NM look-ahead): across the pole
@@ -50,7 +59,7 @@ TEST_F(LongLegPassage, WaypointIsPassedWhereTheLegMeetsIt) {
   SetRadioHeightFt(3000.0);
   SetGroundSpeedKt(120.0);
   for (const auto& c : cases) {
-    SetActiveRoute({c.from, c.to, {"NEXT", c.to.lat - 1.0, c.to.lon}}, 1);
+    SetActiveRoute({c.from, c.to, Beyond(c.from, c.to)}, 1);
     At(c.from, c.to, c.along, c.side);
     RunToRouteSlot();
     RunToRouteSlot();

@@ -88,6 +88,8 @@ TEST_F(ProgressPageTest, SecondPageNamesTheSidesAsTheCrewSeesThem) {
   for (const auto& [from_lat, to_lat, east_deg, side] :
        {std::tuple{47.0, 46.5, -0.1, 'R'}, {46.5, 47.0, 0.1, 'R'}, {47.0, 46.5, 0.1, 'L'}}) {
     lnav_leg[0] = LnavLeg{"A", from_lat, -122.0, "B", to_lat, -122.0};
+    // The route runs on along the leg: its end is the active waypoint, not yet passed.
+    std::tie(fms_fpln_act[stpos].lat, fms_fpln_act[stpos + 1].lat) = std::tuple(to_lat, 2.0 * to_lat - from_lat);
     CalcDistBrg(from_lat, -122.0, to_lat, -122.0, &active_leg_dist, &rel_leg_course);
     std::tie(plane_lat, plane_lon) = std::tuple(46.75, -122.0 + east_deg);
     CalcDistBrg(plane_lat, plane_lon, to_lat, -122.0, &dist_to_active_wpt, &active_wpt_brg);
