@@ -494,6 +494,7 @@ void ToggleThrustHold() {
     fma_thr_box_timer = kFmaBoxTicks;
     if (vnav_armed != 1) vnav = 0;
     thrust_hold = 1;
+    thr_roll_held = 0;  // engaged afresh, THR flies the levers up to the next 80 kt on the ground
     spd_hold = 0;
     if (flch == 1) HandFlchPitchToVs();
     if (vnav == 0) NV_SET(vnav, 0.0);
