@@ -202,6 +202,15 @@ bool FlchMayEngage() {
 }
 bool VnavOnlyArms() { return radio_height <= kVnavArmRadioHeightFt; }
 
+bool LocalizerCaptured() { return (loc_mode == 1 || app_mode == 1) && loc_capture == 1; }
+bool GlideslopeCaptured() { return app_mode == 1 && gs_capture == 1; }
+bool PitchModeFlown() {
+  return vnav == 1 || vs_hold_mode == 1 || flch == 1 || alt_hold_mode == 1 || GlideslopeCaptured();
+}
+bool RollModeFlown() {
+  return lnav == 1 || hdg_hold_mode == 1 || hdg_sel_mode == 1 || nav_button > 0 || LocalizerCaptured();
+}
+
 void FlyHdgHold() {
   Send(ap_event::kHeadingHoldOn);
   hdg_sync_skip_once = 1;  // the bug's echo is not a pilot's heading selection

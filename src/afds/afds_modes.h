@@ -56,6 +56,15 @@ void KeepLocalizerOnly();
 void PressHeadingMode(void (*toggle)(), int32_t engaged);
 void PressVs();
 
+// The beams and modes the AFDS flies on each axis, engaged and not only armed where a mode arms: a
+// captured localizer or glideslope (with its LOC or APP still on); any pitch mode (VNAV armed
+// included); any roll mode, the NAV source flying its course included. The take-off modes are not
+// counted: the autopilot does not fly them.
+bool LocalizerCaptured();
+bool GlideslopeCaptured();
+bool PitchModeFlown();
+bool RollModeFlown();
+
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).
 void DropNavSourceButton();
