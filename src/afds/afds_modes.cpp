@@ -210,6 +210,7 @@ bool PitchModeFlown() {
 bool RollModeFlown() {
   return lnav == 1 || hdg_hold_mode == 1 || hdg_sel_mode == 1 || nav_button > 0 || LocalizerCaptured();
 }
+bool FlchFliesThrust() { return (flch == 1 || (vnav == 1 && vnav_armed == 0)) && !VnavOnlyArms(); }
 
 void FlyHdgHold() {
   Send(ap_event::kHeadingHoldOn);

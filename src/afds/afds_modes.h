@@ -64,6 +64,9 @@ bool LocalizerCaptured();
 bool GlideslopeCaptured();
 bool PitchModeFlown();
 bool RollModeFlown();
+// The FLCH and VNAV controller drives the levers while its mode is engaged in the air, with or
+// without CMD; on the runway, where VNAV only arms, it moves none.
+bool FlchFliesThrust();
 
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).

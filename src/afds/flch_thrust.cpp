@@ -339,7 +339,7 @@ void ProcFlch() {
   if (d < kFlchIdleBandFt) return;
 
   if (tmsp != 3 && tmsp != 4 && tmsp != 5 && radio_height > accel_ht) SelectThrustMode(kClimbThrustMode);
-  if (ap_master == 1.0) ControlThrust();
+  if (FlchFliesThrust()) ControlThrust();
 
   if (spdhld_flsh_ctr >= 0) {
     const double s = ReadAirspeedSmoothed();

@@ -101,7 +101,7 @@ RollArmed SelectRollArmed() {
 
 ThrustActive SelectThrustActive() {
   if (flch == 1) return ThrustActive::kFlch;
-  if (spd_hold == 1 || vnav == 1) return ThrustActive::kSpd;
+  if (spd_hold == 1 || (vnav == 1 && vnav_armed == 0)) return ThrustActive::kSpd;
   if (thrust_hold == 1) return ThrustActive::kEpr;
   return ThrustActive::kNone;
 }
