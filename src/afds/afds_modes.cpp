@@ -212,6 +212,12 @@ bool RollModeFlown() {
 }
 bool FlchFliesThrust() { return (flch == 1 || (vnav == 1 && vnav_armed == 0)) && !VnavOnlyArms(); }
 
+void HandFlchThrustToSpd() {
+  flch = 0;
+  FsuipcClear310A();
+  if (spd_hold == 0 && SpeedHoldMayEngage()) EngageSpeedHold();
+}
+
 void FlyHdgHold() {
   Send(ap_event::kHeadingHoldOn);
   hdg_sync_skip_once = 1;  // the bug's echo is not a pilot's heading selection

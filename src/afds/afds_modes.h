@@ -67,6 +67,9 @@ bool RollModeFlown();
 // The FLCH and VNAV controller drives the levers while its mode is engaged in the air, with or
 // without CMD; on the runway, where VNAV only arms, it moves none.
 bool FlchFliesThrust();
+// FLCH given up to a mode that flies the speed by the pitch (the glideslope): the levers are let go
+// and SPD takes the thrust where the autothrottle may fly it.
+void HandFlchThrustToSpd();
 
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).
