@@ -280,6 +280,7 @@ RO_DECLARE_GLOBALS(AFDS_SYSTEMS_TICK_SCALARS)
   X(int32_t, spd_resync_ticks, 0)       /* re-send passes left */                         \
   X(double, thrust_target, 0.0)                                                          \
   X(double, thrust_target_prev, 0.0)    /* target of the last pass that acted */          \
+  X(int32_t, thr_roll_held, 0)          /* THR left the levers to the crew on the roll */  \
   X(double, drag_msg_stamp, 0.0)        /* token 604 at the last "DRAG REQUIRED" change */ \
   X(int32_t, autoland_retard_done, 0)                                                    \
   X(int32_t, autoland_spoiler_stage, 0) /* 0 stowed, 1 deployed, 2 stowed after landing */ \

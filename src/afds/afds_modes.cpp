@@ -202,6 +202,22 @@ bool FlchMayEngage() {
 }
 bool VnavOnlyArms() { return radio_height <= kVnavArmRadioHeightFt; }
 
+bool LocalizerCaptured() { return (loc_mode == 1 || app_mode == 1) && loc_capture == 1; }
+bool GlideslopeCaptured() { return app_mode == 1 && gs_capture == 1; }
+bool PitchModeFlown() {
+  return vnav == 1 || vs_hold_mode == 1 || flch == 1 || alt_hold_mode == 1 || GlideslopeCaptured();
+}
+bool RollModeFlown() {
+  return lnav == 1 || hdg_hold_mode == 1 || hdg_sel_mode == 1 || nav_button > 0 || LocalizerCaptured();
+}
+bool FlchFliesThrust() { return (flch == 1 || (vnav == 1 && vnav_armed == 0)) && !VnavOnlyArms(); }
+
+void HandFlchThrustToSpd() {
+  flch = 0;
+  FsuipcClear310A();
+  if (spd_hold == 0 && SpeedHoldMayEngage()) EngageSpeedHold();
+}
+
 void FlyHdgHold() {
   Send(ap_event::kHeadingHoldOn);
   hdg_sync_skip_once = 1;  // the bug's echo is not a pilot's heading selection
@@ -494,6 +510,7 @@ void ToggleThrustHold() {
     fma_thr_box_timer = kFmaBoxTicks;
     if (vnav_armed != 1) vnav = 0;
     thrust_hold = 1;
+    thr_roll_held = 0;  // engaged afresh, THR flies the levers up to the next 80 kt on the ground
     spd_hold = 0;
     if (flch == 1) HandFlchPitchToVs();
     if (vnav == 0) NV_SET(vnav, 0.0);

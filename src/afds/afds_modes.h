@@ -56,6 +56,21 @@ void KeepLocalizerOnly();
 void PressHeadingMode(void (*toggle)(), int32_t engaged);
 void PressVs();
 
+// The beams and modes the AFDS flies on each axis, engaged and not only armed where a mode arms: a
+// captured localizer or glideslope (with its LOC or APP still on); any pitch mode (VNAV armed
+// included); any roll mode, the NAV source flying its course included. The take-off modes are not
+// counted: the autopilot does not fly them.
+bool LocalizerCaptured();
+bool GlideslopeCaptured();
+bool PitchModeFlown();
+bool RollModeFlown();
+// The FLCH and VNAV controller drives the levers while its mode is engaged in the air, with or
+// without CMD; on the runway, where VNAV only arms, it moves none.
+bool FlchFliesThrust();
+// FLCH given up to a mode that flies the speed by the pitch (the glideslope): the levers are let go
+// and SPD takes the thrust where the autothrottle may fly it.
+void HandFlchThrustToSpd();
+
 // Engaging a heading mode or LNAV releases the NAV source button and the simulator's NAV hold (and
 // its GPS source when that drives NAV).
 void DropNavSourceButton();

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
 #include "afds/annunciators.h"
 #include "afds/ap_engage.h"
 #include "afds/ap_key_events.h"
@@ -212,13 +213,16 @@ void ProcAutoland() {
     case kArmed:
       autoland_retard_done = 0;
       autoland_spoiler_stage = 0;  // a new approach: the spoilers of the last landing are stowed
-      if (radio_height < kAutolandStartRaFt) {
+      // LAND, and the flare, retard and spoilers after it, only on a captured glideslope.
+      if (radio_height < kAutolandStartRaFt && GlideslopeCaptured()) {
         autoland_mode = kBelow1500;
         autoland_cmd = kCmdBelow1500;
       }
       break;
     case kBelow1500:
-      if (radio_height < kFlareRaFt) {
+      if (!GlideslopeCaptured()) {
+        autoland_mode = kArmed;
+      } else if (radio_height < kFlareRaFt) {
         autoland_mode = kFlare;
         autoland_cmd = kCmdFlare;
       }

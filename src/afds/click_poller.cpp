@@ -41,12 +41,11 @@ void EngageChannel(Channel c) {
   }
   ChannelFlag(c) = 1;
   if (lite_mode != 0) return;
-  // A localizer or glideslope the flight director has captured is flown on: V/S or HDG HOLD over
-  // it would leave the beam with its capture still set, so it would never be captured again.
-  const bool loc_flown = (loc_mode == 1 || app_mode == 1) && loc_capture == 1;
-  const bool gs_flown = app_mode == 1 && gs_capture == 1;
-  if (vnav == 0 && vs_hold_mode == 0 && !gs_flown) ToggleVsMode();
-  if (lnav == 0 && hdg_sel_mode == 0 && !loc_flown) ToggleHdgHold();
+  // The autopilot flies the modes the flight director has, captured beams included (V/S or HDG HOLD
+  // over a beam would keep its capture and never capture again); only an axis with none gets V/S or
+  // HDG HOLD.
+  if (!PitchModeFlown()) ToggleVsMode();
+  if (!RollModeFlown()) ToggleHdgHold();
 }
 
 // With the simulator's approach hold on, a channel joins the approach; L and C arm autoland when the

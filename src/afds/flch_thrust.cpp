@@ -38,6 +38,8 @@ constexpr double kAutothrottleLeverDeadband = 200.0;
 constexpr double kAutothrottleMinSet = 10.0;
 constexpr double kIdleLever = 10.0;
 constexpr double kDescentVsLeverLimit = 150.0;
+// Above this on the take-off roll THR no longer moves the levers.
+constexpr double kThrustHoldIasKt = 80.0;
 // Speed target limits.
 constexpr double kMachConversionMin = 0.1;  // below this the airspeed/Mach ratio means nothing
 constexpr double kHighAltitudeFt = 30000.0;
@@ -129,6 +131,18 @@ void ControlThrust() {
   } else if ((RedrawSlotsPassed() & kEveryThirdSlot) != 0) {
     DriveIdleLevers();
   }
+}
+
+// Past 80 kt on the roll the levers are the crew's until the aircraft flies: closed for a rejected
+// take-off they stay closed, at any speed down to the stop. The throttles' own axes are given back.
+bool LeversHeldOnTheRoll() {
+  if (ReadOnGround() == 0) {
+    thr_roll_held = 0;
+  } else if (thr_roll_held == 0 && ias > kThrustHoldIasKt) {
+    thr_roll_held = 1;
+    FsuipcClear310A();
+  }
+  return thr_roll_held == 1;
 }
 
 double MaxIasAt(double alt_ft) { return alt_ft < kHighAltitudeFt ? kMaxIasLowKt : kMaxIasHighKt; }
@@ -325,7 +339,7 @@ void ProcFlch() {
   if (d < kFlchIdleBandFt) return;
 
   if (tmsp != 3 && tmsp != 4 && tmsp != 5 && radio_height > accel_ht) SelectThrustMode(kClimbThrustMode);
-  if (ap_master == 1.0) ControlThrust();
+  if (FlchFliesThrust()) ControlThrust();
 
   if (spdhld_flsh_ctr >= 0) {
     const double s = ReadAirspeedSmoothed();
@@ -347,6 +361,7 @@ void ProcFlch() {
 }
 
 void ProcAutothrottle() {
+  if (LeversHeldOnTheRoll()) return;
   if (Tick36SlotPassed(0)) WriteThrottleDisconnectBit();
   thrust_target = LeverForEprBug();
   const double lever = ReadEng1ThrottlePos();

@@ -17,6 +17,8 @@ namespace {
 constexpr int32_t kGpwsDelayTicks = 54;
 constexpr int32_t kBankAngleDelayTicks = 54;
 constexpr double kGearDownValue = 16000.0;
+// Flaps 25 and 30 are landing flaps only: no take-off is made with them.
+constexpr double kLandingFlapDeg = 24.0;
 
 // The height callouts in the order they are tried. The decision-height windows are closed
 // (DH <= RA <= DH + above); the fixed heights are open intervals.
@@ -140,6 +142,12 @@ void ReArmAltCallouts() {
 void UpdateTakeoffPhase() {
   const double ra = radio_height;
   if (ra > 1300.0 && takeoff_phase < 2) takeoff_phase = 2;
-  if (ra >= 30.0 && ra <= 1300.0 && vert_speed > 300.0 && takeoff_phase == 0) takeoff_phase = 1;
+  // Gear down with landing flaps the aircraft is on an approach, not climbing away (a circuit flown
+  // below 1300 ft): the take-off phase ends, and starts again only climbing out of that configuration.
+  const bool configured_to_land = gear1_pos > kGearDownValue && flap_angle >= kLandingFlapDeg;
+  if (ra >= 30.0 && ra <= 1300.0 && vert_speed > 300.0 && takeoff_phase == 0 && !configured_to_land) {
+    takeoff_phase = 1;
+  }
+  if (takeoff_phase == 1 && configured_to_land) takeoff_phase = 0;
   if (ReadTokenVar604() - init_sim_time > 15.0 && ReadOnGround() != 0 && takeoff_phase > 0) takeoff_phase = 0;
 }

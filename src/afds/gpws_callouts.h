@@ -19,6 +19,7 @@ void PlayAltitudeCallouts();
 // Electrical pass: re-arms the low callouts above 1000 ft or below 30 kt, the 1000 ft callout above
 // 1500 ft and the 2500 ft callout above 3000 ft.
 void ReArmAltCallouts();
-// Electrical pass: 2 above 1300 ft RA, 1 in the climb between 30 and 1300 ft, back to 0 on the
-// ground more than 15 s after the initial panel state (the initial -1 stays until 1300 ft).
+// Electrical pass: 2 above 1300 ft RA, 1 in the climb between 30 and 1300 ft out of the landing
+// configuration (gear down, flaps 25 or 30), back to 0 in that configuration and on the ground more
+// than 15 s after the initial panel state (the initial -1 stays until 1300 ft).
 void UpdateTakeoffPhase();

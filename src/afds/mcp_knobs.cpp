@@ -95,11 +95,12 @@ void StepHeading(const char* name, uint32_t* id, Direction dir) {
 
 bool AltitudeTargetMayMove() { return toc == 0 || (toc == 1 && tod == 1); }
 
-// Outside VNAV an altitude step follows the simulator's V/S target into the V/S flag, but FLCH and
-// ALT HOLD keep the pitch axis: a V/S flag beside them would leave two pitch modes lit.
+// Outside VNAV an altitude step follows the simulator's V/S target into the V/S flag, but FLCH, ALT
+// HOLD and a captured glideslope keep the pitch axis: a V/S flag beside them would leave two pitch
+// modes lit, and on the glideslope the MCP altitude is only the missed approach's.
 void FollowVsTargetAfterAltitudeStep() {
   const bool vs_target = ReadTokenVar120() != 0.0;
-  if (flch != 1 && alt_hold_mode != 1) {
+  if (flch != 1 && alt_hold_mode != 1 && !GlideslopeCaptured()) {
     const int32_t mode = vs_target ? 1 : 0;
     if (vs_hold_mode != mode) {
       vs_hold_mode = mode;

@@ -82,7 +82,9 @@ void CaptureLocalizer() {
 void CaptureGlideslope() {
   if (app_mode != 1 || gs_capture != 0 || loc_capture != 1) return;
   if (!GlideslopeReceived()) return;
+  // The glideslope takes the pitch from whichever mode flew it: VNAV and FLCH hand their thrust to SPD.
   if (vnav == 1) AfdsVertModeSwitch();
+  if (flch == 1) HandFlchThrustToSpd();
   if (vs_hold_mode == 1) ToggleVsMode();
   if (alt_hold_mode == 1) {
     alt_hold_mode = 0;

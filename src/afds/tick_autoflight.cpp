@@ -77,10 +77,11 @@ void AutopilotSwitchedOff() {
 
 void AutopilotSwitchedOn() {
   if (pattern_flag == 0) {
-    // The module flies heading and altitude itself: the simulator's own holds go off.
+    // The module flies heading and altitude itself: the simulator's own holds go off, save those of
+    // the modes the flight director has, which the autopilot flies on.
     if (lite_mode == 0) {
-      Send(kSimHeadingHoldOffEvent);
-      Send(kSimAltitudeHoldOffEvent);
+      if (!RollModeFlown()) Send(kSimHeadingHoldOffEvent);
+      if (!PitchModeFlown()) Send(kSimAltitudeHoldOffEvent);
     }
     if (apleft == 0 && apcenter == 0 && apright == 0) {
       if (lite_mode == 0 && radio_height <= kLowEngageRadioHeightFt) {

@@ -1,6 +1,7 @@
 #include "displays/eadi_fma.h"
 
 #include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
 #include "fmc/fmc_globals.h"
 #include "draw/draw_helpers.h"
 #include "sim/readers_flight.h"
@@ -73,7 +74,8 @@ PitchActive SelectPitchActive(VnavRules rules) {
 }
 
 PitchArmed SelectPitchArmed(bool gs_before_flare) {
-  const bool flare = (autoland_mode == 1 || autoland_mode == 2) && radio_height < kFlareArmHeightFt;
+  const bool flare =
+      (autoland_mode == 1 || autoland_mode == 2) && radio_height < kFlareArmHeightFt && GlideslopeCaptured();
   const bool gs = app_mode == 1 && gs_capture == 0;
   if (gs_before_flare && gs) return PitchArmed::kGs;
   if (flare) return PitchArmed::kFlare;
@@ -101,7 +103,7 @@ RollArmed SelectRollArmed() {
 
 ThrustActive SelectThrustActive() {
   if (flch == 1) return ThrustActive::kFlch;
-  if (spd_hold == 1 || vnav == 1) return ThrustActive::kSpd;
+  if (spd_hold == 1 || (vnav == 1 && vnav_armed == 0)) return ThrustActive::kSpd;
   if (thrust_hold == 1) return ThrustActive::kEpr;
   return ThrustActive::kNone;
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "afds/afds_globals.h"
+#include "afds/afds_modes.h"
 #include "displays/eadi_fma.h"
 #include "displays/pfd_frame.h"
 #include "draw/draw_helpers.h"
@@ -38,9 +39,11 @@ Annunciation PitchEngaged() {
   return {FmaText(m), kPitchX[static_cast<int>(m)]};
 }
 
-// Unlike the EADI's, FLARE arms here at 1500 ft itself.
+// Unlike the EADI's, FLARE arms here at 1500 ft itself; as the autoland, only on the glideslope.
 Annunciation PitchArmedText() {
-  if ((autoland_mode == 1 || autoland_mode == 2) && radio_height <= 1500.0) return {"FLARE", 5};
+  if ((autoland_mode == 1 || autoland_mode == 2) && radio_height <= 1500.0 && GlideslopeCaptured()) {
+    return {"FLARE", 5};
+  }
   if (app_mode == 1 && gs_capture == 0) return {"G/S", 15};
   if (vnav_armed == 1) return {"VNAV", 5};
   return {nullptr, 0};

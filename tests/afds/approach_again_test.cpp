@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "afds/afds_modes.h"
+#include "displays/eadi_fma.h"
 #include "fmc/fmc_globals.h"
 #include "state/config_globals.h"
 #include "systems_fixture.h"
@@ -181,5 +184,77 @@ TEST_F(ApproachAgainTest, SpdTakesOverTheRestrictedSpeedVnavFlew) {
   }
   EXPECT_EQ(KeyValues(0x101F5), std::vector<int32_t>(KeyValues(0x101F5).size(), 250));
 }
+
+// ---- the hand-overs: each row sets modes up on the flight director alone at 3000 ft (autothrottle
+// armed, levers at 2000, IAS window unless it says otherwise), marks, and acts as the crew do; then
+// the FMA (thrust|roll|pitch|armed pitch), an event sent after the mark (0: none) and events never sent.
+constexpr uint32_t kStepUp = 0x10049, kStepDown = 0x10051, kHdgHoldOff = 0x10117, kAltHoldOn = 0x10110,
+                   kAltHoldOff = 0x10118, kSpdOn = 0x1022D, kIasTarget = 0x101F5, kThrottleCut = 0x100E5;
+class Handover;
+struct Row { const char* name; void (*fly)(Handover&); const char* fma; uint32_t sent; std::vector<uint32_t> never; };
+void PrintTo(const Row& r, std::ostream* os) { *os << r.name; }
+
+class Handover : public ApproachAgainTest, public testing::WithParamInterface<Row> {
+ public:
+  void SetUp() override {
+    ApproachAgainTest::SetUp();
+    host_.set_simulator_model(true);  // the simulator takes the events as it would
+    host_.CreateInstance("FLCH", "", 0);
+    std::tie(tmsp, epr_bug) = std::tuple(3, 1.5);  // climb thrust at 9124 on the levers
+    Set({{103, 0.0}, {792, 1.0}, {123, 1.0}, {128, 2000.0}, {64, 5000.0}});
+  }
+  void Set(std::initializer_list<std::pair<uint32_t, double>> tokens) {
+    for (const auto& [token, value] : tokens) host_.SetToken(token, value);
+    RunFrames(2);
+  }
+  void Flch(int32_t mcp_ft) { alt_sel_num = mcp_ft, FlchMouseCallback(nullptr, 0); }
+  void Window(double mach) { host_.SetNamed("SPEED MODE SELECT", mach); }
+  void Mark() { mark_ = host_.key_events().size(); }
+  bool Sent(uint32_t id) const {
+    const auto& e = host_.key_events();
+    return std::any_of(e.begin() + static_cast<std::ptrdiff_t>(mark_), e.end(),
+                       [id](auto& k) { return k.event_id == id; });
+  }
+  using ApproachAgainTest::Capture, ApproachAgainTest::Press, SystemsFixture::RunFrames;
+  size_t mark_ = 0;
+};
+
+TEST_P(Handover, TheModesShownAreFlownAndNothingElseIsAskedFor) {
+  GetParam().fly(*this);
+  RunFrames(36);
+  std::string fma;
+  for (const char* t : {FmaText(SelectThrustActive()), FmaText(SelectRollActive()),
+                        FmaText(SelectPitchActive(VnavRules::kFormatA)), FmaText(SelectPitchArmed(false))}) {
+    fma += "|" + std::string(t != nullptr ? t : "");
+  }
+  EXPECT_EQ(fma.substr(1), GetParam().fma);
+  EXPECT_TRUE(GetParam().sent == 0 || Sent(GetParam().sent));
+  for (const uint32_t id : GetParam().never) EXPECT_FALSE(Sent(id)) << std::hex << id;
+}
+
+using H = Handover;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, Handover, testing::ValuesIn(std::vector<Row>{
+    {"CmdLFliesFlchAndHdgHold", [](H& t) { t.Flch(1000); t.Press("hdg_clicked"); t.Mark(); t.Press("apleft_clicked"); },
+     "FLCH|HDG HOLD|FLCH|", kStepDown, {kHdgHoldOff}},
+    {"FlchOnTheFdAloneFliesTheLevers", [](H& t) { t.Mark(); t.Flch(6000); }, "FLCH||FLCH|", kStepUp, {}},
+    {"NoLeversWithoutTheAutothrottle", [](H& t) { t.Set({{123, 0.0}}); t.Mark(); t.Flch(6000); t.Press("apcenter_clicked"); },
+     "FLCH|HDG HOLD|FLCH|", 0, {kStepUp}},
+    {"MasterOnKeepsAltHoldAndHdgSel", [](H& t) { ToggleAltHold(0); t.Press("hdg_sel_clicked"); t.Mark(); t.Set({{103, 1.0}}); },
+     "|HDG SEL|ALT HOLD|", 0, {kHdgHoldOff, kAltHoldOff}},
+    {"CmdRFliesVnavAndLnav", [](H& t) { std::tie(stpos, fms_fpln_active, lnav) = std::tuple(1, 3, 1); t.Press("vnav_clicked");
+       t.Mark(); t.Press("apright_clicked"); }, "SPD|LNAV|VNAV SPD|", 0, {kHdgHoldOff, kAltHoldOff}},
+    {"GlideslopeHandsFlchThrustToSpd", [](H& t) { t.Flch(1000); t.Press("app_clicked"); t.Mark(); t.Capture(); },
+     "SPD|LOC|G/S|", kSpdOn, {}},
+    {"McpAltitudeOnTheGlideslopeChangesNoMode", [](H& t) { t.Press("apleft_clicked"); t.Press("app_clicked"); t.Capture();
+       t.Set({{120, -700.0}}); alt_sel_num = 3120; t.Mark(); t.Press("alt_sel_num_decr"); }, "|LOC|G/S|", 0, {kAltHoldOn}},
+    {"IasWindowAfterMachFliesTheIasBug", [](H& t) { t.Window(1.0); t.Flch(1000); t.Window(0.0); t.RunFrames(18); t.Mark(); },
+     "FLCH||FLCH|", 0, {kIasTarget}},
+    {"NoFlareOnTheLocalizerAlone", [](H& t) { t.Set({{46, 0x80}}); t.Press("apleft_clicked"); t.Press("app_clicked"); t.Capture();
+       t.Mark(); t.Set({{614, 5.0}}); }, "|LOC|V/S|G/S", 0, {kThrottleCut}},
+    {"RejectedTakeoffLeavesTheLeversClosed", [](H& t) { t.Set({{60, 1.0}, {614, 2.7}, {61, 100.0}}); t.Press("thrust_clicked");
+       t.RunFrames(9); t.Set({{128, 0.0}, {61, 10.0}}); t.Mark(); }, "EPR|||", 0, {kStepUp}},
+}));
+// clang-format on
 
 }  // namespace

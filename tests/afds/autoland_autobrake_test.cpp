@@ -32,7 +32,7 @@ class AutolandTest : public afds_test::AfdsTest {
 };
 
 TEST_F(AutolandTest, ModesStepDownOnePerTickOnlyWithTheAutopilotOn) {
-  autoland_mode = 1;
+  std::tie(autoland_mode, app_mode, gs_capture) = std::tuple(1, 1, 1);  // on the glideslope
   SetRadioHeightFt(40.0);
   RunTicks(3);
   EXPECT_EQ(autoland_mode, 1);

@@ -117,17 +117,19 @@ TEST_F(GpwsTest, HeightWindowsAreOpenIntervals) {
 // ---- take-off phase and re-arming ----
 
 // Left alone until the first climb above 1300 ft; on the ground 15 s after the panel state it is 0,
-// and 30..1300 ft climbing faster than 300 ft/min from 0 it is 1.
+// and 30..1300 ft climbing faster than 300 ft/min from 0 it is 1, but 0 again configured to land
+// (flaps 30: a circuit's approach) until climbing cleaned up again.
 TEST_F(GpwsTest, TakeoffPhaseFollowsTheClimbAndTheLanding) {
   init_sim_time = 100.0;
   const struct {
-    double now, on_ground, ra, vs;
+    double now, on_ground, ra, vs, flaps;
     int32_t phase;
-  } steps[] = {{110, 1, 0, 0, -1}, {110, 0, 1400, 0, 2}, {110, 1, 0, 0, 2}, {116, 1, 0, 0, 0}, {116, 0, 100, 1500, 1}};
+  } steps[] = {{110, 1, 0, 0, 20, -1},     {110, 0, 1400, 0, 20, 2},   {110, 1, 0, 0, 20, 2},     {116, 1, 0, 0, 20, 0},
+               {116, 0, 100, 1500, 20, 1}, {116, 0, 900, -500, 30, 0}, {116, 0, 100, 1500, 20, 1}};
   for (const auto& s : steps) {
     host().SetToken(604, s.now);
     host().SetToken(60, s.on_ground);
-    std::tie(radio_height, vert_speed) = std::tuple(s.ra, s.vs);
+    std::tie(radio_height, vert_speed, flap_angle) = std::tuple(s.ra, s.vs, s.flaps);
     UpdateTakeoffPhase();
     EXPECT_EQ(takeoff_phase, s.phase) << s.now << " " << s.ra;
   }

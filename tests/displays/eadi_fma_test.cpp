@@ -48,7 +48,8 @@ const ModeCase kModeCases[] = {
     // Exactly 100 ft above the target the formats part.
     {"HundredAboveTheTarget", [] { Vnav(1, 0, 4100, 4000, 0); }, "VNAV PTH", "VNAV SPD", "", "", ""},
     {"ArmedVnavFallsThrough", [] { vnav = vnav_armed = vs_hold_mode = 1; }, "V/S", "V/S", "VNAV", "", ""},
-    {"FlareArmedBelow1500", [] { autoland_mode = app_mode = 1, radio_height = 1499.9; }, "", "", "FLARE", "", "LOC"},
+    {"FlareArmedBelow1500", [] { autoland_mode = app_mode = gs_capture = 1, radio_height = 1499.9; }, "G/S", "G/S", "FLARE",
+     "", "LOC"},
     {"NoFlareArmedAt1500", [] { autoland_mode = 2, radio_height = 1500.0, app_mode = loc_capture = gs_capture = 1; },
      "G/S", "G/S", "", "LOC", ""},
     {"TakeoffRollWithLnav", [] { to_roll_mode = to_pitch_mode = lnav = 1; }, "TO", "TO", "", "TO", "LNAV"},

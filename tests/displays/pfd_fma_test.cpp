@@ -46,7 +46,10 @@ const FmaCase kFmaCases[] = {
     {"TakeoffHidesGlideslope", [](simhost::Host&) { to_pitch_mode = app_mode = gs_capture = loc_capture = 1; },
      {{"TO", 10, E, G}, {"LOC", -35, E, G}}},
     {"GlideslopeArmedLocalizerArmed", [](simhost::Host&) { app_mode = 1; }, {{"G/S", 15, A, W}, {"LOC", -35, A, W}}},
-    {"FlareArmedAt1500", [](simhost::Host&) { autoland_mode = 2; radio_height = 1500.0; }, {{"FLARE", 5, A, W}}},
+    {"FlareArmedAt1500", [](simhost::Host&) { autoland_mode = 2; radio_height = 1500.0; app_mode = gs_capture = 1; },
+     {{"G/S", 15, E, G}, {"FLARE", 5, A, W}, {"LOC", -35, A, W}}},
+    {"ArmedVnavShowsTheThrustFlown", [](simhost::Host&) { vnav = vnav_armed = thrust_hold = 1; },
+     {{"VNAV", 5, A, W}, {"EPR", -90, E, G}}},
     {"FlareNotArmedAbove1500", [](simhost::Host&) { autoland_mode = 1; radio_height = 1500.5; }, {}},
     // After T/C with T/D reached, within 400 ft of the path: on the path.
     {"VnavOnThePath", [](simhost::Host&) {
