@@ -82,14 +82,12 @@ void DropRefusedModes() {
 // HOLD (a captured beam is its axis' mode). ResumePitchHold and ResumeRollHold then fly them.
 void GiveCmdEveryAxis() {
   if (ap_master != 1.0 || lite_mode != 0) return;
-  const bool pitch = vnav == 1 || flch == 1 || alt_hold_mode == 1 || vs_hold_mode == 1 || gs_capture == 1;
-  const bool roll = lnav == 1 || hdg_sel_mode == 1 || hdg_hold_mode == 1 || loc_capture == 1;
-  if (!pitch) {
+  if (!PitchModeFlown()) {
     vs_hold_mode = 1;
     NV_SET(vs_hold, vs_hold_mode);
     NV_SET(vs_show, 1.0);
   }
-  if (!roll) {
+  if (!RollModeFlown()) {
     hdg_hold_mode = 1;
     NV_SET(hdg_hold, hdg_hold_mode);
   }
