@@ -256,4 +256,5 @@ void disengage_autobrakes() {
   auto_brake_status = 0;
   ReleaseAutobrakeAxes();
   if (autobrake_appl == 1) autobrake_appl = 0;
+  autobrake_holding = 0;
 }

@@ -139,6 +139,7 @@ void Rollout() {
 }
 
 void ApplyBrakes() {
+  autobrake_holding = 1;
   if (UseAxisAutoBraking == 1) {
     Send(ap_event::kLeftBrakeAxis, kFullBrakeAxis);
     Send(ap_event::kRightBrakeAxis, kFullBrakeAxis);
