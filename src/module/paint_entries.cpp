@@ -29,7 +29,7 @@
 namespace {
 
 constexpr int32_t kMaxTableRate = 17;
-constexpr uint32_t kEverySlot = (1u << kRedrawSlotCount) - 1u;
+constexpr uint32_t kEverySlot = kEveryRedrawSlot;
 
 constexpr uint32_t SlotMask(std::initializer_list<int> slots) {
   uint32_t mask = 0;
