@@ -12,6 +12,10 @@
 #include "afds/afds_globals.h"
 #include "afds/cockpit_fixture.h"
 #include "afds/tick_autoflight.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "host/cdu_keyboard.h"
+#include "host/paint_record.h"
 #include "displays/displays_globals.h"
 #include "sim/derived_samples.h"
 #include "sim/sim_globals.h"
@@ -22,7 +26,9 @@ namespace {
 
 class FrameRateTest : public cockpit_test::CockpitTest {
  protected:
-  std::vector<const char*> Gauges() const override { return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD", "FLCH"}; }
+  std::vector<const char*> Gauges() const override {
+    return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD", "FLCH", "FMS"};
+  }
 
   void BootAt(int32_t fps, const std::string& config = "") {
     Boot(config);
@@ -152,6 +158,32 @@ TEST_F(FrameRateTest, PerTickStepsActAlikeInRunsOfOneThreeAndEighteenTicks) {
       EXPECT_EQ(row.measure() - before, at18) << row.name << " at " << fps << " frames a second";
     }
     EXPECT_NE(at18, 0.0) << row.name;
+  }
+}
+
+// Every CDU key typed while the simulator is paused (the tick counter stands) is applied and shown by
+// a paint in the next frame, so keys typed in a pause are taken in the order typed.
+TEST_F(FrameRateTest, CduKeysTypedInAPauseArePaintedInTurn) {
+  std::filesystem::copy(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata", dir_ / "Orvantel/Navdata");
+  BootAt(18);
+  RunFrames(18);
+  simhost::PaintRecorder rec;
+  rec.Attach(*host_);
+  simhost::GaugeInstance* fms = host_->FindInstance("FMS");
+  const double paused_at = host_->Token(1);
+  const auto press = [&](const char* key) {
+    simhost::CduKeyPoint p;
+    ASSERT_TRUE(simhost::FindCduKey(key, &p)) << key;
+    host_->Click(fms, p.x, p.y);
+    host_->SetToken(1, paused_at - 1.0);  // the frame brings no tick
+    host_->RunFrame();
+    rec.EndFrame(host_->frame());
+    EXPECT_TRUE(rec.PaintedLastFrame(fms->surfaces[0].get())) << key;
+  };
+  for (const char* key : {"RTE", "K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R"}) press(key);
+  EXPECT_EQ(orig_ident + "-" + dest_ident + "-" + cdu_message, "KSEA-KPDX-");
+  for (const simhost::MouseArea& a : simhost::ListMouseAreas(fms->header.mouse_rect)) {
+    if (const char* key = simhost::CduKeyNameOfBox(a.x, a.y)) press(key);
   }
 }
 
