@@ -22,7 +22,7 @@ constexpr int32_t kVnavClb = 1;
 constexpr int32_t kVnavCrz = 2;
 constexpr int32_t kVnavDes = 3;
 
-// The run stamp lets the CDU paint a key typed while the simulator is paused (no tick to bring the
+// The run stamp lets the CDUs paint a key typed while the simulator is paused (no tick to bring the
 // paint slot): in a pause the keys are applied in the order typed and shown, one frame each.
 int32_t KeyDone() {
   redraw_tick = kCduPaintSlot;
@@ -260,7 +260,6 @@ void ClearCduKeyFlags(DisplaySurface*) {
     ClearOneShot(*flag);
   }
   if (cdu_lsk > 0) cdu_lsk = 0;
-  cdu_key_run = -1;
 }
 
 bool CduKeyWaitsInPause() { return cdu_key_run == tick_runs; }

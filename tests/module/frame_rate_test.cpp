@@ -27,7 +27,7 @@ namespace {
 class FrameRateTest : public cockpit_test::CockpitTest {
  protected:
   std::vector<const char*> Gauges() const override {
-    return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD", "FLCH", "FMS"};
+    return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD", "FLCH", "FMS", "FMS_NB"};
   }
 
   void BootAt(int32_t fps, const std::string& config = "") {
@@ -162,14 +162,14 @@ TEST_F(FrameRateTest, PerTickStepsActAlikeInRunsOfOneThreeAndEighteenTicks) {
 }
 
 // Every CDU key typed while the simulator is paused (the tick counter stands) is applied and shown by
-// a paint in the next frame, so keys typed in a pause are taken in the order typed.
+// both CDUs' paints in the next frame, so keys typed in a pause are taken in the order typed.
 TEST_F(FrameRateTest, CduKeysTypedInAPauseArePaintedInTurn) {
   std::filesystem::copy(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata", dir_ / "Orvantel/Navdata");
   BootAt(18);
   RunFrames(18);
   simhost::PaintRecorder rec;
   rec.Attach(*host_);
-  simhost::GaugeInstance* fms = host_->FindInstance("FMS");
+  simhost::GaugeInstance *fms = host_->FindInstance("FMS"), *fms_nb = host_->FindInstance("FMS_NB");
   const double paused_at = host_->Token(1);
   const auto press = [&](const char* key) {
     simhost::CduKeyPoint p;
@@ -178,7 +178,7 @@ TEST_F(FrameRateTest, CduKeysTypedInAPauseArePaintedInTurn) {
     host_->SetToken(1, paused_at - 1.0);  // the frame brings no tick
     host_->RunFrame();
     rec.EndFrame(host_->frame());
-    EXPECT_TRUE(rec.PaintedLastFrame(fms->surfaces[0].get())) << key;
+    for (simhost::GaugeInstance* cdu : {fms, fms_nb}) EXPECT_TRUE(rec.PaintedLastFrame(cdu->surfaces[0].get())) << key;
   };
   for (const char* key : {"RTE", "K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R"}) press(key);
   EXPECT_EQ(orig_ident + "-" + dest_ident + "-" + cdu_message, "KSEA-KPDX-");
