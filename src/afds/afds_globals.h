@@ -222,7 +222,8 @@ RO_DECLARE_GLOBALS(AFDS_PANEL_SCALARS)
   X(int32_t, apdisc_bar_timer, 0)                                                        \
   X(int32_t, at_disc_timer, 0)                                                           \
   /* autobrake */                                                                        \
-  X(int32_t, autobrake_appl, 0)                                                         \
+  X(int32_t, autobrake_appl, 0)     /* the autobrake's brake events not yet echoed */    \
+  X(int32_t, autobrake_holding, 0)  /* 1 from its first application until it disarms */ \
   X(int32_t, exec_reset_word, 0)     /* -999 after an EXEC or engagement resets VNAV */ \
   /* NAV roll mode 0 off, 1 NAV, 2 GPS; marker beacon shown 0 none, 1 outer, 2 middle, 3 inner */ \
   X(int32_t, nav_button, 0)                                                              \

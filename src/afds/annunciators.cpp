@@ -255,5 +255,6 @@ void disengage_autobrakes() {
   NV_SET(auto_brake_switch, auto_brake_switch);
   auto_brake_status = 0;
   ReleaseAutobrakeAxes();
-  if (autobrake_appl == 1) autobrake_appl = 0;
+  autobrake_appl = 0;
+  autobrake_holding = 0;
 }

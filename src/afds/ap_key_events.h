@@ -53,5 +53,9 @@ inline constexpr uint32_t kLeftBrakeAxis = 0x10353;     // axis value, 16383 ful
 inline constexpr uint32_t kRightBrakeAxis = 0x10354;
 
 inline void Send(uint32_t event, int32_t value = 0) { host::TriggerKeyEvent(event, value); }
+// A step of fixed size sent `count` times: the steps a run owes (StepsOwed).
+inline void SendSteps(uint32_t event, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) Send(event);
+}
 
 }  // namespace ap_event

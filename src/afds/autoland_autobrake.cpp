@@ -1,5 +1,6 @@
 #include "afds/autoland_autobrake.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -13,6 +14,7 @@
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
+#include "sim/tick_span.h"
 #include "state/config_globals.h"
 
 namespace {
@@ -65,28 +67,30 @@ constexpr double kLevelBrakeLimit[] = {3276.0, 6553.0, 13106.0, 19660.0};
 
 using ap_event::Send;
 
+// The pitch events go one for each tick the run stands for, all on its one reading.
 void Flare() {
   if (sim_app_hold == 1.0) {
     Send(ap_event::kFlareApproachHold);
     autoland_cmd = kCmdApproachHold;
   }
+  const int32_t owed = StepsOwed();
   if (plane_pitch < kMaxFlarePitchDeg) {
-    Send(ap_event::kPitchUp);
+    ap_event::SendSteps(ap_event::kPitchUp, owed);
     autoland_cmd = kCmdPitchUp;
   } else if (plane_pitch > kMinFlarePitchDeg) {
     if (alt_rate < kPitchingDownRate) {
-      Send(ap_event::kPitchUp);
+      ap_event::SendSteps(ap_event::kPitchUp, owed);
       autoland_cmd = kCmdPitchUp;
     } else {
-      Send(ap_event::kPitchDown);
+      ap_event::SendSteps(ap_event::kPitchDown, owed);
       autoland_cmd = kCmdPitchDown;
     }
   } else if (vert_speed > kFlareSinkMinFpm) {
-    Send(ap_event::kPitchUp);
+    ap_event::SendSteps(ap_event::kPitchUp, owed);
     autoland_cmd = kCmdFlarePitchUp;
   } else if (vert_speed < kFlareSinkMaxFpm) {
     const bool pitching_down = alt_rate < kPitchingDownRate;
-    Send(pitching_down ? ap_event::kPitchUp : ap_event::kPitchDown);
+    ap_event::SendSteps(pitching_down ? ap_event::kPitchUp : ap_event::kPitchDown, owed);
     autoland_cmd = pitching_down ? kCmdFlarePitchUp : kCmdFlarePitchDown;
   }
 
@@ -116,7 +120,7 @@ bool GoingAgain() {
 
 void Rollout() {
   if (plane_pitch < kRolloutNoseDeg) {
-    Send(ap_event::kPitchUp);
+    ap_event::SendSteps(ap_event::kPitchUp, StepsOwed());
     autoland_cmd = kCmdRolloutPitch;
   }
   if (ap_master == 1.0) {
@@ -139,12 +143,17 @@ void Rollout() {
   }
 }
 
+// The brake axes are set full once; the brake event is a pulse, one for each tick the run stands
+// for. autobrake_appl counts the pulses the key-event handler is still to receive.
 void ApplyBrakes() {
+  autobrake_holding = 1;
   if (UseAxisAutoBraking == 1) {
+    autobrake_appl = 1;
     Send(ap_event::kLeftBrakeAxis, kFullBrakeAxis);
     Send(ap_event::kRightBrakeAxis, kFullBrakeAxis);
   } else {
-    Send(ap_event::kBrakes);
+    autobrake_appl = std::max(StepsOwed(), 1);
+    ap_event::SendSteps(ap_event::kBrakes, autobrake_appl);
   }
 }
 
@@ -154,10 +163,7 @@ void RejectedTakeoff(double left_lever, double right_lever) {
     auto_brake_status = 1;
   }
   if (auto_brake_status == 1) {
-    if (autobrake_appl == 0) {
-      autobrake_appl = 1;
-      ApplyBrakes();
-    }
+    if (autobrake_appl == 0) ApplyBrakes();
     if (ground_speed < kStoppedGroundSpeedKt) {
       LogLine("#1F Bef disengage_autobrakes() ,auto_brake_status=%d autobrake_appl=%d\n", auto_brake_status,
               autobrake_appl);
@@ -189,7 +195,6 @@ void Landing(double left_lever, double right_lever) {
   LogLine("#3C In ProcAutoBrake() auto_brake_status=%d,autobrake_appl=%d,auto_brake_switch=%d\n", auto_brake_status,
           autobrake_appl, auto_brake_switch);
   if (UseAxisAutoBraking == 1) {
-    autobrake_appl = 1;
     ApplyBrakes();
     if (log_file != nullptr) {
       std::fprintf(log_file, "#4CB In ProcAutoBrake() auto_brake_status=%d,autobrake_appl=%d,auto_brake_switch=%d\n",
@@ -197,7 +202,6 @@ void Landing(double left_lever, double right_lever) {
     }
   } else if (auto_brake_switch == kSwitchMax || ReadTokenVar320() < kLevelBrakeLimit[auto_brake_switch - 2]) {
     ApplyBrakes();
-    autobrake_appl = 1;
   }
   if (ground_speed < kStoppedGroundSpeedKt || left_lever > kLandingThrustLever || right_lever > kLandingThrustLever) {
     LogLine("#2 Bef disengage_autobrakes() ,gsp=%.0f L_THR_LVR=%.0f, R_THR_LVR=%.0f\n", ground_speed, left_lever,

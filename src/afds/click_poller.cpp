@@ -134,7 +134,16 @@ void PollClickedVars() {
   UpdateProbeHeatLight();
   PollEfisClicks();
   PollPanelModeClicks();
-  // The power-state logic runs once per 18 SERVER frames.
-  if (server_phase != 0) return;
+  // The power-state logic runs once per 18 SERVER frames, but never on a battery the simulator has
+  // not switched yet: a toggle sent in this pass reaches it once the pass returns, and the switch
+  // would be shown off with the battery on. Such a pass waits for the poller's next one.
+  const bool due = server_phase == 0 || electrical_pass_owed != 0;
+  if (battery_toggle_sent != 0) {
+    battery_toggle_sent = 0;
+    electrical_pass_owed = due ? 1 : 0;
+    return;
+  }
+  if (!due) return;
+  electrical_pass_owed = 0;
   RunElectricalPass();
 }

@@ -9,5 +9,6 @@
 #pragma once
 
 // One pass. Called by ProcMcpKnobs on SERVER frames 0, 3, ... 15 and by the main update when an IRS
-// completes its alignment. The electrical power-state pass at its end runs on SERVER frame 0 only.
+// completes its alignment. The electrical power-state pass at its end runs on SERVER frame 0, or on
+// the pass after when that frame's pass sent a battery toggle (the simulator applies it after).
 void PollClickedVars();

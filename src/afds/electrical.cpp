@@ -129,7 +129,8 @@ void DropLevels() {
     ac_power = kApuGenerator;
   }
   if (ac_power == kApuGenerator && apu_mode < 2) ac_power = kExternal;
-  if (ac_power == kExternal && Settled() && !(ext_power_avail != 0 && ext_power_button != 1)) ac_power = kStandby;
+  // Ground power holds the level only with its button on: at 0 (not available yet) it gives none.
+  if (ac_power == kExternal && Settled() && !ExternalOn()) ac_power = kStandby;
   if (ac_power != kStandby) return;
   // Battery loss is left to the standby step.
   ac_power = HighestSource(stdby_power_switch == 0 ? 0 : kStandby);
@@ -428,7 +429,6 @@ void HoldSimulatorSwitchesOn() {
 }  // namespace
 
 void RunElectricalPass() {
-  if (server_phase != 0) return;
   PowerUpFromNothing();
   UpdateMinAndGenPower();
   SetAcFlagsOn();

@@ -11,5 +11,5 @@
 // 0x102f5.
 #pragma once
 
-// One pass; returns at once unless server_phase is 0.
+// One pass; the click poller runs it (see PollClickedVars).
 void RunElectricalPass();

@@ -152,6 +152,7 @@ void BatteryPress() {
   const bool battery = BatteryOn();
   if ((went_on && !battery) || (went_off && battery)) {
     host::TriggerKeyEvent(kBatteryToggle, 0);
+    battery_toggle_sent = 1;
     sound_event_code = kSoundPush;
   }
   if (battery_button == 1 && ac_power <= 1) battery_button = 7;

@@ -55,8 +55,10 @@ constexpr double kCaptureClimbVsMax = 1800.0;
 constexpr double kCaptureDescentVsMin = -1800.0;
 constexpr int32_t kCaptureVsLimit = 1000;
 constexpr int32_t kLastPassCount = 17;
-// Redraw slots 0, 3, 6, 9, 12 and 15: the idle levers are driven every third tick.
+// Redraw slots 0, 3, 6, 9, 12 and 15: the idle levers are driven every third tick; the climb
+// levers on slots 0 and 8.
 constexpr uint32_t kEveryThirdSlot = 0x9249u;
+constexpr uint32_t kClimbLeverSlots = 1u << 0 | 1u << 8;
 
 using ap_event::Send;
 
@@ -81,15 +83,17 @@ void SetLeverDirectly(double target) {
   Send(ap_event::kThrottleSet, TruncToI32(target));
 }
 
-// One step event when the lever lies more than the step band from the target; false when it lies
+// The steps the run owes on `slots` when the lever lies more than the step band from the target,
+// no more than leave it short of the target (a step is smaller than the band); false when it lies
 // within the band (where the lever is set directly).
-bool StepLever(double diff) {
+bool StepLever(double diff, uint32_t slots) {
+  const int32_t steps = StepsOwedWithin(std::floor(std::fabs(diff) / kLeverStepBand), slots);
   if (diff > kLeverStepBand) {
-    Send(ap_event::kThrottleStepUp);
+    ap_event::SendSteps(ap_event::kThrottleStepUp, steps);
     return true;
   }
   if (diff < -kLeverStepBand) {
-    Send(ap_event::kThrottleStepDown);
+    ap_event::SendSteps(ap_event::kThrottleStepDown, steps);
     return true;
   }
   return false;
@@ -102,15 +106,15 @@ void DriveClimbLevers() {
       lever <= thrust_target + kFlchLeverDeadband) {
     return;
   }
-  if (!StepLever(thrust_target - lever)) SetLeverDirectly(thrust_target);
+  if (!StepLever(thrust_target - lever, kClimbLeverSlots)) SetLeverDirectly(thrust_target);
   thrust_target_prev = thrust_target;
 }
 
-void DriveIdleLevers() {
+void DriveIdleLevers(int32_t owed) {
   const double lever = ReadEng1ThrottlePos();
   if (lever < 1.0) return;
   if (lever > kIdleLever) {
-    Send(ap_event::kThrottleStepDown);
+    ap_event::SendSteps(ap_event::kThrottleStepDown, owed);
   } else {
     FsuipcClear310A();
     thr_release_pending = 1;
@@ -127,9 +131,9 @@ void ControlThrust() {
   if (Tick36SlotPassed(0)) WriteThrottleDisconnectBit();
   if (ap_alt_lock > plane_alt) {
     thrust_target = LeverForEprBug();
-    if (RedrawSlotPassed(0) || RedrawSlotPassed(8)) DriveClimbLevers();
-  } else if ((RedrawSlotsPassed() & kEveryThirdSlot) != 0) {
-    DriveIdleLevers();
+    if (StepsOwed(kClimbLeverSlots) > 0) DriveClimbLevers();
+  } else if (const int32_t owed = StepsOwed(kEveryThirdSlot); owed > 0) {
+    DriveIdleLevers(owed);
   }
 }
 
@@ -370,7 +374,7 @@ void ProcAutothrottle() {
     return;
   }
   const double diff = thrust_target - lever;
-  if (!StepLever(diff)) {
+  if (!StepLever(diff, kEveryRedrawSlot)) {
     if (std::fabs(diff) > kAutothrottleMinSet) SetLeverDirectly(thrust_target);
     WriteThrottleDisconnectBit();
   }

@@ -348,7 +348,9 @@ void AutobrakeSelector() {
   const int32_t request = TruncToI32(v);
   if (request != 1 && request != 2) return;
   const int32_t before = auto_brake_switch;
-  const bool braking = auto_brake_status == 1 && autobrake_appl == 1 && UseDefAutoBrakes == 0;
+  // Braking since the autobrake's first application, not only between a brake event and its echo
+  // (inside the frame that ran the tick): the move may come in any frame, before or after the tick.
+  const bool braking = auto_brake_status == 1 && autobrake_holding == 1 && UseDefAutoBrakes == 0;
   MoveAutobrakeSelector(request);
   // Any move disarms the module's autobrake: brakes it applied are let go, as at every other end of
   // it (with axis braking they would stay fully applied).
@@ -362,6 +364,7 @@ void AutobrakeSelector() {
   NV_SET(auto_brake_switch, auto_brake_switch);
   ClearRequest(RO_REQ(auto_brake_switch_clicked));
   auto_brake_status = 0;
+  autobrake_holding = 0;
 }
 
 void SoundRequest(const char* name, uint32_t* id, int32_t code) {

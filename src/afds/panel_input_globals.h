@@ -14,7 +14,10 @@
   X(int32_t, fmc_anun, 0)             /* 1 while the CDU message line is not empty */      \
   X(int32_t, acars_anun, 0)           /* 1 when that message was the uplink's */           \
   X(int32_t, l_eng_start_done, 0)     /* engine start latches */                           \
-  X(int32_t, r_eng_start_done, 0)
+  X(int32_t, r_eng_start_done, 0)                                                          \
+  /* a battery toggle sent in this poller pass; the electrical pass it defers */           \
+  X(int32_t, battery_toggle_sent, 0)                                                       \
+  X(int32_t, electrical_pass_owed, 0)
 
 #define AFDS_PANEL_INPUT_SHARED_SCALARS(X)                                                 \
   /* sound requests: 0 none */                                                             \

@@ -1,11 +1,13 @@
 #include "afds/tick_autoflight.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "afds/afds_globals.h"
 #include "afds/afds_modes.h"
 #include "afds/eicas_messages.h"
 #include "afds/ap_engage.h"
+#include "afds/ap_key_events.h"
 #include "afds/autoland_autobrake.h"
 #include "afds/afds_services.h"
 #include "sim/debug_log.h"
@@ -180,6 +182,14 @@ void StepFlapEvents() {
   }
 }
 
+// The decision-height events a run sends: one for each tick it stands for, but no more than reach
+// 200 ft at the step the last run's events made (one while that is not known).
+int32_t DecisionHeightSteps(double dh) {
+  const double step = dh_prev_events > 0 ? std::fabs(dh - dh_prev_reading) / dh_prev_events : 0.0;
+  const double reach = step > 0.0 ? std::floor(std::fabs(kWantedDecisionHeightFt - dh) / step) : 1.0;
+  return std::clamp(StepsOwedWithin(reach), 1, kMaxDecisionHeightEvents - dh_event_cnt);
+}
+
 // Steps the simulator's decision height towards 200 ft once per load. It stops at 200 ft (within
 // the tolerance), when the reading steps across 200 ft, or after enough events for the whole range,
 // so a simulator that never reports exactly 200 ft does not receive events forever.
@@ -193,9 +203,12 @@ void StepDecisionHeight() {
     dh_set_done = 1;
     return;
   }
-  Send(dh < kWantedDecisionHeightFt ? kDecisionHeightBelowEvent : kDecisionHeightAboveEvent);
+  const int32_t steps = DecisionHeightSteps(dh);
+  ap_event::SendSteps(dh < kWantedDecisionHeightFt ? kDecisionHeightBelowEvent : kDecisionHeightAboveEvent, steps);
   dh_prev_reading = dh;
-  if (++dh_event_cnt >= kMaxDecisionHeightEvents) dh_set_done = 1;
+  dh_prev_events = steps;
+  dh_event_cnt += steps;
+  if (dh_event_cnt >= kMaxDecisionHeightEvents) dh_set_done = 1;
 }
 
 }  // namespace

@@ -17,7 +17,8 @@
 #define AFDS_TICK_AUTOFLIGHT_GLOBALS(X)                                                         \
   X(int32_t, flap30_latch, 0)      /* flaps-30 overspeed event sent, awaiting the retraction */  \
   X(int32_t, dh_set_done, 0)       /* the decision height has been brought to 200 ft */           \
-  X(double, dh_prev_reading, 0.0)  /* ft, the reading of the last tick that sent an event */      \
+  X(double, dh_prev_reading, 0.0)  /* ft, the reading of the last run that sent events */         \
+  X(int32_t, dh_prev_events, 0)    /* the events that run sent */                                 \
   X(int32_t, dh_event_cnt, 0)      /* decision-height events sent */
 
 RO_DECLARE_GLOBALS(AFDS_TICK_AUTOFLIGHT_GLOBALS)

@@ -10,6 +10,7 @@
 #include "afds/click_poller.h"
 #include "afds/hydraulic_pumps.h"
 #include "afds/overhead_pass.h"
+#include "sim/named_vars.h"
 #include "sim/readers_flight.h"
 #include "sim/readers_systems.h"
 #include "sim/tick_globals.h"
@@ -68,6 +69,7 @@ struct Irs {
   int32_t& count;
   int32_t& mode;
   bool right;
+  void (*publish)();  // writes the mode's named variable
 };
 
 void StepOneIrs(const Irs& irs, const Irs& other_a, const Irs& other_b) {
@@ -77,7 +79,10 @@ void StepOneIrs(const Irs& irs, const Irs& other_a, const Irs& other_b) {
   // IrsAlignSecs holds the whole alignment in ticks: the second phase begins at two thirds.
   if (irs.count <= IrsAlignSecs * 0.67 && irs.mode == 1) irs.mode = 2;
   if (irs.count == kIrsAlignedAtCount) {
+    // Shown here: the overhead pass shows the mode only while the count runs, and a run of three
+    // ticks or more ends this one at 0.
     irs.mode = 3;
+    irs.publish();
     const bool others_aligned = other_a.mode == 3 && other_b.mode == 3;
     for (int32_t* yaw_damper : {&l_yaw_damper_mode, &r_yaw_damper_mode}) {
       if (*yaw_damper == 1 && others_aligned) {
@@ -272,9 +277,9 @@ void StepSoundDelays() {
 }
 
 void StepIrsAlignment() {
-  const Irs left{irs_l_align_count, irs_l_anun_mode, false};
-  const Irs centre{irs_c_align_count, irs_c_anun_mode, false};
-  const Irs right{irs_r_align_count, irs_r_anun_mode, true};
+  const Irs left{irs_l_align_count, irs_l_anun_mode, false, [] { NV_SET(irs_l_anun_mode, irs_l_anun_mode); }};
+  const Irs centre{irs_c_align_count, irs_c_anun_mode, false, [] { NV_SET(irs_c_anun_mode, irs_c_anun_mode); }};
+  const Irs right{irs_r_align_count, irs_r_anun_mode, true, [] { NV_SET(irs_r_anun_mode, irs_r_anun_mode); }};
   StepOneIrs(left, centre, right);
   StepOneIrs(centre, left, right);
   StepOneIrs(right, left, centre);

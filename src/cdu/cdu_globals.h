@@ -76,7 +76,8 @@ RO_DECLARE_ARRAYS(CDU_ARRAYS)
   X(int32_t, sel_wpt_page_cnt, 1)                                                         \
   X(int32_t, rte_page_cnt, 0)       /* sub-page counts of RTE, DEPARTURES and ARRIVALS */ \
   X(int32_t, dep_page_cnt, 0)                                                             \
-  X(int32_t, arr_page_cnt, 0)
+  X(int32_t, arr_page_cnt, 0)                                                             \
+  X(int64_t, cdu_key_run, -1)       /* driver run in which the last key came; -1 none */
 
 // What ERASE takes back: the values before the last pending speed, cruise-altitude entry (0 none;
 // speeds in kt, Mach), and the arrival-page choice (rows, 0 none) with the copies EXEC saved; with

@@ -22,8 +22,11 @@ constexpr int32_t kVnavClb = 1;
 constexpr int32_t kVnavCrz = 2;
 constexpr int32_t kVnavDes = 3;
 
+// The run stamp lets the CDUs paint a key typed while the simulator is paused (no tick to bring the
+// paint slot): in a pause the keys are applied in the order typed and shown, one frame each.
 int32_t KeyDone() {
   redraw_tick = kCduPaintSlot;
+  cdu_key_run = tick_runs;
   return 0;
 }
 
@@ -258,3 +261,5 @@ void ClearCduKeyFlags(DisplaySurface*) {
   }
   if (cdu_lsk > 0) cdu_lsk = 0;
 }
+
+bool CduKeyWaitsInPause() { return cdu_key_run == tick_runs; }

@@ -5,6 +5,8 @@
 // or edits the scratchpad and the message line; the page routine of the next CDU paint applies it.
 // Every key but the unassigned one and the screen area then sets redraw_tick to 14 so that the CDU
 // paints on the next tick. EXEC is the one key that acts at once: it runs the route execution.
+// While the simulator is paused (the tick stands still) the CDUs paint all the same in the frames
+// after a key, so that keys typed in the pause are applied in the order typed and shown.
 //
 // Writes: fms_page and the sub-page counters, cdu_lsk, the one-shot flags, cdu_scratchpad,
 // cdu_message, cdu_prompt_mode, intc_leg, hold_at_leg, map_ctr_leg, the take-off data on EXEC.
@@ -59,3 +61,7 @@ void StartCduKeyOnActiveRoute();
 // After the page routine of a CDU paint: the one-shot flags that are 1 and a positive cdu_lsk
 // become 0; other values stay.
 void ClearCduKeyFlags(DisplaySurface* surface);
+
+// A key was taken and the simulator's tick has not moved since (paused; above 18 frames a second, a
+// frame between ticks): every CDU paints whatever its refresh slot, until a tick comes.
+bool CduKeyWaitsInPause();

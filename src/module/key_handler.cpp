@@ -177,14 +177,14 @@ void KeyEventHandler(uint32_t event_id, uint32_t, void*) {
   // roll-out) must leave it pending, or its own brake event would be taken for the pilot's.
   if (own_key_event_pending != 0) {
     own_key_event_pending = 0;
-    if (brake_event && autobrake_appl == 1) autobrake_appl = 0;
+    if (brake_event && autobrake_appl > 0) --autobrake_appl;
     return;
   }
   if (brake_event) {
     // The pilot braking while the autobrake is armed takes it out; the autobrake's own brake
-    // event is only acknowledged.
+    // events (several after a run of several ticks) are only acknowledged.
     if (auto_brake_status > 0 && autobrake_appl == 0) disengage_autobrakes();
-    if (autobrake_appl == 1) autobrake_appl = 0;
+    if (autobrake_appl > 0) --autobrake_appl;
     return;
   }
   Dispatch(event_id);

@@ -26,6 +26,8 @@ constexpr double kMachWordScale = 1.52587890625e-05 * 3.2;
 // Bank readings this close to level count as level (sensor noise on the attitude displays).
 constexpr double kLevelBankDeg = 0.035;
 
+constexpr double kTicksPerSecond = 18.0;
+
 // Below this ground speed the wind estimate is not trusted (taxi, hover in strong wind).
 constexpr double kMinWindTriangleGsKt = 25.0;
 
@@ -33,6 +35,17 @@ constexpr double kMinWindTriangleGsKt = 25.0;
 template <typename Step>
 void Repeat(int32_t ticks, Step step) {
   for (int32_t i = 0; i < ticks; ++i) step();
+}
+
+// A change of pitch as the change over one tick (an eighteenth of a second) of the simulator time
+// between the two samples, whatever the frames, the ticks counted or a stall between them; over the
+// run's ticks where the clock gives no time (set back, or not running).
+double PitchChangePerTick(double change, int32_t ticks) {
+  const double now_s = ReadTokenVar604();
+  const double elapsed_ticks = (now_s - last_pitch_time_s) * kTicksPerSecond;
+  const bool timed = last_pitch_time_s >= 0.0 && std::isfinite(elapsed_ticks) && elapsed_ticks > 0.0;
+  last_pitch_time_s = std::isfinite(now_s) ? now_s : -1.0;
+  return change / (timed ? elapsed_ticks : ticks);
 }
 
 void SampleFlightState(int32_t ticks) {
@@ -54,7 +67,7 @@ void SampleFlightState(int32_t ticks) {
 
   const double old_pitch = plane_pitch;
   plane_pitch = ReadTokenVar77();
-  alt_rate = (plane_pitch - old_pitch) / ticks;  // a change over one tick at any frame rate
+  alt_rate = PitchChangePerTick(plane_pitch - old_pitch, ticks);
 
   plane_bank = ReadPlaneBank();
   if (plane_bank > -kLevelBankDeg && plane_bank < kLevelBankDeg) plane_bank = 0.0;

@@ -29,7 +29,7 @@
 namespace {
 
 constexpr int32_t kMaxTableRate = 17;
-constexpr uint32_t kEverySlot = (1u << kRedrawSlotCount) - 1u;
+constexpr uint32_t kEverySlot = kEveryRedrawSlot;
 
 constexpr uint32_t SlotMask(std::initializer_list<int> slots) {
   uint32_t mask = 0;
@@ -71,6 +71,7 @@ constexpr gfx::ARGB kOpaqueBlack = 0xFF000000u;
 // is set before the power test for every entry that scales (the order the CDU's entry needs).
 struct EntryFrame {
   const int32_t* rate;  // null: paints on every call
+  bool (*paint_anyway)() = nullptr;  // also paints off its rate's slots while this holds
   gfx::ARGB clear;
   gfx::SmoothingMode smoothing = gfx::SmoothingModeHighQuality;
   // The moving maps draw hundreds of symbols through one clip: they ask for speed.
@@ -100,7 +101,7 @@ template <typename Painters>
 bool RunEntry(const EntryFrame& f, DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size,
               int32_t mode, Painters painters) {
   if (dc == nullptr || size == nullptr || surface == nullptr) return false;
-  if (f.rate != nullptr && !IsRedrawTick(*f.rate)) return false;
+  if (f.rate != nullptr && !IsRedrawTick(*f.rate) && (f.paint_anyway == nullptr || !f.paint_anyway())) return false;
   surface->width = PixelCount(size->width);
   surface->height = PixelCount(size->height);
   gfx::Graphics graphics(dc);
@@ -134,7 +135,10 @@ constexpr EntryFrame kEadiFrame{.rate = &EadiRefreshRate,
                                 .clear_when_powered = false,  // the black fill covers the canvas
                                 .canvas = {217.0f, 173.0f},
                                 .black = {0.0f, 0.0f, 217.0f, 173.0f}};
-constexpr EntryFrame kCduFrame{.rate = &FmsRefreshRate, .clear = kClearTransparent, .canvas = {399.0f, 320.0f}};
+constexpr EntryFrame kCduFrame{.rate = &FmsRefreshRate,
+                               .paint_anyway = &CduKeyWaitsInPause,
+                               .clear = kClearTransparent,
+                               .canvas = {399.0f, 320.0f}};
 constexpr EntryFrame kFpEhsiFrame{
     .rate = nullptr, .clear = kClearTransparent, .compositing = gfx::CompositingQualityHighSpeed};
 constexpr EntryFrame kFpNdFrame{.rate = &RetroNdRefreshRate,

@@ -18,7 +18,8 @@
   X(int64_t, tick_runs, 0)               \
   X(int32_t, run_ticks, 1)               \
   X(int32_t, run_end_redraw_tick, 0)     \
-  X(int32_t, run_end_tick36, 0)
+  X(int32_t, run_end_tick36, 0)          \
+  X(double, last_pitch_time_s, -1.0)  /* simulator running time of the last pitch sample; -1 none */
 
 // Samples. Gear positions run 0 (up) .. 16383 (down); plane_pitch is negative nose up; alt_rate is
 // the change of pitch over one tick; magnetic = true - mag_var.

@@ -1,6 +1,7 @@
 #include "sim/tick_span.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "sim/tick_globals.h"
@@ -62,6 +63,15 @@ uint32_t RouteBlockSlotsPassed() {
     if (back == 0 || (kRouteBlockSlots >> slot & 1u) != 0 || wrap) mask |= 1u << slot;
   }
   return mask;
+}
+
+int32_t StepsOwed(uint32_t slots) { return std::popcount(RedrawSlotsPassed() & slots); }
+
+int32_t StepsOwedWithin(double reach, uint32_t slots) {
+  const int32_t owed = StepsOwed(slots);
+  if (owed == 0) return 0;
+  // A NaN reach fails the test and takes one step.
+  return reach >= owed ? owed : reach >= 1.0 ? static_cast<int32_t>(reach) : 1;
 }
 
 int32_t RedrawSlotOfRun(int32_t back) {

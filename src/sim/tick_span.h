@@ -39,6 +39,18 @@ uint32_t RouteBlockSlotsPassed();
 // The redraw slot `back` ticks before the last tick of the run (0: redraw_tick).
 int32_t RedrawSlotOfRun(int32_t back);
 
+// Every redraw slot: a step that acts on every tick.
+inline constexpr uint32_t kEveryRedrawSlot = (1u << kRedrawSlotCount) - 1u;
+// The steps a step of fixed size (a lever, a brake or a pitch event, a decision-height step) owes
+// for the last run: one for each of the run's ticks at which it acts, given as the redraw slots it
+// acts on. At 18 frames a second that is the one step of the run's tick, so the simulator reaches
+// the same value in the same simulator time at any frame rate. None of them is applied before the
+// next reading: a step towards a target sends no more than that reading allows.
+int32_t StepsOwed(uint32_t slots = kEveryRedrawSlot);
+// The same, but no more than `reach`, the whole steps that reading leaves short of its target (one
+// at least, while any is owed).
+int32_t StepsOwedWithin(double reach, uint32_t slots = kEveryRedrawSlot);
+
 // The ticks a step run per frame or per paint owes: the last run's ticks the first time `*stamp` meets
 // that run (the stamp then keeps it), 0 after. A stamp starts at -1.
 int32_t TicksDue(int64_t* stamp);

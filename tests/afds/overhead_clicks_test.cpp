@@ -6,6 +6,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/panel_input_globals.h"
+#include "afds/systems_globals.h"
 #include "panel_input_fixture.h"
 
 namespace {
@@ -107,6 +108,20 @@ TEST_F(OverheadClicksTest, BatteryButtonNeedsItsGuardOpen) {
   Power(0, true);
   Click("battery_button_clicked", 1.0);
   EXPECT_EQ(std::tuple(battery_button, SentSince(0)), std::tuple(7, (std::vector<uint32_t>{0x102c1, 0x102c1})));
+}
+
+// The electrical pass takes the switches as the simulator has them: a battery pressed in the poller
+// pass of SERVER frame 0 is taken by the next pass, once the simulator has switched it (ON, not OFF,
+// with the battery on), and ground power whose button is not yet on (0) gives no AC power.
+TEST_F(OverheadClicksTest, ElectricalPassTakesTheSwitchesAsTheSimulatorHasThem) {
+  Dead();
+  std::tie(battery_button, server_phase) = std::tuple(1, 0);
+  Click("battery_button_clicked", 1.0);
+  SetToken(364, 1.0);  // the simulator's toggle, once the pass has returned
+  std::tie(server_phase, ac_power, ext_power_avail, ext_power_button) = std::tuple(3, 2, 1, 0);
+  SetToken(604, 100.0);
+  PollClickedVars();
+  EXPECT_EQ(std::tuple(battery_button, ac_power, batdisch_light), std::tuple(3, 1, 1));
 }
 
 }  // namespace

@@ -11,6 +11,11 @@
 
 #include "afds/afds_globals.h"
 #include "afds/cockpit_fixture.h"
+#include "afds/tick_autoflight.h"
+#include "cdu/cdu_globals.h"
+#include "fmc/fmc_globals.h"
+#include "host/cdu_keyboard.h"
+#include "host/paint_record.h"
 #include "displays/displays_globals.h"
 #include "sim/derived_samples.h"
 #include "sim/sim_globals.h"
@@ -21,7 +26,9 @@ namespace {
 
 class FrameRateTest : public cockpit_test::CockpitTest {
  protected:
-  std::vector<const char*> Gauges() const override { return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD", "FLCH"}; }
+  std::vector<const char*> Gauges() const override {
+    return {"SERVER", "TMSP", "UPPER_EICAS", "FP_PFD", "FLCH", "FMS", "FMS_NB"};
+  }
 
   void BootAt(int32_t fps, const std::string& config = "") {
     Boot(config);
@@ -97,6 +104,86 @@ TEST_F(FrameRateTest, TickCountedTimersKeepSimulatorTime) {
     ASSERT_GT(at18, 0.9) << timer.name;
     for (int32_t fps : timer.rates)
       EXPECT_NEAR(run(fps), at18, 0.25) << timer.name << " at " << fps << " frames a second";
+  }
+}
+
+// In runs of 1, 3 and 18 ticks (18, 6 and 1 frames a second) and at 60: what a count sets as it passes
+// a value is set and shown, and a step of fixed size goes once a tick, so that the lights, levers,
+// brakes, flare (pitch rate per simulator time) and decision height keep simulator time.
+TEST_F(FrameRateTest, PerTickStepsActAlikeInRunsOfOneThreeAndEighteenTicks) {
+  using H = simhost::Host;
+  const auto sent = [this](uint32_t id) { return [this, id] { return 0.0 + KeyEvents(id); }; };
+  const auto lever = [this] { return host_->Token(128); };
+  const auto cmd = [](H& h) { apleft = 1, h.SetToken(103, 1.0), h.SetToken(123, 1.0); };
+  const auto ground = [](H& h) { h.SetToken(60, 1.0), h.SetToken(614, 2.74), h.SetToken(77, 0.0); };
+  const auto pitching_up = [this](H& h) {  // 0.027 degrees a tick
+    h.SetToken(77, -2.5);
+    h.set_after_frame([this, t0 = Now()] { host_->SetToken(77, -2.5 - 0.486 * (Now() - t0)); });
+  };
+  const char* const kDh = "(A:DECISION HEIGHT,FEET)";
+  struct Row {
+    const char* name;
+    std::function<void(H&)> set;
+    std::function<double()> measure;
+    double seconds;
+  };
+  const Row rows[] = {
+      {"IRS light",
+       [](H& h) {
+         h.SetToken(551, 0.0), h.SetNamed("irs_l_anun_mode", 1.0);  // parked, the light at ALIGN
+         irs_l_align_count = 36, irs_l_anun_mode = 1, irs_c_anun_knob = irs_r_anun_knob = 0;
+       },
+       [this] { return host_->Named("irs_l_anun_mode"); }, 3.0},
+      {"IDENT", [](H& h) { xpdr_ident_timer = 108, h.SetNamed("859id", 1.0); },
+       [this] { return host_->Named("859id"); }, 7.0},
+      {"APU start", [](H& h) { h.SetNamed("apu_switch_clicked", 1.0); }, [] { return 0.0 + apu_mode; }, 20.0},
+      {"autothrottle levers", [](H&) { thrust_hold = 1; }, lever, 1.0},
+      {"FLCH levers", [&](H& h) { cmd(h), flch = 1, h.SetExpression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)", 3e4); },
+       lever, 2.0},
+      {"flare", [&](H& h) { cmd(h), autoland_mode = 3, h.SetToken(614, 15.0), pitching_up(h); }, sent(0x10418), 1.0},
+      {"roll-out", [&](H& h) { cmd(h), ground(h), autoland_mode = 4; }, sent(0x10418), 1.0},
+      {"brakes", [&](H& h) { ground(h), auto_brake_switch = 6, h.SetToken(551, 236.3); }, sent(0x10034), 1.0},
+      {"decision height", [&](H& h) { h.SetExpression(kDh, 0.0), dh_set_done = 0; },
+       [&] { return host_->Expression(kDh); }, 3.0},
+  };
+  for (const Row& row : rows) {
+    double at18 = 0.0;
+    for (int32_t fps : {18, 6, 1, 60}) {
+      BootAt(fps);
+      RunFrames(fps);
+      row.set(*host_);
+      const double before = row.measure();
+      RunFrames(static_cast<int>(row.seconds * fps));
+      if (fps == 18) at18 = row.measure() - before;
+      EXPECT_EQ(row.measure() - before, at18) << row.name << " at " << fps << " frames a second";
+    }
+    EXPECT_NE(at18, 0.0) << row.name;
+  }
+}
+
+// Every CDU key typed while the simulator is paused (the tick counter stands) is applied and shown by
+// both CDUs' paints in the next frame, so keys typed in a pause are taken in the order typed.
+TEST_F(FrameRateTest, CduKeysTypedInAPauseArePaintedInTurn) {
+  std::filesystem::copy(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata", dir_ / "Orvantel/Navdata");
+  BootAt(18);
+  RunFrames(18);
+  simhost::PaintRecorder rec;
+  rec.Attach(*host_);
+  simhost::GaugeInstance *fms = host_->FindInstance("FMS"), *fms_nb = host_->FindInstance("FMS_NB");
+  const double paused_at = host_->Token(1);
+  const auto press = [&](const char* key) {
+    simhost::CduKeyPoint p;
+    ASSERT_TRUE(simhost::FindCduKey(key, &p)) << key;
+    host_->Click(fms, p.x, p.y);
+    host_->SetToken(1, paused_at - 1.0);  // the frame brings no tick
+    host_->RunFrame();
+    rec.EndFrame(host_->frame());
+    for (simhost::GaugeInstance* cdu : {fms, fms_nb}) EXPECT_TRUE(rec.PaintedLastFrame(cdu->surfaces[0].get())) << key;
+  };
+  for (const char* key : {"RTE", "K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R"}) press(key);
+  EXPECT_EQ(orig_ident + "-" + dest_ident + "-" + cdu_message, "KSEA-KPDX-");
+  for (const simhost::MouseArea& a : simhost::ListMouseAreas(fms->header.mouse_rect)) {
+    if (const char* key = simhost::CduKeyNameOfBox(a.x, a.y)) press(key);
   }
 }
 
