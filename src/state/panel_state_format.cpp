@@ -134,20 +134,22 @@ void ReadSwitchNv(std::string_view v) {
   ReadSwitch<V>(v);
   host::WriteNamedVar(*Name, Id, *V);
 }
-// Limits of a row's value (PanelKey::valid). Values used elsewhere as indexes or modes: lo..hi.
+// Limits of a row's value (PanelKey::valid), each taking only a value that is a number: one that is
+// not reads 0, which neither a control nor a CDU entry gives for it. Values used elsewhere as indexes
+// or modes: lo..hi.
 template <int32_t Lo, int32_t Hi>
 bool IntIn(std::string_view v) {
   const int32_t x = I32(v);
-  return x >= Lo && x <= Hi;
+  return ConfigValueIsNumber(v) && x >= Lo && x <= Hi;
 }
 // The rule of the CDU entry that takes the same value, on the number the row reads.
 template <bool (*Accepted)(double)>
 bool IntAccepted(std::string_view v) {
-  return Accepted(I32(v));
+  return ConfigValueIsNumber(v) && Accepted(I32(v));
 }
 template <bool (*Accepted)(double)>
 bool RealAccepted(std::string_view v) {
-  return Accepted(F64(v));
+  return ConfigValueIsNumber(v) && Accepted(F64(v));
 }
 // A coordinate by the rule of every position read from a file.
 template <CoordAxis Axis>

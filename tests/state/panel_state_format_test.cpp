@@ -71,6 +71,7 @@ TEST_F(PanelFormatTest, EveryLimitedKeySweptWithTheSameValues) {
       }
     }
     EXPECT_GT(refused, 0) << key;  // a limit that takes every value is none
+    EXPECT_FALSE(valid("abc") || valid("")) << key;  // no number is no position nor entry
     const std::string kept = SavedValue(key);
     EXPECT_EQ(Load(key + " = 1\n"), 0) << key;
     EXPECT_EQ(SavedValue(key), kept) << key;
