@@ -27,7 +27,6 @@ constexpr int32_t kTmspTo = 1;
 constexpr int32_t kTmspGa = 2;
 constexpr int32_t kTmspClb = 3;
 constexpr int32_t kTmspCrz = 6;
-constexpr double kMaxAssumedTempC = 71.0;
 constexpr int32_t kRefreshPeriod = 540;  // paints at 18 frames a second; the refresh falls on every 541st
 constexpr double kLeverFullScale = 16383.0;
 

@@ -71,6 +71,9 @@ bool TakeoffFlapsAccepted(double deg);
 // APPROACH REF's FLAP/SPD: 20, 25 or 30.
 constexpr bool LandingFlapsAccepted(double deg) { return deg == 20.0 || deg == 25.0 || deg == 30.0; }
 constexpr bool AccelHeightAccepted(double ft) { return ft >= kMinAccelHtFt && ft <= kMaxAccelHtFt; }
+// PERF INIT's CRZ ALT, in feet once its flight levels are read: above 0, below the altitude entry
+// limit. A file's cruise altitude outside it is none (a negative one was shown and never descended).
+constexpr bool CruiseAltitudeAccepted(double ft) { return ft > 0.0 && ft < kAltEntryLimitFt; }
 // CLB's TRANS ALT: a whole number of feet from 1, below the altitude entry limit.
 constexpr bool TransitionAltitudeAccepted(double ft) { return ft >= 1.0 && ft < kAltEntryLimitFt; }
 // A SPD/REST line of CLB or DES.

@@ -68,6 +68,12 @@ bool ReadXmlCoordinate(std::string_view text, CoordAxis axis, double* deg) {
          ReadHemisphereDegrees(text[0], fields[0], fields[1], fields[2], axis, deg);
 }
 
+// The first blank-separated word of `text`; empty when it has none.
+std::string FirstWord(const std::string& text) {
+  std::string_view words[1];
+  return SplitTokens(text, words, 1) == 1 ? std::string(words[0]) : std::string();
+}
+
 std::string XmlTypeOf(const std::string& type_text, const std::string& previous) {
   if (type_text == "Airport") return "APT";
   if (type_text == "Intersection") return "INT";
@@ -100,17 +106,19 @@ class PlanConverter {
     static constexpr std::string_view kDest = "destination_id=";
     if (const size_t at = line.find(kDest); at != std::string::npos) {
       const std::string value = line.substr(at + kDest.size());
-      std::string_view words[1];
-      destination_id_ = SplitTokens(value.substr(0, value.find(',')), words, 1) == 1 ? words[0] : "";
+      destination_id_ = FirstWord(value.substr(0, value.find(',')));
     }
     IniWaypointLine(line);
   }
 
-  // True when every waypoint became a line and the plan ends where it says it ends.
+  // True when every waypoint became a line and the plan ends where it says it ends: in either form
+  // its last waypoint is the destination it names (an XML plan without it loaded with no destination).
   bool Whole() const {
     if (refused_) return false;
-    if (xml_) return element_state_ != 1 && plan_closed_;
-    return destination_id_.empty() || platform::EqualsIgnoreCase(last_ident_, destination_id_);
+    const bool ends_at_destination =
+        destination_id_.empty() || platform::EqualsIgnoreCase(last_ident_, destination_id_);
+    if (xml_) return element_state_ != 1 && plan_closed_ && ends_at_destination;
+    return ends_at_destination;
   }
 
  private:
@@ -201,6 +209,10 @@ class PlanConverter {
       if (line.find("</ATCWaypoint>") != std::string::npos) element_state_ = 2;
     }
     if (line.find("</FlightPlan.FlightPlan>") != std::string::npos) plan_closed_ = true;
+    static constexpr std::string_view kDest = "<DestinationID>";
+    if (const size_t at = line.find(kDest); at != std::string::npos) {
+      destination_id_ = FirstWord(AfterTag(line, at, kDest, "</DestinationID>"));
+    }
     static constexpr std::string_view kId = "<ATCWaypoint id=";
     if (size_t at = line.find(kId); at != std::string::npos) {
       element_state_ = 1;

@@ -7,6 +7,7 @@
 
 #include "cdu/cdu_globals.h"
 #include "afds/afds_globals.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/navaid_resolve.h"
 #include "fmc/plan_import.h"
@@ -75,7 +76,7 @@ bool ReadHeaderLine(const std::string& line, bool in_section, bool apply) {
   if (platform::EqualsIgnoreCase(w[0], "CruiseAlt")) {
     // One the CDU would refuse is no cruise altitude: the plan loads as if it gave none.
     const int32_t alt_ft = ParseLeadingInt(value);
-    if (alt_ft >= kAltEntryLimitFt) return true;
+    if (!CruiseAltitudeAccepted(alt_ft)) return true;
     pending_cruise_alt = alt_ft;
     pending_cruise_alt_set = 1;
   } else if (platform::EqualsIgnoreCase(w[0], "TripFuel")) {

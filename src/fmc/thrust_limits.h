@@ -29,6 +29,11 @@ struct ThrustLimitTables {
   ThrustLimitGrid crz;     // tmsp 6, rows by gross weight
 };
 
+// The highest assumed temperature the thrust-mode panel's knob selects, °C: a take-off reference
+// derated further than the knob can derate it comes from no control (a panel state's 150 did).
+inline constexpr double kMaxAssumedTempC = 71.0;
+constexpr bool AssumedTemperatureAccepted(double temp_c) { return temp_c <= kMaxAssumedTempC; }
+
 // Economy speeds of one cost index (IAS in kt).
 struct EconSpeedRow {
   int32_t cost_index = 0;

@@ -12,6 +12,7 @@
 #include "base/int_conversion.h"
 #include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
+#include "navdb/navdb_text.h"
 #include "state/config_globals.h"
 #include "platform/paths.h"
 
@@ -29,35 +30,36 @@ int32_t SaturateI32(int64_t v) {
 
 using Limit = bool (*)(double value);
 
-// Whether a number passes a key's limit; a key without one takes any number.
+// Whether a value passes a key's limit; a key without one takes any number. A key with one takes
+// only a text that is a number, as its CDU entry does ("CostIndex=abc" set the cost index 0).
 template <Limit L>
 struct LimitOf {
-  static bool Within(double v) { return L(v); }
+  static bool Within(std::string_view text, double v) { return ConfigValueIsNumber(text) && L(v); }
 };
 template <>
 struct LimitOf<nullptr> {
-  static bool Within(double) { return true; }
+  static bool Within(std::string_view, double) { return true; }
 };
 template <Limit L>
-bool Within(double v) {
-  return LimitOf<L>::Within(v);
+bool Within(std::string_view text, double v) {
+  return LimitOf<L>::Within(text, v);
 }
 
 // Stores of the plain kinds, one instance per global: a value outside the key's limit keeps the
 // value before the line, as the CDU entry keeps it.
 template <int32_t* G, Limit L>
 void StoreI32(std::string_view v) {
-  if (const int32_t x = ParseConfigI32(v); Within<L>(x)) *G = x;
+  if (const int32_t x = ParseConfigI32(v); Within<L>(v, x)) *G = x;
 }
 template <double* G, Limit L>
 void StoreF64(std::string_view v) {
-  if (const double x = ParseConfigF64(v); Within<L>(x)) *G = x;
+  if (const double x = ParseConfigF64(v); Within<L>(v, x)) *G = x;
 }
 // An integer written as a decimal number, truncated toward zero ("CostIndex" 45.9 is 45).
 int32_t ParseTrunc(std::string_view v) { return TruncToI32(ParseConfigF64(v)); }
 template <int32_t* G, Limit L>
 void StoreTrunc(std::string_view v) {
-  if (const int32_t x = ParseTrunc(v); Within<L>(x)) *G = x;
+  if (const int32_t x = ParseTrunc(v); Within<L>(v, x)) *G = x;
 }
 
 // The numbers a value reads as, by kind, and the number a global holds.
@@ -250,6 +252,12 @@ const ConfigKey* FindConfigKey(std::string_view key) {
   });
   if (it == sorted.end() || CompareIgnoreCase((*it)->key, key) != 0) return nullptr;
   return *it;
+}
+
+bool ConfigValueIsNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
+  return StartsWithNumber(text.substr(i));
 }
 
 int32_t ParseConfigI32(std::string_view text) {

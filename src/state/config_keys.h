@@ -23,6 +23,10 @@ std::span<const ConfigKey> ConfigKeyTable();
 // The row whose key equals `key` ignoring case, or null.
 const ConfigKey* FindConfigKey(std::string_view key);
 
+// Whether a value text is a number: after leading white space, an optional sign, and a digit or a
+// point and a digit. A text that is not reads 0 in the conversions below, which is no zero written.
+bool ConfigValueIsNumber(std::string_view text);
+
 // Decimal integer: leading white space, an optional sign, then digits up to the first other
 // character; no digits gives 0, and values beyond the i32 range stop at its ends.
 int32_t ParseConfigI32(std::string_view text);

@@ -19,6 +19,7 @@
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
 #include "fmc/route_model.h"
+#include "fmc/thrust_limits.h"
 #include "fmc/vertical_profile.h"
 #include "sim/sim_globals.h"
 #include "base/int_conversion.h"
@@ -134,20 +135,22 @@ void ReadSwitchNv(std::string_view v) {
   ReadSwitch<V>(v);
   host::WriteNamedVar(*Name, Id, *V);
 }
-// Limits of a row's value (PanelKey::valid). Values used elsewhere as indexes or modes: lo..hi.
+// Limits of a row's value (PanelKey::valid), each taking only a value that is a number: one that is
+// not reads 0, which neither a control nor a CDU entry gives for it. Values used elsewhere as indexes
+// or modes: lo..hi.
 template <int32_t Lo, int32_t Hi>
 bool IntIn(std::string_view v) {
   const int32_t x = I32(v);
-  return x >= Lo && x <= Hi;
+  return ConfigValueIsNumber(v) && x >= Lo && x <= Hi;
 }
 // The rule of the CDU entry that takes the same value, on the number the row reads.
 template <bool (*Accepted)(double)>
 bool IntAccepted(std::string_view v) {
-  return Accepted(I32(v));
+  return ConfigValueIsNumber(v) && Accepted(I32(v));
 }
 template <bool (*Accepted)(double)>
 bool RealAccepted(std::string_view v) {
-  return Accepted(F64(v));
+  return ConfigValueIsNumber(v) && Accepted(F64(v));
 }
 // A coordinate by the rule of every position read from a file.
 template <CoordAxis Axis>
@@ -159,7 +162,7 @@ bool Coordinate(std::string_view v) {
 template <int32_t* V>
 void ReadCruiseAlt(std::string_view v) {
   const int32_t ft = I32(v);
-  *V = ft < kAltEntryLimitFt ? ft : 0;
+  *V = CruiseAltitudeAccepted(ft) ? ft : 0;
 }
 // The file holds no start of the descent's path, which the T/C takes from the T/D: without it the
 // path past the T/D would be measured from 0N 0E after a restart, or from a route flown before.
@@ -476,7 +479,8 @@ constexpr PanelKey kPanelKeys[] = {
     PK_I32_NV(asi_bug2, asi_bug2),
     PK_I32_NV(asi_bug3, asi_bug3),
     PK_I32_RANGE(autoland_mode, 0, 4),  // off, armed, below 1500 ft, flare, rollout
-    PK_F64(to_epr_temp_sel, 0),
+    {Row::kValue, "to_epr_temp_sel", &WriteF64<&to_epr_temp_sel, 0>, &ReadF64<&to_epr_temp_sel>,
+     &RealAccepted<&AssumedTemperatureAccepted>},
 
     PK_SECTION("[OVERHEAD]"),
     PK_OVH_RANGE(beg_start_button, 2),

@@ -125,6 +125,14 @@ TEST_F(RouteFiles, InsideTheSectionOnlyShortLinesAreHeaderLines) {
   EXPECT_EQ(std::tuple(ModIdents(), plan_fuel, pending_cruise_alt), std::tuple(Idents{"KSEA", "FUEL", "KPDX"}, 0.0, 33000));
 }
 
+// A header's cruise altitude below 0, which PERF INIT refuses, is none (it was shown as 0 until EXEC).
+TEST_F(RouteFiles, HeaderCruiseAltitudeBelowZeroIsNone) {
+  std::tie(fms_fpln_active, pending_cruise_alt) = std::pair(1, 31000);
+  WritePlan("P.RTE", "CruiseAlt=-5000\n" + kKseaKpdx);
+  LoadFlightPlanFile("P.RTE", 0);
+  EXPECT_EQ(pending_cruise_alt, 0);
+}
+
 TEST_F(RouteFiles, OverLongLinesAndLegsBeyondRow200AreCut) {
   const std::string long_line = "LONG 47.1 -122.2 INT --- " + std::string(600, 'V');  // cut after 498 characters
   WritePlan("P.RTE", "[FlightPlan]\nKSEA 47.45 -122.31 APT ---\n" + long_line + " 1 2 INT\nKPDX 45.59 -122.60 APT ---\n");

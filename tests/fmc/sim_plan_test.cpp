@@ -123,7 +123,8 @@ TEST_F(PlanImport, XmlPlanReadsDegreesSecondsAndTypes) {
 // more, a place off the globe, or a hemisphere letter of no hemisphere or of the other axis refuses
 // the plan, as a waypoint without its position does (each was flown 50 to 6,300 NM away). Hemisphere
 // letters in either case read alike (a lower-case "w" flipped to east). A plan cut between two
-// waypoints is refused, as one cut inside a waypoint.
+// waypoints is refused, as one cut inside a waypoint, and so, in either form, is one whose last
+// waypoint is not the destination it names.
 TEST_F(PlanImport, PlacesThatCannotBeReadAndPlansCutShortAreRefused) {
   const std::vector<std::string> xml_groups{"N", "47", "26", "42.00", "W", "122", "18", "33.00"};
   const std::vector<std::string> ini_groups{"N", "47", "26.70", "W", "122", "18.55"};
@@ -157,6 +158,11 @@ TEST_F(PlanImport, PlacesThatCannotBeReadAndPlansCutShortAreRefused) {
   const std::string xml_text = xml(xml_groups);
   WritePlan("IN.PLN", xml_text.substr(0, xml_text.find("</FlightPlan")));
   EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound);
+  for (const auto& [dest, result] : {std::pair{"KPDX", kPlanNotFound}, {" a ", 0}}) {
+    WritePlan("IN.PLN", "<DepartureID>KSEA</DepartureID><DestinationID>" + std::string(dest) + "</DestinationID>\n" +
+                            xml_text.substr(xml_text.find('\n') + 1));
+    EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), result) << dest;
+  }
   WritePlan("IN.PLN", "destination_id=KPDX, N45* 35.34', W122* 35.82'\n" + ini(ini_groups).substr(ini(ini_groups).find("waypoint")));
   EXPECT_EQ(ImportPlnToTempRte("IN.PLN"), kPlanNotFound);
 }

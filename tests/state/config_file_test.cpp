@@ -119,9 +119,10 @@ TEST_F(ConfigFileTest, SpeedsAndPathAngleOutOfRangeKeepTheirValues) {
 // Every numeric key of the table with the same values: blanks around "=" hide the key, a byte order
 // mark before it hides nothing; a key the crew also types on the CDU takes only what that entry takes
 // (a letter after the number gives that number, as on the page), and what it refuses keeps the
-// built-in value (V1 999, VR 5, flaps 99 and a restriction of 10 kt were shown and flown).
+// built-in value (V1 999, VR 5, flaps 99 and a restriction of 10 kt were shown and flown; a text
+// without a number set the cost index 0).
 TEST_F(ConfigFileTest, EveryKeySweptWithTheSameValues) {
-  const char* values[] = {"-500", "-20", "-1", "", "0", "1", "5", "10", "15", "20", "25", "30", "150X", "1O0",
+  const char* values[] = {"-500", "-20", "-1", "0", "1", "5", "10", "15", "20", "25", "30", "150X", "1O0", " 7",
                           "249", "250", "269", "270", "399", "400", "999", "1000", "2001", "18000", "99998", "1e9"};
   int32_t limited = 0;
   for (const ConfigKey& row : ConfigKeyTable()) {
@@ -141,6 +142,9 @@ TEST_F(ConfigFileTest, EveryKeySweptWithTheSameValues) {
     for (const char* v : values) {
       const double x = row.read(v);
       EXPECT_EQ(held_after(key + "=" + v), row.limit(x) ? x : built_in) << key << "=" << v;
+    }
+    for (const char* no_number : {"", "abc", "-", "X5"}) {
+      EXPECT_EQ(held_after(key + "=" + no_number), built_in) << key << "=" << no_number;
     }
   }
   EXPECT_GE(limited, 19);

@@ -71,6 +71,7 @@ TEST_F(PanelFormatTest, EveryLimitedKeySweptWithTheSameValues) {
       }
     }
     EXPECT_GT(refused, 0) << key;  // a limit that takes every value is none
+    EXPECT_FALSE(valid("abc") || valid("")) << key;  // no number is no position nor entry
     const std::string kept = SavedValue(key);
     EXPECT_EQ(Load(key + " = 1\n"), 0) << key;
     EXPECT_EQ(SavedValue(key), kept) << key;
@@ -91,10 +92,14 @@ TEST_F(PanelFormatTest, GrammarOfTheLines) {
   EXPECT_EQ(lnav_leg[0].FrId + "|" + lnav_leg[0].ToId, " SEA VOR|" + pad);
 }
 
-// A cruise altitude the CDU would refuse loads as none, not as one above any reach.
+// A cruise altitude the CDU would refuse loads as none, not as one above any reach or below 0 (-5000
+// was shown, and VNAV never descended); an assumed temperature beyond the knob's keeps the one held.
 TEST_F(PanelFormatTest, CruiseAltitudesTheCduRefusesLoadAsNone) {
+  std::tie(cruise_alt, init_cruise_alt, to_epr_temp_sel) = std::tuple(31000, 31000, 30.0);
+  ASSERT_EQ(Load("cruise_alt=99999\ninit_cruise_alt=2147483647\nto_epr_temp_sel=150\n"), 1);
+  EXPECT_EQ(std::tuple(cruise_alt, init_cruise_alt, to_epr_temp_sel), std::tuple(0, 0, 30.0));
   std::tie(cruise_alt, init_cruise_alt) = std::tuple(31000, 31000);
-  ASSERT_EQ(Load("cruise_alt=99999\ninit_cruise_alt=2147483647\n"), 1);
+  ASSERT_EQ(Load("cruise_alt=-5000\ninit_cruise_alt=0\n"), 1);
   EXPECT_EQ(std::pair(cruise_alt, init_cruise_alt), std::pair(0, 0));
   ASSERT_EQ(Load("cruise_alt=99998\ninit_cruise_alt=35000\n"), 1);
   EXPECT_EQ(std::pair(cruise_alt, init_cruise_alt), std::pair(99998, 35000));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/int_conversion.h"
+#include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "navdb/navdb_text.h"
 #include "sim/fuel_tanks.h"
@@ -49,7 +50,7 @@ bool CruiseAltEntryFt(std::string_view text, int32_t* ft) {
   if (!(x > 0.0 && x < kAltEntryLimitFt)) return false;
   int32_t n = TruncToI32(x);
   if (level || n < 1000) n *= 100;
-  if (n >= kAltEntryLimitFt) return false;
+  if (!CruiseAltitudeAccepted(n)) return false;
   *ft = n;
   return true;
 }
