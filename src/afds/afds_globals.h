@@ -286,7 +286,8 @@ RO_DECLARE_GLOBALS(AFDS_SYSTEMS_TICK_SCALARS)
   X(int32_t, autoland_retard_done, 0)                                                    \
   X(int32_t, autoland_spoiler_stage, 0) /* 0 stowed, 1 deployed, 2 stowed after landing */ \
   X(int32_t, restored_modes_pending, 0) /* a panel state's modes await the next tick */    \
-  X(int32_t, restored_ap_master, -1)    /* its autopilot master, 0 or 1; -1 none */
+  X(int32_t, restored_ap_master, -1)    /* its autopilot master, 0 or 1; -1 none */  \
+  X(int64_t, ias_trend_run, -1)        /* driver run that last stepped the trend; -1 none */
 
 #define AFDS_AUTOFLIGHT_ARRAYS(X) X(double, ias_trend_hist, kIasTrendSamples)
 

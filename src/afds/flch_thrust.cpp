@@ -330,6 +330,12 @@ void PressTmspCrz() {
 
 void UpdateSpeedTrend(int32_t ticks) {
   const double s = ReadAirspeedSmoothed();
+  // FLCH or VNAV taking the speed after a run without either: the history is their last flight's (or
+  // none), and its trend would pitch the wrong way for a second. The trend starts level where it is.
+  if (ias_trend_run < tick_runs - 1 || ias_trend_run > tick_runs) {
+    std::fill(ias_trend_hist, ias_trend_hist + kIasTrendSamples, s);
+  }
+  ias_trend_run = tick_runs;
   ias_target_dev = std::fabs(s - (target_ias + 0.5));
   ShiftInSkippedTicks(ias_trend_hist, kIasTrendSamples, s, ticks);
   // Fifteen differences over fourteen: the controller's gains are tuned to it.

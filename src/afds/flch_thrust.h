@@ -24,7 +24,8 @@ void PressTmspTo();
 void PressTmspCrz();
 
 // One sample a tick for the `ticks` of the run: the trend is the change over the 16 samples divided
-// by 14, in kt per tick.
+// by 14, in kt per tick. Run once a run while FLCH or VNAV flies; after a run without it the history
+// starts afresh at the present airspeed (a level trend).
 void UpdateSpeedTrend(int32_t ticks);
 // One pass of the FLCH controller; does nothing within 90 ft of the autopilot's altitude lock.
 void ProcFlch();

@@ -51,9 +51,9 @@ void FlchPreUpdate(gauge::GaugeHeader* g) {
   flch_pitch = pitch;
 
   if (flch != 1) return;
-  // FLCH flies the speed in the window, in the window's units: a Mach target left from the Mach
-  // window would go on being converted over the crew's airspeed.
-  if (RedrawSlotPassed(0)) ReadSpeedModeSelect();
+  // FLCH flies the speed in the window, in the window's units, from the pass the window changes: a
+  // Mach target left from the Mach window would go on being converted over the crew's airspeed.
+  ReadSpeedModeSelect();
   if (speed_mode_select == 1) {
     if (target_mach != ap_mach_bug) target_mach = ap_mach_bug;
   } else {

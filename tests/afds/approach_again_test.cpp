@@ -250,6 +250,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, Handover, testing::ValuesIn(std::vector<Row>{
        t.Set({{120, -700.0}}); alt_sel_num = 3120; t.Mark(); t.Press("alt_sel_num_decr"); }, "|LOC|G/S|", 0, {kAltHoldOn}},
     {"IasWindowAfterMachFliesTheIasBug", [](H& t) { t.Window(1.0); t.Flch(1000); t.Window(0.0); t.RunFrames(18); t.Mark(); },
      "FLCH||FLCH|", 0, {kIasTarget}},
+    {"IasWindowIsFlownFromTheChangeover", [](H& t) { t.Window(1.0); t.Flch(1000); t.RunFrames(1); t.Window(0.0); t.Mark(); },
+     "FLCH||FLCH|", 0, {kIasTarget}},
     {"NoFlareOnTheLocalizerAlone", [](H& t) { t.Set({{46, 0x80}}); t.Press("apleft_clicked"); t.Press("app_clicked"); t.Capture();
        t.Mark(); t.Set({{614, 5.0}}); }, "|LOC|V/S|G/S", 0, {kThrottleCut}},
     {"RejectedTakeoffLeavesTheLeversClosed", [](H& t) { t.Set({{60, 1.0}, {614, 2.7}, {61, 100.0}}); t.Press("thrust_clicked");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "afds/afds_globals.h"
@@ -110,6 +111,15 @@ TEST_F(FlchTest, PitchFliesTheSpeedWithTheVerticalSpeed) {
     EXPECT_EQ(vs_chg, c.branch);
     EXPECT_EQ(SentOf({kVs}), (Events{{kVs, static_cast<int32_t>(c.commanded)}})) << c.branch;
   }
+}
+
+// FLCH or VNAV taking the speed starts the trend level, whatever their last flight left (200 kt).
+TEST_F(FlchTest, TrendStartsLevelWhereFlchOrVnavTakesTheSpeed) {
+  Climb();
+  std::fill_n(ias_trend_hist, kIasTrendSamples, 200.0);
+  UpdateSpeedTrend(1);
+  UpdateSpeedTrend(1);
+  EXPECT_NEAR(ias_trend, 0.0, 0.01);
 }
 
 // Near the lock FLCH hands over to ALT HOLD (within reach of the selected altitude) or V/S.

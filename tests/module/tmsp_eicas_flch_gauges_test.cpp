@@ -71,11 +71,10 @@ TEST_F(FlchGaugeTest, OnlyEngagedFlchFollowsTheMcpSpeedBugOfTheWindowsUnit) {
   ap_spdbug = 250.0;
   ap_mach_bug = 0.78;
   target_mach = 0.70;
-  host().SetNamed("SPEED MODE SELECT", 1.0);  // read only on slot 0 of the redraw cycle
   PreUpdate();
   EXPECT_EQ(target_ias, 250.0);
   EXPECT_EQ(target_mach, 0.0);  // the IAS window's speed is flown, no Mach left from before
-  redraw_tick = 0;
+  host().SetNamed("SPEED MODE SELECT", 1.0);  // read on every pass, not only on slot 0
   ap_spdbug = 260.0;
   PreUpdate();
   EXPECT_EQ(speed_mode_select, 1);
