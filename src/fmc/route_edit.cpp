@@ -252,7 +252,8 @@ void RemoveFPWpts(int32_t dlpos, int32_t to) {
     Refuse("INVALID DELETE");
     return;
   }
-  if (dlpos == stpos && fms_fpln_active >= 3) {
+  const bool direct = dlpos == stpos && fms_fpln_active >= 3;
+  if (direct) {
     StartDirectTo();
     LogLine("RemoveFPWpts() dlpos =%d  - TmpFrId = 'DIRECT'\n", dlpos);
   }
@@ -262,6 +263,8 @@ void RemoveFPWpts(int32_t dlpos, int32_t to) {
     for (int32_t k = to; k <= cnt; ++k) MoveModLeg(k, dlpos + (k - to));
     fp_mod_cnt = dlpos + (cnt - to);
   }
+  // A DIRECT TO flies from the aircraft: an intercept course an earlier edit gave the fix is not this one.
+  if (direct && dlpos <= fp_mod_cnt) fms_fpln_mod[dlpos].intc_crs = kNoInterceptCourse;
   StepFplnStateAfterEdit();
   cdu_scratchpad.clear();
   BuildRteRows();
