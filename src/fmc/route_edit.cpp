@@ -106,10 +106,13 @@ void InsertTmpFplanWpt(int32_t ins_pos, int32_t sel) {
   int32_t neighbour = 0;
   if (ok && along) {
     // The along-track point lies on the leg to the next or from the previous leg: both must exist,
-    // and a gap in the route is no leg to lie on.
+    // a gap in the route is no leg to lie on, and a point past the leg's other end is on no leg
+    // (10 NM typed as 100 put a point 84 NM beyond the next fix, the route doubling back to it).
     neighbour = along_track_offset > 0.0 ? ins_pos + 1 : ins_pos - 1;
     ok = ins_pos <= cnt && neighbour >= 0 && neighbour <= cnt && !IsPlaceholder(fms_fpln_mod[ins_pos]) &&
-         !IsPlaceholder(fms_fpln_mod[neighbour]);
+         !IsPlaceholder(fms_fpln_mod[neighbour]) &&
+         std::fabs(along_track_offset) < CalcDistNm(fms_fpln_mod[ins_pos].lat, fms_fpln_mod[ins_pos].lon,
+                                                    fms_fpln_mod[neighbour].lat, fms_fpln_mod[neighbour].lon);
   }
   int32_t pos = along && along_track_offset > 0.0 ? ins_pos + 1 : ins_pos;
   const bool hold_ppos = ok && !along && TextIs(nav_search_list[sel].ident, "HOLD PPOS");
@@ -252,7 +255,8 @@ void RemoveFPWpts(int32_t dlpos, int32_t to) {
     Refuse("INVALID DELETE");
     return;
   }
-  if (dlpos == stpos && fms_fpln_active >= 3) {
+  const bool direct = dlpos == stpos && fms_fpln_active >= 3;
+  if (direct) {
     StartDirectTo();
     LogLine("RemoveFPWpts() dlpos =%d  - TmpFrId = 'DIRECT'\n", dlpos);
   }
@@ -262,6 +266,8 @@ void RemoveFPWpts(int32_t dlpos, int32_t to) {
     for (int32_t k = to; k <= cnt; ++k) MoveModLeg(k, dlpos + (k - to));
     fp_mod_cnt = dlpos + (cnt - to);
   }
+  // A DIRECT TO flies from the aircraft: an intercept course an earlier edit gave the fix is not this one.
+  if (direct && dlpos <= fp_mod_cnt) fms_fpln_mod[dlpos].intc_crs = kNoInterceptCourse;
   StepFplnStateAfterEdit();
   cdu_scratchpad.clear();
   BuildRteRows();

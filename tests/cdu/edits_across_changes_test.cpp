@@ -49,6 +49,11 @@ TEST_F(FlownRouteTest, EditsActOnWhatTheCrewSeesWhenTheyEnd) {
       {"power loss", flown, [&] { EnterAt("OLM", "3L"); ac_power = 0; RunPhase0Housekeeping(); },
        [&] { EnterAt("KELSO", "1L"); Keys("6R"); Press("EXEC"); },
        [] { return !Has(ModIdents(), "CENTR") && !Has(Ahead(), "CENTR"); }},
+      {"intercept course after a passage", flown, [&] { FlyOverActiveFix(); FlyOverActiveFix(); },
+       [&] { EnterAt("KELSO", "1L"); EnterAt("150", "6R"); }, [&] { return Line(6).right == "150\xB0"; }},
+      {"DIRECT TO after an intercept", flown, [&] { EnterAt("KELSO", "1L"); EnterAt("150", "6R"); Press("EXEC"); },
+       [&] { Keys("LEGS"); EnterAt("KELSO", "1L"); },
+       [&] { return Line(6).right.empty() && Line(1).label.find("150") == std::string::npos; }},
       {"approach after a DIRECT TO on the arrival", arrival,
        [&] {
          for (int i = 0; i < 8 && fms_fpln_act[stpos - 1].ident != "WILAM"; ++i) FlyOverActiveFix();

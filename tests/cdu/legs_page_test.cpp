@@ -89,7 +89,8 @@ TEST_F(LegsPageTest, LeftKeyCopiesTheLegOrTakesAnAlongTrackPointOrALaterLegAndRe
   PressAndPaint("3L");
   EXPECT_EQ(BottomLine(), "CENTR");
   for (const auto& [entry, kept, message] :
-       {std::tuple{"TACMA/1X", "1X", "INVALID ENTRY"}, std::tuple{"T/10", "T/10", "NOT IN DATABASE"}}) {
+       {std::tuple{"TACMA/1X", "1X", "INVALID ENTRY"}, std::tuple{"T/10", "T/10", "NOT IN DATABASE"},
+        std::tuple{"TACMA/31", "31", "INVALID ENTRY"}}) {
     EnterAt(entry, "2L");
     ExpectTaken(kept, false, message);
     EXPECT_EQ(ModIdents(), kRoute) << entry;

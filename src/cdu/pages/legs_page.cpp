@@ -11,6 +11,7 @@
 #include "cdu/pages/legs_page_rows.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "base/geodesy.h"
 #include "sim/tick_globals.h"
 #include "nd/nd_globals.h"
@@ -217,10 +218,10 @@ void DrawLine6(cdu::CduScreen& cdu) {
       if (state > 1) {
         cdu.Text(0, 248, ". . . . . . . . . . . . . . . . . . . . . . . . . . . . . I N T C    C R S",
                  Font::kSmall);
-        // The course the entry gave leg 1; the same leg as the active one after a direct-to.
-        const RouteLeg& leg1 = fms_fpln_mod[1];
-        if (leg1.intc_crs > -1.0) {
-          cdu.Text(320, 268, cdu::Format("%03.0f%s", leg1.intc_crs, kDegree));
+        // The course the entry gave the leg flown to, wherever the route has come to.
+        const RouteLeg& to = fms_fpln_mod[ModActiveLeg()];
+        if (to.intc_crs > -1.0) {
+          cdu.Text(320, 268, cdu::Format("%03.0f%s", to.intc_crs, kDegree));
         } else {
           cdu.EntryBox(320, 268, 3, 20, 15);
         }
@@ -260,6 +261,12 @@ bool PlanMap() { return nd_mode == kPlanMode || fpnd_mode == kPlanMode; }
 bool PposHoldOn6R() { return cdu_prompt_mode == 2 && stpos != kNoActiveLeg; }
 
 const RouteLeg* ListedRoute() { return fms_fpln_active == 3 ? fms_fpln_act : fms_fpln_mod; }
+
+int32_t ModActiveLeg() {
+  int32_t leg = stpos == kNoActiveLeg ? 1 : ModifiedActiveLeg();
+  if (leg < fp_mod_cnt && IsDisco(fms_fpln_mod[leg])) ++leg;
+  return std::clamp(leg, 1, std::max(ClampedLastRow(fp_mod_cnt), 1));
+}
 
 Layout WorkOutRows(int32_t first, bool hold_row_first) {
   Layout layout;

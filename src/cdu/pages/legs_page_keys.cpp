@@ -253,14 +253,6 @@ void Key6L() {
   }
 }
 
-// The leg EXEC makes active in the modified route (leg 1 before the first EXEC), or the leg after it
-// when it is a discontinuity.
-int32_t ModActiveLeg() {
-  int32_t leg = stpos == kNoActiveLeg ? 1 : ModifiedActiveLeg();
-  if (leg < fp_mod_cnt && IsDisco(fms_fpln_mod[leg])) ++leg;
-  return std::clamp(leg, 1, std::max(ClampedLastRow(fp_mod_cnt), 1));
-}
-
 // The intercept course onto the active leg: the direct-to starts from a point 25 NM beyond the
 // aircraft's distance, back along the course. Only a course typed in digits is one: an empty key,
 // a typo or a course past 360 would fly the leg from anywhere.

@@ -38,6 +38,10 @@ bool PposHoldOn6R();
 // The route listed in the current state.
 const RouteLeg* ListedRoute();
 
+// The leg EXEC makes active in the modified route (leg 1 before the first EXEC), or the leg after it
+// when it is a discontinuity: the leg the intercept course is typed for and shown with.
+int32_t ModActiveLeg();
+
 // The five rows from `first`: each leg a row, followed by its hold's row when it carries one; with
 // `hold_row_first` the hold row of the leg before `first` leads; the last leg ends the listing, after
 // its own row when it is the leg flown to.
