@@ -152,6 +152,9 @@ void RestoreRoute(const SavedHoldRows& holds) {
     // another runway; the execution clears them again for a new origin or destination.
     ChooseRestoredRunways(dep_row, dest_row);
     ExecRoute();
+    // The descent's path rests on what the file does not hold (where it starts, at what altitude): it
+    // starts again where the aircraft is at the next tick, as an EXEC in the descent starts it.
+    path_restart_pending = 1;
     ChooseRestoredRunways(dep_row, dest_row);
     ChooseRestoredSid(sid, trans);
   }
