@@ -11,6 +11,7 @@
 #include "fmc/thrust_limits.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
 #include "afds/vnav_targets.h"
@@ -177,8 +178,9 @@ void StepAfterTopOfDescent() {
     Send(kMachHoldOffEvent, 0);
     Send(kSpeedHoldOnEvent, 0);
   } else if (!near_wpt) {
-    Send(kMcpSpeedEvent, descent_ias);
-    vnav_last_set_spd = descent_ias;
+    const double flown_kt = FlownDescentSpeeds().ias_kt;
+    Send(kMcpSpeedEvent, TruncToI32(flown_kt));
+    vnav_last_set_spd = flown_kt;
   }
 }
 
@@ -206,8 +208,9 @@ void StepClimbRestrictionEnd() {
     Send(kMcpSpeedEvent, TruncToI32(leg_ias));
     vnav_last_set_spd = leg_ias;
   } else {
-    Send(kMcpSpeedEvent, climb_ias);
-    vnav_last_set_spd = climb_ias;
+    const double flown_kt = FlownClimbSpeeds().ias_kt;
+    Send(kMcpSpeedEvent, TruncToI32(flown_kt));
+    vnav_last_set_spd = flown_kt;
   }
   clb_spd_restr_active = 0;
   target_ias = vnav_last_set_spd;

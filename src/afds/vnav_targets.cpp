@@ -9,6 +9,7 @@
 #include "afds/route_progress_globals.h"
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_state.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
 #include "base/int_conversion.h"
@@ -249,7 +250,7 @@ double WithinDescentRestriction(double kt) {
 }
 
 double SpeedHandedFromVnav() {
-  return WithinDescentRestriction(vnav_last_set_spd > 0.0 ? vnav_last_set_spd : descent_ias);
+  return WithinDescentRestriction(vnav_last_set_spd > 0.0 ? vnav_last_set_spd : FlownDescentSpeeds().ias_kt);
 }
 
 void ResetVnavSubmodes() {

@@ -100,7 +100,7 @@ TEST_F(VnavSpeedTest, DescentAtOrBelowTheRestrictionAltitudeIsNoFasterThanTheRes
               {9000.0, -1500.0, 3, 280.0, 250}, {9000.0, -1500.0, 3, 220.0, 220}};
   std::tie(tod, cross_at_elev, dist_to_cross_at, ground_speed) = std::tuple(1, 6000.0, 15.0, 300.0);
   for (const auto& c : rows) {
-    std::tie(plane_alt, vert_speed, descent_ias) = std::tuple(c.alt_ft, c.vs_fpm, 290);
+    std::tie(plane_alt, vert_speed, descent_ias, desc_spd_restr_set) = std::tuple(c.alt_ft, c.vs_fpm, 290, 0.0);
     std::tie(fms_fpln_act[1].restr, fms_fpln_act[1].ias) = std::tuple(c.restr, c.leg_ias);
     Mark();
     Pass();
