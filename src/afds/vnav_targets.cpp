@@ -80,23 +80,22 @@ void SetDescentTarget(double rate_fpm) {
 // crossing point.
 constexpr double kPathRejoinMin = 0.5;
 
-// The rate that flies the descent path (tod_alt over route_dist_sum down to cross_at_elev) and reaches
-// cross_at_elev at the target: towards the path's altitude half a minute ahead, or the crossing point
-// once that is nearer. Short of the path's start (a T/D taken early) the path is level: the aircraft
-// flies on at its start's altitude, or down to it. Without a distance or a ground speed to go on the
-// aircraft still above the target descends at the highest rate.
+// The rate that flies the descent path (tod_alt over route_dist_sum down to cross_at_elev, measured
+// where the aircraft is: vnav_path_alt) at the pace the aircraft goes along the route (turned back
+// towards it from far off, or circling a hold, it comes down no faster than it comes along), back onto
+// it within half a minute, and in the last half minute to the crossing point. Short of the path's start
+// (a T/D taken early) the path is level: the aircraft flies on at its start's altitude, or down to it.
+// Without a distance or a ground speed to go on the aircraft still above the target descends at the
+// highest rate.
 double RequiredDescentRateFpm() {
   if (dist_to_cross_at <= 0.0 || ground_speed <= 0.0) return plane_alt > cross_at_elev ? kMaxVnavDescentFpm : 0.0;
-  const double nm_per_min = ground_speed / 60.0;
-  if (path_start_ahead_nm > 0.0) return std::max(0.0, (plane_alt - tod_alt) / (path_start_ahead_nm / nm_per_min));
   const bool path = init_tod == 1 && route_dist_sum > 0.0;
-  const double ahead_nm = path ? std::min(dist_to_cross_at, nm_per_min * kPathRejoinMin) : dist_to_cross_at;
-  double target_ft = cross_at_elev;
-  if (path) {
-    const double share = std::clamp((dist_to_cross_at - ahead_nm) / route_dist_sum, 0.0, 1.0);
-    target_ft += (tod_alt - cross_at_elev) * share;
-  }
-  return (plane_alt - target_ft) / (ahead_nm / nm_per_min);
+  const double along = path ? path_along_kt / 60.0 : ground_speed / 60.0;
+  if (path_start_ahead_nm > 0.0) return std::max(0.0, plane_alt - tod_alt) / kPathRejoinMin;
+  if (!path || dist_to_cross_at <= along * kPathRejoinMin)
+    return (plane_alt - cross_at_elev) / (dist_to_cross_at / along);
+  const double path_ft_per_nm = (tod_alt - cross_at_elev) / route_dist_sum;
+  return path_ft_per_nm * along + (plane_alt - vnav_path_alt) / kPathRejoinMin;
 }
 
 void SendVerticalSpeedOnChange() {

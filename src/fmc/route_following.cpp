@@ -205,6 +205,7 @@ struct Corner {
   bool round = false;
   Point c{};
   Flat u_in{}, u_out{};
+  double in_brg = 0.0, out_brg = 0.0;  // deg true, the legs' courses at c
   double t = 0.0, half = 0.0, r = 0.0, side = 0.0;
   // How much shorter the arc is than the legs, from either tangent point to the arc's middle.
   double HalfSavingNm() const { return round ? t - r * half : 0.0; }
@@ -226,6 +227,8 @@ Corner CornerAt(Point in_from, Point c, Point out_to) {
   k.round = true;
   k.u_in = Heading(in_brg);
   k.u_out = Heading(out_brg);
+  k.in_brg = in_brg;
+  k.out_brg = out_brg;
   k.t = std::min(kCornerNm, std::min(in_nm, out_nm) / 2.0);
   k.half = std::fabs(turn_deg) / 2.0 * kDegToRad;
   k.r = k.t / std::tan(k.half);
@@ -235,22 +238,25 @@ Corner CornerAt(Point in_from, Point c, Point out_to) {
 
 enum class CornerPart { kBefore, kRound, kPast };
 
-// How far `p` is short of a round corner's middle along the route (negative past it): along the leg
-// arriving before the arc, along the leg leaving after it, and in between by the angle about the
-// arc's centre. Deep inside the turn, before one tangent point and past the other, by the nearer leg.
-CornerPart ShortOfCornerNm(const Corner& k, Point p, double* short_nm) {
+// How far `p` is short of a round corner's middle along the route (negative past it), and the
+// route's course there: along the leg arriving before the arc, along the leg leaving after it, and in
+// between by the angle about the arc's centre. Deep inside the turn, before one tangent point and past
+// the other, by the nearer leg.
+CornerPart ShortOfCornerNm(const Corner& k, Point p, double* short_nm, double* course_deg) {
   const Flat v = FlatAbout(k.c, p);
   const double before_nm = -Dot(v, k.u_in), after_nm = Dot(v, k.u_out);
   if (before_nm > k.t || after_nm > k.t) {
     const bool arriving =
         before_nm > k.t && (after_nm <= k.t || std::fabs(Cross(k.u_in, v)) <= std::fabs(Cross(k.u_out, v)));
     *short_nm = arriving ? before_nm - k.HalfSavingNm() : -(after_nm - k.HalfSavingNm());
+    *course_deg = arriving ? k.in_brg : k.out_brg;
     return arriving ? CornerPart::kBefore : CornerPart::kPast;
   }
   const Flat centre = (-k.t) * k.u_in + (k.side * k.r) * RightOf(k.u_in);
   const Flat to_start = ((-k.t) * k.u_in) - centre, to_p = v - centre;
-  const double round = std::atan2(k.side * Cross(to_p, to_start), Dot(to_start, to_p));
-  *short_nm = k.r * (k.half - std::clamp(round, 0.0, 2.0 * k.half));
+  const double round = std::clamp(std::atan2(k.side * Cross(to_p, to_start), Dot(to_start, to_p)), 0.0, 2.0 * k.half);
+  *short_nm = k.r * (k.half - round);
+  *course_deg = norm360(k.in_brg + k.side * round * kRadToDeg);
   return CornerPart::kRound;
 }
 
@@ -295,8 +301,10 @@ bool CircuitAtActiveWaypoint() { return holds_present == 1 && pattern_leg > 0 &&
 
 // The active leg measured on the route: its length and how far the aircraft is short of its end.
 struct ActiveLegPlace {
-  double leg_nm = 0.0;    // from the start's place to the waypoint's, on the route
-  double short_nm = 0.0;  // the aircraft's distance to the waypoint's place (negative past it)
+  double leg_nm = 0.0;      // from the start's place to the waypoint's, on the route
+  double short_nm = 0.0;    // the aircraft's distance to the waypoint's place (negative past it)
+  double course_deg = 0.0;  // the route's true course there
+  bool held = false;        // at the fix of a hold being circled: the place does not move
 };
 
 // How far the aircraft's place on the route is short of the active waypoint's: the along-track
@@ -311,21 +319,25 @@ ActiveLegPlace MeasureActiveLeg() {
   ActiveLegPlace a;
   a.leg_nm = straight_nm - at_w.HalfSavingNm() - at_from.HalfSavingNm();
   double d = 0.0;
-  if (at_w.round && ShortOfCornerNm(at_w, here, &d) != CornerPart::kBefore) {
+  if (at_w.round && ShortOfCornerNm(at_w, here, &d, &a.course_deg) != CornerPart::kBefore) {
     a.short_nm = d;
-  } else if (at_from.round && ShortOfCornerNm(at_from, here, &d) != CornerPart::kPast) {
+  } else if (at_from.round && ShortOfCornerNm(at_from, here, &d, &a.course_deg) != CornerPart::kPast) {
     a.short_nm = d + a.leg_nm;
   } else if (straight_nm > 0.0) {
     double along = 0.0, cross_unused = 0.0;
     CalcTrackOffsets(from.lat, from.lon, crs, here.lat, here.lon, &along, &cross_unused);
     a.short_nm = straight_nm - along - at_w.HalfSavingNm();
+    a.course_deg = ActiveLegCourseHere();
   } else {
     a.short_nm = Dist(here, w);
+    a.course_deg = ActiveLegCourseHere();
   }
   if (!CircuitAtActiveWaypoint()) {
     circuit_short_nm = kNotInCircuit;
     return a;
   }
+  // The place stands still once the circuit turns away from the fix, and at the fix.
+  a.held = a.short_nm > circuit_short_nm || circuit_short_nm <= 0.0;
   circuit_short_nm = std::min(circuit_short_nm, a.short_nm);
   a.short_nm = std::max(0.0, circuit_short_nm);
   return a;
@@ -371,9 +383,9 @@ int32_t RowAfterPoint(Point p) {
 // How far a point on the leg into row `row` (stpos or later) is short of the row's place on the route.
 double PointShortOfRowNm(Point p, int32_t row) {
   const Corner k = RowCorner(row);
-  double d = 0.0;
+  double d = 0.0, course_unused = 0.0;
   if (k.round) {
-    ShortOfCornerNm(k, p, &d);
+    ShortOfCornerNm(k, p, &d, &course_unused);
     return d;
   }
   return Dist(p, LegPoint(row));
@@ -386,6 +398,8 @@ double PointShortOfRowNm(Point p, int32_t row) {
 // level at its altitude.
 void MeasureDescentPath(const ActiveLegPlace& a, int32_t end) {
   dist_to_cross_at = AlongRouteToRowNm(a, end);
+  const double off_course_deg = plane_trk_mag + mag_var - a.course_deg;
+  path_along_kt = a.held ? 0.0 : ground_speed * std::max(0.0, std::cos(off_course_deg * kDegToRad));
   tod_path_dist = route_dist_sum - dist_to_cross_at;
   path_start_ahead_nm = std::max(0.0, -tod_path_dist);
   if (!(route_dist_sum > 0.0)) {
@@ -434,12 +448,9 @@ void StartDescentSegmentAt(int32_t row, double alt_ft) {
   tod_alt = alt_ft;
   cruise_alt = TruncToI32(alt_ft);
   tod_stpos = row;
-  if (end < row) {
-    route_dist_sum = 0.0;
-    return;
-  }
-  const ActiveLegPlace a = MeasureActiveLeg();
-  route_dist_sum = std::max(0.0, AlongRouteToRowNm(a, end) - AlongRouteToRowNm(a, row));
+  // From where the aircraft is along the route, at the constraint's altitude: just past the waypoint,
+  // or wherever a hold's exit or a direct-to has left it.
+  route_dist_sum = end < row ? 0.0 : std::max(0.0, AlongRouteToRowNm(MeasureActiveLeg(), end));
 }
 
 void StartDescentSegmentHere(double alt_ft) {
@@ -521,7 +532,7 @@ void ComputeRouteDistances() {
 
   // Reset on every call: with no cruise altitude they would otherwise grow without end.
   route_dist_total = dist_to_tod = route_dist_acc = 0.0;
-  tod_dist_acc = tod_path_dist = dist_to_cross_at = path_start_ahead_nm = 0.0;
+  tod_dist_acc = tod_path_dist = dist_to_cross_at = path_start_ahead_nm = path_along_kt = 0.0;
 
   const Point toc_pt{toc_lat, toc_lon};
   const Point tod_pt{tod_lat, tod_lon};
