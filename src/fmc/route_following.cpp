@@ -304,7 +304,6 @@ struct ActiveLegPlace {
   double leg_nm = 0.0;      // from the start's place to the waypoint's, on the route
   double short_nm = 0.0;    // the aircraft's distance to the waypoint's place (negative past it)
   double course_deg = 0.0;  // the route's true course there
-  bool held = false;        // at the fix of a hold being circled: the place does not move
 };
 
 // How far the aircraft's place on the route is short of the active waypoint's: the along-track
@@ -336,8 +335,6 @@ ActiveLegPlace MeasureActiveLeg() {
     circuit_short_nm = kNotInCircuit;
     return a;
   }
-  // The place stands still once the circuit turns away from the fix, and at the fix.
-  a.held = a.short_nm > circuit_short_nm || circuit_short_nm <= 0.0;
   circuit_short_nm = std::min(circuit_short_nm, a.short_nm);
   a.short_nm = std::max(0.0, circuit_short_nm);
   return a;
@@ -399,7 +396,7 @@ double PointShortOfRowNm(Point p, int32_t row) {
 void MeasureDescentPath(const ActiveLegPlace& a, int32_t end) {
   dist_to_cross_at = AlongRouteToRowNm(a, end);
   const double off_course_deg = plane_trk_mag + mag_var - a.course_deg;
-  path_along_kt = a.held ? 0.0 : ground_speed * std::max(0.0, std::cos(off_course_deg * kDegToRad));
+  path_along_kt = ground_speed * std::max(0.0, std::cos(off_course_deg * kDegToRad));
   tod_path_dist = route_dist_sum - dist_to_cross_at;
   path_start_ahead_nm = std::max(0.0, -tod_path_dist);
   if (!(route_dist_sum > 0.0)) {
@@ -439,20 +436,6 @@ int32_t DescentPathEndRow() {
   return end >= 1 && end <= ClampedLastRow(fp_cnt) ? end : -1;  // the origin ends no descent
 }
 
-void StartDescentSegmentAt(int32_t row, double alt_ft) {
-  const int32_t end = DescentPathEndRow();
-  if (row < 0 || row > ClampedLastRow(fp_cnt) || stpos < 0 || stpos > ClampedLastRow(fp_cnt)) return;
-  const RouteLeg& leg = fms_fpln_act[row];
-  last_restr_lat = tod_lat = leg.lat;
-  last_restr_lon = tod_lon = leg.lon;
-  tod_alt = alt_ft;
-  cruise_alt = TruncToI32(alt_ft);
-  tod_stpos = row;
-  // From where the aircraft is along the route, at the constraint's altitude: just past the waypoint,
-  // or wherever a hold's exit or a direct-to has left it.
-  route_dist_sum = end < row ? 0.0 : std::max(0.0, AlongRouteToRowNm(MeasureActiveLeg(), end));
-}
-
 void StartDescentSegmentHere(double alt_ft) {
   path_restart_pending = 0;
   const int32_t end = DescentPathEndRow();
@@ -462,6 +445,18 @@ void StartDescentSegmentHere(double alt_ft) {
   tod_stpos = stpos;
   tod_alt = alt_ft;
   route_dist_sum = std::max(0.0, AlongRouteToRowNm(MeasureActiveLeg(), end));
+}
+
+// The segment runs from where the aircraft is along the route, at the constraint's altitude: just past
+// the waypoint, or wherever a hold's exit or a direct-to has left it.
+void StartDescentSegmentAt(int32_t row, double alt_ft) {
+  if (row < 0 || row > ClampedLastRow(fp_cnt)) return;
+  StartDescentSegmentHere(alt_ft);
+  const RouteLeg& leg = fms_fpln_act[row];
+  last_restr_lat = tod_lat = leg.lat;
+  last_restr_lon = tod_lon = leg.lon;
+  cruise_alt = TruncToI32(alt_ft);
+  tod_stpos = row;
 }
 
 void StartDescentAtTod() {

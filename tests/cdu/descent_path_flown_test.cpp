@@ -24,11 +24,11 @@ namespace {
 
 class DescentPathFlown;
 
+// A constraint's fix, the legs in and out of it (flat), and where the aircraft is from the turn's
+// bisector (< 0 short of it).
 struct Fix {
   std::string ident;
-  double lat, lon, alt_ft;
-  double x_in, y_in, x_out, y_out;  // the legs in and out of the fix, flat
-  double side = -1.0;               // where the aircraft is from the turn's bisector (< 0 short of it)
+  double lat, lon, alt_ft, x_in, y_in, x_out, y_out, side = -1.0;
 };
 
 // One flight: the crew's action at `at_nm` from KELSO, a second one (or none) `then_ticks` later; a
@@ -37,8 +37,7 @@ struct Descent {
   const char* name;
   double at_nm;
   std::function<void(DescentPathFlown&)> act, then;
-  int then_ticks;
-  int32_t held_kt;
+  int then_ticks, held_kt;
 };
 
 void PrintTo(const Descent& d, std::ostream* os) { *os << d.name; }
@@ -50,14 +49,14 @@ class DescentPathFlown : public RoutePagesTest, public ::testing::WithParamInter
     Keys(keys);
     if (!entry.empty()) EnterAt(entry, key);
   }
-  void SaveAndLoadInAFreshAircraft() {
+  void LoadOverAnotherDescent() {
     sim_.MakeDir("Orvantel/PanelStates");
     SavePanelState("ONPATH");
-    tod_alt = route_dist_sum = vnav_path_alt = 0.0;  // nothing of the path left
+    std::tie(tod_alt, route_dist_sum, vnav_path_alt) = std::tuple(35000.0, 120.0, 30000.0);  // another descent's
     LoadPanelState("ONPATH.PNL");
   }
-  void Slew(double nm) {  // right of the track
-    const double brg = (heading_ + 90.0) * M_PI / 180.0;
+  void Go(double off_heading_deg, double nm) {
+    const double brg = (heading_ + off_heading_deg) * M_PI / 180.0;
     lat_ += nm / 60.0 * std::cos(brg);
     lon_ += nm / 60.0 * std::sin(brg) / std::cos(lat_ * M_PI / 180.0);
   }
@@ -76,10 +75,7 @@ class DescentPathFlown : public RoutePagesTest, public ::testing::WithParamInter
     Keys("DEP_ARR 2R 1L 2L 1R 2R RTE 6R EXEC LEGS");
     EnterAt("CENTR", "1L");
     Keys("EXEC INIT_REF 6L 3L");
-    EnterAt("158", "3L");
-    EnterAt("6.2", "4L");
-    EnterAt("FL200", "1R");
-    EnterAt("80", "2R");
+    for (auto [text, key] : {std::pair{"158", "3L"}, {"6.2", "4L"}, {"FL200", "1R"}, {"80", "2R"}}) EnterAt(text, key);
     Keys("EXEC");
     std::tie(vnav, lnav, alt_sel_num) = std::tuple(1, 1, 2000);
   }
@@ -91,7 +87,6 @@ class DescentPathFlown : public RoutePagesTest, public ::testing::WithParamInter
     host_.SetToken(81, heading_ - 16.0);
   }
 
-  // The constraints ahead, with the legs in and out of each fix.
   std::vector<Fix> ConstraintsAhead() const {
     std::vector<Fix> out;
     for (int32_t i = std::max(stpos, 1); i < fp_cnt; ++i) {
@@ -110,13 +105,10 @@ class DescentPathFlown : public RoutePagesTest, public ::testing::WithParamInter
     host_.SetToken(1, ++tick_);
     MainUpdate();
     host_.DeliverKeyEvents();
-    const double dt = 1.0 / 18.0;
-    double turn = std::remainder(host_.Token(107) + 16.0 - heading_, 360.0);
-    heading_ += std::clamp(turn, -3.0 * dt, 3.0 * dt);
-    const double ias = host_.Token(116) > 100.0 ? host_.Token(116) : 300.0;
-    const double gs_kt = ias * (1.0 + alt_ / 50000.0), nm = gs_kt * dt / 3600.0;
-    lat_ += nm / 60.0 * std::cos(heading_ * M_PI / 180.0);
-    lon_ += nm / 60.0 * std::sin(heading_ * M_PI / 180.0) / std::cos(lat_ * M_PI / 180.0);
+    const double dt = 1.0 / 18.0, ias = host_.Token(116) > 100.0 ? host_.Token(116) : 300.0;
+    heading_ += std::clamp(std::remainder(host_.Token(107) + 16.0 - heading_, 360.0), -3.0 * dt, 3.0 * dt);
+    const double gs_kt = ias * (1.0 + alt_ / 50000.0);
+    Go(0.0, gs_kt * dt / 3600.0);
     const double hold = host_.Expression("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)"), vs = host_.Token(120);
     const double was = alt_;
     if ((vs < 0.0 && alt_ > hold) || (vs > 0.0 && alt_ < hold)) alt_ += vs * dt / 60.0;
@@ -140,9 +132,9 @@ const Descent kDescents[] = {
     {"WILAM deleted", 15.0, [](D& t) { t.Do("LEGS DEL 2R EXEC"); }, nullptr, 0, 0},
     {"hold at WILAM", 15.0, [](D& t) { t.Do("HOLD 2L 6L", "137/R", "3L"); t.Do("EXEC"); },
      [](D& t) { t.Do("HOLD 6R EXEC"); }, 11000, 0},
-    {"20 NM off track", 15.0, [](D& t) { t.Slew(20.0); }, nullptr, 0, 0},
+    {"20 NM off track", 15.0, [](D& t) { t.Go(90.0, 20.0); }, nullptr, 0, 0},
     {"DES speed typed", 15.0, [](D& t) { t.Do("VNAV", "260", "2L"); }, [](D& t) { t.Do("EXEC"); }, 400, 260},
-    {"state loaded", 15.0, [](D& t) { t.SaveAndLoadInAFreshAircraft(); }, nullptr, 0, 0},
+    {"state loaded", 15.0, [](D& t) { t.LoadOverAnotherDescent(); }, nullptr, 0, 0},
     {"DIRECT KELSO before the T/D", 36.0, [](D& t) { t.Do("LEGS", "KELSO", "1L"); t.Do("EXEC"); }, nullptr, 0, 0},
 };
 
