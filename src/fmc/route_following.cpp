@@ -238,25 +238,33 @@ Corner CornerAt(Point in_from, Point c, Point out_to) {
 
 enum class CornerPart { kBefore, kRound, kPast };
 
+// The route where the aircraft's place on it is: its true course, and how much faster than the aircraft
+// along it the place moves (on an arc, by the arc's radius over the aircraft's distance from its centre).
+struct RoutePace {
+  double course_deg = 0.0;
+  double scale = 1.0;
+};
+
 // How far `p` is short of a round corner's middle along the route (negative past it), and the
-// route's course there: along the leg arriving before the arc, along the leg leaving after it, and in
+// route's pace there: along the leg arriving before the arc, along the leg leaving after it, and in
 // between by the angle about the arc's centre. Deep inside the turn, before one tangent point and past
 // the other, by the nearer leg.
-CornerPart ShortOfCornerNm(const Corner& k, Point p, double* short_nm, double* course_deg) {
+CornerPart ShortOfCornerNm(const Corner& k, Point p, double* short_nm, RoutePace* pace) {
   const Flat v = FlatAbout(k.c, p);
   const double before_nm = -Dot(v, k.u_in), after_nm = Dot(v, k.u_out);
   if (before_nm > k.t || after_nm > k.t) {
     const bool arriving =
         before_nm > k.t && (after_nm <= k.t || std::fabs(Cross(k.u_in, v)) <= std::fabs(Cross(k.u_out, v)));
     *short_nm = arriving ? before_nm - k.HalfSavingNm() : -(after_nm - k.HalfSavingNm());
-    *course_deg = arriving ? k.in_brg : k.out_brg;
+    pace->course_deg = arriving ? k.in_brg : k.out_brg;
     return arriving ? CornerPart::kBefore : CornerPart::kPast;
   }
   const Flat centre = (-k.t) * k.u_in + (k.side * k.r) * RightOf(k.u_in);
   const Flat to_start = ((-k.t) * k.u_in) - centre, to_p = v - centre;
   const double round = std::clamp(std::atan2(k.side * Cross(to_p, to_start), Dot(to_start, to_p)), 0.0, 2.0 * k.half);
   *short_nm = k.r * (k.half - round);
-  *course_deg = norm360(k.in_brg + k.side * round * kRadToDeg);
+  pace->course_deg = norm360(k.in_brg + k.side * round * kRadToDeg);
+  pace->scale = k.r / std::max(std::sqrt(Dot(to_p, to_p)), k.r / 2.0);
   return CornerPart::kRound;
 }
 
@@ -303,7 +311,7 @@ bool CircuitAtActiveWaypoint() { return holds_present == 1 && pattern_leg > 0 &&
 struct ActiveLegPlace {
   double leg_nm = 0.0;      // from the start's place to the waypoint's, on the route
   double short_nm = 0.0;    // the aircraft's distance to the waypoint's place (negative past it)
-  double course_deg = 0.0;  // the route's true course there
+  RoutePace pace;           // the route there
 };
 
 // How far the aircraft's place on the route is short of the active waypoint's: the along-track
@@ -318,18 +326,18 @@ ActiveLegPlace MeasureActiveLeg() {
   ActiveLegPlace a;
   a.leg_nm = straight_nm - at_w.HalfSavingNm() - at_from.HalfSavingNm();
   double d = 0.0;
-  if (at_w.round && ShortOfCornerNm(at_w, here, &d, &a.course_deg) != CornerPart::kBefore) {
+  if (at_w.round && ShortOfCornerNm(at_w, here, &d, &a.pace) != CornerPart::kBefore) {
     a.short_nm = d;
-  } else if (at_from.round && ShortOfCornerNm(at_from, here, &d, &a.course_deg) != CornerPart::kPast) {
+  } else if (at_from.round && ShortOfCornerNm(at_from, here, &d, &a.pace) != CornerPart::kPast) {
     a.short_nm = d + a.leg_nm;
   } else if (straight_nm > 0.0) {
     double along = 0.0, cross_unused = 0.0;
     CalcTrackOffsets(from.lat, from.lon, crs, here.lat, here.lon, &along, &cross_unused);
     a.short_nm = straight_nm - along - at_w.HalfSavingNm();
-    a.course_deg = ActiveLegCourseHere();
+    a.pace.course_deg = ActiveLegCourseHere();
   } else {
     a.short_nm = Dist(here, w);
-    a.course_deg = ActiveLegCourseHere();
+    a.pace.course_deg = ActiveLegCourseHere();
   }
   if (!CircuitAtActiveWaypoint()) {
     circuit_short_nm = kNotInCircuit;
@@ -380,9 +388,10 @@ int32_t RowAfterPoint(Point p) {
 // How far a point on the leg into row `row` (stpos or later) is short of the row's place on the route.
 double PointShortOfRowNm(Point p, int32_t row) {
   const Corner k = RowCorner(row);
-  double d = 0.0, course_unused = 0.0;
+  double d = 0.0;
+  RoutePace unused;
   if (k.round) {
-    ShortOfCornerNm(k, p, &d, &course_unused);
+    ShortOfCornerNm(k, p, &d, &unused);
     return d;
   }
   return Dist(p, LegPoint(row));
@@ -395,8 +404,8 @@ double PointShortOfRowNm(Point p, int32_t row) {
 // level at its altitude.
 void MeasureDescentPath(const ActiveLegPlace& a, int32_t end) {
   dist_to_cross_at = AlongRouteToRowNm(a, end);
-  const double off_course_deg = plane_trk_mag + mag_var - a.course_deg;
-  path_along_kt = ground_speed * std::max(0.0, std::cos(off_course_deg * kDegToRad));
+  const double off_course_deg = plane_trk_mag + mag_var - a.pace.course_deg;
+  path_along_kt = ground_speed * a.pace.scale * std::max(0.0, std::cos(off_course_deg * kDegToRad));
   tod_path_dist = route_dist_sum - dist_to_cross_at;
   path_start_ahead_nm = std::max(0.0, -tod_path_dist);
   if (!(route_dist_sum > 0.0)) {

@@ -175,7 +175,7 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
     }
     // The readers, every second down the path: the altitude it has there, VNAV PTH, the pointer.
     if (tod != 1 || init_tod != 1 || t % 18 != 0) continue;
-    const bool on_path = std::fabs(alt_ - vnav_path_alt) < 200.0 && !PlaceVnavDiamond(0, 30, -30).text &&
+    const bool on_path = std::fabs(alt_ - vnav_path_alt) < 80.0 && !PlaceVnavDiamond(0, 30, -30).text &&
                          std::string(FmaText(SelectPitchActive(VnavRules::kFormatA))) == "VNAV PTH";
     off_path += on_path ? 0 : 1;
   }
