@@ -134,6 +134,7 @@ const Descent kDescents[] = {
      [](D& t) { t.Do("HOLD 6R EXEC"); }, 11000, 0},
     {"20 NM off track", 15.0, [](D& t) { t.Go(90.0, 20.0); }, nullptr, 0, 0},
     {"DES speed typed", 15.0, [](D& t) { t.Do("VNAV", "260", "2L"); }, [](D& t) { t.Do("EXEC"); }, 400, 260},
+    {"CRZ speed typed", 45.0, [](D& t) { t.Do("VNAV", "280", "2L"); }, [](D& t) { t.Do("EXEC"); }, 400, 280},
     {"state loaded", 15.0, [](D& t) { t.LoadOverAnotherDescent(); }, nullptr, 0, 0},
     {"DIRECT KELSO before the T/D", 36.0, [](D& t) { t.Do("LEGS", "KELSO", "1L"); t.Do("EXEC"); }, nullptr, 0, 0},
 };
