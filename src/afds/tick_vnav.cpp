@@ -241,17 +241,6 @@ void StepDescentSegmentEnd() {
   if (vnav == 1) Send(kMcpAltitudeEvent, cross_at_elev > alt_sel_num ? TruncToI32(cross_at_elev) : alt_sel_num);
 }
 
-// A state loaded in the descent: its path starts where the aircraft is, now that the tick has
-// sampled where that is.
-void StepLoadedPathStart() {
-  if (path_restart_pending != 1) return;
-  path_restart_pending = 0;
-  if (toc == 1 && tod == 1 && init_tod == 1) {
-    StartDescentSegmentHere(plane_alt);  // the file holds no path: it starts at the aircraft's altitude
-    ComputeRouteDistances();
-  }
-}
-
 }  // namespace
 
 void UpdateCrossingPointAtLookAhead() {
@@ -285,7 +274,6 @@ void UpdateCrossingPointAtLookAhead() {
 
 void RunTocTodBlock() {
   ReplanClimbPassedByAircraft();
-  StepLoadedPathStart();
   StepDescentSegmentEnd();
   if (cruise_alt > 0) {
     StepTopOfClimb();

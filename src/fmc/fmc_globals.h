@@ -164,7 +164,6 @@ inline constexpr int32_t kMaxCostIndex = 999;
   X(double, vnav_path_alt, 0.0)         /* ft */                                              \
   X(double, path_start_ahead_nm, 0.0)   /* level still to fly to the descent path's start */  \
   X(double, path_along_kt, 0.0)         /* kt the aircraft goes along the route, down the path */ \
-  X(int32_t, path_restart_pending, 0)   /* 1: the next route pass starts the path at the aircraft */ \
   X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */ \
   /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
   /* route files, plan list and uplink */                                                    \

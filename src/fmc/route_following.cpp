@@ -446,7 +446,6 @@ int32_t DescentPathEndRow() {
 }
 
 void StartDescentSegmentHere(double alt_ft) {
-  path_restart_pending = 0;
   const int32_t end = DescentPathEndRow();
   if (stpos < 0 || stpos > ClampedLastRow(fp_cnt) || end < 0) return;
   last_restr_lat = plane_lat;

@@ -141,7 +141,8 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
   bool acted = false;
   for (int t = 0; t < 40000 && crossed < fixes.size(); ++t) {
     Tick();
-    if (!acted && c.act && CalcDistNm(lat_, lon_, kelso.lat, kelso.lon) < c.at_nm) {
+    const bool acting = !acted && c.act && CalcDistNm(lat_, lon_, kelso.lat, kelso.lon) < c.at_nm;
+    if (acting) {
       c.act(*this);
       std::tie(acted, fixes, then_in) = std::tuple(true, ConstraintsAhead(), c.then_ticks);
     }
@@ -160,8 +161,9 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
       const simhost::KeyEventRecord& e = host_.key_events()[seen];
       if (e.event_id == 0x101F5 && tod == 1) speeds.push_back(e.value);
     }
-    // The readers, every second down the path: the altitude it has there, VNAV PTH, the pointer.
-    if (tod != 1 || init_tod != 1 || t % 18 != 0) continue;
+    // The readers, every second down the path and as the crew act: the altitude it has there, VNAV PTH,
+    // the pointer.
+    if (tod != 1 || init_tod != 1 || (t % 18 != 0 && !acting)) continue;
     const bool on_path = std::fabs(alt_ - vnav_path_alt) < 80.0 && !PlaceVnavDiamond(0, 30, -30).text &&
                          std::string(FmaText(SelectPitchActive(VnavRules::kFormatA))) == "VNAV PTH";
     off_path += on_path ? 0 : 1;
