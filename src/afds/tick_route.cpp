@@ -73,12 +73,11 @@ void RecordProgressFrom(const RouteLeg& passed) {
   if (weight_unit == "KGS") prog_from_fuel *= kKgPerLb;
 }
 
-// The passed leg's constraint is used up; an altitude constraint passed after the first T/D starts
-// the next descent segment there, at its altitude.
+// The passed leg's constraint is used up. In the descent VNAV still flies down to it until the
+// aircraft gets there, half a minute after this passage at the look-ahead; the next segment starts
+// there (RunTocTodBlock).
 void ClearPassedConstraint(RouteLeg& passed) {
-  if (passed.restr <= 0) return;
-  if (IsAltitudeConstraint(passed.restr) && init_tod == 1) StartDescentSegmentAt(stpos);
-  passed.restr = 0;
+  if (passed.restr > 0) passed.restr = 0;
 }
 
 void SequenceLeg() {

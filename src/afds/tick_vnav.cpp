@@ -12,6 +12,7 @@
 #include "fmc/thrust_limits.h"
 #include "fmc/route_following.h"
 #include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "fmc/traffic_pattern.h"
 #include "fmc/vertical_profile.h"
 #include "afds/vnav_targets.h"
@@ -54,14 +55,6 @@ int32_t ActiveRestr() { return InTable(stpos) ? fms_fpln_act[stpos].restr : 0; }
 
 void Send(uint32_t event, int32_t value) { host::TriggerKeyEvent(event, value); }
 
-void CrossAtRow(int32_t row) {
-  if (!InTable(row)) return;
-  const RouteLeg& leg = fms_fpln_act[row];
-  cross_at_elev = leg.alt;
-  cross_at_lat = leg.lat;
-  cross_at_lon = leg.lon;
-}
-
 // A constraint below the aircraft belongs to the descent: the climb's target stays the T/C.
 bool ClimbsTo(int32_t row) { return InTable(row) && fms_fpln_act[row].alt >= plane_alt; }
 
@@ -69,6 +62,7 @@ void CrossAtCruiseAltitude(double lat, double lon) {
   cross_at_elev = cruise_alt;
   cross_at_lat = lat;
   cross_at_lon = lon;
+  cross_at_row = -1;
 }
 
 void ClearTodOnceFlags() {
@@ -96,7 +90,7 @@ void StepTopOfClimb() {
     if (vnav == 1 && ap_speed == 0.0) Send(kSpeedHoldOnEvent, 0);
   }
   if (init_tod == 0) tod_alt = init_cruise_alt;
-  CrossAtRow(next_restr_leg);
+  SetCrossingRow(next_restr_leg);
   desc_spd_restr_set = 0.0;
   // The route block measured before the T/C: the distance to the T/D starts now, not at the next slot.
   ComputeRouteDistances();
@@ -110,10 +104,8 @@ void TodByPosition() {
   tod = 1;
   if (init_tod == 0 && init_cruise_alt == cruise_alt) {
     init_tod = 1;
-    tod_stpos = stpos;
     tod_alt = init_cruise_alt;
-    last_restr_lat = tod_lat;
-    last_restr_lon = tod_lon;
+    StartDescentAtTod();
   }
   ComputeRouteDistances();
   Send(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
@@ -167,21 +159,6 @@ bool StepTopOfDescent() {
   return true;
 }
 
-// Along the route from the T/D point to the next altitude target.
-double DistanceFromTodToRestriction() {
-  if (!InTable(stpos) || stpos > next_restr_leg) return 0.0;
-  const int32_t last = next_restr_leg < kLastRouteRow ? next_restr_leg : kLastRouteRow;
-  double sum = 0.0, brg = 0.0;
-  CalcDistBrg(tod_lat, tod_lon, fms_fpln_act[stpos].lat, fms_fpln_act[stpos].lon, &sum, &brg);
-  for (int32_t i = stpos + 1; i <= last; ++i) {
-    double d = 0.0;
-    CalcDistBrg(fms_fpln_act[i - 1].lat, fms_fpln_act[i - 1].lon, fms_fpln_act[i].lat, fms_fpln_act[i].lon, &d,
-                &brg);
-    sum += d;
-  }
-  return sum;
-}
-
 void StepAfterTopOfDescent() {
   tod_alt = cruise_alt;
   if (toc == 0) {  // a descent without a T/C seen (route activated in cruise)
@@ -189,9 +166,11 @@ void StepAfterTopOfDescent() {
     ClearTodOnceFlags();
   }
   vnav_page = 3;
-  tod_stpos = stpos;
-  CrossAtRow(next_restr_leg);
-  route_dist_sum = DistanceFromTodToRestriction();
+  // The path starts at the T/D: the aircraft, which takes it up to 1.5 NM early (or earlier by the
+  // distance test), flies level to it.
+  SetCrossingRow(next_restr_leg);
+  StartDescentAtTod();
+  ComputeRouteDistances();
   if (vnav != 1) return;
   vnav_cruise = 1;
   const bool near_wpt = dist_to_active_wpt < vnav_near_wpt_dist;
@@ -200,8 +179,9 @@ void StepAfterTopOfDescent() {
     Send(kMachHoldOffEvent, 0);
     Send(kSpeedHoldOnEvent, 0);
   } else if (!near_wpt) {
-    Send(kMcpSpeedEvent, descent_ias);
-    vnav_last_set_spd = descent_ias;
+    const double flown_kt = FlownDescentSpeeds().ias_kt;
+    Send(kMcpSpeedEvent, TruncToI32(flown_kt));
+    vnav_last_set_spd = flown_kt;
   }
 }
 
@@ -229,27 +209,55 @@ void StepClimbRestrictionEnd() {
     Send(kMcpSpeedEvent, TruncToI32(leg_ias));
     vnav_last_set_spd = leg_ias;
   } else {
-    Send(kMcpSpeedEvent, climb_ias);
-    vnav_last_set_spd = climb_ias;
+    const double flown_kt = FlownClimbSpeeds().ias_kt;
+    Send(kMcpSpeedEvent, TruncToI32(flown_kt));
+    vnav_last_set_spd = flown_kt;
   }
   clb_spd_restr_active = 0;
   target_ias = vnav_last_set_spd;
   ProcFlch();
 }
 
+// The first row after `row` with an altitude constraint (a "DISCO" carries the next leg's), else the
+// last row.
+int32_t FirstConstraintAfter(int32_t row) {
+  const int32_t last = ClampedLastRow(fp_cnt);
+  for (int32_t i = row + 1; i <= last; ++i) {
+    if (IsAltitudeConstraint(fms_fpln_act[i].restr) && !IsDisco(fms_fpln_act[i])) return i;
+  }
+  return last;
+}
+
+// A descent segment ends where the aircraft reaches its constraint along the route, not where the
+// look-ahead sequences the waypoint half a minute before: the next segment starts there, at the
+// constraint's altitude, and runs on down to the next constraint.
+void StepDescentSegmentEnd() {
+  if (toc != 1 || tod != 1 || init_tod != 1) return;
+  const int32_t end = DescentPathEndRow();
+  if (end < 0 || end >= ClampedLastRow(fp_cnt) || !DescentPathEndPassed()) return;
+  const double reached_ft = cross_at_elev;
+  next_restr_leg = FirstConstraintAfter(end);
+  SetCrossingRow(next_restr_leg);
+  StartDescentSegmentAt(end, reached_ft);
+  if (vnav == 1) Send(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
+}
+
 }  // namespace
 
 void UpdateCrossingPointAtLookAhead() {
-  if (cruise_alt >= 1000) {
+  // Down a descent segment the crossing point stays its constraint until the aircraft reaches it
+  // (StepDescentSegmentEnd), half a minute after the look-ahead.
+  const bool descending = toc == 1 && tod == 1 && init_tod == 1;
+  if (cruise_alt >= 1000 && !descending) {
     CrossAtCruiseAltitude(toc_lat, toc_lon);
     if (toc == 0) {
       const int32_t toc_row = PredictToc(1);
       CrossAtCruiseAltitude(toc_lat, toc_lon);
-      if (next_restr_leg <= toc_row && ClimbsTo(next_restr_leg)) CrossAtRow(next_restr_leg);
+      if (next_restr_leg <= toc_row && ClimbsTo(next_restr_leg)) SetCrossingRow(next_restr_leg);
     } else if (toc == 1 && tod == 1) {
       // Past the T/D a constrained waypoint ahead opens the next descent segment.
       if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);
-      CrossAtRow(next_restr_leg);
+      SetCrossingRow(next_restr_leg);
       if (vnav == 1) Send(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
     } else if (toc == 1) {
       if (IsAltitudeConstraint(ActiveRestr())) PredictTod(1);
@@ -267,6 +275,7 @@ void UpdateCrossingPointAtLookAhead() {
 
 void RunTocTodBlock() {
   ReplanClimbPassedByAircraft();
+  StepDescentSegmentEnd();
   if (cruise_alt > 0) {
     StepTopOfClimb();
     if (StepTopOfDescent()) StepAfterTopOfDescent();

@@ -11,6 +11,7 @@
 #include "displays/displays_globals.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/route_model.h"
+#include "fmc/route_state.h"
 #include "fmc/thrust_limits.h"
 #include "afds/vnav_targets.h"
 #include "base/geodesy.h"
@@ -154,19 +155,20 @@ void CommandClimbSpeed(double candidate_kt) {
 }
 
 void ClimbSpeed(const RouteLeg& active) {
+  const FlownSpeeds climb = FlownClimbSpeeds();
   const RouteLeg* next = InRoute(next_restr_leg) ? &fms_fpln_act[next_restr_leg] : nullptr;
   if (active.restr == 3 || (active.restr == 2 && dist_to_active_wpt >= 0.0)) {
     CommandClimbSpeed(active.ias);
   } else if (next != nullptr && IsAltitudeConstraint(next->restr) && next->ias > kMinConstraintIasKt &&
              DistanceFromAircraftTo(*next) < route_dist_total) {
     CommandClimbSpeed(next->ias);
-  } else if (ClimbRestrictionApplies(climb_ias)) {
-    CommandClimbSpeed(climb_ias);
+  } else if (ClimbRestrictionApplies(climb.ias_kt)) {
+    CommandClimbSpeed(climb.ias_kt);
   } else if (plane_alt >= kClimbMachAltitudeFt) {
-    if (std::fabs(vnav_last_set_mach_spd - climb_mach) > kMachResendGap) vnav_last_set_mach_spd = 0.0;
-    if (vnav_last_set_mach_spd != climb_mach) CommandMach(climb_mach);
+    if (std::fabs(vnav_last_set_mach_spd - climb.mach) > kMachResendGap) vnav_last_set_mach_spd = 0.0;
+    if (vnav_last_set_mach_spd != climb.mach) CommandMach(climb.mach);
   } else {
-    CommandIas(climb_ias);
+    CommandIas(climb.ias_kt);
   }
 }
 
@@ -175,7 +177,7 @@ void ClimbSpeed(const RouteLeg& active) {
 void ClimbPitch() {
   if (cross_at_elev - kLevelOffBandFt > plane_alt) {
     if (plane_alt >= kClimbMachAltitudeFt) {
-      target_mach = climb_mach;
+      target_mach = FlownClimbSpeeds().mach;
     } else {
       if (target_mach > 0.0) target_mach = 0.0;
       target_ias = vnav_last_set_spd;
@@ -189,28 +191,47 @@ void ClimbPitch() {
 }
 
 void CruiseSpeed(const RouteLeg& active) {
+  const FlownSpeeds cruise = FlownCruiseSpeeds();
   const RouteLeg* next = InRoute(next_restr_leg) ? &fms_fpln_act[next_restr_leg] : nullptr;
   if (next != nullptr && DistanceFromAircraftTo(*next) < kNearWptNm && IsSpeedConstraint(active.restr)) {
     CommandIas(active.ias);
   } else if (ReadTokenVar120() <= kCruiseDescentVsFpm) {
     AirspeedHoldIfOff();
-    CommandIas(descent_ias);
+    CommandIas(FlownDescentSpeeds().ias_kt);
   } else if (plane_alt >= kClimbMachAltitudeFt) {
     MachHoldIfOff();
-    if (vnav_last_set_mach_spd != cruise_mach) CommandMach(cruise_mach);
+    if (vnav_last_set_mach_spd != cruise.mach) CommandMach(cruise.mach);
   } else {
     AirspeedHoldIfOff();
-    CommandIas(cruise_ias);
+    CommandIas(cruise.ias_kt);
   }
 }
 
+// Once the descent restriction speed has been taken it stays taken: deciding again on each pass, on a
+// distance that follows the vertical speed and an altitude near the restriction's, flipped the target
+// between the two speeds.
+bool DescentRestrictionTaken() {
+  return DescentRestrictionSet() && (desc_spd_restr_set == 1.0 || AtOrBelowDescentRestriction());
+}
+
+void CommandDescentRestriction() {
+  CommandIas(DescSpdRest);
+  desc_spd_restr_set = 1.0;
+}
+
+// A speed constraint lowers the descent and cruise speeds, the flown ones with an entry waiting for
+// EXEC too.
 void LowerPhaseSpeedsTo(double kt) {
   descent_ias = TruncToI32(kt);
   cruise_ias = descent_ias;
+  for (double* kept : {&des_spd_prev, &crz_spd_prev}) {
+    if (*kept > descent_ias) *kept = descent_ias;
+  }
 }
 
 // Returns false when the Mach is flown (no descent thrust step then).
 bool DescentSpeed(const RouteLeg& active) {
+  const FlownSpeeds descent = FlownDescentSpeeds();
   double target = cross_at_elev;
   double d = dist_to_cross_at;
   if (plane_alt > DescAltRest && DescAltRest >= cross_at_elev) {
@@ -221,26 +242,26 @@ bool DescentSpeed(const RouteLeg& active) {
 
   if (dist_to_active_wpt > 0.0 && d <= kSpeedConstraintNearNm && target == cross_at_elev &&
       IsSpeedConstraint(active.restr)) {
-    if (DescentRestrictionSet() && d < kRestrictionSpeedNearNm && active.ias > DescSpdRest && DescAltRest >= target) {
-      CommandIas(DescSpdRest);
+    if (DescentRestrictionSet() && active.ias > DescSpdRest &&
+        ((d < kRestrictionSpeedNearNm && DescAltRest >= target) || DescentRestrictionTaken())) {
+      CommandDescentRestriction();
     } else {
-      CommandIas(WithinDescentRestriction(active.ias));
-      if (descent_ias > active.ias) LowerPhaseSpeedsTo(active.ias);
+      CommandIas(active.ias);
+      if (descent.ias_kt > active.ias) LowerPhaseSpeedsTo(active.ias);
     }
-  } else if (DescentRestrictionSet() && descent_ias > DescSpdRest &&
-             ((d < kRestrictionSpeedNearNm && DescAltRest >= cross_at_elev) || AtOrBelowDescentRestriction())) {
-    CommandIas(DescSpdRest);
+  } else if (DescentRestrictionSet() && descent.ias_kt > DescSpdRest &&
+             ((d < kRestrictionSpeedNearNm && DescAltRest >= cross_at_elev) || DescentRestrictionTaken())) {
+    CommandDescentRestriction();
   } else if (plane_alt >= kDescentMachAltitudeFt) {
-    if (vnav_last_set_mach_spd != descent_mach) CommandMach(descent_mach);
+    if (vnav_last_set_mach_spd != descent.mach) CommandMach(descent.mach);
     MachHoldIfOff();
     return false;
   } else {
     const RouteLeg* next = InRoute(next_restr_leg) ? &fms_fpln_act[next_restr_leg] : nullptr;
-    if (dist_to_cross_at != 0.0 && dist_to_cross_at < kSpeedConstraintNearNm && next != nullptr &&
-        IsSpeedConstraint(next->restr) && descent_ias > next->ias) {
-      LowerPhaseSpeedsTo(next->ias);
-    }
-    CommandIas(descent_ias);
+    const bool lower = dist_to_cross_at != 0.0 && dist_to_cross_at < kSpeedConstraintNearNm && next != nullptr &&
+                       IsSpeedConstraint(next->restr) && descent.ias_kt > next->ias;
+    if (lower) LowerPhaseSpeedsTo(next->ias);
+    CommandIas(lower ? FlownDescentSpeeds().ias_kt : descent.ias_kt);
   }
   return true;
 }

@@ -10,6 +10,7 @@
 #include "displays/displays_globals.h"
 #include "fmc/descent_altitude.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_state.h"
 #include "sim/debug_log.h"
 #include "sim/fsuipc_client.h"
 #include "base/int_conversion.h"
@@ -71,12 +72,27 @@ void SetDescentTarget(double rate_fpm) {
   vnav_tgt_vs = TruncToI32(-v);
 }
 
-// The rate that reaches cross_at_elev at the target. Without a distance or a ground speed to go on
-// the aircraft still above the target descends at the highest rate.
+// The descent path is rejoined within this many minutes: the 100 ft/min steps of the vertical speed
+// and the turns then leave the aircraft on the path the displays measure, not above it until the
+// crossing point.
+constexpr double kPathRejoinMin = 0.5;
+
+// The rate that flies the descent path (tod_alt over route_dist_sum down to cross_at_elev, measured
+// where the aircraft is: vnav_path_alt) at the pace the aircraft goes along the route (turned back
+// towards it from far off, or circling a hold, it comes down no faster than it comes along), back onto
+// it within half a minute, and in the last half minute to the crossing point. Short of the path's start
+// (a T/D taken early) the path is level: the aircraft flies on at its start's altitude, or down to it.
+// Without a distance or a ground speed to go on the aircraft still above the target descends at the
+// highest rate.
 double RequiredDescentRateFpm() {
   if (dist_to_cross_at <= 0.0 || ground_speed <= 0.0) return plane_alt > cross_at_elev ? kMaxVnavDescentFpm : 0.0;
-  const double minutes = dist_to_cross_at / (ground_speed / 60.0);
-  return (plane_alt - cross_at_elev) / minutes;
+  const bool path = init_tod == 1 && route_dist_sum > 0.0;
+  const double along = path ? path_along_kt / 60.0 : ground_speed / 60.0;
+  if (path_start_ahead_nm > 0.0) return std::max(0.0, plane_alt - tod_alt) / kPathRejoinMin;
+  if (!path || dist_to_cross_at <= along * kPathRejoinMin)
+    return (plane_alt - cross_at_elev) / (dist_to_cross_at / along);
+  const double path_ft_per_nm = (tod_alt - cross_at_elev) / route_dist_sum;
+  return path_ft_per_nm * along + (plane_alt - vnav_path_alt) / kPathRejoinMin;
 }
 
 // A new target goes out while the aircraft is above the altitude held; a level-off also where it is
@@ -233,7 +249,7 @@ double WithinDescentRestriction(double kt) {
 }
 
 double SpeedHandedFromVnav() {
-  return WithinDescentRestriction(vnav_last_set_spd > 0.0 ? vnav_last_set_spd : descent_ias);
+  return WithinDescentRestriction(vnav_last_set_spd > 0.0 ? vnav_last_set_spd : FlownDescentSpeeds().ias_kt);
 }
 
 void ResetVnavSubmodes() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "fmc/route_following.h"
 #include "fmc/traffic_pattern.h"
 
 RO_DEFINE_GLOBALS(FMC_SCALARS)
@@ -28,4 +29,5 @@ void ResetFmcGlobals() {
   std::fill(std::begin(plan_arr_texts), std::end(plan_arr_texts), "------");
   RO_RESET_GLOBALS(FMC_VERTICAL_PROFILE_GLOBALS)
   ResetTrafficPatternGlobals();
+  ResetRouteFollowingGlobals();
 }

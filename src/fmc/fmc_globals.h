@@ -134,7 +134,7 @@ inline constexpr int32_t kMaxCostIndex = 999;
   X(double, tod_lat, 0.0)                                                                    \
   X(double, tod_lon, 0.0)                                                                    \
   X(double, tod_alt, 0.0)               /* ft */                                              \
-  X(double, last_restr_lat, 0.0)        /* T/D start point */                                 \
+  X(double, last_restr_lat, 0.0)        /* start of the descent path, on the leg into tod_stpos */ \
   X(double, last_restr_lon, 0.0)                                                             \
   X(int32_t, tod_stpos, 0)                                                                   \
   X(double, cross_at_elev, 0.0)         /* ft */                                              \
@@ -162,7 +162,8 @@ inline constexpr int32_t kMaxCostIndex = 999;
   X(double, tod_path_dist, 0.0)                                                              \
   X(double, tod_dist_acc, 0.0)                                                               \
   X(double, vnav_path_alt, 0.0)         /* ft */                                              \
-  X(double, path_in_ft_per_nm, 0.0)     /* descent of the path into the T/D start point */    \
+  X(double, path_start_ahead_nm, 0.0)   /* level still to fly to the descent path's start */  \
+  X(double, path_along_kt, 0.0)         /* kt the aircraft goes along the route, down the path */ \
   X(int32_t, clb_spd_restr_active, 0)   /* 1 while the climb speed restriction is commanded */ \
   /* T/C and T/D details and the LNAV intercept that a panel state moves */                  \
   /* route files, plan list and uplink */                                                    \
@@ -192,6 +193,7 @@ RO_DECLARE_GLOBALS(FMC_CROSSING_SCALARS)
   X(int32_t, toc_dist, 0)          /* NM, planned climb distance, truncated */                  \
   X(double, cross_at_lat, 0.0)     /* position of the next vertical target (cross_at_elev) */   \
   X(double, cross_at_lon, 0.0)                                                                 \
+  X(int32_t, cross_at_row, -1)     /* route row the crossing point was taken from; -1 none */   \
   X(int32_t, tod_alt_send_cnt, 0)  /* altitude events the update driver sent at the T/D */      \
   X(double, climb_floor_ft, 0.0)   /* ft, below which the last plan put no leg ahead; 0 on the ground */
 

@@ -209,6 +209,7 @@ void SetCrossingPoint(double alt_ft, double lat, double lon) {
   cross_at_elev = alt_ft;
   cross_at_lat = lat;
   cross_at_lon = lon;
+  cross_at_row = -1;
 }
 
 void RecomputeProfile() {
@@ -236,14 +237,13 @@ void RecomputeProfile() {
     }
   }
   const bool restr_leg_valid = next_restr_leg >= 0 && next_restr_leg <= fp_cnt;
+  const int32_t restr_row = restr_leg_valid ? next_restr_leg : fp_cnt;
   if (toc == 0) {
-    const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];
     // A constraint below the aircraft belongs to the descent: the climb's target stays the T/C.
-    if (next_restr_leg < PredictToc(1) && leg.alt >= plane_alt) SetCrossingPoint(leg.alt, leg.lat, leg.lon);
+    if (next_restr_leg < PredictToc(1) && fms_fpln_act[restr_row].alt >= plane_alt) SetCrossingRow(restr_row);
   } else {
     if (tod == 0) PredictTod(0);
-    const RouteLeg& leg = fms_fpln_act[restr_leg_valid ? next_restr_leg : fp_cnt];
-    SetCrossingPoint(leg.alt, leg.lat, leg.lon);
+    SetCrossingRow(restr_row);
     if (vnav == 1 && tod == 1) {
       host::TriggerKeyEvent(kMcpAltitudeEvent, DescentAltitudeTarget().alt_ft);
     }
@@ -273,6 +273,15 @@ void ExecRoute() {
   if (fp_mod_cnt >= 1) DropHoldsOffModifiedRoute();
   const bool new_plan = new_fpln_loaded == 1;
   const bool plan_in_descent = new_plan && DescentUnderway();
+  // The path VNAV flies before the EXEC: down from its start, or level to it; its altitude here.
+  const bool path_flown = DescentUnderway() && toc == 1 && tod == 1;
+  const bool level_to_path = path_start_ahead_nm > 0.0;
+  const double path_alt_here = route_dist_sum > 0.0 ? vnav_path_alt : plane_alt;
+  // A constraint the look-ahead has sequenced is still the path's end until the aircraft gets there
+  // (its row, no longer constrained, may be planned anew below).
+  const bool crossing_sequenced = path_flown && DescentPathEndRow() == stpos - 1;
+  const double crossing[] = {cross_at_elev, cross_at_lat, cross_at_lon};
+  const int32_t crossing_row = cross_at_row;
   SettlePendingPerformanceEdits(plan_in_descent);
   arr_appr_sel_saved = arr_appr_sel;
   arr_appr_trans_sel_saved = arr_appr_trans_sel;
@@ -284,7 +293,6 @@ void ExecRoute() {
     CopyModifiedToActive();
     EndCircuitOnDirectTo();
     SettleLnavLeg(new_plan);
-    if (plan_in_descent) StartDescentSegmentHere();
     PlaceRunwayThresholds(fms_fpln_act, fp_cnt);
     PlaceDiscontinuities();
     LoadChangedDestination();
@@ -297,6 +305,18 @@ void ExecRoute() {
       pending_cruise_alt = 0;
     }
     if (cruise_alt >= 1000) RecomputeProfile();
+    // VNAV flies from the aircraft to the crossing point of the route just executed, so the path does
+    // too: on from where the aircraft is, or, still level short of the descent, from the T/D placed
+    // on the new route. Short of a constraint already sequenced it runs on down to that constraint.
+    if (path_flown) {
+      if (crossing_sequenced && crossing_row == stpos - 1) {
+        SetCrossingPoint(crossing[0], crossing[1], crossing[2]);
+        cross_at_row = crossing_row;
+      } else {
+        level_to_path ? StartDescentAtTod() : StartDescentSegmentHere(path_alt_here);
+      }
+      ComputeRouteDistances();
+    }
     if (vnav == 1 && old_state == 4) {
       vnav_des_active = 0;
       vnav_cruise = 0;

@@ -8,7 +8,12 @@
 #include "fmc/route_model.h"
 #include "sim/sim_globals.h"
 #include "base/geodesy.h"
+#include "base/int_conversion.h"
 #include "sim/tick_globals.h"
+
+RO_DEFINE_GLOBALS(FMC_ROUTE_FOLLOWING_GLOBALS)
+
+void ResetRouteFollowingGlobals() { RO_RESET_GLOBALS(FMC_ROUTE_FOLLOWING_GLOBALS) }
 
 namespace {
 
@@ -163,42 +168,252 @@ bool TocPassedOnActiveLeg(Point toc, Point wpt, double aircraft_to_wpt_nm) {
   return toc_to_wpt > aircraft_to_wpt_nm && Dist(from, toc) + toc_to_wpt - Dist(from, wpt) <= kTocOnActiveLegNm;
 }
 
-// The descent segment's start lies on the leg into it when it is this close to the leg's great circle.
-constexpr double kStartOnLegNm = 0.1;
+// ---- the aircraft's place along the route ----
 
-// How far the aircraft is short of the descent segment's start, measured along the route leg that
-// leads to it (the leg ending at row tod_stpos); 0 once it is reached or when the start does not lie
-// on that leg. A constraint starts the next segment when its waypoint is sequenced, half a minute
-// before the aircraft is there, and the first T/D is taken up to 1.5 NM before it.
-double ShortOfDescentStartNm(Point start) {
-  const int32_t to = tod_stpos;
-  if (to < 1 || to > ClampedLastRow(fp_cnt) || IsDisco(fms_fpln_act[to])) return 0.0;
-  int32_t from = to - 1;
-  while (from >= 0 && IsDisco(fms_fpln_act[from])) --from;
-  if (from < 0) return 0.0;
-  const Point a = LegPoint(from), b = LegPoint(to);
-  double len_nm = 0.0, crs = 0.0;
-  CalcDistBrg(a.lat, a.lon, b.lat, b.lon, &len_nm, &crs);
-  if (len_nm == 0.0) return 0.0;
-  double start_along = 0.0, start_cross = 0.0, along = 0.0, cross = 0.0;
-  CalcTrackOffsets(a.lat, a.lon, crs, start.lat, start.lon, &start_along, &start_cross);
-  if (std::fabs(start_cross) > kStartOnLegNm) return 0.0;
-  CalcTrackOffsets(a.lat, a.lon, crs, plane_lat, plane_lon, &along, &cross);
-  return std::max(0.0, start_along - along);
+// Flat vectors in NM about a waypoint: x east, y north.
+struct Flat {
+  double x, y;
+};
+Flat operator-(Flat a, Flat b) { return {a.x - b.x, a.y - b.y}; }
+Flat operator*(double k, Flat a) { return {k * a.x, k * a.y}; }
+Flat operator+(Flat a, Flat b) { return {a.x + b.x, a.y + b.y}; }
+double Dot(Flat a, Flat b) { return a.x * b.x + a.y * b.y; }
+double Cross(Flat a, Flat b) { return a.x * b.y - a.y * b.x; }
+Flat Heading(double brg_deg) { return {std::sin(brg_deg * kDegToRad), std::cos(brg_deg * kDegToRad)}; }
+Flat RightOf(Flat u) { return {u.y, -u.x}; }
+
+// Where `p` lies about `c`: great circles through c stay straight lines through it.
+Flat FlatAbout(Point c, Point p) {
+  double d = 0.0, brg = 0.0;
+  CalcDistBrg(c.lat, c.lon, p.lat, p.lon, &d, &brg);
+  return d * Heading(brg);
 }
 
-// The path altitude at the present position: down from the segment's start towards the crossing
-// point, and short of the start on the path that leads into it: the last segment's down to a
-// constraint (its waypoint is the start), level into a T/D.
-double PathAltitudeFt(const Point& start) {
-  const double short_nm = ShortOfDescentStartNm(start);
-  if (short_nm <= 0.0) {
-    path_in_ft_per_nm = 0.0;  // used up once the aircraft is there
-    return tod_alt - (tod_alt - cross_at_elev) / route_dist_sum * tod_path_dist;
+// A turn flatter than the first needs no rounding; one sharper than the second is a reversal, which
+// LNAV flies as two legs.
+constexpr double kMinCornerDeg = 1.0;
+constexpr double kMaxCornerDeg = 150.0;
+// The length of route before and after a waypoint over which its corner is rounded (at most half of
+// either leg): about the look-ahead by which LNAV turns short of the waypoint.
+constexpr double kCornerNm = 2.5;
+
+// The route as LNAV flies it turns at a waypoint on an arc tangent to both legs kCornerNm (or half a
+// leg) from the waypoint; distances along the route are taken on it, so that an aircraft turning
+// short of the waypoint passes it at the pace it flies, and without a jump where the active leg
+// changes half a minute before the waypoint. The waypoint's place on the route is the arc's middle.
+struct Corner {
+  bool round = false;
+  Point c{};
+  Flat u_in{}, u_out{};
+  double in_brg = 0.0, out_brg = 0.0;  // deg true, the legs' courses at c
+  double t = 0.0, half = 0.0, r = 0.0, side = 0.0;
+  // How much shorter the arc is than the legs, from either tangent point to the arc's middle.
+  double HalfSavingNm() const { return round ? t - r * half : 0.0; }
+};
+
+// The corner at `c` between the leg arriving from `in_from` and the leg leaving towards `out_to`; not
+// round for a leg of no length or a turn too flat or too sharp.
+Corner CornerAt(Point in_from, Point c, Point out_to) {
+  Corner k;
+  k.c = c;
+  double in_nm = 0.0, back_brg = 0.0, out_nm = 0.0, out_brg = 0.0;
+  CalcDistBrg(c.lat, c.lon, in_from.lat, in_from.lon, &in_nm, &back_brg);
+  CalcDistBrg(c.lat, c.lon, out_to.lat, out_to.lon, &out_nm, &out_brg);
+  if (in_nm <= 0.0 || out_nm <= 0.0) return k;
+  const double in_brg = norm360(back_brg + 180.0);
+  double turn_deg = norm360(out_brg - in_brg);
+  if (turn_deg > 180.0) turn_deg -= 360.0;  // + right, - left
+  if (std::fabs(turn_deg) < kMinCornerDeg || std::fabs(turn_deg) > kMaxCornerDeg) return k;
+  k.round = true;
+  k.u_in = Heading(in_brg);
+  k.u_out = Heading(out_brg);
+  k.in_brg = in_brg;
+  k.out_brg = out_brg;
+  k.t = std::min(kCornerNm, std::min(in_nm, out_nm) / 2.0);
+  k.half = std::fabs(turn_deg) / 2.0 * kDegToRad;
+  k.r = k.t / std::tan(k.half);
+  k.side = turn_deg > 0.0 ? 1.0 : -1.0;  // the inside of the turn
+  return k;
+}
+
+enum class CornerPart { kBefore, kRound, kPast };
+
+// The route where the aircraft's place on it is: its true course, and how much faster than the aircraft
+// along it the place moves (on an arc, by the arc's radius over the aircraft's distance from its centre).
+struct RoutePace {
+  double course_deg = 0.0;
+  double scale = 1.0;
+};
+
+// How far `p` is short of a round corner's middle along the route (negative past it), and the
+// route's pace there: along the leg arriving before the arc, along the leg leaving after it, and in
+// between by the angle about the arc's centre. Deep inside the turn, before one tangent point and past
+// the other, by the nearer leg.
+CornerPart ShortOfCornerNm(const Corner& k, Point p, double* short_nm, RoutePace* pace) {
+  const Flat v = FlatAbout(k.c, p);
+  const double before_nm = -Dot(v, k.u_in), after_nm = Dot(v, k.u_out);
+  if (before_nm > k.t || after_nm > k.t) {
+    const bool arriving =
+        before_nm > k.t && (after_nm <= k.t || std::fabs(Cross(k.u_in, v)) <= std::fabs(Cross(k.u_out, v)));
+    *short_nm = arriving ? before_nm - k.HalfSavingNm() : -(after_nm - k.HalfSavingNm());
+    pace->course_deg = arriving ? k.in_brg : k.out_brg;
+    return arriving ? CornerPart::kBefore : CornerPart::kPast;
   }
-  const Point wpt = LegPoint(tod_stpos);
-  const bool at_constraint = wpt.lat == start.lat && wpt.lon == start.lon;
-  return tod_alt + (at_constraint ? path_in_ft_per_nm : 0.0) * short_nm;
+  const Flat centre = (-k.t) * k.u_in + (k.side * k.r) * RightOf(k.u_in);
+  const Flat to_start = ((-k.t) * k.u_in) - centre, to_p = v - centre;
+  const double round = std::clamp(std::atan2(k.side * Cross(to_p, to_start), Dot(to_start, to_p)), 0.0, 2.0 * k.half);
+  *short_nm = k.r * (k.half - round);
+  pace->course_deg = norm360(k.in_brg + k.side * round * kRadToDeg);
+  pace->scale = k.r / std::max(std::sqrt(Dot(to_p, to_p)), k.r / 2.0);
+  return CornerPart::kRound;
+}
+
+// Where the leg to the active waypoint starts: LNAV's from-point (a direct-to's included), or the row
+// before the waypoint when LNAV flies no leg to it.
+Point ActiveLegFrom() {
+  const LnavLeg& leg = lnav_leg[0];
+  const Point w = LegPoint(stpos);
+  if (!leg.FrId.empty() && leg.to_lat == w.lat && leg.to_lon == w.lon) return {leg.fr_lat, leg.fr_lon};
+  for (int32_t i = stpos - 1; i >= 0; --i) {
+    if (!IsDisco(fms_fpln_act[i])) return LegPoint(i);
+  }
+  return w;
+}
+
+// The next row after `row` with a place; -1 at the end or at a "DISCO".
+int32_t NextPlacedRow(int32_t row) {
+  const int32_t next = row + 1;
+  return next <= ClampedLastRow(fp_cnt) && !HasNoPlace(fms_fpln_act[next]) ? next : -1;
+}
+
+// The corner at row `row` (stpos or later), arrived at from the active leg's start or the row before.
+Corner RowCorner(int32_t row) {
+  const int32_t next = NextPlacedRow(row);
+  if (next < 0 || row < 1 || IsDisco(fms_fpln_act[row - 1])) return {};
+  return CornerAt(row == stpos ? ActiveLegFrom() : LegPoint(row - 1), LegPoint(row), LegPoint(next));
+}
+
+// The corner at the active leg's start, arrived at on the leg LNAV flew before it (kept at each
+// passage); none after a direct-to or without that leg.
+Corner FromPointCorner() {
+  const Point from = ActiveLegFrom();
+  if (prev_leg_known != 1 || lnav_leg[0].FrId == "DIRECT" || prev_leg_to_lat != from.lat ||
+      prev_leg_to_lon != from.lon) {
+    return {};
+  }
+  return CornerAt({prev_leg_fr_lat, prev_leg_fr_lon}, from, LegPoint(stpos));
+}
+
+// True while the aircraft flies the circuit of a hold at the active waypoint.
+bool CircuitAtActiveWaypoint() { return holds_present == 1 && pattern_leg > 0 && route_holds[1].leg == stpos; }
+
+// The active leg measured on the route: its length and how far the aircraft is short of its end.
+struct ActiveLegPlace {
+  double leg_nm = 0.0;      // from the start's place to the waypoint's, on the route
+  double short_nm = 0.0;    // the aircraft's distance to the waypoint's place (negative past it)
+  RoutePace pace;           // the route there
+};
+
+// How far the aircraft's place on the route is short of the active waypoint's: the along-track
+// distance on the active leg, round the corners at either end of it, and in the circuit of a hold at
+// the waypoint never again more than it came to there, nor past the fix: the circuit is flown at the
+// hold's fix, whatever side of it its legs lie.
+ActiveLegPlace MeasureActiveLeg() {
+  const Point w = LegPoint(stpos), from = ActiveLegFrom(), here = PresentPosition();
+  double straight_nm = 0.0, crs = 0.0;
+  CalcDistBrg(from.lat, from.lon, w.lat, w.lon, &straight_nm, &crs);
+  const Corner at_w = RowCorner(stpos), at_from = FromPointCorner();
+  ActiveLegPlace a;
+  a.leg_nm = straight_nm - at_w.HalfSavingNm() - at_from.HalfSavingNm();
+  double d = 0.0;
+  if (at_w.round && ShortOfCornerNm(at_w, here, &d, &a.pace) != CornerPart::kBefore) {
+    a.short_nm = d;
+  } else if (at_from.round && ShortOfCornerNm(at_from, here, &d, &a.pace) != CornerPart::kPast) {
+    a.short_nm = d + a.leg_nm;
+  } else if (straight_nm > 0.0) {
+    double along = 0.0, cross_unused = 0.0;
+    CalcTrackOffsets(from.lat, from.lon, crs, here.lat, here.lon, &along, &cross_unused);
+    a.short_nm = straight_nm - along - at_w.HalfSavingNm();
+    a.pace.course_deg = ActiveLegCourseHere();
+  } else {
+    a.short_nm = Dist(here, w);
+    a.pace.course_deg = ActiveLegCourseHere();
+  }
+  if (!CircuitAtActiveWaypoint()) {
+    circuit_short_nm = kNotInCircuit;
+    return a;
+  }
+  circuit_short_nm = std::min(circuit_short_nm, a.short_nm);
+  a.short_nm = std::max(0.0, circuit_short_nm);
+  return a;
+}
+
+// The length of the route from row `a` to row `b` (stpos <= a <= b; "DISCO" rows skipped).
+double RowsNm(int32_t a, int32_t b) {
+  double sum = 0.0;
+  int32_t prev = -1;
+  double prev_saving = 0.0;
+  for (int32_t i = std::max(a, 0); i <= std::min(b, ClampedLastRow(fp_cnt)); ++i) {
+    if (IsDisco(fms_fpln_act[i])) continue;
+    const double saving = RowCorner(i).HalfSavingNm();
+    if (prev >= 0) sum += SegmentNm(prev, i) - prev_saving - saving;
+    prev = i;
+    prev_saving = saving;
+  }
+  return sum;
+}
+
+// The aircraft's distance along the route to row `row` (negative once past it). A row behind the
+// active one is the active leg's start, which the look-ahead sequences before the aircraft is there.
+double AlongRouteToRowNm(const ActiveLegPlace& a, int32_t row) {
+  if (row >= stpos) return a.short_nm + RowsNm(stpos, row);
+  return a.short_nm - a.leg_nm;
+}
+
+// ---- the descent path ----
+
+// The first row after which `p` lies on the route ahead, on the leg into it (the T/D is placed on a
+// leg, or behind the active waypoint on the way to it); the active row when none.
+int32_t RowAfterPoint(Point p) {
+  const int32_t last = ClampedLastRow(fp_cnt);
+  int32_t from = stpos;
+  for (int32_t i = stpos + 1; i <= last; ++i) {
+    if (IsDisco(fms_fpln_act[i])) continue;
+    if (Dist(LegPoint(from), p) + Dist(p, LegPoint(i)) - SegmentNm(from, i) <= kOnLegNm) return i;
+    from = i;
+  }
+  return stpos;
+}
+
+// How far a point on the leg into row `row` (stpos or later) is short of the row's place on the route.
+double PointShortOfRowNm(Point p, int32_t row) {
+  const Corner k = RowCorner(row);
+  double d = 0.0;
+  RoutePace unused;
+  if (k.round) {
+    ShortOfCornerNm(k, p, &d, &unused);
+    return d;
+  }
+  return Dist(p, LegPoint(row));
+}
+
+// The path from its start (tod_alt, route_dist_sum along the route before the crossing point) down to
+// the crossing point (cross_at_elev) at row `end`, where the aircraft is along the route: the distance
+// to the crossing point, the distance flown along the path, the altitude there, and the distance still
+// to fly level to its start while the aircraft is short of it. Past the crossing point the path is
+// level at its altitude.
+void MeasureDescentPath(const ActiveLegPlace& a, int32_t end) {
+  dist_to_cross_at = AlongRouteToRowNm(a, end);
+  const double off_course_deg = plane_trk_mag + mag_var - a.pace.course_deg;
+  path_along_kt = ground_speed * a.pace.scale * std::max(0.0, std::cos(off_course_deg * kDegToRad));
+  tod_path_dist = route_dist_sum - dist_to_cross_at;
+  path_start_ahead_nm = std::max(0.0, -tod_path_dist);
+  if (!(route_dist_sum > 0.0)) {
+    vnav_path_alt = dist_to_cross_at > 0.0 ? tod_alt : cross_at_elev;
+    return;
+  }
+  const double share = std::clamp(dist_to_cross_at / route_dist_sum, 0.0, 1.0);
+  vnav_path_alt = cross_at_elev + (tod_alt - cross_at_elev) * share;
 }
 
 // The pole on the left of the great circle from a to b; false when the two give no circle.
@@ -308,24 +523,56 @@ double ActiveLegCourseHere() {
   return BearingAt(here, along);
 }
 
-void StartDescentSegmentAt(int32_t row) {
-  if (row < 0 || row > ClampedLastRow(fp_cnt)) return;
-  const RouteLeg& leg = fms_fpln_act[row];
-  // The path that led here, kept for the aircraft still on its way to the waypoint.
-  const double in_nm = BackwardWalkFromLeg(row, {last_restr_lat, last_restr_lon});
-  path_in_ft_per_nm = tod == 1 && in_nm > 0.0 ? (tod_alt - leg.alt) / in_nm : 0.0;
-  last_restr_lat = leg.lat;
-  last_restr_lon = leg.lon;
-  tod_alt = leg.alt;
-  tod_stpos = row;
+int32_t DescentPathEndRow() {
+  const int32_t end = cross_at_row >= 0 ? cross_at_row : next_restr_leg;
+  return end >= 1 && end <= ClampedLastRow(fp_cnt) ? end : -1;  // the origin ends no descent
 }
 
-void StartDescentSegmentHere() {
-  if (tod == 1 && route_dist_sum > 0.0) tod_alt = vnav_path_alt;
+void StartDescentSegmentHere(double alt_ft) {
+  const int32_t end = DescentPathEndRow();
+  if (stpos < 0 || stpos > ClampedLastRow(fp_cnt) || end < 0) return;
   last_restr_lat = plane_lat;
   last_restr_lon = plane_lon;
   tod_stpos = stpos;
-  path_in_ft_per_nm = 0.0;
+  tod_alt = alt_ft;
+  route_dist_sum = std::max(0.0, AlongRouteToRowNm(MeasureActiveLeg(), end));
+}
+
+// The segment runs from where the aircraft is along the route, at the constraint's altitude: just past
+// the waypoint, or wherever a hold's exit or a direct-to has left it.
+void StartDescentSegmentAt(int32_t row, double alt_ft) {
+  if (row < 0 || row > ClampedLastRow(fp_cnt)) return;
+  StartDescentSegmentHere(alt_ft);
+  const RouteLeg& leg = fms_fpln_act[row];
+  last_restr_lat = tod_lat = leg.lat;
+  last_restr_lon = tod_lon = leg.lon;
+  cruise_alt = TruncToI32(alt_ft);
+  tod_stpos = row;
+}
+
+void StartDescentAtTod() {
+  const Point tod_pt{tod_lat, tod_lon};
+  last_restr_lat = tod_lat;
+  last_restr_lon = tod_lon;
+  const int32_t end = DescentPathEndRow();
+  if (stpos < 0 || stpos > ClampedLastRow(fp_cnt) || end < 0) return;
+  tod_stpos = RowAfterPoint(tod_pt);
+  route_dist_sum = tod_stpos > end ? 0.0 : std::max(0.0, PointShortOfRowNm(tod_pt, tod_stpos) + RowsNm(tod_stpos, end));
+}
+
+void SetCrossingRow(int32_t row) {
+  if (row < 0 || row > ClampedLastRow(fp_cnt)) return;
+  const RouteLeg& leg = fms_fpln_act[row];
+  cross_at_elev = leg.alt;
+  cross_at_lat = leg.lat;
+  cross_at_lon = leg.lon;
+  cross_at_row = row;
+}
+
+bool DescentPathEndPassed() {
+  const int32_t end = DescentPathEndRow();
+  if (end < 0 || stpos < 0 || stpos > ClampedLastRow(fp_cnt) || end < stpos - 1) return false;
+  return AlongRouteToRowNm(MeasureActiveLeg(), end) < 0.0;
 }
 
 void SetLnavFromLeg(const RouteLeg& from) {
@@ -342,6 +589,13 @@ void SetLnavFromLeg(const RouteLeg& from) {
 }
 
 void SetLnavLegToRow(int32_t row) {
+  // The leg flown so far, for the corner at the new leg's start.
+  const LnavLeg& was = lnav_leg[0];
+  prev_leg_known = was.to_lat == fms_fpln_act[row - 1].lat && was.to_lon == fms_fpln_act[row - 1].lon ? 1 : 0;
+  prev_leg_fr_lat = was.fr_lat;
+  prev_leg_fr_lon = was.fr_lon;
+  prev_leg_to_lat = was.to_lat;
+  prev_leg_to_lon = was.to_lon;
   const RouteLeg& to = fms_fpln_act[row];
   lnav_leg[0].ToId = to.ident;
   lnav_leg[0].to_lat = to.lat;
@@ -363,8 +617,8 @@ void ComputeRouteDistances() {
   CalcDistBrg(plane_lat, plane_lon, fms_fpln_act[last].lat, fms_fpln_act[last].lon, &dest_dtg, &dest_brg);
 
   // Reset on every call: with no cruise altitude they would otherwise grow without end.
-  route_dist_total = dist_to_tod = route_dist_acc = route_dist_sum = 0.0;
-  tod_dist_acc = tod_path_dist = dist_to_cross_at = 0.0;
+  route_dist_total = dist_to_tod = route_dist_acc = 0.0;
+  tod_dist_acc = tod_path_dist = dist_to_cross_at = path_start_ahead_nm = path_along_kt = 0.0;
 
   const Point toc_pt{toc_lat, toc_lon};
   const Point tod_pt{tod_lat, tod_lon};
@@ -410,33 +664,29 @@ void ComputeRouteDistances() {
   }
 
   if (toc_dist_done == 1) route_dist_acc = BackwardWalkFromLeg(last, tod_start);
-  route_dist_sum = BackwardWalkFromLeg(next_restr_leg, tod_start);
-  if (init_tod == 1) {
-    tod_dist_acc = forward_to_constraint;
-    // Back along every leg flown since the start, not straight across the turns from the start's leg,
-    // and down to the first row: a plan taken over in flight starts at the leg being flown.
-    if (stpos != kNoActiveLeg) tod_path_dist = BackwardWalk(PresentPosition(), -1, stpos - 1, 0, tod_start);
-  }
+  if (init_tod == 1) tod_dist_acc = forward_to_constraint;
   dest_dtg = forward_sum;
   if (cruise_alt <= 1000) return;
 
   if (toc == 1) {
     if (tod == 1) {
-      dist_to_cross_at = tod_dist_acc;
-      if (route_dist_sum > 0.0) vnav_path_alt = PathAltitudeFt(tod_start);
+      // The path VNAV flies, measured where the aircraft is abeam on the route.
+      const int32_t end = DescentPathEndRow();
+      // The path runs to an end not yet left behind.
+      if (init_tod == 1 && end >= stpos - 1 && stpos <= ClampedLastRow(fp_cnt)) {
+        MeasureDescentPath(MeasureActiveLeg(), end);
+      } else {
+        dist_to_cross_at = tod_dist_acc;
+      }
       return;
     }
     dist_to_cross_at = dist_to_tod;
     if (route_dist_acc >= dest_dtg) {
       tod = 1;
-      if (init_tod == 0 && init_cruise_alt == cruise_alt) {
-        last_restr_lat = tod_lat;
-        last_restr_lon = tod_lon;
-        init_tod = 1;
-        tod_stpos = stpos;
-      }
+      if (init_tod == 0 && init_cruise_alt == cruise_alt) init_tod = 1;
+      if (next_restr_leg >= 0 && next_restr_leg <= last) SetCrossingRow(next_restr_leg);
+      StartDescentAtTod();
       ComputeRouteDistances();  // once more, now past the T/D
-      if (next_restr_leg >= 0 && next_restr_leg <= last) cross_at_elev = fms_fpln_act[next_restr_leg].alt;
     }
     return;
   }

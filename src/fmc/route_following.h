@@ -1,21 +1,39 @@
 // Following the active route: the passage test of the active waypoint, the leg of the route ahead
-// that LNAV steers along, and the along-route distances from the present position that the PROGRESS
-// page, the T/C-T/D logic and VNAV read.
+// that LNAV steers along, the along-route distances from the present position that the PROGRESS
+// page, the T/C-T/D logic and VNAV read, and the descent path VNAV flies, measured at the aircraft's
+// place along the route for VNAV and every display alike.
 //
-// Reads fms_fpln_act rows 0..fp_cnt (hold_idx marks a hold fix), stpos, plane_lat/plane_lon, mag_var,
-// rel_leg_course, the LNAV leg (lnav_leg[0]), the profile points (toc_lat/lon, tod_lat/lon, last_restr_lat/lon,
-// tod_alt, cross_at_elev), cruise_alt, init_cruise_alt, toc, tod, toc_dist_done, init_tod,
-// next_restr_leg, tod_stpos.
+// Reads fms_fpln_act rows 0..fp_cnt (hold_idx marks a hold fix), stpos, plane_lat/plane_lon/plane_alt,
+// mag_var, rel_leg_course, the LNAV leg (lnav_leg[0]), the hold being circled (route_holds[1],
+// holds_present, pattern_leg), the profile points (toc_lat/lon, tod_lat/lon, last_restr_lat/lon,
+// tod_alt, tod_stpos, cross_at_elev, cross_at_row), cruise_alt, init_cruise_alt, toc, tod,
+// toc_dist_done, init_tod, next_restr_leg.
 // Writes dest_dtg, dest_brg, route_dist_total, dist_to_tod, dist_to_cross_at, route_dist_acc,
-// route_dist_sum, tod_path_dist, tod_dist_acc, vnav_path_alt, path_in_ft_per_nm, and at the T/D
-// tod, init_tod, tod_stpos, last_restr_lat/lon and cross_at_elev. Distances in NM; "DISCO" rows are
-// skipped.
-// Also sets the LNAV leg's from-point (lnav_leg[0]) from a leg of the route.
+// route_dist_sum, tod_path_dist, tod_dist_acc, vnav_path_alt, path_start_ahead_nm, at the T/D tod,
+// init_tod and the path's start (last_restr_lat/lon, tod_stpos), and the crossing point. Distances
+// in NM, altitudes in ft; "DISCO" rows are skipped.
+// Also sets the LNAV leg's from-point (lnav_leg[0]) from a leg of the route, keeping the leg before.
 #pragma once
 
 #include <cstdint>
 
+#include "base/globals_macros.h"
 #include "fmc/route_types.h"
+
+// How far short of the active waypoint no circuit has come yet.
+inline constexpr double kNotInCircuit = 1.0e9;
+
+#define FMC_ROUTE_FOLLOWING_GLOBALS(X)                                                          \
+  X(int32_t, prev_leg_known, 0)       /* 1 when the leg below led to the active leg's start */ \
+  X(double, prev_leg_fr_lat, 0.0)     /* the leg LNAV flew before the active one */            \
+  X(double, prev_leg_fr_lon, 0.0)                                                              \
+  X(double, prev_leg_to_lat, 0.0)                                                              \
+  X(double, prev_leg_to_lon, 0.0)                                                              \
+  X(double, circuit_short_nm, kNotInCircuit) /* NM, nearest the fix a hold's circuit came */
+
+RO_DECLARE_GLOBALS(FMC_ROUTE_FOLLOWING_GLOBALS)
+
+void ResetRouteFollowingGlobals();
 
 // A waypoint is passed once the aircraft lies beyond the line through it square to the leg there (the
 // leg's direction at the waypoint on its great circle, the active leg from the LNAV from-point, so long
@@ -45,15 +63,34 @@ double ActiveLegCourseHere();
 // Recomputes the distances above from the present position.
 void ComputeRouteDistances();
 
-// An altitude constraint passed in the descent (row `row`) starts the next descent segment: the path
-// runs on from its place at its altitude (last_restr_lat/lon, tod_alt, tod_stpos). The descent of the
-// path into it (path_in_ft_per_nm) is kept until the aircraft reaches the place.
-void StartDescentSegmentAt(int32_t row);
+// The descent path runs from its start (last_restr_lat/lon on the leg into row tod_stpos, at
+// tod_alt) down to the crossing point (cross_at_elev, at row cross_at_row), straight along the route;
+// short of its start it is level at tod_alt. ComputeRouteDistances measures it where the aircraft is
+// abeam on the route (vnav_path_alt, dist_to_cross_at, path_start_ahead_nm), round a corner where
+// LNAV turns short of a waypoint, and at the fix while a hold there is circled.
 
-// A plan taken over in the descent has other rows than those the descent started on: the path runs
-// on from the aircraft, at the path's altitude here (before a T/D, the level flown), to the plan's
-// next constraint.
-void StartDescentSegmentHere();
+// The next segment starts at the altitude constraint of row `row` (at `alt_ft`), which the aircraft
+// has reached, and runs down to the crossing point (set first): its altitude is the segment's level
+// (cruise_alt), its place the segment's T/D.
+void StartDescentSegmentAt(int32_t row, double alt_ft);
+
+// The path starts again where the aircraft is along the route, at `alt_ft` (the path's altitude there
+// before an EXEC, the aircraft's after a load): from there VNAV flies it to the crossing point of the
+// route just executed (any EXEC in the descent, a plan taken over, a state loaded).
+void StartDescentSegmentHere(double alt_ft);
+
+// The path starts at the T/D (tod_lat/lon) reached in the tick: level to it, down from it.
+void StartDescentAtTod();
+
+// The crossing point is the waypoint of row `row`, at its altitude.
+void SetCrossingRow(int32_t row);
+
+// The row the descent path runs down to: the crossing point's row, else next_restr_leg; -1 none.
+int32_t DescentPathEndRow();
+
+// True once the aircraft has passed the end of the descent path along the route (not while it
+// circles a hold at that fix).
+bool DescentPathEndPassed();
 
 // The LNAV leg starts at leg `from`; a "DISCO" or a missing origin has no position to fly from, so
 // after one the leg starts "DIRECT" at the present position.

@@ -48,7 +48,15 @@ void RestoreSpeedPair(double* spd_prev, double* mach_prev, int32_t* ias, double*
   *mach_prev = 0.0;
 }
 
+FlownSpeeds Flown(int32_t ias_kt, double mach, double ias_prev_kt, double mach_prev) {
+  return {ias_prev_kt > 0.0 ? ias_prev_kt : ias_kt, mach_prev > 0.0 ? mach_prev : mach};
+}
+
 }  // namespace
+
+FlownSpeeds FlownClimbSpeeds() { return Flown(climb_ias, climb_mach, clb_spd_prev, clb_mach_prev); }
+FlownSpeeds FlownCruiseSpeeds() { return Flown(cruise_ias, cruise_mach, crz_spd_prev, crz_mach_prev); }
+FlownSpeeds FlownDescentSpeeds() { return Flown(descent_ias, descent_mach, des_spd_prev, des_mach_prev); }
 
 void StepFplnState() {
   switch (fms_fpln_active) {

@@ -45,6 +45,17 @@ void KeepCostIndexForErase();
 // so ERASE has nothing of it to give back.
 void TakeCruiseAltEntry(int32_t ft);
 
+// A phase's speed schedule as VNAV flies it, kt and Mach: a speed or Mach typed on a VNAV page waits
+// for EXEC (as a cruise altitude does) and the executed one, which ERASE would give back, is flown
+// until then.
+struct FlownSpeeds {
+  double ias_kt;
+  double mach;
+};
+FlownSpeeds FlownClimbSpeeds();
+FlownSpeeds FlownCruiseSpeeds();
+FlownSpeeds FlownDescentSpeeds();
+
 // A route being flown in the air past its first T/D: the descent is under way (level between two of
 // its segments too).
 bool DescentUnderway();

@@ -151,6 +151,10 @@ void RestoreRoute(const SavedHoldRows& holds) {
     // Chosen before the execution too, so that no earlier choice moves the route's ends onto
     // another runway; the execution clears them again for a new origin or destination.
     ChooseRestoredRunways(dep_row, dest_row);
+    // The descent's path rests on what the file does not hold (where it starts, at what altitude): the
+    // execution starts it at the aircraft, as an EXEC in the descent does, and not on the path flown
+    // before the load.
+    route_dist_sum = path_start_ahead_nm = 0.0;
     ExecRoute();
     ChooseRestoredRunways(dep_row, dest_row);
     ChooseRestoredSid(sid, trans);

@@ -71,9 +71,10 @@ TEST_F(RouteProgressTest, WaypointWithinThirtySecondsIsSequencedStampedAndRecord
   RunToRouteSlot();
   EXPECT_EQ(std::tuple(stpos, fms_fpln_act[1].eta), std::tuple(2, std::string("09:05")));
   EXPECT_EQ(prog_from_ata, "1234Z");
-  // The altitude constraint is used up and the next descent segment is measured from it.
+  // The altitude constraint is used up; the next descent segment starts from it only once the
+  // aircraft, 3 NM short, gets there.
   EXPECT_EQ(fms_fpln_act[1].restr, 0);
-  EXPECT_DOUBLE_EQ(last_restr_lat, 47.5);
+  EXPECT_DOUBLE_EQ(last_restr_lat, 0.0);
 }
 
 // (radio height, active leg after the slot)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "afds/afds_globals.h"
@@ -109,18 +110,26 @@ TEST_F(VnavTest, DescentRestrictionSpeedIsSentOnceNearItsAltitude) {
   EXPECT_EQ(std::tuple(KeyEventValues(kMcpSpeed), desc_spd_restr_set), std::tuple(std::vector<int32_t>{250}, 1.0));
 }
 
+// Past the T/D the crossing point stays the constraint ahead until the aircraft gets there, though
+// the look-ahead sequences it half a minute before; there the next segment starts and its altitude
+// goes to the MCP.
 TEST_F(VnavTest, CrossingPointPastTheTodSetsTheMcpAltitudeAndStartsTheNextSegment) {
   toc = tod = init_tod = vnav = 1;
   std::tie(alt_sel_num, fms_fpln_act[1].restr, fms_fpln_act[2].restr) = std::tuple(5000, 1, 3);
-  fms_fpln_act[2].alt = 11000.0;
+  std::tie(fms_fpln_act[1].alt, fms_fpln_act[2].alt, cross_at_elev, cross_at_row) = std::tuple(13000.0, 11000.0, 13000.0, 1);
+  SetAltitudeFt(13500.0);
   SetGroundSpeedKt(480.0);
   SetPosition(47.5 - 2.0 / kNmPerDegLat, -122.0);  // within the look-ahead of waypoint 1
   RunToRouteSlot();
+  RunToRouteSlot();
   RunOffSlotTicks(3);
-  ASSERT_FALSE(KeyEventValues(kMcpAltitude).empty());
+  const std::vector<int32_t> sent = KeyEventValues(kMcpAltitude);
+  EXPECT_EQ(std::tuple(stpos, cross_at_elev, std::count(sent.begin(), sent.end(), 11000)), std::tuple(2, 13000.0, 0));
+  SetPosition(47.5 + 0.5 / kNmPerDegLat, -122.0);
+  SetAltitudeFt(13000.0);
+  RunToRouteSlot();
   EXPECT_EQ(KeyEventValues(kMcpAltitude).back(), 11000);
-  EXPECT_EQ(tod, 0);  // the T/D tests run again for the new segment
-  EXPECT_EQ(tod_stpos, stpos);
+  EXPECT_EQ(std::tuple(tod, tod_stpos, cross_at_elev, tod_alt), std::tuple(1, 1, 11000.0, 13000.0));
 }
 
 // The route slot runs the speed pass: level at the cruise altitude, VNAV holds the cruise Mach.

@@ -61,6 +61,25 @@ TEST_F(VnavSpeedTest, CruiseHoldsTheCruiseSpeedOrStartsTheDescentSpeed) {
   }
 }
 
+// A speed typed on the climb, cruise or descent page is flown from its EXEC: till then VNAV flies the
+// executed one the page keeps.
+TEST_F(VnavSpeedTest, ASpeedTypedIsFlownOnlyFromItsExec) {
+  const struct {
+    int32_t toc, tod;
+    int32_t* typed;
+    double* executed;
+  } rows[] = {{0, 0, &climb_ias, &clb_spd_prev}, {1, 0, &cruise_ias, &crz_spd_prev}, {1, 1, &descent_ias, &des_spd_prev}};
+  plane_alt = 20000.0;
+  for (const auto& c : rows) {
+    std::tie(toc, tod, init_tod, *c.executed, *c.typed) = std::tuple(c.toc, c.tod, c.tod, *c.typed, 260);
+    vnav_last_set_spd = -999.0;
+    Mark();
+    Pass();
+    EXPECT_EQ(SentOf({kIas}), (Events{{kIas, TruncToI32(*c.executed)}})) << c.toc << c.tod;
+    *c.executed = 0.0;
+  }
+}
+
 // Once the descent is running the speed is chosen only within 25 NM of the waypoint, on VNAV's first pass or
 // after a panel restore.
 TEST_F(VnavSpeedTest, SpeedPassRunsOnlyWhenDue) {
@@ -100,7 +119,7 @@ TEST_F(VnavSpeedTest, DescentAtOrBelowTheRestrictionAltitudeIsNoFasterThanTheRes
               {9000.0, -1500.0, 3, 280.0, 250}, {9000.0, -1500.0, 3, 220.0, 220}};
   std::tie(tod, cross_at_elev, dist_to_cross_at, ground_speed) = std::tuple(1, 6000.0, 15.0, 300.0);
   for (const auto& c : rows) {
-    std::tie(plane_alt, vert_speed, descent_ias) = std::tuple(c.alt_ft, c.vs_fpm, 290);
+    std::tie(plane_alt, vert_speed, descent_ias, desc_spd_restr_set) = std::tuple(c.alt_ft, c.vs_fpm, 290, 0.0);
     std::tie(fms_fpln_act[1].restr, fms_fpln_act[1].ias) = std::tuple(c.restr, c.leg_ias);
     Mark();
     Pass();

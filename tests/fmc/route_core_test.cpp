@@ -320,42 +320,43 @@ TEST_F(RouteDistances, TocBeyondTheActiveWaypointIsMeasuredAlongTheRoute) {
   EXPECT_NEAR(route_dist_total, 15.0, 1e-6);
 }
 
-// With no distance to spread the descent over the path altitude stays.
+// The path altitude follows the distance still to fly to the crossing point; without a crossing
+// point ahead nothing is measured and the path altitude stays.
 TEST_F(RouteDistances, DescentPathAltitudeFollowsTheDistanceFromTheDescentStart) {
   cruise_alt = 35000;
   toc = tod = init_tod = 1;
   tod_alt = 35000.0;
   cross_at_elev = 10000.0;
-  last_restr_lat = 47.75;  // T/D start between A and B
-  last_restr_lon = kLegLon;
-  next_restr_leg = 3;  // 45 NM along the route from the T/D start
-  plane_lat = 47.9;    // 9 NM past it
+  route_dist_sum = 45.0;  // the path starts between A and B, 45 NM along the route before C
+  next_restr_leg = 3;
+  plane_lat = 47.9;  // 9 NM past its start
   stpos = tod_stpos = 2;
   ComputeRouteDistances();
   EXPECT_NEAR(dist_to_cross_at, 36.0, 1e-6);
   EXPECT_NEAR(vnav_path_alt, 30000.0, 1e-3);
   next_restr_leg = 0;
   ComputeRouteDistances();
-  EXPECT_EQ(route_dist_sum, 0.0);
   EXPECT_NEAR(vnav_path_alt, 30000.0, 1e-3);
 }
 
-// The path altitude is measured back along the legs flown since the descent's start: from a start on
-// the route's first leg (a plan taken over in flight begins at the leg being flown) and around a turn.
+// The path altitude is measured along the legs to the crossing point: from a start on the route's
+// first leg (a plan taken over in flight begins at the leg being flown) and past a turn.
 TEST_F(RouteDistances, DescentPathIsMeasuredBackAlongTheLegsToItsStart) {
   std::tie(cruise_alt, toc, tod, init_tod, tod_alt, cross_at_elev, next_restr_leg) =
       std::tuple(35000, 1, 1, 1, 35000.0, 10000.0, 3);
-  std::tie(last_restr_lat, last_restr_lon, tod_stpos, plane_lat) = std::tuple(47.25, kLegLon, 1, 47.4);
+  std::tie(route_dist_sum, tod_stpos, plane_lat) = std::tuple(75.0, 1, 47.4);
   ComputeRouteDistances();
   EXPECT_NEAR(vnav_path_alt, 35000.0 - 25000.0 * 9.0 / 75.0, 1e-3);  // 9 NM past the start, 75 NM before C
   fms_fpln_act[2].lon = kLegLon + 0.5;  // the route turns at B: the start before it, the aircraft past it
-  std::tie(last_restr_lat, last_restr_lon, tod_stpos, stpos) = std::tuple(47.75, kLegLon + 0.25, 2, 3);
-  std::tie(plane_lat, plane_lon) = std::tuple(48.25, kLegLon + 0.25);
-  ComputeRouteDistances();
+  std::tie(fms_fpln_act[4].lat, fms_fpln_act[4].lon) = std::tuple(49.0, kLegLon - 0.5);  // on from C as from B
   const auto via_b = [](double lat, double lon) {
     return CalcDistNm(48.0, kLegLon + 0.5, lat, lon) + CalcDistNm(48.0, kLegLon + 0.5, 47.75, kLegLon + 0.25);
   };
-  EXPECT_NEAR(vnav_path_alt, 35000.0 - 25000.0 * via_b(plane_lat, plane_lon) / via_b(48.5, kLegLon), 1e-3);
+  std::tie(route_dist_sum, tod_stpos, stpos) = std::tuple(via_b(48.5, kLegLon), 2, 3);
+  std::tie(plane_lat, plane_lon) = std::tuple(48.25, kLegLon + 0.25);
+  ComputeRouteDistances();
+  // The aircraft lies within metres of the leg: its abeam place there is as good as its own.
+  EXPECT_NEAR(vnav_path_alt, 35000.0 - 25000.0 * via_b(plane_lat, plane_lon) / via_b(48.5, kLegLon), 0.1);
 }
 
 }  // namespace
