@@ -187,4 +187,48 @@ TEST_F(FrameRateTest, CduKeysTypedInAPauseArePaintedInTurn) {
   }
 }
 
+// Several CDU keys that reach the module in one frame (a fast crew at 6 frames a second): a key
+// typed while a line-select or paging key waits for the paint waits behind it, so that each is taken
+// in the order typed; beyond its capacity the queue drops keys (SP has no length limit).
+TEST_F(FrameRateTest, CduKeysTypedInOneFrameAreTakenInTurn) {
+  std::filesystem::copy(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata", dir_ / "Orvantel/Navdata");
+  const std::string blanks(CduKeyQueue::kCapacity, ' ');
+  struct Row {
+    std::vector<const char*> before, in_one_frame;  // typed one a frame, then all in one frame
+    std::string after;  // origin, destination, scratchpad, message, route state, page, RTE sub-page
+  };
+  std::vector<const char*> many_sp = {"1L"};
+  many_sp.insert(many_sp.end(), CduKeyQueue::kCapacity + 8, "SP");
+  const Row rows[] = {
+      {{"RTE", "K", "S", "E", "A"}, {"1L", "K"}, "KSEA|------|K||0|22|1"},
+      {{"RTE"}, {"K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R"}, "KSEA|KPDX|||0|22|1"},
+      {{"RTE", "K", "S", "E", "A"}, {"1L", "CLR"}, "KSEA|------|||0|22|1"},
+      {{"RTE", "K", "S", "E", "A"}, {"1L", "LEGS"}, "KSEA|------|||0|6|1"},
+      {{"RTE", "K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R", "NEXT_PAGE", "T", "A", "C", "M", "A", "1R"},
+       {"6R", "EXEC"},
+       "KSEA|KPDX|||3|22|2"},
+      {{"RTE"}, {"NEXT_PAGE", "PREV_PAGE"}, "------|------|||0|22|1"},
+      {{"RTE", "K", "S", "E", "A"}, many_sp, "KSEA|------|" + blanks + "||0|22|1"},
+  };
+  for (const Row& row : rows) {
+    for (int32_t fps : {6, 18, 60}) {
+      BootAt(fps);
+      RunFrames(fps);
+      simhost::GaugeInstance* fms = host_->FindInstance("FMS");
+      const auto click = [&](const char* key) {
+        simhost::CduKeyPoint p;
+        ASSERT_TRUE(simhost::FindCduKey(key, &p)) << key;
+        host_->Click(fms, p.x, p.y);
+      };
+      for (const char* key : row.before) click(key), RunFrames(1);
+      for (const char* key : row.in_one_frame) click(key);
+      RunFrames(fps);
+      const std::string after = orig_ident + "|" + dest_ident + "|" + cdu_scratchpad + "|" + cdu_message + "|" +
+                                std::to_string(fms_fpln_active) + "|" + std::to_string(fms_page) + "|" +
+                                std::to_string(rte_page);
+      EXPECT_EQ(after, row.after) << row.in_one_frame[0] << " " << row.in_one_frame[1] << " at " << fps;
+    }
+  }
+}
+
 }  // namespace
