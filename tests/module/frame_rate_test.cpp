@@ -3,6 +3,7 @@
 // frames: the speed trend (arrow, callouts, VNAV) and the tick-counted timers of the aircraft systems.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -11,6 +12,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/cockpit_fixture.h"
+#include "afds/panel_input_globals.h"
 #include "afds/tick_autoflight.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
@@ -127,7 +129,24 @@ TEST_F(FrameRateTest, PerTickStepsActAlikeInRunsOfOneThreeAndEighteenTicks) {
     std::function<double()> measure;
     double seconds;
   };
+  double shut_after_s = 0.0;  // whole simulator seconds from a valve's time-out start to its close
+  const auto valve_timeout = [&](const char* name, int32_t* timer, int32_t* valve, bool airborne) {
+    const auto set = [=, this, &shut_after_s](H& h) {
+      h.SetToken(643, 25.0), h.SetToken(60, airborne ? 0.0 : 1.0), *valve = 2, *timer = 0;
+      for (int i = 0; i < 40 && *timer == 0; ++i) h.RunFrame();  // open in warm air: phase 0 starts it
+      EXPECT_GT(*timer, 0) << name;
+      *valve = 3, shut_after_s = 0.0;  // left closing with no transit timer: only the time-out shuts it
+      h.set_after_frame([=, this, &shut_after_s, t0 = Now()] {
+        if (*valve == 0 && shut_after_s == 0.0) shut_after_s = std::round(Now() - t0);
+      });
+    };
+    return Row{name, set, [&shut_after_s] { return shut_after_s; }, 21.0};
+  };
   const Row rows[] = {
+      valve_timeout("isolation valve time-out", &isol_air_valve_timer, &isol_air_valve, false),
+      valve_timeout("wing anti-ice time-out", &wing_anti_ice_timer, &wing_anti_ice_valve, true),
+      valve_timeout("L engine anti-ice time-out", &l_eng_anti_ice_timer, &l_eng_anti_ice_valve, false),
+      valve_timeout("R engine anti-ice time-out", &r_eng_anti_ice_timer, &r_eng_anti_ice_valve, false),
       {"IRS light",
        [](H& h) {
          h.SetToken(551, 0.0), h.SetNamed("irs_l_anun_mode", 1.0);  // parked, the light at ALIGN
