@@ -454,6 +454,7 @@ void UpdateOverheadVars() {
   ClickNavButton();
 
   if (IsPhase({0, 9})) UpdateDoorsAndGear();
+  CountValveTimeouts(ticks);
   if (server_phase == 0) RunPhase0Housekeeping();
   StepThirtySixTickCheck();
 }

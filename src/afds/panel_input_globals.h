@@ -32,7 +32,7 @@
   X(int32_t, stdby_att_erecting, 0)                                                        \
   X(int32_t, stdby_att_toppling, 0)                                                        \
   X(int32_t, stdby_att_erect_count, 0) /* marker lamp test step; 0 at erection */          \
-  /* automatic-close countdowns of the overhead pass */                                   \
+  /* automatic-close countdowns of the overhead pass, simulator ticks */                 \
   X(int32_t, isol_air_valve_timer, 0)                                                      \
   X(int32_t, wing_anti_ice_timer, 0)                                                       \
   X(int32_t, l_eng_anti_ice_timer, 0)                                                      \

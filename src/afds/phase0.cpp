@@ -1,5 +1,6 @@
 #include "afds/phase0.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -32,7 +33,7 @@ namespace {
 
 constexpr uint32_t kTakeoffGoAround = 0x10110;
 constexpr int32_t kBoxTicks = 180;
-constexpr int32_t kValveTimeoutPasses = 20;
+constexpr int32_t kValveTimeoutTicks = 20 * 18;  // 20 s of simulator time
 constexpr double kLocWindow = 45.0;
 constexpr double kGsWindow = 30.0;
 
@@ -50,21 +51,22 @@ void AutoflightHousekeeping() {
   }
 }
 
-void StepValveTimeout(int32_t& timer, int32_t& valve, bool may_count) {
-  if (timer > 0 && may_count) {
-    if (--timer == 0 && valve > 2) {
-      valve = 0;
-      return;
-    }
-  }
-  if (valve == 2 && ReadTokenVar643() > 20.0 && timer == 0) timer = kValveTimeoutPasses;
-}
+// The valves with an automatic-close countdown; the wing's counts only in the air.
+struct ValveTimeout {
+  int32_t* timer;
+  int32_t* valve;
+  bool airborne_only;
+};
+constexpr ValveTimeout kValveTimeouts[] = {{&isol_air_valve_timer, &isol_air_valve, false},
+                                           {&wing_anti_ice_timer, &wing_anti_ice_valve, true},
+                                           {&l_eng_anti_ice_timer, &l_eng_anti_ice_valve, false},
+                                           {&r_eng_anti_ice_timer, &r_eng_anti_ice_valve, false}};
 
-void StepValveTimeouts() {
-  StepValveTimeout(isol_air_valve_timer, isol_air_valve, true);
-  StepValveTimeout(wing_anti_ice_timer, wing_anti_ice_valve, ReadOnGround() == 0);
-  StepValveTimeout(l_eng_anti_ice_timer, l_eng_anti_ice_valve, true);
-  StepValveTimeout(r_eng_anti_ice_timer, r_eng_anti_ice_valve, true);
+// An open valve in warm air starts its countdown; the overhead pass counts it down.
+void ArmValveTimeouts() {
+  for (const ValveTimeout& v : kValveTimeouts) {
+    if (*v.valve == 2 && ReadTokenVar643() > 20.0 && *v.timer == 0) *v.timer = kValveTimeoutTicks;
+  }
 }
 
 bool Within(double v, double limit) { return v >= -limit && v <= limit; }
@@ -180,10 +182,18 @@ bool GlideslopeReceived() {
   return TestTokenVar46Bit80() != 0 && TestTokenVar46Bit40() != 0 && Within(gsi_needle, kGsWindow);
 }
 
+void CountValveTimeouts(int32_t ticks) {
+  for (const ValveTimeout& v : kValveTimeouts) {
+    if (*v.timer <= 0 || ticks <= 0 || (v.airborne_only && ReadOnGround() != 0)) continue;
+    *v.timer = std::max(*v.timer - ticks, 0);
+    if (*v.timer == 0 && *v.valve > 2) *v.valve = 0;
+  }
+}
+
 void RunPhase0Housekeeping() {
   AutoflightHousekeeping();
   PollFsuipcState();
-  StepValveTimeouts();
+  ArmValveTimeouts();
   if (ac_power <= 1 && stpos != kNoActiveLeg) ResetActiveRoute();
   // Whatever dropped the route (this reset, a new origin, a panel state without one), nothing is
   // left for LNAV and VNAV to fly.

@@ -57,9 +57,9 @@
 RO_DECLARE_GLOBALS(CDU_SCALARS)
 RO_DECLARE_ARRAYS(CDU_ARRAYS)
 
-// The keyboard's pending state (one-shot flags that the CDU paint clears after the page ran), the
-// hand-off of a look-up with several matches to SELECT WAYPOINT, and the paging of the RTE LEGS,
-// SELECT WAYPOINT, RTE, DEPARTURES and ARRIVALS pages.
+// The keyboard's pending state (one-shot flags that the CDU paint clears after the page ran, and
+// the keys queued behind them), the hand-off of a look-up with several matches to SELECT WAYPOINT,
+// and the paging of the RTE LEGS, SELECT WAYPOINT, RTE, DEPARTURES and ARRIVALS pages.
 #define CDU_KEY_SCALARS(X)                                                                \
   X(int32_t, cdu_prev_page, 0)                                                            \
   X(int32_t, cdu_next_page, 0)                                                            \
@@ -77,7 +77,8 @@ RO_DECLARE_ARRAYS(CDU_ARRAYS)
   X(int32_t, rte_page_cnt, 0)       /* sub-page counts of RTE, DEPARTURES and ARRIVALS */ \
   X(int32_t, dep_page_cnt, 0)                                                             \
   X(int32_t, arr_page_cnt, 0)                                                             \
-  X(int64_t, cdu_key_run, -1)       /* driver run in which the last key came; -1 none */
+  X(int64_t, cdu_key_run, -1)       /* driver run in which the last key came; -1 none */  \
+  X(CduKeyQueue, cdu_key_queue, {})
 
 // What ERASE takes back: the values before the last pending speed, cruise-altitude entry (0 none;
 // speeds in kt, Mach), and the arrival-page choice (rows, 0 none) with the copies EXEC saved; with

@@ -1,5 +1,6 @@
 #include "cdu/cdu_keys.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -36,7 +37,7 @@ int32_t OpenPage(int32_t page) {
 }
 
 int32_t LineSelect(int32_t code) {
-  cdu_lsk = code;  // a second press before the paint overwrites the first
+  cdu_lsk = code;
   return KeyDone();
 }
 
@@ -49,9 +50,21 @@ void ClearOneShot(int32_t& flag) {
   if (flag == 1) flag = 0;
 }
 
-}  // namespace
+// A line-select or paging key is applied by the page routine of the next CDU paint, on the page and
+// the scratchpad as they stand then.
+bool KeyAwaitsPaint() { return cdu_lsk > 0 || cdu_prev_page == 1 || cdu_next_page == 1; }
 
-int32_t CduKeyInitRef(const gauge::PixelPoint*, uint32_t) {
+// Keys are taken in the order typed, whatever the frame: a key that comes while one waits for the
+// paint (a letter would run into its entry, a page key move it to another page, EXEC come before
+// it) waits behind it, with the keys typed after it.
+int32_t InTurn(int32_t (*key)()) {
+  if (!KeyAwaitsPaint() && cdu_key_queue.count == 0) return key();
+  if (cdu_key_queue.count < CduKeyQueue::kCapacity) cdu_key_queue.keys[cdu_key_queue.count++] = key;
+  return 0;
+}
+
+// What each key does in its turn.
+int32_t ApplyInitRef() {
   if (ReadOnGround() == 0) {
     fms_page = kCduPageApproachRef;
     SelectSpeedsByWeight();
@@ -62,15 +75,15 @@ int32_t CduKeyInitRef(const gauge::PixelPoint*, uint32_t) {
   return KeyDone();
 }
 
-int32_t CduKeyRte(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyRte() {
   rte_page = 1;
   cdu_rte_key = 1;
   return OpenPage(kCduPageRte);
 }
 
-int32_t CduKeyDepArr(const gauge::PixelPoint*, uint32_t) { return OpenPage(kCduPageDepArrIndex); }
+int32_t ApplyDepArr() { return OpenPage(kCduPageDepArrIndex); }
 
-int32_t CduKeyVnav(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyVnav() {
   if (fms_page != kCduPageVnav) {
     fms_page = kCduPageVnav;
     if (toc == 1 && tod == 0) {
@@ -86,12 +99,12 @@ int32_t CduKeyVnav(const gauge::PixelPoint*, uint32_t) {
   return KeyDone();
 }
 
-int32_t CduKeyFix(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyFix() {
   fix_page = 1;
   return OpenPage(kCduPageFixInfo);
 }
 
-int32_t CduKeyLegs(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyLegs() {
   legs_page = 1;
   cdu_legs_key = 1;
   cdu_prompt_mode = 0;
@@ -100,7 +113,7 @@ int32_t CduKeyLegs(const gauge::PixelPoint*, uint32_t) {
   return OpenPage(kCduPageRteLegs);
 }
 
-int32_t CduKeyHold(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyHold() {
   cdu_hold_key = 1;
   if (hold_cnt == 0) {
     // No hold yet: RTE LEGS offers the HOLD AT prompt.
@@ -114,12 +127,12 @@ int32_t CduKeyHold(const gauge::PixelPoint*, uint32_t) {
   return KeyDone();
 }
 
-int32_t CduKeyProg(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyProg() {
   prog_page = 1;
   return OpenPage(kCduPageProgress);
 }
 
-int32_t CduKeyExec(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyExec() {
   if (fms_fpln_active == 2) {
     // The take-off and landing data start from the configuration; a speed configured as 0 is
     // therefore not marked as set.
@@ -136,22 +149,39 @@ int32_t CduKeyExec(const gauge::PixelPoint*, uint32_t) {
   return KeyDone();
 }
 
-int32_t CduKeyUnassigned(const gauge::PixelPoint*, uint32_t) { return 0; }
+int32_t ApplyNavRad() { return OpenPage(kCduPageNavRadio); }
 
-int32_t CduKeyNavRad(const gauge::PixelPoint*, uint32_t) { return OpenPage(kCduPageNavRadio); }
-
-int32_t CduKeyPrevPage(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyPrevPage() {
   cdu_prev_page = 1;
   return KeyDone();
 }
 
-int32_t CduKeyNextPage(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyNextPage() {
   cdu_next_page = 1;
   return KeyDone();
 }
 
+}  // namespace
+
+#define RO_CDU_KEY_(name) \
+  int32_t CduKey##name(const gauge::PixelPoint*, uint32_t) { return InTurn(&Apply##name); }
+RO_CDU_KEY_(InitRef)
+RO_CDU_KEY_(Rte)
+RO_CDU_KEY_(DepArr)
+RO_CDU_KEY_(Vnav)
+RO_CDU_KEY_(Fix)
+RO_CDU_KEY_(Legs)
+RO_CDU_KEY_(Hold)
+RO_CDU_KEY_(Prog)
+RO_CDU_KEY_(Exec)
+RO_CDU_KEY_(NavRad)
+RO_CDU_KEY_(PrevPage)
+RO_CDU_KEY_(NextPage)
+
+int32_t CduKeyUnassigned(const gauge::PixelPoint*, uint32_t) { return 0; }
+
 #define RO_CDU_LSK_(name, code) \
-  int32_t name(const gauge::PixelPoint*, uint32_t) { return LineSelect(code); }
+  int32_t name(const gauge::PixelPoint*, uint32_t) { return InTurn([] { return LineSelect(code); }); }
 RO_CDU_LSK_(CduKeyLsk1L, 1)
 RO_CDU_LSK_(CduKeyLsk2L, 2)
 RO_CDU_LSK_(CduKeyLsk3L, 3)
@@ -167,7 +197,7 @@ RO_CDU_LSK_(CduKeyLsk6R, cdu_lsk_code::k6R)
 #undef RO_CDU_LSK_
 
 #define RO_CDU_CHAR_KEY_(name, ch) \
-  int32_t name(const gauge::PixelPoint*, uint32_t) { return TypeChar(ch); }
+  int32_t name(const gauge::PixelPoint*, uint32_t) { return InTurn([] { return TypeChar(ch); }); }
 RO_CDU_CHAR_KEY_(CduKeyA, 'A')
 RO_CDU_CHAR_KEY_(CduKeyB, 'B')
 RO_CDU_CHAR_KEY_(CduKeyC, 'C')
@@ -208,7 +238,9 @@ RO_CDU_CHAR_KEY_(CduKeyDot, '.')
 RO_CDU_CHAR_KEY_(CduKeySlash, '/')
 #undef RO_CDU_CHAR_KEY_
 
-int32_t CduKeyPlusMinus(const gauge::PixelPoint*, uint32_t) {
+namespace {
+
+int32_t ApplyPlusMinus() {
   if (cdu_scratchpad.size() < kScratchpadChars) {
     // Repeated presses after a number toggle its trailing sign.
     if (!cdu_scratchpad.empty() && cdu_scratchpad.back() == '-') {
@@ -222,7 +254,7 @@ int32_t CduKeyPlusMinus(const gauge::PixelPoint*, uint32_t) {
   return KeyDone();
 }
 
-int32_t CduKeySp(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplySp() {
   if (cdu_message == "DELETE") {
     cdu_scratchpad.clear();
     cdu_message.clear();
@@ -232,12 +264,12 @@ int32_t CduKeySp(const gauge::PixelPoint*, uint32_t) {
   return KeyDone();
 }
 
-int32_t CduKeyDel(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyDel() {
   cdu_message = "DELETE";
   return KeyDone();
 }
 
-int32_t CduKeyClr(const gauge::PixelPoint*, uint32_t) {
+int32_t ApplyClr() {
   if (!cdu_message.empty()) {
     cdu_message.clear();
   } else if (!cdu_scratchpad.empty()) {
@@ -245,6 +277,14 @@ int32_t CduKeyClr(const gauge::PixelPoint*, uint32_t) {
   }
   return KeyDone();
 }
+
+}  // namespace
+
+RO_CDU_KEY_(PlusMinus)
+RO_CDU_KEY_(Sp)
+RO_CDU_KEY_(Del)
+RO_CDU_KEY_(Clr)
+#undef RO_CDU_KEY_
 
 int32_t ToggleCduPopup(const gauge::PixelPoint*, uint32_t) {
   host::TogglePanelWindow(kCduPopupWindow);
@@ -262,4 +302,14 @@ void ClearCduKeyFlags(DisplaySurface*) {
   if (cdu_lsk > 0) cdu_lsk = 0;
 }
 
-bool CduKeyWaitsInPause() { return cdu_key_run == tick_runs; }
+void TakeWaitingCduKeys() {
+  // The keys act inside a paint: the frame's redraw slot stays for the displays that paint after it.
+  const int32_t slot = redraw_tick;
+  int taken = 0;
+  while (taken < cdu_key_queue.count && !KeyAwaitsPaint()) cdu_key_queue.keys[taken++]();
+  std::copy(cdu_key_queue.keys + taken, cdu_key_queue.keys + cdu_key_queue.count, cdu_key_queue.keys);
+  cdu_key_queue.count -= taken;
+  redraw_tick = slot;
+}
+
+bool CduKeyWaitsForPaint() { return cdu_key_run == tick_runs || cdu_key_queue.count > 0; }

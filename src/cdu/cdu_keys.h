@@ -7,9 +7,13 @@
 // paints on the next tick. EXEC is the one key that acts at once: it runs the route execution.
 // While the simulator is paused (the tick stands still) the CDUs paint all the same in the frames
 // after a key, so that keys typed in the pause are applied in the order typed and shown.
+// Keys are taken in the order typed whatever the frame: a key that comes while a line-select or
+// paging key waits for the paint waits in a queue behind it, and a CDU paint (of either CDU) takes
+// the queued keys up to the next such key before its page routine.
 //
-// Writes: fms_page and the sub-page counters, cdu_lsk, the one-shot flags, cdu_scratchpad,
-// cdu_message, cdu_prompt_mode, intc_leg, hold_at_leg, map_ctr_leg, the take-off data on EXEC.
+// Writes: fms_page and the sub-page counters, cdu_lsk, the one-shot flags, cdu_key_queue,
+// cdu_scratchpad, cdu_message, cdu_prompt_mode, intc_leg, hold_at_leg, map_ctr_leg, the take-off
+// data on EXEC.
 #pragma once
 
 #include <cstddef>
@@ -62,6 +66,10 @@ void StartCduKeyOnActiveRoute();
 // become 0; other values stay.
 void ClearCduKeyFlags(DisplaySurface* surface);
 
+// Before the page routine of a CDU paint: the queued keys take their turn, up to and including the
+// next line-select or paging key, which the page routine then applies.
+void TakeWaitingCduKeys();
+
 // A key was taken and the simulator's tick has not moved since (paused; above 18 frames a second, a
-// frame between ticks): every CDU paints whatever its refresh slot, until a tick comes.
-bool CduKeyWaitsInPause();
+// frame between ticks), or keys wait in the queue: every CDU paints whatever its refresh slot.
+bool CduKeyWaitsForPaint();

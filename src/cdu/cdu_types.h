@@ -1,6 +1,7 @@
 // Records of the CDU's shared tables: the FIX INFO fixes and the PROGRESS FROM line.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct FixInfoEntry {
@@ -18,4 +19,12 @@ struct ProgFromEntry {
   double alt = 0.0;          // ft
   std::string ata;
   double fuel = 0.0;         // lb
+};
+
+// Keys typed while a key before them waits for the page routine of the next CDU paint, in the
+// order typed; a key beyond the capacity is dropped.
+struct CduKeyQueue {
+  static constexpr int kCapacity = 32;  // a full scratchpad and the keys around it
+  int32_t (*keys[kCapacity])() = {};
+  int count = 0;
 };

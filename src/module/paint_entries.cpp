@@ -136,7 +136,7 @@ constexpr EntryFrame kEadiFrame{.rate = &EadiRefreshRate,
                                 .canvas = {217.0f, 173.0f},
                                 .black = {0.0f, 0.0f, 217.0f, 173.0f}};
 constexpr EntryFrame kCduFrame{.rate = &FmsRefreshRate,
-                               .paint_anyway = &CduKeyWaitsInPause,
+                               .paint_anyway = &CduKeyWaitsForPaint,
                                .clear = kClearTransparent,
                                .canvas = {399.0f, 320.0f}};
 constexpr EntryFrame kFpEhsiFrame{
@@ -197,6 +197,7 @@ void PaintEadi(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::P
 
 void PaintCdu(DisplaySurface* surface, gauge::DeviceContext* dc, const gauge::PixelSize* size, int32_t mode) {
   RunEntry(kCduFrame, surface, dc, size, mode, [](DisplaySurface* s, gfx::Graphics* g) {
+    TakeWaitingCduKeys();
     StartCduKeyOnActiveRoute();
     if (DisplayPainter page = CduPageRoutine(fms_page)) page(s, g);
     // Also without a page: a key pressed there is dropped.

@@ -90,10 +90,13 @@ class CduTest : public testing_support::SimFixture {
     PaintCdu(&cdu_surface, &dc, &size, 1);
     return rec_;
   }
-  // Presses the keys, then paints.
+  // Presses the keys, then paints; again while keys typed behind a line-select or paging key wait
+  // for their turn, as the CDU paints in every frame then.
   const gfx::Recording& PressAndPaint(std::string_view names) {
     Press(names);
-    return Paint();
+    Paint();
+    for (int i = 0; i < CduKeyQueue::kCapacity && cdu_key_queue.count > 0; ++i) Paint();
+    return rec_;
   }
   // An entry typed into an empty scratchpad, then the keys, then one paint.
   const gfx::Recording& EnterAt(std::string_view text, std::string_view keys) {

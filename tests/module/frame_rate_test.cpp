@@ -3,6 +3,7 @@
 // frames: the speed trend (arrow, callouts, VNAV) and the tick-counted timers of the aircraft systems.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -11,6 +12,7 @@
 
 #include "afds/afds_globals.h"
 #include "afds/cockpit_fixture.h"
+#include "afds/panel_input_globals.h"
 #include "afds/tick_autoflight.h"
 #include "cdu/cdu_globals.h"
 #include "fmc/fmc_globals.h"
@@ -127,7 +129,24 @@ TEST_F(FrameRateTest, PerTickStepsActAlikeInRunsOfOneThreeAndEighteenTicks) {
     std::function<double()> measure;
     double seconds;
   };
+  double shut_after_s = 0.0;  // whole simulator seconds from a valve's time-out start to its close
+  const auto valve_timeout = [&](const char* name, int32_t* timer, int32_t* valve, bool airborne) {
+    const auto set = [=, this, &shut_after_s](H& h) {
+      h.SetToken(643, 25.0), h.SetToken(60, airborne ? 0.0 : 1.0), *valve = 2, *timer = 0;
+      for (int i = 0; i < 40 && *timer == 0; ++i) h.RunFrame();  // open in warm air: phase 0 starts it
+      EXPECT_GT(*timer, 0) << name;
+      *valve = 3, shut_after_s = 0.0;  // left closing with no transit timer: only the time-out shuts it
+      h.set_after_frame([=, this, &shut_after_s, t0 = Now()] {
+        if (*valve == 0 && shut_after_s == 0.0) shut_after_s = std::round(Now() - t0);
+      });
+    };
+    return Row{name, set, [&shut_after_s] { return shut_after_s; }, 21.0};
+  };
   const Row rows[] = {
+      valve_timeout("isolation valve time-out", &isol_air_valve_timer, &isol_air_valve, false),
+      valve_timeout("wing anti-ice time-out", &wing_anti_ice_timer, &wing_anti_ice_valve, true),
+      valve_timeout("L engine anti-ice time-out", &l_eng_anti_ice_timer, &l_eng_anti_ice_valve, false),
+      valve_timeout("R engine anti-ice time-out", &r_eng_anti_ice_timer, &r_eng_anti_ice_valve, false),
       {"IRS light",
        [](H& h) {
          h.SetToken(551, 0.0), h.SetNamed("irs_l_anun_mode", 1.0);  // parked, the light at ALIGN
@@ -184,6 +203,50 @@ TEST_F(FrameRateTest, CduKeysTypedInAPauseArePaintedInTurn) {
   EXPECT_EQ(orig_ident + "-" + dest_ident + "-" + cdu_message, "KSEA-KPDX-");
   for (const simhost::MouseArea& a : simhost::ListMouseAreas(fms->header.mouse_rect)) {
     if (const char* key = simhost::CduKeyNameOfBox(a.x, a.y)) press(key);
+  }
+}
+
+// Several CDU keys that reach the module in one frame (a fast crew at 6 frames a second): a key
+// typed while a line-select or paging key waits for the paint waits behind it, so that each is taken
+// in the order typed; beyond its capacity the queue drops keys (SP has no length limit).
+TEST_F(FrameRateTest, CduKeysTypedInOneFrameAreTakenInTurn) {
+  std::filesystem::copy(RO757_SOURCE_DIR "/examples/sim/Orvantel/Navdata", dir_ / "Orvantel/Navdata");
+  const std::string blanks(CduKeyQueue::kCapacity, ' ');
+  struct Row {
+    std::vector<const char*> before, in_one_frame;  // typed one a frame, then all in one frame
+    std::string after;  // origin, destination, scratchpad, message, route state, page, RTE sub-page
+  };
+  std::vector<const char*> many_sp = {"1L"};
+  many_sp.insert(many_sp.end(), CduKeyQueue::kCapacity + 8, "SP");
+  const Row rows[] = {
+      {{"RTE", "K", "S", "E", "A"}, {"1L", "K"}, "KSEA|------|K||0|22|1"},
+      {{"RTE"}, {"K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R"}, "KSEA|KPDX|||0|22|1"},
+      {{"RTE", "K", "S", "E", "A"}, {"1L", "CLR"}, "KSEA|------|||0|22|1"},
+      {{"RTE", "K", "S", "E", "A"}, {"1L", "LEGS"}, "KSEA|------|||0|6|1"},
+      {{"RTE", "K", "S", "E", "A", "1L", "K", "P", "D", "X", "1R", "NEXT_PAGE", "T", "A", "C", "M", "A", "1R"},
+       {"6R", "EXEC"},
+       "KSEA|KPDX|||3|22|2"},
+      {{"RTE"}, {"NEXT_PAGE", "PREV_PAGE"}, "------|------|||0|22|1"},
+      {{"RTE", "K", "S", "E", "A"}, many_sp, "KSEA|------|" + blanks + "||0|22|1"},
+  };
+  for (const Row& row : rows) {
+    for (int32_t fps : {6, 18, 60}) {
+      BootAt(fps);
+      RunFrames(fps);
+      simhost::GaugeInstance* fms = host_->FindInstance("FMS");
+      const auto click = [&](const char* key) {
+        simhost::CduKeyPoint p;
+        ASSERT_TRUE(simhost::FindCduKey(key, &p)) << key;
+        host_->Click(fms, p.x, p.y);
+      };
+      for (const char* key : row.before) click(key), RunFrames(1);
+      for (const char* key : row.in_one_frame) click(key);
+      RunFrames(fps);
+      const std::string after = orig_ident + "|" + dest_ident + "|" + cdu_scratchpad + "|" + cdu_message + "|" +
+                                std::to_string(fms_fpln_active) + "|" + std::to_string(fms_page) + "|" +
+                                std::to_string(rte_page);
+      EXPECT_EQ(after, row.after) << row.in_one_frame[0] << " " << row.in_one_frame[1] << " at " << fps;
+    }
   }
 }
 
