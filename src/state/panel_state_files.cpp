@@ -167,13 +167,15 @@ void StandRouteNotExecuted(const SavedBuiltRows& built) {
 
 // The route rows a file restored, in the route state saved: an active route (saved 3, read as 4; or 4,
 // whose pending modification the file does not hold) is executed again with its active leg on it; any
-// other stands not executed. Then the saved runways, SID choice and holds.
-void RestoreRoute(const SavedHoldRows& holds, const SavedBuiltRows& built) {
+// other stands not executed. A file that gives no route state (written by hand) is executed when it
+// holds three rows or more. Then the saved runways, SID choice and holds.
+void RestoreRoute(const SavedHoldRows& holds, const SavedBuiltRows& built, bool state_given) {
   const int32_t dep_row = fms_dep_rwy_pos;
   const int32_t dest_row = fms_dest_rwy_pos;
   const std::string sid = sid_sel;
   const std::string trans = sid_trans_sel;
-  const bool execute = fms_fpln_active >= 3 && stpos != kNoActiveLeg && stpos >= 1 && stpos <= fp_mod_cnt;
+  const bool active = state_given ? fms_fpln_active >= 3 : fp_mod_cnt > 1;
+  const bool execute = active && stpos != kNoActiveLeg && stpos >= 1 && stpos <= fp_mod_cnt;
   if (execute) {
     LoadAirport(fms_fpln_mod[0].ident, 1);
     LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
@@ -279,7 +281,7 @@ int32_t LoadPanelState(std::string name) {
   ResumeSystemsAfterPanelLoad();
   TakeMcpSyncBaseline();
   RequestRestoredModes();
-  if (route) RestoreRoute(holds, built);
+  if (route) RestoreRoute(holds, built, outline.GivesRouteState());
   // The file's cabin switch came from whatever aircraft saved it, and so did its reference EPR,
   // perhaps on another engine's scale: the restored mode gives this engine's.
   ApplyFreighterTitleRule();

@@ -368,6 +368,7 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
     PK_TEXT(sid_sel),
     PK_TEXT(sid_trans_sel),
+    PK_TEXT(co_route),  // the stored plan the route was taken from, on the RTE page
     PK_I32(fms_page),
     PK_I32_ENTRY(ldg_flaps, LandingFlapsAccepted),
     PK_SWITCH(lnav_init_mode),
@@ -726,6 +727,8 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
   if (platform::EqualsIgnoreCase(key, "stpos")) {
     has_active_leg_ = true;
     active_leg_ = I32(value);
+  } else if (platform::EqualsIgnoreCase(key, "fms_fpln_active")) {
+    has_route_state_ = true;
   } else if (row || platform::EqualsIgnoreCase(key, "fp_cnt")) {
     rows_.Take(value, row);
   } else if (built_row || platform::EqualsIgnoreCase(key, kBuiltCountKey)) {

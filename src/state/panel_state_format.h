@@ -81,6 +81,7 @@ class RouteOutline {
   bool HoldsRoute() const { return has_active_leg_ || rows_.announced || rows_.rows > 0 || rows_.lost; }
   bool Whole() const;
   int32_t Rows() const { return rows_.rows; }
+  bool GivesRouteState() const { return has_route_state_; }
 
  private:
   // Rows of one table and the count announced for them.
@@ -97,6 +98,7 @@ class RouteOutline {
   bool key_read_ = false;
   bool has_active_leg_ = false;
   int32_t active_leg_ = 0;
+  bool has_route_state_ = false;
   RowCount rows_;
   RowCount built_;
 };
