@@ -3,8 +3,8 @@
 // draw come back as they were, in the route state saved.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -28,17 +28,15 @@ using RouteSeen = std::tuple<std::vector<std::string>, std::string, Idents, int3
 
 class PanelRouteStatesTest : public RoutePagesTest {
  protected:
-  void Type(std::string_view typed) {
-    for (size_t i = 0; i < typed.size();) {
-      const size_t end = std::min(typed.find(' ', i), typed.size());
-      const std::string_view word = typed.substr(i, end - i);
-      const size_t at = word.find('>');
-      if (at == std::string_view::npos) {
-        Keys(word);
+  void Type(const std::string& typed) {
+    std::istringstream words(typed);
+    for (std::string w; words >> w;) {
+      const size_t at = w.find('>');
+      if (at == std::string::npos) {
+        Keys(w);
       } else {
-        EnterAt(word.substr(0, at), word.substr(at + 1));
+        EnterAt(w.substr(0, at), w.substr(at + 1));
       }
-      i = end + 1;
     }
   }
   RouteSeen Seen() {
@@ -65,7 +63,8 @@ class PanelRouteStatesTest : public RoutePagesTest {
 
 TEST_F(PanelRouteStatesTest, RouteComesBackInTheStateSaved) {
   sim_.MakeDir("Orvantel/PanelStates");
-  WritePlan("KSEAKPDX.RTE", "[FlightPlan]\nKSEA 47.45 -122.311 APT\nSEA 47.4354 -122.3097 VOR\nKPDX 45.589 -122.597 APT\n");
+  WritePlan("KSEAKPDX.RTE",
+            "[FlightPlan]\nKSEA 47.45 -122.311 APT\nSEA 47.4354 -122.3097 VOR\nKPDX 45.589 -122.597 APT\n");
   const std::string typed = "RTE KSEA>1L KPDX>1R 16L>2L";
   const std::string built = typed + " LEGS SEA>1L TACMA>2L";
   const SavedRoute kRoutes[] = {
