@@ -135,17 +135,48 @@ void ChooseRestoredSid(const std::string& sid, const std::string& trans) {
   if (row != 0) sid_idx = row;
 }
 
-// The route rows a file restored: executed when they are three or more with an active leg on them,
-// otherwise left in the modified route with the restored route state; then their holds.
-void RestoreRoute(const SavedHoldRows& holds) {
-  // The active leg must lie on the restored route.
-  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > fp_mod_cnt)) stpos = kNoActiveLeg;
-  const bool execute = stpos != kNoActiveLeg && fp_mod_cnt > 1;
+// The airport a route end names, loaded into its block as the RTE page's entry loads it: the ident
+// the pages show, or "------" for an end that is no airport.
+std::string TakeRouteAirport(const RouteLeg& leg, int32_t block) {
+  if (leg.type != "APT" || leg.ident.empty()) return kNoProcSelection;
+  LoadAirport(leg.ident, block);
+  return leg.ident;
+}
+
+// A route not executed stands as the crew left it on the RTE page: the active table holds the rows
+// the file gives (the origin and destination entries put them there, and the maps draw them), the
+// modified one the route built on them, or the same rows; the ends' airports are loaded and named.
+void StandRouteNotExecuted(const SavedBuiltRows& built) {
+  fp_cnt = fp_mod_cnt;
+  for (int32_t i = 0; i <= ClampedLastRow(fp_cnt); ++i) CopyLegForMove(fms_fpln_mod[i], fms_fpln_act[i]);
+  next_restr_leg = std::max(fp_cnt, 0);
+  CopyActiveToModRoute();
+  if (!built.rows.empty()) {
+    fp_mod_cnt = static_cast<int32_t>(built.rows.size()) - 1;
+    std::copy(built.rows.begin(), built.rows.end(), fms_fpln_mod);
+    next_restr_leg_mod = fp_mod_cnt;
+  }
+  // The active leg must lie on the restored routes.
+  if (stpos != kNoActiveLeg && (stpos < 1 || stpos > std::max(fp_cnt, fp_mod_cnt))) stpos = kNoActiveLeg;
+  mod_stpos = stpos;
+  ClearDepartureSelections();
+  ClearArrivalSelections();
+  orig_ident = TakeRouteAirport(fms_fpln_mod[0], 1);
+  dest_ident = fp_mod_cnt >= 1 ? TakeRouteAirport(fms_fpln_mod[ClampedLastRow(fp_mod_cnt)], 2) : kNoProcSelection;
+}
+
+// The route rows a file restored, in the route state saved: an active route (saved 3, read as 4; or 4,
+// whose pending modification the file does not hold) is executed again with its active leg on it; any
+// other stands not executed. A file that gives no route state (written by hand) is executed when it
+// holds three rows or more. Then the saved runways, SID choice and holds.
+void RestoreRoute(const SavedHoldRows& holds, const SavedBuiltRows& built, bool state_given) {
+  const int32_t dep_row = fms_dep_rwy_pos;
+  const int32_t dest_row = fms_dest_rwy_pos;
+  const std::string sid = sid_sel;
+  const std::string trans = sid_trans_sel;
+  const bool active = state_given ? fms_fpln_active >= 3 : fp_mod_cnt > 1;
+  const bool execute = active && stpos != kNoActiveLeg && stpos >= 1 && stpos <= fp_mod_cnt;
   if (execute) {
-    const int32_t dep_row = fms_dep_rwy_pos;
-    const int32_t dest_row = fms_dest_rwy_pos;
-    const std::string sid = sid_sel;
-    const std::string trans = sid_trans_sel;
     LoadAirport(fms_fpln_mod[0].ident, 1);
     LoadAirport(fms_fpln_mod[fp_mod_cnt].ident, 2);
     // Chosen before the execution too, so that no earlier choice moves the route's ends onto
@@ -156,6 +187,10 @@ void RestoreRoute(const SavedHoldRows& holds) {
     // before the load.
     route_dist_sum = path_start_ahead_nm = 0.0;
     ExecRoute();
+  } else if (fp_mod_cnt >= 0) {
+    StandRouteNotExecuted(built);
+  }
+  if (fp_mod_cnt >= 0) {
     ChooseRestoredRunways(dep_row, dest_row);
     ChooseRestoredSid(sid, trans);
   }
@@ -237,17 +272,20 @@ int32_t LoadPanelState(std::string name) {
     if (outline.Rows() == 0) ResetActiveRoute();
   }
   SavedHoldRows holds;
+  SavedBuiltRows built;
   n = 0;
   while (std::fgets(buf, kReadChars, f) != nullptr) {
     if (++n <= checked_lines || !line.Split(buf)) continue;
     ResetWorkingSpeeds();
-    if (!holds.Take(line.key(), line.value())) ApplyPanelStateKey(line.key(), line.value());
+    if (!holds.Take(line.key(), line.value()) && !built.Take(line.key(), line.value())) {
+      ApplyPanelStateKey(line.key(), line.value());
+    }
   }
   std::fclose(f);
   ResumeSystemsAfterPanelLoad();
   TakeMcpSyncBaseline();
   RequestRestoredModes();
-  if (route) RestoreRoute(holds);
+  if (route) RestoreRoute(holds, built, outline.GivesRouteState());
   // The file's cabin switch came from whatever aircraft saved it, and so did its reference EPR,
   // perhaps on another engine's scale: the restored mode gives this engine's.
   ApplyFreighterTitleRule();

@@ -24,9 +24,11 @@ void SavePanelState(std::string name);
 // snapshot, which applies only for the same aircraft within 2 NM, 200 ft and 12 degrees of where it
 // was saved; any other name is the file name, extension included, applied without checks. A file that
 // is missing, refused or cut inside its route (RouteOutline) applies nothing; a named one reports
-// "PANEL STATE LOAD FAIL". A file with route lines replaces the route and its holds: a restored route
-// of three rows or more with an active leg is executed, then its saved holds and SID choice are put
-// back. The freighter's cabin rule holds after every load.
+// "PANEL STATE LOAD FAIL". A file with route lines replaces the route and its holds, in the route
+// state saved: an active route is executed again (a pending modification is not in the file), a route
+// not executed comes back as the RTE page left it (its airports named and loaded, the route built on
+// them); then its runways, holds and SID choice are put back. The freighter's cabin rule holds after
+// every load.
 int32_t LoadPanelState(std::string name);
 
 // Lists the stored files, upper-cased with their extension, into pnl_list rows 1..pnl_list_cnt (at

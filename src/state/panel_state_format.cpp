@@ -18,6 +18,7 @@
 #include "fmc/entry_limits.h"
 #include "fmc/fmc_globals.h"
 #include "fmc/hold_legs.h"
+#include "fmc/proc_route.h"
 #include "fmc/route_model.h"
 #include "fmc/thrust_limits.h"
 #include "fmc/vertical_profile.h"
@@ -54,6 +55,8 @@ constexpr uint32_t kEventBattery = 0x102C1;
 constexpr char kFirstSection[] = "[FLTSIM]";
 constexpr char kRouteRowKey[] = "FPLN";
 constexpr char kHoldRowKey[] = "HOLD";
+constexpr char kBuiltRowKey[] = "FPLN_MOD";
+constexpr char kBuiltCountKey[] = "fp_mod_cnt";
 
 using WriteFn = void (*)(FILE* f, const char* key);
 using ReadFn = void (*)(std::string_view value);
@@ -207,16 +210,36 @@ void ReadRunwayRow(std::string_view v) {
 
 bool RouteActive() { return stpos != kNoActiveLeg; }
 
-void WriteFplnRows(FILE* f, const char* key) {
-  if (!RouteActive() || fp_cnt < 0) return;
-  const int32_t last = ClampedLastRow(fp_cnt);
-  for (int32_t i = 0; i <= last; ++i) {
-    const RouteLeg& r = fms_fpln_act[i];
+// The route tables hold a route: one with an active leg, one entered and not yet executed, or an
+// origin typed alone (no active leg until a destination comes).
+bool RouteEntered() {
+  return fp_cnt >= 0 && (RouteActive() || fms_fpln_active != 0 || orig_ident != kNoProcSelection);
+}
+
+// A route built and not yet executed lives in the modified route only.
+bool RouteBuiltNotExecuted() { return (fms_fpln_active == 1 || fms_fpln_active == 2) && fp_mod_cnt >= 0; }
+
+void WriteRouteRows(FILE* f, const char* key, const RouteLeg* legs, int32_t count) {
+  for (int32_t i = 0; i <= ClampedLastRow(count); ++i) {
+    const RouteLeg& r = legs[i];
     std::fprintf(f, "%s=%s,%.6f,%.6f,%s", key, r.ident.c_str(), r.lat, r.lon, r.type.c_str());
     std::fprintf(f, ",%s,%s,%s,%s", r.freq.c_str(), r.aux_text.c_str(), r.via.c_str(), r.proc.c_str());
     std::fprintf(f, ",%s,%.0f,%d,%.0f", r.eta.c_str(), r.alt, r.restr, r.ias);
     std::fprintf(f, ",%.0f,%d\n", r.intc_crs, r.hold_idx);
   }
+}
+
+void WriteFplnRows(FILE* f, const char* key) {
+  if (RouteEntered()) WriteRouteRows(f, key, fms_fpln_act, fp_cnt);
+}
+
+// After the active route's rows (which a route not executed keeps as its ORIGIN and DEST entries made
+// them), the route built on them, with its own count; files without these rows load as before.
+void WriteBuiltRowCount(FILE* f, const char* key) {
+  if (RouteBuiltNotExecuted()) PutI32(f, key, fp_mod_cnt);
+}
+void WriteBuiltRows(FILE* f, const char* key) {
+  if (RouteBuiltNotExecuted()) WriteRouteRows(f, key, fms_fpln_mod, fp_mod_cnt);
 }
 
 void ReadFplnRow(std::string_view v) {
@@ -230,7 +253,7 @@ void ReadFplnRow(std::string_view v) {
 
 // The hold table after the route rows, while they are written; the legs name the rows by number.
 void WriteHoldRows(FILE* f, const char* key) {
-  if (!RouteActive() || fp_cnt < 0) return;
+  if (!RouteEntered()) return;
   for (int32_t i = 1; i <= UsedHoldRows(); ++i) {
     const RouteHold& h = route_holds[i];
     std::fprintf(f, "%s=%s,%d,%d,%.6f,%d,%.6f,%.6f,%.6f,%.6f\n", key, h.fix.c_str(), h.leg, h.turn, h.inbd_crs,
@@ -316,6 +339,9 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, kRouteRowKey, &WriteFplnRows, &ReadFplnRow},
     // Taken by the loader once the route stands (SavedHoldRows).
     {Row::kValue, kHoldRowKey, &WriteHoldRows, nullptr},
+    // Taken by the loader (SavedBuiltRows), the count by RouteOutline.
+    {Row::kValue, kBuiltCountKey, &WriteBuiltRowCount, nullptr},
+    {Row::kValue, kBuiltRowKey, &WriteBuiltRows, nullptr},
 
     PK_SECTION("[EFIS]"),
     PK_SWITCH(ctr_mode),
@@ -342,6 +368,7 @@ constexpr PanelKey kPanelKeys[] = {
     {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
     PK_TEXT(sid_sel),
     PK_TEXT(sid_trans_sel),
+    PK_TEXT(co_route),  // the stored plan the route was taken from, on the RTE page
     PK_I32(fms_page),
     PK_I32_ENTRY(ldg_flaps, LandingFlapsAccepted),
     PK_SWITCH(lnav_init_mode),
@@ -679,6 +706,14 @@ bool SavedHoldRows::Take(std::string_view key, std::string_view value) {
   return true;
 }
 
+bool SavedBuiltRows::Take(std::string_view key, std::string_view value) {
+  if (!platform::EqualsIgnoreCase(key, kBuiltRowKey)) return false;
+  RouteLeg leg;
+  // The table's rows; a row without its place makes the file no whole route (RouteOutline).
+  if (rows.size() < static_cast<size_t>(kRouteRows) && ParseFplnRow(value, &leg)) rows.push_back(leg);
+  return true;
+}
+
 void RouteOutline::Take(std::string_view key, std::string_view value, bool applied) {
   if (!first_line_seen_ && !key.empty()) {
     first_line_seen_ = true;
@@ -686,27 +721,45 @@ void RouteOutline::Take(std::string_view key, std::string_view value, bool appli
   }
   if (!applied) return;
   // A key the reader acts on: a file without one changes nothing, whatever else it holds.
-  if (ReaderOf(key) != nullptr || platform::EqualsIgnoreCase(key, kHoldRowKey)) key_read_ = true;
+  const bool row = platform::EqualsIgnoreCase(key, kRouteRowKey);
+  const bool built_row = platform::EqualsIgnoreCase(key, kBuiltRowKey);
+  if (ReaderOf(key) != nullptr || platform::EqualsIgnoreCase(key, kHoldRowKey) || built_row) key_read_ = true;
   if (platform::EqualsIgnoreCase(key, "stpos")) {
     has_active_leg_ = true;
     active_leg_ = I32(value);
-  } else if (platform::EqualsIgnoreCase(key, "fp_cnt")) {
-    has_row_count_ = true;
-    row_count_ = I32(value);
-  } else if (platform::EqualsIgnoreCase(key, kRouteRowKey)) {
-    RouteLeg leg;
-    if (ParseFplnRow(value, &leg)) {
-      ++rows_;
-    } else {
-      row_lost_ = true;
-    }
+  } else if (platform::EqualsIgnoreCase(key, "fms_fpln_active")) {
+    has_route_state_ = true;
+  } else if (row || platform::EqualsIgnoreCase(key, "fp_cnt")) {
+    rows_.Take(value, row);
+  } else if (built_row || platform::EqualsIgnoreCase(key, kBuiltCountKey)) {
+    built_.Take(value, built_row);
   }
+}
+
+void RouteOutline::RowCount::Take(std::string_view value, bool row) {
+  if (!row) {
+    announced = true;
+    count = I32(value);
+    return;
+  }
+  RouteLeg leg;
+  if (ParseFplnRow(value, &leg)) {
+    ++rows;
+  } else {
+    lost = true;
+  }
+}
+
+bool RouteOutline::RowCount::AsAnnounced() const {
+  return !lost && (!announced || count < 0 || std::min(rows, kRouteRows) == ClampedLastRow(count) + 1);
 }
 
 bool RouteOutline::Whole() const {
   if (!key_read_) return false;  // an empty file is no panel state, nor one of which nothing is read
   if (!HoldsRoute()) return !begins_as_written_;
-  if (row_lost_ || (begins_as_written_ && !has_active_leg_)) return false;
-  if (!has_active_leg_ || active_leg_ == kNoActiveLeg || !has_row_count_ || row_count_ < 0) return true;
-  return std::min(rows_, kRouteRows) == ClampedLastRow(row_count_) + 1;
+  if (rows_.lost || !built_.AsAnnounced() || (begins_as_written_ && !has_active_leg_)) return false;
+  // Rows are counted while a leg is active, and while rows stand without one (an origin alone):
+  // files written before had no rows then.
+  if (!has_active_leg_ || (active_leg_ == kNoActiveLeg && rows_.rows == 0)) return true;
+  return rows_.AsAnnounced();
 }

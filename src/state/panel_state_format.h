@@ -17,8 +17,9 @@
 
 #include "fmc/route_types.h"
 
-// Writes every section and key in file order, the active route's "FPLN" rows included (while a
-// route is active), into a stream opened in text mode.
+// Writes every section and key in file order, into a stream opened in text mode: the active route's
+// "FPLN" rows while a route is entered (an active leg, a route state past 0, or an origin typed), and
+// in route states 1 and 2 the route built on them ("FPLN_MOD" rows after "fp_mod_cnt").
 void WritePanelStateFile(FILE* f);
 
 // One value line of a file being applied: the key (matched without regard to case) acts as the
@@ -58,27 +59,46 @@ struct SavedHoldRows {
   bool Take(std::string_view key, std::string_view value);
 };
 
+// The "FPLN_MOD" lines of a file: a route built and not yet executed (route states 1 and 2), which
+// the modified route held over the active route's "FPLN" rows; kept in file order until the loader
+// stands the route. A line without its place adds no row (RouteOutline then refuses the file).
+struct SavedBuiltRows {
+  std::vector<RouteLeg> rows;
+  // True when the line is an "FPLN_MOD" line: it is taken here and nowhere else.
+  bool Take(std::string_view key, std::string_view value);
+};
+
 // What a file holds of its route, gathered line by line before any of it is applied (`applied`:
-// the line would act). Every route row must have its coordinates, and while a leg is active the
-// rows must be as many as the row count announces. A file that begins as the writer begins it
-// ("[FLTSIM]") must hold its active leg; one that does not and has no route line is whole as it is.
-// A file without a single line whose key the reader acts on (empty, comments, blank lines, plain text
-// or unknown keys only) is not whole: loaded, it would change nothing.
+// the line would act). Every route row must have its coordinates, and while a leg is active, or rows
+// stand without one, the rows must be as many as the row count announces; so must the rows of a
+// route built and not executed. A file that begins as the writer begins it ("[FLTSIM]") must hold its
+// active leg; one that does not and has no route line is whole as it is. A file without a single line
+// whose key the reader acts on (empty, comments, blank lines, plain text or unknown keys only) is not
+// whole: loaded, it would change nothing.
 class RouteOutline {
  public:
   void Take(std::string_view key, std::string_view value, bool applied);
-  bool HoldsRoute() const { return has_active_leg_ || has_row_count_ || rows_ > 0 || row_lost_; }
+  bool HoldsRoute() const { return has_active_leg_ || rows_.announced || rows_.rows > 0 || rows_.lost; }
   bool Whole() const;
-  int32_t Rows() const { return rows_; }
+  int32_t Rows() const { return rows_.rows; }
+  bool GivesRouteState() const { return has_route_state_; }
 
  private:
+  // Rows of one table and the count announced for them.
+  struct RowCount {
+    bool announced = false;
+    int32_t count = 0;
+    int32_t rows = 0;
+    bool lost = false;
+    void Take(std::string_view value, bool row);  // a row, or else the count
+    bool AsAnnounced() const;
+  };
   bool first_line_seen_ = false;
   bool begins_as_written_ = false;
   bool key_read_ = false;
   bool has_active_leg_ = false;
   int32_t active_leg_ = 0;
-  bool has_row_count_ = false;
-  int32_t row_count_ = 0;
-  int32_t rows_ = 0;
-  bool row_lost_ = false;
+  bool has_route_state_ = false;
+  RowCount rows_;
+  RowCount built_;
 };

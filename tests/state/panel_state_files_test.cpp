@@ -177,8 +177,9 @@ TEST_F(PanelFilesTest, AfterStartUpTheConfiguredSpeedsWin) {
   EXPECT_EQ(std::tuple(climb_ias, cruise_ias, descent_ias), std::tuple(290, 310, 280));
 }
 
-// A route of three rows or more comes back executed (see the round trip), one of two does not;
-// without an active route no route or LNAV leg is written, and its load leaves none.
+// A route saved active comes back executed (see the round trip); one of two rows saved before any
+// EXEC does not, and stands as saved; without an active route no route or LNAV leg is written, and
+// its load leaves none.
 TEST_F(PanelFilesTest, RoutesThatComeBackExecuted) {
   SetActiveRoute(2);
   SavePanelState("two");
@@ -187,7 +188,7 @@ TEST_F(PanelFilesTest, RoutesThatComeBackExecuted) {
   EXPECT_EQ(ReadBytes(PanelPath("PLAIN.PNL")).find("FPLN="), std::string::npos);
   fp_cnt = 0;
   ASSERT_EQ(LoadPanelState("TWO.PNL"), 1);
-  EXPECT_EQ(std::tuple(fp_mod_cnt, fp_cnt, fms_fpln_active == 3), std::tuple(1, 0, false));
+  EXPECT_EQ(std::tuple(fp_mod_cnt, fp_cnt, fms_fpln_active == 3), std::tuple(1, 1, false));
   lnav_leg[0].ToId = "KEEP";
   ASSERT_EQ(LoadPanelState("PLAIN.PNL"), 1);
   EXPECT_EQ(std::pair(fp_mod_cnt, lnav_leg[0].ToId), std::pair(-1, std::string()));
