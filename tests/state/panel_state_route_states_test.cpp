@@ -1,6 +1,7 @@
 // A route in each state the crew can leave it in, typed on the CDU, saved as a panel state and loaded
 // into a fresh module: the RTE and RTE LEGS pages, the airports, the runway and the route the maps
-// draw come back as they were, in the route state saved.
+// draw come back as they were, in the route state saved; a file written by hand, without its route
+// state, stands by its rows over a route flown before it too.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -20,6 +21,8 @@ struct SavedRoute {
   std::string typed;  // keys, and "ENTRY>KEY" for an entry typed into the scratchpad first
   const char* then;   // typed after the route is read and before the save: not in the file
   int32_t loaded_state;
+  bool names_no_state = false;  // the file as written by hand, without its route state
+  std::string flown_before = "";  // typed before the load: the route the file replaces
 };
 
 // What the crew sees of the route: both pages (title and lines 1 to 6), the airports and runway, the
@@ -80,6 +83,9 @@ TEST_F(PanelRouteStatesTest, RouteComesBackInTheStateSaved) {
       {"executed with no fix between", typed + " LEGS KPDX>1L RTE 6R EXEC", "", 3},
       // The modification is not in the file: the route flown comes back.
       {"modified", built + " RTE 6R EXEC", "LEGS CENTR>3L", 3},
+      // Written by hand: three rows or more are executed, fewer stand as typed, over a route flown too.
+      {"no state, executed", built + " RTE 6R EXEC", "", 3, true, built + " RTE 6R EXEC"},
+      {"no state, origin and destination", typed, "", 0, true, built + " RTE 6R EXEC"},
   };
   for (const SavedRoute& r : kRoutes) {
     Restart();
@@ -87,7 +93,14 @@ TEST_F(PanelRouteStatesTest, RouteComesBackInTheStateSaved) {
     const RouteSeen before = Seen();
     Type(r.then);
     SavePanelState("trip");
+    if (r.names_no_state) {
+      const std::string file = "Orvantel/PanelStates/TRIP.PNL";
+      std::string text = testing_support::ReadBytes(sim_.path() + "/" + file);
+      const size_t at = text.find("fms_fpln_active=");
+      sim_.Write(file, text.erase(at, text.find('\n', at) + 1 - at));
+    }
     Restart();
+    Type(r.flown_before);
     ASSERT_EQ(LoadPanelState("TRIP.PNL"), 1) << r.name;
     cdu_message.clear();
     EXPECT_EQ(fms_fpln_active, r.loaded_state) << r.name;
