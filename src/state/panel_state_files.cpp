@@ -189,6 +189,10 @@ void RestoreRoute(const SavedHoldRows& holds, const SavedBuiltRows& built, bool 
     ExecRoute();
   } else if (fp_mod_cnt >= 0) {
     StandRouteNotExecuted(built);
+    // In no executed state, which would fly it without EXEC (the state of the route before a file
+    // that names none, or a file's own with its active leg off its rows): it stands as typed, a
+    // route to activate or an origin and destination alone.
+    if (!state_given || fms_fpln_active >= 3) fms_fpln_active = fp_mod_cnt > 1 ? 1 : 0;
   }
   if (fp_mod_cnt >= 0) {
     ChooseRestoredRunways(dep_row, dest_row);

@@ -241,6 +241,10 @@ void WriteBuiltRowCount(FILE* f, const char* key) {
 void WriteBuiltRows(FILE* f, const char* key) {
   if (RouteBuiltNotExecuted()) WriteRouteRows(f, key, fms_fpln_mod, fp_mod_cnt);
 }
+// The cruise level a plan taken from a file leaves for the EXEC of the route built from it.
+void WriteBuiltCruiseAlt(FILE* f, const char* key) {
+  if (RouteBuiltNotExecuted() && pending_cruise_alt > 0) PutI32(f, key, pending_cruise_alt);
+}
 
 void ReadFplnRow(std::string_view v) {
   const int32_t row = std::max(fp_mod_cnt, -1) + 1;
@@ -364,6 +368,7 @@ constexpr PanelKey kPanelKeys[] = {
     PK_SECTION("[FMS]"),
     {Row::kValue, "cruise_alt", &WriteI32<&cruise_alt>, &ReadCruiseAlt<&cruise_alt>},
     {Row::kValue, "init_cruise_alt", &WriteI32<&init_cruise_alt>, &ReadCruiseAlt<&init_cruise_alt>},
+    {Row::kValue, "pending_cruise_alt", &WriteBuiltCruiseAlt, &ReadCruiseAlt<&pending_cruise_alt>},
     {Row::kValue, "fms_dep_rwy_pos", &WriteI32<&fms_dep_rwy_pos>, &ReadRunwayRow<&fms_dep_rwy_pos>},
     {Row::kValue, "fms_dest_rwy_pos", &WriteI32<&fms_dest_rwy_pos>, &ReadRunwayRow<&fms_dest_rwy_pos>},
     PK_TEXT(sid_sel),

@@ -19,7 +19,8 @@
 
 // Writes every section and key in file order, into a stream opened in text mode: the active route's
 // "FPLN" rows while a route is entered (an active leg, a route state past 0, or an origin typed), and
-// in route states 1 and 2 the route built on them ("FPLN_MOD" rows after "fp_mod_cnt").
+// in route states 1 and 2 the route built on them ("FPLN_MOD" rows after "fp_mod_cnt") and the cruise
+// level a plan read from a file left for its EXEC ("pending_cruise_alt").
 void WritePanelStateFile(FILE* f);
 
 // One value line of a file being applied: the key (matched without regard to case) acts as the
