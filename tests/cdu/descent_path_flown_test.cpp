@@ -1,7 +1,8 @@
 // The Seattle-Portland descent at FL200 (KELSO 12000, WILAM 10000, HD200 4000, TIMBR 4000, LAVAS
 // 2200) flown closed loop on what VNAV sends. With the crew's changes of a descent, each "at"
 // constraint is crossed at its altitude where the aircraft passes it (the turn's bisector), PROGRESS 2,
-// the ND's pointer and the FMA read the path VNAV flies all the way, and the speed target only falls.
+// the ND's pointer and the FMA read the path VNAV flies all the way, the speed target only falls, and
+// the T/D sends KELSO's altitude, not the cruise level.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -137,7 +138,7 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
   std::vector<Fix> fixes = ConstraintsAhead();
   std::vector<int32_t> speeds;  // the airspeed targets down the path
   size_t seen = host_.key_events().size(), crossed = 0;
-  int then_in = -1, off_path = 0;
+  int then_in = -1, off_path = 0, tod_alt_sent = -1;
   bool acted = false;
   for (int t = 0; t < 40000 && crossed < fixes.size(); ++t) {
     Tick();
@@ -160,6 +161,7 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
     for (; seen < host_.key_events().size(); ++seen) {
       const simhost::KeyEventRecord& e = host_.key_events()[seen];
       if (e.event_id == 0x101F5 && tod == 1) speeds.push_back(e.value);
+      if (e.event_id == 0x1024C && tod == 1 && tod_alt_sent < 0) tod_alt_sent = e.value;
     }
     // The readers, every second down the path and as the crew act: the altitude it has there, VNAV PTH,
     // the pointer.
@@ -170,6 +172,7 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
   }
   EXPECT_EQ(crossed, fixes.size());
   EXPECT_EQ(off_path, 0);
+  EXPECT_EQ(tod_alt_sent, 12000) << "the altitude sent at the T/D";
   EXPECT_TRUE(std::is_sorted(speeds.rbegin(), speeds.rend())) << "the speed target rose again";
 }
 
