@@ -148,12 +148,15 @@ bool StepTopOfDescent() {
     if (calc_dist < kEarlyTurnTodNm) calc_dist = -1.0;
     early_seq_in_cruise = 0;
   }
-  if (calc_dist <= kTodCaptureNm) {
+  const bool by_position = calc_dist <= kTodCaptureNm;
+  if (!by_position && !(route_dist_acc > to_wpt_dtg && DestinationAlongActiveLeg())) return false;
+  // The descent runs down to the next constraint: the crossing point leaves the cruise level before
+  // the T/D's altitude goes out, or the autopilot would be sent the level it is leaving.
+  SetCrossingRow(next_restr_leg);
+  if (by_position) {
     TodByPosition();
-  } else if (route_dist_acc > to_wpt_dtg && DestinationAlongActiveLeg()) {
-    TodByDistance();
   } else {
-    return false;
+    TodByDistance();
   }
   if (vnav == 1 && ap_speed == 0.0) Send(kSpeedHoldOnEvent, 0);
   return true;

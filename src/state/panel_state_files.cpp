@@ -277,6 +277,7 @@ int32_t LoadPanelState(std::string name) {
   }
   SavedHoldRows holds;
   SavedBuiltRows built;
+  bool tod_given = false;
   n = 0;
   while (std::fgets(buf, kReadChars, f) != nullptr) {
     if (++n <= checked_lines || !line.Split(buf)) continue;
@@ -284,8 +285,13 @@ int32_t LoadPanelState(std::string name) {
     if (!holds.Take(line.key(), line.value()) && !built.Take(line.key(), line.value())) {
       ApplyPanelStateKey(line.key(), line.value());
     }
+    tod_given = tod_given || Upper(std::string(line.key())) == "TOD";
   }
   std::fclose(f);
+  // A T/D the file has not reached has no descent started. VNAV flies the descent's speeds and thrust
+  // wherever the first T/D's latch is set, so a file that leaves it set short of its T/D (edited by
+  // hand, or without the latch's line over an aircraft already descending) would fly them in cruise.
+  if (tod_given && tod == 0) init_tod = 0;
   ResumeSystemsAfterPanelLoad();
   TakeMcpSyncBaseline();
   RequestRestoredModes();

@@ -1,7 +1,8 @@
 // The Seattle-Portland descent at FL200 (KELSO 12000, WILAM 10000, HD200 4000, TIMBR 4000, LAVAS
 // 2200) flown closed loop on what VNAV sends. With the crew's changes of a descent, each "at"
 // constraint is crossed at its altitude where the aircraft passes it (the turn's bisector), PROGRESS 2,
-// the ND's pointer and the FMA read the path VNAV flies all the way, and the speed target only falls.
+// the ND's pointer and the FMA read the path VNAV flies all the way, the speed target only falls, and
+// short of the T/D it is the cruise's; the T/D sends KELSO's altitude, not the cruise level.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,11 +13,14 @@
 
 #include "afds/afds_globals.h"
 #include "base/geodesy.h"
+#include "base/int_conversion.h"
 #include "cdu/route_pages_fixture.h"
 #include "displays/eadi_fma.h"
 #include "fmc/fmc_globals.h"
+#include "fmc/route_state.h"
 #include "nd/nd_overlay.h"
 #include "state/panel_state_files.h"
+#include "support/temp_dir.h"
 
 namespace cdu_test {
 namespace {
@@ -52,6 +56,15 @@ class DescentPathFlown : public RoutePagesTest, public ::testing::WithParamInter
     SavePanelState("ONPATH");
     std::tie(tod_alt, route_dist_sum, vnav_path_alt) = std::tuple(35000.0, 120.0, 30000.0);  // another descent's
     LoadPanelState("ONPATH.PNL");
+  }
+  // The cruise state saved here comes back with the first T/D's latch set, as a file edited by hand.
+  void LoadCruiseStateLatchedPastTheTod() {
+    sim_.MakeDir("Orvantel/PanelStates");
+    SavePanelState("CRUISE");
+    std::string text = testing_support::ReadBytes(sim_ / "Orvantel/PanelStates/CRUISE.PNL");
+    text.replace(text.find("init_tod=0"), 10, "init_tod=1");
+    sim_.Write("Orvantel/PanelStates/CRUISE.PNL", text);
+    LoadPanelState("CRUISE.PNL");
   }
   // `nm` from where the aircraft is, `off_deg` right of its heading.
   void Go(double off_deg, double nm) {
@@ -128,6 +141,7 @@ const Descent kDescents[] = {
     {"20 NM off track", 15.0, [](D& t) { t.Go(90.0, 20.0); }, nullptr, 0},
     {"state loaded", 15.0, [](D& t) { t.LoadOverAnotherDescent(); }, nullptr, 0},
     {"DIRECT KELSO before the T/D", 36.0, [](D& t) { t.Do("LEGS", "KELSO", "1L"); t.Do("EXEC"); }, nullptr, 0},
+    {"cruise state loaded latched", 45.0, [](D& t) { t.LoadCruiseStateLatchedPastTheTod(); }, nullptr, 0},
 };
 
 TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReadersMeasure) {
@@ -137,7 +151,7 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
   std::vector<Fix> fixes = ConstraintsAhead();
   std::vector<int32_t> speeds;  // the airspeed targets down the path
   size_t seen = host_.key_events().size(), crossed = 0;
-  int then_in = -1, off_path = 0;
+  int then_in = -1, off_path = 0, not_cruise_speed = 0, tod_alt_sent = -1;
   bool acted = false;
   for (int t = 0; t < 40000 && crossed < fixes.size(); ++t) {
     Tick();
@@ -160,6 +174,8 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
     for (; seen < host_.key_events().size(); ++seen) {
       const simhost::KeyEventRecord& e = host_.key_events()[seen];
       if (e.event_id == 0x101F5 && tod == 1) speeds.push_back(e.value);
+      if (e.event_id == 0x101F5 && tod != 1) not_cruise_speed += e.value != TruncToI32(FlownCruiseSpeeds().ias_kt);
+      if (e.event_id == 0x1024C && tod == 1 && tod_alt_sent < 0) tod_alt_sent = e.value;
     }
     // The readers, every second down the path and as the crew act: the altitude it has there, VNAV PTH,
     // the pointer.
@@ -170,6 +186,8 @@ TEST_P(DescentPathFlown, EachConstraintIsCrossedAtItsAltitudeOnThePathTheReaders
   }
   EXPECT_EQ(crossed, fixes.size());
   EXPECT_EQ(off_path, 0);
+  EXPECT_EQ(not_cruise_speed, 0) << "a speed other than the cruise's short of the T/D";
+  EXPECT_EQ(tod_alt_sent, 12000) << "the altitude sent at the T/D";
   EXPECT_TRUE(std::is_sorted(speeds.rbegin(), speeds.rend())) << "the speed target rose again";
 }
 
