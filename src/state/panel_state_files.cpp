@@ -288,10 +288,12 @@ int32_t LoadPanelState(std::string name) {
     tod_given = tod_given || Upper(std::string(line.key())) == "TOD";
   }
   std::fclose(f);
-  // A T/D the file has not reached has no descent started. VNAV flies the descent's speeds and thrust
-  // wherever the first T/D's latch is set, so a file that leaves it set short of its T/D (edited by
-  // hand, or without the latch's line over an aircraft already descending) would fly them in cruise.
-  if (tod_given && tod == 0) init_tod = 0;
+  // A first T/D the file has not reached has no descent started. VNAV flies the descent's speeds and
+  // thrust wherever the first T/D's latch is set, so a file that leaves it set short of its T/D at the
+  // first cruise level (edited by hand, or without the latch's line over an aircraft already
+  // descending) would fly them in cruise. Level below it between two descent segments, as earlier
+  // versions saved it, the descent stays started.
+  if (tod_given && tod == 0 && cruise_alt >= init_cruise_alt) init_tod = 0;
   ResumeSystemsAfterPanelLoad();
   TakeMcpSyncBaseline();
   RequestRestoredModes();
