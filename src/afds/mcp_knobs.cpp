@@ -404,6 +404,11 @@ bool PanelButtonPhase() { return server_phase >= 0 && server_phase <= 15 && serv
 
 }  // namespace
 
+void SendLoadedMcpAltitude() {
+  const bool cruise_held = vnav == 1 && !AltitudeTargetMayMove() && cruise_alt >= 1000;
+  Send(ap_event::kAltitudeTarget, cruise_held ? cruise_alt : alt_sel_num);
+}
+
 void ProcMcpKnobs() {
   StepCourse(RO_REQ(crs_dir_incr), kUp);
   StepCourse(RO_REQ(crs_dir_decr), kDown);

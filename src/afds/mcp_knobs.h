@@ -19,3 +19,8 @@ inline constexpr double kMcpMaxSpeedKt = 399.0;
 // One pass. Called by every SERVER instance that runs the systems pass, after UpdateOverheadVars; on
 // server_phase 0, 3, ... 15 it also runs the click poller and the panel buttons that follow it.
 void ProcMcpKnobs();
+
+// A panel state has set the MCP altitude window: the simulator's autopilot gets it as the knob gives
+// it, except under VNAV in the cruise, where the window moves nothing and the autopilot holds the
+// cruise level.
+void SendLoadedMcpAltitude();

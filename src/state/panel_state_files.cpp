@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "afds/afds_globals.h"
+#include "afds/mcp_knobs.h"
 #include "afds/overhead_pass.h"
 #include "afds/restored_modes.h"
 #include "afds/route_progress_globals.h"
@@ -294,6 +295,7 @@ int32_t LoadPanelState(std::string name) {
   // descending) would fly them in cruise. Level below it between two descent segments, as earlier
   // versions saved it, the descent stays started.
   if (tod_given && tod == 0 && cruise_alt >= init_cruise_alt) init_tod = 0;
+  if (TakeLoadedMcpAltitude()) SendLoadedMcpAltitude();
   ResumeSystemsAfterPanelLoad();
   TakeMcpSyncBaseline();
   RequestRestoredModes();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "afds/afds_globals.h"
@@ -57,6 +58,9 @@ constexpr char kRouteRowKey[] = "FPLN";
 constexpr char kHoldRowKey[] = "HOLD";
 constexpr char kBuiltRowKey[] = "FPLN_MOD";
 constexpr char kBuiltCountKey[] = "fp_mod_cnt";
+
+// Set when a file's MCP altitude is taken; sent once the modes it depends on are read too.
+bool mcp_altitude_loaded = false;
 
 using WriteFn = void (*)(FILE* f, const char* key);
 using ReadFn = void (*)(std::string_view value);
@@ -431,12 +435,13 @@ constexpr PanelKey kPanelKeys[] = {
      [](std::string_view v) { RestoreApMaster(I32(v)); }},
     PK_SWITCH_NV(alt_hold_mode, alt_hold),
     // The MCP's targets go to the simulator's autopilot as its knobs send them, and only what the
-    // knobs can set: one outside their range keeps the target the autopilot flies.
+    // knobs can set: one outside their range keeps the target the autopilot flies. The altitude goes
+    // after the whole file (TakeLoadedMcpAltitude): under VNAV it depends on the phase, read later.
     {Row::kValue, "alt_sel_num", &WriteI32<&alt_sel_num>,
      [](std::string_view v) {
        if (const int32_t ft = I32(v); ft < 0 || ft > kMcpMaxAltitudeFt) return;
        ReadI32Nv<&alt_sel_num, RO_NV(alt_sel_num)>(v);
-       ap_event::Send(ap_event::kAltitudeTarget, alt_sel_num);
+       mcp_altitude_loaded = true;
      }},
     {Row::kValue, "ap_spdbug", &WriteF64<&ap_spdbug, 0>,
      [](std::string_view v) {
@@ -621,6 +626,8 @@ const PanelKey* ReaderOf(std::string_view key) {
 }
 
 }  // namespace
+
+bool TakeLoadedMcpAltitude() { return std::exchange(mcp_altitude_loaded, false); }
 
 std::vector<PanelKeyLimit> PanelStateKeyLimits() {
   std::vector<PanelKeyLimit> out;

@@ -30,6 +30,9 @@ void WritePanelStateFile(FILE* f);
 // over. "HOLD" lines are the loader's.
 void ApplyPanelStateKey(std::string_view key, std::string_view value);
 
+// True once after the lines applied set the MCP altitude window (within the knob's range).
+bool TakeLoadedMcpAltitude();
+
 // The keys whose rows are switches (a flag read as 0 or 1: any value but 1 reads as 0), in file order.
 std::vector<std::string_view> PanelStateSwitchKeys();
 

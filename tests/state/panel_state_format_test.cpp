@@ -186,6 +186,19 @@ TEST_F(PanelFormatTest, McpTargetsBeyondTheKnobsKeepTheAutopilots) {
             1);
   EXPECT_EQ(std::pair(KeyEventValues(0x1024C), KeyEventValues(0x101F5)),
             std::pair(std::vector<int32_t>{50000}, std::vector<int32_t>{100}));
+  // The altitude goes as the knob would send it in the phase the file gives, whatever the lines'
+  // order: VNAV's cruise level stays (the window set below it took the aircraft down).
+  const struct {
+    const char* phase;
+    int32_t sent;
+  } rows[] = {{"vnav=1\ntoc=1\ntod=0\n", 20000}, {"vnav=1\ntoc=0\ntod=0\n", 2000},
+              {"vnav=1\ntoc=1\ntod=1\n", 2000},  {"vnav=0\ntoc=1\ntod=0\n", 2000}};
+  for (const auto& r : rows) {
+    const size_t before = KeyEventValues(0x1024C).size();
+    ASSERT_EQ(Load(std::string("cruise_alt=20000\nalt_sel_num=2000\n") + r.phase), 1);
+    const std::vector<int32_t> sent = KeyEventValues(0x1024C);
+    EXPECT_EQ(std::vector<int32_t>(sent.begin() + before, sent.end()), std::vector<int32_t>{r.sent}) << r.phase;
+  }
 }
 
 // The reduced panel is a switch: a value other than 1 is off, on the panel too; so are the landing
